@@ -1,0 +1,47 @@
+# Sourced by the test and run scripts: a private Wine prefix in the build tree, one Xvfb
+# display and one persistent wineserver, both stopped by their process ids at exit.
+
+WINE_BUILD_DIR=${WINE_BUILD_DIR:-$PWD/build/win32}
+export WINEPREFIX="$WINE_BUILD_DIR/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+
+wine_env_xvfb_pid=""
+wine_env_server_pid=""
+
+wine_env_stop() {
+  if [[ -n "$wine_env_server_pid" ]]; then
+    wineserver -k 2>/dev/null || true  # ends the services too
+    kill "$wine_env_server_pid" 2>/dev/null || true
+  fi
+  [[ -n "$wine_env_xvfb_pid" ]] && kill "$wine_env_xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
+# Starts a private display unless keep_display is given and DISPLAY is set.
+wine_env_start() {
+  if [[ "${1:-}" != keep_display || -z "${DISPLAY:-}" ]]; then
+    local display=99
+    while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do
+      display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    wine_env_xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 100); do
+      [[ -e /tmp/.X11-unix/X$display ]] && break
+      sleep 0.05
+    done
+  fi
+  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    echo "Creating the Wine prefix in $WINEPREFIX (once)"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  wineserver -p >/dev/null 2>&1 &
+  wine_env_server_pid=$!
+  # Start Wine's background services now, detached from any caller's pipes: a service
+  # started by a test program would inherit its output pipe and hold it open.
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+}

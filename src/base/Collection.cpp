@@ -1,0 +1,130 @@
+#include "Collection.h"
+
+#include "Exceptions.h"
+
+#include <algorithm>
+
+// --- TCollectionItem -----------------------------------------------------------------
+
+TCollectionItem::TCollectionItem(TCollection* collection) { SetCollection(collection); }
+
+TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
+
+void TCollectionItem::SetCollection(TCollection* collection) {
+  if (collection == FCollection) return;
+  if (FCollection) FCollection->RemoveItem(this);
+  if (collection) collection->InsertItem(this);
+}
+
+int TCollectionItem::Index() const {
+  if (!FCollection) return -1;
+  auto& items = FCollection->FItems;
+  return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
+}
+
+void TCollectionItem::SetIndex(int index) {
+  int current = Index();
+  if (current < 0 || index == current) return;
+  auto& items = FCollection->FItems;
+  if (index < 0 || index >= static_cast<int>(items.size()))
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  items.erase(items.begin() + current);
+  items.insert(items.begin() + index, this);
+  Changed(true);
+}
+
+std::string TCollectionItem::GetDisplayName() const { return ClassName(); }
+
+void TCollectionItem::Changed(bool allItems) {
+  if (FCollection && FCollection->FUpdateCount == 0)
+    FCollection->Update(allItems ? nullptr : this);
+}
+
+// --- TCollection ---------------------------------------------------------------------
+
+TCollection::TCollection(TItemFactory itemFactory) : FItemFactory(std::move(itemFactory)) {}
+
+TCollection::~TCollection() {
+  FUpdateCount = 1;  // no change notifications while the collection goes
+  Clear();
+}
+
+TCollectionItem* TCollection::Add() {
+  TCollectionItem* item = FItemFactory(this);
+  if (item->FCollection != this) item->SetCollection(this);
+  Notify(item, cnAdded);
+  Changed();
+  return item;
+}
+
+TCollectionItem* TCollection::Insert(int index) {
+  TCollectionItem* item = Add();
+  item->SetIndex(index);
+  return item;
+}
+
+void TCollection::Delete(int index) { delete Items(index); }
+
+void TCollection::Clear() {
+  if (FItems.empty()) return;
+  BeginUpdate();
+  while (!FItems.empty()) delete FItems.back();
+  EndUpdate();
+}
+
+TCollectionItem* TCollection::Items(int index) const {
+  if (index < 0 || index >= Count())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return FItems[index];
+}
+
+TCollectionItem* TCollection::FindItemID(int id) const {
+  for (TCollectionItem* item : FItems)
+    if (item->FID == id) return item;
+  return nullptr;
+}
+
+void TCollection::BeginUpdate() { ++FUpdateCount; }
+
+void TCollection::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
+}
+
+void TCollection::Assign(const TPersistent* Source) {
+  if (auto* source = dynamic_cast<const TCollection*>(Source)) {
+    if (source == this) return;
+    BeginUpdate();
+    try {
+      Clear();
+      for (TCollectionItem* item : source->FItems) Add()->Assign(item);
+    } catch (...) {
+      EndUpdate();
+      throw;
+    }
+    EndUpdate();
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TCollection::Update(TCollectionItem*) {}
+
+void TCollection::Notify(TCollectionItem*, TCollectionNotification) {}
+
+void TCollection::Changed() {
+  if (FUpdateCount == 0) Update(nullptr);
+}
+
+void TCollection::InsertItem(TCollectionItem* item) {
+  FItems.push_back(item);
+  item->FCollection = this;
+  item->FID = FNextID++;
+}
+
+void TCollection::RemoveItem(TCollectionItem* item) {
+  Notify(item, cnExtracting);
+  auto it = std::find(FItems.begin(), FItems.end(), item);
+  if (it != FItems.end()) FItems.erase(it);
+  item->FCollection = nullptr;
+  Changed();
+}

@@ -1,0 +1,85 @@
+#pragma once
+// Event delegates: a bound member function or any callable, comparable and swappable.
+//
+// Two delegates are equal when they call the same member function on the same object,
+// or when one is a copy of the other. Saving a handler, installing another and putting
+// the saved one back (as the skinned frame does with the application's message event)
+// relies on this.
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <utility>
+
+class TObject;
+
+template <class Signature>
+class TDelegate;
+
+template <class R, class... Args>
+class TDelegate<R(Args...)> {
+public:
+  TDelegate() = default;
+  TDelegate(std::nullptr_t) {}
+
+  // Any callable; equal only to its own copies.
+  template <class F,
+            class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TDelegate> &&
+                                     std::is_invocable_r_v<R, F&, Args...>>>
+  TDelegate(F callable)
+      : FThunk(&CallCallable),
+        FCallable(std::make_shared<std::function<R(Args...)>>(std::move(callable))) {}
+
+  // A member function bound to its object.
+  template <class C, class M>
+  static TDelegate Bind(C* object, M method) {
+    static_assert(sizeof(M) <= kMethodSize, "member function pointer too large");
+    TDelegate d;
+    d.FObject = object;
+    d.FThunk = &CallMember<C, M>;
+    std::memcpy(d.FMethod, &method, sizeof(M));
+    return d;
+  }
+
+  explicit operator bool() const { return FThunk != nullptr; }
+
+  R operator()(Args... args) const { return FThunk(*this, std::forward<Args>(args)...); }
+
+  bool operator==(const TDelegate& other) const {
+    return FThunk == other.FThunk && FObject == other.FObject &&
+           FCallable == other.FCallable &&
+           std::memcmp(FMethod, other.FMethod, kMethodSize) == 0;
+  }
+  bool operator==(std::nullptr_t) const { return FThunk == nullptr; }
+
+  // The object a member delegate is bound to (nullptr for other callables).
+  void* Object() const { return FObject; }
+
+private:
+  static constexpr std::size_t kMethodSize = 2 * sizeof(void*) + sizeof(std::ptrdiff_t);
+  using Thunk = R (*)(const TDelegate&, Args...);
+
+  template <class C, class M>
+  static R CallMember(const TDelegate& d, Args... args) {
+    M method;
+    std::memcpy(&method, d.FMethod, sizeof(M));
+    return (static_cast<C*>(d.FObject)->*method)(std::forward<Args>(args)...);
+  }
+  static R CallCallable(const TDelegate& d, Args... args) {
+    return (*d.FCallable)(std::forward<Args>(args)...);
+  }
+
+  void* FObject = nullptr;
+  Thunk FThunk = nullptr;
+  std::shared_ptr<std::function<R(Args...)>> FCallable;
+  alignas(std::max_align_t) unsigned char FMethod[kMethodSize] = {};
+};
+
+// Binds Object->Method as a delegate: Event(this, &TMyForm::ButtonClick).
+template <class C, class B, class R, class... Args>
+TDelegate<R(Args...)> Event(C* object, R (B::*method)(Args...)) {
+  return TDelegate<R(Args...)>::Bind(static_cast<B*>(object), method);
+}
+
+using TNotifyEvent = TDelegate<void(TObject* Sender)>;

@@ -1,0 +1,174 @@
+#include "IniFiles.h"
+
+#include "Exceptions.h"
+#include "Streams.h"
+#include "StrUtils.h"
+#include "Strings.h"
+
+namespace {
+
+void Fill(TStrings& target, const std::vector<std::string>& items) {
+  target.BeginUpdate();
+  try {
+    target.Clear();
+    for (const std::string& item : items) target.Add(item);
+  } catch (...) {
+    target.EndUpdate();
+    throw;
+  }
+  target.EndUpdate();
+}
+
+bool ReadWholeFile(const std::string& fileName, std::string& text) {
+  THandle h = FileOpen(fileName, fmOpenRead | fmShareDenyWrite);
+  if (h == InvalidHandle) return false;
+  THandleStream stream(h);
+  bool ok = true;
+  try {
+    int64_t size = stream.Size();
+    text.assign(static_cast<size_t>(size), '\0');
+    if (size > 0) stream.ReadBuffer(text.data(), static_cast<int32_t>(size));
+  } catch (const Exception&) {
+    ok = false;
+  }
+  FileClose(h);
+  return ok;
+}
+
+void WriteWholeFile(const std::string& fileName, const std::string& text) {
+  try {
+    TFileStream stream(fileName, fmCreate);
+    if (!text.empty()) stream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+  } catch (const Exception& e) {
+    throw EIniFileException("Unable to write to " + fileName + ": " + e.Message());
+  }
+}
+
+}  // namespace
+
+// --- TCustomIniFile ------------------------------------------------------------------
+
+int32_t TCustomIniFile::ReadInteger(const std::string& section, const std::string& key,
+                                    int32_t def) {
+  return StrToIntDef(ReadString(section, key, ""), def);
+}
+
+void TCustomIniFile::WriteInteger(const std::string& section, const std::string& key,
+                                  int32_t value) {
+  WriteString(section, key, IntToStr(value));
+}
+
+bool TCustomIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void TCustomIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+bool TCustomIniFile::ValueExists(const std::string& section, const std::string& key) {
+  TStringList keys;
+  ReadSection(section, keys);
+  return keys.IndexOf(key) >= 0;
+}
+
+// --- TIniFile ------------------------------------------------------------------------
+
+TIniDocument TIniFile::Load() const {
+  TIniDocument document;
+  std::string text;
+  if (ReadWholeFile(FFileName, text)) document.SetText(text);
+  return document;
+}
+
+void TIniFile::Save(const TIniDocument& document) const {
+  WriteWholeFile(FFileName, document.Text());
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& def) {
+  std::string value;
+  return Load().ReadValue(section, key, value) ? value : def;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
+  TIniDocument document = Load();
+  document.WriteValue(section, key, value);
+  Save(document);
+}
+
+void TIniFile::ReadSection(const std::string& section, TStrings& keys) {
+  Fill(keys, Load().SectionKeys(section));
+}
+
+void TIniFile::ReadSections(TStrings& sections) { Fill(sections, Load().Sections()); }
+
+void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
+  Fill(values, Load().SectionValues(section));
+}
+
+void TIniFile::EraseSection(const std::string& section) {
+  TIniDocument document = Load();
+  if (!document.SectionExists(section)) return;
+  document.EraseSection(section);
+  Save(document);
+}
+
+void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  TIniDocument document = Load();
+  if (document.DeleteKey(section, key)) Save(document);
+}
+
+bool TIniFile::SectionExists(const std::string& section) {
+  return Load().SectionExists(section);
+}
+
+// --- TMemIniFile ---------------------------------------------------------------------
+
+TMemIniFile::TMemIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {
+  std::string text;
+  if (!FFileName.empty() && ReadWholeFile(FFileName, text)) FDocument.SetText(text);
+}
+
+std::string TMemIniFile::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& def) {
+  std::string value;
+  return FDocument.ReadValue(section, key, value) ? value : def;
+}
+
+void TMemIniFile::WriteString(const std::string& section, const std::string& key,
+                              const std::string& value) {
+  FDocument.WriteValue(section, key, value);
+}
+
+void TMemIniFile::ReadSection(const std::string& section, TStrings& keys) {
+  Fill(keys, FDocument.SectionKeys(section));
+}
+
+void TMemIniFile::ReadSections(TStrings& sections) { Fill(sections, FDocument.Sections()); }
+
+void TMemIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
+  Fill(values, FDocument.SectionValues(section));
+}
+
+void TMemIniFile::EraseSection(const std::string& section) { FDocument.EraseSection(section); }
+
+void TMemIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  FDocument.DeleteKey(section, key);
+}
+
+bool TMemIniFile::SectionExists(const std::string& section) {
+  return FDocument.SectionExists(section);
+}
+
+void TMemIniFile::UpdateFile() { WriteWholeFile(FFileName, FDocument.Text()); }
+
+void TMemIniFile::SetStrings(const TStrings& strings) {
+  std::vector<std::string> lines;
+  lines.reserve(strings.Count());
+  for (int i = 0; i < strings.Count(); ++i) lines.push_back(strings.Get(i));
+  FDocument.SetLines(lines);
+}
+
+void TMemIniFile::GetStrings(TStrings& strings) const { Fill(strings, FDocument.Lines()); }

@@ -1,0 +1,85 @@
+#pragma once
+// INI files: TIniFile reads and writes its file on every call, as the Windows profile
+// functions do; TMemIniFile works on its text in memory until UpdateFile.
+
+#include "IniDocument.h"
+#include "Object.h"
+
+#include <string>
+
+class TStrings;
+
+class TCustomIniFile : public TObject {
+public:
+  explicit TCustomIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+  const std::string& FileName() const { return FFileName; }
+
+  virtual std::string ReadString(const std::string& section, const std::string& key,
+                                 const std::string& def) = 0;
+  virtual void WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) = 0;
+  virtual void ReadSection(const std::string& section, TStrings& keys) = 0;
+  virtual void ReadSections(TStrings& sections) = 0;
+  virtual void ReadSectionValues(const std::string& section, TStrings& values) = 0;
+  virtual void EraseSection(const std::string& section) = 0;
+  virtual void DeleteKey(const std::string& section, const std::string& key) = 0;
+  virtual bool SectionExists(const std::string& section) = 0;
+  virtual void UpdateFile() = 0;
+
+  int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def);
+  void WriteInteger(const std::string& section, const std::string& key, int32_t value);
+  bool ReadBool(const std::string& section, const std::string& key, bool def);  // non-zero
+  void WriteBool(const std::string& section, const std::string& key, bool value);  // "1"/"0"
+  bool ValueExists(const std::string& section, const std::string& key);
+
+protected:
+  std::string FFileName;
+};
+
+class TIniFile : public TCustomIniFile {
+public:
+  using TCustomIniFile::TCustomIniFile;
+
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& def) override;
+  // Raises EIniFileException when the file cannot be written.
+  void WriteString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  void ReadSection(const std::string& section, TStrings& keys) override;
+  void ReadSections(TStrings& sections) override;
+  void ReadSectionValues(const std::string& section, TStrings& values) override;
+  void EraseSection(const std::string& section) override;
+  void DeleteKey(const std::string& section, const std::string& key) override;
+  bool SectionExists(const std::string& section) override;
+  void UpdateFile() override {}
+
+private:
+  TIniDocument Load() const;  // an empty document when the file is missing or unreadable
+  void Save(const TIniDocument& document) const;
+};
+
+class TMemIniFile : public TCustomIniFile {
+public:
+  // Reads fileName when it exists; an empty name gives an empty file in memory.
+  explicit TMemIniFile(std::string fileName = {});
+
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& def) override;
+  void WriteString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  void ReadSection(const std::string& section, TStrings& keys) override;
+  void ReadSections(TStrings& sections) override;
+  void ReadSectionValues(const std::string& section, TStrings& values) override;
+  void EraseSection(const std::string& section) override;
+  void DeleteKey(const std::string& section, const std::string& key) override;
+  bool SectionExists(const std::string& section) override;
+  // Writes the text to FileName; raises EIniFileException on failure.
+  void UpdateFile() override;
+
+  void SetStrings(const TStrings& strings);
+  void GetStrings(TStrings& strings) const;
+  void Clear() { FDocument.Clear(); }
+
+private:
+  TIniDocument FDocument;
+};

@@ -1,0 +1,42 @@
+#include "Locale.h"
+
+#include "WinApi.h"
+
+namespace {
+
+int Compare(DWORD flags, const std::string& a, const std::string& b) {
+  int r = CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()),
+                         b.data(), static_cast<int>(b.size()));
+  return r - CSTR_EQUAL;  // CSTR_LESS_THAN 1, CSTR_EQUAL 2, CSTR_GREATER_THAN 3
+}
+
+}  // namespace
+
+std::string AnsiUpperCase(const std::string& s) {
+  std::string r = s;
+  if (!r.empty()) CharUpperBuffA(r.data(), static_cast<DWORD>(r.size()));
+  return r;
+}
+
+std::string AnsiLowerCase(const std::string& s) {
+  std::string r = s;
+  if (!r.empty()) CharLowerBuffA(r.data(), static_cast<DWORD>(r.size()));
+  return r;
+}
+
+int AnsiCompareText(const std::string& a, const std::string& b) {
+  return Compare(NORM_IGNORECASE, a, b);
+}
+
+int AnsiCompareStr(const std::string& a, const std::string& b) { return Compare(0, a, b); }
+
+bool AnsiSameText(const std::string& a, const std::string& b) {
+  return AnsiCompareText(a, b) == 0;
+}
+
+char DecimalSeparator() {
+  char buffer[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer) > 1)
+    return buffer[0];
+  return '.';
+}

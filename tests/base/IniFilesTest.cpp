@@ -1,0 +1,191 @@
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+#include "base/IniFiles.h"
+#include "base/Strings.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "base/WinApi.h"
+#endif
+
+namespace {
+
+std::vector<std::string> Items(const TStrings& list) {
+  std::vector<std::string> items;
+  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Strings(i));
+  return items;
+}
+
+const char kSample[] =
+    "; settings\r\n"
+    "[Program]\r\n"
+    "Language = 2 \r\n"
+    "Name=\"  quoted  \"\r\n"
+    "Single=' x '\r\n"
+    "Half=\"\r\n"
+    "language=9\r\n"
+    "\r\n"
+    "[Other]\r\n"
+    "x=1\r\n";
+
+class IniFileTest : public ::testing::Test {
+protected:
+  TempFolder folder;
+  std::string path = folder.WriteFile("Settings.ini", kSample);
+};
+
+TEST_F(IniFileTest, LookupsIgnoreCaseAndTheFirstKeyWins) {
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("PROGRAM", "language", "?"), "2");
+  EXPECT_EQ(ini.ReadInteger("program", "LANGUAGE", 0), 2);
+  EXPECT_EQ(ini.ReadString("Program", "missing", "def"), "def");
+  EXPECT_EQ(ini.ReadString("Missing", "x", "def"), "def");
+}
+
+TEST_F(IniFileTest, ValuesAreTrimmedAndLoseSurroundingQuotes) {
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("Program", "Name", ""), "  quoted  ");
+  EXPECT_EQ(ini.ReadString("Program", "Single", ""), " x ");
+  EXPECT_EQ(ini.ReadString("Program", "Half", ""), "\"");
+}
+
+TEST_F(IniFileTest, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEnd) {
+  TIniFile ini(path);
+  ini.WriteString("program", "Added", "v");
+  ini.WriteString("New", "k", "1");
+  ini.WriteString("OTHER", "x", "2");
+  EXPECT_EQ(folder.ReadFile("Settings.ini"),
+            "; settings\r\n"
+            "[Program]\r\n"
+            "Language = 2 \r\n"
+            "Name=\"  quoted  \"\r\n"
+            "Single=' x '\r\n"
+            "Half=\"\r\n"
+            "language=9\r\n"
+            "Added=v\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "x=2\r\n"
+            "[New]\r\n"
+            "k=1\r\n");
+}
+
+TEST_F(IniFileTest, BooleansAreOneAndZeroAndReadAsNonZero) {
+  TIniFile ini(path);
+  ini.WriteBool("Flags", "on", true);
+  ini.WriteBool("Flags", "off", false);
+  ini.WriteString("Flags", "seven", "7");
+  ini.WriteString("Flags", "word", "yes");
+  EXPECT_EQ(ini.ReadString("Flags", "on", ""), "1");
+  EXPECT_EQ(ini.ReadString("Flags", "off", ""), "0");
+  EXPECT_TRUE(ini.ReadBool("Flags", "seven", false));
+  EXPECT_FALSE(ini.ReadBool("Flags", "word", false));  // not a number: the default
+  EXPECT_TRUE(ini.ReadBool("Flags", "word", true));
+}
+
+TEST_F(IniFileTest, SectionsKeysAndErasing) {
+  TIniFile ini(path);
+  TStringList list;
+  ini.ReadSections(list);
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"Program", "Other"}));
+  ini.ReadSection("program", list);
+  EXPECT_EQ(Items(list),
+            (std::vector<std::string>{"Language", "Name", "Single", "Half", "language"}));
+  ini.ReadSectionValues("Program", list);
+  EXPECT_EQ(list.Strings(1), "Name=  quoted  ");
+  EXPECT_TRUE(ini.ValueExists("program", "NAME"));
+  EXPECT_FALSE(ini.ValueExists("program", "nothing"));
+  ini.DeleteKey("Program", "language");
+  EXPECT_EQ(ini.ReadString("Program", "Language", "gone"), "9");
+  ini.EraseSection("PROGRAM");
+  EXPECT_FALSE(ini.SectionExists("Program"));
+  EXPECT_TRUE(ini.SectionExists("other"));
+  EXPECT_EQ(folder.ReadFile("Settings.ini"), "; settings\r\n[Other]\r\nx=1\r\n");
+}
+
+TEST_F(IniFileTest, AMissingFileReadsAsEmptyAndIsCreatedByAWrite) {
+  TIniFile ini(folder / "new.ini");
+  EXPECT_EQ(ini.ReadString("a", "b", "d"), "d");
+  ini.WriteString("a", "b", "c");
+  EXPECT_EQ(folder.ReadFile("new.ini"), "[a]\r\nb=c\r\n");
+}
+
+TEST_F(IniFileTest, AWriteFailureRaises) {
+  TIniFile ini(folder / "no\\such\\folder\\x.ini");
+  EXPECT_THROW(ini.WriteString("a", "b", "c"), EIniFileException);
+}
+
+TEST(MemIniFile, ReadsFromStringsAndWritesOnlyOnUpdate) {
+  TempFolder folder;
+  TMemIniFile ini(folder / "skin.ini");
+  TStringList text;
+  text.SetText("[Button]\r\nPictureIndex=3\r\npictureindex=4\r\n[button]\r\nx=5\r\n");
+  ini.SetStrings(text);
+  EXPECT_EQ(ini.ReadInteger("BUTTON", "pictureindex", -1), 3);
+  EXPECT_EQ(ini.ReadInteger("button", "x", -1), -1);  // the first section of a name wins
+  ini.WriteString("Button", "Added", "1");
+  EXPECT_FALSE(FileExists(folder / "skin.ini"));
+  ini.UpdateFile();
+  EXPECT_EQ(folder.ReadFile("skin.ini"),
+            "[Button]\r\nPictureIndex=3\r\npictureindex=4\r\nAdded=1\r\n[button]\r\nx=5\r\n");
+  TMemIniFile reread(folder / "skin.ini");
+  EXPECT_EQ(reread.ReadString("button", "added", ""), "1");
+  TStringList lines;
+  reread.GetStrings(lines);
+  EXPECT_EQ(lines.Count(), 6);
+}
+
+#ifdef _WIN32
+// The same operations through TIniFile and through the system's profile functions give
+// the same files and the same readings.
+class ProfileApiAgreement : public ::testing::Test {
+protected:
+  // Blank lines and blanks around "=" are left out: the profile functions of some
+  // systems drop or normalise them when they rewrite a file.
+  const std::string start =
+      "; comment\r\n[Sec]\r\nKey=\"quoted value\"\r\nkey=second\r\n; tail\r\n[Other]\r\nx=1\r\n";
+  TempFolder folder;
+  std::string ours = folder.WriteFile("ours.ini", start);
+  std::string theirs = folder.WriteFile("theirs.ini", start);
+
+  std::string SystemRead(const char* section, const char* key) {
+    char buffer[256];
+    GetPrivateProfileStringA(section, key, "<def>", buffer, sizeof buffer, theirs.c_str());
+    return buffer;
+  }
+};
+
+TEST_F(ProfileApiAgreement, Reading) {
+  TIniFile ini(ours);
+  for (auto [section, key] : {std::pair{"SEC", "KEY"}, {"sec", "missing"}, {"Other", "X"},
+                              {"none", "x"}})
+    EXPECT_EQ(ini.ReadString(section, key, "<def>"), SystemRead(section, key)) << key;
+}
+
+TEST_F(ProfileApiAgreement, Writing) {
+  TIniFile ini(ours);
+  auto both = [&](const char* section, const char* key, const char* value) {
+    if (value)
+      ini.WriteString(section, key, value);
+    else if (key)
+      ini.DeleteKey(section, key);
+    else
+      ini.EraseSection(section);
+    WritePrivateProfileStringA(section, key, value, theirs.c_str());
+    EXPECT_EQ(folder.ReadFile("ours.ini"), folder.ReadFile("theirs.ini"))
+        << section << "/" << (key ? key : "-");
+  };
+  both("SEC", "newkey", "v1");
+  both("Sec", "KEY", "v2");
+  both("New", "a", "b");
+  both("other", "y", "2");
+  both("Other", nullptr, nullptr);
+  both("sec", "newkey", nullptr);
+  EXPECT_EQ(ini.ReadString("sec", "key", ""), SystemRead("sec", "key"));
+}
+#endif
+
+}  // namespace
