@@ -1,7 +1,16 @@
-# GoogleTest for both builds and one helper that adds a test program as one CTest entry.
+# Test programs for the three builds:
+# - native: GoogleTest programs under the sanitizers, and every fuzz target replaying its
+#   committed corpus;
+# - fuzz (clang, VQ_FUZZ): the fuzz targets under libFuzzer, each run for a short time;
+# - win32: GoogleTest programs run under Wine.
 enable_testing()
 
-if(WIN32)
+option(VQ_FUZZ "Build the fuzz targets with clang's libFuzzer instead of the tests" OFF)
+set(VQ_FUZZ_SECONDS 10 CACHE STRING "How long each fuzz target runs in the test command")
+
+if(VQ_FUZZ)
+  # Only fuzz targets; no GoogleTest.
+elseif(WIN32)
   # Debian ships the GoogleTest sources; build them with the cross toolchain.
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
@@ -14,12 +23,42 @@ else()
   add_library(VQ::gmock ALIAS GTest::gmock)
 endif()
 
-# vq_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# vq_add_test(<name> SOURCES <files...> LIBS <targets...>): one GoogleTest program, one
+# CTest entry.
 function(vq_add_test name)
+  if(VQ_FUZZ)
+    return()
+  endif()
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} VQ::gmock VQ::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   # Tests find their generated fixtures relative to the build tree.
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# vq_add_fuzzer(<name> SOURCES <files...> LIBS <targets...>): a libFuzzer target
+# (LLVMFuzzerTestOneInput) with its committed corpus in corpus/<name>/ beside the
+# CMakeLists.txt. Natively it replays that corpus; in the fuzz build it fuzzes.
+function(vq_add_fuzzer name)
+  if(WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
+  if(VQ_FUZZ)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(work ${CMAKE_CURRENT_BINARY_DIR}/corpus-${name})
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                     $<TARGET_FILE:${name}> -max_total_time=${VQ_FUZZ_SECONDS} -timeout=5
+                     -rss_limit_mb=1024 -print_final_stats=1 ${work} ${corpus})
+    file(MAKE_DIRECTORY ${work})
+  else()
+    add_executable(${name}_replay ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/FuzzReplayMain.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${ARG_LIBS})
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${corpus})
+  endif()
 endfunction()

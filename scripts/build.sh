@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds the native build (build/native) and the Windows build
-# (build/win32). Arguments name the builds to make: native, win32 (default both).
+# Configures and builds the native build (build/native), the fuzz build (build/fuzz)
+# and the Windows build (build/win32). Arguments name the builds to make: native, fuzz,
+# win32 (default all three).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 builds=("$@")
-[[ ${#builds[@]} -eq 0 ]] && builds=(native win32)
+[[ ${#builds[@]} -eq 0 ]] && builds=(native fuzz win32)
 
 for build in "${builds[@]}"; do
   case "$build" in
     native)
       cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
+    fuzz)
+      CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DVQ_FUZZ=ON >/dev/null ;;
     win32)
       cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake >/dev/null ;;

@@ -22,17 +22,23 @@ wine_env_stop() {
 # Starts a private display unless keep_display is given and DISPLAY is set.
 wine_env_start() {
   if [[ "${1:-}" != keep_display || -z "${DISPLAY:-}" ]]; then
+    # Another run may claim the same free number at the same moment: then try the next.
     local display=99
-    while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do
+    while :; do
+      while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do
+        display=$((display + 1))
+      done
+      Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      wine_env_xvfb_pid=$!
+      for _ in $(seq 100); do
+        [[ -e /tmp/.X11-unix/X$display ]] && break
+        kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
+        sleep 0.05
+      done
+      kill -0 "$wine_env_xvfb_pid" 2>/dev/null && break
       display=$((display + 1))
     done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    wine_env_xvfb_pid=$!
     export DISPLAY=":$display"
-    for _ in $(seq 100); do
-      [[ -e /tmp/.X11-unix/X$display ]] && break
-      sleep 0.05
-    done
   fi
   if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "Creating the Wine prefix in $WINEPREFIX (once)"
