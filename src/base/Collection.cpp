@@ -1,6 +1,7 @@
 #include "Collection.h"
 
 #include "Exceptions.h"
+#include "UpdateScope.h"
 
 #include <algorithm>
 
@@ -67,9 +68,9 @@ void TCollection::Delete(int index) { delete Items(index); }
 
 void TCollection::Clear() {
   if (FItems.empty()) return;
-  BeginUpdate();
-  while (!FItems.empty()) delete FItems.back();
-  EndUpdate();
+  WithUpdate(*this, [&] {
+    while (!FItems.empty()) delete FItems.back();
+  });
 }
 
 TCollectionItem* TCollection::Items(int index) const {
@@ -93,15 +94,10 @@ void TCollection::EndUpdate() {
 void TCollection::Assign(const TPersistent* Source) {
   if (auto* source = dynamic_cast<const TCollection*>(Source)) {
     if (source == this) return;
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
       Clear();
       for (TCollectionItem* item : source->FItems) Add()->Assign(item);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    });
     return;
   }
   TPersistent::Assign(Source);

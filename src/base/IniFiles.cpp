@@ -1,6 +1,7 @@
 #include "IniFiles.h"
 
 #include "Exceptions.h"
+#include "UpdateScope.h"
 #include "Streams.h"
 #include "StrUtils.h"
 #include "Strings.h"
@@ -8,15 +9,10 @@
 namespace {
 
 void Fill(TStrings& target, const std::vector<std::string>& items) {
-  target.BeginUpdate();
-  try {
+  WithUpdate(target, [&] {
     target.Clear();
     for (const std::string& item : items) target.Add(item);
-  } catch (...) {
-    target.EndUpdate();
-    throw;
-  }
-  target.EndUpdate();
+  });
 }
 
 bool ReadWholeFile(const std::string& fileName, std::string& text) {

@@ -1,6 +1,7 @@
 #include "SharedRoutines.h"
 
 #include "Exceptions.h"
+#include "UpdateScope.h"
 #include "Strings.h"
 
 #include <algorithm>
@@ -28,18 +29,13 @@ int NthCharOfSetPos(const std::string& text, const std::string& charSet, int sta
 }
 
 int SplitToStrings(const std::string& text, char separator, TStrings& list) {
-  list.BeginUpdate();
-  try {
+  WithUpdate(list, [&] {
     list.Clear();
     size_t from = 0;
     for (size_t at; (at = text.find(separator, from)) != std::string::npos; from = at + 1)
       list.Add(text.substr(from, at - from));
     list.Add(text.substr(from));
-  } catch (...) {
-    list.EndUpdate();
-    throw;
-  }
-  list.EndUpdate();
+  });
   return list.Count();
 }
 

@@ -1,6 +1,7 @@
 #include "Strings.h"
 
 #include "Exceptions.h"
+#include "UpdateScope.h"
 #include "Locale.h"
 #include "Streams.h"
 
@@ -36,45 +37,30 @@ int TStrings::AddObject(const std::string& s, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings& strings) {
-  BeginUpdate();
-  try {
+  WithUpdate(*this, [&] {
     for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Get(i), strings.GetObject(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::Move(int curIndex, int newIndex) {
   if (curIndex == newIndex) return;
-  BeginUpdate();
-  try {
+  WithUpdate(*this, [&] {
     std::string s = Get(curIndex);
     TObject* object = GetObject(curIndex);
     Delete(curIndex);
     InsertObject(newIndex, s, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::Exchange(int index1, int index2) {
-  BeginUpdate();
-  try {
+  WithUpdate(*this, [&] {
     std::string s1 = Get(index1);
     TObject* o1 = GetObject(index1);
     Put(index1, Get(index2));
     PutObject(index1, GetObject(index2));
     Put(index2, s1);
     PutObject(index2, o1);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 int TStrings::CompareStrings(const std::string& a, const std::string& b) const {
@@ -140,8 +126,7 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(const std::string& text) {
-  BeginUpdate();
-  try {
+  WithUpdate(*this, [&] {
     Clear();
     size_t i = 0;
     while (i < text.size()) {
@@ -152,11 +137,7 @@ void TStrings::SetText(const std::string& text) {
       if (i < text.size() && text[i] == '\r') ++i;
       if (i < text.size() && text[i] == '\n') ++i;
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 std::string TStrings::DelimitedText() const {
@@ -183,8 +164,7 @@ std::string TStrings::DelimitedText() const {
 }
 
 void TStrings::SetDelimitedText(const std::string& text) {
-  BeginUpdate();
-  try {
+  WithUpdate(*this, [&] {
     Clear();
     size_t i = 0;
     while (i < text.size()) {
@@ -217,11 +197,7 @@ void TStrings::SetDelimitedText(const std::string& text) {
         if (i == text.size()) Add(std::string());  // a trailing delimiter ends an empty item
       }
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::LoadFromFile(const std::string& fileName) {
@@ -259,17 +235,12 @@ void TStrings::SetUpdateState(bool) {}
 void TStrings::Assign(const TPersistent* Source) {
   if (auto* strings = dynamic_cast<const TStrings*>(Source)) {
     if (strings == this) return;
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
       Clear();
       FDelimiter = strings->FDelimiter;
       FQuoteChar = strings->FQuoteChar;
       AddStrings(*strings);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    });
     return;
   }
   TPersistent::Assign(Source);

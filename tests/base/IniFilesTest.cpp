@@ -3,6 +3,7 @@
 #include "base/IniFiles.h"
 #include "base/Strings.h"
 
+#include "ListItems.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,6 @@
 #endif
 
 namespace {
-
-std::vector<std::string> Items(const TStrings& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Strings(i));
-  return items;
-}
 
 const char kSample[] =
     "; settings\r\n"

@@ -2,17 +2,12 @@
 #include "base/Streams.h"
 #include "base/Strings.h"
 
+#include "ListItems.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<std::string> Items(const TStrings& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Strings(i));
-  return items;
-}
 
 using Lines = std::vector<std::string>;
 
