@@ -5,7 +5,6 @@
 #include "Config.h"
 
 class TComponent;
-class TspCompressedStoredSkin;
 
 // Makes Settings (keeping storedSkin for every other window), Session and Lang (with
 // the configured language file loaded). On any failure the objects made so far are
