@@ -2,6 +2,7 @@
 // Locale-dependent string operations. Windows uses the user's locale; elsewhere they
 // follow code page 1252.
 
+#include <cstdint>
 #include <string>
 
 std::string AnsiUpperCase(const std::string& s);
@@ -12,3 +13,10 @@ int AnsiCompareStr(const std::string& a, const std::string& b);
 bool AnsiSameText(const std::string& a, const std::string& b);
 // The locale's decimal separator.
 char DecimalSeparator();
+
+// The default ANSI code page of a Windows locale identifier (LCID); the system's ANSI
+// code page when the locale gives none. Unicode-only locales answer 0.
+int CodePageOfLocale(uint32_t locale);
+// The GDI font character set of that code page; false, leaving charset alone, when the
+// code page has none.
+bool CharsetOfLocale(uint32_t locale, uint8_t& charset);

@@ -1,6 +1,8 @@
 #include "Locale.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -37,6 +39,48 @@ std::string MapBytes(const std::string& s, Map map) {
   return r;
 }
 
+// The ANSI code page of the locales whose code page is not 1252, as Windows answers
+// them: a whole LCID first (sub-languages that differ from their language), then the
+// primary language (the low ten bits). Code page 0 marks a Unicode-only locale.
+struct TLocaleCodePage {
+  uint32_t Id;
+  int CodePage;
+};
+
+constexpr TLocaleCodePage kLocaleCodePages[] = {
+    {0x0404, 950}, {0x0C04, 950}, {0x1404, 950}, {0x0804, 936}, {0x1004, 936},
+    {0x0C1A, 1251}, {0x1C1A, 1251}, {0x082C, 1251}, {0x0843, 1251}};
+
+constexpr TLocaleCodePage kLanguageCodePages[] = {
+    {0x01, 1256}, {0x02, 1251}, {0x04, 936},  {0x05, 1250}, {0x08, 1253}, {0x0D, 1255},
+    {0x0E, 1250}, {0x11, 932},  {0x12, 949},  {0x15, 1250}, {0x18, 1250}, {0x19, 1251},
+    {0x1A, 1250}, {0x1B, 1250}, {0x1C, 1250}, {0x1E, 874},  {0x1F, 1254}, {0x20, 1256},
+    {0x22, 1251}, {0x23, 1251}, {0x24, 1250}, {0x25, 1257}, {0x26, 1257}, {0x27, 1257},
+    {0x29, 1256}, {0x2A, 1258}, {0x2B, 0},    {0x2C, 1254}, {0x2F, 1251}, {0x37, 0},
+    {0x39, 0},    {0x3F, 1251}, {0x40, 1251}, {0x43, 1254}, {0x44, 1251}, {0x45, 0},
+    {0x46, 0},    {0x47, 0},    {0x49, 0},    {0x4A, 0},    {0x4B, 0},    {0x4C, 0},
+    {0x4E, 0},    {0x50, 1251}};
+
+// The GDI character set of each ANSI code page.
+struct TCodePageCharset {
+  int CodePage;
+  uint8_t Charset;
+};
+
+constexpr TCodePageCharset kCodePageCharsets[] = {
+    {874, 222},  {932, 128},  {936, 134},  {949, 129},  {950, 136},
+    {1250, 238}, {1251, 204}, {1252, 0},   {1253, 161}, {1254, 162},
+    {1255, 177}, {1256, 178}, {1257, 186}, {1258, 163}, {1361, 130}};
+
+constexpr int kAnsiCodePage = 1252;
+
+template <size_t N>
+const TLocaleCodePage* FindLocale(const TLocaleCodePage (&table)[N], uint32_t id) {
+  for (const TLocaleCodePage& row : table)
+    if (row.Id == id) return &row;
+  return nullptr;
+}
+
 int CompareBytes(const std::string& a, const std::string& b) {
   int c = a.compare(b);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
@@ -58,3 +102,19 @@ bool AnsiSameText(const std::string& a, const std::string& b) {
 }
 
 char DecimalSeparator() { return '.'; }
+
+int CodePageOfLocale(uint32_t locale) {
+  const TLocaleCodePage* row = FindLocale(kLocaleCodePages, locale & 0xFFFF);
+  if (!row) row = FindLocale(kLanguageCodePages, locale & 0x3FF);
+  return row ? row->CodePage : kAnsiCodePage;
+}
+
+bool CharsetOfLocale(uint32_t locale, uint8_t& charset) {
+  int codePage = CodePageOfLocale(locale);
+  for (const TCodePageCharset& row : kCodePageCharsets) {
+    if (row.CodePage != codePage) continue;
+    charset = row.Charset;
+    return true;
+  }
+  return false;
+}

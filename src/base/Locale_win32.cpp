@@ -1,6 +1,9 @@
 #include "Locale.h"
 
+#include "StrUtils.h"
 #include "WinApi.h"
+
+#include <cstring>
 
 namespace {
 
@@ -39,4 +42,20 @@ char DecimalSeparator() {
   if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer) > 1)
     return buffer[0];
   return '.';
+}
+
+int CodePageOfLocale(uint32_t locale) {
+  char buffer[6] = {};
+  GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof buffer);
+  std::string text(buffer, strnlen(buffer, sizeof buffer));
+  return StrToIntDef(text, static_cast<int32_t>(GetACP()));
+}
+
+bool CharsetOfLocale(uint32_t locale, uint8_t& charset) {
+  CHARSETINFO info = {};
+  auto codePage = static_cast<uintptr_t>(static_cast<uint32_t>(CodePageOfLocale(locale)));
+  if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(codePage), &info, TCI_SRCCODEPAGE))
+    return false;
+  charset = static_cast<uint8_t>(info.ciCharset);
+  return true;
 }

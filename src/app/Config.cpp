@@ -1,0 +1,296 @@
+#include "Config.h"
+
+#include "MessageDialog.h"
+
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+#include "base/IniFiles.h"
+#include "base/SharedRoutines.h"
+#include "base/Streams.h"
+
+#include <algorithm>
+#include <variant>
+
+TConfigBase* Settings = nullptr;
+
+namespace {
+
+// Language-table numbers of the texts used here. The section and key names of
+// "Settings.ini" are texts of the table, so a language file could rename them.
+enum : int {
+  kDefaultListName = 50,
+  kErrorCaption = 151,
+  kSettingsNotRead = 160,
+  kSettingsNotMade = 161,
+  kActionOnExistingFileKey = 194,
+  kAllWordsCapsKey = 195,
+  kLanguageKey = 198,
+  kDefaultSaveActionForLogKey = 199,
+  kDefaultTagLanguageKey = 200,
+  kDefaultID3v1Key = 201,
+  kDefaultID3v2Key = 202,
+  kFormatsKey = 203,
+  kPreferredFormatKey = 206,
+  kListNameKey = 207,
+  kSaveListKey = 208,
+  kWindowHeightKey = 210,
+  kWindowMaximizedKey = 211,
+  kWindowWidthKey = 212,
+  kFileEditorSection = 214,
+  kProgramSection = 215,
+  kTagEditorSection = 216,
+};
+
+const char kRenameFormatsDefault[] =
+    "|<A> - <T>|,|<N> - <T>|,|<A> - <N> - <T>|,|<N> - <A> - <T>|";
+const char kTagFormatsDefault[] =
+    "|\\ <A> - <T>|,|\\ <N> - <T>|,|\\ <A> - <N> - <T>|,|\\ <N> - <A> - <T>|";
+
+// Row positions in TConfigBase::SettingRows.
+enum TSettingID {
+  siLanguage,
+  siMainHeight,
+  siMainWidth,
+  siMainMaximized,
+  siMainPreferredFormat,
+  siMainFormats,
+  siAllWordsCaps,
+  siSaveList,
+  siListName,
+  siActionOnExistingFile,
+  siTagHeight,
+  siTagWidth,
+  siTagMaximized,
+  siTagPreferredFormat,
+  siTagFormats,
+  siDefaultSaveActionForLog,
+  siDefaultTagLanguage,
+  siDefaultID3v1,
+  siDefaultID3v2,
+  siCount
+};
+
+// The rows each WriteSettingsPart part writes, in order.
+const std::vector<TSettingID> kSettingParts[] = {
+    {siMainFormats, siMainPreferredFormat},
+    {siMainHeight, siMainWidth, siMainMaximized},
+    {siTagFormats, siTagPreferredFormat},
+    {siTagHeight, siTagWidth, siTagMaximized},
+};
+
+// The language line is the file's second; a hand-edited file may be anything, so only
+// its head is read.
+constexpr int32_t kSettingsHeadSize = 64 * 1024;
+
+bool ReadHeadLines(const std::string& fileName, TStrings& lines) {
+  try {
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+    std::string head(static_cast<size_t>(std::min<int64_t>(stream.Size(), kSettingsHeadSize)),
+                     '\0');
+    if (!head.empty()) stream.ReadBuffer(head.data(), static_cast<int32_t>(head.size()));
+    lines.SetText(head);
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+template <class... Handlers>
+struct TOverloaded : Handlers... {
+  using Handlers::operator()...;
+};
+template <class... Handlers>
+TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
+
+}  // namespace
+
+// One row of "Settings.ini": section and key (language-table numbers), the field it
+// fills, and its default (Default for numbers and Booleans, TextDefault for texts).
+struct TConfigBase::TSettingRow {
+  int Section;
+  int Key;
+  std::variant<int32_t*, uint8_t*, bool*, std::string*, TStringList*> Field;
+  int32_t Default;
+  std::string TextDefault;
+};
+
+TProgramPlace TProgramPlace::OfProcess() {
+  return {ExtractFilePath(ProgramFileName()), IncludeTrailingBackslash(GetCurrentDir())};
+}
+
+TConfigBase::TConfigBase(const TProgramPlace& place)
+    : ProgramFolder(IncludeTrailingBackslash(place.ProgramFolder)),
+      LanguagesFolder(ProgramFolder + "languages\\"),
+      WorkingFolder(IncludeTrailingBackslash(place.WorkingFolder)) {
+  BuildPaths();
+  RenameFormats.SetQuoteChar('|');
+  TagFormats.SetQuoteChar('|');
+}
+
+void TConfigBase::BuildPaths() {
+  FSearchMask = WorkingFolder + FileMask + "." + Extension;
+  FListPath = WorkingFolder + FListName;
+  FSettingsPath = ProgramFolder + SettingsFileName;
+}
+
+void TConfigBase::SetListName(const std::string& name) {
+  FListName = name;
+  BuildPaths();
+}
+
+// --- Settings.ini ----------------------------------------------------------------------
+
+std::vector<TConfigBase::TSettingRow> TConfigBase::SettingRows() {
+  TWindowPlacement& main = Placement[piMainWindow];
+  TWindowPlacement& tag = Placement[piTagEditor];
+  std::vector<TSettingRow> rows = {
+      {kProgramSection, kLanguageKey, &LangConfig.Language, 1, {}},
+      {kFileEditorSection, kWindowHeightKey, &main.Height, 540, {}},
+      {kFileEditorSection, kWindowWidthKey, &main.Width, 740, {}},
+      {kFileEditorSection, kWindowMaximizedKey, &main.Maximized, 0, {}},
+      {kFileEditorSection, kPreferredFormatKey, &PreferredRenameFormat, 0, {}},
+      {kFileEditorSection, kFormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
+      {kFileEditorSection, kAllWordsCapsKey, &AllWordsCaps, 0, {}},
+      {kFileEditorSection, kSaveListKey, &SaveList, 1, {}},
+      {kFileEditorSection, kListNameKey, &FListName, 0, LangText(kDefaultListName)},
+      {kFileEditorSection, kActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
+      {kTagEditorSection, kWindowHeightKey, &tag.Height, 569, {}},
+      {kTagEditorSection, kWindowWidthKey, &tag.Width, 800, {}},
+      {kTagEditorSection, kWindowMaximizedKey, &tag.Maximized, 0, {}},
+      {kTagEditorSection, kPreferredFormatKey, &PreferredTagFormat, 0, {}},
+      {kTagEditorSection, kFormatsKey, &TagFormats, 0, kTagFormatsDefault},
+      {kTagEditorSection, kDefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
+      {kTagEditorSection, kDefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
+      {kTagEditorSection, kDefaultID3v1Key, &DefaultID3v1, 2, {}},
+      {kTagEditorSection, kDefaultID3v2Key, &DefaultID3v2, 7, {}},
+  };
+  return rows;
+}
+
+void TConfigBase::ReadRow(TCustomIniFile& ini, const TSettingRow& row) {
+  const std::string& section = LangText(row.Section);
+  const std::string& key = LangText(row.Key);
+  std::visit(TOverloaded{
+                 [&](int32_t* field) { *field = ini.ReadInteger(section, key, row.Default); },
+                 // Byte settings keep the low byte of whatever number is stored.
+                 [&](uint8_t* field) {
+                   *field = static_cast<uint8_t>(ini.ReadInteger(section, key, row.Default));
+                 },
+                 [&](bool* field) { *field = ini.ReadBool(section, key, row.Default != 0); },
+                 [&](std::string* field) {
+                   *field = ini.ReadString(section, key, row.TextDefault);
+                 },
+                 [&](TStringList* field) {
+                   field->SetDelimitedText(ini.ReadString(section, key, row.TextDefault));
+                 },
+             },
+             row.Field);
+}
+
+void TConfigBase::WriteRow(TCustomIniFile& ini, const TSettingRow& row) {
+  const std::string& section = LangText(row.Section);
+  const std::string& key = LangText(row.Key);
+  std::visit(TOverloaded{
+                 [&](int32_t* field) { ini.WriteInteger(section, key, *field); },
+                 [&](uint8_t* field) { ini.WriteInteger(section, key, *field); },
+                 [&](bool* field) { ini.WriteBool(section, key, *field); },
+                 [&](std::string* field) { ini.WriteString(section, key, *field); },
+                 [&](TStringList* field) {
+                   ini.WriteString(section, key, field->DelimitedText());
+                 },
+             },
+             row.Field);
+}
+
+void TConfigBase::ReadLanguageSetting() {
+  LangConfig.Language = lfEN;
+  if (!FileExists(FSettingsPath)) return;
+  TStringList lines;
+  // The language table does not exist yet: its built-in English texts speak.
+  if (!ReadHeadLines(FSettingsPath, lines) || !ReadLanguageFromLines(lines))
+    ShowMessageOk(EnglishText(kErrorCaption), EnglishText(kSettingsNotRead), StoredSkin);
+}
+
+bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
+  // The writer puts "Program"/"Language" first, so its line is the second.
+  if (lines.Count() < 2) return false;
+  const std::string line = lines.Strings(1);
+  int equals = NthCharOfSetPos(line, "=", 1, 1);
+  std::string value = Trim(equals > 0 ? Copy(line, equals + 1, 4) : Copy(line, 1, 4));
+  if (!IsDigits(value)) return false;
+  LangConfig.Language = static_cast<uint8_t>(StrToInt(value));
+  return true;
+}
+
+void TConfigBase::ReadSettings() {
+  try {
+    TIniFile ini(FSettingsPath);
+    ReadSettingsFrom(ini);
+  } catch (const Exception&) {
+    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotRead), StoredSkin);
+  }
+}
+
+void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
+  std::vector<TSettingRow> rows = SettingRows();
+  for (int id = 0; id < siCount; ++id) {
+    ReadRow(ini, rows[id]);
+    if (id == siListName) BuildPaths();
+  }
+}
+
+void TConfigBase::WriteSettings() {
+  try {
+    TIniFile ini(FSettingsPath);
+    std::vector<TSettingRow> rows = SettingRows();
+    for (int id = 0; id < siCount; ++id)
+      if (id != siMainMaximized) WriteRow(ini, rows[id]);
+  } catch (const Exception&) {
+    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotMade), StoredSkin);
+  }
+}
+
+void TConfigBase::WriteSettingsPart(int part) {
+  if (part < 0 || part >= static_cast<int>(std::size(kSettingParts))) return;
+  TIniFile ini(FSettingsPath);
+  std::vector<TSettingRow> rows = SettingRows();
+  for (TSettingID id : kSettingParts[part]) WriteRow(ini, rows[id]);
+}
+
+// --- Rename options ----------------------------------------------------------------------
+
+uint8_t TConfigBase::GetSwitchItem(int index) const {
+  if (index < 1 || index > SwitchItemCount) return UnchangedSwitchItem;
+  return FSwitchItems[index - 1];
+}
+
+void TConfigBase::SetSwitchItem(int index, uint8_t value) {
+  if (index >= 1 && index <= SwitchItemCount) FSwitchItems[index - 1] = value;
+}
+
+uint8_t TConfigBase::NormalizeSwitchItem(int value) {
+  return value >= 1 && value <= 4 ? static_cast<uint8_t>(value) : 0;
+}
+
+bool TConfigBase::GetRemoveSection(int index) const {
+  return index >= 1 && index <= RemoveSectionFlagCount && FRemoveSections[index - 1];
+}
+
+void TConfigBase::SetRemoveSection(int index, bool flag) {
+  if (index < 1 || index > RemoveSectionFlagCount) return;
+  int count = FRemoveSectionCount + (flag ? 1 : -1);
+  if (count < 0 || count > 255) throw ERangeError("Range check error");
+  FRemoveSections[index - 1] = flag;
+  FRemoveSectionCount = static_cast<uint8_t>(count);
+}
+
+uint8_t TConfigBase::GetFormatFrameID(int index) const {
+  CheckRange(index, GetFormatFrameIDCount());
+  return FTagFormatFrameIDs[static_cast<size_t>(index)];
+}
+
+void TConfigBase::SetFormatFrameID(int index, uint8_t kind) {
+  if (index == GetFormatFrameIDCount()) FTagFormatFrameIDs.push_back(kind);
+  CheckRange(index, GetFormatFrameIDCount());
+  FTagFormatFrameIDs[static_cast<size_t>(index)] = kind;
+}

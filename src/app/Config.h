@@ -1,0 +1,154 @@
+#pragma once
+// The settings object: the program's fixed names and folders, the settings kept in
+// "Settings.ini", the name-format lists, the grids' selection views and the rename
+// options of the main window.
+
+#include "SelectionManager.h"
+#include "Translation.h"
+
+#include "base/Object.h"
+#include "base/StrUtils.h"
+#include "base/Strings.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TCustomIniFile;
+class TspCompressedStoredSkin;
+
+// A window's size and state as last seen; the windows fill it, the settings file keeps it.
+struct TWindowPlacement {
+  bool Maximized = false;
+  uint8_t LastState = 0;  // of the skinned window: 0 normal, 2 maximized
+  bool Changed = false;   // size or state changed since start
+  int32_t Height = 0;
+  int32_t Width = 0;
+};
+
+// Indexes of TConfigBase::Placement.
+enum TPlacementIndex { piMainWindow = 0, piTagEditor = 1 };
+
+struct TLangConfig {
+  uint8_t Language = lfEN;  // row of LanguageFiles; not checked against the table
+  uint32_t Locale = 0;      // handed to the locale character-set routine
+  TLangIDs LangIDs;         // the language files found, filled by the language table
+};
+
+// Where the program runs: the program file's folder and the current folder, each with a
+// trailing "\".
+struct TProgramPlace {
+  std::string ProgramFolder;
+  std::string WorkingFolder;
+
+  static TProgramPlace OfProcess();
+};
+
+class TConfigBase : public TObject {
+public:
+  static constexpr int SwitchItemCount = 10;
+  static constexpr int RemoveSectionFlagCount = 7;
+  static constexpr uint8_t UnchangedSwitchItem = 4;
+
+  explicit TConfigBase(const TProgramPlace& place = TProgramPlace::OfProcess());
+  TConfigBase(const TConfigBase&) = delete;
+  TConfigBase& operator=(const TConfigBase&) = delete;
+
+  // The main window's stored skin, handed on to every other window; not owned.
+  TspCompressedStoredSkin* StoredSkin = nullptr;
+  std::array<TWindowPlacement, 2> Placement{};  // by TPlacementIndex
+  TLangConfig LangConfig;
+
+  const std::string ProductName = "Velorandquistmar";
+  const std::string Version = "0.4.8";
+  const std::string ProgramFolder;
+  const std::string LanguagesFolder;  // ProgramFolder + "languages\"
+  const std::string WorkingFolder;    // the listed folder for the whole run
+  const std::string FileMask = "*";
+  const std::string Extension = "mp3";
+  const std::string SettingsFileName = "Settings.ini";
+
+  // The parse of the selected rename format.
+  TBytes SectionCapsFlags;
+  int32_t NumberPosition = 0;  // 1-based position of "<N>", 0 when absent
+  int32_t PlaceholderCount = 0;
+
+  TSelectionManager MainSelection;
+  TSelectionManager TagEditorSelection;
+
+  bool SaveList = false;
+  uint8_t ActionOnExistingFile = 0;
+  bool AllWordsCaps = false;
+  TStringList RenameFormats;  // delimited by ",", quoted with "|"
+  int32_t PreferredRenameFormat = 0;
+  int32_t PreferredTagFormat = 0;
+  TStringList TagFormats;
+  int32_t DefaultTagLanguage = 0;
+  uint8_t DefaultSaveActionForLog = 0;
+  uint8_t DefaultID3v1 = 0;
+  uint8_t DefaultID3v2 = 0;
+  bool RenamePending = false;  // a preview changed names that are not applied yet
+
+  const std::string& SearchMask() const { return FSearchMask; }
+  const std::string& SettingsPath() const { return FSettingsPath; }
+  const std::string& ListName() const { return FListName; }
+  const std::string& ListPath() const { return FListPath; }
+  void SetListName(const std::string& name);
+
+  // Reads the configured language from the second line of "Settings.ini" before the
+  // language table exists. A file that cannot give it is reported and language 1 kept.
+  void ReadLanguageSetting();
+  // The same from the file's first lines; false, keeping the language, when they cannot
+  // give it.
+  bool ReadLanguageFromLines(const TStrings& lines);
+  // Reads every setting, defaults for the missing ones; a failure is reported.
+  void ReadSettings();
+  void ReadSettingsFrom(TCustomIniFile& ini);
+  // Writes every setting but the main window's maximized state; a failure is reported.
+  void WriteSettings();
+  // Writes one group: 0 and 2 the formats and preferred format of the main window and
+  // of the tag editor, 1 and 3 their placement; any other value writes nothing.
+  // Failures reach the caller.
+  void WriteSettingsPart(int part);
+
+  // Switch item 1 to 10 (a section index 0 to 3, or 4 unchanged); 4 for other indexes.
+  uint8_t GetSwitchItem(int index) const;
+  void SetSwitchItem(int index, uint8_t value);  // other indexes are ignored
+  static uint8_t NormalizeSwitchItem(int value);  // 1 to 4 stay, anything else is 0
+
+  bool GetRemoveSection(int index) const;  // flag 1 to 7; false for other indexes
+  // Stores flag 1 to 7 and counts it in RemoveSectionCount, up when set and down when
+  // cleared: callers call it on a change only. ERangeError when the count would leave
+  // 0 to 255. Other indexes change nothing.
+  void SetRemoveSection(int index, bool flag);
+  uint8_t RemoveSectionCount() const { return FRemoveSectionCount; }
+
+  // The frame kinds parsed from a tag-from-path format, index-checked (ERangeError).
+  uint8_t GetFormatFrameID(int index) const;
+  // Appends when index equals the count.
+  void SetFormatFrameID(int index, uint8_t kind);
+  void ClearFormatFrameIDs() { FTagFormatFrameIDs.clear(); }
+  int GetFormatFrameIDCount() const { return static_cast<int>(FTagFormatFrameIDs.size()); }
+
+private:
+  struct TSettingRow;
+
+  void BuildPaths();
+  // The rows of "Settings.ini" in writing order, bound to this object's fields.
+  std::vector<TSettingRow> SettingRows();
+  static void ReadRow(TCustomIniFile& ini, const TSettingRow& row);
+  static void WriteRow(TCustomIniFile& ini, const TSettingRow& row);
+
+  std::string FSearchMask;
+  std::string FSettingsPath;
+  std::string FListName;
+  std::string FListPath;
+  std::array<uint8_t, SwitchItemCount> FSwitchItems{};
+  std::array<bool, RemoveSectionFlagCount> FRemoveSections{};
+  uint8_t FRemoveSectionCount = 0;
+  TBytes FTagFormatFrameIDs;
+};
+
+// The process-wide settings object, made by CreateCore and freed by FreeCore.
+extern TConfigBase* Settings;

@@ -1,0 +1,45 @@
+#include "Core.h"
+
+#include "MessageDialog.h"
+#include "Session.h"
+#include "Translation.h"
+
+namespace {
+
+TConfigFormShower ConfigFormShower = nullptr;
+
+template <class T>
+void FreeAndNil(T*& object) {
+  delete object;
+  object = nullptr;
+}
+
+}  // namespace
+
+bool CreateCore(TspCompressedStoredSkin* storedSkin, const TProgramPlace& place) {
+  try {
+    Settings = new TConfigBase(place);
+    Session = new TConfigSession();
+    Settings->StoredSkin = storedSkin;
+    Settings->ReadLanguageSetting();
+    Lang = new TLanguage(*Settings);
+    Lang->LoadLanguageFile();
+    return true;
+  } catch (...) {
+    FreeCore();
+    ShowMessageOk("CreateCore", "Fatal error !", nullptr);
+    return false;
+  }
+}
+
+void FreeCore() {
+  FreeAndNil(Lang);
+  FreeAndNil(Session);
+  FreeAndNil(Settings);
+}
+
+void ShowConfigForm(TComponent* owner) {
+  if (ConfigFormShower) ConfigFormShower(owner);
+}
+
+void SetConfigFormShower(TConfigFormShower shower) { ConfigFormShower = shower; }

@@ -1,0 +1,189 @@
+#include "MessageDialog.h"
+
+#include "Translation.h"
+
+#include "base/SharedRoutines.h"
+#include "base/StrUtils.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+TMessageDialog* MessageDialogForm = nullptr;
+
+namespace {
+
+TMessagePresenter* Presenter = nullptr;
+
+constexpr int kLineHeight = 15;
+constexpr int kBaseWidth = 50;  // characters
+constexpr int kCharWidth = 7;
+constexpr int kWidthMargin = 10;
+// The window counts lines in a byte and line lengths in a 16-bit word; longer texts
+// keep the largest size those can say (the memo scrolls).
+constexpr int kMaxLines = 255;
+constexpr int kMaxLineLength = 65535;
+
+// Language-table numbers of the button captions.
+constexpr int kOkCaption = 17;
+constexpr int kYesCaption = 27;
+constexpr int kNoCaption = 15;
+constexpr int kCancelCaption = 9;
+constexpr int kAllYesCaption = 28;
+constexpr int kAllNoCaption = 16;
+constexpr int kAddNumberCaption = 8;
+constexpr int kOverwriteCaption = 18;
+constexpr int kSkipCaption = 24;
+
+int LineCount(const std::string& text) { return CountChar(text, '\r') + 1; }
+
+// The longest piece between carriage returns; a line feed after a carriage return
+// counts in the next piece.
+int LongestLine(const std::string& text) {
+  int longest = 0;
+  int start = 1;
+  for (int end; (end = NthCharOfSetPos(text, "\r", start, 1)) != 0; start = end + 1)
+    longest = std::max(longest, end - start);
+  return std::max(longest, static_cast<int>(text.size()) - start + 1);
+}
+
+}  // namespace
+
+TMessageLayout LayoutMessageText(const std::string& text) {
+  TMessageLayout layout;
+  layout.Text = text;
+  int lines = LineCount(text);
+  int longest = 0;
+  if (lines > 1) {
+    longest = LongestLine(text);
+  } else if (static_cast<int>(text.size()) > kBaseWidth) {
+    layout.Text = WrapText(text, CRLF, {' ', '-', '\t'}, kBaseWidth);
+    lines = LineCount(layout.Text);
+    longest = kBaseWidth;
+  }
+  layout.Lines = static_cast<uint8_t>(std::min(lines, kMaxLines));
+  layout.Longest = static_cast<uint16_t>(std::min(longest, kMaxLineLength));
+  layout.Width = layout.Longest > kBaseWidth ? layout.Longest * kCharWidth + kWidthMargin : 0;
+  layout.ExtraHeight = kLineHeight * (layout.Lines - 1);
+  return layout;
+}
+
+TMessageButtons LayoutMessageButtons(uint8_t kind) {
+  TMessageButtons layout;
+  auto& ok = layout.Buttons[dbOk];
+  auto& yes = layout.Buttons[dbYes];
+  auto& no = layout.Buttons[dbNo];
+  auto& cancel = layout.Buttons[dbCancel];
+  ok.CaptionNumber = kOkCaption;
+  yes.CaptionNumber = kYesCaption;
+  no.CaptionNumber = kNoCaption;
+  cancel.CaptionNumber = kCancelCaption;
+  switch (kind) {
+    case mtYesNo:
+      yes.Visible = no.Visible = true;
+      layout.Focused = dbNo;
+      break;
+    case mtYesCancel:
+      yes.Visible = cancel.Visible = true;
+      layout.Focused = dbCancel;
+      break;
+    case mtYesNoAll:
+    case mtFileExists:
+      for (auto& button : layout.Buttons) button.Visible = true;
+      ok.Width = 90;  // as wide as Cancel
+      layout.Focused = dbCancel;
+      if (kind == mtYesNoAll) {
+        ok.CaptionNumber = kAllYesCaption;
+        cancel.CaptionNumber = kAllNoCaption;
+        layout.WindowWidth = 440;
+        yes.Left = 44;
+        no.Left = 118;
+        ok.Left = 193;
+        cancel.Left = 297;
+      } else {
+        yes.CaptionNumber = kAddNumberCaption;
+        no.CaptionNumber = kOverwriteCaption;
+        ok.CaptionNumber = kSkipCaption;
+        layout.WindowWidth = 550;
+        yes.Left = 26;
+        yes.Width = 130;
+        no.Left = 172;
+        no.Width = 130;
+        ok.Left = 319;
+        cancel.Left = 426;
+      }
+      break;
+    default:  // Ok, the list, and kinds nobody defined
+      ok.Visible = true;
+      layout.Focused = dbOk;
+  }
+  return layout;
+}
+
+uint8_t AnswerOf(uint8_t kind, TDialogButton button) {
+  switch (button) {
+    case dbOk: return kind == mtYesNoAll ? maAllYes : kind == mtFileExists ? maSkip : maOk;
+    case dbYes: return kind == mtFileExists ? maAddNumber : maYes;
+    case dbNo: return kind == mtFileExists ? maOverwrite : maNo;
+    case dbCancel: return kind == mtYesNoAll ? maAllNo : maCancel;
+  }
+  return maOk;
+}
+
+// --- TMessageDialog ----------------------------------------------------------------------
+
+void TMessageDialog::PrepareLayout(const std::string& caption, const std::string& text,
+                                   uint8_t kind) {
+  if (kind == mtList) FAsList = true;
+  FKind = kind <= mtFileExists ? kind : static_cast<uint8_t>(mtOk);
+  FCaption = caption;
+  FLayout = LayoutMessageText(text);
+}
+
+const std::string& TMessageDialog::ButtonCaption(TDialogButton button) const {
+  return LangText(Buttons().Buttons[button].CaptionNumber);
+}
+
+int32_t TMessageDialog::WindowWidth() const {
+  int32_t buttonsWidth = Buttons().WindowWidth;
+  return buttonsWidth != 0 ? buttonsWidth : FLayout.Width;
+}
+
+// --- The service -------------------------------------------------------------------------
+
+TMessagePresenter* SetMessagePresenter(TMessagePresenter* presenter) {
+  return std::exchange(Presenter, presenter);
+}
+
+uint8_t ShowMessageDialog(uint8_t kind, const std::string& caption, const std::string& text,
+                          TspCompressedStoredSkin* skin) {
+  if (MessageDialogForm || !Presenter) return maOk;
+  TMessageDialog dialog(skin);
+  MessageDialogForm = &dialog;
+  struct TCloseOnExit {
+    ~TCloseOnExit() { MessageDialogForm = nullptr; }
+  } closeOnExit;
+  dialog.PrepareLayout(caption, text, kind);
+  Presenter->ShowModal(dialog);
+  return dialog.Answer();
+}
+
+void ShowMessageOk(const std::string& caption, const std::string& text,
+                   TspCompressedStoredSkin* skin) {
+  ShowMessageDialog(mtOk, caption, text, skin);
+}
+
+uint8_t ShowMessageYesNo(const std::string& caption, const std::string& text,
+                         TspCompressedStoredSkin* skin) {
+  return ShowMessageDialog(mtYesNo, caption, text, skin);
+}
+
+uint8_t ShowMessageFileExists(const std::string& caption, const std::string& text,
+                              TspCompressedStoredSkin* skin) {
+  return ShowMessageDialog(mtFileExists, caption, text, skin);
+}
+
+void ShowMessageList(const std::string& caption, const std::string& text,
+                     TspCompressedStoredSkin* skin) {
+  ShowMessageDialog(mtList, caption, text, skin);
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The language table: every user-interface text by its number (7 to 227), with built-in
+// English defaults that a language file from the languages folder can replace. The
+// section and key names of "Settings.ini" are texts of this table too.
+
+#include "base/Object.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TConfigBase;
+class TStrings;
+
+enum TLangID : uint8_t { lfDE = 0, lfEN = 1, lfES = 2, lfNL = 3 };
+using TLangIDs = std::vector<TLangID>;
+
+// One row of the language-file table.
+struct TLangFileInfo {
+  uint8_t Flag;  // 1 in every row
+  TLangID LangID;
+  const char* FileName;
+  const char* DisplayName;  // code page 1252
+};
+
+// Indexed by TLangID.
+extern const std::array<TLangFileInfo, 4> LanguageFiles;
+
+class TLanguage : public TObject {
+public:
+  static constexpr int CreditNumber = 5;  // the translator credit of the loaded file
+  static constexpr int FirstTextNumber = 7;
+  static constexpr int LastTextNumber = 227;
+  static constexpr int TextCount = LastTextNumber - FirstTextNumber + 1;
+  static constexpr int MaxEntries = 301;  // entry positions 0 to 300
+  static constexpr int CapacityStep = 25;
+  // Language files are a few kilobytes; anything far larger is not one.
+  static constexpr int64_t MaxFileSize = 1 << 20;
+
+  // Starts with the English texts and lists the language files found in the settings'
+  // languages folder into the settings' available languages.
+  explicit TLanguage(TConfigBase& settings);
+  TLanguage(const TLanguage&) = delete;
+  TLanguage& operator=(const TLanguage&) = delete;
+
+  // Text number 7 to 227, or the translator credit (5); ERangeError for any other.
+  const std::string& operator[](int number) const;
+  int Count() const { return static_cast<int>(FEntries.size()); }
+  int Capacity() const { return FCapacity; }
+
+  // True when the configured language's file was found.
+  bool IsLanguageAvailable() const;
+  // Replaces every text from the configured language's file. A missing or invalid file
+  // is reported to the user and leaves the texts as they are.
+  void LoadLanguageFile();
+  // Applies a language file's lines: a version line, the translator credit, one line
+  // that is not read, then one "name=text" (or bare text) line per entry in table order.
+  // False, changing nothing, when the line count or the version does not match.
+  bool ApplyLanguageLines(const TStrings& lines);
+
+private:
+  void FillDefaults();
+  void FindAvailableLanguages();
+  void AddString(std::string& field, const std::string& text);
+  void SetString(int index, const std::string& value);
+  void SetCapacity(int newCapacity);
+
+  TConfigBase& FSettings;
+  std::vector<std::string*> FEntries;  // entry position -> its text field
+  int FCapacity = 0;
+  std::string FCredit;
+  std::array<std::string, TextCount> FTexts;  // text k at k - FirstTextNumber
+};
+
+// The process-wide language table, made by CreateCore and freed by FreeCore.
+extern TLanguage* Lang;
+
+// The built-in English text of a number (the credit is empty); ERangeError for others.
+const std::string& EnglishText(int number);
+// Lang's text, or the built-in English one while there is no Lang.
+const std::string& LangText(int number);

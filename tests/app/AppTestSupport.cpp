@@ -1,0 +1,66 @@
+#include "AppTestSupport.h"
+
+#include "base/FileUtils.h"
+#include "base/StrUtils.h"
+#include "base/Streams.h"
+#include "base/Strings.h"
+
+ScriptedPresenter::ScriptedPresenter() : FPrevious(SetMessagePresenter(this)) {}
+
+ScriptedPresenter::~ScriptedPresenter() { SetMessagePresenter(FPrevious); }
+
+void ScriptedPresenter::ShowModal(TMessageDialog& dialog) {
+  TShownMessage shown;
+  shown.Kind = dialog.Kind();
+  shown.AsList = dialog.AsList();
+  shown.Caption = dialog.Caption();
+  shown.Layout = dialog.Layout();
+  shown.WindowWidth = dialog.WindowWidth();
+  shown.Skin = dialog.Skin();
+  TMessageButtons buttons = dialog.Buttons();
+  for (TDialogButton button : {dbOk, dbYes, dbNo, dbCancel})
+    if (buttons.Buttons[button].Visible)
+      shown.ButtonCaptions[button] = dialog.ButtonCaption(button);
+  Shown.push_back(shown);
+  if (WhileOpen) WhileOpen(dialog);
+  auto scripted = FScript.find(dialog.Kind());
+  if (scripted != FScript.end()) dialog.ButtonClick(scripted->second);
+}
+
+std::vector<std::string> ScriptedPresenter::Texts() const {
+  std::vector<std::string> texts;
+  for (const TShownMessage& shown : Shown)
+    texts.push_back(shown.Caption + " / " +
+                    StringReplace(shown.Layout.Text, CRLF, "", rfReplaceAll));
+  return texts;
+}
+
+ProgramFolder::ProgramFolder() { CreateDir(FFolder.Path() + "languages"); }
+
+void ProgramFolder::WriteLanguage(const std::string& fileName, const std::string& bytes) const {
+  FFolder.WriteFile("languages\\" + fileName, bytes);
+}
+
+void ProgramFolder::InstallBuiltLanguage(const std::string& fileName) const {
+  WriteLanguage(fileName, BuiltLanguageFile(fileName));
+}
+
+std::string BuiltLanguageFile(const std::string& fileName) {
+  TMemoryStream stream;
+  stream.LoadFromFile(ExtractFilePath(ProgramFileName()) + VQ_BUILT_LANGUAGES "\\" + fileName);
+  return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+std::vector<std::string> EnglishLanguageLines() {
+  TStringList list;
+  list.SetText(BuiltLanguageFile("EN.lng"));
+  std::vector<std::string> lines;
+  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
