@@ -56,22 +56,31 @@ void ReadXing(const TBytes& block, size_t offset, TXingInfo& xing) {
   take(XingQualityFlag, xing.Quality);
 }
 
+// Where the frame's Xing or Info tag starts, 0 when it has none. The tag follows the
+// side information; behind a CRC it lies 2 bytes further on, but encoders also put it
+// where it would lie without the CRC, so both places are looked at.
+uint32_t XingTagOffset(const TBytes& block, size_t at, const TMpegHeader& header) {
+  uint32_t offset = header.ChannelMode == MpegSingleChannel ? kXingOffsetSingleChannel
+                                                            : kXingOffsetOther;
+  for (uint32_t candidate : {header.Protected ? offset + kCrcSize : offset, offset})
+    if (TagAt(block, at + candidate, "Xing") || TagAt(block, at + candidate, "Info"))
+      return candidate;
+  return 0;
+}
+
 // A decoded header is taken when an MPEG 1 Layer III frame carries a Xing or Info tag,
 // or else when the next frame's header belongs to the same stream.
 bool AcceptFrame(const TBytes& block, size_t at, TMpegHeader& header) {
   if (header.VersionIndex == MpegVersion1 && header.LayerIndex == MpegLayer3) {
-    uint32_t xingOffset =
-        (header.ChannelMode == MpegSingleChannel ? kXingOffsetSingleChannel : kXingOffsetOther) +
-        (header.Protected ? kCrcSize : 0);
-    if (TagAt(block, at + xingOffset, "Xing")) {
+    uint32_t xingOffset = XingTagOffset(block, at, header);
+    if (xingOffset != 0) {
       header.XingOffset = xingOffset;
-      ReadXing(block, at + xingOffset + 4, header.Xing);
-      header.ApplyXingInfo();
-      return true;
-    }
-    if (TagAt(block, at + xingOffset, "Info")) {
-      header.XingOffset = xingOffset;
-      header.Xing.Present = true;
+      if (TagAt(block, at + xingOffset, "Xing")) {
+        ReadXing(block, at + xingOffset + 4, header.Xing);
+        header.ApplyXingInfo();
+      } else {
+        header.Xing.Present = true;  // "Info": a constant bitrate; nothing more is read
+      }
       return true;
     }
   }
