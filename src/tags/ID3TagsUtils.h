@@ -53,6 +53,11 @@ enum TTagVersionKind : uint8_t {
   tvID3v24 = 7,
 };
 
+// The frame kinds the tag editor shows as fields of their own, in the order it fills
+// them.
+inline constexpr std::array<TFrameIDlibrary, 7> PrimaryFrameKinds = {
+    fiTIT2, fiTPE1, fiTALB, fiTRCK, fiTCON, fiTDRC, fiCOMM};
+
 // The tables themselves, for iteration.
 extern const std::array<TFrameIDinfo, FrameIDCount> FrameIDs;
 extern const std::array<const char*, GenreCount> Genres;

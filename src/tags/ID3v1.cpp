@@ -78,20 +78,22 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
   tag[kTrack] = static_cast<uint8_t>(FTrack);
   tag[kGenre] = static_cast<uint8_t>(FGenre);
 
+  // Overwrite the tag the file ends in now, whatever it held when this object was made:
+  // never 128 bytes of audio.
   THandle handle = *FHandle;
-  if (HadTag()) {
+  if (EndsInID3v1Tag(handle)) {
     if (WriteAt(handle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize) != ID3v1TagSize)
       return false;
   } else {
     int64_t oldSize = FileSizeOf(handle);
     if (oldSize < 0) return false;
     if (WriteAt(handle, oldSize, soBeginning, tag.data(), ID3v1TagSize) != ID3v1TagSize) {
-      // Leave no partial tag behind that a later save would append to.
+      // Leave no partial tag behind.
       if (FileSeek64(handle, oldSize, soBeginning) == oldSize) FileTruncate(handle);
       return false;
     }
-    FRawHeader = kTagMarker;  // the file ends in a tag now: the next save overwrites it
   }
+  FRawHeader = kTagMarker;
   tagInfo.HasID3v1 = true;
   return true;
 }

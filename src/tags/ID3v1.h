@@ -26,8 +26,8 @@ public:
 
   // False, changing nothing, when the file had no tag at creation.
   bool ReadTag();
-  // Writes the fields as an ID3v1.1 tag over the file's tag, or appends one; a failed
-  // append leaves the file as it was. Sets the record's HasID3v1 on success.
+  // Writes the fields as an ID3v1.1 tag over the tag the file ends in, or appends one;
+  // a failed append leaves the file as it was. Sets the record's HasID3v1 on success.
   bool WriteTag(TTagInfo& tagInfo);
   void Clear();
   // Cuts the tag off through a temporary copy; false, changing nothing, when the file

@@ -25,6 +25,7 @@ public:
 
   // Takes ownership of tag, freeing the object held before.
   void Assign(T* tag) {
+    if (tag == FTag) return;
     Free();
     FTag = tag;
     FFree = [](T* owned) { delete owned; };

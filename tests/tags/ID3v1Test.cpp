@@ -174,6 +174,17 @@ TEST(ID3v1, WriteOverwritesAnExistingTag) {
   EXPECT_EQ(reread.GetVersion(), 2);
 }
 
+TEST(ID3v1, ATagCutOffMeanwhileIsAppendedAgain) {
+  TListedFile file(Tagged(ID3v1Tag("Old", "", "", "", "", 1, 1)));
+  auto tag = ReadID3v1(file);
+  // Another rewrite drops the tag behind the object's back.
+  ASSERT_EQ(FileSeek64(file.Entry.Handle, 1000, 0), 1000);
+  ASSERT_TRUE(FileTruncate(file.Entry.Handle));
+  tag->SetTitle("New");
+  ASSERT_TRUE(tag->WriteTag(file.Info));
+  EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag("New", "", "", "", "", 1, 1)));
+}
+
 TEST(ID3v1, ReadOnlyFileIsNotWritten) {
   const std::string bytes = Tagged(ID3v1Tag("Keep", "", "", "", "", 1, 1));
   TListedFile file(bytes, fmOpenRead);

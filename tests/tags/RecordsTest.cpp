@@ -5,17 +5,6 @@
 
 namespace {
 
-TEST(FileInfo, EmptyEntryAndItsReferences) {
-  TFileInfo entry;
-  EXPECT_EQ(entry.Handle, InvalidHandle);
-  EXPECT_FALSE(entry.LargerThan128);
-  EXPECT_EQ(entry.GetSelfPointer(), &entry);
-  *entry.GetHandleRef() = 7;
-  *entry.GetNameRef() = "Track";
-  EXPECT_EQ(entry.Handle, 7);
-  EXPECT_EQ(entry.Name, "Track");
-}
-
 TEST(TagInfo, AttachingAnEntryTakesItsSizeFlag) {
   TTagInfo info;
   EXPECT_TRUE(info.IsValid);
@@ -45,6 +34,8 @@ TEST(TagInfo, OwnedTagsAreFreedOnceByTheirOwner) {
     tag.Assign(new TCounted(alive));
     EXPECT_TRUE(tag);
     tag.Assign(new TCounted(alive));  // the first is freed
+    EXPECT_EQ(alive, 1);
+    tag.Assign(tag.Get());  // the same object stays
     EXPECT_EQ(alive, 1);
     tag.Free();
     EXPECT_EQ(alive, 0);
