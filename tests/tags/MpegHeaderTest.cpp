@@ -7,7 +7,7 @@
 namespace {
 
 struct TDecodeCase {
-  TFrameSpec Spec;
+  TFrameFields Fields;
   const char* Version;
   const char* Layer;
   uint32_t Bitrate, SampleRate, FrameSize, SamplesPerFrame;
@@ -30,7 +30,7 @@ TEST(MpegHeader, DecodesVersionsLayersAndFrameSizes) {
   };
   for (const TDecodeCase& c : cases) {
     TMpegHeader header;
-    header.Decode(HeaderWord(c.Spec));
+    header.Decode(HeaderWord(c.Fields));
     SCOPED_TRACE(std::string(c.Version) + " " + c.Layer + " " + std::to_string(c.Bitrate));
     EXPECT_FALSE(header.Invalid);
     EXPECT_EQ(header.ErrorFlags, 0u);

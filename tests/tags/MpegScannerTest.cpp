@@ -8,8 +8,8 @@
 namespace {
 
 // MPEG 1 Layer III, 128 kbit/s, 44.1 kHz: 417-byte frames.
-const TFrameSpec kStereo = {3, 1, 9, 0, 0};
-const TFrameSpec kMono = {3, 1, 9, 0, 3};
+const TFrameFields kStereo = {3, 1, 9, 0, 0};
+const TFrameFields kMono = {3, 1, 9, 0, 3};
 constexpr uint32_t kFrameSize = 417;
 
 // Probes and scans a listed file the way the tag editor does.
@@ -25,25 +25,25 @@ struct TScan {
   bool Found = false;
 };
 
-std::string XingStream(const TFrameSpec& spec, uint32_t xingOffset, const std::string& tag,
+std::string XingStream(const TFrameFields& fields, uint32_t xingOffset, const std::string& tag,
                        uint32_t flags, uint32_t frames, uint32_t bytes, uint32_t quality = 0) {
-  return Frame(spec, kFrameSize, XingBody(xingOffset, tag, flags, frames, bytes, quality)) +
-         Frames(spec, kFrameSize, 150);
+  return Frame(fields, kFrameSize, XingBody(xingOffset, tag, flags, frames, bytes, quality)) +
+         Frames(fields, kFrameSize, 150);
 }
 
 TEST(FindMpegHeader, XingDataAtEachOffset) {
   struct TCase {
-    TFrameSpec Spec;
+    TFrameFields Fields;
     uint32_t XingOffset;
   };
-  TFrameSpec stereoCrc = kStereo, monoCrc = kMono;
+  TFrameFields stereoCrc = kStereo, monoCrc = kMono;
   stereoCrc.Crc = monoCrc.Crc = true;
   // Behind a CRC the tag lies 2 bytes further on, or where it would lie without the CRC
   // (as lame puts it).
   for (const TCase& c : {TCase{kStereo, 36}, TCase{kMono, 21}, TCase{stereoCrc, 38},
                          TCase{monoCrc, 23}, TCase{stereoCrc, 36}, TCase{monoCrc, 21}}) {
     SCOPED_TRACE(c.XingOffset);
-    TScan scan(XingStream(c.Spec, c.XingOffset, "Xing", 3, 1000, 500000));
+    TScan scan(XingStream(c.Fields, c.XingOffset, "Xing", 3, 1000, 500000));
     ASSERT_TRUE(scan.Found);
     EXPECT_EQ(scan.Offset, 0);
     const TMpegHeader& h = scan.Header();
@@ -103,7 +103,7 @@ TEST(FindMpegHeader, XingWithoutFramesOrBytesKeepsTheHeaderValues) {
 
 TEST(FindMpegHeader, OtherVersionsAndLayersByTheNextFrame) {
   struct TCase {
-    TFrameSpec Spec;
+    TFrameFields Fields;
     uint32_t FrameSize;
     const char* Version;
     const char* Layer;
@@ -117,7 +117,7 @@ TEST(FindMpegHeader, OtherVersionsAndLayersByTheNextFrame) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Version) + " " + c.Layer);
     int count = 50000 / c.FrameSize + 1;
-    TScan scan(Frames(c.Spec, c.FrameSize, count));
+    TScan scan(Frames(c.Fields, c.FrameSize, count));
     ASSERT_TRUE(scan.Found);
     EXPECT_EQ(scan.Offset, 0);
     EXPECT_EQ(scan.Header().GetVersionText(), c.Version);
@@ -128,7 +128,7 @@ TEST(FindMpegHeader, OtherVersionsAndLayersByTheNextFrame) {
 }
 
 TEST(FindMpegHeader, Mpeg2XingFrameIsTakenAsConstantBitrate) {
-  const TFrameSpec mpeg2 = {2, 1, 8, 0, 0};
+  const TFrameFields mpeg2 = {2, 1, 8, 0, 0};
   std::string stream = Frame(mpeg2, 208, XingBody(21, "Xing", 3, 100, 20000)) +
                        Frames(mpeg2, 208, 250);
   TScan scan(stream);

@@ -10,22 +10,22 @@ std::string BigEndian(uint32_t value) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-uint32_t HeaderWord(const TFrameSpec& spec) {
-  return 0xFFE00000u | (uint32_t{spec.Version} << 19) | (uint32_t{spec.Layer} << 17) |
-         (spec.Crc ? 0u : 1u) << 16 | (uint32_t{spec.BitrateIndex} << 12) |
-         (uint32_t{spec.SampleRateIndex} << 10) | (spec.Padding ? 1u : 0u) << 9 |
-         (uint32_t{spec.ChannelMode} << 6);
+uint32_t HeaderWord(const TFrameFields& fields) {
+  return 0xFFE00000u | (uint32_t{fields.Version} << 19) | (uint32_t{fields.Layer} << 17) |
+         (fields.Crc ? 0u : 1u) << 16 | (uint32_t{fields.BitrateIndex} << 12) |
+         (uint32_t{fields.SampleRateIndex} << 10) | (fields.Padding ? 1u : 0u) << 9 |
+         (uint32_t{fields.ChannelMode} << 6);
 }
 
-std::string Frame(const TFrameSpec& spec, uint32_t frameSize, const std::string& body) {
-  std::string frame = BigEndian(HeaderWord(spec)) + body;
+std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body) {
+  std::string frame = BigEndian(HeaderWord(fields)) + body;
   frame.resize(frameSize, '\0');
   return frame;
 }
 
-std::string Frames(const TFrameSpec& spec, uint32_t frameSize, int count) {
+std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count) {
   std::string frames;
-  for (int i = 0; i < count; ++i) frames += Frame(spec, frameSize);
+  for (int i = 0; i < count; ++i) frames += Frame(fields, frameSize);
   return frames;
 }
 

@@ -12,7 +12,7 @@
 
 // --- MPEG audio ----------------------------------------------------------------------
 
-struct TFrameSpec {
+struct TFrameFields {
   uint8_t Version;  // header's version index: 0 MPEG 2.5, 2 MPEG 2, 3 MPEG 1
   uint8_t Layer;    // header's layer index: 1 Layer III, 2 Layer II, 3 Layer I
   uint8_t BitrateIndex;
@@ -22,11 +22,11 @@ struct TFrameSpec {
   bool Padding = false;
 };
 
-uint32_t HeaderWord(const TFrameSpec& spec);
+uint32_t HeaderWord(const TFrameFields& fields);
 std::string BigEndian(uint32_t value);
 // One frame of frameSize bytes: the header, body at the start of the payload, zeros.
-std::string Frame(const TFrameSpec& spec, uint32_t frameSize, const std::string& body = "");
-std::string Frames(const TFrameSpec& spec, uint32_t frameSize, int count);
+std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body = "");
+std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count);
 // The body of a Xing or Info frame: zeros up to the tag at xingOffset (from the frame
 // start), the tag, the flags and the announced fields (a table of 100 bytes for flag 4).
 std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
