@@ -78,8 +78,8 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
   tag[kTrack] = static_cast<uint8_t>(FTrack);
   tag[kGenre] = static_cast<uint8_t>(FGenre);
 
-  // Overwrite the tag the file ends in now, whatever it held when this object was made:
-  // never 128 bytes of audio.
+  // Overwrite the tag the file ends in at the time of saving, never 128 bytes of audio:
+  // another rewrite may have dropped the tag since this object was made.
   THandle handle = *FHandle;
   if (EndsInID3v1Tag(handle)) {
     if (WriteAt(handle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize) != ID3v1TagSize)
