@@ -1,0 +1,17 @@
+#pragma once
+// Positioned reads and writes on a file handle.
+
+#include "base/FileUtils.h"
+#include "base/Streams.h"
+
+#include <cstdint>
+
+// Reads up to count bytes at offset from origin. Returns the number read: 0 when the
+// position cannot be reached; the bytes not read keep their values.
+int32_t ReadAt(THandle handle, int64_t offset, TSeekOrigin origin, void* buffer, int32_t count);
+// Writes count bytes at offset from origin; the number written, 0 when the position
+// cannot be reached.
+int32_t WriteAt(THandle handle, int64_t offset, TSeekOrigin origin, const void* buffer,
+                int32_t count);
+// The file's size through its handle, -1 when it cannot be found.
+int64_t FileSizeOf(THandle handle);

@@ -1,0 +1,102 @@
+#include "ID3TextCodec.h"
+
+#include "TagEnvironment.h"
+
+#include "base/Exceptions.h"
+
+namespace {
+
+constexpr uint8_t kUnmappable = '?';
+constexpr uint32_t kByteOrderMark = 0xFEFF;
+
+uint8_t ToAnsi(uint32_t codePoint) {
+  return codePoint <= 0xFF ? static_cast<uint8_t>(codePoint) : kUnmappable;
+}
+
+bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
+  auto unitAt = [&](size_t i) -> uint32_t {
+    uint8_t first = text[2 * i], second = text[2 * i + 1];
+    return bigEndian ? (first << 8) | second : (second << 8) | first;
+  };
+  TBytes out;
+  out.reserve(units);
+  for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i) {
+    uint32_t unit = unitAt(i);
+    // A surrogate pair is one character outside the 8-bit range.
+    if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1))) ++i;
+    out.push_back(ToAnsi(unit));
+  }
+  return out;
+}
+
+// Length of the valid UTF-8 sequence at text[0] and its code point; 0 when invalid.
+size_t Utf8Sequence(const uint8_t* text, size_t available, uint32_t& codePoint) {
+  uint8_t lead = text[0];
+  size_t length;
+  uint8_t low = 0x80, high = 0xBF;  // bounds of the second byte
+  if (lead < 0x80) {
+    codePoint = lead;
+    return 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    codePoint = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    codePoint = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    codePoint = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (available < length || text[1] < low || text[1] > high) return 0;
+  for (size_t k = 1; k < length; ++k) {
+    if ((text[k] & 0xC0) != 0x80) return 0;
+    codePoint = (codePoint << 6) | (text[k] & 0x3F);
+  }
+  return length;
+}
+
+TBytes DecodeUtf8(const uint8_t* text, size_t size) {
+  TBytes out;
+  out.reserve(size);
+  for (size_t i = 0; i < size;) {
+    uint32_t codePoint = 0;
+    size_t length = Utf8Sequence(text + i, size - i, codePoint);
+    if (length == 0) {
+      out.push_back(text[i++]);  // not UTF-8: keep the byte as it is
+      continue;
+    }
+    if (!(i == 0 && codePoint == kByteOrderMark)) out.push_back(ToAnsi(codePoint));
+    i += length;
+  }
+  return out;
+}
+
+}  // namespace
+
+void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
+  constexpr uint8_t kUtf16BigEndian = 2, kUtf8 = 3;
+  int64_t length = static_cast<int64_t>(end) - start;
+  bool refused = encoding == kUtf8 ? length < 0 : length / 2 <= 0;
+  if (refused) {
+    ShowTagError("Negative length not allowed!");
+    return;
+  }
+  if (start < 0 || static_cast<size_t>(end) > data.size()) throw ERangeError("Range check error");
+  const uint8_t* text = data.data() + start;
+  size_t size = static_cast<size_t>(length);
+  if (encoding == kUtf8) {
+    data = DecodeUtf8(text, size);
+  } else {
+    bool bigEndian = encoding == kUtf16BigEndian || (text[0] == 0xFE && text[1] == 0xFF);
+    data = DecodeUtf16(text, size / 2, bigEndian);
+  }
+}

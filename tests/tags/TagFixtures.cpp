@@ -1,0 +1,101 @@
+#include "TagFixtures.h"
+
+#include "tags/ID3Codecs.h"
+#include "tags/TagEnvironment.h"
+
+#include "base/Streams.h"
+
+std::string BigEndian(uint32_t value) {
+  T4Bytes bytes = WriteBigEndian32(value);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+uint32_t HeaderWord(const TFrameFields& fields) {
+  return 0xFFE00000u | (uint32_t{fields.Version} << 19) | (uint32_t{fields.Layer} << 17) |
+         (fields.Crc ? 0u : 1u) << 16 | (uint32_t{fields.BitrateIndex} << 12) |
+         (uint32_t{fields.SampleRateIndex} << 10) | (fields.Padding ? 1u : 0u) << 9 |
+         (uint32_t{fields.ChannelMode} << 6);
+}
+
+std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body) {
+  std::string frame = BigEndian(HeaderWord(fields)) + body;
+  frame.resize(frameSize, '\0');
+  return frame;
+}
+
+std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count) {
+  std::string frames;
+  for (int i = 0; i < count; ++i) frames += Frame(fields, frameSize);
+  return frames;
+}
+
+std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
+                     uint32_t frames, uint32_t bytes, uint32_t quality) {
+  std::string body(xingOffset - 4, '\0');
+  body += tag + BigEndian(flags);
+  if (flags & 1) body += BigEndian(frames);
+  if (flags & 2) body += BigEndian(bytes);
+  if (flags & 4) body += std::string(100, '\x7F');
+  if (flags & 8) body += BigEndian(quality);
+  return body;
+}
+
+std::string Junk(size_t size) {
+  std::string junk(size, '\0');
+  for (size_t i = 0; i < size; ++i) junk[i] = static_cast<char>('a' + i % 26);
+  return junk;
+}
+
+std::string ID3v2Tag(uint8_t majorVersion, uint32_t size) {
+  T4Bytes syncsafe = WriteSyncsafe(size);
+  std::string tag = "ID3";
+  tag += static_cast<char>(majorVersion);
+  tag += std::string(2, '\0');  // revision, flags
+  tag += std::string(syncsafe.begin(), syncsafe.end());
+  return tag + std::string(size, '\0');
+}
+
+std::string ID3v1Tag(const std::string& title, const std::string& artist,
+                     const std::string& album, const std::string& year,
+                     const std::string& comment, uint8_t track, uint8_t genre) {
+  auto field = [](std::string text, size_t width) {
+    text.resize(width, '\0');
+    return text;
+  };
+  std::string tag = "TAG" + field(title, 30) + field(artist, 30) + field(album, 30) +
+                    field(year, 4);
+  if (track == 0) return tag + field(comment, 30) + static_cast<char>(genre);
+  return tag + field(comment, 28) + '\0' + static_cast<char>(track) + static_cast<char>(genre);
+}
+
+TListedFile::TListedFile(const std::string& bytes, uint32_t openMode, const std::string& name) {
+  SetListedFolder(FFolder.Path());
+  FFolder.WriteFile(name + ".mp3", bytes);
+  Entry.Name = name;
+  Entry.NewName = name;
+  Entry.OpenMode = openMode;
+  Entry.Opened = true;
+  Entry.LargerThan128 = bytes.size() > 128;
+  Entry.Handle = FileOpen(Path(), openMode);
+  Info.SetFileInfo(&Entry);
+}
+
+TListedFile::~TListedFile() {
+  Close();
+  SetListedFolder("");
+}
+
+void TListedFile::Close() {
+  if (Entry.Handle != InvalidHandle) FileClose(Entry.Handle);
+  Entry.Handle = InvalidHandle;
+}
+
+std::string TListedFile::Path() const { return FFolder.Path() + Entry.Name + ".mp3"; }
+
+std::string TListedFile::Contents() const {
+  // Shared for writing too: the entry's own handle may be open for writing.
+  TFileStream stream(Path(), fmOpenRead | fmShareDenyNone);
+  std::string bytes(static_cast<size_t>(stream.Size()), '\0');
+  stream.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  return bytes;
+}
