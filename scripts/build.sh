@@ -9,6 +9,11 @@ builds=("$@")
 [[ ${#builds[@]} -eq 0 ]] && builds=(native fuzz win32)
 
 for build in "${builds[@]}"; do
+  # Configured once; later builds re-run CMake by themselves when its files change.
+  if [[ -f "build/$build/CMakeCache.txt" ]]; then
+    cmake --build "build/$build"
+    continue
+  fi
   case "$build" in
     native)
       cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
