@@ -329,6 +329,10 @@ using TValues = std::map<std::string, std::string>;
 const std::map<std::string, std::string> KeywordAbsent = {
     {"st", "stfull"}, {"mk", "mkdefault"},    {"fp", "fphorizontal"},
     {"rk", "rkround"}, {"gk", "gkhorizontal"}, {"cm", "cmdefault"}};
+// What a keyword value in the wrong letter case loads as.
+const std::map<std::string, std::string> KeywordFallBack = {
+    {"st", "sthorz"},     {"mk", "mkdefault"},  {"fp", "fpvertical"},       {"rk", "rkvertical"},
+    {"gk", "gkvertical"}, {"cm", "cmminimizetotray"}, {"a", "tarightjustify"}, {"f", ""}};
 const std::map<std::string, std::string> KeywordSample = {
     {"st", "stvert"}, {"mk", "mkpush"},       {"fp", "fpvertical"},
     {"rk", "rkhorizontal"}, {"gk", "gkvertical"}, {"cm", "cmrollup"}};
@@ -469,6 +473,18 @@ TEST_P(SkinDataKeys, KeyNamesMatchWithoutRegardToCase) {
     AddValue(expected, Keys[n], Keys[n].Ignored ? AbsentValue(Keys[n]) : sample);
   }
   EXPECT_SECTION(LoadAndSave(Class, SectionText("ENTRY", input, UpperCase)), expected);
+}
+
+TEST_P(SkinDataKeys, KeywordValuesMatchOnlyInTheirOwnCase) {
+  for (size_t n = 0; n < Keys.size(); ++n) {
+    const TKeySpec& key = Keys[n];
+    if (!KeywordFallBack.count(key.Kind) || key.Ignored) continue;
+    TValues input, expected = AbsentSection(Keys);
+    AddValue(input, key, UpperCase(SampleValue(key, static_cast<int>(n))));
+    AddValue(expected, key, KeywordFallBack.at(key.Kind));
+    EXPECT_SECTION(LoadAndSave(Class, SectionText("Entry", input, SameName)), expected)
+        << "after setting " << key.Key;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, SkinDataKeys, ::testing::ValuesIn(ClassSpecs()),
