@@ -11,8 +11,6 @@
 
 #include <string>
 
-class TCustomIniFile;
-
 class TspDataSkinControl : public TObject {
 public:
   explicit TspDataSkinControl(const std::string& AIDName) : IDName(AIDName) {}

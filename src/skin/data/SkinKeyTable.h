@@ -31,8 +31,6 @@ public:
     requires(!std::is_same_v<V, int32_t> && !std::is_same_v<V, std::string>)
   constexpr TSkinKey(const char* key, V T::*field) : FKey(key), FField(field) {}
 
-  const char* Key() const { return FKey; }
-
   void Read(TCustomIniFile& IniFile, const std::string& Section, T& Object) const {
     std::visit([&](auto field) { ReadValue(IniFile, Section, Object.*field); }, FField);
   }

@@ -2,6 +2,8 @@
 
 #include "SkinRects.h"
 
+#include <utility>
+
 void TspDataSkinObject::LoadFromFile(TCustomIniFile& IniFile) {
   ReadSkinKeys(IniFile, IDName, *this, Keys());
 }

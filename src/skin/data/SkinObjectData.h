@@ -13,8 +13,6 @@
 
 #include <string>
 
-class TCustomIniFile;
-
 class TspDataSkinObject : public TObject {
 public:
   explicit TspDataSkinObject(const std::string& AIDName) : IDName(AIDName) {}

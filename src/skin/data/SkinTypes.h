@@ -52,7 +52,6 @@ public:
   }
   constexpr bool Contains(TFontStyle style) const { return (FBits & Bit(style)) != 0; }
   constexpr void Include(TFontStyle style) { FBits = static_cast<uint8_t>(FBits | Bit(style)); }
-  constexpr void Exclude(TFontStyle style) { FBits = static_cast<uint8_t>(FBits & ~Bit(style)); }
   constexpr bool Empty() const { return FBits == 0; }
 
   friend bool operator==(const TFontStyles&, const TFontStyles&) = default;

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-class TCustomIniFile;
-
 // A named rectangle of the skin picture.
 class TspDataSkinArea : public TObject {
 public:
