@@ -1,0 +1,144 @@
+#include "SkinIniCodecs.h"
+
+#include "base/IniFiles.h"
+#include "base/StrUtils.h"
+#include "base/Strings.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Splits S at "," into N fields of digits and converts each with StrToInt.
+template <size_t N>
+std::array<int32_t, N> ParseNumberList(const std::string& S) {
+  std::array<std::string, N> fields;
+  size_t field = 0;
+  for (char c : S) {
+    if (c == ',') {
+      if (++field == N) break;
+    } else if (c >= '0' && c <= '9') {
+      fields[field] += c;
+    }
+  }
+  std::array<int32_t, N> numbers{};
+  for (size_t i = 0; i < N; ++i) numbers[i] = StrToInt(fields[i]);
+  return numbers;
+}
+
+struct TFontStyleKeyword {
+  TFontStyle Style;
+  const char* Keyword;
+};
+
+constexpr std::array<TFontStyleKeyword, 4> FontStyleKeywords = {{{fsBold, "fsbold"},
+                                                                 {fsItalic, "fsitalic"},
+                                                                 {fsUnderline, "fsunderline"},
+                                                                 {fsStrikeOut, "fsstrikeout"}}};
+
+}  // namespace
+
+int32_t CappedSkinListCount(int32_t count) { return std::clamp(count, 0, MaxSkinListCount); }
+
+void ParsePoint(const std::string& S, TPoint& P) {
+  auto numbers = ParseNumberList<2>(S);
+  P = TPoint{numbers[0], numbers[1]};
+}
+
+void ParseRect(const std::string& S, TRect& R) {
+  auto numbers = ParseNumberList<4>(S);
+  R = TRect{numbers[0], numbers[1], numbers[2], numbers[3]};
+}
+
+void ReadRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+              TRect& R) {
+  ParseRect(IniFile.ReadString(Section, Ident, "0,0,0,0"), R);
+}
+
+void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+               TPoint& P) {
+  ParsePoint(IniFile.ReadString(Section, Ident, "0,0"), P);
+}
+
+bool ReadBoolean(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident) {
+  return IniFile.ReadInteger(Section, Ident, 0) == 1;
+}
+
+TFontStyles ReadFontStyles(TCustomIniFile& IniFile, const std::string& Section,
+                           const std::string& Ident) {
+  std::string text = IniFile.ReadString(Section, Ident, "");
+  TFontStyles styles;
+  for (const TFontStyleKeyword& entry : FontStyleKeywords)
+    if (text.find(entry.Keyword) != std::string::npos) styles.Include(entry.Style);
+  return styles;
+}
+
+TAlignment ReadAlignment(TCustomIniFile& IniFile, const std::string& Section,
+                         const std::string& Ident) {
+  std::string text = IniFile.ReadString(Section, Ident, "tacenter");
+  if (text == "tacenter") return taCenter;
+  if (text == "taleftjustify") return taLeftJustify;
+  return taRightJustify;
+}
+
+void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                   TStrings& Strings) {
+  int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, Ident + "linecount", 0));
+  for (int32_t i = 0; i < count; ++i)
+    Strings.Add(IniFile.ReadString(Section, Ident + "line" + IntToStr(i), ""));
+}
+
+void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                 TStrings& Strings) {
+  int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, Ident + "count", 0));
+  for (int32_t i = 0; i < count; ++i) Strings.Add(IniFile.ReadString(Section, IntToStr(i), ""));
+}
+
+void WriteRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+               const TRect& R) {
+  IniFile.WriteString(Section, Ident,
+                      IntToStr(R.Left) + "," + IntToStr(R.Top) + "," + IntToStr(R.Right) + "," +
+                          IntToStr(R.Bottom));
+}
+
+void WritePoint(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                const TPoint& P) {
+  IniFile.WriteString(Section, Ident, IntToStr(P.X) + "," + IntToStr(P.Y));
+}
+
+void WriteBoolean(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                  bool Value) {
+  IniFile.WriteInteger(Section, Ident, Value ? 1 : 0);
+}
+
+void WriteFontStyles(TCustomIniFile& IniFile, const std::string& Section,
+                     const std::string& Ident, TFontStyles Styles) {
+  std::string text;
+  for (const TFontStyleKeyword& entry : FontStyleKeywords) {
+    if (!Styles.Contains(entry.Style)) continue;
+    if (!text.empty()) text += ',';
+    text += entry.Keyword;
+  }
+  IniFile.WriteString(Section, Ident, text);
+}
+
+void WriteAlignment(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                    TAlignment Value) {
+  const char* keyword = Value == taCenter        ? "tacenter"
+                        : Value == taLeftJustify ? "taleftjustify"
+                                                 : "tarightjustify";
+  IniFile.WriteString(Section, Ident, keyword);
+}
+
+void WriteTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                    const TStrings& Strings) {
+  IniFile.WriteInteger(Section, Ident + "linecount", Strings.Count());
+  for (int i = 0; i < Strings.Count(); ++i)
+    IniFile.WriteString(Section, Ident + "line" + IntToStr(i), Strings.Strings(i));
+}
+
+bool CheckSkinIniFile(TCustomIniFile& IniFile) {
+  for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
+    if (!IniFile.SectionExists(section)) return false;
+  return true;
+}

@@ -1,0 +1,95 @@
+// Fuzz target: skin INI text through every skin data loader. One entry class, picked by
+// the input's last byte, is also saved and must load again from what it wrote (saving
+// every class would make each input many times slower).
+#include "skin/data/SkinDataFactory.h"
+#include "skin/data/SkinIniCodecs.h"
+#include "skin/data/SkinKeywords.h"
+#include "skin/data/SkinPanelData.h"
+#include "skin/data/SkinWindowData.h"
+
+#include "base/Exceptions.h"
+#include "base/IniFiles.h"
+#include "base/Strings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Saving goes through the INI writer one key at a time, which slows down with the
+// section's size; long symbol lists are loaded but not saved.
+template <class Data>
+bool HasLongSymbolList(const Data& data) {
+  constexpr int MaxSavedSymbolLines = 64;
+  if (auto* label = dynamic_cast<const TspDataSkinBitLabelControl*>(&data))
+    return label->Symbols.Count() > MaxSavedSymbolLines;
+  if (auto* label = dynamic_cast<const TspDataSkinBitLabel*>(&data))
+    return label->Symbols.Count() > MaxSavedSymbolLines;
+  return false;
+}
+
+// A malformed rectangle or point refuses the skin with a conversion error.
+template <class Read>
+void ReadRefusingMalformedValues(Read read) {
+  try {
+    read();
+  } catch (const EConvertError&) {
+  }
+}
+
+template <class Data>
+void Load(std::unique_ptr<Data> (*create)(const std::string&, const std::string&),
+          const std::string& keyword, const std::string& section, TCustomIniFile& ini,
+          bool saveAndReload) {
+  auto data = create(keyword, section);
+  try {
+    data->LoadFromFile(ini);
+  } catch (const EConvertError&) {
+    return;  // a refused skin
+  }
+  if (!saveAndReload || HasLongSymbolList(*data)) return;
+  TMemIniFile saved;
+  data->SaveToFile(saved);
+  auto reloaded = create(keyword, section);
+  reloaded->LoadFromFile(saved);  // what a class writes it must read back
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  TStringList lines;
+  lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
+  TMemIniFile ini;
+  ini.SetStrings(lines);
+
+  CheckSkinIniFile(ini);
+  ReadInActiveEffect(ini, "FORMINFO", "inactiveeffect");
+  TStringList pictures;
+  ReadStrings(ini, "PICTURES", "activepictures", pictures);
+  TspDataSkinPopupWindow popup;
+  TspDataSkinHintWindow hint;
+  TspSkinColors colors;
+  std::vector<TspDataSkinArea> areas;
+  ReadRefusingMalformedValues([&] { popup.LoadFromFile(ini); });
+  ReadRefusingMalformedValues([&] { hint.LoadFromFile(ini); });
+  ReadRefusingMalformedValues([&] { colors.LoadFromFile(ini); });
+  ReadRefusingMalformedValues([&] { LoadAreas(ini, areas); });
+
+  // The first section is read as an entry of every class; one section per input keeps
+  // the instrumented build fast enough to fuzz.
+  TStringList sections;
+  ini.ReadSections(sections);
+  if (sections.Count() == 0) return 0;
+  const std::string section = sections.Strings(0);
+  const size_t classes = SkinControlTypeKeywords().size() + SkinObjectTypeKeywords().size();
+  const size_t saved = data[size - 1] % classes;
+  size_t index = 0;
+  for (const char* keyword : SkinControlTypeKeywords())
+    Load(&CreateSkinControlData, keyword, section, ini, index++ == saved);
+  for (const char* keyword : SkinObjectTypeKeywords())
+    Load(&CreateSkinObjectData, keyword, section, ini, index++ == saved);
+  return 0;
+}
