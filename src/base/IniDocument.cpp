@@ -141,11 +141,14 @@ void TIniDocument::WriteValue(const std::string& section, const std::string& key
   }
   // After the section's last line that is not blank (comments included), so that the
   // blank lines separating sections stay where they are.
-  size_t at = s->HasHeader ? 1 : 0;
-  for (size_t l = at; l < s->Lines.size(); ++l)
-    if (!Trim(s->Lines[l].Text).empty()) at = l + 1;
-  s->Lines.insert(s->Lines.begin() + at, line);
-  ReindexKeys(*s);
+  const size_t first = s->HasHeader ? 1 : 0;
+  size_t at = s->Lines.size();
+  while (at > first && Trim(s->Lines[at - 1].Text).empty()) --at;
+  if (at < s->Lines.size())
+    for (auto& entry : s->KeyIndex)
+      if (entry.second >= at) ++entry.second;
+  s->Lines.insert(s->Lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+  if (!name.empty()) s->KeyIndex.emplace(Fold(name), at);
 }
 
 bool TIniDocument::DeleteKey(const std::string& section, const std::string& key) {

@@ -113,6 +113,24 @@ TEST_F(IniFileTest, AWriteFailureRaises) {
   EXPECT_THROW(ini.WriteString("a", "b", "c"), EIniFileException);
 }
 
+TEST(MemIniFile, KeysAddedBeforeBlankLinesStayFindable) {
+  TMemIniFile ini;
+  TStringList text;
+  text.SetText("[A]\r\nfirst=1\r\n\r\n\r\n[B]\r\nx=1\r\n");
+  ini.SetStrings(text);
+  for (int i = 0; i < 50; ++i) ini.WriteString("a", "k" + std::to_string(i), std::to_string(i));
+  for (int i = 0; i < 50; ++i)
+    EXPECT_EQ(ini.ReadString("A", "K" + std::to_string(i), ""), std::to_string(i));
+  EXPECT_EQ(ini.ReadString("A", "first", ""), "1");
+  ini.WriteString("A", "first", "changed");
+  TStringList lines;
+  ini.GetStrings(lines);
+  EXPECT_EQ(lines.Strings(1), "first=changed");
+  EXPECT_EQ(lines.Strings(51), "k49=49");
+  EXPECT_EQ(lines.Strings(52), "");
+  EXPECT_EQ(lines.Strings(54), "[B]");
+}
+
 TEST(MemIniFile, ReadsFromStringsAndWritesOnlyOnUpdate) {
   TempFolder folder;
   TMemIniFile ini(folder / "skin.ini");
