@@ -280,6 +280,10 @@ TModalResult TCustomForm::ShowModal() {
   Hide();
   if (activeBefore != nullptr && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
   FModal = false;
+  if (FReleaseAfterModal) {
+    FReleaseAfterModal = false;
+    Release();
+  }
   return FModalResult;
 }
 
@@ -308,9 +312,19 @@ void TCustomForm::Dispatch(TMessage& Message) {
       return;
     case WM_GETMINMAXINFO: HandleGetMinMaxInfo(Message); return;
     case WM_SIZE: HandleSize(Message); return;
-    case CM_RELEASE: Free(); return;
+    case CM_RELEASE: HandleRelease(); return;
     default: TWinControl::Dispatch(Message);
   }
+}
+
+void TCustomForm::HandleRelease() {
+  // Freed inside its own modal loop, the form would pull the loop's ground away.
+  if (FModal) {
+    FReleaseAfterModal = true;
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+    return;
+  }
+  Free();
 }
 
 void TCustomForm::HandleGetMinMaxInfo(TMessage& Message) {

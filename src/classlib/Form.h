@@ -54,7 +54,8 @@ public:
   // Close runs OnCloseQuery and OnClose; a modal form gets mrCancel instead.
   void Close();
   bool CloseQuery();
-  // Frees the form once the handler that calls it has returned.
+  // Frees the form once the handler that calls it has returned; a modal form ends its
+  // loop first (with mrCancel unless a result is set) and goes after ShowModal returns.
   void Release();
 
   // Shows the form with the other windows disabled and runs a message loop until
@@ -92,6 +93,7 @@ private:
   void CloseModal();
   void HandleGetMinMaxInfo(TMessage& Message);
   void HandleSize(TMessage& Message);
+  void HandleRelease();
   void IconChanged(TObject* Sender);
   void DoDestroy();
 
@@ -106,6 +108,7 @@ private:
   bool FCreated = false;
   bool FDestroyFired = false;
   bool FPlaced = false;
+  bool FReleaseAfterModal = false;
   TIcon FIcon;
   TControlCanvas FCanvas;
 };

@@ -61,9 +61,12 @@ public:
   void Repaint() override;
   void Update() override;
 
-  // Paints the window (background, itself, windowless and windowed children) into DC
-  // with its top-left corner at (X, Y).
+  // Paints the client area (background, itself, windowless and windowed children) into
+  // DC with the window's top-left corner at (X, Y); window borders are not painted.
   void PaintTo(HDC DC, int X, int Y);
+  // Paints the window's own face into DC; the default lets a system window procedure do
+  // it. Also what paints a parent's background behind a control drawn over it.
+  virtual void PaintWindow(HDC DC);
   // Paints the visible windowless children from First (nullptr: all) upwards into DC.
   void PaintControls(HDC DC, TControl* First);
 
@@ -91,8 +94,6 @@ protected:
 
   // WM_PAINT: excludes opaque windowless children, PaintWindow, then PaintControls.
   void PaintHandler(TMessage& Message);
-  // Paints the window's own face into DC; the default lets the window procedure do it.
-  virtual void PaintWindow(HDC DC);
   // Reads the window's real position and size into the bounds.
   void UpdateBounds();
   // Shows or hides the window as Visible says (creating it when needed).

@@ -101,6 +101,21 @@ TEST(Forms, ClosingAModalFormCancelsUnlessTheQueryRefuses) {
   EXPECT_EQ(queries, 2);
 }
 
+TEST(Forms, ReleasingAModalFormEndsTheLoopAndFreesItAfterwards) {
+  auto* dialog = MakeForm(300, 300, 200, 100);
+  bool destroyed = false;
+  dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+  dialog->OnShow = [&](TObject*) { dialog->Release(); };
+  TModalResult result = mrNone;
+  {
+    TModalWatchdog watchdog(dialog);
+    result = dialog->ShowModal();
+  }
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_FALSE(destroyed);  // ShowModal returned on a whole form
+  EXPECT_TRUE(PumpUntil([&] { return destroyed; }));
+}
+
 TEST(Forms, CloseActionsOfAModelessForm) {
   TOwned<TForm> form(MakeForm(300, 300, 200, 100));
   TCloseAction next = caNone;
