@@ -21,7 +21,7 @@ void Put32(Bytes& b, size_t at, uint32_t v) {
 }
 
 // A BMP file built field by field, so tests can break any one of them.
-struct BmpSpec {
+struct BmpFields {
   int32_t Width = 1;
   int32_t Height = 1;  // negative: top-down
   uint16_t BitCount = 24;
@@ -34,7 +34,7 @@ struct BmpSpec {
   Bytes BetweenTableAndPixels;    // e.g. bit-field masks
 };
 
-Bytes Build(const BmpSpec& s) {
+Bytes Build(const BmpFields& s) {
   const size_t tableAt = 14 + s.InfoSize;
   const size_t pixelsAt = tableAt + s.BetweenTableAndPixels.size() + 4 * s.Palette.size();
   // Room for all 40-byte header fields even when InfoSize claims a smaller header.
@@ -98,7 +98,7 @@ TEST(BmpCodec, MaskRoundTripKeepsBlackAndMakesTheRestWhite) {
 }
 
 TEST(BmpCodec, PaletteImagesTopDownAndBottomUp) {
-  BmpSpec four;
+  BmpFields four;
   four.Width = 3;
   four.Height = -2;  // top-down
   four.BitCount = 4;
@@ -112,7 +112,7 @@ TEST(BmpCodec, PaletteImagesTopDownAndBottomUp) {
   EXPECT_EQ(image.Pixel(0, 1), clLime);
   EXPECT_EQ(image.Pixel(1, 1), clRed);
 
-  BmpSpec eight;  // bottom-up; index 7 is past the two-colour table and draws black
+  BmpFields eight;  // bottom-up; index 7 is past the two-colour table and draws black
   eight.Width = 2;
   eight.Height = 2;
   eight.BitCount = 8;
@@ -127,7 +127,7 @@ TEST(BmpCodec, PaletteImagesTopDownAndBottomUp) {
 }
 
 TEST(BmpCodec, ThirtyTwoBitWithBitFieldsKeepsTheFourthByte) {
-  BmpSpec s;
+  BmpFields s;
   s.Width = 1;
   s.Height = 1;
   s.BitCount = 32;
@@ -144,7 +144,7 @@ TEST(BmpCodec, ThirtyTwoBitWithBitFieldsKeepsTheFourthByte) {
 }
 
 TEST(BmpCodec, EveryBrokenSizeOrFieldIsRefused) {
-  BmpSpec good;
+  BmpFields good;
   good.Width = 2;
   good.Height = 2;
   good.Pixels = Bytes(16, 0x55);
@@ -174,26 +174,26 @@ TEST(BmpCodec, EveryBrokenSizeOrFieldIsRefused) {
   expectInvalid(b, "info header past the end");
 
   auto variant = [&](auto change) {
-    BmpSpec s = good;
+    BmpFields s = good;
     change(s);
     return Build(s);
   };
-  expectInvalid(variant([](BmpSpec& s) { s.Width = 0; }), "zero width");
-  expectInvalid(variant([](BmpSpec& s) { s.Width = -2; }), "negative width");
-  expectInvalid(variant([](BmpSpec& s) { s.Height = 0; }), "zero height");
-  expectInvalid(variant([](BmpSpec& s) { s.Height = INT_MIN; }), "height that cannot be negated");
-  expectInvalid(variant([](BmpSpec& s) { s.Width = 100000; }), "too wide");
-  expectInvalid(variant([](BmpSpec& s) { s.Width = 30000; s.Height = 30000; }), "too many pixels");
-  expectInvalid(variant([](BmpSpec& s) { s.BitCount = 16; }), "16-bit");
-  expectInvalid(variant([](BmpSpec& s) { s.Compression = 1; }), "RLE");
-  expectInvalid(variant([](BmpSpec& s) { s.Planes = 2; }), "planes");
-  expectInvalid(variant([](BmpSpec& s) { s.InfoSize = 12; }), "core header");
-  expectInvalid(variant([](BmpSpec& s) {
+  expectInvalid(variant([](BmpFields& s) { s.Width = 0; }), "zero width");
+  expectInvalid(variant([](BmpFields& s) { s.Width = -2; }), "negative width");
+  expectInvalid(variant([](BmpFields& s) { s.Height = 0; }), "zero height");
+  expectInvalid(variant([](BmpFields& s) { s.Height = INT_MIN; }), "height that cannot be negated");
+  expectInvalid(variant([](BmpFields& s) { s.Width = 100000; }), "too wide");
+  expectInvalid(variant([](BmpFields& s) { s.Width = 30000; s.Height = 30000; }), "too many pixels");
+  expectInvalid(variant([](BmpFields& s) { s.BitCount = 16; }), "16-bit");
+  expectInvalid(variant([](BmpFields& s) { s.Compression = 1; }), "RLE");
+  expectInvalid(variant([](BmpFields& s) { s.Planes = 2; }), "planes");
+  expectInvalid(variant([](BmpFields& s) { s.InfoSize = 12; }), "core header");
+  expectInvalid(variant([](BmpFields& s) {
                   s.BitCount = 8;
                   s.ClrUsed = 257;
                 }),
                 "palette larger than 256");
-  expectInvalid(variant([](BmpSpec& s) {
+  expectInvalid(variant([](BmpFields& s) {
                   s.BitCount = 8;
                   s.ClrUsed = 0;  // means 256 entries, which are not there
                   s.Pixels.clear();
@@ -202,7 +202,7 @@ TEST(BmpCodec, EveryBrokenSizeOrFieldIsRefused) {
 }
 
 TEST(BmpCodec, StreamReadingTakesExactlyTheFileSize) {
-  BmpSpec mono;  // odd width, 1 bit, followed by another record
+  BmpFields mono;  // odd width, 1 bit, followed by another record
   mono.Width = 3;
   mono.Height = 1;
   mono.BitCount = 1;
