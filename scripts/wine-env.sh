@@ -47,6 +47,11 @@ wine_env_start() {
   fi
   wineserver -p >/dev/null 2>&1 &
   wine_env_server_pid=$!
+  # Without a window manager Wine waits 2 s for every managed top-level window that is
+  # hidden or destroyed; unmanaged windows behave the same for the programs and go at once.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  fi
   # Start Wine's background services now, detached from any caller's pipes: a service
   # started by a test program would inherit its output pipe and hold it open.
   wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true

@@ -37,6 +37,9 @@ VQ_DECLARE_EXCEPTION(EInOutError, Exception);
 VQ_DECLARE_EXCEPTION(EAbstractError, Exception);
 VQ_DECLARE_EXCEPTION(EIniFileException, Exception);
 VQ_DECLARE_EXCEPTION(EInvalidOperation, Exception);
+VQ_DECLARE_EXCEPTION(EComponentError, Exception);
+VQ_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
+VQ_DECLARE_EXCEPTION(EOutOfResources, Exception);
 
 class EOSError : public Exception {
 public:

@@ -1,0 +1,230 @@
+#include "BmpCodec.h"
+
+#include "Exceptions.h"
+#include "Streams.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiBitfields = 3;
+
+[[noreturn]] void Invalid(const std::string& why) {
+  throw EInvalidGraphic("Bitmap image is not valid: " + why);
+}
+
+uint16_t Word(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t DWord(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+void PutWord(std::vector<uint8_t>& out, uint16_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void PutDWord(std::vector<uint8_t>& out, uint32_t v) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+// The header fields a decoder needs, validated against the file size.
+struct TBmpLayout {
+  int32_t Width = 0;
+  int32_t Height = 0;  // rows, positive
+  bool TopDown = false;
+  int BitCount = 0;
+  size_t PixelOffset = 0;
+  size_t RowBytes = 0;
+  std::vector<TColor> Palette;
+};
+
+uint32_t FileSizeField(const uint8_t* data, size_t size) {
+  if (size < kFileHeaderSize) Invalid("shorter than its file header");
+  if (data[0] != 'B' || data[1] != 'M') Invalid("no BM signature");
+  return DWord(data + 2);
+}
+
+TBmpLayout ReadLayout(const uint8_t* data, size_t size) {
+  if (size < kFileHeaderSize + kInfoHeaderSize) Invalid("shorter than its headers");
+  const uint8_t* info = data + kFileHeaderSize;
+  const uint32_t infoSize = DWord(info);
+  if (infoSize < kInfoHeaderSize || infoSize > size - kFileHeaderSize)
+    Invalid("bad info header size");
+
+  TBmpLayout layout;
+  const int32_t width = static_cast<int32_t>(DWord(info + 4));
+  const int32_t height = static_cast<int32_t>(DWord(info + 8));
+  if (width <= 0 || height == 0 || height == std::numeric_limits<int32_t>::min())
+    Invalid("bad dimensions");
+  layout.Width = width;
+  layout.TopDown = height < 0;
+  layout.Height = height < 0 ? -height : height;
+  if (layout.Width > TPixelImage::MaxDimension || layout.Height > TPixelImage::MaxDimension ||
+      int64_t{layout.Width} * layout.Height > TPixelImage::MaxPixels)
+    Invalid("image too large");
+  if (Word(info + 12) != 1) Invalid("plane count is not 1");
+  layout.BitCount = Word(info + 14);
+  if (layout.BitCount != 1 && layout.BitCount != 4 && layout.BitCount != 8 &&
+      layout.BitCount != 24 && layout.BitCount != 32)
+    Invalid("unsupported bit count " + std::to_string(layout.BitCount));
+
+  size_t tableOffset = kFileHeaderSize + infoSize;
+  const uint32_t compression = DWord(info + 16);
+  if (compression == kBiBitfields && layout.BitCount == 32) {
+    // The masks follow a 40-byte header and sit inside larger ones.
+    const size_t masksAt = kFileHeaderSize + kInfoHeaderSize;
+    if (size < masksAt + 12) Invalid("bit fields outside the file");
+    if (DWord(data + masksAt) != 0x00FF0000 || DWord(data + masksAt + 4) != 0x0000FF00 ||
+        DWord(data + masksAt + 8) != 0x000000FF)
+      Invalid("unsupported bit fields");
+    if (infoSize == kInfoHeaderSize) tableOffset += 12;
+  } else if (compression != kBiRgb) {
+    Invalid("unsupported compression " + std::to_string(compression));
+  }
+
+  if (layout.BitCount <= 8) {
+    const uint32_t maxColors = 1u << layout.BitCount;
+    const uint32_t used = DWord(info + 32);
+    if (used > maxColors) Invalid("palette larger than the bit count allows");
+    const uint32_t count = used == 0 ? maxColors : used;
+    if (tableOffset > size || (size - tableOffset) / 4 < count) Invalid("palette outside the file");
+    layout.Palette.resize(maxColors, clBlack);  // indexes past the table draw black
+    for (uint32_t i = 0; i < count; ++i) {
+      const uint8_t* q = data + tableOffset + 4 * i;
+      layout.Palette[i] = RGBColor(q[2], q[1], q[0]);
+    }
+  }
+
+  layout.PixelOffset = DWord(data + 10);
+  if (layout.PixelOffset < kFileHeaderSize + infoSize) Invalid("pixel data inside the headers");
+  layout.RowBytes = static_cast<size_t>(TPixelImage::StrideFor(layout.Width, layout.BitCount));
+  if (layout.PixelOffset > size ||
+      (size - layout.PixelOffset) / layout.RowBytes < static_cast<size_t>(layout.Height))
+    Invalid("pixel data outside the file");
+  return layout;
+}
+
+void DecodeRow(const TBmpLayout& layout, const uint8_t* source, uint8_t* target) {
+  const int32_t width = layout.Width;
+  switch (layout.BitCount) {
+    case 24:
+      std::memcpy(target, source, static_cast<size_t>(width) * 3);
+      return;
+    case 32:
+      std::memcpy(target, source, static_cast<size_t>(width) * 4);
+      return;
+    default: {
+      const int bits = layout.BitCount;
+      const int perByte = 8 / bits;
+      const unsigned mask = (1u << bits) - 1;
+      for (int32_t x = 0; x < width; ++x) {
+        const int shift = 8 - bits * (x % perByte + 1);
+        const unsigned index = (source[x / perByte] >> shift) & mask;
+        const TColor color = layout.Palette[index];
+        target[3 * x] = BlueOf(color);
+        target[3 * x + 1] = GreenOf(color);
+        target[3 * x + 2] = RedOf(color);
+      }
+    }
+  }
+}
+
+void WriteHeaders(std::vector<uint8_t>& out, const TPixelImage& image, int bitCount,
+                  uint32_t paletteCount) {
+  const uint32_t offset = static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + 4 * paletteCount);
+  const uint32_t imageSize = static_cast<uint32_t>(TPixelImage::StrideFor(image.Width(), bitCount)) *
+                             static_cast<uint32_t>(image.Height());
+  out.push_back('B');
+  out.push_back('M');
+  PutDWord(out, offset + imageSize);
+  PutDWord(out, 0);
+  PutDWord(out, offset);
+  PutDWord(out, kInfoHeaderSize);
+  PutDWord(out, static_cast<uint32_t>(image.Width()));
+  PutDWord(out, static_cast<uint32_t>(image.Height()));  // bottom-up
+  PutWord(out, 1);
+  PutWord(out, static_cast<uint16_t>(bitCount));
+  PutDWord(out, kBiRgb);
+  PutDWord(out, imageSize);
+  PutDWord(out, 0);
+  PutDWord(out, 0);
+  PutDWord(out, paletteCount);
+  PutDWord(out, 0);
+}
+
+void CheckWritable(const TPixelImage& image) {
+  if (image.Empty()) throw EInvalidGraphic("Cannot save an empty image");
+}
+
+}  // namespace
+
+TPixelImage ReadBmp(const uint8_t* Data, size_t Size, size_t* Used) {
+  const uint32_t fileSize = FileSizeField(Data, Size);
+  if (fileSize > Size) Invalid("file size field past the end of the data");
+  const TBmpLayout layout = ReadLayout(Data, fileSize);
+
+  TPixelImage image(layout.Width, layout.Height, layout.BitCount == 32 ? 32 : 24);
+  for (int32_t row = 0; row < layout.Height; ++row) {
+    const uint8_t* source = Data + layout.PixelOffset + static_cast<size_t>(row) * layout.RowBytes;
+    const int32_t y = layout.TopDown ? row : layout.Height - 1 - row;
+    DecodeRow(layout, source, image.ScanLine(y));
+  }
+  if (Used != nullptr) *Used = fileSize;
+  return image;
+}
+
+TPixelImage ReadBmp(TStream& Stream) {
+  uint8_t header[kFileHeaderSize];
+  if (Stream.Read(header, sizeof header) != static_cast<int32_t>(sizeof header))
+    Invalid("shorter than its file header");
+  const uint32_t fileSize = FileSizeField(header, sizeof header);
+  if (fileSize < kFileHeaderSize + kInfoHeaderSize ||
+      fileSize > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
+    Invalid("bad file size field");
+  // The size field is checked against what the stream holds before anything is allocated.
+  const int64_t remaining = Stream.Size() - Stream.Position();
+  if (remaining < static_cast<int64_t>(fileSize - kFileHeaderSize))
+    Invalid("file size field past the end of the stream");
+  std::vector<uint8_t> file(fileSize);
+  std::memcpy(file.data(), header, sizeof header);
+  Stream.ReadBuffer(file.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));
+  return ReadBmp(file.data(), file.size());
+}
+
+void WriteBmp(const TPixelImage& Image, TStream& Stream) {
+  CheckWritable(Image);
+  std::vector<uint8_t> out;
+  WriteHeaders(out, Image, 24, 0);
+  const size_t rowBytes = static_cast<size_t>(TPixelImage::StrideFor(Image.Width(), 24));
+  const int bytesPerPixel = Image.BytesPerPixel();
+  for (int32_t y = Image.Height() - 1; y >= 0; --y) {
+    const uint8_t* source = Image.ScanLine(y);
+    const size_t start = out.size();
+    out.resize(start + rowBytes, 0);
+    for (int32_t x = 0; x < Image.Width(); ++x)
+      std::memcpy(&out[start + 3 * static_cast<size_t>(x)], source + bytesPerPixel * x, 3);
+  }
+  Stream.WriteBuffer(out.data(), static_cast<int32_t>(out.size()));
+}
+
+void WriteMaskBmp(const TPixelImage& Image, TStream& Stream) {
+  CheckWritable(Image);
+  std::vector<uint8_t> out;
+  WriteHeaders(out, Image, 1, 2);
+  PutDWord(out, 0x00000000);  // index 0: black
+  PutDWord(out, 0x00FFFFFF);  // index 1: white
+  const size_t rowBytes = static_cast<size_t>(TPixelImage::StrideFor(Image.Width(), 1));
+  for (int32_t y = Image.Height() - 1; y >= 0; --y) {
+    const size_t start = out.size();
+    out.resize(start + rowBytes, 0);
+    for (int32_t x = 0; x < Image.Width(); ++x)
+      if (Image.Pixel(x, y) != clBlack) out[start + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+  }
+  Stream.WriteBuffer(out.data(), static_cast<int32_t>(out.size()));
+}

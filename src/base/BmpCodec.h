@@ -1,0 +1,25 @@
+#pragma once
+// Windows BMP files to and from TPixelImage.
+//
+// Reading accepts uncompressed 1-, 4-, 8-, 24- and 32-bit images (32-bit also with the
+// standard BGR bit fields), bottom-up or top-down, with an info header of 40 bytes or
+// more. Palette images become 24-bit, 32-bit images keep their fourth byte. Every size
+// in the file is checked before it is used; anything else raises EInvalidGraphic.
+
+#include "PixelImage.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class TStream;
+
+// Parses one BMP file held in data[0..size). The file's own size field must fit in
+// size; Used (when given) receives that size.
+TPixelImage ReadBmp(const uint8_t* Data, size_t Size, size_t* Used = nullptr);
+// Reads exactly one BMP file, of the size its header gives, from the stream's position.
+TPixelImage ReadBmp(TStream& Stream);
+
+// Writes a bottom-up 24-bit BMP (a 32-bit image loses its fourth byte).
+void WriteBmp(const TPixelImage& Image, TStream& Stream);
+// Writes a 1-bit BMP with a black and white palette: black pixels 0, all others 1.
+void WriteMaskBmp(const TPixelImage& Image, TStream& Stream);

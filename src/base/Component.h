@@ -1,0 +1,97 @@
+#pragma once
+// TComponent: the owned, named building block of forms. An owner frees its components
+// (last created first) and every component that refers to another learns through
+// Notification(opRemove) when that one goes: the owner's other components always hear
+// it, and so does any component that asked with FreeNotification, whoever its owner is.
+//
+// Free components with Free(): it runs BeforeDestruction while the object is still
+// whole, so overrides (a form's OnDestroy, a control leaving its parent) see their own
+// class. A plain delete still frees the owned components and sends the notifications.
+
+#include "Persistent.h"
+#include "Set.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum TOperation { opInsert, opRemove };
+
+enum TComponentStateFlag { csLoading, csReading, csDestroying, csDesigning };
+using TComponentState = TSet<TComponentStateFlag>;
+
+class TComponent : public TPersistent {
+public:
+  explicit TComponent(TComponent* AOwner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  // Runs BeforeDestruction, then deletes the component. A second call while the
+  // first runs does nothing.
+  void Free();
+
+  TComponent* Owner() const { return FOwner; }
+  const std::string& Name() const { return FName; }
+  // Raises EComponentError for a name that is not an identifier or that the owner
+  // already holds (compared without case); "" is always allowed.
+  virtual void SetName(const std::string& NewName);
+
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Components(int Index) const;  // in creation order; raises EListError
+  int ComponentIndex() const;               // index in the owner's list, -1 without owner
+  TComponent* FindComponent(const std::string& AName) const;  // nullptr when absent
+
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+
+  // AComponent will call Notification(AComponent, opRemove) on this component when it
+  // is freed, and the other way round.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  TComponentState ComponentState() const { return FComponentState; }
+  // The form reader marks components while it sets their properties.
+  void Loading() { FComponentState.Include(csLoading); }
+  void SetReading(bool Value);
+  // Called once all properties of the tree are read: ends csLoading.
+  virtual void Loaded();
+
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+
+  // Reaches every owned component; overrides clear their references on opRemove and
+  // call the inherited method.
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+protected:
+  // Called by Free while the whole object exists; overrides call the inherited one last.
+  virtual void BeforeDestruction();
+  // Frees the owned components, last created first.
+  void DestroyComponents();
+
+private:
+  void MarkDestroying();
+  void LeaveOwnerAndSubscribers();
+  void InsertFreeNotifier(TComponent* AComponent);
+  void RemoveFreeNotifier(TComponent* AComponent);
+
+  bool FDestructionStarted = false;
+  TComponent* FOwner = nullptr;
+  std::string FName;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+  TComponentState FComponentState;
+  intptr_t FTag = 0;
+};
+
+// Frees *Component (when set) after setting the reference to nullptr.
+template <class T>
+void FreeAndNil(T*& Component) {
+  T* doomed = Component;
+  Component = nullptr;
+  if (doomed != nullptr) doomed->Free();
+}
+
+// True for a valid component name: a letter or "_" followed by letters, digits and "_".
+bool IsValidIdent(const std::string& Ident);

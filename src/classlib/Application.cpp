@@ -1,0 +1,220 @@
+#include "Application.h"
+
+#include "CustomControls.h"
+#include "Form.h"
+#include "Screen.h"
+
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+
+namespace {
+
+const char kApplicationClass[] = "TApplication";
+
+void ShowErrorBox(const std::string& title, const std::string& message) {
+  MessageBoxA(GetActiveWindow(), message.c_str(), title.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+}  // namespace
+
+// The process-wide objects. They live until the program ends; the application goes
+// first, freeing the forms it owns, then the screen.
+TScreen* Screen = new TScreen(nullptr);
+TApplication* Application = new TApplication(nullptr);
+
+namespace {
+
+struct TGlobalObjectsTeardown {
+  ~TGlobalObjectsTeardown() {
+    FreeAndNil(Application);
+    FreeAndNil(Screen);
+  }
+} gTeardown;
+
+}  // namespace
+
+LRESULT CALLBACK ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Application == nullptr || Application->FHandle != Window)
+    return DefWindowProcA(Window, Msg, WParam, LParam);
+  TMessage message{Msg, WParam, LParam, 0};
+  try {
+    Application->WndProc(message);
+  } catch (...) {
+    Application->HandleException(Application);
+  }
+  return message.Result;
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  ExceptionPresenter = ShowErrorBox;
+  FTitle = ChangeFileExt(ExtractFileName(ProgramFileName()), "");
+  FIcon.OnChange = Event(this, &TApplication::IconChanged);
+}
+
+TApplication::~TApplication() {
+  DestroyComponents();  // the forms, while their owner window still exists
+  if (FHandle != nullptr) DestroyWindow(FHandle);
+}
+
+void TApplication::Initialize() {
+  Handle();
+  if (FIcon.Empty()) FIcon.LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON");
+}
+
+HWND TApplication::Handle() {
+  if (FHandle != nullptr) return FHandle;
+  static const bool registered = [] {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ApplicationWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kApplicationClass;
+    return RegisterClassA(&windowClass) != 0;
+  }();
+  if (!registered) RaiseLastOSError();
+  // A zero-sized window with a caption: it carries the taskbar button and owns the forms.
+  HWND window = CreateWindowExA(0, kApplicationClass, FTitle.c_str(),
+                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
+                                0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) RaiseLastOSError();
+  FHandle = window;
+  if (!FIcon.Empty()) IconChanged(&FIcon);
+  return FHandle;
+}
+
+void TApplication::SetTitle(const std::string& Value) {
+  FTitle = Value;
+  if (FHandle != nullptr) SetWindowTextA(FHandle, Value.c_str());
+}
+
+void TApplication::IconChanged(TObject*) {
+  if (FHandle != nullptr)
+    SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon.Handle()));
+}
+
+void TApplication::FormCreated(TCustomForm* Form) {
+  if (FMainForm == nullptr) FMainForm = Form;
+  Form->AfterConstruction();
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FMainForm) FMainForm = nullptr;
+}
+
+// Message loop
+
+bool TApplication::ProcessMessage(MSG& Msg) {
+  if (!PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  bool handled = false;
+  if (OnMessage) {
+    try {
+      TMessageEvent handler = OnMessage;  // the handler may swap OnMessage
+      handler(Msg, handled);
+    } catch (...) {
+      HandleException(this);
+      handled = true;
+    }
+  }
+  if (!handled) {
+    TranslateMessage(&Msg);
+    DispatchMessageA(&Msg);
+  }
+  return true;
+}
+
+void TApplication::Idle() {
+  FreeDeviceContexts();
+  WaitMessage();
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) Idle();
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::Run() {
+  if (FMainForm != nullptr && ShowMainForm) {
+    try {
+      FMainForm->Show();
+    } catch (...) {
+      HandleException(this);
+    }
+  }
+  while (!FTerminated) HandleMessage();
+}
+
+// Errors
+
+void TApplication::HandleException(TObject*) {
+  std::string message;
+  try {
+    throw;
+  } catch (const Exception& e) {
+    message = e.Message();
+  } catch (const std::exception& e) {
+    message = e.what();
+  } catch (...) {
+    message = "Unknown error";
+  }
+  try {
+    TExceptionPresenter presenter = ExceptionPresenter;
+    if (presenter) presenter(FTitle, message);
+  } catch (...) {
+    // Nothing more can be reported; the program goes on.
+  }
+}
+
+// The application window
+
+void TApplication::Minimize() {
+  if (!IsIconic(Handle())) ShowWindow(FHandle, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (IsIconic(Handle())) ShowWindow(FHandle, SW_RESTORE);
+  if (FMainForm != nullptr && FMainForm->HandleAllocated() && FMainForm->Visible())
+    SetActiveWindow(FMainForm->Handle());
+}
+
+void TApplication::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_CLOSE:
+      if (FMainForm != nullptr) FMainForm->Close();
+      return;
+    case WM_SYSCOMMAND:
+      switch (Message.WParam & 0xFFF0) {
+        case SC_MINIMIZE: Minimize(); return;
+        case SC_RESTORE: Restore(); return;
+        default: break;
+      }
+      break;
+    case WM_ACTIVATE:
+      // Activated from outside (the taskbar): the main form takes over.
+      if (LOWORD(Message.WParam) != WA_INACTIVE && FMainForm != nullptr && FMainForm->HandleAllocated() &&
+          IsWindowVisible(FMainForm->Handle()) && IsWindowEnabled(FMainForm->Handle())) {
+        SetActiveWindow(FMainForm->Handle());
+        return;
+      }
+      break;
+    case WM_QUERYENDSESSION:
+      Message.Result = FMainForm == nullptr || FMainForm->CloseQuery();
+      return;
+    case WM_ENDSESSION:
+      if (Message.WParam != 0) Terminate();
+      return;
+    default: break;
+  }
+  Message.Result = DefWindowProcA(FHandle, Message.Msg, Message.WParam, Message.LParam);
+}

@@ -1,0 +1,203 @@
+#include "Bitmap.h"
+
+#include "base/BmpCodec.h"
+#include "base/Exceptions.h"
+#include "base/Streams.h"
+
+#include <algorithm>
+#include <cstring>
+
+static_assert(sizeof(TPoint) == sizeof(POINT) && sizeof(TRect) == sizeof(RECT));
+
+// TGraphic
+
+void TGraphic::SetTransparent(bool Value) {
+  if (Value == FTransparent) return;
+  FTransparent = Value;
+  Changed();
+}
+
+void TGraphic::Changed() {
+  if (OnChange) {
+    TNotifyEvent handler = OnChange;
+    handler(this);
+  }
+}
+
+// TBitmapCanvas
+
+TBitmapCanvas::~TBitmapCanvas() { FreeContext(); }
+
+void TBitmapCanvas::CreateHandle() {
+  if (FBitmap.FHandle == nullptr) return;  // an empty bitmap has nothing to draw on
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) throw EOutOfResources("Out of system resources");
+  FOldBitmap = SelectObject(dc, FBitmap.FHandle);
+  SetOwnedHandle(dc);
+}
+
+void TBitmapCanvas::ReleaseOwnedHandle(HDC DC) {
+  SelectObject(DC, FOldBitmap);
+  FOldBitmap = nullptr;
+  DeleteDC(DC);
+}
+
+void TBitmapCanvas::FreeContext() { FreeHandle(); }
+
+// TBitmap
+
+TBitmap::TBitmap() : FCanvas(*this) {}
+
+TBitmap::TBitmap(int Width, int Height, TPixelFormat Format) : FCanvas(*this) {
+  FPixelFormat = Format;
+  SetSize(Width, Height);
+}
+
+TBitmap::~TBitmap() {
+  FCanvas.FreeContext();
+  if (FHandle != nullptr) DeleteObject(FHandle);
+}
+
+void TBitmap::Replace(int NewWidth, int NewHeight, TPixelFormat Format, bool KeepPixels) {
+  NewWidth = std::max(NewWidth, 0);
+  NewHeight = std::max(NewHeight, 0);
+  HBITMAP handle = nullptr;
+  uint8_t* bits = nullptr;
+  const int bitsPerPixel = Format == pf32bit ? 32 : 24;
+  if (NewWidth > 0 && NewHeight > 0) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = NewWidth;
+    info.bmiHeader.biHeight = -NewHeight;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    if (handle == nullptr) throw EOutOfResources("Out of system resources");
+    bits = static_cast<uint8_t*>(memory);
+    const size_t newStride = static_cast<size_t>(TPixelImage::StrideFor(NewWidth, bitsPerPixel));
+    std::memset(bits, 0, newStride * static_cast<size_t>(NewHeight));
+    if (KeepPixels && FBits != nullptr) {
+      GdiFlush();
+      const int oldBytes = BitsPerPixel() / 8;
+      const int newBytes = bitsPerPixel / 8;
+      const int rows = std::min(NewHeight, FHeight);
+      const int columns = std::min(NewWidth, FWidth);
+      for (int y = 0; y < rows; ++y) {
+        const uint8_t* from = FBits + static_cast<size_t>(y) * Stride();
+        uint8_t* to = bits + static_cast<size_t>(y) * newStride;
+        for (int x = 0; x < columns; ++x) std::memcpy(to + x * newBytes, from + x * oldBytes, 3);
+      }
+    }
+  }
+  FCanvas.FreeContext();
+  if (FHandle != nullptr) DeleteObject(FHandle);
+  FHandle = handle;
+  FBits = bits;
+  FWidth = handle != nullptr ? NewWidth : 0;
+  FHeight = handle != nullptr ? NewHeight : 0;
+  FPixelFormat = Format;
+  Changed();
+}
+
+void TBitmap::SetSize(int NewWidth, int NewHeight) {
+  if (NewWidth == FWidth && NewHeight == FHeight) return;
+  Replace(NewWidth, NewHeight, FPixelFormat, true);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat Value) {
+  if (Value == FPixelFormat) return;
+  Replace(FWidth, FHeight, Value, true);
+}
+
+HBITMAP TBitmap::Handle() {
+  FCanvas.FreeContext();
+  return FHandle;
+}
+
+uint8_t* TBitmap::ScanLine(int y) {
+  CheckRange(y, FHeight);
+  GdiFlush();
+  return FBits + static_cast<size_t>(y) * Stride();
+}
+
+TColor TBitmap::TransparentColor() {
+  if (FTransparentMode == tmFixed && FTransparentColor != clDefault) return FTransparentColor;
+  if (Empty()) return clDefault;
+  const uint8_t* p = ScanLine(FHeight - 1);
+  return RGBColor(p[2], p[1], p[0]);
+}
+
+void TBitmap::SetTransparentColor(TColor Value) {
+  FTransparentColor = Value;
+  FTransparentMode = Value == clDefault ? tmAuto : tmFixed;
+  Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode Value) {
+  if (Value == FTransparentMode) return;
+  FTransparentMode = Value;
+  if (Value == tmAuto) FTransparentColor = clDefault;
+  Changed();
+}
+
+void TBitmap::Assign(const TPersistent* Source) {
+  const auto* source = dynamic_cast<const TBitmap*>(Source);
+  if (source == nullptr) return TGraphic::Assign(Source);
+  if (source == this) return;
+  const TBitmap* from = source;
+  Replace(from->FWidth, from->FHeight, from->FPixelFormat, false);
+  if (FBits != nullptr) {
+    GdiFlush();
+    std::memcpy(FBits, from->FBits, static_cast<size_t>(Stride()) * static_cast<size_t>(FHeight));
+  }
+  FTransparentColor = from->FTransparentColor;
+  FTransparentMode = from->FTransparentMode;
+  SetTransparent(from->Transparent());
+  Changed();
+}
+
+void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) {
+  if (Empty()) return;
+  HDC target = Canvas.Handle();
+  HDC source = FCanvas.Handle();
+  if (Transparent()) {
+    TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
+                   FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
+    return;
+  }
+  const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+  StretchBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
+             FHeight, Canvas.CopyMode());
+  SetStretchBltMode(target, oldMode);
+}
+
+void TBitmap::LoadFromPixelImage(const TPixelImage& Image) {
+  Replace(Image.Width(), Image.Height(), Image.BitsPerPixel() == 32 ? pf32bit : pf24bit, false);
+  if (FBits != nullptr) std::memcpy(FBits, Image.Bits(), Image.ByteSize());
+  Changed();
+}
+
+TPixelImage TBitmap::ToPixelImage() {
+  TPixelImage image(FWidth, FHeight, BitsPerPixel());
+  if (FBits != nullptr) {
+    GdiFlush();
+    std::memcpy(image.Bits(), FBits, image.ByteSize());
+  }
+  return image;
+}
+
+void TBitmap::LoadFromStream(TStream& Stream) { LoadFromPixelImage(ReadBmp(Stream)); }
+
+void TBitmap::SaveToStream(TStream& Stream) { WriteBmp(ToPixelImage(), Stream); }
+
+void TBitmap::LoadFromFile(const std::string& FileName) {
+  TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(stream);
+}
+
+void TBitmap::SaveToFile(const std::string& FileName) {
+  TFileStream stream(FileName, fmCreate);
+  SaveToStream(stream);
+}

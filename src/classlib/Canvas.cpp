@@ -1,0 +1,221 @@
+#include "Canvas.h"
+
+#include "Bitmap.h"
+
+#include "base/Exceptions.h"
+
+TCanvas::TCanvas() {
+  FBrush.SetColor(clWhite);
+  FFont.OnChange = Event(this, &TCanvas::AttributeChanged);
+  FPen.OnChange = Event(this, &TCanvas::AttributeChanged);
+  FBrush.OnChange = Event(this, &TCanvas::AttributeChanged);
+}
+
+TCanvas::~TCanvas() {
+  // Descendants release their DCs in their own destructors; a borrowed DC gets its
+  // original objects back here, before the font, pen and brush are deleted.
+  DeselectAll();
+}
+
+void TCanvas::AttributeChanged(TObject*) { DeselectAll(); }
+
+void TCanvas::DeselectAll() {
+  if (FHandle != nullptr) {
+    if (FOriginalFont != nullptr) SelectObject(FHandle, FOriginalFont);
+    if (FOriginalPen != nullptr) SelectObject(FHandle, FOriginalPen);
+    if (FOriginalBrush != nullptr) SelectObject(FHandle, FOriginalBrush);
+  }
+  FOriginalFont = FOriginalPen = FOriginalBrush = nullptr;
+  FState = {};
+}
+
+void TCanvas::SetHandle(HDC Value) {
+  if (Value == FHandle) return;
+  FreeHandle();
+  FHandle = Value;
+  FOwnsHandle = false;
+}
+
+void TCanvas::SetOwnedHandle(HDC Value) {
+  FreeHandle();
+  FHandle = Value;
+  FOwnsHandle = Value != nullptr;
+}
+
+void TCanvas::FreeHandle() {
+  DeselectAll();
+  HDC old = FHandle;
+  const bool owned = FOwnsHandle;
+  FHandle = nullptr;
+  FOwnsHandle = false;
+  if (old != nullptr && owned) ReleaseOwnedHandle(old);
+}
+
+void TCanvas::RequireHandle() {
+  if (FHandle == nullptr) CreateHandle();
+  if (FHandle == nullptr) throw EInvalidOperation("Canvas does not allow drawing");
+}
+
+void TCanvas::RequireFont() {
+  RequireHandle();
+  if (FState.Contains(csFontValid)) return;
+  HGDIOBJ old = SelectObject(FHandle, FFont.Handle());
+  if (FOriginalFont == nullptr) FOriginalFont = old;
+  SetTextColor(FHandle, static_cast<COLORREF>(ColorToRGB(FFont.Color())));
+  FState.Include(csFontValid);
+}
+
+void TCanvas::RequirePen() {
+  RequireHandle();
+  if (FState.Contains(csPenValid)) return;
+  HGDIOBJ old = SelectObject(FHandle, FPen.Handle());
+  if (FOriginalPen == nullptr) FOriginalPen = old;
+  SetROP2(FHandle, FPen.Rop2());
+  FState.Include(csPenValid);
+}
+
+void TCanvas::RequireBrush() {
+  RequireHandle();
+  if (FState.Contains(csBrushValid)) return;
+  HGDIOBJ old = SelectObject(FHandle, FBrush.Handle());
+  if (FOriginalBrush == nullptr) FOriginalBrush = old;
+  if (FBrush.Style() == bsSolid) {
+    SetBkColor(FHandle, static_cast<COLORREF>(ColorToRGB(FBrush.Color())));
+    SetBkMode(FHandle, OPAQUE);
+  } else {
+    SetBkMode(FHandle, TRANSPARENT);
+  }
+  FState.Include(csBrushValid);
+}
+
+HDC TCanvas::Handle() {
+  RequireFont();
+  RequirePen();
+  RequireBrush();
+  return FHandle;
+}
+
+void TCanvas::MoveTo(int X, int Y) {
+  RequireHandle();
+  MoveToEx(FHandle, X, Y, nullptr);
+  FPenPos = {X, Y};
+}
+
+void TCanvas::LineTo(int X, int Y) {
+  RequirePen();
+  RequireBrush();
+  ::LineTo(FHandle, X, Y);
+  FPenPos = {X, Y};
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& Points) {
+  if (Points.empty()) return;
+  RequirePen();
+  RequireBrush();
+  ::Polyline(FHandle, reinterpret_cast<const POINT*>(Points.data()), static_cast<int>(Points.size()));
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& Points) {
+  if (Points.empty()) return;
+  RequirePen();
+  RequireBrush();
+  ::Polygon(FHandle, reinterpret_cast<const POINT*>(Points.data()), static_cast<int>(Points.size()));
+}
+
+void TCanvas::Rectangle(const TRect& R) {
+  RequirePen();
+  RequireBrush();
+  ::Rectangle(FHandle, R.Left, R.Top, R.Right, R.Bottom);
+}
+
+void TCanvas::Ellipse(const TRect& R) {
+  RequirePen();
+  RequireBrush();
+  ::Ellipse(FHandle, R.Left, R.Top, R.Right, R.Bottom);
+}
+
+void TCanvas::FillRect(const TRect& R) {
+  RequireBrush();
+  const RECT r = ToRECT(R);
+  ::FillRect(FHandle, &r, FBrush.Handle());
+}
+
+void TCanvas::FrameRect(const TRect& R) {
+  RequireBrush();
+  const RECT r = ToRECT(R);
+  ::FrameRect(FHandle, &r, FBrush.Handle());
+}
+
+void TCanvas::DrawFocusRect(const TRect& R) {
+  RequireBrush();
+  const RECT r = ToRECT(R);
+  ::DrawFocusRect(FHandle, &r);
+}
+
+void TCanvas::TextOut(int X, int Y, const std::string& Text) {
+  RequireFont();
+  RequireBrush();
+  TextOutA(FHandle, X, Y, Text.data(), static_cast<int>(Text.size()));
+}
+
+void TCanvas::TextRect(const TRect& R, int X, int Y, const std::string& Text) {
+  RequireFont();
+  RequireBrush();
+  const RECT r = ToRECT(R);
+  UINT options = ETO_CLIPPED;
+  if (FBrush.Style() != bsClear) options |= ETO_OPAQUE;
+  ExtTextOutA(FHandle, X, Y, options, &r, Text.data(), static_cast<UINT>(Text.size()), nullptr);
+}
+
+TSize TCanvas::TextExtent(const std::string& Text) {
+  RequireFont();
+  SIZE size{};
+  GetTextExtentPoint32A(FHandle, Text.data(), static_cast<int>(Text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
+  if (Graphic == nullptr || Graphic->Empty()) return;
+  Graphic->Draw(*this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& R, TGraphic* Graphic) {
+  if (Graphic == nullptr || Graphic->Empty()) return;
+  Graphic->Draw(*this, R);
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {
+  HDC target = Handle();
+  HDC source = Canvas->Handle();
+  const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+  StretchBlt(target, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, Source.Left,
+             Source.Top, Source.Width(), Source.Height(), FCopyMode);
+  SetStretchBltMode(target, oldMode);
+}
+
+TColor TCanvas::Pixels(int X, int Y) {
+  RequireHandle();
+  return static_cast<TColor>(GetPixel(FHandle, X, Y));
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor Color) {
+  RequireHandle();
+  SetPixel(FHandle, X, Y, static_cast<COLORREF>(ColorToRGB(Color)));
+}
+
+void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
+  TPen* pen = Canvas->Pen();
+  pen->SetWidth(1);
+  --Rect.Bottom;
+  --Rect.Right;
+  for (int i = 0; i < Width; ++i) {
+    pen->SetColor(TopColor);
+    Canvas->Polyline({{Rect.Left, Rect.Bottom}, {Rect.Left, Rect.Top}, {Rect.Right, Rect.Top}});
+    pen->SetColor(BottomColor);
+    Canvas->Polyline(
+        {{Rect.Right, Rect.Top}, {Rect.Right, Rect.Bottom}, {Rect.Left - 1, Rect.Bottom}});
+    Rect = InflateRect(Rect, -1, -1);
+  }
+  ++Rect.Bottom;
+  ++Rect.Right;
+}

@@ -1,0 +1,233 @@
+#pragma once
+// TControl: a visual component with a place in a parent, a message-driven life and the
+// mouse rules every control shares. Windowless controls (TGraphicControl) are painted
+// and fed mouse messages by their parent; TWinControl adds a window.
+//
+// Messages reach a control through WindowProc (a replaceable delegate whose default is
+// WndProc). WndProc hands them to Dispatch, where each class handles the messages it
+// knows and passes the rest to its base class's Dispatch; what no class handles ends in
+// DefaultHandler. Perform sends a message through WindowProc.
+
+#include "AlignLayout.h"
+#include "Graphics.h"
+#include "Messages.h"
+
+#include "base/Component.h"
+
+#include <string>
+
+class TWinControl;
+class TCustomForm;
+
+using TCursor = int;
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crIBeam = -4;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crHSplit = -14;
+inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crHandPoint = -21;
+
+enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateFlag>;
+// The shift state of a mouse message's MK_* flags plus the Alt key.
+TShiftState KeysToShiftState(WPARAM Keys);
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+enum TControlStyleFlag {
+  csAcceptsControls,
+  csCaptureMouse,
+  csClickEvents,
+  csSetCaption,
+  csOpaque,
+  csDoubleClicks,
+  csReplicatable
+};
+using TControlStyle = TSet<TControlStyleFlag>;
+
+enum TControlStateFlag { csClicked, csPaintCopy, csAlignmentNeeded };
+using TControlState = TSet<TControlStateFlag>;
+
+using TMouseEvent = TDelegate<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TDelegate<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent =
+    TDelegate<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent =
+    TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// Minimum and maximum size of a control (0 = none); a change re-applies them.
+class TSizeConstraints : public TPersistent {
+public:
+  int MinWidth() const { return FLimits.MinWidth; }
+  int MaxWidth() const { return FLimits.MaxWidth; }
+  int MinHeight() const { return FLimits.MinHeight; }
+  int MaxHeight() const { return FLimits.MaxHeight; }
+  void SetMinWidth(int Value) { Set(FLimits.MinWidth, Value); }
+  void SetMaxWidth(int Value) { Set(FLimits.MaxWidth, Value); }
+  void SetMinHeight(int Value) { Set(FLimits.MinHeight, Value); }
+  void SetMaxHeight(int Value) { Set(FLimits.MaxHeight, Value); }
+  const TSizeLimits& Limits() const { return FLimits; }
+  void Assign(const TPersistent* Source) override;
+
+  TNotifyEvent OnChange;
+
+private:
+  void Set(int& field, int value);
+  TSizeLimits FLimits;
+};
+
+class TControl : public TComponent {
+public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  // With csSetCaption, a text that equals the old name follows the new name.
+  void SetName(const std::string& NewName) override;
+
+  // Messages.
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  virtual void WndProc(TMessage& Message);
+  virtual void Dispatch(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message);
+
+  // Place in the tree and geometry (relative to the parent's client area).
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* AParent);
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+  void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+  void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+  void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+  // Sets all four at once; the size obeys Constraints.
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+  void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+  virtual TRect ClientRect();
+  int ClientWidth() { return ClientRect().Width(); }
+  int ClientHeight() { return ClientRect().Height(); }
+  void SetClientWidth(int Value) { SetWidth(FWidth - ClientWidth() + Value); }
+  void SetClientHeight(int Value) { SetHeight(FHeight - ClientHeight() + Value); }
+  // The screen position of the client area's top-left corner.
+  virtual TPoint ClientOrigin();
+  TPoint ClientToScreen(TPoint P);
+  TPoint ScreenToClient(TPoint P);
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign Value);
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors Value);
+  TSizeConstraints* Constraints() { return &FConstraints; }
+
+  // State and appearance; each change is announced by its CM_ message.
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  // Caption and Text are the same text, kept by the window when the control has one.
+  std::string Text();
+  void SetText(const std::string& Value);  // CM_TEXTCHANGED only on a real change
+  std::string Caption() { return Text(); }
+  void SetCaption(const std::string& Value) { SetText(Value); }
+  TFont* Font() { return &FFont; }
+  void SetFont(TFont* Value) { FFont.Assign(Value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool Value);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+  TControlState ControlState() const { return FControlState; }
+  void SetControlState(TControlState Value) { FControlState = Value; }
+  // Whether this control has the mouse captured; see GetCaptureControl.
+  bool MouseCapture();
+  void SetMouseCapture(bool Value);
+
+  // Painting.
+  virtual void Invalidate();
+  virtual void Repaint();
+  virtual void Update();
+  void Refresh() { Repaint(); }
+  void BringToFront() { SetZOrder(true); }
+  void SendToBack() { SetZOrder(false); }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TNotifyEvent OnResize;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+
+protected:
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  // OnMouseWheel, then OnMouseWheelUp or Down; true when a handler handled it.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual void Resize();
+  virtual void SetZOrder(bool TopMost);
+  // Runs after the fields took new bounds: anchors, the parent's alignment, Resize.
+  virtual void BoundsChanged(bool SizeChanged);
+  void BeforeDestruction() override;
+
+  // Stores bounds without any window work (TWinControl::UpdateBounds uses it).
+  void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  // Remembers the current bounds and parent size for later anchoring.
+  void UpdateAnchorRules();
+  // Asks the parent to lay its children out again when this control is aligned.
+  void RequestAlign();
+  void InvalidateArea();  // this control's rectangle on the parent
+
+private:
+  friend class TWinControl;
+  void HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra);
+  void HandleLeftDoubleClick(TMessage& Message);
+  void HandleMouseUp(TMessage& Message, TMouseButton Button);
+  void HandleMouseWheel(TMessage& Message);
+  void ParentFontChanged();
+  void ParentColorChanged();
+  void FontChanged(TObject* Sender);
+  void ConstraintsChanged(TObject* Sender);
+  void LeaveParent();
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0;
+  int FTop = 0;
+  int FWidth = 0;
+  int FHeight = 0;
+  TAlign FAlign = alNone;
+  TAnchors FAnchors = DefaultAnchors;
+  TAnchorRules FAnchorRules;
+  bool FAnchorRulesValid = false;
+  TSizeConstraints FConstraints;
+  bool FVisible = true;
+  bool FEnabled = true;
+  std::string FText;
+  TFont FFont;
+  bool FParentFont = true;
+  bool FTakingParentFont = false;
+  TColor FColor = clWindow;
+  bool FParentColor = true;
+  TCursor FCursor = crDefault;
+  TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState FControlState;
+};
+
+// The form the control sits on (the top of its parent chain), or nullptr.
+TCustomForm* GetParentForm(TControl* Control);

@@ -1,0 +1,353 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "Screen.h"
+
+#include "base/Exceptions.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct TDisableContext {
+  HWND Except;
+  std::vector<HWND> Disabled;
+};
+
+BOOL CALLBACK DisableTaskWindow(HWND window, LPARAM data) {
+  auto* context = reinterpret_cast<TDisableContext*>(data);
+  if (window != context->Except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    context->Disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+// The enabled visible top-level windows of this thread other than Except, now disabled.
+std::vector<HWND> DisableTaskWindows(HWND except) {
+  TDisableContext context{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, reinterpret_cast<LPARAM>(&context));
+  return context.Disabled;
+}
+
+void EnableTaskWindows(const std::vector<HWND>& windows) {
+  for (HWND window : windows)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
+TRect WindowBounds(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return FromRECT(r);
+}
+
+// Runs an event handler; what it raises is reported and the form goes on.
+template <class Handler, class... Args>
+void RunHandler(TObject* sender, const Handler& handler, Args&&... args) {
+  if (!handler) return;
+  try {
+    Handler copy = handler;
+    copy(sender, std::forward<Args>(args)...);
+  } catch (...) {
+    Application->HandleException(sender);
+  }
+}
+
+}  // namespace
+
+TCustomForm* GetParentForm(TControl* Control) {
+  if (Control == nullptr) return nullptr;
+  while (Control->Parent() != nullptr) Control = Control->Parent();
+  return dynamic_cast<TCustomForm*>(Control);
+}
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(*this) {
+  SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
+  SetVisible(false);
+  SetColor(clBtnFace);
+  SetParentFont(false);
+  SetBounds(0, 0, 320, 240);
+  FIcon.OnChange = Event(this, &TCustomForm::IconChanged);
+  Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+  DoDestroy();
+  Screen->RemoveForm(this);
+}
+
+void TCustomForm::BeforeDestruction() {
+  DoDestroy();
+  Screen->RemoveForm(this);
+  TWinControl::BeforeDestruction();
+}
+
+void TCustomForm::AfterConstruction() {
+  if (FCreated) return;
+  FCreated = true;
+  RunHandler(this, OnCreate);
+}
+
+void TCustomForm::DoDestroy() {
+  if (FDestroyFired) return;
+  FDestroyFired = true;
+  RunHandler(this, OnDestroy);
+}
+
+// Window
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  const TWindowStyle frame = FormWindowStyle(FBorderStyle, FBorderIcons);
+  Params.Style = (Params.Style & ~(WS_CHILD | WS_VISIBLE)) | frame.Style | WS_CLIPCHILDREN;
+  Params.ExStyle |= frame.ExStyle;
+  if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  Params.WndParent = Application->Handle();
+  if (FPosition == poDefault || FPosition == poDefaultPosOnly) Params.X = Params.Y = CW_USEDEFAULT;
+  if (FPosition == poDefault || FPosition == poDefaultSizeOnly)
+    Params.Width = Params.Height = CW_USEDEFAULT;
+}
+
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (!FIcon.Empty()) IconChanged(&FIcon);
+}
+
+TRect TCustomForm::ClientRect() {
+  if (HandleAllocated()) return TWinControl::ClientRect();
+  // Without a window the frame's size comes from the style the window will have.
+  const TWindowStyle frame = FormWindowStyle(FBorderStyle, FBorderIcons);
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, frame.Style, FALSE, frame.ExStyle);
+  const int width = Width() - static_cast<int>(r.right - r.left);
+  const int height = Height() - static_cast<int>(r.bottom - r.top);
+  return {0, 0, std::max(width, 0), std::max(height, 0)};
+}
+
+void TCustomForm::ApplyFrameStyle() {
+  if (!HandleAllocated()) return;
+  HWND window = Handle();
+  const TWindowStyle frame = FormWindowStyle(FBorderStyle, FBorderIcons);
+  const DWORD style = (static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & ~FormFrameStyleMask) | frame.Style;
+  const DWORD exStyle =
+      (static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)) & ~FormFrameExStyleMask) | frame.ExStyle;
+  SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+  SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+  if (Value == FBorderStyle) return;
+  FBorderStyle = Value;
+  ApplyFrameStyle();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+  if (Value == FBorderIcons) return;
+  FBorderIcons = Value;
+  ApplyFrameStyle();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+  if (Value == fsMDIChild || Value == fsMDIForm)
+    throw EInvalidOperation("MDI form styles are not supported");
+  if (Value == FFormStyle) return;
+  FFormStyle = Value;
+  if (HandleAllocated())
+    SetWindowPos(Handle(), Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetWindowState(TWindowState Value) {
+  if (Value == FWindowState) return;
+  FWindowState = Value;
+  if (HandleAllocated() && Visible()) {
+    static constexpr int kCommands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
+    ShowWindow(Handle(), kCommands[Value]);
+  }
+}
+
+void TCustomForm::IconChanged(TObject*) {
+  if (HandleAllocated()) Perform(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon.Handle()));
+}
+
+// Showing and closing
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void TCustomForm::UpdateShowing() {
+  if (Visible()) {
+    HandleNeeded();
+    if (!FPlaced) {
+      FPlaced = true;
+      ApplyPlacement();
+    }
+    DoShow();
+    HWND application = Application->Handle();
+    if (Application->MainForm() == this && !IsWindowVisible(application))
+      ShowWindow(application, SW_SHOWNOACTIVATE);
+    static constexpr int kCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+    ShowWindow(Handle(), kCommands[FWindowState]);
+  } else if (HandleAllocated() && IsWindowVisible(Handle())) {
+    DoHide();
+    ShowWindow(Handle(), SW_HIDE);
+  }
+}
+
+void TCustomForm::ApplyPlacement() {
+  TPlacementContext context{Screen->WorkAreaRect(), Screen->DesktopRect()};
+  TRect mainForm;
+  TRect ownerForm;
+  TCustomForm* main = Application->MainForm();
+  if (main != nullptr && main != this && main->HandleAllocated() && IsWindowVisible(main->Handle())) {
+    mainForm = WindowBounds(main->Handle());
+    context.MainForm = &mainForm;
+  }
+  auto* owner = dynamic_cast<TCustomForm*>(Owner());
+  if (owner != nullptr && owner->HandleAllocated() && IsWindowVisible(owner->Handle())) {
+    ownerForm = WindowBounds(owner->Handle());
+    context.OwnerForm = &ownerForm;
+  }
+  const TRect placed = PlaceForm(FPosition, BoundsRect(), context);
+  if (!(placed == BoundsRect())) SetBoundsRect(placed);
+}
+
+void TCustomForm::DoShow() { RunHandler(this, OnShow); }
+
+void TCustomForm::DoHide() { RunHandler(this, OnHide); }
+
+void TCustomForm::DoClose(TCloseAction& Action) { RunHandler(this, OnClose, Action); }
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  RunHandler(this, OnCloseQuery, canClose);
+  return canClose;
+}
+
+void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application->MainForm() == this) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    case caFree: Release(); break;
+    default: break;
+  }
+}
+
+void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || !Enabled() || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+  if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  ReleaseCapture();
+  FModal = true;
+  HWND activeBefore = GetActiveWindow();
+  const std::vector<HWND> disabled = DisableTaskWindows(Handle());
+  FModalResult = mrNone;
+  try {
+    Show();
+    while (FModalResult == mrNone) {
+      Application->HandleMessage();
+      if (Application->Terminated())
+        FModalResult = mrCancel;
+      else if (FModalResult != mrNone)
+        CloseModal();
+    }
+  } catch (...) {
+    EnableTaskWindows(disabled);
+    FModal = false;
+    Hide();
+    throw;
+  }
+  // The other windows come back before this one hides, so that one of them is activated.
+  EnableTaskWindows(disabled);
+  Hide();
+  if (activeBefore != nullptr && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  FModal = false;
+  if (FReleaseAfterModal) {
+    FReleaseAfterModal = false;
+    Release();
+  }
+  return FModalResult;
+}
+
+void TCustomForm::CloseModal() {
+  TCloseAction action = caNone;
+  if (CloseQuery()) {
+    action = caHide;
+    DoClose(action);
+  }
+  switch (action) {
+    case caNone: FModalResult = mrNone; break;
+    case caFree: Release(); break;
+    default: break;
+  }
+}
+
+// Messages
+
+void TCustomForm::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_CLOSE: Close(); return;
+    case WM_ACTIVATE:
+      DefaultHandler(Message);
+      FActive = LOWORD(Message.WParam) != WA_INACTIVE;
+      if (FActive) Screen->SetActiveForm(this);
+      return;
+    case WM_GETMINMAXINFO: HandleGetMinMaxInfo(Message); return;
+    case WM_SIZE: HandleSize(Message); return;
+    case CM_RELEASE: HandleRelease(); return;
+    default: TWinControl::Dispatch(Message);
+  }
+}
+
+void TCustomForm::HandleRelease() {
+  // Freed inside its own modal loop, the form would pull the loop's ground away.
+  if (FModal) {
+    FReleaseAfterModal = true;
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+    return;
+  }
+  Free();
+}
+
+void TCustomForm::HandleGetMinMaxInfo(TMessage& Message) {
+  DefaultHandler(Message);
+  auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+  const TSizeLimits& limits = Constraints()->Limits();
+  if (limits.MinWidth > 0) info->ptMinTrackSize.x = limits.MinWidth;
+  if (limits.MinHeight > 0) info->ptMinTrackSize.y = limits.MinHeight;
+  if (limits.MaxWidth > 0) info->ptMaxTrackSize.x = limits.MaxWidth;
+  if (limits.MaxHeight > 0) info->ptMaxTrackSize.y = limits.MaxHeight;
+}
+
+void TCustomForm::HandleSize(TMessage& Message) {
+  DefaultHandler(Message);
+  if (!Visible()) return;
+  switch (Message.WParam) {
+    case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
+    case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;
+    case SIZE_RESTORED: FWindowState = wsNormal; break;
+    default: break;
+  }
+}
+
+void TCustomForm::PaintWindow(HDC DC) {
+  PaintOnCanvas(FCanvas, DC, [this] { Paint(); });
+}

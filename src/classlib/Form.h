@@ -1,0 +1,119 @@
+#pragma once
+// TCustomForm and TForm: top-level windows owned by the application window, shown
+// modelessly or modally, closed through OnCloseQuery and OnClose.
+
+#include "CustomControls.h"
+#include "FormGeometry.h"
+#include "Icon.h"
+
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = IDOK;
+inline constexpr TModalResult mrCancel = IDCANCEL;
+inline constexpr TModalResult mrAbort = IDABORT;
+inline constexpr TModalResult mrRetry = IDRETRY;
+inline constexpr TModalResult mrIgnore = IDIGNORE;
+inline constexpr TModalResult mrYes = IDYES;
+inline constexpr TModalResult mrNo = IDNO;
+inline constexpr TModalResult mrAll = mrNo + 1;
+inline constexpr TModalResult mrNoToAll = mrAll + 1;
+inline constexpr TModalResult mrYesToAll = mrNoToAll + 1;
+
+using TCloseEvent = TDelegate<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TDelegate<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  // Fires OnCreate, once: the form reader calls it after Loaded, the application after
+  // CreateForm, code that builds a form itself after its constructor.
+  void AfterConstruction();
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value);  // changes a live window's style at once
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);  // changes a live window's style at once
+  TFormStyle FormStyle() const { return FFormStyle; }
+  // fsNormal or fsStayOnTop; the MDI styles raise EInvalidOperation.
+  void SetFormStyle(TFormStyle Value);
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState Value);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  TIcon* Icon() { return &FIcon; }
+  TCanvas* Canvas() { return &FCanvas; }
+  bool Active() const { return FActive; }
+
+  void Show();
+  // Close runs OnCloseQuery and OnClose; a modal form gets mrCancel instead.
+  void Close();
+  bool CloseQuery();
+  // Frees the form once the handler that calls it has returned; a modal form ends its
+  // loop first (with mrCancel unless a result is set) and goes after ShowModal returns.
+  void Release();
+
+  // Shows the form with the other windows disabled and runs a message loop until
+  // ModalResult is set (or the form closes); returns it.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  bool Modal() const { return FModal; }
+
+  TRect ClientRect() override;
+  void Dispatch(TMessage& Message) override;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnDestroy;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void UpdateShowing() override;
+  void PaintWindow(HDC DC) override;
+  // Draws the form's client area on Canvas; empty by default.
+  virtual void Paint() {}
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  void BeforeDestruction() override;
+
+private:
+  void ApplyPlacement();
+  void ApplyFrameStyle();
+  void CloseModal();
+  void HandleGetMinMaxInfo(TMessage& Message);
+  void HandleSize(TMessage& Message);
+  void HandleRelease();
+  void IconChanged(TObject* Sender);
+  void DoDestroy();
+
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TFormStyle FFormStyle = fsNormal;
+  TWindowState FWindowState = wsNormal;
+  TPosition FPosition = poDesigned;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
+  bool FActive = false;
+  bool FCreated = false;
+  bool FDestroyFired = false;
+  bool FPlaced = false;
+  bool FReleaseAfterModal = false;
+  TIcon FIcon;
+  TControlCanvas FCanvas;
+};
+
+class TForm : public TCustomForm {
+public:
+  using TCustomForm::TCustomForm;
+};

@@ -1,0 +1,128 @@
+#pragma once
+// Fonts, pens and brushes: drawing attributes that own one GDI handle each, made on
+// demand. ColorToRGB resolves system colours.
+
+#include "base/Colors.h"
+#include "base/Delegate.h"
+#include "base/Persistent.h"
+#include "base/Set.h"
+#include "base/WinApi.h"
+
+#include <string>
+
+// The RGB value of a colour; a system colour is looked up with GetSysColor.
+TColor ColorToRGB(TColor Color);
+
+// A drawing attribute with one GDI object. When a change needs a new object the old one
+// is retired and deleted only after the next one is made, so a listener of OnChange can
+// deselect it from its DC (or ask for the new handle) before it goes.
+class TGraphicsObject : public TPersistent {
+public:
+  TGraphicsObject() = default;
+  ~TGraphicsObject() override;
+  TGraphicsObject(const TGraphicsObject&) = delete;
+  TGraphicsObject& operator=(const TGraphicsObject&) = delete;
+
+  bool HandleAllocated() const { return FHandle != nullptr; }
+
+  TNotifyEvent OnChange;
+
+protected:
+  HGDIOBJ GetHandle();
+  virtual HGDIOBJ MakeHandle() const = 0;
+  // Fires OnChange; HandleAffected retires the current GDI object first.
+  void Changed(bool HandleAffected);
+
+private:
+  HGDIOBJ FHandle = nullptr;
+  HGDIOBJ FRetired = nullptr;
+};
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TSet<TFontStyle>;
+
+class TFont : public TGraphicsObject {
+public:
+  TFont() = default;
+
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& Value);
+  // Negative: character height; positive: cell height (both in pixels).
+  int Height() const { return FHeight; }
+  void SetHeight(int Value);
+  // Points at PixelsPerInch; setting it sets a (negative) character height.
+  int Size() const;
+  void SetSize(int Value);
+  TFontStyles Style() const { return FStyle; }
+  void SetStyle(TFontStyles Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  uint8_t Charset() const { return FCharset; }
+  void SetCharset(uint8_t Value);
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+
+  HFONT Handle() { return static_cast<HFONT>(GetHandle()); }
+  void Assign(const TPersistent* Source) override;
+
+protected:
+  HGDIOBJ MakeHandle() const override;
+
+private:
+  std::string FName = "MS Sans Serif";
+  int FHeight = -11;
+  TFontStyles FStyle;
+  TColor FColor = clWindowText;
+  uint8_t FCharset = DEFAULT_CHARSET;
+  int FPixelsPerInch = 96;
+};
+
+// Pen styles in the order of the PS_* values.
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
+
+class TPen : public TGraphicsObject {
+public:
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  int Width() const { return FWidth; }
+  void SetWidth(int Value);
+  TPenStyle Style() const { return FStyle; }
+  void SetStyle(TPenStyle Value);
+  // The raster operation the canvas sets with the pen (not part of the GDI pen).
+  TPenMode Mode() const { return FMode; }
+  void SetMode(TPenMode Value);
+  int Rop2() const;
+
+  HPEN Handle() { return static_cast<HPEN>(GetHandle()); }
+  void Assign(const TPersistent* Source) override;
+
+protected:
+  HGDIOBJ MakeHandle() const override;
+
+private:
+  TColor FColor = clBlack;
+  int FWidth = 1;
+  TPenStyle FStyle = psSolid;
+  TPenMode FMode = pmCopy;
+};
+
+enum TBrushStyle { bsSolid, bsClear };
+
+class TBrush : public TGraphicsObject {
+public:
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  TBrushStyle Style() const { return FStyle; }
+  void SetStyle(TBrushStyle Value);
+
+  HBRUSH Handle() { return static_cast<HBRUSH>(GetHandle()); }
+  void Assign(const TPersistent* Source) override;
+
+protected:
+  HGDIOBJ MakeHandle() const override;
+
+private:
+  TColor FColor = clWhite;
+  TBrushStyle FStyle = bsSolid;
+};

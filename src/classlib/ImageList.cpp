@@ -1,0 +1,131 @@
+#include "ImageList.h"
+
+#include "base/Exceptions.h"
+
+namespace {
+
+void EnsureCommonControls() {
+  static const bool initialised = [] {
+    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    return InitCommonControlsEx(&init) != FALSE;
+  }();
+  (void)initialised;
+}
+
+}  // namespace
+
+TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
+
+TCustomImageList::~TCustomImageList() {
+  if (FHandle != nullptr) ImageList_Destroy(FHandle);
+}
+
+HIMAGELIST TCustomImageList::Handle() {
+  if (FHandle == nullptr) {
+    EnsureCommonControls();
+    FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4);
+    if (FHandle == nullptr) throw EOutOfResources("Cannot create an image list");
+  }
+  return FHandle;
+}
+
+void TCustomImageList::SetSize(int NewWidth, int NewHeight) {
+  if (NewWidth < 1 || NewHeight < 1 || (NewWidth == FWidth && NewHeight == FHeight)) return;
+  FWidth = NewWidth;
+  FHeight = NewHeight;
+  if (FHandle != nullptr) {
+    ImageList_Destroy(FHandle);
+    FHandle = nullptr;
+  }
+  Changed();
+}
+
+int TCustomImageList::Count() const { return FHandle != nullptr ? ImageList_GetImageCount(FHandle) : 0; }
+
+int TCustomImageList::Add(TBitmap* Image, TBitmap* Mask) {
+  if (Image == nullptr || Image->Empty()) return -1;
+  const int index = ImageList_Add(Handle(), Image->Handle(), Mask != nullptr ? Mask->Handle() : nullptr);
+  Changed();
+  return index;
+}
+
+int TCustomImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
+  if (Image == nullptr || Image->Empty()) return -1;
+  // The system call blackens the transparent pixels of the bitmap it gets: give it a copy.
+  TBitmap copy;
+  copy.Assign(Image);
+  const int index =
+      ImageList_AddMasked(Handle(), copy.Handle(), static_cast<COLORREF>(ColorToRGB(MaskColor)));
+  Changed();
+  return index;
+}
+
+void TCustomImageList::Delete(int Index) {
+  if (FHandle == nullptr || Index < 0 || Index >= Count()) return;
+  ImageList_Remove(FHandle, Index);
+  Changed();
+}
+
+void TCustomImageList::Clear() {
+  if (FHandle == nullptr) return;
+  ImageList_Remove(FHandle, -1);
+  Changed();
+}
+
+void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) {
+  if (FHandle == nullptr || Index < 0 || Index >= Count()) return;
+  HDC dc = Canvas->Handle();
+  if (Enabled)
+    ImageList_Draw(FHandle, Index, dc, X, Y, ILD_NORMAL);
+  else
+    DrawDisabled(dc, X, Y, Index);
+}
+
+void TCustomImageList::DrawDisabled(HDC DC, int X, int Y, int Index) {
+  // The image's shape (its mask: 0 opaque, 1 transparent) is painted as an embossed
+  // silhouette: highlight one pixel down and right, shadow on top.
+  HDC maskDC = CreateCompatibleDC(DC);
+  HBITMAP mask = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
+  HGDIOBJ oldMask = SelectObject(maskDC, mask);
+  PatBlt(maskDC, 0, 0, FWidth, FHeight, WHITENESS);
+  ImageList_Draw(FHandle, Index, maskDC, 0, 0, ILD_MASK);
+
+  const COLORREF oldText = SetTextColor(DC, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(DC, RGB(255, 255, 255));
+  constexpr DWORD kPaintWhereSourceIsBlack = 0x00B8074A;  // D = ((D ^ P) & S) ^ P
+  const TColor colors[] = {clBtnHighlight, clBtnShadow};
+  const int offsets[] = {1, 0};
+  for (int i = 0; i < 2; ++i) {
+    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(colors[i])));
+    HGDIOBJ oldBrush = SelectObject(DC, brush);
+    BitBlt(DC, X + offsets[i], Y + offsets[i], FWidth, FHeight, maskDC, 0, 0, kPaintWhereSourceIsBlack);
+    SelectObject(DC, oldBrush);
+    DeleteObject(brush);
+  }
+  SetTextColor(DC, oldText);
+  SetBkColor(DC, oldBack);
+  SelectObject(maskDC, oldMask);
+  DeleteObject(mask);
+  DeleteDC(maskDC);
+}
+
+void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {
+  if (Image == nullptr || FHandle == nullptr || Index < 0 || Index >= Count()) return;
+  Image->SetSize(FWidth, FHeight);
+  TCanvas* canvas = Image->Canvas();
+  canvas->Brush()->SetColor(clBlack);
+  canvas->FillRect(Rect(0, 0, FWidth, FHeight));
+  ImageList_Draw(FHandle, Index, canvas->Handle(), 0, 0, ILD_NORMAL);
+}
+
+void TCustomImageList::GetIcon(int Index, TIcon* Icon) {
+  if (Icon == nullptr || FHandle == nullptr || Index < 0 || Index >= Count()) return;
+  Icon->SetHandle(ImageList_GetIcon(FHandle, Index, ILD_NORMAL));
+}
+
+void TCustomImageList::Changed() {
+  if (OnChange) {
+    TNotifyEvent handler = OnChange;
+    handler(this);
+  }
+}

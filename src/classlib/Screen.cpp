@@ -1,0 +1,84 @@
+#include "Screen.h"
+
+#include "SystemSeams.h"
+#include "WindowClasses.h"
+
+#include "base/Exceptions.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* SystemCursorName(TCursor index) {
+  switch (index) {
+    case crDefault:
+    case crArrow: return IDC_ARROW;
+    case crIBeam: return IDC_IBEAM;
+    case crHourGlass: return IDC_WAIT;
+    case crHSplit: return IDC_SIZEWE;
+    case crVSplit: return IDC_SIZENS;
+    case crHandPoint: return IDC_HAND;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+TScreen::~TScreen() {
+  for (const auto& entry : FOwnedCursors) DestroyCursor(entry.second);
+}
+
+TCustomForm* TScreen::Forms(int Index) const {
+  CheckRange(Index, FormCount());
+  return FForms[Index];
+}
+
+void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
+
+void TScreen::RemoveForm(TCustomForm* Form) {
+  FForms.erase(std::remove(FForms.begin(), FForms.end(), Form), FForms.end());
+  if (FActiveForm == Form) FActiveForm = nullptr;
+}
+
+HCURSOR TScreen::Cursors(TCursor Index) const {
+  if (const char* name = SystemCursorName(Index)) return LoadCursorA(nullptr, name);
+  auto found = FOwnedCursors.find(Index);
+  return found != FOwnedCursors.end() ? found->second : LoadCursorA(nullptr, IDC_ARROW);
+}
+
+void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
+  if (SystemCursorName(Index) != nullptr) throw EInvalidOperation("A system cursor cannot be replaced");
+  auto found = FOwnedCursors.find(Index);
+  if (found != FOwnedCursors.end()) {
+    if (found->second == Handle) return;
+    DestroyCursor(found->second);
+    FOwnedCursors.erase(found);
+  }
+  if (Handle != nullptr) FOwnedCursors[Index] = Handle;
+}
+
+void TScreen::SetCursor(TCursor Value) {
+  if (Value == FCursor) return;
+  FCursor = Value;
+  if (Value != crDefault) {
+    ::SetCursor(Cursors(Value));
+    return;
+  }
+  // Back to the controls' own cursors: let the window under the pointer choose again.
+  POINT p{};
+  GetCursorPos(&p);
+  HWND window = WindowFromPoint(p);
+  if (FindControl(window) == nullptr) return;
+  const LRESULT hit = SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(hit, WM_MOUSEMOVE));
+}
+
+TRect TScreen::WorkAreaRect() const { return Seams::WorkArea(); }
+
+TRect TScreen::DesktopRect() const {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return Bounds(left, top, GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}

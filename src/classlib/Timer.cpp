@@ -1,0 +1,57 @@
+#include "Timer.h"
+
+#include "Application.h"
+#include "WindowClasses.h"
+
+#include "base/Exceptions.h"
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+}
+
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
+  FWindow = AllocateHWnd(Event(this, &TTimer::WndProc));
+  UpdateTimer();
+}
+
+TTimer::~TTimer() {
+  KillTimer(FWindow, kTimerId);
+  DeallocateHWnd(FWindow);
+}
+
+void TTimer::SetEnabled(bool Value) {
+  if (Value == FEnabled) return;
+  FEnabled = Value;
+  UpdateTimer();
+}
+
+void TTimer::SetInterval(unsigned Value) {
+  if (Value == FInterval) return;
+  FInterval = Value;
+  UpdateTimer();
+}
+
+void TTimer::UpdateTimer() {
+  KillTimer(FWindow, kTimerId);
+  if (FEnabled && FInterval != 0 && SetTimer(FWindow, kTimerId, FInterval, nullptr) == 0)
+    throw EOutOfResources("Not enough timers available");
+}
+
+void TTimer::Timer() {
+  if (!FEnabled || !OnTimer) return;
+  TNotifyEvent handler = OnTimer;
+  handler(this);
+}
+
+void TTimer::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_TIMER) {
+    // Nothing of this object is touched after the handler: it may have freed the timer.
+    try {
+      Timer();
+    } catch (...) {
+      Application->HandleException(nullptr);
+    }
+    return;
+  }
+  Message.Result = DefWindowProcA(FWindow, Message.Msg, Message.WParam, Message.LParam);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// TTimer: fires OnTimer every Interval milliseconds while Enabled, from whatever message
+// loop runs. Its handler may change or free the timer.
+
+#include "Messages.h"
+
+#include "base/Component.h"
+
+class TTimer : public TComponent {
+public:
+  explicit TTimer(TComponent* AOwner);
+  ~TTimer() override;
+
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  // Milliseconds; a change restarts the timer, 0 stops it.
+  unsigned Interval() const { return FInterval; }
+  void SetInterval(unsigned Value);
+
+  TNotifyEvent OnTimer;
+
+protected:
+  virtual void Timer();
+
+private:
+  void WndProc(TMessage& Message);
+  void UpdateTimer();
+
+  HWND FWindow = nullptr;
+  bool FEnabled = true;
+  unsigned FInterval = 1000;
+};

@@ -1,0 +1,130 @@
+#pragma once
+// TWinControl: a control with its own window, made on demand, and children. It lays its
+// children out (Align, Anchors), paints its windowless children into its own DC and
+// routes mouse messages to them.
+
+#include "Control.h"
+
+#include <string>
+#include <vector>
+
+// What CreateWindowExA gets; descendants adjust it in CreateParams.
+struct TCreateParams {
+  std::string Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0;
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+  HWND WndParent = nullptr;
+  // style, extra bytes, cursor and the procedure unhandled messages go to.
+  WNDCLASSA WindowClass{};
+  std::string WinClassName;
+};
+
+class TWinControl : public TControl {
+public:
+  explicit TWinControl(TComponent* AOwner);
+  ~TWinControl() override;
+
+  // The window, created (with its parent's and its children's) on first use.
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void HandleNeeded() { Handle(); }
+  // Destroys and creates the window again; the text survives.
+  void RecreateWnd();
+  // The window procedure's entry: WindowProc, with exceptions reported to the
+  // application instead of crossing the system's frames.
+  void MainWndProc(TMessage& Message);
+
+  // Children: windowless ones first, then windowed ones, each group in z-order.
+  int ControlCount() const { return static_cast<int>(FControls.size() + FWinControls.size()); }
+  TControl* Controls(int Index) const;
+  // The topmost visible child at P (client coordinates), or nullptr.
+  TControl* ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinControls = false);
+  // Sends Message to each child in turn until one gives a non-zero result.
+  void Broadcast(TMessage& Message);
+  void NotifyControls(UINT Msg);
+  bool ContainsControl(TControl* Control) const;
+
+  void DisableAlign() { ++FAlignLevel; }
+  void EnableAlign();
+  void Realign();
+  bool AlignDisabled() const { return FAlignLevel > 0; }
+  bool Aligning() const { return FAligning > 0; }
+
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  TRect ClientRect() override;
+  TPoint ClientOrigin() override;
+  void Invalidate() override;
+  void Repaint() override;
+  void Update() override;
+
+  // Paints the client area (background, itself, windowless and windowed children) into
+  // DC with the window's top-left corner at (X, Y); window borders are not painted.
+  void PaintTo(HDC DC, int X, int Y);
+  // Paints the window's own face into DC; the default lets a system window procedure do
+  // it. Also what paints a parent's background behind a control drawn over it.
+  virtual void PaintWindow(HDC DC);
+  // Paints the visible windowless children from First (nullptr: all) upwards into DC.
+  void PaintControls(HDC DC, TControl* First);
+
+  // The brush that erases the background (the control's Color).
+  TBrush* Brush() { return &FBrush; }
+
+  void WndProc(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
+
+protected:
+  virtual void CreateParams(TCreateParams& Params);
+  // Makes Params superclass a system class (such as "EDIT"): its style, extra bytes and
+  // procedure (which unhandled messages then go to) are taken over.
+  void CreateSubClass(TCreateParams& Params, const char* ClassName);
+  virtual void CreateWindowHandle(const TCreateParams& Params);
+  virtual void CreateWnd();
+  virtual void DestroyWnd();
+  void CreateHandle();
+  void DestroyHandle();
+
+  virtual void AlignControls(TControl* AControl, TRect& Rect);
+  // Shrinks Rect to the part children are aligned in; the default leaves it.
+  virtual void AdjustClientRect(TRect& Rect) { (void)Rect; }
+
+  // WM_PAINT: excludes opaque windowless children, PaintWindow, then PaintControls.
+  void PaintHandler(TMessage& Message);
+  // Reads the window's real position and size into the bounds.
+  void UpdateBounds();
+  // Shows or hides the window as Visible says (creating it when needed).
+  virtual void UpdateShowing();
+
+  void SetZOrder(bool TopMost) override;
+  void BoundsChanged(bool SizeChanged) override;
+  void BeforeDestruction() override;
+
+private:
+  friend class TControl;
+  friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend void UnbindControlWindow(HWND);
+  void AttachWindow(HWND Window);
+  void DetachWindow();
+  void InsertControl(TControl* Control);
+  void RemoveControl(TControl* Control);
+  void DestroyControls();
+  bool RouteMouseToChild(TMessage& Message);
+  void HandleSetCursor(TMessage& Message);
+  void HandleEraseBackground(TMessage& Message);
+  void HandleWindowPosChanged(TMessage& Message);
+  void HandleMouseWheel(TMessage& Message);
+  void ColorChanged(TMessage& Message);
+  void FontChanged(TMessage& Message);
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefWndProc = nullptr;
+  std::vector<TControl*> FControls;
+  std::vector<TWinControl*> FWinControls;
+  TBrush FBrush;
+  int FAlignLevel = 0;
+  int FAligning = 0;
+};

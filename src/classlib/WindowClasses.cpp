@@ -1,0 +1,152 @@
+#include "WindowClasses.h"
+
+#include "Application.h"
+#include "MouseTracker.h"
+
+#include "base/Exceptions.h"
+
+#include <map>
+#include <utility>
+
+namespace {
+
+// Set while CreateWindowExA runs: the window's first message binds it to this object.
+TWinControl* gCreatingControl = nullptr;
+
+// The window property that holds a window's object. (Process-wide lookups below are
+// never freed: windows may still go while static objects are destroyed at exit.)
+const char* ControlProperty() {
+  static const std::string* name = new std::string("VqControl" + std::to_string(GetCurrentProcessId()));
+  return name->c_str();
+}
+
+struct TClassKey {
+  std::string Name;
+  UINT Style;
+  bool operator<(const TClassKey& other) const {
+    return Name != other.Name ? Name < other.Name : Style < other.Style;
+  }
+};
+
+struct TRegisteredClass {
+  std::string RegisteredName;
+};
+
+std::map<TClassKey, TRegisteredClass>& RegisteredClasses() {
+  static auto* classes = new std::map<TClassKey, TRegisteredClass>;
+  return *classes;
+}
+
+bool IsClientMouseMessage(UINT msg) {
+  return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && msg != WM_MOUSEWHEEL;
+}
+
+const char kUtilityClass[] = "TVqUtilityWindow";
+
+LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* method = reinterpret_cast<TWndMethod*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (method == nullptr) return DefWindowProcA(window, msg, wParam, lParam);
+  // A copy: the method may deallocate the window (and the stored method) while it runs.
+  TWndMethod handler = *method;
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    handler(message);
+  } catch (...) {
+    Application->HandleException(nullptr);
+  }
+  return message.Result;
+}
+
+}  // namespace
+
+TWinControl* FindControl(HWND Window) {
+  if (Window == nullptr) return nullptr;
+  DWORD process = 0;
+  GetWindowThreadProcessId(Window, &process);
+  if (process != GetCurrentProcessId()) return nullptr;
+  return static_cast<TWinControl*>(GetPropA(Window, ControlProperty()));
+}
+
+void UnbindControlWindow(HWND Window) {
+  if (TWinControl* control = FindControl(Window)) {
+    RemovePropA(Window, ControlProperty());
+    control->DetachWindow();
+  }
+}
+
+std::string RegisterControlClass(const TCreateParams& Params) {
+  auto& classes = RegisteredClasses();
+  const TClassKey key{Params.WinClassName, Params.WindowClass.style};
+  auto found = classes.find(key);
+  if (found != classes.end()) return found->second.RegisteredName;
+
+  std::string name = Params.WinClassName;
+  for (const auto& entry : classes)
+    if (entry.second.RegisteredName == name) {
+      name.push_back('.');
+      name.append(std::to_string(Params.WindowClass.style));
+      break;
+    }
+  WNDCLASSA windowClass = Params.WindowClass;
+  windowClass.lpfnWndProc = ControlWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = name.c_str();
+  windowClass.lpszMenuName = nullptr;
+  if (!RegisterClassA(&windowClass)) RaiseLastOSError();
+  classes.emplace(key, TRegisteredClass{name});
+  return name;
+}
+
+HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params) {
+  const std::string className = RegisterControlClass(Params);
+  gCreatingControl = Control;
+  HWND window = CreateWindowExA(Params.ExStyle, className.c_str(), Params.Caption.c_str(), Params.Style,
+                                Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  gCreatingControl = nullptr;
+  return window;
+}
+
+LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TWinControl* control = FindControl(Window);
+  if (control == nullptr) {
+    if (gCreatingControl == nullptr) return DefWindowProcA(Window, Msg, WParam, LParam);
+    control = gCreatingControl;
+    gCreatingControl = nullptr;
+    control->AttachWindow(Window);
+    SetPropA(Window, ControlProperty(), control);
+  }
+  TMessage message{Msg, WParam, LParam, 0};
+  control->MainWndProc(message);
+  if (Msg == WM_NCDESTROY) {
+    UnbindControlWindow(Window);
+  } else if (IsClientMouseMessage(Msg) || Msg == WM_MOUSELEAVE) {
+    // The object may be gone by now (freed by a click handler): look it up again.
+    MouseTracking::MessageHandled(Window, Msg, LParam);
+  }
+  return message.Result;
+}
+
+HWND AllocateHWnd(TWndMethod Method) {
+  static const bool registered = [] {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = UtilityWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kUtilityClass;
+    return RegisterClassA(&windowClass) != 0;
+  }();
+  if (!registered) RaiseLastOSError();
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) RaiseLastOSError();
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new TWndMethod(std::move(Method))));
+  return window;
+}
+
+void DeallocateHWnd(HWND Window) {
+  if (Window == nullptr) return;
+  auto* method = reinterpret_cast<TWndMethod*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
+  SetWindowLongPtrA(Window, GWLP_USERDATA, 0);
+  delete method;
+  DestroyWindow(Window);
+}

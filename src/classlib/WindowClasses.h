@@ -1,0 +1,26 @@
+#pragma once
+// The one window procedure of the library's windows and the registry of their window
+// classes, plus hidden helper windows whose messages go to a bound method.
+
+#include "WinControl.h"
+
+#include <string>
+
+// Registers the class Params describes once per class name and class style (a second
+// style under the same name gets a suffixed name) and returns the name to create with.
+std::string RegisterControlClass(const TCreateParams& Params);
+// Creates Control's window; Control is bound to it before the first message arrives.
+HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params);
+// The library object of a window of this process, or nullptr.
+TWinControl* FindControl(HWND Window);
+// Ends the binding of a window to its object.
+void UnbindControlWindow(HWND Window);
+
+// Finds the object of the window and hands it the message (see TWinControl::MainWndProc);
+// windows without an object get the default procedure.
+LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+
+// A hidden window whose messages go to Method; the method answers (or calls
+// DefWindowProcA) itself. DeallocateHWnd may be called from inside Method.
+HWND AllocateHWnd(TWndMethod Method);
+void DeallocateHWnd(HWND Window);

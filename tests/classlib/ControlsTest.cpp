@@ -1,0 +1,180 @@
+#include "TestControls.h"
+#include "UiTest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TRect ChildWindowRect(TWinControl* child) {
+  RECT r{};
+  GetWindowRect(child->Handle(), &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child->Handle()), reinterpret_cast<POINT*>(&r), 2);
+  return FromRECT(r);
+}
+
+TEST(Controls, AlignmentAndAnchorsFollowResizes) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  auto* top = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 40));
+  top->SetAlign(alTop);
+  auto* left = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 100, 10));
+  left->SetAlign(alLeft);
+  auto* body = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 10));
+  body->SetAlign(alClient);
+  ASSERT_EQ(body->BoundsRect(), Bounds(100, 40, 300, 260));
+
+  auto* status = AddChild<TColorBox>(body, Bounds(0, 0, 10, 20));  // windowless, aligned
+  status->SetAlign(alBottom);
+  auto* corner = AddChild<TPanelControl>(body, Bounds(250, 200, 40, 10));
+  corner->SetAnchors({akRight, akBottom});
+  auto* stretch = AddChild<TColorBox>(body, Bounds(10, 10, 280, 20));
+  stretch->SetAnchors({akLeft, akTop, akRight});
+  auto* centred = AddChild<TColorBox>(body, Bounds(130, 100, 40, 40));
+  centred->SetAnchors({});
+  form->Show();
+  EXPECT_EQ(status->BoundsRect(), Bounds(0, 240, 300, 20));
+  EXPECT_EQ(ChildWindowRect(corner), Bounds(250, 200, 40, 10));
+
+  // The system resizes the window (as a user would): everything follows.
+  SetWindowPos(form->Handle(), nullptr, 100, 100, 500, 360, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 500, 360));
+  EXPECT_EQ(top->BoundsRect(), Bounds(0, 0, 500, 40));
+  EXPECT_EQ(left->BoundsRect(), Bounds(0, 40, 100, 320));
+  EXPECT_EQ(body->BoundsRect(), Bounds(100, 40, 400, 320));
+  EXPECT_EQ(ChildWindowRect(body), Bounds(100, 40, 400, 320));
+  EXPECT_EQ(status->BoundsRect(), Bounds(0, 300, 400, 20));
+  EXPECT_EQ(corner->BoundsRect(), Bounds(350, 260, 40, 10));
+  EXPECT_EQ(ChildWindowRect(corner), Bounds(350, 260, 40, 10));
+  EXPECT_EQ(stretch->BoundsRect(), Bounds(10, 10, 380, 20));
+  EXPECT_EQ(centred->BoundsRect(), Bounds(180, 127, 40, 40));  // centre 150*400/300, 120*320/260
+
+  // Shrinking below the first size works from the same rules, without drift.
+  form->SetBounds(100, 100, 300, 250);
+  EXPECT_EQ(body->BoundsRect(), Bounds(100, 40, 200, 210));
+  EXPECT_EQ(corner->BoundsRect(), Bounds(150, 150, 40, 10));
+  EXPECT_EQ(stretch->BoundsRect(), Bounds(10, 10, 180, 20));
+  EXPECT_EQ(centred->BoundsRect(), Bounds(80, 76, 40, 40));
+  form->SetBounds(100, 100, 400, 300);
+  EXPECT_EQ(corner->BoundsRect(), Bounds(250, 200, 40, 10));
+  EXPECT_EQ(centred->BoundsRect(), Bounds(130, 100, 40, 40));
+}
+
+TEST(Controls, HidingOrDisablingAlignmentRealignsAtTheRightTime) {
+  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
+  auto* top = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 30));
+  top->SetAlign(alTop);
+  auto* body = AddChild<TColorBox>(form.get(), Bounds(0, 0, 10, 10));
+  body->SetAlign(alClient);
+  form->Show();
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 30, 300, 170));
+  top->Hide();
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 0, 300, 200));
+  EXPECT_FALSE(IsWindowVisible(top->Handle()));
+
+  form->DisableAlign();
+  top->Show();
+  top->SetHeight(50);
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 0, 300, 200));  // held back
+  form->EnableAlign();
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 50, 300, 150));
+
+  body->Constraints()->SetMaxHeight(100);
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 50, 300, 100));
+  top->SetAlign(alNone);  // keeps its place, stops taking space
+  EXPECT_EQ(top->BoundsRect(), Bounds(0, 0, 300, 50));
+  EXPECT_EQ(body->BoundsRect(), Bounds(0, 0, 300, 100));
+}
+
+TEST(Controls, StateChangesAreAnnouncedAndReachTheWindow) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 100));
+  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 50, 50));
+  auto* box = AddChild<TColorBox>(form.get(), Bounds(70, 10, 20, 20));
+  form->Show();
+  TMessageLog panelLog(panel);
+  TMessageLog boxLog(box);
+
+  panel->SetText("one");
+  panel->SetText("one");
+  EXPECT_EQ(panelLog.Count(CM_TEXTCHANGED), 1);
+  char text[16] = {};
+  GetWindowTextA(panel->Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "one");
+  box->SetCaption("box");
+  EXPECT_EQ(box->Caption(), "box");
+  EXPECT_EQ(boxLog.Count(CM_TEXTCHANGED), 1);
+
+  panel->SetEnabled(false);
+  EXPECT_EQ(panelLog.Count(CM_ENABLEDCHANGED), 1);
+  EXPECT_FALSE(IsWindowEnabled(panel->Handle()));
+  box->SetVisible(false);
+  box->SetVisible(false);
+  EXPECT_EQ(boxLog.Count(CM_VISIBLECHANGED), 1);
+
+  // Fonts and colours flow down to children that take their parent's.
+  TFont bold;
+  bold.SetStyle({fsBold});
+  bold.SetHeight(-20);
+  form->SetFont(&bold);
+  EXPECT_EQ(panel->Font()->Height(), -20);
+  EXPECT_TRUE(panel->ParentFont());
+  EXPECT_GE(panelLog.Count(CM_PARENTFONTCHANGED), 1);
+  EXPECT_EQ(panelLog.Count(CM_FONTCHANGED), 1);
+  panel->Font()->SetHeight(-9);  // its own font from now on
+  EXPECT_FALSE(panel->ParentFont());
+  bold.SetHeight(-30);
+  form->SetFont(&bold);
+  EXPECT_EQ(panel->Font()->Height(), -9);
+  EXPECT_EQ(box->Font()->Height(), -30);
+
+  form->SetColor(clInfoBk);
+  EXPECT_EQ(box->Color(), clInfoBk);
+  EXPECT_EQ(panel->Color(), clInfoBk);
+  EXPECT_EQ(panel->Brush()->Color(), clInfoBk);
+  EXPECT_TRUE(box->ParentColor());
+  box->SetColor(clRed);
+  form->SetColor(clWindow);
+  EXPECT_EQ(box->Color(), clRed);
+  EXPECT_FALSE(box->ParentColor());
+}
+
+TEST(Controls, RecreatedWindowKeepsItsTextAndChildren) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 100));
+  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 80, 60));
+  auto* inner = AddChild<TPanelControl>(panel, Bounds(5, 5, 20, 20));
+  form->Show();
+  panel->SetText("kept");
+  HWND before = panel->Handle();
+  panel->RecreateWnd();
+  EXPECT_NE(panel->Handle(), before);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_EQ(panel->Text(), "kept");
+  EXPECT_EQ(GetParent(inner->Handle()), panel->Handle());
+  EXPECT_TRUE(IsWindowVisible(inner->Handle()));
+  EXPECT_EQ(ChildWindowRect(inner), Bounds(5, 5, 20, 20));
+}
+
+TEST(Controls, ChildListsOrderAndHitTesting) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 100));
+  auto* w1 = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
+  auto* g1 = AddChild<TColorBox>(form.get(), Bounds(0, 0, 80, 80));
+  auto* g2 = AddChild<TColorBox>(form.get(), Bounds(10, 10, 20, 20));
+  ASSERT_EQ(form->ControlCount(), 3);
+  EXPECT_EQ(form->Controls(0), g1);  // windowless ones first
+  EXPECT_EQ(form->Controls(1), g2);
+  EXPECT_EQ(form->Controls(2), w1);
+  EXPECT_EQ(form->ControlAtPos({15, 15}, false), g2);  // topmost windowless
+  EXPECT_EQ(form->ControlAtPos({15, 15}, false, true), w1);
+  g2->SendToBack();
+  EXPECT_EQ(form->Controls(0), g2);
+  EXPECT_EQ(form->ControlAtPos({15, 15}, false), g1);
+  g1->SetEnabled(false);
+  EXPECT_EQ(form->ControlAtPos({15, 15}, false), g2);
+  EXPECT_EQ(form->ControlAtPos({15, 15}, true), g1);
+  EXPECT_EQ(form->ControlAtPos({150, 90}, true), nullptr);
+  EXPECT_TRUE(form->ContainsControl(g2));
+  g2->SetParent(nullptr);
+  EXPECT_EQ(form->ControlCount(), 2);
+  EXPECT_FALSE(form->ContainsControl(g2));
+  g2->Free();
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "classlib/FormGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StyleCase {
+  TFormBorderStyle Border;
+  TBorderIcons Icons;
+  uint32_t Style;
+  uint32_t ExStyle;
+};
+
+TEST(FormGeometry, WindowStyleOfEachBorderStyleAndIcons) {
+  const TBorderIcons all{biSystemMenu, biMinimize, biMaximize, biHelp};
+  const StyleCase cases[] = {
+      {bsNone, all, WS_POPUP, 0},
+      {bsSingle, all, WS_CAPTION | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
+      {bsSizeable, {biSystemMenu, biMaximize}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MAXIMIZEBOX, 0},
+      {bsSizeable, {}, WS_CAPTION | WS_THICKFRAME, 0},
+      {bsDialog, all, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+       WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTEXTHELP},
+      {bsToolWindow, {biSystemMenu, biMinimize}, WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW},
+      {bsSizeToolWin, {biSystemMenu}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, WS_EX_TOOLWINDOW},
+      {bsSingle, {biSystemMenu, biHelp}, WS_CAPTION | WS_BORDER | WS_SYSMENU, WS_EX_CONTEXTHELP},
+  };
+  for (const StyleCase& c : cases) {
+    const TWindowStyle s = FormWindowStyle(c.Border, c.Icons);
+    EXPECT_EQ(s.Style, c.Style) << c.Border;
+    EXPECT_EQ(s.ExStyle, c.ExStyle) << c.Border;
+    EXPECT_EQ(s.Style & ~FormFrameStyleMask, 0u);
+    EXPECT_EQ(s.ExStyle & ~FormFrameExStyleMask, 0u);
+  }
+}
+
+TEST(FormGeometry, PlacementCentresOnItsTargetWithinTheWorkArea) {
+  const TRect main = Bounds(600, 550, 400, 300);
+  const TRect owner = Bounds(100, 100, 200, 200);
+  TPlacementContext context{Rect(0, 0, 1000, 700), Rect(-1000, 0, 1000, 800), &main, &owner};
+  const TRect form = Bounds(5, 6, 200, 100);
+  EXPECT_EQ(PlaceForm(poDesigned, form, context), form);
+  EXPECT_EQ(PlaceForm(poDefault, form, context), form);
+  EXPECT_EQ(PlaceForm(poScreenCenter, form, context), Bounds(400, 300, 200, 100));
+  // The desktop's centre (-100, 350) would put the form off the work area: kept inside.
+  EXPECT_EQ(PlaceForm(poDesktopCenter, form, context), Bounds(0, 350, 200, 100));
+  // Centred on the main form it would end below the work area: moved up into it.
+  EXPECT_EQ(PlaceForm(poMainFormCenter, form, context), Bounds(700, 600, 200, 100));
+  EXPECT_EQ(PlaceForm(poOwnerFormCenter, form, context), Bounds(100, 150, 200, 100));
+
+  context.OwnerForm = nullptr;
+  EXPECT_EQ(PlaceForm(poOwnerFormCenter, form, context), Bounds(700, 600, 200, 100));
+  context.MainForm = nullptr;
+  EXPECT_EQ(PlaceForm(poMainFormCenter, form, context), Bounds(400, 300, 200, 100));
+  // Larger than the work area: the top-left corner stays visible.
+  EXPECT_EQ(PlaceForm(poScreenCenter, Bounds(0, 0, 1200, 900), context), Bounds(0, 0, 1200, 900));
+}
+
+}  // namespace

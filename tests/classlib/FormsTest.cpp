@@ -1,0 +1,300 @@
+#include "TestControls.h"
+#include "UiTest.h"
+
+#include "classlib/Screen.h"
+#include "classlib/SystemSeams.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Ends a modal loop that a test failed to end, so that a broken test fails instead of
+// hanging.
+class TModalWatchdog {
+public:
+  explicit TModalWatchdog(TCustomForm* form) {
+    Current = form;
+    FTimer = SetTimer(nullptr, 0, 5000, Expired);
+  }
+  ~TModalWatchdog() {
+    KillTimer(nullptr, FTimer);
+    Current = nullptr;
+  }
+  TModalWatchdog(const TModalWatchdog&) = delete;
+  TModalWatchdog& operator=(const TModalWatchdog&) = delete;
+
+private:
+  static void CALLBACK Expired(HWND, UINT, UINT_PTR, DWORD) {
+    if (Current != nullptr) Current->SetModalResult(mrAbort);
+  }
+  static inline TCustomForm* Current = nullptr;
+  UINT_PTR FTimer;
+};
+
+// A control that sets its form's modal result when clicked.
+class TResultButton : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+  TModalResult Result = mrOk;
+
+protected:
+  void Click() override {
+    TPanelControl::Click();
+    GetParentForm(this)->SetModalResult(Result);
+  }
+};
+
+TEST(Forms, ShowModalReturnsTheResultAControlSetsAndReenablesTheOtherWindows) {
+  TOwned<TForm> other(MakeForm(50, 50, 200, 100));
+  other->Show();
+  TOwned<TForm> dialog(MakeForm(300, 300, 200, 100));
+  auto* button = AddChild<TResultButton>(dialog.get(), Bounds(10, 10, 80, 30));
+  button->Result = mrYes;
+  bool otherEnabledMeanwhile = true;
+  bool dialogVisibleMeanwhile = false;
+  button->OnClick = [&](TObject*) {
+    otherEnabledMeanwhile = IsWindowEnabled(other->Handle());
+    dialogVisibleMeanwhile = IsWindowVisible(dialog->Handle());
+  };
+  dialog->OnShow = [&](TObject*) {
+    PostMouse(button, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    PostMouse(button, WM_LBUTTONUP, 5, 5);
+  };
+  TModalWatchdog watchdog(dialog.get());
+  EXPECT_EQ(dialog->ShowModal(), mrYes);
+  EXPECT_FALSE(otherEnabledMeanwhile);
+  EXPECT_TRUE(dialogVisibleMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(other->Handle()));
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+  EXPECT_FALSE(dialog->Modal());
+  EXPECT_THROW(other->ShowModal(), EInvalidOperation);  // already visible
+}
+
+TEST(Forms, OnMessageSeesPostedMessagesInsideAModalLoop) {
+  constexpr UINT WM_PROBE = WM_APP + 7;
+  TOwned<TForm> dialog(MakeForm(300, 300, 200, 100));
+  std::vector<UINT> seen;
+  const TApplication::TMessageEvent saved = Application->OnMessage;
+  Application->OnMessage = [&](MSG& msg, bool& handled) {
+    if (msg.message != WM_PROBE) return;
+    seen.push_back(msg.message);
+    handled = true;
+    dialog->SetModalResult(static_cast<TModalResult>(msg.wParam));
+  };
+  dialog->OnShow = [&](TObject*) { PostMessageA(dialog->Handle(), WM_PROBE, mrRetry, 0); };
+  TModalWatchdog watchdog(dialog.get());
+  EXPECT_EQ(dialog->ShowModal(), mrRetry);
+  Application->OnMessage = saved;
+  EXPECT_EQ(seen, std::vector<UINT>{WM_PROBE});
+}
+
+TEST(Forms, ClosingAModalFormCancelsUnlessTheQueryRefuses) {
+  TOwned<TForm> dialog(MakeForm(300, 300, 200, 100));
+  int queries = 0;
+  dialog->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++queries > 1; };
+  dialog->OnShow = [&](TObject*) {
+    PostMessageA(dialog->Handle(), WM_CLOSE, 0, 0);  // refused: the loop goes on
+    PostMessageA(dialog->Handle(), WM_CLOSE, 0, 0);
+  };
+  TModalWatchdog watchdog(dialog.get());
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(queries, 2);
+}
+
+TEST(Forms, ReleasingAModalFormEndsTheLoopAndFreesItAfterwards) {
+  auto* dialog = MakeForm(300, 300, 200, 100);
+  bool destroyed = false;
+  dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+  dialog->OnShow = [&](TObject*) { dialog->Release(); };
+  TModalResult result = mrNone;
+  {
+    TModalWatchdog watchdog(dialog);
+    result = dialog->ShowModal();
+  }
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_FALSE(destroyed);  // ShowModal returned on a whole form
+  EXPECT_TRUE(PumpUntil([&] { return destroyed; }));
+}
+
+TEST(Forms, CloseActionsOfAModelessForm) {
+  TOwned<TForm> form(MakeForm(300, 300, 200, 100));
+  TCloseAction next = caNone;
+  int closes = 0;
+  int hides = 0;
+  bool allow = true;
+  form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    EXPECT_EQ(action, caHide);  // the default offered
+    action = next;
+  };
+  form->OnHide = [&](TObject*) { ++hides; };
+  form->Show();
+
+  allow = false;
+  form->Close();
+  EXPECT_EQ(closes, 0);
+  allow = true;
+  form->Close();  // caNone
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+
+  next = caMinimize;
+  form->Close();
+  EXPECT_TRUE(IsIconic(form->Handle()));
+  EXPECT_EQ(form->WindowState(), wsMinimized);
+  form->SetWindowState(wsNormal);
+  EXPECT_FALSE(IsIconic(form->Handle()));
+
+  next = caHide;
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);  // the system's close takes the same road
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_FALSE(form->Visible());
+  EXPECT_EQ(hides, 1);
+
+  bool destroyed = false;
+  form->OnDestroy = [&](TObject*) { destroyed = true; };
+  form->Show();
+  next = caFree;
+  form->Close();
+  EXPECT_FALSE(destroyed);  // freed later, once no handler of it runs
+  TForm* released = form.release();
+  EXPECT_TRUE(PumpUntil([&] { return destroyed; }));
+  for (int i = 0; i < Screen->FormCount(); ++i) EXPECT_NE(Screen->Forms(i), released);
+}
+
+// A form whose handlers look at its own members and children.
+class TLifeForm : public TForm {
+public:
+  explicit TLifeForm(TComponent* AOwner) : TForm(AOwner) {
+    OnCreate = Event(this, &TLifeForm::Created);
+    OnShow = Event(this, &TLifeForm::Shown);
+    OnDestroy = Event(this, &TLifeForm::Destroyed);
+    SetBorderStyle(bsNone);
+    SetBounds(300, 300, 100, 80);
+    AddChild<TColorBox>(this, Bounds(0, 0, 10, 10));
+  }
+  std::string Note = "whole";
+  static inline std::vector<std::string> Log;
+
+private:
+  void Created(TObject*) { Log.push_back("create " + Note); }
+  void Shown(TObject*) { Log.push_back(IsWindowVisible(Handle()) ? "show visible" : "show hidden"); }
+  void Destroyed(TObject*) { Log.push_back("destroy " + Note + " " + std::to_string(ControlCount())); }
+};
+
+TEST(Forms, LifeCycleEventsSeeTheWholeForm) {
+  TLifeForm::Log.clear();
+  TLifeForm* form = nullptr;
+  ASSERT_EQ(Application->MainForm(), nullptr);
+  Application->CreateForm(form);
+  EXPECT_EQ(Application->MainForm(), form);
+  form->AfterConstruction();  // OnCreate fires once only
+  form->Show();
+  form->Hide();
+  form->Show();
+  form->Free();
+  EXPECT_EQ(Application->MainForm(), nullptr);
+  EXPECT_EQ(TLifeForm::Log, (std::vector<std::string>{"create whole", "show hidden", "show hidden",
+                                                      "destroy whole 1"}));
+}
+
+TEST(Forms, BorderStyleAndIconsChangeTheLiveWindow) {
+  TOwned<TForm> form(new TForm(Application));
+  form->SetBounds(300, 300, 200, 120);
+  form->Show();
+  HWND window = form->Handle();
+  auto style = [&] { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)); };
+  auto exStyle = [&] { return static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)); };
+  EXPECT_EQ(style() & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU),
+            static_cast<DWORD>(WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU));
+  EXPECT_EQ(GetWindow(window, GW_OWNER), Application->Handle());
+
+  form->SetBorderIcons({biSystemMenu});
+  EXPECT_EQ(style() & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), static_cast<DWORD>(WS_SYSMENU));
+  form->SetBorderIcons({});
+  EXPECT_EQ(style() & WS_SYSMENU, 0u);
+  EXPECT_NE(style() & WS_VISIBLE, 0u);  // other bits are left alone
+
+  form->SetBorderStyle(bsToolWindow);
+  EXPECT_EQ(style() & WS_THICKFRAME, 0u);
+  EXPECT_NE(exStyle() & WS_EX_TOOLWINDOW, 0u);
+  EXPECT_EQ(form->Handle(), window);  // the same window throughout
+
+  form->SetFormStyle(fsStayOnTop);
+  EXPECT_NE(exStyle() & WS_EX_TOPMOST, 0u);
+  EXPECT_THROW(form->SetFormStyle(fsMDIChild), EInvalidOperation);
+}
+
+TEST(Forms, CentredFormsUseTheWorkAreaSeam) {
+  TRect (*saved)() = Seams::WorkArea;
+  Seams::WorkArea = [] { return Rect(100, 50, 500, 450); };
+  TOwned<TForm> form(MakeForm(0, 0, 200, 100));
+  form->SetPosition(poScreenCenter);
+  form->Show();
+  Seams::WorkArea = saved;
+  EXPECT_EQ(form->BoundsRect(), Bounds(200, 200, 200, 100));
+  RECT r{};
+  GetWindowRect(form->Handle(), &r);
+  EXPECT_EQ(FromRECT(r), Bounds(200, 200, 200, 100));
+  form->Hide();
+  form->SetLeft(10);
+  form->Show();  // placed on the first show only
+  EXPECT_EQ(form->Left(), 10);
+}
+
+TEST(Forms, SeamsDefaultToTheSystemServices) {
+  EXPECT_EQ(Seams::WindowsVersion(), GetVersion());
+  RECT r{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  EXPECT_EQ(Seams::WorkArea(), FromRECT(r));
+  EXPECT_EQ(Screen->WorkAreaRect(), FromRECT(r));
+  const DWORD before = GetTickCount();
+  EXPECT_LE(Seams::TickCount() - before, 1000u);
+}
+
+TEST(Forms, ScreenKeepsFormsInCreationOrderAndOwnsItsCursors) {
+  const int before = Screen->FormCount();
+  TOwned<TForm> a(new TForm(Application));
+  TOwned<TForm> b(new TForm(Application));
+  ASSERT_EQ(Screen->FormCount(), before + 2);
+  EXPECT_EQ(Screen->Forms(before), a.get());
+  EXPECT_EQ(Screen->Forms(before + 1), b.get());
+  a.reset();
+  EXPECT_EQ(Screen->Forms(before), b.get());
+  SendMessageA(b->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(Screen->ActiveForm(), b.get());
+  b.reset();
+  EXPECT_EQ(Screen->ActiveForm(), nullptr);
+
+  EXPECT_EQ(Screen->Cursors(crHourGlass), LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(Screen->Cursors(crDefault), LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(Screen->Cursors(12345), LoadCursorA(nullptr, IDC_ARROW));
+  HCURSOR own = CopyCursor(LoadCursorA(nullptr, IDC_CROSS));
+  Screen->SetCursors(1, own);
+  EXPECT_EQ(Screen->Cursors(1), own);
+  Screen->SetCursors(1, nullptr);  // destroyed with the entry
+  EXPECT_EQ(Screen->Cursors(1), LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_THROW(Screen->SetCursors(crHourGlass, nullptr), EInvalidOperation);
+}
+
+TEST(Forms, ScreenCursorOverridesEveryControl) {
+  TOwned<TForm> form(MakeForm(300, 300, 200, 100));
+  auto* box = AddChild<TColorBox>(form.get(), Bounds(0, 0, 200, 100));
+  box->SetCursor(crHandPoint);
+  form->Show();
+  auto cursorOverBox = [&] {
+    SetCursorPos(350, 350);
+    SendMessageA(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_HAND));
+  Screen->SetCursor(crHourGlass);
+  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_WAIT));
+  Screen->SetCursor(crDefault);
+  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_HAND));
+  ParkPointer();
+}
+
+}  // namespace

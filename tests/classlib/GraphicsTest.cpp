@@ -1,0 +1,217 @@
+#include "UiTest.h"
+
+#include "classlib/Bitmap.h"
+#include "classlib/ImageList.h"
+
+#include "base/Exceptions.h"
+#include "base/Streams.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Fill(TCanvas* canvas, const TRect& r, TColor color) {
+  canvas->Brush()->SetColor(color);
+  canvas->FillRect(r);
+}
+
+TColor PixelOf(TBitmap& bitmap, int x, int y) {
+  const uint8_t* p = bitmap.ScanLine(y) + x * (bitmap.PixelFormat() == pf32bit ? 4 : 3);
+  return RGBColor(p[2], p[1], p[0]);
+}
+
+TEST(Graphics, ColorToRGBResolvesSystemColoursAtRunTime) {
+  EXPECT_EQ(ColorToRGB(clBtnFace), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_EQ(ColorToRGB(clInfoBk), static_cast<TColor>(GetSysColor(COLOR_INFOBK)));
+  EXPECT_EQ(ColorToRGB(RGBColor(1, 2, 3)), RGBColor(1, 2, 3));
+}
+
+TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
+  TFont font;
+  font.SetSize(10);
+  EXPECT_EQ(font.Height(), -13);
+  font.SetHeight(-11);
+  EXPECT_EQ(font.Size(), 8);
+  font.SetHeight(16);  // a cell height gives a negative size
+  EXPECT_EQ(font.Size(), -12);
+
+  HFONT first = font.Handle();
+  LOGFONTA lf{};
+  ASSERT_EQ(GetObjectA(first, sizeof lf, &lf), static_cast<int>(sizeof lf));
+  EXPECT_EQ(lf.lfHeight, 16);
+  int changes = 0;
+  font.OnChange = [&](TObject*) { ++changes; };
+  font.SetStyle({fsBold, fsItalic});
+  EXPECT_EQ(changes, 1);
+  EXPECT_NE(GetObjectType(first), 0u);  // retired, not yet deleted
+  HFONT second = font.Handle();
+  EXPECT_NE(second, first);
+  EXPECT_EQ(GetObjectType(first), 0u);  // deleted once the new one exists
+  GetObjectA(second, sizeof lf, &lf);
+  EXPECT_EQ(lf.lfWeight, FW_BOLD);
+  EXPECT_TRUE(lf.lfItalic);
+  font.SetColor(clRed);  // the colour lives on the DC: same GDI font
+  EXPECT_EQ(font.Handle(), second);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
+  TMemoryDC memory(40, 40);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  canvas.Pen()->SetColor(clRed);
+  HDC dc = canvas.Handle();
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), canvas.Font()->Handle());
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), canvas.Brush()->Handle());
+  HPEN red = canvas.Pen()->Handle();
+  canvas.Pen()->SetColor(clBlue);
+  EXPECT_NE(GetCurrentObject(dc, OBJ_PEN), red);  // deselected before it is deleted
+  canvas.MoveTo(0, 5);
+  canvas.LineTo(10, 5);
+  EXPECT_EQ(memory.Pixel(9, 5), clBlue);
+  EXPECT_NE(memory.Pixel(10, 5), clBlue);  // the end point is not drawn
+  canvas.SetHandle(nullptr);
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_THROW(canvas.Handle(), EInvalidOperation);
+}
+
+TEST(Graphics, Frame3DDrawsNestedFramesAndShrinksTheRectangle) {
+  TMemoryDC memory(20, 20);
+  memory.Fill(clBlack);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  TRect r = Rect(2, 2, 12, 12);
+  Frame3D(&canvas, r, clBtnHighlight, clBtnShadow, 2);
+  EXPECT_EQ(r, Rect(4, 4, 10, 10));
+  EXPECT_EQ(memory.Pixel(2, 2), SysColor(clBtnHighlight));
+  EXPECT_EQ(memory.Pixel(3, 6), SysColor(clBtnHighlight));
+  EXPECT_EQ(memory.Pixel(11, 11), SysColor(clBtnShadow));
+  EXPECT_EQ(memory.Pixel(10, 5), SysColor(clBtnShadow));
+  EXPECT_EQ(memory.Pixel(6, 6), clBlack);
+}
+
+TEST(Graphics, BitmapPixelsRoundTripThroughBmp) {
+  for (TPixelFormat format : {pf24bit, pf32bit}) {
+    TBitmap bitmap(7, 5, format);
+    TCanvas* canvas = bitmap.Canvas();
+    Fill(canvas, Rect(0, 0, 7, 5), clWhite);
+    Fill(canvas, Rect(1, 1, 4, 3), RGBColor(10, 20, 30));
+    canvas->SetPixels(6, 4, RGBColor(200, 100, 50));
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream);
+    stream.SetPosition(0);
+    TBitmap loaded;
+    loaded.LoadFromStream(stream);
+    ASSERT_EQ(loaded.Width(), 7);
+    ASSERT_EQ(loaded.Height(), 5);
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 7; ++x) EXPECT_EQ(PixelOf(loaded, x, y), PixelOf(bitmap, x, y)) << x << "," << y;
+    EXPECT_EQ(PixelOf(loaded, 2, 2), RGBColor(10, 20, 30));
+    EXPECT_EQ(loaded.Canvas()->Pixels(6, 4), RGBColor(200, 100, 50));
+  }
+  TMemoryStream junk;
+  junk.WriteBuffer("BMxxxxxxxx", 10);
+  junk.SetPosition(0);
+  TBitmap bitmap(3, 3);
+  EXPECT_THROW(bitmap.LoadFromStream(junk), EInvalidGraphic);
+  EXPECT_EQ(bitmap.Width(), 3);  // unchanged after a failed load
+}
+
+TEST(Graphics, BitmapHandleCanBeSelectedElsewhereAfterCanvasUse) {
+  TBitmap bitmap(4, 4);
+  Fill(bitmap.Canvas(), Rect(0, 0, 4, 4), clLime);
+  HBITMAP handle = bitmap.Handle();
+  ASSERT_NE(handle, nullptr);
+  HDC other = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(other, handle);
+  EXPECT_NE(old, nullptr);  // Wine refuses a bitmap that another DC still holds
+  EXPECT_EQ(static_cast<TColor>(GetPixel(other, 1, 1)), clLime);
+  SelectObject(other, old);
+  DeleteDC(other);
+  // The canvas takes it back for the next drawing.
+  Fill(bitmap.Canvas(), Rect(0, 0, 1, 1), clRed);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), clRed);
+  EXPECT_EQ(PixelOf(bitmap, 1, 1), clLime);
+}
+
+TEST(Graphics, BitmapSizeAssignAndTransparentDrawing) {
+  TBitmap bitmap(4, 4);
+  Fill(bitmap.Canvas(), Rect(0, 0, 4, 4), clBlue);
+  Fill(bitmap.Canvas(), Rect(1, 1, 3, 3), clYellow);
+  bitmap.SetSize(6, 2);  // the shared part stays
+  EXPECT_EQ(PixelOf(bitmap, 1, 1), clYellow);
+  EXPECT_EQ(PixelOf(bitmap, 5, 1), clBlack);
+
+  TBitmap copy;
+  copy.Assign(&bitmap);
+  Fill(copy.Canvas(), Rect(0, 0, 6, 2), clRed);
+  EXPECT_EQ(PixelOf(bitmap, 1, 1), clYellow);  // a deep copy
+  EXPECT_EQ(copy.Width(), 6);
+
+  // Transparent: the bottom-left pixel's colour (blue) is left out.
+  bitmap.SetSize(4, 4);
+  Fill(bitmap.Canvas(), Rect(0, 0, 4, 4), clBlue);
+  Fill(bitmap.Canvas(), Rect(1, 1, 3, 3), clYellow);
+  bitmap.SetTransparent(true);
+  EXPECT_EQ(bitmap.TransparentColor(), clBlue);
+  TMemoryDC memory(10, 10);
+  memory.Fill(clRed);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  canvas.Draw(2, 2, &bitmap);
+  EXPECT_EQ(memory.Pixel(2, 2), clRed);
+  EXPECT_EQ(memory.Pixel(3, 3), clYellow);
+  bitmap.SetTransparentColor(clYellow);
+  EXPECT_EQ(bitmap.TransparentMode(), tmFixed);
+  memory.Fill(clRed);
+  canvas.StretchDraw(Rect(0, 0, 8, 8), &bitmap);
+  EXPECT_EQ(memory.Pixel(0, 0), clBlue);
+  EXPECT_EQ(memory.Pixel(3, 3), clRed);  // the yellow middle is left out
+  EXPECT_EQ(memory.Pixel(9, 9), clRed);
+  canvas.SetHandle(nullptr);
+}
+
+TEST(Graphics, ImageListDrawsNormallyAndGreyed) {
+  TImageList images(nullptr);
+  images.SetSize(8, 8);
+  TBitmap strip(16, 8);
+  Fill(strip.Canvas(), Rect(0, 0, 16, 8), clFuchsia);
+  Fill(strip.Canvas(), Rect(2, 2, 6, 6), clRed);
+  Fill(strip.Canvas(), Rect(10, 2, 14, 6), clLime);
+  EXPECT_EQ(images.AddMasked(&strip, clFuchsia), 0);
+  EXPECT_EQ(images.Count(), 2);
+  EXPECT_EQ(PixelOf(strip, 0, 0), clFuchsia);  // the caller's bitmap is untouched
+
+  TMemoryDC memory(30, 10);
+  memory.Fill(clWhite);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  images.Draw(&canvas, 0, 0, 1);
+  images.Draw(&canvas, 10, 0, 0, false);
+  canvas.SetHandle(nullptr);
+  EXPECT_EQ(memory.Pixel(3, 3), clLime);
+  EXPECT_EQ(memory.Pixel(0, 0), clWhite);  // transparent
+  EXPECT_EQ(memory.Pixel(13, 3), SysColor(clBtnShadow));
+  EXPECT_EQ(memory.Pixel(16, 6), SysColor(clBtnHighlight));  // the embossed edge
+  EXPECT_EQ(memory.Pixel(10, 0), clWhite);
+
+  TBitmap one;
+  images.GetBitmap(0, &one);
+  EXPECT_EQ(one.Width(), 8);
+  EXPECT_EQ(PixelOf(one, 3, 3), clRed);
+  TIcon icon;
+  images.GetIcon(1, &icon);
+  EXPECT_FALSE(icon.Empty());
+  EXPECT_EQ(icon.Width(), 8);
+  TIcon copy;
+  copy.Assign(&icon);
+  EXPECT_NE(copy.Handle(), icon.Handle());
+  EXPECT_EQ(copy.Height(), 8);
+  images.Delete(0);
+  EXPECT_EQ(images.Count(), 1);
+  images.SetSize(16, 16);
+  EXPECT_EQ(images.Count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "TestControls.h"
+#include "UiTest.h"
+
+#include "classlib/Timer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Timer, FiresRepeatedlyWhileEnabled) {
+  TOwned<TTimer> timer(new TTimer(nullptr));
+  int ticks = 0;
+  timer->OnTimer = [&](TObject* sender) {
+    EXPECT_EQ(sender, timer.get());
+    ++ticks;
+  };
+  timer->SetInterval(10);
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+  timer->SetEnabled(false);
+  const int stopped = ticks;
+  PumpFor(60);
+  EXPECT_EQ(ticks, stopped);
+  timer->SetEnabled(true);
+  timer->SetInterval(0);  // zero stops it too
+  PumpFor(60);
+  EXPECT_EQ(ticks, stopped);
+}
+
+TEST(Timer, MayBeFreedInsideItsOwnHandler) {
+  TComponent owner(nullptr);
+  auto* timer = new TTimer(&owner);
+  int ticks = 0;
+  timer->SetInterval(5);
+  timer->OnTimer = [&](TObject*) {
+    ++ticks;
+    timer->Free();
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ticks == 1; }));
+  PumpFor(50);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
+TEST(Timer, MayBeReconfiguredInsideItsOwnHandler) {
+  TOwned<TTimer> timer(new TTimer(nullptr));
+  std::vector<unsigned> intervals;
+  timer->SetInterval(5);
+  timer->OnTimer = [&](TObject*) {
+    intervals.push_back(timer->Interval());
+    if (intervals.size() == 1) timer->SetInterval(15);
+    if (intervals.size() == 2) timer->SetEnabled(false);
+  };
+  ASSERT_TRUE(PumpUntil([&] { return intervals.size() == 2; }));
+  PumpFor(60);
+  EXPECT_EQ(intervals, (std::vector<unsigned>{5, 15}));
+}
+
+TEST(Timer, AnErrorInTheHandlerIsReportedAndTheTimerGoesOn) {
+  TReportedErrors errors;
+  TOwned<TTimer> timer(new TTimer(nullptr));
+  int ticks = 0;
+  timer->SetInterval(5);
+  timer->OnTimer = [&](TObject*) {
+    if (++ticks == 1) throw Exception("tick failed");
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+  EXPECT_EQ(errors.Messages(), std::vector<std::string>{"tick failed"});
+}
+
+TEST(Timer, AWindowTimerOfAControlReachesItsWindowProc) {
+  TOwned<TForm> form(MakeForm(100, 100, 100, 100));
+  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
+  std::vector<WPARAM> ids;
+  TWndMethod old = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_TIMER) ids.push_back(message.WParam);
+    old(message);
+  };
+  SetTimer(panel->Handle(), 1, 5, nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return !ids.empty(); }));
+  KillTimer(panel->Handle(), 1);
+  panel->WindowProc = old;
+  EXPECT_EQ(ids.front(), 1u);
+}
+
+}  // namespace

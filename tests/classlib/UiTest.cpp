@@ -1,0 +1,79 @@
+#include "UiTest.h"
+
+#include "classlib/Graphics.h"
+
+#include <gtest/gtest.h>
+
+bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    Application->ProcessMessages();
+    if (Condition()) return true;
+    if (static_cast<int>(GetTickCount() - start) > TimeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(int Ms) {
+  const DWORD start = GetTickCount();
+  PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= Ms; }, Ms + 1000);
+}
+
+void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys) {
+  TWinControl* window = dynamic_cast<TWinControl*>(Control);
+  int x = X;
+  int y = Y;
+  if (window == nullptr) {
+    window = Control->Parent();
+    x += Control->Left();
+    y += Control->Top();
+  }
+  const TPoint screen = window->ClientToScreen({x, y});
+  SetCursorPos(screen.X, screen.Y);
+  PostMessageA(window->Handle(), Msg, Keys, MAKELPARAM(x, y));
+}
+
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
+
+TMemoryDC::TMemoryDC(int Width, int Height) : FWidth(Width) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = Width;
+  info.bmiHeader.biHeight = -Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  FDC = CreateCompatibleDC(nullptr);
+  FBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  FBits = static_cast<uint32_t*>(bits);
+  FOld = SelectObject(FDC, FBitmap);
+}
+
+TMemoryDC::~TMemoryDC() {
+  SelectObject(FDC, FOld);
+  DeleteObject(FBitmap);
+  DeleteDC(FDC);
+}
+
+TColor TMemoryDC::Pixel(int X, int Y) const {
+  GdiFlush();
+  const uint32_t bgr = FBits[Y * FWidth + X];  // 0x00RRGGBB in memory order B, G, R
+  return RGBColor(static_cast<uint8_t>(bgr >> 16), static_cast<uint8_t>(bgr >> 8), static_cast<uint8_t>(bgr));
+}
+
+void TMemoryDC::Fill(TColor Color) {
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color)));
+  RECT r{0, 0, 10000, 10000};
+  FillRect(FDC, &r, brush);
+  DeleteObject(brush);
+}
+
+TColor SysColor(TColor SystemColor) { return static_cast<TColor>(GetSysColor(SystemColor & 0xFF)); }
+
+TReportedErrors::TReportedErrors() : FSaved(Application->ExceptionPresenter) {
+  Application->ExceptionPresenter = Event(this, &TReportedErrors::Report);
+}
+
+TReportedErrors::~TReportedErrors() { Application->ExceptionPresenter = FSaved; }
+
+void TReportedErrors::Report(const std::string&, const std::string& Message) { FMessages.push_back(Message); }
