@@ -1,6 +1,7 @@
 #pragma once
-// TColor: 0x00BBGGRR for an RGB colour, or 0x80000000 | index for a system colour that
-// is resolved when drawing (ColorToRGB in the class library).
+// TColor: 0x00BBGGRR for an RGB colour, or 0xFF000000 | index for a system colour that
+// is resolved when drawing (ColorToRGB in the class library). Skin files store these
+// values as numbers, so they must stay as they are.
 
 #include <cstdint>
 
@@ -14,7 +15,7 @@ constexpr uint8_t GreenOf(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xF
 constexpr uint8_t BlueOf(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
 
 constexpr TColor SystemColor(int index) {
-  return static_cast<TColor>(0x80000000u | static_cast<uint32_t>(index));
+  return static_cast<TColor>(0xFF000000u | static_cast<uint32_t>(index));
 }
 constexpr bool IsSystemColor(TColor c) { return c < 0; }
 

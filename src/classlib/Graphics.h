@@ -6,6 +6,7 @@
 #include "base/Delegate.h"
 #include "base/Persistent.h"
 #include "base/Set.h"
+#include "base/TextStyles.h"
 #include "base/WinApi.h"
 
 #include <string>
@@ -37,9 +38,6 @@ private:
   HGDIOBJ FHandle = nullptr;
   HGDIOBJ FRetired = nullptr;
 };
-
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using TFontStyles = TSet<TFontStyle>;
 
 class TFont : public TGraphicsObject {
 public:

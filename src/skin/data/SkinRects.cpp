@@ -12,11 +12,6 @@ int32_t SaturatedDifference(int32_t high, int32_t low) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// The class library's point test: right and bottom edges excluded.
-bool PtInRect(const TRect& R, const TPoint& P) {
-  return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom;
-}
-
 }  // namespace
 
 int32_t RectWidth(const TRect& R) { return SaturatedDifference(R.Right, R.Left); }
@@ -35,6 +30,7 @@ bool PointInRect(const TRect& R, const TPoint& P) {
   return P.X >= R.Left && P.X <= R.Right && P.Y >= R.Top && P.Y <= R.Bottom;
 }
 
+// Right and bottom edges excluded, as the runtime's PtInRect has them.
 bool RectInRect(const TRect& R1, const TRect& R2) {
   return PtInRect(R2, TPoint{R1.Left, R1.Top}) && PtInRect(R2, TPoint{R1.Right, R1.Bottom});
 }
