@@ -43,7 +43,7 @@ void RemoveTree(const std::string& folder) {
       if (rec.Name == "." || rec.Name == "..") continue;
       if (rec.Attr & faDirectory)
         RemoveTree(base + rec.Name);
-      else
+      else if (!DeleteFile(base + rec.Name) && FileSetReadOnly(base + rec.Name, false))
         DeleteFile(base + rec.Name);
     } while (FindNext(rec) == 0);
     FindClose(rec);
