@@ -30,8 +30,10 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
 }
 
 std::string TempFolder::ReadFile(const std::string& name) const {
+  // Shared with every other handle: tests read files the code under test holds open.
+  TFileStream file(FPath + name, fmOpenRead | fmShareDenyNone);
   TMemoryStream stream;
-  stream.LoadFromFile(FPath + name);
+  stream.LoadFromStream(file);
   return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
