@@ -143,7 +143,8 @@ bool TFileRename::CheckSections() {
     return false;
   }
   for (int32_t row = 0; row < count; ++row) {
-    const int32_t sections = SectionCount(GetFileInfo(FSettings.MainSelection.GetItem(row))->NewName);
+    const TFileInfo& entry = *GetFileInfo(FSettings.MainSelection.GetItem(row));
+    const int32_t sections = SectionCount(entry.NewName);
     if (FSettings.RemoveSectionCount() >= sections) {
       ShowMessageOk(LangText(kErrorCaption), LangText(kTooManySectionsRemoved),
                     FSettings.StoredSkin);

@@ -24,7 +24,8 @@ std::string GroupText(const std::string& heading, const std::vector<std::string>
 
 // A name built from a tag may hold line breaks; the report keeps one entry per line.
 std::string Printable(std::string name) {
-  std::replace_if(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, '?');
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, '?');
   return name;
 }
 

@@ -3,6 +3,10 @@
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"
 
+#ifdef _WIN32
+#include "base/WinApi.h"
+#endif
+
 namespace {
 
 using Names = std::vector<std::string>;
@@ -193,6 +197,25 @@ TEST_F(RenameFiles, LetterCaseOnlyChangesAreRenamed) {
   EXPECT_EQ(ReadThrough(Entry("Song")), "audio of song");
   EXPECT_FALSE(Entry("Song").NewNameSet);
 }
+
+#ifdef _WIN32
+TEST_F(RenameFiles, TheFilesOwnShortNameIsNoClash) {
+  Mp3("A rather long song name");
+  char shortPath[MAX_PATH];
+  ASSERT_GT(GetShortPathNameA((Folder / "A rather long song name.mp3").c_str(), shortPath,
+                              MAX_PATH),
+            0u);
+  const std::string shortName = ChangeFileExt(ExtractFileName(shortPath), "");
+  ASSERT_NE(shortName, "A rather long song name");
+  Scan();
+  SetNewName("A rather long song name", shortName);
+  EXPECT_TRUE(Files.RenameFiles());
+  const std::map<std::string, std::string> expected{
+      {shortName + ".mp3", "audio of A rather long song name"}};
+  EXPECT_EQ(OnDisk(), expected);
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
+#endif
 
 TEST_F(RenameFiles, ANumberedNameThatIsTheFilesOwnKeepsIt) {
   Mp3("Song");
