@@ -31,7 +31,7 @@ constexpr size_t kMaxPath = 260;
 const char kForbiddenCharacters[] = "\\/:*?\"<>|";
 constexpr int kTemporaryNames = 100;
 
-bool Exists(const std::string& path) { return FileExists(path) || DirectoryExists(path); }
+bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
 
 // How a name that exists is numbered: "Song" goes on with "Song1", "Track 5" with
 // "Track 6".
@@ -78,9 +78,9 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(TFileInfo& entry) {
     }
     if (!NewNameAllowed(entry)) return Fail(entry);
     const std::string target = FFiles.FilePath(entry.NewName);
+    if (!Exists(target)) return MoveEntry(entry, target, false);
     // Another spelling of the file's own name (letter case, short name) is no clash.
     if (IsSameFile(source, target)) return MoveEntry(entry, target, true);
-    if (!Exists(target)) return MoveEntry(entry, target, false);
 
     const std::string existing = entry.NewName + "." + FSettings.Extension;
     if (!reportPlace) {

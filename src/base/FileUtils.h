@@ -75,6 +75,9 @@ inline constexpr int32_t faDirectory = 0x10;
 inline constexpr int32_t faArchive = 0x20;
 inline constexpr int32_t faAnyFile = 0x3F;
 
+// The attributes of a file or folder (fa* bits), -1 when there is none.
+int32_t FileGetAttr(const std::string& fileName);
+
 struct TFindState;
 
 struct TSearchRec {

@@ -139,6 +139,14 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
+int32_t FileGetAttr(const std::string& fileName) {
+  struct stat st {};
+  if (!StatPath(fileName, st)) return -1;
+  int32_t attributes = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) attributes |= faReadOnly;
+  return attributes;
+}
+
 bool FileSetReadOnly(const std::string& fileName, bool readOnly) {
   struct stat st {};
   if (!StatPath(fileName, st)) return false;

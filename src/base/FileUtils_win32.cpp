@@ -107,6 +107,11 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
   return MoveFileA(oldName.c_str(), newName.c_str()) != 0;
 }
 
+int32_t FileGetAttr(const std::string& fileName) {
+  DWORD attributes = GetFileAttributesA(fileName.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES ? -1 : static_cast<int32_t>(attributes & faAnyFile);
+}
+
 bool FileSetReadOnly(const std::string& fileName, bool readOnly) {
   DWORD attributes = GetFileAttributesA(fileName.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;

@@ -115,10 +115,14 @@ TEST(FileOperations, ExistsAndDeleteTellFilesFromFolders) {
   EXPECT_EQ(FileOpen(folder / "d", fmOpenRead), InvalidHandle);
 }
 
-TEST(FileOperations, ReadOnlyAttributeIsSetClearedAndListed) {
+TEST(FileOperations, ReadOnlyAttributeIsSetClearedReadAndListed) {
   TempFolder folder;
   std::string path = folder.WriteFile("ro.mp3", "x");
+  EXPECT_EQ(FileGetAttr(path) & (faReadOnly | faDirectory), 0);
   ASSERT_TRUE(FileSetReadOnly(path, true));
+  EXPECT_EQ(FileGetAttr(path) & (faReadOnly | faDirectory), faReadOnly);
+  EXPECT_EQ(FileGetAttr(ExcludeTrailingBackslash(folder.Path())) & faDirectory, faDirectory);
+  EXPECT_EQ(FileGetAttr(folder / "missing.mp3"), -1);
   TSearchRec rec;
   ASSERT_EQ(FindFirst(path, 39, rec), 0);
   EXPECT_EQ(rec.Attr & faReadOnly, faReadOnly);
