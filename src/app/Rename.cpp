@@ -65,11 +65,11 @@ void TFileRename::AddEntry(const TSearchRec& found) {
   entry->Name = found.Name.substr(0, found.Name.size() - FSettings.Extension.size() - 1);
   entry->NewName = entry->Name;
   entry->LargerThan128 = found.Size > 128;
-  entry->Opened = OpenFiles;
+  entry->Opened = true;
   FFiles.AddObject(found.Name, entry.get());
   TFileInfo& listed = *entry.release();
   FFilesFound = true;
-  if (OpenFiles) listed.Handle = FileOpen(FSettings.WorkingFolder + found.Name, listed.OpenMode);
+  listed.Handle = FileOpen(FSettings.WorkingFolder + found.Name, listed.OpenMode);
 }
 
 void TFileRename::ClearFiles() {

@@ -23,9 +23,6 @@ extern bool SectionCheckFailed;
 
 class TFileRename : public TObject {
 public:
-  // Every listed file is held open while listed, so that no other program writes it.
-  static constexpr bool OpenFiles = true;
-
   // Lists the working folder of settings; the rules read their options from settings
   // and session.
   TFileRename(TConfigBase& settings, const TConfigSession& session);
@@ -35,8 +32,9 @@ public:
 
   // --- The file list -----------------------------------------------------------------
   // Lists the files of the working folder whose extension is "mp3" (any letter case):
-  // at most MaxListedFiles, each opened in its open mode (read only for a read-only
-  // file), sorted by name without regard to case. A failure is reported and ends the
+  // at most MaxListedFiles, sorted by name without regard to case. Every listed file is
+  // held open in its open mode (read only for a read-only file), so that no other
+  // program writes it while it is listed. A failure is reported and ends the
   // scan with the entries made so far.
   void ScanFolder();
   // Closes and frees every entry.

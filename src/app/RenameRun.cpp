@@ -120,10 +120,11 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
 
 bool TRenameRun::DeleteTarget(const std::string& target) const {
   // Windows refuses to delete a file that a listed entry holds open; so does this on
-  // every system, so that a file whose own rename is pending is never lost.
+  // every system. Nor is a file deleted whose own rename is still to come (a swap).
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
     const TFileInfo& listed = *FFiles.GetFileInfo(i);
-    if (listed.Handle != InvalidHandle && IsSameFile(target, FFiles.FilePath(listed.Name)))
+    if ((listed.Handle != InvalidHandle || listed.NewNameSet) &&
+        IsSameFile(target, FFiles.FilePath(listed.Name)))
       return false;
   }
   return DeleteFile(target);

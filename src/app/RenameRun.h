@@ -30,7 +30,8 @@ private:
   TOutcome RenameEntry(TFileInfo& entry);
   // What to do about an existing target: by the setting, or by asking the user.
   TAction ActionForExisting(const TFileInfo& entry) const;
-  // Deletes the target of an overwrite, unless a listed file holds it open.
+  // Deletes the target of an overwrite, unless it is a listed file held open or still
+  // to be renamed.
   bool DeleteTarget(const std::string& target) const;
   // Moves the entry's file to its new name and reopens it under the name it has then.
   TOutcome MoveEntry(TFileInfo& entry, const std::string& target, bool sameFile);

@@ -183,6 +183,34 @@ TEST_F(RenameFiles, OverwriteNeverDeletesAListedFile) {
                        Report(kFailedHeading, {"A.mp3 -> B.mp3"}) + "\r\n");
 }
 
+TEST_F(RenameFiles, OverwriteNeverDeletesAFileStillToBeRenamed) {
+  Mp3("A");
+  Mp3("B");
+  Config.ActionOnExistingFile = 1;
+  Scan();
+  TFileInfo& b = Entry("B");
+  FileClose(b.Handle);  // as if it could not be opened
+  b.Handle = InvalidHandle;
+  SetNewName("A", "B");
+  SetNewName("B", "C");
+  EXPECT_TRUE(Files.RenameFiles());
+  const std::map<std::string, std::string> expected{
+      {"A.mp3", "audio of A"}, {"C.mp3", "audio of B"}, {"Log.txt", Log()}};
+  EXPECT_EQ(OnDisk(), expected);
+}
+
+TEST_F(RenameFiles, AnUnknownSettingTriesTheMoveAndReportsIt) {
+  Mp3("A");
+  Mp3("B");
+  Config.ActionOnExistingFile = 9;
+  Scan();
+  SetNewName("A", "B");
+  EXPECT_FALSE(Files.RenameFiles());
+  EXPECT_EQ(Folder.ReadFile("A.mp3"), "audio of A");
+  EXPECT_EQ(Log(), Report(kExistedHeading, {"B.mp3"}) + "\r\n" +
+                       Report(kFailedHeading, {"A.mp3 -> B.mp3"}) + "\r\n");
+}
+
 TEST_F(RenameFiles, LetterCaseOnlyChangesAreRenamed) {
   Mp3("song");
   Mp3("\xE9t\xE9");
