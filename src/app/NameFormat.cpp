@@ -23,7 +23,7 @@ public:
   TSectionCleaner(std::string& text, int32_t section, int32_t sectionCount,
                   const TRenameFormatLayout& layout, bool allWordsCaps,
                   const std::string& numberText)
-      : S(text),
+      : FText(text),
         FSectionCount(sectionCount),
         FLayout(layout),
         FCaps(allWordsCaps || layout.SectionCapsFlag(section) == 1),
@@ -32,15 +32,15 @@ public:
 
   bool Run() {
     size_t p = 1;
-    while (p <= S.size()) {
+    while (p <= FText.size()) {
       const char c = At(p);
       if (c == '.') {
-        S.erase(p - 1, 1);
+        FText.erase(p - 1, 1);
       } else if (c == '(' && p < 3 && FNumberSection) {
-        S.erase(p - 1, 1);
+        FText.erase(p - 1, 1);
         FInBracket = true;
       } else if (c == ')' && FInBracket) {
-        S.erase(p - 1, 1);
+        FText.erase(p - 1, 1);
         FInBracket = false;
       } else if (IsDigit(c)) {
         FHeldDigit = true;
@@ -56,7 +56,7 @@ public:
     }
     if (FNumberSection && !FHeldDigit) {
       // The next pass sees the number as a section of its own.
-      S = FNumberText + "-" + S;
+      FText = FNumberText + "-" + FText;
       return true;
     }
     return false;
@@ -65,19 +65,19 @@ public:
 private:
   enum class TRunResult { GoOn, Split, Replaced };
 
-  char At(size_t p) const { return S[p - 1]; }
+  char At(size_t p) const { return FText[p - 1]; }
 
   void CleanCharacter(size_t p, char c) {
     switch (c) {
       case '`':
-      case kAcuteAccent: S[p - 1] = '\''; return;
-      case '_': S[p - 1] = ' '; return;
-      case '[': S[p - 1] = '('; return;
-      case ']': S[p - 1] = ')'; return;
+      case kAcuteAccent: FText[p - 1] = '\''; return;
+      case '_': FText[p - 1] = ' '; return;
+      case '[': FText[p - 1] = '('; return;
+      case ']': FText[p - 1] = ')'; return;
       default: break;
     }
     if (!IsLowerLetter(c) || !RaiseAt(p, c)) return;
-    S[p - 1] = static_cast<char>(c - 'a' + 'A');
+    FText[p - 1] = static_cast<char>(c - 'a' + 'A');
   }
 
   bool RaiseAt(size_t p, char c) const {
@@ -85,7 +85,7 @@ private:
     if (!StartsWord(At(p - 1))) return false;
     if (c != 'i') return FCaps || p < 4;
     // A lone "i" is a roman numeral or a word of its own: "Part I".
-    const bool alone = p == S.size() || At(p + 1) == ' ' || At(p + 1) == '\'' || At(p + 1) == ')';
+    const bool alone = p == FText.size() || At(p + 1) == ' ' || At(p + 1) == '\'' || At(p + 1) == ')';
     return FCaps || p == 2 || alone;
   }
 
@@ -93,13 +93,13 @@ private:
   TRunResult DigitRun(size_t& p) {
     const size_t first = p;
     size_t last = p;
-    while (last < S.size() && IsDigit(At(last + 1))) ++last;
+    while (last < FText.size() && IsDigit(At(last + 1))) ++last;
     const size_t runLength = last - first + 1;
     p = last + 1;
     if (FLayout.NumberPosition > 0 && FLayout.PlaceholderCount > FSectionCount) {
       // The name lacks sections: a short run at either end or in the middle of a
       // longer text becomes a section of its own.
-      const int64_t length = static_cast<int64_t>(S.size());
+      const int64_t length = static_cast<int64_t>(FText.size());
       const int64_t f = static_cast<int64_t>(first), l = static_cast<int64_t>(last);
       if (runLength > 3 || static_cast<int64_t>(runLength) + 2 >= length)
         return TRunResult::GoOn;
@@ -107,18 +107,18 @@ private:
       const bool inMiddle = f > 4 && l < length - 4;
       const bool atEnd = f > length - 4 && l > length - 4;
       if (!atStart && !inMiddle && !atEnd) return TRunResult::GoOn;
-      if (atStart || inMiddle) S.insert(S.begin() + static_cast<std::ptrdiff_t>(last), '-');
-      if (inMiddle || atEnd) S.insert(S.begin() + static_cast<std::ptrdiff_t>(first) - 1, '-');
+      if (atStart || inMiddle) FText.insert(FText.begin() + static_cast<std::ptrdiff_t>(last), '-');
+      if (inMiddle || atEnd) FText.insert(FText.begin() + static_cast<std::ptrdiff_t>(first) - 1, '-');
       return TRunResult::Split;
     }
     if (FNumberSection) {
-      S = FNumberText;
+      FText = FNumberText;
       return TRunResult::Replaced;
     }
     return TRunResult::GoOn;
   }
 
-  std::string& S;
+  std::string& FText;
   const int32_t FSectionCount;
   const TRenameFormatLayout& FLayout;
   const bool FCaps;

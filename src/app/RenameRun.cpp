@@ -51,7 +51,12 @@ TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
 
 bool TRenameRun::Execute() {
   std::optional<TTextFileWriter> list;
-  if (FSettings.SaveList) list.emplace(FSettings.ListPath());
+  if (FSettings.SaveList) {
+    // A list named like an MP3 file would replace one.
+    if (SameText(ExtractFileExt(FSettings.ListPath()), "." + FSettings.Extension))
+      throw EInOutError("The list of names cannot be an MP3 file: " + FSettings.ListPath());
+    list.emplace(FSettings.ListPath());
+  }
   bool renamed = false;
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
     TFileInfo& entry = *FFiles.GetFileInfo(i);

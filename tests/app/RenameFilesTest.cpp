@@ -1,5 +1,6 @@
 #include "RenameFixture.h"
 
+#include "base/Exceptions.h"
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"
 
@@ -340,6 +341,21 @@ TEST_F(RenameFiles, NothingToRenameMakesAnEmptyList) {
   EXPECT_EQ(Folder.ReadFile("List.txt"), "");
   EXPECT_FALSE(HasLog());
   EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+TEST_F(RenameFiles, AListFileNamedLikeAnMp3FileIsRefusedBeforeAnyRename) {
+  Mp3("a");
+  Mp3("b");
+  Config.SaveList = true;
+  Config.SetListName("b.MP3");
+  Scan();
+  SetNewName("a", "c");
+  EXPECT_THROW(Files.RenameFiles(), EInOutError);
+  EXPECT_EQ(Folder.ReadFile("b.mp3"), "audio of b");
+  EXPECT_EQ(Folder.ReadFile("a.mp3"), "audio of a");
+  Config.SetListName("missing folder\\List.txt");
+  EXPECT_THROW(Files.RenameFiles(), EInOutError);
+  EXPECT_TRUE(Entry("a").NewNameSet);
 }
 
 TEST_F(RenameFiles, ReadOnlyFilesAreReopenedForReading) {
