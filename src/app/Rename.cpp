@@ -10,6 +10,7 @@
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
+#include "tags/TagEnvironment.h"
 
 #include <exception>
 #include <memory>
@@ -43,6 +44,7 @@ TFileRename::~TFileRename() { ClearFiles(); }
 void TFileRename::ScanFolder() {
   FFilesFound = false;
   ClearFiles();
+  SetListedFolder(FSettings.WorkingFolder);  // where the tag library puts its copies
   TSearchRec found;
   try {
     if (FindFirst(FSettings.SearchMask(), kScanAttributes, found) == 0) {

@@ -3,6 +3,7 @@
 #include "base/Exceptions.h"
 #include "base/Locale.h"
 #include "base/StrUtils.h"
+#include "tags/TagEnvironment.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ class FileList : public RenameFixture {};
 
 TEST_F(FileList, EmptyFolderListsNothing) {
   Scan();
+  EXPECT_EQ(ListedFolder(), Folder.Path());  // the tag library's folder follows
   EXPECT_FALSE(Files.FilesFound());
   EXPECT_EQ(Files.GetFileCount(), 0);
   EXPECT_THROW(Files.GetFileInfo(0), ERangeError);
