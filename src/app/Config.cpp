@@ -9,6 +9,7 @@
 #include "base/Streams.h"
 
 #include <algorithm>
+#include <utility>
 #include <variant>
 
 TConfigBase* Settings = nullptr;
@@ -19,6 +20,13 @@ namespace {
 // "Settings.ini" are texts of the table, so a language file could rename them.
 enum : int {
   kDefaultListName = 50,
+  kAlbumExample = 56,
+  kArtistExample = 57,
+  kGenreExample = 60,
+  kTitleExample = 65,
+  kTrackExample = 66,
+  kUnusedExample = 68,
+  kYearExample = 69,
   kErrorCaption = 151,
   kSettingsNotRead = 160,
   kSettingsNotMade = 161,
@@ -282,6 +290,37 @@ void TConfigBase::SetRemoveSection(int index, bool flag) {
   if (count < 0 || count > 255) throw ERangeError("Range check error");
   FRemoveSections[index - 1] = flag;
   FRemoveSectionCount = static_cast<uint8_t>(count);
+}
+
+// --- Name formats ------------------------------------------------------------------------
+
+void TConfigBase::ParseRenameFormat(int index) {
+  CheckRange(index, RenameFormats.Count());
+  TRenameFormatLayout layout = ParseNameFormat(RenameFormats.Strings(index));
+  SectionCapsFlags = std::move(layout.SectionCapsFlags);
+  NumberPosition = layout.NumberPosition;
+  PlaceholderCount = layout.PlaceholderCount;
+}
+
+uint8_t TConfigBase::GetSectionCapsFlag(int index) const {
+  return SectionCapsFlagAt(SectionCapsFlags, index);
+}
+
+TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
+  return {SectionCapsFlags, NumberPosition, PlaceholderCount};
+}
+
+std::string TConfigBase::PlaceholderExample(char letter) {
+  static constexpr std::pair<char, int> kExamples[] = {
+      {'A', kArtistExample}, {'T', kTitleExample}, {'L', kAlbumExample}, {'Y', kYearExample},
+      {'N', kTrackExample},  {'G', kGenreExample}, {'X', kUnusedExample}};
+  for (const auto& [placeholder, number] : kExamples)
+    if (placeholder == letter) return LangText(number);
+  return {};
+}
+
+std::string TConfigBase::FormatToExample(const std::string& format) {
+  return FormatExampleText(format, PlaceholderExample);
 }
 
 uint8_t TConfigBase::GetFormatFrameID(int index) const {

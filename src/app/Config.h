@@ -3,6 +3,7 @@
 // "Settings.ini", the name-format lists, the grids' selection views and the rename
 // options of the main window.
 
+#include "NameFormat.h"
 #include "SelectionManager.h"
 #include "Translation.h"
 
@@ -69,8 +70,8 @@ public:
   const std::string Extension = "mp3";
   const std::string SettingsFileName = "Settings.ini";
 
-  // The parse of the selected rename format.
-  TBytes SectionCapsFlags;
+  // The parse of the selected rename format (ParseRenameFormat).
+  TBytes SectionCapsFlags;     // per placeholder place: 1 for "<A>"
   int32_t NumberPosition = 0;  // 1-based position of "<N>", 0 when absent
   int32_t PlaceholderCount = 0;
 
@@ -123,6 +124,18 @@ public:
   // 0 to 255. Other indexes change nothing.
   void SetRemoveSection(int index, bool flag);
   uint8_t RemoveSectionCount() const { return FRemoveSectionCount; }
+
+  // Parses rename format index (ERangeError outside RenameFormats) into SectionCapsFlags,
+  // NumberPosition and PlaceholderCount.
+  void ParseRenameFormat(int index);
+  // The flag of section 1, 2, ... of the parsed format; 0 outside its places.
+  uint8_t GetSectionCapsFlag(int index) const;
+  TRenameFormatLayout RenameFormatLayout() const;
+  // The example word of a placeholder letter ("Artist" for "A", ...); empty for a letter
+  // that is not a placeholder.
+  static std::string PlaceholderExample(char letter);
+  // The example text of a format ("<A> - <T>" gives "Artist - Title").
+  static std::string FormatToExample(const std::string& format);
 
   // The frame kinds parsed from a tag-from-path format, index-checked (ERangeError).
   uint8_t GetFormatFrameID(int index) const;

@@ -1,6 +1,7 @@
 #include "Core.h"
 
 #include "MessageDialog.h"
+#include "Rename.h"
 #include "Session.h"
 #include "Translation.h"
 
@@ -24,6 +25,7 @@ bool CreateCore(TspCompressedStoredSkin* storedSkin, const TProgramPlace& place)
     Settings->ReadLanguageSetting();
     Lang = new TLanguage(*Settings);
     Lang->LoadLanguageFile();
+    FileList = new TFileRename(*Settings, *Session);
     return true;
   } catch (...) {
     FreeCore();
@@ -33,6 +35,7 @@ bool CreateCore(TspCompressedStoredSkin* storedSkin, const TProgramPlace& place)
 }
 
 void FreeCore() {
+  FreeAndNil(FileList);
   FreeAndNil(Lang);
   FreeAndNil(Session);
   FreeAndNil(Settings);

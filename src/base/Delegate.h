@@ -73,7 +73,10 @@ private:
   void* FObject = nullptr;
   Thunk FThunk = nullptr;
   std::shared_ptr<std::function<R(Args...)>> FCallable;
-  alignas(std::max_align_t) unsigned char FMethod[kMethodSize] = {};
+  // Only ever copied with memcpy, so it needs no alignment of its own. (The i686 MinGW
+  // headers give std::max_align_t an alignment that depends on include order, which made
+  // this class's layout differ between translation units.)
+  unsigned char FMethod[kMethodSize] = {};
 };
 
 // Binds Object->Method as a delegate: Event(this, &TMyForm::ButtonClick).

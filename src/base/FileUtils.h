@@ -39,6 +39,11 @@ bool DirectoryExists(const std::string& directory);
 bool DeleteFile(const std::string& fileName);
 // Fails, changing nothing, when newName exists.
 bool RenameFile(const std::string& oldName, const std::string& newName);
+// Sets or clears the read-only attribute (on POSIX: every write permission bit).
+bool FileSetReadOnly(const std::string& fileName, bool readOnly);
+// True when both paths name one existing file or folder: the same name in another
+// letter case or a short name included. A file held open by anyone is still found.
+bool IsSameFile(const std::string& a, const std::string& b);
 bool CreateDir(const std::string& directory);
 bool RemoveDir(const std::string& directory);
 std::string GetCurrentDir();
@@ -69,6 +74,9 @@ inline constexpr int32_t faVolumeID = 0x08;
 inline constexpr int32_t faDirectory = 0x10;
 inline constexpr int32_t faArchive = 0x20;
 inline constexpr int32_t faAnyFile = 0x3F;
+
+// The attributes of a file or folder (fa* bits), -1 when there is none.
+int32_t FileGetAttr(const std::string& fileName);
 
 struct TFindState;
 

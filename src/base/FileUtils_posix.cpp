@@ -139,6 +139,27 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
+int32_t FileGetAttr(const std::string& fileName) {
+  struct stat st {};
+  if (!StatPath(fileName, st)) return -1;
+  int32_t attributes = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) attributes |= faReadOnly;
+  return attributes;
+}
+
+bool FileSetReadOnly(const std::string& fileName, bool readOnly) {
+  struct stat st {};
+  if (!StatPath(fileName, st)) return false;
+  mode_t mode = readOnly ? st.st_mode & ~mode_t{S_IWUSR | S_IWGRP | S_IWOTH} : st.st_mode | S_IWUSR;
+  return ::chmod(ToNative(fileName).c_str(), mode & 07777) == 0;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  struct stat first {}, second {};
+  return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
 bool CreateDir(const std::string& directory) {
   return ::mkdir(ToNative(directory).c_str(), 0777) == 0;
 }
@@ -202,7 +223,10 @@ int TFindState::Next(TSearchRec& rec) {
     rec.Time = DosDateTime(st.st_mtime);
     rec.Attr = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
     if (rec.Name[0] == '.' && rec.Name != "." && rec.Name != "..") rec.Attr |= faHidden;
-    if (::access(full.c_str(), W_OK) != 0) rec.Attr |= faReadOnly;
+    // Read-only: nobody may write it (what FileSetReadOnly makes, and what root sees),
+    // or this process may not.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(full.c_str(), W_OK) != 0)
+      rec.Attr |= faReadOnly;
     return 0;
   }
   return errno != 0 ? errno : NoMoreFilesError();

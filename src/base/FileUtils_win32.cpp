@@ -107,6 +107,37 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
   return MoveFileA(oldName.c_str(), newName.c_str()) != 0;
 }
 
+int32_t FileGetAttr(const std::string& fileName) {
+  DWORD attributes = GetFileAttributesA(fileName.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES ? -1 : static_cast<int32_t>(attributes & faAnyFile);
+}
+
+bool FileSetReadOnly(const std::string& fileName, bool readOnly) {
+  DWORD attributes = GetFileAttributesA(fileName.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  attributes = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
+                        : attributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
+  return SetFileAttributesA(fileName.c_str(), attributes) != 0;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  // Asking for attributes only passes every sharing mode of other handles.
+  auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+    HANDLE h = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool known = GetFileInformationByHandle(h, &info) != 0;
+    CloseHandle(h);
+    return known;
+  };
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return identify(a, first) && identify(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
 bool CreateDir(const std::string& directory) {
   return CreateDirectoryA(directory.c_str(), nullptr) != 0;
 }

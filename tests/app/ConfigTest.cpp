@@ -71,6 +71,13 @@ TEST_F(SettingsFile, FoldersAndStartValues) {
   EXPECT_EQ(place.WorkingFolder, IncludeTrailingBackslash(GetCurrentDir()));
 }
 
+TEST(SettingsPlaces, ADriveRootGetsOneBackslash) {
+  TConfigBase config(TProgramPlace{"C:\\", "D:\\"});
+  EXPECT_EQ(config.WorkingFolder, "D:\\");
+  EXPECT_EQ(config.SearchMask(), "D:\\*.mp3");
+  EXPECT_EQ(config.LanguagesFolder, "C:\\languages\\");
+}
+
 TEST_F(SettingsFile, FreshFileIsWrittenByteForByteAndReadBack) {
   TConfigBase config(Folder.Place());
   ASSERT_FALSE(FileExists(config.SettingsPath()));

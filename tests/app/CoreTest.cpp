@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/Core.h"
+#include "app/Rename.h"
 #include "app/Session.h"
 #include "app/Translation.h"
 
@@ -28,6 +29,8 @@ TEST_F(CoreObjects, MadeWithTheConfiguredLanguageAndFreed) {
   ASSERT_NE(Settings, nullptr);
   ASSERT_NE(Session, nullptr);
   ASSERT_NE(Lang, nullptr);
+  ASSERT_NE(FileList, nullptr);
+  EXPECT_EQ(FileList->GetFileCount(), 0);
   EXPECT_EQ(Settings->StoredSkin, kStoredSkin);
   EXPECT_EQ(Settings->WorkingFolder, Folder.Path());
   EXPECT_EQ(Settings->LangConfig.Language, lfNL);
@@ -37,6 +40,7 @@ TEST_F(CoreObjects, MadeWithTheConfiguredLanguageAndFreed) {
   EXPECT_EQ(Settings, nullptr);
   EXPECT_EQ(Session, nullptr);
   EXPECT_EQ(Lang, nullptr);
+  EXPECT_EQ(FileList, nullptr);
   EXPECT_EQ(LangText(151), "Error");
 }
 
@@ -70,6 +74,7 @@ TEST_F(CoreObjects, FailureFreesWhatWasMadeAndTellsTheCaller) {
     }
   };
   EXPECT_FALSE(CreateCore(kStoredSkin, Folder.Place()));
+  EXPECT_EQ(FileList, nullptr);
   EXPECT_EQ(Settings, nullptr);
   EXPECT_EQ(Session, nullptr);
   EXPECT_EQ(Lang, nullptr);

@@ -115,6 +115,42 @@ TEST(FileOperations, ExistsAndDeleteTellFilesFromFolders) {
   EXPECT_EQ(FileOpen(folder / "d", fmOpenRead), InvalidHandle);
 }
 
+TEST(FileOperations, ReadOnlyAttributeIsSetClearedReadAndListed) {
+  TempFolder folder;
+  std::string path = folder.WriteFile("ro.mp3", "x");
+  EXPECT_EQ(FileGetAttr(path) & (faReadOnly | faDirectory), 0);
+  ASSERT_TRUE(FileSetReadOnly(path, true));
+  EXPECT_EQ(FileGetAttr(path) & (faReadOnly | faDirectory), faReadOnly);
+  EXPECT_EQ(FileGetAttr(ExcludeTrailingBackslash(folder.Path())) & faDirectory, faDirectory);
+  EXPECT_EQ(FileGetAttr(folder / "missing.mp3"), -1);
+  TSearchRec rec;
+  ASSERT_EQ(FindFirst(path, 39, rec), 0);
+  EXPECT_EQ(rec.Attr & faReadOnly, faReadOnly);
+  FindClose(rec);
+  ASSERT_TRUE(FileSetReadOnly(path, false));
+  ASSERT_EQ(FindFirst(path, 39, rec), 0);
+  EXPECT_EQ(rec.Attr & faReadOnly, 0);
+  FindClose(rec);
+  EXPECT_FALSE(FileSetReadOnly(folder / "missing.mp3", true));
+}
+
+TEST(FileOperations, SameFileByIdentityNotByName) {
+  TempFolder folder;
+  std::string path = folder.WriteFile("Song.mp3", "x");
+  folder.WriteFile("Other.mp3", "x");
+  EXPECT_TRUE(IsSameFile(path, path));
+  EXPECT_FALSE(IsSameFile(path, folder / "Other.mp3"));
+  EXPECT_FALSE(IsSameFile(path, folder / "missing.mp3"));
+  EXPECT_FALSE(IsSameFile(folder / "missing.mp3", folder / "missing.mp3"));
+  // Another letter case names the same file exactly where the file system ignores case.
+  EXPECT_EQ(IsSameFile(path, folder / "SONG.mp3"), FileExists(folder / "SONG.mp3"));
+  // A file held open without sharing is still identified.
+  THandle held = FileOpen(path, fmOpenReadWrite | fmShareExclusive);
+  ASSERT_NE(held, InvalidHandle);
+  EXPECT_TRUE(IsSameFile(path, path));
+  FileClose(held);
+}
+
 TEST(FileOperations, SeekBeyondTwoGigabytes) {
   TempFolder folder;
   THandle h = FileCreate(folder / "big.bin");

@@ -30,8 +30,10 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
 }
 
 std::string TempFolder::ReadFile(const std::string& name) const {
+  // Shared with every other handle: tests read files the code under test holds open.
+  TFileStream file(FPath + name, fmOpenRead | fmShareDenyNone);
   TMemoryStream stream;
-  stream.LoadFromFile(FPath + name);
+  stream.LoadFromStream(file);
   return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
@@ -43,7 +45,7 @@ void RemoveTree(const std::string& folder) {
       if (rec.Name == "." || rec.Name == "..") continue;
       if (rec.Attr & faDirectory)
         RemoveTree(base + rec.Name);
-      else
+      else if (!DeleteFile(base + rec.Name) && FileSetReadOnly(base + rec.Name, false))
         DeleteFile(base + rec.Name);
     } while (FindNext(rec) == 0);
     FindClose(rec);

@@ -16,6 +16,7 @@ public:
 
   // Writes bytes to a file in the folder and returns its path.
   std::string WriteFile(const std::string& name, const std::string& bytes) const;
+  // Reads a file whoever else holds it open.
   std::string ReadFile(const std::string& name) const;
 
 private:

@@ -1,0 +1,105 @@
+// bench_rename: a preview (format rule) and a rename of 999 listed files, against the
+// bare cost of 999 rename system calls made in the same run and the same kind of folder.
+// Each figure is the best of several rounds on fresh folders.
+#include "app/Config.h"
+#include "app/Rename.h"
+#include "app/Session.h"
+
+#include "base/FileUtils.h"
+#include "base/StrUtils.h"
+
+#include "TempFolder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kFiles = MaxListedFiles;
+constexpr int kRounds = 5;
+
+using TClock = std::chrono::steady_clock;
+
+double Milliseconds(const std::function<void()>& work) {
+  const TClock::time_point start = TClock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+}
+
+// Names with the format's three sections, the first a number the format replaces.
+std::string SourceName(int i) { return IntToStr(i) + " - artist - some title"; }
+
+void MakeFiles(const TempFolder& folder) {
+  for (int i = 0; i < kFiles; ++i) folder.WriteFile(SourceName(i) + ".mp3", "audio");
+}
+
+struct TRound {
+  double Bare = 0, Scan = 0, Preview = 0, Rename = 0;
+};
+
+TRound MeasureRound() {
+  TRound round;
+  {
+    TempFolder folder;
+    MakeFiles(folder);
+    round.Bare = Milliseconds([&] {
+      for (int i = 0; i < kFiles; ++i)
+        if (!RenameFile(folder / (SourceName(i) + ".mp3"),
+                        folder / ("renamed " + IntToStr(i) + ".mp3")))
+          std::fprintf(stderr, "bare rename %d failed\n", i);
+    });
+  }
+  TempFolder folder;
+  MakeFiles(folder);
+  TConfigBase settings(TProgramPlace{folder.Path(), folder.Path()});
+  settings.SaveList = true;
+  settings.SetListName("List.txt");
+  settings.RenameFormats.SetDelimitedText("|<N> - <A> - <T>|");
+  settings.ParseRenameFormat(0);
+  TConfigSession session;
+  session.UseSelectedFormat = true;
+  session.UseStartNumber = true;
+  TFileRename files(settings, session);
+  std::vector<int32_t> rows;
+  settings.MainSelection.SetItems(rows);
+  round.Scan = Milliseconds([&] { files.ScanFolder(); });
+  for (int32_t row = 0; row < files.GetFileCount(); ++row) rows.push_back(row);
+  round.Preview = Milliseconds([&] {
+    if (!files.CheckSections()) files.ApplyFormat(1);
+  });
+  round.Rename = Milliseconds([&] {
+    if (!files.RenameFiles()) std::fprintf(stderr, "nothing was renamed\n");
+  });
+  if (files.GetFileName(0) != "001 - Artist - Some title")
+    std::fprintf(stderr, "unexpected name: %s\n", files.GetFileName(0).c_str());
+  files.ClearFiles();
+  return round;
+}
+
+}  // namespace
+
+int main() {
+  TRound best;
+  for (int i = 0; i < kRounds; ++i) {
+    TRound round = MeasureRound();
+    if (i == 0 || round.Preview + round.Rename < best.Preview + best.Rename) {
+      best.Scan = round.Scan;
+      best.Preview = round.Preview;
+      best.Rename = round.Rename;
+    }
+    best.Bare = i == 0 ? round.Bare : std::min(best.Bare, round.Bare);
+  }
+  const double work = best.Preview + best.Rename;
+  std::printf("bench_rename: %d files, best of %d rounds\n", kFiles, kRounds);
+  std::printf("  %d bare rename calls  %9.2f ms\n", kFiles, best.Bare);
+  std::printf("  folder scan           %9.2f ms\n", best.Scan);
+  std::printf("  preview (format)      %9.2f ms\n", best.Preview);
+  std::printf("  rename                %9.2f ms\n", best.Rename);
+  std::printf("  preview + rename      %9.2f ms = %.2f x the bare calls\n", work,
+              work / best.Bare);
+  return 0;
+}

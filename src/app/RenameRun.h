@@ -1,0 +1,48 @@
+#pragma once
+// One run of renaming: every listed file whose new name is set is renamed, in list
+// order. A name that already exists is handled by the setting "ActionOnExistingFile"
+// (add a number, overwrite, skip, or ask). Nothing is lost: a file keeps its name, its
+// pending new name and an open handle whenever its rename does not happen, and such
+// files are reported with the names that existed.
+
+#include "RenameReport.h"
+
+#include <cstdint>
+#include <string>
+
+class TConfigBase;
+class TFileInfo;
+class TFileRename;
+
+class TRenameRun {
+public:
+  TRenameRun(TFileRename& files, const TConfigBase& settings);
+
+  // Saves the current names to the list file first when the settings ask for it; shows
+  // the report when there is one, after writing it to "Log.txt". True when at least one
+  // file was renamed. A list file or log that cannot be written, or a list file named
+  // like an MP3 file, raises EInOutError.
+  bool Execute();
+
+private:
+  enum class TOutcome { Renamed, Kept, Cancelled };
+  enum class TAction { AddNumber, Overwrite, Skip, Cancel, Attempt };
+
+  TOutcome RenameEntry(TFileInfo& entry);
+  // What to do about an existing target: by the setting, or by asking the user.
+  TAction ActionForExisting(const TFileInfo& entry) const;
+  // Deletes the target of an overwrite, unless it is a listed file held open or still
+  // to be renamed.
+  bool DeleteTarget(const std::string& target) const;
+  // Moves the entry's file to its new name and reopens it under the name it has then.
+  TOutcome MoveEntry(TFileInfo& entry, const std::string& target, bool sameFile);
+  // Renames a file to another spelling of its own name through a free temporary name.
+  bool MoveInTwoSteps(TFileInfo& entry, const std::string& target);
+  bool NewNameAllowed(const TFileInfo& entry) const;
+  TOutcome Fail(const TFileInfo& entry);
+  void ShowReport() const;
+
+  TFileRename& FFiles;
+  const TConfigBase& FSettings;
+  TRenameReport FReport;
+};
