@@ -25,10 +25,30 @@ enum TFrameIDlibrary : uint8_t {
 };
 inline constexpr int FrameIDCount = 84;
 
+// The category codes of the frame-ID library: how a frame's body is laid out, and so
+// which class holds it. Codes without a name here have no class.
+enum TFrameCategoryCode : uint8_t {
+  fcNone = 0,           // the program neither reads nor writes the frame
+  fcRawBody = 1,        // held as the raw body (no row uses it)
+  fcText = 2,           // text frames
+  fcDate = 3,           // TDRC
+  fcTrack = 4,          // TRCK
+  fcGenre = 5,          // TCON
+  fcUserText = 6,       // TXXX
+  fcUrl = 7,            // URL frames: the whole body is the URL
+  fcUserUrl = 8,        // WXXX
+  fcComment = 9,        // COMM, USLT
+  fcCdIdentifier = 10,  // MCDI
+  fcPicture = 11,       // APIC
+  fcObject = 12,        // GEOB
+  fcPlayCounter = 27,   // PCNT
+  fcPopularimeter = 28,  // POPM
+};
+
 struct TFrameIDinfo {
   const char* FrameID;  // 4 characters
   const char* Description;
-  uint8_t Category;  // 0: the program neither reads nor writes the frame
+  uint8_t Category;  // a TFrameCategoryCode
 };
 
 struct TID3Language {

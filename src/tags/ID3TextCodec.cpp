@@ -100,3 +100,33 @@ void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
     data = DecodeUtf16(text, size / 2, bigEndian);
   }
 }
+
+void DecodeFrameText(TBytes& text, uint8_t encoding) {
+  if (encoding != 0 && !text.empty())
+    Utf16ToAnsi(text, 0, static_cast<int32_t>(text.size()), encoding);
+}
+
+TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
+  constexpr uint8_t kUtf16 = 1, kUtf16BigEndian = 2, kUtf8 = 3;
+  TBytes out;
+  switch (encoding) {
+    case kUtf16:
+      out = {0xFF, 0xFE};
+      for (uint8_t c : text) out.insert(out.end(), {c, 0});
+      return out;
+    case kUtf16BigEndian:
+      for (uint8_t c : text) out.insert(out.end(), {0, c});
+      return out;
+    case kUtf8:
+      for (uint8_t c : text) {
+        if (c < 0x80)
+          out.push_back(c);
+        else
+          out.insert(out.end(), {static_cast<uint8_t>(0xC0 | (c >> 6)),
+                                 static_cast<uint8_t>(0x80 | (c & 0x3F))});
+      }
+      return out;
+    default:
+      return text;
+  }
+}

@@ -1,6 +1,7 @@
 #pragma once
-// Decoding ID3v2 text of encodings 1 to 3 into 8-bit text: characters up to U+00FF
-// become that byte, any other character a '?' (a UTF-16 surrogate pair one '?').
+// ID3v2 text of encodings 1 to 3 and 8-bit text. Decoding turns characters up to
+// U+00FF into that byte and any other character into a '?' (a UTF-16 surrogate pair
+// into one '?'); encoding takes each byte as the character of the same number.
 
 #include "base/StrUtils.h"
 
@@ -17,3 +18,11 @@
 // end before the start) is refused with the error "Negative length not allowed!" and
 // the data stays as it is. ERangeError when the range lies outside the array.
 void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding);
+
+// Turns a text field of a frame body, in the frame's encoding byte, into 8-bit text in
+// place; encoding 0 and empty text stay as they are.
+void DecodeFrameText(TBytes& text, uint8_t encoding);
+// 8-bit text as a frame body holds it in the given encoding: 1 is UTF-16 little-endian
+// after the byte-order mark FF FE, 2 UTF-16 big-endian, 3 UTF-8; 0 and the encodings
+// ID3v2.4 does not define keep the bytes.
+TBytes EncodeFrameText(const TBytes& text, uint8_t encoding);

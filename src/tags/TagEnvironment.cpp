@@ -1,6 +1,7 @@
 #include "TagEnvironment.h"
 
 #include "base/FileUtils.h"
+#include "base/Locale.h"
 
 #include <utility>
 
@@ -14,6 +15,20 @@ std::string& ListedFolderSetting() {
 TTagErrorHandler& ErrorHandler() {
   static TTagErrorHandler handler;
   return handler;
+}
+
+constexpr uint32_t kSettingsLocale = 0;
+constexpr uint8_t kDefaultCharset = 1;
+
+uint8_t CharsetOfSettingsLocale() {
+  uint8_t charset = kDefaultCharset;
+  CharsetOfLocale(kSettingsLocale, charset);
+  return charset;
+}
+
+TCharsetSource& CharsetSource() {
+  static TCharsetSource source = CharsetOfSettingsLocale;
+  return source;
 }
 
 }  // namespace
@@ -36,3 +51,9 @@ TTagErrorHandler SetTagErrorHandler(TTagErrorHandler handler) {
 void ShowTagError(const std::string& text) {
   if (ErrorHandler()) ErrorHandler()(text);
 }
+
+TCharsetSource SetCharsetSource(TCharsetSource source) {
+  return std::exchange(CharsetSource(), source ? std::move(source) : CharsetOfSettingsLocale);
+}
+
+uint8_t LocaleCharset() { return CharsetSource()(); }

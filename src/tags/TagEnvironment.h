@@ -1,9 +1,10 @@
 #pragma once
-// What the tag library takes from the application: the folder of the listed files, and
-// a way to show an error to the user. The application installs its own handler, which
-// shows the text through its message service under the translated "Error" caption;
-// until then errors are not shown.
+// What the tag library takes from the application: the folder of the listed files, a
+// way to show an error to the user, and the character set of the user's locale. The
+// application installs its own error handler, which shows the text through its message
+// service under the translated "Error" caption; until then errors are not shown.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -21,3 +22,12 @@ using TTagErrorHandler = std::function<void(const std::string& text)>;
 // Installs a handler and returns the one it replaces.
 TTagErrorHandler SetTagErrorHandler(TTagErrorHandler handler);
 void ShowTagError(const std::string& text);
+
+// The font character set of the user's locale decides how text frames hold their text:
+// 0 (ANSI_CHARSET) means 8-bit text, anything else asks for Unicode. By default it is
+// the character set of locale 0 (the locale the settings name), or 1 (DEFAULT_CHARSET)
+// when that locale has none; the application may install its own source.
+using TCharsetSource = std::function<uint8_t()>;
+// Installs a source (an empty one restores the default) and returns the one it replaces.
+TCharsetSource SetCharsetSource(TCharsetSource source);
+uint8_t LocaleCharset();

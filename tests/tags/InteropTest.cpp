@@ -1,6 +1,7 @@
 // Interoperability with independent tools, run at test time: MP3 files made by Debian's
 // lame encoder are scanned by us and by python3-mutagen, and ID3v1 tags travel between
 // our writer and mutagen (or lame) in both directions. Native build only.
+#include "ExternalTools.h"
 #include "TagFixtures.h"
 
 #include "tags/ID3v1.h"
@@ -20,8 +21,6 @@
 #include <sstream>
 
 namespace {
-
-const char* const kPython = "/usr/bin/python3";
 
 // Prints the stream properties mutagen finds, one "key=value" a line.
 const char* const kMutagenInfo = R"(
@@ -54,57 +53,9 @@ for frame, text in ((TIT2, title), (TPE1, artist), (TALB, album), (TDRC, year),
 tags.save(path, v1=2, v2_version=3)
 )";
 
-std::string Native(std::string path) {
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
-std::string Quoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs a command; its standard output, or "" with ok false when it fails.
-std::string RunCommand(const std::string& command, bool& ok) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) {
-    ok = false;
-    return output;
-  }
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  ok = pclose(pipe) == 0;
-  return output;
-}
-
-using TValues = std::map<std::string, std::string>;
-
-TValues RunPython(const char* script, const std::vector<std::string>& args) {
-  std::string command = std::string(kPython) + " -c " + Quoted(script);
-  for (const std::string& arg : args) command += " " + Quoted(arg);
-  bool ok = false;
-  std::string output = RunCommand(command, ok);
-  EXPECT_TRUE(ok) << output;
-  TValues values;
-  std::istringstream lines(output);
-  for (std::string line; std::getline(lines, line);) {
-    size_t eq = line.find('=');
-    if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-  }
-  return values;
-}
-
 double Number(const TValues& values, const std::string& key) {
   auto it = values.find(key);
   return it == values.end() ? NAN : std::stod(it->second);
-}
-
-std::string ReadBytes(const std::string& path) {
-  TMemoryStream stream;
-  stream.LoadFromFile(path);
-  return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
 // 30 seconds of 16-bit stereo at 44.1 kHz: tones with bursts of noise, so that a
@@ -149,11 +100,8 @@ protected:
       FMissing = "lame is not installed (scripts/deps.sh installs it)";
       return;
     }
-    RunCommand(std::string(kPython) + " -c 'import mutagen'", ok);
-    if (!ok) {
-      FMissing = "python3-mutagen is not installed (scripts/deps.sh installs it)";
-      return;
-    }
+    FMissing = MutagenMissing();
+    if (!FMissing.empty()) return;
     FFolder = new TempFolder;
     WriteWave(*FFolder / "source.wav");
   }

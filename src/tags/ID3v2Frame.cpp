@@ -1,0 +1,107 @@
+#include "ID3v2Frame.h"
+
+#include "ID3TagsUtils.h"
+#include "ID3v2FrameBody.h"
+#include "ID3v2FrameCat0.h"
+#include "ID3v2FrameCat1.h"
+#include "ID3v2FrameCat2.h"
+#include "ID3v2FrameCat24.h"
+#include "ID3v2FrameCat7.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+template <class TCategory>
+std::unique_ptr<TMp3ID3v2FrameCatBase> Make(uint8_t category, uint8_t frameKind) {
+  return std::make_unique<TCategory>(category, frameKind);
+}
+
+using TCategoryMaker = std::unique_ptr<TMp3ID3v2FrameCatBase> (*)(uint8_t, uint8_t);
+
+struct TCategoryClass {
+  uint8_t Category;
+  TCategoryMaker Maker;
+};
+
+constexpr TCategoryClass kCategoryClasses[] = {
+    {fcRawBody, Make<TMp3ID3v2FrameCat0>},
+    {fcText, Make<TMp3ID3v2FrameCat1>},
+    {fcDate, Make<TMp3ID3v2FrameCat1Date>},
+    {fcTrack, Make<TMp3ID3v2FrameCat1Track>},
+    {fcGenre, Make<TMp3ID3v2FrameCat1Genre>},
+    {fcUserText, Make<TMp3ID3v2FrameCat2>},
+    {fcUrl, Make<TMp3ID3v2FrameCat3>},
+    {fcUserUrl, Make<TMp3ID3v2FrameCat4>},
+    {fcComment, Make<TMp3ID3v2FrameCat5>},
+    {fcCdIdentifier, Make<TMp3ID3v2FrameCat6>},
+    {fcPicture, Make<TMp3ID3v2FrameCat7>},
+    {fcObject, Make<TMp3ID3v2FrameCat8>},
+    {fcPopularimeter, Make<TMp3ID3v2FrameCat24>},
+};
+
+// ID3v2.3 frames that ID3v2.4 replaced or dropped.
+struct TOldFrameID {
+  const char* ID;
+  TFrameIDlibrary Kind;
+};
+
+constexpr TOldFrameID kOldFrameIDs[] = {
+    {"EQUA", fiEQU2},     {"IPLS", fiTIPL},     {"RVAD", fiRVA2},     {"TORY", fiTDOR},
+    {"TYER", fiTDRC},     {"TDAT", fiObsolete}, {"TIME", fiObsolete}, {"TRDA", fiObsolete},
+    {"TSIZ", fiObsolete},
+};
+
+bool IDIs(const TFrameHeaderBytes& header, const char* id) {
+  return std::memcmp(header.data(), id, 4) == 0;
+}
+
+}  // namespace
+
+TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind) {
+  const TFrameIDinfo& row = FrameIDInfo(frameKind);
+  std::copy_n(row.FrameID, 4, FID.begin());
+  bool ok = false;
+  FCategory = CreateFrameCategory(row.Category, frameKind, ok);
+}
+
+TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind, bool& ok, const TFrameHeaderBytes& header) {
+  std::copy_n(header.begin(), 4, FID.begin());
+  std::copy_n(header.begin() + 4, 4, FSize.begin());
+  std::copy_n(header.begin() + 8, 2, FFlags.begin());
+  FCategory = CreateFrameCategory(FrameIDInfo(frameKind).Category, frameKind, ok);
+}
+
+void TMp3ID3v2Frame::ReadBody(TBytes body) {
+  ReadFrameBody(*FCategory, std::move(body));
+}
+
+std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uint8_t frameKind,
+                                                           bool& ok) {
+  for (const TCategoryClass& entry : kCategoryClasses) {
+    if (entry.Category == category) {
+      ok = true;
+      return entry.Maker(category, frameKind);
+    }
+  }
+  ok = false;
+  return std::make_unique<TMp3ID3v2FrameCat0>(category, frameKind);
+}
+
+bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind) {
+  for (const TOldFrameID& old : kOldFrameIDs) {
+    if (IDIs(header, old.ID)) {
+      frameKind = old.Kind;
+      if (old.Kind != fiObsolete) std::copy_n(FrameIDs[old.Kind].FrameID, 4, header.begin());
+      return true;
+    }
+  }
+  for (int kind = 0; kind < fiObsolete; ++kind) {
+    if (kind != fiETCO && IDIs(header, FrameIDs[kind].FrameID)) {
+      frameKind = static_cast<uint8_t>(kind);
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,116 @@
+#include "ID3v2FrameBody.h"
+
+#include "ID3TagsUtils.h"
+#include "ID3TextCodec.h"
+#include "ID3v2FrameCatBase.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t kUtf16 = 1, kUtf16BigEndian = 2;
+constexpr size_t kLanguageLength = 3;
+
+// Reads the fields of a body one after the other; nothing reads past its end.
+class TBodyReader {
+public:
+  explicit TBodyReader(const TBytes& body) : FBody(body) {}
+
+  bool AtEnd() const { return FPosition >= FBody.size(); }
+  uint8_t Byte() { return AtEnd() ? 0 : FBody[FPosition++]; }
+  // Up to count bytes.
+  TBytes Fixed(size_t count) { return Take(std::min(count, Left()), 0); }
+  // The string up to its terminator, which is passed over. Without a terminator the
+  // string is empty and the bytes are left to the fields after it.
+  TBytes Terminated(bool wide) {
+    size_t step = wide ? 2 : 1;
+    for (size_t at = FPosition; at + step <= FBody.size(); at += step)
+      if (FBody[at] == 0 && (!wide || FBody[at + 1] == 0)) return Take(at - FPosition, step);
+    return {};
+  }
+  TBytes Rest() { return Take(Left(), 0); }
+
+private:
+  size_t Left() const { return AtEnd() ? 0 : FBody.size() - FPosition; }
+  TBytes Take(size_t count, size_t skipAfter) {
+    TBytes field(FBody.begin() + FPosition, FBody.begin() + FPosition + count);
+    FPosition += count + skipAfter;
+    return field;
+  }
+
+  const TBytes& FBody;
+  size_t FPosition = 0;
+};
+
+bool HasDescription(uint8_t category) {
+  return category == fcUserText || category == fcUserUrl || category == fcComment ||
+         category == fcPicture || category == fcObject;
+}
+
+void DecodePopularimeter(TMp3ID3v2FrameCatBase& frame, TBodyReader& body) {
+  frame.SetText(body.Terminated(false));
+  if (!body.AtEnd()) frame.SetRatingData(body.Fixed(1));
+  frame.SetCounterData(body.Rest());  // binary: zero bytes belong to the number
+}
+
+void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t category) {
+  uint8_t encoding = body.Byte();
+  bool wide = encoding == kUtf16 || encoding == kUtf16BigEndian;
+  auto decoded = [encoding](TBytes text) {
+    DecodeFrameText(text, encoding);
+    return text;
+  };
+  frame.SetEncoding(0);  // every field below is handed over as 8-bit text
+  bool binary = category == fcPicture || category == fcObject;
+  if (binary) {
+    frame.SetText(body.Terminated(false));  // the MIME type
+    if (category == fcObject)
+      frame.SetPictureTypeData(decoded(body.Terminated(wide)));  // the file name
+    else if (!body.AtEnd())
+      frame.SetPictureTypeData(body.Fixed(1));
+  }
+  if (category == fcComment) frame.SetLanguage(body.Fixed(kLanguageLength));
+  if (HasDescription(category)) frame.SetDescription(decoded(body.Terminated(wide)));
+  if (binary)
+    frame.SetPictureData(body.Rest());
+  else if (category == fcUserUrl)
+    frame.SetText(body.Rest());  // a URL is 8-bit in every encoding
+  else
+    frame.SetText(decoded(body.Rest()));
+}
+
+}  // namespace
+
+void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
+  const TBytes body = frame.GetData();
+  if (body.empty()) return;
+  TBodyReader reader(body);
+  switch (uint8_t category = frame.GetCategory()) {
+    case fcPopularimeter:
+      DecodePopularimeter(frame, reader);
+      break;
+    case fcUrl:
+    case fcCdIdentifier:
+      frame.SetText(reader.Rest());
+      break;
+    case fcText:
+    case fcDate:
+    case fcTrack:
+    case fcGenre:
+    case fcUserText:
+    case fcUserUrl:
+    case fcComment:
+    case fcPicture:
+    case fcObject:
+      DecodeEncodedText(frame, reader, category);
+      break;
+    default:  // kept as the raw body, or no class at all
+      break;
+  }
+}
+
+void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
+  frame.AssignData(std::move(body));
+  DecodeFrameBody(frame);
+  frame.Clear();
+}

@@ -1,0 +1,96 @@
+#include "FrameFixtures.h"
+
+#include "tags/ID3TagsUtils.h"
+#include "tags/ID3v2Frame.h"
+#include "tags/ID3v2FrameBody.h"
+
+#include "base/StrUtils.h"
+
+#include <stdexcept>
+
+TBytes Hex(const std::string& hex) {
+  TBytes bytes;
+  std::string pair;
+  for (char c : hex) {
+    if (c == ' ') continue;
+    pair += c;
+    if (pair.size() == 2) {
+      bytes.push_back(static_cast<uint8_t>(std::stoul(pair, nullptr, 16)));
+      pair.clear();
+    }
+  }
+  if (!pair.empty()) throw std::invalid_argument("odd hex: " + hex);
+  return bytes;
+}
+
+TBytes Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string Printable(const TBytes& bytes) {
+  std::string text;
+  for (uint8_t c : bytes)
+    text += c >= ' ' && c <= '~' && c != '\\' ? std::string(1, static_cast<char>(c))
+                                                : "\\x" + IntToHex(c, 2);
+  return text;
+}
+
+std::unique_ptr<TMp3ID3v2FrameCatBase> ReadCategory(uint8_t category, uint8_t frameKind,
+                                                    const TBytes& body) {
+  bool ok = false;
+  std::unique_ptr<TMp3ID3v2FrameCatBase> frame = CreateFrameCategory(category, frameKind, ok);
+  ReadFrameBody(*frame, body);
+  return frame;
+}
+
+TBytes EncodedBody(TMp3ID3v2FrameCatBase& frame) {
+  frame.Encode();
+  return frame.GetData();
+}
+
+std::string Summary(const TMp3ID3v2FrameCatBase& frame) {
+  auto text = [](const std::string& s) { return Printable(Bytes(s)); };
+  auto desc = [&] { return "desc=" + text(frame.GetDescriptionString()) + " | "; };
+  switch (frame.GetCategory()) {
+    case fcText:
+      return "text=" + text(frame.GetTextString());
+    case fcDate:
+      return "text=" + text(frame.GetTextString()) + " | year=" + frame.GetYear() +
+             " | month=" + frame.GetMonth() + " | day=" + frame.GetDay();
+    case fcTrack:
+      return "number=" + frame.GetTrackNumber() + " | total=" + frame.GetTrackTotal();
+    case fcGenre:
+      return "genre=" + IntToStr(frame.GetGenreIndex()) + " | text=" + text(frame.GetTextString());
+    case fcUserText:
+    case fcUserUrl:
+      return desc() + "text=" + text(frame.GetTextString());
+    case fcUrl:
+      return "url=" + text(frame.GetTextString());
+    case fcComment:
+      return "lang=" + text(frame.GetLanguageString()) + " | " + desc() +
+             "text=" + text(frame.GetTextString());
+    case fcCdIdentifier:
+      return "body=" + text(frame.GetBodyString());
+    case fcPicture:
+      return "mime=" + text(frame.GetTextString()) + " | type=" +
+             IntToStr(frame.GetPictureType()) + " | " + desc() +
+             "data=" + Printable(frame.GetPictureData());
+    case fcObject:
+      return "mime=" + text(frame.GetTextString()) + " | file=" +
+             text(frame.GetFileNameString()) + " | " + desc() +
+             "data=" + Printable(frame.GetPictureData());
+    case fcPopularimeter:
+      return "email=" + text(frame.GetTextString()) + " | rating=" +
+             IntToStr(frame.GetRating()) + " | counter=" + Printable(frame.GetCounterData());
+    default:
+      return "body=" + Printable(frame.GetData());
+  }
+}
+
+TCharsetScope::TCharsetScope(uint8_t charset)
+    : FPrevious(SetCharsetSource([charset] { return charset; })) {}
+
+TCharsetScope::~TCharsetScope() { SetCharsetSource(FPrevious); }
+
+TShownErrors::TShownErrors()
+    : FPrevious(SetTagErrorHandler([this](const std::string& text) { Texts.push_back(text); })) {}
+
+TShownErrors::~TShownErrors() { SetTagErrorHandler(FPrevious); }
