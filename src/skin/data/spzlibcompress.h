@@ -8,6 +8,7 @@
 #include "base/Streams.h"
 
 #include <cstdint>
+#include <limits>
 #include <zlib.h>
 
 VQ_DECLARE_EXCEPTION(EZlibError, Exception);
@@ -79,5 +80,7 @@ public:
 
 // Compresses all of inStream (from its beginning) into outStream at maximum level.
 void CompressStream(TStream& inStream, TStream& outStream);
-// Inflates all of inStream (from its beginning) into outStream.
-void DecompressStream(TStream& outStream, TStream& inStream);
+// Inflates all of inStream (from its beginning) into outStream. Output beyond maxSize
+// bytes raises EDecompressionError, so that a small input cannot claim unbounded memory.
+void DecompressStream(TStream& outStream, TStream& inStream,
+                      int64_t maxSize = std::numeric_limits<int64_t>::max());
