@@ -47,7 +47,7 @@ TCompressionStream::TCompressionStream(TCompressionLevel compressionLevel, TStre
     : TCustomZlibStream(dest) {
   FZRec.next_out = FBuffer;
   FZRec.avail_out = kBufferSize;
-  CheckCompressResult(deflateInit(&FZRec, kLevels[compressionLevel]));
+  CheckCompressResult(deflateInit(&FZRec, kLevels[static_cast<int>(compressionLevel)]));
 }
 
 TCompressionStream::~TCompressionStream() {
@@ -169,7 +169,7 @@ int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
 // --- whole streams -------------------------------------------------------------------
 
 void CompressStream(TStream& inStream, TStream& outStream) {
-  TCompressionStream compressor(clMax, outStream);
+  TCompressionStream compressor(TCompressionLevel::clMax, outStream);
   inStream.SetPosition(0);
   compressor.CopyFrom(inStream, inStream.Size());
   compressor.Finish();

@@ -20,8 +20,9 @@ VQ_DECLARE_EXCEPTION(EDecompressionError, EZlibError);
 int CheckCompressResult(int code);
 int CheckDecompressResult(int code);
 
-// Index into the zlib levels 0 (none), 1 (fastest), -1 (default) and 9 (maximum).
-enum TCompressionLevel { clNone = 0, clFastest = 1, clDefault = 2, clMax = 3 };
+// Index into the zlib levels 0 (none), 1 (fastest), -1 (default) and 9 (maximum). Scoped,
+// since the colour constants clNone and clDefault share its member names.
+enum class TCompressionLevel { clNone = 0, clFastest = 1, clDefault = 2, clMax = 3 };
 
 class TCustomZlibStream : public TStream {
 public:

@@ -59,7 +59,7 @@ TEST(ZlibStreams, AnEmptyInputGivesACompleteStream) {
 
 TEST(CompressionStream, SeekReportsBytesWrittenAndRefusesTheRest) {
   TMemoryStream out;
-  TCompressionStream stream(clDefault, out);
+  TCompressionStream stream(TCompressionLevel::clDefault, out);
   std::vector<uint8_t> data = Pattern(5000);
   stream.WriteBuffer(data.data(), 5000);
   EXPECT_EQ(stream.Seek(0, soCurrent), 5000);
@@ -79,7 +79,7 @@ TEST(CompressionStream, PutsTheWrappedStreamBackWhenSomeoneMovedIt) {
   out.WriteBuffer("HEAD", 4);
   std::vector<uint8_t> data = Pattern(30000);
   {
-    TCompressionStream stream(clMax, out);
+    TCompressionStream stream(TCompressionLevel::clMax, out);
     stream.WriteBuffer(data.data(), 15000);
     out.SetPosition(0);  // another user of the stream
     stream.WriteBuffer(data.data() + 15000, 15000);
@@ -216,7 +216,7 @@ public:
 TEST(ZlibStreams, AWrappedStreamPositionBeyond32BitsIsARangeError) {
   TFarStream far;
   EXPECT_THROW(TDecompressionStream{far}, ERangeError);
-  EXPECT_THROW((TCompressionStream{clMax, far}), ERangeError);
+  EXPECT_THROW((TCompressionStream{TCompressionLevel::clMax, far}), ERangeError);
 }
 
 }  // namespace
