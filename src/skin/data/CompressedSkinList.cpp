@@ -9,7 +9,8 @@ TspSkinListItem::TspSkinListItem(TCollection* Collection)
       FName("spSkin" + IntToStr(Index())) {}
 
 bool TspSkinListItem::Designing() const {
-  auto* list = Collection() != nullptr ? dynamic_cast<TComponent*>(Collection()->GetOwner()) : nullptr;
+  auto* list =
+      Collection() != nullptr ? dynamic_cast<TComponent*>(Collection()->GetOwner()) : nullptr;
   return list != nullptr && list->ComponentState().Contains(csDesigning) &&
          !list->ComponentState().Contains(csLoading);
 }

@@ -58,9 +58,13 @@ void TspCompressedStoredSkin::SetCompressedFileName(const std::string& Value) {
   LoadFromCompressedFile(Value);
 }
 
-void TspCompressedStoredSkin::ReadData(TStream& Stream) { FCompressedStream.LoadFromStream(Stream); }
+void TspCompressedStoredSkin::ReadData(TStream& Stream) {
+  FCompressedStream.LoadFromStream(Stream);
+}
 
-void TspCompressedStoredSkin::WriteData(TStream& Stream) const { FCompressedStream.SaveToStream(Stream); }
+void TspCompressedStoredSkin::WriteData(TStream& Stream) const {
+  FCompressedStream.SaveToStream(Stream);
+}
 
 void TspCompressedStoredSkin::DeCompressToStream(TMemoryStream& S) {
   DecompressStream(S, FCompressedStream, MaxSkinPayloadSize);

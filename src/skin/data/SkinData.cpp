@@ -135,15 +135,18 @@ void TspSkinData::SendSkinDataMessage(uint32_t Msg) {
 }
 
 int TspSkinData::GetIndex(const std::string& AIDName) const {
-  return FindIDName(ObjectList, AIDName, [](const auto& entry) -> const std::string& { return entry->IDName; });
+  return FindIDName(ObjectList, AIDName,
+                    [](const auto& entry) -> const std::string& { return entry->IDName; });
 }
 
 int TspSkinData::GetControlIndex(const std::string& AIDName) const {
-  return FindIDName(CtrlList, AIDName, [](const auto& entry) -> const std::string& { return entry->IDName; });
+  return FindIDName(CtrlList, AIDName,
+                    [](const auto& entry) -> const std::string& { return entry->IDName; });
 }
 
 int TspSkinData::GetAreaIndex(const std::string& AIDName) const {
-  return FindIDName(AreaList, AIDName, [](const TspDataSkinArea& area) -> const std::string& { return area.IDName; });
+  return FindIDName(AreaList, AIDName,
+                    [](const TspDataSkinArea& area) -> const std::string& { return area.IDName; });
 }
 
 void TspSkinData::ClearAll() {
@@ -212,7 +215,8 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   TMemIniFile ini;
   ini.SetStrings(payload.IniText);
   payload.IniText.Clear();
-  for (const TNameKey& name : NameKeys) this->*name.Field = ini.ReadString(name.Section, name.Key, "");
+  for (const TNameKey& name : NameKeys)
+    this->*name.Field = ini.ReadString(name.Section, name.Key, "");
   ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);
   LoadFormInfo(ini);
   PopupWindow.LoadFromFile(ini);

@@ -97,8 +97,8 @@ public:
   static constexpr int32_t StartCursorIndex = 1;
 
   std::vector<std::unique_ptr<TspDataSkinObject>> ObjectList;  // in SKINOBJECTS order
-  std::vector<TspDataSkinArea> AreaList;                        // in SKINAREAS order
-  std::vector<std::unique_ptr<TspDataSkinControl>> CtrlList;    // in SKINCONTROLS order
+  std::vector<TspDataSkinArea> AreaList;                       // in SKINAREAS order
+  std::vector<std::unique_ptr<TspDataSkinControl>> CtrlList;   // in SKINCONTROLS order
 
   std::string SkinName, SkinAuthor, AuthorEmail, AuthorURL, SkinComments;
 

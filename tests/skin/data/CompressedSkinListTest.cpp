@@ -92,7 +92,8 @@ TEST(CompressedSkinList, AssigningSkinsCopiesItemsAndTheirSkins) {
   ASSERT_EQ(copy.Skins()->Count(), 2);
   EXPECT_EQ(copy.Skins()->Items(0)->Description(), "blue");
   EXPECT_EQ(copy.Skins()->Items(0)->Name(), "Blue");
-  EXPECT_EQ(copy.Skins()->Items(0)->Skin()->CompressedStream().Bytes(), item->Skin()->CompressedStream().Bytes());
+  EXPECT_EQ(copy.Skins()->Items(0)->Skin()->CompressedStream().Bytes(),
+            item->Skin()->CompressedStream().Bytes());
   EXPECT_NE(copy.Skins()->Items(0)->Skin(), item->Skin());
   EXPECT_TRUE(copy.Skins()->Items(1)->Skin()->IsEmpty());
 }

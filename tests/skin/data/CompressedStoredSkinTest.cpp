@@ -65,16 +65,22 @@ TEST(CompressedStoredSkin, UnreadableContainersLeaveTheSkinEmpty) {
     int32_t Version, Count;
     const char* Data;
     bool Loads;
-  } cases[] = {{2, 4, "data", true},   {3, 4, "data", true},   {-1, 4, "data", true},
-               {4, 4, "data", false},  {2, 0, "data", false},  {2, -1, "data", false},
-               {2, -2147483647 - 1, "", false}, {2, 2, "data", true}};
+  } cases[] = {{2, 4, "data", true},
+               {3, 4, "data", true},
+               {-1, 4, "data", true},
+               {4, 4, "data", false},
+               {2, 0, "data", false},
+               {2, -1, "data", false},
+               {2, -2147483647 - 1, "", false},
+               {2, 2, "data", true}};
   for (const Case& c : cases) {
     TspCompressedStoredSkin skin(nullptr);
     GiveData(skin, "previous");
     TMemoryStream stream = Container(c.Version, c.Count, c.Data);
     skin.LoadFromCompressStream(stream);
     const std::string expected = c.Loads ? std::string(c.Data, c.Count) : "";
-    EXPECT_EQ(Bytes(skin.CompressedStream()), std::vector<uint8_t>(expected.begin(), expected.end()))
+    EXPECT_EQ(Bytes(skin.CompressedStream()),
+              std::vector<uint8_t>(expected.begin(), expected.end()))
         << c.Version << " " << c.Count;
   }
 }
@@ -183,27 +189,30 @@ TEST_F(SkinBuilderTest, EmptyPictureRecordsAreOneByteAndMasksAre1Bit) {
   const std::vector<uint8_t>& b = stream.Bytes();
   const size_t pictureSize = b[7] | (b[8] << 8) | (b[9] << 16);
   size_t at = 5 + pictureSize;
-  EXPECT_EQ(b[at], 1);      // inactive picture: empty
-  EXPECT_EQ(b[at + 1], 0);  // mask
+  EXPECT_EQ(b[at], 1);           // inactive picture: empty
+  EXPECT_EQ(b[at + 1], 0);       // mask
   EXPECT_EQ(b[at + 2 + 28], 1);  // its bit count
   at += 2 + (b[at + 4] | (b[at + 5] << 8));
-  EXPECT_EQ(b[at], 1);  // roll-up picture: empty
+  EXPECT_EQ(b[at], 1);      // roll-up picture: empty
   EXPECT_EQ(b[at + 1], 1);  // roll-up mask: empty
-  EXPECT_EQ(std::vector<uint8_t>(b.begin() + at + 2, b.begin() + at + 6), (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(std::vector<uint8_t>(b.begin() + at + 2, b.begin() + at + 6),
+            (std::vector<uint8_t>{0, 0, 0, 0}));
   EXPECT_EQ(b[at + 6], '[');  // the INI text follows at once
 }
 
 TEST_F(SkinBuilderTest, AFolderLackingARequiredSectionChangesNothing) {
   GiveData(skin, "kept");
   for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"}) {
-    const std::string name = folder.WriteFile("partial.ini",
+    const std::string name = folder.WriteFile(
+        "partial.ini",
         "[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n");
     TStringList lines;
     lines.LoadFromFile(name);
     lines.Delete(lines.IndexOf(std::string("[") + section + "]"));
     lines.SaveToFile(name);
     EXPECT_NO_THROW(skin.LoadFromIniFile(name)) << section;
-    EXPECT_EQ(Bytes(skin.CompressedStream()), (std::vector<uint8_t>{'k', 'e', 'p', 't'})) << section;
+    EXPECT_EQ(Bytes(skin.CompressedStream()), (std::vector<uint8_t>{'k', 'e', 'p', 't'}))
+        << section;
   }
   EXPECT_THROW(skin.LoadFromIniFile(folder / "none.ini"), EFOpenError);
 }
@@ -242,13 +251,14 @@ TEST_F(SkinBuilderTest, TheFileNameSettersBuildOnlyWhileDesigning) {
   TMemoryStream container;
   skin.SaveToCompressStream(container);
   container.SaveToFile(folder / "skin.spz");
-  TspCompressedStoredSkin other(nullptr);
-  other.SetCompressedFileName(folder / "skin.spz");
-  EXPECT_TRUE(other.IsEmpty());
-  other.SetDesigning(true);
-  other.SetCompressedFileName(folder / "skin.spz");
-  EXPECT_EQ(other.CompressedFileName(), "skin.spz");
-  EXPECT_EQ(Bytes(other.CompressedStream()), Bytes(skin.CompressedStream()));
+  TComponent form(nullptr);
+  auto* other = new TspCompressedStoredSkin(&form);
+  other->SetCompressedFileName(folder / "skin.spz");
+  EXPECT_TRUE(other->IsEmpty());
+  form.SetDesigning(true);  // a designed form's components are designed too
+  other->SetCompressedFileName(folder / "skin.spz");
+  EXPECT_EQ(other->CompressedFileName(), "skin.spz");
+  EXPECT_EQ(Bytes(other->CompressedStream()), Bytes(skin.CompressedStream()));
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ public:
   TComponent* Form(int Index) const { return FForms[Index].get(); }
 
   TComponent* OwnerForm(TComponent* Owner) override {
-    auto found = std::find_if(FForms.begin(), FForms.end(), [&](const auto& f) { return f.get() == Owner; });
+    auto found =
+        std::find_if(FForms.begin(), FForms.end(), [&](const auto& f) { return f.get() == Owner; });
     return found != FForms.end() ? Owner : nullptr;
   }
   int FormCount() override { return static_cast<int>(FForms.size()); }

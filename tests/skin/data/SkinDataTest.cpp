@@ -205,7 +205,8 @@ TEST_F(SkinDataTest, AFailedLoadClearsTheSkinAndTellsTheWindowsBeforeTheErrorGoe
   std::string cutPicture = PayloadOf(2, "");
   cutPicture[4] = 0;  // a picture should follow but none does
   StorePayload(badPicture, cutPicture);
-  StorePayload(badText, PayloadOf(2, "[SKINCONTROLS]\r\ncount=1\r\n0=b:button\r\n[b]\r\nskinrect=1,2\r\n"));
+  StorePayload(badText,
+               PayloadOf(2, "[SKINCONTROLS]\r\ncount=1\r\n0=b:button\r\n[b]\r\nskinrect=1,2\r\n"));
 
   for (TspCompressedStoredSkin* bad : {&badZlib, &badPicture, &badText}) {
     data->SetCompressedStoredSkin(&stored);
@@ -217,7 +218,8 @@ TEST_F(SkinDataTest, AFailedLoadClearsTheSkinAndTellsTheWindowsBeforeTheErrorGoe
     EXPECT_TRUE(data->ActivePictures.empty());
     EXPECT_TRUE(data->Picture.Empty());
     std::vector<TSent> expected;
-    for (int i : {1, 0, 2}) expected.push_back({forms.Form(i), SP_BEFORE_CHANGE_SKIN_DATA, true, true});
+    for (int i : {1, 0, 2})
+      expected.push_back({forms.Form(i), SP_BEFORE_CHANGE_SKIN_DATA, true, true});
     for (uint32_t msg : {SP_CHANGE_SKIN_DATA, SP_AFTER_CHANGE_SKIN_DATA})
       for (int i : {1, 0, 2}) expected.push_back({forms.Form(i), msg, true, false});
     EXPECT_EQ(forms.Sent, expected);
@@ -230,9 +232,10 @@ TEST_F(SkinDataTest, SkinnableFormTellsTheWindowsOfARealChangeOnly) {
   data->SetSkinnableForm(true);
   EXPECT_TRUE(forms.Sent.empty());
   data->SetSkinnableForm(false);
-  EXPECT_EQ(forms.Sent, (std::vector<TSent>{{forms.Form(1), SP_SKINNABLE_FORM_CHANGED, true, false},
-                                            {forms.Form(0), SP_SKINNABLE_FORM_CHANGED, true, false},
-                                            {forms.Form(2), SP_SKINNABLE_FORM_CHANGED, true, false}}));
+  EXPECT_EQ(forms.Sent,
+            (std::vector<TSent>{{forms.Form(1), SP_SKINNABLE_FORM_CHANGED, true, false},
+                                {forms.Form(0), SP_SKINNABLE_FORM_CHANGED, true, false},
+                                {forms.Form(2), SP_SKINNABLE_FORM_CHANGED, true, false}}));
   forms.Sent.clear();
   data->Loading();
   data->SetSkinnableForm(true);
@@ -341,9 +344,12 @@ TEST(SkinDataEntries, EntriesSplitAtTheFirstColon) {
     const char* Entry;
     const char* Name;
     const char* Type;
-  } cases[] = {{"button:button", "button", "button"}, {"x:y:z", "x", "y:z"},
-               {":button", "", "button"},            {"name:", "name", ""},
-               {"nocolon", "", ""},                  {"", "", ""}};
+  } cases[] = {{"button:button", "button", "button"},
+               {"x:y:z", "x", "y:z"},
+               {":button", "", "button"},
+               {"name:", "name", ""},
+               {"nocolon", "", ""},
+               {"", "", ""}};
   for (const Case& c : cases) {
     std::string name = "?", type = "?";
     TspSkinData::GetNameAndType(c.Entry, name, type);

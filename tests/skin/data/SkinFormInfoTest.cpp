@@ -24,9 +24,10 @@ TEST(SkinFormInfo, AbsentKeysGiveTheirDefaults) {
   EXPECT_FALSE(info.MainMenuPopupUp);
   EXPECT_EQ(info.StatusBarName, "");
 
-  info = Load("MainMenuRect=1,2,3,4\r\nstretchtype=stdiagonal\r\nmdibgstretchtype=stvert\r\n"
-              "inactiveeffect=ieinvert\r\nformminwidth=300\r\nmainmenupopupup=1\r\n",
-              false);
+  info = Load(
+      "MainMenuRect=1,2,3,4\r\nstretchtype=stdiagonal\r\nmdibgstretchtype=stvert\r\n"
+      "inactiveeffect=ieinvert\r\nformminwidth=300\r\nmainmenupopupup=1\r\n",
+      false);
   EXPECT_EQ(info.MainMenuRect, (TRect{1, 2, 3, 4}));  // keys match without case
   EXPECT_EQ(info.StretchType, sthorz);                // an unknown stretch type
   EXPECT_EQ(info.MDIBGStretchType, stvert);
@@ -38,7 +39,8 @@ TEST(SkinFormInfo, AbsentKeysGiveTheirDefaults) {
 TEST(SkinFormInfo, WithAMaskTheMaskAreaHoldsTheClientRect) {
   const std::string client = "clientrect=10,20,100,80\r\n";
   EXPECT_EQ(Load(client, true).MaskRectArea, (TRect{10, 20, 100, 80}));
-  EXPECT_EQ(Load(client + "maskrectarea=15,5,90,85\r\n", true).MaskRectArea, (TRect{10, 5, 100, 85}));
+  EXPECT_EQ(Load(client + "maskrectarea=15,5,90,85\r\n", true).MaskRectArea,
+            (TRect{10, 5, 100, 85}));
   EXPECT_EQ(Load(client + "maskrectarea=0,0,5,0\r\n", true).MaskRectArea, (TRect{10, 20, 100, 80}));
   EXPECT_EQ(Load(client + "maskrectarea=0,0,5,0\r\n", false).MaskRectArea, (TRect{0, 0, 5, 0}));
   EXPECT_EQ(Load(client, false).MaskRectArea, TRect{});

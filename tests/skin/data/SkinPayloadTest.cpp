@@ -71,7 +71,8 @@ TEST(SkinPayload, EachVersionCarriesItsPictureRecords) {
   struct Case {
     int32_t Version;
     bool InActive, RollUp;
-  } cases[] = {{-7, false, false}, {0, false, false}, {1, false, true}, {2, true, true}, {3, true, false}};
+  } cases[] = {
+      {-7, false, false}, {0, false, false}, {1, false, true}, {2, true, true}, {3, true, false}};
   for (const Case& c : cases) {
     // Every record present gets a picture of its own width, in payload order.
     TPayloadBytes bytes;
@@ -106,7 +107,14 @@ TEST(SkinPayload, AVersionAbove3IsRefusedAfterItsFourBytes) {
 
 TEST(SkinPayload, AnyNonZeroFlagIsAnEmptyPictureFollowedByTheNextRecord) {
   TPayloadBytes bytes;
-  bytes.Int32(2).Flag(1).Flag(2).Flag(0).MaskBmp(MaskImage(9, 2)).Flag(255).Flag(0).MaskBmp(MaskImage(3, 7));
+  bytes.Int32(2)
+      .Flag(1)
+      .Flag(2)
+      .Flag(0)
+      .MaskBmp(MaskImage(9, 2))
+      .Flag(255)
+      .Flag(0)
+      .MaskBmp(MaskImage(3, 7));
   bytes.Int32(0).Text(IniText);
   TspSkinPayload payload;
   ASSERT_TRUE(ReadSkinPayload(bytes.Stream(), payload));
@@ -200,8 +208,8 @@ TEST(SkinPayload, TheWriterWritesVersion2WithEmptyRecordsAsOneByte) {
   EXPECT_EQ(bytes[4], 0);  // the picture follows
   const size_t pictureSize = bytes[7] | (bytes[8] << 8);
   const size_t maskAt = 5 + pictureSize;
-  EXPECT_EQ(bytes[maskAt], 1);       // no inactive picture
-  EXPECT_EQ(bytes[maskAt + 1], 0);   // the mask follows, as a 1-bit BMP
+  EXPECT_EQ(bytes[maskAt], 1);      // no inactive picture
+  EXPECT_EQ(bytes[maskAt + 1], 0);  // the mask follows, as a 1-bit BMP
   EXPECT_EQ(bytes[maskAt + 2 + 28], 1);
   const size_t maskSize = bytes[maskAt + 4] | (bytes[maskAt + 5] << 8);
   EXPECT_EQ(bytes[maskAt + 2 + maskSize], 1);      // no roll-up picture

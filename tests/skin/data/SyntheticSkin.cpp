@@ -33,7 +33,8 @@ std::string Section(const std::string& Name, const std::vector<std::string>& Lin
 
 std::string ListSection(const std::string& Name, const std::vector<std::string>& Entries) {
   std::vector<std::string> lines{"count=" + IntToStr(static_cast<int64_t>(Entries.size()))};
-  for (size_t i = 0; i < Entries.size(); ++i) lines.push_back(IntToStr(static_cast<int64_t>(i)) + "=" + Entries[i]);
+  for (size_t i = 0; i < Entries.size(); ++i)
+    lines.push_back(IntToStr(static_cast<int64_t>(i)) + "=" + Entries[i]);
   return Section(Name, lines);
 }
 
@@ -56,7 +57,8 @@ std::string EntrySections(const std::vector<std::string>& Entries, int PictureCo
 }  // namespace
 
 TColor SyntheticPixel(int Picture, int32_t X, int32_t Y) {
-  return RGBColor(static_cast<uint8_t>(X * 7 + Picture * 40), static_cast<uint8_t>(Y * 5 + Picture * 20),
+  return RGBColor(static_cast<uint8_t>(X * 7 + Picture * 40),
+                  static_cast<uint8_t>(Y * 5 + Picture * 20),
                   static_cast<uint8_t>((X ^ Y) * 3 + Picture));
 }
 
@@ -78,23 +80,21 @@ const std::vector<std::string>& SyntheticObjectEntries() {
 
 const std::vector<std::string>& SyntheticControlEntries() {
   static const std::vector<std::string> entries{
-      "button:button", "toolpanel:panel", "toolbutton:button", "checkbox:checkradio",
-      "gauge:gauge", "vgauge:gauge", "radiobox:checkradio", "panel:panel", "label:label",
-      "trackbar:trackbar", "htrackbar:trackbar", "grid:grid", "tab:tab", "edit:edit",
-      "memo:memo", "hscrollbar:scrollbar", "vscrollbar:scrollbar", "listbox:listbox",
-      "combobox:combobox", "checklistbox:checklistbox", "spinedit:spinedit", "groupbox:panel",
-      "stdlabel:stdlabel", "statuspanel:label", "statusbar:panel", "buttonedit:edit",
-      "vupdown:updown", "hupdown:updown", "captionlistbox:listbox",
-      "captionchecklistbox:checklistbox", "captioncombobox:combobox", "controlbar:controlbar",
-      "mainmenubar:mainmenubar", "vsplitter:splitter", "hsplitter:splitter",
-      "resizebutton:button", "bothhscrollbar:scrollbar", "bigtoolpanel:panel",
+      "button:button", "toolpanel:panel", "toolbutton:button", "checkbox:checkradio", "gauge:gauge",
+      "vgauge:gauge", "radiobox:checkradio", "panel:panel", "label:label", "trackbar:trackbar",
+      "htrackbar:trackbar", "grid:grid", "tab:tab", "edit:edit", "memo:memo",
+      "hscrollbar:scrollbar", "vscrollbar:scrollbar", "listbox:listbox", "combobox:combobox",
+      "checklistbox:checklistbox", "spinedit:spinedit", "groupbox:panel", "stdlabel:stdlabel",
+      "statuspanel:label", "statusbar:panel", "buttonedit:edit", "vupdown:updown", "hupdown:updown",
+      "captionlistbox:listbox", "captionchecklistbox:checklistbox", "captioncombobox:combobox",
+      "controlbar:controlbar", "mainmenubar:mainmenubar", "vsplitter:splitter",
+      "hsplitter:splitter", "resizebutton:button", "bothhscrollbar:scrollbar", "bigtoolpanel:panel",
       "bigtoolbutton:button", "toolmenubutton:menubutton", "toolmenutrackbutton:menubutton",
-      "bigtoolmenubutton:menubutton", "bigtoolmenutrackbutton:menubutton",
-      "scrollbox:scrollbox", "listview:listview", "treeview:treeview", "statusgauge:gauge",
-      "richedit:richedit", "expanel:expanel", "slider:slider", "bevel:bevel",
-      "statusedit:edit", "statusbuttonedit:edit", "statusspinedit:spinedit",
-      "statuscombobox:combobox", "toolspinedit:spinedit", "toolcombobox:combobox",
-      "tooledit:edit", "toolbuttonedit:edit", "resizetoolpanel:panel",
+      "bigtoolmenubutton:menubutton", "bigtoolmenutrackbutton:menubutton", "scrollbox:scrollbox",
+      "listview:listview", "treeview:treeview", "statusgauge:gauge", "richedit:richedit",
+      "expanel:expanel", "slider:slider", "bevel:bevel", "statusedit:edit", "statusbuttonedit:edit",
+      "statusspinedit:spinedit", "statuscombobox:combobox", "toolspinedit:spinedit",
+      "toolcombobox:combobox", "tooledit:edit", "toolbuttonedit:edit", "resizetoolpanel:panel",
       "resizetoolbutton:button", "editbutton:button", "vtracktoolbutton:button",
       "htracktoolbutton:button", "buttondelete:button",
       // A second "button" (looked up, the first wins) and entries that create nothing.
@@ -104,22 +104,24 @@ const std::vector<std::string>& SyntheticControlEntries() {
 
 std::string WriteSyntheticSkin(const std::string& Folder, const TSyntheticSkin& Skin) {
   WritePicture(Folder + "frame.bmp", Skin.PictureWidth, Skin.PictureHeight, PicturePixel, Skin, -1);
-  if (Skin.WithMask)
-    WritePicture(Folder + "mask.bmp", Skin.PictureWidth, Skin.PictureHeight, MaskPixel, Skin, 0);
-  std::vector<std::string> pictures{"picture=frame.bmp", "inactivepicture=",
-                                    std::string("mask=") + (Skin.WithMask ? "mask.bmp" : ""),
-                                    "rolluppicture=", "rollupmask=",
+  WritePicture(Folder + "mask.bmp", Skin.PictureWidth, Skin.PictureHeight, MaskPixel, Skin, 0);
+  std::vector<std::string> pictures{"picture=frame.bmp",
+                                    "inactivepicture=",
+                                    "mask=mask.bmp",
+                                    "rolluppicture=",
+                                    "rollupmask=",
                                     "activepicturescount=" + IntToStr(Skin.ActivePictureCount)};
   for (int i = 0; i < Skin.ActivePictureCount; ++i) {
     const std::string name = "active" + IntToStr(i) + ".bmp";
-    WritePicture(Folder + name, Skin.ActivePictureWidth, Skin.ActivePictureHeight, PicturePixel, Skin, i);
+    WritePicture(Folder + name, Skin.ActivePictureWidth, Skin.ActivePictureHeight, PicturePixel,
+                 Skin, i);
     pictures.push_back(IntToStr(i) + "=" + name);
   }
 
   std::string text;
-  text += Section("VERSION", {"skinname=Synthetic", "skinauthor=Test Bench",
-                              "authoremail=skins@example.org", "authorurl=http://example.org/",
-                              "skincomments=Generated for tests", "ver=2"});
+  text += Section("VERSION",
+                  {"skinname=Synthetic", "skinauthor=Test Bench", "authoremail=skins@example.org",
+                   "authorurl=http://example.org/", "skincomments=Generated for tests", "ver=2"});
   text += Section("PICTURES", pictures);
   text += Section("CURSORS", {"count=0"});
   text += Section("FORMINFO",

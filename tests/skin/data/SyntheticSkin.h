@@ -12,7 +12,6 @@
 struct TSyntheticSkin {
   int32_t PictureWidth = 147;  // odd, so the 1-bit mask's rows are padded
   int32_t PictureHeight = 120;
-  bool WithMask = true;
   int ActivePictureCount = 3;
   int32_t ActivePictureWidth = 61;
   int32_t ActivePictureHeight = 40;
