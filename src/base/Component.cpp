@@ -155,6 +155,14 @@ void TComponent::SetReading(bool Value) {
     FComponentState.Exclude(csReading);
 }
 
+void TComponent::SetDesigning(bool Value) {
+  if (Value)
+    FComponentState.Include(csDesigning);
+  else
+    FComponentState.Exclude(csDesigning);
+  for (TComponent* component : FComponents) component->SetDesigning(Value);
+}
+
 void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {

@@ -53,6 +53,9 @@ public:
   TComponentState ComponentState() const { return FComponentState; }
   // The form reader marks components while it sets their properties.
   void Loading() { FComponentState.Include(csLoading); }
+  // Host tools that build form data (the skin builder) mark a component, and the
+  // components it owns, as being designed; the running program never does.
+  void SetDesigning(bool Value);
   void SetReading(bool Value);
   // Called once all properties of the tree are read: ends csLoading.
   virtual void Loaded();

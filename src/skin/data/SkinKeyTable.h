@@ -103,8 +103,8 @@ private:
   const char* FKey;
   std::variant<int32_t T::*, std::string T::*, bool T::*, TRect T::*, TPoint T::*,
                TFontStyles T::*, TAlignment T::*, TStringList T::*, TspStretchType T::*,
-               TspMorphKind T::*, TspFramesPlacement T::*, TspRegulatorKind T::*,
-               TspGaugeKind T::*, TspStdButtonCommand T::*>
+               TspMorphKind T::*, TspInActiveEffect T::*, TspFramesPlacement T::*,
+               TspRegulatorKind T::*, TspGaugeKind T::*, TspStdButtonCommand T::*>
       FField;
   int32_t FIntegerAbsent = 0;
   const char* FTextAbsent = "";

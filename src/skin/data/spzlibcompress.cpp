@@ -47,7 +47,7 @@ TCompressionStream::TCompressionStream(TCompressionLevel compressionLevel, TStre
     : TCustomZlibStream(dest) {
   FZRec.next_out = FBuffer;
   FZRec.avail_out = kBufferSize;
-  CheckCompressResult(deflateInit(&FZRec, kLevels[compressionLevel]));
+  CheckCompressResult(deflateInit(&FZRec, kLevels[static_cast<int>(compressionLevel)]));
 }
 
 TCompressionStream::~TCompressionStream() {
@@ -133,7 +133,8 @@ int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
     }
     int result = CheckDecompressResult(inflate(&FZRec, Z_NO_FLUSH));
     if (result == Z_STREAM_END) break;  // nothing more comes after the end mark
-    if (result == Z_NEED_DICT) throw EDecompressionError("compression error");
+    // A preset dictionary is never used by stored skins; inflate would stall on it.
+    if (result == Z_NEED_DICT) CheckDecompressResult(Z_DATA_ERROR);
   }
   return count - static_cast<int32_t>(FZRec.avail_out);
 }
@@ -168,16 +169,20 @@ int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
 // --- whole streams -------------------------------------------------------------------
 
 void CompressStream(TStream& inStream, TStream& outStream) {
-  TCompressionStream compressor(clMax, outStream);
+  TCompressionStream compressor(TCompressionLevel::clMax, outStream);
   inStream.SetPosition(0);
   compressor.CopyFrom(inStream, inStream.Size());
   compressor.Finish();
 }
 
-void DecompressStream(TStream& outStream, TStream& inStream) {
+void DecompressStream(TStream& outStream, TStream& inStream, int64_t maxSize) {
   inStream.SetPosition(0);
   TDecompressionStream decompressor(inStream);
   uint8_t buffer[4096];
-  for (int32_t n; (n = decompressor.Read(buffer, sizeof buffer)) > 0;)
+  int64_t total = 0;
+  for (int32_t n; (n = decompressor.Read(buffer, sizeof buffer)) > 0;) {
+    total += n;
+    if (total > maxSize) throw EDecompressionError("Decompressed data too large");
     outStream.WriteBuffer(buffer, n);
+  }
 }

@@ -8,6 +8,7 @@
 #include "base/Streams.h"
 
 #include <cstdint>
+#include <limits>
 #include <zlib.h>
 
 VQ_DECLARE_EXCEPTION(EZlibError, Exception);
@@ -19,8 +20,9 @@ VQ_DECLARE_EXCEPTION(EDecompressionError, EZlibError);
 int CheckCompressResult(int code);
 int CheckDecompressResult(int code);
 
-// Index into the zlib levels 0 (none), 1 (fastest), -1 (default) and 9 (maximum).
-enum TCompressionLevel { clNone = 0, clFastest = 1, clDefault = 2, clMax = 3 };
+// Index into the zlib levels 0 (none), 1 (fastest), -1 (default) and 9 (maximum). Scoped,
+// since the colour constants clNone and clDefault share its member names.
+enum class TCompressionLevel { clNone = 0, clFastest = 1, clDefault = 2, clMax = 3 };
 
 class TCustomZlibStream : public TStream {
 public:
@@ -79,5 +81,7 @@ public:
 
 // Compresses all of inStream (from its beginning) into outStream at maximum level.
 void CompressStream(TStream& inStream, TStream& outStream);
-// Inflates all of inStream (from its beginning) into outStream.
-void DecompressStream(TStream& outStream, TStream& inStream);
+// Inflates all of inStream (from its beginning) into outStream. Output beyond maxSize
+// bytes raises EDecompressionError, so that a small input cannot claim unbounded memory.
+void DecompressStream(TStream& outStream, TStream& inStream,
+                      int64_t maxSize = std::numeric_limits<int64_t>::max());

@@ -40,7 +40,7 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t>& data) {
 
 TEST(ZlibStreams, RoundTripsAcrossBufferBoundaries) {
   for (size_t size : {size_t{0}, size_t{1}, size_t{4095}, size_t{4096}, size_t{4097},
-                      size_t{100000}}) {
+                      size_t{100000}, size_t{1} << 20}) {
     std::vector<uint8_t> data = Pattern(size);
     std::vector<uint8_t> packed = Compress(data);
     EXPECT_EQ(Uncompress(packed, size), data) << size;
@@ -59,7 +59,7 @@ TEST(ZlibStreams, AnEmptyInputGivesACompleteStream) {
 
 TEST(CompressionStream, SeekReportsBytesWrittenAndRefusesTheRest) {
   TMemoryStream out;
-  TCompressionStream stream(clDefault, out);
+  TCompressionStream stream(TCompressionLevel::clDefault, out);
   std::vector<uint8_t> data = Pattern(5000);
   stream.WriteBuffer(data.data(), 5000);
   EXPECT_EQ(stream.Seek(0, soCurrent), 5000);
@@ -79,7 +79,7 @@ TEST(CompressionStream, PutsTheWrappedStreamBackWhenSomeoneMovedIt) {
   out.WriteBuffer("HEAD", 4);
   std::vector<uint8_t> data = Pattern(30000);
   {
-    TCompressionStream stream(clMax, out);
+    TCompressionStream stream(TCompressionLevel::clMax, out);
     stream.WriteBuffer(data.data(), 15000);
     out.SetPosition(0);  // another user of the stream
     stream.WriteBuffer(data.data() + 15000, 15000);
@@ -171,6 +171,40 @@ TEST(DecompressionStream, CorruptDataRaisesCompressionError) {
   }
 }
 
+TEST(DecompressionStream, APresetDictionaryIsACompressionErrorNotAStall) {
+  z_stream z{};
+  ASSERT_EQ(deflateInit(&z, Z_BEST_COMPRESSION), Z_OK);
+  const Bytef dictionary[] = "skin picture mask";
+  ASSERT_EQ(deflateSetDictionary(&z, dictionary, sizeof dictionary), Z_OK);
+  std::vector<uint8_t> input = Pattern(3000), packed(4000);
+  z.next_in = input.data();
+  z.avail_in = static_cast<uInt>(input.size());
+  z.next_out = packed.data();
+  z.avail_out = static_cast<uInt>(packed.size());
+  ASSERT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+  packed.resize(z.total_out);
+  deflateEnd(&z);
+  ASSERT_TRUE(packed[1] & 0x20);  // the header's dictionary flag
+
+  TMemoryStream in, out;
+  Fill(in, packed);
+  try {
+    DecompressStream(out, in);
+    FAIL();
+  } catch (const EDecompressionError& e) {
+    EXPECT_EQ(e.Message(), "compression error");
+  }
+}
+
+TEST(DecompressStream, OutputBeyondTheBoundIsRefused) {
+  std::vector<uint8_t> data(50000, 'x');
+  TMemoryStream in, out, exact;
+  Fill(in, Compress(data));
+  EXPECT_THROW(DecompressStream(out, in, 49999), EDecompressionError);
+  DecompressStream(exact, in, 50000);
+  EXPECT_EQ(Bytes(exact), data);
+}
+
 // A stream parked beyond 2 GB.
 class TFarStream : public TStream {
 public:
@@ -182,7 +216,7 @@ public:
 TEST(ZlibStreams, AWrappedStreamPositionBeyond32BitsIsARangeError) {
   TFarStream far;
   EXPECT_THROW(TDecompressionStream{far}, ERangeError);
-  EXPECT_THROW((TCompressionStream{clMax, far}), ERangeError);
+  EXPECT_THROW((TCompressionStream{TCompressionLevel::clMax, far}), ERangeError);
 }
 
 }  // namespace

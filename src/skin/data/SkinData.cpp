@@ -1,0 +1,255 @@
+#include "SkinData.h"
+
+#include "CompressedSkinList.h"
+#include "CompressedStoredSkin.h"
+#include "ResourceStrData.h"
+#include "SkinDataFactory.h"
+#include "SkinIniCodecs.h"
+#include "SkinMessages.h"
+#include "SkinPayload.h"
+
+#include "base/IniFiles.h"
+#include "base/StrUtils.h"
+
+namespace {
+
+constexpr char PicturesSection[] = "PICTURES";
+
+struct TNameKey {
+  const char* Section;
+  const char* Key;
+  std::string TspSkinData::*Field;
+};
+
+// The descriptive strings of VERSION and the picture file names of PICTURES.
+constexpr TNameKey NameKeys[] = {
+    {"VERSION", "skinname", &TspSkinData::SkinName},
+    {"VERSION", "skinauthor", &TspSkinData::SkinAuthor},
+    {"VERSION", "authoremail", &TspSkinData::AuthorEmail},
+    {"VERSION", "authorurl", &TspSkinData::AuthorURL},
+    {"VERSION", "skincomments", &TspSkinData::SkinComments},
+    {PicturesSection, "picture", &TspSkinData::PictureName},
+    {PicturesSection, "mask", &TspSkinData::MaskName},
+    {PicturesSection, "rolluppicture", &TspSkinData::RollUpPictureName},
+    {PicturesSection, "rollupmask", &TspSkinData::RollUpMaskName},
+};
+
+// Reads a list section: each entry "IDName:keyword" whose keyword names a class of the
+// list becomes an entry of that class, which then reads its own section.
+template <class Entry>
+void LoadEntries(TCustomIniFile& IniFile, const std::string& Section,
+                 std::unique_ptr<Entry> (*Create)(const std::string&, const std::string&),
+                 std::vector<std::unique_ptr<Entry>>& List) {
+  const int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, "count", 0));
+  for (int32_t i = 0; i < count; ++i) {
+    std::string name, keyword;
+    TspSkinData::GetNameAndType(IniFile.ReadString(Section, IntToStr(i), ""), name, keyword);
+    if (std::unique_ptr<Entry> entry = Create(keyword, name)) {
+      List.push_back(std::move(entry));
+      List.back()->LoadFromFile(IniFile);
+    }
+  }
+}
+
+template <class List, class IDNameOf>
+int FindIDName(const List& list, const std::string& AIDName, IDNameOf idName) {
+  for (size_t i = 0; i < list.size(); ++i)
+    if (idName(list[i]) == AIDName) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+TspSkinData::TspSkinData(TComponent* AOwner) : TComponent(AOwner) {}
+
+TspSkinData::~TspSkinData() {
+  FEmpty = true;
+  ClearAll();
+}
+
+void TspSkinData::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  // The loaded skin stays; only the references go.
+  if (AComponent == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
+  if (AComponent == FResourceStrData) FResourceStrData = nullptr;
+  if (AComponent == FSkinList) FSkinList = nullptr;
+}
+
+template <class C>
+void TspSkinData::SetReference(C*& Field, C* Value) {
+  if (Field == Value) return;
+  if (Field != nullptr) Field->RemoveFreeNotification(this);
+  Field = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
+}
+
+void TspSkinData::SetSkinnableForm(bool Value) {
+  if (Value == FSkinnableForm) return;
+  FSkinnableForm = Value;
+  if (!Designing() && !ComponentState().Contains(csLoading))
+    SendSkinDataMessage(SP_SKINNABLE_FORM_CHANGED);
+}
+
+void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* Value) {
+  SetReference(FCompressedStoredSkin, Value);
+  if (!Designing() && Value != nullptr) LoadCompressedStoredSkin(Value);
+}
+
+void TspSkinData::SetResourceStrData(TspResourceStrData* Value) {
+  SetReference(FResourceStrData, Value);
+  if (!Designing()) SendSkinDataMessage(SP_RESOURCE_STRINGS_CHANGED);
+}
+
+void TspSkinData::SetSkinList(TspCompressedSkinList* Value) {
+  SetReference(FSkinList, Value);
+  if (!Designing()) LoadSkinList();
+}
+
+void TspSkinData::SetSkinIndex(int32_t Value) {
+  if (Value == FSkinIndex) return;
+  if (FSkinList == nullptr) {
+    FSkinIndex = Value;
+    return;
+  }
+  if (Value < 0 || Value >= FSkinList->Skins()->Count()) return;
+  FSkinIndex = Value;
+  if (!Designing()) LoadSkinList();
+}
+
+void TspSkinData::LoadSkinList() {
+  if (FSkinList == nullptr || FSkinIndex < 0 || FSkinIndex >= FSkinList->Skins()->Count()) return;
+  LoadCompressedStoredSkin(FSkinList->Skins()->Items(FSkinIndex)->Skin());
+}
+
+void TspSkinData::SendSkinDataMessage(uint32_t Msg) {
+  TspSkinMessageTargets& targets = SkinMessageTargets();
+  const intptr_t sender = reinterpret_cast<intptr_t>(this);
+  TComponent* ownerForm = Owner() != nullptr ? targets.OwnerForm(Owner()) : nullptr;
+  if (ownerForm != nullptr) targets.Send(ownerForm, Msg, sender, SkinMessageLParam);
+  // The count is read anew: a window may close while it handles the message.
+  for (int i = 0; i < targets.FormCount(); ++i) {
+    TComponent* form = targets.Forms(i);
+    if (form != ownerForm) targets.Send(form, Msg, sender, SkinMessageLParam);
+  }
+}
+
+int TspSkinData::GetIndex(const std::string& AIDName) const {
+  return FindIDName(ObjectList, AIDName,
+                    [](const auto& entry) -> const std::string& { return entry->IDName; });
+}
+
+int TspSkinData::GetControlIndex(const std::string& AIDName) const {
+  return FindIDName(CtrlList, AIDName,
+                    [](const auto& entry) -> const std::string& { return entry->IDName; });
+}
+
+int TspSkinData::GetAreaIndex(const std::string& AIDName) const {
+  return FindIDName(AreaList, AIDName,
+                    [](const TspDataSkinArea& area) -> const std::string& { return area.IDName; });
+}
+
+void TspSkinData::ClearAll() {
+  AreaList.clear();
+  ObjectList.clear();
+  CtrlList.clear();
+  ActivePictures.clear();
+  PopupWindow.WindowPictureIndex = -1;
+  HintWindow.WindowPictureIndex = -1;
+  ActivePicturesNames.Clear();
+  SkinColors.SetDefault();
+}
+
+void TspSkinData::ClearSkin() {
+  ClearAll();
+  for (TPixelImage* picture : {&Picture, &InActivePicture, &Mask, &RollUpPicture, &RollUpMask})
+    *picture = TPixelImage{};
+  for (std::string* name : {&PictureName, &MaskName, &RollUpPictureName, &RollUpMaskName})
+    name->clear();
+  FEmpty = true;
+}
+
+void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin) {
+  if (AStoredSkin == nullptr || AStoredSkin->IsEmpty()) return;
+  FEmpty = true;
+  FSkinChanging = true;
+  bool loaded = false;
+  try {
+    SendSkinDataMessage(SP_BEFORE_CHANGE_SKIN_DATA);
+    ClearSkin();
+    loaded = LoadPayload(*AStoredSkin);
+  } catch (...) {
+    // The windows go back to their default look; the caller learns why.
+    ClearSkin();
+    FSkinChanging = false;
+    SendSkinDataMessage(SP_CHANGE_SKIN_DATA);
+    SendSkinDataMessage(SP_AFTER_CHANGE_SKIN_DATA);
+    throw;
+  }
+  if (!loaded) {
+    // An unsupported version: the skin stays empty and the windows hear nothing more.
+    FSkinChanging = false;
+    return;
+  }
+  FEmpty = false;
+  SendSkinDataMessage(SP_CHANGE_SKIN_DATA);
+  FSkinChanging = false;
+  SendSkinDataMessage(SP_AFTER_CHANGE_SKIN_DATA);
+}
+
+bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
+  TspSkinPayload payload;
+  {
+    TMemoryStream stream;
+    AStoredSkin.DeCompressToStream(stream);
+    stream.SetPosition(0);
+    if (!ReadSkinPayload(stream, payload)) return false;
+  }
+  Picture = std::move(payload.Picture);
+  InActivePicture = std::move(payload.InActivePicture);
+  Mask = std::move(payload.Mask);
+  RollUpPicture = std::move(payload.RollUpPicture);
+  RollUpMask = std::move(payload.RollUpMask);
+  ActivePictures = std::move(payload.ActivePictures);
+
+  TMemIniFile ini;
+  ini.SetStrings(payload.IniText);
+  payload.IniText.Clear();
+  for (const TNameKey& name : NameKeys)
+    this->*name.Field = ini.ReadString(name.Section, name.Key, "");
+  ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);
+  LoadFormInfo(ini);
+  PopupWindow.LoadFromFile(ini);
+  HintWindow.LoadFromFile(ini);
+  SkinColors.LoadFromFile(ini);
+  LoadAreas(ini);
+  LoadObjects(ini);
+  LoadControls(ini);
+  return true;
+}
+
+void TspSkinData::LoadFormInfo(TCustomIniFile& IniFile) {
+  LoadSkinFormInfo(IniFile, !MaskName.empty(), *this);
+}
+
+void TspSkinData::LoadAreas(TCustomIniFile& IniFile) { ::LoadAreas(IniFile, AreaList); }
+
+void TspSkinData::LoadObjects(TCustomIniFile& IniFile) {
+  LoadEntries(IniFile, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
+}
+
+void TspSkinData::LoadControls(TCustomIniFile& IniFile) {
+  LoadEntries(IniFile, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
+}
+
+void TspSkinData::GetNameAndType(const std::string& S, std::string& AIDName,
+                                 std::string& ATypeName) {
+  const size_t colon = S.find(':');
+  if (colon == std::string::npos) {
+    AIDName.clear();
+    ATypeName.clear();
+    return;
+  }
+  AIDName = S.substr(0, colon);
+  ATypeName = S.substr(colon + 1);
+}

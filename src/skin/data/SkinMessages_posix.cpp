@@ -1,0 +1,19 @@
+#include "SkinMessages.h"
+
+namespace {
+
+// Without a window system there are no open windows to tell.
+class TNoWindows : public TspSkinMessageTargets {
+public:
+  TComponent* OwnerForm(TComponent*) override { return nullptr; }
+  int FormCount() override { return 0; }
+  TComponent* Forms(int) override { return nullptr; }
+  void Send(TComponent*, uint32_t, intptr_t, intptr_t) override {}
+};
+
+}  // namespace
+
+TspSkinMessageTargets& PlatformSkinMessageTargets() {
+  static TNoWindows targets;
+  return targets;
+}

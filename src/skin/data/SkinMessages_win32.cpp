@@ -1,0 +1,24 @@
+#include "SkinMessages.h"
+
+#include "classlib/Form.h"
+#include "classlib/Screen.h"
+
+namespace {
+
+class TScreenForms : public TspSkinMessageTargets {
+public:
+  TComponent* OwnerForm(TComponent* Owner) override { return dynamic_cast<TCustomForm*>(Owner); }
+  int FormCount() override { return Screen->FormCount(); }
+  TComponent* Forms(int Index) override { return Screen->Forms(Index); }
+  void Send(TComponent* Form, uint32_t Msg, intptr_t WParam, intptr_t LParam) override {
+    if (auto* form = dynamic_cast<TCustomForm*>(Form))
+      SendMessageA(form->Handle(), Msg, static_cast<WPARAM>(WParam), static_cast<LPARAM>(LParam));
+  }
+};
+
+}  // namespace
+
+TspSkinMessageTargets& PlatformSkinMessageTargets() {
+  static TScreenForms targets;
+  return targets;
+}

@@ -1,0 +1,101 @@
+#include "SkinPayload.h"
+
+#include "base/BmpCodec.h"
+#include "base/Exceptions.h"
+#include "base/Streams.h"
+
+namespace {
+
+// A picture record, the payload versions that carry it, and how it is written.
+struct TPictureRecord {
+  TPixelImage TspSkinPayload::*Picture;
+  bool (*CarriedBy)(int32_t Version);
+  bool IsMask;
+};
+
+constexpr bool EveryVersion(int32_t) { return true; }
+constexpr bool InActiveVersions(int32_t v) { return v == 2 || v == 3; }
+constexpr bool RollUpVersions(int32_t v) { return v == 1 || v == 2; }
+
+// In payload order.
+constexpr TPictureRecord PictureRecords[] = {
+    {&TspSkinPayload::Picture, EveryVersion, false},
+    {&TspSkinPayload::InActivePicture, InActiveVersions, false},
+    {&TspSkinPayload::Mask, EveryVersion, true},
+    {&TspSkinPayload::RollUpPicture, RollUpVersions, false},
+    {&TspSkinPayload::RollUpMask, RollUpVersions, true},
+};
+
+constexpr uint8_t PictureFollows = 0;
+constexpr uint8_t PictureEmpty = 1;
+
+// Reads one BMP file, keeping the skin's pictures within their pixel budget.
+class TPictureReader {
+public:
+  explicit TPictureReader(TStream& S) : FStream(S) {}
+
+  TPixelImage Read() {
+    TPixelImage image = ReadBmp(FStream);
+    FPixels += int64_t{image.Width()} * image.Height();
+    if (FPixels > MaxSkinPixels) throw EInvalidGraphic("Skin pictures too large");
+    return image;
+  }
+
+private:
+  TStream& FStream;
+  int64_t FPixels = 0;
+};
+
+}  // namespace
+
+int32_t ReadStoredSkinInt32(TStream& S) {
+  uint8_t b[4];
+  S.ReadBuffer(b, sizeof b);
+  return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                              (static_cast<uint32_t>(b[2]) << 16) |
+                              (static_cast<uint32_t>(b[3]) << 24));
+}
+
+void WriteStoredSkinInt32(TStream& S, int32_t Value) {
+  const uint32_t v = static_cast<uint32_t>(Value);
+  const uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                        static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+  S.WriteBuffer(b, sizeof b);
+}
+
+bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
+  const int32_t version = ReadStoredSkinInt32(S);
+  if (version > MaxStoredSkinVersion) return false;
+  TPictureReader pictures(S);
+  for (const TPictureRecord& record : PictureRecords) {
+    if (!record.CarriedBy(version)) continue;
+    uint8_t flag;
+    S.ReadBuffer(&flag, 1);
+    Payload.*record.Picture = flag == PictureFollows ? pictures.Read() : TPixelImage{};
+  }
+  // A count of 0 or less means none; a larger one is bounded by the pictures present,
+  // since each must be read whole.
+  const int32_t count = ReadStoredSkinInt32(S);
+  for (int32_t i = 0; i < count; ++i) Payload.ActivePictures.push_back(pictures.Read());
+  Payload.IniText.LoadFromStream(S);
+  return true;
+}
+
+void WriteSkinPayload(TStream& S, const TspSkinPayload& Payload) {
+  static_assert(EveryVersion(StoredSkinVersion) && InActiveVersions(StoredSkinVersion) &&
+                RollUpVersions(StoredSkinVersion));
+  WriteStoredSkinInt32(S, StoredSkinVersion);
+  for (const TPictureRecord& record : PictureRecords) {
+    const TPixelImage& picture = Payload.*record.Picture;
+    const uint8_t flag = picture.Empty() ? PictureEmpty : PictureFollows;
+    S.WriteBuffer(&flag, 1);
+    if (picture.Empty()) continue;
+    if (record.IsMask)
+      WriteMaskBmp(picture, S);
+    else
+      WriteBmp(picture, S);
+  }
+  WriteStoredSkinInt32(S, CheckedInt32(static_cast<int64_t>(Payload.ActivePictures.size())));
+  for (const TPixelImage& picture : Payload.ActivePictures) WriteBmp(picture, S);
+  Payload.IniText.SaveToStream(S);
+}

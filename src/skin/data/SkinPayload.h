@@ -1,0 +1,48 @@
+#pragma once
+// The byte formats of a stored skin.
+//
+// Payload (what the zlib data inflates to): a version, the picture records that version
+// carries (a flag byte, then a BMP file unless the flag marks the picture empty), the
+// active pictures (BMP files without flag bytes) and the skin's INI text, CR LF lines to
+// the end. Container (a compressed skin file, a skin-list item): a version, a byte count
+// N and N bytes of zlib data. Every number is a little-endian signed 32-bit integer.
+
+#include "base/PixelImage.h"
+#include "base/Strings.h"
+
+#include <cstdint>
+#include <vector>
+
+class TStream;
+
+// Readers accept every payload and container version up to this; writers write
+// StoredSkinVersion.
+inline constexpr int32_t MaxStoredSkinVersion = 3;
+inline constexpr int32_t StoredSkinVersion = 2;
+// All pictures of one skin together hold at most this many pixels (about 100 MB of
+// 24-bit pixels), however small the payload that describes them.
+inline constexpr int64_t MaxSkinPixels = TPixelImage::MaxPixels;
+// The most bytes a stored skin may inflate to.
+inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
+
+struct TspSkinPayload {
+  TPixelImage Picture;          // the window frame
+  TPixelImage InActivePicture;  // the frame of an inactive window
+  TPixelImage Mask;             // black pixels are inside the window shape
+  TPixelImage RollUpPicture;
+  TPixelImage RollUpMask;
+  std::vector<TPixelImage> ActivePictures;
+  TStringList IniText;
+};
+
+int32_t ReadStoredSkinInt32(TStream& S);  // raises EReadError when the stream ends
+void WriteStoredSkinInt32(TStream& S, int32_t Value);
+
+// Reads a payload from S's position. Returns false, having read only the version, when
+// the version is above MaxStoredSkinVersion. A payload cut short raises EReadError, a
+// malformed picture or one beyond the pixel budget EInvalidGraphic.
+bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
+// Writes a payload of StoredSkinVersion, which carries all five picture records (an
+// empty picture writes flag 1 and nothing else). Colour pictures are written as 24-bit
+// BMP files, the two masks as 1-bit ones.
+void WriteSkinPayload(TStream& S, const TspSkinPayload& Payload);

@@ -1,0 +1,264 @@
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinPayload.h"
+#include "skin/data/spzlibcompress.h"
+
+#include "SyntheticSkin.h"
+#include "TempFolder.h"
+
+#include "base/BmpCodec.h"
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<uint8_t> Bytes(const TStream& Stream) {
+  return dynamic_cast<const TMemoryStream&>(Stream).Bytes();
+}
+
+TMemoryStream Container(int32_t Version, int32_t Count, const std::string& Data) {
+  TMemoryStream stream;
+  WriteStoredSkinInt32(stream, Version);
+  WriteStoredSkinInt32(stream, Count);
+  stream.WriteBuffer(Data.data(), static_cast<int32_t>(Data.size()));
+  stream.SetPosition(0);
+  return stream;
+}
+
+void GiveData(TspCompressedStoredSkin& Skin, const std::string& Data) {
+  TMemoryStream data;
+  data.WriteBuffer(Data.data(), static_cast<int32_t>(Data.size()));
+  Skin.ReadData(data);
+}
+
+TEST(CompressedStoredSkin, TheContainerOfAnEmptySkinIsVersion2AndCount0) {
+  TspCompressedStoredSkin skin(nullptr);
+  EXPECT_TRUE(skin.IsEmpty());
+  TMemoryStream stream;
+  skin.SaveToCompressStream(stream);
+  EXPECT_EQ(stream.Bytes(), (std::vector<uint8_t>{2, 0, 0, 0, 0, 0, 0, 0}));
+
+  TspCompressedStoredSkin loaded(nullptr);
+  GiveData(loaded, "old");
+  loaded.LoadFromCompressStream(stream);
+  EXPECT_TRUE(loaded.IsEmpty());
+}
+
+TEST(CompressedStoredSkin, TheContainerRoundTripsFromPositionZeroOfTheStream) {
+  TspCompressedStoredSkin skin(nullptr);
+  GiveData(skin, "zlib bytes");
+  TMemoryStream stream;
+  stream.WriteBuffer("????", 4);  // the container is read from position 0 whatever comes
+  stream.SetPosition(0);
+  skin.SaveToCompressStream(stream);
+  EXPECT_EQ(stream.Size(), 8 + 10);
+
+  TspCompressedStoredSkin loaded(nullptr);
+  stream.SetPosition(13);
+  loaded.LoadFromCompressStream(stream);
+  EXPECT_EQ(Bytes(loaded.CompressedStream()), Bytes(skin.CompressedStream()));
+}
+
+TEST(CompressedStoredSkin, UnreadableContainersLeaveTheSkinEmpty) {
+  struct Case {
+    int32_t Version, Count;
+    const char* Data;
+    bool Loads;
+  } cases[] = {{2, 4, "data", true},
+               {3, 4, "data", true},
+               {-1, 4, "data", true},
+               {4, 4, "data", false},
+               {2, 0, "data", false},
+               {2, -1, "data", false},
+               {2, -2147483647 - 1, "", false},
+               {2, 2, "data", true}};
+  for (const Case& c : cases) {
+    TspCompressedStoredSkin skin(nullptr);
+    GiveData(skin, "previous");
+    TMemoryStream stream = Container(c.Version, c.Count, c.Data);
+    skin.LoadFromCompressStream(stream);
+    const std::string expected = c.Loads ? std::string(c.Data, c.Count) : "";
+    EXPECT_EQ(Bytes(skin.CompressedStream()),
+              std::vector<uint8_t>(expected.begin(), expected.end()))
+        << c.Version << " " << c.Count;
+  }
+}
+
+TEST(CompressedStoredSkin, ACountPastTheEndRaisesAndKeepsNothing) {
+  TspCompressedStoredSkin skin(nullptr);
+  GiveData(skin, "previous");
+  TMemoryStream stream = Container(2, 100, "only these bytes");
+  EXPECT_THROW(skin.LoadFromCompressStream(stream), EReadError);
+  EXPECT_TRUE(skin.IsEmpty());
+  TMemoryStream stub = Container(2, 1, "");
+  stub.SetSize(6);  // cut inside the count
+  EXPECT_THROW(skin.LoadFromCompressStream(stub), EReadError);
+  EXPECT_TRUE(skin.IsEmpty());
+}
+
+TEST(CompressedStoredSkin, CompressedFilesHoldTheContainer) {
+  TempFolder folder;
+  TspCompressedStoredSkin skin(nullptr);
+  GiveData(skin, "zlib bytes");
+  TMemoryStream container;
+  skin.SaveToCompressStream(container);
+  container.SaveToFile(folder / "skin.spz");
+
+  TspCompressedStoredSkin loaded(nullptr);
+  loaded.LoadFromCompressedFile(folder / "skin.spz");
+  EXPECT_EQ(Bytes(loaded.CompressedStream()), Bytes(skin.CompressedStream()));
+  EXPECT_THROW(loaded.LoadFromCompressedFile(folder / "missing.spz"), EFOpenError);
+  EXPECT_TRUE(loaded.IsEmpty());
+}
+
+TEST(CompressedStoredSkin, TheDataPropertyIsTheZlibDataAlone) {
+  TspCompressedStoredSkin skin(nullptr);
+  TMemoryStream property;
+  property.WriteBuffer("abc", 3);  // read whole, from its start
+  skin.ReadData(property);
+  TMemoryStream written;
+  skin.WriteData(written);
+  EXPECT_EQ(written.Bytes(), (std::vector<uint8_t>{'a', 'b', 'c'}));
+  TspCompressedStoredSkin empty(nullptr);
+  TMemoryStream none;
+  empty.WriteData(none);
+  EXPECT_EQ(none.Size(), 0);
+}
+
+TEST(CompressedStoredSkin, DecompressingWritesFromTheStreamsPosition) {
+  TspCompressedStoredSkin skin(nullptr);
+  TMemoryStream payload, packed;
+  payload.WriteBuffer("payload", 7);
+  CompressStream(payload, packed);
+  skin.ReadData(packed);
+  TMemoryStream out;
+  out.WriteBuffer("head:", 5);
+  skin.DeCompressToStream(out);
+  EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "head:payload");
+}
+
+class SkinBuilderTest : public ::testing::Test {
+protected:
+  std::string Build(const TSyntheticSkin& options = {}) {
+    iniName = WriteSyntheticSkin(folder.Path(), options);
+    skin.LoadFromIniFile(iniName);
+    return iniName;
+  }
+  TempFolder folder;
+  TspCompressedStoredSkin skin{nullptr};
+  std::string iniName;
+};
+
+TEST_F(SkinBuilderTest, BuildsAVersion2PayloadOfTheFoldersPicturesAndText) {
+  TSyntheticSkin options;
+  Build(options);
+  ASSERT_FALSE(skin.IsEmpty());
+  // zlib format at the maximum level: the header says so.
+  const std::vector<uint8_t>& zlib = Bytes(skin.CompressedStream());
+  EXPECT_EQ(zlib[0], 0x78);
+  EXPECT_EQ(zlib[1], 0xDA);
+
+  TMemoryStream stream;
+  skin.DeCompressToStream(stream);
+  EXPECT_EQ(stream.Bytes()[0], 2);  // payload version
+  stream.SetPosition(0);
+  TspSkinPayload payload;
+  ASSERT_TRUE(ReadSkinPayload(stream, payload));
+  ASSERT_EQ(payload.Picture.Width(), options.PictureWidth);
+  EXPECT_EQ(payload.Picture.Pixel(100, 7), SyntheticPixel(-1, 100, 7));
+  ASSERT_EQ(payload.Mask.Width(), options.PictureWidth);
+  EXPECT_EQ(payload.Mask.Pixel(0, 0), RGBColor(255, 255, 255));
+  EXPECT_EQ(payload.Mask.Pixel(options.PictureWidth - 3, 50), clBlack);
+  EXPECT_TRUE(payload.InActivePicture.Empty());
+  EXPECT_TRUE(payload.RollUpPicture.Empty());
+  EXPECT_TRUE(payload.RollUpMask.Empty());
+  ASSERT_EQ(payload.ActivePictures.size(), 3u);
+  EXPECT_EQ(payload.ActivePictures[2].Pixel(60, 39), SyntheticPixel(2, 60, 39));
+  TStringList lines;
+  lines.LoadFromFile(iniName);
+  EXPECT_EQ(payload.IniText.Text(), lines.Text());
+}
+
+TEST_F(SkinBuilderTest, EmptyPictureRecordsAreOneByteAndMasksAre1Bit) {
+  TSyntheticSkin options;
+  options.ActivePictureCount = 0;
+  Build(options);
+  TMemoryStream stream;
+  skin.DeCompressToStream(stream);
+  const std::vector<uint8_t>& b = stream.Bytes();
+  const size_t pictureSize = b[7] | (b[8] << 8) | (b[9] << 16);
+  size_t at = 5 + pictureSize;
+  EXPECT_EQ(b[at], 1);           // inactive picture: empty
+  EXPECT_EQ(b[at + 1], 0);       // mask
+  EXPECT_EQ(b[at + 2 + 28], 1);  // its bit count
+  at += 2 + (b[at + 4] | (b[at + 5] << 8));
+  EXPECT_EQ(b[at], 1);      // roll-up picture: empty
+  EXPECT_EQ(b[at + 1], 1);  // roll-up mask: empty
+  EXPECT_EQ(std::vector<uint8_t>(b.begin() + at + 2, b.begin() + at + 6),
+            (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(b[at + 6], '[');  // the INI text follows at once
+}
+
+TEST_F(SkinBuilderTest, AFolderLackingARequiredSectionChangesNothing) {
+  GiveData(skin, "kept");
+  for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"}) {
+    const std::string name = folder.WriteFile(
+        "partial.ini",
+        "[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n");
+    TStringList lines;
+    lines.LoadFromFile(name);
+    lines.Delete(lines.IndexOf(std::string("[") + section + "]"));
+    lines.SaveToFile(name);
+    EXPECT_NO_THROW(skin.LoadFromIniFile(name)) << section;
+    EXPECT_EQ(Bytes(skin.CompressedStream()), (std::vector<uint8_t>{'k', 'e', 'p', 't'}))
+        << section;
+  }
+  EXPECT_THROW(skin.LoadFromIniFile(folder / "none.ini"), EFOpenError);
+}
+
+TEST_F(SkinBuilderTest, AMissingOrMalformedPictureRaisesAndLeavesTheSkinEmpty) {
+  WriteSyntheticSkin(folder.Path());
+  DeleteFile(folder / "active1.bmp");
+  GiveData(skin, "old");
+  EXPECT_THROW(skin.LoadFromIniFile(folder / "skin.ini"), EFOpenError);
+  EXPECT_TRUE(skin.IsEmpty());
+
+  WriteSyntheticSkin(folder.Path());
+  folder.WriteFile("mask.bmp", "BM not really a bitmap at all, but long enough to have headers");
+  GiveData(skin, "old");
+  EXPECT_THROW(skin.LoadFromIniFile(folder / "skin.ini"), EInvalidGraphic);
+  EXPECT_TRUE(skin.IsEmpty());
+}
+
+TEST_F(SkinBuilderTest, TheFileNameSettersBuildOnlyWhileDesigning) {
+  const std::string ini = WriteSyntheticSkin(folder.Path());
+  skin.SetFileName(ini);  // at run time the name is only kept
+  EXPECT_EQ(skin.FileName(), ini);
+  EXPECT_TRUE(skin.IsEmpty());
+
+  skin.SetDesigning(true);
+  skin.Loading();  // a form being read restores names, not data
+  skin.SetFileName(ini);
+  EXPECT_EQ(skin.FileName(), ini);
+  EXPECT_TRUE(skin.IsEmpty());
+  skin.Loaded();
+
+  skin.SetFileName(ini);
+  EXPECT_EQ(skin.FileName(), "skin.ini");
+  ASSERT_FALSE(skin.IsEmpty());
+
+  TMemoryStream container;
+  skin.SaveToCompressStream(container);
+  container.SaveToFile(folder / "skin.spz");
+  TComponent form(nullptr);
+  auto* other = new TspCompressedStoredSkin(&form);
+  other->SetCompressedFileName(folder / "skin.spz");
+  EXPECT_TRUE(other->IsEmpty());
+  form.SetDesigning(true);  // a designed form's components are designed too
+  other->SetCompressedFileName(folder / "skin.spz");
+  EXPECT_EQ(other->CompressedFileName(), "skin.spz");
+  EXPECT_EQ(Bytes(other->CompressedStream()), Bytes(skin.CompressedStream()));
+}
+
+}  // namespace

@@ -1,0 +1,361 @@
+#include "skin/data/SkinData.h"
+
+#include "FakeForms.h"
+#include "SyntheticSkin.h"
+#include "TempFolder.h"
+
+#include "skin/data/CompressedSkinList.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/ResourceStrData.h"
+#include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinEditData.h"
+#include "skin/data/SkinPayload.h"
+#include "skin/data/spzlibcompress.h"
+
+#include "base/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using TSent = TFakeForms::TSent;
+
+// The nine messages of a completed load, owner first.
+std::vector<TSent> LoadMessages(const std::vector<TComponent*>& order) {
+  std::vector<TSent> sent;
+  for (TComponent* form : order) sent.push_back({form, SP_BEFORE_CHANGE_SKIN_DATA, true, true});
+  for (TComponent* form : order) sent.push_back({form, SP_CHANGE_SKIN_DATA, false, true});
+  for (TComponent* form : order) sent.push_back({form, SP_AFTER_CHANGE_SKIN_DATA, false, false});
+  return sent;
+}
+
+// Stored skin data made of a payload given as bytes.
+void StorePayload(TspCompressedStoredSkin& Skin, const std::string& Payload) {
+  TMemoryStream payload, packed;
+  payload.WriteBuffer(Payload.data(), static_cast<int32_t>(Payload.size()));
+  CompressStream(payload, packed);
+  Skin.ReadData(packed);
+}
+
+std::string PayloadOf(int32_t Version, const std::string& IniText) {
+  TMemoryStream stream;
+  WriteStoredSkinInt32(stream, Version);
+  const char noPictures[] = {1, 1, 1, 1, 1};
+  stream.WriteBuffer(noPictures, 5);
+  WriteStoredSkinInt32(stream, 0);
+  stream.WriteBuffer(IniText.data(), static_cast<int32_t>(IniText.size()));
+  return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+class SkinDataTest : public ::testing::Test {
+protected:
+  SkinDataTest() {
+    stored.LoadFromIniFile(WriteSyntheticSkin(folder.Path(), options));
+    data = new TspSkinData(forms.Form(1));
+  }
+
+  TempFolder folder;
+  TSyntheticSkin options;
+  TFakeForms forms{3};
+  TspCompressedStoredSkin stored{nullptr};
+  TspSkinData* data;  // owned by the second form
+};
+
+TEST_F(SkinDataTest, ANewComponentIsEmptyAndSendsNothing) {
+  EXPECT_TRUE(data->Empty());
+  EXPECT_FALSE(data->SkinChanging());
+  EXPECT_TRUE(data->SkinnableForm());
+  EXPECT_TRUE(data->EnableSkinEffects());
+  EXPECT_EQ(data->SkinIndex(), 0);
+  EXPECT_EQ(data->SkinColors.cBtnFace, 0);
+  EXPECT_EQ(data->BGPictureIndex, -1);
+  EXPECT_EQ(data->CursorIndex, -1);
+  EXPECT_EQ(data->StartCursorIndex, 1);
+  EXPECT_EQ(data->GetControlIndex("button"), -1);
+  EXPECT_TRUE(forms.Sent.empty());
+}
+
+TEST_F(SkinDataTest, LoadsPicturesTextAndEntries) {
+  data->SetCompressedStoredSkin(&stored);
+  ASSERT_FALSE(data->Empty());
+  EXPECT_EQ(data->Picture.Width(), options.PictureWidth);
+  EXPECT_EQ(data->Picture.Pixel(146, 119), SyntheticPixel(-1, 146, 119));
+  EXPECT_EQ(data->Mask.Pixel(1, 1), RGBColor(255, 255, 255));
+  EXPECT_EQ(data->Mask.Pixel(2, 2), clBlack);
+  EXPECT_TRUE(data->InActivePicture.Empty());
+  EXPECT_TRUE(data->RollUpPicture.Empty());
+  ASSERT_EQ(data->ActivePictures.size(), 3u);
+  EXPECT_EQ(data->ActivePictures[1].Pixel(5, 6), SyntheticPixel(1, 5, 6));
+
+  EXPECT_EQ(data->SkinName, "Synthetic");
+  EXPECT_EQ(data->SkinAuthor, "Test Bench");
+  EXPECT_EQ(data->AuthorEmail, "skins@example.org");
+  EXPECT_EQ(data->AuthorURL, "http://example.org/");
+  EXPECT_EQ(data->SkinComments, "Generated for tests");
+  EXPECT_EQ(data->PictureName, "frame.bmp");
+  EXPECT_EQ(data->MaskName, "mask.bmp");
+  EXPECT_EQ(data->RollUpPictureName, "");
+  ASSERT_EQ(data->ActivePicturesNames.Count(), 3);
+  EXPECT_EQ(data->ActivePicturesNames.Strings(2), "active2.bmp");
+
+  EXPECT_EQ(data->PopupWindow.WindowPictureIndex, 1);
+  EXPECT_EQ(data->HintWindow.FontName, "Tahoma");
+  EXPECT_EQ(data->SkinColors.cBtnFace, 12632256);
+  EXPECT_EQ(data->SkinColors.cBtnText, 0);  // absent colours load as 0
+  EXPECT_EQ(data->StretchType, stvert);
+  EXPECT_EQ(data->InActiveEffect, iegrayscale);
+  EXPECT_EQ(data->StatusBarName, "statusbar");
+
+  // 13 objects of a full skin; 65 controls and a second "button"; what has no class is skipped.
+  ASSERT_EQ(data->ObjectList.size(), 13u);
+  ASSERT_EQ(data->CtrlList.size(), 66u);
+  ASSERT_EQ(data->AreaList.size(), 2u);
+  EXPECT_NE(dynamic_cast<TspDataSkinCaption*>(data->ObjectList[1].get()), nullptr);
+  EXPECT_NE(dynamic_cast<TspDataSkinButtonControl*>(data->CtrlList[0].get()), nullptr);
+  EXPECT_NE(dynamic_cast<TspDataSkinEditControl*>(data->CtrlList[65].get()), nullptr);
+  EXPECT_EQ(data->CtrlList[2]->SkinRect, (TRect{2, 0, 22, 18}));  // read from its section
+  EXPECT_EQ(data->AreaList[0].AreaRect, (TRect{120, 2, 136, 18}));
+}
+
+TEST_F(SkinDataTest, LookupsFindTheFirstExactMatch) {
+  data->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(data->GetControlIndex("button"), 0);
+  EXPECT_EQ(data->GetControlIndex("buttondelete"), 64);
+  EXPECT_EQ(data->GetControlIndex("Button"), -1);
+  EXPECT_EQ(data->GetControlIndex("butto"), -1);
+  EXPECT_EQ(data->GetControlIndex("mystery"), -1);
+  EXPECT_EQ(data->GetControlIndex(""), -1);
+  EXPECT_EQ(data->GetIndex("caption"), 1);
+  EXPECT_EQ(data->GetIndex("traybutton"), 12);
+  EXPECT_EQ(data->GetIndex("odd"), -1);
+  EXPECT_EQ(data->GetIndex("button"), -1);  // a control, not an object
+  EXPECT_EQ(data->GetAreaIndex("dragarea"), 1);
+  EXPECT_EQ(data->GetAreaIndex("DragArea"), -1);
+
+  // Another component loading the same stored skin builds entries of its own.
+  auto* other = new TspSkinData(forms.Form(0));
+  other->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(other->GetControlIndex("memo"), data->GetControlIndex("memo"));
+  EXPECT_NE(other->CtrlList[14].get(), data->CtrlList[14].get());
+}
+
+TEST_F(SkinDataTest, ALoadTellsTheOwnerFormFirstThenTheOtherForms) {
+  data->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(forms.Sent, LoadMessages({forms.Form(1), forms.Form(0), forms.Form(2)}));
+  EXPECT_FALSE(forms.BadLParam);
+
+  // Loading again runs the whole sequence; the old entries last through message 1225.
+  forms.Sent.clear();
+  std::vector<size_t> entriesSeen;
+  forms.OnSend = [&](TspSkinData& sender, uint32_t msg) {
+    if (msg == SP_BEFORE_CHANGE_SKIN_DATA) entriesSeen.push_back(sender.CtrlList.size());
+  };
+  data->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(forms.Sent, LoadMessages({forms.Form(1), forms.Form(0), forms.Form(2)}));
+  EXPECT_EQ(entriesSeen, (std::vector<size_t>{66, 66, 66}));
+}
+
+TEST_F(SkinDataTest, AComponentWhoseOwnerIsNoFormTellsEveryForm) {
+  TComponent owner(nullptr);
+  auto* loose = new TspSkinData(&owner);
+  loose->LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(forms.Sent, LoadMessages({forms.Form(0), forms.Form(1), forms.Form(2)}));
+  forms.Sent.clear();
+  TspSkinData unowned(nullptr);
+  unowned.LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(forms.Sent, LoadMessages({forms.Form(0), forms.Form(1), forms.Form(2)}));
+}
+
+TEST_F(SkinDataTest, AnEmptyStoredSkinOrNoneChangesNothing) {
+  TspCompressedStoredSkin empty(nullptr);
+  data->SetCompressedStoredSkin(&empty);
+  EXPECT_TRUE(data->Empty());
+  EXPECT_TRUE(forms.Sent.empty());
+
+  data->SetCompressedStoredSkin(&stored);
+  forms.Sent.clear();
+  data->SetCompressedStoredSkin(&empty);
+  data->SetCompressedStoredSkin(nullptr);
+  EXPECT_EQ(data->CompressedStoredSkin(), nullptr);
+  EXPECT_TRUE(forms.Sent.empty());
+  EXPECT_FALSE(data->Empty());  // the loaded skin stays
+  EXPECT_EQ(data->GetControlIndex("memo"), 14);
+}
+
+TEST_F(SkinDataTest, AnUnsupportedPayloadVersionLeavesTheSkinEmptyAfterOneMessage) {
+  data->SetCompressedStoredSkin(&stored);
+  forms.Sent.clear();
+  TspCompressedStoredSkin future(nullptr);
+  StorePayload(future, PayloadOf(4, "[VERSION]\r\n"));
+  data->LoadCompressedStoredSkin(&future);
+  EXPECT_TRUE(data->Empty());
+  EXPECT_FALSE(data->SkinChanging());
+  EXPECT_TRUE(data->CtrlList.empty());
+  EXPECT_TRUE(data->Picture.Empty());
+  ASSERT_EQ(forms.Sent.size(), 3u);
+  EXPECT_EQ(forms.Sent[0], (TSent{forms.Form(1), SP_BEFORE_CHANGE_SKIN_DATA, true, true}));
+}
+
+TEST_F(SkinDataTest, AFailedLoadClearsTheSkinAndTellsTheWindowsBeforeTheErrorGoesOn) {
+  std::string corruptZlib = "\x78\xDA not deflate data at all";
+  TspCompressedStoredSkin badZlib(nullptr), badPicture(nullptr), badText(nullptr);
+  TMemoryStream zlib;
+  zlib.WriteBuffer(corruptZlib.data(), static_cast<int32_t>(corruptZlib.size()));
+  badZlib.ReadData(zlib);
+  std::string cutPicture = PayloadOf(2, "");
+  cutPicture[4] = 0;  // a picture should follow but none does
+  StorePayload(badPicture, cutPicture);
+  StorePayload(badText,
+               PayloadOf(2, "[SKINCONTROLS]\r\ncount=1\r\n0=b:button\r\n[b]\r\nskinrect=1,2\r\n"));
+
+  for (TspCompressedStoredSkin* bad : {&badZlib, &badPicture, &badText}) {
+    data->SetCompressedStoredSkin(&stored);
+    forms.Sent.clear();
+    EXPECT_THROW(data->SetCompressedStoredSkin(bad), Exception);
+    EXPECT_TRUE(data->Empty());
+    EXPECT_FALSE(data->SkinChanging());
+    EXPECT_TRUE(data->CtrlList.empty());
+    EXPECT_TRUE(data->ActivePictures.empty());
+    EXPECT_TRUE(data->Picture.Empty());
+    std::vector<TSent> expected;
+    for (int i : {1, 0, 2})
+      expected.push_back({forms.Form(i), SP_BEFORE_CHANGE_SKIN_DATA, true, true});
+    for (uint32_t msg : {SP_CHANGE_SKIN_DATA, SP_AFTER_CHANGE_SKIN_DATA})
+      for (int i : {1, 0, 2}) expected.push_back({forms.Form(i), msg, true, false});
+    EXPECT_EQ(forms.Sent, expected);
+  }
+  data->SetCompressedStoredSkin(&stored);  // and the component loads again afterwards
+  EXPECT_FALSE(data->Empty());
+}
+
+TEST_F(SkinDataTest, SkinnableFormTellsTheWindowsOfARealChangeOnly) {
+  data->SetSkinnableForm(true);
+  EXPECT_TRUE(forms.Sent.empty());
+  data->SetSkinnableForm(false);
+  EXPECT_EQ(forms.Sent,
+            (std::vector<TSent>{{forms.Form(1), SP_SKINNABLE_FORM_CHANGED, true, false},
+                                {forms.Form(0), SP_SKINNABLE_FORM_CHANGED, true, false},
+                                {forms.Form(2), SP_SKINNABLE_FORM_CHANGED, true, false}}));
+  forms.Sent.clear();
+  data->Loading();
+  data->SetSkinnableForm(true);
+  data->Loaded();
+  data->SetDesigning(true);
+  data->SetSkinnableForm(false);
+  EXPECT_FALSE(data->SkinnableForm());
+  EXPECT_TRUE(forms.Sent.empty());
+}
+
+TEST_F(SkinDataTest, AssigningResourceStringsAlwaysTellsTheWindowsUnlessDesigning) {
+  TspResourceStrData strings(nullptr);
+  data->SetResourceStrData(&strings);
+  data->SetResourceStrData(&strings);
+  data->SetResourceStrData(nullptr);
+  ASSERT_EQ(forms.Sent.size(), 9u);
+  EXPECT_EQ(forms.Sent[0], (TSent{forms.Form(1), SP_RESOURCE_STRINGS_CHANGED, true, false}));
+  forms.Sent.clear();
+  data->SetDesigning(true);
+  data->SetResourceStrData(&strings);
+  EXPECT_EQ(data->ResourceStrData(), &strings);
+  EXPECT_TRUE(forms.Sent.empty());
+  data->SetResourceStrData(nullptr);
+}
+
+TEST_F(SkinDataTest, WhileDesigningAStoredSkinIsOnlyReferenced) {
+  data->SetDesigning(true);
+  data->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(data->CompressedStoredSkin(), &stored);
+  EXPECT_TRUE(data->Empty());
+  EXPECT_TRUE(forms.Sent.empty());
+  data->SetCompressedStoredSkin(nullptr);
+}
+
+TEST_F(SkinDataTest, ReferencedComponentsThatGoAreForgottenAndTheSkinStays) {
+  TComponent elsewhere(nullptr);  // another window's components
+  auto* skin = new TspCompressedStoredSkin(&elsewhere);
+  skin->LoadFromIniFile(folder / "skin.ini");
+  auto* strings = new TspResourceStrData(&elsewhere);
+  auto* list = new TspCompressedSkinList(&elsewhere);
+  data->SetCompressedStoredSkin(skin);
+  data->SetResourceStrData(strings);
+  data->SetSkinList(list);
+  skin->Free();
+  strings->Free();
+  list->Free();
+  EXPECT_EQ(data->CompressedStoredSkin(), nullptr);
+  EXPECT_EQ(data->ResourceStrData(), nullptr);
+  EXPECT_EQ(data->SkinList(), nullptr);
+  EXPECT_FALSE(data->Empty());
+}
+
+TEST_F(SkinDataTest, DestroyingTheComponentSendsNothing) {
+  data->SetCompressedStoredSkin(&stored);
+  forms.Sent.clear();
+  data->Free();
+  EXPECT_TRUE(forms.Sent.empty());
+}
+
+class SkinListTest : public SkinDataTest {
+protected:
+  SkinListTest() {
+    auto* first = static_cast<TspSkinListItem*>(list.Skins()->Add());
+    TMemoryStream zlib;
+    stored.WriteData(zlib);
+    first->Skin()->ReadData(zlib);
+    auto* second = static_cast<TspSkinListItem*>(list.Skins()->Add());
+    StorePayload(*second->Skin(), PayloadOf(2, "[VERSION]\r\nskinname=Second\r\n"));
+  }
+  TspCompressedSkinList list{nullptr};
+};
+
+TEST_F(SkinListTest, SkinIndexPicksTheListsSkin) {
+  data->SetSkinList(&list);
+  EXPECT_EQ(data->SkinName, "Synthetic");
+  data->SetSkinIndex(1);
+  EXPECT_EQ(data->SkinIndex(), 1);
+  EXPECT_EQ(data->SkinName, "Second");
+  forms.Sent.clear();
+  data->SetSkinIndex(1);  // the same index
+  data->SetSkinIndex(2);  // beyond the list
+  data->SetSkinIndex(-1);
+  EXPECT_EQ(data->SkinIndex(), 1);
+  EXPECT_EQ(data->SkinName, "Second");
+  EXPECT_TRUE(forms.Sent.empty());
+  data->SetSkinList(nullptr);
+}
+
+TEST_F(SkinListTest, WithoutAListAnyIndexIsKeptAndNothingLoads) {
+  data->SetSkinIndex(5);
+  EXPECT_EQ(data->SkinIndex(), 5);
+  data->SetSkinList(&list);  // index 5 is not in the list
+  EXPECT_TRUE(data->Empty());
+  EXPECT_TRUE(forms.Sent.empty());
+  data->SetSkinList(nullptr);
+  data->SetDesigning(true);
+  data->SetSkinIndex(0);
+  data->SetSkinList(&list);
+  data->SetSkinIndex(1);
+  EXPECT_TRUE(data->Empty());
+  data->SetSkinList(nullptr);
+}
+
+TEST(SkinDataEntries, EntriesSplitAtTheFirstColon) {
+  struct Case {
+    const char* Entry;
+    const char* Name;
+    const char* Type;
+  } cases[] = {{"button:button", "button", "button"},
+               {"x:y:z", "x", "y:z"},
+               {":button", "", "button"},
+               {"name:", "name", ""},
+               {"nocolon", "", ""},
+               {"", "", ""}};
+  for (const Case& c : cases) {
+    std::string name = "?", type = "?";
+    TspSkinData::GetNameAndType(c.Entry, name, type);
+    EXPECT_EQ(name, c.Name) << c.Entry;
+    EXPECT_EQ(type, c.Type) << c.Entry;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// The skin messages reach real windows: the owner form first, then the screen's other
+// forms, each handled before the next is sent.
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/ResourceStrData.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinMessages.h"
+
+#include "SyntheticSkin.h"
+#include "TempFolder.h"
+
+#include "classlib/Application.h"
+#include "classlib/Form.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+struct TReceived {
+  TComponent* Form;
+  UINT Msg;
+  bool Empty;
+  bool SkinChanging;
+  friend bool operator==(const TReceived&, const TReceived&) = default;
+};
+
+// A window that records the skin messages it handles, with the sender's flags then.
+class TSkinMessageCounter : public TForm {
+public:
+  explicit TSkinMessageCounter(std::vector<TReceived>& Log) : TForm(Application), FLog(Log) {}
+
+  void Dispatch(TMessage& Message) override {
+    switch (Message.Msg) {
+      case SP_BEFORE_CHANGE_SKIN_DATA:
+      case SP_CHANGE_SKIN_DATA:
+      case SP_AFTER_CHANGE_SKIN_DATA:
+      case SP_RESOURCE_STRINGS_CHANGED:
+      case SP_SKINNABLE_FORM_CHANGED: {
+        auto* sender = reinterpret_cast<TspSkinData*>(Message.WParam);
+        FLog.push_back({this, Message.Msg, sender->Empty(), sender->SkinChanging()});
+        BadLParam = BadLParam || Message.LParam != 1000;
+        return;
+      }
+      default:
+        TForm::Dispatch(Message);
+    }
+  }
+
+  bool BadLParam = false;
+
+private:
+  std::vector<TReceived>& FLog;
+};
+
+class SkinMessagesTest : public ::testing::Test {
+protected:
+  SkinMessagesTest() {
+    stored.LoadFromIniFile(WriteSyntheticSkin(folder.Path()));
+    for (auto*& form : forms) form = new TSkinMessageCounter(log);
+  }
+  ~SkinMessagesTest() override {
+    for (auto* form : forms) form->Free();
+  }
+
+  std::vector<TReceived> Expected(std::initializer_list<int> order, UINT Msg, bool Empty,
+                                  bool Changing) {
+    std::vector<TReceived> expected;
+    for (int i : order) expected.push_back({forms[i], Msg, Empty, Changing});
+    return expected;
+  }
+
+  TempFolder folder;
+  TspCompressedStoredSkin stored{nullptr};
+  std::vector<TReceived> log;
+  TSkinMessageCounter* forms[3];
+};
+
+TEST_F(SkinMessagesTest, ALoadReachesTheOwnerFormFirstThenTheOthersInOrder) {
+  ASSERT_FALSE(forms[2]->HandleAllocated());
+  auto* data = new TspSkinData(forms[1]);
+  data->SetCompressedStoredSkin(&stored);
+  std::vector<TReceived> expected;
+  for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
+                                      std::tuple{SP_CHANGE_SKIN_DATA, false, true},
+                                      std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
+    for (const TReceived& r : Expected({1, 0, 2}, msg, empty, changing)) expected.push_back(r);
+  EXPECT_EQ(log, expected);
+  EXPECT_TRUE(forms[2]->HandleAllocated());  // a form without a window got one
+  for (auto* form : forms) EXPECT_FALSE(form->BadLParam);
+}
+
+TEST_F(SkinMessagesTest, WithoutAnOwnerFormEveryFormIsToldInOrder) {
+  TspSkinData data(nullptr);
+  data.SetSkinnableForm(false);
+  EXPECT_EQ(log, Expected({0, 1, 2}, SP_SKINNABLE_FORM_CHANGED, true, false));
+  log.clear();
+  TspResourceStrData strings(nullptr);
+  data.SetResourceStrData(&strings);
+  EXPECT_EQ(log, Expected({0, 1, 2}, SP_RESOURCE_STRINGS_CHANGED, true, false));
+}
+
+}  // namespace
