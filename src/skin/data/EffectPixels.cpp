@@ -89,9 +89,7 @@ void ClampRGB(int& R, int& G, int& B) {
   B = ClampChannel(B);
 }
 
-TEffectPixels::TEffectPixels(uint8_t* Bits, int32_t Width, int32_t Height) {
-  Attach(Bits, Width, Height);
-}
+TEffectPixels::TEffectPixels(uint8_t* Bits, int32_t Width, int32_t Height) { Attach(Bits, Width, Height); }
 
 void TEffectPixels::Attach(uint8_t* Bits, int32_t Width, int32_t Height) {
   const bool empty = Bits == nullptr || Width < 1 || Height < 1;
@@ -202,8 +200,7 @@ void TEffectPixels::MorphRightGrad(const TEffectPixels& Other, double Kf) {
   if (!SameSize(Other)) return;
   const int32_t p = std::clamp(FWidth - RoundHalfEven(FWidth * ClampedFactor(Kf)), 0, FWidth - 1);
   const double step = 1.0 / (FWidth - p);
-  for (int32_t y = 0; y < FHeight; ++y)
-    BlendRun(GetScanLine(y), Other.GetScanLine(y), FWidth - 1, p, step);
+  for (int32_t y = 0; y < FHeight; ++y) BlendRun(GetScanLine(y), Other.GetScanLine(y), FWidth - 1, p, step);
 }
 
 void TEffectPixels::MorphLeftSlide(const TEffectPixels& Other, double Kf) {
@@ -237,8 +234,7 @@ void TEffectPixels::MorphPush(const TEffectPixels& Other, double Kf) {
   }
 }
 
-void TEffectPixels::MorphRect(const TEffectPixels& Other, const TRect& R, double Kf, int32_t X,
-                              int32_t Y) {
+void TEffectPixels::MorphRect(const TEffectPixels& Other, const TRect& R, double Kf, int32_t X, int32_t Y) {
   if (Other.FWidth < 1 || FWidth < 1) return;
   const double k = ClampedFactor(Kf);
   const TRect area = IntersectRect(R, TRect{0, 0, FWidth, FHeight});

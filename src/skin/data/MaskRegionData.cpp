@@ -12,8 +12,8 @@ constexpr size_t HeaderSize = 32;
 constexpr size_t RectSize = 16;
 
 int32_t Saturated(int64_t Value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 bool IsBlack(const uint8_t* Pixel) { return (Pixel[0] | Pixel[1] | Pixel[2]) == 0; }
@@ -32,8 +32,7 @@ void PutRect(uint8_t*& At, const TRect& R) {
 
 }  // namespace
 
-std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX,
-                                int32_t DY) {
+std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
   std::vector<TRect> runs;
   if (Bits == nullptr || Width < 1 || Height < 1) return runs;
   const size_t stride = static_cast<size_t>(TPixelImage::StrideFor(Width, 24));
@@ -47,8 +46,8 @@ std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Heig
       }
       const int32_t start = x;
       while (x < Width && IsBlack(row + x * 3)) ++x;
-      runs.push_back({Saturated(int64_t{start} + DX), Saturated(int64_t{y} + DY),
-                      Saturated(int64_t{x} + DX), Saturated(int64_t{y} + 1 + DY)});
+      runs.push_back({Saturated(int64_t{start} + DX), Saturated(int64_t{y} + DY), Saturated(int64_t{x} + DX),
+                      Saturated(int64_t{y} + 1 + DY)});
     }
   }
   return runs;
@@ -67,8 +66,7 @@ TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound) 
   return block;
 }
 
-TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX,
-                              int32_t DY) {
+TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
   const TRect bound{DX, DY, Saturated(int64_t{Width} + DX), Saturated(int64_t{Height} + DY)};
   return RgnDataBlock(MaskRunRects(Bits, Width, Height, DX, DY), bound);
 }

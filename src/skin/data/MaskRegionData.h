@@ -14,13 +14,11 @@ using TRgnDataBlock = std::vector<uint8_t>;
 
 // The runs of black pixels, moved by (DX, DY), in row order and left to right within a
 // row; the right edge is exclusive. Coordinates beyond the 32-bit range saturate.
-std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX,
-                                int32_t DY);
+std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY);
 
 // The block for Rects: dwSize 32, iType 1 (RDH_RECTANGLES), nCount, nRgnSize 0, rcBound
 // Bound, then the rectangles. Raises EIntOverflow when it would pass 2 GiB.
 TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound);
 
 // The block of a mask's black runs with bounds (DX, DY, Width + DX, Height + DY).
-TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX,
-                              int32_t DY);
+TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY);

@@ -36,9 +36,11 @@ void FitToWidth(TText& Text, int MaxWidth, const TText& Ellipsis, TMeasure Width
 
 std::string ToAnsi(const std::wstring& WS) {
   if (WS.empty()) return {};
-  const int length = WideCharToMultiByte(CP_ACP, 0, WS.data(), static_cast<int>(WS.size()), nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, WS.data(), static_cast<int>(WS.size()), nullptr, 0, nullptr, nullptr);
   std::string ansi(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, WS.data(), static_cast<int>(WS.size()), ansi.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, WS.data(), static_cast<int>(WS.size()), ansi.data(), length, nullptr,
+                      nullptr);
   return ansi;
 }
 
@@ -73,7 +75,8 @@ void FilledRectangle(TCanvas* Canvas, const TRect& R, TColor Color) {
 }  // namespace
 
 void FitTextToWidth(TCanvas* Canvas, std::string& S, int MaxWidth) {
-  FitToWidth(S, MaxWidth, std::string("..."), [Canvas](const std::string& text) { return Canvas->TextWidth(text); });
+  FitToWidth(S, MaxWidth, std::string("..."),
+             [Canvas](const std::string& text) { return Canvas->TextWidth(text); });
 }
 
 void FitWideTextToWidth(TCanvas* Canvas, std::wstring& WS, int MaxWidth) {
@@ -128,10 +131,18 @@ void DrawArrowImage(TCanvas* Canvas, const TRect& R, TColor Color, int Code) {
   const int cy = R.Top + RectHeight(R) / 2;
   for (int i = 0; i <= 3; ++i) {
     switch (Code) {
-      case 1: Line(Canvas, cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1); break;  // left
-      case 2: Line(Canvas, cx + 2 - i, cy + i, cx + 2 - i, cy - i - 1); break;  // right
-      case 3: Line(Canvas, cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i); break;  // up
-      default: Line(Canvas, cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i); break; // down
+      case 1:  // left
+        Line(Canvas, cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1);
+        break;
+      case 2:  // right
+        Line(Canvas, cx + 2 - i, cy + i, cx + 2 - i, cy - i - 1);
+        break;
+      case 3:  // up
+        Line(Canvas, cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i);
+        break;
+      default:  // down
+        Line(Canvas, cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i);
+        break;
     }
   }
 }

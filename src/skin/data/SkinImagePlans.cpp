@@ -28,8 +28,7 @@ TSpans Span(int64_t SourceLo, int64_t SourceHi, int64_t DestLo, int64_t DestHi) 
 // Tiles of the source SourceLo .. SourceLo + Length laid from DestLo, (DestHi - DestLo)
 // div Length + 1 of them; with CutAtEnd each is shortened at its far end so that none
 // passes DestHi. Tiles that cannot reach the image part 0 .. Limit are left out.
-TSpans Tiles(int64_t SourceLo, int64_t Length, int64_t DestLo, int64_t DestHi, bool CutAtEnd,
-             int64_t Limit) {
+TSpans Tiles(int64_t SourceLo, int64_t Length, int64_t DestLo, int64_t DestHi, bool CutAtEnd, int64_t Limit) {
   TSpans tiles;
   if (Length < 1) return tiles;
   const int64_t last = (DestHi - DestLo) / Length;  // truncated, as the tile count is defined
@@ -60,9 +59,8 @@ bool Fits(int64_t Value) { return Value >= Int32Min && Value <= Int32Max; }
 
 // Something to copy, and part of it inside 0 .. Limit.
 bool Shows(const TSpan& S, int64_t Limit) {
-  return S.SourceHi - S.SourceLo >= 1 && S.DestHi - S.DestLo >= 1 && S.DestHi > 0 &&
-         S.DestLo < Limit && Fits(S.SourceLo) && Fits(S.SourceHi) && Fits(S.DestLo) &&
-         Fits(S.DestHi);
+  return S.SourceHi - S.SourceLo >= 1 && S.DestHi - S.DestLo >= 1 && S.DestHi > 0 && S.DestLo < Limit &&
+         Fits(S.SourceLo) && Fits(S.SourceHi) && Fits(S.DestLo) && Fits(S.DestHi);
 }
 
 // Every combination of a column span and a row span is one copy.
@@ -129,9 +127,8 @@ TSkinCut CutFromClientRect(const TRect& ClRect) {
           ClRect};
 }
 
-TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R,
-                         int32_t Width, int32_t Height, TSkinSides Sides, bool DrawClient,
-                         TSkinClientFill Fill) {
+TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R, int32_t Width,
+                         int32_t Height, TSkinSides Sides, bool DrawClient, TSkinClientFill Fill) {
   TPiecePlan plan;
   if (Cut.RB.X == Cut.LT.X || Cut.RB.Y == Cut.LT.Y) return plan;
   const int64_t rl = R.Left, rt = R.Top, rr = R.Right, rb = R.Bottom;
@@ -152,14 +149,14 @@ TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRec
   add.Add(leftColumns, Strip(Sides.Left, rt + Cut.LT.Y, rt + Cut.LB.Y, n.LT.Y, n.LB.Y, h));
   add.Add(rightColumns, Strip(Sides.Right, rt + Cut.RT.Y, rt + Cut.RB.Y, n.RT.Y, n.RB.Y, h));
 
-  add.Add(Span(rl, rl + Cut.LT.X, 0, n.LT.X), topRows);                              // top-left corner
-  add.Add(leftColumns, Span(rt + cl.Top, rt + Cut.LT.Y, ncl.Top, n.LT.Y));            // left, above the strip
-  add.Add(Span(rl + Cut.RT.X, rr, n.RT.X, w), topRows);                              // top-right corner
-  add.Add(rightColumns, Span(rt + cl.Top, rt + Cut.RT.Y, ncl.Top, n.RT.Y));           // right, above the strip
-  add.Add(leftColumns, Span(rt + Cut.LB.Y, rb, n.LB.Y, h));                          // left, below the strip
-  add.Add(Span(rl + cl.Left, rl + Cut.LB.X, ncl.Left, n.LB.X), bottomRows);          // bottom-left piece
-  add.Add(Span(rl + Cut.RB.X, rr, n.RB.X, w), bottomRows);                           // bottom-right corner
-  add.Add(rightColumns, Span(rt + Cut.RB.Y, rt + cl.Bottom, n.RB.Y, ncl.Bottom));     // right, below the strip
+  add.Add(Span(rl, rl + Cut.LT.X, 0, n.LT.X), topRows);                            // top-left corner
+  add.Add(leftColumns, Span(rt + cl.Top, rt + Cut.LT.Y, ncl.Top, n.LT.Y));         // left, above the strip
+  add.Add(Span(rl + Cut.RT.X, rr, n.RT.X, w), topRows);                            // top-right corner
+  add.Add(rightColumns, Span(rt + cl.Top, rt + Cut.RT.Y, ncl.Top, n.RT.Y));        // right, above the strip
+  add.Add(leftColumns, Span(rt + Cut.LB.Y, rb, n.LB.Y, h));                        // left, below the strip
+  add.Add(Span(rl + cl.Left, rl + Cut.LB.X, ncl.Left, n.LB.X), bottomRows);        // bottom-left piece
+  add.Add(Span(rl + Cut.RB.X, rr, n.RB.X, w), bottomRows);                         // bottom-right corner
+  add.Add(rightColumns, Span(rt + Cut.RB.Y, rt + cl.Bottom, n.RB.Y, ncl.Bottom));  // right, below the strip
 
   if (DrawClient) {
     const TPiecePlan client = SkinClientPlan(cl, ncl, R, Width, Height, Fill, true);
@@ -168,8 +165,8 @@ TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRec
   return plan;
 }
 
-TPiecePlan SkinClientPlan(const TRect& ClRect, const TRect& NewClRect, const TRect& R,
-                          int32_t Width, int32_t Height, TSkinClientFill Fill, bool ClipToRect) {
+TPiecePlan SkinClientPlan(const TRect& ClRect, const TRect& NewClRect, const TRect& R, int32_t Width,
+                          int32_t Height, TSkinClientFill Fill, bool ClipToRect) {
   TPiecePlan plan;
   if (IsNullRect(NewClRect)) return plan;
   const int64_t left = int64_t{R.Left} + ClRect.Left, right = int64_t{R.Left} + ClRect.Right;
@@ -192,8 +189,8 @@ TPiecePlan SkinClientPlan(const TRect& ClRect, const TRect& NewClRect, const TRe
   return plan;
 }
 
-TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R,
-                             int32_t Width, int32_t Height, TSkinSides Sides) {
+TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R, int32_t Width,
+                             int32_t Height, TSkinSides Sides) {
   const int64_t rl = R.Left, rt = R.Top, rr = R.Right, rb = R.Bottom;
   const TRect& cl = Cut.ClRect;
   const TRect& ncl = NewCut.ClRect;
@@ -272,18 +269,20 @@ TBorderPlans SkinBorderMaskPlans(const TSkinCut& Cut, const TSkinCut& NewCut, in
   });
   // The side bands' rows count from the new client rectangle's top.
   bands.Left = band(cl.Left, sideHeight, [&](TPlanBuilder& add) {
-    for (const TSpans& rows : along(Cut.LT.Y, Cut.LB.Y, int64_t{n.LT.Y} - n.ClRect.Top, cl.Top, cl.Bottom, sideHeight))
+    for (const TSpans& rows :
+         along(Cut.LT.Y, Cut.LB.Y, int64_t{n.LT.Y} - n.ClRect.Top, cl.Top, cl.Bottom, sideHeight))
       add.Add(Span(0, cl.Left, 0, cl.Left), rows);
   });
   bands.Right = band(mw - cl.Right, sideHeight, [&](TPlanBuilder& add) {
-    for (const TSpans& rows : along(Cut.RT.Y, Cut.RB.Y, int64_t{n.RT.Y} - n.ClRect.Top, cl.Top, cl.Bottom, sideHeight))
+    for (const TSpans& rows :
+         along(Cut.RT.Y, Cut.RB.Y, int64_t{n.RT.Y} - n.ClRect.Top, cl.Top, cl.Bottom, sideHeight))
       add.Add(Span(cl.Right, mw, 0, mw - cl.Right), rows);
   });
   return bands;
 }
 
-TImagePlan HSkinImagePlan(int32_t LeftOffset, int32_t RightOffset, const TRect& R,
-                          int32_t NewWidth, bool StretchEffect) {
+TImagePlan HSkinImagePlan(int32_t LeftOffset, int32_t RightOffset, const TRect& R, int32_t NewWidth,
+                          bool StretchEffect) {
   TImagePlan image;
   image.Width = std::max(NewWidth, 0);
   image.Height = std::max(RectHeight(R), 0);
@@ -299,8 +298,8 @@ TImagePlan HSkinImagePlan(int32_t LeftOffset, int32_t RightOffset, const TRect& 
   return image;
 }
 
-TImagePlan VSkinImagePlan(int32_t TopOffset, int32_t BottomOffset, const TRect& R,
-                          int32_t NewHeight, bool StretchEffect) {
+TImagePlan VSkinImagePlan(int32_t TopOffset, int32_t BottomOffset, const TRect& R, int32_t NewHeight,
+                          bool StretchEffect) {
   TImagePlan image = HSkinImagePlan(TopOffset, BottomOffset, Transposed(R), NewHeight, StretchEffect);
   std::swap(image.Width, image.Height);
   for (TPieceCopy& copy : image.Copies) copy = {Transposed(copy.Source), Transposed(copy.Dest)};

@@ -66,15 +66,14 @@ TSkinCut CutFromClientRect(const TRect& ClRect);
 // The nine-part image of Width x Height: the four strips, then the eight copied pieces,
 // then (with DrawClient) the client part in NewCut.ClRect. Empty when RB.X = LT.X or
 // RB.Y = LT.Y.
-TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R,
-                         int32_t Width, int32_t Height, TSkinSides Sides, bool DrawClient,
-                         TSkinClientFill Fill);
+TPiecePlan SkinImagePlan(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R, int32_t Width,
+                         int32_t Height, TSkinSides Sides, bool DrawClient, TSkinClientFill Fill);
 
 // The client part of R (ClRect) filling NewClRect in an image of Width x Height. With
 // ClipToRect the tiles of sthorz and stvert are cut at NewClRect's far edge; without,
 // they are drawn whole and may reach past it. Empty for a NewClRect without area.
-TPiecePlan SkinClientPlan(const TRect& ClRect, const TRect& NewClRect, const TRect& R,
-                          int32_t Width, int32_t Height, TSkinClientFill Fill, bool ClipToRect);
+TPiecePlan SkinClientPlan(const TRect& ClRect, const TRect& NewClRect, const TRect& R, int32_t Width,
+                          int32_t Height, TSkinClientFill Fill, bool ClipToRect);
 
 // The four frame bands as images of their own. A band is absent (Drawn false: its
 // bitmap is neither resized nor drawn) when its width or height, or its strip's source
@@ -88,8 +87,8 @@ struct TBorderPlans {
 };
 
 // Top and bottom bands span the whole width; the left and right bands lie between them.
-TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R,
-                             int32_t Width, int32_t Height, TSkinSides Sides);
+TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const TRect& R, int32_t Width,
+                             int32_t Height, TSkinSides Sides);
 
 // The bands of a mask picture of MaskWidth x MaskHeight (R is the whole mask) for an
 // image Width wide: each strip tiled from its start across the whole band, then the
@@ -102,8 +101,8 @@ TBorderPlans SkinBorderMaskPlans(const TSkinCut& Cut, const TSkinCut& NewCut, in
 // Three-part images: NewWidth x RectHeight(R) with the left LeftOffset and right
 // RightOffset columns of R copied unscaled to the two ends (each only when not 0) and
 // the middle (counted as one column when it has none) stretched or tiled between them.
-TImagePlan HSkinImagePlan(int32_t LeftOffset, int32_t RightOffset, const TRect& R,
-                          int32_t NewWidth, bool StretchEffect);
+TImagePlan HSkinImagePlan(int32_t LeftOffset, int32_t RightOffset, const TRect& R, int32_t NewWidth,
+                          bool StretchEffect);
 // The vertical twin: RectWidth(R) x NewHeight.
-TImagePlan VSkinImagePlan(int32_t TopOffset, int32_t BottomOffset, const TRect& R,
-                          int32_t NewHeight, bool StretchEffect);
+TImagePlan VSkinImagePlan(int32_t TopOffset, int32_t BottomOffset, const TRect& R, int32_t NewHeight,
+                          bool StretchEffect);

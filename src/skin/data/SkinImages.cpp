@@ -22,11 +22,11 @@ void DrawBand(TBitmap* Target, TBitmap* Picture, const TBandPlan& Band) {
 
 }  // namespace
 
-void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT,
-                     TPoint& NewRT, TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B,
-                     TBitmap* Picture, const TRect& R, int Width, int Height, bool DrawClient,
-                     bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch,
-                     bool StretchEffect, TspStretchType StretchType) {
+void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
+                     TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,
+                     const TRect& R, int Width, int Height, bool DrawClient, bool LeftStretch,
+                     bool TopStretch, bool RightStretch, bool BottomStretch, bool StretchEffect,
+                     TspStretchType StretchType) {
   const TSkinCut cut{LT, RT, LB, RB, ClRect};
   const TSkinCut newCut = CutForSize(cut, R, Width, Height);
   NewLT = newCut.LT;
@@ -36,18 +36,19 @@ void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, T
   NewClRect = newCut.ClRect;
   if (B == nullptr) return;
   B->SetSize(Width, Height);
-  DrawPlan(B, Picture,
-           SkinImagePlan(cut, newCut, R, Width, Height, {LeftStretch, TopStretch, RightStretch, BottomStretch},
-                         DrawClient, {StretchEffect, StretchType}));
+  DrawPlan(
+      B, Picture,
+      SkinImagePlan(cut, newCut, R, Width, Height, {LeftStretch, TopStretch, RightStretch, BottomStretch},
+                    DrawClient, {StretchEffect, StretchType}));
 }
 
-void CreateSkinImage2(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT,
-                      TPoint& NewRT, TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B,
-                      TBitmap* Picture, const TRect& R, int Width, int Height, bool DrawClient,
-                      bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch,
-                      bool StretchEffect, TspStretchType StretchType) {
-  CreateSkinImage(LT, RT, LB, RB, ClRect, NewLT, NewRT, NewLB, NewRB, NewClRect, B, Picture, R, Width,
-                  Height, DrawClient, LeftStretch, TopStretch, RightStretch, BottomStretch, StretchEffect,
+void CreateSkinImage2(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
+                      TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,
+                      const TRect& R, int Width, int Height, bool DrawClient, bool LeftStretch,
+                      bool TopStretch, bool RightStretch, bool BottomStretch, bool StretchEffect,
+                      TspStretchType StretchType) {
+  CreateSkinImage(LT, RT, LB, RB, ClRect, NewLT, NewRT, NewLB, NewRB, NewClRect, B, Picture, R, Width, Height,
+                  DrawClient, LeftStretch, TopStretch, RightStretch, BottomStretch, StretchEffect,
                   StretchType);
 }
 
@@ -62,11 +63,10 @@ void CreateSkinImageFromClientRect(TBitmap* B, TBitmap* Picture, const TRect& R,
 }
 
 void CreateSkinBorderImages(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
-                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect,
-                            TBitmap* LeftBmp, TBitmap* TopBmp, TBitmap* RightBmp,
-                            TBitmap* BottomBmp, TBitmap* Picture, const TRect& R, int Width,
-                            int Height, bool LeftStretch, bool TopStretch, bool RightStretch,
-                            bool BottomStretch) {
+                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* LeftBmp,
+                            TBitmap* TopBmp, TBitmap* RightBmp, TBitmap* BottomBmp, TBitmap* Picture,
+                            const TRect& R, int Width, int Height, bool LeftStretch, bool TopStretch,
+                            bool RightStretch, bool BottomStretch) {
   const TBorderPlans bands =
       SkinBorderPlans({LT, RT, LB, RB, ClRect}, {NewLT, NewRT, NewLB, NewRB, NewClRect}, R, Width, Height,
                       {LeftStretch, TopStretch, RightStretch, BottomStretch});
@@ -78,23 +78,24 @@ void CreateSkinBorderImages(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect Cl
 
 void CreateSkinBorderMasks(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* Mask,
-                           TBitmap* TopBmp, TBitmap* LeftBmp, TBitmap* RightBmp,
-                           TBitmap* BottomBmp, int Width, int /*Height*/) {
+                           TBitmap* TopBmp, TBitmap* LeftBmp, TBitmap* RightBmp, TBitmap* BottomBmp,
+                           int Width, int /*Height*/) {
   if (Mask == nullptr) return;
-  const TBorderPlans bands = SkinBorderMaskPlans({LT, RT, LB, RB, ClRect}, {NewLT, NewRT, NewLB, NewRB, NewClRect},
-                                                 Mask->Width(), Mask->Height(), Width);
+  const TBorderPlans bands =
+      SkinBorderMaskPlans({LT, RT, LB, RB, ClRect}, {NewLT, NewRT, NewLB, NewRB, NewClRect}, Mask->Width(),
+                          Mask->Height(), Width);
   DrawBand(TopBmp, Mask, bands.Top);
   DrawBand(BottomBmp, Mask, bands.Bottom);
   DrawBand(LeftBmp, Mask, bands.Left);
   DrawBand(RightBmp, Mask, bands.Right);
 }
 
-void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* Picture,
-                           const TRect& R, int Width, int Height, bool StretchEffect,
-                           TspStretchType StretchType) {
+void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* Picture, const TRect& R,
+                           int Width, int Height, bool StretchEffect, TspStretchType StretchType) {
   if (B == nullptr) return;
   B->SetSize(Width, Height);
-  DrawPlan(B, Picture, SkinClientPlan(ClRect, NewClRect, R, Width, Height, {StretchEffect, StretchType}, false));
+  DrawPlan(B, Picture,
+           SkinClientPlan(ClRect, NewClRect, R, Width, Height, {StretchEffect, StretchType}, false));
 }
 
 void CreateHSkinImage(int LeftOffset, int RightOffset, TBitmap* B, TBitmap* Picture, const TRect& R,

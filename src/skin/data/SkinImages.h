@@ -15,17 +15,17 @@
 // StretchEffect and StretchType. Gives the cut for the new size in NewLT .. NewClRect:
 // left and top coordinates stay, right and bottom ones keep their distance to the right
 // and bottom edge. B stays undrawn when RB.X = LT.X or RB.Y = LT.Y.
-void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT,
-                     TPoint& NewRT, TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B,
-                     TBitmap* Picture, const TRect& R, int Width, int Height, bool DrawClient,
-                     bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch,
-                     bool StretchEffect, TspStretchType StretchType);
+void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
+                     TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,
+                     const TRect& R, int Width, int Height, bool DrawClient, bool LeftStretch,
+                     bool TopStretch, bool RightStretch, bool BottomStretch, bool StretchEffect,
+                     TspStretchType StretchType);
 // The same image; the skinned menus and popup windows call this one.
-void CreateSkinImage2(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT,
-                      TPoint& NewRT, TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B,
-                      TBitmap* Picture, const TRect& R, int Width, int Height, bool DrawClient,
-                      bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch,
-                      bool StretchEffect, TspStretchType StretchType);
+void CreateSkinImage2(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
+                      TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,
+                      const TRect& R, int Width, int Height, bool DrawClient, bool LeftStretch,
+                      bool TopStretch, bool RightStretch, bool BottomStretch, bool StretchEffect,
+                      TspStretchType StretchType);
 
 // The nine-part image of R at B's current size, cut at the corners of ClRect, with every
 // side and the client part stretched.
@@ -37,26 +37,24 @@ void CreateSkinImageFromClientRect(TBitmap* B, TBitmap* Picture, const TRect& R,
 // right bands lie between them. A band whose size or strip length is below 1 is left as
 // it was.
 void CreateSkinBorderImages(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
-                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect,
-                            TBitmap* LeftBmp, TBitmap* TopBmp, TBitmap* RightBmp,
-                            TBitmap* BottomBmp, TBitmap* Picture, const TRect& R, int Width,
-                            int Height, bool LeftStretch, bool TopStretch, bool RightStretch,
-                            bool BottomStretch);
+                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* LeftBmp,
+                            TBitmap* TopBmp, TBitmap* RightBmp, TBitmap* BottomBmp, TBitmap* Picture,
+                            const TRect& R, int Width, int Height, bool LeftStretch, bool TopStretch,
+                            bool RightStretch, bool BottomStretch);
 
 // The four bands of a mask picture (R = the whole mask) for a new width, every strip
 // tiled. Top and bottom bands are as high as the mask's, the side bands as NewClRect.
 // Height is not used: the bands' heights follow from the mask and NewClRect.
 void CreateSkinBorderMasks(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
                            TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* Mask,
-                           TBitmap* TopBmp, TBitmap* LeftBmp, TBitmap* RightBmp,
-                           TBitmap* BottomBmp, int Width, int Height);
+                           TBitmap* TopBmp, TBitmap* LeftBmp, TBitmap* RightBmp, TBitmap* BottomBmp,
+                           int Width, int Height);
 
 // Sizes B to Width x Height and fills NewClRect with the client part ClRect of R by
 // StretchEffect and StretchType; the tiles of sthorz and stvert are drawn whole and may
 // reach past NewClRect.
-void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* Picture,
-                           const TRect& R, int Width, int Height, bool StretchEffect,
-                           TspStretchType StretchType);
+void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* Picture, const TRect& R,
+                           int Width, int Height, bool StretchEffect, TspStretchType StretchType);
 
 // Three-part images: B := NewWidth x RectHeight(R) with R's left LeftOffset and right
 // RightOffset columns copied unscaled to the ends and the middle stretched or tiled

@@ -42,9 +42,9 @@ void CreateMaskRegion(HRGN& Rgn, TBitmap* Mask) {
   Rgn = RegionOf(data).release();
 }
 
-void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect,
-                      TPoint NewLT, TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect,
-                      TBitmap* Mask, int Width, int Height) {
+void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
+                      TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* Mask, int Width,
+                      int Height) {
   Rgn = nullptr;
   if (NewLT.X > NewRT.X || NewLT.Y > NewLB.Y) return;
   TBitmap top, left, right, bottom;

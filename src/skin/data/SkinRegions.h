@@ -16,6 +16,6 @@ void CreateMaskRegion(HRGN& Rgn, TBitmap* Mask);
 // The window region for a new size: the four mask bands (CreateSkinBorderMasks) in their
 // places joined with NewClRect, which is always inside. nullptr when NewLT.X > NewRT.X
 // or NewLT.Y > NewLB.Y, or when NewClRect is empty and no band has a size.
-void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect,
-                      TPoint NewLT, TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect,
-                      TBitmap* Mask, int Width, int Height);
+void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
+                      TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* Mask, int Width,
+                      int Height);

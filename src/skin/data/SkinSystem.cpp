@@ -17,8 +17,8 @@ struct TMonitorFunctions {
     if (user32 == nullptr) return;
     MonitorFromWindow = reinterpret_cast<TMonitorFromWindow>(
         reinterpret_cast<void*>(GetProcAddress(user32, "MonitorFromWindow")));
-    GetMonitorInfo = reinterpret_cast<TGetMonitorInfo>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetMonitorInfoA")));
+    GetMonitorInfo =
+        reinterpret_cast<TGetMonitorInfo>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMonitorInfoA")));
   }
 };
 
@@ -147,7 +147,8 @@ bool IsMultiMonitor() {
 }
 
 void GetScreenArea(bool WorkArea, TRect& R) {
-  R = WorkArea ? Seams::WorkArea() : TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  R = WorkArea ? Seams::WorkArea()
+               : TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 void GetMonitorArea(HWND Handle, bool WorkArea, TRect& R) {

@@ -19,9 +19,9 @@ void DrawParentBackgroundRect(TControl* Control, const TRect& R, TCanvas* Canvas
 
 // The major version (low byte of GetVersion) and the minor one (second byte).
 void GetWindowsVersion(int& Major, int& Minor);
-bool IsWindowsVistaOrLater();   // 6 and later
-bool IsWindowsXPOrLater();      // 5.1, 6 and later: drop shadows of popup windows
-bool IsWindows2000OrLater();    // 5.0 to 5.2, 6 and later: layered windows
+bool IsWindowsVistaOrLater();  // 6 and later
+bool IsWindowsXPOrLater();     // 5.1, 6 and later: drop shadows of popup windows
+bool IsWindows2000OrLater();   // 5.0 to 5.2, 6 and later: layered windows
 // Windows NT (GetVersion's top bit clear): wide text is drawn as such.
 bool IsNTPlatform();
 

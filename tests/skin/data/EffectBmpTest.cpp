@@ -59,7 +59,7 @@ TEST(EffectBmp, ABitmapHeldByAnotherDCIsReadWithoutSelectingIt) {
   FillRect(dc, &all, brush);
   const auto copy = TspEffectBmp::CreateFromHBitmap(device);
   EXPECT_EQ(copy->Width(), 6);
-  EXPECT_EQ(copy->GetPixel(5, 1), 0xFF);  // blue
+  EXPECT_EQ(copy->GetPixel(5, 1), 0xFF);                // blue
   EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), device);  // still where it was
   SelectObject(dc, old);
   DeleteObject(brush);

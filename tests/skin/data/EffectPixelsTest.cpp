@@ -16,8 +16,7 @@ namespace {
 struct TImage {
   TPixelImage Pixels;
   TEffectPixels View;
-  TImage(int32_t Width, int32_t Height)
-      : Pixels(Width, Height), View(Pixels.Bits(), Width, Height) {}
+  TImage(int32_t Width, int32_t Height) : Pixels(Width, Height), View(Pixels.Bits(), Width, Height) {}
   // Every channel of every pixel.
   void Fill(uint8_t Value) {
     for (int32_t y = 0; y < View.Height(); ++y)
@@ -26,13 +25,15 @@ struct TImage {
   // Gray levels along the rows (Horizontal) or down the columns: Base + index.
   void Ramp(uint8_t Base, bool Horizontal = true) {
     for (int32_t y = 0; y < View.Height(); ++y)
-      for (int32_t x = 0; x < View.Width(); ++x) View.SetPixel(x, y, (Base + (Horizontal ? x : y)) * 0x010101);
+      for (int32_t x = 0; x < View.Width(); ++x)
+        View.SetPixel(x, y, (Base + (Horizontal ? x : y)) * 0x010101);
   }
   // The blue channel of pixel i along the first row (Horizontal) or the first column.
   std::vector<int> Line(bool Horizontal = true) const {
     std::vector<int> values;
     const int32_t count = Horizontal ? View.Width() : View.Height();
-    for (int32_t i = 0; i < count; ++i) values.push_back(View.GetPixel(Horizontal ? i : 0, Horizontal ? 0 : i) & 0xFF);
+    for (int32_t i = 0; i < count; ++i)
+      values.push_back(View.GetPixel(Horizontal ? i : 0, Horizontal ? 0 : i) & 0xFF);
     return values;
   }
   int Channel(int32_t X, int32_t Y, int Shift) const { return (View.GetPixel(X, Y) >> Shift) & 0xFF; }
@@ -97,12 +98,10 @@ TEST(EffectPixels, CrossFadeRoundsHalvesToEvenAndClampsTheFactor) {
     double Kf;
     int Expected;
   } cases[] = {
-      {1, 2, 0.5, 2},     // 1.5
-      {2, 3, 0.5, 2},     // 2.5
-      {100, 200, 0.25, 125},
-      {100, 200, -1, 100},
-      {100, 200, 2, 200},
-      {100, 200, std::numeric_limits<double>::quiet_NaN(), 100},
+      {1, 2, 0.5, 2},  // 1.5
+      {2, 3, 0.5, 2},  // 2.5
+      {100, 200, 0.25, 125}, {100, 200, -1, 100},
+      {100, 200, 2, 200},    {100, 200, std::numeric_limits<double>::quiet_NaN(), 100},
   };
   for (const auto& c : cases) {
     TImage image(1, 1), other(1, 1);
@@ -241,7 +240,8 @@ TEST(EffectPixels, PushHalfWayMovesThisImageRightBehindOthersRightEnd) {
 TEST(EffectPixels, MorphsOutsideTheFactorRangeStayInsideTheBitmap) {
   // Factors far outside 0..1 act as the nearer end; NaN as 0.
   for (const TNamedMorph& morph : Morphs) {
-    for (double kf : {-5.0, 7.0, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+    for (double kf :
+         {-5.0, 7.0, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
       TImage image(5, 4), other(5, 4), expected(5, 4), expectedOther(5, 4);
       image.Ramp(10);
       other.Ramp(100);

@@ -66,16 +66,15 @@ void FuzzEffects(TInput& In) {
   In.Fill(otherImage);
   TEffectPixels pixels(image.Bits(), w, h), other(otherImage.Bits(), ow, oh);
   using TMorph = void (TEffectPixels::*)(const TEffectPixels&, double);
-  const TMorph morphs[] = {&TEffectPixels::Morph,          &TEffectPixels::MorphGrad,
-                           &TEffectPixels::MorphHGrad,     &TEffectPixels::MorphVGrad,
-                           &TEffectPixels::MorphLeftGrad,  &TEffectPixels::MorphRightGrad,
-                           &TEffectPixels::MorphLeftSlide, &TEffectPixels::MorphRightSlide,
-                           &TEffectPixels::MorphPush};
+  const TMorph morphs[] = {
+      &TEffectPixels::Morph,          &TEffectPixels::MorphGrad,       &TEffectPixels::MorphHGrad,
+      &TEffectPixels::MorphVGrad,     &TEffectPixels::MorphLeftGrad,   &TEffectPixels::MorphRightGrad,
+      &TEffectPixels::MorphLeftSlide, &TEffectPixels::MorphRightSlide, &TEffectPixels::MorphPush};
   const TPixelImage before = image;
   for (TMorph morph : morphs) (pixels.*morph)(other, In.Factor());
   if (ow != w || oh != h) Check(std::memcmp(before.Bits(), image.Bits(), image.ByteSize()) == 0);
-  pixels.MorphRect(other, TRect{In.Coordinate(), In.Coordinate(), In.Coordinate(), In.Coordinate()}, In.Factor(),
-                   In.Coordinate(), In.Coordinate());
+  pixels.MorphRect(other, TRect{In.Coordinate(), In.Coordinate(), In.Coordinate(), In.Coordinate()},
+                   In.Factor(), In.Coordinate(), In.Coordinate());
   pixels.ChangeBrightness(In.Factor());
   pixels.ChangeDarkness(In.Factor());
   pixels.GrayScale();
@@ -83,7 +82,8 @@ void FuzzEffects(TInput& In) {
   pixels.AddMonoNoise(In.Coordinate());
   pixels.SplitBlur(In.Coordinate());
   TPixelImage turned(h, w), flipped(w, h), odd(ow, oh);
-  TEffectPixels turnedPixels(turned.Bits(), h, w), flippedPixels(flipped.Bits(), w, h), oddPixels(odd.Bits(), ow, oh);
+  TEffectPixels turnedPixels(turned.Bits(), h, w), flippedPixels(flipped.Bits(), w, h),
+      oddPixels(odd.Bits(), ow, oh);
   pixels.RotateLeftTo(turnedPixels);
   pixels.RotateRightTo(turnedPixels);
   pixels.FlipVertTo(flippedPixels);
@@ -112,8 +112,8 @@ void FuzzPlans(TInput& In) {
   const uint8_t flags = In.Byte();
   const TSkinSides sides{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0, (flags & 8) != 0};
   const TSkinClientFill fill{(flags & 16) != 0, static_cast<TspStretchType>((flags >> 5) % 3)};
-  const TSkinCut newCut = (flags & 128) != 0 ? TSkinCut{point(), point(), point(), point(), rect()}
-                                             : CutForSize(cut, r, w, h);
+  const TSkinCut newCut =
+      (flags & 128) != 0 ? TSkinCut{point(), point(), point(), point(), rect()} : CutForSize(cut, r, w, h);
   // Every copy has something to copy and lands at least partly inside its image.
   const auto check = [](const TPiecePlan& plan, int32_t width, int32_t height) {
     Check(plan.size() <= (static_cast<size_t>(width) + 2) * (static_cast<size_t>(height) + 2) * 16);
@@ -141,9 +141,15 @@ void FuzzPlans(TInput& In) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TInput in(data, size);
   switch (in.Byte() % 3) {
-    case 0: FuzzEffects(in); break;
-    case 1: FuzzMask(in); break;
-    default: FuzzPlans(in); break;
+    case 0:
+      FuzzEffects(in);
+      break;
+    case 1:
+      FuzzMask(in);
+      break;
+    default:
+      FuzzPlans(in);
+      break;
   }
   return 0;
 }

@@ -27,7 +27,8 @@ int32_t Int32At(const TRgnDataBlock& Block, size_t Offset) {
 }
 
 TRect RectAt(const TRgnDataBlock& Block, size_t Offset) {
-  return {Int32At(Block, Offset), Int32At(Block, Offset + 4), Int32At(Block, Offset + 8), Int32At(Block, Offset + 12)};
+  return {Int32At(Block, Offset), Int32At(Block, Offset + 4), Int32At(Block, Offset + 8),
+          Int32At(Block, Offset + 12)};
 }
 
 TEST(MaskRegionData, EachRunOfBlackPixelsInARowIsOneRectangle) {

@@ -47,15 +47,20 @@ std::vector<TPieceRule> Rules(const TNinePartCase& c) {
   return rules;
 }
 
-bool Contains(const TRect& R, int32_t X, int32_t Y) { return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom; }
+bool Contains(const TRect& R, int32_t X, int32_t Y) {
+  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
+}
 
 // The source offset an axis must show for destination offset D, or -1 when any offset
 // inside the piece will do (stretched).
 int32_t ExpectedOffset(TAxisRule Rule, int32_t D, int32_t Length) {
   switch (Rule) {
-    case TAxisRule::Copied: return D;
-    case TAxisRule::Tiled: return D % Length;
-    case TAxisRule::Stretched: return -1;
+    case TAxisRule::Copied:
+      return D;
+    case TAxisRule::Tiled:
+      return D % Length;
+    case TAxisRule::Stretched:
+      return -1;
   }
   return -1;
 }
@@ -97,7 +102,8 @@ TPixelImage NinePartPicture(const TNinePartCase& Case, int32_t PictureWidth, int
     for (int32_t y = rule.Source.Top; y < rule.Source.Bottom; ++y)
       for (int32_t x = rule.Source.Left; x < rule.Source.Right; ++x)
         picture.SetPixel(Case.R.Left + x, Case.R.Top + y,
-                         RGBColor(static_cast<uint8_t>(x), static_cast<uint8_t>(y), static_cast<uint8_t>(rule.Piece * 16)));
+                         RGBColor(static_cast<uint8_t>(x), static_cast<uint8_t>(y),
+                                  static_cast<uint8_t>(rule.Piece * 16)));
   return picture;
 }
 
@@ -134,7 +140,8 @@ std::vector<std::string> NinePartMismatches(const TNinePartCase& Case, const TPi
           problem << "piece " << piece << " row " << row << ", expected " << wantRow;
       }
       if (!problem.str().empty())
-        found.push_back(std::string(Case.Name) + " (" + std::to_string(x) + "," + std::to_string(y) + "): " + problem.str());
+        found.push_back(std::string(Case.Name) + " (" + std::to_string(x) + "," + std::to_string(y) +
+                        "): " + problem.str());
     }
   }
   return found;
@@ -149,7 +156,8 @@ void RenderPlan(const TPiecePlan& Plan, const TPixelImage& Picture, TPixelImage&
       for (int32_t x = std::max(copy.Dest.Left, 0); x < std::min(copy.Dest.Right, Target.Width()); ++x) {
         const int64_t sx = copy.Source.Left + (x - copy.Dest.Left) * sw / dw;
         const bool inside = sx >= 0 && sy >= 0 && sx < Picture.Width() && sy < Picture.Height();
-        Target.SetPixel(x, y, inside ? Picture.Pixel(static_cast<int32_t>(sx), static_cast<int32_t>(sy)) : clBlack);
+        Target.SetPixel(x, y,
+                        inside ? Picture.Pixel(static_cast<int32_t>(sx), static_cast<int32_t>(sy)) : clBlack);
       }
     }
   }

@@ -6,13 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using TRows = std::vector<std::string>;
 
 // Draws on a white bitmap and gives the rows of ink.
-template <class TDraw>
-TRows Drawn(int Width, int Height, TDraw draw) {
+TRows Drawn(int Width, int Height, const std::function<void(TCanvas*)>& draw) {
   auto bitmap = FilledBitmap(Width, Height, clWhite);
   draw(bitmap->Canvas());
   return InkRows(*bitmap, clRed);
@@ -32,62 +33,213 @@ private:
   DWORD (*FSaved)();
 };
 
-TEST(SkinDrawing, ArrowsPointTheWayTheirCodeSays) {
-  const TRect r{0, 0, 9, 9};
-  const auto arrow = [&](int code) { return Drawn(9, 9, [&](TCanvas* c) { DrawArrowImage(c, r, clRed, code); }); };
-  EXPECT_EQ(arrow(1), (TRows{".........", ".....#...", "....##...", "...###...", "..####...", "...###...", "....##...",
-                             ".....#...", "........."}));
-  EXPECT_EQ(arrow(2), (TRows{".........", "...#.....", "...##....", "...###...", "...####..", "...###...", "...##....",
-                             "...#.....", "........."}));
-  EXPECT_EQ(arrow(3), (TRows{".........", ".........", "....#....", "...###...", "..#####..", ".#######.", ".........",
-                             ".........", "........."}));
-  EXPECT_EQ(arrow(4), (TRows{".........", ".........", ".........", ".#######.", "..#####..", "...###...", "....#....",
-                             ".........", "........."}));
-  const TRows blank(9, ".........");
-  EXPECT_EQ(arrow(0), blank);
-  EXPECT_EQ(arrow(5), blank);
-  EXPECT_EQ(Drawn(9, 9, [&](TCanvas* c) { DrawSmallDownArrow(c, r, clRed); }),
-            (TRows{".........", ".........", ".........", ".........", "..#####..", "...###...", "....#....",
-                   ".........", "........."}));
-}
+// A mark, drawn in red on white, and the rows of red pixels it must give.
+struct TMarkCase {
+  const char* Name;
+  int Width, Height;
+  std::function<void(TCanvas*)> Draw;
+  TRows Expected;
+};
 
-TEST(SkinDrawing, CheckAndRadioMarks) {
-  EXPECT_EQ(Drawn(10, 10, [](TCanvas* c) { DrawCheckImage(c, 1, 1, clRed); }),
-            (TRows{"..........", "..........", ".......#..", "......##..", ".#...###..", ".##.###...", ".#####....",
-                   "..###.....", "...#......", ".........."}));
-  // Filled even when the caller's brush is clear.
-  EXPECT_EQ(Drawn(8, 8, [](TCanvas* c) {
-              c->Brush()->SetStyle(bsClear);
-              DrawRadioImage(c, 1, 1, clRed);
-            }),
-            (TRows{"........", ".######.", ".######.", ".######.", ".######.", ".######.", ".######.", "........"}));
-}
+const TRect Cell{0, 0, 9, 9};
 
-TEST(SkinDrawing, CaptionButtonGlyphs) {
-  EXPECT_EQ(Drawn(11, 10, [](TCanvas* c) { DrawCloseImage(c, 0, 0, clRed); }),
-            (TRows{"...........", ".##.....##.", "..##...##..", "...##.##...", "....###....", "....###....",
-                   "...##.##...", "..##...##..", ".##.....##.", "..........."}));
-  EXPECT_EQ(Drawn(12, 11, [](TCanvas* c) { DrawMinimizeImage(c, 1, 0, clRed); }),
-            (TRows{"............", "............", "............", "............", "............", "............",
-                   "............", "............", "..########..", "..########..", "............"}));
-  EXPECT_EQ(Drawn(10, 7, [](TCanvas* c) { DrawSysMenuImage(c, 0, 0, clRed); }),
-            (TRows{"..........", "..........", "..........", ".########.", ".#......#.", ".########.", ".........."}));
-  EXPECT_EQ(Drawn(12, 12, [](TCanvas* c) { DrawMaximizeImage(c, 0, 0, clRed); }),
-            (TRows{"###########.", "###########.", "#.........#.", "#.........#.", "#.........#.", "#.........#.",
-                   "#.........#.", "#.........#.", "#.........#.", "###########.", "............", "............"}));
-  EXPECT_EQ(Drawn(11, 11, [](TCanvas* c) { DrawRestoreImage(c, 0, 0, clRed); }),
-            (TRows{"..########.", "..########.", "..#......#.", "..#......#.", "#######..#.", "##########.",
-                   "#.....#....", "#.....#....", "#.....#....", "#######....", "..........."}));
-  // The first line of each roll glyph starts and ends at one point: no pixel.
-  EXPECT_EQ(Drawn(11, 8, [](TCanvas* c) { DrawRollDownImage(c, 0, 0, clRed); }),
-            (TRows{"...........", "...........", ".########..", "..######...", "...####....", "....##.....",
-                   "...........", "..........."}));
-  EXPECT_EQ(Drawn(11, 8, [](TCanvas* c) { DrawRollUpImage(c, 0, 0, clRed); }),
-            (TRows{"...........", "...........", "...........", "....##.....", "...####....", "..######...",
-                   ".########..", "..........."}));
-  EXPECT_EQ(Drawn(9, 9, [](TCanvas* c) { DrawMinimizeToTrayImage(c, 0, 0, clRed); }),
-            (TRows{".........", ".........", "..#####..", "..#####..", "..#####..", "..#####..", "..#####..",
-                   ".........", "........."}));
+// clang-format off: one pixel row per line
+const TMarkCase MarkCases[] = {
+    {"left arrow", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 1); },
+     {
+         ".........",
+         ".....#...",
+         "....##...",
+         "...###...",
+         "..####...",
+         "...###...",
+         "....##...",
+         ".....#...",
+         ".........",
+     }},
+    {"right arrow", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 2); },
+     {
+         ".........",
+         "...#.....",
+         "...##....",
+         "...###...",
+         "...####..",
+         "...###...",
+         "...##....",
+         "...#.....",
+         ".........",
+     }},
+    {"up arrow", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 3); },
+     {
+         ".........",
+         ".........",
+         "....#....",
+         "...###...",
+         "..#####..",
+         ".#######.",
+         ".........",
+         ".........",
+         ".........",
+     }},
+    {"down arrow", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 4); },
+     {
+         ".........",
+         ".........",
+         ".........",
+         ".#######.",
+         "..#####..",
+         "...###...",
+         "....#....",
+         ".........",
+         ".........",
+     }},
+    {"no arrow for code 0", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 0); },
+     TRows(9, ".........")},
+    {"no arrow for code 5", 9, 9, [](TCanvas* c) { DrawArrowImage(c, Cell, clRed, 5); },
+     TRows(9, ".........")},
+    {"small down arrow", 9, 9, [](TCanvas* c) { DrawSmallDownArrow(c, Cell, clRed); },
+     {
+         ".........",
+         ".........",
+         ".........",
+         ".........",
+         "..#####..",
+         "...###...",
+         "....#....",
+         ".........",
+         ".........",
+     }},
+    {"check mark", 10, 10, [](TCanvas* c) { DrawCheckImage(c, 1, 1, clRed); },
+     {
+         "..........",
+         "..........",
+         ".......#..",
+         "......##..",
+         ".#...###..",
+         ".##.###...",
+         ".#####....",
+         "..###.....",
+         "...#......",
+         "..........",
+     }},
+    // Filled even when the caller's brush is clear.
+    {"radio mark", 8, 8, [](TCanvas* c) { c->Brush()->SetStyle(bsClear); DrawRadioImage(c, 1, 1, clRed); },
+     {
+         "........",
+         ".######.",
+         ".######.",
+         ".######.",
+         ".######.",
+         ".######.",
+         ".######.",
+         "........",
+     }},
+    {"close", 11, 10, [](TCanvas* c) { DrawCloseImage(c, 0, 0, clRed); },
+     {
+         "...........",
+         ".##.....##.",
+         "..##...##..",
+         "...##.##...",
+         "....###....",
+         "....###....",
+         "...##.##...",
+         "..##...##..",
+         ".##.....##.",
+         "...........",
+     }},
+    {"minimize", 12, 11, [](TCanvas* c) { DrawMinimizeImage(c, 1, 0, clRed); },
+     {
+         "............",
+         "............",
+         "............",
+         "............",
+         "............",
+         "............",
+         "............",
+         "............",
+         "..########..",
+         "..########..",
+         "............",
+     }},
+    {"system menu", 10, 7, [](TCanvas* c) { DrawSysMenuImage(c, 0, 0, clRed); },
+     {
+         "..........",
+         "..........",
+         "..........",
+         ".########.",
+         ".#......#.",
+         ".########.",
+         "..........",
+     }},
+    {"maximize", 12, 12, [](TCanvas* c) { DrawMaximizeImage(c, 0, 0, clRed); },
+     {
+         "###########.",
+         "###########.",
+         "#.........#.",
+         "#.........#.",
+         "#.........#.",
+         "#.........#.",
+         "#.........#.",
+         "#.........#.",
+         "#.........#.",
+         "###########.",
+         "............",
+         "............",
+     }},
+    {"restore", 11, 11, [](TCanvas* c) { DrawRestoreImage(c, 0, 0, clRed); },
+     {
+         "..########.",
+         "..########.",
+         "..#......#.",
+         "..#......#.",
+         "#######..#.",
+         "##########.",
+         "#.....#....",
+         "#.....#....",
+         "#.....#....",
+         "#######....",
+         "...........",
+     }},
+    // The first line of each roll glyph starts and ends at one point: no pixel.
+    {"roll down", 11, 8, [](TCanvas* c) { DrawRollDownImage(c, 0, 0, clRed); },
+     {
+         "...........",
+         "...........",
+         ".########..",
+         "..######...",
+         "...####....",
+         "....##.....",
+         "...........",
+         "...........",
+     }},
+    {"roll up", 11, 8, [](TCanvas* c) { DrawRollUpImage(c, 0, 0, clRed); },
+     {
+         "...........",
+         "...........",
+         "...........",
+         "....##.....",
+         "...####....",
+         "..######...",
+         ".########..",
+         "...........",
+     }},
+    {"minimize to tray", 9, 9, [](TCanvas* c) { DrawMinimizeToTrayImage(c, 0, 0, clRed); },
+     {
+         ".........",
+         ".........",
+         "..#####..",
+         "..#####..",
+         "..#####..",
+         "..#####..",
+         "..#####..",
+         ".........",
+         ".........",
+     }},
+};
+// clang-format on
+
+TEST(SkinDrawing, ArrowsMarksAndCaptionGlyphs) {
+  for (const TMarkCase& c : MarkCases) EXPECT_EQ(Drawn(c.Width, c.Height, c.Draw), c.Expected) << c.Name;
 
   // Hollow glyphs give the caller its brush style back.
   auto bitmap = FilledBitmap(12, 12, clWhite);
@@ -146,7 +298,8 @@ TEST(SkinDrawing, WideTextIsDrawnWideOnNTAndInTheCodePageElsewhere) {
   for (int w = 0; w <= GetWideTextWidth(canvas, pair); ++w) {
     std::wstring s = pair;
     FitWideTextToWidth(canvas, s, w);
-    const std::wstring kept = s.size() >= 3 && s.substr(s.size() - 3) == L"..." ? s.substr(0, s.size() - 3) : s;
+    const std::wstring kept =
+        s.size() >= 3 && s.substr(s.size() - 3) == L"..." ? s.substr(0, s.size() - 3) : s;
     EXPECT_TRUE(kept.empty() || kept.back() < 0xD800 || kept.back() > 0xDBFF) << w;
     EXPECT_EQ(pair.compare(0, kept.size(), kept), 0);
   }
@@ -180,7 +333,8 @@ TEST(SkinDrawing, TextRoutinesDrawOnlyInsideTheirRectangle) {
   EXPECT_EQ(changedOutside(inRect), 0);
   EXPECT_EQ(inRect.Pixel(r.Left, r.Top), clYellow);  // the brush fills R; the text starts 2 further right
   EXPECT_EQ(inRect.Pixel(r.Left + 1, r.Bottom - 1), clYellow);
-  const TPixelImage offset = draw([&](TCanvas* c) { DrawTextInRectOffset(c, "Wide text that is clipped", r, 20); });
+  const TPixelImage offset =
+      draw([&](TCanvas* c) { DrawTextInRectOffset(c, "Wide text that is clipped", r, 20); });
   EXPECT_EQ(changedOutside(offset), 0);
   for (int32_t y = r.Top; y < r.Bottom; ++y) EXPECT_EQ(offset.Pixel(r.Left + 20, y), clYellow);
   const TPixelImage single = draw([&](TCanvas* c) { DrawSingleLineText(c, "Wide text that is clipped", r); });

@@ -10,8 +10,8 @@
 namespace {
 
 TPiecePlan CasePlan(const TNinePartCase& c) {
-  return SkinImagePlan(c.Cut, CutForSize(c.Cut, c.R, c.Width, c.Height), c.R, c.Width, c.Height,
-                       c.Sides, c.DrawClient, c.Fill);
+  return SkinImagePlan(c.Cut, CutForSize(c.Cut, c.R, c.Width, c.Height), c.R, c.Width, c.Height, c.Sides,
+                       c.DrawClient, c.Fill);
 }
 
 TPixelImage Render(const TImagePlan& Plan, const TPixelImage& Picture) {
@@ -74,9 +74,11 @@ TEST(SkinImagePlans, AStripTiledPastItsLengthEndsInAShortTile) {
   const TPiecePlan plan = SkinImagePlan(cut, CutForSize(cut, r, 35, 12), r, 35, 12, {}, false, {});
   std::vector<TRect> top = DestsInRows(plan, 0, 3);
   std::sort(top.begin(), top.end(), [](const TRect& a, const TRect& b) { return a.Left < b.Left; });
-  EXPECT_EQ(top, (std::vector<TRect>{{0, 0, 5, 3}, {5, 0, 15, 3}, {15, 0, 25, 3}, {25, 0, 30, 3}, {30, 0, 35, 3}}));
+  EXPECT_EQ(
+      top, (std::vector<TRect>{{0, 0, 5, 3}, {5, 0, 15, 3}, {15, 0, 25, 3}, {25, 0, 30, 3}, {30, 0, 35, 3}}));
   // The tiles copy the strip from its start; the short one its first 5 columns.
-  const auto last = std::find_if(plan.begin(), plan.end(), [](const TPieceCopy& c) { return c.Dest.Left == 25; });
+  const auto last =
+      std::find_if(plan.begin(), plan.end(), [](const TPieceCopy& c) { return c.Dest.Left == 25; });
   ASSERT_NE(last, plan.end());
   EXPECT_EQ(last->Source, (TRect{5, 0, 10, 3}));
 }
@@ -114,16 +116,20 @@ TEST(SkinImagePlans, DegenerateCutsDrawNothingAndNothingDividesByZero) {
 
 TEST(SkinImagePlans, ClientTilesOfSthorzAndStvertAreCutOnlyWhenClipped) {
   const TRect r{0, 0, 20, 20};
-  const TRect client{5, 5, 15, 15};  // 10 x 10
+  const TRect client{5, 5, 15, 15};     // 10 x 10
   const TRect newClient{5, 5, 30, 30};  // 25 x 25
   const auto dests = [&](TSkinClientFill fill, bool clip) {
     std::vector<TRect> result;
-    for (const TPieceCopy& copy : SkinClientPlan(client, newClient, r, 40, 40, fill, clip)) result.push_back(copy.Dest);
+    for (const TPieceCopy& copy : SkinClientPlan(client, newClient, r, 40, 40, fill, clip))
+      result.push_back(copy.Dest);
     return result;
   };
-  EXPECT_EQ(dests({true, sthorz}, true), (std::vector<TRect>{{5, 5, 15, 30}, {15, 5, 25, 30}, {25, 5, 30, 30}}));
-  EXPECT_EQ(dests({true, sthorz}, false), (std::vector<TRect>{{5, 5, 15, 30}, {15, 5, 25, 30}, {25, 5, 35, 30}}));
-  EXPECT_EQ(dests({true, stvert}, false), (std::vector<TRect>{{5, 5, 30, 15}, {5, 15, 30, 25}, {5, 25, 30, 35}}));
+  EXPECT_EQ(dests({true, sthorz}, true),
+            (std::vector<TRect>{{5, 5, 15, 30}, {15, 5, 25, 30}, {25, 5, 30, 30}}));
+  EXPECT_EQ(dests({true, sthorz}, false),
+            (std::vector<TRect>{{5, 5, 15, 30}, {15, 5, 25, 30}, {25, 5, 35, 30}}));
+  EXPECT_EQ(dests({true, stvert}, false),
+            (std::vector<TRect>{{5, 5, 30, 15}, {5, 15, 30, 25}, {5, 25, 30, 35}}));
   EXPECT_EQ(dests({true, stfull}, false), (std::vector<TRect>{newClient}));
   EXPECT_EQ(dests({false, stfull}, false).size(), 9u);  // tiled both ways: always cut
   EXPECT_EQ(dests({false, stfull}, false).back(), (TRect{25, 25, 30, 30}));
@@ -140,12 +146,16 @@ TEST(SkinImagePlans, BorderBandsAreTheFramePartsOfTheWholeImage) {
     const TBorderPlans bands = SkinBorderPlans(c.Cut, newCut, c.R, c.Width, c.Height, c.Sides);
     const TRect& ncl = newCut.ClRect;
     ASSERT_TRUE(bands.Top.Drawn && bands.Bottom.Drawn && bands.Left.Drawn && bands.Right.Drawn) << c.Name;
-    EXPECT_TRUE(SamePixels(Render(bands.Top.Image, picture), Crop(whole, {0, 0, c.Width, ncl.Top}))) << c.Name;
-    EXPECT_TRUE(SamePixels(Render(bands.Bottom.Image, picture), Crop(whole, {0, ncl.Bottom, c.Width, c.Height})))
+    EXPECT_TRUE(SamePixels(Render(bands.Top.Image, picture), Crop(whole, {0, 0, c.Width, ncl.Top})))
         << c.Name;
-    EXPECT_TRUE(SamePixels(Render(bands.Left.Image, picture), Crop(whole, {0, ncl.Top, ncl.Left, ncl.Bottom})))
+    EXPECT_TRUE(
+        SamePixels(Render(bands.Bottom.Image, picture), Crop(whole, {0, ncl.Bottom, c.Width, c.Height})))
         << c.Name;
-    EXPECT_TRUE(SamePixels(Render(bands.Right.Image, picture), Crop(whole, {ncl.Right, ncl.Top, c.Width, ncl.Bottom})))
+    EXPECT_TRUE(
+        SamePixels(Render(bands.Left.Image, picture), Crop(whole, {0, ncl.Top, ncl.Left, ncl.Bottom})))
+        << c.Name;
+    EXPECT_TRUE(SamePixels(Render(bands.Right.Image, picture),
+                           Crop(whole, {ncl.Right, ncl.Top, c.Width, ncl.Bottom})))
         << c.Name;
   }
 }
@@ -182,9 +192,11 @@ TEST(SkinImagePlans, MaskBandsAreTheFramePartsOfTheWholeTiledImage) {
     const TBorderPlans bands = SkinBorderMaskPlans(cut, newCut, 20, 16, size.first);
     const TRect& ncl = newCut.ClRect;
     EXPECT_TRUE(SamePixels(Render(bands.Top.Image, mask), Crop(whole, {0, 0, size.first, ncl.Top})));
-    EXPECT_TRUE(SamePixels(Render(bands.Bottom.Image, mask), Crop(whole, {0, ncl.Bottom, size.first, size.second})));
+    EXPECT_TRUE(
+        SamePixels(Render(bands.Bottom.Image, mask), Crop(whole, {0, ncl.Bottom, size.first, size.second})));
     EXPECT_TRUE(SamePixels(Render(bands.Left.Image, mask), Crop(whole, {0, ncl.Top, ncl.Left, ncl.Bottom})));
-    EXPECT_TRUE(SamePixels(Render(bands.Right.Image, mask), Crop(whole, {ncl.Right, ncl.Top, size.first, ncl.Bottom})));
+    EXPECT_TRUE(SamePixels(Render(bands.Right.Image, mask),
+                           Crop(whole, {ncl.Right, ncl.Top, size.first, ncl.Bottom})));
   }
   // Every mask band is sized, also to nothing; a zero-length strip leaves the corners.
   TSkinCut noTopStrip = cut;

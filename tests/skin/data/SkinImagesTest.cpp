@@ -12,9 +12,9 @@ using TBuilder = decltype(&CreateSkinImage);
 // Builds a case's image with Builder and gives the cut it reported.
 TSkinCut Build(TBuilder Builder, const TNinePartCase& c, TBitmap& Picture, TBitmap& B) {
   TSkinCut made;
-  Builder(c.Cut.LT, c.Cut.RT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, made.LT, made.RT, made.LB, made.RB, made.ClRect, &B,
-          &Picture, c.R, c.Width, c.Height, c.DrawClient, c.Sides.Left, c.Sides.Top, c.Sides.Right, c.Sides.Bottom,
-          c.Fill.StretchEffect, c.Fill.StretchType);
+  Builder(c.Cut.LT, c.Cut.RT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, made.LT, made.RT, made.LB, made.RB,
+          made.ClRect, &B, &Picture, c.R, c.Width, c.Height, c.DrawClient, c.Sides.Left, c.Sides.Top,
+          c.Sides.Right, c.Sides.Bottom, c.Fill.StretchEffect, c.Fill.StretchType);
   return made;
 }
 
@@ -71,8 +71,9 @@ TEST(SkinImages, WithoutAPictureOrWithAFlatCutTheImageIsSizedButBlank) {
 
 TEST(SkinImages, FromAClientRectangleEverythingIsStretchedAtTheBitmapsSize) {
   const TRect client{4, 3, 15, 12};
-  const TNinePartCase c{"from client rect", {3, 2, 23, 18}, CutFromClientRect(client), 41, 33, {true, true, true, true},
-                        true, {true, stfull}};
+  const TNinePartCase c{
+      "from client rect", {3, 2, 23, 18}, CutFromClientRect(client), 41, 33, {true, true, true, true}, true,
+      {true, stfull}};
   const auto picture = BitmapOf(NinePartPicture(c, NinePartPictureWidth, NinePartPictureHeight));
   TBitmap image(41, 33);
   CreateSkinImageFromClientRect(&image, picture.get(), c.R, true, client);
@@ -88,15 +89,16 @@ TEST(SkinImages, BorderImagesAreTheFramePartsOfTheWholeImage) {
     TBitmap whole;
     const TSkinCut n = Build(CreateSkinImage, c, *picture, whole);
     TBitmap left, top, right, bottom;
-    CreateSkinBorderImages(c.Cut.LT, c.Cut.RT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect, &left,
-                           &top, &right, &bottom, picture.get(), c.R, c.Width, c.Height, c.Sides.Left, c.Sides.Top,
-                           c.Sides.Right, c.Sides.Bottom);
+    CreateSkinBorderImages(c.Cut.LT, c.Cut.RT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, n.LT, n.RT, n.LB, n.RB,
+                           n.ClRect, &left, &top, &right, &bottom, picture.get(), c.R, c.Width, c.Height,
+                           c.Sides.Left, c.Sides.Top, c.Sides.Right, c.Sides.Bottom);
     const TPixelImage image = whole.ToPixelImage();
     const TRect& cl = n.ClRect;
     EXPECT_TRUE(SamePixels(top.ToPixelImage(), Crop(image, {0, 0, c.Width, cl.Top}))) << c.Name;
     EXPECT_TRUE(SamePixels(bottom.ToPixelImage(), Crop(image, {0, cl.Bottom, c.Width, c.Height}))) << c.Name;
     EXPECT_TRUE(SamePixels(left.ToPixelImage(), Crop(image, {0, cl.Top, cl.Left, cl.Bottom}))) << c.Name;
-    EXPECT_TRUE(SamePixels(right.ToPixelImage(), Crop(image, {cl.Right, cl.Top, c.Width, cl.Bottom}))) << c.Name;
+    EXPECT_TRUE(SamePixels(right.ToPixelImage(), Crop(image, {cl.Right, cl.Top, c.Width, cl.Bottom})))
+        << c.Name;
   }
 
   // A band without a strip keeps what it was.
@@ -105,8 +107,9 @@ TEST(SkinImages, BorderImagesAreTheFramePartsOfTheWholeImage) {
   const TSkinCut n = CutForSize(c.Cut, c.R, c.Width, c.Height);
   auto top = FilledBitmap(3, 3, clWhite);
   TBitmap left, right, bottom;
-  CreateSkinBorderImages(c.Cut.LT, c.Cut.LT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, n.LT, n.LT, n.LB, n.RB, n.ClRect, &left,
-                         top.get(), &right, &bottom, picture.get(), c.R, c.Width, c.Height, false, false, false, false);
+  CreateSkinBorderImages(c.Cut.LT, c.Cut.LT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, n.LT, n.LT, n.LB, n.RB,
+                         n.ClRect, &left, top.get(), &right, &bottom, picture.get(), c.R, c.Width, c.Height,
+                         false, false, false, false);
   EXPECT_EQ(top->Width(), 3);
   EXPECT_EQ(top->ToPixelImage().Pixel(1, 1), clWhite);
   EXPECT_EQ(bottom.Width(), c.Width);
@@ -120,10 +123,10 @@ TEST(SkinImages, TheClientImagesTilesOfSthorzReachPastItsRectangle) {
   ASSERT_EQ(image.Width(), 30);
   ASSERT_EQ(image.Height(), 16);
   const TPixelImage pixels = image.ToPixelImage();
-  EXPECT_EQ(BlueOf(pixels.Pixel(3, 5)), 13 * 16);   // tile 1 from x = 2
-  EXPECT_EQ(RedOf(pixels.Pixel(22, 5)), 4 + 9);     // tile 2 from x = 13, column 9, past x = 20
-  EXPECT_EQ(pixels.Pixel(25, 5), clBlack);          // 18 div 11 + 1 = 2 tiles
-  EXPECT_EQ(pixels.Pixel(5, 13), clBlack);          // stretched to the rectangle's height
+  EXPECT_EQ(BlueOf(pixels.Pixel(3, 5)), 13 * 16);  // tile 1 from x = 2
+  EXPECT_EQ(RedOf(pixels.Pixel(22, 5)), 4 + 9);    // tile 2 from x = 13, column 9, past x = 20
+  EXPECT_EQ(pixels.Pixel(25, 5), clBlack);         // 18 div 11 + 1 = 2 tiles
+  EXPECT_EQ(pixels.Pixel(5, 13), clBlack);         // stretched to the rectangle's height
 
   TBitmap tiled;
   CreateSkinClientImage(c.Cut.ClRect, TRect{2, 2, 20, 12}, &tiled, picture.get(), c.R, 30, 16, false, stfull);
@@ -138,7 +141,8 @@ TEST(SkinImages, ThreePartImagesKeepTheirEndsAndFillTheMiddle) {
   // Each picture column's red channel is its number.
   TPixelImage strip(16, 4);
   for (int32_t y = 0; y < 4; ++y)
-    for (int32_t x = 0; x < 16; ++x) strip.SetPixel(x, y, RGBColor(static_cast<uint8_t>(x), static_cast<uint8_t>(y), 1));
+    for (int32_t x = 0; x < 16; ++x)
+      strip.SetPixel(x, y, RGBColor(static_cast<uint8_t>(x), static_cast<uint8_t>(y), 1));
   const auto picture = BitmapOf(strip);
   const auto columns = [](TBitmap& b) {
     const TPixelImage image = b.ToPixelImage();

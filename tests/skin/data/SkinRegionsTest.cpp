@@ -81,7 +81,8 @@ TEST(SkinRegions, RegionDataMovedByAnOffset) {
   TRgnDataBlock data;
   ASSERT_GT(CreateRgnDataFromMask(mask.get(), -5, 7, data), 0);
   TRegionHolder moved;
-  moved.Rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+  moved.Rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                              reinterpret_cast<const RGNDATA*>(data.data()));
   ASSERT_NE(moved.Rgn, nullptr);
   RECT box{};
   GetRgnBox(moved.Rgn, &box);
@@ -99,7 +100,7 @@ std::unique_ptr<TBitmap> FrameMask() {
   for (int y = 3; y < 12; ++y)
     for (int x = 4; x < 15; ++x) rows[y][x] = '.';
   rows[0][0] = rows[0][1] = rows[1][0] = rows[0][19] = rows[15][0] = rows[15][19] = '.';
-  rows[0][8] = '.';  // in the top strip (5 .. 13): repeats every 8 columns
+  rows[0][8] = '.';   // in the top strip (5 .. 13): repeats every 8 columns
   rows[7][19] = '.';  // in the right strip (5 .. 9)
   return MaskOf(rows);
 }
@@ -110,8 +111,9 @@ TEST(SkinRegions, ASkinRegionIsTheTiledMaskFrameAndTheClientRectangle) {
   for (const auto& [width, height] : {std::pair{45, 37}, std::pair{20, 16}, std::pair{28, 24}}) {
     TBitmap frame;
     TSkinCut n;
-    CreateSkinImage(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect, &frame, mask.get(),
-                    TRect{0, 0, 20, 16}, width, height, false, false, false, false, false, false, stfull);
+    CreateSkinImage(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect, &frame,
+                    mask.get(), TRect{0, 0, 20, 16}, width, height, false, false, false, false, false, false,
+                    stfull);
     TRegionHolder region;
     CreateSkinRegion(region.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect,
                      mask.get(), width, height);

@@ -66,12 +66,12 @@ TEST(SkinSystem, DrawParentBackgroundPaintsTheParentAndTheWindowlessControlsBelo
   auto image = FilledBitmap(30, 30, clBlack);
   DrawParentBackground(scene.Self, image->Canvas());
   const TPixelImage pixels = image->ToPixelImage();
-  EXPECT_EQ(pixels.Pixel(5, 5), ColorToRGB(clHighlight));    // the panel's (25, 25): Lower
+  EXPECT_EQ(pixels.Pixel(5, 5), ColorToRGB(clHighlight));  // the panel's (25, 25): Lower
   EXPECT_EQ(pixels.Pixel(9, 9), ColorToRGB(clHighlight));
-  EXPECT_EQ(pixels.Pixel(10, 10), ColorToRGB(clBtnFace));    // Lower ends at 30
-  EXPECT_EQ(pixels.Pixel(15, 15), ColorToRGB(clBtnFace));    // Upper is above Self
-  EXPECT_EQ(pixels.Pixel(25, 25), ColorToRGB(clBtnFace));    // the windowed panel is not painted
-  EXPECT_EQ(pixels.Pixel(5, 25), ColorToRGB(clBtnFace));     // nor the hidden box
+  EXPECT_EQ(pixels.Pixel(10, 10), ColorToRGB(clBtnFace));  // Lower ends at 30
+  EXPECT_EQ(pixels.Pixel(15, 15), ColorToRGB(clBtnFace));  // Upper is above Self
+  EXPECT_EQ(pixels.Pixel(25, 25), ColorToRGB(clBtnFace));  // the windowed panel is not painted
+  EXPECT_EQ(pixels.Pixel(5, 25), ColorToRGB(clBtnFace));   // nor the hidden box
   EXPECT_EQ(scene.Upper->Paints, 0);
   EXPECT_EQ(scene.Elsewhere->Paints, 0);
   EXPECT_EQ(scene.Hidden->Paints, 0);

@@ -16,7 +16,8 @@ inline std::unique_ptr<TBitmap> BitmapOf(const TPixelImage& Image) {
   return bitmap;
 }
 
-inline std::unique_ptr<TBitmap> FilledBitmap(int Width, int Height, TColor Color, TPixelFormat Format = pf24bit) {
+inline std::unique_ptr<TBitmap> FilledBitmap(int Width, int Height, TColor Color,
+                                             TPixelFormat Format = pf24bit) {
   auto bitmap = std::make_unique<TBitmap>(Width, Height, Format);
   bitmap->Canvas()->Brush()->SetColor(Color);
   bitmap->Canvas()->FillRect(TRect{0, 0, Width, Height});
