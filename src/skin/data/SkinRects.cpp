@@ -34,3 +34,5 @@ bool PointInRect(const TRect& R, const TPoint& P) {
 bool RectInRect(const TRect& R1, const TRect& R2) {
   return PtInRect(R2, TPoint{R1.Left, R1.Top}) && PtInRect(R2, TPoint{R1.Right, R1.Bottom});
 }
+
+int32_t MaxOf(int32_t A, int32_t B) { return std::max(A, B); }

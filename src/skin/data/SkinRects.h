@@ -18,3 +18,5 @@ bool RectsEqual(const TRect& R1, const TRect& R2);
 bool PointInRect(const TRect& R, const TPoint& P);
 // Both corners of R1 inside R2, whose right and bottom edges are excluded.
 bool RectInRect(const TRect& R1, const TRect& R2);
+// The larger of two integers.
+int32_t MaxOf(int32_t A, int32_t B);

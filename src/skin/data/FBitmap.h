@@ -1,0 +1,48 @@
+#pragma once
+// Windows only. TFBitmap: the one owner of a 24-bit top-down DIB section, the pixel
+// store of effect bitmaps and of mask scans. Rows are RowInc = Width * 3 + Gap bytes
+// (Gap = Width mod 4 padding bytes), pixels blue, green, red.
+
+#include "base/WinApi.h"
+
+#include <cstdint>
+
+class TFBitmap {
+public:
+  // No section.
+  TFBitmap() = default;
+  // A black section of that size (none for a size below 1). Raises EOutOfResources when
+  // the system refuses it.
+  TFBitmap(int32_t Width, int32_t Height);
+  // A copy of Bitmap's size and pixels in 24 bits. The pixels are read with GetDIBits
+  // through the screen DC; Bitmap is never selected into a DC of its own (Wine refuses
+  // a bitmap that another DC holds). A handle that is not a bitmap gives no section.
+  explicit TFBitmap(HBITMAP Bitmap);
+  ~TFBitmap();
+  TFBitmap(TFBitmap&& Other) noexcept;
+  TFBitmap& operator=(TFBitmap&& Other) noexcept;
+  TFBitmap(const TFBitmap&) = delete;
+  TFBitmap& operator=(const TFBitmap&) = delete;
+
+  HBITMAP Handle() const { return FHandle; }
+  uint8_t* Bits() const { return FBits; }
+  int32_t Width() const { return FWidth; }
+  int32_t Height() const { return FHeight; }
+  int32_t Gap() const { return FWidth % 4; }
+  int32_t RowInc() const { return FWidth * 3 + Gap(); }
+  int32_t Size() const { return RowInc() * FHeight; }
+  // Row Y (0 = top); raises ERangeError outside the bitmap.
+  uint8_t* ScanLine(int32_t Y) const;
+  // biSize 40, biWidth = Width, biHeight = -Height (top-down), one plane, 24 bits, BI_RGB.
+  const BITMAPINFOHEADER& Header() const { return FInfo.bmiHeader; }
+  const BITMAPINFO& Info() const { return FInfo; }
+
+private:
+  void Release();
+
+  HBITMAP FHandle = nullptr;
+  uint8_t* FBits = nullptr;
+  int32_t FWidth = 0;
+  int32_t FHeight = 0;
+  BITMAPINFO FInfo{};
+};

@@ -1,0 +1,72 @@
+#include "MaskRegionData.h"
+
+#include "base/Exceptions.h"
+#include "base/PixelImage.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr size_t HeaderSize = 32;
+constexpr size_t RectSize = 16;
+
+int32_t Saturated(int64_t Value) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+bool IsBlack(const uint8_t* Pixel) { return (Pixel[0] | Pixel[1] | Pixel[2]) == 0; }
+
+void PutInt32(uint8_t*& At, int64_t Value) {
+  const auto bits = static_cast<uint32_t>(Value);
+  for (int i = 0; i < 4; ++i) *At++ = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+void PutRect(uint8_t*& At, const TRect& R) {
+  PutInt32(At, R.Left);
+  PutInt32(At, R.Top);
+  PutInt32(At, R.Right);
+  PutInt32(At, R.Bottom);
+}
+
+}  // namespace
+
+std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
+  std::vector<TRect> runs;
+  if (Bits == nullptr || Width < 1 || Height < 1) return runs;
+  const size_t stride = static_cast<size_t>(TPixelImage::StrideFor(Width, 24));
+  for (int32_t y = 0; y < Height; ++y) {
+    const uint8_t* row = Bits + static_cast<size_t>(y) * stride;
+    int32_t x = 0;
+    while (x < Width) {
+      if (!IsBlack(row + x * 3)) {
+        ++x;
+        continue;
+      }
+      const int32_t start = x;
+      while (x < Width && IsBlack(row + x * 3)) ++x;
+      runs.push_back({Saturated(int64_t{start} + DX), Saturated(int64_t{y} + DY), Saturated(int64_t{x} + DX),
+                      Saturated(int64_t{y} + 1 + DY)});
+    }
+  }
+  return runs;
+}
+
+TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound) {
+  CheckedInt32(static_cast<int64_t>(HeaderSize + RectSize * Rects.size()));
+  TRgnDataBlock block(HeaderSize + RectSize * Rects.size(), 0);
+  uint8_t* at = block.data();
+  PutInt32(at, HeaderSize);
+  PutInt32(at, 1);  // RDH_RECTANGLES
+  PutInt32(at, static_cast<int64_t>(Rects.size()));
+  PutInt32(at, 0);
+  PutRect(at, Bound);
+  for (const TRect& r : Rects) PutRect(at, r);
+  return block;
+}
+
+TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
+  const TRect bound{DX, DY, Saturated(int64_t{Width} + DX), Saturated(int64_t{Height} + DY)};
+  return RgnDataBlock(MaskRunRects(Bits, Width, Height, DX, DY), bound);
+}

@@ -1,0 +1,93 @@
+#include "skin/data/MaskRegionData.h"
+
+#include "base/PixelImage.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+// A mask from rows of '#' (black, inside) and '.' (white).
+TPixelImage Mask(const std::vector<std::string>& Rows) {
+  TPixelImage mask(static_cast<int32_t>(Rows.front().size()), static_cast<int32_t>(Rows.size()));
+  for (int32_t y = 0; y < mask.Height(); ++y)
+    for (int32_t x = 0; x < mask.Width(); ++x) mask.SetPixel(x, y, Rows[y][x] == '#' ? clBlack : clWhite);
+  return mask;
+}
+
+std::vector<TRect> Runs(const TPixelImage& Mask, int32_t DX = 0, int32_t DY = 0) {
+  return MaskRunRects(Mask.Bits(), Mask.Width(), Mask.Height(), DX, DY);
+}
+
+int32_t Int32At(const TRgnDataBlock& Block, size_t Offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | Block.at(Offset + i);
+  return static_cast<int32_t>(value);
+}
+
+TRect RectAt(const TRgnDataBlock& Block, size_t Offset) {
+  return {Int32At(Block, Offset), Int32At(Block, Offset + 4), Int32At(Block, Offset + 8),
+          Int32At(Block, Offset + 12)};
+}
+
+TEST(MaskRegionData, EachRunOfBlackPixelsInARowIsOneRectangle) {
+  EXPECT_EQ(Runs(Mask({"#"}), 3, 4), (std::vector<TRect>{{3, 4, 4, 5}}));
+  EXPECT_EQ(Runs(Mask({"#.#", "###", "..."})),
+            (std::vector<TRect>{{0, 0, 1, 1}, {2, 0, 3, 1}, {0, 1, 3, 2}}));
+  EXPECT_EQ(Runs(Mask({".##..###.", "#......##"}), -2, 10),
+            (std::vector<TRect>{{-1, 10, 1, 11}, {3, 10, 6, 11}, {-2, 11, -1, 12}, {5, 11, 7, 12}}));
+  EXPECT_TRUE(Runs(Mask({"....", "...."})).empty());
+}
+
+TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
+  TPixelImage mask(3, 2);  // black, rows of 9 bytes padded to 12 with zero bytes
+  for (int32_t y = 0; y < 2; ++y)
+    for (int32_t x = 0; x < 3; ++x) mask.SetPixel(x, y, clWhite);
+  mask.SetPixel(0, 0, RGBColor(0, 0, 1));
+  mask.SetPixel(1, 0, RGBColor(1, 0, 0));
+  mask.SetPixel(2, 1, clBlack);
+  EXPECT_EQ(Runs(mask), (std::vector<TRect>{{2, 1, 3, 2}}));
+}
+
+TEST(MaskRegionData, TheBlockHasAHeaderBoundsAndTheRectangles) {
+  const TPixelImage single = Mask({"#"});
+  const TRgnDataBlock one = RgnDataFromMask(single.Bits(), 1, 1, 5, 6);
+  ASSERT_EQ(one.size(), 48u);
+  EXPECT_EQ(Int32At(one, 0), 32);  // dwSize
+  EXPECT_EQ(Int32At(one, 4), 1);   // RDH_RECTANGLES
+  EXPECT_EQ(Int32At(one, 8), 1);   // nCount
+  EXPECT_EQ(Int32At(one, 12), 0);  // nRgnSize
+  EXPECT_EQ(RectAt(one, 16), (TRect{5, 6, 6, 7}));
+  EXPECT_EQ(RectAt(one, 32), (TRect{5, 6, 6, 7}));
+
+  const TPixelImage white = Mask({"....", "....", "...."});
+  const TRgnDataBlock none = RgnDataFromMask(white.Bits(), 4, 3, -7, 2);
+  ASSERT_EQ(none.size(), 32u);
+  EXPECT_EQ(Int32At(none, 8), 0);
+  EXPECT_EQ(RectAt(none, 16), (TRect{-7, 2, -3, 5}));
+
+  EXPECT_EQ(RgnDataFromMask(nullptr, 0, 0, 0, 0).size(), 32u);
+}
+
+TEST(MaskRegionData, MoreRunsThanAFixedBufferWouldHold) {
+  // Alternating columns: 100 runs in each of 110 rows.
+  TPixelImage mask(200, 110);
+  for (int32_t y = 0; y < 110; ++y)
+    for (int32_t x = 1; x < 200; x += 2) mask.SetPixel(x, y, clWhite);
+  const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), 200, 110, 0, 0);
+  ASSERT_EQ(block.size(), 32u + 16u * 11000u);
+  EXPECT_EQ(Int32At(block, 8), 11000);
+  EXPECT_EQ(RectAt(block, 32), (TRect{0, 0, 1, 1}));
+  EXPECT_EQ(RectAt(block, 32 + 16 * 10999), (TRect{198, 109, 199, 110}));
+}
+
+TEST(MaskRegionData, OffsetsBeyondTheIntegerRangeSaturate) {
+  const TPixelImage mask = Mask({"##"});
+  const int32_t max = std::numeric_limits<int32_t>::max();
+  EXPECT_EQ(Runs(mask, max - 1, max), (std::vector<TRect>{{max - 1, max, max, max}}));
+  const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), 2, 1, max, 0);
+  EXPECT_EQ(RectAt(block, 16), (TRect{max, 0, max, 1}));
+}
+
+}  // namespace

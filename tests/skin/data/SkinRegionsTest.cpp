@@ -1,0 +1,154 @@
+#include "Win32Pictures.h"
+
+#include "skin/data/SkinImages.h"
+#include "skin/data/SkinRegions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Owns a region a routine handed out.
+struct TRegionHolder {
+  HRGN Rgn = nullptr;
+  ~TRegionHolder() {
+    if (Rgn != nullptr) DeleteObject(Rgn);
+  }
+};
+
+// A mask from rows of '#' (black: inside) and '.' (white).
+std::unique_ptr<TBitmap> MaskOf(const std::vector<std::string>& Rows, TPixelFormat Format = pf24bit) {
+  TPixelImage image(static_cast<int32_t>(Rows.front().size()), static_cast<int32_t>(Rows.size()));
+  for (int32_t y = 0; y < image.Height(); ++y)
+    for (int32_t x = 0; x < image.Width(); ++x) image.SetPixel(x, y, Rows[y][x] == '#' ? clBlack : clWhite);
+  auto mask = BitmapOf(image);
+  mask->SetPixelFormat(Format);
+  return mask;
+}
+
+TEST(SkinRegions, RegionDataOfAMaskBitmap) {
+  for (TPixelFormat format : {pf24bit, pf32bit}) {
+    const auto mask = MaskOf({"#."}, format);
+    TRgnDataBlock data;
+    ASSERT_EQ(CreateRgnDataFromMask(mask.get(), 3, 4, data), 48);
+    const auto* rgn = reinterpret_cast<const RGNDATA*>(data.data());
+    EXPECT_EQ(rgn->rdh.dwSize, 32u);
+    EXPECT_EQ(rgn->rdh.iType, static_cast<DWORD>(RDH_RECTANGLES));
+    EXPECT_EQ(rgn->rdh.nCount, 1u);
+    EXPECT_EQ(FromRECT(rgn->rdh.rcBound), (TRect{3, 4, 5, 5}));
+    EXPECT_EQ(FromRECT(reinterpret_cast<const RECT*>(rgn->Buffer)[0]), (TRect{3, 4, 4, 5}));
+  }
+  TBitmap empty;
+  TRgnDataBlock untouched{1, 2, 3};
+  EXPECT_EQ(CreateRgnDataFromMask(&empty, 0, 0, untouched), 0);
+  EXPECT_EQ(untouched, (TRgnDataBlock{1, 2, 3}));
+}
+
+TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
+  TRegionHolder single;
+  CreateMaskRegion(single.Rgn, MaskOf({"#"}).get());
+  ASSERT_NE(single.Rgn, nullptr);
+  EXPECT_TRUE(PtInRegion(single.Rgn, 0, 0));
+  EXPECT_FALSE(PtInRegion(single.Rgn, 1, 0));
+  EXPECT_FALSE(PtInRegion(single.Rgn, 0, 1));
+
+  TRegionHolder white;
+  CreateMaskRegion(white.Rgn, MaskOf({"....", "...."}).get());
+  ASSERT_NE(white.Rgn, nullptr);
+  RECT box{};
+  EXPECT_EQ(GetRgnBox(white.Rgn, &box), NULLREGION);
+
+  // Alternating columns: 11,000 runs.
+  std::vector<std::string> rows(110, std::string());
+  for (std::string& row : rows)
+    for (int x = 0; x < 200; ++x) row += x % 2 == 0 ? '#' : '.';
+  TRegionHolder striped;
+  CreateMaskRegion(striped.Rgn, MaskOf(rows).get());
+  ASSERT_NE(striped.Rgn, nullptr);
+  int wrong = 0;
+  for (int y = 0; y < 110; ++y)
+    for (int x = 0; x < 200; ++x)
+      if ((PtInRegion(striped.Rgn, x, y) != FALSE) != (x % 2 == 0)) ++wrong;
+  EXPECT_EQ(wrong, 0);
+
+  TRegionHolder none;
+  TBitmap empty;
+  CreateMaskRegion(none.Rgn, &empty);
+  EXPECT_EQ(none.Rgn, nullptr);
+}
+
+TEST(SkinRegions, RegionDataMovedByAnOffset) {
+  const auto mask = MaskOf({"..#", ".##"});
+  TRgnDataBlock data;
+  ASSERT_GT(CreateRgnDataFromMask(mask.get(), -5, 7, data), 0);
+  TRegionHolder moved;
+  moved.Rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                              reinterpret_cast<const RGNDATA*>(data.data()));
+  ASSERT_NE(moved.Rgn, nullptr);
+  RECT box{};
+  GetRgnBox(moved.Rgn, &box);
+  EXPECT_EQ(FromRECT(box), (TRect{-4, 7, -2, 9}));
+  EXPECT_TRUE(PtInRegion(moved.Rgn, -3, 7));
+  EXPECT_FALSE(PtInRegion(moved.Rgn, -4, 7));
+  EXPECT_TRUE(PtInRegion(moved.Rgn, -4, 8));
+}
+
+// A 20 x 16 mask cut like the nine-part test pictures; its corners and a notch in the
+// top strip are cut away, and its client part is white (the client rectangle is in the
+// region whatever the mask says).
+std::unique_ptr<TBitmap> FrameMask() {
+  std::vector<std::string> rows(16, std::string(20, '#'));
+  for (int y = 3; y < 12; ++y)
+    for (int x = 4; x < 15; ++x) rows[y][x] = '.';
+  rows[0][0] = rows[0][1] = rows[1][0] = rows[0][19] = rows[15][0] = rows[15][19] = '.';
+  rows[0][8] = '.';   // in the top strip (5 .. 13): repeats every 8 columns
+  rows[7][19] = '.';  // in the right strip (5 .. 9)
+  return MaskOf(rows);
+}
+
+TEST(SkinRegions, ASkinRegionIsTheTiledMaskFrameAndTheClientRectangle) {
+  const TSkinCut cut{{5, 6}, {13, 5}, {6, 10}, {12, 9}, {4, 3, 15, 12}};
+  const auto mask = FrameMask();
+  for (const auto& [width, height] : {std::pair{45, 37}, std::pair{20, 16}, std::pair{28, 24}}) {
+    TBitmap frame;
+    TSkinCut n;
+    CreateSkinImage(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect, &frame,
+                    mask.get(), TRect{0, 0, 20, 16}, width, height, false, false, false, false, false, false,
+                    stfull);
+    TRegionHolder region;
+    CreateSkinRegion(region.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect,
+                     mask.get(), width, height);
+    ASSERT_NE(region.Rgn, nullptr);
+    const TPixelImage expected = frame.ToPixelImage();
+    int wrong = 0;
+    for (int y = -1; y <= height; ++y)
+      for (int x = -1; x <= width; ++x) {
+        const bool inside = x >= 0 && y >= 0 && x < width && y < height &&
+                            (PtInRect(n.ClRect, {x, y}) || expected.Pixel(x, y) == clBlack);
+        if ((PtInRegion(region.Rgn, x, y) != FALSE) != inside) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << width << "x" << height;
+  }
+}
+
+TEST(SkinRegions, ASkinRegionWithoutAClientRectangleIsItsFrame) {
+  // A client part two columns wide: two columns narrower leave none.
+  const TSkinCut cut{{3, 5}, {17, 5}, {3, 11}, {17, 11}, {6, 4, 8, 12}};
+  const TSkinCut n = CutForSize(cut, TRect{0, 0, 20, 16}, 18, 16);
+  ASSERT_EQ(n.ClRect.Width(), 0);
+  const auto mask = MaskOf(std::vector<std::string>(16, std::string(20, '#')));
+  TRegionHolder region;
+  CreateSkinRegion(region.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect,
+                   mask.get(), 18, 16);
+  ASSERT_NE(region.Rgn, nullptr);
+  EXPECT_TRUE(PtInRegion(region.Rgn, 0, 0));
+  EXPECT_TRUE(PtInRegion(region.Rgn, 17, 15));
+  EXPECT_TRUE(PtInRegion(region.Rgn, 2, 8));
+
+  // New corner points that cross give no region.
+  TRegionHolder crossed;
+  CreateSkinRegion(crossed.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.RT, n.LT, n.LB, n.RB, n.ClRect,
+                   mask.get(), 18, 16);
+  EXPECT_EQ(crossed.Rgn, nullptr);
+}
+
+}  // namespace
