@@ -1,7 +1,5 @@
 #include "Bevel.h"
 
-#include <utility>
-
 TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csReplicatable});
   SetBounds(0, 0, 50, 50);
@@ -37,19 +35,18 @@ void TBevel::BevelLine(TColor Color, int X1, int Y1, int X2, int Y2) {
 
 void TBevel::PaintShape(TColor Light, TColor Dark) {
   Canvas()->Pen()->SetWidth(1);
-  TColor first = FStyle == bsLowered ? Dark : Light;
-  TColor second = FStyle == bsLowered ? Light : Dark;
+  const TColor first = FStyle == bsLowered ? Dark : Light;
+  const TColor second = FStyle == bsLowered ? Light : Dark;
   const int w = Width();
   const int h = Height();
   switch (FShape) {
     case bsBox: BevelRect({0, 0, w - 1, h - 1}, first, second); break;
-    case bsFrame: {
-      const TColor outer = first;
-      std::swap(first, second);
-      BevelRect({1, 1, w - 1, h - 1}, first, second);
-      BevelRect({0, 0, w - 2, h - 2}, outer, outer);
+    case bsFrame:
+      // Etched (or embossed): a frame in the second colour one pixel down and right,
+      // under one in the first colour.
+      BevelRect({1, 1, w - 1, h - 1}, second, second);
+      BevelRect({0, 0, w - 2, h - 2}, first, first);
       break;
-    }
     case bsTopLine:
       BevelLine(first, 0, 0, w, 0);
       BevelLine(second, 0, 1, w, 1);
