@@ -151,11 +151,9 @@ bool TApplication::ProcessMessage(MSG& Msg) {
 
 bool TApplication::IsKeyMsg(const MSG& Msg) {
   if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
-  // The focus may lie on a system window inside one of ours (an edit inside a combo).
-  HWND window = Msg.hwnd;
-  while (window != nullptr && FindControl(window) == nullptr) window = GetParent(window);
-  if (window == nullptr) return false;
-  return SendMessageA(window, CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+  TWinControl* control = FindOwningControl(Msg.hwnd);
+  if (control == nullptr) return false;
+  return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
 }
 
 bool TApplication::IsShortCut(TWMKey& Message) {

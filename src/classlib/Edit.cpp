@@ -31,6 +31,12 @@ void TCustomEdit::CreateWnd() {
   FCreating = false;
   Send(EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength));
   if (FPasswordChar != '\0') Send(EM_SETPASSWORDCHAR, static_cast<uint8_t>(FPasswordChar));
+  Send(EM_SETSEL, static_cast<WPARAM>(FSavedSelStart), FSavedSelEnd);
+}
+
+void TCustomEdit::DestroyWnd() {
+  SelectionRange(FSavedSelStart, FSavedSelEnd);
+  TWinControl::DestroyWnd();
 }
 
 LRESULT TCustomEdit::Send(UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -49,7 +55,8 @@ void TCustomEdit::Dispatch(TMessage& Message) {
     case CM_ENTER:
       // Not when the focus came with a click (the click places the caret), and not for
       // text of several lines.
-      if (FAutoSelect && GetKeyState(VK_LBUTTON) >= 0 && (GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE) == 0)
+      if (FAutoSelect && HandleAllocated() && GetKeyState(VK_LBUTTON) >= 0 &&
+          (GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE) == 0)
         SelectAll();
       TWinControl::Dispatch(Message);
       return;

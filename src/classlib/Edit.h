@@ -58,6 +58,7 @@ protected:
   virtual void Change();
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   void Dispatch(TMessage& Message) override;
 
 private:
@@ -73,6 +74,8 @@ private:
   bool FAutoSelect = true;
   bool FCreating = false;
   bool FChangeNotified = false;
+  int FSavedSelStart = 0;  // the selection while there is no window
+  int FSavedSelEnd = 0;
 };
 
 class TCustomMaskEdit : public TCustomEdit {

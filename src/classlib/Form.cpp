@@ -376,7 +376,7 @@ void TCustomForm::SetWindowFocus() {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* Control) {
-  if (ComponentState().Contains(csDestroying)) return true;
+  if (ComponentState().Contains(csDestroying) || FFocusChangesHeld > 0) return true;
   if (Control != this) FActiveControl = Control;
   if (Control == FFocusedControl) return true;
   TWinControl* previous = FFocusedControl;

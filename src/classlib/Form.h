@@ -82,6 +82,9 @@ public:
   // Control is being disabled or hidden (the focus moves on to the next control), or
   // leaves the form (Removing: the form forgets it).
   void DefocusControl(TWinControl* Control, bool Removing);
+  // While held (a window is made again), the window focus moving about is no change of
+  // the form's focused control.
+  void HoldFocusChanges(bool Hold) { FFocusChangesHeld += Hold ? 1 : -1; }
   void SetFocus() override;
 
   // Keys. With KeyPreview the form's key events see its controls' keys first.
@@ -144,6 +147,7 @@ private:
   bool FKeyPreview = false;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
+  int FFocusChangesHeld = 0;
   TIcon FIcon;
   TControlCanvas FCanvas;
 };

@@ -113,7 +113,7 @@ bool THintController::Show() {
     TShowHintEvent handler = FApplication.OnShowHint;
     handler(text, canShow, info);
   }
-  if (!canShow || text.empty()) return false;
+  if (!canShow || text.empty() || FApplication.HintWindowClass == nullptr) return false;
   if (FWindow == nullptr) FWindow = FApplication.HintWindowClass(&FApplication);
   FWindow->SetColor(info.HintColor);
   const TRect size = FWindow->CalcHintRect(info.HintMaxWidth, text);

@@ -46,6 +46,22 @@ private:
   int FSaved;
 };
 
+// Keeps a form's focused control as it is while windows are made again.
+class TFocusHold {
+public:
+  explicit TFocusHold(TCustomForm* form) : FForm(form) {
+    if (FForm != nullptr) FForm->HoldFocusChanges(true);
+  }
+  ~TFocusHold() {
+    if (FForm != nullptr) FForm->HoldFocusChanges(false);
+  }
+  TFocusHold(const TFocusHold&) = delete;
+  TFocusHold& operator=(const TFocusHold&) = delete;
+
+private:
+  TCustomForm* FForm;
+};
+
 class TCounterScope {
 public:
   explicit TCounterScope(int& counter) : FCounter(counter) { ++FCounter; }
@@ -203,11 +219,15 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::RecreateWnd() {
   if (FHandle == nullptr) return;
-  const bool wasFocused = Focused();
+  // The focus inside goes back where it was, without the form hearing of the detour
+  // its window takes meanwhile.
+  TWinControl* focused = FindOwningControl(GetFocus());
+  if (!ContainsControl(focused)) focused = nullptr;
+  TFocusHold hold(focused != nullptr ? GetParentForm(this) : nullptr);
   DestroyHandle();
   CreateHandle();
   UpdateShowing();
-  if (wasFocused && FHandle != nullptr) ::SetFocus(FHandle);
+  if (focused != nullptr && focused->HandleAllocated()) ::SetFocus(focused->Handle());
 }
 
 void TWinControl::AttachWindow(HWND Window) { FHandle = Window; }

@@ -67,6 +67,12 @@ TWinControl* FindControl(HWND Window) {
   return static_cast<TWinControl*>(GetPropA(Window, ControlProperty()));
 }
 
+TWinControl* FindOwningControl(HWND Window) {
+  for (; Window != nullptr; Window = GetParent(Window))
+    if (TWinControl* control = FindControl(Window)) return control;
+  return nullptr;
+}
+
 void UnbindControlWindow(HWND Window) {
   if (TWinControl* control = FindControl(Window)) {
     RemovePropA(Window, ControlProperty());

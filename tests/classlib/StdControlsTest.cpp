@@ -38,10 +38,16 @@ TEST(Edit, OnChangeFiresOnceForTypedAndForProgramSetText) {
   edit->SetSelText("!");
   EXPECT_EQ(edit->Text(), "set!");
   EXPECT_EQ(changes, 4);
+  int exits = 0;
+  edit->OnExit = [&](TObject*) { ++exits; };
   edit->RecreateWnd();
   EXPECT_EQ(edit->Text(), "set!");
   EXPECT_EQ(changes, 4);
-  EXPECT_EQ(GetFocus(), edit->Handle());  // the focus survives the new window
+  EXPECT_EQ(GetFocus(), edit->Handle());  // the focus survives the new window...
+  EXPECT_EQ(exits, 0);                    // ...without ever leaving the control
+  form->RecreateWnd();
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(exits, 0);
   edit->Clear();
   EXPECT_EQ(edit->Text(), "");
   EXPECT_EQ(changes, 5);
@@ -67,6 +73,7 @@ TEST(Edit, PropertiesReachTheWindowAndSurviveANewOne) {
   EXPECT_EQ(edit->SelText(), "BC");
   edit->SetCharCase(ecLowerCase);  // a new window, which converts the text
   EXPECT_EQ(edit->Text(), "abcd");
+  EXPECT_EQ(edit->SelText(), "bc");  // and keeps the selection
   EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETLIMITTEXT, 0, 0), 4);
 
   edit->SetReadOnly(true);
