@@ -156,14 +156,7 @@ bool TApplication::IsKeyMsg(const MSG& Msg) {
   return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
 }
 
-bool TApplication::IsShortCut(TWMKey& Message) {
-  bool handled = false;
-  if (OnShortCut) {
-    TShortCutEvent handler = OnShortCut;
-    handler(Message, handled);
-  }
-  return handled;
-}
+bool TApplication::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }
 
 void TApplication::SetShowHint(bool Value) {
   if (Value == FShowHint) return;

@@ -426,14 +426,7 @@ void TCustomForm::HandleActivate(TMessage& Message) {
 
 // Keys
 
-bool TCustomForm::IsShortCut(TWMKey& Message) {
-  bool handled = false;
-  if (OnShortCut) {
-    TShortCutEvent handler = OnShortCut;
-    handler(Message, handled);
-  }
-  return handled;
-}
+bool TCustomForm::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }
 
 void TCustomForm::HandleDialogKey(TMessage& Message) {
   const TShiftState shift = KeyDataToShiftState(Message.LParam);

@@ -56,6 +56,15 @@ TShiftState KeyDataToShiftState(LPARAM KeyData) {
   return shift;
 }
 
+bool OfferShortCut(const TShortCutEvent& Handler, TWMKey& Message) {
+  bool handled = false;
+  if (Handler) {
+    TShortCutEvent handler = Handler;  // it may replace itself
+    handler(Message, handled);
+  }
+  return handled;
+}
+
 TShortCut ShortCut(uint16_t Key, TShiftState Shift) {
   if ((Key & 0xFF00) != 0) return scNone;
   TShortCut result = Key;

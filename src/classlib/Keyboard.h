@@ -16,6 +16,8 @@ struct TWMKey {
 
 // Offered every key before it goes to the focused control; Handled = true consumes it.
 using TShortCutEvent = TDelegate<void(TWMKey& Msg, bool& Handled)>;
+// Offers Message to Handler when there is one; whether it handled the key.
+bool OfferShortCut(const TShortCutEvent& Handler, TWMKey& Message);
 
 // The shift state of a key message: Alt from the key data (its context bit), Shift and
 // Ctrl from the keyboard state.

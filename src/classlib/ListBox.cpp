@@ -182,8 +182,12 @@ void TListBox::SetItemIndex(int Value) {
     Send(LB_SETCURSEL, static_cast<WPARAM>(Value));
 }
 
-bool TListBox::Selected(int Index) {
+void TListBox::CheckItem(int Index) {
   if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+}
+
+bool TListBox::Selected(int Index) {
+  CheckItem(Index);
   if (!FMultiSelect) return ItemIndex() == Index;
   if (!HandleAllocated())
     return std::find(FSavedSelection.begin(), FSavedSelection.end(), Index) != FSavedSelection.end();
@@ -191,7 +195,7 @@ bool TListBox::Selected(int Index) {
 }
 
 void TListBox::SetSelected(int Index, bool Value) {
-  if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckItem(Index);
   if (!FMultiSelect) {
     if (Value)
       SetItemIndex(Index);

@@ -79,6 +79,7 @@ protected:
 private:
   friend class TListBoxStrings;
   LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  void CheckItem(int Index);
   void HandleDrawItem(TMessage& Message);
   void UpdateColumnWidth();
 

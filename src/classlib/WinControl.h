@@ -75,8 +75,9 @@ public:
   void SetTabOrder(int Value);
   virtual bool CanFocus();
   bool Focused();
-  // Makes this the focused control of its form (at once when the form is active, else
-  // when it is activated); raises EInvalidOperation when the control cannot take it.
+  // Makes this the focused control of its form: at once when the form is on screen (and
+  // not disabled behind a modal form), else when it is activated. Raises
+  // EInvalidOperation when the control cannot take the focus.
   virtual void SetFocus();
   // The windowed descendants in tab order: each child followed by its own descendants.
   void GetTabOrderList(std::vector<TWinControl*>& List);

@@ -220,6 +220,11 @@ TEST(ListBox, ItemsLiveInTheWindowAndSurviveANewOne) {
   EXPECT_EQ(list->ItemIndex(), 1);
   EXPECT_EQ(list->Items()->GetObject(0), &marker);
   EXPECT_THROW(list->Items()->Get(3), EStringListError);
+
+  list->SetColumns(2);  // a window of columns, with the same items
+  EXPECT_NE(GetWindowLongA(list->Handle(), GWL_STYLE) & LBS_MULTICOLUMN, 0);
+  EXPECT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 1);
 }
 
 TEST(ListBox, ItemsWithoutAWindowAndSeveralSelected) {
