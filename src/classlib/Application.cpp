@@ -3,6 +3,7 @@
 #include "CustomControls.h"
 #include "Form.h"
 #include "Screen.h"
+#include "WindowClasses.h"
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
@@ -10,6 +11,22 @@
 namespace {
 
 const char kApplicationClass[] = "TApplication";
+
+// Messages after which a hint has no business staying: keys, buttons and the wheel.
+bool EndsHint(UINT msg) {
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_MOUSEWHEEL: return true;
+    default: return false;
+  }
+}
 
 void ShowErrorBox(const std::string& title, const std::string& message) {
   MessageBoxA(GetActiveWindow(), message.c_str(), title.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
@@ -100,7 +117,9 @@ void TApplication::FormCreated(TCustomForm* Form) {
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FMainForm) FMainForm = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FMainForm) FMainForm = nullptr;
+  FHints.ComponentRemoved(AComponent);
 }
 
 // Message loop
@@ -121,11 +140,28 @@ bool TApplication::ProcessMessage(MSG& Msg) {
       handled = true;
     }
   }
-  if (!handled) {
+  if (handled) return true;
+  if (EndsHint(Msg.message)) CancelHint();
+  if (!IsKeyMsg(Msg)) {
     TranslateMessage(&Msg);
     DispatchMessageA(&Msg);
   }
   return true;
+}
+
+bool TApplication::IsKeyMsg(const MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  TWinControl* control = FindOwningControl(Msg.hwnd);
+  if (control == nullptr) return false;
+  return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+bool TApplication::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }
+
+void TApplication::SetShowHint(bool Value) {
+  if (Value == FShowHint) return;
+  FShowHint = Value;
+  if (!Value) FHints.ReleaseWindow();
 }
 
 void TApplication::Idle() {
@@ -190,6 +226,12 @@ void TApplication::Restore() {
 
 void TApplication::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_TIMER:
+      if (Message.WParam == HintTimerId) {
+        FHints.TimerExpired();
+        return;
+      }
+      break;
     case WM_CLOSE:
       if (FMainForm != nullptr) FMainForm->Close();
       return;

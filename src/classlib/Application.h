@@ -1,8 +1,11 @@
 #pragma once
 // TApplication: the hidden application window that owns the forms and the taskbar
-// button, the message loop, and the handler that reports what escapes an event handler.
+// button, the message loop (with the keyboard's way to the controls), the handler that
+// reports what escapes an event handler, and the hints.
 
+#include "HintController.h"
 #include "Icon.h"
+#include "Keyboard.h"
 #include "Messages.h"
 
 #include "base/Component.h"
@@ -61,11 +64,40 @@ public:
   // Sees every queued message first, in every loop; Handled = true consumes it.
   TMessageEvent OnMessage;
 
+  // Offered every key that no form took as a shortcut.
+  TShortCutEvent OnShortCut;
+  bool IsShortCut(TWMKey& Message);
+
+  // Hints: the hint of the control the pointer rests on shows after HintPause
+  // milliseconds (HintShortPause when another hint was showing) in a window of
+  // HintWindowClass, made when first needed, and goes after HintHidePause. OnShowHint
+  // may change or refuse each hint first.
+  bool ShowHint() const { return FShowHint; }
+  // Off hides and frees the hint window; on again makes one of the current class.
+  void SetShowHint(bool Value);
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int Value) { FHintPause = Value; }
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int Value) { FHintShortPause = Value; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  THintWindowClass HintWindowClass = NewHintWindow<THintWindow>;
+  TShowHintEvent OnShowHint;
+  void CancelHint() { FHints.Cancel(); }
+  // Called by the library's windows after each mouse move over them and when the
+  // pointer leaves them.
+  void HintMouseMessage() { FHints.PointerMoved(); }
+  // The window timer on Handle() that times the hints.
+  static constexpr UINT_PTR HintTimerId = 1;
+
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   void FormCreated(TCustomForm* Form);
   bool ProcessMessage(MSG& Msg);
+  // Hands a key message to the focused control's object first (CN_KEYDOWN, ...); true
+  // when it consumed the key.
+  bool IsKeyMsg(const MSG& Msg);
   void Idle();
   void WndProc(TMessage& Message);
   void IconChanged(TObject* Sender);
@@ -76,6 +108,11 @@ private:
   bool FTerminated = false;
   std::string FTitle;
   TIcon FIcon;
+  bool FShowHint = true;
+  int FHintPause = 500;
+  int FHintShortPause = 50;
+  int FHintHidePause = 2500;
+  THintController FHints{*this};
 };
 
 extern TApplication* Application;

@@ -167,6 +167,15 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const std::string& Text) {
   ExtTextOutA(FHandle, X, Y, options, &r, Text.data(), static_cast<UINT>(Text.size()), nullptr);
 }
 
+int TCanvas::DrawText(const std::string& Text, TRect& R, UINT Flags) {
+  RequireFont();
+  RequireBrush();
+  RECT r = ToRECT(R);
+  const int height = DrawTextA(FHandle, Text.data(), static_cast<int>(Text.size()), &r, Flags);
+  R = FromRECT(r);
+  return height;
+}
+
 TSize TCanvas::TextExtent(const std::string& Text) {
   RequireFont();
   SIZE size{};

@@ -46,6 +46,9 @@ public:
   void TextOut(int X, int Y, const std::string& Text);
   // Text at (X, Y) clipped to R; R is filled with the brush unless it is bsClear.
   void TextRect(const TRect& R, int X, int Y, const std::string& Text);
+  // DrawTextA with the canvas's font (and its brush's background mode) in R; with
+  // DT_CALCRECT R becomes the text's extent. Returns the text's height.
+  int DrawText(const std::string& Text, TRect& R, UINT Flags);
   TSize TextExtent(const std::string& Text);
   int TextWidth(const std::string& Text) { return TextExtent(Text).cx; }
   int TextHeight(const std::string& Text) { return TextExtent(Text).cy; }

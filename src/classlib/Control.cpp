@@ -1,7 +1,7 @@
 #include "Control.h"
 
+#include "Form.h"
 #include "MouseTracker.h"
-#include "WinControl.h"
 
 #include "base/Exceptions.h"
 
@@ -16,6 +16,18 @@ TShiftState KeysToShiftState(WPARAM Keys) {
   if (Keys & MK_MBUTTON) shift.Include(ssMiddle);
   if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
   return shift;
+}
+
+UINT DrawTextBiDiFlags(UINT Flags, TBiDiMode Mode) {
+  if (Mode == bdRightToLeft) {
+    switch (Flags & (DT_CENTER | DT_RIGHT)) {
+      case DT_LEFT: Flags |= DT_RIGHT; break;
+      case DT_RIGHT: Flags &= ~DT_RIGHT; break;
+      default: break;
+    }
+  }
+  if (Mode != bdLeftToRight) Flags |= DT_RTLREADING;
+  return Flags;
 }
 
 // TSizeConstraints
@@ -114,6 +126,9 @@ void TControl::Dispatch(TMessage& Message) {
       return;
     case CM_PARENTFONTCHANGED: ParentFontChanged(); return;
     case CM_PARENTCOLORCHANGED: ParentColorChanged(); return;
+    case CM_PARENTSHOWHINTCHANGED: ParentShowHintChanged(); return;
+    case CM_PARENTBIDIMODECHANGED: ParentBiDiModeChanged(); return;
+    case CM_BIDIMODECHANGED: Invalidate(); return;
     default: DefaultHandler(Message);
   }
 }
@@ -140,7 +155,12 @@ void TControl::DefaultHandler(TMessage& Message) {
 
 // Mouse
 
+void TControl::SendCancelMode() {
+  if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
+}
+
 void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra) {
+  SendCancelMode();
   DefaultHandler(Message);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
@@ -151,6 +171,7 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftSta
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {
+  SendCancelMode();
   DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
@@ -366,6 +387,44 @@ void TControl::ParentColorChanged() {
   if (!FParentColor || FParent == nullptr) return;
   SetColor(FParent->Color());
   FParentColor = true;
+}
+
+void TControl::SetShowHint(bool Value) {
+  FParentShowHint = false;
+  if (Value == FShowHint) return;
+  FShowHint = Value;
+  Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value) {
+  if (Value == FParentShowHint) return;
+  FParentShowHint = Value;
+  if (Value) ParentShowHintChanged();
+}
+
+void TControl::ParentShowHintChanged() {
+  if (!FParentShowHint || FParent == nullptr) return;
+  SetShowHint(FParent->ShowHint());
+  FParentShowHint = true;
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  FParentBiDiMode = false;
+  if (Value == FBiDiMode) return;
+  FBiDiMode = Value;
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  if (Value == FParentBiDiMode) return;
+  FParentBiDiMode = Value;
+  if (Value) ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+  if (!FParentBiDiMode || FParent == nullptr) return;
+  SetBiDiMode(FParent->BiDiMode());
+  FParentBiDiMode = true;
 }
 
 void TControl::SetCursor(TCursor Value) {

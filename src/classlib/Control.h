@@ -35,6 +35,13 @@ TShiftState KeysToShiftState(WPARAM Keys);
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+// Reading order and alignment of text. Right-to-left modes read from the right; only
+// bdRightToLeft also mirrors the alignment.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+// DrawTextA flags for Mode: left and right alignment swapped when the alignment mirrors,
+// DT_RTLREADING added when reading goes right to left; left to right changes nothing.
+UINT DrawTextBiDiFlags(UINT Flags, TBiDiMode Mode);
+
 enum TControlStyleFlag {
   csAcceptsControls,
   csCaptureMouse,
@@ -144,6 +151,21 @@ public:
   void SetParentColor(bool Value);
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
+  // The hint shows when the pointer rests on the control, if ShowHint is set (taken
+  // from the parent while ParentShowHint is).
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& Value) { FHint = Value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool Value);
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  UINT DrawTextBiDiModeFlags(UINT Flags) const { return DrawTextBiDiFlags(Flags, FBiDiMode); }
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
   TControlState ControlState() const { return FControlState; }
@@ -196,12 +218,16 @@ protected:
 
 private:
   friend class TWinControl;
+  // Tells the form's active control that a button goes down on this control.
+  void SendCancelMode();
   void HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra);
   void HandleLeftDoubleClick(TMessage& Message);
   void HandleMouseUp(TMessage& Message, TMouseButton Button);
   void HandleMouseWheel(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
+  void ParentShowHintChanged();
+  void ParentBiDiModeChanged();
   void FontChanged(TObject* Sender);
   void ConstraintsChanged(TObject* Sender);
   void LeaveParent();
@@ -225,6 +251,11 @@ private:
   TColor FColor = clWindow;
   bool FParentColor = true;
   TCursor FCursor = crDefault;
+  std::string FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;
 };

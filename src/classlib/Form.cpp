@@ -183,6 +183,7 @@ void TCustomForm::Show() {
 void TCustomForm::UpdateShowing() {
   if (Visible()) {
     HandleNeeded();
+    if (FActiveControl == nullptr) FActiveControl = FindNextControl(nullptr, true, true, false);
     if (!FPlaced) {
       FPlaced = true;
       ApplyPlacement();
@@ -305,11 +306,8 @@ void TCustomForm::CloseModal() {
 void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_CLOSE: Close(); return;
-    case WM_ACTIVATE:
-      DefaultHandler(Message);
-      FActive = LOWORD(Message.WParam) != WA_INACTIVE;
-      if (FActive) Screen->SetActiveForm(this);
-      return;
+    case WM_ACTIVATE: HandleActivate(Message); return;
+    case CM_DIALOGKEY: HandleDialogKey(Message); return;
     case WM_GETMINMAXINFO: HandleGetMinMaxInfo(Message); return;
     case WM_SIZE: HandleSize(Message); return;
     case CM_RELEASE: HandleRelease(); return;
@@ -346,6 +344,114 @@ void TCustomForm::HandleSize(TMessage& Message) {
     case SIZE_RESTORED: FWindowState = wsNormal; break;
     default: break;
   }
+}
+
+// Focus
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+  if (Control == FActiveControl) return;
+  const bool loading = ComponentState().Contains(csLoading);
+  if (Control != nullptr &&
+      (Control == this || GetParentForm(Control) != this || (!loading && !Control->CanFocus())))
+    throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  FActiveControl = Control;
+  if (FActive && !loading) SetWindowFocus();
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+  SetActiveControl(Control);
+  // An inactive form on screen is activated by the focus; a disabled one (behind a
+  // modal form) gets it when it is enabled and activated again.
+  if (!FActive && HandleAllocated() && IsWindowVisible(Handle()) && IsWindowEnabled(Handle())) SetWindowFocus();
+}
+
+void TCustomForm::SetFocus() {
+  if (!Visible() || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  SetWindowFocus();
+}
+
+void TCustomForm::SetWindowFocus() {
+  TWinControl* target = FActiveControl != nullptr && FActiveControl->CanFocus() ? FActiveControl : this;
+  ::SetFocus(target->Handle());
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* Control) {
+  if (ComponentState().Contains(csDestroying) || FFocusChangesHeld > 0) return true;
+  if (Control != this) FActiveControl = Control;
+  if (Control == FFocusedControl) return true;
+  TWinControl* previous = FFocusedControl;
+  FFocusedControl = Control;
+  for (TWinControl* c = previous; c != nullptr && !c->ContainsControl(Control);) {
+    TWinControl* parent = c->Parent();
+    c->Perform(CM_EXIT);
+    if (FFocusedControl != Control) return false;
+    c = parent;
+  }
+  std::vector<TWinControl*> entered;
+  for (TWinControl* c = Control; c != this && c != nullptr && !c->ContainsControl(previous); c = c->Parent())
+    entered.push_back(c);
+  for (auto it = entered.rbegin(); it != entered.rend(); ++it) {
+    (*it)->Perform(CM_ENTER);
+    if (FFocusedControl != Control) return false;
+  }
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
+  return true;
+}
+
+void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
+  if (Removing) {
+    if (Control->ContainsControl(FFocusedControl)) FFocusedControl = Control->Parent();
+    if (Control->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+    return;
+  }
+  if (!Control->ContainsControl(FActiveControl) || ComponentState().Contains(csDestroying)) return;
+  HWND focus = GetFocus();
+  const bool hadFocus = Control->HandleAllocated() && focus != nullptr &&
+                        (focus == Control->Handle() || IsChild(Control->Handle(), focus));
+  FActiveControl = FindNextControl(FActiveControl, true, true, false);
+  if (hadFocus) SetWindowFocus();
+}
+
+void TCustomForm::HandleActivate(TMessage& Message) {
+  FActive = LOWORD(Message.WParam) != WA_INACTIVE;
+  if (FActive) {
+    Screen->SetActiveForm(this);
+    if (HIWORD(Message.WParam) == 0) {  // not minimized: the focus goes where it was
+      SetWindowFocus();
+      return;
+    }
+  }
+  DefaultHandler(Message);
+}
+
+// Keys
+
+bool TCustomForm::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }
+
+void TCustomForm::HandleDialogKey(TMessage& Message) {
+  const TShiftState shift = KeyDataToShiftState(Message.LParam);
+  switch (Message.WParam) {
+    case VK_TAB:
+      if (shift.Contains(ssCtrl) || shift.Contains(ssAlt)) break;
+      SelectNext(FActiveControl, !shift.Contains(ssShift), true);
+      Message.Result = 1;
+      return;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      if (FActiveControl == nullptr || FActiveControl->Parent() == nullptr) break;
+      FActiveControl->Parent()->SelectNext(FActiveControl, Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN,
+                                           false);
+      Message.Result = 1;
+      return;
+    default: break;
+  }
+  TWinControl::Dispatch(Message);  // on to the controls
+}
+
+void TCustomForm::SendCancelMode(TControl* Sender) {
+  if (FActiveControl != nullptr) FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(Sender));
 }
 
 void TCustomForm::PaintWindow(HDC DC) {

@@ -1,6 +1,9 @@
 #pragma once
 // TCustomForm and TForm: top-level windows owned by the application window, shown
-// modelessly or modally, closed through OnCloseQuery and OnClose.
+// modelessly or modally, closed through OnCloseQuery and OnClose. A form keeps the focus
+// of its controls (ActiveControl, restored when it is activated) and handles the dialog
+// keys: Tab and the arrows move the focus, other keys go to its controls (Enter and
+// Escape to the default and cancel buttons).
 
 #include "CustomControls.h"
 #include "FormGeometry.h"
@@ -65,6 +68,33 @@ public:
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
   bool Modal() const { return FModal; }
 
+  // Focus. ActiveControl is the control that has (or, while the form is not active,
+  // will get) the focus; setting it raises EInvalidOperation for a control of another
+  // form or one that cannot take the focus (except while loading).
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Control);
+  // Makes Control the active control and gives it the focus when the form is on screen.
+  void FocusControl(TWinControl* Control);
+  // Called when Control's window got the focus: CM_EXIT goes to the controls the focus
+  // left (innermost first), CM_ENTER to those it came into (outermost first), then
+  // CM_FOCUSCHANGED through the form. False when a handler sent the focus on meanwhile.
+  bool SetFocusedControl(TWinControl* Control);
+  // Control is being disabled or hidden (the focus moves on to the next control), or
+  // leaves the form (Removing: the form forgets it).
+  void DefocusControl(TWinControl* Control, bool Removing);
+  // While held (a window is made again), the window focus moving about is no change of
+  // the form's focused control.
+  void HoldFocusChanges(bool Hold) { FFocusChangesHeld += Hold ? 1 : -1; }
+  void SetFocus() override;
+
+  // Keys. With KeyPreview the form's key events see its controls' keys first.
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+  // Whether the key is a shortcut of the form (its OnShortCut handled it).
+  virtual bool IsShortCut(TWMKey& Message);
+  // Tells the active control that a button goes down on Sender (CM_CANCELMODE).
+  void SendCancelMode(TControl* Sender);
+
   TRect ClientRect() override;
   void Dispatch(TMessage& Message) override;
 
@@ -74,6 +104,7 @@ public:
   TNotifyEvent OnDestroy;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
 
 protected:
   void CreateParams(TCreateParams& Params) override;
@@ -94,6 +125,10 @@ private:
   void HandleGetMinMaxInfo(TMessage& Message);
   void HandleSize(TMessage& Message);
   void HandleRelease();
+  void HandleActivate(TMessage& Message);
+  void HandleDialogKey(TMessage& Message);
+  // Puts the window focus on the active control, or on the form without one.
+  void SetWindowFocus();
   void IconChanged(TObject* Sender);
   void DoDestroy();
 
@@ -109,6 +144,10 @@ private:
   bool FDestroyFired = false;
   bool FPlaced = false;
   bool FReleaseAfterModal = false;
+  bool FKeyPreview = false;
+  TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;
+  int FFocusChangesHeld = 0;
   TIcon FIcon;
   TControlCanvas FCanvas;
 };

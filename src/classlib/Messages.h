@@ -51,12 +51,51 @@ inline constexpr UINT CM_MOUSEWHEEL = CM_BASE + 12;
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 13;
 // Posted by TCustomForm::Release: the form frees itself once no handler of it runs.
 inline constexpr UINT CM_RELEASE = CM_BASE + 14;
+// Focus: sent along the chains of the controls losing and gaining it.
+inline constexpr UINT CM_ENTER = CM_BASE + 15;
+inline constexpr UINT CM_EXIT = CM_BASE + 16;
+// Broadcast through a form after its focused control changed; LParam: that control.
+inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 17;
+// Keys a form handles for its controls. WParam: the key or character; LParam: the key
+// data. A non-zero result consumes the key.
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 18;
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 19;
+// Asked before a dialog key goes to the form; a non-zero answer keeps it for the control.
+inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 20;
+// Sent to the form's active control before any button goes down; LParam: the control
+// the button went down on.
+inline constexpr UINT CM_CANCELMODE = CM_BASE + 21;
+inline constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 22;
+inline constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 23;
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 24;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 25;
+// Sent to a parent before a child joins it (LParam TRUE) and before it leaves (FALSE);
+// WParam: the child.
+inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 26;
 inline constexpr UINT CM_LAST = CM_BASE + 0xFF;
 
 // Reflected notifications: a parent hands a native child's WM_xxx notification back to
 // the child object as CN_BASE + WM_xxx.
 inline constexpr UINT CN_BASE = 0xA400;
 inline constexpr UINT CN_LAST = CN_BASE + 0x3FF;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+inline constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
+inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+inline constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
+inline constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+inline constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
+inline constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
+inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+inline constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
+inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+inline constexpr UINT CN_CTLCOLORDLG = CN_BASE + WM_CTLCOLORDLG;
+inline constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
+inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 
 namespace MessageNumbers {
 
@@ -76,3 +115,4 @@ constexpr bool RangeIsClear(UINT first, UINT last) {
 static_assert(MessageNumbers::RangeIsClear(CM_BASE, CM_LAST));
 static_assert(MessageNumbers::RangeIsClear(CN_BASE, CN_LAST));
 static_assert(CM_LAST < CN_BASE);
+static_assert(CN_CTLCOLORSTATIC <= CN_LAST && CN_SYSCHAR <= CN_LAST);

@@ -2,8 +2,10 @@
 
 #include "Application.h"
 #include "CustomControls.h"
+#include "Form.h"
 #include "MouseTracker.h"
 #include "Screen.h"
+#include "TabOrder.h"
 #include "WindowClasses.h"
 
 #include "base/Exceptions.h"
@@ -44,6 +46,22 @@ private:
   int FSaved;
 };
 
+// Keeps a form's focused control as it is while windows are made again.
+class TFocusHold {
+public:
+  explicit TFocusHold(TCustomForm* form) : FForm(form) {
+    if (FForm != nullptr) FForm->HoldFocusChanges(true);
+  }
+  ~TFocusHold() {
+    if (FForm != nullptr) FForm->HoldFocusChanges(false);
+  }
+  TFocusHold(const TFocusHold&) = delete;
+  TFocusHold& operator=(const TFocusHold&) = delete;
+
+private:
+  TCustomForm* FForm;
+};
+
 class TCounterScope {
 public:
   explicit TCounterScope(int& counter) : FCounter(counter) { ++FCounter; }
@@ -57,6 +75,39 @@ private:
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
 
+bool IsControlColorNotification(UINT msg) { return msg >= CN_CTLCOLORMSGBOX && msg <= CN_CTLCOLORSTATIC; }
+
+// The child window a notification comes from (its parent reflects it to the child's
+// object), or nullptr for other messages.
+HWND NotifyingChild(HWND parent, const TMessage& message) {
+  switch (message.Msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return reinterpret_cast<HWND>(message.LParam);
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+      return header != nullptr ? header->hwndFrom : nullptr;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+      return item != nullptr && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+    }
+    case WM_MEASUREITEM: {
+      // Asked while the child is being created: known by its control id only.
+      const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
+      return item != nullptr && item->CtlType != ODT_MENU ? GetDlgItem(parent, static_cast<int>(item->CtlID)) : nullptr;
+    }
+    default: return nullptr;
+  }
+}
+
 }  // namespace
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FDefWndProc(DefWindowProcA) {
@@ -66,6 +117,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FDefWndProc(Def
 TWinControl::~TWinControl() {
   DestroyControls();
   DestroyHandle();
+  LeaveParent();  // while the parent can still tell a windowed child
 }
 
 void TWinControl::BeforeDestruction() {
@@ -94,6 +146,8 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   }
   if (Visible()) Params.Style |= WS_VISIBLE;
   if (!Enabled()) Params.Style |= WS_DISABLED;
+  if (FTabStop) Params.Style |= WS_TABSTOP;
+  if (UseRightToLeftReading()) Params.ExStyle |= WS_EX_RTLREADING;
   Params.X = Left();
   Params.Y = Top();
   Params.Width = Width();
@@ -165,9 +219,15 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::RecreateWnd() {
   if (FHandle == nullptr) return;
+  // The focus inside goes back where it was, without the form hearing of the detour
+  // its window takes meanwhile.
+  TWinControl* focused = FindOwningControl(GetFocus());
+  if (!ContainsControl(focused)) focused = nullptr;
+  TFocusHold hold(focused != nullptr ? GetParentForm(this) : nullptr);
   DestroyHandle();
   CreateHandle();
   UpdateShowing();
+  if (focused != nullptr && focused->HandleAllocated()) ::SetFocus(focused->Handle());
 }
 
 void TWinControl::AttachWindow(HWND Window) { FHandle = Window; }
@@ -211,20 +271,69 @@ bool TWinControl::RouteMouseToChild(TMessage& Message) {
 }
 
 void TWinControl::Dispatch(TMessage& Message) {
+  if (ReflectToChild(Message)) return;
+  if (IsControlColorNotification(Message.Msg)) {
+    HandleControlColor(Message);
+    return;
+  }
   switch (Message.Msg) {
     case WM_PAINT: PaintHandler(Message); return;
     case WM_ERASEBKGND: HandleEraseBackground(Message); return;
     case WM_WINDOWPOSCHANGED: HandleWindowPosChanged(Message); return;
     case WM_SETCURSOR: HandleSetCursor(Message); return;
     case WM_MOUSEWHEEL: HandleMouseWheel(Message); return;
-    case CM_VISIBLECHANGED: UpdateShowing(); return;
+    case WM_SETFOCUS: HandleSetFocus(Message); return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!DoKey(Message, &TWinControl::KeyDown)) DefaultHandler(Message);
+      return;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (!DoKey(Message, &TWinControl::KeyUp)) DefaultHandler(Message);
+      return;
+    case WM_CHAR:
+      if (!DoKeyPress(Message)) DefaultHandler(Message);
+      return;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN: HandleKeyNotification(Message); return;
+    case CN_CHAR:
+    case CN_SYSCHAR: HandleCharNotification(Message); return;
+    case CM_ENTER: DoEnter(); return;
+    case CM_EXIT: DoExit(); return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED: Broadcast(Message); return;
+    case CM_VISIBLECHANGED:
+      if (!Visible()) RemoveFocus(false);
+      UpdateShowing();
+      return;
     case CM_ENABLEDCHANGED:
+      if (!Enabled()) RemoveFocus(false);
       if (FHandle != nullptr) EnableWindow(FHandle, Enabled());
       return;
     case CM_COLORCHANGED: ColorChanged(Message); return;
     case CM_FONTCHANGED: FontChanged(Message); return;
+    case CM_SHOWHINTCHANGED: NotifyControls(CM_PARENTSHOWHINTCHANGED); return;
+    case CM_BIDIMODECHANGED:
+      RecreateWnd();
+      NotifyControls(CM_PARENTBIDIMODECHANGED);
+      return;
     default: TControl::Dispatch(Message);
   }
+}
+
+bool TWinControl::ReflectToChild(TMessage& Message) {
+  TWinControl* child = FindControl(NotifyingChild(FHandle, Message));
+  if (child == nullptr || child == this) return false;
+  Message.Result = child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  return true;
+}
+
+void TWinControl::HandleControlColor(TMessage& Message) {
+  auto* dc = reinterpret_cast<HDC>(Message.WParam);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
+  SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(FBrush.Color())));
+  Message.Result = reinterpret_cast<LRESULT>(FBrush.Handle());
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
@@ -322,27 +431,36 @@ bool TWinControl::ContainsControl(TControl* Control) const {
 }
 
 void TWinControl::InsertControl(TControl* Control) {
-  if (auto* windowed = dynamic_cast<TWinControl*>(Control))
+  auto* windowed = dynamic_cast<TWinControl*>(Control);
+  if (windowed != nullptr) {
     FWinControls.push_back(windowed);
-  else
+    FTabList.push_back(windowed);
+  } else {
     FControls.push_back(Control);
+  }
   Control->FParent = this;
-  if (auto* windowed = dynamic_cast<TWinControl*>(Control)) {
+  if (windowed != nullptr) {
     if (FHandle != nullptr) windowed->CreateHandle();
   } else {
     Control->InvalidateArea();
   }
   Control->Perform(CM_PARENTFONTCHANGED);
   Control->Perform(CM_PARENTCOLORCHANGED);
+  Control->Perform(CM_PARENTSHOWHINTCHANGED);
+  Control->Perform(CM_PARENTBIDIMODECHANGED);
   Control->UpdateAnchorRules();
   if (Control->Visible() && Control->Align() != alNone) Realign();
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), TRUE);
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), FALSE);
   MouseTracking::ControlRemoved(Control);
   if (auto* windowed = dynamic_cast<TWinControl*>(Control)) {
+    windowed->RemoveFocus(true);
     windowed->DestroyHandle();
     FWinControls.erase(std::remove(FWinControls.begin(), FWinControls.end(), windowed), FWinControls.end());
+    FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), windowed), FTabList.end());
   } else {
     Control->InvalidateArea();
     FControls.erase(std::remove(FControls.begin(), FControls.end(), Control), FControls.end());
@@ -359,6 +477,178 @@ void TWinControl::DestroyControls() {
     // A child whose destruction was already under way leaves the list here.
     if (ControlCount() > 0 && Controls(ControlCount() - 1) == last) RemoveControl(last);
   }
+}
+
+// Focus
+
+void TWinControl::SetTabStop(bool Value) {
+  if (Value == FTabStop) return;
+  FTabStop = Value;
+  if (FHandle == nullptr) return;
+  const LONG style = GetWindowLongA(FHandle, GWL_STYLE);
+  SetWindowLongA(FHandle, GWL_STYLE, Value ? style | WS_TABSTOP : style & ~static_cast<LONG>(WS_TABSTOP));
+}
+
+int TWinControl::TabOrder() const {
+  if (FRequestedTabOrder >= 0) return FRequestedTabOrder;
+  if (Parent() == nullptr) return -1;
+  const auto& list = Parent()->FTabList;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+  if (ComponentState().Contains(csLoading)) {
+    FRequestedTabOrder = std::max(Value, 0);
+    return;
+  }
+  if (Parent() == nullptr) return;
+  auto& list = Parent()->FTabList;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  const int count = static_cast<int>(list.size());
+  list.insert(list.begin() + (Value < 0 || Value > count ? count : Value), this);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  ApplyRequestedTabOrder();
+}
+
+void TWinControl::ApplyRequestedTabOrder() {
+  // The orders read for the children: each goes where it asked (before one that is at
+  // that place without asking); the others keep their place among them.
+  struct TKeyed {
+    int Order;
+    bool Asked;
+    TWinControl* Child;
+  };
+  std::vector<TKeyed> keyed;
+  for (size_t i = 0; i < FTabList.size(); ++i) {
+    TWinControl* child = FTabList[i];
+    const bool asked = child->FRequestedTabOrder >= 0;
+    keyed.push_back({asked ? child->FRequestedTabOrder : static_cast<int>(i), asked, child});
+    child->FRequestedTabOrder = -1;
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const TKeyed& a, const TKeyed& b) {
+    return a.Order != b.Order ? a.Order < b.Order : a.Asked && !b.Asked;
+  });
+  for (size_t i = 0; i < keyed.size(); ++i) FTabList[i] = keyed[i].Child;
+}
+
+bool TWinControl::CanFocus() {
+  TCustomForm* form = GetParentForm(this);
+  if (form == nullptr) return false;
+  for (TControl* c = this; c != form; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() { return FHandle != nullptr && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() {
+  if (TCustomForm* form = GetParentForm(this))
+    form->FocusControl(this);
+  else if (FHandle != nullptr)
+    ::SetFocus(FHandle);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) {
+  AppendInTabOrder(this, [](TWinControl* c) -> const std::vector<TWinControl*>& { return c->FTabList; }, List);
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  return NextInTabOrder(list, CurControl, GoForward, [&](TWinControl* c) {
+    return (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this) && c->CanFocus();
+  });
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) next->SetFocus();
+}
+
+void TWinControl::RemoveFocus(bool Removing) {
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && form != this) form->DefocusControl(this, Removing);
+}
+
+void TWinControl::HandleSetFocus(TMessage& Message) {
+  // A handler of the form's focus change may have sent the focus elsewhere already.
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && !form->SetFocusedControl(this)) return;
+  DefaultHandler(Message);
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+// Keys
+
+void TWinControl::HandleKeyNotification(TMessage& Message) {
+  TWMKey key{static_cast<uint16_t>(Message.WParam), Message.LParam};
+  Message.Result = 1;
+  if (IsMenuKey(key)) return;
+  if (Message.Msg == CN_KEYDOWN) {
+    const UINT wanted = DialogKeyCode(key.CharCode);
+    TCustomForm* form = GetParentForm(this);
+    if (wanted != 0 && form != nullptr && Perform(CM_WANTSPECIALKEY, key.CharCode, key.KeyData) == 0 &&
+        (Perform(WM_GETDLGCODE) & wanted) == 0 && form->Perform(CM_DIALOGKEY, key.CharCode, key.KeyData) != 0)
+      return;
+  }
+  Message.Result = 0;
+}
+
+void TWinControl::HandleCharNotification(TMessage& Message) {
+  // Characters the control does not take (and every Alt+character but Alt+Space, which
+  // opens the system menu) may be accelerators of the form's controls.
+  const bool offered = Message.Msg == CN_SYSCHAR ? Message.WParam != VK_SPACE
+                                                  : (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
+  TCustomForm* form = GetParentForm(this);
+  Message.Result = offered && form != nullptr && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0;
+}
+
+bool TWinControl::IsMenuKey(TWMKey& Key) {
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && form->IsShortCut(Key)) return true;
+  return Application->IsShortCut(Key);
+}
+
+bool TWinControl::DoKey(TMessage& Message, TKeyHandler Handler) {
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && form != this && form->KeyPreview() && form->DoKey(Message, Handler)) return true;
+  uint16_t key = static_cast<uint16_t>(Message.WParam);
+  (this->*Handler)(key, KeyDataToShiftState(Message.LParam));
+  if (key == 0) return true;
+  Message.WParam = key;
+  return false;
+}
+
+bool TWinControl::DoKeyPress(TMessage& Message) {
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
+  char key = static_cast<char>(Message.WParam);
+  KeyPress(key);
+  if (key == '\0') return true;
+  Message.WParam = static_cast<uint8_t>(key);
+  return false;
+}
+
+void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(char& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
 }
 
 // Layout

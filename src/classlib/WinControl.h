@@ -1,9 +1,16 @@
 #pragma once
 // TWinControl: a control with its own window, made on demand, and children. It lays its
 // children out (Align, Anchors), paints its windowless children into its own DC and
-// routes mouse messages to them.
+// routes mouse messages to them. It takes the keyboard focus in its parent's tab order,
+// and hands the notifications its native children send back to their objects (CN_*).
+//
+// Keys: the application's loop first sends CN_KEYDOWN (CN_SYSKEYDOWN, CN_CHAR, ...) to
+// the focused control, which offers the key as a shortcut and as a dialog key to its
+// form (a non-zero result consumes the message); keys that go on are translated and
+// dispatched, reaching KeyDown, KeyPress and KeyUp (setting the key to 0 consumes it).
 
 #include "Control.h"
+#include "Keyboard.h"
 
 #include <string>
 #include <vector>
@@ -23,6 +30,9 @@ struct TCreateParams {
   std::string WinClassName;
 };
 
+using TKeyEvent = TDelegate<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = TDelegate<void(TObject* Sender, char& Key)>;
+
 class TWinControl : public TControl {
 public:
   explicit TWinControl(TComponent* AOwner);
@@ -32,7 +42,8 @@ public:
   HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   void HandleNeeded() { Handle(); }
-  // Destroys and creates the window again; the text survives.
+  // Destroys and creates the window again; the text and the focus survive, and
+  // descendants keep what their DestroyWnd saves.
   void RecreateWnd();
   // The window procedure's entry: WindowProc, with exceptions reported to the
   // application instead of crossing the system's frames.
@@ -53,6 +64,30 @@ public:
   void Realign();
   bool AlignDisabled() const { return FAlignLevel > 0; }
   bool Aligning() const { return FAligning > 0; }
+
+  // Focus. Only a control whose form, parents and itself are visible and enabled can
+  // take it; Tab visits the TabStop controls in TabOrder.
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool Value);
+  // The place among the parent's windowed children (-1 without a parent). A value out of
+  // range puts the control last. While loading, the value waits for the parent's Loaded.
+  int TabOrder() const;
+  void SetTabOrder(int Value);
+  virtual bool CanFocus();
+  bool Focused();
+  // Makes this the focused control of its form: at once when the form is on screen (and
+  // not disabled behind a modal form), else when it is activated. Raises
+  // EInvalidOperation when the control cannot take the focus.
+  virtual void SetFocus();
+  // The windowed descendants in tab order: each child followed by its own descendants.
+  void GetTabOrderList(std::vector<TWinControl*>& List);
+  // The next control after CurControl in tab order (wrapping) that can take the focus,
+  // is a TabStop (when checked) and is a direct child (when checked); CurControl itself
+  // when it is the only one; nullptr when none.
+  TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
+  // Focuses the next control: by TabStop among all descendants, or else among children.
+  void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+  void Loaded() override;
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   TRect ClientRect() override;
@@ -77,7 +112,31 @@ public:
   void Dispatch(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
 
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
 protected:
+  // CM_ENTER and CM_EXIT: the focus came into or left this control or a descendant.
+  virtual void DoEnter();
+  virtual void DoExit();
+  virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+  virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+  virtual void KeyPress(char& Key);
+  // Stores Value and, when it differs, makes the window again: for what a window takes
+  // only when it is created.
+  template <class T>
+  void SetRecreating(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    RecreateWnd();
+  }
+  // The form lets go of the focus inside this control: it moves on to the next control
+  // (this one is being disabled or hidden), or it is forgotten (Removing: it goes).
+  void RemoveFocus(bool Removing);
+
   virtual void CreateParams(TCreateParams& Params);
   // Makes Params superclass a system class (such as "EDIT"): its style, extra bytes and
   // procedure (which unhandled messages then go to) are taken over.
@@ -113,6 +172,18 @@ private:
   void RemoveControl(TControl* Control);
   void DestroyControls();
   bool RouteMouseToChild(TMessage& Message);
+  bool ReflectToChild(TMessage& Message);
+  void HandleKeyNotification(TMessage& Message);
+  void HandleCharNotification(TMessage& Message);
+  bool IsMenuKey(TWMKey& Key);
+  using TKeyHandler = void (TWinControl::*)(uint16_t& Key, TShiftState Shift);
+  // Offers a key message to the form first when it previews keys, then to Handler;
+  // true when one of them consumed the key.
+  bool DoKey(TMessage& Message, TKeyHandler Handler);
+  bool DoKeyPress(TMessage& Message);
+  void HandleSetFocus(TMessage& Message);
+  void HandleControlColor(TMessage& Message);
+  void ApplyRequestedTabOrder();
   void HandleSetCursor(TMessage& Message);
   void HandleEraseBackground(TMessage& Message);
   void HandleWindowPosChanged(TMessage& Message);
@@ -124,6 +195,9 @@ private:
   WNDPROC FDefWndProc = nullptr;
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FWinControls;
+  std::vector<TWinControl*> FTabList;
+  bool FTabStop = false;
+  int FRequestedTabOrder = -1;  // set while loading
   TBrush FBrush;
   int FAlignLevel = 0;
   int FAligning = 0;

@@ -67,6 +67,12 @@ TWinControl* FindControl(HWND Window) {
   return static_cast<TWinControl*>(GetPropA(Window, ControlProperty()));
 }
 
+TWinControl* FindOwningControl(HWND Window) {
+  for (; Window != nullptr; Window = GetParent(Window))
+    if (TWinControl* control = FindControl(Window)) return control;
+  return nullptr;
+}
+
 void UnbindControlWindow(HWND Window) {
   if (TWinControl* control = FindControl(Window)) {
     RemovePropA(Window, ControlProperty());
@@ -99,10 +105,18 @@ std::string RegisterControlClass(const TCreateParams& Params) {
 
 HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params) {
   const std::string className = RegisterControlClass(Params);
+  // Child windows get ids of their own: WM_MEASUREITEM names its sender by id alone. They
+  // start clear of the dialog ids (IDOK, IDCANCEL, ...) that system code may look for.
+  static UINT_PTR nextChildId = 0x1000;
+  HMENU id = nullptr;
+  if ((Params.Style & WS_CHILD) != 0) {
+    id = reinterpret_cast<HMENU>(nextChildId);
+    nextChildId = nextChildId < 0x7FFFFFFF ? nextChildId + 1 : 0x1000;
+  }
   gCreatingControl = Control;
   HWND window = CreateWindowExA(Params.ExStyle, className.c_str(), Params.Caption.c_str(), Params.Style,
                                 Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+                                id, GetModuleHandleA(nullptr), nullptr);
   gCreatingControl = nullptr;
   return window;
 }
@@ -123,6 +137,7 @@ LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
   } else if (IsClientMouseMessage(Msg) || Msg == WM_MOUSELEAVE) {
     // The object may be gone by now (freed by a click handler): look it up again.
     MouseTracking::MessageHandled(Window, Msg, LParam);
+    if (Msg == WM_MOUSEMOVE || Msg == WM_MOUSELEAVE) Application->HintMouseMessage();
   }
   return message.Result;
 }

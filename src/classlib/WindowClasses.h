@@ -13,6 +13,9 @@ std::string RegisterControlClass(const TCreateParams& Params);
 HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params);
 // The library object of a window of this process, or nullptr.
 TWinControl* FindControl(HWND Window);
+// The object of Window or, for a system window inside one of the library's (an edit
+// inside a combo box), of the nearest parent that has one; nullptr when none has.
+TWinControl* FindOwningControl(HWND Window);
 // Ends the binding of a window to its object.
 void UnbindControlWindow(HWND Window);
 

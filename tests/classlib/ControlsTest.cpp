@@ -152,6 +152,20 @@ TEST(Controls, RecreatedWindowKeepsItsTextAndChildren) {
   EXPECT_EQ(ChildWindowRect(inner), Bounds(5, 5, 20, 20));
 }
 
+TEST(Controls, AWindowedControlDeletedWithoutFreeLeavesItsParent) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 100));
+  auto* kept = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
+  auto* doomed = new TPanelControl(nullptr);
+  doomed->SetParent(form.get());
+  ASSERT_EQ(form->ControlCount(), 2);
+  delete doomed;  // not through Free: the window part is gone before the control leaves
+  ASSERT_EQ(form->ControlCount(), 1);
+  EXPECT_EQ(form->Controls(0), kept);
+  std::vector<TWinControl*> list;
+  form->GetTabOrderList(list);
+  EXPECT_EQ(list, std::vector<TWinControl*>{kept});
+}
+
 TEST(Controls, ChildListsOrderAndHitTesting) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
   auto* w1 = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
@@ -31,6 +34,33 @@ void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys) {
   const TPoint screen = window->ClientToScreen({x, y});
   SetCursorPos(screen.X, screen.Y);
   PostMessageA(window->Handle(), Msg, Keys, MAKELPARAM(x, y));
+}
+
+void PressKey(uint16_t Key, TShiftState Shift) {
+  BYTE saved[256];
+  GetKeyboardState(saved);
+  BYTE held[256];
+  std::copy(std::begin(saved), std::end(saved), std::begin(held));
+  auto hold = [&](bool down, std::initializer_list<int> keys) {
+    for (int key : keys) held[key] = down ? 0x80 : 0;
+  };
+  hold(Shift.Contains(ssShift), {VK_SHIFT, VK_LSHIFT});
+  hold(Shift.Contains(ssCtrl), {VK_CONTROL, VK_LCONTROL});
+  hold(Shift.Contains(ssAlt), {VK_MENU, VK_LMENU});
+  SetKeyboardState(held);
+  const bool alt = Shift.Contains(ssAlt);
+  const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(Key, MAPVK_VK_TO_VSC) << 16) | (alt ? 0x20000000 : 0);
+  const LPARAM up = down | static_cast<LPARAM>(0xC0000000);
+  HWND focus = GetFocus();
+  PostMessageA(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, down);
+  PostMessageA(focus, alt ? WM_SYSKEYUP : WM_KEYUP, Key, up);
+  Application->ProcessMessages();
+  SetKeyboardState(saved);
+}
+
+void PostChar(char Char) {
+  PostMessageA(GetFocus(), WM_CHAR, static_cast<uint8_t>(Char), 1);
+  Application->ProcessMessages();
 }
 
 void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }

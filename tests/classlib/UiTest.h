@@ -22,6 +22,13 @@ void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys = 0);
 // Moves the real pointer out of the way of the test windows.
 void ParkPointer();
 
+// Presses and releases Key on the window with the focus, through the queue, with Shift
+// and Ctrl held as Shift says (with Alt the system key messages go), and handles what
+// follows (the characters the loop's translation makes).
+void PressKey(uint16_t Key, TShiftState Shift = {});
+// Posts a character to the window with the focus and handles it.
+void PostChar(char Char);
+
 // A 32-bit top-down memory DC of the given size, for painting tests.
 class TMemoryDC {
 public:
