@@ -80,8 +80,10 @@ void PullCornersOntoClientRect(TspSkinFormInfo& Info) {
 
 }  // namespace
 
+TSkinKeyTable<TspSkinFormInfo> SkinFormInfoKeys() { return FormInfoKeys; }
+
 void LoadSkinFormInfo(TCustomIniFile& IniFile, bool HasMask, TspSkinFormInfo& Info) {
-  ReadSkinKeys<TspSkinFormInfo>(IniFile, "FORMINFO", Info, FormInfoKeys);
+  ReadSkinKeys(IniFile, "FORMINFO", Info, SkinFormInfoKeys());
   if (HasMask) FitMaskGeometry(Info);
   if (Info.RBPoint.X != Info.LTPoint.X && Info.RBPoint.Y != Info.LTPoint.Y)
     PullCornersOntoClientRect(Info);

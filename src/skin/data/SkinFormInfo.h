@@ -2,13 +2,12 @@
 // The geometry of the skinned window frame (section FORMINFO), in the coordinates of the
 // skin's main picture. The frame draws and hit-tests windows from it.
 
+#include "SkinKeyTable.h"
 #include "SkinKeywords.h"
 #include "SkinTypes.h"
 
 #include <cstdint>
 #include <string>
-
-class TCustomIniFile;
 
 struct TspSkinFormInfo {
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -43,6 +42,9 @@ struct TspSkinFormInfo {
   TRect SizeGripArea;
   std::string StatusBarName;
 };
+
+// The FORMINFO keys in reading order, for a tool that writes skins.
+TSkinKeyTable<TspSkinFormInfo> SkinFormInfoKeys();
 
 // Reads every FORMINFO key into Info. For a skin with a mask, MaskRectArea then grows to
 // hold ClRect (an empty one becomes ClRect) and each hit-test point with a zero

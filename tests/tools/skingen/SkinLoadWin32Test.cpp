@@ -1,0 +1,105 @@
+// The skins the build paints load through the skin data component under Windows: each
+// load tells the owner window, then every other window, before, when and after the skin
+// changes, and leaves the skin's entries ready for lookup.
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinMessages.h"
+
+#include "classlib/Application.h"
+#include "classlib/Form.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TReceived {
+  TComponent* Form;
+  UINT Msg;
+  bool Empty;
+  bool SkinChanging;
+  friend bool operator==(const TReceived&, const TReceived&) = default;
+};
+
+// A window that records the skin messages, with the sender's flags at that moment.
+class TSkinMessageLog : public TForm {
+public:
+  explicit TSkinMessageLog(std::vector<TReceived>& Log) : TForm(Application), FLog(Log) {}
+
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg >= SP_BEFORE_CHANGE_SKIN_DATA && Message.Msg <= SP_AFTER_CHANGE_SKIN_DATA) {
+      const auto* sender = reinterpret_cast<TspSkinData*>(Message.WParam);
+      FLog.push_back({this, Message.Msg, sender->Empty(), sender->SkinChanging()});
+      BadLParam = BadLParam || Message.LParam != 1000;
+      return;
+    }
+    TForm::Dispatch(Message);
+  }
+
+  bool BadLParam = false;
+
+private:
+  std::vector<TReceived>& FLog;
+};
+
+std::string SkinContainer(const std::string& Name) {
+  std::string path = std::string(VQ_SKIN_FOLDER) + Name + ".skn";
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+class SkinLoadTest : public ::testing::TestWithParam<const char*> {
+protected:
+  SkinLoadTest() {
+    stored.LoadFromCompressedFile(SkinContainer(GetParam()));
+    owner = new TSkinMessageLog(log);
+    other = new TSkinMessageLog(log);
+  }
+  ~SkinLoadTest() override {
+    other->Free();
+    owner->Free();
+  }
+
+  // A whole load as the windows see it: the owner first each time.
+  std::vector<TReceived> LoadSequence() const {
+    std::vector<TReceived> expected;
+    for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
+                                        std::tuple{SP_CHANGE_SKIN_DATA, false, true},
+                                        std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
+      for (TComponent* form : {static_cast<TComponent*>(owner), static_cast<TComponent*>(other)})
+        expected.push_back({form, static_cast<UINT>(msg), empty, changing});
+    return expected;
+  }
+
+  TspCompressedStoredSkin stored{nullptr};
+  std::vector<TReceived> log;
+  TSkinMessageLog* owner;
+  TSkinMessageLog* other;
+};
+
+TEST_P(SkinLoadTest, LoadingTellsTheWindowsInOrderAndLeavesTheEntriesReady) {
+  ASSERT_FALSE(stored.IsEmpty());
+  auto* data = new TspSkinData(owner);
+  data->SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(log, LoadSequence());
+  EXPECT_FALSE(owner->BadLParam || other->BadLParam);
+  EXPECT_FALSE(data->Empty());
+  EXPECT_FALSE(data->SkinChanging());
+  EXPECT_GT(data->Picture.Width(), 0);
+  EXPECT_NE(data->GetControlIndex("button"), -1);
+  EXPECT_NE(data->GetControlIndex("vscrollbar"), -1);
+  EXPECT_NE(data->GetIndex("caption"), -1);
+  EXPECT_NE(data->GetIndex("menuitem"), -1);
+
+  // Loading again runs the whole sequence again.
+  log.clear();
+  data->LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(log, LoadSequence());
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinLoadTest, ::testing::Values("slate", "flatcolour", "sparse"));
+
+}  // namespace

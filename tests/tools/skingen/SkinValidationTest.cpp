@@ -1,0 +1,245 @@
+// The skins the build paints, loaded from their containers as the program loads its
+// stored skin: each carries the entries the windows look up, with the class their
+// keyword names, and is sound: every rectangle inside its picture, corner points inside
+// their rectangle, no empty strip to tile, picture indexes in range, all ten skin colours
+// given, and state pictures drawn in each other's place of one size.
+#include "FlatTestSkin.h"
+#include "SkinCatalog.h"
+#include "SkinEntryList.h"
+#include "SparseTestSkin.h"
+
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinBarData.h"
+#include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinDataFactory.h"
+#include "skin/data/SkinPanelData.h"
+#include "skin/data/SkinPayload.h"
+#include "skin/data/SkinViewData.h"
+
+#include "base/IniFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <typeinfo>
+
+namespace {
+
+std::string SkinFolder() {
+  std::string folder = VQ_SKIN_FOLDER;  // relative to the test's working folder
+  std::replace(folder.begin(), folder.end(), '/', '\\');
+  return folder;
+}
+
+// One skin, loaded from its container, with the INI text it carries.
+struct TLoadedSkin {
+  explicit TLoadedSkin(const std::string& Name) {
+    Stored.LoadFromCompressedFile(SkinFolder() + Name + ".skn");
+    Data.LoadCompressedStoredSkin(&Stored);
+    TMemoryStream payload;
+    Stored.DeCompressToStream(payload);
+    payload.SetPosition(0);
+    TspSkinPayload parts;
+    ReadSkinPayload(payload, parts);
+    Ini.SetStrings(parts.IniText);
+  }
+
+  TspCompressedStoredSkin Stored{nullptr};
+  TspSkinData Data{nullptr};
+  TMemIniFile Ini;
+};
+
+bool IsMissingFrom(const std::string& Skin, const char* IDName) {
+  if (Skin != "sparse") return false;
+  const auto missing = SparseMissingEntries();
+  return std::any_of(missing.begin(), missing.end(), [&](const char* m) { return std::string(m) == IDName; });
+}
+
+// The size of picture number Picture, or nothing for a picture the skin lacks.
+std::optional<TRect> PictureBounds(const TspSkinData& Skin, int Picture) {
+  if (Picture == MainPicture) return TRect{0, 0, Skin.Picture.Width(), Skin.Picture.Height()};
+  if (Picture < 0 || Picture >= static_cast<int>(Skin.ActivePictures.size())) return std::nullopt;
+  const TPixelImage& image = Skin.ActivePictures[static_cast<size_t>(Picture)];
+  return TRect{0, 0, image.Width(), image.Height()};
+}
+
+template <class T>
+const T& ControlOf(const TspSkinData& Skin, const char* IDName) {
+  return dynamic_cast<const T&>(*Skin.CtrlList.at(static_cast<size_t>(Skin.GetControlIndex(IDName))));
+}
+
+template <class T>
+const T& ObjectOf(const TspSkinData& Skin, const char* IDName) {
+  return dynamic_cast<const T&>(*Skin.ObjectList.at(static_cast<size_t>(Skin.GetIndex(IDName))));
+}
+
+bool Contains(const TRect& Outer, const TRect& Inner) {
+  return Inner.Left >= Outer.Left && Inner.Top >= Outer.Top && Inner.Right <= Outer.Right &&
+         Inner.Bottom <= Outer.Bottom;
+}
+
+class SkinValidationTest : public ::testing::TestWithParam<const char*> {
+protected:
+  static void SetUpTestSuite() {
+    for (const char* name : {"slate", "flatcolour", "sparse"}) Skins[name] = std::make_unique<TLoadedSkin>(name);
+  }
+  static void TearDownTestSuite() { Skins.clear(); }
+
+  const TLoadedSkin& Skin() const { return *Skins.at(GetParam()); }
+  const TspSkinData& Data() const { return Skin().Data; }
+  TSkinCatalog Catalog() const { return CatalogSkin(Data()); }
+
+  static std::map<std::string, std::unique_ptr<TLoadedSkin>> Skins;
+};
+
+std::map<std::string, std::unique_ptr<TLoadedSkin>> SkinValidationTest::Skins;
+
+TEST_P(SkinValidationTest, EveryEntryOfTheListIsThereWithTheClassItsKeywordNames) {
+  EXPECT_FALSE(Data().Empty());
+  for (const TSkinEntryName& e : RequiredSkinControls()) {
+    const int index = Data().GetControlIndex(e.IDName);
+    if (IsMissingFrom(GetParam(), e.IDName)) {
+      EXPECT_EQ(index, -1) << e.IDName;
+      continue;
+    }
+    ASSERT_NE(index, -1) << e.IDName;
+    const auto& entry = *Data().CtrlList[static_cast<size_t>(index)];
+    EXPECT_EQ(typeid(entry), typeid(*CreateSkinControlData(e.Keyword, e.IDName))) << e.IDName;
+  }
+  for (const TSkinEntryName& e : RequiredSkinObjects()) {
+    const int index = Data().GetIndex(e.IDName);
+    if (IsMissingFrom(GetParam(), e.IDName)) {
+      EXPECT_EQ(index, -1) << e.IDName;
+      continue;
+    }
+    ASSERT_NE(index, -1) << e.IDName;
+    const auto& entry = *Data().ObjectList[static_cast<size_t>(index)];
+    EXPECT_EQ(typeid(entry), typeid(*CreateSkinObjectData(e.Keyword, e.IDName))) << e.IDName;
+  }
+}
+
+TEST_P(SkinValidationTest, EveryRectangleLiesInItsPictureAndInsideItsOwner) {
+  const TSkinCatalog catalog = Catalog();
+  ASSERT_FALSE(catalog.Rects.empty());
+  for (const TSkinRectRef& ref : catalog.Rects) {
+    const std::optional<TRect> bounds = PictureBounds(Data(), ref.Picture);
+    ASSERT_TRUE(bounds) << ref.Entry << " " << ref.Key << " names picture " << ref.Picture;
+    EXPECT_TRUE(Contains(*bounds, ref.Rect)) << ref.Entry << " " << ref.Key;
+    if (!IsRectEmpty(ref.Within)) {
+      EXPECT_TRUE(Contains(ref.Within, ref.Rect)) << ref.Entry << " " << ref.Key;
+    }
+  }
+  if (!Data().InActivePicture.Empty()) {
+    EXPECT_EQ(Data().InActivePicture.Width(), Data().Picture.Width());
+    EXPECT_EQ(Data().InActivePicture.Height(), Data().Picture.Height());
+  }
+  if (!Data().Mask.Empty()) {
+    EXPECT_EQ(Data().Mask.Width(), Data().Picture.Width());
+  }
+}
+
+TEST_P(SkinValidationTest, CornerPointsLieInTheirRectangleAndNoStripIsEmpty) {
+  const TSkinCatalog catalog = Catalog();
+  for (const TSkinPointRef& p : catalog.Points)
+    EXPECT_TRUE(p.Point.X >= p.Within.Left && p.Point.X <= p.Within.Right && p.Point.Y >= p.Within.Top &&
+                p.Point.Y <= p.Within.Bottom)
+        << p.Entry << " " << p.Key;
+  for (const TSkinStrip& s : catalog.Strips) EXPECT_GE(s.Length, 1) << s.Entry << " " << s.Part;
+}
+
+TEST_P(SkinValidationTest, PictureIndexesAreInRangeAndAllTenColoursAreGiven) {
+  const int count = static_cast<int>(Data().ActivePictures.size());
+  for (const TSkinPictureIndex& i : Catalog().PictureIndexes)
+    EXPECT_TRUE(i.Index >= -1 && i.Index < count) << i.Entry << " " << i.Key << " = " << i.Index;
+  for (const char* key : {"cbtnface", "cbtntext", "cwindow", "cwindowtext", "chighlight", "chighlighttext",
+                          "cbtnhighlight", "cbtnshadow", "c3dlight", "c3ddkshadow"})
+    EXPECT_TRUE(const_cast<TMemIniFile&>(Skin().Ini).ValueExists("SKINCOLORS", key)) << key;
+}
+
+TEST_P(SkinValidationTest, StatePicturesDrawnInEachOthersPlaceAreOfOneSize) {
+  for (const TSkinStateGroup& group : Catalog().StateGroups)
+    for (const auto& [key, rect] : group.States)
+      EXPECT_TRUE(rect.Width() == group.States[0].second.Width() && rect.Height() == group.States[0].second.Height())
+          << group.Entry << ": " << key << " differs from " << group.States[0].first;
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinValidationTest, ::testing::Values("slate", "flatcolour", "sparse"));
+
+// The program's skin fits the sizes its windows are designed for, and its menus and
+// hints are shaped by masks.
+TEST(SlateSkinTest, BarsHaveTheSizesTheWindowsAreDesignedFor) {
+  const TLoadedSkin skin("slate");
+  const TspSkinData& data = skin.Data;
+  const auto rect = [&](const char* id) { return ControlOf<TspDataSkinControl>(data, id).SkinRect; };
+  EXPECT_EQ(rect("mainmenubar").Height(), 22);
+  EXPECT_EQ(rect("statusbar").Height(), 19);
+  EXPECT_EQ(rect("vscrollbar").Width(), 16);
+  EXPECT_EQ(rect("hscrollbar").Height(), 16);
+  EXPECT_EQ(rect("bothhscrollbar").Height(), 16);
+  EXPECT_FALSE(data.Mask.Empty());
+  for (const auto* window : {&data.PopupWindow.WindowPictureIndex, &data.HintWindow.WindowPictureIndex})
+    EXPECT_NE(*window, -1);
+  const TPixelImage& menu = data.ActivePictures[static_cast<size_t>(data.PopupWindow.WindowPictureIndex)];
+  const TPixelImage& menuMask = data.ActivePictures[static_cast<size_t>(data.PopupWindow.MaskPictureIndex)];
+  EXPECT_EQ(menuMask.Width(), menu.Width());
+  EXPECT_EQ(menuMask.Pixel(0, 0), clWhite);  // the rounded corner is cut
+  EXPECT_EQ(menuMask.Pixel(menu.Width() / 2, menu.Height() / 2), clBlack);
+}
+
+// In the flat-colour skin one pixel tells which rectangle was drawn.
+TEST(FlatTestSkinTest, EveryRectangleIsOneColourNoOtherHas) {
+  const TLoadedSkin skin("flatcolour");
+  const TspSkinData& data = skin.Data;
+  const int flat = data.ActivePicturesNames.IndexOf("flat.bmp");
+  ASSERT_NE(flat, -1);
+  const TPixelImage& picture = data.ActivePictures[static_cast<size_t>(flat)];
+  std::map<TColor, std::string> owners;
+  int checked = 0;
+  for (const TSkinRectRef& ref : CatalogSkin(data).Rects) {
+    if (ref.Picture != flat || !IsRectEmpty(ref.Within) || ref.Key == "animateskinrect") continue;
+    const TColor colour = picture.Pixel(ref.Rect.Left, ref.Rect.Top);
+    for (int32_t y = ref.Rect.Top; y < ref.Rect.Bottom; ++y)
+      for (int32_t x = ref.Rect.Left; x < ref.Rect.Right; ++x) {
+        const bool keyPixel = x == ref.Rect.Left && y == ref.Rect.Bottom - 1 && picture.Pixel(x, y) == FlatKeyColor;
+        if (!keyPixel) {
+          ASSERT_EQ(picture.Pixel(x, y), colour) << ref.Entry << " " << ref.Key << " at " << x << "," << y;
+        }
+      }
+    const std::string owner = ref.Entry + " " + ref.Key;
+    const auto [it, fresh] = owners.emplace(colour, owner);
+    EXPECT_TRUE(fresh) << owner << " has the colour of " << it->second;
+    ++checked;
+  }
+  EXPECT_GT(checked, 300);
+  // Animation strips hold one colour per frame.
+  const auto& item = ObjectOf<TspDataSkinMenuItem>(data, "menuitem");
+  EXPECT_EQ(item.FrameCount, 3);
+  EXPECT_TRUE(item.Morphing);
+  const int32_t frame = item.AnimateSkinRect.Width() / 3;
+  EXPECT_NE(picture.Pixel(item.AnimateSkinRect.Left, item.AnimateSkinRect.Top),
+            picture.Pixel(item.AnimateSkinRect.Left + frame, item.AnimateSkinRect.Top));
+}
+
+// The sparse skin lacks what it says it lacks.
+TEST(SparseTestSkinTest, OptionalPartsAreAbsent) {
+  const TLoadedSkin skin("sparse");
+  const TspSkinData& data = skin.Data;
+  EXPECT_EQ(data.PopupWindow.WindowPictureIndex, -1);
+  EXPECT_EQ(data.HintWindow.WindowPictureIndex, -1);
+  EXPECT_TRUE(data.Mask.Empty());
+  EXPECT_TRUE(data.InActivePicture.Empty());
+  const auto& button = ControlOf<TspDataSkinButtonControl>(data, "button");
+  EXPECT_TRUE(IsRectEmpty(button.ActiveSkinRect));
+  EXPECT_TRUE(IsRectEmpty(button.DownSkinRect));
+  const auto& tab = ControlOf<TspDataSkinTabControl>(data, "tab");
+  EXPECT_TRUE(IsRectEmpty(tab.ActiveTabRect));
+  EXPECT_TRUE(IsRectEmpty(tab.CloseButtonRect));
+  const auto& caption = ObjectOf<TspDataSkinCaption>(data, "caption");
+  EXPECT_TRUE(IsRectEmpty(caption.ActiveSkinRect));
+  EXPECT_EQ(data.GetIndex("MAINMENUITEM"), -1);
+}
+
+}  // namespace

@@ -1,0 +1,700 @@
+#include "FlatTestSkin.h"
+
+#include "PixelPainter.h"
+
+#include "skin/data/SkinBarData.h"
+#include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinEditData.h"
+#include "skin/data/SkinPanelData.h"
+#include "skin/data/SkinViewData.h"
+
+#include "base/Exceptions.h"
+
+namespace {
+
+constexpr int FlatLevels = 9;
+constexpr TRect FrameClient{4, 28, 92, 68};
+constexpr TRect CaptionBand{8, 1, 88, 28};
+constexpr const char* FlatFont = "Tahoma";
+
+// Hands out the skin's colours in order and the rectangles of its one atlas.
+class TFlatPainter {
+public:
+  explicit TFlatPainter(TSkinBuilder& Skin)
+      : FPicture(Skin.AddAtlas("flat.bmp", 512, clWhite)), FAtlas(Skin.Atlas(FPicture)) {}
+
+  int Picture() const { return FPicture; }
+  TColor NextColor() { return FlatColor(FNext++); }
+
+  // A rectangle of one new colour.
+  TRect Rect(int32_t Width, int32_t Height) {
+    const TRect r = FAtlas.Allocate(Width, Height);
+    TPixelPainter(FAtlas.Canvas()).Fill(r, NextColor());
+    return r;
+  }
+  // The same, for an image drawn with its bottom-left pixel as the transparent colour.
+  TRect Keyed(int32_t Width, int32_t Height) {
+    const TRect r = Rect(Width, Height);
+    TPixelPainter(FAtlas.Canvas()).Pixel(r.Left, r.Bottom - 1, FlatKeyColor);
+    return r;
+  }
+  // Frames side by side, each a colour of its own.
+  TRect Strip(int32_t FrameWidth, int32_t Height, int Frames) {
+    const TRect r = FAtlas.Allocate(FrameWidth * Frames, Height);
+    for (int i = 0; i < Frames; ++i)
+      TPixelPainter(FAtlas.Canvas()).Fill(Bounds(r.Left + i * FrameWidth, r.Top, FrameWidth, Height), NextColor());
+    return r;
+  }
+  void NewRow() { FAtlas.NewRow(); }
+
+private:
+  int FPicture;
+  TPictureAtlas& FAtlas;
+  int FNext = 0;
+};
+
+void NinePart(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Corner) {
+  const int32_t w = SkinRect.Width(), h = SkinRect.Height();
+  C.SkinRect = SkinRect;
+  C.LTPoint = {Corner, Corner};
+  C.RTPoint = {w - Corner, Corner};
+  C.LBPoint = {Corner, h - Corner};
+  C.RBPoint = {w - Corner, h - Corner};
+  C.ClRect = {Corner, Corner, w - Corner, h - Corner};
+}
+
+// Font colours stay dark: text is never what a pixel test looks at.
+template <class T>
+void DarkFont(T& Entry) {
+  Entry.FontName = FlatFont;
+  Entry.FontHeight = 13;
+  Entry.FontColor = clBlack;
+}
+
+TPixelImage CornerMask(int32_t Width, int32_t Height) {
+  TPixelImage mask(Width, Height);
+  TPixelPainter p(mask);
+  for (const TRect& corner : {TRect{0, 0, 2, 2}, TRect{Width - 2, 0, Width, 2}, TRect{0, Height - 2, 2, Height},
+                              TRect{Width - 2, Height - 2, Width, Height}})
+    p.Fill(corner, clWhite);
+  return mask;
+}
+
+// A window picture used whole: its colour, and Inner (its items or text area) in another.
+int WindowPicture(TSkinBuilder& Skin, TFlatPainter& F, const char* Name, int32_t Width, int32_t Height,
+                  const TRect& Inner) {
+  TPixelImage picture(Width, Height);
+  TPixelPainter p(picture);
+  p.Fill({0, 0, Width, Height}, F.NextColor());
+  p.Fill(Inner, F.NextColor());
+  return Skin.AddPicture(std::string(Name) + ".bmp", std::move(picture));
+}
+
+TPixelImage FramePicture(TFlatPainter& F) {
+  TPixelImage frame(96, 72);
+  TPixelPainter p(frame);
+  p.Fill({0, 0, 96, FrameClient.Top}, F.NextColor());
+  p.Fill({0, FrameClient.Top, FrameClient.Left, FrameClient.Bottom}, F.NextColor());
+  p.Fill({FrameClient.Right, FrameClient.Top, 96, FrameClient.Bottom}, F.NextColor());
+  p.Fill({0, FrameClient.Bottom, 96, 72}, F.NextColor());
+  p.Fill(FrameClient, F.NextColor());
+  p.Fill(CaptionBand, F.NextColor());
+  return frame;
+}
+
+void PaintFrame(TSkinBuilder& Skin, TFlatPainter& F) {
+  Skin.SetFramePicture(FramePicture(F));
+  Skin.SetInactiveFramePicture(FramePicture(F));
+  Skin.SetFrameMask(CornerMask(96, 72));
+  TspSkinFormInfo& form = Skin.FormInfo;
+  form.LTPoint = {10, FrameClient.Top};
+  form.RTPoint = {86, FrameClient.Top};
+  form.LBPoint = {10, 62};
+  form.RBPoint = {86, 62};
+  form.ClRect = FrameClient;
+  form.CaptionRect = {6, 3, 90, 24};
+  form.ButtonsOffset = 2;
+  form.BorderWidth = 4;
+  form.StatusBarName = "statusbar";
+
+  auto& caption = Skin.AddObject<TspDataSkinCaption>("caption", "caption");
+  caption.SkinRect = CaptionBand;
+  caption.ActivePictureIndex = F.Picture();
+  caption.ActiveSkinRect = F.Rect(CaptionBand.Width(), CaptionBand.Height());
+  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height() - 1};
+  DarkFont(caption);
+  caption.ActiveFontColor = clBlack;
+  caption.Alignment = taLeftJustify;
+
+  struct TCaptionButton {
+    const char* IDName;
+    TspStdButtonCommand Command;
+    int32_t Width;
+    bool Restore;
+  };
+  for (const TCaptionButton& c : {TCaptionButton{"closebutton", cmclose, 28, false},
+                                  TCaptionButton{"minimizebutton", cmminimize, 28, true},
+                                  TCaptionButton{"maximizebutton", cmmaximize, 28, true},
+                                  TCaptionButton{"rollupbutton", cmrollup, 28, true},
+                                  TCaptionButton{"sysmenubutton", cmsysmenu, 22, false},
+                                  TCaptionButton{"traybutton", cmminimizetotray, 28, false}}) {
+    auto& b = Skin.AddObject<TspDataSkinStdButton>(c.IDName, "stdbutton");
+    b.Command = c.Command;
+    b.SkinRectInAPicture = true;
+    b.ActivePictureIndex = F.Picture();
+    b.SkinRect = F.Rect(c.Width, 21);
+    b.ActiveSkinRect = F.Rect(c.Width, 21);
+    b.DownRect = F.Rect(c.Width, 21);
+    b.InActiveSkinRect = F.Rect(c.Width, 21);
+    b.Morphing = c.Command == cmclose;
+    if (c.Restore) {
+      b.RestoreRect = F.Rect(c.Width, 21);
+      b.RestoreActiveRect = F.Rect(c.Width, 21);
+      b.RestoreDownRect = F.Rect(c.Width, 21);
+      b.RestoreInActiveRect = F.Rect(c.Width, 21);
+    }
+  }
+}
+
+void PaintMenuBar(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  auto& bar = Skin.AddControl<TspDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
+  bar.PictureIndex = F.Picture();
+  bar.SkinRect = F.Rect(60, 22);
+  bar.ItemsRect = {2, 1, 58, 21};
+  bar.MenuBarItem = "mainmenubaritem";
+  bar.CloseButton = "menubarclosebutton";
+  bar.MinButton = "menubarminbutton";
+  bar.MaxButton = "menubarmaxbutton";
+  bar.SysMenuButton = "menubarsysmenubutton";
+  bar.TrackMarkColor = F.NextColor();
+  bar.TrackMarkActiveColor = F.NextColor();
+
+  // Items of the menu bar animate; the items a window draws in its own frame morph.
+  const auto mainMenuItem = [&](TspDataSkinMainMenuItem& item) {
+    item.ActivePictureIndex = F.Picture();
+    item.SkinRect = F.Rect(30, 20);
+    item.ActiveSkinRect = F.Rect(30, 20);
+    item.DownRect = F.Rect(30, 20);
+    item.TextRect = {8, 0, 22, 20};
+    item.ItemLeftOffset = item.ItemRightOffset = 4;
+    DarkFont(item);
+    item.ActiveFontColor = item.DownFontColor = clBlack;
+    item.UnenabledFontColor = clGray;
+  };
+  auto& barItem = Skin.AddObject<TspDataSkinMainMenuBarItem>("mainmenubaritem", "mainmenubaritem");
+  mainMenuItem(barItem);
+  barItem.AnimateSkinRect = F.Strip(30, 20, 3);
+  barItem.FrameCount = 3;
+  barItem.AnimateInterval = 25;
+  auto& frameItem = Skin.AddObject<TspDataSkinMainMenuItem>("MAINMENUITEM", "mainmenuitem");
+  mainMenuItem(frameItem);
+  frameItem.Morphing = true;
+
+  struct TBarButton {
+    const char* IDName;
+    TspStdButtonCommand Command;
+  };
+  for (const TBarButton& button : {TBarButton{"menubarsysmenubutton", cmsysmenu}, TBarButton{"menubarclosebutton", cmclose},
+                                   TBarButton{"menubarmaxbutton", cmmaximize}, TBarButton{"menubarminbutton", cmminimize}}) {
+    auto& b = Skin.AddObject<TspDataSkinMainMenuBarButton>(button.IDName, "mainmenubarbutton");
+    b.Command = button.Command;
+    b.SkinRectInAPicture = true;
+    b.ActivePictureIndex = F.Picture();
+    b.SkinRect = F.Rect(16, 16);
+    b.ActiveSkinRect = F.Rect(16, 16);
+    b.DownRect = F.Rect(16, 16);
+  }
+}
+
+void PaintMenus(TSkinBuilder& Skin, TFlatPainter& F) {
+  TspDataSkinPopupWindow& popup = Skin.PopupWindow.emplace();
+  popup.ItemsRect = {3, 4, 37, 36};
+  popup.WindowPictureIndex = WindowPicture(Skin, F, "menu", 40, 40, popup.ItemsRect);
+  popup.MaskPictureIndex = Skin.AddPicture("menumask.bmp", CornerMask(40, 40), true);
+  popup.LTPoint = {6, 6};
+  popup.RTPoint = {34, 6};
+  popup.LBPoint = {6, 34};
+  popup.RBPoint = {34, 34};
+  popup.ScrollMarkerColor = F.NextColor();
+  popup.ScrollMarkerActiveColor = F.NextColor();
+
+  TspDataSkinHintWindow& hint = Skin.HintWindow.emplace();
+  hint.ClRect = {5, 4, 25, 20};
+  hint.WindowPictureIndex = WindowPicture(Skin, F, "hint", 30, 24, hint.ClRect);
+  hint.MaskPictureIndex = Skin.AddPicture("hintmask.bmp", CornerMask(30, 24), true);
+  hint.LTPoint = {6, 6};
+  hint.RTPoint = {24, 6};
+  hint.LBPoint = {6, 18};
+  hint.RBPoint = {24, 18};
+  DarkFont(hint);
+
+  F.NewRow();
+  auto& item = Skin.AddObject<TspDataSkinMenuItem>("menuitem", "menuitem");
+  item.ActivePictureIndex = F.Picture();
+  item.SkinRect = F.Rect(60, 22);
+  item.ActiveSkinRect = F.Rect(60, 22);
+  item.AnimateSkinRect = F.Strip(60, 22, 3);
+  item.FrameCount = 3;
+  item.AnimateInterval = 20;
+  item.Morphing = true;
+  item.ItemLeftOffset = item.ItemRightOffset = 5;
+  item.DividerRect = F.Rect(60, 7);
+  item.DividerLeftOffset = item.DividerRightOffset = 6;
+  item.TextRect = {26, 0, 52, 22};
+  item.ImageRect = {5, 3, 21, 19};
+  DarkFont(item);
+  item.ActiveFontColor = clBlack;
+  item.UnenabledFontColor = clGray;
+  item.CheckImageRect = F.Keyed(12, 12);
+  item.ActiveCheckImageRect = F.Keyed(12, 12);
+  item.RadioImageRect = F.Keyed(12, 12);
+  item.ActiveRadioImageRect = F.Keyed(12, 12);
+  item.ArrowImageRect = F.Keyed(8, 12);
+  item.ActiveArrowImageRect = F.Keyed(8, 12);
+}
+
+void Button(TspDataSkinButtonControl& B, TFlatPainter& F, int32_t Width, int32_t Height, bool Fixed = false) {
+  B.PictureIndex = F.Picture();
+  if (Fixed)
+    B.SkinRect = F.Rect(Width, Height);
+  else
+    NinePart(B, F.Rect(Width, Height), 4);
+  B.ActiveSkinRect = F.Rect(Width, Height);
+  B.DownSkinRect = F.Rect(Width, Height);
+  B.FocusedSkinRect = F.Rect(Width, Height);
+  B.DisabledSkinRect = F.Rect(Width, Height);
+  DarkFont(B);
+  B.ActiveFontColor = B.DownFontColor = clBlack;
+  B.DisabledFontColor = clGray;
+}
+
+void PaintButtons(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  for (const char* id : {"button", "resizebutton", "editbutton", "toolbutton", "bigtoolbutton", "resizetoolbutton",
+                         "vtracktoolbutton", "htracktoolbutton", "combobutton", "menuitembutton"})
+    Button(Skin.AddControl<TspDataSkinButtonControl>(id, "button"), F, 40, 25);
+  Button(Skin.AddControl<TspDataSkinButtonControl>("buttondelete", "button"), F, 21, 21, true);
+  for (const char* id : {"toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}) {
+    auto& b = Skin.AddControl<TspDataSkinMenuButtonControl>(id, "menubutton");
+    Button(b, F, 40, 25);
+    b.TrackButtonRect = {25, 0, 40, 25};
+    b.MenuMarkerRect = F.Rect(9, 6);
+    b.MenuMarkerActiveRect = F.Rect(9, 6);
+    b.MenuMarkerDownRect = F.Rect(9, 6);
+    b.MenuMarkerFlatRect = F.Rect(9, 6);
+    b.MenuMarkerTransparentColor = FlatKeyColor;
+  }
+
+  F.NewRow();
+  for (const char* id : {"checkbox", "radiobox"}) {
+    auto& c = Skin.AddControl<TspDataSkinCheckRadioControl>(id, "checkradio");
+    c.PictureIndex = F.Picture();
+    c.SkinRect = F.Rect(100, 20);
+    c.ActiveSkinRect = F.Rect(100, 20);
+    c.LTPoint = {20, 0};
+    c.RTPoint = {98, 0};
+    c.CheckImageArea = {0, 0, 20, 20};
+    c.TextArea = {22, 0, 98, 20};
+    DarkFont(c);
+    c.ActiveFontColor = c.FrameFontColor = clBlack;
+    c.UnenabledFontColor = clGray;
+    for (TRect* mark : {&c.CheckImageRect, &c.GrayedCheckImageRect, &c.UncheckImageRect, &c.ActiveCheckImageRect,
+                        &c.ActiveGrayedCheckImageRect, &c.ActiveUncheckImageRect, &c.UnenabledCheckImageRect,
+                        &c.UnenabledGrayedCheckImageRect, &c.UnenabledUncheckImageRect})
+      *mark = F.Keyed(15, 15);
+  }
+}
+
+void PaintPanels(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  for (const char* id : {"panel", "toolpanel", "bigtoolpanel", "resizetoolpanel"}) {
+    auto& p = Skin.AddControl<TspDataSkinPanelControl>(id, "panel");
+    p.PictureIndex = F.Picture();
+    NinePart(p, F.Rect(40, 40), 2);
+    DarkFont(p);
+  }
+  auto& scrollBox = Skin.AddControl<TspDataSkinScrollBoxControl>("scrollbox", "scrollbox");
+  scrollBox.PictureIndex = F.Picture();
+  NinePart(scrollBox, F.Rect(40, 40), 2);
+
+  auto& group = Skin.AddControl<TspDataSkinPanelControl>("groupbox", "panel");
+  group.PictureIndex = F.Picture();
+  group.SkinRect = F.Rect(80, 60);
+  group.LTPoint = {8, 21};
+  group.RTPoint = {72, 21};
+  group.LBPoint = {8, 56};
+  group.RBPoint = {72, 56};
+  group.ClRect = {1, 21, 79, 59};
+  group.CaptionRect = {8, 1, 72, 20};
+  group.Alignment = taLeftJustify;
+  DarkFont(group);
+
+  auto& status = Skin.AddControl<TspDataSkinPanelControl>("statusbar", "panel");
+  status.PictureIndex = F.Picture();
+  NinePart(status, F.Rect(60, 19), 1);
+  DarkFont(status);
+  status.GripperRect = F.Keyed(12, 12);
+
+  struct TLabel {
+    const char* IDName;
+    int32_t Width, Height;
+  };
+  for (const TLabel& l : {TLabel{"statuspanel", 60, 19}, TLabel{"label", 40, 20}, TLabel{"menuheader", 40, 20}}) {
+    auto& label = Skin.AddControl<TspDataSkinLabelControl>(l.IDName, "label");
+    label.PictureIndex = F.Picture();
+    NinePart(label, F.Rect(l.Width, l.Height), 2);
+    DarkFont(label);
+  }
+  auto& stdLabel = Skin.AddControl<TspDataSkinStdLabelControl>("stdlabel", "stdlabel");
+  DarkFont(stdLabel);
+  stdLabel.ActiveFontColor = clNavy;
+  auto& bevel = Skin.AddControl<TspDataSkinBevel>("bevel", "bevel");
+  bevel.LightColor = F.NextColor();
+  bevel.DarkColor = F.NextColor();
+}
+
+void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  struct TGauge {
+    const char* IDName;
+    bool Vertical;
+  };
+  for (const TGauge& g : {TGauge{"gauge", false}, TGauge{"statusgauge", false}, TGauge{"vgauge", true}}) {
+    auto& gauge = Skin.AddControl<TspDataSkinGaugeControl>(g.IDName, "gauge");
+    gauge.PictureIndex = F.Picture();
+    gauge.Vertical = g.Vertical;
+    gauge.SkinRect = g.Vertical ? F.Rect(14, 60) : F.Rect(60, 14);
+    if (g.Vertical) {
+      gauge.LTPoint = {0, 4};
+      gauge.LBPoint = {0, 56};
+      gauge.ProgressArea = {1, 1, 13, 59};
+      gauge.ProgressRect = F.Rect(12, 10);
+    } else {
+      gauge.LTPoint = {4, 0};
+      gauge.RTPoint = {56, 0};
+      gauge.ProgressArea = {1, 1, 59, 13};
+      gauge.ProgressRect = F.Rect(10, 12);
+    }
+    gauge.ProgressStretch = true;
+    DarkFont(gauge);
+  }
+  for (const bool vertical : {false, true}) {
+    auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar", "trackbar");
+    t.PictureIndex = F.Picture();
+    t.Vertical = vertical;
+    t.SkinRect = vertical ? F.Rect(20, 60) : F.Rect(60, 20);
+    t.ActiveSkinRect = vertical ? F.Rect(20, 60) : F.Rect(60, 20);
+    if (vertical) {
+      t.LTPoint = {0, 6};
+      t.LBPoint = {0, 54};
+      t.TrackArea = {0, 5, 20, 55};
+    } else {
+      t.LTPoint = {6, 0};
+      t.RTPoint = {54, 0};
+      t.TrackArea = {5, 0, 55, 20};
+    }
+    t.ButtonRect = vertical ? F.Rect(16, 10) : F.Rect(10, 16);
+    t.ActiveButtonRect = vertical ? F.Rect(16, 10) : F.Rect(10, 16);
+  }
+  for (const bool vertical : {true, false}) {
+    auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter", "splitter");
+    s.PictureIndex = F.Picture();
+    s.SkinRect = vertical ? F.Rect(6, 40) : F.Rect(40, 6);
+    if (vertical) {
+      s.LTPoint = {0, 4};
+      s.LBPoint = {0, 36};
+    } else {
+      s.LTPoint = {4, 0};
+      s.RTPoint = {36, 0};
+    }
+    s.GripperRect = vertical ? F.Rect(2, 14) : F.Rect(14, 2);
+  }
+  auto& slider = Skin.AddControl<TspDataSkinSlider>("slider", "slider");
+  slider.PictureIndex = F.Picture();
+  slider.HRulerRect = F.Rect(60, 6);
+  slider.VRulerRect = F.Rect(6, 60);
+  slider.HThumbRect = F.Rect(10, 16);
+  slider.VThumbRect = F.Rect(16, 10);
+  slider.EdgeSize = 3;
+  slider.BGColor = F.NextColor();
+  slider.PointsColor = F.NextColor();
+
+  auto& bar = Skin.AddControl<TspDataSkinControlBar>("controlbar", "controlbar");
+  bar.PictureIndex = F.Picture();
+  NinePart(bar, F.Rect(40, 40), 2);
+  bar.ItemRect = F.Rect(20, 20);
+  bar.HGripRect = F.Rect(4, 14);
+  bar.VGripRect = F.Rect(14, 4);
+  bar.ItemOffset1 = bar.ItemOffset2 = 3;
+
+  auto& e = Skin.AddControl<TspDataSkinExPanelControl>("expanel", "expanel");
+  e.PictureIndex = F.Picture();
+  NinePart(e, F.Rect(80, 60), 8);
+  e.LTPoint.Y = e.RTPoint.Y = e.ClRect.Top = 21;
+  e.RollHSkinRect = F.Rect(80, 21);
+  e.RollVSkinRect = F.Rect(21, 80);
+  e.RollLeftOffset = e.RollRightOffset = e.RollTopOffset = e.RollBottomOffset = 6;
+  e.CaptionRect = {8, 1, 56, 20};
+  e.RollHCaptionRect = {8, 1, 56, 20};
+  e.RollVCaptionRect = {1, 8, 20, 56};
+  for (TRect* button : {&e.CloseButtonRect, &e.CloseButtonActiveRect, &e.CloseButtonDownRect, &e.HRollButtonRect,
+                        &e.HRollButtonActiveRect, &e.HRollButtonDownRect, &e.HRestoreButtonRect,
+                        &e.HRestoreButtonActiveRect, &e.HRestoreButtonDownRect, &e.VRollButtonRect,
+                        &e.VRollButtonActiveRect, &e.VRollButtonDownRect, &e.VRestoreButtonRect,
+                        &e.VRestoreButtonActiveRect, &e.VRestoreButtonDownRect})
+    *button = F.Rect(14, 14);
+  DarkFont(e);
+}
+
+void PaintFields(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  struct TEdit {
+    const char* IDName;
+    int32_t Height;
+    bool WithButton;
+  };
+  for (const TEdit& size : {TEdit{"edit", 21, false}, TEdit{"tooledit", 21, false}, TEdit{"statusedit", 17, false},
+                            TEdit{"buttonedit", 21, true}, TEdit{"toolbuttonedit", 21, true},
+                            TEdit{"statusbuttonedit", 17, true}}) {
+    auto& e = Skin.AddControl<TspDataSkinEditControl>(size.IDName, "edit");
+    e.PictureIndex = F.Picture();
+    e.SkinRect = F.Rect(40, size.Height);
+    e.ActiveSkinRect = F.Rect(40, size.Height);
+    e.DisabledSkinRect = F.Rect(40, size.Height);
+    e.LTPoint = {4, 0};
+    e.RTPoint = {size.WithButton ? 20 : 36, 0};
+    e.ClRect = {3, 3, size.WithButton ? 20 : 37, size.Height - 3};
+    DarkFont(e);
+    e.ActiveFontColor = clBlack;
+    e.DisabledFontColor = clGray;
+    if (size.WithButton) {
+      e.ButtonRect = {21, 2, 38, size.Height - 2};
+      e.ActiveButtonRect = F.Rect(17, size.Height - 4);
+      e.DownButtonRect = F.Rect(17, size.Height - 4);
+      e.UnenabledButtonRect = F.Rect(17, size.Height - 4);
+    }
+  }
+  auto& memo = Skin.AddControl<TspDataSkinMemoControl>("memo", "memo");
+  memo.PictureIndex = F.Picture();
+  NinePart(memo, F.Rect(40, 40), 4);
+  memo.ClRect = {2, 2, 38, 38};
+  memo.ActiveSkinRect = F.Rect(40, 40);
+  memo.DisabledSkinRect = F.Rect(40, 40);
+  DarkFont(memo);
+  memo.BGColor = F.NextColor();
+  memo.ActiveBGColor = F.NextColor();
+  const auto view = [&](auto& v) {
+    v.PictureIndex = F.Picture();
+    v.SkinRect = F.Rect(40, 40);
+    DarkFont(v);
+    v.BGColor = F.NextColor();
+  };
+  view(Skin.AddControl<TspDataSkinListView>("listview", "listview"));
+  view(Skin.AddControl<TspDataSkinTreeView>("treeview", "treeview"));
+  view(Skin.AddControl<TspDataSkinRichEdit>("richedit", "richedit"));
+
+  F.NewRow();
+  for (const TEdit& size : {TEdit{"spinedit", 21, false}, TEdit{"toolspinedit", 21, false},
+                            TEdit{"statusspinedit", 17, false}}) {
+    auto& s = Skin.AddControl<TspDataSkinSpinEditControl>(size.IDName, "spinedit");
+    s.PictureIndex = F.Picture();
+    s.SkinRect = F.Rect(50, size.Height);
+    s.ActiveSkinRect = F.Rect(50, size.Height);
+    s.LTPoint = {4, 0};
+    s.RTPoint = {32, 0};
+    s.ClRect = {3, 3, 32, size.Height - 3};
+    const TRect up{34, 2, 48, size.Height / 2}, down{34, size.Height / 2 + 1, 48, size.Height - 2};
+    s.UpButtonRect = up;
+    s.ActiveUpButtonRect = F.Rect(up.Width(), up.Height());
+    s.DownUpButtonRect = F.Rect(up.Width(), up.Height());
+    s.DownButtonRect = down;
+    s.ActiveDownButtonRect = F.Rect(down.Width(), down.Height());
+    s.DownDownButtonRect = F.Rect(down.Width(), down.Height());
+    DarkFont(s);
+  }
+}
+
+void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  struct TList {
+    const char* IDName;
+    bool Check;
+    bool Caption;
+  };
+  for (const TList& kind : {TList{"listbox", false, false}, TList{"captionlistbox", false, true},
+                            TList{"checklistbox", true, false}, TList{"captionchecklistbox", true, true}}) {
+    auto& l = kind.Check ? Skin.AddControl<TspDataSkinCheckListBox>(kind.IDName, "checklistbox")
+                         : Skin.AddControl<TspDataSkinListBox>(kind.IDName, "listbox");
+    l.PictureIndex = F.Picture();
+    if (kind.Caption) {
+      l.SkinRect = F.Rect(100, 60);
+      l.LTPoint = {4, 22};
+      l.RTPoint = {58, 22};
+      l.LBPoint = {4, 56};
+      l.RBPoint = {58, 56};
+      l.ClRect = {2, 22, 98, 58};
+      l.CaptionRect = {4, 1, 58, 21};
+      l.CaptionFontName = FlatFont;
+      l.CaptionFontColor = clBlack;
+      l.CheckButtonRect = {60, 3, 72, 18};
+      l.DownButtonRect = {73, 3, 85, 18};
+      l.UpButtonRect = {86, 3, 98, 18};
+      for (TRect* button : {&l.ActiveCheckButtonRect, &l.DownCheckButtonRect, &l.ActiveDownButtonRect,
+                            &l.DownDownButtonRect, &l.ActiveUpButtonRect, &l.DownUpButtonRect})
+        *button = F.Rect(12, 15);
+    } else {
+      NinePart(l, F.Rect(40, 40), 4);
+      l.ClRect = {2, 2, 38, 38};
+    }
+    l.ItemRect = F.Rect(40, 18);
+    l.ActiveItemRect = F.Rect(40, 18);
+    l.FocusItemRect = F.Rect(40, 18);
+    l.ItemLeftOffset = l.ItemRightOffset = 2;
+    l.ItemTextRect = {kind.Check ? 20 : 3, 0, 37, 18};
+    DarkFont(l);
+    l.ActiveFontColor = l.FocusFontColor = clBlack;
+    if (auto* c = dynamic_cast<TspDataSkinCheckListBox*>(&l)) {
+      c->CheckImageRect = F.Rect(15, 15);
+      c->UncheckImageRect = F.Rect(15, 15);
+      c->ItemCheckRect = {2, 1, 17, 16};
+    }
+  }
+
+  F.NewRow();
+  struct TCombo {
+    const char* IDName;
+    int32_t Height;
+  };
+  for (const TCombo& size : {TCombo{"combobox", 21}, TCombo{"captioncombobox", 21}, TCombo{"toolcombobox", 21},
+                             TCombo{"statuscombobox", 17}}) {
+    const int32_t h = size.Height;
+    auto& c = Skin.AddControl<TspDataSkinComboBox>(size.IDName, "combobox");
+    c.PictureIndex = F.Picture();
+    c.SkinRect = F.Rect(60, h);
+    c.ActiveSkinRect = F.Rect(60, h);
+    c.DisabledSkinRect = F.Rect(60, h);
+    c.LTPoint = {4, 0};
+    c.RTPoint = {40, 0};
+    c.ClRect = {3, 3, 40, h - 3};
+    c.ButtonRect = {41, 2, 58, h - 2};
+    c.ActiveButtonRect = F.Rect(17, h - 4);
+    c.DownButtonRect = F.Rect(17, h - 4);
+    c.UnenabledButtonRect = F.Rect(17, h - 4);
+    c.ItemRect = F.Rect(37, h - 6);
+    c.ActiveItemRect = F.Rect(37, h - 6);
+    c.FocusItemRect = F.Rect(37, h - 6);
+    c.ItemLeftOffset = c.ItemRightOffset = 3;
+    c.ItemTextRect = {2, 0, 35, h - 6};
+    DarkFont(c);
+    c.ActiveFontColor = c.FocusFontColor = clBlack;
+    c.ListBoxName = "listbox";
+  }
+}
+
+void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
+  F.NewRow();
+  struct TScroll {
+    const char* IDName;
+    bool Vertical;
+    int32_t Corner;
+  };
+  for (const TScroll& kind : {TScroll{"vscrollbar", true, 0}, TScroll{"hscrollbar", false, 0},
+                              TScroll{"bothhscrollbar", false, 16}}) {
+    const bool v = kind.Vertical;
+    auto& s = Skin.AddControl<TspDataSkinScrollBarControl>(kind.IDName, "scrollbar");
+    s.PictureIndex = F.Picture();
+    s.SkinRect = v ? F.Rect(16, 100) : F.Rect(100 + kind.Corner, 16);
+    s.DownButtonRect = {0, 0, 16, 16};
+    if (v) {
+      s.LTPoint = {0, 16};
+      s.LBPoint = {0, 83};
+      s.TrackArea = {0, 16, 16, 84};
+      s.UpButtonRect = {0, 84, 16, 100};
+    } else {
+      s.LTPoint = {16, 0};
+      s.RTPoint = {83, 0};
+      s.TrackArea = {16, 0, 84, 16};
+      s.UpButtonRect = {84, 0, 100, 16};
+    }
+    for (TRect* button : {&s.ActiveUpButtonRect, &s.DownUpButtonRect, &s.ActiveDownButtonRect, &s.DownDownButtonRect})
+      *button = F.Rect(16, 16);
+    for (TRect* thumb : {&s.ThumbRect, &s.ActiveThumbRect, &s.DownThumbRect})
+      *thumb = v ? F.Rect(10, 24) : F.Rect(24, 10);
+    for (TRect* glyph : {&s.GlyphRect, &s.ActiveGlyphRect, &s.DownGlyphRect}) *glyph = F.Rect(4, 4);
+    s.ThumbOffset1 = s.ThumbOffset2 = 5;
+    s.ThumbMinPageSize = 24;
+  }
+  for (const bool vertical : {false, true}) {
+    auto& u = Skin.AddControl<TspDataSkinUpDownControl>(vertical ? "vupdown" : "hupdown", "updown");
+    u.PictureIndex = F.Picture();
+    u.SkinRect = vertical ? F.Rect(17, 30) : F.Rect(34, 20);
+    u.UpButtonRect = vertical ? TRect{0, 0, 17, 15} : TRect{17, 0, 34, 20};
+    u.DownButtonRect = vertical ? TRect{0, 15, 17, 30} : TRect{0, 0, 17, 20};
+    const int32_t bw = u.UpButtonRect.Width(), bh = u.UpButtonRect.Height();
+    for (TRect* button : {&u.ActiveUpButtonRect, &u.DownUpButtonRect, &u.ActiveDownButtonRect, &u.DownDownButtonRect})
+      *button = F.Rect(bw, bh);
+  }
+
+  F.NewRow();
+  auto& t = Skin.AddControl<TspDataSkinTabControl>("tab", "tab");
+  t.PictureIndex = F.Picture();
+  t.SkinRect = F.Rect(60, 40);
+  t.LTPoint = {3, 3};
+  t.RTPoint = {57, 3};
+  t.LBPoint = {3, 37};
+  t.RBPoint = {57, 37};
+  t.ClRect = {1, 1, 59, 39};
+  t.TabRect = F.Rect(60, 22);
+  t.MouseInTabRect = F.Rect(60, 22);
+  t.ActiveTabRect = F.Rect(60, 23);
+  t.FocusTabRect = F.Rect(60, 23);
+  t.TabLeftOffset = t.TabRightOffset = 4;
+  t.TabsBGRect = F.Rect(8, 8);
+  t.CloseButtonRect = F.Rect(14, 14);
+  t.CloseButtonActiveRect = F.Rect(14, 14);
+  t.CloseButtonDownRect = F.Rect(14, 14);
+  t.ButtonTransparentColor = FlatKeyColor;
+  t.UpDown = "hupdown";
+  DarkFont(t);
+
+  auto& g = Skin.AddControl<TspDataSkinGridControl>("grid", "grid");
+  g.PictureIndex = F.Picture();
+  g.FixedCellRect = F.Rect(40, 18);
+  g.SelectCellRect = F.Rect(40, 18);
+  g.FocusCellRect = F.Rect(40, 18);
+  g.DisabledCellRect = F.Rect(40, 18);
+  g.FixedCellLeftOffset = g.FixedCellRightOffset = g.CellLeftOffset = g.CellRightOffset = 2;
+  g.FixedCellTextRect = g.CellTextRect = {4, 0, 36, 18};
+  g.LinesColor = F.NextColor();
+  g.BGColor = F.NextColor();
+  DarkFont(g);
+  g.FixedFontName = FlatFont;
+}
+
+}  // namespace
+
+TColor FlatColor(int Index) {
+  if (Index < 0 || Index >= FlatLevels * FlatLevels * FlatLevels)
+    throw ERangeError("The flat-colour skin has no colour " + std::to_string(Index));
+  const auto level = [](int k) { return static_cast<uint8_t>(20 + 24 * (k % FlatLevels)); };
+  return RGBColor(level(Index), level(Index / FlatLevels), level(Index / (FlatLevels * FlatLevels)));
+}
+
+void PaintFlatTestSkin(TSkinBuilder& Skin) {
+  TFlatPainter f(Skin);
+  TspSkinColors& colors = Skin.Colors;
+  for (TColor* colour : {&colors.cBtnFace, &colors.cBtnText, &colors.cWindow, &colors.cWindowText, &colors.cHighLight,
+                         &colors.cHighLightText, &colors.cBtnHighLight, &colors.cBtnShadow, &colors.c3DLight,
+                         &colors.c3DDkShadow})
+    *colour = f.NextColor();
+  PaintFrame(Skin, f);
+  PaintMenuBar(Skin, f);
+  PaintMenus(Skin, f);
+  PaintButtons(Skin, f);
+  PaintPanels(Skin, f);
+  PaintValueControls(Skin, f);
+  PaintFields(Skin, f);
+  PaintLists(Skin, f);
+  PaintBars(Skin, f);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The palette and shared painting helpers of the program's own skin, "Slate": light
+// cool greys, a slate outline around each window and one blue accent for focus, hover
+// and selection. The Slate*.cpp files paint its parts with them.
+
+#include "PixelPainter.h"
+#include "SkinBuilder.h"
+
+#include <functional>
+
+namespace Slate {
+
+inline constexpr TColor Face = RGBColor(238, 241, 244);       // window and panel background
+inline constexpr TColor FaceLight = RGBColor(247, 248, 250);  // menu bar, pages, group boxes
+inline constexpr TColor Chrome = RGBColor(226, 231, 236);     // caption band and frame border
+inline constexpr TColor Window = RGBColor(255, 255, 255);     // text fields and lists
+inline constexpr TColor Text = RGBColor(31, 42, 53);
+inline constexpr TColor TextMuted = RGBColor(96, 108, 120);
+inline constexpr TColor TextDisabled = RGBColor(160, 169, 178);
+inline constexpr TColor Border = RGBColor(168, 179, 190);
+inline constexpr TColor BorderLight = RGBColor(205, 213, 220);
+inline constexpr TColor Line = RGBColor(214, 220, 226);
+inline constexpr TColor Accent = RGBColor(46, 110, 172);
+inline constexpr TColor AccentDark = RGBColor(33, 88, 142);
+inline constexpr TColor AccentHot = RGBColor(128, 166, 204);  // borders of hot items
+inline constexpr TColor AccentLight = RGBColor(222, 234, 246);  // hover fill
+inline constexpr TColor AccentSoft = RGBColor(200, 219, 239);   // pressed and selected fill
+inline constexpr TColor Selection = RGBColor(207, 225, 243);
+inline constexpr TColor HotNeutral = RGBColor(212, 219, 227);
+inline constexpr TColor DownNeutral = RGBColor(193, 202, 212);
+inline constexpr TColor CloseHot = RGBColor(212, 80, 74);
+inline constexpr TColor CloseDown = RGBColor(176, 62, 57);
+inline constexpr TColor OutlineActive = RGBColor(108, 124, 140);
+inline constexpr TColor OutlineInactive = RGBColor(178, 188, 198);
+inline constexpr TColor Track = RGBColor(240, 242, 245);  // scroll bar track
+inline constexpr TColor Thumb = RGBColor(190, 199, 208);
+inline constexpr TColor ThumbHot = RGBColor(160, 171, 183);
+inline constexpr TColor ThumbDown = RGBColor(126, 140, 154);
+// Images drawn with a transparent colour: the colour that is left out.
+inline constexpr TColor Key = RGBColor(255, 0, 255);
+
+// The push-button looks, shared by every entry drawn as a button.
+inline constexpr TBoxStyle ButtonNormal{Border, RGBColor(253, 253, 254), RGBColor(234, 238, 242), 3};
+inline constexpr TBoxStyle ButtonHot{AccentHot, RGBColor(250, 252, 254), RGBColor(224, 235, 246), 3};
+inline constexpr TBoxStyle ButtonDown{RGBColor(98, 135, 172), RGBColor(203, 218, 234), RGBColor(214, 227, 240), 3};
+inline constexpr TBoxStyle ButtonFocused{Accent, RGBColor(253, 253, 254), RGBColor(234, 238, 242), 3};
+inline constexpr TBoxStyle ButtonDisabled{BorderLight, RGBColor(244, 246, 248), RGBColor(244, 246, 248), 3};
+
+// Text fields: white with a thin border, the accent when hot or focused.
+inline constexpr TBoxStyle FieldNormal{Border, Window, Window, 3};
+inline constexpr TBoxStyle FieldActive{Accent, Window, Window, 3};
+inline constexpr TBoxStyle FieldDisabled{BorderLight, RGBColor(246, 247, 249), RGBColor(246, 247, 249), 3};
+
+inline constexpr const char* FontName = "Tahoma";
+inline constexpr int32_t FontHeight = 13;
+
+}  // namespace Slate
+
+// Allocates a Width x Height image in Atlas, fills it with Backdrop, lets Paint draw it
+// (with the image's rectangle) and returns that rectangle.
+TRect SlateImage(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Backdrop,
+                 const std::function<void(TPixelPainter&, const TRect&)>& Paint);
+// The same image once more, Width x Height, drawn the same way: for states that look
+// alike. Returns the copy's rectangle.
+TRect SlateCopy(TPictureAtlas& Atlas, const TRect& Source);
+
+// A glyph centred in a Width x Height image drawn with a transparent colour: every pixel
+// outside the glyph is Slate::Key, and the glyph's soft edges are blended over Over,
+// the colour the image is drawn on.
+TRect SlateKeyedGlyph(TPictureAtlas& Atlas, int32_t Width, int32_t Height, const TPixelGlyph& Glyph,
+                      TColor Colour, TColor Over);
+
+// The parts of the skin, each in its own file.
+void PaintSlateFrame(TSkinBuilder& Skin);
+void PaintSlateMenus(TSkinBuilder& Skin);
+void PaintSlateButtons(TSkinBuilder& Skin);
+void PaintSlatePanels(TSkinBuilder& Skin);
+void PaintSlateFields(TSkinBuilder& Skin);
+void PaintSlateLists(TSkinBuilder& Skin);
+void PaintSlateBars(TSkinBuilder& Skin);
