@@ -42,7 +42,8 @@ public:
   TRect Strip(int32_t FrameWidth, int32_t Height, int Frames) {
     const TRect r = FAtlas.Allocate(FrameWidth * Frames, Height);
     for (int i = 0; i < Frames; ++i)
-      TPixelPainter(FAtlas.Canvas()).Fill(Bounds(r.Left + i * FrameWidth, r.Top, FrameWidth, Height), NextColor());
+      TPixelPainter(FAtlas.Canvas())
+          .Fill(Bounds(r.Left + i * FrameWidth, r.Top, FrameWidth, Height), NextColor());
     return r;
   }
   void NewRow() { FAtlas.NewRow(); }
@@ -74,15 +75,16 @@ void DarkFont(T& Entry) {
 TPixelImage CornerMask(int32_t Width, int32_t Height) {
   TPixelImage mask(Width, Height);
   TPixelPainter p(mask);
-  for (const TRect& corner : {TRect{0, 0, 2, 2}, TRect{Width - 2, 0, Width, 2}, TRect{0, Height - 2, 2, Height},
-                              TRect{Width - 2, Height - 2, Width, Height}})
+  for (const TRect& corner :
+       {TRect{0, 0, 2, 2}, TRect{Width - 2, 0, Width, 2}, TRect{0, Height - 2, 2, Height},
+        TRect{Width - 2, Height - 2, Width, Height}})
     p.Fill(corner, clWhite);
   return mask;
 }
 
 // A window picture used whole: its colour, and Inner (its items or text area) in another.
-int WindowPicture(TSkinBuilder& Skin, TFlatPainter& F, const char* Name, int32_t Width, int32_t Height,
-                  const TRect& Inner) {
+int WindowPicture(TSkinBuilder& Skin, TFlatPainter& F, const char* Name, int32_t Width,
+                  int32_t Height, const TRect& Inner) {
   TPixelImage picture(Width, Height);
   TPixelPainter p(picture);
   p.Fill({0, 0, Width, Height}, F.NextColor());
@@ -195,8 +197,9 @@ void PaintMenuBar(TSkinBuilder& Skin, TFlatPainter& F) {
     const char* IDName;
     TspStdButtonCommand Command;
   };
-  for (const TBarButton& button : {TBarButton{"menubarsysmenubutton", cmsysmenu}, TBarButton{"menubarclosebutton", cmclose},
-                                   TBarButton{"menubarmaxbutton", cmmaximize}, TBarButton{"menubarminbutton", cmminimize}}) {
+  for (const TBarButton& button :
+       {TBarButton{"menubarsysmenubutton", cmsysmenu}, TBarButton{"menubarclosebutton", cmclose},
+        TBarButton{"menubarmaxbutton", cmmaximize}, TBarButton{"menubarminbutton", cmminimize}}) {
     auto& b = Skin.AddObject<TspDataSkinMainMenuBarButton>(button.IDName, "mainmenubarbutton");
     b.Command = button.Command;
     b.SkinRectInAPicture = true;
@@ -254,7 +257,8 @@ void PaintMenus(TSkinBuilder& Skin, TFlatPainter& F) {
   item.ActiveArrowImageRect = F.Keyed(8, 12);
 }
 
-void Button(TspDataSkinButtonControl& B, TFlatPainter& F, int32_t Width, int32_t Height, bool Fixed = false) {
+void Button(TspDataSkinButtonControl& B, TFlatPainter& F, int32_t Width, int32_t Height,
+            bool Fixed = false) {
   B.PictureIndex = F.Picture();
   if (Fixed)
     B.SkinRect = F.Rect(Width, Height);
@@ -271,11 +275,13 @@ void Button(TspDataSkinButtonControl& B, TFlatPainter& F, int32_t Width, int32_t
 
 void PaintButtons(TSkinBuilder& Skin, TFlatPainter& F) {
   F.NewRow();
-  for (const char* id : {"button", "resizebutton", "editbutton", "toolbutton", "bigtoolbutton", "resizetoolbutton",
-                         "vtracktoolbutton", "htracktoolbutton", "combobutton", "menuitembutton"})
+  for (const char* id :
+       {"button", "resizebutton", "editbutton", "toolbutton", "bigtoolbutton", "resizetoolbutton",
+        "vtracktoolbutton", "htracktoolbutton", "combobutton", "menuitembutton"})
     Button(Skin.AddControl<TspDataSkinButtonControl>(id, "button"), F, 40, 25);
   Button(Skin.AddControl<TspDataSkinButtonControl>("buttondelete", "button"), F, 21, 21, true);
-  for (const char* id : {"toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}) {
+  for (const char* id :
+       {"toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}) {
     auto& b = Skin.AddControl<TspDataSkinMenuButtonControl>(id, "menubutton");
     Button(b, F, 40, 25);
     b.TrackButtonRect = {25, 0, 40, 25};
@@ -299,9 +305,10 @@ void PaintButtons(TSkinBuilder& Skin, TFlatPainter& F) {
     DarkFont(c);
     c.ActiveFontColor = c.FrameFontColor = clBlack;
     c.UnenabledFontColor = clGray;
-    for (TRect* mark : {&c.CheckImageRect, &c.GrayedCheckImageRect, &c.UncheckImageRect, &c.ActiveCheckImageRect,
-                        &c.ActiveGrayedCheckImageRect, &c.ActiveUncheckImageRect, &c.UnenabledCheckImageRect,
-                        &c.UnenabledGrayedCheckImageRect, &c.UnenabledUncheckImageRect})
+    for (TRect* mark :
+         {&c.CheckImageRect, &c.GrayedCheckImageRect, &c.UncheckImageRect, &c.ActiveCheckImageRect,
+          &c.ActiveGrayedCheckImageRect, &c.ActiveUncheckImageRect, &c.UnenabledCheckImageRect,
+          &c.UnenabledGrayedCheckImageRect, &c.UnenabledUncheckImageRect})
       *mark = F.Keyed(15, 15);
   }
 }
@@ -340,7 +347,8 @@ void PaintPanels(TSkinBuilder& Skin, TFlatPainter& F) {
     const char* IDName;
     int32_t Width, Height;
   };
-  for (const TLabel& l : {TLabel{"statuspanel", 60, 19}, TLabel{"label", 40, 20}, TLabel{"menuheader", 40, 20}}) {
+  for (const TLabel& l :
+       {TLabel{"statuspanel", 60, 19}, TLabel{"label", 40, 20}, TLabel{"menuheader", 40, 20}}) {
     auto& label = Skin.AddControl<TspDataSkinLabelControl>(l.IDName, "label");
     label.PictureIndex = F.Picture();
     NinePart(label, F.Rect(l.Width, l.Height), 2);
@@ -360,7 +368,8 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
     const char* IDName;
     bool Vertical;
   };
-  for (const TGauge& g : {TGauge{"gauge", false}, TGauge{"statusgauge", false}, TGauge{"vgauge", true}}) {
+  for (const TGauge& g :
+       {TGauge{"gauge", false}, TGauge{"statusgauge", false}, TGauge{"vgauge", true}}) {
     auto& gauge = Skin.AddControl<TspDataSkinGaugeControl>(g.IDName, "gauge");
     gauge.PictureIndex = F.Picture();
     gauge.Vertical = g.Vertical;
@@ -380,7 +389,8 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
     DarkFont(gauge);
   }
   for (const bool vertical : {false, true}) {
-    auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar", "trackbar");
+    auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar",
+                                                          "trackbar");
     t.PictureIndex = F.Picture();
     t.Vertical = vertical;
     t.SkinRect = vertical ? F.Rect(20, 60) : F.Rect(60, 20);
@@ -398,7 +408,8 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
     t.ActiveButtonRect = vertical ? F.Rect(16, 10) : F.Rect(10, 16);
   }
   for (const bool vertical : {true, false}) {
-    auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter", "splitter");
+    auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter",
+                                                          "splitter");
     s.PictureIndex = F.Picture();
     s.SkinRect = vertical ? F.Rect(6, 40) : F.Rect(40, 6);
     if (vertical) {
@@ -438,11 +449,12 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
   e.CaptionRect = {8, 1, 56, 20};
   e.RollHCaptionRect = {8, 1, 56, 20};
   e.RollVCaptionRect = {1, 8, 20, 56};
-  for (TRect* button : {&e.CloseButtonRect, &e.CloseButtonActiveRect, &e.CloseButtonDownRect, &e.HRollButtonRect,
-                        &e.HRollButtonActiveRect, &e.HRollButtonDownRect, &e.HRestoreButtonRect,
-                        &e.HRestoreButtonActiveRect, &e.HRestoreButtonDownRect, &e.VRollButtonRect,
-                        &e.VRollButtonActiveRect, &e.VRollButtonDownRect, &e.VRestoreButtonRect,
-                        &e.VRestoreButtonActiveRect, &e.VRestoreButtonDownRect})
+  for (TRect* button :
+       {&e.CloseButtonRect, &e.CloseButtonActiveRect, &e.CloseButtonDownRect, &e.HRollButtonRect,
+        &e.HRollButtonActiveRect, &e.HRollButtonDownRect, &e.HRestoreButtonRect,
+        &e.HRestoreButtonActiveRect, &e.HRestoreButtonDownRect, &e.VRollButtonRect,
+        &e.VRollButtonActiveRect, &e.VRollButtonDownRect, &e.VRestoreButtonRect,
+        &e.VRestoreButtonActiveRect, &e.VRestoreButtonDownRect})
     *button = F.Rect(14, 14);
   DarkFont(e);
 }
@@ -454,9 +466,10 @@ void PaintFields(TSkinBuilder& Skin, TFlatPainter& F) {
     int32_t Height;
     bool WithButton;
   };
-  for (const TEdit& size : {TEdit{"edit", 21, false}, TEdit{"tooledit", 21, false}, TEdit{"statusedit", 17, false},
-                            TEdit{"buttonedit", 21, true}, TEdit{"toolbuttonedit", 21, true},
-                            TEdit{"statusbuttonedit", 17, true}}) {
+  for (const TEdit& size :
+       {TEdit{"edit", 21, false}, TEdit{"tooledit", 21, false}, TEdit{"statusedit", 17, false},
+        TEdit{"buttonedit", 21, true}, TEdit{"toolbuttonedit", 21, true},
+        TEdit{"statusbuttonedit", 17, true}}) {
     auto& e = Skin.AddControl<TspDataSkinEditControl>(size.IDName, "edit");
     e.PictureIndex = F.Picture();
     e.SkinRect = F.Rect(40, size.Height);
@@ -522,8 +535,9 @@ void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
     bool Check;
     bool Caption;
   };
-  for (const TList& kind : {TList{"listbox", false, false}, TList{"captionlistbox", false, true},
-                            TList{"checklistbox", true, false}, TList{"captionchecklistbox", true, true}}) {
+  for (const TList& kind :
+       {TList{"listbox", false, false}, TList{"captionlistbox", false, true},
+        TList{"checklistbox", true, false}, TList{"captionchecklistbox", true, true}}) {
     auto& l = kind.Check ? Skin.AddControl<TspDataSkinCheckListBox>(kind.IDName, "checklistbox")
                          : Skin.AddControl<TspDataSkinListBox>(kind.IDName, "listbox");
     l.PictureIndex = F.Picture();
@@ -540,8 +554,9 @@ void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
       l.CheckButtonRect = {60, 3, 72, 18};
       l.DownButtonRect = {73, 3, 85, 18};
       l.UpButtonRect = {86, 3, 98, 18};
-      for (TRect* button : {&l.ActiveCheckButtonRect, &l.DownCheckButtonRect, &l.ActiveDownButtonRect,
-                            &l.DownDownButtonRect, &l.ActiveUpButtonRect, &l.DownUpButtonRect})
+      for (TRect* button :
+           {&l.ActiveCheckButtonRect, &l.DownCheckButtonRect, &l.ActiveDownButtonRect,
+            &l.DownDownButtonRect, &l.ActiveUpButtonRect, &l.DownUpButtonRect})
         *button = F.Rect(12, 15);
     } else {
       NinePart(l, F.Rect(40, 40), 4);
@@ -566,8 +581,8 @@ void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
     const char* IDName;
     int32_t Height;
   };
-  for (const TCombo& size : {TCombo{"combobox", 21}, TCombo{"captioncombobox", 21}, TCombo{"toolcombobox", 21},
-                             TCombo{"statuscombobox", 17}}) {
+  for (const TCombo& size : {TCombo{"combobox", 21}, TCombo{"captioncombobox", 21},
+                             TCombo{"toolcombobox", 21}, TCombo{"statuscombobox", 17}}) {
     const int32_t h = size.Height;
     auto& c = Skin.AddControl<TspDataSkinComboBox>(size.IDName, "combobox");
     c.PictureIndex = F.Picture();
@@ -617,7 +632,8 @@ void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
       s.TrackArea = {16, 0, 84, 16};
       s.UpButtonRect = {84, 0, 100, 16};
     }
-    for (TRect* button : {&s.ActiveUpButtonRect, &s.DownUpButtonRect, &s.ActiveDownButtonRect, &s.DownDownButtonRect})
+    for (TRect* button : {&s.ActiveUpButtonRect, &s.DownUpButtonRect, &s.ActiveDownButtonRect,
+                          &s.DownDownButtonRect})
       *button = F.Rect(16, 16);
     for (TRect* thumb : {&s.ThumbRect, &s.ActiveThumbRect, &s.DownThumbRect})
       *thumb = v ? F.Rect(10, 24) : F.Rect(24, 10);
@@ -632,7 +648,8 @@ void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
     u.UpButtonRect = vertical ? TRect{0, 0, 17, 15} : TRect{17, 0, 34, 20};
     u.DownButtonRect = vertical ? TRect{0, 15, 17, 30} : TRect{0, 0, 17, 20};
     const int32_t bw = u.UpButtonRect.Width(), bh = u.UpButtonRect.Height();
-    for (TRect* button : {&u.ActiveUpButtonRect, &u.DownUpButtonRect, &u.ActiveDownButtonRect, &u.DownDownButtonRect})
+    for (TRect* button : {&u.ActiveUpButtonRect, &u.DownUpButtonRect, &u.ActiveDownButtonRect,
+                          &u.DownDownButtonRect})
       *button = F.Rect(bw, bh);
   }
 
@@ -678,15 +695,16 @@ TColor FlatColor(int Index) {
   if (Index < 0 || Index >= FlatLevels * FlatLevels * FlatLevels)
     throw ERangeError("The flat-colour skin has no colour " + std::to_string(Index));
   const auto level = [](int k) { return static_cast<uint8_t>(20 + 24 * (k % FlatLevels)); };
-  return RGBColor(level(Index), level(Index / FlatLevels), level(Index / (FlatLevels * FlatLevels)));
+  return RGBColor(level(Index), level(Index / FlatLevels),
+                  level(Index / (FlatLevels * FlatLevels)));
 }
 
 void PaintFlatTestSkin(TSkinBuilder& Skin) {
   TFlatPainter f(Skin);
   TspSkinColors& colors = Skin.Colors;
-  for (TColor* colour : {&colors.cBtnFace, &colors.cBtnText, &colors.cWindow, &colors.cWindowText, &colors.cHighLight,
-                         &colors.cHighLightText, &colors.cBtnHighLight, &colors.cBtnShadow, &colors.c3DLight,
-                         &colors.c3DDkShadow})
+  for (TColor* colour : {&colors.cBtnFace, &colors.cBtnText, &colors.cWindow, &colors.cWindowText,
+                         &colors.cHighLight, &colors.cHighLightText, &colors.cBtnHighLight,
+                         &colors.cBtnShadow, &colors.c3DLight, &colors.c3DDkShadow})
     *colour = f.NextColor();
   PaintFrame(Skin, f);
   PaintMenuBar(Skin, f);

@@ -19,8 +19,8 @@ void TPictureAtlas::NewRow() {
 
 TRect TPictureAtlas::Allocate(int32_t Width, int32_t Height) {
   if (Width < 1 || Height < 1 || Width + 2 * FGap > FCanvas.Width())
-    throw EInvalidGraphic("An atlas image of " + std::to_string(Width) + "x" + std::to_string(Height) +
-                          " does not fit");
+    throw EInvalidGraphic("An atlas image of " + std::to_string(Width) + "x" +
+                          std::to_string(Height) + " does not fit");
   if (FNextLeft + Width + FGap > FCanvas.Width()) NewRow();
   const TRect r = Bounds(FNextLeft, FRowTop, Width, Height);
   FNextLeft += Width + FGap;

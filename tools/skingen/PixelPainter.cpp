@@ -80,7 +80,8 @@ void TPixelPainter::Pixel(int32_t X, int32_t Y, TColor Color) {
 }
 
 void TPixelPainter::Blend(int32_t X, int32_t Y, TColor Color, int Weight) {
-  if (Inside(X, Y) && Weight > 0) FImage.SetPixel(X, Y, MixColors(FImage.Pixel(X, Y), Color, Weight));
+  if (Inside(X, Y) && Weight > 0)
+    FImage.SetPixel(X, Y, MixColors(FImage.Pixel(X, Y), Color, Weight));
 }
 
 void TPixelPainter::Fill(const TRect& R, TColor Color) {
@@ -123,10 +124,12 @@ void TPixelPainter::Box(const TRect& R, const TBoxStyle& Style) {
     for (int32_t x = std::max(R.Left, 0); x < std::min(R.Right, FImage.Width()); ++x) {
       const int outer = RoundRectCoverage(R, Style.Radius, Style.Corners, x, y);
       if (outer == 0) continue;
-      const int in = IsRectEmpty(inner) ? 0 : RoundRectCoverage(inner, innerRadius, Style.Corners, x, y);
+      const int in =
+          IsRectEmpty(inner) ? 0 : RoundRectCoverage(inner, innerRadius, Style.Corners, x, y);
       // The pixel is the border where the ring covers it, the fill inside and the
       // background elsewhere, each in proportion to its subsamples.
-      FImage.SetPixel(x, y, Weighted(FImage.Pixel(x, y), 16 - outer, Style.Border, outer - in, fill, in));
+      FImage.SetPixel(x, y,
+                      Weighted(FImage.Pixel(x, y), 16 - outer, Style.Border, outer - in, fill, in));
     }
   }
 }

@@ -44,13 +44,11 @@ class TPixelPainter {
 public:
   explicit TPixelPainter(TPixelImage& Image) : FImage(Image) {}
 
-  TPixelImage& Image() { return FImage; }
-
   void Pixel(int32_t X, int32_t Y, TColor Color);
   // Mixes Color into the pixel with Weight 0 .. 256.
   void Blend(int32_t X, int32_t Y, TColor Color, int Weight);
   void Fill(const TRect& R, TColor Color);
-  void Frame(const TRect& R, TColor Color);  // one pixel inside R
+  void Frame(const TRect& R, TColor Color);                     // one pixel inside R
   void HLine(int32_t X1, int32_t X2, int32_t Y, TColor Color);  // X2 excluded
   void VLine(int32_t X, int32_t Y1, int32_t Y2, TColor Color);  // Y2 excluded
   // Row y of R takes the colour Top + (Bottom - Top) * (y - R.Top) / (height - 1).

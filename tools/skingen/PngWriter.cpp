@@ -17,14 +17,16 @@ void PutChunk(std::vector<uint8_t>& Out, const char (&Type)[5], const std::vecto
   const size_t typeAt = Out.size();
   Out.insert(Out.end(), Type, Type + 4);
   Out.insert(Out.end(), Data.begin(), Data.end());
-  const uLong crc = crc32(crc32(0, Z_NULL, 0), Out.data() + typeAt, static_cast<uInt>(4 + Data.size()));
+  const uLong crc =
+      crc32(crc32(0, Z_NULL, 0), Out.data() + typeAt, static_cast<uInt>(4 + Data.size()));
   PutUInt32(Out, static_cast<uint32_t>(crc));
 }
 
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& Raw) {
   uLongf size = compressBound(static_cast<uLong>(Raw.size()));
   std::vector<uint8_t> packed(size);
-  if (compress2(packed.data(), &size, Raw.data(), static_cast<uLong>(Raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+  if (compress2(packed.data(), &size, Raw.data(), static_cast<uLong>(Raw.size()),
+                Z_BEST_COMPRESSION) != Z_OK)
     throw Exception("compression error");
   packed.resize(size);
   return packed;

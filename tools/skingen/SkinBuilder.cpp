@@ -65,7 +65,8 @@ int TSkinBuilder::AddAtlas(const std::string& FileName, int32_t Width, TColor Ba
 
 TPictureAtlas& TSkinBuilder::Atlas(int Index) {
   CheckRange(Index, ActivePictureCount());
-  if (!FActive[static_cast<size_t>(Index)].Atlas) throw Exception("Picture " + IntToStr(Index) + " is no atlas");
+  if (!FActive[static_cast<size_t>(Index)].Atlas)
+    throw Exception("Picture " + IntToStr(Index) + " is no atlas");
   return *FActive[static_cast<size_t>(Index)].Atlas;
 }
 
@@ -127,8 +128,8 @@ std::string TSkinBuilder::WriteFolder(const std::string& Folder) const {
   for (int i = 0; i < ActivePictureCount(); ++i) {
     const TActivePicture& active = FActive[static_cast<size_t>(i)];
     ini.WriteString("PICTURES", IntToStr(i), active.FileName);
-    WritePictureFile(active.Atlas ? active.Atlas->Picture() : active.Image, Folder + active.FileName,
-                     active.IsMask);
+    WritePictureFile(active.Atlas ? active.Atlas->Picture() : active.Image,
+                     Folder + active.FileName, active.IsMask);
   }
   ini.WriteInteger("CURSORS", "count", 0);
 

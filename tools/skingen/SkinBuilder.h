@@ -81,7 +81,8 @@ private:
   };
 
   template <class T, class Base>
-  T& AddEntry(std::vector<TEntry<Base>>& List, std::unique_ptr<Base> Data, const std::string& Keyword) {
+  T& AddEntry(std::vector<TEntry<Base>>& List, std::unique_ptr<Base> Data,
+              const std::string& Keyword) {
     if (!Data || typeid(*Data) != typeid(T)) WrongKeyword(Keyword);
     T& entry = static_cast<T&>(*Data);
     List.push_back({Keyword, std::move(Data)});

@@ -20,13 +20,13 @@ public:
   TCatalogWriter(TSkinCatalog& Out, std::string Entry, int Picture)
       : FOut(Out), FEntry(std::move(Entry)), FPicture(Picture) {}
 
-  int Picture() const { return FPicture; }
   void SetPicture(int Picture) { FPicture = Picture; }
 
   // Rectangles in picture coordinates.
   void Rects(std::initializer_list<TNamedRect> List) {
     for (const auto& [key, rect] : List)
-      if (!IsNullRect(rect) && !Listed(key)) FOut.Rects.push_back({FEntry, key, FPicture, rect, {}});
+      if (!IsNullRect(rect) && !Listed(key))
+        FOut.Rects.push_back({FEntry, key, FPicture, rect, {}});
   }
   // Rectangles in picture coordinates drawn in each other's place.
   void States(std::initializer_list<TNamedRect> List) {
@@ -50,12 +50,18 @@ public:
       if (point.X != 0 || point.Y != 0)
         FOut.Points.push_back({FEntry, key, {Owner.Left + point.X, Owner.Top + point.Y}, Owner});
   }
-  void Strip(const std::string& Part, int32_t Length) { FOut.Strips.push_back({FEntry, Part, Length}); }
-  // The middle of a three-part image of R between two unscaled ends.
-  void ThreePart(const char* Key, const TRect& R, int32_t LeftEnd, int32_t RightEnd, bool Vertical = false) {
-    if (!IsNullRect(R)) Strip(std::string(Key) + " middle", (Vertical ? R.Height() : R.Width()) - LeftEnd - RightEnd);
+  void Strip(const std::string& Part, int32_t Length) {
+    FOut.Strips.push_back({FEntry, Part, Length});
   }
-  void Index(const char* Key, int32_t Index) { FOut.PictureIndexes.push_back({FEntry, Key, Index}); }
+  // The middle of a three-part image of R between two unscaled ends.
+  void ThreePart(const char* Key, const TRect& R, int32_t LeftEnd, int32_t RightEnd,
+                 bool Vertical = false) {
+    if (!IsNullRect(R))
+      Strip(std::string(Key) + " middle", (Vertical ? R.Height() : R.Width()) - LeftEnd - RightEnd);
+  }
+  void Index(const char* Key, int32_t Index) {
+    FOut.PictureIndexes.push_back({FEntry, Key, Index});
+  }
 
 private:
   // Whether this entry's rectangle Key is in the catalog already (a state group may
@@ -70,20 +76,21 @@ private:
   int FPicture;
 };
 
-// The nine-part cut: corner points inside R and four strips of at least one pixel; with
-// a client part, a client rectangle with area.
+// The nine-part cut: corner points inside R, four strips and a client part, each with
+// length.
 void NinePart(TCatalogWriter& W, const TRect& R, TPoint LT, TPoint RT, TPoint LB, TPoint RB,
-              const TRect& ClRect, bool TiledClient) {
-  W.Points({{"lefttoppoint", LT}, {"righttoppoint", RT}, {"leftbottompoint", LB}, {"rightbottompoint", RB}},
+              const TRect& ClRect) {
+  W.Points({{"lefttoppoint", LT},
+            {"righttoppoint", RT},
+            {"leftbottompoint", LB},
+            {"rightbottompoint", RB}},
            R);
   W.Strip("top strip", RT.X - LT.X);
   W.Strip("bottom strip", RB.X - LB.X);
   W.Strip("left strip", LB.Y - LT.Y);
   W.Strip("right strip", RB.Y - RT.Y);
-  if (TiledClient) {
-    W.Strip("client width", ClRect.Width());
-    W.Strip("client height", ClRect.Height());
-  }
+  W.Strip("client width", ClRect.Width());
+  W.Strip("client height", ClRect.Height());
 }
 
 // The geometry of a control with corner points, by the resize mode it gives.
@@ -91,7 +98,7 @@ void CustomGeometry(TCatalogWriter& W, const TspDataSkinCustomControl& C) {
   W.Inside("clientrect", C.ClRect, C.SkinRect);
   if (IsNullRect(C.SkinRect)) return;
   if (C.RBPoint.X != 0 && C.RBPoint.Y != 0) {
-    NinePart(W, C.SkinRect, C.LTPoint, C.RTPoint, C.LBPoint, C.RBPoint, C.ClRect, true);
+    NinePart(W, C.SkinRect, C.LTPoint, C.RTPoint, C.LBPoint, C.RBPoint, C.ClRect);
   } else if (C.RTPoint.X != 0 || C.RTPoint.Y != 0) {
     W.Points({{"lefttoppoint", C.LTPoint}, {"righttoppoint", C.RTPoint}}, C.SkinRect);
     W.Strip("middle", C.RTPoint.X - C.LTPoint.X);
@@ -132,7 +139,9 @@ void CatalogCheckRadio(TCatalogWriter& W, const TspDataSkinCheckRadioControl& C)
 }
 
 void CatalogEdit(TCatalogWriter& W, const TspDataSkinEditControl& E) {
-  W.States({{"skinrect", E.SkinRect}, {"activeskinrect", E.ActiveSkinRect}, {"disabledskinrect", E.DisabledSkinRect}});
+  W.States({{"skinrect", E.SkinRect},
+            {"activeskinrect", E.ActiveSkinRect},
+            {"disabledskinrect", E.DisabledSkinRect}});
   W.ThreePart("skinrect", E.SkinRect, E.LTPoint.X, E.SkinRect.Width() - E.RTPoint.X);
   W.Inside("buttonrect", E.ButtonRect, E.SkinRect);
   W.Rects({{"activebuttonrect", E.ActiveButtonRect},
@@ -147,22 +156,25 @@ void CatalogEdit(TCatalogWriter& W, const TspDataSkinEditControl& E) {
 // Three step buttons: the normal one relative to the skin rectangle, the hot and pressed
 // ones in the picture.
 void StepButton(TCatalogWriter& W, const TRect& Owner, const char* Key, const TRect& Normal,
-                const char* ActiveKey, const TRect& Active, const char* DownKey, const TRect& Down) {
+                const char* ActiveKey, const TRect& Active, const char* DownKey,
+                const TRect& Down) {
   W.Inside(Key, Normal, Owner);
   W.Rects({{ActiveKey, Active}, {DownKey, Down}});
   W.Group({{Key, Normal}, {ActiveKey, Active}, {DownKey, Down}});
 }
 
 void CatalogListBox(TCatalogWriter& W, const TspDataSkinListBox& L) {
-  W.States({{"itemrect", L.ItemRect}, {"activeitemrect", L.ActiveItemRect}, {"focusitemrect", L.FocusItemRect}});
+  W.States({{"itemrect", L.ItemRect},
+            {"activeitemrect", L.ActiveItemRect},
+            {"focusitemrect", L.FocusItemRect}});
   for (const TRect& item : {L.ItemRect, L.ActiveItemRect, L.FocusItemRect})
     W.ThreePart("item", item, L.ItemLeftOffset, L.ItemRightOffset);
   W.Inside("itemtextrect", L.ItemTextRect, L.ItemRect);
   W.Inside("captionrect", L.CaptionRect, L.SkinRect);
-  StepButton(W, L.SkinRect, "upbuttonrect", L.UpButtonRect, "activeupbuttonrect", L.ActiveUpButtonRect,
-             "downupbuttonrect", L.DownUpButtonRect);
-  StepButton(W, L.SkinRect, "downbuttonrect", L.DownButtonRect, "activedownbuttonrect", L.ActiveDownButtonRect,
-             "downdownbuttonrect", L.DownDownButtonRect);
+  StepButton(W, L.SkinRect, "upbuttonrect", L.UpButtonRect, "activeupbuttonrect",
+             L.ActiveUpButtonRect, "downupbuttonrect", L.DownUpButtonRect);
+  StepButton(W, L.SkinRect, "downbuttonrect", L.DownButtonRect, "activedownbuttonrect",
+             L.ActiveDownButtonRect, "downdownbuttonrect", L.DownDownButtonRect);
   StepButton(W, L.SkinRect, "checkbuttonrect", L.CheckButtonRect, "activecheckbuttonrect",
              L.ActiveCheckButtonRect, "downcheckbuttonrect", L.DownCheckButtonRect);
   if (const auto* c = dynamic_cast<const TspDataSkinCheckListBox*>(&L)) {
@@ -172,9 +184,13 @@ void CatalogListBox(TCatalogWriter& W, const TspDataSkinListBox& L) {
 }
 
 void CatalogComboBox(TCatalogWriter& W, const TspDataSkinComboBox& C) {
-  W.States({{"skinrect", C.SkinRect}, {"activeskinrect", C.ActiveSkinRect}, {"disabledskinrect", C.DisabledSkinRect}});
+  W.States({{"skinrect", C.SkinRect},
+            {"activeskinrect", C.ActiveSkinRect},
+            {"disabledskinrect", C.DisabledSkinRect}});
   W.ThreePart("skinrect", C.SkinRect, C.LTPoint.X, C.SkinRect.Width() - C.RTPoint.X);
-  W.States({{"itemrect", C.ItemRect}, {"focusitemrect", C.FocusItemRect}, {"activeitemrect", C.ActiveItemRect}});
+  W.States({{"itemrect", C.ItemRect},
+            {"focusitemrect", C.FocusItemRect},
+            {"activeitemrect", C.ActiveItemRect}});
   for (const TRect& item : {C.ItemRect, C.FocusItemRect, C.ActiveItemRect})
     W.ThreePart("item", item, C.ItemLeftOffset, C.ItemRightOffset);
   W.Inside("itemtextrect", C.ItemTextRect, C.ItemRect);
@@ -190,29 +206,35 @@ void CatalogComboBox(TCatalogWriter& W, const TspDataSkinComboBox& C) {
 
 void CatalogSpinEdit(TCatalogWriter& W, const TspDataSkinSpinEditControl& S) {
   W.States({{"skinrect", S.SkinRect}, {"activeskinrect", S.ActiveSkinRect}});
-  StepButton(W, S.SkinRect, "upbuttonrect", S.UpButtonRect, "activeupbuttonrect", S.ActiveUpButtonRect,
-             "downupbuttonrect", S.DownUpButtonRect);
-  StepButton(W, S.SkinRect, "downbuttonrect", S.DownButtonRect, "activedownbuttonrect", S.ActiveDownButtonRect,
-             "downdownbuttonrect", S.DownDownButtonRect);
+  StepButton(W, S.SkinRect, "upbuttonrect", S.UpButtonRect, "activeupbuttonrect",
+             S.ActiveUpButtonRect, "downupbuttonrect", S.DownUpButtonRect);
+  StepButton(W, S.SkinRect, "downbuttonrect", S.DownButtonRect, "activedownbuttonrect",
+             S.ActiveDownButtonRect, "downdownbuttonrect", S.DownDownButtonRect);
 }
 
 void CatalogScrollBar(TCatalogWriter& W, const TspDataSkinScrollBarControl& S) {
   W.Inside("trackarea", S.TrackArea, S.SkinRect);
-  StepButton(W, S.SkinRect, "upbuttonrect", S.UpButtonRect, "activeupbuttonrect", S.ActiveUpButtonRect,
-             "downupbuttonrect", S.DownUpButtonRect);
-  StepButton(W, S.SkinRect, "downbuttonrect", S.DownButtonRect, "activedownbuttonrect", S.ActiveDownButtonRect,
-             "downdownbuttonrect", S.DownDownButtonRect);
-  W.States({{"thumbrect", S.ThumbRect}, {"activethumbrect", S.ActiveThumbRect}, {"downthumbrect", S.DownThumbRect}});
+  StepButton(W, S.SkinRect, "upbuttonrect", S.UpButtonRect, "activeupbuttonrect",
+             S.ActiveUpButtonRect, "downupbuttonrect", S.DownUpButtonRect);
+  StepButton(W, S.SkinRect, "downbuttonrect", S.DownButtonRect, "activedownbuttonrect",
+             S.ActiveDownButtonRect, "downdownbuttonrect", S.DownDownButtonRect);
+  W.States({{"thumbrect", S.ThumbRect},
+            {"activethumbrect", S.ActiveThumbRect},
+            {"downthumbrect", S.DownThumbRect}});
   const bool vertical = S.RTPoint.X == 0 && S.RTPoint.Y == 0;
   for (const TRect& thumb : {S.ThumbRect, S.ActiveThumbRect, S.DownThumbRect})
     W.ThreePart("thumb", thumb, S.ThumbOffset1, S.ThumbOffset2, vertical);
-  W.States({{"glyphrect", S.GlyphRect}, {"activeglyphrect", S.ActiveGlyphRect}, {"downglyphrect", S.DownGlyphRect}});
+  W.States({{"glyphrect", S.GlyphRect},
+            {"activeglyphrect", S.ActiveGlyphRect},
+            {"downglyphrect", S.DownGlyphRect}});
 }
 
 void CatalogPanel(TCatalogWriter& W, const TspDataSkinPanelControl& P) {
   W.Inside("captionrect", P.CaptionRect, P.SkinRect);
   W.States({{"checkimagerect", P.CheckImageRect}, {"uncheckimagerect", P.UncheckImageRect}});
-  W.Rects({{"markframerect", P.MarkFrameRect}, {"framerect", P.FrameRect}, {"gripperrect", P.GripperRect}});
+  W.Rects({{"markframerect", P.MarkFrameRect},
+           {"framerect", P.FrameRect},
+           {"gripperrect", P.GripperRect}});
   W.Inside("frametextrect", P.FrameTextRect, P.FrameRect);
   W.ThreePart("framerect", P.FrameRect, P.FrameLeftOffset, P.FrameRightOffset);
   W.Index("bgpictureindex", P.BGPictureIndex);
@@ -242,7 +264,8 @@ void CatalogExPanel(TCatalogWriter& W, const TspDataSkinExPanelControl& E) {
 
 void CatalogTab(TCatalogWriter& W, const TspDataSkinTabControl& T) {
   W.Inside("clientrect", T.ClRect, T.SkinRect);
-  if (!IsNullRect(T.SkinRect)) NinePart(W, T.SkinRect, T.LTPoint, T.RTPoint, T.LBPoint, T.RBPoint, T.ClRect, true);
+  if (!IsNullRect(T.SkinRect))
+    NinePart(W, T.SkinRect, T.LTPoint, T.RTPoint, T.LBPoint, T.RBPoint, T.ClRect);
   W.States({{"tabrect", T.TabRect}, {"mouseintabrect", T.MouseInTabRect}});
   W.States({{"activetabrect", T.ActiveTabRect}, {"focustabrect", T.FocusTabRect}});
   for (const TRect& tab : {T.TabRect, T.MouseInTabRect, T.ActiveTabRect, T.FocusTabRect})
@@ -274,13 +297,15 @@ void CatalogControl(TSkinCatalog& Out, const TspDataSkinControl& C) {
   w.Rects({{"skinrect", C.SkinRect}});
   if (const auto* c = dynamic_cast<const TspDataSkinCustomControl*>(&C)) {
     // Edits and combo boxes use their corner points as the ends of a three-part image.
-    if (!dynamic_cast<const TspDataSkinEditControl*>(c) && !dynamic_cast<const TspDataSkinComboBox*>(c))
+    if (!dynamic_cast<const TspDataSkinEditControl*>(c) &&
+        !dynamic_cast<const TspDataSkinComboBox*>(c))
       CustomGeometry(w, *c);
     else
       w.Points({{"lefttoppoint", c->LTPoint}, {"righttoppoint", c->RTPoint}}, c->SkinRect);
   }
   if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(&C)) CatalogButton(w, *b);
-  if (const auto* c = dynamic_cast<const TspDataSkinCheckRadioControl*>(&C)) CatalogCheckRadio(w, *c);
+  if (const auto* c = dynamic_cast<const TspDataSkinCheckRadioControl*>(&C))
+    CatalogCheckRadio(w, *c);
   if (const auto* e = dynamic_cast<const TspDataSkinEditControl*>(&C)) CatalogEdit(w, *e);
   if (const auto* l = dynamic_cast<const TspDataSkinListBox*>(&C)) CatalogListBox(w, *l);
   if (const auto* c = dynamic_cast<const TspDataSkinComboBox*>(&C)) CatalogComboBox(w, *c);
@@ -298,8 +323,8 @@ void CatalogControl(TSkinCatalog& Out, const TspDataSkinControl& C) {
              {"progressanimationskinrect", g->ProgressAnimationSkinRect}});
   }
   if (const auto* u = dynamic_cast<const TspDataSkinUpDownControl*>(&C)) {
-    StepButton(w, u->SkinRect, "upbuttonrect", u->UpButtonRect, "activeupbuttonrect", u->ActiveUpButtonRect,
-               "downupbuttonrect", u->DownUpButtonRect);
+    StepButton(w, u->SkinRect, "upbuttonrect", u->UpButtonRect, "activeupbuttonrect",
+               u->ActiveUpButtonRect, "downupbuttonrect", u->DownUpButtonRect);
     StepButton(w, u->SkinRect, "downbuttonrect", u->DownButtonRect, "activedownbuttonrect",
                u->ActiveDownButtonRect, "downdownbuttonrect", u->DownDownButtonRect);
   }
@@ -320,7 +345,8 @@ void CatalogControl(TSkinCatalog& Out, const TspDataSkinControl& C) {
   if (const auto* g = dynamic_cast<const TspDataSkinGridControl*>(&C)) CatalogGrid(w, *g);
   if (const auto* m = dynamic_cast<const TspDataSkinMainMenuBar*>(&C)) {
     w.Inside("itemsrect", m->ItemsRect, m->SkinRect);
-    w.ThreePart("skinrect", m->SkinRect, m->ItemsRect.Left, m->SkinRect.Width() - m->ItemsRect.Right);
+    w.ThreePart("skinrect", m->SkinRect, m->ItemsRect.Left,
+                m->SkinRect.Width() - m->ItemsRect.Right);
   }
   if (const auto* b = dynamic_cast<const TspDataSkinControlBar*>(&C)) {
     w.Rects({{"itemrect", b->ItemRect}, {"hgriprect", b->HGripRect}, {"vgriprect", b->VGripRect}});
@@ -336,13 +362,17 @@ void CatalogMenuItem(TCatalogWriter& W, const TspDataSkinMenuItem& M) {
   W.ThreePart("dividerrect", M.DividerRect, M.DividerLeftOffset, M.DividerRightOffset);
   W.Inside("textrect", M.TextRect, M.SkinRect);
   W.Inside("imagerect", M.ImageRect, M.SkinRect);
-  W.States({{"checkimagerect", M.CheckImageRect}, {"activecheckimagerect", M.ActiveCheckImageRect}});
-  W.States({{"radioimagerect", M.RadioImageRect}, {"activeradioimagerect", M.ActiveRadioImageRect}});
-  W.States({{"arrowimagerect", M.ArrowImageRect}, {"activearrowimagerect", M.ActiveArrowImageRect}});
+  W.States(
+      {{"checkimagerect", M.CheckImageRect}, {"activecheckimagerect", M.ActiveCheckImageRect}});
+  W.States(
+      {{"radioimagerect", M.RadioImageRect}, {"activeradioimagerect", M.ActiveRadioImageRect}});
+  W.States(
+      {{"arrowimagerect", M.ArrowImageRect}, {"activearrowimagerect", M.ActiveArrowImageRect}});
 }
 
 void CatalogMainMenuItem(TCatalogWriter& W, const TspDataSkinMainMenuItem& M) {
-  W.States({{"skinrect", M.SkinRect}, {"activeskinrect", M.ActiveSkinRect}, {"downrect", M.DownRect}});
+  W.States(
+      {{"skinrect", M.SkinRect}, {"activeskinrect", M.ActiveSkinRect}, {"downrect", M.DownRect}});
   for (const TRect& item : {M.SkinRect, M.ActiveSkinRect, M.DownRect})
     W.ThreePart("item", item, M.ItemLeftOffset, M.ItemRightOffset);
   W.Rects({{"animateskinrect", M.AnimateSkinRect}});
@@ -381,7 +411,8 @@ void CatalogObject(TSkinCatalog& Out, const TspSkinData& Skin, const TspDataSkin
   } else {
     // The menu bar's buttons draw every look from the active picture; other objects
     // draw their normal look from the frame unless the entry says otherwise.
-    const bool inActive = O.SkinRectInAPicture || dynamic_cast<const TspDataSkinMainMenuBarButton*>(&O);
+    const bool inActive =
+        O.SkinRectInAPicture || dynamic_cast<const TspDataSkinMainMenuBarButton*>(&O);
     w.SetPicture(inActive ? O.ActivePictureIndex : MainPicture);
     w.Rects({{"skinrect", O.SkinRect}});
     w.SetPicture(O.ActivePictureIndex);
@@ -415,7 +446,7 @@ void CatalogWindowSections(TSkinCatalog& Out, const TspSkinData& Skin) {
               {"iconrect", Skin.IconRect},
               {"sizegriparea", Skin.SizeGripArea}});
   if (!IsNullRect(frame))
-    NinePart(form, frame, Skin.LTPoint, Skin.RTPoint, Skin.LBPoint, Skin.RBPoint, Skin.ClRect, true);
+    NinePart(form, frame, Skin.LTPoint, Skin.RTPoint, Skin.LBPoint, Skin.RBPoint, Skin.ClRect);
   form.Points({{"hittestlefttoppoint", Skin.HitTestLTPoint},
                {"hittestrighttoppoint", Skin.HitTestRTPoint},
                {"hittestleftbottompoint", Skin.HitTestLBPoint},
@@ -436,7 +467,8 @@ void CatalogWindowSections(TSkinCatalog& Out, const TspSkinData& Skin) {
   p.Index("maskpictureindex", popup.MaskPictureIndex);
   if (const TRect window = windowPicture(popup.WindowPictureIndex); !IsNullRect(window)) {
     p.Rects({{"itemsrect", popup.ItemsRect}});
-    NinePart(p, window, popup.LTPoint, popup.RTPoint, popup.LBPoint, popup.RBPoint, popup.ItemsRect, true);
+    NinePart(p, window, popup.LTPoint, popup.RTPoint, popup.LBPoint, popup.RBPoint,
+             popup.ItemsRect);
   }
   const TspDataSkinHintWindow& hint = Skin.HintWindow;
   TCatalogWriter h(Out, "HINTWINDOW", hint.WindowPictureIndex);
@@ -444,7 +476,7 @@ void CatalogWindowSections(TSkinCatalog& Out, const TspSkinData& Skin) {
   h.Index("maskpictureindex", hint.MaskPictureIndex);
   if (const TRect window = windowPicture(hint.WindowPictureIndex); !IsNullRect(window)) {
     h.Rects({{"clientrect", hint.ClRect}});
-    NinePart(h, window, hint.LTPoint, hint.RTPoint, hint.LBPoint, hint.RBPoint, hint.ClRect, true);
+    NinePart(h, window, hint.LTPoint, hint.RTPoint, hint.LBPoint, hint.RBPoint, hint.ClRect);
   }
   for (const TspDataSkinArea& area : Skin.AreaList) {
     TCatalogWriter a(Out, "SKINAREAS " + area.IDName, MainPicture);

@@ -29,8 +29,8 @@ struct TSkinRectRef {
 struct TSkinPointRef {
   std::string Entry;
   std::string Key;
-  TPoint Point;   // in picture coordinates
-  TRect Within;   // edges included
+  TPoint Point;  // in picture coordinates
+  TRect Within;  // edges included
 };
 
 // A part of an image that is tiled or stretched to a new length: it must be at least

@@ -25,8 +25,10 @@ struct TSkinOutput {
 
 constexpr TSkinOutput Outputs[] = {
     {"slate", SlateSkinName, "The program's own skin", PaintSlateSkin, true},
-    {"flatcolour", FlatTestSkinName, "A test skin: every rectangle one flat colour", PaintFlatTestSkin, false},
-    {"sparse", SparseTestSkinName, "A test skin without the optional parts", PaintSparseTestSkin, false},
+    {"flatcolour", FlatTestSkinName, "A test skin: every rectangle one flat colour",
+     PaintFlatTestSkin, false},
+    {"sparse", SparseTestSkinName, "A test skin without the optional parts", PaintSparseTestSkin,
+     false},
 };
 
 void WriteOutput(const std::string& Folder, const TSkinOutput& Output) {
@@ -39,7 +41,8 @@ void WriteOutput(const std::string& Folder, const TSkinOutput& Output) {
 
   TspCompressedStoredSkin stored(nullptr);
   stored.LoadFromIniFile(iniName);
-  if (stored.IsEmpty()) throw Exception("The skin folder " + skinFolder + " lacks a required section");
+  if (stored.IsEmpty())
+    throw Exception("The skin folder " + skinFolder + " lacks a required section");
   TFileStream container(Folder + Output.Name + ".skn", fmCreate);
   stored.SaveToCompressStream(container);
 

@@ -29,8 +29,9 @@ TRect ScrollButton(TPictureAtlas& Atlas, const TPixelGlyph& Arrow, TColor Backin
 }
 
 TRect Thumb(TPictureAtlas& Atlas, bool Vertical, TColor Colour) {
-  return SlateImage(Atlas, Vertical ? ThumbThickness : ThumbLength, Vertical ? ThumbLength : ThumbThickness, Track,
-                    [&](TPixelPainter& p, const TRect& r) { p.RoundFill(r, ThumbThickness / 2, Colour); });
+  return SlateImage(
+      Atlas, Vertical ? ThumbThickness : ThumbLength, Vertical ? ThumbLength : ThumbThickness,
+      Track, [&](TPixelPainter& p, const TRect& r) { p.RoundFill(r, ThumbThickness / 2, Colour); });
 }
 
 struct TScrollKind {
@@ -41,8 +42,9 @@ struct TScrollKind {
 
 void PaintScrollBars(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
-  for (const TScrollKind& kind : {TScrollKind{"vscrollbar", true, 0}, TScrollKind{"hscrollbar", false, 0},
-                                  TScrollKind{"bothhscrollbar", false, BarSize}}) {
+  for (const TScrollKind& kind :
+       {TScrollKind{"vscrollbar", true, 0}, TScrollKind{"hscrollbar", false, 0},
+        TScrollKind{"bothhscrollbar", false, BarSize}}) {
     atlas.NewRow();
     const bool v = kind.Vertical;
     const TPixelGlyph& back = v ? Glyphs::ChevronUp : Glyphs::ChevronLeft;
@@ -55,14 +57,16 @@ void PaintScrollBars(TSkinBuilder& Skin, int Atlas) {
                              : TRect{BarLength - BarSize, 0, BarLength, BarSize};
     auto& s = Skin.AddControl<TspDataSkinScrollBarControl>(kind.IDName, "scrollbar");
     s.PictureIndex = Atlas;
-    s.SkinRect = SlateImage(atlas, v ? BarSize : length, v ? length : BarSize, Track, [&](TPixelPainter& p, const TRect& r) {
-      if (v)
-        p.VLine(r.Left, r.Top, r.Bottom, TrackEdge);
-      else
-        p.HLine(r.Left, r.Right, r.Top, TrackEdge);
-      p.GlyphCentred(back, OffsetRect(downButton, r.Left, r.Top), ArrowColor);
-      p.GlyphCentred(forth, OffsetRect(upButton, r.Left, r.Top), ArrowColor);
-    });
+    s.SkinRect =
+        SlateImage(atlas, v ? BarSize : length, v ? length : BarSize, Track,
+                   [&](TPixelPainter& p, const TRect& r) {
+                     if (v)
+                       p.VLine(r.Left, r.Top, r.Bottom, TrackEdge);
+                     else
+                       p.HLine(r.Left, r.Right, r.Top, TrackEdge);
+                     p.GlyphCentred(back, OffsetRect(downButton, r.Left, r.Top), ArrowColor);
+                     p.GlyphCentred(forth, OffsetRect(upButton, r.Left, r.Top), ArrowColor);
+                   });
     if (v) {
       s.LTPoint = {0, BarSize};
       s.LBPoint = {0, BarLength - BarSize - 1};
@@ -99,10 +103,11 @@ void PaintUpDowns(TSkinBuilder& Skin, int Atlas) {
     const TPixelGlyph& downGlyph = vertical ? Glyphs::ChevronDown : Glyphs::ChevronLeft;
     const TPixelGlyph& upGlyph = vertical ? Glyphs::ChevronUp : Glyphs::ChevronRight;
     const auto half = [&](const TRect& part, const TPixelGlyph& glyph, const TBoxStyle& style) {
-      return SlateImage(atlas, part.Width(), part.Height(), Face, [&](TPixelPainter& p, const TRect& r) {
-        p.Box(r, style);
-        p.GlyphCentred(glyph, r, Text);
-      });
+      return SlateImage(atlas, part.Width(), part.Height(), Face,
+                        [&](TPixelPainter& p, const TRect& r) {
+                          p.Box(r, style);
+                          p.GlyphCentred(glyph, r, Text);
+                        });
     };
     auto& u = Skin.AddControl<TspDataSkinUpDownControl>(vertical ? "vupdown" : "hupdown", "updown");
     u.PictureIndex = Atlas;
@@ -128,7 +133,8 @@ void PaintTabs(TSkinBuilder& Skin, int Atlas) {
   atlas.NewRow();
   auto& t = Skin.AddControl<TspDataSkinTabControl>("tab", "tab");
   t.PictureIndex = Atlas;
-  t.SkinRect = SlateImage(atlas, 60, 40, FaceLight, [](TPixelPainter& p, const TRect& r) { p.Frame(r, PageBorder); });
+  t.SkinRect = SlateImage(atlas, 60, 40, FaceLight,
+                          [](TPixelPainter& p, const TRect& r) { p.Frame(r, PageBorder); });
   t.LTPoint = {3, 3};
   t.RTPoint = {57, 3};
   t.LBPoint = {3, 37};
@@ -138,7 +144,8 @@ void PaintTabs(TSkinBuilder& Skin, int Atlas) {
     return SlateImage(atlas, 60, height, Face, [&](TPixelPainter& p, const TRect& r) {
       // The box runs one row past the image, so the tab has no line along its foot.
       p.Box({r.Left, r.Top + top, r.Right, r.Bottom + 1}, {PageBorder, fill, fill, 3, cnTop});
-      if (accent) p.RoundFill({r.Left + 1, r.Top + top + 1, r.Right - 1, r.Top + top + 3}, 2, Accent, cnTop);
+      if (accent)
+        p.RoundFill({r.Left + 1, r.Top + top + 1, r.Right - 1, r.Top + top + 3}, 2, Accent, cnTop);
       p.HLine(r.Left, r.Right, r.Bottom, Face);  // keep the gap below clear
     });
   };
@@ -181,9 +188,10 @@ void PaintGrid(TSkinBuilder& Skin, int Atlas) {
   const auto cell = [&](TColor fill) {
     return SlateImage(atlas, 40, 18, fill, [](TPixelPainter&, const TRect&) {});
   };
-  g.FixedCellRect = SlateImage(atlas, 40, 18, RGBColor(229, 234, 239), [](TPixelPainter& p, const TRect& r) {
-    p.VLine(r.Right - 1, r.Top, r.Bottom, RGBColor(204, 212, 220));
-  });
+  g.FixedCellRect =
+      SlateImage(atlas, 40, 18, RGBColor(229, 234, 239), [](TPixelPainter& p, const TRect& r) {
+        p.VLine(r.Right - 1, r.Top, r.Bottom, RGBColor(204, 212, 220));
+      });
   g.SelectCellRect = cell(Window);
   g.FocusCellRect = cell(Selection);
   g.DisabledCellRect = cell(RGBColor(245, 246, 248));

@@ -16,7 +16,6 @@ constexpr int32_t ButtonHeight = 25;
 constexpr TColor MarkBackdrop = RGBColor(243, 245, 247);
 constexpr TColor MarkBorder = RGBColor(140, 153, 166);
 constexpr TColor MarkDisabled = RGBColor(176, 190, 204);
-constexpr TColor MarkDisabledFill = RGBColor(244, 246, 248);
 
 // A nine-part cut whose corners are Corner pixels square.
 void SetNinePart(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Corner) {
@@ -34,9 +33,10 @@ struct TButtonFaces {
 };
 
 TRect BoxFace(TPictureAtlas& Atlas, const TBoxStyle* Style, TColor Backdrop = Face) {
-  return SlateImage(Atlas, ButtonWidth, ButtonHeight, Backdrop, [&](TPixelPainter& p, const TRect& r) {
-    if (Style) p.Box(r, *Style);
-  });
+  return SlateImage(Atlas, ButtonWidth, ButtonHeight, Backdrop,
+                    [&](TPixelPainter& p, const TRect& r) {
+                      if (Style) p.Box(r, *Style);
+                    });
 }
 
 void SetButton(TspDataSkinButtonControl& B, const TButtonFaces& Faces, int Atlas) {
@@ -59,8 +59,9 @@ void SetButton(TspDataSkinButtonControl& B, const TButtonFaces& Faces, int Atlas
 
 void PaintPushButtons(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
-  const TButtonFaces faces{BoxFace(atlas, &ButtonNormal), BoxFace(atlas, &ButtonHot), BoxFace(atlas, &ButtonDown),
-                           BoxFace(atlas, &ButtonFocused), BoxFace(atlas, &ButtonDisabled)};
+  const TButtonFaces faces{BoxFace(atlas, &ButtonNormal), BoxFace(atlas, &ButtonHot),
+                           BoxFace(atlas, &ButtonDown), BoxFace(atlas, &ButtonFocused),
+                           BoxFace(atlas, &ButtonDisabled)};
   for (const char* id : {"button", "resizebutton", "editbutton"})
     SetButton(Skin.AddControl<TspDataSkinButtonControl>(id, "button"), faces, Atlas);
 }
@@ -76,9 +77,13 @@ void PaintToolButtons(TSkinBuilder& Skin, int Atlas) {
   const TBoxStyle hot{RGBColor(196, 214, 233), AccentLight, AccentLight, 3};
   const TBoxStyle down{AccentHot, AccentSoft, AccentSoft, 3};
   // Flat until the pointer comes: the normal and disabled faces are the panel itself.
-  const TButtonFaces tool{BoxFace(atlas, nullptr), BoxFace(atlas, &hot), BoxFace(atlas, &down), {},
+  const TButtonFaces tool{BoxFace(atlas, nullptr),
+                          BoxFace(atlas, &hot),
+                          BoxFace(atlas, &down),
+                          {},
                           BoxFace(atlas, nullptr)};
-  for (const char* id : {"toolbutton", "bigtoolbutton", "resizetoolbutton", "vtracktoolbutton", "htracktoolbutton"}) {
+  for (const char* id : {"toolbutton", "bigtoolbutton", "resizetoolbutton", "vtracktoolbutton",
+                         "htracktoolbutton"}) {
     auto& b = Skin.AddControl<TspDataSkinButtonControl>(id, "button");
     SetButton(b, tool, Atlas);
     b.LeftStretch = b.RightStretch = b.StretchEffect = false;
@@ -88,10 +93,11 @@ void PaintToolButtons(TSkinBuilder& Skin, int Atlas) {
   // the 15-pixel track part apart while the button is hot or pressed.
   const int32_t track = ButtonWidth - 15;
   const auto split = [&](const TBoxStyle& style) {
-    return SlateImage(atlas, ButtonWidth, ButtonHeight, Face, [&](TPixelPainter& p, const TRect& r) {
-      p.Box(r, style);
-      p.VLine(r.Left + track, r.Top + 3, r.Bottom - 3, style.Border);
-    });
+    return SlateImage(atlas, ButtonWidth, ButtonHeight, Face,
+                      [&](TPixelPainter& p, const TRect& r) {
+                        p.Box(r, style);
+                        p.VLine(r.Left + track, r.Top + 3, r.Bottom - 3, style.Border);
+                      });
   };
   const TButtonFaces splitFaces{tool.Normal, split(hot), split(down), {}, tool.Disabled};
   const TRect marker = MenuMarker(atlas, TextMuted);
@@ -100,9 +106,10 @@ void PaintToolButtons(TSkinBuilder& Skin, int Atlas) {
     const char* IDName;
     const TButtonFaces& Faces;
   };
-  for (const TMenuButton& m : {TMenuButton{"toolmenubutton", tool}, TMenuButton{"bigtoolmenubutton", tool},
-                               TMenuButton{"toolmenutrackbutton", splitFaces},
-                               TMenuButton{"bigtoolmenutrackbutton", splitFaces}}) {
+  for (const TMenuButton& m :
+       {TMenuButton{"toolmenubutton", tool}, TMenuButton{"bigtoolmenubutton", tool},
+        TMenuButton{"toolmenutrackbutton", splitFaces},
+        TMenuButton{"bigtoolmenutrackbutton", splitFaces}}) {
     auto& b = Skin.AddControl<TspDataSkinMenuButtonControl>(m.IDName, "menubutton");
     SetButton(b, m.Faces, Atlas);
     b.LeftStretch = b.RightStretch = b.StretchEffect = false;
@@ -138,8 +145,8 @@ void PaintDeleteButton(TSkinBuilder& Skin, int Atlas) {
 
 // One mark of a check or radio box: a 13-pixel box or circle in a 15-pixel image whose
 // outside (the bottom-left pixel among it) is the transparent colour.
-TRect CheckMark(TPictureAtlas& Atlas, bool Radio, TColor BorderColour, TColor Fill, const TPixelGlyph* Mark,
-                TColor MarkColour) {
+TRect CheckMark(TPictureAtlas& Atlas, bool Radio, TColor BorderColour, TColor Fill,
+                const TPixelGlyph* Mark, TColor MarkColour) {
   return SlateImage(Atlas, 15, 15, MarkBackdrop, [&](TPixelPainter& p, const TRect& r) {
     const TRect box = InflateRect(r, -1, -1);
     const int radius = Radio ? 7 : 2;
@@ -158,7 +165,8 @@ void PaintCheckBoxes(TSkinBuilder& Skin, int Atlas) {
   // The face of a box that is not flat: the panel colour, with the mark at the left.
   const TRect face = SlateImage(atlas, 100, 20, Face, [](TPixelPainter&, const TRect&) {});
   for (const bool radio : {false, true}) {
-    auto& c = Skin.AddControl<TspDataSkinCheckRadioControl>(radio ? "radiobox" : "checkbox", "checkradio");
+    auto& c = Skin.AddControl<TspDataSkinCheckRadioControl>(radio ? "radiobox" : "checkbox",
+                                                            "checkradio");
     c.PictureIndex = Atlas;
     c.SkinRect = c.ActiveSkinRect = face;
     c.LTPoint = {20, 0};
@@ -177,15 +185,20 @@ void PaintCheckBoxes(TSkinBuilder& Skin, int Atlas) {
     const TColor hotFill = radio ? Window : AccentDark;
     c.UncheckImageRect = CheckMark(atlas, radio, MarkBorder, Window, nullptr, Window);
     c.CheckImageRect = CheckMark(atlas, radio, Accent, checkedFill, check, radio ? Accent : Window);
-    c.GrayedCheckImageRect = CheckMark(atlas, radio, MarkBorder, Window, grayed, radio ? Window : Accent);
+    c.GrayedCheckImageRect =
+        CheckMark(atlas, radio, MarkBorder, Window, grayed, radio ? Window : Accent);
     c.ActiveUncheckImageRect = CheckMark(atlas, radio, Accent, Window, nullptr, Window);
-    c.ActiveCheckImageRect = CheckMark(atlas, radio, AccentDark, hotFill, check, radio ? AccentDark : Window);
-    c.ActiveGrayedCheckImageRect = CheckMark(atlas, radio, Accent, Window, grayed, radio ? Window : Accent);
-    c.UnenabledUncheckImageRect = CheckMark(atlas, radio, BorderLight, MarkDisabledFill, nullptr, MarkDisabledFill);
-    c.UnenabledCheckImageRect = CheckMark(atlas, radio, MarkDisabled, radio ? MarkDisabledFill : MarkDisabled,
-                                          check, radio ? MarkDisabled : Window);
-    c.UnenabledGrayedCheckImageRect =
-        CheckMark(atlas, radio, BorderLight, MarkDisabledFill, grayed, radio ? MarkDisabledFill : MarkDisabled);
+    c.ActiveCheckImageRect =
+        CheckMark(atlas, radio, AccentDark, hotFill, check, radio ? AccentDark : Window);
+    c.ActiveGrayedCheckImageRect =
+        CheckMark(atlas, radio, Accent, Window, grayed, radio ? Window : Accent);
+    c.UnenabledUncheckImageRect =
+        CheckMark(atlas, radio, BorderLight, DisabledFill, nullptr, DisabledFill);
+    c.UnenabledCheckImageRect =
+        CheckMark(atlas, radio, MarkDisabled, radio ? DisabledFill : MarkDisabled, check,
+                  radio ? MarkDisabled : Window);
+    c.UnenabledGrayedCheckImageRect = CheckMark(atlas, radio, BorderLight, DisabledFill, grayed,
+                                                radio ? DisabledFill : MarkDisabled);
   }
 }
 

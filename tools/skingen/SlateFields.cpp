@@ -26,9 +26,10 @@ struct TEditSize {
 
 void PaintEdits(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
-  for (const TEditSize& size : {TEditSize{"edit", 21, false}, TEditSize{"tooledit", 21, false},
-                                TEditSize{"statusedit", 17, false}, TEditSize{"buttonedit", 21, true},
-                                TEditSize{"toolbuttonedit", 21, true}, TEditSize{"statusbuttonedit", 17, true}}) {
+  for (const TEditSize& size :
+       {TEditSize{"edit", 21, false}, TEditSize{"tooledit", 21, false},
+        TEditSize{"statusedit", 17, false}, TEditSize{"buttonedit", 21, true},
+        TEditSize{"toolbuttonedit", 21, true}, TEditSize{"statusbuttonedit", 17, true}}) {
     const int32_t h = size.Height;
     const int32_t margin = h > 17 ? 3 : 2;
     // The button takes the right end, past the point where the field stops stretching.
@@ -54,14 +55,15 @@ void PaintEdits(TSkinBuilder& Skin, int Atlas) {
     if (size.WithButton) {
       e.ButtonRect = button;
       const auto overlay = [&](TColor backing, TColor under, TColor dots) {
-        return SlateImage(atlas, button.Width(), button.Height(), under, [&](TPixelPainter& p, const TRect& r) {
-          if (backing != under) p.RoundFill(r, 2, backing);
-          Ellipsis(p, r, dots);
-        });
+        return SlateImage(atlas, button.Width(), button.Height(), under,
+                          [&](TPixelPainter& p, const TRect& r) {
+                            if (backing != under) p.RoundFill(r, 2, backing);
+                            Ellipsis(p, r, dots);
+                          });
       };
       e.ActiveButtonRect = overlay(AccentLight, Window, Text);
       e.DownButtonRect = overlay(AccentSoft, Window, Text);
-      e.UnenabledButtonRect = overlay(FieldDisabled.FillTop, FieldDisabled.FillTop, TextDisabled);
+      e.UnenabledButtonRect = overlay(FieldDisabledFill, FieldDisabledFill, TextDisabled);
     }
   }
 }
@@ -70,7 +72,8 @@ void PaintMemoAndViews(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   atlas.NewRow();
   const auto face = [&](const TBoxStyle& style) {
-    return SlateImage(atlas, FieldWidth, FieldWidth, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, style); });
+    return SlateImage(atlas, FieldWidth, FieldWidth, Face,
+                      [&](TPixelPainter& p, const TRect& r) { p.Box(r, style); });
   };
   auto& memo = Skin.AddControl<TspDataSkinMemoControl>("memo", "memo");
   memo.PictureIndex = Atlas;
@@ -106,8 +109,9 @@ void PaintSpinEdits(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   atlas.NewRow();
   constexpr int32_t width = 50;
-  for (const TEditSize& size : {TEditSize{"spinedit", 21, false}, TEditSize{"toolspinedit", 21, false},
-                                TEditSize{"statusspinedit", 17, false}}) {
+  for (const TEditSize& size :
+       {TEditSize{"spinedit", 21, false}, TEditSize{"toolspinedit", 21, false},
+        TEditSize{"statusspinedit", 17, false}}) {
     const int32_t h = size.Height;
     const TRect up{34, 2, width - 2, h / 2};
     const TRect down{34, h / 2 + 1, width - 2, h - 2};
@@ -119,10 +123,11 @@ void PaintSpinEdits(TSkinBuilder& Skin, int Atlas) {
       });
     };
     const auto overlay = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-      return SlateImage(atlas, part.Width(), part.Height(), Window, [&](TPixelPainter& p, const TRect& r) {
-        p.RoundFill(r, 2, backing);
-        p.GlyphCentred(glyph, r, Text);
-      });
+      return SlateImage(atlas, part.Width(), part.Height(), Window,
+                        [&](TPixelPainter& p, const TRect& r) {
+                          p.RoundFill(r, 2, backing);
+                          p.GlyphCentred(glyph, r, Text);
+                        });
     };
     auto& s = Skin.AddControl<TspDataSkinSpinEditControl>(size.IDName, "spinedit");
     s.PictureIndex = Atlas;

@@ -30,7 +30,8 @@ void PaintFramePictures(TSkinBuilder& Skin) {
   // The frame looks the same whether the window is active or not, but for its outline.
   Skin.SetFramePicture(FramePicture(OutlineActive));
   Skin.SetInactiveFramePicture(FramePicture(OutlineInactive));
-  Skin.SetFrameMask(RoundMask(FrameWidth, FrameHeight, {0, 0, FrameWidth, FrameHeight}, FrameRadius));
+  Skin.SetFrameMask(
+      RoundMask(FrameWidth, FrameHeight, {0, 0, FrameWidth, FrameHeight}, FrameRadius));
 
   TspSkinFormInfo& form = Skin.FormInfo;
   form.LTPoint = {10, FrameClient.Top};
@@ -60,13 +61,16 @@ struct TButtonLooks {
 TButtonLooks CaptionButtonLooks(TPictureAtlas& Atlas, int32_t Width, const TPixelGlyph& Glyph,
                                 TColor GlyphColour, bool Close) {
   return {CaptionButton(Atlas, Width, Chrome, Glyph, GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseHot : HotNeutral, Glyph, Close ? Window : GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseDown : DownNeutral, Glyph, Close ? Window : GlyphColour),
+          CaptionButton(Atlas, Width, Close ? CloseHot : HotNeutral, Glyph,
+                        Close ? Window : GlyphColour),
+          CaptionButton(Atlas, Width, Close ? CloseDown : DownNeutral, Glyph,
+                        Close ? Window : GlyphColour),
           CaptionButton(Atlas, Width, Chrome, Glyph, TextDisabled)};
 }
 
-void AddCaptionButton(TSkinBuilder& Skin, int Atlas, const char* IDName, TspStdButtonCommand Command,
-                      const TButtonLooks& Looks, const TButtonLooks* Restore) {
+void AddCaptionButton(TSkinBuilder& Skin, int Atlas, const char* IDName,
+                      TspStdButtonCommand Command, const TButtonLooks& Looks,
+                      const TButtonLooks* Restore) {
   auto& b = Skin.AddObject<TspDataSkinStdButton>(IDName, "stdbutton");
   b.Command = Command;
   b.SkinRectInAPicture = true;  // drawn from the atlas and laid in the caption's button row
@@ -122,7 +126,8 @@ TRect MenuBarItemFace(TPictureAtlas& Atlas, const TBoxStyle* Style) {
   });
 }
 
-TRect MenuBarButtonFace(TPictureAtlas& Atlas, TColor Backing, const TPixelGlyph& Glyph, TColor GlyphColour) {
+TRect MenuBarButtonFace(TPictureAtlas& Atlas, TColor Backing, const TPixelGlyph& Glyph,
+                        TColor GlyphColour) {
   return SlateImage(Atlas, 16, 16, FaceLight, [&](TPixelPainter& p, const TRect& r) {
     if (Backing != FaceLight) p.RoundFill(r, 2, Backing);
     p.GlyphCentred(Glyph, r, GlyphColour);

@@ -30,7 +30,8 @@ TItems PaintItems(TPictureAtlas& Atlas, int32_t Width, int32_t Height) {
 TRect ListCheck(TPictureAtlas& Atlas, bool Checked) {
   return SlateImage(Atlas, 15, 15, Window, [&](TPixelPainter& p, const TRect& r) {
     const TRect box = InflateRect(r, -1, -1);
-    p.Box(box, {Checked ? Accent : RGBColor(140, 153, 166), Checked ? Accent : Window, Checked ? Accent : Window, 2});
+    p.Box(box, {Checked ? Accent : RGBColor(140, 153, 166), Checked ? Accent : Window,
+                Checked ? Accent : Window, 2});
     if (Checked) p.GlyphCentred(Glyphs::CheckMark, box, Window);
   });
 }
@@ -43,7 +44,8 @@ struct TListKind {
 
 void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
-  const TRect plain = SlateImage(atlas, 40, 40, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, FieldNormal); });
+  const TRect plain = SlateImage(atlas, 40, 40, Face,
+                                 [](TPixelPainter& p, const TRect& r) { p.Box(r, FieldNormal); });
   // With a caption: a header band whose right end holds the check, down and up buttons.
   const TRect check{60, 3, 72, 18}, down{73, 3, 85, 18}, up{86, 3, 98, 18};
   const TRect captioned = SlateImage(atlas, 100, 60, Face, [&](TPixelPainter& p, const TRect& r) {
@@ -55,18 +57,20 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     p.GlyphCentred(Glyphs::ChevronUp, OffsetRect(up, r.Left, r.Top), TextMuted);
   });
   const auto button = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-    return SlateImage(atlas, part.Width(), part.Height(), HeaderFill, [&](TPixelPainter& p, const TRect& r) {
-      p.RoundFill(r, 2, backing);
-      p.GlyphCentred(glyph, r, Text);
-    });
+    return SlateImage(atlas, part.Width(), part.Height(), HeaderFill,
+                      [&](TPixelPainter& p, const TRect& r) {
+                        p.RoundFill(r, 2, backing);
+                        p.GlyphCentred(glyph, r, Text);
+                      });
   };
   atlas.NewRow();
   const TItems items = PaintItems(atlas, 40, 18);
   const TRect checked = ListCheck(atlas, true), unchecked = ListCheck(atlas, false);
 
-  for (const TListKind& kind : {TListKind{"listbox", "listbox", false}, TListKind{"captionlistbox", "listbox", true},
-                                TListKind{"checklistbox", "checklistbox", false},
-                                TListKind{"captionchecklistbox", "checklistbox", true}}) {
+  for (const TListKind& kind :
+       {TListKind{"listbox", "listbox", false}, TListKind{"captionlistbox", "listbox", true},
+        TListKind{"checklistbox", "checklistbox", false},
+        TListKind{"captionchecklistbox", "checklistbox", true}}) {
     const bool isCheck = std::string(kind.Keyword) == "checklistbox";
     auto& l = isCheck ? Skin.AddControl<TspDataSkinCheckListBox>(kind.IDName, kind.Keyword)
                       : Skin.AddControl<TspDataSkinListBox>(kind.IDName, kind.Keyword);
@@ -123,8 +127,9 @@ void PaintComboBoxes(TSkinBuilder& Skin, int Atlas) {
     const char* IDName;
     int32_t Height;
   };
-  for (const TComboSize& size : {TComboSize{"combobox", 21}, TComboSize{"captioncombobox", 21},
-                                 TComboSize{"toolcombobox", 21}, TComboSize{"statuscombobox", 17}}) {
+  for (const TComboSize& size :
+       {TComboSize{"combobox", 21}, TComboSize{"captioncombobox", 21},
+        TComboSize{"toolcombobox", 21}, TComboSize{"statuscombobox", 17}}) {
     atlas.NewRow();
     const int32_t h = size.Height, margin = h > 17 ? 3 : 2;
     const TRect button{41, 2, width - 2, h - 2};
@@ -135,10 +140,11 @@ void PaintComboBoxes(TSkinBuilder& Skin, int Atlas) {
       });
     };
     const auto overlay = [&](TColor backing, TColor under, TColor arrow) {
-      return SlateImage(atlas, button.Width(), button.Height(), under, [&](TPixelPainter& p, const TRect& r) {
-        if (backing != under) p.RoundFill(r, 2, backing);
-        p.GlyphCentred(Glyphs::ChevronDown, r, arrow);
-      });
+      return SlateImage(atlas, button.Width(), button.Height(), under,
+                        [&](TPixelPainter& p, const TRect& r) {
+                          if (backing != under) p.RoundFill(r, 2, backing);
+                          p.GlyphCentred(Glyphs::ChevronDown, r, arrow);
+                        });
     };
     auto& c = Skin.AddControl<TspDataSkinComboBox>(size.IDName, "combobox");
     c.PictureIndex = Atlas;
@@ -151,7 +157,7 @@ void PaintComboBoxes(TSkinBuilder& Skin, int Atlas) {
     c.ButtonRect = button;
     c.ActiveButtonRect = overlay(AccentLight, Window, Text);
     c.DownButtonRect = overlay(AccentSoft, Window, Text);
-    c.UnenabledButtonRect = overlay(FieldDisabled.FillTop, FieldDisabled.FillTop, TextDisabled);
+    c.UnenabledButtonRect = overlay(FieldDisabledFill, FieldDisabledFill, TextDisabled);
     const TItems items = PaintItems(atlas, c.ClRect.Width(), c.ClRect.Height());
     c.ItemRect = items.Normal;
     c.ActiveItemRect = items.Normal;

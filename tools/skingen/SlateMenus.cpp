@@ -23,7 +23,8 @@ TWindowPicture AddWindowPicture(TSkinBuilder& Skin, const char* Name, int32_t Wi
   p.Box({0, 0, Width, Height}, Style);
   const std::string name(Name);
   return {Skin.AddPicture(name + ".bmp", std::move(picture)),
-          Skin.AddPicture(name + "mask.bmp", RoundMask(Width, Height, {0, 0, Width, Height}, Style.Radius), true)};
+          Skin.AddPicture(name + "mask.bmp",
+                          RoundMask(Width, Height, {0, 0, Width, Height}, Style.Radius), true)};
 }
 
 // A mark drawn over menu items, whose soft edges suit the white item.
@@ -50,10 +51,12 @@ void PaintMenuItems(TSkinBuilder& Skin) {
   TPictureAtlas& atlas = Skin.Atlas(index);
   auto& item = Skin.AddObject<TspDataSkinMenuItem>("menuitem", "menuitem");
   item.ActivePictureIndex = index;
-  item.SkinRect = SlateImage(atlas, ItemWidth, ItemHeight, Window, [](TPixelPainter&, const TRect&) {});
-  item.ActiveSkinRect = SlateImage(atlas, ItemWidth, ItemHeight, Window, [](TPixelPainter& p, const TRect& r) {
-    p.Box(InflateRect(r, 0, -1), {RGBColor(196, 214, 233), AccentLight, AccentLight, 3});
-  });
+  item.SkinRect =
+      SlateImage(atlas, ItemWidth, ItemHeight, Window, [](TPixelPainter&, const TRect&) {});
+  item.ActiveSkinRect =
+      SlateImage(atlas, ItemWidth, ItemHeight, Window, [](TPixelPainter& p, const TRect& r) {
+        p.Box(InflateRect(r, 0, -1), {RGBColor(196, 214, 233), AccentLight, AccentLight, 3});
+      });
   item.ItemLeftOffset = 5;
   item.ItemRightOffset = 5;
   item.DividerRect = SlateImage(atlas, ItemWidth, 7, Window, [](TPixelPainter& p, const TRect& r) {
@@ -75,8 +78,9 @@ void PaintMenuItems(TSkinBuilder& Skin) {
 }
 
 void PaintHintWindow(TSkinBuilder& Skin) {
-  const TWindowPicture window =
-      AddWindowPicture(Skin, "hint", 30, 24, {RGBColor(150, 163, 176), RGBColor(250, 251, 252), RGBColor(250, 251, 252), 4});
+  const TWindowPicture window = AddWindowPicture(
+      Skin, "hint", 30, 24,
+      {RGBColor(150, 163, 176), RGBColor(250, 251, 252), RGBColor(250, 251, 252), 4});
   TspDataSkinHintWindow& hint = Skin.HintWindow.emplace();
   hint.WindowPictureIndex = window.Picture;
   hint.MaskPictureIndex = window.Mask;

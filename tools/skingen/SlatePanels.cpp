@@ -21,7 +21,8 @@ constexpr TColor GripDots = RGBColor(160, 170, 180);
 
 // Corner points Inset pixels in from each corner, and a client rectangle Client in from
 // each side.
-void SetCut(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Inset, const TRect& Client) {
+void SetCut(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Inset,
+            const TRect& Client) {
   const int32_t w = SkinRect.Width(), h = SkinRect.Height();
   C.SkinRect = SkinRect;
   C.LTPoint = {Inset, Inset};
@@ -40,7 +41,8 @@ void SetFont(TspDataSkinPanelControl& P, TColor Colour) {
 void PaintPanels(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   // A panel: its colour inside a one-pixel line.
-  const TRect plain = SlateImage(atlas, 40, 40, Face, [](TPixelPainter& p, const TRect& r) { p.Frame(r, Line); });
+  const TRect plain =
+      SlateImage(atlas, 40, 40, Face, [](TPixelPainter& p, const TRect& r) { p.Frame(r, Line); });
   auto& panel = Skin.AddControl<TspDataSkinPanelControl>("panel", "panel");
   panel.PictureIndex = Atlas;
   SetCut(panel, plain, 1, {1, 1, 39, 39});
@@ -77,7 +79,8 @@ void PaintGroupBox(TSkinBuilder& Skin, int Atlas) {
   group.RTPoint = {72, 21};
   group.LBPoint = {8, 56};
   group.RBPoint = {72, 56};
-  group.ClRect = {1, 21, 79, 59};
+  // The client part is tiled: it keeps clear of the rounded corners.
+  group.ClRect = {4, 21, 76, 56};
   group.CaptionRect = {8, 1, 72, 20};
   group.Alignment = taLeftJustify;
   SetFont(group, RGBColor(44, 62, 80));
@@ -142,11 +145,13 @@ void PaintGauges(TSkinBuilder& Skin, int Atlas) {
   atlas.NewRow();
   const TBoxStyle trough{BorderLight, RGBColor(231, 235, 239), RGBColor(231, 235, 239), 3};
   const auto troughImage = [&](int32_t w, int32_t h) {
-    return SlateImage(atlas, w, h, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, trough); });
+    return SlateImage(atlas, w, h, Face,
+                      [&](TPixelPainter& p, const TRect& r) { p.Box(r, trough); });
   };
-  const TRect horizontalBar = SlateImage(atlas, 10, 12, Accent, [](TPixelPainter& p, const TRect& r) {
-    p.VerticalGradient(r, RGBColor(84, 146, 204), Accent);
-  });
+  const TRect horizontalBar =
+      SlateImage(atlas, 10, 12, Accent, [](TPixelPainter& p, const TRect& r) {
+        p.VerticalGradient(r, RGBColor(84, 146, 204), Accent);
+      });
   const TRect verticalBar = SlateImage(atlas, 12, 10, Accent, [](TPixelPainter& p, const TRect& r) {
     p.HorizontalGradient(r, RGBColor(84, 146, 204), Accent);
   });
@@ -186,7 +191,8 @@ void PaintTrackBars(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   const TBoxStyle groove{BorderLight, RGBColor(221, 227, 233), RGBColor(221, 227, 233), 2};
   for (const bool vertical : {false, true}) {
-    auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar", "trackbar");
+    auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar",
+                                                          "trackbar");
     t.PictureIndex = Atlas;
     t.Vertical = vertical;
     const int32_t w = vertical ? 20 : 60, h = vertical ? 60 : 20;
@@ -206,8 +212,10 @@ void PaintTrackBars(TSkinBuilder& Skin, int Atlas) {
       t.TrackArea = {5, 0, w - 5, h};
     }
     const int32_t bw = vertical ? 16 : 10, bh = vertical ? 10 : 16;
-    t.ButtonRect = SlateImage(atlas, bw, bh, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
-    t.ActiveButtonRect = SlateImage(atlas, bw, bh, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonFocused); });
+    t.ButtonRect = SlateImage(atlas, bw, bh, Face,
+                              [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
+    t.ActiveButtonRect = SlateImage(
+        atlas, bw, bh, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonFocused); });
   }
 }
 
@@ -215,9 +223,11 @@ void PaintSplittersAndSlider(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   atlas.NewRow();
   for (const bool vertical : {true, false}) {
-    auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter", "splitter");
+    auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter",
+                                                          "splitter");
     s.PictureIndex = Atlas;
-    s.SkinRect = SlateImage(atlas, vertical ? 6 : 40, vertical ? 40 : 6, Face, [](TPixelPainter&, const TRect&) {});
+    s.SkinRect = SlateImage(atlas, vertical ? 6 : 40, vertical ? 40 : 6, Face,
+                            [](TPixelPainter&, const TRect&) {});
     if (vertical) {
       s.LTPoint = {0, 4};
       s.LBPoint = {0, 36};
@@ -226,17 +236,22 @@ void PaintSplittersAndSlider(TSkinBuilder& Skin, int Atlas) {
       s.RTPoint = {36, 0};
     }
     const TPixelGlyph& dots = vertical ? Glyphs::GripDotsV : Glyphs::GripDotsH;
-    s.GripperRect = SlateImage(atlas, dots.Width(), dots.Height(), Face,
-                               [&](TPixelPainter& p, const TRect& r) { p.Glyph(dots, r.Left, r.Top, GripDots); });
+    s.GripperRect = SlateImage(
+        atlas, dots.Width(), dots.Height(), Face,
+        [&](TPixelPainter& p, const TRect& r) { p.Glyph(dots, r.Left, r.Top, GripDots); });
   }
 
   auto& slider = Skin.AddControl<TspDataSkinSlider>("slider", "slider");
   slider.PictureIndex = Atlas;
   const TBoxStyle ruler{BorderLight, RGBColor(221, 227, 233), RGBColor(221, 227, 233), 2};
-  slider.HRulerRect = SlateImage(atlas, 60, 6, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, ruler); });
-  slider.VRulerRect = SlateImage(atlas, 6, 60, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, ruler); });
-  slider.HThumbRect = SlateImage(atlas, 10, 16, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
-  slider.VThumbRect = SlateImage(atlas, 16, 10, Face, [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
+  slider.HRulerRect =
+      SlateImage(atlas, 60, 6, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, ruler); });
+  slider.VRulerRect =
+      SlateImage(atlas, 6, 60, Face, [&](TPixelPainter& p, const TRect& r) { p.Box(r, ruler); });
+  slider.HThumbRect = SlateImage(atlas, 10, 16, Face,
+                                 [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
+  slider.VThumbRect = SlateImage(atlas, 16, 10, Face,
+                                 [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
   slider.EdgeSize = 3;
   slider.BGColor = Face;
   slider.PointsColor = TextMuted;
@@ -250,7 +265,8 @@ void PaintControlBar(TSkinBuilder& Skin, int Atlas) {
     p.HLine(r.Left, r.Right, r.Bottom - 1, Line);
   });
   SetCut(bar, face, 1, {1, 1, 39, 39});
-  bar.ItemRect = SlateImage(atlas, 20, 20, FaceLight, [](TPixelPainter& p, const TRect& r) { p.Frame(r, Line); });
+  bar.ItemRect = SlateImage(atlas, 20, 20, FaceLight,
+                            [](TPixelPainter& p, const TRect& r) { p.Frame(r, Line); });
   bar.HGripRect = SlateImage(atlas, 4, 14, FaceLight, [](TPixelPainter& p, const TRect& r) {
     p.Glyph(Glyphs::GripDotsV, r.Left + 1, r.Top, GripDots);
   });
@@ -267,11 +283,12 @@ void PaintExPanel(TSkinBuilder& Skin, int Atlas) {
   atlas.NewRow();
   const auto header = [](TPixelPainter& p, const TRect& r) {
     p.Box(r, {GroupBorder, FaceLight, FaceLight, 4});
-    p.RoundFill({r.Left + 1, r.Top + 1, r.Right - 1, std::min(r.Bottom - 1, r.Top + 20)}, 3, GroupHeader, cnTop);
+    p.RoundFill({r.Left + 1, r.Top + 1, r.Right - 1, std::min(r.Bottom - 1, r.Top + 20)}, 3,
+                GroupHeader, cnTop);
   };
   auto& e = Skin.AddControl<TspDataSkinExPanelControl>("expanel", "expanel");
   e.PictureIndex = Atlas;
-  SetCut(e, SlateImage(atlas, 80, 60, FaceLight, header), 8, {1, 21, 79, 59});
+  SetCut(e, SlateImage(atlas, 80, 60, FaceLight, header), 8, {4, 21, 76, 56});
   e.LTPoint.Y = e.RTPoint.Y = 21;
   e.RollHSkinRect = SlateImage(atlas, 80, 21, FaceLight, header);
   e.RollVSkinRect = SlateImage(atlas, 21, 80, FaceLight, header);
@@ -292,9 +309,11 @@ void PaintExPanel(TSkinBuilder& Skin, int Atlas) {
   };
   looks(Glyphs::SmallClose, e.CloseButtonRect, e.CloseButtonActiveRect, e.CloseButtonDownRect);
   looks(Glyphs::ChevronUp, e.HRollButtonRect, e.HRollButtonActiveRect, e.HRollButtonDownRect);
-  looks(Glyphs::ChevronDown, e.HRestoreButtonRect, e.HRestoreButtonActiveRect, e.HRestoreButtonDownRect);
+  looks(Glyphs::ChevronDown, e.HRestoreButtonRect, e.HRestoreButtonActiveRect,
+        e.HRestoreButtonDownRect);
   looks(Glyphs::ChevronLeft, e.VRollButtonRect, e.VRollButtonActiveRect, e.VRollButtonDownRect);
-  looks(Glyphs::ChevronRight, e.VRestoreButtonRect, e.VRestoreButtonActiveRect, e.VRestoreButtonDownRect);
+  looks(Glyphs::ChevronRight, e.VRestoreButtonRect, e.VRestoreButtonActiveRect,
+        e.VRestoreButtonDownRect);
   e.FontName = FontName;
   e.FontHeight = FontHeight;
   e.FontStyle = {fsBold};

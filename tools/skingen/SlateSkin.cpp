@@ -11,16 +11,11 @@ TRect SlateImage(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Bac
   return r;
 }
 
-TRect SlateCopy(TPictureAtlas& Atlas, const TRect& Source) {
-  const TRect r = Atlas.Allocate(Source.Width(), Source.Height());
-  TPixelPainter(Atlas.Canvas()).Copy(Atlas.Canvas(), Source, r.Left, r.Top);
-  return r;
-}
-
 TRect SlateKeyedGlyph(TPictureAtlas& Atlas, int32_t Width, int32_t Height, const TPixelGlyph& Glyph,
                       TColor Colour, TColor Over) {
   return SlateImage(Atlas, Width, Height, Slate::Key, [&](TPixelPainter& p, const TRect& r) {
-    const int32_t left = r.Left + (Width - Glyph.Width()) / 2, top = r.Top + (Height - Glyph.Height()) / 2;
+    const int32_t left = r.Left + (Width - Glyph.Width()) / 2,
+                  top = r.Top + (Height - Glyph.Height()) / 2;
     for (int32_t y = 0; y < Glyph.Height(); ++y)
       for (int32_t x = 0; x < Glyph.Width(); ++x)
         if (const int weight = Glyph.Weight(x, y); weight > 0)

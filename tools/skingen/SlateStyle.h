@@ -22,7 +22,7 @@ inline constexpr TColor BorderLight = RGBColor(205, 213, 220);
 inline constexpr TColor Line = RGBColor(214, 220, 226);
 inline constexpr TColor Accent = RGBColor(46, 110, 172);
 inline constexpr TColor AccentDark = RGBColor(33, 88, 142);
-inline constexpr TColor AccentHot = RGBColor(128, 166, 204);  // borders of hot items
+inline constexpr TColor AccentHot = RGBColor(128, 166, 204);    // borders of hot items
 inline constexpr TColor AccentLight = RGBColor(222, 234, 246);  // hover fill
 inline constexpr TColor AccentSoft = RGBColor(200, 219, 239);   // pressed and selected fill
 inline constexpr TColor Selection = RGBColor(207, 225, 243);
@@ -39,17 +39,27 @@ inline constexpr TColor ThumbDown = RGBColor(126, 140, 154);
 // Images drawn with a transparent colour: the colour that is left out.
 inline constexpr TColor Key = RGBColor(255, 0, 255);
 
-// The push-button looks, shared by every entry drawn as a button.
-inline constexpr TBoxStyle ButtonNormal{Border, RGBColor(253, 253, 254), RGBColor(234, 238, 242), 3};
-inline constexpr TBoxStyle ButtonHot{AccentHot, RGBColor(250, 252, 254), RGBColor(224, 235, 246), 3};
-inline constexpr TBoxStyle ButtonDown{RGBColor(98, 135, 172), RGBColor(203, 218, 234), RGBColor(214, 227, 240), 3};
-inline constexpr TBoxStyle ButtonFocused{Accent, RGBColor(253, 253, 254), RGBColor(234, 238, 242), 3};
-inline constexpr TBoxStyle ButtonDisabled{BorderLight, RGBColor(244, 246, 248), RGBColor(244, 246, 248), 3};
+// The push-button looks, shared by every entry drawn as a button: a soft top-to-bottom
+// fall of light.
+inline constexpr TColor ButtonTop = RGBColor(253, 253, 254);
+inline constexpr TColor ButtonBottom = RGBColor(234, 238, 242);
+inline constexpr TColor HotTop = RGBColor(250, 252, 254);
+inline constexpr TColor HotBottom = RGBColor(224, 235, 246);
+inline constexpr TColor DownTop = RGBColor(203, 218, 234);
+inline constexpr TColor DownBottom = RGBColor(214, 227, 240);
+inline constexpr TColor DownBorder = RGBColor(98, 135, 172);
+inline constexpr TColor DisabledFill = RGBColor(244, 246, 248);
+inline constexpr TBoxStyle ButtonNormal{Border, ButtonTop, ButtonBottom, 3};
+inline constexpr TBoxStyle ButtonHot{AccentHot, HotTop, HotBottom, 3};
+inline constexpr TBoxStyle ButtonDown{DownBorder, DownTop, DownBottom, 3};
+inline constexpr TBoxStyle ButtonFocused{Accent, ButtonTop, ButtonBottom, 3};
+inline constexpr TBoxStyle ButtonDisabled{BorderLight, DisabledFill, DisabledFill, 3};
 
 // Text fields: white with a thin border, the accent when hot or focused.
+inline constexpr TColor FieldDisabledFill = RGBColor(246, 247, 249);
 inline constexpr TBoxStyle FieldNormal{Border, Window, Window, 3};
 inline constexpr TBoxStyle FieldActive{Accent, Window, Window, 3};
-inline constexpr TBoxStyle FieldDisabled{BorderLight, RGBColor(246, 247, 249), RGBColor(246, 247, 249), 3};
+inline constexpr TBoxStyle FieldDisabled{BorderLight, FieldDisabledFill, FieldDisabledFill, 3};
 
 inline constexpr const char* FontName = "Tahoma";
 inline constexpr int32_t FontHeight = 13;
@@ -60,9 +70,6 @@ inline constexpr int32_t FontHeight = 13;
 // (with the image's rectangle) and returns that rectangle.
 TRect SlateImage(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Backdrop,
                  const std::function<void(TPixelPainter&, const TRect&)>& Paint);
-// The same image once more, Width x Height, drawn the same way: for states that look
-// alike. Returns the copy's rectangle.
-TRect SlateCopy(TPictureAtlas& Atlas, const TRect& Source);
 
 // A glyph centred in a Width x Height image drawn with a transparent colour: every pixel
 // outside the glyph is Slate::Key, and the glyph's soft edges are blended over Over,

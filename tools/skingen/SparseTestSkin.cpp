@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* MissingEntries[] = {
-    "editbutton", "resizetoolbutton", "vtracktoolbutton", "htracktoolbutton", "bothhscrollbar", "label",
-    "rollupbutton", "traybutton", "menubarsysmenubutton",
+    "editbutton", "resizetoolbutton", "vtracktoolbutton", "htracktoolbutton", "bothhscrollbar",
+    "label", "rollupbutton", "traybutton", "menubarsysmenubutton",
     // The flat-colour skin's own additions.
     "combobutton", "menuheader", "menuitembutton", "MAINMENUITEM"};
 
@@ -24,27 +24,32 @@ void ClearButtonStates(TspDataSkinButtonControl& B) {
 void ClearControlStates(TSkinBuilder& Skin) {
   for (const char* id : {"button", "resizebutton", "toolbutton", "bigtoolbutton", "buttondelete"})
     ClearButtonStates(Skin.Control<TspDataSkinButtonControl>(id));
-  for (const char* id : {"toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}) {
+  for (const char* id :
+       {"toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}) {
     auto& b = Skin.Control<TspDataSkinMenuButtonControl>(id);
     ClearButtonStates(b);
     b.MenuMarkerActiveRect = b.MenuMarkerDownRect = b.MenuMarkerFlatRect = {};
   }
   for (const char* id : {"checkbox", "radiobox"}) {
     auto& c = Skin.Control<TspDataSkinCheckRadioControl>(id);
-    c.ActiveSkinRect = c.ActiveCheckImageRect = c.ActiveGrayedCheckImageRect = c.ActiveUncheckImageRect = {};
+    c.ActiveSkinRect = c.ActiveCheckImageRect = c.ActiveGrayedCheckImageRect =
+        c.ActiveUncheckImageRect = {};
     c.UnenabledCheckImageRect = c.UnenabledGrayedCheckImageRect = c.UnenabledUncheckImageRect = {};
   }
-  for (const char* id : {"edit", "tooledit", "statusedit", "buttonedit", "toolbuttonedit", "statusbuttonedit"}) {
+  for (const char* id :
+       {"edit", "tooledit", "statusedit", "buttonedit", "toolbuttonedit", "statusbuttonedit"}) {
     auto& e = Skin.Control<TspDataSkinEditControl>(id);
     e.ActiveSkinRect = e.DisabledSkinRect = e.DownButtonRect = e.UnenabledButtonRect = {};
   }
   for (const char* id : {"listbox", "captionlistbox", "checklistbox", "captionchecklistbox"}) {
     auto& l = Skin.Control<TspDataSkinListBox>(id);
-    l.ActiveItemRect = l.FocusItemRect = l.DownUpButtonRect = l.DownDownButtonRect = l.DownCheckButtonRect = {};
+    l.ActiveItemRect = l.FocusItemRect = l.DownUpButtonRect = l.DownDownButtonRect =
+        l.DownCheckButtonRect = {};
   }
   for (const char* id : {"combobox", "captioncombobox", "toolcombobox", "statuscombobox"}) {
     auto& c = Skin.Control<TspDataSkinComboBox>(id);
-    c.ActiveSkinRect = c.DisabledSkinRect = c.FocusItemRect = c.ActiveItemRect = c.DownButtonRect = {};
+    c.ActiveSkinRect = c.DisabledSkinRect = c.FocusItemRect = c.ActiveItemRect =
+        c.DownButtonRect = {};
     c.ListBoxName.clear();
   }
   for (const char* id : {"vscrollbar", "hscrollbar"}) {

@@ -16,8 +16,8 @@ TEST(PictureAtlasTest, RectanglesFillRowsAndKeepTheirGap) {
   TPictureAtlas atlas(40, clWhite, 2);
   const TRect a = atlas.Allocate(10, 5), b = atlas.Allocate(20, 8), c = atlas.Allocate(10, 3);
   EXPECT_EQ(a, Bounds(2, 2, 10, 5));
-  EXPECT_EQ(b, Bounds(14, 2, 20, 8));     // beside a, two pixels apart
-  EXPECT_EQ(c, Bounds(2, 12, 10, 3));     // no room left: a new row under the tallest
+  EXPECT_EQ(b, Bounds(14, 2, 20, 8));  // beside a, two pixels apart
+  EXPECT_EQ(c, Bounds(2, 12, 10, 3));  // no room left: a new row under the tallest
   atlas.NewRow();
   const TRect d = atlas.Allocate(36, 1);
   EXPECT_EQ(d, Bounds(2, 17, 36, 1));

@@ -16,7 +16,8 @@ constexpr TColor Bottom = RGBColor(100, 150, 200);
 TEST(PixelPainterTest, MixRoundsEachChannelAndClampsTheWeight) {
   EXPECT_EQ(MixColors(Under, Edge, 0), Under);
   EXPECT_EQ(MixColors(Under, Edge, 256), Edge);
-  EXPECT_EQ(MixColors(RGBColor(0, 0, 0), RGBColor(255, 1, 3), 128), RGBColor(128, 1, 2));  // halves up
+  EXPECT_EQ(MixColors(RGBColor(0, 0, 0), RGBColor(255, 1, 3), 128),
+            RGBColor(128, 1, 2));  // halves up
   EXPECT_EQ(MixColors(Under, Edge, 300), Edge);
   EXPECT_EQ(MixColors(Under, Edge, -5), Under);
 }
@@ -43,12 +44,12 @@ TEST(PixelPainterTest, ABoxHasItsBorderItsFillRunningDownAndSoftCorners) {
   TPixelPainter p(image);
   p.Fill({0, 0, 20, 12}, Under);
   p.Box({0, 0, 20, 12}, {Edge, Top, Bottom, 4});
-  EXPECT_EQ(image.Pixel(10, 0), Edge);        // straight edges are the border
+  EXPECT_EQ(image.Pixel(10, 0), Edge);  // straight edges are the border
   EXPECT_EQ(image.Pixel(0, 6), Edge);
-  EXPECT_EQ(image.Pixel(10, 1), Top);         // the fill's first row
-  EXPECT_EQ(image.Pixel(10, 10), Bottom);     // and its last
-  EXPECT_EQ(image.Pixel(0, 0), Under);        // outside the curve
-  const TColor soft = image.Pixel(1, 1);      // on the curve: part border, part fill
+  EXPECT_EQ(image.Pixel(10, 1), Top);      // the fill's first row
+  EXPECT_EQ(image.Pixel(10, 10), Bottom);  // and its last
+  EXPECT_EQ(image.Pixel(0, 0), Under);     // outside the curve
+  const TColor soft = image.Pixel(1, 1);   // on the curve: part border, part fill
   EXPECT_NE(soft, Edge);
   EXPECT_NE(soft, Top);
   EXPECT_EQ(image.Pixel(19, 6), Edge);
@@ -90,20 +91,22 @@ TEST(PixelPainterTest, GlyphsBlendTheirCellsAndStayInsideTheImage) {
   EXPECT_EQ(image.Pixel(2, 1), RGBColor(128, 128, 128));
   EXPECT_EQ(image.Pixel(3, 1), RGBColor(191, 191, 191));
   EXPECT_EQ(image.Pixel(4, 1), clWhite);
-  p.Glyph(glyph, 4, 2, clBlack);   // runs past the right and bottom edges
+  p.Glyph(glyph, 4, 2, clBlack);    // runs past the right and bottom edges
   p.Glyph(glyph, -3, -1, clBlack);  // and past the left and top ones
   EXPECT_EQ(image.Pixel(0, 0), clBlack);
   p.GlyphCentred(Glyphs::CheckMark, {0, 0, 6, 3}, clBlack);  // bigger than the image
 }
 
 TEST(PixelPainterTest, EveryGlyphHasRowsOfOneWidth) {
-  for (const TPixelGlyph* g : {&Glyphs::Close, &Glyphs::Maximize, &Glyphs::Restore, &Glyphs::Minimize,
-                               &Glyphs::RollUp, &Glyphs::RollDown, &Glyphs::ToTray, &Glyphs::Note,
-                               &Glyphs::SmallClose, &Glyphs::CheckMark, &Glyphs::MenuCheck, &Glyphs::GrayedMark,
-                               &Glyphs::RadioDot, &Glyphs::ChevronUp, &Glyphs::ChevronDown, &Glyphs::ChevronLeft,
-                               &Glyphs::ChevronRight, &Glyphs::SmallUp, &Glyphs::SmallDown, &Glyphs::Grip,
-                               &Glyphs::GripDotsH, &Glyphs::GripDotsV})
-    for (const char* row : g->Rows) EXPECT_EQ(static_cast<int32_t>(std::strlen(row)), g->Width()) << row;
+  for (const TPixelGlyph* g :
+       {&Glyphs::Close,        &Glyphs::Maximize,  &Glyphs::Restore,     &Glyphs::Minimize,
+        &Glyphs::RollUp,       &Glyphs::RollDown,  &Glyphs::ToTray,      &Glyphs::Note,
+        &Glyphs::SmallClose,   &Glyphs::CheckMark, &Glyphs::MenuCheck,   &Glyphs::GrayedMark,
+        &Glyphs::RadioDot,     &Glyphs::ChevronUp, &Glyphs::ChevronDown, &Glyphs::ChevronLeft,
+        &Glyphs::ChevronRight, &Glyphs::SmallUp,   &Glyphs::SmallDown,   &Glyphs::Grip,
+        &Glyphs::GripDotsH,    &Glyphs::GripDotsV})
+    for (const char* row : g->Rows)
+      EXPECT_EQ(static_cast<int32_t>(std::strlen(row)), g->Width()) << row;
   EXPECT_EQ(LabelFontGlyph('a').Width(), 3);
   EXPECT_EQ(LabelFontGlyph('a').Height(), 5);
   EXPECT_EQ(LabelFontGlyph('?').Weight(1, 2), 0);  // unknown characters are blank

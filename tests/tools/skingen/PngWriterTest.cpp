@@ -18,8 +18,8 @@ struct TChunk {
 };
 
 uint32_t UInt32At(const std::vector<uint8_t>& Bytes, size_t At) {
-  return uint32_t{Bytes.at(At)} << 24 | uint32_t{Bytes.at(At + 1)} << 16 | uint32_t{Bytes.at(At + 2)} << 8 |
-         Bytes.at(At + 3);
+  return uint32_t{Bytes.at(At)} << 24 | uint32_t{Bytes.at(At + 1)} << 16 |
+         uint32_t{Bytes.at(At + 2)} << 8 | Bytes.at(At + 3);
 }
 
 // Splits a PNG file into its chunks, checking each chunk's CRC.
@@ -45,7 +45,8 @@ TPixelImage Sample() {
   TPixelImage image(3, 2);
   for (int32_t y = 0; y < 2; ++y)
     for (int32_t x = 0; x < 3; ++x)
-      image.SetPixel(x, y, RGBColor(static_cast<uint8_t>(x * 80), static_cast<uint8_t>(y * 200), 7));
+      image.SetPixel(x, y,
+                     RGBColor(static_cast<uint8_t>(x * 80), static_cast<uint8_t>(y * 200), 7));
   return image;
 }
 
@@ -61,13 +62,17 @@ TEST(PngWriterTest, AnImageBecomesHeaderRowsAndEnd) {
   ASSERT_EQ(header.size(), 13u);
   EXPECT_EQ(UInt32At(header, 0), 3u);
   EXPECT_EQ(UInt32At(header, 4), 2u);
-  EXPECT_EQ(std::vector<uint8_t>(header.begin() + 8, header.end()), (std::vector<uint8_t>{8, 2, 0, 0, 0}));
+  EXPECT_EQ(std::vector<uint8_t>(header.begin() + 8, header.end()),
+            (std::vector<uint8_t>{8, 2, 0, 0, 0}));
 
   std::vector<uint8_t> rows(2 * (1 + 3 * 3));
   uLongf size = static_cast<uLongf>(rows.size());
-  ASSERT_EQ(uncompress(rows.data(), &size, chunks[1].Data.data(), static_cast<uLong>(chunks[1].Data.size())), Z_OK);
+  ASSERT_EQ(uncompress(rows.data(), &size, chunks[1].Data.data(),
+                       static_cast<uLong>(chunks[1].Data.size())),
+            Z_OK);
   EXPECT_EQ(size, rows.size());
-  EXPECT_EQ(rows, (std::vector<uint8_t>{0, 0, 0, 7, 80, 0, 7, 160, 0, 7, 0, 0, 200, 7, 80, 200, 7, 160, 200, 7}));
+  EXPECT_EQ(rows, (std::vector<uint8_t>{0, 0, 0,   7, 80, 0,   7, 160, 0,   7,
+                                        0, 0, 200, 7, 80, 200, 7, 160, 200, 7}));
 }
 
 TEST(PngWriterTest, TheSameImageGivesTheSameBytesAndAnEmptyOneNone) {

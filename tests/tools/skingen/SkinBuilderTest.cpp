@@ -63,7 +63,8 @@ TEST_F(SkinBuilderTest, EntriesComeBackWithTheirValuesAndRequiredOnesListedFirst
   EXPECT_EQ(loaded.FontName, "Tahoma");
   EXPECT_EQ(dynamic_cast<const TspDataSkinButtonControl&>(*skin.CtrlList[0]).FontHeight, 13);
   ASSERT_EQ(skin.ObjectList.size(), 1u);
-  EXPECT_EQ(dynamic_cast<const TspDataSkinCaption&>(*skin.ObjectList[0]).TextRect, (TRect{1, 2, 3, 4}));
+  EXPECT_EQ(dynamic_cast<const TspDataSkinCaption&>(*skin.ObjectList[0]).TextRect,
+            (TRect{1, 2, 3, 4}));
   EXPECT_EQ(skin.SkinColors.cWindow, RGBColor(1, 2, 3));
   EXPECT_EQ(skin.SkinColors.cBtnFace, clBtnFace);  // colours not set stay the system's
   ASSERT_EQ(skin.AreaList.size(), 1u);
@@ -98,7 +99,8 @@ TEST_F(SkinBuilderTest, PicturesAndWindowSectionsArriveWhereTheyWereSent) {
 
 TEST_F(SkinBuilderTest, AKeywordOfAnotherClassAndAMissingEntryAreRefused) {
   EXPECT_THROW(builder.AddControl<TspDataSkinButtonControl>("edit", "edit"), Exception);
-  EXPECT_THROW(builder.AddControl<TspDataSkinButtonControl>("x", "menubutton"), Exception);  // a subclass
+  EXPECT_THROW(builder.AddControl<TspDataSkinButtonControl>("x", "menubutton"),
+               Exception);  // a subclass
   EXPECT_THROW(builder.AddControl<TspDataSkinButtonControl>("x", "nosuchtype"), Exception);
   builder.AddControl<TspDataSkinButtonControl>("button", "button");
   EXPECT_NO_THROW(builder.Control<TspDataSkinButtonControl>("button"));

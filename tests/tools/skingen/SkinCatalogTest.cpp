@@ -11,7 +11,8 @@
 
 namespace {
 
-const TSkinRectRef* FindRect(const TSkinCatalog& C, const std::string& Entry, const std::string& Key) {
+const TSkinRectRef* FindRect(const TSkinCatalog& C, const std::string& Entry,
+                             const std::string& Key) {
   auto it = std::find_if(C.Rects.begin(), C.Rects.end(),
                          [&](const TSkinRectRef& r) { return r.Entry == Entry && r.Key == Key; });
   return it == C.Rects.end() ? nullptr : &*it;

@@ -23,8 +23,9 @@ std::string ReadBuildOutput(const std::string& Name) {
 TEST(SkinOutputsTest, ARunWritesWhatTheBuildWrote) {
   TempFolder folder;
   WriteSkinOutputs(folder.Path());
-  for (const char* name : {"slate.skn", "slate-sheet.png", "flatcolour.skn", "sparse.skn", "slate\\skin.ini",
-                           "slate\\frame.bmp", "slate\\caption.bmp", "flatcolour\\flat.bmp"}) {
+  for (const char* name :
+       {"slate.skn", "slate-sheet.png", "flatcolour.skn", "sparse.skn", "slate\\skin.ini",
+        "slate\\frame.bmp", "slate\\caption.bmp", "flatcolour\\flat.bmp"}) {
     const std::string bytes = folder.ReadFile(name);
     EXPECT_GT(bytes.size(), 100u) << name;
     EXPECT_EQ(bytes, ReadBuildOutput(name)) << name;

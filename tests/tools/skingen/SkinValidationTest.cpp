@@ -55,7 +55,8 @@ struct TLoadedSkin {
 bool IsMissingFrom(const std::string& Skin, const char* IDName) {
   if (Skin != "sparse") return false;
   const auto missing = SparseMissingEntries();
-  return std::any_of(missing.begin(), missing.end(), [&](const char* m) { return std::string(m) == IDName; });
+  return std::any_of(missing.begin(), missing.end(),
+                     [&](const char* m) { return std::string(m) == IDName; });
 }
 
 // The size of picture number Picture, or nothing for a picture the skin lacks.
@@ -68,7 +69,8 @@ std::optional<TRect> PictureBounds(const TspSkinData& Skin, int Picture) {
 
 template <class T>
 const T& ControlOf(const TspSkinData& Skin, const char* IDName) {
-  return dynamic_cast<const T&>(*Skin.CtrlList.at(static_cast<size_t>(Skin.GetControlIndex(IDName))));
+  return dynamic_cast<const T&>(
+      *Skin.CtrlList.at(static_cast<size_t>(Skin.GetControlIndex(IDName))));
 }
 
 template <class T>
@@ -84,7 +86,8 @@ bool Contains(const TRect& Outer, const TRect& Inner) {
 class SkinValidationTest : public ::testing::TestWithParam<const char*> {
 protected:
   static void SetUpTestSuite() {
-    for (const char* name : {"slate", "flatcolour", "sparse"}) Skins[name] = std::make_unique<TLoadedSkin>(name);
+    for (const char* name : {"slate", "flatcolour", "sparse"})
+      Skins[name] = std::make_unique<TLoadedSkin>(name);
   }
   static void TearDownTestSuite() { Skins.clear(); }
 
@@ -144,8 +147,8 @@ TEST_P(SkinValidationTest, EveryRectangleLiesInItsPictureAndInsideItsOwner) {
 TEST_P(SkinValidationTest, CornerPointsLieInTheirRectangleAndNoStripIsEmpty) {
   const TSkinCatalog catalog = Catalog();
   for (const TSkinPointRef& p : catalog.Points)
-    EXPECT_TRUE(p.Point.X >= p.Within.Left && p.Point.X <= p.Within.Right && p.Point.Y >= p.Within.Top &&
-                p.Point.Y <= p.Within.Bottom)
+    EXPECT_TRUE(p.Point.X >= p.Within.Left && p.Point.X <= p.Within.Right &&
+                p.Point.Y >= p.Within.Top && p.Point.Y <= p.Within.Bottom)
         << p.Entry << " " << p.Key;
   for (const TSkinStrip& s : catalog.Strips) EXPECT_GE(s.Length, 1) << s.Entry << " " << s.Part;
 }
@@ -154,39 +157,72 @@ TEST_P(SkinValidationTest, PictureIndexesAreInRangeAndAllTenColoursAreGiven) {
   const int count = static_cast<int>(Data().ActivePictures.size());
   for (const TSkinPictureIndex& i : Catalog().PictureIndexes)
     EXPECT_TRUE(i.Index >= -1 && i.Index < count) << i.Entry << " " << i.Key << " = " << i.Index;
-  for (const char* key : {"cbtnface", "cbtntext", "cwindow", "cwindowtext", "chighlight", "chighlighttext",
-                          "cbtnhighlight", "cbtnshadow", "c3dlight", "c3ddkshadow"})
+  for (const char* key :
+       {"cbtnface", "cbtntext", "cwindow", "cwindowtext", "chighlight", "chighlighttext",
+        "cbtnhighlight", "cbtnshadow", "c3dlight", "c3ddkshadow"})
     EXPECT_TRUE(const_cast<TMemIniFile&>(Skin().Ini).ValueExists("SKINCOLORS", key)) << key;
 }
 
 TEST_P(SkinValidationTest, StatePicturesDrawnInEachOthersPlaceAreOfOneSize) {
   for (const TSkinStateGroup& group : Catalog().StateGroups)
     for (const auto& [key, rect] : group.States)
-      EXPECT_TRUE(rect.Width() == group.States[0].second.Width() && rect.Height() == group.States[0].second.Height())
+      EXPECT_TRUE(rect.Width() == group.States[0].second.Width() &&
+                  rect.Height() == group.States[0].second.Height())
           << group.Entry << ": " << key << " differs from " << group.States[0].first;
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, SkinValidationTest, ::testing::Values("slate", "flatcolour", "sparse"));
+INSTANTIATE_TEST_SUITE_P(Skins, SkinValidationTest,
+                         ::testing::Values("slate", "flatcolour", "sparse"));
 
 // The program's skin fits the sizes its windows are designed for, and its menus and
 // hints are shaped by masks.
 TEST(SlateSkinTest, BarsHaveTheSizesTheWindowsAreDesignedFor) {
   const TLoadedSkin skin("slate");
   const TspSkinData& data = skin.Data;
-  const auto rect = [&](const char* id) { return ControlOf<TspDataSkinControl>(data, id).SkinRect; };
+  const auto rect = [&](const char* id) {
+    return ControlOf<TspDataSkinControl>(data, id).SkinRect;
+  };
   EXPECT_EQ(rect("mainmenubar").Height(), 22);
   EXPECT_EQ(rect("statusbar").Height(), 19);
   EXPECT_EQ(rect("vscrollbar").Width(), 16);
   EXPECT_EQ(rect("hscrollbar").Height(), 16);
   EXPECT_EQ(rect("bothhscrollbar").Height(), 16);
   EXPECT_FALSE(data.Mask.Empty());
-  for (const auto* window : {&data.PopupWindow.WindowPictureIndex, &data.HintWindow.WindowPictureIndex})
+  for (const auto* window :
+       {&data.PopupWindow.WindowPictureIndex, &data.HintWindow.WindowPictureIndex})
     EXPECT_NE(*window, -1);
-  const TPixelImage& menu = data.ActivePictures[static_cast<size_t>(data.PopupWindow.WindowPictureIndex)];
-  const TPixelImage& menuMask = data.ActivePictures[static_cast<size_t>(data.PopupWindow.MaskPictureIndex)];
+  const TPixelImage& menu =
+      data.ActivePictures[static_cast<size_t>(data.PopupWindow.WindowPictureIndex)];
+  const TPixelImage& menuMask =
+      data.ActivePictures[static_cast<size_t>(data.PopupWindow.MaskPictureIndex)];
   EXPECT_EQ(menuMask.Width(), menu.Width());
   EXPECT_EQ(menuMask.Pixel(0, 0), clWhite);  // the rounded corner is cut
   EXPECT_EQ(menuMask.Pixel(menu.Width() / 2, menu.Height() / 2), clBlack);
+}
+
+// A client part that is tiled over a control shows no seams: it is one colour.
+TEST(SlateSkinTest, TiledClientPartsAreOneColour) {
+  const TLoadedSkin skin("slate");
+  const TspSkinData& data = skin.Data;
+  const auto uniform = [&](const std::string& id, int picture, const TRect& skinRect,
+                           const TRect& client) {
+    const TPixelImage& image = data.ActivePictures.at(static_cast<size_t>(picture));
+    const TRect r = OffsetRect(client, skinRect.Left, skinRect.Top);
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+      for (int32_t x = r.Left; x < r.Right; ++x)
+        ASSERT_EQ(image.Pixel(x, y), image.Pixel(r.Left, r.Top)) << id << " at " << x << "," << y;
+  };
+  int checked = 0;
+  for (const auto& control : data.CtrlList) {
+    if (const auto* c = dynamic_cast<const TspDataSkinCustomControl*>(control.get());
+        c && c->RBPoint.X != 0 && c->RBPoint.Y != 0 && !c->StretchEffect) {
+      uniform(c->IDName, c->PictureIndex, c->SkinRect, c->ClRect);
+      ++checked;
+    }
+  }
+  const auto& tab = ControlOf<TspDataSkinTabControl>(data, "tab");
+  uniform("tab", tab.PictureIndex, tab.SkinRect, tab.ClRect);
+  EXPECT_GT(checked, 20);
 }
 
 // In the flat-colour skin one pixel tells which rectangle was drawn.
@@ -203,9 +239,11 @@ TEST(FlatTestSkinTest, EveryRectangleIsOneColourNoOtherHas) {
     const TColor colour = picture.Pixel(ref.Rect.Left, ref.Rect.Top);
     for (int32_t y = ref.Rect.Top; y < ref.Rect.Bottom; ++y)
       for (int32_t x = ref.Rect.Left; x < ref.Rect.Right; ++x) {
-        const bool keyPixel = x == ref.Rect.Left && y == ref.Rect.Bottom - 1 && picture.Pixel(x, y) == FlatKeyColor;
+        const bool keyPixel =
+            x == ref.Rect.Left && y == ref.Rect.Bottom - 1 && picture.Pixel(x, y) == FlatKeyColor;
         if (!keyPixel) {
-          ASSERT_EQ(picture.Pixel(x, y), colour) << ref.Entry << " " << ref.Key << " at " << x << "," << y;
+          ASSERT_EQ(picture.Pixel(x, y), colour)
+              << ref.Entry << " " << ref.Key << " at " << x << "," << y;
         }
       }
     const std::string owner = ref.Entry + " " + ref.Key;
