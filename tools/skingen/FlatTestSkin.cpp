@@ -14,7 +14,7 @@ namespace {
 
 constexpr int FlatLevels = 9;
 constexpr TRect FrameClient{4, 28, 92, 68};
-constexpr TRect CaptionBand{8, 1, 88, 28};
+constexpr TRect CaptionBand{8, 1, 88, 27};  // in the frame's two top corner areas
 constexpr const char* FlatFont = "Tahoma";
 
 // Hands out the skin's colours in order and the rectangles of its one atlas.
@@ -123,7 +123,7 @@ void PaintFrame(TSkinBuilder& Skin, TFlatPainter& F) {
   caption.SkinRect = CaptionBand;
   caption.ActivePictureIndex = F.Picture();
   caption.ActiveSkinRect = F.Rect(CaptionBand.Width(), CaptionBand.Height());
-  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height() - 1};
+  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height()};
   DarkFont(caption);
   caption.ActiveFontColor = clBlack;
   caption.Alignment = taLeftJustify;

@@ -13,7 +13,9 @@ constexpr int32_t FrameWidth = 96;
 constexpr int32_t FrameHeight = 72;
 constexpr int32_t FrameRadius = 6;
 constexpr TRect FrameClient{4, 28, 92, 68};
-constexpr TRect CaptionBand{8, 1, 88, 28};  // between the rounded corners
+// The caption: between the rounded corners, and above the corner points' row, so that
+// it lies in the frame's two top corner areas and widens with the window.
+constexpr TRect CaptionBand{8, 1, 88, 27};
 constexpr TColor CaptionTextInactive = RGBColor(128, 138, 148);
 constexpr TColor GlyphColor = RGBColor(58, 70, 82);
 
@@ -95,7 +97,7 @@ void PaintCaption(TSkinBuilder& Skin, int Atlas) {
   caption.ActivePictureIndex = Atlas;
   caption.ActiveSkinRect = SlateImage(atlas, CaptionBand.Width(), CaptionBand.Height(), Chrome,
                                       [](TPixelPainter&, const TRect&) {});
-  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height() - 1};
+  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height()};
   caption.FontName = FontName;
   caption.FontHeight = FontHeight;
   caption.FontStyle = {fsBold};

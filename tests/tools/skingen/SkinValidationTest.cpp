@@ -171,6 +171,20 @@ TEST_P(SkinValidationTest, StatePicturesDrawnInEachOthersPlaceAreOfOneSize) {
           << group.Entry << ": " << key << " differs from " << group.States[0].first;
 }
 
+// The frame anchors an object to the window's size by the corner areas its corners lie
+// in: the caption starts in the left-top area and ends in the right-top one, so it
+// widens with the window.
+TEST_P(SkinValidationTest, TheCaptionWidensWithTheWindow) {
+  const auto& caption = ObjectOf<TspDataSkinCaption>(Data(), "caption");
+  const auto inArea = [](TPoint p, const TRect& area) {
+    return p.X >= area.Left && p.X < area.Right && p.Y >= area.Top && p.Y < area.Bottom;
+  };
+  const TspSkinData& d = Data();
+  EXPECT_TRUE(inArea(caption.SkinRect.TopLeft(), {0, 0, d.LTPoint.X, d.LTPoint.Y}));
+  EXPECT_TRUE(
+      inArea(caption.SkinRect.BottomRight(), {d.RTPoint.X, 0, d.Picture.Width(), d.RTPoint.Y}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Skins, SkinValidationTest,
                          ::testing::Values("slate", "flatcolour", "sparse"));
 
