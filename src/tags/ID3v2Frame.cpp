@@ -88,6 +88,9 @@ int32_t TMp3ID3v2Frame::AppendTo(TBytes& buffer, bool& unsynchronised) {
   FSize = {};
   if (body.empty()) return 0;
   bool changed = ApplyUnsynchronisation(body);
+  // Decoders take a final 0xFF for the start of a false synchronisation; the 0x00 that
+  // keeps it apart is dropped again on reading.
+  if (changed && body.back() == 0xFF) body.push_back(0x00);
   if (body.size() > ID3v2MaxSize) throw ERangeError("Range check error");
   unsynchronised = unsynchronised || changed;
   FSize = WriteSyncsafe(static_cast<uint32_t>(body.size()));

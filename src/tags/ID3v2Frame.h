@@ -40,7 +40,8 @@ public:
   void ReadBody(TBytes body);
   // Appends the frame as ID3v2.4 writes it: the category object encodes its fields, the
   // body is unsynchronised (setting unsynchronised and the frame's own format flag when
-  // that changed it), the header takes the syncsafe size and the status flags. Returns
+  // that changed it; an unsynchronised body never ends in 0xFF), the header takes the
+  // syncsafe size and the status flags. Returns
   // the bytes appended: 0 for an empty body, which is not written. The category object
   // then releases the body. ERangeError for a body larger than a frame can hold.
   int32_t AppendTo(TBytes& buffer, bool& unsynchronised);

@@ -190,7 +190,8 @@ TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   picture.SetPictureData(Bytes("\xFF\xD8\xFF\xE0\x00\xFF\x00\xFF"s));
   std::string written = Save(*file);
   EXPECT_EQ(static_cast<uint8_t>(written[5]), 0x80);  // the tag's flag
-  std::string body = "\x00image/png\x00\x00\x00\xFF\xD8\xFF\x00\xE0\x00\xFF\x00\x00\xFF"s;
+  // Stuffed: 0xFF before 0xE0 and before 0x00, and a final 0xFF.
+  std::string body = "\x00image/png\x00\x00\x00\xFF\xD8\xFF\x00\xE0\x00\xFF\x00\x00\xFF\x00"s;
   std::string plainFrame = ID3v2FrameBytes(4, "TIT2", TextBody("plain"));
   EXPECT_EQ(written.substr(10, plainFrame.size()), plainFrame);
   EXPECT_EQ(written.substr(10 + plainFrame.size(), 10 + body.size()),
