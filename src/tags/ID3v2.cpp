@@ -15,7 +15,7 @@
 namespace {
 
 constexpr uint8_t kWrittenMajorVersion = 4;
-constexpr size_t kFlags = 5, kSize = 6;
+constexpr size_t kFlags = 5;
 const std::array<uint8_t, 3> kFooterMarker = {'3', 'D', 'I'};
 
 TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr size_t kStatus = 0, kFormat = 1;
+constexpr size_t kFormat = 1;
 constexpr size_t kSizeBytes = 4;
 // Deflate makes at most about 1032 bytes of one input byte.
 constexpr uint64_t kMaxInflateRatio = 1032, kInflateSlack = 64;
