@@ -94,7 +94,8 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
   tag.assign(ID3v2HeaderSize, 0);
   bool unsynchronised = false;
   for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()})
-    for (int32_t i = 0; i < subList->GetCount(); ++i) subList->GetFrame(i).AppendTo(tag, unsynchronised);
+    for (int32_t i = 0; i < subList->GetCount(); ++i)
+      subList->GetFrame(i).AppendTo(tag, unsynchronised);
   uint64_t framesSize = tag.size() - ID3v2HeaderSize;
   if (framesSize > ID3v2MaxSize) return false;
   TID3v2WritePlan plan = PlanTagWrite(layout, static_cast<uint32_t>(framesSize),

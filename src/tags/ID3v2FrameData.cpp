@@ -79,7 +79,8 @@ bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TByt
   stream.next_in = const_cast<Bytef*>(data.data());
   stream.avail_in = static_cast<uInt>(data.size());
   // Grows as the data needs, never past the limit.
-  out.assign(static_cast<size_t>(std::min<uint64_t>(limit, std::max<size_t>(data.size() * 4, 256))), 0);
+  uint64_t first = std::max<uint64_t>(uint64_t{data.size()} * 4, 256);
+  out.assign(static_cast<size_t>(std::min(limit, first)), 0);
   int result = Z_OK;
   while (result == Z_OK) {
     if (stream.total_out == out.size()) {

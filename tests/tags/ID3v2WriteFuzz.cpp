@@ -79,7 +79,8 @@ std::vector<std::pair<std::string, TBytes>> Written(TMp3ID3v2& tag) {
     for (int32_t i = 0; i < subList->GetCount(); ++i) {
       TMp3ID3v2FrameCatBase& frame = subList->GetFrameCategory(i);
       frame.Encode();
-      if (frame.GetDataSize() > 0) written.push_back({subList->GetFrame(i).GetID(), frame.GetData()});
+      if (frame.GetDataSize() > 0)
+        written.push_back({subList->GetFrame(i).GetID(), frame.GetData()});
       frame.Clear();
     }
   }
@@ -131,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TFrameListManager& frames = tag.GetFrameList();
     int32_t index = frames.GetPrimarySubList().IndexOfKind(fiTIT2, 1);
     if (index < 0) index = frames.NewFrame(fiTIT2);
-    frames.GetPrimarySubList().GetFrameCategory(index).SetTextString(std::string((mode >> 4) * 40 + 1, 't'));
+    std::string title((mode >> 4) * 40 + 1, 't');
+    frames.GetPrimarySubList().GetFrameCategory(index).SetTextString(title);
   }
 
   if (!tag.WriteTag(info)) {
@@ -144,7 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                   original.end() - (hasID3v1 && !keepID3v1 ? 128 : 0));
   Check(written.size() >= kept.size());
   const size_t newExtent = written.size() - kept.size();
-  Check(std::equal(kept.begin(), kept.end(), written.begin() + static_cast<std::ptrdiff_t>(newExtent)));
+  Check(std::equal(kept.begin(), kept.end(),
+                   written.begin() + static_cast<std::ptrdiff_t>(newExtent)));
   Check(info.HasID3v1 == keepID3v1);
   if (info.RemoveID3v2) {
     Check(newExtent == 0 && !info.HasID3v2);
