@@ -99,7 +99,7 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
   uint64_t framesSize = tag.size() - ID3v2HeaderSize;
   if (framesSize > ID3v2MaxSize) return false;
   TID3v2WritePlan plan = PlanTagWrite(layout, static_cast<uint32_t>(framesSize),
-                                      FFrames.GetCount() == 0, removeID3v1, false);
+                                      FFrames.GetCount() == 0, removeID3v1);
   if (plan.Total > ID3v2MaxSize) return false;
   tag.resize(ID3v2HeaderSize + plan.Total, 0);
   TID3v2HeaderBytes header = NewHeader(plan.Total, unsynchronised);

@@ -16,6 +16,9 @@ constexpr size_t kShortestBody = 1, kShortestCommentBody = 5;
 
 bool IsIDCharacter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
+// Whether four bytes can be a frame ID.
+bool IsWellFormedFrameID(const uint8_t* id) { return std::all_of(id, id + 4, IsIDCharacter); }
+
 // Whether a frame, padding or the end of the frames can start at offset.
 bool IsFrameBoundary(const TBytes& body, uint64_t offset, size_t end) {
   if (offset == end) return true;
@@ -43,8 +46,6 @@ size_t ShortestBody(uint8_t frameKind) {
 }
 
 }  // namespace
-
-bool IsWellFormedFrameID(const uint8_t* id) { return std::all_of(id, id + 4, IsIDCharacter); }
 
 void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames) {
   const uint8_t version = header.GetVersion();

@@ -15,6 +15,3 @@ class TMp3ID3v2HeaderEx;
 // of size 0 and a frame that runs past the end of the body. Afterwards the header's tag
 // size holds the bytes the frames took and its padding size the bytes behind them.
 void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames);
-
-// Whether four bytes can be a frame ID.
-bool IsWellFormedFrameID(const uint8_t* id);

@@ -25,7 +25,7 @@ int64_t TID3v2FileLayout::AudioLength() const {
 }
 
 TID3v2WritePlan PlanTagWrite(const TID3v2FileLayout& layout, uint32_t framesSize,
-                             bool frameListEmpty, bool removeID3v1, bool removeID3v2) {
+                             bool frameListEmpty, bool removeID3v1) {
   TID3v2WritePlan plan;
   uint32_t oldSize = layout.HasTag ? layout.OldTagSize : 0;
   plan.Padding = ID3v2Padding(framesSize);
@@ -34,7 +34,7 @@ TID3v2WritePlan PlanTagWrite(const TID3v2FileLayout& layout, uint32_t framesSize
   plan.Total = framesSize + plan.Padding;
   // The padding rule leaves a new tag either exactly the old size or larger than it, so
   // the tag fits the old space only when it takes exactly that space.
-  plan.InPlace = layout.HasTag && !layout.OldFooter && plan.Total == oldSize && !frameListEmpty &&
-                 !removeID3v1 && !removeID3v2;
+  plan.InPlace =
+      layout.HasTag && !layout.OldFooter && plan.Total == oldSize && !frameListEmpty && !removeID3v1;
   return plan;
 }

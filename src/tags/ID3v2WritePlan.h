@@ -34,6 +34,7 @@ struct TID3v2WritePlan {
 // formula; when the frames shrank and what they left over is more than 0.7 of that
 // padding, the leftover becomes the padding, so that the new tag takes exactly the old
 // space. The tag is written in place only then: into an old tag without a footer, with
-// frames to write and no tag to remove. Everything else rewrites the file.
+// frames to write and no ID3v1 tag to remove. Everything else rewrites the file (as
+// does removing the ID3v2 tag, which writes no new one).
 TID3v2WritePlan PlanTagWrite(const TID3v2FileLayout& layout, uint32_t framesSize,
-                             bool frameListEmpty, bool removeID3v1, bool removeID3v2);
+                             bool frameListEmpty, bool removeID3v1);

@@ -32,34 +32,32 @@ TEST(ID3v2WritePlan, PaddingAndPath) {
     const char* Name;
     TID3v2FileLayout Layout;
     uint32_t Frames;
-    bool Empty, RemoveV1, RemoveV2;
+    bool Empty, RemoveV1;
     uint32_t Padding, Total;
     bool InPlace;
   } cases[] = {
-      {"no tag yet", {1000, false, 0, false, false}, 100, false, false, false, 50, 150, false},
+      {"no tag yet", {1000, false, 0, false, false}, 100, false, false, 50, 150, false},
       {"shrunk, leftover above 0.7 of the padding", {1000, true, 150, false, false}, 100,
-       false, false, false, 50, 150, true},
+       false, false, 50, 150, true},
       {"shrunk, leftover within 0.7 of the padding", {1000, true, 130, false, false}, 100,
-       false, false, false, 50, 150, false},
-      {"far smaller: fills the old space", {5000, true, 2000, false, false}, 100, false,
-       false, false, 1900, 2000, true},
-      {"same size, fresh padding", {1000, true, 100, false, false}, 100, false, false, false,
-       50, 150, false},
-      {"grown", {1000, true, 150, false, false}, 200, false, false, false, 90, 290, false},
-      {"footer", {1000, true, 150, true, false}, 100, false, false, false, 50, 150, false},
-      {"ID3v1 removed", {1000, true, 150, false, true}, 100, false, true, false, 50, 150, false},
-      {"ID3v2 removed", {1000, true, 150, false, false}, 100, false, false, true, 50, 150, false},
-      {"empty frame list", {1000, true, 150, false, false}, 0, true, false, false, 150, 150, false},
+       false, false, 50, 150, false},
+      {"far smaller: fills the old space", {5000, true, 2000, false, false}, 100, false, false,
+       1900, 2000, true},
+      {"same size, fresh padding", {1000, true, 100, false, false}, 100, false, false, 50, 150,
+       false},
+      {"grown", {1000, true, 150, false, false}, 200, false, false, 90, 290, false},
+      {"footer", {1000, true, 150, true, false}, 100, false, false, 50, 150, false},
+      {"ID3v1 removed", {1000, true, 150, false, true}, 100, false, true, 50, 150, false},
+      {"empty frame list", {1000, true, 150, false, false}, 0, true, false, 150, 150, false},
       // Frames that all encode to nothing, on a file without a tag: never written over the
       // start of the audio.
-      {"nothing to write, no tag", {1000, false, 0, false, false}, 0, false, false, false, 0, 0,
-       false},
-      {"nothing to write over a tag", {1000, true, 40, false, false}, 0, false, false, false,
-       40, 40, true},
+      {"nothing to write, no tag", {1000, false, 0, false, false}, 0, false, false, 0, 0, false},
+      {"nothing to write over a tag", {1000, true, 40, false, false}, 0, false, false, 40, 40,
+       true},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    TID3v2WritePlan plan = PlanTagWrite(c.Layout, c.Frames, c.Empty, c.RemoveV1, c.RemoveV2);
+    TID3v2WritePlan plan = PlanTagWrite(c.Layout, c.Frames, c.Empty, c.RemoveV1);
     EXPECT_EQ(plan.Padding, c.Padding);
     EXPECT_EQ(plan.Total, c.Total);
     EXPECT_EQ(plan.InPlace, c.InPlace);
