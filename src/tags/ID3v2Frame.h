@@ -38,6 +38,13 @@ public:
   // Hands a body read from a file to the category object, splits it into fields and
   // releases it where the fields can rebuild it.
   void ReadBody(TBytes body);
+  // Appends the frame as ID3v2.4 writes it: the category object encodes its fields, the
+  // body is unsynchronised (setting unsynchronised and the frame's own format flag when
+  // that changed it; an unsynchronised body never ends in 0xFF), the header takes the
+  // syncsafe size and the status flags. Returns
+  // the bytes appended: 0 for an empty body, which is not written. The category object
+  // then releases the body. ERangeError for a body larger than a frame can hold.
+  int32_t AppendTo(TBytes& buffer, bool& unsynchronised);
 
 private:
   std::array<char, 4> FID;
