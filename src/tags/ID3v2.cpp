@@ -80,12 +80,13 @@ bool TMp3ID3v2::ReadBody(TBytes& body) {
 
 bool TMp3ID3v2::ReadTag() {
   FFrames.Clear();
+  FPreservedFrames.clear();
   if (!IsID3v2Header(FRawHeader)) return false;
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
   if (!ReadBody(body)) return false;
-  ReadFrames(body, FHeaderEx, FFrames);
+  ReadFrames(body, FHeaderEx, FFrames, FPreservedFrames);
   return true;
 }
 
@@ -96,10 +97,13 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
   for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()})
     for (int32_t i = 0; i < subList->GetCount(); ++i)
       subList->GetFrame(i).AppendTo(tag, unsynchronised);
+  for (const TPreservedFrame& frame : FPreservedFrames)
+    AppendFrameBytes(tag, frame.ID, frame.Status, frame.Body, unsynchronised);
   uint64_t framesSize = tag.size() - ID3v2HeaderSize;
   if (framesSize > ID3v2MaxSize) return false;
-  TID3v2WritePlan plan = PlanTagWrite(layout, static_cast<uint32_t>(framesSize),
-                                      FFrames.GetCount() == 0, removeID3v1);
+  TID3v2WritePlan plan =
+      PlanTagWrite(layout, static_cast<uint32_t>(framesSize),
+                   FFrames.GetCount() == 0 && FPreservedFrames.empty(), removeID3v1);
   if (plan.Total > ID3v2MaxSize) return false;
   tag.resize(ID3v2HeaderSize + plan.Total, 0);
   TID3v2HeaderBytes header = NewHeader(plan.Total, unsynchronised);

@@ -3,6 +3,7 @@
 // are read; every tag is written as ID3v2.4.0.
 
 #include "FrameListManager.h"
+#include "ID3v2FrameReader.h"
 #include "ID3v2HeaderEx.h"
 
 #include "base/FileUtils.h"
@@ -38,6 +39,8 @@ public:
   const TID3v2HeaderBytes& GetRawHeader() const { return FRawHeader; }
   const TMp3ID3v2HeaderEx& GetHeaderEx() const { return FHeaderEx; }
   TFrameListManager& GetFrameList() { return FFrames; }
+  // The frames read that the program does not edit; written back after the others.
+  const std::vector<TPreservedFrame>& GetPreservedFrames() const { return FPreservedFrames; }
 
 private:
   // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
@@ -45,7 +48,8 @@ private:
   // header and the extended header from the body. False when the extended header does
   // not fit.
   bool ReadBody(TBytes& body);
-  // The new tag: header, frames of the primary and then the other sub-list, padding;
+  // The new tag: header, frames of the primary and then the other sub-list, the
+  // preserved frames, padding;
   // inPlace tells whether it takes exactly the old tag's space. False when the frames
   // are more than a tag can hold.
   bool BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TBytes& tag,
@@ -55,4 +59,5 @@ private:
   TID3v2HeaderBytes FRawHeader{};
   TMp3ID3v2HeaderEx FHeaderEx;
   TFrameListManager FFrames;
+  std::vector<TPreservedFrame> FPreservedFrames;
 };

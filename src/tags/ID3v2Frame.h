@@ -63,3 +63,9 @@ std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uin
 // kinds of their ID3v2.4 successors and the header takes the new ID; TDAT, TIME, TRDA
 // and TSIZ give the obsolete kind, whose frames are skipped. ETCO is not recognised.
 bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind);
+
+// Appends one ID3v2.4 frame to buffer: ID, syncsafe size, status flags and body. A body
+// that needs unsynchronising gets it, with the frame's own flag, and sets unsynchronised.
+// Returns the bytes appended; raises ERangeError for a body too large for a frame.
+int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t status,
+                         TBytes body, bool& unsynchronised);

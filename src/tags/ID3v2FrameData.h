@@ -13,6 +13,8 @@
 
 // ID3v2.4 frame flags: status byte.
 inline constexpr uint8_t FrameStatusFlags24 = 0x70;  // tag alter, file alter, read-only
+// Tag alter preservation: a frame the writer does not know is dropped once the tag changes.
+inline constexpr uint8_t FrameStatusTagAlter24 = 0x40;
 // ID3v2.4 frame flags: format byte.
 inline constexpr uint8_t FrameFormatGrouping24 = 0x40;
 inline constexpr uint8_t FrameFormatCompression24 = 0x08;

@@ -2,6 +2,7 @@
 
 #include "FrameListManager.h"
 #include "ID3TagsUtils.h"
+#include "ID3v2Frame.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
 
@@ -47,7 +48,8 @@ size_t ShortestBody(uint8_t frameKind) {
 
 }  // namespace
 
-void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames) {
+void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames,
+                std::vector<TPreservedFrame>& preserved) {
   const uint8_t version = header.GetVersion();
   const size_t start = std::min<size_t>(header.ExtendedHeaderSize, body.size());
   const size_t end = body.size();
@@ -60,14 +62,29 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
     std::span<const uint8_t> data(body.data() + position + kFrameHeaderSize, size);
     position += kFrameHeaderSize + size;
 
+    const TFrameHeaderBytes asRead = frameHeader;
     uint8_t frameKind = 0;
-    if (!MapFrameID(frameHeader, frameKind) || FrameIDInfo(frameKind).Category == fcNone) continue;
+    const bool known = MapFrameID(frameHeader, frameKind);
+    const bool handled = known && FrameIDInfo(frameKind).Category != fcNone;
     std::array<uint8_t, 2> flags = {frameHeader[kFlagsAt], frameHeader[kFlagsAt + 1]};
     TBytes frameBody;
     if (!DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody)) continue;
-    if (frameBody.size() <= ShortestBody(frameKind)) continue;
     // The frame keeps its body plain from here on: only the status flags still apply.
-    frameHeader[kFlagsAt] = StatusFlags24(version, flags[0]);
+    const uint8_t status = StatusFlags24(version, flags[0]);
+    if (!handled) {
+      const bool sameInID3v24 =
+          !known || (frameKind != fiObsolete && std::equal(asRead.begin(), asRead.begin() + 4,
+                                                           frameHeader.begin()));
+      if (sameInID3v24 && !(status & FrameStatusTagAlter24) && !frameBody.empty()) {
+        TPreservedFrame& kept = preserved.emplace_back();
+        std::copy_n(asRead.begin(), 4, kept.ID.begin());
+        kept.Status = status;
+        kept.Body = std::move(frameBody);
+      }
+      continue;
+    }
+    if (frameBody.size() <= ShortestBody(frameKind)) continue;
+    frameHeader[kFlagsAt] = status;
     frameHeader[kFlagsAt + 1] = 0;
     bool ok = false;
     auto frame = std::make_unique<TMp3ID3v2Frame>(frameKind, ok, frameHeader);

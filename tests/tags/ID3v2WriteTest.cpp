@@ -331,3 +331,58 @@ TEST_F(ID3v2Write, HandleReopenedByTheID3v1RemovalIsUsed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The frames behind the tag header of written, as they stand: ID, flags and body.
+std::vector<std::string> RawFrames(const std::string& written) {
+  std::vector<std::string> frames;
+  uint32_t tagSize = ReadSyncsafe(FourBytesAt(Bytes(written), 6));
+  size_t at = 10;
+  while (at + 10 <= 10 + tagSize && written[at] != '\0') {
+    uint32_t size = ReadSyncsafe(FourBytesAt(Bytes(written), at + 4));
+    frames.push_back(written.substr(at, 4) + "|" + written.substr(at + 8, 2) + "|" +
+                     written.substr(at + 10, size));
+    at += 10 + size;
+  }
+  return frames;
+}
+
+TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
+  const std::string priv = "owner@example\x00\x01\x02\xFF\xE0"s;
+  const std::string ufid = "http://ids\x00" "1234"s;
+  std::string tag24 = ID3v2TagBytes(
+      4, 0,
+      ID3v2FrameBytes(4, "TIT2", TextBody("Old")) + ID3v2FrameBytes(4, "PRIV", priv) +
+          ID3v2FrameBytes(4, "XSOP", TextBody("Sort")) +
+          ID3v2FrameBytes(4, "UFID", ufid, 0x20) +             // file alter: kept
+          ID3v2FrameBytes(4, "XDRP", TextBody("x"), 0x40) +    // tag alter: dropped
+          std::string(20, '\0'));
+  auto file = Open(tag24 + kAudio);
+  SetText(*file->Info.ID3v2, fiTIT2, "New");
+  std::string written = SaveTwice(*file);
+  EXPECT_EQ(RawFrames(written),
+            (std::vector<std::string>{"TIT2|\0\0|"s + TextBody("New"),
+                                      "PRIV|\0\x02|"s + "owner@example\x00\x01\x02\xFF\x00\xE0"s,
+                                      "XSOP|\0\0|"s + TextBody("Sort"),
+                                      "UFID|\x20\0|"s + ufid}));
+  EXPECT_EQ(written.substr(written.size() - kAudio.size()), kAudio);
+  auto reread = Open(written);
+  ASSERT_EQ(reread->Info.ID3v2->GetPreservedFrames().size(), 3u);
+  const TBytes& body = reread->Info.ID3v2->GetPreservedFrames()[0].Body;
+  EXPECT_EQ(std::string(body.begin(), body.end()), priv);
+}
+
+TEST_F(ID3v2Write, ID3v23FramesWhoseMeaningChangedAreNotCarriedOver) {
+  std::string tag23 = ID3v2TagBytes(
+      3, 0,
+      ID3v2FrameBytes(3, "TIT2", TextBody("Title")) + ID3v2FrameBytes(3, "TDAT", TextBody("0101")) +
+          ID3v2FrameBytes(3, "RVAD", "\x03\x10\x00\x01\x00\x01"s) +
+          ID3v2FrameBytes(3, "PRIV", "me\x00" "data"s) + std::string(10, '\0'));
+  auto file = Open(tag23 + kAudio);
+  std::string written = Save(*file);
+  EXPECT_EQ(RawFrames(written), (std::vector<std::string>{"TIT2|\0\0|"s + TextBody("Title"),
+                                                          "PRIV|\0\0|me\x00" "data"s}));
+}
+
+}  // namespace
