@@ -236,7 +236,7 @@ TEST(Menus, AContextMenuMessageOpensTheControlsPopupMenu) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 150));
   auto* panel = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 120, 100));
   auto* box = AddChild<TColorBox>(panel, Bounds(10, 10, 30, 30));
-  auto* plainBox = AddChild<TColorBox>(panel, Bounds(50, 10, 30, 30));
+  AddChild<TColorBox>(panel, Bounds(50, 10, 30, 30));  // without a menu
   auto* inner = AddChild<TPanelControl>(panel, Bounds(10, 50, 40, 40));
   auto* panelMenu = new TRecordingPopupMenu(form.get());
   auto* boxMenu = new TRecordingPopupMenu(form.get());
@@ -273,7 +273,6 @@ TEST(Menus, AContextMenuMessageOpensTheControlsPopupMenu) {
   contextMenu(panel, {-1, -1});
   EXPECT_EQ(panelMenu->Points.size(), 3u);
   EXPECT_EQ(boxMenu->Points.size(), 1u);
-  (void)plainBox;
 }
 
 }  // namespace
