@@ -249,6 +249,13 @@ TEST_F(FormReaderTest, TheResourceBuildsTheTreeInCreationOrder) {
                                                                  "OkButton"}));
   EXPECT_EQ(ControlNames(form->Pages), (std::vector<std::string>{"FirstSheet", "SecondSheet"}));
   EXPECT_EQ(form->Notes->Parent(), form->FirstSheet);
+  // Alignment is on again after reading (the pages' size comes from the tab control's
+  // window; a hidden page is aligned when it shows).
+  form->HandleNeeded();
+  EXPECT_GT(form->SecondSheet->Width(), 0);
+  form->Pages->SetActivePage(form->FirstSheet);
+  EXPECT_EQ(form->Notes->BoundsRect(), form->FirstSheet->ClientRect());
+  EXPECT_GT(form->Notes->Width(), 0);
   EXPECT_EQ(form->Choices->Parent(), form->SecondSheet);
   EXPECT_EQ(form->Pages->PageCount(), 2);
   EXPECT_EQ(form->OkButton->TabOrder(), 0);
