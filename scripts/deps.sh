@@ -9,7 +9,8 @@ packages=(
   zlib1g-dev googletest libgtest-dev libgmock-dev
   wine wine32:i386 wine64
   xvfb xauth x11-utils x11-apps netpbm
-  lame python3-mutagen
+  lame python3-mutagen id3v2
+  libbenchmark-dev libtag1-dev
 )
 
 missing=()

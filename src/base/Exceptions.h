@@ -40,6 +40,8 @@ VQ_DECLARE_EXCEPTION(EInvalidOperation, Exception);
 VQ_DECLARE_EXCEPTION(EComponentError, Exception);
 VQ_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 VQ_DECLARE_EXCEPTION(EOutOfResources, Exception);
+VQ_DECLARE_EXCEPTION(EParserError, Exception);
+VQ_DECLARE_EXCEPTION(ERegistryException, Exception);
 
 class EOSError : public Exception {
 public:

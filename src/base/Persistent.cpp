@@ -12,3 +12,5 @@ void TPersistent::Assign(const TPersistent* Source) {
 void TPersistent::AssignTo(TPersistent* Dest) const {
   throw EConvertError("Cannot assign a " + ClassName() + " to a " + Dest->ClassName());
 }
+
+void TPersistent::DefineProperties(TFiler&) {}

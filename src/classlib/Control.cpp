@@ -1,6 +1,7 @@
 #include "Control.h"
 
 #include "Form.h"
+#include "Menus.h"
 #include "MouseTracker.h"
 
 #include "base/Exceptions.h"
@@ -116,6 +117,7 @@ void TControl::Dispatch(TMessage& Message) {
       if (OnMouseLeave) OnMouseLeave(this);
       return;
     case CM_MOUSEWHEEL: HandleMouseWheel(Message); return;
+    case WM_CONTEXTMENU: HandleContextMenu(Message); return;
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:
       InvalidateArea();
@@ -206,6 +208,18 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) 
     if (WheelDelta != 0 && event) event(this, Shift, MousePos, handled);
   }
   return handled;
+}
+
+void TControl::HandleContextMenu(TMessage& Message) {
+  TPoint p = PointFromLParam(Message.LParam);
+  if (p == TPoint{-1, -1}) p = ClientToScreen({FWidth / 2, FHeight / 2});
+  if (FPopupMenu == nullptr || !FPopupMenu->AutoPopup()) {
+    DefaultHandler(Message);  // a child window's passes it on to the parent
+    return;
+  }
+  FPopupMenu->SetPopupComponent(this);
+  FPopupMenu->Popup(p.X, p.Y);
+  Message.Result = 1;
 }
 
 bool TControl::MouseCapture() { return GetCaptureControl() == this; }
@@ -425,6 +439,18 @@ void TControl::ParentBiDiModeChanged() {
   if (!FParentBiDiMode || FParent == nullptr) return;
   SetBiDiMode(FParent->BiDiMode());
   FParentBiDiMode = true;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+  if (Value == FPopupMenu) return;
+  if (FPopupMenu != nullptr) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 void TControl::SetCursor(TCursor Value) {

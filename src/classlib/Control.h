@@ -18,6 +18,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 using TCursor = int;
 inline constexpr TCursor crDefault = 0;
@@ -159,6 +160,10 @@ public:
   void SetShowHint(bool Value);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool Value);
+  // Opened by a right click or the context-menu key on the control (WM_CONTEXTMENU); its
+  // items' shortcuts work while the focus is in the control.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* Value);
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode Value);
   bool ParentBiDiMode() const { return FParentBiDiMode; }
@@ -173,6 +178,8 @@ public:
   // Whether this control has the mouse captured; see GetCaptureControl.
   bool MouseCapture();
   void SetMouseCapture(bool Value);
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // Painting.
   virtual void Invalidate();
@@ -224,6 +231,9 @@ private:
   void HandleLeftDoubleClick(TMessage& Message);
   void HandleMouseUp(TMessage& Message, TMouseButton Button);
   void HandleMouseWheel(TMessage& Message);
+  // Opens PopupMenu at the message's screen point, or at the control's centre for the
+  // keyboard's (-1, -1); without a menu the default handling goes on.
+  void HandleContextMenu(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
   void ParentShowHintChanged();
@@ -252,6 +262,7 @@ private:
   bool FParentColor = true;
   TCursor FCursor = crDefault;
   std::string FHint;
+  TPopupMenu* FPopupMenu = nullptr;
   bool FShowHint = false;
   bool FParentShowHint = true;
   TBiDiMode FBiDiMode = bdLeftToRight;

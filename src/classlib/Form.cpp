@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Menus.h"
 #include "Screen.h"
 
 #include "base/Exceptions.h"
@@ -87,6 +88,10 @@ void TCustomForm::AfterConstruction() {
   if (FCreated) return;
   FCreated = true;
   RunHandler(this, OnCreate);
+  if (FShowingDeferred) {
+    FShowingDeferred = false;
+    UpdateShowing();
+  }
 }
 
 void TCustomForm::DoDestroy() {
@@ -181,6 +186,10 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::UpdateShowing() {
+  if (ComponentState().Contains(csLoading)) {
+    FShowingDeferred = true;
+    return;
+  }
   if (Visible()) {
     HandleNeeded();
     if (FActiveControl == nullptr) FActiveControl = FindNextControl(nullptr, true, true, false);
@@ -426,7 +435,21 @@ void TCustomForm::HandleActivate(TMessage& Message) {
 
 // Keys
 
-bool TCustomForm::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }
+bool TCustomForm::IsShortCut(TWMKey& Message) {
+  return OfferShortCut(OnShortCut, Message) || (FMenu != nullptr && FMenu->IsShortCut(Message));
+}
+
+void TCustomForm::SetMenu(TMainMenu* Value) {
+  if (Value == FMenu) return;
+  if (FMenu != nullptr) FMenu->RemoveFreeNotification(this);
+  FMenu = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
+}
 
 void TCustomForm::HandleDialogKey(TMessage& Message) {
   const TShiftState shift = KeyDataToShiftState(Message.LParam);

@@ -9,6 +9,8 @@
 #include "FormGeometry.h"
 #include "Icon.h"
 
+class TMainMenu;
+
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -35,7 +37,8 @@ public:
   ~TCustomForm() override;
 
   // Fires OnCreate, once: the form reader calls it after Loaded, the application after
-  // CreateForm, code that builds a form itself after its constructor.
+  // CreateForm, code that builds a form itself after its constructor. A form made
+  // visible by its form resource shows after OnCreate.
   void AfterConstruction();
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -51,6 +54,10 @@ public:
   void SetPosition(TPosition Value) { FPosition = Value; }
   TIcon* Icon() { return &FIcon; }
   TCanvas* Canvas() { return &FCanvas; }
+  // The form's main menu: an object only (the skinned menu bar shows it); its items'
+  // shortcuts work anywhere on the form.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
   bool Active() const { return FActive; }
 
   void Show();
@@ -90,13 +97,15 @@ public:
   // Keys. With KeyPreview the form's key events see its controls' keys first.
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool Value) { FKeyPreview = Value; }
-  // Whether the key is a shortcut of the form (its OnShortCut handled it).
+  // Whether the key is a shortcut of the form: OnShortCut handled it, or else it
+  // clicked an item of Menu.
   virtual bool IsShortCut(TWMKey& Message);
   // Tells the active control that a button goes down on Sender (CM_CANCELMODE).
   void SendCancelMode(TControl* Sender);
 
   TRect ClientRect() override;
   void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -144,7 +153,9 @@ private:
   bool FDestroyFired = false;
   bool FPlaced = false;
   bool FReleaseAfterModal = false;
+  bool FShowingDeferred = false;  // made visible while loading
   bool FKeyPreview = false;
+  TMainMenu* FMenu = nullptr;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   int FFocusChangesHeld = 0;

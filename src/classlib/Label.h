@@ -56,3 +56,8 @@ private:
   bool FShowAccelChar = true;
   TWinControl* FFocusControl = nullptr;
 };
+
+class TLabel : public TCustomLabel {
+public:
+  using TCustomLabel::TCustomLabel;
+};

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "CustomControls.h"
 #include "Form.h"
+#include "Menus.h"
 #include "MouseTracker.h"
 #include "Screen.h"
 #include "TabOrder.h"
@@ -282,6 +283,9 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_WINDOWPOSCHANGED: HandleWindowPosChanged(Message); return;
     case WM_SETCURSOR: HandleSetCursor(Message); return;
     case WM_MOUSEWHEEL: HandleMouseWheel(Message); return;
+    case WM_CONTEXTMENU:
+      if (!RouteContextMenuToChild(Message)) TControl::Dispatch(Message);
+      return;
     case WM_SETFOCUS: HandleSetFocus(Message); return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -327,6 +331,15 @@ bool TWinControl::ReflectToChild(TMessage& Message) {
   if (child == nullptr || child == this) return false;
   Message.Result = child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
   return true;
+}
+
+bool TWinControl::RouteContextMenuToChild(TMessage& Message) {
+  const TPoint p = PointFromLParam(Message.LParam);
+  if (p == TPoint{-1, -1}) return false;  // from the keyboard: the focused control's
+  TControl* child = ControlAtPos(ScreenToClient(p), false);
+  if (child == nullptr) return false;
+  child->WindowProc(Message);
+  return Message.Result != 0;
 }
 
 void TWinControl::HandleControlColor(TMessage& Message) {
@@ -614,6 +627,8 @@ void TWinControl::HandleCharNotification(TMessage& Message) {
 }
 
 bool TWinControl::IsMenuKey(TWMKey& Key) {
+  for (TControl* control = this; control != nullptr; control = control->Parent())
+    if (control->PopupMenu() != nullptr && control->PopupMenu()->IsShortCut(Key)) return true;
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form->IsShortCut(Key)) return true;
   return Application->IsShortCut(Key);

@@ -5,8 +5,9 @@
 // and hands the notifications its native children send back to their objects (CN_*).
 //
 // Keys: the application's loop first sends CN_KEYDOWN (CN_SYSKEYDOWN, CN_CHAR, ...) to
-// the focused control, which offers the key as a shortcut and as a dialog key to its
-// form (a non-zero result consumes the message); keys that go on are translated and
+// the focused control, which offers the key as a shortcut (to the popup menus of the
+// control and its parents, then to its form and the application) and as a dialog key to
+// its form (a non-zero result consumes the message); keys that go on are translated and
 // dispatched, reaching KeyDown, KeyPress and KeyUp (setting the key to 0 consumes it).
 
 #include "Control.h"
@@ -173,6 +174,8 @@ private:
   void DestroyControls();
   bool RouteMouseToChild(TMessage& Message);
   bool ReflectToChild(TMessage& Message);
+  // A right click over a windowless child goes to it first; true when its menu opened.
+  bool RouteContextMenuToChild(TMessage& Message);
   void HandleKeyNotification(TMessage& Message);
   void HandleCharNotification(TMessage& Message);
   bool IsMenuKey(TWMKey& Key);

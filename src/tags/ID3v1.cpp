@@ -6,8 +6,6 @@
 #include "TagInfo.h"
 #include "TempCopy.h"
 
-#include "base/Exceptions.h"
-
 #include <algorithm>
 
 namespace {
@@ -23,11 +21,6 @@ constexpr size_t kTrackMarker = 125, kTrack = 126, kGenre = 127;
 // ID3v1.0 unless byte 125 is zero and byte 126 holds a track number.
 bool IsVersion10(uint8_t trackMarker, uint8_t track) { return trackMarker != 0 || track == 0; }
 
-TFileInfo& EntryOf(TTagInfo& tagInfo) {
-  if (!tagInfo.FileInfo) throw EInvalidOperation("The tag record has no file entry");
-  return *tagInfo.FileInfo;
-}
-
 }  // namespace
 
 bool EndsInID3v1Tag(THandle handle) {
@@ -36,7 +29,7 @@ bool EndsInID3v1Tag(THandle handle) {
 }
 
 TMp3ID3v1::TMp3ID3v1(TTagInfo& tagInfo, bool isNew)
-    : FHandle(EntryOf(tagInfo).GetHandleRef()),
+    : FHandle(tagInfo.GetEntry().GetHandleRef()),
       FVersion(tvID3v11),
       FGenre(GenreNone) {
   if (isNew) return;
@@ -109,7 +102,7 @@ void TMp3ID3v1::Clear() {
 }
 
 bool TMp3ID3v1::RemoveTag(TTagInfo& tagInfo) {
-  TFileInfo& entry = EntryOf(tagInfo);
+  TFileInfo& entry = tagInfo.GetEntry();
   if (!EndsInID3v1Tag(entry.Handle)) return false;
   bool removed = RewriteThroughTempCopy(entry, [](TStream& source, TStream& copy) {
     copy.CopyFrom(source, source.Size() - ID3v1TagSize);

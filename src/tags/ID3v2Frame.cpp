@@ -7,6 +7,10 @@
 #include "ID3v2FrameCat2.h"
 #include "ID3v2FrameCat24.h"
 #include "ID3v2FrameCat7.h"
+#include "ID3v2FrameData.h"
+#include "ID3v2HeaderEx.h"
+
+#include "base/Exceptions.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,6 +79,36 @@ TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind, bool& ok, const TFrameHeaderBy
 
 void TMp3ID3v2Frame::ReadBody(TBytes body) {
   ReadFrameBody(*FCategory, std::move(body));
+}
+
+int32_t TMp3ID3v2Frame::AppendTo(TBytes& buffer, bool& unsynchronised) {
+  FCategory->Encode();
+  TBytes body = FCategory->GetData();
+  FCategory->Clear();
+  FSize = {};
+  if (body.empty()) return 0;
+  const size_t start = buffer.size();
+  int32_t appended = AppendFrameBytes(buffer, FID, FFlags[0], std::move(body), unsynchronised);
+  std::copy_n(buffer.begin() + start + 4, 4, FSize.begin());
+  FFlags = {buffer[start + 8], buffer[start + 9]};
+  return appended;
+}
+
+int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t status,
+                         TBytes body, bool& unsynchronised) {
+  bool changed = !body.empty() && ApplyUnsynchronisation(body);
+  // Decoders take a final 0xFF for the start of a false synchronisation; the 0x00 that
+  // keeps it apart is dropped again on reading.
+  if (changed && body.back() == 0xFF) body.push_back(0x00);
+  if (body.size() > ID3v2MaxSize) throw ERangeError("Range check error");
+  unsynchronised = unsynchronised || changed;
+  T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));
+  buffer.insert(buffer.end(), id.begin(), id.end());
+  buffer.insert(buffer.end(), size.begin(), size.end());
+  buffer.push_back(static_cast<uint8_t>(status & FrameStatusFlags24));
+  buffer.push_back(changed ? FrameFormatUnsynchronisation24 : uint8_t{0});
+  buffer.insert(buffer.end(), body.begin(), body.end());
+  return static_cast<int32_t>(body.size() + 10);
 }
 
 std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uint8_t frameKind,

@@ -38,6 +38,13 @@ public:
   // Hands a body read from a file to the category object, splits it into fields and
   // releases it where the fields can rebuild it.
   void ReadBody(TBytes body);
+  // Appends the frame as ID3v2.4 writes it: the category object encodes its fields, the
+  // body is unsynchronised (setting unsynchronised and the frame's own format flag when
+  // that changed it; an unsynchronised body never ends in 0xFF), the header takes the
+  // syncsafe size and the status flags. Returns
+  // the bytes appended: 0 for an empty body, which is not written. The category object
+  // then releases the body. ERangeError for a body larger than a frame can hold.
+  int32_t AppendTo(TBytes& buffer, bool& unsynchronised);
 
 private:
   std::array<char, 4> FID;
@@ -56,3 +63,9 @@ std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uin
 // kinds of their ID3v2.4 successors and the header takes the new ID; TDAT, TIME, TRDA
 // and TSIZ give the obsolete kind, whose frames are skipped. ETCO is not recognised.
 bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind);
+
+// Appends one ID3v2.4 frame to buffer: ID, syncsafe size, status flags and body. A body
+// that needs unsynchronising gets it, with the frame's own flag, and sets unsynchronised.
+// Returns the bytes appended; raises ERangeError for a body too large for a frame.
+int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t status,
+                         TBytes body, bool& unsynchronised);

@@ -146,13 +146,11 @@ void TMp3ID3v2FrameCat1Track::Encode() {
 
 namespace {
 
-// "(17)Rock" and "(17)" give "17"; a text without "(" ends at its first zero byte.
-// Repeated until nothing changes, so that the text reads back as itself.
+// A text that begins with a reference in parentheses is reduced to it: "(17)Rock" and
+// "(17)" give "17". Any other text, "Rock (Live)" too, is kept up to its first zero
+// byte. Repeated until nothing changes, so that the text reads back as itself.
 std::string GenreReference(std::string text) {
-  for (size_t open; (open = text.find('(')) != std::string::npos;) {
-    text.erase(0, open + 1);
-    text = text.substr(0, text.find(')'));
-  }
+  while (!text.empty() && text[0] == '(') text = text.substr(1, text.find(')') - 1);
   return FirstValue(text);
 }
 

@@ -101,9 +101,10 @@ class TMp3ID3v2FrameCat1Genre : public TMp3ID3v2FrameCat1 {
 public:
   using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
 
-  // Empty bytes only set the index to 255. Otherwise the text is reduced to a genre
-  // reference, "(17)Rock" to "17", and the index is that number (0..254, else 255) or
-  // the index of the genre name (255 when unknown); an unknown text stays the text.
+  // Empty bytes only set the index to 255. Otherwise a text that begins with a genre
+  // reference is reduced to it, "(17)Rock" to "17", and the index is that number
+  // (0..254, else 255) or the index of the genre name (255 when unknown); an unknown
+  // text, "Rock (Live)" for one, stays the text.
   void SetText(TBytes bytes) override;
   uint8_t GetGenreIndex() const override { return GenreIndex; }
   // Below 148 the genre's name becomes the text; anything else means no genre and

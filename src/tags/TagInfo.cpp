@@ -1,12 +1,24 @@
 #include "TagInfo.h"
 
+#include "ID3v1.h"
+#include "ID3v2.h"
+
+#include "base/Exceptions.h"
+
 void TCustomTagInfo::SetFileInfo(TFileInfo* fileInfo) {
   FileInfo = fileInfo;
   IsValid = fileInfo != nullptr && fileInfo->LargerThan128;
 }
 
+TFileInfo& TCustomTagInfo::GetEntry() const {
+  if (!FileInfo) throw EInvalidOperation("The tag record has no file entry");
+  return *FileInfo;
+}
+
+TTagInfo::TTagInfo() = default;
+
 TTagInfo::~TTagInfo() {
-  ID3v1.Free();
-  ID3v2.Free();
+  ID3v1.reset();
+  ID3v2.reset();
   FileInfo = nullptr;
 }

@@ -238,6 +238,9 @@ TEST_F(FrameCategories, GenreForms) {
       {"0", 0, "0"},          {"00254", 254, "00254"}, {"255", 255, "255"},
       {"(RX)", 255, "RX"},    {"Drum & Bass", 127, "Drum & Bass"},
       {"((x)", 255, "x"},     {"()", 255, ""},
+      // Only a text that begins with "(" is a reference; others are kept whole.
+      {"Rock (Live)", 255, "Rock (Live)"}, {"Pop(13)", 255, "Pop(13)"},
+      {"(17) Rock (Live)", 17, "17"},
   };
   bool ok = false;
   for (const TCase& c : cases) {

@@ -58,52 +58,14 @@ double Number(const TValues& values, const std::string& key) {
   return it == values.end() ? NAN : std::stod(it->second);
 }
 
-// 30 seconds of 16-bit stereo at 44.1 kHz: tones with bursts of noise, so that a
-// variable bitrate varies. Long enough for every encoding to pass 49000 bytes.
-void WriteWave(const std::string& path) {
-  constexpr uint32_t kRate = 44100, kSeconds = 30, kChannels = 2;
-  constexpr uint32_t kDataSize = kRate * kSeconds * kChannels * 2;
-  TMemoryStream wave;
-  auto put32 = [&](uint32_t v) { wave.WriteBuffer(&v, 4); };  // little-endian hosts
-  auto put16 = [&](uint16_t v) { wave.WriteBuffer(&v, 2); };
-  wave.WriteBuffer("RIFF", 4);
-  put32(36 + kDataSize);
-  wave.WriteBuffer("WAVEfmt ", 8);
-  put32(16);
-  put16(1);
-  put16(kChannels);
-  put32(kRate);
-  put32(kRate * kChannels * 2);
-  put16(kChannels * 2);
-  put16(16);
-  wave.WriteBuffer("data", 4);
-  put32(kDataSize);
-  uint32_t noise = 12345;
-  for (uint32_t i = 0; i < kRate * kSeconds; ++i) {
-    double t = static_cast<double>(i) / kRate;
-    noise = noise * 1103515245 + 12345;
-    double burst = (static_cast<int>(t) % 3 == 1) ? ((noise >> 16) % 2000 - 1000) / 1000.0 : 0;
-    double left = 0.4 * std::sin(2 * M_PI * (220 + 40 * t) * t) + 0.3 * burst;
-    double right = 0.4 * std::sin(2 * M_PI * 330 * t);
-    put16(static_cast<uint16_t>(static_cast<int16_t>(left * 20000)));
-    put16(static_cast<uint16_t>(static_cast<int16_t>(right * 20000)));
-  }
-  wave.SaveToFile(path);
-}
-
 class Interop : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    bool ok = false;
-    RunCommand("lame --version", ok);
-    if (!ok) {
-      FMissing = "lame is not installed (scripts/deps.sh installs it)";
-      return;
-    }
-    FMissing = MutagenMissing();
+    FMissing = ToolMissing("lame --version", "lame") + MutagenMissing();
     if (!FMissing.empty()) return;
     FFolder = new TempFolder;
-    WriteWave(*FFolder / "source.wav");
+    // Long enough for every encoding to pass 49000 bytes.
+    WriteTestSound(*FFolder / "source.wav", 30);
   }
   static void TearDownTestSuite() {
     delete FFolder;

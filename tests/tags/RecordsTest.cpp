@@ -1,4 +1,9 @@
+#include "TagFixtures.h"
+
+#include "tags/FileAccess.h"
+#include "tags/ID3TagsUtils.h"
 #include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
 #include "tags/TagInfo.h"
 
 #include <gtest/gtest.h>
@@ -20,37 +25,16 @@ TEST(TagInfo, AttachingAnEntryTakesItsSizeFlag) {
   EXPECT_EQ(info.FileInfo, &large);
 }
 
-struct TCounted {
-  explicit TCounted(int& alive) : Alive(alive) { ++Alive; }
-  ~TCounted() { --Alive; }
-  int& Alive;
-};
-
-TEST(TagInfo, OwnedTagsAreFreedOnceByTheirOwner) {
-  int alive = 0;
-  {
-    TOwnedTag<TCounted> tag;
-    EXPECT_FALSE(tag);
-    tag.Assign(new TCounted(alive));
-    EXPECT_TRUE(tag);
-    tag.Assign(new TCounted(alive));  // the first is freed
-    EXPECT_EQ(alive, 1);
-    tag.Assign(tag.Get());  // the same object stays
-    EXPECT_EQ(alive, 1);
-    tag.Free();
-    EXPECT_EQ(alive, 0);
-    EXPECT_EQ(tag.Get(), nullptr);
-    tag.Assign(new TCounted(alive));
-  }
-  EXPECT_EQ(alive, 0);
-
-  TFileInfo entry;
+TEST(TagInfo, TagObjectsGoWithTheRecordAndTheEntryStays) {
+  TListedFile file(std::string(200, 'a'));
   auto info = std::make_unique<TTagInfo>();
-  info->SetFileInfo(&entry);
-  info->ID3v1.Assign(new TMp3ID3v1(*info, true));
-  EXPECT_EQ(info->ID3v1->GetVersion(), 2);
-  info.reset();  // frees the tag object; the entry is not the record's
-  EXPECT_EQ(entry.Handle, InvalidHandle);
+  info->SetFileInfo(&file.Entry);
+  info->ID3v1 = std::make_unique<TMp3ID3v1>(*info, true);
+  info->ID3v2 = std::make_unique<TMp3ID3v2>(*info, true);
+  EXPECT_EQ(info->ID3v1->GetVersion(), tvID3v11);
+  EXPECT_EQ(info->ID3v2->GetVersion(), tvID3v24);
+  info.reset();  // frees the tag objects; the entry and its open file are the list's
+  EXPECT_EQ(FileSizeOf(file.Entry.Handle), 200);
 }
 
 }  // namespace

@@ -68,6 +68,28 @@ std::string ID3v1Tag(const std::string& title, const std::string& artist,
   return tag + field(comment, 28) + '\0' + static_cast<char>(track) + static_cast<char>(genre);
 }
 
+std::string Cat(std::initializer_list<std::string_view> parts) {
+  std::string joined;
+  for (std::string_view part : parts) joined += part;
+  return joined;
+}
+
+std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const std::string& body,
+                            uint8_t status, uint8_t format) {
+  uint32_t size = static_cast<uint32_t>(body.size());
+  T4Bytes sizeBytes = majorVersion == 4 ? WriteSyncsafe(size) : WriteBigEndian32(size);
+  return id + std::string(sizeBytes.begin(), sizeBytes.end()) + static_cast<char>(status) +
+         static_cast<char>(format) + body;
+}
+
+std::string TextBody(const std::string& text) { return std::string(1, '\0') + text; }
+
+std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string& body) {
+  T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));
+  return std::string("ID3") + static_cast<char>(majorVersion) + '\0' + static_cast<char>(flags) +
+         std::string(size.begin(), size.end()) + body;
+}
+
 TListedFile::TListedFile(const std::string& bytes, uint32_t openMode, const std::string& name) {
   SetListedFolder(FFolder.Path());
   FFolder.WriteFile(name + ".mp3", bytes);

@@ -8,7 +8,9 @@
 #include "tags/TagInfo.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // --- MPEG audio ----------------------------------------------------------------------
 
@@ -42,6 +44,17 @@ std::string ID3v2Tag(uint8_t majorVersion, uint32_t size);
 std::string ID3v1Tag(const std::string& title, const std::string& artist,
                      const std::string& album, const std::string& year,
                      const std::string& comment, uint8_t track, uint8_t genre);
+
+// The parts one after the other.
+std::string Cat(std::initializer_list<std::string_view> parts);
+// An ID3v2 frame header (ID, size as the major version writes it, status and format
+// flags), then the body.
+std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const std::string& body,
+                            uint8_t status = 0, uint8_t format = 0);
+// A text frame body in encoding 0.
+std::string TextBody(const std::string& text);
+// An ID3v2 tag header (major version, flags, the syncsafe size of body), then body.
+std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string& body);
 
 // --- listed files --------------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "CompressedSkinList.h"
 
+#include "base/Filer.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
@@ -31,6 +32,13 @@ void TspSkinListItem::SetCompressedFileName(const std::string& Value) {
   }
   FSkin->LoadFromCompressedFile(Value);
   FCompressedFileName = ExtractFileName(Value);
+}
+
+void TspSkinListItem::DefineProperties(TFiler& Filer) {
+  TCollectionItem::DefineProperties(Filer);
+  Filer.DefineBinaryProperty(
+      SkinProperty, [this](TStream& Stream) { ReadSkin(Stream); },
+      [this](TStream& Stream) { WriteSkin(Stream); }, true);
 }
 
 void TspSkinListItem::Assign(const TPersistent* Source) {

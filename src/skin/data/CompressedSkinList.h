@@ -37,6 +37,7 @@ public:
   // The "Skin" property: read from position 0 of Stream, written whole.
   void ReadSkin(TStream& Stream) { FSkin->LoadFromCompressStream(Stream); }
   void WriteSkin(TStream& Stream) const { FSkin->SaveToCompressStream(Stream); }
+  void DefineProperties(TFiler& Filer) override;
 
 private:
   bool Designing() const;

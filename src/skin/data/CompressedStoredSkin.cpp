@@ -5,6 +5,7 @@
 #include "spzlibcompress.h"
 
 #include "base/BmpCodec.h"
+#include "base/Filer.h"
 #include "base/FileUtils.h"
 #include "base/IniFiles.h"
 
@@ -64,6 +65,13 @@ void TspCompressedStoredSkin::ReadData(TStream& Stream) {
 
 void TspCompressedStoredSkin::WriteData(TStream& Stream) const {
   FCompressedStream.SaveToStream(Stream);
+}
+
+void TspCompressedStoredSkin::DefineProperties(TFiler& Filer) {
+  TComponent::DefineProperties(Filer);
+  Filer.DefineBinaryProperty(
+      CompressedDataProperty, [this](TStream& Stream) { ReadData(Stream); },
+      [this](TStream& Stream) { WriteData(Stream); }, true);
 }
 
 void TspCompressedStoredSkin::DeCompressToStream(TMemoryStream& S) {

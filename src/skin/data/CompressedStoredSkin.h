@@ -33,6 +33,7 @@ public:
   // The "CompressedData" property, read and written whole (also when empty).
   void ReadData(TStream& Stream);
   void WriteData(TStream& Stream) const;
+  void DefineProperties(TFiler& Filer) override;
 
   // Inflates the zlib data into S from S's position. Raises EDecompressionError for
   // corrupt data or a payload larger than MaxSkinPayloadSize.

@@ -1,6 +1,7 @@
 #include "skin/data/CompressedSkinList.h"
 #include "skin/data/SkinPayload.h"
 
+#include "DefinedProperties.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
 
@@ -49,6 +50,24 @@ TEST(CompressedSkinList, TheSkinPropertyIsAContainer) {
   future.WriteBuffer("zlib", 4);
   item->ReadSkin(future);
   EXPECT_TRUE(item->Skin()->IsEmpty());
+}
+
+TEST(CompressedSkinList, EachItemStoresItsSkinAsTheBinaryPropertySkin) {
+  TspCompressedSkinList list(nullptr);
+  TspSkinListItem* item = Add(list);
+  auto defined = DefinedBinaryProperties(*item);
+  ASSERT_EQ(defined.size(), 1u);
+  const TDefinedBinaryProperty& skin = defined["Skin"];
+  EXPECT_TRUE(skin.HasData);
+  TMemoryStream container;
+  WriteStoredSkinInt32(container, 2);
+  WriteStoredSkinInt32(container, 3);
+  container.WriteBuffer("zip", 3);
+  container.SetPosition(0);
+  skin.ReadData(container);
+  TMemoryStream written;
+  skin.WriteData(written);
+  EXPECT_EQ(written.Bytes(), container.Bytes());
 }
 
 TEST(CompressedSkinList, FileNamesBuildSkinsOnlyWhileTheListIsDesigned) {

@@ -2,6 +2,7 @@
 #include "skin/data/SkinPayload.h"
 #include "skin/data/spzlibcompress.h"
 
+#include "DefinedProperties.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
 
@@ -124,6 +125,21 @@ TEST(CompressedStoredSkin, TheDataPropertyIsTheZlibDataAlone) {
   TMemoryStream none;
   empty.WriteData(none);
   EXPECT_EQ(none.Size(), 0);
+}
+
+TEST(CompressedStoredSkin, CompressedDataIsItsStoredBinaryPropertyAlwaysWritten) {
+  TspCompressedStoredSkin skin(nullptr);
+  auto defined = DefinedBinaryProperties(skin);
+  ASSERT_EQ(defined.size(), 1u);
+  const TDefinedBinaryProperty& data = defined["CompressedData"];
+  EXPECT_TRUE(data.HasData);  // also while empty
+  TMemoryStream property;
+  property.WriteBuffer("\x78\x00\xFF", 3);
+  property.SetPosition(0);
+  data.ReadData(property);
+  TMemoryStream written;
+  data.WriteData(written);
+  EXPECT_EQ(written.Bytes(), property.Bytes());
 }
 
 TEST(CompressedStoredSkin, DecompressingWritesFromTheStreamsPosition) {

@@ -1,0 +1,153 @@
+#include "ID3v2.h"
+
+#include "FileAccess.h"
+#include "ID3Codecs.h"
+#include "ID3v1.h"
+#include "ID3v2FrameReader.h"
+#include "ID3v2WritePlan.h"
+#include "TagInfo.h"
+#include "TempCopy.h"
+
+#include "base/Exceptions.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t kWrittenMajorVersion = 4;
+constexpr size_t kFlags = 5;
+const std::array<uint8_t, 3> kFooterMarker = {'3', 'D', 'I'};
+
+TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
+  T4Bytes size = WriteSyncsafe(tagSize);
+  return {'I', 'D', '3', kWrittenMajorVersion, 0,
+          unsynchronised ? ID3v2FlagUnsynchronisation : uint8_t{0},
+          size[0], size[1], size[2], size[3]};
+}
+
+// The tags the file holds at the time of writing. A footer counts only where its
+// marker stands behind the tag, so that a stray flag never costs audio bytes.
+bool ExamineFile(THandle handle, TID3v2FileLayout& layout) {
+  layout.FileLength = FileSizeOf(handle);
+  if (layout.FileLength < 0) return false;
+  TID3v2HeaderBytes header{};
+  layout.HasTag = ReadAt(handle, 0, soBeginning, header.data(), ID3v2HeaderSize) ==
+                      static_cast<int32_t>(ID3v2HeaderSize) &&
+                  IsID3v2Header(header);
+  if (layout.HasTag) {
+    layout.OldTagSize = ID3v2TagSize(header);
+    std::array<uint8_t, 3> marker{};
+    layout.OldFooter = (header[kFlags] & ID3v2FlagFooter) &&
+                       ReadAt(handle, int64_t{ID3v2HeaderSize} + layout.OldTagSize, soBeginning,
+                              marker.data(), 3) == 3 &&
+                       marker == kFooterMarker;
+  }
+  layout.HasID3v1 = EndsInID3v1Tag(handle);
+  return layout.IsConsistent();
+}
+
+}  // namespace
+
+TMp3ID3v2::TMp3ID3v2(TTagInfo& tagInfo, bool isNew)
+    : FHandle(tagInfo.GetEntry().GetHandleRef()) {
+  if (isNew) {
+    FRawHeader = NewHeader(0, false);
+    return;
+  }
+  ReadAt(*FHandle, 0, soBeginning, FRawHeader.data(), ID3v2HeaderSize);
+  FHeaderEx.ReadHeader(FRawHeader);
+  if (FHeaderEx.ExtendedHeader) {
+    TBytes body;
+    ReadBody(body);
+  }
+}
+
+bool TMp3ID3v2::ReadBody(TBytes& body) {
+  FHeaderEx.ReadHeader(FRawHeader);
+  int64_t available = FileSizeOf(*FHandle) - ID3v2HeaderSize;
+  int64_t size = std::min<int64_t>({FHeaderEx.TagSize, available, ID3v2MaxSize});
+  body.assign(static_cast<size_t>(std::max<int64_t>(size, 0)), 0);
+  if (!body.empty()) {
+    int32_t read = ReadAt(*FHandle, ID3v2HeaderSize, soBeginning, body.data(),
+                          static_cast<int32_t>(body.size()));
+    body.resize(static_cast<size_t>(read));
+  }
+  // ID3v2.3 unsynchronises the tag as a whole; ID3v2.4 each frame on its own.
+  if (FHeaderEx.GetVersion() == tvID3v23 && FHeaderEx.Unsynchronisation && !body.empty())
+    RemoveUnsynchronisation(body);
+  return FHeaderEx.ReadExtendedHeader(body);
+}
+
+bool TMp3ID3v2::ReadTag() {
+  FFrames.Clear();
+  FPreservedFrames.clear();
+  if (!IsID3v2Header(FRawHeader)) return false;
+  uint8_t version = ID3v2VersionKind(FRawHeader[3]);
+  if (version != tvID3v23 && version != tvID3v24) return false;
+  TBytes body;
+  if (!ReadBody(body)) return false;
+  ReadFrames(body, FHeaderEx, FFrames, FPreservedFrames);
+  return true;
+}
+
+bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TBytes& tag,
+                         bool& inPlace) {
+  tag.assign(ID3v2HeaderSize, 0);
+  bool unsynchronised = false;
+  for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()})
+    for (int32_t i = 0; i < subList->GetCount(); ++i)
+      subList->GetFrame(i).AppendTo(tag, unsynchronised);
+  for (const TPreservedFrame& frame : FPreservedFrames)
+    AppendFrameBytes(tag, frame.ID, frame.Status, frame.Body, unsynchronised);
+  uint64_t framesSize = tag.size() - ID3v2HeaderSize;
+  if (framesSize > ID3v2MaxSize) return false;
+  TID3v2WritePlan plan =
+      PlanTagWrite(layout, static_cast<uint32_t>(framesSize),
+                   FFrames.GetCount() == 0 && FPreservedFrames.empty(), removeID3v1);
+  if (plan.Total > ID3v2MaxSize) return false;
+  tag.resize(ID3v2HeaderSize + plan.Total, 0);
+  TID3v2HeaderBytes header = NewHeader(plan.Total, unsynchronised);
+  std::copy(header.begin(), header.end(), tag.begin());
+  inPlace = plan.InPlace;
+  return true;
+}
+
+bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
+  TFileInfo& entry = tagInfo.GetEntry();
+  TID3v2FileLayout layout;
+  if (!ExamineFile(*FHandle, layout)) return false;
+  const bool removeID3v2 = tagInfo.RemoveID3v2;
+  const bool keepID3v1 = layout.HasID3v1 && !tagInfo.RemoveID3v1;
+  TBytes tag;
+  bool inPlace = false;
+  if (!removeID3v2 && !BuildTag(layout, tagInfo.RemoveID3v1, tag, inPlace)) return false;
+
+  const int32_t tagLength = static_cast<int32_t>(tag.size());
+  int64_t expectedLength = layout.FileLength;
+  bool written;
+  if (inPlace) {
+    written = WriteAt(*FHandle, 0, soBeginning, tag.data(), tagLength) == tagLength;
+  } else {
+    const int64_t oldTagExtent = layout.OldTagExtent(), audioLength = layout.AudioLength();
+    written = RewriteThroughTempCopy(entry, [&](TStream& source, TStream& copy) {
+      if (tagLength > 0) copy.WriteBuffer(tag.data(), tagLength);
+      if (source.Seek(oldTagExtent, soBeginning) != oldTagExtent)
+        throw EReadError("Stream read error");
+      copy.CopyFrom(source, audioLength);
+      // The ID3v1 tag follows the audio directly.
+      if (keepID3v1) copy.CopyFrom(source, ID3v1TagSize);
+    });
+    expectedLength = tagLength + audioLength + (keepID3v1 ? ID3v1TagSize : 0);
+  }
+  if (!written) return false;
+
+  // From now on the object stands for the tag in the file: ID3v2.4, or none.
+  FRawHeader = {};
+  if (!removeID3v2) std::copy_n(tag.begin(), ID3v2HeaderSize, FRawHeader.begin());
+  TMp3ID3v2HeaderEx headerEx;
+  if (!removeID3v2) headerEx.ReadHeader(FRawHeader);
+  FHeaderEx.Assign(headerEx);
+  tagInfo.HasID3v2 = !removeID3v2;
+  tagInfo.HasID3v1 = keepID3v1;
+  return FileSizeOf(*FHandle) == expectedLength;
+}

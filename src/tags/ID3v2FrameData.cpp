@@ -1,0 +1,97 @@
+#include "ID3v2FrameData.h"
+
+#include "ID3Codecs.h"
+#include "ID3TagsUtils.h"
+#include "ID3v2HeaderEx.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr size_t kFormat = 1;
+constexpr size_t kSizeBytes = 4;
+// Deflate makes at most about 1032 bytes of one input byte.
+constexpr uint64_t kMaxInflateRatio = 1032, kInflateSlack = 64;
+
+T4Bytes FourBytes(std::span<const uint8_t> data) { return {data[0], data[1], data[2], data[3]}; }
+
+// Drops count bytes from the front of data; false when there are fewer.
+bool Skip(std::span<const uint8_t>& data, size_t count) {
+  if (data.size() < count) return false;
+  data = data.subspan(count);
+  return true;
+}
+
+bool Decode23(uint8_t format, std::span<const uint8_t> data, TBytes& body) {
+  if (format & FrameFormatEncryption23) return false;
+  uint32_t inflatedSize = 0;
+  if (format & FrameFormatCompression23) {
+    if (data.size() < kSizeBytes) return false;
+    inflatedSize = ReadBigEndian32(FourBytes(data));
+    data = data.subspan(kSizeBytes);
+  }
+  if ((format & FrameFormatGrouping23) && !Skip(data, 1)) return false;
+  if (format & FrameFormatCompression23) return InflateFrameData(data, inflatedSize, body);
+  body.assign(data.begin(), data.end());
+  return true;
+}
+
+bool Decode24(uint8_t format, bool tagUnsynchronised, std::span<const uint8_t> data,
+              TBytes& body) {
+  if (format & FrameFormatEncryption24) return false;
+  // Unsynchronisation covers everything behind the header, the extra bytes included.
+  TBytes plain(data.begin(), data.end());
+  if ((tagUnsynchronised || (format & FrameFormatUnsynchronisation24)) && !plain.empty())
+    RemoveUnsynchronisation(plain);
+  std::span<const uint8_t> rest(plain);
+  if ((format & FrameFormatGrouping24) && !Skip(rest, 1)) return false;
+  uint32_t inflatedSize = 0;
+  if (format & FrameFormatDataLength24) {
+    if (rest.size() < kSizeBytes) return false;
+    inflatedSize = ReadSyncsafe(FourBytes(rest));
+    rest = rest.subspan(kSizeBytes);
+  }
+  if (format & FrameFormatCompression24) return InflateFrameData(rest, inflatedSize, body);
+  body.assign(rest.begin(), rest.end());
+  return true;
+}
+
+}  // namespace
+
+bool DecodeFrameData(uint8_t version, bool tagUnsynchronised, const std::array<uint8_t, 2>& flags,
+                     std::span<const uint8_t> data, TBytes& body) {
+  if (version == tvID3v23) return Decode23(flags[kFormat], data, body);
+  return Decode24(flags[kFormat], tagUnsynchronised, data, body);
+}
+
+uint8_t StatusFlags24(uint8_t version, uint8_t status) {
+  // ID3v2.3 keeps the same three flags one bit higher.
+  return (version == tvID3v23 ? status >> 1 : status) & FrameStatusFlags24;
+}
+
+bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& out) {
+  uint64_t limit = std::min<uint64_t>(data.size() * kMaxInflateRatio + kInflateSlack, ID3v2MaxSize);
+  if (expectedSize != 0) limit = std::min<uint64_t>(limit, expectedSize);
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) return false;
+  stream.next_in = const_cast<Bytef*>(data.data());
+  stream.avail_in = static_cast<uInt>(data.size());
+  // Grows as the data needs, never past the limit.
+  uint64_t first = std::max<uint64_t>(uint64_t{data.size()} * 4, 256);
+  out.assign(static_cast<size_t>(std::min(limit, first)), 0);
+  int result = Z_OK;
+  while (result == Z_OK) {
+    if (stream.total_out == out.size()) {
+      if (out.size() >= limit) break;
+      out.resize(static_cast<size_t>(std::min<uint64_t>(limit, uint64_t{out.size()} * 2)));
+    }
+    stream.next_out = out.data() + stream.total_out;
+    stream.avail_out = static_cast<uInt>(out.size() - stream.total_out);
+    result = inflate(&stream, Z_NO_FLUSH);
+  }
+  out.resize(stream.total_out);
+  inflateEnd(&stream);
+  return result == Z_STREAM_END;
+}
