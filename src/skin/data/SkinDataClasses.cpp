@@ -1,0 +1,12 @@
+#include "SkinDataClasses.h"
+
+#include "CompressedStoredSkin.h"
+
+#include "classlib/ClassRegistry.h"
+
+void RegisterSkinDataClasses(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspCompressedStoredSkin, TComponent>("TspCompressedStoredSkin")
+      .String("FileName", &TspCompressedStoredSkin::SetFileName)
+      .String("CompressedFileName", &TspCompressedStoredSkin::SetCompressedFileName)
+      .String("Description", &TspCompressedStoredSkin::SetDescription);
+}

@@ -1,0 +1,76 @@
+// The main window's form resource carries the program's own skin: its stored skin holds
+// exactly the zlib data of the skin container the build painted, the form reader makes
+// the component from it, and the skin loads.
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinDataClasses.h"
+
+#include "classlib/Application.h"
+#include "classlib/ClassRegistry.h"
+#include "classlib/Form.h"
+#include "classlib/FormReader.h"
+
+#include "base/FormText.h"
+#include "base/StrUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr const char* MainFormClass = "TFormFileEditor";
+
+// The zlib data of the container the build wrote.
+std::vector<uint8_t> PaintedSkinData() {
+  std::string path = std::string(VQ_SKIN_FOLDER) + "slate.skn";
+  std::replace(path.begin(), path.end(), '/', '\\');
+  TspCompressedStoredSkin painted(nullptr);
+  painted.LoadFromCompressedFile(path);
+  return painted.CompressedStream().Bytes();
+}
+
+const TFormObject& Child(const TFormObject& Parent, const std::string& Name) {
+  const auto it = std::find_if(Parent.Children.begin(), Parent.Children.end(),
+                               [&](const TFormObject& o) { return o.Name == Name; });
+  if (it == Parent.Children.end()) throw Exception("No object " + Name);
+  return *it;
+}
+
+TEST(MainFormResourceTest, TheStoredSkinHoldsTheSkinTheBuildPainted) {
+  const TFormObject form = ParseFormText(FormResourceText(MainFormClass));
+  EXPECT_EQ(form.ClassName, MainFormClass);
+  const TFormObject& stored = Child(form, "StoredSkin");
+  EXPECT_EQ(stored.ClassName, "TspCompressedStoredSkin");
+  const auto data = std::find_if(stored.Properties.begin(), stored.Properties.end(),
+                                 [](const TFormProperty& p) { return p.Name == "CompressedData"; });
+  ASSERT_NE(data, stored.Properties.end());
+  ASSERT_EQ(data->Value.Kind, TFormValueKind::Binary);
+  EXPECT_EQ(data->Value.Bytes, PaintedSkinData());
+}
+
+TEST(MainFormResourceTest, TheFormReaderMakesTheStoredSkinAndTheSkinLoads) {
+  static const bool registered = (RegisterSkinDataClasses(TClassRegistry::Instance()), true);
+  ASSERT_TRUE(registered);
+  // The main window's own class comes with the windows; a plain form reads its text.
+  const std::string text = StringReplace(
+      FormResourceText(MainFormClass), std::string(": ") + MainFormClass, ": TForm", rfReplaceAll);
+  std::unique_ptr<TForm, void (*)(TForm*)> form(new TForm(Application),
+                                                [](TForm* f) { f->Free(); });
+  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()),
+           "The main form");
+
+  auto* stored = dynamic_cast<TspCompressedStoredSkin*>(form->FindComponent("StoredSkin"));
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->Description(), "Slate");
+  EXPECT_EQ(stored->CompressedFileName(), "slate.skn");
+  EXPECT_EQ(stored->CompressedStream().Bytes(), PaintedSkinData());
+  TspSkinData skin(form.get());
+  skin.SetCompressedStoredSkin(stored);
+  EXPECT_FALSE(skin.Empty());
+  EXPECT_EQ(skin.SkinName, "Slate");
+  EXPECT_NE(skin.GetControlIndex("mainmenubar"), -1);
+}
+
+}  // namespace
