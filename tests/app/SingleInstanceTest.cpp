@@ -50,6 +50,12 @@ std::string WindowClassOf(HWND window) {
   return name;
 }
 
+std::string WindowText(HWND window) {
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
 // A program started for a test; ended when the test is over, if it still runs.
 class TStartedProcess {
 public:
@@ -198,6 +204,30 @@ TEST_F(SingleInstance, ASecondProcessRestoresAMinimisedFirst) {
   EXPECT_TRUE(first.Running());
   first.Quit();
   EXPECT_EQ(first.ExitCodeWithin(10000), static_cast<DWORD>(kFirstInstanceQuit));
+}
+
+TEST_F(SingleInstance, TheProgramStartedTwiceEndsTheSecondStartWithExitCode0) {
+  const std::string program = CommandLine(VQ_BUILT_PROGRAM);
+  const std::string name = "Velorandquistmar048";
+  ASSERT_EQ(StoredWindow(name), nullptr) << "the program runs already";
+  TStartedProcess first(program, Folder.Path());
+  ASSERT_TRUE(first.Started());
+  HWND window = WindowOfProcess(name, first.Id());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WindowClassOf(window), "TApplication");
+  EXPECT_EQ(WindowText(window), "Velorandquistmar");  // the application's title
+  HWND mainWindow = nullptr;
+  EXPECT_TRUE(WaitFor([&] {
+    mainWindow = FindWindowA(nullptr, "Velorandquistmar 0.4.8");
+    return mainWindow != nullptr && IsWindowVisible(mainWindow);
+  }));
+
+  TStartedProcess second(program, Folder.Path());
+  ASSERT_TRUE(second.Started());
+  EXPECT_EQ(second.ExitCodeWithin(10000), 0u);
+  EXPECT_TRUE(first.Running());
+  first.Quit();
+  EXPECT_EQ(first.ExitCodeWithin(10000), 0u);
 }
 
 }  // namespace
