@@ -6,6 +6,7 @@
 #include "base/StrUtils.h"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -19,10 +20,6 @@ constexpr int kLineHeight = 15;
 constexpr int kBaseWidth = 50;  // characters
 constexpr int kCharWidth = 7;
 constexpr int kWidthMargin = 10;
-// The window counts lines in a byte and line lengths in a 16-bit word; longer texts
-// keep the largest size those can say (the memo scrolls).
-constexpr int kMaxLines = 255;
-constexpr int kMaxLineLength = 65535;
 
 // Language-table numbers of the button captions.
 constexpr int kOkCaption = 17;
@@ -34,6 +31,10 @@ constexpr int kAllNoCaption = 16;
 constexpr int kAddNumberCaption = 8;
 constexpr int kOverwriteCaption = 18;
 constexpr int kSkipCaption = 24;
+
+int32_t SaturatedSize(int64_t size) {
+  return static_cast<int32_t>(std::min<int64_t>(size, std::numeric_limits<int32_t>::max()));
+}
 
 int LineCount(const std::string& text) { return CountChar(text, '\r') + 1; }
 
@@ -61,10 +62,11 @@ TMessageLayout LayoutMessageText(const std::string& text) {
     lines = LineCount(layout.Text);
     longest = kBaseWidth;
   }
-  layout.Lines = static_cast<uint8_t>(std::min(lines, kMaxLines));
-  layout.Longest = static_cast<uint16_t>(std::min(longest, kMaxLineLength));
-  layout.Width = layout.Longest > kBaseWidth ? layout.Longest * kCharWidth + kWidthMargin : 0;
-  layout.ExtraHeight = kLineHeight * (layout.Lines - 1);
+  layout.Lines = lines;
+  layout.Longest = longest;
+  if (longest > kBaseWidth)
+    layout.Width = SaturatedSize(int64_t{longest} * kCharWidth + kWidthMargin);
+  layout.ExtraHeight = SaturatedSize(int64_t{kLineHeight} * (lines - 1));
   return layout;
 }
 

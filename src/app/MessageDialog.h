@@ -33,12 +33,14 @@ enum TMessageAnswer : uint8_t {
 
 enum TDialogButton : uint8_t { dbOk = 0, dbYes = 1, dbNo = 2, dbCancel = 3 };
 
-// The text layout: line height 15 px, base width 50 characters.
+// The text layout: line height 15 px, base width 50 characters. Reports may run to
+// thousands of lines: the counts are 32-bit and the sizes stop at the largest 32-bit
+// value (the window then fits itself to the screen and its memo scrolls).
 struct TMessageLayout {
   std::string Text;  // a single line longer than 50 characters comes back wrapped
-  uint8_t Lines = 1;      // at most 255
-  uint16_t Longest = 0;   // longest line in characters, when it sets the width
-  int32_t Width = 0;      // the window width, 0 to keep the designed one
+  int32_t Lines = 1;
+  int32_t Longest = 0;      // longest line in characters, when it sets the width
+  int32_t Width = 0;        // the window width, 0 to keep the designed one
   int32_t ExtraHeight = 0;  // added to the designed window height
 };
 

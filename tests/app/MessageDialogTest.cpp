@@ -51,15 +51,18 @@ TEST(MessageLayout, TextTable) {
   EXPECT_EQ(wrapped.Text, Repeat('a', 25) + " \r\n" + Repeat('b', 25));
 }
 
-TEST(MessageLayout, HugeTextsKeepTheLargestSize) {
+TEST(MessageLayout, LongReportsAreCountedWhole) {
+  // More lines than a byte and a line longer than a 16-bit word can count.
   std::string manyLines;
-  for (int i = 0; i < 300; ++i) manyLines += "line\r\n";
+  for (int i = 0; i < 3000; ++i) manyLines += "line\r\n";
   TMessageLayout layout = LayoutMessageText(manyLines);
-  EXPECT_EQ(layout.Lines, 255);
-  EXPECT_EQ(layout.ExtraHeight, 15 * 254);
+  EXPECT_EQ(layout.Lines, 3001);
+  EXPECT_EQ(layout.ExtraHeight, 15 * 3000);
+  EXPECT_EQ(layout.Width, 0);
   layout = LayoutMessageText("x\r" + Repeat('y', 70000));
-  EXPECT_EQ(layout.Longest, 65535);
-  EXPECT_EQ(layout.Width, 65535 * 7 + 10);
+  EXPECT_EQ(layout.Lines, 2);
+  EXPECT_EQ(layout.Longest, 70000);
+  EXPECT_EQ(layout.Width, 70000 * 7 + 10);
 }
 
 TEST(MessageLayout, ButtonsByKind) {

@@ -12,6 +12,7 @@ struct TLocaleCase {
 };
 
 const TLocaleCase kLocaleCases[] = {
+    {0x0000, 1252, 0},    // none set, as the settings hand it over: the user's locale (English here)
     {0x0409, 1252, 0},    // English (United States)
     {0x0407, 1252, 0},    // German
     {0x0419, 1251, 204},  // Russian

@@ -1,0 +1,122 @@
+#include "FormMessageDialog.h"
+
+#include "FormPlacement.h"
+
+#include "classlib/Application.h"
+#include "classlib/ClassRegistry.h"
+#include "classlib/FormReader.h"
+#include "classlib/Memo.h"
+#include "classlib/Screen.h"
+
+#include <algorithm>
+
+namespace {
+
+// The memo of a list: a bordered box of its own colour, from the top of the window.
+constexpr int kListMemoLeft = 6;
+constexpr int kListMemoTop = 8;
+constexpr int kListMemoHeight = 45;
+
+int ClampToExtent(int64_t size, int extent) { return static_cast<int>(std::min<int64_t>(size, extent)); }
+
+}  // namespace
+
+TFormMessageDialog::TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog)
+    : TForm(AOwner), FDialog(dialog) {
+  ReadFormResource(*this, Bindings());
+}
+
+const TFormBindings& TFormMessageDialog::Bindings() {
+  static const TFormBindings bindings =
+      TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
+          .Handler("FormShow", &TFormMessageDialog::FormShow)
+          .Handler("ButtonOkClick", &TFormMessageDialog::ButtonOkClick)
+          .Handler("ButtonYesClick", &TFormMessageDialog::ButtonYesClick)
+          .Handler("ButtonNoClick", &TFormMessageDialog::ButtonNoClick)
+          .Handler("ButtonCancelClick", &TFormMessageDialog::ButtonCancelClick)
+          .Field("Memo", &TFormMessageDialog::Memo)
+          .Field("Bevel", &TFormMessageDialog::Bevel)
+          .Field("ButtonOk", &TFormMessageDialog::ButtonOk)
+          .Field("ButtonYes", &TFormMessageDialog::ButtonYes)
+          .Field("ButtonNo", &TFormMessageDialog::ButtonNo)
+          .Field("ButtonCancel", &TFormMessageDialog::ButtonCancel);
+  return bindings;
+}
+
+TWinControl* TFormMessageDialog::Button(TDialogButton which) const {
+  switch (which) {
+    case dbOk: return ButtonOk;
+    case dbYes: return ButtonYes;
+    case dbNo: return ButtonNo;
+    case dbCancel: return ButtonCancel;
+  }
+  return ButtonOk;
+}
+
+void TFormMessageDialog::PrepareLayout() {
+  if (FDialog.AsList()) ShowAsList();
+  const TMessageLayout& layout = FDialog.Layout();
+  SetCaption(FDialog.Caption());
+  const int64_t width = layout.Width != 0 ? layout.Width : Width();
+  const int64_t height = int64_t{Height()} + layout.ExtraHeight;
+  SetSizeWithinWorkArea(width, height);
+  // The memo has room for every line unless the work area cut the window down.
+  if (Width() < width || Height() < height) Memo->SetScrollBars(ssVertical);
+  Memo->SetText(layout.Text);
+}
+
+void TFormMessageDialog::ShowAsList() {
+  Memo->SetBounds(kListMemoLeft, kListMemoTop, Memo->Width(), kListMemoHeight);
+  Memo->SetAlignment(taLeftJustify);
+  Memo->SetBorderStyle(bsSingle);
+  Memo->SetColor(clWindow);
+}
+
+void TFormMessageDialog::SetSizeWithinWorkArea(int64_t width, int64_t height) {
+  const TRect workArea = Screen->WorkAreaRect();
+  SetBounds(Left(), Top(), ClampToExtent(width, workArea.Width()), ClampToExtent(height, workArea.Height()));
+}
+
+void TFormMessageDialog::KeepOnWorkArea() {
+  const TRect workArea = Screen->WorkAreaRect();
+  const int left = std::max(workArea.Left, std::min(Left(), workArea.Right - Width()));
+  const int top = std::max(workArea.Top, std::min(Top(), workArea.Bottom - Height()));
+  SetBounds(left, top, Width(), Height());
+}
+
+void TFormMessageDialog::FormShow(TObject*) {
+  const TMessageButtons layout = FDialog.Buttons();
+  if (layout.WindowWidth != 0) SetSizeWithinWorkArea(layout.WindowWidth, Height());
+  for (TDialogButton which : {dbOk, dbYes, dbNo, dbCancel}) {
+    const TMessageButtonPlace& place = layout.Buttons[which];
+    if (!place.Visible) continue;
+    TWinControl* button = Button(which);
+    button->SetCaption(FDialog.ButtonCaption(which));
+    button->SetBounds(place.Left.value_or(button->Left()), button->Top(), place.Width.value_or(button->Width()),
+                      button->Height());
+    button->SetVisible(true);
+  }
+  SetActiveControl(Button(layout.Focused));
+  CenterFormOnForm(Owner() != nullptr ? Application->MainForm() : nullptr, this);
+  KeepOnWorkArea();
+}
+
+void TFormMessageDialog::Answer(TDialogButton pressed) {
+  FDialog.ButtonClick(pressed);
+  Close();
+}
+
+void TFormMessageDialog::ButtonOkClick(TObject*) { Answer(dbOk); }
+void TFormMessageDialog::ButtonYesClick(TObject*) { Answer(dbYes); }
+void TFormMessageDialog::ButtonNoClick(TObject*) { Answer(dbNo); }
+void TFormMessageDialog::ButtonCancelClick(TObject*) { Answer(dbCancel); }
+
+void TMessageWindowPresenter::ShowModal(TMessageDialog& dialog) {
+  auto* window = new TFormMessageDialog(Application->MainForm(), dialog);
+  struct TFreeOnExit {
+    TFormMessageDialog* Window;
+    ~TFreeOnExit() { Window->Free(); }
+  } freeOnExit{window};
+  window->PrepareLayout();
+  window->ShowModal();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The message window: one message of the service (app/MessageDialog.h), shown modally
+// with its text in a memo above a separator and up to four buttons, as the message's
+// layout says. TMessageWindowPresenter makes it the way every message is shown.
+
+#include "app/MessageDialog.h"
+
+#include "classlib/Form.h"
+#include "classlib/FormBindings.h"
+
+class TMemo;
+
+class TFormMessageDialog : public TForm {
+public:
+  // Reads the form resource; the dialog gets the answer of the button pressed.
+  TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog);
+
+  // The components of the form resource. The resource decides their classes; the fields
+  // ask only for what the window does with them.
+  TMemo* Memo = nullptr;
+  TControl* Bevel = nullptr;
+  TWinControl* ButtonOk = nullptr;
+  TWinControl* ButtonYes = nullptr;
+  TWinControl* ButtonNo = nullptr;
+  TWinControl* ButtonCancel = nullptr;
+
+  // Caption, text and size from the dialog's layout; a list goes into a bordered,
+  // left-aligned memo. The window never grows beyond the work area: its memo then gets a
+  // vertical scroll bar.
+  void PrepareLayout();
+
+  // Shows and places the kind's buttons, focuses the kind's button and centres the
+  // window on the main form (or the virtual screen), inside the work area.
+  void FormShow(TObject* Sender);
+  void ButtonOkClick(TObject* Sender);
+  void ButtonYesClick(TObject* Sender);
+  void ButtonNoClick(TObject* Sender);
+  void ButtonCancelClick(TObject* Sender);
+
+private:
+  static const TFormBindings& Bindings();
+  TWinControl* Button(TDialogButton which) const;
+  void ShowAsList();
+  void SetSizeWithinWorkArea(int64_t width, int64_t height);
+  void KeepOnWorkArea();
+  void Answer(TDialogButton pressed);
+
+  TMessageDialog& FDialog;
+};
+
+// Shows each message in a TFormMessageDialog owned by the application's main form (none
+// before it exists) and frees the window when the message ends, whatever happens.
+class TMessageWindowPresenter : public TMessagePresenter {
+public:
+  void ShowModal(TMessageDialog& dialog) override;
+};

@@ -1,0 +1,97 @@
+#include "ShellMenu.h"
+
+#include "app/Config.h"
+#include "app/Session.h"
+
+#include "classlib/Registry.h"
+
+#include <string>
+
+namespace {
+
+std::string ExtensionKey(const TConfigBase& config) { return "." + config.Extension; }
+
+std::string VerbKey(const TConfigBase& config, const std::string& fileClass) {
+  return fileClass + "\\shell\\" + config.ProductName;
+}
+
+std::string CommandLine(const TConfigBase& config) {
+  return "\"" + config.ProgramFolder + config.ProductName + ".exe\" \"%1\"";
+}
+
+void ClassesRoot(TRegistry& registry) { registry.SetRootKey(HKEY_CLASSES_ROOT); }
+
+// Opens or makes key below the current one; a key that cannot be had would leave the
+// command written into the wrong key.
+void OpenOrCreate(TRegistry& registry, const std::string& key) {
+  if (!registry.OpenKey(key, true))
+    throw ERegistryException("Failed to create key '" + key + "' below '" + registry.CurrentPath() + "'");
+}
+
+// Deletes key with everything below it; a key that is not there is no failure.
+void DeleteKeyIfPresent(TRegistry& registry, const std::string& key) {
+  if (registry.KeyExists(key) && !registry.DeleteKey(key))
+    throw ERegistryException("Failed to delete key '" + key + "'");
+}
+
+bool CurrentKeyIsEmpty(const TRegistry& registry) {
+  DWORD subKeys = 0;
+  DWORD values = 0;
+  return RegQueryInfoKeyA(registry.CurrentKey(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                          nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         subKeys == 0 && values == 0;
+}
+
+void Register(TRegistry& registry, const TConfigBase& config) {
+  OpenOrCreate(registry, ExtensionKey(config));
+  std::string fileClass = registry.ReadString("");
+  if (fileClass.empty()) {
+    registry.WriteString("", config.ProductName);
+    fileClass = config.ProductName;
+  }
+  registry.CloseKey();
+  for (const std::string& key : {fileClass, std::string("shell"), config.ProductName, std::string("command")})
+    OpenOrCreate(registry, key);
+  registry.WriteString("", CommandLine(config));
+}
+
+void Unregister(TRegistry& registry, const TConfigBase& config) {
+  const std::string extension = ExtensionKey(config);
+  if (!registry.OpenKey(extension, false)) return;
+  const std::string fileClass = registry.ReadString("");
+  if (fileClass == config.ProductName) {
+    if (!registry.DeleteValue("")) throw ERegistryException("Failed to delete the class of '" + extension + "'");
+    const bool extensionLeftEmpty = CurrentKeyIsEmpty(registry);
+    registry.CloseKey();
+    DeleteKeyIfPresent(registry, config.ProductName);
+    if (extensionLeftEmpty) DeleteKeyIfPresent(registry, extension);
+  } else {
+    registry.CloseKey();
+    if (!fileClass.empty()) DeleteKeyIfPresent(registry, VerbKey(config, fileClass));
+  }
+}
+
+}  // namespace
+
+bool IsShellMenuRegistered(const TConfigBase& config) {
+  TRegistry registry;
+  ClassesRoot(registry);
+  if (!registry.OpenKey(ExtensionKey(config), false)) return false;
+  const std::string fileClass = registry.ReadString("");
+  registry.CloseKey();
+  if (fileClass == config.ProductName) return true;
+  return !fileClass.empty() && registry.OpenKey(VerbKey(config, fileClass), false);
+}
+
+void RegisterShellMenu(const TConfigBase& config, bool registering) {
+  TRegistry registry;
+  ClassesRoot(registry);
+  if (registering)
+    Register(registry, config);
+  else
+    Unregister(registry, config);
+}
+
+void LoadSessionFromConfig(TConfigSession& session, const TConfigBase& config) {
+  session.LoadFromConfig(config, IsShellMenuRegistered(config));
+}

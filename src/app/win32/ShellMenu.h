@@ -1,0 +1,20 @@
+#pragma once
+// The Explorer verb for MP3 files, in HKEY_CLASSES_ROOT: the key ".mp3" names the file
+// class in its default value, and the verb is the key <class>\shell\<product>\command,
+// whose default value opens the clicked file with the program:
+//   "<program folder><product>.exe" "%1"
+
+class TConfigBase;
+class TConfigSession;
+
+// Whether ".mp3" names the product as its class, or its class carries the verb.
+bool IsShellMenuRegistered(const TConfigBase& config);
+
+// Adds the verb (making ".mp3" when it is missing, and making the product its class when
+// it names none) or removes it again: the product's own class with ".mp3"'s naming of
+// it (and ".mp3" itself when nothing else is left in it), or the verb below another
+// program's class. A registry failure raises ERegistryException.
+void RegisterShellMenu(const TConfigBase& config, bool registering);
+
+// The session's options from the settings, with the verb's state read from the registry.
+void LoadSessionFromConfig(TConfigSession& session, const TConfigBase& config);
