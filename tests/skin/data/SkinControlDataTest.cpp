@@ -12,14 +12,6 @@
 
 namespace {
 
-template <class C>
-C Loaded(const std::string& id, const std::string& text) {
-  TSkinIniText ini(text);
-  C object(id);
-  object.LoadFromFile(ini);
-  return object;
-}
-
 TEST(SkinControlData, TheBaseKeysFillTheBaseFields) {
   auto c = Loaded<TspDataSkinCustomControl>(
       "b",

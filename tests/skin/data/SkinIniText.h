@@ -17,6 +17,15 @@ public:
   }
 };
 
+// A skin data object of class C for entry id, loaded from the INI text.
+template <class C>
+C Loaded(const std::string& id, const std::string& text) {
+  TSkinIniText ini(text);
+  C object(id);
+  object.LoadFromFile(ini);
+  return object;
+}
+
 // The section's "key=value" lines as a map; keys keep their spelling.
 inline std::map<std::string, std::string> SectionMap(TCustomIniFile& ini,
                                                      const std::string& section) {

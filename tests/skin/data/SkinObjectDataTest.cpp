@@ -7,14 +7,6 @@
 
 namespace {
 
-template <class C>
-C Loaded(const std::string& id, const std::string& text) {
-  TSkinIniText ini(text);
-  C object(id);
-  object.LoadFromFile(ini);
-  return object;
-}
-
 TEST(SkinObjectData, TheBaseKeysFillTheBaseFields) {
   auto o = Loaded<TspDataSkinSwitch>(
       "sw", "[sw]\r\nhint=Switch it\r\nrollup=1\r\nactivepictureindex=2\r\n"
