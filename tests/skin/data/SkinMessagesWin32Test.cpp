@@ -2,14 +2,10 @@
 // forms, each handled before the next is sent.
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/ResourceStrData.h"
-#include "skin/data/SkinData.h"
-#include "skin/data/SkinMessages.h"
 
+#include "SkinMessageRecorder.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
-
-#include "classlib/Application.h"
-#include "classlib/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -17,47 +13,11 @@
 
 namespace {
 
-struct TReceived {
-  TComponent* Form;
-  UINT Msg;
-  bool Empty;
-  bool SkinChanging;
-  friend bool operator==(const TReceived&, const TReceived&) = default;
-};
-
-// A window that records the skin messages it handles, with the sender's flags then.
-class TSkinMessageCounter : public TForm {
-public:
-  explicit TSkinMessageCounter(std::vector<TReceived>& Log) : TForm(Application), FLog(Log) {}
-
-  void Dispatch(TMessage& Message) override {
-    switch (Message.Msg) {
-      case SP_BEFORE_CHANGE_SKIN_DATA:
-      case SP_CHANGE_SKIN_DATA:
-      case SP_AFTER_CHANGE_SKIN_DATA:
-      case SP_RESOURCE_STRINGS_CHANGED:
-      case SP_SKINNABLE_FORM_CHANGED: {
-        auto* sender = reinterpret_cast<TspSkinData*>(Message.WParam);
-        FLog.push_back({this, Message.Msg, sender->Empty(), sender->SkinChanging()});
-        BadLParam = BadLParam || Message.LParam != 1000;
-        return;
-      }
-      default:
-        TForm::Dispatch(Message);
-    }
-  }
-
-  bool BadLParam = false;
-
-private:
-  std::vector<TReceived>& FLog;
-};
-
 class SkinMessagesTest : public ::testing::Test {
 protected:
   SkinMessagesTest() {
     stored.LoadFromIniFile(WriteSyntheticSkin(folder.Path()));
-    for (auto*& form : forms) form = new TSkinMessageCounter(log);
+    for (auto*& form : forms) form = new TSkinMessageRecorder(log);
   }
   ~SkinMessagesTest() override {
     for (auto* form : forms) form->Free();
@@ -73,7 +33,7 @@ protected:
   TempFolder folder;
   TspCompressedStoredSkin stored{nullptr};
   std::vector<TReceived> log;
-  TSkinMessageCounter* forms[3];
+  TSkinMessageRecorder* forms[3];
 };
 
 TEST_F(SkinMessagesTest, ALoadReachesTheOwnerFormFirstThenTheOthersInOrder) {

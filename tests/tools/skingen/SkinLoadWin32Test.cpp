@@ -2,48 +2,17 @@
 // load tells the owner window, then every other window, before, when and after the skin
 // changes, and leaves the skin's entries ready for lookup.
 #include "skin/data/CompressedStoredSkin.h"
-#include "skin/data/SkinData.h"
-#include "skin/data/SkinMessages.h"
 
-#include "classlib/Application.h"
-#include "classlib/Form.h"
+#include "skin/data/SkinMessageRecorder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
-
-struct TReceived {
-  TComponent* Form;
-  UINT Msg;
-  bool Empty;
-  bool SkinChanging;
-  friend bool operator==(const TReceived&, const TReceived&) = default;
-};
-
-// A window that records the skin messages, with the sender's flags at that moment.
-class TSkinMessageLog : public TForm {
-public:
-  explicit TSkinMessageLog(std::vector<TReceived>& Log) : TForm(Application), FLog(Log) {}
-
-  void Dispatch(TMessage& Message) override {
-    if (Message.Msg >= SP_BEFORE_CHANGE_SKIN_DATA && Message.Msg <= SP_AFTER_CHANGE_SKIN_DATA) {
-      const auto* sender = reinterpret_cast<TspSkinData*>(Message.WParam);
-      FLog.push_back({this, Message.Msg, sender->Empty(), sender->SkinChanging()});
-      BadLParam = BadLParam || Message.LParam != 1000;
-      return;
-    }
-    TForm::Dispatch(Message);
-  }
-
-  bool BadLParam = false;
-
-private:
-  std::vector<TReceived>& FLog;
-};
 
 std::string SkinContainer(const std::string& Name) {
   std::string path = std::string(VQ_SKIN_FOLDER) + Name + ".skn";
@@ -55,8 +24,8 @@ class SkinLoadTest : public ::testing::TestWithParam<const char*> {
 protected:
   SkinLoadTest() {
     stored.LoadFromCompressedFile(SkinContainer(GetParam()));
-    owner = new TSkinMessageLog(log);
-    other = new TSkinMessageLog(log);
+    owner = new TSkinMessageRecorder(log);
+    other = new TSkinMessageRecorder(log);
   }
   ~SkinLoadTest() override {
     other->Free();
@@ -76,8 +45,8 @@ protected:
 
   TspCompressedStoredSkin stored{nullptr};
   std::vector<TReceived> log;
-  TSkinMessageLog* owner;
-  TSkinMessageLog* other;
+  TSkinMessageRecorder* owner;
+  TSkinMessageRecorder* other;
 };
 
 TEST_P(SkinLoadTest, LoadingTellsTheWindowsInOrderAndLeavesTheEntriesReady) {
