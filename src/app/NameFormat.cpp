@@ -128,12 +128,6 @@ private:
   bool FHeldDigit = false;
 };
 
-std::string LowerAsciiLetters(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 }  // namespace
 
 uint8_t SectionCapsFlagAt(const TBytes& flags, int32_t section) {
@@ -176,7 +170,7 @@ std::string FormatNumberText(int64_t number, int32_t selectedCount) {
 
 std::string FormatName(const std::string& name, const TRenameFormatLayout& layout,
                        bool allWordsCaps, const std::string& numberText) {
-  std::string rebuilt = LowerAsciiLetters(name);
+  std::string rebuilt = LowerCase(name);
   // Each pass that splits a section adds a "-"; splitting stops once the name has the
   // format's sections, so a few passes beyond the placeholder count are never needed.
   const int64_t maxPasses = int64_t{layout.PlaceholderCount} + 2;
