@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include "ListItems.h"
+
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 #include "base/Streams.h"
@@ -54,9 +56,7 @@ std::string BuiltLanguageFile(const std::string& fileName) {
 std::vector<std::string> EnglishLanguageLines() {
   TStringList list;
   list.SetText(BuiltLanguageFile("EN.lng"));
-  std::vector<std::string> lines;
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
-  return lines;
+  return Items(list);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "ListItems.h"
 
 #include "app/Config.h"
 
@@ -37,12 +38,6 @@ const char kFreshSettings[] =
     "DefaultTagLanguage=108\r\n"
     "DefaultID3v1=2\r\n"
     "DefaultID3v2=7\r\n";
-
-std::vector<std::string> Items(const TStrings& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Strings(i));
-  return items;
-}
 
 class SettingsFile : public ::testing::Test {
 protected:
