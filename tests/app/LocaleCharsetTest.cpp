@@ -15,7 +15,7 @@ TEST(LocaleToCharset, AnsiAndOtherCharsets) {
 
 TEST(LocaleToCharset, UnicodeOnlyLocaleIsReportedAndTreatedAsUnicode) {
   ScriptedPresenter presenter;
-  EXPECT_NE(LocaleToCharset(0x0439), 0);  // Hindi has no ANSI code page
+  EXPECT_EQ(LocaleToCharset(0x0439), 1);  // Hindi has no ANSI code page: DEFAULT_CHARSET
   ASSERT_EQ(presenter.Shown.size(), 1u);
   EXPECT_EQ(presenter.Texts()[0], "Fout / Onbekend type vanTFontCharSet");
   EXPECT_EQ(presenter.Shown[0].Skin, nullptr);
