@@ -60,10 +60,18 @@ TEST_F(SettingsFile, FoldersAndStartValues) {
   EXPECT_EQ(config.LangConfig.Language, lfEN);
   EXPECT_EQ(config.RemoveSectionCount(), 0);
   EXPECT_EQ(config.MainSelection.GetCount(), 0);
-  // The process's own place: the program's folder and the current folder.
-  TProgramPlace place = TProgramPlace::OfProcess();
-  EXPECT_EQ(place.ProgramFolder, ExtractFilePath(ProgramFileName()));
-  EXPECT_EQ(place.WorkingFolder, IncludeTrailingBackslash(GetCurrentDir()));
+}
+
+TEST_F(SettingsFile, TheProcessRunsInItsProgramFolderAndTheCurrentFolder) {
+  const std::string previous = GetCurrentDir();
+  ASSERT_TRUE(SetCurrentDir(Folder.Path()));
+  const TProgramPlace place = TProgramPlace::OfProcess();
+  ASSERT_TRUE(SetCurrentDir(previous));
+  EXPECT_EQ(place.WorkingFolder, Folder.Path());
+  // The build installs the language files at a known place beside the test program.
+  ASSERT_FALSE(place.ProgramFolder.empty());
+  EXPECT_EQ(place.ProgramFolder.back(), '\\');
+  EXPECT_TRUE(DirectoryExists(place.ProgramFolder + VQ_BUILT_LANGUAGES));
 }
 
 TEST(SettingsPlaces, ADriveRootGetsOneBackslash) {
