@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,10 +35,15 @@ void Click(TWinControl* button) {
   PostMouse(button, WM_LBUTTONUP, 5, 5);
 }
 
+// The window's buttons by TDialogButton: Ok, Yes, No, Cancel.
+std::array<TWinControl*, 4> Buttons(const TFormMessageDialog& window) {
+  return {window.ButtonOk, window.ButtonYes, window.ButtonNo, window.ButtonCancel};
+}
+
 // The buttons on screen, as "name caption", in the order Ok, Yes, No, Cancel.
 std::vector<std::string> ShownButtons(TFormMessageDialog& window) {
   std::vector<std::string> shown;
-  for (TWinControl* button : {window.ButtonOk, window.ButtonYes, window.ButtonNo, window.ButtonCancel})
+  for (TWinControl* button : Buttons(window))
     if (button->Visible() && IsWindowVisible(button->Handle())) shown.push_back(button->Name() + " " + button->Caption());
   return shown;
 }
@@ -117,8 +123,7 @@ TEST_F(MessageWindow, EachKindShowsItsButtonsAndAnswersWithTheOneClicked) {
       OnWindow = [&, button = button](TFormMessageDialog& window) {
         shown = ShownButtons(window);
         focused = window.ActiveControl() != nullptr ? window.ActiveControl()->Name() : "";
-        Click(std::vector<TWinControl*>{window.ButtonOk, window.ButtonYes, window.ButtonNo,
-                                        window.ButtonCancel}[button]);
+        Click(Buttons(window)[button]);
       };
       EXPECT_EQ(ShowMessageDialog(c.Kind, "Question", "Text", nullptr), answer);
       EXPECT_EQ(shown, c.Shown);
@@ -161,8 +166,7 @@ TEST_F(MessageWindow, TheTextSetsTheSizeAndKindsThreeAndFourTheirOwnWidth) {
   std::vector<TSeen> seen;
   OnWindow = [&](TFormMessageDialog& window) {
     TSeen s{window.BoundsRect(), window.Memo->BoundsRect(), window.ClientWidth(), window.ClientHeight(), {}};
-    for (TWinControl* button : {window.ButtonOk, window.ButtonYes, window.ButtonNo, window.ButtonCancel})
-      s.Buttons.push_back(button->BoundsRect());
+    for (TWinControl* button : Buttons(window)) s.Buttons.push_back(button->BoundsRect());
     seen.push_back(s);
     Click(window.ActiveControl());
   };
