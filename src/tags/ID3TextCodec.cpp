@@ -83,9 +83,8 @@ TBytes DecodeUtf8(const uint8_t* text, size_t size) {
 }  // namespace
 
 void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
-  constexpr uint8_t kUtf16BigEndian = 2, kUtf8 = 3;
   int64_t length = static_cast<int64_t>(end) - start;
-  bool refused = encoding == kUtf8 ? length < 0 : length / 2 <= 0;
+  bool refused = encoding == EncodingUtf8 ? length < 0 : length / 2 <= 0;
   if (refused) {
     ShowTagError("Negative length not allowed!");
     return;
@@ -93,10 +92,10 @@ void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
   if (start < 0 || static_cast<size_t>(end) > data.size()) throw ERangeError("Range check error");
   const uint8_t* text = data.data() + start;
   size_t size = static_cast<size_t>(length);
-  if (encoding == kUtf8) {
+  if (encoding == EncodingUtf8) {
     data = DecodeUtf8(text, size);
   } else {
-    bool bigEndian = encoding == kUtf16BigEndian || (text[0] == 0xFE && text[1] == 0xFF);
+    bool bigEndian = encoding == EncodingUtf16BigEndian || (text[0] == 0xFE && text[1] == 0xFF);
     data = DecodeUtf16(text, size / 2, bigEndian);
   }
 }
@@ -107,17 +106,16 @@ void DecodeFrameText(TBytes& text, uint8_t encoding) {
 }
 
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
-  constexpr uint8_t kUtf16 = 1, kUtf16BigEndian = 2, kUtf8 = 3;
   TBytes out;
   switch (encoding) {
-    case kUtf16:
+    case EncodingUtf16:
       out = {0xFF, 0xFE};
       for (uint8_t c : text) out.insert(out.end(), {c, 0});
       return out;
-    case kUtf16BigEndian:
+    case EncodingUtf16BigEndian:
       for (uint8_t c : text) out.insert(out.end(), {0, c});
       return out;
-    case kUtf8:
+    case EncodingUtf8:
       for (uint8_t c : text) {
         if (c < 0x80)
           out.push_back(c);

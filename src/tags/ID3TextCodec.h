@@ -7,6 +7,15 @@
 
 #include <cstdint>
 
+// The encoding byte of ID3v2 text: 8-bit text, UTF-16 with a byte-order mark, UTF-16
+// big-endian, UTF-8.
+inline constexpr uint8_t Encoding8Bit = 0, EncodingUtf16 = 1, EncodingUtf16BigEndian = 2,
+                         EncodingUtf8 = 3;
+// Whether text of the encoding takes two bytes a unit, its terminator too.
+constexpr bool IsUtf16Encoding(uint8_t encoding) {
+  return encoding == EncodingUtf16 || encoding == EncodingUtf16BigEndian;
+}
+
 // Decodes the bytes from offset start up to offset end (exclusive) by the frame's
 // encoding byte and replaces the whole array with the result.
 // - Encoding 1 (and 0 or above 3): UTF-16 whose byte-order mark FE FF says big-endian,

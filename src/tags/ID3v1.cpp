@@ -33,10 +33,10 @@ TMp3ID3v1::TMp3ID3v1(TTagInfo& tagInfo, bool isNew)
       FVersion(tvID3v11),
       FGenre(GenreNone) {
   if (isNew) return;
-  ReadAt(*FHandle, -ID3v1TagSize, soEnd, FRawHeader.data(), 3);
-  uint8_t versionBytes[2] = {};
-  ReadAt(*FHandle, static_cast<int64_t>(kTrackMarker) - ID3v1TagSize, soEnd, versionBytes, 2);
-  FVersion = IsVersion10(versionBytes[0], versionBytes[1]) ? tvID3v10 : tvID3v11;
+  std::array<uint8_t, ID3v1TagSize> tag{};
+  ReadAt(*FHandle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize);
+  std::copy_n(tag.begin(), FRawHeader.size(), FRawHeader.begin());
+  FVersion = IsVersion10(tag[kTrackMarker], tag[kTrack]) ? tvID3v10 : tvID3v11;
 }
 
 bool TMp3ID3v1::HadTag() const { return FRawHeader == kTagMarker; }

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr uint8_t kUtf16 = 1, kUtf16BigEndian = 2;
 constexpr size_t kLanguageLength = 3;
 
 // Reads the fields of a body one after the other; nothing reads past its end.
@@ -55,7 +54,7 @@ void DecodePopularimeter(TMp3ID3v2FrameCatBase& frame, TBodyReader& body) {
 
 void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t category) {
   uint8_t encoding = body.Byte();
-  bool wide = encoding == kUtf16 || encoding == kUtf16BigEndian;
+  bool wide = IsUtf16Encoding(encoding);
   auto decoded = [encoding](TBytes text) {
     DecodeFrameText(text, encoding);
     return text;

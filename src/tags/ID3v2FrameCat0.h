@@ -24,6 +24,11 @@ public:
   void Clear() override {}
 
 protected:
+  // The body as a string, one character a byte.
+  std::string DataString() const { return {Data.begin(), Data.end()}; }
+  // An empty string changes nothing.
+  void SetDataString(const std::string& text);
+
   TBytes Data;
 
 private:
@@ -37,8 +42,9 @@ public:
 
   // Empty bytes change nothing.
   void SetText(TBytes bytes) override;
-  std::string GetTextString() const override;
-  void SetTextString(const std::string& text) override;
+  std::string GetTextString() const override { return DataString(); }
+  // An empty string changes nothing.
+  void SetTextString(const std::string& text) override { SetDataString(text); }
 };
 
 class TMp3ID3v2FrameCat6 : public TMp3ID3v2FrameCat0 {
@@ -47,7 +53,7 @@ public:
 
   TBytes GetText() const override { return Data; }
   void SetText(TBytes bytes) override { Data = std::move(bytes); }
-  std::string GetBodyString() const override;
+  std::string GetBodyString() const override { return DataString(); }
   // An empty string changes nothing.
-  void SetBodyString(const std::string& body) override;
+  void SetBodyString(const std::string& body) override { SetDataString(body); }
 };

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr uint8_t kAnsiCharset = 0;
-constexpr uint8_t kUtf16 = 1, kUtf16BigEndian = 2;
 constexpr uint8_t kCarriageReturn = '\r', kLineFeed = '\n';
 
 TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
@@ -27,12 +26,11 @@ TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1(uint8_t category, uint8_t frameKind)
 }
 
 void TMp3ID3v2FrameCat1::SelectEncoding() {
-  SetEncoding(LocaleCharset() == kAnsiCharset ? 0 : kUtf16);
+  SetEncoding(LocaleCharset() == kAnsiCharset ? Encoding8Bit : EncodingUtf16);
 }
 
 void TMp3ID3v2FrameCat1::UpdateTerminator() {
-  uint8_t encoding = GetEncoding();
-  Terminator.assign(encoding == kUtf16 || encoding == kUtf16BigEndian ? 2 : 1, 0);
+  Terminator.assign(IsUtf16Encoding(GetEncoding()) ? 2 : 1, 0);
 }
 
 void TMp3ID3v2FrameCat1::ConvertTextEncoding(TBytes& bytes) {

@@ -42,10 +42,14 @@ bool Decode24(uint8_t format, bool tagUnsynchronised, std::span<const uint8_t> d
               TBytes& body) {
   if (format & FrameFormatEncryption24) return false;
   // Unsynchronisation covers everything behind the header, the extra bytes included.
-  TBytes plain(data.begin(), data.end());
-  if ((tagUnsynchronised || (format & FrameFormatUnsynchronisation24)) && !plain.empty())
+  // Only then is the data copied before it becomes the body.
+  TBytes plain;
+  std::span<const uint8_t> rest = data;
+  if ((tagUnsynchronised || (format & FrameFormatUnsynchronisation24)) && !data.empty()) {
+    plain.assign(data.begin(), data.end());
     RemoveUnsynchronisation(plain);
-  std::span<const uint8_t> rest(plain);
+    rest = plain;
+  }
   if ((format & FrameFormatGrouping24) && !Skip(rest, 1)) return false;
   uint32_t inflatedSize = 0;
   if (format & FrameFormatDataLength24) {

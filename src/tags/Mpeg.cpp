@@ -122,7 +122,8 @@ void TMpegHeader::ApplyXingInfo() {
   if (bitrate == 0) return;  // fewer bytes than frames: nothing sound to derive
   FrameSize = frameSize;
   Bitrate = bitrate;
-  Duration = static_cast<uint32_t>(static_cast<uint64_t>(Xing.Bytes) * 8 / (bitrate * 1000));
+  // In 64 bits: a bitrate from huge counts times 1000 would wrap, even to zero.
+  Duration = static_cast<uint32_t>(uint64_t{Xing.Bytes} * 8 / (uint64_t{bitrate} * 1000));
 }
 
 std::string TMpegHeader::GetVersionText() const { return kVersionTexts[VersionIndex & 3]; }

@@ -17,8 +17,5 @@ TFileInfo& TCustomTagInfo::GetEntry() const {
 
 TTagInfo::TTagInfo() = default;
 
-TTagInfo::~TTagInfo() {
-  ID3v1.reset();
-  ID3v2.reset();
-  FileInfo = nullptr;
-}
+// Here, where the tag classes are complete.
+TTagInfo::~TTagInfo() = default;

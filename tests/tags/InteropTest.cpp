@@ -8,17 +8,10 @@
 #include "tags/MpegScanner.h"
 #include "tags/TagProbe.h"
 
-#include "base/FileUtils.h"
-#include "base/Streams.h"
-
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
-#include <memory>
-#include <sstream>
 
 namespace {
 

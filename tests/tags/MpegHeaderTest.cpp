@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 struct TDecodeCase {
@@ -176,6 +178,22 @@ TEST(MpegHeader, XingDataWithoutFramesOrBytesNeverDividesByZero) {
   EXPECT_EQ(header.FrameCount, 1000);
   EXPECT_EQ(header.Bitrate, 128u);
   EXPECT_EQ(header.FrameSize, 417u);
+
+  // Counts from a file, not from an encoder: a bitrate above 4,294,967 kbit/s is still
+  // divided by as it is (its bit rate in bit/s does not fit 32 bits).
+  header.AudioSize = plain.AudioSize;
+  header.Decode(HeaderWord({3, 1, 9, 1}));  // 48 kHz
+  for (auto [frames, bytes, bitrate] : {std::tuple{1u, 1610612736u, 536870912u},
+                                        std::tuple{3u, 4294967295u, 477218588u}}) {
+    SCOPED_TRACE(bytes);
+    header.Xing.Frames = frames;
+    header.Xing.Bytes = bytes;
+    header.ApplyXingInfo();
+    EXPECT_EQ(header.FrameCount, frames);
+    EXPECT_EQ(header.FrameSize, bytes / frames);
+    EXPECT_EQ(header.Bitrate, bitrate);  // FrameSize * 48000 / 144000
+    EXPECT_EQ(header.Duration, 0u);      // bytes * 8 / (bitrate * 1000) is below 1
+  }
 
   TMpegHeader invalid;
   invalid.Decode(0xFFE9FC66);

@@ -186,7 +186,7 @@ bool ParseFrameText(const std::string& arg, TFrameText& frame) {
     if (FrameIDs[kind].Category == fcNone) return false;
     frame.Kind = static_cast<uint8_t>(kind);
     TBytes text(arg.begin() + 5, arg.end());
-    DecodeFrameText(text, 3);  // UTF-8
+    DecodeFrameText(text, EncodingUtf8);
     frame.Text.assign(text.begin(), text.end());
     return true;
   }

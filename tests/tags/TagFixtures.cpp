@@ -47,12 +47,7 @@ std::string Junk(size_t size) {
 }
 
 std::string ID3v2Tag(uint8_t majorVersion, uint32_t size) {
-  T4Bytes syncsafe = WriteSyncsafe(size);
-  std::string tag = "ID3";
-  tag += static_cast<char>(majorVersion);
-  tag += std::string(2, '\0');  // revision, flags
-  tag += std::string(syncsafe.begin(), syncsafe.end());
-  return tag + std::string(size, '\0');
+  return ID3v2TagBytes(majorVersion, 0, std::string(size, '\0'));
 }
 
 std::string ID3v1Tag(const std::string& title, const std::string& artist,
