@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include "DeviceContexts.h"
 #include "Form.h"
 #include "Menus.h"
 #include "MouseTracker.h"
@@ -477,11 +478,9 @@ void TControl::Repaint() {
     return;
   }
   // Opaque: paint at once, with the windowless controls above this one.
-  HWND window = FParent->Handle();
-  HDC dc = GetDC(window);
-  IntersectClipRect(dc, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
-  FParent->PaintControls(dc, this);
-  ReleaseDC(window, dc);
+  const TWindowDC dc(FParent->Handle());
+  IntersectClipRect(dc.DC(), FLeft, FTop, FLeft + FWidth, FTop + FHeight);
+  FParent->PaintControls(dc.DC(), this);
 }
 
 void TControl::Update() {

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "CustomControls.h"
+#include "DeviceContexts.h"
 #include "Form.h"
 #include "Menus.h"
 #include "MouseTracker.h"
@@ -12,6 +13,7 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,19 +34,6 @@ private:
   HWND FWindow;
   HDC FDC;
   PAINTSTRUCT FPaint{};
-};
-
-// Restores a DC saved on entry when the scope ends.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
-private:
-  HDC FDC;
-  int FSaved;
 };
 
 // Keeps a form's focused control as it is while windows are made again.
@@ -813,19 +802,13 @@ void TWinControl::PaintHandler(TMessage& Message) {
   if (dc == nullptr) return;
   {
     // Opaque windowless children cover their rectangles: the window leaves them out.
-    int saved = 0;
+    std::optional<TSavedDC> saved;
     for (TControl* c : FControls) {
       if (!c->Visible() || !c->ControlStyle().Contains(csOpaque)) continue;
-      if (saved == 0) saved = SaveDC(dc);
+      if (!saved) saved.emplace(dc);
       ExcludeClipRect(dc, c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height());
     }
-    try {
-      PaintWindow(dc);
-    } catch (...) {
-      if (saved != 0) RestoreDC(dc, saved);
-      throw;
-    }
-    if (saved != 0) RestoreDC(dc, saved);
+    PaintWindow(dc);
   }
   PaintControls(dc, nullptr);
 }
