@@ -2,12 +2,13 @@
 
 #include "DeviceContexts.h"
 #include "Form.h"
+#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
 
 #include "base/Exceptions.h"
 
-#include <vector>
+#include <algorithm>
 
 TShiftState KeysToShiftState(WPARAM Keys) {
   TShiftState shift;
@@ -488,14 +489,5 @@ void TControl::Update() {
 }
 
 void TControl::SetZOrder(bool TopMost) {
-  if (FParent == nullptr) return;
-  auto& list = FParent->FControls;
-  auto it = std::find(list.begin(), list.end(), this);
-  if (it == list.end()) return;
-  list.erase(it);
-  if (TopMost)
-    list.push_back(this);
-  else
-    list.insert(list.begin(), this);
-  InvalidateArea();
+  if (FParent != nullptr && MoveInList(FParent->FControls, this, TopMost ? INT_MAX : 0)) InvalidateArea();
 }

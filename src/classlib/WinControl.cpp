@@ -4,6 +4,7 @@
 #include "CustomControls.h"
 #include "DeviceContexts.h"
 #include "Form.h"
+#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
 #include "Screen.h"
@@ -503,11 +504,7 @@ void TWinControl::SetTabOrder(int Value) {
     FRequestedTabOrder = std::max(Value, 0);
     return;
   }
-  if (Parent() == nullptr) return;
-  auto& list = Parent()->FTabList;
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  const int count = static_cast<int>(list.size());
-  list.insert(list.begin() + (Value < 0 || Value > count ? count : Value), this);
+  if (Parent() != nullptr) MoveInList(Parent()->FTabList, this, Value < 0 ? INT_MAX : Value);
 }
 
 void TWinControl::Loaded() {
@@ -756,17 +753,7 @@ TPoint TWinControl::ClientOrigin() {
 }
 
 void TWinControl::SetZOrder(bool TopMost) {
-  if (Parent() != nullptr) {
-    auto& list = Parent()->FWinControls;
-    auto it = std::find(list.begin(), list.end(), this);
-    if (it != list.end()) {
-      list.erase(it);
-      if (TopMost)
-        list.push_back(this);
-      else
-        list.insert(list.begin(), this);
-    }
-  }
+  if (Parent() != nullptr) MoveInList(Parent()->FWinControls, this, TopMost ? INT_MAX : 0);
   if (FHandle != nullptr)
     SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
