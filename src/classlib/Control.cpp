@@ -1,12 +1,14 @@
 #include "Control.h"
 
+#include "DeviceContexts.h"
 #include "Form.h"
+#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
 
 #include "base/Exceptions.h"
 
-#include <vector>
+#include <algorithm>
 
 TShiftState KeysToShiftState(WPARAM Keys) {
   TShiftState shift;
@@ -477,11 +479,9 @@ void TControl::Repaint() {
     return;
   }
   // Opaque: paint at once, with the windowless controls above this one.
-  HWND window = FParent->Handle();
-  HDC dc = GetDC(window);
-  IntersectClipRect(dc, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
-  FParent->PaintControls(dc, this);
-  ReleaseDC(window, dc);
+  const TWindowDC dc(FParent->Handle());
+  IntersectClipRect(dc.DC(), FLeft, FTop, FLeft + FWidth, FTop + FHeight);
+  FParent->PaintControls(dc.DC(), this);
 }
 
 void TControl::Update() {
@@ -489,14 +489,5 @@ void TControl::Update() {
 }
 
 void TControl::SetZOrder(bool TopMost) {
-  if (FParent == nullptr) return;
-  auto& list = FParent->FControls;
-  auto it = std::find(list.begin(), list.end(), this);
-  if (it == list.end()) return;
-  list.erase(it);
-  if (TopMost)
-    list.push_back(this);
-  else
-    list.insert(list.begin(), this);
-  InvalidateArea();
+  if (FParent != nullptr && MoveInList(FParent->FControls, this, TopMost ? INT_MAX : 0)) InvalidateArea();
 }

@@ -31,11 +31,11 @@ void TCustomEdit::CreateWnd() {
   FCreating = false;
   Send(EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength));
   if (FPasswordChar != '\0') Send(EM_SETPASSWORDCHAR, static_cast<uint8_t>(FPasswordChar));
-  Send(EM_SETSEL, static_cast<WPARAM>(FSavedSelStart), FSavedSelEnd);
+  Send(EM_SETSEL, static_cast<WPARAM>(FSavedSelection.Start), FSavedSelection.End);
 }
 
 void TCustomEdit::DestroyWnd() {
-  SelectionRange(FSavedSelStart, FSavedSelEnd);
+  FSavedSelection = SelectionRange();
   TWinControl::DestroyWnd();
 }
 
@@ -100,28 +100,20 @@ void TCustomEdit::SetPasswordChar(char Value) {
   Invalidate();
 }
 
-void TCustomEdit::SelectionRange(int& Start, int& End) {
+TCustomEdit::TSelectionRange TCustomEdit::SelectionRange() {
   DWORD start = 0;
   DWORD end = 0;
   Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  Start = static_cast<int>(start);
-  End = static_cast<int>(end);
+  return {static_cast<int>(start), static_cast<int>(end)};
 }
 
-int TCustomEdit::SelStart() {
-  int start = 0;
-  int end = 0;
-  SelectionRange(start, end);
-  return start;
-}
+int TCustomEdit::SelStart() { return SelectionRange().Start; }
 
 void TCustomEdit::SetSelStart(int Value) { Send(EM_SETSEL, Value, Value); }
 
 int TCustomEdit::SelLength() {
-  int start = 0;
-  int end = 0;
-  SelectionRange(start, end);
-  return end - start;
+  const TSelectionRange selection = SelectionRange();
+  return selection.End - selection.Start;
 }
 
 void TCustomEdit::SetSelLength(int Value) {
@@ -130,12 +122,10 @@ void TCustomEdit::SetSelLength(int Value) {
 }
 
 std::string TCustomEdit::SelText() {
-  int start = 0;
-  int end = 0;
-  SelectionRange(start, end);
+  const TSelectionRange selection = SelectionRange();
   const std::string text = Text();
-  start = std::clamp(start, 0, static_cast<int>(text.size()));
-  end = std::clamp(end, start, static_cast<int>(text.size()));
+  const int start = std::clamp(selection.Start, 0, static_cast<int>(text.size()));
+  const int end = std::clamp(selection.End, start, static_cast<int>(text.size()));
   return text.substr(start, end - start);
 }
 

@@ -64,7 +64,11 @@ protected:
 private:
   void HandleSetText(TMessage& Message);
   LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-  void SelectionRange(int& Start, int& End);
+  struct TSelectionRange {
+    int Start = 0;
+    int End = 0;
+  };
+  TSelectionRange SelectionRange();
 
   int FMaxLength = 0;
   bool FReadOnly = false;
@@ -74,8 +78,7 @@ private:
   bool FAutoSelect = true;
   bool FCreating = false;
   bool FChangeNotified = false;
-  int FSavedSelStart = 0;  // the selection while there is no window
-  int FSavedSelEnd = 0;
+  TSelectionRange FSavedSelection;  // while there is no window
 };
 
 class TCustomMaskEdit : public TCustomEdit {

@@ -88,18 +88,17 @@ public:
   }
 
 private:
-  struct TPendingReference {
+  // A component or handler name read at Line for the property at Path, resolved once
+  // the whole tree exists.
+  template <class Preparer>
+  struct TPending {
     int Line;
     std::string Path;
     std::string Name;
-    TReferencePreparer Prepare;
+    Preparer Prepare;
   };
-  struct TPendingHandler {
-    int Line;
-    std::string Path;
-    std::string Name;
-    THandlerPreparer Prepare;
-  };
+  using TPendingReference = TPending<TReferencePreparer>;
+  using TPendingHandler = TPending<THandlerPreparer>;
   struct TLocatedAssignment {
     int Line;
     std::string Path;

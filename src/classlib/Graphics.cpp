@@ -135,11 +135,13 @@ int TPen::Rop2() const {
 void TPen::Assign(const TPersistent* Source) {
   const auto* pen = dynamic_cast<const TPen*>(Source);
   if (pen == nullptr) return TGraphicsObject::Assign(Source);
+  const bool sameHandle = FColor == pen->FColor && FWidth == pen->FWidth && FStyle == pen->FStyle;
+  if (sameHandle && FMode == pen->FMode) return;
   FColor = pen->FColor;
   FWidth = pen->FWidth;
   FStyle = pen->FStyle;
   FMode = pen->FMode;
-  Changed(true);
+  Changed(!sameHandle);  // the mode is set on the DC, not in the GDI pen
 }
 
 HGDIOBJ TPen::MakeHandle() const {
@@ -164,6 +166,7 @@ void TBrush::SetStyle(TBrushStyle Value) {
 void TBrush::Assign(const TPersistent* Source) {
   const auto* brush = dynamic_cast<const TBrush*>(Source);
   if (brush == nullptr) return TGraphicsObject::Assign(Source);
+  if (FColor == brush->FColor && FStyle == brush->FStyle) return;  // keeps the GDI brush
   FColor = brush->FColor;
   FStyle = brush->FStyle;
   Changed(true);

@@ -1,5 +1,6 @@
 #include "HintWindow.h"
 
+#include "DeviceContexts.h"
 #include "Screen.h"
 
 #include <algorithm>
@@ -35,11 +36,10 @@ void THintWindow::Dispatch(TMessage& Message) {
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& Hint) {
   RECT r{0, 0, MaxWidth, 0};
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  DrawTextA(dc, Hint.c_str(), static_cast<int>(Hint.size()), &r, kTextFlags | DT_CALCRECT);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  const TWindowDC screen(nullptr);
+  const TSavedDC saved(screen.DC());
+  SelectObject(screen.DC(), Font()->Handle());
+  DrawTextA(screen.DC(), Hint.c_str(), static_cast<int>(Hint.size()), &r, kTextFlags | DT_CALCRECT);
   // The text, its margins and the border.
   const int frame = 2 * (kTextMargin + 1);
   return {0, 0, r.right + frame, r.bottom + frame};

@@ -1,5 +1,6 @@
 #include "Label.h"
 
+#include "DeviceContexts.h"
 #include "Keyboard.h"
 
 namespace {
@@ -115,15 +116,9 @@ void TCustomLabel::AdjustBounds() {
   const TComponentState state = ComponentState();
   if (!FAutoSize || state.Contains(csLoading) || state.Contains(csReading)) return;
   TRect rect = ClientRect();
-  HDC dc = GetDC(nullptr);
-  try {
-    PaintOnCanvas(*Canvas(), dc,
-                  [&] { DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0)); });
-  } catch (...) {
-    ReleaseDC(nullptr, dc);
-    throw;
-  }
-  ReleaseDC(nullptr, dc);
+  const TWindowDC screen(nullptr);
+  PaintOnCanvas(*Canvas(), screen.DC(),
+                [&] { DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0)); });
   int left = Left();
   const bool keepRightEdge = UseRightToLeftAlignment() ? FAlignment == taLeftJustify : FAlignment == taRightJustify;
   if (keepRightEdge) left += Width() - rect.Width();

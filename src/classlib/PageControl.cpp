@@ -1,6 +1,7 @@
 #include "PageControl.h"
 
 #include "Form.h"
+#include "ListMoves.h"
 #include "TabOrder.h"
 
 #include "base/Exceptions.h"
@@ -102,12 +103,7 @@ void TPageControl::RemovePage(TControl* Control) {
 }
 
 void TPageControl::MovePage(TTabSheet* Page, int Index) {
-  const auto found = std::find(FPages.begin(), FPages.end(), Page);
-  if (found == FPages.end()) return;
-  FPages.erase(found);
-  Index = std::clamp(Index, 0, PageCount());
-  FPages.insert(FPages.begin() + Index, Page);
-  RebuildTabs();
+  if (MoveInList(FPages, Page, Index)) RebuildTabs();
 }
 
 void TPageControl::TabVisibleChanged(TTabSheet* Page) {

@@ -2,7 +2,9 @@
 
 #include "Application.h"
 #include "CustomControls.h"
+#include "DeviceContexts.h"
 #include "Form.h"
+#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
 #include "Screen.h"
@@ -12,6 +14,7 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,19 +35,6 @@ private:
   HWND FWindow;
   HDC FDC;
   PAINTSTRUCT FPaint{};
-};
-
-// Restores a DC saved on entry when the scope ends.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
-private:
-  HDC FDC;
-  int FSaved;
 };
 
 // Keeps a form's focused control as it is while windows are made again.
@@ -514,11 +504,7 @@ void TWinControl::SetTabOrder(int Value) {
     FRequestedTabOrder = std::max(Value, 0);
     return;
   }
-  if (Parent() == nullptr) return;
-  auto& list = Parent()->FTabList;
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  const int count = static_cast<int>(list.size());
-  list.insert(list.begin() + (Value < 0 || Value > count ? count : Value), this);
+  if (Parent() != nullptr) MoveInList(Parent()->FTabList, this, Value < 0 ? INT_MAX : Value);
 }
 
 void TWinControl::Loaded() {
@@ -767,17 +753,7 @@ TPoint TWinControl::ClientOrigin() {
 }
 
 void TWinControl::SetZOrder(bool TopMost) {
-  if (Parent() != nullptr) {
-    auto& list = Parent()->FWinControls;
-    auto it = std::find(list.begin(), list.end(), this);
-    if (it != list.end()) {
-      list.erase(it);
-      if (TopMost)
-        list.push_back(this);
-      else
-        list.insert(list.begin(), this);
-    }
-  }
+  if (Parent() != nullptr) MoveInList(Parent()->FWinControls, this, TopMost ? INT_MAX : 0);
   if (FHandle != nullptr)
     SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -813,19 +789,13 @@ void TWinControl::PaintHandler(TMessage& Message) {
   if (dc == nullptr) return;
   {
     // Opaque windowless children cover their rectangles: the window leaves them out.
-    int saved = 0;
+    std::optional<TSavedDC> saved;
     for (TControl* c : FControls) {
       if (!c->Visible() || !c->ControlStyle().Contains(csOpaque)) continue;
-      if (saved == 0) saved = SaveDC(dc);
+      if (!saved) saved.emplace(dc);
       ExcludeClipRect(dc, c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height());
     }
-    try {
-      PaintWindow(dc);
-    } catch (...) {
-      if (saved != 0) RestoreDC(dc, saved);
-      throw;
-    }
-    if (saved != 0) RestoreDC(dc, saved);
+    PaintWindow(dc);
   }
   PaintControls(dc, nullptr);
 }

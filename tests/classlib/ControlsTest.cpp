@@ -189,6 +189,16 @@ TEST(Controls, ChildListsOrderAndHitTesting) {
   EXPECT_EQ(form->ControlCount(), 2);
   EXPECT_FALSE(form->ContainsControl(g2));
   g2->Free();
+  // Windowed children change places among themselves, after the windowless ones.
+  auto* w2 = AddChild<TPanelControl>(form.get(), Bounds(100, 0, 50, 50));
+  w1->BringToFront();
+  EXPECT_EQ(form->Controls(0), g1);
+  EXPECT_EQ(form->Controls(1), w2);
+  EXPECT_EQ(form->Controls(2), w1);
+  w1->SendToBack();
+  EXPECT_EQ(form->Controls(0), g1);
+  EXPECT_EQ(form->Controls(1), w1);
+  EXPECT_EQ(form->Controls(2), w2);
 }
 
 }  // namespace

@@ -57,6 +57,9 @@ TEST(Focus, TabOrderIsThePlaceAmongTheWindowedChildren) {
   EXPECT_EQ(b->TabOrder(), 2);
   a->SetTabOrder(99);  // out of range: last
   EXPECT_EQ(a->TabOrder(), 2);
+  b->SetTabOrder(-1);  // so is a negative place
+  EXPECT_EQ(b->TabOrder(), 2);
+  EXPECT_EQ(a->TabOrder(), 1);
   b->Free();
   EXPECT_EQ(c->TabOrder(), 0);
   EXPECT_EQ(a->TabOrder(), 1);

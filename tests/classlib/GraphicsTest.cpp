@@ -55,6 +55,43 @@ TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
   EXPECT_EQ(changes, 2);
 }
 
+TEST(Graphics, AssigningEqualAttributesKeepsTheirGdiObjects) {
+  TBrush brush;
+  brush.SetColor(clRed);
+  TBrush source;
+  source.SetColor(clRed);
+  HBRUSH red = brush.Handle();
+  int brushChanges = 0;
+  brush.OnChange = [&](TObject*) { ++brushChanges; };
+  brush.Assign(&source);  // as an owner-drawn list does for every item
+  EXPECT_EQ(brushChanges, 0);
+  EXPECT_EQ(brush.Handle(), red);
+  source.SetStyle(bsClear);
+  brush.Assign(&source);
+  EXPECT_EQ(brushChanges, 1);
+  EXPECT_EQ(brush.Style(), bsClear);
+  EXPECT_NE(brush.Handle(), red);
+
+  TPen pen;
+  pen.SetColor(clBlue);
+  TPen xorPen;
+  xorPen.SetColor(clBlue);
+  xorPen.SetMode(pmXor);
+  HPEN blue = pen.Handle();
+  int penChanges = 0;
+  pen.OnChange = [&](TObject*) { ++penChanges; };
+  pen.Assign(&xorPen);
+  EXPECT_EQ(penChanges, 1);
+  EXPECT_EQ(pen.Mode(), pmXor);
+  EXPECT_EQ(pen.Handle(), blue);  // the mode lives on the DC
+  pen.Assign(&xorPen);
+  EXPECT_EQ(penChanges, 1);
+  xorPen.SetWidth(3);
+  pen.Assign(&xorPen);
+  EXPECT_EQ(penChanges, 2);
+  EXPECT_NE(pen.Handle(), blue);
+}
+
 TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
   TMemoryDC memory(40, 40);
   TCanvas canvas;
