@@ -80,6 +80,20 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
   return result;
 }
 
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = text.find_first_of("\r\n", i);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(i, end - i));
+    i = end;
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+  return lines;
+}
+
 std::string WrapText(const std::string& line, const std::string& breakStr,
                      const std::set<char>& breakChars, int maxCol) {
   std::string result;

@@ -30,6 +30,10 @@ inline constexpr TReplaceFlags rfIgnoreCase = 2;
 std::string StringReplace(const std::string& s, const std::string& oldPattern,
                           const std::string& newPattern, TReplaceFlags flags);
 
+// The lines of a text that ends them with CR, LF or CRLF; a final unterminated line is
+// kept, and an empty text has none.
+std::vector<std::string> SplitLines(const std::string& text);
+
 // Breaks after the last break character at or before maxCol; a longer word stays whole.
 std::string WrapText(const std::string& line, const std::string& breakStr,
                      const std::set<char>& breakChars, int maxCol);

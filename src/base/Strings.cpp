@@ -4,6 +4,7 @@
 #include "UpdateScope.h"
 #include "Locale.h"
 #include "Streams.h"
+#include "StrUtils.h"
 
 #include <algorithm>
 
@@ -128,15 +129,7 @@ std::string TStrings::Text() const {
 void TStrings::SetText(const std::string& text) {
   WithUpdate(*this, [&] {
     Clear();
-    size_t i = 0;
-    while (i < text.size()) {
-      size_t end = text.find_first_of("\r\n", i);
-      if (end == std::string::npos) end = text.size();
-      Add(text.substr(i, end - i));
-      i = end;
-      if (i < text.size() && text[i] == '\r') ++i;
-      if (i < text.size() && text[i] == '\n') ++i;
-    }
+    for (const std::string& line : SplitLines(text)) Add(line);
   });
 }
 
