@@ -13,13 +13,6 @@ bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 }  // namespace
 
 std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
@@ -121,6 +114,13 @@ std::string WrapText(const std::string& line, const std::string& breakStr,
   return result;
 }
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 std::string IntToHex(uint64_t value, int digits) {
@@ -152,7 +152,7 @@ bool TryStrToInt64(const std::string& s, int64_t& value) {
   const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
   uint64_t magnitude = 0;
   for (; i < s.size(); ++i) {
-    int d = base == 16 ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
+    int d = base == 16 ? HexDigitValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
     if (d < 0) return false;
     if (magnitude > (limit - d) / base) return false;
     magnitude = magnitude * base + d;

@@ -38,6 +38,9 @@ std::vector<std::string> SplitLines(const std::string& text);
 std::string WrapText(const std::string& line, const std::string& breakStr,
                      const std::set<char>& breakChars, int maxCol);
 
+// The value 0..15 of a hexadecimal digit (either case); -1 for any other character.
+int HexDigitValue(char c);
+
 std::string IntToStr(int64_t value);
 std::string IntToHex(uint64_t value, int digits);
 // Decimal with optional sign, or hexadecimal after "$" or "0x"; leading blanks allowed.
