@@ -11,7 +11,6 @@ namespace {
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
 }  // namespace
 
@@ -37,15 +36,17 @@ std::string LowerCase(const std::string& s) {
 
 std::string UpperCase(const std::string& s) {
   std::string r = s;
-  std::transform(r.begin(), r.end(), r.begin(), AsciiUpper);
+  std::transform(r.begin(), r.end(), r.begin(), UpCase);
   return r;
 }
+
+char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
 int CompareText(const std::string& a, const std::string& b) {
   size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    int d = static_cast<unsigned char>(AsciiUpper(a[i])) -
-            static_cast<unsigned char>(AsciiUpper(b[i]));
+    int d = static_cast<unsigned char>(UpCase(a[i])) -
+            static_cast<unsigned char>(UpCase(b[i]));
     if (d != 0) return d;
   }
   return static_cast<int>(a.size()) - static_cast<int>(b.size());

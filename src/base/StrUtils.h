@@ -18,6 +18,7 @@ std::string TrimRight(const std::string& s);
 // ASCII-only case mapping and comparison.
 std::string LowerCase(const std::string& s);
 std::string UpperCase(const std::string& s);
+char UpCase(char c);  // 'a'..'z' to upper case, every other byte as it is
 int CompareText(const std::string& a, const std::string& b);  // <0, 0, >0
 bool SameText(const std::string& a, const std::string& b);
 
