@@ -47,7 +47,6 @@ bool IsSameFile(const std::string& a, const std::string& b);
 bool CreateDir(const std::string& directory);
 bool RemoveDir(const std::string& directory);
 std::string GetCurrentDir();
-bool SetCurrentDir(const std::string& directory);
 // The running program's full file name.
 std::string ProgramFileName();
 

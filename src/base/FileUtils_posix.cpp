@@ -173,10 +173,6 @@ std::string GetCurrentDir() {
   return ::getcwd(buffer, sizeof buffer) ? FromNative(buffer) : std::string();
 }
 
-bool SetCurrentDir(const std::string& directory) {
-  return ::chdir(ToNative(directory).c_str()) == 0;
-}
-
 std::string ProgramFileName() {
   char buffer[PATH_MAX];
   ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);

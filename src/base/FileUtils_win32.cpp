@@ -152,10 +152,6 @@ std::string GetCurrentDir() {
   return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
 }
 
-bool SetCurrentDir(const std::string& directory) {
-  return SetCurrentDirectoryA(directory.c_str()) != 0;
-}
-
 std::string ProgramFileName() {
   char buffer[MAX_PATH + 1];
   DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);

@@ -177,12 +177,6 @@ int32_t StrToInt(const std::string& s) {
   return value;
 }
 
-int64_t StrToInt64(const std::string& s) {
-  int64_t value = 0;
-  if (!TryStrToInt64(s, value)) throw EConvertError("'" + s + "' is not a valid integer value");
-  return value;
-}
-
 int32_t StrToIntDef(const std::string& s, int32_t def) {
   int32_t value = 0;
   return TryStrToInt(s, value) ? value : def;

@@ -22,7 +22,6 @@ char UpCase(char c);  // 'a'..'z' to upper case, every other byte as it is
 int CompareText(const std::string& a, const std::string& b);  // <0, 0, >0
 bool SameText(const std::string& a, const std::string& b);
 
-enum class TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 using TReplaceFlags = unsigned;
 inline constexpr TReplaceFlags rfReplaceAll = 1;
 inline constexpr TReplaceFlags rfIgnoreCase = 2;
@@ -48,7 +47,6 @@ std::string IntToHex(uint64_t value, int digits);
 bool TryStrToInt(const std::string& s, int32_t& value);
 bool TryStrToInt64(const std::string& s, int64_t& value);
 int32_t StrToInt(const std::string& s);  // raises EConvertError
-int64_t StrToInt64(const std::string& s);
 int32_t StrToIntDef(const std::string& s, int32_t def);
 
 // 1-based helpers. Pos returns 0 when absent; Copy, Delete and Insert clamp like the

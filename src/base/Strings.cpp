@@ -74,12 +74,6 @@ int TStrings::IndexOf(const std::string& s) const {
   return -1;
 }
 
-int TStrings::IndexOfObject(const TObject* object) const {
-  for (int i = 0; i < Count(); ++i)
-    if (GetObject(i) == object) return i;
-  return -1;
-}
-
 int TStrings::IndexOfName(const std::string& name) const {
   for (int i = 0; i < Count(); ++i) {
     std::string line = Get(i);
@@ -363,21 +357,6 @@ void TStringList::Sort() {
   std::stable_sort(FItems.begin(), FItems.end(), [this](const Item& a, const Item& b) {
     return CompareStrings(a.Text, b.Text) < 0;
   });
-  Changed();
-}
-
-void TStringList::CustomSort(TStringListSortCompare compare) {
-  if (FSorted || Count() < 2) return;
-  Changing();
-  // Sort an index permutation, since the comparison reads the list by index.
-  std::vector<int> order(FItems.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return compare(*this, a, b) < 0; });
-  std::vector<Item> sorted;
-  sorted.reserve(FItems.size());
-  for (int i : order) sorted.push_back(FItems[i]);
-  FItems = std::move(sorted);
   Changed();
 }
 

@@ -35,7 +35,6 @@ public:
   virtual void Exchange(int index1, int index2);
 
   virtual int IndexOf(const std::string& s) const;
-  int IndexOfObject(const TObject* object) const;
   // "name=value" lines: the name is the text before the first "=", compared without case.
   int IndexOfName(const std::string& name) const;
   std::string Names(int index) const;
@@ -85,8 +84,6 @@ enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList : public TStrings {
 public:
-  using TStringListSortCompare = int (*)(TStringList& list, int index1, int index2);
-
   int Count() const override { return static_cast<int>(FItems.size()); }
   std::string Get(int index) const override;
   void Put(int index, const std::string& s) override;
@@ -105,7 +102,6 @@ public:
   // index where s would go.
   bool Find(const std::string& s, int& index) const;
   virtual void Sort();
-  void CustomSort(TStringListSortCompare compare);
 
   bool Sorted() const { return FSorted; }
   void SetSorted(bool sorted);
