@@ -193,8 +193,8 @@ void TStrings::LoadFromFile(const std::string& fileName) {
 }
 
 void TStrings::LoadFromStream(TStream& stream) {
-  int64_t remaining = stream.Size() - stream.Position();
-  std::string text(static_cast<size_t>(std::max<int64_t>(remaining, 0)), '\0');
+  int64_t remaining = std::max<int64_t>(stream.Size() - stream.Position(), 0);
+  std::string text(static_cast<size_t>(CheckedInt32(remaining)), '\0');
   if (!text.empty()) stream.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
   SetText(text);
 }

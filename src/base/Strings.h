@@ -58,7 +58,8 @@ public:
   void SetDelimitedText(const std::string& text);
 
   void LoadFromFile(const std::string& fileName);  // raises EFOpenError when missing
-  void LoadFromStream(TStream& stream);            // the rest of the stream
+  // The rest of the stream; raises EIntOverflow when it holds 2 GB or more.
+  void LoadFromStream(TStream& stream);
   void SaveToFile(const std::string& fileName) const;
   void SaveToStream(TStream& stream) const;
 
