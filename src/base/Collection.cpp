@@ -27,8 +27,7 @@ void TCollectionItem::SetIndex(int index) {
   int current = Index();
   if (current < 0 || index == current) return;
   auto& items = FCollection->FItems;
-  if (index < 0 || index >= static_cast<int>(items.size()))
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  CheckListIndex(index, static_cast<int64_t>(items.size()));
   items.erase(items.begin() + current);
   items.insert(items.begin() + index, this);
   Changed(true);
@@ -74,8 +73,7 @@ void TCollection::Clear() {
 }
 
 TCollectionItem* TCollection::Items(int index) const {
-  if (index < 0 || index >= Count())
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  CheckListIndex(index, Count());
   return FItems[index];
 }
 

@@ -91,8 +91,7 @@ void TComponent::SetName(const std::string& NewName) {
 }
 
 TComponent* TComponent::Components(int Index) const {
-  if (Index < 0 || Index >= ComponentCount())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, ComponentCount());
   return FComponents[Index];
 }
 

@@ -19,6 +19,10 @@ void CheckRange(int64_t index, int64_t count) {
     throw ERangeError("Range check error");
 }
 
+void ListIndexError(int64_t index) {
+  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
 int32_t CheckedInt32(int64_t value) {
   if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
     throw EIntOverflow("Integer overflow");

@@ -60,5 +60,12 @@ private:
 // Raises ERangeError unless 0 <= index < count (the checked-index rule of the tag and
 // application code).
 void CheckRange(int64_t index, int64_t count);
+// Raises EListError: "List index out of bounds (index)".
+[[noreturn]] void ListIndexError(int64_t index);
+// Raises that error unless 0 <= index < count; an insert position passes count + 1.
+// Inline, so that the compiler sees that a bad index never reaches the access after it.
+inline void CheckListIndex(int64_t index, int64_t count) {
+  if (index < 0 || index >= count) ListIndexError(index);
+}
 // Narrows a 64-bit result to 32 bits, raising EIntOverflow when it does not fit.
 int32_t CheckedInt32(int64_t value);

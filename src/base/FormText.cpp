@@ -21,13 +21,6 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c); }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 bool IsSymbolChar(char c) {
   switch (c) {
     case '=':
@@ -124,7 +117,7 @@ private:
     uint64_t magnitude = 0;
     int digits = 0;
     for (; !AtEnd(); ++FPos, ++digits) {
-      const int digit = hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
+      const int digit = hex ? HexDigitValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
       if (digit < 0) break;
       if (magnitude > (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / base)
         Error("Number out of range");
@@ -176,7 +169,7 @@ private:
       if (AtEnd()) Error("Unterminated binary data");
       const char c = FText[FPos++];
       if (c == '}') break;
-      const int digit = HexValue(c);
+      const int digit = HexDigitValue(c);
       if (digit < 0) Error("Invalid character " + Describe(c) + " in binary data");
       if (high < 0) {
         high = digit;

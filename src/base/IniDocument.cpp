@@ -33,19 +33,7 @@ void TIniDocument::Clear() {
   FSectionIndex.clear();
 }
 
-void TIniDocument::SetText(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(i, end - i));
-    i = end;
-    if (i < text.size() && text[i] == '\r') ++i;
-    if (i < text.size() && text[i] == '\n') ++i;
-  }
-  SetLines(lines);
-}
+void TIniDocument::SetText(const std::string& text) { SetLines(SplitLines(text)); }
 
 void TIniDocument::SetLines(const std::vector<std::string>& lines) {
   Clear();

@@ -15,20 +15,16 @@ void Fill(TStrings& target, const std::vector<std::string>& items) {
   });
 }
 
+// False when the file is missing, unreadable or larger than a stream transfer can hold.
 bool ReadWholeFile(const std::string& fileName, std::string& text) {
-  THandle h = FileOpen(fileName, fmOpenRead | fmShareDenyWrite);
-  if (h == InvalidHandle) return false;
-  THandleStream stream(h);
-  bool ok = true;
   try {
-    int64_t size = stream.Size();
-    text.assign(static_cast<size_t>(size), '\0');
-    if (size > 0) stream.ReadBuffer(text.data(), static_cast<int32_t>(size));
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+    text.assign(static_cast<size_t>(CheckedInt32(stream.Size())), '\0');
+    if (!text.empty()) stream.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
+    return true;
   } catch (const Exception&) {
-    ok = false;
+    return false;
   }
-  FileClose(h);
-  return ok;
 }
 
 void WriteWholeFile(const std::string& fileName, const std::string& text) {

@@ -4,7 +4,6 @@
 #include "Exceptions.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 template <class T>
@@ -13,7 +12,7 @@ public:
   int Count() const { return static_cast<int>(FItems.size()); }
   int Capacity() const { return static_cast<int>(FItems.capacity()); }
   void SetCapacity(int capacity) {
-    if (capacity < Count()) Error(capacity);
+    if (capacity < Count()) ListIndexError(capacity);
     FItems.reserve(capacity);
   }
 
@@ -31,7 +30,7 @@ public:
     return Count() - 1;
   }
   void Insert(int index, T item) {
-    if (index < 0 || index > Count()) Error(index);
+    CheckListIndex(index, Count() + 1);
     FItems.insert(FItems.begin() + index, std::move(item));
   }
   void Delete(int index) {
@@ -66,12 +65,7 @@ public:
   auto end() const { return FItems.end(); }
 
 private:
-  void Check(int index) const {
-    if (index < 0 || index >= Count()) Error(index);
-  }
-  [[noreturn]] static void Error(int index) {
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-  }
+  void Check(int index) const { CheckListIndex(index, Count()); }
 
   std::vector<T> FItems;
 };

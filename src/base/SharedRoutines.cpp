@@ -8,8 +8,6 @@
 
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-
 void CheckStart(int start) {
   if (start < 1) throw ERangeError("Range check error");
 }
@@ -19,11 +17,10 @@ void CheckStart(int start) {
 int NthCharOfSetPos(const std::string& text, const std::string& charSet, int start, int8_t n) {
   CheckStart(start);
   if (n < 1) return 0;
-  std::string set = charSet;
-  std::transform(set.begin(), set.end(), set.begin(), AsciiUpper);
+  const std::string set = UpperCase(charSet);
   int hits = 0;
   for (size_t i = static_cast<size_t>(start) - 1; i < text.size(); ++i)
-    if (set.find(AsciiUpper(text[i])) != std::string::npos && ++hits == n)
+    if (set.find(UpCase(text[i])) != std::string::npos && ++hits == n)
       return static_cast<int>(i) + 1;
   return 0;
 }
@@ -118,7 +115,6 @@ bool RemoveByte(TBytes& a, uint8_t value, int start, bool all) {
 }
 
 void InsertByte(TBytes& a, uint8_t value, int position) {
-  if (position < 1 || static_cast<size_t>(position) > a.size() + 1)
-    throw ERangeError("Range check error");
+  CheckRange(int64_t{position} - 1, static_cast<int64_t>(a.size()) + 1);
   a.insert(a.begin() + (position - 1), value);
 }

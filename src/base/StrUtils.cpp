@@ -11,14 +11,6 @@ namespace {
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 }  // namespace
 
@@ -44,15 +36,17 @@ std::string LowerCase(const std::string& s) {
 
 std::string UpperCase(const std::string& s) {
   std::string r = s;
-  std::transform(r.begin(), r.end(), r.begin(), AsciiUpper);
+  std::transform(r.begin(), r.end(), r.begin(), UpCase);
   return r;
 }
+
+char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
 int CompareText(const std::string& a, const std::string& b) {
   size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    int d = static_cast<unsigned char>(AsciiUpper(a[i])) -
-            static_cast<unsigned char>(AsciiUpper(b[i]));
+    int d = static_cast<unsigned char>(UpCase(a[i])) -
+            static_cast<unsigned char>(UpCase(b[i]));
     if (d != 0) return d;
   }
   return static_cast<int>(a.size()) - static_cast<int>(b.size());
@@ -80,6 +74,20 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
   return result;
 }
 
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = text.find_first_of("\r\n", i);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(i, end - i));
+    i = end;
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+  return lines;
+}
+
 std::string WrapText(const std::string& line, const std::string& breakStr,
                      const std::set<char>& breakChars, int maxCol) {
   std::string result;
@@ -105,6 +113,13 @@ std::string WrapText(const std::string& line, const std::string& breakStr,
   }
   result.append(line, lineStart, std::string::npos);
   return result;
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
 }
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
@@ -138,7 +153,7 @@ bool TryStrToInt64(const std::string& s, int64_t& value) {
   const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
   uint64_t magnitude = 0;
   for (; i < s.size(); ++i) {
-    int d = base == 16 ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
+    int d = base == 16 ? HexDigitValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
     if (d < 0) return false;
     if (magnitude > (limit - d) / base) return false;
     magnitude = magnitude * base + d;
@@ -159,12 +174,6 @@ bool TryStrToInt(const std::string& s, int32_t& value) {
 int32_t StrToInt(const std::string& s) {
   int32_t value = 0;
   if (!TryStrToInt(s, value)) throw EConvertError("'" + s + "' is not a valid integer value");
-  return value;
-}
-
-int64_t StrToInt64(const std::string& s) {
-  int64_t value = 0;
-  if (!TryStrToInt64(s, value)) throw EConvertError("'" + s + "' is not a valid integer value");
   return value;
 }
 

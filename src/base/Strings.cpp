@@ -4,6 +4,7 @@
 #include "UpdateScope.h"
 #include "Locale.h"
 #include "Streams.h"
+#include "StrUtils.h"
 
 #include <algorithm>
 
@@ -73,12 +74,6 @@ int TStrings::IndexOf(const std::string& s) const {
   return -1;
 }
 
-int TStrings::IndexOfObject(const TObject* object) const {
-  for (int i = 0; i < Count(); ++i)
-    if (GetObject(i) == object) return i;
-  return -1;
-}
-
 int TStrings::IndexOfName(const std::string& name) const {
   for (int i = 0; i < Count(); ++i) {
     std::string line = Get(i);
@@ -128,15 +123,7 @@ std::string TStrings::Text() const {
 void TStrings::SetText(const std::string& text) {
   WithUpdate(*this, [&] {
     Clear();
-    size_t i = 0;
-    while (i < text.size()) {
-      size_t end = text.find_first_of("\r\n", i);
-      if (end == std::string::npos) end = text.size();
-      Add(text.substr(i, end - i));
-      i = end;
-      if (i < text.size() && text[i] == '\r') ++i;
-      if (i < text.size() && text[i] == '\n') ++i;
-    }
+    for (const std::string& line : SplitLines(text)) Add(line);
   });
 }
 
@@ -206,8 +193,8 @@ void TStrings::LoadFromFile(const std::string& fileName) {
 }
 
 void TStrings::LoadFromStream(TStream& stream) {
-  int64_t remaining = stream.Size() - stream.Position();
-  std::string text(static_cast<size_t>(std::max<int64_t>(remaining, 0)), '\0');
+  int64_t remaining = std::max<int64_t>(stream.Size() - stream.Position(), 0);
+  std::string text(static_cast<size_t>(CheckedInt32(remaining)), '\0');
   if (!text.empty()) stream.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
   SetText(text);
 }
@@ -370,21 +357,6 @@ void TStringList::Sort() {
   std::stable_sort(FItems.begin(), FItems.end(), [this](const Item& a, const Item& b) {
     return CompareStrings(a.Text, b.Text) < 0;
   });
-  Changed();
-}
-
-void TStringList::CustomSort(TStringListSortCompare compare) {
-  if (FSorted || Count() < 2) return;
-  Changing();
-  // Sort an index permutation, since the comparison reads the list by index.
-  std::vector<int> order(FItems.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return compare(*this, a, b) < 0; });
-  std::vector<Item> sorted;
-  sorted.reserve(FItems.size());
-  for (int i : order) sorted.push_back(FItems[i]);
-  FItems = std::move(sorted);
   Changed();
 }
 

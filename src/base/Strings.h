@@ -35,7 +35,6 @@ public:
   virtual void Exchange(int index1, int index2);
 
   virtual int IndexOf(const std::string& s) const;
-  int IndexOfObject(const TObject* object) const;
   // "name=value" lines: the name is the text before the first "=", compared without case.
   int IndexOfName(const std::string& name) const;
   std::string Names(int index) const;
@@ -59,7 +58,8 @@ public:
   void SetDelimitedText(const std::string& text);
 
   void LoadFromFile(const std::string& fileName);  // raises EFOpenError when missing
-  void LoadFromStream(TStream& stream);            // the rest of the stream
+  // The rest of the stream; raises EIntOverflow when it holds 2 GB or more.
+  void LoadFromStream(TStream& stream);
   void SaveToFile(const std::string& fileName) const;
   void SaveToStream(TStream& stream) const;
 
@@ -85,8 +85,6 @@ enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList : public TStrings {
 public:
-  using TStringListSortCompare = int (*)(TStringList& list, int index1, int index2);
-
   int Count() const override { return static_cast<int>(FItems.size()); }
   std::string Get(int index) const override;
   void Put(int index, const std::string& s) override;
@@ -105,7 +103,6 @@ public:
   // index where s would go.
   bool Find(const std::string& s, int& index) const;
   virtual void Sort();
-  void CustomSort(TStringListSortCompare compare);
 
   bool Sorted() const { return FSorted; }
   void SetSorted(bool sorted);

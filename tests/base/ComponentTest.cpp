@@ -175,7 +175,19 @@ TEST(Component, LoadingAndReadingStates) {
   c.SetReading(false);
   c.Loaded();
   EXPECT_TRUE(c.ComponentState().Empty());
-  EXPECT_FALSE(c.ComponentState().Contains(csDesigning));
+}
+
+TEST(Component, DesigningReachesTheOwnedComponents) {
+  TComponent owner(nullptr);
+  auto* child = new TComponent(&owner);
+  auto* grandchild = new TComponent(child);
+  owner.SetDesigning(true);
+  EXPECT_TRUE(owner.ComponentState().Contains(csDesigning));
+  EXPECT_TRUE(grandchild->ComponentState().Contains(csDesigning));
+  child->SetDesigning(false);
+  EXPECT_TRUE(owner.ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(child->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(grandchild->ComponentState().Contains(csDesigning));
 }
 
 TEST(Component, FreeAndNilClearsTheReferenceFirst) {

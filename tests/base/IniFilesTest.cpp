@@ -108,6 +108,18 @@ TEST_F(IniFileTest, AMissingFileReadsAsEmptyAndIsCreatedByAWrite) {
   EXPECT_EQ(folder.ReadFile("new.ini"), "[a]\r\nb=c\r\n");
 }
 
+TEST_F(IniFileTest, AFileTooLargeForAStreamTransferReadsAsEmpty) {
+  std::string huge = folder.WriteFile("huge.ini", "[a]\r\nb=c\r\n");
+  THandle h = FileOpen(huge, fmOpenReadWrite);
+  ASSERT_NE(h, InvalidHandle);
+  ASSERT_EQ(FileSeek64(h, int64_t{3} << 30, 0), int64_t{3} << 30);  // sparse: no disk used
+  ASSERT_TRUE(FileTruncate(h));
+  FileClose(h);
+  TIniFile ini(huge);
+  EXPECT_EQ(ini.ReadString("a", "b", "def"), "def");
+  EXPECT_FALSE(TMemIniFile(huge).SectionExists("a"));
+}
+
 TEST_F(IniFileTest, AWriteFailureRaises) {
   TIniFile ini(folder / "no\\such\\folder\\x.ini");
   EXPECT_THROW(ini.WriteString("a", "b", "c"), EIniFileException);

@@ -168,4 +168,15 @@ TEST(CheckedArithmetic, RangeAndOverflow) {
   EXPECT_THROW(CheckedInt32(int64_t{1} << 31), EIntOverflow);
 }
 
+TEST(CheckedArithmetic, ListIndexErrorsNameTheIndex) {
+  EXPECT_NO_THROW(CheckListIndex(2, 3));
+  EXPECT_THROW(CheckListIndex(-1, 3), EListError);
+  try {
+    CheckListIndex(3, 3);
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_EQ(e.Message(), "List index out of bounds (3)");
+  }
+}
+
 }  // namespace

@@ -43,6 +43,18 @@ TEST(StringListFiles, LoadsMixedLineEndsAndSavesCrlf) {
   EXPECT_THROW(list.LoadFromFile(folder / "missing.txt"), EFOpenError);
 }
 
+TEST(StringListFiles, AFileTooLargeForAStreamTransferIsRefused) {
+  TempFolder folder;
+  TFileStream huge(folder / "huge.txt", fmCreate);
+  huge.WriteBuffer("line\r\n", 6);
+  huge.SetSize(int64_t{3} << 30);  // sparse: no disk used
+  huge.SetPosition(0);
+  TStringList list;
+  list.Add("kept");
+  EXPECT_THROW(list.LoadFromStream(huge), EIntOverflow);
+  EXPECT_EQ(Items(list), (Lines{"kept"}));
+}
+
 TEST(StringListFiles, LoadFromStreamReadsTheRestOfTheStream) {
   TMemoryStream stream;
   std::string text = "skip\r\nkeep";

@@ -30,8 +30,12 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
 }
 
 std::string TempFolder::ReadFile(const std::string& name) const {
+  return ReadFileBytes(FPath + name);
+}
+
+std::string ReadFileBytes(const std::string& path) {
   // Shared with every other handle: tests read files the code under test holds open.
-  TFileStream file(FPath + name, fmOpenRead | fmShareDenyNone);
+  TFileStream file(path, fmOpenRead | fmShareDenyNone);
   TMemoryStream stream;
   stream.LoadFromStream(file);
   return std::string(stream.Bytes().begin(), stream.Bytes().end());

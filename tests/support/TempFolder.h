@@ -23,5 +23,8 @@ private:
   std::string FPath;
 };
 
+// The bytes of any file, whoever else holds it open.
+std::string ReadFileBytes(const std::string& path);
+
 // Removes a folder and its contents.
 void RemoveTree(const std::string& folder);

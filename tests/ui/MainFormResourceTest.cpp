@@ -13,10 +13,13 @@
 #include "base/FormText.h"
 #include "base/StrUtils.h"
 
+#include "RuntimePath.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -24,10 +27,8 @@ constexpr const char* MainFormClass = "TFormFileEditor";
 
 // The zlib data of the container the build wrote.
 std::vector<uint8_t> PaintedSkinData() {
-  std::string path = std::string(VQ_SKIN_FOLDER) + "slate.skn";
-  std::replace(path.begin(), path.end(), '/', '\\');
   TspCompressedStoredSkin painted(nullptr);
-  painted.LoadFromCompressedFile(path);
+  painted.LoadFromCompressedFile(RuntimePath(std::string(VQ_SKIN_FOLDER) + "slate.skn"));
   return painted.CompressedStream().Bytes();
 }
 
@@ -51,8 +52,8 @@ TEST(MainFormResourceTest, TheStoredSkinHoldsTheSkinTheBuildPainted) {
 }
 
 TEST(MainFormResourceTest, TheFormReaderMakesTheStoredSkinAndTheSkinLoads) {
-  static const bool registered = (RegisterSkinDataClasses(TClassRegistry::Instance()), true);
-  ASSERT_TRUE(registered);
+  static std::once_flag registration;
+  std::call_once(registration, [] { RegisterSkinDataClasses(TClassRegistry::Instance()); });
   // The main window's own class comes with the windows; a plain form reads its text.
   const std::string text = StringReplace(
       FormResourceText(MainFormClass), std::string(": ") + MainFormClass, ": TForm", rfReplaceAll);
