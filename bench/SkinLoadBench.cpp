@@ -49,7 +49,10 @@ int main() {
   });
   TspSkinData data(nullptr);
   const double load = BestMilliseconds([&] { data.LoadCompressedStoredSkin(&stored); });
-  if (data.Empty() || data.CtrlList.size() < 65) std::fprintf(stderr, "the skin did not load\n");
+  if (data.Empty() || data.CtrlList.size() < 65) {
+    std::fprintf(stderr, "the skin did not load\n");
+    return 1;
+  }
 
   std::printf("stored skin: %lld bytes of zlib data, %lld bytes of payload\n",
               static_cast<long long>(stored.CompressedStream().Bytes().size()),

@@ -244,12 +244,5 @@ void TspSkinData::LoadControls(TCustomIniFile& IniFile) {
 
 void TspSkinData::GetNameAndType(const std::string& S, std::string& AIDName,
                                  std::string& ATypeName) {
-  const size_t colon = S.find(':');
-  if (colon == std::string::npos) {
-    AIDName.clear();
-    ATypeName.clear();
-    return;
-  }
-  AIDName = S.substr(0, colon);
-  ATypeName = S.substr(colon + 1);
+  SplitSkinEntry(S, AIDName, ATypeName);
 }

@@ -50,6 +50,18 @@ void ParseRect(const std::string& S, TRect& R) {
   R = TRect{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
+bool SplitSkinEntry(const std::string& S, std::string& Name, std::string& Rest) {
+  const size_t colon = S.find(':');
+  if (colon == std::string::npos) {
+    Name.clear();
+    Rest.clear();
+    return false;
+  }
+  Name = S.substr(0, colon);
+  Rest = S.substr(colon + 1);
+  return true;
+}
+
 void ReadRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
               TRect& R) {
   ParseRect(IniFile.ReadString(Section, Ident, "0,0,0,0"), R);

@@ -22,6 +22,10 @@ int32_t CappedSkinListCount(int32_t count);
 void ParsePoint(const std::string& S, TPoint& P);
 void ParseRect(const std::string& S, TRect& R);
 
+// Splits a list entry "name:rest" at its first ":". Without one, both parts are empty
+// and the result is false.
+bool SplitSkinEntry(const std::string& S, std::string& Name, std::string& Rest);
+
 void ReadRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
               TRect& R);  // absent: 0,0,0,0
 void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,

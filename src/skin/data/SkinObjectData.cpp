@@ -82,11 +82,6 @@ TSkinKeyTable<TspDataSkinFrameRegulatorObject> TspDataSkinFrameRegulatorObject::
   return keys;
 }
 
-void TspDataSkinTrackBar::LoadFromFile(TCustomIniFile& IniFile) {
-  TKeyedSkinData::LoadFromFile(IniFile);
-  Morphing = false;
-}
-
 TSkinKeyTable<TspDataSkinTrackBar> TspDataSkinTrackBar::Keys() {
   using T = TspDataSkinTrackBar;
   static constexpr TSkinKey<T> keys[] = {
@@ -101,11 +96,6 @@ TSkinKeyTable<TspDataSkinTrackBar> TspDataSkinTrackBar::Keys() {
       {"buttontransparentcolor", &T::ButtonTransparentColor},
   };
   return keys;
-}
-
-void TspDataSkinAnimate::LoadFromFile(TCustomIniFile& IniFile) {
-  TKeyedSkinData::LoadFromFile(IniFile);
-  Morphing = false;
 }
 
 TSkinKeyTable<TspDataSkinAnimate> TspDataSkinAnimate::Keys() {
@@ -227,11 +217,6 @@ TSkinKeyTable<TspDataSkinLabel> TspDataSkinLabel::Keys() {
       {"textvalue", &T::TextValue},
   };
   return keys;
-}
-
-void TspDataSkinBitLabel::LoadFromFile(TCustomIniFile& IniFile) {
-  TKeyedSkinData::LoadFromFile(IniFile);
-  Morphing = false;
 }
 
 TSkinKeyTable<TspDataSkinBitLabel> TspDataSkinBitLabel::Keys() {

@@ -45,6 +45,18 @@ public:
   static TSkinKeyTable<TspDataSkinObject> Keys();
 };
 
+// An object that never morphs: loading clears Morphing whatever its section says.
+template <class Fields>
+class TStillSkinObject : public TKeyedSkinData<Fields, TspDataSkinObject> {
+public:
+  using TKeyedSkinData<Fields, TspDataSkinObject>::TKeyedSkinData;
+
+  void LoadFromFile(TCustomIniFile& IniFile) override {
+    TKeyedSkinData<Fields, TspDataSkinObject>::LoadFromFile(IniFile);
+    this->Morphing = false;
+  }
+};
+
 // Type keyword "switch".
 class TspDataSkinSwitch : public TspDataSkinObject {
 public:
@@ -89,11 +101,10 @@ public:
   TspRegulatorKind Kind = rkround;
 };
 
-// Type keyword "trackbar". Never morphs.
-class TspDataSkinTrackBar : public TKeyedSkinData<TspDataSkinTrackBar, TspDataSkinObject> {
+// Type keyword "trackbar".
+class TspDataSkinTrackBar : public TStillSkinObject<TspDataSkinTrackBar> {
 public:
-  using TKeyedSkinData::TKeyedSkinData;
-  void LoadFromFile(TCustomIniFile& IniFile) override;
+  using TStillSkinObject::TStillSkinObject;
   static TSkinKeyTable<TspDataSkinTrackBar> Keys();
 
   TRect ButtonRect, ActiveButtonRect;
@@ -105,11 +116,10 @@ public:
   TColor ButtonTransparentColor = 0;
 };
 
-// Type keyword "animate". Never morphs.
-class TspDataSkinAnimate : public TKeyedSkinData<TspDataSkinAnimate, TspDataSkinObject> {
+// Type keyword "animate".
+class TspDataSkinAnimate : public TStillSkinObject<TspDataSkinAnimate> {
 public:
-  using TKeyedSkinData::TKeyedSkinData;
-  void LoadFromFile(TCustomIniFile& IniFile) override;
+  using TStillSkinObject::TStillSkinObject;
   static TSkinKeyTable<TspDataSkinAnimate> Keys();
 
   int32_t CountFrames = 0;
@@ -231,11 +241,10 @@ public:
   std::string TextValue;
 };
 
-// Type keyword "bitlabel": text drawn from a picture of symbol cells. Never morphs.
-class TspDataSkinBitLabel : public TKeyedSkinData<TspDataSkinBitLabel, TspDataSkinObject> {
+// Type keyword "bitlabel": text drawn from a picture of symbol cells.
+class TspDataSkinBitLabel : public TStillSkinObject<TspDataSkinBitLabel> {
 public:
-  using TKeyedSkinData::TKeyedSkinData;
-  void LoadFromFile(TCustomIniFile& IniFile) override;
+  using TStillSkinObject::TStillSkinObject;
   static TSkinKeyTable<TspDataSkinBitLabel> Keys();
 
   TStringList Symbols;  // loading appends the lines of the section

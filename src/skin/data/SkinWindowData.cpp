@@ -14,14 +14,11 @@ const char* const SkinColorsSection = "SKINCOLORS";
 }  // namespace
 
 void GetAreaNameAndRect(const std::string& S, std::string& AIDName, TRect& ARect) {
-  size_t colon = S.find(':');
-  if (colon == std::string::npos) {
-    AIDName.clear();
+  std::string rect;
+  if (SplitSkinEntry(S, AIDName, rect))
+    ParseRect(rect, ARect);
+  else
     ARect = TRect{};
-    return;
-  }
-  AIDName = S.substr(0, colon);
-  ParseRect(S.substr(colon + 1), ARect);
 }
 
 void LoadAreas(TCustomIniFile& IniFile, std::vector<TspDataSkinArea>& AreaList) {

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::vector<uint8_t> Bytes(const TStream& Stream) {
-  return dynamic_cast<const TMemoryStream&>(Stream).Bytes();
-}
-
 TMemoryStream Container(int32_t Version, int32_t Count, const std::string& Data) {
   TMemoryStream stream;
   WriteStoredSkinInt32(stream, Version);
@@ -58,7 +54,7 @@ TEST(CompressedStoredSkin, TheContainerRoundTripsFromPositionZeroOfTheStream) {
   TspCompressedStoredSkin loaded(nullptr);
   stream.SetPosition(13);
   loaded.LoadFromCompressStream(stream);
-  EXPECT_EQ(Bytes(loaded.CompressedStream()), Bytes(skin.CompressedStream()));
+  EXPECT_EQ(loaded.CompressedStream().Bytes(), skin.CompressedStream().Bytes());
 }
 
 TEST(CompressedStoredSkin, UnreadableContainersLeaveTheSkinEmpty) {
@@ -80,7 +76,7 @@ TEST(CompressedStoredSkin, UnreadableContainersLeaveTheSkinEmpty) {
     TMemoryStream stream = Container(c.Version, c.Count, c.Data);
     skin.LoadFromCompressStream(stream);
     const std::string expected = c.Loads ? std::string(c.Data, c.Count) : "";
-    EXPECT_EQ(Bytes(skin.CompressedStream()),
+    EXPECT_EQ(skin.CompressedStream().Bytes(),
               std::vector<uint8_t>(expected.begin(), expected.end()))
         << c.Version << " " << c.Count;
   }
@@ -108,7 +104,7 @@ TEST(CompressedStoredSkin, CompressedFilesHoldTheContainer) {
 
   TspCompressedStoredSkin loaded(nullptr);
   loaded.LoadFromCompressedFile(folder / "skin.spz");
-  EXPECT_EQ(Bytes(loaded.CompressedStream()), Bytes(skin.CompressedStream()));
+  EXPECT_EQ(loaded.CompressedStream().Bytes(), skin.CompressedStream().Bytes());
   EXPECT_THROW(loaded.LoadFromCompressedFile(folder / "missing.spz"), EFOpenError);
   EXPECT_TRUE(loaded.IsEmpty());
 }
@@ -171,7 +167,7 @@ TEST_F(SkinBuilderTest, BuildsAVersion2PayloadOfTheFoldersPicturesAndText) {
   Build(options);
   ASSERT_FALSE(skin.IsEmpty());
   // zlib format at the maximum level: the header says so.
-  const std::vector<uint8_t>& zlib = Bytes(skin.CompressedStream());
+  const std::vector<uint8_t>& zlib = skin.CompressedStream().Bytes();
   EXPECT_EQ(zlib[0], 0x78);
   EXPECT_EQ(zlib[1], 0xDA);
 
@@ -227,7 +223,7 @@ TEST_F(SkinBuilderTest, AFolderLackingARequiredSectionChangesNothing) {
     lines.Delete(lines.IndexOf(std::string("[") + section + "]"));
     lines.SaveToFile(name);
     EXPECT_NO_THROW(skin.LoadFromIniFile(name)) << section;
-    EXPECT_EQ(Bytes(skin.CompressedStream()), (std::vector<uint8_t>{'k', 'e', 'p', 't'}))
+    EXPECT_EQ(skin.CompressedStream().Bytes(), (std::vector<uint8_t>{'k', 'e', 'p', 't'}))
         << section;
   }
   EXPECT_THROW(skin.LoadFromIniFile(folder / "none.ini"), EFOpenError);
@@ -274,7 +270,7 @@ TEST_F(SkinBuilderTest, TheFileNameSettersBuildOnlyWhileDesigning) {
   form.SetDesigning(true);  // a designed form's components are designed too
   other->SetCompressedFileName(folder / "skin.spz");
   EXPECT_EQ(other->CompressedFileName(), "skin.spz");
-  EXPECT_EQ(Bytes(other->CompressedStream()), Bytes(skin.CompressedStream()));
+  EXPECT_EQ(other->CompressedStream().Bytes(), skin.CompressedStream().Bytes());
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ TEST(SkinIniCodecs, AFieldWithoutDigitsOrTooLargeRaisesTheConversionError) {
   try {
     TRect r;
     ParseRect("1,2", r);
+    ADD_FAILURE() << "no conversion error";
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), "'' is not a valid integer value");
   }

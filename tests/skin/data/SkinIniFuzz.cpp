@@ -2,8 +2,8 @@
 // the input's last byte, is also saved and must load again from what it wrote (saving
 // every class would make each input many times slower).
 #include "skin/data/SkinDataFactory.h"
+#include "skin/data/SkinFormInfo.h"
 #include "skin/data/SkinIniCodecs.h"
-#include "skin/data/SkinKeywords.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinWindowData.h"
 
@@ -66,13 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ini.SetStrings(lines);
 
   CheckSkinIniFile(ini);
-  ReadInActiveEffect(ini, "FORMINFO", "inactiveeffect");
   TStringList pictures;
   ReadStrings(ini, "PICTURES", "activepictures", pictures);
   TspDataSkinPopupWindow popup;
   TspDataSkinHintWindow hint;
   TspSkinColors colors;
   std::vector<TspDataSkinArea> areas;
+  TspSkinFormInfo formInfo;
+  ReadRefusingMalformedValues([&] { LoadSkinFormInfo(ini, size % 2 == 0, formInfo); });
   ReadRefusingMalformedValues([&] { popup.LoadFromFile(ini); });
   ReadRefusingMalformedValues([&] { hint.LoadFromFile(ini); });
   ReadRefusingMalformedValues([&] { colors.LoadFromFile(ini); });
