@@ -1,6 +1,7 @@
 #include "IniFiles.h"
 
 #include "Exceptions.h"
+#include "FileUtils.h"
 #include "UpdateScope.h"
 #include "Streams.h"
 #include "StrUtils.h"
@@ -15,16 +16,29 @@ void Fill(TStrings& target, const std::vector<std::string>& items) {
   });
 }
 
-// False when the file is missing, unreadable or larger than a stream transfer can hold.
-bool ReadWholeFile(const std::string& fileName, std::string& text) {
+enum class TReadResult { Read, Missing, Unreadable };
+
+// Unreadable covers a file that is locked, not a plain file or larger than a stream
+// transfer can hold.
+TReadResult ReadWholeFile(const std::string& fileName, std::string& text) {
+  if (!FileExists(fileName)) return TReadResult::Missing;
   try {
     TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
     text.assign(static_cast<size_t>(CheckedInt32(stream.Size())), '\0');
     if (!text.empty()) stream.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
-    return true;
+    return TReadResult::Read;
   } catch (const Exception&) {
-    return false;
+    return TReadResult::Unreadable;
   }
+}
+
+// The file's document; empty when it is missing or unreadable.
+TIniDocument ReadDocument(const std::string& fileName, TReadResult& result) {
+  TIniDocument document;
+  std::string text;
+  result = ReadWholeFile(fileName, text);
+  if (result == TReadResult::Read) document.SetText(text);
+  return document;
 }
 
 void WriteWholeFile(const std::string& fileName, const std::string& text) {
@@ -67,9 +81,16 @@ bool TCustomIniFile::ValueExists(const std::string& section, const std::string& 
 // --- TIniFile ------------------------------------------------------------------------
 
 TIniDocument TIniFile::Load() const {
-  TIniDocument document;
-  std::string text;
-  if (ReadWholeFile(FFileName, text)) document.SetText(text);
+  TReadResult result;
+  return ReadDocument(FFileName, result);
+}
+
+// A file that is there but cannot be read is never replaced by the one changed key.
+TIniDocument TIniFile::LoadForUpdate() const {
+  TReadResult result;
+  TIniDocument document = ReadDocument(FFileName, result);
+  if (result == TReadResult::Unreadable)
+    throw EIniFileException("Unable to read " + FFileName + " to change it");
   return document;
 }
 
@@ -85,7 +106,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
-  TIniDocument document = Load();
+  TIniDocument document = LoadForUpdate();
   document.WriteValue(section, key, value);
   Save(document);
 }
@@ -101,14 +122,14 @@ void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-  TIniDocument document = Load();
+  TIniDocument document = LoadForUpdate();
   if (!document.SectionExists(section)) return;
   document.EraseSection(section);
   Save(document);
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  TIniDocument document = Load();
+  TIniDocument document = LoadForUpdate();
   if (document.DeleteKey(section, key)) Save(document);
 }
 
@@ -119,8 +140,8 @@ bool TIniFile::SectionExists(const std::string& section) {
 // --- TMemIniFile ---------------------------------------------------------------------
 
 TMemIniFile::TMemIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {
-  std::string text;
-  if (!FFileName.empty() && ReadWholeFile(FFileName, text)) FDocument.SetText(text);
+  TReadResult result;
+  if (!FFileName.empty()) FDocument = ReadDocument(FFileName, result);
 }
 
 std::string TMemIniFile::ReadString(const std::string& section, const std::string& key,

@@ -55,6 +55,7 @@ public:
 
 private:
   TIniDocument Load() const;  // an empty document when the file is missing or unreadable
+  TIniDocument LoadForUpdate() const;  // raises EIniFileException when it is unreadable
   void Save(const TIniDocument& document) const;
 };
 

@@ -108,7 +108,7 @@ TEST_F(IniFileTest, AMissingFileReadsAsEmptyAndIsCreatedByAWrite) {
   EXPECT_EQ(folder.ReadFile("new.ini"), "[a]\r\nb=c\r\n");
 }
 
-TEST_F(IniFileTest, AFileTooLargeForAStreamTransferReadsAsEmpty) {
+TEST_F(IniFileTest, AFileTooLargeForAStreamTransferReadsAsEmptyAndIsNeverReplaced) {
   std::string huge = folder.WriteFile("huge.ini", "[a]\r\nb=c\r\n");
   THandle h = FileOpen(huge, fmOpenReadWrite);
   ASSERT_NE(h, InvalidHandle);
@@ -118,7 +118,27 @@ TEST_F(IniFileTest, AFileTooLargeForAStreamTransferReadsAsEmpty) {
   TIniFile ini(huge);
   EXPECT_EQ(ini.ReadString("a", "b", "def"), "def");
   EXPECT_FALSE(TMemIniFile(huge).SectionExists("a"));
+  EXPECT_THROW(ini.WriteString("a", "b", "d"), EIniFileException);
+  h = FileOpen(huge, fmOpenRead);
+  ASSERT_NE(h, InvalidHandle);
+  EXPECT_EQ(FileSeek64(h, 0, 2), int64_t{3} << 30);
+  FileClose(h);
 }
+
+#ifdef _WIN32
+// Share modes exist only in the Windows build.
+TEST_F(IniFileTest, ALockedFileIsNeverReplacedByAChange) {
+  THandle held = FileOpen(path, fmOpenReadWrite | fmShareExclusive);
+  ASSERT_NE(held, InvalidHandle);
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("Program", "Language", "def"), "def");
+  EXPECT_THROW(ini.WriteString("Program", "Language", "3"), EIniFileException);
+  EXPECT_THROW(ini.DeleteKey("Other", "x"), EIniFileException);
+  EXPECT_THROW(ini.EraseSection("Other"), EIniFileException);
+  FileClose(held);
+  EXPECT_EQ(folder.ReadFile("Settings.ini"), kSample);
+}
+#endif
 
 TEST_F(IniFileTest, AWriteFailureRaises) {
   TIniFile ini(folder / "no\\such\\folder\\x.ini");
