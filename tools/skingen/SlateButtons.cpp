@@ -17,17 +17,6 @@ constexpr TColor MarkBackdrop = RGBColor(243, 245, 247);
 constexpr TColor MarkBorder = RGBColor(140, 153, 166);
 constexpr TColor MarkDisabled = RGBColor(176, 190, 204);
 
-// A nine-part cut whose corners are Corner pixels square.
-void SetNinePart(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Corner) {
-  const int32_t w = SkinRect.Width(), h = SkinRect.Height();
-  C.SkinRect = SkinRect;
-  C.LTPoint = {Corner, Corner};
-  C.RTPoint = {w - Corner, Corner};
-  C.LBPoint = {Corner, h - Corner};
-  C.RBPoint = {w - Corner, h - Corner};
-  C.ClRect = {Corner, Corner, w - Corner, h - Corner};
-}
-
 struct TButtonFaces {
   TRect Normal, Hot, Down, Focused, Disabled;
 };
@@ -169,10 +158,7 @@ void PaintCheckBoxes(TSkinBuilder& Skin, int Atlas) {
                                                             "checkradio");
     c.PictureIndex = Atlas;
     c.SkinRect = c.ActiveSkinRect = face;
-    c.LTPoint = {20, 0};
-    c.RTPoint = {98, 0};
-    c.CheckImageArea = {0, 0, 20, 20};
-    c.TextArea = {22, 0, 98, 20};
+    SetCheckRadioLayout(c);
     c.FontName = FontName;
     c.FontHeight = FontHeight;
     c.FontColor = c.ActiveFontColor = c.FrameFontColor = Text;

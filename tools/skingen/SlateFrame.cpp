@@ -9,13 +9,7 @@ namespace {
 
 using namespace Slate;
 
-constexpr int32_t FrameWidth = 96;
-constexpr int32_t FrameHeight = 72;
 constexpr int32_t FrameRadius = 6;
-constexpr TRect FrameClient{4, 28, 92, 68};
-// The caption: between the rounded corners, and above the corner points' row, so that
-// it lies in the frame's two top corner areas and widens with the window.
-constexpr TRect CaptionBand{8, 1, 88, 27};
 constexpr TColor CaptionTextInactive = RGBColor(128, 138, 148);
 constexpr TColor GlyphColor = RGBColor(58, 70, 82);
 
@@ -34,17 +28,7 @@ void PaintFramePictures(TSkinBuilder& Skin) {
   Skin.SetInactiveFramePicture(FramePicture(OutlineInactive));
   Skin.SetFrameMask(
       RoundMask(FrameWidth, FrameHeight, {0, 0, FrameWidth, FrameHeight}, FrameRadius));
-
-  TspSkinFormInfo& form = Skin.FormInfo;
-  form.LTPoint = {10, FrameClient.Top};
-  form.RTPoint = {86, FrameClient.Top};
-  form.LBPoint = {10, 62};
-  form.RBPoint = {86, 62};
-  form.ClRect = FrameClient;
-  form.CaptionRect = {6, 3, 90, 24};  // the caption buttons share it, right to left
-  form.ButtonsOffset = 2;
-  form.BorderWidth = 4;
-  form.StatusBarName = "statusbar";
+  SetFrameLayout(Skin.FormInfo);
 }
 
 // A caption button: the caption band, a rounded backing when hot or pressed, the glyph.
@@ -142,12 +126,7 @@ void PaintMenuBar(TSkinBuilder& Skin, int Atlas) {
   auto& bar = Skin.AddControl<TspDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
   bar.PictureIndex = Atlas;
   bar.SkinRect = SlateImage(atlas, 60, 22, FaceLight, [](TPixelPainter&, const TRect&) {});
-  bar.ItemsRect = {2, 1, 58, 21};
-  bar.MenuBarItem = "mainmenubaritem";
-  bar.CloseButton = "menubarclosebutton";
-  bar.MinButton = "menubarminbutton";
-  bar.MaxButton = "menubarmaxbutton";
-  bar.SysMenuButton = "menubarsysmenubutton";
+  SetMenuBarLayout(bar);
   bar.TrackMarkColor = TextMuted;
   bar.TrackMarkActiveColor = Accent;
 

@@ -47,7 +47,7 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
   const TRect plain = SlateImage(atlas, 40, 40, Face,
                                  [](TPixelPainter& p, const TRect& r) { p.Box(r, FieldNormal); });
   // With a caption: a header band whose right end holds the check, down and up buttons.
-  const TRect check{60, 3, 72, 18}, down{73, 3, 85, 18}, up{86, 3, 98, 18};
+  const TRect &check = ListCheckButton, &down = ListDownButton, &up = ListUpButton;
   const TRect captioned = SlateImage(atlas, 100, 60, Face, [&](TPixelPainter& p, const TRect& r) {
     p.Box(r, FieldNormal);
     p.RoundFill({r.Left + 1, r.Top + 1, r.Right - 1, r.Top + 21}, 2, HeaderFill, cnTop);
@@ -77,32 +77,19 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     l.PictureIndex = Atlas;
     if (kind.Caption) {
       l.SkinRect = captioned;
-      l.LTPoint = {4, 22};
-      l.RTPoint = {58, 22};
-      l.LBPoint = {4, 56};
-      l.RBPoint = {58, 56};
-      l.ClRect = {2, 22, 98, 58};
-      l.CaptionRect = {4, 1, 58, 21};
+      SetCaptionListLayout(l);
       l.CaptionFontName = FontName;
       l.CaptionFontHeight = FontHeight;
       l.CaptionFontStyle = {fsBold};
       l.CaptionFontColor = CaptionText;
-      l.CheckButtonRect = check;
       l.ActiveCheckButtonRect = button(check, Glyphs::MenuCheck, HotNeutral);
       l.DownCheckButtonRect = button(check, Glyphs::MenuCheck, DownNeutral);
-      l.DownButtonRect = down;
       l.ActiveDownButtonRect = button(down, Glyphs::ChevronDown, HotNeutral);
       l.DownDownButtonRect = button(down, Glyphs::ChevronDown, DownNeutral);
-      l.UpButtonRect = up;
       l.ActiveUpButtonRect = button(up, Glyphs::ChevronUp, HotNeutral);
       l.DownUpButtonRect = button(up, Glyphs::ChevronUp, DownNeutral);
     } else {
-      l.SkinRect = plain;
-      l.LTPoint = {4, 4};
-      l.RTPoint = {36, 4};
-      l.LBPoint = {4, 36};
-      l.RBPoint = {36, 36};
-      l.ClRect = {2, 2, 38, 38};
+      SetCut(l, plain, 4, {2, 2, 38, 38});
     }
     l.ItemRect = items.Normal;
     l.ActiveItemRect = items.Selected;

@@ -5,6 +5,7 @@
 
 #include "PixelPainter.h"
 #include "SkinBuilder.h"
+#include "SkinLayout.h"
 
 #include <functional>
 
