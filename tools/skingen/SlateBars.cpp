@@ -140,9 +140,7 @@ void PaintTabs(TSkinBuilder& Skin, int Atlas) {
     return SlateImage(atlas, 14, 14, TabFill, [&](TPixelPainter& p, const TRect& r) {
       p.RoundFill(r, 2, backing);
       p.GlyphCentred(Glyphs::SmallClose, r, glyph);
-      for (int32_t y = r.Top; y < r.Bottom; ++y)
-        for (int32_t x = r.Left; x < r.Right; ++x)
-          if (RoundRectCoverage(r, 2, cnAll, x, y) == 0) p.Pixel(x, y, Key);
+      KeyOutside(p, r, r, 2);
     });
   };
   t.CloseButtonRect = SlateKeyedGlyph(atlas, 14, 14, Glyphs::SmallClose, TextMuted, TabFill);

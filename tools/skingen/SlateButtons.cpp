@@ -114,10 +114,7 @@ void PaintToolButtons(TSkinBuilder& Skin, int Atlas) {
 void PaintDeleteButton(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   const auto face = [&](TColor Backing, TColor GlyphColour) {
-    return SlateImage(atlas, 21, 21, Face, [&](TPixelPainter& p, const TRect& r) {
-      if (Backing != Face) p.RoundFill(r, 3, Backing);
-      p.GlyphCentred(Glyphs::SmallClose, r, GlyphColour);
-    });
+    return SlateGlyphFace(atlas, 21, 21, Face, Backing, 3, Glyphs::SmallClose, GlyphColour);
   };
   auto& b = Skin.AddControl<TspDataSkinButtonControl>("buttondelete", "button");
   b.PictureIndex = Atlas;
@@ -142,9 +139,7 @@ TRect CheckMark(TPictureAtlas& Atlas, bool Radio, TColor BorderColour, TColor Fi
     p.Box(box, {BorderColour, Fill, Fill, radius});
     if (Mark) p.GlyphCentred(*Mark, box, MarkColour);
     if (Radio && !Mark && MarkColour != Fill) p.Disc(box.Left + 4, box.Top + 4, 5, MarkColour);
-    for (int32_t y = r.Top; y < r.Bottom; ++y)
-      for (int32_t x = r.Left; x < r.Right; ++x)
-        if (RoundRectCoverage(box, radius, cnAll, x, y) == 0) p.Pixel(x, y, Key);
+    KeyOutside(p, r, box, radius);
   });
 }
 

@@ -118,11 +118,7 @@ void PaintSpinEdits(TSkinBuilder& Skin, int Atlas) {
       });
     };
     const auto overlay = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-      return SlateImage(atlas, part.Width(), part.Height(), Window,
-                        [&](TPixelPainter& p, const TRect& r) {
-                          p.RoundFill(r, 2, backing);
-                          p.GlyphCentred(glyph, r, Text);
-                        });
+      return SlateGlyphFace(atlas, part.Width(), part.Height(), Window, backing, 2, glyph, Text);
     };
     s.PictureIndex = Atlas;
     s.SkinRect = face(FieldNormal);

@@ -31,27 +31,19 @@ void PaintFramePictures(TSkinBuilder& Skin) {
   SetFrameLayout(Skin.FormInfo);
 }
 
-// A caption button: the caption band, a rounded backing when hot or pressed, the glyph.
-TRect CaptionButton(TPictureAtlas& Atlas, int32_t Width, TColor Backing, const TPixelGlyph& Glyph,
-                    TColor GlyphColour) {
-  return SlateImage(Atlas, Width, 21, Chrome, [&](TPixelPainter& p, const TRect& r) {
-    if (Backing != Chrome) p.RoundFill(r, 3, Backing);
-    p.GlyphCentred(Glyph, r, GlyphColour);
-  });
-}
-
 struct TButtonLooks {
   TRect Normal, Hot, Down, Inactive;
 };
 
+// A caption button: the caption band, a rounded backing when hot or pressed, the glyph.
 TButtonLooks CaptionButtonLooks(TPictureAtlas& Atlas, int32_t Width, const TPixelGlyph& Glyph,
                                 TColor GlyphColour, bool Close) {
-  return {CaptionButton(Atlas, Width, Chrome, Glyph, GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseHot : HotNeutral, Glyph,
-                        Close ? Window : GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseDown : DownNeutral, Glyph,
-                        Close ? Window : GlyphColour),
-          CaptionButton(Atlas, Width, Chrome, Glyph, TextDisabled)};
+  const auto face = [&](TColor backing, TColor colour) {
+    return SlateGlyphFace(Atlas, Width, 21, Chrome, backing, 3, Glyph, colour);
+  };
+  const TColor glyphOnBacking = Close ? Window : GlyphColour;
+  return {face(Chrome, GlyphColour), face(Close ? CloseHot : HotNeutral, glyphOnBacking),
+          face(Close ? CloseDown : DownNeutral, glyphOnBacking), face(Chrome, TextDisabled)};
 }
 
 void AddCaptionButton(TSkinBuilder& Skin, int Atlas, const char* IDName,
@@ -114,10 +106,7 @@ TRect MenuBarItemFace(TPictureAtlas& Atlas, const TBoxStyle* Style) {
 
 TRect MenuBarButtonFace(TPictureAtlas& Atlas, TColor Backing, const TPixelGlyph& Glyph,
                         TColor GlyphColour) {
-  return SlateImage(Atlas, 16, 16, FaceLight, [&](TPixelPainter& p, const TRect& r) {
-    if (Backing != FaceLight) p.RoundFill(r, 2, Backing);
-    p.GlyphCentred(Glyph, r, GlyphColour);
-  });
+  return SlateGlyphFace(Atlas, 16, 16, FaceLight, Backing, 2, Glyph, GlyphColour);
 }
 
 void PaintMenuBar(TSkinBuilder& Skin, int Atlas) {

@@ -57,11 +57,7 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     p.GlyphCentred(Glyphs::ChevronUp, OffsetRect(up, r.Left, r.Top), TextMuted);
   });
   const auto button = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-    return SlateImage(atlas, part.Width(), part.Height(), HeaderFill,
-                      [&](TPixelPainter& p, const TRect& r) {
-                        p.RoundFill(r, 2, backing);
-                        p.GlyphCentred(glyph, r, Text);
-                      });
+    return SlateGlyphFace(atlas, part.Width(), part.Height(), HeaderFill, backing, 2, glyph, Text);
   };
   atlas.NewRow();
   const TItems items = PaintItems(atlas, 40, 18);
@@ -127,11 +123,8 @@ void PaintComboBoxes(TSkinBuilder& Skin, int Atlas) {
       });
     };
     const auto overlay = [&](TColor backing, TColor under, TColor arrow) {
-      return SlateImage(atlas, button.Width(), button.Height(), under,
-                        [&](TPixelPainter& p, const TRect& r) {
-                          if (backing != under) p.RoundFill(r, 2, backing);
-                          p.GlyphCentred(Glyphs::ChevronDown, r, arrow);
-                        });
+      return SlateGlyphFace(atlas, button.Width(), button.Height(), under, backing, 2,
+                            Glyphs::ChevronDown, arrow);
     };
     auto& c = Skin.AddControl<TspDataSkinComboBox>(size.IDName, "combobox");
     c.PictureIndex = Atlas;

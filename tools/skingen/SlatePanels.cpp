@@ -259,10 +259,7 @@ void PaintExPanel(TSkinBuilder& Skin, int Atlas) {
   e.RollHCaptionRect = {8, 1, 56, 20};
   e.RollVCaptionRect = {1, 8, 20, 56};
   const auto button = [&](const TPixelGlyph& glyph, TColor backing) {
-    return SlateImage(atlas, 14, 14, GroupHeader, [&](TPixelPainter& p, const TRect& r) {
-      if (backing != GroupHeader) p.RoundFill(r, 2, backing);
-      p.GlyphCentred(glyph, r, Text);
-    });
+    return SlateGlyphFace(atlas, 14, 14, GroupHeader, backing, 2, glyph, Text);
   };
   const auto looks = [&](const TPixelGlyph& glyph, TRect& normal, TRect& active, TRect& down) {
     normal = button(glyph, GroupHeader);
