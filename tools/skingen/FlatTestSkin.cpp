@@ -1,6 +1,7 @@
 #include "FlatTestSkin.h"
 
 #include "PixelPainter.h"
+#include "SkinLayout.h"
 
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinButtonData.h"
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr int FlatLevels = 9;
-constexpr TRect FrameClient{4, 28, 92, 68};
-constexpr TRect CaptionBand{8, 1, 88, 27};  // in the frame's two top corner areas
 constexpr const char* FlatFont = "Tahoma";
 
 // Hands out the skin's colours in order and the rectangles of its one atlas.
@@ -54,16 +53,6 @@ private:
   int FNext = 0;
 };
 
-void NinePart(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Corner) {
-  const int32_t w = SkinRect.Width(), h = SkinRect.Height();
-  C.SkinRect = SkinRect;
-  C.LTPoint = {Corner, Corner};
-  C.RTPoint = {w - Corner, Corner};
-  C.LBPoint = {Corner, h - Corner};
-  C.RBPoint = {w - Corner, h - Corner};
-  C.ClRect = {Corner, Corner, w - Corner, h - Corner};
-}
-
 // Font colours stay dark: text is never what a pixel test looks at.
 template <class T>
 void DarkFont(T& Entry) {
@@ -93,12 +82,12 @@ int WindowPicture(TSkinBuilder& Skin, TFlatPainter& F, const char* Name, int32_t
 }
 
 TPixelImage FramePicture(TFlatPainter& F) {
-  TPixelImage frame(96, 72);
+  TPixelImage frame(FrameWidth, FrameHeight);
   TPixelPainter p(frame);
-  p.Fill({0, 0, 96, FrameClient.Top}, F.NextColor());
+  p.Fill({0, 0, FrameWidth, FrameClient.Top}, F.NextColor());
   p.Fill({0, FrameClient.Top, FrameClient.Left, FrameClient.Bottom}, F.NextColor());
-  p.Fill({FrameClient.Right, FrameClient.Top, 96, FrameClient.Bottom}, F.NextColor());
-  p.Fill({0, FrameClient.Bottom, 96, 72}, F.NextColor());
+  p.Fill({FrameClient.Right, FrameClient.Top, FrameWidth, FrameClient.Bottom}, F.NextColor());
+  p.Fill({0, FrameClient.Bottom, FrameWidth, FrameHeight}, F.NextColor());
   p.Fill(FrameClient, F.NextColor());
   p.Fill(CaptionBand, F.NextColor());
   return frame;
@@ -107,17 +96,8 @@ TPixelImage FramePicture(TFlatPainter& F) {
 void PaintFrame(TSkinBuilder& Skin, TFlatPainter& F) {
   Skin.SetFramePicture(FramePicture(F));
   Skin.SetInactiveFramePicture(FramePicture(F));
-  Skin.SetFrameMask(CornerMask(96, 72));
-  TspSkinFormInfo& form = Skin.FormInfo;
-  form.LTPoint = {10, FrameClient.Top};
-  form.RTPoint = {86, FrameClient.Top};
-  form.LBPoint = {10, 62};
-  form.RBPoint = {86, 62};
-  form.ClRect = FrameClient;
-  form.CaptionRect = {6, 3, 90, 24};
-  form.ButtonsOffset = 2;
-  form.BorderWidth = 4;
-  form.StatusBarName = "statusbar";
+  Skin.SetFrameMask(CornerMask(FrameWidth, FrameHeight));
+  SetFrameLayout(Skin.FormInfo);
 
   auto& caption = Skin.AddObject<TspDataSkinCaption>("caption", "caption");
   caption.SkinRect = CaptionBand;
@@ -163,12 +143,7 @@ void PaintMenuBar(TSkinBuilder& Skin, TFlatPainter& F) {
   auto& bar = Skin.AddControl<TspDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
   bar.PictureIndex = F.Picture();
   bar.SkinRect = F.Rect(60, 22);
-  bar.ItemsRect = {2, 1, 58, 21};
-  bar.MenuBarItem = "mainmenubaritem";
-  bar.CloseButton = "menubarclosebutton";
-  bar.MinButton = "menubarminbutton";
-  bar.MaxButton = "menubarmaxbutton";
-  bar.SysMenuButton = "menubarsysmenubutton";
+  SetMenuBarLayout(bar);
   bar.TrackMarkColor = F.NextColor();
   bar.TrackMarkActiveColor = F.NextColor();
 
@@ -212,24 +187,16 @@ void PaintMenuBar(TSkinBuilder& Skin, TFlatPainter& F) {
 
 void PaintMenus(TSkinBuilder& Skin, TFlatPainter& F) {
   TspDataSkinPopupWindow& popup = Skin.PopupWindow.emplace();
-  popup.ItemsRect = {3, 4, 37, 36};
+  SetPopupLayout(popup);
   popup.WindowPictureIndex = WindowPicture(Skin, F, "menu", 40, 40, popup.ItemsRect);
   popup.MaskPictureIndex = Skin.AddPicture("menumask.bmp", CornerMask(40, 40), true);
-  popup.LTPoint = {6, 6};
-  popup.RTPoint = {34, 6};
-  popup.LBPoint = {6, 34};
-  popup.RBPoint = {34, 34};
   popup.ScrollMarkerColor = F.NextColor();
   popup.ScrollMarkerActiveColor = F.NextColor();
 
   TspDataSkinHintWindow& hint = Skin.HintWindow.emplace();
-  hint.ClRect = {5, 4, 25, 20};
+  SetHintLayout(hint);
   hint.WindowPictureIndex = WindowPicture(Skin, F, "hint", 30, 24, hint.ClRect);
   hint.MaskPictureIndex = Skin.AddPicture("hintmask.bmp", CornerMask(30, 24), true);
-  hint.LTPoint = {6, 6};
-  hint.RTPoint = {24, 6};
-  hint.LBPoint = {6, 18};
-  hint.RBPoint = {24, 18};
   DarkFont(hint);
 
   F.NewRow();
@@ -263,7 +230,7 @@ void Button(TspDataSkinButtonControl& B, TFlatPainter& F, int32_t Width, int32_t
   if (Fixed)
     B.SkinRect = F.Rect(Width, Height);
   else
-    NinePart(B, F.Rect(Width, Height), 4);
+    SetNinePart(B, F.Rect(Width, Height), 4);
   B.ActiveSkinRect = F.Rect(Width, Height);
   B.DownSkinRect = F.Rect(Width, Height);
   B.FocusedSkinRect = F.Rect(Width, Height);
@@ -298,10 +265,7 @@ void PaintButtons(TSkinBuilder& Skin, TFlatPainter& F) {
     c.PictureIndex = F.Picture();
     c.SkinRect = F.Rect(100, 20);
     c.ActiveSkinRect = F.Rect(100, 20);
-    c.LTPoint = {20, 0};
-    c.RTPoint = {98, 0};
-    c.CheckImageArea = {0, 0, 20, 20};
-    c.TextArea = {22, 0, 98, 20};
+    SetCheckRadioLayout(c);
     DarkFont(c);
     c.ActiveFontColor = c.FrameFontColor = clBlack;
     c.UnenabledFontColor = clGray;
@@ -318,12 +282,12 @@ void PaintPanels(TSkinBuilder& Skin, TFlatPainter& F) {
   for (const char* id : {"panel", "toolpanel", "bigtoolpanel", "resizetoolpanel"}) {
     auto& p = Skin.AddControl<TspDataSkinPanelControl>(id, "panel");
     p.PictureIndex = F.Picture();
-    NinePart(p, F.Rect(40, 40), 2);
+    SetNinePart(p, F.Rect(40, 40), 2);
     DarkFont(p);
   }
   auto& scrollBox = Skin.AddControl<TspDataSkinScrollBoxControl>("scrollbox", "scrollbox");
   scrollBox.PictureIndex = F.Picture();
-  NinePart(scrollBox, F.Rect(40, 40), 2);
+  SetNinePart(scrollBox, F.Rect(40, 40), 2);
 
   auto& group = Skin.AddControl<TspDataSkinPanelControl>("groupbox", "panel");
   group.PictureIndex = F.Picture();
@@ -339,7 +303,7 @@ void PaintPanels(TSkinBuilder& Skin, TFlatPainter& F) {
 
   auto& status = Skin.AddControl<TspDataSkinPanelControl>("statusbar", "panel");
   status.PictureIndex = F.Picture();
-  NinePart(status, F.Rect(60, 19), 1);
+  SetNinePart(status, F.Rect(60, 19), 1);
   DarkFont(status);
   status.GripperRect = F.Keyed(12, 12);
 
@@ -351,7 +315,7 @@ void PaintPanels(TSkinBuilder& Skin, TFlatPainter& F) {
        {TLabel{"statuspanel", 60, 19}, TLabel{"label", 40, 20}, TLabel{"menuheader", 40, 20}}) {
     auto& label = Skin.AddControl<TspDataSkinLabelControl>(l.IDName, "label");
     label.PictureIndex = F.Picture();
-    NinePart(label, F.Rect(l.Width, l.Height), 2);
+    SetNinePart(label, F.Rect(l.Width, l.Height), 2);
     DarkFont(label);
   }
   auto& stdLabel = Skin.AddControl<TspDataSkinStdLabelControl>("stdlabel", "stdlabel");
@@ -372,19 +336,9 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
        {TGauge{"gauge", false}, TGauge{"statusgauge", false}, TGauge{"vgauge", true}}) {
     auto& gauge = Skin.AddControl<TspDataSkinGaugeControl>(g.IDName, "gauge");
     gauge.PictureIndex = F.Picture();
-    gauge.Vertical = g.Vertical;
+    SetGaugeLayout(gauge, g.Vertical, 60, 14);
     gauge.SkinRect = g.Vertical ? F.Rect(14, 60) : F.Rect(60, 14);
-    if (g.Vertical) {
-      gauge.LTPoint = {0, 4};
-      gauge.LBPoint = {0, 56};
-      gauge.ProgressArea = {1, 1, 13, 59};
-      gauge.ProgressRect = F.Rect(12, 10);
-    } else {
-      gauge.LTPoint = {4, 0};
-      gauge.RTPoint = {56, 0};
-      gauge.ProgressArea = {1, 1, 59, 13};
-      gauge.ProgressRect = F.Rect(10, 12);
-    }
+    gauge.ProgressRect = g.Vertical ? F.Rect(12, 10) : F.Rect(10, 12);
     gauge.ProgressStretch = true;
     DarkFont(gauge);
   }
@@ -392,18 +346,9 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
     auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar",
                                                           "trackbar");
     t.PictureIndex = F.Picture();
-    t.Vertical = vertical;
+    SetTrackBarLayout(t, vertical);
     t.SkinRect = vertical ? F.Rect(20, 60) : F.Rect(60, 20);
     t.ActiveSkinRect = vertical ? F.Rect(20, 60) : F.Rect(60, 20);
-    if (vertical) {
-      t.LTPoint = {0, 6};
-      t.LBPoint = {0, 54};
-      t.TrackArea = {0, 5, 20, 55};
-    } else {
-      t.LTPoint = {6, 0};
-      t.RTPoint = {54, 0};
-      t.TrackArea = {5, 0, 55, 20};
-    }
     t.ButtonRect = vertical ? F.Rect(16, 10) : F.Rect(10, 16);
     t.ActiveButtonRect = vertical ? F.Rect(16, 10) : F.Rect(10, 16);
   }
@@ -411,14 +356,8 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
     auto& s = Skin.AddControl<TspDataSkinSplitterControl>(vertical ? "vsplitter" : "hsplitter",
                                                           "splitter");
     s.PictureIndex = F.Picture();
+    SetSplitterLayout(s, vertical);
     s.SkinRect = vertical ? F.Rect(6, 40) : F.Rect(40, 6);
-    if (vertical) {
-      s.LTPoint = {0, 4};
-      s.LBPoint = {0, 36};
-    } else {
-      s.LTPoint = {4, 0};
-      s.RTPoint = {36, 0};
-    }
     s.GripperRect = vertical ? F.Rect(2, 14) : F.Rect(14, 2);
   }
   auto& slider = Skin.AddControl<TspDataSkinSlider>("slider", "slider");
@@ -433,7 +372,7 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
 
   auto& bar = Skin.AddControl<TspDataSkinControlBar>("controlbar", "controlbar");
   bar.PictureIndex = F.Picture();
-  NinePart(bar, F.Rect(40, 40), 2);
+  SetNinePart(bar, F.Rect(40, 40), 2);
   bar.ItemRect = F.Rect(20, 20);
   bar.HGripRect = F.Rect(4, 14);
   bar.VGripRect = F.Rect(14, 4);
@@ -441,7 +380,7 @@ void PaintValueControls(TSkinBuilder& Skin, TFlatPainter& F) {
 
   auto& e = Skin.AddControl<TspDataSkinExPanelControl>("expanel", "expanel");
   e.PictureIndex = F.Picture();
-  NinePart(e, F.Rect(80, 60), 8);
+  SetNinePart(e, F.Rect(80, 60), 8);
   e.LTPoint.Y = e.RTPoint.Y = e.ClRect.Top = 21;
   e.RollHSkinRect = F.Rect(80, 21);
   e.RollVSkinRect = F.Rect(21, 80);
@@ -490,8 +429,7 @@ void PaintFields(TSkinBuilder& Skin, TFlatPainter& F) {
   }
   auto& memo = Skin.AddControl<TspDataSkinMemoControl>("memo", "memo");
   memo.PictureIndex = F.Picture();
-  NinePart(memo, F.Rect(40, 40), 4);
-  memo.ClRect = {2, 2, 38, 38};
+  SetCut(memo, F.Rect(40, 40), 4, {2, 2, 38, 38});
   memo.ActiveSkinRect = F.Rect(40, 40);
   memo.DisabledSkinRect = F.Rect(40, 40);
   DarkFont(memo);
@@ -514,14 +452,10 @@ void PaintFields(TSkinBuilder& Skin, TFlatPainter& F) {
     s.PictureIndex = F.Picture();
     s.SkinRect = F.Rect(50, size.Height);
     s.ActiveSkinRect = F.Rect(50, size.Height);
-    s.LTPoint = {4, 0};
-    s.RTPoint = {32, 0};
-    s.ClRect = {3, 3, 32, size.Height - 3};
-    const TRect up{34, 2, 48, size.Height / 2}, down{34, size.Height / 2 + 1, 48, size.Height - 2};
-    s.UpButtonRect = up;
+    SetSpinEditLayout(s, size.Height);
+    const TRect up = s.UpButtonRect, down = s.DownButtonRect;
     s.ActiveUpButtonRect = F.Rect(up.Width(), up.Height());
     s.DownUpButtonRect = F.Rect(up.Width(), up.Height());
-    s.DownButtonRect = down;
     s.ActiveDownButtonRect = F.Rect(down.Width(), down.Height());
     s.DownDownButtonRect = F.Rect(down.Width(), down.Height());
     DarkFont(s);
@@ -543,24 +477,15 @@ void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
     l.PictureIndex = F.Picture();
     if (kind.Caption) {
       l.SkinRect = F.Rect(100, 60);
-      l.LTPoint = {4, 22};
-      l.RTPoint = {58, 22};
-      l.LBPoint = {4, 56};
-      l.RBPoint = {58, 56};
-      l.ClRect = {2, 22, 98, 58};
-      l.CaptionRect = {4, 1, 58, 21};
+      SetCaptionListLayout(l);
       l.CaptionFontName = FlatFont;
       l.CaptionFontColor = clBlack;
-      l.CheckButtonRect = {60, 3, 72, 18};
-      l.DownButtonRect = {73, 3, 85, 18};
-      l.UpButtonRect = {86, 3, 98, 18};
       for (TRect* button :
            {&l.ActiveCheckButtonRect, &l.DownCheckButtonRect, &l.ActiveDownButtonRect,
             &l.DownDownButtonRect, &l.ActiveUpButtonRect, &l.DownUpButtonRect})
         *button = F.Rect(12, 15);
     } else {
-      NinePart(l, F.Rect(40, 40), 4);
-      l.ClRect = {2, 2, 38, 38};
+      SetCut(l, F.Rect(40, 40), 4, {2, 2, 38, 38});
     }
     l.ItemRect = F.Rect(40, 18);
     l.ActiveItemRect = F.Rect(40, 18);
@@ -620,33 +545,19 @@ void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
     auto& s = Skin.AddControl<TspDataSkinScrollBarControl>(kind.IDName, "scrollbar");
     s.PictureIndex = F.Picture();
     s.SkinRect = v ? F.Rect(16, 100) : F.Rect(100 + kind.Corner, 16);
-    s.DownButtonRect = {0, 0, 16, 16};
-    if (v) {
-      s.LTPoint = {0, 16};
-      s.LBPoint = {0, 83};
-      s.TrackArea = {0, 16, 16, 84};
-      s.UpButtonRect = {0, 84, 16, 100};
-    } else {
-      s.LTPoint = {16, 0};
-      s.RTPoint = {83, 0};
-      s.TrackArea = {16, 0, 84, 16};
-      s.UpButtonRect = {84, 0, 100, 16};
-    }
+    SetScrollBarLayout(s, v);
     for (TRect* button : {&s.ActiveUpButtonRect, &s.DownUpButtonRect, &s.ActiveDownButtonRect,
                           &s.DownDownButtonRect})
       *button = F.Rect(16, 16);
     for (TRect* thumb : {&s.ThumbRect, &s.ActiveThumbRect, &s.DownThumbRect})
       *thumb = v ? F.Rect(10, 24) : F.Rect(24, 10);
     for (TRect* glyph : {&s.GlyphRect, &s.ActiveGlyphRect, &s.DownGlyphRect}) *glyph = F.Rect(4, 4);
-    s.ThumbOffset1 = s.ThumbOffset2 = 5;
-    s.ThumbMinPageSize = 24;
   }
   for (const bool vertical : {false, true}) {
     auto& u = Skin.AddControl<TspDataSkinUpDownControl>(vertical ? "vupdown" : "hupdown", "updown");
     u.PictureIndex = F.Picture();
     u.SkinRect = vertical ? F.Rect(17, 30) : F.Rect(34, 20);
-    u.UpButtonRect = vertical ? TRect{0, 0, 17, 15} : TRect{17, 0, 34, 20};
-    u.DownButtonRect = vertical ? TRect{0, 15, 17, 30} : TRect{0, 0, 17, 20};
+    SetUpDownLayout(u, vertical);
     const int32_t bw = u.UpButtonRect.Width(), bh = u.UpButtonRect.Height();
     for (TRect* button : {&u.ActiveUpButtonRect, &u.DownUpButtonRect, &u.ActiveDownButtonRect,
                           &u.DownDownButtonRect})
@@ -656,12 +567,7 @@ void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
   F.NewRow();
   auto& t = Skin.AddControl<TspDataSkinTabControl>("tab", "tab");
   t.PictureIndex = F.Picture();
-  t.SkinRect = F.Rect(60, 40);
-  t.LTPoint = {3, 3};
-  t.RTPoint = {57, 3};
-  t.LBPoint = {3, 37};
-  t.RBPoint = {57, 37};
-  t.ClRect = {1, 1, 59, 39};
+  SetCut(t, F.Rect(60, 40), 3, {1, 1, 59, 39});
   t.TabRect = F.Rect(60, 22);
   t.MouseInTabRect = F.Rect(60, 22);
   t.ActiveTabRect = F.Rect(60, 23);

@@ -9,10 +9,6 @@ namespace {
 
 using namespace Slate;
 
-constexpr int32_t BarSize = 16;
-constexpr int32_t BarLength = 100;
-constexpr int32_t ThumbThickness = 10;
-constexpr int32_t ThumbLength = 24;
 constexpr TColor ArrowColor = RGBColor(120, 132, 144);
 constexpr TColor TrackEdge = RGBColor(226, 230, 235);
 constexpr TColor PageBorder = RGBColor(197, 206, 215);
@@ -22,10 +18,11 @@ constexpr TColor TabHot = RGBColor(236, 241, 246);
 // A scroll button on the track: the arrow alone, on a rounded backing when hot or
 // pressed.
 TRect ScrollButton(TPictureAtlas& Atlas, const TPixelGlyph& Arrow, TColor Backing) {
-  return SlateImage(Atlas, BarSize, BarSize, Track, [&](TPixelPainter& p, const TRect& r) {
-    if (Backing != Track) p.RoundFill(InflateRect(r, -1, -1), 2, Backing);
-    p.GlyphCentred(Arrow, r, Backing == Track ? ArrowColor : Text);
-  });
+  return SlateImage(Atlas, ScrollBarSize, ScrollBarSize, Track,
+                    [&](TPixelPainter& p, const TRect& r) {
+                      if (Backing != Track) p.RoundFill(InflateRect(r, -1, -1), 2, Backing);
+                      p.GlyphCentred(Arrow, r, Backing == Track ? ArrowColor : Text);
+                    });
 }
 
 TRect Thumb(TPictureAtlas& Atlas, bool Vertical, TColor Colour) {
@@ -44,51 +41,33 @@ void PaintScrollBars(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   for (const TScrollKind& kind :
        {TScrollKind{"vscrollbar", true, 0}, TScrollKind{"hscrollbar", false, 0},
-        TScrollKind{"bothhscrollbar", false, BarSize}}) {
+        TScrollKind{"bothhscrollbar", false, ScrollBarSize}}) {
     atlas.NewRow();
     const bool v = kind.Vertical;
     const TPixelGlyph& back = v ? Glyphs::ChevronUp : Glyphs::ChevronLeft;
     const TPixelGlyph& forth = v ? Glyphs::ChevronDown : Glyphs::ChevronRight;
-    const int32_t length = BarLength + kind.Corner;
-    // The buttons at the far end (up, which raises the position) and the near end
-    // (down), relative to the bar; the far one moves with the bar's far end.
-    const TRect downButton{0, 0, BarSize, BarSize};
-    const TRect upButton = v ? TRect{0, BarLength - BarSize, BarSize, BarLength}
-                             : TRect{BarLength - BarSize, 0, BarLength, BarSize};
+    const int32_t length = ScrollBarLength + kind.Corner;
     auto& s = Skin.AddControl<TspDataSkinScrollBarControl>(kind.IDName, "scrollbar");
+    SetScrollBarLayout(s, v);
     s.PictureIndex = Atlas;
     s.SkinRect =
-        SlateImage(atlas, v ? BarSize : length, v ? length : BarSize, Track,
+        SlateImage(atlas, v ? ScrollBarSize : length, v ? length : ScrollBarSize, Track,
                    [&](TPixelPainter& p, const TRect& r) {
                      if (v)
                        p.VLine(r.Left, r.Top, r.Bottom, TrackEdge);
                      else
                        p.HLine(r.Left, r.Right, r.Top, TrackEdge);
-                     p.GlyphCentred(back, OffsetRect(downButton, r.Left, r.Top), ArrowColor);
-                     p.GlyphCentred(forth, OffsetRect(upButton, r.Left, r.Top), ArrowColor);
+                     p.GlyphCentred(back, OffsetRect(s.DownButtonRect, r.Left, r.Top), ArrowColor);
+                     p.GlyphCentred(forth, OffsetRect(s.UpButtonRect, r.Left, r.Top), ArrowColor);
                    });
-    if (v) {
-      s.LTPoint = {0, BarSize};
-      s.LBPoint = {0, BarLength - BarSize - 1};
-      s.TrackArea = {0, BarSize, BarSize, BarLength - BarSize};
-    } else {
-      s.LTPoint = {BarSize, 0};
-      s.RTPoint = {BarLength - BarSize - 1, 0};
-      s.TrackArea = {BarSize, 0, BarLength - BarSize, BarSize};
-    }
-    s.DownButtonRect = downButton;
     s.ActiveDownButtonRect = ScrollButton(atlas, back, HotNeutral);
     s.DownDownButtonRect = ScrollButton(atlas, back, DownNeutral);
-    s.UpButtonRect = upButton;
     s.ActiveUpButtonRect = ScrollButton(atlas, forth, HotNeutral);
     s.DownUpButtonRect = ScrollButton(atlas, forth, DownNeutral);
     s.ThumbRect = Thumb(atlas, v, Slate::Thumb);
     s.ActiveThumbRect = Thumb(atlas, v, ThumbHot);
     s.DownThumbRect = Thumb(atlas, v, ThumbDown);
-    // The rounded ends stay whole; a page-less bar still builds its thumb the same way.
-    s.ThumbOffset1 = s.ThumbOffset2 = ThumbThickness / 2;
     s.ThumbStretchEffect = true;
-    s.ThumbMinPageSize = ThumbLength;
   }
 }
 
@@ -98,8 +77,9 @@ void PaintUpDowns(TSkinBuilder& Skin, int Atlas) {
   for (const bool vertical : {false, true}) {
     // Two small buttons side by side (down at the left) or one above the other.
     const int32_t w = vertical ? 17 : 34, h = vertical ? 30 : 20;
-    const TRect down = vertical ? TRect{0, 15, 17, 30} : TRect{0, 0, 17, 20};
-    const TRect up = vertical ? TRect{0, 0, 17, 15} : TRect{17, 0, 34, 20};
+    auto& u = Skin.AddControl<TspDataSkinUpDownControl>(vertical ? "vupdown" : "hupdown", "updown");
+    SetUpDownLayout(u, vertical);
+    const TRect down = u.DownButtonRect, up = u.UpButtonRect;
     const TPixelGlyph& downGlyph = vertical ? Glyphs::ChevronDown : Glyphs::ChevronLeft;
     const TPixelGlyph& upGlyph = vertical ? Glyphs::ChevronUp : Glyphs::ChevronRight;
     const auto half = [&](const TRect& part, const TPixelGlyph& glyph, const TBoxStyle& style) {
@@ -109,7 +89,6 @@ void PaintUpDowns(TSkinBuilder& Skin, int Atlas) {
                           p.GlyphCentred(glyph, r, Text);
                         });
     };
-    auto& u = Skin.AddControl<TspDataSkinUpDownControl>(vertical ? "vupdown" : "hupdown", "updown");
     u.PictureIndex = Atlas;
     u.SkinRect = SlateImage(atlas, w, h, Face, [&](TPixelPainter& p, const TRect& r) {
       for (const auto& [part, glyph] : {std::pair{down, &downGlyph}, std::pair{up, &upGlyph}}) {
@@ -117,10 +96,8 @@ void PaintUpDowns(TSkinBuilder& Skin, int Atlas) {
         p.GlyphCentred(*glyph, OffsetRect(part, r.Left, r.Top), Text);
       }
     });
-    u.UpButtonRect = up;
     u.ActiveUpButtonRect = half(up, upGlyph, ButtonHot);
     u.DownUpButtonRect = half(up, upGlyph, ButtonDown);
-    u.DownButtonRect = down;
     u.ActiveDownButtonRect = half(down, downGlyph, ButtonHot);
     u.DownDownButtonRect = half(down, downGlyph, ButtonDown);
   }
@@ -133,13 +110,10 @@ void PaintTabs(TSkinBuilder& Skin, int Atlas) {
   atlas.NewRow();
   auto& t = Skin.AddControl<TspDataSkinTabControl>("tab", "tab");
   t.PictureIndex = Atlas;
-  t.SkinRect = SlateImage(atlas, 60, 40, FaceLight,
-                          [](TPixelPainter& p, const TRect& r) { p.Frame(r, PageBorder); });
-  t.LTPoint = {3, 3};
-  t.RTPoint = {57, 3};
-  t.LBPoint = {3, 37};
-  t.RBPoint = {57, 37};
-  t.ClRect = {1, 1, 59, 39};
+  SetCut(t,
+         SlateImage(atlas, 60, 40, FaceLight,
+                    [](TPixelPainter& p, const TRect& r) { p.Frame(r, PageBorder); }),
+         3, {1, 1, 59, 39});
   const auto tab = [&](int32_t height, int32_t top, TColor fill, bool accent) {
     return SlateImage(atlas, 60, height, Face, [&](TPixelPainter& p, const TRect& r) {
       // The box runs one row past the image, so the tab has no line along its foot.
@@ -166,9 +140,7 @@ void PaintTabs(TSkinBuilder& Skin, int Atlas) {
     return SlateImage(atlas, 14, 14, TabFill, [&](TPixelPainter& p, const TRect& r) {
       p.RoundFill(r, 2, backing);
       p.GlyphCentred(Glyphs::SmallClose, r, glyph);
-      for (int32_t y = r.Top; y < r.Bottom; ++y)
-        for (int32_t x = r.Left; x < r.Right; ++x)
-          if (RoundRectCoverage(r, 2, cnAll, x, y) == 0) p.Pixel(x, y, Key);
+      KeyOutside(p, r, r, 2);
     });
   };
   t.CloseButtonRect = SlateKeyedGlyph(atlas, 14, 14, Glyphs::SmallClose, TextMuted, TabFill);

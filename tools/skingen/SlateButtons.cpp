@@ -17,17 +17,6 @@ constexpr TColor MarkBackdrop = RGBColor(243, 245, 247);
 constexpr TColor MarkBorder = RGBColor(140, 153, 166);
 constexpr TColor MarkDisabled = RGBColor(176, 190, 204);
 
-// A nine-part cut whose corners are Corner pixels square.
-void SetNinePart(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Corner) {
-  const int32_t w = SkinRect.Width(), h = SkinRect.Height();
-  C.SkinRect = SkinRect;
-  C.LTPoint = {Corner, Corner};
-  C.RTPoint = {w - Corner, Corner};
-  C.LBPoint = {Corner, h - Corner};
-  C.RBPoint = {w - Corner, h - Corner};
-  C.ClRect = {Corner, Corner, w - Corner, h - Corner};
-}
-
 struct TButtonFaces {
   TRect Normal, Hot, Down, Focused, Disabled;
 };
@@ -125,10 +114,7 @@ void PaintToolButtons(TSkinBuilder& Skin, int Atlas) {
 void PaintDeleteButton(TSkinBuilder& Skin, int Atlas) {
   TPictureAtlas& atlas = Skin.Atlas(Atlas);
   const auto face = [&](TColor Backing, TColor GlyphColour) {
-    return SlateImage(atlas, 21, 21, Face, [&](TPixelPainter& p, const TRect& r) {
-      if (Backing != Face) p.RoundFill(r, 3, Backing);
-      p.GlyphCentred(Glyphs::SmallClose, r, GlyphColour);
-    });
+    return SlateGlyphFace(atlas, 21, 21, Face, Backing, 3, Glyphs::SmallClose, GlyphColour);
   };
   auto& b = Skin.AddControl<TspDataSkinButtonControl>("buttondelete", "button");
   b.PictureIndex = Atlas;
@@ -153,9 +139,7 @@ TRect CheckMark(TPictureAtlas& Atlas, bool Radio, TColor BorderColour, TColor Fi
     p.Box(box, {BorderColour, Fill, Fill, radius});
     if (Mark) p.GlyphCentred(*Mark, box, MarkColour);
     if (Radio && !Mark && MarkColour != Fill) p.Disc(box.Left + 4, box.Top + 4, 5, MarkColour);
-    for (int32_t y = r.Top; y < r.Bottom; ++y)
-      for (int32_t x = r.Left; x < r.Right; ++x)
-        if (RoundRectCoverage(box, radius, cnAll, x, y) == 0) p.Pixel(x, y, Key);
+    KeyOutside(p, r, box, radius);
   });
 }
 
@@ -169,10 +153,7 @@ void PaintCheckBoxes(TSkinBuilder& Skin, int Atlas) {
                                                             "checkradio");
     c.PictureIndex = Atlas;
     c.SkinRect = c.ActiveSkinRect = face;
-    c.LTPoint = {20, 0};
-    c.RTPoint = {98, 0};
-    c.CheckImageArea = {0, 0, 20, 20};
-    c.TextArea = {22, 0, 98, 20};
+    SetCheckRadioLayout(c);
     c.FontName = FontName;
     c.FontHeight = FontHeight;
     c.FontColor = c.ActiveFontColor = c.FrameFontColor = Text;

@@ -77,14 +77,9 @@ void PaintMemoAndViews(TSkinBuilder& Skin, int Atlas) {
   };
   auto& memo = Skin.AddControl<TspDataSkinMemoControl>("memo", "memo");
   memo.PictureIndex = Atlas;
-  memo.SkinRect = face(FieldNormal);
+  SetCut(memo, face(FieldNormal), 4, {2, 2, FieldWidth - 2, FieldWidth - 2});
   memo.ActiveSkinRect = face(FieldActive);
   memo.DisabledSkinRect = face(FieldDisabled);
-  memo.LTPoint = {4, 4};
-  memo.RTPoint = {FieldWidth - 4, 4};
-  memo.LBPoint = {4, FieldWidth - 4};
-  memo.RBPoint = {FieldWidth - 4, FieldWidth - 4};
-  memo.ClRect = {2, 2, FieldWidth - 2, FieldWidth - 2};
   memo.FontName = FontName;
   memo.FontHeight = FontHeight;
   memo.FontColor = memo.ActiveFontColor = Text;
@@ -112,34 +107,24 @@ void PaintSpinEdits(TSkinBuilder& Skin, int Atlas) {
   for (const TEditSize& size :
        {TEditSize{"spinedit", 21, false}, TEditSize{"toolspinedit", 21, false},
         TEditSize{"statusspinedit", 17, false}}) {
-    const int32_t h = size.Height;
-    const TRect up{34, 2, width - 2, h / 2};
-    const TRect down{34, h / 2 + 1, width - 2, h - 2};
+    auto& s = Skin.AddControl<TspDataSkinSpinEditControl>(size.IDName, "spinedit");
+    SetSpinEditLayout(s, size.Height);
+    const TRect up = s.UpButtonRect, down = s.DownButtonRect;
     const auto face = [&](const TBoxStyle& style) {
-      return SlateImage(atlas, width, h, Face, [&](TPixelPainter& p, const TRect& r) {
+      return SlateImage(atlas, width, size.Height, Face, [&](TPixelPainter& p, const TRect& r) {
         p.Box(r, style);
         p.GlyphCentred(Glyphs::SmallUp, OffsetRect(up, r.Left, r.Top), TextMuted);
         p.GlyphCentred(Glyphs::SmallDown, OffsetRect(down, r.Left, r.Top), TextMuted);
       });
     };
     const auto overlay = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-      return SlateImage(atlas, part.Width(), part.Height(), Window,
-                        [&](TPixelPainter& p, const TRect& r) {
-                          p.RoundFill(r, 2, backing);
-                          p.GlyphCentred(glyph, r, Text);
-                        });
+      return SlateGlyphFace(atlas, part.Width(), part.Height(), Window, backing, 2, glyph, Text);
     };
-    auto& s = Skin.AddControl<TspDataSkinSpinEditControl>(size.IDName, "spinedit");
     s.PictureIndex = Atlas;
     s.SkinRect = face(FieldNormal);
     s.ActiveSkinRect = face(FieldActive);
-    s.LTPoint = {4, 0};
-    s.RTPoint = {32, 0};
-    s.ClRect = {3, 3, 32, h - 3};
-    s.UpButtonRect = up;
     s.ActiveUpButtonRect = overlay(up, Glyphs::SmallUp, AccentLight);
     s.DownUpButtonRect = overlay(up, Glyphs::SmallUp, AccentSoft);
-    s.DownButtonRect = down;
     s.ActiveDownButtonRect = overlay(down, Glyphs::SmallDown, AccentLight);
     s.DownDownButtonRect = overlay(down, Glyphs::SmallDown, AccentSoft);
     s.FontName = FontName;

@@ -9,13 +9,7 @@ namespace {
 
 using namespace Slate;
 
-constexpr int32_t FrameWidth = 96;
-constexpr int32_t FrameHeight = 72;
 constexpr int32_t FrameRadius = 6;
-constexpr TRect FrameClient{4, 28, 92, 68};
-// The caption: between the rounded corners, and above the corner points' row, so that
-// it lies in the frame's two top corner areas and widens with the window.
-constexpr TRect CaptionBand{8, 1, 88, 27};
 constexpr TColor CaptionTextInactive = RGBColor(128, 138, 148);
 constexpr TColor GlyphColor = RGBColor(58, 70, 82);
 
@@ -34,40 +28,22 @@ void PaintFramePictures(TSkinBuilder& Skin) {
   Skin.SetInactiveFramePicture(FramePicture(OutlineInactive));
   Skin.SetFrameMask(
       RoundMask(FrameWidth, FrameHeight, {0, 0, FrameWidth, FrameHeight}, FrameRadius));
-
-  TspSkinFormInfo& form = Skin.FormInfo;
-  form.LTPoint = {10, FrameClient.Top};
-  form.RTPoint = {86, FrameClient.Top};
-  form.LBPoint = {10, 62};
-  form.RBPoint = {86, 62};
-  form.ClRect = FrameClient;
-  form.CaptionRect = {6, 3, 90, 24};  // the caption buttons share it, right to left
-  form.ButtonsOffset = 2;
-  form.BorderWidth = 4;
-  form.StatusBarName = "statusbar";
-}
-
-// A caption button: the caption band, a rounded backing when hot or pressed, the glyph.
-TRect CaptionButton(TPictureAtlas& Atlas, int32_t Width, TColor Backing, const TPixelGlyph& Glyph,
-                    TColor GlyphColour) {
-  return SlateImage(Atlas, Width, 21, Chrome, [&](TPixelPainter& p, const TRect& r) {
-    if (Backing != Chrome) p.RoundFill(r, 3, Backing);
-    p.GlyphCentred(Glyph, r, GlyphColour);
-  });
+  SetFrameLayout(Skin.FormInfo);
 }
 
 struct TButtonLooks {
   TRect Normal, Hot, Down, Inactive;
 };
 
+// A caption button: the caption band, a rounded backing when hot or pressed, the glyph.
 TButtonLooks CaptionButtonLooks(TPictureAtlas& Atlas, int32_t Width, const TPixelGlyph& Glyph,
                                 TColor GlyphColour, bool Close) {
-  return {CaptionButton(Atlas, Width, Chrome, Glyph, GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseHot : HotNeutral, Glyph,
-                        Close ? Window : GlyphColour),
-          CaptionButton(Atlas, Width, Close ? CloseDown : DownNeutral, Glyph,
-                        Close ? Window : GlyphColour),
-          CaptionButton(Atlas, Width, Chrome, Glyph, TextDisabled)};
+  const auto face = [&](TColor backing, TColor colour) {
+    return SlateGlyphFace(Atlas, Width, 21, Chrome, backing, 3, Glyph, colour);
+  };
+  const TColor glyphOnBacking = Close ? Window : GlyphColour;
+  return {face(Chrome, GlyphColour), face(Close ? CloseHot : HotNeutral, glyphOnBacking),
+          face(Close ? CloseDown : DownNeutral, glyphOnBacking), face(Chrome, TextDisabled)};
 }
 
 void AddCaptionButton(TSkinBuilder& Skin, int Atlas, const char* IDName,
@@ -130,10 +106,7 @@ TRect MenuBarItemFace(TPictureAtlas& Atlas, const TBoxStyle* Style) {
 
 TRect MenuBarButtonFace(TPictureAtlas& Atlas, TColor Backing, const TPixelGlyph& Glyph,
                         TColor GlyphColour) {
-  return SlateImage(Atlas, 16, 16, FaceLight, [&](TPixelPainter& p, const TRect& r) {
-    if (Backing != FaceLight) p.RoundFill(r, 2, Backing);
-    p.GlyphCentred(Glyph, r, GlyphColour);
-  });
+  return SlateGlyphFace(Atlas, 16, 16, FaceLight, Backing, 2, Glyph, GlyphColour);
 }
 
 void PaintMenuBar(TSkinBuilder& Skin, int Atlas) {
@@ -142,12 +115,7 @@ void PaintMenuBar(TSkinBuilder& Skin, int Atlas) {
   auto& bar = Skin.AddControl<TspDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
   bar.PictureIndex = Atlas;
   bar.SkinRect = SlateImage(atlas, 60, 22, FaceLight, [](TPixelPainter&, const TRect&) {});
-  bar.ItemsRect = {2, 1, 58, 21};
-  bar.MenuBarItem = "mainmenubaritem";
-  bar.CloseButton = "menubarclosebutton";
-  bar.MinButton = "menubarminbutton";
-  bar.MaxButton = "menubarmaxbutton";
-  bar.SysMenuButton = "menubarsysmenubutton";
+  SetMenuBarLayout(bar);
   bar.TrackMarkColor = TextMuted;
   bar.TrackMarkActiveColor = Accent;
 

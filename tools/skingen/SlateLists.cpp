@@ -47,7 +47,7 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
   const TRect plain = SlateImage(atlas, 40, 40, Face,
                                  [](TPixelPainter& p, const TRect& r) { p.Box(r, FieldNormal); });
   // With a caption: a header band whose right end holds the check, down and up buttons.
-  const TRect check{60, 3, 72, 18}, down{73, 3, 85, 18}, up{86, 3, 98, 18};
+  const TRect &check = ListCheckButton, &down = ListDownButton, &up = ListUpButton;
   const TRect captioned = SlateImage(atlas, 100, 60, Face, [&](TPixelPainter& p, const TRect& r) {
     p.Box(r, FieldNormal);
     p.RoundFill({r.Left + 1, r.Top + 1, r.Right - 1, r.Top + 21}, 2, HeaderFill, cnTop);
@@ -57,11 +57,7 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     p.GlyphCentred(Glyphs::ChevronUp, OffsetRect(up, r.Left, r.Top), TextMuted);
   });
   const auto button = [&](const TRect& part, const TPixelGlyph& glyph, TColor backing) {
-    return SlateImage(atlas, part.Width(), part.Height(), HeaderFill,
-                      [&](TPixelPainter& p, const TRect& r) {
-                        p.RoundFill(r, 2, backing);
-                        p.GlyphCentred(glyph, r, Text);
-                      });
+    return SlateGlyphFace(atlas, part.Width(), part.Height(), HeaderFill, backing, 2, glyph, Text);
   };
   atlas.NewRow();
   const TItems items = PaintItems(atlas, 40, 18);
@@ -77,32 +73,19 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     l.PictureIndex = Atlas;
     if (kind.Caption) {
       l.SkinRect = captioned;
-      l.LTPoint = {4, 22};
-      l.RTPoint = {58, 22};
-      l.LBPoint = {4, 56};
-      l.RBPoint = {58, 56};
-      l.ClRect = {2, 22, 98, 58};
-      l.CaptionRect = {4, 1, 58, 21};
+      SetCaptionListLayout(l);
       l.CaptionFontName = FontName;
       l.CaptionFontHeight = FontHeight;
       l.CaptionFontStyle = {fsBold};
       l.CaptionFontColor = CaptionText;
-      l.CheckButtonRect = check;
       l.ActiveCheckButtonRect = button(check, Glyphs::MenuCheck, HotNeutral);
       l.DownCheckButtonRect = button(check, Glyphs::MenuCheck, DownNeutral);
-      l.DownButtonRect = down;
       l.ActiveDownButtonRect = button(down, Glyphs::ChevronDown, HotNeutral);
       l.DownDownButtonRect = button(down, Glyphs::ChevronDown, DownNeutral);
-      l.UpButtonRect = up;
       l.ActiveUpButtonRect = button(up, Glyphs::ChevronUp, HotNeutral);
       l.DownUpButtonRect = button(up, Glyphs::ChevronUp, DownNeutral);
     } else {
-      l.SkinRect = plain;
-      l.LTPoint = {4, 4};
-      l.RTPoint = {36, 4};
-      l.LBPoint = {4, 36};
-      l.RBPoint = {36, 36};
-      l.ClRect = {2, 2, 38, 38};
+      SetCut(l, plain, 4, {2, 2, 38, 38});
     }
     l.ItemRect = items.Normal;
     l.ActiveItemRect = items.Selected;
@@ -140,11 +123,8 @@ void PaintComboBoxes(TSkinBuilder& Skin, int Atlas) {
       });
     };
     const auto overlay = [&](TColor backing, TColor under, TColor arrow) {
-      return SlateImage(atlas, button.Width(), button.Height(), under,
-                        [&](TPixelPainter& p, const TRect& r) {
-                          if (backing != under) p.RoundFill(r, 2, backing);
-                          p.GlyphCentred(Glyphs::ChevronDown, r, arrow);
-                        });
+      return SlateGlyphFace(atlas, button.Width(), button.Height(), under, backing, 2,
+                            Glyphs::ChevronDown, arrow);
     };
     auto& c = Skin.AddControl<TspDataSkinComboBox>(size.IDName, "combobox");
     c.PictureIndex = Atlas;

@@ -37,11 +37,7 @@ void PaintPopupWindow(TSkinBuilder& Skin) {
   TspDataSkinPopupWindow& popup = Skin.PopupWindow.emplace();
   popup.WindowPictureIndex = window.Picture;
   popup.MaskPictureIndex = window.Mask;
-  popup.LTPoint = {6, 6};
-  popup.RTPoint = {34, 6};
-  popup.LBPoint = {6, 34};
-  popup.RBPoint = {34, 34};
-  popup.ItemsRect = {3, 4, 37, 36};
+  SetPopupLayout(popup);
   popup.ScrollMarkerColor = TextMuted;
   popup.ScrollMarkerActiveColor = Accent;
 }
@@ -84,11 +80,7 @@ void PaintHintWindow(TSkinBuilder& Skin) {
   TspDataSkinHintWindow& hint = Skin.HintWindow.emplace();
   hint.WindowPictureIndex = window.Picture;
   hint.MaskPictureIndex = window.Mask;
-  hint.LTPoint = {6, 6};
-  hint.RTPoint = {24, 6};
-  hint.LBPoint = {6, 18};
-  hint.RBPoint = {24, 18};
-  hint.ClRect = {5, 4, 25, 20};
+  SetHintLayout(hint);
   hint.FontName = FontName;
   hint.FontHeight = FontHeight;
   hint.FontColor = Text;

@@ -19,19 +19,6 @@ constexpr TColor StatusFill = RGBColor(233, 237, 241);
 constexpr TColor StatusLine = RGBColor(205, 212, 219);
 constexpr TColor GripDots = RGBColor(160, 170, 180);
 
-// Corner points Inset pixels in from each corner, and a client rectangle Client in from
-// each side.
-void SetCut(TspDataSkinCustomControl& C, const TRect& SkinRect, int32_t Inset,
-            const TRect& Client) {
-  const int32_t w = SkinRect.Width(), h = SkinRect.Height();
-  C.SkinRect = SkinRect;
-  C.LTPoint = {Inset, Inset};
-  C.RTPoint = {w - Inset, Inset};
-  C.LBPoint = {Inset, h - Inset};
-  C.RBPoint = {w - Inset, h - Inset};
-  C.ClRect = Client;
-}
-
 void SetFont(TspDataSkinPanelControl& P, TColor Colour) {
   P.FontName = FontName;
   P.FontHeight = FontHeight;
@@ -165,24 +152,14 @@ void PaintGauges(TSkinBuilder& Skin, int Atlas) {
                           TGauge{"vgauge", true, 60, 14}}) {
     auto& gauge = Skin.AddControl<TspDataSkinGaugeControl>(g.IDName, "gauge");
     gauge.PictureIndex = Atlas;
-    gauge.Vertical = g.Vertical;
+    SetGaugeLayout(gauge, g.Vertical, g.Length, g.Thickness);
     gauge.FontName = FontName;
     gauge.FontHeight = FontHeight;
     gauge.FontColor = Text;
     gauge.ProgressStretch = true;
-    if (g.Vertical) {
-      gauge.SkinRect = troughImage(g.Thickness, g.Length);
-      gauge.LTPoint = {0, 4};
-      gauge.LBPoint = {0, g.Length - 4};
-      gauge.ProgressArea = {1, 1, g.Thickness - 1, g.Length - 1};
-      gauge.ProgressRect = verticalBar;
-    } else {
-      gauge.SkinRect = troughImage(g.Length, g.Thickness);
-      gauge.LTPoint = {4, 0};
-      gauge.RTPoint = {g.Length - 4, 0};
-      gauge.ProgressArea = {1, 1, g.Length - 1, g.Thickness - 1};
-      gauge.ProgressRect = horizontalBar;
-    }
+    gauge.SkinRect =
+        g.Vertical ? troughImage(g.Thickness, g.Length) : troughImage(g.Length, g.Thickness);
+    gauge.ProgressRect = g.Vertical ? verticalBar : horizontalBar;
   }
 }
 
@@ -194,7 +171,7 @@ void PaintTrackBars(TSkinBuilder& Skin, int Atlas) {
     auto& t = Skin.AddControl<TspDataSkinTrackBarControl>(vertical ? "trackbar" : "htrackbar",
                                                           "trackbar");
     t.PictureIndex = Atlas;
-    t.Vertical = vertical;
+    SetTrackBarLayout(t, vertical);
     const int32_t w = vertical ? 20 : 60, h = vertical ? 60 : 20;
     t.SkinRect = SlateImage(atlas, w, h, Face, [&](TPixelPainter& p, const TRect& r) {
       p.Box(vertical ? TRect{r.Left + 8, r.Top + 4, r.Left + 12, r.Bottom - 4}
@@ -202,15 +179,6 @@ void PaintTrackBars(TSkinBuilder& Skin, int Atlas) {
             groove);
     });
     t.ActiveSkinRect = t.SkinRect;
-    if (vertical) {
-      t.LTPoint = {0, 6};
-      t.LBPoint = {0, h - 6};
-      t.TrackArea = {0, 5, w, h - 5};
-    } else {
-      t.LTPoint = {6, 0};
-      t.RTPoint = {w - 6, 0};
-      t.TrackArea = {5, 0, w - 5, h};
-    }
     const int32_t bw = vertical ? 16 : 10, bh = vertical ? 10 : 16;
     t.ButtonRect = SlateImage(atlas, bw, bh, Face,
                               [](TPixelPainter& p, const TRect& r) { p.Box(r, ButtonNormal); });
@@ -228,13 +196,7 @@ void PaintSplittersAndSlider(TSkinBuilder& Skin, int Atlas) {
     s.PictureIndex = Atlas;
     s.SkinRect = SlateImage(atlas, vertical ? 6 : 40, vertical ? 40 : 6, Face,
                             [](TPixelPainter&, const TRect&) {});
-    if (vertical) {
-      s.LTPoint = {0, 4};
-      s.LBPoint = {0, 36};
-    } else {
-      s.LTPoint = {4, 0};
-      s.RTPoint = {36, 0};
-    }
+    SetSplitterLayout(s, vertical);
     const TPixelGlyph& dots = vertical ? Glyphs::GripDotsV : Glyphs::GripDotsH;
     s.GripperRect = SlateImage(
         atlas, dots.Width(), dots.Height(), Face,
@@ -297,10 +259,7 @@ void PaintExPanel(TSkinBuilder& Skin, int Atlas) {
   e.RollHCaptionRect = {8, 1, 56, 20};
   e.RollVCaptionRect = {1, 8, 20, 56};
   const auto button = [&](const TPixelGlyph& glyph, TColor backing) {
-    return SlateImage(atlas, 14, 14, GroupHeader, [&](TPixelPainter& p, const TRect& r) {
-      if (backing != GroupHeader) p.RoundFill(r, 2, backing);
-      p.GlyphCentred(glyph, r, Text);
-    });
+    return SlateGlyphFace(atlas, 14, 14, GroupHeader, backing, 2, glyph, Text);
   };
   const auto looks = [&](const TPixelGlyph& glyph, TRect& normal, TRect& active, TRect& down) {
     normal = button(glyph, GroupHeader);

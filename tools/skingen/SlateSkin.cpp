@@ -23,6 +23,20 @@ TRect SlateKeyedGlyph(TPictureAtlas& Atlas, int32_t Width, int32_t Height, const
   });
 }
 
+TRect SlateGlyphFace(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Under,
+                     TColor Backing, int Radius, const TPixelGlyph& Glyph, TColor GlyphColour) {
+  return SlateImage(Atlas, Width, Height, Under, [&](TPixelPainter& p, const TRect& r) {
+    if (Backing != Under) p.RoundFill(r, Radius, Backing);
+    p.GlyphCentred(Glyph, r, GlyphColour);
+  });
+}
+
+void KeyOutside(TPixelPainter& P, const TRect& R, const TRect& Box, int Radius) {
+  for (int32_t y = R.Top; y < R.Bottom; ++y)
+    for (int32_t x = R.Left; x < R.Right; ++x)
+      if (RoundRectCoverage(Box, Radius, cnAll, x, y) == 0) P.Pixel(x, y, Slate::Key);
+}
+
 void PaintSlateSkin(TSkinBuilder& Skin) {
   using namespace Slate;
   TspSkinColors& colors = Skin.Colors;

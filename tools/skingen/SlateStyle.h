@@ -5,6 +5,7 @@
 
 #include "PixelPainter.h"
 #include "SkinBuilder.h"
+#include "SkinLayout.h"
 
 #include <functional>
 
@@ -76,6 +77,15 @@ TRect SlateImage(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Bac
 // the colour the image is drawn on.
 TRect SlateKeyedGlyph(TPictureAtlas& Atlas, int32_t Width, int32_t Height, const TPixelGlyph& Glyph,
                       TColor Colour, TColor Over);
+
+// A button face of Width x Height on Under: a rounded backing of Radius in Backing (none
+// when Backing is Under) and Glyph centred on it in GlyphColour.
+TRect SlateGlyphFace(TPictureAtlas& Atlas, int32_t Width, int32_t Height, TColor Under,
+                     TColor Backing, int Radius, const TPixelGlyph& Glyph, TColor GlyphColour);
+
+// Sets every pixel of R outside the rounded rectangle Box to Slate::Key, so that the image
+// is drawn with the transparent colour around the shape.
+void KeyOutside(TPixelPainter& P, const TRect& R, const TRect& Box, int Radius);
 
 // The parts of the skin, each in its own file.
 void PaintSlateFrame(TSkinBuilder& Skin);

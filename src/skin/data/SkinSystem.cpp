@@ -5,25 +5,32 @@
 
 namespace {
 
-// The monitor functions of user32.dll, looked up once.
-struct TMonitorFunctions {
+// The user32.dll functions that older systems lack, looked up once.
+struct TUser32Functions {
   using TMonitorFromWindow = HMONITOR(WINAPI*)(HWND, DWORD);
   using TGetMonitorInfo = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
+  using TSetLayeredWindowAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   TMonitorFromWindow MonitorFromWindow = nullptr;
   TGetMonitorInfo GetMonitorInfo = nullptr;
+  TSetLayeredWindowAttributes SetLayeredWindowAttributes = nullptr;
 
-  TMonitorFunctions() {
+  TUser32Functions() {
     HMODULE user32 = GetModuleHandleA("user32.dll");
     if (user32 == nullptr) return;
-    MonitorFromWindow = reinterpret_cast<TMonitorFromWindow>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "MonitorFromWindow")));
-    GetMonitorInfo =
-        reinterpret_cast<TGetMonitorInfo>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMonitorInfoA")));
+    Lookup(user32, "MonitorFromWindow", MonitorFromWindow);
+    Lookup(user32, "GetMonitorInfoA", GetMonitorInfo);
+    Lookup(user32, "SetLayeredWindowAttributes", SetLayeredWindowAttributes);
+  }
+
+private:
+  template <class TFunction>
+  static void Lookup(HMODULE Module, const char* Name, TFunction& Function) {
+    Function = reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
   }
 };
 
-const TMonitorFunctions& MonitorFunctions() {
-  static const TMonitorFunctions functions;
+const TUser32Functions& User32() {
+  static const TUser32Functions functions;
   return functions;
 }
 
@@ -126,13 +133,7 @@ bool IsWindows2000OrLater() {
 bool IsNTPlatform() { return (Seams::WindowsVersion() & 0x80000000u) == 0; }
 
 void SetLayeredAlpha(HWND Handle, BYTE Alpha) {
-  using TSetLayeredWindowAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  HMODULE user32 = LoadLibraryA("USER32");
-  if (user32 == nullptr) return;
-  if (auto set = reinterpret_cast<TSetLayeredWindowAttributes>(
-          reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes"))))
-    set(Handle, 0, Alpha, LWA_ALPHA);
-  FreeLibrary(user32);
+  if (const auto set = User32().SetLayeredWindowAttributes) set(Handle, 0, Alpha, LWA_ALPHA);
 }
 
 void GetScreenImage(int X, int Y, TBitmap* B) {
@@ -143,7 +144,7 @@ void GetScreenImage(int X, int Y, TBitmap* B) {
 }
 
 bool IsMultiMonitor() {
-  return GetSystemMetrics(SM_CMONITORS) >= 2 && MonitorFunctions().GetMonitorInfo != nullptr;
+  return GetSystemMetrics(SM_CMONITORS) >= 2 && User32().GetMonitorInfo != nullptr;
 }
 
 void GetScreenArea(bool WorkArea, TRect& R) {
@@ -152,7 +153,7 @@ void GetScreenArea(bool WorkArea, TRect& R) {
 }
 
 void GetMonitorArea(HWND Handle, bool WorkArea, TRect& R) {
-  const TMonitorFunctions& functions = MonitorFunctions();
+  const TUser32Functions& functions = User32();
   if (!IsMultiMonitor() || functions.MonitorFromWindow == nullptr) {
     GetScreenArea(WorkArea, R);
     return;

@@ -1,20 +1,12 @@
-#include "skin/data/MaskRegionData.h"
+#include "PixelPictures.h"
 
-#include "base/PixelImage.h"
+#include "skin/data/MaskRegionData.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
 namespace {
-
-// A mask from rows of '#' (black, inside) and '.' (white).
-TPixelImage Mask(const std::vector<std::string>& Rows) {
-  TPixelImage mask(static_cast<int32_t>(Rows.front().size()), static_cast<int32_t>(Rows.size()));
-  for (int32_t y = 0; y < mask.Height(); ++y)
-    for (int32_t x = 0; x < mask.Width(); ++x) mask.SetPixel(x, y, Rows[y][x] == '#' ? clBlack : clWhite);
-  return mask;
-}
 
 std::vector<TRect> Runs(const TPixelImage& Mask, int32_t DX = 0, int32_t DY = 0) {
   return MaskRunRects(Mask.Bits(), Mask.Width(), Mask.Height(), DX, DY);
@@ -32,12 +24,12 @@ TRect RectAt(const TRgnDataBlock& Block, size_t Offset) {
 }
 
 TEST(MaskRegionData, EachRunOfBlackPixelsInARowIsOneRectangle) {
-  EXPECT_EQ(Runs(Mask({"#"}), 3, 4), (std::vector<TRect>{{3, 4, 4, 5}}));
-  EXPECT_EQ(Runs(Mask({"#.#", "###", "..."})),
+  EXPECT_EQ(Runs(MaskFromRows({"#"}), 3, 4), (std::vector<TRect>{{3, 4, 4, 5}}));
+  EXPECT_EQ(Runs(MaskFromRows({"#.#", "###", "..."})),
             (std::vector<TRect>{{0, 0, 1, 1}, {2, 0, 3, 1}, {0, 1, 3, 2}}));
-  EXPECT_EQ(Runs(Mask({".##..###.", "#......##"}), -2, 10),
+  EXPECT_EQ(Runs(MaskFromRows({".##..###.", "#......##"}), -2, 10),
             (std::vector<TRect>{{-1, 10, 1, 11}, {3, 10, 6, 11}, {-2, 11, -1, 12}, {5, 11, 7, 12}}));
-  EXPECT_TRUE(Runs(Mask({"....", "...."})).empty());
+  EXPECT_TRUE(Runs(MaskFromRows({"....", "...."})).empty());
 }
 
 TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
@@ -51,7 +43,7 @@ TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
 }
 
 TEST(MaskRegionData, TheBlockHasAHeaderBoundsAndTheRectangles) {
-  const TPixelImage single = Mask({"#"});
+  const TPixelImage single = MaskFromRows({"#"});
   const TRgnDataBlock one = RgnDataFromMask(single.Bits(), 1, 1, 5, 6);
   ASSERT_EQ(one.size(), 48u);
   EXPECT_EQ(Int32At(one, 0), 32);  // dwSize
@@ -61,7 +53,7 @@ TEST(MaskRegionData, TheBlockHasAHeaderBoundsAndTheRectangles) {
   EXPECT_EQ(RectAt(one, 16), (TRect{5, 6, 6, 7}));
   EXPECT_EQ(RectAt(one, 32), (TRect{5, 6, 6, 7}));
 
-  const TPixelImage white = Mask({"....", "....", "...."});
+  const TPixelImage white = MaskFromRows({"....", "....", "...."});
   const TRgnDataBlock none = RgnDataFromMask(white.Bits(), 4, 3, -7, 2);
   ASSERT_EQ(none.size(), 32u);
   EXPECT_EQ(Int32At(none, 8), 0);
@@ -83,7 +75,7 @@ TEST(MaskRegionData, MoreRunsThanAFixedBufferWouldHold) {
 }
 
 TEST(MaskRegionData, OffsetsBeyondTheIntegerRangeSaturate) {
-  const TPixelImage mask = Mask({"##"});
+  const TPixelImage mask = MaskFromRows({"##"});
   const int32_t max = std::numeric_limits<int32_t>::max();
   EXPECT_EQ(Runs(mask, max - 1, max), (std::vector<TRect>{{max - 1, max, max, max}}));
   const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), 2, 1, max, 0);

@@ -47,10 +47,6 @@ std::vector<TPieceRule> Rules(const TNinePartCase& c) {
   return rules;
 }
 
-bool Contains(const TRect& R, int32_t X, int32_t Y) {
-  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
-
 // The source offset an axis must show for destination offset D, or -1 when any offset
 // inside the piece will do (stretched).
 int32_t ExpectedOffset(TAxisRule Rule, int32_t D, int32_t Length) {
@@ -120,7 +116,7 @@ std::vector<std::string> NinePartMismatches(const TNinePartCase& Case, const TPi
       for (const TPieceRule& rule : rules) {
         if (rule.Piece == 13 && !Case.DrawClient) continue;
         if (rule.Source.Width() < 1 || rule.Source.Height() < 1) continue;  // nothing to copy
-        if (Contains(rule.Dest, x, y)) drawn = &rule;
+        if (PtInRect(rule.Dest, {x, y})) drawn = &rule;
       }
       const TColor pixel = Image.Pixel(x, y);
       std::ostringstream problem;

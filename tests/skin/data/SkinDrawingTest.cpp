@@ -1,8 +1,7 @@
+#include "SystemSeamScope.h"
 #include "Win32Pictures.h"
 
 #include "skin/data/SkinDrawing.h"
-
-#include "classlib/SystemSeams.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +17,6 @@ TRows Drawn(int Width, int Height, const std::function<void(TCanvas*)>& draw) {
   draw(bitmap->Canvas());
   return InkRows(*bitmap, clRed);
 }
-
-// Sets the Windows version for a test's lifetime.
-class TVersionSeam {
-public:
-  explicit TVersionSeam(DWORD Version) : FSaved(Seams::WindowsVersion) {
-    FVersion = Version;
-    Seams::WindowsVersion = [] { return FVersion; };
-  }
-  ~TVersionSeam() { Seams::WindowsVersion = FSaved; }
-
-private:
-  static inline DWORD FVersion = 0;
-  DWORD (*FSaved)();
-};
 
 // A mark, drawn in red on white, and the rows of red pixels it must give.
 struct TMarkCase {
@@ -288,7 +273,8 @@ TEST(SkinDrawing, WideTextIsDrawnWideOnNTAndInTheCodePageElsewhere) {
   EXPECT_EQ(DrawWideText(canvas, text, r, DT_CALCRECT), height);
   EXPECT_EQ(r, (TRect{0, 0, width, height}));
   {
-    TVersionSeam windows98(0xC0000A04);  // 4.10, top bit set: not NT
+    TSystemSeams seams;
+    TSystemSeams::SetVersion(4, 10, false);  // not NT
     EXPECT_EQ(GetWideTextWidth(canvas, text), width);
     EXPECT_EQ(GetWideTextHeight(canvas, text), height);
   }

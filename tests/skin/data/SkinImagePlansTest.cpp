@@ -1,4 +1,5 @@
 #include "NinePartPicture.h"
+#include "PixelPictures.h"
 
 #include "skin/data/SkinImagePlans.h"
 
@@ -18,19 +19,6 @@ TPixelImage Render(const TImagePlan& Plan, const TPixelImage& Picture) {
   TPixelImage image(Plan.Width, Plan.Height);
   RenderPlan(Plan.Copies, Picture, image);
   return image;
-}
-
-// The part R of an image.
-TPixelImage Crop(const TPixelImage& Image, const TRect& R) {
-  TPixelImage part(R.Width(), R.Height());
-  for (int32_t y = 0; y < R.Height(); ++y)
-    for (int32_t x = 0; x < R.Width(); ++x) part.SetPixel(x, y, Image.Pixel(R.Left + x, R.Top + y));
-  return part;
-}
-
-bool SamePixels(const TPixelImage& A, const TPixelImage& B) {
-  return A.Width() == B.Width() && A.Height() == B.Height() &&
-         std::equal(A.Bits(), A.Bits() + A.ByteSize(), B.Bits());
 }
 
 // The copies whose destination lies in the rows Top .. Bottom.

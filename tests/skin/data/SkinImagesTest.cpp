@@ -18,13 +18,6 @@ TSkinCut Build(TBuilder Builder, const TNinePartCase& c, TBitmap& Picture, TBitm
   return made;
 }
 
-TPixelImage Crop(const TPixelImage& Image, const TRect& R) {
-  TPixelImage part(R.Width(), R.Height());
-  for (int32_t y = 0; y < R.Height(); ++y)
-    for (int32_t x = 0; x < R.Width(); ++x) part.SetPixel(x, y, Image.Pixel(R.Left + x, R.Top + y));
-  return part;
-}
-
 bool AllBlack(TBitmap& B) {
   const TPixelImage image = B.ToPixelImage();
   for (int32_t y = 0; y < image.Height(); ++y)

@@ -15,12 +15,9 @@ struct TRegionHolder {
   }
 };
 
-// A mask from rows of '#' (black: inside) and '.' (white).
+// A mask bitmap from rows of '#' (black: inside) and '.' (white).
 std::unique_ptr<TBitmap> MaskOf(const std::vector<std::string>& Rows, TPixelFormat Format = pf24bit) {
-  TPixelImage image(static_cast<int32_t>(Rows.front().size()), static_cast<int32_t>(Rows.size()));
-  for (int32_t y = 0; y < image.Height(); ++y)
-    for (int32_t x = 0; x < image.Width(); ++x) image.SetPixel(x, y, Rows[y][x] == '#' ? clBlack : clWhite);
-  auto mask = BitmapOf(image);
+  auto mask = BitmapOf(MaskFromRows(Rows));
   mask->SetPixelFormat(Format);
   return mask;
 }

@@ -1,8 +1,8 @@
+#include "SystemSeamScope.h"
 #include "Win32Pictures.h"
 
 #include "skin/data/SkinSystem.h"
 
-#include "classlib/SystemSeams.h"
 #include "classlib/TestControls.h"
 
 #include <gtest/gtest.h>
@@ -111,32 +111,6 @@ TEST(SkinSystem, AFormBehindAControlOnlyErasesItsBackground) {
   DrawParentBackground(nullptr, untouched->Canvas());
   EXPECT_EQ(untouched->ToPixelImage().Pixel(2, 2), clBlack);
 }
-
-// Sets the Windows version and the work area for a test's lifetime.
-class TSystemSeams {
-public:
-  TSystemSeams() : FVersion(Seams::WindowsVersion), FWorkArea(Seams::WorkArea) {}
-  ~TSystemSeams() {
-    Seams::WindowsVersion = FVersion;
-    Seams::WorkArea = FWorkArea;
-  }
-  TSystemSeams(const TSystemSeams&) = delete;
-  TSystemSeams& operator=(const TSystemSeams&) = delete;
-  static void SetVersion(int Major, int Minor, bool NT = true) {
-    Version = static_cast<DWORD>(Major | (Minor << 8)) | (NT ? 0 : 0x80000000u);
-    Seams::WindowsVersion = [] { return Version; };
-  }
-  static void SetWorkArea(const TRect& R) {
-    WorkArea = R;
-    Seams::WorkArea = [] { return WorkArea; };
-  }
-
-private:
-  static inline DWORD Version = 0;
-  static inline TRect WorkArea;
-  DWORD (*FVersion)();
-  TRect (*FWorkArea)();
-};
 
 TEST(SkinSystem, VersionGates) {
   TSystemSeams seams;

@@ -2,9 +2,9 @@
 // Bitmaps for the Windows skin imaging tests: made from pixel images, filled, and read
 // back as pixel images or as rows of marks.
 
-#include "classlib/Bitmap.h"
+#include "PixelPictures.h"
 
-#include "base/PixelImage.h"
+#include "classlib/Bitmap.h"
 
 #include <memory>
 #include <string>
@@ -34,12 +34,4 @@ inline std::vector<std::string> InkRows(TBitmap& Bitmap, TColor Ink) {
     rows.push_back(row);
   }
   return rows;
-}
-
-inline bool SamePixels(const TPixelImage& A, const TPixelImage& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return false;
-  for (int32_t y = 0; y < A.Height(); ++y)
-    for (int32_t x = 0; x < A.Width(); ++x)
-      if (A.Pixel(x, y) != B.Pixel(x, y)) return false;
-  return true;
 }
