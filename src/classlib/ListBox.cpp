@@ -183,7 +183,7 @@ void TListBox::SetItemIndex(int Value) {
 }
 
 void TListBox::CheckItem(int Index) {
-  if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, Count());
 }
 
 bool TListBox::Selected(int Index) {

@@ -104,8 +104,7 @@ void TMenuItem::SetVisible(bool Value) {
 }
 
 TMenuItem* TMenuItem::Items(int Index) const {
-  if (Index < 0 || Index >= Count())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, Count());
   return FItems[Index];
 }
 
@@ -128,7 +127,7 @@ void TMenuItem::Insert(int Index, TMenuItem* Item) {
   if (Item->FParent != nullptr) throw EMenuError("Menu item " + Item->Name() + " is in a menu already");
   for (const TMenuItem* ancestor = this; ancestor != nullptr; ancestor = ancestor->FParent)
     if (ancestor == Item) throw EMenuError("A menu item cannot contain itself");
-  if (Index < 0 || Index > Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, Count() + 1);  // an insert may go at the end
   FItems.insert(FItems.begin() + Index, Item);
   Item->FParent = this;
 }

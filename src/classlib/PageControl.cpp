@@ -59,7 +59,7 @@ void TTabSheet::Dispatch(TMessage& Message) {
 TPageControl::TPageControl(TComponent* AOwner) : TCustomTabControl(AOwner) {}
 
 TTabSheet* TPageControl::Pages(int Index) const {
-  if (Index < 0 || Index >= PageCount()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, PageCount());
   return FPages[Index];
 }
 

@@ -398,8 +398,7 @@ void TWinControl::FontChanged(TMessage&) {
 
 TControl* TWinControl::Controls(int Index) const {
   const int windowless = static_cast<int>(FControls.size());
-  if (Index < 0 || Index >= ControlCount())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  CheckListIndex(Index, ControlCount());
   return Index < windowless ? FControls[Index] : FWinControls[Index - windowless];
 }
 
