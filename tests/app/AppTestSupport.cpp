@@ -1,10 +1,10 @@
 #include "AppTestSupport.h"
 
 #include "ListItems.h"
+#include "TempFolder.h"
 
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
-#include "base/Streams.h"
 #include "base/Strings.h"
 
 ScriptedPresenter::ScriptedPresenter() : FPrevious(SetMessagePresenter(this)) {}
@@ -48,9 +48,7 @@ void ProgramFolder::InstallBuiltLanguage(const std::string& fileName) const {
 }
 
 std::string BuiltLanguageFile(const std::string& fileName) {
-  TMemoryStream stream;
-  stream.LoadFromFile(ExtractFilePath(ProgramFileName()) + VQ_BUILT_LANGUAGES "\\" + fileName);
-  return std::string(stream.Bytes().begin(), stream.Bytes().end());
+  return ReadFileBytes(ExtractFilePath(ProgramFileName()) + VQ_BUILT_LANGUAGES "\\" + fileName);
 }
 
 std::vector<std::string> EnglishLanguageLines() {

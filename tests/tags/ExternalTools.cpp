@@ -66,12 +66,6 @@ std::string ToolMissing(const std::string& versionCommand, const std::string& pa
   return ok ? "" : package + " is not installed (scripts/deps.sh installs it)";
 }
 
-std::string ReadBytes(const std::string& path) {
-  TMemoryStream stream;
-  stream.LoadFromFile(path);
-  return std::string(stream.Bytes().begin(), stream.Bytes().end());
-}
-
 void WriteTestSound(const std::string& path, uint32_t seconds) {
   constexpr uint32_t kRate = 44100, kChannels = 2;
   const uint32_t dataSize = kRate * seconds * kChannels * 2;

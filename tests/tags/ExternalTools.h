@@ -31,5 +31,3 @@ std::string ToolMissing(const std::string& versionCommand, const std::string& pa
 // Writes a WAVE file of 16-bit stereo at 44.1 kHz: tones with bursts of noise, so that a
 // variable bitrate varies.
 void WriteTestSound(const std::string& path, uint32_t seconds);
-
-std::string ReadBytes(const std::string& path);

@@ -122,7 +122,7 @@ TEST_F(FrameInterop, FramesMutagenWritesAreRead) {
     SCOPED_TRACE(std::string("ID3v2.") + version);
     std::string path = Native(FFolder / (std::string("v2") + version + ".id3"));
     RunPython(kMutagenWriteFrames, {path, version});
-    auto frames = ReadFrames(ReadBytes(path));
+    auto frames = ReadFrames(ReadFileBytes(path));
     for (const auto& [id, fields] : expected) {
       SCOPED_TRACE(id);
       ASSERT_EQ(frames.count(id), 1u);

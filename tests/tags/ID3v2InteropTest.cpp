@@ -187,7 +187,7 @@ protected:
                                         Quoted(Path("plain.mp3")),
                                     ok);
     ASSERT_TRUE(ok) << output;
-    FAudio = new std::string(ReadBytes(*FFolder / "plain.mp3"));
+    FAudio = new std::string(ReadFileBytes(*FFolder / "plain.mp3"));
   }
   static void TearDownTestSuite() {
     delete FFolder;
@@ -225,7 +225,7 @@ TEST_F(ID3v2Interop, MutagenTagsAreReadByUs) {
       theirs.erase("version");
       if (version == 3) theirs["TDRC"] = Hex("2004");  // we drop TDAT
 
-      TListedFile file(ReadBytes(path));
+      TListedFile file(ReadFileBytes(path));
       EXPECT_EQ(Differences(ReadOurs(file), theirs), "");
       EXPECT_EQ(Differences(ReadOurs(file), Expected(version)), "");
     }
@@ -300,7 +300,7 @@ TEST_F(ID3v2Interop, OurTagsAreReadByMutagen) {
 TEST_F(ID3v2Interop, MutagenTagResavedByUsKeepsItsFramesAndAudio) {
   std::string path = Fresh("resaved.mp3");
   RunPython(kMutagenWriteTag, {Native(path), "3", "1"});
-  std::string original = ReadBytes(path);
+  std::string original = ReadFileBytes(path);
   TListedFile file(original);
   ProbeTags(file.Info);
   TMp3ID3v2 tag(file.Info, false);
@@ -329,7 +329,7 @@ TEST_F(ID3v2Interop, Id3v2ToolTagsAreReadByUs) {
       "-c 'desc:Tool comment:eng' --TXXX 'MOOD:calm' --TCOM Composer " + Quoted(Native(path)),
       ok);
   ASSERT_TRUE(ok) << output;
-  TListedFile file(ReadBytes(path));
+  TListedFile file(ReadFileBytes(path));
   ProbeTags(file.Info);
   ASSERT_TRUE(file.Info.HasID3v2);
   ASSERT_TRUE(file.Info.ReadOk);
@@ -459,7 +459,7 @@ TEST_F(TagDump, ChangesGoThroughTheLibrary) {
   ExpectAgreement(removed);
   TValues both = Report("--remove both", path);
   EXPECT_EQ(both["v1"], "None|None");
-  EXPECT_EQ(ReadBytes(*FFolder / "changed.mp3"), *FAudio);
+  EXPECT_EQ(ReadFileBytes(*FFolder / "changed.mp3"), *FAudio);
 }
 
 TEST_F(TagDump, RefusesWhatItCannotDo) {
@@ -472,7 +472,7 @@ TEST_F(TagDump, RefusesWhatItCannotDo) {
     RunCommand(Quoted(TAGDUMP_PATH) + " " + arguments + " " + Quoted(Native(plain)), ok);
     EXPECT_FALSE(ok) << arguments;
   }
-  EXPECT_EQ(ReadBytes(plain), *FAudio);
+  EXPECT_EQ(ReadFileBytes(plain), *FAudio);
 }
 
 }  // namespace

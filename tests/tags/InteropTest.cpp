@@ -76,7 +76,7 @@ protected:
                                  " " + Quoted(Native(mp3)),
                              ok);
     EXPECT_TRUE(ok) << output;
-    return ReadBytes(mp3);
+    return ReadFileBytes(mp3);
   }
 
   static std::string Path(const std::string& name) { return Native(*FFolder / name); }
@@ -180,7 +180,7 @@ TEST_F(Interop, MutagenID3v1TagIsReadByUs) {
   Encode("-b 128", "theirs");
   RunPython(kMutagenWrite, {Path("theirs.mp3"), "Their Title", "Their Artist", "Their Album",
                             "1999", "7", "Jazz"});
-  TListedFile file(ReadBytes(*FFolder / "theirs.mp3"));
+  TListedFile file(ReadFileBytes(*FFolder / "theirs.mp3"));
   int64_t offset = ProbeTags(file.Info);
   EXPECT_TRUE(file.Info.HasID3v1);
   EXPECT_TRUE(file.Info.HasID3v2);

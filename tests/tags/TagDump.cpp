@@ -18,6 +18,8 @@
 #include "tags/TagInfo.h"
 #include "tags/TagProbe.h"
 
+#include "RuntimePath.h"
+
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
@@ -78,8 +80,8 @@ private:
 // A file opened the way the folder scan opens listed files, in the folder it lies in.
 class TDumpedFile {
 public:
-  bool Open(std::string path, bool forWriting) {
-    std::replace(path.begin(), path.end(), '/', '\\');
+  bool Open(const std::string& givenPath, bool forWriting) {
+    const std::string path = RuntimePath(givenPath);
     SetListedFolder(ExtractFilePath(path));
     Entry.Name = ExtractFileName(path);
     if (forWriting) {

@@ -5,20 +5,17 @@
 
 #include "skin/data/SkinMessageRecorder.h"
 
+#include "RuntimePath.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-std::string SkinContainer(const std::string& Name) {
-  std::string path = std::string(VQ_SKIN_FOLDER) + Name + ".skn";
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
+std::string SkinContainer(const std::string& Name) { return RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"); }
 
 class SkinLoadTest : public ::testing::TestWithParam<const char*> {
 protected:

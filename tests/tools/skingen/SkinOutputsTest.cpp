@@ -2,23 +2,14 @@
 // run the build made.
 #include "SkinOutputs.h"
 
+#include "RuntimePath.h"
 #include "TempFolder.h"
-
-#include "base/Streams.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
-std::string ReadBuildOutput(const std::string& Name) {
-  std::string path = VQ_SKIN_FOLDER + Name;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  TMemoryStream file;
-  file.LoadFromFile(path);
-  return std::string(file.Bytes().begin(), file.Bytes().end());
-}
+std::string ReadBuildOutput(const std::string& Name) { return ReadFileBytes(RuntimePath(VQ_SKIN_FOLDER + Name)); }
 
 TEST(SkinOutputsTest, ARunWritesWhatTheBuildWrote) {
   TempFolder folder;

@@ -8,6 +8,8 @@
 #include "SkinEntryList.h"
 #include "SparseTestSkin.h"
 
+#include "RuntimePath.h"
+
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinButtonData.h"
@@ -28,11 +30,7 @@
 
 namespace {
 
-std::string SkinFolder() {
-  std::string folder = VQ_SKIN_FOLDER;  // relative to the test's working folder
-  std::replace(folder.begin(), folder.end(), '/', '\\');
-  return folder;
-}
+std::string SkinFolder() { return RuntimePath(VQ_SKIN_FOLDER); }  // relative to the test's working folder
 
 // One skin, loaded from its container, with the INI text it carries.
 struct TLoadedSkin {
