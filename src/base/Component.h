@@ -68,6 +68,16 @@ public:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
 
 protected:
+  // Points Field at Value and moves the free notification from the old component to the
+  // new one, so that Notification can clear Field when Value is freed.
+  template <class C>
+  void SetReference(C*& Field, C* Value) {
+    if (Field == Value) return;
+    if (Field != nullptr) Field->RemoveFreeNotification(this);
+    Field = Value;
+    if (Value != nullptr) Value->FreeNotification(this);
+  }
+
   // Called by Free while the whole object exists; overrides call the inherited one last.
   virtual void BeforeDestruction();
   // Frees the owned components, last created first.

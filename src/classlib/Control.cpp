@@ -444,10 +444,7 @@ void TControl::ParentBiDiModeChanged() {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
-  if (Value == FPopupMenu) return;
-  if (FPopupMenu != nullptr) FPopupMenu->RemoveFreeNotification(this);
-  FPopupMenu = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FPopupMenu, Value);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -440,10 +440,7 @@ bool TCustomForm::IsShortCut(TWMKey& Message) {
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
-  if (Value == FMenu) return;
-  if (FMenu != nullptr) FMenu->RemoveFreeNotification(this);
-  FMenu = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FMenu, Value);
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {

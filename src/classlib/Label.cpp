@@ -56,9 +56,7 @@ void TCustomLabel::SetTransparent(bool Value) {
 }
 
 void TCustomLabel::SetFocusControl(TWinControl* Value) {
-  if (FFocusControl != nullptr) FFocusControl->RemoveFreeNotification(this);
-  FFocusControl = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FFocusControl, Value);
 }
 
 void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {

@@ -194,9 +194,7 @@ void TMenu::BeforeDestruction() {
 }
 
 void TMenu::SetImages(TCustomImageList* Value) {
-  if (FImages != nullptr) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FImages, Value);
 }
 
 void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
@@ -244,9 +242,7 @@ void TPopupMenu::DoPopup(TObject* Sender) {
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
-  if (FPopupComponent != nullptr) FPopupComponent->RemoveFreeNotification(this);
-  FPopupComponent = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FPopupComponent, Value);
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {

@@ -73,9 +73,7 @@ void TCustomTabControl::UpdateItemSize() {
 
 void TCustomTabControl::SetImages(TCustomImageList* Value) {
   if (Value == FImages) return;
-  if (FImages != nullptr) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
+  SetReference(FImages, Value);
   UpdateImageList();
 }
 

@@ -76,14 +76,6 @@ void TspSkinData::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSkinList) FSkinList = nullptr;
 }
 
-template <class C>
-void TspSkinData::SetReference(C*& Field, C* Value) {
-  if (Field == Value) return;
-  if (Field != nullptr) Field->RemoveFreeNotification(this);
-  Field = Value;
-  if (Value != nullptr) Value->FreeNotification(this);
-}
-
 void TspSkinData::SetSkinnableForm(bool Value) {
   if (Value == FSkinnableForm) return;
   FSkinnableForm = Value;

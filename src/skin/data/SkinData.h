@@ -111,9 +111,6 @@ protected:
 
 private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
-  // Replaces the reference Field and keeps this component told when the new one goes.
-  template <class C>
-  void SetReference(C*& Field, C* Value);
   // Reads the payload into the cleared skin; false for an unsupported version.
   bool LoadPayload(TspCompressedStoredSkin& AStoredSkin);
   void LoadSkinList();
