@@ -3,6 +3,7 @@
 #include "NameRules.h"
 
 #include "base/SharedRoutines.h"
+#include "base/StrUtils.h"
 #include "base/Strings.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr char kAcuteAccent = '\xB4';
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
 bool StartsWord(char previous) { return previous == ' ' || previous == '('; }
 
@@ -77,7 +77,7 @@ private:
       default: break;
     }
     if (!IsLowerLetter(c) || !RaiseAt(p, c)) return;
-    FText[p - 1] = static_cast<char>(c - 'a' + 'A');
+    FText[p - 1] = UpCase(c);
   }
 
   bool RaiseAt(size_t p, char c) const {

@@ -10,8 +10,6 @@ namespace {
 
 constexpr int kSwitchPlaces = 5;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 int32_t SectionCount(const std::string& name) { return CountChar(name, '-') + 1; }

@@ -2,6 +2,7 @@
 
 #include "Component.h"
 #include "Exceptions.h"
+#include "StrUtils.h"
 
 #include <limits>
 
@@ -18,7 +19,6 @@ struct TToken {
 };
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c); }
 
 bool IsSymbolChar(char c) {

@@ -1,6 +1,7 @@
 #include "SharedRoutines.h"
 
 #include "Exceptions.h"
+#include "StrUtils.h"
 #include "UpdateScope.h"
 #include "Strings.h"
 
@@ -64,7 +65,7 @@ std::string ValueAfterEquals(const std::string& line) {
 }
 
 bool IsDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return !s.empty() && std::all_of(s.begin(), s.end(), IsDigit);
 }
 
 uint32_t PowerInt(uint32_t base, uint8_t exponent) {

@@ -19,6 +19,7 @@ std::string TrimRight(const std::string& s);
 std::string LowerCase(const std::string& s);
 std::string UpperCase(const std::string& s);
 char UpCase(char c);  // 'a'..'z' to upper case, every other byte as it is
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }  // ASCII digits only
 int CompareText(const std::string& a, const std::string& b);  // <0, 0, >0
 bool SameText(const std::string& a, const std::string& b);
 
