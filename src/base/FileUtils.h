@@ -24,6 +24,9 @@ inline constexpr uint32_t fmCreate = 0xFFFF;
 THandle FileOpen(const std::string& fileName, uint32_t mode);
 // Creates or truncates a file, opened for reading and writing, not shared.
 THandle FileCreate(const std::string& fileName);
+// Creates a file that must not exist yet, opened for reading and writing and not
+// shared; InvalidHandle when it exists or cannot be made.
+THandle CreateNewFile(const std::string& fileName);
 // The new position, or -1. The 32-bit variant also fails when the position does not fit.
 int32_t FileSeek(THandle handle, int32_t offset, int origin);
 int64_t FileSeek64(THandle handle, int64_t offset, int origin);
@@ -39,6 +42,8 @@ bool DirectoryExists(const std::string& directory);
 bool DeleteFile(const std::string& fileName);
 // Fails, changing nothing, when newName exists.
 bool RenameFile(const std::string& oldName, const std::string& newName);
+// Moves source to target, replacing target in one step.
+bool MoveFileReplacing(const std::string& source, const std::string& target);
 // Sets or clears the read-only attribute (on POSIX: every write permission bit).
 bool FileSetReadOnly(const std::string& fileName, bool readOnly);
 // True when both paths name one existing file or folder: the same name in another

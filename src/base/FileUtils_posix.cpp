@@ -22,6 +22,12 @@ std::string ToNative(const std::string& path) {
   return native;
 }
 
+// A new file for reading and writing; O_TRUNC empties one that exists, O_EXCL refuses it.
+THandle CreateReadWrite(const std::string& fileName, int existing) {
+  int fd = ::open(ToNative(fileName).c_str(), O_RDWR | O_CREAT | existing | O_CLOEXEC, 0666);
+  return fd < 0 ? InvalidHandle : fd;
+}
+
 std::string FromNative(const std::string& path) {
   std::string result = path;
   std::replace(result.begin(), result.end(), '/', '\\');
@@ -60,10 +66,9 @@ THandle FileOpen(const std::string& fileName, uint32_t mode) {
   return fd;
 }
 
-THandle FileCreate(const std::string& fileName) {
-  int fd = ::open(ToNative(fileName).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  return fd < 0 ? InvalidHandle : fd;
-}
+THandle FileCreate(const std::string& fileName) { return CreateReadWrite(fileName, O_TRUNC); }
+
+THandle CreateNewFile(const std::string& fileName) { return CreateReadWrite(fileName, O_EXCL); }
 
 int64_t FileSeek64(THandle handle, int64_t offset, int origin) {
   static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
@@ -123,6 +128,10 @@ bool DeleteFile(const std::string& fileName) {
     return false;
   }
   return ::unlink(ToNative(fileName).c_str()) == 0;
+}
+
+bool MoveFileReplacing(const std::string& source, const std::string& target) {
+  return std::rename(ToNative(source).c_str(), ToNative(target).c_str()) == 0;
 }
 
 bool RenameFile(const std::string& oldName, const std::string& newName) {

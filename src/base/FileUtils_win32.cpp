@@ -32,6 +32,14 @@ void FillSearchRec(const WIN32_FIND_DATAA& data, TSearchRec& rec) {
     rec.Time = 0;
 }
 
+// A new file for reading and writing, not shared; disposition says whether one that
+// exists is truncated or refused.
+THandle CreateReadWrite(const std::string& fileName, DWORD disposition) {
+  HANDLE h = CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  return h == INVALID_HANDLE_VALUE ? InvalidHandle : reinterpret_cast<THandle>(h);
+}
+
 }  // namespace
 
 THandle FileOpen(const std::string& fileName, uint32_t mode) {
@@ -45,11 +53,9 @@ THandle FileOpen(const std::string& fileName, uint32_t mode) {
   return h == INVALID_HANDLE_VALUE ? InvalidHandle : reinterpret_cast<THandle>(h);
 }
 
-THandle FileCreate(const std::string& fileName) {
-  HANDLE h = CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return h == INVALID_HANDLE_VALUE ? InvalidHandle : reinterpret_cast<THandle>(h);
-}
+THandle FileCreate(const std::string& fileName) { return CreateReadWrite(fileName, CREATE_ALWAYS); }
+
+THandle CreateNewFile(const std::string& fileName) { return CreateReadWrite(fileName, CREATE_NEW); }
 
 int64_t FileSeek64(THandle handle, int64_t offset, int origin) {
   static const DWORD kMethod[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
@@ -102,6 +108,10 @@ bool DirectoryExists(const std::string& directory) {
 }
 
 bool DeleteFile(const std::string& fileName) { return DeleteFileA(fileName.c_str()) != 0; }
+
+bool MoveFileReplacing(const std::string& source, const std::string& target) {
+  return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
 
 bool RenameFile(const std::string& oldName, const std::string& newName) {
   return MoveFileA(oldName.c_str(), newName.c_str()) != 0;

@@ -1,6 +1,5 @@
 #include "TempCopy.h"
 
-#include "FileReplace.h"
 #include "TagEnvironment.h"
 
 #include "base/StrUtils.h"
