@@ -10,7 +10,7 @@ std::string AnsiLowerCase(const std::string& s);
 // Locale comparison: <0, 0, >0.
 int AnsiCompareText(const std::string& a, const std::string& b);  // ignoring case
 int AnsiCompareStr(const std::string& a, const std::string& b);
-bool AnsiSameText(const std::string& a, const std::string& b);
+inline bool AnsiSameText(const std::string& a, const std::string& b) { return AnsiCompareText(a, b) == 0; }
 // The locale's decimal separator.
 char DecimalSeparator();
 

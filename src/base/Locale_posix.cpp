@@ -97,10 +97,6 @@ int AnsiCompareText(const std::string& a, const std::string& b) {
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return CompareBytes(a, b); }
 
-bool AnsiSameText(const std::string& a, const std::string& b) {
-  return AnsiCompareText(a, b) == 0;
-}
-
 char DecimalSeparator() { return '.'; }
 
 int CodePageOfLocale(uint32_t locale) {

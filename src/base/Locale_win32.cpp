@@ -33,10 +33,6 @@ int AnsiCompareText(const std::string& a, const std::string& b) {
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return Compare(0, a, b); }
 
-bool AnsiSameText(const std::string& a, const std::string& b) {
-  return AnsiCompareText(a, b) == 0;
-}
-
 char DecimalSeparator() {
   char buffer[8] = {};
   if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer) > 1)
