@@ -1,5 +1,7 @@
 #include "skin/data/SkinPayload.h"
 
+#include "PixelPictures.h"
+
 #include "base/BmpCodec.h"
 #include "base/Exceptions.h"
 #include "base/Streams.h"
@@ -23,14 +25,6 @@ TPixelImage MaskImage(int32_t Width, int32_t Height) {
     for (int32_t x = 0; x < Width; ++x)
       image.SetPixel(x, y, (x * 7 + y) % 5 < 2 ? clBlack : RGBColor(255, 255, 255));
   return image;
-}
-
-bool SamePixels(const TPixelImage& a, const TPixelImage& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int32_t y = 0; y < a.Height(); ++y)
-    for (int32_t x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
 }
 
 // Builds payload bytes record by record.
