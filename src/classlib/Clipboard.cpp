@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include "base/Exceptions.h"
+#include "base/ScopeExit.h"
 
 #include <cstring>
 
@@ -62,14 +63,10 @@ void TClipboard::SetAsText(const std::string& Value) {
     }
     std::memcpy(lock.Data(), Value.c_str(), Value.size() + 1);
   }
-  try {
-    TOpenClipboard open;
-    EmptyClipboard();
-    if (SetClipboardData(CF_TEXT, memory) == nullptr) RaiseLastOSError();
-  } catch (...) {
-    GlobalFree(memory);
-    throw;
-  }
+  TScopeFail freeMemory([&] { GlobalFree(memory); });  // the clipboard did not take it
+  TOpenClipboard open;
+  EmptyClipboard();
+  if (SetClipboardData(CF_TEXT, memory) == nullptr) RaiseLastOSError();
 }
 
 TClipboard& Clipboard() {

@@ -1,6 +1,7 @@
 #include "CustomControls.h"
 
 #include "base/Exceptions.h"
+#include "base/ScopeExit.h"
 
 #include <algorithm>
 #include <vector>
@@ -64,15 +65,11 @@ void FreeWindowDeviceContexts(HWND Window) {
 void PaintOnCanvas(TCanvas& Canvas, HDC DC, const TDelegate<void()>& Paint) {
   Canvas.Lock();
   Canvas.SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
+  TScopeExit release([&] {
     Canvas.SetHandle(nullptr);
     Canvas.Unlock();
-    throw;
-  }
-  Canvas.SetHandle(nullptr);
-  Canvas.Unlock();
+  });
+  Paint();
 }
 
 // TCustomControl

@@ -1,8 +1,11 @@
 #pragma once
-// Scoped device contexts: each gives back what it took when the scope ends, also when
-// the painting inside raises.
+// Scoped device contexts and GDI objects: each gives back what it took when the scope
+// ends, also when the painting inside raises.
 
 #include "base/WinApi.h"
+
+#include <memory>
+#include <type_traits>
 
 // A DC of a window's client area (of the screen for nullptr), released at the end.
 class TWindowDC {
@@ -19,6 +22,44 @@ private:
   HWND FWindow;
   HDC FDC;
 };
+
+// A memory DC compatible with a DC (with the screen for nullptr), deleted at the end.
+class TMemoryDC {
+public:
+  explicit TMemoryDC(HDC Compatible) : FDC(CreateCompatibleDC(Compatible)) {}
+  ~TMemoryDC() {
+    if (FDC != nullptr) DeleteDC(FDC);
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+  HDC DC() const { return FDC; }
+
+private:
+  HDC FDC;
+};
+
+// Selects an object into a DC and selects back the one it replaced at the end, so that
+// the object can be deleted or selected elsewhere afterwards.
+class TSelectedObject {
+public:
+  TSelectedObject(HDC DC, HGDIOBJ Object) : FDC(DC), FReplaced(SelectObject(DC, Object)) {}
+  ~TSelectedObject() {
+    if (FReplaced != nullptr) SelectObject(FDC, FReplaced);
+  }
+  TSelectedObject(const TSelectedObject&) = delete;
+  TSelectedObject& operator=(const TSelectedObject&) = delete;
+
+private:
+  HDC FDC;
+  HGDIOBJ FReplaced;
+};
+
+// The one owner of a GDI object (bitmap, brush, pen, region), deleted when it goes.
+struct TGdiObjectDeleter {
+  void operator()(HGDIOBJ Object) const { DeleteObject(Object); }
+};
+template <class Handle>
+using TGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, TGdiObjectDeleter>;
 
 // Saves a DC's state (clipping, origin, selections) on entry and restores it at the end.
 class TSavedDC {

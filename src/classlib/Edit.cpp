@@ -1,5 +1,7 @@
 #include "Edit.h"
 
+#include "base/ScopeExit.h"
+
 #include <algorithm>
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
@@ -21,14 +23,11 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
 
 void TCustomEdit::CreateWnd() {
   // The window takes its text at creation: that is no change.
-  FCreating = true;
-  try {
+  {
+    FCreating = true;
+    TScopeExit created([&] { FCreating = false; });
     TWinControl::CreateWnd();
-  } catch (...) {
-    FCreating = false;
-    throw;
   }
-  FCreating = false;
   Send(EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength));
   if (FPasswordChar != '\0') Send(EM_SETPASSWORDCHAR, static_cast<uint8_t>(FPasswordChar));
   Send(EM_SETSEL, static_cast<WPARAM>(FSavedSelection.Start), FSavedSelection.End);

@@ -5,6 +5,7 @@
 #include "Screen.h"
 
 #include "base/Exceptions.h"
+#include "base/ScopeExit.h"
 
 #include <algorithm>
 #include <vector>
@@ -270,7 +271,12 @@ TModalResult TCustomForm::ShowModal() {
   HWND activeBefore = GetActiveWindow();
   const std::vector<HWND> disabled = DisableTaskWindows(Handle());
   FModalResult = mrNone;
-  try {
+  {
+    TScopeFail endModal([&] {
+      EnableTaskWindows(disabled);
+      FModal = false;
+      Hide();
+    });
     Show();
     while (FModalResult == mrNone) {
       Application->HandleMessage();
@@ -279,11 +285,6 @@ TModalResult TCustomForm::ShowModal() {
       else if (FModalResult != mrNone)
         CloseModal();
     }
-  } catch (...) {
-    EnableTaskWindows(disabled);
-    FModal = false;
-    Hide();
-    throw;
   }
   // The other windows come back before this one hides, so that one of them is activated.
   EnableTaskWindows(disabled);

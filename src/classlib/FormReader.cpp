@@ -5,6 +5,7 @@
 #include "Menus.h"
 
 #include "base/Filer.h"
+#include "base/ScopeExit.h"
 #include "base/Streams.h"
 
 #include <utility>
@@ -243,14 +244,15 @@ private:
 
     for (const TLocatedAssignment& assignment : assignments) Located(assignment.Line, assignment.Path, assignment.Assign);
     size_t bound = 0;
-    try {
+    {
+      // On failure the form will not exist: its handlers must not run while its parts
+      // are freed.
+      TScopeFail unbind([&] {
+        for (size_t i = 0; i < bound; ++i) events[i].Unbind();
+      });
       for (; bound < events.size(); ++bound) events[bound].Bind();
       for (TComponent* component : FCreated) component->SetReading(false);
       for (TComponent* component : FCreated) Located(0, component->Name(), [&] { component->Loaded(); });
-    } catch (...) {
-      // The form will not exist: its handlers must not run while its parts are freed.
-      for (size_t i = 0; i < bound; ++i) events[i].Unbind();
-      throw;
     }
     for (auto it = FAlignDisabled.rbegin(); it != FAlignDisabled.rend(); ++it) (*it)->EnableAlign();
     if (auto* form = dynamic_cast<TCustomForm*>(&FRoot)) form->AfterConstruction();

@@ -1,6 +1,7 @@
 #include "HintController.h"
 
 #include "Application.h"
+#include "DeviceContexts.h"
 #include "MouseTracker.h"
 #include "Screen.h"
 
@@ -22,6 +23,7 @@ int CursorHeightMargin() {
   int margin = GetSystemMetrics(SM_CYCURSOR);
   ICONINFO info{};
   if (!GetIconInfo(GetCursor(), &info)) return margin;
+  const TGdiObject<HBITMAP> maskBitmap(info.hbmMask), colorBitmap(info.hbmColor);
   BITMAP mask{};
   if (GetObjectA(info.hbmMask, sizeof mask, &mask) != 0 && mask.bmBitsPixel == 1 && mask.bmWidthBytes > 0) {
     std::vector<uint8_t> bits(static_cast<size_t>(mask.bmWidthBytes) * static_cast<size_t>(mask.bmHeight));
@@ -44,8 +46,6 @@ int CursorHeightMargin() {
       if (last >= 0) margin = last + 1 - static_cast<int>(info.yHotspot);
     }
   }
-  DeleteObject(info.hbmMask);
-  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
   return margin;
 }
 

@@ -1,10 +1,13 @@
 #include "Icon.h"
 
+#include "DeviceContexts.h"
+
 namespace {
 
 TSize IconSize(HICON icon) {
   ICONINFO info{};
   if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
+  const TGdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
   BITMAP bitmap{};
   TSize size;
   // A monochrome icon keeps its image and mask one above the other in hbmMask.
@@ -12,8 +15,6 @@ TSize IconSize(HICON icon) {
     size = {bitmap.bmWidth, bitmap.bmHeight};
   else if (info.hbmMask != nullptr && GetObjectA(info.hbmMask, sizeof bitmap, &bitmap))
     size = {bitmap.bmWidth, bitmap.bmHeight / 2};
-  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
   return size;
 }
 

@@ -1,5 +1,7 @@
 #include "ImageList.h"
 
+#include "DeviceContexts.h"
+
 #include "base/Exceptions.h"
 
 namespace {
@@ -84,11 +86,11 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabl
 void TCustomImageList::DrawDisabled(HDC DC, int X, int Y, int Index) {
   // The image's shape (its mask: 0 opaque, 1 transparent) is painted as an embossed
   // silhouette: highlight one pixel down and right, shadow on top.
-  HDC maskDC = CreateCompatibleDC(DC);
-  HBITMAP mask = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
-  HGDIOBJ oldMask = SelectObject(maskDC, mask);
-  PatBlt(maskDC, 0, 0, FWidth, FHeight, WHITENESS);
-  ImageList_Draw(FHandle, Index, maskDC, 0, 0, ILD_MASK);
+  const TMemoryDC maskDC(DC);
+  const TGdiObject<HBITMAP> mask(CreateBitmap(FWidth, FHeight, 1, 1, nullptr));
+  const TSelectedObject maskSelected(maskDC.DC(), mask.get());
+  PatBlt(maskDC.DC(), 0, 0, FWidth, FHeight, WHITENESS);
+  ImageList_Draw(FHandle, Index, maskDC.DC(), 0, 0, ILD_MASK);
 
   const COLORREF oldText = SetTextColor(DC, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(DC, RGB(255, 255, 255));
@@ -96,17 +98,13 @@ void TCustomImageList::DrawDisabled(HDC DC, int X, int Y, int Index) {
   const TColor colors[] = {clBtnHighlight, clBtnShadow};
   const int offsets[] = {1, 0};
   for (int i = 0; i < 2; ++i) {
-    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(colors[i])));
-    HGDIOBJ oldBrush = SelectObject(DC, brush);
-    BitBlt(DC, X + offsets[i], Y + offsets[i], FWidth, FHeight, maskDC, 0, 0, kPaintWhereSourceIsBlack);
-    SelectObject(DC, oldBrush);
-    DeleteObject(brush);
+    const TGdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(colors[i]))));
+    const TSelectedObject brushSelected(DC, brush.get());
+    BitBlt(DC, X + offsets[i], Y + offsets[i], FWidth, FHeight, maskDC.DC(), 0, 0,
+           kPaintWhereSourceIsBlack);
   }
   SetTextColor(DC, oldText);
   SetBkColor(DC, oldBack);
-  SelectObject(maskDC, oldMask);
-  DeleteObject(mask);
-  DeleteDC(maskDC);
 }
 
 void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {

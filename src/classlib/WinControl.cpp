@@ -12,6 +12,7 @@
 #include "WindowClasses.h"
 
 #include "base/Exceptions.h"
+#include "base/ScopeExit.h"
 
 #include <algorithm>
 #include <optional>
@@ -178,16 +179,11 @@ void TWinControl::CreateWnd() {
 void TWinControl::CreateHandle() {
   if (FHandle != nullptr) return;
   DisableAlign();
-  try {
-    CreateWnd();
-    const std::vector<TWinControl*> children = FWinControls;
-    for (TWinControl* child : children) child->CreateHandle();
-  } catch (...) {
-    EnableAlign();
-    throw;
-  }
+  TScopeExit enableAlign([&] { EnableAlign(); });
+  CreateWnd();
+  const std::vector<TWinControl*> children = FWinControls;
+  for (TWinControl* child : children) child->CreateHandle();
   FControlState.Include(csAlignmentNeeded);
-  EnableAlign();
 }
 
 void TWinControl::DestroyWnd() {
@@ -827,26 +823,21 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
   FControlState.Include(csPaintCopy);
-  try {
-    TSavedDC saved(DC);
-    OffsetViewportOrgEx(DC, X, Y, nullptr);
-    if (FHandle != nullptr) {
-      // The client area sits inside the window's border.
-      RECT window{};
-      GetWindowRect(FHandle, &window);
-      const TPoint origin = ClientOrigin();
-      OffsetViewportOrgEx(DC, origin.X - window.left, origin.Y - window.top, nullptr);
-    }
-    const TRect client = ClientRect();
-    IntersectClipRect(DC, 0, 0, client.Width(), client.Height());
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
-    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-    const std::vector<TWinControl*> children = FWinControls;
-    for (TWinControl* child : children)
-      if (child->Visible()) child->PaintTo(DC, child->Left(), child->Top());
-  } catch (...) {
-    FControlState.Exclude(csPaintCopy);
-    throw;
+  TScopeExit paintCopyEnds([&] { FControlState.Exclude(csPaintCopy); });
+  TSavedDC saved(DC);
+  OffsetViewportOrgEx(DC, X, Y, nullptr);
+  if (FHandle != nullptr) {
+    // The client area sits inside the window's border.
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    const TPoint origin = ClientOrigin();
+    OffsetViewportOrgEx(DC, origin.X - window.left, origin.Y - window.top, nullptr);
   }
-  FControlState.Exclude(csPaintCopy);
+  const TRect client = ClientRect();
+  IntersectClipRect(DC, 0, 0, client.Width(), client.Height());
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+  const std::vector<TWinControl*> children = FWinControls;
+  for (TWinControl* child : children)
+    if (child->Visible()) child->PaintTo(DC, child->Left(), child->Top());
 }

@@ -2,8 +2,12 @@
 #include "base/Delegate.h"
 #include "base/Exceptions.h"
 #include "base/List.h"
+#include "base/ScopeExit.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -124,6 +128,27 @@ TEST(List, CheckedIndexesAndMoves) {
   EXPECT_THROW(list.Items(3), EListError);
   EXPECT_THROW(list.Insert(5, 0), EListError);
   EXPECT_THROW(list.Delete(-1), EListError);
+}
+
+TEST(ScopeExit, CleanUpRunsOnEveryExitAndOnFailureOnlyWhenAsked) {
+  std::vector<std::string> log;
+  auto scope = [&](bool fail) {
+    TScopeExit always([&] { log.push_back("exit"); });
+    TScopeFail onFailure([&] { log.push_back("fail"); });
+    if (fail) throw EListError("work failed");
+  };
+  scope(false);
+  EXPECT_THROW(scope(true), EListError);
+  EXPECT_EQ(log, (std::vector<std::string>{"exit", "fail", "exit"}));
+}
+
+TEST(ScopeExit, AFailingCleanUpRaisesUnlessAnEarlierFailureIsUnderWay) {
+  auto cleanUpFails = [](bool workFails) {
+    TScopeExit cleanUp([] { throw EListError("clean-up failed"); });
+    if (workFails) throw EConvertError("work failed");
+  };
+  EXPECT_THROW(cleanUpFails(false), EListError);
+  EXPECT_THROW(cleanUpFails(true), EConvertError);  // the first failure is the one reported
 }
 
 }  // namespace

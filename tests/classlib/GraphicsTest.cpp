@@ -93,7 +93,7 @@ TEST(Graphics, AssigningEqualAttributesKeepsTheirGdiObjects) {
 }
 
 TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
-  TMemoryDC memory(40, 40);
+  TPixelDC memory(40, 40);
   TCanvas canvas;
   canvas.SetHandle(memory.DC());
   canvas.Pen()->SetColor(clRed);
@@ -114,7 +114,7 @@ TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
 }
 
 TEST(Graphics, Frame3DDrawsNestedFramesAndShrinksTheRectangle) {
-  TMemoryDC memory(20, 20);
+  TPixelDC memory(20, 20);
   memory.Fill(clBlack);
   TCanvas canvas;
   canvas.SetHandle(memory.DC());
@@ -192,7 +192,7 @@ TEST(Graphics, BitmapSizeAssignAndTransparentDrawing) {
   Fill(bitmap.Canvas(), Rect(1, 1, 3, 3), clYellow);
   bitmap.SetTransparent(true);
   EXPECT_EQ(bitmap.TransparentColor(), clBlue);
-  TMemoryDC memory(10, 10);
+  TPixelDC memory(10, 10);
   memory.Fill(clRed);
   TCanvas canvas;
   canvas.SetHandle(memory.DC());
@@ -220,7 +220,7 @@ TEST(Graphics, ImageListDrawsNormallyAndGreyed) {
   EXPECT_EQ(images.Count(), 2);
   EXPECT_EQ(PixelOf(strip, 0, 0), clFuchsia);  // the caller's bitmap is untouched
 
-  TMemoryDC memory(30, 10);
+  TPixelDC memory(30, 10);
   memory.Fill(clWhite);
   TCanvas canvas;
   canvas.SetHandle(memory.DC());

@@ -25,7 +25,7 @@ struct PaintScene {
 TEST(Painting, WindowlessChildrenArePaintedIntoTheParentsDC) {
   PaintScene scene;
   scene.Form->Show();
-  TMemoryDC memory(100, 100);
+  TPixelDC memory(100, 100);
   memory.Fill(clBlack);
   scene.Panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory.DC()), 0);
   EXPECT_EQ(memory.Pixel(5, 5), SysColor(clBtnFace));
@@ -37,7 +37,7 @@ TEST(Painting, WindowlessChildrenArePaintedIntoTheParentsDC) {
   EXPECT_EQ(scene.Hidden->Paints, 0);
 
   // The same through PaintTo, at an offset, with the windowed panel inside the form.
-  TMemoryDC whole(220, 170);
+  TPixelDC whole(220, 170);
   whole.Fill(clBlack);
   scene.Form->SetColor(clWindow);
   scene.Form->PaintTo(whole.DC(), 10, 10);
@@ -52,7 +52,7 @@ TEST(Painting, OpaqueWindowlessChildrenAreLeftOutOfTheParentsClip) {
   PaintScene scene;
   scene.Upper->SetControlStyle(scene.Upper->ControlStyle() + TControlStyle{csOpaque});
   scene.Form->Show();
-  TMemoryDC memory(100, 100);
+  TPixelDC memory(100, 100);
   scene.Panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory.DC()), 0);
   // Children in list order: Lower, Upper (opaque), Hidden.
   EXPECT_EQ(scene.Panel->ChildCornersVisible, (std::vector<bool>{true, false, true}));

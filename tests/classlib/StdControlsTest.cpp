@@ -343,7 +343,7 @@ TEST(Label, PaintsItsColourUnlessTransparent) {
   auto* label = AddChild<TCustomLabel>(form.get(), Bounds(10, 10, 100, 20));
   label->SetAutoSize(false);
   label->SetColor(clRed);
-  TMemoryDC dc(20, 20);
+  TPixelDC dc(20, 20);
   dc.Fill(clBlue);
   label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
   EXPECT_EQ(dc.Pixel(19, 19), clRed);
@@ -361,7 +361,7 @@ TEST(Bevel, ShapesDrawTheirEdgesInTheSystemsColours) {
   auto paint = [&](TBevelShape shape, TBevelStyle style) {
     bevel->SetShape(shape);
     bevel->SetStyle(style);
-    auto dc = std::make_unique<TMemoryDC>(20, 10);
+    auto dc = std::make_unique<TPixelDC>(20, 10);
     dc->Fill(clBlack);
     bevel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc->DC()), 0);
     return dc;

@@ -65,7 +65,10 @@ void PostChar(char Char) {
 
 void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
 
-TMemoryDC::TMemoryDC(int Width, int Height) : FWidth(Width) {
+TPixelDC::TPixelDC(int Width, int Height)
+    : FWidth(Width), FBitmap(CreateSection(Width, Height, FBits)), FSelected(FDC.DC(), FBitmap.get()) {}
+
+HBITMAP TPixelDC::CreateSection(int Width, int Height, uint32_t*& Bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = Width;
@@ -73,29 +76,21 @@ TMemoryDC::TMemoryDC(int Width, int Height) : FWidth(Width) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  FDC = CreateCompatibleDC(nullptr);
-  FBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  FBits = static_cast<uint32_t*>(bits);
-  FOld = SelectObject(FDC, FBitmap);
+  HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  Bits = static_cast<uint32_t*>(bits);
+  return section;
 }
 
-TMemoryDC::~TMemoryDC() {
-  SelectObject(FDC, FOld);
-  DeleteObject(FBitmap);
-  DeleteDC(FDC);
-}
-
-TColor TMemoryDC::Pixel(int X, int Y) const {
+TColor TPixelDC::Pixel(int X, int Y) const {
   GdiFlush();
   const uint32_t bgr = FBits[Y * FWidth + X];  // 0x00RRGGBB in memory order B, G, R
   return RGBColor(static_cast<uint8_t>(bgr >> 16), static_cast<uint8_t>(bgr >> 8), static_cast<uint8_t>(bgr));
 }
 
-void TMemoryDC::Fill(TColor Color) {
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color)));
+void TPixelDC::Fill(TColor Color) {
+  const TGdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color))));
   RECT r{0, 0, 10000, 10000};
-  FillRect(FDC, &r, brush);
-  DeleteObject(brush);
+  FillRect(FDC.DC(), &r, brush.get());
 }
 
 TColor SysColor(TColor SystemColor) { return static_cast<TColor>(GetSysColor(SystemColor & 0xFF)); }

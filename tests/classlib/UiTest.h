@@ -4,6 +4,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/Control.h"
+#include "classlib/DeviceContexts.h"
 #include "classlib/WinControl.h"
 
 #include <functional>
@@ -29,24 +30,23 @@ void PressKey(uint16_t Key, TShiftState Shift = {});
 // Posts a character to the window with the focus and handles it.
 void PostChar(char Char);
 
-// A 32-bit top-down memory DC of the given size, for painting tests.
-class TMemoryDC {
+// A memory DC over a 32-bit top-down section of the given size, for painting tests.
+class TPixelDC {
 public:
-  TMemoryDC(int Width, int Height);
-  ~TMemoryDC();
-  TMemoryDC(const TMemoryDC&) = delete;
-  TMemoryDC& operator=(const TMemoryDC&) = delete;
-  HDC DC() const { return FDC; }
+  TPixelDC(int Width, int Height);
+  HDC DC() const { return FDC.DC(); }
   // 0x00BBGGRR, like COLORREF and TColor.
   TColor Pixel(int X, int Y) const;
   void Fill(TColor Color);
 
 private:
-  HDC FDC;
-  HBITMAP FBitmap;
-  HGDIOBJ FOld;
+  static HBITMAP CreateSection(int Width, int Height, uint32_t*& Bits);
+
   uint32_t* FBits = nullptr;
   int FWidth;
+  TMemoryDC FDC{nullptr};
+  TGdiObject<HBITMAP> FBitmap;
+  TSelectedObject FSelected;
 };
 
 // The RGB of a system colour as the system gives it now.

@@ -8,6 +8,7 @@
 #include "base/Filer.h"
 #include "base/FileUtils.h"
 #include "base/IniFiles.h"
+#include "base/ScopeExit.h"
 
 namespace {
 
@@ -118,11 +119,9 @@ void TspCompressedStoredSkin::ReadContainer(TStream& S) {
   // A negative count is as unreadable as an unknown version.
   const int32_t count = ReadStoredSkinInt32(S);
   if (count <= 0) return;
-  try {
+  {
+    TScopeFail dropCutOff([&] { FCompressedStream.Clear(); });  // never keep a cut-off skin
     FCompressedStream.CopyFrom(S, count);
-  } catch (...) {
-    FCompressedStream.Clear();  // never keep a cut-off skin
-    throw;
   }
   FCompressedStream.SetPosition(0);
 }

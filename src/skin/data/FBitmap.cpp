@@ -1,6 +1,7 @@
 #include "FBitmap.h"
 
 #include "base/Exceptions.h"
+#include "classlib/DeviceContexts.h"
 
 #include <cstdlib>
 #include <utility>
@@ -26,10 +27,9 @@ TFBitmap::TFBitmap(HBITMAP Bitmap) {
   if (Bitmap == nullptr || GetObjectA(Bitmap, sizeof size, &size) != sizeof size) return;
   *this = TFBitmap(size.bmWidth, std::abs(size.bmHeight));
   if (FBits == nullptr) return;
-  HDC screen = GetDC(nullptr);
+  const TWindowDC screen(nullptr);
   BITMAPINFO info = FInfo;  // GetDIBits may fill in members of the one it is given
-  GetDIBits(screen, Bitmap, 0, static_cast<UINT>(FHeight), FBits, &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  GetDIBits(screen.DC(), Bitmap, 0, static_cast<UINT>(FHeight), FBits, &info, DIB_RGB_COLORS);
 }
 
 TFBitmap::~TFBitmap() { Release(); }

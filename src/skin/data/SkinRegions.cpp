@@ -4,15 +4,11 @@
 #include "SkinImages.h"
 #include "SkinRects.h"
 
-#include <memory>
-#include <type_traits>
+#include "classlib/DeviceContexts.h"
 
 namespace {
 
-struct TRegionDeleter {
-  void operator()(HRGN Region) const { DeleteObject(Region); }
-};
-using TRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, TRegionDeleter>;
+using TRegion = TGdiObject<HRGN>;
 
 TRegion RegionOf(const TRgnDataBlock& Data) {
   return TRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(Data.size()),

@@ -1,5 +1,6 @@
 #include "SkinSystem.h"
 
+#include "classlib/DeviceContexts.h"
 #include "classlib/Form.h"
 #include "classlib/SystemSeams.h"
 
@@ -138,9 +139,8 @@ void SetLayeredAlpha(HWND Handle, BYTE Alpha) {
 
 void GetScreenImage(int X, int Y, TBitmap* B) {
   if (B == nullptr || B->Empty()) return;
-  HDC screen = GetDC(nullptr);
-  BitBlt(B->Canvas()->Handle(), 0, 0, B->Width(), B->Height(), screen, X, Y, SRCCOPY);
-  ReleaseDC(nullptr, screen);
+  const TWindowDC screen(nullptr);
+  BitBlt(B->Canvas()->Handle(), 0, 0, B->Width(), B->Height(), screen.DC(), X, Y, SRCCOPY);
 }
 
 bool IsMultiMonitor() {

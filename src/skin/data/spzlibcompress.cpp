@@ -1,5 +1,7 @@
 #include "spzlibcompress.h"
 
+#include "base/ScopeExit.h"
+
 #include <limits>
 
 namespace {
@@ -63,18 +65,11 @@ void TCompressionStream::Finish() {
   FFinished = true;
   FZRec.next_in = nullptr;
   FZRec.avail_in = 0;
-  try {
-    RestorePosition();
-    while (CheckCompressResult(deflate(&FZRec, Z_FINISH)) != Z_STREAM_END &&
-           FZRec.avail_out == 0)
-      FlushBuffer(kBufferSize);
-    if (FZRec.avail_out < static_cast<uInt>(kBufferSize))
-      FlushBuffer(kBufferSize - FZRec.avail_out);
-  } catch (...) {
-    deflateEnd(&FZRec);
-    throw;
-  }
-  deflateEnd(&FZRec);
+  TScopeExit end([&] { deflateEnd(&FZRec); });
+  RestorePosition();
+  while (CheckCompressResult(deflate(&FZRec, Z_FINISH)) != Z_STREAM_END && FZRec.avail_out == 0)
+    FlushBuffer(kBufferSize);
+  if (FZRec.avail_out < static_cast<uInt>(kBufferSize)) FlushBuffer(kBufferSize - FZRec.avail_out);
 }
 
 void TCompressionStream::FlushBuffer(uInt count) {
