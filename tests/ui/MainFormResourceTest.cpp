@@ -3,7 +3,7 @@
 // the component from it, and the skin loads.
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/SkinDataClasses.h"
+#include "skin/data/win32/SkinDataClasses.h"
 
 #include "classlib/Application.h"
 #include "classlib/ClassRegistry.h"

@@ -27,8 +27,8 @@ public:
   virtual void Send(TComponent* Form, uint32_t Msg, intptr_t WParam, intptr_t LParam) = 0;
 };
 
-// The platform's forms: the screen's forms in the Windows build, none elsewhere.
-TspSkinMessageTargets& PlatformSkinMessageTargets();
-// The targets in use; nullptr goes back to the platform's.
+// The targets in use: none until a window system's half installs its forms (the Windows
+// half installs the screen's forms when a program that links it starts).
 TspSkinMessageTargets& SkinMessageTargets();
-void SetSkinMessageTargets(TspSkinMessageTargets* Targets);
+// Installs Targets (nullptr: none) and returns the targets installed before.
+TspSkinMessageTargets* SetSkinMessageTargets(TspSkinMessageTargets* Targets);

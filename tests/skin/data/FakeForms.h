@@ -23,9 +23,9 @@ public:
   // Installs itself as the targets of the skin messages until it goes.
   explicit TFakeForms(int Count) {
     for (int i = 0; i < Count; ++i) FForms.push_back(std::make_unique<TComponent>(nullptr));
-    SetSkinMessageTargets(this);
+    FInstalledBefore = SetSkinMessageTargets(this);
   }
-  ~TFakeForms() override { SetSkinMessageTargets(nullptr); }
+  ~TFakeForms() override { SetSkinMessageTargets(FInstalledBefore); }
 
   TComponent* Form(int Index) const { return FForms[Index].get(); }
 
@@ -50,4 +50,5 @@ public:
 
 private:
   std::vector<std::unique_ptr<TComponent>> FForms;
+  TspSkinMessageTargets* FInstalledBefore;
 };

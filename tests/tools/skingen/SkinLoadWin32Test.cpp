@@ -3,7 +3,7 @@
 // changes, and leaves the skin's entries ready for lookup.
 #include "skin/data/CompressedStoredSkin.h"
 
-#include "skin/data/SkinMessageRecorder.h"
+#include "skin/data/win32/SkinMessageRecorder.h"
 
 #include "RuntimePath.h"
 

@@ -1,7 +1,8 @@
 #include "SkinDrawing.h"
 
-#include "SkinRects.h"
 #include "SkinSystem.h"
+
+#include "skin/data/SkinRects.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Locale.h"
+#include "base/Locale.h"
 
-#include "StrUtils.h"
-#include "WinApi.h"
+#include "base/StrUtils.h"
+#include "base/WinApi.h"
 
 #include <cstring>
 

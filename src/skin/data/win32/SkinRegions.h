@@ -2,7 +2,7 @@
 // Windows only. Window regions from mask pictures: the black pixels of a mask are the
 // window, the others are cut away. The caller owns every region it is given.
 
-#include "MaskRegionData.h"
+#include "skin/data/MaskRegionData.h"
 
 #include "classlib/Bitmap.h"
 

@@ -1,7 +1,7 @@
 #include "SystemSeamScope.h"
 #include "Win32Pictures.h"
 
-#include "skin/data/SkinDrawing.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include <gtest/gtest.h>
 

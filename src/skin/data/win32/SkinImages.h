@@ -6,7 +6,7 @@
 // Corner points and client rectangles are relative to R's top-left corner; the new ones
 // to the new image's. A builder draws nothing from an empty picture.
 
-#include "SkinImagePlans.h"
+#include "skin/data/SkinImagePlans.h"
 
 #include "classlib/Bitmap.h"
 

@@ -1,7 +1,7 @@
 #include "SystemSeamScope.h"
 #include "Win32Pictures.h"
 
-#include "skin/data/SkinSystem.h"
+#include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/TestControls.h"
 

@@ -4,8 +4,9 @@
 // and windows make effect bitmaps from their current images for one paint, change them,
 // draw them and free them.
 
-#include "EffectPixels.h"
 #include "FBitmap.h"
+
+#include "skin/data/EffectPixels.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "Locale.h"
+#include "base/Locale.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "Win32Pictures.h"
 
-#include "skin/data/SkinImages.h"
-#include "skin/data/SkinRegions.h"
+#include "skin/data/win32/SkinImages.h"
+#include "skin/data/win32/SkinRegions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "NinePartPicture.h"
 #include "Win32Pictures.h"
 
-#include "skin/data/SkinImages.h"
+#include "skin/data/win32/SkinImages.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "FBitmap.h"
 #include "SkinImages.h"
-#include "SkinRects.h"
 
 #include "classlib/DeviceContexts.h"
+#include "skin/data/SkinRects.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // POSIX back end of the file routines. Paths arrive with "\" separators.
-#include "FileUtils.h"
+#include "base/FileUtils.h"
 
-#include "FindState.h"
+#include "base/FindState.h"
 
 #include <algorithm>
 #include <cerrno>

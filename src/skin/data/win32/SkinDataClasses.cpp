@@ -1,6 +1,6 @@
 #include "SkinDataClasses.h"
 
-#include "CompressedStoredSkin.h"
+#include "skin/data/CompressedStoredSkin.h"
 
 #include "classlib/ClassRegistry.h"
 

@@ -1,12 +1,14 @@
-#include "SkinMessages.h"
-
+// The screen's forms as the targets of the skin messages, installed when the program
+// starts: the Windows build's counterpart of the portable "no windows".
 #include "classlib/Form.h"
 #include "classlib/Screen.h"
+#include "skin/data/SkinMessages.h"
 
 namespace {
 
 class TScreenForms : public TspSkinMessageTargets {
 public:
+  TScreenForms() { SetSkinMessageTargets(this); }
   TComponent* OwnerForm(TComponent* Owner) override { return dynamic_cast<TCustomForm*>(Owner); }
   int FormCount() override { return Screen->FormCount(); }
   TComponent* Forms(int Index) override { return Screen->Forms(Index); }
@@ -16,9 +18,6 @@ public:
   }
 };
 
-}  // namespace
+TScreenForms ScreenForms;
 
-TspSkinMessageTargets& PlatformSkinMessageTargets() {
-  static TScreenForms targets;
-  return targets;
-}
+}  // namespace

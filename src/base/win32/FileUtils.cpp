@@ -1,8 +1,8 @@
 // Win32 back end of the file routines.
-#include "FileUtils.h"
+#include "base/FileUtils.h"
 
-#include "FindState.h"
-#include "WinApi.h"
+#include "base/FindState.h"
+#include "base/WinApi.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
 #include "Win32Pictures.h"
 
-#include "skin/data/EffectBmp.h"
+#include "skin/data/win32/EffectBmp.h"
 
 #include <gtest/gtest.h>
 
