@@ -2,9 +2,10 @@
 
 #include "DeviceContexts.h"
 #include "Form.h"
-#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
+
+#include "portable/ListMoves.h"
 
 #include "base/Exceptions.h"
 

@@ -8,9 +8,10 @@
 // knows and passes the rest to its base class's Dispatch; what no class handles ends in
 // DefaultHandler. Perform sends a message through WindowProc.
 
-#include "AlignLayout.h"
 #include "Graphics.h"
 #include "Messages.h"
+
+#include "portable/AlignLayout.h"
 
 #include "base/Component.h"
 

@@ -2,8 +2,9 @@
 // Single-line text boxes over the system's EDIT control: TCustomEdit with the editing
 // operations, TCustomMaskEdit (which keeps an edit mask for its descendants) and TEdit.
 
-#include "FormGeometry.h"
 #include "WinControl.h"
+
+#include "portable/FormGeometry.h"
 
 #include <string>
 

@@ -10,6 +10,16 @@
 #include <algorithm>
 #include <vector>
 
+// The frame rules name the system's style bits by value.
+static_assert(FrameStyle::Popup == WS_POPUP && FrameStyle::Caption == WS_CAPTION &&
+              FrameStyle::Border == WS_BORDER && FrameStyle::SysMenu == WS_SYSMENU &&
+              FrameStyle::ThickFrame == WS_THICKFRAME && FrameStyle::MinimizeBox == WS_MINIMIZEBOX &&
+              FrameStyle::MaximizeBox == WS_MAXIMIZEBOX);
+static_assert(FrameStyle::ExDlgModalFrame == WS_EX_DLGMODALFRAME &&
+              FrameStyle::ExToolWindow == WS_EX_TOOLWINDOW &&
+              FrameStyle::ExWindowEdge == WS_EX_WINDOWEDGE &&
+              FrameStyle::ExContextHelp == WS_EX_CONTEXTHELP);
+
 namespace {
 
 struct TDisableContext {

@@ -6,8 +6,9 @@
 // Escape to the default and cancel buttons).
 
 #include "CustomControls.h"
-#include "FormGeometry.h"
 #include "Icon.h"
+
+#include "portable/FormGeometry.h"
 
 class TMainMenu;
 

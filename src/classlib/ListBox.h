@@ -5,7 +5,8 @@
 // while there is no window; recreating the window keeps them and the selection.
 
 #include "CustomControls.h"
-#include "FormGeometry.h"
+
+#include "portable/FormGeometry.h"
 
 #include "base/Strings.h"
 

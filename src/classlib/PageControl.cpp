@@ -1,8 +1,9 @@
 #include "PageControl.h"
 
 #include "Form.h"
-#include "ListMoves.h"
-#include "TabOrder.h"
+
+#include "portable/ListMoves.h"
+#include "portable/TabOrder.h"
 
 #include "base/Exceptions.h"
 

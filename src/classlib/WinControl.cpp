@@ -4,12 +4,13 @@
 #include "CustomControls.h"
 #include "DeviceContexts.h"
 #include "Form.h"
-#include "ListMoves.h"
 #include "Menus.h"
 #include "MouseTracker.h"
 #include "Screen.h"
-#include "TabOrder.h"
 #include "WindowClasses.h"
+
+#include "portable/ListMoves.h"
+#include "portable/TabOrder.h"
 
 #include "base/Exceptions.h"
 #include "base/ScopeExit.h"

@@ -1,6 +1,5 @@
 #include "classlib/Control.h"
 #include "classlib/Keyboard.h"
-#include "classlib/TabOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -111,51 +110,6 @@ TEST(Keyboard, BiDiModeTurnsDrawTextFlags) {
       {DT_RIGHT, bdRightToLeftReadingOnly, DT_RIGHT | DT_RTLREADING},
   };
   for (const Case& c : cases) EXPECT_EQ(DrawTextBiDiFlags(c.Flags, c.Mode), c.Expected);
-}
-
-// A tree of focus candidates for the tab-order walk.
-struct TNode {
-  explicit TNode(std::string name) : Name(std::move(name)) {}
-  std::string Name;
-  bool Accepts = true;
-  std::vector<TNode*> Children;
-};
-
-std::vector<TNode*> Children(TNode* node) { return node->Children; }
-
-std::string Names(const std::vector<TNode*>& nodes) {
-  std::string names;
-  for (TNode* node : nodes) names += node->Name;
-  return names;
-}
-
-TEST(TabOrder, TreeFlattensChildByChildAndTheWalkWraps) {
-  TNode a("a"), b("b"), b1("1"), b2("2"), c("c"), root("r");
-  b.Children = {&b1, &b2};
-  root.Children = {&a, &b, &c};
-  std::vector<TNode*> list;
-  AppendInTabOrder(&root, Children, list);
-  ASSERT_EQ(Names(list), "ab12c");
-
-  auto accepted = [](TNode* node) { return node->Accepts; };
-  auto next = [&](TNode* current, bool forward) {
-    TNode* found = NextInTabOrder(list, current, forward, accepted);
-    return found != nullptr ? found->Name : std::string("-");
-  };
-  EXPECT_EQ(next(&a, true), "b");
-  EXPECT_EQ(next(&b2, true), "c");
-  EXPECT_EQ(next(&c, true), "a");   // wraps forward
-  EXPECT_EQ(next(&a, false), "c");  // and backward
-  EXPECT_EQ(next(nullptr, true), "a");
-  EXPECT_EQ(next(nullptr, false), "c");
-  b.Accepts = b1.Accepts = false;
-  EXPECT_EQ(next(&a, true), "2");
-  EXPECT_EQ(next(&b2, false), "a");
-  a.Accepts = b2.Accepts = c.Accepts = false;
-  EXPECT_EQ(next(&a, true), "-");
-  c.Accepts = true;
-  EXPECT_EQ(next(&c, true), "c");  // the only candidate is found again
-  EXPECT_EQ(next(&root, true), "c");  // a start outside the list
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "base/Geometry.h"
 #include "base/Set.h"
-#include "base/WinApi.h"
 
 #include <cstdint>
 
@@ -25,6 +24,22 @@ enum TPosition {
   poOwnerFormCenter
 };
 
+// The Win32 window style bits of a form's frame, by value, so that the rules build
+// without the system's headers; the class library checks them against the system's.
+namespace FrameStyle {
+inline constexpr uint32_t Popup = 0x80000000u;
+inline constexpr uint32_t Caption = 0x00C00000u;
+inline constexpr uint32_t Border = 0x00800000u;
+inline constexpr uint32_t SysMenu = 0x00080000u;
+inline constexpr uint32_t ThickFrame = 0x00040000u;
+inline constexpr uint32_t MinimizeBox = 0x00020000u;
+inline constexpr uint32_t MaximizeBox = 0x00010000u;
+inline constexpr uint32_t ExDlgModalFrame = 0x00000001u;
+inline constexpr uint32_t ExToolWindow = 0x00000080u;
+inline constexpr uint32_t ExWindowEdge = 0x00000100u;
+inline constexpr uint32_t ExContextHelp = 0x00000400u;
+}  // namespace FrameStyle
+
 struct TWindowStyle {
   uint32_t Style = 0;
   uint32_t ExStyle = 0;
@@ -36,10 +51,11 @@ struct TWindowStyle {
 TWindowStyle FormWindowStyle(TFormBorderStyle BorderStyle, TBorderIcons BorderIcons);
 // The style and extended style bits FormWindowStyle decides; the others are left alone
 // when the icons change on a live window.
-inline constexpr uint32_t FormFrameStyleMask = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU |
-                                               WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER;
-inline constexpr uint32_t FormFrameExStyleMask =
-    WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP | WS_EX_WINDOWEDGE;
+inline constexpr uint32_t FormFrameStyleMask =
+    FrameStyle::Popup | FrameStyle::Caption | FrameStyle::ThickFrame | FrameStyle::SysMenu |
+    FrameStyle::MinimizeBox | FrameStyle::MaximizeBox | FrameStyle::Border;
+inline constexpr uint32_t FormFrameExStyleMask = FrameStyle::ExDlgModalFrame | FrameStyle::ExToolWindow |
+                                                 FrameStyle::ExContextHelp | FrameStyle::ExWindowEdge;
 
 // What a form is placed relative to when it is first shown.
 struct TPlacementContext {

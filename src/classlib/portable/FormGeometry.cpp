@@ -20,32 +20,33 @@ TRect KeepInside(TRect r, const TRect& area) {
 }  // namespace
 
 TWindowStyle FormWindowStyle(TFormBorderStyle BorderStyle, TBorderIcons BorderIcons) {
+  using namespace FrameStyle;
   TWindowStyle s;
   switch (BorderStyle) {
-    case bsNone: s.Style = WS_POPUP; break;
-    case bsSingle: s.Style = WS_CAPTION | WS_BORDER; break;
-    case bsSizeable: s.Style = WS_CAPTION | WS_THICKFRAME; break;
+    case bsNone: s.Style = Popup; break;
+    case bsSingle: s.Style = Caption | Border; break;
+    case bsSizeable: s.Style = Caption | ThickFrame; break;
     case bsDialog:
-      s.Style = WS_POPUP | WS_CAPTION;
-      s.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      s.Style = Popup | Caption;
+      s.ExStyle = ExDlgModalFrame | ExWindowEdge;
       break;
     case bsToolWindow:
-      s.Style = WS_CAPTION;
-      s.ExStyle = WS_EX_TOOLWINDOW;
+      s.Style = Caption;
+      s.ExStyle = ExToolWindow;
       break;
     case bsSizeToolWin:
-      s.Style = WS_CAPTION | WS_THICKFRAME;
-      s.ExStyle = WS_EX_TOOLWINDOW;
+      s.Style = Caption | ThickFrame;
+      s.ExStyle = ExToolWindow;
       break;
   }
   if (BorderStyle == bsNone) return s;
-  if (BorderIcons.Contains(biSystemMenu)) s.Style |= WS_SYSMENU;
+  if (BorderIcons.Contains(biSystemMenu)) s.Style |= SysMenu;
   const bool boxes = BorderStyle == bsSingle || BorderStyle == bsSizeable;
-  if (boxes && BorderIcons.Contains(biMinimize)) s.Style |= WS_MINIMIZEBOX;
-  if (boxes && BorderIcons.Contains(biMaximize)) s.Style |= WS_MAXIMIZEBOX;
+  if (boxes && BorderIcons.Contains(biMinimize)) s.Style |= MinimizeBox;
+  if (boxes && BorderIcons.Contains(biMaximize)) s.Style |= MaximizeBox;
   if (BorderIcons.Contains(biHelp) && BorderIcons.Contains(biSystemMenu) &&
-      (s.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0)
-    s.ExStyle |= WS_EX_CONTEXTHELP;
+      (s.Style & (MinimizeBox | MaximizeBox)) == 0)
+    s.ExStyle |= ExContextHelp;
   return s;
 }
 

@@ -1,4 +1,4 @@
-#include "classlib/AlignLayout.h"
+#include "classlib/portable/AlignLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "classlib/FormGeometry.h"
+#include "classlib/portable/FormGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,18 @@ struct StyleCase {
 };
 
 TEST(FormGeometry, WindowStyleOfEachBorderStyleAndIcons) {
+  using namespace FrameStyle;
   const TBorderIcons all{biSystemMenu, biMinimize, biMaximize, biHelp};
   const StyleCase cases[] = {
-      {bsNone, all, WS_POPUP, 0},
-      {bsSingle, all, WS_CAPTION | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
-      {bsSizeable, {biSystemMenu, biMaximize}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MAXIMIZEBOX, 0},
-      {bsSizeable, {}, WS_CAPTION | WS_THICKFRAME, 0},
-      {bsDialog, all, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-       WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTEXTHELP},
-      {bsToolWindow, {biSystemMenu, biMinimize}, WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW},
-      {bsSizeToolWin, {biSystemMenu}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, WS_EX_TOOLWINDOW},
-      {bsSingle, {biSystemMenu, biHelp}, WS_CAPTION | WS_BORDER | WS_SYSMENU, WS_EX_CONTEXTHELP},
+      {bsNone, all, Popup, 0},
+      {bsSingle, all, Caption | Border | SysMenu | MinimizeBox | MaximizeBox, 0},
+      {bsSizeable, {biSystemMenu, biMaximize}, Caption | ThickFrame | SysMenu | MaximizeBox, 0},
+      {bsSizeable, {}, Caption | ThickFrame, 0},
+      {bsDialog, all, Popup | Caption | SysMenu,
+       ExDlgModalFrame | ExWindowEdge | ExContextHelp},
+      {bsToolWindow, {biSystemMenu, biMinimize}, Caption | SysMenu, ExToolWindow},
+      {bsSizeToolWin, {biSystemMenu}, Caption | ThickFrame | SysMenu, ExToolWindow},
+      {bsSingle, {biSystemMenu, biHelp}, Caption | Border | SysMenu, ExContextHelp},
   };
   for (const StyleCase& c : cases) {
     const TWindowStyle s = FormWindowStyle(c.Border, c.Icons);
