@@ -2,7 +2,7 @@
 
 #include "SkinIniCodecs.h"
 #include "SkinPayload.h"
-#include "spzlibcompress.h"
+#include "ZlibStreams.h"
 
 #include "base/BmpCodec.h"
 #include "base/Filer.h"

@@ -1,6 +1,6 @@
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinPayload.h"
-#include "skin/data/spzlibcompress.h"
+#include "skin/data/ZlibStreams.h"
 
 #include "DefinedProperties.h"
 #include "SyntheticSkin.h"

@@ -10,7 +10,7 @@
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinEditData.h"
 #include "skin/data/SkinPayload.h"
-#include "skin/data/spzlibcompress.h"
+#include "skin/data/ZlibStreams.h"
 
 #include "base/Exceptions.h"
 

@@ -4,7 +4,7 @@
 // with an error and an empty skin, never with the load still marked as running.
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/spzlibcompress.h"
+#include "skin/data/ZlibStreams.h"
 
 #include "base/Exceptions.h"
 

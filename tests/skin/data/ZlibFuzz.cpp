@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes through the decompression stream and its seeks.
-#include "skin/data/spzlibcompress.h"
+#include "skin/data/ZlibStreams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream in, out;

@@ -1,4 +1,4 @@
-#include "skin/data/spzlibcompress.h"
+#include "skin/data/ZlibStreams.h"
 
 #include <gtest/gtest.h>
 #include <random>

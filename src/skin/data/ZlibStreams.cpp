@@ -1,4 +1,4 @@
-#include "spzlibcompress.h"
+#include "ZlibStreams.h"
 
 #include "base/ScopeExit.h"
 
