@@ -1,15 +1,12 @@
 #include "base/Exceptions.h"
 #include "base/Streams.h"
 
+#include "StreamText.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteText(TStream& stream, const std::string& text) {
-  stream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
-}
 
 std::string ReadText(TStream& stream, int32_t count) {
   std::string text(static_cast<size_t>(count), '\0');

@@ -1,14 +1,18 @@
-// Every skin data class against its key list: the keys it writes, the values it loads
-// for absent keys, which field each key fills, round trips, and key names matched
-// without regard to case. The key lists below are written from the skin format, apart
-// from the code, so a wrong key name, kind or absent value shows up here.
+// Every skin data class and section against its key list: the keys it writes, the
+// values it loads for absent keys, which field each key fills, round trips, and key
+// names matched without regard to case. The key lists below are written from the skin
+// format, apart from the code, so a wrong key name, kind or absent value shows up here.
+// The rules beyond the key lists follow them.
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinEditData.h"
+#include "skin/data/SkinFormInfo.h"
 #include "skin/data/SkinObjectData.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinViewData.h"
+#include "skin/data/SkinWindowData.h"
 
+#include "Differences.h"
 #include "SkinIniText.h"
 
 #include "base/StrUtils.h"
@@ -24,8 +28,8 @@ namespace {
 
 // A key list is a blank-separated list of key:kind[=absent], where kind is
 //   i integer or colour (absent 0), t text (absent empty), b boolean, r rectangle,
-//   p point, f font styles, a alignment, L text lines, and st, mk, fp, rk, gk, cm for
-//   the keyword enumerations (absent: their first keyword, "cmdefault" for cm).
+//   p point, f font styles, a alignment, L text lines, and st, mk, fp, rk, gk, cm, ie
+//   for the keyword enumerations (absent: their first keyword, "cmdefault" for cm).
 // A "!" after the kind marks a key that is written but whose value loading ignores;
 // "~other" marks an absent value that follows the key other.
 struct TKeySpec {
@@ -45,6 +49,9 @@ const std::string CustomKeys = ControlKeys + GeometryKeys +
                                " stretcheffect:b stretchtype:st";
 const std::string FrameKeys = ControlKeys + " framescount:i=1 framesplacement:fp";
 const std::string FontKeys = " fontname:t=Arial fontheight:i=14 fontstyle:f fontcolor:i";
+const std::string CornerKeys = " lefttoppoint:p righttoppoint:p leftbottompoint:p rightbottompoint:p";
+const std::string StretchKeys =
+    " leftstretch:b rightstretch:b topstretch:b bottomstretch:b stretcheffect:b stretchtype:st";
 const std::string ButtonKeys =
     CustomKeys + FontKeys +
     " activefontcolor:i disabledfontcolor:i downfontcolor:i morphing:b morphkind:mk"
@@ -85,25 +92,44 @@ const std::string MainMenuItemKeys =
     " itemleftoffset:i itemrightoffset:i stretcheffect:b animateskinrect:r framecount:i"
     " animateinterval:i=25 inactiveanimation:b";
 
-// Creates the object with an IDName, loads it from the INI file, then saves it there.
+// Loads an object from the section of the INI file, then saves it there.
 using TLoadThenSave = std::function<void(TCustomIniFile&, const std::string&)>;
 
 struct TClassSpec {
   std::string Name;
   std::string Keys;
+  std::string Section;
   TLoadThenSave LoadThenSave;
 };
 
 void PrintTo(const TClassSpec& spec, std::ostream* out) { *out << spec.Name; }
 
+// An entry class: the section is the object's IDName.
 template <class C, class Base>
 TClassSpec Spec(const std::string& name, const std::string& keys) {
-  return {name, keys, [](TCustomIniFile& ini, const std::string& id) {
+  return {name, keys, "Entry", [](TCustomIniFile& ini, const std::string& id) {
             C object(id);
             Base& base = object;
             base.LoadFromFile(ini);
             base.SaveToFile(ini);
           }};
+}
+
+// A section of its own, which only a tool that writes skins writes: through the key table.
+template <class C, class Load>
+TClassSpec Section(const std::string& name, const std::string& section, const std::string& keys,
+                   TSkinKeyTable<C> table, Load load) {
+  return {name, keys, section, [=](TCustomIniFile& ini, const std::string& section) {
+            C object;
+            load(ini, object);
+            ini.EraseSection(section);
+            WriteSkinKeys(ini, section, object, table);
+          }};
+}
+
+template <class C>
+TClassSpec Section(const std::string& name, const std::string& section, const std::string& keys) {
+  return Section<C>(name, section, keys, C::Keys(), [](TCustomIniFile& ini, C& object) { object.LoadFromFile(ini); });
 }
 
 template <class C>
@@ -293,6 +319,33 @@ const std::vector<TClassSpec>& ClassSpecs() {
                          " frametextrect:r light:b lightcolor:i activelightcolor:i"
                          " stretcheffect:b animateskinrect:r framecount:i"
                          " animateinterval:i=25 inactiveanimation:b fullframe:b"),
+
+      Section<TspDataSkinPopupWindow>(
+          "popupwindow", "POPUPWINDOW",
+          "windowpictureindex:i=-1 maskpictureindex:i=-1 cursorindex:i=-1 itemsrect:r"
+          " scrollmarkercolor:i scrollmarkeractivecolor:i" + CornerKeys + StretchKeys),
+      Section<TspDataSkinHintWindow>(
+          "hintwindow", "HINTWINDOW",
+          "windowpictureindex:i=-1 maskpictureindex:i=-1 clientrect:r" + CornerKeys + FontKeys +
+              StretchKeys),
+      Section<TspSkinColors>("skincolors", "SKINCOLORS",
+                             "cbtnface:i cbtntext:i cwindow:i cwindowtext:i chighlight:i"
+                             " chighlighttext:i cbtnhighlight:i cbtnshadow:i c3dlight:i"
+                             " c3ddkshadow:i"),
+      // The key table alone: loading then fits the corners to the client rectangle.
+      Section<TspSkinFormInfo>(
+          "forminfo", "FORMINFO",
+          "clientrect:r bgpictureindex:i=-1 mdibgpictureindex:i=-1 mdibgstretcheffect:b"
+          " mdibgstretchtype:st buttonsrect:r captionrect:r buttonsoffset:i buttonsinleft:b"
+          " maskrectarea:r hittestlefttoppoint:p hittestrighttoppoint:p"
+          " hittestleftbottompoint:p hittestrightbottompoint:p rollupleftpoint:p"
+          " rolluprightpoint:p mainmenurect:r iconrect:r mainmenupopupup:b borderwidth:i"
+          " formminwidth:i mditabstransparent:b mainmenubartransparent:b cursorindex:i=-1"
+          " autorenderinginactiveimage:b inactiveeffect:ie sizegriparea:r statusbarname:t" +
+              CornerKeys + StretchKeys,
+          SkinFormInfoKeys(), [](TCustomIniFile& ini, TspSkinFormInfo& info) {
+            ReadSkinKeys(ini, "FORMINFO", info, SkinFormInfoKeys());
+          }),
   };
   return specs;
 }
@@ -327,15 +380,15 @@ std::vector<TKeySpec> ParseKeys(const std::string& keys) {
 using TValues = std::map<std::string, std::string>;
 
 const std::map<std::string, std::string> KeywordAbsent = {
-    {"st", "stfull"}, {"mk", "mkdefault"},    {"fp", "fphorizontal"},
-    {"rk", "rkround"}, {"gk", "gkhorizontal"}, {"cm", "cmdefault"}};
+    {"st", "stfull"},  {"mk", "mkdefault"},    {"fp", "fphorizontal"}, {"rk", "rkround"},
+    {"gk", "gkhorizontal"}, {"cm", "cmdefault"}, {"ie", "iebrightness"}};
 // What a keyword value in the wrong letter case loads as.
 const std::map<std::string, std::string> KeywordFallBack = {
     {"st", "sthorz"},     {"mk", "mkdefault"},  {"fp", "fpvertical"},       {"rk", "rkvertical"},
     {"gk", "gkvertical"}, {"cm", "cmminimizetotray"}, {"a", "tarightjustify"}, {"f", ""}};
 const std::map<std::string, std::string> KeywordSample = {
-    {"st", "stvert"}, {"mk", "mkpush"},       {"fp", "fpvertical"},
-    {"rk", "rkhorizontal"}, {"gk", "gkvertical"}, {"cm", "cmrollup"}};
+    {"st", "stvert"},     {"mk", "mkpush"},     {"fp", "fpvertical"}, {"rk", "rkhorizontal"},
+    {"gk", "gkvertical"}, {"cm", "cmrollup"},   {"ie", "ienoise"}};
 
 // The keys and values that a key stands for in a saved section.
 void AddValue(TValues& values, const TKeySpec& spec, const std::string& value) {
@@ -401,23 +454,8 @@ std::string SameName(const std::string& key) { return key; }
 // Loads a fresh object from the text, saves it, and returns its saved section.
 TValues LoadAndSave(const TClassSpec& spec, const std::string& text) {
   TSkinIniText ini(text);
-  spec.LoadThenSave(ini, "Entry");
-  return SectionMap(ini, "Entry");
-}
-
-// The keys whose values differ, missing or unexpected, one per line.
-std::string Differences(const TValues& actual, const TValues& expected) {
-  std::string report;
-  for (const auto& [key, value] : expected) {
-    auto found = actual.find(key);
-    if (found == actual.end())
-      report += key + ": missing, want \"" + value + "\"\n";
-    else if (found->second != value)
-      report += key + ": \"" + found->second + "\", want \"" + value + "\"\n";
-  }
-  for (const auto& [key, value] : actual)
-    if (!expected.count(key)) report += key + ": unexpected \"" + value + "\"\n";
-  return report;
+  spec.LoadThenSave(ini, spec.Section);
+  return SectionMap(ini, spec.Section);
 }
 
 #define EXPECT_SECTION(actual, expected) EXPECT_EQ(Differences(actual, expected), "")
@@ -430,7 +468,7 @@ protected:
 
 TEST_P(SkinDataKeys, AnEmptySectionLoadsTheAbsentValueOfEveryKeyAndSavesEveryKey) {
   EXPECT_SECTION(LoadAndSave(Class, ""), AbsentSection(Keys));
-  EXPECT_SECTION(LoadAndSave(Class, "[Entry]\r\n"), AbsentSection(Keys));
+  EXPECT_SECTION(LoadAndSave(Class, "[" + Class.Section + "]\r\n"), AbsentSection(Keys));
 }
 
 TEST_P(SkinDataKeys, EachKeyFillsItsOwnField) {
@@ -443,7 +481,7 @@ TEST_P(SkinDataKeys, EachKeyFillsItsOwnField) {
     if (!key.Ignored) AddValue(expected, key, sample);
     for (const TKeySpec& follower : Keys)
       if (follower.FollowedKey == key.Key) AddValue(expected, follower, sample);
-    EXPECT_SECTION(LoadAndSave(Class, SectionText("entry", input, SameName)), expected)
+    EXPECT_SECTION(LoadAndSave(Class, SectionText(LowerCase(Class.Section), input, SameName)), expected)
         << "after setting " << key.Key;
   }
 }
@@ -456,13 +494,13 @@ TEST_P(SkinDataKeys, SaveThenLoadRoundTripsAndDropsForeignKeys) {
     AddValue(expected, Keys[n], Keys[n].Ignored ? AbsentValue(Keys[n]) : sample);
   }
   input["foreignkey"] = "5";
-  TSkinIniText ini(SectionText("Entry", input, SameName) + "[Other]\r\nx=1\r\n");
-  Class.LoadThenSave(ini, "Entry");
-  EXPECT_SECTION(SectionMap(ini, "Entry"), expected);
+  TSkinIniText ini(SectionText(Class.Section, input, SameName) + "[Other]\r\nx=1\r\n");
+  Class.LoadThenSave(ini, Class.Section);
+  EXPECT_SECTION(SectionMap(ini, Class.Section), expected);
   EXPECT_SECTION(SectionMap(ini, "Other"), (TValues{{"x", "1"}}));
 
-  Class.LoadThenSave(ini, "Entry");  // a second generation reads what the first wrote
-  EXPECT_SECTION(SectionMap(ini, "Entry"), expected);
+  Class.LoadThenSave(ini, Class.Section);  // a second generation reads what the first wrote
+  EXPECT_SECTION(SectionMap(ini, Class.Section), expected);
 }
 
 TEST_P(SkinDataKeys, KeyNamesMatchWithoutRegardToCase) {
@@ -472,7 +510,7 @@ TEST_P(SkinDataKeys, KeyNamesMatchWithoutRegardToCase) {
     AddValue(input, Keys[n], sample);
     AddValue(expected, Keys[n], Keys[n].Ignored ? AbsentValue(Keys[n]) : sample);
   }
-  EXPECT_SECTION(LoadAndSave(Class, SectionText("ENTRY", input, UpperCase)), expected);
+  EXPECT_SECTION(LoadAndSave(Class, SectionText(UpperCase(Class.Section), input, UpperCase)), expected);
 }
 
 TEST_P(SkinDataKeys, KeywordValuesMatchOnlyInTheirOwnCase) {
@@ -482,7 +520,7 @@ TEST_P(SkinDataKeys, KeywordValuesMatchOnlyInTheirOwnCase) {
     TValues input, expected = AbsentSection(Keys);
     AddValue(input, key, UpperCase(SampleValue(key, static_cast<int>(n))));
     AddValue(expected, key, KeywordFallBack.at(key.Kind));
-    EXPECT_SECTION(LoadAndSave(Class, SectionText("Entry", input, SameName)), expected)
+    EXPECT_SECTION(LoadAndSave(Class, SectionText(Class.Section, input, SameName)), expected)
         << "after setting " << key.Key;
   }
 }
@@ -493,5 +531,43 @@ INSTANTIATE_TEST_SUITE_P(EveryClass, SkinDataKeys, ::testing::ValuesIn(ClassSpec
                            for (char c : info.param.Name) name += c == ' ' ? '_' : c;
                            return name;
                          });
+
+TEST(SkinDataRules, AFrameCountBelowOneLoadsAsOne) {
+  for (const char* count : {"0", "-5", "x"})
+    EXPECT_EQ(Loaded<TspDataSkinFrameGauge>("f", std::string("[f]\r\nframescount=") + count).FramesCount, 1)
+        << count;
+}
+
+TEST(SkinDataRules, AnEmptyActiveMenuImageTakesTheNormalOne) {
+  auto item = Loaded<TspDataSkinMenuItem>(
+      "mi", "[mi]\r\nradioimagerect=2,2,12,12\r\nactiveradioimagerect=5,5,5,10\r\n"
+            "arrowimagerect=3,3,13,13\r\nactivearrowimagerect=4,4,14,14\r\n");
+  EXPECT_EQ(item.ActiveRadioImageRect, (TRect{2, 2, 12, 12}));
+  EXPECT_EQ(item.ActiveArrowImageRect, (TRect{4, 4, 14, 14}));
+}
+
+TEST(SkinDataRules, NewObjectsKeepTheirOwnValuesUntilLoaded) {
+  TspDataSkinButtonControl button("b");
+  EXPECT_EQ(button.FontHeight, 12);  // loading an absent key gives 14
+  EXPECT_EQ(button.AnimateInterval, 0);
+  EXPECT_EQ(TspDataSkinScrollBarControl("s").ThumbTransparentColor, 0xFF00FF);
+  EXPECT_EQ(TspDataSkinTreeView("t").BGColor, 0xFFFFFF);
+  EXPECT_EQ(TspDataSkinHintWindow().FontHeight, 12);
+  TspSkinColors colors;
+  colors.SetDefault();
+  EXPECT_EQ(colors.c3DDkShadow, cl3DDkShadow);
+}
+
+TEST(SkinDataRules, ACaptionWritesItsLightKeysBeforeItsShadowKeys) {
+  TSkinIniText ini;
+  TspDataSkinCaption("c").SaveToFile(ini);
+  TStringList keys;
+  ini.ReadSection("c", keys);
+  const int alignment = keys.IndexOf("alignment");
+  ASSERT_GE(alignment, 0);
+  const char* following[] = {"light", "lightcolor", "activelightcolor", "shadow", "shadowcolor",
+                             "activeshadowcolor"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(keys.Strings(alignment + 1 + i), following[i]);
+}
 
 }  // namespace
