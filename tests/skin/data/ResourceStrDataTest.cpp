@@ -9,10 +9,6 @@ TEST(ResourceStrData, StartsWithTheDefaultTable) {
   const TStrings& table = strings.ResStrings();
   ASSERT_EQ(table.Count(), 120);
   EXPECT_EQ(table.Strings(0), "MI_MINCAPTION=Mi&nimize");
-  EXPECT_EQ(table.Strings(17), "EDIT_SELECTALL=Select All");
-  EXPECT_EQ(table.Strings(18), "MSG_BTN_YES=&Yes");
-  EXPECT_EQ(table.Strings(71), "FLV_LOOKIN=Look in: ");
-  EXPECT_EQ(table.Strings(115), "FIND_REPLACE_All=Replace All");
   EXPECT_EQ(table.Strings(119), "CUSTOMCOLOR=Custom...");
   EXPECT_EQ(strings.CharSet(), 1);
 }

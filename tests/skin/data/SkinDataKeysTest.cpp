@@ -5,6 +5,7 @@
 // The rules beyond the key lists follow them.
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinDataFactory.h"
 #include "skin/data/SkinEditData.h"
 #include "skin/data/SkinFormInfo.h"
 #include "skin/data/SkinObjectData.h"
@@ -21,7 +22,9 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
+#include <typeindex>
 #include <vector>
 
 namespace {
@@ -95,23 +98,34 @@ const std::string MainMenuItemKeys =
 // Loads an object from the section of the INI file, then saves it there.
 using TLoadThenSave = std::function<void(TCustomIniFile&, const std::string&)>;
 
+// The class the skin text's type keyword makes (an entry class only).
+using TMadeClass = std::function<std::type_index(const std::string& Keyword)>;
+
 struct TClassSpec {
   std::string Name;
   std::string Keys;
   std::string Section;
   TLoadThenSave LoadThenSave;
+  std::type_index Class = typeid(void);
+  TMadeClass MadeClass;
 };
 
 void PrintTo(const TClassSpec& spec, std::ostream* out) { *out << spec.Name; }
 
 // An entry class: the section is the object's IDName.
-template <class C, class Base>
-TClassSpec Spec(const std::string& name, const std::string& keys) {
-  return {name, keys, "Entry", [](TCustomIniFile& ini, const std::string& id) {
+template <class C, class Base, class Create>
+TClassSpec Spec(const std::string& name, const std::string& keys, Create create) {
+  return {name, keys, "Entry",
+          [](TCustomIniFile& ini, const std::string& id) {
             C object(id);
             Base& base = object;
             base.LoadFromFile(ini);
             base.SaveToFile(ini);
+          },
+          typeid(C), [create](const std::string& keyword) -> std::type_index {
+            const auto made = create(keyword, "Entry");
+            if (made == nullptr) return typeid(void);
+            return typeid(*made);
           }};
 }
 
@@ -124,7 +138,7 @@ TClassSpec Section(const std::string& name, const std::string& section, const st
             load(ini, object);
             ini.EraseSection(section);
             WriteSkinKeys(ini, section, object, table);
-          }};
+          }, typeid(C), nullptr};
 }
 
 template <class C>
@@ -134,12 +148,12 @@ TClassSpec Section(const std::string& name, const std::string& section, const st
 
 template <class C>
 TClassSpec Control(const std::string& name, const std::string& keys) {
-  return Spec<C, TspDataSkinControl>(name, keys);
+  return Spec<C, TspDataSkinControl>(name, keys, CreateSkinControlData);
 }
 
 template <class C>
 TClassSpec Object(const std::string& name, const std::string& keys) {
-  return Spec<C, TspDataSkinObject>(name, keys);
+  return Spec<C, TspDataSkinObject>(name, keys, CreateSkinObjectData);
 }
 
 std::string IgnoreGeometry(std::string keys) {  // the up-down entry drops its geometry
@@ -441,6 +455,17 @@ TValues AbsentSection(const std::vector<TKeySpec>& keys) {
   return values;
 }
 
+// Every key with its sample value, and what a load and save of them gives.
+std::pair<TValues, TValues> EverySample(const std::vector<TKeySpec>& keys) {
+  TValues input, expected;
+  for (size_t n = 0; n < keys.size(); ++n) {
+    const std::string sample = SampleValue(keys[n], static_cast<int>(n));
+    AddValue(input, keys[n], sample);
+    AddValue(expected, keys[n], keys[n].Ignored ? AbsentValue(keys[n]) : sample);
+  }
+  return {input, expected};
+}
+
 // Writes the values into a section of the given name, key names through nameOf.
 std::string SectionText(const std::string& section, const TValues& values,
                         const std::function<std::string(const std::string&)>& nameOf) {
@@ -487,12 +512,7 @@ TEST_P(SkinDataKeys, EachKeyFillsItsOwnField) {
 }
 
 TEST_P(SkinDataKeys, SaveThenLoadRoundTripsAndDropsForeignKeys) {
-  TValues input, expected;
-  for (size_t n = 0; n < Keys.size(); ++n) {
-    std::string sample = SampleValue(Keys[n], static_cast<int>(n));
-    AddValue(input, Keys[n], sample);
-    AddValue(expected, Keys[n], Keys[n].Ignored ? AbsentValue(Keys[n]) : sample);
-  }
+  auto [input, expected] = EverySample(Keys);
   input["foreignkey"] = "5";
   TSkinIniText ini(SectionText(Class.Section, input, SameName) + "[Other]\r\nx=1\r\n");
   Class.LoadThenSave(ini, Class.Section);
@@ -504,12 +524,7 @@ TEST_P(SkinDataKeys, SaveThenLoadRoundTripsAndDropsForeignKeys) {
 }
 
 TEST_P(SkinDataKeys, KeyNamesMatchWithoutRegardToCase) {
-  TValues input, expected;
-  for (size_t n = 0; n < Keys.size(); ++n) {
-    std::string sample = SampleValue(Keys[n], static_cast<int>(n));
-    AddValue(input, Keys[n], sample);
-    AddValue(expected, Keys[n], Keys[n].Ignored ? AbsentValue(Keys[n]) : sample);
-  }
+  const auto [input, expected] = EverySample(Keys);
   EXPECT_SECTION(LoadAndSave(Class, SectionText(UpperCase(Class.Section), input, UpperCase)), expected);
 }
 
@@ -531,6 +546,28 @@ INSTANTIATE_TEST_SUITE_P(EveryClass, SkinDataKeys, ::testing::ValuesIn(ClassSpec
                            for (char c : info.param.Name) name += c == ' ' ? '_' : c;
                            return name;
                          });
+
+// Rows of base classes, which no type keyword names; the others' keyword is their name
+// (less " object").
+const std::set<std::string> BaseClassRows = {"control", "customcontrol", "framecontrol", "object"};
+
+TEST(SkinDataFactory, EachTypeKeywordMakesTheClassOfItsRow) {
+  size_t keywords = 0;
+  for (const TClassSpec& spec : ClassSpecs()) {
+    if (!spec.MadeClass || BaseClassRows.count(spec.Name)) continue;
+    const std::string keyword = spec.Name.substr(0, spec.Name.find(" object"));
+    EXPECT_EQ(spec.MadeClass(keyword), spec.Class) << keyword;
+    ++keywords;
+  }
+  EXPECT_EQ(SkinControlTypeKeywords().size() + SkinObjectTypeKeywords().size(), keywords);
+}
+
+TEST(SkinDataFactory, KeywordsCompareExactly) {
+  for (const char* keyword : {"Button", "BUTTON", "button ", "", "userobject"})
+    EXPECT_EQ(CreateSkinControlData(keyword, "x"), nullptr) << keyword;
+  for (const char* keyword : {"Caption", "caption:", "", "tab", "menubutton"})
+    EXPECT_EQ(CreateSkinObjectData(keyword, "x"), nullptr) << keyword;
+}
 
 TEST(SkinDataRules, AFrameCountBelowOneLoadsAsOne) {
   for (const char* count : {"0", "-5", "x"})

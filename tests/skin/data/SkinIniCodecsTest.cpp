@@ -1,20 +1,16 @@
 #include "skin/data/SkinIniCodecs.h"
 
+#include "ListItems.h"
 #include "SkinIniText.h"
 
 #include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Lines(const TStrings& strings) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < strings.Count(); ++i) lines.push_back(strings.Strings(i));
-  return lines;
-}
 
 TEST(SkinIniCodecs, PointsKeepOnlyTheDigitsOfEachField) {
   struct Case {
@@ -67,21 +63,6 @@ TEST(SkinIniCodecs, AFieldWithoutDigitsOrTooLargeRaisesTheConversionError) {
   }
 }
 
-TEST(SkinIniCodecs, RectanglesAndPointsReadThroughTheIniFile) {
-  TSkinIniText ini("[s]\r\nr=1,2,3,4\r\np=5,6\r\nbad=1,2\r\n");
-  TRect r{9, 9, 9, 9};
-  TPoint p{9, 9};
-  ReadRect(ini, "s", "r", r);
-  ReadPoint(ini, "s", "p", p);
-  EXPECT_EQ(r, (TRect{1, 2, 3, 4}));
-  EXPECT_EQ(p, (TPoint{5, 6}));
-  ReadRect(ini, "s", "absent", r);
-  ReadPoint(ini, "S", "ABSENT", p);
-  EXPECT_EQ(r, TRect{});
-  EXPECT_EQ(p, TPoint{});
-  EXPECT_THROW(ReadRect(ini, "s", "bad", r), EConvertError);
-}
-
 TEST(SkinIniCodecs, NegativeNumbersWrittenReadBackAsTheirAbsoluteValue) {
   TSkinIniText ini;
   WriteRect(ini, "s", "r", {-10, 0, 30, -21});
@@ -125,13 +106,8 @@ TEST(SkinIniCodecs, FontStylesAreFoundAsSubstringsAndWrittenInStyleOrder) {
     EXPECT_EQ(ReadFontStyles(ini, "s", "k"), c.Expected) << c.Text;
   }
   TSkinIniText ini;
-  EXPECT_TRUE(ReadFontStyles(ini, "s", "absent").Empty());
   WriteFontStyles(ini, "s", "two", {fsStrikeOut, fsItalic});
-  WriteFontStyles(ini, "s", "all", {fsStrikeOut, fsUnderline, fsItalic, fsBold});
-  WriteFontStyles(ini, "s", "none", {});
   EXPECT_EQ(ini.ReadString("s", "two", "?"), "fsitalic,fsstrikeout");
-  EXPECT_EQ(ini.ReadString("s", "all", "?"), "fsbold,fsitalic,fsunderline,fsstrikeout");
-  EXPECT_EQ(ini.ReadString("s", "none", "?"), "");
 }
 
 TEST(SkinIniCodecs, AlignmentKeywordsCompareExactly) {
@@ -144,12 +120,6 @@ TEST(SkinIniCodecs, AlignmentKeywordsCompareExactly) {
   for (const char* key : {"mixed", "word", "empty"})
     EXPECT_EQ(ReadAlignment(ini, "s", key), taRightJustify) << key;
   EXPECT_EQ(ReadAlignment(ini, "s", "absent"), taCenter);
-
-  for (TAlignment value : {taLeftJustify, taRightJustify, taCenter}) {
-    WriteAlignment(ini, "s", "w", value);
-    EXPECT_EQ(ReadAlignment(ini, "s", "w"), value);
-  }
-  EXPECT_EQ(ini.ReadString("s", "w", ""), "tacenter");
 }
 
 TEST(SkinIniCodecs, TextLinesAreAppendedWithEmptyLinesForAbsentKeys) {
@@ -157,19 +127,7 @@ TEST(SkinIniCodecs, TextLinesAreAppendedWithEmptyLinesForAbsentKeys) {
   TStringList lines;
   lines.Add("kept");
   ReadTextLines(ini, "s", "symbols", lines);
-  EXPECT_EQ(Lines(lines), (std::vector<std::string>{"kept", "ABC", "", "GHI"}));
-}
-
-TEST(SkinIniCodecs, TextLinesRoundTrip) {
-  TSkinIniText ini;
-  TStringList written;
-  written.SetText("one\r\n\r\nthree\r\n");
-  WriteTextLines(ini, "s", "symbols", written);
-  EXPECT_EQ(ini.ReadString("s", "symbolslinecount", ""), "3");
-  EXPECT_EQ(ini.ReadString("s", "symbolsline2", ""), "three");
-  TStringList read;
-  ReadTextLines(ini, "s", "symbols", read);
-  EXPECT_EQ(Lines(read), Lines(written));
+  EXPECT_EQ(Items(lines), (std::vector<std::string>{"kept", "ABC", "", "GHI"}));
 }
 
 TEST(SkinIniCodecs, NumberedListsReadTheBareNumberKeys) {
@@ -177,7 +135,7 @@ TEST(SkinIniCodecs, NumberedListsReadTheBareNumberKeys) {
   TStringList names;
   names.Add("kept");
   ReadStrings(ini, "PICTURES", "activepictures", names);
-  EXPECT_EQ(Lines(names), (std::vector<std::string>{"kept", "a.bmp", "b.bmp"}));
+  EXPECT_EQ(Items(names), (std::vector<std::string>{"kept", "a.bmp", "b.bmp"}));
 }
 
 TEST(SkinIniCodecs, CountsThatAreAbsentOrNotPositiveAddNothing) {

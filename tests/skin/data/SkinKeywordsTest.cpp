@@ -71,17 +71,6 @@ TEST(SkinKeywords, EveryMemberRoundTripsUnderItsKeyword) {
                                                     "cmminimizetotray"});
 }
 
-TEST(SkinKeywords, NamedReadersAndWritersUseTheSameKeywords) {
-  TSkinIniText ini("[s]\r\neffect=iesplitblur\r\n");
-  WriteStretchType(ini, "s", "stretch", stvert);
-  WriteMorphKind(ini, "s", "morph", mkleftslide);
-  EXPECT_EQ(ini.ReadString("s", "stretch", ""), "stvert");
-  EXPECT_EQ(ini.ReadString("s", "morph", ""), "mkleftslide");
-  EXPECT_EQ(ReadStretchType(ini, "s", "stretch"), stvert);
-  EXPECT_EQ(ReadMorphKind(ini, "s", "morph"), mkleftslide);
-  EXPECT_EQ(ReadInActiveEffect(ini, "s", "effect"), iesplitblur);
-}
-
 TEST(SkinKeywords, AValueOutsideTheEnumerationWritesTheFallBackKeyword) {
   TSkinIniText ini;
   WriteSkinKeyword(ini, "s", "kind", static_cast<TspRegulatorKind>(9));

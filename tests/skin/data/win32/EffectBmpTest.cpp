@@ -2,6 +2,8 @@
 
 #include "skin/data/win32/EffectBmp.h"
 
+#include "classlib/DeviceContexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,19 +17,12 @@ TEST(EffectBmp, CreateSizeMakesABlackTopDownSectionOfTwentyFourBits) {
   EXPECT_EQ(bmp->Width(), 5);
   EXPECT_EQ(bmp->Height(), 3);
   EXPECT_EQ(bmp->Size(), 48);
-  const BITMAPINFOHEADER& h = bmp->Header();
-  EXPECT_EQ(h.biSize, 40u);
-  EXPECT_EQ(h.biWidth, 5);
-  EXPECT_EQ(h.biHeight, -3);
-  EXPECT_EQ(h.biPlanes, 1);
-  EXPECT_EQ(h.biBitCount, 24);
-  EXPECT_EQ(h.biCompression, static_cast<DWORD>(BI_RGB));
-  EXPECT_EQ(h.biSizeImage, 0u);
-
   DIBSECTION section{};
   ASSERT_EQ(GetObjectA(bmp->Handle(), sizeof section, &section), static_cast<int>(sizeof section));
   EXPECT_EQ(section.dsBm.bmBits, bmp->Bits());
   EXPECT_EQ(section.dsBm.bmWidthBytes, 16);
+  EXPECT_EQ(section.dsBm.bmBitsPixel, 24);
+  EXPECT_EQ(bmp->Header().biHeight, -3);  // top-down
   for (int32_t y = 0; y < 3; ++y)
     for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(bmp->GetPixel(x, y), 0);
 
@@ -49,27 +44,19 @@ TEST(EffectBmp, ACopyOfABitmapHasItsSizeAndPixels) {
 }
 
 TEST(EffectBmp, ABitmapHeldByAnotherDCIsReadWithoutSelectingIt) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP device = CreateCompatibleBitmap(screen, 6, 2);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, device);
-  HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
+  const TGdiObject<HBITMAP> device(CreateCompatibleBitmap(TWindowDC(nullptr).DC(), 6, 2));
+  const TMemoryDC dc(nullptr);
+  const TSelectedObject selected(dc.DC(), device.get());
+  const TGdiObject<HBRUSH> blue(CreateSolidBrush(RGB(0, 0, 255)));
   const RECT all{0, 0, 6, 2};
-  FillRect(dc, &all, brush);
-  const auto copy = TspEffectBmp::CreateFromHBitmap(device);
+  FillRect(dc.DC(), &all, blue.get());
+  const auto copy = TspEffectBmp::CreateFromHBitmap(device.get());
   EXPECT_EQ(copy->Width(), 6);
-  EXPECT_EQ(copy->GetPixel(5, 1), 0xFF);                // blue
-  EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), device);  // still where it was
-  SelectObject(dc, old);
-  DeleteObject(brush);
-  DeleteDC(dc);
-  DeleteObject(device);
+  EXPECT_EQ(copy->GetPixel(5, 1), 0xFF);                          // blue
+  EXPECT_EQ(GetCurrentObject(dc.DC(), OBJ_BITMAP), device.get());  // still where it was
 
   EXPECT_EQ(TspEffectBmp::CreateFromHBitmap(nullptr)->Width(), 0);
-  HBRUSH notABitmap = CreateSolidBrush(0);
-  EXPECT_EQ(TspEffectBmp::CreateFromHBitmap(reinterpret_cast<HBITMAP>(notABitmap))->Handle(), nullptr);
-  DeleteObject(notABitmap);
+  EXPECT_EQ(TspEffectBmp::CreateFromHBitmap(reinterpret_cast<HBITMAP>(blue.get()))->Handle(), nullptr);
 }
 
 TEST(EffectBmp, DrawCopiesTheWholeBitmapToADC) {

@@ -93,19 +93,6 @@ TEST(SkinImages, BorderImagesAreTheFramePartsOfTheWholeImage) {
     EXPECT_TRUE(SamePixels(right.ToPixelImage(), Crop(image, {cl.Right, cl.Top, c.Width, cl.Bottom})))
         << c.Name;
   }
-
-  // A band without a strip keeps what it was.
-  const TNinePartCase c = NinePartCases().front();
-  const auto picture = BitmapOf(NinePartPicture(c, NinePartPictureWidth, NinePartPictureHeight));
-  const TSkinCut n = CutForSize(c.Cut, c.R, c.Width, c.Height);
-  auto top = FilledBitmap(3, 3, clWhite);
-  TBitmap left, right, bottom;
-  CreateSkinBorderImages(c.Cut.LT, c.Cut.LT, c.Cut.LB, c.Cut.RB, c.Cut.ClRect, n.LT, n.LT, n.LB, n.RB,
-                         n.ClRect, &left, top.get(), &right, &bottom, picture.get(), c.R, c.Width, c.Height,
-                         false, false, false, false);
-  EXPECT_EQ(top->Width(), 3);
-  EXPECT_EQ(top->ToPixelImage().Pixel(1, 1), clWhite);
-  EXPECT_EQ(bottom.Width(), c.Width);
 }
 
 TEST(SkinImages, TheClientImagesTilesOfSthorzReachPastItsRectangle) {
@@ -120,14 +107,6 @@ TEST(SkinImages, TheClientImagesTilesOfSthorzReachPastItsRectangle) {
   EXPECT_EQ(RedOf(pixels.Pixel(22, 5)), 4 + 9);    // tile 2 from x = 13, column 9, past x = 20
   EXPECT_EQ(pixels.Pixel(25, 5), clBlack);         // 18 div 11 + 1 = 2 tiles
   EXPECT_EQ(pixels.Pixel(5, 13), clBlack);         // stretched to the rectangle's height
-
-  TBitmap tiled;
-  CreateSkinClientImage(c.Cut.ClRect, TRect{2, 2, 20, 12}, &tiled, picture.get(), c.R, 30, 16, false, stfull);
-  EXPECT_EQ(tiled.ToPixelImage().Pixel(22, 5), clBlack);  // tiled both ways: cut at the edge
-  TBitmap nothing;
-  CreateSkinClientImage(c.Cut.ClRect, TRect{2, 2, 2, 12}, &nothing, picture.get(), c.R, 30, 16, true, stfull);
-  EXPECT_EQ(nothing.Width(), 30);
-  EXPECT_TRUE(AllBlack(nothing));
 }
 
 TEST(SkinImages, ThreePartImagesKeepTheirEndsAndFillTheMiddle) {
@@ -147,9 +126,6 @@ TEST(SkinImages, ThreePartImagesKeepTheirEndsAndFillTheMiddle) {
   CreateHSkinImage(3, 2, &image, picture.get(), TRect{2, 0, 12, 3}, 19, 99, false);
   ASSERT_EQ(image.Height(), 3);
   EXPECT_EQ(columns(image), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 5, 6, 7, 8, 9, 5, 6, 7, 8, 10, 11}));
-
-  CreateHSkinImage(4, 6, &image, picture.get(), TRect{2, 0, 12, 3}, 13, 99, false);  // no middle: column 6
-  EXPECT_EQ(columns(image), (std::vector<int>{2, 3, 4, 5, 6, 6, 6, 6, 7, 8, 9, 10, 11}));
 
   TBitmap tall;
   CreateVSkinImage(1, 1, &tall, picture.get(), TRect{5, 0, 7, 4}, 99, 9, false);  // rows 0 | 1 2 | 3

@@ -73,22 +73,6 @@ TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
   EXPECT_EQ(none.Rgn, nullptr);
 }
 
-TEST(SkinRegions, RegionDataMovedByAnOffset) {
-  const auto mask = MaskOf({"..#", ".##"});
-  TRgnDataBlock data;
-  ASSERT_GT(CreateRgnDataFromMask(mask.get(), -5, 7, data), 0);
-  TRegionHolder moved;
-  moved.Rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                              reinterpret_cast<const RGNDATA*>(data.data()));
-  ASSERT_NE(moved.Rgn, nullptr);
-  RECT box{};
-  GetRgnBox(moved.Rgn, &box);
-  EXPECT_EQ(FromRECT(box), (TRect{-4, 7, -2, 9}));
-  EXPECT_TRUE(PtInRegion(moved.Rgn, -3, 7));
-  EXPECT_FALSE(PtInRegion(moved.Rgn, -4, 7));
-  EXPECT_TRUE(PtInRegion(moved.Rgn, -4, 8));
-}
-
 // A 20 x 16 mask cut like the nine-part test pictures; its corners and a notch in the
 // top strip are cut away, and its client part is white (the client rectangle is in the
 // region whatever the mask says).
