@@ -1,5 +1,4 @@
-#include "TestControls.h"
-#include "UiTest.h"
+#include "KeyboardFixture.h"
 
 #include "classlib/Button.h"
 #include "classlib/Edit.h"
@@ -13,10 +12,10 @@
 namespace {
 
 // A dialog: a labelled name, a city, and OK, Cancel and Help buttons on a panel. The
-// controls are made in another order than the one Tab follows.
-class TDialog {
-public:
-  TDialog() : Form(MakeForm(200, 200, 320, 160)) {
+// controls are made in another order than the one Tab follows; clicks are logged.
+class DialogKeys : public KeyboardTest {
+protected:
+  DialogKeys() {
     Buttons = AddChild<TPanelControl>(Form.get(), Bounds(0, 100, 320, 60));
     Ok = AddChild<TButton>(Buttons, Bounds(10, 10, 75, 25));
     Cancel = AddChild<TButton>(Buttons, Bounds(95, 10, 75, 25));
@@ -35,18 +34,11 @@ public:
     NameLabel->SetFocusControl(Name);
     Name->SetTabOrder(0);
     City->SetTabOrder(1);
-    Ok->OnClick = [this](TObject*) { Clicks.push_back("ok"); };
-    Cancel->OnClick = [this](TObject*) { Clicks.push_back("cancel"); };
-    Help->OnClick = [this](TObject*) { Clicks.push_back("help"); };
+    Ok->OnClick = Logs("ok");
+    Cancel->OnClick = Logs("cancel");
+    Help->OnClick = Logs("help");
   }
 
-  void Show() {
-    Form->Show();
-    PumpUntil([&] { return GetFocus() == Name->Handle(); });
-  }
-  HWND Focus() const { return GetFocus(); }
-
-  TOwned<TForm> Form;
   TPanelControl* Buttons;
   TButton* Ok;
   TButton* Cancel;
@@ -54,70 +46,66 @@ public:
   TEdit* City;
   TEdit* Name;
   TCustomLabel* NameLabel;
-  std::vector<std::string> Clicks;
 };
 
-TEST(DialogKeys, TabAndShiftTabFollowTheTabOrder) {
-  TDialog dialog;
-  dialog.Show();
-  ASSERT_EQ(dialog.Focus(), dialog.Name->Handle());  // the first tab stop when it shows
-  const std::vector<TWinControl*> forward{dialog.City, dialog.Ok, dialog.Cancel, dialog.Help, dialog.Name};
+TEST_F(DialogKeys, TabAndShiftTabFollowTheTabOrder) {
+  ShowWithFocusIn(nullptr);
+  ASSERT_EQ(FocusedWindow(), Name->Handle());  // the first tab stop when it shows
+  const std::vector<TWinControl*> forward{City, Ok, Cancel, Help, Name};
   for (TWinControl* expected : forward) {
     PressKey(VK_TAB);
-    EXPECT_EQ(dialog.Focus(), expected->Handle()) << expected->Caption();
+    EXPECT_EQ(FocusedWindow(), expected->Handle()) << expected->Caption();
   }
   PressKey(VK_TAB, {ssShift});
-  EXPECT_EQ(dialog.Focus(), dialog.Help->Handle());
+  EXPECT_EQ(FocusedWindow(), Help->Handle());
   PressKey(VK_TAB, {ssShift});
-  EXPECT_EQ(dialog.Focus(), dialog.Cancel->Handle());
+  EXPECT_EQ(FocusedWindow(), Cancel->Handle());
 
   // Disabled and hidden controls, and those that are no tab stop, are passed over.
-  dialog.Help->SetEnabled(false);
-  dialog.Name->SetVisible(false);
-  dialog.City->SetTabStop(false);
+  Help->SetEnabled(false);
+  Name->SetVisible(false);
+  City->SetTabStop(false);
   PressKey(VK_TAB);
-  EXPECT_EQ(dialog.Focus(), dialog.Ok->Handle());
-  EXPECT_TRUE(dialog.Clicks.empty());
+  EXPECT_EQ(FocusedWindow(), Ok->Handle());
+  EXPECT_TRUE(Log.empty());
   // Ctrl+Tab is not the form's.
   PressKey(VK_TAB, {ssCtrl});
-  EXPECT_EQ(dialog.Focus(), dialog.Ok->Handle());
+  EXPECT_EQ(FocusedWindow(), Ok->Handle());
 }
 
-TEST(DialogKeys, EnterClicksTheDefaultButtonOnceAndEscapeTheCancelButton) {
-  TDialog dialog;
-  dialog.Show();
+TEST_F(DialogKeys, EnterClicksTheDefaultButtonOnceAndEscapeTheCancelButton) {
+  ShowWithFocusIn(nullptr);
   PressKey(VK_RETURN);
-  EXPECT_EQ(dialog.Clicks, std::vector<std::string>{"ok"});
-  EXPECT_EQ(dialog.Form->ModalResult(), mrOk);
-  EXPECT_EQ(dialog.Name->Text(), "");  // the key never reached the edit
+  EXPECT_EQ(Log, std::vector<std::string>{"ok"});
+  EXPECT_EQ(Form->ModalResult(), mrOk);
+  EXPECT_EQ(Name->Text(), "");  // the key never reached the edit
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(dialog.Clicks, (std::vector<std::string>{"ok", "cancel"}));
-  EXPECT_EQ(dialog.Form->ModalResult(), mrCancel);
+  EXPECT_EQ(Log, (std::vector<std::string>{"ok", "cancel"}));
+  EXPECT_EQ(Form->ModalResult(), mrCancel);
 
   // On another button Enter clicks that one, which looks like the default meanwhile.
-  dialog.Clicks.clear();
-  dialog.Help->SetFocus();
-  EXPECT_NE(GetWindowLongA(dialog.Help->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
-  EXPECT_EQ(GetWindowLongA(dialog.Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+  Log.clear();
+  Help->SetFocus();
+  EXPECT_NE(GetWindowLongA(Help->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+  EXPECT_EQ(GetWindowLongA(Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
   PressKey(VK_RETURN);
-  EXPECT_EQ(dialog.Clicks, std::vector<std::string>{"help"});
-  dialog.City->SetFocus();
-  EXPECT_NE(GetWindowLongA(dialog.Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+  EXPECT_EQ(Log, std::vector<std::string>{"help"});
+  City->SetFocus();
+  EXPECT_NE(GetWindowLongA(Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
 
   // A default button that cannot take the focus does not answer; neither does Enter
   // with a shift key.
-  dialog.Clicks.clear();
+  Log.clear();
   PressKey(VK_RETURN, {ssShift});
-  dialog.Ok->SetEnabled(false);
+  Ok->SetEnabled(false);
   PressKey(VK_RETURN);
-  EXPECT_TRUE(dialog.Clicks.empty());
+  EXPECT_TRUE(Log.empty());
 }
 
-TEST(DialogKeys, ButtonsEndAModalDialog) {
-  TDialog dialog;
-  dialog.Form->OnShow = [&](TObject*) {
+TEST_F(DialogKeys, ButtonsEndAModalDialog) {
+  Form->OnShow = [&](TObject*) {
     // Queued behind the activation: Escape once the dialog has its focus.
-    PostMessageA(dialog.Form->Handle(), WM_APP, 0, 0);
+    PostMessageA(Form->Handle(), WM_APP, 0, 0);
   };
   const TApplication::TMessageEvent saved = Application->OnMessage;
   Application->OnMessage = [&](MSG& msg, bool& handled) {
@@ -125,54 +113,52 @@ TEST(DialogKeys, ButtonsEndAModalDialog) {
     handled = true;
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
   };
-  EXPECT_EQ(dialog.Form->ShowModal(), mrCancel);
+  EXPECT_EQ(Form->ShowModal(), mrCancel);
   Application->OnMessage = saved;
-  EXPECT_EQ(dialog.Clicks, std::vector<std::string>{"cancel"});
+  EXPECT_EQ(Log, std::vector<std::string>{"cancel"});
 }
 
-TEST(DialogKeys, AcceleratorsMoveTheFocusOrClick) {
-  TDialog dialog;
-  dialog.Show();
-  dialog.Ok->SetFocus();
+TEST_F(DialogKeys, AcceleratorsMoveTheFocusOrClick) {
+  ShowWithFocusIn(nullptr);
+  Ok->SetFocus();
   PressKey('N', {ssAlt});  // the label's: its focus control takes the focus
-  EXPECT_EQ(dialog.Focus(), dialog.Name->Handle());
+  EXPECT_EQ(FocusedWindow(), Name->Handle());
   PressKey('H', {ssAlt});  // a button's: it is clicked
-  EXPECT_EQ(dialog.Clicks, std::vector<std::string>{"help"});
+  EXPECT_EQ(Log, std::vector<std::string>{"help"});
 
   // Plain characters count where the control does not take them (a button), not in an
   // edit.
-  dialog.Ok->SetFocus();
+  Ok->SetFocus();
   PostChar('n');
-  EXPECT_EQ(dialog.Focus(), dialog.Name->Handle());
-  dialog.City->SetFocus();
+  EXPECT_EQ(FocusedWindow(), Name->Handle());
+  City->SetFocus();
   PostChar('n');
-  EXPECT_EQ(dialog.Focus(), dialog.City->Handle());
-  EXPECT_EQ(dialog.City->Text(), "n");
+  EXPECT_EQ(FocusedWindow(), City->Handle());
+  EXPECT_EQ(City->Text(), "n");
 
   // Without ShowAccelChar, or disabled, the label has no accelerator.
-  dialog.Ok->SetFocus();
-  dialog.NameLabel->SetShowAccelChar(false);
+  Ok->SetFocus();
+  NameLabel->SetShowAccelChar(false);
   PressKey('N', {ssAlt});
-  EXPECT_EQ(dialog.Focus(), dialog.Ok->Handle());
+  EXPECT_EQ(FocusedWindow(), Ok->Handle());
 }
 
-TEST(DialogKeys, AShortCutOfTheFormNeverReachesTheControl) {
-  TDialog dialog;
-  dialog.Show();
+TEST_F(DialogKeys, AShortCutOfTheFormNeverReachesTheControl) {
+  ShowWithFocusIn(nullptr);
   std::vector<uint16_t> shortCuts;
-  dialog.Form->OnShortCut = [&](TWMKey& key, bool& handled) {
+  Form->OnShortCut = [&](TWMKey& key, bool& handled) {
     if (key.CharCode != 'Q' && key.CharCode != VK_F5) return;
     shortCuts.push_back(key.CharCode);
     handled = true;
   };
   std::vector<uint16_t> seen;
-  dialog.Name->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) { seen.push_back(key); };
-  dialog.Name->OnKeyPress = [&](TObject*, char& key) { seen.push_back(static_cast<uint8_t>(key)); };
+  Name->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) { seen.push_back(key); };
+  Name->OnKeyPress = [&](TObject*, char& key) { seen.push_back(static_cast<uint8_t>(key)); };
   PressKey('Q');
   PressKey(VK_F5, {ssCtrl});
   EXPECT_EQ(shortCuts, (std::vector<uint16_t>{'Q', VK_F5}));
   EXPECT_TRUE(seen.empty());
-  EXPECT_EQ(dialog.Name->Text(), "");
+  EXPECT_EQ(Name->Text(), "");
 
   // The application is asked after the form.
   std::vector<uint16_t> applicationKeys;
@@ -185,36 +171,35 @@ TEST(DialogKeys, AShortCutOfTheFormNeverReachesTheControl) {
   PressKey('W');
   Application->OnShortCut = saved;
   EXPECT_EQ(applicationKeys, std::vector<uint16_t>{'W'});
-  EXPECT_EQ(dialog.Name->Text(), "");
+  EXPECT_EQ(Name->Text(), "");
   PressKey('E');
-  EXPECT_EQ(dialog.Name->Text(), "e");
+  EXPECT_EQ(Name->Text(), "e");
   EXPECT_EQ(seen, (std::vector<uint16_t>{'E', 'e'}));
 }
 
-TEST(DialogKeys, KeyEventsMayConsumeOrChangeKeys) {
-  TDialog dialog;
-  dialog.Show();
-  dialog.Name->OnKeyPress = [](TObject*, char& key) {
+TEST_F(DialogKeys, KeyEventsMayConsumeOrChangeKeys) {
+  ShowWithFocusIn(nullptr);
+  Name->OnKeyPress = [](TObject*, char& key) {
     if (key == 'x') key = '\0';
     if (key == 'a') key = 'b';
   };
   PressKey('X');
   PressKey('A');
-  EXPECT_EQ(dialog.Name->Text(), "b");
+  EXPECT_EQ(Name->Text(), "b");
 
   // A key set to 0 on the way down goes no further (its character, made before, still
   // comes); the form previews the keys when it asks to.
   std::vector<uint16_t> downs;
-  dialog.Name->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
+  Name->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
     downs.push_back(key);
     if (key == VK_HOME) key = 0;
   };
-  dialog.Name->SetSelStart(1);
+  Name->SetSelStart(1);
   PressKey(VK_HOME);
-  EXPECT_EQ(dialog.Name->SelStart(), 1);
+  EXPECT_EQ(Name->SelStart(), 1);
   std::vector<uint16_t> previewed;
-  dialog.Form->SetKeyPreview(true);
-  dialog.Form->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
+  Form->SetKeyPreview(true);
+  Form->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
     previewed.push_back(key);
     if (key == VK_END) key = 0;
   };
@@ -222,7 +207,7 @@ TEST(DialogKeys, KeyEventsMayConsumeOrChangeKeys) {
   PressKey(VK_LEFT);
   EXPECT_EQ(previewed, (std::vector<uint16_t>{VK_END, VK_LEFT}));
   EXPECT_EQ(downs, (std::vector<uint16_t>{VK_HOME, VK_LEFT}));
-  EXPECT_EQ(dialog.Name->SelStart(), 0);  // End never moved the caret, Left did
+  EXPECT_EQ(Name->SelStart(), 0);  // End never moved the caret, Left did
 }
 
 // A control that keeps the arrows and Tab for itself.
@@ -245,31 +230,30 @@ protected:
   }
 };
 
-TEST(DialogKeys, ArrowsMoveAmongSiblingsUnlessTheControlWantsThem) {
-  TDialog dialog;
-  auto* grid = AddChild<TArrowControl>(dialog.Form.get(), Bounds(240, 10, 70, 50));
-  dialog.Show();
-  dialog.Ok->SetFocus();
+TEST_F(DialogKeys, ArrowsMoveAmongSiblingsUnlessTheControlWantsThem) {
+  auto* grid = AddChild<TArrowControl>(Form.get(), Bounds(240, 10, 70, 50));
+  ShowWithFocusIn(nullptr);
+  Ok->SetFocus();
   PressKey(VK_RIGHT);
-  EXPECT_EQ(dialog.Focus(), dialog.Cancel->Handle());
+  EXPECT_EQ(FocusedWindow(), Cancel->Handle());
   PressKey(VK_DOWN);
-  EXPECT_EQ(dialog.Focus(), dialog.Help->Handle());
+  EXPECT_EQ(FocusedWindow(), Help->Handle());
   PressKey(VK_RIGHT);  // among the panel's buttons only
-  EXPECT_EQ(dialog.Focus(), dialog.Ok->Handle());
+  EXPECT_EQ(FocusedWindow(), Ok->Handle());
   PressKey(VK_LEFT);
-  EXPECT_EQ(dialog.Focus(), dialog.Help->Handle());
+  EXPECT_EQ(FocusedWindow(), Help->Handle());
   // An edit keeps the arrows (the system control claims them).
-  dialog.Name->SetFocus();
+  Name->SetFocus();
   PressKey(VK_DOWN);
-  EXPECT_EQ(dialog.Focus(), dialog.Name->Handle());
+  EXPECT_EQ(FocusedWindow(), Name->Handle());
 
   grid->SetFocus();
   PressKey(VK_TAB);
   PressKey(VK_UP);
-  EXPECT_EQ(dialog.Focus(), grid->Handle());
+  EXPECT_EQ(FocusedWindow(), grid->Handle());
   EXPECT_EQ(grid->Keys, (std::vector<uint16_t>{VK_TAB, VK_UP}));
   PressKey(VK_RETURN);  // not wanted: the default button
-  EXPECT_EQ(dialog.Clicks, std::vector<std::string>{"ok"});
+  EXPECT_EQ(Log, std::vector<std::string>{"ok"});
 }
 
 }  // namespace

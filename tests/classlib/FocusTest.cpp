@@ -1,5 +1,4 @@
-#include "TestControls.h"
-#include "UiTest.h"
+#include "KeyboardFixture.h"
 
 #include "classlib/Edit.h"
 
@@ -35,6 +34,8 @@ private:
   std::vector<std::string>& FLog;
 };
 
+using Focus = KeyboardTest;
+
 template <class T>
 T* AddFocusable(TWinControl* parent, const char* name, std::vector<std::string>& log, const TRect& bounds) {
   auto* control = new T(GetParentForm(parent), name, log);
@@ -43,12 +44,11 @@ T* AddFocusable(TWinControl* parent, const char* name, std::vector<std::string>&
   return control;
 }
 
-TEST(Focus, TabOrderIsThePlaceAmongTheWindowedChildren) {
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* a = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 10));
-  auto* b = AddChild<TPanelControl>(form.get(), Bounds(20, 0, 10, 10));
-  auto* c = AddChild<TPanelControl>(form.get(), Bounds(40, 0, 10, 10));
-  AddChild<TColorBox>(form.get(), Bounds(60, 0, 10, 10));  // windowless: no place
+TEST_F(Focus, TabOrderIsThePlaceAmongTheWindowedChildren) {
+  auto* a = AddChild<TPanelControl>(Form.get(), Bounds(0, 0, 10, 10));
+  auto* b = AddChild<TPanelControl>(Form.get(), Bounds(20, 0, 10, 10));
+  auto* c = AddChild<TPanelControl>(Form.get(), Bounds(40, 0, 10, 10));
+  AddChild<TColorBox>(Form.get(), Bounds(60, 0, 10, 10));  // windowless: no place
   EXPECT_EQ(a->TabOrder(), 0);
   EXPECT_EQ(c->TabOrder(), 2);
   c->SetTabOrder(0);
@@ -64,69 +64,65 @@ TEST(Focus, TabOrderIsThePlaceAmongTheWindowedChildren) {
   EXPECT_EQ(c->TabOrder(), 0);
   EXPECT_EQ(a->TabOrder(), 1);
   std::vector<TWinControl*> list;
-  form->GetTabOrderList(list);
+  Form->GetTabOrderList(list);
   EXPECT_EQ(list, (std::vector<TWinControl*>{c, a}));
 
   // Orders read from a form description wait until the parent is loaded: the children
   // may name places that do not exist yet when they are read.
-  auto* d = new TPanelControl(form.get());
+  auto* d = new TPanelControl(Form.get());
   d->Loading();
   d->SetTabOrder(0);
-  d->SetParent(form.get());
+  d->SetParent(Form.get());
   EXPECT_EQ(d->TabOrder(), 0);  // as asked, until the parent applies it
-  form->Loaded();
+  Form->Loaded();
   d->Loaded();
   list.clear();
-  form->GetTabOrderList(list);
+  Form->GetTabOrderList(list);
   EXPECT_EQ(list, (std::vector<TWinControl*>{d, c, a}));
   EXPECT_EQ(a->TabOrder(), 2);
   EXPECT_EQ(TPanelControl(nullptr).TabOrder(), -1);
 }
 
-TEST(Focus, EnterAndExitRunAlongTheChainsAndEveryControlHearsTheChange) {
-  std::vector<std::string> log;
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* left = AddFocusable<TFocusPanel>(form.get(), "left", log, Bounds(0, 0, 140, 200));
-  auto* a = AddFocusable<TFocusPanel>(left, "a", log, Bounds(10, 10, 50, 50));
-  auto* right = AddFocusable<TFocusPanel>(form.get(), "right", log, Bounds(150, 0, 140, 200));
-  auto* b = AddFocusable<TFocusPanel>(right, "b", log, Bounds(10, 10, 50, 50));
+TEST_F(Focus, EnterAndExitRunAlongTheChainsAndEveryControlHearsTheChange) {
+  auto* left = AddFocusable<TFocusPanel>(Form.get(), "left", Log, Bounds(0, 0, 140, 200));
+  auto* a = AddFocusable<TFocusPanel>(left, "a", Log, Bounds(10, 10, 50, 50));
+  auto* right = AddFocusable<TFocusPanel>(Form.get(), "right", Log, Bounds(150, 0, 140, 200));
+  auto* b = AddFocusable<TFocusPanel>(right, "b", Log, Bounds(10, 10, 50, 50));
   left->SetTabStop(false);
   right->SetTabStop(false);
-  form->Show();
+  Form->Show();
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == a->Handle(); }));  // the first tab stop
-  EXPECT_EQ(form->ActiveControl(), a);
-  EXPECT_EQ(log, (std::vector<std::string>{"enter left", "enter a"}));
+  EXPECT_EQ(Form->ActiveControl(), a);
+  EXPECT_EQ(Log, (std::vector<std::string>{"enter left", "enter a"}));
 
-  log.clear();
+  Log.clear();
   b->SetFocus();
   EXPECT_EQ(GetFocus(), b->Handle());
-  EXPECT_EQ(form->ActiveControl(), b);
-  EXPECT_EQ(log, (std::vector<std::string>{"exit a", "exit left", "enter right", "enter b"}));
+  EXPECT_EQ(Form->ActiveControl(), b);
+  EXPECT_EQ(Log, (std::vector<std::string>{"exit a", "exit left", "enter right", "enter b"}));
   EXPECT_EQ(a->LastFocusChange, b);  // the broadcast reaches nested controls too
   const int changes = a->FocusChanges;
 
-  log.clear();
+  Log.clear();
   right->SetFocus();  // up the chain: only b is left
-  EXPECT_EQ(log, std::vector<std::string>{"exit b"});
+  EXPECT_EQ(Log, std::vector<std::string>{"exit b"});
   EXPECT_EQ(a->FocusChanges, changes + 1);
 
   // A handler that sends the focus elsewhere wins over the change that ran it.
-  log.clear();
+  Log.clear();
   right->OnExit = [&](TObject*) { b->SetFocus(); };
   a->SetFocus();
   EXPECT_EQ(GetFocus(), b->Handle());
-  EXPECT_EQ(form->ActiveControl(), b);
+  EXPECT_EQ(Form->ActiveControl(), b);
 }
 
-TEST(Focus, OnlyVisibleEnabledControlsOfAFormTakeIt) {
-  std::vector<std::string> log;
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 200, 200));
-  auto* inner = AddFocusable<TFocusPanel>(panel, "inner", log, Bounds(10, 10, 50, 50));
+TEST_F(Focus, OnlyVisibleEnabledControlsOfAFormTakeIt) {
+  auto* panel = AddChild<TPanelControl>(Form.get(), Bounds(0, 0, 200, 200));
+  auto* inner = AddFocusable<TFocusPanel>(panel, "inner", Log, Bounds(10, 10, 50, 50));
   EXPECT_TRUE(inner->CanFocus());  // the form itself may still be hidden
   panel->SetEnabled(false);
   EXPECT_FALSE(inner->CanFocus());
-  EXPECT_THROW(form->SetActiveControl(inner), EInvalidOperation);
+  EXPECT_THROW(Form->SetActiveControl(inner), EInvalidOperation);
   panel->SetEnabled(true);
   panel->SetVisible(false);
   EXPECT_FALSE(inner->CanFocus());
@@ -139,29 +135,27 @@ TEST(Focus, OnlyVisibleEnabledControlsOfAFormTakeIt) {
 
   // Focusing a control of a hidden form waits for the form to show.
   inner->SetFocus();
-  EXPECT_EQ(form->ActiveControl(), inner);
+  EXPECT_EQ(Form->ActiveControl(), inner);
   EXPECT_NE(GetFocus(), inner->Handle());
-  form->Show();
+  Form->Show();
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == inner->Handle(); }));
   EXPECT_TRUE(inner->Focused());
 }
 
-TEST(Focus, LeavesAControlThatIsDisabledHiddenOrRemoved) {
-  std::vector<std::string> log;
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* a = AddFocusable<TFocusPanel>(form.get(), "a", log, Bounds(0, 0, 50, 50));
-  auto* b = AddFocusable<TFocusPanel>(form.get(), "b", log, Bounds(60, 0, 50, 50));
-  auto* c = AddFocusable<TFocusPanel>(form.get(), "c", log, Bounds(120, 0, 50, 50));
-  form->Show();
+TEST_F(Focus, LeavesAControlThatIsDisabledHiddenOrRemoved) {
+  auto* a = AddFocusable<TFocusPanel>(Form.get(), "a", Log, Bounds(0, 0, 50, 50));
+  auto* b = AddFocusable<TFocusPanel>(Form.get(), "b", Log, Bounds(60, 0, 50, 50));
+  auto* c = AddFocusable<TFocusPanel>(Form.get(), "c", Log, Bounds(120, 0, 50, 50));
+  Form->Show();
   b->SetFocus();
   ASSERT_EQ(GetFocus(), b->Handle());
 
   b->SetEnabled(false);  // the system would leave the focus nowhere
   EXPECT_EQ(GetFocus(), c->Handle());
-  EXPECT_EQ(form->ActiveControl(), c);
+  EXPECT_EQ(Form->ActiveControl(), c);
   c->SetVisible(false);
   EXPECT_EQ(GetFocus(), a->Handle());
-  EXPECT_EQ(form->ActiveControl(), a);
+  EXPECT_EQ(Form->ActiveControl(), a);
 
   // A disabled control that does not have the focus changes nothing.
   b->SetEnabled(true);
@@ -171,36 +165,33 @@ TEST(Focus, LeavesAControlThatIsDisabledHiddenOrRemoved) {
 
   // The focused control goes: the form forgets it and the keys go on working.
   a->Free();
-  EXPECT_NE(form->ActiveControl(), static_cast<TWinControl*>(a));
+  EXPECT_NE(Form->ActiveControl(), static_cast<TWinControl*>(a));
   b->SetFocus();
   EXPECT_EQ(GetFocus(), b->Handle());
   PressKey(VK_TAB);
   EXPECT_EQ(GetFocus(), b->Handle());  // the only tab stop left
 }
 
-TEST(Focus, TheFormGivesItBackWhenActivatedAgain) {
-  std::vector<std::string> log;
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  AddFocusable<TFocusPanel>(form.get(), "a", log, Bounds(0, 0, 50, 50));
-  auto* b = AddFocusable<TFocusPanel>(form.get(), "b", log, Bounds(60, 0, 50, 50));
+TEST_F(Focus, TheFormGivesItBackWhenActivatedAgain) {
+  AddFocusable<TFocusPanel>(Form.get(), "a", Log, Bounds(0, 0, 50, 50));
+  auto* b = AddFocusable<TFocusPanel>(Form.get(), "b", Log, Bounds(60, 0, 50, 50));
   TOwned<TForm> other(MakeForm(450, 100, 100, 100));
-  auto* elsewhere = AddFocusable<TFocusPanel>(other.get(), "x", log, Bounds(0, 0, 50, 50));
-  form->Show();
+  auto* elsewhere = AddFocusable<TFocusPanel>(other.get(), "x", Log, Bounds(0, 0, 50, 50));
+  Form->Show();
   b->SetFocus();
   other->Show();
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == elsewhere->Handle(); }));
-  SetActiveWindow(form->Handle());
+  SetActiveWindow(Form->Handle());
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == b->Handle(); }));
-  EXPECT_TRUE(form->Active());
+  EXPECT_TRUE(Form->Active());
   EXPECT_FALSE(other->Active());
 }
 
-TEST(Focus, EveryButtonDownFirstCancelsTheActiveControlsModes) {
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* active = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
-  auto* clicked = AddChild<TColorBox>(form.get(), Bounds(100, 0, 50, 50));
+TEST_F(Focus, EveryButtonDownFirstCancelsTheActiveControlsModes) {
+  auto* active = AddChild<TPanelControl>(Form.get(), Bounds(0, 0, 50, 50));
+  auto* clicked = AddChild<TColorBox>(Form.get(), Bounds(100, 0, 50, 50));
   active->SetTabStop(true);
-  form->Show();
+  Form->Show();
   active->SetFocus();
   std::vector<LPARAM> senders;
   const TWndMethod old = active->WindowProc;
@@ -219,29 +210,27 @@ TEST(Focus, EveryButtonDownFirstCancelsTheActiveControlsModes) {
   ParkPointer();
 }
 
-TEST(Focus, NotificationsOfNativeChildrenReachTheirObjects) {
-  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
-  auto* edit = AddChild<TEdit>(form.get(), Bounds(0, 0, 100, 21));
-  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(0, 50, 100, 50));
+TEST_F(Focus, NotificationsOfNativeChildrenReachTheirObjects) {
+  auto* edit = AddChild<TEdit>(Form.get(), Bounds(0, 0, 100, 21));
+  auto* panel = AddChild<TPanelControl>(Form.get(), Bounds(0, 50, 100, 50));
   edit->SetColor(clYellow);
   edit->Font()->SetColor(clBlue);
-  HWND parent = form->Handle();
-  HDC dc = GetDC(edit->Handle());
-  const auto brush = SendMessageA(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+  HWND parent = Form->Handle();
+  const TWindowDC dc(edit->Handle());
+  const auto brush = SendMessageA(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.DC()),
                                   reinterpret_cast<LPARAM>(edit->Handle()));
   EXPECT_EQ(brush, reinterpret_cast<LRESULT>(edit->Brush()->Handle()));
-  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clBlue));
-  EXPECT_EQ(GetBkColor(dc), static_cast<COLORREF>(clYellow));
-  ReleaseDC(edit->Handle(), dc);
+  EXPECT_EQ(GetTextColor(dc.DC()), static_cast<COLORREF>(clBlue));
+  EXPECT_EQ(GetBkColor(dc.DC()), static_cast<COLORREF>(clYellow));
 
-  TMessageLog log(panel);
+  TMessageLog reflected(panel);
   SendMessageA(parent, WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(panel->Handle()));
   SendMessageA(parent, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(panel->Handle()));
   NMHDR header{panel->Handle(), 0, 0};
   SendMessageA(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-  EXPECT_EQ(log.Count(CN_HSCROLL), 1);
-  EXPECT_EQ(log.Count(CN_VSCROLL), 1);
-  EXPECT_EQ(log.Count(CN_NOTIFY), 1);
+  EXPECT_EQ(reflected.Count(CN_HSCROLL), 1);
+  EXPECT_EQ(reflected.Count(CN_VSCROLL), 1);
+  EXPECT_EQ(reflected.Count(CN_NOTIFY), 1);
   // A window without an object is left to the default procedure.
   HWND stranger = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
   EXPECT_EQ(SendMessageA(parent, WM_COMMAND, 0, reinterpret_cast<LPARAM>(stranger)), 0);
