@@ -57,17 +57,13 @@ private:
 // cut to (0, 0, Width, Height) in between.
 class TShiftedDC {
 public:
-  TShiftedDC(HDC DC, int DX, int DY, int Width, int Height) : FDC(DC), FSaved(SaveDC(DC)) {
+  TShiftedDC(HDC DC, int DX, int DY, int Width, int Height) : FSaved(DC) {
     OffsetViewportOrgEx(DC, DX, DY, nullptr);
     IntersectClipRect(DC, 0, 0, Width, Height);
   }
-  ~TShiftedDC() { RestoreDC(FDC, FSaved); }
-  TShiftedDC(const TShiftedDC&) = delete;
-  TShiftedDC& operator=(const TShiftedDC&) = delete;
 
 private:
-  HDC FDC;
-  int FSaved;
+  TSavedDC FSaved;
 };
 
 // DrawParentBackground with Control's top-left corner drawn at (-Shift.X, -Shift.Y).
