@@ -396,10 +396,6 @@ using TValues = std::map<std::string, std::string>;
 const std::map<std::string, std::string> KeywordAbsent = {
     {"st", "stfull"},  {"mk", "mkdefault"},    {"fp", "fphorizontal"}, {"rk", "rkround"},
     {"gk", "gkhorizontal"}, {"cm", "cmdefault"}, {"ie", "iebrightness"}};
-// What a keyword value in the wrong letter case loads as.
-const std::map<std::string, std::string> KeywordFallBack = {
-    {"st", "sthorz"},     {"mk", "mkdefault"},  {"fp", "fpvertical"},       {"rk", "rkvertical"},
-    {"gk", "gkvertical"}, {"cm", "cmminimizetotray"}, {"a", "tarightjustify"}, {"f", ""}};
 const std::map<std::string, std::string> KeywordSample = {
     {"st", "stvert"},     {"mk", "mkpush"},     {"fp", "fpvertical"}, {"rk", "rkhorizontal"},
     {"gk", "gkvertical"}, {"cm", "cmrollup"},   {"ie", "ienoise"}};
@@ -526,18 +522,6 @@ TEST_P(SkinDataKeys, SaveThenLoadRoundTripsAndDropsForeignKeys) {
 TEST_P(SkinDataKeys, KeyNamesMatchWithoutRegardToCase) {
   const auto [input, expected] = EverySample(Keys);
   EXPECT_SECTION(LoadAndSave(Class, SectionText(UpperCase(Class.Section), input, UpperCase)), expected);
-}
-
-TEST_P(SkinDataKeys, KeywordValuesMatchOnlyInTheirOwnCase) {
-  for (size_t n = 0; n < Keys.size(); ++n) {
-    const TKeySpec& key = Keys[n];
-    if (!KeywordFallBack.count(key.Kind) || key.Ignored) continue;
-    TValues input, expected = AbsentSection(Keys);
-    AddValue(input, key, UpperCase(SampleValue(key, static_cast<int>(n))));
-    AddValue(expected, key, KeywordFallBack.at(key.Kind));
-    EXPECT_SECTION(LoadAndSave(Class, SectionText(Class.Section, input, SameName)), expected)
-        << "after setting " << key.Key;
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, SkinDataKeys, ::testing::ValuesIn(ClassSpecs()),
