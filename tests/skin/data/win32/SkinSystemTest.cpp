@@ -9,30 +9,21 @@
 
 namespace {
 
-// A windowless box that notes whether it saw csPaintCopy while it painted.
-class TRecordingBox : public TColorBox {
+// A control that notes whether it saw csPaintCopy while it painted.
+template <class Base>
+class TRecording : public Base {
 public:
-  using TColorBox::TColorBox;
+  using Base::Base;
   bool SawPaintCopy = false;
 
 protected:
   void Paint() override {
-    SawPaintCopy = ControlState().Contains(csPaintCopy);
-    TColorBox::Paint();
+    SawPaintCopy = this->ControlState().Contains(csPaintCopy);
+    Base::Paint();
   }
 };
-
-class TRecordingPanel : public TPanelControl {
-public:
-  using TPanelControl::TPanelControl;
-  bool SawPaintCopy = false;
-
-protected:
-  void Paint() override {
-    SawPaintCopy = ControlState().Contains(csPaintCopy);
-    TPanelControl::Paint();
-  }
-};
+using TRecordingBox = TRecording<TColorBox>;
+using TRecordingPanel = TRecording<TPanelControl>;
 
 template <class T>
 T* Child(TWinControl* Parent, const TRect& Bounds, TColor Color) {
