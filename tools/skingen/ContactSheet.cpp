@@ -14,7 +14,7 @@ constexpr int32_t SheetWidth = 1600;
 constexpr int32_t Gutter = 24;
 constexpr int32_t LabelScale = 2;
 constexpr int32_t LabelHeight = 5 * LabelScale + 6;
-constexpr int NoOutlines = MainPicture - 1;  // a picture with nothing drawn from it
+constexpr int NoOutlines = RollUpPicture - 1;  // a picture with nothing drawn from it
 constexpr TColor Ground = RGBColor(46, 50, 56);
 constexpr TColor LabelColour = RGBColor(226, 230, 234);
 constexpr TColor OutlineColours[] = {RGBColor(255, 92, 92),   RGBColor(80, 200, 255),
@@ -65,6 +65,8 @@ std::vector<TTile> Tiles(const TspSkinData& Skin) {
   add("frame: " + Skin.PictureName, Skin.Picture, MainPicture);
   add("inactive frame", Skin.InActivePicture, MainPicture);
   add("mask: " + Skin.MaskName, Skin.Mask, NoOutlines);
+  add("roll-up: " + Skin.RollUpPictureName, Skin.RollUpPicture, RollUpPicture);
+  add("roll-up mask: " + Skin.RollUpMaskName, Skin.RollUpMask, NoOutlines);
   for (size_t i = 0; i < Skin.ActivePictures.size(); ++i) {
     const int index = static_cast<int>(i);
     const std::string name =

@@ -1,6 +1,5 @@
 #include "FlatTestSkin.h"
 
-#include "PixelPainter.h"
 #include "SkinLayout.h"
 
 #include "skin/data/SkinBarData.h"
@@ -9,133 +8,32 @@
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinViewData.h"
 
-#include "base/Exceptions.h"
-
 namespace {
-
-constexpr int FlatLevels = 9;
-constexpr const char* FlatFont = "Tahoma";
-
-// Hands out the skin's colours in order and the rectangles of its one atlas.
-class TFlatPainter {
-public:
-  explicit TFlatPainter(TSkinBuilder& Skin)
-      : FPicture(Skin.AddAtlas("flat.bmp", 512, clWhite)), FAtlas(Skin.Atlas(FPicture)) {}
-
-  int Picture() const { return FPicture; }
-  TColor NextColor() { return FlatColor(FNext++); }
-
-  // A rectangle of one new colour.
-  TRect Rect(int32_t Width, int32_t Height) {
-    const TRect r = FAtlas.Allocate(Width, Height);
-    TPixelPainter(FAtlas.Canvas()).Fill(r, NextColor());
-    return r;
-  }
-  // The same, for an image drawn with its bottom-left pixel as the transparent colour.
-  TRect Keyed(int32_t Width, int32_t Height) {
-    const TRect r = Rect(Width, Height);
-    TPixelPainter(FAtlas.Canvas()).Pixel(r.Left, r.Bottom - 1, FlatKeyColor);
-    return r;
-  }
-  // Frames side by side, each a colour of its own.
-  TRect Strip(int32_t FrameWidth, int32_t Height, int Frames) {
-    const TRect r = FAtlas.Allocate(FrameWidth * Frames, Height);
-    for (int i = 0; i < Frames; ++i)
-      TPixelPainter(FAtlas.Canvas())
-          .Fill(Bounds(r.Left + i * FrameWidth, r.Top, FrameWidth, Height), NextColor());
-    return r;
-  }
-  void NewRow() { FAtlas.NewRow(); }
-
-private:
-  int FPicture;
-  TPictureAtlas& FAtlas;
-  int FNext = 0;
-};
-
-// Font colours stay dark: text is never what a pixel test looks at.
-template <class T>
-void DarkFont(T& Entry) {
-  Entry.FontName = FlatFont;
-  Entry.FontHeight = 13;
-  Entry.FontColor = clBlack;
-}
-
-TPixelImage CornerMask(int32_t Width, int32_t Height) {
-  TPixelImage mask(Width, Height);
-  TPixelPainter p(mask);
-  for (const TRect& corner :
-       {TRect{0, 0, 2, 2}, TRect{Width - 2, 0, Width, 2}, TRect{0, Height - 2, 2, Height},
-        TRect{Width - 2, Height - 2, Width, Height}})
-    p.Fill(corner, clWhite);
-  return mask;
-}
 
 // A window picture used whole: its colour, and Inner (its items or text area) in another.
 int WindowPicture(TSkinBuilder& Skin, TFlatPainter& F, const char* Name, int32_t Width,
                   int32_t Height, const TRect& Inner) {
-  TPixelImage picture(Width, Height);
-  TPixelPainter p(picture);
-  p.Fill({0, 0, Width, Height}, F.NextColor());
-  p.Fill(Inner, F.NextColor());
-  return Skin.AddPicture(std::string(Name) + ".bmp", std::move(picture));
+  const TRect parts[] = {{0, 0, Width, Height}, Inner};
+  return Skin.AddPicture(std::string(Name) + ".bmp", F.PaintPicture(Width, Height, parts));
 }
 
-TPixelImage FramePicture(TFlatPainter& F) {
-  TPixelImage frame(FrameWidth, FrameHeight);
-  TPixelPainter p(frame);
-  p.Fill({0, 0, FrameWidth, FrameClient.Top}, F.NextColor());
-  p.Fill({0, FrameClient.Top, FrameClient.Left, FrameClient.Bottom}, F.NextColor());
-  p.Fill({FrameClient.Right, FrameClient.Top, FrameWidth, FrameClient.Bottom}, F.NextColor());
-  p.Fill({0, FrameClient.Bottom, FrameWidth, FrameHeight}, F.NextColor());
-  p.Fill(FrameClient, F.NextColor());
-  p.Fill(CaptionBand, F.NextColor());
-  return frame;
-}
+// The frame's bands, its client part and the caption band, each a colour of its own.
+constexpr TRect FrameParts[] = {
+    {0, 0, FrameWidth, FrameClient.Top},
+    {0, FrameClient.Top, FrameClient.Left, FrameClient.Bottom},
+    {FrameClient.Right, FrameClient.Top, FrameWidth, FrameClient.Bottom},
+    {0, FrameClient.Bottom, FrameWidth, FrameHeight},
+    FrameClient,
+    CaptionBand};
 
 void PaintFrame(TSkinBuilder& Skin, TFlatPainter& F) {
-  Skin.SetFramePicture(FramePicture(F));
-  Skin.SetInactiveFramePicture(FramePicture(F));
+  Skin.SetFramePicture(F.PaintPicture(FrameWidth, FrameHeight, FrameParts));
+  Skin.SetInactiveFramePicture(F.PaintPicture(FrameWidth, FrameHeight, FrameParts));
   Skin.SetFrameMask(CornerMask(FrameWidth, FrameHeight));
   SetFrameLayout(Skin.FormInfo);
 
-  auto& caption = Skin.AddObject<TspDataSkinCaption>("caption", "caption");
-  caption.SkinRect = CaptionBand;
-  caption.ActivePictureIndex = F.Picture();
-  caption.ActiveSkinRect = F.Rect(CaptionBand.Width(), CaptionBand.Height());
-  caption.TextRect = {6, 0, CaptionBand.Width() - 4, CaptionBand.Height()};
-  DarkFont(caption);
-  caption.ActiveFontColor = clBlack;
-  caption.Alignment = taLeftJustify;
-
-  struct TCaptionButton {
-    const char* IDName;
-    TspStdButtonCommand Command;
-    int32_t Width;
-    bool Restore;
-  };
-  for (const TCaptionButton& c : {TCaptionButton{"closebutton", cmclose, 28, false},
-                                  TCaptionButton{"minimizebutton", cmminimize, 28, true},
-                                  TCaptionButton{"maximizebutton", cmmaximize, 28, true},
-                                  TCaptionButton{"rollupbutton", cmrollup, 28, true},
-                                  TCaptionButton{"sysmenubutton", cmsysmenu, 22, false},
-                                  TCaptionButton{"traybutton", cmminimizetotray, 28, false}}) {
-    auto& b = Skin.AddObject<TspDataSkinStdButton>(c.IDName, "stdbutton");
-    b.Command = c.Command;
-    b.SkinRectInAPicture = true;
-    b.ActivePictureIndex = F.Picture();
-    b.SkinRect = F.Rect(c.Width, 21);
-    b.ActiveSkinRect = F.Rect(c.Width, 21);
-    b.DownRect = F.Rect(c.Width, 21);
-    b.InActiveSkinRect = F.Rect(c.Width, 21);
-    b.Morphing = c.Command == cmclose;
-    if (c.Restore) {
-      b.RestoreRect = F.Rect(c.Width, 21);
-      b.RestoreActiveRect = F.Rect(c.Width, 21);
-      b.RestoreDownRect = F.Rect(c.Width, 21);
-      b.RestoreInActiveRect = F.Rect(c.Width, 21);
-    }
-  }
+  PaintFlatCaption(Skin, F, "caption", CaptionBand);
+  PaintFlatCaptionButtons(Skin, F);
 }
 
 void PaintMenuBar(TSkinBuilder& Skin, TFlatPainter& F) {
@@ -597,28 +495,72 @@ void PaintBars(TSkinBuilder& Skin, TFlatPainter& F) {
 
 }  // namespace
 
-TColor FlatColor(int Index) {
-  if (Index < 0 || Index >= FlatLevels * FlatLevels * FlatLevels)
-    throw ERangeError("The flat-colour skin has no colour " + std::to_string(Index));
-  const auto level = [](int k) { return static_cast<uint8_t>(20 + 24 * (k % FlatLevels)); };
-  return RGBColor(level(Index), level(Index / FlatLevels),
-                  level(Index / (FlatLevels * FlatLevels)));
-}
-
-void PaintFlatTestSkin(TSkinBuilder& Skin) {
-  TFlatPainter f(Skin);
+void PaintFlatSkinColors(TSkinBuilder& Skin, TFlatPainter& F) {
   TspSkinColors& colors = Skin.Colors;
   for (TColor* colour : {&colors.cBtnFace, &colors.cBtnText, &colors.cWindow, &colors.cWindowText,
                          &colors.cHighLight, &colors.cHighLightText, &colors.cBtnHighLight,
                          &colors.cBtnShadow, &colors.c3DLight, &colors.c3DDkShadow})
-    *colour = f.NextColor();
+    *colour = F.NextColor();
+}
+
+TspDataSkinCaption& PaintFlatCaption(TSkinBuilder& Skin, TFlatPainter& F, const std::string& IDName,
+                                     const TRect& SkinRect) {
+  auto& caption = Skin.AddObject<TspDataSkinCaption>(IDName, "caption");
+  caption.SkinRect = SkinRect;
+  caption.ActivePictureIndex = F.Picture();
+  caption.ActiveSkinRect = F.Rect(SkinRect.Width(), SkinRect.Height());
+  caption.TextRect = {6, 0, SkinRect.Width() - 4, SkinRect.Height()};
+  DarkFont(caption);
+  caption.ActiveFontColor = clBlack;
+  caption.Alignment = taLeftJustify;
+  return caption;
+}
+
+void PaintFlatCaptionButtons(TSkinBuilder& Skin, TFlatPainter& F) {
+  struct TCaptionButton {
+    const char* IDName;
+    TspStdButtonCommand Command;
+    int32_t Width;
+    bool Restore;
+  };
+  for (const TCaptionButton& c : {TCaptionButton{"closebutton", cmclose, 28, false},
+                                  TCaptionButton{"minimizebutton", cmminimize, 28, true},
+                                  TCaptionButton{"maximizebutton", cmmaximize, 28, true},
+                                  TCaptionButton{"rollupbutton", cmrollup, 28, true},
+                                  TCaptionButton{"sysmenubutton", cmsysmenu, 22, false},
+                                  TCaptionButton{"traybutton", cmminimizetotray, 28, false}}) {
+    auto& b = Skin.AddObject<TspDataSkinStdButton>(c.IDName, "stdbutton");
+    b.Command = c.Command;
+    b.SkinRectInAPicture = true;
+    b.ActivePictureIndex = F.Picture();
+    b.SkinRect = F.Rect(c.Width, 21);
+    b.ActiveSkinRect = F.Rect(c.Width, 21);
+    b.DownRect = F.Rect(c.Width, 21);
+    b.InActiveSkinRect = F.Rect(c.Width, 21);
+    b.Morphing = c.Command == cmclose;
+    if (c.Restore) {
+      b.RestoreRect = F.Rect(c.Width, 21);
+      b.RestoreActiveRect = F.Rect(c.Width, 21);
+      b.RestoreDownRect = F.Rect(c.Width, 21);
+      b.RestoreInActiveRect = F.Rect(c.Width, 21);
+    }
+  }
+}
+
+void PaintFlatMenusAndControls(TSkinBuilder& Skin, TFlatPainter& F) {
+  PaintMenuBar(Skin, F);
+  PaintMenus(Skin, F);
+  PaintButtons(Skin, F);
+  PaintPanels(Skin, F);
+  PaintValueControls(Skin, F);
+  PaintFields(Skin, F);
+  PaintLists(Skin, F);
+  PaintBars(Skin, F);
+}
+
+void PaintFlatTestSkin(TSkinBuilder& Skin) {
+  TFlatPainter f(Skin);
+  PaintFlatSkinColors(Skin, f);
   PaintFrame(Skin, f);
-  PaintMenuBar(Skin, f);
-  PaintMenus(Skin, f);
-  PaintButtons(Skin, f);
-  PaintPanels(Skin, f);
-  PaintValueControls(Skin, f);
-  PaintFields(Skin, f);
-  PaintLists(Skin, f);
-  PaintBars(Skin, f);
+  PaintFlatMenusAndControls(Skin, f);
 }

@@ -19,13 +19,23 @@
 // - The entries the program's windows look up besides the required ones are there too:
 //   "combobutton", "menuheader" and "menuitembutton".
 
-#include "SkinBuilder.h"
+#include "FlatPainter.h"
+
+#include "skin/data/SkinObjectData.h"
+
+#include <string>
 
 inline constexpr const char* FlatTestSkinName = "Flat colours";
-inline constexpr TColor FlatKeyColor = RGBColor(255, 0, 255);
-
-// Colour number Index of the skin; distinct for Index 0 .. 511, never black, white or
-// FlatKeyColor.
-TColor FlatColor(int Index);
 
 void PaintFlatTestSkin(TSkinBuilder& Skin);
+
+// The parts the frame test skin shares, each painting in F's next colours: the ten skin
+// colours; a caption at SkinRect of its frame picture (its active look in the atlas, its
+// text 6 pixels in from the left); the caption buttons (every look in the atlas, 28 x 21,
+// the system-menu button 22 x 21); and everything but the frame (the menu bar and its
+// items and buttons, popup and hint windows, menu items and all controls).
+void PaintFlatSkinColors(TSkinBuilder& Skin, TFlatPainter& F);
+TspDataSkinCaption& PaintFlatCaption(TSkinBuilder& Skin, TFlatPainter& F, const std::string& IDName,
+                                     const TRect& SkinRect);
+void PaintFlatCaptionButtons(TSkinBuilder& Skin, TFlatPainter& F);
+void PaintFlatMenusAndControls(TSkinBuilder& Skin, TFlatPainter& F);

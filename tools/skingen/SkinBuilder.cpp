@@ -113,12 +113,11 @@ std::string TSkinBuilder::WriteFolder(const std::string& Folder) const {
     const TPixelImage& Image;
     bool IsMask;
   };
-  const TPixelImage none;  // the roll-up pictures: the program never rolls a window up
   const TFramePicture frames[] = {{"picture", "frame.bmp", FFrame, false},
                                   {"inactivepicture", "frameinactive.bmp", FInactiveFrame, false},
                                   {"mask", "mask.bmp", FMask, true},
-                                  {"rolluppicture", "", none, false},
-                                  {"rollupmask", "", none, true}};
+                                  {"rolluppicture", "rollup.bmp", FRollUp, false},
+                                  {"rollupmask", "rollupmask.bmp", FRollUpMask, true}};
   for (const TFramePicture& frame : frames) {
     const bool present = !frame.Image.Empty();
     ini.WriteString("PICTURES", frame.Key, present ? frame.FileName : "");

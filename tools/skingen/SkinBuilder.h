@@ -1,8 +1,8 @@
 #pragma once
-// TSkinBuilder: a skin under construction. It holds the window-frame pictures, the
-// active pictures (painted as atlases or whole), the window sections (FORMINFO,
-// POPUPWINDOW, HINTWINDOW, SKINCOLORS, SKINAREAS) and the object and control entries,
-// and writes them out as a skin folder: the BMP files and an INI text whose entry
+// TSkinBuilder: a skin under construction. It holds the window-frame pictures (with the
+// roll-up ones), the active pictures (painted as atlases or whole), the window sections
+// (FORMINFO, POPUPWINDOW, HINTWINDOW, SKINCOLORS, SKINAREAS) and the object and control
+// entries, and writes them out as a skin folder: the BMP files and an INI text whose entry
 // sections come from each skin data class's own SaveToFile.
 
 #include "PictureAtlas.h"
@@ -28,6 +28,9 @@ public:
   void SetFramePicture(TPixelImage Picture) { FFrame = std::move(Picture); }
   void SetInactiveFramePicture(TPixelImage Picture) { FInactiveFrame = std::move(Picture); }
   void SetFrameMask(TPixelImage Mask) { FMask = std::move(Mask); }
+  // The frame of a rolled-up window and its mask; a skin without them cannot roll up.
+  void SetRollUpPicture(TPixelImage Picture) { FRollUp = std::move(Picture); }
+  void SetRollUpMask(TPixelImage Mask) { FRollUpMask = std::move(Mask); }
 
   // A new active picture painted as an atlas; its index is final at once.
   int AddAtlas(const std::string& FileName, int32_t Width, TColor Background);
@@ -113,7 +116,7 @@ private:
 
   std::string FSkinName;
   std::string FComments;
-  TPixelImage FFrame, FInactiveFrame, FMask;
+  TPixelImage FFrame, FInactiveFrame, FMask, FRollUp, FRollUpMask;
   std::vector<TActivePicture> FActive;
   std::vector<TEntry<TspDataSkinObject>> FObjects;
   std::vector<TEntry<TspDataSkinControl>> FControls;

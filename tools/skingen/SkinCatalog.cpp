@@ -9,10 +9,14 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace {
 
-using TNamedRect = std::pair<const char*, TRect>;
+using TNamedRect = std::pair<std::string, TRect>;
+using TNamedRects = std::span<const TNamedRect>;
 
 // Adds the catalog lines of one entry, whose rectangles lie in one picture.
 class TCatalogWriter {
@@ -24,6 +28,9 @@ public:
 
   // Rectangles in picture coordinates.
   void Rects(std::initializer_list<TNamedRect> List) {
+    Rects(TNamedRects(List.begin(), List.size()));
+  }
+  void Rects(TNamedRects List) {
     for (const auto& [key, rect] : List)
       if (!IsNullRect(rect) && !Listed(key))
         FOut.Rects.push_back({FEntry, key, FPicture, rect, {}});
@@ -34,13 +41,16 @@ public:
     Group(List);
   }
   void Group(std::initializer_list<TNamedRect> List) {
+    Group(TNamedRects(List.begin(), List.size()));
+  }
+  void Group(TNamedRects List) {
     TSkinStateGroup group{FEntry, {}};
     for (const auto& [key, rect] : List)
       if (!IsNullRect(rect)) group.States.emplace_back(key, rect);
     if (group.States.size() > 1) FOut.StateGroups.push_back(std::move(group));
   }
   // A rectangle given relative to Owner's top-left corner, which it must stay inside.
-  void Inside(const char* Key, const TRect& R, const TRect& Owner) {
+  void Inside(const std::string& Key, const TRect& R, const TRect& Owner) {
     if (IsNullRect(R) || IsNullRect(Owner)) return;
     FOut.Rects.push_back({FEntry, Key, FPicture, OffsetRect(R, Owner.Left, Owner.Top), Owner});
   }
@@ -66,7 +76,7 @@ public:
 private:
   // Whether this entry's rectangle Key is in the catalog already (a state group may
   // name the skin rectangle again).
-  bool Listed(const char* Key) const {
+  bool Listed(const std::string& Key) const {
     return std::any_of(FOut.Rects.rbegin(), FOut.Rects.rend(),
                        [&](const TSkinRectRef& r) { return r.Entry == FEntry && r.Key == Key; });
   }
@@ -379,8 +389,17 @@ void CatalogMainMenuItem(TCatalogWriter& W, const TspDataSkinMainMenuItem& M) {
   W.Inside("textrect", M.TextRect, M.SkinRect);
 }
 
+// The picture an object's normal look is cut from: the frame's, or the rolled-up frame's
+// for an object of the rolled-up window, unless the entry keeps it in its active picture
+// (the menu bar's buttons always do).
+int NormalLookPicture(const TspDataSkinObject& O) {
+  if (O.SkinRectInAPicture || dynamic_cast<const TspDataSkinMainMenuBarButton*>(&O))
+    return O.ActivePictureIndex;
+  return O.RollUp ? RollUpPicture : MainPicture;
+}
+
 void CatalogCaption(TCatalogWriter& W, const TspDataSkinCaption& C, const TspSkinData& Skin) {
-  W.SetPicture(MainPicture);
+  W.SetPicture(NormalLookPicture(C));
   W.Rects({{"skinrect", C.SkinRect}});
   W.SetPicture(C.ActivePictureIndex);
   W.Rects({{"activeskinrect", C.ActiveSkinRect},
@@ -391,12 +410,80 @@ void CatalogCaption(TCatalogWriter& W, const TspDataSkinCaption& C, const TspSki
   W.ThreePart("framerect", C.FrameRect, C.FrameLeftOffset, C.FrameRightOffset);
   W.Inside("frametextrect", C.FrameTextRect, C.FrameRect);
   // The text area is given relative to the caption's own rectangle in the frame.
-  W.SetPicture(MainPicture);
+  W.SetPicture(NormalLookPicture(C));
   W.Inside("textrect", C.TextRect, C.SkinRect);
   // The caption is resized between the ends that the frame's corner points fix.
   const int32_t left = std::max(0, Skin.LTPoint.X - C.SkinRect.Left);
   const int32_t right = std::max(0, C.SkinRect.Right - Skin.RTPoint.X);
   if (left > 0 || right > 0) W.ThreePart("skinrect", C.SkinRect, left, right);
+}
+
+// Count frames of Width x Height from the top-left corner of Strip, side by side or one
+// above the other.
+std::vector<TNamedRect> Frames(const TRect& Strip, int32_t Width, int32_t Height, int32_t Count,
+                               bool Vertical) {
+  std::vector<TNamedRect> frames;
+  if (IsNullRect(Strip)) return frames;
+  for (int32_t i = 0; i < Count; ++i)
+    frames.emplace_back("frame " + std::to_string(i + 1),
+                        Bounds(Strip.Left + (Vertical ? 0 : i * Width),
+                               Strip.Top + (Vertical ? i * Height : 0), Width, Height));
+  return frames;
+}
+
+// The looks an object draws in place of its normal one, all in its active picture: the
+// frames of a strip, or its hot, inactive, pressed and disabled looks.
+std::vector<TNamedRect> PlaceLooks(const TspDataSkinObject& O) {
+  const TRect& strip = O.ActiveSkinRect;
+  if (const auto* a = dynamic_cast<const TspDataSkinAnimate*>(&O)) {
+    std::vector<TNamedRect> looks =
+        Frames(strip, O.SkinRect.Width(), O.SkinRect.Height(), a->CountFrames, false);
+    looks.insert(looks.end(),
+                 {{"inactiveskinrect", O.InActiveSkinRect}, {"downskinrect", a->DownSkinRect}});
+    return looks;
+  }
+  const auto frameStrip = [&](int32_t Count, TspFramesPlacement Placement) {
+    if (Count < 1) return std::vector<TNamedRect>{};
+    const bool vertical = Placement != fphorizontal;
+    return Frames(strip, vertical ? strip.Width() : strip.Width() / Count,
+                  vertical ? strip.Height() / Count : strip.Height(), Count, vertical);
+  };
+  if (const auto* g = dynamic_cast<const TspDataSkinFrameGaugeObject*>(&O))
+    return frameStrip(g->CountFrames, g->FramesPlacement);
+  if (const auto* r = dynamic_cast<const TspDataSkinFrameRegulatorObject*>(&O))
+    return frameStrip(r->CountFrames, r->FramesPlacement);
+  std::vector<TNamedRect> looks{{"activeskinrect", O.ActiveSkinRect},
+                                {"inactiveskinrect", O.InActiveSkinRect}};
+  if (const auto* b = dynamic_cast<const TspDataSkinButton*>(&O))
+    looks.insert(looks.end(),
+                 {{"downrect", b->DownRect}, {"disableskinrsect", b->DisableSkinRect}});
+  return looks;
+}
+
+// The symbol cells of a bitmap-font label: the first line's at the top-left corner of its
+// active rectangle, the next lines below.
+void CatalogSymbols(TCatalogWriter& W, const TspDataSkinBitLabel& B) {
+  std::vector<TNamedRect> cells;
+  for (int32_t line = 0; line < B.Symbols.Count(); ++line) {
+    const std::string& symbols = B.Symbols.Strings(line);
+    for (size_t i = 0; i < symbols.size(); ++i)
+      cells.emplace_back(
+          "symbol " + symbols.substr(i, 1),
+          Bounds(B.ActiveSkinRect.Left + static_cast<int32_t>(i) * B.SymbolWidth,
+                 B.ActiveSkinRect.Top + line * B.SymbolHeight, B.SymbolWidth, B.SymbolHeight));
+  }
+  W.Rects(cells);
+}
+
+// A track bar's button, centred on either end of the track, stays inside the object.
+void CatalogTrack(TCatalogWriter& W, const TspDataSkinTrackBar& T) {
+  W.Points({{"beginpoint", T.BeginPoint}, {"endpoint", T.EndPoint}}, T.SkinRect);
+  const auto buttonAt = [&](TPoint P) {
+    const int32_t w = T.ButtonRect.Width(), h = T.ButtonRect.Height();
+    return Bounds(P.X - w / 2, P.Y - h / 2, w, h);
+  };
+  W.Inside("buttonrect at beginpoint", buttonAt(T.BeginPoint), T.SkinRect);
+  W.Inside("buttonrect at endpoint", buttonAt(T.EndPoint), T.SkinRect);
 }
 
 void CatalogObject(TSkinCatalog& Out, const TspSkinData& Skin, const TspDataSkinObject& O) {
@@ -408,28 +495,30 @@ void CatalogObject(TSkinCatalog& Out, const TspSkinData& Skin, const TspDataSkin
     CatalogMainMenuItem(w, *m);
   } else if (const auto* c = dynamic_cast<const TspDataSkinCaption*>(&O)) {
     CatalogCaption(w, *c, Skin);
-  } else {
-    // The menu bar's buttons draw every look from the active picture; other objects
-    // draw their normal look from the frame unless the entry says otherwise.
-    const bool inActive =
-        O.SkinRectInAPicture || dynamic_cast<const TspDataSkinMainMenuBarButton*>(&O);
-    w.SetPicture(inActive ? O.ActivePictureIndex : MainPicture);
+  } else if (const auto* b = dynamic_cast<const TspDataSkinBitLabel*>(&O)) {
+    w.SetPicture(NormalLookPicture(O));
     w.Rects({{"skinrect", O.SkinRect}});
     w.SetPicture(O.ActivePictureIndex);
-    w.Rects({{"activeskinrect", O.ActiveSkinRect}, {"inactiveskinrect", O.InActiveSkinRect}});
-    if (const auto* b = dynamic_cast<const TspDataSkinButton*>(&O)) {
-      w.Rects({{"downrect", b->DownRect}, {"disableskinrsect", b->DisableSkinRect}});
-      w.Group({{"skinrect", O.SkinRect},
-               {"activeskinrect", O.ActiveSkinRect},
-               {"inactiveskinrect", O.InActiveSkinRect},
-               {"downrect", b->DownRect},
-               {"disableskinrsect", b->DisableSkinRect}});
-    }
+    CatalogSymbols(w, *b);
+  } else {
+    w.SetPicture(NormalLookPicture(O));
+    w.Rects({{"skinrect", O.SkinRect}});
+    if (const auto* t = dynamic_cast<const TspDataSkinTrackBar*>(&O)) CatalogTrack(w, *t);
+    std::vector<TNamedRect> looks = PlaceLooks(O);
+    w.SetPicture(O.ActivePictureIndex);
+    w.Rects(looks);
+    looks.insert(looks.begin(), {"skinrect", O.SkinRect});
+    w.Group(looks);
     if (const auto* s = dynamic_cast<const TspDataSkinStdButton*>(&O))
       w.States({{"restorerect", s->RestoreRect},
                 {"restoreactiverect", s->RestoreActiveRect},
                 {"restoredownrect", s->RestoreDownRect},
                 {"restoreinactiverect", s->RestoreInActiveRect}});
+    if (const auto* a = dynamic_cast<const TspDataSkinAnimate*>(&O))
+      w.States({{"restorerect", a->RestoreRect},
+                {"restoreactiverect", a->RestoreActiveRect},
+                {"restoredownrect", a->RestoreDownRect},
+                {"restoreinactiverect", a->RestoreInActiveRect}});
     if (const auto* t = dynamic_cast<const TspDataSkinTrackBar*>(&O))
       w.States({{"buttonrect", t->ButtonRect}, {"activebuttonrect", t->ActiveButtonRect}});
   }
@@ -454,6 +543,12 @@ void CatalogWindowSections(TSkinCatalog& Out, const TspSkinData& Skin) {
               frame);
   form.Index("bgpictureindex", Skin.BGPictureIndex);
   form.Index("mdibgpictureindex", Skin.MDIBGPictureIndex);
+  if (!Skin.RollUpPicture.Empty()) {
+    TCatalogWriter rollUp(Out, "FORMINFO", RollUpPicture);
+    rollUp.Points(
+        {{"rollupleftpoint", Skin.RollUpLeftPoint}, {"rolluprightpoint", Skin.RollUpRightPoint}},
+        {0, 0, Skin.RollUpPicture.Width(), Skin.RollUpPicture.Height()});
+  }
 
   const auto windowPicture = [&](int Index) {
     const bool valid = Index >= 0 && Index < static_cast<int>(Skin.ActivePictures.size());

@@ -1,7 +1,8 @@
 #pragma once
 // TSkinCatalog: every rectangle, point, picture index, tiled strip and group of state
 // images of a loaded skin, each with the picture it lies in, in that picture's
-// coordinates. A rectangle that the skin gives relative to another (a client rectangle
+// coordinates. Each frame of an object's frame strip and each cell of a bitmap font is a
+// rectangle of its own. A rectangle that the skin gives relative to another (a client rectangle
 // inside its skin rectangle, a text rectangle inside an item) is moved into picture
 // coordinates and carries the rectangle it must stay inside. The contact sheet outlines
 // the rectangles; the skin checks read the rest.
@@ -14,9 +15,11 @@
 #include <utility>
 #include <vector>
 
-// The picture number of the window frame (and of its inactive twin and mask, which share
-// its coordinates); active pictures are numbered from 0.
+// The picture numbers of the window frame (and of its inactive twin and mask, which share
+// its coordinates) and of the rolled-up frame (and its mask); active pictures are
+// numbered from 0.
 inline constexpr int MainPicture = -1;
+inline constexpr int RollUpPicture = -2;
 
 struct TSkinRectRef {
   std::string Entry;  // IDName, or the name of a window section

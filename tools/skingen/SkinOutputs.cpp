@@ -2,6 +2,7 @@
 
 #include "ContactSheet.h"
 #include "FlatTestSkin.h"
+#include "FrameTestSkin.h"
 #include "PngWriter.h"
 #include "SlateSkin.h"
 #include "SparseTestSkin.h"
@@ -29,6 +30,8 @@ constexpr TSkinOutput Outputs[] = {
      PaintFlatTestSkin, false},
     {"sparse", SparseTestSkinName, "A test skin without the optional parts", PaintSparseTestSkin,
      false},
+    {"flatframe", FrameTestSkinName, "A test skin: a window frame with every kind of object",
+     PaintFrameTestSkin, true},
 };
 
 void WriteOutput(const std::string& Folder, const TSkinOutput& Output) {

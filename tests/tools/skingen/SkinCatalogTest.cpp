@@ -4,6 +4,7 @@
 
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinEditData.h"
+#include "skin/data/SkinObjectData.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,55 @@ TEST_F(SkinCatalogTest, CornerPointsStripsAndStateGroupsAreListed) {
                                   [](const TSkinPictureIndex& i) { return i.Entry == "caption"; });
   ASSERT_NE(index, c.PictureIndexes.end());
   EXPECT_EQ(index->Index, 2);
+}
+
+// The frames of a strip, the symbols of a bitmap font and the places a track bar's button
+// takes are looks of their own; an object of the rolled-up window lies in its picture.
+TEST(SkinCatalogObjectsTest, FramesSymbolsAndButtonPlacesAreListedEachByItself) {
+  TspSkinData skin{nullptr};
+  const auto add = [&](auto object, const TRect& SkinRect, const TRect& Strip) {
+    object->SkinRect = SkinRect;
+    object->ActiveSkinRect = Strip;
+    object->ActivePictureIndex = 0;
+    auto& entry = *object;
+    skin.ObjectList.push_back(std::move(object));
+    return &entry;
+  };
+  auto* gauge =
+      add(std::make_unique<TspDataSkinFrameGaugeObject>("gauge"), {0, 0, 10, 8}, {0, 0, 40, 8});
+  gauge->CountFrames = 4;
+  auto* regulator =
+      add(std::make_unique<TspDataSkinFrameRegulatorObject>("knob"), {0, 0, 9, 9}, {50, 0, 59, 27});
+  regulator->CountFrames = 3;
+  regulator->FramesPlacement = fpvertical;
+  auto* animate = add(std::make_unique<TspDataSkinAnimate>("spin"), {0, 0, 6, 5}, {60, 0, 61, 1});
+  animate->CountFrames = 2;  // frames have the skin rectangle's size, whatever the strip's
+  auto* bits = add(std::make_unique<TspDataSkinBitLabel>("digits"), {0, 0, 12, 4}, {70, 10, 0, 0});
+  bits->Symbols.Add("01");
+  bits->Symbols.Add("2");
+  bits->SymbolWidth = 3;
+  bits->SymbolHeight = 4;
+  auto* track = add(std::make_unique<TspDataSkinTrackBar>("track"), {100, 50, 140, 60}, {});
+  track->ButtonRect = {0, 0, 5, 7};
+  track->EndPoint = {38, 5};
+  add(std::make_unique<TspDataSkinSwitch>("rolled"), {3, 4, 5, 6}, {})->RollUp = true;
+
+  const TSkinCatalog c = CatalogSkin(skin);
+  EXPECT_EQ(FindRect(c, "gauge", "frame 4")->Rect, (TRect{30, 0, 40, 8}));
+  EXPECT_EQ(FindRect(c, "gauge", "activeskinrect"), nullptr);  // the strip is no look
+  EXPECT_EQ(FindRect(c, "knob", "frame 3")->Rect, (TRect{50, 18, 59, 27}));
+  EXPECT_EQ(FindRect(c, "spin", "frame 2")->Rect, (TRect{66, 0, 72, 5}));
+  EXPECT_EQ(FindRect(c, "digits", "symbol 1")->Rect, (TRect{73, 10, 76, 14}));
+  EXPECT_EQ(FindRect(c, "digits", "symbol 2")->Rect, (TRect{70, 14, 73, 18}));
+  const TSkinRectRef* end = FindRect(c, "track", "buttonrect at endpoint");
+  ASSERT_NE(end, nullptr);
+  EXPECT_EQ(end->Rect, (TRect{136, 52, 141, 59}));  // past the object's right edge
+  EXPECT_EQ(end->Within, (TRect{100, 50, 140, 60}));
+  EXPECT_EQ(FindRect(c, "rolled", "skinrect")->Picture, RollUpPicture);
+  const auto group = std::find_if(c.StateGroups.begin(), c.StateGroups.end(),
+                                  [](const TSkinStateGroup& g) { return g.Entry == "knob"; });
+  ASSERT_NE(group, c.StateGroups.end());
+  EXPECT_EQ(group->States.size(), 4u);  // the skin rectangle and three frames
 }
 
 }  // namespace

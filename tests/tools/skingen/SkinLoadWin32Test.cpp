@@ -66,6 +66,7 @@ TEST_P(SkinLoadTest, LoadingTellsTheWindowsInOrderAndLeavesTheEntriesReady) {
   EXPECT_EQ(log, LoadSequence());
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, SkinLoadTest, ::testing::Values("slate", "flatcolour", "sparse"));
+INSTANTIATE_TEST_SUITE_P(Skins, SkinLoadTest,
+                         ::testing::Values("slate", "flatcolour", "sparse", "flatframe"));
 
 }  // namespace

@@ -16,7 +16,8 @@ TEST(SkinOutputsTest, ARunWritesWhatTheBuildWrote) {
   WriteSkinOutputs(folder.Path());
   for (const char* name :
        {"slate.skn", "slate-sheet.png", "flatcolour.skn", "sparse.skn", "slate\\skin.ini",
-        "slate\\frame.bmp", "slate\\caption.bmp", "flatcolour\\flat.bmp"}) {
+        "slate\\frame.bmp", "slate\\caption.bmp", "flatcolour\\flat.bmp", "flatframe.skn",
+        "flatframe-sheet.png", "flatframe\\rollup.bmp"}) {
     const std::string bytes = folder.ReadFile(name);
     EXPECT_GT(bytes.size(), 100u) << name;
     EXPECT_EQ(bytes, ReadBuildOutput(name)) << name;

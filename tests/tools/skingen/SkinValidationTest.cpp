@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
 #include <typeinfo>
 
 namespace {
@@ -57,12 +58,18 @@ bool IsMissingFrom(const std::string& Skin, const char* IDName) {
                      [&](const char* m) { return std::string(m) == IDName; });
 }
 
-// The size of picture number Picture, or nothing for a picture the skin lacks.
+// Picture number Picture, or nothing for a picture the skin lacks.
+const TPixelImage* PictureOf(const TspSkinData& Skin, int Picture) {
+  if (Picture == MainPicture) return &Skin.Picture;
+  if (Picture == RollUpPicture) return Skin.RollUpPicture.Empty() ? nullptr : &Skin.RollUpPicture;
+  if (Picture < 0 || Picture >= static_cast<int>(Skin.ActivePictures.size())) return nullptr;
+  return &Skin.ActivePictures[static_cast<size_t>(Picture)];
+}
+
 std::optional<TRect> PictureBounds(const TspSkinData& Skin, int Picture) {
-  if (Picture == MainPicture) return TRect{0, 0, Skin.Picture.Width(), Skin.Picture.Height()};
-  if (Picture < 0 || Picture >= static_cast<int>(Skin.ActivePictures.size())) return std::nullopt;
-  const TPixelImage& image = Skin.ActivePictures[static_cast<size_t>(Picture)];
-  return TRect{0, 0, image.Width(), image.Height()};
+  const TPixelImage* image = PictureOf(Skin, Picture);
+  if (!image) return std::nullopt;
+  return TRect{0, 0, image->Width(), image->Height()};
 }
 
 template <class T>
@@ -81,10 +88,19 @@ bool Contains(const TRect& Outer, const TRect& Inner) {
          Inner.Bottom <= Outer.Bottom;
 }
 
+// The frame anchors an object to the window's size by the corner areas of the frame
+// picture that its corners lie in (a point on the picture's far edge lies in none).
+bool InArea(TPoint P, const TRect& Area) {
+  return P.X >= Area.Left && P.X < Area.Right && P.Y >= Area.Top && P.Y < Area.Bottom;
+}
+bool InArea(const TRect& R, const TRect& Area) {
+  return InArea(R.TopLeft(), Area) && InArea(R.BottomRight(), Area);
+}
+
 class SkinValidationTest : public ::testing::TestWithParam<const char*> {
 protected:
   static void SetUpTestSuite() {
-    for (const char* name : {"slate", "flatcolour", "sparse"})
+    for (const char* name : {"slate", "flatcolour", "sparse", "flatframe"})
       Skins[name] = std::make_unique<TLoadedSkin>(name);
   }
   static void TearDownTestSuite() { Skins.clear(); }
@@ -140,6 +156,10 @@ TEST_P(SkinValidationTest, EveryRectangleLiesInItsPictureAndInsideItsOwner) {
   if (!Data().Mask.Empty()) {
     EXPECT_EQ(Data().Mask.Width(), Data().Picture.Width());
   }
+  if (!Data().RollUpMask.Empty()) {
+    EXPECT_EQ(Data().RollUpMask.Width(), Data().RollUpPicture.Width());
+    EXPECT_EQ(Data().RollUpMask.Height(), Data().RollUpPicture.Height());
+  }
 }
 
 TEST_P(SkinValidationTest, CornerPointsLieInTheirRectangleAndNoStripIsEmpty) {
@@ -169,22 +189,18 @@ TEST_P(SkinValidationTest, StatePicturesDrawnInEachOthersPlaceAreOfOneSize) {
           << group.Entry << ": " << key << " differs from " << group.States[0].first;
 }
 
-// The frame anchors an object to the window's size by the corner areas its corners lie
-// in: the caption starts in the left-top area and ends in the right-top one, so it
+// The caption starts in the left-top corner area and ends in the right-top one, so it
 // widens with the window.
 TEST_P(SkinValidationTest, TheCaptionWidensWithTheWindow) {
   const auto& caption = ObjectOf<TspDataSkinCaption>(Data(), "caption");
-  const auto inArea = [](TPoint p, const TRect& area) {
-    return p.X >= area.Left && p.X < area.Right && p.Y >= area.Top && p.Y < area.Bottom;
-  };
   const TspSkinData& d = Data();
-  EXPECT_TRUE(inArea(caption.SkinRect.TopLeft(), {0, 0, d.LTPoint.X, d.LTPoint.Y}));
+  EXPECT_TRUE(InArea(caption.SkinRect.TopLeft(), {0, 0, d.LTPoint.X, d.LTPoint.Y}));
   EXPECT_TRUE(
-      inArea(caption.SkinRect.BottomRight(), {d.RTPoint.X, 0, d.Picture.Width(), d.RTPoint.Y}));
+      InArea(caption.SkinRect.BottomRight(), {d.RTPoint.X, 0, d.Picture.Width(), d.RTPoint.Y}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, SkinValidationTest,
-                         ::testing::Values("slate", "flatcolour", "sparse"));
+                         ::testing::Values("slate", "flatcolour", "sparse", "flatframe"));
 
 // The program's skin fits the sizes its windows are designed for, and its menus and
 // hints are shaped by masks.
@@ -237,40 +253,112 @@ TEST(SlateSkinTest, TiledClientPartsAreOneColour) {
   EXPECT_GT(checked, 20);
 }
 
-// In the flat-colour skin one pixel tells which rectangle was drawn.
-TEST(FlatTestSkinTest, EveryRectangleIsOneColourNoOtherHas) {
-  const TLoadedSkin skin("flatcolour");
+// In the flat-colour skins one pixel tells which rectangle was drawn: every rectangle of an
+// entry is one colour that no other rectangle has, in the atlas and the frame pictures
+// alike, the inactive frame picture's included.
+class FlatSkinTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FlatSkinTest, EveryRectangleIsOneColourNoOtherHas) {
+  const TLoadedSkin skin(GetParam());
   const TspSkinData& data = skin.Data;
-  const int flat = data.ActivePicturesNames.IndexOf("flat.bmp");
-  ASSERT_NE(flat, -1);
-  const TPixelImage& picture = data.ActivePictures[static_cast<size_t>(flat)];
   std::map<TColor, std::string> owners;
-  int checked = 0;
-  for (const TSkinRectRef& ref : CatalogSkin(data).Rects) {
-    if (ref.Picture != flat || !IsRectEmpty(ref.Within) || ref.Key == "animateskinrect") continue;
-    const TColor colour = picture.Pixel(ref.Rect.Left, ref.Rect.Top);
-    for (int32_t y = ref.Rect.Top; y < ref.Rect.Bottom; ++y)
-      for (int32_t x = ref.Rect.Left; x < ref.Rect.Right; ++x) {
+  const auto check = [&](const TPixelImage& picture, const TRect& r, const std::string& owner) {
+    const TColor colour = picture.Pixel(r.Left, r.Top);
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+      for (int32_t x = r.Left; x < r.Right; ++x) {
         const bool keyPixel =
-            x == ref.Rect.Left && y == ref.Rect.Bottom - 1 && picture.Pixel(x, y) == FlatKeyColor;
+            x == r.Left && y == r.Bottom - 1 && picture.Pixel(x, y) == FlatKeyColor;
         if (!keyPixel) {
-          ASSERT_EQ(picture.Pixel(x, y), colour)
-              << ref.Entry << " " << ref.Key << " at " << x << "," << y;
+          ASSERT_EQ(picture.Pixel(x, y), colour) << owner << " at " << x << "," << y;
         }
       }
-    const std::string owner = ref.Entry + " " + ref.Key;
     const auto [it, fresh] = owners.emplace(colour, owner);
     EXPECT_TRUE(fresh) << owner << " has the colour of " << it->second;
-    ++checked;
+  };
+  const auto isEntry = [&](const std::string& name) {
+    return data.GetIndex(name) != -1 || data.GetControlIndex(name) != -1;
+  };
+  for (const TSkinRectRef& ref : CatalogSkin(data).Rects) {
+    // Window sections share their frame's parts; inner rectangles their owner's colour.
+    if (!isEntry(ref.Entry) || !IsRectEmpty(ref.Within) || ref.Key == "animateskinrect") continue;
+    const TPixelImage* picture = PictureOf(data, ref.Picture);
+    ASSERT_NE(picture, nullptr) << ref.Entry << " " << ref.Key;
+    check(*picture, ref.Rect, ref.Entry + " " + ref.Key);
+    if (ref.Picture == MainPicture && !data.InActivePicture.Empty())
+      check(data.InActivePicture, ref.Rect, "inactive " + ref.Entry + " " + ref.Key);
   }
-  EXPECT_GT(checked, 300);
+  EXPECT_GT(owners.size(), 300u);
   // Animation strips hold one colour per frame.
   const auto& item = ObjectOf<TspDataSkinMenuItem>(data, "menuitem");
   EXPECT_EQ(item.FrameCount, 3);
   EXPECT_TRUE(item.Morphing);
+  const TPixelImage& atlas = *PictureOf(data, item.ActivePictureIndex);
   const int32_t frame = item.AnimateSkinRect.Width() / 3;
-  EXPECT_NE(picture.Pixel(item.AnimateSkinRect.Left, item.AnimateSkinRect.Top),
-            picture.Pixel(item.AnimateSkinRect.Left + frame, item.AnimateSkinRect.Top));
+  EXPECT_NE(atlas.Pixel(item.AnimateSkinRect.Left, item.AnimateSkinRect.Top),
+            atlas.Pixel(item.AnimateSkinRect.Left + frame, item.AnimateSkinRect.Top));
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, FlatSkinTest, ::testing::Values("flatcolour", "flatframe"));
+
+// The frame test skin's objects lie where the frame tests expect them: the main-menu row
+// widens, the buttons rectangle holds every caption button and moves with the right edge,
+// and the bottom band's objects stay clear of its stretched middle, each moving with its
+// corner, the size grip with the right-bottom one, as large as the status bar's grip.
+TEST(FrameTestSkinTest, ObjectsLieInTheAreasThatMoveThemWithTheFrame) {
+  const TLoadedSkin skin("flatframe");
+  const TspSkinData& d = skin.Data;
+  const int32_t w = d.Picture.Width(), h = d.Picture.Height();
+  const TRect leftTop{0, 0, d.LTPoint.X, d.LTPoint.Y}, rightTop{d.RTPoint.X, 0, w, d.RTPoint.Y},
+      leftBottom{0, d.LBPoint.Y, d.LBPoint.X, h}, rightBottom{d.RBPoint.X, d.RBPoint.Y, w, h};
+  EXPECT_TRUE(InArea(d.MainMenuRect.TopLeft(), leftTop));
+  EXPECT_TRUE(InArea(d.MainMenuRect.BottomRight(), rightTop));
+  EXPECT_GT(d.ButtonsRect.Left, w / 2);
+  EXPECT_TRUE(InArea(d.ButtonsRect, rightTop));
+  EXPECT_LE(ObjectOf<TspDataSkinCaption>(d, "caption").SkinRect.Right, d.ButtonsRect.Left);
+
+  int32_t row = -d.ButtonsOffset;
+  for (const auto& object : d.ObjectList)
+    if (const auto* b = dynamic_cast<const TspDataSkinStdButton*>(object.get());
+        b && b->SkinRectInAPicture && b->Command != cmsysmenu &&
+        !dynamic_cast<const TspDataSkinMainMenuBarButton*>(b)) {
+      row += b->SkinRect.Width() + d.ButtonsOffset;
+      EXPECT_LE(b->SkinRect.Height(), d.ButtonsRect.Height()) << b->IDName;
+    }
+  EXPECT_LE(row, d.ButtonsRect.Width());
+
+  for (const char* id : {"trackbarobject", "switchobject", "framegaugeobject", "regulatorobject",
+                         "gaugeobject", "labelobject", "userobject", "animateobject",
+                         "bitlabelobject", "pushbutton", "groupbutton1", "groupbutton2"}) {
+    const TRect& r = ObjectOf<TspDataSkinObject>(d, id).SkinRect;
+    EXPECT_TRUE(r.Top >= d.ClRect.Bottom && (InArea(r, leftBottom) || InArea(r, rightBottom)))
+        << id;
+  }
+  EXPECT_TRUE(InArea(d.SizeGripArea, rightBottom));
+  const TRect& grip = ControlOf<TspDataSkinPanelControl>(d, d.StatusBarName.c_str()).GripperRect;
+  EXPECT_TRUE(grip.Width() == d.SizeGripArea.Width() && grip.Height() == d.SizeGripArea.Height());
+}
+
+// A rolled-up window widens the roll-up picture between its points: the roll-up caption
+// spans them, the unroll button lies beyond them. An inactive window's frame is inverted,
+// and one pixel tells which frame was drawn: no frame colour is another one inverted.
+TEST(FrameTestSkinTest, RolledUpAndInactiveFramesHaveLooksOfTheirOwn) {
+  const TLoadedSkin skin("flatframe");
+  const TspSkinData& d = skin.Data;
+  const int32_t left = d.RollUpLeftPoint.X, right = d.RollUpRightPoint.X;
+  const TRect& caption = ObjectOf<TspDataSkinCaption>(d, "rollupcaption").SkinRect;
+  EXPECT_TRUE(left < right && caption.Left <= left && caption.Right >= right);
+  EXPECT_GE(ObjectOf<TspDataSkinStdButton>(d, "unrollbutton").SkinRect.Left, right);
+
+  EXPECT_TRUE(d.AutoRenderingInActiveImage && d.InActiveEffect == ieinvert);
+  std::set<TColor> colours;
+  for (const TPixelImage* picture : {&d.Picture, &d.InActivePicture})
+    for (int32_t y = 0; y < picture->Height(); ++y)
+      for (int32_t x = 0; x < picture->Width(); ++x) colours.insert(picture->Pixel(x, y));
+  for (const TColor c : colours)
+    EXPECT_EQ(colours.count(RGBColor(static_cast<uint8_t>(255 - RedOf(c)),
+                                     static_cast<uint8_t>(255 - GreenOf(c)),
+                                     static_cast<uint8_t>(255 - BlueOf(c)))),
+              0u);
 }
 
 // The sparse skin lacks what it says it lacks.
