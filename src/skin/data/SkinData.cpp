@@ -141,7 +141,13 @@ int TspSkinData::GetAreaIndex(const std::string& AIDName) const {
                     [](const TspDataSkinArea& area) -> const std::string& { return area.IDName; });
 }
 
+void TspSkinData::SkinReplaced() {
+  ++FSkinGeneration;
+  FPictureCache.reset();
+}
+
 void TspSkinData::ClearAll() {
+  SkinReplaced();
   AreaList.clear();
   ObjectList.clear();
   CtrlList.clear();
@@ -217,6 +223,7 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   LoadAreas(ini);
   LoadObjects(ini);
   LoadControls(ini);
+  SkinReplaced();
   return true;
 }
 

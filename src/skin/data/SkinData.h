@@ -22,6 +22,20 @@ class TspCompressedSkinList;
 class TspCompressedStoredSkin;
 class TspResourceStrData;
 
+// What another layer made of a skin's pictures (the Windows half keeps its bitmaps in
+// one). The skin data holds it and drops it whenever its pictures change, so that nothing
+// made of an old skin is ever drawn.
+class TspSkinPictureCache {
+public:
+  virtual ~TspSkinPictureCache() = default;
+};
+
+// A picture index read from a skin names a picture of a list of Count when it is not
+// negative and below Count; any other index means "no picture".
+constexpr bool IsPictureIndex(int32_t Index, size_t Count) {
+  return Index >= 0 && static_cast<size_t>(Index) < Count;
+}
+
 // The window-frame geometry (TspSkinFormInfo) is read as fields of the component.
 class TspSkinData : public TComponent, public TspSkinFormInfo {
 public:
@@ -71,6 +85,14 @@ public:
   // ClearAll, then empties the pictures and their names; the skin is empty.
   void ClearSkin();
 
+  // Changes whenever the pictures and entries are cleared or replaced: a pointer to an
+  // entry, or anything copied from the skin, belongs to the generation it was taken in.
+  uint32_t SkinGeneration() const { return FSkinGeneration; }
+  // The cache made of the current pictures, or nullptr. Dropped (so that weak references
+  // to it expire) whenever the generation changes and when the component goes.
+  const std::shared_ptr<TspSkinPictureCache>& PictureCache() const { return FPictureCache; }
+  void SetPictureCache(std::shared_ptr<TspSkinPictureCache> Cache) { FPictureCache = std::move(Cache); }
+
   // Loads the skin of AStoredSkin (not nil). A stored skin without data changes
   // nothing. A load that fails clears the skin, ends SkinChanging, sends the change
   // and after-change messages, then lets the error go on.
@@ -114,6 +136,8 @@ private:
   // Reads the payload into the cleared skin; false for an unsupported version.
   bool LoadPayload(TspCompressedStoredSkin& AStoredSkin);
   void LoadSkinList();
+  // The pictures and entries were cleared or replaced: a new generation, no cache.
+  void SkinReplaced();
 
   bool FSkinnableForm = true;
   bool FEnableSkinEffects = true;
@@ -123,4 +147,6 @@ private:
   int32_t FSkinIndex = 0;
   bool FEmpty = true;
   bool FSkinChanging = false;
+  uint32_t FSkinGeneration = 0;
+  std::shared_ptr<TspSkinPictureCache> FPictureCache;
 };

@@ -48,13 +48,6 @@ TSpans Strip(bool Stretch, int64_t SourceLo, int64_t SourceHi, int64_t DestLo, i
   return Tiles(SourceLo, SourceHi - SourceLo, DestLo, DestHi, true, Limit);
 }
 
-// Images past the pixel image's limits get no copies: no bitmap that large can be made,
-// and a plan for one could list more tiles than memory holds.
-bool Drawable(int64_t Width, int64_t Height) {
-  return Width >= 1 && Height >= 1 && Width <= TPixelImage::MaxDimension &&
-         Height <= TPixelImage::MaxDimension && Width * Height <= TPixelImage::MaxPixels;
-}
-
 bool Fits(int64_t Value) { return Value >= Int32Min && Value <= Int32Max; }
 
 // Something to copy, and part of it inside 0 .. Limit.
@@ -63,11 +56,13 @@ bool Shows(const TSpan& S, int64_t Limit) {
          Fits(S.SourceLo) && Fits(S.SourceHi) && Fits(S.DestLo) && Fits(S.DestHi);
 }
 
-// Every combination of a column span and a row span is one copy.
+// Every combination of a column span and a row span is one copy. Images past the pixel
+// image's limits get no copies: no bitmap that large can be made, and a plan for one
+// could list more tiles than memory holds.
 class TPlanBuilder {
 public:
   TPlanBuilder(TPiecePlan& Plan, int64_t Width, int64_t Height)
-      : FPlan(Plan), FWidth(Width), FHeight(Height), FDrawable(Drawable(Width, Height)) {}
+      : FPlan(Plan), FWidth(Width), FHeight(Height), FDrawable(IsDrawableImageSize(Width, Height)) {}
 
   void Add(const TSpans& Columns, const TSpans& Rows) {
     if (!FDrawable) return;
@@ -94,7 +89,7 @@ private:
 template <class Build>
 TBandPlan Band(int64_t Width, int64_t Height, bool HasStrip, Build build) {
   TBandPlan band;
-  if (!HasStrip || !Drawable(Width, Height)) return band;
+  if (!HasStrip || !IsDrawableImageSize(Width, Height)) return band;
   band.Drawn = true;
   band.Image.Width = static_cast<int32_t>(Width);
   band.Image.Height = static_cast<int32_t>(Height);
@@ -106,6 +101,11 @@ TBandPlan Band(int64_t Width, int64_t Height, bool HasStrip, Build build) {
 TRect Transposed(const TRect& R) { return {R.Top, R.Left, R.Bottom, R.Right}; }
 
 }  // namespace
+
+bool IsDrawableImageSize(int64_t Width, int64_t Height) {
+  return Width >= 1 && Height >= 1 && Width <= TPixelImage::MaxDimension &&
+         Height <= TPixelImage::MaxDimension && Width * Height <= TPixelImage::MaxPixels;
+}
 
 TSkinCut CutForSize(const TSkinCut& Cut, const TRect& R, int32_t Width, int32_t Height) {
   const int64_t dw = int64_t{Width} - (int64_t{R.Right} - R.Left);

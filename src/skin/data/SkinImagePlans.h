@@ -57,6 +57,10 @@ struct TImagePlan {
   TPiecePlan Copies;
 };
 
+// Whether a bitmap of Width x Height can be made: at least a pixel each way and within the
+// pixel image's size limits. Sizes computed from a skin are checked with it before use.
+bool IsDrawableImageSize(int64_t Width, int64_t Height);
+
 // The cut of an image of Width x Height: left and top coordinates stay, right and bottom
 // ones keep their distance to R's right and bottom edge (saturating at the 32-bit range).
 TSkinCut CutForSize(const TSkinCut& Cut, const TRect& R, int32_t Width, int32_t Height);

@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 using TSent = TFakeForms::TSent;
@@ -276,6 +279,31 @@ TEST_F(SkinDataTest, DestroyingTheComponentSendsNothing) {
   forms.Sent.clear();
   data->Free();
   EXPECT_TRUE(forms.Sent.empty());
+}
+
+// What another layer makes of the pictures (the Windows half's bitmaps, made while the
+// windows take the new skin) lives exactly as long as those pictures.
+TEST_F(SkinDataTest, APictureCacheLastsUntilThePicturesChangeOrTheComponentGoes) {
+  std::weak_ptr<TspSkinPictureCache> made;
+  forms.OnSend = [&](TspSkinData& sender, uint32_t msg) {
+    if (msg != SP_CHANGE_SKIN_DATA || sender.PictureCache() != nullptr) return;
+    auto cache = std::make_shared<TspSkinPictureCache>();
+    made = cache;
+    sender.SetPictureCache(std::move(cache));
+  };
+  data->LoadCompressedStoredSkin(&stored);
+  const std::weak_ptr<TspSkinPictureCache> first = made;
+  uint32_t generation = data->SkinGeneration();
+  data->LoadCompressedStoredSkin(&stored);
+  EXPECT_TRUE(first.expired());
+  EXPECT_FALSE(made.expired());
+  EXPECT_NE(data->SkinGeneration(), std::exchange(generation, data->SkinGeneration()));
+  data->ClearSkin();
+  EXPECT_TRUE(made.expired());
+  EXPECT_NE(data->SkinGeneration(), generation);
+  data->LoadCompressedStoredSkin(&stored);
+  data->Free();
+  EXPECT_TRUE(made.expired());
 }
 
 class SkinListTest : public SkinDataTest {
