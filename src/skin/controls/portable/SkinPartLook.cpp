@@ -1,0 +1,117 @@
+#include "SkinPartLook.h"
+
+#include "skin/data/SkinRects.h"
+
+namespace {
+
+// A rectangle with area that a picture could hold (pictures are at most the pixel
+// image's size); the size is taken in 64 bits, so any coordinates are safe.
+bool Usable(const TRect& R) {
+  return IsDrawableImageSize(int64_t{R.Right} - R.Left, int64_t{R.Bottom} - R.Top);
+}
+
+}  // namespace
+
+TspPartLook PartLook(const TspPartRects& Rects, TspPartState State) {
+  for (;;) {
+    switch (State) {
+      case TspPartState::Normal:
+        if (!Usable(Rects.Normal)) return {};
+        return {Rects.Normal, State};
+      case TspPartState::Hot:
+        if (Usable(Rects.Hot)) return {Rects.Hot, State};
+        State = TspPartState::Normal;
+        break;
+      case TspPartState::Down:
+        if (Usable(Rects.Down)) return {Rects.Down, State};
+        State = TspPartState::Hot;
+        break;
+      case TspPartState::Focused:
+        if (Usable(Rects.Focused)) return {Rects.Focused, State};
+        State = TspPartState::Hot;
+        break;
+      case TspPartState::Disabled:
+        if (Usable(Rects.Disabled)) return {Rects.Disabled, State};
+        State = TspPartState::Normal;
+        break;
+    }
+  }
+}
+
+TSize PartImageSize(const TspPartGeometry& Geometry, const TRect& R, int32_t Width, int32_t Height) {
+  const TSkinCut& cut = Geometry.Cut;
+  switch (Geometry.Fit) {
+    case TspPartFit::NinePart:
+      if (cut.RB.X == cut.LT.X || cut.RB.Y == cut.LT.Y) return {};
+      break;
+    case TspPartFit::Horizontal:
+      return {Width, RectHeight(R)};
+    case TspPartFit::Vertical:
+      return {RectWidth(R), Height};
+    case TspPartFit::Copy:
+    case TspPartFit::Stretch:
+      break;
+  }
+  return {Width, Height};
+}
+
+int32_t SkinResizeMode(const TRect& SkinRect, const TSkinCut& Cut) {
+  if (IsNullRect(SkinRect)) return -1;
+  if (Cut.RB.X != 0 && Cut.RB.Y != 0) return 1;
+  if (Cut.RT.X != 0 || Cut.RT.Y != 0) return 2;
+  if (Cut.LB.X != 0 || Cut.LB.Y != 0) return 3;
+  return 0;
+}
+
+TspPartGeometry CustomControlGeometry(const TspDataSkinCustomControl& Entry) {
+  TspPartGeometry geometry;
+  geometry.Cut = {Entry.LTPoint, Entry.RTPoint, Entry.LBPoint, Entry.RBPoint, Entry.ClRect};
+  geometry.Fill = {Entry.StretchEffect, Entry.StretchType};
+  switch (SkinResizeMode(Entry.SkinRect, geometry.Cut)) {
+    case 1:
+      geometry.Fit = TspPartFit::NinePart;
+      geometry.Sides = {Entry.LeftStretch, Entry.TopStretch, Entry.RightStretch, Entry.BottomStretch};
+      break;
+    case 2:
+      geometry.Fit = TspPartFit::Horizontal;
+      geometry.StartOffset = Entry.LTPoint.X;
+      geometry.EndOffset = RectWidth(Entry.SkinRect) - Entry.RTPoint.X;
+      break;
+    case 3:
+      geometry.Fit = TspPartFit::Vertical;
+      geometry.StartOffset = Entry.LTPoint.Y;
+      geometry.EndOffset = RectHeight(Entry.SkinRect) - Entry.LBPoint.Y;
+      break;
+    default:
+      geometry.Fit = TspPartFit::Copy;
+  }
+  return geometry;
+}
+
+TspPartGeometry ClientRectGeometry(const TRect& ClRect) {
+  TspPartGeometry geometry;
+  geometry.Fit = TspPartFit::NinePart;
+  geometry.Cut = CutFromClientRect(ClRect);
+  geometry.Sides = {true, true, true, true};
+  geometry.Fill = {true, stfull};
+  return geometry;
+}
+
+TspPartRects ButtonPartRects(const TspDataSkinButtonControl& Entry) {
+  return {Entry.SkinRect, Entry.ActiveSkinRect, Entry.DownSkinRect, Entry.FocusedSkinRect,
+          Entry.DisabledSkinRect};
+}
+
+TspDefaultLook DefaultPartLook(TspPartState State, bool FramedNormal) {
+  switch (State) {
+    case TspPartState::Hot:
+    case TspPartState::Focused:
+      return {clNavy, DefaultHotFill};
+    case TspPartState::Down:
+      return {clNavy, DefaultDownFill};
+    case TspPartState::Normal:
+    case TspPartState::Disabled:
+      break;
+  }
+  return {FramedNormal ? clBtnShadow : clNone, clBtnFace};
+}
