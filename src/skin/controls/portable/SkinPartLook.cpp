@@ -10,32 +10,31 @@ bool Usable(const TRect& R) {
   return IsDrawableImageSize(int64_t{R.Right} - R.Left, int64_t{R.Bottom} - R.Top);
 }
 
+const TRect& RectOf(const TspPartRects& Rects, TspPartState State) {
+  switch (State) {
+    case TspPartState::Hot:
+      return Rects.Hot;
+    case TspPartState::Down:
+      return Rects.Down;
+    case TspPartState::Focused:
+      return Rects.Focused;
+    case TspPartState::Disabled:
+      return Rects.Disabled;
+    case TspPartState::Normal:
+      break;
+  }
+  return Rects.Normal;
+}
+
 }  // namespace
 
 TspPartLook PartLook(const TspPartRects& Rects, TspPartState State) {
-  for (;;) {
-    switch (State) {
-      case TspPartState::Normal:
-        if (!Usable(Rects.Normal)) return {};
-        return {Rects.Normal, State};
-      case TspPartState::Hot:
-        if (Usable(Rects.Hot)) return {Rects.Hot, State};
-        State = TspPartState::Normal;
-        break;
-      case TspPartState::Down:
-        if (Usable(Rects.Down)) return {Rects.Down, State};
-        State = TspPartState::Hot;
-        break;
-      case TspPartState::Focused:
-        if (Usable(Rects.Focused)) return {Rects.Focused, State};
-        State = TspPartState::Hot;
-        break;
-      case TspPartState::Disabled:
-        if (Usable(Rects.Disabled)) return {Rects.Disabled, State};
-        State = TspPartState::Normal;
-        break;
-    }
+  while (!Usable(RectOf(Rects, State))) {
+    if (State == TspPartState::Normal) return {};
+    const bool pressedOrFocused = State == TspPartState::Down || State == TspPartState::Focused;
+    State = pressedOrFocused ? TspPartState::Hot : TspPartState::Normal;
   }
+  return {RectOf(Rects, State), State};
 }
 
 TSize PartImageSize(const TspPartGeometry& Geometry, const TRect& R, int32_t Width, int32_t Height) {
