@@ -1,6 +1,9 @@
 // PNG files as a reader sees them: the signature, well-formed chunks with right CRCs, the
-// header's fields and rows that inflate back to the image's pixels.
+// header's fields and rows that inflate back to the image's pixels; and the file that
+// holds exactly those bytes, or an error when it cannot be made.
 #include "PngWriter.h"
+
+#include "TempFolder.h"
 
 #include "base/Exceptions.h"
 
@@ -78,6 +81,14 @@ TEST(PngWriterTest, AnImageBecomesHeaderRowsAndEnd) {
 TEST(PngWriterTest, TheSameImageGivesTheSameBytesAndAnEmptyOneNone) {
   EXPECT_EQ(EncodePng(Sample()), EncodePng(Sample()));
   EXPECT_THROW(EncodePng(TPixelImage{}), Exception);
+}
+
+TEST(PngWriterTest, TheFileHoldsTheEncodedBytesOrCannotBeMade) {
+  TempFolder folder;
+  WritePngFile(Sample(), folder / "sample.png");
+  const std::vector<uint8_t> png = EncodePng(Sample());
+  EXPECT_EQ(folder.ReadFile("sample.png"), std::string(png.begin(), png.end()));
+  EXPECT_THROW(WritePngFile(Sample(), folder / "missing\\sample.png"), EFCreateError);
 }
 
 }  // namespace
