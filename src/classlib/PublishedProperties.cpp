@@ -204,7 +204,8 @@ void RegisterStandardControls(TClassRegistry& registry) {
       .Object("Lines", &TMemo::Lines)
       .Enum("ScrollBars", &TMemo::SetScrollBars, kScrollStyleNames)
       .Boolean("WordWrap", &TMemo::SetWordWrap)
-      .Enum("Alignment", &TMemo::SetAlignment, kAlignmentNames);
+      .Enum("Alignment", &TMemo::SetAlignment, kAlignmentNames)
+      .Enum("BevelOuter", &TMemo::SetBevelOuter, kBevelCutNames);
   registry.DefineComponent<TListBox, TWinControl>("TListBox")
       .Object("Items", &TListBox::Items)
       .Enum("Style", &TListBox::SetStyle, kListBoxStyleNames)
@@ -234,6 +235,8 @@ void RegisterStandardControls(TClassRegistry& registry) {
   registry.DefinePersistent<TCustomTabControl, TWinControl>("TCustomTabControl")
       .Enum("TabPosition", &TCustomTabControl::SetTabPosition, kTabPositionNames)
       .Boolean("MultiLine", &TCustomTabControl::SetMultiLine)
+      .Boolean("RaggedRight", &TCustomTabControl::SetRaggedRight)
+      .Boolean("ScrollOpposite", &TCustomTabControl::SetScrollOpposite)
       .Enum("Style", &TCustomTabControl::SetStyle, kTabStyleNames)
       .Boolean("HotTrack", &TCustomTabControl::SetHotTrack)
       .Boolean("OwnerDraw", &TCustomTabControl::SetOwnerDraw)
