@@ -57,13 +57,16 @@ std::vector<std::string> SplitPath(const std::string& path) {
   return names;
 }
 
-// Puts a created component into the object that holds it in the text.
+// Puts a created component into the object that holds it in the text: a control into
+// its parent, a menu item into its menu or item, an action into its list.
 void Attach(TComponent& child, TComponent& container) {
   if (auto* control = dynamic_cast<TControl*>(&child)) {
     auto* parent = dynamic_cast<TWinControl*>(&container);
     if (parent == nullptr || !parent->ControlStyle().Contains(csAcceptsControls))
       throw EInvalidOperation(container.Name() + " (" + container.ClassName() + ") cannot hold controls");
     control->SetParent(parent);
+  } else if (auto* action = dynamic_cast<TCustomAction*>(&child)) {
+    if (auto* list = dynamic_cast<TActionList*>(&container)) action->SetActionList(list);
   } else if (auto* item = dynamic_cast<TMenuItem*>(&child)) {
     if (auto* menu = dynamic_cast<TMenu*>(&container))
       menu->Items()->Add(item);
