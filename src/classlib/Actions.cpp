@@ -38,8 +38,8 @@ void TCustomAction::Change(T& Field, const T& Value) {
   Field = Value;
   // By index: a client told may set another action, or free another client.
   for (size_t i = 0; i < FLinks.size(); ++i) {
-    TNotifyEvent handler = FLinks[i]->FOnChange;
-    if (handler) handler(this);
+    TActionChangeEvent handler = FLinks[i]->FOnChange;
+    if (handler) handler(this, false);
   }
 }
 
@@ -101,7 +101,9 @@ void TActionLink::SetAction(TCustomAction* Value) {
   if (Value == FAction) return;
   if (FAction != nullptr) EraseFirst(FAction->FLinks, this);
   FAction = Value;
-  if (Value != nullptr) Value->FLinks.push_back(this);
+  if (Value == nullptr) return;
+  Value->FLinks.push_back(this);
+  if (FOnChange) FOnChange(Value, Value->ComponentState().Contains(csLoading));
 }
 
 void TActionLink::Click(TComponent* Client, const TNotifyEvent& OnClick) {

@@ -90,11 +90,15 @@ private:
   TCustomImageList* FImages = nullptr;
 };
 
-// A client's tie to its action. OnChange hears of every change of the action (Sender:
-// the action); a freed action leaves the link without one.
+// Tells a client what its action shows now (Sender: the action). CheckDefaults: the
+// action is being read with the form, so the client keeps what it set itself.
+using TActionChangeEvent = TDelegate<void(TObject* Sender, bool CheckDefaults)>;
+
+// A client's tie to its action. OnChange hears of the action when it is set and of its
+// every change; a freed action leaves the link without one.
 class TActionLink {
 public:
-  explicit TActionLink(TNotifyEvent OnChange) : FOnChange(std::move(OnChange)) {}
+  explicit TActionLink(TActionChangeEvent OnChange) : FOnChange(std::move(OnChange)) {}
   ~TActionLink() { SetAction(nullptr); }
   TActionLink(const TActionLink&) = delete;
   TActionLink& operator=(const TActionLink&) = delete;
@@ -110,5 +114,5 @@ public:
 private:
   friend class TCustomAction;
   TCustomAction* FAction = nullptr;
-  TNotifyEvent FOnChange;
+  TActionChangeEvent FOnChange;
 };

@@ -446,12 +446,6 @@ void TControl::SetPopupMenu(TPopupMenu* Value) {
   SetReference(FPopupMenu, Value);
 }
 
-void TControl::SetAction(TCustomAction* Value) {
-  if (Value == Action()) return;
-  FActionLink.SetAction(Value);
-  if (Value != nullptr) ActionChange(Value, Value->ComponentState().Contains(csLoading));
-}
-
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   const auto* action = dynamic_cast<const TCustomAction*>(Sender);
   if (action == nullptr) return;

@@ -168,7 +168,7 @@ public:
   void SetPopupMenu(TPopupMenu* Value);
   // The action the control follows (caption, enabled state) and carries out when clicked.
   TCustomAction* Action() const { return FActionLink.Action(); }
-  void SetAction(TCustomAction* Value);
+  void SetAction(TCustomAction* Value) { FActionLink.SetAction(Value); }
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode Value);
   bool ParentBiDiMode() const { return FParentBiDiMode; }
@@ -244,7 +244,6 @@ private:
   // Opens PopupMenu at the message's screen point, or at the control's centre for the
   // keyboard's (-1, -1); without a menu the default handling goes on.
   void HandleContextMenu(TMessage& Message);
-  void DoActionChange(TObject* Sender) { ActionChange(Sender, false); }
   void ParentFontChanged();
   void ParentColorChanged();
   void ParentShowHintChanged();
@@ -274,7 +273,7 @@ private:
   TCursor FCursor = crDefault;
   std::string FHint;
   TPopupMenu* FPopupMenu = nullptr;
-  TActionLink FActionLink{Event(this, &TControl::DoActionChange)};
+  TActionLink FActionLink{Event(this, &TControl::ActionChange)};
   bool FShowHint = false;
   bool FParentShowHint = true;
   TBiDiMode FBiDiMode = bdLeftToRight;

@@ -147,12 +147,6 @@ void TMenuItem::Click() {
   if (FEnabled) FActionLink.Click(this, OnClick);
 }
 
-void TMenuItem::SetAction(TCustomAction* Value) {
-  if (Value == Action()) return;
-  FActionLink.SetAction(Value);
-  if (Value != nullptr) ActionChange(Value, Value->ComponentState().Contains(csLoading));
-}
-
 void TMenuItem::ActionChange(TObject* Sender, bool CheckDefaults) {
   const auto* action = dynamic_cast<const TCustomAction*>(Sender);
   if (action == nullptr) return;

@@ -83,7 +83,7 @@ public:
   // The action the item follows (caption, check mark, enabled state, image) and
   // carries out when clicked.
   TCustomAction* Action() const { return FActionLink.Action(); }
-  void SetAction(TCustomAction* Value);
+  void SetAction(TCustomAction* Value) { FActionLink.SetAction(Value); }
 
   // When the item is enabled: OnClick, or the action (see TActionLink::Click).
   virtual void Click();
@@ -104,7 +104,6 @@ protected:
 
 private:
   friend class TMenu;
-  void DoActionChange(TObject* Sender) { ActionChange(Sender, false); }
   void TurnSiblingsOff();
   void FreeItems();
   void LeaveParent();
@@ -121,7 +120,7 @@ private:
   TShortCut FShortCut = scNone;
   std::unique_ptr<TBitmap> FBitmap;
   int FImageIndex = -1;
-  TActionLink FActionLink{Event(this, &TMenuItem::DoActionChange)};
+  TActionLink FActionLink{Event(this, &TMenuItem::ActionChange)};
   uint16_t FCommand;
   TMenuItem* FParent = nullptr;
   std::vector<TMenuItem*> FItems;
