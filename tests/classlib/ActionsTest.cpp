@@ -4,7 +4,6 @@
 #include "classlib/Actions.h"
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
-#include "classlib/ImageList.h"
 #include "classlib/Menus.h"
 
 #include <gtest/gtest.h>
@@ -15,30 +14,15 @@
 // What the actions' handlers saw, in order.
 std::vector<std::string> gActionLog;
 
-// A form read from a text, with an action list, an action and its clients. Outside any
-// namespace: the reader compares the class the text names with the object's.
+// A form whose text the test reads. Outside any namespace: the reader compares the
+// class the text names with the object's.
 class TActionsForm : public TForm {
 public:
   explicit TActionsForm(TComponent* AOwner) : TForm(AOwner) {}
-  TActionList* Actions = nullptr;
-  TCustomAction* SaveAction = nullptr;
-  TImageList* Images = nullptr;
-  TColorBox* Plain = nullptr;
-  TColorBox* Captioned = nullptr;
-  TMenuItem* SaveItem = nullptr;
-
   void SaveExecute(TObject* Sender) { gActionLog.push_back("execute " + dynamic_cast<TComponent*>(Sender)->Name()); }
-
-  static const TFormBindings& Bindings() {
-    static const TFormBindings bindings = TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
-                                              .Handler("SaveExecute", &TActionsForm::SaveExecute)
-                                              .Field("Actions", &TActionsForm::Actions)
-                                              .Field("SaveAction", &TActionsForm::SaveAction)
-                                              .Field("Images", &TActionsForm::Images)
-                                              .Field("Plain", &TActionsForm::Plain)
-                                              .Field("Captioned", &TActionsForm::Captioned)
-                                              .Field("SaveItem", &TActionsForm::SaveItem);
-    return bindings;
+  template <class T>
+  T* Part(const std::string& Name) {
+    return dynamic_cast<T*>(FindComponent(Name));
   }
 };
 
@@ -158,21 +142,14 @@ TEST_F(Actions, AClickCarriesOutTheActionUnlessTheClientHasItsOwnHandler) {
 
 TEST_F(Actions, FreeingEitherSideUnlinks) {
   auto* list = new TActionList(Form.get());
-  auto* images = new TImageList(Form.get());
-  list->SetImages(images);
   Action->SetActionList(list);
-  Box->SetAction(Action);
+  for (TControl* control : {static_cast<TControl*>(Box), static_cast<TControl*>(Mark)}) control->SetAction(Action);
   Item->SetAction(Action);
-  Mark->SetAction(Action);
   ASSERT_EQ(list->ActionCount(), 1);
-  EXPECT_EQ(list->Actions(0), Action);
 
-  Mark->Free();  // a client goes: the action goes on telling the others
+  Mark->Free();  // the action goes on telling the others
   Action->SetCaption("Still");
   EXPECT_EQ(Item->Caption(), "Still");
-
-  images->Free();
-  EXPECT_EQ(list->Images(), nullptr);
   Action->Free();
   EXPECT_EQ(Box->Action(), nullptr);
   EXPECT_EQ(Item->Action(), nullptr);
@@ -193,12 +170,9 @@ TEST(ActionsInForms, ActionsReadWithTheFormLeaveTheClientsOwnSettings) {
   ReadForm(*form,
            "object ActionsForm: TActionsForm\n"
            "  BorderStyle = bsNone\n"
-           "  object Images: TImageList\n  end\n"
            "  object Actions: TActionList\n"
-           "    Images = Images\n"
            "    object SaveAction: TAction\n"
-           "      Caption = 'Save'\n      Checked = True\n      ImageIndex = 1\n"
-           "      OnExecute = SaveExecute\n"
+           "      Caption = 'Save'\n      Checked = True\n      ImageIndex = 1\n      OnExecute = SaveExecute\n"
            "    end\n"
            "  end\n"
            "  object Plain: TColorBox\n    Width = 50\n    Height = 20\n    Action = SaveAction\n  end\n"
@@ -207,23 +181,24 @@ TEST(ActionsInForms, ActionsReadWithTheFormLeaveTheClientsOwnSettings) {
            "    object SaveItem: TMenuItem\n      ImageIndex = 0\n      Action = SaveAction\n    end\n"
            "  end\n"
            "end\n",
-           TActionsForm::Bindings(), "Actions text");
-  ASSERT_EQ(form->Actions->ActionCount(), 1);
-  EXPECT_EQ(form->Actions->Actions(0), form->SaveAction);
-  EXPECT_EQ(form->SaveAction->ActionList(), form->Actions);
-  EXPECT_EQ(form->Actions->Images(), form->Images);
-  EXPECT_EQ(form->Plain->Caption(), "Save");
-  EXPECT_EQ(form->Captioned->Caption(), "Store");
-  EXPECT_EQ(form->SaveItem->Caption(), "Save");
-  EXPECT_TRUE(form->SaveItem->Checked());
-  EXPECT_EQ(form->SaveItem->ImageIndex(), 0);
+           TFormBindings(TClassRegistry::Instance().TableOf<TForm>()).Handler("SaveExecute", &TActionsForm::SaveExecute),
+           "Actions text");
+  auto* action = form->Part<TCustomAction>("SaveAction");
+  auto* item = form->Part<TMenuItem>("SaveItem");
+  ASSERT_EQ(form->Part<TActionList>("Actions")->ActionCount(), 1);
+  EXPECT_EQ(action->ActionList(), form->Part<TActionList>("Actions"));
+  EXPECT_EQ(form->Part<TColorBox>("Plain")->Caption(), "Save");
+  EXPECT_EQ(form->Part<TColorBox>("Captioned")->Caption(), "Store");
+  EXPECT_EQ(item->Caption(), "Save");
+  EXPECT_TRUE(item->Checked());
+  EXPECT_EQ(item->ImageIndex(), 0);
 
   // Once read, the action leads.
-  form->SaveAction->SetCaption("Keep");
-  EXPECT_EQ(form->Captioned->Caption(), "Keep");
+  action->SetCaption("Keep");
+  EXPECT_EQ(form->Part<TColorBox>("Captioned")->Caption(), "Keep");
   form->SetBounds(200, 200, 200, 100);
   form->Show();
-  PostClick(form->Plain);
+  PostClick(form->Part<TColorBox>("Plain"));
   ParkPointer();
   EXPECT_EQ(gActionLog, (std::vector<std::string>{"execute SaveAction"}));
 }

@@ -165,13 +165,4 @@ TEST(TestKit, AModalWindowIsDrivenFromInsideItsLoop) {
   EXPECT_EQ(WaitForWindow("Test kit dialog", 50), nullptr) << "closed again";
 }
 
-TEST(TestKit, PumpUntilGivesUpAfterItsTimeOut) {
-  bool flag = false;
-  RunFromLoop([&] { flag = true; });
-  EXPECT_TRUE(PumpUntil([&] { return flag; }));
-  const DWORD start = GetTickCount();
-  EXPECT_FALSE(PumpUntil([] { return false; }, 100));
-  EXPECT_GE(GetTickCount() - start, 100u);
-}
-
 }  // namespace
