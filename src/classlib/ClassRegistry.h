@@ -146,9 +146,7 @@ public:
   template <class B, class T>
   TPropertyTableBuilder& IntegerList(const char* Name, void (B::*Setter)(const std::vector<T>&)) {
     return Add<B>(Name, [Setter](C& object, const TFormValue& value, TPropertyReader&) {
-      std::vector<T> numbers;
-      for (int64_t number : PropertyValues::IntegerList(value)) numbers.push_back(PropertyValues::Checked<T>(number));
-      (object.*Setter)(numbers);
+      (object.*Setter)(PropertyValues::IntegerList<T>(value));
     });
   }
   // A sub-object whose own properties are set through dotted names.

@@ -232,9 +232,7 @@ void TControl::SetMouseCapture(bool Value) {
   SetCaptureControl(Value ? this : nullptr);
 }
 
-void TControl::Click() {
-  if (OnClick) OnClick(this);
-}
+void TControl::Click() { FActionLink.Click(this, OnClick); }
 
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
@@ -446,6 +444,13 @@ void TControl::ParentBiDiModeChanged() {
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
   SetReference(FPopupMenu, Value);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  const auto* action = dynamic_cast<const TCustomAction*>(Sender);
+  if (action == nullptr) return;
+  if (!CheckDefaults || Caption().empty()) SetCaption(action->Caption());
+  if (!CheckDefaults || Enabled()) SetEnabled(action->Enabled());
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -8,6 +8,7 @@
 // knows and passes the rest to its base class's Dispatch; what no class handles ends in
 // DefaultHandler. Perform sends a message through WindowProc.
 
+#include "Actions.h"
 #include "Graphics.h"
 #include "Messages.h"
 
@@ -165,6 +166,9 @@ public:
   // items' shortcuts work while the focus is in the control.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value);
+  // The action the control follows (caption, enabled state) and carries out when clicked.
+  TCustomAction* Action() const { return FActionLink.Action(); }
+  void SetAction(TCustomAction* Value) { FActionLink.SetAction(Value); }
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode Value);
   bool ParentBiDiMode() const { return FParentBiDiMode; }
@@ -203,7 +207,12 @@ public:
   TMouseWheelUpDownEvent OnMouseWheelDown;
 
 protected:
+  // OnClick, or the action (see TActionLink::Click).
   virtual void Click();
+  // Takes on what Sender (the action) shows: the caption and the enabled state. With
+  // CheckDefaults (the action is being read with the form) only where the control still
+  // has its default. Controls that show more (a check mark, an image) add theirs.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   virtual void DblClick();
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -264,6 +273,7 @@ private:
   TCursor FCursor = crDefault;
   std::string FHint;
   TPopupMenu* FPopupMenu = nullptr;
+  TActionLink FActionLink{Event(this, &TControl::ActionChange)};
   bool FShowHint = false;
   bool FParentShowHint = true;
   TBiDiMode FBiDiMode = bdLeftToRight;

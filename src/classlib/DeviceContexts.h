@@ -7,10 +7,13 @@
 #include <memory>
 #include <type_traits>
 
-// A DC of a window's client area (of the screen for nullptr), released at the end.
+// A DC of a window's client area, or of the whole window with its frame (of the screen
+// for nullptr), released at the end.
 class TWindowDC {
 public:
-  explicit TWindowDC(HWND Window) : FWindow(Window), FDC(GetDC(Window)) {}
+  enum TArea { ClientArea, WholeWindow };
+  explicit TWindowDC(HWND Window, TArea Area = ClientArea)
+      : FWindow(Window), FDC(Area == WholeWindow ? GetWindowDC(Window) : GetDC(Window)) {}
   ~TWindowDC() {
     if (FDC != nullptr) ReleaseDC(FWindow, FDC);
   }

@@ -3,6 +3,10 @@
 // (for the properties of the resource's root object), its handlers, which the
 // resource's events name, and its fields, which are set to the components of their names.
 //
+// A handler binds to an event of any delegate type whose parameters are exactly its own
+// (a TNotifyEvent handler takes TObject*, a close handler TObject* and TCloseAction&):
+// event types need no registering, and one whose parameters differ fails the reading.
+//
 //   const TFormBindings& TAboutForm::Bindings() {
 //     static const TFormBindings bindings =
 //         TFormBindings(TClassRegistry::Instance().TableOf<TForm>())

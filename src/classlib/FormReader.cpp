@@ -12,18 +12,38 @@
 
 namespace {
 
-// Finds the binary property of that name among those an object defines.
-class TBinaryPropertyFinder : public TFiler {
+// Finds the property of that name among those an object defines.
+class TDefinedPropertyFinder : public TFiler {
 public:
-  explicit TBinaryPropertyFinder(const std::string& name) : FName(name) {}
+  explicit TDefinedPropertyFinder(const std::string& name) : FName(name) {}
   void DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData, const TStreamProc&, bool) override {
-    if (SameText(Name, FName)) FReadData = ReadData;
+    if (SameText(Name, FName)) FReadBytes = ReadData;
   }
-  const TStreamProc& ReadData() const { return FReadData; }
+  void DefineIntegerListProperty(const std::string& Name, const TIntegerListReader& ReadData,
+                                 const TIntegerListWriter&, bool) override {
+    if (SameText(Name, FName)) FReadIntegers = ReadData;
+  }
+
+  // Hands the value to the property found; false when there is none.
+  bool Read(const TFormValue& value) const {
+    if (FReadIntegers) {
+      FReadIntegers(PropertyValues::IntegerList<int32_t>(value));
+      return true;
+    }
+    if (!FReadBytes) return false;
+    if (value.Kind != TFormValueKind::Binary) throw EConvertError("Binary data expected");
+    TMemoryStream stream;
+    if (!value.Bytes.empty())
+      stream.WriteBuffer(value.Bytes.data(), PropertyValues::Checked<int32_t>(static_cast<int64_t>(value.Bytes.size())));
+    stream.SetPosition(0);
+    FReadBytes(stream);
+    return true;
+  }
 
 private:
   const std::string& FName;
-  TStreamProc FReadData;
+  TStreamProc FReadBytes;
+  TIntegerListReader FReadIntegers;
 };
 
 std::vector<std::string> SplitPath(const std::string& path) {
@@ -37,13 +57,16 @@ std::vector<std::string> SplitPath(const std::string& path) {
   return names;
 }
 
-// Puts a created component into the object that holds it in the text.
+// Puts a created component into the object that holds it in the text: a control into
+// its parent, a menu item into its menu or item, an action into its list.
 void Attach(TComponent& child, TComponent& container) {
   if (auto* control = dynamic_cast<TControl*>(&child)) {
     auto* parent = dynamic_cast<TWinControl*>(&container);
     if (parent == nullptr || !parent->ControlStyle().Contains(csAcceptsControls))
       throw EInvalidOperation(container.Name() + " (" + container.ClassName() + ") cannot hold controls");
     control->SetParent(parent);
+  } else if (auto* action = dynamic_cast<TCustomAction*>(&child)) {
+    if (auto* list = dynamic_cast<TActionList*>(&container)) action->SetActionList(list);
   } else if (auto* item = dynamic_cast<TMenuItem*>(&child)) {
     if (auto* menu = dynamic_cast<TMenu*>(&container))
       menu->Items()->Add(item);
@@ -198,16 +221,9 @@ private:
   }
 
   static bool ReadDefinedProperty(TPersistent& target, const std::string& name, const TFormValue& value) {
-    TBinaryPropertyFinder finder(name);
+    TDefinedPropertyFinder finder(name);
     target.DefineProperties(finder);
-    if (!finder.ReadData()) return false;
-    if (value.Kind != TFormValueKind::Binary) throw EConvertError("Binary data expected");
-    TMemoryStream stream;
-    if (!value.Bytes.empty())
-      stream.WriteBuffer(value.Bytes.data(), PropertyValues::Checked<int32_t>(static_cast<int64_t>(value.Bytes.size())));
-    stream.SetPosition(0);
-    finder.ReadData()(stream);
-    return true;
+    return finder.Read(value);
   }
 
   TComponent* FindComponent(const std::string& name) const {

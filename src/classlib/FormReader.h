@@ -4,10 +4,11 @@
 //
 // Each object of the text is created by the class registry, owned by the form (the root
 // object), named, put into the object around it (a control into its parent, a menu item
-// into its menu or parent item), and given its properties in text order while it is
-// csLoading and csReading. Once the whole tree exists, the component references and the
-// form's fields are resolved and the events bound to the form's handlers; then every
-// component's Loaded() runs in creation order (the form first), and the form's OnCreate.
+// into its menu or parent item, an action into its action list), and given its
+// properties in text order while it is csLoading and csReading. Once the whole tree
+// exists, the component references and the form's fields are resolved and the events
+// bound to the form's handlers; then every component's Loaded() runs in creation order
+// (the form first), and the form's OnCreate.
 // Anything unknown - a class, a property, a component or a handler - fails the reading
 // with EFormReadError naming it and its line.
 //

@@ -4,6 +4,7 @@
 #include "DeviceContexts.h"
 #include "MouseTracker.h"
 #include "Screen.h"
+#include "SystemSeams.h"
 
 #include <algorithm>
 #include <vector>
@@ -58,10 +59,8 @@ TRect ScreenBoundsOf(TControl* control) {
 
 void THintController::PointerMoved() {
   TControl* control = MouseTracking::MouseControl();
-  POINT cursor{};
-  GetCursorPos(&cursor);
   // Leaving the shown hint's area starts over, with the short pause.
-  if (FPhase == TPhase::Showing && !PtInRect(FCursorRect, {cursor.x, cursor.y})) FControl = nullptr;
+  if (FPhase == TPhase::Showing && !PtInRect(FCursorRect, Seams::CursorPos())) FControl = nullptr;
   if (control == FControl) return;
   const bool wasShowing = FPhase == TPhase::Showing;
   StopTimer();
@@ -98,15 +97,14 @@ bool THintController::Show() {
   TControl* control = MouseTracking::MouseControl();
   TControl* owner = control == FControl ? HintOwner(control) : nullptr;
   if (owner == nullptr) return false;
-  POINT cursor{};
-  GetCursorPos(&cursor);
+  const TPoint cursor = Seams::CursorPos();
   std::string text = owner->Hint();
   THintInfo info;
   info.HintControl = owner;
-  info.HintPos = {cursor.x, cursor.y + CursorHeightMargin()};
+  info.HintPos = {cursor.X, cursor.Y + CursorHeightMargin()};
   info.HintMaxWidth = Screen->Width();
   info.CursorRect = ScreenBoundsOf(owner);
-  info.CursorPos = owner->ScreenToClient({cursor.x, cursor.y});
+  info.CursorPos = owner->ScreenToClient(cursor);
   info.HideTimeout = FApplication.HintHidePause();
   bool canShow = true;
   if (FApplication.OnShowHint) {

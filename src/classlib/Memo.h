@@ -3,6 +3,8 @@
 
 #include "Edit.h"
 
+#include "portable/ControlEnums.h"
+
 #include "base/Strings.h"
 #include "base/TextStyles.h"
 
@@ -28,6 +30,10 @@ public:
   void SetWordWrap(bool Value);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
+  // The outer edge of a bevel, kept as the form gives it: the library draws no bevels
+  // around windowed controls, so it shows only where a descendant draws one itself.
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut Value) { FBevelOuter = Value; }
 
 protected:
   void CreateParams(TCreateParams& Params) override;
@@ -37,4 +43,5 @@ private:
   TScrollStyle FScrollBars = ssNone;
   bool FWordWrap = true;
   TAlignment FAlignment = taLeftJustify;
+  TBevelCut FBevelOuter = TBevelCut::bvRaised;
 };

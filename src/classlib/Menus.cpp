@@ -144,10 +144,16 @@ void TMenuItem::Remove(TMenuItem* Item) {
 void TMenuItem::Clear() { FreeItems(); }
 
 void TMenuItem::Click() {
-  if (FEnabled && OnClick) {
-    TNotifyEvent handler = OnClick;  // the handler may free or change the item
-    handler(this);
-  }
+  if (FEnabled) FActionLink.Click(this, OnClick);
+}
+
+void TMenuItem::ActionChange(TObject* Sender, bool CheckDefaults) {
+  const auto* action = dynamic_cast<const TCustomAction*>(Sender);
+  if (action == nullptr) return;
+  if (!CheckDefaults || FCaption.empty()) SetCaption(action->Caption());
+  if (!CheckDefaults || !FChecked) SetChecked(action->Checked());
+  if (!CheckDefaults || FEnabled) SetEnabled(action->Enabled());
+  if (!CheckDefaults || FImageIndex == -1) SetImageIndex(action->ImageIndex());
 }
 
 void TMenuItem::RethinkLines() {

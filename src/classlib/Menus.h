@@ -4,6 +4,7 @@
 // command number of its own, by which its menu runs it once the engine has closed, and a
 // menu takes the keys that are shortcuts of its enabled items.
 
+#include "Actions.h"
 #include "Bitmap.h"
 #include "ImageList.h"
 #include "Keyboard.h"
@@ -79,7 +80,12 @@ public:
   void Remove(TMenuItem* Item);
   void Clear();
 
-  // Fires OnClick when the item is enabled.
+  // The action the item follows (caption, check mark, enabled state, image) and
+  // carries out when clicked.
+  TCustomAction* Action() const { return FActionLink.Action(); }
+  void SetAction(TCustomAction* Value) { FActionLink.SetAction(Value); }
+
+  // When the item is enabled: OnClick, or the action (see TActionLink::Click).
   virtual void Click();
   // Hides the separators among the items that would show first, last or right after
   // another one, and shows again those it hid earlier that now stand between items.
@@ -92,6 +98,9 @@ public:
 
 protected:
   void BeforeDestruction() override;
+  // Takes on what Sender (the action) shows; with CheckDefaults (the action is being
+  // read with the form) only where the item still has its default.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
 private:
   friend class TMenu;
@@ -111,6 +120,7 @@ private:
   TShortCut FShortCut = scNone;
   std::unique_ptr<TBitmap> FBitmap;
   int FImageIndex = -1;
+  TActionLink FActionLink{Event(this, &TMenuItem::ActionChange)};
   uint16_t FCommand;
   TMenuItem* FParent = nullptr;
   std::vector<TMenuItem*> FItems;

@@ -125,4 +125,12 @@ T Checked(int64_t Value) {
   return static_cast<T>(Value);
 }
 
+// A list of numbers, each within the range of T.
+template <class T>
+std::vector<T> IntegerList(const TFormValue& Value) {
+  std::vector<T> numbers;
+  for (int64_t number : IntegerList(Value)) numbers.push_back(Checked<T>(number));
+  return numbers;
+}
+
 }  // namespace PropertyValues

@@ -1,5 +1,6 @@
 // The published properties of the class library's classes, and the component classes a
 // form resource may create by name.
+#include "Actions.h"
 #include "Bevel.h"
 #include "Button.h"
 #include "ClassRegistry.h"
@@ -93,6 +94,15 @@ void RegisterNonVisualComponents(TClassRegistry& registry) {
       .Integer("Width", &TCustomImageList::SetWidth)
       .Integer("Height", &TCustomImageList::SetHeight);
   registry.DefineComponent<TImageList, TCustomImageList>("TImageList");
+  registry.DefineComponent<TActionList, TComponent>("TActionList").Reference("Images", &TActionList::SetImages);
+  registry.DefinePersistent<TCustomAction, TComponent>("TCustomAction")
+      .String("Caption", &TCustomAction::SetCaption)
+      .Boolean("Checked", &TCustomAction::SetChecked)
+      .Boolean("Enabled", &TCustomAction::SetEnabled)
+      .Integer("ImageIndex", &TCustomAction::SetImageIndex)
+      .Event("OnExecute", &TCustomAction::OnExecute)
+      .Event("OnUpdate", &TCustomAction::OnUpdate);
+  registry.DefineComponent<TAction, TCustomAction>("TAction");
   registry.DefineComponent<TTimer, TComponent>("TTimer")
       .Boolean("Enabled", &TTimer::SetEnabled)
       .Integer("Interval", &TTimer::SetInterval)
@@ -108,6 +118,7 @@ void RegisterNonVisualComponents(TClassRegistry& registry) {
       .String("Hint", &TMenuItem::SetHint)
       .ShortCut("ShortCut", &TMenuItem::SetShortCut)
       .Integer("ImageIndex", &TMenuItem::SetImageIndex)
+      .Reference("Action", &TMenuItem::SetAction)
       .Event("OnClick", &TMenuItem::OnClick)
       .Event("OnDrawItem", &TMenuItem::OnDrawItem);
   registry.DefinePersistent<TMenu, TComponent>("TMenu")
@@ -143,6 +154,7 @@ void RegisterControlBases(TClassRegistry& registry) {
       .Boolean("ShowHint", &TControl::SetShowHint)
       .Boolean("ParentShowHint", &TControl::SetParentShowHint)
       .Reference("PopupMenu", &TControl::SetPopupMenu)
+      .Reference("Action", &TControl::SetAction)
       .Enum("BiDiMode", &TControl::SetBiDiMode, kBiDiModeNames)
       .Boolean("ParentBiDiMode", &TControl::SetParentBiDiMode)
       .Event("OnClick", &TControl::OnClick)
@@ -204,7 +216,8 @@ void RegisterStandardControls(TClassRegistry& registry) {
       .Object("Lines", &TMemo::Lines)
       .Enum("ScrollBars", &TMemo::SetScrollBars, kScrollStyleNames)
       .Boolean("WordWrap", &TMemo::SetWordWrap)
-      .Enum("Alignment", &TMemo::SetAlignment, kAlignmentNames);
+      .Enum("Alignment", &TMemo::SetAlignment, kAlignmentNames)
+      .Enum("BevelOuter", &TMemo::SetBevelOuter, kBevelCutNames);
   registry.DefineComponent<TListBox, TWinControl>("TListBox")
       .Object("Items", &TListBox::Items)
       .Enum("Style", &TListBox::SetStyle, kListBoxStyleNames)
@@ -234,6 +247,8 @@ void RegisterStandardControls(TClassRegistry& registry) {
   registry.DefinePersistent<TCustomTabControl, TWinControl>("TCustomTabControl")
       .Enum("TabPosition", &TCustomTabControl::SetTabPosition, kTabPositionNames)
       .Boolean("MultiLine", &TCustomTabControl::SetMultiLine)
+      .Boolean("RaggedRight", &TCustomTabControl::SetRaggedRight)
+      .Boolean("ScrollOpposite", &TCustomTabControl::SetScrollOpposite)
       .Enum("Style", &TCustomTabControl::SetStyle, kTabStyleNames)
       .Boolean("HotTrack", &TCustomTabControl::SetHotTrack)
       .Boolean("OwnerDraw", &TCustomTabControl::SetOwnerDraw)

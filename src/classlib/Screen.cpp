@@ -67,8 +67,8 @@ void TScreen::SetCursor(TCursor Value) {
     return;
   }
   // Back to the controls' own cursors: let the window under the pointer choose again.
-  POINT p{};
-  GetCursorPos(&p);
+  const TPoint cursor = Seams::CursorPos();
+  const POINT p{cursor.X, cursor.Y};
   HWND window = WindowFromPoint(p);
   if (FindControl(window) == nullptr) return;
   const LRESULT hit = SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));

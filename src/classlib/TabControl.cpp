@@ -37,6 +37,8 @@ void TCustomTabControl::CreateParams(TCreateParams& Params) {
   static constexpr DWORD kStyles[] = {TCS_TABS, TCS_BUTTONS, TCS_BUTTONS | TCS_FLATBUTTONS};
   Params.Style |= kPositions[FTabPosition] | kStyles[FStyle];
   if (FMultiLine || FTabPosition == tpLeft || FTabPosition == tpRight) Params.Style |= TCS_MULTILINE;
+  if (FRaggedRight) Params.Style |= TCS_RAGGEDRIGHT;
+  if (FScrollOpposite) Params.Style |= TCS_SCROLLOPPOSITE;
   if (FHotTrack) Params.Style |= TCS_HOTTRACK;
   if (FOwnerDraw) Params.Style |= TCS_OWNERDRAWFIXED;
   if (FTabWidth > 0) Params.Style |= TCS_FIXEDWIDTH;
@@ -46,6 +48,20 @@ void TCustomTabControl::CreateWnd() {
   TWinControl::CreateWnd();
   UpdateImageList();
   UpdateItemSize();
+}
+
+void TCustomTabControl::SetMultiLine(bool Value) {
+  if (Value == FMultiLine) return;
+  FMultiLine = Value;
+  if (!Value) FScrollOpposite = false;
+  RecreateWnd();
+}
+
+void TCustomTabControl::SetScrollOpposite(bool Value) {
+  if (Value == FScrollOpposite) return;
+  FScrollOpposite = Value;
+  if (Value) FMultiLine = true;
+  RecreateWnd();
 }
 
 void TCustomTabControl::SetTabWidth(int Value) {

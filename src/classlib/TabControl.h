@@ -23,7 +23,14 @@ public:
   void SetTabPosition(TTabPosition Value) { SetRecreating(FTabPosition, Value); }
   // Vertical tabs always take several rows.
   bool MultiLine() const { return FMultiLine; }
-  void SetMultiLine(bool Value) { SetRecreating(FMultiLine, Value); }
+  void SetMultiLine(bool Value);
+  // Rows of tabs keep the tabs' own widths instead of stretching them to the full width.
+  bool RaggedRight() const { return FRaggedRight; }
+  void SetRaggedRight(bool Value) { SetRecreating(FRaggedRight, Value); }
+  // The rows before the selected tab's move to the opposite side of the pages. It needs
+  // several rows: on, it turns MultiLine on; MultiLine off turns it off.
+  bool ScrollOpposite() const { return FScrollOpposite; }
+  void SetScrollOpposite(bool Value);
   TTabStyle Style() const { return FStyle; }
   void SetStyle(TTabStyle Value) { SetRecreating(FStyle, Value); }
   bool HotTrack() const { return FHotTrack; }
@@ -81,6 +88,8 @@ private:
 
   TTabPosition FTabPosition = tpTop;
   bool FMultiLine = false;
+  bool FRaggedRight = false;
+  bool FScrollOpposite = false;
   TTabStyle FStyle = tsTabs;
   bool FHotTrack = false;
   bool FOwnerDraw = false;

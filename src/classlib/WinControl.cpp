@@ -7,6 +7,7 @@
 #include "Menus.h"
 #include "MouseTracker.h"
 #include "Screen.h"
+#include "SystemSeams.h"
 #include "WindowClasses.h"
 
 #include "portable/ListMoves.h"
@@ -359,9 +360,7 @@ void TWinControl::HandleSetCursor(TMessage& Message) {
   if (LOWORD(Message.LParam) == HTCLIENT && reinterpret_cast<HWND>(Message.WParam) == FHandle) {
     TCursor cursor = Screen->Cursor();
     if (cursor == crDefault) {
-      POINT p{};
-      GetCursorPos(&p);
-      TControl* child = ControlAtPos(ScreenToClient({p.x, p.y}), false);
+      TControl* child = ControlAtPos(ScreenToClient(Seams::CursorPos()), false);
       cursor = child != nullptr ? child->Cursor() : crDefault;
       if (cursor == crDefault) cursor = Cursor();
     }

@@ -233,8 +233,7 @@ TEST_F(MessageWindow, AListShowsInABorderedMemo) {
 }
 
 TEST_F(MessageWindow, ALongReportFitsTheWorkAreaAndItsMemoScrolls) {
-  TRect (*savedWorkArea)() = Seams::WorkArea;
-  Seams::WorkArea = [] { return Rect(40, 30, 840, 630); };
+  const TSeamOverride workArea(Seams::WorkArea, [] { return Rect(40, 30, 840, 630); });
   TRect bounds;
   TRect client;
   TRect okButton;
@@ -255,7 +254,6 @@ TEST_F(MessageWindow, ALongReportFitsTheWorkAreaAndItsMemoScrolls) {
     Click(window.ButtonOk);
   };
   ShowMessageList("Report", Lines(300), nullptr);
-  Seams::WorkArea = savedWorkArea;
   EXPECT_EQ(WindowsSeen, 1);
   EXPECT_EQ(bounds.Height(), 600);
   EXPECT_GE(bounds.Left, 40);

@@ -38,7 +38,8 @@ public:
   void SetValue(int Number) { Value = Number; }
 };
 
-// A component with a reference, an integer list, a collection and a binary property.
+// A component with a reference, an integer list, a collection, a binary property and an
+// integer list it defines itself (as a grid defines its column widths).
 class TTestHolder : public TComponent {
 public:
   explicit TTestHolder(TComponent* AOwner) : TComponent(AOwner), FEntries(this, TCollection::ItemClass<TTestEntry>()) {}
@@ -48,6 +49,7 @@ public:
   bool NumbersReadWhileLoading = false;
   bool FailLoaded = false;
   TMemoryStream Data;
+  std::vector<int32_t> ColWidths;
 
   void SetPartner(TComponent* Value) { Partner = Value; }
   void SetNumbers(const std::vector<int>& Value) {
@@ -63,6 +65,9 @@ public:
     Filer.DefineBinaryProperty(
         "Data", [this](TStream& Stream) { Data.LoadFromStream(Stream); },
         [this](TStream& Stream) { Data.SaveToStream(Stream); }, Data.Size() > 0);
+    Filer.DefineIntegerListProperty(
+        "ColWidths", [this](const std::vector<int32_t>& Values) { ColWidths = Values; },
+        [this] { return ColWidths; }, !ColWidths.empty());
   }
   void Loaded() override {
     gReadLog.push_back("Loaded " + Name());
@@ -314,6 +319,8 @@ TEST_F(FormReaderTest, EveryKindOfPropertyIsSet) {
   EXPECT_EQ(form->Notes->Lines()->Strings(1), "second\tline");
   EXPECT_EQ(form->Notes->Align(), alClient);
   EXPECT_EQ(form->Notes->ScrollBars(), ssVertical);
+  EXPECT_EQ(form->Notes->BevelOuter(), TBevelCut::bvNone);
+  EXPECT_TRUE(form->Pages->RaggedRight());
   ASSERT_EQ(form->Choices->Items()->Count(), 3);
   EXPECT_EQ(form->Choices->Items()->Strings(2), "two") << "sorted";
   EXPECT_EQ(form->Holder->Numbers, (std::vector<int>{1, -2, 0x7FFFFFFF}));
@@ -360,13 +367,20 @@ TEST_F(FormReaderTest, ComponentsAreLoadedInCreationOrderThenTheFormIsCreated) {
   EXPECT_EQ(second->Name(), "ReaderTestForm_1");
 }
 
-TEST_F(FormReaderTest, ABinaryPropertyRoundTripsByteForByte) {
+TEST_F(FormReaderTest, DefinedPropertiesRoundTripByteForByteAndNumberForNumber) {
   TOwned<TReaderTestForm> form(new TReaderTestForm(Application));
+  const TDefinedProperties holder = DefinedProperties(*form->Holder);
+  const TDefinedProperties holder2 = DefinedProperties(*form->Holder2);
   TMemoryStream written;
-  DefinedBinaryProperties(*form->Holder).at("Data").WriteData(written);
+  holder.Binary.at("Data").WriteData(written);
   ASSERT_EQ(written.Size(), 256);
   for (int i = 0; i < 256; ++i) ASSERT_EQ(written.Bytes()[i], i);
-  EXPECT_FALSE(DefinedBinaryProperties(*form->Holder2).at("Data").HasData);
+  EXPECT_FALSE(holder2.Binary.at("Data").HasData);
+
+  EXPECT_EQ(form->Holder2->ColWidths, (std::vector<int32_t>{10, 20, 30}));
+  EXPECT_EQ(holder2.IntegerLists.at("ColWidths").WriteData(), (std::vector<int32_t>{10, 20, 30}));
+  EXPECT_TRUE(holder2.IntegerLists.at("ColWidths").HasData);
+  EXPECT_FALSE(holder.IntegerLists.at("ColWidths").HasData);
 }
 
 TEST_F(FormReaderTest, AResourceWithAnUnknownPropertyFailsNamingIt) {
@@ -414,6 +428,14 @@ TEST_F(FormReaderTest, UnknownNamesAndBadValuesFailWithTheirLine) {
       {"  object Orphan: TMenuItem\n  end\n",
        "Test text, line 2: Orphan: A menu item belongs in a menu or a menu item, not in PlainForm"},
       {"  object H: TTestHolder\n    Data = 1\n  end\n", "Test text, line 3: H.Data: Binary data expected"},
+      {"  object H: TTestHolder\n    ColWidths = 10\n  end\n",
+       "Test text, line 3: H.ColWidths: A list of numbers expected but a number found"},
+      {"  object H: TTestHolder\n    ColWidths = { 0A }\n  end\n",
+       "Test text, line 3: H.ColWidths: A list of numbers expected but binary data found"},
+      {"  object H: TTestHolder\n    ColWidths = ( 10 'x' )\n  end\n",
+       "Test text, line 3: H.ColWidths: A number expected but a string found"},
+      {"  object H: TTestHolder\n    ColWidths = ( 10 2147483648 )\n  end\n",
+       "Test text, line 3: H.ColWidths: Value 2147483648 out of range"},
       {"  object H: TTestHolder\n    Entries = < item Wrong = 1 end >\n  end\n",
        "Test text, line 3: H.Entries[0].Wrong: TTestEntry has no property Wrong"},
       {"  Left = \n", "Test text: Line 3: Value expected but 'end' found"},

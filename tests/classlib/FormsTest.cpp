@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+
 namespace {
 
 // Ends a modal loop that a test failed to end, so that a broken test fails instead of
@@ -227,12 +228,12 @@ TEST(Forms, BorderStyleAndIconsChangeTheLiveWindow) {
 }
 
 TEST(Forms, CentredFormsUseTheWorkAreaSeam) {
-  TRect (*saved)() = Seams::WorkArea;
-  Seams::WorkArea = [] { return Rect(100, 50, 500, 450); };
   TOwned<TForm> form(MakeForm(0, 0, 200, 100));
-  form->SetPosition(poScreenCenter);
-  form->Show();
-  Seams::WorkArea = saved;
+  {
+    const TSeamOverride workArea(Seams::WorkArea, [] { return Rect(100, 50, 500, 450); });
+    form->SetPosition(poScreenCenter);
+    form->Show();
+  }
   EXPECT_EQ(form->BoundsRect(), Bounds(200, 200, 200, 100));
   RECT r{};
   GetWindowRect(form->Handle(), &r);
@@ -251,6 +252,33 @@ TEST(Forms, SeamsDefaultToTheSystemServices) {
   EXPECT_EQ(Screen->WorkAreaRect(), FromRECT(r));
   const DWORD before = GetTickCount();
   EXPECT_LE(Seams::TickCount() - before, 1000u);
+  Seams::SetCursorPos({123, 45});
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_EQ(Seams::CursorPos(), (TPoint{cursor.x, cursor.y}));
+  EXPECT_EQ(Seams::CursorPos(), (TPoint{123, 45}));
+  ParkPointer();
+  // The shell answers for what is not there: no such file, no such icon.
+  EXPECT_LE(reinterpret_cast<INT_PTR>(Seams::ShellExecute(nullptr, "open", "no-such-file.vqx", nullptr, nullptr,
+                                                          SW_SHOWNORMAL)),
+            32);
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Application->Handle();
+  icon.uID = 4711;
+  EXPECT_FALSE(Seams::NotifyIcon(NIM_DELETE, &icon));
+}
+
+TEST(Forms, SeamOverridesAreInstalledAndPutBack) {
+  auto* const shellExecute = Seams::ShellExecute;
+  {
+    const TSeamOverride opened(Seams::ShellExecute, [](HWND, const char*, const char*, const char*, const char*, INT) {
+      return reinterpret_cast<HINSTANCE>(42);
+    });
+    EXPECT_EQ(Seams::ShellExecute(nullptr, "open", "mailto:a@b.example", nullptr, nullptr, SW_SHOWNORMAL),
+              reinterpret_cast<HINSTANCE>(42));
+  }
+  EXPECT_EQ(Seams::ShellExecute, shellExecute);
 }
 
 TEST(Forms, ScreenKeepsFormsInCreationOrderAndOwnsItsCursors) {
@@ -278,23 +306,30 @@ TEST(Forms, ScreenKeepsFormsInCreationOrderAndOwnsItsCursors) {
   EXPECT_THROW(Screen->SetCursors(crHourGlass, nullptr), EInvalidOperation);
 }
 
-TEST(Forms, ScreenCursorOverridesEveryControl) {
+// Where the cursor seam of a test puts the pointer.
+TPoint gCursor;
+
+TEST(Forms, ScreenCursorOverridesEveryControlUnderTheCursorSeam) {
   TOwned<TForm> form(MakeForm(300, 300, 200, 100));
-  auto* box = AddChild<TColorBox>(form.get(), Bounds(0, 0, 200, 100));
-  box->SetCursor(crHandPoint);
+  auto* hand = AddChild<TColorBox>(form.get(), Bounds(0, 0, 100, 100));
+  hand->SetCursor(crHandPoint);
+  auto* split = AddChild<TColorBox>(form.get(), Bounds(100, 0, 100, 100));
+  split->SetCursor(crHSplit);
   form->Show();
-  auto cursorOverBox = [&] {
-    SetCursorPos(350, 350);
+  const TSeamOverride cursorPos(Seams::CursorPos, [] { return gCursor; });
+  auto cursorAt = [&](TPoint P) {
+    gCursor = P;
     SendMessageA(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_HAND));
+  EXPECT_EQ(cursorAt({350, 350}), LoadCursorA(nullptr, IDC_HAND));
+  EXPECT_EQ(cursorAt({450, 350}), Screen->Cursors(crHSplit));
+  EXPECT_NE(Screen->Cursors(crHSplit), LoadCursorA(nullptr, IDC_HAND));
   Screen->SetCursor(crHourGlass);
-  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(cursorAt({350, 350}), LoadCursorA(nullptr, IDC_WAIT));
   Screen->SetCursor(crDefault);
-  EXPECT_EQ(cursorOverBox(), LoadCursorA(nullptr, IDC_HAND));
-  ParkPointer();
+  EXPECT_EQ(cursorAt({350, 350}), LoadCursorA(nullptr, IDC_HAND));
 }
 
 }  // namespace

@@ -199,4 +199,47 @@ TEST(PageControl, DisplayRectIsWhatTheControlsOwnProcedureAnswers) {
   EXPECT_EQ(plainPages.Sheets[0]->BoundsRect(), plain->DisplayRect());
 }
 
+// The right edge and the top of every tab, in tab order.
+std::vector<TRect> TabRects(TPageControl* Control) {
+  std::vector<TRect> rects;
+  for (int i = 0; i < Control->PageCount(); ++i) {
+    RECT r{};
+    SendMessageA(Control->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    rects.push_back(FromRECT(r));
+  }
+  return rects;
+}
+
+TEST(PageControl, RowsOfTabsFillTheWidthUnlessRaggedRight) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  auto* control = AddChild<TPageControl>(form.get(), Bounds(0, 0, 150, 200));
+  TPages pages(control);
+  control->SetMultiLine(true);
+  form->Show();
+  ASSERT_EQ(SendMessageA(control->Handle(), TCM_GETROWCOUNT, 0, 0), 2);  // First Second / Third
+  EXPECT_EQ(GetWindowLongA(control->Handle(), GWL_STYLE) & TCS_RAGGEDRIGHT, 0u);
+  const std::vector<TRect> filled = TabRects(control);
+  control->SetRaggedRight(true);
+  EXPECT_NE(GetWindowLongA(control->Handle(), GWL_STYLE) & TCS_RAGGEDRIGHT, 0u);
+  const std::vector<TRect> ragged = TabRects(control);
+  ASSERT_EQ(ragged.size(), 3u);
+  EXPECT_EQ(filled[1].Right, filled[2].Right) << "both rows reach the right edge";
+  EXPECT_LT(ragged[1].Right, filled[1].Right);
+  EXPECT_LT(ragged[2].Right, filled[2].Right);
+}
+
+TEST(PageControl, ScrollOppositeNeedsSeveralRows) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  auto* control = AddChild<TPageControl>(form.get(), Bounds(0, 0, 150, 200));
+  TPages pages(control);
+  control->SetScrollOpposite(true);
+  EXPECT_TRUE(control->MultiLine());
+  form->Show();
+  EXPECT_NE(GetWindowLongA(control->Handle(), GWL_STYLE) & TCS_SCROLLOPPOSITE, 0u);
+  EXPECT_NE(GetWindowLongA(control->Handle(), GWL_STYLE) & TCS_MULTILINE, 0u);
+  control->SetMultiLine(false);
+  EXPECT_FALSE(control->ScrollOpposite());
+  EXPECT_EQ(GetWindowLongA(control->Handle(), GWL_STYLE) & (TCS_SCROLLOPPOSITE | TCS_MULTILINE), 0u);
+}
+
 }  // namespace

@@ -1,9 +1,8 @@
 #include "SystemSeamScope.h"
+#include "TestControls.h"
 #include "Win32Pictures.h"
 
 #include "skin/data/win32/SkinSystem.h"
-
-#include "classlib/TestControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,13 @@
 #include "UiTest.h"
 
 #include "classlib/Graphics.h"
+#include "classlib/SystemSeams.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs) {
   const DWORD start = GetTickCount();
@@ -22,6 +24,57 @@ void PumpFor(int Ms) {
   PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= Ms; }, Ms + 1000);
 }
 
+namespace {
+
+struct TWindowSearch {
+  const std::string& Caption;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindShownWindow(HWND Window, LPARAM Data) {
+  auto& search = *reinterpret_cast<TWindowSearch*>(Data);
+  char text[256] = {};
+  GetWindowTextA(Window, text, sizeof text);
+  if (!IsWindowVisible(Window) || search.Caption != text) return TRUE;
+  search.Found = Window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForWindow(const std::string& Caption, int TimeoutMs) {
+  TWindowSearch search{Caption};
+  PumpUntil(
+      [&] {
+        EnumThreadWindows(GetCurrentThreadId(), FindShownWindow, reinterpret_cast<LPARAM>(&search));
+        return search.Found != nullptr;
+      },
+      TimeoutMs);
+  return search.Found;
+}
+
+namespace {
+
+// The actions RunFromLoop holds, by the id of their timer.
+std::map<UINT_PTR, std::function<void()>> gLoopActions;
+
+void CALLBACK RunLoopAction(HWND, UINT, UINT_PTR Id, DWORD) {
+  KillTimer(nullptr, Id);
+  auto it = gLoopActions.find(Id);
+  if (it == gLoopActions.end()) return;
+  const std::function<void()> action = std::move(it->second);
+  gLoopActions.erase(it);
+  action();
+}
+
+}  // namespace
+
+void RunFromLoop(std::function<void()> Action) {
+  const UINT_PTR id = SetTimer(nullptr, 0, 0, RunLoopAction);
+  ASSERT_NE(id, 0u) << "no timer for the action";
+  gLoopActions[id] = std::move(Action);
+}
+
 void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys) {
   TWinControl* window = dynamic_cast<TWinControl*>(Control);
   int x = X;
@@ -31,12 +84,31 @@ void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys) {
     x += Control->Left();
     y += Control->Top();
   }
-  const TPoint screen = window->ClientToScreen({x, y});
-  SetCursorPos(screen.X, screen.Y);
+  Seams::SetCursorPos(window->ClientToScreen({x, y}));
   PostMessageA(window->Handle(), Msg, Keys, MAKELPARAM(x, y));
 }
 
-void PressKey(uint16_t Key, TShiftState Shift) {
+void PostClick(TControl* Control, TMouseButton Button) {
+  const TRect client = Control->ClientRect();
+  PostClick(Control, {client.Width() / 2, client.Height() / 2}, Button);
+}
+
+void PostClick(TControl* Control, TPoint At, TMouseButton Button) {
+  static constexpr struct {
+    UINT Down, Up;
+    WPARAM Key;
+  } kButtons[] = {{WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
+                  {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+                  {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
+  const auto& button = kButtons[Button];
+  PostMouse(Control, button.Down, At.X, At.Y, button.Key);
+  PostMouse(Control, button.Up, At.X, At.Y);
+  Application->ProcessMessages();
+}
+
+namespace {
+
+void PostKeyTo(HWND Window, uint16_t Key, TShiftState Shift) {
   BYTE saved[256];
   GetKeyboardState(saved);
   BYTE held[256];
@@ -51,19 +123,24 @@ void PressKey(uint16_t Key, TShiftState Shift) {
   const bool alt = Shift.Contains(ssAlt);
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(Key, MAPVK_VK_TO_VSC) << 16) | (alt ? 0x20000000 : 0);
   const LPARAM up = down | static_cast<LPARAM>(0xC0000000);
-  HWND focus = GetFocus();
-  PostMessageA(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, down);
-  PostMessageA(focus, alt ? WM_SYSKEYUP : WM_KEYUP, Key, up);
+  PostMessageA(Window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, down);
+  PostMessageA(Window, alt ? WM_SYSKEYUP : WM_KEYUP, Key, up);
   Application->ProcessMessages();
   SetKeyboardState(saved);
 }
+
+}  // namespace
+
+void PressKey(uint16_t Key, TShiftState Shift) { PostKeyTo(GetFocus(), Key, Shift); }
+
+void PostKey(TWinControl* Control, uint16_t Key, TShiftState Shift) { PostKeyTo(Control->Handle(), Key, Shift); }
 
 void PostChar(char Char) {
   PostMessageA(GetFocus(), WM_CHAR, static_cast<uint8_t>(Char), 1);
   Application->ProcessMessages();
 }
 
-void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
+void ParkPointer() { Seams::SetCursorPos({GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1}); }
 
 TPixelDC::TPixelDC(int Width, int Height)
     : FWidth(Width), FBitmap(CreateSection(Width, Height, FBits)), FSelected(FDC.DC(), FBitmap.get()) {}

@@ -1,0 +1,15 @@
+#pragma once
+// Integer arithmetic with the rules of the Windows platform, for window-free code that
+// must compute what the Windows half would (scaled sizes, positions, fractions).
+
+#include <cstdint>
+
+namespace IntMath {
+
+// Number * Numerator / Denominator through a 64-bit product, rounded to the nearest
+// integer with halves away from zero, as the platform's MulDiv does: -1 for a zero
+// Denominator and for a result beyond +-2147483647. (Unlike Wine's MulDiv, a Denominator
+// of -2147483648 gives the true quotient.)
+int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator);
+
+}  // namespace IntMath

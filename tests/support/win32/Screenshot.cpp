@@ -1,0 +1,92 @@
+#include "Screenshot.h"
+
+#include "PngWriter.h"
+#include "RuntimePath.h"
+#include "UiTest.h"
+
+#include "classlib/Bitmap.h"
+#include "classlib/DeviceContexts.h"
+
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+
+namespace {
+
+// The part of the window on the screen, in the window's own coordinates.
+TRect VisiblePart(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const TRect screen = Bounds(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                              GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  return OffsetRect(IntersectRect(FromRECT(r), screen), -r.left, -r.top);
+}
+
+// Raises the window above the others for the capture, then puts it back among them.
+class TRaisedWindow {
+public:
+  explicit TRaisedWindow(HWND window)
+      : FWindow(window), FWasTopmost((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+  }
+  ~TRaisedWindow() {
+    if (!FWasTopmost) SetWindowPos(FWindow, HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
+  }
+  TRaisedWindow(const TRaisedWindow&) = delete;
+  TRaisedWindow& operator=(const TRaisedWindow&) = delete;
+
+private:
+  static constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  HWND FWindow;
+  bool FWasTopmost;
+};
+
+// Copies the window's own pixels, frame included: other programs' windows on the shared
+// test display, and the display's lag behind what the window drew, cannot spoil them.
+TPixelImage CopyWindowPixels(HWND window, const TRect& part) {
+  TBitmap bitmap(part.Width(), part.Height());
+  const TWindowDC source(window, TWindowDC::WholeWindow);
+  BitBlt(bitmap.Canvas()->Handle(), 0, 0, part.Width(), part.Height(), source.DC(), part.Left, part.Top, SRCCOPY);
+  return bitmap.ToPixelImage();
+}
+
+bool IsFlat(const TPixelImage& image) {
+  const TColor first = image.Pixel(0, 0);
+  for (int32_t y = 0; y < image.Height(); ++y)
+    for (int32_t x = 0; x < image.Width(); ++x)
+      if (image.Pixel(x, y) != first) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string ScreenshotFolder() { return IncludeTrailingBackslash(RuntimePath(VQ_SCREENSHOT_FOLDER)); }
+
+TPixelImage CaptureWindow(HWND Window) {
+  if (!IsWindow(Window) || !IsWindowVisible(Window)) return {};
+  const TRaisedWindow raised(Window);
+  RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Application->ProcessMessages();
+  const TRect part = VisiblePart(Window);
+  if (IsRectEmpty(part)) return {};
+  return CopyWindowPixels(Window, part);
+}
+
+::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name) {
+  const TPixelImage picture = CaptureWindow(Window);
+  if (picture.Empty())
+    return ::testing::AssertionFailure() << "Screenshot " << Name << ": the window is not on the screen";
+  if (IsFlat(picture))
+    return ::testing::AssertionFailure() << "Screenshot " << Name << ": the picture is one flat colour "
+                                         << std::hex << picture.Pixel(0, 0) << ", nothing was drawn";
+  const std::string folder = ExcludeTrailingBackslash(ScreenshotFolder());
+  if (!DirectoryExists(folder)) CreateDir(folder);
+  const std::string path = ScreenshotFolder() + Name + ".png";
+  try {
+    WritePngFile(picture, path);
+  } catch (const Exception& e) {
+    return ::testing::AssertionFailure() << "Screenshot " << Name << ": " << e.Message();
+  }
+  return ::testing::AssertionSuccess() << path;
+}
+
+void SaveWindowScreenshot(HWND Window, const std::string& Name) { EXPECT_TRUE(TryWindowScreenshot(Window, Name)); }

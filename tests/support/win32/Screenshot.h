@@ -1,0 +1,22 @@
+#pragma once
+// Screenshots of test windows, for a person to look at: a window as it shows on the
+// screen, saved as build/screenshots/<Name>.png beside the build trees.
+
+#include "base/PixelImage.h"
+#include "base/WinApi.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Window as it shows on the screen, frame included (the part inside the screen): it is
+// brought to the top without activation and everything in it paints first. Empty when
+// the window is not shown.
+TPixelImage CaptureWindow(HWND Window);
+// Captures Window and saves the picture. Fails, saving nothing, when the window is not
+// on screen or the picture is one flat colour (nothing was drawn).
+::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name);
+// The same, as a test's non-fatal failure.
+void SaveWindowScreenshot(HWND Window, const std::string& Name);
+// Where the screenshots go, with a trailing "\".
+std::string ScreenshotFolder();

@@ -1,0 +1,117 @@
+#pragma once
+// Helpers for tests with real windows: pumping the application's message loop until a
+// condition holds or a window shows, input posted through the queue (so that the
+// application's OnMessage sees it), actions run from inside whichever loop runs (a modal
+// window's too), and reading pixels.
+
+#include "classlib/Application.h"
+#include "classlib/Control.h"
+#include "classlib/DeviceContexts.h"
+#include "classlib/Screen.h"
+#include "classlib/WinControl.h"
+
+#include <functional>
+#include <string>
+#include <type_traits>
+
+// Runs the application's message handling until Condition holds or TimeoutMs passes;
+// returns whether it held.
+bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs = 3000);
+// Handles what is queued now and what arrives within Ms.
+void PumpFor(int Ms);
+
+// Pumps until a visible top-level window of this thread with that caption shows;
+// the window, or nullptr after TimeoutMs.
+HWND WaitForWindow(const std::string& Caption, int TimeoutMs = 3000);
+// Pumps until a visible form of class F shows; the form, or nullptr after TimeoutMs.
+template <class F>
+F* WaitForForm(int TimeoutMs = 3000) {
+  F* found = nullptr;
+  PumpUntil(
+      [&] {
+        for (int i = 0; i < Screen->FormCount() && found == nullptr; ++i) {
+          auto* form = dynamic_cast<F*>(Screen->Forms(i));
+          if (form != nullptr && form->HandleAllocated() && IsWindowVisible(form->Handle())) found = form;
+        }
+        return found != nullptr;
+      },
+      TimeoutMs);
+  return found;
+}
+
+// Runs Action once, from the next message loop that handles messages: the test's own
+// pumping or a modal window's loop (call it before ShowModal to act in the window).
+void RunFromLoop(std::function<void()> Action);
+
+// Posts a mouse message for a point in Control's client coordinates to the window that
+// would receive it (a windowless control's parent), and moves the pointer there (through
+// the cursor seam) so that the system's own tracking agrees.
+void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys = 0);
+// Clicks Control at a point of its client area (its centre by default) with Button: the
+// press and the release are posted, then handled.
+void PostClick(TControl* Control, TMouseButton Button = mbLeft);
+void PostClick(TControl* Control, TPoint At, TMouseButton Button = mbLeft);
+
+// Moves the real pointer out of the way of the test windows.
+void ParkPointer();
+
+// Presses and releases Key with Shift and Ctrl held as Shift says (with Alt the system
+// key messages go), through the queue, and handles what follows (the characters the
+// loop's translation makes): on the window with the focus, or on Control's window
+// whether or not it has the focus.
+void PressKey(uint16_t Key, TShiftState Shift = {});
+void PostKey(TWinControl* Control, uint16_t Key, TShiftState Shift = {});
+// Posts a character to the window with the focus and handles it.
+void PostChar(char Char);
+
+// A memory DC over a 32-bit top-down section of the given size, for painting tests.
+class TPixelDC {
+public:
+  TPixelDC(int Width, int Height);
+  HDC DC() const { return FDC.DC(); }
+  // 0x00BBGGRR, like COLORREF and TColor.
+  TColor Pixel(int X, int Y) const;
+  void Fill(TColor Color);
+
+private:
+  static HBITMAP CreateSection(int Width, int Height, uint32_t*& Bits);
+
+  uint32_t* FBits = nullptr;
+  int FWidth;
+  TMemoryDC FDC{nullptr};
+  TGdiObject<HBITMAP> FBitmap;
+  TSelectedObject FSelected;
+};
+
+// The RGB of a system colour as the system gives it now.
+TColor SysColor(TColor SystemColor);
+
+// Keeps the errors the application reports instead of showing message boxes.
+class TReportedErrors {
+public:
+  TReportedErrors();
+  ~TReportedErrors();
+  TReportedErrors(const TReportedErrors&) = delete;
+  TReportedErrors& operator=(const TReportedErrors&) = delete;
+  const std::vector<std::string>& Messages() const { return FMessages; }
+
+private:
+  void Report(const std::string& Title, const std::string& Message);
+  TApplication::TExceptionPresenter FSaved;
+  std::vector<std::string> FMessages;
+};
+
+// Points a seam (classlib/SystemSeams.h) at Replacement for the object's lifetime, then
+// puts the one before back.
+template <class F>
+class TSeamOverride {
+public:
+  TSeamOverride(F*& Seam, std::type_identity_t<F>* Replacement) : FSeam(Seam), FSaved(Seam) { Seam = Replacement; }
+  ~TSeamOverride() { FSeam = FSaved; }
+  TSeamOverride(const TSeamOverride&) = delete;
+  TSeamOverride& operator=(const TSeamOverride&) = delete;
+
+private:
+  F*& FSeam;
+  F* FSaved;
+};
