@@ -9,6 +9,7 @@
 #include "base/Streams.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 #include <variant>
 
@@ -79,29 +80,16 @@ enum TSettingID {
 };
 
 // The rows each WriteSettingsPart part writes, in order.
-const std::vector<TSettingID> kSettingParts[] = {
+const std::vector<int> kSettingParts[] = {
     {siMainFormats, siMainPreferredFormat},
     {siMainHeight, siMainWidth, siMainMaximized},
     {siTagFormats, siTagPreferredFormat},
     {siTagHeight, siTagWidth, siTagMaximized},
 };
 
-// The language line is the file's second; a hand-edited file may be anything, so only
-// its head is read.
-constexpr int32_t kSettingsHeadSize = 64 * 1024;
-
-bool ReadHeadLines(const std::string& fileName, TStrings& lines) {
-  try {
-    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
-    std::string head(static_cast<size_t>(std::min<int64_t>(stream.Size(), kSettingsHeadSize)),
-                     '\0');
-    if (!head.empty()) stream.ReadBuffer(head.data(), static_cast<int32_t>(head.size()));
-    lines.SetText(head);
-    return true;
-  } catch (const Exception&) {
-    return false;
-  }
-}
+// "Settings.ini" holds a few hundred bytes; a file far larger is not one, and is never
+// loaded whole.
+constexpr int64_t kMaxSettingsFileSize = TLanguage::MaxFileSize;
 
 template <class... Handlers>
 struct TOverloaded : Handlers... {
@@ -213,10 +201,16 @@ void TConfigBase::WriteRow(TCustomIniFile& ini, const TSettingRow& row) {
 void TConfigBase::ReadLanguageSetting() {
   LangConfig.Language = lfEN;
   if (!FileExists(FSettingsPath)) return;
-  TStringList lines;
+  bool read = false;
+  try {
+    TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+    TStringList lines;
+    ini.GetStrings(lines);
+    read = !ini.Unreadable() && ReadLanguageFromLines(lines);
+  } catch (const std::exception&) {
+  }
   // The language table does not exist yet: its built-in English texts speak.
-  if (!ReadHeadLines(FSettingsPath, lines) || !ReadLanguageFromLines(lines))
-    ShowMessageOk(EnglishText(kErrorCaption), EnglishText(kSettingsNotRead), StoredSkin);
+  if (!read) ShowMessageOk(EnglishText(kErrorCaption), EnglishText(kSettingsNotRead), StoredSkin);
 }
 
 bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
@@ -231,12 +225,16 @@ bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
 }
 
 void TConfigBase::ReadSettings() {
+  bool read = false;
   try {
-    TIniFile ini(FSettingsPath);
-    ReadSettingsFrom(ini);
-  } catch (const Exception&) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotRead), StoredSkin);
+    TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+    ReadSettingsFrom(ini);  // every default when the file could not be read
+    read = !ini.Unreadable();
+  } catch (const std::exception&) {
   }
+  // Until the file has been read, writing rows over it would lose the user's settings.
+  FSettingsUnread = !read;
+  if (!read) ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotRead), StoredSkin);
 }
 
 void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
@@ -248,21 +246,36 @@ void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
 }
 
 void TConfigBase::WriteSettings() {
+  std::vector<int> ids;
+  for (int id = 0; id < siCount; ++id)
+    if (id != siMainMaximized) ids.push_back(id);
   try {
-    TIniFile ini(FSettingsPath);
-    std::vector<TSettingRow> rows = SettingRows();
-    for (int id = 0; id < siCount; ++id)
-      if (id != siMainMaximized) WriteRow(ini, rows[id]);
-  } catch (const Exception&) {
+    WriteRows(ids);
+  } catch (const std::exception&) {
     ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotMade), StoredSkin);
   }
 }
 
 void TConfigBase::WriteSettingsPart(int part) {
   if (part < 0 || part >= static_cast<int>(std::size(kSettingParts))) return;
-  TIniFile ini(FSettingsPath);
+  try {
+    WriteRows(kSettingParts[part]);
+  } catch (const Exception&) {
+    throw;
+  } catch (const std::exception& e) {  // out of memory: still the runtime's error
+    throw EIniFileException("Unable to write to " + FSettingsPath + ": " + e.what());
+  }
+}
+
+void TConfigBase::WriteRows(const std::vector<int>& ids) {
+  // The rows go into the file as it is now, so keys written by others stay.
+  TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+  if (ini.Unreadable() || (FSettingsUnread && FileExists(FSettingsPath)))
+    throw EIniFileException("Unable to read " + FSettingsPath + " to change it");
   std::vector<TSettingRow> rows = SettingRows();
-  for (TSettingID id : kSettingParts[part]) WriteRow(ini, rows[id]);
+  for (int id : ids) WriteRow(ini, rows[id]);
+  ini.UpdateFile();
+  FSettingsUnread = false;
 }
 
 // --- Rename options ----------------------------------------------------------------------

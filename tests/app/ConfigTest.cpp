@@ -7,8 +7,19 @@
 #include "base/FileUtils.h"
 #include "base/IniFiles.h"
 #include "base/Streams.h"
+#include "base/TextFileWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+
+#ifdef _WIN32
+#include "base/WinApi.h"
+#else
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#endif
 
 namespace {
 
@@ -260,16 +271,140 @@ TEST_F(SettingsFile, LanguagePreReadWithoutAFile) {
   EXPECT_TRUE(Presenter.Shown.empty());
 }
 
-#ifdef _WIN32
-TEST_F(SettingsFile, UnreadableFileKeepsLanguageOne) {
-  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
-  TFileStream lock(Folder.Path() + "Settings.ini", fmOpenReadWrite | fmShareExclusive);
-  TConfigBase config(Folder.Place());
+// --- A settings file that cannot be read or written loses nothing ----------------------
+
+const char kNotMade[] = "Error / Settings file could not be made !";
+const char kUserSettings[] = "[Program]\r\nLanguage=2\r\n; mine\r\n[FileEditor]\r\nFormats=<T>\r\n";
+
+// Start-up as the main window runs it: the language pre-read, then every setting.
+void StartUp(TConfigBase& config) {
   config.ReadLanguageSetting();
-  EXPECT_EQ(config.LangConfig.Language, lfEN);
-  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kNotRead});
+  config.ReadSettings();
 }
+
+TEST_F(SettingsFile, AFileAnotherProgramHoldsOpenWithSharingIsRead) {
+  const std::string path = Folder.WriteFile("Settings.ini", kUserSettings);
+  TFileStream other(path, fmOpenReadWrite | fmShareDenyNone);
+  TConfigBase config(Folder.Place());
+  StartUp(config);
+  EXPECT_EQ(config.LangConfig.Language, lfES);
+  EXPECT_EQ(Items(config.RenameFormats), std::vector<std::string>{"<T>"});
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+TEST_F(SettingsFile, AFileThatIsNoSettingsFileGivesTheDefaultsAndIsNeverWrittenOver) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i);
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += "[FileEditor]\r\nWindowHeight=600\r\n";
+  std::string huge = "[Program]\r\nLanguage=2\r\n";
+  while (huge.size() < 20u << 20) huge += lines;
+  for (const std::string* bytes : {&binary, &huge}) {
+    Folder.WriteFile("Settings.ini", *bytes);
+    Presenter.Shown.clear();
+    TConfigBase config(Folder.Place());
+    StartUp(config);
+    EXPECT_EQ(config.LangConfig.Language, lfEN);
+    EXPECT_EQ(config.Placement[piMainWindow].Height, 540);
+    config.WriteSettings();
+    EXPECT_THROW(config.WriteSettingsPart(1), EIniFileException);
+    EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{kNotRead, kNotRead, kNotMade}));
+    EXPECT_TRUE(Folder.ReadFile("Settings.ini") == *bytes);
+  }
+}
+
+// The file is the user's settings again by the time of the save (a program that held it
+// let go, a restored copy): the settings in memory are still the defaults.
+TEST_F(SettingsFile, AFileUnreadableAtStartIsNotWrittenOverOnceItCanBeRead) {
+  const std::string path = Folder.WriteFile("Settings.ini", std::string("\0", 1));
+  TConfigBase config(Folder.Place());
+#ifdef _WIN32
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  {
+    TFileStream lock(path, fmOpenReadWrite | fmShareExclusive);
+    StartUp(config);
+  }
+#else
+  StartUp(config);
+  Folder.WriteFile("Settings.ini", kUserSettings);
 #endif
+  EXPECT_EQ(config.LangConfig.Language, lfEN);
+  config.WriteSettings();
+  EXPECT_THROW(config.WriteSettingsPart(0), EIniFileException);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{kNotRead, kNotRead, kNotMade}));
+  // Read at last, the file takes changes again.
+  config.ReadSettings();
+  config.PreferredRenameFormat = 1;
+  config.WriteSettingsPart(0);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"),
+            "[Program]\r\nLanguage=2\r\n; mine\r\n[FileEditor]\r\nFormats=<T>\r\n"
+            "PreferredFormat=1\r\n");
+}
+
+// A disk that fills up after the first bytes of a write.
+int32_t WriteFirstBytesOnly(THandle handle, const void* buffer, int32_t count) {
+  return FileWrite(handle, buffer, std::min(count, 10)) == 10 && count > 10 ? -1 : count;
+}
+
+TEST_F(SettingsFile, AWriteThatFailsPartWayLeavesTheFileWhole) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  TConfigBase config(Folder.Place());
+  StartUp(config);
+  const TFileWriteCall previous = SetTextFileWriteCall(WriteFirstBytesOnly);
+  config.WriteSettings();
+  EXPECT_THROW(config.WriteSettingsPart(3), EIniFileException);
+  SetTextFileWriteCall(previous);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kNotMade});
+}
+
+// Runs a program of the test's folder to its end; its exit code, 128 + the signal that
+// ended it, or -1 when it did not start.
+int RunProgram(const std::string& name, const std::string& argument) {
+  std::string program = ExtractFilePath(ProgramFileName()) + name;
+#ifdef _WIN32
+  std::string commandLine = "\"" + program + ".exe\" \"" + argument + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return -1;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+#else
+  std::replace(program.begin(), program.end(), '\\', '/');
+  char* argv[] = {program.data(), const_cast<char*>(argument.c_str()), nullptr};
+  pid_t child;
+  int status = 0;
+  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0 ||
+      waitpid(child, &status, 0) != child)
+    return -1;
+  return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+#endif
+}
+
+TEST_F(SettingsFile, AProgramKilledWhileWritingLeavesTheFileWhole) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+#ifdef _WIN32
+  const int killed = 9;
+#else
+  const int killed = 128 + SIGKILL;
+#endif
+  ASSERT_EQ(RunProgram("settings_write_helper", ExcludeTrailingBackslash(Folder.Path())), killed);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  // The half-written file it left behind is no obstacle to the next write.
+  TConfigBase config(Folder.Place());
+  StartUp(config);
+  config.WriteSettings();
+  EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
 
 TEST(RenameOptions, SwitchItems) {
   TConfigBase config(TProgramPlace{"C:\\p\\", "C:\\w\\"});
