@@ -13,6 +13,7 @@
 #include <cstring>
 #include <exception>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -33,6 +34,15 @@ constexpr int kTemporaryNames = 100;
 
 bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
 
+// The list file may not land on an MP3 file: Windows drops trailing dots, blanks and
+// "\." from a name, and "name:stream" writes into a stream of another file.
+bool ListNameAllowed(const std::string& listName, const std::string& extension) {
+  std::string name = listName;
+  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
+    name.pop_back();
+  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
+}
+
 // How a name that exists is numbered: "Song" goes on with "Song1", "Track 5" with
 // "Track 6".
 void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
@@ -52,8 +62,7 @@ TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
 bool TRenameRun::Execute() {
   std::optional<TTextFileWriter> list;
   if (FSettings.SaveList) {
-    // A list named like an MP3 file would replace one.
-    if (SameText(ExtractFileExt(FSettings.ListPath()), "." + FSettings.Extension))
+    if (!ListNameAllowed(FSettings.ListName(), FSettings.Extension))
       throw EInOutError("The list of names cannot be an MP3 file: " + FSettings.ListPath());
     list.emplace(FSettings.ListPath());
   }

@@ -20,8 +20,8 @@ public:
 
   // Saves the current names to the list file first when the settings ask for it; shows
   // the report when there is one, after writing it to "Log.txt". True when at least one
-  // file was renamed. A list file or log that cannot be written, or a list file named
-  // like an MP3 file, raises EInOutError.
+  // file was renamed. A list file or log that cannot be written, or a list file that
+  // would land on an MP3 file, raises EInOutError.
   bool Execute();
 
 private:

@@ -343,16 +343,22 @@ TEST_F(RenameFiles, NothingToRenameMakesAnEmptyList) {
   EXPECT_TRUE(Presenter.Shown.empty());
 }
 
-TEST_F(RenameFiles, AListFileNamedLikeAnMp3FileIsRefusedBeforeAnyRename) {
+// Windows opens "x.mp3." and "x.mp3 " as "x.mp3", and "x.mp3::$DATA" is its data.
+TEST_F(RenameFiles, AListFileThatWouldLandOnAnMp3FileIsRefusedBeforeAnyRename) {
   Mp3("a");
   Mp3("b");
   Config.SaveList = true;
-  Config.SetListName("b.MP3");
   Scan();
-  SetNewName("a", "c");
-  EXPECT_THROW(Files.RenameFiles(), EInOutError);
-  EXPECT_EQ(Folder.ReadFile("b.mp3"), "audio of b");
-  EXPECT_EQ(Folder.ReadFile("a.mp3"), "audio of a");
+  Mp3("x");  // not listed, as past the 999th file
+  const std::string self = ExtractFileName(ExcludeTrailingBackslash(Folder.Path()));
+  const auto files = OnDisk();
+  for (const std::string& name : {std::string("b.MP3"), "..\\" + self + "\\x.mp3.", std::string("x.mp3 "),
+                                  std::string("x.mp3::$DATA"), std::string("x.mp3\\.")}) {
+    Config.SetListName(name);
+    SetNewName("a", "c");
+    EXPECT_THROW(Files.RenameFiles(), EInOutError) << name;
+    EXPECT_EQ(OnDisk(), files) << name;
+  }
   Config.SetListName("missing folder\\List.txt");
   EXPECT_THROW(Files.RenameFiles(), EInOutError);
   EXPECT_TRUE(Entry("a").NewNameSet);
