@@ -165,10 +165,10 @@ bool TRenameRun::MoveInTwoSteps(TFileInfo& entry, const std::string& target) {
   // A single move that only changes letter case may report success and change nothing.
   const std::string source = FFiles.FilePath(entry.Name);
   for (int i = 1; i <= kTemporaryNames; ++i) {
-    const std::string temporaryName = "~renaming" + IntToStr(i);
+    const std::string temporaryName = StandInName(entry.NewName, i);
     const std::string temporary = FFiles.FilePath(temporaryName);
     if (Exists(temporary)) continue;
-    if (temporary.size() >= kMaxPath || !RenameFile(source, temporary)) return false;
+    if (!RenameFile(source, temporary)) return false;
     if (RenameFile(temporary, target)) return true;
     if (!RenameFile(temporary, source)) entry.Name = temporaryName;  // where the file is now
     return false;

@@ -227,6 +227,36 @@ TEST_F(RenameFiles, LetterCaseOnlyChangesAreRenamed) {
   EXPECT_FALSE(Entry("Song").NewNameSet);
 }
 
+// Stand-in names while a file is moved or written are no longer than the final name.
+TEST(DeepFolder, ALetterCaseChangeAndTheLogWorkWhereTheirNamesJustFit) {
+  TempFolder top;
+  std::string folder = top.Path();
+  while (folder.size() < 250) {
+    folder += std::string(std::min<size_t>(100, 249 - folder.size()), 'd') + "\\";
+    ASSERT_TRUE(CreateDir(ExcludeTrailingBackslash(folder)));
+  }
+  const std::string inFolder = folder.substr(top.Path().size());
+  top.WriteFile(inFolder + "b.mp3", "audio of b");
+  top.WriteFile(inFolder + "song.mp3", "audio of song");
+  TConfigBase config(TProgramPlace{top.Path(), folder});
+  TConfigSession session;
+  TFileRename files(config, session);
+  files.ScanFolder();
+  ASSERT_EQ(files.GetFileCount(), 2);
+  for (auto [row, newName] : {std::pair{0, "song"}, {1, "Song"}}) {  // the first one clashes
+    files.GetFileInfo(row)->NewName = newName;
+    files.GetFileInfo(row)->NewNameSet = true;
+  }
+  EXPECT_TRUE(files.RenameFiles());
+  files.ClearFiles();
+  EXPECT_EQ(top.ReadFile(inFolder + "song1.mp3"), "audio of b");
+  TSearchRec found;
+  ASSERT_EQ(FindFirst(folder + "song.mp3", faAnyFile, found), 0);  // any case
+  EXPECT_EQ(found.Name, "Song.mp3");
+  FindClose(found);
+  EXPECT_NE(top.ReadFile(inFolder + "Log.txt").find("song.mp3"), std::string::npos);
+}
+
 #ifdef _WIN32
 TEST_F(RenameFiles, TheFilesOwnShortNameIsNoClash) {
   Mp3("A rather long song name");
