@@ -98,6 +98,16 @@ std::string TFileRename::FilePath(const std::string& name) const {
   return FSettings.WorkingFolder + name + "." + FSettings.Extension;
 }
 
+std::string TFileRename::ListedPath(int32_t index) const {
+  CheckRange(index, GetFileCount());
+  return FSettings.WorkingFolder + FFiles.Strings(index);
+}
+
+void TFileRename::EntryMoved(int32_t index, const std::string& name) {
+  GetFileInfo(index)->Name = name;
+  FFiles.SetStrings(index, name + "." + FSettings.Extension);
+}
+
 // --- Rules -----------------------------------------------------------------------------
 
 int32_t TFileRename::SelectedCount() const { return FSettings.MainSelection.GetCount(); }

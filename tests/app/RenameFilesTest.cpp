@@ -215,15 +215,19 @@ TEST_F(RenameFiles, AnUnknownSettingTriesTheMoveAndReportsIt) {
 TEST_F(RenameFiles, LetterCaseOnlyChangesAreRenamed) {
   Mp3("song");
   Mp3("\xE9t\xE9");
+  Folder.WriteFile("Loud.MP3", "audio of Loud");
   Scan();
   SetNewName("song", "Song");
   SetNewName("\xE9t\xE9", "\xC9T\xC9");
+  SetNewName("Loud", "Quiet");
   EXPECT_TRUE(Files.RenameFiles());
   const std::map<std::string, std::string> expected{{"Song.mp3", "audio of song"},
-                                                    {"\xC9T\xC9.mp3", "audio of \xE9t\xE9"}};
+                                                    {"\xC9T\xC9.mp3", "audio of \xE9t\xE9"},
+                                                    {"Quiet.mp3", "audio of Loud"}};
   EXPECT_EQ(OnDisk(), expected);
   EXPECT_TRUE(Presenter.Shown.empty());
   EXPECT_EQ(ReadThrough(Entry("Song")), "audio of song");
+  EXPECT_EQ(ReadThrough(Entry("Quiet")), "audio of Loud");
   EXPECT_FALSE(Entry("Song").NewNameSet);
 }
 
