@@ -17,39 +17,6 @@ TConfigBase* Settings = nullptr;
 
 namespace {
 
-// Language-table numbers of the texts used here. The section and key names of
-// "Settings.ini" are texts of the table, so a language file could rename them.
-enum : int {
-  kDefaultListName = 50,
-  kAlbumExample = 56,
-  kArtistExample = 57,
-  kGenreExample = 60,
-  kTitleExample = 65,
-  kTrackExample = 66,
-  kUnusedExample = 68,
-  kYearExample = 69,
-  kErrorCaption = 151,
-  kSettingsNotRead = 160,
-  kSettingsNotMade = 161,
-  kActionOnExistingFileKey = 194,
-  kAllWordsCapsKey = 195,
-  kLanguageKey = 198,
-  kDefaultSaveActionForLogKey = 199,
-  kDefaultTagLanguageKey = 200,
-  kDefaultID3v1Key = 201,
-  kDefaultID3v2Key = 202,
-  kFormatsKey = 203,
-  kPreferredFormatKey = 206,
-  kListNameKey = 207,
-  kSaveListKey = 208,
-  kWindowHeightKey = 210,
-  kWindowMaximizedKey = 211,
-  kWindowWidthKey = 212,
-  kFileEditorSection = 214,
-  kProgramSection = 215,
-  kTagEditorSection = 216,
-};
-
 const char kRenameFormatsDefault[] =
     "|<A> - <T>|,|<N> - <T>|,|<A> - <N> - <T>|,|<N> - <A> - <T>|";
 const char kTagFormatsDefault[] =
@@ -100,11 +67,12 @@ TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
 
 }  // namespace
 
-// One row of "Settings.ini": section and key (language-table numbers), the field it
-// fills, and its default (Default for numbers and Booleans, TextDefault for texts).
+// One row of "Settings.ini": section and key (texts of the language table, so a language
+// file could rename them), the field it fills, and its default (Default for numbers and
+// Booleans, TextDefault for texts).
 struct TConfigBase::TSettingRow {
-  int Section;
-  int Key;
+  TLangText Section;
+  TLangText Key;
   std::variant<int32_t*, uint8_t*, bool*, std::string*, TStringList*> Field;
   int32_t Default;
   std::string TextDefault;
@@ -140,25 +108,25 @@ std::vector<TConfigBase::TSettingRow> TConfigBase::SettingRows() {
   TWindowPlacement& main = Placement[piMainWindow];
   TWindowPlacement& tag = Placement[piTagEditor];
   std::vector<TSettingRow> rows = {
-      {kProgramSection, kLanguageKey, &LangConfig.Language, 1, {}},
-      {kFileEditorSection, kWindowHeightKey, &main.Height, 540, {}},
-      {kFileEditorSection, kWindowWidthKey, &main.Width, 740, {}},
-      {kFileEditorSection, kWindowMaximizedKey, &main.Maximized, 0, {}},
-      {kFileEditorSection, kPreferredFormatKey, &PreferredRenameFormat, 0, {}},
-      {kFileEditorSection, kFormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
-      {kFileEditorSection, kAllWordsCapsKey, &AllWordsCaps, 0, {}},
-      {kFileEditorSection, kSaveListKey, &SaveList, 1, {}},
-      {kFileEditorSection, kListNameKey, &FListName, 0, LangText(kDefaultListName)},
-      {kFileEditorSection, kActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
-      {kTagEditorSection, kWindowHeightKey, &tag.Height, 569, {}},
-      {kTagEditorSection, kWindowWidthKey, &tag.Width, 800, {}},
-      {kTagEditorSection, kWindowMaximizedKey, &tag.Maximized, 0, {}},
-      {kTagEditorSection, kPreferredFormatKey, &PreferredTagFormat, 0, {}},
-      {kTagEditorSection, kFormatsKey, &TagFormats, 0, kTagFormatsDefault},
-      {kTagEditorSection, kDefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
-      {kTagEditorSection, kDefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
-      {kTagEditorSection, kDefaultID3v1Key, &DefaultID3v1, 2, {}},
-      {kTagEditorSection, kDefaultID3v2Key, &DefaultID3v2, 7, {}},
+      {TLangText::ProgramSection, TLangText::LanguageKey, &LangConfig.Language, 1, {}},
+      {TLangText::FileEditorSection, TLangText::WindowHeightKey, &main.Height, 540, {}},
+      {TLangText::FileEditorSection, TLangText::WindowWidthKey, &main.Width, 740, {}},
+      {TLangText::FileEditorSection, TLangText::WindowMaximizedKey, &main.Maximized, 0, {}},
+      {TLangText::FileEditorSection, TLangText::PreferredFormatKey, &PreferredRenameFormat, 0, {}},
+      {TLangText::FileEditorSection, TLangText::FormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
+      {TLangText::FileEditorSection, TLangText::AllWordsCapsKey, &AllWordsCaps, 0, {}},
+      {TLangText::FileEditorSection, TLangText::SaveListKey, &SaveList, 1, {}},
+      {TLangText::FileEditorSection, TLangText::ListNameKey, &FListName, 0, LangText(TLangText::DefaultListName)},
+      {TLangText::FileEditorSection, TLangText::ActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
+      {TLangText::TagEditorSection, TLangText::WindowHeightKey, &tag.Height, 569, {}},
+      {TLangText::TagEditorSection, TLangText::WindowWidthKey, &tag.Width, 800, {}},
+      {TLangText::TagEditorSection, TLangText::WindowMaximizedKey, &tag.Maximized, 0, {}},
+      {TLangText::TagEditorSection, TLangText::PreferredFormatKey, &PreferredTagFormat, 0, {}},
+      {TLangText::TagEditorSection, TLangText::FormatsKey, &TagFormats, 0, kTagFormatsDefault},
+      {TLangText::TagEditorSection, TLangText::DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
+      {TLangText::TagEditorSection, TLangText::DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
+      {TLangText::TagEditorSection, TLangText::DefaultID3v1Key, &DefaultID3v1, 2, {}},
+      {TLangText::TagEditorSection, TLangText::DefaultID3v2Key, &DefaultID3v2, 7, {}},
   };
   return rows;
 }
@@ -210,7 +178,7 @@ void TConfigBase::ReadLanguageSetting() {
   } catch (const std::exception&) {
   }
   // The language table does not exist yet: its built-in English texts speak.
-  if (!read) ShowMessageOk(EnglishText(kErrorCaption), EnglishText(kSettingsNotRead), StoredSkin);
+  if (!read) ShowMessageOk(EnglishText(TLangText::ErrorCaption), EnglishText(TLangText::SettingsNotReadMessage), StoredSkin);
 }
 
 bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
@@ -234,7 +202,7 @@ void TConfigBase::ReadSettings() {
   }
   // Until the file has been read, writing rows over it would lose the user's settings.
   FSettingsUnread = !read;
-  if (!read) ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotRead), StoredSkin);
+  if (!read) ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::SettingsNotReadMessage), StoredSkin);
 }
 
 void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
@@ -252,7 +220,7 @@ void TConfigBase::WriteSettings() {
   try {
     WriteRows(ids);
   } catch (const std::exception&) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotMade), StoredSkin);
+    ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::SettingsNotMadeMessage), StoredSkin);
   }
 }
 
@@ -324,11 +292,11 @@ TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
 }
 
 std::string TConfigBase::PlaceholderExample(char letter) {
-  static constexpr std::pair<char, int> kExamples[] = {
-      {'A', kArtistExample}, {'T', kTitleExample}, {'L', kAlbumExample}, {'Y', kYearExample},
-      {'N', kTrackExample},  {'G', kGenreExample}, {'X', kUnusedExample}};
-  for (const auto& [placeholder, number] : kExamples)
-    if (placeholder == letter) return LangText(number);
+  static constexpr std::pair<char, TLangText> kExamples[] = {
+      {'A', TLangText::ArtistColumn}, {'T', TLangText::TitleColumn}, {'L', TLangText::AlbumColumn}, {'Y', TLangText::YearColumn},
+      {'N', TLangText::TrackColumn},  {'G', TLangText::GenreColumn}, {'X', TLangText::UnusedPart}};
+  for (const auto& [placeholder, text] : kExamples)
+    if (placeholder == letter) return LangText(text);
   return {};
 }
 

@@ -17,13 +17,6 @@
 
 namespace {
 
-enum : int {
-  kErrorCaption = 151,
-  kFileExistsQuestion = 158,
-  kInfoCaption = 191,
-  kLogNote = 220,
-};
-
 enum : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
 
 const char kLogFileName[] = "Log.txt";
@@ -124,8 +117,8 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
     default: return TAction::Attempt;  // fails and is reported, as the name exists
   }
   const std::string question =
-      LangText(kFileExistsQuestion) + CRLF + entry.NewName + "." + FSettings.Extension;
-  switch (ShowMessageFileExists(LangText(kErrorCaption), question, FSettings.StoredSkin)) {
+      LangText(TLangText::FileExistsQuestion) + CRLF + entry.NewName + "." + FSettings.Extension;
+  switch (ShowMessageFileExists(LangText(TLangText::ErrorCaption), question, FSettings.StoredSkin)) {
     case maAddNumber: return TAction::AddNumber;
     case maOverwrite: return TAction::Overwrite;
     case maCancel: return TAction::Cancel;
@@ -203,7 +196,7 @@ void TRenameRun::ShowReport() const {
   } catch (const EInOutError&) {
     logFailure = std::current_exception();
   }
-  ShowMessageOk(LangText(kInfoCaption), FReport.Text() + CRLF + LangText(kLogNote),
+  ShowMessageOk(LangText(TLangText::InfoCaption), FReport.Text() + CRLF + LangText(TLangText::LogFileNote),
                 FSettings.StoredSkin);
   if (logFailure) std::rethrow_exception(logFailure);
 }

@@ -34,14 +34,14 @@ TEST_F(CoreObjects, MadeWithTheConfiguredLanguageAndFreed) {
   EXPECT_EQ(Settings->StoredSkin, kStoredSkin);
   EXPECT_EQ(Settings->WorkingFolder, Folder.Path());
   EXPECT_EQ(Settings->LangConfig.Language, lfNL);
-  EXPECT_EQ(LangText(151), "Fout");
+  EXPECT_EQ(LangText(TLangText::ErrorCaption), "Fout");
   EXPECT_TRUE(Presenter.Shown.empty());
   FreeCore();
   EXPECT_EQ(Settings, nullptr);
   EXPECT_EQ(Session, nullptr);
   EXPECT_EQ(Lang, nullptr);
   EXPECT_EQ(FileList, nullptr);
-  EXPECT_EQ(LangText(151), "Error");
+  EXPECT_EQ(LangText(TLangText::ErrorCaption), "Error");
 }
 
 TEST_F(CoreObjects, UnreadableSettingsDoNotEndStartUp) {
@@ -60,7 +60,7 @@ TEST_F(CoreObjects, InvalidLanguageFileDoesNotEndStartUp) {
   Folder.WriteLanguage("DE.lng", "");
   Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
   ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
-  EXPECT_EQ(LangText(9), "Cancel");
+  EXPECT_EQ(LangText(TLangText::CancelButton), "Cancel");
   EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{"Error / No valid translation file !"});
 }
 

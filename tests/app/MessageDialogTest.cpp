@@ -87,7 +87,7 @@ TEST(MessageLayout, ButtonsByKind) {
     TMessageButtons buttons = LayoutMessageButtons(c.Kind);
     for (int b = 0; b < 4; ++b) {
       EXPECT_EQ(buttons.Buttons[b].Visible, c.Visible[b]) << b;
-      EXPECT_EQ(buttons.Buttons[b].CaptionNumber, c.Captions[b]) << b;
+      EXPECT_EQ(static_cast<int>(buttons.Buttons[b].Caption), c.Captions[b]) << b;
     }
     EXPECT_EQ(buttons.Focused, c.Focused);
     EXPECT_EQ(buttons.WindowWidth, c.WindowWidth);

@@ -20,10 +20,10 @@ const char kInvalid[] = "Error / No valid translation file !";
 
 // The text number that entry position p of a language file sets: the list runs 7 to 97,
 // 99 to 127, then 98, then 128 to 227.
-int NumberAtPosition(int p) {
-  if (p >= 91 && p <= 119) return p + 8;
-  if (p == 120) return 98;
-  return p + 7;
+TLangText TextAtPosition(int p) {
+  if (p >= 91 && p <= 119) return static_cast<TLangText>(p + 8);
+  if (p == 120) return TLangText::UnusedLabel;
+  return static_cast<TLangText>(p + 7);
 }
 
 class LanguageTable : public ::testing::Test {
@@ -48,17 +48,17 @@ TEST_F(LanguageTable, BuiltInEnglishTable) {
   TLanguage language(Settings);
   EXPECT_EQ(language.Count(), 221);
   EXPECT_EQ(language.Capacity(), 225);  // grown by 25 at a time
-  EXPECT_EQ(language[7], "Add");
-  EXPECT_EQ(language[97], "e-mail :");
-  EXPECT_EQ(language[98], "&Unused");
-  EXPECT_EQ(language[127], "Unkown");
-  EXPECT_EQ(language[192], "Program has been added to the ContextMenu of Windows Explorer..");
-  EXPECT_EQ(language[214], "FileEditor");
-  EXPECT_EQ(language[227], "Tag -> Filename");
-  EXPECT_EQ(language[TLanguage::CreditNumber], "");
+  EXPECT_EQ(language[TLangText::AddButton], "Add");
+  EXPECT_EQ(language[TLangText::EmailLabel], "e-mail :");
+  EXPECT_EQ(language[TLangText::UnusedLabel], "&Unused");
+  EXPECT_EQ(language[TLangText::UnknownValue], "Unkown");
+  EXPECT_EQ(language[TLangText::ShellVerbAddedMessage], "Program has been added to the ContextMenu of Windows Explorer..");
+  EXPECT_EQ(language[TLangText::FileEditorSection], "FileEditor");
+  EXPECT_EQ(language[TLangText::TagToFilenameMenu], "Tag -> Filename");
+  EXPECT_EQ(language[TLangText::TranslatorCredit], "");
   for (int number : {0, 4, 6, 228, -1}) {
-    EXPECT_THROW(language[number], ERangeError) << number;
-    EXPECT_THROW(EnglishText(number), ERangeError) << number;
+    EXPECT_THROW(language[static_cast<TLangText>(number)], ERangeError) << number;
+    EXPECT_THROW(EnglishText(static_cast<TLangText>(number)), ERangeError) << number;
   }
 }
 
@@ -67,23 +67,25 @@ TEST_F(LanguageTable, EveryInstalledFileLoads) {
     Folder.InstallBuiltLanguage(name);
   struct TSample {
     TLangID Language;
-    int Number;
+    TLangText Name;
     const char* Text;
   };
   const TSample samples[] = {
-      {lfEN, 9, "Cancel"},   {lfDE, 9, "Abbrechen"}, {lfES, 27, "S\xED"},
-      {lfNL, 151, "Fout"},   {lfDE, 98, "&Unbenutzt"}, {lfES, 56, "\xC1lbum"},
+      {lfEN, TLangText::CancelButton, "Cancel"},    {lfDE, TLangText::CancelButton, "Abbrechen"},
+      {lfES, TLangText::YesButton, "S\xED"},        {lfNL, TLangText::ErrorCaption, "Fout"},
+      {lfDE, TLangText::UnusedLabel, "&Unbenutzt"}, {lfES, TLangText::AlbumColumn, "\xC1lbum"},
   };
   for (const TSample& sample : samples) {
     SCOPED_TRACE(LanguageFiles[sample.Language].FileName);
     TLanguage& language = Load(sample.Language);
-    EXPECT_EQ(language[sample.Number], sample.Text);
+    EXPECT_EQ(language[sample.Name], sample.Text);
     // The names of "Settings.ini" stay as they are, so settings survive a change.
     for (int number = 194; number <= 216; ++number)
-      EXPECT_EQ(language[number], EnglishText(number));
+      EXPECT_EQ(language[TLangText(number)], EnglishText(TLangText(number)));
   }
   TLanguage& english = Load(lfEN);
-  for (int number = 7; number <= 227; ++number) EXPECT_EQ(english[number], EnglishText(number));
+  for (int number = 7; number <= 227; ++number)
+    EXPECT_EQ(english[TLangText(number)], EnglishText(TLangText(number)));
   EXPECT_TRUE(Presenter.Shown.empty());
   EXPECT_STREQ(LanguageFiles[lfES].DisplayName, "Espa\xF1ol");
 }
@@ -97,7 +99,7 @@ TEST_F(LanguageTable, TranslatedFilesKeepTheEnglishOrderAndBreaks) {
     ASSERT_EQ(lines.Count(), 224);
     for (int p = 0; p < 221; ++p) {
       std::string line = lines.Strings(3 + p);
-      EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(NumberAtPosition(p)));
+      EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(static_cast<int>(TextAtPosition(p))));
       EXPECT_EQ(CountChar(line, '#'), CountChar(english[3 + p], '#')) << line;
     }
   }
@@ -115,14 +117,14 @@ TEST_F(LanguageTable, OnlyExactFileNamesOfTheTableAreAvailable) {
 }
 
 TEST_F(LanguageTable, MissingOrUnknownLanguageKeepsEnglish) {
-  EXPECT_EQ(Load(lfEN)[17], "Ok");  // no files at all
+  EXPECT_EQ(Load(lfEN)[TLangText::OkButton], "Ok");  // no files at all
   EXPECT_TRUE(Settings.LangConfig.LangIDs.empty());
   Folder.InstallBuiltLanguage("DE.lng");
   Settings.LangConfig.LangIDs.clear();
   Settings.LangConfig.Language = 12;  // outside the table: never looked up there
   TLanguage language(Settings);
   language.LoadLanguageFile();
-  EXPECT_EQ(language[17], "Ok");
+  EXPECT_EQ(language[TLangText::OkButton], "Ok");
   EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{kNotFound, kNotFound}));
 }
 
@@ -140,7 +142,7 @@ TEST_F(LanguageTable, VersionLineIsCheckedExactly) {
     lines[0] = c.Version;
     Folder.WriteLanguage("DE.lng", JoinLines(lines));
     Presenter.Shown.clear();
-    EXPECT_EQ(Load(lfDE)[15], c.Accepted ? "Abbruch" : "No");
+    EXPECT_EQ(Load(lfDE)[TLangText::NoButton], c.Accepted ? "Abbruch" : "No");
     EXPECT_EQ(Presenter.Shown.size(), c.Accepted ? 0u : 1u);
   }
 }
@@ -160,13 +162,13 @@ TEST_F(LanguageTable, WrongShapeIsRefusedBeforeAnyLineIsUsed) {
     Folder.WriteLanguage("DE.lng", file);
     Presenter.Shown.clear();
     TLanguage& language = Load(lfDE);
-    EXPECT_EQ(language[7], "Add");
-    EXPECT_EQ(language[TLanguage::CreditNumber], "");  // not even the credit
+    EXPECT_EQ(language[TLangText::AddButton], "Add");
+    EXPECT_EQ(language[TLangText::TranslatorCredit], "");  // not even the credit
     EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kInvalid});
   }
   Folder.WriteLanguage("DE.lng", JoinLines(lines));
-  EXPECT_EQ(Load(lfDE)[7], "Plus");  // 224 lines: applied whole
-  EXPECT_EQ((*Language)[TLanguage::CreditNumber], "Someone");
+  EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Plus");  // 224 lines: applied whole
+  EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "Someone");
 }
 
 // A value naming its line's position.
@@ -177,9 +179,9 @@ TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
   for (int p = 0; p < 221; ++p) lines[3 + p] = PositionValue(p);
   Folder.WriteLanguage("NL.lng", JoinLines(lines));
   TLanguage& language = Load(lfNL);
-  EXPECT_EQ(language[99], "v91");
-  EXPECT_EQ(language[98], "v120");
-  for (int p = 0; p < 221; ++p) EXPECT_EQ(language[NumberAtPosition(p)], PositionValue(p));
+  EXPECT_EQ(language[TLangText::IfFileExistsLabel], "v91");
+  EXPECT_EQ(language[TLangText::UnusedLabel], "v120");
+  for (int p = 0; p < 221; ++p) EXPECT_EQ(language[TextAtPosition(p)], PositionValue(p));
 }
 
 TEST_F(LanguageTable, LineValuesAreReadAfterTheFirstEquals) {
@@ -192,27 +194,27 @@ TEST_F(LanguageTable, LineValuesAreReadAfterTheFirstEquals) {
   lines[3 + 5] = "12=keep #14 and # 13";
   Folder.WriteLanguage("ES.lng", JoinLines(lines));
   TLanguage& language = Load(lfES);
-  EXPECT_EQ(language[7], "Ok");
-  EXPECT_EQ(language[8], "Ok");
-  EXPECT_EQ(language[9], "a=b");
-  EXPECT_EQ(language[10], "First\r\nSecond\r\n");
-  EXPECT_EQ(language[11], "padded");
-  EXPECT_EQ(language[12], "keep #14 and # 13");
+  EXPECT_EQ(language[TLangText::AddButton], "Ok");
+  EXPECT_EQ(language[TLangText::AddNumberButton], "Ok");
+  EXPECT_EQ(language[TLangText::CancelButton], "a=b");
+  EXPECT_EQ(language[TLangText::ChangeButton], "First\r\nSecond\r\n");
+  EXPECT_EQ(language[TLangText::CloseButton], "padded");
+  EXPECT_EQ(language[TLangText::DeleteButton], "keep #14 and # 13");
 }
 
 TEST_F(LanguageTable, RefusedFileLeavesThePreviousLanguage) {
   Folder.InstallBuiltLanguage("DE.lng");
   Folder.WriteLanguage("NL.lng", "Version=0.4.8\r\n");
   TLanguage& language = Load(lfDE);
-  std::string credit = language[TLanguage::CreditNumber];
+  std::string credit = language[TLangText::TranslatorCredit];
   EXPECT_FALSE(credit.empty());
   Settings.LangConfig.Language = lfNL;
   language.LoadLanguageFile();
-  EXPECT_EQ(language[9], "Abbrechen");
-  EXPECT_EQ(language[TLanguage::CreditNumber], credit);
+  EXPECT_EQ(language[TLangText::CancelButton], "Abbrechen");
+  EXPECT_EQ(language[TLangText::TranslatorCredit], credit);
   Settings.LangConfig.Language = lfES;  // not installed
   language.LoadLanguageFile();
-  EXPECT_EQ(language[9], "Abbrechen");
+  EXPECT_EQ(language[TLangText::CancelButton], "Abbrechen");
   // The table's own (German) texts tell the user.
   ASSERT_EQ(Presenter.Shown.size(), 2u);
   EXPECT_EQ(Presenter.Shown[0].Caption, "Fehler");
@@ -223,16 +225,16 @@ TEST_F(LanguageTable, RefusedFileLeavesThePreviousLanguage) {
 TEST_F(LanguageTable, UnreadableFileIsRefused) {
   Folder.InstallBuiltLanguage("DE.lng");
   TFileStream lock(Folder.Path() + "languages\\DE.lng", fmOpenReadWrite | fmShareExclusive);
-  EXPECT_EQ(Load(lfDE)[9], "Cancel");
+  EXPECT_EQ(Load(lfDE)[TLangText::CancelButton], "Cancel");
   EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kInvalid});
 }
 #endif
 
 TEST(LangText, EnglishWithoutALanguageTable) {
   ASSERT_EQ(Lang, nullptr);
-  EXPECT_EQ(LangText(151), "Error");
-  EXPECT_EQ(LangText(TLanguage::CreditNumber), "");
-  EXPECT_THROW(LangText(300), ERangeError);
+  EXPECT_EQ(LangText(TLangText::ErrorCaption), "Error");
+  EXPECT_EQ(LangText(TLangText::TranslatorCredit), "");
+  EXPECT_THROW(LangText(static_cast<TLangText>(300)), ERangeError);
 }
 
 }  // namespace
