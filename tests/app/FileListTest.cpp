@@ -86,6 +86,14 @@ TEST_F(NameRules, OnlySelectedRowsChangeInSelectionOrderAndUndoKeepsTheFlags) {
   Options.AllWordsCaps = true;
   Files.ApplyFormat(4);
   EXPECT_EQ(NewNames(), (Names{"05 - One", "Track 05 - Song", "04 - Artist - Album - Title"}));
+  Files.ResetNewNames();
+  for (int i = 1; i <= 10; ++i) Config.SetSwitchItem(i, i == 1 || i == 7 ? 0 : i == 2 || i == 6 ? 1 : 4);
+  Config.SetSwitchItem(3, 2);  // "Section3" before, none after: refused
+  EXPECT_FALSE(Files.SwitchSections());
+  Config.SetSwitchItem(3, 4);
+  EXPECT_TRUE(Files.SwitchSections());
+  EXPECT_EQ(NewNames(), (Names{"one", "Track 05 - Song", "Album - Artist - Title"}));
+  EXPECT_EQ(Presenter.Texts(), Names{"Error / Filled fields are wrong !"});
 }
 
 TEST_F(NameRules, SectionChecksStopOnceUntilThePreviewClearsThem) {
@@ -113,17 +121,6 @@ TEST_F(NameRules, SectionChecksStopOnceUntilThePreviewClearsThem) {
   Options.UseStartNumber = true;  // a start number fixes the number of sections
   EXPECT_FALSE(Files.CheckSections());
   EXPECT_EQ(Presenter.Shown.size(), 4u);
-}
-
-TEST_F(NameRules, SwitchRefusesItemsThatDoNotPairUp) {
-  const uint8_t preset1[] = {0, 1, 2, 4, 4, 1, 0, 4, 4, 4};  // "Section3" before, none after
-  for (int i = 1; i <= 10; ++i) Config.SetSwitchItem(i, preset1[i - 1]);
-  EXPECT_FALSE(Files.SwitchSections());
-  EXPECT_EQ(Presenter.Texts(), Names{"Error / Filled fields are wrong !"});
-  EXPECT_EQ(NewNames(), Listed());
-  Config.SetSwitchItem(3, 4);
-  EXPECT_TRUE(Files.SwitchSections());
-  EXPECT_EQ(NewNames(), (Names{"Album - Artist - Title", "one", "Song - Track 05"}));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"
 
+#include <tuple>
+
 #ifdef _WIN32
 #include "base/WinApi.h"
 #endif
@@ -57,55 +59,48 @@ TEST_F(RenameFiles, ExistingNamesAreNumberedAndLoggedBeforeTheReportShows) {
                                      "This text will be saved in the file Log.txt"});
 }
 
-TEST_F(RenameFiles, SkipAndAnUnknownSettingKeepTheEntryAsItWas) {
-  for (uint8_t action : {2, 9}) {
-    ListFresh({"A", "B"});
-    Config.ActionOnExistingFile = action;
-    SetNewName("A", "B");
-    EXPECT_FALSE(Files.RenameFiles());
-    EXPECT_EQ(Entry("A").NewName, "B");
-    EXPECT_TRUE(Entry("A").NewNameSet);
-    EXPECT_EQ(ReadThrough(Entry("A")), "audio of A");
-    EXPECT_EQ(Audio(), (Names{"audio of A", "audio of B"}));
-  }
-  EXPECT_EQ(Log(), Report(kExisted, {"B.mp3"}) + Report(kFailed, {"A.mp3 -> B.mp3"}));
-}
-
-TEST_F(RenameFiles, AskingActsOnTheAnswerAndCancelStopsTheRun) {
-  const std::pair<int, Names> answers[] = {
-      {-1, {"A1", "b", "C1", "D1", "x"}},        // the window closed: that file is skipped
-      {dbCancel, {"A1", "b", "c", "d", "x"}},    // the run stops at the clash
-      {dbYes, {"A1", "C1", "D1", "x", "x1"}}};   // "Add number"
-  for (const auto& [answer, listed] : answers) {
+// What each setting, and each answer when it asks, does with a name that exists: "b" is to
+// become "x", which is listed. A file that is not renamed keeps its name, its new name and
+// an open handle; a listed file is never overwritten.
+TEST_F(RenameFiles, EachSettingActsOnANameThatExists) {
+  const std::string ask = kExisted + " Ask what to do", failed = Report(kFailed, {"b.mp3 -> x.mp3"});
+  const Names kept = {"A1", "b", "C1", "D1", "x"}, numbered = {"A1", "C1", "D1", "x", "x1"};
+  const std::tuple<uint8_t, int, Names, std::string> cases[] = {
+      {0, -1, numbered, Report(kExisted + " Add a number to the end", {"x.mp3"})},
+      {1, -1, kept, Report(kExisted + " Overwrite the file", {"x.mp3"}) + failed},
+      {2, -1, kept, Report(kExisted + " Skip the file", {"x.mp3"})},
+      {9, -1, kept, Report(kExisted, {"x.mp3"}) + failed},  // unknown: tried, and refused
+      {3, -1, kept, Report(ask, {"x.mp3"})},               // the question closed: skipped
+      {3, dbCancel, {"A1", "b", "c", "d", "x"}, Report(ask, {"x.mp3"})},  // the run stops
+      {3, dbYes, numbered, Report(ask, {"x.mp3"})}};                      // "Add number"
+  for (const auto& [action, answer, listed, log] : cases) {
+    SCOPED_TRACE(std::to_string(action) + " " + std::to_string(answer));
     ListFresh({"a", "b", "c", "d", "x"});
-    Config.ActionOnExistingFile = 3;
-    SetNewName("a", "A1");
-    SetNewName("b", "x");  // the only clash
-    SetNewName("c", "C1");
-    SetNewName("d", "D1");
+    Config.ActionOnExistingFile = action;
+    for (auto [name, newName] : {std::pair{"a", "A1"}, {"b", "x"}, {"c", "C1"}, {"d", "D1"}})
+      SetNewName(name, newName);
     if (answer >= 0) Presenter.Press(mtFileExists, TDialogButton(answer));
-    EXPECT_TRUE(Files.RenameFiles());
+    Files.RenameFiles();
+    if (listed[1] == "b") {  // not renamed
+      EXPECT_EQ(Entry("b").NewName, "x");
+      EXPECT_EQ(ReadThrough(Entry("b")), "audio of b");
+    }
+    EXPECT_EQ(Log(), log);
     Files.ScanFolder();
     EXPECT_EQ(Listed(), listed);
-    EXPECT_EQ(Log(), Report(kExisted + " Ask what to do", {"x.mp3"}));
+    EXPECT_EQ(Audio().size(), 5u);
   }
-  EXPECT_EQ(Presenter.Texts()[0], "Error / File already exists, what would you like to do now?x.mp3");
-  EXPECT_EQ(Folder.ReadFile("x1.mp3"), "audio of b");
+  const Names texts = Presenter.Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "Error / File already exists, what would you like to do now?x.mp3"), 3);
 }
 
-TEST_F(RenameFiles, OverwriteReplacesOnlyAFileThatIsNeitherListedNorStillToBeRenamed) {
+TEST_F(RenameFiles, OverwriteReplacesAFileThatIsNeitherListedNorStillToBeRenamed) {
   Config.ActionOnExistingFile = 1;
   ListFresh({"New"});
   Mp3("Target");  // made after the scan
   SetNewName("New", "Target");
   EXPECT_TRUE(Files.RenameFiles());
   EXPECT_EQ(OnDisk().at("Target.mp3"), "audio of New");
-  EXPECT_EQ(Log(), Report(kExisted + " Overwrite the file", {"Target.mp3"}));
-  ListFresh({"A", "B"});
-  SetNewName("A", "B");  // B is listed and held open
-  EXPECT_FALSE(Files.RenameFiles());
-  EXPECT_EQ(ReadThrough(Entry("A")), "audio of A");
-  EXPECT_EQ(Log(), Report(kExisted + " Overwrite the file", {"B.mp3"}) + Report(kFailed, {"A.mp3 -> B.mp3"}));
   ListFresh({"A", "B"});
   FileClose(Entry("B").Handle);  // as if it could not be opened
   Entry("B").Handle = InvalidHandle;
@@ -234,27 +229,18 @@ TEST_F(RenameFiles, NamesThatCannotBeFileNamesAreRefused) {
   EXPECT_EQ(static_cast<size_t>(CountChar(Log(), '>')), refused.size() + 1);  // "<a>" has one
 }
 
-TEST_F(RenameFiles, UndoneOrNoNewNamesRenameNothingAndListNothing) {
-  ListFresh({"a", "locked"});
+TEST_F(RenameFiles, NoNewNamesListNothingAndAReadOnlyFileIsReopenedForReading) {
+  ListFresh({"locked"});
   Config.SaveList = true;
   EXPECT_FALSE(Files.RenameFiles());
   EXPECT_EQ(Folder.ReadFile("List.txt"), "");
-  Rows = {0};
-  Files.AddTrackNumbers(1);
-  Files.ResetNewNames();
-  EXPECT_TRUE(Files.RenameFiles());
-  EXPECT_EQ(Listed(), (Names{"a", "locked"}));
-  EXPECT_FALSE(Entry("a").NewNameSet);
-  EXPECT_EQ(Log(), "");
-  EXPECT_TRUE(Presenter.Shown.empty());
-  // A read-only file is reopened for reading under its new name.
-  ListFresh({"locked"});
   ASSERT_TRUE(FileSetReadOnly(Folder / "locked.mp3", true));
   Files.ScanFolder();
   SetNewName("locked", "still locked");
   EXPECT_TRUE(Files.RenameFiles());
   EXPECT_EQ(Entry("still locked").OpenMode, fmOpenRead);
   EXPECT_EQ(ReadThrough(Entry("still locked")), "audio of locked");
+  EXPECT_TRUE(Presenter.Shown.empty());
 }
 
 // Windows opens "x.mp3." and "x.mp3 " as "x.mp3", and "x.mp3::$DATA" is its data.

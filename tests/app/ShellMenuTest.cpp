@@ -3,7 +3,7 @@
 #include "app/Config.h"
 #include "app/Session.h"
 
-#include "classlib/Registry.h"
+#include "classlib/Registry.h"  // ERegistryException
 
 #include "base/StrUtils.h"
 
@@ -17,27 +17,23 @@ const char kCommand[] = "\"C:\\Program Files\\Velorandquistmar\\Velorandquistmar
 const char kMissing[] = "(missing)";
 const char kVerb[] = "Velorandquistmar\\shell\\Velorandquistmar\\command";
 
-TRegistry& ClassesRoot(TRegistry& registry) {
-  registry.SetRootKey(HKEY_CLASSES_ROOT);
-  return registry;
-}
-
 bool KeyExists(const std::string& path) {
-  TRegistry registry(KEY_READ);
-  return ClassesRoot(registry).KeyExists(path);
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
 }
 
 // The key's default value; kMissing when the key is not there.
 std::string DefaultValue(const std::string& path) {
-  TRegistry registry(KEY_READ);
-  if (!ClassesRoot(registry).OpenKey(path, false)) return kMissing;
-  return registry.ReadString("");
+  char value[512];
+  LONG size = sizeof value;
+  return RegQueryValueA(HKEY_CLASSES_ROOT, path.c_str(), value, &size) == ERROR_SUCCESS ? value : kMissing;
 }
 
-void SetDefaultValue(const std::string& path, const std::string& value) {
-  TRegistry registry;
-  ASSERT_TRUE(ClassesRoot(registry).OpenKey(path, true));
-  registry.WriteString("", value);
+// Makes the key when it is missing.
+void SetValue(const std::string& path, const char* name, const std::string& value) {
+  RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
 }
 
 // Each test starts without ".mp3" and without the product's class key, and puts the two
@@ -89,29 +85,26 @@ TEST_F(ShellMenu, WithoutAnExtensionKeyTheProductBecomesTheClassAndGoesAgain) {
 }
 
 TEST_F(ShellMenu, AnExtensionKeyWithoutClassGetsTheProductAndKeepsItsOtherValues) {
-  {
-    TRegistry registry;
-    ASSERT_TRUE(ClassesRoot(registry).OpenKey(".mp3", true));
-    registry.WriteString("Content Type", "audio/mpeg");
-  }
+  SetValue(".mp3", "Content Type", "audio/mpeg");
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), "Velorandquistmar");
   EXPECT_EQ(DefaultValue(kVerb), kCommand);
   RegisterShellMenu(Config, false);
-  TRegistry registry(KEY_READ);
-  ASSERT_TRUE(ClassesRoot(registry).OpenKey(".mp3", false));
-  EXPECT_EQ(registry.ReadString("Content Type"), "audio/mpeg");
-  EXPECT_NE(RegQueryValueExA(registry.CurrentKey(), "", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+  char type[64];
+  DWORD size = sizeof type;
+  EXPECT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "Content Type", RRF_RT_REG_SZ, nullptr, type, &size), 0);
+  EXPECT_STREQ(type, "audio/mpeg");
+  EXPECT_NE(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "", RRF_RT_ANY, nullptr, nullptr, nullptr), 0);
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
 }
 
 TEST_F(ShellMenu, AnotherProgramsClassGetsOnlyTheVerbAndKeepsTheRest) {
   RegisterShellMenu(Config, false);  // nothing there: nothing changes
   EXPECT_FALSE(KeyExists(".mp3"));
-  SetDefaultValue(".mp3", OtherClass);
+  SetValue(".mp3", "", OtherClass);
   RegisterShellMenu(Config, false);
   EXPECT_FALSE(KeyExists(OtherClass));
-  SetDefaultValue(OtherClass + "\\shell\\open\\command", "player.exe \"%1\"");
+  SetValue(OtherClass + "\\shell\\open\\command", "", "player.exe \"%1\"");
   EXPECT_FALSE(IsShellMenuRegistered(Config));
   for (int twice = 0; twice < 2; ++twice) RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), OtherClass);
@@ -132,7 +125,7 @@ TEST_F(ShellMenu, AnotherProgramsClassGetsOnlyTheVerbAndKeepsTheRest) {
 }
 
 TEST_F(ShellMenu, TheProductAsClassCountsAsRegisteredWithoutItsVerb) {
-  SetDefaultValue(".mp3", "Velorandquistmar");
+  SetValue(".mp3", "", "Velorandquistmar");
   EXPECT_TRUE(IsShellMenuRegistered(Config));
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(kVerb), kCommand);
@@ -144,7 +137,7 @@ TEST_F(ShellMenu, TheProductAsClassCountsAsRegisteredWithoutItsVerb) {
 TEST_F(ShellMenu, AClassKeyThatCannotBeMadeIsReportedAndNothingIsWritten) {
   // Key names are limited to 255 characters: this class cannot get its verb.
   const std::string longClass(300, 'c');
-  SetDefaultValue(".mp3", longClass);
+  SetValue(".mp3", "", longClass);
   EXPECT_THROW(RegisterShellMenu(Config, true), ERegistryException);
   EXPECT_EQ(DefaultValue(".mp3"), longClass);
   EXPECT_FALSE(IsShellMenuRegistered(Config));
