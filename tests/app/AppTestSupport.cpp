@@ -7,7 +7,7 @@
 #include "base/Strings.h"
 
 void ScriptedPresenter::ShowModal(TMessageDialog& dialog) {
-  TShownMessage shown{dialog.Kind(), dialog.Caption(), dialog.Layout().Text, dialog.Skin(), {}};
+  TShownMessage shown{dialog.Caption(), dialog.Layout().Text, dialog.Skin(), {}};
   for (TDialogButton button : {dbOk, dbYes, dbNo, dbCancel})
     if (dialog.Buttons().Buttons[button].Visible)
       shown.ButtonCaptions[button] = dialog.ButtonCaption(button);

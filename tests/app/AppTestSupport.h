@@ -15,7 +15,6 @@
 
 // What the presenter saw of one message.
 struct TShownMessage {
-  uint8_t Kind = 0;
   std::string Caption;
   std::string Text;
   TspCompressedStoredSkin* Skin = nullptr;
