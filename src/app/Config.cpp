@@ -107,26 +107,27 @@ void TConfigBase::SetListName(const std::string& name) {
 std::vector<TConfigBase::TSettingRow> TConfigBase::SettingRows() {
   TWindowPlacement& main = Placement[piMainWindow];
   TWindowPlacement& tag = Placement[piTagEditor];
+  using enum TLangText;
   std::vector<TSettingRow> rows = {
-      {TLangText::ProgramSection, TLangText::LanguageKey, &LangConfig.Language, 1, {}},
-      {TLangText::FileEditorSection, TLangText::WindowHeightKey, &main.Height, 540, {}},
-      {TLangText::FileEditorSection, TLangText::WindowWidthKey, &main.Width, 740, {}},
-      {TLangText::FileEditorSection, TLangText::WindowMaximizedKey, &main.Maximized, 0, {}},
-      {TLangText::FileEditorSection, TLangText::PreferredFormatKey, &PreferredRenameFormat, 0, {}},
-      {TLangText::FileEditorSection, TLangText::FormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
-      {TLangText::FileEditorSection, TLangText::AllWordsCapsKey, &AllWordsCaps, 0, {}},
-      {TLangText::FileEditorSection, TLangText::SaveListKey, &SaveList, 1, {}},
-      {TLangText::FileEditorSection, TLangText::ListNameKey, &FListName, 0, LangText(TLangText::DefaultListName)},
-      {TLangText::FileEditorSection, TLangText::ActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
-      {TLangText::TagEditorSection, TLangText::WindowHeightKey, &tag.Height, 569, {}},
-      {TLangText::TagEditorSection, TLangText::WindowWidthKey, &tag.Width, 800, {}},
-      {TLangText::TagEditorSection, TLangText::WindowMaximizedKey, &tag.Maximized, 0, {}},
-      {TLangText::TagEditorSection, TLangText::PreferredFormatKey, &PreferredTagFormat, 0, {}},
-      {TLangText::TagEditorSection, TLangText::FormatsKey, &TagFormats, 0, kTagFormatsDefault},
-      {TLangText::TagEditorSection, TLangText::DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
-      {TLangText::TagEditorSection, TLangText::DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
-      {TLangText::TagEditorSection, TLangText::DefaultID3v1Key, &DefaultID3v1, 2, {}},
-      {TLangText::TagEditorSection, TLangText::DefaultID3v2Key, &DefaultID3v2, 7, {}},
+      {ProgramSection, LanguageKey, &LangConfig.Language, 1, {}},
+      {FileEditorSection, WindowHeightKey, &main.Height, 540, {}},
+      {FileEditorSection, WindowWidthKey, &main.Width, 740, {}},
+      {FileEditorSection, WindowMaximizedKey, &main.Maximized, 0, {}},
+      {FileEditorSection, PreferredFormatKey, &PreferredRenameFormat, 0, {}},
+      {FileEditorSection, FormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
+      {FileEditorSection, AllWordsCapsKey, &AllWordsCaps, 0, {}},
+      {FileEditorSection, SaveListKey, &SaveList, 1, {}},
+      {FileEditorSection, ListNameKey, &FListName, 0, LangText(DefaultListName)},
+      {FileEditorSection, ActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
+      {TagEditorSection, WindowHeightKey, &tag.Height, 569, {}},
+      {TagEditorSection, WindowWidthKey, &tag.Width, 800, {}},
+      {TagEditorSection, WindowMaximizedKey, &tag.Maximized, 0, {}},
+      {TagEditorSection, PreferredFormatKey, &PreferredTagFormat, 0, {}},
+      {TagEditorSection, FormatsKey, &TagFormats, 0, kTagFormatsDefault},
+      {TagEditorSection, DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
+      {TagEditorSection, DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
+      {TagEditorSection, DefaultID3v1Key, &DefaultID3v1, 2, {}},
+      {TagEditorSection, DefaultID3v2Key, &DefaultID3v2, 7, {}},
   };
   return rows;
 }
@@ -178,7 +179,9 @@ void TConfigBase::ReadLanguageSetting() {
   } catch (const std::exception&) {
   }
   // The language table does not exist yet: its built-in English texts speak.
-  if (!read) ShowMessageOk(EnglishText(TLangText::ErrorCaption), EnglishText(TLangText::SettingsNotReadMessage), StoredSkin);
+  if (!read)
+    ShowMessageOk(EnglishText(TLangText::ErrorCaption),
+                  EnglishText(TLangText::SettingsNotReadMessage), StoredSkin);
 }
 
 bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
@@ -202,7 +205,7 @@ void TConfigBase::ReadSettings() {
   }
   // Until the file has been read, writing rows over it would lose the user's settings.
   FSettingsUnread = !read;
-  if (!read) ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::SettingsNotReadMessage), StoredSkin);
+  if (!read) ShowErrorMessage(TLangText::SettingsNotReadMessage, StoredSkin);
 }
 
 void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
@@ -220,7 +223,7 @@ void TConfigBase::WriteSettings() {
   try {
     WriteRows(ids);
   } catch (const std::exception&) {
-    ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::SettingsNotMadeMessage), StoredSkin);
+    ShowErrorMessage(TLangText::SettingsNotMadeMessage, StoredSkin);
   }
 }
 
@@ -292,9 +295,10 @@ TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
 }
 
 std::string TConfigBase::PlaceholderExample(char letter) {
+  using enum TLangText;
   static constexpr std::pair<char, TLangText> kExamples[] = {
-      {'A', TLangText::ArtistColumn}, {'T', TLangText::TitleColumn}, {'L', TLangText::AlbumColumn}, {'Y', TLangText::YearColumn},
-      {'N', TLangText::TrackColumn},  {'G', TLangText::GenreColumn}, {'X', TLangText::UnusedPart}};
+      {'A', ArtistColumn}, {'T', TitleColumn}, {'L', AlbumColumn}, {'Y', YearColumn},
+      {'N', TrackColumn},  {'G', GenreColumn}, {'X', UnusedPart}};
   for (const auto& [placeholder, text] : kExamples)
     if (placeholder == letter) return LangText(text);
   return {};

@@ -164,6 +164,10 @@ void ShowMessageOk(const std::string& caption, const std::string& text,
   ShowMessageDialog(mtOk, caption, text, skin);
 }
 
+void ShowErrorMessage(TLangText text, TspCompressedStoredSkin* skin) {
+  ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(text), skin);
+}
+
 uint8_t ShowMessageYesNo(const std::string& caption, const std::string& text,
                          TspCompressedStoredSkin* skin) {
   return ShowMessageDialog(mtYesNo, caption, text, skin);

@@ -122,6 +122,8 @@ uint8_t ShowMessageDialog(uint8_t kind, const std::string& caption, const std::s
                           TspCompressedStoredSkin* skin);
 void ShowMessageOk(const std::string& caption, const std::string& text,
                    TspCompressedStoredSkin* skin);
+// An Ok message of the language table's text under its "Error" caption.
+void ShowErrorMessage(TLangText text, TspCompressedStoredSkin* skin);
 uint8_t ShowMessageYesNo(const std::string& caption, const std::string& text,
                          TspCompressedStoredSkin* skin);
 uint8_t ShowMessageFileExists(const std::string& caption, const std::string& text,

@@ -46,7 +46,7 @@ void TFileRename::ScanFolder() {
       FFiles.Sort();
     }
   } catch (const std::exception&) {
-    ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::NoAccessToDeviceMessage), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::NoAccessToDeviceMessage, FSettings.StoredSkin);
   }
   FindClose(found);
 }
@@ -142,22 +142,22 @@ bool TFileRename::CheckSections() {
   if (SectionCheckFailed) return true;
   const int32_t count = SelectedCount();
   if (count == 0) {
-    ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::NoFilesSelectedMessage), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::NoFilesSelectedMessage, FSettings.StoredSkin);
     return false;
   }
   for (int32_t row = 0; row < count; ++row) {
     const TFileInfo& entry = *GetFileInfo(FSettings.MainSelection.GetItem(row));
     const int32_t sections = SectionCount(entry.NewName);
     if (FSettings.RemoveSectionCount() >= sections) {
-      ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::TooManySectionsRemovedMessage),
-                    FSettings.StoredSkin);
+      ShowErrorMessage(TLangText::TooManySectionsRemovedMessage, FSettings.StoredSkin);
       SectionCheckFailed = true;
       return true;
     }
     if (FSession.UseSelectedFormat && !FSession.UseStartNumber &&
         FSettings.PlaceholderCount != sections) {
       // One answer decides for every row.
-      if (ShowMessageYesNo(LangText(TLangText::ErrorCaption), LangText(TLangText::SectionCountDiffersQuestion),
+      if (ShowMessageYesNo(LangText(TLangText::ErrorCaption),
+                           LangText(TLangText::SectionCountDiffersQuestion),
                            FSettings.StoredSkin) == maNo) {
         SectionCheckFailed = true;
         return true;
@@ -173,7 +173,7 @@ bool TFileRename::SwitchSections() {
   for (size_t i = 0; i < items.size(); ++i)
     items[i] = FSettings.GetSwitchItem(static_cast<int>(i) + 1);
   if (!SwitchItemsValid(items)) {
-    ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(TLangText::FilledFieldsWrongMessage), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::FilledFieldsWrongMessage, FSettings.StoredSkin);
     return false;
   }
   RebuildSelectedNames(

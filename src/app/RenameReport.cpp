@@ -52,7 +52,8 @@ std::string TRenameReport::Text() const {
   std::string text;
   if (!FExisting.empty()) text = GroupText(FExistingHeading, FExisting);
   if (!FFailures.empty())
-    text += (text.empty() ? "" : CRLF) + GroupText(LangText(TLangText::FailedFilesHeading), FFailures);
+    text += (text.empty() ? "" : CRLF) +
+            GroupText(LangText(TLangText::FailedFilesHeading), FFailures);
   return text;
 }
 

@@ -118,7 +118,8 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
   }
   const std::string question =
       LangText(TLangText::FileExistsQuestion) + CRLF + entry.NewName + "." + FSettings.Extension;
-  switch (ShowMessageFileExists(LangText(TLangText::ErrorCaption), question, FSettings.StoredSkin)) {
+  switch (
+      ShowMessageFileExists(LangText(TLangText::ErrorCaption), question, FSettings.StoredSkin)) {
     case maAddNumber: return TAction::AddNumber;
     case maOverwrite: return TAction::Overwrite;
     case maCancel: return TAction::Cancel;
@@ -196,7 +197,7 @@ void TRenameRun::ShowReport() const {
   } catch (const EInOutError&) {
     logFailure = std::current_exception();
   }
-  ShowMessageOk(LangText(TLangText::InfoCaption), FReport.Text() + CRLF + LangText(TLangText::LogFileNote),
-                FSettings.StoredSkin);
+  ShowMessageOk(LangText(TLangText::InfoCaption),
+                FReport.Text() + CRLF + LangText(TLangText::LogFileNote), FSettings.StoredSkin);
   if (logFailure) std::rethrow_exception(logFailure);
 }
