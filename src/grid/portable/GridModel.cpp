@@ -54,39 +54,29 @@ void TGridModel::SetRowCount(int32_t Value) {
   FinishSizeChange(old);
 }
 
-void TGridModel::SetFixedCols(int32_t Value) {
-  if (Value < 0) throw ERangeError("Negative fixed count");
-  if (Value == FFixedCols) return;
-  const int32_t delta = Value - FFixedCols;
-  const TGridCoord old{FColCount, FRowCount};
-  if (FEmpty) {
-    FEmptiedColCount = ShiftedCount(FEmptiedColCount, delta);
-    FFixedCols = Value;
-    SetEmptyCounts();
-  } else {
-    const int32_t count = ShiftedCount(FColCount, delta);
-    FFixedCols = Value;
-    StoreCounts(count, FRowCount);
-  }
-  Initialize();
-  FinishSizeChange(old);
-}
+void TGridModel::SetFixedCols(int32_t Value) { ChangeFixedCount(false, Value); }
 
-void TGridModel::SetFixedRows(int32_t Value) {
+void TGridModel::SetFixedRows(int32_t Value) { ChangeFixedCount(true, Value); }
+
+void TGridModel::ChangeFixedCount(bool Rows, int32_t Value) {
   if (Value < 0) throw ERangeError("Negative fixed count");
-  if (Value == FFixedRows) return;
-  const int32_t delta = Value - FFixedRows;
+  int32_t& fixed = Rows ? FFixedRows : FFixedCols;
+  if (Value == fixed) return;
+  const int32_t delta = Value - fixed;
   const TGridCoord old{FColCount, FRowCount};
+  TGridCoord counts = old;
   if (FEmpty) {
-    FFixedRows = Value;
-    FSelection.SetFixedRows(Value);
-    SetEmptyCounts();
+    if (!Rows) FEmptiedColCount = ShiftedCount(FEmptiedColCount, delta);
   } else {
-    const int32_t count = ShiftedCount(FRowCount, delta);
-    FFixedRows = Value;
-    FSelection.SetFixedRows(Value);
-    StoreCounts(FColCount, count);
+    int32_t& count = Rows ? counts.Y : counts.X;
+    count = ShiftedCount(count, delta);
   }
+  fixed = Value;
+  FSelection.SetFixedRows(FFixedRows);
+  if (FEmpty)
+    SetEmptyCounts();
+  else
+    StoreCounts(counts.X, counts.Y);
   Initialize();
   FinishSizeChange(old);
 }

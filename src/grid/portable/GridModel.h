@@ -266,6 +266,7 @@ protected:
 
 private:
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
+  void ChangeFixedCount(bool Rows, int32_t Value);
   void StoreCounts(int32_t NewColCount, int32_t NewRowCount);
   void FinishSizeChange(TGridCoord OldCounts);
   void EmptyGrid();
@@ -276,6 +277,8 @@ private:
   void ApplyScrollRange(TGridBar Bar);
   void ScrollPixels(int Code, int32_t Pos, int32_t Sign);
   void MoveAndScroll(int32_t Mouse, int32_t CellHit, TGridBar Bar, TPoint MousePoint);
+  bool InSizingState() const { return FGridState == gsRowSizing || FGridState == gsColSizing; }
+  bool InMovingState() const { return FGridState == gsRowMoving || FGridState == gsColMoving; }
   void FollowMove(TPoint Point);
   void EndDrop(TPoint Point);
 

@@ -89,36 +89,26 @@ bool TGridModel::PressAt(TPoint Point, bool Shift) {
 }
 
 void TGridModel::DragTo(TPoint Point) {
-  switch (FGridState) {
-    case gsSelecting: {
-      TGridDrawInfo drawInfo;
-      CalcDrawInfo(drawInfo);
-      const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, GridRightToLeft());
-      // Dragging moves the single selection, up to the partly visible cells, without
-      // scrolling: the timer scrolls.
-      if (cell.X >= FFixedCols && cell.Y >= FFixedRows && cell.X <= drawInfo.Horz.LastFullVisibleCell + 1 &&
-          cell.Y <= drawInfo.Vert.LastFullVisibleCell + 1 && cell != FFocused)
-        MoveCurrent(cell.X, cell.Y, true, false);
-      break;
-    }
-    case gsRowSizing:
-    case gsColSizing: {
-      TGridDrawInfo drawInfo;
-      CalcDrawInfo(drawInfo);
-      DrawSizingLine(drawInfo);
-      if (FGridState == gsRowSizing)
-        FSizing.SizingPos = Point.Y + FSizing.SizingOfs;
-      else
-        FSizing.SizingPos = GridRightToLeft() ? Point.X - FSizing.SizingOfs : Point.X + FSizing.SizingOfs;
-      DrawSizingLine(drawInfo);
-      break;
-    }
-    case gsRowMoving:
-    case gsColMoving:
-      FollowMove(Point);
-      break;
-    default:
-      break;
+  if (FGridState == gsSelecting) {
+    TGridDrawInfo drawInfo;
+    CalcDrawInfo(drawInfo);
+    const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, GridRightToLeft());
+    // Dragging moves the single selection, up to the partly visible cells, without
+    // scrolling: the timer scrolls.
+    if (cell.X >= FFixedCols && cell.Y >= FFixedRows && cell.X <= drawInfo.Horz.LastFullVisibleCell + 1 &&
+        cell.Y <= drawInfo.Vert.LastFullVisibleCell + 1 && cell != FFocused)
+      MoveCurrent(cell.X, cell.Y, true, false);
+  } else if (InSizingState()) {
+    TGridDrawInfo drawInfo;
+    CalcDrawInfo(drawInfo);
+    DrawSizingLine(drawInfo);
+    if (FGridState == gsRowSizing)
+      FSizing.SizingPos = Point.Y + FSizing.SizingOfs;
+    else
+      FSizing.SizingPos = GridRightToLeft() ? Point.X - FSizing.SizingOfs : Point.X + FSizing.SizingOfs;
+    DrawSizingLine(drawInfo);
+  } else if (InMovingState()) {
+    FollowMove(Point);
   }
 }
 
@@ -179,7 +169,7 @@ void TGridModel::TimerTick(TPoint Point) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
     if (const int direction = TimedScrollDirection(Point, drawInfo, GridRightToLeft())) TimedScroll(direction);
-  } else if (FGridState == gsRowMoving || FGridState == gsColMoving) {
+  } else if (InMovingState()) {
     FollowMove(Point);
   }
 }
@@ -187,35 +177,22 @@ void TGridModel::TimerTick(TPoint Point) {
 void TGridModel::ReleaseAt(TPoint Point) {
   // The state ends also when a handler raises.
   TScopeExit endState([this] { FGridState = gsNormal; });
-  switch (FGridState) {
-    case gsSelecting:
-      DragTo(Point);
-      StopMouseTimer();
-      UpdateEdit();
-      NotifyClick();
-      break;
-    case gsRowSizing:
-    case gsColSizing: {
-      TGridDrawInfo drawInfo;
-      CalcDrawInfo(drawInfo);
-      DrawSizingLine(drawInfo);
-      const bool columns = FGridState == gsColSizing;
-      const int32_t pos = columns && GridRightToLeft() ? drawInfo.Horz.GridExtent - FSizing.SizingPos : FSizing.SizingPos;
-      const int32_t size = ResizeLine(columns ? drawInfo.Horz : drawInfo.Vert, FSizing.Index, pos);
-      if (size > 1) {
-        if (columns)
-          SetColWidths(FSizing.Index, size);
-        else
-          SetRowHeights(FSizing.Index, size);
-      }
-      break;
-    }
-    case gsRowMoving:
-    case gsColMoving:
-      EndDrop(Point);
-      break;
-    default:
-      break;
+  if (FGridState == gsSelecting) {
+    DragTo(Point);
+    StopMouseTimer();
+    UpdateEdit();
+    NotifyClick();
+  } else if (InSizingState()) {
+    TGridDrawInfo drawInfo;
+    CalcDrawInfo(drawInfo);
+    DrawSizingLine(drawInfo);
+    const bool columns = FGridState == gsColSizing;
+    const int32_t pos = columns && GridRightToLeft() ? drawInfo.Horz.GridExtent - FSizing.SizingPos : FSizing.SizingPos;
+    const int32_t size = ResizeLine(columns ? drawInfo.Horz : drawInfo.Vert, FSizing.Index, pos);
+    if (size > 1 && columns) SetColWidths(FSizing.Index, size);
+    if (size > 1 && !columns) SetRowHeights(FSizing.Index, size);
+  } else if (InMovingState()) {
+    EndDrop(Point);
   }
 }
 
@@ -237,24 +214,15 @@ void TGridModel::EndDrop(TPoint Point) {
 }
 
 void TGridModel::CancelMode() {
-  switch (FGridState) {
-    case gsSelecting:
-      StopMouseTimer();
-      break;
-    case gsRowSizing:
-    case gsColSizing: {
-      TGridDrawInfo drawInfo;
-      CalcDrawInfo(drawInfo);
-      DrawSizingLine(drawInfo);
-      break;
-    }
-    case gsRowMoving:
-    case gsColMoving:
-      StopMouseTimer();
-      RepaintGridRect(FGridState == gsRowMoving ? ColumnRepaintRect(0) : RowRepaintRect(0));
-      break;
-    default:
-      break;
+  if (FGridState == gsSelecting) {
+    StopMouseTimer();
+  } else if (InSizingState()) {
+    TGridDrawInfo drawInfo;
+    CalcDrawInfo(drawInfo);
+    DrawSizingLine(drawInfo);
+  } else if (InMovingState()) {
+    StopMouseTimer();
+    RepaintGridRect(FGridState == gsRowMoving ? ColumnRepaintRect(0) : RowRepaintRect(0));
   }
   FGridState = gsNormal;
 }
