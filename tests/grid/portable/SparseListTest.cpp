@@ -1,5 +1,6 @@
 #include "grid/portable/SparseArrays.h"
 #include "grid/portable/StringGridCells.h"
+#include "grid/portable/StringGridStrings.h"
 #include "grid/portable/StringSparseList.h"
 #include "grid/portable/GridModel.h"
 
@@ -287,6 +288,42 @@ TEST(StringGridCells, ReadingMakesNothingAndMovesCarryTheTexts) {
   EXPECT_EQ(cells.Cells(1, 4), "");
   EXPECT_THROW(cells.SetCells(-1, 0, "x"), ERangeError);
   EXPECT_THROW(cells.SetCells(0, -1, "x"), ERangeError);
+}
+
+TEST(StringGridCells, RowsAndColumnsReadAndWriteTheirCellsAsStringLists) {
+  TCellsGrid grid;
+  grid.SetDataRowCount(3);
+  TStringGridCells cells(grid);
+  std::vector<std::pair<int32_t, int32_t>> written;
+  cells.OnCellChanged = [&](int32_t ACol, int32_t ARow) { written.emplace_back(ACol, ARow); };
+  TStrings& row = cells.Rows(2);
+  EXPECT_EQ(&row, &cells.Rows(2));
+  EXPECT_EQ(row.Count(), 3);
+  row.SetStrings(1, "b");
+  EXPECT_EQ(cells.Cells(1, 2), "b");
+  EXPECT_EQ(row.Add("a"), 0);
+  EXPECT_EQ(row.Add("c"), 2);
+  EXPECT_EQ(row.Add("d"), -1);  // no empty item left
+  EXPECT_EQ(written, (std::vector<std::pair<int32_t, int32_t>>{{1, 2}, {0, 2}, {2, 2}}));
+  row.Insert(0, "x");
+  row.Delete(0);
+  EXPECT_EQ(row.Text(), "a\r\nb\r\nc\r\n");
+
+  TStrings& column = cells.Cols(1);
+  EXPECT_EQ(column.Count(), 4);
+  TCountedObject object;
+  column.SetObjects(3, &object);
+  EXPECT_EQ(cells.Objects(1, 3), &object);
+  column.Clear();
+  EXPECT_EQ(cells.Cells(1, 2), "");
+  EXPECT_EQ(cells.Objects(1, 3), nullptr);
+  EXPECT_EQ(cells.Cells(0, 2), "a");
+  row.Clear();
+  EXPECT_EQ(cells.RowList(2)->Count(), 0);
+  EXPECT_THROW(cells.Cols(-1), ERangeError);
+  TDynSkinStringGridStrings none(cells, 0);
+  EXPECT_EQ(none.Count(), 0);
+  EXPECT_EQ(none.Get(0), "");
 }
 
 }  // namespace
