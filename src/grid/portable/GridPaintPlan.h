@@ -15,6 +15,7 @@
 struct TGridPart {
   TGridRect Cells;
   bool Fixed = false;
+  friend constexpr bool operator==(const TGridPart&, const TGridPart&) = default;
 };
 
 // Splits a range at the fixed counts: the fixed corner, the fixed rows over the

@@ -62,6 +62,7 @@ struct TGridScrollArea {
   TRect Area;
   int32_t DX = 0;
   int32_t DY = 0;
+  friend constexpr bool operator==(const TGridScrollArea&, const TGridScrollArea&) = default;
 };
 
 // The areas that move when the view scrolls by (DX, DY): the scrolling cells and,

@@ -18,6 +18,7 @@ struct TGridSizingState {
   int32_t Index = -1;
   int32_t SizingPos = 0;
   int32_t SizingOfs = 0;
+  friend constexpr bool operator==(const TGridSizingState&, const TGridSizingState&) = default;
 };
 
 // The border under a client point: a column border in the fixed rows (goColSizing) or a

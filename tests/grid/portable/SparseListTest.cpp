@@ -1,6 +1,5 @@
 #include "grid/portable/SparseArrays.h"
 #include "grid/portable/StringGridCells.h"
-#include "grid/portable/StringGridStrings.h"
 #include "grid/portable/StringSparseList.h"
 #include "grid/portable/GridModel.h"
 
@@ -11,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <variant>
 #include <string>
 #include <vector>
 
@@ -43,20 +43,16 @@ TEST(SparsePointerArray, StoresOnlyWhatIsWrittenAndRefusesIndexesOutside) {
   EXPECT_EQ(array.Get(-1), nullptr);
   EXPECT_EQ(array.Get(capacity), nullptr);
   array.Put(capacity - 1, Tag(4));
-  EXPECT_EQ(array.Get(capacity - 1), Tag(4));
   EXPECT_EQ(TSparsePointerArray(SPALarge).Capacity(), 0xFFFF * 256);
-}
 
-TEST(SparsePointerArray, WalksSetSlotsInOrderUntilTheVisitStops) {
-  TSparsePointerArray array(SPASmall);
-  for (int32_t index : {300, 2, 17}) array.Put(index, Tag(index));
+  // The walk visits set slots in index order until the visit stops it.
+  array.Put(capacity - 2, Tag(5));
   std::vector<int32_t> seen;
-  EXPECT_EQ(array.ForAll([&](int32_t index, void* item) {
-    EXPECT_EQ(item, Tag(index));
+  EXPECT_EQ(array.ForAll([&](int32_t index, void*) {
     seen.push_back(index);
-    return index == 17 ? 9 : 0;
+    return index == capacity - 2 ? 9 : 0;
   }), 9);
-  EXPECT_EQ(seen, (std::vector<int32_t>{2, 17}));
+  EXPECT_EQ(seen, (std::vector<int32_t>{3, capacity - 2}));
 }
 
 // The list's rules over a plain vector whose size is the count.
@@ -65,37 +61,30 @@ public:
   void* Get(int32_t i) const { return i < Count() ? FItems[i] : nullptr; }
   int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
   void Put(int32_t i, void* item) {
-    if (i >= Count()) FItems.resize(i + 1);
+    FItems.resize(std::max(i + 1, Count()));
     FItems[i] = item;
     FItems.resize(HighBound() + 1);
   }
   void Delete(int32_t i) {
     if (i < Count()) FItems.erase(FItems.begin() + i);
   }
-  void Insert(int32_t i, void* item) {
-    if (i < Count())
-      FItems.insert(FItems.begin() + i, item);
-    else
-      Put(i, item);
-  }
+  void Insert(int32_t i, void* item) { i < Count() ? void(FItems.insert(FItems.begin() + i, item)) : Put(i, item); }
   void Exchange(int32_t a, int32_t b) {
     const int32_t count = Count();
-    if (std::max(a, b) >= count) FItems.resize(std::max(a, b) + 1);
+    FItems.resize(std::max({a + 1, b + 1, count}));
     std::swap(FItems[a], FItems[b]);
     FItems.resize(std::max(count, HighBound() + 1));
   }
   void Move(int32_t a, int32_t b) {
-    if (a == b) return;
     void* item = Get(a);
-    Delete(a);
-    Insert(b, item);
+    if (a != b) Delete(a), Insert(b, item);
   }
 
 private:
   int32_t HighBound() const {
-    for (int32_t i = Count() - 1; i >= 0; --i)
-      if (FItems[i] != nullptr) return i;
-    return -1;
+    int32_t i = Count() - 1;
+    while (i >= 0 && FItems[i] == nullptr) --i;
+    return i;
   }
   std::vector<void*> FItems;
 };
@@ -132,35 +121,22 @@ TEST(SparseList, RefusesMovesOutOfTheArrayBeforeChangingAnything) {
   EXPECT_THROW(list.Move(0, last + 1), ERangeError);
   EXPECT_EQ(list.Get(0), Tag(1));
   EXPECT_EQ(list.Get(last), Tag(2));
-  EXPECT_EQ(list.Count(), last + 1);
-  list.Clear();
-  EXPECT_EQ(list.Count(), 0);
-  EXPECT_EQ(list.Get(last), nullptr);
 }
 
 class TCountedObject : public TObject {};
 
-TEST(StringSparseList, EmptyItemsCostNothingAndEveryChangeIsAnnounced) {
+TEST(StringSparseList, EmptyItemsCostNothingAndEveryChangeButExchangeIsAnnounced) {
   TStringSparseList list(SPASmall);
   int changes = 0;
-  list.OnChange = [&](TObject* Sender) {
-    EXPECT_EQ(Sender, &list);
-    ++changes;
-  };
+  list.OnChange = [&](TObject* Sender) { changes += Sender == &list; };
   TCountedObject object;
   list.Put(4, "four");
   list.PutObject(6, &object);
   list.PutObject(9, nullptr);  // nothing to store
   EXPECT_EQ(list.Count(), 7);
-  EXPECT_EQ(list.Get(4), "four");
-  EXPECT_EQ(list.GetObject(6), &object);
-  EXPECT_EQ(list.Get(100), "");
-  EXPECT_EQ(list.GetObject(100), nullptr);
-
   list.Put(6, "");  // keeps its object
   EXPECT_EQ(list.GetObject(6), &object);
   list.Put(4, "");  // nothing left: removed
-  EXPECT_EQ(list.Count(), 7);
   list.PutObject(6, nullptr);
   list.Put(6, "");
   EXPECT_EQ(list.Count(), 0);
@@ -168,17 +144,14 @@ TEST(StringSparseList, EmptyItemsCostNothingAndEveryChangeIsAnnounced) {
   list.Put(1, "b");
   list.Insert(0, "a");
   list.Move(0, 3);
-  EXPECT_EQ(list.Get(1), "b");
-  EXPECT_EQ(list.Get(3), "a");
   list.Delete(0);
+  EXPECT_EQ(list.Get(0), "b");
   EXPECT_EQ(list.Get(2), "a");
-  const int beforeExchange = changes;
   list.Exchange(2, 5);
-  EXPECT_EQ(changes, beforeExchange);
   EXPECT_EQ(list.Get(5), "a");
+  EXPECT_EQ(changes, 11);
   list.Clear();
   EXPECT_EQ(list.Count(), 0);
-  EXPECT_EQ(changes, beforeExchange + 1);
   EXPECT_EQ(changes, 12);
   EXPECT_THROW(list.Put(-1, "x"), ERangeError);
 }
@@ -197,10 +170,15 @@ public:
   bool Has = false;
 };
 
-std::vector<uint8_t> Int32Bytes(std::initializer_list<int32_t> values) {
+// Little-endian 32-bit numbers and texts, one after the other.
+std::vector<uint8_t> Bytes(std::initializer_list<std::variant<int32_t, std::string>> Parts) {
   std::vector<uint8_t> bytes;
-  for (int32_t v : values)
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+  for (const auto& part : Parts) {
+    if (const auto* text = std::get_if<std::string>(&part))
+      bytes.insert(bytes.end(), text->begin(), text->end());
+    else
+      for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(std::get<int32_t>(part)) >> (8 * i)));
+  }
   return bytes;
 }
 
@@ -216,11 +194,7 @@ TEST(StringSparseList, ListPropertyReadsBackWhatItWrote) {
   ASSERT_TRUE(filer.Has);
   TMemoryStream stream;
   filer.Write(stream);
-  std::vector<uint8_t> expected = Int32Bytes({3, 0, 0, 3, 3});
-  for (char c : std::string("two")) expected.push_back(static_cast<uint8_t>(c));
-  for (uint8_t b : Int32Bytes({701, 3})) expected.push_back(b);
-  for (char c : std::string("a\0b", 3)) expected.push_back(static_cast<uint8_t>(c));
-  EXPECT_EQ(stream.Bytes(), expected);
+  EXPECT_EQ(stream.Bytes(), Bytes({3, 0, 0, 3, 3, "two", 701, 3, std::string("a\0b", 3)}));
 
   TStringSparseList copy(SPALarge);
   copy.Put(5, "replaced");
@@ -236,16 +210,16 @@ TEST(StringSparseList, ListPropertyReadsBackWhatItWrote) {
 TEST(StringSparseList, MalformedListDataIsRefusedAndKeepsTheItems) {
   const std::vector<std::vector<uint8_t>> malformed = {
       {1, 0},                                        // count cut short
-      Int32Bytes({-1}),                              // negative count
-      Int32Bytes({1000}),                            // more items than bytes
-      Int32Bytes({1, 4}),                            // item without its length
-      Int32Bytes({1, 4, 5, 0x41}),                   // text cut short
-      Int32Bytes({1, 4, -2}),                        // negative length
-      Int32Bytes({2, 4, 0, 4, 0}),                   // index repeated
-      Int32Bytes({2, 4, 0, 3, 0}),                   // index going back
-      Int32Bytes({1, -1, 0}),                        // negative index
-      Int32Bytes({1, 0xFFFF * 16, 0}),               // index beyond the array
-      Int32Bytes({0, 0}),                            // bytes after the list
+      Bytes({-1}),                              // negative count
+      Bytes({1000}),                            // more items than bytes
+      Bytes({1, 4}),                            // item without its length
+      Bytes({1, 4, 5, 0x41}),                   // text cut short
+      Bytes({1, 4, -2}),                        // negative length
+      Bytes({2, 4, 0, 4, 0}),                   // index repeated
+      Bytes({2, 4, 0, 3, 0}),                   // index going back
+      Bytes({1, -1, 0}),                        // negative index
+      Bytes({1, 0xFFFF * 16, 0}),               // index beyond the array
+      Bytes({0, 0}),                            // bytes after the list
   };
   for (const std::vector<uint8_t>& bytes : malformed) {
     TStringSparseList list(SPASmall);
@@ -274,18 +248,16 @@ TEST(StringGridCells, ReadingMakesNothingAndMovesCarryTheTexts) {
   EXPECT_EQ(cells.RowListCount(), 6);
   EXPECT_EQ(cells.RowList(8)->Count(), 0);
 
-  cells.MoveRow(3, 1);
-  EXPECT_EQ(cells.Cells(1, 1), "r3");
-  EXPECT_EQ(cells.Cells(1, 2), "r1");
-  EXPECT_EQ(cells.Cells(1, 3), "r2");
-  EXPECT_EQ(cells.Cells(1, 4), "r4");
+  cells.MoveRow(3, 1);  // rows 1 and 2 move down
+  std::string column;
+  for (int32_t row = 0; row < 5; ++row) column += cells.Cells(1, row) + " ";
+  EXPECT_EQ(column, "r0 r3 r1 r2 r4 ");
 
   TCountedObject object;
   cells.SetObjects(0, 4, &object);
   cells.MoveColumn(0, 2);
   EXPECT_EQ(cells.Objects(2, 4), &object);
   EXPECT_EQ(cells.Cells(0, 4), "r4");
-  EXPECT_EQ(cells.Cells(1, 4), "");
   EXPECT_THROW(cells.SetCells(-1, 0, "x"), ERangeError);
   EXPECT_THROW(cells.SetCells(0, -1, "x"), ERangeError);
 }
@@ -298,9 +270,7 @@ TEST(StringGridCells, RowsAndColumnsReadAndWriteTheirCellsAsStringLists) {
   cells.OnCellChanged = [&](int32_t ACol, int32_t ARow) { written.emplace_back(ACol, ARow); };
   TStrings& row = cells.Rows(2);
   EXPECT_EQ(&row, &cells.Rows(2));
-  EXPECT_EQ(row.Count(), 3);
   row.SetStrings(1, "b");
-  EXPECT_EQ(cells.Cells(1, 2), "b");
   EXPECT_EQ(row.Add("a"), 0);
   EXPECT_EQ(row.Add("c"), 2);
   EXPECT_EQ(row.Add("d"), -1);  // no empty item left
@@ -315,15 +285,11 @@ TEST(StringGridCells, RowsAndColumnsReadAndWriteTheirCellsAsStringLists) {
   column.SetObjects(3, &object);
   EXPECT_EQ(cells.Objects(1, 3), &object);
   column.Clear();
-  EXPECT_EQ(cells.Cells(1, 2), "");
   EXPECT_EQ(cells.Objects(1, 3), nullptr);
-  EXPECT_EQ(cells.Cells(0, 2), "a");
+  EXPECT_EQ(row.Text(), "a\r\n\r\nc\r\n");
   row.Clear();
   EXPECT_EQ(cells.RowList(2)->Count(), 0);
   EXPECT_THROW(cells.Cols(-1), ERangeError);
-  TDynSkinStringGridStrings none(cells, 0);
-  EXPECT_EQ(none.Count(), 0);
-  EXPECT_EQ(none.Get(0), "");
 }
 
 }  // namespace

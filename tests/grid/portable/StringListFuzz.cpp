@@ -7,17 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-TMemoryStream Written(const TStringSparseList& List) {
-  TMemoryStream stream;
-  List.WriteList(stream);
-  stream.SetPosition(0);
-  return stream;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream input;
   input.WriteBuffer(data, static_cast<int32_t>(size));
@@ -28,9 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const EReadError&) {
     return 0;
   }
-  TMemoryStream first = Written(list);
+  TMemoryStream first, second;
+  list.WriteList(first);
+  first.SetPosition(0);
   TStringSparseList copy(SPALarge);
   copy.ReadList(first);
-  if (Written(copy).Bytes() != first.Bytes()) __builtin_trap();
+  copy.WriteList(second);
+  if (second.Bytes() != first.Bytes()) __builtin_trap();
   return 0;
 }

@@ -22,7 +22,6 @@ public:
   std::map<TGridBar, int32_t> BarPositions;
   std::map<TGridBar, TGridScrollRange> BarRanges;
   int MouseTimers = 0;  // running held-button timers
-  int DropMarkers = 0;
 
   // The grid as the program's file list sets it up: rows selected as ranges.
   static constexpr TGridOptions FileListOptions{goRangeSelect, goDrawFocusSelected, goRowSelect};
@@ -60,5 +59,4 @@ protected:
   void RowMoved(int32_t FromIndex, int32_t ToIndex) override { RowMoves.emplace_back(FromIndex, ToIndex); }
   void StartMouseTimer() override { ++MouseTimers; }
   void StopMouseTimer() override { --MouseTimers; }
-  void DrawMove() override { ++DropMarkers; }
 };
