@@ -2,14 +2,19 @@
 
 #include "base/Exceptions.h"
 
+void CheckGridExtent(int32_t Value) {
+  if (Value < 0 || Value > MaxGridExtent) throw ERangeError("Grid extent out of range");
+}
+
 void TGridExtents::SetDefault(int32_t Value) {
+  CheckGridExtent(Value);
   FDefault = Value;
   FSizes.clear();
 }
 
 bool TGridExtents::Set(int32_t Index, int32_t Value, int32_t Count) {
   CheckRange(Index, Count);
-  if (Value < 0) throw ERangeError("Negative cell extent");
+  CheckGridExtent(Value);
   if (FSizes.size() < static_cast<size_t>(Count)) FSizes.resize(static_cast<size_t>(Count), FDefault);
   int32_t& entry = FSizes[static_cast<size_t>(Index)];
   if (entry == Value) return false;

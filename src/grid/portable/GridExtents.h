@@ -6,12 +6,20 @@
 #include <cstdint>
 #include <vector>
 
+// The widest cell or line a grid takes, in pixels: far beyond any screen, and small
+// enough that a cell and its line never overflow a 32-bit sum.
+inline constexpr int32_t MaxGridExtent = 1 << 20;
+
+// Raises ERangeError for a width or height outside 0 .. MaxGridExtent.
+void CheckGridExtent(int32_t Value);
+
 class TGridExtents {
 public:
   explicit TGridExtents(int32_t Default) : FDefault(Default) {}
 
   int32_t Default() const { return FDefault; }
-  // Takes a new default for every line: the entries are discarded.
+  // Takes a new default for every line: the entries are discarded. CheckGridExtent
+  // applies.
   void SetDefault(int32_t Value);
 
   // Whether lines keep entries of their own.
@@ -24,7 +32,7 @@ public:
   }
   // Sets line Index of Count lines, making the entries on first use; false when it
   // already had the value. Raises ERangeError for an index outside 0 .. Count - 1 or a
-  // negative value.
+  // value CheckGridExtent refuses.
   bool Set(int32_t Index, int32_t Value, int32_t Count);
   // Brings existing entries to Count lines; new lines take the default.
   void Resize(int32_t Count);

@@ -1,30 +1,41 @@
 #include "GridGeometry.h"
 
 #include <algorithm>
+#include <climits>
+
+namespace {
+
+// Sums of many cells are taken in 64 bits and kept within 32.
+int32_t Clamp32(int64_t Value) { return static_cast<int32_t>(std::min<int64_t>(Value, INT32_MAX)); }
+
+}  // namespace
 
 void CalcAxisBoundaries(TGridAxisDrawInfo& Axis) {
   const int32_t line = Axis.EffectiveLineWidth;
-  Axis.FixedBoundary = 0;
-  for (int32_t i = 0; i < Axis.FixedCellCount; ++i) Axis.FixedBoundary += Axis.GetExtent(i) + line;
+  int64_t fixedBoundary = 0;
+  for (int32_t i = 0; i < Axis.FixedCellCount && fixedBoundary <= INT32_MAX; ++i)
+    fixedBoundary += Axis.GetExtent(i) + line;
+  Axis.FixedBoundary = Clamp32(fixedBoundary);
 
   Axis.GridBoundary = Axis.FixedBoundary;
   Axis.FullVisBoundary = Axis.FixedBoundary;
   Axis.LastFullVisibleCell = Axis.FirstGridCell - 1;
+  int64_t boundary = Axis.FixedBoundary;
   for (int32_t i = Axis.FirstGridCell; i < Axis.GridCellCount; ++i) {
-    Axis.GridBoundary += Axis.GetExtent(i) + line;
+    boundary += Axis.GetExtent(i) + line;
     // A cell whose own line alone lies beyond the client still counts as fully visible.
-    if (Axis.GridBoundary > Axis.GridExtent + line) {
+    if (boundary > int64_t{Axis.GridExtent} + line) {
       Axis.GridBoundary = Axis.GridExtent;
       break;
     }
     Axis.LastFullVisibleCell = i;
-    Axis.FullVisBoundary = Axis.GridBoundary;
+    Axis.GridBoundary = Axis.FullVisBoundary = static_cast<int32_t>(boundary);
   }
 }
 
 int32_t CalcAxisCell(const TGridAxisDrawInfo& Axis, int32_t Pos) {
   const bool inFixed = Pos < Axis.FixedBoundary;
-  int32_t line = inFixed ? 0 : Axis.FixedBoundary;
+  int64_t line = inFixed ? 0 : Axis.FixedBoundary;
   for (int32_t i = inFixed ? 0 : Axis.FirstGridCell; i < Axis.GridCellCount; ++i) {
     line += Axis.GetExtent(i) + Axis.EffectiveLineWidth;
     if (Pos < line) return i;
@@ -39,7 +50,7 @@ TGridCoord CalcCoordFromPoint(const TGridDrawInfo& DrawInfo, TPoint Point, bool 
 
 int32_t CalcMaxCell(const TGridAxisDrawInfo& Axis, int32_t Start) {
   int32_t result = Start;
-  int32_t line = Axis.GridExtent + Axis.EffectiveLineWidth;
+  int64_t line = int64_t{Axis.GridExtent} + Axis.EffectiveLineWidth;
   for (int32_t i = Start; i >= Axis.FixedCellCount; --i) {
     line -= Axis.GetExtent(i) + Axis.EffectiveLineWidth;
     if (line < Axis.FixedBoundary) break;
@@ -57,12 +68,12 @@ namespace {
 // The pixel where a cell starts; -1 when it starts beyond the client.
 int32_t LinePos(const TGridAxisDrawInfo& Axis, int32_t Cell) {
   const bool fixed = Cell < Axis.FixedCellCount;
-  int32_t pos = fixed ? 0 : Axis.FixedBoundary;
+  int64_t pos = fixed ? 0 : Axis.FixedBoundary;
   for (int32_t i = fixed ? 0 : Axis.FirstGridCell; i < Cell; ++i) {
     pos += Axis.GetExtent(i) + Axis.EffectiveLineWidth;
     if (pos > Axis.GridExtent) return -1;
   }
-  return pos;
+  return static_cast<int32_t>(pos);
 }
 
 // The pixel span of cells Lo .. Hi of one axis; false when none of it is on screen.

@@ -142,14 +142,12 @@ void TGridModel::ChangeSize(int32_t NewColCount, int32_t NewRowCount) {
 // --- Extents
 
 void TGridModel::SetDefaultColWidth(int32_t Value) {
-  if (Value < 0) throw ERangeError("Negative cell extent");
   FColWidths.SetDefault(Value);
   ColWidthsChanged();
   InvalidateGrid();
 }
 
 void TGridModel::SetDefaultRowHeight(int32_t Value) {
-  if (Value < 0) throw ERangeError("Negative cell extent");
   FRowHeights.SetDefault(Value);
   RowHeightsChanged();
   InvalidateGrid();
@@ -178,7 +176,7 @@ void TGridModel::SetTabStops(int32_t Index, bool Value) {
 }
 
 void TGridModel::SetGridLineWidth(int32_t Value) {
-  if (Value < 0) throw ERangeError("Negative line width");
+  CheckGridExtent(Value);
   if (Value == FGridLineWidth) return;
   FGridLineWidth = Value;
   InvalidateGrid();

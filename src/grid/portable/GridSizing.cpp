@@ -1,5 +1,8 @@
 #include "GridSizing.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // Pixels around a thin border that still catch it.
@@ -12,12 +15,13 @@ bool FindBorder(const TGridAxisDrawInfo& Axis, int32_t Pos, TGridState State, TG
     catchWidth = CatchWidth;
     backOff = (CatchWidth - Axis.EffectiveLineWidth) >> 1;
   }
-  int32_t line = Axis.FixedBoundary;
+  int64_t line = Axis.FixedBoundary;
   for (int32_t i = Axis.FirstGridCell; i < Axis.GridCellCount; ++i) {
     line += Axis.GetExtent(i);
     if (line > Axis.GridBoundary) break;
     if (Pos >= line - backOff && Pos < line - backOff + catchWidth) {
-      Result = {State, i, line, line - Pos};
+      const auto border = static_cast<int32_t>(line);
+      Result = {State, i, border, border - Pos};
       return true;
     }
     line += Axis.EffectiveLineWidth;
@@ -49,9 +53,10 @@ TGridSizingState CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo, TG
 }
 
 int32_t ResizeLine(const TGridAxisDrawInfo& Axis, int32_t Index, int32_t SizingPos) {
-  int32_t start = Axis.FixedBoundary;
-  for (int32_t i = Axis.FirstGridCell; i < Index; ++i) start += Axis.GetExtent(i) + Axis.EffectiveLineWidth;
-  return SizingPos - start;
+  int64_t start = Axis.FixedBoundary;
+  for (int32_t i = Axis.FirstGridCell; i < Index && start <= SizingPos; ++i)
+    start += Axis.GetExtent(i) + Axis.EffectiveLineWidth;
+  return static_cast<int32_t>(std::max<int64_t>(SizingPos - start, INT32_MIN));
 }
 
 int TimedScrollDirection(TPoint Point, const TGridDrawInfo& DrawInfo, bool RightToLeft) {

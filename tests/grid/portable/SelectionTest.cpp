@@ -197,6 +197,8 @@ TEST(GridCounts, CountsStayAboveTheFixedOnesAndExtentsNeedAnIndexInside) {
   EXPECT_EQ(grid.ColWidths(9), 64);
   EXPECT_THROW(grid.SetColWidths(4, 10), ERangeError);
   EXPECT_THROW(grid.SetRowHeights(-1, 10), ERangeError);
+  EXPECT_THROW(grid.SetColWidths(1, MaxGridExtent + 1), ERangeError);
+  EXPECT_THROW(grid.SetDefaultRowHeight(-1), ERangeError);
 }
 
 }  // namespace
