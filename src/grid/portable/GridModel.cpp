@@ -2,6 +2,7 @@
 #include "GridModel.h"
 
 #include "base/Exceptions.h"
+#include "base/Filer.h"
 #include "base/UpdateScope.h"
 
 #include <algorithm>
@@ -180,6 +181,27 @@ void TGridModel::SetGridLineWidth(int32_t Value) {
   if (Value == FGridLineWidth) return;
   FGridLineWidth = Value;
   InvalidateGrid();
+}
+
+void TGridModel::DefineCellExtents(TFiler& Filer) {
+  if (!FSaveCellExtents) return;
+  for (const bool widths : {true, false}) {
+    Filer.DefineIntegerListProperty(
+        widths ? "ColWidths" : "RowHeights",
+        [this, widths](const std::vector<int32_t>& Values) {
+          for (size_t i = 0; i < Values.size(); ++i) {
+            const auto index = static_cast<int32_t>(i);
+            widths ? SetColWidths(index, Values[i]) : SetRowHeights(index, Values[i]);
+          }
+        },
+        [this, widths] {
+          std::vector<int32_t> values(static_cast<size_t>(widths ? FColCount : FRowCount));
+          for (size_t i = 0; i < values.size(); ++i)
+            values[i] = widths ? ColWidths(static_cast<int32_t>(i)) : RowHeights(static_cast<int32_t>(i));
+          return values;
+        },
+        (widths ? FColWidths : FRowHeights).Exists());
+  }
 }
 
 void TGridModel::ColWidthsChanged() {

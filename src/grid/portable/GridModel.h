@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <vector>
 
+class TFiler;
+
 // A scroll bar's range and steps for the current view.
 struct TGridScrollRange {
   bool Visible = false;  // something lies beyond the view
@@ -67,6 +69,13 @@ public:
   void SetTabStops(int32_t Index, bool Value);
   int32_t GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int32_t Value);
+  // Whether the grid stores its widths and heights (True at first).
+  bool SaveCellExtents() const { return FSaveCellExtents; }
+  void SetSaveCellExtents(bool Value) { FSaveCellExtents = Value; }
+  // Defines the stored lists "ColWidths" and "RowHeights" (while SaveCellExtents): one
+  // entry per column (row), written once the grid keeps entries of its own, read back
+  // through the setters. The windowed grid's DefineProperties calls it.
+  void DefineCellExtents(TFiler& Filer);
 
   // --- Options and focus looks.
   TGridOptions Options() const { return FOptions; }
@@ -292,6 +301,7 @@ private:
   TGridExtents FRowHeights{24};
   std::vector<bool> FTabStops;
   int32_t FGridLineWidth = 1;
+  bool FSaveCellExtents = true;
   TGridOptions FOptions = DefaultGridOptions;
   bool FFocusOnCell = true;
   bool FFocusOnRow = false;

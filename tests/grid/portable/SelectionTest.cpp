@@ -1,6 +1,9 @@
 #include "TestGrid.h"
 
 #include "base/Exceptions.h"
+#include "base/Persistent.h"
+
+#include "DefinedProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -199,6 +202,29 @@ TEST(GridCounts, CountsStayAboveTheFixedOnesAndExtentsNeedAnIndexInside) {
   EXPECT_THROW(grid.SetRowHeights(-1, 10), ERangeError);
   EXPECT_THROW(grid.SetColWidths(1, MaxGridExtent + 1), ERangeError);
   EXPECT_THROW(grid.SetDefaultRowHeight(-1), ERangeError);
+}
+
+// Stores its widths and heights as the windowed grid will.
+class TStoredGrid : public TPersistent, public TTestGrid {
+public:
+  void DefineProperties(TFiler& Filer) override { DefineCellExtents(Filer); }
+};
+
+TEST(GridCounts, WidthsAndHeightsAreStoredOnceSetAndReadBackThroughTheSetters) {
+  TStoredGrid grid;
+  EXPECT_FALSE(DefinedProperties(grid).IntegerLists["ColWidths"].HasData);
+  grid.SetColWidths(1, 30);
+  auto lists = DefinedProperties(grid).IntegerLists;
+  EXPECT_FALSE(lists["RowHeights"].HasData);
+  ASSERT_TRUE(lists["ColWidths"].HasData);
+  EXPECT_EQ(lists["ColWidths"].WriteData(), (std::vector<int32_t>{64, 30, 64}));
+
+  TStoredGrid copy;
+  DefinedProperties(copy).IntegerLists["ColWidths"].ReadData({10, 20, 30});
+  EXPECT_EQ(copy.ColWidths(2), 30);
+  EXPECT_THROW(DefinedProperties(copy).IntegerLists["RowHeights"].ReadData({1, 2, 3}), ERangeError);
+  copy.SetSaveCellExtents(false);
+  EXPECT_TRUE(DefinedProperties(copy).IntegerLists.empty());
 }
 
 }  // namespace

@@ -4,8 +4,9 @@
 #include "grid/portable/GridModel.h"
 
 #include "base/Exceptions.h"
-#include "base/Filer.h"
 #include "base/Streams.h"
+
+#include "DefinedProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -156,20 +157,6 @@ TEST(StringSparseList, EmptyItemsCostNothingAndEveryChangeButExchangeIsAnnounced
   EXPECT_THROW(list.Put(-1, "x"), ERangeError);
 }
 
-// Captures what DefineProperties offers for the "List" property.
-class TListFiler : public TFiler {
-public:
-  void DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData, const TStreamProc& WriteData,
-                            bool HasData) override {
-    EXPECT_EQ(Name, "List");
-    Read = ReadData;
-    Write = WriteData;
-    Has = HasData;
-  }
-  TStreamProc Read, Write;
-  bool Has = false;
-};
-
 // Little-endian 32-bit numbers and texts, one after the other.
 std::vector<uint8_t> Bytes(std::initializer_list<std::variant<int32_t, std::string>> Parts) {
   std::vector<uint8_t> bytes;
@@ -184,23 +171,20 @@ std::vector<uint8_t> Bytes(std::initializer_list<std::variant<int32_t, std::stri
 
 TEST(StringSparseList, ListPropertyReadsBackWhatItWrote) {
   TStringSparseList source(SPASmall);
-  TListFiler filer;
-  source.DefineProperties(filer);
-  EXPECT_FALSE(filer.Has);
+  EXPECT_FALSE(DefinedBinaryProperties(source)["List"].HasData);
   source.Put(2, "two");
   source.Put(700, std::string("a\0b", 3));
   source.Insert(0, "");  // an empty item reads back as nothing
-  source.DefineProperties(filer);
-  ASSERT_TRUE(filer.Has);
+  const TDefinedBinaryProperty written = DefinedBinaryProperties(source)["List"];
+  ASSERT_TRUE(written.HasData);
   TMemoryStream stream;
-  filer.Write(stream);
+  written.WriteData(stream);
   EXPECT_EQ(stream.Bytes(), Bytes({3, 0, 0, 3, 3, "two", 701, 3, std::string("a\0b", 3)}));
 
   TStringSparseList copy(SPALarge);
   copy.Put(5, "replaced");
-  copy.DefineProperties(filer);
   stream.SetPosition(0);
-  filer.Read(stream);
+  DefinedBinaryProperties(copy)["List"].ReadData(stream);
   EXPECT_EQ(copy.Get(5), "");
   EXPECT_EQ(copy.Get(3), "two");
   EXPECT_EQ(copy.Get(701), std::string("a\0b", 3));
