@@ -62,7 +62,7 @@ TMp3ID3v2::TMp3ID3v2(TTagInfo& tagInfo, bool isNew)
   }
 }
 
-bool TMp3ID3v2::ReadBody(TBytes& body) {
+void TMp3ID3v2::ReadBody(TBytes& body) {
   FHeaderEx.ReadHeader(FRawHeader);
   int64_t available = FileSizeOf(*FHandle) - ID3v2HeaderSize;
   int64_t size = std::min<int64_t>({FHeaderEx.TagSize, available, ID3v2MaxSize});
@@ -75,7 +75,7 @@ bool TMp3ID3v2::ReadBody(TBytes& body) {
   // ID3v2.3 unsynchronises the tag as a whole; ID3v2.4 each frame on its own.
   if (FHeaderEx.GetVersion() == tvID3v23 && FHeaderEx.Unsynchronisation && !body.empty())
     RemoveUnsynchronisation(body);
-  return FHeaderEx.ReadExtendedHeader(body);
+  FHeaderEx.ReadExtendedHeader(body);
 }
 
 bool TMp3ID3v2::ReadTag() {
@@ -85,7 +85,7 @@ bool TMp3ID3v2::ReadTag() {
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
-  if (!ReadBody(body)) return false;
+  ReadBody(body);
   ReadFrames(body, FHeaderEx, FFrames, FPreservedFrames);
   return true;
 }

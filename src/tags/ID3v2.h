@@ -23,8 +23,7 @@ public:
   TMp3ID3v2& operator=(const TMp3ID3v2&) = delete;
 
   // Reads the frames into the frame list, replacing what it held. False for a header
-  // that is not "ID3", a version other than 2.3 and 2.4, and an extended header that
-  // does not fit the tag.
+  // that is not "ID3" and a version other than 2.3 and 2.4.
   bool ReadTag();
   // Writes the frame list as an ID3v2.4 tag, or removes the tag when the record's
   // RemoveID3v2 is set; its RemoveID3v1 drops the ID3v1 tag in the same rewrite. The
@@ -45,9 +44,8 @@ public:
 private:
   // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
   // freed of its unsynchronisation; the header fields are read again from the raw
-  // header and the extended header from the body. False when the extended header does
-  // not fit.
-  bool ReadBody(TBytes& body);
+  // header and the extended header from the body.
+  void ReadBody(TBytes& body);
   // The new tag: header, frames of the primary and then the other sub-list, the
   // preserved frames, padding;
   // inPlace tells whether it takes exactly the old tag's space. False when the frames

@@ -15,11 +15,6 @@ constexpr size_t kFrameHeaderSize = 10, kSizeAt = 4, kFlagsAt = 8;
 // the encoding and the language.
 constexpr size_t kShortestBody = 1, kShortestCommentBody = 5;
 
-bool IsIDCharacter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
-
-// Whether four bytes can be a frame ID.
-bool IsWellFormedFrameID(const uint8_t* id) { return std::all_of(id, id + 4, IsIDCharacter); }
-
 // Whether a frame, padding or the end of the frames can start at offset.
 bool IsFrameBoundary(const TBytes& body, uint64_t offset, size_t end) {
   if (offset == end) return true;
@@ -56,11 +51,12 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
   size_t position = start;
   while (end - position >= kFrameHeaderSize && IsWellFormedFrameID(&body[position])) {
     uint32_t size = FrameSize(body, position, end, version);
-    if (size == 0 || size > end - position - kFrameHeaderSize) break;
+    if (size > end - position - kFrameHeaderSize) break;
     TFrameHeaderBytes frameHeader;
     std::copy_n(body.begin() + position, kFrameHeaderSize, frameHeader.begin());
     std::span<const uint8_t> data(body.data() + position + kFrameHeaderSize, size);
     position += kFrameHeaderSize + size;
+    if (size == 0) continue;  // says nothing, but the frames go on behind it
 
     const TFrameHeaderBytes asRead = frameHeader;
     uint8_t frameKind = 0;

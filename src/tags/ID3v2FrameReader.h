@@ -24,8 +24,9 @@ struct TPreservedFrame {
 // goes to preserved instead, unless its meaning changed in ID3v2.4 (an ID3v2.3 ID that
 // ID3v2.4 renamed or dropped) or it asks to be dropped when the tag is altered.
 // Encrypted frames, frames whose body does not decode and frames with almost no body
-// are passed over. Anything else ends the list: padding or a malformed ID, a frame of
-// size 0 and a frame that runs past the end of the body. Afterwards the header's tag
-// size holds the bytes the frames took and its padding size the bytes behind them.
+// are passed over, and so are frames of size 0. Anything else ends the list: padding
+// or a malformed ID, and a frame that runs past the end of the body. Afterwards the
+// header's tag size holds the bytes the frames took and its padding size the bytes
+// behind them.
 void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames,
                 std::vector<TPreservedFrame>& preserved);

@@ -146,6 +146,36 @@ TEST_F(ID3v2Write, NewTagRewritesTheFileWithFreshPadding) {
   EXPECT_EQ(Save(*reread), written);
 }
 
+TEST_F(ID3v2Write, TagsOtherWritersMalformKeepEveryFrame) {
+  // Frames of size 0, as players write empty ones, and the extended-header flag without
+  // an extended header: every frame is read, and a changed album keeps the others.
+  for (uint8_t major : {3, 4}) {
+    auto text = [major](const char* id, const std::string& value) {
+      return ID3v2FrameBytes(major, id, TextBody(value));
+    };
+    const std::string empty = ID3v2FrameBytes(major, "TENC", "");
+    const std::string title = text("TIT2", "Title");
+    const std::string rest = text("TALB", "Album") + text("TPE2", "Band") + text("TCOP", "(c)");
+    const std::string frames = title + rest;
+    const std::string tags[] = {
+        ID3v2TagBytes(major, 0, empty + frames + empty),
+        ID3v2TagBytes(major, 0, title + empty + empty + rest),
+        ID3v2TagBytes(major, 0x40, frames + std::string(20, '\0')),
+    };
+    for (const std::string& tag : tags) {
+      SCOPED_TRACE(std::to_string(major) + ": " + Printable(Bytes(tag.substr(0, 24))));
+      auto file = Open(tag + kAudio);
+      EXPECT_EQ(FrameList(file->Info.ID3v2->GetFrameList()),
+                "TIT2{text=Title} TALB{text=Album} TPE2{text=Band} TCOP{text=(c)}");
+      SetText(*file->Info.ID3v2, fiTALB, "New");
+      std::string written = SaveTwice(*file);
+      EXPECT_EQ(FramesInFile(file->Info),
+                "TIT2{text=Title} TALB{text=New} TPE2{text=Band} TCOP{text=(c)}");
+      EXPECT_EQ(written.substr(written.size() - kAudio.size()), kAudio);
+    }
+  }
+}
+
 TEST_F(ID3v2Write, ShrunkTagIsWrittenInPlace) {
   std::string original = OurTag() + kAudio + kID3v1;
   auto file = Open(original);
