@@ -38,18 +38,17 @@ public:
   const TID3v2HeaderBytes& GetRawHeader() const { return FRawHeader; }
   const TMp3ID3v2HeaderEx& GetHeaderEx() const { return FHeaderEx; }
   TFrameListManager& GetFrameList() { return FFrames; }
-  // The frames read that the program does not edit; written back after the others.
-  const std::vector<TPreservedFrame>& GetPreservedFrames() const { return FPreservedFrames; }
+  // What the tag held besides its frame list; written back after the list's frames.
+  const TKeptTagData& GetKeptData() const { return FKept; }
 
 private:
   // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
   // freed of its unsynchronisation; the header fields are read again from the raw
   // header and the extended header from the body.
   void ReadBody(TBytes& body);
-  // The new tag: header, frames of the primary and then the other sub-list, the
-  // preserved frames, padding;
-  // inPlace tells whether it takes exactly the old tag's space. False when the frames
-  // are more than a tag can hold.
+  // The new tag: header, frames of the primary and then the other sub-list, the kept
+  // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
+  // tag's space. False when the frames are more than a tag can hold.
   bool BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TBytes& tag,
                 bool& inPlace);
 
@@ -57,5 +56,5 @@ private:
   TID3v2HeaderBytes FRawHeader{};
   TMp3ID3v2HeaderEx FHeaderEx;
   TFrameListManager FFrames;
-  std::vector<TPreservedFrame> FPreservedFrames;
+  TKeptTagData FKept;
 };

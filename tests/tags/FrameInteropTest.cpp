@@ -108,7 +108,7 @@ TEST_F(FrameInterop, FramesMutagenWritesAreRead) {
       {"TRCK", "number=03 | total=12"},
       {"TCON", "genre=17 | text=Rock"},
       {"TXXX", "desc=MOOD | text=calm"},
-      {"COMM", "lang=eng | desc=- | text=line1\\x0Aline2"},
+      {"COMM", "lang=eng | desc= | text=line1\\x0Aline2"},
       {"USLT", "lang=deu | desc=v | text=Gr\\xFC\\xDF"},
       // URLs are kept as they are, with the terminator mutagen writes after them.
       {"WXXX", "desc=home | text=http://x.y/\\x00"},

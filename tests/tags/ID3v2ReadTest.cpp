@@ -277,13 +277,16 @@ TEST(ID3v2Read, FramesWithoutAKindArePassedOver) {
             "TDRC{text=1999 | year=1999 | month= | day=} TDOR{text=1980} TIPL{text=a}");
 }
 
-TEST(ID3v2Read, BodiesWithoutFieldsAreDropped) {
+TEST(ID3v2Read, BodiesWithoutFieldsStayOutOfTheList) {
   const std::string comment6 = "\x00" "eng" "\x00" "c"s;
-  EXPECT_EQ(ReadFrames(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x00"s) +
-                                               ID3v2FrameBytes(4, "COMM", comment6.substr(0, 5)) +
-                                               ID3v2FrameBytes(4, "COMM", comment6)) +
-                       kAudio),
-            "COMM{lang=eng | desc=- | text=c}");
+  TListedFile file(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x00"s) +
+                                           ID3v2FrameBytes(4, "COMM", comment6.substr(0, 5)) +
+                                           ID3v2FrameBytes(4, "COMM", comment6)) +
+                   kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(FrameList(tag.GetFrameList()), "COMM{lang=eng | desc= | text=c}");
+  EXPECT_EQ(tag.GetKeptData().Frames.size(), 2u);  // written back as they were
 }
 
 TEST(ID3v2FrameData, InflateStaysWithinItsBounds) {
