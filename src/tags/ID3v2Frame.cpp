@@ -1,14 +1,14 @@
 #include "ID3v2Frame.h"
 
 #include "ID3TagsUtils.h"
+#include "ID3v2AttachmentFrames.h"
+#include "ID3v2CounterFrames.h"
+#include "ID3v2DescribedTextFrames.h"
 #include "ID3v2FrameBody.h"
-#include "ID3v2FrameCat0.h"
-#include "ID3v2FrameCat1.h"
-#include "ID3v2FrameCat2.h"
-#include "ID3v2FrameCat24.h"
-#include "ID3v2FrameCat7.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
+#include "ID3v2RawBodyFrames.h"
+#include "ID3v2TextFrames.h"
 
 #include "base/Exceptions.h"
 

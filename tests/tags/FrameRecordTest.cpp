@@ -3,12 +3,12 @@
 #include "FrameFixtures.h"
 
 #include "tags/ID3TagsUtils.h"
+#include "tags/ID3v2AttachmentFrames.h"
+#include "tags/ID3v2CounterFrames.h"
+#include "tags/ID3v2DescribedTextFrames.h"
 #include "tags/ID3v2Frame.h"
-#include "tags/ID3v2FrameCat0.h"
-#include "tags/ID3v2FrameCat1.h"
-#include "tags/ID3v2FrameCat2.h"
-#include "tags/ID3v2FrameCat24.h"
-#include "tags/ID3v2FrameCat7.h"
+#include "tags/ID3v2RawBodyFrames.h"
+#include "tags/ID3v2TextFrames.h"
 
 #include "base/Exceptions.h"
 

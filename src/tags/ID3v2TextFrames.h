@@ -7,7 +7,7 @@
 // - TMp3ID3v2FrameCat1Track: TRCK, "number" or "number/total".
 // - TMp3ID3v2FrameCat1Genre: TCON, a genre name or a genre number.
 
-#include "ID3v2FrameCat0.h"
+#include "ID3v2RawBodyFrames.h"
 
 #include <initializer_list>
 #include <span>

@@ -4,7 +4,7 @@
 // - TMp3ID3v2FrameCat4: user-defined URL (WXXX); the URL is 8-bit whatever the encoding.
 // - TMp3ID3v2FrameCat5: comments and unsynchronised lyrics (COMM, USLT), with a language.
 
-#include "ID3v2FrameCat1.h"
+#include "ID3v2TextFrames.h"
 
 class TMp3ID3v2FrameCat2 : public TMp3ID3v2FrameCat1 {
 public:

@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat1.h"
+#include "ID3v2TextFrames.h"
 
 #include "ID3TagsUtils.h"
 #include "ID3TextCodec.h"

@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat2.h"
+#include "ID3v2DescribedTextFrames.h"
 
 #include "ID3TagsUtils.h"
 

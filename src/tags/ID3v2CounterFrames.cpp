@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat24.h"
+#include "ID3v2CounterFrames.h"
 
 #include "ID3Codecs.h"
 
