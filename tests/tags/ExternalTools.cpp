@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 std::string Native(std::string path) {
@@ -54,6 +55,21 @@ TValues ParseValues(const std::string& output) {
     if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
   }
   return values;
+}
+
+std::string Differences(const TValues& ours, const TValues& theirs) {
+  std::set<std::string> keys;
+  for (const auto& entry : ours) keys.insert(entry.first);
+  for (const auto& entry : theirs) keys.insert(entry.first);
+  std::string differences;
+  for (const std::string& key : keys) {
+    auto a = ours.find(key), b = theirs.find(key);
+    std::string mine = a == ours.end() ? "(none)" : a->second;
+    std::string other = b == theirs.end() ? "(none)" : b->second;
+    if (mine != other)
+      differences += key + ": " + mine.substr(0, 80) + " vs " + other.substr(0, 80) + "\n";
+  }
+  return differences;
 }
 
 std::string MutagenMissing() {

@@ -18,6 +18,9 @@ std::string RunCommand(const std::string& command, bool& ok);
 using TValues = std::map<std::string, std::string>;
 // The "key=value" lines of a tool's output.
 TValues ParseValues(const std::string& output);
+// The keys whose values differ, each with both values (shortened): "" when the maps
+// are equal.
+std::string Differences(const TValues& ours, const TValues& theirs);
 // Runs a Python script with arguments (failing the test when it fails) and returns the
 // "key=value" lines it prints.
 TValues RunPython(const char* script, const std::vector<std::string>& args);
