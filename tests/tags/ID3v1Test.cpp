@@ -1,5 +1,6 @@
 #include "TagFixtures.h"
 
+#include "tags/ID3TagsUtils.h"
 #include "tags/ID3v1.h"
 #include "tags/TagProbe.h"
 
@@ -225,6 +226,13 @@ TEST(ID3v1, RemoveWithoutATagChangesNothing) {
   EXPECT_FALSE(tag.RemoveTag(file.Info));
   EXPECT_EQ(file.Contents(), kAudio);
   EXPECT_NE(file.Entry.Handle, InvalidHandle);
+}
+
+TEST(ID3v1, GenreNamesAreFoundWithoutRegardToCase) {
+  EXPECT_EQ(GenreIndexOf("blues"), 0);
+  EXPECT_EQ(GenreIndexOf("TOP 40"), 60);
+  EXPECT_EQ(GenreIndexOf("Synthpop"), 147);
+  for (const char* name : {" ", "Blues ", "", "Polka Rock"}) EXPECT_EQ(GenreIndexOf(name), -1);
 }
 
 TEST(ID3v1, ATagObjectNeedsAFileEntry) {
