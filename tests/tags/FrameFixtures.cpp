@@ -1,10 +1,14 @@
 #include "FrameFixtures.h"
 
 #include "tags/ID3TagsUtils.h"
+#include "tags/ID3v2.h"
 #include "tags/ID3v2Frame.h"
 #include "tags/ID3v2FrameBody.h"
 
 #include "base/StrUtils.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <stdexcept>
 
@@ -83,6 +87,31 @@ std::string Summary(const TMp3ID3v2FrameCatBase& frame) {
     default:
       return "body=" + Printable(frame.GetData());
   }
+}
+
+std::string FrameList(const TFrameListManager& frames) {
+  std::string list;
+  for (int32_t i = 0; i < frames.GetCount(); ++i) {
+    const TMp3ID3v2Frame& frame = frames.GetFrame(i);
+    list += (i ? " " : "") + frame.GetID() + "{" + Summary(frame.GetCategoryObject()) + "}";
+  }
+  return list;
+}
+
+std::string FramesInFile(TTagInfo& info) {
+  TMp3ID3v2 tag(info, false);
+  EXPECT_TRUE(tag.ReadTag());
+  return FrameList(tag.GetFrameList());
+}
+
+std::string Deflated(const std::string& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  EXPECT_EQ(compress(reinterpret_cast<Bytef*>(out.data()), &size,
+                     reinterpret_cast<const Bytef*>(data.data()), static_cast<uLong>(data.size())),
+            Z_OK);
+  out.resize(size);
+  return out;
 }
 
 TCharsetScope::TCharsetScope(uint8_t charset)

@@ -1,10 +1,12 @@
 #pragma once
-// Fixtures of the ID3v2 frame tests: frame bodies written as text and hex, category
-// objects made from a body, and a one-line summary of the fields a category object
-// holds.
+// Fixtures of the ID3v2 tests: frame bodies written as text and hex, category objects
+// made from a body, a one-line summary of the fields a category object holds and of the
+// frames a tag holds, compressed frame data, and the user's locale and shown errors.
 
+#include "tags/FrameListManager.h"
 #include "tags/ID3v2FrameCatBase.h"
 #include "tags/TagEnvironment.h"
+#include "tags/TagInfo.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,6 +30,14 @@ TBytes EncodedBody(TMp3ID3v2FrameCatBase& frame);
 // The fields of the object's category as "name=value" pairs separated by " | ", text
 // written with Printable: "lang=eng | desc=- | text=Hi".
 std::string Summary(const TMp3ID3v2FrameCatBase& frame);
+
+// The frames of the list in list order, each as "ID{fields}" (see Summary), separated
+// by blanks.
+std::string FrameList(const TFrameListManager& frames);
+// The frames of the tag in the file, read by a new tag object on the record.
+std::string FramesInFile(TTagInfo& info);
+// The bytes zlib makes of data.
+std::string Deflated(const std::string& data);
 
 // While it lives, the user's locale has the given font character set (0: 8-bit text).
 class TCharsetScope {

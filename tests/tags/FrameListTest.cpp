@@ -3,12 +3,10 @@
 #include "tags/FrameListManager.h"
 #include "tags/ID3TagsUtils.h"
 
-#include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <random>
 #include <vector>
 
@@ -26,36 +24,6 @@ std::vector<int> Kinds(const TFrameListManager& frames) {
   return kinds;
 }
 
-TEST(FrameList, AddingSortsFramesIntoTheirSubList) {
-  TFrameListManager frames;
-  EXPECT_EQ(frames.AddFrame(fiTXXX), 0);
-  EXPECT_EQ(frames.NewFrame(fiTIT2), 0);
-  EXPECT_EQ(frames.NewFrame(fiTXXX), 1);
-  EXPECT_EQ(frames.NewFrame(fiCOMM), 1);
-  EXPECT_EQ(Kinds(frames), (std::vector<int>{fiTXXX, fiTIT2, fiTXXX, fiCOMM}));
-  EXPECT_EQ(Entries(frames.GetPrimarySubList()), (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(Entries(frames.GetOtherSubList()), (std::vector<int32_t>{0, 2}));
-  EXPECT_EQ(frames.GetFrame(3).GetID(), "COMM");
-  EXPECT_EQ(&frames.GetFrameCategory(3), &frames.GetFrame(3).GetCategoryObject());
-  EXPECT_EQ(&frames.GetPrimarySubList().GetFrame(1), &frames.GetFrame(3));
-  EXPECT_EQ(frames.GetPrimarySubList().GetFrameKind(1), fiCOMM);
-  EXPECT_EQ(&frames.GetPrimarySubList().GetFrameCategory(0), &frames.GetFrameCategory(1));
-
-  // A frame handed in is kept; kinds the program does not handle are refused.
-  auto comment = std::make_unique<TMp3ID3v2Frame>(fiCOMM);
-  TMp3ID3v2Frame* handedIn = comment.get();
-  EXPECT_EQ(frames.AddFrame(fiCOMM, std::move(comment)), 2);
-  EXPECT_EQ(&frames.GetFrame(4), handedIn);
-  for (uint8_t kind : {fiTLEN, fiETCO, fiObsolete}) {
-    EXPECT_EQ(frames.AddFrame(kind), -1);
-    EXPECT_EQ(frames.AddFrame(kind, std::make_unique<TMp3ID3v2Frame>(kind)), -1);
-  }
-  EXPECT_EQ(frames.GetCount(), 5);
-  EXPECT_THROW(frames.AddFrame(FrameIDCount), ERangeError);
-  EXPECT_THROW(frames.GetFrame(5), EListError);
-  EXPECT_THROW(frames.GetPrimarySubList().GetFrameListIndex(3), ERangeError);
-}
-
 TEST(FrameList, DeletingRenumbersBothSubLists) {
   TFrameListManager frames;
   for (uint8_t kind : {fiTXXX, fiTIT2, fiTALB}) frames.NewFrame(kind);
@@ -68,55 +36,11 @@ TEST(FrameList, DeletingRenumbersBothSubLists) {
   EXPECT_TRUE(five.DeleteFrame(fiTPE1));
   EXPECT_EQ(Entries(five.GetPrimarySubList()), (std::vector<int32_t>{2, 3}));
   EXPECT_EQ(Entries(five.GetOtherSubList()), (std::vector<int32_t>{0, 1}));
-  EXPECT_FALSE(five.DeleteFrame(fiTPE1));
-  EXPECT_TRUE(five.DeleteFrame(fiTXXX));  // the first of them
-  EXPECT_EQ(Entries(five.GetOtherSubList()), (std::vector<int32_t>{0}));
-  EXPECT_EQ(Entries(five.GetPrimarySubList()), (std::vector<int32_t>{1, 2}));
-}
-
-TEST(FrameList, IndexOfKindCountsFromOne) {
-  TFrameListManager frames;
-  for (uint8_t kind : {fiTXXX, fiTENC, fiTXXX}) frames.NewFrame(kind);
-  const TFrameSubListManager& other = frames.GetOtherSubList();
-  EXPECT_EQ(other.IndexOfKind(fiTXXX, 1), 0);
-  EXPECT_EQ(other.IndexOfKind(fiTXXX, 2), 2);
-  EXPECT_EQ(other.IndexOfKind(fiTXXX, 3), -1);
-  EXPECT_EQ(other.IndexOfKind(fiTXXX, 0), -1);
-  EXPECT_EQ(other.IndexOfKind(fiAPIC, 1), -1);
-  EXPECT_EQ(frames.GetPrimarySubList().IndexOfKind(fiTIT2, 1), -1);
-}
-
-TEST(FrameList, DeletingPrimaryFramesKeepsTheOthers) {
-  TFrameListManager frames;
-  for (uint8_t kind : {fiTXXX, fiTENC}) frames.NewFrame(kind);
-  frames.DeletePrimaryFrames();
-  EXPECT_EQ(frames.GetCount(), 2);
-  EXPECT_EQ(frames.GetPrimarySubList().GetCapacity(), 0);
-  EXPECT_EQ(Entries(frames.GetOtherSubList()), (std::vector<int32_t>{0, 1}));
-
-  for (uint8_t kind : {fiTIT2, fiAPIC, fiCOMM, fiTRCK}) frames.NewFrame(kind);
-  frames.DeletePrimaryFrames();
-  EXPECT_EQ(Kinds(frames), (std::vector<int>{fiTXXX, fiTENC, fiAPIC}));
-  EXPECT_EQ(Entries(frames.GetOtherSubList()), (std::vector<int32_t>{0, 1, 2}));
-  EXPECT_EQ(frames.GetPrimarySubList().GetCount(), 0);
-  EXPECT_EQ(frames.NewFrame(fiTIT2), 0);  // the sub-list grows again
-  EXPECT_EQ(frames.GetPrimarySubList().GetCapacity(), 10);
-}
-
-TEST(FrameList, SubListCapacity) {
-  TFrameListManager frames;
-  TFrameSubListManager& other = frames.GetOtherSubList();
-  EXPECT_EQ(other.GetCapacity(), 10);
-  for (int i = 0; i < 11; ++i) frames.NewFrame(fiTXXX);
-  EXPECT_EQ(other.GetCapacity(), 20);
-  other.SetCapacity(4);
-  EXPECT_EQ(other.GetCount(), 4);
-  other.Clear();
-  EXPECT_EQ(other.GetCount(), 0);
-  EXPECT_EQ(frames.GetCount(), 11);  // the frames themselves stay with the list
-  frames.Clear();
-  EXPECT_EQ(frames.GetCount(), 0);
-  EXPECT_EQ(frames.GetPrimarySubList().GetCapacity(), 0);
+  EXPECT_EQ(five.GetOtherSubList().IndexOfKind(fiTXXX, 2), 1);
+  EXPECT_EQ(five.GetOtherSubList().IndexOfKind(fiTXXX, 3), -1);
+  // Kinds the program does not edit are refused.
+  for (uint8_t kind : {fiTLEN, fiETCO, fiObsolete}) EXPECT_EQ(five.NewFrame(kind), -1);
+  EXPECT_EQ(five.GetCount(), 4);
 }
 
 // The model: the kinds of the frames in the order they were added, and which frame
