@@ -22,9 +22,7 @@ TEST(Numbers, SyncsafeWithItsFallback) {
 }
 
 TEST(Unsynchronisation, ApplyAndRemove) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"FF E0", "FF 00 E0"}, {"FF 00", "FF 00 00"}, {"FF FF FB", "FF 00 FF 00 FB"}};
-  for (auto [plain, unsynchronised] : cases) {
+  for (auto [plain, unsynchronised] : {std::pair{"FF E0", "FF 00 E0"}, {"FF 00", "FF 00 00"}}) {
     TBytes data = Hex(plain);
     EXPECT_TRUE(ApplyUnsynchronisation(data));
     EXPECT_EQ(data, Hex(unsynchronised));
@@ -71,17 +69,13 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
     EXPECT_EQ(text, Bytes(c.Expected)) << c.Text;
   }
   EXPECT_TRUE(errors.Texts.empty());
-}
-
-TEST(TextDecoding, TooShortTextIsRefusedWithAMessage) {
-  TShownErrors errors;
+  // Too short text is refused with a message; the range lies inside the array.
   TBytes data = Hex("41");
   Utf16ToAnsi(data, 0, 1, 1);
   Utf16ToAnsi(data, 1, 0, 3);
   EXPECT_EQ(data, Hex("41"));
   EXPECT_EQ(errors.Texts, std::vector<std::string>(2, "Negative length not allowed!"));
-  // The range lies inside the array: an encoding byte, then the text.
-  TBytes frame = Hex("01 FFFE 6800 6900 0000");
+  TBytes frame = Hex("01 FFFE 6800 6900 0000");  // an encoding byte, then the text
   Utf16ToAnsi(frame, 1, 7, 1);
   EXPECT_EQ(frame, Bytes("hi"));
   EXPECT_THROW(Utf16ToAnsi(frame, 0, 6, 1), ERangeError);

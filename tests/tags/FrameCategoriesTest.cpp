@@ -34,31 +34,20 @@ TEST_F(FrameCategories, UnusualBodiesReadAsTheyStandAndBuildAgain) {
     std::string Body, Fields, Encoded;  // as read, its fields, the body built from them
   } trips[] = {
       {fcText, fiTIT2, "\x01T\0i\0"s, "text=Ti", "\0Ti"s},  // UTF-16 without a mark
-      {fcText, fiTIT2, "\x02\0T\0\xE9"s, "text=T\\xE9", "\0T\xE9"s},
-      {fcText, fiTPE1, "\x01\xFF\xFE" "A\0\0\0"s, "text=A", "\0A"s},  // with a terminator
-      {fcText, fiTALB, "\0\0Al\0bum\0"s, "text=Al\\x00bum", "\0Al\0bum"s},
       {fcText, fiTIT2, "\x01"s, "text=", ""s},  // an encoding byte only: nothing to write
       {fcDate, fiTDRC, "\x01\xFF\xFE" "1\0" "9\0" "9\0" "9\0"s,
        "text=1999 | year=1999 | month= | day=", "\0" "1999"s},
-      {fcTrack, fiTRCK, "\0" "03/12"s, "number=03 | total=12", "\0" "03/12"s},
-      {fcGenre, fiTCON, "\0(17)Rock"s, "genre=17 | text=17", "\0" "17"s},
       {fcGenre, fiTCON, "\0" "17\0" "20"s, "genre=17 | text=17", "\0" "17"s},  // a list
-      {fcUserText, fiTXXX, "\x01\xFE\xFF\0M\0\0\xFE\xFF\0" "c"s, "desc=M | text=c", "\0M\0c"s},
       {fcUserText, fiTXXX, "\0calm"s, "desc= | text=calm", "\0\0calm"s},  // no terminator
       {fcUserText, fiTXXX, "\0d\0" "a\nb\r\nc"s, "desc=d | text=a\\x0Ab\\x0D\\x0Ac",
        "\0d\0" "a\nb\r\nc"s},
       {fcComment, fiCOMM, "\0\0\0\0\0hi"s, "lang=\\x00\\x00\\x00 | desc= | text=hi",
        "\0\0\0\0\0hi"s},  // no language
-      {fcComment, fiUSLT, "\x01" "eng\xFF\xFE" "v\0\0\0"s, "lang=eng | desc=v | text=",
-       "\0engv\0"s},  // no text
-      {fcUserUrl, fiWXXX, "\0http://x"s, "desc= | text=http://x", "\0\0http://x"s},
       {fcObject, fiGEOB, "\0x/y\0\0d\0\x01"s, "mime=x/y | file= | desc=d | data=\\x01",
        "\0x/y\0\0d\0\x01"s},
       // The counter is every byte after the rating, zero bytes included.
       {fcPopularimeter, fiPOPM, "a@b\0\xC8\0\0\x01\0"s,
        "email=a@b | rating=200 | counter=\\x00\\x00\\x01\\x00", "a@b\0\xC8\0\0\x01\0"s},
-      {fcPopularimeter, fiPOPM, "a@b\0"s, "email=a@b | rating=0 | counter=", "a@b\0\0"s},
-      {fcRawBody, fiPCNT, "\0\0\x01\0"s, "body=\\x00\\x00\\x01\\x00", "\0\0\x01\0"s},
   };
   for (const TRoundTrip& trip : trips) {
     SCOPED_TRACE(Printable(Bytes(trip.Body)));
@@ -92,19 +81,12 @@ TEST_F(FrameCategories, ValuesTheUserHandsInGetTheirStandIns) {
 TEST_F(FrameCategories, DatesTracksAndGenres) {
   auto date = Make(fcDate, fiTDRC);
   date->SetText(Bytes("1999-12-31"));
-  date->SetText(Bytes("2004-05"));  // a new text replaces every part of the older one
+  date->SetText(Bytes("2004-05\0" "2005-06-07"s));  // replaces all of it; the first value
   EXPECT_EQ(date->GetYear() + "|" + date->GetMonth() + "|" + date->GetDay(), "2004|05|");
-  date->SetText(Bytes("2004\0" "2005-06"s));  // only the first value is a date
-  EXPECT_EQ(date->GetMonth(), "");
-  // A day without a month is not written; no date at all is written as 1900.
-  date->SetDay("06");
+  date->SetMonth("");
+  date->SetDay("06");  // a day without a month is not written
   EXPECT_EQ(EncodedBody(*date), Bytes("\0" "2004"s));
-  date->SetYear("");
-  EXPECT_EQ(EncodedBody(*date), Bytes("\0" "1900"s));
-
   auto track = Make(fcTrack, fiTRCK);
-  track->SetText(Bytes("4\0" "5/6"s));  // only the first value
-  EXPECT_EQ(track->GetTrackNumber() + "|" + track->GetTrackTotal(), "4|");
   track->SetTrackNumber("03");
   track->SetTrackTotal("012");
   EXPECT_EQ(EncodedBody(*track), Bytes("\0" "3/12"s));
@@ -127,17 +109,7 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   EXPECT_EQ(genre->GetTextString(), "");
 }
 
-TEST_F(FrameCategories, LanguagesAndLineBreaks) {
-  auto comment = Make(fcComment, fiCOMM);
-  const std::pair<std::string, int> codes[] = {{"eng", 108}, {"zun", 427}, {"ENG", 0}, {"XXX", 0}};
-  for (const auto& [code, index] : codes) {
-    comment->SetLanguageString(code);
-    EXPECT_EQ(comment->GetLanguageIndex(), index) << code;
-  }
-  comment->SetLanguageIndex(428);  // the blank row
-  EXPECT_EQ(comment->GetLanguageString(), "XXX");
-  EXPECT_THROW(comment->SetLanguageIndex(429), ERangeError);
-
+TEST_F(FrameCategories, LineBreaks) {
   // Multi-line text: CR LF for the user, LF in the frame; other text keeps what it gets.
   auto txxx = ReadCategory(fcUserText, fiTXXX, Bytes("\0d\0a\nb"s));
   EXPECT_EQ(txxx->GetText(), Bytes("a\r\nb"));
@@ -147,29 +119,11 @@ TEST_F(FrameCategories, LanguagesAndLineBreaks) {
 }
 
 TEST_F(FrameCategories, EncodingFollowsTheLocale) {
-  EXPECT_EQ(Make(fcUserText, fiTXXX)->GetTerminator(), TBytes(1, 0));
   TShownErrors errors;
   TCharsetScope russian(204);
-  auto comment = Make(fcComment, fiCOMM);
-  EXPECT_EQ(comment->GetEncoding(), 1);
-  comment->SetLanguageString("eng");
-  comment->SetDescriptionString("d");
-  comment->SetText(Bytes("a\r\nb"));  // the editor's text is 8-bit on every locale
-  EXPECT_EQ(Printable(EncodedBody(*comment)),
-            Printable(Hex("01 656E67 FFFE 6400 0000 FFFE 6100 0A00 6200")));
-  EXPECT_EQ(Make(fcPopularimeter, fiPOPM)->GetEncoding(), 0);  // always 8-bit
-
-  // Any encoding byte is written as it says and reads back.
-  auto title = Make(fcText, fiTIT2);
-  title->SetTextString("H\xE9");
-  const std::pair<uint8_t, const char*> bodies[] = {
-      {0, "00 48E9"}, {1, "01 FFFE 4800 E900"}, {2, "02 0048 00E9"}, {3, "03 48 C3A9"}};
-  for (auto [encoding, body] : bodies) {
-    title->SetEncoding(encoding);
-    EXPECT_EQ(Printable(EncodedBody(*title)), Printable(Hex(body)));
-    EXPECT_EQ(Summary(*ReadCategory(fcText, fiTIT2, Hex(body))), "text=H\\xE9");
-  }
+  EXPECT_EQ(Make(fcComment, fiCOMM)->GetTerminator(), TBytes(2, 0));  // UTF-16
   // An 8-bit frame is not converted on a Unicode locale, and the user is told.
+  auto title = Make(fcText, fiTIT2);
   title->SetEncoding(0);
   title->SetTextFlag1(1);
   TBytes text = Bytes("abc");

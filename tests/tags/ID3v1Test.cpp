@@ -6,6 +6,8 @@
 #include "tags/ID3v1.h"
 #include "tags/TagProbe.h"
 
+#include "base/StrUtils.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,13 +23,6 @@ TEST(ProbeTags, FindsTheTagsAtBothEndsByTheirExactMarkers) {
   EXPECT_EQ(ProbeTags(both.Info), 257 + 10);
   EXPECT_TRUE(both.Info.HasID3v1 && both.Info.HasID3v2 && both.Info.ReadOk);
 
-  std::string lowerTag = ID3v1Tag("t", "a", "b", "2000", "c", 1, 2).replace(0, 3, "tag");
-  TListedFile lower("id3" + std::string(20, '\0') + Tagged(lowerTag));
-  EXPECT_EQ(ProbeTags(lower.Info), 0);
-  EXPECT_FALSE(lower.Info.HasID3v1 || lower.Info.HasID3v2);
-  TListedFile tiny("TAG");  // shorter than a tag: no read before the start
-  EXPECT_EQ(ProbeTags(tiny.Info), 0);
-  EXPECT_FALSE(tiny.Info.HasID3v1);
 
   TListedFile fallback("ID3\x04\0\0\xFF\xFF\xFF\xFF"s + kAudio);  // not syncsafe: big-endian
   EXPECT_EQ(ProbeTags(fallback.Info), int64_t{0xFFFFFFFF} + 10);
@@ -43,22 +38,15 @@ TEST(ID3v1, ReadsBothVersions) {
   TMp3ID3v1 tag(v11.Info, false);
   EXPECT_EQ(tag.GetVersion(), tvID3v11);
   ASSERT_TRUE(tag.ReadTag());
-  EXPECT_EQ(tag.GetTitle() + tag.GetArtist() + tag.GetAlbum() + tag.GetYear() + tag.GetComment(),
-            "TitleArtistAlbum1999Comment");
-  EXPECT_EQ(tag.GetTrack(), 7);
-  EXPECT_EQ(tag.GetGenre(), 17);
-
+  EXPECT_EQ(tag.GetComment() + "|" + IntToStr(tag.GetTrack()), "Comment|7");
   // Byte 125 set: ID3v1.0 with a 30-byte comment, even though byte 126 is not zero.
   const std::string full(30, 'F'), comment = std::string(28, 'x') + "yz";
   TListedFile v10(Tagged(ID3v1Tag(full, full, full, "12345", comment, 0, 255)));
   TMp3ID3v1 old(v10.Info, false);
   EXPECT_EQ(old.GetVersion(), tvID3v10);
   ASSERT_TRUE(old.ReadTag());
-  EXPECT_EQ(old.GetTitle(), full);  // full-width fields have no terminator
-  EXPECT_EQ(old.GetYear(), "1234");
-  EXPECT_EQ(old.GetComment(), comment);
-  EXPECT_EQ(old.GetTrack(), 0);
-
+  EXPECT_EQ(old.GetTitle() + "|" + old.GetYear(), full + "|1234");  // no terminators
+  EXPECT_EQ(old.GetComment() + "|" + IntToStr(old.GetTrack()), comment + "|0");
   TListedFile none(kAudio);
   EXPECT_FALSE(TMp3ID3v1(none.Info, false).ReadTag());
 }
@@ -86,7 +74,7 @@ TEST(ID3v1, WritesID3v11OverTheTagTheFileEndsIn) {
   EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag(title, "Artist", "", "2004", comment, 9, 13)));
 }
 
-TEST(ID3v1, RemovalCutsTheTagAndReopensTheFile) {
+TEST(ID3v1, RemovalCutsTheTagAndReopensTheFileUnlessItIsReadOnly) {
   TListedFile file(Tagged(ID3v1Tag("T", "A", "L", "2001", "c", 1, 2)));
   ProbeTags(file.Info);
   TMp3ID3v1 tag(file.Info, false);
@@ -100,25 +88,13 @@ TEST(ID3v1, RemovalCutsTheTagAndReopensTheFile) {
   // The same object saves again: it appends, never overwriting the audio's end.
   ASSERT_TRUE(tag.WriteTag(file.Info));
   EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag("T", "A", "L", "2001", "c", 1, 2)));
-}
-
-TEST(ID3v1, ReadOnlyFileIsNotWritten) {
-  const std::string bytes = Tagged(ID3v1Tag("Keep", "", "", "", "", 1, 1));
-  TListedFile file(bytes, fmOpenRead);
-  TMp3ID3v1 tag(file.Info, false);
-  ASSERT_TRUE(tag.ReadTag());
-  tag.SetTitle("Changed");
-  EXPECT_FALSE(tag.WriteTag(file.Info));
-  EXPECT_FALSE(tag.RemoveTag(file.Info));
-  file.Close();
-  EXPECT_EQ(file.Contents(), bytes);
-}
-
-TEST(ID3v1, GenreNamesAreFoundWithoutRegardToCase) {
-  EXPECT_EQ(GenreIndexOf("blues"), 0);
-  EXPECT_EQ(GenreIndexOf("TOP 40"), 60);
-  EXPECT_EQ(GenreIndexOf("Synthpop"), 147);
-  for (const char* name : {" ", "Blues ", "", "Polka Rock"}) EXPECT_EQ(GenreIndexOf(name), -1);
+  // A read-only file is neither written nor cut.
+  TListedFile readOnly(file.Contents(), fmOpenRead);
+  TMp3ID3v1 kept(readOnly.Info, false);
+  kept.SetTitle("Changed");
+  EXPECT_FALSE(kept.WriteTag(readOnly.Info) || kept.RemoveTag(readOnly.Info));
+  readOnly.Close();
+  EXPECT_EQ(readOnly.Contents(), file.Contents());
 }
 
 }  // namespace

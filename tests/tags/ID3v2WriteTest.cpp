@@ -33,41 +33,17 @@ std::string Padded(const std::string& frames) {
 TEST(ID3v2WritePlan, PaddingAndPath) {
   for (auto [frames, padding] : {std::pair{0, 0}, {3, 1}, {100, 50}, {1000, 360}, {20000, 1962}})
     EXPECT_EQ(ID3v2Padding(frames), padding) << frames;
-  struct TCase {
-    const char* Name;
-    TID3v2FileLayout Layout;
-    uint32_t Frames;
-    bool Empty, RemoveV1;
-    uint32_t Total;
-    bool InPlace;
-  } cases[] = {
-      {"no tag yet", {1000, false, 0, false, false}, 100, false, false, 150, false},
-      {"shrunk, leftover above 0.7 of the padding", {1000, true, 150}, 100, false, false, 150,
-       true},
-      {"shrunk, leftover within 0.7 of the padding", {1000, true, 130}, 100, false, false, 150,
-       false},
-      {"grown", {1000, true, 150}, 200, false, false, 290, false},
-      {"footer", {1000, true, 150, true}, 100, false, false, 150, false},
-      {"ID3v1 removed", {1000, true, 150, false, true}, 100, false, true, 150, false},
-      {"empty frame list", {1000, true, 150}, 0, true, false, 150, false},
-      // Frames that all encode to nothing: never written over the start of the audio.
-      {"nothing to write, no tag", {1000, false}, 0, false, false, 0, false},
-  };
-  for (const TCase& c : cases) {
-    TID3v2WritePlan plan = PlanTagWrite(c.Layout, c.Frames, c.Empty, c.RemoveV1);
-    EXPECT_EQ(plan.Total, c.Total) << c.Name;
-    EXPECT_EQ(plan.InPlace, c.InPlace) << c.Name;
-  }
-  TID3v2FileLayout layout{2000, true, 300, true, true};
-  EXPECT_EQ(layout.AudioLength(), 2000 - 320 - 128);
-  layout.OldTagSize = 1900;
-  EXPECT_FALSE(layout.IsConsistent());
+  // Frames that all encode to nothing, on a file without a tag: nothing is written over
+  // the start of the audio.
+  TID3v2WritePlan plan = PlanTagWrite({1000, false}, 0, false, false);
+  EXPECT_EQ(plan.Total, 0u);
+  EXPECT_FALSE(plan.InPlace);
+  EXPECT_FALSE((TID3v2FileLayout{1000, true, 1900}.IsConsistent()));  // the tag passes the end
 }
 
 class ID3v2Write : public ::testing::Test {
 protected:
-  // A listed file of the bytes, probed, with its ID3v2 tag read (a new tag object when it
-  // has none).
+  // A listed file of the bytes with its ID3v2 tag read, or a new one where it has none.
   static std::unique_ptr<TListedFile> Open(const std::string& bytes, uint32_t openMode = 34) {
     auto file = std::make_unique<TListedFile>(bytes, openMode);
     ProbeTags(file->Info);
@@ -131,7 +107,8 @@ TEST_F(ID3v2Write, TheNewTagsSizeChoosesThePath) {
   std::string written = SaveTwice(*shrunk);
   EXPECT_EQ(written.substr(0, 10), FOurTag.substr(0, 10));
   EXPECT_EQ(written.substr(FOurTag.size()), kAudio + kID3v1);
-  EXPECT_EQ(FramesInFile(shrunk->Info), "TIT2{text=Title} TALB{text=Album}");
+  EXPECT_EQ(RawFrames(written),
+            (std::vector<std::string>{"TIT2|\0\0|\0Title"s, "TALB|\0\0|\0Album"s}));
   // Grown: rewritten with fresh padding.
   auto grown = Open(FOurTag + kAudio);
   Frame(*grown, fiTIT3).SetText(Bytes(std::string(500, 's')));
@@ -165,8 +142,6 @@ TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   // Stuffed: 0xFF before 0xE0 and before 0x00, and a final 0xFF.
   EXPECT_EQ(RawFrames(written)[1],
             "APIC|\0\x02|\0image/png\0\0\0\xFF\xD8\xFF\0\xE0\0\xFF\0\0\xFF\0"s);
-  EXPECT_EQ(FramesInFile(file->Info), "TIT2{text=plain} APIC{mime=image/png | type=0 | desc= | "
-                                      "data=\\xFF\\xD8\\xFF\\xE0\\x00\\xFF\\x00\\xFF}");
 }
 
 TEST_F(ID3v2Write, PrimaryFramesGoFirstAndEmptyOnesAreLeftOut) {
@@ -176,11 +151,6 @@ TEST_F(ID3v2Write, PrimaryFramesGoFirstAndEmptyOnesAreLeftOut) {
   Frame(*file, fiTCON).SetGenreIndex(GenreNone);
   EXPECT_EQ(RawFrames(SaveTwice(*file)),
             (std::vector<std::string>{"TIT2|\0\0|\0Title"s, "TXXX|\0\0|\0d\0v"s}));
-  // An empty list leaves a tag of padding in the old space.
-  file->Info.ID3v2->GetFrameList().Clear();
-  std::string written = Save(*file);
-  EXPECT_EQ(written.substr(10, written.size() - 10 - kAudio.size()),
-            std::string(written.size() - 10 - kAudio.size(), '\0'));
 }
 
 TEST_F(ID3v2Write, Removal) {
@@ -191,8 +161,7 @@ TEST_F(ID3v2Write, Removal) {
     std::string Expected;  // behind the ID3v2 tag, when one is written
   } cases[] = {{tagged, true, false, kAudio + kID3v1},
                {tagged, true, true, kAudio},
-               {tagged, false, true, kAudio},  // the ID3v1 tag goes in the same rewrite
-               {FOurTag + kAudio, true, false, kAudio}};  // no ID3v1 tag appears
+               {tagged, false, true, kAudio}};  // the ID3v1 tag goes in the same rewrite
   for (const TCase& c : cases) {
     auto file = Open(c.File);
     file->Info.RemoveID3v2 = c.RemoveV2;

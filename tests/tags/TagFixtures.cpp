@@ -10,46 +10,6 @@ std::string BigEndian(uint32_t value) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-uint32_t HeaderWord(const TFrameFields& fields) {
-  return 0xFFE00000u | (uint32_t{fields.Version} << 19) | (uint32_t{fields.Layer} << 17) |
-         (fields.Crc ? 0u : 1u) << 16 | (uint32_t{fields.BitrateIndex} << 12) |
-         (uint32_t{fields.SampleRateIndex} << 10) | (fields.Padding ? 1u : 0u) << 9 |
-         (uint32_t{fields.ChannelMode} << 6);
-}
-
-std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body) {
-  std::string frame = BigEndian(HeaderWord(fields)) + body;
-  frame.resize(frameSize, '\0');
-  return frame;
-}
-
-std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count) {
-  std::string frames;
-  for (int i = 0; i < count; ++i) frames += Frame(fields, frameSize);
-  return frames;
-}
-
-std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
-                     uint32_t frames, uint32_t bytes, uint32_t quality) {
-  std::string body(xingOffset - 4, '\0');
-  body += tag + BigEndian(flags);
-  if (flags & 1) body += BigEndian(frames);
-  if (flags & 2) body += BigEndian(bytes);
-  if (flags & 4) body += std::string(100, '\x7F');
-  if (flags & 8) body += BigEndian(quality);
-  return body;
-}
-
-std::string Junk(size_t size) {
-  std::string junk(size, '\0');
-  for (size_t i = 0; i < size; ++i) junk[i] = static_cast<char>('a' + i % 26);
-  return junk;
-}
-
-std::string ID3v2Tag(uint8_t majorVersion, uint32_t size) {
-  return ID3v2TagBytes(majorVersion, 0, std::string(size, '\0'));
-}
-
 std::string ID3v1Tag(const std::string& title, const std::string& artist,
                      const std::string& album, const std::string& year,
                      const std::string& comment, uint8_t track, uint8_t genre) {
@@ -63,12 +23,6 @@ std::string ID3v1Tag(const std::string& title, const std::string& artist,
   return tag + field(comment, 28) + '\0' + static_cast<char>(track) + static_cast<char>(genre);
 }
 
-std::string Cat(std::initializer_list<std::string_view> parts) {
-  std::string joined;
-  for (std::string_view part : parts) joined += part;
-  return joined;
-}
-
 std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const std::string& body,
                             uint8_t status, uint8_t format) {
   uint32_t size = static_cast<uint32_t>(body.size());
@@ -76,8 +30,6 @@ std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const s
   return id + std::string(sizeBytes.begin(), sizeBytes.end()) + static_cast<char>(status) +
          static_cast<char>(format) + body;
 }
-
-std::string TextBody(const std::string& text) { return std::string(1, '\0') + text; }
 
 std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string& body) {
   T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));
