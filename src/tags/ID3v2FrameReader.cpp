@@ -127,7 +127,8 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
     uint8_t frameKind = 0;
     const bool known = MapFrameID(frameHeader, frameKind);
     const std::array<uint8_t, 2> flags = {frameHeader[kFlagsAt], frameHeader[kFlagsAt + 1]};
-    // The frame keeps its body plain from here on: only the status flags still apply.
+    // The status flags carry over in their ID3v2.4 places; the format flags only where the
+    // body stays as it lies (see KeepFrameData).
     const uint8_t status = StatusFlags24(version, flags[0]);
     TBytes frameBody;
     const bool decoded =

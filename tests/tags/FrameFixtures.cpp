@@ -1,7 +1,6 @@
 #include "FrameFixtures.h"
 
 #include "tags/ID3TagsUtils.h"
-#include "tags/ID3v2.h"
 #include "tags/ID3v2Frame.h"
 #include "tags/ID3v2FrameBody.h"
 

@@ -5,7 +5,6 @@
 #include "tags/FrameListManager.h"
 #include "tags/ID3v2FrameCatBase.h"
 #include "tags/TagEnvironment.h"
-#include "tags/TagInfo.h"
 
 #include <cstdint>
 #include <memory>

@@ -14,47 +14,6 @@
 
 namespace {
 
-struct TFrameFields {
-  uint8_t Version;  // header's version index: 0 MPEG 2.5, 2 MPEG 2, 3 MPEG 1
-  uint8_t Layer;    // header's layer index: 1 Layer III, 2 Layer II, 3 Layer I
-  uint8_t BitrateIndex, SampleRateIndex, ChannelMode = 0;
-  bool Crc = false, Padding = false;
-};
-
-uint32_t HeaderWord(const TFrameFields& fields) {
-  return 0xFFE00000u | (uint32_t{fields.Version} << 19) | (uint32_t{fields.Layer} << 17) |
-         (fields.Crc ? 0u : 1u) << 16 | (uint32_t{fields.BitrateIndex} << 12) |
-         (uint32_t{fields.SampleRateIndex} << 10) | (fields.Padding ? 1u : 0u) << 9 |
-         (uint32_t{fields.ChannelMode} << 6);
-}
-
-// One frame of frameSize bytes: the header, body at the start of the payload, zeros.
-std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body = "") {
-  std::string frame = BigEndian(HeaderWord(fields)) + body;
-  frame.resize(frameSize, '\0');
-  return frame;
-}
-
-std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count) {
-  std::string frames;
-  for (int i = 0; i < count; ++i) frames += Frame(fields, frameSize);
-  return frames;
-}
-
-// The body of a Xing or Info frame: zeros up to the tag at xingOffset (from the frame
-// start), the tag, the flags and the announced fields (a table of 100 bytes for flag 4).
-std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
-                     uint32_t frames, uint32_t bytes, uint32_t quality = 0) {
-  std::string body(xingOffset - 4, '\0');
-  body += tag + BigEndian(flags);
-  if (flags & 1) body += BigEndian(frames);
-  if (flags & 2) body += BigEndian(bytes);
-  if (flags & 4) body += std::string(100, '\x7F');
-  if (flags & 8) body += BigEndian(quality);
-  return body;
-}
-
-
 // What the header derives: "frames frame-size bitrate duration kind".
 std::string Derived(const TMpegHeader& h) {
   return IntToStr(h.FrameCount) + " " + IntToStr(h.FrameSize) + " " + IntToStr(h.Bitrate) + " " +

@@ -10,6 +10,37 @@ std::string BigEndian(uint32_t value) {
   return std::string(bytes.begin(), bytes.end());
 }
 
+uint32_t HeaderWord(const TFrameFields& fields) {
+  return 0xFFE00000u | (uint32_t{fields.Version} << 19) | (uint32_t{fields.Layer} << 17) |
+         (fields.Crc ? 0u : 1u) << 16 | (uint32_t{fields.BitrateIndex} << 12) |
+         (uint32_t{fields.SampleRateIndex} << 10) | (fields.Padding ? 1u : 0u) << 9 |
+         (uint32_t{fields.ChannelMode} << 6);
+}
+
+std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body) {
+  std::string frame = BigEndian(HeaderWord(fields)) + body;
+  frame.resize(frameSize, '\0');
+  return frame;
+}
+
+std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count) {
+  std::string frames;
+  for (int i = 0; i < count; ++i) frames += Frame(fields, frameSize);
+  return frames;
+}
+
+std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
+                     uint32_t frames, uint32_t bytes, uint32_t quality) {
+  std::string body(xingOffset - 4, '\0');
+  body += tag + BigEndian(flags);
+  if (flags & 1) body += BigEndian(frames);
+  if (flags & 2) body += BigEndian(bytes);
+  if (flags & 4) body += std::string(100, '\x7F');
+  if (flags & 8) body += BigEndian(quality);
+  return body;
+}
+
+
 std::string ID3v1Tag(const std::string& title, const std::string& artist,
                      const std::string& album, const std::string& year,
                      const std::string& comment, uint8_t track, uint8_t genre) {

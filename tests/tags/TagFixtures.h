@@ -1,5 +1,6 @@
 #pragma once
-// Fixtures of the tag tests: tags synthesised in code, listed files opened as the scan does.
+// Fixtures of the tag tests: MPEG frames and tags synthesised in code, listed files opened
+// as the folder scan opens them.
 
 #include "TempFolder.h"
 
@@ -9,6 +10,21 @@
 #include <cstdint>
 #include <string>
 
+// MPEG audio frames.
+struct TFrameFields {
+  uint8_t Version;  // header's version index: 0 MPEG 2.5, 2 MPEG 2, 3 MPEG 1
+  uint8_t Layer;    // header's layer index: 1 Layer III, 2 Layer II, 3 Layer I
+  uint8_t BitrateIndex, SampleRateIndex, ChannelMode = 0;
+  bool Crc = false, Padding = false;
+};
+uint32_t HeaderWord(const TFrameFields& fields);
+// One frame of frameSize bytes: the header, body at the start of the payload, zeros.
+std::string Frame(const TFrameFields& fields, uint32_t frameSize, const std::string& body = "");
+std::string Frames(const TFrameFields& fields, uint32_t frameSize, int count);
+// The body of a Xing or Info frame: zeros up to the tag at xingOffset (from the frame
+// start), the tag, the flags and the announced fields (a table of 100 bytes for flag 4).
+std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags,
+                     uint32_t frames, uint32_t bytes, uint32_t quality = 0);
 std::string BigEndian(uint32_t value);
 // Bytes that hold no 0xFF.
 inline std::string Junk(size_t size) {
