@@ -39,15 +39,16 @@ public:
   // releases it where the fields can rebuild it. The frame keeps the body as read.
   void ReadBody(TBytes body);
   const TBytes& GetBodyAsRead() const { return FBodyAsRead; }
-  // The body to write: the body as read while the fields still say what they said then,
-  // else the body the category object encodes from them (empty when it has nothing to
-  // say). The category object then releases its body.
-  TBytes BodyToWrite();
   // Appends the frame as ID3v2.4 writes it (see AppendFrameBytes) with the body to
   // write. Returns the bytes appended: 0 for an empty body, which is not written.
   int32_t AppendTo(TBytes& buffer, bool& unsynchronised);
 
 private:
+  // The body as read while the fields still say what they said then, else the body the
+  // category object encodes from them (empty when it has nothing to say). The category
+  // object then releases its body.
+  TBytes BodyToWrite();
+
   std::array<char, 4> FID;
   T4Bytes FSize{};
   std::array<uint8_t, 2> FFlags{};

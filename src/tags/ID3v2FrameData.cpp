@@ -74,7 +74,7 @@ uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
                       const std::array<uint8_t, 2>& flags, std::span<const uint8_t> data,
                       TBytes& body) {
   const uint8_t format = flags[kFormat];
-  body.assign(data.begin(), data.end());
+  body.assign(data.begin(), data.end());  // as it lies, unless reordered below
   if (version != tvID3v23) {
     if ((tagUnsynchronised || (format & FrameFormatUnsynchronisation24)) && !body.empty())
       RemoveUnsynchronisation(body);
@@ -89,15 +89,13 @@ uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
   // ID3v2.3: inflated size, encryption method, group; ID3v2.4: group, method, data length.
   const size_t extra = (compressed ? kSizeBytes : 0) + (encrypted ? 1 : 0) + (grouped ? 1 : 0);
   if (data.size() < extra) return format24;  // as broken as it came
-  TBytes front;
-  if (grouped) front.push_back(data[extra - 1]);
-  if (encrypted) front.push_back(data[extra - 1 - (grouped ? 1 : 0)]);
-  if (compressed) {
-    T4Bytes dataLength = WriteSyncsafe(ReadBigEndian32(FourBytes(data)));
-    front.insert(front.end(), dataLength.begin(), dataLength.end());
-  }
-  body.erase(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(extra));
-  body.insert(body.begin(), front.begin(), front.end());
+  TBytes reordered;
+  if (grouped) reordered.push_back(data[extra - 1]);
+  if (encrypted) reordered.push_back(data[extra - 1 - (grouped ? 1 : 0)]);
+  if (compressed)
+    for (uint8_t byte : WriteSyncsafe(ReadBigEndian32(FourBytes(data)))) reordered.push_back(byte);
+  reordered.insert(reordered.end(), data.begin() + static_cast<std::ptrdiff_t>(extra), data.end());
+  body = std::move(reordered);
   return format24;
 }
 

@@ -81,9 +81,9 @@ public:
     const TBytes& yearBody = FYear->GetBodyAsRead();
     std::string date = FirstText(yearBody);
     if (!IsFourDigits(date)) return;
-    date += "-" + FDayMonth.substr(2, 2) + "-" + FDayMonth.substr(0, 2);
+    date.append("-").append(FDayMonth, 2, 2).append("-").append(FDayMonth, 0, 2);
     if (IsFourDigits(FHourMinute))
-      date += "T" + FHourMinute.substr(0, 2) + ":" + FHourMinute.substr(2, 2);
+      date.append("T").append(FHourMinute, 0, 2).append(":").append(FHourMinute, 2, 2);
     TBytes body = {yearBody[0]};
     TBytes text = EncodeFrameText(TBytes(date.begin(), date.end()), yearBody[0]);
     body.insert(body.end(), text.begin(), text.end());

@@ -79,7 +79,8 @@ std::string FrameList(const TFrameListManager& frames) {
   std::string list;
   for (int32_t i = 0; i < frames.GetCount(); ++i) {
     const TMp3ID3v2Frame& frame = frames.GetFrame(i);
-    list += (i ? " " : "") + frame.GetID() + "{" + Summary(frame.GetCategoryObject()) + "}";
+    list.append(i ? " " : "").append(frame.GetID()).append("{");
+    list.append(Summary(frame.GetCategoryObject())).append("}");
   }
   return list;
 }
