@@ -25,8 +25,10 @@ public:
   // Reads the frames into the frame list, replacing what it held. False for a header
   // that is not "ID3" and a version other than 2.3 and 2.4.
   bool ReadTag();
-  // Writes the frame list as an ID3v2.4 tag, or removes the tag when the record's
-  // RemoveID3v2 is set; its RemoveID3v1 drops the ID3v1 tag in the same rewrite. The
+  // Writes the frame list as an ID3v2.4 tag (each frame whose fields did not change with
+  // the body it was read with, then what the tag held besides them), or removes the tag
+  // when the record's RemoveID3v2 is set; its RemoveID3v1 drops the ID3v1 tag in the same
+  // rewrite. The
   // tag goes over the old one when it takes exactly its space, else the file is
   // rewritten through a temporary copy (see RewriteThroughTempCopy). True when the file
   // then has exactly the expected length; the record's HasID3v1 and HasID3v2 follow the

@@ -38,7 +38,6 @@ TEST(ID3v2WritePlan, PaddingAndPath) {
   TID3v2WritePlan plan = PlanTagWrite({1000, false}, 0, false, false);
   EXPECT_EQ(plan.Total, 0u);
   EXPECT_FALSE(plan.InPlace);
-  EXPECT_FALSE((TID3v2FileLayout{1000, true, 1900}.IsConsistent()));  // the tag passes the end
 }
 
 class ID3v2Write : public ::testing::Test {
@@ -99,7 +98,6 @@ TEST_F(ID3v2Write, TheNewTagsSizeChoosesThePath) {
   EXPECT_EQ(SaveTwice(*file),
             Padded(Text("TIT2", "Title") + ID3v2FrameBytes(4, "TXXX", "\0mood\0calm"s)) + kAudio +
                 kID3v1);
-  EXPECT_TRUE(file->Info.HasID3v2 && file->Info.HasID3v1);
   EXPECT_FALSE(FileExists(file->Folder() + "Song.tmp"));
   // Shrunk: in place, in the old tag's space exactly.
   auto shrunk = Open(FOurTag + kAudio + kID3v1);
