@@ -142,6 +142,7 @@ for version in (3, 4):
         open(path, "wb").write(audio)
         tag = m.ID3()
         for frame in frames(): tag.add(frame)
+        if version == 3: tag.update_to_v23()  # TYER and TDAT, IPLS, no frames 2.4 brought
         tag.save(path, v2_version=version, v1=2 if shape == "id3v1" else 0)
         data = open(path, "rb").read()
         end = 10 + sum(data[6 + i] << (21 - 7 * i) for i in range(4))
