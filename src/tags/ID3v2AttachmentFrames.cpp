@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat7.h"
+#include "ID3v2AttachmentFrames.h"
 
 // --- TMp3ID3v2FrameCat7 -----------------------------------------------------------------
 

@@ -4,7 +4,7 @@
 // - TMp3ID3v2FrameCat24: the popularimeter (POPM): e-mail address (the text), rating
 //   and play counter. Its text is always 8-bit.
 
-#include "ID3v2FrameCat1.h"
+#include "ID3v2TextFrames.h"
 
 class TMp3ID3v2FrameCat23 : public TMp3ID3v2FrameCat1 {
 public:

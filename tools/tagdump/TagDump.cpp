@@ -1,5 +1,6 @@
-// tagdump: a test helper, not part of the product. Prints what the tag library reads
-// from an MP3 file as one JSON object, or changes the file through the library first.
+// tagdump: a tool for checking files by hand and for the interoperability tests, not part
+// of the product. Prints what the tag library reads from an MP3 file as one JSON object,
+// or changes the file through the library first.
 //
 //   tagdump FILE                     the file as the library reads it
 //   tagdump --set ID=TEXT ... FILE   sets the text of ID3v2 frames (TEXT in UTF-8)
@@ -17,8 +18,6 @@
 #include "tags/TagEnvironment.h"
 #include "tags/TagInfo.h"
 #include "tags/TagProbe.h"
-
-#include "RuntimePath.h"
 
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
@@ -80,8 +79,8 @@ private:
 // A file opened the way the folder scan opens listed files, in the folder it lies in.
 class TDumpedFile {
 public:
-  bool Open(const std::string& givenPath, bool forWriting) {
-    const std::string path = RuntimePath(givenPath);
+  bool Open(std::string path, bool forWriting) {
+    std::replace(path.begin(), path.end(), '/', '\\');  // the runtime's own spelling
     SetListedFolder(ExtractFilePath(path));
     Entry.Name = ExtractFileName(path);
     if (forWriting) {

@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat0.h"
+#include "ID3v2RawBodyFrames.h"
 
 void TMp3ID3v2FrameCat0::SetData(TBytes bytes) {
   Data = bytes.empty() ? TBytes{'-'} : std::move(bytes);

@@ -1,13 +1,13 @@
 #pragma once
 // Text frames. Their text is held as 8-bit text whatever the frame's encoding; the
-// encoding byte says how the body stores it (see EncodeFrameText). An empty text handed
-// in is stored as '-'.
+// encoding byte says how the body stores it (see EncodeFrameText). An empty text the
+// user hands in is stored as '-'.
 // - TMp3ID3v2FrameCat1: the text frames (T***) without a class of their own.
 // - TMp3ID3v2FrameCat1Date: TDRC, the text read as yyyy-MM-dd.
 // - TMp3ID3v2FrameCat1Track: TRCK, "number" or "number/total".
 // - TMp3ID3v2FrameCat1Genre: TCON, a genre name or a genre number.
 
-#include "ID3v2FrameCat0.h"
+#include "ID3v2RawBodyFrames.h"
 
 #include <initializer_list>
 #include <span>
@@ -61,9 +61,9 @@ class TMp3ID3v2FrameCat1Date : public TMp3ID3v2FrameCat1 {
 public:
   using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
 
-  // Empty bytes stand for "1900". The year is characters 1 to 4 of the text's first
-  // value (up to a zero byte), the month 6 and 7, the day 9 and 10; a shorter text
-  // leaves the later fields empty.
+  // Empty bytes the user hands in stand for "1900". The year is characters 1 to 4 of
+  // the text's first value (up to a zero byte), the month 6 and 7, the day 9 and 10; a
+  // shorter text leaves the later fields empty.
   void SetText(TBytes bytes) override;
   std::string GetYear() const override { return Year; }
   void SetYear(const std::string& year) override { Year = year; }
@@ -82,8 +82,8 @@ class TMp3ID3v2FrameCat1Track : public TMp3ID3v2FrameCat1 {
 public:
   using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
 
-  // Empty bytes stand for "1". The text's first value (up to a zero byte) splits into
-  // number and total at its first "/", both as they are.
+  // Empty bytes the user hands in stand for "1". The text's first value (up to a zero
+  // byte) splits into number and total at its first "/", both as they are.
   void SetText(TBytes bytes) override;
   std::string GetTrackNumber() const override { return TrackNumber; }
   // Leading zeros are dropped.

@@ -4,7 +4,7 @@
 // - TMp3ID3v2FrameCat4: user-defined URL (WXXX); the URL is 8-bit whatever the encoding.
 // - TMp3ID3v2FrameCat5: comments and unsynchronised lyrics (COMM, USLT), with a language.
 
-#include "ID3v2FrameCat1.h"
+#include "ID3v2TextFrames.h"
 
 class TMp3ID3v2FrameCat2 : public TMp3ID3v2FrameCat1 {
 public:
@@ -20,6 +20,10 @@ public:
   void Encode() override;
 
 protected:
+  // Whether there is a body to build: a text or a description (a frame read with an
+  // empty text keeps it empty).
+  bool HasFields() const { return !Text.empty() || !Description.empty(); }
+
   TBytes Description;
 };
 
@@ -40,7 +44,8 @@ public:
   // An empty string changes nothing.
   void SetTextString(const std::string& text) override;
   TBytes GetLanguage() const override { return Language; }
-  // Anything but three bytes that do not start with a zero byte stores "XXX".
+  // Anything but three bytes that do not start with a zero byte stores "XXX" (a body's
+  // three bytes are taken as they are).
   void SetLanguage(TBytes bytes) override;
   std::string GetLanguageString() const override { return {Language.begin(), Language.end()}; }
   void SetLanguageString(const std::string& code) override;

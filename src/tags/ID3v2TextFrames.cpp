@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat1.h"
+#include "ID3v2TextFrames.h"
 
 #include "ID3TagsUtils.h"
 #include "ID3TextCodec.h"
@@ -58,13 +58,15 @@ TBytes TMp3ID3v2FrameCat1::GetText() const {
 }
 
 TBytes TMp3ID3v2FrameCat1::TakeText(TBytes bytes, bool dropCarriageReturns) {
-  const TBytes dash = {'-'};
-  if (bytes.empty()) return dash;
-  if (TextFlag1) {
-    ConvertTextEncoding(bytes);
+  if (!ReadingBody()) {
+    const TBytes dash = {'-'};
     if (bytes.empty()) return dash;
+    if (TextFlag1) {
+      ConvertTextEncoding(bytes);
+      if (bytes.empty()) return dash;
+    }
+    if (dropCarriageReturns) RemoveByte(bytes, kCarriageReturn, 1, true);
   }
-  if (dropCarriageReturns) RemoveByte(bytes, kCarriageReturn, 1, true);
   TrimByteArray(bytes, 0);
   return bytes;
 }
@@ -95,7 +97,8 @@ TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> 
 // --- TMp3ID3v2FrameCat1Date -------------------------------------------------------------
 
 void TMp3ID3v2FrameCat1Date::SetText(TBytes bytes) {
-  TMp3ID3v2FrameCat1::SetText(bytes.empty() ? BytesOf("1900") : std::move(bytes));
+  bool standIn = bytes.empty() && !ReadingBody();
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1900") : std::move(bytes));
   // A new text replaces the whole date, so no month or day of an older one survives.
   std::string text = FirstValue(GetTextString());
   Year = text.size() >= 4 ? Copy(text, 1, 4) : "";
@@ -116,7 +119,8 @@ void TMp3ID3v2FrameCat1Date::Encode() {
 // --- TMp3ID3v2FrameCat1Track ------------------------------------------------------------
 
 void TMp3ID3v2FrameCat1Track::SetText(TBytes bytes) {
-  TMp3ID3v2FrameCat1::SetText(bytes.empty() ? BytesOf("1") : std::move(bytes));
+  bool standIn = bytes.empty() && !ReadingBody();
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1") : std::move(bytes));
   std::string text = FirstValue(GetTextString());
   size_t slash = text.find('/');
   TrackNumber = text.substr(0, slash);

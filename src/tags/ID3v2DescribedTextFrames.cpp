@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat2.h"
+#include "ID3v2DescribedTextFrames.h"
 
 #include "ID3TagsUtils.h"
 
@@ -31,7 +31,7 @@ void TMp3ID3v2FrameCat2::SetDescriptionString(const std::string& text) {
 }
 
 void TMp3ID3v2FrameCat2::Encode() {
-  if (!Text.empty()) Data = Join({Encoding, Encoded(Description), Terminator, Encoded(Text)});
+  if (HasFields()) Data = Join({Encoding, Encoded(Description), Terminator, Encoded(Text)});
 }
 
 // --- TMp3ID3v2FrameCat4 -----------------------------------------------------------------
@@ -41,7 +41,7 @@ void TMp3ID3v2FrameCat4::SetText(TBytes bytes) {
 }
 
 void TMp3ID3v2FrameCat4::Encode() {
-  if (!Text.empty()) Data = Join({Encoding, Encoded(Description), Terminator, Text});
+  if (HasFields()) Data = Join({Encoding, Encoded(Description), Terminator, Text});
 }
 
 // --- TMp3ID3v2FrameCat5 -----------------------------------------------------------------
@@ -55,7 +55,7 @@ void TMp3ID3v2FrameCat5::SetTextString(const std::string& text) {
 
 void TMp3ID3v2FrameCat5::SetLanguage(TBytes bytes) {
   // A body always holds three bytes here; anything else would shift the fields after it.
-  bool usable = bytes.size() == kLanguageLength && bytes[0] != 0;
+  bool usable = bytes.size() == kLanguageLength && (ReadingBody() || bytes[0] != 0);
   Language = usable ? std::move(bytes) : TBytes{'X', 'X', 'X'};
 }
 
@@ -77,6 +77,6 @@ void TMp3ID3v2FrameCat5::SetLanguageIndex(int32_t index) {
 }
 
 void TMp3ID3v2FrameCat5::Encode() {
-  if (!Text.empty())
+  if (HasFields())
     Data = Join({Encoding, Language, Encoded(Description), Terminator, Encoded(Text)});
 }

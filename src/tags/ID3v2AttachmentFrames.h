@@ -5,7 +5,7 @@
 //   keeps where the picture keeps its type.
 // The MIME type is the text of these frames, always 8-bit.
 
-#include "ID3v2FrameCat2.h"
+#include "ID3v2DescribedTextFrames.h"
 
 class TMp3ID3v2FrameCat7 : public TMp3ID3v2FrameCat4 {
 public:

@@ -1,4 +1,4 @@
-#include "ID3v2FrameCat24.h"
+#include "ID3v2CounterFrames.h"
 
 #include "ID3Codecs.h"
 
@@ -30,6 +30,8 @@ TMp3ID3v2FrameCat24::TMp3ID3v2FrameCat24(uint8_t category, uint8_t frameKind)
 }
 
 void TMp3ID3v2FrameCat24::Encode() {
-  // The counter is optional: a frame without one keeps its address and rating.
-  if (!Text.empty()) Data = Join({Text, Terminator, Rating, CounterData});
+  // The counter is optional: a frame without one keeps its address and rating. A frame
+  // read with an empty address still has its rating and counter to say.
+  if (!Text.empty() || GetRating() != 0 || !CounterData.empty())
+    Data = Join({Text, Terminator, Rating, CounterData});
 }
