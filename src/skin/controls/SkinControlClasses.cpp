@@ -1,5 +1,6 @@
 #include "SkinControlClasses.h"
 
+#include "SkinButton.h"
 #include "SkinCustomControl.h"
 
 #include "skin/data/SkinData.h"
@@ -7,7 +8,12 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
 
+#include <iterator>
+
 namespace {
+
+constexpr const char* kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
+static_assert(std::size(kButtonLayoutNames) == blGlyphBottom + 1);
 
 void RegisterBases(TClassRegistry& Registry) {
   Registry.DefinePersistent<TspSkinControl, TCustomControl>("TspSkinControl")
@@ -29,6 +35,31 @@ void RegisterBases(TClassRegistry& Registry) {
       .Integer("DefaultHeight", &TspSkinCustomControl::SetDefaultHeight);
 }
 
+void RegisterButton(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinButton, TspSkinCustomControl>("TspSkinButton")
+      .Reference("ImageList", &TspSkinButton::SetImageList)
+      .Integer("ImageIndex", &TspSkinButton::SetImageIndex)
+      .Boolean("UseSkinSize", &TspSkinButton::SetUseSkinSize)
+      .Boolean("UseSkinFontColor", &TspSkinButton::SetUseSkinFontColor)
+      .Boolean("RepeatMode", &TspSkinButton::SetRepeatMode)
+      .Integer("RepeatInterval", &TspSkinButton::SetRepeatInterval)
+      .Boolean("AllowAllUp", &TspSkinButton::SetAllowAllUp)
+      .Boolean("CanFocused", &TspSkinButton::SetCanFocused)
+      .Boolean("Down", &TspSkinButton::SetDown)
+      .Integer("GroupIndex", &TspSkinButton::SetGroupIndex)
+      .Object("Glyph", &TspSkinButton::Glyph)
+      .Integer("NumGlyphs", &TspSkinButton::SetNumGlyphs)
+      .Integer("Margin", &TspSkinButton::SetMargin)
+      .Integer("Spacing", &TspSkinButton::SetSpacing)
+      .Enum("Layout", &TspSkinButton::SetLayout, kButtonLayoutNames)
+      .Boolean("Cancel", &TspSkinButton::SetCancel)
+      .Boolean("Default", &TspSkinButton::SetDefault)
+      .Ident("ModalResult", &TspSkinButton::SetModalResult, ModalResultIdents());
+}
+
 }  // namespace
 
-void RegisterSkinControlClasses(TClassRegistry& Registry) { RegisterBases(Registry); }
+void RegisterSkinControlClasses(TClassRegistry& Registry) {
+  RegisterBases(Registry);
+  RegisterButton(Registry);
+}
