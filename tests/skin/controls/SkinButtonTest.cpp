@@ -21,6 +21,7 @@ TspDataSkinButtonControl& ButtonEntry(TspSkinData& Data, const char* Name = "but
 class SkinButtonLook : public ::testing::Test {
 protected:
   SkinButtonLook() {
+    ParkPointer();  // only the test moves the pointer onto the button
     Button = Window.Add<TspSkinButton>({10, 10, 110, 40});
     Button->SetSkinData(Window.Data());
   }
