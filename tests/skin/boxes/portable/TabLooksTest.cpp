@@ -1,13 +1,13 @@
 // How one tab is drawn: the skin copy's fall-backs (and those written into the entry),
-// the picture and font colour of each state, the growth and caption shift of taller
-// active tabs, the room of caption, image and close button, the looks without a skin.
+// the growth and caption shift of taller active tabs, the room of caption, image and
+// close button. The looks of each state show in the pixel tests under Wine.
 #include "skin/boxes/portable/TabLooks.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr TRect Tab{0, 0, 60, 20}, Active{0, 20, 60, 43}, Focus{0, 43, 60, 69}, Hot{0, 69, 60, 89};
+constexpr TRect Tab{0, 0, 60, 20}, Active{0, 20, 60, 43}, Focus{0, 43, 60, 69};
 constexpr TRect Close{60, 0, 74, 14}, CloseHot{60, 14, 74, 28};
 
 TspDataSkinTabControl Entry() {
@@ -15,11 +15,6 @@ TspDataSkinTabControl Entry() {
   entry.TabRect = Tab;
   entry.ActiveTabRect = Active;
   entry.FocusTabRect = Focus;
-  entry.MouseInTabRect = Hot;
-  entry.FontColor = 1;
-  entry.ActiveFontColor = 2;
-  entry.FocusFontColor = 3;
-  entry.MouseInFontColor = 4;
   entry.TabLeftOffset = 5;
   entry.TabRightOffset = 7;
   return entry;
@@ -45,25 +40,6 @@ TEST(TabLooks, TheCopyFallsBackToTheLooksTheEntryHasAndTheCloseButtonsFallBacksS
   EXPECT_EQ(entry.CloseButtonDownRect, CloseHot);
 }
 
-TEST(TabLooks, EachStateHasItsPictureAndFontColour) {
-  TspDataSkinTabControl skin = Entry();
-  struct TCase {
-    TspTabState State;
-    TRect Source;
-    TColor Font;
-  };
-  const TCase cases[] = {
-      {{false, false, false}, Tab, 1},   {{false, true, true}, Hot, 4},    {{true, false, false}, Active, 2},
-      {{true, true, false}, Active, 2},  {{true, false, true}, Focus, 3}, {{true, true, true}, Focus, 3},
-  };
-  for (const TCase& c : cases) {
-    EXPECT_EQ(TabSourceRect(skin, c.State), c.Source);
-    EXPECT_EQ(TabFontColor(skin, c.State), c.Font);
-  }
-  skin.MouseInTabRect = {};  // a hot look the entry lacks: the normal one
-  EXPECT_EQ(TabSourceRect(skin, {false, true, false}), Tab);
-}
-
 TEST(TabLooks, ATallerActiveTabGrowsTowardThePageAndInactiveCaptionsMoveToTheirLowerPictures) {
   TspDataSkinTabControl skin = Entry();
   EXPECT_EQ(ActiveTabOverlap(skin), 3);
@@ -82,17 +58,6 @@ TEST(TabLooks, ATallerActiveTabGrowsTowardThePageAndInactiveCaptionsMoveToTheirL
   EXPECT_EQ(TabInnerRect(skin, Active), (TRect{5, 5, 53, 18}));  // a quarter of the tab height
 }
 
-TEST(TabLooks, TheCloseButtonsStatesPickTheirPictures) {
-  TspDataSkinTabControl skin = Entry();
-  skin.CloseButtonRect = Close;
-  skin.CloseButtonActiveRect = CloseHot;
-  skin.CloseButtonDownRect = {1, 2, 3, 4};
-  EXPECT_EQ(CloseButtonSource(skin, false, false), Close);
-  EXPECT_EQ(CloseButtonSource(skin, false, true), Close);  // pressed, then left
-  EXPECT_EQ(CloseButtonSource(skin, true, false), CloseHot);
-  EXPECT_EQ(CloseButtonSource(skin, true, true), skin.CloseButtonDownRect);
-}
-
 TEST(TabLooks, CaptionImageAndCloseButtonShareTheTab) {
   TspTabContent plain = TabContentLayout(80, 20, 2, false, 0, true);
   EXPECT_EQ(plain.Caption, (TRect{0, 2, 80, 20}));
@@ -106,18 +71,6 @@ TEST(TabLooks, CaptionImageAndCloseButtonShareTheTab) {
   const TspImageAndText centred = TabImageAndTextLayout(80, 20, 16, 16, 30, 14, 2);
   EXPECT_EQ(centred.Image, (TPoint{15, 4}));
   EXPECT_EQ(centred.Text, (TRect{33, 5, 65, 19}));  // 2 pixels after the image, 2 wider than measured
-}
-
-TEST(TabLooks, WithoutASkinOnlyTheActiveTabIsFramed) {
-  const TspDefaultLook normal = DefaultTabLook({false, false, false});
-  EXPECT_EQ(normal.Frame, clNone);
-  EXPECT_EQ(normal.Fill, clBtnFace);
-  const TspDefaultLook hot = DefaultTabLook({false, true, true});
-  EXPECT_EQ(hot.Frame, clNone);
-  EXPECT_EQ(hot.Fill, DefaultHotFill);
-  EXPECT_EQ(DefaultTabLook({true, true, false}).Frame, RGBColor(0, 0, 128));
-  EXPECT_EQ(DefaultTabLook({true, false, false}).Fill, DefaultHotFill);
-  EXPECT_EQ(DefaultTabLook({true, false, true}).Fill, DefaultDownFill);
 }
 
 }  // namespace
