@@ -60,27 +60,15 @@ TspTabTracker::TResult TspTabTracker::MouseMove(std::span<const TspTrackedPage> 
   return result;
 }
 
-TspTabTracker::TResult TspTabTracker::LeftButtonDown(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
-                                                     bool CloseButtons) {
+TspTabTracker::TResult TspTabTracker::LeftButton(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
+                                                 bool CloseButtons, bool Down) {
   TResult result = MouseMove(Pages, P, TabIndex, CloseButtons);
   bool inside = false;
   if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
+    if (!Down && inside && close->Pressed) result.ClosePage = FHotPage;
     result.Redraw = result.Redraw || inside || close->Pressed;
     close->MouseIn = inside;
-    close->Pressed = inside;
-  }
-  return result;
-}
-
-TspTabTracker::TResult TspTabTracker::LeftButtonUp(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
-                                                   bool CloseButtons) {
-  TResult result = MouseMove(Pages, P, TabIndex, CloseButtons);
-  bool inside = false;
-  if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
-    if (inside && close->Pressed) result.ClosePage = FHotPage;
-    result.Redraw = result.Redraw || inside || close->Pressed;
-    close->MouseIn = inside;
-    close->Pressed = false;
+    close->Pressed = Down && inside;
   }
   return result;
 }

@@ -46,12 +46,19 @@ public:
   // The pointer is at P. TabIndex is the selected tab (drawn alike hot or not).
   TResult MouseMove(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons);
   // The left button went down, or came up, at P.
-  TResult LeftButtonDown(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons);
-  TResult LeftButtonUp(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons);
+  TResult LeftButtonDown(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons) {
+    return LeftButton(Pages, P, TabIndex, CloseButtons, true);
+  }
+  TResult LeftButtonUp(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons) {
+    return LeftButton(Pages, P, TabIndex, CloseButtons, false);
+  }
   // The pointer left the control: no tab is hot, no close button either.
   TResult MouseLeave(std::span<const TspTrackedPage> Pages, int TabIndex);
 
 private:
+  // A press sets the hot close button's pressed look; a release on the button it pressed
+  // closes its page.
+  TResult LeftButton(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Down);
   // The close button of the hot tab, and whether P is on it; nullptr without one.
   TspCloseButtonState* HotCloseButton(std::span<const TspTrackedPage> Pages, TPoint P, bool CloseButtons,
                                       bool& Inside) const;
