@@ -183,13 +183,10 @@ void TspSkinButton::GetSkinData() {
   }
   FPart.Picture = Picture;
   FPart.Rects = rects;
-  if (FUseSkinSize || ResizeMode() == 1) {
+  if (FUseSkinSize || ResizeMode() == 1)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
-  } else if (ResizeMode() == 0) {
-    FPart.Geometry.Fit = TspPartFit::Stretch;
-  } else {
-    FPart.Geometry = ClientRectGeometry(ClRect);
-  }
+  else
+    FPart.Geometry = AnySizeGeometry(ResizeMode() == 0 ? TRect{} : ClRect);  // a fixed entry is stretched
 }
 
 void TspSkinButton::CalcSize(int& AWidth, int& AHeight) {
