@@ -62,6 +62,16 @@ TEST_F(SkinButtonLook, EachStateShowsItsPictureAndTheSparseSkinTheNormalOne) {
   }
 }
 
+TEST_F(SkinButtonLook, AskedToEraseOutsideItsPaintItDrawsItselfIntoTheDC) {
+  Window.Load("flatcolour");
+  Button->SetCanFocused(false);  // its normal picture, whatever has the focus
+  Window.Show();
+  TPixelDC dc(100, 30);
+  dc.Fill(RGBColor(1, 2, 3));
+  SendMessageA(Button->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  EXPECT_EQ(dc.Pixel(50, 15), Colour(ButtonEntry(*Window.Data()).SkinRect));
+}
+
 TEST_F(SkinButtonLook, WithoutASkinItShowsTheDefaultLookInTheSystemColours) {
   const TColor face = SysColor(clBtnFace), shadow = SysColor(clBtnShadow), navy = RGBColor(0, 0, 128);
   const auto look = [&] {
