@@ -1,9 +1,10 @@
 #include "SkinLabel.h"
 
+#include "DefaultBorder.h"
+
 #include "SkinPartPainter.h"
 
 #include "skin/controls/portable/SkinControlGeometry.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
@@ -44,10 +45,7 @@ void TspSkinLabel::GetSkinData() {
   if (Skinned() && ResizeMode() == 0) FAutoSize = false;  // an entry of a fixed size keeps it
   const auto* entry = dynamic_cast<const TspDataSkinLabelControl*>(SkinEntry());
   if (entry == nullptr) return;
-  FFontName = entry->FontName;
-  FFontColor = entry->FontColor;
-  FFontStyle = entry->FontStyle;
-  FFontHeight = entry->FontHeight;
+  FFont = SkinFontOf(*entry);
 }
 
 void TspSkinLabel::CalcSize(int& AWidth, int& AHeight) {
@@ -63,18 +61,8 @@ void TspSkinLabel::SetControlRegion() {
 }
 
 void TspSkinLabel::SetCaptionFont(TFont& Font) {
-  Font.Assign(DefaultFont());
-  if (Skinned()) {
-    if (UseSkinFont()) {
-      Font.SetName(FFontName);
-      Font.SetStyle(FFontStyle);
-      Font.SetHeight(FFontHeight);
-    }
-    Font.SetColor(FFontColor);
-  }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
-  if (!FUseSkinFontColor) Font.SetColor(DefaultFont()->Color());
+  AssignTextFont(Font, Skinned() ? &FFont : nullptr);
+  if (Skinned() && FUseSkinFontColor) Font.SetColor(FFont.Color);
 }
 
 int32_t TspSkinLabel::CaptionTextWidth(const std::string& S) {
@@ -121,12 +109,7 @@ void TspSkinLabel::CreateControlDefaultImage(TBitmap* B) {
   TspSkinCustomControl::CreateControlDefaultImage(B);
   TCanvas& canvas = *B->Canvas();
   TRect border{0, 0, B->Width(), B->Height()};
-  switch (FBorderStyle) {
-    case bvFrame: Frame3D(&canvas, border, clBtnShadow, clBtnShadow, 1); break;
-    case bvRaised: Frame3D(&canvas, border, clBtnHighlight, clBtnShadow, 1); break;
-    case bvLowered: Frame3D(&canvas, border, clBtnShadow, clBtnHighlight, 1); break;
-    case bvNone: break;
-  }
+  DrawDefaultBorder(canvas, border, FBorderStyle);
   DrawCaption(canvas, ContentRect(B->Width(), B->Height()));
 }
 

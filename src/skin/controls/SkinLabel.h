@@ -65,8 +65,5 @@ private:
   bool FAutoSize = false;
   TspSkinBorderStyle FBorderStyle = bvFrame;
   bool FUseSkinFontColor = true;
-  std::string FFontName;
-  TFontStyles FFontStyle;
-  int32_t FFontHeight = 0;
-  TColor FFontColor = 0;
+  TspSkinFontData FFont;
 };

@@ -1,6 +1,7 @@
 #include "SkinStatusPanel.h"
 
 #include "ButtonGlyphs.h"
+#include "DefaultBorder.h"
 
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinImages.h"
@@ -72,12 +73,7 @@ void TspSkinStatusPanel::CreateControlDefaultImage(TBitmap* B) {
   TRect r{0, 0, B->Width(), B->Height()};
   canvas.Brush()->SetColor(clBtnFace);
   canvas.FillRect(r);
-  switch (BorderStyle()) {
-    case bvFrame: Frame3D(&canvas, r, clBtnShadow, clBtnShadow, 1); break;
-    case bvRaised: Frame3D(&canvas, r, clBtnHighlight, clBtnShadow, 1); break;
-    case bvLowered: Frame3D(&canvas, r, clBtnShadow, clBtnHighlight, 1); break;
-    case bvNone: break;
-  }
+  DrawDefaultBorder(canvas, r, BorderStyle());
   TRect text{3, 3, B->Width() - 3, B->Height() - 3};
   DrawGlyphIn(canvas, text);
   DrawCaption(canvas, text);
