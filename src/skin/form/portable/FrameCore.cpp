@@ -208,6 +208,12 @@ int32_t TspFrameCore::GetMaxHeight(const TspMonitorAreas& Areas) const {
   return Options.MaxHeight > 0 ? std::min(area, Options.MaxHeight) : area;
 }
 
+TspRollUpContext TspFrameCore::RollUpContext(int32_t Height) const {
+  const bool allowed =
+      (SkinInUse() || Options.SupportNCArea) && Options.BorderIcons.Contains(TspBorderIcon::biRollUp);
+  return {allowed, Options.SupportNCArea, HasRollUpPicture(), Height, Options.ClientHeight};
+}
+
 TSize TspFrameCore::SizeAfterSkinLoad(TSize Size) const {
   const TSize min = MinSize();
   if (min.cx > Size.cx) Size.cx = min.cx;

@@ -113,6 +113,9 @@ public:
   // a rolled-up or minimized window at the minimum height, a minimized one also at the
   // minimum width.
   TSize SizeAfterSkinLoad(TSize Size) const;
+  // What RollUp needs to know of this frame for a window Height high: a frame rolls up
+  // with biRollUp when it has NC support or a skin in use.
+  TspRollUpContext RollUpContext(int32_t Height) const;
 
 private:
   bool HasMask() const { return FSkin.Mask != nullptr && !FSkin.Mask->Empty(); }

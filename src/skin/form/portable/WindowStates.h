@@ -71,11 +71,11 @@ TRect FirstShowBounds(TspFrameState& State, const TRect& Bounds, TspPositionInMo
 
 // What a roll-up needs to know of the window.
 struct TspRollUpContext {
-  bool Allowed = false;        // biRollUp is on, and a skin is in use or NC support is on
+  bool Allowed = false;  // biRollUp is on, and a skin is in use or NC support is on
   bool SupportNCArea = true;
   bool HasRollUpPicture = false;  // without NC support only such a skin can roll up
-  int32_t Height = 0;          // the window's height now
-  int32_t ClientHeight = 0;    // the component's ClientHeight; above 0 it wins on unrolling
+  int32_t Height = 0;             // the window's height now
+  int32_t ClientHeight = 0;       // the component's ClientHeight; above 0 it wins on unrolling
 };
 // The step RollUp asks the window to carry out.
 struct TspRollUpStep {
@@ -85,7 +85,7 @@ struct TspRollUpStep {
     SetClientHeight,     // NC: the client height becomes ClientHeight
     SetHeight,           // NC: the height becomes Height
     ClientFrameRollUp,   // no NC: the client-area frame rolls up
-    ClientFrameUnroll,   // no NC: the client-area frame unrolls
+    ClientFrameUnroll,   // no NC: the client-area frame unrolls; a resizable one to Height
   };
   TKind Kind = Ignored;
   int32_t Height = 0;

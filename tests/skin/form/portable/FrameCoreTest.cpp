@@ -97,6 +97,10 @@ TEST_F(FrameCoreTest, WithoutNcSupportTheSkinsSizeGripAndBorderAreHitInTheClient
   ExpectHits({{{290, 140}, Client}}, {true, false, false});
   Core.State.RollUpState = true;
   ExpectHits({{{1, 60}, Client}});
+  // Without NC support only a skinned frame rolls up.
+  EXPECT_TRUE(Core.RollUpContext(150).Allowed);
+  Core.SetSkin({});
+  EXPECT_FALSE(Core.RollUpContext(150).Allowed);
 }
 
 TEST_F(FrameCoreTest, SizeLimitsFollowTheSkinTheOptionsAndTheState) {
