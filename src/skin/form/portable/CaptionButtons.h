@@ -7,6 +7,7 @@
 #include "FrameTypes.h"
 #include "WindowStates.h"
 
+#include "skin/controls/portable/SkinPartLook.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinKeywords.h"
 
@@ -89,13 +90,11 @@ TspObjectLook StdButtonLook(const TspStdButtonLookState& S);
 enum class TspCaptionGlyph : uint8_t {
   None, Close, Maximize, Minimize, Restore, SysMenu, RollUp, RollDown, MinimizeToTray
 };
+// The skinless controls' look: hot under the mouse, pressed when also down, else flat.
 struct TspDefaultButtonLook {
-  enum TFill : uint8_t { Face, Hot, Pressed };
-  TFill Fill = Face;
-  bool Frame = false;            // the one-pixel navy frame of a button under the mouse
+  TspDefaultLook Colors;
   TspCaptionGlyph Glyph = TspCaptionGlyph::None;
-  TPoint GlyphOrigin;            // in the button's own coordinates
-  friend bool operator==(const TspDefaultButtonLook&, const TspDefaultButtonLook&) = default;
+  TPoint GlyphOrigin;  // in the button's own coordinates
 };
 TspDefaultButtonLook DefaultCaptionButtonLook(TspStdButtonCommand Command, TSize ButtonSize, bool MouseIn, bool Down,
                                               const TspFrameState& State);

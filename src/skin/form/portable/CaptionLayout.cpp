@@ -2,6 +2,7 @@
 
 #include "FrameArithmetic.h"
 
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
@@ -81,12 +82,5 @@ TspCaptionTextPlace CaptionTextPlace(const TspCaptionText& C, TSize ObjectSize, 
 }
 
 TRect CaptionAnimationFrame(const TRect& Strip, int32_t FrameCount, int32_t FrameIndex, TSize ObjectSize) {
-  if (FrameCount < 1 || FrameIndex < 1 || FrameIndex > FrameCount) return NullRect();
-  const int64_t k = FrameIndex - 1;
-  if (RectHeight(Strip) > ObjectSize.cy) {
-    const int64_t h = RectHeight(Strip) / FrameCount;
-    return {Strip.Left, Saturate(Strip.Top + k * h), Strip.Right, Saturate(Strip.Top + (k + 1) * h)};
-  }
-  const int64_t w = RectWidth(Strip) / FrameCount;
-  return {Saturate(Strip.Left + k * w), Strip.Top, Saturate(Strip.Left + (k + 1) * w), Strip.Bottom};
+  return AnimationFrameRect(Strip, FrameCount, FrameIndex, RectHeight(Strip) <= ObjectSize.cy);
 }

@@ -53,6 +53,5 @@ struct TspCaptionTextPlace {
 TspCaptionTextPlace CaptionTextPlace(const TspCaptionText& C, TSize ObjectSize, TSize TextSize);
 
 // Frame FrameIndex (1 to FrameCount) of an animation strip: the frames lie one above the
-// other when the strip is taller than the caption, else side by side. Empty for any
-// other index or a strip without frames.
+// other when the strip is taller than the caption, else side by side (AnimationFrameRect).
 TRect CaptionAnimationFrame(const TRect& Strip, int32_t FrameCount, int32_t FrameIndex, TSize ObjectSize);

@@ -78,8 +78,10 @@ TEST(CaptionButtons, VisibilityGlyphsHintsAndCommandsFollowTheBorderIconsAndStat
 
   TspFrameState s;
   s.WindowState = TspWindowState::Maximized;
-  EXPECT_EQ(DefaultCaptionButtonLook(cmmaximize, {17, 17}, true, true, s),
-            (TspDefaultButtonLook{TspDefaultButtonLook::Pressed, true, TspCaptionGlyph::Restore, {4, 5}}));
+  const TspDefaultButtonLook pressed = DefaultCaptionButtonLook(cmmaximize, {17, 17}, true, true, s);
+  EXPECT_TRUE(pressed.Colors.Frame == clNavy && pressed.Colors.Fill == DefaultDownFill);
+  EXPECT_TRUE(pressed.Glyph == TspCaptionGlyph::Restore && pressed.GlyphOrigin == Point(4, 5));
+  EXPECT_EQ(DefaultCaptionButtonLook(cmmaximize, {17, 17}, false, true, s).Colors.Frame, clNone);
   EXPECT_EQ(CaptionButtonAction(cmminimize, s, true, true), Action::MinimizeToTray);
   s.WindowState = TspWindowState::Minimized;
   EXPECT_EQ(CaptionButtonAction(cmminimize, s, false, true), Action::Restore);
