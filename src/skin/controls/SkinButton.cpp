@@ -4,7 +4,6 @@
 
 #include "skin/controls/portable/SkinAnimation.h"
 #include "skin/controls/portable/SkinControlGeometry.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
@@ -159,10 +158,7 @@ void TspSkinButton::GetSkinData() {
     return;
   }
   if (!FUseSkinSize) MaskPicture = {};  // drawn at any size: no region
-  FFontName = entry->FontName;
-  FFontStyle = entry->FontStyle;
-  FFontHeight = entry->FontHeight;
-  FFontColor = entry->FontColor;
+  FFont = SkinFontOf(*entry);
   FActiveFontColor = entry->ActiveFontColor;
   FDownFontColor = entry->DownFontColor;
   FDisabledFontColor = entry->DisabledFontColor;
@@ -183,13 +179,10 @@ void TspSkinButton::GetSkinData() {
   }
   FPart.Picture = Picture;
   FPart.Rects = rects;
-  if (FUseSkinSize || ResizeMode() == 1) {
+  if (FUseSkinSize || ResizeMode() == 1)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
-  } else if (ResizeMode() == 0) {
-    FPart.Geometry.Fit = TspPartFit::Stretch;
-  } else {
-    FPart.Geometry = ClientRectGeometry(ClRect);
-  }
+  else
+    FPart.Geometry = AnySizeGeometry(ResizeMode() == 0 ? TRect{} : ClRect);  // a fixed entry is stretched
 }
 
 void TspSkinButton::CalcSize(int& AWidth, int& AHeight) {
@@ -271,20 +264,13 @@ void TspSkinButton::DrawContent(TCanvas& Canvas, const TRect& R, TspPartState St
   const bool down = State == TspPartState::Down;
   const bool active = IsActiveState(State);
   TFont* font = Canvas.Font();
-  font->Assign(DefaultFont());
-  if (Skinned && UseSkinFont()) {
-    font->SetName(FFontName);
-    font->SetHeight(FFontHeight);
-    font->SetStyle(FFontStyle);
-  }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    font->SetCharset(SkinData()->ResourceStrData()->CharSet());
+  AssignTextFont(*font, Skinned ? &FFont : nullptr);
   if (!Skinned)
     font->SetColor(Enabled() ? DefaultFont()->Color() : clBtnShadow);
   else if (!Enabled())
     font->SetColor(FDisabledFontColor);
   else if (FUseSkinFontColor)
-    font->SetColor(down ? FDownFontColor : active ? FActiveFontColor : FFontColor);
+    font->SetColor(down ? FDownFontColor : active ? FActiveFontColor : FFont.Color);
   if (Skinned && FShowFocus && Focused()) Canvas.DrawFocusRect(R);
   if (HasImage(FImageList, FImageIndex))
     DrawImageAndText(&Canvas, R, FMargin, 0, false, Enabled(), down, FImageList, FImageIndex, Caption(), FLayout,

@@ -163,10 +163,7 @@ private:
   int32_t FImageIndex = -1;
 
   // From the skin entry.
-  std::string FFontName;
-  TFontStyles FFontStyle;
-  int32_t FFontHeight = 0;
-  TColor FFontColor = 0;
+  TspSkinFontData FFont;
   TColor FActiveFontColor = 0;
   TColor FDownFontColor = 0;
   TColor FDisabledFontColor = 0;

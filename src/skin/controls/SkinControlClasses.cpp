@@ -1,9 +1,12 @@
 #include "SkinControlClasses.h"
 
+#include "SkinBevel.h"
 #include "SkinButton.h"
 #include "SkinCustomControl.h"
 #include "SkinGroupBox.h"
 #include "SkinStatusBar.h"
+#include "SkinStatusPanel.h"
+#include "SkinStdLabel.h"
 
 #include "skin/data/SkinData.h"
 
@@ -18,6 +21,10 @@ constexpr const char* kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "bl
 static_assert(std::size(kButtonLayoutNames) == blGlyphBottom + 1);
 constexpr const char* kSkinBorderStyleNames[] = {"bvFrame", "bvRaised", "bvLowered", "bvNone"};
 static_assert(std::size(kSkinBorderStyleNames) == bvNone + 1);
+constexpr const char* kEllipsTypeNames[] = {"spetNone", "spetEndEllips", "spetPathEllips"};
+static_assert(std::size(kEllipsTypeNames) == spetPathEllips + 1);
+constexpr const char* kEllipsType2Names[] = {"spetNoneEllips", "spetEllips"};
+static_assert(std::size(kEllipsType2Names) == spetEllips + 1);
 constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 static_assert(std::size(kAlignmentNames) == taCenter + 1);
 
@@ -88,10 +95,38 @@ void RegisterPanels(TClassRegistry& Registry) {
       .Boolean("SizeGrip", &TspSkinStatusBar::SetSizeGrip);
 }
 
+void RegisterLabels(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinStdLabel, TCustomLabel>("TspSkinStdLabel")
+      .Enum("EllipsType", &TspSkinStdLabel::SetEllipsType, kEllipsTypeNames)
+      .Boolean("UseSkinFont", &TspSkinStdLabel::SetUseSkinFont)
+      .Boolean("UseSkinColor", &TspSkinStdLabel::SetUseSkinColor)
+      .Object("DefaultFont", &TspSkinStdLabel::DefaultFont)
+      .Reference("SkinData", &TspSkinStdLabel::SetSkinData)
+      .String("SkinDataName", &TspSkinStdLabel::SetSkinDataName)
+      .Event("OnFocusControl", &TspSkinStdLabel::OnFocusControl);
+  Registry.DefineComponent<TspSkinLabel, TspSkinCustomControl>("TspSkinLabel")
+      .Enum("EllipsType", &TspSkinLabel::SetEllipsType, kEllipsType2Names)
+      .Boolean("UseSkinSize", &TspSkinLabel::SetUseSkinSize)
+      .Boolean("UseSkinFontColor", &TspSkinLabel::SetUseSkinFontColor)
+      .Enum("BorderStyle", &TspSkinLabel::SetBorderStyle, kSkinBorderStyleNames)
+      .Enum("Alignment", &TspSkinLabel::SetAlignment, kAlignmentNames)
+      .Boolean("AutoSize", &TspSkinLabel::SetAutoSize);
+  Registry.DefineComponent<TspSkinStatusPanel, TspSkinLabel>("TspSkinStatusPanel")
+      .Object("Glyph", &TspSkinStatusPanel::Glyph)
+      .Integer("NumGlyphs", &TspSkinStatusPanel::SetNumGlyphs)
+      .Reference("ImageList", &TspSkinStatusPanel::SetImageList)
+      .Integer("ImageIndex", &TspSkinStatusPanel::SetImageIndex);
+  Registry.DefineComponent<TspSkinBevel, TBevel>("TspSkinBevel")
+      .Reference("SkinData", &TspSkinBevel::SetSkinData)
+      .String("SkinDataName", &TspSkinBevel::SetSkinDataName)
+      .Boolean("DividerMode", &TspSkinBevel::SetDividerMode);
+}
+
 }  // namespace
 
 void RegisterSkinControlClasses(TClassRegistry& Registry) {
   RegisterBases(Registry);
   RegisterButton(Registry);
   RegisterPanels(Registry);
+  RegisterLabels(Registry);
 }

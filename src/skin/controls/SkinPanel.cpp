@@ -1,7 +1,8 @@
 #include "SkinPanel.h"
 
+#include "DefaultBorder.h"
+
 #include "skin/controls/portable/SkinControlGeometry.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
@@ -177,23 +178,21 @@ void TspSkinPanel::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TspSkinPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  FBgPictureIndex = -1;
-  const auto* entry = dynamic_cast<const TspDataSkinPanelControl*>(SkinEntry());
-  if (entry == nullptr) return;
-  FCaptionRect = entry->CaptionRect;
-  FAlignment = entry->Alignment;
-  FFontName = entry->FontName;
-  FFontStyle = entry->FontStyle;
-  FFontHeight = entry->FontHeight;
-  FFontColor = entry->FontColor;
-  FBgPictureIndex = entry->BGPictureIndex;
-  FCheckImageRect = entry->CheckImageRect;
-  FUncheckImageRect = entry->UncheckImageRect;
-  FMarkFrameRect = entry->MarkFrameRect;
-  FFrameRect = entry->FrameRect;
-  FFrameTextRect = entry->FrameTextRect;
-  FFrameLeftOffset = entry->FrameLeftOffset;
-  FFrameRightOffset = entry->FrameRightOffset;
+  // Another kind of entry has none of these: nothing of an earlier skin's is kept.
+  static const TspDataSkinPanelControl none("");
+  const auto* panel = dynamic_cast<const TspDataSkinPanelControl*>(SkinEntry());
+  const TspDataSkinPanelControl& entry = panel != nullptr ? *panel : none;
+  FCaptionRect = entry.CaptionRect;
+  FAlignment = entry.Alignment;
+  FFont = SkinFontOf(entry);
+  FBgPictureIndex = entry.BGPictureIndex;
+  FCheckImageRect = entry.CheckImageRect;
+  FUncheckImageRect = entry.UncheckImageRect;
+  FMarkFrameRect = entry.MarkFrameRect;
+  FFrameRect = entry.FrameRect;
+  FFrameTextRect = entry.FrameTextRect;
+  FFrameLeftOffset = entry.FrameLeftOffset;
+  FFrameRightOffset = entry.FrameRightOffset;
 }
 
 void TspSkinPanel::ChangeSkinData() {
@@ -216,7 +215,7 @@ void TspSkinPanel::CreateParams(TCreateParams& Params) {
 
 int32_t TspSkinPanel::CaptionTextHeight() {
   TBitmap measure(1, 1);
-  SetCaptionFont(*measure.Canvas()->Font(), FFontColor);
+  SetCaptionFont(*measure.Canvas()->Font(), FFont.Color);
   return measure.Canvas()->TextHeight(Caption().empty() ? std::string(" ") : Caption());
 }
 
@@ -285,14 +284,7 @@ void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
 }
 
 void TspSkinPanel::SetCaptionFont(TFont& Font, TColor Color) {
-  Font.Assign(DefaultFont());
-  if (Skinned() && UseSkinFont()) {
-    Font.SetName(FFontName);
-    Font.SetHeight(FFontHeight);
-    Font.SetStyle(FFontStyle);
-  }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
+  AssignTextFont(Font, Skinned() ? &FFont : nullptr);
   Font.SetColor(Color);
 }
 
@@ -349,8 +341,8 @@ void TspSkinPanel::DrawRollUpMark(TCanvas& Canvas, TRect& R, TColor Color) {
 
 void TspSkinPanel::DrawSkinCaption(TCanvas& Canvas, TRect R) {
   if (FCheckedMode) DrawCaptionCheck(Canvas, R);
-  SetCaptionFont(*Canvas.Font(), FFontColor);
-  if (FRollUpMode) DrawRollUpMark(Canvas, R, FFontColor);
+  SetCaptionFont(*Canvas.Font(), FFont.Color);
+  if (FRollUpMode) DrawRollUpMark(Canvas, R, FFont.Color);
   if (IsNullRect(FFrameRect)) {
     DrawCaptionBlock(Canvas, R, FAlignment, 0);
     return;
@@ -409,12 +401,7 @@ void TspSkinPanel::CreateControlDefaultImage(TBitmap* B) {
   TspSkinCustomControl::CreateControlDefaultImage(B);
   TCanvas& canvas = *B->Canvas();
   TRect border{0, 0, B->Width(), B->Height()};
-  switch (FBorderStyle) {
-    case bvFrame: Frame3D(&canvas, border, clBtnShadow, clBtnShadow, 1); break;
-    case bvRaised: Frame3D(&canvas, border, clBtnHighlight, clBtnShadow, 1); break;
-    case bvLowered: Frame3D(&canvas, border, clBtnShadow, clBtnHighlight, 1); break;
-    case bvNone: break;
-  }
+  DrawDefaultBorder(canvas, border, FBorderStyle);
   if (FCaptionMode) DrawDefaultCaption(canvas);
 }
 
@@ -429,10 +416,7 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& Canvas) {
     Frame3D(&Canvas, framed, clBtnHighlight, clBtnShadow, 1);
   }
   const TRect text = CaptionTextArea(strip, FCheckedMode, FRollUpMode);
-  TFont& font = *Canvas.Font();
-  font.Assign(DefaultFont());
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    font.SetCharset(SkinData()->ResourceStrData()->CharSet());
+  AssignTextFont(*Canvas.Font(), nullptr);
   if (FCheckedMode) {
     const TRect box = Bounds(5, strip.Top + RectHeight(strip) / 2 - 7, 14, 14);
     Canvas.Brush()->SetStyle(bsSolid);

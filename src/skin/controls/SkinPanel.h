@@ -59,7 +59,7 @@ public:
   void SetDefaultAlignment(TAlignment Value);
 
   // The caption font colour of the skin entry (a window reads it for text of its own).
-  TColor FontColor() const { return FFontColor; }
+  TColor FontColor() const { return FFont.Color; }
   // The rectangle of the caption at the current size: where a click toggles the check
   // box and the roll-up state.
   const TRect& ButtonRect() const { return FButtonRect; }
@@ -90,10 +90,7 @@ protected:
   void FillWithClientTile(TCanvas& Canvas, int Width, int Height, TSkinClientFill Fill);
 
   // From the skin entry.
-  std::string FFontName;
-  TFontStyles FFontStyle;
-  int32_t FFontHeight = 0;
-  TColor FFontColor = 0;
+  TspSkinFontData FFont;
   TAlignment FAlignment = taLeftJustify;
   TRect FCaptionRect;
   int32_t FBgPictureIndex = -1;

@@ -6,6 +6,8 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinButtonData.h"
 
+#include "classlib/ImageList.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -60,6 +62,16 @@ TEST_F(SkinButtonLook, EachStateShowsItsPictureAndTheSparseSkinTheNormalOne) {
     EXPECT_EQ(Middle(), TColors(2, sparse ? normal : Colour(entry.DisabledSkinRect))) << skin;
     Button->SetEnabled(true);
   }
+}
+
+TEST_F(SkinButtonLook, AskedToEraseOutsideItsPaintItDrawsItselfIntoTheDC) {
+  Window.Load("flatcolour");
+  Button->SetCanFocused(false);  // its normal picture, whatever has the focus
+  Window.Show();
+  TPixelDC dc(100, 30);
+  dc.Fill(RGBColor(1, 2, 3));
+  SendMessageA(Button->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  EXPECT_EQ(dc.Pixel(50, 15), Colour(ButtonEntry(*Window.Data()).SkinRect));
 }
 
 TEST_F(SkinButtonLook, WithoutASkinItShowsTheDefaultLookInTheSystemColours) {
@@ -138,6 +150,54 @@ TEST_F(SkinButtonLook, AMorphFadesToTheHotPictureInFifthsAndStopsWhenDisabled) {
   EXPECT_EQ(Button->MorphKf(), 0);
   EXPECT_FALSE(Button->MouseIn());
   EXPECT_EQ(Painted(Button)->Pixel(50, 15), Colour(ButtonEntry(*Window.Data()).DisabledSkinRect));
+}
+
+TEST_F(SkinButtonLook, AFrameAnimationPlaysForwardUnderThePointerAndBackwardAfterIt) {
+  Button->SetCanFocused(false);
+  Window.Show();
+  Window.Load("flatcolour");
+  TspDataSkinButtonControl& entry = ButtonEntry(*Window.Data());
+  // Two frames side by side: the pressed picture's place, then the focused one's.
+  const int32_t step = entry.FocusedSkinRect.Left - entry.DownSkinRect.Left;
+  entry.AnimateSkinRect = {entry.DownSkinRect.Left, entry.DownSkinRect.Top, entry.DownSkinRect.Left + 2 * step,
+                           entry.DownSkinRect.Bottom};
+  entry.FrameCount = 2;
+  entry.AnimateInterval = 30;
+  Button->ChangeSkinData();
+  const TColor first = Colour(entry.DownSkinRect), second = Colour(entry.FocusedSkinRect);
+  const auto tick = [&] { SendMessageA(Button->Handle(), WM_TIMER, TspSkinButton::AnimationTimerId, 0); };
+  const auto shown = [&] { return Painted(Button)->Pixel(50, 15); };
+  Hover(Button);
+  EXPECT_EQ(shown(), first);
+  tick();
+  EXPECT_EQ(shown(), second);
+  tick();  // past the last frame: the hot picture
+  EXPECT_EQ(shown(), Colour(entry.ActiveSkinRect));
+  Button->Perform(CM_MOUSELEAVE);  // backwards, in place of the normal picture
+  EXPECT_EQ(shown(), second);
+  tick();
+  EXPECT_EQ(shown(), first);
+  Window.Data()->SetEnableSkinEffects(false);  // no effects, no animation
+  Hover(Button);
+  EXPECT_EQ(shown(), Colour(entry.ActiveSkinRect));
+}
+
+TEST_F(SkinButtonLook, AnActionGivesItsCaptionAndItsImageAsTheGlyph) {
+  TImageList images(nullptr);
+  TBitmap red(16, 16);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(TRect{0, 0, 16, 16});
+  images.Add(&red, nullptr);
+  TActionList actions(nullptr);
+  actions.SetImages(&images);
+  TAction action(nullptr);
+  action.SetActionList(&actions);
+  action.SetCaption("Save");
+  action.SetImageIndex(0);
+  Button->SetAction(&action);
+  EXPECT_EQ(Button->Caption(), "Save");
+  EXPECT_EQ(Button->Glyph()->Width(), 16);
+  Button->SetAction(nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // client rectangle after skin changes, and the status bar's size grip.
 #include "SkinControlTestKit.h"
 
+#include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/data/SkinPanelData.h"
@@ -85,6 +86,10 @@ TEST_F(SkinPanels, ATransparentPanelShowsItsParentInsideAFrameLine) {
   EXPECT_EQ(panel->GetAdjustedClientRect(), (TRect{2, 2, 98, 78}));
   panel->SetBorderStyle(bvNone);
   EXPECT_EQ(Painted(panel)->Pixel(0, 0), RGBColor(20, 160, 90));
+  auto* child = Add<TspSkinPanel>({20, 20, 60, 60}, panel);
+  TMessageLog log(child);
+  panel->SetLeft(20);  // what shows through moved: it and its children draw again
+  EXPECT_EQ(log.Count(SP_PARENT_BACKGROUND_CHANGED), 1);
   panel->SetCaptionMode(true);  // a line from the caption round the panel, half way down its row
   panel->SetBorderStyle(bvFrame);
   pixels = Painted(panel);

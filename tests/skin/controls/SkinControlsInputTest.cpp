@@ -1,9 +1,11 @@
-// The skinned push button driven through the application's loop: presses and releases,
-// repeated clicks, groups, the dialog keys and accelerators of default and cancel
-// buttons, the space bar, the modal result, and the hot look of the default button.
+// Skinned controls driven through the application's loop. The push button: presses and
+// releases, repeated clicks, groups, the dialog keys and accelerators of default and
+// cancel buttons, the space bar, the modal result, and the hot look of the default
+// button. The plain label: its accelerator moves the focus.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinStdLabel.h"
 #include "skin/data/SkinButtonData.h"
 
 #include "classlib/Edit.h"
@@ -131,6 +133,15 @@ TEST_F(SkinDialogButtons, EnterEscapeAndTheAcceleratorClickTheirButtons) {
   Apply->SetCanFocused(false);
   PressKey('A', {ssAlt});
   EXPECT_EQ(Clicks["&Apply"], 2);
+}
+
+TEST_F(SkinDialogButtons, ALabelsAcceleratorFocusesItsControl) {
+  auto* label = Window.Add<TspSkinStdLabel>({160, 10, 200, 30});
+  label->SetCaption("&Name");
+  label->SetFocusControl(Edit);
+  ShowWithFocusIn(Ok);
+  PressKey('N', {ssAlt});
+  EXPECT_EQ(GetFocus(), Edit->Handle());
 }
 
 TEST_F(SkinDialogButtons, HiddenOrDisabledDefaultAndCancelButtonsDoNothing) {
