@@ -364,6 +364,12 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
       TPageControl::Dispatch(Message);
       Repaint();
       return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The active tab shows whether the control has the focus.
+      TPageControl::Dispatch(Message);
+      Invalidate();
+      return;
     case SP_PARENT_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();
       return;
