@@ -1,11 +1,13 @@
 #include "SkinControlClasses.h"
 
 #include "SkinCustomControl.h"
+#include "SkinScrollBar.h"
 
 #include "skin/data/SkinData.h"
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
+#include "classlib/portable/ControlEnums.h"
 
 namespace {
 
@@ -29,6 +31,30 @@ void RegisterBases(TClassRegistry& Registry) {
       .Integer("DefaultHeight", &TspSkinCustomControl::SetDefaultHeight);
 }
 
+void RegisterScrollBar(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinScrollBar, TspSkinCustomControl>("TspSkinScrollBar")
+      .Enum("Kind", &TspSkinScrollBar::SetKind, kScrollBarKindNames)
+      .Integer("Min", &TspSkinScrollBar::SetMin)
+      .Integer("Max", &TspSkinScrollBar::SetMax)
+      .Integer("Position", &TspSkinScrollBar::SetPosition)
+      .Integer("SmallChange", &TspSkinScrollBar::SetSmallChange)
+      .Integer("LargeChange", &TspSkinScrollBar::SetLargeChange)
+      .Integer("PageSize", &TspSkinScrollBar::SetPageSize)
+      .Boolean("Both", &TspSkinScrollBar::SetBoth)
+      .Integer("BothMarkerWidth", &TspSkinScrollBar::SetBothMarkerWidth)
+      .String("BothSkinDataName", &TspSkinScrollBar::SetBothSkinDataName)
+      .Boolean("CanFocused", &TspSkinScrollBar::SetCanFocused)
+      .Event("OnChange", &TspSkinScrollBar::OnChange)
+      .Event("OnLastChange", &TspSkinScrollBar::OnLastChange)
+      .Event("OnUpButtonClick", &TspSkinScrollBar::OnUpButtonClick)
+      .Event("OnDownButtonClick", &TspSkinScrollBar::OnDownButtonClick)
+      .Event("OnPageUp", &TspSkinScrollBar::OnPageUp)
+      .Event("OnPageDown", &TspSkinScrollBar::OnPageDown);
+}
+
 }  // namespace
 
-void RegisterSkinControlClasses(TClassRegistry& Registry) { RegisterBases(Registry); }
+void RegisterSkinControlClasses(TClassRegistry& Registry) {
+  RegisterBases(Registry);
+  RegisterScrollBar(Registry);
+}
