@@ -1,5 +1,6 @@
 #include "SkinControlClasses.h"
 
+#include "SkinCheckRadioBox.h"
 #include "SkinCustomControl.h"
 #include "SkinScrollBar.h"
 
@@ -31,6 +32,22 @@ void RegisterBases(TClassRegistry& Registry) {
       .Integer("DefaultHeight", &TspSkinCustomControl::SetDefaultHeight);
 }
 
+void RegisterCheckRadioBox(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinCheckRadioBox, TspSkinCustomControl>("TspSkinCheckRadioBox")
+      .Boolean("WordWrap", &TspSkinCheckRadioBox::SetWordWrap)
+      .Boolean("AllowGrayed", &TspSkinCheckRadioBox::SetAllowGrayed)
+      .Enum("State", &TspSkinCheckRadioBox::SetState, kCheckBoxStateNames)
+      .Reference("Images", &TspSkinCheckRadioBox::SetImages)
+      .Integer("ImageIndex", &TspSkinCheckRadioBox::SetImageIndex)
+      .Boolean("UseSkinFontColor", &TspSkinCheckRadioBox::SetUseSkinFontColor)
+      .Boolean("ShowFocus", &TspSkinCheckRadioBox::SetShowFocus)
+      .Boolean("CanFocused", &TspSkinCheckRadioBox::SetCanFocused)
+      .Boolean("Radio", &TspSkinCheckRadioBox::SetRadio)
+      .Boolean("Checked", &TspSkinCheckRadioBox::SetChecked)
+      .Integer("GroupIndex", &TspSkinCheckRadioBox::SetGroupIndex)
+      .Boolean("Flat", &TspSkinCheckRadioBox::SetFlat);
+}
+
 void RegisterScrollBar(TClassRegistry& Registry) {
   Registry.DefineComponent<TspSkinScrollBar, TspSkinCustomControl>("TspSkinScrollBar")
       .Enum("Kind", &TspSkinScrollBar::SetKind, kScrollBarKindNames)
@@ -56,5 +73,6 @@ void RegisterScrollBar(TClassRegistry& Registry) {
 
 void RegisterSkinControlClasses(TClassRegistry& Registry) {
   RegisterBases(Registry);
+  RegisterCheckRadioBox(Registry);
   RegisterScrollBar(Registry);
 }

@@ -1,6 +1,6 @@
 #include "SkinScrollBar.h"
 
-#include "ClickFocus.h"
+#include "ControlInput.h"
 
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinRects.h"

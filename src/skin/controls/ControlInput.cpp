@@ -1,4 +1,4 @@
-#include "ClickFocus.h"
+#include "ControlInput.h"
 
 #include "classlib/WinControl.h"
 
@@ -19,4 +19,9 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
     case CN_COMMAND: return InSetFocus;
     default: return false;
   }
+}
+
+bool ControlShowing(TControl& Control) {
+  TWinControl* parent = Control.Parent();
+  return Control.Visible() && parent != nullptr && parent->HandleAllocated() && IsWindowVisible(parent->Handle());
 }
