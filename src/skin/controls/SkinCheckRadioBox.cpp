@@ -219,7 +219,8 @@ void TspSkinCheckRadioBox::PaintFlat(TCanvas& Canvas) {
     return;
   }
   const TRect image = PartLook(FSkin->CheckImages[FState], CheckImageState()).Rect;
-  DrawSkinCheckImage(Canvas, Bounds(FlatCheckImageLeft, (Height() - image.Height()) / 2, image.Width(), image.Height()));
+  const int32_t top = (Height() - image.Height()) / 2;
+  DrawSkinCheckImage(Canvas, Bounds(FlatCheckImageLeft, top, image.Width(), image.Height()));
   SetCaptionFont(Canvas, FMouseIn);
   const int32_t captionLeft = FlatCheckImageLeft + FSkin->CheckImages[cbChecked].Normal.Width() + FlatCaptionGap;
   DrawCaption(Canvas, {captionLeft, 0, Width(), Height()});
