@@ -100,6 +100,11 @@ void TspSkinControl::DrawControlImage(TBitmap& Image) {
   control->Draw(Canvas()->Handle(), 0, 0);
 }
 
+void TspSkinControl::PaintOnErase(TMessage& Message) {
+  if (!FInPaint) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+  Message.Result = 1;
+}
+
 void TspSkinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_MOVE:

@@ -86,6 +86,10 @@ protected:
   void DrawControlImage(TBitmap& Image);
   // The skin's cursor for the entry (CursorIndex), or the default one.
   void ApplySkinCursor();
+  // WM_ERASEBKGND for a control that may be asked to draw itself into a DC outside its
+  // own painting (a parent's background being copied): it paints itself there; during
+  // its WM_PAINT nothing.
+  void PaintOnErase(TMessage& Message);
   // The entry the last lookup found; nullptr without one.
   const TspDataSkinControl* SkinEntry() const;
 

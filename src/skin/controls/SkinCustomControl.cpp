@@ -3,6 +3,7 @@
 #include "SkinPartPainter.h"
 
 #include "skin/controls/portable/SkinControlGeometry.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -140,6 +141,17 @@ void TspSkinCustomControl::CreateWnd() {
 void TspSkinCustomControl::DestroyWnd() {
   TspSkinControl::DestroyWnd();
   FRegionSet = false;  // the region went with the window
+}
+
+void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
+  Font.Assign(&FDefaultFont);
+  if (SkinFont != nullptr && FUseSkinFont) {
+    Font.SetName(SkinFont->Name);
+    Font.SetHeight(SkinFont->Height);
+    Font.SetStyle(SkinFont->Style);
+  }
+  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
+    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
 }
 
 void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {

@@ -13,6 +13,22 @@
 
 #include "classlib/Graphics.h"
 
+#include <string>
+
+// The text font a skin entry names.
+struct TspSkinFontData {
+  std::string Name;
+  TFontStyles Style;
+  int32_t Height = 0;
+  TColor Color = 0;
+};
+
+// The font of an entry that has one (a button's, panel's or label's).
+template <class E>
+TspSkinFontData SkinFontOf(const E& Entry) {
+  return {Entry.FontName, Entry.FontStyle, Entry.FontHeight, Entry.FontColor};
+}
+
 class TspSkinCustomControl : public TspSkinControl {
 public:
   explicit TspSkinCustomControl(TComponent* AOwner);
@@ -73,6 +89,10 @@ protected:
   // nine-part image (1; nothing while the borders are painted directly), the horizontal
   // (2) or vertical (3) three-part image.
   void CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R);
+  // Font := DefaultFont, with SkinFont's name, height and style over it when there is
+  // one and UseSkinFont is set, and the charset of the skin's resource strings when the
+  // skin data has them. The colour is the caller's to set.
+  void AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont);
   // The entry's cut and the cut for the current size.
   TSkinCut SkinCut() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
   TSkinCut NewSkinCut() const { return {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}; }
