@@ -1,6 +1,7 @@
 #include "SkinCheckRadioBox.h"
 
 #include "ControlInput.h"
+#include "SkinEffects.h"
 
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
@@ -13,6 +14,10 @@
 #include "classlib/Keyboard.h"
 
 #include <vector>
+
+namespace {
+constexpr unsigned MorphInterval = 20;  // milliseconds a morph step
+}
 
 TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("checkbox");
@@ -108,12 +113,11 @@ void TspSkinCheckRadioBox::GetSkinData() {
   FSkin.reset();
   const auto* entry = FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinCheckRadioControl*>(SkinEntry());
   if (entry == nullptr) {
-    FMorph.Reset(false);
+    FMorphKf = 0;
     return;
   }
   TCheckSkin& skin = FSkin.emplace();
-  skin.Font = {entry->FontName, entry->FontHeight, entry->FontStyle};
-  skin.FontColor = entry->FontColor;
+  skin.Font = SkinFontOf(*entry);
   skin.ActiveFontColor = entry->ActiveFontColor;
   FUnEnabledFontColor = entry->UnenabledFontColor;
   skin.ActiveSkinRect = IsNullRect(entry->ActiveSkinRect) ? SkinRect : entry->ActiveSkinRect;
@@ -141,7 +145,7 @@ void TspSkinCheckRadioBox::ChangeSkinData() {
   }
   FMorphTimer.Stop();
   TspSkinCustomControl::ChangeSkinData();
-  if (MorphEnabled() && Active()) FMorph.Reset(true);
+  if (MorphEnabled() && Active()) FMorphKf = 1;
 }
 
 void TspSkinCheckRadioBox::ParentBackgroundChanged() {
@@ -156,24 +160,23 @@ void TspSkinCheckRadioBox::ParentBackgroundChanged() {
 bool TspSkinCheckRadioBox::Active() { return FMouseIn || (FCanFocused && Focused()); }
 
 bool TspSkinCheckRadioBox::MorphEnabled() const {
-  const TspSkinData* data = SkinData();
-  return !FFlat && FSkin && FSkin->Morphing && data != nullptr && !data->Empty() && data->EnableSkinEffects();
+  return !FFlat && FSkin && FSkin->Morphing && SkinEffectsEnabled(SkinData());
 }
 
 void TspSkinCheckRadioBox::StartMorph() {
   if (MorphEnabled())
-    FMorphTimer.Start(TspMorph::Interval);
+    FMorphTimer.Start(MorphInterval);
   else
     Invalidate();
 }
 
 void TspSkinCheckRadioBox::MorphTick() {
-  if (!MorphEnabled()) {
-    FMorph.Reset(Active());
-    FMorphTimer.Stop();
-    return;
-  }
-  if (!FMorph.Step(Active())) FMorphTimer.Stop();
+  bool done = true;
+  if (MorphEnabled())
+    FMorphKf = NextMorphFactor(FMorphKf, Active(), done);
+  else
+    FMorphKf = Active() ? 1 : 0;
+  if (done) FMorphTimer.Stop();
   Invalidate();
 }
 
@@ -200,11 +203,11 @@ void TspSkinCheckRadioBox::Paint() {
   } else {
     int width = Width(), height = Height();
     CalcSize(width, height);
-    if (MorphEnabled() && FMorph.InProgress()) {
+    if (MorphEnabled() && FMorphKf > 0 && FMorphKf < 1) {
       TBitmap active(Width(), Height());
       CreateCheckImage(image, SkinRect, false);
       CreateCheckImage(active, FSkin->ActiveSkinRect, true);
-      MorphImages(image, active, FMorph.Kf(), FSkin->MorphKind);
+      MorphImages(image, active, FMorphKf, FSkin->MorphKind);
     } else {
       const bool active = Active();
       CreateCheckImage(image, active ? FSkin->ActiveSkinRect : SkinRect, active);
@@ -244,8 +247,8 @@ void TspSkinCheckRadioBox::DrawDefaultLook(TCanvas& Canvas) {
   } else if (FState != cbUnchecked) {
     DrawCheckImage(&Canvas, checkAt.X, checkAt.Y, FState == cbGrayed ? clGrayText : mark);
   }
-  SetSkinControlFont(*Canvas.Font(), *DefaultFont(), nullptr, SkinData());
-  Canvas.Font()->SetColor(Enabled() ? DefaultFont()->Color() : FUnEnabledFontColor);
+  AssignTextFont(*Canvas.Font(), nullptr);
+  if (!Enabled()) Canvas.Font()->SetColor(FUnEnabledFontColor);
   DrawCaption(Canvas, {DefaultCaptionLeft, 0, Width(), height});
 }
 
@@ -263,8 +266,8 @@ void TspSkinCheckRadioBox::DrawSkinCheckImage(TCanvas& Canvas, const TRect& Dest
 }
 
 void TspSkinCheckRadioBox::SetCaptionFont(TCanvas& Canvas, bool AActive) {
-  SetSkinControlFont(*Canvas.Font(), *DefaultFont(), UseSkinFont() ? &FSkin->Font : nullptr, SkinData());
-  TColor colour = AActive ? FSkin->ActiveFontColor : FSkin->FontColor;
+  AssignTextFont(*Canvas.Font(), &FSkin->Font);
+  TColor colour = AActive ? FSkin->ActiveFontColor : FSkin->Font.Color;
   if (!Enabled())
     colour = FUnEnabledFontColor;
   else if (!FUseSkinFontColor)
@@ -346,7 +349,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       TspSkinCustomControl::Dispatch(Message);
       if (MorphEnabled()) {
         FMorphTimer.Stop();
-        FMorph.Reset(false);
+        FMorphKf = 0;
       }
       FMouseIn = false;
       Repaint();

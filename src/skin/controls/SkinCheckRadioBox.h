@@ -10,13 +10,12 @@
 // OnClick tells of a change of Checked or State (never of a radio box unchecked); a
 // click on the box carries out its action, if it has one.
 
-#include "SkinControlText.h"
 #include "SkinControlTimer.h"
 #include "SkinCustomControl.h"
 #include "SkinPartPainter.h"
 
+#include "skin/controls/portable/ButtonLayout.h"
 #include "skin/controls/portable/CheckRadioLayout.h"
-#include "skin/controls/portable/SkinMorph.h"
 
 #include <optional>
 
@@ -81,8 +80,8 @@ protected:
 private:
   // What a "checkradio" entry gives the box.
   struct TCheckSkin {
-    TspSkinFont Font;
-    TColor FontColor = 0, ActiveFontColor = 0;
+    TspSkinFontData Font;
+    TColor ActiveFontColor = 0;
     TRect ActiveSkinRect, CheckImageArea, TextArea;
     TspSkinPart CheckImage;
     std::array<TspPartRects, 3> CheckImages;  // by TCheckBoxState
@@ -95,7 +94,7 @@ private:
   void ChangeChecked(bool Value);
   // The click action: a check box toggles, a radio box is checked.
   void Toggle();
-  bool Active();
+  bool Active();  // under the pointer, or focused
   bool MorphEnabled() const;
   void StartMorph();
   void MorphTick();
@@ -131,6 +130,6 @@ private:
   TColor FUnEnabledFontColor = clBlack;  // the entry's, once one supplied it
   std::optional<TCheckSkin> FSkin;
   TspCheckRadioRects FRects;
-  TspMorph FMorph;
+  double FMorphKf = 0;  // 0 the normal picture .. 1 the active one
   TspControlTimer FMorphTimer{*this, 1};
 };

@@ -143,15 +143,18 @@ void TspSkinCustomControl::DestroyWnd() {
   FRegionSet = false;  // the region went with the window
 }
 
-void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
-  Font.Assign(&FDefaultFont);
-  if (SkinFont != nullptr && FUseSkinFont) {
+void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData* SkinFont, TspSkinData* Data) {
+  Font.Assign(&Default);
+  if (SkinFont != nullptr) {
     Font.SetName(SkinFont->Name);
     Font.SetHeight(SkinFont->Height);
     Font.SetStyle(SkinFont->Style);
   }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
+  if (Data != nullptr && Data->ResourceStrData() != nullptr) Font.SetCharset(Data->ResourceStrData()->CharSet());
+}
+
+void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
+  AssignSkinTextFont(Font, FDefaultFont, FUseSkinFont ? SkinFont : nullptr, SkinData());
 }
 
 void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {

@@ -29,6 +29,10 @@ TspSkinFontData SkinFontOf(const E& Entry) {
   return {Entry.FontName, Entry.FontStyle, Entry.FontHeight, Entry.FontColor};
 }
 
+// Font := Default, with SkinFont's name, height and style over it when there is one,
+// and the charset of Data's resource strings when it has them.
+void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData* SkinFont, TspSkinData* Data);
+
 class TspSkinCustomControl : public TspSkinControl {
 public:
   explicit TspSkinCustomControl(TComponent* AOwner);

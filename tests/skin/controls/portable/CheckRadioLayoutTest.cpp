@@ -1,8 +1,7 @@
 // Check and radio boxes without windows: where the check image and caption go as the
-// box widens, the looks a skin gives each check state with their fall-backs, the click
-// cycle, and the morph steps between the normal and the active look.
+// box widens, the looks a skin gives each check state with their fall-backs, and the
+// click cycle.
 #include "skin/controls/portable/CheckRadioLayout.h"
-#include "skin/controls/portable/SkinMorph.h"
 
 #include <gtest/gtest.h>
 
@@ -60,24 +59,6 @@ TEST(ClickedCheckState, CheckBoxesToggleOrCycleThroughGrayedAndRadioBoxesStayChe
   EXPECT_EQ(Clicks(cbUnchecked, false, true), (V{cbGrayed, cbChecked, cbUnchecked, cbGrayed}));
   EXPECT_EQ(Clicks(cbGrayed, false, false), (V{cbChecked, cbUnchecked, cbChecked, cbUnchecked}));
   EXPECT_EQ(Clicks(cbUnchecked, true, true), (V{cbChecked, cbChecked, cbChecked, cbChecked}));
-}
-
-TEST(Morph, TakesFiveStepsEachWayAndEndsExactlyOnEitherLook) {
-  TspMorph morph;
-  std::vector<double> factors;
-  while (morph.Step(true)) factors.push_back(morph.Kf());
-  ASSERT_EQ(factors.size(), 5u);
-  EXPECT_DOUBLE_EQ(factors[0], 0.2);
-  EXPECT_EQ(morph.Kf(), 1.0);
-  EXPECT_FALSE(morph.InProgress());
-  morph.Step(false);
-  morph.Step(false);
-  EXPECT_TRUE(morph.InProgress());
-  morph.Step(true);  // the pointer came back: on to the active look
-  EXPECT_EQ(morph.Kf(), 0.8);
-  int steps = 0;
-  while (morph.Step(false)) ++steps;
-  EXPECT_EQ(std::pair(steps, morph.Kf()), std::pair(4, 0.0));
 }
 
 }  // namespace

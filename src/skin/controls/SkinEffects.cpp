@@ -1,17 +1,12 @@
-#include "SkinControlText.h"
+#include "SkinEffects.h"
 
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/EffectBmp.h"
 
 #include "classlib/Bitmap.h"
 
-void SetSkinControlFont(TFont& Font, const TFont& Default, const TspSkinFont* Skin, TspSkinData* Data) {
-  Font.SetName(Skin != nullptr ? Skin->Name : Default.Name());
-  Font.SetHeight(Skin != nullptr ? Skin->Height : Default.Height());
-  Font.SetStyle(Skin != nullptr ? Skin->Style : Default.Style());
-  const TspResourceStrData* strings = Data != nullptr ? Data->ResourceStrData() : nullptr;
-  Font.SetCharset(strings != nullptr ? strings->CharSet() : Default.Charset());
+bool SkinEffectsEnabled(const TspSkinData* Data) {
+  return Data != nullptr && !Data->Empty() && Data->EnableSkinEffects();
 }
 
 void MorphImages(TBitmap& From, TBitmap& To, double Kf, TspMorphKind Kind) {
@@ -24,8 +19,7 @@ void MorphImages(TBitmap& From, TBitmap& To, double Kf, TspMorphKind Kind) {
     case mkleftslide: from->MorphLeftSlide(*to, Kf); break;
     case mkrightslide: from->MorphRightSlide(*to, Kf); break;
     case mkpush: from->MorphPush(*to, Kf); break;
-    case mkdefault:
-    default: from->Morph(*to, Kf); break;
+    case mkdefault: from->Morph(*to, Kf); break;
   }
   from->Draw(From.Canvas()->Handle(), 0, 0);
 }
