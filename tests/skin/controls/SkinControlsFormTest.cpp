@@ -37,7 +37,6 @@ TEST(SkinControlsForm, EveryControlLoadsFromItsFormResourceAndTakesTheSkin) {
   EXPECT_TRUE(ok->Default());
   EXPECT_EQ(ok->ModalResult(), mrOk);
   EXPECT_EQ(apply->Glyph()->Width(), 12);
-  EXPECT_EQ(state->Glyph()->Height(), 12);
   EXPECT_EQ(path->EllipsType(), spetPathEllips);
   EXPECT_TRUE(divider->DividerMode());
   EXPECT_TRUE(caption->Checked());
