@@ -4,7 +4,7 @@
 #include "SkinUpDown.h"
 
 #include "skin/controls/SkinControlMessages.h"
-#include "skin/data/ResourceStrData.h"
+#include "skin/controls/SkinCustomControlCore.h"
 #include "skin/data/SkinData.h"
 
 #include "classlib/SystemSeams.h"
@@ -109,20 +109,9 @@ void TspSkinPageControl::ChangeSkinData() {
 }
 
 void TspSkinPageControl::ApplyFonts() {
-  TFont* font = Font();
-  TspResourceStrData* strings = FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr;
-  if (!Skinned() || !FUseSkinFont) {
-    font->Assign(&FDefaultFont);
-  } else {
-    font->SetName(FSkin.FontName);
-    font->SetHeight(FSkin.FontHeight);
-    font->SetStyle(FSkin.FontStyle);
-  }
-  if (strings != nullptr)
-    font->SetCharset(strings->CharSet());
-  else if (Skinned())
-    font->SetCharset(FDefaultFont.Charset());
-  if (Skinned()) font->SetColor(FSkin.FontColor);
+  const TspSkinFontData skinFont = SkinFontOf(FSkin);
+  AssignSkinTextFont(*Font(), FDefaultFont, Skinned() && FUseSkinFont ? &skinFont : nullptr, FSkinData);
+  if (Skinned()) Font()->SetColor(FSkin.FontColor);
 }
 
 int TspSkinPageControl::GetCloseSize() const {
