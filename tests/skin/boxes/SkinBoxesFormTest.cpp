@@ -39,7 +39,7 @@ std::string PageControlText(const std::string& Name, const std::string& Position
 }
 
 std::string FormText() {
-  // Away from where other test programs running meanwhile put their windows.
+  // Out of the way of other test programs' windows (see OutOfTheWay.h).
   return "object BoxesForm: TSkinnedForm\n  Left = 480\n  Top = 560\n  Width = 760\n  Height = 440\n"
          "  BorderStyle = bsNone\n  Color = clBtnFace\n"
          "  object SkinData: TspSkinData\n  end\n" +
