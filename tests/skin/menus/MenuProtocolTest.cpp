@@ -213,6 +213,21 @@ TEST_F(MenuProtocol, HandlersThatCloseOrFreeTheMenuStopWhatFollows) {
   EXPECT_EQ(log, (TLog{"opener closed", "form closed"}));  // no command, so no "executed"
 }
 
+TEST_F(MenuProtocol, AMenuItemFreedWhileItsLevelShowsIsPassedOver) {
+  ASSERT_TRUE(Open(opener));
+  TspSkinPopupWindow* level = Level(0);
+  last->Free();
+  EXPECT_EQ(level->Items(4)->MenuItem, nullptr);
+  level->ProcessKey(VK_UP);  // from the first item up to the last one left
+  EXPECT_EQ(level->ItemIndex(), 1);
+  ClickItem(level, 4);
+  TPixelDC dc(level->Width(), level->Height());
+  SendMessageA(level->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  EXPECT_EQ(dc.Pixel(level->Width() / 2, level->Items(4)->ItemRect.Top + 2), SysColor(clWindow));
+  EXPECT_EQ(Levels(), 1u);
+  EXPECT_TRUE(log.empty());
+}
+
 TEST_F(MenuProtocol, ClosingTheEngineTellsTheOpener) {
   ASSERT_TRUE(Open(opener));
   menu->Free();
