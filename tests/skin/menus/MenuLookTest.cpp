@@ -1,7 +1,7 @@
 // How menu levels look under Wine, pixel by pixel: the skinless look against the system's
 // colours, the flat-colour skin's rectangles (still with the skin effects off, cross-fades
-// and frames with them on), the sparse skin's fall-backs, and a screenshot of the
-// program's own skin.
+// and frames with them on), the fall-backs of the sparse skin and of entries that lack a
+// picture, and a screenshot of the program's own skin.
 #include "MenuTestKit.h"
 
 #include "Screenshot.h"
@@ -22,60 +22,38 @@ constexpr TColor ImageColour = RGBColor(200, 30, 40);
 class MenuLooks : public TMenuTest {
 protected:
   MenuLooks() {
-    images->SetSize(16, 16);
     TBitmap picture(16, 16);
     picture.Canvas()->Brush()->SetColor(ImageColour);
     picture.Canvas()->FillRect({0, 0, 16, 16});
     images->Add(&picture, nullptr);
   }
-
-  // Plain, checked, radio, separator, submenu, section header, image.
+  // Plain (0), checked (1), radio (2), separator (3), submenu (4), section header (5),
+  // checked with an image (6).
   void AddLookItems() {
     TMenuItem* root = popupMenu->Items();
-    Item(root, "Plain");
-    Item(root, "Checked")->SetChecked(true);
-    TMenuItem* radio = Item(root, "Radio");
-    radio->SetRadioItem(true);
-    radio->SetChecked(true);
-    Item(root, "-");
-    Item(Item(root, "Sub"), "Child");
-    Item(root, "-Header-", false);
-    TMenuItem* image = Item(root, "Image");
-    image->SetImageIndex(0);
-    image->SetChecked(true);
+    for (const char* caption : {"Plain", "Checked", "Radio", "-", "Sub", "-Header-", "Image"}) Item(root, caption);
+    root->Items(2)->SetRadioItem(true);
+    for (int checked : {1, 2, 6}) root->Items(checked)->SetChecked(true);
+    Item(root->Items(4), "Child");
+    root->Items(5)->SetEnabled(false);
+    root->Items(6)->SetImageIndex(0);
   }
-
-  // Level Index painted now, into a DC of its own.
-  std::unique_ptr<TPixelDC> Paint(size_t Index = 0) const {
-    TspSkinPopupWindow* level = Level(Index);
-    auto dc = std::make_unique<TPixelDC>(level->Width(), level->Height());
-    SendMessageA(level->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->DC()), 0);
-    return dc;
-  }
-  // Item Index's rectangle moved by (DX, DY), or its part (X, Y, X + W, Y + H).
-  TRect ItemPart(int Index, int X, int Y, int W, int H) const {
+  // The part (X, Y, W, H) of item Index, and the colour at (X, Y) in it.
+  TRect Part(int Index, int X, int Y, int W = 1, int H = 1) const {
     const TRect& r = Level(0)->Items(Index)->ItemRect;
-    return Bounds(r.Left + X, r.Top + Y, W, H);
+    return Bounds(X < 0 ? r.Right + X : r.Left + X, r.Top + Y, W, H);
   }
-  TColor ItemPixel(const TPixelDC& DC, int Index, int X, int Y) const {
-    const TRect r = ItemPart(Index, X, Y, 1, 1);
-    return DC.Pixel(r.Left, r.Top);
-  }
-  static bool Shows(const TPixelDC& DC, const TRect& R, TColor Colour) {
-    for (int y = R.Top; y < R.Bottom; ++y)
-      for (int x = R.Left; x < R.Right; ++x)
-        if (DC.Pixel(x, y) == Colour) return true;
-    return false;
-  }
+  TColor At(int Index, int X, int Y) const { return dc->Pixel(Part(Index, X, Y).Left, Part(Index, X, Y).Top); }
   // The one colour of rectangle R of active picture Index.
   TColor PictureColour(int Index, const TRect& R) const {
     return data->ActivePictures.at(static_cast<size_t>(Index)).Pixel((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
   }
-  TspDataSkinMenuItem& ItemEntry() const {
+  TspDataSkinMenuItem& Entry() const {
     return dynamic_cast<TspDataSkinMenuItem&>(*data->ObjectList.at(static_cast<size_t>(data->GetIndex("menuitem"))));
   }
-  TColor ItemColour(TRect TspDataSkinMenuItem::*Rect) const {
-    return PictureColour(ItemEntry().ActivePictureIndex, ItemEntry().*Rect);
+  TColor EntryColour(TRect TspDataSkinMenuItem::*Rect) const { return PictureColour(Entry().ActivePictureIndex, Entry().*Rect); }
+  TspDataSkinControl& Control(const char* Name) const {
+    return *data->CtrlList.at(static_cast<size_t>(data->GetControlIndex(Name)));
   }
 
   TImageList* images = new TImageList(form.get());
@@ -85,235 +63,165 @@ TEST_F(MenuLooks, WithoutASkinLevelsDrawInTheSystemColours) {
   AddLookItems();
   Item(popupMenu->Items(), "Close")->SetName("DSF_CLOSE");
   ASSERT_TRUE(Open());
-  std::unique_ptr<TPixelDC> dc = Paint();
-  const TColor text = SysColor(clWindowText), face = SysColor(clBtnFace), window = SysColor(clWindow);
-  const TColor shadow = SysColor(clBtnShadow);
-  EXPECT_EQ(std::pair(dc->Pixel(0, 0), dc->Pixel(1, 1)), std::pair(shadow, window));
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 0, 0, 0), ItemPixel(*dc, 0, 40, 2)),
-            std::pair(RGBColor(0, 0, 128), RGBColor(182, 189, 210)));  // the hot item
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 1, 1, 1), ItemPixel(*dc, 1, 60, 2)), std::pair(face, window));
-  EXPECT_TRUE(Shows(*dc, ItemPart(1, 3, 5, 9, 10), text));      // the check mark
-  EXPECT_TRUE(Shows(*dc, ItemPart(2, 3, 6, 7, 8), text));       // the radio mark
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 3, 10, 2), ItemPixel(*dc, 3, 30, 2)), std::pair(face, shadow));
-  const int width = Level(0)->Items(4)->ItemRect.Right - Level(0)->Items(4)->ItemRect.Left;
-  EXPECT_TRUE(Shows(*dc, ItemPart(4, width - 9, 6, 4, 8), text));  // the submenu arrow
-  EXPECT_TRUE(Shows(*dc, ItemPart(7, 2, 4, 12, 12), text));       // the system menu's close glyph
-  EXPECT_FALSE(Shows(*dc, ItemPart(0, 2, 2, 16, 16), text));       // no mark on a plain item
+  Paint();
+  const TColor text = SysColor(clWindowText), face = SysColor(clBtnFace), shadow = SysColor(clBtnShadow);
+  EXPECT_EQ(std::pair(dc->Pixel(0, 0), dc->Pixel(1, 1)), std::pair(shadow, SysColor(clWindow)));
+  EXPECT_EQ(std::pair(At(0, 0, 0), At(0, 40, 2)), std::pair(RGBColor(0, 0, 128), RGBColor(182, 189, 210)));  // hot
+  EXPECT_EQ(std::pair(At(1, 1, 1), At(1, -3, 2)), std::pair(face, SysColor(clWindow)));
+  EXPECT_TRUE(Shows(Part(1, 3, 5, 9, 10), text) && Shows(Part(2, 3, 6, 7, 8), text));  // check and radio
+  EXPECT_FALSE(Shows(Part(0, 2, 2, 16, 16), text));
+  EXPECT_EQ(std::pair(At(3, 10, 2), At(3, 30, 2)), std::pair(face, shadow));  // the separator's line
+  EXPECT_TRUE(Shows(Part(4, -9, 6, 4, 8), text));   // the submenu arrow
+  EXPECT_TRUE(Shows(Part(7, 2, 4, 12, 12), text));  // the system menu's close glyph
+  Level(0)->Items(3)->Active = true;  // a hot separator stays a line
+  Paint();
+  EXPECT_EQ(At(3, 1, 1), face);
 
-  // A skinless hot separator stays a line.
-  Level(0)->Items(3)->Active = true;
-  EXPECT_EQ(ItemPixel(*Paint(), 3, 1, 1), face);
-
-  // With an image list, its images; a checked item's image is framed.
-  popupMenu->SetImages(images);
+  popupMenu->SetImages(images);  // the list's images; a checked item's is framed
   ASSERT_TRUE(Open());
+  Paint();
   EXPECT_EQ(Level(0)->ImageColumnWidth(), 21);
-  dc = Paint();
-  const int middle = (Level(0)->Items(6)->ItemRect.Bottom - Level(0)->Items(6)->ItemRect.Top) / 2;
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 6, 8, middle), ItemPixel(*dc, 6, 3, middle)), std::pair(ImageColour, text));
+  EXPECT_EQ(std::pair(At(6, 8, 10), At(6, 3, 10)), std::pair(ImageColour, text));
 }
 
 TEST_F(MenuLooks, TheSparseSkinsItemsShowInTheSkinlessFrame) {
   LoadSkin("sparse");
   AddLookItems();
   ASSERT_TRUE(Open(nullptr, data));
-  EXPECT_EQ(menu->PopupSkin(), nullptr);
-  std::unique_ptr<TPixelDC> dc = Paint();
-  EXPECT_EQ(dc->Pixel(0, 0), SysColor(clBtnShadow));
-  const TColor normal = ItemColour(&TspDataSkinMenuItem::SkinRect);
-  EXPECT_EQ(ItemPixel(*dc, 0, 1, 1), ItemColour(&TspDataSkinMenuItem::ActiveSkinRect));
-  EXPECT_EQ(ItemPixel(*dc, 1, 1, 1), normal);
-  EXPECT_EQ(ItemPixel(*dc, 3, 1, 1), normal);  // no divider: the item's background
-  EXPECT_EQ(Level(0)->Items(3)->ItemRect.Bottom - Level(0)->Items(3)->ItemRect.Top, 4);
-  EXPECT_TRUE(Shows(*dc, ItemPart(1, 5, 3, 16, 16), ItemColour(&TspDataSkinMenuItem::CheckImageRect)));
-  EXPECT_EQ(ItemPixel(*dc, 5, 2, 11), normal);  // no header entry: the background only
+  Paint();
+  EXPECT_EQ(std::pair(menu->PopupSkin(), dc->Pixel(0, 0)),
+            std::pair(static_cast<TspDataSkinPopupWindow*>(nullptr), SysColor(clBtnShadow)));
+  const TColor normal = EntryColour(&TspDataSkinMenuItem::SkinRect);
+  EXPECT_EQ(std::pair(At(0, 1, 1), At(1, 1, 1)), std::pair(EntryColour(&TspDataSkinMenuItem::ActiveSkinRect), normal));
+  EXPECT_EQ(std::pair(At(3, 1, 1), Part(4, 0, 0).Top - Part(3, 0, 0).Top), std::pair(normal, 4));  // no divider
+  EXPECT_TRUE(Shows(Part(1, 5, 3, 16, 16), EntryColour(&TspDataSkinMenuItem::CheckImageRect)));
+  EXPECT_EQ(At(5, 2, 11), normal);  // no header entry: the item's background only
 }
 
 TEST_F(MenuLooks, TheFlatColourSkinDrawsEachRectangleOfItsEntries) {
-  LoadSkin("flatcolour");
-  data->SetEnableSkinEffects(false);
+  LoadSkin("flatcolour", false);
   popupMenu->SetImages(images);
   AddLookItems();
   ASSERT_TRUE(Open(nullptr, data));
-  std::unique_ptr<TPixelDC> dc = Paint();
+  Paint();
   EXPECT_EQ(dc->Pixel(0, 0), PictureColour(data->PopupWindow.WindowPictureIndex, {0, 0, 1, 1}));
-  const int width = Level(0)->Items(1)->ItemRect.Right - Level(0)->Items(1)->ItemRect.Left;
-  EXPECT_EQ(ItemPixel(*dc, 0, 1, 1), ItemColour(&TspDataSkinMenuItem::ActiveSkinRect));
-  EXPECT_EQ(ItemPixel(*dc, 1, width - 2, 1), ItemColour(&TspDataSkinMenuItem::SkinRect));
-  EXPECT_EQ(ItemPixel(*dc, 3, 1, 1), ItemColour(&TspDataSkinMenuItem::DividerRect));
-  EXPECT_TRUE(Shows(*dc, ItemPart(1, 5, 3, 16, 16), ItemColour(&TspDataSkinMenuItem::CheckImageRect)));
-  EXPECT_TRUE(Shows(*dc, ItemPart(2, 5, 3, 16, 16), ItemColour(&TspDataSkinMenuItem::RadioImageRect)));
-  EXPECT_TRUE(Shows(*dc, ItemPart(4, width - 21, 0, 13, 22), ItemColour(&TspDataSkinMenuItem::ArrowImageRect)));
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 6, 13, 11), ItemPixel(*dc, 6, 4, 11)),
-            std::pair(ImageColour, ItemEntry().FontColor));  // a checked item's image, framed
-
+  EXPECT_EQ(std::pair(At(0, 1, 1), At(1, -2, 1)),
+            std::pair(EntryColour(&TspDataSkinMenuItem::ActiveSkinRect), EntryColour(&TspDataSkinMenuItem::SkinRect)));
+  EXPECT_EQ(At(3, 1, 1), EntryColour(&TspDataSkinMenuItem::DividerRect));
+  EXPECT_TRUE(Shows(Part(1, 5, 3, 16, 16), EntryColour(&TspDataSkinMenuItem::CheckImageRect)));
+  EXPECT_TRUE(Shows(Part(2, 5, 3, 16, 16), EntryColour(&TspDataSkinMenuItem::RadioImageRect)));
+  EXPECT_TRUE(Shows(Part(4, -21, 0, 13, 22), EntryColour(&TspDataSkinMenuItem::ArrowImageRect)));
+  EXPECT_EQ(std::pair(At(6, 13, 11), At(6, 4, 11)), std::pair(ImageColour, Entry().FontColor));  // framed image
   // The section header: the "menuheader" entry, else "label", else the item's background.
-  const auto headerColour = [this](const char* Name) {
-    const auto& entry = *data->CtrlList.at(static_cast<size_t>(data->GetControlIndex(Name)));
-    return PictureColour(entry.PictureIndex, entry.SkinRect);
-  };
-  const TColor menuHeader = headerColour("menuheader"), label = headerColour("label");
-  EXPECT_EQ(ItemPixel(*dc, 5, 2, 11), menuHeader);
-  data->CtrlList.at(static_cast<size_t>(data->GetControlIndex("menuheader")))->IDName = "gone";
-  EXPECT_EQ(ItemPixel(*Paint(), 5, 2, 11), label);
-  data->CtrlList.at(static_cast<size_t>(data->GetControlIndex("label")))->IDName = "gone too";
-  EXPECT_EQ(ItemPixel(*Paint(), 5, 2, 11), ItemColour(&TspDataSkinMenuItem::SkinRect));
-}
+  for (const char* name : {"menuheader", "label"}) {
+    EXPECT_EQ(At(5, 2, 11), PictureColour(Control(name).PictureIndex, Control(name).SkinRect)) << name;
+    Control(name).IDName = "gone";
+    Paint();
+  }
+  EXPECT_EQ(At(5, 2, 11), EntryColour(&TspDataSkinMenuItem::SkinRect));
 
-TEST_F(MenuLooks, ALevelScrollingInTheSkinDrawsItsMarkersOnTheItemBackground) {
-  LoadSkin("flatcolour");
-  data->SetEnableSkinEffects(false);
-  menu->MaxMenuItemsInWindow = 3;
-  for (int i = 0; i < 6; ++i) Item(popupMenu->Items(), "Item");
+  menu->MaxMenuItemsInWindow = 3;  // scrolling: the markers on the items' background
   ASSERT_TRUE(Open(nullptr, data));
-  std::unique_ptr<TPixelDC> dc = Paint();
-  const TRect up = Level(0)->ItemsRect();
-  const TRect marker{up.Left, up.Top, up.Right, up.Top + 10};
-  EXPECT_EQ(dc->Pixel(marker.Left + 1, marker.Top + 1), ItemColour(&TspDataSkinMenuItem::SkinRect));
-  EXPECT_TRUE(Shows(*dc, marker, data->PopupWindow.ScrollMarkerColor));
+  Paint();
+  const TRect& items = Level(0)->ItemsRect();
+  EXPECT_EQ(dc->Pixel(items.Left + 1, items.Top + 1), EntryColour(&TspDataSkinMenuItem::SkinRect));
+  EXPECT_TRUE(Shows({items.Left, items.Top, items.Right, items.Top + 10}, data->PopupWindow.ScrollMarkerColor));
 }
 
-TEST_F(MenuLooks, SkinsWithoutAPictureForAnEntryFallBackPartByPart) {
+TEST_F(MenuLooks, EntriesWithoutTheirPictureFallBackPartByPart) {
   for (const char* caption : {"One", "Two"}) Item(popupMenu->Items(), caption);
   ASSERT_TRUE(Open());
   const TSize skinless{Level(0)->Width(), Level(0)->Height()};
-
-  // A popup window entry without its picture: the skinless frame, the skin's items.
-  LoadSkin("flatcolour");
-  data->SetEnableSkinEffects(false);
+  LoadSkin("flatcolour", false);  // a popup window entry without its picture: no popup skin
   data->PopupWindow.WindowPictureIndex = static_cast<int32_t>(data->ActivePictures.size());
   ASSERT_TRUE(Open(nullptr, data));
-  std::unique_ptr<TPixelDC> dc = Paint();
-  EXPECT_EQ(dc->Pixel(0, 0), SysColor(clBtnShadow));
-  EXPECT_EQ(ItemPixel(*dc, 1, 1, 1), ItemColour(&TspDataSkinMenuItem::SkinRect));
+  Paint();
+  EXPECT_EQ(std::pair(dc->Pixel(0, 0), At(1, 1, 1)), std::pair(SysColor(clBtnShadow), EntryColour(&TspDataSkinMenuItem::SkinRect)));
 
-  // A popup window without a menu item entry: skinless items, measured as such.
-  LoadSkin("flatcolour");
-  data->SetEnableSkinEffects(false);
-  ItemEntry().IDName = "not a menu item";
+  LoadSkin("flatcolour", false);  // no menu item entry: skinless items, measured as such
+  Entry().IDName = "no menu item";
   ASSERT_TRUE(Open(nullptr, data));
-  EXPECT_EQ(ItemPixel(*Paint(), 1, 1, 1), SysColor(clBtnFace));
-  EXPECT_EQ(Level(0)->Width(), skinless.cx);  // the same room beside the text
+  Paint();
+  EXPECT_EQ(At(1, 1, 1), SysColor(clBtnFace));
+  EXPECT_EQ(Level(0)->BoundsRect().Width(), skinless.cx);
   EXPECT_EQ(Level(0)->Height(), skinless.cy - 6 + 4 + 4);
 
-  // A menu item entry without its picture loses its rectangles for every later item.
-  LoadSkin("flatcolour");
-  data->SetEnableSkinEffects(false);
-  ItemEntry().ActivePictureIndex = -1;
+  LoadSkin("flatcolour", false);  // a menu item entry without its picture loses its rectangles
+  Entry().ActivePictureIndex = -1;
   ASSERT_TRUE(Open(nullptr, data));
-  EXPECT_TRUE(IsRectEmpty(ItemEntry().SkinRect) && IsRectEmpty(ItemEntry().ActiveSkinRect));
-  EXPECT_EQ(Level(0)->Items(1)->ItemRect.Bottom - Level(0)->Items(1)->ItemRect.Top, 20);
-}
-
-// Each channel of A and B mixed by Kf (0: A, 1: B).
-TColor Mix(TColor A, TColor B, double Kf) {
-  const auto channel = [&](int shift) {
-    const double a = (A >> shift) & 0xFF, b = (B >> shift) & 0xFF;
-    return static_cast<TColor>(std::nearbyint((1 - Kf) * a + Kf * b)) << shift;
-  };
-  return channel(0) | channel(8) | channel(16);
-}
-bool Near(TColor A, TColor B) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(static_cast<int>((A >> shift) & 0xFF) - static_cast<int>((B >> shift) & 0xFF)) > 1) return false;
-  return true;
+  EXPECT_TRUE(IsRectEmpty(Entry().SkinRect) && IsRectEmpty(Entry().ActiveSkinRect));
+  EXPECT_EQ(Part(1, 0, 0).Top - Part(0, 0, 0).Top, 20);
 }
 
 TEST_F(MenuLooks, AHotItemCrossFadesThenPlaysItsFramesAndFadesBackWhenLeft) {
   LoadSkin("flatcolour");
   for (const char* caption : {"One", "Two"}) Item(popupMenu->Items(), caption);
   ASSERT_TRUE(Open(nullptr, data));
-  TspSkinPopupWindow* level = Level(0);
-  TTimer* timer = level->AnimationTimer();
-  const TColor normal = ItemColour(&TspDataSkinMenuItem::SkinRect);
-  const TColor hot = ItemColour(&TspDataSkinMenuItem::ActiveSkinRect);
-  EXPECT_TRUE(timer->Enabled());
-  EXPECT_EQ(timer->Interval(), 20u);
-  EXPECT_EQ(ItemPixel(*Paint(), 0, 1, 1), normal);
-  Tick(timer);
-  EXPECT_TRUE(Near(ItemPixel(*Paint(), 0, 1, 1), Mix(normal, hot, 0.2)));
-  for (int i = 0; i < 4; ++i) Tick(timer);
-  EXPECT_EQ(ItemPixel(*Paint(), 0, 1, 1), hot);
-  for (int frame = 1; frame <= 3; ++frame) {
-    Tick(timer);
-    const TRect strip = ItemEntry().AnimateSkinRect;
-    const TRect cell = Bounds(strip.Left + (frame - 1) * 60, strip.Top, 60, 22);
-    EXPECT_EQ(ItemPixel(*Paint(), 0, 1, 1), PictureColour(ItemEntry().ActivePictureIndex, cell)) << frame;
+  TTimer* timer = Level(0)->AnimationTimer();
+  const TColor normal = EntryColour(&TspDataSkinMenuItem::SkinRect), hot = EntryColour(&TspDataSkinMenuItem::ActiveSkinRect);
+  EXPECT_EQ(std::pair(timer->Enabled(), timer->Interval()), std::pair(true, 20u));
+  const auto after = [&](int Ticks) {
+    for (int i = 0; i < Ticks; ++i) Tick(timer);
+    Paint();
+    return At(0, 1, 1);
+  };
+  EXPECT_EQ(after(0), normal);
+  const TColor fifth = after(1);  // a fifth of the way to the hot look
+  for (int shift : {0, 8, 16}) {
+    const double from = (normal >> shift) & 0xFF, to = (hot >> shift) & 0xFF;
+    EXPECT_NEAR((fifth >> shift) & 0xFF, 0.8 * from + 0.2 * to, 1) << shift;
   }
-  Tick(timer);  // back at rest on the hot look
-  EXPECT_EQ(ItemPixel(*Paint(), 0, 1, 1), hot);
+  EXPECT_EQ(after(4), hot);
+  const TRect strip = Entry().AnimateSkinRect;  // three frames of 60 x 22
+  for (int frame = 0; frame < 3; ++frame)
+    EXPECT_EQ(after(1), PictureColour(Entry().ActivePictureIndex, Bounds(strip.Left + 60 * frame, strip.Top, 60, 22)));
+  EXPECT_EQ(after(1), hot);  // at rest on the hot look
   Tick(timer);
   EXPECT_FALSE(timer->Enabled());
-
-  level->ProcessKey(VK_DOWN);
-  EXPECT_TRUE(timer->Enabled());
-  for (int i = 0; i < 5; ++i) Tick(timer);
-  std::unique_ptr<TPixelDC> dc = Paint();
-  EXPECT_EQ(std::pair(ItemPixel(*dc, 0, 1, 1), ItemPixel(*dc, 1, 1, 1)), std::pair(normal, hot));
-}
-
-// The levels as they show, in their shapes, on a plain ground.
-TPixelImage LevelsPicture(const std::vector<TspSkinPopupWindow*>& Levels) {
-  TRect all{Levels.front()->Left(), Levels.front()->Top(), Levels.front()->Left(), Levels.front()->Top()};
-  for (TspSkinPopupWindow* level : Levels) {
-    const TRect r = level->BoundsRect();
-    all = {std::min(all.Left, r.Left), std::min(all.Top, r.Top), std::max(all.Right, r.Right),
-           std::max(all.Bottom, r.Bottom)};
-  }
-  all = InflateRect(all, 12, 12);
-  TPixelImage picture(all.Width(), all.Height());
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x) picture.SetPixel(x, y, RGBColor(226, 230, 236));
-  for (TspSkinPopupWindow* level : Levels) {
-    const TPixelImage shot = CaptureWindow(level->Handle());
-    const TGdiObject<HRGN> shape(CreateRectRgn(0, 0, 0, 0));
-    const bool shaped = GetWindowRgn(level->Handle(), shape.get()) != ERROR;
-    for (int y = 0; y < shot.Height(); ++y)
-      for (int x = 0; x < shot.Width(); ++x)
-        if (!shaped || PtInRegion(shape.get(), x, y))
-          picture.SetPixel(level->Left() - all.Left + x, level->Top() - all.Top + y, shot.Pixel(x, y));
-  }
-  return picture;
+  Level(0)->ProcessKey(VK_DOWN);
+  EXPECT_EQ(after(5), normal);
+  EXPECT_EQ(At(1, 1, 1), hot);
 }
 
 TEST_F(MenuLooks, SlateScreenshot) {
   LoadSkin("slate");
-  TBitmap icon(16, 16);
-  icon.Canvas()->Brush()->SetColor(RGBColor(70, 110, 170));
-  icon.Canvas()->FillRect({0, 0, 16, 16});
-  icon.Canvas()->Brush()->SetColor(RGBColor(250, 250, 250));
-  icon.Canvas()->FillRect({3, 4, 13, 12});
-  images->Clear();
-  images->Add(&icon, nullptr);
   popupMenu->SetImages(images);
   TMenuItem* root = popupMenu->Items();
-  TMenuItem* open = Item(root, "&Open folder...");
-  open->SetImageIndex(0);
-  open->SetShortCut(ShortCut('O', {ssCtrl}));
-  Item(root, "&Save tags")->SetShortCut(ShortCut('S', {ssCtrl}));
-  Item(root, "-");
-  Item(root, "&Word wrap")->SetChecked(true);
-  for (const char* caption : {"By &artist", "By &title"}) {
-    TMenuItem* radio = Item(root, caption);
-    radio->SetRadioItem(true);
-    radio->SetGroupIndex(1);
-  }
+  const auto add = [&](const char* Caption, TShortCut Key = scNone) {
+    Item(root, Caption)->SetShortCut(Key);
+    return root->Items(root->Count() - 1);
+  };
+  add("&Open folder...", ShortCut('O', {ssCtrl}))->SetImageIndex(0);
+  add("&Save tags", ShortCut('S', {ssCtrl}));
+  add("-");
+  add("&Word wrap")->SetChecked(true);
+  add("By &artist")->SetRadioItem(true);
+  add("By &title")->SetRadioItem(true);
   root->Items(4)->SetChecked(true);
-  Item(root, "-");
-  Item(root, "&Undo rename", false);
-  TMenuItem* recent = Item(root, "&Recent folders");
+  add("-");
+  add("&Undo rename")->SetEnabled(false);
+  TMenuItem* recent = add("&Recent folders");
   for (const char* caption : {"Music", "Podcasts", "Audio books"}) Item(recent, caption);
-  Item(root, "E&xit")->SetShortCut(ShortCut(VK_F4, {ssAlt}));
+  add("E&xit", ShortCut(VK_F4, {ssAlt}));
   ASSERT_TRUE(Open(nullptr, data));
   Hover(Level(0), 8);
   Tick(menu->SubmenuTimer());
   ASSERT_EQ(Levels(), 2u);
-  for (size_t i = 0; i < Levels(); ++i)
-    for (int ticks = 0; Level(i)->AnimationTimer()->Enabled() && ticks < 50; ++ticks) Tick(Level(i)->AnimationTimer());
-  const TPixelImage picture = LevelsPicture(menu->PopupWindows());
-  ASSERT_FALSE(picture.Empty());
-  const std::string folder = ExcludeTrailingBackslash(ScreenshotFolder());
-  if (!DirectoryExists(folder)) CreateDir(folder);
+  // Both levels at rest, in their shapes, on a plain ground.
+  const TRect all = InflateRect({Level(0)->Left(), Level(0)->Top(), Level(1)->BoundsRect().Right,
+                                 std::max(Level(0)->BoundsRect().Bottom, Level(1)->BoundsRect().Bottom)}, 12, 12);
+  TPixelImage picture(all.Width(), all.Height());
+  for (int i = 0; i < all.Width() * all.Height(); ++i) picture.SetPixel(i % all.Width(), i / all.Width(), RGBColor(226, 230, 236));
+  for (TspSkinPopupWindow* level : menu->PopupWindows()) {
+    for (int ticks = 0; level->AnimationTimer()->Enabled() && ticks < 50; ++ticks) Tick(level->AnimationTimer());
+    const TPixelImage shot = CaptureWindow(level->Handle());
+    const TGdiObject<HRGN> shape(CreateRectRgn(0, 0, 0, 0));
+    const bool shaped = GetWindowRgn(level->Handle(), shape.get()) != ERROR;
+    for (int i = 0; i < shot.Width() * shot.Height(); ++i)
+      if (const int x = i % shot.Width(), y = i / shot.Width(); !shaped || PtInRegion(shape.get(), x, y))
+        picture.SetPixel(level->Left() - all.Left + x, level->Top() - all.Top + y, shot.Pixel(x, y));
+  }
+  if (!DirectoryExists(ExcludeTrailingBackslash(ScreenshotFolder()))) CreateDir(ExcludeTrailingBackslash(ScreenshotFolder()));
   WritePngFile(picture, ScreenshotFolder() + "menu-slate.png");
 }
 
