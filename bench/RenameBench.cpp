@@ -8,12 +8,11 @@
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
+#include "BenchTiming.h"
 #include "TempFolder.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,14 +20,6 @@ namespace {
 
 constexpr int kFiles = MaxListedFiles;
 constexpr int kRounds = 5;
-
-using TClock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()>& work) {
-  const TClock::time_point start = TClock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
-}
 
 // Names with the format's three sections, the first a number the format replaces.
 std::string SourceName(int i) { return IntToStr(i) + " - artist - some title"; }

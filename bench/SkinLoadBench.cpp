@@ -4,29 +4,16 @@
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 
+#include "BenchTiming.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int kRounds = 20;
-
-using TClock = std::chrono::steady_clock;
-
-double BestMilliseconds(const std::function<void()>& work) {
-  double best = 1e300;
-  for (int round = 0; round < kRounds; ++round) {
-    const TClock::time_point start = TClock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double, std::milli>(TClock::now() - start).count());
-  }
-  return best;
-}
 
 }  // namespace
 
@@ -43,12 +30,12 @@ int main() {
 
   TMemoryStream payload;
   stored.DeCompressToStream(payload);
-  const double inflate = BestMilliseconds([&] {
+  const double inflate = BestMilliseconds(kRounds, [&] {
     TMemoryStream out;
     stored.DeCompressToStream(out);
   });
   TspSkinData data(nullptr);
-  const double load = BestMilliseconds([&] { data.LoadCompressedStoredSkin(&stored); });
+  const double load = BestMilliseconds(kRounds, [&] { data.LoadCompressedStoredSkin(&stored); });
   if (data.Empty() || data.CtrlList.size() < 65) {
     std::fprintf(stderr, "the skin did not load\n");
     return 1;

@@ -9,45 +9,13 @@
 #include "base/Streams.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 #include <variant>
 
 TConfigBase* Settings = nullptr;
 
 namespace {
-
-// Language-table numbers of the texts used here. The section and key names of
-// "Settings.ini" are texts of the table, so a language file could rename them.
-enum : int {
-  kDefaultListName = 50,
-  kAlbumExample = 56,
-  kArtistExample = 57,
-  kGenreExample = 60,
-  kTitleExample = 65,
-  kTrackExample = 66,
-  kUnusedExample = 68,
-  kYearExample = 69,
-  kErrorCaption = 151,
-  kSettingsNotRead = 160,
-  kSettingsNotMade = 161,
-  kActionOnExistingFileKey = 194,
-  kAllWordsCapsKey = 195,
-  kLanguageKey = 198,
-  kDefaultSaveActionForLogKey = 199,
-  kDefaultTagLanguageKey = 200,
-  kDefaultID3v1Key = 201,
-  kDefaultID3v2Key = 202,
-  kFormatsKey = 203,
-  kPreferredFormatKey = 206,
-  kListNameKey = 207,
-  kSaveListKey = 208,
-  kWindowHeightKey = 210,
-  kWindowMaximizedKey = 211,
-  kWindowWidthKey = 212,
-  kFileEditorSection = 214,
-  kProgramSection = 215,
-  kTagEditorSection = 216,
-};
 
 const char kRenameFormatsDefault[] =
     "|<A> - <T>|,|<N> - <T>|,|<A> - <N> - <T>|,|<N> - <A> - <T>|";
@@ -79,29 +47,16 @@ enum TSettingID {
 };
 
 // The rows each WriteSettingsPart part writes, in order.
-const std::vector<TSettingID> kSettingParts[] = {
+const std::vector<int> kSettingParts[] = {
     {siMainFormats, siMainPreferredFormat},
     {siMainHeight, siMainWidth, siMainMaximized},
     {siTagFormats, siTagPreferredFormat},
     {siTagHeight, siTagWidth, siTagMaximized},
 };
 
-// The language line is the file's second; a hand-edited file may be anything, so only
-// its head is read.
-constexpr int32_t kSettingsHeadSize = 64 * 1024;
-
-bool ReadHeadLines(const std::string& fileName, TStrings& lines) {
-  try {
-    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
-    std::string head(static_cast<size_t>(std::min<int64_t>(stream.Size(), kSettingsHeadSize)),
-                     '\0');
-    if (!head.empty()) stream.ReadBuffer(head.data(), static_cast<int32_t>(head.size()));
-    lines.SetText(head);
-    return true;
-  } catch (const Exception&) {
-    return false;
-  }
-}
+// "Settings.ini" holds a few hundred bytes; a file far larger is not one, and is never
+// loaded whole.
+constexpr int64_t kMaxSettingsFileSize = TLanguage::MaxFileSize;
 
 template <class... Handlers>
 struct TOverloaded : Handlers... {
@@ -112,11 +67,12 @@ TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
 
 }  // namespace
 
-// One row of "Settings.ini": section and key (language-table numbers), the field it
-// fills, and its default (Default for numbers and Booleans, TextDefault for texts).
+// One row of "Settings.ini": section and key (texts of the language table, so a language
+// file could rename them), the field it fills, and its default (Default for numbers and
+// Booleans, TextDefault for texts).
 struct TConfigBase::TSettingRow {
-  int Section;
-  int Key;
+  TLangText Section;
+  TLangText Key;
   std::variant<int32_t*, uint8_t*, bool*, std::string*, TStringList*> Field;
   int32_t Default;
   std::string TextDefault;
@@ -151,26 +107,27 @@ void TConfigBase::SetListName(const std::string& name) {
 std::vector<TConfigBase::TSettingRow> TConfigBase::SettingRows() {
   TWindowPlacement& main = Placement[piMainWindow];
   TWindowPlacement& tag = Placement[piTagEditor];
+  using enum TLangText;
   std::vector<TSettingRow> rows = {
-      {kProgramSection, kLanguageKey, &LangConfig.Language, 1, {}},
-      {kFileEditorSection, kWindowHeightKey, &main.Height, 540, {}},
-      {kFileEditorSection, kWindowWidthKey, &main.Width, 740, {}},
-      {kFileEditorSection, kWindowMaximizedKey, &main.Maximized, 0, {}},
-      {kFileEditorSection, kPreferredFormatKey, &PreferredRenameFormat, 0, {}},
-      {kFileEditorSection, kFormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
-      {kFileEditorSection, kAllWordsCapsKey, &AllWordsCaps, 0, {}},
-      {kFileEditorSection, kSaveListKey, &SaveList, 1, {}},
-      {kFileEditorSection, kListNameKey, &FListName, 0, LangText(kDefaultListName)},
-      {kFileEditorSection, kActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
-      {kTagEditorSection, kWindowHeightKey, &tag.Height, 569, {}},
-      {kTagEditorSection, kWindowWidthKey, &tag.Width, 800, {}},
-      {kTagEditorSection, kWindowMaximizedKey, &tag.Maximized, 0, {}},
-      {kTagEditorSection, kPreferredFormatKey, &PreferredTagFormat, 0, {}},
-      {kTagEditorSection, kFormatsKey, &TagFormats, 0, kTagFormatsDefault},
-      {kTagEditorSection, kDefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
-      {kTagEditorSection, kDefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
-      {kTagEditorSection, kDefaultID3v1Key, &DefaultID3v1, 2, {}},
-      {kTagEditorSection, kDefaultID3v2Key, &DefaultID3v2, 7, {}},
+      {ProgramSection, LanguageKey, &LangConfig.Language, 1, {}},
+      {FileEditorSection, WindowHeightKey, &main.Height, 540, {}},
+      {FileEditorSection, WindowWidthKey, &main.Width, 740, {}},
+      {FileEditorSection, WindowMaximizedKey, &main.Maximized, 0, {}},
+      {FileEditorSection, PreferredFormatKey, &PreferredRenameFormat, 0, {}},
+      {FileEditorSection, FormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
+      {FileEditorSection, AllWordsCapsKey, &AllWordsCaps, 0, {}},
+      {FileEditorSection, SaveListKey, &SaveList, 1, {}},
+      {FileEditorSection, ListNameKey, &FListName, 0, LangText(DefaultListName)},
+      {FileEditorSection, ActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
+      {TagEditorSection, WindowHeightKey, &tag.Height, 569, {}},
+      {TagEditorSection, WindowWidthKey, &tag.Width, 800, {}},
+      {TagEditorSection, WindowMaximizedKey, &tag.Maximized, 0, {}},
+      {TagEditorSection, PreferredFormatKey, &PreferredTagFormat, 0, {}},
+      {TagEditorSection, FormatsKey, &TagFormats, 0, kTagFormatsDefault},
+      {TagEditorSection, DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
+      {TagEditorSection, DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
+      {TagEditorSection, DefaultID3v1Key, &DefaultID3v1, 2, {}},
+      {TagEditorSection, DefaultID3v2Key, &DefaultID3v2, 7, {}},
   };
   return rows;
 }
@@ -213,10 +170,18 @@ void TConfigBase::WriteRow(TCustomIniFile& ini, const TSettingRow& row) {
 void TConfigBase::ReadLanguageSetting() {
   LangConfig.Language = lfEN;
   if (!FileExists(FSettingsPath)) return;
-  TStringList lines;
+  bool read = false;
+  try {
+    TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+    TStringList lines;
+    ini.GetStrings(lines);
+    read = !ini.Unreadable() && ReadLanguageFromLines(lines);
+  } catch (const std::exception&) {
+  }
   // The language table does not exist yet: its built-in English texts speak.
-  if (!ReadHeadLines(FSettingsPath, lines) || !ReadLanguageFromLines(lines))
-    ShowMessageOk(EnglishText(kErrorCaption), EnglishText(kSettingsNotRead), StoredSkin);
+  if (!read)
+    ShowMessageOk(EnglishText(TLangText::ErrorCaption),
+                  EnglishText(TLangText::SettingsNotReadMessage), StoredSkin);
 }
 
 bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
@@ -231,12 +196,16 @@ bool TConfigBase::ReadLanguageFromLines(const TStrings& lines) {
 }
 
 void TConfigBase::ReadSettings() {
+  bool read = false;
   try {
-    TIniFile ini(FSettingsPath);
-    ReadSettingsFrom(ini);
-  } catch (const Exception&) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotRead), StoredSkin);
+    TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+    ReadSettingsFrom(ini);  // every default when the file could not be read
+    read = !ini.Unreadable();
+  } catch (const std::exception&) {
   }
+  // Until the file has been read, writing rows over it would lose the user's settings.
+  FSettingsUnread = !read;
+  if (!read) ShowErrorMessage(TLangText::SettingsNotReadMessage, StoredSkin);
 }
 
 void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
@@ -248,21 +217,36 @@ void TConfigBase::ReadSettingsFrom(TCustomIniFile& ini) {
 }
 
 void TConfigBase::WriteSettings() {
+  std::vector<int> ids;
+  for (int id = 0; id < siCount; ++id)
+    if (id != siMainMaximized) ids.push_back(id);
   try {
-    TIniFile ini(FSettingsPath);
-    std::vector<TSettingRow> rows = SettingRows();
-    for (int id = 0; id < siCount; ++id)
-      if (id != siMainMaximized) WriteRow(ini, rows[id]);
-  } catch (const Exception&) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kSettingsNotMade), StoredSkin);
+    WriteRows(ids);
+  } catch (const std::exception&) {
+    ShowErrorMessage(TLangText::SettingsNotMadeMessage, StoredSkin);
   }
 }
 
 void TConfigBase::WriteSettingsPart(int part) {
   if (part < 0 || part >= static_cast<int>(std::size(kSettingParts))) return;
-  TIniFile ini(FSettingsPath);
+  try {
+    WriteRows(kSettingParts[part]);
+  } catch (const Exception&) {
+    throw;
+  } catch (const std::exception& e) {  // out of memory: still the runtime's error
+    throw EIniFileException("Unable to write to " + FSettingsPath + ": " + e.what());
+  }
+}
+
+void TConfigBase::WriteRows(const std::vector<int>& ids) {
+  // The rows go into the file as it is now, so keys written by others stay.
+  TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
+  if (ini.Unreadable() || (FSettingsUnread && FileExists(FSettingsPath)))
+    throw EIniFileException("Unable to read " + FSettingsPath + " to change it");
   std::vector<TSettingRow> rows = SettingRows();
-  for (TSettingID id : kSettingParts[part]) WriteRow(ini, rows[id]);
+  for (int id : ids) WriteRow(ini, rows[id]);
+  ini.UpdateFile();
+  FSettingsUnread = false;
 }
 
 // --- Rename options ----------------------------------------------------------------------
@@ -311,11 +295,12 @@ TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
 }
 
 std::string TConfigBase::PlaceholderExample(char letter) {
-  static constexpr std::pair<char, int> kExamples[] = {
-      {'A', kArtistExample}, {'T', kTitleExample}, {'L', kAlbumExample}, {'Y', kYearExample},
-      {'N', kTrackExample},  {'G', kGenreExample}, {'X', kUnusedExample}};
-  for (const auto& [placeholder, number] : kExamples)
-    if (placeholder == letter) return LangText(number);
+  using enum TLangText;
+  static constexpr std::pair<char, TLangText> kExamples[] = {
+      {'A', ArtistColumn}, {'T', TitleColumn}, {'L', AlbumColumn}, {'Y', YearColumn},
+      {'N', TrackColumn},  {'G', GenreColumn}, {'X', UnusedPart}};
+  for (const auto& [placeholder, text] : kExamples)
+    if (placeholder == letter) return LangText(text);
   return {};
 }
 

@@ -103,14 +103,17 @@ public:
   // The same from the file's first lines; false, keeping the language, when they cannot
   // give it.
   bool ReadLanguageFromLines(const TStrings& lines);
-  // Reads every setting, defaults for the missing ones; a failure is reported.
+  // Reads every setting, defaults for the missing ones. A file that is there but cannot
+  // be read (locked, not text, over 1 MiB) gives every default and is reported; no
+  // write replaces it until it has been read.
   void ReadSettings();
   void ReadSettingsFrom(TCustomIniFile& ini);
   // Writes every setting but the main window's maximized state; a failure is reported.
+  // The file is replaced whole in one step: a failed write leaves it as it was.
   void WriteSettings();
   // Writes one group: 0 and 2 the formats and preferred format of the main window and
   // of the tag editor, 1 and 3 their placement; any other value writes nothing.
-  // Failures reach the caller.
+  // Failures reach the caller as EIniFileException.
   void WriteSettingsPart(int part);
 
   // Switch item 1 to 10 (a section index 0 to 3, or 4 unchanged); 4 for other indexes.
@@ -152,6 +155,8 @@ private:
   std::vector<TSettingRow> SettingRows();
   static void ReadRow(TCustomIniFile& ini, const TSettingRow& row);
   static void WriteRow(TCustomIniFile& ini, const TSettingRow& row);
+  // Writes the rows of these positions into the file; raises EIniFileException.
+  void WriteRows(const std::vector<int>& ids);
 
   std::string FSearchMask;
   std::string FSettingsPath;
@@ -161,6 +166,7 @@ private:
   std::array<bool, RemoveSectionFlagCount> FRemoveSections{};
   uint8_t FRemoveSectionCount = 0;
   TBytes FTagFormatFrameIDs;
+  bool FSettingsUnread = false;  // the file was there but could not be read
 };
 
 // The process-wide settings object, made by CreateCore and freed by FreeCore.

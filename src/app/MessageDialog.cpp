@@ -21,17 +21,6 @@ constexpr int kBaseWidth = 50;  // characters
 constexpr int kCharWidth = 7;
 constexpr int kWidthMargin = 10;
 
-// Language-table numbers of the button captions.
-constexpr int kOkCaption = 17;
-constexpr int kYesCaption = 27;
-constexpr int kNoCaption = 15;
-constexpr int kCancelCaption = 9;
-constexpr int kAllYesCaption = 28;
-constexpr int kAllNoCaption = 16;
-constexpr int kAddNumberCaption = 8;
-constexpr int kOverwriteCaption = 18;
-constexpr int kSkipCaption = 24;
-
 int32_t SaturatedSize(int64_t size) {
   return static_cast<int32_t>(std::min<int64_t>(size, std::numeric_limits<int32_t>::max()));
 }
@@ -76,10 +65,10 @@ TMessageButtons LayoutMessageButtons(uint8_t kind) {
   auto& yes = layout.Buttons[dbYes];
   auto& no = layout.Buttons[dbNo];
   auto& cancel = layout.Buttons[dbCancel];
-  ok.CaptionNumber = kOkCaption;
-  yes.CaptionNumber = kYesCaption;
-  no.CaptionNumber = kNoCaption;
-  cancel.CaptionNumber = kCancelCaption;
+  ok.Caption = TLangText::OkButton;
+  yes.Caption = TLangText::YesButton;
+  no.Caption = TLangText::NoButton;
+  cancel.Caption = TLangText::CancelButton;
   switch (kind) {
     case mtYesNo:
       yes.Visible = no.Visible = true;
@@ -95,17 +84,17 @@ TMessageButtons LayoutMessageButtons(uint8_t kind) {
       ok.Width = 90;  // as wide as Cancel
       layout.Focused = dbCancel;
       if (kind == mtYesNoAll) {
-        ok.CaptionNumber = kAllYesCaption;
-        cancel.CaptionNumber = kAllNoCaption;
+        ok.Caption = TLangText::AllYesButton;
+        cancel.Caption = TLangText::AllNoButton;
         layout.WindowWidth = 440;
         yes.Left = 44;
         no.Left = 118;
         ok.Left = 193;
         cancel.Left = 297;
       } else {
-        yes.CaptionNumber = kAddNumberCaption;
-        no.CaptionNumber = kOverwriteCaption;
-        ok.CaptionNumber = kSkipCaption;
+        yes.Caption = TLangText::AddNumberButton;
+        no.Caption = TLangText::OverwriteButton;
+        ok.Caption = TLangText::SkipButton;
         layout.WindowWidth = 550;
         yes.Left = 26;
         yes.Width = 130;
@@ -143,7 +132,7 @@ void TMessageDialog::PrepareLayout(const std::string& caption, const std::string
 }
 
 const std::string& TMessageDialog::ButtonCaption(TDialogButton button) const {
-  return LangText(Buttons().Buttons[button].CaptionNumber);
+  return LangText(Buttons().Buttons[button].Caption);
 }
 
 int32_t TMessageDialog::WindowWidth() const {
@@ -173,6 +162,10 @@ uint8_t ShowMessageDialog(uint8_t kind, const std::string& caption, const std::s
 void ShowMessageOk(const std::string& caption, const std::string& text,
                    TspCompressedStoredSkin* skin) {
   ShowMessageDialog(mtOk, caption, text, skin);
+}
+
+void ShowErrorMessage(TLangText text, TspCompressedStoredSkin* skin) {
+  ShowMessageOk(LangText(TLangText::ErrorCaption), LangText(text), skin);
 }
 
 uint8_t ShowMessageYesNo(const std::string& caption, const std::string& text,

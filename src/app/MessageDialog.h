@@ -3,6 +3,8 @@
 // dialog at a time. This is its logic — kinds, answers, the layout of text and
 // buttons, the single-open rule — behind a presenter that shows the real window.
 
+#include "Translation.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -46,12 +48,11 @@ struct TMessageLayout {
 
 TMessageLayout LayoutMessageText(const std::string& text);
 
-// A button of a kind: shown or not, its caption (a language-table number), and its
-// place where the kind moves it (empty: as designed). Hidden buttons keep their
-// designed captions' numbers.
+// A button of a kind: shown or not, its caption, and its place where the kind moves it
+// (empty: as designed). Hidden buttons keep their designed captions.
 struct TMessageButtonPlace {
   bool Visible = false;
-  int CaptionNumber = 0;
+  TLangText Caption = TLangText::OkButton;
   std::optional<int32_t> Left;
   std::optional<int32_t> Width;
 };
@@ -121,6 +122,8 @@ uint8_t ShowMessageDialog(uint8_t kind, const std::string& caption, const std::s
                           TspCompressedStoredSkin* skin);
 void ShowMessageOk(const std::string& caption, const std::string& text,
                    TspCompressedStoredSkin* skin);
+// An Ok message of the language table's text under its "Error" caption.
+void ShowErrorMessage(TLangText text, TspCompressedStoredSkin* skin);
 uint8_t ShowMessageYesNo(const std::string& caption, const std::string& text,
                          TspCompressedStoredSkin* skin);
 uint8_t ShowMessageFileExists(const std::string& caption, const std::string& text,

@@ -20,15 +20,6 @@ TFileRename* FileList = nullptr;
 
 namespace {
 
-enum : int {
-  kErrorCaption = 151,
-  kSectionCountDiffers = 156,
-  kNoAccessToDevice = 164,
-  kNoFilesSelected = 170,
-  kTooManySectionsRemoved = 185,
-  kSwitchItemsWrong = 189,
-};
-
 // Normal, read-only, hidden, system and archive files; no folders or volume labels.
 constexpr int32_t kScanAttributes = faReadOnly | faHidden | faSysFile | faArchive;
 
@@ -55,7 +46,7 @@ void TFileRename::ScanFolder() {
       FFiles.Sort();
     }
   } catch (const std::exception&) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kNoAccessToDevice), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::NoAccessToDeviceMessage, FSettings.StoredSkin);
   }
   FindClose(found);
 }
@@ -96,6 +87,16 @@ void TFileRename::MoveFileEntry(int32_t fromIndex, int32_t toIndex) {
 
 std::string TFileRename::FilePath(const std::string& name) const {
   return FSettings.WorkingFolder + name + "." + FSettings.Extension;
+}
+
+std::string TFileRename::ListedPath(int32_t index) const {
+  CheckRange(index, GetFileCount());
+  return FSettings.WorkingFolder + FFiles.Strings(index);
+}
+
+void TFileRename::EntryMoved(int32_t index, const std::string& name) {
+  GetFileInfo(index)->Name = name;
+  FFiles.SetStrings(index, name + "." + FSettings.Extension);
 }
 
 // --- Rules -----------------------------------------------------------------------------
@@ -141,22 +142,22 @@ bool TFileRename::CheckSections() {
   if (SectionCheckFailed) return true;
   const int32_t count = SelectedCount();
   if (count == 0) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kNoFilesSelected), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::NoFilesSelectedMessage, FSettings.StoredSkin);
     return false;
   }
   for (int32_t row = 0; row < count; ++row) {
     const TFileInfo& entry = *GetFileInfo(FSettings.MainSelection.GetItem(row));
     const int32_t sections = SectionCount(entry.NewName);
     if (FSettings.RemoveSectionCount() >= sections) {
-      ShowMessageOk(LangText(kErrorCaption), LangText(kTooManySectionsRemoved),
-                    FSettings.StoredSkin);
+      ShowErrorMessage(TLangText::TooManySectionsRemovedMessage, FSettings.StoredSkin);
       SectionCheckFailed = true;
       return true;
     }
     if (FSession.UseSelectedFormat && !FSession.UseStartNumber &&
         FSettings.PlaceholderCount != sections) {
       // One answer decides for every row.
-      if (ShowMessageYesNo(LangText(kErrorCaption), LangText(kSectionCountDiffers),
+      if (ShowMessageYesNo(LangText(TLangText::ErrorCaption),
+                           LangText(TLangText::SectionCountDiffersQuestion),
                            FSettings.StoredSkin) == maNo) {
         SectionCheckFailed = true;
         return true;
@@ -172,7 +173,7 @@ bool TFileRename::SwitchSections() {
   for (size_t i = 0; i < items.size(); ++i)
     items[i] = FSettings.GetSwitchItem(static_cast<int>(i) + 1);
   if (!SwitchItemsValid(items)) {
-    ShowMessageOk(LangText(kErrorCaption), LangText(kSwitchItemsWrong), FSettings.StoredSkin);
+    ShowErrorMessage(TLangText::FilledFieldsWrongMessage, FSettings.StoredSkin);
     return false;
   }
   RebuildSelectedNames(

@@ -48,8 +48,12 @@ public:
   std::string GetFileName(int32_t index) const { return GetFileInfo(index)->Name; }
   // Moves an entry to another row (a grid row was dragged).
   void MoveFileEntry(int32_t fromIndex, int32_t toIndex);
-  // Working folder + name + "." + "mp3".
+  // Working folder + name + "." + "mp3": where a rename puts a file.
   std::string FilePath(const std::string& name) const;
+  // The path of row index's file, its extension spelt as the folder spells it.
+  std::string ListedPath(int32_t index) const;
+  // Row index's file was moved to FilePath(name): the entry takes that name.
+  void EntryMoved(int32_t index, const std::string& name);
 
   // --- Rules on the new names of the rows selected in the main grid ------------------
   // Each works on the selected rows in selection order and sets their new-name flags.

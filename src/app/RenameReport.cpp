@@ -6,15 +6,13 @@
 #include "base/TextFileWriter.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
-enum : int {
-  kAddNumberAction = 38,  // to kAskAction: the four settings' texts
-  kAskAction = 41,
-  kExistingHeading = 217,
-  kFailureHeading = 221,
-};
+// The texts of the settings "ActionOnExistingFile" 0 to 3.
+constexpr TLangText kActionTexts[] = {TLangText::AddNumberAction, TLangText::OverwriteAction,
+                                      TLangText::SkipAction, TLangText::AskAction};
 
 std::string GroupText(const std::string& heading, const std::vector<std::string>& lines) {
   std::string text = heading + CRLF + " " + CRLF;
@@ -32,9 +30,9 @@ std::string Printable(std::string name) {
 }  // namespace
 
 TRenameReport::TRenameReport(uint8_t actionOnExistingFile)
-    : FExistingHeading(LangText(kExistingHeading)) {
-  if (actionOnExistingFile <= kAskAction - kAddNumberAction)
-    FExistingHeading += " " + LangText(kAddNumberAction + actionOnExistingFile);
+    : FExistingHeading(LangText(TLangText::ExistingNamesHeading)) {
+  if (actionOnExistingFile < std::size(kActionTexts))
+    FExistingHeading += " " + LangText(kActionTexts[actionOnExistingFile]);
 }
 
 size_t TRenameReport::AddExisting(const std::string& fileName) {
@@ -54,7 +52,8 @@ std::string TRenameReport::Text() const {
   std::string text;
   if (!FExisting.empty()) text = GroupText(FExistingHeading, FExisting);
   if (!FFailures.empty())
-    text += (text.empty() ? "" : CRLF) + GroupText(LangText(kFailureHeading), FFailures);
+    text += (text.empty() ? "" : CRLF) +
+            GroupText(LangText(TLangText::FailedFilesHeading), FFailures);
   return text;
 }
 

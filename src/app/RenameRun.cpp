@@ -13,15 +13,9 @@
 #include <cstring>
 #include <exception>
 #include <optional>
+#include <string_view>
 
 namespace {
-
-enum : int {
-  kErrorCaption = 151,
-  kFileExistsQuestion = 158,
-  kInfoCaption = 191,
-  kLogNote = 220,
-};
 
 enum : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
 
@@ -32,6 +26,15 @@ const char kForbiddenCharacters[] = "\\/:*?\"<>|";
 constexpr int kTemporaryNames = 100;
 
 bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
+
+// The list file may not land on an MP3 file: Windows drops trailing dots, blanks and
+// "\." from a name, and "name:stream" writes into a stream of another file.
+bool ListNameAllowed(const std::string& listName, const std::string& extension) {
+  std::string name = listName;
+  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
+    name.pop_back();
+  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
+}
 
 // How a name that exists is numbered: "Song" goes on with "Song1", "Track 5" with
 // "Track 6".
@@ -52,8 +55,7 @@ TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
 bool TRenameRun::Execute() {
   std::optional<TTextFileWriter> list;
   if (FSettings.SaveList) {
-    // A list named like an MP3 file would replace one.
-    if (SameText(ExtractFileExt(FSettings.ListPath()), "." + FSettings.Extension))
+    if (!ListNameAllowed(FSettings.ListName(), FSettings.Extension))
       throw EInOutError("The list of names cannot be an MP3 file: " + FSettings.ListPath());
     list.emplace(FSettings.ListPath());
   }
@@ -62,7 +64,7 @@ bool TRenameRun::Execute() {
     TFileInfo& entry = *FFiles.GetFileInfo(i);
     if (!entry.NewNameSet) continue;
     if (list) list->WriteLine(entry.Name + "." + FSettings.Extension);
-    const TOutcome outcome = RenameEntry(entry);
+    const TOutcome outcome = RenameEntry(i);
     if (outcome == TOutcome::Cancelled) break;
     renamed = renamed || outcome == TOutcome::Renamed;
   }
@@ -71,8 +73,9 @@ bool TRenameRun::Execute() {
   return renamed;
 }
 
-TRenameRun::TOutcome TRenameRun::RenameEntry(TFileInfo& entry) {
-  const std::string source = FFiles.FilePath(entry.Name);
+TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
+  TFileInfo& entry = *FFiles.GetFileInfo(row);
+  const std::string source = FFiles.ListedPath(row);
   std::optional<size_t> reportPlace;
   std::string base;
   int64_t number = 1;
@@ -83,9 +86,9 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(TFileInfo& entry) {
     }
     if (!NewNameAllowed(entry)) return Fail(entry);
     const std::string target = FFiles.FilePath(entry.NewName);
-    if (!Exists(target)) return MoveEntry(entry, target, false);
+    if (!Exists(target)) return MoveEntry(row, target, false);
     // Another spelling of the file's own name (letter case, short name) is no clash.
-    if (IsSameFile(source, target)) return MoveEntry(entry, target, true);
+    if (IsSameFile(source, target)) return MoveEntry(row, target, true);
 
     const std::string existing = entry.NewName + "." + FSettings.Extension;
     if (!reportPlace) {
@@ -97,10 +100,10 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(TFileInfo& entry) {
     switch (ActionForExisting(entry)) {
       case TAction::AddNumber: entry.NewName = base + IntToStr(number++); break;
       case TAction::Overwrite:
-        return DeleteTarget(target) ? MoveEntry(entry, target, false) : Fail(entry);
+        return DeleteTarget(target) ? MoveEntry(row, target, false) : Fail(entry);
       case TAction::Skip: return TOutcome::Kept;
       case TAction::Cancel: return TOutcome::Cancelled;
-      case TAction::Attempt: return MoveEntry(entry, target, false);
+      case TAction::Attempt: return MoveEntry(row, target, false);
     }
   }
 }
@@ -114,8 +117,9 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
     default: return TAction::Attempt;  // fails and is reported, as the name exists
   }
   const std::string question =
-      LangText(kFileExistsQuestion) + CRLF + entry.NewName + "." + FSettings.Extension;
-  switch (ShowMessageFileExists(LangText(kErrorCaption), question, FSettings.StoredSkin)) {
+      LangText(TLangText::FileExistsQuestion) + CRLF + entry.NewName + "." + FSettings.Extension;
+  switch (
+      ShowMessageFileExists(LangText(TLangText::ErrorCaption), question, FSettings.StoredSkin)) {
     case maAddNumber: return TAction::AddNumber;
     case maOverwrite: return TAction::Overwrite;
     case maCancel: return TAction::Cancel;
@@ -129,39 +133,41 @@ bool TRenameRun::DeleteTarget(const std::string& target) const {
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
     const TFileInfo& listed = *FFiles.GetFileInfo(i);
     if ((listed.Handle != InvalidHandle || listed.NewNameSet) &&
-        IsSameFile(target, FFiles.FilePath(listed.Name)))
+        IsSameFile(target, FFiles.ListedPath(i)))
       return false;
   }
   return DeleteFile(target);
 }
 
-TRenameRun::TOutcome TRenameRun::MoveEntry(TFileInfo& entry, const std::string& target,
+TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& target,
                                            bool sameFile) {
+  TFileInfo& entry = *FFiles.GetFileInfo(row);
   // An open file cannot be moved on Windows.
   if (entry.Opened && entry.Handle != InvalidHandle) {
     FileClose(entry.Handle);
     entry.Handle = InvalidHandle;
   }
-  const bool moved = sameFile ? MoveInTwoSteps(entry, target)
-                              : RenameFile(FFiles.FilePath(entry.Name), target);
+  const bool moved = sameFile ? MoveInTwoSteps(row, target)
+                              : RenameFile(FFiles.ListedPath(row), target);
   if (moved) {
-    entry.Name = entry.NewName;
+    FFiles.EntryMoved(row, entry.NewName);
     entry.NewNameSet = false;
   }
-  if (entry.Opened) entry.Handle = FileOpen(FFiles.FilePath(entry.Name), entry.OpenMode);
+  if (entry.Opened) entry.Handle = FileOpen(FFiles.ListedPath(row), entry.OpenMode);
   return moved ? TOutcome::Renamed : Fail(entry);
 }
 
-bool TRenameRun::MoveInTwoSteps(TFileInfo& entry, const std::string& target) {
+bool TRenameRun::MoveInTwoSteps(int32_t row, const std::string& target) {
   // A single move that only changes letter case may report success and change nothing.
-  const std::string source = FFiles.FilePath(entry.Name);
+  const std::string source = FFiles.ListedPath(row);
+  const std::string& newName = FFiles.GetFileInfo(row)->NewName;
   for (int i = 1; i <= kTemporaryNames; ++i) {
-    const std::string temporaryName = "~renaming" + IntToStr(i);
+    const std::string temporaryName = StandInName(newName, i);
     const std::string temporary = FFiles.FilePath(temporaryName);
     if (Exists(temporary)) continue;
-    if (temporary.size() >= kMaxPath || !RenameFile(source, temporary)) return false;
+    if (!RenameFile(source, temporary)) return false;
     if (RenameFile(temporary, target)) return true;
-    if (!RenameFile(temporary, source)) entry.Name = temporaryName;  // where the file is now
+    if (!RenameFile(temporary, source)) FFiles.EntryMoved(row, temporaryName);  // it is there now
     return false;
   }
   return false;
@@ -191,7 +197,7 @@ void TRenameRun::ShowReport() const {
   } catch (const EInOutError&) {
     logFailure = std::current_exception();
   }
-  ShowMessageOk(LangText(kInfoCaption), FReport.Text() + CRLF + LangText(kLogNote),
-                FSettings.StoredSkin);
+  ShowMessageOk(LangText(TLangText::InfoCaption),
+                FReport.Text() + CRLF + LangText(TLangText::LogFileNote), FSettings.StoredSkin);
   if (logFailure) std::rethrow_exception(logFailure);
 }

@@ -20,24 +20,25 @@ public:
 
   // Saves the current names to the list file first when the settings ask for it; shows
   // the report when there is one, after writing it to "Log.txt". True when at least one
-  // file was renamed. A list file or log that cannot be written, or a list file named
-  // like an MP3 file, raises EInOutError.
+  // file was renamed. A list file or log that cannot be written, or a list file that
+  // would land on an MP3 file, raises EInOutError.
   bool Execute();
 
 private:
   enum class TOutcome { Renamed, Kept, Cancelled };
   enum class TAction { AddNumber, Overwrite, Skip, Cancel, Attempt };
 
-  TOutcome RenameEntry(TFileInfo& entry);
+  // Each works on the entry of a row of the file list.
+  TOutcome RenameEntry(int32_t row);
   // What to do about an existing target: by the setting, or by asking the user.
   TAction ActionForExisting(const TFileInfo& entry) const;
   // Deletes the target of an overwrite, unless it is a listed file held open or still
   // to be renamed.
   bool DeleteTarget(const std::string& target) const;
   // Moves the entry's file to its new name and reopens it under the name it has then.
-  TOutcome MoveEntry(TFileInfo& entry, const std::string& target, bool sameFile);
+  TOutcome MoveEntry(int32_t row, const std::string& target, bool sameFile);
   // Renames a file to another spelling of its own name through a free temporary name.
-  bool MoveInTwoSteps(TFileInfo& entry, const std::string& target);
+  bool MoveInTwoSteps(int32_t row, const std::string& target);
   bool NewNameAllowed(const TFileInfo& entry) const;
   TOutcome Fail(const TFileInfo& entry);
   void ShowReport() const;

@@ -29,21 +29,22 @@ struct TEnglishText {
 
 // In entry order, which is the order of a language file's lines.
 constexpr TEnglishText kEnglishTexts[] = {
-#define VQ_TEXT(number, text) {number, text},
+#define VQ_TEXT(number, name, text) {number, text},
 #include "EnglishTexts.def"
 #undef VQ_TEXT
 };
 static_assert(std::size(kEnglishTexts) == TLanguage::TextCount);
 
-// Messages of this table.
-constexpr int kErrorCaption = 151;
-constexpr int kFileNotFound = 172;
-constexpr int kInvalidFile = 181;
 // A language file: version, credit, one unread line, then the entries.
 constexpr int kHeaderLines = 3;
 
-bool IsTextNumber(int number) {
-  return number >= TLanguage::FirstTextNumber && number <= TLanguage::LastTextNumber;
+// The text's place in a table of the texts by number; ERangeError for a value that is no
+// text's.
+size_t TextIndex(TLangText text) {
+  const int number = static_cast<int>(text);
+  if (number < TLanguage::FirstTextNumber || number > TLanguage::LastTextNumber)
+    throw ERangeError("Range check error");
+  return static_cast<size_t>(number - TLanguage::FirstTextNumber);
 }
 
 // Reads a language file into lines; false when it cannot be read or is far too large.
@@ -60,7 +61,7 @@ bool ReadLanguageFile(const std::string& fileName, TStrings& lines) {
 
 }  // namespace
 
-const std::string& EnglishText(int number) {
+const std::string& EnglishText(TLangText text) {
   static const std::array<std::string, TLanguage::TextCount> texts = [] {
     std::array<std::string, TLanguage::TextCount> byNumber;
     for (const TEnglishText& entry : kEnglishTexts)
@@ -68,21 +69,19 @@ const std::string& EnglishText(int number) {
     return byNumber;
   }();
   static const std::string noCredit;
-  if (number == TLanguage::CreditNumber) return noCredit;
-  if (!IsTextNumber(number)) throw ERangeError("Range check error");
-  return texts[number - TLanguage::FirstTextNumber];
+  if (text == TLangText::TranslatorCredit) return noCredit;
+  return texts[TextIndex(text)];
 }
 
-const std::string& LangText(int number) { return Lang ? (*Lang)[number] : EnglishText(number); }
+const std::string& LangText(TLangText text) { return Lang ? (*Lang)[text] : EnglishText(text); }
 
 // --- TLanguage -------------------------------------------------------------------------
 
 TLanguage::TLanguage(TConfigBase& settings) : FSettings(settings) { FillDefaults(); }
 
-const std::string& TLanguage::operator[](int number) const {
-  if (number == CreditNumber) return FCredit;
-  if (!IsTextNumber(number)) throw ERangeError("Range check error");
-  return FTexts[number - FirstTextNumber];
+const std::string& TLanguage::operator[](TLangText text) const {
+  if (text == TLangText::TranslatorCredit) return FCredit;
+  return FTexts[TextIndex(text)];
 }
 
 void TLanguage::FillDefaults() {
@@ -133,7 +132,8 @@ bool TLanguage::IsLanguageAvailable() const {
 
 void TLanguage::LoadLanguageFile() {
   if (!IsLanguageAvailable()) {
-    ShowMessageOk((*this)[kErrorCaption], (*this)[kFileNotFound], FSettings.StoredSkin);
+    ShowMessageOk((*this)[TLangText::ErrorCaption], (*this)[TLangText::TranslationNotFoundMessage],
+                  FSettings.StoredSkin);
     return;
   }
   // Only languages of the table are ever available, so the row exists.
@@ -141,7 +141,8 @@ void TLanguage::LoadLanguageFile() {
   TStringList lines;
   if (!ReadLanguageFile(FSettings.LanguagesFolder + row.FileName, lines) ||
       !ApplyLanguageLines(lines))
-    ShowMessageOk((*this)[kErrorCaption], (*this)[kInvalidFile], FSettings.StoredSkin);
+    ShowMessageOk((*this)[TLangText::ErrorCaption], (*this)[TLangText::InvalidTranslationMessage],
+                  FSettings.StoredSkin);
 }
 
 bool TLanguage::ApplyLanguageLines(const TStrings& lines) {

@@ -1,7 +1,8 @@
 #pragma once
-// The language table: every user-interface text by its number (7 to 227), with built-in
-// English defaults that a language file from the languages folder can replace. The
-// section and key names of "Settings.ini" are texts of this table too.
+// The language table: every user-interface text by its name (TLangText, whose values are
+// the texts' numbers 7 to 227), with built-in English defaults that a language file from
+// the languages folder can replace. The section and key names of "Settings.ini" are texts
+// of this table too.
 
 #include "base/Object.h"
 
@@ -12,6 +13,14 @@
 
 class TConfigBase;
 class TStrings;
+
+// The names of the texts, made from the list of built-in English texts.
+enum class TLangText : int {
+  TranslatorCredit = 5,  // of the loaded language file; no built-in text
+#define VQ_TEXT(number, name, text) name = number,
+#include "EnglishTexts.def"
+#undef VQ_TEXT
+};
 
 enum TLangID : uint8_t { lfDE = 0, lfEN = 1, lfES = 2, lfNL = 3 };
 using TLangIDs = std::vector<TLangID>;
@@ -29,7 +38,6 @@ extern const std::array<TLangFileInfo, 4> LanguageFiles;
 
 class TLanguage : public TObject {
 public:
-  static constexpr int CreditNumber = 5;  // the translator credit of the loaded file
   static constexpr int FirstTextNumber = 7;
   static constexpr int LastTextNumber = 227;
   static constexpr int TextCount = LastTextNumber - FirstTextNumber + 1;
@@ -44,8 +52,8 @@ public:
   TLanguage(const TLanguage&) = delete;
   TLanguage& operator=(const TLanguage&) = delete;
 
-  // Text number 7 to 227, or the translator credit (5); ERangeError for any other.
-  const std::string& operator[](int number) const;
+  // A text, or the translator credit; ERangeError for a value that names neither.
+  const std::string& operator[](TLangText text) const;
   int Count() const { return static_cast<int>(FEntries.size()); }
   int Capacity() const { return FCapacity; }
 
@@ -76,7 +84,8 @@ private:
 // The process-wide language table, made by CreateCore and freed by FreeCore.
 extern TLanguage* Lang;
 
-// The built-in English text of a number (the credit is empty); ERangeError for others.
-const std::string& EnglishText(int number);
+// The built-in English text (the credit is empty); ERangeError for a value that names no
+// text.
+const std::string& EnglishText(TLangText text);
 // Lang's text, or the built-in English one while there is no Lang.
-const std::string& LangText(int number);
+const std::string& LangText(TLangText text);

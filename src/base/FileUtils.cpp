@@ -63,6 +63,13 @@ std::string ExcludeTrailingBackslash(const std::string& path) {
   return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
 
+std::string StandInName(const std::string& name, int number) {
+  std::string mark = "~";
+  mark += IntToStr(number);
+  if (mark.size() > name.size()) return mark.substr(mark.size() - name.size());
+  return name.substr(0, name.size() - mark.size()) + mark;
+}
+
 bool MatchesMask(const std::string& name, const std::string& mask) {
   if (mask == "*.*" || mask == "*") return true;
   return MatchFrom(AnsiLowerCase(name), 0, AnsiLowerCase(mask), 0);

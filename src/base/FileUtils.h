@@ -66,6 +66,10 @@ std::string ExtractFileExt(const std::string& fileName);  // with its "."
 std::string ChangeFileExt(const std::string& fileName, const std::string& extension);
 std::string IncludeTrailingBackslash(const std::string& path);
 std::string ExcludeTrailingBackslash(const std::string& path);
+// The number-th (1, 2, ...) stand-in for a file name while its file is moved or
+// rewritten: the name with its end replaced by "~number", never longer than the name,
+// so that its path fits wherever the name's does ("Log.txt" gives "Log.t~1").
+std::string StandInName(const std::string& name, int number);
 
 // Windows mask matching without regard to case: "*" any run, "?" one character;
 // "*.*" matches every name.

@@ -6,6 +6,7 @@
 #include "Streams.h"
 #include "StrUtils.h"
 #include "Strings.h"
+#include "TextFileWriter.h"
 
 namespace {
 
@@ -18,33 +19,35 @@ void Fill(TStrings& target, const std::vector<std::string>& items) {
 
 enum class TReadResult { Read, Missing, Unreadable };
 
-// Unreadable covers a file that is locked, not a plain file or larger than a stream
-// transfer can hold.
-TReadResult ReadWholeFile(const std::string& fileName, std::string& text) {
+// Unreadable covers a file that is locked against reading, not a plain file, larger
+// than maxSize, or not text at all (a NUL byte). Other programs may go on reading and
+// writing the file meanwhile.
+TReadResult ReadWholeFile(const std::string& fileName, int64_t maxSize, std::string& text) {
   if (!FileExists(fileName)) return TReadResult::Missing;
   try {
-    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
-    text.assign(static_cast<size_t>(CheckedInt32(stream.Size())), '\0');
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyNone);
+    const int64_t size = stream.Size();
+    if (size > maxSize) return TReadResult::Unreadable;
+    text.assign(static_cast<size_t>(CheckedInt32(size)), '\0');
     if (!text.empty()) stream.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
-    return TReadResult::Read;
   } catch (const Exception&) {
     return TReadResult::Unreadable;
   }
+  return text.find('\0') == std::string::npos ? TReadResult::Read : TReadResult::Unreadable;
 }
 
 // The file's document; empty when it is missing or unreadable.
-TIniDocument ReadDocument(const std::string& fileName, TReadResult& result) {
+TIniDocument ReadDocument(const std::string& fileName, int64_t maxSize, TReadResult& result) {
   TIniDocument document;
   std::string text;
-  result = ReadWholeFile(fileName, text);
+  result = ReadWholeFile(fileName, maxSize, text);
   if (result == TReadResult::Read) document.SetText(text);
   return document;
 }
 
 void WriteWholeFile(const std::string& fileName, const std::string& text) {
   try {
-    TFileStream stream(fileName, fmCreate);
-    if (!text.empty()) stream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+    WriteTextFile(fileName, text);
   } catch (const Exception& e) {
     throw EIniFileException("Unable to write to " + fileName + ": " + e.Message());
   }
@@ -82,13 +85,13 @@ bool TCustomIniFile::ValueExists(const std::string& section, const std::string& 
 
 TIniDocument TIniFile::Load() const {
   TReadResult result;
-  return ReadDocument(FFileName, result);
+  return ReadDocument(FFileName, INT32_MAX, result);
 }
 
 // A file that is there but cannot be read is never replaced by the one changed key.
 TIniDocument TIniFile::LoadForUpdate() const {
   TReadResult result;
-  TIniDocument document = ReadDocument(FFileName, result);
+  TIniDocument document = ReadDocument(FFileName, INT32_MAX, result);
   if (result == TReadResult::Unreadable)
     throw EIniFileException("Unable to read " + FFileName + " to change it");
   return document;
@@ -139,9 +142,12 @@ bool TIniFile::SectionExists(const std::string& section) {
 
 // --- TMemIniFile ---------------------------------------------------------------------
 
-TMemIniFile::TMemIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {
+TMemIniFile::TMemIniFile(std::string fileName, int64_t maxSize)
+    : TCustomIniFile(std::move(fileName)) {
+  if (FFileName.empty()) return;
   TReadResult result;
-  if (!FFileName.empty()) FDocument = ReadDocument(FFileName, result);
+  FDocument = ReadDocument(FFileName, maxSize, result);
+  FUnreadable = result == TReadResult::Unreadable;
 }
 
 std::string TMemIniFile::ReadString(const std::string& section, const std::string& key,

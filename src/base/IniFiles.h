@@ -1,10 +1,14 @@
 #pragma once
 // INI files: TIniFile reads and writes its file on every call, as the Windows profile
-// functions do; TMemIniFile works on its text in memory until UpdateFile.
+// functions do; TMemIniFile works on its text in memory until UpdateFile. Files are read
+// sharing them with every other program, and written whole to a new file that replaces
+// the old one in one step. A file that is there but cannot be read as text (locked, a
+// NUL byte in it) reads as empty and is never written over.
 
 #include "IniDocument.h"
 #include "Object.h"
 
+#include <cstdint>
 #include <string>
 
 class TStrings;
@@ -61,8 +65,11 @@ private:
 
 class TMemIniFile : public TCustomIniFile {
 public:
-  // Reads fileName when it exists; an empty name gives an empty file in memory.
-  explicit TMemIniFile(std::string fileName = {});
+  // Reads fileName when it exists; an empty name gives an empty file in memory. A file
+  // larger than maxSize counts as unreadable.
+  explicit TMemIniFile(std::string fileName = {}, int64_t maxSize = INT32_MAX);
+  // The file is there but could not be read: the text in memory is empty.
+  bool Unreadable() const { return FUnreadable; }
 
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) override;
@@ -83,4 +90,5 @@ public:
 
 private:
   TIniDocument FDocument;
+  bool FUnreadable = false;
 };

@@ -62,7 +62,7 @@ TMp3ID3v2::TMp3ID3v2(TTagInfo& tagInfo, bool isNew)
   }
 }
 
-bool TMp3ID3v2::ReadBody(TBytes& body) {
+void TMp3ID3v2::ReadBody(TBytes& body) {
   FHeaderEx.ReadHeader(FRawHeader);
   int64_t available = FileSizeOf(*FHandle) - ID3v2HeaderSize;
   int64_t size = std::min<int64_t>({FHeaderEx.TagSize, available, ID3v2MaxSize});
@@ -75,18 +75,18 @@ bool TMp3ID3v2::ReadBody(TBytes& body) {
   // ID3v2.3 unsynchronises the tag as a whole; ID3v2.4 each frame on its own.
   if (FHeaderEx.GetVersion() == tvID3v23 && FHeaderEx.Unsynchronisation && !body.empty())
     RemoveUnsynchronisation(body);
-  return FHeaderEx.ReadExtendedHeader(body);
+  FHeaderEx.ReadExtendedHeader(body);
 }
 
 bool TMp3ID3v2::ReadTag() {
   FFrames.Clear();
-  FPreservedFrames.clear();
+  FKept = {};
   if (!IsID3v2Header(FRawHeader)) return false;
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
-  if (!ReadBody(body)) return false;
-  ReadFrames(body, FHeaderEx, FFrames, FPreservedFrames);
+  ReadBody(body);
+  ReadFrames(body, FHeaderEx, FFrames, FKept);
   return true;
 }
 
@@ -97,13 +97,17 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
   for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()})
     for (int32_t i = 0; i < subList->GetCount(); ++i)
       subList->GetFrame(i).AppendTo(tag, unsynchronised);
-  for (const TPreservedFrame& frame : FPreservedFrames)
-    AppendFrameBytes(tag, frame.ID, frame.Status, frame.Body, unsynchronised);
+  for (const TPreservedFrame& frame : FKept.Frames)
+    AppendFrameBytes(tag, frame.ID, frame.Status, frame.Format, frame.Body, unsynchronised);
+  // Bytes that could not be read follow the frames after a zero byte, as padding would,
+  // so that no reader takes them for a part of the frame before them.
+  if (!FKept.Unread.empty() && FKept.Unread[0] != 0) tag.push_back(0);
+  tag.insert(tag.end(), FKept.Unread.begin(), FKept.Unread.end());
   uint64_t framesSize = tag.size() - ID3v2HeaderSize;
   if (framesSize > ID3v2MaxSize) return false;
+  const bool nothingRead = FFrames.GetCount() == 0 && FKept.Frames.empty() && FKept.Unread.empty();
   TID3v2WritePlan plan =
-      PlanTagWrite(layout, static_cast<uint32_t>(framesSize),
-                   FFrames.GetCount() == 0 && FPreservedFrames.empty(), removeID3v1);
+      PlanTagWrite(layout, static_cast<uint32_t>(framesSize), nothingRead, removeID3v1);
   if (plan.Total > ID3v2MaxSize) return false;
   tag.resize(ID3v2HeaderSize + plan.Total, 0);
   TID3v2HeaderBytes header = NewHeader(plan.Total, unsynchronised);

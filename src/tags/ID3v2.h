@@ -23,11 +23,12 @@ public:
   TMp3ID3v2& operator=(const TMp3ID3v2&) = delete;
 
   // Reads the frames into the frame list, replacing what it held. False for a header
-  // that is not "ID3", a version other than 2.3 and 2.4, and an extended header that
-  // does not fit the tag.
+  // that is not "ID3" and a version other than 2.3 and 2.4.
   bool ReadTag();
-  // Writes the frame list as an ID3v2.4 tag, or removes the tag when the record's
-  // RemoveID3v2 is set; its RemoveID3v1 drops the ID3v1 tag in the same rewrite. The
+  // Writes the frame list as an ID3v2.4 tag (each frame whose fields did not change with
+  // the body it was read with, then what the tag held besides them), or removes the tag
+  // when the record's RemoveID3v2 is set; its RemoveID3v1 drops the ID3v1 tag in the same
+  // rewrite. The
   // tag goes over the old one when it takes exactly its space, else the file is
   // rewritten through a temporary copy (see RewriteThroughTempCopy). True when the file
   // then has exactly the expected length; the record's HasID3v1 and HasID3v2 follow the
@@ -39,19 +40,17 @@ public:
   const TID3v2HeaderBytes& GetRawHeader() const { return FRawHeader; }
   const TMp3ID3v2HeaderEx& GetHeaderEx() const { return FHeaderEx; }
   TFrameListManager& GetFrameList() { return FFrames; }
-  // The frames read that the program does not edit; written back after the others.
-  const std::vector<TPreservedFrame>& GetPreservedFrames() const { return FPreservedFrames; }
+  // What the tag held besides its frame list; written back after the list's frames.
+  const TKeptTagData& GetKeptData() const { return FKept; }
 
 private:
   // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
   // freed of its unsynchronisation; the header fields are read again from the raw
-  // header and the extended header from the body. False when the extended header does
-  // not fit.
-  bool ReadBody(TBytes& body);
-  // The new tag: header, frames of the primary and then the other sub-list, the
-  // preserved frames, padding;
-  // inPlace tells whether it takes exactly the old tag's space. False when the frames
-  // are more than a tag can hold.
+  // header and the extended header from the body.
+  void ReadBody(TBytes& body);
+  // The new tag: header, frames of the primary and then the other sub-list, the kept
+  // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
+  // tag's space. False when the frames are more than a tag can hold.
   bool BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TBytes& tag,
                 bool& inPlace);
 
@@ -59,5 +58,5 @@ private:
   TID3v2HeaderBytes FRawHeader{};
   TMp3ID3v2HeaderEx FHeaderEx;
   TFrameListManager FFrames;
-  std::vector<TPreservedFrame> FPreservedFrames;
+  TKeptTagData FKept;
 };

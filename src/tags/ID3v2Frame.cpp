@@ -1,14 +1,14 @@
 #include "ID3v2Frame.h"
 
 #include "ID3TagsUtils.h"
+#include "ID3v2AttachmentFrames.h"
+#include "ID3v2CounterFrames.h"
+#include "ID3v2DescribedTextFrames.h"
 #include "ID3v2FrameBody.h"
-#include "ID3v2FrameCat0.h"
-#include "ID3v2FrameCat1.h"
-#include "ID3v2FrameCat2.h"
-#include "ID3v2FrameCat24.h"
-#include "ID3v2FrameCat7.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
+#include "ID3v2RawBodyFrames.h"
+#include "ID3v2TextFrames.h"
 
 #include "base/Exceptions.h"
 
@@ -78,24 +78,34 @@ TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind, bool& ok, const TFrameHeaderBy
 }
 
 void TMp3ID3v2Frame::ReadBody(TBytes body) {
+  FBodyAsRead = body;
   ReadFrameBody(*FCategory, std::move(body));
 }
 
+TBytes TMp3ID3v2Frame::BodyToWrite() {
+  TBytes encoded = WriteFrameBody(*FCategory);
+  if (FBodyAsRead.empty()) return encoded;
+  // What the fields made of the body as read, on a category object of their own.
+  bool ok = false;
+  auto asRead = CreateFrameCategory(FCategory->GetCategory(), FCategory->GetFrameKind(), ok);
+  ReadFrameBody(*asRead, FBodyAsRead);
+  return encoded == WriteFrameBody(*asRead) ? FBodyAsRead : encoded;
+}
+
 int32_t TMp3ID3v2Frame::AppendTo(TBytes& buffer, bool& unsynchronised) {
-  FCategory->Encode();
-  TBytes body = FCategory->GetData();
-  FCategory->Clear();
+  TBytes body = BodyToWrite();
   FSize = {};
   if (body.empty()) return 0;
   const size_t start = buffer.size();
-  int32_t appended = AppendFrameBytes(buffer, FID, FFlags[0], std::move(body), unsynchronised);
+  int32_t appended =
+      AppendFrameBytes(buffer, FID, FFlags[0], 0, std::move(body), unsynchronised);
   std::copy_n(buffer.begin() + start + 4, 4, FSize.begin());
   FFlags = {buffer[start + 8], buffer[start + 9]};
   return appended;
 }
 
 int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t status,
-                         TBytes body, bool& unsynchronised) {
+                         uint8_t format, TBytes body, bool& unsynchronised) {
   bool changed = !body.empty() && ApplyUnsynchronisation(body);
   // Decoders take a final 0xFF for the start of a false synchronisation; the 0x00 that
   // keeps it apart is dropped again on reading.
@@ -106,7 +116,8 @@ int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t 
   buffer.insert(buffer.end(), id.begin(), id.end());
   buffer.insert(buffer.end(), size.begin(), size.end());
   buffer.push_back(static_cast<uint8_t>(status & FrameStatusFlags24));
-  buffer.push_back(changed ? FrameFormatUnsynchronisation24 : uint8_t{0});
+  buffer.push_back(static_cast<uint8_t>((format & FrameFormatKept24) |
+                                        (changed ? FrameFormatUnsynchronisation24 : 0)));
   buffer.insert(buffer.end(), body.begin(), body.end());
   return static_cast<int32_t>(body.size() + 10);
 }

@@ -36,21 +36,24 @@ public:
   // The length of the raw body the category object holds.
   int32_t GetBodyLength() const { return FCategory->GetDataSize(); }
   // Hands a body read from a file to the category object, splits it into fields and
-  // releases it where the fields can rebuild it.
+  // releases it where the fields can rebuild it. The frame keeps the body as read.
   void ReadBody(TBytes body);
-  // Appends the frame as ID3v2.4 writes it: the category object encodes its fields, the
-  // body is unsynchronised (setting unsynchronised and the frame's own format flag when
-  // that changed it; an unsynchronised body never ends in 0xFF), the header takes the
-  // syncsafe size and the status flags. Returns
-  // the bytes appended: 0 for an empty body, which is not written. The category object
-  // then releases the body. ERangeError for a body larger than a frame can hold.
+  const TBytes& GetBodyAsRead() const { return FBodyAsRead; }
+  // Appends the frame as ID3v2.4 writes it (see AppendFrameBytes) with the body to
+  // write. Returns the bytes appended: 0 for an empty body, which is not written.
   int32_t AppendTo(TBytes& buffer, bool& unsynchronised);
 
 private:
+  // The body as read while the fields still say what they said then, else the body the
+  // category object encodes from them (empty when it has nothing to say). The category
+  // object then releases its body.
+  TBytes BodyToWrite();
+
   std::array<char, 4> FID;
   T4Bytes FSize{};
   std::array<uint8_t, 2> FFlags{};
   std::unique_ptr<TMp3ID3v2FrameCatBase> FCategory;
+  TBytes FBodyAsRead;  // empty for a frame made new
 };
 
 // The category object for a category code (a TFrameCategoryCode) and a frame kind.
@@ -64,8 +67,10 @@ std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uin
 // and TSIZ give the obsolete kind, whose frames are skipped. ETCO is not recognised.
 bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind);
 
-// Appends one ID3v2.4 frame to buffer: ID, syncsafe size, status flags and body. A body
-// that needs unsynchronising gets it, with the frame's own flag, and sets unsynchronised.
+// Appends one ID3v2.4 frame to buffer: ID, syncsafe size, status flags, the format
+// flags that still apply to the body (those of a frame kept compressed or encrypted, see
+// KeepFrameData) and the body. A body that needs unsynchronising gets it, with the
+// frame's own flag, and sets unsynchronised; an unsynchronised body never ends in 0xFF.
 // Returns the bytes appended; raises ERangeError for a body too large for a frame.
 int32_t AppendFrameBytes(TBytes& buffer, const std::array<char, 4>& id, uint8_t status,
-                         TBytes body, bool& unsynchronised);
+                         uint8_t format, TBytes body, bool& unsynchronised);

@@ -78,8 +78,6 @@ void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t 
     frame.SetText(decoded(body.Rest()));
 }
 
-}  // namespace
-
 void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
   const TBytes body = frame.GetData();
   if (body.empty()) return;
@@ -108,8 +106,19 @@ void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
   }
 }
 
+}  // namespace
+
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
   frame.AssignData(std::move(body));
+  frame.SetReadingBody(true);
   DecodeFrameBody(frame);
+  frame.SetReadingBody(false);
   frame.Clear();
+}
+
+TBytes WriteFrameBody(TMp3ID3v2FrameCatBase& frame) {
+  frame.Encode();
+  TBytes body = frame.GetData();
+  frame.Clear();
+  return body;
 }

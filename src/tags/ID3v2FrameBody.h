@@ -5,16 +5,17 @@
 
 class TMp3ID3v2FrameCatBase;
 
-// Splits the raw body the category object holds into its fields, by the layout of its
-// category (see TFrameCategoryCode), and leaves the object holding 8-bit text: text
-// read in another encoding is converted and the encoding byte becomes 0. A string ends
-// at its terminator (two zero bytes at an even distance in UTF-16); without one it is
-// empty and the rest of the body goes to the fields after it. A field the body is too
-// short for gets what there is; a single-byte field the body lacks keeps its default.
-// An empty body, and the categories without fields of their own, leave the object as
-// it is.
-void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame);
-
-// Hands a body read from a file to the category object, splits it into fields and
-// releases it where the fields can rebuild it.
+// Hands a body read from a file to the category object and splits it into its fields,
+// by the layout of its category (see TFrameCategoryCode), each field as the body holds
+// it; then releases the body where the fields can rebuild it. The object is left
+// holding 8-bit text: text read in another encoding is converted and the encoding byte
+// becomes 0. A string ends at its terminator (two zero bytes at an even distance in
+// UTF-16); without one it is empty and the rest of the body goes to the fields after
+// it. A field the body is too short for gets what there is; a single-byte field the body
+// lacks keeps its default. An empty body, and the categories without fields of their
+// own, leave the object as it is.
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body);
+
+// The body the category object encodes from its fields (empty when they say nothing);
+// the object then releases it where the fields can rebuild it.
+TBytes WriteFrameBody(TMp3ID3v2FrameCatBase& frame);

@@ -7,7 +7,10 @@
 // EAbstractError.
 //
 // Strings are 8-bit text (see ID3TextCodec.h); byte-array setters take their bytes as
-// they come, the string forms copy the characters one to one.
+// they come, the string forms copy the characters one to one. What the setters make of
+// a value the user hands in ('-' for an empty text, "XXX" for a missing language,
+// carriage returns dropped, ...) is left out while a body is being read, so that a frame
+// the user changes in one field keeps the others as they were.
 
 #include "base/Object.h"
 #include "base/StrUtils.h"
@@ -122,6 +125,14 @@ public:
   // frame whose only field is the body keeps it.
   virtual void Clear() { Abstract(); }
 
+  // Set by the frame reader while it hands a body's fields over (see above).
+  void SetReadingBody(bool reading) { FReadingBody = reading; }
+
+protected:
+  bool ReadingBody() const { return FReadingBody; }
+
 private:
   [[noreturn]] static void Abstract();
+
+  bool FReadingBody = false;
 };

@@ -70,6 +70,35 @@ bool DecodeFrameData(uint8_t version, bool tagUnsynchronised, const std::array<u
   return Decode24(flags[kFormat], tagUnsynchronised, data, body);
 }
 
+uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
+                      const std::array<uint8_t, 2>& flags, std::span<const uint8_t> data,
+                      TBytes& body) {
+  const uint8_t format = flags[kFormat];
+  body.assign(data.begin(), data.end());  // as it lies, unless reordered below
+  if (version != tvID3v23) {
+    if ((tagUnsynchronised || (format & FrameFormatUnsynchronisation24)) && !body.empty())
+      RemoveUnsynchronisation(body);
+    return format & FrameFormatKept24;
+  }
+  const bool compressed = format & FrameFormatCompression23;
+  const bool encrypted = format & FrameFormatEncryption23;
+  const bool grouped = format & FrameFormatGrouping23;
+  const uint8_t format24 = (grouped ? FrameFormatGrouping24 : 0) |
+                           (compressed ? FrameFormatCompression24 | FrameFormatDataLength24 : 0) |
+                           (encrypted ? FrameFormatEncryption24 : 0);
+  // ID3v2.3: inflated size, encryption method, group; ID3v2.4: group, method, data length.
+  const size_t extra = (compressed ? kSizeBytes : 0) + (encrypted ? 1 : 0) + (grouped ? 1 : 0);
+  if (data.size() < extra) return format24;  // as broken as it came
+  TBytes reordered;
+  if (grouped) reordered.push_back(data[extra - 1]);
+  if (encrypted) reordered.push_back(data[extra - 1 - (grouped ? 1 : 0)]);
+  if (compressed)
+    for (uint8_t byte : WriteSyncsafe(ReadBigEndian32(FourBytes(data)))) reordered.push_back(byte);
+  reordered.insert(reordered.end(), data.begin() + static_cast<std::ptrdiff_t>(extra), data.end());
+  body = std::move(reordered);
+  return format24;
+}
+
 uint8_t StatusFlags24(uint8_t version, uint8_t status) {
   // ID3v2.3 keeps the same three flags one bit higher.
   return (version == tvID3v23 ? status >> 1 : status) & FrameStatusFlags24;

@@ -1,9 +1,9 @@
 #pragma once
 // What the format flags of a frame header say about the bytes behind it: the extra
 // bytes in front of the body, compression, encryption and unsynchronisation. The tag
-// keeps every body plain, so a frame it writes carries only its status flags (in their
-// ID3v2.4 places) and, where the writer unsynchronised the body, the unsynchronisation
-// flag.
+// keeps every body it can decode plain, so such a frame carries only its status flags
+// (in their ID3v2.4 places) and, where the writer unsynchronised the body, the
+// unsynchronisation flag; a frame it cannot decode keeps the flags its data needs.
 
 #include "base/StrUtils.h"
 
@@ -21,6 +21,9 @@ inline constexpr uint8_t FrameFormatCompression24 = 0x08;
 inline constexpr uint8_t FrameFormatEncryption24 = 0x04;
 inline constexpr uint8_t FrameFormatUnsynchronisation24 = 0x02;
 inline constexpr uint8_t FrameFormatDataLength24 = 0x01;
+// The format flags a frame kept as it lies in the file (see KeepFrameData) carries on.
+inline constexpr uint8_t FrameFormatKept24 = FrameFormatGrouping24 | FrameFormatCompression24 |
+                                             FrameFormatEncryption24 | FrameFormatDataLength24;
 // ID3v2.3 frame flags: format byte.
 inline constexpr uint8_t FrameFormatCompression23 = 0x80;
 inline constexpr uint8_t FrameFormatEncryption23 = 0x40;
@@ -34,6 +37,14 @@ inline constexpr uint8_t FrameFormatGrouping23 = 0x20;
 // data too short for its extra bytes or that does not inflate.
 bool DecodeFrameData(uint8_t version, bool tagUnsynchronised, const std::array<uint8_t, 2>& flags,
                      std::span<const uint8_t> data, TBytes& body);
+
+// The data of a frame that does not decode (encrypted, or compressed data that does not
+// inflate), as an ID3v2.4 frame carries it on: freed of unsynchronisation, and an
+// ID3v2.3 frame's extra bytes in their ID3v2.4 order (group, encryption method, the
+// inflated size as the data length). Returns the ID3v2.4 format flags that go with it.
+uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
+                      const std::array<uint8_t, 2>& flags, std::span<const uint8_t> data,
+                      TBytes& body);
 
 // The status flags of a frame read from a tag of the version kind, in their ID3v2.4
 // places.

@@ -2,9 +2,12 @@
 
 #include "FrameListManager.h"
 #include "ID3TagsUtils.h"
+#include "ID3TextCodec.h"
 #include "ID3v2Frame.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
+
+#include "base/SharedRoutines.h"
 
 #include <algorithm>
 
@@ -14,11 +17,6 @@ constexpr size_t kFrameHeaderSize = 10, kSizeAt = 4, kFlagsAt = 8;
 // Bodies this short hold no field: an encoding byte alone, or for comments and lyrics
 // the encoding and the language.
 constexpr size_t kShortestBody = 1, kShortestCommentBody = 5;
-
-bool IsIDCharacter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
-
-// Whether four bytes can be a frame ID.
-bool IsWellFormedFrameID(const uint8_t* id) { return std::all_of(id, id + 4, IsIDCharacter); }
 
 // Whether a frame, padding or the end of the frames can start at offset.
 bool IsFrameBoundary(const TBytes& body, uint64_t offset, size_t end) {
@@ -46,52 +44,123 @@ size_t ShortestBody(uint8_t frameKind) {
   return FrameIDInfo(frameKind).Category == fcComment ? kShortestCommentBody : kShortestBody;
 }
 
+bool IDIs(const TFrameHeaderBytes& header, const char* id) {
+  return std::equal(header.begin(), header.begin() + 4, id);
+}
+
+// The first value of a text frame's body, as 8-bit text.
+std::string FirstText(const TBytes& body) {
+  if (body.empty()) return "";
+  TBytes text(body.begin() + 1, body.end());
+  DecodeFrameText(text, body[0]);
+  std::string value(text.begin(), text.end());
+  return value.substr(0, value.find('\0'));
+}
+
+// The date of an ID3v2.3 tag, whose TYER frame becomes TDRC, while the day and month
+// (TDAT, "DDMM") and the time (TIME, "HHMM") have frames of their own that ID3v2.4 drops.
+class TOldDate {
+public:
+  // Takes the text of a TDAT or TIME frame; false for any other frame.
+  bool Take(const TFrameHeaderBytes& header, const TBytes& body) {
+    if (IDIs(header, "TDAT"))
+      FDayMonth = FirstText(body);
+    else if (IDIs(header, "TIME"))
+      FHourMinute = FirstText(body);
+    else
+      return false;
+    return true;
+  }
+  void SetYearFrame(TMp3ID3v2Frame& frame) {
+    if (!FYear) FYear = &frame;
+  }
+  // Gives the year frame the whole date, "yyyy-MM-dd" or "yyyy-MM-ddTHH:mm", in the
+  // year's text encoding.
+  void Join() const {
+    if (!FYear || !IsFourDigits(FDayMonth)) return;
+    const TBytes& yearBody = FYear->GetBodyAsRead();
+    std::string date = FirstText(yearBody);
+    if (!IsFourDigits(date)) return;
+    date.append("-").append(FDayMonth, 2, 2).append("-").append(FDayMonth, 0, 2);
+    if (IsFourDigits(FHourMinute))
+      date.append("T").append(FHourMinute, 0, 2).append(":").append(FHourMinute, 2, 2);
+    TBytes body = {yearBody[0]};
+    TBytes text = EncodeFrameText(TBytes(date.begin(), date.end()), yearBody[0]);
+    body.insert(body.end(), text.begin(), text.end());
+    FYear->ReadBody(std::move(body));
+  }
+
+private:
+  static bool IsFourDigits(const std::string& text) { return text.size() == 4 && IsDigits(text); }
+
+  TMp3ID3v2Frame* FYear = nullptr;
+  std::string FDayMonth, FHourMinute;
+};
+
+// The bytes from offset to the last that is not zero.
+TBytes UnreadBytes(const TBytes& body, size_t offset) {
+  size_t last = body.size();
+  while (last > offset && body[last - 1] == 0) --last;
+  return TBytes(body.begin() + static_cast<std::ptrdiff_t>(offset),
+                body.begin() + static_cast<std::ptrdiff_t>(last));
+}
+
 }  // namespace
 
 void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames,
-                std::vector<TPreservedFrame>& preserved) {
+                TKeptTagData& kept) {
   const uint8_t version = header.GetVersion();
   const size_t start = std::min<size_t>(header.ExtendedHeaderSize, body.size());
   const size_t end = body.size();
   size_t position = start;
+  TOldDate oldDate;
   while (end - position >= kFrameHeaderSize && IsWellFormedFrameID(&body[position])) {
     uint32_t size = FrameSize(body, position, end, version);
-    if (size == 0 || size > end - position - kFrameHeaderSize) break;
+    if (size > end - position - kFrameHeaderSize) break;
     TFrameHeaderBytes frameHeader;
     std::copy_n(body.begin() + position, kFrameHeaderSize, frameHeader.begin());
     std::span<const uint8_t> data(body.data() + position + kFrameHeaderSize, size);
     position += kFrameHeaderSize + size;
+    if (size == 0) continue;  // says nothing, but the frames go on behind it
 
     const TFrameHeaderBytes asRead = frameHeader;
     uint8_t frameKind = 0;
     const bool known = MapFrameID(frameHeader, frameKind);
-    const bool handled = known && FrameIDInfo(frameKind).Category != fcNone;
-    std::array<uint8_t, 2> flags = {frameHeader[kFlagsAt], frameHeader[kFlagsAt + 1]};
-    TBytes frameBody;
-    if (!DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody)) continue;
-    // The frame keeps its body plain from here on: only the status flags still apply.
+    const std::array<uint8_t, 2> flags = {frameHeader[kFlagsAt], frameHeader[kFlagsAt + 1]};
+    // The status flags carry over in their ID3v2.4 places; the format flags only where the
+    // body stays as it lies (see KeepFrameData).
     const uint8_t status = StatusFlags24(version, flags[0]);
-    if (!handled) {
-      const bool sameInID3v24 =
-          !known || (frameKind != fiObsolete && std::equal(asRead.begin(), asRead.begin() + 4,
-                                                           frameHeader.begin()));
-      if (sameInID3v24 && !(status & FrameStatusTagAlter24) && !frameBody.empty()) {
-        TPreservedFrame& kept = preserved.emplace_back();
-        std::copy_n(asRead.begin(), 4, kept.ID.begin());
-        kept.Status = status;
-        kept.Body = std::move(frameBody);
+    TBytes frameBody;
+    const bool decoded =
+        DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody);
+    if (decoded && oldDate.Take(asRead, frameBody)) continue;
+    if (decoded && known && frameBody.size() > ShortestBody(frameKind)) {
+      frameHeader[kFlagsAt] = status;
+      frameHeader[kFlagsAt + 1] = 0;
+      bool ok = false;
+      auto frame = std::make_unique<TMp3ID3v2Frame>(frameKind, ok, frameHeader);
+      if (ok) {
+        frame->ReadBody(std::move(frameBody));
+        if (IDIs(asRead, "TYER")) oldDate.SetYearFrame(*frame);
+        frames.AddFrame(frameKind, std::move(frame));
+        continue;
       }
-      continue;
     }
-    if (frameBody.size() <= ShortestBody(frameKind)) continue;
-    frameHeader[kFlagsAt] = status;
-    frameHeader[kFlagsAt + 1] = 0;
-    bool ok = false;
-    auto frame = std::make_unique<TMp3ID3v2Frame>(frameKind, ok, frameHeader);
-    if (!ok) continue;
-    frame->ReadBody(std::move(frameBody));
-    frames.AddFrame(frameKind, std::move(frame));
+    // EQUA and RVAD became frames of another layout; TRDA and TSIZ are gone.
+    const bool replaced = known && (frameKind == fiObsolete ||
+                                    (FrameIDInfo(frameKind).Category == fcNone &&
+                                     !std::equal(asRead.begin(), asRead.begin() + 4,
+                                                 frameHeader.begin())));
+    if (replaced || (status & FrameStatusTagAlter24)) continue;
+    TPreservedFrame& keptFrame = kept.Frames.emplace_back();
+    std::copy_n(frameHeader.begin(), 4, keptFrame.ID.begin());
+    keptFrame.Status = status;
+    if (!decoded)
+      keptFrame.Format = KeepFrameData(version, header.Unsynchronisation, flags, data, frameBody);
+    keptFrame.Body = std::move(frameBody);
   }
+  oldDate.Join();
   header.TagSize = static_cast<uint32_t>(position - start);
   header.PaddingSize = static_cast<uint32_t>(end - position);
+  kept.Unread = UnreadBytes(body, position);
 }

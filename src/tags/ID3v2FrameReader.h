@@ -14,18 +14,29 @@ class TMp3ID3v2HeaderEx;
 struct TPreservedFrame {
   std::array<char, 4> ID{};
   uint8_t Status = 0;  // ID3v2.4 status flags
-  TBytes Body;         // plain: no unsynchronisation, compression or extra bytes
+  uint8_t Format = 0;  // ID3v2.4 format flags of a body kept encoded (see KeepFrameData)
+  TBytes Body;         // no unsynchronisation; without Format plain
+};
+
+// What a tag holds besides the frames of its frame list, written back as it was read.
+struct TKeptTagData {
+  std::vector<TPreservedFrame> Frames;
+  // The tag's bytes from where its frames could no longer be read (a malformed frame
+  // header, or a frame running past the tag's end) to its last byte that is not zero.
+  // Empty when the frames end in padding.
+  TBytes Unread;
 };
 
 // Reads the frames of body (the bytes behind the tag header, an ID3v2.3 tag already
 // freed of its unsynchronisation), starting behind the extended header, and adds those
-// the program handles to frames in tag order. A frame ID that is well formed (four of
-// 'A'..'Z' and '0'..'9') but has no kind, or whose kind the program does not handle,
-// goes to preserved instead, unless its meaning changed in ID3v2.4 (an ID3v2.3 ID that
-// ID3v2.4 renamed or dropped) or it asks to be dropped when the tag is altered.
-// Encrypted frames, frames whose body does not decode and frames with almost no body
-// are passed over. Anything else ends the list: padding or a malformed ID, a frame of
-// size 0 and a frame that runs past the end of the body. Afterwards the header's tag
-// size holds the bytes the frames took and its padding size the bytes behind them.
+// the program edits to frames in tag order. Every other frame goes to kept: a well-formed
+// ID (four of 'A'..'Z' and '0'..'9') without a kind, a kind the program does not edit,
+// an almost empty body, a body that does not decode (kept as it lies, see
+// KeepFrameData). Left out are frames of size 0, frames that ask to be dropped when the
+// tag is altered, and ID3v2.3 frames that ID3v2.4 replaced by frames of another layout
+// or dropped; the day and time of an ID3v2.3 date (TDAT, TIME) join the year in its
+// TDRC frame. A malformed ID or a frame running past the end of the body ends the list.
+// Afterwards the header's tag size holds the bytes the frames took and its padding size
+// the bytes behind them.
 void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager& frames,
-                std::vector<TPreservedFrame>& preserved);
+                TKeptTagData& kept);

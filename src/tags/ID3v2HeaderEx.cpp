@@ -21,6 +21,11 @@ bool IsID3v2Header(const TID3v2HeaderBytes& header) {
   return header[0] == 'I' && header[1] == 'D' && header[2] == '3';
 }
 
+bool IsWellFormedFrameID(const uint8_t* id) {
+  return std::all_of(id, id + 4,
+                     [](uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+
 uint32_t ID3v2TagSize(const TID3v2HeaderBytes& header) {
   return ReadSyncsafe({header[kSize], header[kSize + 1], header[kSize + 2], header[kSize + 3]});
 }
@@ -47,25 +52,31 @@ void TMp3ID3v2HeaderEx::ReadHeader(const TID3v2HeaderBytes& header) {
   PaddingSize = 0;
 }
 
-bool TMp3ID3v2HeaderEx::ReadExtendedHeader(const TBytes& body) {
-  if (!ExtendedHeader || (FVersion != tvID3v23 && FVersion != tvID3v24)) return true;
-  if (body.size() < kSizeFieldLength) return false;
-  T4Bytes sizeField = FourBytesAt(body, 0);
+void TMp3ID3v2HeaderEx::ReadExtendedHeader(const TBytes& body) {
+  if (!ExtendedHeader || (FVersion != tvID3v23 && FVersion != tvID3v24)) return;
+  // The size, in ID3v2.3 not counting its own 4 bytes; 0 where no extended header fits.
+  uint32_t size = 0;
+  if (body.size() >= kSizeFieldLength && !IsWellFormedFrameID(body.data())) {
+    T4Bytes sizeField = FourBytesAt(body, 0);
+    size = FVersion == tvID3v23 ? ReadBigEndian32(sizeField) : ReadSyncsafe(sizeField);
+    uint64_t room = FVersion == tvID3v23 ? body.size() - kSizeFieldLength : body.size();
+    uint32_t minimum = FVersion == tvID3v23 ? kExtendedHeader23Minimum : kExtendedHeader24Minimum;
+    if (size < minimum || size > room) size = 0;
+  }
+  if (size == 0) {
+    ExtendedHeader = false;
+    return;
+  }
   if (FVersion == tvID3v23) {
     // The size counts the CRC when there is one, so the frames start where it says.
-    uint32_t size = ReadBigEndian32(sizeField);
-    if (size < kExtendedHeader23Minimum || size > body.size() - kSizeFieldLength) return false;
     ExtendedHeaderSize = size + kSizeFieldLength;
     std::copy_n(body.begin() + kSizeFieldLength, FExtendedFlags.size(), FExtendedFlags.begin());
     PaddingSize = ReadBigEndian32(FourBytesAt(body, kSizeFieldLength + FExtendedFlags.size()));
     // A padding size the tag cannot hold is not taken off.
     if (PaddingSize <= TagSize) TagSize -= PaddingSize;
   } else {
-    uint32_t size = ReadSyncsafe(sizeField);
-    if (size < kExtendedHeader24Minimum || size > body.size()) return false;
     ExtendedHeaderSize = size;
     FExtendedFlags.assign(body[kFlagCount24], 0);  // how many; their values are not kept
     TagSize = TagSize >= size ? TagSize - size : 0;
   }
-  return true;
 }

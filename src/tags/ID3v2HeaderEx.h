@@ -26,6 +26,8 @@ inline constexpr uint8_t ID3v2FlagFooter = 0x10;
 
 // Whether the header bytes start with "ID3".
 bool IsID3v2Header(const TID3v2HeaderBytes& header);
+// Whether four bytes can be a frame ID: each one of 'A'..'Z' and '0'..'9'.
+bool IsWellFormedFrameID(const uint8_t* id);
 // The tag size the header announces (syncsafe, or big-endian where it cannot be).
 uint32_t ID3v2TagSize(const TID3v2HeaderBytes& header);
 
@@ -45,9 +47,11 @@ public:
   void ReadHeader(const TID3v2HeaderBytes& header);
   // Reads the extended header, when the flags announce one, from the start of the tag
   // body (the bytes behind the header, an ID3v2.3 tag already freed of its
-  // unsynchronisation) and takes what it says off the tag size. False when it does not
-  // fit the body or is shorter than its fixed fields.
-  bool ReadExtendedHeader(const TBytes& body);
+  // unsynchronisation) and takes what it says off the tag size. Some writers set the
+  // flag without writing an extended header: one whose size does not fit the body or is
+  // shorter than its fixed fields, or whose place holds a frame ID, is taken for absent
+  // and the flag is cleared, so that the frames are read from the start of the body.
+  void ReadExtendedHeader(const TBytes& body);
 
   bool Unsynchronisation = false;
   bool ExtendedHeader = false;

@@ -1,27 +1,15 @@
 #include "AppTestSupport.h"
 
 #include "ListItems.h"
-#include "TempFolder.h"
 
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 #include "base/Strings.h"
 
-ScriptedPresenter::ScriptedPresenter() : FPrevious(SetMessagePresenter(this)) {}
-
-ScriptedPresenter::~ScriptedPresenter() { SetMessagePresenter(FPrevious); }
-
 void ScriptedPresenter::ShowModal(TMessageDialog& dialog) {
-  TShownMessage shown;
-  shown.Kind = dialog.Kind();
-  shown.AsList = dialog.AsList();
-  shown.Caption = dialog.Caption();
-  shown.Layout = dialog.Layout();
-  shown.WindowWidth = dialog.WindowWidth();
-  shown.Skin = dialog.Skin();
-  TMessageButtons buttons = dialog.Buttons();
+  TShownMessage shown{dialog.Caption(), dialog.Layout().Text, dialog.Skin(), {}};
   for (TDialogButton button : {dbOk, dbYes, dbNo, dbCancel})
-    if (buttons.Buttons[button].Visible)
+    if (dialog.Buttons().Buttons[button].Visible)
       shown.ButtonCaptions[button] = dialog.ButtonCaption(button);
   Shown.push_back(shown);
   if (WhileOpen) WhileOpen(dialog);
@@ -32,15 +20,14 @@ void ScriptedPresenter::ShowModal(TMessageDialog& dialog) {
 std::vector<std::string> ScriptedPresenter::Texts() const {
   std::vector<std::string> texts;
   for (const TShownMessage& shown : Shown)
-    texts.push_back(shown.Caption + " / " +
-                    StringReplace(shown.Layout.Text, CRLF, "", rfReplaceAll));
+    texts.push_back(shown.Caption + " / " + StringReplace(shown.Text, CRLF, "", rfReplaceAll));
   return texts;
 }
 
-ProgramFolder::ProgramFolder() { CreateDir(FFolder.Path() + "languages"); }
+ProgramFolder::ProgramFolder() { CreateDir(Path() + "languages"); }
 
 void ProgramFolder::WriteLanguage(const std::string& fileName, const std::string& bytes) const {
-  FFolder.WriteFile("languages\\" + fileName, bytes);
+  WriteFile("languages\\" + fileName, bytes);
 }
 
 void ProgramFolder::InstallBuiltLanguage(const std::string& fileName) const {

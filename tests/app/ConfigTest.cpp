@@ -7,318 +7,250 @@
 #include "base/FileUtils.h"
 #include "base/IniFiles.h"
 #include "base/Streams.h"
+#include "base/TextFileWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <spawn.h>
+#include <sys/wait.h>
+#endif
+
 namespace {
 
+using Texts = std::vector<std::string>;
 const char kNotRead[] = "Error / Settings file could not be read !";
+const char kNotMade[] = "Error / Settings file could not be made !";
 
-// "Settings.ini" as a fresh start writes it: every row of the key table in order but
-// the main window's maximized state.
+// "Settings.ini" as a fresh start writes it: every row in order but the main window's
+// maximized state. Stored files rely on this layout.
 const char kFreshSettings[] =
-    "[Program]\r\n"
-    "Language=1\r\n"
-    "[FileEditor]\r\n"
-    "WindowHeight=540\r\n"
-    "WindowWidth=740\r\n"
-    "PreferredFormat=0\r\n"
+    "[Program]\r\nLanguage=1\r\n"
+    "[FileEditor]\r\nWindowHeight=540\r\nWindowWidth=740\r\nPreferredFormat=0\r\n"
     "Formats=|<A> - <T>|,|<N> - <T>|,|<A> - <N> - <T>|,|<N> - <A> - <T>|\r\n"
-    "AllWordsCaps=0\r\n"
-    "SaveList=1\r\n"
-    "ListName=List.txt\r\n"
-    "ActionOnExistingFile=0\r\n"
-    "[TagEditor]\r\n"
-    "WindowHeight=569\r\n"
-    "WindowWidth=800\r\n"
-    "WindowMaximized=0\r\n"
+    "AllWordsCaps=0\r\nSaveList=1\r\nListName=List.txt\r\nActionOnExistingFile=0\r\n"
+    "[TagEditor]\r\nWindowHeight=569\r\nWindowWidth=800\r\nWindowMaximized=0\r\n"
     "PreferredFormat=0\r\n"
     "Formats=|\\ <A> - <T>|,|\\ <N> - <T>|,|\\ <A> - <N> - <T>|,|\\ <N> - <A> - <T>|\r\n"
-    "DefaultSaveActionForLog=1\r\n"
-    "DefaultTagLanguage=108\r\n"
-    "DefaultID3v1=2\r\n"
-    "DefaultID3v2=7\r\n";
+    "DefaultSaveActionForLog=1\r\nDefaultTagLanguage=108\r\nDefaultID3v1=2\r\nDefaultID3v2=7\r\n";
+const char kUserSettings[] = "[Program]\r\nLanguage=2\r\n; mine\r\n[FileEditor]\r\nFormats=<T>\r\n";
 
 class SettingsFile : public ::testing::Test {
 protected:
+  // Start-up as the main window runs it: the language pre-read, then every setting.
+  void StartUp() {
+    Config.ReadLanguageSetting();
+    Config.ReadSettings();
+  }
+
   ProgramFolder Folder;
   ScriptedPresenter Presenter;
+  TConfigBase Config{Folder.Place()};
 };
 
-TEST_F(SettingsFile, FoldersAndStartValues) {
-  TConfigBase config(Folder.Place());
-  EXPECT_EQ(config.ProductName, "Velorandquistmar");
-  EXPECT_EQ(config.Version, "0.4.8");
-  EXPECT_EQ(config.ProgramFolder, Folder.Path());
-  EXPECT_EQ(config.LanguagesFolder, Folder.Path() + "languages\\");
-  EXPECT_EQ(config.WorkingFolder, Folder.Path());
-  EXPECT_EQ(config.SearchMask(), Folder.Path() + "*.mp3");
-  EXPECT_EQ(config.SettingsPath(), Folder.Path() + "Settings.ini");
-  EXPECT_EQ(config.ListPath(), Folder.Path());
-  config.SetListName("names.txt");
-  EXPECT_EQ(config.ListPath(), Folder.Path() + "names.txt");
-  EXPECT_EQ(config.LangConfig.Language, lfEN);
-  EXPECT_EQ(config.RemoveSectionCount(), 0);
-  EXPECT_EQ(config.MainSelection.GetCount(), 0);
-}
-
-TEST_F(SettingsFile, TheProcessRunsInItsProgramFolderAndTheCurrentFolder) {
-  const std::string previous = GetCurrentDir();
-  ASSERT_TRUE(SetCurrentDir(Folder.Path()));
-  const TProgramPlace place = TProgramPlace::OfProcess();
-  ASSERT_TRUE(SetCurrentDir(previous));
-  EXPECT_EQ(place.WorkingFolder, Folder.Path());
-  // The build installs the language files at a known place beside the test program.
-  ASSERT_FALSE(place.ProgramFolder.empty());
-  EXPECT_EQ(place.ProgramFolder.back(), '\\');
-  EXPECT_TRUE(DirectoryExists(place.ProgramFolder + VQ_BUILT_LANGUAGES));
-}
-
-TEST(SettingsPlaces, ADriveRootGetsOneBackslash) {
-  TConfigBase config(TProgramPlace{"C:\\", "D:\\"});
-  EXPECT_EQ(config.WorkingFolder, "D:\\");
-  EXPECT_EQ(config.SearchMask(), "D:\\*.mp3");
-  EXPECT_EQ(config.LanguagesFolder, "C:\\languages\\");
-}
-
-TEST_F(SettingsFile, FreshFileIsWrittenByteForByteAndReadBack) {
-  TConfigBase config(Folder.Place());
-  ASSERT_FALSE(FileExists(config.SettingsPath()));
-  config.ReadSettings();  // all defaults
-  EXPECT_EQ(config.Placement[piMainWindow].Height, 540);
-  EXPECT_EQ(config.Placement[piTagEditor].Width, 800);
-  EXPECT_EQ(config.ListPath(), Folder.Path() + "List.txt");
-  EXPECT_EQ(Items(config.RenameFormats),
-            (std::vector<std::string>{"<A> - <T>", "<N> - <T>", "<A> - <N> - <T>",
-                                      "<N> - <A> - <T>"}));
-  EXPECT_EQ(Items(config.TagFormats)[3], "\\ <N> - <A> - <T>");
-  config.WriteSettings();
+TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
+  Config.ReadSettings();  // no file: every default
+  Config.WriteSettings();
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kFreshSettings);
-
-  TConfigBase reread(Folder.Place());
+  Config.Placement = {TWindowPlacement{true, 2, true, 600, 900}, {true, 2, true, 610, 910}};
+  Config.RenameFormats.SetDelimitedText("|<T>|,plain,|a||b,c|");
+  Config.TagFormats.SetDelimitedText("|\\ <A>\\<L>\\<N> - <T>|");
+  Config.SetListName("my list.txt");
+  Config.LangConfig.Language = lfNL;
+  Config.PreferredRenameFormat = Config.ActionOnExistingFile = Config.DefaultSaveActionForLog = 2;
+  Config.PreferredTagFormat = -1;
+  Config.AllWordsCaps = !(Config.SaveList = false);
+  Config.DefaultTagLanguage = 42;
+  Config.DefaultID3v1 = Config.DefaultID3v2 = 0;
+  Config.WriteSettings();
+  Config.WriteSettingsPart(1);  // the only writer of the main window's maximized state
+  const std::string written = Folder.ReadFile("Settings.ini");
+  EXPECT_EQ(written,
+            "[Program]\r\nLanguage=3\r\n"
+            "[FileEditor]\r\nWindowHeight=600\r\nWindowWidth=900\r\nPreferredFormat=2\r\n"
+            "Formats=<T>,plain,|a||b,c|\r\nAllWordsCaps=1\r\nSaveList=0\r\nListName=my list.txt\r\n"
+            "ActionOnExistingFile=2\r\nWindowMaximized=1\r\n"
+            "[TagEditor]\r\nWindowHeight=610\r\nWindowWidth=910\r\nWindowMaximized=1\r\n"
+            "PreferredFormat=-1\r\nFormats=|\\ <A>\\<L>\\<N> - <T>|\r\nDefaultSaveActionForLog=2\r\n"
+            "DefaultTagLanguage=42\r\nDefaultID3v1=0\r\nDefaultID3v2=0\r\n");
+  TConfigBase reread(Folder.Place());  // every row read back writes the same file again
   reread.ReadSettings();
-  EXPECT_EQ(Items(reread.RenameFormats), Items(config.RenameFormats));
-  EXPECT_EQ(Items(reread.TagFormats), Items(config.TagFormats));
-  EXPECT_TRUE(reread.SaveList);
-  EXPECT_EQ(reread.DefaultTagLanguage, 108);
-  EXPECT_EQ(reread.DefaultSaveActionForLog, 1);
-  EXPECT_EQ(reread.DefaultID3v1, 2);
-  EXPECT_EQ(reread.DefaultID3v2, 7);
+  DeleteFile(Config.SettingsPath());
+  reread.WriteSettings();
+  reread.WriteSettingsPart(1);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), written);
+  EXPECT_EQ(reread.ListPath(), Folder.Path() + "my list.txt");
+  EXPECT_EQ(Items(reread.RenameFormats), (Texts{"<T>", "plain", "a|b,c"}));
   EXPECT_TRUE(Presenter.Shown.empty());
 }
 
-TEST_F(SettingsFile, EveryRowRoundTrips) {
-  TConfigBase config(Folder.Place());
-  config.LangConfig.Language = lfNL;
-  config.Placement[piMainWindow] = {true, 2, true, 600, 900};
-  config.Placement[piTagEditor] = {true, 2, true, 610, 910};
-  config.RenameFormats.SetDelimitedText("|<T>|,plain");
-  config.RenameFormats.Add("a|b,c");
-  config.PreferredRenameFormat = 2;
-  config.TagFormats.Clear();
-  config.TagFormats.Add("\\ <A>\\<L>\\<N> - <T>");
-  config.PreferredTagFormat = -1;
-  config.AllWordsCaps = true;
-  config.SaveList = false;
-  config.SetListName("my list.txt");
-  config.ActionOnExistingFile = 3;
-  config.DefaultSaveActionForLog = 2;
-  config.DefaultTagLanguage = 42;
-  config.DefaultID3v1 = 0;
-  config.DefaultID3v2 = 0;
-  config.WriteSettings();
-  config.WriteSettingsPart(1);  // the only writer of the main window's maximized state
-
-  TConfigBase reread(Folder.Place());
-  reread.ReadSettings();
-  EXPECT_EQ(reread.LangConfig.Language, lfNL);
-  for (TPlacementIndex window : {piMainWindow, piTagEditor}) {
-    EXPECT_TRUE(reread.Placement[window].Maximized);
-    EXPECT_EQ(reread.Placement[window].Height, config.Placement[window].Height);
-    EXPECT_EQ(reread.Placement[window].Width, config.Placement[window].Width);
-  }
-  EXPECT_EQ(Items(reread.RenameFormats), (std::vector<std::string>{"<T>", "plain", "a|b,c"}));
-  EXPECT_EQ(reread.PreferredRenameFormat, 2);
-  EXPECT_EQ(Items(reread.TagFormats), Items(config.TagFormats));
-  EXPECT_EQ(reread.PreferredTagFormat, -1);
-  EXPECT_TRUE(reread.AllWordsCaps);
-  EXPECT_FALSE(reread.SaveList);
-  EXPECT_EQ(reread.ListName(), "my list.txt");
-  EXPECT_EQ(reread.ListPath(), Folder.Path() + "my list.txt");
-  EXPECT_EQ(reread.ActionOnExistingFile, 3);
-  EXPECT_EQ(reread.DefaultSaveActionForLog, 2);
-  EXPECT_EQ(reread.DefaultTagLanguage, 42);
-  EXPECT_EQ(reread.DefaultID3v1, 0);
-  EXPECT_EQ(reread.DefaultID3v2, 0);
+TEST_F(SettingsFile, OddValuesKeepTheirLowByteAndAnEmptyListStaysEmpty) {
+  Folder.WriteFile("Settings.ini", "[program]\r\nlanguage=259\r\n[TagEditor]\r\nFormats=\r\n");
+  Config.ReadSettings();
+  EXPECT_EQ(Config.LangConfig.Language, 3);
+  EXPECT_EQ(Config.TagFormats.Count(), 0);
+  EXPECT_EQ(Config.RenameFormats.Count(), 4);  // missing: the default
 }
 
-TEST_F(SettingsFile, OddValuesReadAsTheClassLibraryReadsThem) {
-  Folder.WriteFile("Settings.ini",
-                   "[program]\r\nlanguage=259\r\n[FileEditor]\r\nWindowHeight=abc\r\n"
-                   "WindowMaximized=5\r\nWindowWidth=$20\r\n[TagEditor]\r\nDefaultID3v1=258\r\n"
-                   "DefaultID3v2=-1\r\nFormats=\r\n");
-  TConfigBase config(Folder.Place());
-  config.ReadSettings();
-  EXPECT_EQ(config.LangConfig.Language, 3);  // low byte
-  EXPECT_EQ(config.Placement[piMainWindow].Height, 540);
-  EXPECT_TRUE(config.Placement[piMainWindow].Maximized);
-  EXPECT_EQ(config.Placement[piMainWindow].Width, 32);
-  EXPECT_EQ(config.DefaultID3v1, 2);
-  EXPECT_EQ(config.DefaultID3v2, 255);
-  EXPECT_EQ(config.TagFormats.Count(), 0);  // present but empty
-  EXPECT_EQ(config.RenameFormats.Count(), 4);
-}
-
-TEST_F(SettingsFile, PartsWriteTheirRowsOnly) {
-  TConfigBase config(Folder.Place());
-  config.ReadSettings();
-  config.RenameFormats.SetDelimitedText("x");
-  for (int part : {-1, 4}) config.WriteSettingsPart(part);
-  EXPECT_FALSE(FileExists(config.SettingsPath()));
-  config.WriteSettingsPart(0);
-  config.WriteSettingsPart(3);
-  config.WriteSettingsPart(2);
-  config.WriteSettingsPart(1);
-  EXPECT_EQ(Folder.ReadFile("Settings.ini"),
-            "[FileEditor]\r\nFormats=x\r\nPreferredFormat=0\r\nWindowHeight=540\r\n"
-            "WindowWidth=740\r\nWindowMaximized=0\r\n[TagEditor]\r\nWindowHeight=569\r\n"
-            "WindowWidth=800\r\nWindowMaximized=0\r\n"
-            "Formats=|\\ <A> - <T>|,|\\ <N> - <T>|,|\\ <A> - <N> - <T>|,|\\ <N> - <A> - <T>|\r\n"
-            "PreferredFormat=0\r\n");
-}
-
-TEST_F(SettingsFile, WriteFailuresAreReportedOrRaised) {
-  ProgramFolder other;
-  TProgramPlace nowhere{other.Path() + "missing\\", other.Path()};
-  TConfigBase config(nowhere);
-  config.WriteSettings();
-  EXPECT_EQ(Presenter.Texts(),
-            std::vector<std::string>{"Error / Settings file could not be made !"});
-  EXPECT_THROW(config.WriteSettingsPart(1), EIniFileException);
-}
-
-TEST_F(SettingsFile, LanguageFileNamesTheSectionsAndKeys) {
-  TConfigBase config(Folder.Place());
+TEST_F(SettingsFile, PartsWriteTheirRowsOnlyInTheLanguagesNames) {
+  Config.ReadSettings();
+  Config.RenameFormats.SetDelimitedText("x");
+  for (int part : {-1, 4, 1, 0}) Config.WriteSettingsPart(part);  // -1 and 4 write nothing
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[FileEditor]\r\nWindowHeight=540\r\nWindowWidth=740\r\n"
+                                             "WindowMaximized=0\r\nFormats=x\r\nPreferredFormat=0\r\n");
+  // A language file renames sections and keys.
   std::vector<std::string> lines = EnglishLanguageLines();
-  for (std::string& line : lines) {
-    if (line == "214=FileEditor") line = "214=Dateien";
-    if (line == "210=WindowHeight") line = "210=Hoehe";
-  }
+  lines[3 + 214 - 7] = "Dateien";
   Folder.WriteLanguage("DE.lng", JoinLines(lines));
-  config.LangConfig.Language = lfDE;
-  TLanguage language(config);
+  Config.LangConfig.Language = lfDE;
+  TLanguage language(Config);
   language.LoadLanguageFile();
   Lang = &language;
-  config.WriteSettingsPart(1);
+  Config.WriteSettingsPart(1);
   Lang = nullptr;
-  EXPECT_EQ(Folder.ReadFile("Settings.ini"),
-            "[Dateien]\r\nHoehe=0\r\nWindowWidth=0\r\nWindowMaximized=0\r\n");
+  EXPECT_NE(Folder.ReadFile("Settings.ini").find("[Dateien]\r\nWindowHeight=540"), std::string::npos);
 }
 
-// The language pre-read: the second line of the file, at most four characters after
-// its "=", trimmed, all digits.
-struct TPreReadCase {
-  const char* File;
-  uint8_t Language;
-  bool Reported;
-};
-
-const TPreReadCase kPreReadCases[] = {
-    {"[Program]\r\nLanguage=12\r\n", 12, false},
-    {"[Program]\r\nLanguage= 12 \r\n", 12, false},
-    {"[Program]\r\nLanguage=123456\r\n", 1234 & 0xFF, false},
-    {"[Program]\r\n3\r\n", 3, false},  // no "=": the line's first characters
-    {"[Program]\r\nLanguage=1a\r\n", 1, true},
-    {"[Program]\r\n; by hand\r\n", 1, true},  // a comment
-    {"[Program]\r\n; Language=2\r\n", 2, false},  // still a value after "="
-    {"[Program]\r\nLanguage=\r\n", 1, true},
-    {"[Program]\r\nLanguage=-1\r\n", 1, true},
-    {"[Program]\r\n", 1, true},  // one line
-    {"[Program]", 1, true},
-    {"", 1, true},
-};
-
+// The language pre-read: the second line, at most four characters after its "=", trimmed,
+// all digits; anything else is reported and keeps language 1.
 TEST_F(SettingsFile, LanguagePreReadTakesTheSecondLine) {
-  for (const TPreReadCase& c : kPreReadCases) {
-    SCOPED_TRACE(c.File);
-    Folder.WriteFile("Settings.ini", c.File);
+  const std::pair<const char*, int> cases[] = {
+      {"[Program]\r\nLanguage= 12 \r\n", 12}, {"[Program]\r\nLanguage=123456\r\n", 1234 & 0xFF},
+      {"[Program]\r\n3\r\n", 3},  // no "=": the line's first characters
+      {"[Program]\r\n; Language=2\r\n", 2}, {"[Program]\r\nLanguage=1a\r\n", -1},
+      {"[Program]\r\n; by hand\r\n", -1},   {"[Program]\r\nLanguage=-1\r\n", -1},
+      {"[Program]", -1},                      {nullptr, 1},  // no file: nothing to report
+  };
+  for (auto [file, language] : cases) {
+    SCOPED_TRACE(file ? file : "no file");
+    if (file) Folder.WriteFile("Settings.ini", file);
     Presenter.Shown.clear();
-    TConfigBase config(Folder.Place());
-    config.LangConfig.Language = 0;
-    config.ReadLanguageSetting();
-    EXPECT_EQ(config.LangConfig.Language, c.Language);
-    EXPECT_EQ(Presenter.Texts(), c.Reported ? std::vector<std::string>{kNotRead}
-                                            : std::vector<std::string>{});
+    Config.LangConfig.Language = 0;
+    Config.ReadLanguageSetting();
+    EXPECT_EQ(Config.LangConfig.Language, language < 0 ? 1 : language);
+    EXPECT_EQ(Presenter.Texts(), language < 0 ? Texts{kNotRead} : Texts{});
+    DeleteFile(Config.SettingsPath());
   }
 }
 
-TEST_F(SettingsFile, LanguagePreReadWithoutAFile) {
-  TConfigBase config(Folder.Place());
-  config.LangConfig.Language = 0;
-  config.ReadLanguageSetting();
-  EXPECT_EQ(config.LangConfig.Language, lfEN);
+TEST_F(SettingsFile, AFileAnotherProgramHoldsOpenWithSharingIsRead) {
+  TFileStream other(Folder.WriteFile("Settings.ini", kUserSettings), fmOpenReadWrite | fmShareDenyNone);
+  StartUp();
+  EXPECT_EQ(Config.LangConfig.Language, lfES);
+  EXPECT_EQ(Items(Config.RenameFormats), Texts{"<T>"});
   EXPECT_TRUE(Presenter.Shown.empty());
 }
 
-#ifdef _WIN32
-TEST_F(SettingsFile, UnreadableFileKeepsLanguageOne) {
-  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
-  TFileStream lock(Folder.Path() + "Settings.ini", fmOpenReadWrite | fmShareExclusive);
-  TConfigBase config(Folder.Place());
-  config.ReadLanguageSetting();
-  EXPECT_EQ(config.LangConfig.Language, lfEN);
-  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kNotRead});
-}
-#endif
-
-TEST(RenameOptions, SwitchItems) {
-  TConfigBase config(TProgramPlace{"C:\\p\\", "C:\\w\\"});
-  for (int index : {0, 11, -5}) {
-    config.SetSwitchItem(index, 2);
-    EXPECT_EQ(config.GetSwitchItem(index), 4);
+TEST_F(SettingsFile, AFileThatIsNoSettingsFileGivesTheDefaultsAndIsNeverWrittenOver) {
+  std::string binary, lines, huge = "[Program]\r\nLanguage=2\r\n";
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i);
+  for (int i = 0; i < 1000; ++i) lines += "[FileEditor]\r\nWindowHeight=600\r\n";
+  while (huge.size() < 20u << 20) huge += lines;
+  for (const std::string* bytes : {&binary, &huge}) {
+    Folder.WriteFile("Settings.ini", *bytes);
+    Presenter.Shown.clear();
+    StartUp();
+    EXPECT_EQ(Config.LangConfig.Language, lfEN);
+    EXPECT_EQ(Config.Placement[piMainWindow].Height, 540);
+    Config.WriteSettings();
+    EXPECT_THROW(Config.WriteSettingsPart(1), EIniFileException);
+    EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
+    EXPECT_TRUE(Folder.ReadFile("Settings.ini") == *bytes);
   }
-  EXPECT_EQ(config.GetSwitchItem(1), 0);
-  config.SetSwitchItem(10, 3);
-  EXPECT_EQ(config.GetSwitchItem(10), 3);
-  const std::pair<int, int> normalized[] = {{-1, 0}, {0, 0}, {1, 1}, {4, 4}, {5, 0}, {256 + 2, 0}};
-  for (auto [value, expected] : normalized)
-    EXPECT_EQ(TConfigBase::NormalizeSwitchItem(value), expected) << value;
 }
 
-TEST(RenameOptions, RemoveSectionFlagsAreCounted) {
+// By the time of the save the file holds the user's settings again (the program that
+// held it let go, a copy was put back), while the settings in memory are the defaults.
+TEST_F(SettingsFile, AFileUnreadableAtStartIsNotWrittenOverOnceItCanBeRead) {
+  const std::string path = Folder.WriteFile("Settings.ini", std::string(1, '\0'));
+#ifdef _WIN32
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  {
+    TFileStream lock(path, fmOpenReadWrite | fmShareExclusive);
+    StartUp();
+  }
+#else
+  StartUp();
+  Folder.WriteFile("Settings.ini", kUserSettings);
+#endif
+  EXPECT_EQ(Config.LangConfig.Language, lfEN);
+  Config.WriteSettings();
+  EXPECT_THROW(Config.WriteSettingsPart(0), EIniFileException);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
+  Config.ReadSettings();  // read at last, the file takes changes again
+  Config.PreferredRenameFormat = 1;
+  Config.WriteSettingsPart(0);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), std::string(kUserSettings) + "PreferredFormat=1\r\n");
+}
+
+// A disk that fills up after the first ten bytes of a write.
+int32_t WriteTenBytesOnly(THandle handle, const void* buffer, int32_t count) {
+  return FileWrite(handle, buffer, std::min(count, 10)) == 10 && count > 10 ? -1 : count;
+}
+
+TEST_F(SettingsFile, AWriteThatFailsPartWayIsReportedOrRaisedAndLeavesTheFileWhole) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  StartUp();
+  const TFileWriteCall previous = SetTextFileWriteCall(WriteTenBytesOnly);
+  Config.WriteSettings();
+  EXPECT_THROW(Config.WriteSettingsPart(3), EIniFileException);
+  SetTextFileWriteCall(previous);
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
+}
+
+// Runs a program beside the test's with one argument, to its end.
+void RunProgram(const std::string& name, const std::string& argument) {
+  std::string program = ExtractFilePath(ProgramFileName()) + name;
+#ifdef _WIN32
+  _spawnl(_P_WAIT, (program + ".exe").c_str(), name.c_str(), ("\"" + argument + "\"").c_str(), nullptr);
+#else
+  std::replace(program.begin(), program.end(), '\\', '/');
+  char* argv[] = {program.data(), const_cast<char*>(argument.c_str()), nullptr};
+  pid_t child;
+  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) == 0) waitpid(child, nullptr, 0);
+#endif
+}
+
+TEST_F(SettingsFile, AProgramKilledWhileWritingLeavesTheFileWhole) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  RunProgram("settings_write_helper", ExcludeTrailingBackslash(Folder.Path()));
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  ASSERT_TRUE(FileExists(Folder / "Settings.i~1"));  // the half-written file it left behind
+  StartUp();  // which is no obstacle to the next write
+  Config.WriteSettings();
+  EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+TEST(SettingsPlaces, TheProcessRunsInItsProgramFolderAndTheCurrentFolder) {
+  TempFolder folder;
+  const std::string previous = GetCurrentDir();
+  ASSERT_TRUE(SetCurrentDir(folder.Path()));
+  const TProgramPlace place = TProgramPlace::OfProcess();
+  ASSERT_TRUE(SetCurrentDir(previous));
+  EXPECT_EQ(place.WorkingFolder, folder.Path());
+  EXPECT_TRUE(DirectoryExists(place.ProgramFolder + VQ_BUILT_LANGUAGES));
+  EXPECT_EQ(TConfigBase(TProgramPlace{"C:\\", "D:\\"}).SearchMask(), "D:\\*.mp3");  // a root
+}
+
+TEST(RenameOptions, IndexesOutsideTheirRangeChangeNothingOrRaise) {
   TConfigBase config(TProgramPlace{"C:\\p\\", "C:\\w\\"});
-  config.SetRemoveSection(1, true);
-  config.SetRemoveSection(7, true);
-  EXPECT_EQ(config.RemoveSectionCount(), 2);
-  EXPECT_TRUE(config.GetRemoveSection(7));
-  config.SetRemoveSection(1, false);
-  EXPECT_FALSE(config.GetRemoveSection(1));
-  EXPECT_EQ(config.RemoveSectionCount(), 1);
-  config.SetRemoveSection(8, true);  // no such flag: nothing changes
-  config.SetRemoveSection(0, false);
+  config.SetSwitchItem(11, 2);
+  config.SetRemoveSection(8, true);
+  EXPECT_EQ(config.GetSwitchItem(11), 4);
   EXPECT_FALSE(config.GetRemoveSection(8));
-  EXPECT_EQ(config.RemoveSectionCount(), 1);
-  config.SetRemoveSection(7, false);
-  EXPECT_THROW(config.SetRemoveSection(2, false), ERangeError);  // below 0
-  EXPECT_EQ(config.RemoveSectionCount(), 0);
+  EXPECT_THROW(config.SetRemoveSection(2, false), ERangeError);  // the count would go below 0
   for (int i = 0; i < 255; ++i) config.SetRemoveSection(3, true);
   EXPECT_THROW(config.SetRemoveSection(3, true), ERangeError);  // above 255
-  EXPECT_EQ(config.RemoveSectionCount(), 255);
-}
-
-TEST(RenameOptions, FormatFrameIDsGrowByOne) {
-  TConfigBase config(TProgramPlace{"C:\\p\\", "C:\\w\\"});
-  config.SetFormatFrameID(0, 5);
-  config.SetFormatFrameID(1, 6);
-  config.SetFormatFrameID(0, 7);
-  EXPECT_EQ(config.GetFormatFrameIDCount(), 2);
-  EXPECT_EQ(config.GetFormatFrameID(0), 7);
-  EXPECT_EQ(config.GetFormatFrameID(1), 6);
-  EXPECT_THROW(config.SetFormatFrameID(3, 1), ERangeError);
-  EXPECT_THROW(config.SetFormatFrameID(-1, 1), ERangeError);
-  EXPECT_THROW(config.GetFormatFrameID(2), ERangeError);
-  config.ClearFormatFrameIDs();
-  EXPECT_EQ(config.GetFormatFrameIDCount(), 0);
+  config.SetFormatFrameID(0, 5);  // grows by one
+  EXPECT_THROW(config.SetFormatFrameID(2, 1), ERangeError);
+  EXPECT_THROW(config.GetFormatFrameID(1), ERangeError);
 }
 
 }  // namespace

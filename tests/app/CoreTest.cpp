@@ -1,9 +1,11 @@
+// The core objects, the message service's portable logic and the charset of the locale
+// the settings name.
 #include "AppTestSupport.h"
 
 #include "app/Core.h"
+#include "app/LocaleCharset.h"
 #include "app/Rename.h"
 #include "app/Session.h"
-#include "app/Translation.h"
 
 #include "base/Exceptions.h"
 
@@ -11,76 +13,93 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
 // The main window's stored skin is only handed on, never looked into.
 TspCompressedStoredSkin* const kStoredSkin = reinterpret_cast<TspCompressedStoredSkin*>(0x5000);
 
 class CoreObjects : public ::testing::Test {
 protected:
   ~CoreObjects() override { FreeCore(); }
-
   ProgramFolder Folder;
   ScriptedPresenter Presenter;
 };
 
+// The texts, the messages' button captions among them, follow the table in use.
 TEST_F(CoreObjects, MadeWithTheConfiguredLanguageAndFreed) {
   Folder.InstallBuiltLanguage("NL.lng");
   Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=3\r\n");
   ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
-  ASSERT_NE(Settings, nullptr);
-  ASSERT_NE(Session, nullptr);
-  ASSERT_NE(Lang, nullptr);
-  ASSERT_NE(FileList, nullptr);
-  EXPECT_EQ(FileList->GetFileCount(), 0);
+  ASSERT_TRUE(Settings && Session && Lang && FileList);
   EXPECT_EQ(Settings->StoredSkin, kStoredSkin);
   EXPECT_EQ(Settings->WorkingFolder, Folder.Path());
-  EXPECT_EQ(Settings->LangConfig.Language, lfNL);
-  EXPECT_EQ(LangText(151), "Fout");
   EXPECT_TRUE(Presenter.Shown.empty());
+  ShowMessageFileExists(LangText(TLangText::ErrorCaption), "t", nullptr);
   FreeCore();
-  EXPECT_EQ(Settings, nullptr);
-  EXPECT_EQ(Session, nullptr);
-  EXPECT_EQ(Lang, nullptr);
-  EXPECT_EQ(FileList, nullptr);
-  EXPECT_EQ(LangText(151), "Error");
+  EXPECT_FALSE(Settings || Session || Lang || FileList);
+  ShowMessageFileExists(LangText(TLangText::ErrorCaption), "t", nullptr);
+  using Captions = std::array<std::string, 4>;
+  EXPECT_EQ(Presenter.Shown[0].ButtonCaptions,
+            (Captions{"Overslaan", "Nummer toevoegen", "Overschrijven", "Annuleren"}));
+  EXPECT_EQ(Presenter.Shown[1].ButtonCaptions, (Captions{"Skip", "Add number", "Overwrite", "Cancel"}));
+  EXPECT_EQ(Presenter.Shown[0].Caption + Presenter.Shown[1].Caption, "FoutError");
 }
 
-TEST_F(CoreObjects, UnreadableSettingsDoNotEndStartUp) {
-  Folder.InstallBuiltLanguage("EN.lng");
-  Folder.InstallBuiltLanguage("DE.lng");
+TEST_F(CoreObjects, UnreadableSettingsOrLanguageFilesDoNotEndStartUp) {
+  Folder.WriteLanguage("DE.lng", "");
   Folder.WriteFile("Settings.ini", "[Program]");
   ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
   EXPECT_EQ(Settings->LangConfig.Language, lfEN);
-  EXPECT_EQ(Presenter.Texts(),
-            std::vector<std::string>{"Error / Settings file could not be read !"});
   EXPECT_EQ(Presenter.Shown[0].Skin, kStoredSkin);
   EXPECT_EQ(Presenter.Shown[0].ButtonCaptions[dbOk], "Ok");  // before Lang exists
-}
-
-TEST_F(CoreObjects, InvalidLanguageFileDoesNotEndStartUp) {
-  Folder.WriteLanguage("DE.lng", "");
+  FreeCore();
   Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
   ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
-  EXPECT_EQ(LangText(9), "Cancel");
-  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{"Error / No valid translation file !"});
+  EXPECT_EQ(LangText(TLangText::CancelButton), "Cancel");
+  const char notFound[] =
+      "Error / The selected translation file has not been found ! Default language will be english";
+  EXPECT_EQ(Presenter.Texts(), (Texts{"Error / Settings file could not be read !", notFound,
+                                      "Error / No valid translation file !"}));
 }
 
 TEST_F(CoreObjects, FailureFreesWhatWasMadeAndTellsTheCaller) {
-  // The first message (the language file is missing) fails to show.
-  bool failed = false;
-  Presenter.WhileOpen = [&](TMessageDialog&) {
-    if (!failed) {
-      failed = true;
-      throw Exception("no window");
-    }
+  Presenter.WhileOpen = [&](TMessageDialog&) {  // the first message fails to show
+    if (Presenter.Shown.size() == 1) throw Exception("no window");
   };
   EXPECT_FALSE(CreateCore(kStoredSkin, Folder.Place()));
-  EXPECT_EQ(FileList, nullptr);
-  EXPECT_EQ(Settings, nullptr);
-  EXPECT_EQ(Session, nullptr);
-  EXPECT_EQ(Lang, nullptr);
-  ASSERT_EQ(Presenter.Shown.size(), 2u);
-  EXPECT_EQ(Presenter.Texts()[1], "CreateCore / Fatal error !");
-  EXPECT_EQ(Presenter.Shown[1].Skin, nullptr);
+  EXPECT_FALSE(Settings || Session || Lang || FileList);
+  EXPECT_EQ(Presenter.Texts().back(), "CreateCore / Fatal error !");
+  EXPECT_EQ(Presenter.Shown.back().Skin, nullptr);
+}
+
+TEST(LocaleToCharset, AnsiOtherAndUnicodeOnlyLocales) {
+  ScriptedPresenter presenter;
+  EXPECT_EQ(LocaleToCharset(0x0409), 0);    // code page 1252: 8-bit text
+  EXPECT_EQ(LocaleToCharset(0x0419), 204);  // code page 1251
+  EXPECT_TRUE(presenter.Shown.empty());
+  EXPECT_EQ(LocaleToCharset(0x0439), 1);  // Hindi has no ANSI code page: DEFAULT_CHARSET
+  EXPECT_EQ(presenter.Texts(), Texts{"Fout / Onbekend type vanTFontCharSet"});
+  EXPECT_EQ(presenter.Shown[0].Skin, nullptr);
+}
+
+// Reports may run to thousands of lines: more lines than a byte and a line longer than a
+// 16-bit word can count are measured whole (the window itself is tested under Wine).
+TEST(MessageLayout, LongReportsAreCountedWhole) {
+  TMessageLayout layout = LayoutMessageText(std::string(3000, '\r'));
+  EXPECT_EQ(layout.Lines, 3001);
+  EXPECT_EQ(layout.ExtraHeight, 15 * 3000);
+  layout = LayoutMessageText("x\r" + std::string(70000, 'y'));
+  EXPECT_EQ(layout.Longest, 70000);
+  EXPECT_EQ(layout.Width, 70000 * 7 + 10);
+}
+
+TEST(MessageService, AWindowThatFailsStillClosesTheMessage) {
+  ScriptedPresenter presenter;
+  presenter.WhileOpen = [](TMessageDialog&) { throw Exception("window failed"); };
+  EXPECT_THROW(ShowMessageOk("c", "t", nullptr), Exception);
+  EXPECT_EQ(MessageDialogForm, nullptr);
+  presenter.WhileOpen = nullptr;
+  presenter.Press(mtYesNo, dbNo);
+  EXPECT_EQ(ShowMessageYesNo("c", "t", nullptr), maNo);
 }
 
 }  // namespace

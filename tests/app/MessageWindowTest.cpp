@@ -15,19 +15,11 @@
 
 namespace {
 
-TFormMessageDialog* OpenMessageWindow() {
-  for (int i = 0; i < Screen->FormCount(); ++i) {
-    auto* window = dynamic_cast<TFormMessageDialog*>(Screen->Forms(i));
-    if (window != nullptr && window->HandleAllocated() && IsWindowVisible(window->Handle())) return window;
-  }
-  return nullptr;
-}
-
-int MessageWindowCount() {
-  int count = 0;
+std::vector<TFormMessageDialog*> MessageWindows() {
+  std::vector<TFormMessageDialog*> windows;
   for (int i = 0; i < Screen->FormCount(); ++i)
-    if (dynamic_cast<TFormMessageDialog*>(Screen->Forms(i)) != nullptr) ++count;
-  return count;
+    if (auto* window = dynamic_cast<TFormMessageDialog*>(Screen->Forms(i))) windows.push_back(window);
+  return windows;
 }
 
 void Click(TWinControl* button) {
@@ -40,28 +32,13 @@ std::array<TWinControl*, 4> Buttons(const TFormMessageDialog& window) {
   return {window.ButtonOk, window.ButtonYes, window.ButtonNo, window.ButtonCancel};
 }
 
-// The buttons on screen, as "name caption", in the order Ok, Yes, No, Cancel.
-std::vector<std::string> ShownButtons(TFormMessageDialog& window) {
-  std::vector<std::string> shown;
-  for (TWinControl* button : Buttons(window))
-    if (button->Visible() && IsWindowVisible(button->Handle())) shown.push_back(button->Name() + " " + button->Caption());
-  return shown;
-}
-
-std::string Lines(int count) {
-  std::string text;
-  for (int i = 1; i <= count; ++i) text += (i > 1 ? "\r\n" : "") + std::string("Line ") + std::to_string(i);
-  return text;
-}
-
-// The message window shows every message of a test. Each window runs the test's
+// Every message of a test is shown in the message window. Each window runs the test's
 // OnWindow once it is on screen, from inside its modal loop; a window still open after
 // five seconds is closed, so that a broken test fails instead of hanging.
 class MessageWindow : public ::testing::Test {
 protected:
-  MessageWindow() : FPrevious(SetMessagePresenter(&FPresenter)) {
+  MessageWindow() : FPrevious(SetMessagePresenter(&FPresenter)), FTimer(SetTimer(nullptr, 0, 20, Tick)) {
     Current = this;
-    FTimer = SetTimer(nullptr, 0, 20, Tick);
     ParkPointer();
   }
   ~MessageWindow() override {
@@ -75,14 +52,15 @@ protected:
 
 private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    TFormMessageDialog* window = OpenMessageWindow();
-    if (Current == nullptr || window == nullptr) return;
-    if (window->Tag() == 0) {
-      window->SetTag(static_cast<int>(GetTickCount()));
-      ++Current->WindowsSeen;
-      if (Current->OnWindow) Current->OnWindow(*window);
-    } else if (GetTickCount() - static_cast<DWORD>(window->Tag()) > 5000) {
-      PostMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    for (TFormMessageDialog* window : MessageWindows()) {
+      if (Current == nullptr || !window->HandleAllocated() || !IsWindowVisible(window->Handle())) continue;
+      if (window->Tag() == 0) {
+        window->SetTag(static_cast<int>(GetTickCount()));
+        ++Current->WindowsSeen;
+        if (Current->OnWindow) Current->OnWindow(*window);
+      } else if (GetTickCount() - static_cast<DWORD>(window->Tag()) > 5000) {
+        PostMessageA(window->Handle(), WM_CLOSE, 0, 0);
+      }
     }
   }
 
@@ -94,80 +72,53 @@ private:
 
 struct TKindCase {
   uint8_t Kind;
-  std::vector<std::string> Shown;
+  std::vector<std::string> Shown;  // "name caption", in the order Ok, Yes, No, Cancel
   std::string Focused;
-  std::vector<std::pair<TDialogButton, uint8_t>> Answers;
+  std::vector<std::pair<int, uint8_t>> Answers;  // by button; -1 closes the window
 };
 
 const TKindCase kKinds[] = {
-    {mtOk, {"ButtonOk Ok"}, "ButtonOk", {{dbOk, 0}}},
-    {mtYesNo, {"ButtonYes Yes", "ButtonNo No"}, "ButtonNo", {{dbYes, 1}, {dbNo, 2}}},
+    {mtOk, {"ButtonOk Ok"}, "ButtonOk", {{dbOk, 0}, {-1, 0}}},
+    {mtYesNo, {"ButtonYes Yes", "ButtonNo No"}, "ButtonNo", {{dbYes, 1}, {dbNo, 2}, {-1, 0}}},
     {mtYesCancel, {"ButtonYes Yes", "ButtonCancel Cancel"}, "ButtonCancel", {{dbYes, 1}, {dbCancel, 3}}},
-    {mtYesNoAll,
-     {"ButtonOk All yes", "ButtonYes Yes", "ButtonNo No", "ButtonCancel All no"},
-     "ButtonCancel",
-     {{dbYes, 1}, {dbNo, 2}, {dbOk, 4}, {dbCancel, 5}}},
-    {mtFileExists,
-     {"ButtonOk Skip", "ButtonYes Add number", "ButtonNo Overwrite", "ButtonCancel Cancel"},
-     "ButtonCancel",
-     {{dbYes, 6}, {dbNo, 7}, {dbOk, 8}, {dbCancel, 3}}},
+    {mtYesNoAll, {"ButtonOk All yes", "ButtonYes Yes", "ButtonNo No", "ButtonCancel All no"},
+     "ButtonCancel", {{dbYes, 1}, {dbNo, 2}, {dbOk, 4}, {dbCancel, 5}}},
+    {mtFileExists, {"ButtonOk Skip", "ButtonYes Add number", "ButtonNo Overwrite", "ButtonCancel Cancel"},
+     "ButtonCancel", {{dbYes, 6}, {dbNo, 7}, {dbOk, 8}, {dbCancel, 3}, {-1, 0}}},
     {mtList, {"ButtonOk Ok"}, "ButtonOk", {{dbOk, 0}}},
 };
 
 TEST_F(MessageWindow, EachKindShowsItsButtonsAndAnswersWithTheOneClicked) {
+  int shownCount = 0;
   for (const TKindCase& c : kKinds) {
     for (const auto& [button, answer] : c.Answers) {
       SCOPED_TRACE(std::to_string(c.Kind) + " " + std::to_string(button));
       std::vector<std::string> shown;
-      std::string focused;
       OnWindow = [&, button = button](TFormMessageDialog& window) {
-        shown = ShownButtons(window);
-        focused = window.ActiveControl() != nullptr ? window.ActiveControl()->Name() : "";
-        Click(Buttons(window)[button]);
+        for (TWinControl* b : Buttons(window))
+          if (b->Visible() && IsWindowVisible(b->Handle())) shown.push_back(b->Name() + " " + b->Caption());
+        shown.push_back(window.ActiveControl()->Name() + " / " + window.Caption() + " / " + window.Memo->Text());
+        if (button < 0)
+          PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
+        else
+          Click(Buttons(window)[button]);
       };
       EXPECT_EQ(ShowMessageDialog(c.Kind, "Question", "Text", nullptr), answer);
-      EXPECT_EQ(shown, c.Shown);
-      EXPECT_EQ(focused, c.Focused);
-      EXPECT_EQ(MessageWindowCount(), 0);  // freed on return
+      std::vector<std::string> expected = c.Shown;
+      expected.push_back(c.Focused + " / Question / Text");
+      EXPECT_EQ(shown, expected);
+      EXPECT_TRUE(MessageWindows().empty());  // freed on return
+      ++shownCount;
     }
   }
-  EXPECT_EQ(WindowsSeen, 14);
-}
-
-TEST_F(MessageWindow, WrappersAnswerAndAWindowClosedOtherwiseAnswers0) {
-  OnWindow = [](TFormMessageDialog& window) { Click(window.ButtonYes); };
-  EXPECT_EQ(ShowMessageYesNo("c", "t", nullptr), maYes);
-  OnWindow = [](TFormMessageDialog& window) { Click(window.ButtonNo); };
-  EXPECT_EQ(ShowMessageFileExists("c", "t", nullptr), maOverwrite);
-  OnWindow = [](TFormMessageDialog& window) { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
-  EXPECT_EQ(ShowMessageYesNo("c", "t", nullptr), 0);
-  EXPECT_EQ(ShowMessageFileExists("c", "t", nullptr), 0);
-  std::string caption;
-  std::string text;
-  OnWindow = [&](TFormMessageDialog& window) {
-    caption = window.Caption();
-    text = window.Memo->Text();
-    Click(window.ButtonOk);
-  };
-  ShowMessageOk("Info", "Done.", nullptr);
-  EXPECT_EQ(caption, "Info");
-  EXPECT_EQ(text, "Done.");
-  EXPECT_EQ(WindowsSeen, 5);
+  EXPECT_EQ(WindowsSeen, shownCount);
 }
 
 TEST_F(MessageWindow, TheTextSetsTheSizeAndKindsThreeAndFourTheirOwnWidth) {
-  struct TSeen {
-    TRect Bounds;
-    TRect Memo;
-    int ClientWidth = 0;
-    int ClientHeight = 0;
-    std::vector<TRect> Buttons;  // Ok, Yes, No, Cancel
-  };
-  std::vector<TSeen> seen;
+  std::vector<std::array<TRect, 4>> seen;  // window, memo, Ok and Yes buttons
   OnWindow = [&](TFormMessageDialog& window) {
-    TSeen s{window.BoundsRect(), window.Memo->BoundsRect(), window.ClientWidth(), window.ClientHeight(), {}};
-    for (TWinControl* button : Buttons(window)) s.Buttons.push_back(button->BoundsRect());
-    seen.push_back(s);
+    seen.push_back({window.BoundsRect(), window.Memo->BoundsRect(), window.ButtonOk->BoundsRect(),
+                    window.ButtonYes->BoundsRect()});
     Click(window.ActiveControl());
   };
   ShowMessageOk("c", "short", nullptr);
@@ -176,144 +127,90 @@ TEST_F(MessageWindow, TheTextSetsTheSizeAndKindsThreeAndFourTheirOwnWidth) {
   ShowMessageDialog(mtYesNoAll, "c", std::string(100, 'x') + "\r\ny", nullptr);
   ShowMessageFileExists("c", "short", nullptr);
   ASSERT_EQ(seen.size(), 5u);
-
-  const TSeen& designed = seen[0];
-  EXPECT_EQ(designed.ClientWidth, 344);
-  EXPECT_EQ(designed.ClientHeight, 110);
-  EXPECT_EQ(designed.Memo, Bounds(8, 21, 330, 14));
-  EXPECT_EQ(designed.Buttons[dbOk], Bounds(141, 77, 60, 23));
-
-  EXPECT_EQ(seen[1].Bounds.Width(), 430);
-  EXPECT_EQ(seen[1].Bounds.Height(), designed.Bounds.Height() + 15);
-  EXPECT_EQ(seen[1].Memo.Height(), 14 + 15);  // the memo follows the window
-  EXPECT_EQ(seen[1].Memo.Width(), 330 + 430 - designed.Bounds.Width());
-  EXPECT_EQ(seen[1].Buttons[dbOk].Top, 77 + 15);  // the buttons stay at the bottom
-
-  EXPECT_EQ(seen[2].Bounds.Width(), designed.Bounds.Width());
-  EXPECT_EQ(seen[2].Bounds.Height(), designed.Bounds.Height() + 15);
-
-  const TSeen& all = seen[3];
-  EXPECT_EQ(all.Bounds.Width(), 440);
-  EXPECT_EQ(all.Bounds.Height(), designed.Bounds.Height() + 15);
-  EXPECT_EQ(all.Buttons[dbYes].Left, 44);
-  EXPECT_EQ(all.Buttons[dbNo].Left, 118);
-  EXPECT_EQ(all.Buttons[dbOk].Left, 193);
-  EXPECT_EQ(all.Buttons[dbOk].Width(), 90);
-  EXPECT_EQ(all.Buttons[dbCancel].Left, 297);
-  EXPECT_EQ(all.Buttons[dbYes].Width(), 60);
-
-  const TSeen& exists = seen[4];
-  EXPECT_EQ(exists.Bounds.Width(), 550);
-  EXPECT_EQ(exists.Buttons[dbYes], Bounds(26, 77, 130, 23));
-  EXPECT_EQ(exists.Buttons[dbNo], Bounds(172, 77, 130, 23));
-  EXPECT_EQ(exists.Buttons[dbOk], Bounds(319, 77, 90, 23));
-  EXPECT_EQ(exists.Buttons[dbCancel], Bounds(426, 77, 90, 23));
+  const int width = seen[0][0].Width(), height = seen[0][0].Height();
+  EXPECT_EQ(seen[0][2], Bounds(141, 77, 60, 23));
+  EXPECT_EQ(seen[1][0].Width(), 430);
+  EXPECT_EQ(seen[1][0].Height(), height + 15);
+  EXPECT_EQ(seen[1][1], Bounds(8, 21, 330 + 430 - width, 14 + 15));  // the memo follows the window
+  EXPECT_EQ(seen[1][2].Top, 77 + 15);  // the buttons stay at the bottom
+  EXPECT_EQ(seen[2][0], Bounds(seen[2][0].Left, seen[2][0].Top, width, height + 15));
+  EXPECT_EQ(seen[3][0].Width(), 440);
+  EXPECT_EQ(seen[3][2], Bounds(193, 77 + 15, 90, 23));
+  EXPECT_EQ(seen[4][0].Width(), 550);
+  EXPECT_EQ(seen[4][3], Bounds(26, 77, 130, 23));
 }
 
-TEST_F(MessageWindow, AListShowsInABorderedMemo) {
-  TRect memo;
-  bool bordered = false;
-  bool scrollBar = true;
-  TColor color = clNone;
-  std::string text;
+TEST_F(MessageWindow, AListShowsInABorderedMemoAndALongOneScrollsWithinTheWorkArea) {
+  TRect (*savedWorkArea)() = Seams::WorkArea;
+  Seams::WorkArea = [] { return Rect(40, 30, 840, 630); };
+  std::vector<std::vector<int>> seen;  // memo style, scroll bar, lines, first visible line
+  std::vector<std::array<TRect, 4>> places;  // window, memo, client area, Ok button
   OnWindow = [&](TFormMessageDialog& window) {
-    memo = window.Memo->BoundsRect();
-    bordered = window.Memo->BorderStyle() == bsSingle && window.Memo->Alignment() == taLeftJustify;
-    scrollBar = (GetWindowLongA(window.Memo->Handle(), GWL_STYLE) & WS_VSCROLL) != 0;
-    color = window.Memo->Color();
-    text = window.Memo->Text();
+    HWND memo = window.Memo->Handle();
+    RECT r{};
+    GetWindowRect(window.Handle(), &r);
+    SendMessageA(memo, WM_VSCROLL, SB_BOTTOM, 0);
+    places.push_back({FromRECT(r), window.Memo->BoundsRect(), window.ClientRect(), window.ButtonOk->BoundsRect()});
+    seen.push_back({window.Memo->BorderStyle() == bsSingle && window.Memo->Alignment() == taLeftJustify &&
+                        window.Memo->Color() == clWindow,
+                    (GetWindowLongA(memo, GWL_STYLE) & WS_VSCROLL) != 0,
+                    static_cast<int>(SendMessageA(memo, EM_GETLINECOUNT, 0, 0)),
+                    static_cast<int>(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0)) > 250});
     Click(window.ButtonOk);
   };
   ShowMessageList("Report", "a.mp3\r\nb.mp3", nullptr);
-  EXPECT_EQ(memo, Bounds(6, 8, 330, 45 + 15));
-  EXPECT_TRUE(bordered);
-  EXPECT_FALSE(scrollBar);  // every line has room
-  EXPECT_EQ(color, clWindow);
-  EXPECT_EQ(text, "a.mp3\r\nb.mp3");
-}
-
-TEST_F(MessageWindow, ALongReportFitsTheWorkAreaAndItsMemoScrolls) {
-  const TSeamOverride workArea(Seams::WorkArea, [] { return Rect(40, 30, 840, 630); });
-  TRect bounds;
-  TRect client;
-  TRect okButton;
-  int lineCount = 0;
-  int firstVisibleLine = 0;
-  bool scrollBar = false;
-  OnWindow = [&](TFormMessageDialog& window) {
-    RECT r{};
-    GetWindowRect(window.Handle(), &r);
-    bounds = FromRECT(r);
-    client = window.ClientRect();
-    okButton = window.ButtonOk->BoundsRect();
-    HWND memo = window.Memo->Handle();
-    scrollBar = (GetWindowLongA(memo, GWL_STYLE) & WS_VSCROLL) != 0;
-    lineCount = static_cast<int>(SendMessageA(memo, EM_GETLINECOUNT, 0, 0));
-    SendMessageA(memo, WM_VSCROLL, SB_BOTTOM, 0);
-    firstVisibleLine = static_cast<int>(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0));
-    Click(window.ButtonOk);
-  };
-  ShowMessageList("Report", Lines(300), nullptr);
-  EXPECT_EQ(WindowsSeen, 1);
-  EXPECT_EQ(bounds.Height(), 600);
-  EXPECT_GE(bounds.Left, 40);
-  EXPECT_GE(bounds.Top, 30);
-  EXPECT_LE(bounds.Right, 840);
-  EXPECT_LE(bounds.Bottom, 630);
-  EXPECT_LE(okButton.Bottom, client.Bottom);  // the buttons stay on screen
-  EXPECT_GE(okButton.Top, client.Bottom - 40);
-  EXPECT_TRUE(scrollBar);
-  EXPECT_EQ(lineCount, 300);
-  EXPECT_GT(firstVisibleLine, 250);
+  std::string lines = "Line 1";
+  for (int i = 2; i <= 300; ++i) lines += "\r\nLine " + std::to_string(i);
+  ShowMessageList("Report", lines, nullptr);
+  Seams::WorkArea = savedWorkArea;
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0], (std::vector<int>{1, 0, 2, 0}));  // every line has room
+  EXPECT_EQ(places[0][1], Bounds(6, 8, 330, 45 + 15));
+  EXPECT_EQ(seen[1], (std::vector<int>{1, 1, 300, 1}));
+  const TRect& window = places[1][0];
+  EXPECT_EQ(window.Height(), 600);
+  EXPECT_TRUE(window.Left >= 40 && window.Top >= 30 && window.Right <= 840 && window.Bottom <= 630);
+  // The buttons stay on screen, at the bottom.
+  EXPECT_TRUE(places[1][3].Bottom <= places[1][2].Bottom && places[1][3].Top >= places[1][2].Bottom - 40);
 }
 
 TEST_F(MessageWindow, IsCentredOnTheMainFormOrElseOnTheVirtualScreen) {
-  TRect alone;
-  OnWindow = [&](TFormMessageDialog& window) {
-    alone = window.BoundsRect();
-    Click(window.ButtonOk);
-  };
-  ShowMessageOk("c", "t", nullptr);
-  EXPECT_EQ(alone.Left, GetSystemMetrics(SM_CXVIRTUALSCREEN) / 2 - alone.Width() / 2);
-  EXPECT_EQ(alone.Top, GetSystemMetrics(SM_CYVIRTUALSCREEN) / 2 - alone.Height() / 2);
-
-  TForm* mainForm = nullptr;
-  Application->CreateForm(mainForm);
-  ASSERT_EQ(Application->MainForm(), mainForm);
-  mainForm->SetBounds(101, 80, 601, 401);
-  mainForm->Show();
-  TRect owned;
+  TRect bounds;
   TComponent* owner = nullptr;
+  TForm* mainForm = nullptr;
   bool mainFormEnabled = true;
   OnWindow = [&](TFormMessageDialog& window) {
-    owned = window.BoundsRect();
+    bounds = window.BoundsRect();
     owner = window.Owner();
-    mainFormEnabled = IsWindowEnabled(mainForm->Handle());
+    mainFormEnabled = mainForm != nullptr && IsWindowEnabled(mainForm->Handle());
     Click(window.ButtonOk);
   };
   ShowMessageOk("c", "t", nullptr);
+  EXPECT_EQ(bounds.Left, GetSystemMetrics(SM_CXVIRTUALSCREEN) / 2 - bounds.Width() / 2);
+  EXPECT_EQ(bounds.Top, GetSystemMetrics(SM_CYVIRTUALSCREEN) / 2 - bounds.Height() / 2);
+  Application->CreateForm(mainForm);
+  mainForm->SetBounds(101, 80, 601, 401);
+  mainForm->Show();
+  ShowMessageOk("c", "t", nullptr);
   EXPECT_EQ(owner, mainForm);
-  EXPECT_FALSE(mainFormEnabled);
+  EXPECT_FALSE(mainFormEnabled);  // modal over it
   EXPECT_TRUE(IsWindowEnabled(mainForm->Handle()));
-  EXPECT_EQ(owned.Left, 101 + 601 / 2 - owned.Width() / 2);
-  EXPECT_EQ(owned.Top, 80 + 401 / 2 - owned.Height() / 2);
+  EXPECT_EQ(bounds.TopLeft(), Point(101 + 601 / 2 - bounds.Width() / 2, 80 + 401 / 2 - bounds.Height() / 2));
   EXPECT_EQ(mainForm->ComponentCount(), 0);  // the window went
   mainForm->Free();
-  EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
 TEST_F(MessageWindow, ARequestWhileAMessageIsOpenShowsNothingAndAnswers0) {
   int nestedAnswer = 99;
-  int windowsMeanwhile = 0;
+  size_t windowsMeanwhile = 0;
   OnWindow = [&](TFormMessageDialog& window) {
-    if (window.Caption() != "outer") return;
     nestedAnswer = ShowMessageYesNo("nested", "t", nullptr);
-    windowsMeanwhile = MessageWindowCount();
+    windowsMeanwhile = MessageWindows().size();
     Click(window.ButtonYes);
   };
   EXPECT_EQ(ShowMessageYesNo("outer", "t", nullptr), maYes);
   EXPECT_EQ(nestedAnswer, 0);
-  EXPECT_EQ(windowsMeanwhile, 1);
+  EXPECT_EQ(windowsMeanwhile, 1u);
   EXPECT_EQ(WindowsSeen, 1);
   EXPECT_EQ(MessageDialogForm, nullptr);
 }

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool valid = lines.Count() == 3 + TLanguage::TextCount &&
                ValueAfterEquals(lines.Strings(0)) == settings.Version;
   if (language.ApplyLanguageLines(lines) != valid) __builtin_trap();
-  if (valid && language[7] != StringReplace(ValueAfterEquals(lines.Strings(3)), "#13", CRLF,
+  if (valid && language[TLangText::AddButton] != StringReplace(ValueAfterEquals(lines.Strings(3)), "#13", CRLF,
                                             rfReplaceAll))
     __builtin_trap();
 

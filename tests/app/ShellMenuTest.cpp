@@ -3,129 +3,81 @@
 #include "app/Config.h"
 #include "app/Session.h"
 
-#include "classlib/Registry.h"
+#include "classlib/Registry.h"  // ERegistryException
 
 #include "base/StrUtils.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
 const char kCommand[] = "\"C:\\Program Files\\Velorandquistmar\\Velorandquistmar.exe\" \"%1\"";
 const char kMissing[] = "(missing)";
-
-// A key with its values and subkeys, to put the test prefix's registry back as it was.
-struct TKeyCopy {
-  struct TValue {
-    std::string Name;
-    DWORD Type;
-    std::string Data;
-  };
-  bool Exists = false;
-  std::vector<TValue> Values;
-  std::vector<std::pair<std::string, TKeyCopy>> SubKeys;
-};
-
-TKeyCopy CopyKey(HKEY parent, const std::string& name) {
-  TKeyCopy copy;
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return copy;
-  copy.Exists = true;
-  char entry[1024];
-  BYTE data[4096];
-  for (DWORD i = 0;; ++i) {
-    DWORD nameLength = sizeof entry;
-    DWORD type = 0;
-    DWORD dataLength = sizeof data;
-    if (RegEnumValueA(key, i, entry, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS) break;
-    copy.Values.push_back({std::string(entry, nameLength), type, std::string(reinterpret_cast<char*>(data), dataLength)});
-  }
-  for (DWORD i = 0;; ++i) {
-    DWORD nameLength = sizeof entry;
-    if (RegEnumKeyExA(key, i, entry, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    const std::string subKey(entry, nameLength);
-    copy.SubKeys.emplace_back(subKey, CopyKey(key, subKey));
-  }
-  RegCloseKey(key);
-  return copy;
-}
-
-void WriteKey(HKEY parent, const std::string& name, const TKeyCopy& copy) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  for (const TKeyCopy::TValue& value : copy.Values)
-    RegSetValueExA(key, value.Name.c_str(), 0, value.Type, reinterpret_cast<const BYTE*>(value.Data.data()),
-                   static_cast<DWORD>(value.Data.size()));
-  for (const auto& [subKey, subCopy] : copy.SubKeys) WriteKey(key, subKey, subCopy);
-  RegCloseKey(key);
-}
-
-TRegistry& ClassesRoot(TRegistry& registry) {
-  registry.SetRootKey(HKEY_CLASSES_ROOT);
-  return registry;
-}
+const char kVerb[] = "Velorandquistmar\\shell\\Velorandquistmar\\command";
 
 bool KeyExists(const std::string& path) {
-  TRegistry registry(KEY_READ);
-  return ClassesRoot(registry).KeyExists(path);
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
 }
 
 // The key's default value; kMissing when the key is not there.
 std::string DefaultValue(const std::string& path) {
-  TRegistry registry(KEY_READ);
-  if (!ClassesRoot(registry).OpenKey(path, false)) return kMissing;
-  return registry.ReadString("");
+  char value[512];
+  LONG size = sizeof value;
+  return RegQueryValueA(HKEY_CLASSES_ROOT, path.c_str(), value, &size) == ERROR_SUCCESS ? value : kMissing;
 }
 
-void SetDefaultValue(const std::string& path, const std::string& value) {
-  TRegistry registry;
-  ASSERT_TRUE(ClassesRoot(registry).OpenKey(path, true));
-  registry.WriteString("", value);
+// Makes the key when it is missing.
+void SetValue(const std::string& path, const char* name, const std::string& value) {
+  RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
 }
 
-void DeleteKey(const std::string& path) {
-  TRegistry registry;
-  ClassesRoot(registry).DeleteKey(path);
-}
-
-// Each test starts without ".mp3" and without the product's class key, and leaves the
-// two as it found them; the other program's class is the test's own.
+// Each test starts without ".mp3" and without the product's class key, and puts the two
+// back as it found them (copied aside meanwhile); the other program's class is its own.
 class ShellMenu : public ::testing::Test {
 protected:
-  ShellMenu()
-      : Config(TProgramPlace{"C:\\Program Files\\Velorandquistmar\\", "C:\\Music\\"}),
-        OtherClass("VelorandquistmarTestClass" + IntToStr(static_cast<int>(GetCurrentProcessId()))) {
-    for (const char* key : kTouchedKeys) {
-      Saved.emplace_back(key, CopyKey(HKEY_CLASSES_ROOT, key));
-      DeleteKey(key);
-    }
+  ShellMenu() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, FBackup.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FSaved, nullptr);
+    for (const char* key : {".mp3", "Velorandquistmar"}) Move(HKEY_CLASSES_ROOT, key, FSaved);
   }
   ~ShellMenu() override {
-    DeleteKey(OtherClass);
-    for (const auto& [key, copy] : Saved) {
-      DeleteKey(key);
-      if (copy.Exists) WriteKey(HKEY_CLASSES_ROOT, key, copy);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, OtherClass.c_str());
+    for (const char* key : {".mp3", "Velorandquistmar"}) {
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, key);
+      Move(FSaved, key, HKEY_CLASSES_ROOT);
     }
+    RegCloseKey(FSaved);
+    RegDeleteTreeA(HKEY_CURRENT_USER, FBackup.c_str());
+  }
+  // Moves a key with everything below it from one parent to another, when it is there.
+  static void Move(HKEY from, const char* key, HKEY to) {
+    HKEY source = nullptr, target = nullptr;
+    if (RegOpenKeyExA(from, key, 0, KEY_READ, &source) != ERROR_SUCCESS) return;
+    RegCreateKeyExA(to, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr);
+    RegCopyTreeA(source, nullptr, target);
+    RegCloseKey(target);
+    RegCloseKey(source);
+    RegDeleteTreeA(from, key);
   }
 
-  static constexpr const char* kTouchedKeys[] = {".mp3", "Velorandquistmar"};
-  TConfigBase Config;
-  const std::string OtherClass;
-  std::vector<std::pair<std::string, TKeyCopy>> Saved;
+  const std::string OtherClass = "VelorandquistmarTestClass" + IntToStr(int(GetCurrentProcessId()));
+  TConfigBase Config{TProgramPlace{"C:\\Program Files\\Velorandquistmar\\", "C:\\Music\\"}};
+
+private:
+  const std::string FBackup = "Software\\VelorandquistmarTestBackup" + IntToStr(int(GetCurrentProcessId()));
+  HKEY FSaved = nullptr;
 };
 
-TEST_F(ShellMenu, WithoutAnExtensionKeyTheProductBecomesTheClass) {
+TEST_F(ShellMenu, WithoutAnExtensionKeyTheProductBecomesTheClassAndGoesAgain) {
   EXPECT_FALSE(IsShellMenuRegistered(Config));
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), "Velorandquistmar");
-  EXPECT_EQ(DefaultValue("Velorandquistmar\\shell\\Velorandquistmar\\command"), kCommand);
+  EXPECT_EQ(DefaultValue(kVerb), kCommand);
   EXPECT_TRUE(IsShellMenuRegistered(Config));
-
   RegisterShellMenu(Config, false);
   EXPECT_FALSE(KeyExists(".mp3"));  // made by the registration, and empty again
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
@@ -133,85 +85,62 @@ TEST_F(ShellMenu, WithoutAnExtensionKeyTheProductBecomesTheClass) {
 }
 
 TEST_F(ShellMenu, AnExtensionKeyWithoutClassGetsTheProductAndKeepsItsOtherValues) {
-  {
-    TRegistry registry;
-    ASSERT_TRUE(ClassesRoot(registry).OpenKey(".mp3", true));
-    registry.WriteString("Content Type", "audio/mpeg");
-  }
-  EXPECT_FALSE(IsShellMenuRegistered(Config));
+  SetValue(".mp3", "Content Type", "audio/mpeg");
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), "Velorandquistmar");
-  EXPECT_EQ(DefaultValue("Velorandquistmar\\shell\\Velorandquistmar\\command"), kCommand);
-
+  EXPECT_EQ(DefaultValue(kVerb), kCommand);
   RegisterShellMenu(Config, false);
-  TRegistry registry(KEY_READ);
-  ASSERT_TRUE(ClassesRoot(registry).OpenKey(".mp3", false));
-  EXPECT_EQ(registry.ReadString("Content Type"), "audio/mpeg");
-  EXPECT_FALSE(RegQueryValueExA(registry.CurrentKey(), "", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
+  char type[64];
+  DWORD size = sizeof type;
+  EXPECT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "Content Type", RRF_RT_REG_SZ, nullptr, type, &size), 0);
+  EXPECT_STREQ(type, "audio/mpeg");
+  EXPECT_NE(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "", RRF_RT_ANY, nullptr, nullptr, nullptr), 0);
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
-  EXPECT_FALSE(IsShellMenuRegistered(Config));
 }
 
-TEST_F(ShellMenu, AnotherProgramsClassGetsOnlyTheVerb) {
-  SetDefaultValue(".mp3", OtherClass);
-  SetDefaultValue(OtherClass + "\\shell\\open\\command", "player.exe \"%1\"");
+TEST_F(ShellMenu, AnotherProgramsClassGetsOnlyTheVerbAndKeepsTheRest) {
+  RegisterShellMenu(Config, false);  // nothing there: nothing changes
+  EXPECT_FALSE(KeyExists(".mp3"));
+  SetValue(".mp3", "", OtherClass);
+  RegisterShellMenu(Config, false);
+  EXPECT_FALSE(KeyExists(OtherClass));
+  SetValue(OtherClass + "\\shell\\open\\command", "", "player.exe \"%1\"");
   EXPECT_FALSE(IsShellMenuRegistered(Config));
-
-  RegisterShellMenu(Config, true);
+  for (int twice = 0; twice < 2; ++twice) RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), OtherClass);
   EXPECT_EQ(DefaultValue(OtherClass + "\\shell\\Velorandquistmar\\command"), kCommand);
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
   EXPECT_TRUE(IsShellMenuRegistered(Config));
-
+  TConfigSession session;
+  session.CutTillNumber = true;
+  LoadSessionFromConfig(session, Config);
+  EXPECT_TRUE(session.ShellMenuRegistered);
+  EXPECT_FALSE(session.CutTillNumber);
   RegisterShellMenu(Config, false);
   EXPECT_FALSE(KeyExists(OtherClass + "\\shell\\Velorandquistmar"));
   EXPECT_EQ(DefaultValue(OtherClass + "\\shell\\open\\command"), "player.exe \"%1\"");
   EXPECT_EQ(DefaultValue(".mp3"), OtherClass);
-  EXPECT_FALSE(IsShellMenuRegistered(Config));
+  LoadSessionFromConfig(session, Config);
+  EXPECT_FALSE(session.ShellMenuRegistered);
 }
 
 TEST_F(ShellMenu, TheProductAsClassCountsAsRegisteredWithoutItsVerb) {
-  SetDefaultValue(".mp3", "Velorandquistmar");
+  SetValue(".mp3", "", "Velorandquistmar");
   EXPECT_TRUE(IsShellMenuRegistered(Config));
-  EXPECT_FALSE(KeyExists("Velorandquistmar"));
-
   RegisterShellMenu(Config, true);
-  EXPECT_EQ(DefaultValue("Velorandquistmar\\shell\\Velorandquistmar\\command"), kCommand);
+  EXPECT_EQ(DefaultValue(kVerb), kCommand);
   RegisterShellMenu(Config, false);
   EXPECT_FALSE(KeyExists(".mp3"));
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
-}
-
-TEST_F(ShellMenu, RemovingWhatIsNotThereChangesNothing) {
-  RegisterShellMenu(Config, false);
-  EXPECT_FALSE(KeyExists(".mp3"));
-  SetDefaultValue(".mp3", OtherClass);
-  RegisterShellMenu(Config, false);
-  EXPECT_EQ(DefaultValue(".mp3"), OtherClass);
-  EXPECT_FALSE(KeyExists(OtherClass));
-  RegisterShellMenu(Config, true);
-  RegisterShellMenu(Config, true);  // again: the same keys
-  EXPECT_EQ(DefaultValue(OtherClass + "\\shell\\Velorandquistmar\\command"), kCommand);
 }
 
 TEST_F(ShellMenu, AClassKeyThatCannotBeMadeIsReportedAndNothingIsWritten) {
   // Key names are limited to 255 characters: this class cannot get its verb.
   const std::string longClass(300, 'c');
-  SetDefaultValue(".mp3", longClass);
+  SetValue(".mp3", "", longClass);
   EXPECT_THROW(RegisterShellMenu(Config, true), ERegistryException);
   EXPECT_EQ(DefaultValue(".mp3"), longClass);
   EXPECT_FALSE(IsShellMenuRegistered(Config));
-}
-
-TEST_F(ShellMenu, TheSessionReadsTheVerbsState) {
-  TConfigSession session;
-  session.CutTillNumber = true;
-  LoadSessionFromConfig(session, Config);
-  EXPECT_FALSE(session.ShellMenuRegistered);
-  EXPECT_FALSE(session.CutTillNumber);
-  RegisterShellMenu(Config, true);
-  LoadSessionFromConfig(session, Config);
-  EXPECT_TRUE(session.ShellMenuRegistered);
 }
 
 }  // namespace

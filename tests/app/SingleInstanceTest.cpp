@@ -10,13 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace {
-
-constexpr int kFirstInstanceQuit = 10;  // the helper's exit code when told to quit
 
 std::string UniqueName(const std::string& test) {
   return "VelorandquistmarTest" + IntToStr(static_cast<int>(GetCurrentProcessId())) + test;
@@ -35,90 +32,68 @@ HWND StoredWindow(const std::string& name) {
   return window;
 }
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
-    Sleep(20);
-  }
+bool WaitFor(const std::function<bool()>& condition) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(20))
+    if (GetTickCount() - start > 10000) return false;
   return true;
 }
 
-std::string WindowClassOf(HWND window) {
-  char name[64] = {};
+std::string ClassAndText(HWND window) {
+  char name[64] = {}, text[64] = {};
   GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string WindowText(HWND window) {
-  char text[64] = {};
   GetWindowTextA(window, text, sizeof text);
-  return text;
+  return std::string(name) + " " + text;
 }
 
-// A program started for a test; ended when the test is over, if it still runs.
+// A program relative to this one, started for a test in a folder; ended when the test
+// is over, if it still runs.
 class TStartedProcess {
 public:
-  TStartedProcess(const std::string& commandLine, const std::string& folder) {
+  TStartedProcess(const std::string& program, const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string line = commandLine;
-    FStarted = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                              &FInfo) != 0;
+    std::string line = "\"";  // appended piece by piece: GCC 12 warns falsely on "x" + string
+    line += ExtractFilePath(ProgramFileName()) + program + "\"";
+    Started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                             &startup, &FInfo) != 0;
   }
   ~TStartedProcess() {
-    if (!FStarted) return;
-    if (Running()) {
-      TerminateProcess(FInfo.hProcess, 99);
-      WaitForSingleObject(FInfo.hProcess, 5000);
-    }
+    if (!Started) return;
+    if (Running()) TerminateProcess(FInfo.hProcess, 99);
+    WaitForSingleObject(FInfo.hProcess, 5000);
     CloseHandle(FInfo.hThread);
     CloseHandle(FInfo.hProcess);
   }
   TStartedProcess(const TStartedProcess&) = delete;
   TStartedProcess& operator=(const TStartedProcess&) = delete;
 
-  bool Started() const { return FStarted; }
-  DWORD Id() const { return FInfo.dwProcessId; }
   bool Running() const { return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT; }
-  // Its exit code once it ended within timeoutMs; STILL_ACTIVE when it runs on.
-  DWORD ExitCodeWithin(int timeoutMs) const {
-    WaitForSingleObject(FInfo.hProcess, static_cast<DWORD>(timeoutMs));
+  // Its exit code once it ended within ten seconds; STILL_ACTIVE when it runs on.
+  DWORD ExitCode() const {
+    WaitForSingleObject(FInfo.hProcess, 10000);
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(FInfo.hProcess, &code);
     return code;
   }
   // Ends its message loop: the quit message goes to its main thread.
   void Quit() const { PostThreadMessageA(FInfo.dwThreadId, WM_QUIT, 0, 0); }
+  // Its application window, once the block called name holds it.
+  HWND Window(const std::string& name) const {
+    HWND window = nullptr;
+    WaitFor([&] {
+      window = StoredWindow(name);
+      DWORD owner = 0;
+      return window != nullptr && GetWindowThreadProcessId(window, &owner) != 0 &&
+             owner == FInfo.dwProcessId;
+    });
+    return window;
+  }
+
+  bool Started = false;
 
 private:
-  bool FStarted = false;
   PROCESS_INFORMATION FInfo{};
 };
-
-// The first process's application window, once the block holds it.
-HWND WindowOfProcess(const std::string& name, DWORD processId) {
-  HWND window = nullptr;
-  WaitFor([&] {
-    window = StoredWindow(name);
-    DWORD owner = 0;
-    return window != nullptr && GetWindowThreadProcessId(window, &owner) != 0 && owner == processId;
-  });
-  return window;
-}
-
-// A command line of a program beside this one (appended piece by piece, which keeps GCC 12
-// from a false -Wrestrict warning).
-std::string CommandLine(const std::string& program, const std::string& arguments = "") {
-  std::string line = "\"";
-  line += ExtractFilePath(ProgramFileName());
-  line += program;
-  line += "\" ";
-  line += arguments;
-  return line;
-}
-
-std::string Helper(const std::string& arguments) { return CommandLine("instance_guard_helper.exe", arguments); }
 
 class SingleInstance : public ::testing::Test {
 protected:
@@ -155,79 +130,44 @@ TEST_F(SingleInstance, ABlockThatCannotBeMappedStillEndsTheLaterStart) {
   // A block over a file opened for reading cannot be mapped for writing: the later start
   // reads no window from it, and ends all the same.
   const std::string name = UniqueName("ReadOnly");
-  HANDLE file = CreateFileA(Folder.WriteFile("block", "\x01\x02\x03\x04").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileA(Folder.WriteFile("block", "\x01\x02\x03\x04").c_str(), GENERIC_READ,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, name.c_str());
   ASSERT_NE(mapping, nullptr);
   HANDLE probe = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, name.c_str());
-  ASSERT_NE(probe, nullptr);
-  EXPECT_EQ(MapViewOfFile(probe, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(uint32_t)), nullptr);
+  ASSERT_EQ(MapViewOfFile(probe, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(uint32_t)), nullptr);
   CloseHandle(probe);
-
   EXPECT_TRUE(IsAlreadyRunning(Application->Handle(), name));
   ReleaseSingleInstance();
   CloseHandle(mapping);
   CloseHandle(file);
 }
 
-TEST_F(SingleInstance, ASecondProcessEndsAtOnceAndTheFirstRunsOn) {
-  const std::string name = UniqueName("Processes");
-  TStartedProcess first(Helper(name), Folder.Path());
-  ASSERT_TRUE(first.Started());
-  HWND window = WindowOfProcess(name, first.Id());
-  ASSERT_NE(window, nullptr) << "the first process never filled the block";
-  EXPECT_EQ(WindowClassOf(window), "TApplication");
-
-  TStartedProcess second(Helper(name), Folder.Path());
-  ASSERT_TRUE(second.Started());
-  EXPECT_EQ(second.ExitCodeWithin(10000), 0u);
-  EXPECT_TRUE(first.Running());
-  EXPECT_EQ(StoredWindow(name), window);  // the second start changed nothing
-
-  first.Quit();
-  EXPECT_EQ(first.ExitCodeWithin(10000), static_cast<DWORD>(kFirstInstanceQuit));
-  EXPECT_EQ(StoredWindow(name), nullptr);  // the block went with the first instance
-}
-
-TEST_F(SingleInstance, ASecondProcessRestoresAMinimisedFirst) {
-  const std::string name = UniqueName("Minimized");
-  TStartedProcess first(Helper(name + " minimized"), Folder.Path());
-  ASSERT_TRUE(first.Started());
-  HWND window = WindowOfProcess(name, first.Id());
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != 0; }));
-
-  TStartedProcess second(Helper(name), Folder.Path());
-  EXPECT_EQ(second.ExitCodeWithin(10000), 0u);
-  EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == 0; }));
-  EXPECT_TRUE(first.Running());
-  first.Quit();
-  EXPECT_EQ(first.ExitCodeWithin(10000), static_cast<DWORD>(kFirstInstanceQuit));
-}
-
-TEST_F(SingleInstance, TheProgramStartedTwiceEndsTheSecondStartWithExitCode0) {
-  const std::string program = CommandLine(VQ_BUILT_PROGRAM);
+// Started twice, the program ends the second start with exit code 0 and brings the first
+// to the front, restoring it when it was minimised.
+TEST_F(SingleInstance, TheProgramStartedTwiceEndsTheSecondStartAndRestoresTheFirst) {
   const std::string name = "Velorandquistmar048";
   ASSERT_EQ(StoredWindow(name), nullptr) << "the program runs already";
-  TStartedProcess first(program, Folder.Path());
-  ASSERT_TRUE(first.Started());
-  HWND window = WindowOfProcess(name, first.Id());
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(WindowClassOf(window), "TApplication");
-  EXPECT_EQ(WindowText(window), "Velorandquistmar");  // the application's title
-  HWND mainWindow = nullptr;
+  TStartedProcess first(VQ_BUILT_PROGRAM, Folder.Path());
+  ASSERT_TRUE(first.Started);
+  HWND window = first.Window(name);
+  ASSERT_NE(window, nullptr) << "the first process never filled the block";
+  EXPECT_EQ(ClassAndText(window), "TApplication Velorandquistmar");  // the application's title
   EXPECT_TRUE(WaitFor([&] {
-    mainWindow = FindWindowA(nullptr, "Velorandquistmar 0.4.8");
+    HWND mainWindow = FindWindowA(nullptr, "Velorandquistmar 0.4.8");
     return mainWindow != nullptr && IsWindowVisible(mainWindow);
   }));
-
-  TStartedProcess second(program, Folder.Path());
-  ASSERT_TRUE(second.Started());
-  EXPECT_EQ(second.ExitCodeWithin(10000), 0u);
+  ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != 0; }));
+  TStartedProcess second(VQ_BUILT_PROGRAM, Folder.Path());
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == 0; }));
   EXPECT_TRUE(first.Running());
+  EXPECT_EQ(StoredWindow(name), window);  // the second start changed nothing
   first.Quit();
-  EXPECT_EQ(first.ExitCodeWithin(10000), 0u);
+  EXPECT_EQ(first.ExitCode(), 0u);
+  EXPECT_EQ(StoredWindow(name), nullptr);  // the block went with the first instance
 }
 
 }  // namespace

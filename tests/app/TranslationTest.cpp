@@ -3,7 +3,6 @@
 #include "app/Translation.h"
 
 #include "base/Exceptions.h"
-#include "base/FileUtils.h"
 #include "base/SharedRoutines.h"
 #include "base/Streams.h"
 
@@ -13,23 +12,18 @@
 
 namespace {
 
-const char kNotFound[] =
-    "Error / The selected translation file has not been found ! Default language will be "
-    "english";
+using Texts = std::vector<std::string>;
 const char kInvalid[] = "Error / No valid translation file !";
 
-// The text number that entry position p of a language file sets: the list runs 7 to 97,
-// 99 to 127, then 98, then 128 to 227.
-int NumberAtPosition(int p) {
-  if (p >= 91 && p <= 119) return p + 8;
-  if (p == 120) return 98;
-  return p + 7;
+// The text that entry position p of a language file sets: the list runs 7 to 97, 99 to
+// 127, then 98, then 128 to 227.
+TLangText TextAtPosition(int p) {
+  if (p == 120) return TLangText::UnusedLabel;
+  return TLangText(p >= 91 && p < 120 ? p + 8 : p + 7);
 }
 
 class LanguageTable : public ::testing::Test {
 protected:
-  LanguageTable() : Settings(Folder.Place()) {}
-
   // A language table over the folder as it is now, configured for a language.
   TLanguage& Load(TLangID language) {
     Settings.LangConfig.Language = language;
@@ -37,202 +31,101 @@ protected:
     Language->LoadLanguageFile();
     return *Language;
   }
+  void WriteGerman(const std::vector<std::string>& lines) { Folder.WriteLanguage("DE.lng", JoinLines(lines)); }
 
   ProgramFolder Folder;
-  TConfigBase Settings;
+  TConfigBase Settings{Folder.Place()};
   ScriptedPresenter Presenter;
   std::unique_ptr<TLanguage> Language;
 };
 
-TEST_F(LanguageTable, BuiltInEnglishTable) {
-  TLanguage language(Settings);
-  EXPECT_EQ(language.Count(), 221);
-  EXPECT_EQ(language.Capacity(), 225);  // grown by 25 at a time
-  EXPECT_EQ(language[7], "Add");
-  EXPECT_EQ(language[97], "e-mail :");
-  EXPECT_EQ(language[98], "&Unused");
-  EXPECT_EQ(language[127], "Unkown");
-  EXPECT_EQ(language[192], "Program has been added to the ContextMenu of Windows Explorer..");
-  EXPECT_EQ(language[214], "FileEditor");
-  EXPECT_EQ(language[227], "Tag -> Filename");
-  EXPECT_EQ(language[TLanguage::CreditNumber], "");
-  for (int number : {0, 4, 6, 228, -1}) {
-    EXPECT_THROW(language[number], ERangeError) << number;
-    EXPECT_THROW(EnglishText(number), ERangeError) << number;
-  }
-}
-
-TEST_F(LanguageTable, EveryInstalledFileLoads) {
-  for (const char* name : {"DE.lng", "EN.lng", "ES.lng", "NL.lng"})
-    Folder.InstallBuiltLanguage(name);
-  struct TSample {
-    TLangID Language;
-    int Number;
-    const char* Text;
-  };
-  const TSample samples[] = {
-      {lfEN, 9, "Cancel"},   {lfDE, 9, "Abbrechen"}, {lfES, 27, "S\xED"},
-      {lfNL, 151, "Fout"},   {lfDE, 98, "&Unbenutzt"}, {lfES, 56, "\xC1lbum"},
-  };
-  for (const TSample& sample : samples) {
-    SCOPED_TRACE(LanguageFiles[sample.Language].FileName);
-    TLanguage& language = Load(sample.Language);
-    EXPECT_EQ(language[sample.Number], sample.Text);
-    // The names of "Settings.ini" stay as they are, so settings survive a change.
-    for (int number = 194; number <= 216; ++number)
-      EXPECT_EQ(language[number], EnglishText(number));
-  }
-  TLanguage& english = Load(lfEN);
-  for (int number = 7; number <= 227; ++number) EXPECT_EQ(english[number], EnglishText(number));
-  EXPECT_TRUE(Presenter.Shown.empty());
-  EXPECT_STREQ(LanguageFiles[lfES].DisplayName, "Espa\xF1ol");
-}
-
-TEST_F(LanguageTable, TranslatedFilesKeepTheEnglishOrderAndBreaks) {
-  std::vector<std::string> english = EnglishLanguageLines();
-  for (const char* name : {"DE.lng", "ES.lng", "NL.lng"}) {
+TEST_F(LanguageTable, EveryInstalledFileLoadsInTheEnglishOrderAndKeepsTheSettingsNames) {
+  const std::vector<std::string> english = EnglishLanguageLines();
+  const std::pair<TLangID, const char*> samples[] = {{lfEN, "Cancel"}, {lfDE, "Abbrechen"},
+                                                     {lfES, "Cancelar"}, {lfNL, "Annuleren"}};
+  for (auto [id, cancel] : samples) {
+    const char* name = LanguageFiles[id].FileName;
     SCOPED_TRACE(name);
+    Folder.InstallBuiltLanguage(name);
     TStringList lines;
     lines.SetText(BuiltLanguageFile(name));
     ASSERT_EQ(lines.Count(), 224);
-    for (int p = 0; p < 221; ++p) {
-      std::string line = lines.Strings(3 + p);
-      EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(NumberAtPosition(p)));
+    for (int p = 0; p < 221; ++p) {  // each line's number and its line breaks as in English
+      const std::string line = lines.Strings(3 + p);
+      EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(static_cast<int>(TextAtPosition(p))));
       EXPECT_EQ(CountChar(line, '#'), CountChar(english[3 + p], '#')) << line;
     }
+    TLanguage& language = Load(id);
+    EXPECT_EQ(language[TLangText::CancelButton], cancel);
+    for (int number = 194; number <= 216; ++number)  // settings survive a change of language
+      EXPECT_EQ(language[TLangText(number)], EnglishText(TLangText(number)));
   }
+  TLanguage& fromFile = Load(lfEN);
+  for (int number = 7; number <= 227; ++number) EXPECT_EQ(fromFile[TLangText(number)], EnglishText(TLangText(number)));
+  EXPECT_TRUE(Presenter.Shown.empty());
+  for (int number : {0, 4, 6, 228, -1}) EXPECT_THROW(fromFile[TLangText(number)], ERangeError);
+  EXPECT_THROW(LangText(TLangText(300)), ERangeError);
 }
 
-TEST_F(LanguageTable, OnlyExactFileNamesOfTheTableAreAvailable) {
-  for (const char* name : {"NL.lng", "x.lng", "en.lng", "DE.lng"}) Folder.WriteLanguage(name, "");
-  Folder.WriteFile("languages\\ES.txt", "");
-  TLanguage language(Settings);
-  EXPECT_EQ(Settings.LangConfig.LangIDs, (TLangIDs{lfDE, lfNL}));
-  Settings.LangConfig.Language = lfEN;
-  EXPECT_FALSE(language.IsLanguageAvailable());
-  Settings.LangConfig.Language = lfNL;
-  EXPECT_TRUE(language.IsLanguageAvailable());
-}
-
-TEST_F(LanguageTable, MissingOrUnknownLanguageKeepsEnglish) {
-  EXPECT_EQ(Load(lfEN)[17], "Ok");  // no files at all
-  EXPECT_TRUE(Settings.LangConfig.LangIDs.empty());
-  Folder.InstallBuiltLanguage("DE.lng");
-  Settings.LangConfig.LangIDs.clear();
-  Settings.LangConfig.Language = 12;  // outside the table: never looked up there
-  TLanguage language(Settings);
-  language.LoadLanguageFile();
-  EXPECT_EQ(language[17], "Ok");
-  EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{kNotFound, kNotFound}));
-}
-
-TEST_F(LanguageTable, VersionLineIsCheckedExactly) {
-  std::vector<std::string> lines = EnglishLanguageLines();
-  lines[3 + 8] = "15=Abbruch";
-  struct TCase {
-    const char* Version;
-    bool Accepted;
-  };
-  for (TCase c : {TCase{"Version=0.4.8", true}, TCase{" 0.4.8 ", true}, TCase{"0.4.8", true},
-                  TCase{"Version=0.4.9", false}, TCase{"Version=0.4.80", false},
-                  TCase{"", false}}) {
-    SCOPED_TRACE(c.Version);
-    lines[0] = c.Version;
-    Folder.WriteLanguage("DE.lng", JoinLines(lines));
-    Presenter.Shown.clear();
-    EXPECT_EQ(Load(lfDE)[15], c.Accepted ? "Abbruch" : "No");
-    EXPECT_EQ(Presenter.Shown.size(), c.Accepted ? 0u : 1u);
-  }
-}
-
-TEST_F(LanguageTable, WrongShapeIsRefusedBeforeAnyLineIsUsed) {
+// A file of another shape or version is refused whole, not even its credit is taken.
+TEST_F(LanguageTable, AFileOfAnotherShapeOrVersionIsRefusedWhole) {
   std::vector<std::string> lines = EnglishLanguageLines();
   lines[1] = "Translator=Someone";
   lines[3] = "7=Plus";
-  std::vector<std::string> missingOne(lines.begin(), lines.end() - 1);
-  std::vector<std::string> oneMore = lines;
-  oneMore.push_back("228=Extra");
-  std::vector<std::string> blankLast = lines;
-  blankLast.push_back("");
-  const std::string large = JoinLines(lines) + std::string(TLanguage::MaxFileSize, ' ');
-  for (const std::string& file : {JoinLines(missingOne), JoinLines(oneMore), JoinLines(blankLast),
-                                  std::string(), std::string("Version=0.4.8"), large}) {
-    Folder.WriteLanguage("DE.lng", file);
-    Presenter.Shown.clear();
-    TLanguage& language = Load(lfDE);
-    EXPECT_EQ(language[7], "Add");
-    EXPECT_EQ(language[TLanguage::CreditNumber], "");  // not even the credit
-    EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kInvalid});
+  std::vector<std::vector<std::string>> refused = {{lines.begin(), lines.end() - 1}, lines, lines, {}};
+  refused[1].push_back("");  // one line more
+  refused[2][0] = "Version=0.4.80";
+  for (const auto& file : refused) {
+    WriteGerman(file);
+    EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
+    EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "");
   }
-  Folder.WriteLanguage("DE.lng", JoinLines(lines));
-  EXPECT_EQ(Load(lfDE)[7], "Plus");  // 224 lines: applied whole
-  EXPECT_EQ((*Language)[TLanguage::CreditNumber], "Someone");
+  Folder.WriteLanguage("DE.lng", JoinLines(lines) + std::string(TLanguage::MaxFileSize, ' '));
+  EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
+  EXPECT_EQ(Presenter.Texts(), Texts(5, kInvalid));
+  lines[0] = " 0.4.8 ";
+  WriteGerman(lines);
+  EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Plus");
+  EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "Someone");
 }
-
-// A value naming its line's position.
-std::string PositionValue(int p) { return std::string("v").append(std::to_string(p)); }
 
 TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
   std::vector<std::string> lines = EnglishLanguageLines();
-  for (int p = 0; p < 221; ++p) lines[3 + p] = PositionValue(p);
-  Folder.WriteLanguage("NL.lng", JoinLines(lines));
-  TLanguage& language = Load(lfNL);
-  EXPECT_EQ(language[99], "v91");
-  EXPECT_EQ(language[98], "v120");
-  for (int p = 0; p < 221; ++p) EXPECT_EQ(language[NumberAtPosition(p)], PositionValue(p));
-}
-
-TEST_F(LanguageTable, LineValuesAreReadAfterTheFirstEquals) {
-  std::vector<std::string> lines = EnglishLanguageLines();
-  lines[3 + 0] = "Ok";                       // 7: no "="
-  lines[3 + 1] = "x=Ok";                     // 8
-  lines[3 + 2] = "x=a=b";                    // 9
-  lines[3 + 3] = "10=First#13Second#13";     // every "#13" is a line break
-  lines[3 + 4] = "11=  padded\t ";           // blanks at the ends are lost
-  lines[3 + 5] = "12=keep #14 and # 13";
-  Folder.WriteLanguage("ES.lng", JoinLines(lines));
-  TLanguage& language = Load(lfES);
-  EXPECT_EQ(language[7], "Ok");
-  EXPECT_EQ(language[8], "Ok");
-  EXPECT_EQ(language[9], "a=b");
-  EXPECT_EQ(language[10], "First\r\nSecond\r\n");
-  EXPECT_EQ(language[11], "padded");
-  EXPECT_EQ(language[12], "keep #14 and # 13");
-}
-
-TEST_F(LanguageTable, RefusedFileLeavesThePreviousLanguage) {
-  Folder.InstallBuiltLanguage("DE.lng");
-  Folder.WriteLanguage("NL.lng", "Version=0.4.8\r\n");
+  for (int p = 0; p < 221; ++p) lines[3 + p] = std::string("v").append(std::to_string(p));
+  lines[4] = "10=First#13Second#13";  // every "#13" is a line break
+  WriteGerman(lines);
   TLanguage& language = Load(lfDE);
-  std::string credit = language[TLanguage::CreditNumber];
-  EXPECT_FALSE(credit.empty());
-  Settings.LangConfig.Language = lfNL;
-  language.LoadLanguageFile();
-  EXPECT_EQ(language[9], "Abbrechen");
-  EXPECT_EQ(language[TLanguage::CreditNumber], credit);
-  Settings.LangConfig.Language = lfES;  // not installed
-  language.LoadLanguageFile();
-  EXPECT_EQ(language[9], "Abbrechen");
-  // The table's own (German) texts tell the user.
-  ASSERT_EQ(Presenter.Shown.size(), 2u);
-  EXPECT_EQ(Presenter.Shown[0].Caption, "Fehler");
-  EXPECT_EQ(Presenter.Shown[0].Layout.Text, "Keine g\xFCltige Sprachdatei !");
+  for (int p = 2; p < 221; ++p) EXPECT_EQ(language[TextAtPosition(p)], lines[3 + p]);
+  EXPECT_EQ(language[TLangText::UnusedLabel], "v120");
+  EXPECT_EQ(language[TLangText::AddNumberButton], "First\r\nSecond\r\n");
 }
 
-#ifdef _WIN32
-TEST_F(LanguageTable, UnreadableFileIsRefused) {
+// Only exact names of the table count ("en.lng" is not English); a language that cannot
+// be loaded leaves the texts as they were.
+TEST_F(LanguageTable, ALanguageThatCannotBeLoadedLeavesThePreviousOne) {
+  for (const char* name : {"NL.lng", "x.lng", "en.lng"}) Folder.WriteLanguage(name, "Version=0.4.8");
+  Settings.LangConfig.Language = 12;  // outside the table: never looked up there
+  TLanguage none(Settings);
+  none.LoadLanguageFile();
+  EXPECT_EQ(Settings.LangConfig.LangIDs, TLangIDs{lfNL});
   Folder.InstallBuiltLanguage("DE.lng");
+  TLanguage& language = Load(lfDE);
+  const std::string credit = language[TLangText::TranslatorCredit];
+  for (TLangID other : {lfNL, lfES}) {  // invalid, and not installed
+    Settings.LangConfig.Language = other;
+    language.LoadLanguageFile();
+  }
+  EXPECT_EQ(language[TLangText::CancelButton], "Abbrechen");
+  EXPECT_EQ(language[TLangText::TranslatorCredit], credit);
+  ASSERT_EQ(Presenter.Shown.size(), 3u);  // told in the table's own (German) texts
+  EXPECT_EQ(Presenter.Texts()[0],
+            "Error / The selected translation file has not been found ! Default language will be english");
+  EXPECT_EQ(Presenter.Texts()[1], "Fehler / Keine g\xFCltige Sprachdatei !");
+#ifdef _WIN32
   TFileStream lock(Folder.Path() + "languages\\DE.lng", fmOpenReadWrite | fmShareExclusive);
-  EXPECT_EQ(Load(lfDE)[9], "Cancel");
-  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{kInvalid});
-}
+  EXPECT_EQ(Load(lfDE)[TLangText::CancelButton], "Cancel");
+  EXPECT_EQ(Presenter.Texts().back(), kInvalid);
 #endif
-
-TEST(LangText, EnglishWithoutALanguageTable) {
-  ASSERT_EQ(Lang, nullptr);
-  EXPECT_EQ(LangText(151), "Error");
-  EXPECT_EQ(LangText(TLanguage::CreditNumber), "");
-  EXPECT_THROW(LangText(300), ERangeError);
 }
 
 }  // namespace

@@ -187,6 +187,14 @@ TEST(PathStrings, SplitAfterTheLastBackslashOrColon) {
   EXPECT_EQ(ExcludeTrailingBackslash("C:\\x\\"), "C:\\x");
 }
 
+TEST(PathStrings, StandInNamesAreNeverLongerThanTheName) {
+  EXPECT_EQ(StandInName("Log.txt", 1), "Log.t~1");
+  EXPECT_EQ(StandInName("Log.txt", 12), "Log.~12");
+  EXPECT_EQ(StandInName("ab", 1), "~1");
+  EXPECT_EQ(StandInName("a", 3), "3");
+  EXPECT_EQ(StandInName("a", 10), "0");
+}
+
 #ifdef _WIN32
 TEST(ShareModes, AnExclusiveOpenRefusesASecondOpen) {
   TempFolder folder;

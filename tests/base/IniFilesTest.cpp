@@ -117,12 +117,27 @@ TEST_F(IniFileTest, AFileTooLargeForAStreamTransferReadsAsEmptyAndIsNeverReplace
   FileClose(h);
   TIniFile ini(huge);
   EXPECT_EQ(ini.ReadString("a", "b", "def"), "def");
-  EXPECT_FALSE(TMemIniFile(huge).SectionExists("a"));
+  EXPECT_TRUE(TMemIniFile(huge).Unreadable());
   EXPECT_THROW(ini.WriteString("a", "b", "d"), EIniFileException);
   h = FileOpen(huge, fmOpenRead);
   ASSERT_NE(h, InvalidHandle);
   EXPECT_EQ(FileSeek64(h, 0, 2), int64_t{3} << 30);
   FileClose(h);
+}
+
+TEST_F(IniFileTest, AFileAboveTheBoundOrNotTextIsUnreadableAndNeverReplaced) {
+  EXPECT_FALSE(TMemIniFile(path, sizeof kSample - 1).Unreadable());
+  TMemIniFile bounded(path, sizeof kSample - 2);
+  EXPECT_TRUE(bounded.Unreadable());
+  EXPECT_FALSE(bounded.SectionExists("Program"));
+  const std::string binary("[a]\r\nb=\0c\r\n", 11);
+  folder.WriteFile("Settings.ini", binary);
+  EXPECT_TRUE(TMemIniFile(path).Unreadable());
+  EXPECT_FALSE(TMemIniFile(folder / "missing.ini").Unreadable());
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("a", "b", "def"), "def");
+  EXPECT_THROW(ini.WriteString("a", "b", "d"), EIniFileException);
+  EXPECT_EQ(folder.ReadFile("Settings.ini"), binary);
 }
 
 #ifdef _WIN32
@@ -137,6 +152,21 @@ TEST_F(IniFileTest, ALockedFileIsNeverReplacedByAChange) {
   EXPECT_THROW(ini.EraseSection("Other"), EIniFileException);
   FileClose(held);
   EXPECT_EQ(folder.ReadFile("Settings.ini"), kSample);
+}
+
+TEST_F(IniFileTest, AFileAnotherProgramSharesIsReadButNotReplacedUnderIt) {
+  // Another program reading and writing it, sharing both but not its deletion.
+  THandle held = FileOpen(path, fmOpenReadWrite | fmShareDenyNone);
+  ASSERT_NE(held, InvalidHandle);
+  TMemIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("Program", "Language", "def"), "2");
+  ini.WriteString("Program", "Language", "3");
+  EXPECT_THROW(ini.UpdateFile(), EIniFileException);
+  FileClose(held);
+  EXPECT_EQ(folder.ReadFile("Settings.ini"), kSample);
+  EXPECT_FALSE(FileExists(folder / "Settings.i~1"));
+  ini.UpdateFile();
+  EXPECT_EQ(TIniFile(path).ReadString("Program", "Language", "def"), "3");
 }
 #endif
 

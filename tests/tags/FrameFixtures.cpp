@@ -6,20 +6,20 @@
 
 #include "base/StrUtils.h"
 
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 TBytes Hex(const std::string& hex) {
+  std::string digits;
+  std::copy_if(hex.begin(), hex.end(), std::back_inserter(digits), [](char c) { return c != ' '; });
+  if (digits.size() % 2) throw std::invalid_argument("odd hex: " + hex);
   TBytes bytes;
-  std::string pair;
-  for (char c : hex) {
-    if (c == ' ') continue;
-    pair += c;
-    if (pair.size() == 2) {
-      bytes.push_back(static_cast<uint8_t>(std::stoul(pair, nullptr, 16)));
-      pair.clear();
-    }
-  }
-  if (!pair.empty()) throw std::invalid_argument("odd hex: " + hex);
+  for (size_t i = 0; i < digits.size(); i += 2)
+    bytes.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
   return bytes;
 }
 
@@ -55,24 +55,14 @@ std::string Summary(const TMp3ID3v2FrameCatBase& frame) {
     case fcDate:
       return "text=" + text(frame.GetTextString()) + " | year=" + frame.GetYear() +
              " | month=" + frame.GetMonth() + " | day=" + frame.GetDay();
-    case fcTrack:
-      return "number=" + frame.GetTrackNumber() + " | total=" + frame.GetTrackTotal();
     case fcGenre:
       return "genre=" + IntToStr(frame.GetGenreIndex()) + " | text=" + text(frame.GetTextString());
     case fcUserText:
     case fcUserUrl:
       return desc() + "text=" + text(frame.GetTextString());
-    case fcUrl:
-      return "url=" + text(frame.GetTextString());
     case fcComment:
       return "lang=" + text(frame.GetLanguageString()) + " | " + desc() +
              "text=" + text(frame.GetTextString());
-    case fcCdIdentifier:
-      return "body=" + text(frame.GetBodyString());
-    case fcPicture:
-      return "mime=" + text(frame.GetTextString()) + " | type=" +
-             IntToStr(frame.GetPictureType()) + " | " + desc() +
-             "data=" + Printable(frame.GetPictureData());
     case fcObject:
       return "mime=" + text(frame.GetTextString()) + " | file=" +
              text(frame.GetFileNameString()) + " | " + desc() +
@@ -80,17 +70,27 @@ std::string Summary(const TMp3ID3v2FrameCatBase& frame) {
     case fcPopularimeter:
       return "email=" + text(frame.GetTextString()) + " | rating=" +
              IntToStr(frame.GetRating()) + " | counter=" + Printable(frame.GetCounterData());
-    default:
+    default:  // the body is the frame's field
       return "body=" + Printable(frame.GetData());
   }
 }
 
-TCharsetScope::TCharsetScope(uint8_t charset)
-    : FPrevious(SetCharsetSource([charset] { return charset; })) {}
+std::string FrameList(const TFrameListManager& frames) {
+  std::string list;
+  for (int32_t i = 0; i < frames.GetCount(); ++i) {
+    const TMp3ID3v2Frame& frame = frames.GetFrame(i);
+    list.append(i ? " " : "").append(frame.GetID()).append("{");
+    list.append(Summary(frame.GetCategoryObject())).append("}");
+  }
+  return list;
+}
 
-TCharsetScope::~TCharsetScope() { SetCharsetSource(FPrevious); }
-
-TShownErrors::TShownErrors()
-    : FPrevious(SetTagErrorHandler([this](const std::string& text) { Texts.push_back(text); })) {}
-
-TShownErrors::~TShownErrors() { SetTagErrorHandler(FPrevious); }
+std::string Deflated(const std::string& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  EXPECT_EQ(compress(reinterpret_cast<Bytef*>(out.data()), &size,
+                     reinterpret_cast<const Bytef*>(data.data()), static_cast<uLong>(data.size())),
+            Z_OK);
+  out.resize(size);
+  return out;
+}

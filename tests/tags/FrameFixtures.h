@@ -1,8 +1,8 @@
 #pragma once
-// Fixtures of the ID3v2 frame tests: frame bodies written as text and hex, category
-// objects made from a body, and a one-line summary of the fields a category object
-// holds.
+// Fixtures of the ID3v2 tests: bytes as hex and text, category objects read from a body,
+// summaries of their fields, compressed data, the user's locale and shown errors.
 
+#include "tags/FrameListManager.h"
 #include "tags/ID3v2FrameCatBase.h"
 #include "tags/TagEnvironment.h"
 
@@ -18,22 +18,26 @@ TBytes Bytes(const std::string& text);
 // Bytes written as text with "\xNN" for everything outside ' '..'~' (and for '\').
 std::string Printable(const TBytes& bytes);
 
-// A category object of the code and kind, after reading the body the way the frame
-// reader reads one.
+// A category object of the code and kind that read the body as the frame reader does.
 std::unique_ptr<TMp3ID3v2FrameCatBase> ReadCategory(uint8_t category, uint8_t frameKind,
                                                     const TBytes& body);
 // The body the category object encodes.
 TBytes EncodedBody(TMp3ID3v2FrameCatBase& frame);
 
-// The fields of the object's category as "name=value" pairs separated by " | ", text
-// written with Printable: "lang=eng | desc=- | text=Hi".
+// The object's fields as "name=value" pairs joined by " | ": "lang=eng | desc=- | text=Hi".
 std::string Summary(const TMp3ID3v2FrameCatBase& frame);
+
+// The frames of the list in list order, each "ID{Summary}", joined by blanks.
+std::string FrameList(const TFrameListManager& frames);
+// The bytes zlib makes of data.
+std::string Deflated(const std::string& data);
 
 // While it lives, the user's locale has the given font character set (0: 8-bit text).
 class TCharsetScope {
 public:
-  explicit TCharsetScope(uint8_t charset);
-  ~TCharsetScope();
+  explicit TCharsetScope(uint8_t charset)
+      : FPrevious(SetCharsetSource([charset] { return charset; })) {}
+  ~TCharsetScope() { SetCharsetSource(FPrevious); }
   TCharsetScope(const TCharsetScope&) = delete;
   TCharsetScope& operator=(const TCharsetScope&) = delete;
 
@@ -44,8 +48,9 @@ private:
 // While it lives, collects the errors the tag library shows.
 class TShownErrors {
 public:
-  TShownErrors();
-  ~TShownErrors();
+  TShownErrors()
+      : FPrevious(SetTagErrorHandler([this](const std::string& text) { Texts.push_back(text); })) {}
+  ~TShownErrors() { SetTagErrorHandler(FPrevious); }
   TShownErrors(const TShownErrors&) = delete;
   TShownErrors& operator=(const TShownErrors&) = delete;
 

@@ -40,15 +40,6 @@ std::string XingBody(uint32_t xingOffset, const std::string& tag, uint32_t flags
   return body;
 }
 
-std::string Junk(size_t size) {
-  std::string junk(size, '\0');
-  for (size_t i = 0; i < size; ++i) junk[i] = static_cast<char>('a' + i % 26);
-  return junk;
-}
-
-std::string ID3v2Tag(uint8_t majorVersion, uint32_t size) {
-  return ID3v2TagBytes(majorVersion, 0, std::string(size, '\0'));
-}
 
 std::string ID3v1Tag(const std::string& title, const std::string& artist,
                      const std::string& album, const std::string& year,
@@ -63,12 +54,6 @@ std::string ID3v1Tag(const std::string& title, const std::string& artist,
   return tag + field(comment, 28) + '\0' + static_cast<char>(track) + static_cast<char>(genre);
 }
 
-std::string Cat(std::initializer_list<std::string_view> parts) {
-  std::string joined;
-  for (std::string_view part : parts) joined += part;
-  return joined;
-}
-
 std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const std::string& body,
                             uint8_t status, uint8_t format) {
   uint32_t size = static_cast<uint32_t>(body.size());
@@ -76,8 +61,6 @@ std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const s
   return id + std::string(sizeBytes.begin(), sizeBytes.end()) + static_cast<char>(status) +
          static_cast<char>(format) + body;
 }
-
-std::string TextBody(const std::string& text) { return std::string(1, '\0') + text; }
 
 std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string& body) {
   T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));

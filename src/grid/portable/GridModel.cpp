@@ -1,0 +1,504 @@
+// The grid model's counts, extents, options, cells, row selection and line moves.
+#include "GridModel.h"
+
+#include "base/Exceptions.h"
+#include "base/Filer.h"
+#include "base/UpdateScope.h"
+
+#include <algorithm>
+#include <climits>
+
+TGridModel::TGridModel() : FSelection(FColCount, FRowCount, FOptions.Contains(goRowSelect)) {
+  FSelection.SetFixedRows(FFixedRows);
+  FSelection.OnChange = [this] { SelectionChanged(); };
+  Initialize();
+}
+
+// --- Counts
+
+namespace {
+
+// A count that stays at least 1 and above the fixed count.
+int32_t ClampCount(int32_t Value, int32_t FixedCount) { return std::max({Value, 1, FixedCount + 1}); }
+
+// A fixed count moved by Delta, with the count that moves along.
+int32_t ShiftedCount(int32_t Count, int32_t Delta) {
+  const int64_t shifted = int64_t{Count} + Delta;
+  if (shifted > INT32_MAX) throw ERangeError("Grid count out of range");
+  return static_cast<int32_t>(shifted);
+}
+
+}  // namespace
+
+void TGridModel::SetColCount(int32_t Value) {
+  Value = ClampCount(Value, FFixedCols);
+  if (FEmpty) {
+    FEmptiedColCount = Value;  // shown when rows come back
+    return;
+  }
+  ChangeSize(Value, FRowCount);
+  if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
+  InvalidateGrid();
+}
+
+void TGridModel::SetRowCount(int32_t Value) {
+  Value = ClampCount(Value, FFixedRows);
+  if (!FEmpty) {
+    ChangeSize(FColCount, Value);
+    return;
+  }
+  // Rows come back to an emptied grid: its columns with them, the cells from the start.
+  FEmpty = false;
+  const TGridCoord old{FColCount, FRowCount};
+  StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), Value);
+  Initialize();
+  FinishSizeChange(old);
+}
+
+void TGridModel::SetFixedCols(int32_t Value) { ChangeFixedCount(false, Value); }
+
+void TGridModel::SetFixedRows(int32_t Value) { ChangeFixedCount(true, Value); }
+
+void TGridModel::ChangeFixedCount(bool Rows, int32_t Value) {
+  if (Value < 0) throw ERangeError("Negative fixed count");
+  int32_t& fixed = Rows ? FFixedRows : FFixedCols;
+  if (Value == fixed) return;
+  const int32_t delta = Value - fixed;
+  const TGridCoord old{FColCount, FRowCount};
+  TGridCoord counts = old;
+  if (FEmpty) {
+    if (!Rows) FEmptiedColCount = ShiftedCount(FEmptiedColCount, delta);
+  } else {
+    int32_t& count = Rows ? counts.Y : counts.X;
+    count = ShiftedCount(count, delta);
+  }
+  fixed = Value;
+  FSelection.SetFixedRows(FFixedRows);
+  if (FEmpty)
+    SetEmptyCounts();
+  else
+    StoreCounts(counts.X, counts.Y);
+  Initialize();
+  FinishSizeChange(old);
+}
+
+void TGridModel::SetDataRowCount(int32_t Value) {
+  if (Value < 0 || Value > INT32_MAX - FFixedRows) throw ERangeError("Data row count out of range");
+  if (Value != GetDataRowCount()) {
+    if (Value == 0)
+      EmptyGrid();
+    else
+      SetRowCount(Value + FFixedRows);
+  }
+  if (!FEmpty) SetCellSelected(0, Row(), true);
+}
+
+void TGridModel::EmptyGrid() {
+  const TGridCoord old{FColCount, FRowCount};
+  HideEdit();
+  FEmptiedColCount = FColCount;
+  FEmpty = true;
+  FColOffset = 0;
+  SetEmptyCounts();
+  Initialize();
+  FinishSizeChange(old);
+}
+
+// Only the fixed cells are left, their flags fresh: nothing is selected.
+void TGridModel::SetEmptyCounts() {
+  FColCount = FFixedCols;
+  FRowCount = FFixedRows;
+  FSelection.Reset(FColCount, FRowCount);
+}
+
+void TGridModel::StoreCounts(int32_t NewColCount, int32_t NewRowCount) {
+  FColCount = NewColCount;
+  FRowCount = NewRowCount;
+  FSelection.Resize(FColCount, FRowCount);
+  FColWidths.Resize(FColCount);
+  if (!FTabStops.empty()) FTabStops.resize(static_cast<size_t>(FColCount), true);
+  FRowHeights.Resize(FRowCount);
+}
+
+void TGridModel::FinishSizeChange(TGridCoord OldCounts) {
+  InvalidateGrid();
+  UpdateScrollRange();
+  SizeChanged(OldCounts.X, OldCounts.Y);
+}
+
+void TGridModel::ChangeSize(int32_t NewColCount, int32_t NewRowCount) {
+  const TGridCoord old{FColCount, FRowCount};
+  StoreCounts(NewColCount, NewRowCount);
+  // Cells cut off come back to the last row (column).
+  TGridCoord cell = FCurrent;
+  const bool rowGone = FCurrent.Y >= FRowCount || FFocused.Y >= FRowCount;
+  const bool colGone = FCurrent.X >= FColCount || FFocused.X >= FColCount;
+  if (rowGone) cell.Y = FRowCount - 1;
+  if (colGone) cell.X = FColCount - 1;
+  if (rowGone || colGone) MoveCurrent(cell.X, cell.Y, true, true);
+  if (cell != FAnchor) MoveAnchorTo(cell);
+  FinishSizeChange(old);
+}
+
+// --- Extents
+
+void TGridModel::SetDefaultColWidth(int32_t Value) {
+  FColWidths.SetDefault(Value);
+  ColWidthsChanged();
+  InvalidateGrid();
+}
+
+void TGridModel::SetDefaultRowHeight(int32_t Value) {
+  FRowHeights.SetDefault(Value);
+  RowHeightsChanged();
+  InvalidateGrid();
+}
+
+void TGridModel::SetColWidths(int32_t Index, int32_t Value) {
+  if (!FColWidths.Set(Index, Value, FColCount)) return;
+  InvalidateGrid();
+  ColWidthsChanged();
+}
+
+void TGridModel::SetRowHeights(int32_t Index, int32_t Value) {
+  if (!FRowHeights.Set(Index, Value, FRowCount)) return;
+  InvalidateGrid();
+  RowHeightsChanged();
+}
+
+bool TGridModel::TabStops(int32_t Index) const {
+  return Index < 0 || static_cast<size_t>(Index) >= FTabStops.size() || FTabStops[static_cast<size_t>(Index)];
+}
+
+void TGridModel::SetTabStops(int32_t Index, bool Value) {
+  CheckRange(Index, FColCount);
+  if (FTabStops.empty()) FTabStops.assign(static_cast<size_t>(FColCount), true);
+  FTabStops[static_cast<size_t>(Index)] = Value;
+}
+
+void TGridModel::SetGridLineWidth(int32_t Value) {
+  CheckGridExtent(Value);
+  if (Value == FGridLineWidth) return;
+  FGridLineWidth = Value;
+  InvalidateGrid();
+}
+
+void TGridModel::DefineCellExtents(TFiler& Filer) {
+  if (!FSaveCellExtents) return;
+  for (const bool widths : {true, false}) {
+    Filer.DefineIntegerListProperty(
+        widths ? "ColWidths" : "RowHeights",
+        [this, widths](const std::vector<int32_t>& Values) {
+          for (size_t i = 0; i < Values.size(); ++i) {
+            const auto index = static_cast<int32_t>(i);
+            widths ? SetColWidths(index, Values[i]) : SetRowHeights(index, Values[i]);
+          }
+        },
+        [this, widths] {
+          std::vector<int32_t> values(static_cast<size_t>(widths ? FColCount : FRowCount));
+          for (size_t i = 0; i < values.size(); ++i)
+            values[i] = widths ? ColWidths(static_cast<int32_t>(i)) : RowHeights(static_cast<int32_t>(i));
+          return values;
+        },
+        (widths ? FColWidths : FRowHeights).Exists());
+  }
+}
+
+void TGridModel::ColWidthsChanged() {
+  UpdateScrollRange();
+  UpdateEdit();
+}
+
+void TGridModel::RowHeightsChanged() {
+  UpdateScrollRange();
+  UpdateEdit();
+}
+
+// --- Options
+
+void TGridModel::SetOptions(TGridOptions Value) {
+  if (Value == FOptions) return;
+  const bool rowSelect = Value.Contains(goRowSelect);
+  if (rowSelect) Value.Exclude(goAlwaysShowEditor);
+  FSelection.SetRowMode(rowSelect);
+  FSelection.UpdateSelectedRows();
+  FOptions = Value;
+  EditorOptionsChanged();
+  // The current cell is moved onto itself so that its whole row is selected.
+  if (rowSelect) MoveCurrent(FCurrent.X, FCurrent.Y, true, false);
+  InvalidateGrid();
+}
+
+void TGridModel::SetFocusOnCell(bool Value) {
+  if (Value == FFocusOnCell) return;
+  FFocusOnCell = Value;
+  if (Value) FFocusOnRow = false;
+  InvalidateGrid();
+}
+
+void TGridModel::SetFocusOnRow(bool Value) {
+  if (Value == FFocusOnRow) return;
+  FFocusOnRow = Value;
+  if (Value) FFocusOnCell = false;
+  InvalidateGrid();
+}
+
+void TGridModel::SetReservedColumn(int32_t Value) {
+  if (Value == FReservedColumn || Value <= FFixedCols) return;
+  if (Value > FColCount) SetColCount(Value);
+  FReservedColumn = Value;
+}
+
+// --- Cells
+
+void TGridModel::Initialize() {
+  FTopLeft = {FFixedCols, FFixedRows};
+  FCurrent = FTopLeft;
+  FFocused = FTopLeft;
+  FAnchor = FTopLeft;
+  if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
+}
+
+TGridRect TGridModel::Selection() const {
+  return {std::min(FCurrent.X, FAnchor.X), std::min(FCurrent.Y, FAnchor.Y), std::max(FCurrent.X, FAnchor.X),
+          std::max(FCurrent.Y, FAnchor.Y)};
+}
+
+void TGridModel::SetSelection(const TGridRect& Value) {
+  const TGridRect old = Selection();
+  FAnchor = {Value.Left, Value.Top};
+  FCurrent = {Value.Right, Value.Bottom};
+  SelectionMoved(old);
+}
+
+void TGridModel::SelectionMoved(const TGridRect& OldSelection) {
+  const TGridRect now = Selection();
+  RepaintGridRect({now.Left < OldSelection.Left ? now.Left : std::max(OldSelection.Left, LeftCol()),
+                   now.Top < OldSelection.Top ? now.Top : std::max(OldSelection.Top, TopRow()),
+                   std::max(OldSelection.Right, now.Right), std::max(OldSelection.Bottom, now.Bottom)});
+}
+
+void TGridModel::CheckCell(int32_t ACol, int32_t ARow) const {
+  if (ACol < 0 || ACol >= FColCount || ARow < 0 || ARow >= FRowCount) throw ERangeError("Grid index out of range");
+}
+
+bool TGridModel::SelectCell(int32_t ACol, int32_t ARow) {
+  FFocused = {ACol, ARow};
+  return true;
+}
+
+bool TGridModel::RangeSelectOnly() const {
+  return FOptions * TGridOptions{goRangeSelect, goEditing} == TGridOptions{goRangeSelect};
+}
+
+void TGridModel::MoveCurrent(int32_t ACol, int32_t ARow, bool MoveAnchor, bool Show) {
+  if (GridLoading() || FEmpty) return;
+  CheckCell(ACol, ARow);
+  const bool rowSelect = FOptions.Contains(goRowSelect);
+  const TGridCoord previous = FFocusOnCell && rowSelect ? FFocused : FCurrent;
+  const TGridCoord oldFocused = FFocused;
+  if (!SelectCell(ACol, ARow)) return;
+  const TGridRect oldSelection = Selection();
+  FCurrent = {ACol, ARow};
+  if (!FOptions.Contains(goAlwaysShowEditor)) HideEdit();
+  if (MoveAnchor)
+    FSelection.SelectOnly(ARow);
+  else
+    FSelection.ExtendTo(FAnchor.Y, previous.Y, ARow);
+  if (MoveAnchor || !FOptions.Contains(goRangeSelect)) {
+    FAnchor = FCurrent;
+    if (rowSelect) FAnchor.X = FColCount - 1;
+  }
+  if (rowSelect) FCurrent.X = FFixedCols;
+  if (Show) ClampInView(FFocused);
+  if (MoveAnchor) {
+    SelectionMoved(oldSelection);
+  } else {
+    const int32_t left = LeftCol();
+    RepaintGridRect({left, std::min({oldFocused.Y, previous.Y, FFocused.Y}), left + VisibleColCount() + 1,
+                     std::max({oldFocused.Y, previous.Y, FFocused.Y})});
+  }
+  RepaintChangedRows();
+}
+
+void TGridModel::SetRow(int32_t Value) {
+  if (Value != Row()) FocusCell(Col(), Value, true);
+}
+
+void TGridModel::FocusCell(int32_t ACol, int32_t ARow, bool MoveAnchor) {
+  if (FEmpty) return;
+  MoveCurrent(ACol, ARow, MoveAnchor, true);
+  UpdateEdit();
+  NotifyClick();
+}
+
+void TGridModel::MoveAnchorTo(TGridCoord Cell) {
+  if (FEmpty) return;
+  if (!RangeSelectOnly()) {
+    MoveCurrent(Cell.X, Cell.Y, true, true);
+    return;
+  }
+  const TGridRect old = Selection();
+  FAnchor = Cell;
+  if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
+  ClampInView(Cell);
+  SelectionMoved(old);
+}
+
+void TGridModel::TimedScroll(int Direction) {
+  if (FEmpty) return;
+  TGridCoord cell = FAnchor;
+  if ((Direction & sdLeft) && cell.X > FFixedCols) --cell.X;
+  if ((Direction & sdRight) && cell.X < FColCount - 1) ++cell.X;
+  if ((Direction & sdUp) && cell.Y > FFixedRows) --cell.Y;
+  if ((Direction & sdDown) && cell.Y < FRowCount - 1) ++cell.Y;
+  if (cell != FAnchor) MoveAnchorTo(cell);
+}
+
+// --- Row selection
+
+// The rows whose flag changed are drawn at once, as far as they are visible.
+void TGridModel::RepaintChangedRows() {
+  int32_t first = 0;
+  int32_t last = 0;
+  if (!FSelection.TakeChangedRows(first, last)) return;
+  first = std::max(first, TopRow());
+  last = std::min(last, TopRow() + VisibleRowCount());
+  if (first <= last) RepaintGridRect({LeftCol(), first, LeftCol() + VisibleColCount(), last});
+}
+
+void TGridModel::SetCellEnabled(int32_t ACol, int32_t ARow, bool Value) {
+  FSelection.SetCellEnabled(ACol, ARow, Value);
+  RepaintChangedRows();
+}
+
+void TGridModel::SetCellSelectable(int32_t ACol, int32_t ARow, bool Value) {
+  FSelection.SetCellSelectable(ACol, ARow, Value);
+  RepaintChangedRows();
+}
+
+void TGridModel::SetCellSelected(int32_t ACol, int32_t ARow, bool Value) {
+  FSelection.SetCellSelected(ACol, ARow, Value);
+  RepaintChangedRows();
+}
+
+void TGridModel::SelectRange(int32_t From, int32_t To, bool Value) {
+  if (FEmpty) return;
+  FSelection.SelectRange(From, To, Value);
+  RepaintChangedRows();
+}
+
+void TGridModel::SelectRows(int Mode) {
+  if (Mode < 0 || Mode > 2) throw ERangeError("Invalid selection mode");
+  if (!GridEnabled() || FEmpty) return;
+  const int32_t lastCol = FColCount - 1;
+  WithUpdate(FSelection, [&] {
+    if (Mode == 0)
+      FSelection.SelectRange(FFixedRows, FRowCount - 1, true);
+    else if (Mode == 1)
+      FSelection.SelectOnly(Row());
+    else
+      FSelection.InvertDataRows();
+  });
+  if (Mode == 0) SetSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
+  if (Mode == 1) SetSelection({FFixedCols, Row(), lastCol, Row()});
+  int32_t first = 0;
+  int32_t last = 0;
+  FSelection.TakeChangedRows(first, last);  // the whole grid is drawn anew
+  InvalidateGrid();
+}
+
+// --- Moving lines
+
+void TGridModel::MoveRow(int32_t FromIndex, int32_t ToIndex) {
+  CheckRange(FromIndex, FRowCount);
+  CheckRange(ToIndex, FRowCount);
+  if (FromIndex == ToIndex) return;
+  const int32_t oldFocusedRow = FFocused.Y;
+  FRowHeights.Move(FromIndex, ToIndex);
+  MoveAdjust(FCurrent.Y, FromIndex, ToIndex);
+  int32_t focusedRow = FFocused.Y;
+  MoveAdjust(focusedRow, FromIndex, ToIndex);
+  SelectCell(FFocused.X, focusedRow);
+  MoveAdjust(FAnchor.Y, FromIndex, ToIndex);
+  if (FInplace.Y >= 0) MoveAdjust(FInplace.Y, FromIndex, ToIndex);
+  // The flags move before anyone hears of the move, so that handlers see the grid whole.
+  FSelection.MoveRow(FromIndex, ToIndex);
+  RowMoved(FromIndex, ToIndex);
+  if (FRowHeights.Exists()) RowHeightsChanged();
+  for (int32_t row : {FromIndex, ToIndex, oldFocusedRow, FFocused.Y}) RepaintGridRect(RowRepaintRect(row));
+  UpdateEdit();
+}
+
+void TGridModel::MoveColumn(int32_t FromIndex, int32_t ToIndex) {
+  CheckRange(FromIndex, FColCount);
+  CheckRange(ToIndex, FColCount);
+  if (FromIndex == ToIndex) return;
+  FColWidths.Move(FromIndex, ToIndex);
+  if (!FTabStops.empty()) MoveElement(FTabStops, FromIndex, ToIndex);
+  FSelection.MoveColumn(FromIndex, ToIndex);
+  ColumnMoved(FromIndex, ToIndex);
+  InvalidateGrid();
+}
+
+void TGridModel::DeleteRow(int32_t ARow) {
+  MoveRow(ARow, FRowCount - 1);
+  SetRowCount(FRowCount - 1);
+}
+
+void TGridModel::DeleteColumn(int32_t ACol) {
+  MoveColumn(ACol, FColCount - 1);
+  SetColCount(FColCount - 1);
+}
+
+// --- Geometry
+
+void TGridModel::CalcDrawInfo(TGridDrawInfo& DrawInfo) const {
+  const TSize client = GridClientSize();
+  auto axis = [this](TGridAxisDrawInfo& Axis, bool Lines, int32_t Extent, int32_t Fixed, int32_t First,
+                     int32_t Count, const TGridExtents& Extents) {
+    Axis.EffectiveLineWidth = Lines ? FGridLineWidth : 0;
+    Axis.GridExtent = Extent;
+    Axis.FixedCellCount = Fixed;
+    Axis.FirstGridCell = First;
+    Axis.GridCellCount = Count;
+    Axis.Extents = &Extents;
+    CalcAxisBoundaries(Axis);
+  };
+  axis(DrawInfo.Horz, FOptions.Contains(goFixedVertLine) || FOptions.Contains(goVertLine), client.cx, FFixedCols,
+       FTopLeft.X, FColCount, FColWidths);
+  axis(DrawInfo.Vert, FOptions.Contains(goFixedHorzLine) || FOptions.Contains(goHorzLine), client.cy, FFixedRows,
+       FTopLeft.Y, FRowCount, FRowHeights);
+}
+
+int32_t TGridModel::VisibleColCount() const {
+  TGridDrawInfo drawInfo;
+  CalcDrawInfo(drawInfo);
+  return drawInfo.Horz.VisibleCount();
+}
+
+int32_t TGridModel::VisibleRowCount() const {
+  TGridDrawInfo drawInfo;
+  CalcDrawInfo(drawInfo);
+  return drawInfo.Vert.VisibleCount();
+}
+
+TGridCoord TGridModel::MouseCoord(int32_t X, int32_t Y) const {
+  TGridDrawInfo drawInfo;
+  CalcDrawInfo(drawInfo);
+  return CalcCoordFromPoint(drawInfo, {X, Y}, GridRightToLeft());
+}
+
+TRect TGridModel::BoxRect(const TGridRect& GridRect) const {
+  TGridDrawInfo drawInfo;
+  CalcDrawInfo(drawInfo);
+  return GridRectToScreenRect(GridRect, drawInfo, false, GridRightToLeft());
+}
+
+TRect TGridModel::CellRect(int32_t ACol, int32_t ARow) const { return BoxRect({ACol, ARow, ACol, ARow}); }
+
+TGridRect TGridModel::RowRepaintRect(int32_t ARow) const { return {0, ARow, LeftCol() + VisibleColCount(), ARow}; }
+
+TGridRect TGridModel::ColumnRepaintRect(int32_t ACol) const {
+  return {ACol, 0, ACol, TopRow() + VisibleRowCount()};
+}

@@ -1,0 +1,118 @@
+#include "GridSelection.h"
+
+#include "base/UpdateScope.h"
+
+#include <algorithm>
+
+TGridSelection::TGridSelection(int32_t ColCount, int32_t RowCount, bool RowMode)
+    : FCells(ColCount, RowCount, RowMode) {}
+
+void TGridSelection::SetFixedRows(int32_t Value) {
+  FFixedRows = Value;
+  UpdateSelectedRows();
+}
+
+void TGridSelection::UpdateSelectedRows() {
+  FSelectedRows.clear();
+  for (int32_t row = FFixedRows; row < FCells.RowCount(); ++row)
+    if (FCells.Cell(0, row).Selected) FSelectedRows.push_back(row - FFixedRows);
+  FListStale = false;
+}
+
+void TGridSelection::BeginUpdate() { ++FBatchCount; }
+
+void TGridSelection::EndUpdate() {
+  if (FBatchCount > 1) {
+    --FBatchCount;
+    return;
+  }
+  FBatchCount = 0;
+  Announce();
+}
+
+void TGridSelection::Announce() {
+  if (FListStale) UpdateSelectedRows();
+  if (OnChange) OnChange();
+}
+
+void TGridSelection::Changed(bool SelectionChanged, int32_t Row) {
+  if (!SelectionChanged) return;
+  FListStale = true;
+  FChangedFirst = FChangedFirst < 0 ? Row : std::min(FChangedFirst, Row);
+  FChangedLast = std::max(FChangedLast, Row);
+  if (!Updating()) Announce();
+}
+
+void TGridSelection::SetCellEnabled(int32_t Col, int32_t Row, bool Value) {
+  Changed(FCells.SetCellEnabled(Col, Row, Value), Row);
+}
+
+void TGridSelection::SetCellSelectable(int32_t Col, int32_t Row, bool Value) {
+  Changed(FCells.SetCellSelectable(Col, Row, Value), Row);
+}
+
+void TGridSelection::SetCellSelected(int32_t Col, int32_t Row, bool Value) {
+  Changed(FCells.SetCellSelected(Col, Row, Value), Row);
+}
+
+void TGridSelection::SetRowSelected(int32_t Row, bool Value) { SetCellSelected(0, Row, Value); }
+
+void TGridSelection::SelectRange(int32_t From, int32_t To, bool Value) {
+  WithUpdate(*this, [&] {
+    const int32_t first = std::max(std::min(From, To), FFixedRows);
+    const int32_t last = std::min(std::max(From, To), FCells.RowCount() - 1);
+    for (int32_t row = first; row <= last; ++row) SetRowSelected(row, Value);
+  });
+}
+
+void TGridSelection::InvertDataRows() {
+  WithUpdate(*this, [&] {
+    for (int32_t row = FFixedRows; row < FCells.RowCount(); ++row)
+      SetRowSelected(row, !FCells.Cell(0, row).Selected);
+  });
+}
+
+void TGridSelection::SelectOnly(int32_t Row) {
+  WithUpdate(*this, [&] {
+    SelectRange(FFixedRows, FCells.RowCount() - 1, false);
+    SetRowSelected(Row, true);
+  });
+}
+
+void TGridSelection::ExtendTo(int32_t Anchor, int32_t Previous, int32_t New) {
+  WithUpdate(*this, [&] {
+    if (Previous > Anchor)
+      SelectRange(Anchor + 1, Previous, false);
+    else if (Previous < Anchor)
+      SelectRange(Previous, Anchor - 1, false);
+    SelectRange(Anchor, New, true);
+  });
+}
+
+void TGridSelection::Resize(int32_t ColCount, int32_t RowCount) {
+  FCells.Resize(ColCount, RowCount);
+  UpdateSelectedRows();
+}
+
+void TGridSelection::Reset(int32_t ColCount, int32_t RowCount) {
+  FCells.Resize(ColCount, 0);
+  Resize(ColCount, RowCount);
+}
+
+void TGridSelection::MoveRow(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveRow(FromIndex, ToIndex);
+  UpdateSelectedRows();
+}
+
+void TGridSelection::MoveColumn(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveColumn(FromIndex, ToIndex);
+  UpdateSelectedRows();
+}
+
+bool TGridSelection::TakeChangedRows(int32_t& First, int32_t& Last) {
+  if (FChangedFirst < 0) return false;
+  First = FChangedFirst;
+  Last = FChangedLast;
+  FChangedFirst = FChangedLast = -1;
+  return true;
+}

@@ -1,0 +1,194 @@
+#include "ID3v2TextFrames.h"
+
+#include "ID3TagsUtils.h"
+#include "ID3TextCodec.h"
+#include "TagEnvironment.h"
+
+#include "base/SharedRoutines.h"
+
+namespace {
+
+constexpr uint8_t kAnsiCharset = 0;
+constexpr uint8_t kCarriageReturn = '\r', kLineFeed = '\n';
+
+TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+// The first of the values a text frame may hold, separated by zero bytes.
+std::string FirstValue(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+}  // namespace
+
+// --- TMp3ID3v2FrameCat1 -----------------------------------------------------------------
+
+TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1(uint8_t category, uint8_t frameKind)
+    : TMp3ID3v2FrameCat0(category, frameKind), Encoding{0} {
+  SelectEncoding();
+}
+
+void TMp3ID3v2FrameCat1::SelectEncoding() {
+  SetEncoding(LocaleCharset() == kAnsiCharset ? Encoding8Bit : EncodingUtf16);
+}
+
+void TMp3ID3v2FrameCat1::UpdateTerminator() {
+  Terminator.assign(IsUtf16Encoding(GetEncoding()) ? 2 : 1, 0);
+}
+
+void TMp3ID3v2FrameCat1::ConvertTextEncoding(TBytes& bytes) {
+  bool ansiLocale = LocaleCharset() == kAnsiCharset;
+  if (ansiLocale && GetEncoding() != 0)
+    DecodeFrameText(bytes, GetEncoding());
+  else if (!ansiLocale && GetEncoding() == 0)
+    ShowTagError("Encoding in Unicode not yet implemented!");
+}
+
+void TMp3ID3v2FrameCat1::SetEncoding(uint8_t encoding) {
+  Encoding = {encoding};
+  UpdateTerminator();
+  SetTextFlag1(encoding > 0);
+}
+
+TBytes TMp3ID3v2FrameCat1::GetText() const {
+  TBytes text = Text;
+  if (!TextFlag2) return text;
+  for (int at = NthBytePos(text, kLineFeed, 1, 1); at != 0;
+       at = NthBytePos(text, kLineFeed, at + 1, 1)) {
+    if (at == 1 || text[at - 2] != kCarriageReturn) InsertByte(text, kCarriageReturn, at++);
+  }
+  return text;
+}
+
+TBytes TMp3ID3v2FrameCat1::TakeText(TBytes bytes, bool dropCarriageReturns) {
+  if (!ReadingBody()) {
+    const TBytes dash = {'-'};
+    if (bytes.empty()) return dash;
+    if (TextFlag1) {
+      ConvertTextEncoding(bytes);
+      if (bytes.empty()) return dash;
+    }
+    if (dropCarriageReturns) RemoveByte(bytes, kCarriageReturn, 1, true);
+  }
+  TrimByteArray(bytes, 0);
+  return bytes;
+}
+
+void TMp3ID3v2FrameCat1::SetText(TBytes bytes) { Text = TakeText(std::move(bytes), TextFlag2); }
+
+void TMp3ID3v2FrameCat1::SetTextString(const std::string& text) {
+  if (text.empty())
+    SetText({});  // the class's own idea of an empty text
+  else
+    Text = BytesOf(text);
+}
+
+void TMp3ID3v2FrameCat1::Encode() {
+  if (!Text.empty()) Data = Join({Encoding, Encoded(Text)});
+}
+
+TBytes TMp3ID3v2FrameCat1::Encoded(const TBytes& text) const {
+  return EncodeFrameText(text, GetEncoding());
+}
+
+TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> parts) {
+  TBytes joined;
+  for (std::span<const uint8_t> part : parts) joined.insert(joined.end(), part.begin(), part.end());
+  return joined;
+}
+
+// --- TMp3ID3v2FrameCat1Date -------------------------------------------------------------
+
+void TMp3ID3v2FrameCat1Date::SetText(TBytes bytes) {
+  bool standIn = bytes.empty() && !ReadingBody();
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1900") : std::move(bytes));
+  // A new text replaces the whole date, so no month or day of an older one survives.
+  std::string text = FirstValue(GetTextString());
+  Year = text.size() >= 4 ? Copy(text, 1, 4) : "";
+  Month = text.size() > 4 ? Copy(text, 6, 2) : "";
+  Day = text.size() > 7 ? Copy(text, 9, 2) : "";
+}
+
+void TMp3ID3v2FrameCat1Date::Encode() {
+  std::string date = Year;
+  if (!Month.empty()) {
+    date += "-" + Month;
+    if (!Day.empty()) date += "-" + Day;
+  }
+  SetTextString(date);
+  TMp3ID3v2FrameCat1::Encode();
+}
+
+// --- TMp3ID3v2FrameCat1Track ------------------------------------------------------------
+
+void TMp3ID3v2FrameCat1Track::SetText(TBytes bytes) {
+  bool standIn = bytes.empty() && !ReadingBody();
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1") : std::move(bytes));
+  std::string text = FirstValue(GetTextString());
+  size_t slash = text.find('/');
+  TrackNumber = text.substr(0, slash);
+  TrackTotal = slash == std::string::npos ? "" : text.substr(slash + 1);
+}
+
+void TMp3ID3v2FrameCat1Track::SetTrackNumber(const std::string& number) {
+  TrackNumber = number;
+  StripChar(TrackNumber, '0', smLeading);
+}
+
+void TMp3ID3v2FrameCat1Track::SetTrackTotal(const std::string& total) {
+  TrackTotal = total;
+  StripChar(TrackTotal, '0', smLeading);
+}
+
+void TMp3ID3v2FrameCat1Track::Encode() {
+  std::string track = TrackNumber;
+  if (!TrackTotal.empty()) track += "/" + TrackTotal;
+  if (!track.empty()) SetTextString(track);
+  TMp3ID3v2FrameCat1::Encode();
+}
+
+// --- TMp3ID3v2FrameCat1Genre ------------------------------------------------------------
+
+namespace {
+
+// A text that begins with a reference in parentheses is reduced to it: "(17)Rock" and
+// "(17)" give "17". Any other text, "Rock (Live)" too, is kept up to its first zero
+// byte. Repeated until nothing changes, so that the text reads back as itself.
+std::string GenreReference(std::string text) {
+  while (!text.empty() && text[0] == '(') text = text.substr(1, text.find(')') - 1);
+  return FirstValue(text);
+}
+
+uint8_t GenreIndexOfText(const std::string& text) {
+  if (IsDigits(text)) {
+    // Past its leading zeros a number of more than three digits names no genre; it is
+    // never converted, so no length of digits can overflow.
+    size_t first = text.find_first_not_of('0');
+    if (first == std::string::npos) return 0;
+    if (text.size() - first > 3) return GenreNone;
+    int32_t value = StrToInt(text.substr(first));
+    return value < GenreNone ? static_cast<uint8_t>(value) : GenreNone;
+  }
+  int32_t index = GenreIndexOf(text);
+  return index < 0 ? GenreNone : static_cast<uint8_t>(index);
+}
+
+}  // namespace
+
+void TMp3ID3v2FrameCat1Genre::SetText(TBytes bytes) {
+  if (bytes.empty()) {
+    GenreIndex = GenreNone;
+    return;
+  }
+  TMp3ID3v2FrameCat1::SetText(std::move(bytes));
+  std::string reference = GenreReference(GetTextString());
+  Text = BytesOf(reference);
+  GenreIndex = GenreIndexOfText(reference);
+}
+
+void TMp3ID3v2FrameCat1Genre::SetGenreIndex(uint8_t index) {
+  if (index < GenreCount - 1) {
+    GenreIndex = index;
+    Text = BytesOf(Genres[index]);
+  } else {
+    GenreIndex = GenreNone;
+    Text.clear();
+  }
+}

@@ -1,0 +1,116 @@
+#pragma once
+// Text frames. Their text is held as 8-bit text whatever the frame's encoding; the
+// encoding byte says how the body stores it (see EncodeFrameText). An empty text the
+// user hands in is stored as '-'.
+// - TMp3ID3v2FrameCat1: the text frames (T***) without a class of their own.
+// - TMp3ID3v2FrameCat1Date: TDRC, the text read as yyyy-MM-dd.
+// - TMp3ID3v2FrameCat1Track: TRCK, "number" or "number/total".
+// - TMp3ID3v2FrameCat1Genre: TCON, a genre name or a genre number.
+
+#include "ID3v2RawBodyFrames.h"
+
+#include <initializer_list>
+#include <span>
+
+class TMp3ID3v2FrameCat1 : public TMp3ID3v2FrameCat0 {
+public:
+  TMp3ID3v2FrameCat1(uint8_t category, uint8_t frameKind);
+
+  void SelectEncoding() override;
+  // A zero byte for encodings 0 and 3, two for the UTF-16 encodings 1 and 2.
+  void UpdateTerminator() override;
+  TBytes GetTerminator() const override { return Terminator; }
+  void SetTerminator(TBytes bytes) override { Terminator = std::move(bytes); }
+  void ConvertTextEncoding(TBytes& bytes) override;
+  uint8_t GetEncoding() const override { return Encoding[0]; }
+  void SetEncoding(uint8_t encoding) override;
+
+  // Multi-line text comes with CR LF line breaks.
+  TBytes GetText() const override;
+  // Converted from the encoding when flag 1 is set (empty after that: '-'), carriage
+  // returns dropped when flag 2 is set, zero bytes trimmed at both ends.
+  void SetText(TBytes bytes) override;
+  std::string GetTextString() const override { return {Text.begin(), Text.end()}; }
+  // A non-empty string is stored as it is; an empty one goes through SetText.
+  void SetTextString(const std::string& text) override;
+  uint8_t GetTextFlag1() const override { return TextFlag1; }
+  void SetTextFlag1(uint8_t flag) override { TextFlag1 = flag; }
+  uint8_t GetTextFlag2() const override { return TextFlag2; }
+  void SetTextFlag2(uint8_t flag) override { TextFlag2 = flag; }
+
+  // Body: encoding byte, then the text in that encoding (no terminator).
+  void Encode() override;
+  void Clear() override { Data.clear(); }
+
+protected:
+  // Bytes handed in as text, as the frame keeps them (see SetText).
+  TBytes TakeText(TBytes bytes, bool dropCarriageReturns);
+  // Text in the frame's encoding, as the body stores it.
+  TBytes Encoded(const TBytes& text) const;
+  // The parts one after the other.
+  static TBytes Join(std::initializer_list<std::span<const uint8_t>> parts);
+
+  TBytes Terminator;
+  TBytes Encoding;
+  TBytes Text;
+  uint8_t TextFlag1 = 0;
+  uint8_t TextFlag2 = 0;
+};
+
+class TMp3ID3v2FrameCat1Date : public TMp3ID3v2FrameCat1 {
+public:
+  using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
+
+  // Empty bytes the user hands in stand for "1900". The year is characters 1 to 4 of
+  // the text's first value (up to a zero byte), the month 6 and 7, the day 9 and 10; a
+  // shorter text leaves the later fields empty.
+  void SetText(TBytes bytes) override;
+  std::string GetYear() const override { return Year; }
+  void SetYear(const std::string& year) override { Year = year; }
+  std::string GetMonth() const override { return Month; }
+  void SetMonth(const std::string& month) override { Month = month; }
+  std::string GetDay() const override { return Day; }
+  void SetDay(const std::string& day) override { Day = day; }
+  // The text becomes year, "-" month (when set), "-" day (when month and day are set).
+  void Encode() override;
+
+private:
+  std::string Year, Month, Day;
+};
+
+class TMp3ID3v2FrameCat1Track : public TMp3ID3v2FrameCat1 {
+public:
+  using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
+
+  // Empty bytes the user hands in stand for "1". The text's first value (up to a zero
+  // byte) splits into number and total at its first "/", both as they are.
+  void SetText(TBytes bytes) override;
+  std::string GetTrackNumber() const override { return TrackNumber; }
+  // Leading zeros are dropped.
+  void SetTrackNumber(const std::string& number) override;
+  std::string GetTrackTotal() const override { return TrackTotal; }
+  void SetTrackTotal(const std::string& total) override;
+  // The text becomes number, "/" total (when set); both empty keep the text.
+  void Encode() override;
+
+private:
+  std::string TrackNumber, TrackTotal;
+};
+
+class TMp3ID3v2FrameCat1Genre : public TMp3ID3v2FrameCat1 {
+public:
+  using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
+
+  // Empty bytes only set the index to 255. Otherwise a text that begins with a genre
+  // reference is reduced to it, "(17)Rock" to "17", and the index is that number
+  // (0..254, else 255) or the index of the genre name (255 when unknown); an unknown
+  // text, "Rock (Live)" for one, stays the text.
+  void SetText(TBytes bytes) override;
+  uint8_t GetGenreIndex() const override { return GenreIndex; }
+  // Below 148 the genre's name becomes the text; anything else means no genre and
+  // empties the text.
+  void SetGenreIndex(uint8_t index) override;
+
+private:
+  uint8_t GenreIndex = 0;
+};

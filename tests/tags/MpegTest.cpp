@@ -1,0 +1,143 @@
+// The MPEG audio frame header and Xing data, and the scan for the first frame behind the
+// ID3v2 tag.
+#include "TagFixtures.h"
+
+#include "tags/Mpeg.h"
+#include "tags/MpegScanner.h"
+#include "tags/TagProbe.h"
+
+#include "base/StrUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+// What the header derives: "frames frame-size bitrate duration kind".
+std::string Derived(const TMpegHeader& h) {
+  return IntToStr(h.FrameCount) + " " + IntToStr(h.FrameSize) + " " + IntToStr(h.Bitrate) + " " +
+         IntToStr(h.Duration) + " " + h.BitrateKind;
+}
+
+TEST(MpegHeader, DecodesTheFieldsAndRefusesReservedValues) {
+  // The largest frame the tables allow: MPEG 2.5 Layer II, 160 kbit/s, 8 kHz, padded.
+  TMpegHeader header;
+  header.Decode(HeaderWord({0, 2, 14, 2, 0, false, true}));
+  EXPECT_EQ(header.GetVersionText() + " " + header.GetLayerText() + " " +
+                header.GetBitrateText() + " " + header.GetSampleRateText() + " " +
+                std::to_string(header.FrameSize),
+            "MPEG 2.5 Layer II 160 8000 2881");
+  header.AudioSize = int64_t{5} * 1000 * 1000 * 1000;  // larger than 32 bits
+  header.Decode(HeaderWord({3, 1, 9, 0}));
+  EXPECT_EQ(header.FrameCount, 11990407);
+  EXPECT_EQ(header.Duration, 313218u);
+  // Reserved version, reserved layer, bitrate index 0 (free format) and 15, sample-rate
+  // index 3, emphasis 2: each flagged, with the invalid bit.
+  const std::pair<uint32_t, uint32_t> invalid[] = {
+      {0xFFEB9064, MpegErrorReservedVersion}, {0xFFF99064, MpegErrorReservedLayer},
+      {0xFFFB0064, MpegErrorBitrate},         {0xFFFBF064, MpegErrorBitrate},
+      {0xFFFB9C64, MpegErrorSampleRate},      {0xFFFB9066, MpegErrorReservedLayer}};
+  for (auto [word, flags] : invalid) {
+    header.Decode(word);
+    EXPECT_EQ(header.ErrorFlags, flags) << std::hex << word;
+    EXPECT_TRUE(header.Invalid);
+  }
+}
+
+TEST(MpegHeader, XingDataNeverDividesByZero) {
+  const std::tuple<uint32_t, uint32_t, const char*> cases[] = {
+      {1000, 600000, "1000 600 183 26 VBR"},  // 600 * 44100 / 144000, 600000 * 8 / 183000
+      {0, 0, "100 417 128 2 VBR"},            // the header's own values
+      {0, 100000, "100 417 128 2 VBR"},       // no frames to divide the bytes by
+      {3828, 0, "3828 417 128 99 VBR"},       // frames only: their count and duration
+      {1000, 10, "1000 417 128 26 VBR"},      // fewer bytes than frames: no bitrate
+      // Counts from a file, not from an encoder: a bitrate above 4,294,967 kbit/s is
+      // divided by as it is (its bit rate in bit/s does not fit 32 bits).
+      {3, 4294967295u, "3 1431655765 438444578 0 VBR"}};  // 1431655765 * 44100 / 144000
+  for (const auto& [frames, bytes, derived] : cases) {
+    TMpegHeader header;
+    header.AudioSize = 417 * 100;
+    header.Decode(HeaderWord({3, 1, 9, 0}));
+    header.Xing.Frames = frames;
+    header.Xing.Bytes = bytes;
+    header.ApplyXingInfo();
+    EXPECT_EQ(Derived(header), derived);
+  }
+  TMpegHeader invalid;
+  invalid.Decode(0xFFE9FC66);
+  invalid.Xing.Frames = 3;
+  invalid.Xing.Bytes = 1000;
+  invalid.ApplyXingInfo();
+  EXPECT_EQ(invalid.FrameCount, 0);
+}
+
+// MPEG 1 Layer III, 128 kbit/s, 44.1 kHz: 417-byte frames.
+const TFrameFields kStereo = {3, 1, 9, 0, 0};
+const TFrameFields kMono = {3, 1, 9, 0, 3};
+constexpr uint32_t kFrameSize = 417;
+
+// Probes and scans a listed file the way the tag editor does.
+struct TScan {
+  explicit TScan(const std::string& bytes) : File(bytes) {
+    Offset = ProbeTags(File.Info);
+    Found = FindMpegHeader(File.Info, Offset);
+  }
+  const TMpegHeader& Header() const { return File.Info.MpegHeader; }
+
+  TListedFile File;
+  int64_t Offset = 0;
+  bool Found = false;
+};
+
+std::string XingStream(const TFrameFields& fields, uint32_t xingOffset, const std::string& tag,
+                       uint32_t flags, uint32_t frames, uint32_t bytes) {
+  return Frame(fields, kFrameSize, XingBody(xingOffset, tag, flags, frames, bytes, 57)) +
+         Frames(fields, kFrameSize, 150);
+}
+
+TEST(FindMpegHeader, XingAndInfoDataWhereverTheirFrameHasThem) {
+  TFrameFields stereoCrc = kStereo, monoCrc = kMono;
+  stereoCrc.Crc = monoCrc.Crc = true;
+  // Behind a CRC the tag lies 2 bytes further on, or where it would lie without the CRC
+  // (as lame puts it). Flags 15 add the table, skipped, and the quality 57; without frames
+  // or bytes the header's own values stay; at a wrong offset it is just a frame.
+  const std::tuple<TFrameFields, uint32_t, const char*, uint32_t, uint32_t, const char*> cases[] = {
+      {stereoCrc, 38, "Xing", 15, 1000, "1000 500 153 26 VBR"},
+      {monoCrc, 23, "Xing", 3, 1000, "1000 500 153 26 VBR"},
+      {stereoCrc, 36, "Xing", 3, 1000, "1000 500 153 26 VBR"},
+      {kStereo, 36, "Xing", 1, 0, "151 417 128 3 VBR"},
+      {kStereo, 36, "Info", 3, 1000, "151 417 128 3 CBR"},
+      {kStereo, 21, "Xing", 3, 1000, "151 417 128 3 CBR"}};
+  for (const auto& [fields, offset, tag, flags, frames, derived] : cases) {
+    SCOPED_TRACE(offset);
+    TScan scan(XingStream(fields, offset, tag, flags, frames, frames * 500));
+    ASSERT_TRUE(scan.Found);
+    EXPECT_EQ(scan.Offset, 0);
+    EXPECT_EQ(scan.Header().Xing.Quality, flags == 15 ? 57u : 0u);
+    EXPECT_EQ(Derived(scan.Header()), derived);
+  }
+}
+
+TEST(FindMpegHeader, TheFirstFrameThatTheNextOneConfirms) {
+  // FF FB 90 64 decodes as a valid header, but no header follows one frame later.
+  std::string junk = ID3v2Tag(4, 2000) + Junk(500) + BigEndian(HeaderWord(kStereo)) + Junk(700);
+  std::string audio = Frames(kStereo, kFrameSize, 130);
+  TScan scan(junk + audio + ID3v1Tag("t", "", "", "", "", 1, 1));
+  ASSERT_TRUE(scan.Found);
+  EXPECT_EQ(scan.Offset, static_cast<int64_t>(junk.size()));
+  EXPECT_EQ(scan.Header().AudioSize, static_cast<int64_t>(audio.size()));
+  // An MPEG 2 Xing frame is taken for a constant bitrate; Layer I is not found.
+  const TFrameFields mpeg2 = {2, 1, 8, 0, 0};
+  TScan xing(Frame(mpeg2, 208, XingBody(21, "Xing", 3, 100, 20000)) + Frames(mpeg2, 208, 250));
+  ASSERT_TRUE(xing.Found);
+  EXPECT_EQ(Derived(xing.Header()), "251 208 64 6 CBR");
+  EXPECT_FALSE(TScan(Frames({3, 3, 9, 0}, 288, 200)).Found);
+  // The block that holds the audio runs past the file's end; a tag size beyond it.
+  EXPECT_FALSE(TScan(ID3v2Tag(4, 10000) + Junk(28490) + Frames(kStereo, kFrameSize, 32)).Found);
+  TListedFile file(Frames(kStereo, kFrameSize, 130));
+  for (int64_t offset : {int64_t{0xFFFFFFFF} + 10, int64_t{-1}})
+    EXPECT_FALSE(FindMpegHeader(file.Info, offset));
+}
+
+}  // namespace
