@@ -1,0 +1,117 @@
+#include "SkinCustomControl.h"
+
+#include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinImages.h"
+#include "skin/data/win32/SkinRegions.h"
+
+#include "classlib/Bitmap.h"
+#include "classlib/DeviceContexts.h"
+
+void TspSkinCustomControl::GetSkinData() {
+  TspSkinCustomControlCore::GetSkinData();
+  if (FIndex == -1) return;
+  const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
+  MaskPicture = entry != nullptr ? SkinActiveBitmap(SkinData(), entry->MaskPictureIndex) : TspSkinBitmap{};
+}
+
+void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  GetSkinData();
+  const bool skinned = FIndex != -1;
+  if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
+  const TSize old{Width(), Height()};
+  TspSkinCustomControlCore::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!skinned) return;
+  if (old != TSize{Width(), Height()}) {
+    SetControlRegion();
+    Repaint();
+  }
+  if (StretchEffect) NotifyChildrenBackgroundChanged();
+}
+
+void TspSkinCustomControl::ChangeSkinData() {
+  GetSkinData();
+  ApplySkinCursor();
+  const TSize size = SkinSize();
+  const TSize old{Width(), Height()};
+  if (size != old) SetBounds(Left(), Top(), size.cx, size.cy);
+  if (FIndex != -1 && old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
+  SetControlRegion();
+  Repaint();
+}
+
+void TspSkinCustomControl::SetControlRegion() {
+  if (!HandleAllocated()) return;
+  TBitmap* mask = MaskPicture.Get();
+  HRGN region = nullptr;
+  if (FIndex != -1 && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
+    int width = Width();
+    int height = Height();
+    CalcSize(width, height);
+    if (ResizeMode() == 0)
+      CreateMaskRegion(region, mask);
+    else
+      CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
+                       NewRBPoint, NewClRect, mask, Width(), Height());
+  }
+  if (region == nullptr && !FRegionSet) return;
+  // A region the system takes is its own from then on; only one it refuses is ours to delete.
+  if (SetWindowRgn(Handle(), region, TRUE) != 0)
+    FRegionSet = region != nullptr;
+  else if (region != nullptr)
+    DeleteObject(region);
+}
+
+void TspSkinCustomControl::CreateWnd() {
+  TspSkinCustomControlCore::CreateWnd();
+  GetSkinData();
+  SetControlRegion();
+}
+
+void TspSkinCustomControl::DestroyWnd() {
+  TspSkinCustomControlCore::DestroyWnd();
+  FRegionSet = false;  // the region went with the window
+}
+
+bool TspSkinCustomControl::PaintsBordersDirect() const {
+  return FIndex != -1 && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
+}
+
+void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
+  // The direct paint draws it; a blended control draws itself whole off-screen instead.
+  if (!PaintsBordersDirect()) TspSkinCustomControlCore::CreateSkinImageFromPicture(B, APicture, R);
+}
+
+void TspSkinCustomControl::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  GetSkinData();
+  int width = Width();
+  int height = Height();
+  CalcSize(width, height);
+  if (PaintsBordersDirect())
+    PaintBordersAndClient();
+  else
+    TspSkinCustomControlCore::Paint();
+}
+
+void TspSkinCustomControl::PaintBordersAndClient() {
+  TBitmap* picture = Picture.Get();
+  if (picture == nullptr || picture->Empty()) return;
+  const int width = Width();
+  const int height = Height();
+  TBitmap top, left, right, bottom;
+  CreateSkinBorderImages(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
+                         NewRBPoint, NewClRect, &left, &top, &right, &bottom, picture, SkinRect, width, height,
+                         LeftStretch, TopStretch, RightStretch, BottomStretch);
+  CreateControlSkinImage(&top);  // a descendant's caption lands on the top border
+  TCanvas* canvas = Canvas();
+  if (PaintClientPart) {
+    const TSavedDC saved(canvas->Handle());
+    IntersectClipRect(canvas->Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
+    for (const TPieceCopy& copy : SkinClientPlan(ClRect, NewClRect, SkinRect, width, height, ClientFill(), true))
+      canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+  }
+  if (!top.Empty()) canvas->Draw(0, 0, &top);
+  if (!left.Empty()) canvas->Draw(0, top.Height(), &left);
+  if (!right.Empty()) canvas->Draw(width - right.Width(), top.Height(), &right);
+  if (!bottom.Empty()) canvas->Draw(0, height - bottom.Height(), &bottom);
+}
