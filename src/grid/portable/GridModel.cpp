@@ -266,9 +266,13 @@ TGridRect TGridModel::Selection() const {
 
 void TGridModel::SetSelection(const TGridRect& Value) {
   const TGridRect old = Selection();
+  StoreSelection(Value);
+  SelectionMoved(old);
+}
+
+void TGridModel::StoreSelection(const TGridRect& Value) {
   FAnchor = {Value.Left, Value.Top};
   FCurrent = {Value.Right, Value.Bottom};
-  SelectionMoved(old);
 }
 
 void TGridModel::SelectionMoved(const TGridRect& OldSelection) {
@@ -400,11 +404,12 @@ void TGridModel::SelectRows(int Mode) {
     else
       FSelection.InvertDataRows();
   });
-  if (Mode == 0) SetSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
-  if (Mode == 1) SetSelection({FFixedCols, Row(), lastCol, Row()});
+  // The whole grid is drawn anew: the selected range is taken without drawing it first.
+  if (Mode == 0) StoreSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
+  if (Mode == 1) StoreSelection({FFixedCols, Row(), lastCol, Row()});
   int32_t first = 0;
   int32_t last = 0;
-  FSelection.TakeChangedRows(first, last);  // the whole grid is drawn anew
+  FSelection.TakeChangedRows(first, last);
   InvalidateGrid();
 }
 

@@ -258,6 +258,8 @@ protected:
   virtual void DrawSizingLine(const TGridDrawInfo&) {}
   // Shows the drop marker at MovePos.
   virtual void DrawMove() {}
+  // The border that a press at Point would size (gsNormal when none).
+  virtual TGridSizingState CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo) const;
   // Whether a row (column) drag may begin, move its drop position and drop; the base
   // agrees.
   virtual bool BeginRowDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
@@ -274,6 +276,7 @@ protected:
   void ScrollData(int32_t DX, int32_t DY);
 
 private:
+  void StoreSelection(const TGridRect& Value);
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
   void ChangeFixedCount(bool Rows, int32_t Value);
   void StoreCounts(int32_t NewColCount, int32_t NewRowCount);

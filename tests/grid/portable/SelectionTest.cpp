@@ -64,9 +64,15 @@ TEST(RowSelection, EachMoveAnnouncesOnceWithTheListAlreadyUpToDate) {
   grid.SetDataRowCount(999);
   grid.SetOptions(TTestGrid::FileListOptions);
   grid.SelectionChanges = 0;
+  grid.Invalidations = 0;
+  grid.Repaints.clear();
   grid.SelectRows(0);
   EXPECT_EQ(grid.SelectionChanges, 1);
   EXPECT_EQ(grid.RowsAtLastChange.size(), 999u);
+  // The grid is drawn anew once, as a whole.
+  EXPECT_EQ(grid.Invalidations, 1);
+  EXPECT_TRUE(grid.Repaints.empty());
+  EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 2, 999}));
 
   Click(grid, 500);
   Click(grid, 400, true);
