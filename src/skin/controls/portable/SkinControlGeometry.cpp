@@ -20,3 +20,10 @@ TSkinCut FitCutToSkin(int32_t ResizeMode, const TRect& SkinRect, const TSkinCut&
 TRect GrownClientRect(const TRect& ClRect, const TRect& SkinRect, int32_t Width, int32_t Height) {
   return CutForSize(CutFromClientRect(ClRect), SkinRect, Width, Height).ClRect;
 }
+
+TspPartGeometry AnySizeGeometry(const TRect& ClRect) {
+  if (!IsNullRect(ClRect)) return ClientRectGeometry(ClRect);
+  TspPartGeometry stretched;
+  stretched.Fit = TspPartFit::Stretch;
+  return stretched;
+}

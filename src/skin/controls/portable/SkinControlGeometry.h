@@ -3,6 +3,8 @@
 // control may take by its resize mode, the entry's cut and client rectangle at that
 // size, and the client part filling it.
 
+#include "SkinPartLook.h"
+
 #include "skin/data/SkinImagePlans.h"
 
 // The size a control whose skin rectangle is SkinRect takes when Width x Height is
@@ -21,3 +23,7 @@ TSkinCut FitCutToSkin(int32_t ResizeMode, const TRect& SkinRect, const TSkinCut&
 // (a button or label that does not keep the skin's size): ClRect grown by the
 // difference between that size and the skin rectangle's.
 TRect GrownClientRect(const TRect& ClRect, const TRect& SkinRect, int32_t Width, int32_t Height);
+
+// How an entry is drawn at any size (a control that does not keep the skin's size): cut
+// at the corners of its client rectangle, or stretched whole when it has none.
+TspPartGeometry AnySizeGeometry(const TRect& ClRect);

@@ -54,6 +54,13 @@ TEST(GrownClientRect, StretchesTheClientRectangleWithTheControl) {
   EXPECT_EQ(GrownClientRect({4, 4, 36, 21}, Skin, 40, 25), (TRect{4, 4, 36, 21}));
 }
 
+TEST(AnySizeGeometry, CutsAtTheClientRectanglesCornersOrStretchesWithoutOne) {
+  const TspPartGeometry cut = AnySizeGeometry({4, 4, 36, 21});
+  EXPECT_EQ(cut.Fit, TspPartFit::NinePart);
+  EXPECT_EQ(cut.Cut, (TSkinCut{{4, 4}, {36, 4}, {4, 21}, {36, 21}, {4, 4, 36, 21}}));
+  EXPECT_EQ(AnySizeGeometry({}).Fit, TspPartFit::Stretch);
+}
+
 TEST(SkinControlGeometry, ExtremeSkinValuesSaturateInsteadOfOverflowing) {
   const TRect wide{Min, Min, Max, Max};
   const TSkinCut extreme{{Max, Max}, {Max, Min}, {Min, Max}, {Max, Max}, {Min, Min, Max, Max}};
