@@ -1,0 +1,54 @@
+#include "SkinStringGrid.h"
+
+#include "classlib/Canvas.h"
+
+TDynSkinStringGrid::TDynSkinStringGrid(TComponent* AOwner) : TDynSkinDrawGrid(AOwner) {
+  FCells.OnCellChanged = [this](int32_t ACol, int32_t ARow) { CellChanged(ACol, ARow); };
+}
+
+void TDynSkinStringGrid::EndUpdate() {
+  if (FUpdateCount == 0) return;
+  if (--FUpdateCount == 0) InvalidateGrid();
+}
+
+void TDynSkinStringGrid::CellChanged(int32_t ACol, int32_t ARow) {
+  if (!Updating()) RepaintCell(ACol, ARow);
+}
+
+void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {
+  if (DefaultDrawing()) {
+    const std::string text = FCells.Cells(ACol, ARow);
+    if (!text.empty()) {
+      const TRect r = CellTextRect(ARect, AState);
+      TCanvas& canvas = *Canvas();
+      canvas.Brush()->SetStyle(bsClear);
+      canvas.TextRect(r, r.Left + GridTextIndent, CentredTextTop(r, TextHeight()), text);
+      canvas.Brush()->SetStyle(bsSolid);
+    }
+  }
+  TDynSkinDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+// Every line of a font is as high: measured once per font, not per cell.
+int32_t TDynSkinStringGrid::TextHeight() {
+  TFont& font = *Canvas()->Font();
+  TMeasuredFont now{font.Name(), font.Height(), font.Style(), font.Charset()};
+  if (now.Name != FMeasured.Name || now.Height != FMeasured.Height || now.Style != FMeasured.Style ||
+      now.Charset != FMeasured.Charset || FMeasured.TextHeight < 0) {
+    now.TextHeight = Canvas()->TextHeight("0");
+    FMeasured = now;
+  }
+  return FMeasured.TextHeight;
+}
+
+void TDynSkinStringGrid::ColumnMoved(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveColumn(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDynSkinDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TDynSkinStringGrid::RowMoved(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveRow(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDynSkinDrawGrid::RowMoved(FromIndex, ToIndex);
+}
