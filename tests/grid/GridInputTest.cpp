@@ -31,18 +31,9 @@ public:
       SelectionSeen = {};
       for (int32_t i = 0; i < Selection.GetCount(); ++i) SelectionSeen.push_back(Selection.GetItem(i));
     };
-    Grid()->SetFocus();
-    PumpUntil([this] { return Grid()->Focused(); });
+    Focus();
   }
 
-  // Presses, moves and releases the left button over cells, as posted messages.
-  void Press(int32_t ARow, WPARAM Keys = 0, int32_t ACol = 1) { Post(WM_LBUTTONDOWN, ACol, ARow, Keys | MK_LBUTTON); }
-  void MoveTo(int32_t ARow, int32_t ACol = 1) { Post(WM_MOUSEMOVE, ACol, ARow, MK_LBUTTON); }
-  void Release(int32_t ARow, int32_t ACol = 1) { Post(WM_LBUTTONUP, ACol, ARow, 0); }
-  void Click(int32_t ARow, WPARAM Keys = 0) {
-    Press(ARow, Keys);
-    Release(ARow);
-  }
   // The selected grid rows (data rows counted from the heading row).
   Rows Selected() const {
     Rows rows;
@@ -54,13 +45,6 @@ public:
   TSelectionManager Selection;
   int Changes = 0;
   std::vector<int32_t> SelectionSeen;
-
-private:
-  void Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys) {
-    const TPoint p = Centre(ACol, ARow);
-    PostMouse(Grid(), Msg, p.X, p.Y, Keys);
-    Application->ProcessMessages();
-  }
 };
 
 TEST(GridInput, ShiftClicksExtendFromTheAnchorAndGiveBackWhatTheyLeave) {

@@ -38,6 +38,17 @@ void TGridTestWindow::FillTexts() {
   FGrid->EndUpdate();
 }
 
+bool TGridTestWindow::Focus() {
+  FGrid->SetFocus();
+  return PumpUntil([this] { return FGrid->Focused(); });
+}
+
+void TGridTestWindow::Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys) {
+  const TPoint p = Centre(ACol, ARow);
+  PostMouse(FGrid, Msg, p.X, p.Y, Keys);
+  Application->ProcessMessages();
+}
+
 TPixelImage ShownPixels(TWinControl* Control) {
   Application->ProcessMessages();
   Control->Update();
@@ -53,4 +64,12 @@ TPixelImage ShownPixels(TWinControl* Control) {
 TPixelImage RepaintedPixels(TWinControl* Control) {
   Control->Invalidate();
   return ShownPixels(Control);
+}
+
+int DifferentPixels(const TPixelImage& A, const TPixelImage& B) {
+  if (A.Width() != B.Width() || A.Height() != B.Height()) return A.Width() * A.Height();
+  int count = 0;
+  for (int32_t y = 0; y < A.Height(); ++y)
+    for (int32_t x = 0; x < A.Width(); ++x) count += A.Pixel(x, y) != B.Pixel(x, y);
+  return count;
 }

@@ -23,7 +23,20 @@ public:
   // Each data row's texts: its number and "File <number>".
   void FillTexts();
 
+  // The left button pressed, moved with and released over cells, as posted messages.
+  void Press(int32_t ARow, WPARAM Keys = 0, int32_t ACol = 1) { Post(WM_LBUTTONDOWN, ACol, ARow, Keys | MK_LBUTTON); }
+  void MoveTo(int32_t ARow, int32_t ACol = 1) { Post(WM_MOUSEMOVE, ACol, ARow, MK_LBUTTON); }
+  void Release(int32_t ARow, int32_t ACol = 1) { Post(WM_LBUTTONUP, ACol, ARow, 0); }
+  void Click(int32_t ARow, WPARAM Keys = 0) {
+    Press(ARow, Keys);
+    Release(ARow);
+  }
+  // Takes the keyboard focus; whether it came.
+  bool Focus();
+
 private:
+  void Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys);
+
   TSkinTestWindow FWindow;
   TDynSkinStringGrid* FGrid;
 };
@@ -32,3 +45,5 @@ private:
 TPixelImage ShownPixels(TWinControl* Control);
 // The same after the whole control is painted anew.
 TPixelImage RepaintedPixels(TWinControl* Control);
+// How many pixels two images of one size show in other colours.
+int DifferentPixels(const TPixelImage& A, const TPixelImage& B);
