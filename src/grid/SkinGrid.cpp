@@ -6,6 +6,7 @@
 #include "skin/data/SkinData.h"
 
 #include "classlib/Canvas.h"
+#include "classlib/DeviceContexts.h"
 
 TDynSkinCustomGrid::TDynSkinCustomGrid(TComponent* AOwner)
     : TspSkinControl(AOwner), FScrollBars(*this, *this) {
@@ -120,6 +121,11 @@ TRect TDynSkinCustomGrid::ClientArea() const {
   return FromRECT(r);
 }
 
+void TDynSkinCustomGrid::Invalidate() {
+  TspSkinControl::Invalidate();
+  FPaintDue = HandleAllocated();
+}
+
 bool TDynSkinCustomGrid::GridShowing() const {
   HWND window = GridWindow();
   return window != nullptr && IsWindowVisible(window);
@@ -129,8 +135,17 @@ void TDynSkinCustomGrid::ScrollGridArea(const TGridScrollArea& Area) {
   HWND window = GridWindow();
   if (window == nullptr) return;
   const RECT area = ToRECT(Area.Area);
-  ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, nullptr,
-                 SW_INVALIDATE | (FDefaultDrawing ? 0 : SW_ERASE));
+  // The strip the move uncovers is drawn at once when the window shows, else left to
+  // the next paint.
+  if (!IsWindowVisible(window) || InPaint()) {
+    ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, nullptr,
+                   SW_INVALIDATE | (FDefaultDrawing ? 0 : SW_ERASE));
+    return;
+  }
+  RECT uncovered{};
+  ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, &uncovered, 0);
+  const TWindowDC dc(window);
+  PaintArea(dc.DC(), FromRECT(uncovered));
 }
 
 void TDynSkinCustomGrid::FocusGridForScroll() {

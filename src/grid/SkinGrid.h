@@ -76,6 +76,9 @@ public:
   void RepaintColumn(int32_t ACol) { RepaintGridRect(ColumnRepaintRect(ACol)); }
   void RepaintRow(int32_t ARow) { RepaintGridRect(RowRepaintRect(ARow)); }
 
+  // The whole grid is drawn anew with the next paint: nothing is drawn at once till then.
+  void Invalidate() override;
+
   void PrepareSkinDataChange() override;
   // Takes the skin anew, with the skin's cursor and, with UseSkinCellHeight, its row
   // height.
@@ -94,7 +97,8 @@ protected:
   const TGridSkin& GridSkin() const { return FSkin; }
 
   void GetSkinData() override;
-  void Paint() override;
+  // Paints the part of the window that the paint asks for (its DC's clip box).
+  void PaintWindow(HDC DC) override;
   void CreateParams(TCreateParams& Params) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -138,9 +142,12 @@ private:
   HWND GridWindow() const;
 
   // Painting (SkinGridPaint.cpp).
-  // Draws the cells of Rect and the background under them into the off-screen image,
-  // as far as they lie in Clip.
-  void DrawGridRect(const TGridRect& Rect, const TGridDrawInfo& DrawInfo, const TRect& Clip);
+  // Draws Area of the client (the background, the cells that reach into it, the empty
+  // area) off-screen and puts it on Target.
+  void PaintArea(HDC Target, const TRect& Area);
+  bool ShowsBackground(const TGridDrawInfo& DrawInfo) const;
+  // The cells whose rows reach into Clip.
+  TGridRect CellsIn(const TRect& Clip, const TGridDrawInfo& DrawInfo) const;
   void DrawPart(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void DrawCellFace(const TRect& Rect, TGridDrawState State);
   // What shows under the cells: the tiled background picture, the parent's background
@@ -181,6 +188,9 @@ private:
   TBitmap FImage{0, 0, pf32bit};
   TColor FMarkerColor = 0;  // the skin's "fontcolor" as last taken
 
+  // Asking the system costs a round trip each: the grid keeps these itself.
+  bool FPaintDue = false;  // the whole grid awaits a paint
+  bool FFocused = false;   // the window has the keyboard focus
   TspControlTimer FMouseTimer{*this, 1};
   TPoint FHitTest;  // the last hit-test point, client coordinates
   TGridScrollBars FScrollBars;

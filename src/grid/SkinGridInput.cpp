@@ -20,6 +20,8 @@ void TDynSkinCustomGrid::Dispatch(TMessage& Message) {
       UpdateScrollRange();
       return;
     case WM_PAINT:
+      // A paint of the window's own (not into a given DC) leaves nothing due.
+      if (Message.WParam == 0) FPaintDue = false;
       TspSkinControl::Dispatch(Message);
       UpdateScrollRange();
       return;
@@ -34,6 +36,7 @@ void TDynSkinCustomGrid::Dispatch(TMessage& Message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+      FFocused = Message.Msg == WM_SETFOCUS;
       TspSkinControl::Dispatch(Message);
       // The current row shows whether the grid has the focus.
       const RECT row = ToRECT(BoxRect(RowRepaintRect(Row())));

@@ -3,7 +3,6 @@
 // at once outside a paint, the sizing line and the drop marker.
 #include "SkinGrid.h"
 
-
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Canvas.h"
@@ -23,81 +22,103 @@ TRect Intersection(const TRect& A, const TRect& B) {
 
 bool Intersects(const TRect& A, const TRect& B) { return !IsRectEmpty(Intersection(A, B)); }
 
-void FillArea(TCanvas& Canvas, const TRect& Area, TColor Color) {
-  Canvas.Brush()->SetStyle(bsSolid);
-  Canvas.Brush()->SetColor(Color);
-  Canvas.FillRect(Area);
+// Flat fills with the DC's own brush: the canvas's brush (which a cell-drawing method may
+// rely on) stays as it is, and no brush is made per colour.
+void FillArea(HDC DC, const TRect& Area, TColor Color) {
+  SetDCBrushColor(DC, static_cast<COLORREF>(ColorToRGB(Color)));
+  const RECT r = ToRECT(Area);
+  FillRect(DC, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void FrameArea(HDC DC, const TRect& Area, TColor Color) {
+  SetDCBrushColor(DC, static_cast<COLORREF>(ColorToRGB(Color)));
+  const RECT r = ToRECT(Area);
+  FrameRect(DC, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 }  // namespace
 
-void TDynSkinCustomGrid::Paint() {
+void TDynSkinCustomGrid::PaintWindow(HDC DC) {
   if (GridLoading()) return;
-  GetSkinData();
   RECT box{};
-  HDC target = Canvas()->Handle();
-  if (GetClipBox(target, &box) == ERROR) return;
-  const TRect clip = Intersection(FromRECT(box), ClientArea());
+  if (GetClipBox(DC, &box) != ERROR) PaintArea(DC, FromRECT(box));
+}
+
+void TDynSkinCustomGrid::PaintArea(HDC Target, const TRect& Area) {
+  GetSkinData();
+  const TRect client = ClientArea();
+  // A blended grid is put on its parent's background whole.
+  const TRect clip = AlphaBlend() ? client : Intersection(Area, client);
   if (IsRectEmpty(clip)) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  DrawOffScreen(target, clip, [&] {
-    DrawBackground(clip);
-    DrawGridRect({0, 0, drawInfo.Horz.LastFullVisibleCell + 1, drawInfo.Vert.LastFullVisibleCell + 1}, drawInfo, clip);
+  DrawOffScreen(Target, clip, [&] {
+    if (ShowsBackground(drawInfo)) DrawBackground(clip);
+    for (const TGridPart& part : SplitGridRect(CellsIn(clip, drawInfo), FixedCols(), FixedRows(), TopLeft()))
+      DrawPart(part, drawInfo, clip);
     FillEmptyAreas(drawInfo, clip);
   });
 }
 
+bool TDynSkinCustomGrid::ShowsBackground(const TGridDrawInfo& DrawInfo) const {
+  // Cells cover their rectangles whole; what lies beneath shows between them, under a
+  // column scrolled by pixels, under cells left to the cell-drawing method, or through a
+  // transparent grid.
+  return FTransparent || (FSkin.Skinned() && FSkin.Background() != nullptr) || !FDefaultDrawing ||
+         DrawInfo.Horz.EffectiveLineWidth > 0 || DrawInfo.Vert.EffectiveLineWidth > 0 || ColOffset() > 0;
+}
+
+TGridRect TDynSkinCustomGrid::CellsIn(const TRect& Clip, const TGridDrawInfo& DrawInfo) const {
+  const TGridAxisDrawInfo& v = DrawInfo.Vert;
+  const int32_t lastRow = std::min(v.LastFullVisibleCell + 1, v.GridCellCount - 1);
+  const int32_t top = CalcAxisCell(v, Clip.Top);
+  const int32_t bottom = CalcAxisCell(v, Clip.Bottom - 1);
+  // Columns are taken whole: mirrored or scrolled by pixels they do not map as simply.
+  return {0, top < 0 ? lastRow + 1 : top, DrawInfo.Horz.LastFullVisibleCell + 1, bottom < 0 ? lastRow : bottom};
+}
+
 void TDynSkinCustomGrid::RepaintGridRect(const TGridRect& Rect) {
-  if (!HandleAllocated() || InPaint()) return;
+  HWND window = GridWindow();
+  if (window == nullptr || InPaint()) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const TRect area = GridRectToScreenRect(Rect, drawInfo, true, GridRightToLeft());
-  if (IsRectEmpty(area)) return;  // nothing of it is on screen
-  GetSkinData();
-  const TRect clip = Intersection(area, ClientArea());
-  const TWindowDC window(Handle());
-  DrawOffScreen(window.DC(), clip, [&] {
-    DrawBackground(clip);
-    DrawGridRect(Rect, drawInfo, clip);
-  });
+  // Nothing of it on screen, or the whole grid is about to be painted anyway.
+  if (IsRectEmpty(area) || FPaintDue) return;
+  const TWindowDC dc(window);
+  PaintArea(dc.DC(), area);
 }
 
 void TDynSkinCustomGrid::DrawOffScreen(HDC Target, const TRect& Area, const TDelegate<void()>& Draw) {
   const TRect client = ClientArea();
+  TCanvas& canvas = *Canvas();
+  canvas.SetHandle(nullptr);  // the image's DC goes when the image changes size
   FImage.SetSize(client.Width(), client.Height());
   HDC image = FImage.Canvas()->Handle();
-  TCanvas& canvas = *Canvas();
-  // In a paint the canvas goes back to the paint's DC; otherwise it lets its DC go and
-  // takes one again when it next draws.
-  HDC previous = InPaint() ? Target : nullptr;
   canvas.Lock();
+  TScopeExit release([&] {
+    canvas.SetHandle(nullptr);
+    canvas.Unlock();
+  });
   canvas.SetHandle(image);
-  {
-    TScopeExit back([&] {
-      canvas.SetHandle(previous);
-      canvas.Unlock();
-    });
-    Draw();
-  }
-  if (AlphaBlend())
-    DrawControlImage(FImage);
-  else
+  Draw();
+  if (!AlphaBlend()) {
     BitBlt(Target, Area.Left, Area.Top, Area.Width(), Area.Height(), image, Area.Left, Area.Top, SRCCOPY);
+    return;
+  }
+  canvas.SetHandle(Target);
+  DrawControlImage(FImage);
 }
 
 void TDynSkinCustomGrid::DrawBackground(const TRect& Area) {
   TCanvas& canvas = *Canvas();
-  if (FTransparent) {
-    DrawParentBackground(this, &canvas);
-    return;
-  }
+  if (FTransparent) return DrawParentBackground(this, &canvas);
+  HDC dc = canvas.Handle();
   TBitmap* picture = FSkin.Skinned() ? FSkin.Background() : nullptr;
-  if (picture == nullptr) return FillArea(canvas, Area, FGridLineColor);
+  if (picture == nullptr) return FillArea(dc, Area, FGridLineColor);
   // Tiles from the client's corner, only those that reach into Area.
   const int32_t w = picture->Width(), h = picture->Height();
   HDC source = picture->Canvas()->Handle();
-  HDC dc = canvas.Handle();
   for (int32_t y = Area.Top / h * h; y < Area.Bottom; y += h)
     for (int32_t x = Area.Left / w * w; x < Area.Right; x += w) BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
 }
@@ -107,13 +128,8 @@ void TDynSkinCustomGrid::FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRe
   const TColor color = FSkin.Skinned() ? FSkin.BGColor() : Color();
   for (const TRect& area : EmptyGridAreas(DrawInfo)) {
     const TRect part = Intersection(area, Clip);
-    if (!IsRectEmpty(part)) FillArea(*Canvas(), part, color);
+    if (!IsRectEmpty(part)) FillArea(Canvas()->Handle(), part, color);
   }
-}
-
-void TDynSkinCustomGrid::DrawGridRect(const TGridRect& Rect, const TGridDrawInfo& DrawInfo, const TRect& Clip) {
-  for (const TGridPart& part : SplitGridRect(Rect, FixedCols(), FixedRows(), TopLeft()))
-    DrawPart(part, DrawInfo, Clip);
 }
 
 void TDynSkinCustomGrid::DrawPart(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip) {
@@ -121,7 +137,7 @@ void TDynSkinCustomGrid::DrawPart(const TGridPart& Part, const TGridDrawInfo& Dr
   if (cells.empty()) return;
   SelectPartFont(Part.Fixed);
   TCellLook look;
-  look.GridFocused = Focused();
+  look.GridFocused = FFocused;
   look.FocusOnCell = FocusOnCell();
   look.FocusOnRow = FocusOnRow();
   const TGridCoord current = CurrentCell();
@@ -169,21 +185,25 @@ TColor TDynSkinCustomGrid::TextColor(TGridDrawState State) {
 void TDynSkinCustomGrid::DrawCellFace(const TRect& Rect, TGridDrawState State) {
   TCanvas& canvas = *Canvas();
   canvas.Font()->SetColor(TextColor(State));
+  HDC dc = canvas.Handle();
   const TGridCellKind kind = GridCellKind(State);
   const bool highlighted = State.Contains(gdHighlighted);
   if (FSkin.Skinned()) {
     const int32_t height = FUseSkinCellHeight ? FSkin.CellRect(kind).Height() : Rect.Height();
     if (TBitmap* image = FCellImages.Image(FSkin, kind, highlighted, FFocusedColor, Rect.Width(), height)) {
-      BitBlt(canvas.Handle(), Rect.Left, Rect.Top, Rect.Width(), std::min(height, Rect.Height()),
-             image->Canvas()->Handle(), 0, 0, SRCCOPY);
+      const int32_t drawn = std::min(height, Rect.Height());
+      BitBlt(dc, Rect.Left, Rect.Top, Rect.Width(), drawn, image->Canvas()->Handle(), 0, 0, SRCCOPY);
+      // A row taller than the picture shows the line colour below it.
+      if (drawn < Rect.Height()) FillArea(dc, {Rect.Left, Rect.Top + drawn, Rect.Right, Rect.Bottom}, FGridLineColor);
       return;
     }
   }
   // Without a skin picture: the grid's colours.
-  FillArea(canvas, Rect, kind == TGridCellKind::Fixed ? FFixedColor : kind == TGridCellKind::Selected ? clHighlight : Color());
-  if (!highlighted) return;
-  canvas.Brush()->SetColor(FFocusedColor);
-  canvas.FrameRect(Rect);
+  const TColor fill = kind == TGridCellKind::Fixed      ? FFixedColor
+                      : kind == TGridCellKind::Selected ? TColor{clHighlight}
+                                                        : Color();
+  FillArea(dc, Rect, fill);
+  if (highlighted) FrameArea(dc, Rect, FFocusedColor);
 }
 
 void TDynSkinCustomGrid::DrawSizingLine(const TGridDrawInfo& DrawInfo) {

@@ -20,10 +20,14 @@ void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect
     const std::string text = FCells.Cells(ACol, ARow);
     if (!text.empty()) {
       const TRect r = CellTextRect(ARect, AState);
-      TCanvas& canvas = *Canvas();
-      canvas.Brush()->SetStyle(bsClear);
-      canvas.TextRect(r, r.Left + GridTextIndent, CentredTextTop(r, TextHeight()), text);
-      canvas.Brush()->SetStyle(bsSolid);
+      // Over the cell's picture, as a clear brush would write it; switching the canvas's
+      // brush for each cell would select all its objects anew each time.
+      HDC dc = Canvas()->Handle();
+      const int mode = SetBkMode(dc, TRANSPARENT);
+      const RECT clip = ToRECT(r);
+      ExtTextOutA(dc, r.Left + GridTextIndent, CentredTextTop(r, TextHeight()), ETO_CLIPPED, &clip, text.data(),
+                  static_cast<UINT>(text.size()), nullptr);
+      SetBkMode(dc, mode);
     }
   }
   TDynSkinDrawGrid::DrawCell(ACol, ARow, ARect, AState);

@@ -285,6 +285,11 @@ private:
   void SetEmptyCounts();
   void CheckCell(int32_t ACol, int32_t ARow) const;
   void RepaintChangedRows();
+  // The visible part of the rows whose flags changed since the last call; false when
+  // none of them shows.
+  bool TakeVisibleChangedRows(TGridRect& Rows);
+  // What SelectionMoved draws.
+  TGridRect MovedSelectionRect(const TGridRect& OldSelection) const;
   bool RangeSelectOnly() const;
   void ApplyScrollRange(TGridBar Bar);
   void ScrollPixels(int Code, int32_t Pos, int32_t Sign);

@@ -87,6 +87,18 @@ TEST(RowSelection, EachMoveAnnouncesOnceWithTheListAlreadyUpToDate) {
   EXPECT_EQ(grid.SelectionChanges, 5);
 }
 
+TEST(RowSelection, AMoveDrawsTheRowsItChangedInOneGo) {
+  TTestGrid grid;
+  grid.SetDataRowCount(20);
+  Click(grid, 3);
+  grid.Repaints.clear();
+  Click(grid, 6);
+  EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 3, 3, 6}}));
+  grid.Repaints.clear();
+  Click(grid, 2, true);  // rows 3 to 6 given back, 2 to 6 drawn
+  EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 2, 4, 6}}));
+}
+
 TEST(RowSelection, RangesKeepToTheDataRows) {
   TTestGrid grid;
   grid.SetDataRowCount(4);
