@@ -149,7 +149,7 @@ void TDynSkinCustomGrid::ScrollGridArea(const TGridScrollArea& Area) {
 }
 
 void TDynSkinCustomGrid::FocusGridForScroll() {
-  if (Visible() && TabStop() && CanFocus() && !Focused()) SetFocus();
+  if (Visible() && TabStop() && CanFocus() && !FFocused) SetFocus();
 }
 
 int32_t TDynSkinCustomGrid::LineScrollStep() const {

@@ -168,6 +168,40 @@ TEST(GridInput, ARowDraggedByItsNumberDropsWithItsTexts) {
   EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
+TEST(GridInput, AColumnDraggedByItsHeadingDropsWithItsTexts) {
+  TFocusedGrid list(10);
+  TDynSkinStringGrid* grid = list.Grid();
+  grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+  grid->SetColCount(3);
+  grid->SetColWidths(1, 100);
+  grid->SetCells(1, 0, "Name");
+  grid->SetCells(2, 0, "Size");
+  std::vector<std::pair<int32_t, int32_t>> moves;
+  grid->OnColumnMoved = [&](TObject*, int32_t From, int32_t To) { moves.emplace_back(From, To); };
+  list.Press(0, 0, 2);
+  list.MoveTo(0, 1);
+  list.Release(0, 1);
+  EXPECT_EQ(moves, (std::vector<std::pair<int32_t, int32_t>>{{2, 1}}));
+  EXPECT_EQ(grid->Cells(1, 0), "Size");
+  EXPECT_EQ(grid->Cells(2, 3), "File 3");
+  EXPECT_EQ(grid->ColWidths(2), 100);  // the width went with its column
+}
+
+TEST(GridInput, ARefusedCellStaysUnfocusedAndScrollingIsReported) {
+  TFocusedGrid list(40);
+  TDynSkinStringGrid* grid = list.Grid();
+  grid->OnSelectCell = [](TObject*, int32_t, int32_t ARow, bool& CanSelect) { CanSelect = ARow != 4; };
+  int scrolls = 0;
+  grid->OnTopLeftChanged = [&](TObject*) { ++scrolls; };
+  list.Click(3);
+  list.Click(4);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_EQ(list.Selected(), Rows{3});
+  PostKey(grid, VK_END);
+  EXPECT_EQ(scrolls, 1);
+  EXPECT_EQ(grid->Row(), 40);
+}
+
 TEST(GridInput, ABorderDraggedInTheHeadingSizesItsColumnUnderTheSizingCursor) {
   TFocusedGrid list(10);
   TDynSkinStringGrid* grid = list.Grid();
