@@ -1,0 +1,76 @@
+#include "FrameTestSkin.h"
+
+#include "skin/form/portable/ClientFrame.h"
+#include "skin/form/portable/FramePainting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FramePainting, TheClientBackgroundIsTiledOrStretchedWithoutEverDividingByAnEmptyPicture) {
+  const TSize picture{40, 30}, client{100, 60}, window{110, 90};
+  const struct {
+    TSize Picture, Client;
+    bool Stretch;
+    TspStretchType Type;
+    TspClientFill Fill;
+  } cases[] = {
+      {picture, client, false, stfull, {Rect(0, 0, 40, 30), 3, 3}},
+      {picture, client, true, stfull, {Rect(0, 0, 110, 90), 1, 1}},
+      {picture, client, true, sthorz, {Rect(0, 0, 40, 90), 3, 1}},
+      {picture, client, true, stvert, {Rect(0, 0, 110, 30), 1, 4}},
+      {picture, {0, 60}, true, stfull, {}},
+      {{40, 0}, client, true, stvert, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ClientBackgroundFill(c.Picture, c.Client, window, c.Stretch, c.Type), c.Fill);
+}
+
+TEST(FramePainting, DefaultCaptionStripesAlternateUnderACentredText) {
+  const TRect caption = Rect(20, 3, 229, 19);  // between the system-menu and roll-up buttons
+  const std::vector<TspCaptionStripe> stripes = DefaultCaptionStripes(caption, 19);
+  ASSERT_EQ(stripes.size(), 14u);
+  EXPECT_EQ(stripes[0], (TspCaptionStripe{2, 19, 223, true}));
+  EXPECT_EQ(stripes[1], (TspCaptionStripe{3, 19, 223, false}));
+  EXPECT_EQ(DefaultCaptionTextOrigin(caption, 19, {60, 13}), Point(89, 3));
+}
+
+TEST(FramePainting, RegionAndClientFramePictureFollowTheSkinAndState) {
+  TspSkinFormInfo info = FrameTestInfo();
+  TPixelImage mask(200, 100);
+  TspFrameCore core;
+  EXPECT_EQ(FormRegionKind(core), TspFormRegion::Rectangle);
+  core.SetSkin({&info, FrameTestPicture, {200, 20}, &mask});
+  EXPECT_EQ(FormRegionKind(core), TspFormRegion::MaskBands);
+  core.Options.SupportNCArea = false;
+  EXPECT_EQ(FormRegionKind(core), TspFormRegion::WholeMask);
+  core.Options.SupportNCArea = true;
+  core.Options.BorderStyle = bsNone;
+  EXPECT_EQ(FormRegionKind(core), TspFormRegion::None);
+  core.State.RollUpState = true;
+  EXPECT_EQ(ClientFramePictureKind(core), TspClientFramePicture::RollUpPicture);
+
+  // A frame smaller than its minimum is not painted.
+  core.UpdateGeometry(199, 100);
+  EXPECT_FALSE(SkinFramePaintable(core));
+  core.UpdateGeometry(200, 35);
+  EXPECT_TRUE(SkinFramePaintable(core));
+}
+
+TEST(ClientFrame, TheClientFollowsTheFramePictureAndRollsUpToItsRollUpPicture) {
+  EXPECT_EQ(ClientSizeFromFramePicture({100, 300}, {200, 150}, true, 0, 0).ClientSize, (TSize{200, 300}));
+  EXPECT_TRUE(ClientSizeFromFramePicture({100, 300}, {200, 150}, false, 10, 10).Fixed);
+
+  TspSkinFormInfo info;
+  info.RollUpLeftPoint = info.RollUpRightPoint = {40, 0};
+  EXPECT_EQ(ClientFrameRollUpBounds(Rect(10, 10, 310, 210), {180, 24}, info), Rect(10, 10, 190, 34));
+  info.RollUpRightPoint = {150, 0};
+  EXPECT_EQ(ClientFrameRollUpBounds(Rect(10, 10, 310, 210), {180, 24}, info), Rect(10, 10, 310, 34));
+  const TImagePlan wide = RollUpImagePlan({180, 24}, info, 300);
+  EXPECT_EQ(wide.Width, 300);
+  EXPECT_EQ(wide.Copies[1].Source, Rect(150, 0, 180, 24));
+  EXPECT_EQ(wide.Copies[1].Dest, Rect(270, 0, 300, 24));
+  info.RollUpRightPoint = {900, 0};  // beyond the picture: taken to its edge
+  EXPECT_EQ(RollUpImagePlan({180, 24}, info, 300).Copies[0].Dest, Rect(0, 0, 40, 24));
+}
+
+}  // namespace
