@@ -156,6 +156,14 @@ private:
   void FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void SelectPartFont(bool Fixed);
   TColor TextColor(TGridDrawState State);
+  // A line on the window (not off-screen) with the canvas's pen set so for it.
+  struct TLinePen {
+    TPenStyle Style;
+    TPenMode Mode;
+    int Width;
+    TColor Color;
+  };
+  void DrawWindowLine(TPoint From, TPoint To, const TLinePen& Look);
   // Makes the off-screen image the client's size and points Canvas() at it while Draw
   // runs; then copies Area of it onto Target.
   void DrawOffScreen(HDC Target, const TRect& Area, const TDelegate<void()>& Draw);

@@ -207,23 +207,12 @@ void TDynSkinCustomGrid::DrawCellFace(const TRect& Rect, TGridDrawState State) {
 }
 
 void TDynSkinCustomGrid::DrawSizingLine(const TGridDrawInfo& DrawInfo) {
-  if (!HandleAllocated()) return;
-  TPen* pen = Canvas()->Pen();
-  TPen saved;
-  saved.Assign(pen);
-  TScopeExit restore([&] { pen->Assign(&saved); });
-  pen->SetStyle(psDot);
-  pen->SetMode(pmXor);
-  pen->SetWidth(1);
-  pen->SetColor(clWhite);  // XOR with white inverts: drawn twice, the line is gone
   const int32_t pos = Sizing().SizingPos;
-  if (GridState() == gsRowSizing) {
-    Canvas()->MoveTo(0, pos);
-    Canvas()->LineTo(DrawInfo.Horz.GridBoundary, pos);
-  } else {
-    Canvas()->MoveTo(pos, 0);
-    Canvas()->LineTo(pos, DrawInfo.Vert.GridBoundary);
-  }
+  const bool rows = GridState() == gsRowSizing;
+  // XOR with white inverts: drawn twice, the line is gone.
+  DrawWindowLine(rows ? TPoint{0, pos} : TPoint{pos, 0},
+                 rows ? TPoint{DrawInfo.Horz.GridBoundary, pos} : TPoint{pos, DrawInfo.Vert.GridBoundary},
+                 {psDot, pmXor, 1, clWhite});
 }
 
 void TDynSkinCustomGrid::DrawMove() {
@@ -232,15 +221,20 @@ void TDynSkinCustomGrid::DrawMove() {
   // The header line without the old marker, and the line taken and the one it would go to.
   RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
   for (int32_t line : {MoveIndex(), MovePos()}) RepaintGridRect(rows ? RowRepaintRect(line) : ColumnRepaintRect(line));
+  const TDropMarker marker = DropMarkerLine();
+  DrawWindowLine(marker.From, marker.To, {psSolid, pmCopy, 3, FMarkerColor});
+}
+
+void TDynSkinCustomGrid::DrawWindowLine(TPoint From, TPoint To, const TLinePen& Look) {
+  if (!HandleAllocated()) return;
   TPen* pen = Canvas()->Pen();
   TPen saved;
   saved.Assign(pen);
   TScopeExit restore([&] { pen->Assign(&saved); });
-  pen->SetStyle(psSolid);
-  pen->SetMode(pmCopy);
-  pen->SetWidth(3);
-  pen->SetColor(FMarkerColor);
-  const TDropMarker marker = DropMarkerLine();
-  Canvas()->MoveTo(marker.From.X, marker.From.Y);
-  Canvas()->LineTo(marker.To.X, marker.To.Y);
+  pen->SetStyle(Look.Style);
+  pen->SetMode(Look.Mode);
+  pen->SetWidth(Look.Width);
+  pen->SetColor(Look.Color);
+  Canvas()->MoveTo(From.X, From.Y);
+  Canvas()->LineTo(To.X, To.Y);
 }

@@ -41,6 +41,12 @@ public:
     return rows;
   }
   void Tick() { Grid()->Perform(WM_TIMER, 1, 0); }
+  // A third column, the middle one 100 wide, and Option.
+  void AddColumn(TGridOption Option) {
+    Grid()->SetOptions(Grid()->Options() + TGridOptions{Option});
+    Grid()->SetColCount(3);
+    Grid()->SetColWidths(1, 100);
+  }
 
   TSelectionManager Selection;
   int Changes = 0;
@@ -171,9 +177,7 @@ TEST(GridInput, ARowDraggedByItsNumberDropsWithItsTexts) {
 TEST(GridInput, AColumnDraggedByItsHeadingDropsWithItsTexts) {
   TFocusedGrid list(10);
   TDynSkinStringGrid* grid = list.Grid();
-  grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
-  grid->SetColCount(3);
-  grid->SetColWidths(1, 100);
+  list.AddColumn(goColMoving);
   grid->SetCells(1, 0, "Name");
   grid->SetCells(2, 0, "Size");
   std::vector<std::pair<int32_t, int32_t>> moves;
@@ -205,9 +209,7 @@ TEST(GridInput, ARefusedCellStaysUnfocusedAndScrollingIsReported) {
 TEST(GridInput, ABorderDraggedInTheHeadingSizesItsColumnUnderTheSizingCursor) {
   TFocusedGrid list(10);
   TDynSkinStringGrid* grid = list.Grid();
-  grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
-  grid->SetColCount(3);
-  grid->SetColWidths(1, 100);
+  list.AddColumn(goColSizing);
   const int32_t border = grid->CellRect(1, 0).Right;  // fixed columns keep their width
   list.Changes = 0;
   const auto cursorAt = [&](int X, int Y) {
@@ -219,11 +221,20 @@ TEST(GridInput, ABorderDraggedInTheHeadingSizesItsColumnUnderTheSizingCursor) {
   EXPECT_EQ(cursorAt(border - 2, 5), Screen->Cursors(crHSplit));
   EXPECT_NE(cursorAt(border - 2, list.Centre(0, 3).Y), Screen->Cursors(crHSplit));
 
+  const TPixelImage before = ShownPixels(grid);
+  const int32_t y = list.Centre(1, 5).Y;
   PostMouse(grid, WM_LBUTTONDOWN, border - 2, 5, MK_LBUTTON);
   PostMouse(grid, WM_MOUSEMOVE, border + 18, 5, MK_LBUTTON);
+  Application->ProcessMessages();
+  // The sizing line shows where the border would go (and only there).
+  const TPixelImage sizing = ShownPixels(grid);
+  EXPECT_NE(sizing.Pixel(border + 20, y), before.Pixel(border + 20, y));
+  EXPECT_EQ(sizing.Pixel(border + 22, y), before.Pixel(border + 22, y));
+  EXPECT_EQ(sizing.Pixel(border, y), before.Pixel(border, y));
   PostMouse(grid, WM_LBUTTONUP, border + 18, 5);
   Application->ProcessMessages();
   EXPECT_EQ(grid->ColWidths(1), 120);
+  EXPECT_EQ(DifferentPixels(ShownPixels(grid), RepaintedPixels(grid)), 0);
   EXPECT_EQ(grid->GridState(), gsNormal);
   EXPECT_EQ(list.Changes, 0);  // sizing selects nothing
 }
