@@ -1,206 +1,171 @@
-// Scrolling the skinned grid: what the window shows after a line step, a dropped row or
-// a cancelled drag deep in a 999-row list equals a fresh paint; the bound skinned scroll
-// bars follow the view (range, steps, visibility on resizing, the corner) and scroll the
-// grid; a bar that goes leaves the grid without one; a one-column grid scrolls its
-// column by pixels and paints it shifted.
+// Scrolling the skinned grid: after a line step, a drop or a cancelled drag deep in a
+// 999-row list the window shows what a whole paint shows; the bound skinned bars follow
+// the view and scroll the grid, and a bar that goes leaves the grid without one; one
+// column scrolls by pixels. The form text of the file list's grid.
 #include "GridTestKit.h"
 
+#include "grid/GridClasses.h"
+
+#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/data/win32/SkinDataClasses.h"
+
+#include "classlib/ClassRegistry.h"
+#include "classlib/FormReader.h"
 
 #include "TestControls.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <mutex>
 
-// A flat-colour 999-row list with lines between its cells, draggable rows and the
-// focus, scrolled so that row 500 is the current row.
-class TScrolledList : public TGridTestWindow {
+// Outside any namespace: the form reader compares the class a text names with the
+// object's class name.
+class TGridForm : public TForm {
 public:
-  TScrolledList() : TGridTestWindow(999, "flatcolour") {
-    FillTexts();
-    TDynSkinStringGrid* grid = Grid();
-    grid->SetOptions(grid->Options() + TGridOptions{goFixedHorzLine, goHorzLine, goRowMoving});
-    Focus();
-    grid->SetRow(500);
-  }
-  // Whether the window shows what a whole paint shows.
-  ::testing::AssertionResult ShowsAFreshPaint() {
-    const TPixelImage shown = ShownPixels(Grid());
-    const int differing = DifferentPixels(shown, RepaintedPixels(Grid()));
-    if (differing == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << differing << " pixels differ";
-  }
+  TGridForm() : TForm(Application) {}
+  TDynSkinStringGrid* Grid = nullptr;
+  std::vector<std::pair<int32_t, int32_t>> Moves;
+  void GridRowMoved(TObject*, int32_t FromIndex, int32_t ToIndex) { Moves.emplace_back(FromIndex, ToIndex); }
 };
 
+namespace {
+
 TEST(GridScroll, AfterALineStepADropOrACancelTheWindowShowsWhatAWholePaintShows) {
-  TScrolledList list;
+  TGridTestWindow list(999, "flatcolour");
   TDynSkinStringGrid* grid = list.Grid();
-  ASSERT_GT(grid->TopRow(), 480);
-  EXPECT_TRUE(list.ShowsAFreshPaint());
-
-  const int32_t top = grid->TopRow();
+  grid->SetOptions(grid->Options() + TGridOptions{goFixedHorzLine, goHorzLine, goRowMoving});
+  list.Focus();
+  grid->SetRow(500);
   grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-  EXPECT_EQ(grid->TopRow(), top + 1);
-  EXPECT_TRUE(list.ShowsAFreshPaint());
   grid->Perform(WM_VSCROLL, SB_LINEUP, 0);
   grid->Perform(WM_VSCROLL, SB_LINEUP, 0);
-  EXPECT_TRUE(list.ShowsAFreshPaint());
+  EXPECT_EQ(grid->TopRow(), 500 - grid->VisibleRowCount());
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
 
-  // A row dropped two rows up.
   const int32_t row = grid->TopRow() + 4;
-  const std::string text = grid->Cells(1, row);
   list.Press(row, 0, 0);
   list.MoveTo(row - 1, 0);
   list.MoveTo(row - 2, 0);
   list.Release(row - 2, 0);
-  EXPECT_EQ(grid->Cells(1, row - 2), text);
-  EXPECT_TRUE(list.ShowsAFreshPaint());
+  EXPECT_EQ(grid->Cells(1, row - 2), "File " + std::to_string(row));
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
 
-  // A drag whose marker shows, then cancelled: the marker goes, nothing moves.
   list.Press(row, 0, 0);
   list.MoveTo(row + 3, 0);
-  EXPECT_FALSE(list.ShowsAFreshPaint());  // the drop marker (which the whole paint left out)
+  EXPECT_GT(list.DifferFromAWholePaint(), 0);  // the drop marker, which a whole paint leaves out
   list.MoveTo(row + 2, 0);
   PostMessageA(grid->Handle(), WM_CANCELMODE, 0, 0);
-  Application->ProcessMessages();
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
   EXPECT_EQ(grid->GridState(), gsNormal);
-  EXPECT_EQ(grid->Cells(1, row - 2), text);
-  EXPECT_TRUE(list.ShowsAFreshPaint());
 }
 
-// A list with a vertical and a horizontal skinned bar beside it.
-class TBarredList : public TGridTestWindow {
-public:
-  explicit TBarredList(int32_t Rows) : TGridTestWindow(Rows, "flatcolour") {
-    VBar = Window().Add<TspSkinScrollBar>({412, 10, 428, 310});
-    VBar->SetKind(sbVertical);
-    VBar->SetSkinDataName("vscrollbar");
-    HBar = Window().Add<TspSkinScrollBar>({10, 312, 410, 328});
-    for (TspSkinScrollBar* bar : {VBar, HBar}) bar->SetSkinData(Window().Data());
-    Grid()->SetVScrollBar(VBar);
-    Grid()->SetHScrollBar(HBar);
-    Grid()->Repaint();
-  }
-  TspSkinScrollBar* VBar;
-  TspSkinScrollBar* HBar;
-};
-
-TEST(GridScroll, TheVerticalBarShowsWhileRowsDoNotFitAndFollowsTheView) {
-  TBarredList list(10);
+TEST(GridScroll, BoundBarsFollowTheViewAndScrollTheGrid) {
+  TGridTestWindow list(10, "flatcolour");
   TDynSkinStringGrid* grid = list.Grid();
-  TspSkinScrollBar* bar = list.VBar;
-  // The grid has no window scroll bars of its own.
-  const LONG style = GetWindowLongA(grid->Handle(), GWL_STYLE);
-  EXPECT_EQ(style & (WS_TABSTOP | WS_VSCROLL | WS_HSCROLL), WS_TABSTOP);
+  auto* vertical = list.Window().Add<TspSkinScrollBar>({412, 10, 428, 310});
+  vertical->SetKind(sbVertical);
+  vertical->SetSkinDataName("vscrollbar");
+  auto* horizontal = list.Window().Add<TspSkinScrollBar>({10, 312, 410, 328});
+  grid->SetVScrollBar(vertical);
+  grid->SetHScrollBar(horizontal);
+  grid->Repaint();
+  EXPECT_EQ(GetWindowLongA(grid->Handle(), GWL_STYLE) & (WS_TABSTOP | WS_VSCROLL | WS_HSCROLL), WS_TABSTOP);
   EXPECT_EQ(GetClassLongA(grid->Handle(), GCL_STYLE), CS_DBLCLKS);
-  EXPECT_FALSE(bar->Visible());
-  EXPECT_EQ(bar->Max(), 0);
+  EXPECT_FALSE(vertical->Visible());
+  EXPECT_EQ(vertical->Max(), 0);
 
   grid->SetDataRowCount(40);
   grid->Repaint();
-  EXPECT_TRUE(bar->Visible());
-  EXPECT_EQ(bar->Max(), 127);
-  const int32_t hidden = 41 - grid->VisibleRowCount() - 1;
-  EXPECT_EQ(bar->SmallChange(), 127 / hidden);
-  EXPECT_EQ(bar->LargeChange(), 127 / hidden);
-  EXPECT_FALSE(list.HBar->Visible());
-  EXPECT_TRUE(list.HBar->Both());  // it would cover the corner beside the vertical bar
+  EXPECT_TRUE(vertical->Visible());
+  EXPECT_EQ(vertical->Max(), 127);
+  EXPECT_EQ(vertical->SmallChange(), 127 / (40 - grid->VisibleRowCount()));
+  EXPECT_FALSE(horizontal->Visible());
+  EXPECT_TRUE(horizontal->Both());  // it would cover the corner beside the vertical bar
 
-  // The grid scrolls (taking the focus), the thumb follows; the thumb moved scrolls the
-  // grid.
+  // A scroll code takes the focus; the thumb follows the view and the view the bar.
   auto* other = list.Window().Add<TPanelControl>({0, 0, 5, 5});
   other->SetFocus();
-  ASSERT_TRUE(PumpUntil([&] { return other->Focused(); }));
   grid->Perform(WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_TRUE(PumpUntil([&] { return grid->Focused(); }));
-  EXPECT_EQ(bar->Position(), 127);
-  EXPECT_EQ(grid->TopRow() + grid->VisibleRowCount() - 1, 40);
-  bar->SetPosition(0);
-  bar->OnLastChange(bar);
-  EXPECT_EQ(grid->TopRow(), 1);
-  const int32_t top = grid->TopRow();
-  bar->OnUpButtonClick(bar);
-  EXPECT_EQ(grid->TopRow(), top + 1);
-  bar->OnPageDown(bar);
-  EXPECT_GT(grid->TopRow(), top + 2);
+  EXPECT_EQ(vertical->Position(), 127);
+  vertical->SetPosition(0);
+  vertical->OnLastChange(vertical);
+  int scrolls = 0;
+  grid->OnTopLeftChanged = [&](TObject*) { ++scrolls; };
+  vertical->OnUpButtonClick(vertical);
+  EXPECT_EQ(grid->TopRow(), 2);
+  vertical->OnPageDown(vertical);
+  EXPECT_GT(grid->TopRow(), 3);
+  EXPECT_EQ(scrolls, 2);
 
-  // Resized to hold every row, the grid hides its bar; smaller again, shows it.
-  grid->SetHeight(41 * grid->DefaultRowHeight() + 4);
+  // Resized to hold every row the grid hides its bar, and both go with the grid.
+  grid->SetHeight(41 * grid->DefaultRowHeight());
   Application->ProcessMessages();
-  EXPECT_FALSE(bar->Visible());
+  EXPECT_FALSE(vertical->Visible());
   EXPECT_EQ(grid->TopRow(), 1);
   grid->SetHeight(300);
   Application->ProcessMessages();
-  EXPECT_TRUE(bar->Visible());
-
-  // Both bars go and come with the grid.
+  EXPECT_TRUE(vertical->Visible());
   grid->Hide();
-  EXPECT_FALSE(bar->Visible());
+  EXPECT_FALSE(vertical->Visible());
   grid->Show();
-  grid->Repaint();
-  EXPECT_TRUE(bar->Visible());
-  EXPECT_FALSE(list.HBar->Visible());
-}
 
-TEST(GridScroll, TheHorizontalBarCoversTheCornerWhileTheVerticalOneShows) {
-  TBarredList list(40);
-  TDynSkinStringGrid* grid = list.Grid();
-  grid->SetColCount(6);
-  grid->Repaint();
-  EXPECT_TRUE(list.HBar->Visible());
-  EXPECT_TRUE(list.HBar->Both());
-  // Its arrows step its own thumb (127 over the columns that do not fit), and the grid
-  // follows the thumb.
-  list.HBar->OnUpButtonClick(list.HBar);
-  EXPECT_EQ(list.HBar->Position(), list.HBar->SmallChange());
-  EXPECT_EQ(grid->LeftCol(), 1);
-  list.HBar->OnUpButtonClick(list.HBar);
-  list.HBar->OnUpButtonClick(list.HBar);
-  EXPECT_EQ(grid->LeftCol(), 2);
-  grid->SetDataRowCount(3);
-  grid->Repaint();
-  EXPECT_FALSE(list.VBar->Visible());
-  EXPECT_FALSE(list.HBar->Both());
-}
-
-TEST(GridScroll, ABarThatGoesLeavesTheGridWithoutOne) {
-  TBarredList list(40);
-  TDynSkinStringGrid* grid = list.Grid();
-  list.VBar->Free();
-  EXPECT_EQ(grid->VScrollBar(), nullptr);
-  grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-  grid->Repaint();
-  EXPECT_EQ(grid->TopRow(), 2);
-  // A grid that goes first lets go of its bars' events.
-  TspSkinScrollBar* bar = list.HBar;
-  grid->Free();
-  EXPECT_FALSE(bar->OnLastChange);
-  EXPECT_FALSE(bar->OnPageDown);
-}
-
-TEST(GridScroll, AOneColumnGridScrollsItsColumnByPixelsAndPaintsItShifted) {
-  TBarredList list(5);
-  TDynSkinStringGrid* grid = list.Grid();
+  // One column wider than the view scrolls by pixels and is painted shifted.
   grid->SetFixedCols(0);
   grid->SetColCount(1);
   grid->SetColWidths(0, 1000);
   grid->Repaint();
-  EXPECT_TRUE(list.HBar->Visible());
-  EXPECT_EQ(list.HBar->Max(), 600);
-  int32_t drawnLeft = 1;
-  grid->OnDrawCell = [&](TObject*, int32_t, int32_t, TRect Rect, TGridDrawState) { drawnLeft = Rect.Left; };
-
+  EXPECT_EQ(horizontal->Max(), 600);
   grid->Perform(WM_HSCROLL, SB_LINEDOWN, 0);
-  const int32_t step = grid->Canvas()->TextWidth("0");
-  EXPECT_EQ(grid->ColOffset(), step);
-  EXPECT_EQ(list.HBar->Position(), step);
-  EXPECT_EQ(DifferentPixels(ShownPixels(grid), RepaintedPixels(grid)), 0);
-  EXPECT_EQ(drawnLeft, -step);
+  EXPECT_EQ(horizontal->Position(), grid->Canvas()->TextWidth("0"));
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
   grid->Perform(WM_HSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(grid->ColOffset(), 600);
-  grid->Perform(WM_HSCROLL, SB_TOP, 0);
-  EXPECT_EQ(grid->ColOffset(), 0);
+
+  // A bar that goes leaves the grid without one; a grid that goes lets go of its bars.
+  vertical->Free();
+  EXPECT_EQ(grid->VScrollBar(), nullptr);
+  grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+  grid->Free();
+  EXPECT_FALSE(horizontal->OnLastChange);
+}
+
+TEST(GridScroll, AFormTextMakesTheFileListsGrid) {
+  static std::once_flag registration;
+  std::call_once(registration, [] {
+    RegisterSkinDataClasses(TClassRegistry::Instance());
+    RegisterSkinControlClasses(TClassRegistry::Instance());
+    RegisterGridClasses(TClassRegistry::Instance());
+  });
+  const std::string text = R"(object GridForm: TGridForm
+  object Bar: TspSkinScrollBar
+    Kind = sbVertical
+  end
+  object Grid: TDynSkinStringGrid
+    ColCount = 2
+    DefaultRowHeight = 16
+    Options = [goRangeSelect, goDrawFocusSelected, goRowSelect]
+    UseSkinCellHeight = False
+    VScrollBar = Bar
+    OnRowMoved = GridRowMoved
+    ColWidths = (30 683)
+  end
+end
+)";
+  const TFormBindings bindings = TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
+                                     .Handler("GridRowMoved", &TGridForm::GridRowMoved)
+                                     .Field("Grid", &TGridForm::Grid);
+  TOwned<TGridForm> form(new TGridForm);
+  ReadForm(*form, text, bindings, "Grid form");
+  TDynSkinStringGrid* grid = form->Grid;
+  EXPECT_EQ(grid->Options(), (TGridOptions{goRangeSelect, goDrawFocusSelected, goRowSelect}));
+  EXPECT_EQ(grid->ColWidths(1), 683);
+  EXPECT_FALSE(grid->UseSkinCellHeight());
+  EXPECT_EQ(grid->VScrollBar(), form->FindComponent("Bar"));
+  grid->SetDataRowCount(10);
+  grid->MoveRow(5, 2);
+  EXPECT_EQ(form->Moves, (std::vector<std::pair<int32_t, int32_t>>{{5, 2}}));
 }
 
 }  // namespace

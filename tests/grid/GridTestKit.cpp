@@ -15,6 +15,10 @@ TGridTestWindow::TGridTestWindow(int32_t DataRows, const std::string& Skin, int 
   FGrid->SetDataRowCount(DataRows);
   FGrid->SetColWidths(0, 30);
   FGrid->SetColWidths(1, Width - 30);
+  for (int32_t row = 1; row <= DataRows; ++row) {
+    FGrid->SetCells(0, row, std::to_string(row));
+    FGrid->SetCells(1, row, "File " + std::to_string(row));
+  }
   FWindow.Show();
 }
 
@@ -24,23 +28,14 @@ void TGridTestWindow::Load(const std::string& Skin) {
   FWindow.Data()->LoadCompressedStoredSkin(&stored);
 }
 
-TPoint TGridTestWindow::Centre(int32_t ACol, int32_t ARow) const {
-  const TRect r = FGrid->CellRect(ACol, ARow);
-  return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-}
-
-void TGridTestWindow::FillTexts() {
-  FGrid->BeginUpdate();
-  for (int32_t row = 1; row < FGrid->RowCount(); ++row) {
-    FGrid->SetCells(0, row, std::to_string(row));
-    FGrid->SetCells(1, row, "File " + std::to_string(row));
-  }
-  FGrid->EndUpdate();
-}
-
 bool TGridTestWindow::Focus() {
   FGrid->SetFocus();
   return PumpUntil([this] { return FGrid->Focused(); });
+}
+
+TPoint TGridTestWindow::Centre(int32_t ACol, int32_t ARow) const {
+  const TRect r = FGrid->CellRect(ACol, ARow);
+  return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
 }
 
 void TGridTestWindow::Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys) {
@@ -49,27 +44,22 @@ void TGridTestWindow::Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys) {
   Application->ProcessMessages();
 }
 
+int TGridTestWindow::DifferFromAWholePaint() {
+  const TPixelImage shown = ShownPixels(FGrid);
+  FGrid->Invalidate();
+  const TPixelImage whole = ShownPixels(FGrid);
+  int count = 0;
+  for (int32_t y = 0; y < shown.Height(); ++y)
+    for (int32_t x = 0; x < shown.Width(); ++x) count += shown.Pixel(x, y) != whole.Pixel(x, y);
+  return count;
+}
+
 TPixelImage ShownPixels(TWinControl* Control) {
   Application->ProcessMessages();
   Control->Update();
   const int w = Control->ClientWidth(), h = Control->ClientHeight();
   TBitmap bitmap(w, h, pf32bit);
-  {
-    const TWindowDC window(Control->Handle());
-    BitBlt(bitmap.Canvas()->Handle(), 0, 0, w, h, window.DC(), 0, 0, SRCCOPY);
-  }
+  const TWindowDC window(Control->Handle());
+  BitBlt(bitmap.Canvas()->Handle(), 0, 0, w, h, window.DC(), 0, 0, SRCCOPY);
   return bitmap.ToPixelImage();
-}
-
-TPixelImage RepaintedPixels(TWinControl* Control) {
-  Control->Invalidate();
-  return ShownPixels(Control);
-}
-
-int DifferentPixels(const TPixelImage& A, const TPixelImage& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return A.Width() * A.Height();
-  int count = 0;
-  for (int32_t y = 0; y < A.Height(); ++y)
-    for (int32_t x = 0; x < A.Width(); ++x) count += A.Pixel(x, y) != B.Pixel(x, y);
-  return count;
 }

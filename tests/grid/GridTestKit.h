@@ -1,6 +1,6 @@
 #pragma once
 // What the grid tests share: a shown window holding a string grid set up like the
-// program's file list, the client point of a cell, and the window's pixels as they show.
+// program's file list, posted presses over its cells, and its pixels as they show.
 
 #include "grid/SkinStringGrid.h"
 
@@ -10,20 +10,18 @@
 
 class TGridTestWindow {
 public:
-  // A grid of DataRows rows below one heading row, with two columns (30 and the rest
-  // of Width), rows selected as ranges; the window is shown with Skin ("" for none).
+  // Two columns (30 and the rest of Width) and DataRows rows of texts below a heading
+  // row, rows selected as ranges, in test skin Skin ("" for none).
   TGridTestWindow(int32_t DataRows, const std::string& Skin, int Width = 400, int Height = 300);
 
   TSkinTestWindow& Window() { return FWindow; }
-  // Gives the window test skin Name.
-  void Load(const std::string& Skin);
   TDynSkinStringGrid* Grid() const { return FGrid; }
+  void Load(const std::string& Skin);
+  // Takes the keyboard focus; whether it came.
+  bool Focus();
   // The client point in the middle of a cell.
   TPoint Centre(int32_t ACol, int32_t ARow) const;
-  // Each data row's texts: its number and "File <number>".
-  void FillTexts();
-
-  // The left button pressed, moved with and released over cells, as posted messages.
+  // The left button pressed, moved with and released over cells, through the queue.
   void Press(int32_t ARow, WPARAM Keys = 0, int32_t ACol = 1) { Post(WM_LBUTTONDOWN, ACol, ARow, Keys | MK_LBUTTON); }
   void MoveTo(int32_t ARow, int32_t ACol = 1) { Post(WM_MOUSEMOVE, ACol, ARow, MK_LBUTTON); }
   void Release(int32_t ARow, int32_t ACol = 1) { Post(WM_LBUTTONUP, ACol, ARow, 0); }
@@ -31,8 +29,9 @@ public:
     Press(ARow, Keys);
     Release(ARow);
   }
-  // Takes the keyboard focus; whether it came.
-  bool Focus();
+  // How many pixels of the window differ from a whole paint of it (after what is due
+  // has been painted).
+  int DifferFromAWholePaint();
 
 private:
   void Post(UINT Msg, int32_t ACol, int32_t ARow, WPARAM Keys);
@@ -41,9 +40,5 @@ private:
   TDynSkinStringGrid* FGrid;
 };
 
-// The grid's client area as its window shows it now, after what is pending has painted.
+// Control's client area as its window shows it, after what is due has been painted.
 TPixelImage ShownPixels(TWinControl* Control);
-// The same after the whole control is painted anew.
-TPixelImage RepaintedPixels(TWinControl* Control);
-// How many pixels two images of one size show in other colours.
-int DifferentPixels(const TPixelImage& A, const TPixelImage& B);
