@@ -1,9 +1,7 @@
 #include "SkinDrawGrid.h"
 
 void TDynSkinDrawGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {
-  if (!OnDrawCell) return;
-  const TRect rect = GridRightToLeft() ? MirrorRect(ARect, ClientWidth()) : ARect;
-  OnDrawCell(this, ACol, ARow, rect, AState);
+  if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
 }
 
 bool TDynSkinDrawGrid::SelectCell(int32_t ACol, int32_t ARow) {

@@ -13,7 +13,7 @@ class TDynSkinDrawGrid : public TDynSkinCustomGrid {
 public:
   using TDynSkinCustomGrid::TDynSkinCustomGrid;
 
-  // After a cell's picture; Rect as the user sees it (mirrored for right-to-left).
+  // After a cell's picture, with the cell's client rectangle.
   TDrawCellEvent OnDrawCell;
   TMovedEvent OnColumnMoved;
   TMovedEvent OnRowMoved;

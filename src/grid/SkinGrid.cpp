@@ -20,8 +20,6 @@ TDynSkinCustomGrid::TDynSkinCustomGrid(TComponent* AOwner)
   SetBounds(Left(), Top(), ColCount() * DefaultColWidth(), RowCount() * DefaultRowHeight());
 }
 
-TDynSkinCustomGrid::~TDynSkinCustomGrid() = default;
-
 HWND TDynSkinCustomGrid::GridWindow() const {
   // Handle() only makes a window that does not exist yet.
   return HandleAllocated() ? const_cast<TDynSkinCustomGrid*>(this)->Handle() : nullptr;
@@ -38,13 +36,6 @@ void TDynSkinCustomGrid::SetFocusedColor(TColor Value) {
   if (Value == FFocusedColor) return;
   FFocusedColor = Value;
   FCellImages.Clear();  // highlighted images carry the frame
-  Invalidate();
-}
-
-void TDynSkinCustomGrid::SetUseSkinCellHeight(bool Value) {
-  if (Value == FUseSkinCellHeight) return;
-  FUseSkinCellHeight = Value;
-  FCellImages.Clear();
   Invalidate();
 }
 

@@ -29,7 +29,6 @@
 class TDynSkinCustomGrid : public TspSkinControl, public TGridModel {
 public:
   explicit TDynSkinCustomGrid(TComponent* AOwner);
-  ~TDynSkinCustomGrid() override;
 
   // bsSingle gives the window a sunken edge; a change makes the window anew.
   TBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -57,7 +56,7 @@ public:
   // Rows take the height of the skin's cell picture at each skin change, and pictures
   // are drawn at their own height; otherwise pictures are stretched to the rows.
   bool UseSkinCellHeight() const { return FUseSkinCellHeight; }
-  void SetUseSkinCellHeight(bool Value);
+  void SetUseSkinCellHeight(bool Value) { SetRepainting(FUseSkinCellHeight, Value); }
   // Stored with the form; nothing reads it.
   bool DefaultSelected() const { return FDefaultSelected; }
   void SetDefaultSelected(bool Value) { FDefaultSelected = Value; }
@@ -89,12 +88,12 @@ public:
   void Dispatch(TMessage& Message) override;
 
 protected:
-  // Draws what cell (ACol, ARow) shows beyond its picture, in ARect (client
-  // coordinates, never mirrored) on Canvas().
+  // Draws what cell (ACol, ARow) shows beyond its picture, in ARect (where the cell shows
+  // in the client area; a right-to-left grid lays its columns out from the right) on
+  // Canvas().
   virtual void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) = 0;
   // Where the text of a cell drawn at ARect goes.
   TRect CellTextRect(const TRect& ARect, TGridDrawState AState) const;
-  const TGridSkin& GridSkin() const { return FSkin; }
 
   void GetSkinData() override;
   // Paints the part of the window that the paint asks for (its DC's clip box).
