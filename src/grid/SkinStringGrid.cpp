@@ -35,14 +35,13 @@ void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect
 
 // Every line of a font is as high: measured once per font, not per cell.
 int32_t TDynSkinStringGrid::TextHeight() {
-  TFont& font = *Canvas()->Font();
-  TMeasuredFont now{font.Name(), font.Height(), font.Style(), font.Charset()};
-  if (now.Name != FMeasured.Name || now.Height != FMeasured.Height || now.Style != FMeasured.Style ||
-      now.Charset != FMeasured.Charset || FMeasured.TextHeight < 0) {
-    now.TextHeight = Canvas()->TextHeight("0");
-    FMeasured = now;
+  const TFont& font = *Canvas()->Font();
+  const TFontKey key{font.Name(), font.Height(), font.Style(), font.Charset()};
+  if (FTextHeight < 0 || key != FMeasuredFont) {
+    FTextHeight = Canvas()->TextHeight("0");
+    FMeasuredFont = key;
   }
-  return FMeasured.TextHeight;
+  return FTextHeight;
 }
 
 void TDynSkinStringGrid::ColumnMoved(int32_t FromIndex, int32_t ToIndex) {

@@ -37,12 +37,13 @@ private:
 
   TStringGridCells FCells{*this};
   int FUpdateCount = 0;
-  // The text height of the font it was measured in.
-  struct TMeasuredFont {
+  // The text height and the font it was measured in.
+  struct TFontKey {
     std::string Name;
     int Height = 0;
     TFontStyles Style;
     uint8_t Charset = 0;
-    int32_t TextHeight = -1;
-  } FMeasured;
+    friend bool operator==(const TFontKey&, const TFontKey&) = default;
+  } FMeasuredFont;
+  int32_t FTextHeight = -1;
 };
