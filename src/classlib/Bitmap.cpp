@@ -2,6 +2,7 @@
 
 #include "base/BmpCodec.h"
 #include "base/Exceptions.h"
+#include "base/Filer.h"
 #include "base/Streams.h"
 
 #include <algorithm>
@@ -191,6 +192,12 @@ TPixelImage TBitmap::ToPixelImage() {
 void TBitmap::LoadFromStream(TStream& Stream) { LoadFromPixelImage(ReadBmp(Stream)); }
 
 void TBitmap::SaveToStream(TStream& Stream) { WriteBmp(ToPixelImage(), Stream); }
+
+void TBitmap::DefineProperties(TFiler& Filer) {
+  Filer.DefineBinaryProperty(
+      "Data", [this](TStream& Stream) { LoadFromStream(Stream); }, [this](TStream& Stream) { SaveToStream(Stream); },
+      !Empty());
+}
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
   TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);

@@ -95,6 +95,9 @@ public:
   void LoadFromPixelImage(const TPixelImage& Image);
   TPixelImage ToPixelImage();
 
+  // "Data": the picture as a BMP file, the way a form resource carries a glyph.
+  void DefineProperties(TFiler& Filer) override;
+
 private:
   friend class TBitmapCanvas;
   void Replace(int NewWidth, int NewHeight, TPixelFormat Format, bool KeepPixels);

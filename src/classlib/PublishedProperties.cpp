@@ -2,6 +2,7 @@
 // form resource may create by name.
 #include "Actions.h"
 #include "Bevel.h"
+#include "Bitmap.h"
 #include "Button.h"
 #include "ClassRegistry.h"
 #include "Edit.h"
@@ -87,6 +88,7 @@ void RegisterSubObjects(TClassRegistry& registry) {
       .Integer("MinHeight", &TSizeConstraints::SetMinHeight)
       .Integer("MaxHeight", &TSizeConstraints::SetMaxHeight);
   registry.DefinePersistent<TStrings>("TStrings").Custom("Strings", SetStrings);
+  registry.DefinePersistent<TBitmap>("TBitmap");  // its picture through DefineProperties
 }
 
 void RegisterNonVisualComponents(TClassRegistry& registry) {

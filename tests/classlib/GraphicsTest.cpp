@@ -1,3 +1,4 @@
+#include "DefinedProperties.h"
 #include "UiTest.h"
 
 #include "classlib/Bitmap.h"
@@ -146,6 +147,15 @@ TEST(Graphics, BitmapPixelsRoundTripThroughBmp) {
       for (int x = 0; x < 7; ++x) EXPECT_EQ(PixelOf(loaded, x, y), PixelOf(bitmap, x, y)) << x << "," << y;
     EXPECT_EQ(PixelOf(loaded, 2, 2), RGBColor(10, 20, 30));
     EXPECT_EQ(loaded.Canvas()->Pixels(6, 4), RGBColor(200, 100, 50));
+    // A form resource's "Data" is the same file.
+    TMemoryStream data;
+    DefinedProperties(bitmap).Binary.at("Data").WriteData(data);
+    EXPECT_EQ(data.Size(), stream.Size());
+    data.SetPosition(0);
+    TBitmap glyph;
+    EXPECT_FALSE(DefinedProperties(glyph).Binary.at("Data").HasData);
+    DefinedProperties(glyph).Binary.at("Data").ReadData(data);
+    EXPECT_EQ(glyph.Canvas()->Pixels(6, 4), RGBColor(200, 100, 50));
   }
   TMemoryStream junk;
   junk.WriteBuffer("BMxxxxxxxx", 10);

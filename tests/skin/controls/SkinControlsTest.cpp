@@ -3,18 +3,16 @@
 // look against the system's colours. The interfaces: a control finds its window's host
 // through its form, and a window living through skin changes tells its participants and
 // draws only from the skin it has.
+#include "SkinControlTestKit.h"
+
 #include "skin/controls/SkinChangeParticipant.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/controls/SkinPartPainter.h"
-#include "skin/data/CompressedStoredSkin.h"
-#include "skin/data/SkinMessages.h"
 
 #include "classlib/Application.h"
 #include "classlib/Canvas.h"
 #include "classlib/CustomControls.h"
 #include "classlib/Form.h"
-
-#include "RuntimePath.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +25,6 @@ using S = TspPartState;
 using TColors = std::vector<TColor>;
 constexpr TColor Background = RGBColor(1, 2, 3);  // what a target showed before
 const TColor Face = static_cast<TColor>(GetSysColor(COLOR_BTNFACE));
-
-void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
-  Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
-}
 
 const TspDataSkinButtonControl& Button(const TspSkinData& Data) {
   return dynamic_cast<const TspDataSkinButtonControl&>(*Data.CtrlList.at(Data.GetControlIndex("button")));
@@ -175,18 +169,6 @@ public:
 private:
   TspSkinData* FData;
   TspSkinPart FPart;
-};
-
-// A window whose frame hands the skin changes to its controls.
-class TSkinnedForm : public TForm {
-public:
-  TSkinnedForm() : TForm(Application) {}
-  void Dispatch(TMessage& Message) override {
-    auto* data = reinterpret_cast<TspSkinData*>(Message.WParam);
-    if (Message.Msg == SP_BEFORE_CHANGE_SKIN_DATA) PrepareChildrenSkinDataChange(data, this);
-    if (Message.Msg == SP_CHANGE_SKIN_DATA) ChangeChildrenSkinData(data, this);
-    TForm::Dispatch(Message);
-  }
 };
 
 TEST(SkinChangeParticipant, AWindowLivingThroughSkinChangesDrawsOnlyFromTheSkinItHas) {

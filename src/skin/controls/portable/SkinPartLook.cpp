@@ -63,23 +63,31 @@ int32_t SkinResizeMode(const TRect& SkinRect, const TSkinCut& Cut) {
 }
 
 TspPartGeometry CustomControlGeometry(const TspDataSkinCustomControl& Entry) {
+  return CustomControlGeometry(Entry.SkinRect,
+                               {Entry.LTPoint, Entry.RTPoint, Entry.LBPoint, Entry.RBPoint, Entry.ClRect},
+                               {Entry.LeftStretch, Entry.TopStretch, Entry.RightStretch, Entry.BottomStretch},
+                               {Entry.StretchEffect, Entry.StretchType});
+}
+
+TspPartGeometry CustomControlGeometry(const TRect& SkinRect, const TSkinCut& Cut, TSkinSides Sides,
+                                      TSkinClientFill Fill) {
   TspPartGeometry geometry;
-  geometry.Cut = {Entry.LTPoint, Entry.RTPoint, Entry.LBPoint, Entry.RBPoint, Entry.ClRect};
-  geometry.Fill = {Entry.StretchEffect, Entry.StretchType};
-  switch (SkinResizeMode(Entry.SkinRect, geometry.Cut)) {
+  geometry.Cut = Cut;
+  geometry.Fill = Fill;
+  switch (SkinResizeMode(SkinRect, Cut)) {
     case 1:
       geometry.Fit = TspPartFit::NinePart;
-      geometry.Sides = {Entry.LeftStretch, Entry.TopStretch, Entry.RightStretch, Entry.BottomStretch};
+      geometry.Sides = Sides;
       break;
     case 2:
       geometry.Fit = TspPartFit::Horizontal;
-      geometry.StartOffset = Entry.LTPoint.X;
-      geometry.EndOffset = RectWidth(Entry.SkinRect) - Entry.RTPoint.X;
+      geometry.StartOffset = Cut.LT.X;
+      geometry.EndOffset = RectWidth(SkinRect) - Cut.RT.X;
       break;
     case 3:
       geometry.Fit = TspPartFit::Vertical;
-      geometry.StartOffset = Entry.LTPoint.Y;
-      geometry.EndOffset = RectHeight(Entry.SkinRect) - Entry.LBPoint.Y;
+      geometry.StartOffset = Cut.LT.Y;
+      geometry.EndOffset = RectHeight(SkinRect) - Cut.LB.Y;
       break;
     default:
       geometry.Fit = TspPartFit::Copy;

@@ -63,6 +63,9 @@ int32_t SkinResizeMode(const TRect& SkinRect, const TSkinCut& Cut);
 // A control entry's geometry by its resize mode: 1 the nine-part image with its client
 // part, 2 and 3 the three-part images cut at its corner points, 0 the rectangle as it is.
 TspPartGeometry CustomControlGeometry(const TspDataSkinCustomControl& Entry);
+// The same of the geometry a control copied from its entry.
+TspPartGeometry CustomControlGeometry(const TRect& SkinRect, const TSkinCut& Cut, TSkinSides Sides,
+                                      TSkinClientFill Fill);
 // The nine-part image cut at the corners of ClRect, every side and the client stretched:
 // a skin rectangle fitted to any size.
 TspPartGeometry ClientRectGeometry(const TRect& ClRect);

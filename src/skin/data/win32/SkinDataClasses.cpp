@@ -1,6 +1,7 @@
 #include "SkinDataClasses.h"
 
 #include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 
 #include "classlib/ClassRegistry.h"
 
@@ -9,4 +10,8 @@ void RegisterSkinDataClasses(TClassRegistry& Registry) {
       .String("FileName", &TspCompressedStoredSkin::SetFileName)
       .String("CompressedFileName", &TspCompressedStoredSkin::SetCompressedFileName)
       .String("Description", &TspCompressedStoredSkin::SetDescription);
+  Registry.DefineComponent<TspSkinData, TComponent>("TspSkinData")
+      .Reference("CompressedStoredSkin", &TspSkinData::SetCompressedStoredSkin)
+      .Boolean("SkinnableForm", &TspSkinData::SetSkinnableForm)
+      .Boolean("EnableSkinEffects", &TspSkinData::SetEnableSkinEffects);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Windows only. The skin data components that form resources create by name, with their
 // published properties: the stored skin, whose zlib data arrives through its
-// "CompressedData" property.
+// "CompressedData" property, and the skin data component that loads it.
 
 class TClassRegistry;
 

@@ -1,0 +1,132 @@
+#include "SkinControlClasses.h"
+
+#include "SkinBevel.h"
+#include "SkinButton.h"
+#include "SkinCustomControl.h"
+#include "SkinGroupBox.h"
+#include "SkinStatusBar.h"
+#include "SkinStatusPanel.h"
+#include "SkinStdLabel.h"
+
+#include "skin/data/SkinData.h"
+
+#include "classlib/ClassRegistry.h"
+#include "classlib/ImageList.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr const char* kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
+static_assert(std::size(kButtonLayoutNames) == blGlyphBottom + 1);
+constexpr const char* kSkinBorderStyleNames[] = {"bvFrame", "bvRaised", "bvLowered", "bvNone"};
+static_assert(std::size(kSkinBorderStyleNames) == bvNone + 1);
+constexpr const char* kEllipsTypeNames[] = {"spetNone", "spetEndEllips", "spetPathEllips"};
+static_assert(std::size(kEllipsTypeNames) == spetPathEllips + 1);
+constexpr const char* kEllipsType2Names[] = {"spetNoneEllips", "spetEllips"};
+static_assert(std::size(kEllipsType2Names) == spetEllips + 1);
+constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+static_assert(std::size(kAlignmentNames) == taCenter + 1);
+
+void RegisterBases(TClassRegistry& Registry) {
+  Registry.DefinePersistent<TspSkinControl, TCustomControl>("TspSkinControl")
+      .String("HintTitle", &TspSkinControl::SetHintTitle)
+      .Integer("HintImageIndex", &TspSkinControl::SetHintImageIndex)
+      .Reference("HintImageList", &TspSkinControl::SetHintImageList)
+      .Boolean("DrawDefault", &TspSkinControl::SetDrawDefault)
+      .Reference("SkinData", &TspSkinControl::SetSkinData)
+      .String("AreaName", &TspSkinControl::SetAreaName)
+      .String("SkinDataName", &TspSkinControl::SetSkinDataName)
+      .Boolean("AlphaBlend", &TspSkinControl::SetAlphaBlend)
+      .Integer("AlphaBlendValue", &TspSkinControl::SetAlphaBlendValue)
+      .Boolean("UseSkinCursor", &TspSkinControl::SetUseSkinCursor);
+  Registry.DefinePersistent<TspSkinCustomControl, TspSkinControl>("TspSkinCustomControl")
+      .Object("DefaultFont", &TspSkinCustomControl::DefaultFont)
+      .Boolean("UseSkinFont", &TspSkinCustomControl::SetUseSkinFont)
+      .Boolean("UseActiveFontColor", &TspSkinCustomControl::SetUseActiveFontColor)
+      .Integer("DefaultWidth", &TspSkinCustomControl::SetDefaultWidth)
+      .Integer("DefaultHeight", &TspSkinCustomControl::SetDefaultHeight);
+}
+
+void RegisterButton(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinButton, TspSkinCustomControl>("TspSkinButton")
+      .Reference("ImageList", &TspSkinButton::SetImageList)
+      .Integer("ImageIndex", &TspSkinButton::SetImageIndex)
+      .Boolean("UseSkinSize", &TspSkinButton::SetUseSkinSize)
+      .Boolean("UseSkinFontColor", &TspSkinButton::SetUseSkinFontColor)
+      .Boolean("RepeatMode", &TspSkinButton::SetRepeatMode)
+      .Integer("RepeatInterval", &TspSkinButton::SetRepeatInterval)
+      .Boolean("AllowAllUp", &TspSkinButton::SetAllowAllUp)
+      .Boolean("CanFocused", &TspSkinButton::SetCanFocused)
+      .Boolean("Down", &TspSkinButton::SetDown)
+      .Integer("GroupIndex", &TspSkinButton::SetGroupIndex)
+      .Object("Glyph", &TspSkinButton::Glyph)
+      .Integer("NumGlyphs", &TspSkinButton::SetNumGlyphs)
+      .Integer("Margin", &TspSkinButton::SetMargin)
+      .Integer("Spacing", &TspSkinButton::SetSpacing)
+      .Enum("Layout", &TspSkinButton::SetLayout, kButtonLayoutNames)
+      .Boolean("Cancel", &TspSkinButton::SetCancel)
+      .Boolean("Default", &TspSkinButton::SetDefault)
+      .Ident("ModalResult", &TspSkinButton::SetModalResult, ModalResultIdents());
+}
+
+void RegisterPanels(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinPanel, TspSkinCustomControl>("TspSkinPanel")
+      .Boolean("TransparentMode", &TspSkinPanel::SetTransparentMode)
+      .Reference("CaptionImageList", &TspSkinPanel::SetCaptionImageList)
+      .Integer("CaptionImageIndex", &TspSkinPanel::SetCaptionImageIndex)
+      .Integer("RealHeight", &TspSkinPanel::SetRealHeight)
+      .Boolean("AutoEnabledControls", &TspSkinPanel::SetAutoEnabledControls)
+      .Boolean("CheckedMode", &TspSkinPanel::SetCheckedMode)
+      .Boolean("Checked", &TspSkinPanel::SetChecked)
+      .Object("Glyph", &TspSkinPanel::Glyph)
+      .Integer("NumGlyphs", &TspSkinPanel::SetNumGlyphs)
+      .Integer("Spacing", &TspSkinPanel::SetSpacing)
+      .Enum("DefaultAlignment", &TspSkinPanel::SetDefaultAlignment, kAlignmentNames)
+      .Integer("DefaultCaptionHeight", &TspSkinPanel::SetDefaultCaptionHeight)
+      .Enum("BorderStyle", &TspSkinPanel::SetBorderStyle, kSkinBorderStyleNames)
+      .Boolean("CaptionMode", &TspSkinPanel::SetCaptionMode)
+      .Boolean("RollUpMode", &TspSkinPanel::SetRollUpMode)
+      .Boolean("RollUpState", &TspSkinPanel::SetRollUpState)
+      .Event("OnChecked", &TspSkinPanel::OnChecked)
+      .Event("OnChangeRollUpState", &TspSkinPanel::OnChangeRollUpState);
+  Registry.DefineComponent<TspSkinGroupBox, TspSkinPanel>("TspSkinGroupBox");
+  Registry.DefineComponent<TspSkinStatusBar, TspSkinPanel>("TspSkinStatusBar")
+      .Boolean("SizeGrip", &TspSkinStatusBar::SetSizeGrip);
+}
+
+void RegisterLabels(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinStdLabel, TCustomLabel>("TspSkinStdLabel")
+      .Enum("EllipsType", &TspSkinStdLabel::SetEllipsType, kEllipsTypeNames)
+      .Boolean("UseSkinFont", &TspSkinStdLabel::SetUseSkinFont)
+      .Boolean("UseSkinColor", &TspSkinStdLabel::SetUseSkinColor)
+      .Object("DefaultFont", &TspSkinStdLabel::DefaultFont)
+      .Reference("SkinData", &TspSkinStdLabel::SetSkinData)
+      .String("SkinDataName", &TspSkinStdLabel::SetSkinDataName)
+      .Event("OnFocusControl", &TspSkinStdLabel::OnFocusControl);
+  Registry.DefineComponent<TspSkinLabel, TspSkinCustomControl>("TspSkinLabel")
+      .Enum("EllipsType", &TspSkinLabel::SetEllipsType, kEllipsType2Names)
+      .Boolean("UseSkinSize", &TspSkinLabel::SetUseSkinSize)
+      .Boolean("UseSkinFontColor", &TspSkinLabel::SetUseSkinFontColor)
+      .Enum("BorderStyle", &TspSkinLabel::SetBorderStyle, kSkinBorderStyleNames)
+      .Enum("Alignment", &TspSkinLabel::SetAlignment, kAlignmentNames)
+      .Boolean("AutoSize", &TspSkinLabel::SetAutoSize);
+  Registry.DefineComponent<TspSkinStatusPanel, TspSkinLabel>("TspSkinStatusPanel")
+      .Object("Glyph", &TspSkinStatusPanel::Glyph)
+      .Integer("NumGlyphs", &TspSkinStatusPanel::SetNumGlyphs)
+      .Reference("ImageList", &TspSkinStatusPanel::SetImageList)
+      .Integer("ImageIndex", &TspSkinStatusPanel::SetImageIndex);
+  Registry.DefineComponent<TspSkinBevel, TBevel>("TspSkinBevel")
+      .Reference("SkinData", &TspSkinBevel::SetSkinData)
+      .String("SkinDataName", &TspSkinBevel::SetSkinDataName)
+      .Boolean("DividerMode", &TspSkinBevel::SetDividerMode);
+}
+
+}  // namespace
+
+void RegisterSkinControlClasses(TClassRegistry& Registry) {
+  RegisterBases(Registry);
+  RegisterButton(Registry);
+  RegisterPanels(Registry);
+  RegisterLabels(Registry);
+}

@@ -1,0 +1,214 @@
+#include "SkinCustomControl.h"
+
+#include "SkinPartPainter.h"
+
+#include "skin/controls/portable/SkinControlGeometry.h"
+#include "skin/data/ResourceStrData.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinImages.h"
+#include "skin/data/win32/SkinRegions.h"
+
+#include "classlib/Bitmap.h"
+#include "classlib/DeviceContexts.h"
+
+TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinControl(AOwner) {
+  FDefaultFont.SetName("Arial");
+  FDefaultFont.SetHeight(14);
+  FDefaultFont.OnChange = Event(this, &TspSkinCustomControl::DefaultFontChange);
+}
+
+void TspSkinCustomControl::DefaultFontChange(TObject*) {
+  DefaultFontChanged();
+  if (FIndex == -1) Repaint();
+}
+
+void TspSkinCustomControl::SetDefaultWidth(int32_t Value) {
+  FDefaultWidth = Value;
+  if (FIndex == -1 && Value > 0) SetWidth(Value);
+}
+
+void TspSkinCustomControl::SetDefaultHeight(int32_t Value) {
+  FDefaultHeight = Value;
+  if (FIndex == -1 && Value > 0) SetHeight(Value);
+}
+
+void TspSkinCustomControl::GetSkinData() {
+  TspSkinControl::GetSkinData();
+  if (FIndex == -1) return;
+  const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
+  if (entry == nullptr) {
+    Picture = {};
+    MaskPicture = {};
+    FResizeMode = 0;
+    return;
+  }
+  LTPoint = entry->LTPoint;
+  RTPoint = entry->RTPoint;
+  LBPoint = entry->LBPoint;
+  RBPoint = entry->RBPoint;
+  SkinRect = entry->SkinRect;
+  ClRect = entry->ClRect;
+  FCursorIndex = entry->CursorIndex;
+  StretchEffect = entry->StretchEffect;
+  LeftStretch = entry->LeftStretch;
+  TopStretch = entry->TopStretch;
+  RightStretch = entry->RightStretch;
+  BottomStretch = entry->BottomStretch;
+  StretchType = entry->StretchType;
+  Picture = SkinActiveBitmap(SkinData(), entry->PictureIndex);
+  MaskPicture = SkinActiveBitmap(SkinData(), entry->MaskPictureIndex);
+  FResizeMode = SkinResizeMode(SkinRect, SkinCut());
+}
+
+void TspSkinCustomControl::SetNewCut(const TSkinCut& Cut) {
+  NewLTPoint = Cut.LT;
+  NewRTPoint = Cut.RT;
+  NewLBPoint = Cut.LB;
+  NewRBPoint = Cut.RB;
+  NewClRect = Cut.ClRect;
+}
+
+void TspSkinCustomControl::CalcSize(int& AWidth, int& AHeight) {
+  if (FIndex == -1 || FResizeMode == -1) return;
+  const TSize size = FitSizeToSkin(FResizeMode, SkinRect, AWidth, AHeight);
+  SetNewCut(CutForSize(SkinCut(), SkinRect, size.cx, size.cy));
+  AWidth = size.cx;
+  AHeight = size.cy;
+}
+
+void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  GetSkinData();
+  const bool skinned = FIndex != -1;
+  if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
+  const TSize old{Width(), Height()};
+  TspSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!skinned) return;
+  if (old != TSize{Width(), Height()}) {
+    SetControlRegion();
+    Repaint();
+  }
+  if (StretchEffect) NotifyChildrenBackgroundChanged();
+}
+
+void TspSkinCustomControl::ChangeSkinData() {
+  GetSkinData();
+  ApplySkinCursor();
+  if (FIndex == -1) {
+    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
+    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
+  } else {
+    int width = Width();
+    int height = Height();
+    CalcSize(width, height);
+    if (width != Width() || height != Height()) {
+      const TSize old{Width(), Height()};
+      SetBounds(Left(), Top(), width, height);
+      if (old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
+    }
+  }
+  SetControlRegion();
+  Repaint();
+}
+
+void TspSkinCustomControl::SetControlRegion() {
+  if (!HandleAllocated()) return;
+  TBitmap* mask = MaskPicture.Get();
+  HRGN region = nullptr;
+  if (FIndex != -1 && FResizeMode != -1 && mask != nullptr && !mask->Empty()) {
+    int width = Width();
+    int height = Height();
+    CalcSize(width, height);
+    if (FResizeMode == 0)
+      CreateMaskRegion(region, mask);
+    else
+      CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
+                       NewRBPoint, NewClRect, mask, Width(), Height());
+  }
+  if (region == nullptr && !FRegionSet) return;
+  // A region the system takes is its own from then on; only one it refuses is ours to delete.
+  if (SetWindowRgn(Handle(), region, TRUE) != 0)
+    FRegionSet = region != nullptr;
+  else if (region != nullptr)
+    DeleteObject(region);
+}
+
+void TspSkinCustomControl::CreateWnd() {
+  TspSkinControl::CreateWnd();
+  GetSkinData();
+  SetControlRegion();
+}
+
+void TspSkinCustomControl::DestroyWnd() {
+  TspSkinControl::DestroyWnd();
+  FRegionSet = false;  // the region went with the window
+}
+
+void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
+  Font.Assign(&FDefaultFont);
+  if (SkinFont != nullptr && FUseSkinFont) {
+    Font.SetName(SkinFont->Name);
+    Font.SetHeight(SkinFont->Height);
+    Font.SetStyle(SkinFont->Style);
+  }
+  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
+    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
+}
+
+void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {
+  TCanvas* canvas = B->Canvas();
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->Brush()->SetColor(clBtnFace);
+  canvas->FillRect(ClientRect());
+}
+
+void TspSkinCustomControl::CreateControlSkinImage(TBitmap* B) { CreateSkinImageFromPicture(B, Picture, SkinRect); }
+
+bool TspSkinCustomControl::PaintsBordersDirect() const {
+  return FIndex != -1 && PaintBordersDirect && FResizeMode == 1 && !AlphaBlend();
+}
+
+void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
+  if (B == nullptr || B->Empty() || FResizeMode == -1) return;
+  // The direct paint draws it; a blended control draws itself whole off-screen instead.
+  if (PaintsBordersDirect()) return;
+  TspSkinPart part;
+  part.Picture = APicture;
+  part.Rects.Normal = R;
+  part.Geometry = CustomControlGeometry(R, SkinCut(), SkinSides(), ClientFill());
+  DrawSkinPart(*B->Canvas(), TRect{0, 0, B->Width(), B->Height()}, part, TspPartState::Normal);
+}
+
+void TspSkinCustomControl::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  GetSkinData();
+  int width = Width();
+  int height = Height();
+  CalcSize(width, height);
+  if (PaintsBordersDirect())
+    PaintBordersAndClient();
+  else
+    TspSkinControl::Paint();
+}
+
+void TspSkinCustomControl::PaintBordersAndClient() {
+  TBitmap* picture = Picture.Get();
+  if (picture == nullptr || picture->Empty()) return;
+  const int width = Width();
+  const int height = Height();
+  TBitmap top, left, right, bottom;
+  CreateSkinBorderImages(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
+                         NewRBPoint, NewClRect, &left, &top, &right, &bottom, picture, SkinRect, width, height,
+                         LeftStretch, TopStretch, RightStretch, BottomStretch);
+  CreateControlSkinImage(&top);  // a descendant's caption lands on the top border
+  TCanvas* canvas = Canvas();
+  if (PaintClientPart) {
+    const TSavedDC saved(canvas->Handle());
+    IntersectClipRect(canvas->Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
+    for (const TPieceCopy& copy : SkinClientPlan(ClRect, NewClRect, SkinRect, width, height, ClientFill(), true))
+      canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+  }
+  if (!top.Empty()) canvas->Draw(0, 0, &top);
+  if (!left.Empty()) canvas->Draw(0, top.Height(), &left);
+  if (!right.Empty()) canvas->Draw(width - right.Width(), top.Height(), &right);
+  if (!bottom.Empty()) canvas->Draw(0, height - bottom.Height(), &bottom);
+}

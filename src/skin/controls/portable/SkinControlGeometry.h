@@ -1,0 +1,29 @@
+#pragma once
+// How a skinned control's size follows its skin entry, without windows: the size a
+// control may take by its resize mode, the entry's cut and client rectangle at that
+// size, and the client part filling it.
+
+#include "SkinPartLook.h"
+
+#include "skin/data/SkinImagePlans.h"
+
+// The size a control whose skin rectangle is SkinRect takes when Width x Height is
+// asked, by its resize mode (SkinResizeMode): both ways (1), only the width (2, the
+// height is the skin's), only the height (3, the width is the skin's), or the skin
+// rectangle's own size (0). Mode -1 (no skin rectangle) keeps the size asked.
+TSize FitSizeToSkin(int32_t ResizeMode, const TRect& SkinRect, int32_t Width, int32_t Height);
+
+// The cut of a control of resize mode ResizeMode asked to be Width x Height: the
+// entry's cut for the size FitSizeToSkin gives (corner points and client rectangle keep
+// their distance to the far edges).
+TSkinCut FitCutToSkin(int32_t ResizeMode, const TRect& SkinRect, const TSkinCut& Cut, int32_t Width,
+                      int32_t Height);
+
+// The client rectangle of an entry stretched to Width x Height whatever its resize mode
+// (a button or label that does not keep the skin's size): ClRect grown by the
+// difference between that size and the skin rectangle's.
+TRect GrownClientRect(const TRect& ClRect, const TRect& SkinRect, int32_t Width, int32_t Height);
+
+// How an entry is drawn at any size (a control that does not keep the skin's size): cut
+// at the corners of its client rectangle, or stretched whole when it has none.
+TspPartGeometry AnySizeGeometry(const TRect& ClRect);

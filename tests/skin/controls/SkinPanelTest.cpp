@@ -1,0 +1,220 @@
+// The skinned panel, group box and status bar under Wine: their looks with the test
+// skins and without one, caption clicks, rolling up and down, the checked mode, the
+// client rectangle after skin changes, and the status bar's size grip.
+#include "SkinControlTestKit.h"
+
+#include "skin/controls/SkinControlMessages.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/data/SkinPanelData.h"
+
+#include "TestControls.h"
+
+#include <gtest/gtest.h>
+
+#include <type_traits>
+#include <vector>
+
+namespace {
+
+using TColors = std::vector<TColor>;
+
+TspDataSkinPanelControl& PanelEntry(TspSkinData& Data, const char* Name) {
+  return dynamic_cast<TspDataSkinPanelControl&>(*Data.CtrlList.at(static_cast<size_t>(Data.GetControlIndex(Name))));
+}
+
+class SkinPanels : public ::testing::Test {
+protected:
+  template <class T>
+  T* Add(const TRect& Bounds, TWinControl* Parent = nullptr) {
+    auto* control = Window.Add<T>(Bounds, Parent);
+    if constexpr (std::is_base_of_v<TspSkinControl, T>) control->SetSkinData(Window.Data());
+    return control;
+  }
+  TSkinTestWindow Window{400, 300};
+};
+
+TEST_F(SkinPanels, WithoutASkinTheBorderAndCaptionStripAreDrawnInTheSystemColours) {
+  const TColor face = SysColor(clBtnFace), shadow = SysColor(clBtnShadow), light = SysColor(clBtnHighlight);
+  auto* panel = Add<TspSkinPanel>({0, 0, 100, 80});
+  auto pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 0), pixels->Pixel(99, 79), pixels->Pixel(50, 40)}),
+            (TColors{shadow, shadow, face}));
+  panel->SetBorderStyle(bvRaised);
+  pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 0), pixels->Pixel(99, 79)}), (TColors{light, shadow}));
+  panel->SetBorderStyle(bvLowered);
+  panel->SetCaptionMode(true);  // a strip inside the border: sunken, then raised
+  pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 0), pixels->Pixel(1, 1), pixels->Pixel(2, 2), pixels->Pixel(97, 20)}),
+            (TColors{shadow, shadow, light, shadow}));
+  panel->SetCheckedMode(true);  // a 14 x 14 box at x = 5, centred in the strip
+  EXPECT_EQ(Painted(panel)->Pixel(5, 4), shadow);
+  EXPECT_EQ(panel->GetAdjustedClientRect(), (TRect{1, 23, 99, 79}));
+  panel->SetBorderStyle(bvNone);
+  EXPECT_EQ(panel->GetAdjustedClientRect(), (TRect{0, 22, 100, 80}));
+}
+
+TEST_F(SkinPanels, TheSkinFillsThePanelAndItsChildrenGetTheEntrysClientRectangle) {
+  auto* panel = Add<TspSkinPanel>({0, 0, 120, 90});
+  auto* child = Add<TPanelControl>({0, 0, 10, 10}, panel);
+  child->SetAlign(alClient);
+  Window.Load("flatcolour");
+  const TColor colour = EntryColour(*Window.Data(), "panel", PanelEntry(*Window.Data(), "panel").SkinRect);
+  auto pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 0), pixels->Pixel(60, 45), pixels->Pixel(119, 89)}), TColors(3, colour));
+  EXPECT_EQ(child->BoundsRect(), (TRect{2, 2, 118, 88}));  // the entry's client part, 2 pixels in
+  panel->SetBorderStyle(bvNone);  // the client tile alone, over everything
+  EXPECT_EQ(child->BoundsRect(), (TRect{0, 0, 120, 90}));
+  EXPECT_EQ(Painted(panel)->Pixel(0, 0), colour);
+  panel->SetBorderStyle(bvFrame);
+  Window.Clear();  // realigned to the default border
+  EXPECT_EQ(child->BoundsRect(), (TRect{1, 1, 119, 89}));
+}
+
+TEST_F(SkinPanels, ATransparentPanelShowsItsParentInsideAFrameLine) {
+  auto* parent = Add<TPanelControl>({0, 0, 300, 200});
+  parent->SetColor(RGBColor(20, 160, 90));
+  auto* panel = Add<TspSkinPanel>({10, 10, 110, 90}, parent);
+  panel->SetTransparentMode(true);
+  Window.Load("flatcolour");
+  Window.Show();
+  const TColor line = EntryColour(*Window.Data(), "panel", PanelEntry(*Window.Data(), "panel").SkinRect);
+  auto pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 0), pixels->Pixel(99, 79), pixels->Pixel(50, 40)}),
+            (TColors{line, line, RGBColor(20, 160, 90)}));
+  EXPECT_EQ(panel->GetAdjustedClientRect(), (TRect{2, 2, 98, 78}));
+  panel->SetBorderStyle(bvNone);
+  EXPECT_EQ(Painted(panel)->Pixel(0, 0), RGBColor(20, 160, 90));
+  auto* child = Add<TspSkinPanel>({20, 20, 60, 60}, panel);
+  TMessageLog log(child);
+  panel->SetLeft(20);  // what shows through moved: it and its children draw again
+  EXPECT_EQ(log.Count(SP_PARENT_BACKGROUND_CHANGED), 1);
+  panel->SetCaptionMode(true);  // a line from the caption round the panel, half way down its row
+  panel->SetBorderStyle(bvFrame);
+  pixels = Painted(panel);
+  EXPECT_EQ((TColors{pixels->Pixel(0, 70), pixels->Pixel(99, 70), pixels->Pixel(50, 79)}), TColors(3, line));
+}
+
+TEST_F(SkinPanels, AGroupBoxCaptionWidensWithItAndItsCheckBoxEnablesTheChildren) {
+  auto* group = Add<TspSkinGroupBox>({10, 10, 210, 130});
+  auto* child = Add<TPanelControl>({20, 40, 60, 60}, group);
+  group->SetCaption("Options");
+  group->SetCheckedMode(true);
+  Window.Load("flatcolour");
+  Window.Show();
+  Painted(group);
+  EXPECT_EQ(group->ButtonRect(), (TRect{8, 1, 192, 20}));  // the caption band follows the width
+  PostClick(group, {100, 10});
+  EXPECT_TRUE(group->Checked());
+  EXPECT_TRUE(child->Enabled());
+  PostClick(group, {100, 10});
+  EXPECT_FALSE(child->Enabled());
+  PostClick(group, {100, 60});  // below the caption: nothing
+  PostClick(group, {3, 10});    // beside the caption band
+  EXPECT_FALSE(group->Checked());
+  group->SetAutoEnabledControls(false);
+  group->SetChecked(true);
+  EXPECT_FALSE(child->Enabled());
+}
+
+TEST_F(SkinPanels, RollingUpTwiceKeepsTheFirstHeightAndUnrollingGivesEverythingBack) {
+  auto* panel = Add<TspSkinPanel>({0, 0, 200, 150});
+  auto* child = Add<TPanelControl>({10, 30, 50, 60}, panel);
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  panel->Constraints()->SetMinHeight(100);
+  panel->Constraints()->SetMaxHeight(300);
+  int changes = 0;
+  panel->OnChangeRollUpState = [&](TObject*) { ++changes; };
+  panel->SetRollUpState(true);
+  EXPECT_EQ(panel->Height(), 23);  // the default caption strip and a pixel
+  EXPECT_EQ(panel->RealHeight(), 150);
+  EXPECT_FALSE(child->Visible());
+  EXPECT_EQ(panel->Constraints()->MinHeight(), 0);
+  Window.Load("flatcolour");  // rolled up again for the new skin
+  EXPECT_EQ(panel->Height(), 4);  // what lies outside the entry's client part
+  panel->SetRollUpState(true);
+  EXPECT_EQ(panel->RealHeight(), 150);
+  panel->SetRollUpState(false);
+  EXPECT_EQ(panel->Height(), 150);
+  EXPECT_EQ(panel->RealHeight(), -1);
+  EXPECT_TRUE(child->Visible());
+  EXPECT_EQ(panel->Constraints()->MinHeight(), 100);
+  EXPECT_EQ(panel->Constraints()->MaxHeight(), 300);
+  EXPECT_EQ(changes, 2);
+  panel->SetRollUpMode(false);
+  panel->SetRollUpState(true);  // not in roll-up mode
+  EXPECT_FALSE(panel->RollUpState());
+  EXPECT_EQ(panel->Height(), 150);
+}
+
+class SkinStatusBarGrip : public SkinPanels {
+protected:
+  SkinStatusBarGrip() {
+    Bar = Add<TspSkinStatusBar>({0, 0, 300, 21});
+    Bar->SetSizeGrip(true);
+  }
+  LRESULT HitAt(TPoint P) {
+    return SendMessageA(Bar->Handle(), WM_NCHITTEST, 0, PointToLParam(Bar->ClientToScreen(P)));
+  }
+  TspSkinStatusBar* Bar;
+};
+
+TEST_F(SkinStatusBarGrip, TheGripShowsInTheCornerInEachSkinAndWithout) {
+  const auto skinColours = [&] { return Window.Data()->SkinColors; };
+  auto pixels = Painted(Bar);  // no skin: lines 3 pixels apart, shadow then light
+  TRect grip = Bar->GripperArea();
+  EXPECT_EQ(grip, (TRect{381, 0, 400, 19}));  // the bar spans the 400-pixel window
+  EXPECT_EQ(Bar->GetAdjustedClientRect().Right, 379);
+  EXPECT_EQ((TColors{pixels->Pixel(grip.Left + 8, grip.Bottom - 5), pixels->Pixel(grip.Left + 9, grip.Bottom - 5)}),
+            (TColors{SysColor(clBtnShadow), SysColor(clBtnHighlight)}));
+  Window.Load("flatcolour");  // the grip picture at the corner
+  grip = Bar->GripperArea();
+  EXPECT_EQ(grip, (TRect{388, 9, 400, 21}));
+  const TRect picture = PanelEntry(*Window.Data(), "statusbar").GripperRect;
+  EXPECT_EQ(Painted(Bar)->Pixel(grip.Left + 6, grip.Top + 6), EntryColour(*Window.Data(), "statusbar", picture));
+  Window.Load("sparse");  // no grip picture: the lines in the skin's colours
+  grip = Bar->GripperArea();
+  pixels = Painted(Bar);
+  EXPECT_EQ((TColors{pixels->Pixel(grip.Left + 8, grip.Bottom - 5), pixels->Pixel(grip.Left + 9, grip.Bottom - 5)}),
+            (TColors{skinColours().cBtnShadow, skinColours().cBtnHighLight}));
+  Bar->SetSizeGripActive(false);
+  EXPECT_EQ(Bar->GetAdjustedClientRect().Right, 400);
+}
+
+TEST_F(SkinStatusBarGrip, TheGripAnswersTheHitTestAndAPressSizesTheForm) {
+  Window.Show();
+  const TRect grip = Bar->GripperArea();
+  EXPECT_EQ(HitAt({grip.Right, grip.Bottom}), HTBOTTOMRIGHT);
+  EXPECT_EQ(HitAt({10, 10}), HTCLIENT);
+  std::vector<WPARAM> commands;
+  const TWndMethod formProc = Window.Form()->WindowProc;
+  Window.Form()->WindowProc = [&](TMessage& Message) {
+    if (Message.Msg == WM_SYSCOMMAND)
+      commands.push_back(Message.WParam);  // kept from the system's sizing loop
+    else
+      formProc(Message);
+  };
+  const TRect before = Bar->BoundsRect();
+  PostMessageA(Bar->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, PointToLParam(Bar->ClientToScreen({grip.Left + 2, 10})));
+  Application->ProcessMessages();
+  Window.Form()->WindowProc = formProc;
+  EXPECT_EQ(commands, (std::vector<WPARAM>{0xF008}));
+  EXPECT_EQ(Bar->BoundsRect(), before);
+  Bar->SetSizeGripActive(false);  // maximized: the bar answers as any control
+  EXPECT_EQ(HitAt({grip.Right - 1, grip.Bottom - 1}), HTCLIENT);
+}
+
+TEST_F(SkinStatusBarGrip, ItsSkinDataReachesTheSkinnedControlsOnIt) {
+  auto* panel = Window.Add<TspSkinPanel>({0, 0, 50, 20}, Bar);
+  auto* box = Window.Add<TColorBox>({60, 0, 20, 20}, Bar);
+  TspSkinData other(nullptr);
+  Bar->SetSkinData(&other);
+  EXPECT_EQ(panel->SkinData(), &other);
+  (void)box;  // a windowless control, no skinned one: left alone
+  Bar->SetSkinData(nullptr);
+  EXPECT_EQ(panel->SkinData(), nullptr);
+}
+
+}  // namespace
