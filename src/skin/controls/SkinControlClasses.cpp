@@ -2,8 +2,10 @@
 
 #include "SkinBevel.h"
 #include "SkinButton.h"
+#include "SkinCheckRadioBox.h"
 #include "SkinCustomControl.h"
 #include "SkinGroupBox.h"
+#include "SkinScrollBar.h"
 #include "SkinStatusBar.h"
 #include "SkinStatusPanel.h"
 #include "SkinStdLabel.h"
@@ -12,6 +14,7 @@
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
+#include "classlib/portable/ControlEnums.h"
 
 #include <iterator>
 
@@ -122,6 +125,43 @@ void RegisterLabels(TClassRegistry& Registry) {
       .Boolean("DividerMode", &TspSkinBevel::SetDividerMode);
 }
 
+void RegisterCheckRadioBox(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinCheckRadioBox, TspSkinCustomControl>("TspSkinCheckRadioBox")
+      .Boolean("WordWrap", &TspSkinCheckRadioBox::SetWordWrap)
+      .Boolean("AllowGrayed", &TspSkinCheckRadioBox::SetAllowGrayed)
+      .Enum("State", &TspSkinCheckRadioBox::SetState, kCheckBoxStateNames)
+      .Reference("Images", &TspSkinCheckRadioBox::SetImages)
+      .Integer("ImageIndex", &TspSkinCheckRadioBox::SetImageIndex)
+      .Boolean("UseSkinFontColor", &TspSkinCheckRadioBox::SetUseSkinFontColor)
+      .Boolean("ShowFocus", &TspSkinCheckRadioBox::SetShowFocus)
+      .Boolean("CanFocused", &TspSkinCheckRadioBox::SetCanFocused)
+      .Boolean("Radio", &TspSkinCheckRadioBox::SetRadio)
+      .Boolean("Checked", &TspSkinCheckRadioBox::SetChecked)
+      .Integer("GroupIndex", &TspSkinCheckRadioBox::SetGroupIndex)
+      .Boolean("Flat", &TspSkinCheckRadioBox::SetFlat);
+}
+
+void RegisterScrollBar(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinScrollBar, TspSkinCustomControl>("TspSkinScrollBar")
+      .Enum("Kind", &TspSkinScrollBar::SetKind, kScrollBarKindNames)
+      .Integer("Min", &TspSkinScrollBar::SetMin)
+      .Integer("Max", &TspSkinScrollBar::SetMax)
+      .Integer("Position", &TspSkinScrollBar::SetPosition)
+      .Integer("SmallChange", &TspSkinScrollBar::SetSmallChange)
+      .Integer("LargeChange", &TspSkinScrollBar::SetLargeChange)
+      .Integer("PageSize", &TspSkinScrollBar::SetPageSize)
+      .Boolean("Both", &TspSkinScrollBar::SetBoth)
+      .Integer("BothMarkerWidth", &TspSkinScrollBar::SetBothMarkerWidth)
+      .String("BothSkinDataName", &TspSkinScrollBar::SetBothSkinDataName)
+      .Boolean("CanFocused", &TspSkinScrollBar::SetCanFocused)
+      .Event("OnChange", &TspSkinScrollBar::OnChange)
+      .Event("OnLastChange", &TspSkinScrollBar::OnLastChange)
+      .Event("OnUpButtonClick", &TspSkinScrollBar::OnUpButtonClick)
+      .Event("OnDownButtonClick", &TspSkinScrollBar::OnDownButtonClick)
+      .Event("OnPageUp", &TspSkinScrollBar::OnPageUp)
+      .Event("OnPageDown", &TspSkinScrollBar::OnPageDown);
+}
+
 }  // namespace
 
 void RegisterSkinControlClasses(TClassRegistry& Registry) {
@@ -129,4 +169,6 @@ void RegisterSkinControlClasses(TClassRegistry& Registry) {
   RegisterButton(Registry);
   RegisterPanels(Registry);
   RegisterLabels(Registry);
+  RegisterCheckRadioBox(Registry);
+  RegisterScrollBar(Registry);
 }

@@ -1,8 +1,5 @@
 #include "SkinCustomControl.h"
 
-#include "SkinPartPainter.h"
-
-#include "skin/controls/portable/SkinControlGeometry.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
@@ -37,43 +34,17 @@ void TspSkinCustomControl::GetSkinData() {
   if (FIndex == -1) return;
   const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
   if (entry == nullptr) {
-    Picture = {};
+    DropGeometry();
     MaskPicture = {};
-    FResizeMode = 0;
     return;
   }
-  LTPoint = entry->LTPoint;
-  RTPoint = entry->RTPoint;
-  LBPoint = entry->LBPoint;
-  RBPoint = entry->RBPoint;
-  SkinRect = entry->SkinRect;
-  ClRect = entry->ClRect;
+  TakeGeometry(SkinData(), *entry);
   FCursorIndex = entry->CursorIndex;
-  StretchEffect = entry->StretchEffect;
-  LeftStretch = entry->LeftStretch;
-  TopStretch = entry->TopStretch;
-  RightStretch = entry->RightStretch;
-  BottomStretch = entry->BottomStretch;
-  StretchType = entry->StretchType;
-  Picture = SkinActiveBitmap(SkinData(), entry->PictureIndex);
   MaskPicture = SkinActiveBitmap(SkinData(), entry->MaskPictureIndex);
-  FResizeMode = SkinResizeMode(SkinRect, SkinCut());
-}
-
-void TspSkinCustomControl::SetNewCut(const TSkinCut& Cut) {
-  NewLTPoint = Cut.LT;
-  NewRTPoint = Cut.RT;
-  NewLBPoint = Cut.LB;
-  NewRBPoint = Cut.RB;
-  NewClRect = Cut.ClRect;
 }
 
 void TspSkinCustomControl::CalcSize(int& AWidth, int& AHeight) {
-  if (FIndex == -1 || FResizeMode == -1) return;
-  const TSize size = FitSizeToSkin(FResizeMode, SkinRect, AWidth, AHeight);
-  SetNewCut(CutForSize(SkinCut(), SkinRect, size.cx, size.cy));
-  AWidth = size.cx;
-  AHeight = size.cy;
+  if (FIndex != -1) FitGeometry(AWidth, AHeight);
 }
 
 void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -114,11 +85,11 @@ void TspSkinCustomControl::SetControlRegion() {
   if (!HandleAllocated()) return;
   TBitmap* mask = MaskPicture.Get();
   HRGN region = nullptr;
-  if (FIndex != -1 && FResizeMode != -1 && mask != nullptr && !mask->Empty()) {
+  if (FIndex != -1 && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
-    if (FResizeMode == 0)
+    if (ResizeMode() == 0)
       CreateMaskRegion(region, mask);
     else
       CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
@@ -143,15 +114,18 @@ void TspSkinCustomControl::DestroyWnd() {
   FRegionSet = false;  // the region went with the window
 }
 
-void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
-  Font.Assign(&FDefaultFont);
-  if (SkinFont != nullptr && FUseSkinFont) {
+void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData* SkinFont, TspSkinData* Data) {
+  Font.Assign(&Default);
+  if (SkinFont != nullptr) {
     Font.SetName(SkinFont->Name);
     Font.SetHeight(SkinFont->Height);
     Font.SetStyle(SkinFont->Style);
   }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
+  if (Data != nullptr && Data->ResourceStrData() != nullptr) Font.SetCharset(Data->ResourceStrData()->CharSet());
+}
+
+void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
+  AssignSkinTextFont(Font, FDefaultFont, FUseSkinFont ? SkinFont : nullptr, SkinData());
 }
 
 void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {
@@ -164,18 +138,12 @@ void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {
 void TspSkinCustomControl::CreateControlSkinImage(TBitmap* B) { CreateSkinImageFromPicture(B, Picture, SkinRect); }
 
 bool TspSkinCustomControl::PaintsBordersDirect() const {
-  return FIndex != -1 && PaintBordersDirect && FResizeMode == 1 && !AlphaBlend();
+  return FIndex != -1 && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
 }
 
 void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
-  if (B == nullptr || B->Empty() || FResizeMode == -1) return;
   // The direct paint draws it; a blended control draws itself whole off-screen instead.
-  if (PaintsBordersDirect()) return;
-  TspSkinPart part;
-  part.Picture = APicture;
-  part.Rects.Normal = R;
-  part.Geometry = CustomControlGeometry(R, SkinCut(), SkinSides(), ClientFill());
-  DrawSkinPart(*B->Canvas(), TRect{0, 0, B->Width(), B->Height()}, part, TspPartState::Normal);
+  if (!PaintsBordersDirect()) DrawGeometryImage(B, APicture, R);
 }
 
 void TspSkinCustomControl::Paint() {

@@ -7,9 +7,7 @@
 // font and, when set, a default size.
 
 #include "SkinControl.h"
-
-#include "skin/data/SkinImagePlans.h"
-#include "skin/data/win32/SkinBitmaps.h"
+#include "SkinEntryGeometry.h"
 
 #include "classlib/Graphics.h"
 
@@ -29,7 +27,11 @@ TspSkinFontData SkinFontOf(const E& Entry) {
   return {Entry.FontName, Entry.FontStyle, Entry.FontHeight, Entry.FontColor};
 }
 
-class TspSkinCustomControl : public TspSkinControl {
+// Font := Default, with SkinFont's name, height and style over it when there is one,
+// and the charset of Data's resource strings when it has them.
+void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData* SkinFont, TspSkinData* Data);
+
+class TspSkinCustomControl : public TspSkinControl, public TspSkinEntryGeometry {
 public:
   explicit TspSkinCustomControl(TComponent* AOwner);
 
@@ -48,11 +50,6 @@ public:
   int32_t DefaultHeight() const { return FDefaultHeight; }
   void SetDefaultHeight(int32_t Value);
 
-  // -1 no skin rectangle, 1 both ways, 2 the width only, 3 the height only, 0 the
-  // entry's own size.
-  int32_t ResizeMode() const { return FResizeMode; }
-  // The client rectangle at the current size, as of the last CalcSize.
-  const TRect& CurrentClientRect() const { return NewClRect; }
   // Whether the window has a region from the skin's mask now.
   bool HasSkinRegion() const { return FRegionSet; }
 
@@ -93,40 +90,20 @@ protected:
   // one and UseSkinFont is set, and the charset of the skin's resource strings when the
   // skin data has them. The colour is the caller's to set.
   void AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont);
-  // The entry's cut and the cut for the current size.
-  TSkinCut SkinCut() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
-  TSkinCut NewSkinCut() const { return {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}; }
-  TSkinSides SkinSides() const { return {LeftStretch, TopStretch, RightStretch, BottomStretch}; }
-  TSkinClientFill ClientFill() const { return {StretchEffect, StretchType}; }
 
   bool PaintBordersDirect = false;
   bool PaintClientPart = true;
-
-  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
-  TRect SkinRect;
-  TRect ClRect;
-  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
-  TRect NewClRect;
-  TspSkinBitmap Picture;
   TspSkinBitmap MaskPicture;
-  bool StretchEffect = false;
-  bool LeftStretch = false;
-  bool TopStretch = false;
-  bool RightStretch = false;
-  bool BottomStretch = false;
-  TspStretchType StretchType = stfull;
 
 private:
   void DefaultFontChange(TObject* Sender);
   void PaintBordersAndClient();
-  void SetNewCut(const TSkinCut& Cut);
 
   bool FUseSkinFont = true;
   bool FUseActiveFontColor = false;
   int32_t FDefaultWidth = 0;
   int32_t FDefaultHeight = 0;
   TFont FDefaultFont;
-  int32_t FResizeMode = 0;
   // The system owns a region it accepted: only this flag is kept.
   bool FRegionSet = false;
 };
