@@ -77,7 +77,14 @@ TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
   FDefaultMenuItemFont.SetHeight(14);
 }
 
-TspSkinMenu::~TspSkinMenu() {
+TspSkinMenu::~TspSkinMenu() { CloseForGood(); }
+
+void TspSkinMenu::BeforeDestruction() {
+  CloseForGood();  // before the levels go with the engine's components
+  TComponent::BeforeDestruction();
+}
+
+void TspSkinMenu::CloseForGood() {
   // A level whose Show runs below this call outlives the engine and frees itself when
   // its Show ends (letting it go drops it from the list).
   const std::vector<TspSkinPopupWindow*> levels = FPopupWindows;

@@ -85,6 +85,10 @@ public:
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
+protected:
+  void BeforeDestruction() override;
+
+public:
   bool UseSkinFont = true;        // item fonts from the skin's menu item entry
   int DefaultMenuItemHeight = 20;  // without a skin
   bool AlphaBlend = false;        // semi-transparent levels
@@ -95,6 +99,8 @@ public:
   TNotifyEvent OnMenuClose;
 
 private:
+  // Closes the menu as the engine goes; levels still showing are let go.
+  void CloseForGood();
   bool OpenMenu(TControl* AControl, TspSkinData* ASkinData, int StartIndex, const TRect& R, TMenuItem* AItem,
                 TMenuItem* AItem2, bool PopupUp);
   // Opens a level after the last one; whether it is open on return.
