@@ -156,16 +156,9 @@ void TspSkinButton::GetSkinData() {
   FAnimateInterval = entry->AnimateInterval;
   FShowFocus = entry->ShowFocus;
 
-  TspPartRects rects = ButtonPartRects(*entry);
-  if (IsNullRect(rects.Hot)) rects.Hot = rects.Normal;
-  if (IsNullRect(rects.Down)) rects.Down = rects.Hot;
-  if (AnimationRunning()) {
-    const bool sideBySide = RectWidth(FAnimateSkinRect) > RectWidth(SkinRect);
-    const TRect frame = AnimationFrameRect(FAnimateSkinRect, FFrameCount, FFrame, sideBySide);
-    (FAnimForward ? rects.Hot : rects.Normal) = frame;
-  }
   FPart.Picture = Picture;
-  FPart.Rects = rects;
+  FPart.Rects = AnimatedButtonRects(ButtonPartRects(*entry), AnimationRunning(), FAnimateSkinRect, FFrameCount,
+                                    FFrame, FAnimForward);
   if (FUseSkinSize || ResizeMode() == 1)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
   else

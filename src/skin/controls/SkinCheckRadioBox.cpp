@@ -368,8 +368,10 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       Invalidate();  // a flat box shows what lies behind it
       return;
     case WM_ERASEBKGND:
-      if (!InPaint() && !FFlat) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
-      Message.Result = 1;
+      if (FFlat)
+        Message.Result = 1;  // it draws what lies behind it itself
+      else
+        PaintOnErase(Message);
       return;
     default: break;
   }

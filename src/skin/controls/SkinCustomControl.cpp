@@ -1,6 +1,5 @@
 #include "SkinCustomControl.h"
 
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -8,43 +7,11 @@
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
 
-TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinControl(AOwner) {
-  FDefaultFont.SetName("Arial");
-  FDefaultFont.SetHeight(14);
-  FDefaultFont.OnChange = Event(this, &TspSkinCustomControl::DefaultFontChange);
-}
-
-void TspSkinCustomControl::DefaultFontChange(TObject*) {
-  DefaultFontChanged();
-  if (FIndex == -1) Repaint();
-}
-
-void TspSkinCustomControl::SetDefaultWidth(int32_t Value) {
-  FDefaultWidth = Value;
-  if (FIndex == -1 && Value > 0) SetWidth(Value);
-}
-
-void TspSkinCustomControl::SetDefaultHeight(int32_t Value) {
-  FDefaultHeight = Value;
-  if (FIndex == -1 && Value > 0) SetHeight(Value);
-}
-
 void TspSkinCustomControl::GetSkinData() {
-  TspSkinControl::GetSkinData();
+  TspSkinCustomControlCore::GetSkinData();
   if (FIndex == -1) return;
   const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
-  if (entry == nullptr) {
-    DropGeometry();
-    MaskPicture = {};
-    return;
-  }
-  TakeGeometry(SkinData(), *entry);
-  FCursorIndex = entry->CursorIndex;
-  MaskPicture = SkinActiveBitmap(SkinData(), entry->MaskPictureIndex);
-}
-
-void TspSkinCustomControl::CalcSize(int& AWidth, int& AHeight) {
-  if (FIndex != -1) FitGeometry(AWidth, AHeight);
+  MaskPicture = entry != nullptr ? SkinActiveBitmap(SkinData(), entry->MaskPictureIndex) : TspSkinBitmap{};
 }
 
 void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -52,7 +19,7 @@ void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
   const bool skinned = FIndex != -1;
   if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
   const TSize old{Width(), Height()};
-  TspSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  TspSkinCustomControlCore::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!skinned) return;
   if (old != TSize{Width(), Height()}) {
     SetControlRegion();
@@ -64,19 +31,10 @@ void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
 void TspSkinCustomControl::ChangeSkinData() {
   GetSkinData();
   ApplySkinCursor();
-  if (FIndex == -1) {
-    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
-    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
-  } else {
-    int width = Width();
-    int height = Height();
-    CalcSize(width, height);
-    if (width != Width() || height != Height()) {
-      const TSize old{Width(), Height()};
-      SetBounds(Left(), Top(), width, height);
-      if (old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
-    }
-  }
+  const TSize size = SkinSize();
+  const TSize old{Width(), Height()};
+  if (size != old) SetBounds(Left(), Top(), size.cx, size.cy);
+  if (FIndex != -1 && old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
   SetControlRegion();
   Repaint();
 }
@@ -104,38 +62,15 @@ void TspSkinCustomControl::SetControlRegion() {
 }
 
 void TspSkinCustomControl::CreateWnd() {
-  TspSkinControl::CreateWnd();
+  TspSkinCustomControlCore::CreateWnd();
   GetSkinData();
   SetControlRegion();
 }
 
 void TspSkinCustomControl::DestroyWnd() {
-  TspSkinControl::DestroyWnd();
+  TspSkinCustomControlCore::DestroyWnd();
   FRegionSet = false;  // the region went with the window
 }
-
-void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData* SkinFont, TspSkinData* Data) {
-  Font.Assign(&Default);
-  if (SkinFont != nullptr) {
-    Font.SetName(SkinFont->Name);
-    Font.SetHeight(SkinFont->Height);
-    Font.SetStyle(SkinFont->Style);
-  }
-  if (Data != nullptr && Data->ResourceStrData() != nullptr) Font.SetCharset(Data->ResourceStrData()->CharSet());
-}
-
-void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
-  AssignSkinTextFont(Font, FDefaultFont, FUseSkinFont ? SkinFont : nullptr, SkinData());
-}
-
-void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {
-  TCanvas* canvas = B->Canvas();
-  canvas->Brush()->SetStyle(bsSolid);
-  canvas->Brush()->SetColor(clBtnFace);
-  canvas->FillRect(ClientRect());
-}
-
-void TspSkinCustomControl::CreateControlSkinImage(TBitmap* B) { CreateSkinImageFromPicture(B, Picture, SkinRect); }
 
 bool TspSkinCustomControl::PaintsBordersDirect() const {
   return FIndex != -1 && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
@@ -143,7 +78,7 @@ bool TspSkinCustomControl::PaintsBordersDirect() const {
 
 void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
   // The direct paint draws it; a blended control draws itself whole off-screen instead.
-  if (!PaintsBordersDirect()) DrawGeometryImage(B, APicture, R);
+  if (!PaintsBordersDirect()) TspSkinCustomControlCore::CreateSkinImageFromPicture(B, APicture, R);
 }
 
 void TspSkinCustomControl::Paint() {
@@ -155,7 +90,7 @@ void TspSkinCustomControl::Paint() {
   if (PaintsBordersDirect())
     PaintBordersAndClient();
   else
-    TspSkinControl::Paint();
+    TspSkinCustomControlCore::Paint();
 }
 
 void TspSkinCustomControl::PaintBordersAndClient() {

@@ -178,20 +178,21 @@ void TspSkinPanel::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TspSkinPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  FBgPictureIndex = -1;
-  const auto* entry = dynamic_cast<const TspDataSkinPanelControl*>(SkinEntry());
-  if (entry == nullptr) return;
-  FCaptionRect = entry->CaptionRect;
-  FAlignment = entry->Alignment;
-  FFont = SkinFontOf(*entry);
-  FBgPictureIndex = entry->BGPictureIndex;
-  FCheckImageRect = entry->CheckImageRect;
-  FUncheckImageRect = entry->UncheckImageRect;
-  FMarkFrameRect = entry->MarkFrameRect;
-  FFrameRect = entry->FrameRect;
-  FFrameTextRect = entry->FrameTextRect;
-  FFrameLeftOffset = entry->FrameLeftOffset;
-  FFrameRightOffset = entry->FrameRightOffset;
+  // Another kind of entry has none of these: nothing of an earlier skin's is kept.
+  static const TspDataSkinPanelControl none("");
+  const auto* panel = dynamic_cast<const TspDataSkinPanelControl*>(SkinEntry());
+  const TspDataSkinPanelControl& entry = panel != nullptr ? *panel : none;
+  FCaptionRect = entry.CaptionRect;
+  FAlignment = entry.Alignment;
+  FFont = SkinFontOf(entry);
+  FBgPictureIndex = entry.BGPictureIndex;
+  FCheckImageRect = entry.CheckImageRect;
+  FUncheckImageRect = entry.UncheckImageRect;
+  FMarkFrameRect = entry.MarkFrameRect;
+  FFrameRect = entry.FrameRect;
+  FFrameTextRect = entry.FrameTextRect;
+  FFrameLeftOffset = entry.FrameLeftOffset;
+  FFrameRightOffset = entry.FrameRightOffset;
 }
 
 void TspSkinPanel::ChangeSkinData() {

@@ -465,10 +465,7 @@ void TspSkinScrollBar::Dispatch(TMessage& Message) {
       if (mine) TimerTick();
       return;
     }
-    case WM_ERASEBKGND:
-      if (!InPaint()) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
-      Message.Result = 1;
-      return;
+    case WM_ERASEBKGND: PaintOnErase(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case CM_ENABLEDCHANGED:

@@ -35,10 +35,9 @@ void TspSkinStatusBar::SetSkinData(TspSkinData* Value) {
 void TspSkinStatusBar::GetSkinData() {
   TspSkinPanel::GetSkinData();
   const auto* entry = dynamic_cast<const TspDataSkinPanelControl*>(SkinEntry());
-  if (entry == nullptr) return;
-  FGripperRect = entry->GripperRect;
-  FGripperTransparent = entry->GripperTransparent;
-  FGripperTransparentColor = entry->GripperTransparentColor;
+  FGripperRect = entry != nullptr ? entry->GripperRect : TRect{};
+  FGripperTransparent = entry != nullptr && entry->GripperTransparent;
+  FGripperTransparentColor = entry != nullptr ? entry->GripperTransparentColor : clNone;
 }
 
 bool TspSkinStatusBar::HasGripPicture() const { return FIndex != -1 && !IsNullRect(FGripperRect); }

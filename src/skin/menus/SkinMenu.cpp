@@ -123,7 +123,6 @@ bool TspSkinMenu::Popup(TControl* AControl, TspSkinData* ASkinData, int StartInd
 
 bool TspSkinMenu::PopupMerged(TControl* AControl, TspSkinData* ASkinData, int StartIndex, const TRect& R,
                               TMenuItem* AItem, TMenuItem* AItem2, bool PopupUp) {
-  if (AItem == nullptr || AItem->Count() == 0) return false;
   return OpenMenu(AControl, ASkinData, StartIndex, R, AItem, AItem2, PopupUp);
 }
 
@@ -136,7 +135,10 @@ bool TspSkinMenu::OpenMenu(TControl* AControl, TspSkinData* ASkinData, int Start
   if (self.Gone()) return false;
   GetMonitorArea(FForm != nullptr && FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, FWorkArea);
   SetSkinData(ASkinData);
-  const int count = (AItem != nullptr ? AItem->Count() : 0) + (AItem2 != nullptr ? AItem2->Count() : 0);
+  // A merged level lists the second item's children only after children of the first.
+  const int count = AItem != nullptr && AItem->Count() > 0
+                        ? AItem->Count() + (AItem2 != nullptr ? AItem2->Count() : 0)
+                        : 0;
   if (count <= StartIndex) {
     FFirstOpen = false;
     return false;

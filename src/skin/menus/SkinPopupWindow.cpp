@@ -114,11 +114,12 @@ void TspSkinPopupWindow::Notification(TComponent* AComponent, TOperation Operati
   TCustomControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FImages) FImages = nullptr;
-  for (const auto& item : FItems)
-    if (item->MenuItem == AComponent) {
-      item->MenuItem = nullptr;
-      Invalidate();
-    }
+  for (int i = 0; i < ItemCount(); ++i) {
+    if (Items(i)->MenuItem != AComponent) continue;
+    Items(i)->MenuItem = nullptr;  // the item stays, blank, and is passed over
+    if (static_cast<size_t>(i) < FLayout.Slots.size()) FLayout.Slots[static_cast<size_t>(i)].Selectable = false;
+    Invalidate();
+  }
 }
 
 void TspSkinPopupWindow::Abandon(bool Orphaned) {

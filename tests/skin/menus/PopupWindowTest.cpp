@@ -13,25 +13,11 @@ using namespace menutest;
 
 class PopupWindows : public TMenuTest {
 protected:
-  void AddItems(int Count, TMenuItem* Parent = nullptr) {
-    for (int i = 0; i < Count; ++i) Item(Parent != nullptr ? Parent : popupMenu->Items(), "Item " + std::to_string(i));
+  void AddItems(int Count, TMenuItem* Parent) {
+    for (int i = 0; i < Count; ++i) Item(Parent, "Item " + std::to_string(i));
   }
   bool OpenAt(const TRect& R) { return menu->Popup(nullptr, nullptr, 0, R, popupMenu->Items(), false); }
-  static void TickScroll(TspSkinPopupWindow* Level) {
-    SendMessageA(Level->Handle(), WM_TIMER, TspSkinPopupWindow::ScrollTimerId, 0);
-  }
-  // Whether any pixel of R in the level painted now has Colour.
-  static bool Shows(TspSkinPopupWindow* Level, const TRect& R, TColor Colour) {
-    TPixelDC dc(Level->Width(), Level->Height());
-    SendMessageA(Level->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
-    for (int y = R.Top; y < R.Bottom; ++y)
-      for (int x = R.Left; x < R.Right; ++x)
-        if (dc.Pixel(x, y) == Colour) return true;
-    return false;
-  }
-
-  static inline TRect workArea{0, 0, 800, 600};
-  TSeamOverride<TRect()> area{Seams::WorkArea, [] { return workArea; }};
+  TMenuItem* root = popupMenu->Items();
 };
 
 TEST_F(PopupWindows, AreToolPopupsThatNeverTakeTheFocusOrTheActivation) {
@@ -40,21 +26,15 @@ TEST_F(PopupWindows, AreToolPopupsThatNeverTakeTheFocusOrTheActivation) {
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit->Handle(); }));
   const HWND active = GetActiveWindow();
   const auto unchanged = [&] { return GetFocus() == edit->Handle() && GetActiveWindow() == active; };
-  TMenuItem* more = Item(popupMenu->Items(), "&More");
-  AddItems(3, more);
-  AddItems(2);
+  AddItems(3, Item(root, "&More"));
   ASSERT_TRUE(Open());
-  EXPECT_TRUE(unchanged());
-  TspSkinPopupWindow* level = Level(0);
-  const HWND window = level->Handle();
-  EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION | WS_VISIBLE),
-            WS_POPUP | WS_VISIBLE);
+  const HWND window = Level(0)->Handle();
+  EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION | WS_VISIBLE), WS_POPUP | WS_VISIBLE);
   EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED),
             WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
   EXPECT_EQ(GetClassLongA(window, GCL_STYLE) & (CS_SAVEBITS | CS_DROPSHADOW), CS_SAVEBITS | CS_DROPSHADOW);
-  EXPECT_EQ(SendMessageA(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT),
-            MA_NOACTIVATE);
-  Hover(level, 0);
+  EXPECT_EQ(SendMessageA(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT), MA_NOACTIVATE);
+  Hover(Level(0), 0);
   Tick(menu->SubmenuTimer());
   ASSERT_EQ(Levels(), 2u);
   const TPoint down = Level(1)->ScreenToClient(ItemPoint(Level(1), 1));
@@ -63,99 +43,89 @@ TEST_F(PopupWindows, AreToolPopupsThatNeverTakeTheFocusOrTheActivation) {
   EXPECT_NE(GetCapture(), Level(1)->Handle());
   EXPECT_TRUE(unchanged());
   ClickItem(Level(1), 1);
-  EXPECT_EQ(Levels(), 0u);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_TRUE(unchanged());
 
+  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   TSeamOverride<DWORD()> windows2000(Seams::WindowsVersion, [] { return DWORD{5}; });
-  ASSERT_TRUE(Open());
+  ASSERT_TRUE(Open());  // no drop shadow before Windows XP, and no region without a mask
   EXPECT_EQ(GetClassLongA(Level(0)->Handle(), GCL_STYLE) & (CS_SAVEBITS | CS_DROPSHADOW), CS_SAVEBITS);
+  EXPECT_EQ(GetWindowRgn(Level(0)->Handle(), region.get()), ERROR);
+  LoadSkin("flatcolour");
+  ASSERT_TRUE(Open(nullptr, data));  // the skin's mask cuts the corners
+  ASSERT_NE(GetWindowRgn(Level(0)->Handle(), region.get()), ERROR);
+  EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+  EXPECT_TRUE(PtInRegion(region.get(), 2, 2));
 }
 
 TEST_F(PopupWindows, GoWhereTheWorkAreaLeavesRoom) {
   workArea = {0, 30, 800, 330};
-  AddItems(4);
-  TMenuItem* more = Item(popupMenu->Items(), "&More");
-  AddItems(4, more);
+  AddItems(4, root);
+  AddItems(4, Item(root, "&More"));
   ASSERT_TRUE(OpenAt({100, 200, 160, 220}));
   TspSkinPopupWindow* level = Level(0);
   EXPECT_EQ(level->BoundsRect(), Bounds(100, 220, level->Width(), 5 * 20 + 6));  // below its anchor
   level->ProcessKey('M');
   ASSERT_EQ(Levels(), 2u);
-  // Near the bottom the submenu opens upwards, its last item level with its parent item.
-  TspSkinPopupWindow* submenu = Level(1);
+  // Near the bottom a submenu opens upwards, its last item level with its parent item.
   const TRect parent = OffsetRect(level->Items(4)->ItemRect, level->Left(), level->Top());
-  EXPECT_EQ(submenu->Left(), parent.Right + 1);
-  EXPECT_EQ(submenu->Top() + submenu->Items(3)->ItemRect.Bottom, parent.Bottom);
-
-  AddItems(9);  // 14 items fit neither below nor above: over the anchor, beside it
+  EXPECT_EQ(Level(1)->Left(), parent.Right + 1);
+  EXPECT_EQ(Level(1)->Top() + Level(1)->Items(3)->ItemRect.Bottom, parent.Bottom);
+  AddItems(9, root);  // 14 items fit neither below nor above: over the anchor, beside it
   ASSERT_TRUE(OpenAt({100, 150, 160, 170}));
-  EXPECT_EQ(Level(0)->BoundsRect(), Bounds(161, 330 - Level(0)->Height(), Level(0)->Width(), 14 * 20 + 6));
+  EXPECT_EQ(Level(0)->BoundsRect(), Bounds(161, 330 - 14 * 20 - 6, Level(0)->Width(), 14 * 20 + 6));
 }
 
 TEST_F(PopupWindows, ALongListScrollsOneItemPerTickWhileThePointerRestsOnAMarker) {
   workArea = {0, 0, 800, 400};
-  AddItems(30);
-  ASSERT_TRUE(OpenAt({100, 100, 160, 120}));
+  AddItems(30, root);
+  ASSERT_TRUE(OpenAt(Anchor));
   TspSkinPopupWindow* level = Level(0);
+  const auto tickScroll = [&] { SendMessageA(level->Handle(), WM_TIMER, TspSkinPopupWindow::ScrollTimerId, 0); };
   EXPECT_EQ(level->BoundsRect(), Bounds(161, 0, level->Width(), 400));
-  EXPECT_TRUE(level->ScrollMode());
-  EXPECT_EQ(level->VisibleCount(), 18);
+  EXPECT_EQ(std::pair(level->ScrollMode(), level->VisibleCount()), std::pair(true, 18));
   const TRect upMarker{3, 3, level->Width() - 3, 13}, downMarker{3, 387, level->Width() - 3, 397};
   const TColor idle = SysColor(clBtnShadow), active = SysColor(clBtnText);
-  EXPECT_TRUE(Shows(level, upMarker, idle) && Shows(level, downMarker, idle));
-
+  Paint();
+  EXPECT_TRUE(Shows(upMarker, idle) && Shows(downMarker, idle));
   PointAt(level, level->ClientToScreen({40, 392}));
   EXPECT_EQ(level->ScrollState(), 2);
-  EXPECT_TRUE(Shows(level, downMarker, active));
+  Paint();
+  EXPECT_TRUE(Shows(downMarker, active));
   for (int top = 1; top <= 12; ++top) {
-    TickScroll(level);
-    ASSERT_EQ(level->TopIndex(), top);
-    EXPECT_EQ(level->ScrollState(), 2);
+    tickScroll();
+    ASSERT_EQ(std::pair(level->TopIndex(), level->ScrollState()), std::pair(top, 2));
   }
   EXPECT_TRUE(level->Items(29)->InView && !level->Items(11)->InView);
-  TickScroll(level);  // the end is in view: scrolling stops
+  tickScroll();  // the end is in view: scrolling stops
   EXPECT_EQ(level->ScrollState(), 0);
-  EXPECT_TRUE(Shows(level, downMarker, idle) && !Shows(level, downMarker, active));
-  TickScroll(level);
+  Paint();
+  EXPECT_FALSE(Shows(downMarker, active));
+  tickScroll();
   EXPECT_EQ(level->TopIndex(), 12);
-
   PointAt(level, level->ClientToScreen({40, 8}));
-  TickScroll(level);
+  tickScroll();
   EXPECT_EQ(level->TopIndex(), 11);
   PointAt(level, {level->Left() + level->Width() + 50, 8});  // off the level: it stops
-  EXPECT_EQ(level->ScrollState(), 0);
-  TickScroll(level);
-  EXPECT_EQ(level->TopIndex(), 11);
+  tickScroll();
+  EXPECT_EQ(std::pair(level->TopIndex(), level->ScrollState()), std::pair(11, 0));
 }
 
-TEST_F(PopupWindows, ShowAtMostTheAllowedItemsAndScrollButStayAgainstTheirAnchor) {
-  menu->MaxMenuItemsInWindow = 5;
-  AddItems(8);
-  ASSERT_TRUE(Open());
-  TspSkinPopupWindow* level = Level(0);
-  EXPECT_EQ(level->BoundsRect(), Bounds(Anchor.Left, Anchor.Bottom, level->Width(), 5 * 20 + 6 + 20));
-  EXPECT_EQ(level->VisibleCount(), 5);
-  level->ProcessKey(VK_UP);  // from the first item to the last: the list scrolls to its end
-  EXPECT_EQ(std::pair(level->ItemIndex(), level->TopIndex()), std::pair(7, 3));
-}
-
-TEST_F(PopupWindows, FadeInOnTheirFirstOpeningUpToTheirAlpha) {
+TEST_F(PopupWindows, FadeInOnTheirFirstOpeningOrBlendWithTheScreenWithoutLayeredWindows) {
   static DWORD now = 0;
   static int polls = 0;
   TSeamOverride<DWORD()> clock(Seams::TickCount, [] { return ++polls, now += 3; });
-  AddItems(2);
-  TMenuItem* more = Item(popupMenu->Items(), "More");
-  AddItems(2, more);
+  AddItems(2, root);
+  AddItems(2, Item(root, "More"));
   menu->AlphaBlend = menu->AlphaBlendAnimation = true;
   menu->AlphaBlendValue = 150;
-  ASSERT_TRUE(Open());
   const auto alphaOf = [](TspSkinPopupWindow* level) {
     BYTE alpha = 0;
     DWORD flags = 0;
     GetLayeredWindowAttributes(level->Handle(), nullptr, &alpha, &flags);
     return std::pair(int{alpha}, flags & LWA_ALPHA);
   };
+  ASSERT_TRUE(Open());
   EXPECT_EQ(alphaOf(Level(0)), std::pair(150, DWORD{LWA_ALPHA}));
   EXPECT_GE(polls, 2 * 15);  // fifteen steps of 10, each after more than 5 ms
   const int fadePolls = polls;
@@ -164,21 +134,15 @@ TEST_F(PopupWindows, FadeInOnTheirFirstOpeningUpToTheirAlpha) {
   ASSERT_EQ(Levels(), 2u);
   EXPECT_EQ(alphaOf(Level(1)), std::pair(150, DWORD{LWA_ALPHA}));  // a submenu shows at once
   EXPECT_EQ(polls, fadePolls);
-}
 
-TEST_F(PopupWindows, BlendWithTheScreenOnceItIsCapturedWhereLayeredWindowsAreMissing) {
-  TSeamOverride<DWORD()> oldWindows(Seams::WindowsVersion, [] { return DWORD{4}; });
-  AddItems(3);
-  menu->AlphaBlend = true;
+  TSeamOverride<DWORD()> windowsNT4(Seams::WindowsVersion, [] { return DWORD{4}; });
   ASSERT_TRUE(Open());
   TspSkinPopupWindow* level = Level(0);
   EXPECT_FALSE(IsWindowVisible(level->Handle()));
-  EXPECT_TRUE(level->ShowTimer()->Enabled());
-  Tick(level->ShowTimer());
+  Tick(level->ShowTimer());  // the screen under it is captured, then it shows
   EXPECT_TRUE(IsWindowVisible(level->Handle()));
   ASSERT_NE(level->ScreenEffectImage(), nullptr);
-  EXPECT_EQ(level->ScreenEffectImage()->Width(), level->Width());
-  EXPECT_EQ(level->ItemIndex(), 0);
+  EXPECT_EQ(std::pair(level->ScreenEffectImage()->Width(), level->ItemIndex()), std::pair(level->Width(), 0));
   EXPECT_EQ(GetWindowLongA(level->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
 }
 
@@ -187,6 +151,7 @@ class TPostBox : public TCustomControl {
 public:
   TPostBox(TWinControl* Parent, std::function<void()> Handler) : TCustomControl(Parent), FHandler(std::move(Handler)) {
     SetParent(Parent);
+    PostMessageA(Handle(), WM_APP, 0, 0);
   }
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == WM_APP) FHandler();
@@ -198,36 +163,14 @@ private:
 };
 
 TEST_F(PopupWindows, AFirstLevelThatLetsMessagesThroughMayCloseBeforeItShows) {
-  AddItems(3);
+  AddItems(3, root);
   menu->AlphaBlend = menu->AlphaBlendAnimation = true;
-  auto* opener = new TRecorder(form.get(), "opener");
-  auto* closer = new TPostBox(form.get(), [this] { menu->CloseMenu(); });
-  PostMessageA(closer->Handle(), WM_APP, 0, 0);  // handled while the first level shows
-  EXPECT_FALSE(Open(opener));
-  EXPECT_EQ(Levels(), 0u);
-  EXPECT_EQ(log, (std::vector<std::string>{"opener closed"}));
-
-  auto* ender = new TPostBox(form.get(), [this] {
-    menu->Free();
-    menu = nullptr;
-  });
-  PostMessageA(ender->Handle(), WM_APP, 0, 0);
+  new TPostBox(form.get(), [this] { menu->CloseMenu(); });  // handled while the level shows
+  EXPECT_FALSE(Open(new TRecorder(form.get(), "opener")));
+  EXPECT_EQ(std::pair(Levels(), log), std::pair(size_t{0}, TLog{"opener closed"}));
+  new TPostBox(form.get(), [this] { menu->Free(), menu = nullptr; });  // the engine goes
   EXPECT_FALSE(Open());
   EXPECT_EQ(menu, nullptr);
-  PumpFor(20);
-}
-
-TEST_F(PopupWindows, TakeTheShapeOfTheSkinsMask) {
-  AddItems(3);
-  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
-  ASSERT_TRUE(Open());
-  EXPECT_EQ(GetWindowRgn(Level(0)->Handle(), region.get()), ERROR);  // no skin, no region
-  LoadSkin("flatcolour");
-  ASSERT_TRUE(Open(nullptr, data));
-  EXPECT_NE(GetWindowRgn(Level(0)->Handle(), region.get()), ERROR);
-  // The mask cuts the corners.
-  EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
-  EXPECT_TRUE(PtInRegion(region.get(), Level(0)->Width() / 2, Level(0)->Height() / 2));
 }
 
 }  // namespace

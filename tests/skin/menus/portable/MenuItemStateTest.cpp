@@ -7,53 +7,36 @@
 
 namespace {
 
-// Ticks until the item stops changing; the factors or frames it went through.
-std::vector<double> MorphSteps(TspMenuItemState& Item) {
+// The factors (Morphs) or frames an item goes through until it rests.
+std::vector<double> Steps(TspMenuItemState& Item, bool Morphs) {
   std::vector<double> steps;
-  while (Item.AnimationStep(true, false, 0)) steps.push_back(Item.MorphKf);
-  return steps;
-}
-std::vector<int> FrameSteps(TspMenuItemState& Item, int FrameCount) {
-  std::vector<int> steps;
-  while (Item.AnimationStep(false, true, FrameCount)) steps.push_back(Item.FrameIndex);
+  while (Item.AnimationStep(Morphs, !Morphs, 3)) steps.push_back(Morphs ? Item.MorphKf : Item.FrameIndex);
   return steps;
 }
 
-TEST(MenuItemState, CrossFadesInFifthsToTheLookItShows) {
+TEST(MenuItemState, CrossFadesInFifthsOrPlaysItsFramesTowardsTheLookItShows) {
   TspMenuItemState item;
-  EXPECT_TRUE(MorphSteps(item).empty());
+  EXPECT_TRUE(Steps(item, true).empty());
   item.Active = true;
-  const std::vector<double> up = MorphSteps(item);
+  const std::vector<double> up = Steps(item, true);
   ASSERT_EQ(up.size(), 5u);
   EXPECT_DOUBLE_EQ(up[0], 0.2);
   EXPECT_EQ(up.back(), 1.0);  // exactly: the resting hot look
   item.Active = false;
   item.Opened = true;  // an open submenu keeps the hot look
-  EXPECT_TRUE(MorphSteps(item).empty());
+  EXPECT_TRUE(Steps(item, true).empty());
   item.Opened = false;
-  const std::vector<double> down = MorphSteps(item);
-  EXPECT_EQ(down.size(), 5u);
-  EXPECT_EQ(down.back(), 0.0);
+  EXPECT_EQ(Steps(item, true).back(), 0.0);
+  item.Active = true;
+  EXPECT_EQ(Steps(item, false), (std::vector<double>{1, 2, 3, 4}));  // 4: resting, hot
+  item.Active = false;
+  EXPECT_EQ(Steps(item, false), (std::vector<double>{3, 2, 1, 0}));
 
   item.Active = item.Opened = true;
   item.MorphKf = 0.4;
   item.InView = false;  // scrolled away: put to rest at once
   EXPECT_FALSE(item.AnimationStep(true, false, 0));
-  EXPECT_FALSE(item.Active || item.Opened);
-  EXPECT_EQ(item.MorphKf, 0);
-}
-
-TEST(MenuItemState, PlaysItsFramesForwardWhileHotAndBackAfterwards) {
-  TspMenuItemState item;
-  item.Active = true;
-  EXPECT_EQ(FrameSteps(item, 3), (std::vector<int>{1, 2, 3, 4}));  // 4: resting, hot
-  item.Active = false;
-  EXPECT_EQ(FrameSteps(item, 3), (std::vector<int>{3, 2, 1, 0}));
-  EXPECT_FALSE(item.AnimationStep(false, false, 3));
-  item.Active = true;
-  item.MorphKf = 0.6;  // a cross-fade goes first
-  EXPECT_TRUE(item.AnimationStep(true, true, 3));
-  EXPECT_EQ(item.FrameIndex, 0);
+  EXPECT_FALSE(item.Active || item.Opened || item.MorphKf != 0);
 }
 
 TEST(MenuItemFrameRect, LiesSideBySideUnlessTheStripIsTallerThanTheItem) {
@@ -63,14 +46,11 @@ TEST(MenuItemFrameRect, LiesSideBySideUnlessTheStripIsTallerThanTheItem) {
   entry.FrameCount = 3;
   entry.AnimateInterval = 20;
   EXPECT_TRUE(MenuItemAnimates(entry));
-  EXPECT_EQ(MenuItemFrameRect(entry, 2), (TRect{186, 118, 246, 140}));
-  EXPECT_EQ(MenuItemFrameRect(entry, 4), TRect{});
+  EXPECT_EQ(std::pair(MenuItemFrameRect(entry, 2), MenuItemFrameRect(entry, 4)),
+            std::pair(TRect{186, 118, 246, 140}, TRect{}));
   entry.AnimateSkinRect = {0, 200, 60, 266};
   EXPECT_EQ(MenuItemFrameRect(entry, 3), (TRect{0, 244, 60, 266}));
   entry.AnimateInterval = 0;
-  EXPECT_FALSE(MenuItemAnimates(entry));
-  entry.AnimateInterval = 20;
-  entry.FrameCount = 0;
   EXPECT_FALSE(MenuItemAnimates(entry));
 }
 
