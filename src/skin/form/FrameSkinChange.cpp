@@ -8,6 +8,7 @@
 
 #include "skin/form/portable/ClientFrame.h"
 
+#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinChangeParticipant.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinControlMessages.h"
@@ -109,18 +110,30 @@ void TspDynamicSkinForm::NotifyParentBackgroundChanged() {
 
 // Controls in the skin's areas
 
+namespace {
+
+// The skin area a skinned control, windowed or not, asks to be laid out in; "" for none.
+std::string AreaNameOf(TControl* Control) {
+  if (const auto* windowed = dynamic_cast<const TspSkinControl*>(Control)) return windowed->AreaName();
+  if (const auto* windowless = dynamic_cast<const TspGraphicSkinControl*>(Control)) return windowless->AreaName();
+  return {};
+}
+
+}  // namespace
+
 void TspDynamicSkinForm::CollectClientAreaControls() {
   FClientAreaControls.clear();
   if (FSkinData == nullptr || FSkinData->Empty()) return;
   for (int i = 0; i < FForm->ControlCount(); ++i) {
-    auto* control = dynamic_cast<TspSkinControl*>(FForm->Controls(i));
-    if (control == nullptr || control->AreaName().empty()) continue;
-    const int index = FSkinData->GetAreaIndex(control->AreaName());
+    TControl* control = FForm->Controls(i);
+    const std::string area = AreaNameOf(control);
+    if (area.empty()) continue;
+    const int index = FSkinData->GetAreaIndex(area);
     if (index < 0) continue;
-    const TRect& area = FSkinData->AreaList[static_cast<size_t>(index)].AreaRect;
-    if (IsNullRect(area)) continue;
+    const TRect& rect = FSkinData->AreaList[static_cast<size_t>(index)].AreaRect;
+    if (IsNullRect(rect)) continue;
     control->SetAlign(alNone);
-    FClientAreaControls.push_back({control, area});
+    FClientAreaControls.push_back({control, rect});
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include "skin/form/ActiveSkinObject.h"
 
+#include "skin/controls/SkinPanel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -150,12 +152,20 @@ TEST(FrameRegion, MasksCutTheCornersAndASkinWithoutOneLeavesTheRectangle) {
 TEST(FrameRegion, AClientAreaFrameRollsUpToTheRollUpPictureAndMask) {
   TFrameWindow window{{100, 100, 600, 300}};
   window.Frame()->SetSupportNCArea(false);
+  // Controls named after a skin area lie in it; a roll-up hides the visible ones.
+  auto* inArea = AddChild<TspSkinPanel>(window.Form(), Rect(0, 0, 10, 10));
+  inArea->SetAreaName("clientarea");
+  auto* hidden = AddChild<TspSkinPanel>(window.Form(), Rect(0, 0, 10, 10));
+  hidden->Hide();
   window.Load("flatframe");
   window.Data()->SetEnableSkinEffects(false);
   window.Show();
   const TspSkinData& data = *window.Data();
   EXPECT_GE(window.Form()->ClientWidth(), data.Picture.Width());  // the client follows the picture
+  // The area grows with the window from the picture's 400 x 140.
+  EXPECT_EQ(inArea->BoundsRect(), Rect(8, 48, window.Form()->Width() - 8, window.Form()->Height() - 34));
   window.Frame()->RollUp(true);
+  EXPECT_FALSE(inArea->Visible());
   const int width = window.Form()->Width();
   EXPECT_EQ(window.Form()->Height(), data.RollUpPicture.Height());  // stretching: the width stays
   EXPECT_EQ(width, 500);
@@ -175,6 +185,8 @@ TEST(FrameRegion, AClientAreaFrameRollsUpToTheRollUpPictureAndMask) {
 
   window.Frame()->RollUp(false);
   EXPECT_GE(window.Form()->Height(), data.Picture.Height());
+  EXPECT_TRUE(inArea->Visible());
+  EXPECT_FALSE(hidden->Visible());
 }
 
 }  // namespace
