@@ -1,13 +1,14 @@
 #include "SkinButton.h"
 
 #include "ButtonGlyphs.h"
+#include "ControlInput.h"
+#include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
 #include "skin/controls/portable/SkinControlGeometry.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
-#include "skin/data/win32/EffectBmp.h"
 
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
@@ -21,18 +22,6 @@ constexpr unsigned FirstRepeatDelay = 500;
 
 bool IsActiveState(TspPartState State) {
   return State == TspPartState::Hot || State == TspPartState::Focused || State == TspPartState::Down;
-}
-
-void MorphBy(TspMorphKind Kind, TspEffectBmp& From, const TspEffectBmp& To, double Kf) {
-  switch (Kind) {
-    case mkgradient: From.MorphGrad(To, Kf); break;
-    case mkleftgradient: From.MorphLeftGrad(To, Kf); break;
-    case mkrightgradient: From.MorphRightGrad(To, Kf); break;
-    case mkleftslide: From.MorphLeftSlide(To, Kf); break;
-    case mkrightslide: From.MorphRightSlide(To, Kf); break;
-    case mkpush: From.MorphPush(To, Kf); break;
-    case mkdefault: From.Morph(To, Kf); break;
-  }
 }
 
 }  // namespace
@@ -137,9 +126,7 @@ void TspSkinButton::CreateWnd() {
 
 // Skin
 
-bool TspSkinButton::EffectsEnabled() const {
-  return SkinData() != nullptr && !SkinData()->Empty() && SkinData()->EnableSkinEffects();
-}
+bool TspSkinButton::EffectsEnabled() const { return SkinEffectsEnabled(SkinData()); }
 
 bool TspSkinButton::MorphEnabled() const { return FMorphing && EffectsEnabled(); }
 
@@ -169,16 +156,9 @@ void TspSkinButton::GetSkinData() {
   FAnimateInterval = entry->AnimateInterval;
   FShowFocus = entry->ShowFocus;
 
-  TspPartRects rects = ButtonPartRects(*entry);
-  if (IsNullRect(rects.Hot)) rects.Hot = rects.Normal;
-  if (IsNullRect(rects.Down)) rects.Down = rects.Hot;
-  if (AnimationRunning()) {
-    const bool sideBySide = RectWidth(FAnimateSkinRect) > RectWidth(SkinRect);
-    const TRect frame = AnimationFrameRect(FAnimateSkinRect, FFrameCount, FFrame, sideBySide);
-    (FAnimForward ? rects.Hot : rects.Normal) = frame;
-  }
   FPart.Picture = Picture;
-  FPart.Rects = rects;
+  FPart.Rects = AnimatedButtonRects(ButtonPartRects(*entry), AnimationRunning(), FAnimateSkinRect, FFrameCount,
+                                    FFrame, FAnimForward);
   if (FUseSkinSize || ResizeMode() == 1)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
   else
@@ -237,10 +217,7 @@ void TspSkinButton::PaintMorph(TBitmap& Image) {
   TBitmap active(Image.Width(), Image.Height());
   CreateButtonImage(&Image, TspPartState::Normal);
   CreateButtonImage(&active, TspPartState::Hot);
-  const auto from = TspEffectBmp::CreateFromHBitmap(Image.Handle());
-  const auto to = TspEffectBmp::CreateFromHBitmap(active.Handle());
-  MorphBy(FMorphKind, *from, *to, FMorphKf);
-  from->Draw(Image.Canvas()->Handle(), 0, 0);
+  MorphImages(Image, active, FMorphKf, FMorphKind);
 }
 
 void TspSkinButton::CreateButtonImage(TBitmap* B, TspPartState State) {
@@ -495,16 +472,7 @@ bool TspSkinButton::HandleKeys(TMessage& Message) {
       SetDown(false);
       ButtonClick();
       return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (Focused() || ComponentState().Contains(csDesigning)) return false;
-      // A press takes the focus first; a button that cannot get it ignores the press.
-      FInSetFocus = true;
-      if (CanFocus()) SetFocus();
-      FInSetFocus = false;
-      return !Focused();
-    case CN_COMMAND: return FInSetFocus;
-    default: return false;
+    default: return ClickFocusDrops(*this, Message, FInSetFocus);
   }
 }
 

@@ -3,112 +3,31 @@
 // its SkinDataName names in a skin data component, or in its own default look when the
 // skin has no such entry. Every paint looks the entry up again and draws the whole
 // control into an off-screen bitmap first, which is then copied onto the window, or
-// with AlphaBlend cross-faded with the parent's background that shows behind it.
+// with AlphaBlend cross-faded with the parent's background that shows behind it
+// (TspSkinControlCore); a window adds the parent-background message it passes on to its
+// own children.
 
-#include "SkinChangeParticipant.h"
+#include "SkinControlCore.h"
 
-#include "classlib/CustomControls.h"
-
-#include <cstdint>
-#include <string>
-
-class TBitmap;
-class TCustomImageList;
-class TspDataSkinControl;
-class TspSkinData;
-
-class TspSkinControl : public TCustomControl, public TspSkinChangeParticipant {
+class TspSkinControl : public TspSkinControlCore<TCustomControl> {
 public:
-  explicit TspSkinControl(TComponent* AOwner);
+  explicit TspSkinControl(TComponent* AOwner) : TspSkinControlCore(AOwner) {}
 
-  // Not owned; cleared when that component goes. Setting it (to a loaded skin, at run
-  // time) takes the new skin at once.
-  TspSkinData* SkinData() const override { return FSkinData; }
-  virtual void SetSkinData(TspSkinData* Value);
-  // The control's entry in the skin's control list; the next paint or skin change
-  // looks it up.
-  const std::string& SkinDataName() const { return FSkinDataName; }
-  virtual void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
-  // A skin area's name, for descendants that draw from one.
-  const std::string& AreaName() const { return FAreaName; }
-  void SetAreaName(const std::string& Value) { FAreaName = Value; }
-  // Draw the default look when the skin has no entry (else the control is left blank).
-  bool DrawDefault() const { return FDrawDefault; }
-  void SetDrawDefault(bool Value) { FDrawDefault = Value; }
-  // Blend the control over its parent's background: 255 shows the control alone, 0 the
-  // parent alone.
-  bool AlphaBlend() const { return FAlphaBlend; }
-  virtual void SetAlphaBlend(bool Value);
-  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
-  virtual void SetAlphaBlendValue(uint8_t Value);
-  // Take the mouse cursor from the skin entry at each skin change.
-  bool UseSkinCursor() const { return FUseSkinCursor; }
-  void SetUseSkinCursor(bool Value) { FUseSkinCursor = Value; }
-
-  // What the skinned hint shows for the control.
-  const std::string& HintTitle() const { return FHintTitle; }
-  void SetHintTitle(const std::string& Value) { FHintTitle = Value; }
-  int32_t HintImageIndex() const { return FHintImageIndex; }
-  void SetHintImageIndex(int32_t Value) { FHintImageIndex = Value; }
-  TCustomImageList* HintImageList() const { return FHintImageList; }
-  void SetHintImageList(TCustomImageList* Value);
-
-  // The index of the control's entry in the skin's control list as of the last lookup;
-  // -1 for none.
-  int32_t SkinIndex() const { return FIndex; }
-  int32_t CursorIndex() const { return FCursorIndex; }
   // True while the control handles WM_PAINT.
   bool InPaint() const { return FInPaint; }
-
-  // Before a skin change: nothing of the old skin is drawn any more.
-  void PrepareSkinDataChange() override { FIndex = -1; }
-  // After it: the entry is looked up again, the skin cursor taken, the control repainted.
-  void ChangeSkinData() override;
   // The parent's background changed: a blended control repaints and tells its children.
   virtual void ParentBackgroundChanged();
   // Tells every windowed and windowless child that this control's look behind it changed.
   void NotifyChildrenBackgroundChanged();
 
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
 
 protected:
-  // Looks the entry up: FIndex := its index, -1 without skin data, with an empty skin
-  // or without such an entry. Descendants copy what they draw with after calling it.
-  virtual void GetSkinData();
-  // Draw the control into B (of the control's size) without a skin, or from its entry.
-  virtual void CreateControlDefaultImage(TBitmap* B) { (void)B; }
-  virtual void CreateControlSkinImage(TBitmap* B) { (void)B; }
-  // Looks the entry up and draws the control off-screen (see DrawControlImage).
-  void Paint() override;
-  // Puts Image (the whole control) on the canvas at (0, 0), cross-faded with the
-  // parent's background by AlphaBlendValue when AlphaBlend is set.
-  void DrawControlImage(TBitmap& Image);
-  // The skin's cursor for the entry (CursorIndex), or the default one.
-  void ApplySkinCursor();
   // WM_ERASEBKGND for a control that may be asked to draw itself into a DC outside its
   // own painting (a parent's background being copied): it paints itself there; during
   // its WM_PAINT nothing.
   void PaintOnErase(TMessage& Message);
-  // The entry the last lookup found; nullptr without one.
-  const TspDataSkinControl* SkinEntry() const;
-
-  int32_t FIndex = -1;
-  int32_t FCursorIndex = -1;
 
 private:
-  TspSkinData* FSkinData = nullptr;
-  std::string FSkinDataName;
-  std::string FAreaName;
-  bool FDrawDefault = true;
-  bool FAlphaBlend = false;
-  uint8_t FAlphaBlendValue = 200;
-  bool FUseSkinCursor = false;
-  std::string FHintTitle;
-  int32_t FHintImageIndex = 0;
-  TCustomImageList* FHintImageList = nullptr;
   bool FInPaint = false;
 };
-
-// The skin entry Data holds at Index, or nullptr for an index outside its entries.
-const TspDataSkinControl* SkinControlEntry(const TspSkinData* Data, int32_t Index);

@@ -1,9 +1,13 @@
 #include "SkinControlClasses.h"
 
+#include "GraphicSkinCustomControl.h"
 #include "SkinBevel.h"
 #include "SkinButton.h"
+#include "SkinCheckRadioBox.h"
 #include "SkinCustomControl.h"
 #include "SkinGroupBox.h"
+#include "SkinScrollBar.h"
+#include "SkinSpeedButton.h"
 #include "SkinStatusBar.h"
 #include "SkinStatusPanel.h"
 #include "SkinStdLabel.h"
@@ -12,6 +16,7 @@
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
+#include "classlib/portable/ControlEnums.h"
 
 #include <iterator>
 
@@ -28,24 +33,37 @@ static_assert(std::size(kEllipsType2Names) == spetEllips + 1);
 constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 static_assert(std::size(kAlignmentNames) == taCenter + 1);
 
+// The properties of the skin binding (TspSkinControlCore), windowed or not.
+template <class C>
+TPropertyTableBuilder<C>& DefineSkinBinding(TPropertyTableBuilder<C>&& Builder) {
+  return Builder.String("HintTitle", &C::SetHintTitle)
+      .Integer("HintImageIndex", &C::SetHintImageIndex)
+      .Reference("HintImageList", &C::SetHintImageList)
+      .Boolean("DrawDefault", &C::SetDrawDefault)
+      .Reference("SkinData", &C::SetSkinData)
+      .String("AreaName", &C::SetAreaName)
+      .String("SkinDataName", &C::SetSkinDataName)
+      .Boolean("AlphaBlend", &C::SetAlphaBlend)
+      .Integer("AlphaBlendValue", &C::SetAlphaBlendValue)
+      .Boolean("UseSkinCursor", &C::SetUseSkinCursor);
+}
+
+// The properties of the entry geometry's defaults (TspSkinCustomControlCore).
+template <class C>
+TPropertyTableBuilder<C>& DefineSkinDefaults(TPropertyTableBuilder<C>&& Builder) {
+  return Builder.Object("DefaultFont", &C::DefaultFont)
+      .Boolean("UseSkinFont", &C::SetUseSkinFont)
+      .Integer("DefaultWidth", &C::SetDefaultWidth)
+      .Integer("DefaultHeight", &C::SetDefaultHeight);
+}
+
 void RegisterBases(TClassRegistry& Registry) {
-  Registry.DefinePersistent<TspSkinControl, TCustomControl>("TspSkinControl")
-      .String("HintTitle", &TspSkinControl::SetHintTitle)
-      .Integer("HintImageIndex", &TspSkinControl::SetHintImageIndex)
-      .Reference("HintImageList", &TspSkinControl::SetHintImageList)
-      .Boolean("DrawDefault", &TspSkinControl::SetDrawDefault)
-      .Reference("SkinData", &TspSkinControl::SetSkinData)
-      .String("AreaName", &TspSkinControl::SetAreaName)
-      .String("SkinDataName", &TspSkinControl::SetSkinDataName)
-      .Boolean("AlphaBlend", &TspSkinControl::SetAlphaBlend)
-      .Integer("AlphaBlendValue", &TspSkinControl::SetAlphaBlendValue)
-      .Boolean("UseSkinCursor", &TspSkinControl::SetUseSkinCursor);
-  Registry.DefinePersistent<TspSkinCustomControl, TspSkinControl>("TspSkinCustomControl")
-      .Object("DefaultFont", &TspSkinCustomControl::DefaultFont)
-      .Boolean("UseSkinFont", &TspSkinCustomControl::SetUseSkinFont)
-      .Boolean("UseActiveFontColor", &TspSkinCustomControl::SetUseActiveFontColor)
-      .Integer("DefaultWidth", &TspSkinCustomControl::SetDefaultWidth)
-      .Integer("DefaultHeight", &TspSkinCustomControl::SetDefaultHeight);
+  DefineSkinBinding(Registry.DefinePersistent<TspSkinControl, TCustomControl>("TspSkinControl"));
+  DefineSkinDefaults(Registry.DefinePersistent<TspSkinCustomControl, TspSkinControl>("TspSkinCustomControl"))
+      .Boolean("UseActiveFontColor", &TspSkinCustomControl::SetUseActiveFontColor);
+  DefineSkinBinding(Registry.DefinePersistent<TspGraphicSkinControl, TGraphicControl>("TspGraphicSkinControl"));
+  DefineSkinDefaults(Registry.DefinePersistent<TspGraphicSkinCustomControl, TspGraphicSkinControl>(
+      "TspGraphicSkinCustomControl"));
 }
 
 void RegisterButton(TClassRegistry& Registry) {
@@ -122,6 +140,65 @@ void RegisterLabels(TClassRegistry& Registry) {
       .Boolean("DividerMode", &TspSkinBevel::SetDividerMode);
 }
 
+void RegisterCheckRadioBox(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinCheckRadioBox, TspSkinCustomControl>("TspSkinCheckRadioBox")
+      .Boolean("WordWrap", &TspSkinCheckRadioBox::SetWordWrap)
+      .Boolean("AllowGrayed", &TspSkinCheckRadioBox::SetAllowGrayed)
+      .Enum("State", &TspSkinCheckRadioBox::SetState, kCheckBoxStateNames)
+      .Reference("Images", &TspSkinCheckRadioBox::SetImages)
+      .Integer("ImageIndex", &TspSkinCheckRadioBox::SetImageIndex)
+      .Boolean("UseSkinFontColor", &TspSkinCheckRadioBox::SetUseSkinFontColor)
+      .Boolean("ShowFocus", &TspSkinCheckRadioBox::SetShowFocus)
+      .Boolean("CanFocused", &TspSkinCheckRadioBox::SetCanFocused)
+      .Boolean("Radio", &TspSkinCheckRadioBox::SetRadio)
+      .Boolean("Checked", &TspSkinCheckRadioBox::SetChecked)
+      .Integer("GroupIndex", &TspSkinCheckRadioBox::SetGroupIndex)
+      .Boolean("Flat", &TspSkinCheckRadioBox::SetFlat);
+}
+
+void RegisterScrollBar(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinScrollBar, TspSkinCustomControl>("TspSkinScrollBar")
+      .Enum("Kind", &TspSkinScrollBar::SetKind, kScrollBarKindNames)
+      .Integer("Min", &TspSkinScrollBar::SetMin)
+      .Integer("Max", &TspSkinScrollBar::SetMax)
+      .Integer("Position", &TspSkinScrollBar::SetPosition)
+      .Integer("SmallChange", &TspSkinScrollBar::SetSmallChange)
+      .Integer("LargeChange", &TspSkinScrollBar::SetLargeChange)
+      .Integer("PageSize", &TspSkinScrollBar::SetPageSize)
+      .Boolean("Both", &TspSkinScrollBar::SetBoth)
+      .Integer("BothMarkerWidth", &TspSkinScrollBar::SetBothMarkerWidth)
+      .String("BothSkinDataName", &TspSkinScrollBar::SetBothSkinDataName)
+      .Boolean("CanFocused", &TspSkinScrollBar::SetCanFocused)
+      .Event("OnChange", &TspSkinScrollBar::OnChange)
+      .Event("OnLastChange", &TspSkinScrollBar::OnLastChange)
+      .Event("OnUpButtonClick", &TspSkinScrollBar::OnUpButtonClick)
+      .Event("OnDownButtonClick", &TspSkinScrollBar::OnDownButtonClick)
+      .Event("OnPageUp", &TspSkinScrollBar::OnPageUp)
+      .Event("OnPageDown", &TspSkinScrollBar::OnPageDown);
+}
+
+void RegisterSpeedButton(TClassRegistry& Registry) {
+  Registry.DefineComponent<TspSkinSpeedButton, TspGraphicSkinCustomControl>("TspSkinSpeedButton")
+      .Boolean("Down", &TspSkinSpeedButton::SetDown)
+      .Integer("GroupIndex", &TspSkinSpeedButton::SetGroupIndex)
+      .Boolean("AllowAllUp", &TspSkinSpeedButton::SetAllowAllUp)
+      .Boolean("Flat", &TspSkinSpeedButton::SetFlat)
+      .Object("Glyph", &TspSkinSpeedButton::Glyph)
+      .Integer("NumGlyphs", &TspSkinSpeedButton::SetNumGlyphs)
+      .Reference("ImageList", &TspSkinSpeedButton::SetImageList)
+      .Integer("ImageIndex", &TspSkinSpeedButton::SetImageIndex)
+      .Enum("Layout", &TspSkinSpeedButton::SetLayout, kButtonLayoutNames)
+      .Integer("Margin", &TspSkinSpeedButton::SetMargin)
+      .Integer("Spacing", &TspSkinSpeedButton::SetSpacing)
+      .Boolean("ShowCaption", &TspSkinSpeedButton::SetShowCaption)
+      .Integer("WidthWithCaption", &TspSkinSpeedButton::SetWidthWithCaption)
+      .Integer("WidthWithoutCaption", &TspSkinSpeedButton::SetWidthWithoutCaption)
+      .Boolean("RepeatMode", &TspSkinSpeedButton::SetRepeatMode)
+      .Integer("RepeatInterval", &TspSkinSpeedButton::SetRepeatInterval)
+      .Boolean("UseSkinSize", &TspSkinSpeedButton::SetUseSkinSize)
+      .Boolean("UseSkinFontColor", &TspSkinSpeedButton::SetUseSkinFontColor);
+}
+
 }  // namespace
 
 void RegisterSkinControlClasses(TClassRegistry& Registry) {
@@ -129,4 +206,7 @@ void RegisterSkinControlClasses(TClassRegistry& Registry) {
   RegisterButton(Registry);
   RegisterPanels(Registry);
   RegisterLabels(Registry);
+  RegisterCheckRadioBox(Registry);
+  RegisterScrollBar(Registry);
+  RegisterSpeedButton(Registry);
 }

@@ -1,9 +1,5 @@
 #include "SkinCustomControl.h"
 
-#include "SkinPartPainter.h"
-
-#include "skin/controls/portable/SkinControlGeometry.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -11,69 +7,11 @@
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
 
-TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinControl(AOwner) {
-  FDefaultFont.SetName("Arial");
-  FDefaultFont.SetHeight(14);
-  FDefaultFont.OnChange = Event(this, &TspSkinCustomControl::DefaultFontChange);
-}
-
-void TspSkinCustomControl::DefaultFontChange(TObject*) {
-  DefaultFontChanged();
-  if (FIndex == -1) Repaint();
-}
-
-void TspSkinCustomControl::SetDefaultWidth(int32_t Value) {
-  FDefaultWidth = Value;
-  if (FIndex == -1 && Value > 0) SetWidth(Value);
-}
-
-void TspSkinCustomControl::SetDefaultHeight(int32_t Value) {
-  FDefaultHeight = Value;
-  if (FIndex == -1 && Value > 0) SetHeight(Value);
-}
-
 void TspSkinCustomControl::GetSkinData() {
-  TspSkinControl::GetSkinData();
+  TspSkinCustomControlCore::GetSkinData();
   if (FIndex == -1) return;
   const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
-  if (entry == nullptr) {
-    Picture = {};
-    MaskPicture = {};
-    FResizeMode = 0;
-    return;
-  }
-  LTPoint = entry->LTPoint;
-  RTPoint = entry->RTPoint;
-  LBPoint = entry->LBPoint;
-  RBPoint = entry->RBPoint;
-  SkinRect = entry->SkinRect;
-  ClRect = entry->ClRect;
-  FCursorIndex = entry->CursorIndex;
-  StretchEffect = entry->StretchEffect;
-  LeftStretch = entry->LeftStretch;
-  TopStretch = entry->TopStretch;
-  RightStretch = entry->RightStretch;
-  BottomStretch = entry->BottomStretch;
-  StretchType = entry->StretchType;
-  Picture = SkinActiveBitmap(SkinData(), entry->PictureIndex);
-  MaskPicture = SkinActiveBitmap(SkinData(), entry->MaskPictureIndex);
-  FResizeMode = SkinResizeMode(SkinRect, SkinCut());
-}
-
-void TspSkinCustomControl::SetNewCut(const TSkinCut& Cut) {
-  NewLTPoint = Cut.LT;
-  NewRTPoint = Cut.RT;
-  NewLBPoint = Cut.LB;
-  NewRBPoint = Cut.RB;
-  NewClRect = Cut.ClRect;
-}
-
-void TspSkinCustomControl::CalcSize(int& AWidth, int& AHeight) {
-  if (FIndex == -1 || FResizeMode == -1) return;
-  const TSize size = FitSizeToSkin(FResizeMode, SkinRect, AWidth, AHeight);
-  SetNewCut(CutForSize(SkinCut(), SkinRect, size.cx, size.cy));
-  AWidth = size.cx;
-  AHeight = size.cy;
+  MaskPicture = entry != nullptr ? SkinActiveBitmap(SkinData(), entry->MaskPictureIndex) : TspSkinBitmap{};
 }
 
 void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -81,7 +19,7 @@ void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
   const bool skinned = FIndex != -1;
   if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
   const TSize old{Width(), Height()};
-  TspSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  TspSkinCustomControlCore::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!skinned) return;
   if (old != TSize{Width(), Height()}) {
     SetControlRegion();
@@ -93,19 +31,10 @@ void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
 void TspSkinCustomControl::ChangeSkinData() {
   GetSkinData();
   ApplySkinCursor();
-  if (FIndex == -1) {
-    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
-    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
-  } else {
-    int width = Width();
-    int height = Height();
-    CalcSize(width, height);
-    if (width != Width() || height != Height()) {
-      const TSize old{Width(), Height()};
-      SetBounds(Left(), Top(), width, height);
-      if (old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
-    }
-  }
+  const TSize size = SkinSize();
+  const TSize old{Width(), Height()};
+  if (size != old) SetBounds(Left(), Top(), size.cx, size.cy);
+  if (FIndex != -1 && old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
   SetControlRegion();
   Repaint();
 }
@@ -114,11 +43,11 @@ void TspSkinCustomControl::SetControlRegion() {
   if (!HandleAllocated()) return;
   TBitmap* mask = MaskPicture.Get();
   HRGN region = nullptr;
-  if (FIndex != -1 && FResizeMode != -1 && mask != nullptr && !mask->Empty()) {
+  if (FIndex != -1 && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
-    if (FResizeMode == 0)
+    if (ResizeMode() == 0)
       CreateMaskRegion(region, mask);
     else
       CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
@@ -133,49 +62,23 @@ void TspSkinCustomControl::SetControlRegion() {
 }
 
 void TspSkinCustomControl::CreateWnd() {
-  TspSkinControl::CreateWnd();
+  TspSkinCustomControlCore::CreateWnd();
   GetSkinData();
   SetControlRegion();
 }
 
 void TspSkinCustomControl::DestroyWnd() {
-  TspSkinControl::DestroyWnd();
+  TspSkinCustomControlCore::DestroyWnd();
   FRegionSet = false;  // the region went with the window
 }
 
-void TspSkinCustomControl::AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont) {
-  Font.Assign(&FDefaultFont);
-  if (SkinFont != nullptr && FUseSkinFont) {
-    Font.SetName(SkinFont->Name);
-    Font.SetHeight(SkinFont->Height);
-    Font.SetStyle(SkinFont->Style);
-  }
-  if (SkinData() != nullptr && SkinData()->ResourceStrData() != nullptr)
-    Font.SetCharset(SkinData()->ResourceStrData()->CharSet());
-}
-
-void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* B) {
-  TCanvas* canvas = B->Canvas();
-  canvas->Brush()->SetStyle(bsSolid);
-  canvas->Brush()->SetColor(clBtnFace);
-  canvas->FillRect(ClientRect());
-}
-
-void TspSkinCustomControl::CreateControlSkinImage(TBitmap* B) { CreateSkinImageFromPicture(B, Picture, SkinRect); }
-
 bool TspSkinCustomControl::PaintsBordersDirect() const {
-  return FIndex != -1 && PaintBordersDirect && FResizeMode == 1 && !AlphaBlend();
+  return FIndex != -1 && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
 }
 
 void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
-  if (B == nullptr || B->Empty() || FResizeMode == -1) return;
   // The direct paint draws it; a blended control draws itself whole off-screen instead.
-  if (PaintsBordersDirect()) return;
-  TspSkinPart part;
-  part.Picture = APicture;
-  part.Rects.Normal = R;
-  part.Geometry = CustomControlGeometry(R, SkinCut(), SkinSides(), ClientFill());
-  DrawSkinPart(*B->Canvas(), TRect{0, 0, B->Width(), B->Height()}, part, TspPartState::Normal);
+  if (!PaintsBordersDirect()) TspSkinCustomControlCore::CreateSkinImageFromPicture(B, APicture, R);
 }
 
 void TspSkinCustomControl::Paint() {
@@ -187,7 +90,7 @@ void TspSkinCustomControl::Paint() {
   if (PaintsBordersDirect())
     PaintBordersAndClient();
   else
-    TspSkinControl::Paint();
+    TspSkinCustomControlCore::Paint();
 }
 
 void TspSkinCustomControl::PaintBordersAndClient() {

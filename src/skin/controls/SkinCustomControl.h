@@ -1,58 +1,21 @@
 #pragma once
-// TspSkinCustomControl: a skinned control with the geometry of its skin entry. The
-// entry's rectangle SkinRect in a skin picture is cut at four corner points into a
+// TspSkinCustomControl: a windowed skinned control with the geometry of its skin entry.
+// The entry's rectangle SkinRect in a skin picture is cut at four corner points into a
 // nine-part image whose sides and client part are stretched or tiled to the control's
-// size; its resize mode says which ways the control may change size at all, and its
-// mask picture gives the window its region. Without an entry the control has a default
-// font and, when set, a default size.
+// size; its resize mode says which ways the control may change size at all
+// (TspSkinCustomControlCore), and its mask picture gives the window its region. A
+// panel-like control may paint its borders and client part straight onto the window.
 
 #include "SkinControl.h"
+#include "SkinCustomControlCore.h"
 
-#include "skin/data/SkinImagePlans.h"
-#include "skin/data/win32/SkinBitmaps.h"
-
-#include "classlib/Graphics.h"
-
-#include <string>
-
-// The text font a skin entry names.
-struct TspSkinFontData {
-  std::string Name;
-  TFontStyles Style;
-  int32_t Height = 0;
-  TColor Color = 0;
-};
-
-// The font of an entry that has one (a button's, panel's or label's).
-template <class E>
-TspSkinFontData SkinFontOf(const E& Entry) {
-  return {Entry.FontName, Entry.FontStyle, Entry.FontHeight, Entry.FontColor};
-}
-
-class TspSkinCustomControl : public TspSkinControl {
+class TspSkinCustomControl : public TspSkinCustomControlCore<TspSkinControl> {
 public:
-  explicit TspSkinCustomControl(TComponent* AOwner);
+  explicit TspSkinCustomControl(TComponent* AOwner) : TspSkinCustomControlCore(AOwner) {}
 
-  // The font without a skin entry (Arial, height 14); a change repaints then.
-  TFont* DefaultFont() { return &FDefaultFont; }
-  void SetDefaultFont(TFont* Value) { FDefaultFont.Assign(Value); }
-  // Descendants take their text font from the skin entry.
-  bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
   // Descendants with a hot font colour in their entry use it.
   bool UseActiveFontColor() const { return FUseActiveFontColor; }
   void SetUseActiveFontColor(bool Value) { FUseActiveFontColor = Value; }
-  // The size without a skin entry; 0 leaves that side as it is.
-  int32_t DefaultWidth() const { return FDefaultWidth; }
-  void SetDefaultWidth(int32_t Value);
-  int32_t DefaultHeight() const { return FDefaultHeight; }
-  void SetDefaultHeight(int32_t Value);
-
-  // -1 no skin rectangle, 1 both ways, 2 the width only, 3 the height only, 0 the
-  // entry's own size.
-  int32_t ResizeMode() const { return FResizeMode; }
-  // The client rectangle at the current size, as of the last CalcSize.
-  const TRect& CurrentClientRect() const { return NewClRect; }
   // Whether the window has a region from the skin's mask now.
   bool HasSkinRegion() const { return FRegionSet; }
 
@@ -63,21 +26,16 @@ public:
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
-  // Copies the entry's geometry, pictures and cursor after the lookup.
+  // Also takes the entry's mask picture.
   void GetSkinData() override;
-  void CreateControlDefaultImage(TBitmap* B) override;
-  void CreateControlSkinImage(TBitmap* B) override;
   // Borders and client part straight onto the canvas for a control that paints them
   // directly (PaintBordersDirect, resize mode 1, no blending); else off-screen.
   void Paint() override;
   void CreateWnd() override;
   void DestroyWnd() override;
+  // Nothing while the borders are painted directly.
+  void CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) override;
 
-  // Runs whenever DefaultFont changes.
-  virtual void DefaultFontChanged() {}
-  // Fits AWidth x AHeight to the entry by the resize mode and computes the corner points
-  // and client rectangle for it (New...); nothing without an entry.
-  virtual void CalcSize(int& AWidth, int& AHeight);
   // Gives the window the region of the entry's mask at the current size, or takes a
   // region away when there is no mask.
   virtual void SetControlRegion();
@@ -85,48 +43,15 @@ protected:
   // Whether this paint puts the borders and client part straight onto the canvas: an
   // entry of resize mode 1 with PaintBordersDirect, and no blending.
   bool PaintsBordersDirect() const;
-  // Draws R of APicture into B for the current size by the resize mode: copied (0), the
-  // nine-part image (1; nothing while the borders are painted directly), the horizontal
-  // (2) or vertical (3) three-part image.
-  void CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R);
-  // Font := DefaultFont, with SkinFont's name, height and style over it when there is
-  // one and UseSkinFont is set, and the charset of the skin's resource strings when the
-  // skin data has them. The colour is the caller's to set.
-  void AssignTextFont(TFont& Font, const TspSkinFontData* SkinFont);
-  // The entry's cut and the cut for the current size.
-  TSkinCut SkinCut() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
-  TSkinCut NewSkinCut() const { return {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}; }
-  TSkinSides SkinSides() const { return {LeftStretch, TopStretch, RightStretch, BottomStretch}; }
-  TSkinClientFill ClientFill() const { return {StretchEffect, StretchType}; }
 
   bool PaintBordersDirect = false;
   bool PaintClientPart = true;
-
-  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
-  TRect SkinRect;
-  TRect ClRect;
-  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
-  TRect NewClRect;
-  TspSkinBitmap Picture;
   TspSkinBitmap MaskPicture;
-  bool StretchEffect = false;
-  bool LeftStretch = false;
-  bool TopStretch = false;
-  bool RightStretch = false;
-  bool BottomStretch = false;
-  TspStretchType StretchType = stfull;
 
 private:
-  void DefaultFontChange(TObject* Sender);
   void PaintBordersAndClient();
-  void SetNewCut(const TSkinCut& Cut);
 
-  bool FUseSkinFont = true;
   bool FUseActiveFontColor = false;
-  int32_t FDefaultWidth = 0;
-  int32_t FDefaultHeight = 0;
-  TFont FDefaultFont;
-  int32_t FResizeMode = 0;
   // The system owns a region it accepted: only this flag is kept.
   bool FRegionSet = false;
 };

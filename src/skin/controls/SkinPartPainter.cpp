@@ -87,6 +87,17 @@ bool DrawSkinPart(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, T
   return true;
 }
 
+bool DrawSkinPartTransparent(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State,
+                             std::optional<TColor> Key) {
+  if (!IsDrawableImageSize(RectWidth(Dest), RectHeight(Dest))) return false;
+  TBitmap image(RectWidth(Dest), RectHeight(Dest));
+  if (!DrawSkinPart(*image.Canvas(), TRect{0, 0, image.Width(), image.Height()}, Part, State)) return false;
+  if (Key) image.SetTransparentColor(*Key);
+  image.SetTransparent(true);
+  Canvas.Draw(Dest.Left, Dest.Top, &image);
+  return true;
+}
+
 void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal) {
   if (IsNullRect(Dest)) return;
   const TspDefaultLook look = DefaultPartLook(State, FramedNormal);

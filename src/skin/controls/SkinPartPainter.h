@@ -36,6 +36,10 @@ TspSkinPart ControlSkinPart(TspSkinData* Data, const std::string& Name);
 // the skin has no look for it: no picture, no rectangle after the fall-backs, or an image
 // too large to make.
 bool DrawSkinPart(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State);
+// DrawSkinPart over Dest leaving out the pixels of the look's transparent colour: Key,
+// or without one the look's bottom-left pixel (marks, glyphs and thumbs of a skin).
+bool DrawSkinPartTransparent(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State,
+                             std::optional<TColor> Key = std::nullopt);
 // The default look of State over Dest (DefaultPartLook).
 void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal = true);
 // The part from the skin, else in the default look.

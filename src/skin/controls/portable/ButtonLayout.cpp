@@ -1,5 +1,7 @@
 #include "ButtonLayout.h"
 
+#include "SkinAnimation.h"
+
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
@@ -62,6 +64,17 @@ int32_t GetGlyphNum(bool ADown, bool AActive, bool AEnabled, int32_t NumGlyphs) 
   if (AActive && NumGlyphs > 3) return 4;
   if (AEnabled) return 1;
   return NumGlyphs > 1 ? 2 : 1;
+}
+
+TspPartRects AnimatedButtonRects(TspPartRects Rects, bool Animating, const TRect& Strip, int32_t FrameCount,
+                                 int32_t Frame, bool Forward) {
+  if (IsNullRect(Rects.Hot)) Rects.Hot = Rects.Normal;
+  if (IsNullRect(Rects.Down)) Rects.Down = Rects.Hot;
+  if (Animating) {
+    const bool sideBySide = RectWidth(Strip) > RectWidth(Rects.Normal);
+    (Forward ? Rects.Hot : Rects.Normal) = AnimationFrameRect(Strip, FrameCount, Frame, sideBySide);
+  }
+  return Rects;
 }
 
 TspPartState ButtonPartState(const TspButtonStateFlags& F) {

@@ -25,6 +25,14 @@ TspButtonPlaces CalcButtonLayout(TspButtonLayout Layout, const TRect& R, int32_t
 // enabled, 2 disabled (when the strip has it).
 int32_t GetGlyphNum(bool ADown, bool AActive, bool AEnabled, int32_t NumGlyphs);
 
+// The state rectangles of a button-type entry as a button shows them: a missing hot
+// picture is the normal one and a missing pressed picture the hot one; while a frame
+// animation runs, frame Frame of the FrameCount frames of Strip (side by side when the
+// strip is wider than the normal picture) shows in place of the hot picture (Forward)
+// or of the normal one.
+TspPartRects AnimatedButtonRects(TspPartRects Rects, bool Animating, const TRect& Strip, int32_t FrameCount,
+                                 int32_t Frame, bool Forward);
+
 // What decides the picture a push button shows.
 struct TspButtonStateFlags {
   bool Enabled = true;

@@ -1,0 +1,27 @@
+#include "ControlInput.h"
+
+#include "classlib/WinControl.h"
+
+#include "base/ScopeExit.h"
+
+bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetFocus) {
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      if (Control.ComponentState().Contains(csDesigning) || Control.Focused()) return false;
+      {
+        InSetFocus = true;
+        TScopeExit done([&InSetFocus] { InSetFocus = false; });
+        if (Control.CanFocus()) Control.SetFocus();
+      }
+      return !Control.Focused();
+    }
+    case CN_COMMAND: return InSetFocus;
+    default: return false;
+  }
+}
+
+bool ControlShowing(TControl& Control) {
+  TWinControl* parent = Control.Parent();
+  return Control.Visible() && parent != nullptr && parent->HandleAllocated() && IsWindowVisible(parent->Handle());
+}

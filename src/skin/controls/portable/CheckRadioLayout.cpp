@@ -1,0 +1,48 @@
+#include "CheckRadioLayout.h"
+
+#include "skin/data/SkinRects.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int32_t Saturate(int64_t Value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+TRect Widened(const TRect& R, int64_t By) { return {R.Left, R.Top, Saturate(R.Right + By), R.Bottom}; }
+TRect Moved(const TRect& R, int64_t By) { return {Saturate(R.Left + By), R.Top, Saturate(R.Right + By), R.Bottom}; }
+
+}  // namespace
+
+TspCheckRadioRects CheckRadioRects(const TRect& SkinRect, const TRect& TextArea, const TRect& CheckImageArea,
+                                   TSize CheckImage, int32_t Width) {
+  const int64_t grown = int64_t{Width} - RectWidth(SkinRect);
+  const TRect area = CheckImageArea.Right > TextArea.Right ? Moved(CheckImageArea, grown) : CheckImageArea;
+  const int32_t left = Saturate(int64_t{area.Left} + RectWidth(area) / 2 - CheckImage.cx / 2);
+  const int32_t top = Saturate(int64_t{area.Top} + RectHeight(area) / 2 - CheckImage.cy / 2);
+  return {{left, top, Saturate(int64_t{left} + CheckImage.cx), Saturate(int64_t{top} + CheckImage.cy)},
+          Widened(TextArea, grown)};
+}
+
+TRect DefaultCheckBoxRect(int32_t Height) { return Bounds(3, Height / 2 - 7, 14, 14); }
+
+TPoint DefaultRadioDot(int32_t Height) { return {7, Height / 2 - 3}; }
+
+TPoint DefaultCheckMark(int32_t Height) { return {7, Height / 2 - 4}; }
+
+std::array<TspPartRects, 3> CheckImageLooks(const TspDataSkinCheckRadioControl& E) {
+  std::array<TspPartRects, 3> looks;
+  looks[cbUnchecked] = {E.UncheckImageRect, E.ActiveUncheckImageRect, {}, {}, E.UnenabledUncheckImageRect};
+  looks[cbChecked] = {E.CheckImageRect, E.ActiveCheckImageRect, {}, {}, E.UnenabledCheckImageRect};
+  looks[cbGrayed] = {E.GrayedCheckImageRect, E.ActiveGrayedCheckImageRect, {}, {}, E.UnenabledGrayedCheckImageRect};
+  return looks;
+}
+
+TCheckBoxState ClickedCheckState(TCheckBoxState State, bool Radio, bool AllowGrayed) {
+  if (Radio) return cbChecked;
+  if (AllowGrayed && State == cbUnchecked) return cbGrayed;
+  return State == cbChecked ? cbUnchecked : cbChecked;
+}
