@@ -48,6 +48,13 @@ TspPartRects MemoRects(const TspMemoSkin& Skin) {
   return rects;
 }
 
+TRect MemoInnerRect(const TRect& Client, const TspMemoSkin& Skin) {
+  const int64_t left = int64_t{Client.Left} + Skin.ClRect.Left, top = int64_t{Client.Top} + Skin.ClRect.Top;
+  const int64_t right = int64_t{Client.Right} - (int64_t{RectWidth(Skin.SkinRect)} - Skin.ClRect.Right);
+  const int64_t bottom = int64_t{Client.Bottom} - (int64_t{RectHeight(Skin.SkinRect)} - Skin.ClRect.Bottom);
+  return {Saturate(left), Saturate(top), Saturate(std::max(left, right)), Saturate(std::max(top, bottom))};
+}
+
 TRect MemoFormattingRect(const TRect& Client, const TspMemoSkin* Skin, bool BitMapBG) {
   int64_t left = Client.Left, top = Client.Top, right = Client.Right, bottom = Client.Bottom;
   if (Skin == nullptr) {

@@ -32,6 +32,10 @@ TspMemoSkin MemoSkinOf(const TspDataSkinMemoControl& Entry);
 TspPartState MemoState(bool Enabled, bool MouseOver, bool Focused);
 TspPartRects MemoRects(const TspMemoSkin& Skin);
 
+// The part of Client inside the skin's frame: Client less the margins of the skin's
+// client rectangle in its skin rectangle. Never inverted.
+TRect MemoInnerRect(const TRect& Client, const TspMemoSkin& Skin);
+
 // The rectangle the text is formatted in, within Client, for a bordered memo: inside
 // the default frame, or inside the skin's frame (closer to it when the skin's picture is
 // the background, BitMapBG). Never inverted.

@@ -38,6 +38,12 @@ TEST(MemoSkin, CopiesTheEntryAndALackingLookFallsBack) {
   EXPECT_EQ(PartLook(MemoRects(skin), TspPartState::Disabled).Rect, skin.SkinRect);
 }
 
+TEST(MemoInnerRect, TheClientLessTheSkinsFrameMarginsAndNeverInverted) {
+  const TspMemoSkin skin = MemoSkinOf(MemoEntry());
+  EXPECT_EQ(MemoInnerRect(Rect(0, 0, 200, 100), skin), Rect(2, 2, 198, 98));
+  EXPECT_EQ(MemoInnerRect(Rect(0, 0, 3, 3), skin), Rect(2, 2, 2, 2));
+}
+
 TEST(MemoFormattingRect, InsideTheDefaultFrameOrTheSkinsAndNeverInverted) {
   const TRect client = Rect(0, 0, 200, 100);
   EXPECT_EQ(MemoFormattingRect(client, nullptr, false), Rect(6, 2, 196, 98));
