@@ -137,6 +137,12 @@ void TspSkinMemo::CreateParams(TCreateParams& Params) {
   Params.WindowClass.style &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW);
 }
 
+void TspSkinMemo::CreateWnd() {
+  FFormattingRectSet = false;
+  TMemo::CreateWnd();
+  SetFormattingRect();
+}
+
 void TspSkinMemo::Invalidate() {
   if (!FBitMapBG) {
     TMemo::Invalidate();
@@ -149,11 +155,11 @@ void TspSkinMemo::SetFormattingRect() {
   if (!Bordered() || !HandleAllocated()) return;
   GetSkinData();
   const TRect rect = MemoFormattingRect(ClientRect(), Skin(), FBitMapBG);
-  FFormattingRect = rect;
   // Only a change: setting the rectangle redraws the text, and it is set while painting.
-  RECT current{};
-  SendMessageA(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&current));
-  if (FromRECT(current) == rect) return;
+  // (The control keeps it lowered to whole lines, so what it answers is not compared.)
+  if (FFormattingRectSet && rect == FFormattingRect) return;
+  FFormattingRect = rect;
+  FFormattingRectSet = true;
   const RECT r = ToRECT(rect);
   SendMessageA(Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&r));
 }
@@ -209,10 +215,17 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_NCCALCSIZE:  // no non-client area: the native bars never show
     case WM_NCPAINT: Message.Result = 0; return;
+    case WM_SETFONT:
+    case WM_SIZE:
+      // The control formats its text in its whole client area again.
+      TMemo::Dispatch(Message);
+      FFormattingRectSet = false;
+      SetFormattingRect();
+      if (Message.Msg == WM_SIZE) TextMayHaveMoved();
+      return;
     case WM_SETTEXT:
     case WM_VSCROLL:
     case WM_HSCROLL:
-    case WM_SIZE:
       TMemo::Dispatch(Message);
       TextMayHaveMoved();
       return;

@@ -58,7 +58,8 @@ public:
 
   // The index of the skin entry as of the last lookup; -1 for none.
   int32_t SkinIndex() const { return FIndex; }
-  // The rectangle the text is formatted in, as last set.
+  // The rectangle the text is formatted in, as last set (the control lowers its bottom
+  // to whole lines).
   TRect FormattingRect() const { return FFormattingRect; }
 
   void PrepareSkinDataChange() override { FIndex = -1; }
@@ -71,6 +72,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void Change() override;
 
 private:
@@ -119,4 +121,5 @@ private:
   bool FMouseDown = false;
   bool FPainting = false;
   TRect FFormattingRect;
+  bool FFormattingRectSet = false;  // the control has FFormattingRect
 };
