@@ -5,43 +5,20 @@
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinCheckRadioBox.h"
-#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSpeedButton.h"
-#include "skin/data/win32/SkinDataClasses.h"
-
-#include "classlib/ClassRegistry.h"
-#include "classlib/FormReader.h"
-
-#include "base/StrUtils.h"
 
 #include "Screenshot.h"
-#include "TestControls.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-template <class T>
-T* Found(TComponent* Form, const char* Name) {
-  auto* component = dynamic_cast<T*>(Form->FindComponent(Name));
-  EXPECT_NE(component, nullptr) << Name;
-  return component;
-}
-
 TEST(SkinCheckScrollForm, EveryKindLoadsFromItsFormResourceWhateverTheOrderOfItsValues) {
-  RegisterSkinDataClasses(TClassRegistry::Instance());
-  RegisterSkinControlClasses(TClassRegistry::Instance());
-  const std::string text = StringReplace(FormResourceText("TControlsCheckScrollForm"),
-                                         ": TControlsCheckScrollForm", ": TForm", rfReplaceAll);
-  TOwned<TForm> form(new TForm(Application));
-  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), "The check and scroll form");
-
+  TOwned<TForm> form = ReadSkinnedTestForm("TControlsCheckScrollForm");
   auto* data = Found<TspSkinData>(form.get(), "SkinData");
   ASSERT_NE(data, nullptr);
   ASSERT_FALSE(data->Empty());
-  ChangeChildrenSkinData(data, form.get());  // as the window's frame does after a load
-
   auto* grayed = Found<TspSkinCheckRadioBox>(form.get(), "CheckBox_Grayed");
   auto* artist = Found<TspSkinCheckRadioBox>(form.get(), "Radio_Artist");
   auto* disabled = Found<TspSkinCheckRadioBox>(form.get(), "Radio_Disabled");

@@ -1,9 +1,18 @@
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinChangeParticipant.h"
+#include "skin/controls/SkinControlClasses.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/win32/SkinDataClasses.h"
+
+#include "classlib/ClassRegistry.h"
+#include "classlib/FormReader.h"
+
+#include "base/StrUtils.h"
 
 #include "RuntimePath.h"
+
+#include <mutex>
 
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
@@ -44,6 +53,21 @@ TColor EntryColour(const TspSkinData& Data, const std::string& Name, const TRect
   const TspDataSkinControl& entry = *Data.CtrlList.at(static_cast<size_t>(Data.GetControlIndex(Name)));
   return Data.ActivePictures.at(static_cast<size_t>(entry.PictureIndex))
       .Pixel((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+}
+
+TOwned<TForm> ReadSkinnedTestForm(const std::string& FormClass) {
+  static std::once_flag registration;
+  std::call_once(registration, [] {
+    RegisterSkinDataClasses(TClassRegistry::Instance());
+    RegisterSkinControlClasses(TClassRegistry::Instance());
+  });
+  const std::string text =
+      StringReplace(FormResourceText(FormClass), ": " + FormClass, ": TForm", rfReplaceAll);
+  TOwned<TForm> form(new TForm(Application));
+  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), FormClass);
+  if (auto* data = dynamic_cast<TspSkinData*>(form->FindComponent("SkinData")); data != nullptr && !data->Empty())
+    ChangeChildrenSkinData(data, form.get());
+  return form;
 }
 
 std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background) {

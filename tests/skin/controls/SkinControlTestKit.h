@@ -8,7 +8,10 @@
 
 #include "classlib/Form.h"
 
+#include "TestControls.h"
 #include "UiTest.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -55,6 +58,18 @@ private:
 
 // The one colour of rectangle R (of its picture) of Data's control entry Name.
 TColor EntryColour(const TspSkinData& Data, const std::string& Name, const TRect& R);
+
+// A plain form read from the form resource of form class FormClass (with the skinned
+// classes registered for the form reader first), its skin data component "SkinData"
+// loaded and the new skin handed to its controls as the window's frame does.
+TOwned<TForm> ReadSkinnedTestForm(const std::string& FormClass);
+// The component Name of Form as a T; a failure when there is none.
+template <class T>
+T* Found(TComponent* Form, const char* Name) {
+  auto* component = dynamic_cast<T*>(Form->FindComponent(Name));
+  EXPECT_NE(component, nullptr) << Name;
+  return component;
+}
 
 // Control as its WM_PAINT draws it into a memory DC of its size that showed Background.
 std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background = RGBColor(1, 2, 3));

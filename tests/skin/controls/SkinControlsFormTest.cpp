@@ -5,50 +5,23 @@
 
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinButton.h"
-#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinStatusPanel.h"
 #include "skin/controls/SkinStdLabel.h"
 #include "skin/data/SkinPanelData.h"
-#include "skin/data/win32/SkinDataClasses.h"
-
-#include "classlib/ClassRegistry.h"
-#include "classlib/FormReader.h"
-
-#include "base/StrUtils.h"
 
 #include "Screenshot.h"
-#include "TestControls.h"
 
 #include <gtest/gtest.h>
 
-#include <mutex>
-
 namespace {
 
-template <class T>
-T* Found(TComponent* Form, const char* Name) {
-  auto* component = dynamic_cast<T*>(Form->FindComponent(Name));
-  EXPECT_NE(component, nullptr) << Name;
-  return component;
-}
-
 TEST(SkinControlsForm, EveryControlLoadsFromItsFormResourceAndTakesTheSkin) {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    RegisterSkinDataClasses(TClassRegistry::Instance());
-    RegisterSkinControlClasses(TClassRegistry::Instance());
-  });
-  const std::string text =
-      StringReplace(FormResourceText("TControlsBasicForm"), ": TControlsBasicForm", ": TForm", rfReplaceAll);
-  TOwned<TForm> form(new TForm(Application));
-  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), "The controls form");
-
+  TOwned<TForm> form = ReadSkinnedTestForm("TControlsBasicForm");
   auto* data = Found<TspSkinData>(form.get(), "SkinData");
   ASSERT_NE(data, nullptr);
   ASSERT_FALSE(data->Empty());
-  ChangeChildrenSkinData(data, form.get());  // as the window's frame does after a load
 
   auto* ok = Found<TspSkinButton>(form.get(), "GroupBox_Buttons_ButtonOk");
   auto* apply = Found<TspSkinButton>(form.get(), "GroupBox_Buttons_ButtonApply");

@@ -216,17 +216,6 @@ TEST_F(SkinSpeedButtonTest, AStripShowsTheGlyphOfTheStateAndTheCaptionCanChangeT
   EXPECT_EQ(button->Width(), 80);
 }
 
-TEST_F(SkinSpeedButtonTest, TheAcceleratorClicksOnlyAButtonThatShows) {
-  auto* button = Add({10, 10, 50, 35});
-  button->SetCaption("&Play");
-  EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'p'), 0);  // its window is not shown yet
-  window.Show();
-  EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'p'), 1);
-  button->SetVisible(false);
-  EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'p'), 0);
-  EXPECT_EQ(clicks, 1);
-}
-
 TEST_F(SkinSpeedButtonTest, AnImagesMenuGivesTheGlyphAndCaptionOfItsSelectedItem) {
   auto* images = new TImageList(window.Form());
   images->SetSize(16, 16);

@@ -26,12 +26,6 @@ TEST(CheckRadioRects, TheTextWidensWithTheBoxAndACheckImageRightOfItMovesAlong) 
   EXPECT_LE(r.CheckImage.Left, r.CheckImage.Right);
 }
 
-TEST(CheckRadioLayout, TheDefaultBoxAndMarksAreCentredVertically) {
-  EXPECT_EQ(DefaultCheckBoxRect(25), (TRect{3, 5, 17, 19}));
-  EXPECT_EQ(DefaultRadioDot(25), (TPoint{7, 9}));
-  EXPECT_EQ(DefaultCheckMark(25), (TPoint{7, 8}));
-}
-
 TEST(CheckImageLooks, EachStateHasItsImagesAndALackingLookFallsBackToTheNormalOne) {
   TspDataSkinCheckRadioControl e("checkbox");
   e.CheckImageRect = {0, 0, 15, 15};
