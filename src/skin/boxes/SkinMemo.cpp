@@ -38,6 +38,11 @@ TspSkinMemo::~TspSkinMemo() {
   SetHScrollBar(nullptr);
 }
 
+void TspSkinMemo::BeforeDestruction() {
+  FContextMenu.Release();
+  TMemo::BeforeDestruction();
+}
+
 // Properties
 
 void TspSkinMemo::DefaultFontChanged(TObject*) {
@@ -212,7 +217,17 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
     HandleEditing(Message);
     return;
   }
+  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
   switch (Message.Msg) {
+    case WM_CONTEXTMENU:
+      if (PopupMenu() != nullptr) {
+        TMemo::Dispatch(Message);
+      } else {
+        // The captions of the memo's own skin, if it has resource strings.
+        FContextMenu.Open(Message, FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr);
+        Message.Result = 1;
+      }
+      return;
     case WM_NCCALCSIZE:  // no non-client area: the native bars never show
     case WM_NCPAINT: Message.Result = 0; return;
     case WM_SETFONT:

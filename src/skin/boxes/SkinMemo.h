@@ -6,6 +6,8 @@
 // never show: the window has no non-client area). It offers the skinned edits' context
 // menu and their read-only mode, and a disabled memo draws its lines itself.
 
+#include "EditContextMenu.h"
+
 #include "skin/boxes/portable/MemoLayout.h"
 #include "skin/controls/SkinChangeParticipant.h"
 #include "skin/data/win32/SkinBitmaps.h"
@@ -58,6 +60,8 @@ public:
 
   // The index of the skin entry as of the last lookup; -1 for none.
   int32_t SkinIndex() const { return FIndex; }
+  // The skinned context menu of the last right click while it lives; nullptr otherwise.
+  TspSkinPopupMenu* ContextMenu() const { return FContextMenu.Menu(); }
   // The rectangle the text is formatted in, as last set (the control lowers its bottom
   // to whole lines).
   TRect FormattingRect() const { return FFormattingRect; }
@@ -74,6 +78,7 @@ protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void Change() override;
+  void BeforeDestruction() override;
 
 private:
   void GetSkinData();
@@ -122,4 +127,5 @@ private:
   bool FPainting = false;
   TRect FFormattingRect;
   bool FFormattingRectSet = false;  // the control has FFormattingRect
+  TspEditContextMenu FContextMenu{*this, [this] { return FReadOnly; }};
 };
