@@ -5,6 +5,8 @@
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/SkinEdit.h"
+#include "skin/boxes/SkinMemo.h"
+#include "skin/boxes/SkinNumEdit.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/portable/SkinPartLook.h"
 #include "skin/data/SkinButtonData.h"
@@ -226,6 +228,56 @@ TEST_F(SkinEditLook, TheHeightFollowsTheSkinOrWithoutTheSkinFontTheFont) {
   Window.Clear();
   EXPECT_EQ(edit->SkinIndex(), -1);
   EXPECT_EQ(edit->Height(), tall - skinFrame + 4);  // the default frame's
+}
+
+TEST_F(SkinEditLook, BlendedTheParentShowsThroughAndATransparentEditErasesToItsParent) {
+  TspSkinEdit* edit = Add("flatcolour");
+  const TColor normal = Colour("edit", EditEntry(*Window.Data(), "edit").SkinRect);
+  const TColor parent = Window.Form()->Color();
+  edit->SetAlphaBlend(true);
+  edit->SetAlphaBlendValue(0);
+  EXPECT_EQ(Looks(edit), std::vector<TColor>(3, parent));
+  edit->SetAlphaBlendValue(255);
+  EXPECT_EQ(Looks(edit), std::vector<TColor>(3, normal));
+
+  auto* number = Window.Add<TspSkinNumEdit>(Bounds(10, 50, 60, 20));
+  number->SetTransparent(true);
+  Window.Show();
+  TPixelDC dc(number->ClientWidth(), number->ClientHeight());
+  dc.Fill(Background);
+  EXPECT_EQ(number->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0), 1);
+  EXPECT_EQ(dc.Pixel(3, 3), parent);
+}
+
+// What a control's client area shows, as a picture to compare with another's.
+std::vector<TColor> ClientPicture(TWinControl* Control) {
+  TPixelDC dc(Control->ClientWidth(), Control->ClientHeight());
+  dc.Fill(Background);
+  Control->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  std::vector<TColor> pixels;
+  for (int y = 0; y < Control->ClientHeight(); ++y)
+    for (int x = 0; x < Control->ClientWidth(); ++x) pixels.push_back(dc.Pixel(x, y));
+  return pixels;
+}
+
+TEST_F(SkinEditLook, ADisabledPasswordEditShowsItsPasswordCharactersAndADisabledMemoItsOnlyLine) {
+  TspSkinEdit* secret = Add("flatcolour");
+  secret->SetPasswordChar('*');
+  secret->SetText("abc");
+  TspSkinEdit* stars = Add("");
+  stars->SetText("***");
+  for (TspSkinEdit* edit : {secret, stars}) edit->SetEnabled(false);
+  EXPECT_EQ(ClientPicture(secret), ClientPicture(stars));  // whatever the font draws
+
+  auto* empty = Window.Add<TspSkinMemo>(Bounds(10, 60, 150, 20));
+  auto* line = Window.Add<TspSkinMemo>(Bounds(10, 90, 150, 20));
+  line->SetText("A memo of one line");
+  for (TspSkinMemo* memo : {empty, line}) {
+    memo->SetBorderStyle(bsSingle);
+    memo->SetEnabled(false);
+  }
+  Window.Show();
+  EXPECT_NE(ClientPicture(line), ClientPicture(empty));
 }
 
 }  // namespace
