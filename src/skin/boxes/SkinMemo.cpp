@@ -88,32 +88,13 @@ void TspSkinMemo::Notification(TComponent* AComponent, TOperation Operation) {
 
 // The skin
 
-void TspSkinMemo::GetSkinData() {
-  FIndex = FSkinData == nullptr || FSkinData->Empty() ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  FSkin.reset();
-  FPicture = {};
-  // An entry of another kind is no skin for a memo.
-  if (const auto* entry = dynamic_cast<const TspDataSkinMemoControl*>(SkinControlEntry(FSkinData, FIndex))) {
-    FSkin = MemoSkinOf(*entry);
-    FPicture = SkinActiveBitmap(FSkinData, entry->PictureIndex);
-  }
-}
-
 void TspSkinMemo::ChangeSkinData() {
   GetSkinData();
-  if (Skinned() && FUseSkinFont) {
-    Font()->SetName(FSkin->FontName);
-    Font()->SetStyle(FSkin->FontStyle);
-    Font()->SetHeight(FSkin->FontHeight);
-  } else {
-    Font()->Assign(&FDefaultFont);
-  }
+  AssignEditFont(*Font(), FDefaultFont, Skin(), FUseSkinFont, FSkinData);
   if (Skinned()) {
-    if (FUseSkinFontColor) Font()->SetColor(Focused() ? FSkin->ActiveFontColor : FSkin->FontColor);
-    SetColor(FSkin->BGColor);
+    if (FUseSkinFontColor) Font()->SetColor(Focused() ? Skin()->ActiveFontColor : Skin()->FontColor);
+    SetColor(Skin()->BGColor);
   }
-  const TspResourceStrData* strings = FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr;
-  Font()->SetCharset(strings != nullptr ? strings->CharSet() : FDefaultFont.Charset());
   UpdateScrollBars();
   // A bar sized by the new skin takes its place again.
   if (FVScrollBar != nullptr && FVScrollBar->Align() != alNone && FVScrollBar->Parent() != nullptr)
@@ -121,14 +102,14 @@ void TspSkinMemo::ChangeSkinData() {
   if (!Enabled())
     Font()->SetColor(clGrayText);
   else
-    Font()->SetColor(Skinned() && FUseSkinFontColor ? FSkin->FontColor : FDefaultFont.Color());
+    Font()->SetColor(Skinned() && FUseSkinFontColor ? Skin()->FontColor : FDefaultFont.Color());
   SetFormattingRect();
 }
 
 void TspSkinMemo::ShowState(bool Hot) {
   if (!Skinned()) return;
-  if (FUseSkinFontColor) Font()->SetColor(Hot ? FSkin->ActiveFontColor : FSkin->FontColor);
-  if (!FBitMapBG) SetColor(Hot ? FSkin->ActiveBGColor : FSkin->BGColor);
+  if (FUseSkinFontColor) Font()->SetColor(Hot ? Skin()->ActiveFontColor : Skin()->FontColor);
+  if (!FBitMapBG) SetColor(Hot ? Skin()->ActiveBGColor : Skin()->BGColor);
   Invalidate();
 }
 
