@@ -231,54 +231,36 @@ public:
   TspCompressedStoredSkin Stored{nullptr};
 };
 
-bool Skinned(TWinControl* Button) {
-  auto* skinned = dynamic_cast<TspSkinButton*>(Button);
-  return skinned != nullptr && skinned->SkinIndex() != -1;
-}
-
 TspDynamicSkinForm* FrameOf(TFormMessageDialog& Window) {
   return dynamic_cast<TspDynamicSkinForm*>(Window.FindComponent("DynSkinForm"));
 }
 
-TEST_F(MessageWindow, WithTheProgramsSkinFrameMemoAndButtonsComeFromItAndTheSkinStaysTheMainWindows) {
+TEST_F(MessageWindow, FrameMemoAndButtonsComeFromTheMessagesSkinOrWithoutOneTheSystemsFrameShows) {
   TProgramSkin skin;
   const std::vector<uint8_t> stored = skin.Stored.CompressedStream().Bytes();
   std::vector<std::string> seen;
   OnWindow = [&](TFormMessageDialog& window) {
     TspSkinData& data = *window.SkinData;
-    TspDynamicSkinForm* frame = FrameOf(window);
-    ASSERT_NE(frame, nullptr);
-    seen.push_back(std::string(data.Empty() ? "empty" : data.SkinName) + (frame->Skinnable() ? " framed" : "") +
-                   (window.Memo->SkinIndex() != -1 ? " memo" : "") + (Skinned(window.ButtonYes) ? " yes" : "") +
-                   (Skinned(window.ButtonNo) ? " no" : ""));
-    // The frame's corner is the skin's frame picture's, unscaled.
-    ASSERT_TRUE(data.LTPoint.X > 2 && data.LTPoint.Y > 2);
-    TPixelDC dc(window.Width(), window.Height());
-    window.Perform(SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK);
-    EXPECT_EQ(dc.Pixel(2, 2), data.Picture.Pixel(2, 2));
-    if (seen.size() == 1) SaveWindowScreenshot(window.Handle(), "message-slate");
-    Click(window.ButtonYes);
+    auto* yes = dynamic_cast<TspSkinButton*>(window.ButtonYes);
+    const bool framed = FrameOf(window)->Skinnable();
+    seen.push_back(std::string(data.SkinnableForm() ? "skinnable " : "") + (framed ? "framed " : "") +
+                   (window.Memo->SkinIndex() != -1 ? "memo " : "") + (yes->SkinIndex() != -1 ? "button" : "") +
+                   (framed ? "" : std::to_string(window.ClientWidth())));  // inside the system's frame
+    if (framed) {
+      // The frame's corner is the skin's frame picture's, unscaled.
+      ASSERT_TRUE(data.LTPoint.X > 2 && data.LTPoint.Y > 2);
+      TPixelDC dc(window.Width(), window.Height());
+      window.Perform(SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK);
+      EXPECT_EQ(dc.Pixel(2, 2), data.Picture.Pixel(2, 2));
+      if (seen.size() == 2) SaveWindowScreenshot(window.Handle(), "message-slate");
+    }
+    Click(yes);
   };
+  ShowMessageYesNo("Velorandquistmar", "Do you want to rename the selected files?", nullptr);
   EXPECT_EQ(ShowMessageYesNo("Velorandquistmar", "Do you want to rename the selected files?", &skin.Stored), maYes);
-  // The next window finds the stored skin as it was.
-  EXPECT_EQ(skin.Stored.CompressedStream().Bytes(), stored);
-  EXPECT_EQ(ShowMessageYesNo("Velorandquistmar", "Again?", &skin.Stored), maYes);
-  EXPECT_EQ(seen, std::vector<std::string>(2, "Slate framed memo yes no"));
-}
-
-TEST_F(MessageWindow, WithoutASkinTheWindowKeepsItsOrdinaryFrame) {
-  bool skinnable = true, framed = true;
-  TRect client;
-  OnWindow = [&](TFormMessageDialog& window) {
-    skinnable = window.SkinData->SkinnableForm();
-    framed = FrameOf(window)->Skinnable();
-    client = window.ClientRect();
-    Click(window.ButtonOk);
-  };
-  ShowMessageOk("c", "t", nullptr);
-  EXPECT_FALSE(skinnable);
-  EXPECT_FALSE(framed);
-  EXPECT_EQ(client.Width(), 344);  // inside the system's frame
+  EXPECT_EQ(skin.Stored.CompressedStream().Bytes(), stored);  // the next window finds it as it was
+  ShowMessageYesNo("Velorandquistmar", "Again?", &skin.Stored);
+  EXPECT_EQ(seen, (std::vector<std::string>{"344", "skinnable framed memo button", "skinnable framed memo button"}));
 }
 
 TEST_F(MessageWindow, ALongReportWithTheSkinScrollsByItsSkinnedBarWithItsButtonsOnScreen) {
