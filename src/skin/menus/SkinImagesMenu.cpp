@@ -87,6 +87,12 @@ void TspSkinImagesMenu::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FSkinHint) FSkinHint = nullptr;
 }
 
+void TspSkinImagesMenu::SetImages(TCustomImageList* Value) { SetReference(FImages, Value); }
+
+void TspSkinImagesMenu::SetSkinData(TspSkinData* Value) { SetReference(FSkinData, Value); }
+
+void TspSkinImagesMenu::SetSkinHint(TspSkinHint* Value) { SetReference(FSkinHint, Value); }
+
 void TspSkinImagesMenu::SetColumnsCount(int32_t Value) {
   if (Value < 1 || Value > MaxColumns) return;
   FColumnsCount = Value;

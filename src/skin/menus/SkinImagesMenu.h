@@ -95,7 +95,7 @@ public:
   TspImagesMenuItem* GetSelectedItem() const;
 
   TCustomImageList* Images() const { return FImages; }
-  void SetImages(TCustomImageList* Value) { SetReference(FImages, Value); }
+  void SetImages(TCustomImageList* Value);
   TspImagesMenuItems* ImagesItems() { return &FImagesItems; }
   // The chosen item; -1 for none.
   int32_t ItemIndex() const { return FItemIndex; }
@@ -104,7 +104,7 @@ public:
   int32_t ColumnsCount() const { return FColumnsCount; }
   void SetColumnsCount(int32_t Value);
   TspSkinData* SkinData() const { return FSkinData; }
-  void SetSkinData(TspSkinData* Value) { SetReference(FSkinData, Value); }
+  void SetSkinData(TspSkinData* Value);
   // The popup while it is open.
   TspSkinImagesMenuPopupWindow* PopupWindow() const { return FPopupWindow; }
   // The selected item shows pressed in the popup.
@@ -125,7 +125,7 @@ public:
   void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
   // Shows the items' hints while the pointer rests on them.
   TspSkinHint* SkinHint() const { return FSkinHint; }
-  void SetSkinHint(TspSkinHint* Value) { SetReference(FSkinHint, Value); }
+  void SetSkinHint(TspSkinHint* Value);
   bool ShowHints() const { return FShowHints; }
   void SetShowHints(bool Value) { FShowHints = Value; }
 

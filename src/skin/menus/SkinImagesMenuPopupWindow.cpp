@@ -28,12 +28,7 @@ constexpr UINT LeftLine = DT_VCENTER | DT_SINGLELINE;
 // The first of the control entries Names of a loaded skin, as an E; nullptr for none.
 template <class E>
 const E* ControlEntry(TspSkinData* Data, std::initializer_list<const char*> Names) {
-  if (Data == nullptr || Data->Empty()) return nullptr;
-  for (const char* name : Names) {
-    const int index = Data->GetControlIndex(name);
-    if (index >= 0) return dynamic_cast<const E*>(Data->CtrlList[static_cast<size_t>(index)].get());
-  }
-  return nullptr;
+  return dynamic_cast<const E*>(FirstControlEntry(Data, Names));
 }
 
 const TspDataSkinMenuItem* MenuItemEntry(TspSkinData* Data) {

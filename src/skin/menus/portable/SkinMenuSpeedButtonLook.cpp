@@ -28,11 +28,10 @@ TRect EntryTrackRect(const TRect& TrackButtonRect, const TRect& SkinRect, int32_
   return {Saturated(r.Left + dx), Saturated(r.Top + dy), Saturated(r.Right + dx), Saturated(r.Bottom + dy)};
 }
 
-TspMenuButtonStates MenuButtonStates(bool Tracking, bool TrackMode, bool Pressed, bool MouseIn) {
+TspMenuButtonStates MenuButtonStates(bool Tracking, bool TrackMode, TspPartState State) {
   using S = TspPartState;
-  if (Tracking) return TrackMode ? TspMenuButtonStates{S::Hot, S::Down} : TspMenuButtonStates{S::Down, S::Down};
-  const S state = Pressed ? S::Down : MouseIn ? S::Hot : S::Normal;
-  return {state, state};
+  if (!Tracking) return {State, State};
+  return TrackMode ? TspMenuButtonStates{S::Hot, S::Down} : TspMenuButtonStates{S::Down, S::Down};
 }
 
 TspPartGeometry NinePartGeometry(const TspDataSkinCustomControl& Entry) {
@@ -42,4 +41,13 @@ TspPartGeometry NinePartGeometry(const TspDataSkinCustomControl& Entry) {
   geometry.Sides = {Entry.LeftStretch, Entry.TopStretch, Entry.RightStretch, Entry.BottomStretch};
   geometry.Fill = {Entry.StretchEffect, Entry.StretchType};
   return geometry;
+}
+
+const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names) {
+  if (Data == nullptr || Data->Empty()) return nullptr;
+  for (const char* name : Names) {
+    const int index = Data->GetControlIndex(name);
+    if (index >= 0) return Data->CtrlList[static_cast<size_t>(index)].get();
+  }
+  return nullptr;
 }

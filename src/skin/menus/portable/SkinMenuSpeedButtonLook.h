@@ -4,9 +4,11 @@
 // state, and which skin entries the button draws from.
 
 #include "skin/controls/portable/SkinPartLook.h"
+#include "skin/data/SkinData.h"
 
 #include "base/Geometry.h"
 
+#include <initializer_list>
 #include <string>
 
 // The strip's side: at the right edge, or (the new style only) at the bottom.
@@ -27,17 +29,19 @@ bool IsPlainToolButtonEntry(const std::string& Name);
 // entry's SkinRect.
 TRect EntryTrackRect(const TRect& TrackButtonRect, const TRect& SkinRect, int32_t ResizeMode, TSize Size);
 
-// The states the button part and the strip are drawn in. Pressed: the button is down
-// under the pointer (or down in a group). While its menu is open (Tracking) a button in
-// track mode shows its part hot and the strip pressed, one without it is pressed whole;
-// otherwise both show one state: pressed, hot under the pointer, or normal.
+// The states the button part and the strip are drawn in: while its menu is open
+// (Tracking) a button in track mode shows its part hot and the strip pressed, one without
+// it is pressed whole; otherwise both show the button's State.
 struct TspMenuButtonStates {
   TspPartState Button = TspPartState::Normal;
   TspPartState Strip = TspPartState::Normal;
 };
-TspMenuButtonStates MenuButtonStates(bool Tracking, bool TrackMode, bool Pressed, bool MouseIn);
+TspMenuButtonStates MenuButtonStates(bool Tracking, bool TrackMode, TspPartState State);
 
 // A button entry fitted to any size as a nine-part image cut at the entry's own corner
 // points with its side and client stretching: the parts of resizable tool buttons and the
 // cells of an images menu.
 TspPartGeometry NinePartGeometry(const TspDataSkinCustomControl& Entry);
+
+// The first control entry of Names that a loaded Data has; nullptr for none.
+const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names);

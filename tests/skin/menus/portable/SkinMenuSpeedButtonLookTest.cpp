@@ -27,15 +27,15 @@ TEST(MenuButtonStrip, OwnEntriesKeepTheirTrackPartAtTheEdgeThatMoves) {
 TEST(MenuButtonStates, SplitOnlyWhileTheMenuIsOpenInTrackMode) {
   using S = TspPartState;
   const struct {
-    bool Tracking, TrackMode, Pressed, MouseIn;
-    S Button, Strip;
+    bool Tracking, TrackMode;
+    S State, Button, Strip;
   } cases[] = {
-      {true, true, true, true, S::Hot, S::Down},   {true, true, true, false, S::Hot, S::Down},
-      {true, false, true, false, S::Down, S::Down}, {false, true, true, true, S::Down, S::Down},
-      {false, true, false, true, S::Hot, S::Hot},   {false, false, false, false, S::Normal, S::Normal},
+      {true, true, S::Normal, S::Hot, S::Down},    {true, true, S::Down, S::Hot, S::Down},
+      {true, false, S::Normal, S::Down, S::Down},  {false, true, S::Down, S::Down, S::Down},
+      {false, true, S::Hot, S::Hot, S::Hot},       {false, false, S::Disabled, S::Disabled, S::Disabled},
   };
   for (const auto& c : cases) {
-    const TspMenuButtonStates states = MenuButtonStates(c.Tracking, c.TrackMode, c.Pressed, c.MouseIn);
+    const TspMenuButtonStates states = MenuButtonStates(c.Tracking, c.TrackMode, c.State);
     EXPECT_EQ(states.Button, c.Button);
     EXPECT_EQ(states.Strip, c.Strip);
   }
