@@ -1,7 +1,9 @@
 #include "SkinImagesMenuPopupWindow.h"
 
+#include "PopupWindowCommon.h"
 #include "SkinHint.h"
 #include "SkinImagesMenu.h"
+#include "SkinMenu.h"
 
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/controls/SkinPartPainter.h"
@@ -45,26 +47,12 @@ const TspDataSkinButtonControl* CellEntry(TspSkinData* Data) {
   return ControlEntry<TspDataSkinButtonControl>(Data, {"menuitembutton", "resizebutton"});
 }
 
-// The messages that end an open images menu: the window moving, sizing or losing the
-// activation or the focus, cancel mode, and any other button or system key going down.
+// The messages that end an open images menu: those that end a skin menu, but for the
+// popup's own left clicks (its capture brings them, and it decides) and the focus coming,
+// and besides them the system keys.
 bool ClosesMenu(UINT Msg) {
-  switch (Msg) {
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_SYSCHAR:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY: return true;
-    default: return false;
-  }
+  if (Msg == WM_SYSKEYDOWN || Msg == WM_SYSCHAR) return true;
+  return IsSkinMenuCloseMessage(Msg) && Msg != WM_LBUTTONDOWN && Msg != WM_SETFOCUS;
 }
 
 TspImagesItemKind KindOf(const TspImagesMenuItem& Item) {
@@ -73,21 +61,6 @@ TspImagesItemKind KindOf(const TspImagesMenuItem& Item) {
 }
 
 }  // namespace
-
-// Keeps the window whole through its own Show: one abandoned meanwhile frees itself when
-// its outermost Show ends, and nothing of it is touched afterwards.
-class TspSkinImagesMenuPopupWindow::TShowScope {
-public:
-  explicit TShowScope(TspSkinImagesMenuPopupWindow& Window) : FWindow(Window) { ++Window.FShowDepth; }
-  ~TShowScope() {
-    if (--FWindow.FShowDepth == 0 && FWindow.FAbandoned) FWindow.Free();
-  }
-  TShowScope(const TShowScope&) = delete;
-  TShowScope& operator=(const TShowScope&) = delete;
-
-private:
-  TspSkinImagesMenuPopupWindow& FWindow;
-};
 
 TspSkinImagesMenuPopupWindow::TspSkinImagesMenuPopupWindow(TspSkinImagesMenu* AMenu)
     : TCustomControl(nullptr), FMenu(AMenu) {
@@ -100,11 +73,7 @@ TspSkinImagesMenuPopupWindow::~TspSkinImagesMenuPopupWindow() { Uninstall(); }
 
 void TspSkinImagesMenuPopupWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  Params.Style = WS_POPUP;
-  Params.ExStyle = WS_EX_TOOLWINDOW;
-  Params.WndParent = nullptr;
-  Params.WindowClass.style |= CS_SAVEBITS;
-  if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
+  SetSkinPopupParams(Params);
 }
 
 void TspSkinImagesMenuPopupWindow::Notification(TComponent* AComponent, TOperation Operation) {
@@ -120,7 +89,7 @@ TspImagesMenuItem* TspSkinImagesMenuPopupWindow::Item(int32_t Index) const {
 // Showing and closing
 
 void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
-  const TShowScope scope(*this);
+  const TspShowScope scope(*this, FShowDepth, FAbandoned);
   TakeSkin();
   LayOut();
   SetBounds(R.Left, R.Bottom, Width(), Height());

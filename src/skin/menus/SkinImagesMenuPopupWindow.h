@@ -65,8 +65,6 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-  class TShowScope;
-
   void TakeSkin();
   void LayOut();
   void SetWindowRegion();
