@@ -1,5 +1,5 @@
 // The hint component, the images menu with its items and the menu tool button read from
-// a window's form text: their published properties, references and events.
+// a window's form text: their properties, references and events.
 #include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinImagesMenu.h"
 #include "skin/menus/SkinMenuSpeedButton.h"
@@ -9,185 +9,107 @@
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
-#include "classlib/ImageList.h"
 
 #include "TestControls.h"
 
 #include <gtest/gtest.h>
 
-#include <mutex>
-
 // The form class its text names.
 class TMenusTestForm : public TForm {
 public:
   TMenusTestForm() : TForm(Application) {}
-  void ImagesMenuChange(TObject*) { ++Changes; }
-  void RedClick(TObject*) { ++RedClicks; }
-  void MenuButtonHideTrackMenu(TObject*) {}
-  void SkinHintShowHint(std::string&, bool&, THintInfo&) {}
-  int Changes = 0;
-  int RedClicks = 0;
+  void Clicked(TObject*) { ++Clicks; }
+  int Clicks = 0;
 };
 
 namespace {
 
 constexpr const char* FormText = R"(object MenusForm: TMenusTestForm
-  Width = 200
-  Height = 120
   object SkinData: TspSkinData
   end
   object Images: TImageList
   end
   object SkinHint: TspSkinHint
     LineSeparator = '|'
-    DefaultFont.Name = 'Tahoma'
-    UseSkinFont = False
-    AlphaBlend = True
     AlphaBlendValue = 180
-    AlphaBlendAnimation = True
     SkinData = SkinData
-    OnShowHint = SkinHintShowHint
   end
   object ImagesMenu: TspSkinImagesMenu
     Images = Images
     ColumnsCount = 4
-    ItemIndex = 1
-    SkinData = SkinData
     SkinHint = SkinHint
-    ShowHints = False
-    ShowSelectedItem = False
-    AlphaBlend = True
-    AlphaBlendValue = 150
-    DefaultFont.Height = 16
     ImagesItems = <
       item
         Header = True
         Caption = 'Colours'
       end
       item
-        ImageIndex = 0
+        ImageIndex = 3
         Hint = 'Red'
-        OnClick = RedClick
-      end
-      item
-        Button = True
-        Caption = 'More'
-        ImageIndex = 1
+        OnClick = Clicked
       end>
-    OnChange = ImagesMenuChange
+    OnChange = Clicked
   end
   object PopupMenu: TspSkinPopupMenu
   end
   object MenuButton: TspSkinMenuSpeedButton
-    Left = 8
-    Top = 8
-    Width = 60
-    Height = 25
     SkinPopupMenu = PopupMenu
     SkinImagesMenu = ImagesMenu
-    UseImagesMenuImage = True
-    UseImagesMenuCaption = True
     TrackButtonMode = True
     TrackPosition = sptpBottom
     NewStyle = True
-    OnHideTrackMenu = MenuButtonHideTrackMenu
+    OnHideTrackMenu = Clicked
   end
 end
 )";
 
-TOwned<TMenusTestForm> ReadMenusTestForm() {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    TClassRegistry& registry = TClassRegistry::Instance();
-    RegisterSkinDataClasses(registry);
-    RegisterSkinControlClasses(registry);
-    RegisterSkinPopupMenuClass(registry);
-    RegisterSkinHintClass(registry);
-    RegisterSkinImagesMenuClasses(registry);
-    RegisterSkinMenuSpeedButtonClass(registry);
-  });
+TEST(SkinMenusForm, ReadsTheHintTheImagesMenuAndTheMenuButton) {
+  TClassRegistry& registry = TClassRegistry::Instance();
+  for (auto add : {RegisterSkinDataClasses, RegisterSkinControlClasses, RegisterSkinPopupMenuClass,
+                   RegisterSkinHintClass, RegisterSkinImagesMenuClasses, RegisterSkinMenuSpeedButtonClass})
+    add(registry);
   TOwned<TMenusTestForm> form(new TMenusTestForm);
   ReadForm(*form, FormText,
-           TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
-               .Handler("ImagesMenuChange", &TMenusTestForm::ImagesMenuChange)
-               .Handler("RedClick", &TMenusTestForm::RedClick)
-               .Handler("MenuButtonHideTrackMenu", &TMenusTestForm::MenuButtonHideTrackMenu)
-               .Handler("SkinHintShowHint", &TMenusTestForm::SkinHintShowHint),
-           "The menus test form");
-  return form;
-}
+           TFormBindings(registry.TableOf<TForm>()).Handler("Clicked", &TMenusTestForm::Clicked), "The menus form");
 
-template <class T>
-T* Found(TComponent* Form, const char* Name) {
-  auto* component = dynamic_cast<T*>(Form->FindComponent(Name));
-  EXPECT_NE(component, nullptr) << Name;
-  return component;
-}
-
-TEST(SkinMenusForm, ReadsTheHintTheImagesMenuAndTheMenuButton) {
-  TOwned<TMenusTestForm> form = ReadMenusTestForm();
-  auto* data = Found<TspSkinData>(form.get(), "SkinData");
-  auto* images = Found<TImageList>(form.get(), "Images");
-
-  auto* hint = Found<TspSkinHint>(form.get(), "SkinHint");
+  auto* hint = dynamic_cast<TspSkinHint*>(form->FindComponent("SkinHint"));
   ASSERT_NE(hint, nullptr);
   EXPECT_EQ(hint->LineSeparator(), "|");
-  EXPECT_EQ(hint->DefaultFont()->Name(), "Tahoma");
-  EXPECT_FALSE(hint->UseSkinFont());
-  EXPECT_TRUE(hint->AlphaBlend() && hint->AlphaBlendAnimation());
   EXPECT_EQ(hint->AlphaBlendValue(), 180);
-  EXPECT_EQ(hint->SkinData(), data);
-  EXPECT_TRUE(hint->OnShowHint);
+  EXPECT_EQ(hint->SkinData(), form->FindComponent("SkinData"));
 
-  auto* menu = Found<TspSkinImagesMenu>(form.get(), "ImagesMenu");
+  auto* menu = dynamic_cast<TspSkinImagesMenu*>(form->FindComponent("ImagesMenu"));
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->Images(), images);
+  EXPECT_EQ(menu->Images(), form->FindComponent("Images"));
   EXPECT_EQ(menu->ColumnsCount(), 4);
-  EXPECT_EQ(menu->ItemIndex(), 1);
-  EXPECT_EQ(menu->SkinData(), data);
   EXPECT_EQ(menu->SkinHint(), hint);
-  EXPECT_FALSE(menu->ShowHints() || menu->ShowSelectedItem());
-  EXPECT_TRUE(menu->AlphaBlend());
-  EXPECT_EQ(menu->AlphaBlendValue(), 150);
-  EXPECT_EQ(menu->DefaultFont()->Height(), 16);
   TspImagesMenuItems& items = *menu->ImagesItems();
-  ASSERT_EQ(items.Count(), 3);
+  ASSERT_EQ(items.Count(), 2);
   EXPECT_TRUE(items.Items(0)->Header());
-  EXPECT_EQ(items.Items(0)->Caption(), "Colours");
-  EXPECT_EQ(items.Items(1)->ImageIndex(), 0);
-  EXPECT_EQ(items.Items(1)->Hint(), "Red");
-  EXPECT_TRUE(items.Items(2)->Button());
-  EXPECT_EQ(menu->GetSelectedItem(), items.Items(1));
+  EXPECT_EQ(items.Items(1)->ImageIndex(), 3);
   items.Items(1)->OnClick(menu);
   menu->OnChange(menu);
-  EXPECT_EQ(form->RedClicks, 1);
-  EXPECT_EQ(form->Changes, 1);
-  // An item takes another's image, caption, button row and hint, never its header or click.
-  TspImagesMenuItem* copy = static_cast<TspImagesMenuItem*>(items.Add());
-  copy->SetHeader(true);
-  copy->Assign(items.Items(2));
-  EXPECT_TRUE(copy->Button() && copy->Header());
-  EXPECT_EQ(copy->Caption(), "More");
+  EXPECT_EQ(form->Clicks, 2);
+  // An item takes another's image, caption, button flag and hint, never its header or click.
+  auto* copy = static_cast<TspImagesMenuItem*>(items.Add());
+  copy->Assign(items.Items(0));
+  EXPECT_FALSE(copy->Header());
+  EXPECT_EQ(copy->Caption(), "Colours");
   copy->Assign(items.Items(1));
   EXPECT_EQ(copy->Hint(), "Red");
   EXPECT_FALSE(copy->OnClick);
 
-  auto* button = Found<TspSkinMenuSpeedButton>(form.get(), "MenuButton");
+  auto* button = dynamic_cast<TspSkinMenuSpeedButton*>(form->FindComponent("MenuButton"));
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->SkinPopupMenu(), Found<TspSkinPopupMenu>(form.get(), "PopupMenu"));
+  EXPECT_EQ(button->SkinPopupMenu(), form->FindComponent("PopupMenu"));
   EXPECT_EQ(button->ImagesMenu(), menu);
-  EXPECT_TRUE(button->UseImagesMenuImage() && button->UseImagesMenuCaption());
-  EXPECT_TRUE(button->TrackButtonMode());
+  EXPECT_TRUE(button->TrackButtonMode() && button->NewStyle());
   EXPECT_EQ(button->TrackPosition(), sptpBottom);
-  EXPECT_TRUE(button->NewStyle());
   EXPECT_EQ(button->SkinDataName(), "resizetoolbutton");
-  EXPECT_TRUE(button->OnHideTrackMenu);
-
-  // The references go with what they name.
-  menu->Free();
+  button->OnHideTrackMenu(button);
+  EXPECT_EQ(form->Clicks, 3);
+  menu->Free();  // references go with what they name
   EXPECT_EQ(button->ImagesMenu(), nullptr);
-  data->Free();
-  EXPECT_EQ(hint->SkinData(), nullptr);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <vector>
 
 namespace {
@@ -41,16 +40,6 @@ TEST(ImagesMenuLayout, PutsButtonAndHeaderRowsOnRowsOfTheirOwn) {
   EXPECT_EQ(Grid({B, H}, 1).Rects[1], (TRect{5, 32, 31, 58}));
 }
 
-TEST(ImagesMenuLayout, FindsTheItemUnderThePointerButNoHeader) {
-  const TspImagesMenuLayout grid = Grid({H, I, I, B}, 2);
-  EXPECT_EQ(grid.ItemAt({10, 10}), -1);  // the header
-  EXPECT_EQ(grid.ItemAt({10, 40}), 1);
-  EXPECT_EQ(grid.ItemAt({56, 57}), 2);
-  EXPECT_EQ(grid.ItemAt({56, 58}), -1);  // the gap between rows
-  EXPECT_EQ(grid.ItemAt({50, 70}), 3);
-  EXPECT_EQ(grid.ItemAt({0, 0}), -1);
-}
-
 TEST(ImagesMenuLayout, WalksTheArrowKeys) {
   // Row 0: header; row 1: cells 1 2 3; row 2: cells 4 5; row 3: button 6; row 4: cell 7.
   const TspImagesMenuLayout grid = Grid({H, I, I, I, I, I, B, I}, 3);
@@ -84,36 +73,15 @@ TEST(ImagesMenuLayout, SelectsNothingWithoutSelectableItems) {
   EXPECT_EQ(unarranged.ArrowTarget(0, Right), 0);
 }
 
-TEST(ImagesMenuFrame, AddsTheSkinsBordersOrFivePixels) {
-  const TspImagesMenuFrame plain;
-  EXPECT_EQ(plain.Origin(), (TPoint{5, 5}));
-  EXPECT_EQ(plain.WindowSize({78, 80}), (TSize{88, 90}));
+TEST(ImagesMenuFrame, FramesTheGridAndPlacesItInsideTheWorkArea) {
+  EXPECT_EQ(TspImagesMenuFrame{}.WindowSize({78, 80}), (TSize{88, 90}));
   const TspImagesMenuFrame skinned{true, {40, 40}, {3, 4, 37, 36}};
   EXPECT_EQ(skinned.Origin(), (TPoint{3, 4}));
   EXPECT_EQ(skinned.WindowSize({78, 80}), (TSize{78 + 40 - 34, 80 + 40 - 32}));
-  constexpr int32_t Max = std::numeric_limits<int32_t>::max();
-  EXPECT_EQ(plain.WindowSize({Max, Max}), (TSize{Max, Max}));
-}
-
-TEST(ImagesMenuPosition, DropsBelowTheButtonInsideTheWorkArea) {
   constexpr TRect WorkArea{0, 30, 800, 600};
-  constexpr TSize Size{100, 200};
-  EXPECT_EQ(ImagesMenuPosition({50, 100, 80, 125}, Size, WorkArea), (TPoint{50, 125}));
-  EXPECT_EQ(ImagesMenuPosition({50, 450, 80, 475}, Size, WorkArea), (TPoint{50, 250}));   // above
-  EXPECT_EQ(ImagesMenuPosition({750, 100, 780, 125}, Size, WorkArea), (TPoint{700, 125}));  // pushed left
-  EXPECT_EQ(ImagesMenuPosition({-40, 100, -10, 125}, Size, WorkArea), (TPoint{0, 125}));
+  EXPECT_EQ(ImagesMenuPosition({750, 100, 780, 125}, {100, 200}, WorkArea), (TPoint{700, 125}));  // pushed left
+  EXPECT_EQ(ImagesMenuPosition({-40, 100, -10, 125}, {100, 200}, WorkArea), (TPoint{0, 125}));
   EXPECT_EQ(ImagesMenuPosition({50, 80, 80, 400}, {100, 550}, WorkArea), (TPoint{50, 30}));  // never above it
-}
-
-TEST(ImagesCellLook, ShowsTheSelectionUnlessTheButtonIsHeldOnAnItem) {
-  using L = TspImagesCellLook;
-  EXPECT_EQ(ImagesCellLook(false, false, false), L::None);
-  EXPECT_EQ(ImagesCellLook(true, false, false), L::Pressed);
-  EXPECT_EQ(ImagesCellLook(false, true, false), L::Hot);
-  EXPECT_EQ(ImagesCellLook(true, true, false), L::Pressed);
-  EXPECT_EQ(ImagesCellLook(false, true, true), L::Pressed);
-  EXPECT_EQ(ImagesCellLook(true, false, true), L::None);
-  EXPECT_EQ(ImagesCellLook(true, true, true), L::Pressed);
 }
 
 }  // namespace
