@@ -28,15 +28,6 @@ constexpr int kTemporaryNames = 100;
 
 bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
 
-// The list file may not land on an MP3 file: Windows drops trailing dots, blanks and
-// "\." from a name, and "name:stream" writes into a stream of another file.
-bool ListNameAllowed(const std::string& listName, const std::string& extension) {
-  std::string name = listName;
-  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
-    name.pop_back();
-  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
-}
-
 // How a name that exists is numbered: "Song" goes on with "Song1", "Track 5" with
 // "Track 6".
 void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
@@ -49,6 +40,19 @@ void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
 }
 
 }  // namespace
+
+bool FileNameCharactersAllowed(const std::string& name) {
+  for (char c : name)
+    if (static_cast<unsigned char>(c) < ' ' || std::strchr(kForbiddenCharacters, c)) return false;
+  return true;
+}
+
+bool ListNameAllowed(const std::string& listName, const std::string& extension) {
+  std::string name = listName;
+  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
+    name.pop_back();
+  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
+}
 
 TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
     : FFiles(files), FSettings(settings), FReport(settings.ActionOnExistingFile) {}
@@ -188,10 +192,7 @@ bool TRenameRun::MoveInTwoSteps(int32_t row, const std::string& target) {
 bool TRenameRun::NewNameAllowed(const TFileInfo& entry) const {
   // Nothing may leave the listed folder, and every path must fit the system's limit.
   const std::string& name = entry.NewName;
-  if (name.empty()) return false;
-  for (char c : name)
-    if (static_cast<unsigned char>(c) < ' ' || std::strchr(kForbiddenCharacters, c)) return false;
-  return FFiles.FilePath(name).size() < kMaxPath;
+  return !name.empty() && FileNameCharactersAllowed(name) && FFiles.FilePath(name).size() < kMaxPath;
 }
 
 TRenameRun::TOutcome TRenameRun::Fail(const TFileInfo& entry) {

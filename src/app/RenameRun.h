@@ -15,6 +15,12 @@ class TConfigBase;
 class TFileInfo;
 class TFileRename;
 
+// No control character and none of \ / : * ? " < > |, which no file name holds.
+bool FileNameCharactersAllowed(const std::string& name);
+// The list file may not land on an MP3 file. Windows drops trailing dots, blanks and
+// "\." from a name, and "name:stream" writes into a stream of another file.
+bool ListNameAllowed(const std::string& listName, const std::string& extension);
+
 class TRenameRun {
 public:
   TRenameRun(TFileRename& files, const TConfigBase& settings);
