@@ -16,7 +16,8 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-TspCompressedStoredSkin* const kStoredSkin = reinterpret_cast<TspCompressedStoredSkin*>(0x5000);
+using Items = std::vector<TLanguageMenuItem>;
+const char kNotMade[] = "Error / Settings file could not be made !";
 
 class FakeVerbRegistry : public TShellVerbRegistry {
 public:
@@ -34,7 +35,7 @@ protected:
   MainWindowCore() { Folder.InstallBuiltLanguage("EN.lng"); }
   ~MainWindowCore() override { FinishMainCore(); }
   void Start() {
-    ASSERT_TRUE(StartMainCore(kStoredSkin, Folder.Place()));
+    ASSERT_TRUE(StartMainCore(nullptr, Folder.Place()));
     StartSession(Registry);
   }
 
@@ -43,7 +44,7 @@ protected:
   FakeVerbRegistry Registry;
 };
 
-TEST_F(MainWindowCore, AFirstStartWritesTheSettingsAndListsTheFolder) {
+TEST_F(MainWindowCore, AFirstStartWritesTheSettingsAndAClosePendingAPreviewAsks) {
   Folder.WriteFile("a.mp3", "a");
   Registry.Registered = true;
   Start();
@@ -51,99 +52,66 @@ TEST_F(MainWindowCore, AFirstStartWritesTheSettingsAndListsTheFolder) {
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
   EXPECT_TRUE(Session->ShellMenuRegistered);
   EXPECT_EQ(FileList->GetFileCount(), 1);
-  EXPECT_TRUE(Presenter.Shown.empty());
-  FinishMainCore();
-  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=1\r\n");  // kept as it is
-  Start();
-  EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[Program]\r\nLanguage=1\r\n");
+  EXPECT_TRUE(ConfirmMainWindowClose());
+  Settings->RenamePending = true;
+  Presenter.Press(mtYesNo, dbNo);
+  EXPECT_FALSE(ConfirmMainWindowClose());
+  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / There are changed files which have not been saved yet. Close?"});
 }
 
+// The core cannot be made when its first message fails to show.
 TEST_F(MainWindowCore, AFailedStartEndsAtOnceAndTheShutdownCopesWithoutACore) {
   Folder.WriteFile("Settings.ini", "[Program]");  // its language cannot be read: a message
   Presenter.WhileOpen = [&](TMessageDialog&) {
     if (Presenter.Shown.size() == 1) throw Exception("no window");
   };
-  EXPECT_FALSE(StartMainCore(kStoredSkin, Folder.Place()));
-  EXPECT_EQ(Presenter.Texts().back(), "CreateCore / Fatal error !");
+  EXPECT_FALSE(StartMainCore(nullptr, Folder.Place()));
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[Program]");
   EXPECT_TRUE(ConfirmMainWindowClose());
   FinishMainCore();
-  EXPECT_EQ(Presenter.Shown.size(), 2u);
+  EXPECT_EQ(Presenter.Texts().back(), "CreateCore / Fatal error !");
 }
 
-// The placement cannot be written (the file was unreadable at start): the shutdown reports
-// it and still frees the core.
-TEST_F(MainWindowCore, TheShutdownWritesAChangedPlacementAndGoesOnWhenItCannot) {
-  Start();
-  Settings->Placement[piMainWindow] = {true, 2, true, 600, 900};
-  FinishMainCore();
-  EXPECT_NE(Folder.ReadFile("Settings.ini").find("WindowMaximized=1"), std::string::npos);
+TEST_F(MainWindowCore, TheShutdownReportsAPlacementItCannotWriteAndStillFreesTheCore) {
   Folder.WriteFile("Settings.ini", std::string(1, '\0'));
   Start();
   Settings->Placement[piMainWindow].Changed = true;
   FinishMainCore();
   EXPECT_FALSE(Settings || Session || Lang || FileList);
-  const std::string notRead = "Error / Settings file could not be read !";  // language and settings
-  EXPECT_EQ(Presenter.Texts(), (Texts{notRead, notRead, "Error / Settings file could not be made !"}));
-}
-
-TEST_F(MainWindowCore, ClosingWithAPendingPreviewAsksFirst) {
-  Start();
-  EXPECT_TRUE(ConfirmMainWindowClose());
-  Settings->RenamePending = true;
-  Presenter.Press(mtYesNo, dbNo);
-  EXPECT_FALSE(ConfirmMainWindowClose());
-  Presenter.Press(mtYesNo, dbYes);
-  EXPECT_TRUE(ConfirmMainWindowClose());
-  EXPECT_EQ(Presenter.Texts()[0],
-            "Warning / There are changed files which have not been saved yet. Close?");
-}
-
-TEST_F(MainWindowCore, TheLanguageMenuOffersTheLanguagesFoundAndEnglishWhenTheChosenOneIsMissing) {
-  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
-  Start();
-  EXPECT_EQ(LanguageMenuItems(*Settings, *Lang), (std::vector<TLanguageMenuItem>{{"English", true, false}}));
-  EXPECT_FALSE(SelectLanguage(*Settings, *Lang, 0));  // the lone item does nothing
-  FinishMainCore();
-  Folder.InstallBuiltLanguage("DE.lng");
-  Folder.InstallBuiltLanguage("NL.lng");
-  Presenter.Shown.clear();
-  Start();
-  EXPECT_EQ(LanguageMenuItems(*Settings, *Lang),
-            (std::vector<TLanguageMenuItem>{{"Deutsch", true, true}, {"English", false, true}, {"Nederlands", false, true}}));
-  EXPECT_TRUE(Presenter.Shown.empty());
+  EXPECT_EQ(Presenter.Texts().back(), kNotMade);
 }
 
 // The keys of "Settings.ini" are texts of the language: the file is written again whole
 // in the new one's names, replacing the old file in one step.
 TEST_F(MainWindowCore, ALanguageChangeRewritesTheSettingsWholeOrLeavesThemAsTheyWere) {
+  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
+  Start();  // German is not there
+  EXPECT_EQ(LanguageMenuItems(*Settings, *Lang), (Items{{"English", true, false}}));
+  EXPECT_FALSE(SelectLanguage(*Settings, *Lang, 0));  // the lone item does nothing
+  FinishMainCore();
   Folder.InstallBuiltLanguage("NL.lng");
-  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=1\r\n[FileEditor]\r\nWindowMaximized=1\r\nOld=1\r\n");
+  const std::string old = "[Program]\r\nLanguage=1\r\n[FileEditor]\r\nWindowMaximized=1\r\nOld=1\r\n";
+  Folder.WriteFile("Settings.ini", old);
   Start();
+  EXPECT_EQ(LanguageMenuItems(*Settings, *Lang), (Items{{"English", true, true}, {"Nederlands", false, true}}));
   EXPECT_FALSE(SelectLanguage(*Settings, *Lang, 0));  // the checked one: nothing written
-  EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[Program]\r\nLanguage=1\r\n[FileEditor]\r\nWindowMaximized=1\r\nOld=1\r\n");
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), old);
   EXPECT_TRUE(SelectLanguage(*Settings, *Lang, 1));
   EXPECT_EQ(LangText(TLangText::CancelButton), "Annuleren");
   const std::string written = Folder.ReadFile("Settings.ini");
   EXPECT_EQ(written.find("Old=1"), std::string::npos);
-  EXPECT_NE(written.find("Language=3"), std::string::npos);
-  EXPECT_NE(written.find("WindowMaximized=1"), std::string::npos);  // kept, as the old file had it
-  TConfigBase reread(Folder.Place());  // in the new names
-  reread.ReadSettings();
-  EXPECT_EQ(reread.LangConfig.Language, lfNL);
-  EXPECT_TRUE(reread.Placement[piMainWindow].Maximized);
-  EXPECT_TRUE(Presenter.Shown.empty());
+  EXPECT_NE(written.find("[Program]\r\nLanguage=3\r\n[FileEditor]\r\nWindowHeight=540\r\n"), std::string::npos);
+  EXPECT_NE(written.find("WindowMaximized=1"), std::string::npos);  // the old file had it
   ASSERT_TRUE(DeleteFile(Settings->SettingsPath()));  // missing: reported, nothing written
+  Presenter.Shown.clear();
   EXPECT_TRUE(SelectLanguage(*Settings, *Lang, 0));
   EXPECT_FALSE(FileExists(Settings->SettingsPath()));
-  EXPECT_EQ(LangText(TLangText::CancelButton), "Cancel");
-  EXPECT_EQ(Presenter.Texts(), Texts{"Error / Settings file could not be made !"});
+  EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
 }
 
 TEST_F(MainWindowCore, TheVerbItemFollowsTheRegistryAndOnlySuccessIsAnnounced) {
   Start();
   EXPECT_TRUE(ToggleShellVerb(*Settings, *Session, Registry));
-  EXPECT_TRUE(Registry.Registered);
   EXPECT_FALSE(ToggleShellVerb(*Settings, *Session, Registry));
   Registry.Fails = true;
   EXPECT_FALSE(ToggleShellVerb(*Settings, *Session, Registry));
@@ -151,24 +119,14 @@ TEST_F(MainWindowCore, TheVerbItemFollowsTheRegistryAndOnlySuccessIsAnnounced) {
   EXPECT_EQ(Presenter.Texts(), (Texts{"Info / Program has been added to the ContextMenu of Windows Explorer..",
                                       "Info / Program has been removed from the ContextMenu of Windows Explorer.",
                                       "Error / Failed to create key 'Velorandquistmar'"}));
+  EXPECT_FALSE(CanOpenTagEditor(*Settings));  // no selected row
+  EXPECT_EQ(Presenter.Texts().back(), "Warning / No valid files !");
 }
 
-TEST_F(MainWindowCore, TheTagEditorOpensOnSelectedRowsOnly) {
-  Start();
-  EXPECT_FALSE(CanOpenTagEditor(*Settings));
-  std::vector<int32_t> rows{0};
-  Settings->MainSelection.SetItems(rows);
-  EXPECT_TRUE(CanOpenTagEditor(*Settings));
-  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / No valid files !"});
-}
-
-TEST(AboutBox, TextsAndAddressTargets) {
-  ProgramFolder folder;
-  TConfigBase settings(folder.Place());
-  EXPECT_EQ(AboutVersionText(settings), "Version 0.4.8");
-  EXPECT_EQ(AboutTranslationText(), "Translation: ");
-  EXPECT_EQ(AddressTarget(MakerEmailAddress), std::string("mailto:") + MakerEmailAddress);
+TEST(AboutBox, AnAddressOpensAsMailOrAsAWebPage) {
+  EXPECT_EQ(AddressTarget("a@b.example"), "mailto:a@b.example");
   EXPECT_EQ(AddressTarget(MakerWebAddress), std::string("http://") + MakerWebAddress);
+  EXPECT_EQ(AboutTranslationText(), "Translation: ");  // no language file loaded
 }
 
 }  // namespace
