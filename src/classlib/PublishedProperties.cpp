@@ -35,7 +35,6 @@ constexpr const char* kPositionNames[] = {"poDesigned",      "poDefault",       
                                           "poMainFormCenter", "poOwnerFormCenter"};
 constexpr const char* kCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed"};
 constexpr const char* kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
 constexpr const char* kBevelShapeNames[] = {"bsBox",        "bsFrame",      "bsTopLine", "bsBottomLine",
@@ -54,7 +53,6 @@ static_assert(std::size(kWindowStateNames) == wsMaximized + 1);
 static_assert(std::size(kPositionNames) == poOwnerFormCenter + 1);
 static_assert(std::size(kCharCaseNames) == ecLowerCase + 1);
 static_assert(std::size(kScrollStyleNames) == ssBoth + 1);
-static_assert(std::size(kAlignmentNames) == taCenter + 1);
 static_assert(std::size(kListBoxStyleNames) == lbOwnerDrawFixed + 1);
 static_assert(std::size(kTextLayoutNames) == tlBottom + 1);
 static_assert(std::size(kBevelShapeNames) == bsSpacer + 1);

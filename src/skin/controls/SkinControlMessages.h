@@ -1,6 +1,7 @@
 #pragma once
 // The private messages every windowed skinned control answers: its parent's background
 // changed, so whatever it shows of it must be drawn again; and paint into a given DC.
+// Two of the paint requests carry a check value in LParam and are answered with it.
 
 #include <cstdint>
 
@@ -11,3 +12,9 @@ inline constexpr uint32_t SP_PARENT_BACKGROUND_CHANGED = 1284;
 // skinned window answers SP_PAINT_TO_DC_ANSWER (some without painting).
 inline constexpr uint32_t SP_PAINT_TO_DC = 0xB1C9;
 inline constexpr int32_t SP_PAINT_TO_DC_ANSWER = 12851;
+
+// The check value of the checked paint requests, and their answer.
+inline constexpr int32_t SP_PAINT_CHECK = 16802;
+// 0xBC4A with LParam SP_PAINT_CHECK: a list without items paints its background into the
+// DC in WParam.
+inline constexpr uint32_t SP_PAINT_BACKGROUND_CHECKED = 0xBC4A;

@@ -68,8 +68,14 @@ TspListBoxPlaces DefaultPlaces(const TspListBoxFrame& Frame, const TspListBoxBar
 }  // namespace
 
 TspListBoxPlaces ListBoxPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars) {
-  return Frame.Skinned ? SkinnedPlaces(Frame, Bars) : DefaultPlaces(Frame, Bars);
+  TspListBoxPlaces places = Frame.Skinned ? SkinnedPlaces(Frame, Bars) : DefaultPlaces(Frame, Bars);
+  for (TRect* r : {&places.Inner, places.VerticalBar ? &*places.VerticalBar : nullptr,
+                   places.HorizontalBar ? &*places.HorizontalBar : nullptr})
+    if (r != nullptr) *r = {r->Left, r->Top, std::max(r->Left, r->Right), std::max(r->Top, r->Bottom)};
+  return places;
 }
+
+TRect PictureRect(const TRect& R, const TRect& SkinRect) { return Moved(R, SkinRect.Left, SkinRect.Top); }
 
 TRect SkinListRect(const TRect& ClRect, const TRect& SkinRect, int32_t Width, int32_t Height) {
   return Widened(ClRect, int64_t{Width} - ::Width(SkinRect), int64_t{Height} - ::Height(SkinRect));

@@ -43,13 +43,17 @@ struct TspListBoxPlaces {
 
 // Without a skin the bars are 19 pixels thick, inside the one-pixel frame; the list
 // keeps a pixel clear of the frame. The horizontal bar of a list without a vertical one
-// lies over the list's lowest strip.
+// lies over the list's lowest strip. A box too small for its parts gets places without
+// area, never inverted ones.
 inline constexpr int32_t DefaultBarThickness = 19;
 TspListBoxPlaces ListBoxPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars);
 
 // The list area of a skinned box: the entry's client rectangle with its right and bottom
 // edges moved by what the box is wider and higher than the entry's rectangle.
 TRect SkinListRect(const TRect& ClRect, const TRect& SkinRect, int32_t Width, int32_t Height);
+
+// Where R of a skin entry (relative to its SkinRect) lies in the entry's picture.
+TRect PictureRect(const TRect& R, const TRect& SkinRect);
 
 // A native scroll bar's range and position as the inner list reports them.
 struct TspScrollState {

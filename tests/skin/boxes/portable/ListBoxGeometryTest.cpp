@@ -72,6 +72,14 @@ TEST(ListBoxGeometry, WithASkinTheBarsTakeTheirSkinSizesInsideTheListArea) {
   EXPECT_EQ(places.Inner, (TRect{2, 22, 118, 98}));
 }
 
+TEST(ListBoxGeometry, ATinyBoxGetsPlacesWithoutAreaNeverInvertedOnes) {
+  const TspListBoxPlaces places = ListBoxPlaces({false, {}, 10, 8, 20, 0}, {PlainBar, {}});
+  EXPECT_EQ(places.Inner, (TRect{2, 21, 2, 21}));
+  EXPECT_EQ(places.VerticalBar, (TRect{-10, 20, 9, 20}));
+  EXPECT_EQ(PictureRect({86, 3, 98, 18}, {44, 2, 144, 62}), (TRect{130, 5, 142, 20}));
+  EXPECT_EQ(PictureRect({INT_MAX - 1, 0, INT_MAX, 1}, {5, 0, 10, 10}).Left, INT_MAX);
+}
+
 TEST(ListBoxGeometry, TheSkinnedListAreaGrowsWithTheBoxAndSaturates) {
   EXPECT_EQ(SkinListRect({2, 22, 98, 58}, {44, 2, 144, 62}, 200, 150), (TRect{2, 22, 198, 148}));
   EXPECT_EQ(SkinListRect({2, 22, 98, 58}, {44, 2, 144, 62}, 50, 40), (TRect{2, 22, 48, 38}));
