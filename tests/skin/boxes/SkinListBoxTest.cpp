@@ -1,7 +1,8 @@
 // The skinned list box's inner list and bars under Wine: bars that come with the page
 // size of the rows that show and go when the items fit, RowCount, Sorted, Columns, the
 // text bar of HorizontalExtent and its offset, the bars driving the list and the wheel,
-// the layout with a skin, and the answers to the paint requests.
+// the layout with a skin, and the answers to the paint requests; the caption's buttons
+// stepping by their repeat timer (sent as WM_TIMER) and the application's clicks.
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/SkinListBox.h"
@@ -186,6 +187,79 @@ TEST_F(SkinListBoxBars, OnlyAnEmptyListPaintsItsBackgroundWhenAskedWithTheCheckV
   EXPECT_EQ(dc.Pixel(5, 5), RGBColor(1, 2, 3));
   EXPECT_EQ(SendMessageA(list, SP_PAINT_TO_DC, reinterpret_cast<WPARAM>(dc.DC()), 0), SP_PAINT_TO_DC_ANSWER);
   EXPECT_EQ(dc.Pixel(5, 5), RGBColor(1, 2, 3));
+}
+
+class SkinListBoxCaption : public SkinListBoxBars {
+ protected:
+  SkinListBoxCaption() {
+    List->SetCaptionMode(true);
+    Fill(5);
+    Painted(List);  // the buttons take their places
+  }
+  TPoint At(int Button) {
+    const TRect r = List->CaptionButtons().Button(Button).R;
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Press(int Button) { List->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(At(Button))); }
+  void Release(TPoint Where) {
+    List->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(Where));
+    List->Perform(WM_LBUTTONUP, 0, PointToLParam(Where));
+  }
+  void Tick() { SendMessageA(List->Handle(), WM_TIMER, TspSkinListBox::StepTimerId, 0); }
+};
+
+TEST_F(SkinListBoxCaption, HoldingDownFromTheFirstItemEndsAtTheLastOneSelected) {
+  List->SetItemIndex(0);
+  Press(CaptionDownButton);
+  Tick();  // the first delay only
+  EXPECT_EQ(List->ItemIndex(), 0);
+  for (int i = 0; i < 8; ++i) Tick();
+  EXPECT_EQ(List->ItemIndex(), 4);
+  Release(At(CaptionDownButton));  // one more step would pass the end: none
+  EXPECT_EQ(List->ItemIndex(), 4);
+  EXPECT_TRUE(List->ListBox()->Selected(4));
+  Press(CaptionUpButton);
+  for (int i = 0; i < 9; ++i) Tick();
+  Release({5, 60});  // let go away from the button: still its step
+  EXPECT_EQ(List->ItemIndex(), 0);
+  Tick();
+  EXPECT_EQ(List->ItemIndex(), 0);
+}
+
+TEST_F(SkinListBoxCaption, AnAssignedClickReplacesTheStepAndItsRepeat) {
+  int ups = 0;
+  List->OnUpButtonClick = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, List);
+    ++ups;
+  };
+  List->SetItemIndex(3);
+  Press(CaptionUpButton);
+  EXPECT_EQ(List->CaptionButtons().Repeating(), -1);
+  Tick();
+  Tick();
+  Release(At(CaptionUpButton));
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(List->ItemIndex(), 3);
+  Press(CaptionUpButton);
+  Release({5, 60});  // away from the button the step happens instead
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(List->ItemIndex(), 2);
+  int clicks = 0;
+  List->OnListBoxClick = [&](TObject*) { ++clicks; };
+  Press(CaptionCheckButton);
+  Release(At(CaptionCheckButton));
+  EXPECT_EQ(clicks, 1);  // the check button clicks the list
+}
+
+TEST_F(SkinListBoxCaption, ASkinWithoutStepButtonsLeavesTheCaptionDeaf) {
+  Window.Load("flatcolour");  // its plain "listbox" entry has no caption buttons
+  Painted(List);
+  List->SetItemIndex(2);
+  Press(CaptionCheckButton);
+  List->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({List->Width() - 10, 10}));
+  EXPECT_EQ(List->CaptionButtons().Captured(), -1);
+  Release({List->Width() - 10, 10});
+  EXPECT_EQ(List->ItemIndex(), 2);
 }
 
 }  // namespace
