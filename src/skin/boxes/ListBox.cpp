@@ -51,9 +51,9 @@ void TspListBox::AfterMessage(TMessage& Message) {
     case LB_DELETESTRING: FListOwner->UpdateScrollBars(); return;
     case WM_MOUSEWHEEL: Wheel(Message); return;
     case SP_PAINT_BACKGROUND_CHECKED:
-      if (Count() > 0 || Message.LParam != SP_PAINT_CHECK) return;
+      if (Count() > 0 || Message.LParam != SP_PAINT_TO_DC_CHECK) return;
       if (Message.WParam != 0) PaintBackground(reinterpret_cast<HDC>(Message.WParam));
-      Message.Result = SP_PAINT_CHECK;
+      Message.Result = SP_PAINT_TO_DC_CHECK;
       return;
     default: return;
   }

@@ -13,8 +13,10 @@ inline constexpr uint32_t SP_PARENT_BACKGROUND_CHANGED = 1284;
 inline constexpr uint32_t SP_PAINT_TO_DC = 0xB1C9;
 inline constexpr int32_t SP_PAINT_TO_DC_ANSWER = 12851;
 
-// The check value of the checked paint requests, and their answer.
-inline constexpr int32_t SP_PAINT_CHECK = 16802;
-// 0xBC4A with LParam SP_PAINT_CHECK: a list without items paints its background into the
-// DC in WParam.
+// 0xBC4B: SP_PAINT_TO_DC, only when LParam is SP_PAINT_TO_DC_CHECK; answered with that
+// value. Any other LParam goes to the default handling.
+inline constexpr uint32_t SP_PAINT_TO_DC_CHECKED = 0xBC4B;
+inline constexpr int32_t SP_PAINT_TO_DC_CHECK = 16802;
+// 0xBC4A with LParam SP_PAINT_TO_DC_CHECK (its check too): a list without items paints
+// its background into the DC in WParam and answers that value.
 inline constexpr uint32_t SP_PAINT_BACKGROUND_CHECKED = 0xBC4A;

@@ -178,12 +178,12 @@ TEST_F(SkinListBoxBars, OnlyAnEmptyListPaintsItsBackgroundWhenAskedWithTheCheckV
   dc.Fill(RGBColor(1, 2, 3));
   EXPECT_EQ(SendMessageA(list, SP_PAINT_BACKGROUND_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), 1), 0);
   EXPECT_EQ(dc.Pixel(5, 5), RGBColor(1, 2, 3));
-  EXPECT_EQ(SendMessageA(list, SP_PAINT_BACKGROUND_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_CHECK),
-            SP_PAINT_CHECK);
+  EXPECT_EQ(SendMessageA(list, SP_PAINT_BACKGROUND_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK),
+            SP_PAINT_TO_DC_CHECK);
   EXPECT_EQ(dc.Pixel(5, 5), SysColor(clWindow));
   Fill(1);
   dc.Fill(RGBColor(1, 2, 3));
-  EXPECT_EQ(SendMessageA(list, SP_PAINT_BACKGROUND_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_CHECK), 0);
+  EXPECT_EQ(SendMessageA(list, SP_PAINT_BACKGROUND_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK), 0);
   EXPECT_EQ(dc.Pixel(5, 5), RGBColor(1, 2, 3));
   EXPECT_EQ(SendMessageA(list, SP_PAINT_TO_DC, reinterpret_cast<WPARAM>(dc.DC()), 0), SP_PAINT_TO_DC_ANSWER);
   EXPECT_EQ(dc.Pixel(5, 5), RGBColor(1, 2, 3));
