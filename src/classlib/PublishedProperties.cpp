@@ -33,7 +33,6 @@ constexpr const char* kWindowStateNames[] = {"wsNormal", "wsMinimized", "wsMaxim
 constexpr const char* kPositionNames[] = {"poDesigned",      "poDefault",       "poDefaultPosOnly",
                                           "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
                                           "poMainFormCenter", "poOwnerFormCenter"};
-constexpr const char* kCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed"};
 constexpr const char* kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
@@ -51,7 +50,6 @@ static_assert(std::size(kBorderIconNames) == biHelp + 1);
 static_assert(std::size(kFormStyleNames) == fsStayOnTop + 1);
 static_assert(std::size(kWindowStateNames) == wsMaximized + 1);
 static_assert(std::size(kPositionNames) == poOwnerFormCenter + 1);
-static_assert(std::size(kCharCaseNames) == ecLowerCase + 1);
 static_assert(std::size(kScrollStyleNames) == ssBoth + 1);
 static_assert(std::size(kListBoxStyleNames) == lbOwnerDrawFixed + 1);
 static_assert(std::size(kTextLayoutNames) == tlBottom + 1);

@@ -1,5 +1,6 @@
 #include "SkinBoxClasses.h"
 
+#include "SkinComboBox.h"
 #include "SkinEdit.h"
 #include "SkinListBox.h"
 #include "SkinMemo.h"
@@ -137,6 +138,43 @@ void RegisterListBox(TClassRegistry& Registry) {
       .Event("OnListBoxKeyUp", &L::OnListBoxKeyUp);
 }
 
+void RegisterComboBox(TClassRegistry& Registry) {
+  using C = TspSkinComboBox;
+  Registry.DefineComponent<C, TspSkinCustomControl>("TspSkinComboBox")
+      .Boolean("UseSkinSize", &C::SetUseSkinSize)
+      .Boolean("ToolButtonStyle", &C::SetToolButtonStyle)
+      .Boolean("HideSelection", &C::SetHideSelection)
+      .Boolean("AutoComplete", &C::SetAutoComplete)
+      .Boolean("HorizontalExtent", &C::SetHorizontalExtent)
+      .Reference("Images", &C::SetImages)
+      .Integer("ImageIndex", &C::SetImageIndex)
+      .Boolean("ListBoxUseSkinItemHeight", &C::SetListBoxUseSkinItemHeight)
+      .Boolean("ListBoxAlphaBlend", &C::SetListBoxAlphaBlend)
+      .Boolean("ListBoxAlphaBlendAnimation", &C::SetListBoxAlphaBlendAnimation)
+      .Integer("ListBoxAlphaBlendValue", &C::SetListBoxAlphaBlendValue)
+      .Integer("ListBoxWidth", &C::SetListBoxWidth)
+      .String("ListBoxCaption", &C::SetListBoxCaption)
+      .Boolean("ListBoxCaptionMode", &C::SetListBoxCaptionMode)
+      .Enum("ListBoxCaptionAlignment", &C::SetListBoxCaptionAlignment, kAlignmentNames)
+      .Boolean("ListBoxUseSkinFont", &C::SetListBoxUseSkinFont)
+      .Object("ListBoxDefaultFont", &C::ListBoxDefaultFont)
+      .Object("ListBoxDefaultCaptionFont", &C::ListBoxDefaultCaptionFont)
+      .Integer("ListBoxDefaultItemHeight", &C::SetListBoxDefaultItemHeight)
+      .Object("TabWidths", &C::TabWidths)
+      .Enum("CharCase", &C::SetCharCase, kCharCaseNames)
+      .Color("DefaultColor", &C::SetDefaultColor)
+      .Object("Items", &C::Items)
+      .Integer("ItemIndex", &C::SetItemIndex)
+      .Integer("DropDownCount", &C::SetDropDownCount)
+      .Boolean("Sorted", &C::SetSorted)
+      .Enum("Style", &C::SetStyle, kComboBoxStyleNames)
+      .Event("OnListBoxDrawItem", &C::OnListBoxDrawItem)
+      .Event("OnComboBoxDrawItem", &C::OnComboBoxDrawItem)
+      .Event("OnChange", &C::OnChange)
+      .Event("OnCloseUp", &C::OnCloseUp)
+      .Event("OnDropDown", &C::OnDropDown);
+}
+
 }  // namespace
 
 void RegisterSkinBoxClasses(TClassRegistry& Registry) {
@@ -145,4 +183,5 @@ void RegisterSkinBoxClasses(TClassRegistry& Registry) {
   RegisterUpDown(Registry);
   RegisterPageControl(Registry);
   RegisterListBox(Registry);
+  RegisterComboBox(Registry);
 }

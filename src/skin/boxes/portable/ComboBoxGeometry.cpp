@@ -43,10 +43,6 @@ TspComboCut FreeWidthCut(const TspComboCut& Cut, const TRect& SkinRect, int32_t 
   return {Cut.LT, {Saturated(Cut.RT.X + dx), Cut.RT.Y}, Widened(Cut.ClRect, dx)};
 }
 
-TRect ComboItemTextRect(const TRect& ItemTextRect, const TRect& ItemPicture, const TRect& Item) {
-  return Widened(ItemTextRect, int64_t{Width(Item)} - Width(ItemPicture));
-}
-
 int32_t DropDownRows(int32_t Count, int32_t DropDownCount) { return std::min(Count, DropDownCount); }
 
 TPoint DropDownOrigin(TPoint Below, int32_t BoxHeight, int32_t ListHeight, int32_t WorkAreaBottom) {

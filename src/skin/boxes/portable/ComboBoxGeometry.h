@@ -43,10 +43,6 @@ struct TspComboCut {
 };
 TspComboCut FreeWidthCut(const TspComboCut& Cut, const TRect& SkinRect, int32_t Width);
 
-// The text rectangle of the item: the entry's, widened by what the item area is wider
-// than the entry's item picture.
-TRect ComboItemTextRect(const TRect& ItemTextRect, const TRect& ItemPicture, const TRect& Item);
-
 // The drop-down list's rows: as many as items, at most DropDownCount.
 int32_t DropDownRows(int32_t Count, int32_t DropDownCount);
 // Where the list opens: at Below (the box's bottom-left corner on the screen), or above
