@@ -564,9 +564,10 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       Message.Result = 1;
       return;
     case WM_ERASEBKGND:
-      // Asked outside its own paint, the box draws its whole face with the edit part on it.
+      // Asked outside its own paint, the box draws its whole face with the edit part on
+      // it; not when the edit part itself asks for what lies behind it (a paint copy).
       PaintOnErase(Message);
-      if (!InPaint() && FEdit != nullptr && FEdit->Visible())
+      if (!InPaint() && !ControlState().Contains(csPaintCopy) && FEdit != nullptr && FEdit->Visible())
         FEdit->PaintTo(reinterpret_cast<HDC>(Message.WParam), FEdit->Left(), FEdit->Top());
       return;
     case WM_TIMER:

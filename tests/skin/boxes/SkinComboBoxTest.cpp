@@ -384,4 +384,19 @@ TEST_F(SkinComboBoxTest, WithAnInputMethodCharsetLettingGoOfAShortcutKeepsTheSel
   EXPECT_EQ(edit->Text(), "M");  // what the input method left selected goes
 }
 
+TEST_F(SkinComboBoxTest, TheFocusedItemTakesTheHighlightOrTheSkinsFocusedPicture) {
+  Fill(3);
+  Combo->SetItemIndex(0);
+  Focus();
+  const TPoint inItem{Combo->ItemRect().Right - 2, Combo->ItemRect().Top + 1};
+  EXPECT_EQ(Painted(Combo)->Pixel(inItem.X, inItem.Y), SysColor(clHighlight));
+  Combo->SetSkinData(Window.Data());
+  Window.Load("flatcolour");
+  TspSkinData& data = *Window.Data();
+  const auto& entry = dynamic_cast<const TspDataSkinComboBox&>(*data.CtrlList.at(data.GetControlIndex("combobox")));
+  const TPoint skinned{Combo->ItemRect().Right - 2, Combo->ItemRect().Top + 1};
+  EXPECT_EQ(Painted(Combo)->Pixel(skinned.X, skinned.Y), EntryColour(data, "combobox", entry.FocusItemRect));
+  EXPECT_EQ(Painted(Combo)->Pixel(1, 1), EntryColour(data, "combobox", entry.ActiveSkinRect));  // focused: active
+}
+
 }  // namespace
