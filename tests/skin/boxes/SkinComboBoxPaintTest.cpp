@@ -4,6 +4,7 @@
 // button look; the tool button.
 #include "SkinControlTestKit.h"
 
+#include "skin/boxes/CustomEdit.h"
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/controls/portable/SkinPartLook.h"
 #include "skin/data/SkinButtonData.h"
@@ -151,6 +152,19 @@ TEST_F(SkinComboBoxPaint, AToolButtonIsFlatUntilThePointerComesOver) {
   EXPECT_EQ(At({0, 0}), Navy);
   EXPECT_EQ(At({3, 3}), DefaultHotFill);
   Leave();
+}
+
+TEST_F(SkinComboBoxPaint, ADisabledEditPartWritesInTheSkinsDisabledEditColourOrInGrey) {
+  Combo->SetStyle(spcbEditStyle);
+  Combo->SetEnabled(false);
+  EXPECT_EQ(Combo->EditPart()->Font()->Color(), clGrayText);
+  Window.Load("flatcolour");
+  const TspSkinData& data = *Window.Data();
+  const auto& edit = dynamic_cast<const TspDataSkinEditControl&>(*data.CtrlList.at(data.GetControlIndex("edit")));
+  EXPECT_EQ(Combo->EditPart()->Font()->Color(), edit.DisabledFontColor);
+  EXPECT_TRUE(Combo->EditPart()->Transparent());
+  Combo->SetEnabled(true);
+  EXPECT_EQ(Combo->EditPart()->Font()->Color(), Entry().FontColor);
 }
 
 }  // namespace

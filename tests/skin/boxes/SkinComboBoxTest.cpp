@@ -399,4 +399,33 @@ TEST_F(SkinComboBoxTest, TheFocusedItemTakesTheHighlightOrTheSkinsFocusedPicture
   EXPECT_EQ(Painted(Combo)->Pixel(1, 1), EntryColour(data, "combobox", entry.ActiveSkinRect));  // focused: active
 }
 
+TEST_F(SkinComboBoxTest, InTheEditStyleTheListsItemReachesTheEditAndItsKeysReachTheBoxsEvents) {
+  Fill(5);
+  Combo->SetStyle(spcbEditStyle);
+  TspCustomEdit* edit = Combo->EditPart();
+  ASSERT_NE(edit, nullptr);
+  std::vector<TObject*> senders;
+  Combo->OnKeyDown = [&](TObject* Sender, uint16_t&, TShiftState) { senders.push_back(Sender); };
+  Focus();
+  Combo->DropDown();
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  Combo->ListBox()->SetItemIndex(2);
+  Events.clear();
+  PressKey(VK_RETURN);
+  EXPECT_FALSE(Combo->DroppedDown());
+  EXPECT_EQ(Events, (std::vector<std::string>{"change Item 2", "click 2", "closeup"}));
+  EXPECT_EQ(edit->Text(), "Item 2");
+  EXPECT_EQ(edit->SelLength(), 6);
+  PressKey(VK_HOME);
+  ASSERT_FALSE(senders.empty());
+  EXPECT_EQ(senders.back(), Combo);
+  Events.clear();
+  Combo->DropDown();
+  PressKey(VK_NEXT);  // while open only the list moves a page
+  EXPECT_EQ(Combo->ListBox()->ItemIndex(), 4);
+  EXPECT_EQ(Events, (std::vector<std::string>{"dropdown"}));
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->Text(), "Item 4");
+}
+
 }  // namespace

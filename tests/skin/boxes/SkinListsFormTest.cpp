@@ -2,25 +2,19 @@
 // list box with its caption band and 30 items, a plain one, and a combo box of each
 // style. Saved as build/screenshots/boxes-lists.png, and with the first combo box's list
 // dropped down as boxes-combo-dropped.png.
-#include "SkinControlTestKit.h"
+#include "BoxesFormKit.h"
 
 #include "skin/boxes/CustomEdit.h"
-#include "skin/boxes/SkinBoxClasses.h"
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinListBox.h"
-#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinScrollBar.h"
-#include "skin/data/win32/SkinDataClasses.h"
 
-#include "classlib/ClassRegistry.h"
-#include "classlib/FormReader.h"
 
 #include "PngWriter.h"
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <string>
 
 namespace {
@@ -50,13 +44,6 @@ std::string FormText() {
          "end\n";
 }
 
-template <class T>
-T* Find(TComponent& Form, const std::string& Name) {
-  auto* component = dynamic_cast<T*>(Form.FindComponent(Name));
-  if (component == nullptr) ADD_FAILURE() << "no " << Name;
-  return component;
-}
-
 // Windows as they show on the screen, the later ones over the first, in the first one's
 // area.
 void SaveComposedScreenshot(std::initializer_list<HWND> Windows, const std::string& Name) {
@@ -83,25 +70,15 @@ void SaveComposedScreenshot(std::initializer_list<HWND> Windows, const std::stri
 }
 
 TEST(SkinListsForm, AFormOfListsAndComboBoxesReadsAndTakesTheProgramsSkin) {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    RegisterSkinDataClasses(TClassRegistry::Instance());
-    RegisterSkinControlClasses(TClassRegistry::Instance());
-    RegisterSkinBoxClasses(TClassRegistry::Instance());
-  });
-  TOwned<TSkinnedForm> form(new TSkinnedForm);
-  ReadForm(*form, FormText(), TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), "The lists form");
-  TspCompressedStoredSkin stored(nullptr);
-  LoadTestSkin(stored, "slate");
-  Find<TspSkinData>(*form, "SkinData")->LoadCompressedStoredSkin(&stored);
+  const TOwned<TSkinnedForm> form = ReadBoxesForm(FormText(), "The lists form", "slate");
   form->Show();
   PumpFor(50);
 
-  auto* tracks = Find<TspSkinListBox>(*form, "Tracks");
-  auto* genres = Find<TspSkinListBox>(*form, "Genres");
-  auto* fixed = Find<TspSkinComboBox>(*form, "Fixed");
-  auto* editable = Find<TspSkinComboBox>(*form, "Editable");
-  auto* tool = Find<TspSkinComboBox>(*form, "Tool");
+  auto* tracks = Found<TspSkinListBox>(form.get(), "Tracks");
+  auto* genres = Found<TspSkinListBox>(form.get(), "Genres");
+  auto* fixed = Found<TspSkinComboBox>(form.get(), "Fixed");
+  auto* editable = Found<TspSkinComboBox>(form.get(), "Editable");
+  auto* tool = Found<TspSkinComboBox>(form.get(), "Tool");
   ASSERT_TRUE(tracks && genres && fixed && editable && tool);
   EXPECT_NE(tracks->SkinIndex(), -1);
   EXPECT_EQ(tracks->Items()->Count(), 30);
