@@ -17,6 +17,10 @@ public:
   unsigned Interval() const { return FInterval; }
   void SetInterval(unsigned Value);
 
+  // The window that receives the timer's WM_TIMER; sending it one runs a tick as the
+  // system would (nothing while disabled), so that tests never wait for the clock.
+  HWND Handle() const { return FWindow; }
+
   TNotifyEvent OnTimer;
 
 protected:

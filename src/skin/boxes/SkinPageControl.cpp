@@ -4,7 +4,7 @@
 #include "SkinUpDown.h"
 
 #include "skin/controls/SkinControlMessages.h"
-#include "skin/data/ResourceStrData.h"
+#include "skin/controls/SkinCustomControlCore.h"
 #include "skin/data/SkinData.h"
 
 #include "classlib/SystemSeams.h"
@@ -109,20 +109,9 @@ void TspSkinPageControl::ChangeSkinData() {
 }
 
 void TspSkinPageControl::ApplyFonts() {
-  TFont* font = Font();
-  TspResourceStrData* strings = FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr;
-  if (!Skinned() || !FUseSkinFont) {
-    font->Assign(&FDefaultFont);
-  } else {
-    font->SetName(FSkin.FontName);
-    font->SetHeight(FSkin.FontHeight);
-    font->SetStyle(FSkin.FontStyle);
-  }
-  if (strings != nullptr)
-    font->SetCharset(strings->CharSet());
-  else if (Skinned())
-    font->SetCharset(FDefaultFont.Charset());
-  if (Skinned()) font->SetColor(FSkin.FontColor);
+  const TspSkinFontData skinFont = SkinFontOf(FSkin);
+  AssignSkinTextFont(*Font(), FDefaultFont, Skinned() && FUseSkinFont ? &skinFont : nullptr, FSkinData);
+  if (Skinned()) Font()->SetColor(FSkin.FontColor);
 }
 
 int TspSkinPageControl::GetCloseSize() const {
@@ -199,7 +188,7 @@ void TspSkinPageControl::Loaded() {
 void TspSkinPageControl::CheckScroll() {
   if (!HandleAllocated()) return;
   if (HWND native = FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr)) DestroyWindow(native);
-  const TspHiddenTabs tabs = CountHiddenTabs(VisibleTabRects(), Width(), FUpDown != nullptr ? FUpDown->Width() : 0);
+  const TspHiddenTabs tabs = HiddenTabs();
   if (tabs.Hidden == 0 || MultiRow()) {
     if (FUpDown != nullptr) FUpDown->Free();
     return;
@@ -207,7 +196,7 @@ void TspSkinPageControl::CheckScroll() {
   if (FUpDown == nullptr) CreateScroller(tabs);
   FUpDown->SetMax(tabs.Hidden);
   // The native control scrolls by itself too, to show a tab selected from code.
-  if (FUpDown->Position() != tabs.ScrolledOut) FUpDown->SetPosition(tabs.ScrolledOut);
+  FollowStrip();
   FUpDown->SetLeft(Width() - FUpDown->Width());
   FUpDown->SetTop(TabPosition() == tpTop ? 0 : Height() - FUpDown->Height());
 }
@@ -227,21 +216,29 @@ void TspSkinPageControl::CreateScroller(const TspHiddenTabs& Tabs) {
   FUpDown->SetVisible(true);
 }
 
+TspHiddenTabs TspSkinPageControl::HiddenTabs() {
+  return CountHiddenTabs(VisibleTabRects(), Width(), FUpDown != nullptr ? FUpDown->Width() : 0);
+}
+
+void TspSkinPageControl::FollowStrip() {
+  if (FUpDown == nullptr) return;
+  const int scrolledOut = HiddenTabs().ScrolledOut;
+  if (FUpDown->Position() != scrolledOut) FUpDown->SetPosition(scrolledOut);
+}
+
 void TspSkinPageControl::ScrollerChange(TObject*) {
-  FUpDown->SetMax(CountHiddenTabs(VisibleTabRects(), Width(), FUpDown->Width()).Hidden);
+  FUpDown->SetMax(HiddenTabs().Hidden);
   // The native strip scrolls to that tab.
   SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, FUpDown->Position()), 0);
 }
 
 void TspSkinPageControl::UpdateScrollerPosition() {
-  if (FUpDown != nullptr)
-    FUpDown->SetPosition(CountHiddenTabs(VisibleTabRects(), Width(), FUpDown->Width()).ScrolledOut);
+  FollowStrip();
   Invalidate();
 }
 
 void TspSkinPageControl::Change() {
-  if (FUpDown != nullptr)
-    FUpDown->SetPosition(CountHiddenTabs(VisibleTabRects(), Width(), FUpDown->Width()).ScrolledOut);
+  FollowStrip();
   TPageControl::Change();
   Invalidate();
   if (ActivePage() != nullptr) ActivePage()->Invalidate();
@@ -363,6 +360,12 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
     case WM_HSCROLL:
       TPageControl::Dispatch(Message);
       Repaint();
+      return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The active tab shows whether the control has the focus.
+      TPageControl::Dispatch(Message);
+      Invalidate();
       return;
     case SP_PARENT_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();

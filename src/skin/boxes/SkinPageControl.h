@@ -156,7 +156,10 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
   // Gives the native control the tab-space images for Images, close buttons and position.
   void ApplyTabSpace();
   void UpdateScrollerPosition();
+  // The scroller's position follows the tabs scrolled out of the strip.
+  void FollowStrip();
   std::vector<TRect> VisibleTabRects();
+  TspHiddenTabs HiddenTabs();
   void CreateScroller(const TspHiddenTabs& Tabs);
   void ScrollerChange(TObject* Sender);
   void EraseBackground(TMessage& Message);

@@ -7,8 +7,8 @@
 #include "TabBitmaps.h"
 
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinCustomControlCore.h"
 #include "skin/controls/SkinPartPainter.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"
@@ -189,16 +189,9 @@ bool TspSkinPageControl::DrawSkinTabImage(TBitmap& B, const TspTabState& State, 
 }
 
 void TspSkinPageControl::SetTabFont(TCanvas* Cnvs, const TspTabState& State) {
-  TFont* font = Cnvs->Font();
-  font->Assign(Font());
-  if (Skinned() && FUseSkinFont) {
-    font->SetName(FSkin.FontName);
-    font->SetStyle(FSkin.FontStyle);
-    font->SetHeight(FSkin.FontHeight);
-  }
-  if (FSkinData != nullptr && FSkinData->ResourceStrData() != nullptr)
-    font->SetCharset(FSkinData->ResourceStrData()->CharSet());
-  if (Skinned()) font->SetColor(TabFontColor(FSkin, State));
+  const TspSkinFontData skinFont = SkinFontOf(FSkin);
+  AssignSkinTextFont(*Cnvs->Font(), *Font(), Skinned() && FUseSkinFont ? &skinFont : nullptr, FSkinData);
+  if (Skinned()) Cnvs->Font()->SetColor(TabFontColor(FSkin, State));
 }
 
 void TspSkinPageControl::DrawTab(int PageIndex, const TRect& R, bool Active, bool MouseIn, TCanvas* Cnvs) {

@@ -33,7 +33,8 @@ std::string PageControlText(const std::string& Name, const std::string& Position
 }
 
 std::string FormText() {
-  return "object BoxesForm: TSkinnedForm\n  Left = 30\n  Top = 30\n  Width = 760\n  Height = 440\n"
+  // Out of the way of other test programs' windows (see OutOfTheWay.h).
+  return "object BoxesForm: TSkinnedForm\n  Left = 480\n  Top = 560\n  Width = 760\n  Height = 440\n"
          "  BorderStyle = bsNone\n  Color = clBtnFace\n"
          "  object SkinData: TspSkinData\n  end\n" +
          PageControlText("PageTop", "tpTop", {10, 10, 310, 180}, 3) +

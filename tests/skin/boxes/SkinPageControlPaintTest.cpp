@@ -2,7 +2,7 @@
 // tab, the strip, the frame and the close buttons show their own rectangle's colour at
 // their flipped or turned places, and the active tab covers the frame; the sparse skin's
 // fall-backs; the plain look without a skin.
-#include "SkinControlTestKit.h"
+#include "OutOfTheWay.h"
 
 #include "skin/boxes/SkinPageControl.h"
 #include "skin/boxes/SkinTabSheet.h"
@@ -22,6 +22,7 @@ constexpr TTabPosition Positions[] = {tpTop, tpBottom, tpLeft, tpRight};
 class PageControlPaint : public ::testing::TestWithParam<TTabPosition> {
  protected:
   PageControlPaint() {
+    MoveOutOfTheWay(Window);
     Control = Window.Add<TspSkinPageControl>({10, 10, 330, 270});
     for (int i = 0; i < 3; ++i) {
       auto* sheet = new TspSkinTabSheet(Window.Form());
@@ -227,6 +228,7 @@ namespace {
 
 TEST(PageControlWithoutPages, IsStillPaintedAndErasedByItself) {
   TSkinTestWindow window;
+  MoveOutOfTheWay(window);
   auto* control = window.Add<TspSkinPageControl>({10, 10, 210, 110});
   control->SetSkinData(window.Data());
   window.Show();

@@ -2,7 +2,7 @@
 // else the page body's fill (the skin's background picture, the entry's client part, or
 // clBtnFace), the children told when a stretched body changes under them, and the paint
 // request that sheets answer without painting.
-#include "SkinControlTestKit.h"
+#include "OutOfTheWay.h"
 
 #include "skin/boxes/SkinPageControl.h"
 #include "skin/boxes/SkinTabSheet.h"
@@ -18,6 +18,7 @@ namespace {
 class SkinTabSheetTest : public ::testing::Test {
  protected:
   SkinTabSheetTest() {
+    MoveOutOfTheWay(Window);
     Control = Window.Add<TspSkinPageControl>({10, 10, 310, 210});
     Sheet = new TspSkinTabSheet(Window.Form());
     Sheet->SetPageControl(Control);

@@ -1,0 +1,25 @@
+#pragma once
+// TspFreeWatch: learns whether a component is freed while it watches. The menus run
+// handlers (a click, a close notification) that may free the menu, a level, the engine or
+// the control that opened them; code that goes on afterwards asks the watch first.
+
+#include "base/Component.h"
+
+class TspFreeWatch final : public TComponent {
+public:
+  explicit TspFreeWatch(TComponent* Target) : TComponent(nullptr), FTarget(Target) {
+    if (Target != nullptr) Target->FreeNotification(this);
+  }
+  // The component, or nullptr once it was freed.
+  TComponent* Target() const { return FTarget; }
+  bool Gone() const { return FTarget == nullptr; }
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FTarget) FTarget = nullptr;
+  }
+
+private:
+  TComponent* FTarget;
+};
