@@ -12,4 +12,10 @@ namespace IntMath {
 // of -2147483648 gives the true quotient.)
 int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator);
 
+// Value held to the 32-bit range: sums of coordinates read from untrusted data are
+// computed in 64 bits and saturated, never wrapped.
+constexpr int32_t Saturated(int64_t Value) {
+  return Value > INT32_MAX ? INT32_MAX : Value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(Value);
+}
+
 }  // namespace IntMath

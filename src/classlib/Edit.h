@@ -6,9 +6,13 @@
 
 #include "portable/FormGeometry.h"
 
+#include <iterator>
 #include <string>
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+// The letter cases as form resources write them.
+inline constexpr const char* kCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
+static_assert(std::size(kCharCaseNames) == ecLowerCase + 1);
 
 class TCustomEdit : public TWinControl {
 public:

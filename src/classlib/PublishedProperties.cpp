@@ -33,9 +33,7 @@ constexpr const char* kWindowStateNames[] = {"wsNormal", "wsMinimized", "wsMaxim
 constexpr const char* kPositionNames[] = {"poDesigned",      "poDefault",       "poDefaultPosOnly",
                                           "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
                                           "poMainFormCenter", "poOwnerFormCenter"};
-constexpr const char* kCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed"};
 constexpr const char* kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
 constexpr const char* kBevelShapeNames[] = {"bsBox",        "bsFrame",      "bsTopLine", "bsBottomLine",
@@ -52,9 +50,7 @@ static_assert(std::size(kBorderIconNames) == biHelp + 1);
 static_assert(std::size(kFormStyleNames) == fsStayOnTop + 1);
 static_assert(std::size(kWindowStateNames) == wsMaximized + 1);
 static_assert(std::size(kPositionNames) == poOwnerFormCenter + 1);
-static_assert(std::size(kCharCaseNames) == ecLowerCase + 1);
 static_assert(std::size(kScrollStyleNames) == ssBoth + 1);
-static_assert(std::size(kAlignmentNames) == taCenter + 1);
 static_assert(std::size(kListBoxStyleNames) == lbOwnerDrawFixed + 1);
 static_assert(std::size(kTextLayoutNames) == tlBottom + 1);
 static_assert(std::size(kBevelShapeNames) == bsSpacer + 1);

@@ -55,4 +55,12 @@ TEST(IntMath, MulDivByTheLowestDivisorGivesTheTrueQuotient) {
         << c.Number << " * " << c.Numerator << " / " << c.Denominator;
 }
 
+TEST(IntMath, SaturatedKeepsWhatFitsAndHoldsTheRestAtTheNearerEnd) {
+  EXPECT_EQ(IntMath::Saturated(-5), -5);
+  EXPECT_EQ(IntMath::Saturated(int64_t{INT32_MAX}), INT32_MAX);
+  EXPECT_EQ(IntMath::Saturated(int64_t{INT32_MAX} + 1), INT32_MAX);
+  EXPECT_EQ(IntMath::Saturated(int64_t{INT32_MIN} - 1), INT32_MIN);
+  EXPECT_EQ(IntMath::Saturated(int64_t{INT32_MIN} * 4), INT32_MIN);
+}
+
 }  // namespace

@@ -390,6 +390,7 @@ void PaintLists(TSkinBuilder& Skin, TFlatPainter& F) {
     l.FocusItemRect = F.Rect(40, 18);
     l.ItemLeftOffset = l.ItemRightOffset = 2;
     l.ItemTextRect = {kind.Check ? 20 : 3, 0, 37, 18};
+    NameListBars(l);
     DarkFont(l);
     l.ActiveFontColor = l.FocusFontColor = clBlack;
     if (auto* c = dynamic_cast<TspDataSkinCheckListBox*>(&l)) {

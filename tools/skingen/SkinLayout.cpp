@@ -64,6 +64,12 @@ void SetCaptionListLayout(TspDataSkinListBox& L) {
   L.UpButtonRect = ListUpButton;
 }
 
+void NameListBars(TspDataSkinListBox& L) {
+  L.VScrollBarName = "vscrollbar";
+  L.HScrollBarName = "hscrollbar";
+  L.BothHScrollBarName = "bothhscrollbar";
+}
+
 void SetScrollBarLayout(TspDataSkinScrollBarControl& S, bool Vertical) {
   constexpr int32_t size = ScrollBarSize, length = ScrollBarLength;
   // The down button at the near end, the up button (which raises the position) at the

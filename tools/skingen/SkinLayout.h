@@ -64,6 +64,8 @@ void SetCheckRadioLayout(TspDataSkinCheckRadioControl& C);
 void SetSpinEditLayout(TspDataSkinSpinEditControl& S, int32_t Height);
 // List boxes with a caption (100 x 60): the header band and its three buttons.
 void SetCaptionListLayout(TspDataSkinListBox& L);
+// The scroll-bar entries a list box's bars draw from.
+void NameListBars(TspDataSkinListBox& L);
 // Scroll bars: a button at each end, the track between, thumbs with whole rounded ends.
 void SetScrollBarLayout(TspDataSkinScrollBarControl& S, bool Vertical);
 // Up-down buttons: 17 x 30 one above the other, or 34 x 20 side by side.

@@ -92,6 +92,7 @@ void PaintListBoxes(TSkinBuilder& Skin, int Atlas) {
     l.FocusItemRect = items.Focused;
     l.ItemLeftOffset = l.ItemRightOffset = 2;
     l.ItemTextRect = {isCheck ? 20 : 3, 0, 37, 18};
+    NameListBars(l);
     l.FontName = FontName;
     l.FontHeight = FontHeight;
     l.FontColor = l.ActiveFontColor = l.FocusFontColor = Text;

@@ -45,6 +45,7 @@ void ClearControlStates(TSkinBuilder& Skin) {
     auto& l = Skin.Control<TspDataSkinListBox>(id);
     l.ActiveItemRect = l.FocusItemRect = l.DownUpButtonRect = l.DownDownButtonRect =
         l.DownCheckButtonRect = {};
+    l.VScrollBarName = l.HScrollBarName = l.BothHScrollBarName = {};
   }
   for (const char* id : {"combobox", "captioncombobox", "toolcombobox", "statuscombobox"}) {
     auto& c = Skin.Control<TspDataSkinComboBox>(id);

@@ -1,6 +1,8 @@
 #include "SkinBoxClasses.h"
 
+#include "SkinComboBox.h"
 #include "SkinEdit.h"
+#include "SkinListBox.h"
 #include "SkinMemo.h"
 #include "SkinNumEdit.h"
 #include "SkinPageControl.h"
@@ -12,6 +14,7 @@
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
+#include "classlib/Menus.h"
 
 #include <iterator>
 
@@ -91,6 +94,87 @@ void RegisterPageControl(TClassRegistry& Registry) {
   Registry.DefineComponent<TspSkinTabSheet, TspSkinCustomTabSheet>("TspSkinTabSheet");
 }
 
+void RegisterListBox(TClassRegistry& Registry) {
+  using L = TspSkinListBox;
+  Registry.DefineComponent<L, TspSkinCustomControl>("TspSkinListBox")
+      .Object("TabWidths", &L::TabWidths)
+      .Boolean("UseSkinItemHeight", &L::SetUseSkinItemHeight)
+      .Boolean("HorizontalExtent", &L::SetHorizontalExtent)
+      .Integer("Columns", &L::SetColumns)
+      .Integer("RowCount", &L::SetRowCount)
+      .Reference("Images", &L::SetImages)
+      .Integer("ImageIndex", &L::SetImageIndex)
+      .Object("Glyph", &L::Glyph)
+      .Integer("NumGlyphs", &L::SetNumGlyphs)
+      .Integer("Spacing", &L::SetSpacing)
+      .Boolean("CaptionMode", &L::SetCaptionMode)
+      .Integer("DefaultCaptionHeight", &L::SetDefaultCaptionHeight)
+      .Object("DefaultCaptionFont", &L::DefaultCaptionFont)
+      .Enum("Alignment", &L::SetAlignment, kAlignmentNames)
+      .Integer("DefaultItemHeight", &L::SetDefaultItemHeight)
+      .Object("Items", &L::Items)
+      .Integer("ItemIndex", &L::SetItemIndex)
+      .Boolean("MultiSelect", &L::SetMultiSelect)
+      .Boolean("ExtandedSelect", &L::SetExtandedSelect)
+      .Boolean("Sorted", &L::SetSorted)
+      .Object("ListBoxFont", &L::ListBoxFont)
+      .Integer("ListBoxTabOrder", &L::SetListBoxTabOrder)
+      .Boolean("ListBoxTabStop", &L::SetListBoxTabStop)
+      .Reference("ListBoxPopupMenu", &L::SetListBoxPopupMenu)
+      .Enum("ListBoxDragMode", &L::SetListBoxDragMode, kDragModeNames)
+      .Enum("ListBoxDragKind", &L::SetListBoxDragKind, kDragKindNames)
+      .Ident("ListBoxDragCursor", &L::SetListBoxDragCursor, CursorIdents())
+      .Event("OnUpButtonClick", &L::OnUpButtonClick)
+      .Event("OnDownButtonClick", &L::OnDownButtonClick)
+      .Event("OnCheckButtonClick", &L::OnCheckButtonClick)
+      .Event("OnDrawItem", &L::OnDrawItem)
+      .Event("OnListBoxClick", &L::OnListBoxClick)
+      .Event("OnListBoxDblClick", &L::OnListBoxDblClick)
+      .Event("OnListBoxMouseDown", &L::OnListBoxMouseDown)
+      .Event("OnListBoxMouseMove", &L::OnListBoxMouseMove)
+      .Event("OnListBoxMouseUp", &L::OnListBoxMouseUp)
+      .Event("OnListBoxKeyDown", &L::OnListBoxKeyDown)
+      .Event("OnListBoxKeyPress", &L::OnListBoxKeyPress)
+      .Event("OnListBoxKeyUp", &L::OnListBoxKeyUp);
+}
+
+void RegisterComboBox(TClassRegistry& Registry) {
+  using C = TspSkinComboBox;
+  Registry.DefineComponent<C, TspSkinCustomControl>("TspSkinComboBox")
+      .Boolean("UseSkinSize", &C::SetUseSkinSize)
+      .Boolean("ToolButtonStyle", &C::SetToolButtonStyle)
+      .Boolean("HideSelection", &C::SetHideSelection)
+      .Boolean("AutoComplete", &C::SetAutoComplete)
+      .Boolean("HorizontalExtent", &C::SetHorizontalExtent)
+      .Reference("Images", &C::SetImages)
+      .Integer("ImageIndex", &C::SetImageIndex)
+      .Boolean("ListBoxUseSkinItemHeight", &C::SetListBoxUseSkinItemHeight)
+      .Boolean("ListBoxAlphaBlend", &C::SetListBoxAlphaBlend)
+      .Boolean("ListBoxAlphaBlendAnimation", &C::SetListBoxAlphaBlendAnimation)
+      .Integer("ListBoxAlphaBlendValue", &C::SetListBoxAlphaBlendValue)
+      .Integer("ListBoxWidth", &C::SetListBoxWidth)
+      .String("ListBoxCaption", &C::SetListBoxCaption)
+      .Boolean("ListBoxCaptionMode", &C::SetListBoxCaptionMode)
+      .Enum("ListBoxCaptionAlignment", &C::SetListBoxCaptionAlignment, kAlignmentNames)
+      .Boolean("ListBoxUseSkinFont", &C::SetListBoxUseSkinFont)
+      .Object("ListBoxDefaultFont", &C::ListBoxDefaultFont)
+      .Object("ListBoxDefaultCaptionFont", &C::ListBoxDefaultCaptionFont)
+      .Integer("ListBoxDefaultItemHeight", &C::SetListBoxDefaultItemHeight)
+      .Object("TabWidths", &C::TabWidths)
+      .Enum("CharCase", &C::SetCharCase, kCharCaseNames)
+      .Color("DefaultColor", &C::SetDefaultColor)
+      .Object("Items", &C::Items)
+      .Integer("ItemIndex", &C::SetItemIndex)
+      .Integer("DropDownCount", &C::SetDropDownCount)
+      .Boolean("Sorted", &C::SetSorted)
+      .Enum("Style", &C::SetStyle, kComboBoxStyleNames)
+      .Event("OnListBoxDrawItem", &C::OnListBoxDrawItem)
+      .Event("OnComboBoxDrawItem", &C::OnComboBoxDrawItem)
+      .Event("OnChange", &C::OnChange)
+      .Event("OnCloseUp", &C::OnCloseUp)
+      .Event("OnDropDown", &C::OnDropDown);
+}
+
 }  // namespace
 
 void RegisterSkinBoxClasses(TClassRegistry& Registry) {
@@ -98,4 +182,6 @@ void RegisterSkinBoxClasses(TClassRegistry& Registry) {
   RegisterMemo(Registry);
   RegisterUpDown(Registry);
   RegisterPageControl(Registry);
+  RegisterListBox(Registry);
+  RegisterComboBox(Registry);
 }

@@ -13,6 +13,8 @@
 // An invisible internal image list makes the native control leave room in every tab for
 // the drawn image and close button; Images is only what is drawn.
 
+#include "DragProperties.h"
+
 #include "skin/boxes/portable/PageControlGeometry.h"
 #include "skin/boxes/portable/TabLooks.h"
 #include "skin/boxes/portable/TabTracker.h"
@@ -30,12 +32,6 @@ class TspSkinUpDown;
 using TspCloseEvent = TDelegate<void(TObject* Sender, bool& CanClose)>;
 using TspDrawSkinTabEvent = TDelegate<void(int TabIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs)>;
 
-// Kept for form resources that set them; the control does no docking or dragging.
-enum TDragKind { dkDrag, dkDock };
-inline constexpr const char* kDragKindNames[] = {"dkDrag", "dkDock"};
-enum TDragMode { dmManual, dmAutomatic };
-inline constexpr const char* kDragModeNames[] = {"dmManual", "dmAutomatic"};
-inline constexpr TCursor crDrag = -12;
 
 class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant {
  public:

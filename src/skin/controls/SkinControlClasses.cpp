@@ -30,8 +30,6 @@ constexpr const char* kEllipsTypeNames[] = {"spetNone", "spetEndEllips", "spetPa
 static_assert(std::size(kEllipsTypeNames) == spetPathEllips + 1);
 constexpr const char* kEllipsType2Names[] = {"spetNoneEllips", "spetEllips"};
 static_assert(std::size(kEllipsType2Names) == spetEllips + 1);
-constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-static_assert(std::size(kAlignmentNames) == taCenter + 1);
 
 // The properties of the skin binding (TspSkinControlCore), windowed or not.
 template <class C>

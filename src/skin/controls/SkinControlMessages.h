@@ -1,6 +1,7 @@
 #pragma once
 // The private messages every windowed skinned control answers: its parent's background
 // changed, so whatever it shows of it must be drawn again; and paint into a given DC.
+// Two of the paint requests carry a check value in LParam and are answered with it.
 
 #include <cstdint>
 
@@ -16,3 +17,6 @@ inline constexpr int32_t SP_PAINT_TO_DC_ANSWER = 12851;
 // value. Any other LParam goes to the default handling.
 inline constexpr uint32_t SP_PAINT_TO_DC_CHECKED = 0xBC4B;
 inline constexpr int32_t SP_PAINT_TO_DC_CHECK = 16802;
+// 0xBC4A with LParam SP_PAINT_TO_DC_CHECK (its check too): a list without items paints
+// its background into the DC in WParam and answers that value.
+inline constexpr uint32_t SP_PAINT_BACKGROUND_CHECKED = 0xBC4A;

@@ -1,17 +1,12 @@
 // A form of skinned boxes read from its text with the program's skin: a page control in
 // each tab position with close buttons, one too narrow for its tabs, and a horizontal and
 // a vertical up-down control. Saved as build/screenshots/boxes-tabs.png.
-#include "SkinControlTestKit.h"
+#include "BoxesFormKit.h"
 
-#include "skin/boxes/SkinBoxClasses.h"
 #include "skin/boxes/SkinPageControl.h"
 #include "skin/boxes/SkinTabSheet.h"
 #include "skin/boxes/SkinUpDown.h"
-#include "skin/controls/SkinControlClasses.h"
-#include "skin/data/win32/SkinDataClasses.h"
 
-#include "classlib/ClassRegistry.h"
-#include "classlib/FormReader.h"
 
 #include "Screenshot.h"
 #include "TestControls.h"
@@ -19,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <mutex>
 #include <string>
 
 namespace {
@@ -55,30 +49,13 @@ std::string FormText() {
          "end\n";
 }
 
-template <class T>
-T* Find(TComponent& Form, const std::string& Name) {
-  auto* component = dynamic_cast<T*>(Form.FindComponent(Name));
-  if (component == nullptr) ADD_FAILURE() << "no " << Name;
-  return component;
-}
-
 TEST(SkinBoxesForm, AFormOfBoxesReadsAndTakesTheProgramsSkin) {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    RegisterSkinDataClasses(TClassRegistry::Instance());
-    RegisterSkinControlClasses(TClassRegistry::Instance());
-    RegisterSkinBoxClasses(TClassRegistry::Instance());
-  });
-  TOwned<TSkinnedForm> form(new TSkinnedForm);
-  ReadForm(*form, FormText(), TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), "The boxes form");
-  TspCompressedStoredSkin stored(nullptr);
-  LoadTestSkin(stored, "slate");
-  Find<TspSkinData>(*form, "SkinData")->LoadCompressedStoredSkin(&stored);
+  const TOwned<TSkinnedForm> form = ReadBoxesForm(FormText(), "The boxes form", "slate");
   form->Show();
   PumpFor(50);
 
   for (const char* name : {"PageTop", "PageBottom", "PageLeft", "PageRight"}) {
-    auto* control = Find<TspSkinPageControl>(*form, name);
+    auto* control = Found<TspSkinPageControl>(form.get(), name);
     ASSERT_NE(control, nullptr);
     EXPECT_NE(control->SkinIndex(), -1) << name;
     EXPECT_EQ(control->PageCount(), 3) << name;
@@ -86,13 +63,13 @@ TEST(SkinBoxesForm, AFormOfBoxesReadsAndTakesTheProgramsSkin) {
     EXPECT_EQ(control->TabScroller(), nullptr) << name;
     EXPECT_EQ(control->DragKind(), dkDock) << name;
   }
-  auto* narrow = Find<TspSkinPageControl>(*form, "PageNarrow");
+  auto* narrow = Found<TspSkinPageControl>(form.get(), "PageNarrow");
   ASSERT_NE(narrow, nullptr);
   ASSERT_NE(narrow->TabScroller(), nullptr);
   EXPECT_EQ(FindWindowExA(narrow->Handle(), nullptr, UPDOWN_CLASSA, nullptr), nullptr);
   EXPECT_EQ(narrow->TabScroller()->SkinDataName(), "hupdown");
-  auto* across = Find<TspSkinUpDown>(*form, "UpDownAcross");
-  auto* upright = Find<TspSkinUpDown>(*form, "UpDownUpright");
+  auto* across = Found<TspSkinUpDown>(form.get(), "UpDownAcross");
+  auto* upright = Found<TspSkinUpDown>(form.get(), "UpDownUpright");
   ASSERT_NE(across, nullptr);
   ASSERT_NE(upright, nullptr);
   EXPECT_EQ(across->Max(), 10);
