@@ -64,6 +64,7 @@ bool TRenameRun::Execute() {
       throw EInOutError("The list of names cannot be an MP3 file: " + FSettings.ListPath());
     list.emplace(FSettings.ListPath());
   }
+  FRenamed.assign(static_cast<size_t>(FFiles.GetFileCount()), false);
   bool renamed = false;
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
     TFileInfo& entry = *FFiles.GetFileInfo(i);
@@ -133,13 +134,14 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
 }
 
 bool TRenameRun::DeleteTarget(const std::string& target) {
-  // A listed file still waiting for its own rename (a swap, a chain) would be lost.
-  // Any other listed file is let go of first: Windows deletes no file held open.
+  // A listed file still waiting for its own rename (a swap, a chain) would be lost, and
+  // so would one renamed in this run (two files given the same name). Any other listed
+  // file is let go of first: Windows deletes no file held open.
   std::vector<TFileInfo*> holders;
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
     TFileInfo& listed = *FFiles.GetFileInfo(i);
     if (!IsSameFile(target, FFiles.ListedPath(i))) continue;
-    if (listed.NewNameSet && listed.NewName != listed.Name) return false;
+    if (FRenamed[static_cast<size_t>(i)] || (listed.NewNameSet && listed.NewName != listed.Name)) return false;
     holders.push_back(&listed);
   }
   for (TFileInfo* holder : holders) CloseEntry(*holder);
@@ -168,6 +170,7 @@ TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& targe
   if (moved) {
     FFiles.EntryMoved(row, entry.NewName);
     entry.NewNameSet = false;
+    FRenamed[static_cast<size_t>(row)] = true;
   }
   ReopenEntry(entry, FFiles.ListedPath(row));
   return moved ? TOutcome::Renamed : Fail(entry);

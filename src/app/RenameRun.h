@@ -2,7 +2,7 @@
 // One run of renaming: every listed file whose new name is set is renamed, in list
 // order. A name that already exists is handled by the setting "ActionOnExistingFile"
 // (add a number, overwrite, skip, or ask). Overwriting never deletes a listed file that
-// is still to be renamed itself. A file keeps its name, its pending new name and an open
+// is still to be renamed itself, nor one this run has renamed already. A file keeps its name, its pending new name and an open
 // handle whenever its rename does not happen, and such files are reported with the
 // names that existed.
 
@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TConfigBase;
 class TFileInfo;
@@ -40,7 +41,8 @@ private:
   // What to do about an existing target: by the setting, or by asking the user.
   TAction ActionForExisting(const TFileInfo& entry) const;
   // Deletes the target of an overwrite, unless it is a listed file still waiting for
-  // its own rename. A listed file deleted is closed first; one that stays is reopened.
+  // its own rename or renamed earlier in this run. A listed file deleted is closed
+  // first; one that stays is reopened.
   bool DeleteTarget(const std::string& target);
   static void CloseEntry(TFileInfo& entry);
   static void ReopenEntry(TFileInfo& entry, const std::string& path);
@@ -55,4 +57,5 @@ private:
   TFileRename& FFiles;
   const TConfigBase& FSettings;
   TRenameReport FReport;
+  std::vector<bool> FRenamed;  // by row: moved to its new name in this run
 };

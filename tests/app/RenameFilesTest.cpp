@@ -140,6 +140,23 @@ TEST_F(RenameFiles, OverwriteNeverDeletesAFileStillWaitingForItsOwnRename) {
   }
 }
 
+// Two files given one new name under "Overwrite the file": the first takes it, and the
+// second never deletes it; the second keeps its name and is reported.
+TEST_F(RenameFiles, OverwriteNeverDeletesAFileRenamedEarlierInTheSameRun) {
+  Config.ActionOnExistingFile = 1;
+  ListFresh({"a", "b", "c"});
+  for (const char* name : {"a", "b", "c"}) SetNewName(name, "x");
+  EXPECT_TRUE(Files.RenameFiles());
+  EXPECT_EQ(Audio(), (Names{"audio of a", "audio of b", "audio of c"}));
+  EXPECT_EQ(Folder.ReadFile("x.mp3"), "audio of a");
+  EXPECT_EQ(Log(), Report(kExisted + " Overwrite the file", {"x.mp3", "x.mp3"}) +
+                       Report(kFailed, {"b.mp3 -> x.mp3", "c.mp3 -> x.mp3"}));
+  for (const char* name : {"b", "c"}) {
+    EXPECT_TRUE(Entry(name).NewNameSet) << name;
+    EXPECT_EQ(ReadThrough(Entry(name)), std::string("audio of ") + name) << name;
+  }
+}
+
 TEST_F(RenameFiles, LetterCaseChangesAndTheFilesOwnNamesAreNoClash) {
   ListFresh({"song", "\xE9t\xE9", "Song1"});
   Folder.WriteFile("Loud.MP3", "audio of Loud");
