@@ -2,6 +2,7 @@
 
 #include "ListItems.h"
 
+#include "base/Exceptions.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 #include "base/Strings.h"
@@ -22,6 +23,11 @@ std::vector<std::string> ScriptedPresenter::Texts() const {
   for (const TShownMessage& shown : Shown)
     texts.push_back(shown.Caption + " / " + StringReplace(shown.Text, CRLF, "", rfReplaceAll));
   return texts;
+}
+
+void FakeVerbRegistry::Register(bool registering) {
+  if (Fails) throw ERegistryException("Failed to create key 'Velorandquistmar'");
+  Registered = registering;
 }
 
 ProgramFolder::ProgramFolder() { CreateDir(Path() + "languages"); }

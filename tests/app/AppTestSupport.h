@@ -3,6 +3,7 @@
 // folder with its languages folder, and language files to load.
 
 #include "app/Config.h"
+#include "app/MainWindowLife.h"
 #include "app/MessageDialog.h"
 
 #include "TempFolder.h"
@@ -43,6 +44,15 @@ public:
 private:
   std::map<uint8_t, TDialogButton> FScript;
   TMessagePresenter* FPrevious;
+};
+
+// The Explorer verb's registry entries, kept in memory; a failing registry raises.
+class FakeVerbRegistry : public TShellVerbRegistry {
+public:
+  bool IsRegistered() override { return Registered; }
+  void Register(bool registering) override;
+  bool Registered = false;
+  bool Fails = false;
 };
 
 // A program folder (also the working folder) with an empty languages folder.

@@ -6,6 +6,9 @@
 #include "app/LocaleCharset.h"
 #include "app/Rename.h"
 #include "app/Session.h"
+#include "app/TagServices.h"
+
+#include "tags/TagEnvironment.h"
 
 #include "base/Exceptions.h"
 
@@ -69,6 +72,24 @@ TEST_F(CoreObjects, FailureFreesWhatWasMadeAndTellsTheCaller) {
   EXPECT_FALSE(Settings || Session || Lang || FileList);
   EXPECT_EQ(Presenter.Texts().back(), "CreateCore / Fatal error !");
   EXPECT_EQ(Presenter.Shown.back().Skin, nullptr);
+}
+
+// The tag library's errors reach the user under the table's "Error" caption with the
+// main window's skin, and its text frames take the configured locale's character set.
+TEST_F(CoreObjects, TheTagLibraryReportsThroughTheMessageServiceInTheConfiguredLocale) {
+  Folder.InstallBuiltLanguage("NL.lng");
+  Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=3\r\n");
+  ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
+  InstallTagServices();
+  ShowTagError("Negative length not allowed!");
+  EXPECT_EQ(Presenter.Texts(), Texts{"Fout / Negative length not allowed!"});
+  EXPECT_EQ(Presenter.Shown[0].Skin, kStoredSkin);
+  Settings->LangConfig.Locale = 0x0419;
+  EXPECT_EQ(LocaleCharset(), 204);
+  Settings->LangConfig.Locale = 0x0409;
+  EXPECT_EQ(LocaleCharset(), 0);
+  SetTagErrorHandler({});
+  SetCharsetSource({});
 }
 
 TEST(LocaleToCharset, AnsiOtherAndUnicodeOnlyLocales) {

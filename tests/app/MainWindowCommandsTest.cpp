@@ -19,17 +19,6 @@ using Texts = std::vector<std::string>;
 using Items = std::vector<TLanguageMenuItem>;
 const char kNotMade[] = "Error / Settings file could not be made !";
 
-class FakeVerbRegistry : public TShellVerbRegistry {
-public:
-  bool IsRegistered() override { return Registered; }
-  void Register(bool registering) override {
-    if (Fails) throw ERegistryException("Failed to create key 'Velorandquistmar'");
-    Registered = registering;
-  }
-  bool Registered = false;
-  bool Fails = false;
-};
-
 class MainWindowCore : public ::testing::Test {
 protected:
   MainWindowCore() { Folder.InstallBuiltLanguage("EN.lng"); }

@@ -4,6 +4,8 @@
 // whose default value opens the clicked file with the program:
 //   "<program folder><product>.exe" "%1"
 
+#include "app/MainWindowLife.h"
+
 class TConfigBase;
 class TConfigSession;
 
@@ -18,3 +20,14 @@ void RegisterShellMenu(const TConfigBase& config, bool registering);
 
 // The session's options from the settings, with the verb's state read from the registry.
 void LoadSessionFromConfig(TConfigSession& session, const TConfigBase& config);
+
+// The verb in the system's registry, as the main window reaches it.
+class TSystemShellVerbRegistry : public TShellVerbRegistry {
+public:
+  explicit TSystemShellVerbRegistry(const TConfigBase& config) : FConfig(config) {}
+  bool IsRegistered() override { return IsShellMenuRegistered(FConfig); }
+  void Register(bool registering) override { RegisterShellMenu(FConfig, registering); }
+
+private:
+  const TConfigBase& FConfig;
+};

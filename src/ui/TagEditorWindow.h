@@ -1,0 +1,8 @@
+#pragma once
+// The tag editor: opened over the main window's selected rows (Settings->MainSelection,
+// brought up to date by the caller), shown modally and freed on return; the main window
+// then shows the file names anew.
+
+class TComponent;
+
+void ShowTagEditor(TComponent* owner);

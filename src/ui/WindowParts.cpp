@@ -1,0 +1,31 @@
+#include "WindowParts.h"
+
+#include "skin/controls/SkinCheckRadioBox.h"
+
+#include "classlib/Screen.h"
+
+#include "base/Strings.h"
+
+int NameDigit(const TComponent& Component) {
+  const std::string& name = Component.Name();
+  return !name.empty() && name.back() >= '0' && name.back() <= '9' ? name.back() - '0' : 0;
+}
+
+THourglass::THourglass() : FSaved(Screen->Cursor()) { Screen->SetCursor(crHourGlass); }
+
+THourglass::~THourglass() { Screen->SetCursor(FSaved); }
+
+void ShowCheckBox(TspSkinCheckRadioBox& Box, bool Checked, bool Enabled) {
+  if (Box.Checked() != Checked) {
+    Box.SetEnabled(true);  // a disabled box keeps its value
+    Box.SetChecked(Checked);
+  }
+  Box.SetEnabled(Enabled);
+}
+
+void SetLines(TStrings& Lines, const std::vector<std::string>& Texts) {
+  Lines.BeginUpdate();
+  Lines.Clear();
+  for (const std::string& text : Texts) Lines.Add(text);
+  Lines.EndUpdate();
+}

@@ -1,0 +1,297 @@
+// The main window over a working folder: start-up, the file grid and status bar, the
+// rename panel's flows through its buttons, the rebuild and switch pages, the tags panel,
+// the menus and closing.
+#include "ProgramWindowsKit.h"
+#include "Screenshot.h"
+
+#include "ui/WindowParts.h"
+
+#include "app/Rename.h"
+#include "app/Session.h"
+
+#include "grid/SkinStringGrid.h"
+#include "skin/boxes/SkinComboBox.h"
+#include "skin/boxes/SkinEdit.h"
+#include "skin/boxes/SkinPageControl.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusPanel.h"
+#include "skin/controls/SkinStdLabel.h"
+
+#include "classlib/Menus.h"
+#include "classlib/SystemSeams.h"
+
+#include "base/Exceptions.h"
+#include "base/FileUtils.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class MainWindow : public ProgramWindows {
+protected:
+  MainWindow() {
+    for (const char* name : {"b - Alpha", "a - Beta", "c - Gamma"}) Mp3(name);
+    Music.WriteFile("x.mp3x", "not listed");
+  }
+  TDynSkinStringGrid& Grid() const { return *Window->PanelGrid_GridFileNames; }
+  void SelectAll() const { PostKey(&Grid(), 'A', {ssCtrl}); }
+  // Rows 1 to n selected, the others not.
+  void SelectFirst(int32_t n) const {
+    Grid().SelectRows(1);
+    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row) Grid().SetCellSelected(0, row, row <= n);
+  }
+  void Find(const std::string& find, const std::string& replaceBy) const {
+    Window->GroupBoxReplace_EditFind->SetText(find);
+    Window->GroupBoxReplace_EditReplaceBy->SetText(replaceBy);
+  }
+  template <class T>
+  T& Named(const std::string& name) const {
+    return NamedComponent<T>(*Window, name);
+  }
+  TspSkinCheckRadioBox& Box(const std::string& name) const { return Named<TspSkinCheckRadioBox>(name); }
+  // Enabled states of Preview, Rename, Undo and Read ID3Tags.
+  std::vector<bool> Buttons() const {
+    return {Window->PanelRename_ButtonPreview->Enabled(), Window->PanelRename_ButtonRename->Enabled(),
+            Window->PanelRename_ButtonUndo->Enabled(), Window->PanelID3Tags_ButtonReadTags->Enabled()};
+  }
+  std::string SelectedFiles() const { return Window->StatusBar_PanelSelectedFiles->Caption(); }
+};
+
+TEST_F(MainWindow, StartsOverItsFolderWithTheSettingsWrittenAndTheRenamePanelShown) {
+  Registry.Registered = true;
+  ASSERT_FALSE(FileExists(Program / "Settings.ini"));
+  OpenMainWindow();
+  EXPECT_NE(SettingsText().find("DefaultID3v2=7"), std::string::npos);
+  EXPECT_EQ(Window->Caption(), "Velorandquistmar 0.4.8");
+  EXPECT_EQ(Application->Title(), "Velorandquistmar 0.4.8");
+  EXPECT_EQ(GridNames(), (Texts{"a - Beta", "b - Alpha", "c - Gamma"}));
+  EXPECT_EQ(Grid().Cells(0, 3), "     3");
+  EXPECT_EQ(Grid().Cells(1, 0), " Filename");
+  EXPECT_TRUE(Grid().Enabled());
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+  EXPECT_EQ(SelectedFiles(), "Selected files: 1");
+  EXPECT_TRUE(Window->Menu_AddedToRegistry->Checked());
+  EXPECT_TRUE(Window->Form_PanelRename->Visible());
+  EXPECT_FALSE(Window->Form_PanelID3Tags->Visible());
+  EXPECT_TRUE(Window->PanelSpeedButtons_SpeedButtonRename->Down());
+  EXPECT_EQ(Window->GroupBoxOptions_ComboBoxFormats->Items()->Count(), 4);
+  EXPECT_EQ(Window->GroupBoxOptions_ComboBoxFormats->ItemIndex(), 0);
+  EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
+  EXPECT_EQ(Session->NormalFontColor, static_cast<uint32_t>(Window->TabRebuild_GroupBoxReplace->FontColor()));
+  SaveWindowScreenshot(Window->Handle(), "main-window-rebuild");
+}
+
+TEST_F(MainWindow, AnEmptyFolderShowsItsPlaceholderRowOnWhichNothingActs) {
+  for (const char* name : {"b - Alpha", "a - Beta", "c - Gamma"}) DeleteFile(Music / (std::string(name) + ".mp3"));
+  OpenMainWindow();
+  EXPECT_EQ(GridNames(), Texts{"There are no files in the current folder"});
+  EXPECT_FALSE(Grid().Enabled());
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), "No files found");
+  EXPECT_EQ(SelectedFiles(), "Selected files: 0");
+  Find("a", "b");
+  PostClick(Window->PanelRename_ButtonPreview);
+  PostClick(Window->PanelID3Tags_ButtonReadTags);
+  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / No valid files !"});
+}
+
+TEST_F(MainWindow, APreviewChangesOnlyTheGridUntilRenameAndUndoTakesItBack) {
+  OpenMainWindow();
+  SelectAll();
+  EXPECT_EQ(SelectedFiles(), "Selected files: 3");
+  Find("Alpha", "Omega");
+  PostClick(Window->PanelRename_ButtonPreview);
+  EXPECT_EQ(GridNames(), (Texts{"a - Beta", "b - Omega", "c - Gamma"}));
+  EXPECT_TRUE(FileExists(Music / "b - Alpha.mp3"));
+  EXPECT_EQ(Buttons(), (std::vector<bool>{true, true, true, false}));
+  PostClick(Window->PanelRename_ButtonUndo);
+  EXPECT_EQ(GridNames(), (Texts{"a - Beta", "b - Alpha", "c - Gamma"}));
+  EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
+  PostClick(Window->PanelRename_ButtonPreview);
+  PostClick(Window->PanelRename_ButtonRename);
+  EXPECT_EQ(Music.ReadFile("b - Omega.mp3"), "audio of b - Alpha");
+  EXPECT_FALSE(FileExists(Music / "b - Alpha.mp3"));
+  EXPECT_EQ(GridNames(), (Texts{"a - Beta", "b - Omega", "c - Gamma"}));
+  EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+// The hourglass shows while a flow runs, and a flow the engine stops with an error gives
+// the cursor and the Preview button back.
+TEST_F(MainWindow, APreviewWithoutARuleOrRowChangesNothingAndAFailingOneRestoresTheWindow) {
+  OpenMainWindow();
+  SelectFirst(0);
+  PostClick(Window->PanelRename_ButtonPreview);
+  EXPECT_TRUE(Presenter.Shown.empty());
+  SelectFirst(1);
+  TCursor shownWith = crDefault;
+  Presenter.WhileOpen = [&](TMessageDialog&) { shownWith = Screen->Cursor(); };
+  PostClick(Window->PanelRename_ButtonPreview);
+  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / No files have been changed."});
+  EXPECT_EQ(shownWith, crHourGlass);
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+  EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
+  // The folder listed anew behind the grid's back: its third row is no file any more.
+  DeleteFile(Music / "c - Gamma.mp3");
+  FileList->ScanFolder();
+  SelectFirst(3);
+  Find("a", "b");
+  EXPECT_THROW(Window->PanelRebuild_ButtonPreviewClick(nullptr), ERangeError);
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+  EXPECT_TRUE(Window->PanelRename_ButtonPreview->Enabled());
+}
+
+TEST_F(MainWindow, TheRebuildPagesBoxesFollowItsRulesAndTheirLabelsToggleThem) {
+  OpenMainWindow();
+  TspSkinCheckRadioBox& useFormat = *Window->GroupBoxOptions_CheckBoxUseSelectedFormat;
+  TspSkinCheckRadioBox& startNumber = *Window->GroupBoxTrackStart_CheckBoxUseStartNumber;
+  TspSkinCheckRadioBox& cut = *Window->GroupBoxOptions_CheckBoxCutTillNumber;
+  PostClick(Window->GroupBoxOptions_LabelUseSelectedFormat);
+  EXPECT_TRUE(useFormat.Checked());
+  EXPECT_TRUE(Window->GroupBoxOptions_ComboBoxFormats->Enabled());
+  Window->GroupBoxOptions_ComboBoxFormats->SetItemIndex(1);  // "<N> - <T>" numbers the files
+  EXPECT_TRUE(startNumber.Checked());
+  EXPECT_TRUE(Window->GroupBoxTrackStart_EditTrack->Enabled());
+  PostClick(&Named<TspSkinStdLabel>("GroupBoxRemove_LabelChkbox2"));
+  EXPECT_TRUE(Box("GroupBoxRemove_CheckBox2").Checked());
+  EXPECT_FALSE(useFormat.Checked());
+  EXPECT_FALSE(useFormat.Enabled());
+  EXPECT_FALSE(cut.Enabled());
+  EXPECT_FALSE(startNumber.Checked());  // the format had checked it
+  PostClick(&Box("GroupBoxRemove_CheckBox2"));
+  PostClick(&cut);
+  EXPECT_TRUE(cut.Checked());
+  EXPECT_FALSE(Box("GroupBoxRemove_CheckBox5").Enabled());
+  PostClick(Window->GroupBoxTrackStart_LabelStart);
+  ASSERT_TRUE(startNumber.Checked());
+  TspSkinEdit& edit = *Window->GroupBoxTrackStart_EditTrack;
+  PostKey(&edit, VK_DOWN);
+  EXPECT_EQ(edit.Text(), "1");
+  PostKey(&edit, VK_UP);
+  PostKey(&edit, VK_UP, {ssShift});
+  EXPECT_EQ(edit.Text(), "2");
+  edit.SetFocus();
+  PostChar('x');
+  EXPECT_EQ(edit.Text(), "2");
+  edit.SetText("");
+  EXPECT_EQ(edit.Text(), "1");
+}
+
+TEST_F(MainWindow, TheSwitchPageSwitchesSectionsWithItsOwnButtonsAndPresets) {
+  OpenMainWindow();
+  TspSkinPageControl& pages = *Window->PanelRename_PageControlRename;
+  pages.SetActivePageIndex(1);
+  Window->PanelRename_PageControlRenameChange(&pages);  // a program's change fires no event
+  auto combo = [&](const char* number) { return &Named<TspSkinComboBox>(std::string("GroupBoxSwitch_ComboBox") + number); };
+  PostClick(&Box("GroupBoxSwitch_RadioButton2"));
+  EXPECT_EQ(combo("02")->ItemIndex(), 0);
+  EXPECT_EQ(Settings->GetSwitchItem(7), 1);
+  PostClick(&Box("GroupBoxSwitch_RadioButton1"));
+  EXPECT_EQ(Settings->GetSwitchItem(1), 0);
+  SelectFirst(1);
+  PostClick(Window->PanelRename_ButtonPreview);
+  EXPECT_EQ(GridNames(), (Texts{"Beta - a", "b - Alpha", "c - Gamma"}));
+  SaveWindowScreenshot(Window->Handle(), "main-window-switch");
+  PostClick(Window->PanelRename_ButtonUndo);
+  EXPECT_EQ(GridNames()[0], "a - Beta");
+  combo("06")->SetItemIndex(2);
+  EXPECT_EQ(Settings->GetSwitchItem(6), 2);
+}
+
+TEST_F(MainWindow, TheTagsPanelWarnsWhileAPreviewIsPendingAndReadsNoTagsThen) {
+  OpenMainWindow();
+  PostKey(&Grid(), VK_F2);
+  EXPECT_TRUE(Window->Form_PanelID3Tags->Visible());
+  EXPECT_FALSE(Window->Form_PanelRename->Visible());
+  EXPECT_EQ(Window->Form_PanelID3Tags->Height(), 33);
+  EXPECT_FALSE(Window->PanelID3Tags_LabelWarning->Visible());
+  PostKey(&Grid(), VK_F1);
+  SelectAll();
+  Find("Beta", "Delta");
+  PostClick(Window->PanelRename_ButtonPreview);
+  PostKey(&Grid(), VK_F2);
+  EXPECT_EQ(Window->Form_PanelID3Tags->Height(), 47);
+  EXPECT_TRUE(Window->PanelID3Tags_LabelWarning->Visible());
+  EXPECT_FALSE(Window->PanelID3Tags_ButtonReadTags->Enabled());
+  SaveWindowScreenshot(Window->Handle(), "main-window-tags");
+}
+
+TEST_F(MainWindow, TheLanguageMenuChangesEveryTextAndStoresTheLanguage) {
+  OpenMainWindow();
+  TMenuItem& languages = *Window->Menu_Language;
+  ASSERT_EQ(languages.Count(), 4);
+  EXPECT_TRUE(languages.Items(1)->Checked());
+  const std::string before = SettingsText();
+  languages.Items(1)->Click();
+  EXPECT_EQ(SettingsText(), before);  // the checked language changes nothing
+  languages.Items(0)->Click();
+  EXPECT_TRUE(languages.Items(0)->Checked());
+  EXPECT_NE(SettingsText().find("Language=0"), std::string::npos);
+  EXPECT_EQ(Window->PanelRename_ButtonPreview->Caption(), "Vorschau");
+  EXPECT_EQ(Window->Menu_Configuration->Caption(), LangText(TLangText::ConfigurationMenu));
+  EXPECT_NE(Window->Menu_Configuration->Caption(), "Configuration");
+  EXPECT_EQ(SelectedFiles().rfind(LangText(TLangText::SelectedFilesStatus), 0), 0u);
+  SaveWindowScreenshot(Window->Handle(), "main-window-de");
+}
+
+TEST_F(MainWindow, AConfiguredLanguageWithoutItsFileLeavesOneEnglishItemThatDoesNothing) {
+  Program.WriteFile("Settings.ini", "[Program]\r\nLanguage=2\r\n");
+  DeleteFile(Program / "languages\\ES.lng");
+  OpenMainWindow();
+  Presenter.Shown.clear();
+  ASSERT_EQ(Window->Menu_Language->Count(), 1);
+  TMenuItem& english = *Window->Menu_Language->Items(0);
+  EXPECT_EQ(english.Caption(), "English");
+  EXPECT_TRUE(english.Checked());
+  english.Click();
+  EXPECT_EQ(Window->PanelRename_ButtonPreview->Caption(), "Preview");
+  EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+TEST_F(MainWindow, TheExplorerVerbItemFollowsTheRegistryAndAFailureIsReported) {
+  OpenMainWindow();
+  Window->Menu_AddedToRegistry->Click();
+  EXPECT_TRUE(Registry.Registered);
+  EXPECT_TRUE(Window->Menu_AddedToRegistry->Checked());
+  Registry.Fails = true;
+  Window->Menu_AddedToRegistry->Click();
+  EXPECT_TRUE(Window->Menu_AddedToRegistry->Checked());
+  EXPECT_EQ(Presenter.Texts(), (Texts{"Info / Program has been added to the ContextMenu of Windows Explorer..",
+                                      "Error / Failed to create key 'Velorandquistmar'"}));
+}
+
+TEST_F(MainWindow, SelectionCommandsMovedRowsAndHelpAct) {
+  OpenMainWindow();
+  SelectAll();
+  PostKey(&Grid(), 'N', {ssCtrl});
+  EXPECT_EQ(SelectedFiles(), "Selected files: 1");
+  Window->Menu_SelectInvertClick(nullptr);
+  EXPECT_EQ(SelectedFiles(), "Selected files: 2");
+  Grid().MoveRow(1, 3);
+  EXPECT_EQ(FileList->GetFileName(2), "a - Beta");
+  EXPECT_EQ(Grid().Cells(0, 3), "     3");
+  static std::string opened;
+  TSeamOverride shell(Seams::ShellExecute, [](HWND, const char* operation, const char* file, const char*,
+                                               const char*, int) -> HINSTANCE {
+    opened = std::string(operation) + " " + file;
+    return reinterpret_cast<HINSTANCE>(33);
+  });
+  Window->Menu_Help->Click();
+  EXPECT_EQ(opened, "open http://www.example.org/velorandquistmar");
+}
+
+TEST_F(MainWindow, ClosingWithAPendingPreviewAsksAndNoKeepsTheWindow) {
+  OpenMainWindow();
+  SelectAll();
+  Find("Gamma", "Delta");
+  PostClick(Window->PanelRename_ButtonPreview);
+  Presenter.Press(mtYesNo, dbNo);
+  PostKey(&Grid(), VK_ESCAPE);
+  EXPECT_TRUE(IsWindowVisible(Window->Handle()));
+  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / There are changed files which have not been saved yet. Close?"});
+  EXPECT_EQ(GridNames()[2], "c - Delta");
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// The program's windows under test: a program folder with the built language files (where
+// "Settings.ini" goes), a working folder of MP3 files, messages answered by a script, the
+// Explorer verb in memory, and the main window opened over them.
+
+#include "AppTestSupport.h"
+#include "UiTest.h"
+
+#include "ui/FormFileEditor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+class ProgramWindows : public ::testing::Test {
+protected:
+  ProgramWindows();
+  ~ProgramWindows() override;
+
+  // A file of the working folder whose bytes tell which file it was first.
+  void Mp3(const std::string& name) const { Music.WriteFile(name + ".mp3", "audio of " + name); }
+  // Opens the main window (made, shown and painted) over the working folder.
+  TFormFileEditor& OpenMainWindow();
+  // The window's name column, data rows only.
+  std::vector<std::string> GridNames() const;
+  std::string SettingsText() const { return Program.ReadFile("Settings.ini"); }
+
+  ProgramFolder Program;
+  TempFolder Music;
+  ScriptedPresenter Presenter;
+  TReportedErrors Errors;  // what escapes a handler, instead of a message box
+  FakeVerbRegistry Registry;
+  TFormFileEditor* Window = nullptr;
+};
