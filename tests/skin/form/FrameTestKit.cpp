@@ -2,6 +2,10 @@
 
 #include "skin/form/FrameMessages.h"
 
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/SkinPopupWindow.h"
+
 #include "RuntimePath.h"
 
 #include <gtest/gtest.h>
@@ -72,3 +76,32 @@ TColor ObjectColour(const TspSkinData& Data, const std::string& Name, const TRec
 }
 
 TColor Inverted(TColor Color) { return (~Color) & 0xFFFFFF; }
+
+TTestMainMenu::TTestMainMenu(TCustomForm* Form) : Menu(new TMainMenu(Form)) {
+  File = Add(Menu->Items(), "File", "&File");
+  Add(File, "FileOpen", "&Open");
+  Add(File, "FileSave", "&Save");
+  Edit = Add(Menu->Items(), "Edit", "&Edit");
+  Add(Edit, "EditCut", "Cu&t");
+  Edit->SetEnabled(false);
+  View = Add(Menu->Items(), "View", "&View");
+  Add(View, "ViewZoom", "&Zoom");
+  Help = Add(Menu->Items(), "Help", "&Help");
+}
+
+TMenuItem* TTestMainMenu::Add(TMenuItem* Parent, const std::string& Name, const std::string& Caption) {
+  auto* item = new TMenuItem(Menu);
+  item->SetName(Name);
+  item->SetCaption(Caption);
+  item->OnClick = [this, Name](TObject*) { Clicks.push_back(Name); };
+  Parent->Add(item);
+  return item;
+}
+
+std::vector<std::string> OpenMenuCaptions(const TspSkinMenu& Engine) {
+  std::vector<std::string> captions;
+  if (Engine.PopupWindows().empty()) return captions;
+  const TspSkinPopupWindow* level = Engine.PopupWindows().front();
+  for (int i = 0; i < level->ItemCount(); ++i) captions.push_back(level->Items(i)->MenuItem->Caption());
+  return captions;
+}
