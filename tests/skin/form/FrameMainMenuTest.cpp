@@ -20,6 +20,7 @@ namespace {
 class FrameMainMenu : public ::testing::Test {
 protected:
   FrameMainMenu() {
+    ParkPointer();
     window.Load("flatframe");
     window.Frame()->SetMainMenu(menu.Menu);
     window.Frame()->SetForceActive(true);
@@ -38,9 +39,9 @@ protected:
   const TspDataSkinMainMenuItem& Entry() const {
     return dynamic_cast<const TspDataSkinMainMenuItem&>(ObjectEntry(*window.Data(), "MAINMENUITEM"));
   }
-  // The mouse rests at frame point P for one tick of the frame's mouse timer.
+  // The pointer moves to frame point P; the frame's mouse timer ticks.
   void Hover(TPoint P) {
-    const TPointerAt pointer(window.ScreenPoint(P));
+    Seams::SetCursorPos(window.ScreenPoint(P));
     SendMessageA(window.Frame()->MouseTimer()->Handle(), WM_TIMER, 1, 0);
   }
 

@@ -1,14 +1,34 @@
 #include "FrameTestKit.h"
 
 #include "skin/form/FrameMessages.h"
+#include "skin/form/SkinFormClasses.h"
 
 #include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/SkinPopupWindow.h"
+
+#include "skin/controls/SkinControlClasses.h"
+#include "skin/data/win32/SkinDataClasses.h"
+
+#include "classlib/ClassRegistry.h"
 
 #include "RuntimePath.h"
 
 #include <gtest/gtest.h>
+
+#include <mutex>
+
+void RegisterSkinFormTestClasses() {
+  static std::once_flag registration;
+  std::call_once(registration, [] {
+    TClassRegistry& registry = TClassRegistry::Instance();
+    RegisterSkinDataClasses(registry);
+    RegisterSkinControlClasses(registry);
+    RegisterSkinPopupMenuClass(registry);
+    RegisterSkinFormClasses(registry);
+  });
+}
 
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));

@@ -18,6 +18,10 @@
 #include <string>
 #include <vector>
 
+// Puts the skin data, skinned control, popup menu and frame classes in the form reader's
+// registry (once), for the tests that read forms from their resources.
+void RegisterSkinFormTestClasses();
+
 // Reads test skin Name ("slate", "flatcolour", "sparse", "flatframe") into Stored.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
 
@@ -66,17 +70,6 @@ TColor ObjectColour(const TspSkinData& Data, const std::string& Name, const TRec
 const TspDataSkinObject& ObjectEntry(const TspSkinData& Data, const std::string& Name);
 // The colour an inverting inactive effect gives Color.
 TColor Inverted(TColor Color);
-
-// The pointer as the seam tells it, at Screen while the object lives.
-class TPointerAt {
-public:
-  explicit TPointerAt(TPoint Screen) { Where = Screen; }
-
-private:
-  static TPoint Pointer() { return Where; }
-  static inline TPoint Where;
-  TSeamOverride<TPoint()> FOverride{Seams::CursorPos, Pointer};
-};
 
 // A main menu on a form: "&File" (Open, Save), a disabled "&Edit" (Cut), "&View" (Zoom)
 // and "&Help" without a submenu. Every item's click is logged by its name.

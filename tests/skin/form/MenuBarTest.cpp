@@ -20,6 +20,7 @@ namespace {
 class MenuBar : public ::testing::Test {
 protected:
   MenuBar() {
+    ParkPointer();
     bar->SetParent(window.Form());
     bar->SetDynamicSkinForm(window.Frame());
     window.Frame()->SetMainMenuBar(bar);
@@ -49,9 +50,9 @@ protected:
     SendMessageA(bar->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->DC()), 0);
     return dc;
   }
-  // The mouse rests at bar point P for one tick of the bar's mouse timer.
+  // The pointer moves to bar point P; the bar's mouse timer ticks.
   void Hover(TPoint P) {
-    const TPointerAt pointer(bar->ClientToScreen(P));
+    Seams::SetCursorPos(bar->ClientToScreen(P));
     SendMessageA(bar->Handle(), WM_TIMER, TspSkinMainMenuBar::MouseTimerId, 0);
   }
 
