@@ -9,19 +9,12 @@
 
 #include "skin/controls/SkinEffects.h"
 #include "skin/controls/SkinPartPainter.h"
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinObjectData.h"
 #include "skin/data/SkinRects.h"
 
 #include "classlib/Bitmap.h"
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr double MorphStep = 0.2;
-
-}  // namespace
 
 // The base
 
@@ -33,9 +26,7 @@ bool TspMenuBarObject::IsMorphRunning() const {
 }
 
 void TspMenuBarObject::DoMorphing() {
-  // Kept on whole fifths, so that five steps always reach the end.
-  const double next = MorphKf + (MouseIn ? MorphStep : -MorphStep);
-  MorphKf = std::clamp(std::round(next / MorphStep) * MorphStep, 0.0, 1.0);
+  MorphKf = NextMorphKf(MorphKf, MouseIn);
   Parent->DrawObject(this);
 }
 
@@ -163,8 +154,8 @@ void TspSkinMainMenuBarItem::DrawDefault(TCanvas* Cnvs, const std::string& Capti
   // The caption sinks a pixel while pressed; a disabled item's is greyed.
   const int pressed = Down ? 1 : 0;
   const int textHeight = canvas->TextHeight(Caption);
-  const TRect r{pressed, height / 2 - textHeight / 2 + pressed, width + pressed, height / 2 - textHeight / 2 +
-                                                                                  textHeight + pressed};
+  const int top = height / 2 - textHeight / 2 + pressed;
+  const TRect r{pressed, top, width + pressed, top + textHeight};
   DrawMenuCaption(*canvas, Caption, r, ItemEnabled ? canvas->Font()->Color() : clGrayText,
                   Parent->DrawTextBiDiModeFlags(0));
   Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &image);
