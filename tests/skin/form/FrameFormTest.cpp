@@ -4,14 +4,10 @@
 // frame show them to a person.
 #include "FrameTestKit.h"
 
-#include "skin/form/SkinFormClasses.h"
-
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
-#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinStatusBar.h"
-#include "skin/data/win32/SkinDataClasses.h"
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
@@ -19,8 +15,6 @@
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
-
-#include <mutex>
 
 // The form class its resource names.
 class TFrameTestForm : public TForm {
@@ -33,14 +27,7 @@ public:
 namespace {
 
 TFrameTestForm* ReadFrameTestForm() {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    TClassRegistry& registry = TClassRegistry::Instance();
-    RegisterSkinDataClasses(registry);
-    RegisterSkinControlClasses(registry);
-    RegisterSkinPopupMenuClass(registry);
-    RegisterSkinFormClasses(registry);
-  });
+  RegisterSkinFormTestClasses();
   auto* form = new TFrameTestForm;
   ReadForm(*form, FormResourceText("TFrameTestForm"),
            TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
