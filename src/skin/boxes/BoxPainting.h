@@ -1,15 +1,19 @@
 #pragma once
-// Windows only. Painting helpers of the skinned edits and the memo, which paint into DCs
-// the system hands them (a window DC for the frame, an erase DC for the background)
-// rather than through a control canvas.
+// Windows only. Painting helpers of the skinned edits, the memo and the combo box, which
+// paint into DCs the system hands them (a window DC for the frame, an erase DC for the
+// background) rather than through a control canvas, and draw parts of their skin entries.
+
+#include "skin/controls/portable/SkinPartLook.h"
 
 #include "classlib/Bitmap.h"
 #include "classlib/Control.h"
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class TWinControl;
+class TspSkinData;
 
 // A canvas over a DC it does not own, let go when the scope ends.
 class TDCCanvas : public TCanvas {
@@ -39,3 +43,10 @@ void AnswerTransparentColor(TMessage& Message, TColor TextColor);
 // WM_PAINT of a control that draws its own text: Draw paints into the message's DC, or
 // between BeginPaint and EndPaint of Control's window.
 void PaintOwnText(TWinControl& Control, const TMessage& Message, const std::function<void(HDC DC)>& Draw);
+
+// A strip drawn three-part: its ends LeftOffset and RightOffset wide unscaled, the middle
+// stretched (StretchEffect) or tiled.
+TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool StretchEffect);
+
+// The first of the control entries Names that Data's skin has; nullptr for none.
+const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names);
