@@ -64,7 +64,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FDefaultSystemMenu = new TPopupMenu(this);
   FTrayMenu = new TspSkinPopupMenu(this);
   FTrayMenu->SetComponentForm(FForm);
-  FillTrayMenu();
+  UpdateTrayMenu();
   FSkinMenu = new TspSkinMenu(this, FForm);
 
   if (ComponentState().Contains(csDesigning)) return;

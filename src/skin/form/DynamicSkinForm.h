@@ -370,7 +370,8 @@ private:
   // System menu and menu modes (FrameSystemMenu.cpp, FrameMenuModes.cpp).
   void BuildDefaultSystemMenu();
   void UpdateUserSystemMenu();
-  void FillTrayMenu();
+  // Makes the tray menu, or gives its items the skin's captions again.
+  void UpdateTrayMenu();
   TMenuItem* NewSystemMenuItem(TMenu* Menu, const TspSystemMenuItem& Description);
   void SystemMenuItemClick(TObject* Sender);
   TspSystemMenuContext SystemMenuContext() const;

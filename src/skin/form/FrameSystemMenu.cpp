@@ -60,9 +60,14 @@ void TspDynamicSkinForm::UpdateUserSystemMenu() {
   }
 }
 
-void TspDynamicSkinForm::FillTrayMenu() {
-  for (const TspSystemMenuItem& item : TrayMenuItems(nullptr, FCore.Options.MDIChild))
-    FTrayMenu->Items()->Add(NewSystemMenuItem(FTrayMenu, item));
+void TspDynamicSkinForm::UpdateTrayMenu() {
+  const std::vector<TspSystemMenuItem> items = TrayMenuItems(SystemMenuContext().Strings, FCore.Options.MDIChild);
+  TMenuItem* root = FTrayMenu->Items();
+  // Made once; later only its captions follow the skin's strings (it may be open).
+  if (root->Count() == 0)
+    for (const TspSystemMenuItem& item : items) root->Add(NewSystemMenuItem(FTrayMenu, item));
+  for (int i = 0; i < root->Count() && i < static_cast<int>(items.size()); ++i)
+    root->Items(i)->SetCaption(items[static_cast<size_t>(i)].Caption);
 }
 
 TMenuItem* TspDynamicSkinForm::GetSystemMenuItems() {

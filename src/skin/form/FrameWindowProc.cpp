@@ -133,7 +133,11 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
     case WM_EXITSIZEMOVE: ExitSizeMove(); return false;
     case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
     case SP_CHANGE_SKIN_DATA: SkinChanged(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
-    case SP_RESOURCE_STRINGS_CHANGED: UpdateButtonHints(); return false;
+    case SP_RESOURCE_STRINGS_CHANGED:
+      // The system menu takes its captions anew at each opening.
+      UpdateButtonHints();
+      UpdateTrayMenu();
+      return false;
     case SP_SKINNABLE_FORM_CHANGED:
       if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
           !FCore.Options.MDIChild)

@@ -8,7 +8,10 @@
 
 #include "skin/menus/SkinMenu.h"
 
+#include "skin/menus/SkinPopupMenu.h"
+
 #include "skin/controls/SkinControl.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinMessages.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +149,24 @@ TEST(FrameMessages, AForeignSkinDataReachesItsControlsButDoesNotReloadTheFrame) 
   EXPECT_EQ(window.Frame()->ObjectCount(), objects);
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(log[1].rfind("change", 0), 0u);
+}
+
+TEST(FrameMessages, TheSkinsStringsRecaptionTheTrayMenuAndTheButtonHints) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Load("flatframe");
+  window.Show();
+  TspDynamicSkinForm* frame = window.Frame();
+  EXPECT_EQ(frame->TrayMenu()->Items()->Items(0)->Caption(), "&Restore");
+  EXPECT_EQ(frame->StdButtonObject(cmclose)->Hint, "Close");
+  auto* strings = new TspResourceStrData(window.Form());
+  TStringList lines;
+  lines.Add("MI_RESTORECAPTION=&Back");
+  lines.Add("CLOSEBUTTON_HINT=Shut");
+  strings->SetResStrings(lines);
+  window.Data()->SetResourceStrData(strings);  // tells every window
+  EXPECT_EQ(frame->TrayMenu()->Items()->Items(0)->Caption(), "&Back");
+  EXPECT_EQ(frame->StdButtonObject(cmclose)->Hint, "Shut");
+  EXPECT_EQ(frame->StdButtonObject(cmmaximize)->Hint, "");  // the skin's table has no entry
 }
 
 TEST(FrameMessages, GoingAwayGivesBackEveryHandlerStillItsOwn) {

@@ -104,6 +104,53 @@ TEST_F(FrameTestSkinPaint, AWiderWindowStretchesTheCaptionRowAndMovesTheButtons)
   EXPECT_EQ(window.Form()->ClientHeight(), 200 - 50 - 32);      // caption rows and foot
 }
 
+TEST(FrameEffects, ButtonsMorphInFifthsAndTheCaptionAnimatesOnActivationOnlyWithEffects) {
+  TFrameWindow window{{100, 100, 500, 240}};
+  window.Load("flatframe");
+  window.Show();
+  TspDynamicSkinForm* frame = window.Frame();
+  const TspSkinData& data = *window.Data();
+  const auto tick = [](TTimer* Timer) { SendMessageA(Timer->Handle(), WM_TIMER, 1, 0); };
+  const auto& closeEntry = dynamic_cast<const TspDataSkinStdButton&>(ObjectEntry(data, "closebutton"));
+  const TColor normal = ObjectColour(data, "closebutton", closeEntry.SkinRect);
+  const TColor active = ObjectColour(data, "closebutton", closeEntry.ActiveSkinRect);
+  const TPoint at = Centre(Object(frame, "closebutton")->ObjectRect);
+  frame->TestActive(at.X, at.Y, true);
+  ASSERT_TRUE(frame->MorphTimer()->Enabled());
+  for (int step = 1; step <= 4; ++step) tick(frame->MorphTimer());
+  const TColor blended = PixelAt(window, at);
+  EXPECT_TRUE(blended != normal && blended != active);
+  tick(frame->MorphTimer());
+  EXPECT_EQ(PixelAt(window, at), active);
+  tick(frame->MorphTimer());
+  EXPECT_FALSE(frame->MorphTimer()->Enabled());  // nothing left to morph
+
+  // Activation plays the caption's frames, then its active look shows.
+  const TspDataSkinCaption& caption = dynamic_cast<const TspDataSkinCaption&>(ObjectEntry(data, "caption"));
+  const TRect strip = caption.AnimateSkinRect;
+  const TRect first = Rect(strip.Left, strip.Top, strip.Right, strip.Top + strip.Height() / 3);
+  window.SetActive(false);
+  window.SetActive(true);
+  ASSERT_TRUE(frame->AnimationTimer()->Enabled());
+  EXPECT_EQ(PixelAt(window, {225, 5}), ObjectColour(data, "caption", first));
+  for (int i = 0; i < 20 && frame->AnimationTimer()->Enabled(); ++i) tick(frame->AnimationTimer());
+  EXPECT_FALSE(frame->AnimationTimer()->Enabled());
+  EXPECT_EQ(PixelAt(window, {225, 5}), ObjectColour(data, "caption", caption.ActiveSkinRect));
+
+  // Without skin effects a look changes at once.
+  window.Data()->SetEnableSkinEffects(false);
+  frame->TestActive(at.X, at.Y, true);
+  EXPECT_EQ(PixelAt(window, at), active);
+  tick(frame->MorphTimer());  // whatever still ran stops
+  EXPECT_FALSE(frame->MorphTimer()->Enabled());
+  frame->TestActive(-1, -1, true);
+  EXPECT_FALSE(frame->MorphTimer()->Enabled());
+  EXPECT_EQ(PixelAt(window, at), normal);
+  window.SetActive(false);
+  window.SetActive(true);
+  EXPECT_FALSE(frame->AnimationTimer()->Enabled());
+}
+
 TEST(FramePaint, WithoutASkinTheDefaultFrameIsDrawnInTheSystemsColours) {
   TFrameWindow window{{100, 100, 400, 300}};
   window.Show();

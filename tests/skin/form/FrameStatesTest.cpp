@@ -99,6 +99,33 @@ TEST(FrameStates, ACaptionDoubleClickMaximizesRestoresOrRollsUp) {
   EXPECT_EQ(window.Form()->Height(), 25);  // the default caption and borders
 }
 
+TEST(FrameStates, AClientAreaFrameIsDraggedOutsideItsObjectsAndEdgesStickToTheWorkArea) {
+  static TPoint cursor;
+  TSeamOverride<TPoint()> pointer{Seams::CursorPos, [] { return cursor; }};
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Frame()->SetSupportNCArea(false);
+  window.Frame()->SetDraggAble(true);
+  window.Load("flatframe");
+  window.Show();
+  HWND form = window.Form()->Handle();
+  const TRect start = window.Form()->BoundsRect();
+  cursor = window.Form()->ClientToScreen({200, 80});  // no object lies there
+  SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({200, 80}));
+  ASSERT_TRUE(window.Frame()->Dragging());
+  cursor = {cursor.X + 30, cursor.Y + 20};
+  SendMessageA(form, WM_MOUSEMOVE, MK_LBUTTON, PointToLParam({230, 100}));
+  EXPECT_EQ(window.Form()->BoundsRect(), OffsetRect(start, 30, 20));
+  SendMessageA(form, WM_LBUTTONUP, 0, PointToLParam({230, 100}));
+  EXPECT_FALSE(window.Frame()->Dragging());
+
+  window.Frame()->SetMagnetic(true);
+  SendMessageA(form, WM_ENTERSIZEMOVE, 0, 0);
+  RECT moving{6, 50, 6 + start.Width(), 50 + start.Height()};  // 6 pixels off the left edge
+  SendMessageA(form, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(FromRECT(moving), Rect(0, 50, start.Width(), 50 + start.Height()));
+  SendMessageA(form, WM_EXITSIZEMOVE, 0, 0);
+}
+
 TEST(FrameStates, TheFirstShowCentresTheWindowAndTheFormSeesEachSizeOnce) {
   TOwned<TForm> form(new TForm(Application));
   form->SetBounds(0, 0, 400, 300);
