@@ -39,7 +39,14 @@ void AnswerTransparentColor(TMessage& Message, TColor TextColor) {
   Message.Result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
-void PaintOwnText(TWinControl& Control, const TMessage& Message, const std::function<void(HDC DC)>& Draw) {
+void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting, const std::function<void()>& Native,
+                   const std::function<void(HDC DC)>& Draw) {
+  Painting = true;
+  TScopeExit painted([&] { Painting = false; });
+  if (Control.Enabled()) {
+    Native();
+    return;
+  }
   if (Message.WParam != 0) {
     Draw(reinterpret_cast<HDC>(Message.WParam));
     return;

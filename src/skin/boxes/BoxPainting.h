@@ -3,6 +3,8 @@
 // the system hands them (a window DC for the frame, an erase DC for the background)
 // rather than through a control canvas.
 
+#include "skin/controls/SkinCustomControlCore.h"
+
 #include "classlib/Bitmap.h"
 #include "classlib/Control.h"
 
@@ -28,6 +30,13 @@ void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, c
 
 // The font a skinned edit or memo starts with: Arial, height 14, black, plain.
 void SetEditDefaultFont(TFont& Font);
+// Font := Base, with the name, height and style of Skin's font over it when there is a
+// skin and UseSkinFont, and the charset of Data's resource strings when it has them.
+template <class S>
+void AssignEditFont(TFont& Font, const TFont& Base, const S* Skin, bool UseSkinFont, TspSkinData* Data) {
+  const TspSkinFontData skinFont = Skin != nullptr ? SkinFontOf(*Skin) : TspSkinFontData{};
+  AssignSkinTextFont(Font, Base, Skin != nullptr && UseSkinFont ? &skinFont : nullptr, Data);
+}
 
 // The default look's border: a clBtnShadow frame around R and a clBtnFace one inside it.
 void DrawDefaultEditBorder(TCanvas& Canvas, const TRect& R);
@@ -36,6 +45,9 @@ void DrawDefaultEditBorder(TCanvas& Canvas, const TRect& R);
 // native control draws its text in TextColor without a background, and erases nothing.
 void AnswerTransparentColor(TMessage& Message, TColor TextColor);
 
-// WM_PAINT of a control that draws its own text: Draw paints into the message's DC, or
-// between BeginPaint and EndPaint of Control's window.
-void PaintOwnText(TWinControl& Control, const TMessage& Message, const std::function<void(HDC DC)>& Draw);
+// WM_PAINT of an edit or memo that draws its text itself while disabled: Native (the
+// system's paint) while Control is enabled, else Draw into the message's DC or between
+// BeginPaint and EndPaint. Painting is set meanwhile: the erase that comes with the
+// paint then leaves the text to it.
+void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting, const std::function<void()>& Native,
+                   const std::function<void(HDC DC)>& Draw);

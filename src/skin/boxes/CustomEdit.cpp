@@ -4,6 +4,8 @@
 #include "EditFilters.h"
 
 #include "skin/boxes/portable/EditMenuRules.h"
+#include "skin/controls/SkinFormHost.h"
+#include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Clipboard.h"
@@ -11,6 +13,11 @@
 
 TspCustomEdit::TspCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csOpaque});
+}
+
+void TspCustomEdit::BeforeDestruction() {
+  FContextMenu.Release();
+  TCustomMaskEdit::BeforeDestruction();
 }
 
 void TspCustomEdit::CreateParams(TCreateParams& Params) {
@@ -43,7 +50,19 @@ void TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
 }
 
 void TspCustomEdit::Dispatch(TMessage& Message) {
+  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
   switch (Message.Msg) {
+    case WM_CONTEXTMENU:
+      if (PopupMenu() != nullptr) {
+        TCustomMaskEdit::Dispatch(Message);
+      } else {
+        // The captions of the window frame's skin, if it has resource strings.
+        const TspSkinFormHost* host = GetControlSkinForm(this);
+        const TspSkinData* data = host != nullptr ? host->SkinData() : nullptr;
+        FContextMenu.Open(Message, data != nullptr ? data->ResourceStrData() : nullptr);
+        Message.Result = 1;
+      }
+      return;
     case WM_SETFONT:
       TCustomMaskEdit::Dispatch(Message);
       SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(2, 0));

@@ -10,6 +10,8 @@
 // second line is kept out: Ctrl+Enter and Tab are not typed, and a paste takes the
 // clipboard's text up to its first line break.
 
+#include "EditContextMenu.h"
+
 #include "classlib/Edit.h"
 
 class TspCustomEdit;
@@ -28,6 +30,9 @@ public:
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value) { SetRecreating(FTransparent, Value); }
 
+  // The skinned context menu of the last right click while it lives; nullptr otherwise.
+  TspSkinPopupMenu* ContextMenu() const { return FContextMenu.Menu(); }
+
   // In transparent mode the parent's area under the control is repainted with it.
   void Invalidate() override;
   void Dispatch(TMessage& Message) override;
@@ -38,6 +43,7 @@ public:
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Change() override;
+  void BeforeDestruction() override;
   // Between a left button's press and its release on the control.
   bool MouseDownOnControl() const { return FMouseDown; }
   // The client area in the window's coordinates (inside a non-client frame).
@@ -55,4 +61,5 @@ private:
   bool FReadOnly = false;
   bool FTransparent = false;
   bool FMouseDown = false;
+  TspEditContextMenu FContextMenu{*this, [this] { return FReadOnly; }};
 };

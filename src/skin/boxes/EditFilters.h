@@ -19,3 +19,7 @@ bool ReadOnlyDrops(const TMessage& Message);
 // menu's and the typed commands. Returns true when Message was such a key (it is then
 // handled).
 bool RouteClipboardKey(TWinControl& Edit, TMessage& Message);
+
+// The menu key's release as WM_CONTEXTMENU from the keyboard (the edit's centre); the
+// system's default handling is not relied on for it. True when Message was that key.
+bool RouteMenuKey(TWinControl& Edit, TMessage& Message);

@@ -76,17 +76,6 @@ void TspSkinCustomEdit::Notification(TComponent* AComponent, TOperation Operatio
 
 // The skin
 
-void TspSkinCustomEdit::GetSkinData() {
-  FIndex = FSkinData == nullptr || FSkinData->Empty() ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  FSkin.reset();
-  FPicture = {};
-  // An entry of another kind is no skin for an edit.
-  if (const auto* entry = dynamic_cast<const TspDataSkinEditControl*>(SkinControlEntry(FSkinData, FIndex))) {
-    FSkin = EditSkinOf(*entry);
-    FPicture = SkinActiveBitmap(FSkinData, entry->PictureIndex);
-  }
-}
-
 TspEditLayout TspSkinCustomEdit::Layout() {
   GetSkinData();
   return EditLayout(Skin(), Width(), Height(), FButtonMode, FUseSkinFont);
@@ -94,20 +83,14 @@ TspEditLayout TspSkinCustomEdit::Layout() {
 
 void TspSkinCustomEdit::ChangeSkinData() {
   GetSkinData();
+  AssignEditFont(*Font(), FDefaultFont, Skin(), FUseSkinFont, FSkinData);
   if (!Skinned()) {
-    Font()->Assign(&FDefaultFont);
     if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
     if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
-  } else if (FUseSkinFont) {
-    Font()->SetName(FSkin->FontName);
-    Font()->SetStyle(FSkin->FontStyle);
-    Font()->SetHeight(FSkin->FontHeight);
-    SetHeight(RectHeight(FSkin->SkinRect));
   } else {
-    Font()->Assign(&FDefaultFont);
+    if (FUseSkinFont) SetHeight(RectHeight(Skin()->SkinRect));
+    Font()->SetColor(Focused() ? Skin()->ActiveFontColor : Skin()->FontColor);
   }
-  if (Skinned()) Font()->SetColor(Focused() ? FSkin->ActiveFontColor : FSkin->FontColor);
-  ApplyCharset();
   RecreateWnd();  // the new frame's margins
   UpdateFontColor();
   if (!FUseSkinFont) SetHeight(FontFitHeight());
@@ -119,18 +102,13 @@ void TspSkinCustomEdit::Loaded() {
     Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
 }
 
-void TspSkinCustomEdit::ApplyCharset() {
-  const TspResourceStrData* strings = FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr;
-  Font()->SetCharset(strings != nullptr ? strings->CharSet() : FDefaultFont.Charset());
-}
-
 void TspSkinCustomEdit::UpdateFontColor() {
   if (!Enabled())
-    Font()->SetColor(Skinned() ? FSkin->DisabledFontColor : clGrayText);
+    Font()->SetColor(Skinned() ? Skin()->DisabledFontColor : clGrayText);
   else if (!Skinned())
     Font()->SetColor(FDefaultFont.Color());
   else
-    Font()->SetColor(Focused() ? FSkin->ActiveFontColor : FSkin->FontColor);
+    Font()->SetColor(Focused() ? Skin()->ActiveFontColor : Skin()->FontColor);
 }
 
 int32_t TspSkinCustomEdit::FontFitHeight() {
@@ -201,7 +179,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       RepaintFrame();
       Invalidate();
       if (Skinned() && !FMouseOver)
-        Font()->SetColor(Message.Msg == WM_SETFOCUS ? FSkin->ActiveFontColor : FSkin->FontColor);
+        Font()->SetColor(Message.Msg == WM_SETFOCUS ? Skin()->ActiveFontColor : Skin()->FontColor);
       return;
     case WM_SIZE:
       TspCustomEdit::Dispatch(Message);

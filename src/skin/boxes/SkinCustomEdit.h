@@ -9,12 +9,11 @@
 // and height. TspSkinEdit (SkinEdit.h) publishes it.
 
 #include "CustomEdit.h"
+#include "SkinEntryLink.h"
 
 #include "skin/boxes/portable/EditLayout.h"
 #include "skin/controls/SkinChangeParticipant.h"
-#include "skin/data/win32/SkinBitmaps.h"
 
-#include <optional>
 #include <string>
 
 class TspSkinCustomEdit : public TspCustomEdit, public TspSkinChangeParticipant {
@@ -55,13 +54,13 @@ public:
   void SetAlignment(TAlignment Value) { SetRecreating(FAlignment, Value); }
 
   // The index of the skin entry as of the last lookup; -1 for none.
-  int32_t SkinIndex() const { return FIndex; }
+  int32_t SkinIndex() const { return FLink.Index(); }
   // Text area and button as of now (the entry looked up first).
   TspEditLayout Layout();
   bool ButtonPressed() const { return FButtonPressed; }
   bool MouseOverButton() const { return FMouseOverButton; }
 
-  void PrepareSkinDataChange() override { FIndex = -1; }
+  void PrepareSkinDataChange() override { FLink.Forget(); }
   // Takes the new skin: fonts, colours, height, and a new window for the new frame.
   void ChangeSkinData() override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -76,14 +75,13 @@ protected:
   void CreateParams(TCreateParams& Params) override;
 
 private:
-  // The skin lookup: FIndex and the values of an "edit" entry.
-  void GetSkinData();
-  const TspEditSkin* Skin() const { return FSkin ? &*FSkin : nullptr; }
-  bool Skinned() const { return FSkin.has_value(); }
+  // The skin lookup: the entry and the values of an "edit" entry.
+  void GetSkinData() { FLink.LookUp(FSkinData, FSkinDataName); }
+  const TspEditSkin* Skin() const { return FLink.Skin(); }
+  bool Skinned() const { return Skin() != nullptr; }
 
   // Font and colours.
   void UpdateFontColor();
-  void ApplyCharset();
   int32_t FontFitHeight();
   void DefaultFontChanged(TObject* Sender);
 
@@ -122,9 +120,7 @@ private:
   uint8_t FAlphaBlendValue = 0;
   TAlignment FAlignment = taLeftJustify;
 
-  int32_t FIndex = -1;
-  std::optional<TspEditSkin> FSkin;  // the values of an "edit" entry; none without one
-  TspSkinBitmap FPicture;
+  TspSkinEntryLink<TspDataSkinEditControl, TspEditSkin, EditSkinOf> FLink;
   bool FMouseOver = false;
   bool FButtonPressed = false;
   bool FMouseOverButton = false;

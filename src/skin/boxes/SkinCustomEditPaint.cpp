@@ -10,7 +10,6 @@
 
 #include "classlib/DeviceContexts.h"
 
-#include "base/ScopeExit.h"
 
 namespace {
 
@@ -88,9 +87,9 @@ void TspSkinCustomEdit::DrawDefaultFrame(TCanvas& Canvas, const TspEditLayout& L
 }
 
 void TspSkinCustomEdit::DrawFixedHeightFrame(TCanvas& Canvas, const TspEditLayout& Layout) {
-  const TspEditSkin& skin = *FSkin;
+  const TspEditSkin& skin = *Skin();
   const TspPartState state = FrameState();
-  const TspSkinPart frame{FPicture, std::nullopt, EditFrameRects(skin),
+  const TspSkinPart frame{FLink.Picture(), std::nullopt, EditFrameRects(skin),
                           HorizontalGeometry(skin.LeftOffset, skin.RightOffset, skin.StretchEffect)};
   const TRect look = PartLook(frame.Rects, state).Rect;
   if (!DrawSkinPart(Canvas, {0, 0, Width(), RectHeight(look)}, frame, state)) {
@@ -99,12 +98,12 @@ void TspSkinCustomEdit::DrawFixedHeightFrame(TCanvas& Canvas, const TspEditLayou
   }
   if (!FButtonMode) return;
   const TRect overlay = EditButtonOverlay(skin, Enabled(), FButtonPressed, FMouseOverButton);
-  TBitmap* picture = FPicture.Get();
+  TBitmap* picture = FLink.Picture().Get();
   if (!IsNullRect(overlay) && picture != nullptr) Canvas.CopyRect(Layout.ButtonRect, picture->Canvas(), overlay);
 }
 
 void TspSkinCustomEdit::DrawVariableHeightFrame(TCanvas& Canvas, const TspEditLayout& Layout) {
-  TspSkinPart frame{FPicture, std::nullopt, EditFrameRects(*FSkin), ClientRectGeometry(FSkin->ClRect)};
+  TspSkinPart frame{FLink.Picture(), std::nullopt, EditFrameRects(*Skin()), ClientRectGeometry(Skin()->ClRect)};
   frame.Geometry.DrawClient = false;
   if (!DrawSkinPart(Canvas, {0, 0, Width(), Height()}, frame, FrameState())) {
     DrawDefaultFrame(Canvas, Layout);
@@ -127,9 +126,9 @@ void TspSkinCustomEdit::PaintClientBackground(HDC DC) {
   if (Skinned()) {
     // The part of the frame's state picture behind the text, at the skin's height or
     // stretched to the edit's.
-    const TspEditClientStrip strip = EditClientStrip(*FSkin, PartLook(EditFrameRects(*FSkin), FrameState()).Rect);
-    TspSkinPart part{FPicture, std::nullopt, {}, HorizontalGeometry(strip.LeftOffset, strip.RightOffset,
-                                                                    FSkin->StretchEffect)};
+    const TspEditClientStrip strip = EditClientStrip(*Skin(), PartLook(EditFrameRects(*Skin()), FrameState()).Rect);
+    TspSkinPart part{FLink.Picture(), std::nullopt, {}, HorizontalGeometry(strip.LeftOffset, strip.RightOffset,
+                                                                    Skin()->StretchEffect)};
     part.Rects.Normal = strip.Source;
     const int32_t height = FUseSkinFont ? RectHeight(strip.Source) : client.Height();
     DrawSkinPart(canvas, {0, 0, client.Width(), height}, part, TspPartState::Normal);
@@ -142,27 +141,15 @@ void TspSkinCustomEdit::PaintClientBackground(HDC DC) {
 }
 
 void TspSkinCustomEdit::PaintClient(TMessage& Message) {
-  FPainting = true;
-  TScopeExit painted([&] { FPainting = false; });
-  if (Enabled())
-    TspCustomEdit::Dispatch(Message);
-  else
-    PaintOwnText(*this, Message, [&](HDC DC) { DrawDisabledText(DC); });
+  PaintEditText(*this, Message, FPainting, [&] { TspCustomEdit::Dispatch(Message); },
+                [&](HDC DC) { DrawDisabledText(DC); });
 }
 
 void TspSkinCustomEdit::DrawDisabledText(HDC DC) {
   GetSkinData();
   TDCCanvas canvas(DC);
-  TFont& font = *canvas.Font();
-  if (Skinned() && FUseSkinFont) {
-    font.SetName(FSkin->FontName);
-    font.SetStyle(FSkin->FontStyle);
-    font.SetHeight(FSkin->FontHeight);
-  } else {
-    font.Assign(&FDefaultFont);
-  }
-  font.SetColor(Skinned() ? FSkin->DisabledFontColor : clGrayText);
-  font.SetCharset(Font()->Charset());
+  AssignEditFont(*canvas.Font(), FDefaultFont, Skin(), FUseSkinFont, FSkinData);
+  canvas.Font()->SetColor(Skinned() ? Skin()->DisabledFontColor : clGrayText);
   canvas.Brush()->SetStyle(bsClear);
   const std::string text = PasswordChar() != '\0' ? std::string(Text().size(), PasswordChar()) : Text();
   const TRect area = ClientRect();

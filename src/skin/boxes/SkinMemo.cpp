@@ -38,6 +38,11 @@ TspSkinMemo::~TspSkinMemo() {
   SetHScrollBar(nullptr);
 }
 
+void TspSkinMemo::BeforeDestruction() {
+  FContextMenu.Release();
+  TMemo::BeforeDestruction();
+}
+
 // Properties
 
 void TspSkinMemo::DefaultFontChanged(TObject*) {
@@ -83,32 +88,13 @@ void TspSkinMemo::Notification(TComponent* AComponent, TOperation Operation) {
 
 // The skin
 
-void TspSkinMemo::GetSkinData() {
-  FIndex = FSkinData == nullptr || FSkinData->Empty() ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  FSkin.reset();
-  FPicture = {};
-  // An entry of another kind is no skin for a memo.
-  if (const auto* entry = dynamic_cast<const TspDataSkinMemoControl*>(SkinControlEntry(FSkinData, FIndex))) {
-    FSkin = MemoSkinOf(*entry);
-    FPicture = SkinActiveBitmap(FSkinData, entry->PictureIndex);
-  }
-}
-
 void TspSkinMemo::ChangeSkinData() {
   GetSkinData();
-  if (Skinned() && FUseSkinFont) {
-    Font()->SetName(FSkin->FontName);
-    Font()->SetStyle(FSkin->FontStyle);
-    Font()->SetHeight(FSkin->FontHeight);
-  } else {
-    Font()->Assign(&FDefaultFont);
-  }
+  AssignEditFont(*Font(), FDefaultFont, Skin(), FUseSkinFont, FSkinData);
   if (Skinned()) {
-    if (FUseSkinFontColor) Font()->SetColor(Focused() ? FSkin->ActiveFontColor : FSkin->FontColor);
-    SetColor(FSkin->BGColor);
+    if (FUseSkinFontColor) Font()->SetColor(Focused() ? Skin()->ActiveFontColor : Skin()->FontColor);
+    SetColor(Skin()->BGColor);
   }
-  const TspResourceStrData* strings = FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr;
-  Font()->SetCharset(strings != nullptr ? strings->CharSet() : FDefaultFont.Charset());
   UpdateScrollBars();
   // A bar sized by the new skin takes its place again.
   if (FVScrollBar != nullptr && FVScrollBar->Align() != alNone && FVScrollBar->Parent() != nullptr)
@@ -116,14 +102,14 @@ void TspSkinMemo::ChangeSkinData() {
   if (!Enabled())
     Font()->SetColor(clGrayText);
   else
-    Font()->SetColor(Skinned() && FUseSkinFontColor ? FSkin->FontColor : FDefaultFont.Color());
+    Font()->SetColor(Skinned() && FUseSkinFontColor ? Skin()->FontColor : FDefaultFont.Color());
   SetFormattingRect();
 }
 
 void TspSkinMemo::ShowState(bool Hot) {
   if (!Skinned()) return;
-  if (FUseSkinFontColor) Font()->SetColor(Hot ? FSkin->ActiveFontColor : FSkin->FontColor);
-  if (!FBitMapBG) SetColor(Hot ? FSkin->ActiveBGColor : FSkin->BGColor);
+  if (FUseSkinFontColor) Font()->SetColor(Hot ? Skin()->ActiveFontColor : Skin()->FontColor);
+  if (!FBitMapBG) SetColor(Hot ? Skin()->ActiveBGColor : Skin()->BGColor);
   Invalidate();
 }
 
@@ -135,6 +121,12 @@ void TspSkinMemo::CreateParams(TCreateParams& Params) {
   Params.Style &= ~static_cast<DWORD>(WS_BORDER);
   Params.Style |= ES_MULTILINE;
   Params.WindowClass.style &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW);
+}
+
+void TspSkinMemo::CreateWnd() {
+  FFormattingRectSet = false;
+  TMemo::CreateWnd();
+  SetFormattingRect();
 }
 
 void TspSkinMemo::Invalidate() {
@@ -149,11 +141,11 @@ void TspSkinMemo::SetFormattingRect() {
   if (!Bordered() || !HandleAllocated()) return;
   GetSkinData();
   const TRect rect = MemoFormattingRect(ClientRect(), Skin(), FBitMapBG);
-  FFormattingRect = rect;
   // Only a change: setting the rectangle redraws the text, and it is set while painting.
-  RECT current{};
-  SendMessageA(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&current));
-  if (FromRECT(current) == rect) return;
+  // (The control keeps it lowered to whole lines, so what it answers is not compared.)
+  if (FFormattingRectSet && rect == FFormattingRect) return;
+  FFormattingRect = rect;
+  FFormattingRectSet = true;
   const RECT r = ToRECT(rect);
   SendMessageA(Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&r));
 }
@@ -206,13 +198,30 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
     HandleEditing(Message);
     return;
   }
+  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
   switch (Message.Msg) {
+    case WM_CONTEXTMENU:
+      if (PopupMenu() != nullptr) {
+        TMemo::Dispatch(Message);
+      } else {
+        // The captions of the memo's own skin, if it has resource strings.
+        FContextMenu.Open(Message, FSkinData != nullptr ? FSkinData->ResourceStrData() : nullptr);
+        Message.Result = 1;
+      }
+      return;
     case WM_NCCALCSIZE:  // no non-client area: the native bars never show
     case WM_NCPAINT: Message.Result = 0; return;
+    case WM_SETFONT:
+    case WM_SIZE:
+      // The control formats its text in its whole client area again.
+      TMemo::Dispatch(Message);
+      FFormattingRectSet = false;
+      SetFormattingRect();
+      if (Message.Msg == WM_SIZE) TextMayHaveMoved();
+      return;
     case WM_SETTEXT:
     case WM_VSCROLL:
     case WM_HSCROLL:
-    case WM_SIZE:
       TMemo::Dispatch(Message);
       TextMayHaveMoved();
       return;

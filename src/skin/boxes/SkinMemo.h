@@ -6,14 +6,15 @@
 // never show: the window has no non-client area). It offers the skinned edits' context
 // menu and their read-only mode, and a disabled memo draws its lines itself.
 
+#include "EditContextMenu.h"
+#include "SkinEntryLink.h"
+
 #include "skin/boxes/portable/MemoLayout.h"
 #include "skin/controls/SkinChangeParticipant.h"
-#include "skin/data/win32/SkinBitmaps.h"
 
 #include "classlib/Memo.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class TspSkinScrollBar;
@@ -57,11 +58,14 @@ public:
   void SetReadOnly(bool Value) { FReadOnly = Value; }
 
   // The index of the skin entry as of the last lookup; -1 for none.
-  int32_t SkinIndex() const { return FIndex; }
-  // The rectangle the text is formatted in, as last set.
+  int32_t SkinIndex() const { return FLink.Index(); }
+  // The skinned context menu of the last right click while it lives; nullptr otherwise.
+  TspSkinPopupMenu* ContextMenu() const { return FContextMenu.Menu(); }
+  // The rectangle the text is formatted in, as last set (the control lowers its bottom
+  // to whole lines).
   TRect FormattingRect() const { return FFormattingRect; }
 
-  void PrepareSkinDataChange() override { FIndex = -1; }
+  void PrepareSkinDataChange() override { FLink.Forget(); }
   void ChangeSkinData() override;
   // The bars follow the native scroll state.
   void UpdateScrollBars();
@@ -71,12 +75,14 @@ public:
 
 protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void Change() override;
+  void BeforeDestruction() override;
 
 private:
-  void GetSkinData();
-  const TspMemoSkin* Skin() const { return FSkin ? &*FSkin : nullptr; }
-  bool Skinned() const { return FSkin.has_value(); }
+  void GetSkinData() { FLink.LookUp(FSkinData, FSkinDataName); }
+  const TspMemoSkin* Skin() const { return FLink.Skin(); }
+  bool Skinned() const { return Skin() != nullptr; }
   void SetBar(TspSkinScrollBar*& Field, TspSkinScrollBar* Value);
   void VScrollBarChange(TObject* Sender);
   void HScrollBarChange(TObject* Sender);
@@ -94,7 +100,8 @@ private:
   void HandleControlColor(TMessage& Message);
 
   // Painting (SkinMemoPaint.cpp).
-  TspPartState State();
+  // The skin rectangle of the state shown (focus, pointer, enabled); empty without a skin.
+  TRect StateRect();
   void PaintBackgroundAndFrame(HDC DC);
   void DrawFrame(TCanvas& Canvas, const TRect& Client);
   void PaintClient(TMessage& Message);
@@ -112,11 +119,11 @@ private:
   uint8_t FAlphaBlendValue = 0;
   bool FReadOnly = false;
 
-  int32_t FIndex = -1;
-  std::optional<TspMemoSkin> FSkin;  // the values of a "memo" entry; none without one
-  TspSkinBitmap FPicture;
+  TspSkinEntryLink<TspDataSkinMemoControl, TspMemoSkin, MemoSkinOf> FLink;
   bool FMouseOver = false;
   bool FMouseDown = false;
   bool FPainting = false;
   TRect FFormattingRect;
+  bool FFormattingRectSet = false;  // the control has FFormattingRect
+  TspEditContextMenu FContextMenu{*this, [this] { return FReadOnly; }};
 };

@@ -9,7 +9,6 @@
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinSystem.h"
 
-#include "base/ScopeExit.h"
 
 namespace {
 
@@ -22,7 +21,10 @@ TColor DisabledTextColor(TspSkinData* Data) {
 
 }  // namespace
 
-TspPartState TspSkinMemo::State() { return MemoState(Enabled(), FMouseOver, Focused()); }
+TRect TspSkinMemo::StateRect() {
+  if (!Skinned()) return {};
+  return PartLook(EditFrameRects(*Skin()), EditFrameState(Enabled(), FMouseOver, Focused())).Rect;
+}
 
 void TspSkinMemo::PaintBackgroundAndFrame(HDC DC) {
   const TRect client = ClientRect();
@@ -32,7 +34,7 @@ void TspSkinMemo::PaintBackgroundAndFrame(HDC DC) {
   target.Brush()->SetStyle(bsSolid);
   target.Brush()->SetColor(Color());
   if (!FBitMapBG) {
-    target.FillRect(Skinned() ? MemoInnerRect(client, *FSkin) : client);
+    target.FillRect(Skinned() ? MemoInnerRect(client, *Skin()) : client);
     if (Bordered()) DrawFrame(target, client);
   } else if (FTransparent && FAlphaBlendValue == 255) {
     DrawParentBackground(this, &target);
@@ -42,10 +44,10 @@ void TspSkinMemo::PaintBackgroundAndFrame(HDC DC) {
     TCanvas& canvas = *image.Canvas();
     canvas.Brush()->SetColor(Color());
     canvas.FillRect(client);
-    const TRect look = Skinned() ? PartLook(MemoRects(*FSkin), State()).Rect : TRect{};
-    if (TBitmap* picture = FPicture.Get(); picture != nullptr && !IsNullRect(look))
-      CreateSkinClientImage(FSkin->ClRect, client, &image, picture, look, client.Width(), client.Height(),
-                            FSkin->Fill.StretchEffect, FSkin->Fill.StretchType);
+    const TRect look = StateRect();
+    if (TBitmap* picture = FLink.Picture().Get(); picture != nullptr && !IsNullRect(look))
+      CreateSkinClientImage(Skin()->ClRect, client, &image, picture, look, client.Width(), client.Height(),
+                            Skin()->Fill.StretchEffect, Skin()->Fill.StretchType);
     if (Bordered()) DrawFrame(canvas, client);
     if (FTransparent)
       DrawBlendedOverParent(this, target, image, client, {0, 0}, static_cast<uint8_t>(255 - FAlphaBlendValue));
@@ -56,17 +58,17 @@ void TspSkinMemo::PaintBackgroundAndFrame(HDC DC) {
 }
 
 void TspSkinMemo::DrawFrame(TCanvas& Canvas, const TRect& Client) {
-  TBitmap* picture = FPicture.Get();
-  const TRect look = Skinned() ? PartLook(MemoRects(*FSkin), State()).Rect : TRect{};
+  TBitmap* picture = FLink.Picture().Get();
+  const TRect look = StateRect();
   if (picture == nullptr || IsNullRect(look)) {
     DrawDefaultEditBorder(Canvas, Client);
     return;
   }
   // The state picture cut at the corner points into four strips for the memo's size.
   const int32_t width = Client.Width(), height = Client.Height();
-  const TSkinCut& cut = FSkin->Cut;
+  const TSkinCut& cut = Skin()->Cut;
   const TSkinCut sized = CutForSize(cut, look, width, height);
-  const TSkinSides& sides = FSkin->Sides;
+  const TSkinSides& sides = Skin()->Sides;
   TBitmap top, left, right, bottom;
   CreateSkinBorderImages(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, sized.LT, sized.RT, sized.LB, sized.RB,
                          sized.ClRect, &left, &top, &right, &bottom, picture, look, width, height, sides.Left,
@@ -83,25 +85,14 @@ void TspSkinMemo::DrawFrame(TCanvas& Canvas, const TRect& Client) {
 }
 
 void TspSkinMemo::PaintClient(TMessage& Message) {
-  FPainting = true;
-  TScopeExit painted([&] { FPainting = false; });
-  if (Enabled())
-    TMemo::Dispatch(Message);
-  else
-    PaintOwnText(*this, Message, [&](HDC DC) { DrawDisabledLines(DC); });
+  PaintEditText(*this, Message, FPainting, [&] { TMemo::Dispatch(Message); }, [&](HDC DC) { DrawDisabledLines(DC); });
 }
 
 void TspSkinMemo::DrawDisabledLines(HDC DC) {
   GetSkinData();
   TDCCanvas canvas(DC);
-  TFont& font = *canvas.Font();
-  font.Assign(Font());
-  if (Skinned() && FUseSkinFont) {
-    font.SetName(FSkin->FontName);
-    font.SetStyle(FSkin->FontStyle);
-    font.SetHeight(FSkin->FontHeight);
-  }
-  font.SetColor(DisabledTextColor(FSkinData));
+  AssignEditFont(*canvas.Font(), *Font(), Skin(), FUseSkinFont, FSkinData);
+  canvas.Font()->SetColor(DisabledTextColor(FSkinData));
   canvas.Brush()->SetStyle(bsClear);
   const int32_t lineHeight = std::max(1, canvas.TextHeight("Wq"));
   RECT formatting{};

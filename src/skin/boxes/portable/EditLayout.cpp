@@ -1,39 +1,40 @@
 #include "EditLayout.h"
 
+#include "SkinCoordinates.h"
+
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
-// Skin coordinates are untrusted: sums are worked in 64 bits and saturated back.
-int32_t Saturate(int64_t Value) {
-  return static_cast<int32_t>(
-      std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+TRect Moved(const TRect& R, int64_t DX) {
+  return {SaturatedInt32(R.Left + DX), R.Top, SaturatedInt32(R.Right + DX), R.Bottom};
 }
-
-TRect Moved(const TRect& R, int64_t DX) { return {Saturate(R.Left + DX), R.Top, Saturate(R.Right + DX), R.Bottom}; }
 
 const TRect& Or(const TRect& R, const TRect& Otherwise) { return IsNullRect(R) ? Otherwise : R; }
 
 }  // namespace
 
+void CopyEditFrameSkin(const TspDataSkinEditControl& Entry, TspEditFrameSkin& Skin) {
+  Skin.PictureIndex = Entry.PictureIndex;
+  Skin.SkinRect = Entry.SkinRect;
+  Skin.ActiveSkinRect = Or(Entry.ActiveSkinRect, Entry.SkinRect);
+  Skin.DisabledSkinRect = Entry.DisabledSkinRect;
+  Skin.ClRect = Entry.ClRect;
+  Skin.FontName = Entry.FontName;
+  Skin.FontStyle = Entry.FontStyle;
+  Skin.FontHeight = Entry.FontHeight;
+  Skin.FontColor = Entry.FontColor;
+  Skin.DisabledFontColor = Entry.DisabledFontColor;
+  Skin.ActiveFontColor = Entry.ActiveFontColor;
+}
+
 TspEditSkin EditSkinOf(const TspDataSkinEditControl& Entry) {
   TspEditSkin skin;
-  skin.PictureIndex = Entry.PictureIndex;
-  skin.SkinRect = Entry.SkinRect;
-  skin.ActiveSkinRect = Or(Entry.ActiveSkinRect, Entry.SkinRect);
-  skin.DisabledSkinRect = Entry.DisabledSkinRect;
-  skin.ClRect = Entry.ClRect;
+  CopyEditFrameSkin(Entry, skin);
   skin.LeftOffset = Entry.LTPoint.X;
-  skin.RightOffset = Saturate(int64_t{RectWidth(Entry.SkinRect)} - Entry.RTPoint.X);
-  skin.FontName = Entry.FontName;
-  skin.FontStyle = Entry.FontStyle;
-  skin.FontHeight = Entry.FontHeight;
-  skin.FontColor = Entry.FontColor;
-  skin.DisabledFontColor = Entry.DisabledFontColor;
-  skin.ActiveFontColor = Entry.ActiveFontColor;
+  skin.RightOffset = SaturatedInt32(int64_t{RectWidth(Entry.SkinRect)} - Entry.RTPoint.X);
   skin.ButtonRect = Entry.ButtonRect;
   skin.ActiveButtonRect = Entry.ActiveButtonRect;
   skin.DownButtonRect = Or(Entry.DownButtonRect, Entry.ActiveButtonRect);
@@ -47,8 +48,8 @@ TspEditLayout EditLayout(const TspEditSkin* Skin, int32_t Width, int32_t Height,
   if (Skin == nullptr) {
     int32_t textRight = Width - 2;
     if (ButtonMode) {
-      layout.ButtonRect = {Saturate(int64_t{Width} - Height), 0, Width, Height};
-      textRight = Saturate(int64_t{layout.ButtonRect.Left} - 2);
+      layout.ButtonRect = {SaturatedInt32(int64_t{Width} - Height), 0, Width, Height};
+      textRight = SaturatedInt32(int64_t{layout.ButtonRect.Left} - 2);
     }
     layout.EditRect = {2, 2, textRight, Height - 2};
     return layout;
@@ -56,15 +57,15 @@ TspEditLayout EditLayout(const TspEditSkin* Skin, int32_t Width, int32_t Height,
   const int32_t skinWidth = RectWidth(Skin->SkinRect);
   const int64_t dw = int64_t{Width} - skinWidth;
   layout.EditRect = Skin->ClRect;
-  layout.EditRect.Right = Saturate(layout.EditRect.Right + dw);
+  layout.EditRect.Right = SaturatedInt32(layout.EditRect.Right + dw);
   layout.ButtonRect = Skin->ButtonRect;
   // A button beyond the stretched middle of the frame stays at the right end.
   if (int64_t{Skin->ButtonRect.Left} >= int64_t{skinWidth} - Skin->RightOffset)
     layout.ButtonRect = Moved(layout.ButtonRect, dw);
   if (!UseSkinFont) {
     const int64_t dh = int64_t{Height} - RectHeight(Skin->SkinRect);
-    layout.EditRect.Bottom = Saturate(layout.EditRect.Bottom + dh);
-    layout.ButtonRect.Bottom = Saturate(layout.ButtonRect.Bottom + dh);
+    layout.EditRect.Bottom = SaturatedInt32(layout.EditRect.Bottom + dh);
+    layout.ButtonRect.Bottom = SaturatedInt32(layout.ButtonRect.Bottom + dh);
   }
   return layout;
 }
@@ -82,8 +83,8 @@ TRect EditClientArea(const TRect& Window, const TspEditSkin* Skin, bool ButtonMo
     right -= ButtonMode ? int64_t{Window.Bottom} - Window.Top + 2 : 2;
     bottom -= 2;
   }
-  const int32_t l = Saturate(left), t = Saturate(top);
-  return {l, t, std::max(l, Saturate(right)), std::max(t, Saturate(bottom))};
+  const int32_t l = SaturatedInt32(left), t = SaturatedInt32(top);
+  return {l, t, std::max(l, SaturatedInt32(right)), std::max(t, SaturatedInt32(bottom))};
 }
 
 TPoint EditClientOrigin(const TspEditSkin* Skin) { return Skin != nullptr ? Skin->ClRect.TopLeft() : TPoint{2, 2}; }
@@ -99,7 +100,7 @@ TspPartState EditFrameState(bool Enabled, bool MouseOver, bool Focused) {
   return MouseOver || Focused ? TspPartState::Hot : TspPartState::Normal;
 }
 
-TspPartRects EditFrameRects(const TspEditSkin& Skin) {
+TspPartRects EditFrameRects(const TspEditFrameSkin& Skin) {
   TspPartRects rects;
   rects.Normal = Skin.SkinRect;
   rects.Hot = Skin.ActiveSkinRect;
@@ -127,17 +128,19 @@ TspPartRects EditButtonRects(TspPartRects Rects) {
 TspEditClientStrip EditClientStrip(const TspEditSkin& Skin, const TRect& State) {
   const TRect& cl = Skin.ClRect;
   TspEditClientStrip strip;
-  const int32_t left = Saturate(int64_t{State.Left} + cl.Left), top = Saturate(int64_t{State.Top} + cl.Top);
-  strip.Source = {left, top, Saturate(int64_t{left} + RectWidth(cl)), Saturate(int64_t{top} + RectHeight(cl))};
-  strip.LeftOffset = Saturate(std::max<int64_t>(0, int64_t{Skin.LeftOffset} - cl.Left));
-  strip.RightOffset =
-      Saturate(std::max<int64_t>(0, int64_t{cl.Right} - (int64_t{RectWidth(Skin.SkinRect)} - Skin.RightOffset)));
+  const int32_t left = SaturatedInt32(int64_t{State.Left} + cl.Left);
+  const int32_t top = SaturatedInt32(int64_t{State.Top} + cl.Top);
+  strip.Source = {left, top, SaturatedInt32(int64_t{left} + RectWidth(cl)),
+                  SaturatedInt32(int64_t{top} + RectHeight(cl))};
+  strip.LeftOffset = SaturatedInt32(std::max<int64_t>(0, int64_t{Skin.LeftOffset} - cl.Left));
+  const int64_t middleEnd = int64_t{RectWidth(Skin.SkinRect)} - Skin.RightOffset;
+  strip.RightOffset = SaturatedInt32(std::max<int64_t>(0, cl.Right - middleEnd));
   return strip;
 }
 
 int32_t EditFontHeight(int32_t TextMetricHeight, const TspEditSkin* Skin) {
   const int64_t frame = Skin != nullptr ? int64_t{RectHeight(Skin->SkinRect)} - RectHeight(Skin->ClRect) : 4;
-  return Saturate(TextMetricHeight + frame);
+  return SaturatedInt32(TextMetricHeight + frame);
 }
 
 int32_t EditHeight(const TspEditSkin* Skin, bool UseSkinFont, int32_t Requested, int32_t FontHeight) {
@@ -147,8 +150,8 @@ int32_t EditHeight(const TspEditSkin* Skin, bool UseSkinFont, int32_t Requested,
 
 int32_t EditDisabledTextLeft(TAlignment Alignment, int32_t EditWidth, int32_t TextWidth) {
   switch (Alignment) {
-    case taRightJustify: return Saturate(int64_t{EditWidth} - 1 - TextWidth);
-    case taCenter: return Saturate(int64_t{EditWidth} / 2 - TextWidth / 2);
+    case taRightJustify: return SaturatedInt32(int64_t{EditWidth} - 1 - TextWidth);
+    case taCenter: return SaturatedInt32(int64_t{EditWidth} / 2 - TextWidth / 2);
     case taLeftJustify: break;
   }
   return 2;

@@ -14,19 +14,25 @@
 #include <cstdint>
 #include <string>
 
-// What the edit draws with, copied from an "edit" entry; the hot frame and the pressed
-// button fall back to the normal frame and the hot button when the skin lacks them.
-struct TspEditSkin {
+// What the edit and the memo copy alike from their entries (a memo entry is an edit
+// entry): the frame's looks, a lacking hot look being the normal one, and the font.
+struct TspEditFrameSkin {
   int32_t PictureIndex = -1;
   TRect SkinRect, ActiveSkinRect, DisabledSkinRect, ClRect;
-  // The unscaled ends of the frame: the entry's left-top corner x, and the skin width
-  // right of its right-top corner.
-  int32_t LeftOffset = 0;
-  int32_t RightOffset = 0;
   std::string FontName;
   TFontStyles FontStyle;
   int32_t FontHeight = 0;
   TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
+};
+void CopyEditFrameSkin(const TspDataSkinEditControl& Entry, TspEditFrameSkin& Skin);
+
+// What the edit draws with, copied from an "edit" entry; the pressed button falls back to
+// the hot one when the skin lacks it.
+struct TspEditSkin : TspEditFrameSkin {
+  // The unscaled ends of the frame: the entry's left-top corner x, and the skin width
+  // right of its right-top corner.
+  int32_t LeftOffset = 0;
+  int32_t RightOffset = 0;
   // ButtonRect is relative to SkinRect; the others name the picture.
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
   bool StretchEffect = false;
@@ -56,11 +62,12 @@ TPoint EditClientOrigin(const TspEditSkin* Skin);
 enum class TspEditHit { Button, Text, Frame };
 TspEditHit EditHitTest(const TspEditLayout& Layout, TPoint WindowPoint);
 
-// The state the frame shows: disabled, hot while the pointer is over the edit or it has
-// the focus, else normal.
+// The state the frame shows (of the memo too): disabled, hot while the pointer is over
+// the control or it has the focus, else normal.
 TspPartState EditFrameState(bool Enabled, bool MouseOver, bool Focused);
-// The frame's rectangles by state; a lacking hot or disabled look is the normal one.
-TspPartRects EditFrameRects(const TspEditSkin& Skin);
+// The frame's rectangles by state (of the memo's background too); a lacking hot or
+// disabled look is the normal one.
+TspPartRects EditFrameRects(const TspEditFrameSkin& Skin);
 
 // What is copied onto the button of a frame drawn at the skin's height: the disabled
 // look when disabled and the skin has one, else the pressed look when pressed under the

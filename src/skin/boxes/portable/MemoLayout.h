@@ -4,33 +4,21 @@
 // client area, what its external scroll bars show of the native scroll state, and how
 // many lines a disabled memo draws itself.
 
-#include "skin/controls/portable/SkinPartLook.h"
-#include "skin/data/SkinEditData.h"
+#include "EditLayout.h"
 
 #include <cstdint>
 #include <string>
 
-// What the memo draws with, copied from a "memo" entry; a lacking hot look is the
-// normal one.
-struct TspMemoSkin {
-  int32_t PictureIndex = -1;
-  TRect SkinRect, ActiveSkinRect, DisabledSkinRect, ClRect;
+// What the memo draws with, copied from a "memo" entry. Its background and frame show
+// the frame's looks by state (EditFrameState, EditFrameRects).
+struct TspMemoSkin : TspEditFrameSkin {
   TSkinCut Cut;  // the corner points (and ClRect) the frame strips are cut at
   TSkinSides Sides;
   TSkinClientFill Fill;
-  std::string FontName;
-  TFontStyles FontStyle;
-  int32_t FontHeight = 0;
-  TColor FontColor = 0, ActiveFontColor = 0;
   TColor BGColor = 0, ActiveBGColor = 0;
 };
 
 TspMemoSkin MemoSkinOf(const TspDataSkinMemoControl& Entry);
-
-// The state the background and frame show: disabled, hot while the pointer is over the
-// memo or it has the focus, else normal. A lacking disabled look is the normal one.
-TspPartState MemoState(bool Enabled, bool MouseOver, bool Focused);
-TspPartRects MemoRects(const TspMemoSkin& Skin);
 
 // The part of Client inside the skin's frame: Client less the margins of the skin's
 // client rectangle in its skin rectangle. Never inverted.
