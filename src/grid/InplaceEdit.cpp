@@ -1,12 +1,12 @@
 #include "InplaceEdit.h"
 
-#include "EditContextMenu.h"
 #include "SkinGrid.h"
 
 #include "grid/portable/InplaceEditRules.h"
 
-#include "skin/menus/SkinMenu.h"
-#include "skin/menus/SkinPopupMenu.h"
+#include "skin/boxes/EditFilters.h"
+#include "skin/controls/SkinFormHost.h"
+#include "skin/data/SkinData.h"
 
 #include "classlib/Form.h"
 #include "classlib/SystemSeams.h"
@@ -32,6 +32,7 @@ void TDynSkinInplaceEdit::CreateParams(TCreateParams& Params) {
 }
 
 void TDynSkinInplaceEdit::BeforeDestruction() {
+  FContextMenu.Release();
   // Before the window goes: the focus it hands on must find the grid without an editor.
   if (FGrid != nullptr) FGrid->EditorDestroyed();
   FGrid = nullptr;
@@ -161,6 +162,7 @@ void TDynSkinInplaceEdit::DblClick() { FGrid->DblClick(); }
 // --- Messages
 
 void TDynSkinInplaceEdit::Dispatch(TMessage& Message) {
+  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
   switch (Message.Msg) {
     case WM_GETDLGCODE:
       TDynSkinTransparentMaskEdit::Dispatch(Message);
@@ -169,11 +171,6 @@ void TDynSkinInplaceEdit::Dispatch(TMessage& Message) {
     case WM_SETFOCUS: HandleSetFocus(Message); return;
     case WM_LBUTTONDOWN: HandleButtonDown(Message); return;
     case WM_CONTEXTMENU: HandleContextMenu(Message); return;
-    case SP_MENU_ITEM_EXECUTED: MenuCommandRan(); return;
-    case CM_RELEASE:
-      if (FSpentMenu != nullptr) FSpentMenu->Free();
-      FSpentMenu = nullptr;
-      return;
     default: TDynSkinTransparentMaskEdit::Dispatch(Message);
   }
 }
@@ -198,20 +195,9 @@ void TDynSkinInplaceEdit::HandleContextMenu(TMessage& Message) {
     TDynSkinTransparentMaskEdit::Dispatch(Message);
     return;
   }
-  if (FContextMenu != nullptr) FContextMenu->Free();
-  FContextMenu = nullptr;
-  TPoint at = PointFromLParam(Message.LParam);
-  // From the keyboard: at the editor's centre.
-  if (at == TPoint{-1, -1}) at = ClientToScreen({Width() / 2, Height() / 2});
-  FContextMenu = PopupEditContextMenu(*this, !EditCanModify(), at);
+  // The captions of the window frame's skin, if it has resource strings.
+  const TspSkinFormHost* host = GetControlSkinForm(this);
+  const TspSkinData* data = host != nullptr ? host->SkinData() : nullptr;
+  FContextMenu.Open(Message, data != nullptr ? data->ResourceStrData() : nullptr);
   Message.Result = 1;
-}
-
-void TDynSkinInplaceEdit::MenuCommandRan() {
-  if (FContextMenu == nullptr) return;
-  // The engine's caller may still use the menu while this message returns.
-  if (FSpentMenu != nullptr) FSpentMenu->Free();
-  FSpentMenu = FContextMenu;
-  FContextMenu = nullptr;
-  PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }

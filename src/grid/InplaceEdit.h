@@ -14,10 +14,11 @@
 
 #include "grid/portable/GridInplaceEditor.h"
 
+#include "skin/boxes/EditContextMenu.h"
+
 #include <cstdint>
 
 class TDynSkinCustomGrid;
-class TspSkinPopupMenu;
 
 class TDynSkinInplaceEdit : public TDynSkinTransparentMaskEdit, public TGridInplaceEditor {
 public:
@@ -29,9 +30,8 @@ public:
   // editor may complete to a double click.
   uint32_t ClickTime() const { return FClickTime; }
   void SetClickTime(uint32_t Value) { FClickTime = Value; }
-  // The menu of the last context-menu request while it waits for a command; nullptr
-  // when none.
-  TspSkinPopupMenu* ContextMenu() const { return FContextMenu; }
+  // The skinned context menu of the last request while it lives; nullptr otherwise.
+  TspSkinPopupMenu* ContextMenu() const { return FContextMenu.Menu(); }
 
   // The grid's side of the editor.
   std::string EditText() override { return Text(); }
@@ -66,11 +66,9 @@ private:
   void HandleSetFocus(TMessage& Message);
   void HandleButtonDown(TMessage& Message);
   void HandleContextMenu(TMessage& Message);
-  // A command of the context menu ran: the menu goes once that message has returned.
-  void MenuCommandRan();
 
   TDynSkinCustomGrid* FGrid = nullptr;
-  TspSkinPopupMenu* FContextMenu = nullptr;
-  TspSkinPopupMenu* FSpentMenu = nullptr;
   uint32_t FClickTime = 0;
+  // Offers nothing that would change a cell that may not change.
+  TspEditContextMenu FContextMenu{*this, [this] { return !EditCanModify(); }};
 };
