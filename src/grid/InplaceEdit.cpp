@@ -166,7 +166,7 @@ void TDynSkinInplaceEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_GETDLGCODE:
       TDynSkinTransparentMaskEdit::Dispatch(Message);
-      if (FGrid->Options().Contains(goTabs)) Message.Result |= DLGC_WANTTAB;
+      if (FGrid != nullptr && FGrid->Options().Contains(goTabs)) Message.Result |= DLGC_WANTTAB;
       return;
     case WM_SETFOCUS: HandleSetFocus(Message); return;
     case WM_LBUTTONDOWN: HandleButtonDown(Message); return;
