@@ -42,11 +42,9 @@ public:
     Grid()->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});
     Focus();
   }
-  // The editor, once the grid made it.
+  // The editor, once the grid made it (its only child).
   TDynSkinInplaceEdit* Editor() const {
-    for (int i = 0; i < Grid()->ControlCount(); ++i)
-      if (auto* editor = dynamic_cast<TDynSkinInplaceEdit*>(Grid()->Controls(i))) return editor;
-    return nullptr;
+    return Grid()->ControlCount() > 0 ? dynamic_cast<TDynSkinInplaceEdit*>(Grid()->Controls(0)) : nullptr;
   }
   bool EditorShows() const { return Editor() != nullptr && Editor()->EditorShowing(); }
   // The editor shows over the focused cell and has the keyboard focus.
@@ -60,64 +58,42 @@ public:
   }
 };
 
-TEST(GridEditor, F2EnterAndTypingOpenTheEditorOverTheFocusedCell) {
+TEST(GridEditor, F2EnterAndTypingOpenTheEditorOverTheFocusedCellAndTheArrowsTakeItAlong) {
   TEditingGrid list;
   TDynSkinStringGrid* grid = list.Grid();
   PressKey(VK_DOWN);
-  PressKey(VK_RIGHT);
-  ASSERT_EQ(grid->Row(), 2);
-  EXPECT_FALSE(list.EditorShows());
-
-  // F2: the caret after the text.
-  PressKey(VK_F2);
+  PressKey(VK_F2);  // the caret after the text
   ASSERT_TRUE(list.EditsFocusedCell());
-  EXPECT_TRUE(grid->EditorMode());
   EXPECT_EQ(list.Editor()->Text(), "File 2");
   EXPECT_EQ(list.Selection(), std::make_pair(6, 0));
-
-  // Enter closes it, Enter opens it with the whole text selected.
   PressKey(VK_RETURN);
-  EXPECT_FALSE(list.EditorShows());
-  EXPECT_FALSE(grid->EditorMode());
-  EXPECT_TRUE(grid->Focused());
-  PressKey(VK_RETURN);
+  EXPECT_FALSE(list.EditorShows() || grid->EditorMode());
+  PressKey(VK_RETURN);  // the whole text selected
   ASSERT_TRUE(list.EditsFocusedCell());
   EXPECT_EQ(list.Selection(), std::make_pair(0, 6));
 
-  // Typing replaces the selected text, and the cell has each letter at once.
+  // Each typed letter reaches the cell at once.
   std::vector<std::string> handedBack;
   grid->OnSetEditText = [&](TObject*, int32_t, int32_t, const std::string& Value) { handedBack.push_back(Value); };
   list.Type("ab");
-  EXPECT_EQ(grid->Cells(1, 2), "ab");
   EXPECT_EQ(handedBack, (std::vector<std::string>{"a", "ab"}));
+  PressKey(VK_DOWN);
+  EXPECT_EQ(grid->Cells(1, 2), "ab");
+  ASSERT_TRUE(list.EditsFocusedCell());
+  EXPECT_EQ(list.Selection(), std::make_pair(0, 6));
+  PressKey(VK_UP);
+  EXPECT_EQ(list.Editor()->Text(), "ab");
 
   // Typed on the grid, a letter opens the editor with it.
   PressKey(VK_RETURN);
-  PressKey(VK_DOWN);
   list.Type("x");
   EXPECT_TRUE(list.EditsFocusedCell());
-  EXPECT_EQ(grid->Cells(1, 3), "x");
+  EXPECT_EQ(grid->Cells(1, 2), "x");
 }
 
-TEST(GridEditor, TheNavigationKeysTakeTheEditorToOtherCells) {
+TEST(GridEditor, WithGoAlwaysShowEditorLeftAndHomeLeaveTheCellFromTheTextsStart) {
   TEditingGrid list;
   TDynSkinStringGrid* grid = list.Grid();
-  PressKey(VK_F2);
-  PressKey(VK_BACK);
-  list.Type("z");
-  PressKey(VK_DOWN);
-  EXPECT_EQ(grid->Cells(1, 1), "File z");
-  EXPECT_EQ(grid->Row(), 2);
-  ASSERT_TRUE(list.EditsFocusedCell());
-  EXPECT_EQ(list.Editor()->Text(), "File 2");
-  EXPECT_EQ(list.Selection(), std::make_pair(0, 6));
-  PressKey(VK_UP);
-  EXPECT_EQ(grid->Row(), 1);
-  EXPECT_TRUE(list.EditsFocusedCell());
-  EXPECT_EQ(list.Editor()->Text(), "File z");
-
-  // Left and Home move the caret in the text, and, with goAlwaysShowEditor, leave the
-  // cell from the text's start; Tab goes to the next cell with goTabs.
   grid->SetColCount(3);
   grid->SetCells(2, 4, "Tag 4");
   grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor, goTabs});
@@ -127,15 +103,12 @@ TEST(GridEditor, TheNavigationKeysTakeTheEditorToOtherCells) {
   PressKey(VK_LEFT);
   PressKey(VK_HOME);
   EXPECT_EQ(grid->Col(), 2);
-  EXPECT_EQ(list.Selection(), std::make_pair(0, 0));
   PressKey(VK_LEFT);
   EXPECT_EQ(grid->Col(), 1);
   EXPECT_TRUE(list.EditsFocusedCell());
-  EXPECT_EQ(list.Editor()->Text(), "File 4");
   PressKey(VK_TAB);
   EXPECT_EQ(grid->Col(), 2);
-  EXPECT_EQ(list.Editor()->Text(), "Tag 4");
-  // Enter only toggles the selection: the editor stays.
+  // Enter only toggles the selection.
   PressKey(VK_RETURN);
   EXPECT_EQ(list.Selection(), std::make_pair(5, 0));
   PressKey(VK_RETURN);
@@ -146,46 +119,30 @@ TEST(GridEditor, TheNavigationKeysTakeTheEditorToOtherCells) {
 TEST(GridEditor, ACellThatMayNotChangeRefusesEveryChange) {
   TEditingGrid list("", TLimitedGrid::Make);
   auto* grid = static_cast<TLimitedGrid*>(list.Grid());
-  int beeps = 0;
-  static int* beepCount = nullptr;
-  beepCount = &beeps;
-  TSeamOverride<void(UINT)> beep(Seams::Beep, [](UINT) { ++*beepCount; });
+  static int beeps = 0;
+  TSeamOverride<void(UINT)> beep(Seams::Beep, [](UINT) { ++beeps; });
   Clipboard().SetAsText("pasted");
-
-  // The limit counts when the editor opens over a cell.
   grid->Limit = -1;
   PressKey(VK_F2);
   ASSERT_TRUE(list.EditsFocusedCell());
+  for (const int key : {VK_BACK, int{'Q'}}) PressKey(static_cast<uint16_t>(key));
+  for (const int key : {VK_DELETE, VK_INSERT}) PressKey(static_cast<uint16_t>(key), {ssShift});
+  for (const int key : {'V', 'X'}) PressKey(static_cast<uint16_t>(key), {ssCtrl});
   PressKey(VK_HOME);
   PressKey(VK_DELETE);
-  PressKey(VK_DELETE, {ssShift});
-  PressKey(VK_END);
-  PressKey(VK_BACK);
-  list.Type("q");
-  PressKey('V', {ssCtrl});
-  PressKey(VK_INSERT, {ssShift});
-  PressKey('X', {ssCtrl});
+  EXPECT_EQ(grid->Cells(1, 1), "File 1");
   EXPECT_EQ(list.Editor()->Text(), "File 1");
-  EXPECT_EQ(grid->Cells(1, 1), "File 1");
-  PressKey(VK_RETURN);
-  list.Type("q");  // on the grid: the editor opens, the letter goes nowhere
-  EXPECT_EQ(grid->Cells(1, 1), "File 1");
-  EXPECT_EQ(beeps, 0);
 
-  // A cell that may change takes the same keys; a refused character beeps.
+  // A cell that may change takes the same keys; a character the grid refuses beeps.
   grid->Limit = 0;
   grid->DigitsOnly = true;
   PressKey(VK_DOWN);
-  ASSERT_TRUE(list.EditsFocusedCell());
   PressKey(VK_HOME);
   PressKey(VK_DELETE);
   list.Type("q7");
-  EXPECT_EQ(beeps, 1);
-  PressKey(VK_END);
-  PressKey(VK_BACK);
-  EXPECT_EQ(grid->Cells(1, 2), "7ile ");
   PressKey(VK_INSERT, {ssShift});
-  EXPECT_EQ(grid->Cells(1, 2), "7ile pasted");
+  EXPECT_EQ(grid->Cells(1, 2), "7pastedile 2");
+  EXPECT_EQ(beeps, 1);
 }
 
 TEST(GridEditor, TheEditorHidesWhileItsCellIsScrolledAwayAndWritesBackWhenTheFocusLeaves) {
@@ -193,44 +150,26 @@ TEST(GridEditor, TheEditorHidesWhileItsCellIsScrolledAwayAndWritesBackWhenTheFoc
   TDynSkinStringGrid* grid = list.Grid();
   auto* other = list.Window().Add<TEdit>({0, 0, 5, 5});
   std::vector<std::string> handedBack;
-  grid->OnSetEditText = [&](TObject*, int32_t ACol, int32_t ARow, const std::string& Value) {
-    handedBack.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + Value);
-  };
+  grid->OnSetEditText = [&](TObject*, int32_t, int32_t, const std::string& Value) { handedBack.push_back(Value); };
   PressKey(VK_F2);
   for (int step = 0; step < 3; ++step) grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-  ASSERT_EQ(grid->TopRow(), 4);
   EXPECT_FALSE(list.EditorShows());
-  EXPECT_TRUE(grid->EditorMode());
-  EXPECT_TRUE(grid->Focused());
+  EXPECT_TRUE(grid->EditorMode() && grid->Focused());
   grid->Perform(WM_VSCROLL, SB_PAGEUP, 0);
   EXPECT_TRUE(list.EditsFocusedCell());
   EXPECT_TRUE(handedBack.empty());
 
-  // Typed text reaches the cell at once; leaving hands the text back once more and ends
-  // the editing.
   list.Type("k");
   other->SetFocus();
   PumpUntil([&] { return other->Focused(); });
-  EXPECT_FALSE(grid->EditorMode());
-  EXPECT_FALSE(list.EditorShows());
-  EXPECT_EQ(handedBack, (std::vector<std::string>{"1,1 File 1k", "1,1 File 1k"}));
-
-  // A press on another cell writes back too; the editor goes there.
-  list.Focus();
-  PressKey(VK_F2);
-  list.Type("m");
-  handedBack.clear();
-  list.Click(3);
-  EXPECT_EQ(grid->Row(), 3);
-  EXPECT_EQ(handedBack, std::vector<std::string>{"1,1 File 1km"});
-  EXPECT_TRUE(list.EditsFocusedCell());
+  EXPECT_FALSE(grid->EditorMode() || list.EditorShows());
+  EXPECT_EQ(handedBack, (std::vector<std::string>{"File 1k", "File 1k"}));
 }
 
 TEST(GridEditor, APressOnTheNewEditorSoonAfterThePressOnTheGridIsADoubleClick) {
   TEditingGrid list;
-  TDynSkinStringGrid* grid = list.Grid();
   int doubleClicks = 0;
-  grid->OnDblClick = [&](TObject*) { ++doubleClicks; };
+  list.Grid()->OnDblClick = [&](TObject*) { ++doubleClicks; };
   const auto pressEditor = [&] {
     PostMouse(list.Editor(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     PostMouse(list.Editor(), WM_LBUTTONUP, 5, 5);
@@ -239,9 +178,7 @@ TEST(GridEditor, APressOnTheNewEditorSoonAfterThePressOnTheGridIsADoubleClick) {
   list.Click(1);  // on the focused cell: the editor opens under the pointer
   ASSERT_TRUE(list.EditsFocusedCell());
   pressEditor();
-  EXPECT_EQ(doubleClicks, 1);
   pressEditor();  // the grid's press was used up
-  EXPECT_EQ(doubleClicks, 1);
   list.Editor()->SetClickTime(GetTickCount() - 2 * GetDoubleClickTime());
   pressEditor();
   EXPECT_EQ(doubleClicks, 1);
@@ -249,19 +186,17 @@ TEST(GridEditor, APressOnTheNewEditorSoonAfterThePressOnTheGridIsADoubleClick) {
 
 TEST(GridEditor, OnlyTheCellUnderTheEditorLeavesItsTextToTheEditor) {
   TEditingGrid list("flatcolour");
-  TDynSkinStringGrid* grid = list.Grid();
-  const auto& entry = static_cast<const TspDataSkinGridControl&>(
-      *list.Window().Data()->CtrlList.at(static_cast<size_t>(list.Window().Data()->GetControlIndex("grid"))));
-  const TColor normal = EntryColour(*list.Window().Data(), "grid", entry.SelectCellRect);
+  TspSkinData& data = *list.Window().Data();
+  const auto& entry =
+      static_cast<const TspDataSkinGridControl&>(*data.CtrlList.at(static_cast<size_t>(data.GetControlIndex("grid"))));
+  const TColor normal = EntryColour(data, "grid", entry.SelectCellRect);
   PressKey(VK_F2);
-  ASSERT_TRUE(list.EditsFocusedCell());
   // Right of the texts, in the edited cell and in the one below it.
-  const TRect cell = grid->CellRect(1, 1);
+  const TRect cell = list.Grid()->CellRect(1, 1);
   const TPoint edited{cell.Right - 4, cell.Top + cell.Height() / 2};
-  const TPoint below{edited.X, edited.Y + cell.Height() + 1};
-  grid->Invalidate();
-  TPixelImage shown = ShownPixels(grid);
-  EXPECT_EQ(shown.Pixel(below.X, below.Y), normal);
+  list.Grid()->Invalidate();
+  TPixelImage shown = ShownPixels(list.Grid());
+  EXPECT_EQ(shown.Pixel(edited.X, edited.Y + cell.Height() + 1), normal);
   EXPECT_EQ(shown.Pixel(edited.X, edited.Y), entry.BGColor);  // the editor in the skin's colour
 
   // A transparent editor shows the cell's picture.
@@ -269,21 +204,14 @@ TEST(GridEditor, OnlyTheCellUnderTheEditorLeavesItsTextToTheEditor) {
   PressKey(VK_DOWN);
   PressKey(VK_UP);
   ASSERT_TRUE(list.EditsFocusedCell());
-  shown = ShownPixels(grid);
+  shown = ShownPixels(list.Grid());
   EXPECT_EQ(shown.Pixel(edited.X, edited.Y), normal);
-  EXPECT_EQ(shown.Pixel(below.X, below.Y), normal);
 }
 
 TEST(GridEditor, AGridEditingACellInTheProgramsSkin) {
   TEditingGrid list("slate");
-  TDynSkinStringGrid* grid = list.Grid();
-  grid->SetColCount(3);
-  grid->SetColWidths(1, 180);
-  grid->SetColWidths(2, 170);
-  for (int32_t row = 1; row <= 30; ++row) grid->SetCells(2, row, "Artist " + std::to_string(row));
-  grid->SetCells(1, 0, "Title");
-  grid->SetCells(2, 0, "Artist");
-  grid->FocusCell(2, 3, true);
+  list.Grid()->SetCells(1, 0, "Title");
+  PressKey(VK_DOWN);
   PressKey(VK_F2);
   ASSERT_TRUE(list.EditsFocusedCell());
   list.Type("s");
