@@ -1,5 +1,5 @@
-// The grid model's in-place editor with a pretend editor: when it may show, and the
-// edited text going back to its own cell wherever rows and columns go; the editor's
+// The grid model's in-place editor with a pretend editor: the edited text going back to
+// its own cell wherever rows and columns go, and when the editor may show; the editor's
 // rules for keys, characters and double clicks.
 #include "TestGrid.h"
 
@@ -55,26 +55,6 @@ protected:
   }
 };
 
-TEST(GridEditing, TheEditorShowsWithGoEditingWithoutGoRowSelectAndWithTheFocus) {
-  TEditingGrid grid;
-  grid.Focus = false;
-  grid.ShowEditorChar('x');
-  EXPECT_TRUE(grid.EditorMode());
-  EXPECT_FALSE(grid.Editor.Showing);
-  grid.HideEditor();
-  grid.SetOptions({goEditing, goAlwaysShowEditor});  // shows it, focus or not
-  EXPECT_TRUE(grid.Editor.Showing);
-  grid.HideEditor();
-  grid.Focus = true;
-  grid.SetOptions({goEditing, goRowSelect});
-  grid.ShowEditor();
-  EXPECT_FALSE(grid.Editor.Showing);
-  grid.SetOptions({goEditing});
-  grid.ShowEditorChar('x');
-  EXPECT_TRUE(grid.Editor.Showing);
-  EXPECT_EQ(grid.Editor.Text, "x");
-}
-
 TEST(GridEditing, TheEditedTextGoesBackToItsOwnCellWhereverRowsAndColumnsGo) {
   TEditingGrid grid;
   grid.Texts[{2, 5}] = "row 5";
@@ -98,6 +78,18 @@ TEST(GridEditing, TheEditedTextGoesBackToItsOwnCellWhereverRowsAndColumnsGo) {
   grid.SetDataRowCount(0);
   EXPECT_EQ(grid.Written.back(), "1,4 last");
   EXPECT_FALSE(grid.Editor.Showing);
+
+  // Without the focus only goAlwaysShowEditor shows it; goRowSelect never does.
+  grid.SetDataRowCount(5);
+  grid.Focus = false;
+  grid.ShowEditor();
+  EXPECT_FALSE(grid.Editor.Showing);
+  grid.HideEditor();
+  grid.SetOptions({goEditing, goAlwaysShowEditor});
+  EXPECT_TRUE(grid.Editor.Showing);
+  grid.SetOptions({goEditing, goRowSelect});
+  grid.ShowEditor();
+  EXPECT_FALSE(grid.Editor.Showing);
 }
 
 TEST(InplaceEditRules, NavigationKeysGoToTheGridAndChangesAreDroppedWhileTheCellMayNotChange) {
@@ -112,15 +104,12 @@ TEST(InplaceEditRules, NavigationKeysGoToTheGridAndChangesAreDroppedWhileTheCell
     TEditorSelection Selection;
     A Action;
   } const cases[] = {
-      {GridKey::PageDown, shift, false, true, inside, A::HandToGrid}, {Escape, none, false, true, inside, A::HandToGrid},
-      {Insert, none, false, true, inside, A::HandToGrid},           {Insert, shift, false, true, inside, A::Keep},
-      {Insert, shift, false, false, inside, A::Drop},               {Insert, ctrl, false, false, inside, A::Keep},
-      {GridKey::Left, none, false, true, start, A::Keep},           {GridKey::Left, none, true, true, start, A::HandToGrid},
-      {GridKey::Home, none, true, true, all, A::HandToGrid},        {GridKey::Left, none, true, true, part, A::Keep},
-      {GridKey::Left, ctrl, true, true, inside, A::HandToGrid},     {GridKey::End, none, true, true, end, A::HandToGrid},
-      {GridKey::Right, none, true, true, part, A::Keep},            {GridKey::F2, none, false, true, inside, A::Deselect},
-      {GridKey::Tab, none, false, true, inside, A::HandToGrid},     {GridKey::Tab, alt, false, true, inside, A::Keep},
-      {Delete, none, false, true, inside, A::Keep},                 {Delete, shift, false, false, inside, A::Drop},
+      {Escape, none, false, true, inside, A::HandToGrid},       {Insert, none, false, true, inside, A::HandToGrid},
+      {Insert, shift, false, false, inside, A::Drop},           {Insert, ctrl, false, false, inside, A::Keep},
+      {GridKey::Left, none, false, true, start, A::Keep},       {GridKey::Home, none, true, true, all, A::HandToGrid},
+      {GridKey::Left, none, true, true, part, A::Keep},         {GridKey::Left, ctrl, true, true, inside, A::HandToGrid},
+      {GridKey::End, none, true, true, end, A::HandToGrid},     {GridKey::Right, none, true, true, part, A::Keep},
+      {GridKey::Tab, alt, false, true, inside, A::Keep},        {Delete, shift, false, false, inside, A::Drop},
   };
   for (const Case& c : cases)
     EXPECT_EQ(EditorKeyAction(c.Key, {c.Shift, c.Always, c.CanModify, c.Selection}), c.Action) << "key " << c.Key;
@@ -133,9 +122,8 @@ TEST(InplaceEditRules, CharactersThatWouldChangeACellThatMayNotChangeAreDropped)
     bool Accepted, CanModify;
     A Action;
   } const cases[] = {
-      {'a', true, true, A::Keep},  {'a', false, true, A::Refuse}, {0xE9, true, false, A::Drop}, {8, true, false, A::Drop},
-      {22, true, false, A::Drop},  {24, true, false, A::Drop},    {3, true, false, A::Keep},    {9, true, true, A::Drop},
-      {27, true, true, A::Drop},   {13, false, false, A::ToggleSelection},
+      {'a', false, true, A::Refuse}, {0xE9, true, false, A::Drop}, {8, true, false, A::Drop}, {22, true, false, A::Drop},
+      {3, true, false, A::Keep},     {9, true, true, A::Drop},     {13, false, false, A::ToggleSelection},
   };
   for (const Case& c : cases)
     EXPECT_EQ(EditorCharAction(c.Ch, c.Accepted, c.CanModify), c.Action) << "char " << int{c.Ch};
