@@ -91,10 +91,7 @@ void TspSkinMemo::Notification(TComponent* AComponent, TOperation Operation) {
 void TspSkinMemo::ChangeSkinData() {
   GetSkinData();
   AssignEditFont(*Font(), FDefaultFont, Skin(), FUseSkinFont, FSkinData);
-  if (Skinned()) {
-    if (FUseSkinFontColor) Font()->SetColor(Focused() ? Skin()->ActiveFontColor : Skin()->FontColor);
-    SetColor(Skin()->BGColor);
-  }
+  if (Skinned()) SetColor(Skin()->BGColor);
   UpdateScrollBars();
   // A bar sized by the new skin takes its place again.
   if (FVScrollBar != nullptr && FVScrollBar->Align() != alNone && FVScrollBar->Parent() != nullptr)
