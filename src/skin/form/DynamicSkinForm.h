@@ -32,7 +32,7 @@ class TspSkinPopupMenu;
 class TspSkinStatusBar;
 
 // A switch object's state.
-enum TSwitchState { swsOn, swsOff };
+enum TSwitchState : uint8_t { swsOn, swsOff };
 
 using TspPaintCaptionEvent = TDelegate<void(TCanvas* Cnvs, TRect R, bool AActive)>;
 using TspChangeClientRectEvent = TDelegate<void(TRect& NewClientRect)>;
@@ -249,6 +249,10 @@ public:
   void DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
   void DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
   void DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect);
+  void DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect);
+  void DoSwitchChangeState(const std::string& IDName, TSwitchState State);
+  void DoTrackBarChangeValue(const std::string& IDName, int Value);
+  void DoFrameRegulatorChangeValue(const std::string& IDName, int Value);
 
   // What the objects and the tests read of the frame.
   TCustomForm* Form() const { return FForm; }
@@ -359,6 +363,8 @@ private:
   void ObjectsMouseDown(TMouseButton Button, int X, int Y);
   void ObjectsMouseUp(TMouseButton Button, int X, int Y);
   void ObjectsDblClick();
+  // The standard buttons and the animated objects that act as caption buttons.
+  static bool IsCaptionButton(const TspActiveSkinObject& Object);
   void ResetObjectStates();
   void UpdateActiveState(bool Redraw);
   void StopTimers();

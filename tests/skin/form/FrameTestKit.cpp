@@ -54,6 +54,23 @@ LRESULT TFrameWindow::HitTest(TPoint P) const {
   return SendMessageA(FForm->Handle(), WM_NCHITTEST, 0, PointToLParam(ScreenPoint(P)));
 }
 
+void TFrameWindow::PostMouse(UINT Msg, TPoint P) {
+  const TPoint screen = ScreenPoint(P);
+  Seams::SetCursorPos(screen);
+  const bool nonClient = Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK;
+  const WPARAM keys = Msg == WM_MOUSEMOVE ? MK_LBUTTON : 0;
+  PostMessageA(FForm->Handle(), Msg, nonClient ? HTOBJECT : keys,
+               PointToLParam(nonClient ? screen : FForm->ScreenToClient(screen)));
+  PumpFor(0);
+}
+
+TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName) {
+  for (int i = 0; i < Frame->ObjectCount(); ++i)
+    if (Frame->Objects(i)->IDName == IDName) return Frame->Objects(i);
+  ADD_FAILURE() << "no object " << IDName;
+  return nullptr;
+}
+
 TColor FramePixel(const TspSkinData& Data, int X, int Y) { return Data.Picture.Pixel(X, Y); }
 
 TColor ActivePixel(const TspSkinData& Data, int Index, int X, int Y) {

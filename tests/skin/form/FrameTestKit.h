@@ -4,6 +4,7 @@
 // paints it into a memory DC, the work area the tests set, and the pixels of a skin's
 // pictures that a painted frame is compared with.
 
+#include "skin/form/ActiveSkinObject.h"
 #include "skin/form/DynamicSkinForm.h"
 
 #include "skin/data/CompressedStoredSkin.h"
@@ -48,6 +49,10 @@ public:
   // A screen point of the window at frame coordinates P.
   TPoint ScreenPoint(TPoint P) const;
   LRESULT HitTest(TPoint P) const;
+  // Posts a mouse message at frame point P with the pointer there, as the system sends
+  // it: a non-client one on an object in screen coordinates, a client one (the form has
+  // the mouse captured) in client coordinates; then handles it.
+  void PostMouse(UINT Msg, TPoint P);
 
 private:
   TSeamOverride<TRect()> FWorkArea{Seams::WorkArea, TestWorkArea};
@@ -56,6 +61,14 @@ private:
   TspDynamicSkinForm* FFrame;
   TspCompressedStoredSkin FStored{nullptr};
 };
+
+// The frame's object named IDName, as class O; a test failure when there is none.
+TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName);
+template <class O = TspActiveSkinObject>
+O* FrameObject(TspDynamicSkinForm* Frame, const std::string& IDName) {
+  return dynamic_cast<O*>(AnyFrameObject(Frame, IDName));
+}
+inline TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
 
 // Pixel (X, Y) of Data's frame picture, or of its active picture Index.
 TColor FramePixel(const TspSkinData& Data, int X, int Y);
