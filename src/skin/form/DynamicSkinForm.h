@@ -30,6 +30,7 @@ class TspSkinCaptionObject;
 class TspSkinButtonObject;
 class TspSkinPopupMenu;
 class TspSkinStatusBar;
+class TspTrayIcon;
 
 // A switch object's state.
 enum TSwitchState : uint8_t { swsOn, swsOff };
@@ -98,6 +99,10 @@ public:
   void SetDefMenuItemHeight(int Value);  // values below 1 are ignored
   TFont* DefMenuItemFont();
   void SetDefMenuItemFont(TFont* Value);
+  // The tray icon the window minimizes to: hidden unless AlwaysShowInTray, it gets the
+  // tray menu and restores the window on a double-click when it has neither.
+  TspTrayIcon* TrayIcon() const { return FTrayIcon; }
+  void SetTrayIcon(TspTrayIcon* Value);
   bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
   // Off: the whole window is client area and the frame is drawn inside it.
@@ -186,7 +191,8 @@ public:
   void SetWindowState(TspWindowState Value);
   bool RollUpState() const { return FCore.State.RollUpState; }
   void RollUp(bool Value);
-  // Without a tray icon both leave the window as it is.
+  // The application goes to the tray icon and comes back from it; without a tray icon
+  // both leave the window as it is.
   void MinimizeToTray();
   void RestoreFromTray();
   // Carries out what a caption button, a system-menu item or a double-click asks.
@@ -290,6 +296,10 @@ private:
   void ApplyLayeredAlpha();
   // The objects forget the menu items of a system menu that goes.
   void ForgetObjectMenus();
+  // The tray icon's double-click, unless it has a handler of its own; a tray icon the
+  // component lets go keeps no handler of the component's.
+  void TrayIconDblClick(TObject* Sender);
+  void ForgetTrayIcon();
 
   // Window procedure (FrameWindowProc.cpp).
   void CloseMenusOnMessage();
@@ -432,6 +442,7 @@ private:
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FDraggAble = false;
+  TspTrayIcon* FTrayIcon = nullptr;
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;

@@ -10,8 +10,19 @@ void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
 }
 
-TFrameWindow::TFrameWindow(const TRect& Bounds)
-    : FForm(new TForm(Application)), FData(new TspSkinData(FForm)), FFrame(new TspDynamicSkinForm(FForm)) {
+namespace {
+
+TForm* NewForm(bool MainForm) {
+  if (!MainForm) return new TForm(Application);
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  return form;
+}
+
+}  // namespace
+
+TFrameWindow::TFrameWindow(const TRect& Bounds, bool MainForm)
+    : FForm(NewForm(MainForm)), FData(new TspSkinData(FForm)), FFrame(new TspDynamicSkinForm(FForm)) {
   FForm->SetBoundsRect(Bounds);
   FForm->SetCaption("Frame");
 }

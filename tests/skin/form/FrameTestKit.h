@@ -27,8 +27,9 @@ inline TRect TestWorkArea() { return {0, 0, 1000, 700}; }
 class TFrameWindow {
 public:
   // A sizeable form at Bounds with a frame component and a skin data component; the
-  // frame has no skin until Load.
-  explicit TFrameWindow(const TRect& Bounds = {100, 100, 400, 300});
+  // frame has no skin until Load. With MainForm the form is made as the application's
+  // first form, its main form while there is none.
+  explicit TFrameWindow(const TRect& Bounds = {100, 100, 400, 300}, bool MainForm = false);
   ~TFrameWindow();
   TFrameWindow(const TFrameWindow&) = delete;
   TFrameWindow& operator=(const TFrameWindow&) = delete;
