@@ -11,3 +11,8 @@ inline constexpr uint32_t SP_PARENT_BACKGROUND_CHANGED = 1284;
 // skinned window answers SP_PAINT_TO_DC_ANSWER (some without painting).
 inline constexpr uint32_t SP_PAINT_TO_DC = 0xB1C9;
 inline constexpr int32_t SP_PAINT_TO_DC_ANSWER = 12851;
+
+// 0xBC4B: SP_PAINT_TO_DC, only when LParam is SP_PAINT_TO_DC_CHECK; answered with that
+// value. Any other LParam goes to the default handling.
+inline constexpr uint32_t SP_PAINT_TO_DC_CHECKED = 0xBC4B;
+inline constexpr int32_t SP_PAINT_TO_DC_CHECK = 16802;
