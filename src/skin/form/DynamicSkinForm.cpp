@@ -4,6 +4,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "StoppedTimer.h"
 #include "TrayIcon.h"
 
 #include "skin/menus/SkinMenu.h"
@@ -28,14 +29,6 @@ void SetCaptionFont(TFont& Font, TColor Color) {
   Font.SetColor(Color);
 }
 
-TTimer* NewTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
-  auto* timer = new TTimer(Owner);
-  timer->SetEnabled(false);
-  timer->SetInterval(Interval);
-  timer->OnTimer = OnTimer;
-  return timer;
-}
-
 }  // namespace
 
 TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm) {
@@ -51,9 +44,10 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FVistaOrLater = IsWindowsVistaOrLater();
   SetCaptionFont(FDefCaptionFont, clBtnText);
   SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
-  FMorphTimer = NewTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
-  FMouseTimer = NewTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
-  FAnimationTimer = NewTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
+  FMorphTimer = NewStoppedTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
+  FMouseTimer = NewStoppedTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
+  FAnimationTimer =
+      NewStoppedTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
   FCore.IconSize = SmallIconSize({GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
                                  {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)});
 

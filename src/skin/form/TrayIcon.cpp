@@ -1,5 +1,7 @@
 #include "TrayIcon.h"
 
+#include "StoppedTimer.h"
+
 #include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -45,14 +47,6 @@ TShiftState KeyboardShift() {
   return shift;
 }
 
-TTimer* NewTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
-  auto* timer = new TTimer(Owner);
-  timer->SetEnabled(false);
-  timer->SetInterval(Interval);
-  timer->OnTimer = OnTimer;
-  return timer;
-}
-
 }  // namespace
 
 TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
@@ -63,8 +57,8 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   FIconData.uID = IconId;
   FIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   FIconData.uCallbackMessage = CallbackMessage;
-  FCycleTimer = NewTimer(this, 0, Event(this, &TspTrayIcon::CycleTimerTick));
-  FClickTimer = NewTimer(this, GetDoubleClickTime(), Event(this, &TspTrayIcon::ClickTimerTick));
+  FCycleTimer = NewStoppedTimer(this, 0, Event(this, &TspTrayIcon::CycleTimerTick));
+  FClickTimer = NewStoppedTimer(this, GetDoubleClickTime(), Event(this, &TspTrayIcon::ClickTimerTick));
   if (Designing()) return;
   if (FIcon.Empty() && UseAppIcon()) FIcon.Assign(Application->Icon());
   HookApplicationWindow();
@@ -106,8 +100,6 @@ void TspTrayIcon::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FIconList) FIconList = nullptr;
   if (AComponent == FPopupMenu) FPopupMenu = nullptr;
-  // The owner goes before this component: its window procedure is no longer there to give back.
-  if (AComponent == FOwnerWindow) FOwnerWindow = nullptr;
 }
 
 // The shell

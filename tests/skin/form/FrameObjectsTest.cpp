@@ -161,7 +161,9 @@ TEST_F(FrameObjects, AnAnimatedButtonPlaysToItsLastFrameUnderTheMouseAndBackAfte
   TTimer* timer = window.Frame()->AnimationTimer();
   const TPoint at = Centre(animate->ObjectRect);
   const TRect strip = animate->ActiveSkinRect;
-  const auto frame = [&](int Index) { return Look("animateobject", Bounds(strip.Left + (Index - 1) * 20, strip.Top, 20, 20)); };
+  const auto frame = [&](int Index) {
+    return Look("animateobject", Bounds(strip.Left + (Index - 1) * 20, strip.Top, 20, 20));
+  };
   EXPECT_EQ(Pixel(at), frame(1));
   window.Frame()->TestActive(at.X, at.Y, true);
   ASSERT_TRUE(timer->Enabled());
@@ -329,7 +331,8 @@ TEST_P(HostileObjects, PaintAndTakeInputWithoutDividingByZero) {
     if (frame->Objects(i)->Kind != TspFrameObjectKind::Other || IsNullRect(r) || r.Top < 100) continue;
     const TPoint c = Centre(r);
     window.PostMouse(WM_NCLBUTTONDOWN, c);
-    for (const TPoint p : {Point(r.Left, r.Top), Point(r.Right - 1, r.Bottom - 1), Point(c.X, r.Bottom - 1), Point(-50, c.Y)})
+    for (const TPoint p :
+         {Point(r.Left, r.Top), Point(r.Right - 1, r.Bottom - 1), Point(c.X, r.Bottom - 1), Point(-50, c.Y)})
       window.PostMouse(WM_MOUSEMOVE, p);
     window.PostMouse(WM_LBUTTONUP, c);
   }

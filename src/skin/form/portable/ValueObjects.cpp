@@ -55,7 +55,8 @@ int32_t TrackValueAt(const TspTrack& Track, TPoint P) {
   const bool vertical = Track.Vertical();
   const double length = vertical ? static_cast<double>(b.Y) - e.Y : static_cast<double>(e.X) - b.X;
   if (length == 0) return Track.MinValue;
-  const double kf = vertical ? 1 - (static_cast<double>(P.Y) - e.Y) / length : (static_cast<double>(P.X) - b.X) / length;
+  const double kf =
+      vertical ? 1 - (static_cast<double>(P.Y) - e.Y) / length : (static_cast<double>(P.X) - b.X) / length;
   return ValueAtFraction(std::clamp(kf, 0.0, 1.0), Track.MinValue, Track.MaxValue);
 }
 
