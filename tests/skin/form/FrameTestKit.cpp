@@ -12,6 +12,9 @@ void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
 
 namespace {
 
+// Where the frame's mouse timer finds the pointer once input was posted.
+TPoint PostedPointer;
+
 TForm* NewForm(bool MainForm) {
   if (!MainForm) return new TForm(Application);
   TForm* form = nullptr;
@@ -67,7 +70,8 @@ LRESULT TFrameWindow::HitTest(TPoint P) const {
 
 void TFrameWindow::PostMouse(UINT Msg, TPoint P) {
   const TPoint screen = ScreenPoint(P);
-  Seams::SetCursorPos(screen);
+  PostedPointer = screen;
+  if (!FPointer) FPointer.emplace(Seams::CursorPos, [] { return PostedPointer; });
   const bool nonClient = Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK;
   const WPARAM keys = Msg == WM_MOUSEMOVE ? MK_LBUTTON : 0;
   PostMessageA(FForm->Handle(), Msg, nonClient ? HTOBJECT : keys,

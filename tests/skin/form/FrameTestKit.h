@@ -16,6 +16,7 @@
 #include "UiTest.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // Reads test skin Name ("slate", "flatcolour", "sparse", "flatframe") into Stored.
@@ -50,9 +51,10 @@ public:
   // A screen point of the window at frame coordinates P.
   TPoint ScreenPoint(TPoint P) const;
   LRESULT HitTest(TPoint P) const;
-  // Posts a mouse message at frame point P with the pointer there, as the system sends
-  // it: a non-client one on an object in screen coordinates, a client one (the form has
-  // the mouse captured) in client coordinates; then handles it.
+  // Posts a mouse message at frame point P, as the system sends it: a non-client one on
+  // an object in screen coordinates, a client one (the form has the mouse captured) in
+  // client coordinates; then handles it. From then on the window's cursor seam says the
+  // pointer is there; the real one stays where it is, under no test window.
   void PostMouse(UINT Msg, TPoint P);
 
 private:
@@ -61,6 +63,7 @@ private:
   TspSkinData* FData;
   TspDynamicSkinForm* FFrame;
   TspCompressedStoredSkin FStored{nullptr};
+  std::optional<TSeamOverride<TPoint()>> FPointer;
 };
 
 // The frame's object named IDName, as class O; a test failure when there is none.

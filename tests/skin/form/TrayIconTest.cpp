@@ -55,6 +55,12 @@ class TrayIcon : public ::testing::Test {
     SendMessageA(icon->Handle(), TspTrayIcon::CallbackMessage, TrayIconId, MouseMessage);
   }
   void TimeUp() { SendMessageA(icon->ClickTimer()->Handle(), WM_TIMER, 1, 0); }
+  // The colour in the middle of the icon shown.
+  TColor IconColour() const {
+    TPixelDC dc(16, 16);
+    DrawIconEx(dc.DC(), 0, 0, icon->Icon()->Handle(), 16, 16, 0, nullptr, DI_NORMAL);
+    return dc.Pixel(8, 8);
+  }
   DWORD LastShellCall() const { return ShellCalls.empty() ? DWORD(-1) : ShellCalls.back().Message; }
 
   static constexpr WPARAM TrayIconId = 1;
@@ -141,7 +147,8 @@ TEST_F(TrayIcon, TheIconIndexStaysInItsListAndCyclesThroughIt) {
   icon->SetIconList(list);
   icon->SetIconIndex(7);
   EXPECT_EQ(icon->IconIndex(), 2);
-  EXPECT_NE(icon->Icon()->Handle(), nullptr);
+  EXPECT_EQ(IconColour(), RGBColor(0, 0, 255));  // the last one
+  EXPECT_EQ(ShellCalls.back().Data.hIcon, icon->Icon()->Handle());
 
   icon->OnCycle = Event(&log, &TTrayLog::Cycle);
   icon->SetCycleIcons(true);
@@ -172,6 +179,46 @@ TEST_F(TrayIcon, GoingGivesTheApplicationAndOwnerWindowsTheirProceduresBack) {
   EXPECT_EQ(LastShellCall(), DWORD(NIM_DELETE));
   EXPECT_EQ(GetWindowLongPtrA(Application->Handle(), GWLP_WNDPROC), applicationProc);
   EXPECT_EQ(window.Form()->WindowProc, ownerProc);
+}
+
+TEST_F(TrayIcon, StartingMinimizedKeepsTheApplicationInTheTray) {
+  icon->SetMinimizedOnStart(true);
+  icon->SetIconVisible(false);
+  icon->Loaded();  // as the form reader calls it
+  EXPECT_TRUE(icon->IconVisible());
+  EXPECT_TRUE(icon->MinimizeToTray());
+  EXPECT_FALSE(Application->ShowMainForm);
+  EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+  EXPECT_EQ(LastShellCall(), DWORD(NIM_ADD));
+  Application->ShowMainForm = true;
+}
+
+TEST_F(TrayIcon, ALeftPressCanOpenTheMenuAndADoubleClickRunsItsDefaultItem) {
+  auto* menu = new TspSkinPopupMenu(window.Form());
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("&Open");
+  menu->Items()->Add(item);
+  icon->SetPopupMenu(menu);
+  int opened = 0, clicked = 0;
+  struct TCount {
+    int& Count;
+    void Add(TObject*) { ++Count; }
+  } opens{opened}, clicks{clicked};
+  menu->OnPopup = Event(&opens, &TCount::Add);
+  item->OnClick = Event(&clicks, &TCount::Add);
+  Notify(WM_LBUTTONDOWN);
+  Notify(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(clicked, 0);  // no default item
+  item->SetDefault(true);
+  Notify(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(clicked, 1);
+  icon->SetPopupByLeftButton(true);
+  Notify(WM_LBUTTONDOWN);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(menu->PopupComponent(), icon);
+  Notify(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(clicked, 1);  // a menu of the left button has no default action
 }
 
 TEST_F(TrayIcon, ShowingTheMainFormBringsAMinimizedOneBackNormal) {
