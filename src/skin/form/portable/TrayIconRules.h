@@ -29,7 +29,6 @@ public:
   void DoubleClick();
   // The double-click time is over: true when the release of the press clicks now.
   bool TimeUp();
-  bool Timing() const { return FTiming; }
 
 private:
   bool FTiming = false;
