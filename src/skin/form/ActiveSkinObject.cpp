@@ -2,6 +2,8 @@
 
 #include "DynamicSkinForm.h"
 
+#include "skin/form/portable/FrameArithmetic.h"
+
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -96,7 +98,8 @@ TspObjectLookState TspActiveSkinObject::LookState(bool UpDate) const {
 TBitmap* TspActiveSkinObject::LookPicture(bool InActivePicture) const { return LookBitmap(InActivePicture).Get(); }
 
 TPoint TspActiveSkinObject::ObjectPoint(int X, int Y) const {
-  return {static_cast<int32_t>(int64_t{X} - ObjectRect.Left), static_cast<int32_t>(int64_t{Y} - ObjectRect.Top)};
+  using FrameArithmetic::Saturate;
+  return {Saturate(int64_t{X} - ObjectRect.Left), Saturate(int64_t{Y} - ObjectRect.Top)};
 }
 
 void TspActiveSkinObject::DropDownMenu(TMenuItem* Item, bool PopupUp) {
