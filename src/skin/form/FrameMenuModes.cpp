@@ -4,6 +4,7 @@
 #include "DynamicSkinForm.h"
 
 #include "SkinButtonObjects.h"
+#include "SkinDisplayObjects.h"
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupWindow.h"
@@ -30,6 +31,13 @@ void TspDynamicSkinForm::ReleaseMenuObject() {
     auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
     if (button != nullptr && button->MenuItem != nullptr && button->Down) {
       button->SetDown(false);
+      return;
+    }
+  }
+  for (const auto& object : FObjects) {
+    auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get());
+    if (animate != nullptr && animate->MenuTracking) {
+      animate->MenuClosed();
       return;
     }
   }
