@@ -18,6 +18,7 @@
 #include "TagFixtures.h"
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -25,35 +26,15 @@
 
 namespace {
 
-using namespace std::string_literals;
-
 constexpr int kFiles = MaxListedFiles;
 constexpr int kRounds = 5;
-
-// A tag as tag editors write them: the seven fields, a user text and, in every third
-// file, a 4 KB picture; ID3v2.3 and 2.4 alternately, an ID3v1 tag behind the audio.
-std::string TaggedFile(int i, const std::string& audio) {
-  const uint8_t major = i % 2 ? 3 : 4;
-  auto text = [&](const char* id, const std::string& value) {
-    return ID3v2FrameBytes(major, id, TextBody(value));
-  };
-  std::string frames = text("TIT2", "Title of song " + IntToStr(i)) + text("TPE1", "Some Artist") +
-                       text("TALB", "An Album") + text("TRCK", IntToStr(i % 20 + 1) + "/20") +
-                       text("TCON", "Rock") + text(major == 3 ? "TYER" : "TDRC", "2004") +
-                       ID3v2FrameBytes(major, "COMM", "\0eng\0A comment"s) +
-                       ID3v2FrameBytes(major, "TXXX", "\0MOOD\0calm"s);
-  if (i % 3 == 0) frames += ID3v2FrameBytes(major, "APIC", "\0image/jpeg\0\x03\0"s + Junk(4096));
-  return ID3v2TagBytes(major, 0, frames + std::string(512, '\0')) + audio +
-         ID3v1Tag("Title of song", "Some Artist", "An Album", "2004", "A comment",
-                  static_cast<uint8_t>(i % 20 + 1), 17);
-}
 
 // The folder and the editor's place, as the main window hands them over.
 struct TEditorSetUp {
   TEditorSetUp() {
     // MPEG 1 Layer III, 128 kbit/s: 417-byte frames past the 49000 bytes the scan asks for.
     const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
-    for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TaggedFile(i, audio));
+    for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TypicalTaggedFile(i, audio));
     Settings.MainSelection.SetItems(Rows);
     Settings.TagEditorSelection.SetItems(Rows);
     Settings.DefaultID3v1 = 2;
@@ -73,6 +54,12 @@ struct TEditorSetUp {
 struct TRound {
   double BareRead = 0, Load = 0, BareWrite = 0, Save = 0;
 };
+
+// Each figure's best of two rounds.
+TRound Fastest(const TRound& a, const TRound& b) {
+  return {std::min(a.BareRead, b.BareRead), std::min(a.Load, b.Load),
+          std::min(a.BareWrite, b.BareWrite), std::min(a.Save, b.Save)};
+}
 
 // What the editor does of each file, with the tag library alone.
 std::unique_ptr<TTagInfo> BareRead(TFileInfo& entry) {
@@ -133,11 +120,7 @@ TRound MeasureRound() {
 
 int main() {
   TRound best = MeasureRound();
-  for (int i = 1; i < kRounds; ++i) {
-    const TRound round = MeasureRound();
-    best = {std::min(best.BareRead, round.BareRead), std::min(best.Load, round.Load),
-            std::min(best.BareWrite, round.BareWrite), std::min(best.Save, round.Save)};
-  }
+  for (int i = 1; i < kRounds; ++i) best = Fastest(best, MeasureRound());
   std::printf("bench_tag_editor: %d tagged files, best of %d rounds\n", kFiles, kRounds);
   std::printf("  bare read (probe, MPEG, both tags)   %9.2f ms\n", best.BareRead);
   std::printf("  editor load (records and cells)      %9.2f ms = %.2f x the bare read\n",

@@ -11,33 +11,53 @@ namespace {
 constexpr TFrameIDlibrary kFieldKinds[TagFieldCount] = {fiTIT2, fiTPE1, fiTALB, fiTRCK,
                                                         fiTCON, fiTDRC, fiCOMM};
 
-// --- ID3v1 ------------------------------------------------------------------------------
+// The pending state of one of a record's two tags.
+template <class TTag>
+struct TTagSlot {
+  std::unique_ptr<TTag>& Tag;
+  bool &Has, &New, &Changed, &Remove;
+};
 
-void DropID3v1(TTagInfo& info) {
-  if (info.HasID3v1 && info.ID3v1) {
-    info.ID3v1->Clear();
-    info.ChangedID3v1 = info.RemoveID3v1 = true;
-  } else if (info.NewID3v1) {
-    info.ID3v1.reset();
-    info.NewID3v1 = info.ChangedID3v1 = false;
+TTagSlot<TMp3ID3v1> ID3v1Slot(TTagInfo& info) {
+  return {info.ID3v1, info.HasID3v1, info.NewID3v1, info.ChangedID3v1, info.RemoveID3v1};
+}
+TTagSlot<TMp3ID3v2> ID3v2Slot(TTagInfo& info) {
+  return {info.ID3v2, info.HasID3v2, info.NewID3v2, info.ChangedID3v2, info.RemoveID3v2};
+}
+
+// An unwanted tag: the file's is emptied and marked for removal, a pending new one dropped.
+template <class TTag, class Empty>
+void Drop(TTagSlot<TTag> slot, Empty empty) {
+  if (slot.Has && slot.Tag) {
+    empty(*slot.Tag);
+    slot.Changed = slot.Remove = true;
+  } else if (slot.New) {
+    slot.Tag.reset();
+    slot.New = slot.Changed = false;
   }
 }
 
+// A wanted tag: a new one for a file without it, else the file's, read again where a
+// removal had emptied it, so that nothing of it is lost.
+template <class TTag>
+TTag& Keep(TTagInfo& info, TTagSlot<TTag> slot) {
+  if (!slot.Has && !slot.New) {
+    slot.Tag = std::make_unique<TTag>(info, true);
+    slot.New = true;
+  } else if (slot.Remove && slot.Has) {
+    slot.Tag->ReadTag();
+    slot.Changed = false;
+  }
+  slot.Remove = false;
+  return *slot.Tag;
+}
+
+// --- ID3v1 ------------------------------------------------------------------------------
+
 void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                 const TTagApply& apply) {
-  if (!info.HasID3v1 && !info.NewID3v1) {
-    info.ID3v1 = std::make_unique<TMp3ID3v1>(info, true);
-    info.NewID3v1 = true;
-  } else {
-    if (info.RemoveID3v1 && info.HasID3v1) {
-      // The removal cleared the tag; it stays as the file holds it.
-      info.ID3v1->ReadTag();
-      info.ChangedID3v1 = false;
-    }
-    info.RemoveID3v1 = false;
-    if (apply.Replace) info.ID3v1->Clear();
-  }
-  TMp3ID3v1& tag = *info.ID3v1;
+  TMp3ID3v1& tag = Keep(info, ID3v1Slot(info));
+  if (apply.Replace) tag.Clear();
   tag.SetVersion(tvID3v11);
   if (!info.NewID3v1 && !marks.AnyMarked()) return;
   // Setters only for what is to change: a tag keeps its other fields byte for byte.
@@ -53,16 +73,6 @@ void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
 }
 
 // --- ID3v2 ------------------------------------------------------------------------------
-
-void DropID3v2(TTagInfo& info) {
-  if (info.HasID3v2 && info.ID3v2) {
-    info.ID3v2->GetFrameList().DeletePrimaryFrames();
-    info.ChangedID3v2 = info.RemoveID3v2 = true;
-  } else if (info.NewID3v2) {
-    info.ID3v2.reset();
-    info.NewID3v2 = info.ChangedID3v2 = false;
-  }
-}
 
 void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& fields,
               bool fromNames) {
@@ -101,22 +111,12 @@ bool IsOlderThanID3v23(uint8_t version) { return version >= tvID3v20 && version 
 
 void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                 const TTagApply& apply) {
-  if (!info.HasID3v2 && !info.NewID3v2) {
-    info.ID3v2 = std::make_unique<TMp3ID3v2>(info, true);
-    info.NewID3v2 = true;
-  } else {
-    if (info.RemoveID3v2 && info.HasID3v2) {
-      // The removal dropped the primary frames; the tag stays as the file holds it.
-      info.ID3v2->ReadTag();
-      info.ChangedID3v2 = false;
-    }
-    info.RemoveID3v2 = false;
-    if (apply.Replace || IsOlderThanID3v23(info.ID3v2->GetVersion()))
-      info.ID3v2->GetFrameList().DeletePrimaryFrames();
-  }
-  info.ID3v2->SetVersion(tvID3v24);
+  TMp3ID3v2& tag = Keep(info, ID3v2Slot(info));
+  TFrameListManager& frames = tag.GetFrameList();
+  // Replacing, and tags whose frames were not read, start without primary frames.
+  if (apply.Replace || IsOlderThanID3v23(tag.GetVersion())) frames.DeletePrimaryFrames();
+  tag.SetVersion(tvID3v24);
   if (!info.NewID3v2 && !marks.AnyMarked()) return;
-  TFrameListManager& frames = info.ID3v2->GetFrameList();
   const bool fresh = info.NewID3v2 || apply.Replace;
   for (int f = 0; f < TagFieldCount; ++f) {
     const auto field = static_cast<TTagField>(f);
@@ -137,9 +137,9 @@ void ApplyFields(TTagInfo& info, const TTagFields& fields, const TTagMarks& mark
   if (apply.ID3v1Wanted)
     ApplyID3v1(info, fields, marks, apply);
   else
-    DropID3v1(info);
+    Drop(ID3v1Slot(info), [](TMp3ID3v1& tag) { tag.Clear(); });
   if (apply.ID3v2Wanted)
     ApplyID3v2(info, fields, marks, apply);
   else
-    DropID3v2(info);
+    Drop(ID3v2Slot(info), [](TMp3ID3v2& tag) { tag.GetFrameList().DeletePrimaryFrames(); });
 }

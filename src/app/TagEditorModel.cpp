@@ -182,29 +182,23 @@ bool TTagEditorModel::EditorChanged(TFieldEditor editor, const TFieldEditorValue
 }
 
 bool TTagEditorModel::DeleteField(TTagField field, TFieldEditorValues& editors) {
-  std::string* editor = nullptr;
+  for (TTagPart part : PartsOf(field)) FMarks.SetPart(part, true);
+  std::string* editor = nullptr;  // the one whose emptying marks the field
   switch (field) {
     case tfTitle: editor = &editors.Title; break;
     case tfArtist: editor = &editors.Artist; break;
     case tfAlbum: editor = &editors.Album; break;
     case tfTrack:
-      FMarks.SetPart(tpTrackNr, true);
-      FMarks.SetPart(tpTrackTotal, true);
       editors.TrackTotal.clear();
       editor = &editors.TrackNr;
       break;
     case tfDate:
-      FMarks.SetPart(tpYear, true);
-      FMarks.SetPart(tpMonth, true);
-      FMarks.SetPart(tpDay, true);
       editors.Month.clear();
       editors.Day.clear();
       editor = &editors.Year;
       break;
     case tfComment:
       editors.Language = DefaultLanguage();
-      FMarks.SetPart(tpDescription, true);
-      FMarks.SetPart(tpCommentText, true);
       editors.Comment.clear();
       editor = &editors.Description;
       break;

@@ -49,16 +49,6 @@ TEditorMarks MarksOf(TFieldEditor editor) {
   return {tfTitle, {}};
 }
 
-// Whether any part of a field with parts is marked.
-bool AnyPartMarked(TTagField field, const TTagMarks& marks) {
-  switch (field) {
-    case tfTrack: return marks.Part(tpTrackNr) || marks.Part(tpTrackTotal);
-    case tfDate: return marks.Part(tpYear) || marks.Part(tpMonth) || marks.Part(tpDay);
-    case tfComment: return marks.Part(tpDescription) || marks.Part(tpCommentText);
-    default: return false;
-  }
-}
-
 bool EditorDiffers(TFieldEditor editor, const TFieldEditorValues& e, const TTagFields& f) {
   switch (editor) {
     case feTitle: return e.Title != f.Title;
@@ -135,7 +125,7 @@ bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
   bool mark = EditorDiffers(editor, editors, fields);
   if (which.Part) {
     marks.SetPart(*which.Part, mark);
-    mark = AnyPartMarked(which.Field, marks);
+    for (TTagPart part : PartsOf(which.Field)) mark = mark || marks.Part(part);
   }
   marks.SetFieldMark(which.Field, mark);
   return mark;

@@ -36,7 +36,20 @@ void ReadFrame(const TMp3ID3v2FrameCatBase& frame, uint8_t kind, TTagFields& fie
   }
 }
 
+constexpr TTagPart kTrackParts[] = {tpTrackNr, tpTrackTotal};
+constexpr TTagPart kDateParts[] = {tpYear, tpMonth, tpDay};
+constexpr TTagPart kCommentParts[] = {tpDescription, tpCommentText};
+
 }  // namespace
+
+std::span<const TTagPart> PartsOf(TTagField field) {
+  switch (field) {
+    case tfTrack: return kTrackParts;
+    case tfDate: return kDateParts;
+    case tfComment: return kCommentParts;
+    default: return {};
+  }
+}
 
 bool TTagFields::HasValue(TTagField field) const {
   switch (field) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 class TTagInfo;
@@ -27,6 +28,8 @@ enum TTagPart : uint8_t {
   tpCommentText
 };
 inline constexpr int TagPartCount = 7;
+// The parts behind a field; none for the title, artist, album and genre.
+std::span<const TTagPart> PartsOf(TTagField field);
 
 inline constexpr uint8_t GenreBlank = 148;  // the genre list's last entry, a blank
 inline constexpr int32_t EnglishLanguage = 108;

@@ -144,6 +144,17 @@ TEST_F(TagEditorModelTest, AMarkedEmptyFieldDeletesItsFrameAndTheSaveChoicesRemo
   EXPECT_EQ(Model.TagInfo(0).ID3v2->GetFrameList().GetPrimarySubList().IndexOfKind(fiTPE1, 1), -1);
   EXPECT_EQ(Cells(0), "     1| I+II|a both||Title A|3|9|||||");
   EXPECT_EQ(Model.TagInfo(0).ID3v1->GetArtist(), "");
+  TFieldEditorValues deleted = Model.ShowRowFields();
+  EXPECT_TRUE(Model.DeleteField(tfTrack, deleted));
+  EXPECT_FALSE(Model.DeleteField(tfArtist, deleted));  // nothing there to delete
+  EXPECT_EQ(deleted.TrackNr + deleted.TrackTotal + IntToStr(Model.Marks().MarkedCount()), "1");
+  Model.SetSaveChoice(false, "-------");
+  Model.ChangeButton(editors, {});  // the ID3v1 tag to go, then wanted again with a title:
+  Model.SetSaveChoice(false, "ID3v1.1");
+  editors.Title = "Kept";
+  Model.EditorChanged(feTitle, editors);
+  Model.ChangeButton(editors, {});
+  EXPECT_EQ(Model.TagInfo(0).ID3v1->GetTitle() + Model.TagInfo(0).ID3v1->GetYear(), "Kept2001");
 
   Model.SetSaveChoice(false, "-------");
   Model.SetSaveChoice(true, "-------");
