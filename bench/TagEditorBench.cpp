@@ -36,7 +36,6 @@ struct TEditorSetUp {
     const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
     for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TypicalTaggedFile(i, audio));
     Settings.MainSelection.SetItems(Rows);
-    Settings.TagEditorSelection.SetItems(Rows);
     Settings.DefaultID3v1 = 2;
     Settings.DefaultID3v2 = 7;
     Files.ScanFolder();
@@ -99,7 +98,7 @@ TRound MeasureRound() {
   }
   TEditorSetUp setUp;
   TTagEditorModel model(setUp.Settings, setUp.Session, setUp.Files);
-  model.InitialiseOptions();
+  model.InitialiseOptions(setUp.Rows);
   round.Load = Milliseconds([&] {
     model.SetCurrentRow(model.LoadTags());
     for (int32_t row = 0; row < model.RowCount(); ++row) model.RowCells(row);

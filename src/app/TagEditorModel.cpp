@@ -27,17 +27,28 @@ struct TTagEditorModel::TRow {
 
 namespace {
 
-// The numbers in a name built from tags read as digits in the template of a format.
+// The number placeholders, which a format's template gives digits to read.
 const char* const kNumberPlaceholders[] = {"<Y>", "<N>", "<G>"};
-
-std::string FileNamePart(const std::string& format) {
-  return format.substr(format.rfind('\\') + 1);
-}
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + CRLF;
   return text;
+}
+
+// A file larger than 128 bytes: valid with an MPEG audio frame, whose tags are then read.
+void ReadTags(TTagInfo& info) {
+  int64_t id3v2Size = ProbeTags(info);
+  info.IsValid = FindMpegHeader(info, id3v2Size);
+  if (!info.IsValid) return;
+  if (info.HasID3v1) {
+    info.ID3v1 = std::make_unique<TMp3ID3v1>(info, false);
+    info.ReadOk = info.ID3v1->ReadTag();
+  }
+  if (info.HasID3v2) {
+    info.ID3v2 = std::make_unique<TMp3ID3v2>(info, false);
+    info.ReadOk = info.ID3v2->ReadTag();
+  }
 }
 
 }  // namespace
@@ -48,11 +59,15 @@ TTagEditorModel::TTagEditorModel(TConfigBase& settings, TConfigSession& session,
   FFields = EmptyFields(DefaultLanguage());
 }
 
-TTagEditorModel::~TTagEditorModel() { ReleaseTagInfos(); }
+TTagEditorModel::~TTagEditorModel() {
+  ReleaseTagInfos();
+  FSettings.TagEditorSelection.Unbind();  // the grid goes with the window
+}
 
 // --- Set-up ---------------------------------------------------------------------------------
 
-std::array<int32_t, 2> TTagEditorModel::InitialiseOptions() {
+std::array<int32_t, 2> TTagEditorModel::InitialiseOptions(const std::vector<int32_t>& selectedRows) {
+  FSettings.TagEditorSelection.SetItems(selectedRows);
   // A choice the combos do not offer shows, and so acts, as "-------".
   FSession.DefaultID3v1 = FSettings.DefaultID3v1 == tvID3v11 ? tvID3v11 : tvNone;
   FSession.DefaultID3v2 = FSettings.DefaultID3v2 == tvID3v24 ? tvID3v24 : tvNone;
@@ -84,26 +99,12 @@ int32_t TTagEditorModel::LoadTags() {
     auto row = std::make_unique<TRow>();
     row->Info.SetFileInfo(FFiles.GetFileInfo(selection.GetItem(i)));
     row->Info.RowIndex = i;
-    if (row->Info.IsValid) ReadRecord(row->Info);
+    if (row->Info.IsValid) ReadTags(row->Info);
     if (row->Info.IsValid && firstValid < 0) firstValid = i;
     FRows.push_back(std::move(row));
   }
   FCurrentRow = FRows.empty() ? -1 : std::max(firstValid, 0);
   return FCurrentRow;
-}
-
-void TTagEditorModel::ReadRecord(TTagInfo& info) const {
-  int64_t id3v2Size = ProbeTags(info);
-  info.IsValid = FindMpegHeader(info, id3v2Size);
-  if (!info.IsValid) return;
-  if (info.HasID3v1) {
-    info.ID3v1 = std::make_unique<TMp3ID3v1>(info, false);
-    info.ReadOk = info.ID3v1->ReadTag();
-  }
-  if (info.HasID3v2) {
-    info.ID3v2 = std::make_unique<TMp3ID3v2>(info, false);
-    info.ReadOk = info.ID3v2->ReadTag();
-  }
 }
 
 void TTagEditorModel::ReleaseTagInfos() {
@@ -475,7 +476,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
   }
   // The file-name part read against itself, its numbers standing as digits, records
   // the frame kinds of its placeholders in order.
-  std::string templateName = FileNamePart(*format);
+  std::string templateName = FormatLevels(*format).back();
   for (const char* placeholder : kNumberPlaceholders) {
     const size_t at = templateName.find(placeholder);
     if (at != std::string::npos) templateName.replace(at, 3, "1");

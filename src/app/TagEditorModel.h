@@ -68,16 +68,18 @@ struct TDataChange {
 class TTagEditorModel {
 public:
   // Reads the selection of the main window (settings' MainSelection) and of the editor's
-  // grid (TagEditorSelection, bound by the window).
+  // grid (TagEditorSelection, see InitialiseOptions).
   TTagEditorModel(TConfigBase& settings, TConfigSession& session, TFileRename& files);
   ~TTagEditorModel();
   TTagEditorModel(const TTagEditorModel&) = delete;
   TTagEditorModel& operator=(const TTagEditorModel&) = delete;
 
   // --- Set-up ---------------------------------------------------------------------------
-  // The save choices from the settings' defaults, also into the session; the item index
-  // (0 "-------", 1 the tag) of each save-choice combo.
-  std::array<int32_t, 2> InitialiseOptions();
+  // Binds the settings' TagEditorSelection to the grid's selected rows (which must live
+  // as long as the model; the model lets go of them when it goes). The save choices come
+  // from the settings' defaults, also into the session; returns the item index (0
+  // "-------", 1 the tag) of each save-choice combo.
+  std::array<int32_t, 2> InitialiseOptions(const std::vector<int32_t>& selectedRows);
   // A save-choice combo's text ("-------", "ID3v1.1", ..., "ID3v2.4") becomes the
   // session's choice.
   void SetSaveChoice(bool id3v2, const std::string& comboText);
@@ -149,8 +151,10 @@ public:
 private:
   struct TRow;
 
-  void ReadRecord(TTagInfo& info) const;
+  // The data rows selected in the editor's grid, in selection order.
   std::vector<int32_t> SelectedRows() const;
+  // The tag format of the format combo's index; none, after saying so, when there is no
+  // format there that can be read.
   std::optional<std::string> TagFormat(int32_t formatIndex) const;
   // False, after a warning, when a folder's sections do not match its format level's.
   bool FolderLevelsMatch(const std::vector<std::string>& path,

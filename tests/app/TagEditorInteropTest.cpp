@@ -109,12 +109,12 @@ TEST(TagEditorInterop, EverySaveChoiceOverEveryKindOfTagReadsBackAsChosen) {
   std::vector<int32_t> mainRows, rows;
   TConfigBase config{folder.Place()};
   config.MainSelection.SetItems(mainRows);
-  config.TagEditorSelection.SetItems(rows);
   TConfigSession session;
   TFileRename files(config, session);
   files.ScanFolder();
   for (int32_t row = 0; row < files.GetFileCount(); ++row) mainRows.push_back(row);
   TTagEditorModel model(config, session, files);
+  model.InitialiseOptions(rows);
   model.LoadTags();
   for (const char* choices : {"00", "20", "07", "27"}) {
     rows.clear();

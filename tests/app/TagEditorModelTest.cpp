@@ -41,7 +41,6 @@ protected:
     CreateDir(Program / "Artist");
     CreateDir(Program / "Artist\\Album");
     Config.MainSelection.SetItems(MainRows);
-    Config.TagEditorSelection.SetItems(Rows);
     Config.DefaultID3v1 = 2;
     Config.DefaultID3v2 = 7;
     Config.DefaultTagLanguage = 108;
@@ -68,7 +67,7 @@ protected:
     Files.ScanFolder();
     MainRows.clear();
     for (int32_t i = 0; i < Files.GetFileCount(); ++i) MainRows.push_back(i);
-    Model.InitialiseOptions();
+    Model.InitialiseOptions(Rows);
     Model.SetCurrentRow(Model.LoadTags());
   }
   // The cells of a row after the files were read again.
@@ -103,6 +102,9 @@ TEST_F(TagEditorModelTest, LoadsValidFilesWithTheirTagsAndInvalidOnesAsNumberAnd
   MainRows = {4, 3, 1};
   EXPECT_EQ(Model.LoadTags(), 2);  // the first valid file
   EXPECT_EQ(Model.TagInfo(2).GetEntry().Name, "b v1");
+  Rows = {0};
+  { TTagEditorModel(Config, Options, Files).InitialiseOptions(Rows); }
+  EXPECT_EQ(Config.TagEditorSelection.GetCount(), 0);  // no view of a grid that went
 }
 
 TEST_F(TagEditorModelTest, ChangingSeveralRowsWritesTheTickedFieldAndEachFileKeepsItsOwnValues) {
@@ -128,6 +130,25 @@ TEST_F(TagEditorModelTest, ChangingSeveralRowsWritesTheTickedFieldAndEachFileKee
   for (const char* name : {"a both", "b v1", "c none"})
     EXPECT_EQ(AudioOf(OnDisk(name)), AudioOf(Original[name])) << name;
   EXPECT_EQ(OnDisk("d tiny"), Original["d tiny"]);
+}
+
+TEST_F(TagEditorModelTest, ChangeNeedsASelectionAndAsksBeforeADescriptionWithoutComment) {
+  Load();
+  TFieldEditorValues editors = Model.ShowRowFields();
+  EXPECT_TRUE(Model.ChangeTags(editors).Rows.empty());
+  Rows = {0};
+  editors.Description = "only";
+  Model.EditorChanged(feDescription, editors);
+  Presenter.Press(mtYesNo, dbNo);
+  EXPECT_FALSE(Model.ChangeButton(editors, {}).Proceeded);
+  EXPECT_TRUE(Model.NothingToSave());
+  Presenter.Press(mtYesNo, dbYes);
+  EXPECT_EQ(Model.ChangeButton(editors, {}).Rows, std::vector<int32_t>{0});
+  EXPECT_EQ(editors.Description, "");  // the comment is discarded
+  const std::string question = "Warning / You entered a comment description only. If you "
+                               "continue the comment will be discarded. Continue ?";
+  EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{"Error / No files have been selected !",
+                                                          question, question}));
 }
 
 TEST_F(TagEditorModelTest, AMarkedEmptyFieldDeletesItsFrameAndTheSaveChoicesRemoveTags) {
