@@ -69,11 +69,13 @@ std::string FormatFileSize(uint64_t bytes) {
 std::string FormatDuration(uint32_t seconds) {
   // Whole seconds, so counted in integers: no rounding can make 60 of them.
   const uint32_t hours = seconds / 3600, minutes = seconds % 3600 / 60, rest = seconds % 60;
-  std::string text;
-  if (hours > 0) text = IntToStr(hours) + ":";
   const bool minutesShown = hours > 0 || minutes > 0;
-  if (minutesShown) text += (hours > 0 && minutes < 10 ? "0" : "") + IntToStr(minutes) + ":";
-  text += (minutesShown && rest < 10 ? "0" : "") + IntToStr(rest);
+  std::string text;
+  if (hours > 0) text += IntToStr(hours) + ":";
+  if (hours > 0 && minutes < 10) text += '0';
+  if (minutesShown) text += IntToStr(minutes) + ":";
+  if (minutesShown && rest < 10) text += '0';
+  text += IntToStr(rest);
   return text + (hours > 0 ? " hr." : minutes > 0 ? " min." : " sec.");
 }
 
