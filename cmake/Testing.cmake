@@ -37,6 +37,29 @@ function(vq_add_test name)
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
 
+# vq_add_form_test(<name> FORM <Form> RESOURCES <file.rc> SOURCES <files...> LIBS
+# <targets...>): a test program whose resource script embeds <Form>.form, written from
+# forms/<Form>.form.in of the test's folder with the program's own skin (slate.skn) put in
+# for @SKIN_DATA@.
+function(vq_add_form_test name)
+  if(VQ_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "FORM;RESOURCES" "SOURCES;LIBS" ${ARGN})
+  set(template ${CMAKE_CURRENT_SOURCE_DIR}/forms/${ARG_FORM}.form.in)
+  set(form ${CMAKE_CURRENT_BINARY_DIR}/forms/${ARG_FORM}.form)
+  add_custom_command(OUTPUT ${form}
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${template} -DCONTAINER=${VQ_SKIN_DIR}/slate.skn -DOUTPUT=${form}
+            -P ${CMAKE_SOURCE_DIR}/cmake/EmbedStoredSkin.cmake
+    DEPENDS ${template} ${VQ_SKIN_DIR}/slate.skn ${CMAKE_SOURCE_DIR}/cmake/EmbedStoredSkin.cmake
+    COMMENT "Writing the skin into the form ${ARG_FORM}")
+  add_custom_target(${name}_form DEPENDS ${form})
+  set_source_files_properties(${ARG_RESOURCES} PROPERTIES OBJECT_DEPENDS ${form})
+  vq_add_test(${name} SOURCES ${ARG_SOURCES} ${ARG_RESOURCES} LIBS ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/forms)
+  add_dependencies(${name} ${name}_form)
+endfunction()
+
 # vq_add_fuzzer(<name> SOURCES <files...> LIBS <targets...>): a libFuzzer target
 # (LLVMFuzzerTestOneInput) with its committed corpus in corpus/<name>/ beside the
 # CMakeLists.txt. Natively it replays that corpus; in the fuzz build it fuzzes.

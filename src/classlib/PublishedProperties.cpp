@@ -41,8 +41,6 @@ constexpr const char* kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
 constexpr const char* kBevelShapeNames[] = {"bsBox",        "bsFrame",      "bsTopLine", "bsBottomLine",
                                             "bsLeftLine", "bsRightLine", "bsSpacer"};
 constexpr const char* kBevelStyleNames[] = {"bsLowered", "bsRaised"};
-constexpr const char* kTabPositionNames[] = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
-constexpr const char* kTabStyleNames[] = {"tsTabs", "tsButtons", "tsFlatButtons"};
 constexpr const char* kMenuAutoFlagNames[] = {"maAutomatic", "maManual", "maParent"};
 
 static_assert(std::size(kAlignNames) == alClient + 1);
@@ -61,8 +59,6 @@ static_assert(std::size(kListBoxStyleNames) == lbOwnerDrawFixed + 1);
 static_assert(std::size(kTextLayoutNames) == tlBottom + 1);
 static_assert(std::size(kBevelShapeNames) == bsSpacer + 1);
 static_assert(std::size(kBevelStyleNames) == bsRaised + 1);
-static_assert(std::size(kTabPositionNames) == tpRight + 1);
-static_assert(std::size(kTabStyleNames) == tsFlatButtons + 1);
 static_assert(std::size(kMenuAutoFlagNames) == maParent + 1);
 
 void SetStrings(TStrings& strings, const TFormValue& value, TPropertyReader&) {

@@ -5,10 +5,9 @@
 #include "CustomControls.h"
 #include "ImageList.h"
 
-#include <string>
+#include "portable/ControlEnums.h"
 
-enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
-enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+#include <string>
 
 class TCustomTabControl;
 

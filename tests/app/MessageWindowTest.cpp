@@ -1,8 +1,17 @@
 #include "app/win32/FormMessageDialog.h"
 
+#include "RuntimePath.h"
+#include "Screenshot.h"
 #include "UiTest.h"
 
-#include "classlib/Memo.h"
+#include "skin/boxes/SkinMemo.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinControlMessages.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/DynamicSkinForm.h"
+
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
@@ -153,7 +162,7 @@ TEST_F(MessageWindow, AListShowsInABorderedMemoAndALongOneScrollsWithinTheWorkAr
     places.push_back({FromRECT(r), window.Memo->BoundsRect(), window.ClientRect(), window.ButtonOk->BoundsRect()});
     seen.push_back({window.Memo->BorderStyle() == bsSingle && window.Memo->Alignment() == taLeftJustify &&
                         window.Memo->Color() == clWindow,
-                    (GetWindowLongA(memo, GWL_STYLE) & WS_VSCROLL) != 0,
+                    window.MemoScrollBar->Visible() && window.MemoScrollBar->Enabled(),
                     static_cast<int>(SendMessageA(memo, EM_GETLINECOUNT, 0, 0)),
                     static_cast<int>(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0)) > 250});
     Click(window.ButtonOk);
@@ -213,6 +222,74 @@ TEST_F(MessageWindow, ARequestWhileAMessageIsOpenShowsNothingAndAnswers0) {
   EXPECT_EQ(windowsMeanwhile, 1u);
   EXPECT_EQ(WindowsSeen, 1);
   EXPECT_EQ(MessageDialogForm, nullptr);
+}
+
+// The program's skin as the main window's stored skin holds it.
+class TProgramSkin {
+public:
+  TProgramSkin() { Stored.LoadFromCompressedFile(RuntimePath(std::string(VQ_SKIN_FOLDER) + "slate.skn")); }
+  TspCompressedStoredSkin Stored{nullptr};
+};
+
+TspDynamicSkinForm* FrameOf(TFormMessageDialog& Window) {
+  return dynamic_cast<TspDynamicSkinForm*>(Window.FindComponent("DynSkinForm"));
+}
+
+TEST_F(MessageWindow, FrameMemoAndButtonsComeFromTheMessagesSkinOrWithoutOneTheSystemsFrameShows) {
+  TProgramSkin skin;
+  const std::vector<uint8_t> stored = skin.Stored.CompressedStream().Bytes();
+  std::vector<std::string> seen;
+  OnWindow = [&](TFormMessageDialog& window) {
+    TspSkinData& data = *window.SkinData;
+    auto* yes = dynamic_cast<TspSkinButton*>(window.ButtonYes);
+    const bool framed = FrameOf(window)->Skinnable();
+    seen.push_back(std::string(data.SkinnableForm() ? "skinnable " : "") + (framed ? "framed " : "") +
+                   (window.Memo->SkinIndex() != -1 ? "memo " : "") + (yes->SkinIndex() != -1 ? "button" : "") +
+                   (framed ? "" : std::to_string(window.ClientWidth())));  // inside the system's frame
+    if (framed) {
+      // The frame's corner is the skin's frame picture's, unscaled.
+      ASSERT_TRUE(data.LTPoint.X > 2 && data.LTPoint.Y > 2);
+      TPixelDC dc(window.Width(), window.Height());
+      window.Perform(SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK);
+      EXPECT_EQ(dc.Pixel(2, 2), data.Picture.Pixel(2, 2));
+      if (seen.size() == 2) SaveWindowScreenshot(window.Handle(), "message-slate");
+    }
+    Click(yes);
+  };
+  ShowMessageYesNo("Velorandquistmar", "Do you want to rename the selected files?", nullptr);
+  EXPECT_EQ(ShowMessageYesNo("Velorandquistmar", "Do you want to rename the selected files?", &skin.Stored), maYes);
+  EXPECT_EQ(skin.Stored.CompressedStream().Bytes(), stored);  // the next window finds it as it was
+  ShowMessageYesNo("Velorandquistmar", "Again?", &skin.Stored);
+  EXPECT_EQ(seen, (std::vector<std::string>{"344", "skinnable framed memo button", "skinnable framed memo button"}));
+}
+
+TEST_F(MessageWindow, ALongReportWithTheSkinScrollsByItsSkinnedBarWithItsButtonsOnScreen) {
+  TProgramSkin skin;
+  TSeamOverride workArea(Seams::WorkArea, [] { return Rect(40, 30, 840, 630); });
+  std::vector<int> seen;  // bar shown, its range's end, first visible line after the bar's end
+  TRect client, ok, memo, bar;
+  OnWindow = [&](TFormMessageDialog& window) {
+    TspSkinScrollBar& scroll = *window.MemoScrollBar;
+    seen = {scroll.Visible() && scroll.Enabled(), scroll.Max()};
+    scroll.SetPosition(scroll.Max());
+    seen.push_back(static_cast<int>(SendMessageA(window.Memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
+    client = window.ClientRect();
+    ok = window.ButtonOk->BoundsRect();
+    memo = window.Memo->BoundsRect();
+    bar = scroll.BoundsRect();
+    SaveWindowScreenshot(window.Handle(), "message-slate-report");
+    Click(window.ButtonOk);
+  };
+  std::string lines = "Line 1";
+  for (int i = 2; i <= 300; ++i) lines += "\r\nLine " + std::to_string(i);
+  ShowMessageList("Report", lines, &skin.Stored);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], 1);
+  EXPECT_GE(seen[1], 299);
+  EXPECT_GT(seen[2], 250);
+  EXPECT_TRUE(ok.Bottom <= client.Bottom && ok.Top >= client.Bottom - 40);
+  EXPECT_EQ(bar.Left, memo.Right);  // beside the memo
+  EXPECT_EQ(bar.Height(), memo.Height());
 }
 
 }  // namespace

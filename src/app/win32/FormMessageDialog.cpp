@@ -1,11 +1,15 @@
 #include "FormMessageDialog.h"
 
 #include "FormPlacement.h"
+#include "SkinnedWindowClasses.h"
+
+#include "skin/boxes/SkinMemo.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/data/SkinData.h"
 
 #include "classlib/Application.h"
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
-#include "classlib/Memo.h"
 #include "classlib/Screen.h"
 
 #include <algorithm>
@@ -23,18 +27,32 @@ int ClampToExtent(int64_t size, int extent) { return static_cast<int>(std::min<i
 
 TFormMessageDialog::TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog)
     : TForm(AOwner), FDialog(dialog) {
+  RegisterSkinnedWindowClasses();
   ReadFormResource(*this, Bindings());
+}
+
+TFormMessageDialog::~TFormMessageDialog() {
+  if (SkinData != nullptr) SkinData->SetCompressedStoredSkin(nullptr);
+}
+
+void TFormMessageDialog::FormCreate(TObject*) {
+  TspCompressedStoredSkin* skin = FDialog.Skin();
+  SkinData->SetSkinnableForm(skin != nullptr);
+  if (skin != nullptr) SkinData->LoadCompressedStoredSkin(skin);
 }
 
 const TFormBindings& TFormMessageDialog::Bindings() {
   static const TFormBindings bindings =
       TFormBindings(TClassRegistry::Instance().TableOf<TForm>())
+          .Handler("FormCreate", &TFormMessageDialog::FormCreate)
           .Handler("FormShow", &TFormMessageDialog::FormShow)
           .Handler("ButtonOkClick", &TFormMessageDialog::ButtonOkClick)
           .Handler("ButtonYesClick", &TFormMessageDialog::ButtonYesClick)
           .Handler("ButtonNoClick", &TFormMessageDialog::ButtonNoClick)
           .Handler("ButtonCancelClick", &TFormMessageDialog::ButtonCancelClick)
+          .Field("SkinData", &TFormMessageDialog::SkinData)
           .Field("Memo", &TFormMessageDialog::Memo)
+          .Field("MemoScrollBar", &TFormMessageDialog::MemoScrollBar)
           .Field("Bevel", &TFormMessageDialog::Bevel)
           .Field("ButtonOk", &TFormMessageDialog::ButtonOk)
           .Field("ButtonYes", &TFormMessageDialog::ButtonYes)
@@ -61,8 +79,15 @@ void TFormMessageDialog::PrepareLayout() {
   const int64_t height = int64_t{Height()} + layout.ExtraHeight;
   SetSizeWithinWorkArea(width, height);
   // The memo has room for every line unless the work area cut the window down.
-  if (Width() < width || Height() < height) Memo->SetScrollBars(ssVertical);
+  if (Width() < width || Height() < height) ShowScrollBar();
   Memo->SetText(layout.Text);
+}
+
+void TFormMessageDialog::ShowScrollBar() {
+  const int width = MemoScrollBar->Width();
+  MemoScrollBar->SetBounds(Memo->Left() + Memo->Width() - width, Memo->Top(), width, Memo->Height());
+  Memo->SetWidth(Memo->Width() - width);
+  MemoScrollBar->SetVisible(true);
 }
 
 void TFormMessageDialog::ShowAsList() {
@@ -70,6 +95,7 @@ void TFormMessageDialog::ShowAsList() {
   Memo->SetAlignment(taLeftJustify);
   Memo->SetBorderStyle(bsSingle);
   Memo->SetColor(clWindow);
+  Memo->SetTransparent(false);  // a box of its own, the skin's memo background
 }
 
 void TFormMessageDialog::SetSizeWithinWorkArea(int64_t width, int64_t height) {

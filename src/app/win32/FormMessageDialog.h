@@ -1,23 +1,33 @@
 #pragma once
 // The message window: one message of the service (app/MessageDialog.h), shown modally
 // with its text in a memo above a separator and up to four buttons, as the message's
-// layout says. TMessageWindowPresenter makes it the way every message is shown.
+// layout says. It is skinned with the stored skin the message brings (the main
+// window's), through a skin data component and a skinned frame of its own; without one
+// it keeps the ordinary window frame. TMessageWindowPresenter makes it the way every
+// message is shown.
 
 #include "app/MessageDialog.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"
 
-class TMemo;
+class TspSkinData;
+class TspSkinMemo;
+class TspSkinScrollBar;
 
 class TFormMessageDialog : public TForm {
 public:
   // Reads the form resource; the dialog gets the answer of the button pressed.
   TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog);
+  // The shared stored skin is let go first: the window never changes or frees it.
+  ~TFormMessageDialog() override;
 
   // The components of the form resource. The resource decides their classes; the fields
   // ask only for what the window does with them.
-  TMemo* Memo = nullptr;
+  TspSkinData* SkinData = nullptr;
+  TspSkinMemo* Memo = nullptr;
+  // Shown beside the memo when the work area cuts a long message down.
+  TspSkinScrollBar* MemoScrollBar = nullptr;
   TControl* Bevel = nullptr;
   TWinControl* ButtonOk = nullptr;
   TWinControl* ButtonYes = nullptr;
@@ -29,6 +39,8 @@ public:
   // vertical scroll bar.
   void PrepareLayout();
 
+  // Loads the message's stored skin; without one the window is not skinned.
+  void FormCreate(TObject* Sender);
   // Shows and places the kind's buttons, focuses the kind's button and centres the
   // window on the main form (or the virtual screen), inside the work area.
   void FormShow(TObject* Sender);
@@ -41,6 +53,7 @@ private:
   static const TFormBindings& Bindings();
   TWinControl* Button(TDialogButton which) const;
   void ShowAsList();
+  void ShowScrollBar();
   void SetSizeWithinWorkArea(int64_t width, int64_t height);
   void KeepOnWorkArea();
   void Answer(TDialogButton pressed);

@@ -20,6 +20,14 @@ enum TUDOrientation { udHorizontal, udVertical };
 inline constexpr const char* kUDOrientationNames[] = {"udHorizontal", "udVertical"};
 static_assert(std::size(kUDOrientationNames) == udVertical + 1);
 
+// Where the tabs of a tab control lie, and how they look.
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+inline constexpr const char* kTabPositionNames[] = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
+static_assert(std::size(kTabPositionNames) == tpRight + 1);
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+inline constexpr const char* kTabStyleNames[] = {"tsTabs", "tsButtons", "tsFlatButtons"};
+static_assert(std::size(kTabStyleNames) == tsFlatButtons + 1);
+
 // The edge of a bevel around a windowed control. Scoped: the skinned panel's border
 // styles take the same identifiers with other values.
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };

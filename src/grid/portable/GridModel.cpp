@@ -266,16 +266,22 @@ TGridRect TGridModel::Selection() const {
 
 void TGridModel::SetSelection(const TGridRect& Value) {
   const TGridRect old = Selection();
-  FAnchor = {Value.Left, Value.Top};
-  FCurrent = {Value.Right, Value.Bottom};
+  StoreSelection(Value);
   SelectionMoved(old);
 }
 
-void TGridModel::SelectionMoved(const TGridRect& OldSelection) {
+void TGridModel::StoreSelection(const TGridRect& Value) {
+  FAnchor = {Value.Left, Value.Top};
+  FCurrent = {Value.Right, Value.Bottom};
+}
+
+void TGridModel::SelectionMoved(const TGridRect& OldSelection) { RepaintGridRect(MovedSelectionRect(OldSelection)); }
+
+TGridRect TGridModel::MovedSelectionRect(const TGridRect& OldSelection) const {
   const TGridRect now = Selection();
-  RepaintGridRect({now.Left < OldSelection.Left ? now.Left : std::max(OldSelection.Left, LeftCol()),
-                   now.Top < OldSelection.Top ? now.Top : std::max(OldSelection.Top, TopRow()),
-                   std::max(OldSelection.Right, now.Right), std::max(OldSelection.Bottom, now.Bottom)});
+  return {now.Left < OldSelection.Left ? now.Left : std::max(OldSelection.Left, LeftCol()),
+          now.Top < OldSelection.Top ? now.Top : std::max(OldSelection.Top, TopRow()),
+          std::max(OldSelection.Right, now.Right), std::max(OldSelection.Bottom, now.Bottom)};
 }
 
 void TGridModel::CheckCell(int32_t ACol, int32_t ARow) const {
@@ -311,14 +317,20 @@ void TGridModel::MoveCurrent(int32_t ACol, int32_t ARow, bool MoveAnchor, bool S
   }
   if (rowSelect) FCurrent.X = FFixedCols;
   if (Show) ClampInView(FFocused);
+  // One drawing for the moved selection and the rows whose flags changed.
+  TGridRect repaint;
   if (MoveAnchor) {
-    SelectionMoved(oldSelection);
+    repaint = MovedSelectionRect(oldSelection);
   } else {
     const int32_t left = LeftCol();
-    RepaintGridRect({left, std::min({oldFocused.Y, previous.Y, FFocused.Y}), left + VisibleColCount() + 1,
-                     std::max({oldFocused.Y, previous.Y, FFocused.Y})});
+    repaint = {left, std::min({oldFocused.Y, previous.Y, FFocused.Y}), left + VisibleColCount() + 1,
+               std::max({oldFocused.Y, previous.Y, FFocused.Y})};
   }
-  RepaintChangedRows();
+  TGridRect changed;
+  if (TakeVisibleChangedRows(changed))
+    repaint = {std::min(repaint.Left, changed.Left), std::min(repaint.Top, changed.Top),
+               std::max(repaint.Right, changed.Right), std::max(repaint.Bottom, changed.Bottom)};
+  RepaintGridRect(repaint);
 }
 
 void TGridModel::SetRow(int32_t Value) {
@@ -359,12 +371,18 @@ void TGridModel::TimedScroll(int Direction) {
 
 // The rows whose flag changed are drawn at once, as far as they are visible.
 void TGridModel::RepaintChangedRows() {
+  TGridRect changed;
+  if (TakeVisibleChangedRows(changed)) RepaintGridRect(changed);
+}
+
+bool TGridModel::TakeVisibleChangedRows(TGridRect& Rows) {
   int32_t first = 0;
   int32_t last = 0;
-  if (!FSelection.TakeChangedRows(first, last)) return;
+  if (!FSelection.TakeChangedRows(first, last)) return false;
   first = std::max(first, TopRow());
   last = std::min(last, TopRow() + VisibleRowCount());
-  if (first <= last) RepaintGridRect({LeftCol(), first, LeftCol() + VisibleColCount(), last});
+  Rows = {LeftCol(), first, LeftCol() + VisibleColCount(), last};
+  return first <= last;
 }
 
 void TGridModel::SetCellEnabled(int32_t ACol, int32_t ARow, bool Value) {
@@ -400,11 +418,12 @@ void TGridModel::SelectRows(int Mode) {
     else
       FSelection.InvertDataRows();
   });
-  if (Mode == 0) SetSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
-  if (Mode == 1) SetSelection({FFixedCols, Row(), lastCol, Row()});
+  // The whole grid is drawn anew: the selected range is taken without drawing it first.
+  if (Mode == 0) StoreSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
+  if (Mode == 1) StoreSelection({FFixedCols, Row(), lastCol, Row()});
   int32_t first = 0;
   int32_t last = 0;
-  FSelection.TakeChangedRows(first, last);  // the whole grid is drawn anew
+  FSelection.TakeChangedRows(first, last);
   InvalidateGrid();
 }
 

@@ -258,6 +258,8 @@ protected:
   virtual void DrawSizingLine(const TGridDrawInfo&) {}
   // Shows the drop marker at MovePos.
   virtual void DrawMove() {}
+  // The border that a press at Point would size (gsNormal when none).
+  virtual TGridSizingState CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo) const;
   // Whether a row (column) drag may begin, move its drop position and drop; the base
   // agrees.
   virtual bool BeginRowDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
@@ -274,6 +276,7 @@ protected:
   void ScrollData(int32_t DX, int32_t DY);
 
 private:
+  void StoreSelection(const TGridRect& Value);
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
   void ChangeFixedCount(bool Rows, int32_t Value);
   void StoreCounts(int32_t NewColCount, int32_t NewRowCount);
@@ -282,6 +285,11 @@ private:
   void SetEmptyCounts();
   void CheckCell(int32_t ACol, int32_t ARow) const;
   void RepaintChangedRows();
+  // The visible part of the rows whose flags changed since the last call; false when
+  // none of them shows.
+  bool TakeVisibleChangedRows(TGridRect& Rows);
+  // What SelectionMoved draws.
+  TGridRect MovedSelectionRect(const TGridRect& OldSelection) const;
   bool RangeSelectOnly() const;
   void ApplyScrollRange(TGridBar Bar);
   void ScrollPixels(int Code, int32_t Pos, int32_t Sign);

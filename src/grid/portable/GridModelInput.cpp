@@ -43,12 +43,16 @@ bool TGridModel::MoveByWheel(bool Down) {
   return true;
 }
 
+TGridSizingState TGridModel::CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo) const {
+  return ::CalcSizingState(Point, DrawInfo, FOptions, GridRightToLeft());
+}
+
 bool TGridModel::PressAt(TPoint Point, bool Shift) {
   if (FEmpty) return false;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const bool rightToLeft = GridRightToLeft();
-  const TGridSizingState sizing = CalcSizingState(Point, drawInfo, FOptions, rightToLeft);
+  const TGridSizingState sizing = CalcSizingState(Point, drawInfo);
   if (sizing.State != gsNormal) {
     FSizing = sizing;
     FGridState = sizing.State;
@@ -222,7 +226,10 @@ void TGridModel::CancelMode() {
     DrawSizingLine(drawInfo);
   } else if (InMovingState()) {
     StopMouseTimer();
-    RepaintGridRect(FGridState == gsRowMoving ? ColumnRepaintRect(0) : RowRepaintRect(0));
+    // The marker lies in the header line; the lines it stood between are drawn anew too.
+    const bool rows = FGridState == gsRowMoving;
+    RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
+    for (int32_t line : {FMoveIndex, FMovePos}) RepaintGridRect(rows ? RowRepaintRect(line) : ColumnRepaintRect(line));
   }
   FGridState = gsNormal;
 }

@@ -40,6 +40,12 @@ enum TGridOption {
   goThumbTracking
 };
 using TGridOptions = TSet<TGridOption>;
+// The options' identifiers in form resources, in the order of their values.
+inline constexpr const char* kGridOptionNames[] = {
+    "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine",     "goRangeSelect",
+    "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
+    "goEditing",       "goTabs",          "goRowSelect", "goAlwaysShowEditor", "goThumbTracking"};
+static_assert(sizeof(kGridOptionNames) / sizeof(kGridOptionNames[0]) == goThumbTracking + 1);
 
 inline constexpr TGridOptions DefaultGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine,
                                                  goHorzLine, goRowSelect};

@@ -236,8 +236,12 @@ TEST(GridMouse, DraggedRowsDropWhereTheyAreReleased) {
   for (int tick = 0; tick < 30; ++tick) grid.TimerTick({10, 230});
   EXPECT_EQ(grid.MovePos(), 20);
   EXPECT_EQ(grid.TopRow(), 14);
+  grid.Repaints.clear();
   grid.CancelMode();
   EXPECT_EQ(grid.MouseTimers, 0);
+  // Cancelled, the marker goes with the header column, and the two rows are drawn anew.
+  EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{0, 0, 0, 21}, {0, 7, 3, 7}, {0, 20, 3, 20}}));
+  EXPECT_EQ(grid.RowMoves.size(), 1u);
 }
 
 TEST(GridMouse, ABorderDraggedInTheFixedRowsSizesItsColumn) {

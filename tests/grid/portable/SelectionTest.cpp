@@ -64,9 +64,15 @@ TEST(RowSelection, EachMoveAnnouncesOnceWithTheListAlreadyUpToDate) {
   grid.SetDataRowCount(999);
   grid.SetOptions(TTestGrid::FileListOptions);
   grid.SelectionChanges = 0;
+  grid.Invalidations = 0;
+  grid.Repaints.clear();
   grid.SelectRows(0);
   EXPECT_EQ(grid.SelectionChanges, 1);
   EXPECT_EQ(grid.RowsAtLastChange.size(), 999u);
+  // The grid is drawn anew once, as a whole.
+  EXPECT_EQ(grid.Invalidations, 1);
+  EXPECT_TRUE(grid.Repaints.empty());
+  EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 2, 999}));
 
   Click(grid, 500);
   Click(grid, 400, true);
@@ -79,6 +85,18 @@ TEST(RowSelection, EachMoveAnnouncesOnceWithTheListAlreadyUpToDate) {
   EXPECT_EQ(grid.GetSelectedRows(), Rows{399});
   EXPECT_EQ(grid.Selection(), (TGridRect{1, 400, 2, 400}));
   EXPECT_EQ(grid.SelectionChanges, 5);
+}
+
+TEST(RowSelection, AMoveDrawsTheRowsItChangedInOneGo) {
+  TTestGrid grid;
+  grid.SetDataRowCount(20);
+  Click(grid, 3);
+  grid.Repaints.clear();
+  Click(grid, 6);
+  EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 3, 3, 6}}));
+  grid.Repaints.clear();
+  Click(grid, 2, true);  // rows 3 to 6 given back, 2 to 6 drawn
+  EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 2, 4, 6}}));
 }
 
 TEST(RowSelection, RangesKeepToTheDataRows) {

@@ -10,17 +10,17 @@ void DrawPlan(TBitmap* Target, TBitmap* Picture, const TPiecePlan& Plan) {
   for (const TPieceCopy& copy : Plan) target->CopyRect(copy.Dest, source, copy.Source);
 }
 
-void DrawImage(TBitmap* Target, TBitmap* Picture, const TImagePlan& Image) {
-  if (Target == nullptr) return;
-  Target->SetSize(Image.Width, Image.Height);
-  DrawPlan(Target, Picture, Image.Copies);
-}
-
 void DrawBand(TBitmap* Target, TBitmap* Picture, const TBandPlan& Band) {
   if (Band.Drawn) DrawImage(Target, Picture, Band.Image);
 }
 
 }  // namespace
+
+void DrawImage(TBitmap* Target, TBitmap* Picture, const TImagePlan& Image) {
+  if (Target == nullptr) return;
+  Target->SetSize(Image.Width, Image.Height);
+  DrawPlan(Target, Picture, Image.Copies);
+}
 
 void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
                      TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,

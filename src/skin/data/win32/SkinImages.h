@@ -56,6 +56,10 @@ void CreateSkinBorderMasks(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClR
 void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* Picture, const TRect& R,
                            int Width, int Height, bool StretchEffect, TspStretchType StretchType);
 
+// Sizes B to the plan's size and carries the plan's copies out from Picture (nothing
+// from an empty picture).
+void DrawImage(TBitmap* B, TBitmap* Picture, const TImagePlan& Image);
+
 // Three-part images: B := NewWidth x RectHeight(R) with R's left LeftOffset and right
 // RightOffset columns copied unscaled to the ends and the middle stretched or tiled
 // between them (NewHeight is not used); the vertical twin B := RectWidth(R) x NewHeight

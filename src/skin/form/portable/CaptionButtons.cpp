@@ -97,8 +97,8 @@ TspObjectLook StdButtonLook(const TspStdButtonLookState& S) {
 TspDefaultButtonLook DefaultCaptionButtonLook(TspStdButtonCommand Command, TSize ButtonSize, bool MouseIn, bool Down,
                                               const TspFrameState& State) {
   TspDefaultButtonLook look;
-  const TspPartState state = !MouseIn ? TspPartState::Normal : Down ? TspPartState::Down : TspPartState::Hot;
-  look.Colors = DefaultPartLook(state, false);
+  look.State = !MouseIn ? TspPartState::Normal : Down ? TspPartState::Down : TspPartState::Hot;
+  look.Colors = DefaultPartLook(look.State, false);
   // A pressed glyph moves one pixel right and down.
   const int32_t pressed = MouseIn && Down ? 1 : 0;
   look.GlyphOrigin = {ButtonSize.cx / 2 - 5 + pressed, ButtonSize.cy / 2 - 4 + pressed};

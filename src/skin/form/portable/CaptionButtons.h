@@ -92,6 +92,7 @@ enum class TspCaptionGlyph : uint8_t {
 };
 // The skinless controls' look: hot under the mouse, pressed when also down, else flat.
 struct TspDefaultButtonLook {
+  TspPartState State = TspPartState::Normal;  // drawn flat when normal
   TspDefaultLook Colors;
   TspCaptionGlyph Glyph = TspCaptionGlyph::None;
   TPoint GlyphOrigin;  // in the button's own coordinates

@@ -169,7 +169,9 @@ int32_t TspFrameCore::GetMinWidth() const {
   const int32_t picture = FSkin.Picture.cx;
   const int32_t minWidth = Options.MinWidth;
   int32_t result;
-  if (!Options.SupportNCArea)
+  if (RolledUpToPicture())
+    result = FSkin.RollUpPicture.cx;
+  else if (!Options.SupportNCArea)
     result = !SkinInUse() ? 0 : minWidth == 0 ? picture : std::min(picture, minWidth);
   else if (!SkinInUse())
     result = minWidth < 1 ? DefaultMinWidth : minWidth;
@@ -186,7 +188,9 @@ int32_t TspFrameCore::GetMinHeight() const {
   // A rolled-up or minimized window shows only its frame.
   const bool frameOnly = State.RollUpState || State.Minimized();
   int32_t result;
-  if (!Options.SupportNCArea) {
+  if (RolledUpToPicture()) {
+    result = FSkin.RollUpPicture.cy;
+  } else if (!Options.SupportNCArea) {
     result = !SkinInUse() ? 0 : minHeight == 0 ? picture : std::min(picture, minHeight);
   } else if (!SkinInUse()) {
     const int32_t frame = GetDefaultCaptionHeight() + 2 * DefaultBorderWidth;

@@ -103,7 +103,8 @@ public:
   int32_t ClientAreaHitTest(TPoint P, const TspHitObjects& Objects) const;
 
   // The tracking limits. The maximum is the monitor area's size (the whole monitor with
-  // MaximizeOnFullScreen), lowered to MaxWidth and MaxHeight when they are set.
+  // MaximizeOnFullScreen), lowered to MaxWidth and MaxHeight when they are set. A frame
+  // in the client area that is rolled up may shrink to its roll-up picture.
   int32_t GetMinWidth() const;
   int32_t GetMinHeight() const;
   int32_t GetMaxWidth(const TspMonitorAreas& Areas) const;
@@ -119,6 +120,11 @@ public:
 
 private:
   bool HasMask() const { return FSkin.Mask != nullptr && !FSkin.Mask->Empty(); }
+  // A frame in the client area rolled up to the skin's roll-up picture: its limits are
+  // the picture's, not the frame picture's.
+  bool RolledUpToPicture() const {
+    return !Options.SupportNCArea && State.RollUpState && SkinInUse() && HasRollUpPicture();
+  }
   // True when P lies on the sizing border: one of the points a border width away is
   // outside the window's shape. WithMask reads the skin's mask where it has one.
   bool OnSizingBorder(TPoint P, bool WithMask) const;

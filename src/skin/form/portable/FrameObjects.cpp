@@ -41,7 +41,11 @@ void UpdateObjectRects(std::span<TspObjectPlace* const> Objects, const TspFrameC
   const int64_t rollUpDW = int64_t{Core.LastWidth()} - Core.Skin().RollUpPicture.cx;
   for (TspObjectPlace* o : Objects)
     o->ObjectRect = o->RollUp ? RollUpObjectRect(o->SkinRect, l, r, rollUpDW) : Core.AnchorSkinRect(o->SkinRect);
-  if (!Core.Options.SupportNCArea || !skinned) return;
+  if (!skinned) {
+    PlaceDefaultButtons(Objects, Core.DefaultLayout());
+    return;
+  }
+  if (!Core.Options.SupportNCArea) return;
   PlaceCaptionButtons(Objects, {Core.Geometry().ButtonsRect, Core.Geometry().CaptionRect, skin->ButtonsOffset,
                                 skin->ButtonsInLeft, Core.Options.ShowIcon, Core.IconSize});
 }
@@ -92,6 +96,17 @@ void PlaceCaptionButtons(std::span<TspObjectPlace* const> Objects, const TspButt
   }
   // Two gaps right of the last button, as the row's end already holds one.
   if (!buttonsRect && caption != nullptr) caption->ObjectRect.Left = Saturate(x + gap);
+}
+
+void PlaceDefaultButtons(std::span<TspObjectPlace* const> Objects, const TspDefaultFrameLayout& Layout) {
+  TSet<TspStdButtonCommand> placed;
+  for (TspObjectPlace* o : Objects) {
+    if (o->Kind != TspFrameObjectKind::StdButton || !o->Visible || o->Command == cmdefault ||
+        placed.Contains(o->Command))
+      continue;
+    o->ObjectRect = Layout.ButtonRects[o->Command];
+    placed.Include(o->Command);
+  }
 }
 
 TRect RollUpObjectRect(const TRect& SkinRect, int32_t L, int32_t R, int64_t DW) {

@@ -26,8 +26,13 @@ struct TspObjectPlace {
 
 // Sets every object's ObjectRect for the core's last size: roll-up objects by the
 // roll-up frame's rule, all others anchored to the frame (AnchorSkinRect); then, with NC
-// support, the caption-button row.
+// support, the caption-button row. Without a skin the caption buttons take the default
+// frame's places.
 void UpdateObjectRects(std::span<TspObjectPlace* const> Objects, const TspFrameCore& Core);
+
+// The default frame's caption buttons: the first visible standard button of each command
+// takes that command's place in Layout; custom buttons have none.
+void PlaceDefaultButtons(std::span<TspObjectPlace* const> Objects, const TspDefaultFrameLayout& Layout);
 
 // The caption-button row alone: the first visible button of each command whose looks
 // lie in an active picture, in the order close, maximize, minimize, roll-up, to tray,

@@ -13,9 +13,10 @@ TspStateChange SetWindowState(TspFrameState& State, TspWindowState Value, bool A
   TspStateChange change;
   if (Value == State.WindowState) return change;
   const bool wasMaximized = State.Maximized();
-  const bool minimizing = Value == TspWindowState::Minimized;
-  // The main form stays as it is while the application is minimized around it.
-  if (!(minimizing && ApplicationMainForm)) State.WindowState = Value;
+  // The main form, and a window without NC support, minimize the application: the
+  // window stays as it is inside it.
+  const bool minimizesApplication = Value == TspWindowState::Minimized && (ApplicationMainForm || !SupportNCArea);
+  if (!minimizesApplication) State.WindowState = Value;
   switch (Value) {
     case TspWindowState::Normal:
       // A roll-up made while maximized belongs to the maximized window only.
@@ -29,7 +30,7 @@ TspStateChange SetWindowState(TspFrameState& State, TspWindowState Value, bool A
       break;
     case TspWindowState::Minimized:
       change.Action = TspFrameAction::Minimize;
-      change.MinimizeApplication = ApplicationMainForm || !SupportNCArea;
+      change.MinimizeApplication = minimizesApplication;
       break;
   }
   return change;

@@ -122,6 +122,9 @@ TEST_F(FrameCoreTest, SizeLimitsFollowTheSkinTheOptionsAndTheState) {
 
   o.SupportNCArea = false;
   EXPECT_EQ(Core.MinSize(), (TSize{200, 50}));
+  Core.SetSkin({&Info, FrameTestPicture, {120, 20}, nullptr});
+  Core.State.RollUpState = true;
+  EXPECT_EQ(Core.MinSize(), (TSize{120, 20}));
 
   const TspMonitorAreas areas{Rect(0, 0, 1024, 768), Rect(0, 0, 1000, 700)};
   o.MaxWidth = 500;

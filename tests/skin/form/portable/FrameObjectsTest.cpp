@@ -80,4 +80,20 @@ TEST(FrameObjects, ObjectRectanglesFollowTheWindowAndTheFirstShownObjectGetsTheM
   EXPECT_EQ(ObjectAt(pointers, {290, 138}, true, false), 2);
 }
 
+TEST(FrameObjects, WithoutASkinTheFirstVisibleButtonOfEachCommandTakesItsDefaultPlace) {
+  TspFrameCore core;
+  core.Options.BorderIcons = {TspBorderIcon::biSystemMenu, TspBorderIcon::biMaximize};
+  core.UpdateGeometry(200, 100);
+  std::vector<TspObjectPlace> objects{Button(cmclose, Rect(0, 0, 1, 1)), Button(cmmaximize, Rect(0, 0, 1, 1)),
+                                      Button(cmclose, Rect(0, 0, 1, 1)), Button(cmsysmenu, Rect(0, 0, 1, 1)),
+                                      Button(cmminimize, Rect(0, 0, 1, 1))};
+  objects[4].Visible = false;
+  UpdateObjectRects(Pointers(objects), core);
+  EXPECT_EQ(objects[0].ObjectRect, Rect(180, 4, 197, 21));
+  EXPECT_EQ(objects[1].ObjectRect, Rect(163, 4, 180, 21));
+  EXPECT_EQ(objects[2].ObjectRect, Rect(0, 0, 1, 1));  // a second close button has no place
+  EXPECT_EQ(objects[3].ObjectRect, Rect(3, 4, 20, 21));
+  EXPECT_EQ(objects[4].ObjectRect, Rect(0, 0, 1, 1));
+}
+
 }  // namespace

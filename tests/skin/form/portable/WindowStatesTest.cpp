@@ -49,6 +49,8 @@ TEST(WindowStates, SetWindowStateSaysWhatTheWindowMustDo) {
   TspFrameState s;
   EXPECT_TRUE(SetWindowState(s, WS::Minimized, true, true).MinimizeApplication);
   EXPECT_EQ(s.WindowState, WS::Normal);  // the main form stays as it is
+  EXPECT_TRUE(SetWindowState(s, WS::Minimized, false, false).MinimizeApplication);
+  EXPECT_EQ(s.WindowState, WS::Normal);  // so does a window without NC support
   // A roll-up made while maximized is undone when restoring; one made before is kept.
   SetWindowState(s, WS::Maximized, false, true);
   s.RollUpState = s.MaximizedRollUp = true;

@@ -1,0 +1,31 @@
+#pragma once
+// Windows only. TDynSkinDrawGrid: the skinned grid with its events. The cells' own
+// drawing is left to OnDrawCell; moves, the focused cell and scrolling are reported.
+
+#include "SkinGrid.h"
+
+using TDrawCellEvent =
+    TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState State)>;
+using TMovedEvent = TDelegate<void(TObject* Sender, int32_t FromIndex, int32_t ToIndex)>;
+using TSelectCellEvent = TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, bool& CanSelect)>;
+
+class TDynSkinDrawGrid : public TDynSkinCustomGrid {
+public:
+  using TDynSkinCustomGrid::TDynSkinCustomGrid;
+
+  // After a cell's picture, with the cell's client rectangle.
+  TDrawCellEvent OnDrawCell;
+  TMovedEvent OnColumnMoved;
+  TMovedEvent OnRowMoved;
+  // Asked before a cell becomes the focused one; CanSelect false keeps the focus where
+  // it is.
+  TSelectCellEvent OnSelectCell;
+  TNotifyEvent OnTopLeftChanged;
+
+protected:
+  void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int32_t ACol, int32_t ARow) override;
+  void TopLeftChanged() override;
+  void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
+  void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
+};

@@ -1,0 +1,57 @@
+#include "SkinStringGrid.h"
+
+#include "classlib/Canvas.h"
+
+TDynSkinStringGrid::TDynSkinStringGrid(TComponent* AOwner) : TDynSkinDrawGrid(AOwner) {
+  FCells.OnCellChanged = [this](int32_t ACol, int32_t ARow) { CellChanged(ACol, ARow); };
+}
+
+void TDynSkinStringGrid::EndUpdate() {
+  if (FUpdateCount == 0) return;
+  if (--FUpdateCount == 0) InvalidateGrid();
+}
+
+void TDynSkinStringGrid::CellChanged(int32_t ACol, int32_t ARow) {
+  if (!Updating()) RepaintCell(ACol, ARow);
+}
+
+void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {
+  if (DefaultDrawing()) {
+    const std::string text = FCells.Cells(ACol, ARow);
+    if (!text.empty()) {
+      const TRect r = CellTextRect(ARect, AState);
+      // Over the cell's picture, as a clear brush would write it; switching the canvas's
+      // brush for each cell would select all its objects anew each time.
+      HDC dc = Canvas()->Handle();
+      const int mode = SetBkMode(dc, TRANSPARENT);
+      const RECT clip = ToRECT(r);
+      ExtTextOutA(dc, r.Left + GridTextIndent, CentredTextTop(r, TextHeight()), ETO_CLIPPED, &clip, text.data(),
+                  static_cast<UINT>(text.size()), nullptr);
+      SetBkMode(dc, mode);
+    }
+  }
+  TDynSkinDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+// Every line of a font is as high: measured once per font, not per cell.
+int32_t TDynSkinStringGrid::TextHeight() {
+  const TFont& font = *Canvas()->Font();
+  const TFontKey key{font.Name(), font.Height(), font.Style(), font.Charset()};
+  if (FTextHeight < 0 || key != FMeasuredFont) {
+    FTextHeight = Canvas()->TextHeight("0");
+    FMeasuredFont = key;
+  }
+  return FTextHeight;
+}
+
+void TDynSkinStringGrid::ColumnMoved(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveColumn(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDynSkinDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TDynSkinStringGrid::RowMoved(int32_t FromIndex, int32_t ToIndex) {
+  FCells.MoveRow(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDynSkinDrawGrid::RowMoved(FromIndex, ToIndex);
+}

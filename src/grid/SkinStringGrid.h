@@ -1,0 +1,49 @@
+#pragma once
+// Windows only. TDynSkinStringGrid: the skinned grid with a text and an object per cell,
+// stored sparsely (only what was written costs memory). A written cell is drawn at once
+// unless an update bracket is open; closing the last bracket draws the grid anew.
+
+#include "SkinDrawGrid.h"
+
+#include "grid/portable/StringGridCells.h"
+
+#include <string>
+
+class TDynSkinStringGrid : public TDynSkinDrawGrid {
+public:
+  explicit TDynSkinStringGrid(TComponent* AOwner);
+
+  std::string Cells(int32_t ACol, int32_t ARow) const { return FCells.Cells(ACol, ARow); }
+  void SetCells(int32_t ACol, int32_t ARow, const std::string& Value) { FCells.SetCells(ACol, ARow, Value); }
+  TObject* Objects(int32_t ACol, int32_t ARow) const { return FCells.Objects(ACol, ARow); }
+  void SetObjects(int32_t ACol, int32_t ARow, TObject* Value) { FCells.SetObjects(ACol, ARow, Value); }
+  // A row's or a column's cells as a string list.
+  TStrings& Rows(int32_t ARow) { return FCells.Rows(ARow); }
+  TStrings& Cols(int32_t ACol) { return FCells.Cols(ACol); }
+
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
+
+protected:
+  // The cell's text, then OnDrawCell.
+  void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
+  void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
+  void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
+
+private:
+  void CellChanged(int32_t ACol, int32_t ARow);
+  int32_t TextHeight();
+
+  TStringGridCells FCells{*this};
+  int FUpdateCount = 0;
+  // The text height and the font it was measured in.
+  struct TFontKey {
+    std::string Name;
+    int Height = 0;
+    TFontStyles Style;
+    uint8_t Charset = 0;
+    friend bool operator==(const TFontKey&, const TFontKey&) = default;
+  } FMeasuredFont;
+  int32_t FTextHeight = -1;
+};

@@ -1,0 +1,58 @@
+#include "BoxPainting.h"
+
+#include "skin/data/win32/EffectBmp.h"
+#include "skin/data/win32/SkinSystem.h"
+
+#include "classlib/WinControl.h"
+
+#include "base/ScopeExit.h"
+
+void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, const TRect& Area, TPoint At,
+                           uint8_t AlphaBlendValue) {
+  TBitmap parent(Image.Width(), Image.Height());
+  DrawParentBackgroundRect(Control, Area, parent.Canvas());
+  const auto image = TspEffectBmp::CreateFromHBitmap(Image.Handle());
+  const auto background = TspEffectBmp::CreateFromHBitmap(parent.Handle());
+  image->Morph(*background, 1.0 - AlphaBlendValue / 255.0);
+  image->Draw(Canvas.Handle(), At.X, At.Y);
+}
+
+void SetEditDefaultFont(TFont& Font) {
+  Font.SetName("Arial");
+  Font.SetHeight(14);
+  Font.SetColor(clBlack);
+  Font.SetStyle({});
+}
+
+void DrawDefaultEditBorder(TCanvas& Canvas, const TRect& R) {
+  Canvas.Brush()->SetStyle(bsSolid);
+  Canvas.Brush()->SetColor(clBtnShadow);
+  Canvas.FrameRect(R);
+  Canvas.Brush()->SetColor(clBtnFace);
+  Canvas.FrameRect(InflateRect(R, -1, -1));
+}
+
+void AnswerTransparentColor(TMessage& Message, TColor TextColor) {
+  auto* dc = reinterpret_cast<HDC>(Message.WParam);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(TextColor)));
+  Message.Result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting, const std::function<void()>& Native,
+                   const std::function<void(HDC DC)>& Draw) {
+  Painting = true;
+  TScopeExit painted([&] { Painting = false; });
+  if (Control.Enabled()) {
+    Native();
+    return;
+  }
+  if (Message.WParam != 0) {
+    Draw(reinterpret_cast<HDC>(Message.WParam));
+    return;
+  }
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(Control.Handle(), &paint);
+  TScopeExit ended([&] { EndPaint(Control.Handle(), &paint); });
+  Draw(dc);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Windows only. What the skinned edits and the memo do with editing messages before the
+// system's edit sees them. A read-only skinned edit keeps its native control writable
+// (so that it keeps its colours and caret) and drops every message that would change
+// the text instead; the clipboard keys become the clipboard commands, which the native
+// control would otherwise carry out by itself past those rules.
+
+#include "classlib/Messages.h"
+
+class TWinControl;
+
+// Whether a read-only edit drops Message: a typed character other than Ctrl+C, Delete
+// (also with Shift, which cuts), Alt+Backspace (which undoes), and the commands cut,
+// paste, clear and undo.
+bool ReadOnlyDrops(const TMessage& Message);
+
+// Shift+Insert, Shift+Delete and Ctrl+Insert sent to Edit as WM_PASTE, WM_CUT and
+// WM_COPY, and Alt+Backspace as WM_UNDO, so that they pass the same filters as the
+// menu's and the typed commands. Returns true when Message was such a key (it is then
+// handled).
+bool RouteClipboardKey(TWinControl& Edit, TMessage& Message);
+
+// The menu key's release as WM_CONTEXTMENU from the keyboard (the edit's centre); the
+// system's default handling is not relied on for it. True when Message was that key.
+bool RouteMenuKey(TWinControl& Edit, TMessage& Message);

@@ -1,0 +1,82 @@
+#include "TabTracker.h"
+
+namespace {
+
+// Takes the hot and pressed look from the close button of page Index, if it has them;
+// true when it had.
+bool ClearCloseButton(std::span<const TspTrackedPage> Pages, int Index) {
+  if (Index < 0 || static_cast<size_t>(Index) >= Pages.size()) return false;
+  TspCloseButtonState* close = Pages[static_cast<size_t>(Index)].Close;
+  if (close == nullptr || (!close->MouseIn && !close->Pressed)) return false;
+  close->MouseIn = false;
+  close->Pressed = false;
+  return true;
+}
+
+}  // namespace
+
+TspCloseButtonState* TspTabTracker::HotCloseButton(std::span<const TspTrackedPage> Pages, TPoint P,
+                                                   bool CloseButtons, bool& Inside) const {
+  if (!CloseButtons || FHotPage == -1) return nullptr;
+  const TspTrackedPage& page = Pages[static_cast<size_t>(FHotPage)];
+  if (page.Close == nullptr) return nullptr;
+  Inside = PtInRect(OffsetRect(page.Close->Rect, page.DrawnAt.X, page.DrawnAt.Y), P);
+  return page.Close;
+}
+
+TspTabTracker::TResult TspTabTracker::MouseMove(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
+                                                bool CloseButtons) {
+  const int previousPage = FHotPage;
+  const int previousTab = FHotTab;
+  FHotPage = -1;
+  FHotTab = -1;
+  int tab = 0;
+  for (size_t i = 0; i < Pages.size(); ++i) {
+    if (!Pages[i].TabVisible) continue;
+    if (PtInRect(Pages[i].TabRect, P)) {
+      FHotPage = static_cast<int>(i);
+      FHotTab = tab;
+      break;
+    }
+    ++tab;
+  }
+  TResult result;
+  if (FHotTab != previousTab) {
+    // The selected tab looks the same hot or not; only its close button changes.
+    if (previousTab != -1) result.Redraw = ClearCloseButton(Pages, previousPage) || previousTab != TabIndex;
+    if (FHotTab != -1 && FHotTab != TabIndex) result.Redraw = true;
+  }
+  bool inside = false;
+  if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
+    if (inside && !close->MouseIn) {
+      close->MouseIn = true;
+      result.Redraw = true;
+    } else if (!inside && close->MouseIn) {
+      close->MouseIn = false;
+      close->Pressed = false;
+      result.Redraw = true;
+    }
+  }
+  return result;
+}
+
+TspTabTracker::TResult TspTabTracker::LeftButton(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
+                                                 bool CloseButtons, bool Down) {
+  TResult result = MouseMove(Pages, P, TabIndex, CloseButtons);
+  bool inside = false;
+  if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
+    if (!Down && inside && close->Pressed) result.ClosePage = FHotPage;
+    result.Redraw = result.Redraw || inside || close->Pressed;
+    close->MouseIn = inside;
+    close->Pressed = Down && inside;
+  }
+  return result;
+}
+
+TspTabTracker::TResult TspTabTracker::MouseLeave(std::span<const TspTrackedPage> Pages, int TabIndex) {
+  TResult result;
+  if (FHotTab != -1) result.Redraw = ClearCloseButton(Pages, FHotPage) || FHotTab != TabIndex;
+  FHotPage = -1;
+  FHotTab = -1;
+  return result;
+}

@@ -1,0 +1,286 @@
+// The skinned-window component's life: taking the form over and giving it back, its
+// properties and their side effects, and the switch between a skinned and an ordinary
+// frame.
+#include "DynamicSkinForm.h"
+
+#include "ActiveSkinObject.h"
+
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
+
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinSystem.h"
+
+#include "base/Exceptions.h"
+
+namespace {
+
+constexpr unsigned MorphInterval = 25;
+constexpr unsigned AnimationInterval = 25;
+constexpr unsigned MouseInterval = 50;
+
+void SetCaptionFont(TFont& Font, TColor Color) {
+  Font.SetName("Arial");
+  Font.SetHeight(14);
+  Font.SetStyle({fsBold});
+  Font.SetColor(Color);
+}
+
+TTimer* NewTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
+  auto* timer = new TTimer(Owner);
+  timer->SetEnabled(false);
+  timer->SetInterval(Interval);
+  timer->OnTimer = OnTimer;
+  return timer;
+}
+
+}  // namespace
+
+TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm) {
+  if (AForm == nullptr) return nullptr;
+  for (int i = 0; i < AForm->ComponentCount(); ++i)
+    if (auto* frame = dynamic_cast<TspDynamicSkinForm*>(AForm->Components(i))) return frame;
+  return nullptr;
+}
+
+TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
+    : TComponent(AOwner), FForm(dynamic_cast<TCustomForm*>(AOwner)) {
+  if (FForm == nullptr) throw EInvalidOperation("A skinned-window component belongs to a form");
+  FVistaOrLater = IsWindowsVistaOrLater();
+  SetCaptionFont(FDefCaptionFont, clBtnText);
+  SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
+  FMorphTimer = NewTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
+  FMouseTimer = NewTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
+  FAnimationTimer = NewTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
+  FCore.IconSize = SmallIconSize({GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+                                 {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)});
+
+  // The frame draws the caption buttons itself.
+  FForm->SetBorderIcons({});
+  FOldShortCut = FForm->OnShortCut;
+  FForm->OnShortCut = Event(this, &TspDynamicSkinForm::FormShortCut);
+
+  FDefaultSystemMenu = new TPopupMenu(this);
+  FTrayMenu = new TspSkinPopupMenu(this);
+  FTrayMenu->SetComponentForm(FForm);
+  UpdateTrayMenu();
+  FSkinMenu = new TspSkinMenu(this, FForm);
+
+  if (ComponentState().Contains(csDesigning)) return;
+  FOldWindowProc = FForm->WindowProc;
+  FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
+  // A window made before sees the frame's non-client size only when made again.
+  FForm->RecreateWnd();
+}
+
+TspDynamicSkinForm::~TspDynamicSkinForm() { GiveBack(); }
+
+void TspDynamicSkinForm::BeforeDestruction() {
+  GiveBack();
+  TComponent::BeforeDestruction();
+}
+
+void TspDynamicSkinForm::GiveBack() {
+  if (FGivenBack) return;
+  FGivenBack = true;
+  StopTimers();
+  // The open menu's opener hears that it closed; nothing goes back to this component.
+  FSkinMenu->OnMenuClose = nullptr;
+  FSkinMenu->CloseToLevel(0);
+  FMenuOpen = FMainMenuMode = false;
+  UnhookApplicationMessages();
+  if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
+  if (FForm->WindowProc == Event(this, &TspDynamicSkinForm::NewWndProc)) FForm->WindowProc = FOldWindowProc;
+  if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
+  ClearObjects();
+}
+
+void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) {
+    // Nothing may read the skin that goes.
+    FSkinData = nullptr;
+    FSkinInUse = false;
+    ClearObjects();
+    FCore.SetSkin({});
+  }
+  if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
+  if (AComponent == FMainMenu) FMainMenu = nullptr;
+  if (AComponent == FSystemMenu) {
+    FSystemMenu = nullptr;
+    ForgetObjectMenus();
+  }
+  if (AComponent == FStatusBar) FStatusBar = nullptr;
+}
+
+void TspDynamicSkinForm::Loaded() {
+  TComponent::Loaded();
+  if (FSkinData != nullptr) UpdateSkin();
+}
+
+bool TspDynamicSkinForm::Reading() const {
+  const TComponentState state = ComponentState();
+  return state.Contains(csLoading) || state.Contains(csDesigning) || state.Contains(csDestroying);
+}
+
+// Properties
+
+void TspDynamicSkinForm::SetStatusBar(TspSkinStatusBar* Value) { SetReference(FStatusBar, Value); }
+
+int TspDynamicSkinForm::MaxMenuItemsInWindow() const { return FSkinMenu->MaxMenuItemsInWindow; }
+
+void TspDynamicSkinForm::SetMaxMenuItemsInWindow(int Value) {
+  if (Value >= 0) FSkinMenu->MaxMenuItemsInWindow = Value;
+}
+
+bool TspDynamicSkinForm::UseSkinFontInMenu() const { return FSkinMenu->UseSkinFont; }
+
+void TspDynamicSkinForm::SetUseSkinFontInMenu(bool Value) { FSkinMenu->UseSkinFont = Value; }
+
+void TspDynamicSkinForm::SetShowIcon(bool Value) {
+  FCore.Options.ShowIcon = Value;
+  if (!Reading()) RepaintFrame();
+}
+
+void TspDynamicSkinForm::SetDefCaptionFont(TFont* Value) {
+  FDefCaptionFont.Assign(Value);
+  if (!FSkinInUse && !Reading()) RepaintFrame();
+}
+
+void TspDynamicSkinForm::SetDefInActiveCaptionFont(TFont* Value) {
+  FDefInActiveCaptionFont.Assign(Value);
+  if (!FSkinInUse && !Reading()) RepaintFrame();
+}
+
+int TspDynamicSkinForm::DefMenuItemHeight() const { return FSkinMenu->DefaultMenuItemHeight; }
+
+void TspDynamicSkinForm::SetDefMenuItemHeight(int Value) {
+  if (Value >= 1) FSkinMenu->DefaultMenuItemHeight = Value;
+}
+
+TFont* TspDynamicSkinForm::DefMenuItemFont() { return FSkinMenu->DefaultMenuItemFont(); }
+
+void TspDynamicSkinForm::SetDefMenuItemFont(TFont* Value) { FSkinMenu->DefaultMenuItemFont()->Assign(Value); }
+
+void TspDynamicSkinForm::SetSupportNCArea(bool Value) {
+  if (Value == FCore.Options.SupportNCArea) return;
+  FCore.Options.SupportNCArea = Value;
+  if (ComponentState().Contains(csDesigning)) {
+    if (!Value) FForm->SetBorderStyle(bsNone);
+    return;
+  }
+  // The system asks for the non-client size again.
+  if (!Reading() && FForm->HandleAllocated())
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TspDynamicSkinForm::ApplyLayeredAlpha() {
+  if (!FForm->HandleAllocated()) return;
+  HWND window = FForm->Handle();
+  const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+  if (FAlphaBlend) {
+    SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredAlpha(window, FAlphaBlendValue);
+  } else {
+    SetWindowLongA(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+  }
+}
+
+void TspDynamicSkinForm::SetAlphaBlend(bool Value) {
+  if (Value == FAlphaBlend) return;
+  FAlphaBlend = Value;
+  if (ComponentState().Empty()) ApplyLayeredAlpha();
+}
+
+void TspDynamicSkinForm::SetAlphaBlendValue(uint8_t Value) {
+  if (Value == FAlphaBlendValue) return;
+  FAlphaBlendValue = Value;
+  if (FAlphaBlend && ComponentState().Empty()) ApplyLayeredAlpha();
+}
+
+bool TspDynamicSkinForm::MenusAlphaBlend() const { return FSkinMenu->AlphaBlend; }
+
+void TspDynamicSkinForm::SetMenusAlphaBlend(bool Value) { FSkinMenu->AlphaBlend = Value; }
+
+bool TspDynamicSkinForm::MenusAlphaBlendAnimation() const { return FSkinMenu->AlphaBlendAnimation; }
+
+void TspDynamicSkinForm::SetMenusAlphaBlendAnimation(bool Value) { FSkinMenu->AlphaBlendAnimation = Value; }
+
+uint8_t TspDynamicSkinForm::MenusAlphaBlendValue() const { return FSkinMenu->AlphaBlendValue; }
+
+void TspDynamicSkinForm::SetMenusAlphaBlendValue(uint8_t Value) { FSkinMenu->AlphaBlendValue = Value; }
+
+void TspDynamicSkinForm::SetSkinData(TspSkinData* Value) {
+  SetReference(FSkinData, Value);
+  if (Value != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnable = Value->SkinnableForm();
+  FTrayMenu->SetSkinData(Value);
+  // A form being read takes the skin once it is whole (Loaded).
+  if (!Reading()) UpdateSkin();
+}
+
+void TspDynamicSkinForm::SetBorderIcons(TspBorderIcons Value) {
+  FCore.Options.BorderIcons = Value;
+  if ((FCore.Options.SupportNCArea || FSkinInUse) && !Reading()) {
+    UpdateButtonStates();
+    RepaintFrame();
+  }
+}
+
+// The skinnable switch
+
+void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
+  if (Value == FSkinnable) return;
+  // An MDI main form with children would have to take them over as well.
+  const bool designing = ComponentState().Contains(csDesigning);
+  bool maximize = false;
+  if (!designing) {
+    if (FCore.State.Maximized() && FSkinnable) {
+      FForm->Hide();
+      FCore.State.WindowState = TspWindowState::Normal;
+      maximize = true;
+    } else if (FForm->WindowState() == wsMaximized && !FSkinnable) {
+      FForm->SetWindowState(wsNormal);
+      FForm->Hide();
+      maximize = true;
+    }
+  }
+  FSkinnable = Value;
+  UpdateSkin();
+  if (FSkinData != nullptr) {
+    PrepareChildrenSkinDataChange(FSkinData, FForm);
+    ChangeChildrenSkinData(FSkinData, FForm);
+  }
+  if (!designing) {
+    FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
+    // The system frame comes or goes with the non-client size the frame answers now.
+    if (FForm->HandleAllocated())
+      SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FForm->Invalidate();
+  }
+  if (!maximize) return;
+  if (FSkinnable)
+    SetWindowState(TspWindowState::Maximized);
+  else
+    FForm->SetWindowState(wsMaximized);
+  FForm->Show();
+}
+
+void TspDynamicSkinForm::UpdateFormBorderIcons() {
+  TBorderIcons icons = FForm->BorderIcons();
+  const TspBorderIcons own = FCore.Options.BorderIcons;
+  const auto follow = [&](TBorderIcon Icon, bool On) {
+    if (On)
+      icons.Include(Icon);
+    else
+      icons.Exclude(Icon);
+  };
+  follow(biSystemMenu, !FCore.Options.HideCaptionButtons && !FSkinnable);
+  follow(biMinimize, own.Contains(TspBorderIcon::biMinimize));
+  follow(biMaximize, own.Contains(TspBorderIcon::biMaximize));
+  follow(biHelp, false);
+  FForm->SetBorderIcons(icons);
+}

@@ -1,0 +1,467 @@
+#pragma once
+// TspDynamicSkinForm: the skinned-window component every window carries. It takes its
+// form over: its window procedure (NewWndProc) and shortcut handler (FormShortCut) are
+// replaced, and it draws the caption, borders and caption buttons from its skin data, or
+// a plain default frame without a skin. It owns the frame's skin objects, the window's
+// skin menu engine, the default system menu and the tray menu, keeps the frame's own
+// window state (normal, minimized, maximized, rolled up) and hands skin changes on to
+// the window's controls. Its window-free rules are TspFrameCore's; this class carries
+// out what they decide.
+
+#include "skin/form/portable/FrameCore.h"
+#include "skin/form/portable/FrameObjects.h"
+#include "skin/form/portable/MagneticEdges.h"
+#include "skin/form/portable/SystemMenu.h"
+
+#include "skin/controls/SkinFormHost.h"
+
+#include "classlib/Application.h"
+#include "classlib/Form.h"
+#include "classlib/Icon.h"
+#include "classlib/Menus.h"
+#include "classlib/Timer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TspActiveSkinObject;
+class TspSkinCaptionObject;
+class TspSkinButtonObject;
+class TspSkinPopupMenu;
+class TspSkinStatusBar;
+
+// A switch object's state.
+enum TSwitchState { swsOn, swsOff };
+
+using TspPaintCaptionEvent = TDelegate<void(TCanvas* Cnvs, TRect R, bool AActive)>;
+using TspChangeClientRectEvent = TDelegate<void(TRect& NewClientRect)>;
+using TspMouseUpDownEvent =
+    TDelegate<void(const std::string& IDName, int X, int Y, TRect ObjectRect, TMouseButton Button)>;
+using TspMouseMoveEvent = TDelegate<void(const std::string& IDName, int X, int Y, TRect ObjectRect)>;
+using TspMouseEnterLeaveEvent = TDelegate<void(const std::string& IDName)>;
+using TspPaintEvent = TDelegate<void(const std::string& IDName, TCanvas* Canvas, TRect ObjectRect)>;
+using TspSwitchChangeStateEvent = TDelegate<void(const std::string& IDName, TSwitchState State)>;
+using TspChangeValueEvent = TDelegate<void(const std::string& IDName, int Value)>;
+using TspActivateCustomObjectEvent = TDelegate<void(const std::string& IDName, bool& ObjectVisible)>;
+
+class TspDynamicSkinForm : public TComponent, public TspSkinFormHost {
+public:
+  // AOwner must be a form: the component takes it over at once.
+  explicit TspDynamicSkinForm(TComponent* AOwner);
+  // Gives back the window procedure, the shortcut handler and the application's message
+  // handler (each only while it is still the component's), closing an open menu first.
+  ~TspDynamicSkinForm() override;
+
+  // Published properties.
+  TspPositionInMonitor PositionInMonitor() const { return FCore.Options.PositionInMonitor; }
+  void SetPositionInMonitor(TspPositionInMonitor Value) { FCore.Options.PositionInMonitor = Value; }
+  TspSkinStatusBar* StatusBar() const { return FStatusBar; }
+  void SetStatusBar(TspSkinStatusBar* Value);
+  bool UseFormCursorInNCArea() const { return FUseFormCursorInNCArea; }
+  void SetUseFormCursorInNCArea(bool Value) { FUseFormCursorInNCArea = Value; }
+  int MaxMenuItemsInWindow() const;
+  void SetMaxMenuItemsInWindow(int Value);  // negative values are ignored
+  int ClientWidth() const { return FCore.Options.ClientWidth; }
+  void SetClientWidth(int Value) { FCore.Options.ClientWidth = Value; }
+  int ClientHeight() const { return FCore.Options.ClientHeight; }
+  void SetClientHeight(int Value) { FCore.Options.ClientHeight = Value; }
+  bool HideCaptionButtons() const { return FCore.Options.HideCaptionButtons; }
+  void SetHideCaptionButtons(bool Value) { FCore.Options.HideCaptionButtons = Value; }
+  bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
+  void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+  TBitmap* LogoBitMap() { return &FLogoBitMap; }
+  void SetLogoBitMap(TBitmap* Value) { FLogoBitMap.Assign(Value); }
+  bool LogoBitMapTransparent() const { return FLogoBitMapTransparent; }
+  void SetLogoBitMapTransparent(bool Value) { FLogoBitMapTransparent = Value; }
+  bool AlwaysMinimizeToTray() const { return FCore.Options.AlwaysMinimizeToTray; }
+  void SetAlwaysMinimizeToTray(bool Value) { FCore.Options.AlwaysMinimizeToTray = Value; }
+  bool UseSkinFontInMenu() const;
+  void SetUseSkinFontInMenu(bool Value);
+  bool ShowIcon() const { return FCore.Options.ShowIcon; }
+  void SetShowIcon(bool Value);  // repaints the frame
+  bool MaximizeOnFullScreen() const { return FCore.Options.MaximizeOnFullScreen; }
+  void SetMaximizeOnFullScreen(bool Value) { FCore.Options.MaximizeOnFullScreen = Value; }
+  bool ShowObjectHint() const { return FShowObjectHint; }
+  void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
+  bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
+  void SetUseDefaultObjectHint(bool Value) { FUseDefaultObjectHint = Value; }
+  bool UseSkinCursors() const { return FUseSkinCursors; }
+  void SetUseSkinCursors(bool Value) { FUseSkinCursors = Value; }
+  // The default frame's caption fonts, for an active and an inactive window; setting one
+  // copies the font and repaints the default frame.
+  TFont* DefCaptionFont() { return &FDefCaptionFont; }
+  void SetDefCaptionFont(TFont* Value);
+  TFont* DefInActiveCaptionFont() { return &FDefInActiveCaptionFont; }
+  void SetDefInActiveCaptionFont(TFont* Value);
+  int DefMenuItemHeight() const;
+  void SetDefMenuItemHeight(int Value);  // values below 1 are ignored
+  TFont* DefMenuItemFont();
+  void SetDefMenuItemFont(TFont* Value);
+  bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
+  void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
+  // Off: the whole window is client area and the frame is drawn inside it.
+  bool SupportNCArea() const { return FCore.Options.SupportNCArea; }
+  void SetSupportNCArea(bool Value);
+  bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
+  void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value);
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value);
+  bool MenusAlphaBlend() const;
+  void SetMenusAlphaBlend(bool Value);
+  bool MenusAlphaBlendAnimation() const;
+  void SetMenusAlphaBlendAnimation(bool Value);
+  uint8_t MenusAlphaBlendValue() const;
+  void SetMenusAlphaBlendValue(uint8_t Value);
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  void SetMainMenu(TMainMenu* Value) { SetReference(FMainMenu, Value); }
+  // A system menu of the application's own; with UseDefaultSysMenu the standard commands
+  // join its items.
+  TPopupMenu* SystemMenu() const { return FSystemMenu; }
+  void SetSystemMenu(TPopupMenu* Value) { SetReference(FSystemMenu, Value); }
+  TspSkinData* SkinData() const override { return FSkinData; }
+  // Applies the skin at once (after loading, once the whole form is read).
+  void SetSkinData(TspSkinData* Value);
+  TspSkinData* MenusSkinData() const override { return FMenusSkinData; }
+  void SetMenusSkinData(TspSkinData* Value) { SetReference(FMenusSkinData, Value); }
+  int MinHeight() const { return FCore.Options.MinHeight; }
+  void SetMinHeight(int Value) { FCore.Options.MinHeight = Value; }
+  int MinWidth() const { return FCore.Options.MinWidth; }
+  void SetMinWidth(int Value) { FCore.Options.MinWidth = Value; }
+  int MaxHeight() const { return FCore.Options.MaxHeight; }
+  void SetMaxHeight(int Value) { FCore.Options.MaxHeight = Value; }
+  int MaxWidth() const { return FCore.Options.MaxWidth; }
+  void SetMaxWidth(int Value) { FCore.Options.MaxWidth = Value; }
+  bool Sizeable() const { return FCore.Options.Sizeable; }
+  void SetSizeable(bool Value) { FCore.Options.Sizeable = Value; }
+  // Without NC support the window is dragged by any point outside the frame's objects.
+  bool DraggAble() const { return FDraggAble; }
+  void SetDraggAble(bool Value) { FDraggAble = Value; }
+  bool Magnetic() const { return FCore.Options.Magnetic; }
+  void SetMagnetic(bool Value) { FCore.Options.Magnetic = Value; }
+  uint8_t MagneticSize() const { return FCore.Options.MagneticSize; }
+  void SetMagneticSize(uint8_t Value) { FCore.Options.MagneticSize = Value; }
+  TspBorderIcons BorderIcons() const { return FCore.Options.BorderIcons; }
+  void SetBorderIcons(TspBorderIcons Value);  // the caption buttons follow
+
+  // Published events.
+  TspPaintCaptionEvent OnCaptionPaint;
+  TspChangeClientRectEvent OnChangeClientRect;
+  TNotifyEvent OnChangeSkinData;
+  TspMouseUpDownEvent OnMouseUpEvent;
+  TspMouseUpDownEvent OnMouseDownEvent;
+  TspMouseMoveEvent OnMouseMoveEvent;
+  TspMouseEnterLeaveEvent OnMouseEnterEvent;
+  TspMouseEnterLeaveEvent OnMouseLeaveEvent;
+  TspPaintEvent OnPaintEvent;
+  TspSwitchChangeStateEvent OnSwitchChangeStateEvent;
+  TspChangeValueEvent OnTrackBarChangeValueEvent;
+  TspChangeValueEvent OnFrameRegulatorChangeValueEvent;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeActivate;
+  TNotifyEvent OnSkinMenuOpen;
+  TNotifyEvent OnSkinMenuClose;
+  TNotifyEvent OnChangeRollUpState;
+  TNotifyEvent OnMainMenuEnter;
+  TNotifyEvent OnMainMenuExit;
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
+  TspActivateCustomObjectEvent OnActivateCustomObject;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
+  TNotifyEvent OnMaximize;
+  TShortCutEvent OnShortCut;
+
+  // The skinned-form host.
+  TspSkinMenu* SkinMenu() const override { return FSkinMenu; }
+  // A skin menu opens on the window: keys go to it through the application's message
+  // handler until it closes.
+  void SkinMenuOpen() override;
+  void SkinMenuClose() override;
+
+  // The frame's own window state; the only way other windows change it.
+  TspWindowState WindowState() const { return FCore.State.WindowState; }
+  void SetWindowState(TspWindowState Value);
+  bool RollUpState() const { return FCore.State.RollUpState; }
+  void RollUp(bool Value);
+  // Without a tray icon both leave the window as it is.
+  void MinimizeToTray();
+  void RestoreFromTray();
+  // Carries out what a caption button, a system-menu item or a double-click asks.
+  void Perform(TspFrameAction Action);
+
+  // The application's message handler while a menu is open or the main menu is driven
+  // from the keyboard.
+  void HookApplicationMessages();
+  void UnhookApplicationMessages();
+  void EndMainMenuMode();
+  bool MenuOpen() const { return FMenuOpen; }
+  bool MainMenuMode() const { return FMainMenuMode; }
+  // The form's OnShortCut: the component's own OnShortCut, Alt+Space, then the main menu.
+  void FormShortCut(TWMKey& Msg, bool& Handled);
+
+  // The system menu's root item, rebuilt for the present state.
+  TMenuItem* GetSystemMenuItems();
+  TPopupMenu* DefaultSystemMenu() const { return FDefaultSystemMenu; }
+  TspSkinPopupMenu* TrayMenu() const { return FTrayMenu; }
+  // Opens the system menu at a screen point, or against a screen rectangle.
+  void PopupSystemMenu(int X, int Y);
+  void PopupSystemMenuFromRect(const TRect& R);
+  // Alt+Space: the system menu under its caption button.
+  void ShowSystemMenuFromKeyboard();
+  // Which caption buttons show (BorderIcons, HideCaptionButtons) and their hints.
+  void UpdateButtonStates();
+  void UpdateButtonHints();
+
+  // Frame painting and the window's shape.
+  void RedrawObject(TspActiveSkinObject* Obj);
+  bool IsFormActive();
+  bool IsInactiveEffectOn() const;
+  int GetDefaultCaptionHeight() const { return FCore.GetDefaultCaptionHeight(); }
+  void DrawFormIcon(TCanvas* Canvas, int X, int Y);
+  // Paints the whole frame into DC: the skin's, or the default one without a skin.
+  void PaintFrameTo(HDC DC);
+
+  // The frame's skin objects, in hit order.
+  int ObjectCount() const { return static_cast<int>(FObjects.size()); }
+  TspActiveSkinObject* Objects(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
+  int HotObject() const { return FHotObject; }
+  int CapturedObject() const { return FCapturedObject; }
+  // The first visible, enabled standard button with that command; nullptr for none.
+  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const;
+  // Tests the objects at a frame point: the one under it becomes hot (with InFrame).
+  void TestActive(int X, int Y, bool InFrame);
+  // Lets the objects' morph and animation run; an object asks when it starts one.
+  void StartMorphTimer() { FMorphTimer->SetEnabled(true); }
+  void StartAnimationTimer() { FAnimationTimer->SetEnabled(true); }
+  TTimer* MorphTimer() const { return FMorphTimer; }
+  TTimer* AnimationTimer() const { return FAnimationTimer; }
+  TTimer* MouseTimer() const { return FMouseTimer; }
+  // Dragging the client-area frame by the mouse (no NC support).
+  void BeginObjectDrag(int X, int Y);
+  void EndObjectDrag() { FDragging = false; }
+  bool Dragging() const { return FDragging; }
+  // The objects' events.
+  void DoMouseEnter(const std::string& IDName);
+  void DoMouseLeave(const std::string& IDName);
+  void DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
+  void DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
+  void DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect);
+
+  // What the objects and the tests read of the frame.
+  TCustomForm* Form() const { return FForm; }
+  const TspFrameCore& Core() const { return FCore; }
+  bool Skinnable() const { return FSkinnable; }
+  bool SkinInUse() const { return FSkinInUse; }
+  bool SkinChanging() const { return FSkinChanging; }
+  // Makes the window count as active whatever the system says.
+  bool ForceActive() const { return FForceActive; }
+  void SetForceActive(bool Value) { FForceActive = Value; }
+  // The screen position of frame point (0, 0).
+  TPoint FrameOrigin();
+  // The skinnable switch of the skin data (SkinnableForm).
+  void SetSkinnableForm(bool Value);
+  // Applies SkinData to the frame: objects, sizes, region, active state.
+  void UpdateSkin();
+
+  // The window procedure that takes the form's place.
+  void NewWndProc(TMessage& Message);
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Loaded() override;
+
+  // The window timer of the fade-in on the form's window.
+  static constexpr UINT_PTR FadeInTimerId = 1;
+
+protected:
+  void BeforeDestruction() override;
+
+private:
+  // Gives the form back what the component took (once).
+  void GiveBack();
+  // Loading, designing or going: property setters only store their values.
+  bool Reading() const;
+  void ApplyLayeredAlpha();
+  // The objects forget the menu items of a system menu that goes.
+  void ForgetObjectMenus();
+
+  // Window procedure (FrameWindowProc.cpp).
+  void CloseMenusOnMessage();
+  // One case per frame message; false sends the message on to the form's procedure.
+  bool HandleMessage(TMessage& Message);
+  void NonClientCalcSize(TMessage& Message);
+  bool NonClientHitTest(TMessage& Message);
+  void GetMinMaxInfo(TMessage& Message);
+  void NonClientActivate(TMessage& Message);
+  void Activate(TMessage& Message);
+  bool SystemCommand(TMessage& Message);
+  void EnterSizeMove();
+  void ExitSizeMove();
+  bool PaintToDC(TMessage& Message, LRESULT Answer);
+  void FadeIn();
+  void MouseAfterDefault(const TMessage& Message);
+  TPoint ScreenToFramePoint(TPoint Screen);
+  void RepaintFrame();
+  void CallOldWindowProc(TMessage& Message);
+  // The form's border style and MDI kind as the frame rules read them.
+  void SyncFormOptions();
+
+  // Window states (FrameWindowStates.cpp).
+  TspMonitorAreas MonitorAreas();
+  void Maximize();
+  void Restore();
+  void Minimize();
+  std::vector<TPoint> MinimizedSlotsTaken();
+  void ClientFrameRollUp();
+  void ClientFrameUnroll();
+  void ClientSizeFromFramePicture();
+  void CaptionDoubleClick();
+  void ShowWindowChanged(TMessage& Message);
+  void Moving(TMessage& Message);
+  void Sizing(TMessage& Message);
+  void Size(TMessage& Message);
+  bool MinSizeFits(TSize Size) const;
+  void SetStatusBarGrip(bool Active);
+  void SetFormBounds(const TRect& Bounds);
+  TRect FormBounds() const;
+  void DragTo(TPoint Cursor);
+
+  // Painting and region (FramePaint.cpp, FrameRegion.cpp).
+  void TakeFormSizeWhenUnknown();
+  void PaintSkinFrame(HDC DC);
+  void PaintDefaultFrame(HDC DC);
+  void EraseBackground(HDC DC);
+  void PaintClientBackground(HDC DC);
+  void PaintClientFramePart(HDC DC);
+  void FillClientBackground(HDC DC, TBitmap* Picture, bool StretchEffect, TspStretchType StretchType);
+  void PaintClientFrame(HDC DC);
+  void DrawSizeGrip(TCanvas* Canvas);
+  void DrawLogo(TCanvas* Canvas);
+  void UpdateCaptionTexts();
+  void SetFormRegion();
+  void UpdateRegion(bool Redraw);
+  void SetRollUpFormRegion();
+  // Hands Region to the window (whose it is from then on); a refused one is deleted.
+  void SetWindowRegion(HRGN Region);
+  void DropWindowRegion();
+
+  // Objects, mouse and timers (FrameObjectList.cpp).
+  void CreateObjects();
+  void CreateDefaultButtonObjects();
+  void ClearObjects();
+  void UpdateObjectRects();
+  std::vector<TspObjectPlace*> ObjectPlaces() const;
+  TspHitObjects HitObjects(TPoint P) const;
+  bool ObjectShown(const TspActiveSkinObject& Object) const;
+  void ObjectsMouseMove(int X, int Y);
+  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
+  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
+  void ObjectsDblClick();
+  void ResetObjectStates();
+  void UpdateActiveState(bool Redraw);
+  void StopTimers();
+  void MouseTimerProc(TObject* Sender);
+  void AnimationTimerProc(TObject* Sender);
+  void MorphTimerProc(TObject* Sender);
+  void UpdateSkinCursor();
+
+  // System menu and menu modes (FrameSystemMenu.cpp, FrameMenuModes.cpp).
+  void BuildDefaultSystemMenu();
+  void UpdateUserSystemMenu();
+  // Makes the tray menu, or gives its items the skin's captions again.
+  void UpdateTrayMenu();
+  TMenuItem* NewSystemMenuItem(TMenu* Menu, const TspSystemMenuItem& Description);
+  void SystemMenuItemClick(TObject* Sender);
+  TspSystemMenuContext SystemMenuContext() const;
+  void ReleaseMenuObject();
+  void StartMainMenuMode();
+  void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
+  void MenuKeyDown(uint16_t Key);
+
+  // Skin changes (FrameSkinChange.cpp).
+  void BeforeSkinChange(TspSkinData* Data);
+  void SkinChanged(TspSkinData* Data);
+  void UpdateSkinWithNCArea();
+  void UpdateSkinWithoutNCArea();
+  void NotifyParentBackgroundChanged();
+  void CollectClientAreaControls();
+  void LayOutClientAreaControls();
+  void UpdateFormBorderIcons();
+
+  TCustomForm* FForm;
+  TWndMethod FOldWindowProc;
+  TShortCutEvent FOldShortCut;
+  TspFrameCore FCore;
+  TspMagneticEdges FMagnetic;
+  bool FSkinnable = true;
+  bool FSkinInUse = false;
+  bool FSkinChanging = false;
+  bool FVistaOrLater = false;
+  bool FInSizeMove = false;
+  bool FFullWindowDrag = false;
+  bool FClientTracking = false;  // without NC support: the mouse timer follows the pointer
+  bool FMDIActive = false;
+  bool FForceActive = false;
+  bool FGivenBack = false;
+
+  // Properties of the component's own.
+  TspSkinStatusBar* FStatusBar = nullptr;
+  bool FUseFormCursorInNCArea = false;
+  bool FAlwaysShowInTray = false;
+  TBitmap FLogoBitMap;
+  bool FLogoBitMapTransparent = false;
+  bool FShowObjectHint = false;
+  bool FUseDefaultObjectHint = true;
+  bool FUseSkinCursors = false;
+  TFont FDefCaptionFont;
+  TFont FDefInActiveCaptionFont;
+  bool FUseDefaultSysMenu = true;
+  bool FAlphaBlendAnimation = false;
+  uint8_t FAlphaBlendValue = 200;
+  bool FAlphaBlend = false;
+  TMainMenu* FMainMenu = nullptr;
+  TPopupMenu* FSystemMenu = nullptr;
+  TspSkinData* FSkinData = nullptr;
+  TspSkinData* FMenusSkinData = nullptr;
+  bool FDraggAble = false;
+
+  // Objects and mouse.
+  std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;
+  int FHotObject = -1;
+  int FOldHotObject = -1;
+  int FCapturedObject = -1;
+  bool FDragging = false;
+  TPoint FDragPoint;
+  TTimer* FMorphTimer;
+  TTimer* FAnimationTimer;
+  TTimer* FMouseTimer;
+
+  // The controls laid out in the skin's areas (no NC support), and those a client-frame
+  // roll-up hid.
+  struct TClientAreaControl {
+    TControl* Control;
+    TRect AreaRect;
+  };
+  std::vector<TClientAreaControl> FClientAreaControls;
+  std::vector<TControl*> FHiddenControls;
+
+  // Menus.
+  TPopupMenu* FDefaultSystemMenu;
+  TspSkinPopupMenu* FTrayMenu;
+  TspSkinMenu* FSkinMenu;
+  bool FMenuOpen = false;
+  bool FMainMenuMode = false;
+  bool FApplicationHooked = false;
+  TApplication::TMessageEvent FSavedApplicationMessage;
+  bool FShortCutHandledByMenu = false;
+
+  // The window's shape: whether a region of the frame's is set on it (the system owns
+  // it), and the window icon drawn on the system-menu button.
+  bool FRegionSet = false;
+  std::unique_ptr<TIcon> FFormIcon;
+};
+
+// The form's first skinned-window component, or nullptr (also for no form).
+TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm);

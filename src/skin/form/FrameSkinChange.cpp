@@ -1,0 +1,146 @@
+// Skin changes: the frame drops what it took from the old skin before a load, applies the
+// new one to itself after it (objects, sizes, region, activation), and hands both steps
+// on to the window's controls. Without NC support the controls named after a skin area
+// are laid out in it.
+#include "DynamicSkinForm.h"
+
+#include "ActiveSkinObject.h"
+
+#include "skin/form/portable/ClientFrame.h"
+
+#include "skin/controls/GraphicSkinControl.h"
+#include "skin/controls/SkinChangeParticipant.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinControlMessages.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinRects.h"
+
+void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
+  if (Data != nullptr && Data == FSkinData) {
+    FSkinChanging = true;
+    FSkinInUse = false;
+    StopTimers();
+    ClearObjects();
+    FCore.SetSkin({});
+  }
+  // Every control that draws from the changing skin forgets it, whichever skin the frame
+  // draws from.
+  PrepareChildrenSkinDataChange(Data, FForm);
+}
+
+void TspDynamicSkinForm::SkinChanged(TspSkinData* Data) {
+  FSkinChanging = false;
+  if (Data != nullptr && Data == FSkinData) UpdateSkin();
+  ChangeChildrenSkinData(Data, FForm);
+}
+
+void TspDynamicSkinForm::UpdateSkin() {
+  SyncFormOptions();
+  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FSkinInUse = FSkinData != nullptr && !FSkinData->Empty();
+  FCore.SetSkin(FrameSkinOf(FSkinInUse ? FSkinData : nullptr));
+  if (FCore.Options.SupportNCArea)
+    UpdateSkinWithNCArea();
+  else if (FSkinInUse)
+    UpdateSkinWithoutNCArea();
+}
+
+void TspDynamicSkinForm::UpdateSkinWithNCArea() {
+  if (FSkinInUse && FSkinnable) {
+    CreateObjects();
+    UpdateButtonStates();
+  } else {
+    ClearObjects();
+    FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+    SetFormRegion();
+  }
+  if (!FSkinnable)
+    UpdateFormBorderIcons();
+  else if (!FForm->BorderIcons().Empty())
+    FForm->SetBorderIcons({});
+
+  const TSize size = FCore.SizeAfterSkinLoad({FForm->Width(), FForm->Height()});
+  if (size != TSize{FForm->Width(), FForm->Height()}) FForm->SetBounds(FForm->Left(), FForm->Top(), size.cx, size.cy);
+  FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+  // The new skin's frame has its own non-client size.
+  if (FForm->HandleAllocated())
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FSkinInUse) UpdateRegion(true);
+  FForm->Invalidate();
+  UpdateActiveState(!(FCore.Options.MDIChild && FCore.State.Maximized()));
+  FMouseTimer->SetEnabled(true);
+  if (OnChangeSkinData) OnChangeSkinData(this);
+  if (FCore.State.RollUpState) return;
+  if (FCore.Options.ClientWidth > 0) FForm->SetClientWidth(FCore.Options.ClientWidth);
+  if (FCore.Options.ClientHeight > 0) FForm->SetClientHeight(FCore.Options.ClientHeight);
+}
+
+void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
+  if (FCore.State.RollUpState && !FCore.HasRollUpPicture()) {
+    FCore.State.RollUpState = false;
+    ClientFrameUnroll();
+  }
+  if (!FCore.State.RollUpState) ClientSizeFromFramePicture();
+  CreateObjects();
+  UpdateButtonStates();
+  if (FCore.State.RollUpState) ClientFrameRollUp();
+  if (OnChangeSkinData) OnChangeSkinData(this);
+  if (!FCore.State.RollUpState) {
+    FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+    if (IsResizableFrame(*FSkinData))
+      UpdateRegion(true);
+    else if (FCore.Skin().Picture == TSize{FForm->ClientWidth(), FForm->ClientHeight()})
+      UpdateRegion(false);
+  }
+  UpdateObjectRects();
+  CollectClientAreaControls();
+  LayOutClientAreaControls();
+  UpdateActiveState(true);
+  FMouseTimer->SetEnabled(true);
+}
+
+void TspDynamicSkinForm::NotifyParentBackgroundChanged() {
+  for (int i = 0; i < FForm->ControlCount(); ++i) {
+    auto* child = dynamic_cast<TWinControl*>(FForm->Controls(i));
+    if (child != nullptr && child->HandleAllocated())
+      SendMessageA(child->Handle(), SP_PARENT_BACKGROUND_CHANGED, 0, 0);
+  }
+}
+
+// Controls in the skin's areas
+
+namespace {
+
+// The skin area a skinned control, windowed or not, asks to be laid out in; "" for none.
+std::string AreaNameOf(TControl* Control) {
+  if (const auto* windowed = dynamic_cast<const TspSkinControl*>(Control)) return windowed->AreaName();
+  if (const auto* windowless = dynamic_cast<const TspGraphicSkinControl*>(Control)) return windowless->AreaName();
+  return {};
+}
+
+}  // namespace
+
+void TspDynamicSkinForm::CollectClientAreaControls() {
+  FClientAreaControls.clear();
+  if (FSkinData == nullptr || FSkinData->Empty()) return;
+  for (int i = 0; i < FForm->ControlCount(); ++i) {
+    TControl* control = FForm->Controls(i);
+    const std::string area = AreaNameOf(control);
+    if (area.empty()) continue;
+    const int index = FSkinData->GetAreaIndex(area);
+    if (index < 0) continue;
+    const TRect& rect = FSkinData->AreaList[static_cast<size_t>(index)].AreaRect;
+    if (IsNullRect(rect)) continue;
+    control->SetAlign(alNone);
+    FClientAreaControls.push_back({control, rect});
+  }
+}
+
+void TspDynamicSkinForm::LayOutClientAreaControls() {
+  const bool resizable = FSkinData != nullptr && !FSkinData->Empty() && IsResizableFrame(*FSkinData);
+  for (const TClientAreaControl& record : FClientAreaControls) {
+    record.Control->SetBoundsRect(resizable ? FCore.AnchorSkinRect(record.AreaRect) : record.AreaRect);
+    if (auto* windowed = dynamic_cast<TWinControl*>(record.Control)) windowed->Realign();
+  }
+}

@@ -1,0 +1,389 @@
+// The window procedure that takes the skinned form's place: open menus close on the
+// messages that end them, each frame message maps to one call of the frame, the rest goes
+// on to the form's own procedure, and mouse messages reach the frame's objects after it.
+#include "DynamicSkinForm.h"
+
+#include "ActiveSkinObject.h"
+#include "FrameMessages.h"
+
+#include "skin/menus/FreeWatch.h"
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/portable/MenuItemState.h"
+
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/win32/SkinSystem.h"
+
+#include "classlib/DeviceContexts.h"
+#include "classlib/SystemSeams.h"
+
+// The frame rules answer hit tests by value.
+static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
+              FrameHit::Right == HTRIGHT && FrameHit::Top == HTTOP && FrameHit::TopLeft == HTTOPLEFT &&
+              FrameHit::TopRight == HTTOPRIGHT && FrameHit::Bottom == HTBOTTOM &&
+              FrameHit::BottomLeft == HTBOTTOMLEFT && FrameHit::BottomRight == HTBOTTOMRIGHT &&
+              FrameHit::Object == HTOBJECT);
+
+namespace {
+
+constexpr LRESULT NotSkinnableOnVista = 12852;
+constexpr LRESULT SkinState = 12853;
+constexpr LRESULT PaintedToDC = 12851;
+
+bool IsFrameMouseMessage(UINT Msg) {
+  return (Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK) || (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST);
+}
+
+}  // namespace
+
+void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
+  SyncFormOptions();
+  if (IsSkinMenuCloseMessage(Message.Msg)) CloseMenusOnMessage();
+  if (!IsFrameMouseMessage(Message.Msg)) {
+    if (!HandleMessage(Message)) CallOldWindowProc(Message);
+    return;
+  }
+  // A handler of the form's may free the form, and this component with it.
+  const TspFreeWatch self(this);
+  if (!HandleMessage(Message)) CallOldWindowProc(Message);
+  if (!self.Gone()) MouseAfterDefault(Message);
+}
+
+void TspDynamicSkinForm::CallOldWindowProc(TMessage& Message) {
+  if (FOldWindowProc) FOldWindowProc(Message);
+}
+
+void TspDynamicSkinForm::SyncFormOptions() {
+  FCore.Options.BorderStyle = FForm->BorderStyle();
+  FCore.Options.MDIChild = FForm->FormStyle() == fsMDIChild;
+}
+
+void TspDynamicSkinForm::CloseMenusOnMessage() {
+  if (FMainMenuMode && !FMenuOpen) {
+    EndMainMenuMode();
+  } else if (FSkinMenu->Active()) {
+    FSkinMenu->CloseMenu();
+  } else if (FMenuOpen) {
+    SkinMenuClose();
+  }
+}
+
+bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
+  const bool nc = FCore.Options.SupportNCArea;
+  switch (Message.Msg) {
+    case WM_DESTROY: StopTimers(); return false;
+    case WM_SIZE: Size(Message); return true;
+    case WM_ACTIVATE:
+      if (!FSkinnable) return false;
+      Activate(Message);
+      return true;
+    case WM_SETTEXT:
+    case WM_SETICON:
+      // The system paints its own caption for these: the frame goes over it again.
+      if (!FSkinnable) return false;
+      CallOldWindowProc(Message);
+      if (!FCore.FrameShown()) return true;
+      RepaintFrame();
+      if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
+      return true;
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(Message.WParam));
+      Message.Result = 1;
+      return true;
+    case WM_SHOWWINDOW: ShowWindowChanged(Message); return false;
+    case WM_SETCURSOR:
+      if (nc && FUseFormCursorInNCArea && FSkinnable) {
+        const WORD code = LOWORD(Message.LParam);
+        if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
+          Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
+      }
+      return false;
+    case WM_GETMINMAXINFO: GetMinMaxInfo(Message); return false;
+    case WM_NCCALCSIZE:
+      if (!FSkinnable) return false;
+      NonClientCalcSize(Message);
+      return true;
+    case WM_NCHITTEST: return NonClientHitTest(Message);
+    case WM_NCPAINT:
+      if (!FSkinnable) return false;
+      if (FCore.FrameShown()) {
+        TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
+        PaintFrameTo(dc.DC());
+        return true;
+      }
+      // Without NC support the frame is in the client area; a border of the system's
+      // would only show through.
+      return FCore.Options.BorderStyle != bsNone && !(FCore.Options.MDIChild && FCore.State.Maximized());
+    case WM_NCACTIVATE:
+      if (!FSkinnable) return false;
+      NonClientActivate(Message);
+      return true;
+    case WM_SYNCPAINT:
+      if (!FSkinnable || !FCore.State.RollUpState || !nc) return false;
+      RepaintFrame();
+      Message.Result = 0;
+      return true;
+    case WM_SYSCOMMAND: return SystemCommand(Message);
+    case WM_TIMER:
+      if (Message.WParam == FadeInTimerId) FadeIn();
+      return false;
+    case WM_SIZING: Sizing(Message); return true;
+    case WM_MOVING: Moving(Message); return false;
+    case WM_ENTERSIZEMOVE: EnterSizeMove(); return false;
+    case WM_EXITSIZEMOVE: ExitSizeMove(); return false;
+    case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
+    case SP_CHANGE_SKIN_DATA: SkinChanged(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
+    case SP_RESOURCE_STRINGS_CHANGED:
+      // The system menu takes its captions anew at each opening.
+      UpdateButtonHints();
+      UpdateTrayMenu();
+      return false;
+    case SP_SKINNABLE_FORM_CHANGED:
+      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
+          !FCore.Options.MDIChild)
+        SetSkinnableForm(FSkinData->SkinnableForm());
+      return false;
+    case SP_MENU_CLOSED: SkinMenuClose(); return false;
+    case SP_QUERY_SKIN_STATE:
+      Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
+      return true;
+    case SP_PAINT_TO_DC: return PaintToDC(Message, PaintedToDC);
+    case SP_PAINT_TO_DC_CHECKED: return Message.LParam == PaintToDCCheck && PaintToDC(Message, PaintToDCCheck);
+    default: return false;
+  }
+}
+
+bool TspDynamicSkinForm::PaintToDC(TMessage& Message, LRESULT Answer) {
+  if (!FSkinnable || Message.WParam == 0 || !FCore.FrameShown()) return false;
+  PaintFrameTo(reinterpret_cast<HDC>(Message.WParam));
+  Message.Result = Answer;
+  return true;
+}
+
+void TspDynamicSkinForm::RepaintFrame() {
+  if (FForm->HandleAllocated()) SendMessageA(FForm->Handle(), WM_NCPAINT, 0, 0);
+}
+
+TPoint TspDynamicSkinForm::FrameOrigin() {
+  if (!FForm->HandleAllocated()) return FForm->BoundsRect().TopLeft();
+  RECT window{};
+  GetWindowRect(FForm->Handle(), &window);
+  POINT client{0, 0};
+  ClientToScreen(FForm->Handle(), &client);
+  return FCore.FrameOrigin({window.left, window.top}, {client.x, client.y});
+}
+
+TPoint TspDynamicSkinForm::ScreenToFramePoint(TPoint Screen) {
+  const TPoint origin = FrameOrigin();
+  return {Screen.X - origin.X, Screen.Y - origin.Y};
+}
+
+// The non-client area
+
+void TspDynamicSkinForm::NonClientCalcSize(TMessage& Message) {
+  // Both forms of the message start with the proposed window rectangle.
+  auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
+  const TRect window = FromRECT(*proposed);
+  if (FCore.SkinFormUsable()) FCore.UpdateGeometry(window.Width(), window.Height());
+  *proposed = ToRECT(FCore.NonClientClientRect(window));
+  Message.Result = 0;
+}
+
+bool TspDynamicSkinForm::NonClientHitTest(TMessage& Message) {
+  if (!FSkinnable) return false;
+  const TPoint screen = PointFromLParam(Message.LParam);
+  if (!FCore.Options.SupportNCArea) {
+    if (!FSkinInUse) return false;
+    const TPoint p = FForm->ScreenToClient(screen);
+    if (!FClientTracking) {
+      FClientTracking = true;
+      TestActive(p.X, p.Y, true);
+      FMouseTimer->SetEnabled(true);
+    }
+    Message.Result = FCore.ClientAreaHitTest(p, HitObjects(p));
+    return true;
+  }
+  const TPoint p = ScreenToFramePoint(screen);
+  Message.Result = FCore.NonClientHitTest(p, HitObjects(p));
+  if (Message.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+    TestActive(p.X, p.Y, true);
+    FMouseTimer->SetEnabled(true);
+  }
+  return true;
+}
+
+void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
+  if (!FSkinnable) return;
+  auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+  const TspMonitorAreas areas = MonitorAreas();
+  info->ptMinTrackSize = {FCore.GetMinWidth(), FCore.GetMinHeight()};
+  info->ptMaxTrackSize = {FCore.GetMaxWidth(areas), FCore.GetMaxHeight(areas)};
+}
+
+void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
+  if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
+  FMDIActive = Message.WParam != 0;
+  // The system would paint its own caption: the frame answers alone.
+  Message.Result = 1;
+  if (!(FCore.Options.MDIChild && FCore.State.Maximized()) && FCore.Options.BorderStyle != bsNone) {
+    RepaintFrame();
+    UpdateActiveState(true);
+  } else {
+    UpdateActiveState(false);
+  }
+}
+
+void TspDynamicSkinForm::Activate(TMessage& Message) {
+  FDragging = false;
+  CallOldWindowProc(Message);
+  const bool nc = FCore.Options.SupportNCArea;
+  if (nc) RepaintFrame();
+  if (FCore.Options.MDIChild && FCore.State.Maximized()) {
+    UpdateActiveState(false);
+    return;
+  }
+  if (nc) {
+    TestActive(-1, -1, false);
+    ResetObjectStates();
+  }
+  UpdateActiveState(true);
+}
+
+bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
+  switch (Message.WParam & 0xFFF0) {
+    case SC_RESTORE:
+      if (OnRestore) OnRestore(this);
+      return false;
+    case SC_MOUSEMENU:
+      // The system's own system menu never shows: the frame opens its skinned one.
+      return FSkinnable;
+    case SC_KEYMENU:
+      if (FMainMenuMode) {
+        EndMainMenuMode();
+        return true;
+      }
+      if (FSkinMenu->Active()) SkinMenuClose();
+      StartMainMenuMode();
+      return true;
+    default: return false;
+  }
+}
+
+void TspDynamicSkinForm::EnterSizeMove() {
+  FMagnetic.SetStickPosition(Seams::CursorPos());
+  if (!FCore.Options.SupportNCArea || !FSkinnable) return;
+  ResetObjectStates();
+  FMouseTimer->SetEnabled(false);
+  FHotObject = FCapturedObject = -1;
+  FInSizeMove = true;
+  BOOL fullDrag = FALSE;
+  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+  FFullWindowDrag = fullDrag != FALSE;
+}
+
+void TspDynamicSkinForm::ExitSizeMove() {
+  // A sizing loop that no button press on the frame started (the status bar's grip) ends
+  // here too.
+  FInSizeMove = false;
+  if (!FCore.Options.SupportNCArea || !FSkinnable) return;
+  FMouseTimer->SetEnabled(false);
+  FHotObject = FOldHotObject = FCapturedObject = -1;
+  if (FSkinData != nullptr && !FSkinData->Empty()) RepaintFrame();
+}
+
+// The fade-in that a first show starts: the window ends opaque without a layered style,
+// or at AlphaBlendValue. The thread does nothing else meanwhile.
+void TspDynamicSkinForm::FadeIn() {
+  if (!IsWindows2000OrLater() || !(FAlphaBlend || FAlphaBlendAnimation)) return;
+  HWND window = FForm->Handle();
+  KillTimer(window, FadeInTimerId);
+  const uint8_t target = FAlphaBlendAnimation && !FAlphaBlend ? 255 : FAlphaBlendValue;
+  if (FAlphaBlendAnimation) {
+    const TspFreeWatch self(this);
+    Application->ProcessMessages();
+    if (self.Gone() || !IsWindow(window)) return;
+    RunFadeIn(
+        target, TspFade{}, [] { return static_cast<uint32_t>(Seams::TickCount()); },
+        [window](uint8_t Alpha) { SetLayeredAlpha(window, Alpha); });
+  } else if (target != 255) {
+    SetLayeredAlpha(window, FAlphaBlendValue);
+  }
+  if (target == 255) SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+}
+
+// The mouse after the form's own procedure
+
+void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
+  const bool nc = FCore.Options.SupportNCArea;
+  const bool frame = nc && FSkinnable;
+  const TPoint screen = PointFromLParam(Message.LParam);
+  const TPoint client = PointFromLParam(Message.LParam);
+  const int hit = static_cast<int>(Message.WParam);
+  switch (Message.Msg) {
+    case WM_NCMOUSEMOVE:
+      if (frame) {
+        const TPoint p = ScreenToFramePoint(screen);
+        ObjectsMouseMove(p.X, p.Y);
+      }
+      return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK: {
+      if (!frame) return;
+      // A move or size loop ran inside the system's handling of the press.
+      if (Message.Msg == WM_NCLBUTTONDOWN && FInSizeMove) {
+        FInSizeMove = false;
+        return;
+      }
+      const TPoint p = ScreenToFramePoint(screen);
+      const bool left = Message.Msg == WM_NCLBUTTONDOWN || Message.Msg == WM_NCLBUTTONDBLCLK;
+      TestActive(p.X, p.Y, true);
+      ObjectsMouseDown(left ? mbLeft : mbRight, p.X, p.Y);
+      if (Message.Msg == WM_NCLBUTTONDBLCLK) ObjectsDblClick();
+      if (hit != HTCAPTION) return;
+      FCapturedObject = -1;
+      if (Message.Msg == WM_NCLBUTTONDBLCLK)
+        Perform(NonClientCaptionDoubleClick(FCore.State, FCore.Options.Sizeable, FCore.Options.BorderIcons));
+      else if (Message.Msg == WM_NCRBUTTONDOWN)
+        PopupSystemMenu(screen.X, screen.Y);
+      return;
+    }
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONUP:
+      if (frame) {
+        const TPoint p = ScreenToFramePoint(screen);
+        ObjectsMouseUp(Message.Msg == WM_NCLBUTTONUP ? mbLeft : mbRight, p.X, p.Y);
+      }
+      return;
+    case WM_MOUSEMOVE:
+      if (nc) return;
+      ObjectsMouseMove(client.X, client.Y);
+      if (FDragging) DragTo(Seams::CursorPos());
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      if (nc) return;
+      if (Message.Msg == WM_LBUTTONDOWN) FMagnetic.SetStickPosition(Seams::CursorPos());
+      ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
+      return;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+      const TMouseButton button = Message.Msg == WM_LBUTTONUP ? mbLeft : mbRight;
+      if (nc)
+        ObjectsMouseUp(button, -1, -1);
+      else
+        ObjectsMouseUp(button, client.X, client.Y);
+      return;
+    }
+    case WM_LBUTTONDBLCLK: {
+      ObjectsMouseDown(mbLeft, client.X, client.Y);
+      ObjectsDblClick();
+      // A double-click on the caption of a frame drawn in the client area.
+      if (!nc && OverCaptionObject(ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      return;
+    }
+    case WM_RBUTTONDBLCLK: ObjectsMouseDown(mbRight, client.X, client.Y); return;
+    default: return;
+  }
+}

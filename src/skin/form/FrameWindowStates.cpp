@@ -1,0 +1,275 @@
+// The skinned frame's own window states carried out on the form: maximizing, minimizing
+// and restoring move and size it, rolling up shrinks it to its caption (or, without NC
+// support, to the skin's roll-up picture), and the first show, moving and sizing follow
+// the frame's rules.
+#include "DynamicSkinForm.h"
+
+#include "ActiveSkinObject.h"
+
+#include "skin/form/portable/ClientFrame.h"
+
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinSystem.h"
+
+#include "classlib/Screen.h"
+#include "classlib/SystemSeams.h"
+
+TspMonitorAreas TspDynamicSkinForm::MonitorAreas() {
+  HWND window = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  TspMonitorAreas areas;
+  GetMonitorArea(window, false, areas.Monitor);
+  GetMonitorArea(window, true, areas.WorkArea);
+  return areas;
+}
+
+TRect TspDynamicSkinForm::FormBounds() const { return FForm->BoundsRect(); }
+
+void TspDynamicSkinForm::SetFormBounds(const TRect& Bounds) {
+  if (!(Bounds == FormBounds())) FForm->SetBoundsRect(Bounds);
+}
+
+void TspDynamicSkinForm::Perform(TspFrameAction Action) {
+  switch (Action) {
+    case TspFrameAction::Close: FForm->Close(); break;
+    case TspFrameAction::Maximize: SetWindowState(TspWindowState::Maximized); break;
+    case TspFrameAction::Restore: SetWindowState(TspWindowState::Normal); break;
+    case TspFrameAction::Minimize: SetWindowState(TspWindowState::Minimized); break;
+    case TspFrameAction::MinimizeToTray: MinimizeToTray(); break;
+    case TspFrameAction::RestoreFromTray: RestoreFromTray(); break;
+    case TspFrameAction::RollUp: RollUp(true); break;
+    case TspFrameAction::Unroll: RollUp(false); break;
+    case TspFrameAction::None: break;
+  }
+}
+
+// Window states
+
+void TspDynamicSkinForm::SetWindowState(TspWindowState Value) {
+  SyncFormOptions();
+  const bool mainForm = Application->MainForm() == FForm;
+  const TspStateChange change = ::SetWindowState(FCore.State, Value, mainForm, FCore.Options.SupportNCArea);
+  switch (change.Action) {
+    case TspFrameAction::Restore:
+      if (change.UnrollFirst) RollUp(false);
+      Restore();
+      break;
+    case TspFrameAction::Maximize: Maximize(); break;
+    case TspFrameAction::Minimize:
+      if (change.MinimizeApplication)
+        Application->Minimize();
+      else
+        Minimize();
+      if (OnMinimize) OnMinimize(this);
+      break;
+    default: break;
+  }
+}
+
+void TspDynamicSkinForm::SetStatusBarGrip(bool Active) {
+  if (FStatusBar != nullptr && FStatusBar->SizeGrip()) FStatusBar->SetSizeGripActive(Active);
+}
+
+void TspDynamicSkinForm::Maximize() {
+  // An MDI child would fill its MDI client instead.
+  const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
+  SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
+  RepaintFrame();
+  SetStatusBarGrip(false);
+  if (OnMaximize) OnMaximize(this);
+}
+
+void TspDynamicSkinForm::Restore() {
+  // Without NC support too: the window would otherwise keep the maximized size.
+  SetFormBounds(::Restore(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
+  if (FCore.Options.SupportNCArea) {
+    FMouseTimer->SetEnabled(true);
+    FForm->Invalidate();
+    RepaintFrame();
+  }
+  SetStatusBarGrip(true);
+  if (OnRestore) OnRestore(this);
+}
+
+void TspDynamicSkinForm::Minimize() {
+  const TRect area = MonitorAreas().WorkArea;
+  SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
+  RepaintFrame();
+}
+
+std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
+  std::vector<TPoint> taken;
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form == FForm || form == Application->MainForm() || !form->Visible()) continue;
+    TspDynamicSkinForm* frame = GetDynamicSkinForm(form);
+    if (frame != nullptr && frame->WindowState() == TspWindowState::Minimized)
+      taken.push_back(form->BoundsRect().TopLeft());
+  }
+  return taken;
+}
+
+// The tray icon's own component comes with the tray: until then a window without one
+// stays where it is.
+void TspDynamicSkinForm::MinimizeToTray() {}
+
+void TspDynamicSkinForm::RestoreFromTray() {}
+
+// Rolling up
+
+void TspDynamicSkinForm::RollUp(bool Value) {
+  SyncFormOptions();
+  const TspRollUpStep step = ::RollUp(FCore.State, Value, FCore.RollUpContext(FForm->Height()));
+  switch (step.Kind) {
+    case TspRollUpStep::Ignored: return;
+    case TspRollUpStep::ShrinkToMinHeight: FForm->SetHeight(FCore.GetMinHeight()); break;
+    case TspRollUpStep::SetClientHeight: FForm->SetClientHeight(step.Height); break;
+    case TspRollUpStep::SetHeight: FForm->SetHeight(step.Height); break;
+    case TspRollUpStep::ClientFrameRollUp: ClientFrameRollUp(); break;
+    case TspRollUpStep::ClientFrameUnroll: ClientFrameUnroll(); break;
+  }
+  RepaintFrame();
+  if (OnChangeRollUpState) OnChangeRollUpState(this);
+}
+
+void TspDynamicSkinForm::ClientFrameRollUp() {
+  FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+  UpdateObjectRects();
+  TestActive(-1, -1, true);
+  FMouseTimer->SetEnabled(false);
+  FMorphTimer->SetEnabled(false);
+  if (FHiddenControls.empty())
+    for (int i = 0; i < FForm->ControlCount(); ++i) {
+      TControl* control = FForm->Controls(i);
+      if (!control->Visible()) continue;
+      FHiddenControls.push_back(control);
+    }
+  for (TControl* control : FHiddenControls) control->Hide();
+  SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
+  SetRollUpFormRegion();
+  FForm->Invalidate();
+  FMouseTimer->SetEnabled(true);
+  FMorphTimer->SetEnabled(true);
+}
+
+void TspDynamicSkinForm::ClientFrameUnroll() {
+  TestActive(-1, -1, true);
+  FMouseTimer->SetEnabled(false);
+  FMorphTimer->SetEnabled(false);
+  const std::vector<TControl*> hidden = std::move(FHiddenControls);
+  FHiddenControls.clear();
+  for (TControl* control : hidden) control->Show();
+  if (FSkinData != nullptr && IsResizableFrame(*FSkinData)) FForm->SetHeight(FCore.State.HeightBeforeRollUp);
+  ClientSizeFromFramePicture();
+  FMouseTimer->SetEnabled(true);
+  FMorphTimer->SetEnabled(true);
+}
+
+void TspDynamicSkinForm::ClientSizeFromFramePicture() {
+  if (FSkinData == nullptr) return;
+  const TspClientSizeChange change = ::ClientSizeFromFramePicture(
+      {FForm->ClientWidth(), FForm->ClientHeight()}, FCore.Skin().Picture, IsResizableFrame(*FSkinData),
+      FCore.Options.MinWidth, FCore.Options.MinHeight);
+  FForm->SetClientWidth(change.ClientSize.cx);
+  FForm->SetClientHeight(change.ClientSize.cy);
+  if (change.Fixed) FCore.Options.Sizeable = false;
+}
+
+void TspDynamicSkinForm::CaptionDoubleClick() {
+  Perform(ClientCaptionDoubleClick(FCore.State, FCore.Options.Sizeable));
+}
+
+// Showing, moving and sizing
+
+void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
+  HWND window = FForm->Handle();
+  const bool layers = IsWindows2000OrLater();
+  if (Message.WParam == 0) {
+    if (FSkinnable && FAlphaBlend && layers)
+      SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    return;
+  }
+  if (FCore.State.FirstShowPending)
+    SetFormBounds(FirstShowBounds(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
+  if (layers && (FAlphaBlend || FAlphaBlendAnimation)) {
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredAlpha(window, 0);
+    SetTimer(window, FadeInTimerId, 1, nullptr);
+  }
+  if (!FSkinnable) return;
+  if (!FCore.Options.SupportNCArea) LayOutClientAreaControls();
+  // The frame shows the main menu itself; the form's would only take its shortcuts twice.
+  if (FForm->Menu() != nullptr) FForm->SetMenu(nullptr);
+}
+
+void TspDynamicSkinForm::Moving(TMessage& Message) {
+  if (!FSkinnable) return;
+  auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
+  const bool stayPut = FCore.State.Maximized() && !FCore.Options.MDIChild;
+  *proposed = ToRECT(FMagnetic.Moving(FromRECT(*proposed), FormBounds(), stayPut, FCore.Options.Magnetic,
+                                      FCore.Options.MagneticSize, MonitorAreas().WorkArea, Seams::CursorPos()));
+}
+
+bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
+  return FCore.GetMinWidth() <= Size.cx && FCore.GetMinHeight() <= Size.cy;
+}
+
+void TspDynamicSkinForm::Sizing(TMessage& Message) {
+  if (!(FInSizeMove && FFullWindowDrag)) {
+    CallOldWindowProc(Message);
+    return;
+  }
+  FMagnetic.Release();
+  CallOldWindowProc(Message);
+  const TRect proposed = FromRECT(*reinterpret_cast<RECT*>(Message.LParam));
+  const TSize current{FForm->Width(), FForm->Height()};
+  const bool nc = FCore.Options.SupportNCArea;
+  FCore.UpdateGeometry(proposed.Width(), proposed.Height());
+  if (FSkinData == nullptr || (FSkinData->Empty() && FSkinnable && nc)) {
+    SetFormRegion();
+  } else if (nc && FSkinnable && MinSizeFits(current) &&
+             !(current == TSize{proposed.Width(), proposed.Height()})) {
+    UpdateRegion(true);
+  }
+}
+
+void TspDynamicSkinForm::Size(TMessage& Message) {
+  // The form's own procedure sees the message once.
+  CallOldWindowProc(Message);
+  if (FInSizeMove && FFullWindowDrag) return;
+  FMagnetic.Release();
+  FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+  const bool nc = FCore.Options.SupportNCArea;
+  const TSize last{FCore.LastWidth(), FCore.LastHeight()};
+  if (!FSkinInUse && nc) {
+    RepaintFrame();
+    SetFormRegion();
+  } else if (FSkinInUse && nc) {
+    if (FSkinData != nullptr && MinSizeFits(last)) UpdateRegion(true);
+  } else if (FSkinInUse && FSkinData != nullptr && !FCore.State.RollUpState) {
+    if (IsResizableFrame(*FSkinData))
+      UpdateRegion(true);
+    else if (FCore.Skin().Picture == TSize{FForm->ClientWidth(), FForm->ClientHeight()})
+      UpdateRegion(false);
+  }
+  if (FAlphaBlend && FAlphaBlendValue < 255 && IsWindows2000OrLater() && nc) {
+    RepaintFrame();
+    FForm->Invalidate();
+  }
+  if (nc && !FLogoBitMap.Empty() && FForm->FormStyle() != fsMDIForm) FForm->Invalidate();
+}
+
+void TspDynamicSkinForm::DragTo(TPoint Cursor) {
+  int x = FForm->Left() + Cursor.X - FDragPoint.X;
+  int y = FForm->Top() + Cursor.Y - FDragPoint.Y;
+  if (FCore.Options.Magnetic)
+    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize,
+                           MonitorAreas().WorkArea, Cursor);
+  FDragPoint = Cursor;
+  FForm->SetBounds(x, y, FForm->Width(), FForm->Height());
+}
+
+void TspDynamicSkinForm::BeginObjectDrag(int X, int Y) {
+  FDragging = true;
+  FDragPoint = FForm->ClientToScreen({X, Y});
+}

@@ -1,0 +1,94 @@
+#include "SkinFormClasses.h"
+
+#include "DynamicSkinForm.h"
+
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/data/SkinData.h"
+
+#include "classlib/ClassRegistry.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr const char* kPositionInMonitorNames[] = {"sppDefault", "sppScreenCenter", "sppDesktopCenter"};
+static_assert(std::size(kPositionInMonitorNames) == sppDesktopCenter + 1);
+constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biRollUp",
+                                            "biMinimizeToTray"};
+static_assert(std::size(kBorderIconNames) == static_cast<size_t>(TspBorderIcon::biMinimizeToTray) + 1);
+
+using F = TspDynamicSkinForm;
+
+}  // namespace
+
+void RegisterSkinFormClasses(TClassRegistry& Registry) {
+  Registry.DefineComponent<F, TComponent>("TspDynamicSkinForm")
+      .Enum("PositionInMonitor", &F::SetPositionInMonitor, kPositionInMonitorNames)
+      .Reference("StatusBar", &F::SetStatusBar)
+      .Boolean("UseFormCursorInNCArea", &F::SetUseFormCursorInNCArea)
+      .Integer("MaxMenuItemsInWindow", &F::SetMaxMenuItemsInWindow)
+      .Integer("ClientWidth", &F::SetClientWidth)
+      .Integer("ClientHeight", &F::SetClientHeight)
+      .Boolean("HideCaptionButtons", &F::SetHideCaptionButtons)
+      .Boolean("AlwaysShowInTray", &F::SetAlwaysShowInTray)
+      .Object("LogoBitMap", &F::LogoBitMap)
+      .Boolean("LogoBitMapTransparent", &F::SetLogoBitMapTransparent)
+      .Boolean("AlwaysMinimizeToTray", &F::SetAlwaysMinimizeToTray)
+      .Boolean("UseSkinFontInMenu", &F::SetUseSkinFontInMenu)
+      .Boolean("ShowIcon", &F::SetShowIcon)
+      .Boolean("MaximizeOnFullScreen", &F::SetMaximizeOnFullScreen)
+      .Boolean("ShowObjectHint", &F::SetShowObjectHint)
+      .Boolean("UseDefaultObjectHint", &F::SetUseDefaultObjectHint)
+      .Boolean("UseSkinCursors", &F::SetUseSkinCursors)
+      .Object("DefCaptionFont", &F::DefCaptionFont)
+      .Object("DefInActiveCaptionFont", &F::DefInActiveCaptionFont)
+      .Integer("DefMenuItemHeight", &F::SetDefMenuItemHeight)
+      .Object("DefMenuItemFont", &F::DefMenuItemFont)
+      .Boolean("UseDefaultSysMenu", &F::SetUseDefaultSysMenu)
+      .Boolean("SupportNCArea", &F::SetSupportNCArea)
+      .Boolean("AlphaBlendAnimation", &F::SetAlphaBlendAnimation)
+      .Integer("AlphaBlendValue", &F::SetAlphaBlendValue)
+      .Boolean("AlphaBlend", &F::SetAlphaBlend)
+      .Boolean("MenusAlphaBlend", &F::SetMenusAlphaBlend)
+      .Boolean("MenusAlphaBlendAnimation", &F::SetMenusAlphaBlendAnimation)
+      .Integer("MenusAlphaBlendValue", &F::SetMenusAlphaBlendValue)
+      .Reference("MainMenu", &F::SetMainMenu)
+      .Reference("SystemMenu", &F::SetSystemMenu)
+      .Reference("SkinData", &F::SetSkinData)
+      .Reference("MenusSkinData", &F::SetMenusSkinData)
+      .Integer("MinHeight", &F::SetMinHeight)
+      .Integer("MinWidth", &F::SetMinWidth)
+      .Integer("MaxHeight", &F::SetMaxHeight)
+      .Integer("MaxWidth", &F::SetMaxWidth)
+      .Boolean("Sizeable", &F::SetSizeable)
+      .Boolean("DraggAble", &F::SetDraggAble)
+      .Boolean("Magnetic", &F::SetMagnetic)
+      .Integer("MagneticSize", &F::SetMagneticSize)
+      .Set("BorderIcons", &F::SetBorderIcons, kBorderIconNames)
+      .Event("OnCaptionPaint", &F::OnCaptionPaint)
+      .Event("OnChangeClientRect", &F::OnChangeClientRect)
+      .Event("OnChangeSkinData", &F::OnChangeSkinData)
+      .Event("OnMouseUpEvent", &F::OnMouseUpEvent)
+      .Event("OnMouseDownEvent", &F::OnMouseDownEvent)
+      .Event("OnMouseMoveEvent", &F::OnMouseMoveEvent)
+      .Event("OnMouseEnterEvent", &F::OnMouseEnterEvent)
+      .Event("OnMouseLeaveEvent", &F::OnMouseLeaveEvent)
+      .Event("OnPaintEvent", &F::OnPaintEvent)
+      .Event("OnSwitchChangeStateEvent", &F::OnSwitchChangeStateEvent)
+      .Event("OnTrackBarChangeValueEvent", &F::OnTrackBarChangeValueEvent)
+      .Event("OnFrameRegulatorChangeValueEvent", &F::OnFrameRegulatorChangeValueEvent)
+      .Event("OnActivate", &F::OnActivate)
+      .Event("OnDeActivate", &F::OnDeActivate)
+      .Event("OnSkinMenuOpen", &F::OnSkinMenuOpen)
+      .Event("OnSkinMenuClose", &F::OnSkinMenuClose)
+      .Event("OnChangeRollUpState", &F::OnChangeRollUpState)
+      .Event("OnMainMenuEnter", &F::OnMainMenuEnter)
+      .Event("OnMainMenuExit", &F::OnMainMenuExit)
+      .Event("OnMinimizeToTray", &F::OnMinimizeToTray)
+      .Event("OnRestoreFromTray", &F::OnRestoreFromTray)
+      .Event("OnActivateCustomObject", &F::OnActivateCustomObject)
+      .Event("OnMinimize", &F::OnMinimize)
+      .Event("OnRestore", &F::OnRestore)
+      .Event("OnMaximize", &F::OnMaximize)
+      .Event("OnShortCut", &F::OnShortCut);
+}

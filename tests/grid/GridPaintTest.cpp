@@ -1,0 +1,125 @@
+// The skinned grid's painting, pixel by pixel into a memory DC: every draw state from
+// the flat-colour skin's own rectangle with the fonts and colours of its state, the
+// empty area in the skin's background colour, the sparse skin's fall-backs and the look
+// without a skin in the system's colours; the file list in the program's skin beside its
+// bar, for a person to look at.
+#include "GridTestKit.h"
+
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/data/SkinData.h"
+
+#include "Screenshot.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+constexpr TColor Frame = RGBColor(250, 0, 250);
+
+const TspDataSkinGridControl& GridEntry(const TspSkinData& Data) {
+  return dynamic_cast<const TspDataSkinGridControl&>(*Data.CtrlList.at(Data.GetControlIndex("grid")));
+}
+
+// A pixel of a cell away from its text and frame.
+TColor CellPixel(const TPixelDC& Painted, TDynSkinCustomGrid* Grid, int32_t ACol, int32_t ARow) {
+  const TRect r = Grid->CellRect(ACol, ARow);
+  return Painted.Pixel(r.Right - 3, r.Top + 2);
+}
+
+TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {
+  TGridTestWindow window(20, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  grid->SetColCount(3);
+  grid->SetColWidths(1, 200);
+  grid->SetCellSelected(0, 4, true);
+  grid->SetCellSelectable(0, 5, false);
+  grid->SetFocusedColor(Frame);
+  const TspSkinData& data = *window.Window().Data();
+  const TspDataSkinGridControl& entry = GridEntry(data);
+  const auto colour = [&](const TRect& r) { return EntryColour(data, "grid", r); };
+  std::map<std::pair<int32_t, int32_t>, std::pair<std::string, TColor>> fonts;
+  grid->OnDrawCell = [&](TObject*, int32_t ACol, int32_t ARow, TRect, TGridDrawState) {
+    fonts[{ACol, ARow}] = {grid->Canvas()->Font()->Name(), grid->Canvas()->Font()->Color()};
+  };
+
+  // Unfocused, the current row 1 shows as selected.
+  std::unique_ptr<TPixelDC> painted = Painted(grid);
+  EXPECT_EQ(grid->DefaultRowHeight(), entry.SelectCellRect.Height());
+  const std::pair<TGridCoord, TRect> cells[] = {
+      {{1, 0}, entry.FixedCellRect},    {{0, 3}, entry.FixedCellRect},    {{1, 1}, entry.FocusCellRect},
+      {{2, 4}, entry.FocusCellRect},    {{1, 3}, entry.SelectCellRect}, {{2, 5}, entry.DisabledCellRect}};
+  for (const auto& [cell, rect] : cells) EXPECT_EQ(CellPixel(*painted, grid, cell.X, cell.Y), colour(rect));
+  EXPECT_EQ(painted->Pixel(grid->CellRect(2, 3).Right + 5, 20), entry.BGColor);
+  const std::pair<std::string, TColor> fixedFont{entry.FixedFontName, entry.FixedFontColor};
+  EXPECT_EQ((fonts[{1, 0}]), fixedFont);
+  EXPECT_EQ((fonts[{1, 3}]), std::pair(entry.FontName, entry.FocusFontColor));
+  EXPECT_EQ((fonts[{1, 5}].second), clInactiveCaptionText);
+
+  // Focused: the current cell highlighted with the focus frame, its row focused beside it.
+  ASSERT_TRUE(window.Focus());
+  painted = Painted(grid);
+  const TRect current = grid->CellRect(1, 1), beside = grid->CellRect(2, 1);
+  EXPECT_EQ(painted->Pixel(current.Left, current.Top + 5), Frame);
+  EXPECT_EQ(CellPixel(*painted, grid, 1, 1), colour(entry.FocusCellRect));
+  EXPECT_EQ(CellPixel(*painted, grid, 2, 1), colour(entry.FocusCellRect));
+  EXPECT_NE(painted->Pixel(beside.Left, beside.Top + 5), Frame);
+  grid->SetFocusOnRow(true);
+  EXPECT_EQ(Painted(grid)->Pixel(beside.Left, beside.Top + 5), Frame);
+
+  // Lines show the line colour; pictures stretch to taller rows; few rows leave the
+  // skin's background below them. A skin change keeps these rows.
+  grid->SetOptions(grid->Options() + TGridOptions{goHorzLine, goVertLine});
+  grid->SetGridLineColor(RGBColor(0, 200, 0));
+  grid->SetUseSkinCellHeight(false);
+  grid->SetDefaultRowHeight(30);
+  grid->SetDataRowCount(3);
+  painted = Painted(grid);
+  const TRect cell = grid->CellRect(1, 3);
+  EXPECT_EQ(painted->Pixel(cell.Left + 5, cell.Bottom), RGBColor(0, 200, 0));
+  EXPECT_EQ(painted->Pixel(grid->CellRect(0, 3).Right, cell.Top + 5), RGBColor(0, 200, 0));
+  EXPECT_EQ(painted->Pixel(cell.Right - 3, cell.Bottom - 1), colour(entry.SelectCellRect));
+  EXPECT_EQ(painted->Pixel(20, grid->Height() - 2), entry.BGColor);
+  window.Load("sparse");
+  EXPECT_EQ(grid->DefaultRowHeight(), 30);
+}
+
+TEST(GridPaint, TheSparseSkinAndNoSkinFallBack) {
+  TGridTestWindow window(10, "sparse");
+  TDynSkinStringGrid* grid = window.Grid();
+  const TspSkinData& data = *window.Window().Data();
+  const TspDataSkinGridControl& entry = GridEntry(data);
+  ASSERT_TRUE(IsRectEmpty(entry.FocusCellRect));
+  grid->SetCellSelected(0, 3, true);
+  EXPECT_EQ(CellPixel(*Painted(grid), grid, 1, 3), EntryColour(data, "grid", entry.SelectCellRect));
+
+  window.Window().Clear();
+  std::unique_ptr<TPixelDC> painted = Painted(grid);
+  EXPECT_EQ(CellPixel(*painted, grid, 1, 0), SysColor(clBtnFace));
+  EXPECT_EQ(CellPixel(*painted, grid, 1, 2), SysColor(clWindow));
+  EXPECT_EQ(CellPixel(*painted, grid, 1, 3), SysColor(clHighlight));
+  EXPECT_EQ(painted->Pixel(20, grid->Height() - 2), SysColor(clWindow));
+}
+
+TEST(GridPaint, TheFileListShowsInTheProgramsSkin) {
+  TGridTestWindow window(999, "slate", 697, 420);
+  TDynSkinStringGrid* grid = window.Grid();
+  window.Window().Form()->SetWidth(735);
+  auto* bar = window.Window().Add<TspSkinScrollBar>({707, 10, 723, 430});
+  bar->SetKind(sbVertical);
+  bar->SetSkinDataName("vscrollbar");
+  bar->SetSkinData(window.Window().Data());
+  bar->SetBounds(707, 10, 16, 420);
+  grid->SetVScrollBar(bar);
+  grid->SetCells(0, 0, " Nr");
+  grid->SetCells(1, 0, " Filename");
+  grid->SetCellSelectable(0, 6, false);
+  grid->SelectRange(3, 4, true);
+  window.Focus();
+  grid->Repaint();
+  EXPECT_TRUE(bar->Visible());
+  SaveWindowScreenshot(window.Window().Form()->Handle(), "grid-slate");
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The frame's own window states carried out on a window: bounds through the work area,
+// the status bar's grip, minimized slots, roll-ups, caption double-clicks, the first
+// show, the fade-in, and the size messages the form sees.
+#include "FrameTestKit.h"
+
+#include "skin/controls/SkinStatusBar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FrameStates, MaximizeAndRestoreUseTheWorkAreaAndSwitchTheSizeGrip) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  auto* bar = new TspSkinStatusBar(window.Form());
+  bar->SetParent(window.Form());
+  bar->SetSizeGrip(true);
+  window.Frame()->SetStatusBar(bar);
+  window.Load("flatframe");
+  window.Show();
+  int maximized = 0, restored = 0;
+  window.Frame()->OnMaximize = [&](TObject*) { ++maximized; };
+  window.Frame()->OnRestore = [&](TObject*) { ++restored; };
+
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  EXPECT_EQ(window.Form()->BoundsRect(), TestWorkArea());
+  EXPECT_FALSE(bar->SizeGripActive());
+  window.Frame()->SetWindowState(TspWindowState::Maximized);  // once is enough
+  EXPECT_EQ(maximized, 1);
+  // A maximized window does not move.
+  RECT moving{10, 10, 1010, 710};
+  SendMessageA(window.Form()->Handle(), WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(FromRECT(moving), TestWorkArea());
+
+  window.Frame()->SetWindowState(TspWindowState::Normal);
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(100, 100, 600, 400));
+  EXPECT_TRUE(bar->SizeGripActive());
+  EXPECT_EQ(restored, 1);
+  EXPECT_TRUE(IsRectEmpty(window.Frame()->Core().State.RestoreRect));
+}
+
+TEST(FrameStates, OnAScreenWithoutTaskBarAMaximizedWindowLeavesAPixelFree) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  TSeamOverride<TRect()> wholeScreen{Seams::WorkArea, [] { return TRect{0, 0, 1280, 1024}; }};
+  window.Show();
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(1, 1, 1279, 1023));
+  window.Frame()->SetMaximizeOnFullScreen(true);
+  window.Frame()->SetWindowState(TspWindowState::Normal);
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(0, 0, 1280, 1024));
+}
+
+TEST(FrameStates, MinimizedWindowsTakeTheSlotsAlongTheWorkAreasFoot) {
+  TFrameWindow first{{100, 100, 600, 400}}, second{{150, 150, 650, 450}};
+  for (TFrameWindow* window : {&first, &second}) {
+    window->Load("flatframe");
+    window->Show();
+  }
+  first.Frame()->SetWindowState(TspWindowState::Minimized);
+  second.Frame()->SetWindowState(TspWindowState::Minimized);
+  // The skin's frame without its client part, 400 x 82.
+  EXPECT_EQ(first.Form()->BoundsRect(), Rect(0, 618, 400, 700));
+  EXPECT_EQ(second.Form()->BoundsRect(), Rect(400, 618, 800, 700));
+  first.Frame()->SetWindowState(TspWindowState::Normal);
+  EXPECT_EQ(first.Form()->BoundsRect(), Rect(100, 100, 600, 400));
+}
+
+TEST(FrameStates, RollingUpLeavesTheFrameWithoutItsClientPart) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Load("flatframe");
+  window.Show();
+  int changes = 0;
+  window.Frame()->OnChangeRollUpState = [&](TObject*) { ++changes; };
+  window.Frame()->RollUp(true);
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(100, 100, 600, 182));
+  // Maximized from there and restored, it is still rolled up.
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  window.Frame()->SetWindowState(TspWindowState::Normal);
+  EXPECT_TRUE(window.Frame()->RollUpState());
+  window.Frame()->RollUp(false);
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(100, 100, 600, 400));
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(FrameStates, ACaptionDoubleClickMaximizesRestoresOrRollsUp) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Show();
+  HWND form = window.Form()->Handle();
+  const auto doubleClick = [&] {
+    SendMessageA(form, WM_NCLBUTTONDBLCLK, HTCAPTION, PointToLParam(window.ScreenPoint({150, 10})));
+  };
+  doubleClick();
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Maximized);
+  doubleClick();
+  EXPECT_EQ(window.Form()->BoundsRect(), Rect(100, 100, 600, 400));
+  window.Frame()->SetSizeable(false);
+  doubleClick();
+  EXPECT_TRUE(window.Frame()->RollUpState());
+  EXPECT_EQ(window.Form()->Height(), 25);  // the default caption and borders
+}
+
+TEST(FrameStates, AClientAreaFrameIsDraggedOutsideItsObjectsAndEdgesStickToTheWorkArea) {
+  static TPoint cursor;
+  TSeamOverride<TPoint()> pointer{Seams::CursorPos, [] { return cursor; }};
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Frame()->SetSupportNCArea(false);
+  window.Frame()->SetDraggAble(true);
+  window.Load("flatframe");
+  window.Show();
+  HWND form = window.Form()->Handle();
+  const TRect start = window.Form()->BoundsRect();
+  cursor = window.Form()->ClientToScreen({200, 80});  // no object lies there
+  SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({200, 80}));
+  ASSERT_TRUE(window.Frame()->Dragging());
+  cursor = {cursor.X + 30, cursor.Y + 20};
+  SendMessageA(form, WM_MOUSEMOVE, MK_LBUTTON, PointToLParam({230, 100}));
+  EXPECT_EQ(window.Form()->BoundsRect(), OffsetRect(start, 30, 20));
+  SendMessageA(form, WM_LBUTTONUP, 0, PointToLParam({230, 100}));
+  EXPECT_FALSE(window.Frame()->Dragging());
+
+  window.Frame()->SetMagnetic(true);
+  SendMessageA(form, WM_ENTERSIZEMOVE, 0, 0);
+  RECT moving{6, 50, 6 + start.Width(), 50 + start.Height()};  // 6 pixels off the left edge
+  SendMessageA(form, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(FromRECT(moving), Rect(0, 50, start.Width(), 50 + start.Height()));
+  SendMessageA(form, WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST(FrameStates, TheFirstShowCentresTheWindowAndTheFormSeesEachSizeOnce) {
+  TOwned<TForm> form(new TForm(Application));
+  form->SetBounds(0, 0, 400, 300);
+  TMessageLog log(form.get());  // what reaches the form's own procedure
+  auto* frame = new TspDynamicSkinForm(form.get());
+  TSeamOverride<TRect()> workArea{Seams::WorkArea, TestWorkArea};
+  frame->SetPositionInMonitor(sppDesktopCenter);
+  form->Show();
+  PumpFor(10);
+  EXPECT_EQ(form->BoundsRect(), Rect(300, 200, 700, 500));
+  const int sizes = log.Count(WM_SIZE);
+  form->SetBounds(300, 200, 450, 320);
+  EXPECT_EQ(log.Count(WM_SIZE), sizes + 1);
+  frame->Free();
+}
+
+TEST(FrameStates, TheFadeInRunsOnTheTickCountToOpaqueAndDropsTheLayeredStyle) {
+  static DWORD ticks = 0;
+  static int reads = 0;
+  ticks = reads = 0;
+  TSeamOverride<DWORD()> clock{Seams::TickCount, [] {
+                                 ++reads;
+                                 return ticks += 6;
+                               }};
+  TFrameWindow window{{100, 100, 400, 300}};
+  window.Frame()->SetAlphaBlendAnimation(true);
+  window.Form()->Show();
+  HWND form = window.Form()->Handle();
+  EXPECT_NE(GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  BYTE alpha = 99;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(form, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 0);
+  SendMessageA(form, WM_TIMER, TspDynamicSkinForm::FadeInTimerId, 0);
+  EXPECT_GE(reads, 26);  // 26 steps of 10 up to 255
+  EXPECT_EQ(GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+
+  // With AlphaBlend the window ends at its own opacity, still layered.
+  TFrameWindow blended{{100, 100, 400, 300}};
+  blended.Frame()->SetAlphaBlend(true);
+  blended.Frame()->SetAlphaBlendValue(128);
+  blended.Frame()->SetAlphaBlendAnimation(true);
+  blended.Form()->Show();
+  SendMessageA(blended.Form()->Handle(), WM_TIMER, TspDynamicSkinForm::FadeInTimerId, 0);
+  ASSERT_TRUE(GetLayeredWindowAttributes(blended.Form()->Handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 128);
+}
+
+}  // namespace

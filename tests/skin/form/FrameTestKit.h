@@ -1,0 +1,67 @@
+#pragma once
+// What the frame tests share: a window with a skinned-window component and a skin data
+// component of its own, the test skins the build paints, the whole frame as the frame
+// paints it into a memory DC, the work area the tests set, and the pixels of a skin's
+// pictures that a painted frame is compared with.
+
+#include "skin/form/DynamicSkinForm.h"
+
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+
+#include "classlib/SystemSeams.h"
+
+#include "TestControls.h"
+#include "UiTest.h"
+
+#include <memory>
+#include <string>
+
+// Reads test skin Name ("slate", "flatcolour", "sparse", "flatframe") into Stored.
+void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
+
+// The work area every frame test sees: smaller than the 1280 x 1024 screen.
+inline TRect TestWorkArea() { return {0, 0, 1000, 700}; }
+
+class TFrameWindow {
+public:
+  // A sizeable form at Bounds with a frame component and a skin data component; the
+  // frame has no skin until Load.
+  explicit TFrameWindow(const TRect& Bounds = {100, 100, 400, 300});
+  ~TFrameWindow();
+  TFrameWindow(const TFrameWindow&) = delete;
+  TFrameWindow& operator=(const TFrameWindow&) = delete;
+
+  TForm* Form() const { return FForm; }
+  TspDynamicSkinForm* Frame() const { return FFrame; }
+  TspSkinData* Data() const { return FData; }
+  // Loads test skin Name and gives it to the frame.
+  void Load(const std::string& Name);
+  // Shows the window and activates it.
+  void Show();
+  // Tells the window it was deactivated (or activated again), as the system would.
+  void SetActive(bool Active);
+
+  // The whole window's frame, painted by SP_PAINT_TO_DC_CHECKED into a memory DC that
+  // showed Background.
+  std::unique_ptr<TPixelDC> PaintedFrame(TColor Background = RGBColor(1, 2, 3));
+  // A screen point of the window at frame coordinates P.
+  TPoint ScreenPoint(TPoint P) const;
+  LRESULT HitTest(TPoint P) const;
+
+private:
+  TSeamOverride<TRect()> FWorkArea{Seams::WorkArea, TestWorkArea};
+  TForm* FForm;
+  TspSkinData* FData;
+  TspDynamicSkinForm* FFrame;
+  TspCompressedStoredSkin FStored{nullptr};
+};
+
+// Pixel (X, Y) of Data's frame picture, or of its active picture Index.
+TColor FramePixel(const TspSkinData& Data, int X, int Y);
+TColor ActivePixel(const TspSkinData& Data, int Index, int X, int Y);
+// The one colour of R in the active picture of Data's object entry Name.
+TColor ObjectColour(const TspSkinData& Data, const std::string& Name, const TRect& R);
+const TspDataSkinObject& ObjectEntry(const TspSkinData& Data, const std::string& Name);
+// The colour an inverting inactive effect gives Color.
+TColor Inverted(TColor Color);
