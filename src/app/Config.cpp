@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <numeric>
 #include <utility>
 #include <variant>
 
@@ -238,11 +239,26 @@ void TConfigBase::WriteSettingsPart(int part) {
   }
 }
 
-void TConfigBase::WriteRows(const std::vector<int>& ids) {
+bool TConfigBase::RewriteSettings() {
+  std::vector<int> ids(siCount);
+  std::iota(ids.begin(), ids.end(), 0);
+  try {
+    if (!FileExists(FSettingsPath))
+      throw EIniFileException("There is no " + FSettingsPath + " to replace");
+    WriteRows(ids, true);
+    return true;
+  } catch (const std::exception&) {
+    ShowErrorMessage(TLangText::SettingsNotMadeMessage, StoredSkin);
+    return false;
+  }
+}
+
+void TConfigBase::WriteRows(const std::vector<int>& ids, bool afresh) {
   // The rows go into the file as it is now, so keys written by others stay.
   TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
   if (ini.Unreadable() || (FSettingsUnread && FileExists(FSettingsPath)))
     throw EIniFileException("Unable to read " + FSettingsPath + " to change it");
+  if (afresh) ini.Clear();
   std::vector<TSettingRow> rows = SettingRows();
   for (int id : ids) WriteRow(ini, rows[id]);
   ini.UpdateFile();

@@ -115,6 +115,11 @@ public:
   // of the tag editor, 1 and 3 their placement; any other value writes nothing.
   // Failures reach the caller as EIniFileException.
   void WriteSettingsPart(int part);
+  // Writes every setting, the main window's maximized state included, in the current
+  // language's section and key names into a new file that replaces "Settings.ini" in one
+  // step: nothing of the old file stays. A missing file, one not read yet, or a failed
+  // write is reported and false; the file is then as it was.
+  bool RewriteSettings();
 
   // Switch item 1 to 10 (a section index 0 to 3, or 4 unchanged); 4 for other indexes.
   uint8_t GetSwitchItem(int index) const;
@@ -155,8 +160,9 @@ private:
   std::vector<TSettingRow> SettingRows();
   static void ReadRow(TCustomIniFile& ini, const TSettingRow& row);
   static void WriteRow(TCustomIniFile& ini, const TSettingRow& row);
-  // Writes the rows of these positions into the file; raises EIniFileException.
-  void WriteRows(const std::vector<int>& ids);
+  // Writes the rows of these positions into the file, or into an emptied copy of it;
+  // raises EIniFileException.
+  void WriteRows(const std::vector<int>& ids, bool afresh = false);
 
   std::string FSearchMask;
   std::string FSettingsPath;

@@ -14,6 +14,7 @@
 #include <exception>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -27,15 +28,6 @@ constexpr int kTemporaryNames = 100;
 
 bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
 
-// The list file may not land on an MP3 file: Windows drops trailing dots, blanks and
-// "\." from a name, and "name:stream" writes into a stream of another file.
-bool ListNameAllowed(const std::string& listName, const std::string& extension) {
-  std::string name = listName;
-  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
-    name.pop_back();
-  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
-}
-
 // How a name that exists is numbered: "Song" goes on with "Song1", "Track 5" with
 // "Track 6".
 void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
@@ -48,6 +40,19 @@ void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
 }
 
 }  // namespace
+
+bool FileNameCharactersAllowed(const std::string& name) {
+  for (char c : name)
+    if (static_cast<unsigned char>(c) < ' ' || std::strchr(kForbiddenCharacters, c)) return false;
+  return true;
+}
+
+bool ListNameAllowed(const std::string& listName, const std::string& extension) {
+  std::string name = listName;
+  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
+    name.pop_back();
+  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
+}
 
 TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
     : FFiles(files), FSettings(settings), FReport(settings.ActionOnExistingFile) {}
@@ -127,33 +132,44 @@ TRenameRun::TAction TRenameRun::ActionForExisting(const TFileInfo& entry) const 
   }
 }
 
-bool TRenameRun::DeleteTarget(const std::string& target) const {
-  // Windows refuses to delete a file that a listed entry holds open; so does this on
-  // every system. Nor is a file deleted whose own rename is still to come (a swap).
+bool TRenameRun::DeleteTarget(const std::string& target) {
+  // A listed file still waiting for its own rename (a swap, a chain) would be lost.
+  // Any other listed file is let go of first: Windows deletes no file held open.
+  std::vector<TFileInfo*> holders;
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
-    const TFileInfo& listed = *FFiles.GetFileInfo(i);
-    if ((listed.Handle != InvalidHandle || listed.NewNameSet) &&
-        IsSameFile(target, FFiles.ListedPath(i)))
-      return false;
+    TFileInfo& listed = *FFiles.GetFileInfo(i);
+    if (!IsSameFile(target, FFiles.ListedPath(i))) continue;
+    if (listed.NewNameSet && listed.NewName != listed.Name) return false;
+    holders.push_back(&listed);
   }
-  return DeleteFile(target);
+  for (TFileInfo* holder : holders) CloseEntry(*holder);
+  if (DeleteFile(target)) return true;  // its row goes at the next scan
+  for (TFileInfo* holder : holders) ReopenEntry(*holder, target);
+  return false;
+}
+
+void TRenameRun::CloseEntry(TFileInfo& entry) {
+  if (entry.Opened && entry.Handle != InvalidHandle) {
+    FileClose(entry.Handle);
+    entry.Handle = InvalidHandle;
+  }
+}
+
+void TRenameRun::ReopenEntry(TFileInfo& entry, const std::string& path) {
+  if (entry.Opened) entry.Handle = FileOpen(path, entry.OpenMode);
 }
 
 TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& target,
                                            bool sameFile) {
   TFileInfo& entry = *FFiles.GetFileInfo(row);
-  // An open file cannot be moved on Windows.
-  if (entry.Opened && entry.Handle != InvalidHandle) {
-    FileClose(entry.Handle);
-    entry.Handle = InvalidHandle;
-  }
+  CloseEntry(entry);  // an open file cannot be moved on Windows
   const bool moved = sameFile ? MoveInTwoSteps(row, target)
                               : RenameFile(FFiles.ListedPath(row), target);
   if (moved) {
     FFiles.EntryMoved(row, entry.NewName);
     entry.NewNameSet = false;
   }
-  if (entry.Opened) entry.Handle = FileOpen(FFiles.ListedPath(row), entry.OpenMode);
+  ReopenEntry(entry, FFiles.ListedPath(row));
   return moved ? TOutcome::Renamed : Fail(entry);
 }
 
@@ -176,10 +192,7 @@ bool TRenameRun::MoveInTwoSteps(int32_t row, const std::string& target) {
 bool TRenameRun::NewNameAllowed(const TFileInfo& entry) const {
   // Nothing may leave the listed folder, and every path must fit the system's limit.
   const std::string& name = entry.NewName;
-  if (name.empty()) return false;
-  for (char c : name)
-    if (static_cast<unsigned char>(c) < ' ' || std::strchr(kForbiddenCharacters, c)) return false;
-  return FFiles.FilePath(name).size() < kMaxPath;
+  return !name.empty() && FileNameCharactersAllowed(name) && FFiles.FilePath(name).size() < kMaxPath;
 }
 
 TRenameRun::TOutcome TRenameRun::Fail(const TFileInfo& entry) {

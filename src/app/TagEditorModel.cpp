@@ -1,6 +1,7 @@
 #include "TagEditorModel.h"
 
 #include "Config.h"
+#include "MainWindowLayout.h"
 #include "MessageDialog.h"
 #include "Rename.h"
 #include "Session.h"
@@ -129,7 +130,7 @@ TRowCells TTagEditorModel::RowCells(int32_t row) const {
   const TTagInfo& info = TagInfo(row);
   const TFileInfo& entry = info.GetEntry();
   TRowCells cells;
-  cells[tcNumber] = RowNumberText(row);
+  cells[tcNumber] = RowNumberText(row + 1);  // as the file list numbers its rows
   cells[tcFileName] = FRows[static_cast<size_t>(row)]->NameFromTags ? entry.NewName : entry.Name;
   if (!info.IsValid) return cells;
   const TTagFields fields = RecordFields(info, DefaultLanguage());

@@ -119,12 +119,6 @@ std::string ID3ColumnText(const TTagInfo& info) {
   return kID3Texts[keepsID3v1][keepsID3v2];
 }
 
-std::string RowNumberText(int32_t dataRow) {
-  const int32_t number = dataRow + 1;
-  const char* padding = number < 10 ? "     " : number < 100 ? "   " : " ";
-  return padding + IntToStr(number);
-}
-
 std::string GenreColumnText(uint8_t genre) { return genre < GenreBlank ? GenreName(genre) : ""; }
 
 std::optional<uint8_t> ByteOfDigits(const std::string& text) {

@@ -79,9 +79,6 @@ TTagFields RecordFields(const TTagInfo& info, int32_t defaultLanguage);
 
 // The ID3 column: which tags the file will have ("", "    I", "   II", " I+II").
 std::string ID3ColumnText(const TTagInfo& info);
-// The number column of data row 0, 1, ...: the row's number behind five, three or one
-// blanks.
-std::string RowNumberText(int32_t dataRow);
 // The genre column: the name, nothing for the blank entry or none.
 std::string GenreColumnText(uint8_t genre);
 // The value of a text of digits up to 255, of any length (leading zeros); none for

@@ -18,15 +18,21 @@ TControl* HintOwner(TControl* control) {
   return control != nullptr && control->ShowHint() ? control : nullptr;
 }
 
-// How far the current cursor's image reaches below its hot spot, so that a hint placed
-// that far below the pointer starts under the cursor.
-int CursorHeightMargin() {
+TRect ScreenBoundsOf(TControl* control) {
+  const TPoint origin = control->ClientToScreen({0, 0});
+  return Bounds(origin.X, origin.Y, control->Width(), control->Height());
+}
+
+}  // namespace
+
+int CursorBottomMargin() {
   int margin = GetSystemMetrics(SM_CYCURSOR);
   ICONINFO info{};
   if (!GetIconInfo(GetCursor(), &info)) return margin;
   const TGdiObject<HBITMAP> maskBitmap(info.hbmMask), colorBitmap(info.hbmColor);
   BITMAP mask{};
-  if (GetObjectA(info.hbmMask, sizeof mask, &mask) != 0 && mask.bmBitsPixel == 1 && mask.bmWidthBytes > 0) {
+  if (GetObjectA(info.hbmMask, sizeof mask, &mask) != 0 && mask.bmBitsPixel == 1 && mask.bmWidthBytes > 0 &&
+      mask.bmHeight > 0) {
     std::vector<uint8_t> bits(static_cast<size_t>(mask.bmWidthBytes) * static_cast<size_t>(mask.bmHeight));
     if (GetBitmapBits(info.hbmMask, static_cast<LONG>(bits.size()), bits.data()) == static_cast<LONG>(bits.size())) {
       // A monochrome cursor keeps its AND mask above its XOR mask; a coloured one has
@@ -49,13 +55,6 @@ int CursorHeightMargin() {
   }
   return margin;
 }
-
-TRect ScreenBoundsOf(TControl* control) {
-  const TPoint origin = control->ClientToScreen({0, 0});
-  return Bounds(origin.X, origin.Y, control->Width(), control->Height());
-}
-
-}  // namespace
 
 void THintController::PointerMoved() {
   TControl* control = MouseTracking::MouseControl();
@@ -101,7 +100,7 @@ bool THintController::Show() {
   std::string text = owner->Hint();
   THintInfo info;
   info.HintControl = owner;
-  info.HintPos = {cursor.X, cursor.Y + CursorHeightMargin()};
+  info.HintPos = {cursor.X, cursor.Y + CursorBottomMargin()};
   info.HintMaxWidth = Screen->Width();
   info.CursorRect = ScreenBoundsOf(owner);
   info.CursorPos = owner->ScreenToClient(cursor);

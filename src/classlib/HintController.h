@@ -20,6 +20,13 @@ struct THintInfo {
   int HideTimeout = 0;  // milliseconds until the hint goes; 0 keeps it
 };
 
+// How far the current cursor's image reaches below its hot spot, so that a hint placed
+// that far below the pointer starts under the cursor: the rows of the cursor's mask down
+// to the last one that is not blank, less the hot spot's row. The mask is read only as
+// far as it reaches; the system's cursor height when the cursor cannot be read or is
+// blank.
+int CursorBottomMargin();
+
 using TShowHintEvent = TDelegate<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 class THintController {

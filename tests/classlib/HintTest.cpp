@@ -1,10 +1,13 @@
 #include "TestControls.h"
 #include "UiTest.h"
 
+#include "classlib/DeviceContexts.h"
+#include "classlib/HintController.h"
 #include "classlib/HintWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -193,6 +196,50 @@ TEST(Hints, TheControlsAndTheHandlerDecideWhetherOneShows) {
   hints.PointTo(panel, 150, 150);
   hints.TimerFires();
   EXPECT_EQ(TRecordingHintWindow::Shown.size(), 1u);
+}
+
+// A cursor Width wide and Height high whose image ends at row Last (blank for -1), hot
+// spot at row HotY; coloured (its mask only as high as the cursor) or monochrome (the AND
+// mask above the XOR mask, the image in the XOR mask).
+HCURSOR MakeCursor(int Width, int Height, int Last, int HotY, bool Coloured) {
+  const int rowBytes = (Width + 15) / 16 * 2;
+  const int maskHeight = Coloured ? Height : 2 * Height;
+  std::vector<uint8_t> bits(static_cast<size_t>(rowBytes * maskHeight), 0xFF);
+  if (!Coloured) std::fill(bits.begin() + rowBytes * Height, bits.end(), 0x00);
+  if (Last >= 0) {
+    const int row = Coloured ? Last : Height + Last;  // a bit set in the XOR mask shows
+    bits[static_cast<size_t>(row * rowBytes)] = Coloured ? 0x7F : 0x80;
+  }
+  const TGdiObject<HBITMAP> mask(CreateBitmap(Width, maskHeight, 1, 1, bits.data()));
+  const TWindowDC screen(nullptr);
+  const TGdiObject<HBITMAP> colour(Coloured ? CreateCompatibleBitmap(screen.DC(), Width, Height) : nullptr);
+  ICONINFO info{FALSE, 0, static_cast<DWORD>(HotY), mask.get(), colour.get()};
+  return CreateIconIndirect(&info);
+}
+
+TEST(Hints, StartBelowTheCursorsImage) {
+  const HCURSOR before = GetCursor();
+  const int system = GetSystemMetrics(SM_CYCURSOR);
+  const struct {
+    const char* Name;
+    int Width, Height, Last, HotY;
+    bool Coloured;
+    int Expected;
+  } cases[] = {
+      {"monochrome", 32, 32, 20, 2, false, 19},
+      {"coloured", 32, 32, 20, 2, true, 19},
+      {"coloured, less high than wide", 32, 8, 5, 1, true, 5},
+      {"blank", 32, 32, -1, 0, false, system},
+      {"coloured, blank and less high than wide", 48, 8, -1, 0, true, system},
+  };
+  for (const auto& c : cases) {
+    const HCURSOR cursor = MakeCursor(c.Width, c.Height, c.Last, c.HotY, c.Coloured);
+    ASSERT_NE(cursor, nullptr) << c.Name;
+    SetCursor(cursor);
+    EXPECT_EQ(CursorBottomMargin(), c.Expected) << c.Name;
+    SetCursor(before);
+    DestroyCursor(cursor);
+  }
 }
 
 }  // namespace

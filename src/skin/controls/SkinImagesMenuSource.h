@@ -5,6 +5,7 @@
 // closing. The images menu implements it; the speed buttons hold it.
 
 #include "base/Component.h"
+#include "base/Delegate.h"
 
 #include <cstdint>
 #include <optional>

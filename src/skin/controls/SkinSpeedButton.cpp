@@ -235,7 +235,7 @@ void TspSkinSpeedButton::Paint() {
   int width = Width();
   int height = Height();
   CalcSize(width, height);
-  if (SpeedButtonShowsFlat(FFlat, FDown, FMouseIn, Grouped())) {
+  if (ShowsFlat()) {
     PaintFlat(*Canvas());
     return;
   }
@@ -253,7 +253,11 @@ void TspSkinSpeedButton::Paint() {
   DrawControlImage(image);
 }
 
-void TspSkinSpeedButton::PaintFlat(TCanvas& Canvas) {
+bool TspSkinSpeedButton::ShowsFlat() { return SpeedButtonShowsFlat(FFlat, FDown, FMouseIn, Grouped()); }
+
+void TspSkinSpeedButton::PaintFlat(TCanvas& Canvas) { PaintFlatContent(Canvas, ClientRect()); }
+
+void TspSkinSpeedButton::PaintFlatContent(TCanvas& Canvas, const TRect& R) {
   const bool skinned = FPart.Picture.Get() != nullptr;
   TFont& font = *Canvas.Font();
   AssignTextFont(font, skinned ? &FSkin.Font : nullptr);
@@ -264,7 +268,7 @@ void TspSkinSpeedButton::PaintFlat(TCanvas& Canvas) {
   } else if (FUseSkinFontColor) {
     font.SetColor(SkinData()->SkinColors.cBtnText);
   }
-  DrawContent(Canvas, ClientRect(), false, false);
+  DrawContent(Canvas, R, false, false);
 }
 
 void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
@@ -283,15 +287,19 @@ void TspSkinSpeedButton::DrawSkinState(TBitmap* B, TspPartState State) {
   const TRect content = FUseSkinSize || ResizeMode() == 1
                             ? NewClRect
                             : GrownClientRect(ClRect, PartLook(FPart.Rects, State).Rect, all.Right, all.Bottom);
-  const bool hot = State == TspPartState::Hot || State == TspPartState::Down;
-  const bool down = State == TspPartState::Down;
-  TFont& font = *B->Canvas()->Font();
-  AssignTextFont(font, &FSkin.Font);
+  AssignStateFont(*B->Canvas()->Font(), State);
+  DrawContent(*B->Canvas(), content, State == TspPartState::Hot || State == TspPartState::Down,
+              State == TspPartState::Down);
+}
+
+void TspSkinSpeedButton::AssignStateFont(TFont& Font, TspPartState State) {
+  AssignTextFont(Font, &FSkin.Font);
   if (!Enabled())
-    font.SetColor(FSkin.DisabledFontColor);
+    Font.SetColor(FSkin.DisabledFontColor);
   else if (FUseSkinFontColor)
-    font.SetColor(down ? FSkin.DownFontColor : hot ? FSkin.ActiveFontColor : FSkin.Font.Color);
-  DrawContent(*B->Canvas(), content, hot, down);
+    Font.SetColor(State == TspPartState::Down  ? FSkin.DownFontColor
+                  : State == TspPartState::Hot ? FSkin.ActiveFontColor
+                                               : FSkin.Font.Color);
 }
 
 void TspSkinSpeedButton::DrawContent(TCanvas& Canvas, const TRect& R, bool AMouseIn, bool ADown) {

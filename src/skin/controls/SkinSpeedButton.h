@@ -111,6 +111,18 @@ protected:
   virtual void ButtonClick();
   // The entry's menu marker, centred in R: the pressed, hot, flat or normal one.
   void DrawMenuMarker(TCanvas& Canvas, const TRect& R, bool AFlat, bool ADown, bool AActive);
+  // Whether the button shows only its glyph and caption over its parent now, and that
+  // look; a button with a menu part adds its marker.
+  virtual bool ShowsFlat();
+  virtual void PaintFlat(TCanvas& Canvas);
+  // The flat look's glyph and caption in R, in the font and colour of the flat look.
+  void PaintFlatContent(TCanvas& Canvas, const TRect& R);
+  // Glyph (or image) and caption in R with the canvas's font.
+  void DrawContent(TCanvas& Canvas, const TRect& R, bool AMouseIn, bool ADown);
+  // Font := the skin entry's text font in the colour of State.
+  void AssignStateFont(TFont& Font, TspPartState State);
+  // The pointer is over the button; nothing is repainted.
+  void SetMouseIn(bool Value) { FMouseIn = Value; }
 
   // The skin values of a "button" entry; no picture without one.
   struct TButtonSkin {
@@ -131,9 +143,6 @@ private:
   bool Grouped() const { return FGroupIndex != 0; }
   bool MorphActive() const;
   TspPartState PaintState();
-  // Glyph (or image) and caption in R with the canvas's font.
-  void DrawContent(TCanvas& Canvas, const TRect& R, bool AMouseIn, bool ADown);
-  void PaintFlat(TCanvas& Canvas);
   void ReleaseGroup();
 
   void StartMorph();

@@ -28,7 +28,6 @@ namespace {
 
 constexpr LRESULT NotSkinnableOnVista = 12852;
 constexpr LRESULT SkinState = 12853;
-constexpr LRESULT PaintedToDC = 12851;
 
 bool IsFrameMouseMessage(UINT Msg) {
   return (Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK) || (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST);
@@ -147,8 +146,8 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
     case SP_QUERY_SKIN_STATE:
       Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
       return true;
-    case SP_PAINT_TO_DC: return PaintToDC(Message, PaintedToDC);
-    case SP_PAINT_TO_DC_CHECKED: return Message.LParam == PaintToDCCheck && PaintToDC(Message, PaintToDCCheck);
+    case SP_PAINT_TO_DC: return PaintToDC(Message, SP_PAINT_TO_DC_ANSWER);
+    case SP_PAINT_TO_DC_CHECKED: return Message.LParam == SP_PAINT_TO_DC_CHECK && PaintToDC(Message, SP_PAINT_TO_DC_CHECK);
     default: return false;
   }
 }

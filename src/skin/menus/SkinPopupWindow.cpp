@@ -1,5 +1,6 @@
 #include "SkinPopupWindow.h"
 
+#include "PopupWindowCommon.h"
 #include "SkinMenu.h"
 
 #include "skin/menus/portable/MenuPlacement.h"
@@ -53,21 +54,6 @@ int ItemTextWidth(TCanvas* Canvas, const TMenuItem& Item) {
 
 }  // namespace
 
-// Keeps a level whole through its own Show. A level orphaned meanwhile (its engine went)
-// frees itself when its outermost Show ends; nothing of it is touched afterwards.
-class TspSkinPopupWindow::TShowScope {
-public:
-  explicit TShowScope(TspSkinPopupWindow& Window) : FWindow(Window) { ++Window.FShowDepth; }
-  ~TShowScope() {
-    if (--FWindow.FShowDepth == 0 && FWindow.FOrphaned) FWindow.Free();
-  }
-  TShowScope(const TShowScope&) = delete;
-  TShowScope& operator=(const TShowScope&) = delete;
-
-private:
-  TspSkinPopupWindow& FWindow;
-};
-
 TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspSkinMenu* AMenu, TspDataSkinPopupWindow* APopupSkin)
     : TCustomControl(AOwner),
       FMenu(AMenu),
@@ -103,11 +89,7 @@ TspSkinPopupWindow::~TspSkinPopupWindow() = default;
 
 void TspSkinPopupWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  Params.Style = WS_POPUP;
-  Params.ExStyle = WS_EX_TOOLWINDOW;
-  Params.WndParent = nullptr;
-  Params.WindowClass.style |= CS_SAVEBITS;
-  if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
+  SetSkinPopupParams(Params);
 }
 
 void TspSkinPopupWindow::Notification(TComponent* AComponent, TOperation Operation) {
@@ -162,7 +144,7 @@ void TspSkinPopupWindow::ShowMerged(const TRect& R, TMenuItem* AItem, TMenuItem*
 
 void TspSkinPopupWindow::ShowLevel(const TRect& R, std::initializer_list<TMenuItem*> Parents, int StartIndex,
                                    bool IsSubmenu, bool PopupUp) {
-  const TShowScope scope(*this);
+  const TspShowScope scope(*this, FShowDepth, FOrphaned);
   const bool fadesIn = IsWindows2000OrLater() && FAlphaBlend && FAlphaBlendAnimation && FMenu->FirstOpen();
   if (fadesIn) {
     Application->ProcessMessages();  // let what waits paint before the fade holds the thread

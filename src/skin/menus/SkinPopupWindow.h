@@ -93,8 +93,6 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-  class TShowScope;
-
   void ShowLevel(const TRect& R, std::initializer_list<TMenuItem*> Parents, int StartIndex, bool IsSubmenu,
                  bool PopupUp);
   void BuildItems(std::initializer_list<TMenuItem*> Parents, int StartIndex);

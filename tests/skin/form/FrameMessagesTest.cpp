@@ -32,7 +32,7 @@ public:
     if (PaintDuringChange) {
       TPixelDC dc(Form()->Width(), Form()->Height());
       dc.Fill(RGBColor(1, 2, 3));
-      SendMessageA(Form()->Handle(), SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), PaintToDCCheck);
+      SendMessageA(Form()->Handle(), SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc.DC()), SP_PAINT_TO_DC_CHECK);
       PaintedDuringChange = dc.Pixel(0, 0) != RGBColor(1, 2, 3);
     }
     TspSkinControl::PrepareSkinDataChange();

@@ -39,8 +39,8 @@ std::unique_ptr<TPixelDC> TFrameWindow::PaintedFrame(TColor Background) {
   auto dc = std::make_unique<TPixelDC>(FForm->Width(), FForm->Height());
   dc->Fill(Background);
   const LRESULT answer = SendMessageA(FForm->Handle(), SP_PAINT_TO_DC_CHECKED, reinterpret_cast<WPARAM>(dc->DC()),
-                                      PaintToDCCheck);
-  EXPECT_EQ(answer, PaintToDCCheck);
+                                      SP_PAINT_TO_DC_CHECK);
+  EXPECT_EQ(answer, SP_PAINT_TO_DC_CHECK);
   return dc;
 }
 

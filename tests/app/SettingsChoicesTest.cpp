@@ -1,0 +1,55 @@
+// The settings dialog without its window.
+#include "AppTestSupport.h"
+
+#include "app/SettingsChoices.h"
+#include "app/Session.h"
+
+#include "base/FileUtils.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The combos offer "-------" and the version written; a stored version they do not offer
+// shows as "-------" and stays stored unless another item is chosen.
+TEST(SettingsVersionCombos, StoredVersionsMapToItemsAndBack) {
+  using enum TVersionCombo;
+  EXPECT_EQ(VersionComboItems(ID3v1), (std::vector<std::string>{"-------", "ID3v1.1"}));
+  EXPECT_EQ(VersionComboIndex(ID3v1, 2) + VersionComboIndex(ID3v1, 1) + VersionComboIndex(ID3v2, 6), 1);
+  EXPECT_EQ(VersionFromComboText(ID3v1, "-------", 1), 1);
+  EXPECT_EQ(VersionFromComboText(ID3v1, "ID3v1.1", 1), 2);
+  EXPECT_EQ(VersionFromComboText(ID3v1, "ID3v2.4", 0), 0);  // not a version of this combo
+  EXPECT_EQ(VersionFromComboText(ID3v2, "ID3v2.4", 0), 7);
+}
+
+TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefused) {
+  for (const char* name : {"List.txt", "my.mp3 list", "a.mp3x", ".list"}) EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
+  for (const char* name : {"", " .", "OLD.MP3", "old.mp3 . ", "a\\b", "c:d", "w?", "p|q", "tab\tname"})
+    EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
+}
+
+TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
+  ProgramFolder folder;
+  ScriptedPresenter presenter;
+  TConfigBase settings(folder.Place());
+  TConfigSession session;
+  settings.ReadSettings();
+  TSettingsChoices choices = TSettingsChoices::Of(settings);
+  choices.SaveList = false;
+  choices.ListName = "songs.mp3";
+  choices.AllWordsCaps = true;
+  EXPECT_FALSE(choices.Save(settings, session));
+  EXPECT_FALSE(FileExists(settings.SettingsPath()) || settings.AllWordsCaps || session.AllWordsCaps);
+  choices.ListName = "songs.txt";
+  choices.DefaultID3v1 = 1;
+  EXPECT_TRUE(choices.Save(settings, session));
+  EXPECT_TRUE(settings.AllWordsCaps && session.AllWordsCaps);
+  EXPECT_EQ(settings.ListPath(), folder.Path() + "songs.txt");
+  const std::string written = folder.ReadFile("Settings.ini");
+  EXPECT_NE(written.find("AllWordsCaps=1\r\nSaveList=0\r\nListName=songs.txt\r\n"), std::string::npos);
+  EXPECT_NE(written.find("DefaultID3v1=1\r\n"), std::string::npos);
+  EXPECT_EQ(CheckBoxRow(8, 200, 400), (TCaptionRow{{8, 222}, {234, 151}}));
+  EXPECT_EQ(LabelRow(8, 500, 400), (TCaptionRow{{8, 500}, {513, 0}}));
+}
+
+}  // namespace
