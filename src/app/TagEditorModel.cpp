@@ -480,7 +480,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
   std::string templateName = FormatLevels(*format).back();
   for (const char* placeholder : kNumberPlaceholders) {
     const size_t at = templateName.find(placeholder);
-    if (at != std::string::npos) templateName.replace(at, 3, "1");
+    if (at != std::string::npos) templateName.replace(at, 3, 1, '1');
   }
   TLevels path = PathLevels(FSettings.WorkingFolder);
   path.back() = templateName;

@@ -85,7 +85,7 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage) {
   }
   if (fields.Description.empty()) {
     fields.Language = EnglishLanguage;
-    fields.Description = "-";
+    fields.Description.assign(1, '-');  // the stand-in of an empty description
   }
   editors.Language = fields.Language;
   editors.Description = fields.Description;
