@@ -404,7 +404,7 @@ private:
   // Escape closed the last level in main-menu mode: the item stays hot, the mode on.
   void LeaveMenuFromKeyboard();
   // The arrows: the hot item moves to the next (or previous) item the keys may reach.
-  void StepMainMenuItems(bool Forward);
+  void StepMainMenu(bool Forward);
   // Enter and Down: the hot item opens its menu (or runs its command); false for none.
   bool PressMainMenuItem();
   // The menu whose shortcuts and accelerators the form's keys reach: the bar's, else
