@@ -14,7 +14,9 @@ const TClassRegistry::TClassEntry* TClassRegistry::FindClass(const std::string& 
   return it == FClasses.end() ? nullptr : &it->second;
 }
 
-const TPropertyTable& TClassRegistry::TableOf(const std::type_info& Type) const {
+const TPropertyTable& TClassRegistry::TableOf(const std::type_info& Type) const { return FindTable(Type); }
+
+TPropertyTable& TClassRegistry::FindTable(const std::type_info& Type) const {
   auto it = FTables.find(Type);
   if (it == FTables.end()) throw EInvalidOperation(std::string("Class ") + Type.name() + " is not registered");
   return *it->second;

@@ -52,6 +52,13 @@ public:
     return TPropertyTableBuilder<C>(*this, table);
   }
 
+  // More properties for a class defined before: of two classes that refer to each other,
+  // the one defined first takes its reference to the other once both are there.
+  template <class C>
+  TPropertyTableBuilder<C> Extend() {
+    return TPropertyTableBuilder<C>(*this, FindTable(typeid(C)));
+  }
+
   // The creatable class of that name (without regard to case), nullptr when none.
   const TClassEntry* FindClass(const std::string& Name) const;
   // The table of a registered class; raises EInvalidOperation for another class.
@@ -69,6 +76,7 @@ private:
     else
       return &TableOf<Base>();
   }
+  TPropertyTable& FindTable(const std::type_info& Type) const;
   TPropertyTable& AddTable(const std::type_info& Type, const std::string& Name, const TPropertyTable* Parent);
   void AddClass(TClassEntry Entry);
 

@@ -488,4 +488,14 @@ TEST_F(FormReaderTest, TheClassLibrarysComponentsAreCreatedByName) {
   EXPECT_EQ(TClassRegistry::Instance().FindClass("TForm"), nullptr) << "forms are read, not created by name";
 }
 
+TEST(ClassRegistry, AClassDefinedBeforeTakesMorePropertiesAndAnUndefinedOneNone) {
+  TClassRegistry registry;
+  registry.DefinePersistent<TTestEntry>("TTestEntry").String("Caption", &TTestEntry::SetCaption);
+  EXPECT_EQ(registry.TableOf<TTestEntry>().Find("Value"), nullptr);
+  registry.Extend<TTestEntry>().Integer("Value", &TTestEntry::SetValue);
+  EXPECT_NE(registry.TableOf<TTestEntry>().Find("Value"), nullptr);
+  EXPECT_NE(registry.TableOf<TTestEntry>().Find("Caption"), nullptr);
+  EXPECT_THROW(registry.Extend<TTestHolder>(), EInvalidOperation);
+}
+
 }  // namespace

@@ -9,18 +9,12 @@
 
 #include "skin/controls/SkinEffects.h"
 #include "skin/controls/SkinPartPainter.h"
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinImagePlans.h"
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr double MorphStep = 0.2;
-
-}  // namespace
 
 void CopyPicturePart(TCanvas& Canvas, const TRect& Dest, const TspSkinBitmap& Picture, const TRect& R) {
   TspSkinPart part{Picture, std::nullopt, {}, {}};
@@ -67,9 +61,7 @@ bool TspActiveSkinObject::IsMorphRunning() const { return Active ? MorphKf < 1 :
 void TspActiveSkinObject::SetMorphKf(double Value) { MorphKf = std::clamp(Value, 0.0, 1.0); }
 
 void TspActiveSkinObject::DoMorphing() {
-  // Kept on whole fifths, so that five steps always reach the end.
-  const double next = MorphKf + (Active ? MorphStep : -MorphStep);
-  SetMorphKf(std::round(next / MorphStep) * MorphStep);
+  MorphKf = NextMorphKf(MorphKf, Active);
   Parent->RedrawObject(this);
 }
 

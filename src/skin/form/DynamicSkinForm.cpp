@@ -4,6 +4,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "SkinMainMenuBar.h"
 #include "StoppedTimer.h"
 #include "TrayIcon.h"
 
@@ -103,7 +104,11 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     FCore.SetSkin({});
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
-  if (AComponent == FMainMenu) FMainMenu = nullptr;
+  if (AComponent == FMainMenu) {
+    FMainMenu = nullptr;
+    if (!ComponentState().Contains(csDestroying)) UpdateMainMenuItemObjects();
+  }
+  if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FSystemMenu) {
     FSystemMenu = nullptr;
     ForgetObjectMenus();
@@ -125,6 +130,17 @@ bool TspDynamicSkinForm::Reading() const {
 // Properties
 
 void TspDynamicSkinForm::SetStatusBar(TspSkinStatusBar* Value) { SetReference(FStatusBar, Value); }
+
+void TspDynamicSkinForm::SetMainMenu(TMainMenu* Value) {
+  SetReference(FMainMenu, Value);
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+}
+
+void TspDynamicSkinForm::SetMainMenuBar(TspSkinMainMenuBar* Value) {
+  SetReference(FMainMenuBar, Value);
+  // The frame's own items give way to the bar, or come back without it.
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+}
 
 int TspDynamicSkinForm::MaxMenuItemsInWindow() const { return FSkinMenu->MaxMenuItemsInWindow; }
 

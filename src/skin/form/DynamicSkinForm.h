@@ -28,6 +28,8 @@
 class TspActiveSkinObject;
 class TspSkinCaptionObject;
 class TspSkinButtonObject;
+class TspSkinMainMenuBar;
+class TspSkinMainMenuItem;
 class TspSkinPopupMenu;
 class TspSkinStatusBar;
 class TspTrayIcon;
@@ -120,8 +122,13 @@ public:
   void SetMenusAlphaBlendAnimation(bool Value);
   uint8_t MenusAlphaBlendValue() const;
   void SetMenusAlphaBlendValue(uint8_t Value);
+  // The menu bar control that shows the window's main menu; without one the frame draws
+  // the top-level items of MainMenu itself, when the skin has a "MAINMENUITEM" entry.
+  TspSkinMainMenuBar* MainMenuBar() const { return FMainMenuBar; }
+  void SetMainMenuBar(TspSkinMainMenuBar* Value);
+  // The frame's items follow at once when a skin is in use.
   TMainMenu* MainMenu() const { return FMainMenu; }
-  void SetMainMenu(TMainMenu* Value) { SetReference(FMainMenu, Value); }
+  void SetMainMenu(TMainMenu* Value);
   // A system menu of the application's own; with UseDefaultSysMenu the standard commands
   // join its items.
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
@@ -202,11 +209,19 @@ public:
   // from the keyboard.
   void HookApplicationMessages();
   void UnhookApplicationMessages();
+  // Main-menu mode: the main menu is driven from the keyboard (and while one of its
+  // submenus is open). Entering hooks the application's messages and fires
+  // OnMainMenuEnter with Sender (once); ending closes an open menu and lets the hook go.
+  void EnterMainMenuMode(TObject* Sender);
   void EndMainMenuMode();
   bool MenuOpen() const { return FMenuOpen; }
   bool MainMenuMode() const { return FMainMenuMode; }
-  // The form's OnShortCut: the component's own OnShortCut, Alt+Space, then the main menu.
+  // The form's OnShortCut: the component's own OnShortCut, Alt+Space, then the main menu
+  // (the accelerators of its top-level items with Alt, then its shortcuts).
   void FormShortCut(TWMKey& Msg, bool& Handled);
+  // Alt+Key: the top-level item whose accelerator Key is, on the menu bar or in the frame,
+  // becomes hot and opens (or runs its command). Whether one took the key.
+  bool FindMainMenuAccelerator(uint16_t Key);
 
   // The system menu's root item, rebuilt for the present state.
   TMenuItem* GetSystemMenuItems();
@@ -233,6 +248,8 @@ public:
   // The frame's skin objects, in hit order.
   int ObjectCount() const { return static_cast<int>(FObjects.size()); }
   TspActiveSkinObject* Objects(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
+  // The objects among them that show the main menu's top-level items, in menu order.
+  std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
   int HotObject() const { return FHotObject; }
   int CapturedObject() const { return FCapturedObject; }
   // The first visible, enabled standard button with that command; nullptr for none.
@@ -365,7 +382,13 @@ private:
   void CreateObjects();
   void CreateDefaultButtonObjects();
   void ClearObjects();
+  // One object per visible top-level item of MainMenu, without a menu bar and with the
+  // skin's "MAINMENUITEM" entry; made again when the menu or the bar changes.
+  void CreateMainMenuItemObjects();
+  void UpdateMainMenuItemObjects();
   void UpdateObjectRects();
+  // The items in the skin's main-menu row, each as wide as its caption needs.
+  void LayOutMainMenuItems();
   std::vector<TspObjectPlace*> ObjectPlaces() const;
   TspHitObjects HitObjects(TPoint P) const;
   bool ObjectShown(const TspActiveSkinObject& Object) const;
@@ -392,7 +415,17 @@ private:
   void SystemMenuItemClick(TObject* Sender);
   TspSystemMenuContext SystemMenuContext() const;
   void ReleaseMenuObject();
+  // The Alt key alone: the menu bar, or the first item in the frame, takes the keys.
   void StartMainMenuMode();
+  // Escape closed the last level in main-menu mode: the item stays hot, the mode on.
+  void LeaveMenuFromKeyboard();
+  // The arrows: the hot item moves to the next (or previous) item the keys may reach.
+  void StepMainMenu(bool Forward);
+  // Enter and Down: the hot item opens its menu (or runs its command); false for none.
+  bool PressMainMenuItem();
+  // The menu whose shortcuts and accelerators the form's keys reach: the bar's, else
+  // MainMenu.
+  TMainMenu* ShortCutMenu() const;
   void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
   void MenuKeyDown(uint16_t Key);
 
@@ -438,6 +471,7 @@ private:
   uint8_t FAlphaBlendValue = 200;
   bool FAlphaBlend = false;
   TMainMenu* FMainMenu = nullptr;
+  TspSkinMainMenuBar* FMainMenuBar = nullptr;
   TPopupMenu* FSystemMenu = nullptr;
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;

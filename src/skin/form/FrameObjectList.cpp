@@ -6,15 +6,19 @@
 #include "SkinButtonObjects.h"
 #include "SkinCaptionObject.h"
 #include "SkinDisplayObjects.h"
+#include "SkinMainMenuItem.h"
 #include "SkinValueObjects.h"
 
 #include "skin/form/portable/FramePainting.h"
+#include "skin/form/portable/MenuBarLayout.h"
 
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
 
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
+
+#include <algorithm>
 
 // Making and placing
 
@@ -70,6 +74,37 @@ void TspDynamicSkinForm::CreateObjects() {
         break;
       }
   }
+  CreateMainMenuItemObjects();
+}
+
+void TspDynamicSkinForm::CreateMainMenuItemObjects() {
+  // A menu bar control shows the main menu instead.
+  if (FMainMenu == nullptr || FMainMenuBar != nullptr || FSkinData == nullptr) return;
+  const int index = FSkinData->GetIndex("MAINMENUITEM");
+  if (index < 0) return;
+  const auto* entry = dynamic_cast<const TspDataSkinMainMenuItem*>(FSkinData->ObjectList[static_cast<size_t>(index)].get());
+  if (entry == nullptr) return;
+  TMenuItem* items = FMainMenu->Items();
+  for (int i = 0; i < items->Count(); ++i)
+    if (items->Items(i)->Visible())
+      FObjects.push_back(std::make_unique<TspSkinMainMenuItem>(this, *entry, items->Items(i)));
+}
+
+void TspDynamicSkinForm::UpdateMainMenuItemObjects() {
+  if (FMainMenuMode) EndMainMenuMode();
+  std::erase_if(FObjects, [](const std::unique_ptr<TspActiveSkinObject>& Object) {
+    return dynamic_cast<const TspSkinMainMenuItem*>(Object.get()) != nullptr;
+  });
+  FHotObject = FOldHotObject = FCapturedObject = -1;
+  if (FSkinInUse && FSkinnable) CreateMainMenuItemObjects();
+  RepaintFrame();
+}
+
+std::vector<TspSkinMainMenuItem*> TspDynamicSkinForm::MainMenuItems() const {
+  std::vector<TspSkinMainMenuItem*> items;
+  for (const auto& object : FObjects)
+    if (auto* item = dynamic_cast<TspSkinMainMenuItem*>(object.get())) items.push_back(item);
+  return items;
 }
 
 void TspDynamicSkinForm::CreateDefaultButtonObjects() {
@@ -93,7 +128,21 @@ std::vector<TspObjectPlace*> TspDynamicSkinForm::ObjectPlaces() const {
   return places;
 }
 
-void TspDynamicSkinForm::UpdateObjectRects() { ::UpdateObjectRects(ObjectPlaces(), FCore); }
+void TspDynamicSkinForm::UpdateObjectRects() {
+  ::UpdateObjectRects(ObjectPlaces(), FCore);
+  LayOutMainMenuItems();
+}
+
+void TspDynamicSkinForm::LayOutMainMenuItems() {
+  const std::vector<TspSkinMainMenuItem*> items = MainMenuItems();
+  if (items.empty()) return;
+  std::vector<TSize> sizes;
+  for (const TspSkinMainMenuItem* item : items) sizes.push_back(item->MeasureSize());
+  // The row ends where the caption buttons' side of the row is.
+  const TRect& row = FCore.Geometry().MainMenuRect;
+  const std::vector<TspMenuItemPlace> places = PlaceMenuItems(row.TopLeft(), sizes, row.Right);
+  for (size_t i = 0; i < items.size(); ++i) items[i]->SetPlace(places[i]);
+}
 
 bool TspDynamicSkinForm::ObjectShown(const TspActiveSkinObject& Object) const {
   return ::ObjectShown(Object, FCore.Options.SupportNCArea, FCore.State.RollUpState);

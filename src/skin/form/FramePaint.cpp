@@ -7,6 +7,7 @@
 #include "ActiveSkinObject.h"
 #include "FrameEffects.h"
 #include "SkinCaptionObject.h"
+#include "SkinMainMenuItem.h"
 
 #include "skin/form/portable/ClientFrame.h"
 #include "skin/form/portable/FramePainting.h"
@@ -96,8 +97,17 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC DC) {
   band(right, plans.Right);
 
   const TRect& client = FCore.Geometry().ClRect;
+  // The main menu's items first.
+  for (TspSkinMainMenuItem* item : MainMenuItems()) {
+    const TspBandDraw draw = MainMenuItemBandDraw(item->ObjectRect, FCore.Geometry().MainMenuRect, client);
+    TBitmap& target = draw.OnBottomBand ? bottom : top;
+    if (target.Empty()) continue;
+    TMovedObject moved(*item, draw.Rect);
+    item->Draw(target.Canvas(), false);
+  }
   for (const auto& object : FObjects) {
-    if (!ObjectShown(*object) || !object->Visible) continue;
+    if (!ObjectShown(*object) || !object->Visible || dynamic_cast<TspSkinMainMenuItem*>(object.get()) != nullptr)
+      continue;
     const TspBandDraw draw = ObjectBandDraw(object->ObjectRect, client);
     TBitmap& target = draw.OnBottomBand ? bottom : top;
     if (target.Empty()) continue;

@@ -262,7 +262,8 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
         return true;
       }
       if (FSkinMenu->Active()) SkinMenuClose();
-      StartMainMenuMode();
+      // The Alt key alone; Alt with a character no accelerator took starts nothing.
+      if (Message.LParam == 0) StartMainMenuMode();
       return true;
     default: return false;
   }

@@ -183,22 +183,24 @@ void TspSkinStdButtonObject::Draw(TCanvas* Cnvs, bool UpDate) {
   s.RestoreInActiveRect = RestoreInActiveRect;
   const TspObjectLook look = StdButtonLook(s);
   if (look.Kind == TspObjectLook::DefaultLook) {
-    DrawDefaultButton(Cnvs, DefaultCaptionButtonLook(Command, {RectWidth(ObjectRect), RectHeight(ObjectRect)},
-                                                     MouseIn, Down, Parent->Core().State));
+    DrawDefaultCaptionButton(Cnvs, ObjectRect,
+                             DefaultCaptionButtonLook(Command, {RectWidth(ObjectRect), RectHeight(ObjectRect)},
+                                                      MouseIn, Down, Parent->Core().State),
+                             Enabled);
     return;
   }
   DrawLook(Cnvs, look);
   if (look.Kind == TspObjectLook::FormIcon) MorphKf = 0;
 }
 
-void TspSkinStdButtonObject::DrawDefaultButton(TCanvas* Cnvs, const TspDefaultButtonLook& Look) {
+void DrawDefaultCaptionButton(TCanvas* Canvas, const TRect& Place, const TspDefaultButtonLook& Look, bool Enabled) {
   TBitmap image;
-  if (!IsDrawableImageSize(RectWidth(ObjectRect), RectHeight(ObjectRect))) return;
-  image.SetSize(RectWidth(ObjectRect), RectHeight(ObjectRect));
+  if (!IsDrawableImageSize(RectWidth(Place), RectHeight(Place))) return;
+  image.SetSize(RectWidth(Place), RectHeight(Place));
   DrawDefaultPart(*image.Canvas(), Rect(0, 0, image.Width(), image.Height()), Look.State, false);
   if (TGlyphPainter paint = GlyphPainter(Look.Glyph))
     paint(image.Canvas(), Look.GlyphOrigin.X, Look.GlyphOrigin.Y, Enabled ? clBtnText : clBtnShadow);
-  Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &image);
+  Canvas->Draw(Place.Left, Place.Top, &image);
 }
 
 bool TspSkinStdButtonObject::IsMorphRunning() const {

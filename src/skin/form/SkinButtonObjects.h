@@ -67,5 +67,8 @@ public:
 
 private:
   bool ShowsFormIcon() const;
-  void DrawDefaultButton(TCanvas* Cnvs, const TspDefaultButtonLook& Look);
 };
+
+// Draws the default caption button's Look at Place: its face and its glyph, greyed when
+// not Enabled.
+void DrawDefaultCaptionButton(TCanvas* Canvas, const TRect& Place, const TspDefaultButtonLook& Look, bool Enabled);

@@ -1,6 +1,7 @@
 #include "SkinFormClasses.h"
 
 #include "DynamicSkinForm.h"
+#include "SkinMainMenuBar.h"
 #include "TrayIcon.h"
 
 #include "skin/menus/SkinPopupMenu.h"
@@ -119,4 +120,20 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Event("OnRestore", &F::OnRestore)
       .Event("OnMaximize", &F::OnMaximize)
       .Event("OnShortCut", &F::OnShortCut);
+
+  using B = TspSkinMainMenuBar;
+  Registry.DefineComponent<B, TspSkinControl>("TspSkinMainMenuBar")
+      .Boolean("UseSkinFont", &B::SetUseSkinFont)
+      .Boolean("ScrollMenu", &B::SetScrollMenu)
+      .Object("DefItemFont", &B::DefItemFont)
+      .Integer("DefaultWidth", &B::SetDefaultWidth)
+      .Integer("DefaultHeight", &B::SetDefaultHeight)
+      .Boolean("PopupToUp", &B::SetPopupToUp)
+      .Reference("DynamicSkinForm", &B::SetDynamicSkinForm)
+      .Reference("MainMenu", &B::SetMainMenu)
+      .Event("OnMainMenuItemClick", &B::OnMainMenuItemClick)
+      .Event("OnItemMouseEnter", &B::OnItemMouseEnter)
+      .Event("OnItemMouseLeave", &B::OnItemMouseLeave);
+  // The frame and its bar refer to each other.
+  Registry.Extend<F>().Reference("MainMenuBar", &F::SetMainMenuBar);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Windows only. The skinned-window component as form resources create it, with its
-// published properties and events. The skin data and skinned control classes
+// Windows only. The skinned-window component and the skinned main menu bar as form
+// resources create them, with their published properties and events. The skin data and skinned control classes
 // (RegisterSkinDataClasses, RegisterSkinControlClasses) must be in the registry first.
 
 class TClassRegistry;
 
-// Adds the class to Registry; a registry takes it once.
+// Adds the classes to Registry; a registry takes them once.
 void RegisterSkinFormClasses(TClassRegistry& Registry);

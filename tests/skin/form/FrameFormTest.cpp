@@ -10,9 +10,7 @@
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
-#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinStatusBar.h"
-#include "skin/data/win32/SkinDataClasses.h"
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
@@ -20,8 +18,6 @@
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
-
-#include <mutex>
 
 // The form class its resource names.
 class TFrameTestForm : public TForm {
@@ -34,14 +30,7 @@ public:
 namespace {
 
 TFrameTestForm* ReadFrameTestForm() {
-  static std::once_flag registration;
-  std::call_once(registration, [] {
-    TClassRegistry& registry = TClassRegistry::Instance();
-    RegisterSkinDataClasses(registry);
-    RegisterSkinControlClasses(registry);
-    RegisterSkinPopupMenuClass(registry);
-    RegisterSkinFormClasses(registry);
-  });
+  RegisterSkinFormTestClasses();
   auto* form = new TFrameTestForm;
   ReadForm(*form, FormResourceText("TFrameTestForm"),
            TFormBindings(TClassRegistry::Instance().TableOf<TForm>())

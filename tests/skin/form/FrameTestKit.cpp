@@ -1,10 +1,34 @@
 #include "FrameTestKit.h"
 
 #include "skin/form/FrameMessages.h"
+#include "skin/form/SkinFormClasses.h"
+
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
+#include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/SkinPopupWindow.h"
+
+#include "skin/controls/SkinControlClasses.h"
+#include "skin/data/win32/SkinDataClasses.h"
+
+#include "classlib/ClassRegistry.h"
 
 #include "RuntimePath.h"
 
 #include <gtest/gtest.h>
+
+#include <mutex>
+
+void RegisterSkinFormTestClasses() {
+  static std::once_flag registration;
+  std::call_once(registration, [] {
+    TClassRegistry& registry = TClassRegistry::Instance();
+    RegisterSkinDataClasses(registry);
+    RegisterSkinControlClasses(registry);
+    RegisterSkinPopupMenuClass(registry);
+    RegisterSkinFormClasses(registry);
+  });
+}
 
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
@@ -104,3 +128,32 @@ TColor ObjectColour(const TspSkinData& Data, const std::string& Name, const TRec
 }
 
 TColor Inverted(TColor Color) { return (~Color) & 0xFFFFFF; }
+
+TTestMainMenu::TTestMainMenu(TCustomForm* Form) : Menu(new TMainMenu(Form)) {
+  File = Add(Menu->Items(), "File", "&File");
+  Add(File, "FileOpen", "&Open");
+  Add(File, "FileSave", "&Save");
+  Edit = Add(Menu->Items(), "Edit", "&Edit");
+  Add(Edit, "EditCut", "Cu&t");
+  Edit->SetEnabled(false);
+  View = Add(Menu->Items(), "View", "&View");
+  Add(View, "ViewZoom", "&Zoom");
+  Help = Add(Menu->Items(), "Help", "&Help");
+}
+
+TMenuItem* TTestMainMenu::Add(TMenuItem* Parent, const std::string& Name, const std::string& Caption) {
+  auto* item = new TMenuItem(Menu);
+  item->SetName(Name);
+  item->SetCaption(Caption);
+  item->OnClick = [this, Name](TObject*) { Clicks.push_back(Name); };
+  Parent->Add(item);
+  return item;
+}
+
+std::vector<std::string> OpenMenuCaptions(const TspSkinMenu& Engine) {
+  std::vector<std::string> captions;
+  if (Engine.PopupWindows().empty()) return captions;
+  const TspSkinPopupWindow* level = Engine.PopupWindows().front();
+  for (int i = 0; i < level->ItemCount(); ++i) captions.push_back(level->Items(i)->MenuItem->Caption());
+  return captions;
+}

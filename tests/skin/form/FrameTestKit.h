@@ -18,6 +18,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+// Puts the skin data, skinned control, popup menu and frame classes in the form reader's
+// registry (once), for the tests that read forms from their resources.
+void RegisterSkinFormTestClasses();
 
 // Reads test skin Name ("slate", "flatcolour", "sparse", "flatframe") into Stored.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
@@ -82,3 +87,23 @@ TColor ObjectColour(const TspSkinData& Data, const std::string& Name, const TRec
 const TspDataSkinObject& ObjectEntry(const TspSkinData& Data, const std::string& Name);
 // The colour an inverting inactive effect gives Color.
 TColor Inverted(TColor Color);
+
+// A main menu on a form: "&File" (Open, Save), a disabled "&Edit" (Cut), "&View" (Zoom)
+// and "&Help" without a submenu. Every item's click is logged by its name.
+class TTestMainMenu {
+public:
+  explicit TTestMainMenu(TCustomForm* Form);
+
+  TMainMenu* Menu;
+  TMenuItem* File;
+  TMenuItem* Edit;
+  TMenuItem* View;
+  TMenuItem* Help;
+  std::vector<std::string> Clicks;
+
+private:
+  TMenuItem* Add(TMenuItem* Parent, const std::string& Name, const std::string& Caption);
+};
+
+// The captions of the first level of Engine's open menu; empty when none is open.
+std::vector<std::string> OpenMenuCaptions(const TspSkinMenu& Engine);

@@ -10,6 +10,8 @@
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
 
+#include <algorithm>
+
 namespace {
 
 // The part of the window on the screen, in the window's own coordinates.
@@ -71,8 +73,36 @@ TPixelImage CaptureWindow(HWND Window) {
   return CopyWindowPixels(Window, part);
 }
 
-::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name) {
-  const TPixelImage picture = CaptureWindow(Window);
+TPixelImage CaptureWindows(std::span<const HWND> Windows) {
+  TRect span;
+  for (HWND window : Windows) {
+    if (!IsWindow(window) || !IsWindowVisible(window)) return {};
+    RECT r{};
+    GetWindowRect(window, &r);
+    const TRect place = FromRECT(r);
+    span = IsRectEmpty(span) ? place
+                             : TRect{std::min(span.Left, place.Left), std::min(span.Top, place.Top),
+                                     std::max(span.Right, place.Right), std::max(span.Bottom, place.Bottom)};
+  }
+  if (IsRectEmpty(span)) return {};
+  TPixelImage picture(span.Width(), span.Height());
+  for (HWND window : Windows) {
+    const TPixelImage part = CaptureWindow(window);
+    RECT r{};
+    GetWindowRect(window, &r);
+    // The capture holds the part on the screen, which starts at the screen's edge.
+    const int32_t left = std::max<int32_t>(r.left, GetSystemMetrics(SM_XVIRTUALSCREEN)) - span.Left;
+    const int32_t top = std::max<int32_t>(r.top, GetSystemMetrics(SM_YVIRTUALSCREEN)) - span.Top;
+    for (int32_t y = 0; y < part.Height() && top + y < picture.Height(); ++y)
+      for (int32_t x = 0; x < part.Width() && left + x < picture.Width(); ++x)
+        picture.SetPixel(left + x, top + y, part.Pixel(x, y));
+  }
+  return picture;
+}
+
+namespace {
+
+::testing::AssertionResult SavePicture(const TPixelImage& picture, const std::string& Name) {
   if (picture.Empty())
     return ::testing::AssertionFailure() << "Screenshot " << Name << ": the window is not on the screen";
   if (IsFlat(picture))
@@ -89,4 +119,14 @@ TPixelImage CaptureWindow(HWND Window) {
   return ::testing::AssertionSuccess() << path;
 }
 
+}  // namespace
+
+::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name) {
+  return SavePicture(CaptureWindow(Window), Name);
+}
+
 void SaveWindowScreenshot(HWND Window, const std::string& Name) { EXPECT_TRUE(TryWindowScreenshot(Window, Name)); }
+
+void SaveWindowsScreenshot(std::span<const HWND> Windows, const std::string& Name) {
+  EXPECT_TRUE(SavePicture(CaptureWindows(Windows), Name));
+}

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
 // Window as it shows on the screen, frame included (the part inside the screen): it is
@@ -18,5 +19,11 @@ TPixelImage CaptureWindow(HWND Window);
 ::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name);
 // The same, as a test's non-fatal failure.
 void SaveWindowScreenshot(HWND Window, const std::string& Name);
+// Windows that show together (a window and the menus it opened) in one picture of the
+// screen area they span, each captured as CaptureWindow does and put where it lies, later
+// ones over earlier ones; black where none of them is. Saved as SaveWindowScreenshot
+// saves one window.
+TPixelImage CaptureWindows(std::span<const HWND> Windows);
+void SaveWindowsScreenshot(std::span<const HWND> Windows, const std::string& Name);
 // Where the screenshots go, with a trailing "\".
 std::string ScreenshotFolder();

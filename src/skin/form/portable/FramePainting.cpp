@@ -22,7 +22,10 @@ TspBandDraw ObjectBandDraw(const TRect& ObjectRect, const TRect& ClRect) {
   return {true, FrameArithmetic::Offset(ObjectRect, 0, -int64_t{ClRect.Bottom})};
 }
 
-bool MainMenuOnBottomBand(const TRect& MainMenuRect, const TRect& ClRect) { return MainMenuRect.Top > ClRect.Top; }
+TspBandDraw MainMenuItemBandDraw(const TRect& ItemRect, const TRect& MainMenuRect, const TRect& ClRect) {
+  if (MainMenuRect.Top <= ClRect.Top) return {false, ItemRect};
+  return {true, FrameArithmetic::Offset(ItemRect, 0, -int64_t{ClRect.Bottom})};
+}
 
 std::vector<TspCaptionStripe> DefaultCaptionStripes(const TRect& CaptionRect, int32_t CaptionHeight) {
   const int32_t start = CaptionRect.Left - DefaultBorderWidth + 2;

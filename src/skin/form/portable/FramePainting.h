@@ -25,11 +25,13 @@ TspBandOrigins BorderBandOrigins(const TBorderPlans& Bands, int32_t Width, int32
 struct TspBandDraw {
   bool OnBottomBand = false;
   TRect Rect;  // in the band's coordinates
+  friend bool operator==(const TspBandDraw&, const TspBandDraw&) = default;
 };
 TspBandDraw ObjectBandDraw(const TRect& ObjectRect, const TRect& ClRect);
-// The main-menu items are drawn on the bottom band when the bar starts below the client
-// rectangle's top.
-bool MainMenuOnBottomBand(const TRect& MainMenuRect, const TRect& ClRect);
+// The main-menu items are all drawn on one band: the bottom one, their rectangles moved up
+// by the client rectangle's bottom, when the skin's main-menu row starts below the client
+// rectangle's top; else the top one.
+TspBandDraw MainMenuItemBandDraw(const TRect& ItemRect, const TRect& MainMenuRect, const TRect& ClRect);
 
 // The default frame's caption is a bitmap of the caption height, Width - 6 wide, drawn at
 // (3, 3). Its stripes are one-pixel lines from y = 2 to the caption height - 4,

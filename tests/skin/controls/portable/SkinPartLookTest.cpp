@@ -47,6 +47,30 @@ TEST(CustomControlGeometry, FollowsTheFirstCornerPointThatIsSet) {
   EXPECT_EQ(SkinResizeMode({}, g.Cut), -1);
 }
 
+TEST(StepAnimationFrame, RunsUpToTheHotLookAndBackToTheNormalOne) {
+  int32_t frame = 0;
+  int steps = 0;
+  while (StepAnimationFrame(frame, 3, true)) ++steps;
+  EXPECT_EQ(frame, 4);
+  EXPECT_EQ(steps, 4);
+  while (StepAnimationFrame(frame, 3, false)) --steps;
+  EXPECT_EQ(frame, 0);
+  EXPECT_EQ(steps, 0);
+}
+
+TEST(NextMorphKf, FiveStepsEndExactlyOnALookAndGoNoFurther) {
+  double kf = 0;
+  for (int i = 0; i < 5; ++i) kf = NextMorphKf(kf, true);
+  EXPECT_EQ(kf, 1.0);
+  EXPECT_EQ(NextMorphKf(kf, true), 1.0);
+  for (int i = 0; i < 5; ++i) kf = NextMorphKf(kf, false);
+  EXPECT_EQ(kf, 0.0);
+  EXPECT_EQ(NextMorphKf(kf, false), 0.0);
+  // A fade that started between fifths joins them.
+  EXPECT_DOUBLE_EQ(NextMorphKf(0.45, true), 0.6);
+  EXPECT_DOUBLE_EQ(NextMorphKf(0.55, false), 0.4);
+}
+
 TEST(AnimationFrameRect, GivesEqualFramesOfTheStripAndNothingElse) {
   const TRect strip{10, 20, 110, 30};  // 100 wide: three frames of 33
   EXPECT_EQ(AnimationFrameRect(strip, 3, 3, true), (TRect{76, 20, 109, 30}));

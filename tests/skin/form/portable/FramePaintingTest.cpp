@@ -34,6 +34,15 @@ TEST(FramePainting, DefaultCaptionStripesAlternateUnderACentredText) {
   EXPECT_EQ(DefaultCaptionTextOrigin(caption, 19, {60, 13}), Point(89, 3));
 }
 
+TEST(FramePainting, MainMenuItemsGoOnTheBandOfTheirRow) {
+  const TRect client{6, 50, 394, 108}, item{8, 28, 60, 48};
+  // A row above the client area: the top band, as the item lies.
+  EXPECT_EQ(MainMenuItemBandDraw(item, Rect(8, 28, 392, 48), client), (TspBandDraw{false, item}));
+  // A row below the client area's top: the bottom band, which starts at its bottom.
+  const TRect low{8, 112, 60, 132};
+  EXPECT_EQ(MainMenuItemBandDraw(low, Rect(8, 112, 392, 132), client), (TspBandDraw{true, Rect(8, 4, 60, 24)}));
+}
+
 TEST(FramePainting, RegionAndClientFramePictureFollowTheSkinAndState) {
   TspSkinFormInfo info = FrameTestInfo();
   TPixelImage mask(200, 100);
