@@ -115,8 +115,12 @@ void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || state.Contains(csLoading) || state.Contains(csReading)) return;
   TRect rect = ClientRect();
   const TWindowDC screen(nullptr);
-  PaintOnCanvas(*Canvas(), screen.DC(),
-                [&] { DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0)); });
+  PaintOnCanvas(*Canvas(), screen.DC(), [&] {
+    DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
+    // Smoothed glyphs may reach a pixel or two past the text's advance, and the system
+    // drops a glyph that clipping would cut: a line keeps a blank's width of room.
+    if (!FWordWrap) rect.Right += Canvas()->TextWidth(" ");
+  });
   int left = Left();
   const bool keepRightEdge = UseRightToLeftAlignment() ? FAlignment == taLeftJustify : FAlignment == taRightJustify;
   if (keepRightEdge) left += Width() - rect.Width();

@@ -165,7 +165,7 @@ void TFormConfig::LayOutRows() {
       {GroupBoxTags_LabelDefaultChoiceForID3v1, GroupBoxTags_ComboBoxID3v1},
       {GroupBoxTags_LabelDefaultChoiceForID3v2, GroupBoxTags_ComboBoxID3v2}};
   for (const auto& [label, combo] : rows) {
-    const TCaptionRow row = LabelRow(label->Left(), canvas.TextWidth(label->Caption()), width);
+    const TCaptionRow row = LabelRow(label->Left(), label->Width(), width);  // sized to its caption
     place(*label, row.Caption);
     const bool keepsWidth = combo == GroupBoxTags_ComboBoxID3v1 || combo == GroupBoxTags_ComboBoxID3v2;
     place(*combo, keepsWidth ? TSpan{row.Field.Start, combo->Width()} : row.Field);

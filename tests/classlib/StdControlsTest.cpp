@@ -315,6 +315,29 @@ TEST(Label, SizesToItsTextAndKeepsItsRightEdgeWhenRightAligned) {
   EXPECT_NE(label->Width(), readWidth);
 }
 
+// A sized label's last glyph shows whole: smoothed glyphs reach past the text's advance,
+// and a glyph the clipping would cut is not drawn at all.
+TEST(Label, ASizedLabelShowsItsLastGlyph) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 100));
+  auto* label = AddChild<TCustomLabel>(form.get(), Bounds(0, 0, 10, 10));
+  label->Font()->SetName("Tahoma");
+  label->Font()->SetHeight(13);
+  label->SetTransparent(true);
+  const std::string text = "Construya el formato con la siguiente sintaxis :";
+  label->SetCaption(text);
+  TPixelDC dc(label->Width() + 10, label->Height());
+  dc.Fill(clWhite);
+  IntersectClipRect(dc.DC(), 0, 0, label->Width(), label->Height());  // as its parent paints it
+  label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  form->Canvas()->Font()->Assign(label->Font());
+  const int advance = form->Canvas()->TextWidth(text);
+  int lastInk = -1;
+  for (int x = 0; x < label->Width(); ++x)
+    for (int y = 0; y < label->Height(); ++y)
+      if (dc.Pixel(x, y) != clWhite) lastInk = x;
+  EXPECT_GE(lastInk, advance - 2);  // the colon, not the word before it
+}
+
 TEST(Label, RightToLeftMirrorsTheAlignmentTheParentGives) {
   TOwned<TForm> form(MakeForm(100, 100, 300, 200));
   auto* label = AddChild<TCustomLabel>(form.get(), Bounds(50, 10, 200, 40));

@@ -37,6 +37,9 @@ int TextWidthIn(TFont* Font, const std::string& Text) {
   return measure.Canvas()->TextWidth(Text);
 }
 
+// The width a label sizes itself to: its text and a blank's room for the glyphs' ink.
+int SizedWidthIn(TFont* Font, const std::string& Text) { return TextWidthIn(Font, Text) + TextWidthIn(Font, " "); }
+
 class SkinLabels : public ::testing::Test {
 protected:
   SkinLabels() {
@@ -65,7 +68,7 @@ TEST_F(SkinLabels, AStdLabelTakesTheSkinsFontAndColourAndSizesItselfAgain) {
   EXPECT_EQ(label->Font()->Height(), entry.FontHeight);
   EXPECT_EQ(label->Font()->Color(), entry.FontColor);
   EXPECT_LT(label->Width(), big);  // sized again for the smaller skin font
-  EXPECT_EQ(label->Width(), TextWidthIn(label->Font(), "Name of the file"));
+  EXPECT_EQ(label->Width(), SizedWidthIn(label->Font(), "Name of the file"));
   label->SetUseSkinFont(false);
   label->SetUseSkinColor(false);
   label->Font()->SetHeight(-30);
@@ -77,10 +80,10 @@ TEST_F(SkinLabels, AStdLabelTakesTheSkinsFontAndColourAndSizesItselfAgain) {
 TEST_F(SkinLabels, AStdLabelMeasuresEmptyTextAsASpaceAndShowsAmpersandsWithoutAccelerators) {
   auto* label = Add<TspSkinStdLabel>({10, 10, 20, 20});
   label->SetCaption("&");
-  EXPECT_EQ(label->Width(), TextWidthIn(label->Font(), " "));
+  EXPECT_EQ(label->Width(), SizedWidthIn(label->Font(), " "));
   EXPECT_GT(label->Height(), 5);
   label->SetCaption("");
-  EXPECT_EQ(label->Width(), TextWidthIn(label->Font(), " "));
+  EXPECT_EQ(label->Width(), SizedWidthIn(label->Font(), " "));
   label->SetCaption("a&&b");
   const int withAccelerators = label->Width();
   label->SetShowAccelChar(false);  // both ampersands show
