@@ -176,6 +176,21 @@ void TWinControl::CreateWnd() {
   CreateWindowHandle(params);
   Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   UpdateBounds();
+  PlaceInZOrder();
+}
+
+// The system puts a new child window at the bottom of its siblings; it goes directly
+// under the window of the next control in its parent's list, the top without one.
+void TWinControl::PlaceInZOrder() {
+  if (Parent() == nullptr || (GetWindowLongA(FHandle, GWL_STYLE) & WS_CHILD) == 0) return;
+  const std::vector<TWinControl*>& siblings = Parent()->FWinControls;
+  HWND above = HWND_TOP;
+  for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end(); ++it)
+    if (*it != this && (*it)->FHandle != nullptr) {
+      above = (*it)->FHandle;
+      break;
+    }
+  SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::CreateHandle() {

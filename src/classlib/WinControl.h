@@ -169,6 +169,7 @@ private:
   friend void UnbindControlWindow(HWND);
   void AttachWindow(HWND Window);
   void DetachWindow();
+  void PlaceInZOrder();
   void InsertControl(TControl* Control);
   void RemoveControl(TControl* Control);
   void DestroyControls();

@@ -12,6 +12,8 @@
 #include "app/Translation.h"
 
 #include "grid/SkinStringGrid.h"
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/form/SkinMainMenuBar.h"
 #include "skin/controls/SkinSpeedButton.h"
 
 #include "classlib/Menus.h"
@@ -38,6 +40,10 @@ void TFormFileEditor::SetMenuTexts() {
       {Menu_Info, InfoMenu},               {Menu_Help, HelpMenu},
       {Menu_About, AboutMenu}};
   for (const auto& [item, text] : texts) item->SetCaption(LangText(text));
+  // The bar's items measured and drawn anew.
+  Form_MenuBar->UpdateItems();
+  Form_MenuBar->ArrangeObjects();
+  Form_MenuBar->Invalidate();
 }
 
 void TFormFileEditor::BuildLanguageMenu() {

@@ -27,6 +27,7 @@
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/DynamicSkinForm.h"
+#include "skin/form/SkinMainMenuBar.h"
 
 #include "classlib/Application.h"
 #include "classlib/ClassRegistry.h"
@@ -111,6 +112,7 @@ const TFormBindings& TFormFileEditor::Bindings() {
           .Field("Menu_Info", &F::Menu_Info)
           .Field("Menu_Help", &F::Menu_Help)
           .Field("Menu_About", &F::Menu_About)
+          .Field("Form_MenuBar", &F::Form_MenuBar)
           .Field("Form_PanelSpeedButtons", &F::Form_PanelSpeedButtons)
           .Field("PanelSpeedButtons_SpeedButtonRename", &F::PanelSpeedButtons_SpeedButtonRename)
           .Field("PanelSpeedButtons_SpeedButtonTags", &F::PanelSpeedButtons_SpeedButtonTags)

@@ -30,6 +30,7 @@ class TspSkinComboBox;
 class TspSkinData;
 class TspSkinEdit;
 class TspSkinGroupBox;
+class TspSkinMainMenuBar;
 class TspSkinPageControl;
 class TspSkinPanel;
 class TspSkinScrollBar;
@@ -67,6 +68,7 @@ public:
   TMenuItem* Menu_Info = nullptr;
   TMenuItem* Menu_Help = nullptr;
   TMenuItem* Menu_About = nullptr;
+  TspSkinMainMenuBar* Form_MenuBar = nullptr;
   TspSkinPanel* Form_PanelSpeedButtons = nullptr;
   TspSkinSpeedButton* PanelSpeedButtons_SpeedButtonRename = nullptr;
   TspSkinSpeedButton* PanelSpeedButtons_SpeedButtonTags = nullptr;

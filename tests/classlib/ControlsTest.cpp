@@ -201,4 +201,21 @@ TEST(Controls, ChildListsOrderAndHitTesting) {
   EXPECT_EQ(form->Controls(2), w2);
 }
 
+// Windows stack as their controls are listed (the later above), however their handles
+// come to be made: with the form, one by one, or again after a re-creation.
+TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 100));
+  auto* lower = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
+  auto* upper = AddChild<TPanelControl>(form.get(), Bounds(20, 20, 50, 50));
+  form->Show();
+  auto topmost = [&] { return GetWindow(form->Handle(), GW_CHILD); };
+  EXPECT_EQ(topmost(), upper->Handle());
+  EXPECT_EQ(ChildWindowFromPoint(form->Handle(), POINT{30, 30}), upper->Handle());
+  auto* latest = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 50, 50));
+  EXPECT_EQ(topmost(), latest->Handle());
+  upper->RecreateWnd();
+  EXPECT_EQ(GetWindow(latest->Handle(), GW_HWNDNEXT), upper->Handle());
+  EXPECT_EQ(GetWindow(upper->Handle(), GW_HWNDNEXT), lower->Handle());
+}
+
 }  // namespace

@@ -11,7 +11,6 @@
 #include "classlib/FormReader.h"
 
 #include "base/FormText.h"
-#include "base/StrUtils.h"
 
 #include "RuntimePath.h"
 
@@ -54,12 +53,18 @@ TEST(MainFormResourceTest, TheStoredSkinHoldsTheSkinTheBuildPainted) {
 TEST(MainFormResourceTest, TheFormReaderMakesTheStoredSkinAndTheSkinLoads) {
   static std::once_flag registration;
   std::call_once(registration, [] { RegisterSkinDataClasses(TClassRegistry::Instance()); });
-  // The main window's own class comes with the windows; a plain form reads its text.
-  const std::string text = StringReplace(
-      FormResourceText(MainFormClass), std::string(": ") + MainFormClass, ": TForm", rfReplaceAll);
+  // The stored skin's own block, read into a plain form: the window's other classes and
+  // handlers come with the program.
+  const std::string text = FormResourceText(MainFormClass);
+  const size_t begin = text.find("  object StoredSkin:");
+  ASSERT_NE(begin, std::string::npos);
+  const size_t end = text.find("\n  end", begin);
+  ASSERT_NE(end, std::string::npos);
+  const std::string storedSkinForm =
+      "object MainForm: TForm\n" + text.substr(begin, end - begin) + "\n  end\nend\n";
   std::unique_ptr<TForm, void (*)(TForm*)> form(new TForm(Application),
                                                 [](TForm* f) { f->Free(); });
-  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()),
+  ReadForm(*form, storedSkinForm, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()),
            "The main form");
 
   auto* stored = dynamic_cast<TspCompressedStoredSkin*>(form->FindComponent("StoredSkin"));

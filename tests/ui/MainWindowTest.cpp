@@ -19,6 +19,9 @@
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusPanel.h"
 #include "skin/controls/SkinStdLabel.h"
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/form/MenuBarObjects.h"
+#include "skin/form/SkinMainMenuBar.h"
 
 #include "classlib/Menus.h"
 #include "classlib/SystemSeams.h"
@@ -74,6 +77,8 @@ TEST_F(MainWindow, StartsOverItsFolderWithTheSettingsWrittenAndTheRenamePanelSho
   EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
   EXPECT_EQ(SelectedFiles(), "Selected files: 1");
   EXPECT_TRUE(Window->Menu_AddedToRegistry->Checked());
+  EXPECT_EQ(Window->Menu(), nullptr);  // the menus show on the skinned bar only
+  EXPECT_EQ(Window->Form_MenuBar->Items().size(), 4u);
   EXPECT_TRUE(Window->Form_PanelRename->Visible());
   EXPECT_FALSE(Window->Form_PanelID3Tags->Visible());
   EXPECT_TRUE(Window->PanelSpeedButtons_SpeedButtonRename->Down());
@@ -133,10 +138,9 @@ TEST_F(MainWindow, APreviewWithoutARuleOrRowChangesNothingAndAFailingOneRestores
   EXPECT_EQ(shownWith, crHourGlass);
   EXPECT_EQ(Screen->Cursor(), crDefault);
   EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
-  // The folder listed anew behind the grid's back: its third row is no file any more.
-  DeleteFile(Music / "c - Gamma.mp3");
-  FileList->ScanFolder();
-  SelectFirst(3);
+  // A row grown on the grid behind the window's back: its fourth row is no file.
+  Grid().SetDataRowCount(4);
+  SelectFirst(4);
   Find("a", "b");
   EXPECT_THROW(Window->PanelRebuild_ButtonPreviewClick(nullptr), ERangeError);
   EXPECT_EQ(Screen->Cursor(), crDefault);
@@ -224,6 +228,8 @@ TEST_F(MainWindow, TheLanguageMenuChangesEveryTextAndStoresTheLanguage) {
   ASSERT_EQ(languages.Count(), 4);
   EXPECT_TRUE(languages.Items(1)->Checked());
   const std::string before = SettingsText();
+  auto programItemWidth = [&] { return Window->Form_MenuBar->Items().at(0)->ObjectRect.Width(); };
+  const int englishWidth = programItemWidth();
   languages.Items(1)->Click();
   EXPECT_EQ(SettingsText(), before);  // the checked language changes nothing
   languages.Items(0)->Click();
@@ -232,6 +238,7 @@ TEST_F(MainWindow, TheLanguageMenuChangesEveryTextAndStoresTheLanguage) {
   EXPECT_EQ(Window->PanelRename_ButtonPreview->Caption(), "Vorschau");
   EXPECT_EQ(Window->Menu_Configuration->Caption(), LangText(TLangText::ConfigurationMenu));
   EXPECT_NE(Window->Menu_Configuration->Caption(), "Configuration");
+  EXPECT_GT(programItemWidth(), englishWidth);  // the bar measured "Programm" anew
   EXPECT_EQ(SelectedFiles().rfind(LangText(TLangText::SelectedFilesStatus), 0), 0u);
   SaveWindowScreenshot(Window->Handle(), "main-window-de");
 }
