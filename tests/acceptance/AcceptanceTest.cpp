@@ -89,6 +89,11 @@ protected:
     Music("x.mp3x", Audio(2));
   }
 
+  // A window the scenario did not wait for (an error message) fails it.
+  void TearDown() override {
+    for (const std::string& caption : Program.UnexpectedWindows()) ADD_FAILURE() << "unexpected window " << caption;
+  }
+
   std::string Music(const std::string& name, const std::string& bytes) const {
     const std::string path = Program.MusicFolder() + name;
     TFileStream(path, fmCreate).WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));

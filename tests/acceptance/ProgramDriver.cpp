@@ -43,6 +43,7 @@ BOOL CALLBACK CollectChild(HWND Window, LPARAM Data) {
   return TRUE;
 }
 
+// Shown forms of the processes with the caption; with an empty one, every captioned form.
 struct TTopSearch {
   std::vector<DWORD> ProcessIds;
   const std::string& Caption;
@@ -55,7 +56,8 @@ BOOL CALLBACK CollectTopWindow(HWND Window, LPARAM Data) {
   GetWindowThreadProcessId(Window, &owner);
   // The application's own window carries the title too, but only for the taskbar.
   if (std::find(search.ProcessIds.begin(), search.ProcessIds.end(), owner) != search.ProcessIds.end() &&
-      IsWindowVisible(Window) && WindowClass(Window) != "TApplication" && WindowText(Window) == search.Caption)
+      IsWindowVisible(Window) && WindowClass(Window) != "TApplication" &&
+      (search.Caption.empty() ? !WindowText(Window).empty() : WindowText(Window) == search.Caption))
     search.Found.push_back(Window);
   return TRUE;
 }
@@ -176,6 +178,22 @@ HWND TProgramDriver::WaitForWindow(const std::string& Caption, const std::string
     Screenshot(found, ShotName);
   }
   return found;
+}
+
+std::vector<std::string> TProgramDriver::UnexpectedWindows() {
+  std::vector<std::string> captions;
+  const std::string anyCaption;
+  TTopSearch search{{}, anyCaption, {}};
+  for (const auto& process : FProcesses)
+    if (process->Running()) search.ProcessIds.push_back(process->ProcessId());
+  EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&search));
+  for (HWND window : search.Found) {
+    if (std::find(FShot.begin(), FShot.end(), window) != FShot.end()) continue;
+    FShot.push_back(window);
+    captions.push_back(WindowText(window));
+    Screenshot(window, "unexpected-" + IntToStr(static_cast<int64_t>(captions.size())));
+  }
+  return captions;
 }
 
 bool TProgramDriver::WaitForWindowGone(HWND Window, int TimeoutMs) const {

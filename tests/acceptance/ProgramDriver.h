@@ -71,6 +71,9 @@ public:
   // Waits for such a window and saves its picture (<prefix>-<ShotName>.png) the first time
   // it is found; nullptr after TimeoutMs.
   HWND WaitForWindow(const std::string& Caption, const std::string& ShotName, int TimeoutMs = kWindowTimeoutMs);
+  // The captioned windows of the started processes on screen now that no wait found (a
+  // message nobody expected), each saved as <prefix>-unexpected-<n>.png.
+  std::vector<std::string> UnexpectedWindows();
   // Waits until Window is gone or hidden.
   bool WaitForWindowGone(HWND Window, int TimeoutMs = kWindowTimeoutMs) const;
   // Saves Window's picture as <prefix>-<ShotName>.png (a test failure when nothing shows).
