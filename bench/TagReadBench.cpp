@@ -41,32 +41,13 @@ std::string Audio() {
   return Frame(fields, 417, XingBody(36, "Info", 3, 150, 150 * 417)) + Frames(fields, 417, 150);
 }
 
-// A tag like the ones tag editors write: the seven fields the editor shows, a user text
-// and, in every third file, a 4 KB picture; ID3v2.3 and 2.4 alternately.
-std::string Tag(int i) {
-  uint8_t major = i % 2 ? 3 : 4;
-  auto text = [&](const char* id, const std::string& value) {
-    return ID3v2FrameBytes(major, id, TextBody(value));
-  };
-  std::string frames = text("TIT2", "Title of song " + IntToStr(i)) + text("TPE1", "Some Artist") +
-                       text("TALB", "An Album") + text("TRCK", IntToStr(i % 20 + 1) + "/20") +
-                       text("TCON", "Rock") + text(major == 3 ? "TYER" : "TDRC", "2004") +
-                       ID3v2FrameBytes(major, "COMM", "\0eng\0A comment"s) +
-                       ID3v2FrameBytes(major, "TXXX", "\0MOOD\0calm"s);
-  if (i % 3 == 0)
-    frames += ID3v2FrameBytes(major, "APIC", "\0image/jpeg\0\x03\0"s + Junk(4096));
-  return ID3v2TagBytes(major, 0, frames + std::string(512, '\0'));
-}
-
 class TFiles {
 public:
   TFiles() {
     const std::string audio = Audio();
     for (int i = 0; i < kFiles; ++i) {
       std::string name = "song" + IntToStr(i) + ".mp3";
-      std::string bytes = Tag(i) + audio +
-                          ID3v1Tag("Title of song", "Some Artist", "An Album", "2004",
-                                   "A comment", static_cast<uint8_t>(i % 20 + 1), 17);
+      std::string bytes = TypicalTaggedFile(i, audio);
       FFolder.WriteFile(name, bytes);
       FPaths.push_back(FFolder / name);
       FTotalSize += bytes.size();

@@ -12,6 +12,8 @@ public:
   // Binds the view to the grid's selected-rows array, which must outlive the binding.
   void SetItems(const std::vector<int32_t>& rows) { FRows = &rows; }
   void SetItems(const std::vector<int32_t>&& rows) = delete;  // a temporary dies at once
+  // Lets go of the grid, which is about to go; the view reads as empty until bound again.
+  void Unbind() { FRows = nullptr; }
 
   // The number of selected rows; 0 while unbound.
   int32_t GetCount() const;

@@ -1,6 +1,7 @@
 #include "GridClasses.h"
 
 #include "SkinStringGrid.h"
+#include "TransparentMaskEdit.h"
 
 #include "skin/controls/SkinScrollBar.h"
 
@@ -41,8 +42,13 @@ void RegisterGridClasses(TClassRegistry& Registry) {
       .Color("FocusedColor", &TDynSkinDrawGrid::SetFocusedColor)
       .Event("OnColumnMoved", &TDynSkinDrawGrid::OnColumnMoved)
       .Event("OnDrawCell", &TDynSkinDrawGrid::OnDrawCell)
+      .Event("OnGetEditMask", &TDynSkinDrawGrid::OnGetEditMask)
+      .Event("OnGetEditText", &TDynSkinDrawGrid::OnGetEditText)
       .Event("OnRowMoved", &TDynSkinDrawGrid::OnRowMoved)
       .Event("OnSelectCell", &TDynSkinDrawGrid::OnSelectCell)
+      .Event("OnSetEditText", &TDynSkinDrawGrid::OnSetEditText)
       .Event("OnTopLeftChanged", &TDynSkinDrawGrid::OnTopLeftChanged);
   Registry.DefineComponent<TDynSkinStringGrid, TDynSkinDrawGrid>("TDynSkinStringGrid");
+  Registry.DefineComponent<TDynSkinTransparentMaskEdit, TCustomMaskEdit>("TDynSkinTransparentMaskEdit")
+      .Boolean("Transparent", &TDynSkinTransparentMaskEdit::SetTransparent);
 }

@@ -24,6 +24,17 @@ TGridSkin::TGridSkin(TspSkinData* Data, const TspDataSkinGridControl& Entry)
   FSkinned = !IsRectEmpty(FCells.Fixed) && picture != nullptr && !picture->Empty();
 }
 
+void AssignSkinFont(TFont& Font, const TGridFontLook& Look, uint8_t Charset) {
+  // Set on a font of its own and taken over at once: one change of Font, not four.
+  TFont skinFont;
+  skinFont.SetName(Look.Name);
+  skinFont.SetHeight(Look.Height);
+  skinFont.SetStyle(Look.Style);
+  skinFont.SetCharset(Charset);
+  skinFont.SetColor(Font.Color());
+  Font.Assign(&skinFont);
+}
+
 TBitmap* TGridSkin::Background() const {
   TBitmap* picture = FBackground.Get();
   return picture != nullptr && !picture->Empty() ? picture : nullptr;

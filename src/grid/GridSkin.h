@@ -23,6 +23,9 @@ struct TGridFontLook {
   TColor Color = 0;
 };
 
+// Font takes Look's name, height and style, and Charset; its colour stays.
+void AssignSkinFont(TFont& Font, const TGridFontLook& Look, uint8_t Charset);
+
 class TGridSkin {
 public:
   // No skin: cells are filled with the grid's colours.

@@ -23,3 +23,22 @@ void TDynSkinDrawGrid::ColumnMoved(int32_t FromIndex, int32_t ToIndex) {
 void TDynSkinDrawGrid::RowMoved(int32_t FromIndex, int32_t ToIndex) {
   if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
 }
+
+std::string TDynSkinDrawGrid::GetEditText(int32_t ACol, int32_t ARow) {
+  return AskEditText(ACol, ARow, TDynSkinCustomGrid::GetEditText(ACol, ARow));
+}
+
+std::string TDynSkinDrawGrid::AskEditText(int32_t ACol, int32_t ARow, std::string Value) {
+  if (OnGetEditText) OnGetEditText(this, ACol, ARow, Value);
+  return Value;
+}
+
+void TDynSkinDrawGrid::SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) {
+  if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+std::string TDynSkinDrawGrid::GetEditMask(int32_t ACol, int32_t ARow) {
+  std::string mask = TDynSkinCustomGrid::GetEditMask(ACol, ARow);
+  if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, mask);
+  return mask;
+}

@@ -1,13 +1,18 @@
 #pragma once
 // Windows only. TDynSkinDrawGrid: the skinned grid with its events. The cells' own
-// drawing is left to OnDrawCell; moves, the focused cell and scrolling are reported.
+// drawing is left to OnDrawCell; moves, the focused cell and scrolling are reported; the
+// in-place editor asks for a cell's text and mask and hands the edited text back.
 
 #include "SkinGrid.h"
+
+#include <string>
 
 using TDrawCellEvent =
     TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState State)>;
 using TMovedEvent = TDelegate<void(TObject* Sender, int32_t FromIndex, int32_t ToIndex)>;
 using TSelectCellEvent = TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, bool& CanSelect)>;
+using TGetEditEvent = TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, std::string& Value)>;
+using TSetEditEvent = TDelegate<void(TObject* Sender, int32_t ACol, int32_t ARow, const std::string& Value)>;
 
 class TDynSkinDrawGrid : public TDynSkinCustomGrid {
 public:
@@ -21,6 +26,11 @@ public:
   // it is.
   TSelectCellEvent OnSelectCell;
   TNotifyEvent OnTopLeftChanged;
+  // The mask and the text the editor starts with (Value: what the grid has), and the
+  // text it hands back.
+  TGetEditEvent OnGetEditMask;
+  TGetEditEvent OnGetEditText;
+  TSetEditEvent OnSetEditText;
 
 protected:
   void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -28,4 +38,9 @@ protected:
   void TopLeftChanged() override;
   void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
   void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
+  std::string GetEditText(int32_t ACol, int32_t ARow) override;
+  void SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) override;
+  std::string GetEditMask(int32_t ACol, int32_t ARow) override;
+  // Value as OnGetEditText leaves it.
+  std::string AskEditText(int32_t ACol, int32_t ARow, std::string Value);
 };

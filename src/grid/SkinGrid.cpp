@@ -27,7 +27,8 @@ HWND TDynSkinCustomGrid::GridWindow() const {
 
 void TDynSkinCustomGrid::CreateParams(TCreateParams& Params) {
   TspSkinControl::CreateParams(Params);
-  Params.Style = (Params.Style | WS_TABSTOP) & ~(WS_HSCROLL | WS_VSCROLL);
+  // Drawing the cells at once leaves the editor's window alone.
+  Params.Style = (Params.Style | WS_TABSTOP | WS_CLIPCHILDREN) & ~(WS_HSCROLL | WS_VSCROLL);
   if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   Params.WindowClass.style = CS_DBLCLKS;
 }

@@ -11,9 +11,13 @@
 // are drawn at once the same way, so that feedback never waits for a paint message.
 // While cells are drawn, Canvas() draws on the off-screen image, so that a cell-drawing
 // method draws into the cell.
+//
+// With goEditing the in-place editor (TDynSkinInplaceEdit, a child window made on first
+// use) edits the focused cell; the cell under it shows its picture without its text.
 
 #include "GridScrollBars.h"
 #include "GridSkin.h"
+#include "InplaceEdit.h"
 
 #include "grid/portable/GridModel.h"
 #include "grid/portable/GridPaintPlan.h"
@@ -27,6 +31,10 @@
 #include <cstdint>
 
 class TDynSkinCustomGrid : public TspSkinControl, public TGridModel {
+  // The editor is a part of the grid: it hands keys and clicks to the grid's own
+  // handling and reads the edit-text hooks.
+  friend class TDynSkinInplaceEdit;
+
 public:
   explicit TDynSkinCustomGrid(TComponent* AOwner);
 
@@ -99,11 +107,24 @@ protected:
   // Paints the part of the window that the paint asks for (its DC's clip box).
   void PaintWindow(HDC DC) override;
   void CreateParams(TCreateParams& Params) override;
+  void DoExit() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  // Enter opens and closes the editor (unless goAlwaysShowEditor keeps it open).
+  void KeyPress(char& Key) override;
+
+  // The editor's window side (SkinGridEditing.cpp).
+  TDynSkinInplaceEdit* CreateEditor() override;
+  TDynSkinInplaceEdit* InplaceEdit() const { return static_cast<TDynSkinInplaceEdit*>(InplaceEditor()); }
+  // Transparent over a background picture, in the skin's colour and cell font (the
+  // grid's without a skin), with the cell's text wholly selected.
+  void UpdateEditor() override;
+  // Never while the grid is being destroyed.
+  bool CanEditShow() const override;
+  bool GridHasFocus() const override;
 
   // The model's window side.
   TSize GridClientSize() const override;
@@ -154,6 +175,8 @@ private:
   void DrawBackground(const TRect& Area);
   void FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void SelectPartFont(bool Fixed);
+  // The cell the editor shows over, whose text it shows instead.
+  bool UnderEditor(int32_t ACol, int32_t ARow) const;
   TColor TextColor(TGridDrawState State);
   // A line on the window (not off-screen) with the canvas's pen set so for it.
   struct TLinePen {
@@ -169,6 +192,7 @@ private:
   TRect ClientArea() const;
 
   // Input (SkinGridInput.cpp).
+  void HandleFocus(TMessage& Message);
   void HandleSetCursor(TMessage& Message);
   void HandleTimer();
   UINT DialogCode() const;

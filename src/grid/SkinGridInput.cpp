@@ -1,6 +1,9 @@
 // The skinned grid's messages: the mouse, keys and wheel, the held-button timer, the
-// sizing cursors, scroll messages, focus, size and paint.
+// sizing cursors, scroll messages, focus, size and paint, and what the in-place editor
+// tells it.
 #include "SkinGrid.h"
+
+#include "grid/portable/InplaceEditRules.h"
 
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
@@ -35,14 +38,28 @@ void TDynSkinCustomGrid::Dispatch(TMessage& Message) {
       CancelMode();
       return;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      FFocused = Message.Msg == WM_SETFOCUS;
-      TspSkinControl::Dispatch(Message);
-      // The current row shows whether the grid has the focus.
-      const RECT row = ToRECT(BoxRect(RowRepaintRect(Row())));
-      if (HandleAllocated()) InvalidateRect(Handle(), &row, FALSE);
+    case WM_KILLFOCUS: HandleFocus(Message); return;
+    case WM_CHAR:
+      if (!TypesIntoEditor(static_cast<uint8_t>(Message.WParam), Options())) break;
+      ShowEditorChar(static_cast<char>(Message.WParam));
       return;
-    }
+    case WM_LBUTTONDOWN:
+      TspSkinControl::Dispatch(Message);
+      // A press on the editor that appears now may complete a double click.
+      if (TDynSkinInplaceEdit* editor = InplaceEdit()) editor->SetClickTime(static_cast<uint32_t>(GetMessageTime()));
+      return;
+    case WM_COMMAND:
+      TspSkinControl::Dispatch(Message);
+      // What the user changed in the editor reaches the cell at once.
+      if (TDynSkinInplaceEdit* editor = InplaceEdit();
+          editor != nullptr && HIWORD(Message.WParam) == EN_CHANGE && editor->HandleAllocated() &&
+          reinterpret_cast<HWND>(Message.LParam) == editor->Handle())
+        UpdateText();
+      return;
+    case CM_FONTCHANGED:
+      TspSkinControl::Dispatch(Message);
+      if (TDynSkinInplaceEdit* editor = InplaceEdit()) editor->Font()->Assign(Font());
+      return;
     case WM_TIMER:
       if (!FMouseTimer.Is(Message)) break;
       HandleTimer();
@@ -69,6 +86,24 @@ UINT TDynSkinCustomGrid::DialogCode() const {
   if (options.Contains(goTabs)) code |= DLGC_WANTTAB;
   if (options.Contains(goEditing)) code |= DLGC_WANTCHARS;
   return code;
+}
+
+void TDynSkinCustomGrid::HandleFocus(TMessage& Message) {
+  const bool gained = Message.Msg == WM_SETFOCUS;
+  FFocused = gained;
+  TspSkinControl::Dispatch(Message);
+  // The current row shows whether the grid has the focus.
+  const RECT row = ToRECT(BoxRect(RowRepaintRect(Row())));
+  if (HandleAllocated()) InvalidateRect(Handle(), &row, FALSE);
+  // The focus moving between the grid and its editor changes nothing of the editing.
+  TDynSkinInplaceEdit* editor = InplaceEdit();
+  const bool fromOrToEditor = editor != nullptr && editor->HandleAllocated() &&
+                              reinterpret_cast<HWND>(Message.WParam) == editor->Handle();
+  if (fromOrToEditor) return;
+  if (gained && Visible())
+    UpdateEdit();
+  else if (!gained)
+    HideEdit();
 }
 
 void TDynSkinCustomGrid::HandleSetCursor(TMessage& Message) {
@@ -124,7 +159,24 @@ bool TDynSkinCustomGrid::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint 
 }
 
 void TDynSkinCustomGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+  const TGridKeyShift shift{Shift.Contains(ssShift), Shift.Contains(ssCtrl), Shift.Contains(ssAlt)};
+  if (!CanGridAcceptKey(Key, shift)) Key = 0;
   TspSkinControl::KeyDown(Key, Shift);
   if (Key == 0) return;
-  MoveByKey(Key, {Shift.Contains(ssShift), Shift.Contains(ssCtrl), Shift.Contains(ssAlt)});
+  MoveByKey(Key, shift);
+}
+
+void TDynSkinCustomGrid::KeyPress(char& Key) {
+  TspSkinControl::KeyPress(Key);
+  if (Key != '\r' || Options().Contains(goAlwaysShowEditor)) return;
+  if (EditorMode())
+    HideEditor();
+  else
+    ShowEditor();
+  Key = '\0';
+}
+
+void TDynSkinCustomGrid::DoExit() {
+  TspSkinControl::DoExit();
+  if (!Options().Contains(goAlwaysShowEditor)) HideEditor();
 }

@@ -158,21 +158,15 @@ void TDynSkinCustomGrid::DrawPart(const TGridPart& Part, const TGridDrawInfo& Dr
       state = CellDrawState({}, look);
     }
     if (FDefaultDrawing) DrawCellFace(rect, state);
-    DrawCell(cell.Col, cell.Row, rect, state);
+    // The editor shows the text of its cell (over the cell's picture when transparent).
+    if (!UnderEditor(cell.Col, cell.Row)) DrawCell(cell.Col, cell.Row, rect, state);
   }
 }
 
 void TDynSkinCustomGrid::SelectPartFont(bool Fixed) {
   TFont* font = Canvas()->Font();
   if (!FSkin.Skinned() || !FUseSkinFont) return font->Assign(Font());
-  const TGridFontLook& look = Fixed ? FSkin.FixedFont() : FSkin.CellFont();
-  TFont skinFont;
-  skinFont.SetName(look.Name);
-  skinFont.SetHeight(look.Height);
-  skinFont.SetStyle(look.Style);
-  skinFont.SetCharset(Font()->Charset());
-  skinFont.SetColor(font->Color());
-  font->Assign(&skinFont);
+  AssignSkinFont(*font, Fixed ? FSkin.FixedFont() : FSkin.CellFont(), Font()->Charset());
 }
 
 TColor TDynSkinCustomGrid::TextColor(TGridDrawState State) {

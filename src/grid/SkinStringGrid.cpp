@@ -2,6 +2,8 @@
 
 #include "classlib/Canvas.h"
 
+#include "base/ScopeExit.h"
+
 TDynSkinStringGrid::TDynSkinStringGrid(TComponent* AOwner) : TDynSkinDrawGrid(AOwner) {
   FCells.OnCellChanged = [this](int32_t ACol, int32_t ARow) { CellChanged(ACol, ARow); };
 }
@@ -13,6 +15,20 @@ void TDynSkinStringGrid::EndUpdate() {
 
 void TDynSkinStringGrid::CellChanged(int32_t ACol, int32_t ARow) {
   if (!Updating()) RepaintCell(ACol, ARow);
+  if (FEditUpdate == 0 && ACol == Col() && ARow == Row()) InvalidateEditor();
+}
+
+std::string TDynSkinStringGrid::GetEditText(int32_t ACol, int32_t ARow) {
+  return AskEditText(ACol, ARow, Cells(ACol, ARow));
+}
+
+void TDynSkinStringGrid::SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) {
+  {
+    ++FEditUpdate;
+    TScopeExit done([this] { --FEditUpdate; });
+    if (Value != Cells(ACol, ARow)) SetCells(ACol, ARow, Value);
+  }
+  TDynSkinDrawGrid::SetEditText(ACol, ARow, Value);
 }
 
 void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {

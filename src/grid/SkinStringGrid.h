@@ -1,7 +1,9 @@
 #pragma once
 // Windows only. TDynSkinStringGrid: the skinned grid with a text and an object per cell,
 // stored sparsely (only what was written costs memory). A written cell is drawn at once
-// unless an update bracket is open; closing the last bracket draws the grid anew.
+// unless an update bracket is open; closing the last bracket draws the grid anew. The
+// in-place editor edits the cells' texts, and takes the focused cell's text anew when
+// the program writes it.
 
 #include "SkinDrawGrid.h"
 
@@ -30,6 +32,9 @@ protected:
   void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
   void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
   void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
+  // The editor edits the cell's text.
+  std::string GetEditText(int32_t ACol, int32_t ARow) override;
+  void SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) override;
 
 private:
   void CellChanged(int32_t ACol, int32_t ARow);
@@ -37,6 +42,8 @@ private:
 
   TStringGridCells FCells{*this};
   int FUpdateCount = 0;
+  // Above 0 while the editor's text goes into a cell: the editor keeps its text.
+  int FEditUpdate = 0;
   // The text height and the font it was measured in.
   struct TFontKey {
     std::string Name;

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -65,6 +67,32 @@ TEST_F(LanguageTable, EveryInstalledFileLoadsInTheEnglishOrderAndKeepsTheSetting
   EXPECT_TRUE(Presenter.Shown.empty());
   for (int number : {0, 4, 6, 228, -1}) EXPECT_THROW(fromFile[TLangText(number)], ERangeError);
   EXPECT_THROW(LangText(TLangText(300)), ERangeError);
+}
+
+// A translation leaves no text in English but the words its language shares with English
+// (and the settings names, which stay untranslated).
+TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
+  using enum TLangText;
+  const std::map<TLangID, std::set<TLangText>> shared = {
+      {lfDE, {OkButton, AlbumColumn, GenreColumn, ID3Column, NumberColumn, TrackColumn, AlbumLabel, BitrateLabel,
+              CopyrightLabel, CrcLabel, GenreLabel, AudioLabel, OriginalLabel, StartLabel, TrackLabel,
+              VersionLabel, ShellVerbMenu, InfoMenu, InfoCaption}},
+      {lfES, {NoButton, ID3Column, TotalColumn, CopyrightLabel, CrcLabel, AudioLabel, NoValue, OriginalLabel,
+              WebLabel, ShellVerbMenu, ErrorCaption}},
+      {lfNL, {OkButton, AlbumColumn, GenreColumn, ID3Column, NumberColumn, TrackColumn, AlbumLabel, BitrateLabel,
+              CopyrightLabel, CrcLabel, EmailLabel, GenreLabel, AudioLabel, StartLabel, TrackLabel, WebLabel,
+              ShellVerbMenu, HelpMenu, InfoMenu, InfoCaption}}};
+  for (const auto& [id, words] : shared) {
+    SCOPED_TRACE(LanguageFiles[id].FileName);
+    Folder.InstallBuiltLanguage(LanguageFiles[id].FileName);
+    TLanguage& language = Load(id);
+    for (int number = TLanguage::FirstTextNumber; number <= TLanguage::LastTextNumber; ++number) {
+      const auto text = TLangText(number);
+      if (number >= static_cast<int>(ActionOnExistingFileKey) && number <= static_cast<int>(TagEditorSection))
+        continue;
+      EXPECT_EQ(language[text] == EnglishText(text), words.count(text) != 0) << number << " " << language[text];
+    }
+  }
 }
 
 // A file of another shape or version is refused whole, not even its credit is taken.

@@ -4,9 +4,11 @@
 
 #include "RuntimePath.h"
 
-TGridTestWindow::TGridTestWindow(int32_t DataRows, const std::string& Skin, int Width, int Height)
+TGridTestWindow::TGridTestWindow(int32_t DataRows, const std::string& Skin, int Width, int Height, TMakeGrid Make)
     : FWindow(Width + 20, Height + 20) {
-  FGrid = FWindow.Add<TDynSkinStringGrid>({10, 10, 10 + Width, 10 + Height});
+  FGrid = Make != nullptr ? Make(FWindow.Form()) : new TDynSkinStringGrid(FWindow.Form());
+  FGrid->SetParent(FWindow.Form());
+  FGrid->SetBoundsRect({10, 10, 10 + Width, 10 + Height});
   FGrid->SetBorderStyle(bsNone);
   FGrid->SetColCount(2);
   FGrid->SetOptions({goRangeSelect, goDrawFocusSelected, goRowSelect});

@@ -10,9 +10,12 @@
 
 class TGridTestWindow {
 public:
+  // Makes the grid, owned by Owner (a string grid when none is given).
+  using TMakeGrid = TDynSkinStringGrid* (*)(TComponent* Owner);
   // Two columns (30 and the rest of Width) and DataRows rows of texts below a heading
   // row, rows selected as ranges, in test skin Skin ("" for none).
-  TGridTestWindow(int32_t DataRows, const std::string& Skin, int Width = 400, int Height = 300);
+  TGridTestWindow(int32_t DataRows, const std::string& Skin, int Width = 400, int Height = 300,
+                  TMakeGrid Make = nullptr);
 
   TSkinTestWindow& Window() { return FWindow; }
   TDynSkinStringGrid* Grid() const { return FGrid; }

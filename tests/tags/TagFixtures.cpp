@@ -4,6 +4,7 @@
 #include "tags/TagEnvironment.h"
 
 #include "base/Streams.h"
+#include "base/StrUtils.h"
 
 std::string BigEndian(uint32_t value) {
   T4Bytes bytes = WriteBigEndian32(value);
@@ -66,6 +67,25 @@ std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string
   T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));
   return std::string("ID3") + static_cast<char>(majorVersion) + '\0' + static_cast<char>(flags) +
          std::string(size.begin(), size.end()) + body;
+}
+
+std::string TypicalTaggedFile(int i, const std::string& audio) {
+  using namespace std::string_literals;
+  const uint8_t major = i % 2 ? 3 : 4;
+  const std::string track = IntToStr(i % 20 + 1);
+  auto text = [&](const char* id, const std::string& value) {
+    return ID3v2FrameBytes(major, id, TextBody(value));
+  };
+  std::string frames = text("TIT2", "Title of song " + IntToStr(i)) + text("TPE1", "Some Artist") +
+                       text("TALB", "An Album") + text("TRCK", track + "/20") +
+                       text("TCON", "Rock") + text(major == 3 ? "TYER" : "TDRC", "2004") +
+                       ID3v2FrameBytes(major, "COMM", "\0eng\0A comment"s) +
+                       ID3v2FrameBytes(major, "TXXX", "\0MOOD\0calm"s);
+  if (i % 3 == 0)
+    frames += ID3v2FrameBytes(major, "APIC", "\0image/jpeg\0\x03\0"s + Junk(4096));
+  return ID3v2TagBytes(major, 0, frames + std::string(512, '\0')) + audio +
+         ID3v1Tag("Title of song", "Some Artist", "An Album", "2004", "A comment",
+                  static_cast<uint8_t>(StrToInt(track)), 17);
 }
 
 TListedFile::TListedFile(const std::string& bytes, uint32_t openMode, const std::string& name) {

@@ -52,6 +52,11 @@ inline std::string ID3v2Tag(uint8_t majorVersion, uint32_t size) {
   return ID3v2TagBytes(majorVersion, 0, std::string(size, '\0'));
 }
 
+// The i-th of a set of files tagged as tag editors tag them: an ID3v2 tag of the seven
+// fields the editor shows, a user text and, in every third file, a 4 KB picture (ID3v2.3
+// and 2.4 alternately, with padding), the audio, an ID3v1 tag.
+std::string TypicalTaggedFile(int i, const std::string& audio);
+
 // --- listed files
 
 // A file in a temporary folder that becomes the listed folder, opened as the folder scan

@@ -25,7 +25,8 @@
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
-#include <functional>
+#include <cstdlib>
+
 
 namespace {
 
@@ -36,22 +37,6 @@ protected:
     OpenMainWindow();
   }
 
-  // Opens a modal dialog of class F with Open and runs Act in it once it shows; the
-  // dialog closes when Act returns, by the modal result Act gave or else as cancelled, so
-  // that a failing check never hangs the test.
-  template <class F>
-  void InDialog(const std::function<void()>& Open, const std::function<void(F&)>& Act) {
-    bool shown = false;
-    RunFromLoop([&] {
-      F* dialog = WaitForForm<F>();
-      if (dialog == nullptr) return;
-      shown = true;
-      Act(*dialog);
-      if (dialog->ModalResult() == mrNone) dialog->SetModalResult(mrCancel);
-    });
-    Open();
-    EXPECT_TRUE(shown);
-  }
   void InSettings(const std::function<void(TFormConfig&)>& Act) {
     InDialog<TFormConfig>([&] { Window->Menu_Settings->Click(); }, Act);
   }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,22 @@ protected:
   // The window's name column, data rows only.
   std::vector<std::string> GridNames() const;
   std::string SettingsText() const { return Program.ReadFile("Settings.ini"); }
+  // Opens a modal dialog of class F with Open and runs Act in it once it shows; the
+  // dialog closes when Act returns, by the modal result Act gave or else as cancelled, so
+  // that a failing check never hangs the test.
+  template <class F>
+  void InDialog(const std::function<void()>& Open, const std::function<void(F&)>& Act) {
+    bool shown = false;
+    RunFromLoop([&] {
+      F* dialog = WaitForForm<F>();
+      if (dialog == nullptr) return;
+      shown = true;
+      Act(*dialog);
+      if (dialog->ModalResult() == mrNone) dialog->SetModalResult(mrCancel);
+    });
+    Open();
+    EXPECT_TRUE(shown);
+  }
 
   ProgramFolder Program;
   TempFolder Music;

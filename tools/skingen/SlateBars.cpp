@@ -174,7 +174,8 @@ void PaintGrid(TSkinBuilder& Skin, int Atlas) {
   g.LinesColor = RGBColor(226, 230, 235);
   g.BGColor = Window;
   g.FontName = g.FixedFontName = FontName;
-  g.FontHeight = g.FixedFontHeight = FontHeight;
+  g.FontHeight = FontHeight;
+  g.FixedFontHeight = SmallFontHeight;
   g.FontColor = g.SelectFontColor = g.FocusFontColor = Text;
   g.FixedFontColor = RGBColor(58, 70, 82);
 }

@@ -64,6 +64,9 @@ inline constexpr TBoxStyle FieldDisabled{BorderLight, FieldDisabledFill, FieldDi
 
 inline constexpr const char* FontName = "Tahoma";
 inline constexpr int32_t FontHeight = 13;
+// The windows' own 8-point size: a grid's fixed cells, whose row numbers fill narrow
+// columns.
+inline constexpr int32_t SmallFontHeight = 11;
 
 }  // namespace Slate
 

@@ -455,6 +455,8 @@ void TGridModel::MoveColumn(int32_t FromIndex, int32_t ToIndex) {
   if (FromIndex == ToIndex) return;
   FColWidths.Move(FromIndex, ToIndex);
   if (!FTabStops.empty()) MoveElement(FTabStops, FromIndex, ToIndex);
+  // The edited text goes back to its own column.
+  if (FInplace.X >= 0) MoveAdjust(FInplace.X, FromIndex, ToIndex);
   FSelection.MoveColumn(FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   InvalidateGrid();

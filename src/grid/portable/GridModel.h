@@ -7,6 +7,7 @@
 
 #include "GridExtents.h"
 #include "GridGeometry.h"
+#include "GridInplaceEditor.h"
 #include "GridScrolling.h"
 #include "GridSelection.h"
 #include "GridSizing.h"
@@ -15,6 +16,7 @@
 #include "base/Geometry.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class TFiler;
@@ -105,10 +107,10 @@ public:
   TGridRect Selection() const;
   // Anchor := the range's top-left, current cell := its bottom-right.
   void SetSelection(const TGridRect& Value);
-  // The cell the in-place editor holds; -1 when none.
+  // The cell whose text the in-place editor holds; -1 while it holds none, so that
+  // hiding it writes nothing back.
   int32_t InplaceCol() const { return FInplace.X; }
   int32_t InplaceRow() const { return FInplace.Y; }
-  void SetInplaceCell(int32_t ACol, int32_t ARow) { FInplace = {ACol, ARow}; }
   // Top-left, current, anchor and focused cell to the first scrolling cell.
   void Initialize();
 
@@ -124,6 +126,21 @@ public:
   void MoveAnchorTo(TGridCoord Cell);
   // Moves the anchor one cell towards each direction of a TGridScrollDirection set.
   void TimedScroll(int Direction);
+
+  // --- The in-place editor. It lies over the focused cell while EditorMode holds and
+  // CanEditShow allows; its text goes back to the cell (SetEditText) whenever it is
+  // hidden or moves to another cell.
+  bool EditorMode() const { return FEditorMode; }
+  // True shows the editor with the caret after its text; false hides it.
+  void SetEditorMode(bool Value);
+  void ShowEditor();
+  void HideEditor();
+  // Shows the editor and types Ch into it.
+  void ShowEditorChar(char Ch);
+  // The editor takes the focused cell's text anew.
+  void InvalidateEditor();
+  // Whether the editor's window shows (over the cell InplaceCol, InplaceRow).
+  bool EditorShowing() const { return FEditor != nullptr && FEditor->EditorShowing(); }
 
   // --- Row selection (the flags of column 0 in row mode).
   const TCellDataManager& CellData() const { return FSelection.Cells(); }
@@ -237,15 +254,11 @@ protected:
   virtual void SelectionChanged() {}
   // Accepts a cell as the focused one; the base sets the focused cell and accepts.
   virtual bool SelectCell(int32_t ACol, int32_t ARow);
-  virtual void HideEdit() {}
-  virtual void UpdateEdit() {}
-  virtual void ShowEditor() {}
-  virtual void SetEditorMode(bool) {}
-  // After an options change: the editor shows or hides by goAlwaysShowEditor.
-  virtual void EditorOptionsChanged() {}
   // The click notification (OnClick).
   virtual void NotifyClick() {}
-  virtual void TopLeftChanged() {}
+  // After every scroll: the editor follows its cell (and hides while the cell is out of
+  // view).
+  virtual void TopLeftChanged();
   virtual void SizeChanged(int32_t /*OldColCount*/, int32_t /*OldRowCount*/) {}
   virtual void ColWidthsChanged();
   virtual void RowHeightsChanged();
@@ -269,6 +282,37 @@ protected:
   virtual bool CheckColumnDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
   virtual bool EndColumnDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
 
+  // --- The editor's window side and the hooks around editing.
+  // Makes the editor (nullptr: this grid has none); the grid keeps it till
+  // EditorDestroyed.
+  virtual TGridInplaceEditor* CreateEditor() { return nullptr; }
+  // The editor goes: the grid forgets it and the cell it held.
+  void EditorDestroyed();
+  // Dresses the editor for the focused cell and loads its text; the base notes the cell.
+  virtual void UpdateEditor();
+  // With goEditing (and not goRowSelect), in EditorMode, with a window and with the focus
+  // (or goAlwaysShowEditor).
+  virtual bool CanEditShow() const;
+  // The grid or its editor has the keyboard focus.
+  virtual bool GridHasFocus() const { return false; }
+  virtual bool CanEditAcceptKey(char /*Key*/) const { return true; }
+  virtual bool CanGridAcceptKey(uint16_t /*Key*/, TGridKeyShift /*Shift*/) const { return true; }
+  // Whether the editor may change the cell; a limit of -1 takes this away.
+  virtual bool CanEditModify() const { return FCanEditModify; }
+  void SetCanEditModify(bool Value) { FCanEditModify = Value; }
+  virtual std::string GetEditText(int32_t /*ACol*/, int32_t /*ARow*/) { return {}; }
+  virtual void SetEditText(int32_t /*ACol*/, int32_t /*ARow*/, const std::string& /*Value*/) {}
+  virtual std::string GetEditMask(int32_t /*ACol*/, int32_t /*ARow*/) { return {}; }
+  // The editor's maximum text length; 0 for none, -1: the cell may not change.
+  virtual int32_t GetEditLimit() { return 0; }
+  TGridInplaceEditor* InplaceEditor() const { return FEditor; }
+  // Shows the editor over the focused cell when it may show, first writing back the
+  // cell it held.
+  void UpdateEdit();
+  // Writes the editor's text back and hides it.
+  void HideEdit();
+  void UpdateText();
+
   // Repaints the cells whose selection changed old -> new (SelectionMoved).
   void SelectionMoved(const TGridRect& OldSelection);
   // Stores the new top-left cell's scroll and moves the window contents.
@@ -276,6 +320,9 @@ protected:
   void ScrollData(int32_t DX, int32_t DY);
 
 private:
+  // After an options change: unless editing, the editor shows with goAlwaysShowEditor
+  // and hides without it.
+  void EditorOptionsChanged();
   void StoreSelection(const TGridRect& Value);
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
   void ChangeFixedCount(bool Rows, int32_t Value);
@@ -319,6 +366,9 @@ private:
   TGridCoord FAnchor;
   TGridCoord FTopLeft;
   TGridCoord FInplace{-1, -1};
+  TGridInplaceEditor* FEditor = nullptr;
+  bool FEditorMode = false;
+  bool FCanEditModify = true;
   TGridSelection FSelection;
   int32_t FColOffset = 0;
   bool FUpdatingScrollRange = false;

@@ -31,7 +31,10 @@ void TGridModel::MoveByKey(uint16_t Key, TGridKeyShift Shift) {
               std::clamp(move.TopLeft.Y, FFixedRows, std::max(FFixedRows, max.Y)));
   const TGridCoord cell{std::clamp(move.Current.X, FFixedCols, FColCount - 1),
                         std::clamp(move.Current.Y, FFixedRows, FRowCount - 1)};
-  if (cell != FFocused) MoveCurrent(cell.X, cell.Y, move.MoveAnchor, true);
+  if (cell == FFocused) return;
+  MoveCurrent(cell.X, cell.Y, move.MoveAnchor, true);
+  // An open editor goes along to the new cell.
+  UpdateEdit();
 }
 
 bool TGridModel::MoveByWheel(bool Down) {

@@ -1,5 +1,7 @@
 #include "BoxPainting.h"
 
+#include "skin/controls/SkinControlCore.h"
+#include "skin/data/SkinData.h"
 #include "skin/data/win32/EffectBmp.h"
 #include "skin/data/win32/SkinSystem.h"
 
@@ -55,4 +57,20 @@ void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting
   HDC dc = BeginPaint(Control.Handle(), &paint);
   TScopeExit ended([&] { EndPaint(Control.Handle(), &paint); });
   Draw(dc);
+}
+
+TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool StretchEffect) {
+  TspPartGeometry geometry;
+  geometry.Fit = TspPartFit::Horizontal;
+  geometry.StartOffset = LeftOffset;
+  geometry.EndOffset = RightOffset;
+  geometry.Fill.StretchEffect = StretchEffect;
+  return geometry;
+}
+
+const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names) {
+  if (Data == nullptr) return nullptr;
+  for (const char* name : Names)
+    if (const TspDataSkinControl* entry = SkinControlEntry(Data, Data->GetControlIndex(name))) return entry;
+  return nullptr;
 }

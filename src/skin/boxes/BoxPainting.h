@@ -1,7 +1,9 @@
 #pragma once
-// Windows only. Painting helpers of the skinned edits and the memo, which paint into DCs
-// the system hands them (a window DC for the frame, an erase DC for the background)
-// rather than through a control canvas.
+// Windows only. Painting helpers of the skinned edits, the memo and the combo box, which
+// paint into DCs the system hands them (a window DC for the frame, an erase DC for the
+// background) rather than through a control canvas, and draw parts of their skin entries.
+
+#include "skin/controls/portable/SkinPartLook.h"
 
 #include "skin/controls/SkinCustomControlCore.h"
 
@@ -10,8 +12,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class TWinControl;
+class TspSkinData;
 
 // A canvas over a DC it does not own, let go when the scope ends.
 class TDCCanvas : public TCanvas {
@@ -51,3 +55,10 @@ void AnswerTransparentColor(TMessage& Message, TColor TextColor);
 // paint then leaves the text to it.
 void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting, const std::function<void()>& Native,
                    const std::function<void(HDC DC)>& Draw);
+
+// A strip drawn three-part: its ends LeftOffset and RightOffset wide unscaled, the middle
+// stretched (StretchEffect) or tiled.
+TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool StretchEffect);
+
+// The first of the control entries Names that Data's skin has; nullptr for none.
+const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names);

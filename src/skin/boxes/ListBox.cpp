@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "BoxPainting.h"
 #include "SkinListBox.h"
 
 #include "skin/controls/SkinScrollBar.h"
@@ -104,10 +105,8 @@ void TspListBox::PaintItems(TCanvas& Canvas) {
 
 void TspListBox::PaintBackground(HDC DC) {
   if (FListOwner == nullptr) return;
-  TCanvas canvas;
-  canvas.SetHandle(DC);
+  TDCCanvas canvas(DC);
   FListOwner->FillWithClientTiles(canvas, ClientRect());
-  canvas.SetHandle(nullptr);
 }
 
 TOwnerDrawState TspListBox::ItemState(int Index) {

@@ -26,7 +26,6 @@ public:
   explicit TspListBox(TComponent* AOwner);
 
   // The skinned list box that draws and hears this list; set once after creation.
-  TspSkinCustomListBox* ListOwner() const { return FListOwner; }
   void SetListOwner(TspSkinCustomListBox* Value) { FListOwner = Value; }
   // How far item text is shifted left, from the owner's horizontal bar; a narrower list
   // lowers it by the width lost.

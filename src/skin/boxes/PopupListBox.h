@@ -19,8 +19,7 @@ public:
   void Show(TPoint P);
   void Hide();
 
-  // Whether the window is layered now, and the alpha last given to it.
-  bool Layered() const { return FLayered; }
+  // The alpha last given to the layered window (0 after a fade: the next starts from it).
   uint8_t AppliedAlpha() const { return FAlpha; }
 
   void Dispatch(TMessage& Message) override;

@@ -1,5 +1,6 @@
 #include "SkinComboBox.h"
 
+#include "BoxPainting.h"
 #include "ComboEdit.h"
 
 #include "skin/data/ResourceStrData.h"
@@ -182,9 +183,7 @@ bool TspSkinCustomComboBox::ActiveFaceColours() {
 }
 
 TColor TspSkinCustomComboBox::DisabledFontColour() {
-  const TspSkinData* data = SkinData();
-  const int index = data != nullptr && !data->Empty() ? data->GetControlIndex("edit") : -1;
-  const auto* edit = dynamic_cast<const TspDataSkinEditControl*>(SkinControlEntry(data, index));
+  const auto* edit = dynamic_cast<const TspDataSkinEditControl*>(FirstControlEntry(SkinData(), {"edit"}));
   return edit != nullptr ? edit->DisabledFontColor : clGrayText;
 }
 

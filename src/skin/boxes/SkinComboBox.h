@@ -24,8 +24,6 @@
 
 #include "classlib/Edit.h"
 
-#include <optional>
-
 class TspComboEdit;
 class TspCustomEdit;
 

@@ -2,6 +2,7 @@
 // at the skin's size, nine-part at any size) or in plain colours, the button copied from
 // the entry, stretched from a button entry or drawn plain, the selected item with its
 // picture, image and text, and the flat tool button.
+#include "BoxPainting.h"
 #include "ItemDrawing.h"
 #include "SkinComboBox.h"
 
@@ -16,29 +17,14 @@
 namespace {
 
 constexpr int ArrowDown = 4;
-// The button entries a combo box drawn at any size takes its button from, in turn.
-constexpr const char* StretchedButtonNames[] = {"combobutton", "editbutton", "resizebutton"};
 
 TspSkinPart OnePicture(const TspSkinBitmap& Picture, const TRect& R, const TspPartGeometry& Geometry) {
   return {Picture, {}, {R, {}, {}, {}, {}}, Geometry};
 }
 
-TspPartGeometry ThreePart(int32_t Start, int32_t End, bool Stretch) {
-  TspPartGeometry geometry;
-  geometry.Fit = TspPartFit::Horizontal;
-  geometry.StartOffset = Start;
-  geometry.EndOffset = End;
-  geometry.Fill.StretchEffect = Stretch;
-  return geometry;
-}
-
-// The button entry of Data a stretched button is drawn from, or none.
-const TspDataSkinButtonControl* StretchedButtonEntry(const TspSkinData* Data) {
-  for (const char* name : StretchedButtonNames) {
-    const int index = Data->GetControlIndex(name);
-    if (index >= 0) return dynamic_cast<const TspDataSkinButtonControl*>(SkinControlEntry(Data, index));
-  }
-  return nullptr;
+// The button entry of Data the first of Names names; none when that is of another kind.
+const TspDataSkinButtonControl* ButtonEntry(const TspSkinData* Data, std::initializer_list<const char*> Names) {
+  return dynamic_cast<const TspDataSkinButtonControl*>(FirstControlEntry(Data, Names));
 }
 
 }  // namespace
@@ -84,7 +70,7 @@ void TspSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     DrawSkinPart(canvas, client, OnePicture(Picture, look, ClientRectGeometry(ClRect)), TspPartState::Normal);
   else if (face != TspComboLook::Normal)
     DrawSkinPart(canvas, client,
-                 OnePicture(Picture, look, ThreePart(LTPoint.X, RectWidth(SkinRect) - RTPoint.X, StretchEffect)),
+                 OnePicture(Picture, look, HorizontalGeometry(LTPoint.X, RectWidth(SkinRect) - RTPoint.X, StretchEffect)),
                  TspPartState::Normal);
   else
     TspSkinCustomControl::CreateControlSkinImage(B);
@@ -110,7 +96,7 @@ void TspSkinCustomComboBox::DrawSkinButton(TCanvas& Canvas) {
 }
 
 void TspSkinCustomComboBox::DrawStretchedButton(TCanvas& Canvas) {
-  const TspDataSkinButtonControl* entry = StretchedButtonEntry(SkinData());
+  const TspDataSkinButtonControl* entry = ButtonEntry(SkinData(), {"combobutton", "editbutton", "resizebutton"});
   if (entry == nullptr) return;
   const TspPartState state = ButtonState();
   DrawSkinPart(Canvas, FButtonRect, ControlSkinPart(SkinData(), *entry), state);
@@ -125,14 +111,9 @@ void TspSkinCustomComboBox::DrawToolButton(TBitmap* B) {
   TCanvas& canvas = *B->Canvas();
   TspSkinPart part;
   TColor arrow = clBlack;
-  if (Skinned()) {
-    const char* name = SkinData()->GetControlIndex("resizetoolbutton") >= 0 ? "resizetoolbutton" : "resizebutton";
-    const auto* entry = dynamic_cast<const TspDataSkinButtonControl*>(
-        SkinControlEntry(SkinData(), SkinData()->GetControlIndex(name)));
-    if (entry != nullptr) {
-      part = ControlSkinPart(SkinData(), *entry);
-      arrow = entry->FontColor;
-    }
+  if (const auto* entry = Skinned() ? ButtonEntry(SkinData(), {"resizetoolbutton", "resizebutton"}) : nullptr) {
+    part = ControlSkinPart(SkinData(), *entry);
+    arrow = entry->FontColor;
   }
   const TspPartState state = !Enabled()      ? TspPartState::Disabled
                              : FButtonPressed ? TspPartState::Down
@@ -165,7 +146,7 @@ void TspSkinCustomComboBox::DrawItem(TCanvas& Canvas, bool Pictures) {
     const TRect picture = focused ? FSkin.FocusItemRect : look == TspComboLook::Active ? FSkin.ActiveItemRect : FSkin.ItemRect;
     if (look != TspComboLook::None) {
       const TspPartGeometry geometry =
-          FUseSkinSize ? ThreePart(FSkin.ItemLeftOffset, FSkin.ItemRightOffset,
+          FUseSkinSize ? HorizontalGeometry(FSkin.ItemLeftOffset, FSkin.ItemRightOffset,
                                    focused ? FSkin.FocusItemStretchEffect : FSkin.ItemStretchEffect)
                        : ClientRectGeometry(FSkin.ItemTextRect);
       const TRect at{0, 0, width, FUseSkinSize ? RectHeight(picture) : height};

@@ -13,15 +13,6 @@
 
 namespace {
 
-TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool StretchEffect) {
-  TspPartGeometry geometry;
-  geometry.Fit = TspPartFit::Horizontal;
-  geometry.StartOffset = LeftOffset;
-  geometry.EndOffset = RightOffset;
-  geometry.Fill.StretchEffect = StretchEffect;
-  return geometry;
-}
-
 // The edit's button from a button entry: its nine parts with the client part drawn.
 TspSkinPart EditButtonPart(TspSkinData* Data, const TspDataSkinControl& Entry) {
   TspSkinPart part = ControlSkinPart(Data, Entry);
@@ -38,9 +29,7 @@ TspSkinPart EditButtonPart(TspSkinData* Data, const TspDataSkinControl& Entry) {
 
 // The first of the button entries the skin has; nullptr for none.
 const TspDataSkinControl* EditButtonEntry(TspSkinData* Data) {
-  for (const char* name : {"editbutton", "resizebutton"})
-    if (const TspDataSkinControl* entry = SkinControlEntry(Data, Data->GetControlIndex(name))) return entry;
-  return nullptr;
+  return FirstControlEntry(Data, {"editbutton", "resizebutton"});
 }
 
 }  // namespace

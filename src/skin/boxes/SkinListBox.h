@@ -18,8 +18,6 @@
 
 #include "classlib/Bitmap.h"
 
-#include <memory>
-
 class TCustomImageList;
 class TspSkinScrollBar;
 

@@ -2,6 +2,11 @@
 
 #include "DynamicSkinForm.h"
 
+#include "skin/form/portable/FrameArithmetic.h"
+
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
+
 #include "skin/controls/SkinEffects.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/controls/portable/SkinAnimation.h"
@@ -10,6 +15,12 @@
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
+
+void CopyPicturePart(TCanvas& Canvas, const TRect& Dest, const TspSkinBitmap& Picture, const TRect& R) {
+  TspSkinPart part{Picture, std::nullopt, {}, {}};
+  part.Rects.Normal = R;
+  DrawSkinPart(Canvas, Dest, part, TspPartState::Normal);
+}
 
 bool CutImage(TBitmap& Target, TBitmap* Picture, const TRect& R) {
   if (Picture == nullptr || Picture->Empty() || !IsDrawableImageSize(RectWidth(R), RectHeight(R))) return false;
@@ -76,18 +87,28 @@ TspObjectLookState TspActiveSkinObject::LookState(bool UpDate) const {
   return s;
 }
 
-TBitmap* TspActiveSkinObject::LookPicture(bool InActivePicture) const {
-  return InActivePicture ? ActivePicture.Get() : Picture.Get();
+TBitmap* TspActiveSkinObject::LookPicture(bool InActivePicture) const { return LookBitmap(InActivePicture).Get(); }
+
+TPoint TspActiveSkinObject::ObjectPoint(int X, int Y) const {
+  using FrameArithmetic::Saturate;
+  return {Saturate(int64_t{X} - ObjectRect.Left), Saturate(int64_t{Y} - ObjectRect.Top)};
+}
+
+void TspActiveSkinObject::DropDownMenu(TMenuItem* Item, bool PopupUp) {
+  const TPoint origin = Parent->FrameOrigin();
+  const TRect r = OffsetRect(ObjectRect, origin.X, origin.Y);
+  if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(Item->GetParentMenu())) {
+    popup->PopupFromRect(r, PopupUp);
+    return;
+  }
+  Parent->SkinMenuOpen();
+  TspSkinData* skin = Parent->MenusSkinData() != nullptr ? Parent->MenusSkinData() : Parent->SkinData();
+  if (!Parent->SkinMenu()->Popup(nullptr, skin, 0, r, Item, PopupUp)) Parent->SkinMenuClose();
 }
 
 void TspActiveSkinObject::DrawLook(TCanvas* Canvas, const TspObjectLook& Look) {
   switch (Look.Kind) {
-    case TspObjectLook::Copy: {
-      TspSkinPart part{Look.InActivePicture ? ActivePicture : Picture, std::nullopt, {}, {}};
-      part.Rects.Normal = Look.Rect;
-      DrawSkinPart(*Canvas, ObjectRect, part, TspPartState::Normal);
-      break;
-    }
+    case TspObjectLook::Copy: CopyPicturePart(*Canvas, ObjectRect, LookBitmap(Look.InActivePicture), Look.Rect); break;
     case TspObjectLook::Morph: {
       TBitmap from, to;
       if (!CutImage(from, LookPicture(Look.InActivePicture), Look.Rect)) break;
@@ -112,16 +133,18 @@ void TspActiveSkinObject::MouseUp(int X, int Y, TMouseButton Button) {
 
 void TspActiveSkinObject::MouseMove(int X, int Y) { Parent->DoMouseMove(IDName, X, Y, ObjectRect); }
 
+bool TspActiveSkinObject::HoverChangesLook() const { return !IsNullRect(ActiveSkinRect); }
+
 void TspActiveSkinObject::MouseEnter() {
   MouseIn = true;
   Active = true;
-  if (!IsNullRect(ActiveSkinRect)) ReDraw();
+  if (HoverChangesLook()) ReDraw();
   Parent->DoMouseEnter(IDName);
 }
 
 void TspActiveSkinObject::MouseLeave() {
   MouseIn = false;
   Active = false;
-  if (!IsNullRect(ActiveSkinRect)) ReDraw();
+  if (HoverChangesLook()) ReDraw();
   Parent->DoMouseLeave(IDName);
 }

@@ -16,6 +16,7 @@
 #include <string>
 
 class TCanvas;
+class TMenuItem;
 class TspDataSkinObject;
 class TspDynamicSkinForm;
 
@@ -34,9 +35,12 @@ public:
   virtual void MouseDown(int X, int Y, TMouseButton Button);
   virtual void MouseUp(int X, int Y, TMouseButton Button);
   virtual void MouseMove(int X, int Y);
+  // Set MouseIn and Active, show the change when HoverChangesLook, and fire the events.
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual bool IsMorphRunning() const;
+  // Whether the mouse coming or going changes what the object shows: it has an active look.
+  virtual bool HoverChangesLook() const;
 
   // The skin allows the morph this object asks for.
   bool CanMorphing() const;
@@ -69,7 +73,15 @@ protected:
   void DrawLook(TCanvas* Canvas, const TspObjectLook& Look);
   // The picture a look's rectangle lies in.
   TBitmap* LookPicture(bool InActivePicture) const;
+  const TspSkinBitmap& LookBitmap(bool InActivePicture) const { return InActivePicture ? ActivePicture : Picture; }
+  // A point of the window in the object's own coordinates.
+  TPoint ObjectPoint(int X, int Y) const;
+  // Drops Item's submenu down under the object (above it with PopupUp): through the
+  // skinned popup menu it belongs to, or the frame's menu engine.
+  void DropDownMenu(TMenuItem* Item, bool PopupUp);
 };
 
 // Target := the part R of Picture; false (Target untouched) when there is nothing to cut.
 bool CutImage(TBitmap& Target, TBitmap* Picture, const TRect& R);
+// Copies the part R of Picture to Dest on Canvas, as much of it as Dest holds.
+void CopyPicturePart(TCanvas& Canvas, const TRect& Dest, const TspSkinBitmap& Picture, const TRect& R);

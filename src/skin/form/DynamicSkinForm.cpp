@@ -5,6 +5,8 @@
 
 #include "ActiveSkinObject.h"
 #include "SkinMainMenuBar.h"
+#include "StoppedTimer.h"
+#include "TrayIcon.h"
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
@@ -28,14 +30,6 @@ void SetCaptionFont(TFont& Font, TColor Color) {
   Font.SetColor(Color);
 }
 
-TTimer* NewTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
-  auto* timer = new TTimer(Owner);
-  timer->SetEnabled(false);
-  timer->SetInterval(Interval);
-  timer->OnTimer = OnTimer;
-  return timer;
-}
-
 }  // namespace
 
 TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm) {
@@ -51,9 +45,10 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FVistaOrLater = IsWindowsVistaOrLater();
   SetCaptionFont(FDefCaptionFont, clBtnText);
   SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
-  FMorphTimer = NewTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
-  FMouseTimer = NewTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
-  FAnimationTimer = NewTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
+  FMorphTimer = NewStoppedTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
+  FMouseTimer = NewStoppedTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
+  FAnimationTimer =
+      NewStoppedTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
   FCore.IconSize = SmallIconSize({GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
                                  {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)});
 
@@ -94,6 +89,7 @@ void TspDynamicSkinForm::GiveBack() {
   if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
   if (FForm->WindowProc == Event(this, &TspDynamicSkinForm::NewWndProc)) FForm->WindowProc = FOldWindowProc;
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
+  ForgetTrayIcon();
   ClearObjects();
 }
 
@@ -118,6 +114,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     ForgetObjectMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AComponent == FTrayIcon) FTrayIcon = nullptr;
 }
 
 void TspDynamicSkinForm::Loaded() {
@@ -235,6 +232,29 @@ void TspDynamicSkinForm::SetSkinData(TspSkinData* Value) {
   FTrayMenu->SetSkinData(Value);
   // A form being read takes the skin once it is whole (Loaded).
   if (!Reading()) UpdateSkin();
+}
+
+void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* Value) {
+  if (Value == FTrayIcon) return;
+  ForgetTrayIcon();
+  SetReference(FTrayIcon, Value);
+  const bool designing = ComponentState().Contains(csDesigning);
+  if (designing) {
+    if (Value != nullptr)
+      FCore.Options.BorderIcons.Include(TspBorderIcon::biMinimizeToTray);
+    else
+      FCore.Options.BorderIcons.Exclude(TspBorderIcon::biMinimizeToTray);
+  }
+  if (Value == nullptr) return;
+  if (!FAlwaysShowInTray) Value->SetIconVisible(false);
+  if (designing) return;
+  if (Value->PopupMenu() == nullptr) Value->SetPopupMenu(FTrayMenu);
+  if (!Value->OnDblClick) Value->OnDblClick = Event(this, &TspDynamicSkinForm::TrayIconDblClick);
+}
+
+void TspDynamicSkinForm::ForgetTrayIcon() {
+  if (FTrayIcon != nullptr && FTrayIcon->OnDblClick == Event(this, &TspDynamicSkinForm::TrayIconDblClick))
+    FTrayIcon->OnDblClick = nullptr;
 }
 
 void TspDynamicSkinForm::SetBorderIcons(TspBorderIcons Value) {

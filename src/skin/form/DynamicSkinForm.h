@@ -32,9 +32,10 @@ class TspSkinMainMenuBar;
 class TspSkinMainMenuItem;
 class TspSkinPopupMenu;
 class TspSkinStatusBar;
+class TspTrayIcon;
 
 // A switch object's state.
-enum TSwitchState { swsOn, swsOff };
+enum TSwitchState : uint8_t { swsOn, swsOff };
 
 using TspPaintCaptionEvent = TDelegate<void(TCanvas* Cnvs, TRect R, bool AActive)>;
 using TspChangeClientRectEvent = TDelegate<void(TRect& NewClientRect)>;
@@ -100,6 +101,10 @@ public:
   void SetDefMenuItemHeight(int Value);  // values below 1 are ignored
   TFont* DefMenuItemFont();
   void SetDefMenuItemFont(TFont* Value);
+  // The tray icon the window minimizes to: hidden unless AlwaysShowInTray, it gets the
+  // tray menu and restores the window on a double-click when it has neither.
+  TspTrayIcon* TrayIcon() const { return FTrayIcon; }
+  void SetTrayIcon(TspTrayIcon* Value);
   bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
   // Off: the whole window is client area and the frame is drawn inside it.
@@ -193,7 +198,8 @@ public:
   void SetWindowState(TspWindowState Value);
   bool RollUpState() const { return FCore.State.RollUpState; }
   void RollUp(bool Value);
-  // Without a tray icon both leave the window as it is.
+  // The application goes to the tray icon and comes back from it; without a tray icon
+  // both leave the window as it is.
   void MinimizeToTray();
   void RestoreFromTray();
   // Carries out what a caption button, a system-menu item or a double-click asks.
@@ -266,6 +272,10 @@ public:
   void DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
   void DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button);
   void DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect);
+  void DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect);
+  void DoSwitchChangeState(const std::string& IDName, TSwitchState State);
+  void DoTrackBarChangeValue(const std::string& IDName, int Value);
+  void DoFrameRegulatorChangeValue(const std::string& IDName, int Value);
 
   // What the objects and the tests read of the frame.
   TCustomForm* Form() const { return FForm; }
@@ -303,6 +313,10 @@ private:
   void ApplyLayeredAlpha();
   // The objects forget the menu items of a system menu that goes.
   void ForgetObjectMenus();
+  // The tray icon's double-click, unless it has a handler of its own; a tray icon the
+  // component lets go keeps no handler of the component's.
+  void TrayIconDblClick(TObject* Sender);
+  void ForgetTrayIcon();
 
   // Window procedure (FrameWindowProc.cpp).
   void CloseMenusOnMessage();
@@ -382,6 +396,8 @@ private:
   void ObjectsMouseDown(TMouseButton Button, int X, int Y);
   void ObjectsMouseUp(TMouseButton Button, int X, int Y);
   void ObjectsDblClick();
+  // The standard buttons and the animated objects that act as caption buttons.
+  static bool IsCaptionButton(const TspActiveSkinObject& Object);
   void ResetObjectStates();
   void UpdateActiveState(bool Redraw);
   void StopTimers();
@@ -404,7 +420,7 @@ private:
   // Escape closed the last level in main-menu mode: the item stays hot, the mode on.
   void LeaveMenuFromKeyboard();
   // The arrows: the hot item moves to the next (or previous) item the keys may reach.
-  void StepMainMenuItems(bool Forward);
+  void StepMainMenu(bool Forward);
   // Enter and Down: the hot item opens its menu (or runs its command); false for none.
   bool PressMainMenuItem();
   // The menu whose shortcuts and accelerators the form's keys reach: the bar's, else
@@ -460,6 +476,7 @@ private:
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FDraggAble = false;
+  TspTrayIcon* FTrayIcon = nullptr;
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;

@@ -4,20 +4,15 @@
 // items) is driven from the keyboard; and the form's shortcuts, which the main menu takes.
 #include "DynamicSkinForm.h"
 
+#include "MainMenuItemRow.h"
 #include "SkinButtonObjects.h"
+#include "SkinDisplayObjects.h"
 #include "SkinMainMenuBar.h"
 #include "SkinMainMenuItem.h"
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/SkinPopupWindow.h"
-
-namespace {
-
-// The frame's item the keys may reach.
-bool KeysReach(const TspSkinMainMenuItem& Item) { return Item.Enabled && Item.MenuItem() != nullptr; }
-
-}  // namespace
 
 void TspDynamicSkinForm::SkinMenuOpen() {
   if (!FMainMenuMode) HookApplicationMessages();
@@ -47,6 +42,13 @@ void TspDynamicSkinForm::ReleaseMenuObject() {
     auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
     if (button != nullptr && button->MenuItem != nullptr && button->Down) {
       button->SetDown(false);
+      return;
+    }
+  }
+  for (const auto& object : FObjects) {
+    auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get());
+    if (animate != nullptr && animate->MenuTracking) {
+      animate->MenuClosed();
       return;
     }
   }
@@ -113,47 +115,23 @@ void TspDynamicSkinForm::LeaveMenuFromKeyboard() {
   if (OnSkinMenuClose) OnSkinMenuClose(this);
 }
 
-void TspDynamicSkinForm::StepMainMenuItems(bool Forward) {
-  if (FMainMenuBar != nullptr) {
-    if (Forward)
-      FMainMenuBar->NextItem();
-    else
-      FMainMenuBar->PriorItem();
-    return;
-  }
-  const std::vector<TspSkinMainMenuItem*> items = MainMenuItems();
-  std::vector<TspMenuStepItem> steps;
-  for (const TspSkinMainMenuItem* item : items) steps.push_back({KeysReach(*item), item->Down || item->Active});
-  const TspMenuStep step = StepMenuItems(steps, Forward);
-  if (step.Leave != -1) items[static_cast<size_t>(step.Leave)]->MouseLeave();
-  if (step.Enter != -1) items[static_cast<size_t>(step.Enter)]->MouseEnter();
+void TspDynamicSkinForm::StepMainMenu(bool Forward) {
+  if (FMainMenuBar == nullptr)
+    StepMainMenuItems(MainMenuItems(), Forward);
+  else if (Forward)
+    FMainMenuBar->NextItem();
+  else
+    FMainMenuBar->PriorItem();
 }
 
 bool TspDynamicSkinForm::PressMainMenuItem() {
   if (FMainMenuBar != nullptr) return FMainMenuBar->PressHotItem();
-  for (TspSkinMainMenuItem* item : MainMenuItems()) {
-    const TMenuItem* menuItem = item->MenuItem();
-    const bool pressable = (item->Down && menuItem != nullptr && menuItem->Count() == 0) ||
-                           (item->Active && !FMenuOpen);
-    if (!pressable) continue;
-    item->MouseIn = false;
-    item->MouseDown(0, 0, mbLeft);
-    return true;
-  }
-  return false;
+  return PressHotMainMenuItem(MainMenuItems(), FMenuOpen);
 }
 
 bool TspDynamicSkinForm::FindMainMenuAccelerator(uint16_t Key) {
   if (FMainMenuBar != nullptr) return FMainMenuBar->FindAccelItem(Key);
-  for (TspSkinMainMenuItem* item : MainMenuItems()) {
-    const TMenuItem* menuItem = item->MenuItem();
-    if (!KeysReach(*item) || !IsAccel(Key, menuItem->Caption())) continue;
-    // Entering moves an open submenu here already.
-    item->MouseEnter();
-    if (!FMenuOpen || menuItem->Count() == 0) item->MouseDown(0, 0, mbLeft);
-    return true;
-  }
-  return false;
+  return FindAccelMainMenuItem(MainMenuItems(), Key, FMenuOpen);
 }
 
 void TspDynamicSkinForm::HookApplicationMessages() {
@@ -197,7 +175,7 @@ void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
   }
   const std::vector<TspSkinPopupWindow*>& levels = FSkinMenu->PopupWindows();
   if (FMainMenuMode && Key == VK_LEFT && levels.size() <= 1) {
-    StepMainMenuItems(false);
+    StepMainMenu(false);
     return;
   }
   if (FMainMenuMode && Key == VK_RIGHT) {
@@ -205,7 +183,7 @@ void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
     const TspSkinPopupWindow* last = levels.empty() ? nullptr : levels.back();
     const int hot = last != nullptr ? last->ItemIndex() : -1;
     if (hot < 0 || !last->Items(hot)->HasChildren()) {
-      StepMainMenuItems(true);
+      StepMainMenu(true);
       return;
     }
   }

@@ -5,7 +5,9 @@
 
 #include "SkinButtonObjects.h"
 #include "SkinCaptionObject.h"
+#include "SkinDisplayObjects.h"
 #include "SkinMainMenuItem.h"
+#include "SkinValueObjects.h"
 
 #include "skin/form/portable/FramePainting.h"
 #include "skin/form/portable/MenuBarLayout.h"
@@ -19,6 +21,37 @@
 #include <algorithm>
 
 // Making and placing
+
+namespace {
+
+using TObjectMaker = std::unique_ptr<TspActiveSkinObject> (*)(TspDynamicSkinForm* Frame,
+                                                                const TspDataSkinObject* Entry);
+
+// The object of class O for an entry of class D; nullptr for an entry of another class.
+template <class D, class O>
+std::unique_ptr<TspActiveSkinObject> Make(TspDynamicSkinForm* Frame, const TspDataSkinObject* Entry) {
+  const auto* data = dynamic_cast<const D*>(Entry);
+  return data != nullptr ? std::make_unique<O>(Frame, data) : nullptr;
+}
+
+// Tried in this order: the first that takes an entry makes its object, so that a standard
+// button's entry never becomes a plain button.
+constexpr TObjectMaker ObjectMakers[] = {
+    Make<TspDataSkinGauge, TspSkinGaugeObject>,
+    Make<TspDataSkinStdButton, TspSkinStdButtonObject>,
+    Make<TspDataSkinButton, TspSkinButtonObject>,
+    Make<TspDataSkinCaption, TspSkinCaptionObject>,
+    Make<TspDataUserObject, TspUserObject>,
+    Make<TspDataSkinSwitch, TspSkinSwitchObject>,
+    Make<TspDataSkinTrackBar, TspSkinTrackBarObject>,
+    Make<TspDataSkinLabel, TspSkinLabelObject>,
+    Make<TspDataSkinAnimate, TspSkinAnimateObject>,
+    Make<TspDataSkinBitLabel, TspSkinBitLabelObject>,
+    Make<TspDataSkinFrameRegulatorObject, TspSkinFrameRegulatorObject>,
+    Make<TspDataSkinFrameGaugeObject, TspSkinFrameGaugeObject>,
+};
+
+}  // namespace
 
 void TspDynamicSkinForm::ClearObjects() {
   FObjects.clear();
@@ -35,14 +68,11 @@ void TspDynamicSkinForm::CreateObjects() {
         dynamic_cast<const TspDataSkinMenuItem*>(data) != nullptr ||
         dynamic_cast<const TspDataSkinMainMenuBarButton*>(data) != nullptr)
       continue;
-    // The value and display objects (gauges, track bars, switches, labels, animations,
-    // user objects) come with their own classes.
-    if (const auto* button = dynamic_cast<const TspDataSkinStdButton*>(data))
-      FObjects.push_back(std::make_unique<TspSkinStdButtonObject>(this, button));
-    else if (const auto* plain = dynamic_cast<const TspDataSkinButton*>(data))
-      FObjects.push_back(std::make_unique<TspSkinButtonObject>(this, plain));
-    else if (const auto* caption = dynamic_cast<const TspDataSkinCaption*>(data))
-      FObjects.push_back(std::make_unique<TspSkinCaptionObject>(this, caption));
+    for (TObjectMaker make : ObjectMakers)
+      if (std::unique_ptr<TspActiveSkinObject> object = make(this, data)) {
+        FObjects.push_back(std::move(object));
+        break;
+      }
   }
   CreateMainMenuItemObjects();
 }
@@ -132,8 +162,16 @@ TspActiveSkinObject* TspDynamicSkinForm::StdButtonObject(TspStdButtonCommand Com
 }
 
 void TspDynamicSkinForm::ForgetObjectMenus() {
-  for (const auto& object : FObjects)
+  for (const auto& object : FObjects) {
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get())) button->MenuItem = nullptr;
+    if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) animate->MenuItem = nullptr;
+  }
+}
+
+bool TspDynamicSkinForm::IsCaptionButton(const TspActiveSkinObject& Object) {
+  if (Object.Kind == TspFrameObjectKind::StdButton) return true;
+  const auto* animate = dynamic_cast<const TspSkinAnimateObject*>(&Object);
+  return animate != nullptr && animate->ButtonStyle;
 }
 
 // The mouse
@@ -189,6 +227,10 @@ void TspDynamicSkinForm::ObjectsDblClick() {
 void TspDynamicSkinForm::ResetObjectStates() {
   for (const auto& object : FObjects) {
     if (object->Kind == TspFrameObjectKind::Caption) continue;
+    if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
+      animate->Rewind();
+      continue;
+    }
     object->MouseIn = object->Active = false;
     // A button held down by its group or its open menu stays so.
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
@@ -274,8 +316,10 @@ void TspDynamicSkinForm::UpdateSkinCursor() {
 
 void TspDynamicSkinForm::AnimationTimerProc(TObject*) {
   bool work = false;
-  for (const auto& object : FObjects)
+  for (const auto& object : FObjects) {
+    if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) work = animate->AnimationStep() || work;
     if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get())) work = caption->AnimationStep() || work;
+  }
   if (!work) FAnimationTimer->SetEnabled(false);
 }
 
@@ -311,4 +355,20 @@ void TspDynamicSkinForm::DoMouseUp(const std::string& IDName, int X, int Y, cons
 
 void TspDynamicSkinForm::DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect) {
   if (OnMouseMoveEvent) OnMouseMoveEvent(IDName, X, Y, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect) {
+  if (OnPaintEvent) OnPaintEvent(IDName, Canvas, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoSwitchChangeState(const std::string& IDName, TSwitchState State) {
+  if (OnSwitchChangeStateEvent) OnSwitchChangeStateEvent(IDName, State);
+}
+
+void TspDynamicSkinForm::DoTrackBarChangeValue(const std::string& IDName, int Value) {
+  if (OnTrackBarChangeValueEvent) OnTrackBarChangeValueEvent(IDName, Value);
+}
+
+void TspDynamicSkinForm::DoFrameRegulatorChangeValue(const std::string& IDName, int Value) {
+  if (OnFrameRegulatorChangeValueEvent) OnFrameRegulatorChangeValueEvent(IDName, Value);
 }

@@ -3,7 +3,7 @@
 // hints, and opening the system menu from the caption, its button and the keyboard.
 #include "DynamicSkinForm.h"
 
-#include "SkinButtonObjects.h"
+#include "ActiveSkinObject.h"
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
@@ -92,13 +92,17 @@ void TspDynamicSkinForm::PopupSystemMenuFromRect(const TRect& R) {
 }
 
 void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {
-  for (const auto& object : FObjects) {
-    const auto* button = dynamic_cast<const TspSkinStdButtonObject*>(object.get());
-    if (button == nullptr || button->Command != cmsysmenu || !button->Visible) continue;
-    const TPoint origin = FrameOrigin();
-    PopupSystemMenuFromRect(OffsetRect(button->ObjectRect, origin.X, origin.Y));
-    return;
-  }
+  // The system-menu button, else an animated object with its command.
+  const auto sysMenuObject = [this](TspFrameObjectKind Kind) -> const TspActiveSkinObject* {
+    for (const auto& object : FObjects)
+      if (object->Kind == Kind && object->Command == cmsysmenu && object->Visible) return object.get();
+    return nullptr;
+  };
+  const TspActiveSkinObject* button = sysMenuObject(TspFrameObjectKind::StdButton);
+  if (button == nullptr) button = sysMenuObject(TspFrameObjectKind::Animate);
+  if (button == nullptr) return;
+  const TPoint origin = FrameOrigin();
+  PopupSystemMenuFromRect(OffsetRect(button->ObjectRect, origin.X, origin.Y));
 }
 
 // Caption buttons
@@ -106,8 +110,8 @@ void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {
 void TspDynamicSkinForm::UpdateButtonStates() {
   const TspFrameOptions& o = FCore.Options;
   for (const auto& object : FObjects) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (button == nullptr) continue;
+    if (!IsCaptionButton(*object)) continue;
+    TspActiveSkinObject* button = object.get();
     if (button->Command == cmdefault) {
       bool visible = !o.HideCaptionButtons;
       if (visible && OnActivateCustomObject) OnActivateCustomObject(button->IDName, visible);
@@ -125,6 +129,6 @@ void TspDynamicSkinForm::UpdateButtonHints() {
   if (!FUseDefaultObjectHint || FSkinData == nullptr) return;
   const TspResourceStrData* strings = FSkinData->ResourceStrData();
   for (const auto& object : FObjects)
-    if (auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get()))
-      if (const std::optional<std::string> hint = CaptionButtonHint(button->Command, strings)) button->Hint = *hint;
+    if (IsCaptionButton(*object))
+      if (const std::optional<std::string> hint = CaptionButtonHint(object->Command, strings)) object->Hint = *hint;
 }

@@ -357,7 +357,15 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       }
       return;
     case WM_MOUSEMOVE:
-      if (nc) return;
+      if (nc) {
+        // An object pressed on the frame holds the mouse (the form captured it): it
+        // follows the pointer over the client area too, as a dragged track bar must.
+        if (frame && FCapturedObject != -1) {
+          const TPoint p = ScreenToFramePoint(FForm->ClientToScreen(client));
+          ObjectsMouseMove(p.X, p.Y);
+        }
+        return;
+      }
       ObjectsMouseMove(client.X, client.Y);
       if (FDragging) DragTo(Seams::CursorPos());
       return;

@@ -5,6 +5,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "TrayIcon.h"
 
 #include "skin/form/portable/ClientFrame.h"
 
@@ -109,11 +110,28 @@ std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
   return taken;
 }
 
-// The tray icon's own component comes with the tray: until then a window without one
-// stays where it is.
-void TspDynamicSkinForm::MinimizeToTray() {}
+// The tray
 
-void TspDynamicSkinForm::RestoreFromTray() {}
+void TspDynamicSkinForm::MinimizeToTray() {
+  if (FTrayIcon == nullptr) return;
+  // Minimizing the application hides it to the icon.
+  FTrayIcon->SetMinimizeToTray(true);
+  FTrayIcon->SetIconVisible(true);
+  Application->Minimize();
+  if (OnMinimizeToTray) OnMinimizeToTray(this);
+}
+
+void TspDynamicSkinForm::RestoreFromTray() {
+  if (FTrayIcon == nullptr) return;
+  FTrayIcon->SetMinimizeToTray(false);
+  // The main form that going to the tray hid comes back with the application.
+  FTrayIcon->ShowMainForm();
+  Application->Restore();
+  if (!FAlwaysShowInTray) FTrayIcon->SetIconVisible(false);
+  if (OnRestoreFromTray) OnRestoreFromTray(this);
+}
+
+void TspDynamicSkinForm::TrayIconDblClick(TObject*) { RestoreFromTray(); }
 
 // Rolling up
 

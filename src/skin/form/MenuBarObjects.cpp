@@ -2,6 +2,7 @@
 
 #include "ActiveSkinObject.h"
 #include "DynamicSkinForm.h"
+#include "MainMenuItemRow.h"
 #include "SkinButtonObjects.h"
 #include "SkinMainMenuBar.h"
 
@@ -64,21 +65,10 @@ TspSkinMainMenuBarItem::TspSkinMainMenuBarItem(TspSkinMainMenuBar* AParent, cons
 
 TMenuItem* TspSkinMainMenuBarItem::MenuItem() const { return static_cast<TMenuItem*>(FMenuItem.Target()); }
 
-bool TspSkinMainMenuBarItem::HasSubItems() const {
-  const TMenuItem* item = MenuItem();
-  return item != nullptr && item->Count() > 0;
-}
-
-template <class F>
-void TspSkinMainMenuBarItem::ForOtherItems(F Action) {
-  for (TspSkinMainMenuBarItem* item : Parent->Items())
-    if (item != this) Action(*item);
-}
-
 bool TspSkinMainMenuBarItem::CanAnimate() const { return FSkin && FSkin->Animates(Parent->SkinData()); }
 
 bool TspSkinMainMenuBarItem::AnimationStep() {
-  if (!CanAnimate() || !StepMenuItemFrame(Frame, FSkin->FrameCount, Active)) return false;
+  if (!CanAnimate() || !StepAnimationFrame(Frame, FSkin->FrameCount, Active)) return false;
   Parent->DrawObject(this);
   return true;
 }
@@ -208,22 +198,8 @@ void TspSkinMainMenuBarItem::OpenSubmenu() {
 }
 
 void TspSkinMainMenuBarItem::MouseEnter() {
-  TspSkinMainMenuBarItem* open = nullptr;
-  ForOtherItems([&](TspSkinMainMenuBarItem& Other) {
-    if (Other.Down && open == nullptr) open = &Other;
-  });
-  if (open != nullptr) {
-    // The open submenu follows the mouse along the bar.
-    open->SetDown(false);
-    MouseIn = Active = true;
-    if (CanMorphing()) MorphKf = 1;
-    SetDown(true);
-    return;
-  }
-  ForOtherItems([](TspSkinMainMenuBarItem& Other) {
-    if (Other.MouseIn) Other.MouseLeave();
-  });
-  MouseIn = Active = true;
+  // An open submenu follows the mouse along the bar.
+  if (EnterMainMenuItem(*this, Parent->Items())) return;
   ReDraw();
   TMenuItem* item = MenuItem();
   if (item == nullptr) return;

@@ -95,7 +95,6 @@ public:
   bool HasSkinData() const { return FSkin.has_value(); }
   // The menu item shown; nullptr once it was freed.
   TMenuItem* MenuItem() const;
-  bool HasSubItems() const;
 
   int32_t Frame = 0;  // 0 normal, 1 .. the frame count the animation, above it hot
 
@@ -103,8 +102,6 @@ private:
   void DrawSkinned(TCanvas* Cnvs, const std::string& Caption, bool ItemEnabled);
   void DrawDefault(TCanvas* Cnvs, const std::string& Caption, bool ItemEnabled);
   void OpenSubmenu();
-  template <class F>
-  void ForOtherItems(F Action);
 
   std::optional<TspMainMenuItemSkin> FSkin;
   TspMenuItemFit FFit;

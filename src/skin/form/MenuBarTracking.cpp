@@ -5,12 +5,12 @@
 #include "SkinMainMenuBar.h"
 
 #include "DynamicSkinForm.h"
+#include "MainMenuItemRow.h"
 
 #include "skin/menus/SkinMenu.h"
 
 #include "skin/controls/SkinControlMessages.h"
 
-#include "classlib/Keyboard.h"
 #include "classlib/SystemSeams.h"
 
 // The mouse
@@ -186,44 +186,18 @@ void TspSkinMainMenuBar::EnterKeyboardMode() {
   FDynamicSkinForm->EnterMainMenuMode(this);
 }
 
-void TspSkinMainMenuBar::StepItems(bool Forward) {
-  const std::vector<TspSkinMainMenuBarItem*> items = Items();
-  std::vector<TspMenuStepItem> steps;
-  for (const TspSkinMainMenuBarItem* item : items)
-    steps.push_back({item->Visible && item->Enabled, item->MouseIn || item->Active || item->Down});
-  const TspMenuStep step = StepMenuItems(steps, Forward);
-  if (step.Leave != -1) items[static_cast<size_t>(step.Leave)]->MouseLeave();
-  if (step.Enter != -1) items[static_cast<size_t>(step.Enter)]->MouseEnter();
-}
+void TspSkinMainMenuBar::NextItem() { StepMainMenuItems(Items(), true); }
 
-void TspSkinMainMenuBar::NextItem() { StepItems(true); }
-
-void TspSkinMainMenuBar::PriorItem() { StepItems(false); }
+void TspSkinMainMenuBar::PriorItem() { StepMainMenuItems(Items(), false); }
 
 bool TspSkinMainMenuBar::PressHotItem() {
-  const bool menuOpen = FDynamicSkinForm != nullptr && FDynamicSkinForm->MenuOpen();
-  for (TspSkinMainMenuBarItem* item : Items()) {
-    const bool pressable = (item->Down && !item->HasSubItems()) || ((item->MouseIn || item->Active) && !menuOpen);
-    if (!pressable) continue;
-    item->MouseIn = false;
-    item->MouseDown(0, 0, mbLeft);
-    return true;
-  }
-  return false;
+  return PressHotMainMenuItem(Items(), FDynamicSkinForm != nullptr && FDynamicSkinForm->MenuOpen());
 }
 
 bool TspSkinMainMenuBar::FindAccelItem(uint16_t Key) {
   if (FDynamicSkinForm == nullptr || FObjects.empty() || !HandleAllocated() || !IsWindowVisible(Handle()))
     return false;
-  for (TspSkinMainMenuBarItem* item : Items()) {
-    const TMenuItem* menuItem = item->MenuItem();
-    if (!item->Visible || !item->Enabled || menuItem == nullptr || !IsAccel(Key, menuItem->Caption())) continue;
-    // Entering moves an open submenu here already.
-    item->MouseEnter();
-    if (!FDynamicSkinForm->MenuOpen() || !item->HasSubItems()) item->MouseDown(0, 0, mbLeft);
-    return true;
-  }
-  return false;
+  return FindAccelMainMenuItem(Items(), Key, FDynamicSkinForm->MenuOpen());
 }
 
 void TspSkinMainMenuBar::ResetItems() {

@@ -2,9 +2,6 @@
 
 #include "DynamicSkinForm.h"
 
-#include "skin/menus/SkinMenu.h"
-#include "skin/menus/SkinPopupMenu.h"
-
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinDrawing.h"
@@ -140,16 +137,7 @@ void TspSkinButtonObject::MouseLeave() {
 }
 
 void TspSkinButtonObject::TrackMenu() {
-  if (MenuItem == nullptr || MenuItem->Count() == 0) return;
-  const TPoint origin = Parent->FrameOrigin();
-  const TRect r = OffsetRect(ObjectRect, origin.X, origin.Y);
-  if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(MenuItem->GetParentMenu())) {
-    popup->PopupFromRect(r, PopupUp);
-    return;
-  }
-  Parent->SkinMenuOpen();
-  TspSkinData* skin = Parent->MenusSkinData() != nullptr ? Parent->MenusSkinData() : Parent->SkinData();
-  if (!Parent->SkinMenu()->Popup(nullptr, skin, 0, r, MenuItem, PopupUp)) Parent->SkinMenuClose();
+  if (MenuItem != nullptr && MenuItem->Count() > 0) DropDownMenu(MenuItem, PopupUp);
 }
 
 // Caption buttons

@@ -2,6 +2,9 @@
 
 #include "DynamicSkinForm.h"
 #include "SkinMainMenuBar.h"
+#include "TrayIcon.h"
+
+#include "skin/menus/SkinPopupMenu.h"
 
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/data/SkinData.h"
@@ -19,10 +22,34 @@ constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMax
 static_assert(std::size(kBorderIconNames) == static_cast<size_t>(TspBorderIcon::biMinimizeToTray) + 1);
 
 using F = TspDynamicSkinForm;
+using T = TspTrayIcon;
 
 }  // namespace
 
 void RegisterSkinFormClasses(TClassRegistry& Registry) {
+  // Its icon comes from the application (or its image list): forms store no icon data.
+  Registry.DefineComponent<T, TComponent>("TspTrayIcon")
+      .Boolean("DesignPreview", &T::SetDesignPreview)
+      .Reference("IconList", &T::SetIconList)
+      .Boolean("CycleIcons", &T::SetCycleIcons)
+      .Integer("AnimateTimerInterval", &T::SetAnimateTimerInterval)
+      .Boolean("Enabled", &T::SetEnabled)
+      .String("Hint", &T::SetHint)
+      .Boolean("ShowHint", &T::SetShowHint)
+      .Boolean("IconVisible", &T::SetIconVisible)
+      .Integer("IconIndex", &T::SetIconIndex)
+      .Reference("PopupMenu", &T::SetPopupMenu)
+      .Boolean("PopupByLeftButton", &T::SetPopupByLeftButton)
+      .Boolean("MinimizedOnStart", &T::SetMinimizedOnStart)
+      .Boolean("MinimizeToTray", &T::SetMinimizeToTray)
+      .Event("OnClick", &T::OnClick)
+      .Event("OnDblClick", &T::OnDblClick)
+      .Event("OnMouseDown", &T::OnMouseDown)
+      .Event("OnMouseUp", &T::OnMouseUp)
+      .Event("OnMouseMove", &T::OnMouseMove)
+      .Event("OnCycle", &T::OnCycle)
+      .Event("OnBalloonHintClick", &T::OnBalloonHintClick);
+
   Registry.DefineComponent<F, TComponent>("TspDynamicSkinForm")
       .Enum("PositionInMonitor", &F::SetPositionInMonitor, kPositionInMonitorNames)
       .Reference("StatusBar", &F::SetStatusBar)
@@ -45,6 +72,7 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Object("DefInActiveCaptionFont", &F::DefInActiveCaptionFont)
       .Integer("DefMenuItemHeight", &F::SetDefMenuItemHeight)
       .Object("DefMenuItemFont", &F::DefMenuItemFont)
+      .Reference("TrayIcon", &F::SetTrayIcon)
       .Boolean("UseDefaultSysMenu", &F::SetUseDefaultSysMenu)
       .Boolean("SupportNCArea", &F::SetSupportNCArea)
       .Boolean("AlphaBlendAnimation", &F::SetAlphaBlendAnimation)

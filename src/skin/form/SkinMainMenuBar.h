@@ -166,7 +166,6 @@ private:
   bool TransparentBar() const;
   // The hidden items offered from the chevron.
   void ShowHiddenItems();
-  void StepItems(bool Forward);
   void MouseTimerTick();
   void MorphTimerTick();
   void AnimationTimerTick();

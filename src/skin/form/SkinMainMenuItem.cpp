@@ -1,6 +1,7 @@
 #include "SkinMainMenuItem.h"
 
 #include "DynamicSkinForm.h"
+#include "MainMenuItemRow.h"
 
 #include "skin/menus/SkinMenu.h"
 
@@ -19,13 +20,6 @@ TspSkinMainMenuItem::TspSkinMainMenuItem(TspDynamicSkinForm* AParent, const TspD
 }
 
 TMenuItem* TspSkinMainMenuItem::MenuItem() const { return static_cast<TMenuItem*>(FMenuItem.Target()); }
-
-template <class F>
-void TspSkinMainMenuItem::ForOtherItems(F Action) {
-  for (int i = 0; i < Parent->ObjectCount(); ++i)
-    if (auto* item = dynamic_cast<TspSkinMainMenuItem*>(Parent->Objects(i)); item != nullptr && item != this)
-      Action(*item);
-}
 
 TSize TspSkinMainMenuItem::MeasureSize() const {
   TFont font;
@@ -77,23 +71,8 @@ void TspSkinMainMenuItem::MouseDown(int X, int Y, TMouseButton Button) {
 }
 
 void TspSkinMainMenuItem::MouseEnter() {
-  TspSkinMainMenuItem* open = nullptr;
-  ForOtherItems([&](TspSkinMainMenuItem& Other) {
-    if (Other.Down && open == nullptr) open = &Other;
-  });
-  if (open != nullptr) {
-    // The open submenu follows the mouse along the row.
-    open->SetDown(false);
-    MouseIn = Active = true;
-    if (CanMorphing()) MorphKf = 1;
-    SetDown(true);
-    return;
-  }
-  ForOtherItems([](TspSkinMainMenuItem& Other) {
-    if (Other.Active) Other.MouseLeave();
-  });
-  MouseIn = Active = true;
-  ReDraw();
+  // An open submenu follows the mouse along the row.
+  if (!EnterMainMenuItem(*this, Parent->MainMenuItems())) ReDraw();
 }
 
 void TspSkinMainMenuItem::MouseLeave() {

@@ -44,9 +44,6 @@ public:
 
 private:
   void OpenSubmenu();
-  // The other main-menu items of the frame.
-  template <class F>
-  void ForOtherItems(F Action);
 
   TspMainMenuItemSkin FSkin;
   TspMenuItemFit FFit;

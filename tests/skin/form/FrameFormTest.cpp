@@ -4,6 +4,9 @@
 // frame show them to a person.
 #include "FrameTestKit.h"
 
+#include "skin/form/SkinFormClasses.h"
+#include "skin/form/TrayIcon.h"
+
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -36,8 +39,11 @@ TFrameTestForm* ReadFrameTestForm() {
   return form;
 }
 
+bool NoShell(DWORD, NOTIFYICONDATAA*) { return true; }
+
 TEST(FrameForm, TheWindowTakesItsSkinnedFrameFromItsFormResource) {
   TSeamOverride<TRect()> workArea{Seams::WorkArea, TestWorkArea};
+  TSeamOverride<bool(DWORD, NOTIFYICONDATAA*)> shell{Seams::NotifyIcon, NoShell};
   TOwned<TFrameTestForm> form(ReadFrameTestForm());
   auto* frame = dynamic_cast<TspDynamicSkinForm*>(form->FindComponent("DynSkinForm"));
   ASSERT_NE(frame, nullptr);
@@ -49,6 +55,14 @@ TEST(FrameForm, TheWindowTakesItsSkinnedFrameFromItsFormResource) {
   EXPECT_EQ(frame->DefCaptionFont()->Name(), "Tahoma");
   EXPECT_EQ(frame->BorderIcons(), (TspBorderIcons{TspBorderIcon::biSystemMenu, TspBorderIcon::biMinimize,
                                                   TspBorderIcon::biMaximize, TspBorderIcon::biRollUp}));
+  // The tray icon waits hidden for the window, with the window's tray menu.
+  auto* tray = dynamic_cast<TspTrayIcon*>(form->FindComponent("TrayIcon"));
+  ASSERT_EQ(frame->TrayIcon(), tray);
+  EXPECT_FALSE(tray->IconVisible());
+  EXPECT_EQ(tray->PopupMenu(), frame->TrayMenu());
+  EXPECT_EQ(tray->Hint(), "Skinned frame");
+  EXPECT_EQ(tray->AnimateTimerInterval(), 400U);
+  EXPECT_TRUE(tray->PopupByLeftButton());
   form->Show();
   SetActiveWindow(form->Handle());
   PumpFor(50);

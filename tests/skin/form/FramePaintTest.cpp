@@ -11,15 +11,6 @@
 
 namespace {
 
-TspActiveSkinObject* Object(TspDynamicSkinForm* Frame, const std::string& IDName) {
-  for (int i = 0; i < Frame->ObjectCount(); ++i)
-    if (Frame->Objects(i)->IDName == IDName) return Frame->Objects(i);
-  ADD_FAILURE() << "no object " << IDName;
-  return nullptr;
-}
-
-TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
-
 TColor PixelAt(TFrameWindow& Window, TPoint P) { return Window.PaintedFrame()->Pixel(P.X, P.Y); }
 
 // The frame test skin on a window of its frame picture's size (400 x 140).
@@ -48,21 +39,21 @@ TEST_F(FrameTestSkinPaint, BandsComeFromTheFramePictureAndTheButtonsFromTheirLoo
   EXPECT_EQ(dc->Pixel(200, 80), RGBColor(1, 2, 3));  // the client area is not the frame's
   // Close, maximize, minimize and roll-up run leftwards from the buttons rectangle's end,
   // 2 pixels apart; the system-menu button starts the caption.
-  EXPECT_EQ(Object(window.Frame(), "closebutton")->ObjectRect, Rect(364, 3, 392, 24));
-  EXPECT_EQ(Object(window.Frame(), "maximizebutton")->ObjectRect, Rect(334, 3, 362, 24));
-  EXPECT_EQ(Object(window.Frame(), "rollupbutton")->ObjectRect, Rect(274, 3, 302, 24));
-  EXPECT_EQ(Object(window.Frame(), "sysmenubutton")->ObjectRect, Rect(8, 3, 30, 24));
-  EXPECT_EQ(Object(window.Frame(), "caption")->ObjectRect, Rect(30, 3, 232, 24));
-  EXPECT_FALSE(Object(window.Frame(), "traybutton")->Visible);  // no biMinimizeToTray
+  EXPECT_EQ(FrameObject(window.Frame(), "closebutton")->ObjectRect, Rect(364, 3, 392, 24));
+  EXPECT_EQ(FrameObject(window.Frame(), "maximizebutton")->ObjectRect, Rect(334, 3, 362, 24));
+  EXPECT_EQ(FrameObject(window.Frame(), "rollupbutton")->ObjectRect, Rect(274, 3, 302, 24));
+  EXPECT_EQ(FrameObject(window.Frame(), "sysmenubutton")->ObjectRect, Rect(8, 3, 30, 24));
+  EXPECT_EQ(FrameObject(window.Frame(), "caption")->ObjectRect, Rect(30, 3, 232, 24));
+  EXPECT_FALSE(FrameObject(window.Frame(), "traybutton")->Visible);  // no biMinimizeToTray
   for (const char* button : {"closebutton", "maximizebutton", "minimizebutton", "rollupbutton", "sysmenubutton"})
-    EXPECT_EQ(dc->Pixel(Centre(Object(window.Frame(), button)->ObjectRect).X, 5), SkinLook(button)) << button;
+    EXPECT_EQ(dc->Pixel(Centre(FrameObject(window.Frame(), button)->ObjectRect).X, 5), SkinLook(button)) << button;
   // The active caption's own picture, resized to its place.
   const TRect active = ObjectEntry(Data(), "caption").ActiveSkinRect;
   EXPECT_EQ(dc->Pixel(225, 5), ObjectColour(Data(), "caption", active));
 }
 
 TEST_F(FrameTestSkinPaint, CaptionButtonsShowTheirHotPressedAndRestoreLooks) {
-  TspActiveSkinObject* minimize = Object(window.Frame(), "minimizebutton");
+  TspActiveSkinObject* minimize = FrameObject(window.Frame(), "minimizebutton");
   const TPoint at = Centre(minimize->ObjectRect);
   window.Frame()->TestActive(at.X, at.Y, true);
   EXPECT_EQ(PixelAt(window, at), ButtonLook("minimizebutton", &TspDataSkinStdButton::ActiveSkinRect));
@@ -75,12 +66,12 @@ TEST_F(FrameTestSkinPaint, CaptionButtonsShowTheirHotPressedAndRestoreLooks) {
   EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Normal);
 
   window.Frame()->SetWindowState(TspWindowState::Maximized);
-  const TPoint maximize = Centre(Object(window.Frame(), "maximizebutton")->ObjectRect);
+  const TPoint maximize = Centre(FrameObject(window.Frame(), "maximizebutton")->ObjectRect);
   EXPECT_EQ(PixelAt(window, maximize), ButtonLook("maximizebutton", &TspDataSkinStdButton::RestoreRect));
 }
 
 TEST_F(FrameTestSkinPaint, AnInactiveWindowShowsItsInactiveLooksInvertedEvenUnderTheMouse) {
-  TspActiveSkinObject* close = Object(window.Frame(), "closebutton");
+  TspActiveSkinObject* close = FrameObject(window.Frame(), "closebutton");
   const TPoint at = Centre(close->ObjectRect);
   window.Frame()->TestActive(at.X, at.Y, true);
   window.SetActive(false);
@@ -96,7 +87,7 @@ TEST_F(FrameTestSkinPaint, AWiderWindowStretchesTheCaptionRowAndMovesTheButtons)
   window.Form()->SetBounds(100, 100, 600, 200);
   PumpFor(10);
   const auto dc = window.PaintedFrame();
-  EXPECT_EQ(Object(window.Frame(), "closebutton")->ObjectRect, Rect(564, 3, 592, 24));
+  EXPECT_EQ(FrameObject(window.Frame(), "closebutton")->ObjectRect, Rect(564, 3, 592, 24));
   EXPECT_EQ(dc->Pixel(578, 5), SkinLook("closebutton"));
   EXPECT_EQ(dc->Pixel(597, 120), FramePixel(Data(), 397, 80));  // the right band, moved
   EXPECT_EQ(dc->Pixel(2, 195), FramePixel(Data(), 2, 135));     // the bottom band, moved down
@@ -114,7 +105,7 @@ TEST(FrameEffects, ButtonsMorphInFifthsAndTheCaptionAnimatesOnActivationOnlyWith
   const auto& closeEntry = dynamic_cast<const TspDataSkinStdButton&>(ObjectEntry(data, "closebutton"));
   const TColor normal = ObjectColour(data, "closebutton", closeEntry.SkinRect);
   const TColor active = ObjectColour(data, "closebutton", closeEntry.ActiveSkinRect);
-  const TPoint at = Centre(Object(frame, "closebutton")->ObjectRect);
+  const TPoint at = Centre(FrameObject(frame, "closebutton")->ObjectRect);
   frame->TestActive(at.X, at.Y, true);
   ASSERT_TRUE(frame->MorphTimer()->Enabled());
   for (int step = 1; step <= 4; ++step) tick(frame->MorphTimer());
@@ -168,9 +159,9 @@ TEST(FramePaint, WithoutASkinTheDefaultFrameIsDrawnInTheSystemsColours) {
   EXPECT_EQ(window.Form()->ClientHeight(), 200 - 25);
 
   // Buttons are 17 pixels square, their top at 4, leftwards from 297.
-  EXPECT_EQ(Object(window.Frame(), "closebutton")->ObjectRect, Rect(280, 4, 297, 21));
-  EXPECT_EQ(Object(window.Frame(), "rollupbutton")->ObjectRect, Rect(229, 4, 246, 21));
-  EXPECT_EQ(Object(window.Frame(), "sysmenubutton")->ObjectRect, Rect(3, 4, 20, 21));
+  EXPECT_EQ(FrameObject(window.Frame(), "closebutton")->ObjectRect, Rect(280, 4, 297, 21));
+  EXPECT_EQ(FrameObject(window.Frame(), "rollupbutton")->ObjectRect, Rect(229, 4, 246, 21));
+  EXPECT_EQ(FrameObject(window.Frame(), "sysmenubutton")->ObjectRect, Rect(3, 4, 20, 21));
   EXPECT_EQ(dc->Pixel(281, 5), SysColor(clBtnFace));
   window.Frame()->TestActive(288, 12, true);
   dc = window.PaintedFrame();

@@ -34,8 +34,22 @@ void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
 }
 
-TFrameWindow::TFrameWindow(const TRect& Bounds)
-    : FForm(new TForm(Application)), FData(new TspSkinData(FForm)), FFrame(new TspDynamicSkinForm(FForm)) {
+namespace {
+
+// Where the frame's mouse timer finds the pointer once input was posted.
+TPoint PostedPointer;
+
+TForm* NewForm(bool MainForm) {
+  if (!MainForm) return new TForm(Application);
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  return form;
+}
+
+}  // namespace
+
+TFrameWindow::TFrameWindow(const TRect& Bounds, bool MainForm)
+    : FForm(NewForm(MainForm)), FData(new TspSkinData(FForm)), FFrame(new TspDynamicSkinForm(FForm)) {
   FForm->SetBoundsRect(Bounds);
   FForm->SetCaption("Frame");
 }
@@ -76,6 +90,24 @@ TPoint TFrameWindow::ScreenPoint(TPoint P) const {
 
 LRESULT TFrameWindow::HitTest(TPoint P) const {
   return SendMessageA(FForm->Handle(), WM_NCHITTEST, 0, PointToLParam(ScreenPoint(P)));
+}
+
+void TFrameWindow::PostMouse(UINT Msg, TPoint P) {
+  const TPoint screen = ScreenPoint(P);
+  PostedPointer = screen;
+  if (!FPointer) FPointer.emplace(Seams::CursorPos, [] { return PostedPointer; });
+  const bool nonClient = Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK;
+  const WPARAM keys = Msg == WM_MOUSEMOVE ? MK_LBUTTON : 0;
+  PostMessageA(FForm->Handle(), Msg, nonClient ? HTOBJECT : keys,
+               PointToLParam(nonClient ? screen : FForm->ScreenToClient(screen)));
+  PumpFor(0);
+}
+
+TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName) {
+  for (int i = 0; i < Frame->ObjectCount(); ++i)
+    if (Frame->Objects(i)->IDName == IDName) return Frame->Objects(i);
+  ADD_FAILURE() << "no object " << IDName;
+  return nullptr;
 }
 
 TColor FramePixel(const TspSkinData& Data, int X, int Y) { return Data.Picture.Pixel(X, Y); }

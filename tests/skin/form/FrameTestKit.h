@@ -4,6 +4,7 @@
 // paints it into a memory DC, the work area the tests set, and the pixels of a skin's
 // pictures that a painted frame is compared with.
 
+#include "skin/form/ActiveSkinObject.h"
 #include "skin/form/DynamicSkinForm.h"
 
 #include "skin/data/CompressedStoredSkin.h"
@@ -15,6 +16,7 @@
 #include "UiTest.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +33,9 @@ inline TRect TestWorkArea() { return {0, 0, 1000, 700}; }
 class TFrameWindow {
 public:
   // A sizeable form at Bounds with a frame component and a skin data component; the
-  // frame has no skin until Load.
-  explicit TFrameWindow(const TRect& Bounds = {100, 100, 400, 300});
+  // frame has no skin until Load. With MainForm the form is made as the application's
+  // first form, its main form while there is none.
+  explicit TFrameWindow(const TRect& Bounds = {100, 100, 400, 300}, bool MainForm = false);
   ~TFrameWindow();
   TFrameWindow(const TFrameWindow&) = delete;
   TFrameWindow& operator=(const TFrameWindow&) = delete;
@@ -53,6 +56,11 @@ public:
   // A screen point of the window at frame coordinates P.
   TPoint ScreenPoint(TPoint P) const;
   LRESULT HitTest(TPoint P) const;
+  // Posts a mouse message at frame point P, as the system sends it: a non-client one on
+  // an object in screen coordinates, a client one (the form has the mouse captured) in
+  // client coordinates; then handles it. From then on the window's cursor seam says the
+  // pointer is there; the real one stays where it is, under no test window.
+  void PostMouse(UINT Msg, TPoint P);
 
 private:
   TSeamOverride<TRect()> FWorkArea{Seams::WorkArea, TestWorkArea};
@@ -60,7 +68,16 @@ private:
   TspSkinData* FData;
   TspDynamicSkinForm* FFrame;
   TspCompressedStoredSkin FStored{nullptr};
+  std::optional<TSeamOverride<TPoint()>> FPointer;
 };
+
+// The frame's object named IDName, as class O; a test failure when there is none.
+TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName);
+template <class O = TspActiveSkinObject>
+O* FrameObject(TspDynamicSkinForm* Frame, const std::string& IDName) {
+  return dynamic_cast<O*>(AnyFrameObject(Frame, IDName));
+}
+inline TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
 
 // Pixel (X, Y) of Data's frame picture, or of its active picture Index.
 TColor FramePixel(const TspSkinData& Data, int X, int Y);

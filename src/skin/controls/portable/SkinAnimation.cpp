@@ -20,6 +20,18 @@ TRect AnimationFrameRect(const TRect& Strip, int32_t FrameCount, int32_t Frame, 
   return {Strip.Left, Strip.Top + offset, Strip.Right, Strip.Top + offset + length};
 }
 
+bool StepAnimationFrame(int32_t& Frame, int32_t FrameCount, bool Hot) {
+  if (Hot && Frame <= FrameCount) {
+    ++Frame;
+    return true;
+  }
+  if (!Hot && Frame > 0) {
+    --Frame;
+    return true;
+  }
+  return false;
+}
+
 double NextMorphKf(double Kf, bool Forward) {
   constexpr double step = 0.2;
   return std::clamp(std::round((Kf + (Forward ? step : -step)) / step) * step, 0.0, 1.0);

@@ -18,6 +18,11 @@ bool CanAnimate(const TRect& Strip, int32_t FrameCount, int32_t Interval, bool S
 // frame outside 1 .. FrameCount, a count below 1 or frames smaller than a pixel.
 TRect AnimationFrameRect(const TRect& Strip, int32_t FrameCount, int32_t Frame, bool SideBySide);
 
+// One tick of a frame animation that rests on frame 0 (the normal look) and on
+// FrameCount + 1 (the hot look): a frame towards the hot look while Hot, else back
+// towards the normal one. Whether the frame changed.
+bool StepAnimationFrame(int32_t& Frame, int32_t FrameCount, bool Hot);
+
 // One step of a cross-fade between a normal look (0) and a hot one (1): a fifth towards 1
 // when Forward, else towards 0, kept on whole fifths so that five steps always end
 // exactly on a look.

@@ -43,18 +43,6 @@ bool MenuItemStripSideBySide(const TRect& AnimateSkinRect, const TRect& SkinRect
   return RectHeight(AnimateSkinRect) <= RectHeight(SkinRect);
 }
 
-bool StepMenuItemFrame(int32_t& Frame, int32_t FrameCount, bool Hot) {
-  if (Hot && Frame <= FrameCount) {
-    ++Frame;
-    return true;
-  }
-  if (!Hot && Frame > 0) {
-    --Frame;
-    return true;
-  }
-  return false;
-}
-
 TspMenuStep StepMenuItems(std::span<const TspMenuStepItem> Items, bool Forward) {
   const int count = static_cast<int>(Items.size());
   TspMenuStep step;

@@ -1,8 +1,8 @@
 #pragma once
 // The state rules of a main menu's top-level items, drawn in the window's frame or on a
 // menu bar: hiding an item that does not fit (and giving it back its enabled state), the
-// look an item shows, its frame animation, stepping from item to item by the arrow keys,
-// and the order of a main menu merged with an MDI child's.
+// look an item shows, stepping from item to item by the arrow keys, and the order of a
+// main menu merged with an MDI child's.
 
 #include "skin/data/SkinTypes.h"
 
@@ -49,10 +49,6 @@ TspMenuItemLook MenuItemLook(const TspMenuItemLookState& State);
 TRect MenuItemDownRect(const TRect& DownRect, const TRect& ActiveSkinRect, const TRect& SkinRect);
 // Whether an animation strip lies side by side: it is no taller than the item's look.
 bool MenuItemStripSideBySide(const TRect& AnimateSkinRect, const TRect& SkinRect);
-
-// One tick of an item's frame animation: a hot item moves a frame towards its hot face
-// (FrameCount + 1), any other back towards its normal face (0). Whether the frame changed.
-bool StepMenuItemFrame(int32_t& Frame, int32_t FrameCount, bool Hot);
 
 // Stepping along the row by the arrow keys. Eligible items are those the keys may reach;
 // the current item is the first eligible one that is hot or pressed.

@@ -41,16 +41,7 @@ bool TspMenuItemState::AnimationStep(bool Morphs, bool Animates, int32_t FrameCo
     MorphKf = SnappedKf(MorphKf + (ShowsActive() ? MorphStep : -MorphStep));
     return true;
   }
-  if (!Animates) return false;
-  if (Active && FrameIndex <= FrameCount) {
-    ++FrameIndex;
-    return true;
-  }
-  if (!Active && FrameIndex > 0) {
-    --FrameIndex;
-    return true;
-  }
-  return false;
+  return Animates && StepAnimationFrame(FrameIndex, FrameCount, Active);
 }
 
 bool MenuItemAnimates(const TspDataSkinMenuItem& Entry) {

@@ -47,6 +47,17 @@ TEST(CustomControlGeometry, FollowsTheFirstCornerPointThatIsSet) {
   EXPECT_EQ(SkinResizeMode({}, g.Cut), -1);
 }
 
+TEST(StepAnimationFrame, RunsUpToTheHotLookAndBackToTheNormalOne) {
+  int32_t frame = 0;
+  int steps = 0;
+  while (StepAnimationFrame(frame, 3, true)) ++steps;
+  EXPECT_EQ(frame, 4);
+  EXPECT_EQ(steps, 4);
+  while (StepAnimationFrame(frame, 3, false)) --steps;
+  EXPECT_EQ(frame, 0);
+  EXPECT_EQ(steps, 0);
+}
+
 TEST(NextMorphKf, FiveStepsEndExactlyOnALookAndGoNoFurther) {
   double kf = 0;
   for (int i = 0; i < 5; ++i) kf = NextMorphKf(kf, true);

@@ -55,17 +55,6 @@ TEST(MainMenuItems, ThePressedLookWinsThenTheAnimationOrTheCrossFadeThenTheHotLo
   EXPECT_EQ(MenuItemLook(a).Face, Face::Active);
 }
 
-TEST(MainMenuItems, AnAnimationRunsUpToTheHotFaceAndBackToTheNormalOne) {
-  int32_t frame = 0;
-  int steps = 0;
-  while (StepMenuItemFrame(frame, 3, true)) ++steps;
-  EXPECT_EQ(frame, 4);
-  EXPECT_EQ(steps, 4);
-  while (StepMenuItemFrame(frame, 3, false)) --steps;
-  EXPECT_EQ(frame, 0);
-  EXPECT_EQ(steps, 0);
-}
-
 TEST(MainMenuItems, ThePressedRectangleFallsBackToTheHotThenTheNormalOne) {
   const TRect down{0, 40, 30, 60}, active{0, 20, 30, 40}, normal{0, 0, 30, 20};
   EXPECT_EQ(MenuItemDownRect(down, active, normal), down);

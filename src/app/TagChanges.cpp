@@ -1,0 +1,145 @@
+#include "TagChanges.h"
+
+#include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
+#include "tags/TagInfo.h"
+
+#include <memory>
+
+namespace {
+
+constexpr TFrameIDlibrary kFieldKinds[TagFieldCount] = {fiTIT2, fiTPE1, fiTALB, fiTRCK,
+                                                        fiTCON, fiTDRC, fiCOMM};
+
+// The pending state of one of a record's two tags.
+template <class TTag>
+struct TTagSlot {
+  std::unique_ptr<TTag>& Tag;
+  bool &Has, &New, &Changed, &Remove;
+};
+
+TTagSlot<TMp3ID3v1> ID3v1Slot(TTagInfo& info) {
+  return {info.ID3v1, info.HasID3v1, info.NewID3v1, info.ChangedID3v1, info.RemoveID3v1};
+}
+TTagSlot<TMp3ID3v2> ID3v2Slot(TTagInfo& info) {
+  return {info.ID3v2, info.HasID3v2, info.NewID3v2, info.ChangedID3v2, info.RemoveID3v2};
+}
+
+// An unwanted tag: the file's is emptied and marked for removal, a pending new one dropped.
+template <class TTag, class Empty>
+void Drop(TTagSlot<TTag> slot, Empty empty) {
+  if (slot.Has && slot.Tag) {
+    empty(*slot.Tag);
+    slot.Changed = slot.Remove = true;
+  } else if (slot.New) {
+    slot.Tag.reset();
+    slot.New = slot.Changed = false;
+  }
+}
+
+// A wanted tag: a new one for a file without it, else the file's, read again where a
+// removal had emptied it, so that nothing of it is lost.
+template <class TTag>
+TTag& Keep(TTagInfo& info, TTagSlot<TTag> slot) {
+  if (!slot.Has && !slot.New) {
+    slot.Tag = std::make_unique<TTag>(info, true);
+    slot.New = true;
+  } else if (slot.Remove && slot.Has) {
+    slot.Tag->ReadTag();
+    slot.Changed = false;
+  }
+  slot.Remove = false;
+  return *slot.Tag;
+}
+
+// --- ID3v1 ------------------------------------------------------------------------------
+
+void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
+                const TTagApply& apply) {
+  TMp3ID3v1& tag = Keep(info, ID3v1Slot(info));
+  if (apply.Replace) tag.Clear();
+  tag.SetVersion(tvID3v11);
+  if (!info.NewID3v1 && !marks.AnyMarked()) return;
+  // Setters only for what is to change: a tag keeps its other fields byte for byte.
+  auto set = [&](TTagField field) { return info.NewID3v1 || marks.Field(field); };
+  if (set(tfArtist)) tag.SetArtist(fields.Artist);
+  if (set(tfTitle)) tag.SetTitle(fields.Title);
+  if (set(tfAlbum)) tag.SetAlbum(fields.Album);
+  if (set(tfTrack)) tag.SetTrack(ID3v1TrackByte(fields.TrackNr));
+  if (set(tfGenre)) tag.SetGenre(fields.Genre < GenreBlank ? fields.Genre : GenreNone);
+  if (set(tfDate)) tag.SetYear(fields.Year);
+  if (set(tfComment) && !apply.FromNames) tag.SetComment(fields.Comment);
+  info.ChangedID3v1 = true;
+}
+
+// --- ID3v2 ------------------------------------------------------------------------------
+
+void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& fields,
+              bool fromNames) {
+  switch (field) {
+    case tfTitle: frame.SetTextString(fields.Title); break;
+    case tfArtist: frame.SetTextString(fields.Artist); break;
+    case tfAlbum: frame.SetTextString(fields.Album); break;
+    case tfTrack:
+      frame.SetTrackNumber(fields.TrackNr);
+      if (!fromNames) frame.SetTrackTotal(fields.TrackTotal);
+      break;
+    case tfGenre: frame.SetGenreIndex(fields.Genre); break;
+    case tfDate:
+      frame.SetYear(fields.Year);
+      if (fromNames) break;
+      frame.SetMonth(fields.Month);
+      frame.SetDay(fields.Day);
+      break;
+    case tfComment:
+      frame.SetLanguageString(LanguageCode(fields.Language));
+      frame.SetDescriptionString(fields.Description);
+      frame.SetTextString(fields.Comment);
+      break;
+  }
+}
+
+// The first frame of the kind, or a new one; always a new one when fresh.
+TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool fresh) {
+  TFrameSubListManager& primary = frames.GetPrimarySubList();
+  int32_t index = fresh ? -1 : primary.IndexOfKind(kind, 1);
+  if (index < 0) index = frames.NewFrame(kind);
+  return primary.GetFrameCategory(index);
+}
+
+bool IsOlderThanID3v23(uint8_t version) { return version >= tvID3v20 && version <= tvID3v22; }
+
+void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
+                const TTagApply& apply) {
+  TMp3ID3v2& tag = Keep(info, ID3v2Slot(info));
+  TFrameListManager& frames = tag.GetFrameList();
+  // Replacing, and tags whose frames were not read, start without primary frames.
+  if (apply.Replace || IsOlderThanID3v23(tag.GetVersion())) frames.DeletePrimaryFrames();
+  tag.SetVersion(tvID3v24);
+  if (!info.NewID3v2 && !marks.AnyMarked()) return;
+  const bool fresh = info.NewID3v2 || apply.Replace;
+  for (int f = 0; f < TagFieldCount; ++f) {
+    const auto field = static_cast<TTagField>(f);
+    const bool marked = marks.Field(field);
+    if (apply.FromNames ? !marked || field == tfComment : !marked && !info.NewID3v2) continue;
+    if (fields.HasValue(field))
+      SetFrame(FrameOf(frames, kFieldKinds[f], fresh), field, fields, apply.FromNames);
+    else if (!fresh && !apply.FromNames)
+      frames.DeleteFrame(kFieldKinds[f]);  // a marked empty field
+  }
+  info.ChangedID3v2 = true;
+}
+
+}  // namespace
+
+void ApplyFields(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
+                 const TTagApply& apply) {
+  if (apply.ID3v1Wanted)
+    ApplyID3v1(info, fields, marks, apply);
+  else
+    Drop(ID3v1Slot(info), [](TMp3ID3v1& tag) { tag.Clear(); });
+  if (apply.ID3v2Wanted)
+    ApplyID3v2(info, fields, marks, apply);
+  else
+    Drop(ID3v2Slot(info), [](TMp3ID3v2& tag) { tag.GetFrameList().DeletePrimaryFrames(); });
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The rules of the tag editor's field editors that need no window: what the editors show
+// of a row's fields, which edit marks which field, the track and date bounds, and the
+// digit-only edits' keys. The window moves the editors' contents in and out through
+// TFieldEditorValues.
+
+#include "TagFields.h"
+
+#include <cstdint>
+#include <string>
+
+// What the field editors hold.
+struct TFieldEditorValues {
+  std::string Title, Artist, Album;
+  std::string TrackNr, TrackTotal;
+  int32_t Genre = GenreBlank;  // the genre list's index
+  std::string Year, Month, Day;
+  int32_t Language = EnglishLanguage;  // the language list's index
+  std::string Description, Comment;    // the comment is the memo's text
+};
+
+// The fields as the editors show them. A comment without a description shows the
+// description "-" in English, and the fields take them over, so that the editors are
+// compared with what they show; without a comment the editors show the default language
+// and no description.
+TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage);
+// The marked fields' values read from the editors: a field's parts come together.
+void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
+                       TTagFields& fields);
+
+enum TFieldEditor : uint8_t {
+  feTitle,
+  feArtist,
+  feAlbum,
+  feTrackNr,
+  feTrackTotal,
+  feGenre,
+  feYear,
+  feMonth,
+  feDay,
+  feDescription,
+  feComment
+};
+
+// An editor the user edited marks its field (and part) while it differs from the
+// field's value; returns the field's mark, which the label's colour and the check box
+// follow.
+bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
+                     const TTagFields& fields, TTagMarks& marks);
+
+// The total only beside a track number (emptied while there is none), and never below
+// the number.
+struct TTrackEditors {
+  std::string TrackNr, TrackTotal;
+  bool TotalEnabled = false;
+};
+TTrackEditors CheckTrack(TTrackEditors track);
+
+// A month only beside a four-digit year, a day only beside a month (each emptied while
+// it is disabled); a month above 12 becomes 12, a day above 31 becomes 31.
+struct TDateEditors {
+  std::string Year, Month, Day;
+  bool MonthEnabled = false, DayEnabled = false;
+};
+TDateEditors CheckDate(TDateEditors date);
+
+// The comment memo takes text only beside a description.
+inline bool MemoEnabled(const std::string& description) { return !description.empty(); }
+
+// The digit-only edits (track number and total, year, month, day).
+bool DigitCharAccepted(char c);  // "0" to "9" and backspace
+enum class TDigitKey { Up, Down, Delete };
+// Up counts the number up, Down counts it down and empties the edit below 1, Delete
+// empties it; a text that is not all digits counts as 0.
+std::string DigitKeyResult(const std::string& text, TDigitKey key);

@@ -1,0 +1,133 @@
+#include "TagFields.h"
+
+#include "base/SharedRoutines.h"
+#include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
+#include "tags/TagInfo.h"
+
+namespace {
+
+// The ID3 column by [ID3v1 kept][ID3v2 kept].
+const std::string kID3Texts[2][2] = {{"", "   II"}, {"    I", " I+II"}};
+
+constexpr int32_t kLargestByte = 255;
+
+void ReadFrame(const TMp3ID3v2FrameCatBase& frame, uint8_t kind, TTagFields& fields) {
+  switch (kind) {
+    case fiTIT2: fields.Title = frame.GetTextString(); break;
+    case fiTPE1: fields.Artist = frame.GetTextString(); break;
+    case fiTALB: fields.Album = frame.GetTextString(); break;
+    case fiTRCK:
+      fields.TrackNr = frame.GetTrackNumber();
+      fields.TrackTotal = frame.GetTrackTotal();
+      break;
+    case fiTDRC:
+      fields.Year = frame.GetYear();
+      fields.Month = frame.GetMonth();
+      fields.Day = frame.GetDay();
+      break;
+    case fiTCON: fields.Genre = frame.GetGenreIndex(); break;
+    case fiCOMM:
+      fields.Language = frame.GetLanguageIndex();
+      fields.Description = frame.GetDescriptionString();
+      fields.Comment = frame.GetTextString();
+      break;
+    default: break;
+  }
+}
+
+constexpr TTagPart kTrackParts[] = {tpTrackNr, tpTrackTotal};
+constexpr TTagPart kDateParts[] = {tpYear, tpMonth, tpDay};
+constexpr TTagPart kCommentParts[] = {tpDescription, tpCommentText};
+
+}  // namespace
+
+std::span<const TTagPart> PartsOf(TTagField field) {
+  switch (field) {
+    case tfTrack: return kTrackParts;
+    case tfDate: return kDateParts;
+    case tfComment: return kCommentParts;
+    default: return {};
+  }
+}
+
+bool TTagFields::HasValue(TTagField field) const {
+  switch (field) {
+    case tfTitle: return !Title.empty();
+    case tfArtist: return !Artist.empty();
+    case tfAlbum: return !Album.empty();
+    case tfTrack: return !TrackNr.empty();
+    case tfGenre: return Genre < GenreBlank;
+    case tfDate: return !Year.empty();
+    case tfComment: return !Comment.empty();
+  }
+  return false;
+}
+
+TTagFields EmptyFields(int32_t defaultLanguage) {
+  TTagFields fields;
+  fields.Language = defaultLanguage;
+  return fields;
+}
+
+bool TTagMarks::SetFieldMark(TTagField field, bool value) {
+  if (FFields[field] == value) return false;
+  FFields[field] = value;
+  FMarkedCount += value ? 1 : -1;
+  return true;
+}
+
+void TTagMarks::SetAll(bool value) {
+  for (int field = 0; field < TagFieldCount; ++field)
+    SetFieldMark(static_cast<TTagField>(field), value);
+  FParts.fill(value);
+}
+
+bool ShowsID3v2(const TTagInfo& info) {
+  return info.ID3v2 && (info.HasID3v2 || (info.NewID3v2 && info.ChangedID3v2)) &&
+         !info.RemoveID3v2;
+}
+
+bool ShowsID3v1(const TTagInfo& info) {
+  return info.ID3v1 && (info.HasID3v1 || (info.NewID3v1 && info.ChangedID3v1)) &&
+         !info.RemoveID3v1;
+}
+
+TTagFields RecordFields(const TTagInfo& info, int32_t defaultLanguage) {
+  TTagFields fields = EmptyFields(defaultLanguage);
+  if (ShowsID3v2(info)) {
+    const TFrameSubListManager& primary = info.ID3v2->GetFrameList().GetPrimarySubList();
+    for (int32_t i = 0; i < primary.GetCount(); ++i)
+      ReadFrame(primary.GetFrameCategory(i), primary.GetFrameKind(i), fields);
+  } else if (ShowsID3v1(info)) {
+    const TMp3ID3v1& tag = *info.ID3v1;
+    fields.Title = tag.GetTitle();
+    fields.Artist = tag.GetArtist();
+    fields.Album = tag.GetAlbum();
+    fields.Year = tag.GetYear();
+    fields.Comment = tag.GetComment();
+    fields.Genre = static_cast<uint8_t>(tag.GetGenre() < GenreBlank ? tag.GetGenre() : GenreBlank);
+    if (tag.GetTrack() >= 1) fields.TrackNr = IntToStr(tag.GetTrack());
+  }
+  return fields;
+}
+
+std::string ID3ColumnText(const TTagInfo& info) {
+  // A tag is kept when the file has it or a new one is pending, unless it goes.
+  const bool keepsID3v1 = (info.HasID3v1 || info.NewID3v1) && !info.RemoveID3v1;
+  const bool keepsID3v2 = (info.HasID3v2 || info.NewID3v2) && !info.RemoveID3v2;
+  return kID3Texts[keepsID3v1][keepsID3v2];
+}
+
+std::string GenreColumnText(uint8_t genre) { return genre < GenreBlank ? GenreName(genre) : ""; }
+
+std::optional<uint8_t> ByteOfDigits(const std::string& text) {
+  // More than three digits past the leading zeros are above 255, however many there are.
+  if (!IsDigits(text)) return std::nullopt;
+  const size_t first = text.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  if (text.size() - first > 3) return std::nullopt;
+  const int32_t value = StrToInt(text.substr(first));
+  if (value > kLargestByte) return std::nullopt;
+  return static_cast<uint8_t>(value);
+}

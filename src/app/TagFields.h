@@ -1,0 +1,91 @@
+#pragma once
+// The tag editor's field values and marks: the seven fields a row shows, the marks that
+// say which of them an apply writes, and the values a file's tags give its row.
+
+#include "tags/ID3TagsUtils.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+class TTagInfo;
+
+// The seven fields, in the order of their frame kinds (PrimaryFrameKinds).
+enum TTagField : uint8_t { tfTitle, tfArtist, tfAlbum, tfTrack, tfGenre, tfDate, tfComment };
+inline constexpr int TagFieldCount = 7;
+
+// The parts behind the track, date and comment fields, each marked on its own while
+// its editor is edited.
+enum TTagPart : uint8_t {
+  tpTrackNr,
+  tpTrackTotal,
+  tpYear,
+  tpMonth,
+  tpDay,
+  tpDescription,
+  tpCommentText
+};
+inline constexpr int TagPartCount = 7;
+// The parts behind a field; none for the title, artist, album and genre.
+std::span<const TTagPart> PartsOf(TTagField field);
+
+inline constexpr uint8_t GenreBlank = 148;  // the genre list's last entry, a blank
+inline constexpr int32_t EnglishLanguage = 108;
+
+struct TTagFields {
+  std::string Title, Artist, Album;
+  std::string TrackNr, TrackTotal;
+  uint8_t Genre = GenreNone;  // 0..147, GenreBlank, or GenreNone
+  std::string Year, Month, Day;
+  int32_t Language = EnglishLanguage;  // a row of the language table
+  std::string Description, Comment;
+
+  // Whether an apply has something to write for the field: a text, a track number, a
+  // year, a comment, a genre below the blank entry.
+  bool HasValue(TTagField field) const;
+};
+
+// Empty fields whose comment language is the default one.
+TTagFields EmptyFields(int32_t defaultLanguage);
+
+// The seven field marks, counted, and the seven part marks behind them.
+class TTagMarks {
+public:
+  bool Field(TTagField field) const { return FFields[field]; }
+  // Returns whether the mark changed; MarkedCount follows every change.
+  bool SetFieldMark(TTagField field, bool value);
+  bool Part(TTagPart part) const { return FParts[part]; }
+  void SetPart(TTagPart part, bool value) { FParts[part] = value; }
+  // Every field and part mark.
+  void SetAll(bool value);
+  int MarkedCount() const { return FMarkedCount; }
+  bool AnyMarked() const { return FMarkedCount > 0; }
+
+private:
+  std::array<bool, TagFieldCount> FFields{};
+  std::array<bool, TagPartCount> FParts{};
+  int FMarkedCount = 0;
+};
+
+// The tag a row shows: the ID3v2 tag where the file has one or a new one is pending,
+// unless it is to be removed; otherwise the ID3v1 tag by the same rule.
+bool ShowsID3v2(const TTagInfo& info);
+bool ShowsID3v1(const TTagInfo& info);
+// The values of the shown tag: the first ID3v2 frame of each primary kind (a later one
+// overwrites an earlier), or the ID3v1 fields.
+TTagFields RecordFields(const TTagInfo& info, int32_t defaultLanguage);
+
+// The ID3 column: which tags the file will have ("", "    I", "   II", " I+II").
+std::string ID3ColumnText(const TTagInfo& info);
+// The genre column: the name, nothing for the blank entry or none.
+std::string GenreColumnText(uint8_t genre);
+// The value of a text of digits up to 255, of any length (leading zeros); none for
+// anything else.
+std::optional<uint8_t> ByteOfDigits(const std::string& text);
+// The ID3v1 track byte of a track number: 0 for a number that is empty, not digits or
+// above 255.
+inline uint8_t ID3v1TrackByte(const std::string& trackNr) {
+  return ByteOfDigits(trackNr).value_or(0);
+}
