@@ -443,7 +443,12 @@ template <class Command>
 TCommandResult TFormTagEditor::RunBusy(Command command) {
   THourglass hourglass;
   SetEnabled(false);
-  TScopeExit enable([this] { SetEnabled(true); });
+  TScopeExit enable([this] {
+    SetEnabled(true);
+    // A message shown meanwhile activated this window again while it was disabled, which
+    // left the focus on the window itself: its active control takes it back.
+    if (HandleAllocated() && IsWindowVisible(Handle())) SetFocus();
+  });
   return command();
 }
 

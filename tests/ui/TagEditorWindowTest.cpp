@@ -144,7 +144,7 @@ TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsD
     EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxLanguage->Text(), "English");
     EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
-    SaveWindowScreenshot(editor.Handle(), "acceptance-tag-editor");
+    SaveWindowScreenshot(editor.Handle(), "tag-editor");
   });
 }
 
@@ -155,7 +155,7 @@ TEST_F(TagEditorWindow, TheMpegPanelShowsOneFileDashesForSeveralAndItsErrorLookF
     EXPECT_EQ(Mpeg("BitrateText"), "128 kbit/s, 150 frames");
     EXPECT_EQ(Mpeg("CrcCheckText"), "No");
     EXPECT_EQ(Mpeg("MpegVersion"), "Audio");
-    SaveWindowScreenshot(editor.Form_GroupBoxMpegInfo->Handle(), "acceptance-tag-editor-mpeg");
+    SaveWindowScreenshot(editor.Form_GroupBoxMpegInfo->Handle(), "tag-editor-mpeg");
     PostKey(&Grid(), 'A', {ssCtrl});
     EXPECT_EQ(Grid().SelectedCount(), 3);
     for (const char* value : {"MpegTypeText", "BitrateText", "SizeText", "OriginalText"}) EXPECT_EQ(Mpeg(value), " -");
@@ -323,7 +323,7 @@ TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelect
     const TPoint mouse = Grid().ClientToScreen({cell.Left + 20, cell.Top + 4});
     EXPECT_EQ(std::pair(opened.X, opened.Y), std::pair(mouse.X - 10, mouse.Y - 10));
     const HWND windows[] = {editor.Handle(), menu->PopupWindows().front()->Handle()};
-    SaveWindowsScreenshot(windows, "acceptance-tag-editor-popup");
+    SaveWindowsScreenshot(windows, "tag-editor-popup");
     PressKey(VK_UP);  // the last item: Remove Tags
     PressKey(VK_RETURN);
     PumpFor(50);
@@ -352,7 +352,7 @@ TEST_F(TagEditorWindow, AFailedSaveIsReportedAndLoggedAndChangesNoByte) {
       auto* message = WaitForForm<TFormMessageDialog>();
       if (message == nullptr) return;
       shown.push_back(message->Caption());
-      if (shown.size() == 1) SaveWindowScreenshot(message->Handle(), "acceptance-tag-editor-report");
+      if (shown.size() == 1) SaveWindowScreenshot(message->Handle(), "tag-editor-report");
       if (shown.size() == 1) RunFromLoop(answer);
       PostClick(message->ButtonOk);
     };
@@ -360,6 +360,9 @@ TEST_F(TagEditorWindow, AFailedSaveIsReportedAndLoggedAndChangesNoByte) {
     PostClick(editor.PanelTagAction_ButtonSave);
     SetMessagePresenter(scripted);
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    EXPECT_TRUE(editor.PanelGrid_GridTags->Focused());  // back after the messages
+    ClickRow(1);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text(), "Beta");
   });
   EXPECT_EQ(shown, (Texts{"Warning", "Info"}));
   Window->Free();  // the file list lets go of the read-only file, which it holds alone
