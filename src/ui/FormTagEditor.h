@@ -186,6 +186,8 @@ private:
   void ApplySelectedFieldsState();
   // A change the user made in an editor: its field's mark, label colour and check box.
   void EditorEdited(TFieldEditor editor);
+  // A digit edit the user edited: its mark, then the bounds of the track or the date.
+  void DigitEditEdited(TspSkinEdit& edit, TFieldEditor editor);
   void ApplyTrackRule();
   void ApplyDateRule();
   void ShowDependentEdit(TspSkinEdit& edit, const std::string& text, bool enabled);

@@ -106,13 +106,7 @@ void TFormTagEditor::EnableFields(bool on) {
 
 void TFormTagEditor::EditorEdited(TFieldEditor editor) {
   const bool mark = FModel->EditorChanged(editor, ReadEditors());
-  const TTagField field = editor == feTrackNr || editor == feTrackTotal ? tfTrack
-                          : editor == feYear || editor == feMonth || editor == feDay ? tfDate
-                          : editor == feDescription || editor == feComment ? tfComment
-                          : editor == feTitle ? tfTitle
-                          : editor == feArtist ? tfArtist
-                          : editor == feAlbum ? tfAlbum
-                                               : tfGenre;
+  const TTagField field = FieldOf(editor);
   RecolourLabel(field);
   FFieldCheckBoxes[field]->SetChecked(mark);  // a disabled box keeps its state
   UpdateChangeButton();
@@ -149,16 +143,21 @@ void TFormTagEditor::PanelPrimaryTags_EditAlbumChange(TObject*) {
   if (HasFocus(*PanelPrimaryTags_EditAlbum)) EditorEdited(feAlbum);
 }
 
+void TFormTagEditor::DigitEditEdited(TspSkinEdit& edit, TFieldEditor editor) {
+  if (!HasFocus(edit)) return;
+  EditorEdited(editor);
+  if (editor == feTrackNr || editor == feTrackTotal)
+    ApplyTrackRule();
+  else
+    ApplyDateRule();
+}
+
 void TFormTagEditor::PanelPrimaryTags_EditTrackNrChange(TObject*) {
-  if (!HasFocus(*PanelPrimaryTags_EditTrackNr)) return;
-  EditorEdited(feTrackNr);
-  ApplyTrackRule();
+  DigitEditEdited(*PanelPrimaryTags_EditTrackNr, feTrackNr);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditTrackTotalChange(TObject*) {
-  if (!HasFocus(*PanelPrimaryTags_EditTrackTotal)) return;
-  EditorEdited(feTrackTotal);
-  ApplyTrackRule();
+  DigitEditEdited(*PanelPrimaryTags_EditTrackTotal, feTrackTotal);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditTrackTotalExit(TObject*) { ApplyTrackRule(); }
@@ -168,25 +167,19 @@ void TFormTagEditor::PanelPrimaryTags_ComboBoxGenreChange(TObject*) {
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditDateYearChange(TObject*) {
-  if (!HasFocus(*PanelPrimaryTags_EditDateYear)) return;
-  EditorEdited(feYear);
-  ApplyDateRule();
+  DigitEditEdited(*PanelPrimaryTags_EditDateYear, feYear);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditDateYearExit(TObject*) { ApplyDateRule(); }
 
 void TFormTagEditor::PanelPrimaryTags_EditDateMonthChange(TObject*) {
-  if (!HasFocus(*PanelPrimaryTags_EditDateMonth)) return;
-  EditorEdited(feMonth);
-  ApplyDateRule();
+  DigitEditEdited(*PanelPrimaryTags_EditDateMonth, feMonth);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditDateMonthExit(TObject*) { ApplyDateRule(); }
 
 void TFormTagEditor::PanelPrimaryTags_EditDateDayChange(TObject*) {
-  if (!HasFocus(*PanelPrimaryTags_EditDateDay)) return;
-  EditorEdited(feDay);
-  ApplyDateRule();
+  DigitEditEdited(*PanelPrimaryTags_EditDateDay, feDay);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditDescriptionChange(TObject*) {
