@@ -6,6 +6,7 @@
 #include "Screenshot.h"
 #include "TagFixtures.h"
 
+#include "ui/FormFormatDialog.h"
 #include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
 
@@ -334,6 +335,44 @@ TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelect
     PostClick(editor.PanelTagAction_ButtonSave);
   });
   EXPECT_EQ(ReadFileBytes(Music / "a - Beta.mp3"), kAudio);
+}
+
+TEST_F(TagEditorWindow, ADescriptionWithoutCommentIsAskedAboutAndNoLeavesTheMemoToFill) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditDescription, "note");
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    EXPECT_TRUE(Green(Label("Comment")));
+    Presenter.Press(mtYesNo, dbNo);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Presenter.Texts(), Texts{"Warning / You entered a comment description only. If you continue the comment "
+                                       "will be discarded. Continue ?"});
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Focused());
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());  // nothing applied
+    Presenter.Press(mtYesNo, dbYes);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "");
+    EXPECT_FALSE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+}
+
+TEST_F(TagEditorWindow, TheFormatButtonOpensTheBuilderOfTagFormatsAndRefillsTheCombo) {
+  WithEditor(1, [&](TFormTagEditor& editor) {
+    const int32_t formats = editor.GroupBoxFormat_ComboBoxFormat->Items()->Count();
+    EXPECT_EQ(editor.GroupBoxFormat_ComboBoxFormat->Text(), "\\ Artist - Title.mp3");
+    RunFromLoop([&] {
+      auto* builder = WaitForForm<TFormFormatDialog>();
+      ASSERT_NE(builder, nullptr);
+      PostClick(&NamedComponent<TspSkinCheckRadioBox>(*builder, "PanelSyntax_RadioButtonDir"));
+      PostClick(&NamedComponent<TspSkinCheckRadioBox>(*builder, "PanelSyntax_RadioButtonTitle"));
+      PostClick(builder->PanelCurrentFormat_ButtonAdd);
+      PostClick(builder->Form_ButtonOk);
+    });
+    editor.GroupBoxFormat_SpeedButtonFormatClick(nullptr);
+    EXPECT_EQ(editor.GroupBoxFormat_ComboBoxFormat->Items()->Count(), formats + 1);
+    EXPECT_EQ(Settings->TagFormats.Count(), formats + 1);
+  });
 }
 
 // The read-only file's write fails: the real message window shows the report, then that
