@@ -1,6 +1,6 @@
 // The floor of bench_startup: a bare Win32 program that opens one window, paints it and
 // waits to be closed.
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // program that opens and paints one window (bench_bare_window), started the same way in
 // the same run. Each program runs from a copy in a folder of its own, so "Settings.ini"
 // lands there; each figure is the best of several rounds.
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include "TempFolder.h"
 

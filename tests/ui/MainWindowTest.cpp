@@ -29,6 +29,8 @@
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
 
+#include <tuple>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -241,6 +243,11 @@ TEST_F(MainWindow, TheLanguageMenuChangesEveryTextAndStoresTheLanguage) {
   EXPECT_GT(programItemWidth(), englishWidth);  // the bar measured "Programm" anew
   EXPECT_EQ(SelectedFiles().rfind(LangText(TLangText::SelectedFilesStatus), 0), 0u);
   SaveWindowScreenshot(Window->Handle(), "main-window-de");
+  for (auto [position, suffix, preview] : {std::tuple{2, "es", "Vista previa"}, std::tuple{3, "nl", "Voorbeeld"}}) {
+    languages.Items(position)->Click();
+    EXPECT_EQ(Window->PanelRename_ButtonPreview->Caption(), preview);
+    SaveWindowScreenshot(Window->Handle(), std::string("main-window-") + suffix);
+  }
 }
 
 TEST_F(MainWindow, AConfiguredLanguageWithoutItsFileLeavesOneEnglishItemThatDoesNothing) {
