@@ -8,7 +8,7 @@
 #include "StartedProcess.h"
 #include "TempFolder.h"
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <functional>
 #include <initializer_list>

@@ -2,7 +2,7 @@
 // A program started by a test in a folder of its choice, ended when the object goes if
 // it still runs: the one process it started, nothing else.
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <string>
 
