@@ -168,7 +168,7 @@ protected:
     return text;
   }
   // The menu bar driven by its keys: the Alt key's keyboard mode, then Keys.
-  void Menu(std::initializer_list<WORD> Keys) const { Program.MenuKeys(Main, Keys); }
+  void Menu(std::initializer_list<WORD> Keys) const { PostMenuKeys(Main, Keys); }
 
   TProgramDriver Program{"acceptance"};
   HWND Main = nullptr;
@@ -231,7 +231,7 @@ TEST_F(Acceptance, RenamesTheSelectedFilesByPreviewUndoAndRenameAndNumbersAClash
   // Closing with a preview pending asks first; No keeps the window and its preview.
   FindAndReplace("Gamma", "Delta");
   Preview();
-  Program.PressKey(VK_ESCAPE, Grid());
+  PostKey(FocusOfThread(Main), VK_ESCAPE);
   EXPECT_EQ(AnswerMessage("Warning", "rename-close-question", "No"),
             "There are changed files which have not been saved yet. Close?");
   EXPECT_TRUE(Program.Process().Running());
@@ -265,7 +265,7 @@ TEST_F(Acceptance, TheDialogsKeepTheSettingsOnCancelAndWriteThemOnSaveAndInTheFo
   Menu({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN, VK_DOWN, VK_RETURN});
   HWND about = Program.WaitForWindow("Product information", "dialogs-about");
   ASSERT_NE(about, nullptr);
-  Program.PressKey(VK_ESCAPE, about);
+  PostKey(FocusOfThread(about), VK_ESCAPE);
   EXPECT_TRUE(Program.WaitForWindowGone(about)) << "Escape leaves the about box open";
 
   // "Selected format" (the group's top box) enables the builder's button, which stands

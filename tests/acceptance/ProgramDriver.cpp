@@ -135,6 +135,20 @@ void PostText(HWND Window, const std::string& Text) {
   Sleep(kInputPauseMs);
 }
 
+HWND FocusOfThread(HWND Window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(Window, nullptr), &info) && info.hwndFocus != nullptr)
+    return info.hwndFocus;
+  return Window;
+}
+
+void PostMenuKeys(HWND Form, std::initializer_list<WORD> Keys) {
+  PostMessageA(Form, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  Sleep(kInputPauseMs);
+  for (WORD key : Keys) PostKey(Form, key);
+}
+
 TProgramDriver::TProgramDriver(std::string ShotPrefix) : FShotPrefix(std::move(ShotPrefix)) {
   const std::string built = IncludeTrailingBackslash(RuntimePath(VQ_BUILT_PROGRAM_FOLDER));
   // The program and its languages only: other tests run the built program where it is,
@@ -204,22 +218,6 @@ void TProgramDriver::Screenshot(HWND Window, const std::string& ShotName) const 
   SaveWindowScreenshot(Window, FShotPrefix + "-" + ShotName);
 }
 
-HWND TProgramDriver::Focus(HWND Fallback) const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!FProcesses.empty() && GetGUIThreadInfo(Process().ThreadId(), &info) && info.hwndFocus != nullptr)
-    return info.hwndFocus;
-  return Fallback;
-}
-
-void TProgramDriver::MenuKeys(HWND Form, std::initializer_list<WORD> Keys) const {
-  PostMessageA(Form, WM_SYSCOMMAND, SC_KEYMENU, 0);
-  Sleep(kInputPauseMs);
-  for (WORD key : Keys) PostKey(Form, key);
-}
-
-std::string HeldOpen(int64_t Size) { return "(held open by the program, " + IntToStr(Size) + " bytes)"; }
-
 std::map<std::string, std::string> FolderFiles(const std::string& Folder) {
   std::map<std::string, std::string> files;
   TSearchRec rec;
@@ -229,7 +227,7 @@ std::map<std::string, std::string> FolderFiles(const std::string& Folder) {
     try {
       files[rec.Name] = ReadFileBytes(Folder + rec.Name);
     } catch (const Exception&) {
-      files[rec.Name] = HeldOpen(rec.Size);
+      files[rec.Name] = "(held open by the program, " + IntToStr(rec.Size) + " bytes)";
     }
   } while (FindNext(rec) == 0);
   FindClose(rec);

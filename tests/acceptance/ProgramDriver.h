@@ -1,7 +1,7 @@
 #pragma once
 // The real program driven from outside, as a user would: a copy of the built program
-// folder (so "Settings.ini" lands in it) and a working folder, both in a fresh temporary
-// folder; the program started there as its own process; its windows found by caption and
+// and its languages (so "Settings.ini" lands beside the copy) and a working folder, both
+// in a fresh temporary folder; the program started there as its own process; its windows found by caption and
 // class, input posted to them, their pictures saved; and at the end only the processes
 // started here are ended.
 
@@ -46,6 +46,10 @@ void PostClick(HWND Window);
 void PostKey(HWND Window, WORD Key);
 // Types Text into Window, character by character.
 void PostText(HWND Window, const std::string& Text);
+// The window with the keyboard focus in Window's thread; Window itself when none has it.
+HWND FocusOfThread(HWND Window);
+// The menu bar of Form in keyboard mode (as the Alt key starts it), then Keys.
+void PostMenuKeys(HWND Form, std::initializer_list<WORD> Keys);
 
 class TProgramDriver {
 public:
@@ -62,7 +66,7 @@ public:
 
   // Starts the program once more with the music folder as its current folder.
   TStartedProcess& Start();
-  // The process of the first start.
+  // The process of the first start (after one).
   TStartedProcess& Process() const { return *FProcesses.front(); }
 
   // The visible top-level windows of the started processes with that caption (forms, not
@@ -79,13 +83,6 @@ public:
   // Saves Window's picture as <prefix>-<ShotName>.png (a test failure when nothing shows).
   void Screenshot(HWND Window, const std::string& ShotName) const;
 
-  // The window with the keyboard focus in the program's thread, Fallback when none.
-  HWND Focus(HWND Fallback) const;
-  // Presses Key on the window with the focus.
-  void PressKey(WORD Key, HWND Fallback) const { PostKey(Focus(Fallback), Key); }
-  // The menu bar of Form in keyboard mode (as the Alt key starts it), then Keys.
-  void MenuKeys(HWND Form, std::initializer_list<WORD> Keys) const;
-
 private:
   std::string FShotPrefix;
   TempFolder FRoot;
@@ -94,6 +91,5 @@ private:
 };
 
 // The files of a folder, by name, with their bytes; a file that the program holds open
-// for itself alone shows as HeldOpen(its size).
+// for itself alone shows as a note with its size.
 std::map<std::string, std::string> FolderFiles(const std::string& Folder);
-std::string HeldOpen(int64_t Size);
