@@ -180,8 +180,8 @@ TEST_F(TagEditorScenario, TagsTypedSavedRemovedAndAFailedSaveReportedWhileUndoWr
   ASSERT_NE(menu, nullptr) << "no context menu";
   const HWND both[] = {Editor, menu};
   SaveWindowsScreenshot(both, "acceptance-tag-editor-popup");
-  Program.PressKey(VK_UP, editorGrid);  // the last item: Remove Tags
-  Program.PressKey(VK_RETURN, editorGrid);
+  PostKey(FocusOfThread(editorGrid), VK_UP);  // the last item: Remove Tags
+  PostKey(FocusOfThread(editorGrid), VK_RETURN);
   EXPECT_TRUE(Program.WaitForWindowGone(menu));
   Save();
   EXPECT_EQ(MusicFiles().at("a - Beta.mp3"), kAudio);
