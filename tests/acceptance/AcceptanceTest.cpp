@@ -178,7 +178,9 @@ TEST_F(Acceptance, TheFirstStartWritesTheDefaultSettingsAndASecondStartEndsAtOnc
   ASSERT_FALSE(FileExists(Program.SettingsPath()));
   ASSERT_NE(StartMainWindow("start-main-window"), nullptr) << "no main window within 20 s";
   EXPECT_EQ(IniValues(SettingsText()), DefaultSettings());
-  EXPECT_EQ(WaitForSelectedFiles(1), true) << SelectedFiles();
+  EXPECT_TRUE(WaitForSelectedFiles(1)) << SelectedFiles();
+  EXPECT_NE(FindChild(Main, "TspSkinStatusPanel", ExcludeTrailingBackslash(Program.MusicFolder())), nullptr)
+      << "the status bar shows another folder";
 
   TStartedProcess& second = Program.Start();
   EXPECT_EQ(second.ExitCode(5000), 0u);
