@@ -119,6 +119,8 @@ void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks
   }
 }
 
+TTagField FieldOf(TFieldEditor editor) { return MarksOf(editor).Field; }
+
 bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
                      const TTagFields& fields, TTagMarks& marks) {
   const TEditorMarks which = MarksOf(editor);

@@ -42,6 +42,9 @@ enum TFieldEditor : uint8_t {
   feComment
 };
 
+// The field an editor's value belongs to.
+TTagField FieldOf(TFieldEditor editor);
+
 // An editor the user edited marks its field (and part) while it differs from the
 // field's value; returns the field's mark, which the label's colour and the check box
 // follow.

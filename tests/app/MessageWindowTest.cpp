@@ -263,6 +263,22 @@ TEST_F(MessageWindow, FrameMemoAndButtonsComeFromTheMessagesSkinOrWithoutOneTheS
   EXPECT_EQ(seen, (std::vector<std::string>{"344", "skinnable framed memo button", "skinnable framed memo button"}));
 }
 
+// The skin's frame is thinner or thicker than the system's: the window keeps its designed
+// client area under it, so that the memo, which follows the window's height, still has
+// room for every line.
+TEST_F(MessageWindow, TheSkinnedFrameKeepsTheDesignedClientAreaSoEveryLineShows) {
+  TProgramSkin skin;
+  std::vector<int> seen;  // client height and memo height of each window
+  OnWindow = [&](TFormMessageDialog& window) {
+    seen.push_back(window.ClientHeight());
+    seen.push_back(window.Memo->Height());
+    Click(window.ButtonOk);
+  };
+  ShowMessageOk("c", "one line", &skin.Stored);
+  ShowMessageOk("c", "first line\r\nsecond line", &skin.Stored);
+  EXPECT_EQ(seen, (std::vector<int>{110, 14, 110 + 15, 14 + 15}));
+}
+
 TEST_F(MessageWindow, ALongReportWithTheSkinScrollsByItsSkinnedBarWithItsButtonsOnScreen) {
   TProgramSkin skin;
   TSeamOverride workArea(Seams::WorkArea, [] { return Rect(40, 30, 840, 630); });

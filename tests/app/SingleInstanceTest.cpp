@@ -6,6 +6,7 @@
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
+#include "StartedProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,55 +46,19 @@ std::string ClassAndText(HWND window) {
   return std::string(name) + " " + text;
 }
 
-// A program relative to this one, started for a test in a folder; ended when the test
-// is over, if it still runs.
-class TStartedProcess {
-public:
-  TStartedProcess(const std::string& program, const std::string& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string line = "\"";  // appended piece by piece: GCC 12 warns falsely on "x" + string
-    line += ExtractFilePath(ProgramFileName()) + program + "\"";
-    Started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                             &startup, &FInfo) != 0;
-  }
-  ~TStartedProcess() {
-    if (!Started) return;
-    if (Running()) TerminateProcess(FInfo.hProcess, 99);
-    WaitForSingleObject(FInfo.hProcess, 5000);
-    CloseHandle(FInfo.hThread);
-    CloseHandle(FInfo.hProcess);
-  }
-  TStartedProcess(const TStartedProcess&) = delete;
-  TStartedProcess& operator=(const TStartedProcess&) = delete;
+// A program relative to this one, started for a test in a folder.
+std::string BesideThisProgram(const std::string& program) { return ExtractFilePath(ProgramFileName()) + program; }
 
-  bool Running() const { return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT; }
-  // Its exit code once it ended within ten seconds; STILL_ACTIVE when it runs on.
-  DWORD ExitCode() const {
-    WaitForSingleObject(FInfo.hProcess, 10000);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(FInfo.hProcess, &code);
-    return code;
-  }
-  // Ends its message loop: the quit message goes to its main thread.
-  void Quit() const { PostThreadMessageA(FInfo.dwThreadId, WM_QUIT, 0, 0); }
-  // Its application window, once the block called name holds it.
-  HWND Window(const std::string& name) const {
-    HWND window = nullptr;
-    WaitFor([&] {
-      window = StoredWindow(name);
-      DWORD owner = 0;
-      return window != nullptr && GetWindowThreadProcessId(window, &owner) != 0 &&
-             owner == FInfo.dwProcessId;
-    });
-    return window;
-  }
-
-  bool Started = false;
-
-private:
-  PROCESS_INFORMATION FInfo{};
-};
+// The application window of the process, once the block called name holds it.
+HWND BlockWindow(const TStartedProcess& process, const std::string& name) {
+  HWND window = nullptr;
+  WaitFor([&] {
+    window = StoredWindow(name);
+    DWORD owner = 0;
+    return window != nullptr && GetWindowThreadProcessId(window, &owner) != 0 && owner == process.ProcessId();
+  });
+  return window;
+}
 
 class SingleInstance : public ::testing::Test {
 protected:
@@ -149,9 +114,9 @@ TEST_F(SingleInstance, ABlockThatCannotBeMappedStillEndsTheLaterStart) {
 TEST_F(SingleInstance, TheProgramStartedTwiceEndsTheSecondStartAndRestoresTheFirst) {
   const std::string name = "Velorandquistmar048";
   ASSERT_EQ(StoredWindow(name), nullptr) << "the program runs already";
-  TStartedProcess first(VQ_BUILT_PROGRAM, Folder.Path());
-  ASSERT_TRUE(first.Started);
-  HWND window = first.Window(name);
+  TStartedProcess first(BesideThisProgram(VQ_BUILT_PROGRAM), Folder.Path());
+  ASSERT_TRUE(first.Started());
+  HWND window = BlockWindow(first, name);
   ASSERT_NE(window, nullptr) << "the first process never filled the block";
   EXPECT_EQ(ClassAndText(window), "TApplication Velorandquistmar");  // the application's title
   EXPECT_TRUE(WaitFor([&] {
@@ -160,7 +125,7 @@ TEST_F(SingleInstance, TheProgramStartedTwiceEndsTheSecondStartAndRestoresTheFir
   }));
   ShowWindow(window, SW_MINIMIZE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != 0; }));
-  TStartedProcess second(VQ_BUILT_PROGRAM, Folder.Path());
+  TStartedProcess second(BesideThisProgram(VQ_BUILT_PROGRAM), Folder.Path());
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == 0; }));
   EXPECT_TRUE(first.Running());

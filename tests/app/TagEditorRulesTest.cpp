@@ -93,6 +93,12 @@ TEST(TagEditorRules, EditorsMarkWhatDiffersFromTheFieldsTheyShow) {
   EXPECT_EQ(marks.MarkedCount(), 0);
   TTagFields none;
   EXPECT_EQ(EditorValuesOf(none, 5).Language, 5);
+  // Each editor belongs to one field: the parts' editors to theirs.
+  std::string owners;
+  for (TFieldEditor editor : {feTitle, feArtist, feAlbum, feTrackNr, feTrackTotal, feGenre, feYear, feMonth, feDay,
+                              feDescription, feComment})
+    owners += IntToStr(FieldOf(editor));
+  EXPECT_EQ(owners, "01233455566");
 }
 
 class FormatReading : public ::testing::Test {

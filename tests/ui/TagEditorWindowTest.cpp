@@ -1,0 +1,416 @@
+// The tag editor opened from the main window over MP3 files made in code: its rows and
+// MPEG panel, what marks a field, the digit edits, the keys of its grid, the Change
+// button's enabling, a save read back from the file, undo, and the close question. The
+// model's tag bytes are the native tests'; here the window moves them.
+#include "ProgramWindowsKit.h"
+#include "Screenshot.h"
+#include "TagFixtures.h"
+
+#include "ui/FormFormatDialog.h"
+#include "ui/FormTagEditor.h"
+#include "ui/WindowParts.h"
+
+#include "app/MessageDialog.h"
+#include "app/win32/FormMessageDialog.h"
+#include "app/Session.h"
+
+#include "grid/SkinStringGrid.h"
+#include "skin/boxes/SkinComboBox.h"
+#include "skin/boxes/SkinEdit.h"
+#include "skin/boxes/SkinMemo.h"
+#include "skin/controls/SkinBevel.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinStatusPanel.h"
+#include "skin/controls/SkinStdLabel.h"
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
+#include "skin/menus/SkinPopupWindow.h"
+
+#include "base/FileUtils.h"
+
+#include <functional>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// 150 frames: the editor looks for MPEG frames only in files of some size.
+const std::string kAudio = Frames({3, 1, 9, 0}, 417, 150);
+
+std::string V24Title(const std::string& title, const std::string& artist) {
+  return ID3v2TagBytes(4, 0,
+                       ID3v2FrameBytes(4, "TIT2", TextBody(title)) + ID3v2FrameBytes(4, "TPE1", TextBody(artist)) +
+                           std::string(32, '\0'));
+}
+
+// The ID3v1 tag's title, empty without the tag.
+std::string ID3v1Title(const std::string& file) {
+  if (file.size() < 128 || file.compare(file.size() - 128, 3, "TAG") != 0) return "";
+  const std::string title = file.substr(file.size() - 125, 30);
+  return title.substr(0, title.find('\0'));
+}
+
+class TagEditorWindow : public ProgramWindows {
+protected:
+  TagEditorWindow() {
+    Music.WriteFile("a - Beta.mp3", V24Title("Beta", "Band A") + kAudio + ID3v1Tag("Beta", "Band A", "", "", "", 1, 17));
+    Music.WriteFile("b - Alpha.mp3", kAudio + ID3v1Tag("Alpha", "Band B", "Album B", "1999", "", 5, 17));
+    // An ID3v2.2 tag: the editor reads no such tag.
+    Music.WriteFile("c - Gamma.mp3", ID3v2Tag(2, 64) + kAudio);
+    Music.WriteFile("d - Short.mp3", "too short");
+    Original = ReadFileBytes(Music / "b - Alpha.mp3");
+  }
+
+  // Opens the editor over the main window's first rows through the tags panel's button
+  // and runs body while it shows; afterwards the editor is closed (saying Yes to its
+  // question) unless the body closed it. The editor's loop asks its close question once
+  // the body has returned.
+  void WithEditor(int32_t rows, const std::function<void(TFormTagEditor&)>& body) {
+    OpenMainWindow();
+    TDynSkinStringGrid& grid = *Window->PanelGrid_GridFileNames;
+    grid.SelectRows(1);
+    for (int32_t row = grid.FixedRows(); row < grid.RowCount(); ++row) grid.SetCellSelected(0, row, row <= rows);
+    PostKey(&grid, VK_F2);
+    RunFromLoop([&] {
+      Editor = WaitForForm<TFormTagEditor>();
+      if (Editor == nullptr) {
+        ADD_FAILURE() << "the tag editor did not open";
+        return;
+      }
+      PumpFor(50);
+      body(*Editor);
+      // After what the body left for the editor's loop.
+      RunFromLoop([&] {
+        if (WaitForForm<TFormTagEditor>(0) == nullptr) return;
+        Presenter.Press(mtYesNo, dbYes);
+        Editor->SetModalResult(mrCancel);
+      });
+    });
+    PostClick(Window->PanelID3Tags_ButtonReadTags);
+    EXPECT_EQ(WaitForForm<TFormTagEditor>(0), nullptr);
+  }
+
+  TDynSkinStringGrid& Grid() const { return *Editor->PanelGrid_GridTags; }
+  std::vector<std::string> Row(int32_t row) const {
+    std::vector<std::string> cells;
+    for (int column = 0; column < TagColumnCount; ++column) cells.push_back(Grid().Cells(column, row));
+    return cells;
+  }
+  TspSkinStdLabel& Label(const std::string& name) const {
+    return NamedComponent<TspSkinStdLabel>(*Editor, "PanelPrimaryTags_Label" + name);
+  }
+  TspSkinCheckRadioBox& CheckBox(const std::string& name) const {
+    return NamedComponent<TspSkinCheckRadioBox>(*Editor, "PanelPrimaryTags_CheckBox" + name);
+  }
+  bool Green(TspSkinStdLabel& label) const {
+    return label.Font()->Color() == static_cast<TColor>(TConfigSession::ChangedColor);
+  }
+  std::string Mpeg(const std::string& name) const {
+    return NamedComponent<TspSkinStdLabel>(*Editor, "GroupBoxMpegInfo_Label" + name).Caption();
+  }
+  // Types into an edit at the end of its text.
+  void Type(TspSkinEdit& edit, const std::string& text) const {
+    edit.SetFocus();
+    edit.SetSelStart(static_cast<int>(edit.Text().size()));
+    for (char c : text) PostChar(c);
+  }
+  void ClickRow(int32_t row) const {
+    const TRect cell = Grid().CellRect(2, row);
+    PostClick(&Grid(), {cell.Left + 4, cell.Top + 4});
+  }
+
+  TFormTagEditor* Editor = nullptr;
+  std::string Original;
+};
+
+TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsDisabled) {
+  WithEditor(4, [&](TFormTagEditor& editor) {
+    EXPECT_EQ(Grid().RowCount(), 5);
+    EXPECT_EQ(Grid().Cells(2, 0), " Filename");
+    EXPECT_EQ(Row(1), (Texts{"     1", " I+II", "a - Beta", "Band A", "Beta", "", "", "", "", "", ""}));
+    EXPECT_EQ(Row(2), (Texts{"     2", "    I", "b - Alpha", "Band B", "Alpha", "5", "", "Album B", "1999", "Rock", ""}));
+    EXPECT_EQ(Row(3)[1], "   II");
+    EXPECT_EQ(Row(4), (Texts{"     4", "", "d - Short", "", "", "", "", "", "", "", ""}));
+    EXPECT_FALSE(Grid().GetCellEnabled(0, 4));
+    EXPECT_EQ(Grid().Row(), 1);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text(), "Beta");
+    EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxGenre->ItemIndex(), 148);  // a's ID3v2 tag has no genre
+    EXPECT_EQ(editor.StatusBar_PanelSelectedFiles->Caption(), "Selected files: 1");
+    EXPECT_EQ(editor.StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+    EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v1->Text(), "ID3v1.1");
+    EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v2->Text(), "ID3v2.4");
+    EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxLanguage->Text(), "English");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveWindowScreenshot(editor.Handle(), "tag-editor");
+  });
+}
+
+TEST_F(TagEditorWindow, TheMpegPanelShowsOneFileDashesForSeveralAndItsErrorLookForNone) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(3);  // c: valid, its tag not read
+    EXPECT_EQ(Mpeg("MpegTypeText"), "MPEG 1.0 Layer III CBR");
+    EXPECT_EQ(Mpeg("BitrateText"), "128 kbit/s, 150 frames");
+    EXPECT_EQ(Mpeg("CrcCheckText"), "No");
+    EXPECT_EQ(Mpeg("MpegVersion"), "Audio");
+    SaveWindowScreenshot(editor.Form_GroupBoxMpegInfo->Handle(), "tag-editor-mpeg");
+    PostKey(&Grid(), 'A', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 3);
+    for (const char* value : {"MpegTypeText", "BitrateText", "SizeText", "OriginalText"}) EXPECT_EQ(Mpeg(value), " -");
+    EXPECT_EQ(Mpeg("Private"), "Original");  // the normal captions
+    EXPECT_TRUE(editor.PanelFieldOptions_CheckBoxSelectedFields->Enabled());
+    PostKey(&Grid(), 'I', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 0);
+    EXPECT_EQ(Mpeg("MpegVersion"), "Error");
+    EXPECT_EQ(Mpeg("MpegTypeText"), "No valid ID3Tag !");
+    EXPECT_EQ(Mpeg("Bitrate"), "");
+    EXPECT_EQ(Mpeg("SizeText"), "");
+    EXPECT_FALSE(editor.PanelPrimaryTags_EditTitle->Enabled());
+    EXPECT_FALSE(editor.GroupBoxMpegInfo_Bevel->Visible());
+  });
+}
+
+TEST_F(TagEditorWindow, OnlyTheUsersTypingMarksAFieldAndTheChangeButtonFollowsMarksChoicesAndTicks) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    editor.PanelPrimaryTags_EditTitle->SetText("Set by the program");
+    EXPECT_FALSE(Green(Label("Title")));
+    editor.PanelPrimaryTags_EditTitle->SetText("Beta");
+    Type(*editor.PanelPrimaryTags_EditTitle, "x");
+    EXPECT_TRUE(Green(Label("Title")));
+    EXPECT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());
+    EXPECT_FALSE(CheckBox("Title").Checked());  // disabled with one row selected
+    PostKey(editor.PanelPrimaryTags_EditTitle, VK_BACK);
+    EXPECT_FALSE(Green(Label("Title")));
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    // b has no ID3v2 tag, and the ID3v2 choice would give it one.
+    PostKey(&Grid(), VK_DOWN);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text(), "Alpha");
+    EXPECT_TRUE(Green(*editor.GroupBoxActionOptions_LabelSaveWithID3v2));
+    EXPECT_FALSE(Green(*editor.GroupBoxActionOptions_LabelSaveWithID3v1));
+    EXPECT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());
+    editor.GroupBoxActionOptions_ComboBoxID3v2->SetItemIndex(0);
+    EXPECT_EQ(Session->DefaultID3v2, 0);
+    EXPECT_FALSE(Green(*editor.GroupBoxActionOptions_LabelSaveWithID3v2));
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    // Several rows: the check boxes decide.
+    PostKey(&Grid(), 'A', {ssCtrl, ssShift});
+    EXPECT_EQ(Grid().SelectedCount(), 1);
+    PostKey(&Grid(), 'A', {ssCtrl});
+    EXPECT_EQ(editor.StatusBar_PanelSelectedFiles->Caption(), "Selected files: 3");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    PostClick(&CheckBox("Album"));
+    EXPECT_TRUE(CheckBox("Album").Checked());
+    EXPECT_TRUE(Green(Label("Album")));
+    EXPECT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());
+    TspSkinCheckRadioBox& selectedFields = *editor.PanelFieldOptions_CheckBoxSelectedFields;
+    selectedFields.SetState(cbGrayed);  // the fields the current row fills
+    EXPECT_EQ(selectedFields.Caption(), "Only filled fields");
+    EXPECT_TRUE(CheckBox("Date").Checked());
+    EXPECT_FALSE(CheckBox("Comment").Checked());
+    selectedFields.SetState(cbChecked);
+    EXPECT_EQ(selectedFields.Caption(), "All fields selected");
+    EXPECT_TRUE(CheckBox("Comment").Checked());
+    PostKey(&Grid(), 'N', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 1);
+    EXPECT_FALSE(CheckBox("Album").Enabled());
+    EXPECT_EQ(editor.PanelFieldOptions_CheckBoxSelectedFields->Caption(), "No function");
+    PostKey(&Grid(), 'I', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 2);
+  });
+}
+
+TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(3);  // c: no tags
+    TspSkinEdit& number = *editor.PanelPrimaryTags_EditTrackNr;
+    TspSkinEdit& total = *editor.PanelPrimaryTags_EditTrackTotal;
+    number.SetFocus();
+    PostKey(&number, VK_UP);
+    EXPECT_EQ(number.Text(), "1");
+    EXPECT_TRUE(Green(Label("Track")));
+    PostKey(&number, VK_DOWN);
+    EXPECT_EQ(number.Text(), "");
+    EXPECT_FALSE(total.Enabled());
+    PostKey(&number, VK_UP, {ssShift});
+    EXPECT_EQ(number.Text(), "");
+    Type(number, "x7");
+    EXPECT_EQ(number.Text(), "7");
+    EXPECT_TRUE(total.Enabled());
+    Type(total, "3");
+    EXPECT_EQ(total.Text(), "7");  // never below the number
+    PostKey(&total, VK_DELETE);
+    EXPECT_EQ(total.Text(), "");
+    TspSkinEdit& year = *editor.PanelPrimaryTags_EditDateYear;
+    TspSkinEdit& month = *editor.PanelPrimaryTags_EditDateMonth;
+    TspSkinEdit& day = *editor.PanelPrimaryTags_EditDateDay;
+    Type(year, "202");
+    EXPECT_FALSE(month.Enabled());
+    Type(year, "4");
+    EXPECT_TRUE(month.Enabled());
+    Type(month, "13");
+    EXPECT_EQ(month.Text(), "12");
+    Type(day, "45");
+    EXPECT_EQ(day.Text(), "31");
+    EXPECT_TRUE(Green(Label("Date")));
+    year.SetFocus();
+    PostKey(&year, VK_DELETE);
+    EXPECT_EQ(std::pair(month.Text(), day.Text()), std::pair(std::string(), std::string()));
+    EXPECT_FALSE(month.Enabled());
+    EXPECT_EQ(month.Color(), clBtnFace);
+  });
+}
+
+TEST_F(TagEditorWindow, ChangeAndSaveWriteTheTypedTitleIntoBothTagsAndLeaveTheAudio) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditTitle, " Two");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2)[1], " I+II");
+    EXPECT_EQ(Row(2)[4], "Alpha Two");
+    EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
+    EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);  // nothing on disk before Save
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    EXPECT_FALSE(editor.PanelTagAction_ButtonUndo->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::string saved = ReadFileBytes(Music / "b - Alpha.mp3");
+  EXPECT_EQ(ID3v1Title(saved), "Alpha Two");
+  ASSERT_EQ(saved.compare(0, 4, "ID3\x04"), 0);
+  EXPECT_NE(saved.find("TIT2"), std::string::npos);
+  EXPECT_NE(saved.find("Alpha Two", 10), saved.size() - 125);  // also in the ID3v2 tag
+  EXPECT_NE(saved.find(kAudio), std::string::npos);
+  EXPECT_EQ(saved.size(), saved.find(kAudio) + kAudio.size() + 128);
+}
+
+TEST_F(TagEditorWindow, UndoDropsPendingChangesAndClosingAsksWhileThereAreAny) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditArtist, "!");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2)[3], "Band B!");
+    PostClick(editor.PanelTagAction_ButtonUndo);
+    EXPECT_EQ(Row(2)[3], "Band B");
+    EXPECT_EQ(Grid().SelectedCount(), 1);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    Type(*editor.PanelPrimaryTags_EditArtist, "?");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    Presenter.Press(mtYesNo, dbNo);
+    PostClick(editor.PanelTagAction_ButtonClose);
+    RunFromLoop([&] {
+      ASSERT_EQ(WaitForForm<TFormTagEditor>(0), &editor);  // kept with its changes
+      EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
+      EXPECT_EQ(Presenter.Texts(), Texts{"Warning / There are changed files which have not been saved yet. Close?"});
+      Presenter.Press(mtYesNo, dbYes);
+      PostClick(editor.PanelTagAction_ButtonClose);
+    });
+  });
+  EXPECT_EQ(Presenter.Shown.size(), 2u);
+  EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
+}
+
+TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelectedRows) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ParkPointer();
+    const TRect cell = Grid().CellRect(3, 1);
+    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
+    TspSkinMenu* menu = editor.DynSkinForm->SkinMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->Active());
+    const TPoint opened = editor.Form_GridPopupMenu->PopupPoint();
+    const TPoint mouse = Grid().ClientToScreen({cell.Left + 20, cell.Top + 4});
+    EXPECT_EQ(std::pair(opened.X, opened.Y), std::pair(mouse.X - 10, mouse.Y - 10));
+    const HWND windows[] = {editor.Handle(), menu->PopupWindows().front()->Handle()};
+    SaveWindowsScreenshot(windows, "tag-editor-popup");
+    PressKey(VK_UP);  // the last item: Remove Tags
+    PressKey(VK_RETURN);
+    PumpFor(50);
+    EXPECT_EQ(Row(1)[1], "");
+    EXPECT_EQ(Row(1)[4], "");
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text(), "");
+    EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
+    PostClick(editor.PanelTagAction_ButtonSave);
+  });
+  EXPECT_EQ(ReadFileBytes(Music / "a - Beta.mp3"), kAudio);
+}
+
+TEST_F(TagEditorWindow, ADescriptionWithoutCommentIsAskedAboutAndNoLeavesTheMemoToFill) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditDescription, "note");
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    EXPECT_TRUE(Green(Label("Comment")));
+    Presenter.Press(mtYesNo, dbNo);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Presenter.Texts(), Texts{"Warning / You entered a comment description only. If you continue the comment "
+                                       "will be discarded. Continue ?"});
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Focused());
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());  // nothing applied
+    Presenter.Press(mtYesNo, dbYes);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "");
+    EXPECT_FALSE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+}
+
+TEST_F(TagEditorWindow, TheFormatButtonOpensTheBuilderOfTagFormatsAndRefillsTheCombo) {
+  WithEditor(1, [&](TFormTagEditor& editor) {
+    const int32_t formats = editor.GroupBoxFormat_ComboBoxFormat->Items()->Count();
+    EXPECT_EQ(editor.GroupBoxFormat_ComboBoxFormat->Text(), "\\ Artist - Title.mp3");
+    RunFromLoop([&] {
+      auto* builder = WaitForForm<TFormFormatDialog>();
+      ASSERT_NE(builder, nullptr);
+      PostClick(&NamedComponent<TspSkinCheckRadioBox>(*builder, "PanelSyntax_RadioButtonDir"));
+      PostClick(&NamedComponent<TspSkinCheckRadioBox>(*builder, "PanelSyntax_RadioButtonTitle"));
+      PostClick(builder->PanelCurrentFormat_ButtonAdd);
+      PostClick(builder->Form_ButtonOk);
+    });
+    editor.GroupBoxFormat_SpeedButtonFormatClick(nullptr);
+    EXPECT_EQ(editor.GroupBoxFormat_ComboBoxFormat->Items()->Count(), formats + 1);
+    EXPECT_EQ(Settings->TagFormats.Count(), formats + 1);
+  });
+}
+
+// The read-only file's write fails: the real message window shows the report, then that
+// nothing was saved; the log holds the report and the file keeps every byte.
+TEST_F(TagEditorWindow, AFailedSaveIsReportedAndLoggedAndChangesNoByte) {
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_READONLY);
+  TMessageWindowPresenter windows;
+  std::vector<std::string> shown;
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditArtist, " Two");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    TMessagePresenter* scripted = SetMessagePresenter(&windows);
+    // Each message window in turn: seen, pictured (the report), closed with its Ok.
+    std::function<void()> answer = [&] {
+      auto* message = WaitForForm<TFormMessageDialog>();
+      if (message == nullptr) return;
+      shown.push_back(message->Caption());
+      if (shown.size() == 1) SaveWindowScreenshot(message->Handle(), "tag-editor-report");
+      if (shown.size() == 1) RunFromLoop(answer);
+      PostClick(message->ButtonOk);
+    };
+    RunFromLoop(answer);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    SetMessagePresenter(scripted);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    EXPECT_TRUE(editor.PanelGrid_GridTags->Focused());  // back after the messages
+    ClickRow(1);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text(), "Beta");
+  });
+  EXPECT_EQ(shown, (Texts{"Warning", "Info"}));
+  Window->Free();  // the file list lets go of the read-only file, which it holds alone
+  Window = nullptr;
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
+  EXPECT_FALSE(FileExists(Music / "b - Alpha.tmp"));
+  const std::string log = Music.ReadFile("Log.txt");
+  EXPECT_EQ(log.rfind("An error occurred with the following files:\r\n \r\nID3v1: b - Alpha.mp3\r\n", 0), 0u) << log;
+}
+
+}  // namespace
