@@ -131,6 +131,8 @@ bool TspDynamicSkinForm::Reading() const {
 
 void TspDynamicSkinForm::SetStatusBar(TspSkinStatusBar* Value) { SetReference(FStatusBar, Value); }
 
+void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMenusSkinData, Value); }
+
 void TspDynamicSkinForm::SetMainMenu(TMainMenu* Value) {
   SetReference(FMainMenu, Value);
   if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();

@@ -137,7 +137,7 @@ public:
   // Applies the skin at once (after loading, once the whole form is read).
   void SetSkinData(TspSkinData* Value);
   TspSkinData* MenusSkinData() const override { return FMenusSkinData; }
-  void SetMenusSkinData(TspSkinData* Value) { SetReference(FMenusSkinData, Value); }
+  void SetMenusSkinData(TspSkinData* Value);
   int MinHeight() const { return FCore.Options.MinHeight; }
   void SetMinHeight(int Value) { FCore.Options.MinHeight = Value; }
   int MinWidth() const { return FCore.Options.MinWidth; }

@@ -43,6 +43,8 @@ TspSkinMainMenuBar::~TspSkinMainMenuBar() { ClearObjects(); }
 
 // Properties
 
+void TspSkinMainMenuBar::SetDynamicSkinForm(TspDynamicSkinForm* Value) { SetReference(FDynamicSkinForm, Value); }
+
 void TspSkinMainMenuBar::SetUseSkinFont(bool Value) {
   FUseSkinFont = Value;
   RepaintBar();

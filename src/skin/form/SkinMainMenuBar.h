@@ -50,7 +50,7 @@ public:
   void SetPopupToUp(bool Value) { FPopupToUp = Value; }
   // The window's skinned-window component, through whose menu engine submenus open.
   TspDynamicSkinForm* DynamicSkinForm() const { return FDynamicSkinForm; }
-  void SetDynamicSkinForm(TspDynamicSkinForm* Value) { SetReference(FDynamicSkinForm, Value); }
+  void SetDynamicSkinForm(TspDynamicSkinForm* Value);
   TMainMenu* MainMenu() const { return FMainMenu; }
   void SetMainMenu(TMainMenu* Value);
 
