@@ -90,6 +90,8 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::BeforeDestruction() {
+  // MDI children cannot outlive the client window they live in.
+  for (TCustomForm* child : MDIChildList()) child->Free();
   DoDestroy();
   Screen->RemoveForm(this);
   TWinControl::BeforeDestruction();
@@ -197,6 +199,7 @@ void TCustomForm::IconChanged(TObject*) {
 void TCustomForm::Show() {
   SetVisible(true);
   BringToFront();
+  if (FFormStyle == fsMDIChild) ActivateMDIChild();
 }
 
 void TCustomForm::UpdateShowing() {
@@ -218,7 +221,7 @@ void TCustomForm::UpdateShowing() {
     static constexpr int kCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     ShowWindow(Handle(), kCommands[FWindowState]);
     // A child shown becomes the active one of its client.
-    if (FFormStyle == fsMDIChild) SendMessageA(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    if (FFormStyle == fsMDIChild) ActivateMDIChild();
   } else if (HandleAllocated() && IsWindowVisible(Handle())) {
     DoHide();
     ShowWindow(Handle(), SW_HIDE);

@@ -166,6 +166,7 @@ private:
   void CreateMDIParams(TCreateParams& Params);
   void CreateMDIClient();
   void HandleMDIActivate(TMessage& Message);
+  void ActivateMDIChild();
   std::vector<TCustomForm*> MDIChildList();
   void DoDestroy();
 

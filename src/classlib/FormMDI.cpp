@@ -79,6 +79,11 @@ void TCustomForm::HandleMDIActivate(TMessage& Message) {
   if (FActive && IsWindowVisible(Handle())) SetWindowFocus();
 }
 
+void TCustomForm::ActivateMDIChild() {
+  if (HandleAllocated() && GetParent(Handle()) != nullptr)
+    SendMessageA(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+}
+
 std::vector<TCustomForm*> TCustomForm::MDIChildList() {
   std::vector<TCustomForm*> children;
   if (FClientHandle == nullptr) return children;

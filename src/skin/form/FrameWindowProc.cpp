@@ -70,7 +70,10 @@ void TspDynamicSkinForm::CloseMenusOnMessage() {
 bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
   const bool nc = FCore.Options.SupportNCArea;
   switch (Message.Msg) {
-    case WM_DESTROY: StopTimers(); return false;
+    case WM_DESTROY:
+      StopTimers();
+      if (FCore.Options.MDIChild) LeaveMDIMain();
+      return false;
     case WM_SIZE: Size(Message); return true;
     case WM_ACTIVATE:
       if (!FSkinnable) return false;
@@ -81,6 +84,11 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
       // The system paints its own caption for these: the frame goes over it again.
       if (!FSkinnable) return false;
       CallOldWindowProc(Message);
+      if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
+        UpdateMDIChildEntries();
+        // The main form's caption shows a maximized child's.
+        if (FCore.State.Maximized()) NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+      }
       if (!FCore.FrameShown()) return true;
       RepaintFrame();
       if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
@@ -95,6 +103,15 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
         const WORD code = LOWORD(Message.LParam);
         if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
           Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
+      }
+      return false;
+    case WM_MOUSEACTIVATE:
+      if (FSkinnable && FCore.Options.MDIChild && !FMDIActive) {
+        TCustomForm* main = Application->MainForm();
+        if (main != nullptr && main->ActiveMDIChild() == FForm) {
+          FMDIActive = true;
+          UpdateActiveState(FCore.State.Maximized());
+        }
       }
       return false;
     case WM_GETMINMAXINFO: GetMinMaxInfo(Message); return false;
@@ -143,6 +160,9 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
         SetSkinnableForm(FSkinData->SkinnableForm());
       return false;
     case SP_MENU_CLOSED: SkinMenuClose(); return false;
+    case SP_UPDATE_MAXIMIZED_MDI_CHILD:
+    case SP_MDI_CHILD_MAXIMIZED:
+    case SP_MDI_CHILD_RESTORED: return HandleMDIMessage(Message);
     case SP_QUERY_SKIN_STATE:
       Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
       return true;
@@ -222,14 +242,24 @@ void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
 void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
   FMDIActive = Message.WParam != 0;
-  // The system would paint its own caption: the frame answers alone.
+  // The system would paint its own caption: the frame answers alone. Its MDI procedures
+  // keep the children's activation in step.
   Message.Result = 1;
-  if (!(FCore.Options.MDIChild && FCore.State.Maximized()) && FCore.Options.BorderStyle != bsNone) {
+  const bool mdiChild = FCore.Options.MDIChild;
+  if (mdiChild || (FForm->FormStyle() == fsMDIForm && !FVistaOrLater)) CallOldWindowProc(Message);
+  Message.Result = 1;
+  const bool maximizedChild = mdiChild && FCore.State.Maximized();
+  if (!maximizedChild && FCore.Options.BorderStyle != bsNone) {
     RepaintFrame();
     UpdateActiveState(true);
   } else {
     UpdateActiveState(false);
   }
+  if (!mdiChild) return;
+  if (maximizedChild)
+    if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm())) main->RepaintFrame();
+  UpdateMDIChildEntries();
+  if (FVistaOrLater) FForm->Invalidate();
 }
 
 void TspDynamicSkinForm::Activate(TMessage& Message) {
@@ -237,6 +267,7 @@ void TspDynamicSkinForm::Activate(TMessage& Message) {
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
   if (nc) RepaintFrame();
+  if (FForm->FormStyle() == fsMDIForm) UpdateMDIBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);
     return;

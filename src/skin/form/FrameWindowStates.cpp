@@ -5,6 +5,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "FrameMessages.h"
 #include "TrayIcon.h"
 
 #include "skin/form/portable/ClientFrame.h"
@@ -72,9 +73,17 @@ void TspDynamicSkinForm::SetStatusBarGrip(bool Active) {
 }
 
 void TspDynamicSkinForm::Maximize() {
-  // An MDI child would fill its MDI client instead.
-  const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
-  SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
+  if (FCore.Options.MDIChild) {
+    // An MDI child fills its MDI client, without a frame, and its caption buttons go to
+    // the main form's menu bar.
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1, false);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), MDIClientRect()));
+    NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+  } else {
+    const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
+  }
   RepaintFrame();
   SetStatusBarGrip(false);
   if (OnMaximize) OnMaximize(this);
@@ -87,15 +96,18 @@ void TspDynamicSkinForm::Restore() {
     FMouseTimer->SetEnabled(true);
     FForm->Invalidate();
     RepaintFrame();
+    if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
   }
   SetStatusBarGrip(true);
   if (OnRestore) OnRestore(this);
 }
 
 void TspDynamicSkinForm::Minimize() {
-  const TRect area = MonitorAreas().WorkArea;
+  const bool mdiChild = FCore.Options.MDIChild;
+  const TRect area = mdiChild ? MDIClientRect() : MonitorAreas().WorkArea;
   SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
   RepaintFrame();
+  if (mdiChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
 }
 
 std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
@@ -103,6 +115,8 @@ std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* form = Screen->Forms(i);
     if (form == FForm || form == Application->MainForm() || !form->Visible()) continue;
+    // An MDI child's slots are among its fellows, and theirs among the others.
+    if ((form->FormStyle() == fsMDIChild) != FCore.Options.MDIChild) continue;
     TspDynamicSkinForm* frame = GetDynamicSkinForm(form);
     if (frame != nullptr && frame->WindowState() == TspWindowState::Minimized)
       taken.push_back(form->BoundsRect().TopLeft());
@@ -203,6 +217,7 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   HWND window = FForm->Handle();
   const bool layers = IsWindows2000OrLater();
   if (Message.WParam == 0) {
+    if (FSkinnable && FCore.Options.MDIChild) RemoveMDIChildEntries();
     if (FSkinnable && FAlphaBlend && layers)
       SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     return;
@@ -215,6 +230,8 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
     SetTimer(window, FadeInTimerId, 1, nullptr);
   }
   if (!FSkinnable) return;
+  if (FForm->FormStyle() == fsMDIForm) SubclassMDIClient();
+  if (FCore.Options.MDIChild) AddMDIChildEntries();
   if (!FCore.Options.SupportNCArea) LayOutClientAreaControls();
   // The frame shows the main menu itself; the form's would only take its shortcuts twice.
   if (FForm->Menu() != nullptr) FForm->SetMenu(nullptr);

@@ -1,3 +1,4 @@
+#include "skin/form/portable/MDITabLooks.h"
 #include "skin/form/portable/MDITabsLayout.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,34 @@ TEST(MDITabsLayout, HitsAndTheTabsInsideParts) {
   EXPECT_EQ(MDITabTextRect(100, 20, false, 14), Rect(2, 0, 98, 20));
   EXPECT_EQ(MDITabTextRect(100, 20, true, 14), Rect(2, 0, 81, 20));
   EXPECT_EQ(MDITabCloseRect(100, 20, 14), Rect(83, 3, 97, 17));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MDITabLooks, EmptyLooksFallBackAndStatesPickTheirLook) {
+  TspDataSkinTabControl entry("tab");
+  entry.TabRect = Rect(0, 0, 40, 20);
+  entry.ActiveTabRect = Rect(40, 0, 80, 22);
+  entry.CloseButtonRect = Rect(0, 30, 12, 42);
+  entry.FontColor = 1;
+  entry.FocusFontColor = 2;
+  entry.MouseInFontColor = 3;
+  const TspDataSkinTabControl skin = MDITabsSkinOf(entry);
+  EXPECT_EQ(MDITabSourceRect(skin, true, true), entry.ActiveTabRect);  // active wins over hot
+  EXPECT_EQ(MDITabSourceRect(skin, false, true), entry.TabRect);       // no hot look: the normal one
+  EXPECT_EQ(MDITabSourceRect(skin, false, false), entry.TabRect);
+  EXPECT_EQ(skin.CloseButtonActiveRect, entry.CloseButtonRect);
+  EXPECT_EQ(skin.CloseButtonDownRect, entry.CloseButtonRect);  // through the hot one
+  EXPECT_EQ(MDITabFontColor(skin, true, false), 2);
+  EXPECT_EQ(MDITabFontColor(skin, false, true), 3);
+  EXPECT_EQ(MDITabFontColor(skin, false, false), 1);
+
+  EXPECT_EQ(MDITabCloseSize(&skin), 12);
+  EXPECT_EQ(MDITabCloseSize(nullptr), DefaultMDITabCloseSize);
+  entry.CloseButtonRect = {};
+  EXPECT_EQ(MDITabCloseSize(&entry), DefaultMDITabCloseSize);
 }
 
 }  // namespace
