@@ -457,7 +457,10 @@ void TCustomForm::HandleActivate(TMessage& Message) {
 // Keys
 
 bool TCustomForm::IsShortCut(TWMKey& Message) {
-  return OfferShortCut(OnShortCut, Message) || (FMenu != nullptr && FMenu->IsShortCut(Message));
+  if (OfferShortCut(OnShortCut, Message) || (FMenu != nullptr && FMenu->IsShortCut(Message))) return true;
+  // An MDI child's keys are its main form's shortcuts too.
+  TCustomForm* main = Application->MainForm();
+  return FFormStyle == fsMDIChild && main != nullptr && main != this && main->IsShortCut(Message);
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {

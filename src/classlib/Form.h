@@ -102,7 +102,7 @@ public:
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool Value) { FKeyPreview = Value; }
   // Whether the key is a shortcut of the form: OnShortCut handled it, or else it
-  // clicked an item of Menu.
+  // clicked an item of Menu; an MDI child's key is offered to the main form last.
   virtual bool IsShortCut(TWMKey& Message);
   // Tells the active control that a button goes down on Sender (CM_CANCELMODE).
   void SendCancelMode(TControl* Sender);

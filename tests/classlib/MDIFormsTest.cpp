@@ -1,5 +1,5 @@
 // MDI forms under Wine: the MDI client window and its place, children living in it,
-// activation, stepping through them, closing them and Ctrl+F4.
+// activation, stepping through them, closing them, Ctrl+F4 and the main form's shortcuts.
 #include "TestControls.h"
 #include "UiTest.h"
 
@@ -113,6 +113,21 @@ TEST_F(TMDIFormFixture, AClosedChildGoesAndCtrlF4ClosesTheActiveOne) {
   PressKey(VK_F4, {ssCtrl});
   EXPECT_TRUE(PumpUntil([&] { return firstClosed; }));
   EXPECT_EQ(Frame->MDIChildCount(), 1);
+}
+
+TEST_F(TMDIFormFixture, AChildsKeysAreTheMainFormsShortcutsToo) {
+  Frame->Show();
+  TForm* child = NewChild("Child");
+  int offered = 0;
+  Frame->OnShortCut = [&](TWMKey& Key, bool& Handled) {
+    ++offered;
+    Handled = Key.CharCode == 'K';
+  };
+  SetActiveWindow(Frame->Handle());
+  child->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == child->Handle(); }));
+  PressKey('K', {ssCtrl});
+  EXPECT_EQ(offered, 1);
 }
 
 TEST(MDIForms, AChildNeedsAnMDIMainForm) {

@@ -6,6 +6,8 @@
 #include "ActiveSkinObject.h"
 #include "FrameMessages.h"
 
+#include "skin/boxes/SkinComboBox.h"
+#include "skin/boxes/SkinEdit.h"
 #include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/portable/MenuItemState.h"
@@ -58,12 +60,24 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
+  const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (FMainMenuMode && !FMenuOpen) {
     EndMainMenuMode();
   } else if (FSkinMenu->Active()) {
     FSkinMenu->CloseMenu();
   } else if (FMenuOpen) {
     SkinMenuClose();
+  } else if (mdiMain) {
+    if (TspDynamicSkinForm* child = GetActiveMDIChildSkinForm(); child != nullptr && child != this)
+      child->CloseMenusOnMessage();
+  }
+  if (!mdiMain || !FForm->ComponentState().Empty()) return;
+  // The main form's own drop-down lists and edit menus close too.
+  for (int i = 0; i < FForm->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(FForm->Components(i));
+    if ((dynamic_cast<TspSkinComboBox*>(control) != nullptr || dynamic_cast<TspSkinEdit*>(control) != nullptr) &&
+        control->Visible() && control->CanFocus())
+      control->Perform(CM_CANCELMODE);
   }
 }
 

@@ -101,6 +101,8 @@ public:
   // On an MDI main form: the items are made again when the active child's menu is not
   // the one they were merged with.
   void FollowChildMenu();
+  // The MDI child's menu the items were merged with; nullptr for none.
+  TMainMenu* ChildMenu() const { return FChildMenu; }
 
   // What the bar holds: the MDI buttons first, then the items.
   int ObjectCount() const { return static_cast<int>(FObjects.size()); }

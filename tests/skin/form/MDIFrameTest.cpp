@@ -242,6 +242,45 @@ TEST_F(MDIFrame, AMaximizedChildFillsTheClientAndPutsItsButtonsOnTheBar) {
   EXPECT_EQ(window.Frame()->CaptionText(), "Main");
 }
 
+TEST_F(MDIFrame, TheActiveChildsMenuJoinsTheBarAndTakesItsShortcuts) {
+  TMDIWindow window("flatcolour");
+  TForm* plain = window.NewChild("Plain", {20, 20, 220, 160});
+  TForm* child = window.NewChild("Editor", {40, 40, 240, 180});
+  auto* menu = new TMainMenu(child);
+  auto* edit = new TMenuItem(menu);
+  edit->SetCaption("Edit");
+  edit->SetGroupIndex(1);
+  menu->Items()->Add(edit);
+  auto* copy = new TMenuItem(menu);
+  copy->SetCaption("Copy");
+  copy->SetShortCut(ShortCut('K', {ssCtrl}));
+  int copies = 0;
+  copy->OnClick = [&](TObject*) { ++copies; };
+  edit->Add(copy);
+  const auto barShows = [&](TMenuItem* Item) {
+    for (TspSkinMainMenuBarItem* item : window.Bar()->Items())
+      if (item->MenuItem() == Item) return true;
+    return false;
+  };
+  plain->Show();  // the bar follows the active child's menu
+  child->Show();
+  PumpFor(10);
+  EXPECT_EQ(window.Bar()->ChildMenu(), menu);
+  EXPECT_TRUE(barShows(edit));
+  EXPECT_TRUE(barShows(window.WindowItem()));
+
+  SetActiveWindow(window.Main()->Handle());
+  child->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == child->Handle(); }));
+  PressKey('K', {ssCtrl});
+  EXPECT_EQ(copies, 1);
+
+  plain->Show();
+  PumpFor(10);
+  EXPECT_EQ(window.Bar()->ChildMenu(), nullptr);
+  EXPECT_FALSE(barShows(edit));
+}
+
 TEST_F(MDIFrame, AChildWithoutAMinimizeIconShowsADisabledMinimizeButton) {
   TMDIWindow window("flatcolour");
   TForm* child = window.NewChild("Doc", {20, 20, 220, 160});
@@ -388,7 +427,7 @@ TEST_F(MDIFrame, AFrameThatGoesGivesTheClientItsProcedureBack) {
   EXPECT_EQ(window.Main()->MDIChildCount(), 1);
 }
 
-TEST_F(MDIFrame, ScreenshotOfAMaximizedChildWithTabs) {
+TEST_F(MDIFrame, ScreenshotsOfChildrenAndOfAMaximizedChildWithTabs) {
   TMDIWindow window("slate");
   window.Tabs()->SetShowCloseButtons(true);
   window.NewChild("Readme.txt", {10, 10, 260, 180});
@@ -398,8 +437,12 @@ TEST_F(MDIFrame, ScreenshotOfAMaximizedChildWithTabs) {
   text->SetAlign(alClient);
   text->SetParent(child);
   text->Lines()->SetText("01 - Opening.mp3\r\n02 - Interlude.mp3\r\n03 - Finale.mp3\r\n");
-  TMDIWindow::FrameOf(child)->SetWindowState(TspWindowState::Maximized);
   SetActiveWindow(window.Main()->Handle());
+  RedrawWindow(window.Main()->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(50);
+  SaveWindowScreenshot(window.Main()->Handle(), "mdi-slate-children");
+  TMDIWindow::FrameOf(child)->SetWindowState(TspWindowState::Maximized);
   RedrawWindow(window.Main()->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(50);
