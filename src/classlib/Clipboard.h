@@ -1,7 +1,7 @@
 #pragma once
 // The system clipboard, as text.
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // Scoped device contexts and GDI objects: each gives back what it took when the scope
 // ends, also when the painting inside raises.
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <memory>
 #include <type_traits>

@@ -7,7 +7,7 @@
 #include "base/Persistent.h"
 #include "base/Set.h"
 #include "base/TextStyles.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "Icon.h"
 
 #include "base/Component.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <commctrl.h>
 

@@ -3,7 +3,7 @@
 
 #include "base/Delegate.h"
 #include "base/Geometry.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <cstdint>
 

@@ -6,7 +6,7 @@
 
 #include "base/Exceptions.h"
 #include "base/Object.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // Win32 service by default; a test installs its own and puts the old one back.
 
 #include "base/Geometry.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <shellapi.h>
 // The seams below carry these names; the ANSI functions are called by their "A" names.

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #ifdef _WIN32
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 #endif
 
 namespace {

@@ -6,7 +6,7 @@
 #include "base/TextFileWriter.h"
 
 #ifdef _WIN32
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 #else
 #include <csignal>
 #endif

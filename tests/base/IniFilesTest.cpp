@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 #endif
 
 namespace {

@@ -5,7 +5,7 @@
 #include <climits>
 
 #ifdef _WIN32
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 #endif
 
 namespace {

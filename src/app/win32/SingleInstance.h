@@ -3,7 +3,7 @@
 // window handle of the instance that made it. A later start finds the block, brings that
 // window to the front and ends.
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <string>
 

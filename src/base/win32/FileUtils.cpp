@@ -2,7 +2,7 @@
 #include "base/FileUtils.h"
 
 #include "base/FindState.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <climits>
 

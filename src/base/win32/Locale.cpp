@@ -1,7 +1,7 @@
 #include "base/Locale.h"
 
 #include "base/StrUtils.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <cstring>
 

@@ -2,19 +2,17 @@
 
 #include "base/Exceptions.h"
 #include "base/PixelImage.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
 #include <limits>
+
+using IntMath::Saturated;
 
 namespace {
 
 constexpr size_t HeaderSize = 32;
 constexpr size_t RectSize = 16;
-
-int32_t Saturated(int64_t Value) {
-  return static_cast<int32_t>(
-      std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 bool IsBlack(const uint8_t* Pixel) { return (Pixel[0] | Pixel[1] | Pixel[2]) == 0; }
 

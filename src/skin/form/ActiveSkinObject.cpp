@@ -90,8 +90,8 @@ TspObjectLookState TspActiveSkinObject::LookState(bool UpDate) const {
 TBitmap* TspActiveSkinObject::LookPicture(bool InActivePicture) const { return LookBitmap(InActivePicture).Get(); }
 
 TPoint TspActiveSkinObject::ObjectPoint(int X, int Y) const {
-  using FrameArithmetic::Saturate;
-  return {Saturate(int64_t{X} - ObjectRect.Left), Saturate(int64_t{Y} - ObjectRect.Top)};
+  using FrameArithmetic::Saturated;
+  return {Saturated(int64_t{X} - ObjectRect.Left), Saturated(int64_t{Y} - ObjectRect.Top)};
 }
 
 void TspActiveSkinObject::DropDownMenu(TMenuItem* Item, bool PopupUp) {

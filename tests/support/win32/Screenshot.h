@@ -3,7 +3,7 @@
 // screen, saved as build/screenshots/<Name>.png beside the build trees.
 
 #include "base/PixelImage.h"
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <gtest/gtest.h>
 

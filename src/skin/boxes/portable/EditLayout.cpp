@@ -1,15 +1,17 @@
 #include "EditLayout.h"
 
-#include "SkinCoordinates.h"
+#include "base/IntMath.h"
 
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
 
+using IntMath::Saturated;
+
 namespace {
 
 TRect Moved(const TRect& R, int64_t DX) {
-  return {SaturatedInt32(R.Left + DX), R.Top, SaturatedInt32(R.Right + DX), R.Bottom};
+  return {Saturated(R.Left + DX), R.Top, Saturated(R.Right + DX), R.Bottom};
 }
 
 const TRect& Or(const TRect& R, const TRect& Otherwise) { return IsNullRect(R) ? Otherwise : R; }
@@ -34,7 +36,7 @@ TspEditSkin EditSkinOf(const TspDataSkinEditControl& Entry) {
   TspEditSkin skin;
   CopyEditFrameSkin(Entry, skin);
   skin.LeftOffset = Entry.LTPoint.X;
-  skin.RightOffset = SaturatedInt32(int64_t{RectWidth(Entry.SkinRect)} - Entry.RTPoint.X);
+  skin.RightOffset = Saturated(int64_t{RectWidth(Entry.SkinRect)} - Entry.RTPoint.X);
   skin.ButtonRect = Entry.ButtonRect;
   skin.ActiveButtonRect = Entry.ActiveButtonRect;
   skin.DownButtonRect = Or(Entry.DownButtonRect, Entry.ActiveButtonRect);
@@ -48,8 +50,8 @@ TspEditLayout EditLayout(const TspEditSkin* Skin, int32_t Width, int32_t Height,
   if (Skin == nullptr) {
     int32_t textRight = Width - 2;
     if (ButtonMode) {
-      layout.ButtonRect = {SaturatedInt32(int64_t{Width} - Height), 0, Width, Height};
-      textRight = SaturatedInt32(int64_t{layout.ButtonRect.Left} - 2);
+      layout.ButtonRect = {Saturated(int64_t{Width} - Height), 0, Width, Height};
+      textRight = Saturated(int64_t{layout.ButtonRect.Left} - 2);
     }
     layout.EditRect = {2, 2, textRight, Height - 2};
     return layout;
@@ -57,15 +59,15 @@ TspEditLayout EditLayout(const TspEditSkin* Skin, int32_t Width, int32_t Height,
   const int32_t skinWidth = RectWidth(Skin->SkinRect);
   const int64_t dw = int64_t{Width} - skinWidth;
   layout.EditRect = Skin->ClRect;
-  layout.EditRect.Right = SaturatedInt32(layout.EditRect.Right + dw);
+  layout.EditRect.Right = Saturated(layout.EditRect.Right + dw);
   layout.ButtonRect = Skin->ButtonRect;
   // A button beyond the stretched middle of the frame stays at the right end.
   if (int64_t{Skin->ButtonRect.Left} >= int64_t{skinWidth} - Skin->RightOffset)
     layout.ButtonRect = Moved(layout.ButtonRect, dw);
   if (!UseSkinFont) {
     const int64_t dh = int64_t{Height} - RectHeight(Skin->SkinRect);
-    layout.EditRect.Bottom = SaturatedInt32(layout.EditRect.Bottom + dh);
-    layout.ButtonRect.Bottom = SaturatedInt32(layout.ButtonRect.Bottom + dh);
+    layout.EditRect.Bottom = Saturated(layout.EditRect.Bottom + dh);
+    layout.ButtonRect.Bottom = Saturated(layout.ButtonRect.Bottom + dh);
   }
   return layout;
 }
@@ -83,8 +85,8 @@ TRect EditClientArea(const TRect& Window, const TspEditSkin* Skin, bool ButtonMo
     right -= ButtonMode ? int64_t{Window.Bottom} - Window.Top + 2 : 2;
     bottom -= 2;
   }
-  const int32_t l = SaturatedInt32(left), t = SaturatedInt32(top);
-  return {l, t, std::max(l, SaturatedInt32(right)), std::max(t, SaturatedInt32(bottom))};
+  const int32_t l = Saturated(left), t = Saturated(top);
+  return {l, t, std::max(l, Saturated(right)), std::max(t, Saturated(bottom))};
 }
 
 TPoint EditClientOrigin(const TspEditSkin* Skin) { return Skin != nullptr ? Skin->ClRect.TopLeft() : TPoint{2, 2}; }
@@ -128,19 +130,19 @@ TspPartRects EditButtonRects(TspPartRects Rects) {
 TspEditClientStrip EditClientStrip(const TspEditSkin& Skin, const TRect& State) {
   const TRect& cl = Skin.ClRect;
   TspEditClientStrip strip;
-  const int32_t left = SaturatedInt32(int64_t{State.Left} + cl.Left);
-  const int32_t top = SaturatedInt32(int64_t{State.Top} + cl.Top);
-  strip.Source = {left, top, SaturatedInt32(int64_t{left} + RectWidth(cl)),
-                  SaturatedInt32(int64_t{top} + RectHeight(cl))};
-  strip.LeftOffset = SaturatedInt32(std::max<int64_t>(0, int64_t{Skin.LeftOffset} - cl.Left));
+  const int32_t left = Saturated(int64_t{State.Left} + cl.Left);
+  const int32_t top = Saturated(int64_t{State.Top} + cl.Top);
+  strip.Source = {left, top, Saturated(int64_t{left} + RectWidth(cl)),
+                  Saturated(int64_t{top} + RectHeight(cl))};
+  strip.LeftOffset = Saturated(std::max<int64_t>(0, int64_t{Skin.LeftOffset} - cl.Left));
   const int64_t middleEnd = int64_t{RectWidth(Skin.SkinRect)} - Skin.RightOffset;
-  strip.RightOffset = SaturatedInt32(std::max<int64_t>(0, cl.Right - middleEnd));
+  strip.RightOffset = Saturated(std::max<int64_t>(0, cl.Right - middleEnd));
   return strip;
 }
 
 int32_t EditFontHeight(int32_t TextMetricHeight, const TspEditSkin* Skin) {
   const int64_t frame = Skin != nullptr ? int64_t{RectHeight(Skin->SkinRect)} - RectHeight(Skin->ClRect) : 4;
-  return SaturatedInt32(TextMetricHeight + frame);
+  return Saturated(TextMetricHeight + frame);
 }
 
 int32_t EditHeight(const TspEditSkin* Skin, bool UseSkinFont, int32_t Requested, int32_t FontHeight) {
@@ -150,8 +152,8 @@ int32_t EditHeight(const TspEditSkin* Skin, bool UseSkinFont, int32_t Requested,
 
 int32_t EditDisabledTextLeft(TAlignment Alignment, int32_t EditWidth, int32_t TextWidth) {
   switch (Alignment) {
-    case taRightJustify: return SaturatedInt32(int64_t{EditWidth} - 1 - TextWidth);
-    case taCenter: return SaturatedInt32(int64_t{EditWidth} / 2 - TextWidth / 2);
+    case taRightJustify: return Saturated(int64_t{EditWidth} - 1 - TextWidth);
+    case taCenter: return Saturated(int64_t{EditWidth} / 2 - TextWidth / 2);
     case taLeftJustify: break;
   }
   return 2;

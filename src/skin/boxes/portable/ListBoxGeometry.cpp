@@ -6,6 +6,8 @@
 
 using IntMath::Saturated;
 
+using IntMath::Saturated;
+
 namespace {
 
 int32_t Rows(int32_t Height, int32_t ItemHeight) { return Height / std::max(ItemHeight, 1); }

@@ -1,10 +1,12 @@
 #include "MemoLayout.h"
 
-#include "SkinCoordinates.h"
+#include "base/IntMath.h"
 
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
+
+using IntMath::Saturated;
 
 TspMemoSkin MemoSkinOf(const TspDataSkinMemoControl& Entry) {
   TspMemoSkin skin;
@@ -21,8 +23,8 @@ TRect MemoInnerRect(const TRect& Client, const TspMemoSkin& Skin) {
   const int64_t left = int64_t{Client.Left} + Skin.ClRect.Left, top = int64_t{Client.Top} + Skin.ClRect.Top;
   const int64_t right = int64_t{Client.Right} - (int64_t{RectWidth(Skin.SkinRect)} - Skin.ClRect.Right);
   const int64_t bottom = int64_t{Client.Bottom} - (int64_t{RectHeight(Skin.SkinRect)} - Skin.ClRect.Bottom);
-  return {SaturatedInt32(left), SaturatedInt32(top), SaturatedInt32(std::max(left, right)),
-          SaturatedInt32(std::max(top, bottom))};
+  return {Saturated(left), Saturated(top), Saturated(std::max(left, right)),
+          Saturated(std::max(top, bottom))};
 }
 
 TRect MemoFormattingRect(const TRect& Client, const TspMemoSkin* Skin, bool BitMapBG) {
@@ -40,7 +42,7 @@ TRect MemoFormattingRect(const TRect& Client, const TspMemoSkin* Skin, bool BitM
   }
   right = std::max(right, left);
   bottom = std::max(bottom, top);
-  return {SaturatedInt32(left), SaturatedInt32(top), SaturatedInt32(right), SaturatedInt32(bottom)};
+  return {Saturated(left), Saturated(top), Saturated(right), Saturated(bottom)};
 }
 
 TspExternalBar MemoExternalBar(const TspNativeScroll& Native, bool Vertical) {

@@ -1,19 +1,17 @@
 #include "CheckRadioLayout.h"
 
 #include "skin/data/SkinRects.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
 #include <limits>
 
+using IntMath::Saturated;
+
 namespace {
 
-int32_t Saturate(int64_t Value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
-TRect Widened(const TRect& R, int64_t By) { return {R.Left, R.Top, Saturate(R.Right + By), R.Bottom}; }
-TRect Moved(const TRect& R, int64_t By) { return {Saturate(R.Left + By), R.Top, Saturate(R.Right + By), R.Bottom}; }
+TRect Widened(const TRect& R, int64_t By) { return {R.Left, R.Top, Saturated(R.Right + By), R.Bottom}; }
+TRect Moved(const TRect& R, int64_t By) { return {Saturated(R.Left + By), R.Top, Saturated(R.Right + By), R.Bottom}; }
 
 }  // namespace
 
@@ -21,9 +19,9 @@ TspCheckRadioRects CheckRadioRects(const TRect& SkinRect, const TRect& TextArea,
                                    TSize CheckImage, int32_t Width) {
   const int64_t grown = int64_t{Width} - RectWidth(SkinRect);
   const TRect area = CheckImageArea.Right > TextArea.Right ? Moved(CheckImageArea, grown) : CheckImageArea;
-  const int32_t left = Saturate(int64_t{area.Left} + RectWidth(area) / 2 - CheckImage.cx / 2);
-  const int32_t top = Saturate(int64_t{area.Top} + RectHeight(area) / 2 - CheckImage.cy / 2);
-  return {{left, top, Saturate(int64_t{left} + CheckImage.cx), Saturate(int64_t{top} + CheckImage.cy)},
+  const int32_t left = Saturated(int64_t{area.Left} + RectWidth(area) / 2 - CheckImage.cx / 2);
+  const int32_t top = Saturated(int64_t{area.Top} + RectHeight(area) / 2 - CheckImage.cy / 2);
+  return {{left, top, Saturated(int64_t{left} + CheckImage.cx), Saturated(int64_t{top} + CheckImage.cy)},
           Widened(TextArea, grown)};
 }
 

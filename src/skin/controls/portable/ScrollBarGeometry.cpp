@@ -1,19 +1,15 @@
 #include "ScrollBarGeometry.h"
 
 #include "skin/data/SkinRects.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace {
+using IntMath::Saturated;
 
-// Skins are untrusted and sizes may be anything: sums are taken in 64 bits and the
-// results saturated to 32.
-int32_t Saturate(int64_t Value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
+namespace {
 
 // Halves to even, as the platform rounds.
 int64_t Round(double Value) {
@@ -29,7 +25,7 @@ int32_t CrossOf(const TRect& R, bool Vertical) { return Vertical ? RectWidth(R) 
 
 // R with its span along the bar set to Start .. End (and across to CrossStart .. CrossEnd).
 TRect Spanning(bool Vertical, int64_t Start, int64_t End, int64_t CrossStart, int64_t CrossEnd) {
-  const int32_t s = Saturate(Start), e = Saturate(End), cs = Saturate(CrossStart), ce = Saturate(CrossEnd);
+  const int32_t s = Saturated(Start), e = Saturated(End), cs = Saturated(CrossStart), ce = Saturated(CrossEnd);
   return Vertical ? TRect{cs, s, ce, e} : TRect{s, cs, e, ce};
 }
 
@@ -64,8 +60,8 @@ TThumbSize PlaceDefaultParts(const TspScrollBarShape& Shape, TspScrollBarRects& 
 TThumbSize PlaceSkinParts(const TspScrollBarShape& Shape, const TspScrollBarSkinGeometry& Skin,
                           TspScrollBarRects& Rects) {
   const bool v = Shape.Vertical;
-  const int32_t growth = v ? Saturate(int64_t{Shape.Height} - RectHeight(Skin.SkinRect))
-                           : Saturate(int64_t{Shape.Width} - RectWidth(Skin.SkinRect));
+  const int32_t growth = v ? Saturated(int64_t{Shape.Height} - RectHeight(Skin.SkinRect))
+                           : Saturated(int64_t{Shape.Width} - RectWidth(Skin.SkinRect));
   const TRect& track = Skin.TrackArea;
   Rects.TrackRect = Spanning(v, StartOf(track, v), int64_t{EndOf(track, v)} + growth, StartOf(track, !v),
                              EndOf(track, !v));
@@ -85,7 +81,7 @@ TThumbSize PlaceSkinParts(const TspScrollBarShape& Shape, const TspScrollBarSkin
 }  // namespace
 
 int32_t TspScrollRange::LastPosition() const {
-  return PageSize == 0 ? Max : Saturate(int64_t{Max} - PageSize + 1);
+  return PageSize == 0 ? Max : Saturated(int64_t{Max} - PageSize + 1);
 }
 
 int32_t TspScrollRange::Clamp(int32_t Value) const { return std::max(std::min(Value, LastPosition()), Min); }
@@ -119,10 +115,10 @@ TspScrollBarRects CalcScrollBarRects(const TspScrollBarShape& Shape, const TspSc
   kf = std::clamp(kf, 0.0, 1.0);
 
   const int64_t half = length / 2;
-  rects.ThumbFirstCentre = Saturate(start + half);
-  rects.ThumbLastCentre = Saturate(end - half);
+  rects.ThumbFirstCentre = Saturated(start + half);
+  rects.ThumbLastCentre = Saturated(end - half);
   rects.ThumbCentreOffset =
-      Saturate(Round(double(int64_t{rects.ThumbLastCentre} - rects.ThumbFirstCentre) * kf));
+      Saturated(Round(double(int64_t{rects.ThumbLastCentre} - rects.ThumbFirstCentre) * kf));
   const int64_t centre = int64_t{rects.ThumbFirstCentre} + rects.ThumbCentreOffset;
   int64_t crossStart = StartOf(track, !v), crossEnd = EndOf(track, !v);
   if (size.Cross) {
@@ -138,7 +134,7 @@ int32_t ScrollPositionAt(const TspScrollBarRects& Rects, const TspScrollRange& R
   const double kf = span > 0 ? std::clamp(double(D) / span, 0.0, 1.0) : 0.0;
   int64_t positions = int64_t{Range.Max} - Range.Min;
   if (Range.PageSize != 0) positions -= int64_t{Range.PageSize} - 1;
-  return Range.Clamp(Saturate(Range.Min + Round(double(positions) * kf)));
+  return Range.Clamp(Saturated(Range.Min + Round(double(positions) * kf)));
 }
 
 int ScrollPartAt(const TspScrollBarRects& Rects, TPoint P) {

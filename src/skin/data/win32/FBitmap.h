@@ -3,7 +3,7 @@
 // store of effect bitmaps and of mask scans. Rows are RowInc = Width * 3 + Gap bytes
 // (Gap = Width mod 4 padding bytes), pixels blue, green, red.
 
-#include "base/WinApi.h"
+#include "base/win32/WinApi.h"
 
 #include <cstdint>
 

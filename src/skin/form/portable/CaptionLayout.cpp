@@ -7,11 +7,11 @@
 
 #include <algorithm>
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
-int32_t FixedPart(int64_t Value) { return Saturate(std::max<int64_t>(Value, 0)); }
+int32_t FixedPart(int64_t Value) { return Saturated(std::max<int64_t>(Value, 0)); }
 
 TImagePlan StretchedWhole(const TRect& R, TSize Size) {
   TImagePlan plan;
@@ -47,11 +47,11 @@ TImagePlan CaptionImagePlan(const TspCaptionZone& Zone, const TRect& R, TSize Ob
 TRect CaptionTextRect(const TspCaptionText& C, TSize ObjectSize) {
   TRect r = C.TextRect;
   if (!IsNullRect(C.TextRect))
-    r.Right = Saturate(int64_t{ObjectSize.cx} - (int64_t{RectWidth(C.SkinRect)} - C.TextRect.Right));
+    r.Right = Saturated(int64_t{ObjectSize.cx} - (int64_t{RectWidth(C.SkinRect)} - C.TextRect.Right));
   if (!IsNullRect(C.FrameRect)) {
-    r.Left = Saturate(int64_t{r.Left} + C.FrameTextRect.Left);
-    r.Top = Saturate(int64_t{r.Top} + C.FrameTextRect.Top);
-    r.Right = Saturate(int64_t{r.Right} - (int64_t{RectWidth(C.FrameRect)} - C.FrameTextRect.Right));
+    r.Left = Saturated(int64_t{r.Left} + C.FrameTextRect.Left);
+    r.Top = Saturated(int64_t{r.Top} + C.FrameTextRect.Top);
+    r.Right = Saturated(int64_t{r.Right} - (int64_t{RectWidth(C.FrameRect)} - C.FrameTextRect.Right));
   }
   return r;
 }
@@ -66,7 +66,7 @@ TspCaptionTextPlace CaptionTextPlace(const TspCaptionText& C, TSize ObjectSize, 
   if (C.Alignment == taRightJustify) x = int64_t{tr.Right} - TextSize.cx;
   if (C.Alignment == taCenter) x = tr.Left + width / 2 - TextSize.cx / 2;
   const int64_t y = tr.Top + height / 2 - TextSize.cy / 2;
-  place.TextOrigin = {Saturate(x), Saturate(y)};
+  place.TextOrigin = {Saturated(x), Saturated(y)};
   if (IsNullRect(C.FrameRect)) return place;
   // The full frame spans the caption (the skin keeps no margin for it).
   const int64_t frameWidth = C.FullFrame
@@ -76,8 +76,8 @@ TspCaptionTextPlace CaptionTextPlace(const TspCaptionText& C, TSize ObjectSize, 
   const int64_t frameLeft = C.FullFrame ? 0 : x - C.FrameTextRect.Left;
   const int64_t frameTop = y - C.FrameTextRect.Top;
   place.DrawFrame = true;
-  place.FrameDest = {Saturate(frameLeft), Saturate(frameTop), Saturate(frameLeft + frameWidth),
-                     Saturate(frameTop + RectHeight(C.FrameRect))};
+  place.FrameDest = {Saturated(frameLeft), Saturated(frameTop), Saturated(frameLeft + frameWidth),
+                     Saturated(frameTop + RectHeight(C.FrameRect))};
   return place;
 }
 

@@ -6,12 +6,12 @@
 
 #include "base/Strings.h"
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
 TRect RectAt(int64_t Left, int64_t Top, int64_t Width, int64_t Height) {
-  return {Saturate(Left), Saturate(Top), Saturate(Left + Width), Saturate(Top + Height)};
+  return {Saturated(Left), Saturated(Top), Saturated(Left + Width), Saturated(Top + Height)};
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ TPoint LabelTextOrigin(const TRect& R, TSize TextSize, TAlignment Alignment) {
     x = int64_t{R.Right} - TextSize.cx;
   else if (Alignment == taCenter)
     x = R.Left + int64_t{RectWidth(R)} / 2 - TextSize.cx / 2;
-  return {Saturate(x), Saturate(R.Top + int64_t{RectHeight(R)} / 2 - TextSize.cy / 2)};
+  return {Saturated(x), Saturated(R.Top + int64_t{RectHeight(R)} / 2 - TextSize.cy / 2)};
 }
 
 std::vector<TspSymbolCopy> BitLabelSymbols(const std::string& Text, const TStrings& Symbols, TSize Symbol,

@@ -3,6 +3,7 @@
 // large as 32 bits allow, so every sum is worked in 64 bits and saturated back.
 
 #include "base/Geometry.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,12 +11,9 @@
 
 namespace FrameArithmetic {
 
-inline int32_t Saturate(int64_t Value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
+using IntMath::Saturated;
 
-inline int32_t Add(int32_t A, int64_t B) { return Saturate(A + B); }
+inline int32_t Add(int32_t A, int64_t B) { return Saturated(A + B); }
 
 inline TPoint Offset(TPoint P, int64_t DX, int64_t DY) { return {Add(P.X, DX), Add(P.Y, DY)}; }
 

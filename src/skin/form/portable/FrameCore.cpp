@@ -9,7 +9,7 @@
 #include <algorithm>
 
 using FrameArithmetic::Add;
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
@@ -80,7 +80,7 @@ TRect TspFrameCore::NonClientClientRect(const TRect& Window) const {
 TPoint TspFrameCore::FrameOrigin(TPoint FormTopLeft, TPoint ClientOrigin) const {
   if (!Options.MDIChild) return FormTopLeft;
   const TPoint offset = FrameClientOffset();
-  return {Saturate(int64_t{ClientOrigin.X} - offset.X), Saturate(int64_t{ClientOrigin.Y} - offset.Y)};
+  return {Saturated(int64_t{ClientOrigin.X} - offset.X), Saturated(int64_t{ClientOrigin.Y} - offset.Y)};
 }
 
 // The client area starts where WM_NCCALCSIZE put it.
@@ -141,7 +141,7 @@ bool TspFrameCore::OnSizingBorder(TPoint P, bool WithMask) const {
   if (masked && PtInRect(FGeometry.MaskRect, P)) return false;
   const TRect window = Rect(0, 0, FGeometry.Width, FGeometry.Height);
   const auto inside = [&](int64_t x, int64_t y) {
-    const TPoint q{Saturate(x), Saturate(y)};
+    const TPoint q{Saturated(x), Saturated(y)};
     return masked ? FMask.PointInMask(q) : PtInRect(window, q);
   };
   const int64_t b = SkinInUse() ? FSkin.Info->BorderWidth : 0, x = P.X, y = P.Y;
@@ -196,7 +196,7 @@ int32_t TspFrameCore::GetMinHeight() const {
     const int32_t frame = GetDefaultCaptionHeight() + 2 * DefaultBorderWidth;
     result = minHeight > frame && !frameOnly ? minHeight : frame;
   } else {
-    const int32_t frame = Saturate(int64_t{picture} - RectHeight(FSkin.Info->ClRect));
+    const int32_t frame = Saturated(int64_t{picture} - RectHeight(FSkin.Info->ClRect));
     result = frame < minHeight && !frameOnly ? minHeight : frame;
   }
   return std::max(result, 0);

@@ -7,7 +7,7 @@
 #include <vector>
 
 using FrameArithmetic::Offset;
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
@@ -28,7 +28,7 @@ TSize ButtonSize(const TspObjectPlace& O, const TspButtonRow& Row) {
 }
 
 TRect ButtonAt(int64_t Left, int64_t Top, TSize Size) {
-  return {Saturate(Left), Saturate(Top), Saturate(Left + Size.cx), Saturate(Top + Size.cy)};
+  return {Saturated(Left), Saturated(Top), Saturated(Left + Size.cx), Saturated(Top + Size.cy)};
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ void PlaceCaptionButtons(std::span<TspObjectPlace* const> Objects, const TspButt
       b->ObjectRect = ButtonAt(x - size.cx, row.Top, size);
       x -= size.cx + gap;
     }
-    if (!buttonsRect && caption != nullptr) caption->ObjectRect.Right = Saturate(x + gap);
+    if (!buttonsRect && caption != nullptr) caption->ObjectRect.Right = Saturated(x + gap);
     if (sysMenu != nullptr) {
       const TSize size = ButtonSize(*sysMenu, Row);
       const TRect& c = Row.CaptionRect;
@@ -95,7 +95,7 @@ void PlaceCaptionButtons(std::span<TspObjectPlace* const> Objects, const TspButt
     x += size.cx + gap;
   }
   // Two gaps right of the last button, as the row's end already holds one.
-  if (!buttonsRect && caption != nullptr) caption->ObjectRect.Left = Saturate(x + gap);
+  if (!buttonsRect && caption != nullptr) caption->ObjectRect.Left = Saturated(x + gap);
 }
 
 void PlaceDefaultButtons(std::span<TspObjectPlace* const> Objects, const TspDefaultFrameLayout& Layout) {
@@ -113,7 +113,7 @@ TRect RollUpObjectRect(const TRect& SkinRect, int32_t L, int32_t R, int64_t DW) 
   if (R <= L) return SkinRect;  // the roll-up frame keeps its own size
   if (SkinRect.Left >= R) return Offset(SkinRect, DW, 0);
   if (SkinRect.Left <= L && SkinRect.Right >= R)
-    return {SkinRect.Left, SkinRect.Top, Saturate(SkinRect.Right + DW), SkinRect.Bottom};
+    return {SkinRect.Left, SkinRect.Top, Saturated(SkinRect.Right + DW), SkinRect.Bottom};
   return SkinRect;
 }
 

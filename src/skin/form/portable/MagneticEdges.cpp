@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
@@ -32,8 +32,8 @@ void TspMagneticEdges::MagneticMove(int32_t& X, int32_t& Y, int32_t Width, int32
   int64_t y = Stick(Y, Area.Top, FTop, FStick.Y, Cursor.Y, Distance);
   x = Stick(x, int64_t{Area.Right} - Width, FRight, FStick.X, Cursor.X, Distance);
   y = Stick(y, int64_t{Area.Bottom} - Height, FBottom, FStick.Y, Cursor.Y, Distance);
-  X = Saturate(x);
-  Y = Saturate(y);
+  X = Saturated(x);
+  Y = Saturated(y);
 }
 
 TRect TspMagneticEdges::Moving(const TRect& Proposed, const TRect& Current, bool StayPut, bool Magnetic,
@@ -43,5 +43,5 @@ TRect TspMagneticEdges::Moving(const TRect& Proposed, const TRect& Current, bool
   int32_t x = Proposed.Left, y = Proposed.Top;
   const int32_t width = Current.Width(), height = Current.Height();
   MagneticMove(x, y, width, height, Distance, Area, Cursor);
-  return {x, y, Saturate(int64_t{x} + width), Saturate(int64_t{y} + height)};
+  return {x, y, Saturated(int64_t{x} + width), Saturated(int64_t{y} + height)};
 }

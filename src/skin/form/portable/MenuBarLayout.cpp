@@ -4,7 +4,7 @@
 
 #include "skin/data/SkinRects.h"
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
@@ -15,10 +15,10 @@ constexpr int32_t ButtonGap = 2;
 TRect ButtonPlace(int64_t Left, const TRect& Area, const TspMenuBarButtonSize& Button) {
   if (!Button.Skinned) {
     const int64_t side = RectHeight(Area);
-    return {Saturate(Left), Area.Top, Saturate(Left + side), Area.Bottom};
+    return {Saturated(Left), Area.Top, Saturated(Left + side), Area.Bottom};
   }
   const int64_t top = int64_t{Area.Top} + RectHeight(Area) / 2 - Button.Size.cy / 2;
-  return {Saturate(Left), Saturate(top), Saturate(Left + Button.Size.cx), Saturate(top + Button.Size.cy)};
+  return {Saturated(Left), Saturated(top), Saturated(Left + Button.Size.cx), Saturated(top + Button.Size.cy)};
 }
 
 int64_t ButtonWidth(const TRect& Area, const TspMenuBarButtonSize& Button) {
@@ -28,10 +28,10 @@ int64_t ButtonWidth(const TRect& Area, const TspMenuBarButtonSize& Button) {
 }  // namespace
 
 int32_t SkinMenuItemWidth(const TRect& SkinRect, const TRect& TextRect, int32_t TextWidth) {
-  return Saturate(int64_t{TextWidth} + RectWidth(SkinRect) - RectWidth(TextRect) + 2);
+  return Saturated(int64_t{TextWidth} + RectWidth(SkinRect) - RectWidth(TextRect) + 2);
 }
 
-int32_t DefaultMenuItemWidth(int32_t TextWidth) { return Saturate(int64_t{TextWidth} + 12); }
+int32_t DefaultMenuItemWidth(int32_t TextWidth) { return Saturated(int64_t{TextWidth} + 12); }
 
 std::vector<TspMenuItemPlace> PlaceMenuItems(TPoint Origin, std::span<const TSize> Sizes, int32_t Limit) {
   std::vector<TspMenuItemPlace> places;
@@ -39,7 +39,7 @@ std::vector<TspMenuItemPlace> PlaceMenuItems(TPoint Origin, std::span<const TSiz
   int64_t left = Origin.X;
   for (const TSize& size : Sizes) {
     const int64_t right = left + size.cx;
-    places.push_back({{Saturate(left), Origin.Y, Saturate(right), Saturate(int64_t{Origin.Y} + size.cy)},
+    places.push_back({{Saturated(left), Origin.Y, Saturated(right), Saturated(int64_t{Origin.Y} + size.cy)},
                       right <= Limit});
     left = right;
   }
@@ -47,27 +47,27 @@ std::vector<TspMenuItemPlace> PlaceMenuItems(TPoint Origin, std::span<const TSiz
 }
 
 TRect MenuBarItemsArea(bool Skinned, const TRect& SkinRect, const TRect& ItemsRect, int32_t Width, int32_t Height) {
-  if (!Skinned) return {2, 2, Saturate(int64_t{Width} - 2), Saturate(int64_t{Height} - 2)};
+  if (!Skinned) return {2, 2, Saturated(int64_t{Width} - 2), Saturated(int64_t{Height} - 2)};
   const int64_t rightMargin = int64_t{RectWidth(SkinRect)} - ItemsRect.Right;
-  return {ItemsRect.Left, ItemsRect.Top, Saturate(Width - rightMargin), ItemsRect.Bottom};
+  return {ItemsRect.Left, ItemsRect.Top, Saturated(Width - rightMargin), ItemsRect.Bottom};
 }
 
 TRect MenuBarChevronRect(const TRect& Area) {
-  return {Saturate(int64_t{Area.Right} - MenuBarChevronWidth), Area.Top, Area.Right, Area.Bottom};
+  return {Saturated(int64_t{Area.Right} - MenuBarChevronWidth), Area.Top, Area.Right, Area.Bottom};
 }
 
 int32_t MenuBarItemsLimit(const TRect& Area, bool ScrollMenu) {
-  return ScrollMenu ? Saturate(int64_t{Area.Right} - MenuBarChevronWidth) : Area.Right;
+  return ScrollMenu ? Saturated(int64_t{Area.Right} - MenuBarChevronWidth) : Area.Right;
 }
 
 std::vector<TRect> PlaceMenuBarButtons(TRect& Area, std::span<const TspMenuBarButtonSize> Buttons) {
   if (Buttons.size() != 4) return {};
   std::vector<TRect> places;
   places.push_back(ButtonPlace(Area.Left, Area, Buttons[0]));
-  Area.Left = Saturate(int64_t{places.back().Right} + ButtonGap);
+  Area.Left = Saturated(int64_t{places.back().Right} + ButtonGap);
   for (const TspMenuBarButtonSize& button : Buttons.subspan(1)) {
     places.push_back(ButtonPlace(int64_t{Area.Right} - ButtonWidth(Area, button), Area, button));
-    Area.Right = Saturate(int64_t{places.back().Left} - ButtonGap);
+    Area.Right = Saturated(int64_t{places.back().Left} - ButtonGap);
   }
   return places;
 }

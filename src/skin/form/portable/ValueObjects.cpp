@@ -9,7 +9,7 @@
 #include <numbers>
 #include <utility>
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 namespace {
 
@@ -45,8 +45,8 @@ TPoint TrackButtonPos(const TspTrack& Track, int32_t Value) {
   const double kf = ValueFraction(Value, Track.MinValue, Track.MaxValue);
   const TPoint& b = Track.BeginPoint;
   const TPoint& e = Track.EndPoint;
-  if (!Track.Vertical()) return {Saturate(b.X + Rounded((static_cast<double>(e.X) - b.X) * kf)), b.Y};
-  return {b.X, Saturate(e.Y + Rounded((1 - kf) * (static_cast<double>(b.Y) - e.Y)))};
+  if (!Track.Vertical()) return {Saturated(b.X + Rounded((static_cast<double>(e.X) - b.X) * kf)), b.Y};
+  return {b.X, Saturated(e.Y + Rounded((1 - kf) * (static_cast<double>(b.Y) - e.Y)))};
 }
 
 int32_t TrackValueAt(const TspTrack& Track, TPoint P) {
@@ -63,7 +63,7 @@ int32_t TrackValueAt(const TspTrack& Track, TPoint P) {
 TRect TrackButtonRect(TPoint Pos, TSize ButtonSize) {
   const int64_t left = int64_t{Pos.X} - ButtonSize.cx / 2;
   const int64_t top = int64_t{Pos.Y} - ButtonSize.cy / 2;
-  return {Saturate(left), Saturate(top), Saturate(left + ButtonSize.cx), Saturate(top + ButtonSize.cy)};
+  return {Saturated(left), Saturated(top), Saturated(left + ButtonSize.cx), Saturated(top + ButtonSize.cy)};
 }
 
 TPoint TrackClickPos(const TspTrack& Track, TPoint P) {
@@ -99,7 +99,7 @@ TspFillParts ValueFillParts(TSize Size, int32_t Split, bool Vertical) {
 
 int32_t GaugeProgress(TspGaugeKind Kind, TSize Size, int32_t Value, int32_t Min, int32_t Max) {
   const double kf = ValueFraction(Value, Min, Max);
-  return Saturate(Kind == gkhorizontal ? Rounded(Size.cx * kf) : Rounded(Size.cy * (1 - kf)));
+  return Saturated(Kind == gkhorizontal ? Rounded(Size.cx * kf) : Rounded(Size.cy * (1 - kf)));
 }
 
 int32_t FrameObjectIndex(int32_t CountFrames, int32_t Min, int32_t Max, int32_t Value) {
@@ -120,12 +120,12 @@ TRect StripFrameRect(TPoint Origin, TSize FrameSize, int32_t Index, TspFramesPla
   const int64_t before = int64_t{Index} - 1;
   const int64_t left = Origin.X + (Placement == fphorizontal ? before * FrameSize.cx : 0);
   const int64_t top = Origin.Y + (Placement == fphorizontal ? 0 : before * FrameSize.cy);
-  return {Saturate(left), Saturate(top), Saturate(left + FrameSize.cx), Saturate(top + FrameSize.cy)};
+  return {Saturated(left), Saturated(top), Saturated(left + FrameSize.cx), Saturated(top + FrameSize.cy)};
 }
 
 int32_t RegulatorPosition(TspRegulatorKind Kind, TPoint P, TSize Size, int32_t LastAngle) {
   if (Kind == rkhorizontal) return P.X;
-  if (Kind == rkvertical) return Saturate(-int64_t{P.Y});
+  if (Kind == rkvertical) return Saturated(-int64_t{P.Y});
   const int32_t w = std::max(0, Size.cx);
   const int32_t h = std::max(0, Size.cy);
   // Up is positive, as in the ordinary counter-clockwise angle.

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-using FrameArithmetic::Saturate;
+using FrameArithmetic::Saturated;
 
 TspStateChange SetWindowState(TspFrameState& State, TspWindowState Value, bool ApplicationMainForm,
                               bool SupportNCArea) {
@@ -65,12 +65,12 @@ TRect Minimize(TspFrameState& State, const TRect& Bounds, TSize MinSize, const T
                const std::vector<TPoint>& Taken) {
   if (IsNullRect(State.RestoreRect)) State.RestoreRect = Bounds;
   const TPoint slot = MinimizedSlot(Area, MinSize, Taken);
-  return {slot.X, slot.Y, Saturate(int64_t{slot.X} + MinSize.cx), Saturate(int64_t{slot.Y} + MinSize.cy)};
+  return {slot.X, slot.Y, Saturated(int64_t{slot.X} + MinSize.cx), Saturated(int64_t{slot.Y} + MinSize.cy)};
 }
 
 TPoint MinimizedSlot(const TRect& Area, TSize Size, const std::vector<TPoint>& Taken) {
   const auto slotAt = [&](int64_t column, int64_t row) {
-    return TPoint{Saturate(Area.Left + column * Size.cx), Saturate(Area.Bottom - (row + 1) * Size.cy)};
+    return TPoint{Saturated(Area.Left + column * Size.cx), Saturated(Area.Bottom - (row + 1) * Size.cy)};
   };
   if (Size.cx < 1 || Size.cy < 1) return slotAt(0, 0);
   const int64_t perRow = std::max<int64_t>(1, RectWidth(Area) / Size.cx);
@@ -88,9 +88,9 @@ TRect PlaceInMonitor(TspPositionInMonitor Position, const TRect& Bounds, const T
   if (Position == sppDefault) return Bounds;
   const TRect& area = Position == sppScreenCenter ? Areas.Monitor : Areas.WorkArea;
   const int64_t width = RectWidth(Bounds), height = RectHeight(Bounds);
-  const int32_t left = Saturate(area.Left + int64_t{RectWidth(area)} / 2 - width / 2);
-  const int32_t top = Saturate(area.Top + int64_t{RectHeight(area)} / 2 - height / 2);
-  return {left, top, Saturate(left + width), Saturate(top + height)};
+  const int32_t left = Saturated(area.Left + int64_t{RectWidth(area)} / 2 - width / 2);
+  const int32_t top = Saturated(area.Top + int64_t{RectHeight(area)} / 2 - height / 2);
+  return {left, top, Saturated(left + width), Saturated(top + height)};
 }
 
 TRect FirstShowBounds(TspFrameState& State, const TRect& Bounds, TspPositionInMonitor Position,

@@ -1,10 +1,12 @@
 #include "MenuLevelLayout.h"
 
-#include "Saturated.h"
+#include "base/IntMath.h"
 
 #include "skin/data/SkinRects.h"
 
 #include <algorithm>
+
+using IntMath::Saturated;
 
 namespace {
 

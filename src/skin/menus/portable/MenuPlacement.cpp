@@ -1,8 +1,10 @@
 #include "MenuPlacement.h"
 
-#include "Saturated.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
+
+using IntMath::Saturated;
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include "SkinHintLayout.h"
 
-#include "Saturated.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
 #include <utility>
+
+using IntMath::Saturated;
 
 namespace {
 

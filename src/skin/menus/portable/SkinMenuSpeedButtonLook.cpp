@@ -1,8 +1,10 @@
 #include "SkinMenuSpeedButtonLook.h"
 
-#include "Saturated.h"
+#include "base/IntMath.h"
 
 #include <algorithm>
+
+using IntMath::Saturated;
 
 TRect TrackStrip(TSize Size, TspTrackPosition Position) {
   if (Position == sptpBottom) return {0, Size.cy - MenuTrackStripSize, Size.cx, Size.cy};

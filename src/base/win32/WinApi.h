@@ -4,7 +4,7 @@
 // (TCanvas::TextOut, DeleteFile, ...) are removed.
 
 #ifndef _WIN32
-#error "WinApi.h is for the Windows build only"
+#error "base/win32/WinApi.h is for the Windows build only"
 #endif
 
 #include <windows.h>
