@@ -128,7 +128,8 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   } else if (FHotTab > index) {
     --FHotTab;
   }
-  if (FMoveIndex == index) FMoving = FPressed = false;
+  // A drag in progress ends: the places it moves between change.
+  FMoving = FPressed = false;
   FMoveIndex = -1;
   Child->RemoveFreeNotification(this);
   FTabs.erase(found);
