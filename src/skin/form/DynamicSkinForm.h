@@ -362,7 +362,11 @@ private:
   void Maximize();
   void Restore();
   void Minimize();
+  // The minimized window's place: the first free slot from the bottom-left corner.
+  void PlaceMinimized();
   std::vector<TPoint> MinimizedSlotsTaken();
+  // The edges a window sticks to: the work area, an MDI child's client window.
+  TRect MagneticArea();
   void ClientFrameRollUp();
   void ClientFrameUnroll();
   void ClientSizeFromFramePicture();

@@ -141,7 +141,11 @@ void TspDynamicSkinForm::FitMaximizedMDIChildren() {
 bool TspDynamicSkinForm::HandleMDIMessage(TMessage& Message) {
   switch (Message.Msg) {
     case SP_UPDATE_MAXIMIZED_MDI_CHILD:
-      if (FSkinnable && FCore.Options.MDIChild && FCore.State.Maximized()) SetFormBounds(MDIClientRect());
+      if (!FSkinnable || !FCore.Options.MDIChild) return false;
+      if (FCore.State.Maximized())
+        SetFormBounds(MDIClientRect());
+      else if (FCore.State.Minimized())
+        PlaceMinimized();  // the client's bottom edge moved
       return false;
     case SP_MDI_CHILD_MAXIMIZED:
     case SP_MDI_CHILD_RESTORED:

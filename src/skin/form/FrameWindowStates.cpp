@@ -103,11 +103,14 @@ void TspDynamicSkinForm::Restore() {
 }
 
 void TspDynamicSkinForm::Minimize() {
-  const bool mdiChild = FCore.Options.MDIChild;
-  const TRect area = mdiChild ? MDIClientRect() : MonitorAreas().WorkArea;
-  SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
+  PlaceMinimized();
   RepaintFrame();
-  if (mdiChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+  if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+}
+
+void TspDynamicSkinForm::PlaceMinimized() {
+  const TRect area = FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
 }
 
 std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
@@ -242,7 +245,12 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const bool stayPut = FCore.State.Maximized() && !FCore.Options.MDIChild;
   *proposed = ToRECT(FMagnetic.Moving(FromRECT(*proposed), FormBounds(), stayPut, FCore.Options.Magnetic,
-                                      FCore.Options.MagneticSize, MonitorAreas().WorkArea, Seams::CursorPos()));
+                                      FCore.Options.MagneticSize, MagneticArea(), Seams::CursorPos()));
+}
+
+TRect TspDynamicSkinForm::MagneticArea() {
+  // A child moves in its parent's client coordinates, so do the edges it sticks to.
+  return FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
 }
 
 bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
@@ -298,8 +306,8 @@ void TspDynamicSkinForm::DragTo(TPoint Cursor) {
   int x = FForm->Left() + Cursor.X - FDragPoint.X;
   int y = FForm->Top() + Cursor.Y - FDragPoint.Y;
   if (FCore.Options.Magnetic)
-    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize,
-                           MonitorAreas().WorkArea, Cursor);
+    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize, MagneticArea(),
+                           Cursor);
   FDragPoint = Cursor;
   FForm->SetBounds(x, y, FForm->Width(), FForm->Height());
 }

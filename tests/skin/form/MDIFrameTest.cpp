@@ -307,11 +307,34 @@ TEST_F(MDIFrame, AMinimizedChildSitsAtTheClientsBottomLeftAndATabClickRestoresIt
   EXPECT_EQ(second->Left(), first->Width());  // the next free slot
   EXPECT_EQ(second->Top(), first->Top());
 
+  window.Main()->SetBounds(40, 40, 600, 460);  // they keep to the client's corner
+  PumpFor(10);
+  EXPECT_EQ(first->Top() + first->Height(), window.ClientArea().Bottom);
+  EXPECT_EQ(second->Top(), first->Top());
+
   window.PaintTabs();
   PostClick(window.Tabs(), window.TabCentre(0));
   EXPECT_EQ(frame->WindowState(), TspWindowState::Normal);
   EXPECT_EQ(first->BoundsRect(), Rect(20, 20, 220, 160));
   EXPECT_EQ(window.Main()->ActiveMDIChild(), first);
+}
+
+TEST_F(MDIFrame, AMovedChildSticksToTheClientsEdges) {
+  TMDIWindow window("flatcolour");
+  // In the client's coordinates, as the system moves a child: its right edge lies well
+  // inside the work area's.
+  const TRect area = window.ClientArea();
+  const auto moved = [](TForm* Child, RECT Proposed) {
+    TMDIWindow::FrameOf(Child)->SetMagnetic(true);
+    SendMessageA(Child->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    SendMessageA(Child->Handle(), WM_MOVING, 0, reinterpret_cast<LPARAM>(&Proposed));
+    SendMessageA(Child->Handle(), WM_EXITSIZEMOVE, 0, 0);
+    return FromRECT(Proposed);
+  };
+  EXPECT_EQ(moved(window.NewChild("Left", {40, 40, 240, 180}), {5, 40, 205, 180}), Rect(0, 40, 200, 180));
+  EXPECT_EQ(moved(window.NewChild("Right", {40, 40, 240, 180}), {area.Right - 204, 40, area.Right - 4, 180}),
+            Rect(area.Right - 200, 40, area.Right, 180));
+  EXPECT_EQ(moved(window.NewChild("Free", {40, 40, 240, 180}), {60, 50, 260, 190}), Rect(60, 50, 260, 190));
 }
 
 TEST_F(MDIFrame, TabsAreDraggedToNewPlacesAndClosedByTheirButtons) {
