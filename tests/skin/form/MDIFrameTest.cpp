@@ -11,6 +11,9 @@
 #include "skin/menus/SkinMenuSpeedButton.h"
 #include "skin/menus/SkinPopupMenu.h"
 
+#include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinViewData.h"
+
 #include "Screenshot.h"
 
 #include "classlib/Memo.h"
@@ -124,6 +127,7 @@ public:
 
   TForm* Main() const { return FMain; }
   TspDynamicSkinForm* Frame() const { return FFrame; }
+  TspSkinData* Data() const { return FData; }
   TspSkinMainMenuBar* Bar() const { return FBar; }
   TspSkinMDITabsBar* Tabs() const { return FTabs; }
   TMenuItem* WindowItem() const { return FWindow; }
@@ -317,6 +321,45 @@ TEST_F(MDIFrame, AMinimizedChildSitsAtTheClientsBottomLeftAndATabClickRestoresIt
   EXPECT_EQ(frame->WindowState(), TspWindowState::Normal);
   EXPECT_EQ(first->BoundsRect(), Rect(20, 20, 220, 160));
   EXPECT_EQ(window.Main()->ActiveMDIChild(), first);
+}
+
+TEST_F(MDIFrame, TabsShowTheirStatesFromTheSkinAsTabsOrButtonsAndWithoutIt) {
+  TMDIWindow window("flatcolour");
+  window.NewChild("First", {20, 20, 220, 160});
+  window.NewChild("Second", {40, 40, 240, 180});  // the active one
+  TspSkinMDITabsBar* tabs = window.Tabs();
+  // A pixel of each tab clear of its caption, as the bar paints.
+  const auto tabPixels = [&] {
+    TPixelDC dc(tabs->Width(), tabs->Height());
+    SendMessageA(tabs->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+    std::vector<TColor> pixels;
+    for (int i = 0; i < tabs->TabCount(); ++i)
+      pixels.push_back(dc.Pixel(tabs->Tabs(i)->TabRect.Left + 4, tabs->Tabs(i)->TabRect.Top + 2));
+    return pixels;
+  };
+  const auto& tab = dynamic_cast<const TspDataSkinTabControl&>(
+      *window.Data()->CtrlList.at(static_cast<size_t>(window.Data()->GetControlIndex("tab"))));
+  const auto look = [&](const TspDataSkinControl& Entry, const TRect& R) {
+    return ActivePixel(*window.Data(), Entry.PictureIndex, (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+  };
+  EXPECT_EQ(tabs->Height(), tab.TabRect.Height());  // the skin's tab height
+  EXPECT_EQ(tabPixels(), (std::vector<TColor>{look(tab, tab.TabRect), look(tab, tab.ActiveTabRect)}));
+  tabs->Update();
+  PostMouse(tabs, WM_MOUSEMOVE, window.TabCentre(0).X, window.TabCentre(0).Y);
+  PumpFor(10);
+  EXPECT_EQ(tabPixels()[0], look(tab, tab.MouseInTabRect));
+
+  tabs->SetTabKind(sptkButton);
+  const auto& button =
+      *window.Data()->CtrlList.at(static_cast<size_t>(window.Data()->GetControlIndex("resizebutton")));
+  const auto& buttonLooks = dynamic_cast<const TspDataSkinButtonControl&>(button);
+  EXPECT_EQ(tabPixels(), (std::vector<TColor>{look(button, buttonLooks.ActiveSkinRect),
+                                               look(button, buttonLooks.DownSkinRect)}));
+
+  tabs->SetSkinData(nullptr);  // the skinless look
+  PostMouse(tabs, WM_MOUSEMOVE, 0, 0);
+  PumpFor(10);
+  EXPECT_EQ(tabPixels(), (std::vector<TColor>{SysColor(clBtnFace), RGBColor(133, 146, 181)}));
 }
 
 TEST_F(MDIFrame, AMovedChildSticksToTheClientsEdges) {
