@@ -362,6 +362,46 @@ TEST_F(MDIFrame, TabsShowTheirStatesFromTheSkinAsTabsOrButtonsAndWithoutIt) {
   EXPECT_EQ(tabPixels(), (std::vector<TColor>{SysColor(clBtnFace), RGBColor(133, 146, 181)}));
 }
 
+TEST_F(MDIFrame, ABarAtTheBottomShowsItsTabsUpsideDown) {
+  TMDIWindow window("slate");
+  window.NewChild("Doc", {20, 20, 220, 160});
+  TspSkinMDITabsBar* tabs = window.Tabs();
+  // A column of the tab's left end, clear of its caption, as the bar paints.
+  const auto column = [&] {
+    TPixelDC dc(tabs->Width(), tabs->Height());
+    SendMessageA(tabs->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+    std::vector<TColor> pixels;
+    for (int y = 0; y < tabs->Height(); ++y) pixels.push_back(dc.Pixel(tabs->Tabs(0)->TabRect.Left + 1, y));
+    return pixels;
+  };
+  const std::vector<TColor> top = column();
+  ASSERT_NE(top.front(), top.back());  // the slate tab is not one flat colour
+  tabs->SetAlign(alBottom);
+  const std::vector<TColor> bottom = column();
+  EXPECT_EQ(bottom, std::vector<TColor>(top.rbegin(), top.rend()));
+}
+
+TEST_F(MDIFrame, TheBarsSystemMenuButtonOpensTheChildsMenuOnThePress) {
+  TMDIWindow window("flatcolour");
+  TForm* child = window.NewChild("Doc", {20, 20, 220, 160});
+  TMDIWindow::FrameOf(child)->SetWindowState(TspWindowState::Maximized);
+  window.Bar()->Update();
+  TspSkinMainMenuBarButton* button = window.BarButton(cmsysmenu);
+  ASSERT_NE(button, nullptr);
+  const TPoint at = Centre(button->ObjectRect);
+  PostMouse(window.Bar(), WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+  PumpFor(10);
+  EXPECT_TRUE(window.Frame()->SkinMenu()->Active());
+  EXPECT_TRUE(button->Down);
+  PostMouse(window.Bar(), WM_LBUTTONUP, at.X, at.Y);
+  PumpFor(10);
+  EXPECT_TRUE(button->Down);  // held while its menu shows
+  window.Frame()->SkinMenu()->CloseMenu();
+  PumpFor(10);
+  EXPECT_FALSE(button->Down);  // the bar heard that the menu closed
+  EXPECT_EQ(TMDIWindow::FrameOf(child)->WindowState(), TspWindowState::Maximized);
+}
+
 TEST_F(MDIFrame, AMovedChildSticksToTheClientsEdges) {
   TMDIWindow window("flatcolour");
   // In the client's coordinates, as the system moves a child: its right edge lies well
