@@ -142,7 +142,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   }
   if (handled) return true;
   if (EndsHint(Msg.message)) CancelHint();
-  if (!IsKeyMsg(Msg)) {
+  if (!IsKeyMsg(Msg) && !IsMDIMsg(Msg)) {
     TranslateMessage(&Msg);
     DispatchMessageA(&Msg);
   }
@@ -154,6 +154,14 @@ bool TApplication::IsKeyMsg(const MSG& Msg) {
   TWinControl* control = FindOwningControl(Msg.hwnd);
   if (control == nullptr) return false;
   return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+bool TApplication::IsMDIMsg(MSG& Msg) {
+  // Ctrl+F4, Ctrl+F6 and the like reach the active MDI child as system commands.
+  if ((Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) || FMainForm == nullptr ||
+      FMainForm->FormStyle() != fsMDIForm || FMainForm->ActiveMDIChild() == nullptr)
+    return false;
+  return TranslateMDISysAccel(FMainForm->ClientHandle(), &Msg) != FALSE;
 }
 
 bool TApplication::IsShortCut(TWMKey& Message) { return OfferShortCut(OnShortCut, Message); }

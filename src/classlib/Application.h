@@ -98,6 +98,7 @@ private:
   // Hands a key message to the focused control's object first (CN_KEYDOWN, ...); true
   // when it consumed the key.
   bool IsKeyMsg(const MSG& Msg);
+  bool IsMDIMsg(MSG& Msg);
   void Idle();
   void WndProc(TMessage& Message);
   void IconChanged(TObject* Sender);

@@ -90,6 +90,8 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::BeforeDestruction() {
+  // MDI children cannot outlive the client window they live in.
+  for (TCustomForm* child : MDIChildList()) child->Free();
   DoDestroy();
   Screen->RemoveForm(this);
   TWinControl::BeforeDestruction();
@@ -123,10 +125,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) Params.X = Params.Y = CW_USEDEFAULT;
   if (FPosition == poDefault || FPosition == poDefaultSizeOnly)
     Params.Width = Params.Height = CW_USEDEFAULT;
+  CreateMDIParams(Params);
 }
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  if (FFormStyle == fsMDIForm) CreateMDIClient();
   if (!FIcon.Empty()) IconChanged(&FIcon);
 }
 
@@ -167,9 +171,10 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 }
 
 void TCustomForm::SetFormStyle(TFormStyle Value) {
-  if (Value == fsMDIChild || Value == fsMDIForm)
-    throw EInvalidOperation("MDI form styles are not supported");
   if (Value == FFormStyle) return;
+  const auto mdi = [](TFormStyle Style) { return Style == fsMDIChild || Style == fsMDIForm; };
+  if ((mdi(Value) || mdi(FFormStyle)) && HandleAllocated())
+    throw EInvalidOperation("Cannot change the MDI style of a form that has a window");
   FFormStyle = Value;
   if (HandleAllocated())
     SetWindowPos(Handle(), Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -194,6 +199,7 @@ void TCustomForm::IconChanged(TObject*) {
 void TCustomForm::Show() {
   SetVisible(true);
   BringToFront();
+  if (FFormStyle == fsMDIChild) ActivateMDIChild();
 }
 
 void TCustomForm::UpdateShowing() {
@@ -214,6 +220,8 @@ void TCustomForm::UpdateShowing() {
       ShowWindow(application, SW_SHOWNOACTIVATE);
     static constexpr int kCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     ShowWindow(Handle(), kCommands[FWindowState]);
+    // A child shown becomes the active one of its client.
+    if (FFormStyle == fsMDIChild) ActivateMDIChild();
   } else if (HandleAllocated() && IsWindowVisible(Handle())) {
     DoHide();
     ShowWindow(Handle(), SW_HIDE);
@@ -256,7 +264,8 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
-  TCloseAction action = caHide;
+  // A closed MDI child goes: hidden, it would stay among the children of its client.
+  TCloseAction action = FFormStyle == fsMDIChild ? caFree : caHide;
   DoClose(action);
   if (action == caNone) return;
   if (Application->MainForm() == this) {
@@ -331,6 +340,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
     case WM_GETMINMAXINFO: HandleGetMinMaxInfo(Message); return;
     case WM_SIZE: HandleSize(Message); return;
     case CM_RELEASE: HandleRelease(); return;
+    case WM_MDIACTIVATE: HandleMDIActivate(Message); return;
     default: TWinControl::Dispatch(Message);
   }
 }
@@ -447,7 +457,10 @@ void TCustomForm::HandleActivate(TMessage& Message) {
 // Keys
 
 bool TCustomForm::IsShortCut(TWMKey& Message) {
-  return OfferShortCut(OnShortCut, Message) || (FMenu != nullptr && FMenu->IsShortCut(Message));
+  if (OfferShortCut(OnShortCut, Message) || (FMenu != nullptr && FMenu->IsShortCut(Message))) return true;
+  // An MDI child's keys are its main form's shortcuts too.
+  TCustomForm* main = Application->MainForm();
+  return FFormStyle == fsMDIChild && main != nullptr && main != this && main->IsShortCut(Message);
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
@@ -457,6 +470,7 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
+  if (Operation == opRemove && AComponent == FWindowMenu) FWindowMenu = nullptr;
 }
 
 void TCustomForm::HandleDialogKey(TMessage& Message) {

@@ -10,7 +10,10 @@
 
 #include "portable/FormGeometry.h"
 
+#include <vector>
+
 class TMainMenu;
+class TMenuItem;
 
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -47,7 +50,7 @@ public:
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons Value);  // changes a live window's style at once
   TFormStyle FormStyle() const { return FFormStyle; }
-  // fsNormal or fsStayOnTop; the MDI styles raise EInvalidOperation.
+  // The MDI styles are taken only while the form has no window (EInvalidOperation).
   void SetFormStyle(TFormStyle Value);
   TWindowState WindowState() const { return FWindowState; }
   void SetWindowState(TWindowState Value);
@@ -99,13 +102,29 @@ public:
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool Value) { FKeyPreview = Value; }
   // Whether the key is a shortcut of the form: OnShortCut handled it, or else it
-  // clicked an item of Menu.
+  // clicked an item of Menu; an MDI child's key is offered to the main form last.
   virtual bool IsShortCut(TWMKey& Message);
   // Tells the active control that a button goes down on Sender (CM_CANCELMODE).
   void SendCancelMode(TControl* Sender);
 
+  // MDI. An MDI form (fsMDIForm) keeps its children in the system's "MDICLIENT" window,
+  // which takes the space its edge-aligned controls leave; an MDI child (fsMDIChild)
+  // lives in the MDI client of the application's main form, which must be an MDI form.
+  HWND ClientHandle() const { return FClientHandle; }
+  // The MDI children, the active one first (their windows' z-order).
+  int MDIChildCount();
+  TCustomForm* MDIChildren(int Index);
+  TCustomForm* ActiveMDIChild();
+  // The menu whose items list the children: an object only, for the skinned frame.
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* Value);
+  // Activates the next (previous) MDI child.
+  void Next();
+  void Previous();
+
   TRect ClientRect() override;
   void Dispatch(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   TNotifyEvent OnCreate;
@@ -119,6 +138,9 @@ public:
 protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  void DestroyWindowHandle(HWND Window) override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
   void UpdateShowing() override;
   void PaintWindow(HDC DC) override;
   // Draws the form's client area on Canvas; empty by default.
@@ -140,6 +162,12 @@ private:
   // Puts the window focus on the active control, or on the form without one.
   void SetWindowFocus();
   void IconChanged(TObject* Sender);
+  // MDI (FormMDI.cpp).
+  void CreateMDIParams(TCreateParams& Params);
+  void CreateMDIClient();
+  void HandleMDIActivate(TMessage& Message);
+  void ActivateMDIChild();
+  std::vector<TCustomForm*> MDIChildList();
   void DoDestroy();
 
   TFormBorderStyle FBorderStyle = bsSizeable;
@@ -157,6 +185,8 @@ private:
   bool FShowingDeferred = false;  // made visible while loading
   bool FKeyPreview = false;
   TMainMenu* FMenu = nullptr;
+  HWND FClientHandle = nullptr;
+  TMenuItem* FWindowMenu = nullptr;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   int FFocusChangesHeld = 0;

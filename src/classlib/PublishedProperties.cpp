@@ -184,6 +184,7 @@ void RegisterForms(TClassRegistry& registry) {
       .Reference("ActiveControl", &TCustomForm::SetActiveControl)
       .Boolean("KeyPreview", &TCustomForm::SetKeyPreview)
       .Reference("Menu", &TCustomForm::SetMenu)
+      .Reference("WindowMenu", &TCustomForm::SetWindowMenu)
       .Event("OnCreate", &TCustomForm::OnCreate)
       .Event("OnShow", &TCustomForm::OnShow)
       .Event("OnHide", &TCustomForm::OnHide)

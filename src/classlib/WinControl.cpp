@@ -207,7 +207,7 @@ void TWinControl::DestroyWnd() {
   FText = Text();
   FreeWindowDeviceContexts(FHandle);
   HWND window = FHandle;
-  DestroyWindow(window);
+  DestroyWindowHandle(window);
   if (FHandle != nullptr) {  // the window would not go: forget it all the same
     UnbindControlWindow(window);
     FHandle = nullptr;
@@ -695,7 +695,9 @@ void TWinControl::AlignControls(TControl*, TRect& Rect) {
       anchored.push_back(c);
     }
   }
-  const std::vector<TRect> placed = AlignItems(Rect, items);
+  const TAlignedItems alignment = PlaceAlignedItems(Rect, items);
+  const std::vector<TRect>& placed = alignment.Placed;
+  Rect = alignment.Remainder;
   const TRect client = ClientRect();
   TCounterScope aligning(FAligning);
   for (size_t i = 0; i < aligned.size(); ++i)

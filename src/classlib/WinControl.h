@@ -145,9 +145,13 @@ protected:
   virtual void CreateWindowHandle(const TCreateParams& Params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
+  // Destroys the window itself; a window some system window manages goes through it.
+  virtual void DestroyWindowHandle(HWND Window) { DestroyWindow(Window); }
   void CreateHandle();
   void DestroyHandle();
 
+  // Places the aligned and anchored children in Rect, leaving in it the space that the
+  // edge-aligned children leave free.
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   // Shrinks Rect to the part children are aligned in; the default leaves it.
   virtual void AdjustClientRect(TRect& Rect) { (void)Rect; }

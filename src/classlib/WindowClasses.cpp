@@ -109,7 +109,8 @@ HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params) {
   // start clear of the dialog ids (IDOK, IDCANCEL, ...) that system code may look for.
   static UINT_PTR nextChildId = 0x1000;
   HMENU id = nullptr;
-  if ((Params.Style & WS_CHILD) != 0) {
+  // An MDI child's id is its MDI client's to give.
+  if ((Params.Style & WS_CHILD) != 0 && (Params.ExStyle & WS_EX_MDICHILD) == 0) {
     id = reinterpret_cast<HMENU>(nextChildId);
     nextChildId = nextChildId < 0x7FFFFFFF ? nextChildId + 1 : 0x1000;
   }

@@ -224,7 +224,7 @@ TEST(Forms, BorderStyleAndIconsChangeTheLiveWindow) {
 
   form->SetFormStyle(fsStayOnTop);
   EXPECT_NE(exStyle() & WS_EX_TOPMOST, 0u);
-  EXPECT_THROW(form->SetFormStyle(fsMDIChild), EInvalidOperation);
+  EXPECT_THROW(form->SetFormStyle(fsMDIChild), EInvalidOperation);  // not for a form with a window
 }
 
 TEST(Forms, CentredFormsUseTheWorkAreaSeam) {

@@ -48,7 +48,7 @@ TSize ConstrainSize(TSize Size, const TSizeLimits& Limits) {
           Limit(Size.cy, Limits.MinHeight, Limits.MaxHeight)};
 }
 
-std::vector<TRect> AlignItems(const TRect& Client, const std::vector<TAlignItem>& Items) {
+TAlignedItems PlaceAlignedItems(const TRect& Client, const std::vector<TAlignItem>& Items) {
   std::vector<TRect> result;
   result.reserve(Items.size());
   for (const TAlignItem& item : Items) result.push_back(item.Bounds);
@@ -88,7 +88,14 @@ std::vector<TRect> AlignItems(const TRect& Client, const std::vector<TAlignItem>
       result[i] = placed;
     }
   }
-  return result;
+  // Edge children that overflow the client leave an empty space, never a turned one.
+  space.Right = std::max(space.Right, space.Left);
+  space.Bottom = std::max(space.Bottom, space.Top);
+  return {result, space};
+}
+
+std::vector<TRect> AlignItems(const TRect& Client, const std::vector<TAlignItem>& Items) {
+  return PlaceAlignedItems(Client, Items).Placed;
 }
 
 TRect ApplyAnchors(TAnchors Anchors, const TAnchorRules& Rules, const TRect& Current,

@@ -37,6 +37,14 @@ struct TAlignItem {
 // limits and never go below 0. Children with alNone keep their bounds.
 std::vector<TRect> AlignItems(const TRect& Client, const std::vector<TAlignItem>& Items);
 
+// AlignItems with the space the top, bottom, left and right children leave (what client
+// children fill; an MDI form's client window takes it).
+struct TAlignedItems {
+  std::vector<TRect> Placed;
+  TRect Remainder;
+};
+TAlignedItems PlaceAlignedItems(const TRect& Client, const std::vector<TAlignItem>& Items);
+
 // What a child remembers to follow its parent's later size: its bounds and the parent's
 // client size at the time.
 struct TAnchorRules {

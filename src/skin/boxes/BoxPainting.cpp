@@ -68,9 +68,3 @@ TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool
   return geometry;
 }
 
-const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names) {
-  if (Data == nullptr) return nullptr;
-  for (const char* name : Names)
-    if (const TspDataSkinControl* entry = SkinControlEntry(Data, Data->GetControlIndex(name))) return entry;
-  return nullptr;
-}

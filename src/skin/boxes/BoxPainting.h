@@ -4,6 +4,7 @@
 // background) rather than through a control canvas, and draw parts of their skin entries.
 
 #include "skin/controls/portable/SkinPartLook.h"
+#include "skin/menus/portable/SkinMenuSpeedButtonLook.h"  // FirstControlEntry
 
 #include "skin/controls/SkinCustomControlCore.h"
 
@@ -60,5 +61,3 @@ void PaintEditText(TWinControl& Control, const TMessage& Message, bool& Painting
 // stretched (StretchEffect) or tiled.
 TspPartGeometry HorizontalGeometry(int32_t LeftOffset, int32_t RightOffset, bool StretchEffect);
 
-// The first of the control entries Names that Data's skin has; nullptr for none.
-const TspDataSkinControl* FirstControlEntry(const TspSkinData* Data, std::initializer_list<const char*> Names);

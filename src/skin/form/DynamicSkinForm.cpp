@@ -4,6 +4,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
 #include "StoppedTimer.h"
 #include "TrayIcon.h"
@@ -91,6 +92,8 @@ void TspDynamicSkinForm::GiveBack() {
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   ForgetTrayIcon();
   ClearObjects();
+  RestoreMDIClient();
+  if (FCore.Options.MDIChild) LeaveMDIMain();
 }
 
 void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -115,6 +118,8 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
+  if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
+  if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
 }
 
 void TspDynamicSkinForm::Loaded() {
@@ -272,6 +277,7 @@ void TspDynamicSkinForm::SetBorderIcons(TspBorderIcons Value) {
 void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
   if (Value == FSkinnable) return;
   // An MDI main form with children would have to take them over as well.
+  if (FForm->FormStyle() == fsMDIForm && FForm->MDIChildCount() > 0) return;
   const bool designing = ComponentState().Contains(csDesigning);
   bool maximize = false;
   if (!designing) {
@@ -298,6 +304,8 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
       SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     FForm->Invalidate();
+    if (!FSkinnable) RestoreMDIClient();
+    else if (FForm->FormStyle() == fsMDIForm && FForm->Visible()) SubclassMDIClient();
   }
   if (!maximize) return;
   if (FSkinnable)

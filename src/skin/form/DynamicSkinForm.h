@@ -30,6 +30,7 @@ class TspSkinCaptionObject;
 class TspSkinButtonObject;
 class TspSkinMainMenuBar;
 class TspSkinMainMenuItem;
+class TspSkinMDITabsBar;
 class TspSkinPopupMenu;
 class TspSkinStatusBar;
 class TspTrayIcon;
@@ -126,6 +127,9 @@ public:
   // the top-level items of MainMenu itself, when the skin has a "MAINMENUITEM" entry.
   TspSkinMainMenuBar* MainMenuBar() const { return FMainMenuBar; }
   void SetMainMenuBar(TspSkinMainMenuBar* Value);
+  // The tabs bar of an MDI main form: its children's tabs come and go with them.
+  TspSkinMDITabsBar* MDITabsBar() const { return FMDITabsBar; }
+  void SetMDITabsBar(TspSkinMDITabsBar* Value);
   // The frame's items follow at once when a skin is in use.
   TMainMenu* MainMenu() const { return FMainMenu; }
   void SetMainMenu(TMainMenu* Value);
@@ -227,6 +231,9 @@ public:
   TMenuItem* GetSystemMenuItems();
   TPopupMenu* DefaultSystemMenu() const { return FDefaultSystemMenu; }
   TspSkinPopupMenu* TrayMenu() const { return FTrayMenu; }
+  // Opens Items through the window's menu engine against the screen rectangle R, with
+  // the menus' skin (else the window's); Opener hears when it closes.
+  void PopupMenuItems(TControl* Opener, TMenuItem* Items, const TRect& R, bool PopupUp);
   // Opens the system menu at a screen point, or against a screen rectangle.
   void PopupSystemMenu(int X, int Y);
   void PopupSystemMenuFromRect(const TRect& R);
@@ -244,6 +251,17 @@ public:
   void DrawFormIcon(TCanvas* Canvas, int X, int Y);
   // Paints the whole frame into DC: the skin's, or the default one without a skin.
   void PaintFrameTo(HDC DC);
+  // The caption: the form's, and on an MDI main form the maximized child's after it.
+  std::string CaptionText() const;
+
+  // MDI (FrameMDI.cpp). The MDI main form's client window, while the frame has taken
+  // its procedure over; nullptr otherwise.
+  HWND SubclassedMDIClient() const { return FMDIClient; }
+  // The MDI client's background: the skin's MDI picture, else its client picture, else
+  // the frame picture's client part; without a skin the application workspace colour.
+  void PaintMDIClientBackground(HDC DC);
+  // An MDI child of the main form shows maximized by its frame (the main form's flag).
+  bool MDIChildMaximized() const { return FMDIChildMaximized; }
 
   // The frame's skin objects, in hit order.
   int ObjectCount() const { return static_cast<int>(FObjects.size()); }
@@ -344,7 +362,11 @@ private:
   void Maximize();
   void Restore();
   void Minimize();
+  // The minimized window's place: the first free slot from the bottom-left corner.
+  void PlaceMinimized();
   std::vector<TPoint> MinimizedSlotsTaken();
+  // The edges a window sticks to: the work area, an MDI child's client window.
+  TRect MagneticArea();
   void ClientFrameRollUp();
   void ClientFrameUnroll();
   void ClientSizeFromFramePicture();
@@ -429,6 +451,30 @@ private:
   void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
   void MenuKeyDown(uint16_t Key);
 
+  // MDI (FrameMDI.cpp).
+  void SubclassMDIClient();
+  void RestoreMDIClient();
+  static LRESULT CALLBACK MDIClientWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  void EraseMDIClient(HDC DC);
+  // The main form's client window's rectangle, at (0, 0).
+  TRect MDIClientRect() const;
+  // The main form sends its children SP_UPDATE_MAXIMIZED_MDI_CHILD.
+  void FitMaximizedMDIChildren();
+  bool HandleMDIMessage(TMessage& Message);
+  // A child's window-menu item and tab on the main form: added on show, renamed with the
+  // caption, checked while active, removed on hide and when the window goes.
+  void AddMDIChildEntries();
+  void RemoveMDIChildEntries();
+  void UpdateMDIChildEntries();
+  void MDIWindowMenuItemClick(TObject* Sender);
+  // The main form's bars follow its children: caption buttons and merged menus.
+  void UpdateMDIBars();
+  // A child tells the main form that its frame maximized or left that state.
+  void NotifyMDIMain(UINT Msg);
+  // A child that goes (or whose frame goes) leaves the main form's bars and window menu.
+  void LeaveMDIMain();
+
   // Skin changes (FrameSkinChange.cpp).
   void BeforeSkinChange(TspSkinData* Data);
   void SkinChanged(TspSkinData* Data);
@@ -477,6 +523,14 @@ private:
   TspSkinData* FMenusSkinData = nullptr;
   bool FDraggAble = false;
   TspTrayIcon* FTrayIcon = nullptr;
+  TspSkinMDITabsBar* FMDITabsBar = nullptr;
+
+  // MDI: the main form's subclassed client window and its own procedure; the main form's
+  // flag for a maximized child.
+  HWND FMDIClient = nullptr;
+  TMenuItem* FWindowMenuItem = nullptr;  // a child's item in the main form's window menu
+  WNDPROC FOldMDIClientProc = nullptr;
+  bool FMDIChildMaximized = false;
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;
@@ -516,3 +570,7 @@ private:
 
 // The form's first skinned-window component, or nullptr (also for no form).
 TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm);
+// Of the application's main form's MDI children: the component of the first whose frame
+// is maximized, and that of the active child; nullptr for none.
+TspDynamicSkinForm* GetMaximizeMDIChild();
+TspDynamicSkinForm* GetActiveMDIChildSkinForm();

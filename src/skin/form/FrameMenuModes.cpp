@@ -168,6 +168,13 @@ void TspDynamicSkinForm::ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled
 }
 
 void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
+  // The main form's menus show an MDI child's keys.
+  if (FCore.Options.MDIChild)
+    if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm());
+        main != nullptr && main != this && (main->FMenuOpen || main->FMainMenuMode || main->FSkinMenu->Active())) {
+      main->MenuKeyDown(Key);
+      return;
+    }
   if (FMainMenuMode && FindMainMenuAccelerator(Key)) return;
   if (FMainMenuMode && Key == VK_ESCAPE && !FMenuOpen) {
     EndMainMenuMode();
@@ -229,4 +236,7 @@ void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
   }
   FShortCutHandledByMenu = menu->IsShortCut(Msg);
   Handled = FShortCutHandledByMenu;
+  // The menu of the active MDI child merged into the bar takes its shortcuts as well.
+  if (TMainMenu* child = FMainMenuBar != nullptr ? FMainMenuBar->ChildMenu() : nullptr; !Handled && child != nullptr)
+    Handled = child->IsShortCut(Msg);
 }

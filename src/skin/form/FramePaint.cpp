@@ -11,6 +11,7 @@
 
 #include "skin/form/portable/ClientFrame.h"
 #include "skin/form/portable/FramePainting.h"
+#include "skin/form/portable/MDIClientRules.h"
 
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
@@ -153,7 +154,7 @@ void TspDynamicSkinForm::PaintDefaultFrame(HDC DC) {
   if (FSkinData != nullptr && FSkinData->ResourceStrData() != nullptr)
     canvas->Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
   const TRect captionRect = OffsetRect(layout.CaptionRect, -DefaultBorderWidth, -DefaultBorderWidth);
-  const std::string text = FForm->Caption();
+  const std::string text = CaptionText();
   if (OnCaptionPaint) {
     OnCaptionPaint(canvas, captionRect, active);
   } else if (!text.empty()) {
@@ -200,7 +201,7 @@ void TspDynamicSkinForm::RedrawObject(TspActiveSkinObject* Obj) {
 
 void TspDynamicSkinForm::UpdateCaptionTexts() {
   for (const auto& object : FObjects)
-    if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get())) caption->SetText(FForm->Caption());
+    if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get())) caption->SetText(CaptionText());
 }
 
 void TspDynamicSkinForm::DrawFormIcon(TCanvas* Canvas, int X, int Y) {
@@ -242,6 +243,30 @@ void TspDynamicSkinForm::PaintClientBackground(HDC DC) {
   if (FSkinData == nullptr || FSkinData->Empty()) return;
   TBitmap* picture = SkinActiveBitmap(FSkinData, FSkinData->BGPictureIndex).Get();
   FillClientBackground(DC, picture, FSkinData->StretchEffect, FSkinData->StretchType);
+  TDCCanvas canvas(DC);
+  DrawLogo(&canvas);
+}
+
+void TspDynamicSkinForm::EraseMDIClient(HDC DC) {
+  const bool skin = FSkinData != nullptr && !FSkinData->Empty();
+  switch (MDIClientBackgroundKind(skin, skin ? MDIBackgroundOf(*FSkinData) : TspMDIBackground{})) {
+    case TspMDIBackgroundKind::MDIPicture: PaintMDIClientBackground(DC); return;
+    case TspMDIBackgroundKind::ClientPicture: PaintClientBackground(DC); return;
+    case TspMDIBackgroundKind::FramePart: PaintClientFramePart(DC); return;
+    case TspMDIBackgroundKind::Workspace: {
+      TDCCanvas canvas(DC);
+      canvas.Brush()->SetColor(clAppWorkSpace);
+      canvas.FillRect(FForm->ClientRect());
+      DrawLogo(&canvas);
+      return;
+    }
+  }
+}
+
+void TspDynamicSkinForm::PaintMDIClientBackground(HDC DC) {
+  if (FSkinData == nullptr || FSkinData->Empty()) return;
+  TBitmap* picture = SkinActiveBitmap(FSkinData, FSkinData->MDIBGPictureIndex).Get();
+  FillClientBackground(DC, picture, FSkinData->MDIBGStretchEffect, FSkinData->MDIBGStretchType);
   TDCCanvas canvas(DC);
   DrawLogo(&canvas);
 }

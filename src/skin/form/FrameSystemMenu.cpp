@@ -82,13 +82,17 @@ TMenuItem* TspDynamicSkinForm::GetSystemMenuItems() {
 void TspDynamicSkinForm::PopupSystemMenu(int X, int Y) { PopupSystemMenuFromRect(Rect(X, Y, X, Y)); }
 
 void TspDynamicSkinForm::PopupSystemMenuFromRect(const TRect& R) {
-  // An MDI child's system menu would show through its main form's engine. An open menu
-  // may show the items that are about to be rebuilt.
+  // An MDI child's system menu shows through its main form's engine.
+  TspDynamicSkinForm* host = FCore.Options.MDIChild ? GetDynamicSkinForm(Application->MainForm()) : nullptr;
+  (host != nullptr ? host : this)->PopupMenuItems(nullptr, GetSystemMenuItems(), R, false);
+}
+
+void TspDynamicSkinForm::PopupMenuItems(TControl* Opener, TMenuItem* Items, const TRect& R, bool PopupUp) {
+  // An open menu may show the items that are about to be rebuilt.
   if (FSkinMenu->Active()) FSkinMenu->CloseToLevel(0);
-  TMenuItem* items = GetSystemMenuItems();
   SkinMenuOpen();
   TspSkinData* skin = FMenusSkinData != nullptr ? FMenusSkinData : FSkinData;
-  if (!FSkinMenu->Popup(nullptr, skin, 0, R, items, false)) SkinMenuClose();
+  if (!FSkinMenu->Popup(Opener, skin, 0, R, Items, PopupUp)) SkinMenuClose();
 }
 
 void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {

@@ -6,6 +6,8 @@
 #include "ActiveSkinObject.h"
 #include "FrameMessages.h"
 
+#include "skin/boxes/SkinComboBox.h"
+#include "skin/boxes/SkinEdit.h"
 #include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/portable/MenuItemState.h"
@@ -58,19 +60,34 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
+  const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (FMainMenuMode && !FMenuOpen) {
     EndMainMenuMode();
   } else if (FSkinMenu->Active()) {
     FSkinMenu->CloseMenu();
   } else if (FMenuOpen) {
     SkinMenuClose();
+  } else if (mdiMain) {
+    if (TspDynamicSkinForm* child = GetActiveMDIChildSkinForm(); child != nullptr && child != this)
+      child->CloseMenusOnMessage();
+  }
+  if (!mdiMain || !FForm->ComponentState().Empty()) return;
+  // The main form's own drop-down lists and edit menus close too.
+  for (int i = 0; i < FForm->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(FForm->Components(i));
+    if ((dynamic_cast<TspSkinComboBox*>(control) != nullptr || dynamic_cast<TspSkinEdit*>(control) != nullptr) &&
+        control->Visible() && control->CanFocus())
+      control->Perform(CM_CANCELMODE);
   }
 }
 
 bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
   const bool nc = FCore.Options.SupportNCArea;
   switch (Message.Msg) {
-    case WM_DESTROY: StopTimers(); return false;
+    case WM_DESTROY:
+      StopTimers();
+      if (FCore.Options.MDIChild) LeaveMDIMain();
+      return false;
     case WM_SIZE: Size(Message); return true;
     case WM_ACTIVATE:
       if (!FSkinnable) return false;
@@ -81,6 +98,11 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
       // The system paints its own caption for these: the frame goes over it again.
       if (!FSkinnable) return false;
       CallOldWindowProc(Message);
+      if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
+        UpdateMDIChildEntries();
+        // The main form's caption shows a maximized child's.
+        if (FCore.State.Maximized()) NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+      }
       if (!FCore.FrameShown()) return true;
       RepaintFrame();
       if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
@@ -95,6 +117,15 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
         const WORD code = LOWORD(Message.LParam);
         if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
           Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
+      }
+      return false;
+    case WM_MOUSEACTIVATE:
+      if (FSkinnable && FCore.Options.MDIChild && !FMDIActive) {
+        TCustomForm* main = Application->MainForm();
+        if (main != nullptr && main->ActiveMDIChild() == FForm) {
+          FMDIActive = true;
+          UpdateActiveState(FCore.State.Maximized());
+        }
       }
       return false;
     case WM_GETMINMAXINFO: GetMinMaxInfo(Message); return false;
@@ -143,6 +174,9 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
         SetSkinnableForm(FSkinData->SkinnableForm());
       return false;
     case SP_MENU_CLOSED: SkinMenuClose(); return false;
+    case SP_UPDATE_MAXIMIZED_MDI_CHILD:
+    case SP_MDI_CHILD_MAXIMIZED:
+    case SP_MDI_CHILD_RESTORED: return HandleMDIMessage(Message);
     case SP_QUERY_SKIN_STATE:
       Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
       return true;
@@ -222,14 +256,24 @@ void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
 void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
   FMDIActive = Message.WParam != 0;
-  // The system would paint its own caption: the frame answers alone.
+  // The system would paint its own caption: the frame answers alone. Its MDI procedures
+  // keep the children's activation in step.
   Message.Result = 1;
-  if (!(FCore.Options.MDIChild && FCore.State.Maximized()) && FCore.Options.BorderStyle != bsNone) {
+  const bool mdiChild = FCore.Options.MDIChild;
+  if (mdiChild || (FForm->FormStyle() == fsMDIForm && !FVistaOrLater)) CallOldWindowProc(Message);
+  Message.Result = 1;
+  const bool maximizedChild = mdiChild && FCore.State.Maximized();
+  if (!maximizedChild && FCore.Options.BorderStyle != bsNone) {
     RepaintFrame();
     UpdateActiveState(true);
   } else {
     UpdateActiveState(false);
   }
+  if (!mdiChild) return;
+  if (maximizedChild)
+    if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm())) main->RepaintFrame();
+  UpdateMDIChildEntries();
+  if (FVistaOrLater) FForm->Invalidate();
 }
 
 void TspDynamicSkinForm::Activate(TMessage& Message) {
@@ -237,6 +281,7 @@ void TspDynamicSkinForm::Activate(TMessage& Message) {
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
   if (nc) RepaintFrame();
+  if (FForm->FormStyle() == fsMDIForm) UpdateMDIBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);
     return;

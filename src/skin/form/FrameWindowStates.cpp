@@ -5,6 +5,7 @@
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
+#include "FrameMessages.h"
 #include "TrayIcon.h"
 
 #include "skin/form/portable/ClientFrame.h"
@@ -72,9 +73,17 @@ void TspDynamicSkinForm::SetStatusBarGrip(bool Active) {
 }
 
 void TspDynamicSkinForm::Maximize() {
-  // An MDI child would fill its MDI client instead.
-  const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
-  SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
+  if (FCore.Options.MDIChild) {
+    // An MDI child fills its MDI client, without a frame, and its caption buttons go to
+    // the main form's menu bar.
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1, false);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), MDIClientRect()));
+    NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+  } else {
+    const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
+  }
   RepaintFrame();
   SetStatusBarGrip(false);
   if (OnMaximize) OnMaximize(this);
@@ -87,15 +96,21 @@ void TspDynamicSkinForm::Restore() {
     FMouseTimer->SetEnabled(true);
     FForm->Invalidate();
     RepaintFrame();
+    if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
   }
   SetStatusBarGrip(true);
   if (OnRestore) OnRestore(this);
 }
 
 void TspDynamicSkinForm::Minimize() {
-  const TRect area = MonitorAreas().WorkArea;
-  SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
+  PlaceMinimized();
   RepaintFrame();
+  if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+}
+
+void TspDynamicSkinForm::PlaceMinimized() {
+  const TRect area = FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
 }
 
 std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
@@ -103,6 +118,8 @@ std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* form = Screen->Forms(i);
     if (form == FForm || form == Application->MainForm() || !form->Visible()) continue;
+    // An MDI child's slots are among its fellows, and theirs among the others.
+    if ((form->FormStyle() == fsMDIChild) != FCore.Options.MDIChild) continue;
     TspDynamicSkinForm* frame = GetDynamicSkinForm(form);
     if (frame != nullptr && frame->WindowState() == TspWindowState::Minimized)
       taken.push_back(form->BoundsRect().TopLeft());
@@ -203,6 +220,7 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   HWND window = FForm->Handle();
   const bool layers = IsWindows2000OrLater();
   if (Message.WParam == 0) {
+    if (FSkinnable && FCore.Options.MDIChild) RemoveMDIChildEntries();
     if (FSkinnable && FAlphaBlend && layers)
       SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     return;
@@ -215,6 +233,8 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
     SetTimer(window, FadeInTimerId, 1, nullptr);
   }
   if (!FSkinnable) return;
+  if (FForm->FormStyle() == fsMDIForm) SubclassMDIClient();
+  if (FCore.Options.MDIChild) AddMDIChildEntries();
   if (!FCore.Options.SupportNCArea) LayOutClientAreaControls();
   // The frame shows the main menu itself; the form's would only take its shortcuts twice.
   if (FForm->Menu() != nullptr) FForm->SetMenu(nullptr);
@@ -225,7 +245,12 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const bool stayPut = FCore.State.Maximized() && !FCore.Options.MDIChild;
   *proposed = ToRECT(FMagnetic.Moving(FromRECT(*proposed), FormBounds(), stayPut, FCore.Options.Magnetic,
-                                      FCore.Options.MagneticSize, MonitorAreas().WorkArea, Seams::CursorPos()));
+                                      FCore.Options.MagneticSize, MagneticArea(), Seams::CursorPos()));
+}
+
+TRect TspDynamicSkinForm::MagneticArea() {
+  // A child moves in its parent's client coordinates, so do the edges it sticks to.
+  return FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
 }
 
 bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
@@ -281,8 +306,8 @@ void TspDynamicSkinForm::DragTo(TPoint Cursor) {
   int x = FForm->Left() + Cursor.X - FDragPoint.X;
   int y = FForm->Top() + Cursor.Y - FDragPoint.Y;
   if (FCore.Options.Magnetic)
-    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize,
-                           MonitorAreas().WorkArea, Cursor);
+    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize, MagneticArea(),
+                           Cursor);
   FDragPoint = Cursor;
   FForm->SetBounds(x, y, FForm->Width(), FForm->Height());
 }

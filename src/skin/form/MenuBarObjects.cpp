@@ -238,6 +238,72 @@ TspSkinMainMenuBarButton::TspSkinMainMenuBarButton(TspSkinMainMenuBar* AParent,
     ActivePicture = SkinActiveBitmap(data, AData->ActivePictureIndex);
 }
 
+void TspSkinMainMenuBarButton::MouseDown(int, int, TMouseButton Button) {
+  if (!Enabled || Button != mbLeft) return;
+  Down = true;
+  if (CanMorphing() && !IsNullRect(DownRect)) MorphKf = 1;
+  Parent->DrawObject(this);
+  if (Command == cmsysmenu) DoCommand();
+}
+
+void TspSkinMainMenuBarButton::MouseUp(int X, int Y, TMouseButton Button) {
+  if (!Enabled || Button != mbLeft || Command == cmsysmenu) return;
+  Down = false;
+  if (CanMorphing())
+    ReDraw();
+  else
+    Parent->DrawObject(this);
+  if (PtInRect(ObjectRect, {X, Y})) DoCommand();
+}
+
+void TspSkinMainMenuBarButton::MouseEnter() {
+  if (Enabled && Down && (Command == cmsysmenu || CanMorphing())) {
+    Active = MouseIn = true;
+    if (Command != cmsysmenu) Parent->DrawObject(this);
+    return;
+  }
+  TspMenuBarObject::MouseEnter();
+}
+
+void TspSkinMainMenuBarButton::MouseLeave() {
+  if (Enabled && Down && (Command == cmsysmenu || CanMorphing())) {
+    Active = MouseIn = false;
+    if (Command == cmsysmenu)
+      MorphKf = 1;
+    else
+      Parent->DrawObject(this);
+    return;
+  }
+  TspMenuBarObject::MouseLeave();
+}
+
+void TspSkinMainMenuBarButton::DblClick() {
+  TspDynamicSkinForm* child = GetMaximizeMDIChild();
+  TspDynamicSkinForm* frame = Parent->DynamicSkinForm();
+  if (!Enabled || Command != cmsysmenu || child == nullptr || frame == nullptr) return;
+  frame->SkinMenu()->CloseMenu();
+  frame->SkinMenuClose();
+  child->Form()->Close();
+}
+
+void TspSkinMainMenuBarButton::DoCommand() {
+  TspDynamicSkinForm* child = GetMaximizeMDIChild();
+  if (child == nullptr) return;
+  switch (Command) {
+    case cmclose: child->Form()->Close(); break;
+    case cmmaximize: child->SetWindowState(TspWindowState::Normal); break;
+    case cmminimize: child->SetWindowState(TspWindowState::Minimized); break;
+    case cmsysmenu:
+      if (TspDynamicSkinForm* frame = Parent->DynamicSkinForm()) {
+        Parent->Invalidate();
+        frame->PopupMenuItems(Parent, child->GetSystemMenuItems(), Parent->ScreenRect(ObjectRect),
+                              Parent->PopupToUp());
+      }
+      break;
+    default: break;
+  }
+}
+
 TspMenuBarButtonSize TspSkinMainMenuBarButton::PlaceSize() const {
   if (!HasSkinData) return {};
   return {true, {RectWidth(SkinRect), RectHeight(SkinRect)}};

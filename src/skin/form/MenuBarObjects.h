@@ -115,8 +115,18 @@ public:
                            const std::string& AIDName, TspStdButtonCommand ACommand);
 
   void Draw(TCanvas* Cnvs) override;
+  // A left press holds the button down (the system-menu button opens its menu at once);
+  // the release over it runs its command on the maximized child.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  // On the system-menu button: the maximized child closes.
+  void DblClick() override;
   // What the bar lays out: the skin rectangle's size, or none without skin data.
   TspMenuBarButtonSize PlaceSize() const;
+  // Close, restore, minimize or the system menu, on the maximized MDI child.
+  void DoCommand();
 
   bool HasSkinData = false;
   TspStdButtonCommand Command;

@@ -87,9 +87,18 @@ void TspSkinMainMenuBar::ShowHiddenItems() {
     }
   if (start < 0) return;
   FDynamicSkinForm->SkinMenuOpen();
-  if (!FDynamicSkinForm->SkinMenu()->Popup(nullptr, SkinData(), start, ScreenRect(ChevronRect()), FMainMenu->Items(),
-                                           FPopupToUp))
-    FDynamicSkinForm->SkinMenuClose();
+  TspSkinMenu* engine = FDynamicSkinForm->SkinMenu();
+  const TRect at = ScreenRect(ChevronRect());
+  bool opened = false;
+  if (TMainMenu* child = FDynamicSkinForm->Form()->FormStyle() == fsMDIForm ? GetChildMainMenu() : nullptr) {
+    // The merged row: what the bar shows counts, the rest of both menus is offered.
+    int shown = 0;
+    for (const TspSkinMainMenuBarItem* item : Items()) shown += item->Shown() ? 1 : 0;
+    opened = engine->PopupMerged(nullptr, SkinData(), shown, at, FMainMenu->Items(), child->Items(), FPopupToUp);
+  } else {
+    opened = engine->Popup(nullptr, SkinData(), start, at, FMainMenu->Items(), FPopupToUp);
+  }
+  if (!opened) FDynamicSkinForm->SkinMenuClose();
 }
 
 // Timers

@@ -144,7 +144,7 @@ void TspSkinCaptionObject::Draw(TCanvas* Cnvs, bool UpDate) {
 }
 
 void TspSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveColors) {
-  std::string text = Parent->Form()->Caption();
+  std::string text = Parent->CaptionText();
   const TRect tr = OffsetRect(CaptionTextRect(TextLayout, Size()), Origin.X, Origin.Y);
   if (Parent->OnCaptionPaint) {
     Parent->OnCaptionPaint(Canvas, tr, ActiveColors);

@@ -1,6 +1,7 @@
 #include "SkinFormClasses.h"
 
 #include "DynamicSkinForm.h"
+#include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
 #include "TrayIcon.h"
 
@@ -15,6 +16,7 @@
 
 namespace {
 
+constexpr const char* kMDITabKindNames[] = {"sptkTab", "sptkButton"};
 constexpr const char* kPositionInMonitorNames[] = {"sppDefault", "sppScreenCenter", "sppDesktopCenter"};
 static_assert(std::size(kPositionInMonitorNames) == sppDesktopCenter + 1);
 constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biRollUp",
@@ -134,6 +136,25 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Event("OnMainMenuItemClick", &B::OnMainMenuItemClick)
       .Event("OnItemMouseEnter", &B::OnItemMouseEnter)
       .Event("OnItemMouseLeave", &B::OnItemMouseLeave);
-  // The frame and its bar refer to each other.
-  Registry.Extend<F>().Reference("MainMenuBar", &F::SetMainMenuBar);
+  using M = TspSkinMDITabsBar;
+  Registry.DefineComponent<M, TspSkinControl>("TspSkinMDITabsBar")
+      .Boolean("ShowCloseButtons", &M::SetShowCloseButtons)
+      .Enum("TabKind", &M::SetTabKind, kMDITabKindNames)
+      .Reference("DynamicSkinForm", &M::SetDynamicSkinForm)
+      .Boolean("SupportChildMenus", &M::SetSupportChildMenus)
+      .Boolean("UseSkinSize", &M::SetUseSkinSize)
+      .Boolean("UseSkinFont", &M::SetUseSkinFont)
+      .Boolean("MoveTabs", &M::SetMoveTabs)
+      .Integer("DefaultHeight", &M::SetDefaultHeight)
+      .Object("DefaultFont", &M::DefaultFont)
+      .Integer("DefaultTabWidth", &M::SetDefaultTabWidth)
+      .Integer("MinTabWidth", &M::SetMinTabWidth)
+      .Event("OnTabMouseEnter", &M::OnTabMouseEnter)
+      .Event("OnTabMouseLeave", &M::OnTabMouseLeave)
+      .Event("OnTabMouseDown", &M::OnTabMouseDown)
+      .Event("OnTabMouseUp", &M::OnTabMouseUp);
+  // The frame and its bars refer to each other.
+  Registry.Extend<F>()
+      .Reference("MainMenuBar", &F::SetMainMenuBar)
+      .Reference("MDITabsBar", &F::SetMDITabsBar);
 }

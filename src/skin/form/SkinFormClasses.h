@@ -1,6 +1,6 @@
 #pragma once
-// Windows only. The skinned-window component and the skinned main menu bar as form
-// resources create them, with their published properties and events. The skin data and skinned control classes
+// Windows only. The skinned-window component, the skinned main menu bar and the MDI tabs
+// bar as form resources create them, with their published properties and events. The skin data and skinned control classes
 // (RegisterSkinDataClasses, RegisterSkinControlClasses) must be in the registry first.
 
 class TClassRegistry;

@@ -85,6 +85,10 @@ void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operati
     ClearObjects();
   }
   if (AComponent == FDynamicSkinForm) FDynamicSkinForm = nullptr;
+  if (AComponent == FChildMenu) {
+    FChildMenu = nullptr;
+    if (!ComponentState().Contains(csDestroying)) UpdateItems();
+  }
   if (skinGoes) {
     // Nothing may draw from the skin that goes: the items take the skinless look.
     FSkin.reset();
@@ -175,7 +179,21 @@ std::vector<TspSkinMainMenuBarItem*> TspSkinMainMenuBar::Items() const {
   return items;
 }
 
+TMainMenu* TspSkinMainMenuBar::GetChildMainMenu() {
+  TCustomForm* main = Application->MainForm();
+  TCustomForm* child = main != nullptr ? main->ActiveMDIChild() : nullptr;
+  if (child == nullptr) return nullptr;
+  for (int i = 0; i < child->ComponentCount(); ++i)
+    if (auto* menu = dynamic_cast<TMainMenu*>(child->Components(i))) return menu;
+  return nullptr;
+}
+
 void TspSkinMainMenuBar::UpdateItems(TMainMenu* ChildMenu) {
+  if (ChildMenu == nullptr && FDynamicSkinForm != nullptr && FDynamicSkinForm->Form()->FormStyle() == fsMDIForm)
+    ChildMenu = GetChildMainMenu();
+  if (FChildMenu != nullptr) FChildMenu->RemoveFreeNotification(this);
+  FChildMenu = ChildMenu;
+  if (FChildMenu != nullptr) FChildMenu->FreeNotification(this);
   ClearObjects();
   if (FMainMenu == nullptr) return;
   const TspDataSkinMainMenuItem* itemData =
@@ -207,6 +225,37 @@ void TspSkinMainMenuBar::ShowMDIButtons(TspBorderIcons ChildBorderIcons) {
   RepaintBar();
 }
 
+void TspSkinMainMenuBar::FollowChildMenu() {
+  if (FDynamicSkinForm == nullptr || FDynamicSkinForm->Form()->FormStyle() != fsMDIForm) return;
+  if (GetChildMainMenu() == FChildMenu) return;
+  UpdateItems();
+  RepaintBar();
+}
+
+void TspSkinMainMenuBar::UpdateMDIButtons() {
+  TspDynamicSkinForm* child = GetMaximizeMDIChild();
+  if (child == nullptr) {
+    if (!FMDIButtonsShown) return;
+    FMDIButtonsShown = false;
+    FObjects.erase(FObjects.begin(), FObjects.begin() + FMDIButtonCount);
+    FMDIButtonCount = 0;
+    FHotObject = FOldHotObject = FDownObject = -1;
+    ++FObjectsGeneration;
+    RepaintBar();
+    return;
+  }
+  FChildBorderIcons = child->BorderIcons();
+  EnableMDIButtons();
+}
+
+void TspSkinMainMenuBar::EnableMDIButtons() {
+  for (int i = 0; i < FMDIButtonCount; ++i) {
+    auto* button = static_cast<TspSkinMainMenuBarButton*>(Objects(i));
+    button->Enabled = !(button->Command == cmminimize && !FChildBorderIcons.Contains(TspBorderIcon::biMinimize)) &&
+                      !(button->Command == cmsysmenu && !FChildBorderIcons.Contains(TspBorderIcon::biSystemMenu));
+  }
+}
+
 void TspSkinMainMenuBar::CreateMDIButtons() {
   struct TButton {
     const char* DefaultName;
@@ -220,12 +269,10 @@ void TspSkinMainMenuBar::CreateMDIButtons() {
                            TButton{"SysMenuButton", &TBarSkin::SysMenuButton, cmsysmenu}}) {
     const std::string name = FSkin ? (*FSkin).*b.SkinName : b.DefaultName;
     const auto* data = FSkin ? SkinObjectEntry<TspDataSkinMainMenuBarButton>(SkinData(), name) : nullptr;
-    auto button = std::make_unique<TspSkinMainMenuBarButton>(this, data, name, b.Command);
-    button->Enabled = !(button->Command == cmminimize && !FChildBorderIcons.Contains(TspBorderIcon::biMinimize)) &&
-                      !(button->Command == cmsysmenu && !FChildBorderIcons.Contains(TspBorderIcon::biSystemMenu));
-    FObjects.insert(FObjects.begin(), std::move(button));
+    FObjects.insert(FObjects.begin(), std::make_unique<TspSkinMainMenuBarButton>(this, data, name, b.Command));
     ++FMDIButtonCount;
   }
+  EnableMDIButtons();
 }
 
 void TspSkinMainMenuBar::ArrangeObjects() {

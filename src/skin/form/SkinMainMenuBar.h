@@ -61,7 +61,8 @@ public:
   TspItemLeaveEvent OnItemMouseLeave;
 
   // Makes the objects again from MainMenu's visible top-level items (in menu order), or,
-  // with ChildMenu, from the main menu merged with an MDI child's menu.
+  // with ChildMenu, from the main menu merged with an MDI child's menu; on an MDI main
+  // form, the active child's menu.
   void UpdateItems(TMainMenu* ChildMenu = nullptr);
   // The items area, the MDI buttons' places and the items' places for the bar's size.
   void ArrangeObjects();
@@ -93,6 +94,15 @@ public:
   // The caption buttons of a maximized MDI child (system menu, close, maximize or restore,
   // minimize), enabled as the child's border icons allow.
   void ShowMDIButtons(TspBorderIcons ChildBorderIcons);
+  // No child maximized any more: the buttons go; else they follow its border icons.
+  void UpdateMDIButtons();
+  // The first main menu among the components of the main form's active MDI child.
+  static TMainMenu* GetChildMainMenu();
+  // On an MDI main form: the items are made again when the active child's menu is not
+  // the one they were merged with.
+  void FollowChildMenu();
+  // The MDI child's menu the items were merged with; nullptr for none.
+  TMainMenu* ChildMenu() const { return FChildMenu; }
 
   // What the bar holds: the MDI buttons first, then the items.
   int ObjectCount() const { return static_cast<int>(FObjects.size()); }
@@ -160,6 +170,7 @@ private:
 
   void ClearObjects();
   void CreateMDIButtons();
+  void EnableMDIButtons();
   void PaintBackground(TBitmap& Image);
   void DrawChevron(TCanvas* Canvas);
   void RepaintBar();
@@ -180,6 +191,7 @@ private:
   bool FPopupToUp = false;
   TspDynamicSkinForm* FDynamicSkinForm = nullptr;
   TMainMenu* FMainMenu = nullptr;
+  TMainMenu* FChildMenu = nullptr;  // the menu the items were merged with
 
   std::optional<TBarSkin> FSkin;
   std::vector<std::unique_ptr<TspMenuBarObject>> FObjects;

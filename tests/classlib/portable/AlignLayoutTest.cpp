@@ -6,7 +6,7 @@ namespace {
 
 TEST(AlignLayout, EdgesAreFilledTopBottomLeftRightThenClient) {
   const TRect client = Rect(0, 0, 200, 100);
-  const std::vector<TAlignItem> items = {
+  std::vector<TAlignItem> items = {
       {alClient, Bounds(5, 5, 10, 10), {}},
       {alRight, Bounds(150, 0, 30, 10), {}},
       {alBottom, Bounds(0, 80, 10, 15), {}},
@@ -21,6 +21,9 @@ TEST(AlignLayout, EdgesAreFilledTopBottomLeftRightThenClient) {
   EXPECT_EQ(placed[1], Bounds(170, 25, 30, 60));   // right
   EXPECT_EQ(placed[0], Rect(20, 25, 170, 85));     // client: what is left
   EXPECT_EQ(placed[5], Bounds(7, 8, 9, 10));       // not aligned: untouched
+  EXPECT_EQ(PlaceAlignedItems(client, items).Remainder, Rect(20, 25, 170, 85));  // the same without a client child
+  items.erase(items.begin());
+  EXPECT_EQ(PlaceAlignedItems(client, items).Remainder, Rect(20, 25, 170, 85));
 }
 
 TEST(AlignLayout, ChildrenOfOneEdgeKeepTheirOrderFromTheOutside) {
@@ -52,6 +55,7 @@ TEST(AlignLayout, LimitsDecideTheSpaceTakenAndSizesNeverGoNegative) {
   EXPECT_EQ(placed[0], Bounds(0, 0, 100, 30));
   EXPECT_EQ(placed[1], Bounds(0, 30, 50, 10));  // overflows the client, width capped
   EXPECT_EQ(placed[2], Bounds(0, 40, 100, 0));  // no room left: zero height, not negative
+  EXPECT_EQ(PlaceAlignedItems(Rect(0, 0, 100, 35), items).Remainder, Bounds(0, 40, 100, 0));
 }
 
 TEST(AlignLayout, ConstrainSizeMinimumWinsOverASmallerMaximum) {

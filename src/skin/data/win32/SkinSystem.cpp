@@ -76,8 +76,14 @@ void DrawParentBackgroundShifted(TControl* Control, TPoint Shift, TCanvas* Canva
   const int dx = -Control->Left() - Shift.X, dy = -Control->Top() - Shift.Y;
   {
     TShiftedDC shifted(dc, dx, dy, parent->ClientWidth(), parent->ClientHeight());
-    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    if (dynamic_cast<TCustomForm*>(parent) == nullptr) parent->PaintWindow(dc);
+    auto* form = dynamic_cast<TCustomForm*>(parent);
+    if (form != nullptr && form->FormStyle() == fsMDIForm && form->ClientHandle() != nullptr) {
+      // The MDI client window covers an MDI form's client area and draws its background.
+      SendMessageA(form->ClientHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    } else {
+      parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+      if (form == nullptr) parent->PaintWindow(dc);
+    }
   }
   const TRect bounds = Control->BoundsRect();
   for (int i = 0; i < parent->ControlCount(); ++i) {
