@@ -189,7 +189,9 @@ TEST_F(RenameFiles, LetterCaseChangesAndTheFilesOwnNamesAreNoClash) {
 TEST(DeepFolder, ALetterCaseChangeAndTheLogWorkWhereTheirNamesJustFit) {
   TempFolder top;
   std::string folder = top.Path();
-  while (folder.size() < 250) {
+  // Folders of up to 100 letters until the path is 250 characters long (249 when the
+  // temporary folder's own length leaves no room for one more letter).
+  while (folder.size() < 249) {
     folder += std::string(std::min<size_t>(100, 249 - folder.size()), 'd') + "\\";
     ASSERT_TRUE(CreateDir(ExcludeTrailingBackslash(folder)));
   }
