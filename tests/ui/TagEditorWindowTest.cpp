@@ -386,10 +386,18 @@ TEST_F(TagEditorWindow, AFailedSaveIsReportedAndLoggedAndChangesNoByte) {
     Type(*editor.PanelPrimaryTags_EditArtist, " Two");
     PostClick(editor.PanelTagAction_ButtonChange);
     TMessagePresenter* scripted = SetMessagePresenter(&windows);
-    // Each message window in turn: seen, pictured (the report), closed with its Ok.
+    // Each message window in turn: seen, pictured (the report), closed with its Ok. The
+    // next answer may run while the one answered is still closing (its Ok handled, its
+    // loop not yet left): then it waits for a later loop.
+    HWND answered = nullptr;
     std::function<void()> answer = [&] {
       auto* message = WaitForForm<TFormMessageDialog>();
       if (message == nullptr) return;
+      if (message->Handle() == answered) {
+        RunFromLoop(answer);
+        return;
+      }
+      answered = message->Handle();
       shown.push_back(message->Caption());
       if (shown.size() == 1) SaveWindowScreenshot(message->Handle(), "tag-editor-report");
       if (shown.size() == 1) RunFromLoop(answer);
