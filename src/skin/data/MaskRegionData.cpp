@@ -4,9 +4,6 @@
 #include "base/PixelImage.h"
 #include "base/IntMath.h"
 
-#include <algorithm>
-#include <limits>
-
 using IntMath::Saturated;
 
 namespace {

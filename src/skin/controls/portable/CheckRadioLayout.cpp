@@ -3,9 +3,6 @@
 #include "skin/data/SkinRects.h"
 #include "base/IntMath.h"
 
-#include <algorithm>
-#include <limits>
-
 using IntMath::Saturated;
 
 namespace {

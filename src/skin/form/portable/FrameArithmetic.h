@@ -5,9 +5,7 @@
 #include "base/Geometry.h"
 #include "base/IntMath.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace FrameArithmetic {
 
