@@ -9,7 +9,7 @@
 #include "classlib/DeviceContexts.h"
 
 TDynSkinCustomGrid::TDynSkinCustomGrid(TComponent* AOwner)
-    : TspSkinControl(AOwner), FScrollBars(*this, *this) {
+    : TspSkinControl(AOwner), TGridModel(static_cast<TGridWindow&>(*this)), FScrollBars(*this, *this) {
   // The grid fires its clicks itself (a click selects on release, a double press only
   // fires OnDblClick), and covers its whole client area.
   SetControlStyle((ControlStyle() - TControlStyle{csClickEvents}) + TControlStyle{csOpaque});
@@ -100,7 +100,7 @@ void TDynSkinCustomGrid::DefineProperties(TFiler& Filer) {
   DefineCellExtents(Filer);
 }
 
-// --- The model's window side
+// --- The model's window
 
 TSize TDynSkinCustomGrid::GridClientSize() const {
   const TRect client = ClientArea();

@@ -1,10 +1,10 @@
 #pragma once
 // Windows only. TDynSkinCustomGrid: the skinned grid's window. The grid model
 // (grid/portable) keeps the counts, cells, selection, scrolling and mouse states; this
-// class answers the model's hooks with its window (painting cells from the skin at once
-// or on the next paint, moving the window's pixels, the held-button timer, the sizing
-// line and the drop marker, the skinned scroll bars) and turns the window's messages
-// into the model's operations.
+// class is the model's window (painting cells from the skin at once or on the next
+// paint, moving the window's pixels, the held-button timer, the sizing line and the drop
+// marker, the skinned scroll bars), answers the model's hooks and turns the window's
+// messages into the model's operations.
 //
 // Every paint composes the cells it covers off-screen and puts them on the window in
 // one copy; cells whose look changes outside a paint (selection, moves, written texts)
@@ -30,7 +30,8 @@
 
 #include <cstdint>
 
-class TDynSkinCustomGrid : public TspSkinControl, public TGridModel {
+// The window base comes before the model, which is handed it while it is made.
+class TDynSkinCustomGrid : public TspSkinControl, private TGridWindow, public TGridModel {
   // The editor is a part of the grid: it hands keys and clicks to the grid's own
   // handling and reads the edit-text hooks.
   friend class TDynSkinInplaceEdit;
@@ -124,15 +125,18 @@ protected:
   void UpdateEditor() override;
   // Never while the grid is being destroyed.
   bool CanEditShow() const override;
-  bool GridHasFocus() const override;
+  // OnSelectionChange and OnClick.
+  void SelectionChanged() override;
+  void NotifyClick() override { Click(); }
 
-  // The model's window side.
+  // The model's window.
   TSize GridClientSize() const override;
   bool GridRightToLeft() const override { return UseRightToLeftAlignment(); }
   bool GridWindowExists() const override { return HandleAllocated(); }
   bool GridShowing() const override;
   bool GridEnabled() const override { return Enabled(); }
   bool GridLoading() const override { return ComponentState().Contains(csLoading); }
+  bool GridHasFocus() const override;
   void InvalidateGrid() override { Invalidate(); }
   void RepaintGridRect(const TGridRect& Rect) override;
   void ScrollGridArea(const TGridScrollArea& Area) override;
@@ -142,8 +146,6 @@ protected:
   void SetScrollBarPosition(TGridBar Bar, int32_t Pos) override { FScrollBars.SetPosition(Bar, Pos); }
   void SetScrollBarRange(TGridBar Bar, const TGridScrollRange& Range) override { FScrollBars.SetRange(Bar, Range); }
   void ScrollBarsUpdated() override;
-  void SelectionChanged() override;
-  void NotifyClick() override { Click(); }
   void StartMouseTimer() override { FMouseTimer.Start(MouseTimerInterval); }
   void StopMouseTimer() override { FMouseTimer.Stop(); }
   void DrawSizingLine(const TGridDrawInfo& DrawInfo) override;

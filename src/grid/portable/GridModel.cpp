@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <climits>
 
-TGridModel::TGridModel() : FSelection(FColCount, FRowCount, FOptions.Contains(goRowSelect)) {
+TGridModel::TGridModel(TGridWindow& Window)
+    : FWindow(Window), FSelection(FColCount, FRowCount, FOptions.Contains(goRowSelect)) {
   FSelection.SetFixedRows(FFixedRows);
   FSelection.OnChange = [this] { SelectionChanged(); };
   Initialize();
@@ -38,7 +39,7 @@ void TGridModel::SetColCount(int32_t Value) {
   }
   ChangeSize(Value, FRowCount);
   if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetRowCount(int32_t Value) {
@@ -121,7 +122,7 @@ void TGridModel::StoreCounts(int32_t NewColCount, int32_t NewRowCount) {
 }
 
 void TGridModel::FinishSizeChange(TGridCoord OldCounts) {
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
   UpdateScrollRange();
   SizeChanged(OldCounts.X, OldCounts.Y);
 }
@@ -145,24 +146,24 @@ void TGridModel::ChangeSize(int32_t NewColCount, int32_t NewRowCount) {
 void TGridModel::SetDefaultColWidth(int32_t Value) {
   FColWidths.SetDefault(Value);
   ColWidthsChanged();
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetDefaultRowHeight(int32_t Value) {
   FRowHeights.SetDefault(Value);
   RowHeightsChanged();
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetColWidths(int32_t Index, int32_t Value) {
   if (!FColWidths.Set(Index, Value, FColCount)) return;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
   ColWidthsChanged();
 }
 
 void TGridModel::SetRowHeights(int32_t Index, int32_t Value) {
   if (!FRowHeights.Set(Index, Value, FRowCount)) return;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
   RowHeightsChanged();
 }
 
@@ -180,7 +181,7 @@ void TGridModel::SetGridLineWidth(int32_t Value) {
   CheckGridExtent(Value);
   if (Value == FGridLineWidth) return;
   FGridLineWidth = Value;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::DefineCellExtents(TFiler& Filer) {
@@ -226,21 +227,21 @@ void TGridModel::SetOptions(TGridOptions Value) {
   EditorOptionsChanged();
   // The current cell is moved onto itself so that its whole row is selected.
   if (rowSelect) MoveCurrent(FCurrent.X, FCurrent.Y, true, false);
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetFocusOnCell(bool Value) {
   if (Value == FFocusOnCell) return;
   FFocusOnCell = Value;
   if (Value) FFocusOnRow = false;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetFocusOnRow(bool Value) {
   if (Value == FFocusOnRow) return;
   FFocusOnRow = Value;
   if (Value) FFocusOnCell = false;
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::SetReservedColumn(int32_t Value) {
@@ -275,7 +276,9 @@ void TGridModel::StoreSelection(const TGridRect& Value) {
   FCurrent = {Value.Right, Value.Bottom};
 }
 
-void TGridModel::SelectionMoved(const TGridRect& OldSelection) { RepaintGridRect(MovedSelectionRect(OldSelection)); }
+void TGridModel::SelectionMoved(const TGridRect& OldSelection) {
+  FWindow.RepaintGridRect(MovedSelectionRect(OldSelection));
+}
 
 TGridRect TGridModel::MovedSelectionRect(const TGridRect& OldSelection) const {
   const TGridRect now = Selection();
@@ -298,7 +301,7 @@ bool TGridModel::RangeSelectOnly() const {
 }
 
 void TGridModel::MoveCurrent(int32_t ACol, int32_t ARow, bool MoveAnchor, bool Show) {
-  if (GridLoading() || FEmpty) return;
+  if (FWindow.GridLoading() || FEmpty) return;
   CheckCell(ACol, ARow);
   const bool rowSelect = FOptions.Contains(goRowSelect);
   const TGridCoord previous = FFocusOnCell && rowSelect ? FFocused : FCurrent;
@@ -330,7 +333,7 @@ void TGridModel::MoveCurrent(int32_t ACol, int32_t ARow, bool MoveAnchor, bool S
   if (TakeVisibleChangedRows(changed))
     repaint = {std::min(repaint.Left, changed.Left), std::min(repaint.Top, changed.Top),
                std::max(repaint.Right, changed.Right), std::max(repaint.Bottom, changed.Bottom)};
-  RepaintGridRect(repaint);
+  FWindow.RepaintGridRect(repaint);
 }
 
 void TGridModel::SetRow(int32_t Value) {
@@ -372,7 +375,7 @@ void TGridModel::TimedScroll(int Direction) {
 // The rows whose flag changed are drawn at once, as far as they are visible.
 void TGridModel::RepaintChangedRows() {
   TGridRect changed;
-  if (TakeVisibleChangedRows(changed)) RepaintGridRect(changed);
+  if (TakeVisibleChangedRows(changed)) FWindow.RepaintGridRect(changed);
 }
 
 bool TGridModel::TakeVisibleChangedRows(TGridRect& Rows) {
@@ -408,7 +411,7 @@ void TGridModel::SelectRange(int32_t From, int32_t To, bool Value) {
 
 void TGridModel::SelectRows(int Mode) {
   if (Mode < 0 || Mode > 2) throw ERangeError("Invalid selection mode");
-  if (!GridEnabled() || FEmpty) return;
+  if (!FWindow.GridEnabled() || FEmpty) return;
   const int32_t lastCol = FColCount - 1;
   WithUpdate(FSelection, [&] {
     if (Mode == 0)
@@ -424,7 +427,7 @@ void TGridModel::SelectRows(int Mode) {
   int32_t first = 0;
   int32_t last = 0;
   FSelection.TakeChangedRows(first, last);
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 // --- Moving lines
@@ -445,7 +448,7 @@ void TGridModel::MoveRow(int32_t FromIndex, int32_t ToIndex) {
   FSelection.MoveRow(FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   if (FRowHeights.Exists()) RowHeightsChanged();
-  for (int32_t row : {FromIndex, ToIndex, oldFocusedRow, FFocused.Y}) RepaintGridRect(RowRepaintRect(row));
+  for (int32_t row : {FromIndex, ToIndex, oldFocusedRow, FFocused.Y}) FWindow.RepaintGridRect(RowRepaintRect(row));
   UpdateEdit();
 }
 
@@ -459,7 +462,7 @@ void TGridModel::MoveColumn(int32_t FromIndex, int32_t ToIndex) {
   if (FInplace.X >= 0) MoveAdjust(FInplace.X, FromIndex, ToIndex);
   FSelection.MoveColumn(FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
-  InvalidateGrid();
+  FWindow.InvalidateGrid();
 }
 
 void TGridModel::DeleteRow(int32_t ARow) {
@@ -475,7 +478,7 @@ void TGridModel::DeleteColumn(int32_t ACol) {
 // --- Geometry
 
 void TGridModel::CalcDrawInfo(TGridDrawInfo& DrawInfo) const {
-  const TSize client = GridClientSize();
+  const TSize client = FWindow.GridClientSize();
   auto axis = [this](TGridAxisDrawInfo& Axis, bool Lines, int32_t Extent, int32_t Fixed, int32_t First,
                      int32_t Count, const TGridExtents& Extents) {
     Axis.EffectiveLineWidth = Lines ? FGridLineWidth : 0;
@@ -507,13 +510,13 @@ int32_t TGridModel::VisibleRowCount() const {
 TGridCoord TGridModel::MouseCoord(int32_t X, int32_t Y) const {
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  return CalcCoordFromPoint(drawInfo, {X, Y}, GridRightToLeft());
+  return CalcCoordFromPoint(drawInfo, {X, Y}, FWindow.GridRightToLeft());
 }
 
 TRect TGridModel::BoxRect(const TGridRect& GridRect) const {
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  return GridRectToScreenRect(GridRect, drawInfo, false, GridRightToLeft());
+  return GridRectToScreenRect(GridRect, drawInfo, false, FWindow.GridRightToLeft());
 }
 
 TRect TGridModel::CellRect(int32_t ACol, int32_t ARow) const { return BoxRect({ACol, ARow, ACol, ARow}); }

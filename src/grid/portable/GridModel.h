@@ -1,9 +1,10 @@
 #pragma once
 // The skinned grid without its window: counts, cell extents, options, the current,
 // focused and anchor cells, the top-left cell, the row selection, row and column moves,
-// scrolling, the keys, the wheel and the mouse-held states. The windowed grid derives
-// from it and supplies the window's side through the protected hooks below, whose
-// defaults do nothing (a grid that has no window).
+// scrolling, the keys, the wheel and the mouse-held states. It reaches its window
+// through the TGridWindow it is made with; the windowed grid derives from it, is that
+// window, and answers the protected hooks below (events and the behaviour a grid may
+// change), whose defaults do what a plain grid does.
 
 #include "GridExtents.h"
 #include "GridGeometry.h"
@@ -12,6 +13,7 @@
 #include "GridSelection.h"
 #include "GridSizing.h"
 #include "GridTypes.h"
+#include "GridWindow.h"
 
 #include "base/Geometry.h"
 
@@ -21,16 +23,10 @@
 
 class TFiler;
 
-// A scroll bar's range and steps for the current view.
-struct TGridScrollRange {
-  bool Visible = false;  // something lies beyond the view
-  int32_t Max = 0;       // 0 .. Max; 127 over cells, the hidden pixels of a one-column grid
-  int32_t Step = 1;      // line and page step
-};
-
 class TGridModel {
 public:
-  TGridModel();
+  // The window outlives the model; the model asks nothing of it while it is made.
+  explicit TGridModel(TGridWindow& Window);
   virtual ~TGridModel() = default;
   TGridModel(const TGridModel&) = delete;
   TGridModel& operator=(const TGridModel&) = delete;
@@ -226,30 +222,7 @@ public:
   TDropMarker DropMarkerLine() const;
 
 protected:
-  // --- The window's side.
-  virtual TSize GridClientSize() const = 0;
-  virtual bool GridRightToLeft() const { return false; }
-  virtual bool GridWindowExists() const { return false; }
-  virtual bool GridShowing() const { return false; }
-  virtual bool GridEnabled() const { return true; }
-  virtual bool GridLoading() const { return false; }
-  virtual void InvalidateGrid() {}
-  // Draws a range of cells at once (RepaintGridRect).
-  virtual void RepaintGridRect(const TGridRect&) {}
-  // Moves the window contents of an area (and invalidates what is uncovered).
-  virtual void ScrollGridArea(const TGridScrollArea&) {}
-  // Paints what is invalid now.
-  virtual void UpdateGridWindow() {}
-  // A scroll code takes the focus when the grid can take it.
-  virtual void FocusGridForScroll() {}
-  // Pixels of one line step in a one-column grid: the width of "0".
-  virtual int32_t LineScrollStep() const { return 0; }
-  // Moves a bar's thumb without its change event.
-  virtual void SetScrollBarPosition(TGridBar, int32_t) {}
-  // Gives a bar its range and steps; a change of Visible is shown when the update ends.
-  virtual void SetScrollBarRange(TGridBar, const TGridScrollRange&) {}
-  // The ranges are set: bars change visibility, the parent re-aligns.
-  virtual void ScrollBarsUpdated() {}
+  // --- Events and the behaviour a grid may change.
   // OnSelectionChange.
   virtual void SelectionChanged() {}
   // Accepts a cell as the focused one; the base sets the focused cell and accepts.
@@ -264,13 +237,6 @@ protected:
   virtual void RowHeightsChanged();
   virtual void ColumnMoved(int32_t /*FromIndex*/, int32_t /*ToIndex*/) {}
   virtual void RowMoved(int32_t /*FromIndex*/, int32_t /*ToIndex*/) {}
-  // The held-button timer (60 ms).
-  virtual void StartMouseTimer() {}
-  virtual void StopMouseTimer() {}
-  // Draws (and, drawn again, removes) the sizing line at Sizing().SizingPos.
-  virtual void DrawSizingLine(const TGridDrawInfo&) {}
-  // Shows the drop marker at MovePos.
-  virtual void DrawMove() {}
   // The border that a press at Point would size (gsNormal when none).
   virtual TGridSizingState CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo) const;
   // Whether a row (column) drag may begin, move its drop position and drop; the base
@@ -282,7 +248,7 @@ protected:
   virtual bool CheckColumnDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
   virtual bool EndColumnDrag(int32_t /*Origin*/, int32_t /*Destination*/, TPoint) { return true; }
 
-  // --- The editor's window side and the hooks around editing.
+  // --- The editor and the hooks around editing.
   // Makes the editor (nullptr: this grid has none); the grid keeps it till
   // EditorDestroyed.
   virtual TGridInplaceEditor* CreateEditor() { return nullptr; }
@@ -293,8 +259,6 @@ protected:
   // With goEditing (and not goRowSelect), in EditorMode, with a window and with the focus
   // (or goAlwaysShowEditor).
   virtual bool CanEditShow() const;
-  // The grid or its editor has the keyboard focus.
-  virtual bool GridHasFocus() const { return false; }
   virtual bool CanEditAcceptKey(char /*Key*/) const { return true; }
   virtual bool CanGridAcceptKey(uint16_t /*Key*/, TGridKeyShift /*Shift*/) const { return true; }
   // Whether the editor may change the cell; a limit of -1 takes this away.
@@ -346,6 +310,7 @@ private:
   void FollowMove(TPoint Point);
   void EndDrop(TPoint Point);
 
+  TGridWindow& FWindow;
   int32_t FColCount = 3;
   int32_t FRowCount = 2;
   int32_t FFixedCols = 1;

@@ -33,7 +33,7 @@ void TGridModel::InvalidateEditor() {
 
 bool TGridModel::CanEditShow() const {
   return FOptions * TGridOptions{goRowSelect, goEditing} == TGridOptions{goEditing} && FEditorMode &&
-         GridWindowExists() && (FOptions.Contains(goAlwaysShowEditor) || GridHasFocus());
+         FWindow.GridWindowExists() && (FOptions.Contains(goAlwaysShowEditor) || FWindow.GridHasFocus());
 }
 
 void TGridModel::UpdateEdit() {

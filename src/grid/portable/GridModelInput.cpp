@@ -21,7 +21,7 @@ void TGridModel::MoveByKey(uint16_t Key, TGridKeyShift Shift) {
   view.FixedRows = FFixedRows;
   view.LastVisibleCol = drawInfo.Horz.LastFullVisibleCell;
   view.LastVisibleRow = drawInfo.Vert.LastFullVisibleCell;
-  view.RightToLeft = GridRightToLeft();
+  view.RightToLeft = FWindow.GridRightToLeft();
   view.TabStop = [this](int32_t Col) { return TabStops(Col); };
   const TGridKeyMove move = GridKeyMove(Key, Shift, view);
   if (move.EditorMode) SetEditorMode(true);
@@ -47,21 +47,21 @@ bool TGridModel::MoveByWheel(bool Down) {
 }
 
 TGridSizingState TGridModel::CalcSizingState(TPoint Point, const TGridDrawInfo& DrawInfo) const {
-  return ::CalcSizingState(Point, DrawInfo, FOptions, GridRightToLeft());
+  return ::CalcSizingState(Point, DrawInfo, FOptions, FWindow.GridRightToLeft());
 }
 
 bool TGridModel::PressAt(TPoint Point, bool Shift) {
   if (FEmpty) return false;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  const bool rightToLeft = GridRightToLeft();
+  const bool rightToLeft = FWindow.GridRightToLeft();
   const TGridSizingState sizing = CalcSizingState(Point, drawInfo);
   if (sizing.State != gsNormal) {
     FSizing = sizing;
     FGridState = sizing.State;
     // The line is drawn where the border is seen.
     if (rightToLeft && sizing.State == gsColSizing) FSizing.SizingPos = drawInfo.Horz.GridExtent - sizing.SizingPos;
-    DrawSizingLine(drawInfo);
+    FWindow.DrawSizingLine(drawInfo);
     return true;
   }
   const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, rightToLeft);
@@ -76,20 +76,20 @@ bool TGridModel::PressAt(TPoint Point, bool Shift) {
       NotifyClick();
     } else {
       FGridState = gsSelecting;
-      StartMouseTimer();
+      FWindow.StartMouseTimer();
       MoveCurrent(cell.X, cell.Y, !Shift, true);
     }
   } else if (FOptions.Contains(goRowMoving) && cell.X >= 0 && cell.X < FFixedCols && cell.Y >= FFixedRows) {
     if (BeginRowDrag(cell.Y, cell.Y, Point)) {
       FMoveIndex = FMovePos = cell.Y;
       FGridState = gsRowMoving;
-      StartMouseTimer();
+      FWindow.StartMouseTimer();
     }
   } else if (FOptions.Contains(goColMoving) && cell.Y >= 0 && cell.Y < FFixedRows && cell.X >= FFixedCols) {
     if (BeginColumnDrag(cell.X, cell.X, Point)) {
       FMoveIndex = FMovePos = cell.X;
       FGridState = gsColMoving;
-      StartMouseTimer();
+      FWindow.StartMouseTimer();
     }
   }
   return false;
@@ -99,7 +99,7 @@ void TGridModel::DragTo(TPoint Point) {
   if (FGridState == gsSelecting) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
-    const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, GridRightToLeft());
+    const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, FWindow.GridRightToLeft());
     // Dragging moves the single selection, up to the partly visible cells, without
     // scrolling: the timer scrolls.
     if (cell.X >= FFixedCols && cell.Y >= FFixedRows && cell.X <= drawInfo.Horz.LastFullVisibleCell + 1 &&
@@ -108,12 +108,12 @@ void TGridModel::DragTo(TPoint Point) {
   } else if (InSizingState()) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
-    DrawSizingLine(drawInfo);
+    FWindow.DrawSizingLine(drawInfo);
     if (FGridState == gsRowSizing)
       FSizing.SizingPos = Point.Y + FSizing.SizingOfs;
     else
-      FSizing.SizingPos = GridRightToLeft() ? Point.X - FSizing.SizingOfs : Point.X + FSizing.SizingOfs;
-    DrawSizingLine(drawInfo);
+      FSizing.SizingPos = FWindow.GridRightToLeft() ? Point.X - FSizing.SizingOfs : Point.X + FSizing.SizingOfs;
+    FWindow.DrawSizingLine(drawInfo);
   } else if (InMovingState()) {
     FollowMove(Point);
   }
@@ -122,7 +122,7 @@ void TGridModel::DragTo(TPoint Point) {
 void TGridModel::FollowMove(TPoint Point) {
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  const bool rightToLeft = GridRightToLeft();
+  const bool rightToLeft = FWindow.GridRightToLeft();
   const TGridCoord cell = CalcCoordFromPoint(drawInfo, Point, rightToLeft);
   const bool rows = FGridState == gsRowMoving;
   const TGridAxisDrawInfo& along = rows ? drawInfo.Vert : drawInfo.Horz;
@@ -146,7 +146,7 @@ void TGridModel::MoveAndScroll(int32_t Mouse, int32_t CellHit, TGridBar Bar, TPo
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const TGridAxisDrawInfo& axis = horizontal ? drawInfo.Horz : drawInfo.Vert;
-  if (horizontal && GridRightToLeft()) Mouse = axis.GridExtent - Mouse;
+  if (horizontal && FWindow.GridRightToLeft()) Mouse = axis.GridExtent - Mouse;
   if (CellHit == FMovePos) return;
   if (FMovePos == axis.FixedCellCount && Mouse < axis.FixedBoundary) return;
   if (FMovePos == axis.GridCellCount - 1 && Mouse > axis.GridBoundary) return;
@@ -168,14 +168,14 @@ void TGridModel::MoveAndScroll(int32_t Mouse, int32_t CellHit, TGridBar Bar, TPo
   const bool agreed = horizontal ? CheckColumnDrag(FMoveIndex, CellHit, MousePoint)
                                  : CheckRowDrag(FMoveIndex, CellHit, MousePoint);
   if (agreed) FMovePos = CellHit;
-  DrawMove();
+  FWindow.DrawMove();
 }
 
 void TGridModel::TimerTick(TPoint Point) {
   if (FGridState == gsSelecting) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
-    if (const int direction = TimedScrollDirection(Point, drawInfo, GridRightToLeft())) TimedScroll(direction);
+    if (const int direction = TimedScrollDirection(Point, drawInfo, FWindow.GridRightToLeft())) TimedScroll(direction);
   } else if (InMovingState()) {
     FollowMove(Point);
   }
@@ -186,15 +186,16 @@ void TGridModel::ReleaseAt(TPoint Point) {
   TScopeExit endState([this] { FGridState = gsNormal; });
   if (FGridState == gsSelecting) {
     DragTo(Point);
-    StopMouseTimer();
+    FWindow.StopMouseTimer();
     UpdateEdit();
     NotifyClick();
   } else if (InSizingState()) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
-    DrawSizingLine(drawInfo);
+    FWindow.DrawSizingLine(drawInfo);
     const bool columns = FGridState == gsColSizing;
-    const int32_t pos = columns && GridRightToLeft() ? drawInfo.Horz.GridExtent - FSizing.SizingPos : FSizing.SizingPos;
+    const int32_t pos =
+        columns && FWindow.GridRightToLeft() ? drawInfo.Horz.GridExtent - FSizing.SizingPos : FSizing.SizingPos;
     const int32_t size = ResizeLine(columns ? drawInfo.Horz : drawInfo.Vert, FSizing.Index, pos);
     if (size > 1 && columns) SetColWidths(FSizing.Index, size);
     if (size > 1 && !columns) SetRowHeights(FSizing.Index, size);
@@ -204,7 +205,7 @@ void TGridModel::ReleaseAt(TPoint Point) {
 }
 
 void TGridModel::EndDrop(TPoint Point) {
-  StopMouseTimer();
+  FWindow.StopMouseTimer();
   const bool rows = FGridState == gsRowMoving;
   const bool accepted =
       rows ? EndRowDrag(FMoveIndex, FMovePos, Point) : EndColumnDrag(FMoveIndex, FMovePos, Point);
@@ -215,24 +216,25 @@ void TGridModel::EndDrop(TPoint Point) {
       MoveColumn(FMoveIndex, FMovePos);
   } else {
     // No drop: the header line is drawn without the marker.
-    RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
+    FWindow.RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
   }
   UpdateEdit();
 }
 
 void TGridModel::CancelMode() {
   if (FGridState == gsSelecting) {
-    StopMouseTimer();
+    FWindow.StopMouseTimer();
   } else if (InSizingState()) {
     TGridDrawInfo drawInfo;
     CalcDrawInfo(drawInfo);
-    DrawSizingLine(drawInfo);
+    FWindow.DrawSizingLine(drawInfo);
   } else if (InMovingState()) {
-    StopMouseTimer();
+    FWindow.StopMouseTimer();
     // The marker lies in the header line; the lines it stood between are drawn anew too.
     const bool rows = FGridState == gsRowMoving;
-    RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
-    for (int32_t line : {FMoveIndex, FMovePos}) RepaintGridRect(rows ? RowRepaintRect(line) : ColumnRepaintRect(line));
+    FWindow.RepaintGridRect(rows ? ColumnRepaintRect(0) : RowRepaintRect(0));
+    for (int32_t line : {FMoveIndex, FMovePos})
+      FWindow.RepaintGridRect(rows ? RowRepaintRect(line) : ColumnRepaintRect(line));
   }
   FGridState = gsNormal;
 }
@@ -241,7 +243,7 @@ TGridModel::TDropMarker TGridModel::DropMarkerLine() const {
   const bool after = FMovePos > FMoveIndex;
   if (FGridState == gsColMoving) {
     const TRect r = CellRect(FMovePos, 0);
-    const int32_t x = after != GridRightToLeft() ? r.Right : r.Left;
+    const int32_t x = after != FWindow.GridRightToLeft() ? r.Right : r.Left;
     return {{x, 0}, {x, r.Bottom - 2}};
   }
   const TRect r = CellRect(0, FMovePos);

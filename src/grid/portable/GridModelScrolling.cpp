@@ -35,10 +35,9 @@ void TGridModel::TopLeftMoved(TGridCoord OldTopLeft) {
   int32_t dx = 0;
   int32_t dy = 0;
   if (ScrollAmount(drawInfo.Horz, OldTopLeft.X, dx) && ScrollAmount(drawInfo.Vert, OldTopLeft.Y, dy)) {
-    if (dx != 0 || dy != 0)
-      for (const TGridScrollArea& area : ScrollAreas(dx, dy, drawInfo, GridRightToLeft())) ScrollGridArea(area);
+    if (dx != 0 || dy != 0) ScrollData(dx, dy);
   } else {
-    InvalidateGrid();  // a jump beyond the view: nothing on screen can be reused
+    FWindow.InvalidateGrid();  // a jump beyond the view: nothing on screen can be reused
   }
   TopLeftChanged();
 }
@@ -46,11 +45,12 @@ void TGridModel::TopLeftMoved(TGridCoord OldTopLeft) {
 void TGridModel::ScrollData(int32_t DX, int32_t DY) {
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  for (const TGridScrollArea& area : ScrollAreas(DX, DY, drawInfo, GridRightToLeft())) ScrollGridArea(area);
+  for (const TGridScrollArea& area : ScrollAreas(DX, DY, drawInfo, FWindow.GridRightToLeft()))
+    FWindow.ScrollGridArea(area);
 }
 
 void TGridModel::ClampInView(TGridCoord Cell) {
-  if (!GridWindowExists() || FEmpty) return;
+  if (!FWindow.GridWindowExists() || FEmpty) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const TGridAxisDrawInfo& h = drawInfo.Horz;
@@ -65,8 +65,8 @@ void TGridModel::ClampInView(TGridCoord Cell) {
 
 void TGridModel::ModifyScrollBar(TGridBar Bar, int Code, int32_t Pos, bool UseRightToLeft) {
   if (FEmpty) return;
-  const int32_t sign = GridRightToLeft() && UseRightToLeft ? -1 : 1;
-  FocusGridForScroll();
+  const int32_t sign = FWindow.GridRightToLeft() && UseRightToLeft ? -1 : 1;
+  FWindow.FocusGridForScroll();
   if (Bar == gbHorizontal && FColCount == 1) {
     ScrollPixels(Code, Pos, sign);
     return;
@@ -100,36 +100,36 @@ void TGridModel::ScrollPixels(int Code, int32_t Pos, int32_t Sign) {
   state.Offset = FColOffset;
   state.Width = ColWidths(drawInfo.Horz.FirstGridCell);
   state.View = drawInfo.Horz.GridExtent - drawInfo.Horz.FixedBoundary;
-  state.LineStep = LineScrollStep();
+  state.LineStep = FWindow.LineScrollStep();
   state.Sign = Sign;
   const int32_t offset = PixelScrollTarget(state, Code, Pos, FOptions.Contains(goThumbTracking));
   if (offset == FColOffset) return;
   const int32_t old = FColOffset;
   FColOffset = offset;
   ScrollData(old - offset, 0);
-  RepaintGridRect({0, 0, 0, FFixedRows});
-  UpdateGridWindow();
+  FWindow.RepaintGridRect({0, 0, 0, FFixedRows});
+  FWindow.UpdateGridWindow();
   UpdateScrollPos();
 }
 
 void TGridModel::UpdateScrollPos() {
-  if (!GridWindowExists()) return;
+  if (!FWindow.GridWindowExists()) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const TGridCoord max = CalcMaxTopLeft(LastCell(drawInfo), drawInfo);
-  const bool rightToLeft = GridRightToLeft();
+  const bool rightToLeft = FWindow.GridRightToLeft();
   if (FColCount != 1) {
     const int32_t pos = CellScrollPosition(LeftCol(), FFixedCols, max.X);
-    SetScrollBarPosition(gbHorizontal, rightToLeft ? CellScrollRange - pos : pos);
+    FWindow.SetScrollBarPosition(gbHorizontal, rightToLeft ? CellScrollRange - pos : pos);
   } else {
     const int32_t width = ColWidths(drawInfo.Horz.FirstGridCell);
     const int32_t view = drawInfo.Horz.GridExtent - drawInfo.Horz.FixedBoundary;
     if (FColOffset > 0 && width - FColOffset < view)
       ScrollPixels(scThumbPosition, width - view, 1);  // the view grew: no blank beside the column
     else
-      SetScrollBarPosition(gbHorizontal, rightToLeft ? width - view - FColOffset : FColOffset);
+      FWindow.SetScrollBarPosition(gbHorizontal, rightToLeft ? width - view - FColOffset : FColOffset);
   }
-  SetScrollBarPosition(gbVertical, CellScrollPosition(TopRow(), FFixedRows, max.Y));
+  FWindow.SetScrollBarPosition(gbVertical, CellScrollPosition(TopRow(), FFixedRows, max.Y));
 }
 
 TGridScrollRange TGridModel::ScrollRange(TGridBar Bar) const {
@@ -148,7 +148,7 @@ TGridScrollRange TGridModel::ScrollRange(TGridBar Bar) const {
 }
 
 void TGridModel::ApplyScrollRange(TGridBar Bar) {
-  SetScrollBarRange(Bar, ScrollRange(Bar));
+  FWindow.SetScrollBarRange(Bar, ScrollRange(Bar));
   if (FEmpty || (Bar == gbHorizontal && FColCount == 1)) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
@@ -156,22 +156,22 @@ void TGridModel::ApplyScrollRange(TGridBar Bar) {
   int32_t& first = Bar == gbHorizontal ? FTopLeft.X : FTopLeft.Y;
   const int32_t limit = Bar == gbHorizontal ? max.X : max.Y;
   if (first > limit) {
-    UpdateGridWindow();
+    FWindow.UpdateGridWindow();
     first = limit;
   }
 }
 
 void TGridModel::UpdateScrollRange() {
-  if (!GridWindowExists() || !GridShowing() || FUpdatingScrollRange) return;
+  if (!FWindow.GridWindowExists() || !FWindow.GridShowing() || FUpdatingScrollRange) return;
   // Showing a bar or re-aligning the parent resizes the grid, which asks again.
   FUpdatingScrollRange = true;
   TScopeExit endUpdate([this] { FUpdatingScrollRange = false; });
   const TGridCoord old = FTopLeft;
-  const int32_t width = GridClientSize().cx;
+  const int32_t width = FWindow.GridClientSize().cx;
   ApplyScrollRange(gbHorizontal);
   ApplyScrollRange(gbVertical);
-  if (GridClientSize().cx != width) ApplyScrollRange(gbHorizontal);
+  if (FWindow.GridClientSize().cx != width) ApplyScrollRange(gbHorizontal);
   UpdateScrollPos();
   if (FTopLeft != old) TopLeftMoved(old);
-  ScrollBarsUpdated();
+  FWindow.ScrollBarsUpdated();
 }

@@ -29,16 +29,16 @@ public:
   void PostChar(char Ch) override { Text += Ch; }
 };
 
-// Cells of texts; the editor takes the focused cell's text.
+// Cells of texts; the editor takes the focused cell's text. The window has the focus.
 class TEditingGrid : public TTestGrid {
 public:
   TEditingGrid() {
+    Focus = true;
     SetColCount(4);
     SetRowCount(30);
     SetOptions({goEditing});
   }
   TTestEditor Editor;
-  bool Focus = true;
   std::map<std::pair<int32_t, int32_t>, std::string> Texts;
   Log Written;  // "col,row text"
 
@@ -48,7 +48,6 @@ protected:
     TTestGrid::UpdateEditor();
     Editor.Text = Texts[{Col(), Row()}];
   }
-  bool GridHasFocus() const override { return Focus; }
   void SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) override {
     Texts[{ACol, ARow}] = Value;
     Written.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + Value);

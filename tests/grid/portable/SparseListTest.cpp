@@ -1,12 +1,12 @@
 #include "grid/portable/SparseArrays.h"
 #include "grid/portable/StringGridCells.h"
 #include "grid/portable/StringSparseList.h"
-#include "grid/portable/GridModel.h"
 
 #include "base/Exceptions.h"
 #include "base/Streams.h"
 
 #include "DefinedProperties.h"
+#include "TestGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -217,13 +217,8 @@ TEST(StringSparseList, MalformedListDataIsRefusedAndKeepsTheItems) {
   }
 }
 
-class TCellsGrid : public TGridModel {
-protected:
-  TSize GridClientSize() const override { return {200, 200}; }
-};
-
 TEST(StringGridCells, ReadingMakesNothingAndMovesCarryTheTexts) {
-  TCellsGrid grid;
+  TTestGrid grid;
   TStringGridCells cells(grid);
   EXPECT_EQ(cells.Cells(1, 3), "");
   EXPECT_EQ(cells.RowListCount(), 0);
@@ -247,7 +242,7 @@ TEST(StringGridCells, ReadingMakesNothingAndMovesCarryTheTexts) {
 }
 
 TEST(StringGridCells, RowsAndColumnsReadAndWriteTheirCellsAsStringLists) {
-  TCellsGrid grid;
+  TTestGrid grid;
   grid.SetDataRowCount(3);
   TStringGridCells cells(grid);
   std::vector<std::pair<int32_t, int32_t>> written;

@@ -1,27 +1,23 @@
 #pragma once
-// A grid model with a pretend window of a given client size that records what the
-// model asks of its window.
+// A grid model on a pretend window (its fields are the window's: client size, states and
+// the record of what the model asked of it) that also records the model's events.
+
+#include "FakeGridWindow.h"
 
 #include "grid/portable/GridModel.h"
 
-#include <map>
+#include <utility>
 #include <vector>
 
-class TTestGrid : public TGridModel {
+// The window base comes first: the model is handed it while it is made.
+class TTestGrid : public TFakeGridWindow, public TGridModel {
 public:
-  TSize Client{300, 200};
-  bool RightToLeft = false;
+  TTestGrid() : TGridModel(static_cast<TGridWindow&>(*this)) {}
 
   int SelectionChanges = 0;
   // The selected rows as the change announcement found them.
   std::vector<int32_t> RowsAtLastChange;
-  int Invalidations = 0;
-  std::vector<TGridRect> Repaints;
-  std::vector<TGridScrollArea> Scrolls;
   std::vector<std::pair<int32_t, int32_t>> RowMoves;
-  std::map<TGridBar, int32_t> BarPositions;
-  std::map<TGridBar, TGridScrollRange> BarRanges;
-  int MouseTimers = 0;  // running held-button timers
 
   // The grid as the program's file list sets it up: rows selected as ranges.
   static constexpr TGridOptions FileListOptions{goRangeSelect, goDrawFocusSelected, goRowSelect};
@@ -43,20 +39,9 @@ public:
   }
 
 protected:
-  TSize GridClientSize() const override { return Client; }
-  bool GridRightToLeft() const override { return RightToLeft; }
-  bool GridWindowExists() const override { return true; }
-  bool GridShowing() const override { return true; }
-  void InvalidateGrid() override { ++Invalidations; }
-  void RepaintGridRect(const TGridRect& Rect) override { Repaints.push_back(Rect); }
-  void ScrollGridArea(const TGridScrollArea& Area) override { Scrolls.push_back(Area); }
-  void SetScrollBarPosition(TGridBar Bar, int32_t Pos) override { BarPositions[Bar] = Pos; }
-  void SetScrollBarRange(TGridBar Bar, const TGridScrollRange& Range) override { BarRanges[Bar] = Range; }
   void SelectionChanged() override {
     ++SelectionChanges;
     RowsAtLastChange = GetSelectedRows();
   }
   void RowMoved(int32_t FromIndex, int32_t ToIndex) override { RowMoves.emplace_back(FromIndex, ToIndex); }
-  void StartMouseTimer() override { ++MouseTimers; }
-  void StopMouseTimer() override { --MouseTimers; }
 };
