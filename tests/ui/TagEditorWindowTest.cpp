@@ -222,6 +222,41 @@ TEST_F(TagEditorWindow, OnlyTheUsersTypingMarksAFieldAndTheChangeButtonFollowsMa
   });
 }
 
+// "Only filled fields" ticks the current row's filled fields for several rows; one row,
+// and several again, start from no ticks, so Change then applies nothing it did not show.
+TEST_F(TagEditorWindow, TheSelectedFieldsBoxStartsUncheckedWheneverTheRowCountChangesMode) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    TspSkinCheckRadioBox& selectedFields = *editor.PanelFieldOptions_CheckBoxSelectedFields;
+    const auto ticks = [&] {
+      std::string ticked;
+      for (const char* field : {"Title", "Artist", "Album", "Track", "Genre", "Date", "Comment"})
+        if (CheckBox(field).Checked()) ticked += std::string(field) + (Green(Label(field)) ? "+ " : " ");
+      return ticked;
+    };
+    PostKey(&Grid(), 'A', {ssCtrl});
+    PostClick(&selectedFields);
+    EXPECT_EQ(selectedFields.State(), cbGrayed);
+    EXPECT_EQ(ticks(), "Title+ Artist+ ");  // what row a fills
+    PostKey(&Grid(), 'N', {ssCtrl});
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_FALSE(selectedFields.Enabled());
+    EXPECT_EQ(selectedFields.Caption(), "No function");
+    EXPECT_EQ(ticks(), "");
+    EXPECT_FALSE(Green(Label("Title")));
+    PostKey(&Grid(), 'A', {ssCtrl});
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_EQ(selectedFields.Caption(), "No fields selected");
+    EXPECT_EQ(ticks(), "");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    // A posted click would reach a disabled button too; a user's does not.
+    if (editor.PanelTagAction_ButtonChange->Enabled()) PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2)[3] + "/" + Row(2)[4], "Band B/Alpha");
+    EXPECT_EQ(Row(3)[3] + "/" + Row(3)[4], "/");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
+}
+
 TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(3);  // c: no tags
