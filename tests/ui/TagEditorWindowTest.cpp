@@ -53,6 +53,14 @@ std::string ID3v1Title(const std::string& file) {
   return title.substr(0, title.find('\0'));
 }
 
+// The colour an edit control's text is painted in, as its parent answers the control.
+COLORREF TextColour(TWinControl& control) {
+  TPixelDC dc(1, 1);
+  SendMessageA(GetParent(control.Handle()), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.DC()),
+               reinterpret_cast<LPARAM>(control.Handle()));
+  return GetTextColor(dc.DC());
+}
+
 class TagEditorWindow : public ProgramWindows {
 protected:
   TagEditorWindow() {
@@ -376,7 +384,14 @@ TEST_F(TagEditorWindow, ADescriptionWithoutCommentIsAskedAboutAndNoLeavesTheMemo
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(2);
     Type(*editor.PanelPrimaryTags_EditDescription, "note");
-    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    TspSkinMemo& memo = *editor.PanelPrimaryTags_MemoComment;
+    EXPECT_TRUE(memo.Enabled());
+    // Enabled, it looks enabled: its text as after the pointer has been over it, not grey.
+    const COLORREF shown = TextColour(memo);
+    memo.Perform(CM_MOUSEENTER);
+    memo.Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(shown, TextColour(memo));
+    EXPECT_NE(shown, GetSysColor(COLOR_GRAYTEXT));
     EXPECT_TRUE(Green(Label("Comment")));
     Presenter.Press(mtYesNo, dbNo);
     PostClick(editor.PanelTagAction_ButtonChange);
