@@ -335,7 +335,17 @@ TEST_F(TagEditorWindow, UndoDropsPendingChangesAndClosingAsksWhileThereAreAny) {
     Type(*editor.PanelPrimaryTags_EditArtist, "!");
     PostClick(editor.PanelTagAction_ButtonChange);
     EXPECT_EQ(Row(2)[3], "Band B!");
+    // Undo reads every file again: the window is disabled under the hourglass meanwhile.
+    std::vector<std::pair<bool, TCursor>> enablings;
+    const TWndMethod frame = editor.WindowProc;
+    editor.WindowProc = [&](TMessage& message) {
+      if (message.Msg == CM_ENABLEDCHANGED) enablings.emplace_back(editor.Enabled(), Screen->Cursor());
+      frame(message);
+    };
     PostClick(editor.PanelTagAction_ButtonUndo);
+    editor.WindowProc = frame;
+    EXPECT_EQ(enablings, (std::vector<std::pair<bool, TCursor>>{{false, crHourGlass}, {true, crHourGlass}}));
+    EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(Row(2)[3], "Band B");
     EXPECT_EQ(Grid().SelectedCount(), 1);
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
