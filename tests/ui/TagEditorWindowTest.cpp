@@ -376,6 +376,10 @@ TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelect
     const TPoint opened = editor.Form_GridPopupMenu->PopupPoint();
     const TPoint mouse = Grid().ClientToScreen({cell.Left + 20, cell.Top + 4});
     EXPECT_EQ(std::pair(opened.X, opened.Y), std::pair(mouse.X - 10, mouse.Y - 10));
+    Texts items;  // the conversions and the removal, nothing between them
+    for (int i = 0; i < editor.Form_GridPopupMenu->Items()->Count(); ++i)
+      items.push_back(editor.Form_GridPopupMenu->Items()->Items(i)->Caption());
+    EXPECT_EQ(items, (Texts{"Tag -> Filename", "Filename -> Tag", "Remove Tags"}));
     const HWND windows[] = {editor.Handle(), menu->PopupWindows().front()->Handle()};
     SaveWindowsScreenshot(windows, "tag-editor-popup");
     PressKey(VK_UP);  // the last item: Remove Tags
