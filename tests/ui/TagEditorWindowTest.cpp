@@ -148,6 +148,7 @@ TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsD
     EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxGenre->ItemIndex(), 148);  // a's ID3v2 tag has no genre
     EXPECT_EQ(editor.StatusBar_PanelSelectedFiles->Caption(), "Selected files: 1");
     EXPECT_EQ(editor.StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+    EXPECT_EQ(editor.Owner(), Application);  // not the main window
     EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v1->Text(), "ID3v1.1");
     EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v2->Text(), "ID3v2.4");
     EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxLanguage->Text(), "English");
