@@ -407,6 +407,9 @@ TEST_F(TagEditorWindow, ADescriptionWithoutCommentIsAskedAboutAndNoLeavesTheMemo
     memo.Perform(CM_MOUSELEAVE);
     EXPECT_EQ(shown, TextColour(memo));
     EXPECT_NE(shown, GetSysColor(COLOR_GRAYTEXT));
+    memo.SetText("Written by the program");
+    SaveWindowScreenshot(editor.Handle(), "tag-editor-comment");
+    memo.SetText("");
     EXPECT_TRUE(Green(Label("Comment")));
     Presenter.Press(mtYesNo, dbNo);
     PostClick(editor.PanelTagAction_ButtonChange);
