@@ -262,6 +262,12 @@ TEST_F(TagEditorWindow, TheSelectedFieldsBoxStartsUncheckedWheneverTheRowCountCh
     EXPECT_EQ(Row(2)[3] + "/" + Row(2)[4], "Band B/Alpha");
     EXPECT_EQ(Row(3)[3] + "/" + Row(3)[4], "/");
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    // Grayed again, Change applies row a's filled fields to all three and starts over.
+    PostClick(&selectedFields);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(3)[3] + "/" + Row(3)[4], "Band A/Beta");
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_EQ(ticks(), "");
   });
   EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
 }
