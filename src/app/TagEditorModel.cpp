@@ -331,8 +331,7 @@ TCommandResult TTagEditorModel::RemoveTags() {
                   LangText(TLangText::NoFilesSelectedMessage) + CRLF +
                       LangText(TLangText::OnlyFieldsEmptiedMessage),
                   FSettings.StoredSkin);
-    FFields = EmptyFields(DefaultLanguage());
-    result.Editors = EditorValuesOf(FFields, DefaultLanguage());
+    result.Editors = ShowRowFields();  // the edited values go, the current row's come back
     return result;
   }
   for (int32_t row : rows) {
@@ -512,6 +511,8 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
     result.Rows.push_back(row);
   }
   if (untagged.size() > 2) LogAndShowReport(FSettings, Lines(untagged), false);
+  // Typed values are not applied by a later Change; the labels keep their colours.
+  FMarks.SetAll(false);
   FNothingToSave = false;
   return result;
 }

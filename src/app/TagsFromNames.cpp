@@ -119,12 +119,14 @@ void TFormatLevelReader::ReadPlaceholder(char letter, const std::string& section
       Take(tfAlbum, fiTALB);
       break;
     case 'N':
+      FFields.TrackNr.clear();
       if (!IsDigits(section)) break;
       FFields.TrackNr = section;
       StripChar(FFields.TrackNr, '0', smLeading);
       Take(tfTrack, fiTRCK);
       break;
     case 'Y':
+      FFields.Year.clear();
       if (!IsDigits(section)) break;
       FFields.Year = section;
       Take(tfDate, fiTDRC);

@@ -36,8 +36,9 @@ public:
   // Walks the format, in folder mode from its start, else from the remembered "\".
   // Every "\" moves to the next path level and is remembered; every placeholder takes
   // the level's next section (up to a "-", trimmed). The walk ends at the end of the
-  // format or at the "\" that reaches toLevel. A track, year or genre section that is
-  // no number or genre leaves its field as it was, unmarked.
+  // format or at the "\" that reaches toLevel. A track or year section that is no
+  // number empties its field, a genre section that names no genre leaves it as it was;
+  // neither is marked.
   void ReadFormatLevel(int32_t fromLevel, int32_t toLevel, bool folderMode,
                        const TLevels& pathList, const std::string& format,
                        size_t& rememberedPosition);

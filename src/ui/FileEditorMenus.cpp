@@ -16,6 +16,7 @@
 #include "skin/form/SkinMainMenuBar.h"
 #include "skin/controls/SkinSpeedButton.h"
 
+#include "classlib/Application.h"
 #include "classlib/Menus.h"
 #include "classlib/SystemSeams.h"
 
@@ -102,6 +103,6 @@ void TFormFileEditor::PanelID3Tags_ButtonReadTagsClick(TObject*) {
   if (!CoreReady()) return;
   PanelGrid_GridFileNames->UpdateSelectedRows();
   if (!CanOpenTagEditor(*Settings)) return;
-  ShowTagEditor(this);
+  ShowTagEditor(Application);
   FRenamePanel->RefreshFileNames();
 }

@@ -498,7 +498,7 @@ void TFormTagEditor::PanelTagAction_ButtonSaveClick(TObject*) {
 void TFormTagEditor::PanelTagAction_ButtonUndoClick(TObject*) {
   PanelGrid_GridTags->SelectRows(1);  // the current row alone
   FocusGrid();
-  ShowCommandResult(FModel->Undo());
+  ShowCommandResult(RunBusy([&] { return FModel->Undo(); }));
 }
 
 void TFormTagEditor::PanelTagAction_ButtonCloseClick(TObject*) { Close(); }

@@ -16,9 +16,13 @@ THourglass::THourglass() : FSaved(Screen->Cursor()) { Screen->SetCursor(crHourGl
 THourglass::~THourglass() { Screen->SetCursor(FSaved); }
 
 void ShowCheckBox(TspSkinCheckRadioBox& Box, bool Checked, bool Enabled) {
-  if (Box.Checked() != Checked) {
+  // A grayed box is not Checked, yet not unchecked either.
+  if (Box.State() != (Checked ? cbChecked : cbUnchecked)) {
     Box.SetEnabled(true);  // a disabled box keeps its value
-    Box.SetChecked(Checked);
+    if (Box.State() == cbGrayed)
+      Box.SetState(Checked ? cbChecked : cbUnchecked);
+    else
+      Box.SetChecked(Checked);
   }
   Box.SetEnabled(Enabled);
 }

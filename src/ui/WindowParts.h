@@ -39,7 +39,8 @@ private:
   TCursor FSaved;
 };
 
-// Checked and enabled as given, in an order a disabled box cannot refuse.
+// Checked or unchecked (never left grayed) and enabled as given, in an order a disabled
+// box cannot refuse.
 void ShowCheckBox(TspSkinCheckRadioBox& Box, bool Checked, bool Enabled);
 
 // Replaces a list's lines in one update.

@@ -226,7 +226,11 @@ TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothi
 TEST_F(TagEditorModelTest, NamesFromTagsAreRenamedBySaveAndFilesWithoutTagsReported) {
   Load();
   Rows = {0, 2, 3};
+  TFieldEditorValues edited = Model.ShowRowFields();
+  edited.Title = "typed";
+  Model.EditorChanged(feTitle, edited);
   EXPECT_EQ(Model.TagToFilename(1).Rows, std::vector<int32_t>{0});
+  EXPECT_FALSE(Model.Marks().AnyMarked());  // what was typed is not applied later
   EXPECT_EQ(Model.RowCells(0)[tcFileName], "03 - Artist A - Title A");
   const std::string report = "For the following files there is no Tag present:\r\n \r\nc none.mp3\r\n";
   EXPECT_EQ(Log(), report + "\r\n");
@@ -272,7 +276,7 @@ TEST_F(TagEditorModelTest, FilenamesFillEachFileFromItsOwnFolderAndName) {
   Rows.clear();
   Config.TagFormats.SetDelimitedText("|\\ <T>|");
   Model.FilenameToTag(false, 0);
-  Model.RemoveTags();
+  const TCommandResult emptied = Model.RemoveTags();
   const std::vector<std::string> texts = Presenter.Texts();
   ASSERT_EQ(texts.size(), 7u);
   EXPECT_EQ(texts[0], "Error / No Tag-option checked ! Nothing will be added.");
@@ -281,6 +285,8 @@ TEST_F(TagEditorModelTest, FilenamesFillEachFileFromItsOwnFolderAndName) {
   for (int i : {3, 4}) EXPECT_EQ(texts[i], "Error / Format not acceptable, please use the syntax wisely.");
   EXPECT_EQ(texts[5], "Error / No files have been selected !");
   EXPECT_EQ(texts[6], "Info / No files have been selected !Only the fields have been emptied");
+  ASSERT_TRUE(emptied.Editors);  // the current row's fields shown again
+  EXPECT_EQ(emptied.Editors->Title + "/" + emptied.Editors->Artist, "Song/Artist");
   EXPECT_FALSE(Model.FileNamesEdited());
   EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
 }

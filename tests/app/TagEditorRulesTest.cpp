@@ -104,8 +104,8 @@ TEST(TagEditorRules, EditorsMarkWhatDiffersFromTheFieldsTheyShow) {
 class FormatReading : public ::testing::Test {
 protected:
   // Reads a name (and the folders "Artist\Album") by a format, as FilenameToTag does.
-  void Read(const std::string& format, const std::string& name) {
-    Fields = TTagFields();
+  void Read(const std::string& format, const std::string& name, const TTagFields& start = {}) {
+    Fields = start;
     Marks.SetAll(false);
     Config.ClearFormatFrameIDs();
     TLevels path = PathLevels("C:\\Music\\Artist\\Album\\");
@@ -141,6 +141,13 @@ TEST_F(FormatReading, FoldersAndNameSectionsFillAndMarkTheirFields) {
   EXPECT_EQ(Fields.Genre, 17);
   EXPECT_EQ(Fields.Year, "1999");
   EXPECT_EQ(Kinds(), "TCON TDRC ");
+
+  TTagFields earlier;
+  earlier.TrackNr = "7";
+  earlier.Year = "1990";
+  Read("\\ <N> - <Y>", "A1 - 19x9", earlier);
+  EXPECT_EQ(Fields.TrackNr + "|" + Fields.Year, "|");  // no number: emptied, not kept
+  EXPECT_EQ(Marks.MarkedCount(), 0);
 
   for (const char* genre : {"no such genre", "148", "99999999999"}) {
     Read("\\ <G>", genre);

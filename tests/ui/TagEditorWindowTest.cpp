@@ -53,6 +53,14 @@ std::string ID3v1Title(const std::string& file) {
   return title.substr(0, title.find('\0'));
 }
 
+// The colour an edit control's text is painted in, as its parent answers the control.
+COLORREF TextColour(TWinControl& control) {
+  TPixelDC dc(1, 1);
+  SendMessageA(GetParent(control.Handle()), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.DC()),
+               reinterpret_cast<LPARAM>(control.Handle()));
+  return GetTextColor(dc.DC());
+}
+
 class TagEditorWindow : public ProgramWindows {
 protected:
   TagEditorWindow() {
@@ -140,6 +148,7 @@ TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsD
     EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxGenre->ItemIndex(), 148);  // a's ID3v2 tag has no genre
     EXPECT_EQ(editor.StatusBar_PanelSelectedFiles->Caption(), "Selected files: 1");
     EXPECT_EQ(editor.StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+    EXPECT_EQ(editor.Owner(), Application);  // not the main window
     EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v1->Text(), "ID3v1.1");
     EXPECT_EQ(editor.GroupBoxActionOptions_ComboBoxID3v2->Text(), "ID3v2.4");
     EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxLanguage->Text(), "English");
@@ -222,6 +231,47 @@ TEST_F(TagEditorWindow, OnlyTheUsersTypingMarksAFieldAndTheChangeButtonFollowsMa
   });
 }
 
+// "Only filled fields" ticks the current row's filled fields for several rows; one row,
+// and several again, start from no ticks, so Change then applies nothing it did not show.
+TEST_F(TagEditorWindow, TheSelectedFieldsBoxStartsUncheckedWheneverTheRowCountChangesMode) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    TspSkinCheckRadioBox& selectedFields = *editor.PanelFieldOptions_CheckBoxSelectedFields;
+    const auto ticks = [&] {
+      std::string ticked;
+      for (const char* field : {"Title", "Artist", "Album", "Track", "Genre", "Date", "Comment"})
+        if (CheckBox(field).Checked()) ticked += std::string(field) + (Green(Label(field)) ? "+ " : " ");
+      return ticked;
+    };
+    PostKey(&Grid(), 'A', {ssCtrl});
+    PostClick(&selectedFields);
+    EXPECT_EQ(selectedFields.State(), cbGrayed);
+    EXPECT_EQ(ticks(), "Title+ Artist+ ");  // what row a fills
+    PostKey(&Grid(), 'N', {ssCtrl});
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_FALSE(selectedFields.Enabled());
+    EXPECT_EQ(selectedFields.Caption(), "No function");
+    EXPECT_EQ(ticks(), "");
+    EXPECT_FALSE(Green(Label("Title")));
+    PostKey(&Grid(), 'A', {ssCtrl});
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_EQ(selectedFields.Caption(), "No fields selected");
+    EXPECT_EQ(ticks(), "");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+    // A posted click would reach a disabled button too; a user's does not.
+    if (editor.PanelTagAction_ButtonChange->Enabled()) PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2)[3] + "/" + Row(2)[4], "Band B/Alpha");
+    EXPECT_EQ(Row(3)[3] + "/" + Row(3)[4], "/");
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    // Grayed again, Change applies row a's filled fields to all three and starts over.
+    PostClick(&selectedFields);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(3)[3] + "/" + Row(3)[4], "Band A/Beta");
+    EXPECT_EQ(selectedFields.State(), cbUnchecked);
+    EXPECT_EQ(ticks(), "");
+  });
+  EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
+}
+
 TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(3);  // c: no tags
@@ -292,7 +342,17 @@ TEST_F(TagEditorWindow, UndoDropsPendingChangesAndClosingAsksWhileThereAreAny) {
     Type(*editor.PanelPrimaryTags_EditArtist, "!");
     PostClick(editor.PanelTagAction_ButtonChange);
     EXPECT_EQ(Row(2)[3], "Band B!");
+    // Undo reads every file again: the window is disabled under the hourglass meanwhile.
+    std::vector<std::pair<bool, TCursor>> enablings;
+    const TWndMethod frame = editor.WindowProc;
+    editor.WindowProc = [&](TMessage& message) {
+      if (message.Msg == CM_ENABLEDCHANGED) enablings.emplace_back(editor.Enabled(), Screen->Cursor());
+      frame(message);
+    };
     PostClick(editor.PanelTagAction_ButtonUndo);
+    editor.WindowProc = frame;
+    EXPECT_EQ(enablings, (std::vector<std::pair<bool, TCursor>>{{false, crHourGlass}, {true, crHourGlass}}));
+    EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(Row(2)[3], "Band B");
     EXPECT_EQ(Grid().SelectedCount(), 1);
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
@@ -323,6 +383,10 @@ TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelect
     const TPoint opened = editor.Form_GridPopupMenu->PopupPoint();
     const TPoint mouse = Grid().ClientToScreen({cell.Left + 20, cell.Top + 4});
     EXPECT_EQ(std::pair(opened.X, opened.Y), std::pair(mouse.X - 10, mouse.Y - 10));
+    Texts items;  // the conversions and the removal, nothing between them
+    for (int i = 0; i < editor.Form_GridPopupMenu->Items()->Count(); ++i)
+      items.push_back(editor.Form_GridPopupMenu->Items()->Items(i)->Caption());
+    EXPECT_EQ(items, (Texts{"Tag -> Filename", "Filename -> Tag", "Remove Tags"}));
     const HWND windows[] = {editor.Handle(), menu->PopupWindows().front()->Handle()};
     SaveWindowsScreenshot(windows, "tag-editor-popup");
     PressKey(VK_UP);  // the last item: Remove Tags
@@ -341,7 +405,17 @@ TEST_F(TagEditorWindow, ADescriptionWithoutCommentIsAskedAboutAndNoLeavesTheMemo
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(2);
     Type(*editor.PanelPrimaryTags_EditDescription, "note");
-    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Enabled());
+    TspSkinMemo& memo = *editor.PanelPrimaryTags_MemoComment;
+    EXPECT_TRUE(memo.Enabled());
+    // Enabled, it looks enabled: its text as after the pointer has been over it, not grey.
+    const COLORREF shown = TextColour(memo);
+    memo.Perform(CM_MOUSEENTER);
+    memo.Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(shown, TextColour(memo));
+    EXPECT_NE(shown, GetSysColor(COLOR_GRAYTEXT));
+    memo.SetText("Written by the program");
+    SaveWindowScreenshot(editor.Handle(), "tag-editor-comment");
+    memo.SetText("");
     EXPECT_TRUE(Green(Label("Comment")));
     Presenter.Press(mtYesNo, dbNo);
     PostClick(editor.PanelTagAction_ButtonChange);

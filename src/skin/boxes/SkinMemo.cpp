@@ -96,11 +96,15 @@ void TspSkinMemo::ChangeSkinData() {
   // A bar sized by the new skin takes its place again.
   if (FVScrollBar != nullptr && FVScrollBar->Align() != alNone && FVScrollBar->Parent() != nullptr)
     FVScrollBar->Parent()->Realign();
+  UpdateFontColor();
+  SetFormattingRect();
+}
+
+void TspSkinMemo::UpdateFontColor() {
   if (!Enabled())
     Font()->SetColor(clGrayText);
   else
     Font()->SetColor(Skinned() && FUseSkinFontColor ? Skin()->FontColor : FDefaultFont.Color());
-  SetFormattingRect();
 }
 
 void TspSkinMemo::ShowState(bool Hot) {
@@ -238,6 +242,9 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
       if (HandleAllocated()) SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
       TMemo::Dispatch(Message);
       UpdateScrollBars();
+      // A memo whose skin came while it was disabled has the grey text colour still.
+      UpdateFontColor();
+      Invalidate();
       return;
     case WM_LBUTTONDOWN:
       TMemo::Dispatch(Message);

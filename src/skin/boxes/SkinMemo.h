@@ -91,6 +91,8 @@ private:
   // The look of the state (focus, pointer): font colour and, without BitMapBG, the
   // background colour.
   void ShowState(bool Hot);
+  // The text colour of the enabled or disabled memo.
+  void UpdateFontColor();
   bool Bordered() const { return BorderStyle() == bsSingle; }
   void SetFormattingRect();
   // After a message that may have changed the text or scrolled it.

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,37 @@ TEST_F(SkinMemoTest, FrameStripsAndBackgroundShowTheStateAndModeFromTheFlatColou
   EXPECT_EQ(Looks(memo), (TColors{normal, normal, parent}));
   memo->SetBorderStyle(bsNone);
   EXPECT_EQ(Looks(memo), TColors(3, parent));
+}
+
+// Forms make memos disabled and enable them later: such a memo then paints exactly as one
+// that was always enabled, its text not in the disabled grey.
+TEST_F(SkinMemoTest, AMemoEnabledAfterItTookItsSkinPaintsItsTextAsAnEnabledOne) {
+  TspSkinMemo* always = Add("flatcolour");
+  auto* late = Window.Add<TspSkinMemo>(Bounds(10, 110, 160, 90));
+  late->SetTabStop(false);
+  late->SetBorderStyle(bsSingle);
+  late->SetEnabled(false);
+  late->SetSkinData(Window.Data());
+  late->SetColor(MemoColor);
+  for (TspSkinMemo* memo : {always, late}) memo->SetText("Some words\r\nWWW on two lines");
+  late->SetEnabled(true);
+  EXPECT_EQ(late->Font()->Color(), Entry().FontColor);
+  // The whole client as the control paints it: background, frame and text.
+  const auto painted = [](TspSkinMemo* memo) {
+    auto dc = std::make_unique<TPixelDC>(memo->Width(), memo->Height());
+    memo->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->DC()), 0);
+    return dc;
+  };
+  const auto expected = painted(always), shown = painted(late);
+  const TColor background = Colour(Entry().SkinRect);
+  int text = 0, differing = 0;
+  for (int y = 0; y < always->Height(); ++y)
+    for (int x = 0; x < always->Width(); ++x) {
+      text += expected->Pixel(x, y) != background;
+      differing += shown->Pixel(x, y) != expected->Pixel(x, y);
+    }
+  EXPECT_GT(text, 0);  // the text was painted
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(SkinMemoTest, WithoutASkinTheMemosColourInTheDefaultFrameAndTheTextInsideIt) {
