@@ -45,7 +45,7 @@ void TDragSession::Begin(TControl* Source, bool Immediate, int Threshold) {
     if (gSession != nullptr) gSession->HandleMessage(Message);
   });
   SetCapture(session.FWindow);
-  if (Immediate) session.Start();
+  if (Immediate) session.Start(session.FStart);
 }
 
 void TDragSession::End(TControl* Source, bool Drop) {
@@ -103,23 +103,20 @@ void TDragSession::HandleMessage(TMessage& Message) {
 }
 
 void TDragSession::Moved(TPoint P) {
-  if (!FStarted) {
-    if (!DragThresholdPassed(FStart, P, FThreshold)) return;
-    const uint64_t serial = FSerial;
-    Start();
-    if (!Alive(serial) || FEnding) return;
-  }
-  MoveTo(P);
+  if (FStarted)
+    MoveTo(P);
+  else if (DragThresholdPassed(FStart, P, FThreshold))
+    Start(P);
 }
 
-void TDragSession::Start() {
+void TDragSession::Start(TPoint P) {
   FStarted = true;
   const uint64_t serial = FSerial;
   TDragObject* object = nullptr;
   FSource->DoStartDrag(object);
   if (!Alive(serial) || FEnding) return;
   FObject = object;
-  MoveTo(Seams::CursorPos());
+  MoveTo(P);
 }
 
 void TDragSession::MoveTo(TPoint P) {

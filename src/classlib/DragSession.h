@@ -33,7 +33,8 @@ private:
   void HandleMessage(TMessage& Message);
   // A pointer move: starts the waiting drag past the threshold, then asks the targets.
   void Moved(TPoint P);
-  void Start();
+  // The drag starts with the pointer at P: OnStartDrag, then the target there is asked.
+  void Start(TPoint P);
   void MoveTo(TPoint P);
   // Ends the drag and frees the session; Release: the button went up (a drag still
   // waiting hands the release to its control, whose click it is).
