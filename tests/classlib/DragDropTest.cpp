@@ -13,8 +13,6 @@
 
 namespace {
 
-TPoint gPointer;
-
 class DragDrop : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -64,18 +62,6 @@ protected:
     };
   }
 
-  // With the mouse captured, every mouse message goes to the capture window in its
-  // client coordinates, wherever the pointer is: so they are posted here.
-  void PostCaptured(UINT msg, TControl* over, TPoint at, WPARAM keys = MK_LBUTTON) {
-    HWND capture = GetCapture();
-    ASSERT_NE(capture, nullptr);
-    const TPoint screen = over->ClientToScreen(at);
-    Seams::SetCursorPos(screen);
-    POINT client{screen.X, screen.Y};
-    ScreenToClient(capture, &client);
-    PostMessageA(capture, msg, keys, MAKELPARAM(client.x, client.y));
-    Application->ProcessMessages();
-  }
   void Press(TControl* c, TPoint at) {
     PostMouse(c, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
     ASSERT_TRUE(PumpUntil([&] { return c->Dragging(); }));
@@ -83,10 +69,7 @@ protected:
   TControl* Find(const std::string& name) { return dynamic_cast<TControl*>(form->FindComponent(name)); }
   HCURSOR CursorOf(TCursor cursor) { return Screen->Cursors(cursor); }
 
-  // The pointer stays put: the moves are the posted ones only, never the system's own
-  // following a moved pointer.
-  const TSeamOverride<TPoint()> cursorPos{Seams::CursorPos, [] { return gPointer; }};
-  const TSeamOverride<void(TPoint)> setCursorPos{Seams::SetCursorPos, [](TPoint p) { gPointer = p; }};
+  const TPointerStaysPut pointer;
   TOwned<TForm> form;
   TPanelControl* source = nullptr;
   TColorBox* taker = nullptr;
@@ -99,18 +82,18 @@ TEST_F(DragDrop, AnAutomaticDragAsksEachTargetAndDropsOnTheOneThatAccepts) {
   EXPECT_NE(GetCapture(), nullptr);
   EXPECT_NE(GetCapture(), source->Handle()) << "the drag holds the mouse, not the control";
   // Within the threshold nothing starts.
-  PostCaptured(WM_MOUSEMOVE, source, {6, 6});
+  PostCapturedMouse(source, WM_MOUSEMOVE, {6, 6});
   EXPECT_TRUE(log.empty());
 
-  PostCaptured(WM_MOUSEMOVE, taker, {10, 12});
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {10, 12});
   EXPECT_EQ(GetCursor(), CursorOf(crDrag));
-  PostCaptured(WM_MOUSEMOVE, taker, {20, 22});
-  PostCaptured(WM_MOUSEMOVE, refuser, {5, 6});
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {20, 22});
+  PostCapturedMouse(refuser, WM_MOUSEMOVE, {5, 6});
   EXPECT_EQ(GetCursor(), CursorOf(crNoDrop));
-  PostCaptured(WM_MOUSEMOVE, Find("Plain"), {5, 6});
+  PostCapturedMouse(Find("Plain"), WM_MOUSEMOVE, {5, 6});
   EXPECT_EQ(GetCursor(), CursorOf(crNoDrop));
-  PostCaptured(WM_MOUSEMOVE, taker, {30, 31});
-  PostCaptured(WM_LBUTTONUP, taker, {30, 32}, 0);
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {30, 31});
+  PostCapturedMouse(taker, WM_LBUTTONUP, {30, 32}, 0);
 
   EXPECT_EQ(log, (std::vector<std::string>{
                      "start Source",
@@ -130,10 +113,10 @@ TEST_F(DragDrop, AnAutomaticDragAsksEachTargetAndDropsOnTheOneThatAccepts) {
 TEST_F(DragDrop, AReleaseOverARefusingTargetDropsNothing) {
   source->SetDragCursor(crHandPoint);
   Press(source, {5, 5});
-  PostCaptured(WM_MOUSEMOVE, taker, {10, 10});
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {10, 10});
   EXPECT_EQ(GetCursor(), CursorOf(crHandPoint)) << "the source's DragCursor";
-  PostCaptured(WM_MOUSEMOVE, refuser, {10, 10});
-  PostCaptured(WM_LBUTTONUP, refuser, {10, 11}, 0);
+  PostCapturedMouse(refuser, WM_MOUSEMOVE, {10, 10});
+  PostCapturedMouse(refuser, WM_LBUTTONUP, {10, 11}, 0);
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log[log.size() - 2], "Refuser leave Source 10,11 offered");
   EXPECT_EQ(log.back(), "end Source nil 0,0");
@@ -149,7 +132,7 @@ TEST_F(DragDrop, EscapeCancelModeAndALostCaptureEndTheDragWithoutADrop) {
   for (size_t i = 0; i < cancels.size(); ++i) {
     log.clear();
     Press(source, {5, 5});
-    PostCaptured(WM_MOUSEMOVE, taker, {10, 10});
+    PostCapturedMouse(taker, WM_MOUSEMOVE, {10, 10});
     cancels[i]();
     Application->ProcessMessages();
     EXPECT_FALSE(source->Dragging()) << i;
@@ -164,8 +147,8 @@ TEST_F(DragDrop, APressReleasedBeforeTheThresholdIsAClick) {
   int clicks = 0;
   source->OnClick = [&](TObject*) { ++clicks; };
   Press(source, {5, 5});
-  PostCaptured(WM_MOUSEMOVE, source, {6, 5});
-  PostCaptured(WM_LBUTTONUP, source, {6, 5}, 0);
+  PostCapturedMouse(source, WM_MOUSEMOVE, {6, 5});
+  PostCapturedMouse(source, WM_LBUTTONUP, {6, 5}, 0);
   EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(log.empty());
   EXPECT_FALSE(source->Dragging());
@@ -215,22 +198,22 @@ TEST_F(DragDrop, TheStartingHandlersObjectIsWhatTargetsSee) {
     accept = true;
   };
   Press(source, {5, 5});
-  PostCaptured(WM_MOUSEMOVE, taker, {10, 10});
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {10, 10});
   EXPECT_EQ(seen, &payload);
   source->EndDrag(false);
 }
 
 TEST_F(DragDrop, ATargetOrSourceFreedMidDragIsNeverToldAgain) {
   Press(source, {5, 5});
-  PostCaptured(WM_MOUSEMOVE, taker, {10, 10});
+  PostCapturedMouse(taker, WM_MOUSEMOVE, {10, 10});
   taker->Free();
   taker = nullptr;
-  PostCaptured(WM_LBUTTONUP, form.get(), {130, 40}, 0);
+  PostCapturedMouse(form.get(), WM_LBUTTONUP, {130, 40}, 0);
   EXPECT_EQ(log.back(), "end Source nil 0,0");
 
   log.clear();
   Press(source, {5, 5});
-  PostCaptured(WM_MOUSEMOVE, refuser, {10, 10});
+  PostCapturedMouse(refuser, WM_MOUSEMOVE, {10, 10});
   source->Free();
   source = nullptr;
   EXPECT_EQ(GetCapture(), nullptr) << "the freed source's drag let the mouse go";
