@@ -107,4 +107,24 @@ TEST(SkinListBoxDrag, TheInnerListDragsWithTheForwardedSettingsAndEvents) {
   EXPECT_FALSE(list->Dragging());
 }
 
+TEST(SkinListBoxDrag, APressReleasedWithoutMovingSelectsAndClicksTheItem) {
+  const TPointerStaysPut pointer;
+  TOwned<TDragListsForm> form(new TDragListsForm);
+  auto* songs = Found<TspSkinListBox>(form.get(), "Songs");
+  ASSERT_NE(songs, nullptr);
+  int clicks = 0;
+  songs->OnListBoxClick = [&](TObject*) { ++clicks; };
+  form->Show();
+  PumpFor(20);
+  TspListBox* list = songs->ListBox();
+  const TRect item = list->ItemRect(2);
+  PostMouse(list, WM_LBUTTONDOWN, item.Left + 10, item.Top + 2, MK_LBUTTON);
+  ASSERT_TRUE(PumpUntil([&] { return list->Dragging(); }));
+  PostCapturedMouse(list, WM_LBUTTONUP, {item.Left + 10, item.Top + 2}, 0);
+  EXPECT_EQ(songs->ItemIndex(), 2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(form->Log.empty());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 }  // namespace
