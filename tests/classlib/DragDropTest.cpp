@@ -1,5 +1,6 @@
 // Dragging with the mouse: an automatic drag from press to drop, what the targets and
 // the source hear, the cursor, and the ways a drag ends without a drop.
+#include "Screenshot.h"
 #include "TestControls.h"
 #include "UiTest.h"
 
@@ -108,6 +109,20 @@ TEST_F(DragDrop, AnAutomaticDragAsksEachTargetAndDropsOnTheOneThatAccepts) {
                  }));
   EXPECT_FALSE(source->Dragging());
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(DragDrop, AWindowlessControlDragsOntoAWindowedOne) {
+  taker->SetDragMode(dmAutomatic);
+  taker->OnEndDrag = source->OnEndDrag;
+  refuser->OnDragOver = [this](TObject*, TObject* dragged, int x, int y, TDragState state, bool& accept) {
+    if (state != dsDragLeave) Log("over " + NameOf(dragged) + " " + At(x, y));
+    accept = true;
+  };
+  Press(taker, {5, 5});
+  EXPECT_EQ(GetCaptureControl(), nullptr) << "the drag took the mouse from the control";
+  PostCapturedMouse(refuser, WM_MOUSEMOVE, {7, 8});
+  PostCapturedMouse(refuser, WM_LBUTTONUP, {9, 8}, 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"over Taker 7,8", "Refuser drop Taker 9,8", "end Taker Refuser 9,8"}));
 }
 
 TEST_F(DragDrop, AReleaseOverARefusingTargetDropsNothing) {
@@ -220,6 +235,43 @@ TEST_F(DragDrop, ATargetOrSourceFreedMidDragIsNeverToldAgain) {
   PostMouse(form.get(), WM_LBUTTONUP, 210, 20);
   Application->ProcessMessages();
   EXPECT_EQ(log, (std::vector<std::string>{"start Source", "Refuser enter Source 10,10 offered"}));
+}
+
+// The two drag cursors side by side on a dark and a light ground.
+class TCursorSampler : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+
+protected:
+  void Paint() override {
+    HDC dc = Canvas()->Handle();
+    Canvas()->Brush()->SetColor(clBlack);
+    Canvas()->FillRect(TRect{0, 0, 80, 40});
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(TRect{80, 0, 160, 40});
+    for (int ground : {0, 80}) {
+      DrawIconEx(dc, ground + 4, 4, Screen->Cursors(crDrag), 32, 32, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, ground + 44, 4, Screen->Cursors(crNoDrop), 32, 32, 0, nullptr, DI_NORMAL);
+    }
+  }
+};
+
+TEST(DragCursors, TheDragCursorIsAnOutlinedArrowAndNoDropIsTheSystems) {
+  TOwned<TForm> form(MakeForm(100, 320, 160, 40));
+  auto* sampler = AddChild<TCursorSampler>(form.get(), Bounds(0, 0, 160, 40));
+  EXPECT_EQ(Screen->Cursors(crNoDrop), LoadCursorA(nullptr, IDC_NO));
+  EXPECT_NE(Screen->Cursors(crDrag), Screen->Cursors(crArrow));
+  form->Show();
+  TPixelDC pixels(160, 40);
+  sampler->PaintTo(pixels.DC(), 0, 0);
+  // The tip is black, the inside white, the ground around it shows through.
+  EXPECT_EQ(pixels.Pixel(4, 4), clBlack);
+  EXPECT_EQ(pixels.Pixel(84, 4), clBlack);
+  EXPECT_EQ(pixels.Pixel(6, 8), clWhite);
+  EXPECT_EQ(pixels.Pixel(86, 8), clWhite);
+  EXPECT_EQ(pixels.Pixel(5, 4), clBlack) << "the dark ground";
+  EXPECT_EQ(pixels.Pixel(85, 4), clWhite) << "the light ground";
+  SaveWindowScreenshot(form->Handle(), "drag-cursors");
 }
 
 }  // namespace
