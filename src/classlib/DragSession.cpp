@@ -38,14 +38,16 @@ TDragSession::~TDragSession() {
 void TDragSession::Begin(TControl* Source, bool Immediate, int Threshold) {
   if (gSession != nullptr || Source->DragKind() == dkDock) return;
   const TSize system{GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
-  gSession.reset(new TDragSession(Source, Seams::CursorPos(), DragThresholdSize(Threshold, system)));
-  TDragSession& session = *gSession;
-  SetCaptureControl(nullptr);
-  session.FWindow = AllocateHWnd([](TMessage& Message) {
+  std::unique_ptr<TDragSession> session(
+      new TDragSession(Source, Seams::CursorPos(), DragThresholdSize(Threshold, system)));
+  // Made before the session counts as running: a window that cannot be made leaves none.
+  session->FWindow = AllocateHWnd([](TMessage& Message) {
     if (gSession != nullptr) gSession->HandleMessage(Message);
   });
-  SetCapture(session.FWindow);
-  if (Immediate) session.Start(session.FStart);
+  gSession = std::move(session);
+  SetCaptureControl(nullptr);
+  SetCapture(gSession->FWindow);
+  if (Immediate) gSession->Start(gSession->FStart);
 }
 
 void TDragSession::End(TControl* Source, bool Drop) {

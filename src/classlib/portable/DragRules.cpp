@@ -1,6 +1,7 @@
 // When a pressed button has moved far enough to start a drag.
 #include "DragRules.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 TSize DragThresholdSize(int Threshold, TSize SystemThreshold) {
