@@ -214,6 +214,22 @@ public:
       });
     });
   }
+  // An event kept by another object (a forwarded one), set and cleared through Setter.
+  template <class B, class D>
+  TPropertyTableBuilder& EventBySetter(const char* Name, void (B::*Setter)(const D&)) {
+    return Add<B>(Name, [Setter](C& object, const TFormValue& value, TPropertyReader& reader) {
+      reader.Handler(PropertyValues::Name(value), [&object, Setter](const std::any& handler) {
+        D delegate;
+        if (handler.has_value()) {
+          const D* typed = std::any_cast<D>(&handler);
+          if (typed == nullptr) throw EConvertError("The handler's parameters do not fit the event");
+          delegate = *typed;
+        }
+        return TPropertyReader::TEventBinding{[&object, Setter, delegate] { (object.*Setter)(delegate); },
+                                              [&object, Setter] { (object.*Setter)(D{}); }};
+      });
+    });
+  }
   // A property of its own kind: Set gets the object and the value.
   TPropertyTableBuilder& Custom(const char* Name,
                                 std::function<void(C& Object, const TFormValue& Value, TPropertyReader& Reader)> Set) {

@@ -1,6 +1,7 @@
 #include "Control.h"
 
 #include "DeviceContexts.h"
+#include "DragSession.h"
 #include "Form.h"
 #include "Menus.h"
 #include "MouseTracker.h"
@@ -74,6 +75,7 @@ void TControl::BeforeDestruction() {
 
 void TControl::LeaveParent() {
   MouseTracking::ControlRemoved(this);
+  TDragSession::ControlRemoved(this);
   if (FParent != nullptr) FParent->RemoveControl(this);
 }
 
@@ -173,6 +175,8 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftSta
   }
   const TPoint p = PointFromLParam(Message.LParam);
   MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
+  // After the control's own handling, so that a list has selected what it drags.
+  if (Button == mbLeft && FDragMode == dmAutomatic) BeginDrag(false);
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {
@@ -248,6 +252,31 @@ void TControl::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+// Drag and drop
+
+void TControl::BeginDrag(bool Immediate, int Threshold) { TDragSession::Begin(this, Immediate, Threshold); }
+
+void TControl::EndDrag(bool Drop) { TDragSession::End(this, Drop); }
+
+bool TControl::Dragging() const { return TDragSession::Source() == this; }
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  Accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y) {
+  if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoStartDrag(TDragObject*& DragObject) {
+  if (OnStartDrag) OnStartDrag(this, DragObject);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y) {
+  if (OnEndDrag) OnEndDrag(this, Target, X, Y);
 }
 
 // Tree and geometry

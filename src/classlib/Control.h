@@ -13,6 +13,7 @@
 #include "Messages.h"
 
 #include "portable/AlignLayout.h"
+#include "portable/DragRules.h"
 
 #include "base/Component.h"
 
@@ -27,6 +28,8 @@ inline constexpr TCursor crDefault = 0;
 inline constexpr TCursor crArrow = -2;
 inline constexpr TCursor crIBeam = -4;
 inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crDrag = -12;    // a drag over a target that takes the drop
+inline constexpr TCursor crNoDrop = -13;  // a drag over anything else
 inline constexpr TCursor crHSplit = -14;
 inline constexpr TCursor crVSplit = -15;
 inline constexpr TCursor crHandPoint = -21;
@@ -65,6 +68,20 @@ using TMouseWheelEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// What a drag carries to its targets as Source: the source control, unless the source's
+// OnStartDrag gave an object of its own (which stays the handler's to free).
+class TDragObject : public TObject {};
+// What a dock drag would carry. Docking is not built: the dock events are kept and read
+// from form resources, and nothing makes one of these or fires them.
+class TDragDockObject : public TDragObject {};
+
+using TStartDragEvent = TDelegate<void(TObject* Sender, TDragObject*& DragObject)>;
+using TDragOverEvent =
+    TDelegate<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TDelegate<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TEndDragEvent = TDelegate<void(TObject* Sender, TObject* Target, int X, int Y)>;
+using TStartDockEvent = TDelegate<void(TObject* Sender, TDragDockObject*& DragObject)>;
 
 // Minimum and maximum size of a control (0 = none); a change re-applies them.
 class TSizeConstraints : public TPersistent {
@@ -186,6 +203,37 @@ public:
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
+  // Drag and drop. With DragMode dmAutomatic a drag starts when the left button goes
+  // down on the control and the pointer then moves past the system's drag threshold.
+  // While it runs the mouse is captured: every move asks the control under the pointer
+  // (OnDragOver, which a control without a handler refuses), the cursor shows
+  // DragCursor where it accepts and crNoDrop elsewhere, and releasing the button drops
+  // on an accepting control (its OnDragDrop, then this control's OnEndDrag with it as
+  // Target); Escape, WM_CANCELMODE or a lost capture end it without a drop (OnEndDrag
+  // with no Target). A control whose DragKind is dkDock never drags: docking is not
+  // built.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  TDragKind DragKind() const { return FDragKind; }
+  void SetDragKind(TDragKind Value) { FDragKind = Value; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+  // Starts a drag of this control at once, or once the pointer has moved Threshold
+  // pixels (below 0: the system's threshold) from where it is now; a release before
+  // that ends it unnoticed and the control gets the button's release. Nothing happens
+  // while another drag runs.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Ends this control's drag where the pointer is: dropping (when the target takes it)
+  // or not.
+  void EndDrag(bool Drop);
+  // Whether a drag of this control runs (started or waiting for the threshold).
+  bool Dragging() const;
+  // Asks this control, as a target, whether it takes Source at (X, Y) of its client
+  // area: Accept starts false without an OnDragOver handler and true with one.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  // Source was dropped at (X, Y) of the client area: OnDragDrop.
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   // Painting.
   virtual void Invalidate();
   virtual void Repaint();
@@ -205,6 +253,15 @@ public:
   TMouseWheelEvent OnMouseWheel;
   TMouseWheelUpDownEvent OnMouseWheelUp;
   TMouseWheelUpDownEvent OnMouseWheelDown;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  // Target: the control the drag dropped on, nullptr when it ended without a drop; X
+  // and Y: the drop point in Target's client area (0, 0 without one).
+  TEndDragEvent OnEndDrag;
+  // Kept for form resources; docking is not built and never fires them.
+  TStartDockEvent OnStartDock;
+  TEndDragEvent OnEndDock;
 
 protected:
   // OnClick, or the action (see TActionLink::Click).
@@ -220,6 +277,9 @@ protected:
   // OnMouseWheel, then OnMouseWheelUp or Down; true when a handler handled it.
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void Resize();
+  // A drag of this control starts (OnStartDrag) and ends (OnEndDrag).
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
   virtual void SetZOrder(bool TopMost);
   // Runs after the fields took new bounds: anchors, the parent's alignment, Resize.
   virtual void BoundsChanged(bool SizeChanged);
@@ -235,6 +295,7 @@ protected:
 
 private:
   friend class TWinControl;
+  friend class TDragSession;
   // Tells the form's active control that a button goes down on this control.
   void SendCancelMode();
   void HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra);
@@ -280,6 +341,9 @@ private:
   bool FParentBiDiMode = true;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;
+  TDragMode FDragMode = dmManual;
+  TDragKind FDragKind = dkDrag;
+  TCursor FDragCursor = crDrag;
 };
 
 // The form the control sits on (the top of its parent chain), or nullptr.

@@ -117,7 +117,7 @@ void TPageControl::TabVisibleChanged(TTabSheet* Page) {
 
 void TPageControl::UpdateTab(TTabSheet* Page) {
   const int index = TabIndexOf(Page);
-  if (HandleAllocated() && index >= 0) SetTabItem(index, Page->Caption(), Page->ImageIndex());
+  if (HandleAllocated() && index >= 0) SetTabItem(index, Page->Caption(), GetImageIndex(index));
 }
 
 void TPageControl::RebuildTabs() {
@@ -125,7 +125,10 @@ void TPageControl::RebuildTabs() {
   DeleteAllTabItems();
   int index = 0;
   for (TTabSheet* page : FPages)
-    if (page->TabVisible()) InsertTabItem(index++, page->Caption(), page->ImageIndex());
+    if (page->TabVisible()) {
+      InsertTabItem(index, page->Caption(), GetImageIndex(index));
+      ++index;
+    }
   TCustomTabControl::SetTabIndex(TabIndexOf(FActivePage));
 }
 
@@ -143,6 +146,11 @@ TTabSheet* TPageControl::PageOfTab(int TabIndex) const {
   for (TTabSheet* page : FPages)
     if (page->TabVisible() && TabIndex-- == 0) return page;
   return nullptr;
+}
+
+int TPageControl::TabImageIndex(int TabIndex) {
+  const TTabSheet* page = PageOfTab(TabIndex);
+  return page != nullptr ? page->ImageIndex() : -1;
 }
 
 TTabSheet* TPageControl::FindNextPage(TTabSheet* CurPage, bool GoForward, bool CheckTabVisible) {

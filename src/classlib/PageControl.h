@@ -54,6 +54,8 @@ public:
 protected:
   void Change() override;
   void CreateWnd() override;
+  // The page's ImageIndex; -1 past the tabs shown.
+  int TabImageIndex(int TabIndex) override;
 
 private:
   friend class TTabSheet;

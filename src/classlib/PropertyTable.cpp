@@ -57,6 +57,7 @@ constexpr TIdentValue kColors[] = {
 
 constexpr TIdentValue kCursors[] = {
     {"crDefault", crDefault},     {"crArrow", crArrow},   {"crIBeam", crIBeam},         {"crHourGlass", crHourGlass},
+    {"crDrag", crDrag},           {"crNoDrop", crNoDrop},
     {"crHSplit", crHSplit},       {"crVSplit", crVSplit}, {"crHandPoint", crHandPoint},
 };
 

@@ -83,7 +83,8 @@ struct TIdentValue {
 
 // clBlack to clWhite, clNone, clDefault and the system colours (clBtnFace, ...).
 std::span<const TIdentValue> ColorIdents();
-// crDefault, crArrow, crIBeam, crHourGlass, crHSplit, crVSplit, crHandPoint.
+// crDefault, crArrow, crIBeam, crHourGlass, crDrag, crNoDrop, crHSplit, crVSplit,
+// crHandPoint.
 std::span<const TIdentValue> CursorIdents();
 // mrNone, mrOk, mrCancel, ...
 std::span<const TIdentValue> ModalResultIdents();

@@ -161,7 +161,16 @@ void RegisterControlBases(TClassRegistry& registry) {
       .Event("OnMouseMove", &TControl::OnMouseMove)
       .Event("OnMouseWheel", &TControl::OnMouseWheel)
       .Event("OnMouseWheelUp", &TControl::OnMouseWheelUp)
-      .Event("OnMouseWheelDown", &TControl::OnMouseWheelDown);
+      .Event("OnMouseWheelDown", &TControl::OnMouseWheelDown)
+      .Enum("DragMode", &TControl::SetDragMode, kDragModeNames)
+      .Enum("DragKind", &TControl::SetDragKind, kDragKindNames)
+      .Ident("DragCursor", &TControl::SetDragCursor, CursorIdents())
+      .Event("OnStartDrag", &TControl::OnStartDrag)
+      .Event("OnDragOver", &TControl::OnDragOver)
+      .Event("OnDragDrop", &TControl::OnDragDrop)
+      .Event("OnEndDrag", &TControl::OnEndDrag)
+      .Event("OnStartDock", &TControl::OnStartDock)
+      .Event("OnEndDock", &TControl::OnEndDock);
   registry.DefinePersistent<TWinControl, TControl>("TWinControl")
       .Boolean("TabStop", &TWinControl::SetTabStop)
       .Integer("TabOrder", &TWinControl::SetTabOrder)
@@ -169,7 +178,13 @@ void RegisterControlBases(TClassRegistry& registry) {
       .Event("OnExit", &TWinControl::OnExit)
       .Event("OnKeyDown", &TWinControl::OnKeyDown)
       .Event("OnKeyUp", &TWinControl::OnKeyUp)
-      .Event("OnKeyPress", &TWinControl::OnKeyPress);
+      .Event("OnKeyPress", &TWinControl::OnKeyPress)
+      .Boolean("DockSite", &TWinControl::SetDockSite)
+      .Boolean("UseDockManager", &TWinControl::SetUseDockManager)
+      .Event("OnDockDrop", &TWinControl::OnDockDrop)
+      .Event("OnDockOver", &TWinControl::OnDockOver)
+      .Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo)
+      .Event("OnUnDock", &TWinControl::OnUnDock);
   registry.DefinePersistent<TCustomControl, TWinControl>("TCustomControl");
   registry.DefinePersistent<TGraphicControl, TControl>("TGraphicControl");
 }
@@ -252,7 +267,8 @@ void RegisterStandardControls(TClassRegistry& registry) {
       .Reference("Images", &TCustomTabControl::SetImages)
       .Event("OnChanging", &TCustomTabControl::OnChanging)
       .Event("OnChange", &TCustomTabControl::OnChange)
-      .Event("OnDrawTab", &TCustomTabControl::OnDrawTab);
+      .Event("OnDrawTab", &TCustomTabControl::OnDrawTab)
+      .Event("OnGetImageIndex", &TCustomTabControl::OnGetImageIndex);
   registry.DefineComponent<TTabSheet, TWinControl>("TTabSheet")
       .Boolean("TabVisible", &TTabSheet::SetTabVisible)
       .Integer("ImageIndex", &TTabSheet::SetImageIndex);

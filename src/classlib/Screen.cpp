@@ -3,6 +3,8 @@
 #include "SystemSeams.h"
 #include "WindowClasses.h"
 
+#include "portable/CursorArt.h"
+
 #include "base/Exceptions.h"
 
 #include <algorithm>
@@ -18,13 +20,22 @@ const char* SystemCursorName(TCursor index) {
     case crHSplit: return IDC_SIZEWE;
     case crVSplit: return IDC_SIZENS;
     case crHandPoint: return IDC_HAND;
+    case crNoDrop: return IDC_NO;
     default: return nullptr;
   }
 }
 
+HCURSOR CreateDragCursor() {
+  const TCursorMasks masks = CursorMasksFromArt(DragCursorArt());
+  return CreateCursor(GetModuleHandleA(nullptr), 0, 0, kCursorSize, kCursorSize, masks.And.data(),
+                      masks.Xor.data());
+}
+
 }  // namespace
 
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
+  if (HCURSOR drag = CreateDragCursor()) FOwnedCursors[crDrag] = drag;
+}
 
 TScreen::~TScreen() {
   for (const auto& entry : FOwnedCursors) DestroyCursor(entry.second);
@@ -62,8 +73,12 @@ void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
 void TScreen::SetCursor(TCursor Value) {
   if (Value == FCursor) return;
   FCursor = Value;
-  if (Value != crDefault) {
-    ::SetCursor(Cursors(Value));
+  RestoreCursor();
+}
+
+void TScreen::RestoreCursor() {
+  if (FCursor != crDefault) {
+    ::SetCursor(Cursors(FCursor));
     return;
   }
   // Back to the controls' own cursors: let the window under the pointer choose again.

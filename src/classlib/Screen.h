@@ -21,14 +21,17 @@ public:
   TCustomForm* Forms(int Index) const;
   TCustomForm* ActiveForm() const { return FActiveForm; }
 
-  // The cursor for an index: the system cursors of the cr* constants, or one set with
-  // SetCursors; an unknown index gives the arrow.
+  // The cursor for an index: the system cursors of the cr* constants, crDrag (made here;
+  // replaceable) or one set with SetCursors; an unknown index gives the arrow.
   HCURSOR Cursors(TCursor Index) const;
   // Takes ownership of Handle (nullptr removes the entry); system cursors cannot be replaced.
   void SetCursors(TCursor Index, HCURSOR Handle);
   // While not crDefault this cursor shows over every control.
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
+  // Shows Cursor again, or with crDefault lets the window under the pointer choose its
+  // own (after a drag showed cursors of its own).
+  void RestoreCursor();
 
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }

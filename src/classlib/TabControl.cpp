@@ -166,6 +166,12 @@ void TCustomTabControl::HandleNotify(TMessage& Message) {
 
 int TCustomTabControl::TabItemCount() { return HandleAllocated() ? static_cast<int>(Send(TCM_GETITEMCOUNT)) : 0; }
 
+int TCustomTabControl::GetImageIndex(int TabIndex) {
+  int index = TabImageIndex(TabIndex);
+  if (OnGetImageIndex) OnGetImageIndex(this, TabIndex, index);
+  return index;
+}
+
 LRESULT TCustomTabControl::SendTabItem(UINT Msg, int Index, const std::string& Caption, int ImageIndex) {
   std::string text = Caption;
   TCITEMA item{};

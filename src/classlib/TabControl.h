@@ -13,6 +13,7 @@ class TCustomTabControl;
 
 using TTabChangingEvent = TDelegate<void(TObject* Sender, bool& AllowChange)>;
 using TDrawTabEvent = TDelegate<void(TCustomTabControl* Control, int TabIndex, const TRect& Rect, bool Active)>;
+using TTabGetImageEvent = TDelegate<void(TObject* Sender, int TabIndex, int& ImageIndex)>;
 
 class TCustomTabControl : public TWinControl {
 public:
@@ -45,6 +46,9 @@ public:
   // The images of the tabs, given to the system control (not owned).
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);
+  // The image of the tab at TabIndex (among the tabs shown): the tab's own, which
+  // OnGetImageIndex may change; -1 for none.
+  int GetImageIndex(int TabIndex);
 
   // The selected tab's index among the tabs shown, -1 for none. Setting it fires nothing.
   int TabIndex();
@@ -62,11 +66,14 @@ public:
   // After the user selected another tab.
   TNotifyEvent OnChange;
   TDrawTabEvent OnDrawTab;
+  TTabGetImageEvent OnGetImageIndex;
 
 protected:
   virtual bool CanChange();
   virtual void Change();
   virtual void DrawTab(int TabIndex, const TRect& Rect, bool Active);
+  // The tab's own image before OnGetImageIndex: here its index.
+  virtual int TabImageIndex(int TabIndex) { return TabIndex; }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void AdjustClientRect(TRect& Rect) override;

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "CustomControls.h"
 #include "DeviceContexts.h"
+#include "DragSession.h"
 #include "Form.h"
 #include "Menus.h"
 #include "MouseTracker.h"
@@ -602,6 +603,8 @@ void TWinControl::DoExit() {
 void TWinControl::HandleKeyNotification(TMessage& Message) {
   TWMKey key{static_cast<uint16_t>(Message.WParam), Message.LParam};
   Message.Result = 1;
+  // Escape belongs to a running drag first: it ends it without a drop.
+  if (Message.Msg == CN_KEYDOWN && key.CharCode == VK_ESCAPE && TDragSession::Cancel()) return;
   if (IsMenuKey(key)) return;
   if (Message.Msg == CN_KEYDOWN) {
     const UINT wanted = DialogKeyCode(key.CharCode);

@@ -33,6 +33,13 @@ struct TCreateParams {
 
 using TKeyEvent = TDelegate<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = TDelegate<void(TObject* Sender, char& Key)>;
+// The events of a dock site. Docking is not built: they are kept and never fired.
+using TDockDropEvent = TDelegate<void(TObject* Sender, TDragDockObject* Source, int X, int Y)>;
+using TDockOverEvent =
+    TDelegate<void(TObject* Sender, TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TGetSiteInfoEvent = TDelegate<void(TObject* Sender, TControl* DockClient, TRect& InfluenceRect,
+                                         TPoint MousePos, bool& CanDock)>;
+using TUnDockEvent = TDelegate<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
 
 class TWinControl : public TControl {
 public:
@@ -106,6 +113,13 @@ public:
   // Paints the visible windowless children from First (nullptr: all) upwards into DC.
   void PaintControls(HDC DC, TControl* First);
 
+  // Docking settings, kept for form resources; docking is not built, so a dock site
+  // takes no controls and its dock events never fire.
+  bool DockSite() const { return FDockSite; }
+  void SetDockSite(bool Value) { FDockSite = Value; }
+  bool UseDockManager() const { return FUseDockManager; }
+  void SetUseDockManager(bool Value) { FUseDockManager = Value; }
+
   // The brush that erases the background (the control's Color).
   TBrush* Brush() { return &FBrush; }
 
@@ -118,6 +132,10 @@ public:
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
+  TDockDropEvent OnDockDrop;
+  TDockOverEvent OnDockOver;
+  TGetSiteInfoEvent OnGetSiteInfo;
+  TUnDockEvent OnUnDock;
 
 protected:
   // CM_ENTER and CM_EXIT: the focus came into or left this control or a descendant.
@@ -209,4 +227,6 @@ private:
   TBrush FBrush;
   int FAlignLevel = 0;
   int FAligning = 0;
+  bool FDockSite = false;
+  bool FUseDockManager = false;
 };

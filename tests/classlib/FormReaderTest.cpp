@@ -137,6 +137,16 @@ public:
   void NameEditChange(TObject* Sender) { Log("NameEditChange", Sender); }
   void OkButtonClick(TObject* Sender) { Log("OkButtonClick", Sender); }
   void TickerTimer(TObject* Sender) { Log("TickerTimer", Sender); }
+  void PagesStartDrag(TObject* Sender, TDragObject*&) { Log("PagesStartDrag", Sender); }
+  void PagesDragOver(TObject* Sender, TObject*, int, int, TDragState, bool&) { Log("PagesDragOver", Sender); }
+  void PagesDragDrop(TObject* Sender, TObject*, int, int) { Log("PagesDragDrop", Sender); }
+  void PagesEndDrag(TObject* Sender, TObject*, int, int) { Log("PagesEndDrag", Sender); }
+  void PagesGetImageIndex(TObject* Sender, int, int&) { Log("PagesGetImageIndex", Sender); }
+  void PagesStartDock(TObject* Sender, TDragDockObject*&) { Log("PagesStartDock", Sender); }
+  void PagesDockOver(TObject* Sender, TDragDockObject*, int, int, TDragState, bool&) { Log("PagesDockOver", Sender); }
+  void PagesDockDrop(TObject* Sender, TDragDockObject*, int, int) { Log("PagesDockDrop", Sender); }
+  void PagesGetSiteInfo(TObject* Sender, TControl*, TRect&, TPoint, bool&) { Log("PagesGetSiteInfo", Sender); }
+  void PagesUnDock(TObject* Sender, TControl*, TWinControl*, bool&) { Log("PagesUnDock", Sender); }
 
 private:
   static void Log(const std::string& Handler, TObject* Sender) {
@@ -153,6 +163,16 @@ private:
             .Handler("NameEditChange", &TReaderTestForm::NameEditChange)
             .Handler("OkButtonClick", &TReaderTestForm::OkButtonClick)
             .Handler("TickerTimer", &TReaderTestForm::TickerTimer)
+            .Handler("PagesStartDrag", &TReaderTestForm::PagesStartDrag)
+            .Handler("PagesDragOver", &TReaderTestForm::PagesDragOver)
+            .Handler("PagesDragDrop", &TReaderTestForm::PagesDragDrop)
+            .Handler("PagesEndDrag", &TReaderTestForm::PagesEndDrag)
+            .Handler("PagesGetImageIndex", &TReaderTestForm::PagesGetImageIndex)
+            .Handler("PagesStartDock", &TReaderTestForm::PagesStartDock)
+            .Handler("PagesDockOver", &TReaderTestForm::PagesDockOver)
+            .Handler("PagesDockDrop", &TReaderTestForm::PagesDockDrop)
+            .Handler("PagesGetSiteInfo", &TReaderTestForm::PagesGetSiteInfo)
+            .Handler("PagesUnDock", &TReaderTestForm::PagesUnDock)
             .Field("MainMenu", &TReaderTestForm::MainMenu)
             .Field("Menu_File", &TReaderTestForm::Menu_File)
             .Field("Menu_Open", &TReaderTestForm::Menu_Open)
@@ -356,6 +376,42 @@ TEST_F(FormReaderTest, EventsFireTheBoundHandlers) {
                                                 "EditMenuPopup EditMenu", "NameEditChange NameEdit",
                                                 "TickerTimer Ticker", "FormClose ReaderTestForm"}));
   EXPECT_FALSE(form->Menu_Exit->OnClick) << "an event the text leaves alone";
+}
+
+TEST_F(FormReaderTest, DragAndDockSettingsAndEventsAreRead) {
+  TOwned<TReaderTestForm> form(new TReaderTestForm(Application));
+  TPageControl* pages = form->Pages;
+  EXPECT_EQ(pages->DragMode(), dmAutomatic);
+  EXPECT_EQ(pages->DragKind(), dkDock);
+  EXPECT_EQ(pages->DragCursor(), crNoDrop);
+  EXPECT_TRUE(pages->DockSite());
+  EXPECT_TRUE(pages->UseDockManager());
+  EXPECT_EQ(form->Choices->DragCursor(), crDrag) << "the default";
+  EXPECT_EQ(form->Choices->DragMode(), dmManual);
+  EXPECT_FALSE(form->Choices->DockSite());
+
+  gReadLog.clear();
+  TDragObject* object = nullptr;
+  TDragDockObject* dockObject = nullptr;
+  bool flag = false;
+  int image = 0;
+  TRect rect;
+  pages->OnStartDrag(pages, object);
+  pages->OnDragOver(pages, nullptr, 0, 0, dsDragMove, flag);
+  pages->OnDragDrop(pages, nullptr, 0, 0);
+  pages->OnEndDrag(pages, nullptr, 0, 0);
+  pages->OnGetImageIndex(pages, 0, image);
+  pages->OnStartDock(pages, dockObject);
+  pages->OnEndDock(pages, nullptr, 0, 0);
+  pages->OnDockOver(pages, nullptr, 0, 0, dsDragMove, flag);
+  pages->OnDockDrop(pages, nullptr, 0, 0);
+  pages->OnGetSiteInfo(pages, nullptr, rect, {}, flag);
+  pages->OnUnDock(pages, nullptr, nullptr, flag);
+  EXPECT_EQ(gReadLog, (std::vector<std::string>{
+                          "PagesStartDrag Pages", "PagesDragOver Pages", "PagesDragDrop Pages", "PagesEndDrag Pages",
+                          "PagesGetImageIndex Pages", "PagesStartDock Pages", "PagesEndDrag Pages",
+                          "PagesDockOver Pages", "PagesDockDrop Pages", "PagesGetSiteInfo Pages",
+                          "PagesUnDock Pages"}));
 }
 
 TEST_F(FormReaderTest, ComponentsAreLoadedInCreationOrderThenTheFormIsCreated) {

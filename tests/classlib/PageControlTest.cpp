@@ -243,3 +243,35 @@ TEST(PageControl, ScrollOppositeNeedsSeveralRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PageControl, OnGetImageIndexChoosesEachTabsImageFromThePagesOwn) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  auto* control = AddChild<TPageControl>(form.get(), Bounds(10, 10, 380, 280));
+  TPages pages(control);
+  for (int i = 0; i < 3; ++i) pages.Sheets[i]->SetImageIndex(10 + i);
+  pages.Sheets[0]->SetTabVisible(false);
+  std::vector<std::pair<int, int>> asked;  // tab index, the image offered
+  control->OnGetImageIndex = [&](TObject* sender, int tab, int& image) {
+    EXPECT_EQ(sender, control);
+    asked.emplace_back(tab, image);
+    image = 100 + tab;
+  };
+  form->Show();
+  EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{0, 11}, {1, 12}})) << "visible tabs only, by their index";
+  auto tabImage = [&](int index) {
+    TCITEMA item{};
+    item.mask = TCIF_IMAGE;
+    SendMessageA(control->Handle(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+  };
+  EXPECT_EQ(tabImage(0), 100);
+  EXPECT_EQ(tabImage(1), 101);
+  EXPECT_EQ(control->GetImageIndex(1), 101);
+  control->OnGetImageIndex = nullptr;
+  EXPECT_EQ(control->GetImageIndex(1), 12);
+  EXPECT_EQ(control->GetImageIndex(2), -1) << "past the tabs";
+}
+
+}  // namespace

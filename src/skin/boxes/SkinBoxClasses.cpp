@@ -83,10 +83,6 @@ void RegisterPageControl(TClassRegistry& Registry) {
       .Integer("DefaultItemHeight", &TspSkinPageControl::SetDefaultItemHeight)
       .Reference("SkinData", &TspSkinPageControl::SetSkinData)
       .String("SkinDataName", &TspSkinPageControl::SetSkinDataName)
-      .Boolean("DockSite", &TspSkinPageControl::SetDockSite)
-      .Ident("DragCursor", &TspSkinPageControl::SetDragCursor, CursorIdents())
-      .Enum("DragKind", &TspSkinPageControl::SetDragKind, kDragKindNames)
-      .Enum("DragMode", &TspSkinPageControl::SetDragMode, kDragModeNames)
       .Event("OnClose", &TspSkinPageControl::OnClose)
       .Event("OnDrawSkinTab", &TspSkinPageControl::OnDrawSkinTab);
   Registry.DefinePersistent<TspSkinCustomTabSheet, TTabSheet>("TspSkinCustomTabSheet")
@@ -135,7 +131,11 @@ void RegisterListBox(TClassRegistry& Registry) {
       .Event("OnListBoxMouseUp", &L::OnListBoxMouseUp)
       .Event("OnListBoxKeyDown", &L::OnListBoxKeyDown)
       .Event("OnListBoxKeyPress", &L::OnListBoxKeyPress)
-      .Event("OnListBoxKeyUp", &L::OnListBoxKeyUp);
+      .Event("OnListBoxKeyUp", &L::OnListBoxKeyUp)
+      .EventBySetter("OnListBoxDragDrop", &L::SetOnListBoxDragDrop)
+      .EventBySetter("OnListBoxDragOver", &L::SetOnListBoxDragOver)
+      .EventBySetter("OnListBoxStartDrag", &L::SetOnListBoxStartDrag)
+      .EventBySetter("OnListBoxEndDrag", &L::SetOnListBoxEndDrag);
 }
 
 void RegisterComboBox(TClassRegistry& Registry) {

@@ -7,7 +7,6 @@
 // their clicks, check clicks the inner list. Without a skin entry everything is drawn in
 // plain colours. TspSkinListBox publishes it; the combo box's drop-down list is one too.
 
-#include "DragProperties.h"
 #include "ListBox.h"
 
 #include "skin/boxes/portable/ListBoxGeometry.h"
@@ -88,13 +87,21 @@ public:
   void SetListBoxTabStop(bool Value) { FListBox->SetTabStop(Value); }
   TPopupMenu* ListBoxPopupMenu() const { return FListBox->PopupMenu(); }
   void SetListBoxPopupMenu(TPopupMenu* Value) { FListBox->SetPopupMenu(Value); }
-  // Kept for form resources that set them; nothing here drags.
-  TDragMode ListBoxDragMode() const { return FDragMode; }
-  void SetListBoxDragMode(TDragMode Value) { FDragMode = Value; }
-  TDragKind ListBoxDragKind() const { return FDragKind; }
-  void SetListBoxDragKind(TDragKind Value) { FDragKind = Value; }
-  TCursor ListBoxDragCursor() const { return FDragCursor; }
-  void SetListBoxDragCursor(TCursor Value) { FDragCursor = Value; }
+  // The inner list drags: its drag settings and events (whose Sender is the inner list).
+  TDragMode ListBoxDragMode() const { return FListBox->DragMode(); }
+  void SetListBoxDragMode(TDragMode Value) { FListBox->SetDragMode(Value); }
+  TDragKind ListBoxDragKind() const { return FListBox->DragKind(); }
+  void SetListBoxDragKind(TDragKind Value) { FListBox->SetDragKind(Value); }
+  TCursor ListBoxDragCursor() const { return FListBox->DragCursor(); }
+  void SetListBoxDragCursor(TCursor Value) { FListBox->SetDragCursor(Value); }
+  const TDragDropEvent& OnListBoxDragDrop() const { return FListBox->OnDragDrop; }
+  void SetOnListBoxDragDrop(const TDragDropEvent& Value) { FListBox->OnDragDrop = Value; }
+  const TDragOverEvent& OnListBoxDragOver() const { return FListBox->OnDragOver; }
+  void SetOnListBoxDragOver(const TDragOverEvent& Value) { FListBox->OnDragOver = Value; }
+  const TStartDragEvent& OnListBoxStartDrag() const { return FListBox->OnStartDrag; }
+  void SetOnListBoxStartDrag(const TStartDragEvent& Value) { FListBox->OnStartDrag = Value; }
+  const TEndDragEvent& OnListBoxEndDrag() const { return FListBox->OnEndDrag; }
+  void SetOnListBoxEndDrag(const TEndDragEvent& Value) { FListBox->OnEndDrag = Value; }
   // Scrolls the list to Value (when it is not there).
   void SetTopIndex(int Value);
   int ItemAtPos(TPoint Pos, bool Existing) { return FListBox->ItemAtPos(Pos, Existing); }
@@ -218,9 +225,6 @@ private:
   TFont FDefaultCaptionFont;
   TAlignment FAlignment = taLeftJustify;
   int32_t FDefaultItemHeight = 20;
-  TDragMode FDragMode = dmManual;
-  TDragKind FDragKind = dkDrag;
-  TCursor FDragCursor = crDrag;
 
   TspSkinScrollBar* FVScrollBar = nullptr;
   TspSkinScrollBar* FHScrollBar = nullptr;

@@ -13,8 +13,6 @@
 // An invisible internal image list makes the native control leave room in every tab for
 // the drawn image and close button; Images is only what is drawn.
 
-#include "DragProperties.h"
-
 #include "skin/boxes/portable/PageControlGeometry.h"
 #include "skin/boxes/portable/TabLooks.h"
 #include "skin/boxes/portable/TabTracker.h"
@@ -60,15 +58,6 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
   void SetSkinData(TspSkinData* Value);
   const std::string& SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
-
-  bool DockSite() const { return FDockSite; }
-  void SetDockSite(bool Value) { FDockSite = Value; }
-  TCursor DragCursor() const { return FDragCursor; }
-  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
-  TDragKind DragKind() const { return FDragKind; }
-  void SetDragKind(TDragKind Value) { FDragKind = Value; }
-  TDragMode DragMode() const { return FDragMode; }
-  void SetDragMode(TDragMode Value) { FDragMode = Value; }
 
   // The index of the entry in the skin's control list as of the last copy; -1 for none.
   int SkinIndex() const { return FIndex; }
@@ -173,10 +162,6 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
   int FDefaultItemHeight = 20;
   TspSkinData* FSkinData = nullptr;
   std::string FSkinDataName = "tab";
-  bool FDockSite = false;
-  TCursor FDragCursor = crDrag;
-  TDragKind FDragKind = dkDrag;
-  TDragMode FDragMode = dmManual;
 
   int FCloseSize = 14;
   TspTabTracker FTracker;

@@ -197,7 +197,8 @@ void TspSkinPageControl::SetTabFont(TCanvas* Cnvs, const TspTabState& State) {
 void TspSkinPageControl::DrawTab(int PageIndex, const TRect& R, bool Active, bool MouseIn, TCanvas* Cnvs) {
   if (PageIndex < 0 || PageIndex >= PageCount()) return;
   TTabSheet* page = Pages(PageIndex);
-  const bool hasImage = FImages != nullptr && page->ImageIndex() >= 0 && page->ImageIndex() < FImages->Count();
+  const int imageIndex = GetImageIndex(page->TabIndex());
+  const bool hasImage = FImages != nullptr && imageIndex >= 0 && imageIndex < FImages->Count();
   const TTabPosition position = TabPosition();
   const bool across = position == tpTop || position == tpBottom;
   const int W = across ? R.Width() : R.Height();
@@ -224,7 +225,7 @@ void TspSkinPageControl::DrawTab(int PageIndex, const TRect& R, bool Active, boo
   if (OnDrawSkinTab)
     OnDrawSkinTab(PageIndex, {0, 0, B.Width(), B.Height()}, Active, MouseIn, canvas);
   else if (hasImage)
-    DrawTabImageAndText(canvas, content.ImageWidth, B.Height(), page->Caption(), FImages, page->ImageIndex(),
+    DrawTabImageAndText(canvas, content.ImageWidth, B.Height(), page->Caption(), FImages, imageIndex,
                         page->Enabled(), content.ImageShift);
   else
     DrawCaption(canvas, page->Caption(), content.Caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -215,6 +217,39 @@ TEST_P(PageControlPaint, ATabShowsItsPagesImageBesideTheCaption) {
   const auto again = Painted(Control);
   const TRect r = Control->GetTabRect(1);
   EXPECT_NE(again->Pixel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), red);
+}
+
+TEST_P(PageControlPaint, OnGetImageIndexChoosesTheImageEachTabShows) {
+  Window.Load("flatcolour");
+  const TColor red = RGBColor(230, 20, 20), blue = RGBColor(20, 20, 230);
+  auto* images = new TImageList(Window.Form());
+  images->SetSize(8, 8);
+  for (TColor color : {red, blue}) {
+    TBitmap image(8, 8);
+    image.Canvas()->Brush()->SetColor(color);
+    image.Canvas()->FillRect(TRect{0, 0, 8, 8});
+    images->Add(&image, nullptr);
+  }
+  Control->SetImages(images);
+  std::vector<int> asked;
+  Control->OnGetImageIndex = [&](TObject*, int Tab, int& Image) {
+    asked.push_back(Tab);
+    if (Tab == 1) Image = 1;
+    if (Tab == 2) Image = -1;
+  };
+  const auto painted = Painted(Control);
+  const auto count = [&](int Index, TColor Color) {
+    const TRect r = Control->GetTabRect(Index);
+    int found = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) found += painted->Pixel(x, y) == Color ? 1 : 0;
+    return found;
+  };
+  EXPECT_EQ(count(0, red), 64) << "the page's own image";
+  EXPECT_EQ(count(1, blue), 64);
+  EXPECT_EQ(count(1, red), 0);
+  EXPECT_EQ(count(2, red) + count(2, blue), 0);
+  for (int tab : {0, 1, 2}) EXPECT_NE(std::find(asked.begin(), asked.end(), tab), asked.end()) << tab;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTabPosition, PageControlPaint, ::testing::ValuesIn(Positions),

@@ -40,6 +40,11 @@ TEST(SkinControlsForm, EveryControlLoadsFromItsFormResourceAndTakesTheSkin) {
   EXPECT_EQ(path->EllipsType(), spetPathEllips);
   EXPECT_TRUE(divider->DividerMode());
   EXPECT_TRUE(caption->Checked());
+  EXPECT_TRUE(caption->DockSite());
+  EXPECT_TRUE(caption->UseDockManager());
+  EXPECT_EQ(caption->DragKind(), dkDock);
+  EXPECT_EQ(caption->DragMode(), dmAutomatic);
+  EXPECT_EQ(caption->DragCursor(), crHandPoint);
   EXPECT_TRUE(bar->SizeGrip());
   EXPECT_EQ(bar->Align(), alBottom);
   for (TspSkinControl* control : std::initializer_list<TspSkinControl*>{ok, apply, bar, state, caption})

@@ -88,6 +88,27 @@ void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys) {
   PostMessageA(window->Handle(), Msg, Keys, MAKELPARAM(x, y));
 }
 
+void PostCapturedMouse(TControl* Over, UINT Msg, TPoint At, WPARAM Keys) {
+  HWND capture = GetCapture();
+  ASSERT_NE(capture, nullptr) << "nothing holds the mouse";
+  const TPoint screen = Over->ClientToScreen(At);
+  Seams::SetCursorPos(screen);
+  POINT client{screen.X, screen.Y};
+  ScreenToClient(capture, &client);
+  PostMessageA(capture, Msg, Keys, MAKELPARAM(client.x, client.y));
+  Application->ProcessMessages();
+}
+
+namespace {
+
+TPoint gStillPointer;
+
+}  // namespace
+
+TPointerStaysPut::TPointerStaysPut()
+    : FPos(Seams::CursorPos, [] { return gStillPointer; }),
+      FSetPos(Seams::SetCursorPos, [](TPoint p) { gStillPointer = p; }) {}
+
 void PostClick(TControl* Control, TMouseButton Button) {
   const TRect client = Control->ClientRect();
   PostClick(Control, {client.Width() / 2, client.Height() / 2}, Button);

@@ -47,6 +47,10 @@ void RunFromLoop(std::function<void()> Action);
 // would receive it (a windowless control's parent), and moves the pointer there (through
 // the cursor seam) so that the system's own tracking agrees.
 void PostMouse(TControl* Control, UINT Msg, int X, int Y, WPARAM Keys = 0);
+// With the mouse captured every mouse message goes to the capture window, in its client
+// coordinates, wherever the pointer is: posts Msg there for the point At of Over's client
+// area (moving the pointer there through the seam) and handles it.
+void PostCapturedMouse(TControl* Over, UINT Msg, TPoint At, WPARAM Keys = MK_LBUTTON);
 // Clicks Control at a point of its client area (its centre by default) with Button: the
 // press and the release are posted, then handled.
 void PostClick(TControl* Control, TMouseButton Button = mbLeft);
@@ -114,4 +118,18 @@ public:
 private:
   F*& FSeam;
   F* FSaved;
+};
+
+// For its lifetime the pointer is where the cursor seam was last told to put it, and the
+// real one stays where it is: the mouse moves a test sees are the posted ones only,
+// never the system's own after a moved pointer.
+class TPointerStaysPut {
+public:
+  TPointerStaysPut();
+  TPointerStaysPut(const TPointerStaysPut&) = delete;
+  TPointerStaysPut& operator=(const TPointerStaysPut&) = delete;
+
+private:
+  TSeamOverride<TPoint()> FPos;
+  TSeamOverride<void(TPoint)> FSetPos;
 };
