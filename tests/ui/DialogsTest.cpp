@@ -86,6 +86,22 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
   EXPECT_TRUE(Settings->AllWordsCaps);
 }
 
+TEST_F(Dialogs, CtrlASelectsAllOfTheSettingsListName) {
+  InSettings([&](TFormConfig& dialog) {
+    TspSkinEdit& listName = *dialog.GroupBoxSaving_EditListName;
+    PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
+    if (!listName.Enabled()) PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
+    listName.SetText("Old names.txt");
+    listName.SetFocus();
+    listName.SetSelStart(3);
+    listName.SetSelLength(0);
+    PressKey('A', {ssCtrl});
+    EXPECT_EQ(listName.SelStart(), 0);
+    EXPECT_EQ(listName.SelLength(), 13);
+    EXPECT_EQ(listName.Text(), "Old names.txt");  // the key typed nothing
+  });
+}
+
 TEST_F(Dialogs, TheAboutBoxShowsTheProductInTheLanguageChosenAndOpensItsAddresses) {
   std::vector<std::string> opened;
   static std::vector<std::string>* openedList = nullptr;

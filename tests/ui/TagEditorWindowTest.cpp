@@ -162,6 +162,19 @@ TEST_F(TagEditorWindow, ItsFirstLayoutFitsTheClientAreaTheFrameLeaves) {
   });
 }
 
+TEST_F(TagEditorWindow, CtrlASelectsAllOfAFieldAndTheGridKeepsItsRows) {
+  WithEditor(2, [&](TFormTagEditor& editor) {
+    TspSkinEdit& title = *editor.PanelPrimaryTags_EditTitle;
+    title.SetFocus();
+    title.SetSelStart(2);
+    title.SetSelLength(0);
+    PressKey('A', {ssCtrl});
+    EXPECT_EQ(title.SelStart(), 0);
+    EXPECT_EQ(title.SelLength(), 4);  // "Beta"
+    EXPECT_EQ(Grid().SelectedCount(), 1);  // the grid's own Ctrl+A is for the grid's focus only
+  });
+}
+
 TEST_F(TagEditorWindow, TheMpegPanelShowsOneFileDashesForSeveralAndItsErrorLookForNone) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(3);  // c: valid, its tag not read
