@@ -71,6 +71,7 @@ const TFormBindings& TFormConfig::Bindings() {
           .Field("TabRename_GroupBoxSaving", &F::TabRename_GroupBoxSaving)
           .Field("GroupBoxSaving_CheckBoxSaveToList", &F::GroupBoxSaving_CheckBoxSaveToList)
           .Field("GroupBoxSaving_EditListName", &F::GroupBoxSaving_EditListName)
+          .Field("GroupBoxSaving_LabelListNameNote", &F::GroupBoxSaving_LabelListNameNote)
           .Field("GroupBoxSaving_LabelFileExists", &F::GroupBoxSaving_LabelFileExists)
           .Field("GroupBoxSaving_ComboBoxFileExists", &F::GroupBoxSaving_ComboBoxFileExists)
           .Field("TabID3Tags_GroupBoxTags", &F::TabID3Tags_GroupBoxTags)
@@ -154,7 +155,9 @@ void TFormConfig::LayOutRows() {
   const TCaptionRow saveList = CheckBoxRow(GroupBoxSaving_CheckBoxSaveToList->Left(),
                                            canvas.TextWidth(GroupBoxSaving_CheckBoxSaveToList->Caption()), width);
   place(*GroupBoxSaving_CheckBoxSaveToList, saveList.Caption);
-  place(*GroupBoxSaving_EditListName, saveList.Field);
+  const TSpan listName = ListNameSpan(GroupBoxSaving_CheckBoxSaveToList->Left(), width);
+  place(*GroupBoxSaving_EditListName, listName);
+  place(*GroupBoxSaving_LabelListNameNote, listName);
   const TCaptionRow allWordsCaps = CheckBoxRow(GroupBoxOptions_CheckBoxAllWordsCaps->Left(),
                                                canvas.TextWidth(GroupBoxOptions_CheckBoxAllWordsCaps->Caption()), width);
   place(*GroupBoxOptions_CheckBoxAllWordsCaps, allWordsCaps.Caption);
@@ -172,7 +175,11 @@ void TFormConfig::LayOutRows() {
   }
 }
 
-void TFormConfig::ShowSaveEnabled() { Form_ButtonSave->SetEnabled(FChoices.CanSave(*Settings)); }
+void TFormConfig::ShowSaveEnabled() {
+  const TListNameProblem problem = FChoices.ListNameProblem(*Settings);
+  Form_ButtonSave->SetEnabled(problem == TListNameProblem::None);
+  GroupBoxSaving_LabelListNameNote->SetCaption(ListNameNote(problem));
+}
 
 void TFormConfig::GroupBoxOptions_CheckBoxAllWordsCapsClick(TObject*) {
   if (!FShowingState) FChoices.AllWordsCaps = GroupBoxOptions_CheckBoxAllWordsCaps->Checked();

@@ -71,12 +71,20 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
     EXPECT_FALSE(listName.Enabled());
     PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
     EXPECT_TRUE(listName.Enabled());
+    // Save is disabled, and the note under the name says why, in the window's language.
+    TspSkinStdLabel& note = *dialog.GroupBoxSaving_LabelListNameNote;
+    EXPECT_EQ(note.Caption(), "");
     listName.SetText("");
     EXPECT_FALSE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), LangText(TLangText::ListNameInvalidNote));
     listName.SetText("old names.mp3");  // would replace an MP3 of the folder
     EXPECT_FALSE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), LangText(TLangText::ListNameMp3Note));
+    EXPECT_TRUE(note.Visible() && note.Top() >= listName.Top() + listName.Height());
+    SaveWindowScreenshot(dialog.Handle(), "settings-list-name-refused");
     listName.SetText("Old names.txt");
     EXPECT_TRUE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), "");
     PostClick(dialog.GroupBoxOptions_CheckBoxAllWordsCaps);
     PostClick(dialog.Form_ButtonSave);
   });
