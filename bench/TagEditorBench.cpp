@@ -32,7 +32,7 @@ constexpr int kRounds = 5;
 // The folder and the editor's place, as the main window hands them over.
 struct TEditorSetUp {
   TEditorSetUp() {
-    // MPEG 1 Layer III, 128 kbit/s: 417-byte frames past the 49000 bytes the scan asks for.
+    // MPEG 1 Layer III, 128 kbit/s: 417-byte frames, longer than the scan's window.
     const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
     for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TypicalTaggedFile(i, audio));
     Settings.MainSelection.SetItems(Rows);

@@ -31,8 +31,10 @@ TSpeedButtonSpans SpeedButtonSpans(int32_t panelWidth) {
   return {{kButtonsLeft, width}, {tagsLeft, NotNegative(int64_t{panelWidth} - kButtonsLeft - tagsLeft)}};
 }
 
-TStatusPanelSpans StatusPanelSpans(int32_t statusBarWidth, int32_t selectedFilesTextWidth) {
-  const int32_t width = NotNegative(int64_t{selectedFilesTextWidth} + kSelectedFilesPadding);
+TStatusPanelSpans StatusPanelSpans(int32_t statusBarWidth, int32_t selectedFilesTextWidth,
+                                   int32_t widthForLargestCount) {
+  const int32_t width =
+      NotNegative(std::max(int64_t{selectedFilesTextWidth} + kSelectedFilesPadding, int64_t{widthForLargestCount}));
   const int32_t left = NotNegative(int64_t{statusBarWidth} - width - kSelectedFilesEndGap);
   return {{0, left}, {left, width}};
 }

@@ -25,14 +25,16 @@ struct TSpeedButtonSpans {
 };
 TSpeedButtonSpans SpeedButtonSpans(int32_t panelWidth);
 
-// The selected-files panel is as wide as its text plus 40 and ends 20 before the status
+// The selected-files panel is as wide as its text plus 40, and at least as wide as it
+// must be to show the largest count (in its own font), and ends 20 before the status
 // bar's end; the folder panel takes everything before it.
 struct TStatusPanelSpans {
   TSpan Folder;
   TSpan SelectedFiles;
   bool operator==(const TStatusPanelSpans&) const = default;
 };
-TStatusPanelSpans StatusPanelSpans(int32_t statusBarWidth, int32_t selectedFilesTextWidth);
+TStatusPanelSpans StatusPanelSpans(int32_t statusBarWidth, int32_t selectedFilesTextWidth,
+                                   int32_t widthForLargestCount);
 
 // The file grid as it stands, and whether it gave way to its scroll bar already.
 struct TFileGridBox {

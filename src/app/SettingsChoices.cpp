@@ -35,6 +35,7 @@ constexpr int32_t kCheckBoxRoom = 22;
 constexpr int32_t kCheckBoxFieldGap = 4;
 constexpr int32_t kLabelFieldGap = 5;
 constexpr int32_t kGroupEndGap = 15;
+constexpr int32_t kCheckImageRoom = 18;  // where a check box's caption starts
 
 TCaptionRow CaptionRow(int32_t left, int32_t width, int32_t gap, int32_t groupWidth) {
   const int32_t fieldLeft = left + width + gap;
@@ -78,9 +79,22 @@ std::vector<std::string> CommentLanguageComboItems() {
   return items;
 }
 
+TListNameProblem ListNameProblem(const std::string& name, const std::string& extension) {
+  if (name.find_last_not_of(". ") == std::string::npos || !FileNameCharactersAllowed(name))
+    return TListNameProblem::NotAFileName;
+  return ListNameAllowed(name, extension) ? TListNameProblem::None : TListNameProblem::NamesAnMp3File;
+}
+
 bool ListNameAcceptable(const std::string& name, const std::string& extension) {
-  return name.find_last_not_of(". ") != std::string::npos && FileNameCharactersAllowed(name) &&
-         ListNameAllowed(name, extension);
+  return ListNameProblem(name, extension) == TListNameProblem::None;
+}
+
+std::string ListNameNote(TListNameProblem problem) {
+  switch (problem) {
+    case TListNameProblem::NotAFileName: return LangText(TLangText::ListNameInvalidNote);
+    case TListNameProblem::NamesAnMp3File: return LangText(TLangText::ListNameMp3Note);
+    default: return {};
+  }
 }
 
 TSettingsChoices TSettingsChoices::Of(const TConfigBase& settings) {
@@ -89,8 +103,12 @@ TSettingsChoices TSettingsChoices::Of(const TConfigBase& settings) {
           settings.DefaultID3v1,         settings.DefaultID3v2};
 }
 
+TListNameProblem TSettingsChoices::ListNameProblem(const TConfigBase& settings) const {
+  return ::ListNameProblem(ListName, settings.Extension);
+}
+
 bool TSettingsChoices::CanSave(const TConfigBase& settings) const {
-  return ListNameAcceptable(ListName, settings.Extension);
+  return ListNameProblem(settings) == TListNameProblem::None;
 }
 
 bool TSettingsChoices::Save(TConfigBase& settings, TConfigSession& session) const {
@@ -114,4 +132,9 @@ TCaptionRow CheckBoxRow(int32_t left, int32_t captionWidth, int32_t groupWidth) 
 
 TCaptionRow LabelRow(int32_t left, int32_t captionWidth, int32_t groupWidth) {
   return CaptionRow(left, captionWidth, kLabelFieldGap, groupWidth);
+}
+
+TSpan ListNameSpan(int32_t checkBoxLeft, int32_t groupWidth) {
+  const int32_t left = checkBoxLeft + kCheckImageRoom;
+  return {left, std::max(groupWidth - kGroupEndGap - left, 0)};
 }

@@ -27,11 +27,16 @@ std::vector<std::string> FileExistsComboItems();
 std::vector<std::string> SaveActionComboItems();
 std::vector<std::string> CommentLanguageComboItems();
 
-// A list name Save takes: something left once the trailing dots and blanks the system
-// drops are gone, no character a file name cannot hold (\ / : * ? " < > | and control
-// characters), and not the name of a file of the extension (an MP3 file), which the
-// list would replace.
+// Why Save refuses a list name: nothing is left once the trailing dots and blanks the
+// system drops are gone, or it holds a character a file name cannot hold (\ / : * ? " < >
+// | and control characters); or it names a file of the extension (an MP3 file), which
+// the list would replace.
+enum class TListNameProblem { None, NotAFileName, NamesAnMp3File };
+TListNameProblem ListNameProblem(const std::string& name, const std::string& extension);
+// A list name Save takes.
 bool ListNameAcceptable(const std::string& name, const std::string& extension);
+// What the dialog shows beside the list name to say why Save is disabled; empty for none.
+std::string ListNameNote(TListNameProblem problem);
 
 struct TSettingsChoices {
   bool AllWordsCaps = false;
@@ -46,6 +51,7 @@ struct TSettingsChoices {
   static TSettingsChoices Of(const TConfigBase& settings);
   // The list-name edit follows the save-to-list box.
   bool ListNameEnabled() const { return SaveList; }
+  TListNameProblem ListNameProblem(const TConfigBase& settings) const;
   bool CanSave(const TConfigBase& settings) const;
   // Stores the copies, writes "Settings.ini" whole and gives the session the new
   // all-words-caps option. Nothing happens while CanSave is false.
@@ -63,3 +69,7 @@ struct TCaptionRow {
 TCaptionRow CheckBoxRow(int32_t left, int32_t captionWidth, int32_t groupWidth);
 // A label: as wide as its caption, its combo 5 pixels after it.
 TCaptionRow LabelRow(int32_t left, int32_t captionWidth, int32_t groupWidth);
+// The list name's edit and the note under it, on rows of their own below the save-to-list
+// box (whose caption may take the group's whole width in a language): indented under
+// the box's caption, up to 15 pixels before the group's end.
+TSpan ListNameSpan(int32_t checkBoxLeft, int32_t groupWidth);

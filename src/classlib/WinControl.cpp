@@ -369,6 +369,10 @@ void TWinControl::HandleEraseBackground(TMessage& Message) {
 
 void TWinControl::HandleWindowPosChanged(TMessage& Message) {
   UpdateBounds();
+  // A new frame (a skin's, or another border style) leaves another client area inside
+  // the same window rectangle: the children are laid out in it anew.
+  const auto* place = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+  if (place != nullptr && (place->flags & SWP_FRAMECHANGED) != 0) Realign();
   DefaultHandler(Message);
 }
 

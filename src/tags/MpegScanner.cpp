@@ -5,15 +5,17 @@
 #include "ID3v1.h"
 #include "TagInfo.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr int64_t kSmallestScannedFile = 49001;
 // The scan reads blocks of 14000 bytes, 7000 apart, as far as 49000 bytes behind the
 // ID3v2 tag. Candidates lie in a block's first 7000 bytes, so the Xing fields (within
 // 160 bytes of the frame) and the next frame header (frames are at most 2881 bytes)
-// always lie inside the block.
+// lie inside a whole block. A block ends early at the file's end: short files (jingles,
+// samples) are scanned within their own length, and what would lie past the end reads
+// as zeros, which never confirm a frame.
 constexpr int32_t kBlockSize = 14000;
 constexpr int32_t kBlockStep = 7000;
 constexpr int64_t kScanRange = 49000;
@@ -31,11 +33,16 @@ bool IsCandidate(uint32_t word) {
          layer != MpegLayer1;
 }
 
+bool HasFourBytesAt(const TBytes& block, size_t offset) {
+  return offset <= block.size() && block.size() - offset >= 4;
+}
+
 uint32_t WordAt(const TBytes& block, size_t offset) {
-  return ReadBigEndian32(FourBytesAt(block, offset));
+  return HasFourBytesAt(block, offset) ? ReadBigEndian32(FourBytesAt(block, offset)) : 0;
 }
 
 bool TagAt(const TBytes& block, size_t offset, const char* tag) {
+  if (!HasFourBytesAt(block, offset)) return false;
   T4Bytes bytes = FourBytesAt(block, offset);
   return std::memcmp(bytes.data(), tag, 4) == 0;
 }
@@ -93,14 +100,18 @@ bool AcceptFrame(const TBytes& block, size_t at, TMpegHeader& header) {
 bool FindMpegHeader(TTagInfo& tagInfo, int64_t& id3v2Size) {
   THandle handle = tagInfo.FileInfo ? tagInfo.FileInfo->Handle : InvalidHandle;
   int64_t fileSize = FileSizeOf(handle);
-  if (fileSize < kSmallestScannedFile || id3v2Size < 0 || id3v2Size > fileSize) return false;
+  if (fileSize < 0 || id3v2Size < 0 || id3v2Size > fileSize) return false;
   TMpegHeader& header = tagInfo.MpegHeader;
-  TBytes block(kBlockSize);
+  TBytes block;
   for (int64_t blockOffset = 0; blockOffset + kBlockSize < kScanRange; blockOffset += kBlockStep) {
     int64_t blockStart = id3v2Size + blockOffset;
-    if (ReadAt(handle, blockStart, soBeginning, block.data(), kBlockSize) != kBlockSize)
+    if (blockStart >= fileSize) return false;
+    auto blockSize = static_cast<int32_t>(std::min<int64_t>(kBlockSize, fileSize - blockStart));
+    block.assign(static_cast<size_t>(blockSize), 0);
+    if (ReadAt(handle, blockStart, soBeginning, block.data(), blockSize) != blockSize)
       return false;
-    for (size_t at = 0; at < static_cast<size_t>(kBlockStep); ++at) {
+    size_t candidates = std::min(block.size(), static_cast<size_t>(kBlockStep));
+    for (size_t at = 0; at < candidates; ++at) {
       if (block[at] != 0xFF) continue;
       uint32_t word = WordAt(block, at);
       if (!IsCandidate(word)) continue;

@@ -7,6 +7,6 @@ class TTagInfo;
 
 // Looks for the first valid frame header behind the ID3v2 tag (id3v2Size bytes, from
 // ProbeTags) and decodes it, with its Xing/Info data, into the record's MpegHeader. On
-// success id3v2Size becomes the frame's offset in the file. Files of 49000 bytes or
-// less are not scanned.
+// success id3v2Size becomes the frame's offset in the file. The scan looks at most 49000
+// bytes behind the tag, and no further than the file's end.
 bool FindMpegHeader(TTagInfo& tagInfo, int64_t& id3v2Size);

@@ -5,6 +5,7 @@
 #include "FormFormatDialog.h"
 #include "WindowParts.h"
 
+#include "app/CaptionLayout.h"
 #include "app/RebuildPage.h"
 #include "app/SwitchPage.h"
 #include "app/Translation.h"
@@ -27,6 +28,7 @@ namespace {
 
 constexpr uint16_t kKeyUp = VK_UP;
 constexpr uint16_t kKeyDown = VK_DOWN;
+constexpr int32_t kFormatCaptionGap = 4;
 
 void Toggle(TspSkinCheckRadioBox& box) {
   if (box.Enabled()) box.SetChecked(!box.Checked());
@@ -60,6 +62,12 @@ void TFormFileEditor::SetRenamePanelTexts() {
       {GroupBoxSwitch_LabelBeforeSwitching, BeforeSwitchingLabel},
       {GroupBoxSwitch_LabelAfterSwitching, AfterSwitchingLabel}};
   for (const auto& [control, text] : texts) control->SetCaption(LangText(text));
+  // The formats' box starts after its caption (sized to its text) and keeps its end.
+  TspSkinComboBox& formats = *GroupBoxOptions_ComboBoxFormats;
+  const TSpan field = FieldAfterCaption(GroupBoxOptions_LabelUseSelectedFormat->Left() +
+                                            GroupBoxOptions_LabelUseSelectedFormat->Width(),
+                                        kFormatCaptionGap, {formats.Left(), formats.Width()}, false);
+  formats.SetBounds(field.Start, formats.Top(), field.Length, formats.Height());
 }
 
 void TFormFileEditor::SetSwitchPageTexts() {

@@ -71,6 +71,7 @@ const TFormBindings& TFormConfig::Bindings() {
           .Field("TabRename_GroupBoxSaving", &F::TabRename_GroupBoxSaving)
           .Field("GroupBoxSaving_CheckBoxSaveToList", &F::GroupBoxSaving_CheckBoxSaveToList)
           .Field("GroupBoxSaving_EditListName", &F::GroupBoxSaving_EditListName)
+          .Field("GroupBoxSaving_LabelListNameNote", &F::GroupBoxSaving_LabelListNameNote)
           .Field("GroupBoxSaving_LabelFileExists", &F::GroupBoxSaving_LabelFileExists)
           .Field("GroupBoxSaving_ComboBoxFileExists", &F::GroupBoxSaving_ComboBoxFileExists)
           .Field("TabID3Tags_GroupBoxTags", &F::TabID3Tags_GroupBoxTags)
@@ -144,7 +145,8 @@ void TFormConfig::ShowChoices() {
 
 void TFormConfig::LayOutRows() {
   // The captions are measured in the labels' font, so that no translation runs under
-  // the field beside it.
+  // the field beside it. A check box's caption keeps a blank's room after it: the system
+  // leaves out a last glyph that ends right at the edge of its room.
   TCanvas& canvas = *Canvas();
   canvas.Font()->Assign(GroupBoxSaving_LabelFileExists->Font());
   const int32_t width = TabRename_GroupBoxSaving->Width();
@@ -152,11 +154,13 @@ void TFormConfig::LayOutRows() {
     control.SetBounds(span.Start, control.Top(), span.Length, control.Height());
   };
   const TCaptionRow saveList = CheckBoxRow(GroupBoxSaving_CheckBoxSaveToList->Left(),
-                                           canvas.TextWidth(GroupBoxSaving_CheckBoxSaveToList->Caption()), width);
+                                           canvas.TextWidth(GroupBoxSaving_CheckBoxSaveToList->Caption() + " "), width);
   place(*GroupBoxSaving_CheckBoxSaveToList, saveList.Caption);
-  place(*GroupBoxSaving_EditListName, saveList.Field);
+  const TSpan listName = ListNameSpan(GroupBoxSaving_CheckBoxSaveToList->Left(), width);
+  place(*GroupBoxSaving_EditListName, listName);
+  place(*GroupBoxSaving_LabelListNameNote, listName);
   const TCaptionRow allWordsCaps = CheckBoxRow(GroupBoxOptions_CheckBoxAllWordsCaps->Left(),
-                                               canvas.TextWidth(GroupBoxOptions_CheckBoxAllWordsCaps->Caption()), width);
+                                               canvas.TextWidth(GroupBoxOptions_CheckBoxAllWordsCaps->Caption() + " "), width);
   place(*GroupBoxOptions_CheckBoxAllWordsCaps, allWordsCaps.Caption);
   const std::pair<TspSkinStdLabel*, TspSkinComboBox*> rows[] = {
       {GroupBoxSaving_LabelFileExists, GroupBoxSaving_ComboBoxFileExists},
@@ -172,7 +176,11 @@ void TFormConfig::LayOutRows() {
   }
 }
 
-void TFormConfig::ShowSaveEnabled() { Form_ButtonSave->SetEnabled(FChoices.CanSave(*Settings)); }
+void TFormConfig::ShowSaveEnabled() {
+  const TListNameProblem problem = FChoices.ListNameProblem(*Settings);
+  Form_ButtonSave->SetEnabled(problem == TListNameProblem::None);
+  GroupBoxSaving_LabelListNameNote->SetCaption(ListNameNote(problem));
+}
 
 void TFormConfig::GroupBoxOptions_CheckBoxAllWordsCapsClick(TObject*) {
   if (!FShowingState) FChoices.AllWordsCaps = GroupBoxOptions_CheckBoxAllWordsCaps->Checked();

@@ -30,6 +30,7 @@ public:
   TspSkinGroupBox* TabRename_GroupBoxSaving = nullptr;
   TspSkinCheckRadioBox* GroupBoxSaving_CheckBoxSaveToList = nullptr;
   TspSkinEdit* GroupBoxSaving_EditListName = nullptr;
+  TspSkinStdLabel* GroupBoxSaving_LabelListNameNote = nullptr;  // why Save is disabled
   TspSkinStdLabel* GroupBoxSaving_LabelFileExists = nullptr;
   TspSkinComboBox* GroupBoxSaving_ComboBoxFileExists = nullptr;
   TspSkinGroupBox* TabID3Tags_GroupBoxTags = nullptr;
@@ -67,7 +68,7 @@ private:
   void SetTexts();
   void ShowChoices();
   void LayOutRows();
-  // Save takes only a list name a file can have.
+  // Save takes only a list name a file can have; the note under the name says why not.
   void ShowSaveEnabled();
 
   TSettingsChoices FChoices;

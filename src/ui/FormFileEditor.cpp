@@ -319,7 +319,8 @@ void TFormFileEditor::FitGrid() {
 
 void TFormFileEditor::PlaceStatusPanels() {
   const TStatusPanelSpans spans =
-      StatusPanelSpans(Form_StatusBar->Width(), Canvas()->TextWidth(LangText(TLangText::SelectedFilesStatus)));
+      StatusPanelSpans(Form_StatusBar->Width(), Canvas()->TextWidth(LangText(TLangText::SelectedFilesStatus)),
+                       StatusBar_PanelSelectedFiles->WidthToShow(SelectedFilesText(MaxListedFiles)));
   StatusBar_PanelCurrentDir->SetWidth(spans.Folder.Length);
   StatusBar_PanelSelectedFiles->SetWidth(spans.SelectedFiles.Length);
 }

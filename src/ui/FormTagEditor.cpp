@@ -296,6 +296,7 @@ void TFormTagEditor::InitialiseLanguage() {
   for (int column = 0; column < TagColumnCount; ++column)
     PanelGrid_GridTags->SetCells(column, 0, " " + LangText(kColumnHeadings[column]));
   StatusBar_PanelCurrentDir->SetCaption(ExcludeTrailingBackslash(Settings->WorkingFolder));
+  PlaceCaptionedFields();
 }
 
 void TFormTagEditor::InitialiseOptions() {
@@ -400,7 +401,8 @@ void TFormTagEditor::FitGrid() {
 
 void TFormTagEditor::PlaceStatusPanels() {
   const TStatusPanelSpans spans =
-      StatusPanelSpans(Form_StatusBar->Width(), Canvas()->TextWidth(LangText(TLangText::SelectedFilesStatus)));
+      StatusPanelSpans(Form_StatusBar->Width(), Canvas()->TextWidth(LangText(TLangText::SelectedFilesStatus)),
+                       StatusBar_PanelSelectedFiles->WidthToShow(SelectedFilesText(MaxListedFiles)));
   StatusBar_PanelCurrentDir->SetWidth(spans.Folder.Length);
   StatusBar_PanelSelectedFiles->SetWidth(spans.SelectedFiles.Length);
 }
@@ -414,6 +416,7 @@ void TFormTagEditor::ShowMpegView(const TMpegPanelView& view) {
       if (i > 0) FMpegColons[i]->SetCaption(view.Look->ColonsShown ? ":" : "");
     }
     GroupBoxMpegInfo_Bevel->SetVisible(view.Look->BevelShown);
+    PlaceMpegCaptions();
   }
   for (size_t i = 0; i < MpegValueCount; ++i)
     if (view.Values[i]) FMpegValues[i]->SetCaption(*view.Values[i]);

@@ -163,6 +163,10 @@ private:
   void FillRowCells(int32_t row);
   void ShowCommandResult(const TCommandResult& result);
   void ShowMpegView(const TMpegPanelView& view);
+  // Fields, check boxes and buttons moved and sized for the captions of the language
+  // (TagEditorCaptions.cpp); the MPEG panel's for its captions of the moment.
+  void PlaceCaptionedFields();
+  void PlaceMpegCaptions();
   void ShowSaveButtons();
   void RecolourSaveChoices(const TSaveChoiceLook& look);
   void FocusGrid();

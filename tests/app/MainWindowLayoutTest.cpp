@@ -14,7 +14,8 @@ TEST(MainWindowLayout, NumbersButtonsAndPanelsFitTheirPlaces) {
   EXPECT_EQ(RowNumberText(9) + RowNumberText(10) + RowNumberText(100), "     9   10 100");
   EXPECT_EQ(SpeedButtonSpans(722), (TSpeedButtonSpans{{4, 358}, {364, 354}}));
   EXPECT_EQ(SpeedButtonSpans(3), (TSpeedButtonSpans{{4, 0}, {6, 0}}));  // never negative
-  EXPECT_EQ(StatusPanelSpans(732, 80), (TStatusPanelSpans{{0, 592}, {592, 120}}));
+  EXPECT_EQ(StatusPanelSpans(732, 80, 104), (TStatusPanelSpans{{0, 592}, {592, 120}}));
+  EXPECT_EQ(StatusPanelSpans(732, 80, 150), (TStatusPanelSpans{{0, 562}, {562, 150}}));  // "…: 999" needs more
   EXPECT_EQ(TagsPanelBox(true, 513, 19), (TTagsPanelBox{441, 47, true}));  // with its warning
   EXPECT_EQ(TagsPanelBox(false, 513, 19), (TTagsPanelBox{455, 33, false}));
 }

@@ -22,10 +22,21 @@ TEST(SettingsVersionCombos, StoredVersionsMapToItemsAndBack) {
   EXPECT_EQ(VersionFromComboText(ID3v2, "ID3v2.4", 0), 7);
 }
 
-TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefused) {
-  for (const char* name : {"List.txt", "my.mp3 list", "a.mp3x", ".list"}) EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
-  for (const char* name : {"", " .", "OLD.MP3", "old.mp3 . ", "a\\b", "c:d", "w?", "p|q", "tab\tname"})
+TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefusedWithItsReason) {
+  for (const char* name : {"List.txt", "my.mp3 list", "a.mp3x", ".list"}) {
+    EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
+    EXPECT_EQ(ListNameNote(ListNameProblem(name, "mp3")), "") << name;
+  }
+  for (const char* name : {"", " .", "a\\b", "c:d", "w?", "p|q", "tab\tname", "x.mp3:"}) {
     EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
+    EXPECT_EQ(ListNameNote(ListNameProblem(name, "mp3")), "No valid filename !") << name;
+  }
+  for (const char* name : {"OLD.MP3", "old.mp3 . "}) {
+    EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
+    EXPECT_EQ(ListNameNote(ListNameProblem(name, "mp3")), "The list cannot be an MP3 file !") << name;
+  }
+  EXPECT_EQ(ListNameProblem("list.mp3", "txt"), TListNameProblem::None);
+  EXPECT_EQ(ListNameProblem("list.txt", "txt"), TListNameProblem::NamesAnMp3File);
 }
 
 TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
@@ -50,6 +61,8 @@ TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
   EXPECT_NE(written.find("DefaultID3v1=1\r\n"), std::string::npos);
   EXPECT_EQ(CheckBoxRow(8, 200, 400), (TCaptionRow{{8, 222}, {234, 151}}));
   EXPECT_EQ(LabelRow(8, 500, 400), (TCaptionRow{{8, 500}, {513, 0}}));
+  EXPECT_EQ(ListNameSpan(8, 400), (TSpan{26, 359}));
+  EXPECT_EQ(ListNameSpan(8, 30), (TSpan{26, 0}));
 }
 
 }  // namespace

@@ -58,6 +58,27 @@ TEST(Controls, AlignmentAndAnchorsFollowResizes) {
   EXPECT_EQ(centred->BoundsRect(), Bounds(130, 100, 40, 40));
 }
 
+TEST(Controls, ANewFrameLaysTheChildrenOutInTheClientAreaItLeaves) {
+  // Without a frame the client area is the whole window; a sizeable frame takes its
+  // border and caption from the same window rectangle.
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  auto* status = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 20));
+  status->SetAlign(alBottom);
+  auto* corner = AddChild<TColorBox>(form.get(), Bounds(350, 250, 40, 10));
+  corner->SetAnchors({akRight, akBottom});
+  form->Show();
+  ASSERT_EQ(status->BoundsRect(), Bounds(0, 280, 400, 20));
+  form->SetBorderStyle(bsSizeable);
+  ASSERT_EQ(form->BoundsRect(), Bounds(100, 100, 400, 300));
+  const TRect client = form->ClientRect();
+  ASSERT_LT(client.Height(), 300);
+  EXPECT_EQ(status->BoundsRect(), Bounds(0, client.Height() - 20, client.Width(), 20));
+  EXPECT_EQ(corner->BoundsRect(), Bounds(client.Width() - 50, client.Height() - 50, 40, 10));
+  form->SetBorderStyle(bsNone);
+  EXPECT_EQ(status->BoundsRect(), Bounds(0, 280, 400, 20));
+  EXPECT_EQ(corner->BoundsRect(), Bounds(350, 250, 40, 10));
+}
+
 TEST(Controls, HidingOrDisablingAlignmentRealignsAtTheRightTime) {
   TOwned<TForm> form(MakeForm(100, 100, 300, 200));
   auto* top = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 30));

@@ -248,7 +248,7 @@ protected:
     }
     if (!FMissing.empty()) return;
     FFolder = new TempFolder;
-    // Long enough for every encoding to pass the 49000 bytes the scanner asks for.
+    // 30 seconds: long enough for the scan's whole window in every encoding.
     Run(PythonCommand(kWriteSound, {Path("source.wav"), "30"}));
     Encode("-b 128", "plain.mp3");
     FAudio = new std::string(ReadFileBytes(*FFolder / "plain.mp3"));

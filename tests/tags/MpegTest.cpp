@@ -133,11 +133,63 @@ TEST(FindMpegHeader, TheFirstFrameThatTheNextOneConfirms) {
   ASSERT_TRUE(xing.Found);
   EXPECT_EQ(Derived(xing.Header()), "251 208 64 6 CBR");
   EXPECT_FALSE(TScan(Frames({3, 3, 9, 0}, 288, 200)).Found);
-  // The block that holds the audio runs past the file's end; a tag size beyond it.
-  EXPECT_FALSE(TScan(ID3v2Tag(4, 10000) + Junk(28490) + Frames(kStereo, kFrameSize, 32)).Found);
+  // The block that holds the audio runs past the file's end: it ends there.
+  std::string beforeAudio = ID3v2Tag(4, 10000) + Junk(28490);
+  TScan pastEnd(beforeAudio + Frames(kStereo, kFrameSize, 32));
+  ASSERT_TRUE(pastEnd.Found);
+  EXPECT_EQ(pastEnd.Offset, static_cast<int64_t>(beforeAudio.size()));
+  // A tag size beyond the file.
   TListedFile file(Frames(kStereo, kFrameSize, 130));
   for (int64_t offset : {int64_t{0xFFFFFFFF} + 10, int64_t{-1}})
     EXPECT_FALSE(FindMpegHeader(file.Info, offset));
+}
+
+TEST(FindMpegHeader, ShortFilesAreScannedWithinTheirOwnLength) {
+  // A 3-second file (115 frames, 47955 bytes), a two-frame file, and audio behind a tag
+  // and junk in the first, second and last block of a short file, with an ID3v1 tag.
+  const std::tuple<std::string, int> cases[] = {
+      {"", 115}, {"", 2}, {ID3v2Tag(3, 990) + Junk(300), 20},
+      {Junk(6990), 3}, {Junk(7000), 20}, {ID3v2Tag(3, 990) + Junk(27000), 12}};
+  for (const auto& [before, frames] : cases) {
+    SCOPED_TRACE(std::to_string(before.size()) + " bytes before " + std::to_string(frames));
+    std::string audio = Frames(kStereo, kFrameSize, frames);
+    TScan scan(before + audio + ID3v1Tag("t", "", "", "", "", 1, 1));
+    ASSERT_TRUE(scan.Found);
+    EXPECT_EQ(scan.Offset, static_cast<int64_t>(before.size()));
+    EXPECT_EQ(scan.Header().AudioSize, static_cast<int64_t>(audio.size()));
+    EXPECT_EQ(scan.Header().FrameCount, static_cast<uint32_t>(frames));
+  }
+  // A lone Info frame needs no next frame to be taken.
+  EXPECT_TRUE(TScan(Frame(kStereo, kFrameSize, XingBody(36, "Info", 0, 0, 0))).Found);
+}
+
+TEST(FindMpegHeader, AShortFileWithoutAConfirmedFrameIsRefused) {
+  // Junk; a header whose next frame would lie past the end; a header in the file's last
+  // four bytes, and one cut off by the end; a single plain frame (nothing confirms it);
+  // an empty file.
+  const std::string header = BigEndian(HeaderWord(kStereo));
+  for (const std::string& bytes :
+       {Junk(30000), Junk(500) + header + Junk(100), Junk(7000) + header,
+        Junk(13998) + header.substr(0, 2), Frame(kStereo, kFrameSize), std::string()}) {
+    SCOPED_TRACE(bytes.size());
+    EXPECT_FALSE(TScan(bytes).Found);
+  }
+}
+
+TEST(FindMpegHeader, FileLengthsAtTheBlockEdgesAreScannedAlike) {
+  // Audio that ends exactly where a block, a candidate range or the old 49000-byte limit
+  // ends, or one byte either side of it.
+  for (size_t length : {6999u, 7000u, 7001u, 13999u, 14000u, 14001u, 48999u, 49000u, 49001u}) {
+    SCOPED_TRACE(length);
+    TScan scan(Frames(kStereo, kFrameSize, 200).substr(0, length));
+    ASSERT_TRUE(scan.Found);
+    EXPECT_EQ(scan.Offset, 0);
+  }
+  // However long the file, frames are looked for only in the first 35000 bytes behind the
+  // tag (the last block's candidates).
+  std::string audio = Frames(kStereo, kFrameSize, 200);
+  EXPECT_FALSE(TScan(ID3v2Tag(4, 1000) + Junk(35000) + audio).Found);
+  EXPECT_TRUE(TScan(ID3v2Tag(4, 1000) + Junk(34999) + audio).Found);
 }
 
 }  // namespace

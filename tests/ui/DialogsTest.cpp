@@ -71,12 +71,20 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
     EXPECT_FALSE(listName.Enabled());
     PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
     EXPECT_TRUE(listName.Enabled());
+    // Save is disabled, and the note under the name says why, in the window's language.
+    TspSkinStdLabel& note = *dialog.GroupBoxSaving_LabelListNameNote;
+    EXPECT_EQ(note.Caption(), "");
     listName.SetText("");
     EXPECT_FALSE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), LangText(TLangText::ListNameInvalidNote));
     listName.SetText("old names.mp3");  // would replace an MP3 of the folder
     EXPECT_FALSE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), LangText(TLangText::ListNameMp3Note));
+    EXPECT_TRUE(note.Visible() && note.Top() >= listName.Top() + listName.Height());
+    SaveWindowScreenshot(dialog.Handle(), "settings-list-name-refused");
     listName.SetText("Old names.txt");
     EXPECT_TRUE(dialog.Form_ButtonSave->Enabled());
+    EXPECT_EQ(note.Caption(), "");
     PostClick(dialog.GroupBoxOptions_CheckBoxAllWordsCaps);
     PostClick(dialog.Form_ButtonSave);
   });
@@ -84,6 +92,22 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
   EXPECT_NE(after.find("AllWordsCaps=1"), std::string::npos);
   EXPECT_NE(after.find("ListName=Old names.txt"), std::string::npos);
   EXPECT_TRUE(Settings->AllWordsCaps);
+}
+
+TEST_F(Dialogs, CtrlASelectsAllOfTheSettingsListName) {
+  InSettings([&](TFormConfig& dialog) {
+    TspSkinEdit& listName = *dialog.GroupBoxSaving_EditListName;
+    PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
+    if (!listName.Enabled()) PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
+    listName.SetText("Old names.txt");
+    listName.SetFocus();
+    listName.SetSelStart(3);
+    listName.SetSelLength(0);
+    PressKey('A', {ssCtrl});
+    EXPECT_EQ(listName.SelStart(), 0);
+    EXPECT_EQ(listName.SelLength(), 13);
+    EXPECT_EQ(listName.Text(), "Old names.txt");  // the key typed nothing
+  });
 }
 
 TEST_F(Dialogs, TheAboutBoxShowsTheProductInTheLanguageChosenAndOpensItsAddresses) {

@@ -3,10 +3,12 @@
 // unmarked is data (names, numbers, symbols, the product's own name), never a text left
 // over from a form resource or the code.
 #include "ProgramWindowsKit.h"
+#include "Screenshot.h"
 
 #include "ui/FormAbout.h"
 #include "ui/FormConfig.h"
 #include "ui/FormFormatDialog.h"
+#include "ui/FormTagEditor.h"
 
 #include "app/AboutBox.h"
 #include "app/Config.h"
@@ -14,12 +16,17 @@
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinListBox.h"
+#include "skin/controls/ControlInput.h"
+#include "skin/controls/SkinButton.h"
 
 #include "classlib/Menus.h"
+
+#include "grid/SkinStringGrid.h"
 
 #include "base/FileUtils.h"
 
 #include <functional>
+#include <map>
 #include <set>
 
 namespace {
@@ -71,6 +78,39 @@ Texts UnmarkedTexts(TForm& window, const std::set<std::string>& data, const std:
   return unmarked;
 }
 
+// The controls that show on the screen something else than they paint now (a text that
+// changed without a repaint keeps its old pixels there), each by the innermost showing
+// control over a differing pixel.
+std::set<std::string> StaleControls(TForm& window) {
+  PumpFor(100);
+  const TPixelImage shown = WindowPixelsAsShown(window.Handle());
+  const TPixelImage painted = CaptureWindow(window.Handle());
+  if (shown.Empty() || shown.Width() != painted.Width() || shown.Height() != painted.Height())
+    return {"the window is not wholly on the screen"};
+  RECT place{};
+  GetWindowRect(window.Handle(), &place);
+  std::map<std::string, TRect> boxes;
+  for (int i = 0; i < window.ComponentCount(); ++i)
+    if (auto* control = dynamic_cast<TControl*>(window.Components(i)); control != nullptr && ControlShowing(*control)) {
+      const TPoint origin = control->ClientToScreen({0, 0});
+      boxes[control->Name()] = Bounds(origin.X - place.left, origin.Y - place.top, control->Width(), control->Height());
+    }
+  std::set<std::string> stale;
+  for (int32_t y = 0; y < shown.Height(); ++y)
+    for (int32_t x = 0; x < shown.Width(); ++x) {
+      if (shown.Pixel(x, y) == painted.Pixel(x, y)) continue;
+      std::string innermost = window.Name();
+      int64_t smallest = INT64_MAX;
+      for (const auto& [name, box] : boxes)
+        if (PtInRect(box, {x, y}) && int64_t{box.Width()} * box.Height() < smallest) {
+          innermost = name;
+          smallest = int64_t{box.Width()} * box.Height();
+        }
+      stale.insert(innermost);
+    }
+  return stale;
+}
+
 class MarkedLanguage : public ProgramWindows {
 protected:
   MarkedLanguage() {
@@ -98,6 +138,47 @@ TEST_F(MarkedLanguage, EveryWindowShowsOnlyTheLanguageFilesTexts) {
   });
   InDialog<TFormFormatDialog>([&] { Window->GroupBoxOptions_SpeedButtonFormatsClick(nullptr); },
                               [&](TFormFormatDialog& dialog) { EXPECT_EQ(UnmarkedTexts(dialog, {}), Texts{}); });
+}
+
+// The language changes while the main window is open: every text it shows, on the screen
+// as much as in its controls, is the new language's, and so is every window opened then.
+class LanguageChangedToMarked : public ProgramWindows {
+protected:
+  LanguageChangedToMarked() {
+    Program.WriteLanguage("DE.lng", MarkedLanguageFile());
+    Mp3("b - Alpha");
+    OpenMainWindow();
+    ParkPointer();
+  }
+};
+
+TEST_F(LanguageChangedToMarked, EveryOpenWindowShowsTheNewTextsAtOnce) {
+  const std::set<std::string> mainWindowData = {
+      "Velorandquistmar 0.4.8", "-", "Deutsch", "English", "Espa\xF1ol", "Nederlands", "...", "1",
+      "1 - 2 - X - X - X", "X - 1 - 2 - X - X", "X - X - 1 - 2 - X", "X - X - X - 1 - 2",
+      "&1", "&2", "&3", "&4", "&5", "&6", "&7", ExcludeTrailingBackslash(Music.Path())};
+  EXPECT_NE(UnmarkedTexts(*Window, mainWindowData), Texts{});  // English at first
+  EXPECT_EQ(StaleControls(*Window), std::set<std::string>{});
+  Window->Menu_Language->Items(0)->Click();
+  EXPECT_EQ(UnmarkedTexts(*Window, mainWindowData), Texts{});
+  EXPECT_EQ(StaleControls(*Window), std::set<std::string>{});
+  PostKey(Window->PanelGrid_GridFileNames, VK_F2);  // the tags panel
+  EXPECT_EQ(StaleControls(*Window), std::set<std::string>{});
+  InDialog<TFormConfig>([&] { Window->Menu_Settings->Click(); }, [&](TFormConfig& dialog) {
+    EXPECT_EQ(UnmarkedTexts(dialog, {"-------", "ID3v1.1", "ID3v2.4", "English", Settings->ListName()},
+                            {"GroupBoxTags_ComboBoxLanguage"}),
+              Texts{});
+  });
+  InDialog<TFormTagEditor>([&] { PostClick(Window->PanelID3Tags_ButtonReadTags); }, [&](TFormTagEditor& editor) {
+    // The genres and comment languages are the tag tables' names (the blank one chosen);
+    // the window keeps its own name as its caption; the MPEG panel shows a colon and
+    // dashes for an unreadable file.
+    EXPECT_EQ(UnmarkedTexts(editor,
+                            {"ID3v1 + ID3v2 Editor", "-------", "ID3v1.1", "ID3v2.4", " ", ":", "-", "...",
+                             ExcludeTrailingBackslash(Music.Path())},
+                            {"PanelPrimaryTags_ComboBoxGenre", "PanelPrimaryTags_ComboBoxLanguage"}),
+              Texts{});
+  });
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ TEST_F(MainWindow, StartsOverItsFolderWithTheSettingsWrittenAndTheRenamePanelSho
   EXPECT_EQ(Window->GroupBoxOptions_ComboBoxFormats->ItemIndex(), 0);
   EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, true}));
   EXPECT_EQ(Session->NormalFontColor, static_cast<uint32_t>(Window->TabRebuild_GroupBoxReplace->FontColor()));
+  EXPECT_EQ(ControlsOutsideTheClientArea(*Window), Texts{});
   SaveWindowScreenshot(Window->Handle(), "main-window-rebuild");
 }
 

@@ -6,6 +6,22 @@
 
 #include "grid/SkinStringGrid.h"
 
+#include "base/StrUtils.h"
+
+std::vector<std::string> ControlsOutsideTheClientArea(TForm& Window) {
+  const TRect client = Window.ClientRect();
+  std::vector<std::string> outside;
+  for (int i = 0; i < Window.ControlCount(); ++i) {
+    TControl& control = *Window.Controls(i);
+    if (!control.Visible() || control.Name() == "Form_ButtonClose") continue;
+    if (control.Left() < 0 || control.Top() < 0 || control.Left() + control.Width() > client.Right ||
+        control.Top() + control.Height() > client.Bottom)
+      outside.push_back(control.Name() + " at " + IntToStr(control.Left()) + "," + IntToStr(control.Top()) + " " +
+                        IntToStr(control.Width()) + "x" + IntToStr(control.Height()));
+  }
+  return outside;
+}
+
 ProgramWindows::ProgramWindows() {
   for (const char* language : {"EN.lng", "DE.lng", "ES.lng", "NL.lng"}) Program.InstallBuiltLanguage(language);
   SetConfigFormShower(ShowConfigDialog);

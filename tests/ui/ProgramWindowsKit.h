@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+// The visible controls of the window's client area that reach past it, each as "name at
+// left,top widthxheight"; the hidden Escape button that lies outside on purpose is left out.
+std::vector<std::string> ControlsOutsideTheClientArea(TForm& Window);
+
 class ProgramWindows : public ::testing::Test {
 protected:
   ProgramWindows();

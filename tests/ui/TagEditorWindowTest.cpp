@@ -22,6 +22,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinStatusPanel.h"
 #include "skin/controls/SkinStdLabel.h"
 #include "skin/form/DynamicSkinForm.h"
@@ -155,6 +156,31 @@ TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsD
     EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
     EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
     SaveWindowScreenshot(editor.Handle(), "tag-editor");
+  });
+}
+
+TEST_F(TagEditorWindow, ItsFirstLayoutFitsTheClientAreaTheFrameLeaves) {
+  WithEditor(1, [&](TFormTagEditor& editor) {
+    // The status bar lies along the bottom of the client area, and nothing of the window
+    // reaches past that area.
+    const TRect client = editor.ClientRect();
+    const TspSkinStatusBar& status = *editor.Form_StatusBar;
+    EXPECT_EQ(status.Top() + status.Height(), client.Bottom);
+    EXPECT_EQ(status.Width(), client.Width());
+    EXPECT_EQ(ControlsOutsideTheClientArea(editor), Texts{});
+  });
+}
+
+TEST_F(TagEditorWindow, CtrlASelectsAllOfAFieldAndTheGridKeepsItsRows) {
+  WithEditor(2, [&](TFormTagEditor& editor) {
+    TspSkinEdit& title = *editor.PanelPrimaryTags_EditTitle;
+    title.SetFocus();
+    title.SetSelStart(2);
+    title.SetSelLength(0);
+    PressKey('A', {ssCtrl});
+    EXPECT_EQ(title.SelStart(), 0);
+    EXPECT_EQ(title.SelLength(), 4);  // "Beta"
+    EXPECT_EQ(Grid().SelectedCount(), 1);  // the grid's own Ctrl+A is for the grid's focus only
   });
 }
 

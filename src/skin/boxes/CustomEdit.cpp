@@ -50,7 +50,8 @@ void TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
 }
 
 void TspCustomEdit::Dispatch(TMessage& Message) {
-  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
+  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message) || RouteSelectAllKey(*this, Message))
+    return;
   switch (Message.Msg) {
     case WM_CONTEXTMENU:
       if (PopupMenu() != nullptr) {

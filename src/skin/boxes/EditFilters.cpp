@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr WPARAM kCtrlC = 3;
+constexpr WPARAM kCtrlA = 1, kCtrlC = 3;
 
 bool KeyDown(UINT Key) { return GetKeyState(static_cast<int>(Key)) < 0; }
 
@@ -38,6 +38,16 @@ bool RouteClipboardKey(TWinControl& Edit, TMessage& Message) {
   const UINT command = ClipboardCommand(Message);
   if (command == 0) return false;
   Edit.Perform(command);
+  Message.Result = 0;
+  return true;
+}
+
+bool RouteSelectAllKey(TWinControl& Edit, TMessage& Message) {
+  if (Message.Msg == WM_CHAR && Message.WParam == kCtrlA) return true;
+  if (Message.Msg != WM_KEYDOWN || Message.WParam != 'A' || !KeyDown(VK_CONTROL) || KeyDown(VK_SHIFT) ||
+      KeyDown(VK_MENU))
+    return false;
+  SendMessageA(Edit.Handle(), EM_SETSEL, 0, -1);
   Message.Result = 0;
   return true;
 }

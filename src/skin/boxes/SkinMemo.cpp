@@ -195,6 +195,7 @@ void TspSkinMemo::Change() {
 // Messages
 
 void TspSkinMemo::Dispatch(TMessage& Message) {
+  if (RouteSelectAllKey(*this, Message)) return;
   if (IsEditingMessage(Message.Msg)) {
     HandleEditing(Message);
     return;

@@ -367,6 +367,10 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       TspSkinCustomControl::Dispatch(Message);
       Invalidate();  // a flat box shows what lies behind it
       return;
+    case CM_TEXTCHANGED:  // a new caption, as after a change of language
+      TspSkinCustomControl::Dispatch(Message);
+      Invalidate();
+      return;
     case WM_ERASEBKGND:
       if (FFlat)
         Message.Result = 1;  // it draws what lies behind it itself

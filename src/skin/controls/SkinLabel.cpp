@@ -76,14 +76,14 @@ TRect TspSkinLabel::ContentRect(int32_t Width, int32_t Height) {
   return KeepsSkinSize() ? NewClRect : GrownClientRect(ClRect, SkinRect, Width, Height);
 }
 
-int32_t TspSkinLabel::GetAutoSizeDelta() {
+int32_t TspSkinLabel::AutoSizeDeltaFor(const std::string& Text) {
   GetSkinData();
-  if (!Skinned()) return CaptionTextWidth(Caption()) - (Width() - 4);
+  if (!Skinned()) return CaptionTextWidth(Text) - (Width() - 4);
   if (ResizeMode() == 0) return 0;
   int width = Width();
   int height = Height();
   CalcSize(width, height);
-  return CaptionTextWidth(Caption()) - RectWidth(NewClRect);
+  return CaptionTextWidth(Text) - RectWidth(NewClRect);
 }
 
 void TspSkinLabel::AdjustSize() {

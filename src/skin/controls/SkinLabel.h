@@ -31,6 +31,9 @@ public:
   // whole client area, nor for an entry of a fixed size).
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value);
+  // The width at which the label shows Text whole (its width as it is where the skin
+  // entry fixes the size).
+  int32_t WidthToShow(const std::string& Text) { return Width() + AutoSizeDeltaFor(Text); }
 
   void Dispatch(TMessage& Message) override;
 
@@ -42,7 +45,9 @@ protected:
   void CreateControlSkinImage(TBitmap* B) override;
 
   // How much wider the label must be for its caption (negative: narrower).
-  virtual int32_t GetAutoSizeDelta();
+  int32_t GetAutoSizeDelta() { return AutoSizeDeltaFor(Caption()); }
+  // The same for any text in the caption's place.
+  virtual int32_t AutoSizeDeltaFor(const std::string& Text);
   // Width += GetAutoSizeDelta where the label may change its width.
   void AdjustSize();
   // The caption's font: the skin's (name, style, height and colour) or DefaultFont, the

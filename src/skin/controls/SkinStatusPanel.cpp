@@ -48,14 +48,14 @@ int32_t TspSkinStatusPanel::GlyphRoom(int32_t Gap) {
   return FGlyph.Empty() ? 0 : FGlyph.Width() / FNumGlyphs + Gap;
 }
 
-int32_t TspSkinStatusPanel::GetAutoSizeDelta() {
+int32_t TspSkinStatusPanel::AutoSizeDeltaFor(const std::string& Text) {
   GetSkinData();
   if (Skinned() && ResizeMode() == 0) return 0;
   int width = Width();
   int height = Height();
   CalcSize(width, height);
   const int32_t room = Skinned() ? RectWidth(CurrentClientRect()) : Width() - 4;
-  return CaptionTextWidth(Caption()) + GlyphRoom(3) - room;
+  return CaptionTextWidth(Text) + GlyphRoom(3) - room;
 }
 
 void TspSkinStatusPanel::DrawGlyphIn(TCanvas& Canvas, TRect& R) {

@@ -28,7 +28,7 @@ public:
   void Dispatch(TMessage& Message) override;
 
 protected:
-  int32_t GetAutoSizeDelta() override;
+  int32_t AutoSizeDeltaFor(const std::string& Text) override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
 

@@ -1,6 +1,6 @@
 // The skinned edits and the memo with the keyboard and the mouse, through the
 // application's loop: read-only texts that nothing changes while Ctrl+C still copies, the
-// single line a paste gives, Enter and Escape to the form after OnKeyPress, Tab and the
+// single line a paste gives, Ctrl+A in every kind of edit, Enter and Escape to the form after OnKeyPress, Tab and the
 // focus's hot look, the numeric edit's characters, beep and steps, and the button.
 #include "SkinEditInputKit.h"
 
@@ -47,6 +47,31 @@ TEST_F(SkinEditInput, ReadOnlyTextsStayWhateverIsTypedPastedOrCommandedAndCtrlCC
     PostChar('z');
     EXPECT_EQ(control->Text(), "azdef");
   }
+}
+
+TEST_F(SkinEditInput, CtrlASelectsEverythingInEveryKindOfEditAndTypesNothing) {
+  TSeamOverride beep(Seams::Beep, CountBeep);
+  Beeps = 0;
+  auto* edit = Add<TspSkinEdit>(Bounds(10, 10, 150, 21));
+  auto* number = Add<TspSkinNumEdit>(Bounds(10, 40, 150, 21));
+  auto* memo = Add<TspSkinMemo>(Bounds(10, 70, 150, 80));
+  auto* readOnly = Add<TspSkinEdit>(Bounds(200, 10, 150, 21));
+  readOnly->SetReadOnly(true);
+  for (TCustomEdit* control : std::initializer_list<TCustomEdit*>{edit, number, memo, readOnly}) {
+    SCOPED_TRACE(control->ClassName());
+    const std::string text = control == memo ? "12\r\n34" : "1234";
+    control->SetText(text);
+    Focus(control);
+    control->SetSelStart(1);
+    control->SetSelLength(1);
+    PressKey('A', {ssCtrl, ssShift});  // not the shortcut
+    EXPECT_EQ(control->SelLength(), 1);
+    PressKey('A', {ssCtrl});
+    EXPECT_EQ(control->SelStart(), 0);
+    EXPECT_EQ(control->SelLength(), static_cast<int>(text.size()));
+    EXPECT_EQ(control->Text(), text);
+  }
+  EXPECT_EQ(Beeps, 0);  // the numeric edit takes the key's character for no typing
 }
 
 TEST_F(SkinEditInput, APasteGivesAnEditItsFirstLineAsOneStepToUndo) {

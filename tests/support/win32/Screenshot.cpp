@@ -73,6 +73,13 @@ TPixelImage CaptureWindow(HWND Window) {
   return CopyWindowPixels(Window, part);
 }
 
+TPixelImage WindowPixelsAsShown(HWND Window) {
+  if (!IsWindow(Window) || !IsWindowVisible(Window)) return {};
+  const TRect part = VisiblePart(Window);
+  if (IsRectEmpty(part)) return {};
+  return CopyWindowPixels(Window, part);
+}
+
 TPixelImage CaptureWindows(std::span<const HWND> Windows) {
   TRect span;
   for (HWND window : Windows) {

@@ -14,6 +14,9 @@
 // brought to the top without activation and everything in it paints first. Empty when
 // the window is not shown.
 TPixelImage CaptureWindow(HWND Window);
+// Window as it shows now, nothing repainted first: what a stale paint left stays in it.
+// Empty when the window is not shown.
+TPixelImage WindowPixelsAsShown(HWND Window);
 // Captures Window and saves the picture. Fails, saving nothing, when the window is not
 // on screen or the picture is one flat colour (nothing was drawn).
 ::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name);

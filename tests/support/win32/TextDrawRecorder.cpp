@@ -1,0 +1,160 @@
+#include "TextDrawRecorder.h"
+
+#include <cstring>
+#include <map>
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+TTextDrawRecorder* Recorder = nullptr;
+std::map<std::string, std::vector<std::string>> StandIns;
+
+using TDrawTextA = int(WINAPI*)(HDC, LPCSTR, int, LPRECT, UINT);
+using TTextOutA = BOOL(WINAPI*)(HDC, int, int, LPCSTR, int);
+using TExtTextOutA = BOOL(WINAPI*)(HDC, int, int, UINT, const RECT*, LPCSTR, UINT, const INT*);
+using TTabbedTextOutA = LONG(WINAPI*)(HDC, int, int, LPCSTR, int, int, const INT*, int);
+
+TDrawTextA SystemDrawTextA = nullptr;
+TTextOutA SystemTextOutA = nullptr;
+TExtTextOutA SystemExtTextOutA = nullptr;
+TTabbedTextOutA SystemTabbedTextOutA = nullptr;
+
+constexpr int32_t kUnbounded = 1 << 20;
+
+TRect ClipBox(HDC dc) {
+  RECT clip{};
+  if (GetClipBox(dc, &clip) == ERROR) return {-kUnbounded, -kUnbounded, kUnbounded, kUnbounded};
+  return {clip.left, clip.top, clip.right, clip.bottom};
+}
+
+std::string TextOf(LPCSTR text, int count) {
+  if (text == nullptr) return {};
+  return count < 0 ? std::string(text) : std::string(text, static_cast<size_t>(count));
+}
+
+// The texts to measure for one drawn text: itself, then its stand-ins.
+std::vector<std::string> Measured(const std::string& drawn) {
+  std::vector<std::string> texts{drawn};
+  if (const auto found = StandIns.find(drawn); found != StandIns.end())
+    texts.insert(texts.end(), found->second.begin(), found->second.end());
+  return texts;
+}
+
+void RecordDrawText(HDC dc, const std::string& drawn, const RECT& given, UINT format) {
+  constexpr UINT kShortening = DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS | DT_MODIFYSTRING;
+  const TRect rect{given.left, given.top, given.right, given.bottom};
+  const TRect room = (format & DT_NOCLIP) != 0 ? ClipBox(dc) : IntersectRect(rect, ClipBox(dc));
+  for (const std::string& text : Measured(drawn)) {
+    RECT calc = given;
+    SystemDrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, (format | DT_CALCRECT) & ~kShortening);
+    const int32_t width = calc.right - calc.left, height = calc.bottom - calc.top;
+    int32_t left = rect.Left;
+    if ((format & DT_CENTER) != 0) left = rect.Left + (rect.Width() - width) / 2;
+    if ((format & DT_RIGHT) != 0) left = rect.Right - width;
+    const bool clippedAtItsEnd = (format & (DT_NOCLIP | DT_CENTER | DT_RIGHT)) == 0;
+    Recorder->Drawn.push_back(
+        {text, Bounds(left, rect.Top, width, height), room, (format & DT_WORDBREAK) != 0, clippedAtItsEnd ? 1 : 0});
+  }
+}
+
+void RecordTextOut(HDC dc, int x, int y, const std::string& drawn, const TRect& room) {
+  for (const std::string& text : Measured(drawn)) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const UINT align = GetTextAlign(dc);
+    int32_t left = x;
+    if ((align & TA_CENTER) == TA_CENTER)
+      left = x - size.cx / 2;
+    else if ((align & TA_RIGHT) != 0)
+      left = x - size.cx;
+    // The baseline or bottom alignments move the text up; only its width is judged.
+    Recorder->Drawn.push_back({text, Bounds(left, y, size.cx, size.cy), {room.Left, y, room.Right, y + size.cy}});
+  }
+}
+
+int WINAPI RecordingDrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
+  if (Recorder != nullptr && rect != nullptr && (format & DT_CALCRECT) == 0)
+    RecordDrawText(dc, TextOf(text, count), *rect, format);
+  return SystemDrawTextA(dc, text, count, rect, format);
+}
+
+BOOL WINAPI RecordingTextOutA(HDC dc, int x, int y, LPCSTR text, int count) {
+  if (Recorder != nullptr) RecordTextOut(dc, x, y, TextOf(text, count), ClipBox(dc));
+  return SystemTextOutA(dc, x, y, text, count);
+}
+
+BOOL WINAPI RecordingExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
+                                 const INT* dx) {
+  if (Recorder != nullptr && text != nullptr && count > 0) {
+    TRect room = ClipBox(dc);
+    if ((options & ETO_CLIPPED) != 0 && rect != nullptr)
+      room = IntersectRect(room, {rect->left, rect->top, rect->right, rect->bottom});
+    RecordTextOut(dc, x, y, std::string(text, count), room);
+  }
+  return SystemExtTextOutA(dc, x, y, options, rect, text, count, dx);
+}
+
+LONG WINAPI RecordingTabbedTextOutA(HDC dc, int x, int y, LPCSTR text, int count, int tabs, const INT* stops,
+                                    int origin) {
+  if (Recorder != nullptr) RecordTextOut(dc, x, y, TextOf(text, count), ClipBox(dc));
+  return SystemTabbedTextOutA(dc, x, y, text, count, tabs, stops, origin);
+}
+
+// Points every import-table entry of the program that holds From at To (a function the
+// program does not use has none).
+void PatchImports(void* From, void* To) {
+  auto* base = reinterpret_cast<uint8_t*>(GetModuleHandleA(nullptr));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name != 0;
+       ++module)
+    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk); entry->u1.Function != 0;
+         ++entry) {
+      if (reinterpret_cast<void*>(entry->u1.Function) != From) continue;
+      DWORD protection = 0;
+      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
+      entry->u1.Function = reinterpret_cast<decltype(entry->u1.Function)>(To);
+      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
+    }
+}
+
+template <class F>
+F SystemFunction(const char* Module, const char* Name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(Module), Name)));
+}
+
+void* Address(auto Function) { return reinterpret_cast<void*>(Function); }
+
+}  // namespace
+
+bool TDrawnText::Fits() const {
+  return Needed.Left >= Room.Left && Needed.Right + EndSlack <= Room.Right && (!Wraps || Needed.Bottom <= Room.Bottom);
+}
+
+TTextDrawRecorder::TTextDrawRecorder() {
+  if (Recorder != nullptr) throw std::logic_error("one text recorder at a time");
+  SystemDrawTextA = SystemFunction<TDrawTextA>("user32.dll", "DrawTextA");
+  SystemTextOutA = SystemFunction<TTextOutA>("gdi32.dll", "TextOutA");
+  SystemExtTextOutA = SystemFunction<TExtTextOutA>("gdi32.dll", "ExtTextOutA");
+  SystemTabbedTextOutA = SystemFunction<TTabbedTextOutA>("user32.dll", "TabbedTextOutA");
+  PatchImports(Address(SystemDrawTextA), Address(RecordingDrawTextA));
+  PatchImports(Address(SystemTextOutA), Address(RecordingTextOutA));
+  PatchImports(Address(SystemExtTextOutA), Address(RecordingExtTextOutA));
+  PatchImports(Address(SystemTabbedTextOutA), Address(RecordingTabbedTextOutA));
+  Recorder = this;
+}
+
+TTextDrawRecorder::~TTextDrawRecorder() {
+  PatchImports(Address(RecordingDrawTextA), Address(SystemDrawTextA));
+  PatchImports(Address(RecordingTextOutA), Address(SystemTextOutA));
+  PatchImports(Address(RecordingExtTextOutA), Address(SystemExtTextOutA));
+  PatchImports(Address(RecordingTabbedTextOutA), Address(SystemTabbedTextOutA));
+  StandIns.clear();
+  Recorder = nullptr;
+}
+
+void TTextDrawRecorder::SetStandIns(const std::string& For, const std::vector<std::string>& Texts) {
+  StandIns[For] = Texts;
+}
