@@ -25,25 +25,41 @@ TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
           size[0], size[1], size[2], size[3]};
 }
 
-// The tags the file holds at the time of writing. A footer counts only where its
-// marker stands behind the tag, so that a stray flag never costs audio bytes.
+// Reads the header of an ID3v2 tag at offset: its size field and whether a footer
+// follows it. A footer counts only where its marker stands behind the tag, so that a
+// stray flag never costs audio bytes. False where no tag starts.
+bool ExamineTagAt(THandle handle, int64_t offset, uint32_t& size, bool& footer) {
+  TID3v2HeaderBytes header{};
+  if (ReadAt(handle, offset, soBeginning, header.data(), ID3v2HeaderSize) !=
+          static_cast<int32_t>(ID3v2HeaderSize) ||
+      !IsID3v2Header(header))
+    return false;
+  size = ID3v2TagSize(header);
+  std::array<uint8_t, 3> marker{};
+  footer = (header[kFlags] & ID3v2FlagFooter) &&
+           ReadAt(handle, offset + ID3v2HeaderSize + size, soBeginning, marker.data(), 3) == 3 &&
+           marker == kFooterMarker;
+  return true;
+}
+
+// The tags the file holds at the time of writing: the first ID3v2 tag, the tags other
+// writers stacked directly behind it (as far as they fit before the ID3v1 tag) and the
+// ID3v1 tag.
 bool ExamineFile(THandle handle, TID3v2FileLayout& layout) {
   layout.FileLength = FileSizeOf(handle);
   if (layout.FileLength < 0) return false;
-  TID3v2HeaderBytes header{};
-  layout.HasTag = ReadAt(handle, 0, soBeginning, header.data(), ID3v2HeaderSize) ==
-                      static_cast<int32_t>(ID3v2HeaderSize) &&
-                  IsID3v2Header(header);
-  if (layout.HasTag) {
-    layout.OldTagSize = ID3v2TagSize(header);
-    std::array<uint8_t, 3> marker{};
-    layout.OldFooter = (header[kFlags] & ID3v2FlagFooter) &&
-                       ReadAt(handle, int64_t{ID3v2HeaderSize} + layout.OldTagSize, soBeginning,
-                              marker.data(), 3) == 3 &&
-                       marker == kFooterMarker;
-  }
   layout.HasID3v1 = EndsInID3v1Tag(handle);
-  return layout.IsConsistent();
+  layout.HasTag = ExamineTagAt(handle, 0, layout.OldTagSize, layout.OldFooter);
+  if (!layout.IsConsistent()) return false;
+  uint32_t size = 0;
+  bool footer = false;
+  for (int64_t next = layout.OldTagExtent(); ExamineTagAt(handle, next, size, footer);) {
+    const int64_t extent = int64_t{ID3v2HeaderSize} + size + (footer ? ID3v2FooterSize : 0);
+    if (extent > layout.AudioLength() - layout.StackedTagsLength) break;
+    layout.StackedTagsLength += extent;
+    next += extent;
+  }
+  return true;
 }
 
 }  // namespace
@@ -132,7 +148,10 @@ bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
   if (inPlace) {
     written = WriteAt(*FHandle, 0, soBeginning, tag.data(), tagLength) == tagLength;
   } else {
-    const int64_t oldTagExtent = layout.OldTagExtent(), audioLength = layout.AudioLength();
+    // Removing the tag removes the tags stacked behind it too, so that none is left.
+    const int64_t stacked = removeID3v2 ? layout.StackedTagsLength : 0;
+    const int64_t oldTagExtent = layout.OldTagExtent() + stacked,
+                  audioLength = layout.AudioLength() - stacked;
     written = RewriteThroughTempCopy(entry, [&](TStream& source, TStream& copy) {
       if (tagLength > 0) copy.WriteBuffer(tag.data(), tagLength);
       if (source.Seek(oldTagExtent, soBeginning) != oldTagExtent)

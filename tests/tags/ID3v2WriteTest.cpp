@@ -172,6 +172,22 @@ TEST_F(ID3v2Write, Removal) {
   EXPECT_TRUE(Save(*file).ends_with(kAudio));
 }
 
+TEST_F(ID3v2Write, RemovalTakesEveryTagStackedAtTheStart) {
+  // Writers that add a tag in front of an old one leave two or more; a footer counts.
+  const std::string second = ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TIT2", TextBody("Old")));
+  const std::string footed = ID3v2TagBytes(4, 0x10, Text("TALB", "Older"));
+  const std::string third = footed + "3DI" + footed.substr(3, 7);
+  auto file = Open(FOurTag + second + third + kAudio + kID3v1);
+  file->Info.RemoveID3v2 = true;
+  EXPECT_EQ(Save(*file), kAudio + kID3v1);
+  // A header whose tag would reach past the file is no tag: the bytes stay.
+  std::string broken = ID3v2TagBytes(4, 0, "") + kAudio;
+  broken[6] = 0x7F;
+  auto stray = Open(FOurTag + broken + kID3v1);
+  stray->Info.RemoveID3v2 = true;
+  EXPECT_EQ(Save(*stray), broken + kID3v1);
+}
+
 TEST_F(ID3v2Write, TagWithAFooterIsRewrittenKeepingTheAudioBehindIt) {
   const std::string body = Text("TIT2", "Title");
   std::string footer = ID3v2TagBytes(4, 0x10, body).substr(0, 10).replace(0, 3, "3DI");
