@@ -175,6 +175,32 @@ TEST(ID3v2Read, FramesTheListDoesNotHold) {
   EXPECT_EQ(tag.GetKeptData().Frames.size(), 5u);
 }
 
+TEST(ID3v2Read, CompressedFramesInflateOnlyWithinTheBoundsOfAFrameAndATag) {
+  // A few kilobytes that would inflate past a frame's bound stay as they were read,
+  // undecoded, and the frames around them are read.
+  const std::string huge = Deflated(TextBody(std::string(ID3v2InflatedFrameLimit + 1, 'c')));
+  TListedFile file(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", huge, 0, 0x08) +
+                                           Text(4, "TPE1", "Artist")) +
+                   kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(FrameList(tag.GetFrameList()), kArtist);
+  ASSERT_EQ(tag.GetKeptData().Frames.size(), 1u);
+  EXPECT_EQ(tag.GetKeptData().Frames[0].Format, 0x08);
+  EXPECT_EQ(tag.GetKeptData().Frames[0].Body, Bytes(huge));
+  // Frames each within the bound, but together past a tag's: the later ones stay packed.
+  const int32_t fitting = ID3v2InflatedTagLimit / ID3v2InflatedFrameLimit;
+  const std::string large = Deflated(TextBody(std::string(ID3v2InflatedFrameLimit - 1, 'c')));
+  std::string frames;
+  for (int32_t i = 0; i <= fitting; ++i)
+    frames += ID3v2FrameBytes(4, i % 2 ? "TIT1" : "TIT3", large, 0, 0x08);
+  TListedFile many(ID3v2TagBytes(4, 0, frames) + kAudio);
+  TMp3ID3v2 manyTag(many.Info, false);
+  ASSERT_TRUE(manyTag.ReadTag());
+  EXPECT_EQ(manyTag.GetFrameList().GetCount(), fitting);
+  EXPECT_EQ(manyTag.GetKeptData().Frames.size(), 1u);
+}
+
 TEST(ID3v2FrameData, InflateStaysWithinItsBounds) {
   const std::string zipped = Deflated(std::string(5000, 'z'));
   std::span<const uint8_t> input(reinterpret_cast<const uint8_t*>(zipped.data()), zipped.size());
