@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "ID3Codecs.h"
 #include "ID3v1.h"
+#include "ID3v22Frames.h"
 #include "ID3v2FrameReader.h"
 #include "ID3v2WritePlan.h"
 #include "TagInfo.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr uint8_t kWrittenMajorVersion = 4;
 constexpr size_t kFlags = 5;
+constexpr uint8_t kCompressedID3v22 = 0x40;
 const std::array<uint8_t, 3> kFooterMarker = {'3', 'D', 'I'};
 
 TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
@@ -88,8 +90,9 @@ void TMp3ID3v2::ReadBody(TBytes& body) {
                           static_cast<int32_t>(body.size()));
     body.resize(static_cast<size_t>(read));
   }
-  // ID3v2.3 unsynchronises the tag as a whole; ID3v2.4 each frame on its own.
-  if (FHeaderEx.GetVersion() == tvID3v23 && FHeaderEx.Unsynchronisation && !body.empty())
+  // ID3v2.2 and 2.3 unsynchronise the tag as a whole; ID3v2.4 each frame on its own.
+  const uint8_t version = FHeaderEx.GetVersion();
+  if ((version == tvID3v22 || version == tvID3v23) && FHeaderEx.Unsynchronisation && !body.empty())
     RemoveUnsynchronisation(body);
   FHeaderEx.ReadExtendedHeader(body);
 }
@@ -97,12 +100,30 @@ void TMp3ID3v2::ReadBody(TBytes& body) {
 bool TMp3ID3v2::ReadTag() {
   FFrames.Clear();
   FKept = {};
+  FDroppedFrames.clear();
   if (!IsID3v2Header(FRawHeader)) return false;
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
+  if (version == tvID3v22) return ReadID3v22Frames();
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
   ReadBody(body);
   ReadFrames(body, FHeaderEx, FFrames, FKept);
+  return true;
+}
+
+bool TMp3ID3v2::ReadID3v22Frames() {
+  // The flag that ID3v2.3 gave to the extended header meant a compressed tag in ID3v2.2,
+  // without a compression method ever being settled.
+  if (FRawHeader[kFlags] & kCompressedID3v22) return false;
+  TBytes body;
+  ReadBody(body);
+  size_t framesSize = 0;
+  const TBytes frames = ID3v22FramesAsID3v23(body, FDroppedFrames, framesSize);
+  TMp3ID3v2HeaderEx asID3v23;
+  asID3v23.SetVersion(tvID3v23);
+  ReadFrames(frames, asID3v23, FFrames, FKept);
+  FHeaderEx.TagSize = static_cast<uint32_t>(framesSize);
+  FHeaderEx.PaddingSize = static_cast<uint32_t>(body.size() - framesSize);
   return true;
 }
 
@@ -170,6 +191,7 @@ bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
   TMp3ID3v2HeaderEx headerEx;
   if (!removeID3v2) headerEx.ReadHeader(FRawHeader);
   FHeaderEx.Assign(headerEx);
+  FDroppedFrames.clear();  // gone with the tag they were read from
   tagInfo.HasID3v2 = !removeID3v2;
   tagInfo.HasID3v1 = keepID3v1;
   return FileSizeOf(*FHandle) == expectedLength;

@@ -129,6 +129,24 @@ TEST_F(ID3v2Write, ID3v23TagIsSavedAsID3v24WithItsWholeDate) {
   EXPECT_EQ(file->Info.ID3v2->GetVersion(), tvID3v24);
 }
 
+TEST_F(ID3v2Write, ID3v22TagIsSavedAsID3v24KeepingEveryFrameWithAnID3v24Form) {
+  auto file = Open(ID3v2TagBytes(2, 0, ID3v22FrameBytes("TT2", TextBody("Title")) +
+                                           ID3v22FrameBytes("TYE", TextBody("1999")) +
+                                           ID3v22FrameBytes("CRM", "me\0x\0secret"s) +
+                                           ID3v22FrameBytes("PIC", "\0JPG\x03\0jpeg"s) +
+                                           ID3v22FrameBytes("UFI", "owner\0id"s)) +
+                   kAudio + kID3v1);
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(file->Info.ID3v2->GetDroppedFrames(), std::vector<std::string>{"CRM"});
+  EXPECT_EQ(SaveTwice(*file),
+            Padded(Text("TIT2", "Title") + Text("TDRC", "1999") + Text("TALB", "New") +
+                   ID3v2FrameBytes(4, "APIC", "\0image/jpeg\0\x03\0jpeg"s) +
+                   ID3v2FrameBytes(4, "UFID", "owner\0id"s)) +
+                kAudio + kID3v1);
+  EXPECT_EQ(file->Info.ID3v2->GetVersion(), tvID3v24);
+  EXPECT_TRUE(file->Info.ID3v2->GetDroppedFrames().empty());  // the save left it out
+}
+
 TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   auto file = Open(kAudio);
   Frame(*file, fiTIT2).SetText(Bytes("plain"));
