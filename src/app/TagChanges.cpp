@@ -115,14 +115,13 @@ TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool& fr
   return primary.GetFrameCategory(index);
 }
 
-bool IsOlderThanID3v23(uint8_t version) { return version >= tvID3v20 && version <= tvID3v22; }
-
 void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                 const TTagApply& apply) {
   TMp3ID3v2& tag = Keep(info, ID3v2Slot(info));
   TFrameListManager& frames = tag.GetFrameList();
-  // Replacing, and tags whose frames were not read, start without primary frames.
-  if (apply.Replace || IsOlderThanID3v23(tag.GetVersion())) frames.DeletePrimaryFrames();
+  // Replacing starts without primary frames. An ID3v2.2 tag keeps its frames: they were
+  // read into their ID3v2.4 kinds.
+  if (apply.Replace) frames.DeletePrimaryFrames();
   tag.SetVersion(tvID3v24);
   if (!info.NewID3v2 && !marks.AnyMarked()) return;
   const bool fresh = info.NewID3v2 || apply.Replace;

@@ -18,7 +18,7 @@ using Texts = std::vector<std::string>;
 const char kInvalid[] = "Error / No valid translation file !";
 
 // The text that entry position p of a language file sets: the list runs 7 to 97, 99 to
-// 127, then 98, then 128 to 227.
+// 127, then 98, then 128 to the last.
 TLangText TextAtPosition(int p) {
   if (p == 120) return TLangText::UnusedLabel;
   return TLangText(p >= 91 && p < 120 ? p + 8 : p + 7);
@@ -51,8 +51,8 @@ TEST_F(LanguageTable, EveryInstalledFileLoadsInTheEnglishOrderAndKeepsTheSetting
     Folder.InstallBuiltLanguage(name);
     TStringList lines;
     lines.SetText(BuiltLanguageFile(name));
-    ASSERT_EQ(lines.Count(), 224);
-    for (int p = 0; p < 221; ++p) {  // each line's number and its line breaks as in English
+    ASSERT_EQ(lines.Count(), 3 + TLanguage::TextCount);
+    for (int p = 0; p < TLanguage::TextCount; ++p) {  // each line's number and its line breaks as in English
       const std::string line = lines.Strings(3 + p);
       EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(static_cast<int>(TextAtPosition(p))));
       EXPECT_EQ(CountChar(line, '#'), CountChar(english[3 + p], '#')) << line;
@@ -63,9 +63,9 @@ TEST_F(LanguageTable, EveryInstalledFileLoadsInTheEnglishOrderAndKeepsTheSetting
       EXPECT_EQ(language[TLangText(number)], EnglishText(TLangText(number)));
   }
   TLanguage& fromFile = Load(lfEN);
-  for (int number = 7; number <= 227; ++number) EXPECT_EQ(fromFile[TLangText(number)], EnglishText(TLangText(number)));
+  for (int number = 7; number <= TLanguage::LastTextNumber; ++number) EXPECT_EQ(fromFile[TLangText(number)], EnglishText(TLangText(number)));
   EXPECT_TRUE(Presenter.Shown.empty());
-  for (int number : {0, 4, 6, 228, -1}) EXPECT_THROW(fromFile[TLangText(number)], ERangeError);
+  for (int number : {0, 4, 6, TLanguage::LastTextNumber + 1, -1}) EXPECT_THROW(fromFile[TLangText(number)], ERangeError);
   EXPECT_THROW(LangText(TLangText(300)), ERangeError);
 }
 
@@ -119,11 +119,11 @@ TEST_F(LanguageTable, AFileOfAnotherShapeOrVersionIsRefusedWhole) {
 
 TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
   std::vector<std::string> lines = EnglishLanguageLines();
-  for (int p = 0; p < 221; ++p) lines[3 + p] = std::string("v").append(std::to_string(p));
+  for (int p = 0; p < TLanguage::TextCount; ++p) lines[3 + p] = std::string("v").append(std::to_string(p));
   lines[4] = "10=First#13Second#13";  // every "#13" is a line break
   WriteGerman(lines);
   TLanguage& language = Load(lfDE);
-  for (int p = 2; p < 221; ++p) EXPECT_EQ(language[TextAtPosition(p)], lines[3 + p]);
+  for (int p = 2; p < TLanguage::TextCount; ++p) EXPECT_EQ(language[TextAtPosition(p)], lines[3 + p]);
   EXPECT_EQ(language[TLangText::UnusedLabel], "v120");
   EXPECT_EQ(language[TLangText::AddNumberButton], "First\r\nSecond\r\n");
 }
