@@ -1,6 +1,7 @@
 #include "ID3v22Frames.h"
 
 #include "ID3Codecs.h"
+#include "ID3v2HeaderEx.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,11 +40,6 @@ const char* ID23Of(const uint8_t* id) {
   for (const TFrameID22& row : kFrameIDs)
     if (std::memcmp(row.ID22, id, kIDLength) == 0) return row.ID23;
   return nullptr;
-}
-
-bool IsWellFormedID22(const uint8_t* id) {
-  return std::all_of(id, id + kIDLength,
-                     [](uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 
 // The MIME type of a picture's image format: the two common ones by name, a link ("-->")
@@ -86,7 +82,7 @@ TBytes ID3v22FramesAsID3v23(const TBytes& body, std::vector<std::string>& droppe
   constexpr size_t kShortestPicture = 5;  // encoding, format, type
   TBytes out;
   size_t position = 0;
-  while (body.size() - position >= kHeaderSize && IsWellFormedID22(&body[position])) {
+  while (body.size() - position >= kHeaderSize && IsWellFormedFrameID(&body[position], kIDLength)) {
     const uint8_t* header = &body[position];
     const uint32_t size = (uint32_t{header[3]} << 16) | (uint32_t{header[4]} << 8) | header[5];
     if (size > body.size() - position - kHeaderSize) break;
