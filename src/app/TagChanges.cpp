@@ -133,9 +133,9 @@ void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
       bool newFrame = fresh;
       TMp3ID3v2FrameCatBase& frame = FrameOf(frames, kFieldKinds[f], newFrame);
       SetFrame(frame, field, fields, apply.FromNames, newFrame);
-    }
-    else if (!fresh && !apply.FromNames)
+    } else if (!fresh && !apply.FromNames) {
       frames.DeleteFrame(kFieldKinds[f]);  // a marked empty field
+    }
   }
   info.ChangedID3v2 = true;
 }

@@ -27,8 +27,8 @@ bool Skip(std::span<const uint8_t>& data, size_t count) {
 // Inflates a frame's data within the frame's bound and what the tag has left.
 bool Inflate(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& body,
              uint64_t& budget) {
-  if (!InflateFrameData(data, expectedSize, body, std::min<uint64_t>(budget, ID3v2InflatedFrameLimit)))
-    return false;
+  const uint64_t limit = std::min<uint64_t>(budget, ID3v2InflatedFrameLimit);
+  if (!InflateFrameData(data, expectedSize, body, limit)) return false;
   budget -= body.size();
   return true;
 }

@@ -34,8 +34,8 @@ void ReadTags(TListedFile& file) {
 }
 
 // Applies fields with the given marks to the ID3v2 tag only and saves the file.
-void ApplyAndSave(TListedFile& file, const TTagFields& fields, std::initializer_list<TTagField> marked,
-                  TTagSaveReport& report) {
+void ApplyAndSave(TListedFile& file, const TTagFields& fields,
+                  std::initializer_list<TTagField> marked, TTagSaveReport& report) {
   TTagMarks marks;
   for (TTagField field : marked) marks.SetFieldMark(field, true);
   ApplyFields(file.Info, fields, marks, {false, true});

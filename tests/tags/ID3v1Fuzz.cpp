@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (reread.GetTitle() != tag.GetTitle() || reread.GetArtist() != tag.GetArtist() ||
       reread.GetAlbum() != tag.GetAlbum() || reread.GetYear() != tag.GetYear() ||
       reread.GetGenre() != tag.GetGenre() ||
-      reread.GetComment() != (tag.GetTrack() != 0 ? tag.GetComment().substr(0, 28) : tag.GetComment()))
+      reread.GetComment() !=
+          (tag.GetTrack() != 0 ? tag.GetComment().substr(0, 28) : tag.GetComment()))
     __builtin_trap();
   return 0;
 }

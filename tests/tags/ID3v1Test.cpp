@@ -88,7 +88,8 @@ TEST(ID3v1, AnID3v10CommentTheUserLeftAloneKeepsItsThirtyCharacters) {
   // A track number needs the two bytes: ID3v1.1 with the comment cut to 28.
   tag.SetTrack(5);
   ASSERT_TRUE(tag.WriteTag(file.Info));
-  EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag("Changed", "A", "L", "2001", comment.substr(0, 28), 5, 2)));
+  EXPECT_EQ(file.Contents(),
+            Tagged(ID3v1Tag("Changed", "A", "L", "2001", comment.substr(0, 28), 5, 2)));
   // So does a new comment the user typed: it is written as ID3v1.1 shows it.
   TListedFile typed(Tagged(ID3v1Tag("T", "A", "L", "2001", comment, 0, 2)));
   TMp3ID3v1 retyped(typed.Info, false);
