@@ -74,8 +74,9 @@ void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
 
 // --- ID3v2 ------------------------------------------------------------------------------
 
+// fresh: the frame was made new for the field.
 void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& fields,
-              bool fromNames) {
+              bool fromNames, bool fresh) {
   switch (field) {
     case tfTitle: frame.SetTextString(fields.Title); break;
     case tfArtist: frame.SetTextString(fields.Artist); break;
@@ -92,29 +93,35 @@ void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& f
       frame.SetDay(fields.Day);
       break;
     case tfComment:
-      frame.SetLanguageString(LanguageCode(fields.Language));
-      frame.SetDescriptionString(fields.Description);
+      // A language or description that still says what the frame holds stays as read:
+      // the setters would turn an empty description into '-' and a code outside the
+      // language table into "XXX".
+      if (fresh || frame.GetLanguageIndex() != fields.Language)
+        frame.SetLanguageString(LanguageCode(fields.Language));
+      if (fresh || frame.GetDescriptionString() != fields.Description)
+        frame.SetDescriptionString(fields.Description);
       frame.SetTextString(fields.Comment);
       break;
   }
 }
 
-// The first frame of the kind, or a new one; always a new one when fresh.
-TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool fresh) {
+// The first frame of the kind, or a new one; always a new one when fresh, which then
+// tells whether the frame is new.
+TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool& fresh) {
   TFrameSubListManager& primary = frames.GetPrimarySubList();
   int32_t index = fresh ? -1 : primary.IndexOfKind(kind, 1);
-  if (index < 0) index = frames.NewFrame(kind);
+  fresh = index < 0;
+  if (fresh) index = frames.NewFrame(kind);
   return primary.GetFrameCategory(index);
 }
-
-bool IsOlderThanID3v23(uint8_t version) { return version >= tvID3v20 && version <= tvID3v22; }
 
 void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                 const TTagApply& apply) {
   TMp3ID3v2& tag = Keep(info, ID3v2Slot(info));
   TFrameListManager& frames = tag.GetFrameList();
-  // Replacing, and tags whose frames were not read, start without primary frames.
-  if (apply.Replace || IsOlderThanID3v23(tag.GetVersion())) frames.DeletePrimaryFrames();
+  // Replacing starts without primary frames. An ID3v2.2 tag keeps its frames: they were
+  // read into their ID3v2.4 kinds.
+  if (apply.Replace) frames.DeletePrimaryFrames();
   tag.SetVersion(tvID3v24);
   if (!info.NewID3v2 && !marks.AnyMarked()) return;
   const bool fresh = info.NewID3v2 || apply.Replace;
@@ -122,10 +129,13 @@ void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
     const auto field = static_cast<TTagField>(f);
     const bool marked = marks.Field(field);
     if (apply.FromNames ? !marked || field == tfComment : !marked && !info.NewID3v2) continue;
-    if (fields.HasValue(field))
-      SetFrame(FrameOf(frames, kFieldKinds[f], fresh), field, fields, apply.FromNames);
-    else if (!fresh && !apply.FromNames)
+    if (fields.HasValue(field)) {
+      bool newFrame = fresh;
+      TMp3ID3v2FrameCatBase& frame = FrameOf(frames, kFieldKinds[f], newFrame);
+      SetFrame(frame, field, fields, apply.FromNames, newFrame);
+    } else if (!fresh && !apply.FromNames) {
       frames.DeleteFrame(kFieldKinds[f]);  // a marked empty field
+    }
   }
   info.ChangedID3v2 = true;
 }

@@ -18,8 +18,8 @@ struct TTagApply {
 // Applies the marked fields (every field, to a new tag) to the record's tags: a wanted
 // tag the file lacks is made new; an unwanted one is cleared and marked for removal, or
 // dropped when it was only pending. An existing ID3v2 tag keeps every frame but the
-// primary frames of the marked fields; Replace and tags older than ID3v2.3 lose their
-// primary frames first. A tag that was marked for removal and is wanted again is read
+// primary frames of the marked fields (an ID3v2.2 tag too, whose frames were read into
+// their ID3v2.4 kinds); Replace drops the primary frames first. A tag that was marked for removal and is wanted again is read
 // from the file again, so that nothing of it is lost.
 void ApplyFields(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                  const TTagApply& apply);

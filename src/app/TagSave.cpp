@@ -17,9 +17,10 @@ namespace {
 
 const char kLogFileName[] = "Log.txt";
 
-constexpr TLangText kHeadings[] = {TLangText::TagsRemovedBeforeHeading,
-                                   TLangText::TagsNotChangedHeading,
-                                   TLangText::FailedFilesHeading};
+constexpr TLangText kHeadings[] = {
+    TLangText::TagsRemovedBeforeHeading, TLangText::TagsNotChangedHeading,
+    TLangText::FailedFilesHeading, TLangText::SavedInPartHeading,
+    TLangText::DroppedFramesHeading};
 const char* const kTagPrefixes[] = {"ID3v1: ", "ID3v2: "};
 
 // A tag writer's answer; one that raises has failed and changed nothing.
@@ -31,6 +32,9 @@ bool Attempt(Write write) {
     return false;
   }
 }
+
+// What a save did to one of a file's tags.
+enum class TTagOutcome { Untouched, Saved, Failed };
 
 // The tag has work to do on the disk.
 bool Pending(bool has, bool changed, bool remove) { return changed || (has && remove); }
@@ -44,38 +48,41 @@ bool ID3v2RemovesBoth(const TTagInfo& info) {
   return (info.HasID3v2 || info.NewID3v2) && info.ChangedID3v2 && info.RemoveID3v2;
 }
 
-void SaveID3v1(TTagInfo& info, TTagSaveReport& report, const std::string& name) {
+TTagOutcome SaveID3v1(TTagInfo& info, TTagSaveReport& report, const std::string& name) {
   if (info.NewID3v1 && info.RemoveID3v1) {
     report.Add(TTagSaveReport::rgRemovedBefore, TTagSaveReport::tkID3v1, name);
     info.ID3v1.reset();
     info.NewID3v1 = info.ChangedID3v1 = info.HasID3v1 = false;
   } else if (info.HasID3v1 && info.RemoveID3v1 && info.ID3v1) {
-    if (ID3v2RemovesBoth(info)) return;
-    if (Attempt([&] { return info.ID3v1->RemoveTag(info); })) {
-      info.ID3v1.reset();
-      info.ChangedID3v1 = false;
-      report.CountSaved();
-    } else {
+    if (ID3v2RemovesBoth(info)) return TTagOutcome::Untouched;
+    if (!Attempt([&] { return info.ID3v1->RemoveTag(info); })) {
       report.Add(TTagSaveReport::rgFailed, TTagSaveReport::tkID3v1, name);
+      return TTagOutcome::Failed;
     }
+    info.ID3v1.reset();
+    info.ChangedID3v1 = false;
+    report.CountSaved();
+    return TTagOutcome::Saved;
   } else if (info.ChangedID3v1 && info.ID3v1) {
-    if (Attempt([&] { return info.ID3v1->WriteTag(info); })) {
-      info.HasID3v1 = true;
-      info.NewID3v1 = info.ChangedID3v1 = false;
-      if (!info.ChangedID3v2) report.CountSaved();  // else the ID3v2 write counts
-    } else {
+    if (!Attempt([&] { return info.ID3v1->WriteTag(info); })) {
       report.Add(TTagSaveReport::rgFailed, TTagSaveReport::tkID3v1, name);
       info.IsValid = false;
+      return TTagOutcome::Failed;
     }
+    info.HasID3v1 = true;
+    info.NewID3v1 = info.ChangedID3v1 = false;
+    if (!info.ChangedID3v2) report.CountSaved();  // else the ID3v2 write counts
+    return TTagOutcome::Saved;
   } else if (!info.HasID3v1 && !info.NewID3v1 && info.RemoveID3v1) {
     report.Add(TTagSaveReport::rgNotChanged, TTagSaveReport::tkID3v1, name);
   }
+  return TTagOutcome::Untouched;
 }
 
-void SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string& name) {
+TTagOutcome SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string& name) {
   if (!info.HasID3v2 && !info.NewID3v2) {
     if (info.RemoveID3v2) report.Add(TTagSaveReport::rgNotChanged, TTagSaveReport::tkID3v2, name);
-    return;
+    return TTagOutcome::Untouched;
   }
   if (info.NewID3v2 && info.RemoveID3v2) {
     report.Add(TTagSaveReport::rgRemovedBefore, TTagSaveReport::tkID3v2, name);
@@ -83,19 +90,23 @@ void SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string& name) 
     info.NewID3v2 = info.ChangedID3v2 = false;
   }
   // Only a changed tag is written; an ID3v1 failure above spawns no rewrite of its own.
-  if (!info.ChangedID3v2 || !info.ID3v2) return;
-  if (Attempt([&] { return info.ID3v2->WriteTag(info); })) {
-    if (info.RemoveID3v1) info.ID3v1.reset();
-    if (info.RemoveID3v2)
-      info.ID3v2.reset();
-    else
-      info.HasID3v2 = true;
-    info.ChangedID3v1 = info.ChangedID3v2 = false;
-    report.CountSaved();
-  } else {
+  if (!info.ChangedID3v2 || !info.ID3v2) return TTagOutcome::Untouched;
+  // The write clears them: the tag they were read from is gone then.
+  const std::vector<std::string> dropped = info.ID3v2->GetDroppedFrames();
+  if (!Attempt([&] { return info.ID3v2->WriteTag(info); })) {
     report.Add(TTagSaveReport::rgFailed, TTagSaveReport::tkID3v2, name);
     info.IsValid = false;
+    return TTagOutcome::Failed;
   }
+  if (!dropped.empty() && !info.RemoveID3v2) report.AddDroppedFrames(name, dropped);
+  if (info.RemoveID3v1) info.ID3v1.reset();
+  if (info.RemoveID3v2)
+    info.ID3v2.reset();
+  else
+    info.HasID3v2 = true;
+  info.ChangedID3v1 = info.ChangedID3v2 = false;
+  report.CountSaved();
+  return TTagOutcome::Saved;
 }
 
 }  // namespace
@@ -103,6 +114,13 @@ void SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string& name) 
 void TTagSaveReport::Add(TGroup group, TTagKind tag, const std::string& fileName) {
   FEntries[group].push_back(kTagPrefixes[tag] + fileName + "." + FExtension);
   if (group == rgFailed) ++FErrors;
+}
+
+void TTagSaveReport::AddDroppedFrames(const std::string& fileName,
+                                      const std::vector<std::string>& ids) {
+  std::string entry = fileName + "." + FExtension + ": ";
+  for (size_t i = 0; i < ids.size(); ++i) entry += (i > 0 ? ", " : "") + ids[i];
+  FEntries[rgDroppedFrames].push_back(entry);
 }
 
 std::string TTagSaveReport::Text() const {
@@ -124,8 +142,13 @@ void SaveRecord(TTagInfo& info, TTagSaveReport& report) {
       (Idle(info.HasID3v2, info.NewID3v2, info.ChangedID3v2, info.RemoveID3v2) && !pendingID3v1))
     return;
   const std::string name = info.GetEntry().Name;
-  SaveID3v1(info, report, name);
-  SaveID3v2(info, report, name);
+  const TTagOutcome id3v1 = SaveID3v1(info, report, name);
+  const TTagOutcome id3v2 = SaveID3v2(info, report, name);
+  // One tag saved and the other not: the file's tags now disagree, so say which holds.
+  if (id3v1 == TTagOutcome::Saved && id3v2 == TTagOutcome::Failed)
+    report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v1, name);
+  else if (id3v2 == TTagOutcome::Saved && id3v1 == TTagOutcome::Failed)
+    report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v2, name);
   info.NewID3v1 = info.NewID3v2 = info.RemoveID3v1 = info.RemoveID3v2 = false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The language table: every user-interface text by its name (TLangText, whose values are
-// the texts' numbers 7 to 229), with built-in English defaults that a language file from
+// the texts' numbers 7 to 231), with built-in English defaults that a language file from
 // the languages folder can replace. The section and key names of "Settings.ini" are texts
 // of this table too.
 
@@ -39,7 +39,7 @@ extern const std::array<TLangFileInfo, 4> LanguageFiles;
 class TLanguage : public TObject {
 public:
   static constexpr int FirstTextNumber = 7;
-  static constexpr int LastTextNumber = 229;
+  static constexpr int LastTextNumber = 231;
   static constexpr int TextCount = LastTextNumber - FirstTextNumber + 1;
   static constexpr int MaxEntries = 301;  // entry positions 0 to 300
   static constexpr int CapacityStep = 25;

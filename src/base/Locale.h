@@ -20,3 +20,9 @@ int CodePageOfLocale(uint32_t locale);
 // The GDI font character set of that code page; false, leaving charset alone, when the
 // code page has none.
 bool CharsetOfLocale(uint32_t locale, uint8_t& charset);
+
+// Text of the system's ANSI code page (code page 1252 outside Windows) as UTF-16, and
+// UTF-16 as such text: a character the code page has no form for becomes '?', never a
+// look-alike.
+std::u16string AnsiToWide(const std::string& text);
+std::string WideToAnsi(const std::u16string& text);

@@ -3,33 +3,37 @@
 #include "TagEnvironment.h"
 
 #include "base/Exceptions.h"
+#include "base/Locale.h"
 
 namespace {
 
-constexpr uint8_t kUnmappable = '?';
-constexpr uint32_t kByteOrderMark = 0xFEFF;
+constexpr char16_t kByteOrderMark = 0xFEFF;
 
-uint8_t ToAnsi(uint32_t codePoint) {
-  return codePoint <= 0xFF ? static_cast<uint8_t>(codePoint) : kUnmappable;
-}
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
 TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
-  auto unitAt = [&](size_t i) -> uint32_t {
+  auto unitAt = [&](size_t i) -> char16_t {
     uint8_t first = text[2 * i], second = text[2 * i + 1];
-    return bigEndian ? (first << 8) | second : (second << 8) | first;
+    return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
   };
-  TBytes out;
-  out.reserve(units);
-  for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i) {
-    uint32_t unit = unitAt(i);
-    // A surrogate pair is one character outside the 8-bit range.
-    if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1))) ++i;
-    out.push_back(ToAnsi(unit));
+  std::u16string wide;
+  wide.reserve(units);
+  for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i)
+    wide.push_back(unitAt(i));
+  return BytesOf(WideToAnsi(wide));
+}
+
+void AppendUtf16(std::u16string& wide, uint32_t codePoint) {
+  if (codePoint < 0x10000) {
+    wide.push_back(static_cast<char16_t>(codePoint));
+    return;
   }
-  return out;
+  codePoint -= 0x10000;
+  wide.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
+  wide.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
 }
 
 // Length of the valid UTF-8 sequence at text[0] and its code point; 0 when invalid.
@@ -67,15 +71,49 @@ size_t Utf8Sequence(const uint8_t* text, size_t available, uint32_t& codePoint) 
 TBytes DecodeUtf8(const uint8_t* text, size_t size) {
   TBytes out;
   out.reserve(size);
+  std::u16string run;  // valid characters not yet converted
+  auto flush = [&] {
+    const std::string ansi = WideToAnsi(run);
+    out.insert(out.end(), ansi.begin(), ansi.end());
+    run.clear();
+  };
   for (size_t i = 0; i < size;) {
     uint32_t codePoint = 0;
     size_t length = Utf8Sequence(text + i, size - i, codePoint);
     if (length == 0) {
+      flush();
       out.push_back(text[i++]);  // not UTF-8: keep the byte as it is
       continue;
     }
-    if (!(i == 0 && codePoint == kByteOrderMark)) out.push_back(ToAnsi(codePoint));
+    if (!(i == 0 && codePoint == kByteOrderMark)) AppendUtf16(run, codePoint);
     i += length;
+  }
+  flush();
+  return out;
+}
+
+TBytes EncodeUtf8(const std::u16string& wide) {
+  TBytes out;
+  out.reserve(wide.size());
+  for (size_t i = 0; i < wide.size(); ++i) {
+    uint32_t c = wide[i];
+    if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1]))
+      c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00u);
+    if (c < 0x80) {
+      out.push_back(static_cast<uint8_t>(c));
+    } else if (c < 0x800) {
+      out.insert(out.end(), {static_cast<uint8_t>(0xC0 | (c >> 6)),
+                             static_cast<uint8_t>(0x80 | (c & 0x3F))});
+    } else if (c < 0x10000) {
+      out.insert(out.end(), {static_cast<uint8_t>(0xE0 | (c >> 12)),
+                             static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F)),
+                             static_cast<uint8_t>(0x80 | (c & 0x3F))});
+    } else {
+      out.insert(out.end(), {static_cast<uint8_t>(0xF0 | (c >> 18)),
+                             static_cast<uint8_t>(0x80 | ((c >> 12) & 0x3F)),
+                             static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F)),
+                             static_cast<uint8_t>(0x80 | (c & 0x3F))});
+    }
   }
   return out;
 }
@@ -106,25 +144,19 @@ void DecodeFrameText(TBytes& text, uint8_t encoding) {
 }
 
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
+  if (encoding != EncodingUtf16 && encoding != EncodingUtf16BigEndian && encoding != EncodingUtf8)
+    return text;
+  const std::u16string wide = AnsiToWide(std::string(text.begin(), text.end()));
+  if (encoding == EncodingUtf8) return EncodeUtf8(wide);
+  const bool bigEndian = encoding == EncodingUtf16BigEndian;
   TBytes out;
-  switch (encoding) {
-    case EncodingUtf16:
-      out = {0xFF, 0xFE};
-      for (uint8_t c : text) out.insert(out.end(), {c, 0});
-      return out;
-    case EncodingUtf16BigEndian:
-      for (uint8_t c : text) out.insert(out.end(), {0, c});
-      return out;
-    case EncodingUtf8:
-      for (uint8_t c : text) {
-        if (c < 0x80)
-          out.push_back(c);
-        else
-          out.insert(out.end(), {static_cast<uint8_t>(0xC0 | (c >> 6)),
-                                 static_cast<uint8_t>(0x80 | (c & 0x3F))});
-      }
-      return out;
-    default:
-      return text;
+  if (!bigEndian) out = {0xFF, 0xFE};
+  for (char16_t unit : wide) {
+    const auto high = static_cast<uint8_t>(unit >> 8), low = static_cast<uint8_t>(unit & 0xFF);
+    if (bigEndian)
+      out.insert(out.end(), {high, low});
+    else
+      out.insert(out.end(), {low, high});
   }
+  return out;
 }

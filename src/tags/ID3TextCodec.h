@@ -1,7 +1,7 @@
 #pragma once
-// ID3v2 text of encodings 1 to 3 and 8-bit text. Decoding turns characters up to
-// U+00FF into that byte and any other character into a '?' (a UTF-16 surrogate pair
-// into one '?'); encoding takes each byte as the character of the same number.
+// ID3v2 text of encodings 1 to 3 and 8-bit text, converted through the system's ANSI
+// code page (see AnsiToWide): decoding turns a character the code page has no form for
+// into a '?' (a UTF-16 surrogate pair into one '?').
 
 #include "base/StrUtils.h"
 
@@ -31,7 +31,7 @@ void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding);
 // Turns a text field of a frame body, in the frame's encoding byte, into 8-bit text in
 // place; encoding 0 and empty text stay as they are.
 void DecodeFrameText(TBytes& text, uint8_t encoding);
-// 8-bit text as a frame body holds it in the given encoding: 1 is UTF-16 little-endian
-// after the byte-order mark FF FE, 2 UTF-16 big-endian, 3 UTF-8; 0 and the encodings
-// ID3v2.4 does not define keep the bytes.
+// 8-bit text (of the ANSI code page) as a frame body holds it in the given encoding: 1
+// is UTF-16 little-endian after the byte-order mark FF FE, 2 UTF-16 big-endian, 3
+// UTF-8; 0 and the encodings ID3v2.4 does not define keep the bytes.
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding);

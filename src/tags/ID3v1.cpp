@@ -56,6 +56,7 @@ bool TMp3ID3v1::ReadTag() {
     FComment = BytesToString(tag, kCommentAt, kShortCommentWidth);
     FTrack = tag[kTrack];
   }
+  FCommentAsRead = FComment;
   FGenre = tag[kGenre];
   return true;
 }
@@ -67,8 +68,12 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
   StringToBytes(tag, kArtistAt, kTextWidth, FArtist);
   StringToBytes(tag, kAlbumAt, kTextWidth, FAlbum);
   StringToBytes(tag, kYearAt, kYearWidth, FYear);
-  StringToBytes(tag, kCommentAt, kShortCommentWidth, FComment);
-  tag[kTrack] = static_cast<uint8_t>(FTrack);
+  // An ID3v1.0 comment longer than ID3v1.1 holds stays whole while the user leaves it
+  // alone and no track number needs its last two bytes.
+  const bool longComment = FTrack == 0 && FComment.size() > kShortCommentWidth &&
+                           FComment == FCommentAsRead;
+  StringToBytes(tag, kCommentAt, longComment ? kTextWidth : kShortCommentWidth, FComment);
+  if (!longComment) tag[kTrack] = static_cast<uint8_t>(FTrack);
   tag[kGenre] = static_cast<uint8_t>(FGenre);
 
   // Overwrite the tag the file ends in at the time of saving, never 128 bytes of audio:
@@ -87,6 +92,7 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
     }
   }
   FRawHeader = kTagMarker;
+  FVersion = longComment ? tvID3v10 : tvID3v11;
   tagInfo.HasID3v1 = true;
   return true;
 }

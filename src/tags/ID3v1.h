@@ -1,6 +1,7 @@
 #pragma once
 // One file's ID3v1 tag: the 128 bytes at the end of the file that begin with "TAG".
-// Read as ID3v1.0 or ID3v1.1, always written as ID3v1.1.
+// Read as ID3v1.0 or ID3v1.1, written as ID3v1.1 unless an ID3v1.0 comment the user
+// left alone needs all of its 30 characters.
 
 #include "base/FileUtils.h"
 #include "base/Object.h"
@@ -26,7 +27,8 @@ public:
 
   // False, changing nothing, when the file had no tag at creation.
   bool ReadTag();
-  // Writes the fields as an ID3v1.1 tag over the tag the file ends in, or appends one;
+  // Writes the fields as an ID3v1.1 tag (ID3v1.0 for a comment of 29 or 30 characters
+  // as read, while there is no track number) over the tag the file ends in, or appends one;
   // a failed append leaves the file as it was. Sets the record's HasID3v1 on success.
   bool WriteTag(TTagInfo& tagInfo);
   void Clear();
@@ -62,4 +64,5 @@ private:
   int32_t FTrack = 0;
   int32_t FGenre;
   std::string FComment;
+  std::string FCommentAsRead;
 };

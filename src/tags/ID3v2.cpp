@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "ID3Codecs.h"
 #include "ID3v1.h"
+#include "ID3v22Frames.h"
 #include "ID3v2FrameReader.h"
 #include "ID3v2WritePlan.h"
 #include "TagInfo.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr uint8_t kWrittenMajorVersion = 4;
 constexpr size_t kFlags = 5;
+constexpr uint8_t kCompressedID3v22 = 0x40;
 const std::array<uint8_t, 3> kFooterMarker = {'3', 'D', 'I'};
 
 TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
@@ -25,25 +27,41 @@ TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
           size[0], size[1], size[2], size[3]};
 }
 
-// The tags the file holds at the time of writing. A footer counts only where its
-// marker stands behind the tag, so that a stray flag never costs audio bytes.
+// Reads the header of an ID3v2 tag at offset: its size field and whether a footer
+// follows it. A footer counts only where its marker stands behind the tag, so that a
+// stray flag never costs audio bytes. False where no tag starts.
+bool ExamineTagAt(THandle handle, int64_t offset, uint32_t& size, bool& footer) {
+  TID3v2HeaderBytes header{};
+  if (ReadAt(handle, offset, soBeginning, header.data(), ID3v2HeaderSize) !=
+          static_cast<int32_t>(ID3v2HeaderSize) ||
+      !IsID3v2Header(header))
+    return false;
+  size = ID3v2TagSize(header);
+  std::array<uint8_t, 3> marker{};
+  footer = (header[kFlags] & ID3v2FlagFooter) &&
+           ReadAt(handle, offset + ID3v2HeaderSize + size, soBeginning, marker.data(), 3) == 3 &&
+           marker == kFooterMarker;
+  return true;
+}
+
+// The tags the file holds at the time of writing: the first ID3v2 tag, the tags other
+// writers stacked directly behind it (as far as they fit before the ID3v1 tag) and the
+// ID3v1 tag.
 bool ExamineFile(THandle handle, TID3v2FileLayout& layout) {
   layout.FileLength = FileSizeOf(handle);
   if (layout.FileLength < 0) return false;
-  TID3v2HeaderBytes header{};
-  layout.HasTag = ReadAt(handle, 0, soBeginning, header.data(), ID3v2HeaderSize) ==
-                      static_cast<int32_t>(ID3v2HeaderSize) &&
-                  IsID3v2Header(header);
-  if (layout.HasTag) {
-    layout.OldTagSize = ID3v2TagSize(header);
-    std::array<uint8_t, 3> marker{};
-    layout.OldFooter = (header[kFlags] & ID3v2FlagFooter) &&
-                       ReadAt(handle, int64_t{ID3v2HeaderSize} + layout.OldTagSize, soBeginning,
-                              marker.data(), 3) == 3 &&
-                       marker == kFooterMarker;
-  }
   layout.HasID3v1 = EndsInID3v1Tag(handle);
-  return layout.IsConsistent();
+  layout.HasTag = ExamineTagAt(handle, 0, layout.OldTagSize, layout.OldFooter);
+  if (!layout.IsConsistent()) return false;
+  uint32_t size = 0;
+  bool footer = false;
+  for (int64_t next = layout.OldTagExtent(); ExamineTagAt(handle, next, size, footer);) {
+    const int64_t extent = int64_t{ID3v2HeaderSize} + size + (footer ? ID3v2FooterSize : 0);
+    if (extent > layout.AudioLength() - layout.StackedTagsLength) break;
+    layout.StackedTagsLength += extent;
+    next += extent;
+  }
+  return true;
 }
 
 }  // namespace
@@ -72,8 +90,9 @@ void TMp3ID3v2::ReadBody(TBytes& body) {
                           static_cast<int32_t>(body.size()));
     body.resize(static_cast<size_t>(read));
   }
-  // ID3v2.3 unsynchronises the tag as a whole; ID3v2.4 each frame on its own.
-  if (FHeaderEx.GetVersion() == tvID3v23 && FHeaderEx.Unsynchronisation && !body.empty())
+  // ID3v2.2 and 2.3 unsynchronise the tag as a whole; ID3v2.4 each frame on its own.
+  const uint8_t version = FHeaderEx.GetVersion();
+  if ((version == tvID3v22 || version == tvID3v23) && FHeaderEx.Unsynchronisation && !body.empty())
     RemoveUnsynchronisation(body);
   FHeaderEx.ReadExtendedHeader(body);
 }
@@ -81,12 +100,30 @@ void TMp3ID3v2::ReadBody(TBytes& body) {
 bool TMp3ID3v2::ReadTag() {
   FFrames.Clear();
   FKept = {};
+  FDroppedFrames.clear();
   if (!IsID3v2Header(FRawHeader)) return false;
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
+  if (version == tvID3v22) return ReadID3v22Frames();
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
   ReadBody(body);
   ReadFrames(body, FHeaderEx, FFrames, FKept);
+  return true;
+}
+
+bool TMp3ID3v2::ReadID3v22Frames() {
+  // The flag that ID3v2.3 gave to the extended header meant a compressed tag in ID3v2.2,
+  // without a compression method ever being settled.
+  if (FRawHeader[kFlags] & kCompressedID3v22) return false;
+  TBytes body;
+  ReadBody(body);
+  size_t framesSize = 0;
+  const TBytes frames = ID3v22FramesAsID3v23(body, FDroppedFrames, framesSize);
+  TMp3ID3v2HeaderEx asID3v23;
+  asID3v23.SetVersion(tvID3v23);
+  ReadFrames(frames, asID3v23, FFrames, FKept);
+  FHeaderEx.TagSize = static_cast<uint32_t>(framesSize);
+  FHeaderEx.PaddingSize = static_cast<uint32_t>(body.size() - framesSize);
   return true;
 }
 
@@ -132,7 +169,10 @@ bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
   if (inPlace) {
     written = WriteAt(*FHandle, 0, soBeginning, tag.data(), tagLength) == tagLength;
   } else {
-    const int64_t oldTagExtent = layout.OldTagExtent(), audioLength = layout.AudioLength();
+    // Removing the tag removes the tags stacked behind it too, so that none is left.
+    const int64_t stacked = removeID3v2 ? layout.StackedTagsLength : 0;
+    const int64_t oldTagExtent = layout.OldTagExtent() + stacked,
+                  audioLength = layout.AudioLength() - stacked;
     written = RewriteThroughTempCopy(entry, [&](TStream& source, TStream& copy) {
       if (tagLength > 0) copy.WriteBuffer(tag.data(), tagLength);
       if (source.Seek(oldTagExtent, soBeginning) != oldTagExtent)
@@ -151,6 +191,7 @@ bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
   TMp3ID3v2HeaderEx headerEx;
   if (!removeID3v2) headerEx.ReadHeader(FRawHeader);
   FHeaderEx.Assign(headerEx);
+  FDroppedFrames.clear();  // gone with the tag they were read from
   tagInfo.HasID3v2 = !removeID3v2;
   tagInfo.HasID3v1 = keepID3v1;
   return FileSizeOf(*FHandle) == expectedLength;

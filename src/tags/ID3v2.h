@@ -1,6 +1,6 @@
 #pragma once
-// One file's ID3v2 tag: its header, extended header and frames. Versions 2.3 and 2.4
-// are read; every tag is written as ID3v2.4.0.
+// One file's ID3v2 tag: its header, extended header and frames. Versions 2.2, 2.3 and
+// 2.4 are read, into the frame kinds of ID3v2.4; every tag is written as ID3v2.4.0.
 
 #include "FrameListManager.h"
 #include "ID3v2FrameReader.h"
@@ -10,6 +10,8 @@
 #include "base/Object.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class TTagInfo;
 struct TID3v2FileLayout;
@@ -23,7 +25,8 @@ public:
   TMp3ID3v2& operator=(const TMp3ID3v2&) = delete;
 
   // Reads the frames into the frame list, replacing what it held. False for a header
-  // that is not "ID3" and a version other than 2.3 and 2.4.
+  // that is not "ID3", a version other than 2.2, 2.3 and 2.4, and a compressed ID3v2.2
+  // tag.
   bool ReadTag();
   // Writes the frame list as an ID3v2.4 tag (each frame whose fields did not change with
   // the body it was read with, then what the tag held besides them), or removes the tag
@@ -42,12 +45,18 @@ public:
   TFrameListManager& GetFrameList() { return FFrames; }
   // What the tag held besides its frame list; written back after the list's frames.
   const TKeptTagData& GetKeptData() const { return FKept; }
+  // The IDs of the frames of an ID3v2.2 tag that have no ID3v2.4 form, in tag order: the
+  // tag lost them when it was read, and a save leaves them out (afterwards the list is
+  // empty).
+  const std::vector<std::string>& GetDroppedFrames() const { return FDroppedFrames; }
 
 private:
   // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
   // freed of its unsynchronisation; the header fields are read again from the raw
   // header and the extended header from the body.
   void ReadBody(TBytes& body);
+  // Reads the frames of an ID3v2.2 tag as the ID3v2.3 frames they stand for.
+  bool ReadID3v22Frames();
   // The new tag: header, frames of the primary and then the other sub-list, the kept
   // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
   // tag's space. False when the frames are more than a tag can hold.
@@ -59,4 +68,5 @@ private:
   TMp3ID3v2HeaderEx FHeaderEx;
   TFrameListManager FFrames;
   TKeptTagData FKept;
+  std::vector<std::string> FDroppedFrames;
 };

@@ -24,7 +24,16 @@ bool Skip(std::span<const uint8_t>& data, size_t count) {
   return true;
 }
 
-bool Decode23(uint8_t format, std::span<const uint8_t> data, TBytes& body) {
+// Inflates a frame's data within the frame's bound and what the tag has left.
+bool Inflate(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& body,
+             uint64_t& budget) {
+  const uint64_t limit = std::min<uint64_t>(budget, ID3v2InflatedFrameLimit);
+  if (!InflateFrameData(data, expectedSize, body, limit)) return false;
+  budget -= body.size();
+  return true;
+}
+
+bool Decode23(uint8_t format, std::span<const uint8_t> data, TBytes& body, uint64_t& budget) {
   if (format & FrameFormatEncryption23) return false;
   uint32_t inflatedSize = 0;
   if (format & FrameFormatCompression23) {
@@ -33,13 +42,13 @@ bool Decode23(uint8_t format, std::span<const uint8_t> data, TBytes& body) {
     data = data.subspan(kSizeBytes);
   }
   if ((format & FrameFormatGrouping23) && !Skip(data, 1)) return false;
-  if (format & FrameFormatCompression23) return InflateFrameData(data, inflatedSize, body);
+  if (format & FrameFormatCompression23) return Inflate(data, inflatedSize, body, budget);
   body.assign(data.begin(), data.end());
   return true;
 }
 
 bool Decode24(uint8_t format, bool tagUnsynchronised, std::span<const uint8_t> data,
-              TBytes& body) {
+              TBytes& body, uint64_t& budget) {
   if (format & FrameFormatEncryption24) return false;
   // Unsynchronisation covers everything behind the header, the extra bytes included.
   // Only then is the data copied before it becomes the body.
@@ -57,7 +66,7 @@ bool Decode24(uint8_t format, bool tagUnsynchronised, std::span<const uint8_t> d
     inflatedSize = ReadSyncsafe(FourBytes(rest));
     rest = rest.subspan(kSizeBytes);
   }
-  if (format & FrameFormatCompression24) return InflateFrameData(rest, inflatedSize, body);
+  if (format & FrameFormatCompression24) return Inflate(rest, inflatedSize, body, budget);
   body.assign(rest.begin(), rest.end());
   return true;
 }
@@ -65,9 +74,9 @@ bool Decode24(uint8_t format, bool tagUnsynchronised, std::span<const uint8_t> d
 }  // namespace
 
 bool DecodeFrameData(uint8_t version, bool tagUnsynchronised, const std::array<uint8_t, 2>& flags,
-                     std::span<const uint8_t> data, TBytes& body) {
-  if (version == tvID3v23) return Decode23(flags[kFormat], data, body);
-  return Decode24(flags[kFormat], tagUnsynchronised, data, body);
+                     std::span<const uint8_t> data, TBytes& body, uint64_t& inflateBudget) {
+  if (version == tvID3v23) return Decode23(flags[kFormat], data, body, inflateBudget);
+  return Decode24(flags[kFormat], tagUnsynchronised, data, body, inflateBudget);
 }
 
 uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
@@ -104,9 +113,13 @@ uint8_t StatusFlags24(uint8_t version, uint8_t status) {
   return (version == tvID3v23 ? status >> 1 : status) & FrameStatusFlags24;
 }
 
-bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& out) {
-  uint64_t limit = std::min<uint64_t>(data.size() * kMaxInflateRatio + kInflateSlack, ID3v2MaxSize);
-  if (expectedSize != 0) limit = std::min<uint64_t>(limit, expectedSize);
+bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& out,
+                      uint64_t limit) {
+  limit = std::min<uint64_t>(limit, data.size() * kMaxInflateRatio + kInflateSlack);
+  if (expectedSize != 0) {
+    if (expectedSize > limit) return false;  // announced past the bound: not even tried
+    limit = expectedSize;
+  }
   z_stream stream{};
   if (inflateInit(&stream) != Z_OK) return false;
   stream.next_in = const_cast<Bytef*>(data.data());

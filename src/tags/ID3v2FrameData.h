@@ -11,6 +11,12 @@
 #include <cstdint>
 #include <span>
 
+// What compressed frames may inflate to: far more than any real text or picture frame
+// needs, and little enough that a few kilobytes of hostile data cannot exhaust the
+// memory of a 32-bit program. A frame past either bound stays as read, undecoded.
+inline constexpr uint32_t ID3v2InflatedFrameLimit = 4 << 20;  // one frame
+inline constexpr uint32_t ID3v2InflatedTagLimit = 16 << 20;   // all frames of a tag
+
 // ID3v2.4 frame flags: status byte.
 inline constexpr uint8_t FrameStatusFlags24 = 0x70;  // tag alter, file alter, read-only
 // Tag alter preservation: a frame the writer does not know is dropped once the tag changes.
@@ -33,10 +39,11 @@ inline constexpr uint8_t FrameFormatGrouping23 = 0x20;
 // version kind (tvID3v23 or tvID3v24), from the bytes behind its header. An ID3v2.4
 // body is freed of its unsynchronisation when its own flag or the tag's says so (an
 // ID3v2.3 tag is freed of it as a whole beforehand). The extra bytes the flags announce
-// are dropped and a compressed body is inflated. False for an encrypted frame, and for
-// data too short for its extra bytes or that does not inflate.
+// are dropped and a compressed body is inflated, to at most a frame's bound and what is
+// left of inflateBudget, which it then takes off. False for an encrypted frame, and for
+// data too short for its extra bytes or that does not inflate within those bounds.
 bool DecodeFrameData(uint8_t version, bool tagUnsynchronised, const std::array<uint8_t, 2>& flags,
-                     std::span<const uint8_t> data, TBytes& body);
+                     std::span<const uint8_t> data, TBytes& body, uint64_t& inflateBudget);
 
 // The data of a frame that does not decode (encrypted, or compressed data that does not
 // inflate), as an ID3v2.4 frame carries it on: freed of unsynchronisation, and an
@@ -51,6 +58,7 @@ uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
 uint8_t StatusFlags24(uint8_t version, uint8_t status);
 
 // Inflates zlib data. expectedSize, when not 0, is the size the data announces; the
-// result may not exceed it nor what deflate can make of the input. False when the data
-// does not inflate completely within that.
-bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& out);
+// result may not exceed it, limit, nor what deflate can make of the input. False when
+// the data does not inflate completely within that.
+bool InflateFrameData(std::span<const uint8_t> data, uint32_t expectedSize, TBytes& out,
+                      uint64_t limit = ID3v2InflatedFrameLimit);

@@ -114,6 +114,7 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
   const size_t end = body.size();
   size_t position = start;
   TOldDate oldDate;
+  uint64_t inflateBudget = ID3v2InflatedTagLimit;
   while (end - position >= kFrameHeaderSize && IsWellFormedFrameID(&body[position])) {
     uint32_t size = FrameSize(body, position, end, version);
     if (size > end - position - kFrameHeaderSize) break;
@@ -132,7 +133,7 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
     const uint8_t status = StatusFlags24(version, flags[0]);
     TBytes frameBody;
     const bool decoded =
-        DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody);
+        DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody, inflateBudget);
     if (decoded && oldDate.Take(asRead, frameBody)) continue;
     if (decoded && known && frameBody.size() > ShortestBody(frameKind)) {
       frameHeader[kFlagsAt] = status;

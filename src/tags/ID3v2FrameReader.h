@@ -32,7 +32,8 @@ struct TKeptTagData {
 // the program edits to frames in tag order. Every other frame goes to kept: a well-formed
 // ID (four of 'A'..'Z' and '0'..'9') without a kind, a kind the program does not edit,
 // an almost empty body, a body that does not decode (kept as it lies, see
-// KeepFrameData). Left out are frames of size 0, frames that ask to be dropped when the
+// KeepFrameData; so is a compressed body past the bounds of what frames may inflate
+// to). Left out are frames of size 0, frames that ask to be dropped when the
 // tag is altered, and ID3v2.3 frames that ID3v2.4 replaced by frames of another layout
 // or dropped; the day and time of an ID3v2.3 date (TDAT, TIME) join the year in its
 // TDRC frame. A malformed ID or a frame running past the end of the body ends the list.

@@ -21,8 +21,8 @@ bool IsID3v2Header(const TID3v2HeaderBytes& header) {
   return header[0] == 'I' && header[1] == 'D' && header[2] == '3';
 }
 
-bool IsWellFormedFrameID(const uint8_t* id) {
-  return std::all_of(id, id + 4,
+bool IsWellFormedFrameID(const uint8_t* id, size_t length) {
+  return std::all_of(id, id + length,
                      [](uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 

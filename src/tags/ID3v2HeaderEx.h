@@ -7,6 +7,7 @@
 #include "base/StrUtils.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The header as it lies at the start of the file: "ID3", major version, revision,
@@ -26,8 +27,9 @@ inline constexpr uint8_t ID3v2FlagFooter = 0x10;
 
 // Whether the header bytes start with "ID3".
 bool IsID3v2Header(const TID3v2HeaderBytes& header);
-// Whether four bytes can be a frame ID: each one of 'A'..'Z' and '0'..'9'.
-bool IsWellFormedFrameID(const uint8_t* id);
+// Whether four bytes (three in ID3v2.2) can be a frame ID: each one of 'A'..'Z' and
+// '0'..'9'.
+bool IsWellFormedFrameID(const uint8_t* id, size_t length = 4);
 // The tag size the header announces (syncsafe, or big-endian where it cannot be).
 uint32_t ID3v2TagSize(const TID3v2HeaderBytes& header);
 

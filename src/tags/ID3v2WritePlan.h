@@ -15,6 +15,9 @@ struct TID3v2FileLayout {
   uint32_t OldTagSize = 0;   // its size field: the bytes behind its header
   bool OldFooter = false;    // a footer follows it
   bool HasID3v1 = false;     // ends in an ID3v1 tag
+  // The bytes of the ID3v2 tags that other writers stacked directly behind the first;
+  // counted in the audio, which they precede.
+  int64_t StackedTagsLength = 0;
 
   // The bytes the old tag takes at the start: header, body and footer.
   int64_t OldTagExtent() const;

@@ -20,6 +20,7 @@ int64_t ProbeTags(TTagInfo& tagInfo) {
   ReadAt(handle, 0, soBeginning, header.data(), ID3v2HeaderSize);
   tagInfo.HasID3v2 = IsID3v2Header(header);
   if (!tagInfo.HasID3v2) return 0;
-  if (ID3v2VersionKind(header[kMajorVersion]) < tvID3v23) tagInfo.ReadOk = false;
+  const uint8_t version = ID3v2VersionKind(header[kMajorVersion]);
+  if (version < tvID3v22 || version > tvID3v24) tagInfo.ReadOk = false;
   return static_cast<int64_t>(ID3v2TagSize(header)) + ID3v2HeaderSize;
 }

@@ -6,6 +6,6 @@
 class TTagInfo;
 
 // Sets the record's HasID3v1 when the file ends in "TAG" and HasID3v2 when it starts
-// with "ID3"; clears ReadOk for an ID3v2 tag other than version 2.3 or 2.4. Returns the
-// size of the whole ID3v2 tag with its 10-byte header, 0 without one.
+// with "ID3"; clears ReadOk for an ID3v2 tag other than version 2.2, 2.3 or 2.4.
+// Returns the size of the whole ID3v2 tag with its 10-byte header, 0 without one.
 int64_t ProbeTags(TTagInfo& tagInfo);

@@ -1,3 +1,5 @@
+// The locale seams: code page and character set of a locale, and text of the ANSI code
+// page to and from UTF-16.
 #include "base/Locale.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +44,23 @@ TEST(LocaleCodePage, UnknownLocaleFallsBackToTheAnsiCodePage) {
   // Neither build knows a locale 0x2345; both answer the system's ANSI code page, which
   // is 1252 natively and in the test Wine prefix.
   EXPECT_EQ(CodePageOfLocale(0x2345), 1252);
+}
+
+TEST(AnsiText, ConvertsThroughCodePage1252) {
+  // The ANSI code page is 1252 natively and in the test Wine prefix. Its 0x80..0x9F are
+  // typographic characters, not the C1 controls of Latin-1; five of them are unassigned
+  // and stand for the control of the same number, as Windows converts them.
+  const std::string ansi = "a\x80\x85\x91\x92\x93\x8A\x9F\x81\xE9\xFF";
+  const std::u16string wide = u"a\u20AC\u2026\u2018\u2019\u201C\u0160\u0178\u0081\u00E9\u00FF";
+  EXPECT_EQ(AnsiToWide(ansi), wide);
+  EXPECT_EQ(WideToAnsi(wide), ansi);
+  EXPECT_EQ(AnsiToWide(""), u"");
+  // Characters the code page has no byte for become '?', also those a "best fit" would
+  // bend into a neighbour (A with macron into A, the Cyrillic a into a).
+  EXPECT_EQ(WideToAnsi(u"\u0100\u0430\u20AC\u4E2Dz"), "??\x80?z");
+  // A character beyond 16 bits is one '?', as is half of one.
+  EXPECT_EQ(WideToAnsi(u"\U0001F600x"), "?x");
+  EXPECT_EQ(WideToAnsi(std::u16string(1, u'\xD83D') + u"y"), "?y");
 }
 
 }  // namespace

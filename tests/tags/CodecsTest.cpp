@@ -55,9 +55,11 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
       {1, "FFFE 4100 4200", "AB"},    {1, "FEFF 0041 0042", "AB"},  // either byte order
       {1, "FFFE 4100 42", "A"},       {1, "FFFE", ""},              // an odd byte, a mark only
       {1, "4100 4200", "AB"},         {2, "0041 00E9", "A\xE9"},    // without a mark
-      // Beyond 8 bits: U+0101, U+20AC, U+1F600 as a surrogate pair, a lone surrogate.
-      {1, "FFFE 0101 AC20 3DD8 00DE 7800 00DC", "???x?"},
-      {3, "636166 C3A9", "caf\xE9"},  {3, "E282AC 20 F09F9880", "? ?"},
+      // Through the ANSI code page (1252 here): U+0101 has no byte, U+20AC is 0x80,
+      // U+1F600 as a surrogate pair is one '?', a lone surrogate another.
+      {1, "FFFE 0101 AC20 3DD8 00DE 7800 00DC", "?\x80?x?"},
+      {2, "2026 201C 0160", "\x85\x93\x8A"},
+      {3, "636166 C3A9", "caf\xE9"},  {3, "E282AC 20 F09F9880", "\x80 ?"},
       {3, "EFBBBF 6D", "m"},          // a UTF-8 mark is dropped
       // 8-bit text mislabelled as UTF-8, a cut sequence, an overlong form, a surrogate.
       {3, "636166 E9", "caf\xE9"},    {3, "61 E4B8", "a\xE4\xB8"}, {3, "C080", "\xC0\x80"},
@@ -79,6 +81,21 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
   Utf16ToAnsi(frame, 1, 7, 1);
   EXPECT_EQ(frame, Bytes("hi"));
   EXPECT_THROW(Utf16ToAnsi(frame, 0, 6, 1), ERangeError);
+}
+
+TEST(TextEncoding, EightBitTextIsWrittenThroughTheAnsiCodePage) {
+  // The euro sign, curly quotes and the ellipsis of code page 1252 as the characters
+  // they are, not as the C1 controls of the same number.
+  const TBytes text = Bytes("\x80 \x93x\x94\x85\xE9");
+  EXPECT_EQ(EncodeFrameText(text, 0), text);
+  EXPECT_EQ(EncodeFrameText(text, 1), Hex("FFFE AC20 2000 1C20 7800 1D20 2620 E900"));
+  EXPECT_EQ(EncodeFrameText(text, 2), Hex("20AC 0020 201C 0078 201D 2026 00E9"));
+  EXPECT_EQ(EncodeFrameText(text, 3), Hex("E282AC 20 E2809C 78 E2809D E280A6 C3A9"));
+  for (uint8_t encoding : {1, 2, 3}) {  // and read back as they were
+    TBytes encoded = EncodeFrameText(text, encoding);
+    DecodeFrameText(encoded, encoding);
+    EXPECT_EQ(encoded, text) << int{encoding};
+  }
 }
 
 }  // namespace

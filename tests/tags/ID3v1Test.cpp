@@ -29,7 +29,7 @@ TEST(ProbeTags, FindsTheTagsAtBothEndsByTheirExactMarkers) {
   for (uint8_t major : {0, 2, 3, 4, 5, 255}) {
     TListedFile file(ID3v2Tag(major, 100) + kAudio);
     EXPECT_EQ(ProbeTags(file.Info), 110);
-    EXPECT_EQ(file.Info.ReadOk, major == 3 || major == 4) << int{major};
+    EXPECT_EQ(file.Info.ReadOk, major >= 2 && major <= 4) << int{major};
   }
 }
 
@@ -70,6 +70,33 @@ TEST(ID3v1, WritesID3v11OverTheTagTheFileEndsIn) {
   ASSERT_TRUE(FileTruncate(file.Entry.Handle));
   ASSERT_TRUE(tag.WriteTag(file.Info));
   EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag(title, "Artist", "", "2004", comment, 9, 13)));
+}
+
+TEST(ID3v1, AnID3v10CommentTheUserLeftAloneKeepsItsThirtyCharacters) {
+  const std::string comment = std::string(28, 'x') + "yz";
+  TListedFile file(Tagged(ID3v1Tag("T", "A", "L", "2001", comment, 0, 2)));
+  TMp3ID3v1 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  tag.SetVersion(tvID3v11);  // as the tag editor asks for on every change
+  tag.SetTitle("Changed");
+  ASSERT_TRUE(tag.WriteTag(file.Info));
+  EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag("Changed", "A", "L", "2001", comment, 0, 2)));
+  // The same text handed in again is no change either.
+  tag.SetComment(comment);
+  ASSERT_TRUE(tag.WriteTag(file.Info));
+  EXPECT_EQ(file.Contents(), Tagged(ID3v1Tag("Changed", "A", "L", "2001", comment, 0, 2)));
+  // A track number needs the two bytes: ID3v1.1 with the comment cut to 28.
+  tag.SetTrack(5);
+  ASSERT_TRUE(tag.WriteTag(file.Info));
+  EXPECT_EQ(file.Contents(),
+            Tagged(ID3v1Tag("Changed", "A", "L", "2001", comment.substr(0, 28), 5, 2)));
+  // So does a new comment the user typed: it is written as ID3v1.1 shows it.
+  TListedFile typed(Tagged(ID3v1Tag("T", "A", "L", "2001", comment, 0, 2)));
+  TMp3ID3v1 retyped(typed.Info, false);
+  ASSERT_TRUE(retyped.ReadTag());
+  retyped.SetComment(std::string(30, 'n'));
+  ASSERT_TRUE(retyped.WriteTag(typed.Info));
+  EXPECT_EQ(typed.Contents(), Tagged(ID3v1Tag("T", "A", "L", "2001", std::string(28, 'n'), 0, 2)));
 }
 
 TEST(ID3v1, RemovalCutsTheTagAndReopensTheFileUnlessItIsReadOnly) {

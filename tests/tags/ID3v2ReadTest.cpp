@@ -28,14 +28,66 @@ std::string Text(uint8_t major, const std::string& id, const std::string& text) 
 
 const std::string kTitle = "TIT2{text=Title}", kArtist = "TPE1{text=Artist}";
 
-TEST(ID3v2Read, OnlyVersions23And24AreRead) {
-  for (uint8_t major : {0, 2, 3, 4, 5, 255}) {
-    TListedFile file(ID3v2TagBytes(major, 0, Text(4, "TIT2", "Title")) + kAudio);
+TEST(ID3v2Read, OnlyVersions22To24AreRead) {
+  for (uint8_t major : {0, 1, 2, 3, 4, 5, 255}) {
+    const std::string frame =
+        major == 2 ? ID3v22FrameBytes("TT2", TextBody("Title")) : Text(4, "TIT2", "Title");
+    TListedFile file(ID3v2TagBytes(major, 0, frame) + kAudio);
     TMp3ID3v2 tag(file.Info, false);
-    bool read = major == 3 || major == 4;
+    bool read = major >= 2 && major <= 4;
     EXPECT_EQ(tag.ReadTag(), read) << int{major};
     EXPECT_EQ(FrameList(tag.GetFrameList()), read ? kTitle : "") << int{major};
   }
+}
+
+TEST(ID3v2Read, ID3v22FramesBecomeTheirID3v24Kinds) {
+  auto frame = ID3v22FrameBytes;
+  const std::string data = "\xFF\xD8\xFF\xE0jpeg"s;
+  const std::string frames =
+      frame("TT2", TextBody("Title")) + frame("TP1", "\x01\xFF\xFE" "A\0r\0t\0"s) +
+      frame("TAL", TextBody("Album")) + frame("TRK", TextBody("3/9")) +
+      frame("TYE", TextBody("1999")) + frame("TDA", TextBody("0506")) +
+      frame("TCO", TextBody("(17)")) + frame("COM", "\0eng\0Nice"s) +
+      frame("TXX", "\0mood\0calm"s) + frame("TEN", "") +  // size 0: passed over
+      frame("CRM", "me\0x\0secret"s) + frame("UFI", "owner\0id"s) +
+      frame("PIC", "\x01JPG\x03\xFF\xFE" "c\0\0\0"s + data) + frame("TSI", TextBody("12")) +
+      frame("PIC", "\0PNG\0\0"s + data) + frame("XYZ", TextBody("?"));
+  // Unsynchronised as a whole, as ID3v2.3 tags are.
+  TBytes stuffed = Bytes(frames);
+  ApplyUnsynchronisation(stuffed);
+  TListedFile file(ID3v2TagBytes(2, 0x80, std::string(stuffed.begin(), stuffed.end()) +
+                                              std::string(30, '\0')) +
+                   kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(tag.GetVersion(), tvID3v22);
+  TFrameListManager& list = tag.GetFrameList();
+  EXPECT_EQ(FrameList(list),
+            "TIT2{text=Title} TPE1{text=Art} TALB{text=Album} TRCK{body=} "
+            "TDRC{text=1999-06-05 | year=1999 | month=06 | day=05} TCON{genre=17 | text=17} "
+            "COMM{lang=eng | desc= | text=Nice} TXXX{desc=mood | text=calm} APIC{body=} "
+            "APIC{body=}");
+  const TMp3ID3v2FrameCatBase& track = list.GetPrimarySubList().GetFrameCategory(3);
+  EXPECT_EQ(track.GetTrackNumber() + "/" + track.GetTrackTotal(), "3/9");
+  // A picture's image format becomes its MIME type; the rest of its body stays.
+  const std::pair<const char*, const char*> pictures[] = {{"image/jpeg", "c"}, {"image/png", ""}};
+  for (int i = 0; i < 2; ++i) {
+    const TMp3ID3v2FrameCatBase& picture =
+        list.GetOtherSubList().GetFrameCategory(list.GetOtherSubList().IndexOfKind(fiAPIC, i + 1));
+    EXPECT_EQ(picture.GetTextString(), pictures[i].first);
+    EXPECT_EQ(picture.GetDescriptionString(), pictures[i].second);
+    EXPECT_EQ(picture.GetPictureType(), i == 0 ? 3 : 0);
+    EXPECT_EQ(picture.GetPictureData(), Bytes(data));
+  }
+  ASSERT_EQ(tag.GetKeptData().Frames.size(), 1u);  // a frame the program does not edit
+  EXPECT_EQ(std::string(tag.GetKeptData().Frames[0].ID.data(), 4), "UFID");
+  EXPECT_EQ(tag.GetDroppedFrames(), (std::vector<std::string>{"CRM", "TSI", "XYZ"}));
+  EXPECT_EQ(tag.GetHeaderEx().PaddingSize, 30u);
+  // A compressed ID3v2.2 tag cannot be read.
+  TListedFile compressed(ID3v2TagBytes(2, 0x40, frames) + kAudio);
+  TMp3ID3v2 unread(compressed.Info, false);
+  EXPECT_FALSE(unread.ReadTag());
+  EXPECT_EQ(unread.GetFrameList().GetCount(), 0);
 }
 
 TEST(ID3v2Read, FrameSizesByVersion) {
@@ -173,6 +225,32 @@ TEST(ID3v2Read, FramesTheListDoesNotHold) {
   ASSERT_TRUE(tag.ReadTag());
   EXPECT_EQ(FrameList(tag.GetFrameList()), kTitle + " COMM{lang=eng | desc= | text=c}");
   EXPECT_EQ(tag.GetKeptData().Frames.size(), 5u);
+}
+
+TEST(ID3v2Read, CompressedFramesInflateOnlyWithinTheBoundsOfAFrameAndATag) {
+  // A few kilobytes that would inflate past a frame's bound stay as they were read,
+  // undecoded, and the frames around them are read.
+  const std::string huge = Deflated(TextBody(std::string(ID3v2InflatedFrameLimit + 1, 'c')));
+  TListedFile file(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", huge, 0, 0x08) +
+                                           Text(4, "TPE1", "Artist")) +
+                   kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(FrameList(tag.GetFrameList()), kArtist);
+  ASSERT_EQ(tag.GetKeptData().Frames.size(), 1u);
+  EXPECT_EQ(tag.GetKeptData().Frames[0].Format, 0x08);
+  EXPECT_EQ(tag.GetKeptData().Frames[0].Body, Bytes(huge));
+  // Frames each within the bound, but together past a tag's: the later ones stay packed.
+  const int32_t fitting = ID3v2InflatedTagLimit / ID3v2InflatedFrameLimit;
+  const std::string large = Deflated(TextBody(std::string(ID3v2InflatedFrameLimit - 1, 'c')));
+  std::string frames;
+  for (int32_t i = 0; i <= fitting; ++i)
+    frames += ID3v2FrameBytes(4, i % 2 ? "TIT1" : "TIT3", large, 0, 0x08);
+  TListedFile many(ID3v2TagBytes(4, 0, frames) + kAudio);
+  TMp3ID3v2 manyTag(many.Info, false);
+  ASSERT_TRUE(manyTag.ReadTag());
+  EXPECT_EQ(manyTag.GetFrameList().GetCount(), fitting);
+  EXPECT_EQ(manyTag.GetKeptData().Frames.size(), 1u);
 }
 
 TEST(ID3v2FrameData, InflateStaysWithinItsBounds) {

@@ -2,7 +2,8 @@
 // the file ends in an ID3v1 tag; bit 1: remove it; bit 2: remove the ID3v2 tag; bit 3:
 // give the title a text of (byte >> 4) * 40 characters); the rest is the start of the
 // file, followed by a stream of MPEG frames. A write that fails leaves the file as it
-// was; one that succeeds keeps the audio and the ID3v1 tag byte for byte, writes frames
+// was; one that succeeds keeps the audio and the ID3v1 tag byte for byte (a removal also
+// takes the ID3v2 tags stacked behind the first), writes frames
 // that read back to the same bodies, and saving again writes the same bytes.
 #include "tags/FileAccess.h"
 #include "tags/ID3Codecs.h"
@@ -62,13 +63,23 @@ TFileBytes Contents(const std::string& path) {
   return stream.Bytes();
 }
 
-// The bytes the old tag takes at the start of the file, header and footer included.
-size_t OldTagExtent(const TFileBytes& file) {
-  if (file.size() < 10 || file[0] != 'I' || file[1] != 'D' || file[2] != '3') return 0;
-  uint64_t end = 10 + uint64_t{ReadSyncsafe({file[6], file[7], file[8], file[9]})};
-  bool footer = (file[5] & 0x10) && end + 3 <= file.size() && file[end] == '3' &&
+// The bytes a tag at offset at takes, header and footer included; 0 where none starts.
+size_t OldTagExtent(const TFileBytes& file, size_t at = 0) {
+  if (file.size() < at + 10 || file[at] != 'I' || file[at + 1] != 'D' || file[at + 2] != '3')
+    return 0;
+  const uint8_t* size = &file[at + 6];
+  uint64_t end = at + 10 + uint64_t{ReadSyncsafe({size[0], size[1], size[2], size[3]})};
+  bool footer = (file[at + 5] & 0x10) && end + 3 <= file.size() && file[end] == '3' &&
                 file[end + 1] == 'D' && file[end + 2] == 'I';
-  return static_cast<size_t>(std::min<uint64_t>(end + (footer ? 10 : 0), file.size() + 1));
+  return static_cast<size_t>(std::min<uint64_t>(end + (footer ? 10 : 0), file.size() + 1) - at);
+}
+
+// Where the tags stacked directly behind the first one end, as far as they fit before
+// limit: a removal takes them all.
+size_t StackedTagsEnd(const TFileBytes& file, size_t start, size_t limit) {
+  for (size_t extent; (extent = OldTagExtent(file, start)) > 0 && start + extent <= limit;)
+    start += extent;
+  return start;
 }
 
 // The ID and the encoded body of each frame that has one, in the order they are written.
@@ -142,7 +153,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Check(oldExtent <= original.size());
   const TFileBytes written = Contents(path);
-  TFileBytes kept(original.begin() + static_cast<std::ptrdiff_t>(oldExtent),
+  const size_t removedTo =
+      info.RemoveID3v2 && oldExtent > 0
+          ? StackedTagsEnd(original, oldExtent, original.size() - (hasID3v1 ? 128 : 0))
+          : oldExtent;
+  TFileBytes kept(original.begin() + static_cast<std::ptrdiff_t>(removedTo),
                   original.end() - (hasID3v1 && !keepID3v1 ? 128 : 0));
   Check(written.size() >= kept.size());
   const size_t newExtent = written.size() - kept.size();

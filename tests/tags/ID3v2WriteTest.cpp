@@ -129,6 +129,24 @@ TEST_F(ID3v2Write, ID3v23TagIsSavedAsID3v24WithItsWholeDate) {
   EXPECT_EQ(file->Info.ID3v2->GetVersion(), tvID3v24);
 }
 
+TEST_F(ID3v2Write, ID3v22TagIsSavedAsID3v24KeepingEveryFrameWithAnID3v24Form) {
+  auto file = Open(ID3v2TagBytes(2, 0, ID3v22FrameBytes("TT2", TextBody("Title")) +
+                                           ID3v22FrameBytes("TYE", TextBody("1999")) +
+                                           ID3v22FrameBytes("CRM", "me\0x\0secret"s) +
+                                           ID3v22FrameBytes("PIC", "\0JPG\x03\0jpeg"s) +
+                                           ID3v22FrameBytes("UFI", "owner\0id"s)) +
+                   kAudio + kID3v1);
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(file->Info.ID3v2->GetDroppedFrames(), std::vector<std::string>{"CRM"});
+  EXPECT_EQ(SaveTwice(*file),
+            Padded(Text("TIT2", "Title") + Text("TDRC", "1999") + Text("TALB", "New") +
+                   ID3v2FrameBytes(4, "APIC", "\0image/jpeg\0\x03\0jpeg"s) +
+                   ID3v2FrameBytes(4, "UFID", "owner\0id"s)) +
+                kAudio + kID3v1);
+  EXPECT_EQ(file->Info.ID3v2->GetVersion(), tvID3v24);
+  EXPECT_TRUE(file->Info.ID3v2->GetDroppedFrames().empty());  // the save left it out
+}
+
 TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   auto file = Open(kAudio);
   Frame(*file, fiTIT2).SetText(Bytes("plain"));
@@ -170,6 +188,22 @@ TEST_F(ID3v2Write, Removal) {
   ASSERT_TRUE(TMp3ID3v1(file->Info, false).RemoveTag(file->Info));
   Frame(*file, fiTIT3).SetText(Bytes(std::string(500, 's')));
   EXPECT_TRUE(Save(*file).ends_with(kAudio));
+}
+
+TEST_F(ID3v2Write, RemovalTakesEveryTagStackedAtTheStart) {
+  // Writers that add a tag in front of an old one leave two or more; a footer counts.
+  const std::string second = ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TIT2", TextBody("Old")));
+  const std::string footed = ID3v2TagBytes(4, 0x10, Text("TALB", "Older"));
+  const std::string third = footed + "3DI" + footed.substr(3, 7);
+  auto file = Open(FOurTag + second + third + kAudio + kID3v1);
+  file->Info.RemoveID3v2 = true;
+  EXPECT_EQ(Save(*file), kAudio + kID3v1);
+  // A header whose tag would reach past the file is no tag: the bytes stay.
+  std::string broken = ID3v2TagBytes(4, 0, "") + kAudio;
+  broken[6] = 0x7F;
+  auto stray = Open(FOurTag + broken + kID3v1);
+  stray->Info.RemoveID3v2 = true;
+  EXPECT_EQ(Save(*stray), broken + kID3v1);
 }
 
 TEST_F(ID3v2Write, TagWithAFooterIsRewrittenKeepingTheAudioBehindIt) {

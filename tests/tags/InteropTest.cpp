@@ -264,7 +264,18 @@ protected:
     FFolder->WriteFile("id3lib.mp3", *FAudio);
     Run("id3v2 -a Artist -t Title -A Album -T 3/9 -g 17 -c 'd:comment:eng' -c ':plain:eng' "
         "--TXXX MOOD:calm --WXXX home:http://a.b/ --USER terms " + Quoted(Path("id3lib.mp3")));
-    FTagged->insert(FTagged->end(), {"lame_id3v1.mp3", "lame_utf16.mp3", "id3lib.mp3"});
+    // No tool here writes ID3v2.2, which mutagen reads: such a tag is made here.
+    auto v22 = ID3v22FrameBytes;
+    const std::string v22Frames =
+        v22("TT2", TextBody("Title")) + v22("TP1", "\x01\xFF\xFE" "A\0r\0t\0"s) +
+        v22("TAL", TextBody("Album")) + v22("TRK", TextBody("3/9")) + v22("TYE", TextBody("1999")) +
+        v22("TCO", TextBody("(17)")) + v22("COM", "\0engdesc\0Nice"s) +
+        v22("TXX", "\0mood\0calm"s) + v22("WXX", "\0shop\0http://x.y/"s) +
+        v22("UFI", "owner\0id"s) + v22("PIC", "\0PNG\x03cover\0\x89PNG\r\n"s);
+    FFolder->WriteFile("id3v22.mp3",
+                       ID3v2TagBytes(2, 0, v22Frames + std::string(50, '\0')) + *FAudio);
+    FTagged->insert(FTagged->end(),
+                    {"lame_id3v1.mp3", "lame_utf16.mp3", "id3lib.mp3", "id3v22.mp3"});
   }
   static void TearDownTestSuite() {
     delete FFolder;

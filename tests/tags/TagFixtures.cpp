@@ -63,6 +63,12 @@ std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const s
          static_cast<char>(format) + body;
 }
 
+std::string ID3v22FrameBytes(const std::string& id, const std::string& body) {
+  const auto size = static_cast<uint32_t>(body.size());
+  return id + static_cast<char>(size >> 16) + static_cast<char>(size >> 8) +
+         static_cast<char>(size) + body;
+}
+
 std::string ID3v2TagBytes(uint8_t majorVersion, uint8_t flags, const std::string& body) {
   T4Bytes size = WriteSyncsafe(static_cast<uint32_t>(body.size()));
   return std::string("ID3") + static_cast<char>(majorVersion) + '\0' + static_cast<char>(flags) +

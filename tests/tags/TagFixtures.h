@@ -43,6 +43,8 @@ std::string ID3v1Tag(const std::string& title, const std::string& artist,
 // An ID3v2 frame: ID, size as the major version writes it, status and format flags, body.
 std::string ID3v2FrameBytes(uint8_t majorVersion, const std::string& id, const std::string& body,
                             uint8_t status = 0, uint8_t format = 0);
+// An ID3v2.2 frame: three-letter ID, big-endian 3-byte size, body.
+std::string ID3v22FrameBytes(const std::string& id, const std::string& body);
 // A text frame body in encoding 0.
 inline std::string TextBody(const std::string& text) { return '\0' + text; }
 // An ID3v2 tag header (major version, flags, the syncsafe size of body), then body.

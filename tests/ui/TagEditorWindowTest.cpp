@@ -67,8 +67,8 @@ protected:
   TagEditorWindow() {
     Music.WriteFile("a - Beta.mp3", V24Title("Beta", "Band A") + kAudio + ID3v1Tag("Beta", "Band A", "", "", "", 1, 17));
     Music.WriteFile("b - Alpha.mp3", kAudio + ID3v1Tag("Alpha", "Band B", "Album B", "1999", "", 5, 17));
-    // An ID3v2.2 tag: the editor reads no such tag.
-    Music.WriteFile("c - Gamma.mp3", ID3v2Tag(2, 64) + kAudio);
+    // A compressed ID3v2.2 tag: the editor cannot read it.
+    Music.WriteFile("c - Gamma.mp3", ID3v2TagBytes(2, 0x40, std::string(64, '\0')) + kAudio);
     Music.WriteFile("d - Short.mp3", "too short");
     Original = ReadFileBytes(Music / "b - Alpha.mp3");
   }

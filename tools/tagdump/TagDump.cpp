@@ -33,10 +33,10 @@ namespace {
 
 // --- JSON ---------------------------------------------------------------------------
 
-// An 8-bit text (each byte the character of its number) as a JSON string.
+// An 8-bit text (of the ANSI code page, as the library holds it) as a JSON string.
 std::string Json(const std::string& text) {
   std::string out = "\"";
-  for (unsigned char c : text) {
+  for (unsigned char c : EncodeFrameText(TBytes(text.begin(), text.end()), EncodingUtf8)) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
@@ -44,11 +44,8 @@ std::string Json(const std::string& text) {
       char escape[8];
       std::snprintf(escape, sizeof escape, "\\u%04x", c);
       out += escape;
-    } else if (c < 0x80) {
-      out += static_cast<char>(c);
     } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
+      out += static_cast<char>(c);
     }
   }
   return out + "\"";

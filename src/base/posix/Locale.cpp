@@ -74,6 +74,32 @@ constexpr TCodePageCharset kCodePageCharsets[] = {
 
 constexpr int kAnsiCodePage = 1252;
 
+// The characters of code page 1252's bytes 0x80..0x9F; its five unassigned bytes stand
+// for the control of the same number, as Windows converts them. The other bytes are the
+// characters of the same number.
+constexpr char16_t k1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr unsigned char kHighFirst = 0x80, kHighLast = 0x9F;
+constexpr char kNoAnsiForm = '?';
+
+char16_t WideOf1252(unsigned char c) {
+  return c >= kHighFirst && c <= kHighLast ? k1252High[c - kHighFirst] : c;
+}
+
+// The byte of a UTF-16 unit in code page 1252; kNoAnsiForm where it has none.
+char AnsiOf(char16_t unit) {
+  if (unit <= 0xFF && (unit < kHighFirst || unit > kHighLast)) return static_cast<char>(unit);
+  for (unsigned char c = kHighFirst; c <= kHighLast; ++c)
+    if (k1252High[c - kHighFirst] == unit) return static_cast<char>(c);
+  return kNoAnsiForm;
+}
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 template <size_t N>
 const TLocaleCodePage* FindLocale(const TLocaleCodePage (&table)[N], uint32_t id) {
   for (const TLocaleCodePage& row : table)
@@ -113,4 +139,22 @@ bool CharsetOfLocale(uint32_t locale, uint8_t& charset) {
     return true;
   }
   return false;
+}
+
+std::u16string AnsiToWide(const std::string& text) {
+  std::u16string wide;
+  wide.reserve(text.size());
+  for (char c : text) wide.push_back(WideOf1252(static_cast<unsigned char>(c)));
+  return wide;
+}
+
+std::string WideToAnsi(const std::u16string& text) {
+  std::string ansi;
+  ansi.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A surrogate pair is one character, outside every ANSI code page.
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
+    ansi.push_back(AnsiOf(text[i]));
+  }
+  return ansi;
 }

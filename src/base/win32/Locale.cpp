@@ -55,3 +55,37 @@ bool CharsetOfLocale(uint32_t locale, uint8_t& charset) {
   charset = static_cast<uint8_t>(info.ciCharset);
   return true;
 }
+
+std::u16string AnsiToWide(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::u16string wide(static_cast<size_t>(length > 0 ? length : 0), u'\0');
+  if (length > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                        length);
+  return wide;
+}
+
+std::string WideToAnsi(const std::u16string& text) {
+  if (text.empty()) return {};
+  // A surrogate pair is one character, outside every ANSI code page: one '?', where the
+  // system would give one for each half.
+  std::u16string folded;
+  folded.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    folded.push_back(pair ? u'\uFFFD' : text[i]);
+    if (pair) ++i;
+  }
+  // No "best fit": a character the code page lacks is '?', not a look-alike.
+  const DWORD flags = WC_NO_BEST_FIT_CHARS;
+  const auto* wide = reinterpret_cast<const wchar_t*>(folded.data());
+  const int size = static_cast<int>(folded.size());
+  const int length = WideCharToMultiByte(CP_ACP, flags, wide, size, nullptr, 0, "?", nullptr);
+  std::string ansi(static_cast<size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0)
+    WideCharToMultiByte(CP_ACP, flags, wide, size, ansi.data(), length, "?", nullptr);
+  return ansi;
+}
