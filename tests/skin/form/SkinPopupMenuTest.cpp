@@ -121,6 +121,24 @@ TEST_F(SkinPopupMenu, AMenuThatShowsNothingTellsItsOpenerAndLeavesTheKeyboardAlo
   EXPECT_FALSE(Hooked());
 }
 
+TEST_F(SkinPopupMenu, AMenuStaysOpenWhileItsWindowTakesTheFocusAndClosesWhenAnotherWindowDoes) {
+  auto* focusable = new TOpener(window.Form());
+  auto* menu = NewMenu(window.Form(), log, "menu");
+  SetFocus(focusable->Handle());
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_TRUE(Engine()->Active());
+  SetFocus(window.Form()->Handle());  // the window itself takes the focus from its control
+  PumpFor(10);
+  EXPECT_TRUE(Engine()->Active());
+  TOwned<TForm> other(new TForm(Application));
+  other->SetBounds(500, 100, 200, 100);
+  other->Show();
+  SetFocus(other->Handle());  // another window takes it: the menu must not stay over it
+  PumpFor(10);
+  EXPECT_FALSE(Engine()->Active());
+  EXPECT_EQ(log, (std::vector<std::string>{"menu popup", "menu closed"}));
+}
+
 TEST_F(SkinPopupMenu, ARightClickOpensAControlsMenuWhoseCommandRunsAfterItClosed) {
   auto* panel = AddChild<TPanelControl>(window.Form(), Rect(20, 20, 200, 120));
   auto* menu = NewMenu(window.Form(), log, "context", 3);
