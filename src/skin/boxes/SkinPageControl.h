@@ -127,7 +127,9 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
 
  private:
   bool Skinned() const { return FIndex != -1; }
-  // Vertical tabs always take several rows.
+  // Vertical tabs always take several rows (the native control shows them only so): no
+  // shifted first tab and no scroller for them. Counted as single-line, tabs on the right
+  // would end past the strip's limit and always bring a scroller over themselves.
   bool MultiRow() const;
   // The tab height when TabHeight is 0: the skin's tab picture's, else DefaultItemHeight.
   int DefaultTabHeight() const;
