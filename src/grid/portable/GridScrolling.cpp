@@ -77,7 +77,7 @@ int32_t PixelScrollTarget(const TPixelScrollState& State, int Code, int32_t Pos,
     case scThumbPosition:
       offset = Pos;
       break;
-    case scTop:
+    case scTop:  // the start, as the thumb shows it: the other way round would send Home to the end
       offset = 0;
       break;
     case scBottom:
