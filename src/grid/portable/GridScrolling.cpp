@@ -77,7 +77,9 @@ int32_t PixelScrollTarget(const TPixelScrollState& State, int Code, int32_t Pos,
     case scThumbPosition:
       offset = Pos;
       break;
-    case scTop:  // the start, as the thumb shows it: the other way round would send Home to the end
+    // Top is the column's start and Bottom its end, as on every scroll bar: swapped, the
+    // thumb's Top would show the end of the column.
+    case scTop:
       offset = 0;
       break;
     case scBottom:
