@@ -5,6 +5,7 @@
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "skin/menus/SkinPopupWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,29 @@ TEST_F(SkinPopupMenu, AMenuStaysOpenWhileItsWindowTakesTheFocusAndClosesWhenAnot
   PumpFor(10);
   EXPECT_FALSE(Engine()->Active());
   EXPECT_EQ(log, (std::vector<std::string>{"menu popup", "menu closed"}));
+}
+
+TEST_F(SkinPopupMenu, TheFramesMenuItemHeightAndItemLimitIgnoreValuesOutOfRange) {
+  TspDynamicSkinForm* frame = window.Frame();
+  frame->SetDefMenuItemHeight(25);
+  for (int ignored : {0, -3}) frame->SetDefMenuItemHeight(ignored);
+  EXPECT_EQ(frame->DefMenuItemHeight(), 25);
+  frame->SetMaxMenuItemsInWindow(2);
+  frame->SetMaxMenuItemsInWindow(-1);
+  EXPECT_EQ(frame->MaxMenuItemsInWindow(), 2);
+  // What the engine shows follows: items 25 high, two of the three in the level.
+  auto* menu = NewMenu(window.Form(), log, "menu", 3);
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_EQ(Engine()->PopupWindows().size(), 1u);
+  TspSkinPopupWindow* level = Engine()->PopupWindows().front();
+  EXPECT_EQ(level->Items(1)->ItemRect.Top - level->Items(0)->ItemRect.Top, 25);
+  const int limited = level->Height();
+  PressKey(VK_ESCAPE);
+  frame->SetMaxMenuItemsInWindow(0);  // no limit
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_EQ(Engine()->PopupWindows().size(), 1u);
+  EXPECT_GT(Engine()->PopupWindows().front()->Height(), limited);
+  PressKey(VK_ESCAPE);
 }
 
 TEST_F(SkinPopupMenu, ARightClickOpensAControlsMenuWhoseCommandRunsAfterItClosed) {
