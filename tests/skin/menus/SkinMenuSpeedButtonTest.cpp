@@ -221,6 +221,8 @@ TEST_F(SkinMenuSpeedButtonTest, ScreenshotWithItsMenuOpen) {
   RECT a{}, b{};
   GetWindowRect(windows[0], &a);
   GetWindowRect(windows[1], &b);
+  const TPoint below = window.Form()->ClientToScreen({button->Left(), button->Top() + button->Height()});
+  EXPECT_EQ(TPoint(b.left, b.top), below);  // the menu opens under the button
   const TRect all = InflateRect(
       {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)}, 8, 8);
   TPixelImage picture(all.Width(), all.Height());
