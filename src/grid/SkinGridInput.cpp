@@ -149,8 +149,10 @@ void TDynSkinCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TDynSkinCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (Button == mbLeft && GridState() != gsNormal) ReleaseAt({X, Y});
-  TspSkinControl::MouseUp(Button, Shift, X, Y);
+  if (Button == mbLeft && GridState() != gsNormal)
+    ReleaseAt({X, Y}, [&] { TspSkinControl::MouseUp(Button, Shift, X, Y); });
+  else
+    TspSkinControl::MouseUp(Button, Shift, X, Y);
 }
 
 bool TDynSkinCustomGrid::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {

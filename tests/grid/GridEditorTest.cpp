@@ -208,13 +208,41 @@ TEST(GridEditor, OnlyTheCellUnderTheEditorLeavesItsTextToTheEditor) {
   EXPECT_EQ(shown.Pixel(edited.X, edited.Y), normal);
 }
 
-TEST(GridEditor, AGridEditingACellInTheProgramsSkin) {
-  TEditingGrid list("slate");
-  list.Grid()->SetCells(1, 0, "Title");
+// The second row's title being typed: the editor opened by F2 over the focused cell.
+void EditSecondRow(TEditingGrid& List) {
+  List.Grid()->SetCells(1, 0, "Title");
   PressKey(VK_DOWN);
   PressKey(VK_F2);
-  ASSERT_TRUE(list.EditsFocusedCell());
-  list.Type("s");
+  ASSERT_TRUE(List.EditsFocusedCell());
+  List.Type("s");
+}
+
+TEST(GridEditor, TheEditingGridShowsTheEditorOverItsCellAmongTheOthers) {
+  TEditingGrid list("flatcolour");
+  EditSecondRow(list);
+  TspSkinData& data = *list.Window().Data();
+  const auto& entry =
+      static_cast<const TspDataSkinGridControl&>(*data.CtrlList.at(static_cast<size_t>(data.GetControlIndex("grid"))));
+  const auto colour = [&](const TRect& r) { return EntryColour(data, "grid", r); };
+  EXPECT_EQ(list.Editor()->BoundsRect(), list.Grid()->CellRect(1, 2));
+  EXPECT_EQ(list.Grid()->Cells(1, 2), list.Editor()->Text());  // what is typed is the cell's at once
+  ASSERT_FALSE(list.Editor()->Text().empty());
+  EXPECT_EQ(list.Editor()->Text().back(), 's');
+  list.Grid()->Invalidate();
+  const TPixelImage shown = ShownPixels(list.Grid());
+  const auto right = [&](int32_t ARow) {
+    const TRect r = list.Grid()->CellRect(1, ARow);
+    return shown.Pixel(r.Right - 4, r.Top + r.Height() / 2);
+  };
+  EXPECT_EQ(right(0), colour(entry.FixedCellRect));
+  EXPECT_EQ(right(1), colour(entry.SelectCellRect));
+  EXPECT_EQ(right(2), entry.BGColor);  // the editor, in the skin's colour
+  EXPECT_EQ(right(3), colour(entry.SelectCellRect));
+}
+
+TEST(GridEditor, AGridEditingACellInTheProgramsSkin) {
+  TEditingGrid list("slate");
+  EditSecondRow(list);
   SaveWindowScreenshot(list.Window().Form()->Handle(), "grid-editor");
 }
 

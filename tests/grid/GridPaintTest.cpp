@@ -6,6 +6,7 @@
 #include "GridTestKit.h"
 
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/data/SkinBarData.h"
 #include "skin/data/SkinData.h"
 
 #include "Screenshot.h"
@@ -102,23 +103,58 @@ TEST(GridPaint, TheSparseSkinAndNoSkinFallBack) {
   EXPECT_EQ(painted->Pixel(20, grid->Height() - 2), SysColor(clWindow));
 }
 
-TEST(GridPaint, TheFileListShowsInTheProgramsSkin) {
-  TGridTestWindow window(999, "slate", 697, 420);
-  TDynSkinStringGrid* grid = window.Grid();
-  window.Window().Form()->SetWidth(735);
-  auto* bar = window.Window().Add<TspSkinScrollBar>({707, 10, 723, 430});
+// The file list beside its bar, as the program shows it: a heading, rows 3 and 4 selected
+// besides the current one, row 6 not selectable, the focus in the grid.
+TspSkinScrollBar* ShowFileList(TGridTestWindow& Window) {
+  TDynSkinStringGrid* grid = Window.Grid();
+  Window.Window().Form()->SetWidth(735);
+  auto* bar = Window.Window().Add<TspSkinScrollBar>({707, 10, 723, 430});
   bar->SetKind(sbVertical);
   bar->SetSkinDataName("vscrollbar");
-  bar->SetSkinData(window.Window().Data());
+  bar->SetSkinData(Window.Window().Data());
   bar->SetBounds(707, 10, 16, 420);
   grid->SetVScrollBar(bar);
   grid->SetCells(0, 0, " Nr");
   grid->SetCells(1, 0, " Filename");
   grid->SetCellSelectable(0, 6, false);
   grid->SelectRange(3, 4, true);
-  window.Focus();
+  Window.Focus();
   grid->Repaint();
-  EXPECT_TRUE(bar->Visible());
+  return bar;
+}
+
+TEST(GridPaint, TheFileListBesideItsBarShowsEachPartFromItsRectangle) {
+  TGridTestWindow window(999, "flatcolour", 697, 420);
+  TspSkinScrollBar* bar = ShowFileList(window);
+  TDynSkinStringGrid* grid = window.Grid();
+  const TspSkinData& data = *window.Window().Data();
+  const TspDataSkinGridControl& entry = GridEntry(data);
+  const auto colour = [&](const TRect& r) { return EntryColour(data, "grid", r); };
+  const std::unique_ptr<TPixelDC> painted = Painted(grid);
+  const std::pair<TGridCoord, TRect> cells[] = {
+      {{1, 0}, entry.FixedCellRect},  {{0, 2}, entry.FixedCellRect},  {{1, 1}, entry.FocusCellRect},
+      {{1, 3}, entry.FocusCellRect},  {{1, 4}, entry.FocusCellRect},  {{1, 5}, entry.SelectCellRect},
+      {{1, 6}, entry.DisabledCellRect}};
+  for (const auto& [cell, rect] : cells)
+    EXPECT_EQ(CellPixel(*painted, grid, cell.X, cell.Y), colour(rect)) << cell.X << "," << cell.Y;
+
+  // The bar's thumb, in the skin's thumb picture, at the top of the track and at its end
+  // when the last row is current.
+  ASSERT_TRUE(bar->Visible());
+  const auto& barEntry = dynamic_cast<const TspDataSkinScrollBarControl&>(
+      *data.CtrlList.at(static_cast<size_t>(data.GetControlIndex("vscrollbar"))));
+  TRect thumb = bar->PartRects().Buttons[ScrollThumb];
+  EXPECT_EQ(thumb.Top, bar->PartRects().TrackRect.Top);
+  EXPECT_EQ(Painted(bar)->Pixel(thumb.Left + 2, thumb.Top + 2), EntryColour(data, "vscrollbar", barEntry.ThumbRect));
+  grid->SetRow(grid->RowCount() - 1);
+  thumb = bar->PartRects().Buttons[ScrollThumb];
+  EXPECT_EQ(thumb.Bottom, bar->PartRects().TrackRect.Bottom);
+  EXPECT_EQ(Painted(bar)->Pixel(thumb.Left + 2, thumb.Bottom - 3), EntryColour(data, "vscrollbar", barEntry.ThumbRect));
+}
+
+TEST(GridPaint, TheFileListShowsInTheProgramsSkin) {
+  TGridTestWindow window(999, "slate", 697, 420);
+  ShowFileList(window);
   SaveWindowScreenshot(window.Window().Form()->Handle(), "grid-slate");
 }
 

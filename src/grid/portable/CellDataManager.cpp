@@ -59,7 +59,8 @@ bool TCellDataManager::SetCellSelectable(int32_t Col, int32_t Row, bool Value) {
   TCellData& cell = At(Col, Row);
   if (cell.Selectable == Value) return false;
   cell.Selectable = cell.Enabled && Value;
-  // A cell drawn as unselectable must not stay in the selection.
+  // A cell drawn as unselectable must not stay in the selection, also while it stays
+  // enabled: the commands act on the selected rows and would take a row shown as out.
   return cell.Selectable ? false : SetCellSelected(Col, Row, false);
 }
 

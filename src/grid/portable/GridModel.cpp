@@ -312,7 +312,7 @@ void TGridModel::MoveCurrent(int32_t ACol, int32_t ARow, bool MoveAnchor, bool S
   if (!FOptions.Contains(goAlwaysShowEditor)) HideEdit();
   if (MoveAnchor)
     FSelection.SelectOnly(ARow);
-  else
+  else  // the rows between the anchor and the new row selected, those left behind cleared
     FSelection.ExtendTo(FAnchor.Y, previous.Y, ARow);
   if (MoveAnchor || !FOptions.Contains(goRangeSelect)) {
     FAnchor = FCurrent;

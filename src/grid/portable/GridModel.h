@@ -18,6 +18,7 @@
 #include "base/Geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -210,8 +211,9 @@ public:
   void DragTo(TPoint Point);
   // A tick of the held-button timer, with the pointer's client position.
   void TimerTick(TPoint Point);
-  // The button came up: ends the state, dropping a moved line or sizing one.
-  void ReleaseAt(TPoint Point);
+  // The button came up: drops a moved line or sizes one, runs MouseUpEvent (the grid's
+  // own mouse-up event) in the state that ends, then ends it, also when either raises.
+  void ReleaseAt(TPoint Point, const std::function<void()>& MouseUpEvent = {});
   // The state is abandoned without a drop or a new size.
   void CancelMode();
   // The drop marker of a row or column move, in client coordinates.

@@ -181,8 +181,8 @@ void TGridModel::TimerTick(TPoint Point) {
   }
 }
 
-void TGridModel::ReleaseAt(TPoint Point) {
-  // The state ends also when a handler raises.
+void TGridModel::ReleaseAt(TPoint Point, const std::function<void()>& MouseUpEvent) {
+  // The state ends after the mouse-up event, also when a handler raises.
   TScopeExit endState([this] { FGridState = gsNormal; });
   if (FGridState == gsSelecting) {
     DragTo(Point);
@@ -202,6 +202,7 @@ void TGridModel::ReleaseAt(TPoint Point) {
   } else if (InMovingState()) {
     EndDrop(Point);
   }
+  if (MouseUpEvent) MouseUpEvent();
 }
 
 void TGridModel::EndDrop(TPoint Point) {

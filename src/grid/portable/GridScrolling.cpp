@@ -77,6 +77,8 @@ int32_t PixelScrollTarget(const TPixelScrollState& State, int Code, int32_t Pos,
     case scThumbPosition:
       offset = Pos;
       break;
+    // Top is the column's start and Bottom its end, as on every scroll bar: swapped, the
+    // thumb's Top would show the end of the column.
     case scTop:
       offset = 0;
       break;

@@ -59,6 +59,10 @@ void TGridSelection::SetRowSelected(int32_t Row, bool Value) { SetCellSelected(0
 
 void TGridSelection::SelectRange(int32_t From, int32_t To, bool Value) {
   WithUpdate(*this, [&] {
+    // A range that reaches as far as there are data rows or further is no range of the
+    // data rows: it changes nothing.
+    const int64_t span = static_cast<int64_t>(std::max(From, To)) - std::min(From, To);
+    if (span >= FCells.RowCount() - FFixedRows) return;
     const int32_t first = std::max(std::min(From, To), FFixedRows);
     const int32_t last = std::min(std::max(From, To), FCells.RowCount() - 1);
     for (int32_t row = first; row <= last; ++row) SetRowSelected(row, Value);
@@ -79,6 +83,9 @@ void TGridSelection::SelectOnly(int32_t Row) {
   });
 }
 
+// The rows between the anchor and New end up selected and those left behind cleared, also
+// when the range swings past the anchor: anchor 5, rows 5 to 8, then Shift to row 2 clears
+// 6 to 8 (clearing only when New lies between the anchor and Previous would keep them).
 void TGridSelection::ExtendTo(int32_t Anchor, int32_t Previous, int32_t New) {
   WithUpdate(*this, [&] {
     if (Previous > Anchor)

@@ -129,8 +129,8 @@ void TspSkinCustomListBox::DrawCaptionButton(TCanvas& Canvas, int Button) {
 // The buttons with the mouse
 
 void TspSkinCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  // Only the left button presses: a right click is for a context menu.
-  if (Button == mbLeft && CaptionButtonsLive()) {
+  // Any mouse button presses a caption button.
+  if (CaptionButtonsLive()) {
     const int pressed = FButtons.MouseDown({X, Y});
     const bool steps = (pressed == CaptionUpButton && !OnUpButtonClick) ||
                        (pressed == CaptionDownButton && !OnDownButtonClick);
@@ -145,7 +145,7 @@ void TspSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const int released = Button == mbLeft && FCaptionMode ? FButtons.MouseUp() : -1;
+  const int released = FCaptionMode ? FButtons.MouseUp() : -1;
   if (released != -1) {
     const TNotifyEvent& click = released == CaptionUpButton     ? OnUpButtonClick
                                 : released == CaptionDownButton ? OnDownButtonClick

@@ -50,7 +50,7 @@ void TspSkinMemo::PaintBackgroundAndFrame(HDC DC) {
                             Skin()->Fill.StretchEffect, Skin()->Fill.StretchType);
     if (Bordered()) DrawFrame(canvas, client);
     if (FTransparent)
-      DrawBlendedOverParent(this, target, image, client, {0, 0}, static_cast<uint8_t>(255 - FAlphaBlendValue));
+      DrawBlendedOverParent(this, target, image, client, {0, 0}, FAlphaBlendValue);
     else
       target.Draw(0, 0, &image);
   }
@@ -100,7 +100,7 @@ void TspSkinMemo::DrawDisabledLines(HDC DC) {
   const TRect area = FromRECT(formatting);
   const int first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
   TStrings& lines = *Lines();
-  const int count = MemoDisabledLineCount(area.Height(), lineHeight, lines.Count() - first);
+  const int count = MemoDisabledLineCount(ClientHeight(), lineHeight, lines.Count() - first);
   static constexpr UINT kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
   for (int i = 0; i < count; ++i) {
     TRect line = area;

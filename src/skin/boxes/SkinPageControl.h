@@ -116,7 +116,9 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
 
  private:
   bool Skinned() const { return FIndex != -1; }
-  // Vertical tabs always take several rows.
+  // Vertical tabs always take several rows (the native control shows them only so): no
+  // shifted first tab and no scroller for them. Counted as single-line, tabs on the right
+  // would end past the strip's limit and always bring a scroller over themselves.
   bool MultiRow() const;
   // The tab height when TabHeight is 0: the skin's tab picture's, else DefaultItemHeight.
   int DefaultTabHeight() const;
@@ -130,8 +132,9 @@ class TspSkinPageControl : public TPageControl, public TspSkinChangeParticipant 
   // The tab's background from the skin; false when the skin has no picture for it.
   bool DrawSkinTabImage(TBitmap& B, const TspTabState& State, int W, int H);
   void SetTabFont(TCanvas* Cnvs, const TspTabState& State);
-  // A close button from the skin's "resizetoolbutton" entry; false without one.
-  bool DrawBorrowedCloseButton(TCanvas* Cnvs, const TRect& R, const TspCloseButtonState& State, TRect& Drawn);
+  // A close button from the skin's "resizetoolbutton" entry; none (Drawn left empty)
+  // without one.
+  void DrawBorrowedCloseButton(TCanvas* Cnvs, const TRect& R, const TspCloseButtonState& State, TRect& Drawn);
   // The page's close-button state, or nullptr for a page that is not a skinned sheet.
   TspCloseButtonState* CloseButtonOf(int PageIndex) const;
   // The active tab's rectangle grown toward the page; empty without an active tab.

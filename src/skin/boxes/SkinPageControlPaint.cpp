@@ -251,22 +251,21 @@ void TspSkinPageControl::DrawTabImageAndText(TCanvas* Cnvs, int W, int H, const 
   DrawCaption(Cnvs, Caption, layout.Text, DT_CENTER);
 }
 
-bool TspSkinPageControl::DrawBorrowedCloseButton(TCanvas* Cnvs, const TRect& R, const TspCloseButtonState& State,
+void TspSkinPageControl::DrawBorrowedCloseButton(TCanvas* Cnvs, const TRect& R, const TspCloseButtonState& State,
                                                  TRect& Drawn) {
   const auto* entry = dynamic_cast<const TspDataSkinButtonControl*>(
       SkinControlEntry(FSkinData, FSkinData->GetControlIndex(BorrowedCloseButtonName)));
-  if (entry == nullptr) return false;
+  if (entry == nullptr) return;
   TBitmap button(FCloseSize, FCloseSize);
   const TspPartState state = CloseButtonPartState(State);
   if (!DrawSkinPart(*button.Canvas(), {0, 0, FCloseSize, FCloseSize}, ControlSkinPart(FSkinData, *entry), state))
-    return false;
+    return;
   const TColor colour = state == TspPartState::Down  ? entry->DownFontColor
                         : state == TspPartState::Hot ? entry->ActiveFontColor
                                                      : entry->FontColor;
   DrawCloseImage(button.Canvas(), FCloseSize / 2 - 5, FCloseSize / 2 - 5, colour);
   Drawn = Bounds(R.Left, R.Top + R.Height() / 2 - FCloseSize / 2, FCloseSize, FCloseSize);
   Cnvs->Draw(Drawn.Left, Drawn.Top, &button);
-  return true;
 }
 
 void TspSkinPageControl::DrawCloseButton(TCanvas* Cnvs, const TRect& R, int W, int H, int PageIndex) {
@@ -286,7 +285,9 @@ void TspSkinPageControl::DrawCloseButton(TCanvas* Cnvs, const TRect& R, int W, i
     } else {
       Cnvs->CopyRect(drawn, picture->Canvas(), source);
     }
-  } else if (!(Skinned() && IsRectEmpty(FSkin.CloseButtonRect) && DrawBorrowedCloseButton(Cnvs, R, state, drawn))) {
+  } else if (Skinned() && IsRectEmpty(FSkin.CloseButtonRect)) {
+    DrawBorrowedCloseButton(Cnvs, R, state, drawn);
+  } else {
     drawn = Bounds(R.Left, R.Top + R.Height() / 2 - DefaultCloseButtonSize / 2, DefaultCloseButtonSize,
                    DefaultCloseButtonSize);
     DrawCloseImage(Cnvs, drawn.Left + 2, drawn.Top + 2, state.MouseIn ? RGBColor(255, 255, 255) : clBlack);

@@ -129,8 +129,8 @@ void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int Button) {
 }
 
 void TspSkinUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  // Only the left button presses: a right click is for a context menu.
-  if (Button == mbLeft && FButtons.MouseDown({X, Y}) != -1 && FIncrement != 0) FButtons.StartRepeat();
+  // Any mouse button presses.
+  if (FButtons.MouseDown({X, Y}) != -1 && FIncrement != 0) FButtons.StartRepeat();
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
@@ -141,7 +141,7 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // The step and the click happen wherever the button is let go.
-  const int released = Button == mbLeft ? FButtons.MouseUp() : -1;
+  const int released = FButtons.MouseUp();
   if (released != -1) {
     Step(released);
     const TNotifyEvent& click = released == UpButton ? OnUpButtonClick : OnDownButtonClick;

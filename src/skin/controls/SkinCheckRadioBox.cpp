@@ -28,6 +28,8 @@ TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner) : TspSkinCustomCo
 // Values
 
 void TspSkinCheckRadioBox::SetChecked(bool Value) {
+  // A disabled box keeps its state, but one read from a form takes the stored state: a
+  // form that loads a checked box disabled would otherwise show it unchecked.
   if (Value == FChecked || (!Enabled() && !ComponentState().Contains(csLoading))) return;
   ChangeChecked(Value);
 }

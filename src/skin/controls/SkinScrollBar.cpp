@@ -58,6 +58,8 @@ void TspSkinScrollBar::SetMin(int32_t Value) {
 void TspSkinScrollBar::SetMax(int32_t Value) {
   FRange.Max = Value;
   if (ComponentState().Contains(csLoading)) return;
+  // The last position counts from Max itself (Max - PageSize + 1), as SetPosition clamps:
+  // counted from Max - Min, a bar with Min above 0 would put the thumb short of its end.
   FRange.Position = FRange.Clamp(FRange.Position);
   Repaint();
 }

@@ -89,7 +89,7 @@ void TspSkinSpeedButton::SetGlyph(TBitmap* Value) {
 }
 
 void TspSkinSpeedButton::SetNumGlyphs(int32_t Value) {
-  FNumGlyphs = Value;
+  FNumGlyphs = std::clamp(Value, 1, 4);
   Repaint();
 }
 

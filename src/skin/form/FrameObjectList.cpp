@@ -232,7 +232,8 @@ void TspDynamicSkinForm::ResetObjectStates() {
       continue;
     }
     object->MouseIn = object->Active = false;
-    // A button held down by its group or its open menu stays so.
+    // A button held down by its group or its open menu stays so: the group's down button
+    // is its choice, and a menu's button goes up when its menu closes, not on activation.
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
         button != nullptr && button->GroupIndex == -1 && button->MenuItem == nullptr)
       button->Down = false;

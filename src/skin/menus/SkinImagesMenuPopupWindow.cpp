@@ -48,11 +48,11 @@ const TspDataSkinButtonControl* CellEntry(TspSkinData* Data) {
 }
 
 // The messages that end an open images menu: those that end a skin menu, but for the
-// popup's own left clicks (its capture brings them, and it decides) and the focus coming,
-// and besides them the system keys.
+// popup's own left clicks (its capture brings them, and it decides), and besides them the
+// system keys.
 bool ClosesMenu(UINT Msg) {
   if (Msg == WM_SYSKEYDOWN || Msg == WM_SYSCHAR) return true;
-  return IsSkinMenuCloseMessage(Msg) && Msg != WM_LBUTTONDOWN && Msg != WM_SETFOCUS;
+  return IsSkinMenuCloseMessage(Msg) && Msg != WM_LBUTTONDOWN;
 }
 
 TspImagesItemKind KindOf(const TspImagesMenuItem& Item) {

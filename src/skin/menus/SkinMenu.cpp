@@ -30,13 +30,12 @@ public:
   explicit TItemCommand(TMenuItem* Item)
       : FCommand(Item->Command()), FMenu(Item->GetParentMenu()), FItem(FMenu.Gone() ? Item : nullptr) {}
 
-  // Whether an item took the command.
-  bool Run() {
-    if (auto* menu = static_cast<TMenu*>(FMenu.Target())) return menu->DispatchCommand(FCommand);
-    auto* item = static_cast<TMenuItem*>(FItem.Target());
-    if (item == nullptr) return false;
-    item->Click();
-    return true;
+  void Run() {
+    if (auto* menu = static_cast<TMenu*>(FMenu.Target())) {
+      menu->DispatchCommand(FCommand);
+    } else if (auto* item = static_cast<TMenuItem*>(FItem.Target())) {
+      item->Click();
+    }
   }
 
 private:
@@ -52,7 +51,6 @@ bool IsSkinMenuCloseMessage(UINT Msg) {
     case WM_MOVE:
     case WM_SIZE:
     case WM_ACTIVATE:
-    case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_CANCELMODE:
     case WM_MOUSEACTIVATE:
@@ -130,7 +128,10 @@ bool TspSkinMenu::OpenMenu(TControl* AControl, TspSkinData* ASkinData, int Start
                            TMenuItem* AItem, TMenuItem* AItem2, bool PopupUp) {
   const TspFreeWatch self(this);
   FFirstOpen = !FActive;
-  // The menu that is open closes first, so that its own opener hears of it.
+  // The menu that is open closes first and its own opener hears of it; the new opener is
+  // taken only once its menu opens. Taken before the close, the new opener would be told
+  // its menu closed before it showed, the old opener would never hear, and the new menu
+  // would run without an opener.
   if (!FPopupWindows.empty()) CloseToLevel(0);
   if (self.Gone()) return false;
   GetMonitorArea(FForm != nullptr && FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, FWorkArea);
@@ -247,9 +248,11 @@ void TspSkinMenu::RunCommand(TspSkinMenuItem* Item) {
   TItemCommand command(Item->MenuItem);
   const TspFreeWatch self(this);
   CloseMenu();
-  const bool ran = command.Run();
-  // Nothing of a menu is touched after this message: its receiver may free it.
-  if (ran && !self.Gone() && FExecutedControl != nullptr) SendTo(FExecutedControl, SP_MENU_ITEM_EXECUTED);
+  command.Run();
+  // Also when no item took the command (its menu went while the menu closed): the opener
+  // hears that a command of its menu was chosen. Nothing of a menu is touched after this
+  // message: its receiver may free it.
+  if (!self.Gone() && FExecutedControl != nullptr) SendTo(FExecutedControl, SP_MENU_ITEM_EXECUTED);
 }
 
 void TspSkinMenu::OpenSubmenu(TspSkinPopupWindow* Window, TspSkinMenuItem* Item) {

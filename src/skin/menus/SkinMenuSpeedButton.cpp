@@ -256,10 +256,12 @@ void TspSkinMenuSpeedButton::DrawPlainParts(TCanvas& Canvas, TspPartState State)
 }
 
 // The new style: "resizetoolbutton" (or "resizebutton"); in track mode under the pointer
-// the strip shows apart, from the track entry of its side (or the button's).
+// the strip shows apart, from the track entry of its side (or the button's). A skin with
+// neither entry shows nothing; without a skin the default look stands in.
 void TspSkinMenuSpeedButton::PaintNewStyle() {
   TspSkinData* data = SkinData();
   const TspDataSkinControl* buttonEntry = FirstControlEntry(data, {NewStyleEntry, "resizebutton"});
+  if (buttonEntry == nullptr && data != nullptr && !data->Empty()) return;
   TBitmap image(Width(), Height());
   if (buttonEntry == nullptr) {
     CreateControlDefaultImage(&image);

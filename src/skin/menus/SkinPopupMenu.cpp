@@ -64,7 +64,8 @@ void TspSkinPopupMenu::Open(TControl* Opener, const TRect& R, bool PopupUp, bool
     // Nothing to show: the frame lets the keyboard go again.
     if (!opened) host->SkinMenuClose();
   }
-  // The opener learns that no menu is open, so that nothing of it stays pressed.
+  // The opener learns that no menu is open even when none could open (the engine itself
+  // tells nobody then), so that a button that opened it does not stay pressed.
   if (!opened && !opener.Gone() && Opener != nullptr) Opener->Perform(SP_MENU_CLOSED, 0, 0);
 }
 

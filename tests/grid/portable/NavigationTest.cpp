@@ -1,5 +1,7 @@
 #include "TestGrid.h"
 
+#include "base/Exceptions.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -198,6 +200,24 @@ TEST(GridMouse, DraggingWithTheButtonHeldMovesTheSingleSelection) {
   grid.PressAt(At(1, 2), true);  // Shift: from the anchor
   grid.ReleaseAt(At(1, 2));
   EXPECT_EQ(grid.GetSelectedRows(), (Rows{1, 2, 3, 4, 5}));
+}
+
+TEST(GridMouse, TheMouseUpEventRunsInTheStateThatEndsAfterIt) {
+  TTestGrid grid;
+  grid.SetDataRowCount(20);
+  grid.SetOptions(grid.Options() + TGridOptions{goColSizing});
+  std::vector<TGridState> seen;
+  const auto record = [&] { seen.push_back(grid.GridState()); };
+  grid.PressAt(At(1, 3), false);
+  grid.ReleaseAt(At(1, 3), record);
+  ASSERT_TRUE(grid.PressAt({126, 10}, false));
+  grid.ReleaseAt({150, 10}, record);
+  EXPECT_EQ(seen, (std::vector<TGridState>{gsSelecting, gsColSizing}));
+  EXPECT_EQ(grid.GridState(), gsNormal);
+  // An event that raises still ends the state.
+  grid.PressAt(At(1, 4), false);
+  EXPECT_THROW(grid.ReleaseAt(At(1, 4), [] { throw Exception("in the handler"); }), Exception);
+  EXPECT_EQ(grid.GridState(), gsNormal);
 }
 
 TEST(GridMouse, HoldingTheButtonBelowTheViewScrollsOneRowPerTick) {

@@ -99,14 +99,20 @@ TEST(RowSelection, AMoveDrawsTheRowsItChangedInOneGo) {
   EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 2, 4, 6}}));
 }
 
-TEST(RowSelection, RangesKeepToTheDataRows) {
+TEST(RowSelection, RangesKeepToTheDataRowsAndOnesAsLongAsTheyOrLongerDoNothing) {
   TTestGrid grid;
-  grid.SetDataRowCount(4);
+  grid.SetDataRowCount(4);  // rows 1 to 4; row 1 is current and selected
   grid.SelectRange(-3, 50, true);
-  EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 1, 2, 3}));
-  EXPECT_FALSE(grid.GetCellSelected(0, 0));
-  grid.SelectRange(4, 2, false);
   EXPECT_EQ(grid.GetSelectedRows(), (Rows{0}));
+  grid.SelectRange(4, 1, true);  // the four data rows themselves: a span of 3
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 1, 2, 3}));
+  grid.SelectRange(0, 4, false);  // a span of 4 with the fixed row
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 1, 2, 3}));
+  grid.SelectRange(0, 3, false);  // within the span, the fixed row is passed over
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{3}));
+  EXPECT_FALSE(grid.GetCellSelected(0, 0));
+  grid.SelectRange(4, 2, true);
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{1, 2, 3}));
 }
 
 TEST(RowSelection, ABatchLeftByAnErrorIsClosedAndAnnounced) {

@@ -196,6 +196,17 @@ TEST_F(SkinListBoxCaption, AnAssignedClickReplacesTheStepAndItsRepeatOverTheButt
   EXPECT_EQ(clicks, 1);  // the check button clicks the list
 }
 
+TEST_F(SkinListBoxCaption, TheRightAndMiddleButtonsPressAsTheLeftOneDoes) {
+  List->SetItemIndex(2);
+  List->Perform(WM_RBUTTONDOWN, MK_RBUTTON, PointToLParam(At(CaptionDownButton)));
+  EXPECT_EQ(List->CaptionButtons().Captured(), CaptionDownButton);
+  List->Perform(WM_RBUTTONUP, 0, PointToLParam(At(CaptionDownButton)));
+  EXPECT_EQ(List->ItemIndex(), 3);
+  List->Perform(WM_MBUTTONDOWN, MK_MBUTTON, PointToLParam(At(CaptionUpButton)));
+  List->Perform(WM_MBUTTONUP, 0, PointToLParam(At(CaptionUpButton)));
+  EXPECT_EQ(List->ItemIndex(), 2);
+}
+
 TEST_F(SkinListBoxCaption, ASkinWithoutStepButtonsLeavesTheCaptionDeaf) {
   Window.Load("flatcolour");  // its plain "listbox" entry has no caption buttons
   Painted(List);

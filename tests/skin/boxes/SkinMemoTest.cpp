@@ -76,6 +76,13 @@ TEST_F(SkinMemoTest, FrameStripsAndBackgroundShowTheStateAndModeFromTheFlatColou
   EXPECT_EQ(Looks(memo), (TColors{normal, normal, parent}));
   memo->SetBorderStyle(bsNone);
   EXPECT_EQ(Looks(memo), TColors(3, parent));
+  // Below 255 the value weighs the memo's picture as it does an edit's: 51 is one fifth.
+  memo->SetAlphaBlendValue(51);
+  const TColor blended = Looks(memo)[0];
+  for (int shift : {0, 8, 16}) {
+    const auto channel = [shift](TColor C) { return static_cast<int>(C >> shift & 0xFF); };
+    EXPECT_NEAR(channel(blended), (channel(normal) + 4 * channel(parent)) / 5, 1) << shift;
+  }
 }
 
 // Forms make memos disabled and enable them later: such a memo then paints exactly as one

@@ -155,8 +155,15 @@ TEST_P(PageControlPaint, TheSparseSkinsMissingLooksFallBack) {
   MoveTo(InTab(2));
   EXPECT_EQ(At(InTab(2)), Colour(tab.TabRect));
   EXPECT_EQ(At(PastTheTabs()), body);  // no strip picture: the client part
-  // Neither close picture nor "resizetoolbutton": the plain glyph.
-  EXPECT_EQ(At(CloseButton(1)), clBlack);
+  // Neither close picture nor "resizetoolbutton": no close button, drawn or to be hit.
+  Control->Pages(1)->SetCaption("");  // no caption pixels to tell apart from a glyph
+  const auto dc = Painted(Control);
+  EXPECT_TRUE(IsRectEmpty(dynamic_cast<TspSkinCustomTabSheet*>(Control->Pages(1))->CloseButton().Rect));
+  const TRect r = Control->GetTabRect(1);
+  int glyph = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) glyph += dc->Pixel(x, y) == clBlack;
+  EXPECT_EQ(glyph, 0);
 }
 
 TEST_P(PageControlPaint, WithoutASkinTheTabsAndFrameArePlain) {

@@ -90,6 +90,20 @@ TEST_F(SkinPageControlTest, TheSkinnedScrollerAppearsForHiddenTabsScrollsTheStri
   EXPECT_EQ(NativeScroller(control), nullptr);
 }
 
+TEST_F(SkinPageControlTest, SideTabsTakeSeveralRowsWithoutTheFirstTabsShiftOrAScroller) {
+  for (const TTabPosition side : {tpLeft, tpRight}) {
+    TspSkinPageControl* control = Add({10, 10, 210, 210}, 3);
+    control->SetTabPosition(side);
+    Window.Show();
+    RECT native{};
+    control->Perform(TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&native));
+    EXPECT_EQ(control->GetTabRect(0).Left, native.left) << side;
+    // Tabs on the right end where a top strip's hidden tabs begin: still none is hidden.
+    EXPECT_EQ(control->TabScroller(), nullptr) << side;
+    control->Free();
+  }
+}
+
 TEST_F(SkinPageControlTest, TheScrollerFollowsTheStripWhenATabIsSelected) {
   TspSkinPageControl* control = Add({10, 10, 190, 210}, 6);
   Window.Show();

@@ -113,9 +113,13 @@ TEST_F(SkinUpDownTest, IncrementZeroNeitherStepsNorRepeatsButTheButtonsClick) {
   EXPECT_EQ(updown->Position(), 5);
   EXPECT_TRUE(Changes.empty());
   EXPECT_EQ(DownClicks, 1);
-  Mouse(updown, WM_RBUTTONDOWN, Middle(updown, UpButton), MK_RBUTTON);  // only the left button presses
+  // The right and the middle button press as the left one does.
+  Mouse(updown, WM_RBUTTONDOWN, Middle(updown, UpButton), MK_RBUTTON);
+  EXPECT_EQ(updown->Buttons().Captured(), UpButton);
   Mouse(updown, WM_RBUTTONUP, Middle(updown, UpButton));
-  EXPECT_EQ(UpClicks, 0);
+  Mouse(updown, WM_MBUTTONDOWN, Middle(updown, DownButton), MK_MBUTTON);
+  Mouse(updown, WM_MBUTTONUP, Middle(updown, DownButton));
+  EXPECT_EQ(std::pair(UpClicks, DownClicks), std::pair(1, 2));
 }
 
 TEST_F(SkinUpDownTest, WithoutASkinTheHalvesShowTheDefaultLookOfTheirState) {

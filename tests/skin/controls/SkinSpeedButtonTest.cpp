@@ -207,6 +207,12 @@ TEST_F(SkinSpeedButtonTest, AStripShowsTheGlyphOfTheStateAndTheCaptionCanChangeT
   EXPECT_EQ(Centre(button), Orange);
   button->SetEnabled(true);
   EXPECT_EQ(Centre(button), Green);
+  // A strip holds one to four glyphs: more counts as four, none as one (the whole strip).
+  button->SetNumGlyphs(9);
+  EXPECT_EQ(button->NumGlyphs(), 4);
+  button->SetNumGlyphs(0);
+  EXPECT_EQ(button->NumGlyphs(), 1);
+  EXPECT_EQ(At(button, {10, 12}), Green);
 
   button->SetWidthWithCaption(80);
   button->SetWidthWithoutCaption(30);

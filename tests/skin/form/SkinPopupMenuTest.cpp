@@ -5,6 +5,7 @@
 
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "skin/menus/SkinPopupWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,47 @@ TEST_F(SkinPopupMenu, AMenuThatShowsNothingTellsItsOpenerAndLeavesTheKeyboardAlo
   EXPECT_EQ(opener->Closed, 2);
   EXPECT_EQ(log.back(), "lost popup");
   EXPECT_FALSE(Hooked());
+}
+
+TEST_F(SkinPopupMenu, AMenuStaysOpenWhileItsWindowTakesTheFocusAndClosesWhenAnotherWindowDoes) {
+  auto* focusable = new TOpener(window.Form());
+  auto* menu = NewMenu(window.Form(), log, "menu");
+  SetFocus(focusable->Handle());
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_TRUE(Engine()->Active());
+  SetFocus(window.Form()->Handle());  // the window itself takes the focus from its control
+  PumpFor(10);
+  EXPECT_TRUE(Engine()->Active());
+  TOwned<TForm> other(new TForm(Application));
+  other->SetBounds(500, 100, 200, 100);
+  other->Show();
+  SetFocus(other->Handle());  // another window takes it: the menu must not stay over it
+  PumpFor(10);
+  EXPECT_FALSE(Engine()->Active());
+  EXPECT_EQ(log, (std::vector<std::string>{"menu popup", "menu closed"}));
+}
+
+TEST_F(SkinPopupMenu, TheFramesMenuItemHeightAndItemLimitIgnoreValuesOutOfRange) {
+  TspDynamicSkinForm* frame = window.Frame();
+  frame->SetDefMenuItemHeight(25);
+  for (int ignored : {0, -3}) frame->SetDefMenuItemHeight(ignored);
+  EXPECT_EQ(frame->DefMenuItemHeight(), 25);
+  frame->SetMaxMenuItemsInWindow(2);
+  frame->SetMaxMenuItemsInWindow(-1);
+  EXPECT_EQ(frame->MaxMenuItemsInWindow(), 2);
+  // What the engine shows follows: items 25 high, two of the three in the level.
+  auto* menu = NewMenu(window.Form(), log, "menu", 3);
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_EQ(Engine()->PopupWindows().size(), 1u);
+  TspSkinPopupWindow* level = Engine()->PopupWindows().front();
+  EXPECT_EQ(level->Items(1)->ItemRect.Top - level->Items(0)->ItemRect.Top, 25);
+  const int limited = level->Height();
+  PressKey(VK_ESCAPE);
+  frame->SetMaxMenuItemsInWindow(0);  // no limit
+  menu->PopupFromRect(Anchor, false);
+  ASSERT_EQ(Engine()->PopupWindows().size(), 1u);
+  EXPECT_GT(Engine()->PopupWindows().front()->Height(), limited);
+  PressKey(VK_ESCAPE);
 }
 
 TEST_F(SkinPopupMenu, ARightClickOpensAControlsMenuWhoseCommandRunsAfterItClosed) {

@@ -1,7 +1,8 @@
 // How menu levels look under Wine, pixel by pixel: the skinless look against the system's
 // colours, the flat-colour skin's rectangles (still with the skin effects off, cross-fades
 // and frames with them on), the fall-backs of the sparse skin and of entries that lack a
-// picture, and a screenshot of the program's own skin.
+// picture, and a screenshot of the program's own skin, whose scene the flat-colour skin
+// checks.
 #include "MenuTestKit.h"
 
 #include "Screenshot.h"
@@ -183,30 +184,68 @@ TEST_F(MenuLooks, AHotItemCrossFadesThenPlaysItsFramesAndFadesBackWhenLeft) {
   EXPECT_EQ(At(1, 1, 1), hot);
 }
 
-TEST_F(MenuLooks, SlateScreenshot) {
-  LoadSkin("slate");
-  popupMenu->SetImages(images);
-  TMenuItem* root = popupMenu->Items();
-  const auto add = [&](const char* Caption, TShortCut Key = scNone) {
-    Item(root, Caption)->SetShortCut(Key);
-    return root->Items(root->Count() - 1);
-  };
-  add("&Open folder...", ShortCut('O', {ssCtrl}))->SetImageIndex(0);
-  add("&Save tags", ShortCut('S', {ssCtrl}));
-  add("-");
-  add("&Word wrap")->SetChecked(true);
-  add("By &artist")->SetRadioItem(true);
-  add("By &title")->SetRadioItem(true);
-  root->Items(4)->SetChecked(true);
-  add("-");
-  add("&Undo rename")->SetEnabled(false);
-  TMenuItem* recent = add("&Recent folders");
-  for (const char* caption : {"Music", "Podcasts", "Audio books"}) Item(recent, caption);
-  add("E&xit", ShortCut(VK_F4, {ssAlt}));
-  ASSERT_TRUE(Open(nullptr, data));
-  Hover(Level(0), 8);
-  Tick(menu->SubmenuTimer());
-  ASSERT_EQ(Levels(), 2u);
+// A menu as the program has them, its submenu open: an image (0), a plain item (1),
+// separators (2, 6), a checked item (3), a checked radio item (4) and one not (5), a
+// disabled item (7), the hot item with the open submenu (8) and one more (9).
+class MenuShowcase : public MenuLooks {
+protected:
+  void OpenShowcase(const std::string& Skin, bool Effects) {
+    LoadSkin(Skin, Effects);
+    popupMenu->SetImages(images);
+    TMenuItem* root = popupMenu->Items();
+    const auto add = [&](const char* Caption, TShortCut Key = scNone) {
+      Item(root, Caption)->SetShortCut(Key);
+      return root->Items(root->Count() - 1);
+    };
+    add("&Open folder...", ShortCut('O', {ssCtrl}))->SetImageIndex(0);
+    add("&Save tags", ShortCut('S', {ssCtrl}));
+    add("-");
+    add("&Word wrap")->SetChecked(true);
+    add("By &artist")->SetRadioItem(true);
+    add("By &title")->SetRadioItem(true);
+    root->Items(4)->SetChecked(true);
+    add("-");
+    add("&Undo rename")->SetEnabled(false);
+    TMenuItem* recent = add("&Recent folders");
+    for (const char* caption : {"Music", "Podcasts", "Audio books"}) Item(recent, caption);
+    add("E&xit", ShortCut(VK_F4, {ssAlt}));
+    ASSERT_TRUE(Open(nullptr, data));
+    Hover(Level(0), 8);
+    Tick(menu->SubmenuTimer());
+    ASSERT_EQ(Levels(), 2u);
+  }
+};
+
+TEST_F(MenuShowcase, EachItemShowsItsLookAndTheSubmenuOpensBesideItsItem) {
+  OpenShowcase("flatcolour", false);
+  Paint(0);
+  const TColor normal = EntryColour(&TspDataSkinMenuItem::SkinRect);
+  const TColor hot = EntryColour(&TspDataSkinMenuItem::ActiveSkinRect);
+  EXPECT_EQ(At(8, 1, 1), hot);  // hot while its submenu shows
+  for (int index : {1, 7, 9}) EXPECT_EQ(At(index, 1, 1), normal) << index;
+  for (int index : {2, 6}) EXPECT_EQ(At(index, 1, 1), EntryColour(&TspDataSkinMenuItem::DividerRect)) << index;
+  EXPECT_TRUE(Shows(Part(0, 0, 0, 24, 20), ImageColour));
+  EXPECT_TRUE(Shows(Part(3, 5, 3, 16, 16), EntryColour(&TspDataSkinMenuItem::CheckImageRect)));
+  const TColor radio = EntryColour(&TspDataSkinMenuItem::RadioImageRect);
+  EXPECT_TRUE(Shows(Part(4, 5, 3, 16, 16), radio));
+  EXPECT_FALSE(Shows(Part(5, 5, 3, 16, 16), radio));
+  EXPECT_TRUE(Shows(Part(8, -21, 0, 13, 22), EntryColour(&TspDataSkinMenuItem::ActiveArrowImageRect)));
+  const TColor arrow = EntryColour(&TspDataSkinMenuItem::ArrowImageRect);
+  for (int index : {8, 9}) EXPECT_FALSE(Shows(Part(index, -21, 0, 13, 22), arrow)) << index;
+  // The submenu starts right of the item at its height, its first item hot, the rest not.
+  const TRect item = OffsetRect(Level(0)->Items(8)->ItemRect, Level(0)->Left(), Level(0)->Top());
+  EXPECT_GE(Level(1)->Left(), item.Right - 10);
+  EXPECT_LE(std::abs(Level(1)->Top() - item.Top), 10);
+  EXPECT_EQ(Level(1)->ItemCount(), 3);
+  Paint(1);
+  for (int index : {0, 1, 2}) {
+    const TRect& r = Level(1)->Items(index)->ItemRect;
+    EXPECT_EQ(dc->Pixel(r.Left + 1, r.Top + 1), index == 0 ? hot : normal) << index;
+  }
+}
+
+TEST_F(MenuShowcase, SlateScreenshot) {
+  OpenShowcase("slate", true);
   // Both levels at rest, in their shapes, on a plain ground.
   const TRect all = InflateRect({Level(0)->Left(), Level(0)->Top(), Level(1)->BoundsRect().Right,
                                  std::max(Level(0)->BoundsRect().Bottom, Level(1)->BoundsRect().Bottom)}, 12, 12);

@@ -201,20 +201,50 @@ TEST_F(SkinHintTest, IsTranslucentLayeredOrBlendedWithTheScreen) {
   }
 }
 
-TEST_F(SkinHintTest, ScreenshotOfATitledHintWithAnImage) {
-  auto* hint = new TspSkinHint(main);
-  hint->SetSkinData(LoadedSkin("slate"));
-  TImageList images(nullptr);
-  images.SetSize(32, 32);
-  TBitmap picture(32, 32);
-  picture.Canvas()->Brush()->SetColor(RGBColor(40, 90, 160));
-  picture.Canvas()->FillRect({0, 0, 32, 32});
-  picture.Canvas()->Brush()->SetColor(RGBColor(250, 200, 60));
-  picture.Canvas()->Ellipse({4, 4, 28, 28});
-  images.Add(&picture, nullptr);
-  TspSkinHintWindow* window = hint->HintWindow();
-  window->ActivateHintWithTitle({120, 120, 120, 120}, "Renames the selected files@by the chosen rules", "Rename",
-                                &images, 0);
+// A hint with a title, two lines and a 32 x 32 image (a yellow disc on blue), in Skin.
+class TitledHintShowcase : public SkinHintTest {
+protected:
+  TspSkinHintWindow* Show(const std::string& Skin) {
+    hint = new TspSkinHint(main);
+    hint->SetSkinData(LoadedSkin(Skin));
+    images.SetSize(32, 32);
+    TBitmap picture(32, 32);
+    picture.Canvas()->Brush()->SetColor(Blue);
+    picture.Canvas()->FillRect({0, 0, 32, 32});
+    picture.Canvas()->Brush()->SetColor(RGBColor(250, 200, 60));
+    picture.Canvas()->Ellipse({4, 4, 28, 28});
+    images.Add(&picture, nullptr);
+    TspSkinHintWindow* window = hint->HintWindow();
+    window->ActivateHintWithTitle({120, 120, 120, 120}, "Renames the selected files@by the chosen rules", "Rename",
+                                  &images, 0);
+    return window;
+  }
+  static constexpr TColor Blue = RGBColor(40, 90, 160);
+  TspSkinHint* hint = nullptr;
+  TImageList images{nullptr};
+};
+
+TEST_F(TitledHintShowcase, TheImageSitsLeftUnderTheTitleOnTheSkinsFace) {
+  TspSkinHintWindow* window = Show("flatcolour");
+  ASSERT_TRUE(window->Titled() && window->Skinned());
+  TPixelDC dc(window->Width(), window->Height());
+  SendMessageA(window->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  TRect image{window->Width(), window->Height(), 0, 0};  // where the image's blue lies
+  for (int y = 0; y < window->Height(); ++y)
+    for (int x = 0; x < window->Width(); ++x)
+      if (dc.Pixel(x, y) == Blue)
+        image = {std::min(image.Left, x), std::min(image.Top, y), std::max(image.Right, x + 1),
+                 std::max(image.Bottom, y + 1)};
+  EXPECT_EQ(std::pair(image.Width(), image.Height()), std::pair(32, 32));
+  EXPECT_LT(image.Left, window->Width() / 4);
+  EXPECT_GE(image.Top, window->Canvas()->TextHeight("Rename"));  // under the title
+  const TspDataSkinHintWindow& entry = hint->SkinData()->HintWindow;
+  const TPixelImage& face = hint->SkinData()->ActivePictures.at(static_cast<size_t>(entry.WindowPictureIndex));
+  EXPECT_EQ(dc.Pixel(1, window->Height() / 2), face.Pixel(1, face.Height() / 2));
+}
+
+TEST_F(TitledHintShowcase, ScreenshotOfATitledHintWithAnImage) {
+  TspSkinHintWindow* window = Show("slate");
   ASSERT_TRUE(window->Titled() && window->Skinned());
   SaveWindowScreenshot(window->Handle(), "hint-slate");
 }

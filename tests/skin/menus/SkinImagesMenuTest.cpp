@@ -228,16 +228,45 @@ TEST_F(SkinImagesMenuTest, DrawsFromTheSkinsMenuItemButtonOrInTheDefaultLook) {
   Key(VK_ESCAPE);
 }
 
-TEST_F(SkinImagesMenuTest, ScreenshotWithTheProgramsSkin) {
-  window.Load("slate");
-  menu->SetSkinData(window.Data());
-  AddItems("hiiiiiiiib");
-  menu->SetColumnsCount(4);
-  menu->ImagesItems()->Items(0)->SetCaption("Colours");
-  menu->ImagesItems()->Items(9)->SetCaption("More colours");
-  menu->SetItemIndex(3);
-  ASSERT_TRUE(Open());
-  Hover(Centre(6));
+// A header (0), eight images in rows of four (1 to 8) with image 3 chosen and image 6 under
+// the pointer, and a button row (9).
+class ImagesMenuShowcase : public SkinImagesMenuTest {
+protected:
+  void OpenShowcase(const std::string& Skin) {
+    window.Load(Skin);
+    menu->SetSkinData(window.Data());
+    AddItems("hiiiiiiiib");
+    menu->SetColumnsCount(4);
+    menu->ImagesItems()->Items(0)->SetCaption("Colours");
+    menu->ImagesItems()->Items(9)->SetCaption("More colours");
+    menu->SetItemIndex(3);
+    ASSERT_TRUE(Open());
+    Hover(Centre(6));
+  }
+  const TRect& Cell(int Index) const { return Popup()->Layout().Rects.at(static_cast<size_t>(Index)); }
+};
+
+TEST_F(ImagesMenuShowcase, TheChosenAndTheHotImageShowTheirLooksInRowsOfFour) {
+  OpenShowcase("flatcolour");
+  ASSERT_TRUE(Popup()->UseSkin());
+  EXPECT_EQ(Cell(1).Top, Cell(4).Top);
+  EXPECT_GT(Cell(5).Top, Cell(4).Top);
+  EXPECT_EQ(Cell(5).Left, Cell(1).Left);
+  EXPECT_GT(Cell(9).Width(), 3 * Cell(1).Width());  // the button row spans the columns
+  EXPECT_EQ(PixelAt(Edge(3)), Colour("menuitembutton", &TspDataSkinButtonControl::DownSkinRect));
+  EXPECT_EQ(PixelAt(Edge(6)), Colour("menuitembutton", &TspDataSkinButtonControl::ActiveSkinRect));
+  // The others have no frame: the window's face shows round them.
+  const TColor face = PixelAt(Edge(2));
+  EXPECT_EQ(PixelAt(Edge(9)), face);
+  for (auto look : {&TspDataSkinButtonControl::DownSkinRect, &TspDataSkinButtonControl::ActiveSkinRect})
+    EXPECT_NE(face, Colour("menuitembutton", look));
+  for (int n = 1; n <= 8; ++n)  // each cell's own image in its middle
+    EXPECT_EQ(PixelAt(Centre(n)), RGBColor(20 * n, 200 - 15 * n, 40 + 17 * n)) << n;
+  Key(VK_ESCAPE);
+}
+
+TEST_F(ImagesMenuShowcase, ScreenshotWithTheProgramsSkin) {
+  OpenShowcase("slate");
   SaveWindowScreenshot(Popup()->Handle(), "images-menu-slate");
   Key(VK_ESCAPE);
 }

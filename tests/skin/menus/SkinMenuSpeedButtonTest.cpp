@@ -189,6 +189,15 @@ TEST_F(SkinMenuSpeedButtonTest, DrawsItsStripFromTheSkinOrInTheDefaultLook) {
   button->Perform(CM_MOUSEENTER, 0, 0);
   const TColor strip = Painted(window.Form())->Pixel(button->Left() + 30, button->Top() + 12);
   EXPECT_EQ(strip, Colour("vtracktoolbutton", &TspDataSkinButtonControl::ActiveSkinRect));
+  // A skin with neither "resizetoolbutton" nor "resizebutton": the new style draws nothing.
+  TspSkinData& data = *window.Data();
+  for (const char* name : {"resizetoolbutton", "resizebutton", "vtracktoolbutton"})
+    data.CtrlList.at(static_cast<size_t>(data.GetControlIndex(name)))->IDName = "gone";
+  button->Perform(CM_MOUSELEAVE, 0, 0);
+  const TPoint middle{button->Left() + 10, button->Top() + 12};
+  const TColor drawn = Painted(window.Form())->Pixel(middle.X, middle.Y);
+  button->SetVisible(false);
+  EXPECT_EQ(drawn, Painted(window.Form())->Pixel(middle.X, middle.Y));
 }
 
 TEST_F(SkinMenuSpeedButtonTest, ScreenshotWithItsMenuOpen) {
@@ -212,6 +221,8 @@ TEST_F(SkinMenuSpeedButtonTest, ScreenshotWithItsMenuOpen) {
   RECT a{}, b{};
   GetWindowRect(windows[0], &a);
   GetWindowRect(windows[1], &b);
+  const TPoint below = window.Form()->ClientToScreen({button->Left(), button->Top() + button->Height()});
+  EXPECT_EQ(TPoint(b.left, b.top), below);  // the menu opens under the button
   const TRect all = InflateRect(
       {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)}, 8, 8);
   TPixelImage picture(all.Width(), all.Height());

@@ -52,7 +52,8 @@ TspExternalBar MemoExternalBar(const TspNativeScroll& Native, bool Vertical) {
   return {true, Native.Max, Native.Page, Native.Position};
 }
 
-int32_t MemoDisabledLineCount(int32_t Height, int32_t LineHeight, int32_t LinesFromFirstVisible) {
-  const int32_t fitting = std::max(1, Height / std::max(1, LineHeight));
-  return std::clamp(LinesFromFirstVisible, 0, fitting);
+int32_t MemoDisabledLineCount(int32_t ClientHeight, int32_t LineHeight, int32_t LinesFromFirstVisible) {
+  // A memo of one line (or less) still shows that line: one less would show no text.
+  const int32_t drawn = std::max(1, ClientHeight / std::max(1, LineHeight) - 1);
+  return std::clamp(LinesFromFirstVisible, 0, drawn);
 }

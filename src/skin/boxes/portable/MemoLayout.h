@@ -46,7 +46,7 @@ struct TspExternalBar {
 // does), else the native range from 0 with the native page and position.
 TspExternalBar MemoExternalBar(const TspNativeScroll& Native, bool Vertical);
 
-// How many lines a disabled memo draws from its first visible line: every line that fits
-// in a formatting rectangle Height pixels high, at least one, and no more than the
-// lines there are from there on.
-int32_t MemoDisabledLineCount(int32_t Height, int32_t LineHeight, int32_t LinesFromFirstVisible);
+// How many lines a disabled memo draws from its first visible line: one less than the
+// lines that fit in its client height (the last may be cut by the formatting margins),
+// at least one, and no more than the lines there are from there on.
+int32_t MemoDisabledLineCount(int32_t ClientHeight, int32_t LineHeight, int32_t LinesFromFirstVisible);

@@ -65,6 +65,8 @@ TspTabTracker::TResult TspTabTracker::LeftButton(std::span<const TspTrackedPage>
   TResult result = MouseMove(Pages, P, TabIndex, CloseButtons);
   bool inside = false;
   if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
+    // The page whose button was pressed and let go closes, not the active page: closing
+    // a page other than the one whose button the user pressed would be plainly wrong.
     if (!Down && inside && close->Pressed) result.ClosePage = FHotPage;
     result.Redraw = result.Redraw || inside || close->Pressed;
     close->MouseIn = inside;

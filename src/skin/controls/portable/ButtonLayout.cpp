@@ -9,9 +9,6 @@
 
 TspButtonPlaces CalcButtonLayout(TspButtonLayout Layout, const TRect& R, int32_t GW, int32_t GH, int32_t TW,
                                  int32_t TH, int32_t Margin, int32_t Spacing) {
-  // The spacing lies between a glyph and a caption: with one of them missing the other
-  // is centred exactly.
-  if ((GW == 0 && GH == 0) || (TW == 0 && TH == 0)) Spacing = 0;
   const int32_t cx = R.Left + RectWidth(R) / 2;
   const int32_t cy = R.Top + RectHeight(R) / 2;
   TspButtonPlaces p;

@@ -17,7 +17,7 @@ struct TspButtonPlaces {
 
 // Places a glyph of GW x GH and a caption of TW x TH in R: Margin pixels from the
 // glyph's edge of R, the caption Spacing pixels beyond the glyph; with Margin -1 the
-// two together are centred. Without a glyph or without a caption there is no spacing.
+// two together are centred. The spacing counts also for a lone glyph or caption.
 TspButtonPlaces CalcButtonLayout(TspButtonLayout Layout, const TRect& R, int32_t GW, int32_t GH, int32_t TW,
                                  int32_t TH, int32_t Margin, int32_t Spacing);
 

@@ -48,11 +48,15 @@ TEST(MemoLayout, AnExternalBarIsDisabledAt0To0WhileAllFitsElseShowsTheNativeRang
   EXPECT_FALSE(MemoExternalBar({0, Highest, Highest, 0}, false).Enabled);
 }
 
-TEST(MemoLayout, ADisabledMemoDrawsEveryLineThatFitsAtLeastOne) {
-  EXPECT_EQ(MemoDisabledLineCount(100, 15, 50), 6);
-  EXPECT_EQ(MemoDisabledLineCount(10, 15, 50), 1);  // a one-line memo shows its line
-  EXPECT_EQ(MemoDisabledLineCount(100, 15, 3), 3);
-  EXPECT_EQ(MemoDisabledLineCount(100, 0, 500), 100);  // no line height counts as 1
+TEST(MemoLayout, ADisabledMemoDrawsOneLineLessThanFitItsClientHeight) {
+  EXPECT_EQ(MemoDisabledLineCount(100, 15, 50), 5);  // 6 fit
+  EXPECT_EQ(MemoDisabledLineCount(90, 15, 50), 5);   // exactly 6 fit
+  EXPECT_EQ(MemoDisabledLineCount(44, 15, 50), 1);   // two fit
+  EXPECT_EQ(MemoDisabledLineCount(29, 15, 50), 1);   // a one-line memo shows its line
+  EXPECT_EQ(MemoDisabledLineCount(10, 15, 50), 1);
+  EXPECT_EQ(MemoDisabledLineCount(100, 15, 3), 3);  // no more than there are
+  EXPECT_EQ(MemoDisabledLineCount(100, 15, 0), 0);
+  EXPECT_EQ(MemoDisabledLineCount(100, 0, 500), 99);  // no line height counts as 1
 }
 
 }  // namespace

@@ -33,13 +33,19 @@ TEST(CalcButtonLayout, PlacesGlyphAndCaptionByLayoutAndMargin) {
   }
 }
 
-TEST(CalcButtonLayout, ALoneGlyphOrCaptionIsCentredWithoutSpacing) {
-  for (const TspButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
-    EXPECT_EQ(CalcButtonLayout(layout, R, 16, 12, 0, 0, -1, 4).Glyph, (TPoint{52, 34})) << layout;
-    EXPECT_EQ(CalcButtonLayout(layout, R, 0, 0, 30, 10, -1, 4).Text, (TPoint{45, 35})) << layout;
+TEST(CalcButtonLayout, ALoneGlyphOrCaptionKeepsTheSpacingOnItsSide) {
+  // A 16 x 12 glyph alone, and a 30 x 10 caption alone, centred with 4 pixels of spacing:
+  // the spacing still counts, so each sits half of it off the centre.
+  const TLayoutCase cases[] = {
+      {blGlyphLeft, -1, {50, 34}, {47, 35}},  {blGlyphRight, -1, {54, 34}, {43, 35}},
+      {blGlyphTop, -1, {52, 32}, {45, 37}},   {blGlyphBottom, -1, {52, 36}, {45, 33}},
+  };
+  for (const TLayoutCase& c : cases) {
+    EXPECT_EQ(CalcButtonLayout(c.Layout, R, 16, 12, 0, 0, -1, 4).Glyph, c.Glyph) << c.Layout;
+    EXPECT_EQ(CalcButtonLayout(c.Layout, R, 0, 0, 30, 10, -1, 4).Text, c.Text) << c.Layout;
   }
-  // With a margin the lone caption starts where the glyph would have ended.
-  EXPECT_EQ(CalcButtonLayout(blGlyphLeft, R, 0, 0, 30, 10, 3, 4).Text, (TPoint{13, 35}));
+  // With a margin the lone caption starts the spacing beyond where the glyph would end.
+  EXPECT_EQ(CalcButtonLayout(blGlyphLeft, R, 0, 0, 30, 10, 3, 4).Text, (TPoint{17, 35}));
 }
 
 TEST(GetGlyphNum, PicksTheStateGlyphTheStripHas) {
