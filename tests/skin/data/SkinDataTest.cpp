@@ -281,6 +281,21 @@ TEST_F(SkinDataTest, DestroyingTheComponentSendsNothing) {
   EXPECT_TRUE(forms.Sent.empty());
 }
 
+TEST_F(SkinDataTest, ClearingASkinGivesItTheSystemColours) {
+  const std::pair<TColor TspSkinColors::*, TColor> systemColours[] = {
+      {&TspSkinColors::cBtnFace, clBtnFace},         {&TspSkinColors::cBtnText, clBtnText},
+      {&TspSkinColors::cWindow, clWindow},           {&TspSkinColors::cWindowText, clWindowText},
+      {&TspSkinColors::cHighLight, clHighlight},     {&TspSkinColors::cHighLightText, clHighlightText},
+      {&TspSkinColors::cBtnHighLight, clBtnHighlight}, {&TspSkinColors::cBtnShadow, clBtnShadow},
+      {&TspSkinColors::c3DLight, cl3DLight},         {&TspSkinColors::c3DDkShadow, cl3DDkShadow}};
+  data->SetCompressedStoredSkin(&stored);
+  // The skin gives two colours; the eight it leaves out read as 0.
+  EXPECT_EQ(data->SkinColors.cBtnFace, 12632256);
+  for (auto [colour, system] : systemColours) ASSERT_NE(data->SkinColors.*colour, system);
+  data->ClearSkin();
+  for (auto [colour, system] : systemColours) EXPECT_EQ(data->SkinColors.*colour, system);
+}
+
 // What another layer makes of the pictures (the Windows half's bitmaps, made while the
 // windows take the new skin) lives exactly as long as those pictures.
 TEST_F(SkinDataTest, APictureCacheLastsUntilThePicturesChangeOrTheComponentGoes) {
