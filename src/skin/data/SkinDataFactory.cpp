@@ -109,7 +109,7 @@ template <class Entry>
 void LoadEntries(TCustomIniFile& IniFile, const std::string& Section,
                  std::unique_ptr<Entry> (*Create)(const std::string&, const std::string&),
                  std::vector<std::unique_ptr<Entry>>& List) {
-  const int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, "count", 0));
+  const int32_t count = ReadSkinListCount(IniFile, Section, "count");
   for (int32_t i = 0; i < count; ++i) {
     std::string name, keyword;
     SplitSkinEntry(IniFile.ReadString(Section, IntToStr(i), ""), name, keyword);

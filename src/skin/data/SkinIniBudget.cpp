@@ -5,9 +5,19 @@
 TspBudgetedSkinIni::TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget)
     : TCustomIniFile(Source.FileName()), FSource(Source), FBudget(Budget) {}
 
+namespace {
+
+[[noreturn]] void RefuseSkin() { throw ESkinTooLarge("The skin's entries need more memory than a skin may take"); }
+
+}  // namespace
+
 void TspBudgetedSkinIni::Charge(int64_t Bytes) {
   FCharged += SkinValueOverhead + Bytes;
-  if (FCharged > FBudget) throw ESkinTooLarge("The skin's entries need more memory than a skin may take");
+  if (FCharged > FBudget) RefuseSkin();
+}
+
+void TspBudgetedSkinIni::ExpectValues(int64_t Count) const {
+  if (Count > (FBudget - FCharged) / SkinValueOverhead) RefuseSkin();
 }
 
 void TspBudgetedSkinIni::ChargeLines(const TStrings& Lines) {

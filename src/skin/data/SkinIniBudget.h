@@ -14,12 +14,12 @@
 
 VQ_DECLARE_EXCEPTION(ESkinTooLarge, Exception);
 
-// Far above what real skins take (each of the project's own is charged about 200 KiB),
+// Far above what real skins take (each of the project's own is charged about 350 KiB),
 // far below what would strain memory or make a load take long.
 inline constexpr int64_t MaxSkinLoadCharge = int64_t{8} << 20;
 // What a value costs beyond its text: a string object and its slot in a list, with the
-// slack of a growing list.
-inline constexpr int64_t SkinValueOverhead = 64;
+// slack of a growing list and the heap's own bookkeeping.
+inline constexpr int64_t SkinValueOverhead = 128;
 
 class TspBudgetedSkinIni : public TCustomIniFile {
 public:
@@ -27,6 +27,10 @@ public:
 
   // What the values read so far have cost.
   int64_t Charged() const { return FCharged; }
+  // Raises ESkinTooLarge when Count more values, each costing at least the overhead,
+  // cannot fit in what is left, so that a list announcing more than the budget holds is
+  // refused before any of it is read. Charges nothing.
+  void ExpectValues(int64_t Count) const;
 
   // Each read charges its result; the read that goes over the budget raises
   // ESkinTooLarge.

@@ -304,18 +304,18 @@ TEST_F(SkinDataTest, EntriesThatTogetherWouldTakeTooMuchRefuseTheSkin) {
   auto skinOf = [](int entries) {
     std::string text = "[SKINCONTROLS]\r\ncount=" + std::to_string(entries) + "\r\n";
     for (int i = 0; i < entries; ++i) text += std::to_string(i) + "=symbols:bitlabel\r\n";
-    return PayloadOf(2, text + "[symbols]\r\nsymbolslinecount=65536\r\nsymbolsline65535=last\r\n");
+    return PayloadOf(2, text + "[symbols]\r\nsymbolslinecount=30000\r\nsymbolsline29999=last\r\n");
   };
   TspCompressedStoredSkin one(nullptr), four(nullptr);
   StorePayload(one, skinOf(1));
   StorePayload(four, skinOf(4));
 
-  data->SetCompressedStoredSkin(&one);  // the longest list a count allows still loads
+  data->SetCompressedStoredSkin(&one);  // a list far longer than any skin needs loads
   ASSERT_EQ(data->CtrlList.size(), 1u);
   const auto* label = dynamic_cast<const TspDataSkinBitLabelControl*>(data->CtrlList[0].get());
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->Symbols.Count(), 65536);
-  EXPECT_EQ(label->Symbols.Strings(65535), "last");
+  EXPECT_EQ(label->Symbols.Count(), 30000);
+  EXPECT_EQ(label->Symbols.Strings(29999), "last");
 
   forms.Sent.clear();
   EXPECT_THROW(data->SetCompressedStoredSkin(&four), ESkinTooLarge);

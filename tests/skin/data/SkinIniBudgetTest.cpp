@@ -1,5 +1,6 @@
 // The read-only view that charges what a skin load reads against one budget.
 #include "skin/data/SkinIniBudget.h"
+#include "skin/data/SkinIniCodecs.h"
 
 #include "SkinIniText.h"
 
@@ -29,6 +30,20 @@ TEST(SkinIniBudget, TheReadThatGoesOverTheBudgetRaises) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(ini.ReadString("a", "v", ""), "0123456789");
   EXPECT_THROW(ini.ReadString("a", "v", ""), ESkinTooLarge);
   EXPECT_THROW(ini.ReadString("a", "missing", ""), ESkinTooLarge);  // and every read after it
+}
+
+TEST(SkinIniBudget, AListCountTheRestOfTheBudgetCannotHoldRefusesAtOnce) {
+  TSkinIniText text("[a]\r\nitemcount=9\r\nlinecount=10\r\nline0=x\r\n");
+  // Once both counts are read, room is left for nine values, not ten.
+  TspBudgetedSkinIni ini(text, 2 * SkinValueOverhead + 1 + 2 + 9 * SkinValueOverhead);
+  EXPECT_EQ(ReadSkinListCount(ini, "a", "itemcount"), 9);
+  TStringList lines;
+  EXPECT_THROW(ReadTextLines(ini, "a", "", lines), ESkinTooLarge);
+  EXPECT_EQ(lines.Count(), 0);  // refused before a line was read
+  EXPECT_EQ(ini.Charged(), 2 * SkinValueOverhead + 1 + 2);
+
+  // Read without a budget, the same count is only capped.
+  EXPECT_EQ(ReadSkinListCount(text, "a", "linecount"), 10);
 }
 
 TEST(SkinIniBudget, TheViewNeverWrites) {

@@ -88,7 +88,7 @@ void LoadSkin(TCustomIniFile& ini, uint8_t lastByte) {
   const std::string section = sections.Strings(0);
   const size_t classes = SkinControlTypeKeywords().size() + SkinObjectTypeKeywords().size();
   const size_t saved = lastByte % classes;
-  constexpr int EntriesPerClass = 4;
+  constexpr int EntriesPerClass = 2;
   for (int copy = 0; copy < EntriesPerClass; ++copy) {
     size_t index = 0;
     for (const char* keyword : SkinControlTypeKeywords())
