@@ -2,14 +2,14 @@
 
 #include "base/Strings.h"
 
-TspBudgetedSkinIni::TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget)
-    : TCustomIniFile(Source.FileName()), FSource(Source), FBudget(Budget) {}
-
 namespace {
 
 [[noreturn]] void RefuseSkin() { throw ESkinTooLarge("The skin's entries need more memory than a skin may take"); }
 
 }  // namespace
+
+TspBudgetedSkinIni::TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget)
+    : TCustomIniFile(Source.FileName()), FSource(Source), FBudget(Budget) {}
 
 void TspBudgetedSkinIni::Charge(int64_t Bytes) {
   FCharged += SkinValueOverhead + Bytes;
