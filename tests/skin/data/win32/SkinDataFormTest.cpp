@@ -142,26 +142,4 @@ end
   EXPECT_FALSE(data->Empty());
 }
 
-TEST_F(SkinDataFormTest, AnIndexOutsideTheListLoadsNothing) {
-  const std::string text = R"(object SkinForm: TSkinMessageRecorder
-  object SkinData: TspSkinData
-    SkinIndex = 2
-    SkinList = Skins
-  end
-  object Skins: TspCompressedSkinList
-    Skins = <
-      item
-        Skin = {)" + ContainerHex(second) + R"(}
-      end>
-  end
-end
-)";
-  ReadForm(*form, text, TFormBindings(TClassRegistry::Instance().TableOf<TForm>()), "The skin data form");
-  auto* data = Find<TspSkinData>("SkinData");
-  ASSERT_NE(data, nullptr);
-  EXPECT_EQ(data->SkinIndex(), 2);
-  EXPECT_TRUE(data->Empty());
-  EXPECT_TRUE(log.empty());
-}
-
 }  // namespace
