@@ -197,18 +197,21 @@ TPixelImage ReadBmp(TStream& Stream) {
   return ReadBmp(file.data(), file.size());
 }
 
-void WriteBmp(const TPixelImage& Image, TStream& Stream) {
+void WriteBmp(const TPixelImage& Image, TStream& Stream, int BitsPerPixel) {
   CheckWritable(Image);
+  if (BitsPerPixel != 24 && BitsPerPixel != 32) throw EInvalidGraphic("BMP files are written with 24 or 32 bits");
   std::vector<uint8_t> out;
-  WriteHeaders(out, Image, 24, 0);
-  const size_t rowBytes = static_cast<size_t>(TPixelImage::StrideFor(Image.Width(), 24));
-  const int bytesPerPixel = Image.BytesPerPixel();
+  WriteHeaders(out, Image, BitsPerPixel, 0);
+  const size_t rowBytes = static_cast<size_t>(TPixelImage::StrideFor(Image.Width(), BitsPerPixel));
+  const size_t targetBytes = static_cast<size_t>(BitsPerPixel / 8);
+  const size_t sourceBytes = static_cast<size_t>(Image.BytesPerPixel());
+  const size_t copied = std::min(targetBytes, sourceBytes);
   for (int32_t y = Image.Height() - 1; y >= 0; --y) {
     const uint8_t* source = Image.ScanLine(y);
     const size_t start = out.size();
     out.resize(start + rowBytes, 0);
-    for (int32_t x = 0; x < Image.Width(); ++x)
-      std::memcpy(&out[start + 3 * static_cast<size_t>(x)], source + bytesPerPixel * x, 3);
+    for (size_t x = 0; x < static_cast<size_t>(Image.Width()); ++x)
+      std::memcpy(&out[start + targetBytes * x], source + sourceBytes * x, copied);
   }
   Stream.WriteBuffer(out.data(), static_cast<int32_t>(out.size()));
 }

@@ -19,7 +19,8 @@ TPixelImage ReadBmp(const uint8_t* Data, size_t Size, size_t* Used = nullptr);
 // Reads exactly one BMP file, of the size its header gives, from the stream's position.
 TPixelImage ReadBmp(TStream& Stream);
 
-// Writes a bottom-up 24-bit BMP (a 32-bit image loses its fourth byte).
-void WriteBmp(const TPixelImage& Image, TStream& Stream);
+// Writes a bottom-up BMP of 24 or 32 bits per pixel: at 24 bits a 32-bit image loses its
+// fourth byte, at 32 bits a 24-bit image gets fourth bytes of 0.
+void WriteBmp(const TPixelImage& Image, TStream& Stream, int BitsPerPixel = 24);
 // Writes a 1-bit BMP with a black and white palette: black pixels 0, all others 1.
 void WriteMaskBmp(const TPixelImage& Image, TStream& Stream);

@@ -83,6 +83,27 @@ TEST(BmpCodec, TwentyFourBitRoundTripWithOddWidth) {
   }
 }
 
+TEST(BmpCodec, ThirtyTwoBitFilesKeepTheFourthByteOrWriteItAsZero) {
+  TPixelImage withAlpha = Sample(3, 2, 32);
+  for (int32_t y = 0; y < 2; ++y)
+    for (int32_t x = 0; x < 3; ++x) withAlpha.ScanLine(y)[4 * x + 3] = static_cast<uint8_t>(0x11 * (1 + x + 3 * y));
+  for (const TPixelImage& source : {withAlpha, Sample(3, 2, 24)}) {
+    TMemoryStream stream;
+    WriteBmp(source, stream, 32);
+    EXPECT_EQ(stream.Size(), 54 + 12 * 2);
+    const TPixelImage back = Read(stream.Bytes());
+    ASSERT_EQ(back.BitsPerPixel(), 32);
+    for (int32_t y = 0; y < 2; ++y)
+      for (int32_t x = 0; x < 3; ++x) {
+        EXPECT_EQ(back.Pixel(x, y), source.Pixel(x, y));
+        const uint8_t alpha = source.BitsPerPixel() == 32 ? source.ScanLine(y)[4 * x + 3] : 0;
+        EXPECT_EQ(back.ScanLine(y)[4 * x + 3], alpha) << x << "," << y;
+      }
+  }
+  TMemoryStream stream;
+  EXPECT_THROW(WriteBmp(withAlpha, stream, 16), EInvalidGraphic);
+}
+
 TEST(BmpCodec, MaskRoundTripKeepsBlackAndMakesTheRestWhite) {
   TPixelImage mask(9, 2);  // a row crosses a byte boundary
   mask.SetPixel(0, 0, clRed);

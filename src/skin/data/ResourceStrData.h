@@ -44,6 +44,8 @@ public:
 
   const TStrings& ResStrings() const { return FResStrings; }
   void SetResStrings(const TStrings& Value) { FResStrings.Assign(&Value); }
+  // The table itself, which a form resource fills in place of the default lines.
+  TStrings* ResStringsObject() { return &FResStrings; }
   // The character set of the fonts that show these texts.
   uint8_t CharSet() const { return FCharSet; }
   void SetCharSet(uint8_t Value) { FCharSet = Value; }

@@ -4,12 +4,12 @@
 #include "CompressedStoredSkin.h"
 #include "ResourceStrData.h"
 #include "SkinDataFactory.h"
+#include "SkinIniBudget.h"
 #include "SkinIniCodecs.h"
 #include "SkinMessages.h"
 #include "SkinPayload.h"
 
 #include "base/IniFiles.h"
-#include "base/StrUtils.h"
 
 namespace {
 
@@ -33,23 +33,6 @@ constexpr TNameKey NameKeys[] = {
     {PicturesSection, "rolluppicture", &TspSkinData::RollUpPictureName},
     {PicturesSection, "rollupmask", &TspSkinData::RollUpMaskName},
 };
-
-// Reads a list section: each entry "IDName:keyword" whose keyword names a class of the
-// list becomes an entry of that class, which then reads its own section.
-template <class Entry>
-void LoadEntries(TCustomIniFile& IniFile, const std::string& Section,
-                 std::unique_ptr<Entry> (*Create)(const std::string&, const std::string&),
-                 std::vector<std::unique_ptr<Entry>>& List) {
-  const int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, "count", 0));
-  for (int32_t i = 0; i < count; ++i) {
-    std::string name, keyword;
-    TspSkinData::GetNameAndType(IniFile.ReadString(Section, IntToStr(i), ""), name, keyword);
-    if (std::unique_ptr<Entry> entry = Create(keyword, name)) {
-      List.push_back(std::move(entry));
-      List.back()->LoadFromFile(IniFile);
-    }
-  }
-}
 
 template <class List, class IDNameOf>
 int FindIDName(const List& list, const std::string& AIDName, IDNameOf idName) {
@@ -210,9 +193,10 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   RollUpMask = std::move(payload.RollUpMask);
   ActivePictures = std::move(payload.ActivePictures);
 
-  TMemIniFile ini;
-  ini.SetStrings(payload.IniText);
+  TMemIniFile text;
+  text.SetStrings(payload.IniText);
   payload.IniText.Clear();
+  TspBudgetedSkinIni ini(text);  // whatever the sections read, together bounded
   for (const TNameKey& name : NameKeys)
     this->*name.Field = ini.ReadString(name.Section, name.Key, "");
   ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);
@@ -233,13 +217,9 @@ void TspSkinData::LoadFormInfo(TCustomIniFile& IniFile) {
 
 void TspSkinData::LoadAreas(TCustomIniFile& IniFile) { ::LoadAreas(IniFile, AreaList); }
 
-void TspSkinData::LoadObjects(TCustomIniFile& IniFile) {
-  LoadEntries(IniFile, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
-}
+void TspSkinData::LoadObjects(TCustomIniFile& IniFile) { LoadSkinObjectList(IniFile, ObjectList); }
 
-void TspSkinData::LoadControls(TCustomIniFile& IniFile) {
-  LoadEntries(IniFile, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
-}
+void TspSkinData::LoadControls(TCustomIniFile& IniFile) { LoadSkinControlList(IniFile, CtrlList); }
 
 void TspSkinData::GetNameAndType(const std::string& S, std::string& AIDName,
                                  std::string& ATypeName) {

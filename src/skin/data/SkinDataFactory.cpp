@@ -3,8 +3,12 @@
 #include "SkinBarData.h"
 #include "SkinButtonData.h"
 #include "SkinEditData.h"
+#include "SkinIniCodecs.h"
 #include "SkinPanelData.h"
 #include "SkinViewData.h"
+
+#include "base/IniFiles.h"
+#include "base/StrUtils.h"
 
 #include <array>
 
@@ -101,6 +105,21 @@ std::array<const char*, N> KeywordsOf(const std::array<TSkinDataType<Base>, N>& 
   return keywords;
 }
 
+template <class Entry>
+void LoadEntries(TCustomIniFile& IniFile, const std::string& Section,
+                 std::unique_ptr<Entry> (*Create)(const std::string&, const std::string&),
+                 std::vector<std::unique_ptr<Entry>>& List) {
+  const int32_t count = ReadSkinListCount(IniFile, Section, "count");
+  for (int32_t i = 0; i < count; ++i) {
+    std::string name, keyword;
+    SplitSkinEntry(IniFile.ReadString(Section, IntToStr(i), ""), name, keyword);
+    if (std::unique_ptr<Entry> entry = Create(keyword, name)) {
+      List.push_back(std::move(entry));
+      List.back()->LoadFromFile(IniFile);
+    }
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<TspDataSkinControl> CreateSkinControlData(const std::string& Keyword,
@@ -121,4 +140,12 @@ std::span<const char* const> SkinControlTypeKeywords() {
 std::span<const char* const> SkinObjectTypeKeywords() {
   static const auto keywords = KeywordsOf(ObjectTypes);
   return keywords;
+}
+
+void LoadSkinObjectList(TCustomIniFile& IniFile, std::vector<std::unique_ptr<TspDataSkinObject>>& List) {
+  LoadEntries(IniFile, "SKINOBJECTS", &CreateSkinObjectData, List);
+}
+
+void LoadSkinControlList(TCustomIniFile& IniFile, std::vector<std::unique_ptr<TspDataSkinControl>>& List) {
+  LoadEntries(IniFile, "SKINCONTROLS", &CreateSkinControlData, List);
 }

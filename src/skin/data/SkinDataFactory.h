@@ -9,6 +9,9 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
+
+class TCustomIniFile;
 
 // Null for a keyword that names no control class.
 std::unique_ptr<TspDataSkinControl> CreateSkinControlData(const std::string& Keyword,
@@ -19,3 +22,9 @@ std::unique_ptr<TspDataSkinObject> CreateSkinObjectData(const std::string& Keywo
 
 std::span<const char* const> SkinControlTypeKeywords();
 std::span<const char* const> SkinObjectTypeKeywords();
+
+// Reads the list section SKINOBJECTS or SKINCONTROLS: each entry "IDName:keyword" whose
+// keyword names a class of the list is appended to List as an entry of that class, which
+// then reads its own section. Entries of unknown keywords are skipped.
+void LoadSkinObjectList(TCustomIniFile& IniFile, std::vector<std::unique_ptr<TspDataSkinObject>>& List);
+void LoadSkinControlList(TCustomIniFile& IniFile, std::vector<std::unique_ptr<TspDataSkinControl>>& List);

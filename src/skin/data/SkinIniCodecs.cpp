@@ -1,5 +1,7 @@
 #include "SkinIniCodecs.h"
 
+#include "SkinIniBudget.h"
+
 #include "base/IniFiles.h"
 #include "base/StrUtils.h"
 #include "base/Strings.h"
@@ -39,6 +41,14 @@ constexpr std::array<TFontStyleKeyword, 4> FontStyleKeywords = {{{fsBold, "fsbol
 }  // namespace
 
 int32_t CappedSkinListCount(int32_t count) { return std::clamp(count, 0, MaxSkinListCount); }
+
+int32_t ReadSkinListCount(TCustomIniFile& IniFile, const std::string& Section, const std::string& Key) {
+  const int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, Key, 0));
+  // Each value of the list is read once at least: refusing now changes no outcome, it
+  // only spares the reads.
+  if (auto* budgeted = dynamic_cast<TspBudgetedSkinIni*>(&IniFile)) budgeted->ExpectValues(count);
+  return count;
+}
 
 void ParsePoint(const std::string& S, TPoint& P) {
   auto numbers = ParseNumberList<2>(S);
@@ -95,14 +105,14 @@ TAlignment ReadAlignment(TCustomIniFile& IniFile, const std::string& Section,
 
 void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
                    TStrings& Strings) {
-  int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, Ident + "linecount", 0));
+  const int32_t count = ReadSkinListCount(IniFile, Section, Ident + "linecount");
   for (int32_t i = 0; i < count; ++i)
     Strings.Add(IniFile.ReadString(Section, Ident + "line" + IntToStr(i), ""));
 }
 
 void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
                  TStrings& Strings) {
-  int32_t count = CappedSkinListCount(IniFile.ReadInteger(Section, Ident + "count", 0));
+  const int32_t count = ReadSkinListCount(IniFile, Section, Ident + "count");
   for (int32_t i = 0; i < count; ++i) Strings.Add(IniFile.ReadString(Section, IntToStr(i), ""));
 }
 

@@ -15,6 +15,10 @@ class TStrings;
 inline constexpr int32_t MaxSkinListCount = 65536;
 // A count read from skin text, made safe: 0 for zero or negative counts.
 int32_t CappedSkinListCount(int32_t count);
+// The capped count under Key, for a list of that many values. Read through a budgeted
+// view (TspBudgetedSkinIni), a count the rest of the budget cannot hold refuses the skin
+// at once.
+int32_t ReadSkinListCount(TCustomIniFile& IniFile, const std::string& Section, const std::string& Key);
 
 // "x,y" and "l,t,r,b": only the digits of each field count (a minus sign, blanks and
 // letters are dropped) and text after the last field is ignored. A field without any

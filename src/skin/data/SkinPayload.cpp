@@ -46,6 +46,11 @@ private:
   int64_t FPixels = 0;
 };
 
+// At the depth it was read: a 32-bit picture keeps its alpha bytes.
+void WriteColourPicture(const TPixelImage& Picture, TStream& S) {
+  WriteBmp(Picture, S, Picture.BitsPerPixel());
+}
+
 }  // namespace
 
 int32_t ReadStoredSkinInt32(TStream& S) {
@@ -93,9 +98,9 @@ void WriteSkinPayload(TStream& S, const TspSkinPayload& Payload) {
     if (record.IsMask)
       WriteMaskBmp(picture, S);
     else
-      WriteBmp(picture, S);
+      WriteColourPicture(picture, S);
   }
   WriteStoredSkinInt32(S, CheckedInt32(static_cast<int64_t>(Payload.ActivePictures.size())));
-  for (const TPixelImage& picture : Payload.ActivePictures) WriteBmp(picture, S);
+  for (const TPixelImage& picture : Payload.ActivePictures) WriteColourPicture(picture, S);
   Payload.IniText.SaveToStream(S);
 }

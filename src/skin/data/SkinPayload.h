@@ -43,6 +43,7 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 // malformed picture or one beyond the pixel budget EInvalidGraphic.
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
-// empty picture writes flag 1 and nothing else). Colour pictures are written as 24-bit
-// BMP files, the two masks as 1-bit ones.
+// empty picture writes flag 1 and nothing else). Colour pictures are written as BMP
+// files of the depth they were read at (24 or 32 bits, alpha kept), the two masks as
+// 1-bit ones (all a mask tells is black or not).
 void WriteSkinPayload(TStream& S, const TspSkinPayload& Payload);

@@ -22,7 +22,7 @@ void GetAreaNameAndRect(const std::string& S, std::string& AIDName, TRect& ARect
 }
 
 void LoadAreas(TCustomIniFile& IniFile, std::vector<TspDataSkinArea>& AreaList) {
-  int32_t count = CappedSkinListCount(IniFile.ReadInteger(AreasSection, "count", 0));
+  const int32_t count = ReadSkinListCount(IniFile, AreasSection, "count");
   for (int32_t i = 0; i < count; ++i) {
     std::string name;
     TRect rect;

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 TMemoryStream Container(int32_t Version, int32_t Count, const std::string& Data) {
@@ -172,6 +175,40 @@ TEST_F(SkinBuilderTest, BuildsAVersion2PayloadOfTheFoldersPicturesAndText) {
   TStringList lines;
   lines.LoadFromFile(iniName);
   EXPECT_EQ(payload.IniText.Text(), lines.Text());
+}
+
+TEST_F(SkinBuilderTest, ThirtyTwoBitPicturesStayThirtyTwoBitWithTheirAlpha) {
+  WriteSyntheticSkin(folder.Path());
+  // The frame and the second active picture get an alpha channel; the rest stay 24-bit.
+  std::vector<TPixelImage> written;
+  for (const char* name : {"frame.bmp", "active1.bmp"}) {
+    TPixelImage image(7, 5, 32);
+    for (int32_t y = 0; y < image.Height(); ++y)
+      for (int32_t x = 0; x < image.Width(); ++x) {
+        image.SetPixel(x, y, RGBColor(static_cast<uint8_t>(30 * x), static_cast<uint8_t>(40 * y), 99));
+        image.ScanLine(y)[4 * x + 3] = static_cast<uint8_t>(written.size() * 100 + 7 * x + y);
+      }
+    TFileStream file(folder / name, fmCreate);
+    WriteBmp(image, file, 32);
+    written.push_back(std::move(image));
+  }
+  skin.LoadFromIniFile(folder / "skin.ini");
+
+  TMemoryStream stream;
+  skin.DeCompressToStream(stream);
+  stream.SetPosition(0);
+  TspSkinPayload payload;
+  ASSERT_TRUE(ReadSkinPayload(stream, payload));
+  ASSERT_EQ(payload.ActivePictures.size(), 3u);
+  const TPixelImage* kept[] = {&payload.Picture, &payload.ActivePictures[1]};
+  for (size_t i = 0; i < 2; ++i) {
+    ASSERT_EQ(kept[i]->BitsPerPixel(), 32) << i;
+    ASSERT_EQ(kept[i]->ByteSize(), written[i].ByteSize()) << i;
+    EXPECT_TRUE(std::equal(written[i].Bits(), written[i].Bits() + written[i].ByteSize(), kept[i]->Bits())) << i;
+  }
+  EXPECT_EQ(payload.ActivePictures[0].BitsPerPixel(), 24);
+  EXPECT_EQ(payload.ActivePictures[0].Pixel(5, 6), SyntheticPixel(0, 5, 6));
+  EXPECT_EQ(payload.Mask.Pixel(2, 2), clBlack);
 }
 
 TEST_F(SkinBuilderTest, AFolderLackingARequiredSectionChangesNothing) {

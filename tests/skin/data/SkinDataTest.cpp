@@ -9,6 +9,8 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinEditData.h"
+#include "skin/data/SkinIniBudget.h"
+#include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinPayload.h"
 #include "skin/data/ZlibStreams.h"
 
@@ -279,6 +281,49 @@ TEST_F(SkinDataTest, DestroyingTheComponentSendsNothing) {
   forms.Sent.clear();
   data->Free();
   EXPECT_TRUE(forms.Sent.empty());
+}
+
+TEST_F(SkinDataTest, ClearingASkinGivesItTheSystemColours) {
+  const std::pair<TColor TspSkinColors::*, TColor> systemColours[] = {
+      {&TspSkinColors::cBtnFace, clBtnFace},         {&TspSkinColors::cBtnText, clBtnText},
+      {&TspSkinColors::cWindow, clWindow},           {&TspSkinColors::cWindowText, clWindowText},
+      {&TspSkinColors::cHighLight, clHighlight},     {&TspSkinColors::cHighLightText, clHighlightText},
+      {&TspSkinColors::cBtnHighLight, clBtnHighlight}, {&TspSkinColors::cBtnShadow, clBtnShadow},
+      {&TspSkinColors::c3DLight, cl3DLight},         {&TspSkinColors::c3DDkShadow, cl3DDkShadow}};
+  data->SetCompressedStoredSkin(&stored);
+  // The skin gives two colours; the eight it leaves out read as 0.
+  EXPECT_EQ(data->SkinColors.cBtnFace, 12632256);
+  for (auto [colour, system] : systemColours) ASSERT_NE(data->SkinColors.*colour, system);
+  data->ClearSkin();
+  for (auto [colour, system] : systemColours) EXPECT_EQ(data->SkinColors.*colour, system);
+}
+
+// Each count of a skin is capped, but any number of entries may name one section: the
+// budget is a total across the load.
+TEST_F(SkinDataTest, EntriesThatTogetherWouldTakeTooMuchRefuseTheSkin) {
+  auto skinOf = [](int entries) {
+    std::string text = "[SKINCONTROLS]\r\ncount=" + std::to_string(entries) + "\r\n";
+    for (int i = 0; i < entries; ++i) text += std::to_string(i) + "=symbols:bitlabel\r\n";
+    return PayloadOf(2, text + "[symbols]\r\nsymbolslinecount=30000\r\nsymbolsline29999=last\r\n");
+  };
+  TspCompressedStoredSkin one(nullptr), four(nullptr);
+  StorePayload(one, skinOf(1));
+  StorePayload(four, skinOf(4));
+
+  data->SetCompressedStoredSkin(&one);  // a list far longer than any skin needs loads
+  ASSERT_EQ(data->CtrlList.size(), 1u);
+  const auto* label = dynamic_cast<const TspDataSkinBitLabelControl*>(data->CtrlList[0].get());
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Symbols.Count(), 30000);
+  EXPECT_EQ(label->Symbols.Strings(29999), "last");
+
+  forms.Sent.clear();
+  EXPECT_THROW(data->SetCompressedStoredSkin(&four), ESkinTooLarge);
+  EXPECT_TRUE(data->Empty());
+  EXPECT_FALSE(data->SkinChanging());
+  EXPECT_TRUE(data->CtrlList.empty());
+  ASSERT_EQ(forms.Sent.size(), 9u);  // the windows went back to their default look
+  EXPECT_EQ(forms.Sent.back().Msg, SP_AFTER_CHANGE_SKIN_DATA);
 }
 
 // What another layer makes of the pictures (the Windows half's bitmaps, made while the

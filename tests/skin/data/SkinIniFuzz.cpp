@@ -1,8 +1,12 @@
-// Fuzz target: skin INI text through every skin data loader. One entry class, picked by
-// the input's last byte, is also saved and must load again from what it wrote (saving
-// every class would make each input many times slower).
+// Fuzz target: skin INI text through every skin data loader, read as a skin load reads
+// it, through one budget for the whole input: the text's own entry lists, and its first
+// section as several entries of every class (many entries naming one section is how a
+// small skin once took gigabytes). Whatever the input, the values read stay within the
+// budget. One entry class, picked by the input's last byte, is also saved and must load
+// again from what it wrote (saving every class would make each input many times slower).
 #include "skin/data/SkinDataFactory.h"
 #include "skin/data/SkinFormInfo.h"
+#include "skin/data/SkinIniBudget.h"
 #include "skin/data/SkinIniCodecs.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinWindowData.h"
@@ -13,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,14 +62,7 @@ void Load(std::unique_ptr<Data> (*create)(const std::string&, const std::string&
   reloaded->LoadFromFile(saved);  // what a class writes it must read back
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TStringList lines;
-  lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
-  TMemIniFile ini;
-  ini.SetStrings(lines);
-
+void LoadSkin(TCustomIniFile& ini, uint8_t lastByte) {
   CheckSkinIniFile(ini);
   TStringList pictures;
   ReadStrings(ini, "PICTURES", "activepictures", pictures);
@@ -73,24 +71,48 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TspSkinColors colors;
   std::vector<TspDataSkinArea> areas;
   TspSkinFormInfo formInfo;
-  ReadRefusingMalformedValues([&] { LoadSkinFormInfo(ini, size % 2 == 0, formInfo); });
+  ReadRefusingMalformedValues([&] { LoadSkinFormInfo(ini, lastByte % 2 == 0, formInfo); });
   ReadRefusingMalformedValues([&] { popup.LoadFromFile(ini); });
   ReadRefusingMalformedValues([&] { hint.LoadFromFile(ini); });
   ReadRefusingMalformedValues([&] { colors.LoadFromFile(ini); });
   ReadRefusingMalformedValues([&] { LoadAreas(ini, areas); });
+  std::vector<std::unique_ptr<TspDataSkinObject>> objects;
+  std::vector<std::unique_ptr<TspDataSkinControl>> controls;
+  ReadRefusingMalformedValues([&] { LoadSkinObjectList(ini, objects); });
+  ReadRefusingMalformedValues([&] { LoadSkinControlList(ini, controls); });
 
-  // The first section is read as an entry of every class; one section per input keeps
-  // the instrumented build fast enough to fuzz.
+  // One section per input keeps the instrumented build fast enough to fuzz.
   TStringList sections;
   ini.ReadSections(sections);
-  if (sections.Count() == 0) return 0;
+  if (sections.Count() == 0) return;
   const std::string section = sections.Strings(0);
   const size_t classes = SkinControlTypeKeywords().size() + SkinObjectTypeKeywords().size();
-  const size_t saved = data[size - 1] % classes;
-  size_t index = 0;
-  for (const char* keyword : SkinControlTypeKeywords())
-    Load(&CreateSkinControlData, keyword, section, ini, index++ == saved);
-  for (const char* keyword : SkinObjectTypeKeywords())
-    Load(&CreateSkinObjectData, keyword, section, ini, index++ == saved);
+  const size_t saved = lastByte % classes;
+  constexpr int EntriesPerClass = 2;
+  for (int copy = 0; copy < EntriesPerClass; ++copy) {
+    size_t index = 0;
+    for (const char* keyword : SkinControlTypeKeywords())
+      Load(&CreateSkinControlData, keyword, section, ini, copy == 0 && index++ == saved);
+    for (const char* keyword : SkinObjectTypeKeywords())
+      Load(&CreateSkinObjectData, keyword, section, ini, copy == 0 && index++ == saved);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  TStringList lines;
+  lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
+  TMemIniFile text;
+  text.SetStrings(lines);
+  TspBudgetedSkinIni ini(text);
+  try {
+    LoadSkin(ini, data[size - 1]);
+  } catch (const ESkinTooLarge&) {
+    // refused: it would take more than any skin may
+  }
+  // The read that crossed the budget is the last one charged.
+  if (ini.Charged() > MaxSkinLoadCharge + SkinValueOverhead + static_cast<int64_t>(size)) std::abort();
   return 0;
 }

@@ -1,0 +1,58 @@
+#pragma once
+// TspBudgetedSkinIni: a read-only view of a skin's INI text that charges every value it
+// hands out against one budget for the whole load. Each count read from a skin is capped
+// on its own, but any number of entries may name one section and each re-reads its lists:
+// only a total across the load keeps a small hostile skin from taking gigabytes and
+// seconds. Every value a loader reads may be kept, so each costs its text plus the least
+// a kept string takes (its object and its place in a list).
+
+#include "base/Exceptions.h"
+#include "base/IniFiles.h"
+
+#include <cstdint>
+#include <string>
+
+VQ_DECLARE_EXCEPTION(ESkinTooLarge, Exception);
+
+// Far above what real skins take (each of the project's own is charged about 350 KiB),
+// far below what would strain memory or make a load take long.
+inline constexpr int64_t MaxSkinLoadCharge = int64_t{8} << 20;
+// What a value costs beyond its text: a string object and its slot in a list, with the
+// slack of a growing list and the heap's own bookkeeping.
+inline constexpr int64_t SkinValueOverhead = 128;
+
+class TspBudgetedSkinIni : public TCustomIniFile {
+public:
+  explicit TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget = MaxSkinLoadCharge);
+
+  // What the values read so far have cost.
+  int64_t Charged() const { return FCharged; }
+  // Raises ESkinTooLarge when Count more values, each costing at least the overhead,
+  // cannot fit in what is left, so that a list announcing more than the budget holds is
+  // refused before any of it is read. Charges nothing.
+  void ExpectValues(int64_t Count) const;
+
+  // Each read charges its result; the read that goes over the budget raises
+  // ESkinTooLarge.
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& def) override;
+  void ReadSection(const std::string& section, TStrings& keys) override;
+  void ReadSections(TStrings& sections) override;
+  void ReadSectionValues(const std::string& section, TStrings& values) override;
+  bool SectionExists(const std::string& section) override;
+
+  // A view only reads: these raise EInvalidOperation.
+  void WriteString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  void EraseSection(const std::string& section) override;
+  void DeleteKey(const std::string& section, const std::string& key) override;
+  void UpdateFile() override;
+
+private:
+  void Charge(int64_t Bytes);
+  void ChargeLines(const TStrings& Lines);
+
+  TCustomIniFile& FSource;
+  int64_t FBudget;
+  int64_t FCharged = 0;
+};

@@ -1,0 +1,59 @@
+// The read-only view that charges what a skin load reads against one budget.
+#include "skin/data/SkinIniBudget.h"
+#include "skin/data/SkinIniCodecs.h"
+
+#include "SkinIniText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SkinIniBudget, EachReadCostsItsTextAndTheOverheadOfAKeptValue) {
+  TSkinIniText text("[a]\r\nname=twelve chars\r\ncount=7\r\n[b]\r\n");
+  TspBudgetedSkinIni ini(text);
+  EXPECT_EQ(ini.ReadString("A", "NAME", ""), "twelve chars");
+  EXPECT_EQ(ini.Charged(), SkinValueOverhead + 12);
+  EXPECT_EQ(ini.ReadInteger("a", "count", 0), 7);
+  EXPECT_EQ(ini.ReadString("a", "absent", "fallback"), "fallback");
+  EXPECT_EQ(ini.Charged(), 3 * SkinValueOverhead + 12 + 1 + 8);
+  EXPECT_TRUE(ini.SectionExists("b"));
+  TStringList sections;
+  ini.ReadSections(sections);
+  EXPECT_EQ(sections.Count(), 2);
+  EXPECT_EQ(ini.Charged(), 6 * SkinValueOverhead + 12 + 1 + 8 + 2);
+}
+
+TEST(SkinIniBudget, TheReadThatGoesOverTheBudgetRaises) {
+  TSkinIniText text("[a]\r\nv=0123456789\r\n");
+  const int64_t perRead = SkinValueOverhead + 10;
+  TspBudgetedSkinIni ini(text, 3 * perRead);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ini.ReadString("a", "v", ""), "0123456789");
+  EXPECT_THROW(ini.ReadString("a", "v", ""), ESkinTooLarge);
+  EXPECT_THROW(ini.ReadString("a", "missing", ""), ESkinTooLarge);  // and every read after it
+}
+
+TEST(SkinIniBudget, AListCountTheRestOfTheBudgetCannotHoldRefusesAtOnce) {
+  TSkinIniText text("[a]\r\nitemcount=9\r\nlinecount=10\r\nline0=x\r\n");
+  // Once both counts are read, room is left for nine values, not ten.
+  TspBudgetedSkinIni ini(text, 2 * SkinValueOverhead + 1 + 2 + 9 * SkinValueOverhead);
+  EXPECT_EQ(ReadSkinListCount(ini, "a", "itemcount"), 9);
+  TStringList lines;
+  EXPECT_THROW(ReadTextLines(ini, "a", "", lines), ESkinTooLarge);
+  EXPECT_EQ(lines.Count(), 0);  // refused before a line was read
+  EXPECT_EQ(ini.Charged(), 2 * SkinValueOverhead + 1 + 2);
+
+  // Read without a budget, the same count is only capped.
+  EXPECT_EQ(ReadSkinListCount(text, "a", "linecount"), 10);
+}
+
+TEST(SkinIniBudget, TheViewNeverWrites) {
+  TSkinIniText text("[a]\r\nv=1\r\n");
+  TspBudgetedSkinIni ini(text);
+  EXPECT_THROW(ini.WriteString("a", "v", "2"), EInvalidOperation);
+  EXPECT_THROW(ini.DeleteKey("a", "v"), EInvalidOperation);
+  EXPECT_THROW(ini.EraseSection("a"), EInvalidOperation);
+  EXPECT_THROW(ini.UpdateFile(), EInvalidOperation);
+  EXPECT_EQ(text.ReadString("a", "v", ""), "1");
+}
+
+}  // namespace
