@@ -108,17 +108,35 @@ void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
 
 }  // namespace
 
+bool FieldsRebuildBody(uint8_t category) {
+  switch (category) {
+    case fcText:
+    case fcDate:
+    case fcTrack:
+    case fcGenre:
+    case fcUserText:
+    case fcUserUrl:
+    case fcComment:
+    case fcPicture:
+    case fcObject:
+    case fcPopularimeter:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
   frame.AssignData(std::move(body));
   frame.SetReadingBody(true);
   DecodeFrameBody(frame);
   frame.SetReadingBody(false);
-  frame.Clear();
+  if (FieldsRebuildBody(frame.GetCategory())) frame.Clear();
 }
 
 TBytes WriteFrameBody(TMp3ID3v2FrameCatBase& frame) {
   frame.Encode();
   TBytes body = frame.GetData();
-  frame.Clear();
+  if (FieldsRebuildBody(frame.GetCategory())) frame.Clear();
   return body;
 }

@@ -124,7 +124,7 @@ void TMp3ID3v2FrameCat1Track::SetText(TBytes bytes) {
   std::string text = FirstValue(GetTextString());
   size_t slash = text.find('/');
   TrackNumber = text.substr(0, slash);
-  TrackTotal = slash == std::string::npos ? "" : text.substr(slash + 1);
+  if (slash != std::string::npos) TrackTotal = text.substr(slash + 1);
 }
 
 void TMp3ID3v2FrameCat1Track::SetTrackNumber(const std::string& number) {
