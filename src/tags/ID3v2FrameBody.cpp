@@ -20,7 +20,8 @@ public:
   // Up to count bytes.
   TBytes Fixed(size_t count) { return Take(std::min(count, Left()), 0); }
   // The string up to its terminator, which is passed over. Without a terminator the
-  // string is empty and the bytes are left to the fields after it.
+  // string is empty and the bytes are left to the fields after it: kept so, since
+  // passing over a terminator that is not there would cut a byte off the next field.
   TBytes Terminated(bool wide) {
     size_t step = wide ? 2 : 1;
     for (size_t at = FPosition; at + step <= FBody.size(); at += step)
