@@ -243,9 +243,7 @@ bool TConfigBase::RewriteSettings() {
   std::vector<int> ids(siCount);
   std::iota(ids.begin(), ids.end(), 0);
   try {
-    if (!FileExists(FSettingsPath))
-      throw EIniFileException("There is no " + FSettingsPath + " to replace");
-    WriteRows(ids, true);
+    WriteRows(ids, true);  // a missing file is made anew, so the choice is kept
     return true;
   } catch (const std::exception&) {
     ShowErrorMessage(TLangText::SettingsNotMadeMessage, StoredSkin);

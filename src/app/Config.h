@@ -117,8 +117,8 @@ public:
   void WriteSettingsPart(int part);
   // Writes every setting, the main window's maximized state included, in the current
   // language's section and key names into a new file that replaces "Settings.ini" in one
-  // step: nothing of the old file stays. A missing file, one not read yet, or a failed
-  // write is reported and false; the file is then as it was.
+  // step: nothing of the old file stays; a missing file is made. A file not read yet, or
+  // a failed write, is reported and false; the file is then as it was.
   bool RewriteSettings();
 
   // Switch item 1 to 10 (a section index 0 to 3, or 4 unchanged); 4 for other indexes.

@@ -13,7 +13,9 @@ int32_t SectionCount(const std::string& name);
 std::string PaddedNumber(int64_t number, int width);
 
 // The running number put in front of a name: two digits for 1 to 9 while fewer than 10
-// rows are selected, else three digits up to 99; no padding outside 1 to 99.
+// rows are selected, else three digits up to 99; no padding outside 1 to 99. Kept so:
+// with 100 or more rows, 10 to 99 too become 010 to 099, so that the names sort in
+// their number's order (a bare "10" would sort after "099" and "100").
 std::string TrackNumberText(int64_t number, int32_t selectedCount);
 // Track number text + " - " + name.
 std::string AddTrackNumber(const std::string& name, int64_t number, int32_t selectedCount);

@@ -21,6 +21,7 @@ TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
   };
   std::u16string wide;
   wide.reserve(units);
+  // The mark only when there is one: text written without it keeps its first character.
   for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i)
     wide.push_back(unitAt(i));
   return BytesOf(WideToAnsi(wide));

@@ -22,7 +22,10 @@ constexpr bool IsUtf16Encoding(uint8_t encoding) {
 //   anything else little-endian; a leading mark is dropped.
 // - Encoding 2: UTF-16 big-endian (a leading mark is dropped).
 // - Encoding 3: UTF-8 (a leading mark is dropped); invalid sequences are kept byte for
-//   byte.
+//   byte. Kept as ID3v2.4 defines encoding 3: taking its bytes as 8-bit text unchanged
+//   would show every character outside ASCII as two or more wrong ones.
+// The first unit is dropped only when it is a byte-order mark: text written without one
+// keeps its first character.
 // An odd last byte of UTF-16 text is ignored. UTF-16 text shorter than one unit (or an
 // end before the start) is refused with the error "Negative length not allowed!" and
 // the data stays as it is. ERangeError when the range lies outside the array.

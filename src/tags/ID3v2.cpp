@@ -91,6 +91,9 @@ void TMp3ID3v2::ReadBody(TBytes& body) {
     body.resize(static_cast<size_t>(read));
   }
   // ID3v2.2 and 2.3 unsynchronise the tag as a whole; ID3v2.4 each frame on its own.
+  // Kept as the ID3v2.3 standard reads it: undone over the whole tag, extended header
+  // and frame headers included, not over each frame's body alone, which would misread a
+  // frame header whose size bytes held an inserted zero.
   const uint8_t version = FHeaderEx.GetVersion();
   if ((version == tvID3v22 || version == tvID3v23) && FHeaderEx.Unsynchronisation && !body.empty())
     RemoveUnsynchronisation(body);

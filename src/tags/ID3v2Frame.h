@@ -61,10 +61,11 @@ private:
 std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uint8_t frameKind,
                                                            bool& ok);
 
-// The frame kind of a header's ID, compared exactly; false for an ID that has none,
-// which ends a tag's frames. The ID3v2.3 IDs EQUA, IPLS, RVAD, TORY and TYER give the
-// kinds of their ID3v2.4 successors and the header takes the new ID; TDAT, TIME, TRDA
-// and TSIZ give the obsolete kind, whose frames are skipped. ETCO is not recognised.
+// The frame kind of a header's ID, compared exactly; false for an ID that has none (the
+// reader keeps such a frame as it lies and reads on). The ID3v2.3 IDs EQUA, IPLS, RVAD,
+// TORY and TYER give the kinds of their ID3v2.4 successors and the header takes the new
+// ID; TDAT, TIME, TRDA and TSIZ give the obsolete kind, whose frames are skipped. ETCO
+// is not recognised.
 bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind);
 
 // Appends one ID3v2.4 frame to buffer: ID, syncsafe size, status flags, the format

@@ -20,7 +20,8 @@ public:
   // Up to count bytes.
   TBytes Fixed(size_t count) { return Take(std::min(count, Left()), 0); }
   // The string up to its terminator, which is passed over. Without a terminator the
-  // string is empty and the bytes are left to the fields after it.
+  // string is empty and the bytes are left to the fields after it: kept so, since
+  // passing over a terminator that is not there would cut a byte off the next field.
   TBytes Terminated(bool wide) {
     size_t step = wide ? 2 : 1;
     for (size_t at = FPosition; at + step <= FBody.size(); at += step)
@@ -108,17 +109,35 @@ void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
 
 }  // namespace
 
+bool FieldsRebuildBody(uint8_t category) {
+  switch (category) {
+    case fcText:
+    case fcDate:
+    case fcTrack:
+    case fcGenre:
+    case fcUserText:
+    case fcUserUrl:
+    case fcComment:
+    case fcPicture:
+    case fcObject:
+    case fcPopularimeter:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
   frame.AssignData(std::move(body));
   frame.SetReadingBody(true);
   DecodeFrameBody(frame);
   frame.SetReadingBody(false);
-  frame.Clear();
+  if (FieldsRebuildBody(frame.GetCategory())) frame.Clear();
 }
 
 TBytes WriteFrameBody(TMp3ID3v2FrameCatBase& frame) {
   frame.Encode();
   TBytes body = frame.GetData();
-  frame.Clear();
+  if (FieldsRebuildBody(frame.GetCategory())) frame.Clear();
   return body;
 }

@@ -5,6 +5,11 @@
 
 class TMp3ID3v2FrameCatBase;
 
+// Whether the fields of the category's class rebuild the body when encoded. Only then
+// is the body released after it was split or written: a URL, a CD identifier and a
+// frame kept whole have the body as their only field and would lose it.
+bool FieldsRebuildBody(uint8_t category);
+
 // Hands a body read from a file to the category object and splits it into its fields,
 // by the layout of its category (see TFrameCategoryCode), each field as the body holds
 // it; then releases the body where the fields can rebuild it. The object is left

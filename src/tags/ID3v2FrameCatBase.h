@@ -120,9 +120,9 @@ public:
   // Rebuilds the raw body from the fields; a frame whose fields are not set keeps the
   // body it has.
   virtual void Encode() { Abstract(); }
-  // Releases the raw body once the fields hold what it said: the frame reader calls it
-  // after splitting a body into fields, the tag writer after writing the body out. A
-  // frame whose only field is the body keeps it.
+  // Empties the raw body. The frame reader calls it after splitting a body into fields,
+  // the tag writer after writing the body out, each only for frames whose fields can
+  // rebuild the body (see FieldsRebuildBody).
   virtual void Clear() { Abstract(); }
 
   // Set by the frame reader while it hands a body's fields over (see above).

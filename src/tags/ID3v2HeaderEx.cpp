@@ -68,7 +68,9 @@ void TMp3ID3v2HeaderEx::ReadExtendedHeader(const TBytes& body) {
     return;
   }
   if (FVersion == tvID3v23) {
-    // The size counts the CRC when there is one, so the frames start where it says.
+    // The size counts the CRC when there is one (6 bytes, or 10 with the CRC, as the
+    // ID3v2.3 standard reads it), so the frames start where it says; adding another 4
+    // for a CRC would start them inside the first frame.
     ExtendedHeaderSize = size + kSizeFieldLength;
     std::copy_n(body.begin() + kSizeFieldLength, FExtendedFlags.size(), FExtendedFlags.begin());
     PaddingSize = ReadBigEndian32(FourBytesAt(body, kSizeFieldLength + FExtendedFlags.size()));

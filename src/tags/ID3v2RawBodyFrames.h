@@ -1,6 +1,6 @@
 #pragma once
 // Frames held as their raw body: the body is the frame's only field, so nothing
-// rebuilds it and nothing releases it.
+// rebuilds it and neither the frame reader nor the tag writer releases it.
 // - TMp3ID3v2FrameCat0: the root of every category class, and the object of frames
 //   kept whole (and of frames whose category has no class).
 // - TMp3ID3v2FrameCat3: URL frames (W*** but WXXX), whose body is the URL.
@@ -21,7 +21,7 @@ public:
   uint8_t GetCategory() const override { return Category; }
   uint8_t GetFrameKind() const override { return FrameKind; }
   void Encode() override {}
-  void Clear() override {}
+  void Clear() override { Data.clear(); }
 
 protected:
   // The body as a string, one character a byte.

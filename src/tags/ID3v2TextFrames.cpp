@@ -124,7 +124,7 @@ void TMp3ID3v2FrameCat1Track::SetText(TBytes bytes) {
   std::string text = FirstValue(GetTextString());
   size_t slash = text.find('/');
   TrackNumber = text.substr(0, slash);
-  TrackTotal = slash == std::string::npos ? "" : text.substr(slash + 1);
+  if (slash != std::string::npos) TrackTotal = text.substr(slash + 1);
 }
 
 void TMp3ID3v2FrameCat1Track::SetTrackNumber(const std::string& number) {
@@ -150,7 +150,9 @@ namespace {
 
 // A text that begins with a reference in parentheses is reduced to it: "(17)Rock" and
 // "(17)" give "17". Any other text, "Rock (Live)" too, is kept up to its first zero
-// byte. Repeated until nothing changes, so that the text reads back as itself.
+// byte: kept so, as ID3v2.3 places a reference only at the start, where cutting at any
+// "(" would turn "Rock (Live)" into "Live". Repeated until nothing changes, so that the
+// text reads back as itself.
 std::string GenreReference(std::string text) {
   while (!text.empty() && text[0] == '(') text = text.substr(1, text.find(')') - 1);
   return FirstValue(text);

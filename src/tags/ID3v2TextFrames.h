@@ -40,7 +40,6 @@ public:
 
   // Body: encoding byte, then the text in that encoding (no terminator).
   void Encode() override;
-  void Clear() override { Data.clear(); }
 
 protected:
   // Bytes handed in as text, as the frame keeps them (see SetText).
@@ -83,7 +82,8 @@ public:
   using TMp3ID3v2FrameCat1::TMp3ID3v2FrameCat1;
 
   // Empty bytes the user hands in stand for "1". The text's first value (up to a zero
-  // byte) splits into number and total at its first "/", both as they are.
+  // byte) splits into number and total at its first "/", both as they are; a text
+  // without "/" is the number alone and keeps the total.
   void SetText(TBytes bytes) override;
   std::string GetTrackNumber() const override { return TrackNumber; }
   // Leading zeros are dropped.

@@ -72,7 +72,7 @@ TEST_F(MainWindowCore, TheShutdownReportsAPlacementItCannotWriteAndStillFreesThe
 
 // The keys of "Settings.ini" are texts of the language: the file is written again whole
 // in the new one's names, replacing the old file in one step.
-TEST_F(MainWindowCore, ALanguageChangeRewritesTheSettingsWholeOrLeavesThemAsTheyWere) {
+TEST_F(MainWindowCore, ALanguageChangeRewritesTheSettingsWholeAlsoWhenTheFileIsMissing) {
   Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=0\r\n");
   Start();  // German is not there
   EXPECT_EQ(LanguageMenuItems(*Settings, *Lang), (Items{{"English", true, false}}));
@@ -91,11 +91,17 @@ TEST_F(MainWindowCore, ALanguageChangeRewritesTheSettingsWholeOrLeavesThemAsThey
   EXPECT_EQ(written.find("Old=1"), std::string::npos);
   EXPECT_NE(written.find("[Program]\r\nLanguage=3\r\n[FileEditor]\r\nWindowHeight=540\r\n"), std::string::npos);
   EXPECT_NE(written.find("WindowMaximized=1"), std::string::npos);  // the old file had it
-  ASSERT_TRUE(DeleteFile(Settings->SettingsPath()));  // missing: reported, nothing written
+  ASSERT_TRUE(SelectLanguage(*Settings, *Lang, 0));
+  ASSERT_TRUE(DeleteFile(Settings->SettingsPath()));  // missing: made anew with the choice
   Presenter.Shown.clear();
-  EXPECT_TRUE(SelectLanguage(*Settings, *Lang, 0));
-  EXPECT_FALSE(FileExists(Settings->SettingsPath()));
-  EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
+  EXPECT_TRUE(SelectLanguage(*Settings, *Lang, 1));
+  EXPECT_EQ(Presenter.Texts(), Texts{});
+  EXPECT_EQ(Folder.ReadFile("Settings.ini").rfind("[Program]\r\nLanguage=3\r\n[FileEditor]\r\n", 0), 0u);
+  FinishMainCore();
+  Start();  // the next start speaks the language chosen
+  EXPECT_EQ(Settings->LangConfig.Language, lfNL);
+  EXPECT_EQ(LangText(TLangText::CancelButton), "Annuleren");
+  EXPECT_EQ(Presenter.Texts(), Texts{});
 }
 
 TEST_F(MainWindowCore, TheVerbItemFollowsTheRegistryAndOnlySuccessIsAnnounced) {

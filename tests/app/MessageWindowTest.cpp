@@ -154,14 +154,23 @@ TEST_F(MessageWindow, AListShowsInABorderedMemoAndALongOneScrollsWithinTheWorkAr
   Seams::WorkArea = [] { return Rect(40, 30, 840, 630); };
   std::vector<std::vector<int>> seen;  // memo style, scroll bar, lines, first visible line
   std::vector<std::array<TRect, 4>> places;  // window, memo, client area, Ok button
+  std::vector<TColor> edge;  // the short list's memo: outer and inner frame line, inside
   OnWindow = [&](TFormMessageDialog& window) {
     HWND memo = window.Memo->Handle();
     RECT r{};
     GetWindowRect(window.Handle(), &r);
+    if (edge.empty()) {
+      const TPixelImage shot = CaptureWindow(window.Handle());
+      RECT m{};
+      GetWindowRect(memo, &m);
+      const int x = m.left - r.left, y = m.top - r.top;
+      edge = {shot.Pixel(x, y), shot.Pixel(x + 1, y + 1), shot.Pixel(m.right - r.left - 4, y + 3)};
+      SaveWindowScreenshot(window.Handle(), "message-list");
+    }
     SendMessageA(memo, WM_VSCROLL, SB_BOTTOM, 0);
     places.push_back({FromRECT(r), window.Memo->BoundsRect(), window.ClientRect(), window.ButtonOk->BoundsRect()});
     seen.push_back({window.Memo->BorderStyle() == bsSingle && window.Memo->Alignment() == taLeftJustify &&
-                        window.Memo->Color() == clWindow,
+                        window.Memo->Color() == clWindow && window.Memo->BevelOuter() == TBevelCut::bvLowered,
                     window.MemoScrollBar->Visible() && window.MemoScrollBar->Enabled(),
                     static_cast<int>(SendMessageA(memo, EM_GETLINECOUNT, 0, 0)),
                     static_cast<int>(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0)) > 250});
@@ -174,6 +183,8 @@ TEST_F(MessageWindow, AListShowsInABorderedMemoAndALongOneScrollsWithinTheWorkAr
   Seams::WorkArea = savedWorkArea;
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0], (std::vector<int>{1, 0, 2, 0}));  // every line has room
+  // The box sits lowered in the window: a shadow line, then the face, around the white.
+  EXPECT_EQ(edge, (std::vector<TColor>{ColorToRGB(clBtnShadow), ColorToRGB(clBtnFace), ColorToRGB(clWindow)}));
   EXPECT_EQ(places[0][1], Bounds(6, 8, 330, 45 + 15));
   EXPECT_EQ(seen[1], (std::vector<int>{1, 1, 300, 1}));
   const TRect& window = places[1][0];

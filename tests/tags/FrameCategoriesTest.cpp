@@ -4,10 +4,12 @@
 
 #include "tags/ID3TagsUtils.h"
 #include "tags/ID3v2Frame.h"
+#include "tags/ID3v2FrameBody.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -84,6 +86,11 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   track->SetTrackNumber("03");
   track->SetTrackTotal("012");
   EXPECT_EQ(EncodedBody(*track), Bytes("\0" "3/12"s));
+  track->SetText(Bytes("07"));  // a number alone keeps the total
+  EXPECT_EQ(track->GetTrackNumber() + "|" + track->GetTrackTotal(), "07|12");
+  EXPECT_EQ(EncodedBody(*track), Bytes("\0" "07/12"s));
+  track->SetText(Bytes("4/"));  // a "/" always sets the total, also to nothing
+  EXPECT_EQ(track->GetTrackNumber() + "|" + track->GetTrackTotal(), "4|");
 
   const std::tuple<std::string, int, std::string> genres[] = {
       {"(17)Rock", 17, "17"}, {"rock", 17, "rock"}, {"(999)", 255, "999"},
@@ -101,6 +108,33 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   EXPECT_EQ(EncodedBody(*genre), Bytes("\0Rock"s));
   genre->SetGenreIndex(148);  // the blank after the last genre is none
   EXPECT_EQ(genre->GetTextString(), "");
+}
+
+// Clear empties the body of every class. The reader and the writer release it only where
+// the fields build it again; a body that is the frame's only field stays.
+TEST_F(FrameCategories, ClearEmptiesTheBodyWhichReadAndWriteKeepWhereItIsTheOnlyField) {
+  const std::tuple<uint8_t, uint8_t, std::string> wholeBodies[] = {
+      {fcUrl, fiWCOM, "http://shop.example/"},
+      {fcCdIdentifier, fiMCDI, "\x01\0\x02\0"s},
+      {fcNone, fiPRIV, "owner\0\x09"s},
+      {fcRawBody, fiPRIV, "raw"}};
+  for (const auto& [category, kind, body] : wholeBodies) {
+    SCOPED_TRACE(int{category});
+    auto frame = ReadCategory(category, kind, Bytes(body));
+    EXPECT_EQ(frame->GetData(), Bytes(body));
+    EXPECT_EQ(WriteFrameBody(*frame), Bytes(body));
+    EXPECT_EQ(WriteFrameBody(*frame), Bytes(body));  // a second save writes it again
+    frame->Clear();
+    EXPECT_EQ(frame->GetDataSize(), 0);
+  }
+  // A text frame's body goes once split and once written; its text builds it again.
+  auto title = ReadCategory(fcText, fiTIT2, Bytes("\0Song"s));
+  EXPECT_EQ(title->GetDataSize(), 0);
+  EXPECT_EQ(WriteFrameBody(*title), Bytes("\0Song"s));
+  EXPECT_EQ(title->GetDataSize(), 0);
+  title->SetData(Bytes("x"));
+  title->Clear();
+  EXPECT_EQ(title->GetDataSize(), 0);
 }
 
 TEST_F(FrameCategories, LineBreaks) {

@@ -9,6 +9,7 @@
 #include "tags/ID3Codecs.h"
 #include "tags/ID3TagsUtils.h"
 #include "tags/ID3v2.h"
+#include "tags/ID3v2FrameBody.h"
 #include "tags/TagEnvironment.h"
 #include "tags/TagInfo.h"
 #include "tags/TagProbe.h"
@@ -88,11 +89,8 @@ std::vector<std::pair<std::string, TBytes>> Written(TMp3ID3v2& tag) {
   TFrameListManager& frames = tag.GetFrameList();
   for (TFrameSubListManager* subList : {&frames.GetPrimarySubList(), &frames.GetOtherSubList()}) {
     for (int32_t i = 0; i < subList->GetCount(); ++i) {
-      TMp3ID3v2FrameCatBase& frame = subList->GetFrameCategory(i);
-      frame.Encode();
-      if (frame.GetDataSize() > 0)
-        written.push_back({subList->GetFrame(i).GetID(), frame.GetData()});
-      frame.Clear();
+      TBytes body = WriteFrameBody(subList->GetFrameCategory(i));
+      if (!body.empty()) written.push_back({subList->GetFrame(i).GetID(), std::move(body)});
     }
   }
   return written;

@@ -16,7 +16,8 @@
 
 namespace {
 
-// The memo of a list: a bordered box of its own colour, from the top of the window.
+// The memo of a list: a bordered box of its own colour with a lowered outer bevel, from
+// the top of the window.
 constexpr int kListMemoLeft = 6;
 constexpr int kListMemoTop = 8;
 constexpr int kListMemoHeight = 45;
@@ -94,6 +95,7 @@ void TFormMessageDialog::ShowAsList() {
   Memo->SetBounds(kListMemoLeft, kListMemoTop, Memo->Width(), kListMemoHeight);
   Memo->SetAlignment(taLeftJustify);
   Memo->SetBorderStyle(bsSingle);
+  Memo->SetBevelOuter(TBevelCut::bvLowered);
   Memo->SetColor(clWindow);
   Memo->SetTransparent(false);  // a box of its own, the skin's memo background
 }
