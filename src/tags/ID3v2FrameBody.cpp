@@ -47,6 +47,23 @@ bool HasDescription(uint8_t category) {
          category == fcPicture || category == fcObject;
 }
 
+// Frames whose body is an encoding byte followed by text fields (and, for pictures and
+// objects, binary data).
+bool HoldsEncodedText(uint8_t category) {
+  switch (category) {
+    case fcText:
+    case fcDate:
+    case fcTrack:
+    case fcGenre:
+    case fcUserText:
+    case fcUserUrl:
+    case fcComment:
+    case fcPicture:
+    case fcObject: return true;
+    default: return false;
+  }
+}
+
 void DecodePopularimeter(TMp3ID3v2FrameCatBase& frame, TBodyReader& body) {
   frame.SetText(body.Terminated(false));
   if (!body.AtEnd()) frame.SetRatingData(body.Fixed(1));
@@ -83,48 +100,20 @@ void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
   const TBytes body = frame.GetData();
   if (body.empty()) return;
   TBodyReader reader(body);
-  switch (uint8_t category = frame.GetCategory()) {
-    case fcPopularimeter:
-      DecodePopularimeter(frame, reader);
-      break;
-    case fcUrl:
-    case fcCdIdentifier:
-      frame.SetText(reader.Rest());
-      break;
-    case fcText:
-    case fcDate:
-    case fcTrack:
-    case fcGenre:
-    case fcUserText:
-    case fcUserUrl:
-    case fcComment:
-    case fcPicture:
-    case fcObject:
-      DecodeEncodedText(frame, reader, category);
-      break;
-    default:  // kept as the raw body, or no class at all
-      break;
-  }
+  const uint8_t category = frame.GetCategory();
+  if (category == fcPopularimeter)
+    DecodePopularimeter(frame, reader);
+  else if (category == fcUrl || category == fcCdIdentifier)
+    frame.SetText(reader.Rest());
+  else if (HoldsEncodedText(category))
+    DecodeEncodedText(frame, reader, category);
+  // anything else is kept as the raw body, or has no class at all
 }
 
 }  // namespace
 
 bool FieldsRebuildBody(uint8_t category) {
-  switch (category) {
-    case fcText:
-    case fcDate:
-    case fcTrack:
-    case fcGenre:
-    case fcUserText:
-    case fcUserUrl:
-    case fcComment:
-    case fcPicture:
-    case fcObject:
-    case fcPopularimeter:
-      return true;
-    default:
-      return false;
-  }
+  return HoldsEncodedText(category) || category == fcPopularimeter;
 }
 
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
