@@ -26,6 +26,12 @@ TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefused) {
   for (const char* name : {"List.txt", "my.mp3 list", "a.mp3x", ".list"}) EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
   for (const char* name : {"", " .", "OLD.MP3", "old.mp3 . ", "a\\b", "c:d", "w?", "p|q", "tab\tname"})
     EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
+  // Nothing outside the working folder, no device, and not the log, which would replace it.
+  for (const char* name : {"..\\escape.txt", "..\\outside\\List.txt", "sub/List.txt", "C:\\List.txt",
+                           "..", "CON", "nul.txt", "Aux .list", "com1", "LPT9.txt", "log.TXT"})
+    EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
+  for (const char* name : {"Conair.txt", "com10.txt", "lpt.txt", "Console.txt", "Logs.txt"})
+    EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
 }
 
 TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
