@@ -7,7 +7,6 @@
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
-#include "base/Locale.h"
 #include "base/StrUtils.h"
 
 #include <exception>
@@ -46,7 +45,10 @@ TRenameMoveCall SetRenameMoveCall(TRenameMoveCall move) {
 }
 
 TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
-    : FFiles(files), FSettings(settings), FReport(settings.ActionOnExistingFile) {}
+    : FFiles(files),
+      FSettings(settings),
+      FReport(settings.ActionOnExistingFile),
+      FFolderNames(settings.WorkingFolder, settings.Extension, kMaxPath) {}
 
 bool TRenameRun::Execute() {
   FRenamed.assign(static_cast<size_t>(FFiles.GetFileCount()), false);
@@ -141,7 +143,7 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
     switch (ActionForExisting(entry)) {
       case TAction::AddNumber: {
         std::string lastTaken;
-        entry.NewName = FreeNumberedName(base, number, source, lastTaken);
+        entry.NewName = FFolderNames.FreeNumberedName(base, number, ExtractFileName(source), lastTaken);
         // The report names the last name that existed, as if each had been tried.
         if (!lastTaken.empty()) FReport.ReplaceExisting(*reportPlace, lastTaken + "." + FSettings.Extension);
         break;
@@ -188,7 +190,7 @@ bool TRenameRun::DeleteTarget(const std::string& target) {
   }
   for (TFileInfo* holder : holders) CloseEntry(*holder);
   if (DeleteFile(target)) {  // its row goes at the next scan
-    if (FFolderNames) FFolderNames->erase(AnsiLowerCase(ExtractFileName(target)));
+    FFolderNames.Removed(ExtractFileName(target));
     return true;
   }
   for (TFileInfo* holder : holders) ReopenEntry(*holder, target);
@@ -214,7 +216,8 @@ TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& targe
   CloseEntry(entry);  // an open file cannot be moved on Windows
   const bool moved = sameFile ? MoveInTwoSteps(row, target) : MoveCall(source, target);
   if (moved) {
-    NoteMove(source, target);
+    FFolderNames.Removed(ExtractFileName(source));
+    FFolderNames.Added(ExtractFileName(target));
     FFiles.EntryMoved(row, entry.NewName);
     entry.NewNameSet = false;
     FRenamed[static_cast<size_t>(row)] = true;
@@ -245,43 +248,6 @@ bool TRenameRun::NewNameAllowed(const TFileInfo& entry) const {
   const std::string& name = entry.NewName;
   return !name.empty() && FileNameCharactersAllowed(name) && FFiles.FilePath(name).size() < kMaxPath &&
          !IsDeviceName(name + "." + FSettings.Extension);
-}
-
-std::string TRenameRun::FreeNumberedName(const std::string& base, int64_t& number,
-                                         const std::string& source, std::string& lastTaken) {
-  const std::set<std::string>& taken = FolderNames();
-  const std::string own = AnsiLowerCase(ExtractFileName(source));
-  for (;; ++number) {
-    const std::string name = base + IntToStr(number);
-    const std::string key = AnsiLowerCase(name + "." + FSettings.Extension);
-    // Each number is longer or as long: past the limit none can be free.
-    if (FFiles.FilePath(name).size() >= kMaxPath || key == own || taken.count(key) == 0) {
-      ++number;
-      return name;
-    }
-    lastTaken = name;
-  }
-}
-
-std::set<std::string>& TRenameRun::FolderNames() {
-  // One listing instead of one existence check per number: a 999-way clash would
-  // otherwise ask the system half a million times. What the listing misses (another
-  // program's new file, a short name) the existence check of the chosen name still finds.
-  if (!FFolderNames) {
-    FFolderNames.emplace();
-    TSearchRec found;
-    for (int more = FindFirst(FSettings.WorkingFolder + "*", faAnyFile, found); more == 0;
-         more = FindNext(found))
-      FFolderNames->insert(AnsiLowerCase(found.Name));
-    FindClose(found);
-  }
-  return *FFolderNames;
-}
-
-void TRenameRun::NoteMove(const std::string& oldPath, const std::string& newPath) {
-  if (!FFolderNames) return;
-  FFolderNames->erase(AnsiLowerCase(ExtractFileName(oldPath)));
-  FFolderNames->insert(AnsiLowerCase(ExtractFileName(newPath)));
 }
 
 TRenameRun::TOutcome TRenameRun::Fail(const TFileInfo& entry) {

@@ -7,12 +7,12 @@
 // names that existed.
 
 #include "FileNameRules.h"
+#include "FolderNames.h"
 #include "RenameReport.h"
 #include "base/TextFileWriter.h"
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -59,16 +59,6 @@ private:
   // Renames a file to another spelling of its own name through a free temporary name.
   bool MoveInTwoSteps(int32_t row, const std::string& target);
   bool NewNameAllowed(const TFileInfo& entry) const;
-  // The base with the first number from number on that names no file or folder of the
-  // working folder but the source file itself; number goes past it. A name too long for
-  // the system ends the search (and is refused as the new name). lastTaken: the last
-  // name passed over, empty when none was.
-  std::string FreeNumberedName(const std::string& base, int64_t& number, const std::string& source,
-                               std::string& lastTaken);
-  // The folder's names (lower case), listed once at the run's first clash and kept up
-  // to date by the run's own moves.
-  std::set<std::string>& FolderNames();
-  void NoteMove(const std::string& oldPath, const std::string& newPath);
   TOutcome Fail(const TFileInfo& entry);
   // Any flagged entry whose new name differs from its name.
   bool AnyNameToChange() const;
@@ -87,5 +77,5 @@ private:
   std::vector<bool> FRenamed;  // by row: moved to its new name in this run
   std::optional<TTextFileWriter> FList;  // written, not yet in place
   bool FListFailed = false;
-  std::optional<std::set<std::string>> FFolderNames;
+  TFolderNames FFolderNames;
 };
