@@ -22,6 +22,8 @@ const char kLogFileName[] = "Log.txt";
 // The longest path the system's ANSI file functions take, with its terminating NUL.
 constexpr size_t kMaxPath = 260;
 constexpr int kTemporaryNames = 100;
+// The most existing names one file meets before it is given up as unrenamable.
+constexpr int kMaxClashes = 1000;
 
 TRenameMoveCall MoveCall = RenameFile;
 
@@ -122,7 +124,7 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
   std::optional<size_t> reportPlace;
   std::string base;
   int64_t number = 1;
-  for (;;) {
+  for (int clashes = 0;; ++clashes) {
     if (entry.NewName == entry.Name) {
       entry.NewNameSet = false;
       return TOutcome::Renamed;
@@ -134,6 +136,9 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
     if (IsSameFile(source, target)) return MoveEntry(row, target, true);
 
     const std::string existing = entry.NewName + "." + FSettings.Extension;
+    // Numbering is bounded whatever the system answers: names it takes for existing
+    // without the listing knowing them are few, not endless.
+    if (clashes == kMaxClashes) return Fail(entry);
     if (!reportPlace) {
       NumberingOf(entry.NewName, base, number);
       reportPlace = FReport.AddExisting(existing);
