@@ -30,7 +30,7 @@ std::vector<std::string> CommentLanguageComboItems();
 // A list name Save takes: something left once the trailing dots and blanks the system
 // drops are gone, no character a file name cannot hold (\ / : * ? " < > | and control
 // characters), and not the name of a file of the extension (an MP3 file), which the
-// list would replace.
+// list would replace, nor a device name or "Log.txt" (ListNameAllowed).
 bool ListNameAcceptable(const std::string& name, const std::string& extension);
 
 struct TSettingsChoices {
