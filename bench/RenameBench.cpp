@@ -1,6 +1,7 @@
-// bench_rename: a preview (format rule) and a rename of 999 listed files, against the
-// bare cost of 999 rename system calls made in the same run and the same kind of folder.
-// Each figure is the best of several rounds on fresh folders.
+// bench_rename: a preview (format rule) and a rename of 999 listed files, and a rename
+// of 999 files all given one new name (each numbered on), against the bare cost of 999
+// rename system calls made in the same run and the same kind of folder. Each figure is
+// the best of several rounds on fresh folders.
 #include "app/Config.h"
 #include "app/Rename.h"
 #include "app/Session.h"
@@ -29,8 +30,31 @@ void MakeFiles(const TempFolder& folder) {
 }
 
 struct TRound {
-  double Bare = 0, Scan = 0, Preview = 0, Rename = 0;
+  double Bare = 0, Scan = 0, Preview = 0, Rename = 0, Clash = 0;
 };
+
+// Every file is to be called "Song": all but the first are numbered on ("Song1", ...).
+double MeasureClash() {
+  TempFolder folder;
+  MakeFiles(folder);
+  TConfigBase settings(TProgramPlace{folder.Path(), folder.Path()});
+  settings.SaveList = true;
+  settings.SetListName("List.txt");
+  TConfigSession session;
+  TFileRename files(settings, session);
+  files.ScanFolder();
+  for (int32_t row = 0; row < files.GetFileCount(); ++row) {
+    files.GetFileInfo(row)->NewName = "Song";
+    files.GetFileInfo(row)->NewNameSet = true;
+  }
+  const double took = Milliseconds([&] {
+    if (!files.RenameFiles()) std::fprintf(stderr, "nothing was renamed\n");
+  });
+  if (!FileExists(folder / ("Song" + IntToStr(kFiles - 1) + ".mp3")))
+    std::fprintf(stderr, "the last file was not numbered Song%d\n", kFiles - 1);
+  files.ClearFiles();
+  return took;
+}
 
 TRound MeasureRound() {
   TRound round;
@@ -68,6 +92,7 @@ TRound MeasureRound() {
   if (files.GetFileName(0) != "001 - Artist - Some title")
     std::fprintf(stderr, "unexpected name: %s\n", files.GetFileName(0).c_str());
   files.ClearFiles();
+  round.Clash = MeasureClash();
   return round;
 }
 
@@ -83,6 +108,7 @@ int main() {
       best.Rename = round.Rename;
     }
     best.Bare = i == 0 ? round.Bare : std::min(best.Bare, round.Bare);
+    best.Clash = i == 0 ? round.Clash : std::min(best.Clash, round.Clash);
   }
   const double work = best.Preview + best.Rename;
   std::printf("bench_rename: %d files, best of %d rounds\n", kFiles, kRounds);
@@ -92,5 +118,7 @@ int main() {
   std::printf("  rename                %9.2f ms\n", best.Rename);
   std::printf("  preview + rename      %9.2f ms = %.2f x the bare calls\n", work,
               work / best.Bare);
+  std::printf("  %d-way name clash   %9.2f ms = %.2f x the bare calls\n", kFiles, best.Clash,
+              best.Clash / best.Bare);
   return 0;
 }

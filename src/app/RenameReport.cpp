@@ -48,6 +48,10 @@ void TRenameReport::AddFailure(const std::string& fileName, const std::string& n
   FFailures.push_back(Printable(fileName) + " -> " + Printable(newFileName));
 }
 
+void TRenameReport::AddFailedFile(const std::string& fileName) {
+  FFailures.push_back(Printable(fileName));
+}
+
 std::string TRenameReport::Text() const {
   std::string text;
   if (!FExisting.empty()) text = GroupText(FExistingHeading, FExisting);

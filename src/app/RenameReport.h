@@ -19,6 +19,8 @@ public:
   void ReplaceExisting(size_t place, const std::string& fileName);
   // A file that keeps its name: fileName could not become newFileName.
   void AddFailure(const std::string& fileName, const std::string& newFileName);
+  // A file the run had to write and could not (the list of old names).
+  void AddFailedFile(const std::string& fileName);
 
   bool Empty() const { return FExisting.empty() && FFailures.empty(); }
   // Each group with entries: its heading, a line holding one blank, its entries; every

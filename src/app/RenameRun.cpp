@@ -8,12 +8,10 @@
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
-#include "base/TextFileWriter.h"
 
-#include <cstring>
 #include <exception>
 #include <optional>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,8 +21,11 @@ enum : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
 const char kLogFileName[] = "Log.txt";
 // The longest path the system's ANSI file functions take, with its terminating NUL.
 constexpr size_t kMaxPath = 260;
-const char kForbiddenCharacters[] = "\\/:*?\"<>|";
 constexpr int kTemporaryNames = 100;
+// The most existing names one file meets before it is given up as unrenamable.
+constexpr int kMaxClashes = 1000;
+
+TRenameMoveCall MoveCall = RenameFile;
 
 bool Exists(const std::string& path) { return FileGetAttr(path) != -1; }  // file or folder
 
@@ -41,42 +42,80 @@ void NumberingOf(const std::string& name, std::string& base, int64_t& number) {
 
 }  // namespace
 
-bool FileNameCharactersAllowed(const std::string& name) {
-  for (char c : name)
-    if (static_cast<unsigned char>(c) < ' ' || std::strchr(kForbiddenCharacters, c)) return false;
-  return true;
-}
-
-bool ListNameAllowed(const std::string& listName, const std::string& extension) {
-  std::string name = listName;
-  while (!name.empty() && std::string_view(". \\/").find(name.back()) != std::string_view::npos)
-    name.pop_back();
-  return name.find(':') == std::string::npos && !SameText(ExtractFileExt(name), "." + extension);
+TRenameMoveCall SetRenameMoveCall(TRenameMoveCall move) {
+  return std::exchange(MoveCall, move ? move : RenameFile);
 }
 
 TRenameRun::TRenameRun(TFileRename& files, const TConfigBase& settings)
-    : FFiles(files), FSettings(settings), FReport(settings.ActionOnExistingFile) {}
+    : FFiles(files),
+      FSettings(settings),
+      FReport(settings.ActionOnExistingFile),
+      FFolderNames(settings.WorkingFolder, settings.Extension, kMaxPath) {}
 
 bool TRenameRun::Execute() {
-  std::optional<TTextFileWriter> list;
-  if (FSettings.SaveList) {
-    if (!ListNameAllowed(FSettings.ListName(), FSettings.Extension))
-      throw EInOutError("The list of names cannot be an MP3 file: " + FSettings.ListPath());
-    list.emplace(FSettings.ListPath());
-  }
   FRenamed.assign(static_cast<size_t>(FFiles.GetFileCount()), false);
+  if (FSettings.SaveList && AnyNameToChange() && !PrepareList()) {
+    ReportUnrenamed(0);
+    ShowReport();
+    return false;
+  }
   bool renamed = false;
   for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
-    TFileInfo& entry = *FFiles.GetFileInfo(i);
-    if (!entry.NewNameSet) continue;
-    if (list) list->WriteLine(entry.Name + "." + FSettings.Extension);
+    if (!FFiles.GetFileInfo(i)->NewNameSet) continue;
     const TOutcome outcome = RenameEntry(i);
-    if (outcome == TOutcome::Cancelled) break;
+    if (outcome == TOutcome::ListFailed) ReportUnrenamed(i);
+    if (outcome == TOutcome::Cancelled || outcome == TOutcome::ListFailed) break;
     renamed = renamed || outcome == TOutcome::Renamed;
   }
-  if (list) list->Close();
+  FList.reset();  // never put in place: the folder did not change, the old list stays
   if (!FReport.Empty()) ShowReport();
   return renamed;
+}
+
+bool TRenameRun::AnyNameToChange() const {
+  for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
+    const TFileInfo& entry = *FFiles.GetFileInfo(i);
+    if (entry.NewNameSet && entry.NewName != entry.Name) return true;
+  }
+  return false;
+}
+
+bool TRenameRun::PrepareList() {
+  if (ListNameAllowed(FSettings.ListName(), FSettings.Extension)) {
+    try {
+      FList.emplace(FSettings.ListPath());
+      for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
+        const TFileInfo& entry = *FFiles.GetFileInfo(i);
+        if (entry.NewNameSet) FList->WriteLine(entry.Name + "." + FSettings.Extension);
+      }
+      return true;
+    } catch (const EInOutError&) {
+      FList.reset();
+    }
+  }
+  FListFailed = true;
+  FReport.AddFailedFile(FSettings.ListName());
+  return false;
+}
+
+bool TRenameRun::ListInPlace() {
+  if (FList) {
+    try {
+      FList->Close();
+    } catch (const EInOutError&) {
+      FListFailed = true;
+      FReport.AddFailedFile(FSettings.ListName());
+    }
+    FList.reset();
+  }
+  return !FListFailed;
+}
+
+void TRenameRun::ReportUnrenamed(int32_t row) {
+  for (int32_t i = row; i < FFiles.GetFileCount(); ++i) {
+    const TFileInfo& entry = *FFiles.GetFileInfo(i);
+    if (entry.NewNameSet && entry.NewName != entry.Name) Fail(entry);
+  }
 }
 
 TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
@@ -85,7 +124,7 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
   std::optional<size_t> reportPlace;
   std::string base;
   int64_t number = 1;
-  for (;;) {
+  for (int clashes = 0;; ++clashes) {
     if (entry.NewName == entry.Name) {
       entry.NewNameSet = false;
       return TOutcome::Renamed;
@@ -97,6 +136,9 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
     if (IsSameFile(source, target)) return MoveEntry(row, target, true);
 
     const std::string existing = entry.NewName + "." + FSettings.Extension;
+    // Numbering is bounded whatever the system answers: names it takes for existing
+    // without the listing knowing them are few, not endless.
+    if (clashes == kMaxClashes) return Fail(entry);
     if (!reportPlace) {
       NumberingOf(entry.NewName, base, number);
       reportPlace = FReport.AddExisting(existing);
@@ -104,8 +146,15 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
       FReport.ReplaceExisting(*reportPlace, existing);
     }
     switch (ActionForExisting(entry)) {
-      case TAction::AddNumber: entry.NewName = base + IntToStr(number++); break;
+      case TAction::AddNumber: {
+        std::string lastTaken;
+        entry.NewName = FFolderNames.FreeNumberedName(base, number, ExtractFileName(source), lastTaken);
+        // The report names the last name that existed, as if each had been tried.
+        if (!lastTaken.empty()) FReport.ReplaceExisting(*reportPlace, lastTaken + "." + FSettings.Extension);
+        break;
+      }
       case TAction::Overwrite:
+        if (!ListInPlace()) return TOutcome::ListFailed;
         return DeleteTarget(target) ? MoveEntry(row, target, false) : Fail(entry);
       case TAction::Skip: return TOutcome::Kept;
       case TAction::Cancel: return TOutcome::Cancelled;
@@ -145,7 +194,10 @@ bool TRenameRun::DeleteTarget(const std::string& target) {
     holders.push_back(&listed);
   }
   for (TFileInfo* holder : holders) CloseEntry(*holder);
-  if (DeleteFile(target)) return true;  // its row goes at the next scan
+  if (DeleteFile(target)) {  // its row goes at the next scan
+    FFolderNames.Removed(ExtractFileName(target));
+    return true;
+  }
   for (TFileInfo* holder : holders) ReopenEntry(*holder, target);
   return false;
 }
@@ -163,11 +215,14 @@ void TRenameRun::ReopenEntry(TFileInfo& entry, const std::string& path) {
 
 TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& target,
                                            bool sameFile) {
+  if (!ListInPlace()) return TOutcome::ListFailed;
   TFileInfo& entry = *FFiles.GetFileInfo(row);
+  const std::string source = FFiles.ListedPath(row);
   CloseEntry(entry);  // an open file cannot be moved on Windows
-  const bool moved = sameFile ? MoveInTwoSteps(row, target)
-                              : RenameFile(FFiles.ListedPath(row), target);
+  const bool moved = sameFile ? MoveInTwoSteps(row, target) : MoveCall(source, target);
   if (moved) {
+    FFolderNames.Removed(ExtractFileName(source));
+    FFolderNames.Added(ExtractFileName(target));
     FFiles.EntryMoved(row, entry.NewName);
     entry.NewNameSet = false;
     FRenamed[static_cast<size_t>(row)] = true;
@@ -184,18 +239,20 @@ bool TRenameRun::MoveInTwoSteps(int32_t row, const std::string& target) {
     const std::string temporaryName = StandInName(newName, i);
     const std::string temporary = FFiles.FilePath(temporaryName);
     if (Exists(temporary)) continue;
-    if (!RenameFile(source, temporary)) return false;
-    if (RenameFile(temporary, target)) return true;
-    if (!RenameFile(temporary, source)) FFiles.EntryMoved(row, temporaryName);  // it is there now
+    if (!MoveCall(source, temporary)) return false;
+    if (MoveCall(temporary, target)) return true;
+    if (!MoveCall(temporary, source)) FFiles.EntryMoved(row, temporaryName);  // it is there now
     return false;
   }
   return false;
 }
 
 bool TRenameRun::NewNameAllowed(const TFileInfo& entry) const {
-  // Nothing may leave the listed folder, and every path must fit the system's limit.
+  // Nothing may leave the listed folder, every path must fit the system's limit, and a
+  // device name would never become a file (and always "exists").
   const std::string& name = entry.NewName;
-  return !name.empty() && FileNameCharactersAllowed(name) && FFiles.FilePath(name).size() < kMaxPath;
+  return !name.empty() && FileNameCharactersAllowed(name) && FFiles.FilePath(name).size() < kMaxPath &&
+         !IsDeviceName(name + "." + FSettings.Extension);
 }
 
 TRenameRun::TOutcome TRenameRun::Fail(const TFileInfo& entry) {

@@ -6,9 +6,13 @@
 // handle whenever its rename does not happen, and such files are reported with the
 // names that existed.
 
+#include "FileNameRules.h"
+#include "FolderNames.h"
 #include "RenameReport.h"
+#include "base/TextFileWriter.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,24 +20,28 @@ class TConfigBase;
 class TFileInfo;
 class TFileRename;
 
-// No control character and none of \ / : * ? " < > |, which no file name holds.
-bool FileNameCharactersAllowed(const std::string& name);
-// The list file may not land on an MP3 file. Windows drops trailing dots, blanks and
-// "\." from a name, and "name:stream" writes into a stream of another file.
-bool ListNameAllowed(const std::string& listName, const std::string& extension);
+// The call that moves a file to its new name (RenameFile); a test puts in one that
+// fails, or one that ends the process, to stand for a locked file or a killed program.
+// Returns the call it replaces.
+using TRenameMoveCall = bool (*)(const std::string& oldName, const std::string& newName);
+TRenameMoveCall SetRenameMoveCall(TRenameMoveCall move);
 
 class TRenameRun {
 public:
   TRenameRun(TFileRename& files, const TConfigBase& settings);
 
-  // Saves the current names to the list file first when the settings ask for it; shows
-  // the report when there is one, after writing it to "Log.txt". True when at least one
-  // file was renamed. A list file or log that cannot be written, or a list file that
-  // would land on an MP3 file, raises EInOutError.
+  // When the settings ask for the list of old names and a file is to get a new name,
+  // the list is written whole first and put in place before the folder changes at all;
+  // a list that cannot be written or put in place (a name the file system refuses, a
+  // folder of its name, a locked or read-only file) stops the run before anything is
+  // renamed, and is reported. A run that renames nothing leaves the list file as it
+  // was. Shows the report when there is one, after writing it to "Log.txt". True when
+  // at least one file was renamed. A log that cannot be written raises EInOutError once
+  // the report was shown.
   bool Execute();
 
 private:
-  enum class TOutcome { Renamed, Kept, Cancelled };
+  enum class TOutcome { Renamed, Kept, Cancelled, ListFailed };
   enum class TAction { AddNumber, Overwrite, Skip, Cancel, Attempt };
 
   // Each works on the entry of a row of the file list.
@@ -52,10 +60,22 @@ private:
   bool MoveInTwoSteps(int32_t row, const std::string& target);
   bool NewNameAllowed(const TFileInfo& entry) const;
   TOutcome Fail(const TFileInfo& entry);
+  // Any flagged entry whose new name differs from its name.
+  bool AnyNameToChange() const;
+  // Writes the old names whole beside the list file; false, reported, when it cannot.
+  bool PrepareList();
+  // Puts the prepared list in place once, before the first change to the folder; false,
+  // reported, when it cannot: then nothing may be renamed.
+  bool ListInPlace();
+  // Every entry from row on that keeps its name though it has another to take.
+  void ReportUnrenamed(int32_t row);
   void ShowReport() const;
 
   TFileRename& FFiles;
   const TConfigBase& FSettings;
   TRenameReport FReport;
   std::vector<bool> FRenamed;  // by row: moved to its new name in this run
+  std::optional<TTextFileWriter> FList;  // written, not yet in place
+  bool FListFailed = false;
+  TFolderNames FFolderNames;
 };

@@ -80,8 +80,7 @@ std::vector<std::string> CommentLanguageComboItems() {
 }
 
 TListNameProblem ListNameProblem(const std::string& name, const std::string& extension) {
-  if (name.find_last_not_of(". ") == std::string::npos || !FileNameCharactersAllowed(name))
-    return TListNameProblem::NotAFileName;
+  if (!ListNameIsFileName(name)) return TListNameProblem::NotAFileName;
   return ListNameAllowed(name, extension) ? TListNameProblem::None : TListNameProblem::NamesAnMp3File;
 }
 

@@ -27,10 +27,10 @@ std::vector<std::string> FileExistsComboItems();
 std::vector<std::string> SaveActionComboItems();
 std::vector<std::string> CommentLanguageComboItems();
 
-// Why Save refuses a list name: nothing is left once the trailing dots and blanks the
-// system drops are gone, or it holds a character a file name cannot hold (\ / : * ? " < >
-// | and control characters); or it names a file of the extension (an MP3 file), which
-// the list would replace.
+// Why Save refuses a list name: it is no plain file name of the working folder (nothing
+// left once the trailing dots and blanks the system drops are gone, a character a file
+// name cannot hold, a device name or "Log.txt": ListNameIsFileName); or it names a file
+// of the extension (an MP3 file), which the list would replace.
 enum class TListNameProblem { None, NotAFileName, NamesAnMp3File };
 TListNameProblem ListNameProblem(const std::string& name, const std::string& extension);
 // A list name Save takes.

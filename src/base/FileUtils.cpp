@@ -70,6 +70,18 @@ std::string StandInName(const std::string& name, int number) {
   return name.substr(0, name.size() - mark.size()) + mark;
 }
 
+int StandInNumber(const std::string& candidate, const std::string& name) {
+  const size_t mark = candidate.rfind('~');
+  if (mark == std::string::npos) return 0;
+  const std::string digits = candidate.substr(mark + 1);
+  // Nine digits keep the number an int; StandInName writes no leading zero.
+  if (digits.empty() || digits.size() > 9 || digits[0] == '0' ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  const int number = static_cast<int>(StrToIntDef(digits, 0));
+  return SameText(StandInName(name, number), candidate) ? number : 0;
+}
+
 bool MatchesMask(const std::string& name, const std::string& mask) {
   if (mask == "*.*" || mask == "*") return true;
   return MatchFrom(AnsiLowerCase(name), 0, AnsiLowerCase(mask), 0);

@@ -42,7 +42,9 @@ bool DirectoryExists(const std::string& directory);
 bool DeleteFile(const std::string& fileName);
 // Fails, changing nothing, when newName exists.
 bool RenameFile(const std::string& oldName, const std::string& newName);
-// Moves source to target, replacing target in one step.
+// Moves source to target, replacing target in one step. A read-only target is never
+// replaced (as Windows itself refuses, where Wine and POSIX would not): the call fails
+// with the system's access error and the target keeps its bytes and its mark.
 bool MoveFileReplacing(const std::string& source, const std::string& target);
 // Sets or clears the read-only attribute (on POSIX: every write permission bit).
 bool FileSetReadOnly(const std::string& fileName, bool readOnly);
@@ -70,6 +72,11 @@ std::string ExcludeTrailingBackslash(const std::string& path);
 // rewritten: the name with its end replaced by "~number", never longer than the name,
 // so that its path fits wherever the name's does ("Log.txt" gives "Log.t~1").
 std::string StandInName(const std::string& name, int number);
+// The number of the stand-in for name that candidate is, or 0 when candidate is no such
+// stand-in (letter case aside). Only stand-ins whose "~" survived are recognised: for
+// names of one or two characters "~number" may be cut to bare digits, which could be
+// anybody's file.
+int StandInNumber(const std::string& candidate, const std::string& name);
 
 // Windows mask matching without regard to case: "*" any run, "?" one character;
 // "*.*" matches every name.

@@ -225,7 +225,33 @@ TEST_F(SettingsFile, AProgramKilledWhileWritingLeavesTheFileWhole) {
   StartUp();  // which is no obstacle to the next write
   Config.WriteSettings();
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
+  EXPECT_FALSE(FileExists(Folder / "Settings.i~1"));  // gone with the write that succeeded
   EXPECT_TRUE(Presenter.Shown.empty());
+}
+
+// Each killed write leaves a stand-in; there is never a count of them after which the
+// settings can no longer be saved.
+TEST_F(SettingsFile, ManyStandInsOfKilledWritesNeverStopTheNextWrite) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  for (int i = 1; i <= 120; ++i) Folder.WriteFile(StandInName("Settings.ini", i), "[Program]\r\nLang");
+  StartUp();
+  Config.WriteSettings();
+  EXPECT_TRUE(Presenter.Shown.empty());
+  EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
+  for (int i = 1; i <= 121; ++i) EXPECT_FALSE(FileExists(Folder / StandInName("Settings.ini", i))) << i;
+}
+
+// Windows would refuse to replace it; the program refuses everywhere.
+TEST_F(SettingsFile, AReadOnlyFileIsNeverReplacedAndTheFailureIsReported) {
+  Folder.WriteFile("Settings.ini", kUserSettings);
+  ASSERT_TRUE(FileSetReadOnly(Folder / "Settings.ini", true));
+  StartUp();
+  Config.WriteSettings();
+  EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
+  EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
+  EXPECT_NE(FileGetAttr(Folder / "Settings.ini") & faReadOnly, 0);
+  EXPECT_FALSE(FileExists(Folder / "Settings.i~1"));
+  ASSERT_TRUE(FileSetReadOnly(Folder / "Settings.ini", false));
 }
 
 TEST(SettingsPlaces, TheProcessRunsInItsProgramFolderAndTheCurrentFolder) {

@@ -4,6 +4,9 @@
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"
 
+#include "Deadline.h"
+
+#include <chrono>
 #include <tuple>
 
 #ifdef _WIN32
@@ -12,29 +15,7 @@
 
 namespace {
 
-const std::string kExisted =
-    "The following filenames already existed and action has been taken according to the "
-    "chosen setting :";
-const std::string kFailed = "An error occurred with the following files:";
-
-// A report group as the log holds it.
-std::string Report(const std::string& heading, const Names& lines) {
-  std::string text = heading + "\r\n \r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text + "\r\n";
-}
-
-class RenameFiles : public RenameFixture {
-protected:
-  // A fresh folder of MP3 files, listed.
-  void ListFresh(const Names& names) {
-    Files.ClearFiles();
-    RemoveTree(Folder.Path());
-    CreateDir(ExcludeTrailingBackslash(Folder.Path()));
-    for (const std::string& name : names) Mp3(name);
-    Files.ScanFolder();
-  }
-};
+using RenameFiles = RenameFixture;
 
 TEST_F(RenameFiles, ExistingNamesAreNumberedAndLoggedBeforeTheReportShows) {
   ListFresh({"Song", "Song1", "Song2", "Other", "a", "Track 5", "b", "Take 10"});
@@ -263,11 +244,64 @@ TEST_F(RenameFiles, NamesThatCannotBeFileNamesAreRefused) {
   EXPECT_EQ(static_cast<size_t>(CountChar(Log(), '>')), refused.size() + 1);  // "<a>" has one
 }
 
+// Windows opens these names as devices, never as files, and they always "exist": adding
+// a number would never end (a hang, which the deadline fails) and skipping would report
+// a clash that is not there. They are refused like other names the system cannot take,
+// also where a number would make one ("COM" numbered on is "COM1").
+TEST_F(RenameFiles, DeviceNamesAreRefusedWhateverTheSetting) {
+  TDeadline deadline(std::chrono::seconds(60), "renaming files to device names");
+  const Names devices = {"Con.Air", "nul.x", "AUX.txt", "com1.b", "Prn.Live", "lpt9.z", "NUL", "cOn .x"};
+  Names names, failed;
+  for (size_t i = 0; i < devices.size(); ++i) {
+    names.push_back("f" + IntToStr(int64_t(i)));
+    failed.push_back(names.back() + ".mp3 -> " + devices[i] + ".mp3");
+  }
+  for (uint8_t action : {0, 2}) {
+    SCOPED_TRACE(int(action));
+    ListFresh(names);
+    Mp3("COM");
+    Mp3("clash");
+    Files.ScanFolder();
+    Config.ActionOnExistingFile = action;
+    for (size_t i = 0; i < devices.size(); ++i) SetNewName(names[i], devices[i]);
+    SetNewName("clash", "COM");
+    const Names audio = Audio();
+    Files.RenameFiles();
+    EXPECT_EQ(Audio(), audio);
+    Files.ScanFolder();
+    Names listed = names;
+    listed.insert(listed.begin(), {"clash", "COM"});
+    EXPECT_EQ(Listed(), listed);
+    Names allFailed = failed;
+    if (action == 0) allFailed.insert(allFailed.begin(), "clash.mp3 -> COM1.mp3");
+    EXPECT_EQ(Log(), Report(kExisted + (action == 0 ? " Add a number to the end" : " Skip the file"),
+                            {"COM.mp3"}) + Report(kFailed, allFailed));
+  }
+}
+
+// The free number comes from one listing of the folder that the run's own moves keep
+// current: a name this run freed is taken again, and the report names the last name that
+// existed.
+TEST_F(RenameFiles, NumberingTakesTheFirstFreeNumberAsTheFolderIsNow) {
+  ListFresh({"Song", "Song1", "Song3", "Song4", "x", "y", "z"});
+  ASSERT_TRUE(CreateDir(Folder / "Song5.mp3"));  // a folder takes a name too
+  SetNewName("Song3", "w");  // renamed first: Song3 is free again for y
+  SetNewName("x", "Song");
+  SetNewName("y", "Song");
+  SetNewName("z", "Song4");
+  EXPECT_TRUE(Files.RenameFiles());
+  EXPECT_EQ(Folder.ReadFile("Song2.mp3"), "audio of x");
+  EXPECT_EQ(Folder.ReadFile("Song3.mp3"), "audio of y");
+  EXPECT_EQ(Folder.ReadFile("Song6.mp3"), "audio of z");
+  EXPECT_EQ(Folder.ReadFile("w.mp3"), "audio of Song3");
+  EXPECT_EQ(Log(), Report(kExisted + " Add a number to the end", {"Song1.mp3", "Song2.mp3", "Song5.mp3"}));
+}
+
 TEST_F(RenameFiles, NoNewNamesListNothingAndAReadOnlyFileIsReopenedForReading) {
   ListFresh({"locked"});
   Config.SaveList = true;
   EXPECT_FALSE(Files.RenameFiles());
-  EXPECT_EQ(Folder.ReadFile("List.txt"), "");
+  EXPECT_FALSE(FileExists(Folder / "List.txt"));  // nothing renamed: no list
   ASSERT_TRUE(FileSetReadOnly(Folder / "locked.mp3", true));
   Files.ScanFolder();
   SetNewName("locked", "still locked");
@@ -278,7 +312,7 @@ TEST_F(RenameFiles, NoNewNamesListNothingAndAReadOnlyFileIsReopenedForReading) {
 }
 
 // Windows opens "x.mp3." and "x.mp3 " as "x.mp3", and "x.mp3::$DATA" is its data.
-TEST_F(RenameFiles, AListFileThatWouldLandOnAnMp3FileIsRefusedBeforeAnyRename) {
+TEST_F(RenameFiles, AListFileThatWouldLandOnAnMp3FileIsRefusedBeforeAnyRenameAndLogged) {
   ListFresh({"a", "b"});
   Config.SaveList = true;
   Mp3("x");  // not listed, as past the 999th file
@@ -289,8 +323,11 @@ TEST_F(RenameFiles, AListFileThatWouldLandOnAnMp3FileIsRefusedBeforeAnyRename) {
                                   std::string("x.mp3::$DATA"), std::string("x.mp3\\."),
                                   std::string("missing folder\\List.txt")}) {
     Config.SetListName(name);
-    EXPECT_THROW(Files.RenameFiles(), EInOutError) << name;
-    EXPECT_EQ(OnDisk(), files) << name;
+    EXPECT_FALSE(Files.RenameFiles()) << name;
+    auto withLog = files;
+    withLog["Log.txt"] = Report(kFailed, {name, "a.mp3 -> c.mp3"});
+    EXPECT_EQ(OnDisk(), withLog) << name;
+    ASSERT_TRUE(DeleteFile(Folder / "Log.txt"));
   }
   EXPECT_TRUE(Entry("a").NewNameSet);
 }

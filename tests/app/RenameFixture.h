@@ -16,6 +16,18 @@
 
 using Names = std::vector<std::string>;
 
+inline const std::string kExisted =
+    "The following filenames already existed and action has been taken according to the "
+    "chosen setting :";
+inline const std::string kFailed = "An error occurred with the following files:";
+
+// A report group as the log holds it.
+inline std::string Report(const std::string& heading, const Names& lines) {
+  std::string text = heading + "\r\n \r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text + "\r\n";
+}
+
 class RenameFixture : public ::testing::Test {
 protected:
   RenameFixture() {
@@ -25,6 +37,14 @@ protected:
   }
   ~RenameFixture() override { Files.ClearFiles(); }  // Windows keeps open files
 
+  // A fresh folder of MP3 files, listed.
+  void ListFresh(const Names& names) {
+    Files.ClearFiles();
+    RemoveTree(Folder.Path());
+    CreateDir(ExcludeTrailingBackslash(Folder.Path()));
+    for (const std::string& name : names) Mp3(name);
+    Files.ScanFolder();
+  }
   // An MP3 file whose bytes tell which file it was first, so every move can be traced.
   void Mp3(const std::string& name) { Folder.WriteFile(name + ".mp3", "audio of " + name); }
   // The row of a listed name.

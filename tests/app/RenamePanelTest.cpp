@@ -136,8 +136,15 @@ TEST_F(RenamePanelFlows, AFailingRenameOrPreviewIsReportedAndFreesTheButtons) {
   List({"a"}, {0});
   Config.SaveList = true;
   Config.SetListName("list.mp3");
+  ASSERT_TRUE(CreateDir(Folder / "Log.txt"));  // the log cannot be written either
+  SetNewName("a", "b");
   Panel.Rename(true);
-  EXPECT_EQ(Presenter.Texts(), Texts{"Error / The list of names cannot be an MP3 file: " + Folder.Path() + "list.mp3"});
+  const Texts texts = Presenter.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "Info / An error occurred with the following files: list.mp3a.mp3 -> b.mp3"
+                      "This text will be saved in the file Log.txt");
+  EXPECT_EQ(texts[1].rfind("Error / ", 0), 0u);
+  EXPECT_NE(texts[1].find(Folder / "Log.txt"), std::string::npos);
   EXPECT_EQ(View.Grid.back().Names, Names{"a"});  // listed again all the same
   EXPECT_EQ(View.Buttons.back(), kIdle);
   Rows = {5};  // a row the list does not hold

@@ -27,7 +27,10 @@ TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefusedWithItsReaso
     EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
     EXPECT_EQ(ListNameNote(ListNameProblem(name, "mp3")), "") << name;
   }
-  for (const char* name : {"", " .", "a\\b", "c:d", "w?", "p|q", "tab\tname", "x.mp3:"}) {
+  // Nothing outside the working folder, no device, and not the log, which would replace it.
+  for (const char* name : {"", " .", "a\\b", "c:d", "w?", "p|q", "tab\tname", "x.mp3:", "..\\escape.txt",
+                           "..\\outside\\List.txt", "sub/List.txt", "C:\\List.txt", "..", "CON", "nul.txt",
+                           "Aux .list", "com1", "LPT9.txt", "log.TXT", "CON.mp3"}) {
     EXPECT_FALSE(ListNameAcceptable(name, "mp3")) << name;
     EXPECT_EQ(ListNameNote(ListNameProblem(name, "mp3")), "No valid filename !") << name;
   }
@@ -37,6 +40,8 @@ TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefusedWithItsReaso
   }
   EXPECT_EQ(ListNameProblem("list.mp3", "txt"), TListNameProblem::None);
   EXPECT_EQ(ListNameProblem("list.txt", "txt"), TListNameProblem::NamesAnMp3File);
+  for (const char* name : {"Conair.txt", "com10.txt", "lpt.txt", "Console.txt", "Logs.txt"})
+    EXPECT_TRUE(ListNameAcceptable(name, "mp3")) << name;
 }
 
 TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {

@@ -55,6 +55,20 @@ TEST(TempCopy, TemporaryFilesThatExistAreLeftAlone) {
   EXPECT_FALSE(FileExists(folder + "Song.7.tmp") || DirectoryExists(folder + "Song.7.tmp"));
 }
 
+// Made read-only after it was listed (and opened for writing): Windows refuses to replace
+// it, and so does the rewrite everywhere; the file keeps its bytes and its mark.
+TEST(TempCopy, AReadOnlyFileIsNotReplaced) {
+  TListedFile file(kOriginal);
+  ASSERT_TRUE(FileSetReadOnly(file.Path(), true));
+  EXPECT_FALSE(RewriteThroughTempCopy(file.Entry, [](TStream&, TStream& copy) {
+    WriteText(copy, "rewritten");
+  }));
+  EXPECT_NE(FileGetAttr(file.Path()) & faReadOnly, 0);
+  EXPECT_EQ(file.Contents(), kOriginal);
+  EXPECT_FALSE(FileExists(file.Folder() + "Song.tmp"));
+  ASSERT_TRUE(FileSetReadOnly(file.Path(), false));
+}
+
 #ifdef _WIN32
 TEST(TempCopy, FileHeldOpenElsewhereIsNotReplaced) {
   TListedFile file(kOriginal);

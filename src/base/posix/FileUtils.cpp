@@ -131,6 +131,11 @@ bool DeleteFile(const std::string& fileName) {
 }
 
 bool MoveFileReplacing(const std::string& source, const std::string& target) {
+  const int32_t attributes = FileGetAttr(target);
+  if (attributes != -1 && (attributes & faReadOnly) != 0) {
+    errno = EACCES;
+    return false;
+  }
   return std::rename(ToNative(source).c_str(), ToNative(target).c_str()) == 0;
 }
 

@@ -110,6 +110,12 @@ bool DirectoryExists(const std::string& directory) {
 bool DeleteFile(const std::string& fileName) { return DeleteFileA(fileName.c_str()) != 0; }
 
 bool MoveFileReplacing(const std::string& source, const std::string& target) {
+  // Wine replaces a read-only target; Windows refuses it, and so do we everywhere.
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
