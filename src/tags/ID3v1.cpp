@@ -7,6 +7,7 @@
 #include "TempCopy.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -33,18 +34,23 @@ TMp3ID3v1::TMp3ID3v1(TTagInfo& tagInfo, bool isNew)
       FVersion(tvID3v11),
       FGenre(GenreNone) {
   if (isNew) return;
-  std::array<uint8_t, ID3v1TagSize> tag{};
-  ReadAt(*FHandle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize);
-  std::copy_n(tag.begin(), FRawHeader.size(), FRawHeader.begin());
-  FVersion = IsVersion10(tag[kTrackMarker], tag[kTrack]) ? tvID3v10 : tvID3v11;
+  // The editor reads the tag right after making this object: one read serves both.
+  FTagAsCreated.assign(ID3v1TagSize, 0);
+  ReadAt(*FHandle, -ID3v1TagSize, soEnd, FTagAsCreated.data(), ID3v1TagSize);
+  std::copy_n(FTagAsCreated.begin(), FRawHeader.size(), FRawHeader.begin());
+  FVersion = IsVersion10(FTagAsCreated[kTrackMarker], FTagAsCreated[kTrack]) ? tvID3v10 : tvID3v11;
+  if (!HadTag()) FTagAsCreated.clear();
 }
 
 bool TMp3ID3v1::HadTag() const { return FRawHeader == kTagMarker; }
 
 bool TMp3ID3v1::ReadTag() {
   if (!HadTag()) return false;
-  TBytes tag(ID3v1TagSize, 0);
-  ReadAt(*FHandle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize);
+  TBytes tag = std::exchange(FTagAsCreated, {});
+  if (tag.empty()) {
+    tag.assign(ID3v1TagSize, 0);
+    ReadAt(*FHandle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize);
+  }
   FTitle = BytesToString(tag, kTitleAt, kTextWidth);
   FArtist = BytesToString(tag, kArtistAt, kTextWidth);
   FAlbum = BytesToString(tag, kAlbumAt, kTextWidth);
@@ -92,6 +98,7 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
     }
   }
   FRawHeader = kTagMarker;
+  FTagAsCreated.clear();  // a later read reads what was written
   FVersion = longComment ? tvID3v10 : tvID3v11;
   tagInfo.HasID3v1 = true;
   return true;
@@ -115,6 +122,7 @@ bool TMp3ID3v1::RemoveTag(TTagInfo& tagInfo) {
   });
   if (removed) {
     FRawHeader = {};  // a later save appends a new tag
+    FTagAsCreated.clear();
     tagInfo.HasID3v1 = false;
   }
   return removed;

@@ -5,6 +5,7 @@
 
 #include "base/FileUtils.h"
 #include "base/Object.h"
+#include "base/StrUtils.h"
 
 #include <array>
 #include <cstdint>
@@ -25,7 +26,8 @@ public:
   TMp3ID3v1(const TMp3ID3v1&) = delete;
   TMp3ID3v1& operator=(const TMp3ID3v1&) = delete;
 
-  // False, changing nothing, when the file had no tag at creation.
+  // False, changing nothing, when the file had no tag at creation. The first read after
+  // creation takes the tag's bytes read then; any later one reads the file again.
   bool ReadTag();
   // Writes the fields as an ID3v1.1 tag (ID3v1.0 for a comment of 29 or 30 characters
   // as read, while there is no track number) over the tag the file ends in, or appends one;
@@ -60,6 +62,7 @@ private:
   THandle* FHandle;  // the file entry's, so a reopened handle is seen here
   uint8_t FVersion;
   std::array<uint8_t, 3> FRawHeader{};
+  TBytes FTagAsCreated;  // the whole tag, read at creation, until the first ReadTag
   std::string FArtist, FTitle, FAlbum, FYear;
   int32_t FTrack = 0;
   int32_t FGenre;

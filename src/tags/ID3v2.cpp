@@ -18,6 +18,7 @@ namespace {
 constexpr uint8_t kWrittenMajorVersion = 4;
 constexpr size_t kFlags = 5;
 constexpr uint8_t kCompressedID3v22 = 0x40;
+constexpr int64_t kTagSizeReadAtOnce = 64 * 1024;
 const std::array<uint8_t, 3> kFooterMarker = {'3', 'D', 'I'};
 
 TID3v2HeaderBytes NewHeader(uint32_t tagSize, bool unsynchronised) {
@@ -82,8 +83,11 @@ TMp3ID3v2::TMp3ID3v2(TTagInfo& tagInfo, bool isNew)
 
 void TMp3ID3v2::ReadBody(TBytes& body) {
   FHeaderEx.ReadHeader(FRawHeader);
-  int64_t available = FileSizeOf(*FHandle) - ID3v2HeaderSize;
-  int64_t size = std::min<int64_t>({FHeaderEx.TagSize, available, ID3v2MaxSize});
+  // The read gives no more than the file holds; a size past what a tag ordinarily takes
+  // is first cut to the file, so that a header never makes the reader allocate more.
+  int64_t size = FHeaderEx.TagSize;
+  if (size > kTagSizeReadAtOnce)
+    size = std::min<int64_t>({size, FileSizeOf(*FHandle) - ID3v2HeaderSize, ID3v2MaxSize});
   body.assign(static_cast<size_t>(std::max<int64_t>(size, 0)), 0);
   if (!body.empty()) {
     int32_t read = ReadAt(*FHandle, ID3v2HeaderSize, soBeginning, body.data(),

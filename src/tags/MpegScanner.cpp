@@ -10,15 +10,18 @@
 
 namespace {
 
-// The scan reads blocks of 14000 bytes, 7000 apart, as far as 49000 bytes behind the
-// ID3v2 tag. Candidates lie in a block's first 7000 bytes, so the Xing fields (within
-// 160 bytes of the frame) and the next frame header (frames are at most 2881 bytes)
-// lie inside a whole block. A block ends early at the file's end: short files (jingles,
-// samples) are scanned within their own length, and what would lie past the end reads
-// as zeros, which never confirm a frame.
-constexpr int32_t kBlockSize = 14000;
-constexpr int32_t kBlockStep = 7000;
-constexpr int64_t kScanRange = 49000;
+// The scan looks for frames in the first 35000 bytes behind the ID3v2 tag, as 14000-byte
+// blocks 7000 apart from there to 49000 bytes on show them: each candidate's look-aheads
+// lie inside its block, so the scan reads no further than the last candidate plus the
+// farthest look-ahead. Short files are scanned within their own length, and what would lie
+// past the end reads as zeros, which never confirm a frame.
+constexpr int64_t kCandidateRange = 35000;
+// The farthest look-ahead: the next frame's header behind the largest frame the tables
+// allow, 2881 bytes (the Xing fields end within 160 bytes of the frame).
+constexpr size_t kLookAhead = 2881 + 4;
+// The first frame nearly always follows the tag at once, and its Xing data or the next
+// frame's header lie within the first read; more is read only as candidates need it.
+constexpr size_t kFirstRead = 2048;
 
 constexpr uint32_t kSyncMask = 0xFFE00000;
 // Sync, version, layer, channel mode, mode extension, copyright, original, emphasis.
@@ -33,28 +36,60 @@ bool IsCandidate(uint32_t word) {
          layer != MpegLayer1;
 }
 
-bool HasFourBytesAt(const TBytes& block, size_t offset) {
-  return offset <= block.size() && block.size() - offset >= 4;
-}
+// The bytes behind the ID3v2 tag as far as the scan has looked, read on demand: a first
+// small read, then each read at least doubles what is held, never past the scan's reach
+// or the file's end. Bytes past the end read as zeros.
+class TScanBytes {
+public:
+  TScanBytes(THandle handle, int64_t start, int64_t fileSize)
+      : FHandle(handle), FStart(start), FAvailable(fileSize - start) {}
 
-uint32_t WordAt(const TBytes& block, size_t offset) {
-  return HasFourBytesAt(block, offset) ? ReadBigEndian32(FourBytesAt(block, offset)) : 0;
-}
+  uint8_t ByteAt(size_t offset) { return Reach(offset + 1) ? FBytes[offset] : 0; }
+  // The big-endian word at offset; 0 where it runs past the end.
+  uint32_t WordAt(size_t offset) {
+    return Reach(offset + 4) ? ReadBigEndian32(FourBytesAt(FBytes, offset)) : 0;
+  }
+  bool TagAt(size_t offset, const char* tag) {
+    return Reach(offset + 4) && std::memcmp(FBytes.data() + offset, tag, 4) == 0;
+  }
+  // A read came short: what it should have held is unknown, so the scan ends.
+  bool ReadFailed() const { return FReadFailed; }
 
-bool TagAt(const TBytes& block, size_t offset, const char* tag) {
-  if (!HasFourBytesAt(block, offset)) return false;
-  T4Bytes bytes = FourBytesAt(block, offset);
-  return std::memcmp(bytes.data(), tag, 4) == 0;
-}
+private:
+  static constexpr int64_t kReach = kCandidateRange + kLookAhead;
+
+  // Whether the bytes before end are held, reading them when the file has them.
+  bool Reach(size_t end) {
+    if (end <= FBytes.size()) return true;
+    if (FReadFailed || static_cast<int64_t>(end) > FAvailable) return false;
+    const size_t held = FBytes.size();
+    const int64_t wanted = std::min(std::max(held * 2, kFirstRead), static_cast<size_t>(kReach));
+    const auto target = static_cast<size_t>(std::min(std::max<int64_t>(wanted, end), FAvailable));
+    FBytes.resize(target);
+    const auto count = static_cast<int32_t>(target - held);
+    if (ReadAt(FHandle, FStart + static_cast<int64_t>(held), soBeginning, FBytes.data() + held,
+               count) != count) {
+      FReadFailed = true;
+      FBytes.resize(held);
+      return false;
+    }
+    return true;
+  }
+
+  THandle FHandle;
+  int64_t FStart, FAvailable;
+  TBytes FBytes;
+  bool FReadFailed = false;
+};
 
 // The Xing fields that follow the tag at offset, as its flags announce them.
-void ReadXing(const TBytes& block, size_t offset, TXingInfo& xing) {
+void ReadXing(TScanBytes& bytes, size_t offset, TXingInfo& xing) {
   xing.Present = true;
-  xing.Flags = WordAt(block, offset);
+  xing.Flags = bytes.WordAt(offset);
   offset += 4;
   auto take = [&](uint32_t flag, uint32_t& field) {
     if (!(xing.Flags & flag)) return;
-    field = WordAt(block, offset);
+    field = bytes.WordAt(offset);
     offset += 4;
   };
   take(XingFramesFlag, xing.Frames);
@@ -66,24 +101,24 @@ void ReadXing(const TBytes& block, size_t offset, TXingInfo& xing) {
 // Where the frame's Xing or Info tag starts, 0 when it has none. The tag follows the
 // side information; behind a CRC it lies 2 bytes further on, but encoders also put it
 // where it would lie without the CRC, so both places are looked at.
-uint32_t XingTagOffset(const TBytes& block, size_t at, const TMpegHeader& header) {
+uint32_t XingTagOffset(TScanBytes& bytes, size_t at, const TMpegHeader& header) {
   uint32_t offset = header.ChannelMode == MpegSingleChannel ? kXingOffsetSingleChannel
                                                             : kXingOffsetOther;
   for (uint32_t candidate : {header.Protected ? offset + kCrcSize : offset, offset})
-    if (TagAt(block, at + candidate, "Xing") || TagAt(block, at + candidate, "Info"))
+    if (bytes.TagAt(at + candidate, "Xing") || bytes.TagAt(at + candidate, "Info"))
       return candidate;
   return 0;
 }
 
 // A decoded header is taken when an MPEG 1 Layer III frame carries a Xing or Info tag,
 // or else when the next frame's header belongs to the same stream.
-bool AcceptFrame(const TBytes& block, size_t at, TMpegHeader& header) {
+bool AcceptFrame(TScanBytes& bytes, size_t at, TMpegHeader& header) {
   if (header.VersionIndex == MpegVersion1 && header.LayerIndex == MpegLayer3) {
-    uint32_t xingOffset = XingTagOffset(block, at, header);
+    uint32_t xingOffset = XingTagOffset(bytes, at, header);
     if (xingOffset != 0) {
       header.XingOffset = xingOffset;
-      if (TagAt(block, at + xingOffset, "Xing")) {
-        ReadXing(block, at + xingOffset + 4, header.Xing);
+      if (bytes.TagAt(at + xingOffset, "Xing")) {
+        ReadXing(bytes, at + xingOffset + 4, header.Xing);
         header.ApplyXingInfo();
       } else {
         header.Xing.Present = true;  // "Info": a constant bitrate; nothing more is read
@@ -91,7 +126,7 @@ bool AcceptFrame(const TBytes& block, size_t at, TMpegHeader& header) {
       return true;
     }
   }
-  uint32_t next = WordAt(block, at + header.FrameSize);
+  uint32_t next = bytes.WordAt(at + header.FrameSize);
   return (next & kSameStreamMask) == (header.Header & kSameStreamMask);
 }
 
@@ -102,26 +137,18 @@ bool FindMpegHeader(TTagInfo& tagInfo, int64_t& id3v2Size) {
   int64_t fileSize = FileSizeOf(handle);
   if (fileSize < 0 || id3v2Size < 0 || id3v2Size > fileSize) return false;
   TMpegHeader& header = tagInfo.MpegHeader;
-  TBytes block;
-  for (int64_t blockOffset = 0; blockOffset + kBlockSize < kScanRange; blockOffset += kBlockStep) {
-    int64_t blockStart = id3v2Size + blockOffset;
-    if (blockStart >= fileSize) return false;
-    auto blockSize = static_cast<int32_t>(std::min<int64_t>(kBlockSize, fileSize - blockStart));
-    block.assign(static_cast<size_t>(blockSize), 0);
-    if (ReadAt(handle, blockStart, soBeginning, block.data(), blockSize) != blockSize)
-      return false;
-    size_t candidates = std::min(block.size(), static_cast<size_t>(kBlockStep));
-    for (size_t at = 0; at < candidates; ++at) {
-      if (block[at] != 0xFF) continue;
-      uint32_t word = WordAt(block, at);
-      if (!IsCandidate(word)) continue;
-      int64_t framePosition = blockStart + static_cast<int64_t>(at);
-      header.AudioSize = fileSize - framePosition - (tagInfo.HasID3v1 ? ID3v1TagSize : 0);
-      header.Decode(word);
-      if (header.Invalid || !AcceptFrame(block, at, header)) continue;
-      id3v2Size = framePosition;
-      return true;
-    }
+  TScanBytes bytes(handle, id3v2Size, fileSize);
+  const auto candidates = static_cast<size_t>(std::min(kCandidateRange, fileSize - id3v2Size));
+  for (size_t at = 0; at < candidates && !bytes.ReadFailed(); ++at) {
+    if (bytes.ByteAt(at) != 0xFF) continue;
+    uint32_t word = bytes.WordAt(at);
+    if (!IsCandidate(word)) continue;
+    int64_t framePosition = id3v2Size + static_cast<int64_t>(at);
+    header.AudioSize = fileSize - framePosition - (tagInfo.HasID3v1 ? ID3v1TagSize : 0);
+    header.Decode(word);
+    if (header.Invalid || !AcceptFrame(bytes, at, header) || bytes.ReadFailed()) continue;
+    id3v2Size = framePosition;
+    return true;
   }
   return false;
 }

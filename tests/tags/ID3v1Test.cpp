@@ -2,6 +2,7 @@
 // the file ends in or behind the audio, removing it through a temporary copy.
 #include "TagFixtures.h"
 
+#include "tags/FileAccess.h"
 #include "tags/ID3TagsUtils.h"
 #include "tags/ID3v1.h"
 #include "tags/TagProbe.h"
@@ -47,6 +48,25 @@ TEST(ID3v1, ReadsBothVersions) {
   ASSERT_TRUE(old.ReadTag());
   EXPECT_EQ(old.GetTitle() + "|" + old.GetYear(), full + "|1234");  // no terminators
   EXPECT_EQ(old.GetComment() + "|" + IntToStr(old.GetTrack()), comment + "|0");
+}
+
+TEST(ID3v1, OnlyTheFirstReadTakesTheBytesReadAtCreation) {
+  // A later read, and a read after a save, give what the file holds by then.
+  TListedFile file(Tagged(ID3v1Tag("First", "A", "L", "2001", "c", 1, 2)));
+  TMp3ID3v1 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(tag.GetTitle(), "First");
+  const std::string second = ID3v1Tag("Second", "B", "M", "2002", "d", 3, 4);
+  ASSERT_EQ(WriteAt(file.Entry.Handle, -ID3v1TagSize, soEnd, second.data(), ID3v1TagSize),
+            ID3v1TagSize);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(tag.GetTitle() + "|" + IntToStr(tag.GetTrack()), "Second|3");
+
+  TMp3ID3v1 unread(file.Info, false);
+  unread.SetTitle("Third");
+  ASSERT_TRUE(unread.WriteTag(file.Info));
+  ASSERT_TRUE(unread.ReadTag());
+  EXPECT_EQ(unread.GetTitle(), "Third");
 }
 
 TEST(ID3v1, WritesID3v11OverTheTagTheFileEndsIn) {

@@ -210,6 +210,17 @@ TEST(ID3v2Read, WhatEndsTheFrames) {
   tag24[9] = 0x7F;
   EXPECT_EQ(ReadFrames(tag24), kTitle + " " + kArtist);
   EXPECT_EQ(ReadFrames(tag24.substr(0, tag24.size() - 1)), kTitle);
+  // However much more it claims (the largest syncsafe size, the largest plain one), the
+  // body is what the file holds: the frames and the padding behind them.
+  for (char size : {'\x7F', '\xFF'}) {
+    std::string claiming = ID3v2TagBytes(4, 0, title + artist + std::string(40, '\0'));
+    std::fill_n(claiming.begin() + 6, 4, size);
+    TListedFile file(claiming);
+    TMp3ID3v2 read(file.Info, false);
+    ASSERT_TRUE(read.ReadTag());
+    EXPECT_EQ(FrameList(read.GetFrameList()), kTitle + " " + kArtist);
+    EXPECT_EQ(read.GetHeaderEx().PaddingSize, 40u);
+  }
 }
 
 TEST(ID3v2Read, FramesTheListDoesNotHold) {

@@ -192,4 +192,29 @@ TEST(FindMpegHeader, FileLengthsAtTheBlockEdgesAreScannedAlike) {
   EXPECT_TRUE(TScan(ID3v2Tag(4, 1000) + Junk(34999) + audio).Found);
 }
 
+TEST(FindMpegHeader, AFrameIsFoundAlikeWhereverTheReadsEnd) {
+  // The scan reads what it looks at in steps that double from a small first read: a header,
+  // its Xing fields or the next frame's header that straddles where one read ends (at a
+  // power of two behind the tag) is found as anywhere else.
+  const std::string xing = XingStream(kStereo, 36, "Xing", 15, 1000, 500000);
+  const std::string plain = Frames(kStereo, kFrameSize, 100);
+  for (size_t edge : {1024u, 2048u, 4096u, 8192u, 16384u, 32768u}) {
+    // The junk ends so that the header, the Xing flags, the frames field or the quality
+    // (behind the table), or the next frame's header runs across the edge.
+    for (size_t before : {edge - 2, edge - 40, edge - 46, edge - 150, edge - kFrameSize - 2}) {
+      SCOPED_TRACE(std::to_string(edge) + " " + std::to_string(before));
+      const std::string tag = ID3v2Tag(3, 300);
+      TScan withXing(tag + Junk(before) + xing);
+      ASSERT_TRUE(withXing.Found);
+      EXPECT_EQ(withXing.Offset, static_cast<int64_t>(tag.size() + before));
+      EXPECT_EQ(withXing.Header().Xing.Quality, 57u);
+      EXPECT_EQ(Derived(withXing.Header()), "1000 500 153 26 VBR");
+      TScan withoutXing(tag + Junk(before) + plain);
+      ASSERT_TRUE(withoutXing.Found);
+      EXPECT_EQ(withoutXing.Offset, static_cast<int64_t>(tag.size() + before));
+      EXPECT_EQ(Derived(withoutXing.Header()), "100 417 128 2 CBR");
+    }
+  }
+}
+
 }  // namespace
