@@ -31,11 +31,18 @@ fi
 wine_env_start
 (cd "$folder" && exec wine "$program") >/dev/null 2>&1 &
 title="Velorandquistmar 0.4.8"
+# The main window: the program's window of that name with a size (its application window
+# has the same name and is 1x1).
+main_window() {
+  xwininfo -root -tree 2>/dev/null | awk -v name="\"$title\":" '$2 " " $3 == name && $0 !~ / 1x1\+/ { print $1; exit }'
+}
+window=""
 for _ in $(seq 300); do
-  xwininfo -root -tree 2>/dev/null | grep -q "\"$title\"" && break
+  window=$(main_window)
+  [[ -n "$window" ]] && break
   sleep 0.2
 done
-if ! xwininfo -root -tree 2>/dev/null | grep -q "\"$title\""; then
+if [[ -z "$window" ]]; then
   echo "run.sh: the main window did not appear" >&2
   wineserver -k
   exit 1
@@ -43,6 +50,6 @@ fi
 sleep 1  # let the window finish painting
 shot="$root/build/screenshots/main-window.png"
 mkdir -p "$(dirname "$shot")"
-xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shot"
+xwd -id "$window" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shot"
 echo "The program ran in $folder; screenshot of its main window: $shot"
 wineserver -k

@@ -35,7 +35,7 @@ void ShowErrorBox(const std::string& title, const std::string& message) {
 }  // namespace
 
 // The process-wide objects. They live until the program ends; the application goes
-// first, freeing the forms it owns, then the screen.
+// first (its forms are gone by then: Run frees them), then the screen.
 TScreen* Screen = new TScreen(nullptr);
 TApplication* Application = new TApplication(nullptr);
 
@@ -197,6 +197,16 @@ void TApplication::Run() {
     }
   }
   while (!FTerminated) HandleMessage();
+  DestroyComponents();
+}
+
+void TApplication::EndSession() {
+  Terminate();
+  // A form in its modal loop is freed by whoever runs that loop, which cannot end before
+  // this message is answered: then the forms stay to the system.
+  for (int i = 0; i < Screen->FormCount(); ++i)
+    if (Screen->Forms(i)->Modal()) return;
+  DestroyComponents();
 }
 
 // Errors
@@ -262,7 +272,7 @@ void TApplication::WndProc(TMessage& Message) {
       Message.Result = FMainForm == nullptr || FMainForm->CloseQuery();
       return;
     case WM_ENDSESSION:
-      if (Message.WParam != 0) Terminate();
+      if (Message.WParam != 0) EndSession();
       return;
     default: break;
   }

@@ -38,7 +38,9 @@ public:
   }
   TCustomForm* MainForm() const { return FMainForm; }
 
-  // Shows the main form and runs the message loop until Terminate.
+  // Shows the main form and runs the message loop until Terminate, then frees the forms
+  // the application owns: they go while everything they use still lives, never with the
+  // process-wide objects at exit.
   void Run();
   // Ends the loops: posts the quit message.
   void Terminate() { PostQuitMessage(0); }
@@ -101,6 +103,8 @@ private:
   bool IsMDIMsg(MSG& Msg);
   void Idle();
   void WndProc(TMessage& Message);
+  // The session ends: the system ends the process once WM_ENDSESSION is answered.
+  void EndSession();
   void IconChanged(TObject* Sender);
   friend LRESULT CALLBACK ApplicationWindowProc(HWND, UINT, WPARAM, LPARAM);
 

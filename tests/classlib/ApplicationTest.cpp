@@ -17,6 +17,10 @@ public:
     OnShow = [this](TObject*) { ++Shows; };
     OnClose = [this](TObject*, TCloseAction&) { ++Closes; };
     OnCloseQuery = [this](TObject*, bool& canClose) { canClose = AllowClose; };
+    OnDestroy = [this](TObject*) {
+      ++Destroys;
+      VisibleWhenFreed = IsWindowVisible(Handle()) != FALSE;
+    };
     Closer = new TTimer(this);
     Closer->SetEnabled(false);
     Closer->SetInterval(20);
@@ -29,6 +33,8 @@ public:
   int Shows = 0;
   int Closes = 0;
   bool AllowClose = true;
+  static inline int Destroys = 0;
+  static inline bool VisibleWhenFreed = false;
   TTimer* Closer;
 };
 
@@ -62,7 +68,12 @@ TEST(Application, LifeFromInitializeToTheEndOfRun) {
   EXPECT_TRUE(Application->Terminated());
   EXPECT_EQ(main->Shows, 1);
   EXPECT_EQ(main->Closes, 1);  // the application window's close reached the main form
-  EXPECT_TRUE(IsWindowVisible(main->Handle()));  // the main form ends the program instead of hiding
+  // The end of the loop freed the forms, the main form still showing: it ends the program
+  // instead of hiding, and goes before the process-wide objects.
+  EXPECT_EQ(TMainForm::Destroys, 1);
+  EXPECT_TRUE(TMainForm::VisibleWhenFreed);
+  EXPECT_EQ(Application->MainForm(), nullptr);
+  EXPECT_EQ(Application->ComponentCount(), 0);
   EXPECT_TRUE(IsWindowVisible(Application->Handle()));
 
   // Minimizing and restoring go through the application window.
@@ -70,10 +81,15 @@ TEST(Application, LifeFromInitializeToTheEndOfRun) {
   EXPECT_TRUE(IsIconic(Application->Handle()));
   SendMessageA(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_FALSE(IsIconic(Application->Handle()));
-  EXPECT_TRUE(IsWindowVisible(main->Handle()));
 
-  main->Free();
-  EXPECT_EQ(Application->MainForm(), nullptr);
+  // The system ends the process once the session's end is answered: the forms go first.
+  TMainForm* late = nullptr;
+  Application->CreateForm(late);
+  SendMessageA(Application->Handle(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_EQ(TMainForm::Destroys, 1) << "a session that goes on keeps the forms";
+  SendMessageA(Application->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(TMainForm::Destroys, 2);
+  EXPECT_EQ(Application->ComponentCount(), 0);
 }
 
 }  // namespace

@@ -561,6 +561,9 @@ private:
   bool FApplicationHooked = false;
   TApplication::TMessageEvent FSavedApplicationMessage;
   bool FShortCutHandledByMenu = false;
+  // Alt+Space opened the system menu while Alt was down: the system never saw that key
+  // go down (the shortcut took it), so it takes the Alt key's release for Alt alone.
+  bool FAltTakenBySystemMenu = false;
 
   // The window's shape: whether a region of the frame's is set on it (the system owns
   // it), and the window icon drawn on the system-menu button.

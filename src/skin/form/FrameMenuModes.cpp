@@ -220,8 +220,11 @@ void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     if (Handled) return;
   }
   const TShiftState shift = KeyDataToShiftState(Msg.KeyData);
+  // A new press of Alt is a request of its own (Wine names the key left or right Alt).
+  if (Msg.CharCode == VK_MENU || Msg.CharCode == VK_LMENU || Msg.CharCode == VK_RMENU) FAltTakenBySystemMenu = false;
   if (Msg.CharCode == VK_SPACE && shift == TShiftState{ssAlt}) {
     ShowSystemMenuFromKeyboard();
+    FAltTakenBySystemMenu = true;
     FShortCutHandledByMenu = false;
     Handled = true;
     return;

@@ -19,6 +19,8 @@
 #include "classlib/DeviceContexts.h"
 #include "classlib/SystemSeams.h"
 
+#include <utility>
+
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
               FrameHit::Right == HTRIGHT && FrameHit::Top == HTTOP && FrameHit::TopLeft == HTTOPLEFT &&
@@ -306,6 +308,8 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
         EndMainMenuMode();
         return true;
       }
+      // The release of the Alt key that opened the system menu with Space leaves it open.
+      if (Message.LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
       if (FSkinMenu->Active()) SkinMenuClose();
       // The Alt key alone; Alt with a character no accelerator took starts nothing.
       if (Message.LParam == 0) StartMainMenuMode();

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -74,6 +75,41 @@ TEST_F(SystemMenu, AltSpaceOpensItAndItsCommandRunsAfterTheMenuClosed) {
   PressKey(VK_SPACE, {ssAlt});
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Mi&nimize", "&Restore", "Ro&llUp", "-", "&Close"}));
   PressKey(VK_ESCAPE);
+  EXPECT_FALSE(Hooked());
+}
+
+// Key messages to the focus in the order of Keys: a positive code goes down (with Alt
+// held while Alt is down), a negative one comes up.
+void PostKeyStrokes(std::initializer_list<int> Keys) {
+  bool altDown = false;
+  for (int stroke : Keys) {
+    const auto key = static_cast<uint16_t>(stroke < 0 ? -stroke : stroke);
+    if (key == VK_MENU) altDown = stroke > 0;
+    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC) << 16) |
+                        (altDown ? 0x20000000 : 0) | (stroke < 0 ? static_cast<LPARAM>(0xC0000000) : 0);
+    const UINT message = stroke > 0 ? (altDown ? WM_SYSKEYDOWN : WM_KEYDOWN) : (altDown ? WM_SYSKEYUP : WM_KEYUP);
+    PostMessageA(GetFocus(), message, key, data);
+    Application->ProcessMessages();
+  }
+}
+
+TEST_F(SystemMenu, AltSpaceTypedQuicklyLeavesItOpenForTheArrowKeysAndAltAloneClosesIt) {
+  const std::vector<std::string> items{"Mi&nimize", "Ma&ximize", "Ro&llUp", "-", "&Close"};
+  // At typing speed Alt often comes up before Space.
+  PostKeyStrokes({VK_MENU, VK_SPACE, -VK_MENU, -VK_SPACE});
+  ASSERT_TRUE(Engine()->Active());
+  EXPECT_TRUE(window.Frame()->MenuOpen()) << "the release of Alt took the system menu for closed";
+  EXPECT_FALSE(window.Frame()->MainMenuMode());
+  EXPECT_TRUE(Hooked());
+  ASSERT_EQ(Captions(), items);
+  const int selected = Engine()->PopupWindows().front()->ItemIndex();
+  PostKeyStrokes({VK_DOWN, -VK_DOWN});
+  ASSERT_EQ(Captions(), items);
+  EXPECT_EQ(Engine()->PopupWindows().front()->ItemIndex(), selected + 1) << "Down did not reach the system menu";
+
+  // Alt pressed alone afterwards is a request of its own: it closes the menu.
+  PostKeyStrokes({VK_MENU, -VK_MENU});
+  EXPECT_FALSE(window.Frame()->MenuOpen());
   EXPECT_FALSE(Hooked());
 }
 

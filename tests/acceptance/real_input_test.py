@@ -1,0 +1,530 @@
+#!/usr/bin/env python3
+"""The real program driven by real input: X pointer and key events (XTest, through
+xdotool) on the test display, as a user's mouse and keyboard make them, and pictures taken
+from the X server (xwd). Each scenario copies the built program into a fresh folder, starts
+it under Wine in a music folder and waits on what can be seen from outside: its windows,
+the files it writes and its exit code; every wait has a time-out that fails the scenario.
+
+Run by CTest in the Windows build, with the display and Wine prefix of scripts/wine-env.sh:
+    real_input_test.py PROGRAM_FOLDER SCREENSHOT_FOLDER [unittest arguments]
+Wine shows its windows unmanaged (no window manager), so the keyboard goes to the window
+under the pointer: the pointer rests on the window a key is meant for.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+MAIN_CAPTION = "Velorandquistmar 0.4.8"
+EDITOR_CAPTION = "ID3v1 + ID3v2 Editor"
+PROGRAM_CLASS = "velorandquistmar.exe"
+DEFAULT_SIZE = (740, 540)
+TIMEOUT = 20.0  # generous for a loaded machine; a working program answers in well under a second
+
+PROGRAM_FOLDER = ""
+SCREENSHOT_FOLDER = ""
+
+
+def poll(condition, timeout):
+    """Polls condition until it gives something true, which is returned; None after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            return None
+        time.sleep(0.03)
+
+
+def wait_until(condition, what, timeout=TIMEOUT):
+    """Polls condition until it gives something true, which is returned; fails after timeout."""
+    value = poll(condition, timeout)
+    if not value:
+        try:
+            shot = save_picture("timed-out")
+        except Exception:  # the picture only helps; the failure is the time-out
+            shot = "no picture"
+        raise AssertionError("timed out waiting for %s (the screen then: %s)" % (what, shot))
+    return value
+
+
+# --- The X display ---------------------------------------------------------------------------
+
+def run(*command, check=True):
+    """A command's output; one that does not end within the time-out fails the scenario."""
+    try:
+        return subprocess.run(command, check=check, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              text=True, timeout=TIMEOUT).stdout
+    except subprocess.TimeoutExpired:
+        raise AssertionError("%s did not end" % " ".join(command)) from None
+
+
+def xdotool(*arguments):
+    run("xdotool", *[str(a) for a in arguments])
+
+
+class Window:
+    """A mapped top-level X window of the program: its id, name and place on the screen."""
+
+    def __init__(self, wid):
+        self.id = wid
+        self.name = run("xdotool", "getwindowname", wid, check=False).strip()
+        shape = dict(line.split("=", 1) for line in
+                     run("xdotool", "getwindowgeometry", "--shell", wid, check=False).split())
+        self.x, self.y = int(shape.get("X", 0)), int(shape.get("Y", 0))
+        self.width, self.height = int(shape.get("WIDTH", 0)), int(shape.get("HEIGHT", 0))
+
+    def size(self):
+        return (self.width, self.height)
+
+    def point(self, x, y):
+        """A point given from the window's top-left corner (negative: from its right or bottom)."""
+        return (self.x + (x if x >= 0 else self.width + x), self.y + (y if y >= 0 else self.height + y))
+
+    def __repr__(self):
+        return "%s %r %dx%d+%d+%d" % (self.id, self.name, self.width, self.height, self.x, self.y)
+
+
+def program_windows():
+    """The program's mapped windows that have a size (the application's own 1x1 window aside)."""
+    ids = run("xdotool", "search", "--onlyvisible", "--classname", "^%s$" % PROGRAM_CLASS, check=False).split()
+    windows = [Window(wid) for wid in ids]
+    return [w for w in windows if w.width > 1 and w.height > 1]
+
+
+def in_stacking_order(windows):
+    """The windows from the bottom one to the top one (xwininfo lists the top one first)."""
+    order = [line.split()[0] for line in run("xwininfo", "-root", "-children").splitlines()
+             if line.strip().startswith("0x")]
+    place = {int(wid, 16): i for i, wid in enumerate(order)}
+    return sorted(windows, key=lambda w: -place.get(int(w.id), len(order)))
+
+
+def window_named(name):
+    found = [w for w in program_windows() if w.name == name]
+    return found[0] if found else None
+
+
+def popups():
+    """The unnamed windows: open menus."""
+    return [w for w in program_windows() if not w.name]
+
+
+def move_to(point):
+    xdotool("mousemove", point[0], point[1])
+
+
+def click(point, button=1):
+    xdotool("mousemove", point[0], point[1], "click", button)
+
+
+def drag(start, end, followed):
+    """Presses the left button at start, moves to end and releases the button there, each
+    step once followed(point) says the program has taken the move (a move it missed is
+    made again, from one pixel short). Whether the program followed to the end: a press
+    that came while it was busy, or a sizing loop that ended early, leaves it short."""
+    xdotool("mousemove", start[0], start[1], "mousedown", 1)
+    reached = False
+    for point in [((start[0] + end[0]) // 2, (start[1] + end[1]) // 2), end]:
+        for _ in range(3):
+            xdotool("mousemove", point[0] - (point[0] > start[0]), point[1] - (point[1] > start[1]))
+            xdotool("mousemove", point[0], point[1])
+            reached = poll(lambda: followed(point), 1.0)
+            if reached:
+                break
+        if not reached:
+            break
+    xdotool("mouseup", 1)
+    return reached
+
+
+def act_until(action, condition, what, attempts=3, each=3.0):
+    """Acts until condition gives something true, which is returned: input the program
+    never took (it came while the program was busy) is given again after a while."""
+    for _ in range(attempts - 1):
+        action()
+        value = poll(condition, each)
+        if value:
+            return value
+    action()
+    return wait_until(condition, what)
+
+
+def keys(*names):
+    """Presses and releases each key (or combination such as alt+space) in turn."""
+    xdotool("key", "--delay", 30, *names)
+
+
+def type_text(text):
+    xdotool("type", "--delay", 20, text)
+
+
+def save_picture(name, window=None):
+    """Saves a window's picture (the whole screen with every open window when none is given)
+    as SCREENSHOT_FOLDER/real-input-<name>.png and gives its path. The root window's picture
+    leaves layered windows black, so each window is taken from itself and laid over it."""
+    os.makedirs(SCREENSHOT_FOLDER, exist_ok=True)
+    path = os.path.join(SCREENSHOT_FOLDER, "real-input-%s.png" % name)
+    with tempfile.TemporaryDirectory() as folder:
+        def capture(wid, file):
+            with open(file, "wb") as out:
+                out.write(window_pnm(wid))
+
+        picture = os.path.join(folder, "picture.pnm")
+        if window is not None:
+            capture(window.id, picture)
+        else:
+            capture(None, picture)
+            for w in in_stacking_order(program_windows()):
+                piece = os.path.join(folder, "piece.pnm")
+                capture(w.id, piece)
+                with open(os.path.join(folder, "next.pnm"), "wb") as out:
+                    subprocess.run(["pnmpaste", piece, str(max(w.x, 0)), str(max(w.y, 0)), picture],
+                                   stdout=out, stderr=subprocess.DEVNULL, check=True)
+                os.replace(os.path.join(folder, "next.pnm"), picture)
+        with open(path, "wb") as out:
+            subprocess.run(["pnmtopng", picture], stdout=out, stderr=subprocess.DEVNULL, check=True)
+    return path
+
+
+def window_pnm(wid):
+    """The picture of an X window (the root window for None) as a portable anymap."""
+    xwd = subprocess.run(["xwd", "-silent"] + (["-id", str(wid)] if wid else ["-root"]), stdout=subprocess.PIPE,
+                         check=True, timeout=TIMEOUT).stdout
+    return subprocess.run(["xwdtopnm"], input=xwd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                          check=True, timeout=TIMEOUT).stdout
+
+
+def picture_bytes(window, area):
+    """The pixels of a window's rectangle (left, top, width, height)."""
+    left, top, width, height = area
+    return subprocess.run(["pnmcut", str(left), str(top), str(width), str(height)], input=window_pnm(window.id),
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
+
+
+# --- Files -----------------------------------------------------------------------------------
+
+def mp3(title, artist, album, frames=150):
+    """Silent MPEG-1 Layer III frames (128 kbit/s, 44.1 kHz; enough for the tag editor to take
+    the file for audio) with an ID3v1.1 tag."""
+    frame = b"\xff\xfb\x90\x64" + bytes(413)
+    field = lambda text, size: text.encode("cp1252")[:size].ljust(size, b"\0")
+    tag = b"TAG" + field(title, 30) + field(artist, 30) + field(album, 30) + b"2003" + bytes(28) + b"\0\x01\x0d"
+    return frame * frames + tag
+
+
+def read_bytes(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def id3v1_title(data):
+    return data[-125:-95].rstrip(b"\0 ").decode("cp1252")
+
+
+def settings_values(path):
+    """'Section/Key' -> value of an INI file."""
+    values, section = {}, ""
+    with open(path, encoding="cp1252") as text:
+        for line in text.read().splitlines():
+            line = line.strip()
+            if line.startswith("["):
+                section = line[1:-1]
+            elif "=" in line:
+                key, value = line.split("=", 1)
+                values[section + "/" + key] = value
+    return values
+
+
+# --- The scenarios ---------------------------------------------------------------------------
+
+class RealInput(unittest.TestCase):
+    """Each scenario starts the program in a fresh copy; the music folder has the name a user's
+    would have, on the Wine prefix's drive C (its pictures show it in the status bar)."""
+
+    def setUp(self):
+        self.root = tempfile.mkdtemp(prefix="real-input-")
+        self.prog = os.path.join(self.root, "prog")
+        os.makedirs(self.prog)
+        shutil.copy(os.path.join(PROGRAM_FOLDER, "Velorandquistmar.exe"), self.prog)
+        shutil.copytree(os.path.join(PROGRAM_FOLDER, "languages"), os.path.join(self.prog, "languages"))
+        self.music = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Music", "Northern Lights - Coastline")
+        shutil.rmtree(self.music, ignore_errors=True)
+        os.makedirs(self.music)
+        for number, title in enumerate(["Harbour Song", "Tidewater", "Lantern"], 1):
+            self.write_music("%02d - Northern Lights - %s.mp3" % (number, title),
+                             mp3(title, "Northern Lights", "Coastline"))
+        self.processes = []
+        self.log = open(os.path.join(self.root, "wine.log"), "wb")
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        self.log.close()
+        shutil.rmtree(self.root, ignore_errors=True)
+        shutil.rmtree(self.music, ignore_errors=True)
+
+    def write_music(self, name, data):
+        with open(os.path.join(self.music, name), "wb") as file:
+            file.write(data)
+
+    def music_files(self):
+        return sorted(os.listdir(self.music))
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.prog, "Settings.ini")
+
+    def settings(self):
+        return settings_values(self.settings_path)
+
+    def start(self):
+        """Starts the program; its main window, once shown."""
+        process = subprocess.Popen(["wine", os.path.join(self.prog, "Velorandquistmar.exe")], cwd=self.music,
+                                   stdin=subprocess.DEVNULL, stdout=self.log, stderr=self.log)
+        self.processes.append(process)
+        if len(self.processes) > 1:
+            return None
+        main = wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
+        wait_until(lambda: os.path.exists(self.settings_path), "the settings written at the first start")
+        return main
+
+    def main(self):
+        return wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
+
+    def exit_code(self, process=None):
+        process = process or self.processes[0]
+        try:
+            return process.wait(TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.fail("the program did not end (a crash waits in the debugger): " + self.wine_log())
+
+    def wine_log(self):
+        self.log.flush()
+        with open(self.log.name, "rb") as log:
+            return log.read().decode("latin-1")[-2000:]
+
+    def rest_pointer_on(self, window):
+        """The pointer on the window's status bar, where it touches nothing, so that keys go to it."""
+        move_to(window.point(window.width // 3, -10))
+
+    def resize_by_edges(self, main, dx, dy):
+        """Drags the right edge by dx and the bottom edge by dy (again from where the edge is,
+        when a drag fell short); the resized main window."""
+        width, height = main.width + dx, main.height + dy
+        for _ in range(3):
+            main = self.main()
+            if main.width != width:
+                right = main.point(-2, main.height // 2)
+                drag(right, (right[0] + width - main.width, right[1]),
+                     lambda at, left=main.x: self.main().width == at[0] + 2 - left)
+            main = self.main()
+            if main.height != height:
+                bottom = main.point(main.width // 2, -2)
+                drag(bottom, (bottom[0], bottom[1] + height - main.height),
+                     lambda at, top=main.y: self.main().height == at[1] + 2 - top)
+            main = self.main()
+            if main.size() == (width, height):
+                return main
+        self.fail("the edges' drags left the window at %s, not %s" % (main.size(), (width, height)))
+
+    def maximize(self, main):
+        return act_until(lambda: click(main.point(-51, 13)),  # the caption's maximize button
+                         lambda: (w := self.main()).width > main.width and w.x <= 0 and w, "the maximized window")
+
+    def assert_ended_with_placement(self, size, replaced_from):
+        """The program ended with code 0, having written the placement: the settings file was
+        replaced (it is written whole to a stand-in) and holds size."""
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        self.assertNotEqual(os.stat(self.settings_path).st_ino, replaced_from, "the placement was not written")
+        values = self.settings()
+        self.assertEqual((int(values["FileEditor/WindowWidth"]), int(values["FileEditor/WindowHeight"])), size)
+
+    # Ways out after a resize or a maximize: the placement is written, the exit code is 0.
+
+    def test_an_edge_resize_then_escape_writes_the_size_and_ends_with_code_zero(self):
+        main = self.start()
+        written = os.stat(self.settings_path).st_ino
+        main = self.resize_by_edges(main, 90, 40)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assert_ended_with_placement((DEFAULT_SIZE[0] + 90, DEFAULT_SIZE[1] + 40), written)
+        # The next start comes back in that size.
+        self.processes.clear()
+        main = self.start()
+        self.assertEqual(main.size(), (DEFAULT_SIZE[0] + 90, DEFAULT_SIZE[1] + 40))
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0)
+
+    def test_maximize_then_program_exit_from_the_menu_by_the_mouse(self):
+        main = self.start()
+        written = os.stat(self.settings_path).st_ino
+        main = self.resize_by_edges(main, 60, 0)
+        main = self.maximize(main)
+        save_picture("maximized", main)
+        click(main.point(40, 40))  # Program
+        menu = wait_until(lambda: popups(), "the Program menu")[0]
+        click(menu.point(menu.width // 2, -12))  # its last item: Exit
+        self.assert_ended_with_placement((DEFAULT_SIZE[0] + 60, DEFAULT_SIZE[1]), written)
+
+    def test_maximize_restore_then_the_close_button_and_a_second_start_on_the_way(self):
+        main = self.start()
+        written = os.stat(self.settings_path).st_ino
+        main = self.resize_by_edges(main, 0, 50)
+        restored = main.size()
+        main = self.maximize(main)
+        main = act_until(lambda: click(main.point(-51, 13)),  # the same button restores
+                         lambda: (w := self.main()).size() == restored and w, "the restored window")
+        # A second start hands over to this one and ends at once.
+        second = self.start()
+        self.assertEqual(self.exit_code(self.processes[1]), 0)
+        self.assertIsNone(second)
+        self.assertEqual(len([w for w in program_windows() if w.name == MAIN_CAPTION]), 1)
+        click(self.main().point(-20, 13))  # the caption's close button
+        self.assert_ended_with_placement(restored, written)
+
+    def test_the_system_menu_by_alt_space_down_and_enter_maximizes_and_its_close_ends(self):
+        main = self.start()
+        written = os.stat(self.settings_path).st_ino
+        main = self.resize_by_edges(main, 40, 30)
+        self.rest_pointer_on(main)
+        # At typing speed: Alt comes up while the menu opens; Down then steps in the system
+        # menu (Minimize, Maximize, Close) and Enter runs its command.
+        keys("alt+space")
+        menu = wait_until(lambda: popups(), "the system menu")[0]
+        save_picture("system-menu", menu)
+        keys("Down")
+        time.sleep(0.1)  # nothing to wait on: Down must open no other menu
+        self.assertEqual([(m.x, m.y) for m in popups()], [(menu.x, menu.y)], "Down left the system menu")
+        keys("Return")
+        maximized = wait_until(lambda: (w := self.main()).x <= 0 and w.width > main.width and w,
+                               "the system menu's Maximize")
+        self.assertEqual(popups(), [], "a menu stays open")
+        self.assertEqual(self.music_files(), sorted(os.listdir(self.music)))
+        # The system menu once more, Close chosen by its accelerator.
+        self.rest_pointer_on(maximized)
+        keys("alt+space")
+        wait_until(lambda: popups(), "the system menu")
+        keys("c")
+        self.assert_ended_with_placement((DEFAULT_SIZE[0] + 40, DEFAULT_SIZE[1] + 30), written)
+
+    def test_the_end_of_the_windows_session_writes_the_placement_first(self):
+        main = self.start()
+        written = os.stat(self.settings_path).st_ino
+        main = self.resize_by_edges(main, 70, 0)
+        run("wine", "wineboot", "--end-session")
+        self.assert_ended_with_placement((DEFAULT_SIZE[0] + 70, DEFAULT_SIZE[1]), written)
+
+    # Keys and typing.
+
+    def test_alt_then_the_arrows_walk_the_main_menus_and_enter_opens_the_settings(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("alt")
+        keys("Down")
+        program = wait_until(lambda: popups(), "the Program menu by Alt and Down")
+        lefts = [program[0].x]
+        for menu in ["Selection", "Configuration"]:
+            keys("Right")
+            moved = wait_until(lambda: (p := popups()) and p[0].x > lefts[-1] and p, "the %s menu by Right" % menu)
+            self.assertEqual(len(moved), 1, "more than one menu open")
+            lefts.append(moved[0].x)
+        save_picture("configuration-menu")
+        for menu, left in [("Selection", lefts[1]), ("Program", lefts[0])]:
+            keys("Left")
+            wait_until(lambda: (p := popups()) and len(p) == 1 and p[0].x == left, "the %s menu by Left" % menu)
+        keys("Escape", "Escape")
+        wait_until(lambda: popups() == [], "the menus closed by Escape")
+        # Configuration's first item by its keys: the settings dialog.
+        keys("alt", "Right", "Right", "Return", "Down", "Return")
+        settings = wait_until(lambda: window_named("Settings"), "the settings dialog")
+        save_picture("settings", settings)
+        self.rest_pointer_on(settings)
+        keys("Escape")
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Escape")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_typing_into_the_rename_panel_renames_the_selected_file(self):
+        main = self.start()
+        self.assertEqual(main.size(), DEFAULT_SIZE)
+        click(main.point(215, 361))  # "replace :"
+        type_text("Northern")
+        click(main.point(215, 385))  # "by :"
+        type_text("Southern")
+        rename_button = (280, 482, 180, 24)
+        disabled = picture_bytes(main, rename_button)
+        click(main.point(67, 493))  # Preview
+        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+        # The preview touches no file; Rename does (the first row is the one selected).
+        self.assertIn("01 - Northern Lights - Harbour Song.mp3", self.music_files())
+        save_picture("main-window", self.main())
+        click(main.point(370, 493))  # Rename
+        renamed = "01 - Southern Lights - Harbour Song.mp3"
+        wait_until(lambda: renamed in self.music_files(), "the typed rename on disk")
+        self.assertEqual(self.music_files(), sorted([renamed, "02 - Northern Lights - Tidewater.mp3",
+                                                     "03 - Northern Lights - Lantern.mp3", "List.txt"]))
+        pages = (8, 330, main.width - 16, 140)
+        change_page = picture_bytes(main, pages)
+        click(main.point(158, 318))  # the Switch page
+        wait_until(lambda: picture_bytes(main, pages) != change_page, "the Switch page")
+        save_picture("main-window-switch", self.main())
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_typing_into_the_tag_editors_fields_saves_the_title(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        click(editor.point(650, 145))  # the title's edit
+        keys("End")
+        type_text(" Live")
+        click(editor.point(497, 531))  # Change
+        click(editor.point(581, 531))  # Save
+        path = os.path.join(self.music, "01 - Northern Lights - Harbour Song.mp3")
+        wait_until(lambda: id3v1_title(read_bytes(path)) == "Harbour Song Live", "the typed title saved")
+        save_picture("tag-editor", editor)
+        click(editor.point(150, 77), button=3)  # the grid's context menu on the first row
+        wait_until(lambda: popups(), "the grid's context menu")
+        self.rest_pointer_on(editor)
+        keys("Escape")
+        wait_until(lambda: popups() == [], "the context menu closed by Escape")
+        click(editor.point(752, 531))  # Close
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_a_language_change_while_running_takes_effect_and_the_program_goes_on(self):
+        main = self.start()
+        buttons = (0, 480, main.width, 28)  # Preview, Rename and Undo
+        english = picture_bytes(main, buttons)
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Right", "Down", "Down", "Down", "Right", "Return")  # Configuration, Language, Deutsch
+        wait_until(lambda: self.settings().get("Program/Language") == "0", "German kept in the settings")
+        wait_until(lambda: picture_bytes(self.main(), buttons) != english, "the German captions shown")
+        save_picture("main-window-de", self.main())
+        # The program goes on in German: the menus open, and it ends as before.
+        keys("alt", "Down")
+        wait_until(lambda: popups(), "the first menu in German")
+        keys("Escape", "Escape")
+        wait_until(lambda: popups() == [], "the menu closed")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+
+if __name__ == "__main__":
+    PROGRAM_FOLDER, SCREENSHOT_FOLDER = sys.argv[1], sys.argv[2]
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
