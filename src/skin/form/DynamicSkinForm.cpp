@@ -9,6 +9,7 @@
 #include "StoppedTimer.h"
 #include "TrayIcon.h"
 
+#include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -117,6 +118,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     ForgetObjectMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
@@ -135,6 +137,8 @@ bool TspDynamicSkinForm::Reading() const {
 // Properties
 
 void TspDynamicSkinForm::SetStatusBar(TspSkinStatusBar* Value) { SetReference(FStatusBar, Value); }
+
+void TspDynamicSkinForm::SetSkinHint(TspSkinHint* Value) { SetReference(FSkinHint, Value); }
 
 void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMenusSkinData, Value); }
 
