@@ -66,8 +66,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FSkinMenu = new TspSkinMenu(this, FForm);
 
   if (ComponentState().Contains(csDesigning)) return;
-  FOldWindowProc = FForm->WindowProc;
-  FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
+  FWindowProcHook.Install(FForm, Event(this, &TspDynamicSkinForm::NewWndProc));
   // A window made before sees the frame's non-client size only when made again.
   FForm->RecreateWnd();
 }
@@ -89,7 +88,8 @@ void TspDynamicSkinForm::GiveBack() {
   FMenuOpen = FMainMenuMode = false;
   UnhookApplicationMessages();
   if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
-  if (FForm->WindowProc == Event(this, &TspDynamicSkinForm::NewWndProc)) FForm->WindowProc = FOldWindowProc;
+  // A tray icon that hooked the form after the frame calls the form's own procedure then.
+  FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   ForgetTrayIcon();
   ClearObjects();

@@ -12,6 +12,7 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
+#include "skin/form/WindowProcHook.h"
 
 #include "skin/controls/SkinFormHost.h"
 
@@ -492,7 +493,7 @@ private:
   void UpdateFormBorderIcons();
 
   TCustomForm* FForm;
-  TWndMethod FOldWindowProc;
+  TspWindowProcHook FWindowProcHook;  // the form's procedure before the frame's
   TShortCutEvent FOldShortCut;
   TspFrameCore FCore;
   TspMagneticEdges FMagnetic;

@@ -51,7 +51,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
 }
 
 void TspDynamicSkinForm::CallOldWindowProc(TMessage& Message) {
-  if (FOldWindowProc) FOldWindowProc(Message);
+  FWindowProcHook.CallNext(Message);
 }
 
 void TspDynamicSkinForm::SyncFormOptions() {
