@@ -545,6 +545,7 @@ private:
   // Counts every change of FObjects: an object's handler that rebuilt them leaves an
   // index that names another object.
   unsigned FObjectsGeneration = 0;
+  bool FObjectHintStarted = false;  // an object's hint is pending or shown
   int FHotObject = -1;
   int FOldHotObject = -1;
   int FCapturedObject = -1;

@@ -57,7 +57,7 @@ constexpr TObjectMaker ObjectMakers[] = {
 
 void TspDynamicSkinForm::ClearObjects() {
   // The hint of an object that goes goes with it.
-  if (FHotObject != -1) HideObjectHint();
+  if (FObjectHintStarted) HideObjectHint();
   ++FObjectsGeneration;
   FObjects.clear();
   FClientAreaControls.clear();
@@ -200,10 +200,14 @@ void TspDynamicSkinForm::TestActive(int X, int Y, bool InFrame) {
   TspActiveSkinObject* entered = Objects(FHotObject);
   entered->MouseEnter();
   if (generation != FObjectsGeneration) return;
-  if (ObjectHintsShown() && !entered->Hint.empty() && IsFormActive()) FSkinHint->ActivateHintDelayed(entered->Hint);
+  if (ObjectHintsShown() && !entered->Hint.empty() && IsFormActive()) {
+    FSkinHint->ActivateHintDelayed(entered->Hint);
+    FObjectHintStarted = true;
+  }
 }
 
 void TspDynamicSkinForm::HideObjectHint() {
+  FObjectHintStarted = false;
   if (ObjectHintsShown()) FSkinHint->HideHint();
 }
 
