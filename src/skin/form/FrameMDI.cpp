@@ -219,14 +219,14 @@ void TspDynamicSkinForm::AddMDIChildEntries() {
 }
 
 void TspDynamicSkinForm::RemoveMDIChildEntries() {
+  TCustomForm* main = MDIMainForm();
   if (FWindowMenuItem != nullptr) {
     TMenuItem* item = FWindowMenuItem;
     FWindowMenuItem = nullptr;
     item->Free();
+    if (main != nullptr && main->WindowMenu() != nullptr && !OtherMDIChildLeft(main, FForm))
+      RemoveFirstChildItem(main->WindowMenu());
   }
-  TCustomForm* main = MDIMainForm();
-  if (main != nullptr && main->WindowMenu() != nullptr && !OtherMDIChildLeft(main, FForm))
-    RemoveFirstChildItem(main->WindowMenu());
   TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(main);
   if (mainFrame != nullptr && mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->DeleteTab(FForm);
 }
