@@ -423,7 +423,6 @@ private:
   void ObjectsMouseDown(TMouseButton Button, int X, int Y);
   void ObjectsMouseUp(TMouseButton Button, int X, int Y);
   void ObjectsDblClick();
-  // The standard buttons and the animated objects that act as caption buttons.
   // The frame objects' hints go through SkinHint while ShowObjectHint is on.
   bool ObjectHintsShown() const { return FShowObjectHint && FSkinHint != nullptr; }
   void HideObjectHint();
