@@ -9,6 +9,7 @@
 #include "StoppedTimer.h"
 #include "TrayIcon.h"
 
+#include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -65,8 +66,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FSkinMenu = new TspSkinMenu(this, FForm);
 
   if (ComponentState().Contains(csDesigning)) return;
-  FOldWindowProc = FForm->WindowProc;
-  FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
+  FWindowProcHook.Install(FForm, Event(this, &TspDynamicSkinForm::NewWndProc));
   // A window made before sees the frame's non-client size only when made again.
   FForm->RecreateWnd();
 }
@@ -88,7 +88,8 @@ void TspDynamicSkinForm::GiveBack() {
   FMenuOpen = FMainMenuMode = false;
   UnhookApplicationMessages();
   if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
-  if (FForm->WindowProc == Event(this, &TspDynamicSkinForm::NewWndProc)) FForm->WindowProc = FOldWindowProc;
+  // A tray icon that hooked the form after the frame calls the form's own procedure then.
+  FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   ForgetTrayIcon();
   ClearObjects();
@@ -117,6 +118,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     ForgetObjectMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
@@ -135,6 +137,8 @@ bool TspDynamicSkinForm::Reading() const {
 // Properties
 
 void TspDynamicSkinForm::SetStatusBar(TspSkinStatusBar* Value) { SetReference(FStatusBar, Value); }
+
+void TspDynamicSkinForm::SetSkinHint(TspSkinHint* Value) { SetReference(FSkinHint, Value); }
 
 void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMenusSkinData, Value); }
 

@@ -12,6 +12,7 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
+#include "skin/form/WindowProcHook.h"
 
 #include "skin/controls/SkinFormHost.h"
 
@@ -31,6 +32,7 @@ class TspSkinButtonObject;
 class TspSkinMainMenuBar;
 class TspSkinMainMenuItem;
 class TspSkinMDITabsBar;
+class TspSkinHint;
 class TspSkinPopupMenu;
 class TspSkinStatusBar;
 class TspTrayIcon;
@@ -86,6 +88,9 @@ public:
   void SetShowIcon(bool Value);  // repaints the frame
   bool MaximizeOnFullScreen() const { return FCore.Options.MaximizeOnFullScreen; }
   void SetMaximizeOnFullScreen(bool Value) { FCore.Options.MaximizeOnFullScreen = Value; }
+  // The hint component that shows the frame objects' hints (with ShowObjectHint).
+  TspSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TspSkinHint* Value);
   bool ShowObjectHint() const { return FShowObjectHint; }
   void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
   bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
@@ -418,8 +423,9 @@ private:
   void ObjectsMouseDown(TMouseButton Button, int X, int Y);
   void ObjectsMouseUp(TMouseButton Button, int X, int Y);
   void ObjectsDblClick();
-  // The standard buttons and the animated objects that act as caption buttons.
-  static bool IsCaptionButton(const TspActiveSkinObject& Object);
+  // The frame objects' hints go through SkinHint while ShowObjectHint is on.
+  bool ObjectHintsShown() const { return FShowObjectHint && FSkinHint != nullptr; }
+  void HideObjectHint();
   void ResetObjectStates();
   void UpdateActiveState(bool Redraw);
   void StopTimers();
@@ -486,7 +492,7 @@ private:
   void UpdateFormBorderIcons();
 
   TCustomForm* FForm;
-  TWndMethod FOldWindowProc;
+  TspWindowProcHook FWindowProcHook;  // the form's procedure before the frame's
   TShortCutEvent FOldShortCut;
   TspFrameCore FCore;
   TspMagneticEdges FMagnetic;
@@ -507,6 +513,7 @@ private:
   bool FAlwaysShowInTray = false;
   TBitmap FLogoBitMap;
   bool FLogoBitMapTransparent = false;
+  TspSkinHint* FSkinHint = nullptr;
   bool FShowObjectHint = false;
   bool FUseDefaultObjectHint = true;
   bool FUseSkinCursors = false;
@@ -534,6 +541,10 @@ private:
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;
+  // Counts every change of FObjects: an object's handler that rebuilt them leaves an
+  // index that names another object.
+  unsigned FObjectsGeneration = 0;
+  bool FObjectHintStarted = false;  // an object's hint is pending or shown
   int FHotObject = -1;
   int FOldHotObject = -1;
   int FCapturedObject = -1;

@@ -27,6 +27,26 @@ TCustomForm* MDIMainForm() {
   return main != nullptr && main->FormStyle() == fsMDIForm ? main : nullptr;
 }
 
+// Whether Main has an MDI child other than Child.
+bool OtherMDIChildLeft(TCustomForm* Main, TCustomForm* Child) {
+  for (int i = 0; i < Main->MDIChildCount(); ++i)
+    if (Main->MDIChildren(i) != Child) return true;
+  return false;
+}
+
+// With the last child gone no child item may stay in the window menu: the first one left
+// (its child's frame went without taking it) goes.
+void RemoveFirstChildItem(TMenuItem* WindowMenu) {
+  const std::string suffix = WindowMenuItemSuffix;
+  for (int i = 0; i < WindowMenu->Count(); ++i) {
+    TMenuItem* item = WindowMenu->Items(i);
+    if (item->Name().ends_with(suffix)) {
+      item->Free();
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 TspDynamicSkinForm* GetMaximizeMDIChild() {
@@ -199,12 +219,15 @@ void TspDynamicSkinForm::AddMDIChildEntries() {
 }
 
 void TspDynamicSkinForm::RemoveMDIChildEntries() {
+  TCustomForm* main = MDIMainForm();
   if (FWindowMenuItem != nullptr) {
     TMenuItem* item = FWindowMenuItem;
     FWindowMenuItem = nullptr;
     item->Free();
+    if (main != nullptr && main->WindowMenu() != nullptr && !OtherMDIChildLeft(main, FForm))
+      RemoveFirstChildItem(main->WindowMenu());
   }
-  TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(MDIMainForm());
+  TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(main);
   if (mainFrame != nullptr && mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->DeleteTab(FForm);
 }
 

@@ -12,6 +12,8 @@
 #include "skin/form/portable/FramePainting.h"
 #include "skin/form/portable/MenuBarLayout.h"
 
+#include "skin/menus/SkinHint.h"
+
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
 
@@ -54,6 +56,9 @@ constexpr TObjectMaker ObjectMakers[] = {
 }  // namespace
 
 void TspDynamicSkinForm::ClearObjects() {
+  // The hint of an object that goes goes with it.
+  if (FObjectHintStarted) HideObjectHint();
+  ++FObjectsGeneration;
   FObjects.clear();
   FClientAreaControls.clear();
   FHotObject = FOldHotObject = FCapturedObject = -1;
@@ -92,6 +97,7 @@ void TspDynamicSkinForm::CreateMainMenuItemObjects() {
 
 void TspDynamicSkinForm::UpdateMainMenuItemObjects() {
   if (FMainMenuMode) EndMainMenuMode();
+  ++FObjectsGeneration;
   std::erase_if(FObjects, [](const std::unique_ptr<TspActiveSkinObject>& Object) {
     return dynamic_cast<const TspSkinMainMenuItem*>(Object.get()) != nullptr;
   });
@@ -168,12 +174,6 @@ void TspDynamicSkinForm::ForgetObjectMenus() {
   }
 }
 
-bool TspDynamicSkinForm::IsCaptionButton(const TspActiveSkinObject& Object) {
-  if (Object.Kind == TspFrameObjectKind::StdButton) return true;
-  const auto* animate = dynamic_cast<const TspSkinAnimateObject*>(&Object);
-  return animate != nullptr && animate->ButtonStyle;
-}
-
 // The mouse
 
 void TspDynamicSkinForm::TestActive(int X, int Y, bool InFrame) {
@@ -188,8 +188,27 @@ void TspDynamicSkinForm::TestActive(int X, int Y, bool InFrame) {
   const auto takesPart = [this](int Index) {
     return Index >= 0 && Index < ObjectCount() && Objects(Index)->Enabled && Objects(Index)->Visible;
   };
-  if (takesPart(FOldHotObject)) Objects(FOldHotObject)->MouseLeave();
-  if (takesPart(FHotObject)) Objects(FHotObject)->MouseEnter();
+  const unsigned generation = FObjectsGeneration;
+  if (takesPart(FOldHotObject)) {
+    TspActiveSkinObject* old = Objects(FOldHotObject);
+    if (ObjectHintsShown() && !old->Hint.empty()) HideObjectHint();
+    old->MouseLeave();
+  }
+  // A handler that rebuilt the objects left the index to another object, which the
+  // pointer never reached.
+  if (generation != FObjectsGeneration || !takesPart(FHotObject)) return;
+  TspActiveSkinObject* entered = Objects(FHotObject);
+  entered->MouseEnter();
+  if (generation != FObjectsGeneration) return;
+  if (ObjectHintsShown() && !entered->Hint.empty() && IsFormActive()) {
+    FSkinHint->ActivateHintDelayed(entered->Hint);
+    FObjectHintStarted = true;
+  }
+}
+
+void TspDynamicSkinForm::HideObjectHint() {
+  FObjectHintStarted = false;
+  if (ObjectHintsShown()) FSkinHint->HideHint();
 }
 
 void TspDynamicSkinForm::ObjectsMouseMove(int X, int Y) {

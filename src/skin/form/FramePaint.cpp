@@ -22,6 +22,9 @@
 
 #include "classlib/DeviceContexts.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // Copies a whole bitmap into DC with its top-left corner at At.
@@ -296,8 +299,17 @@ void TspDynamicSkinForm::FillClientBackground(HDC DC, TBitmap* Picture, bool Str
   TBitmap cell;
   cell.SetSize(fill.Cell.Width(), fill.Cell.Height());
   cell.Canvas()->CopyRect(fill.Cell, Picture->Canvas(), Rect(0, 0, Picture->Width(), Picture->Height()));
-  for (int i = 0; i < fill.Columns; ++i)
-    for (int j = 0; j < fill.Rows; ++j) Blit(DC, {i * cell.Width(), j * cell.Height()}, cell);
+  // One fill through a pattern brush of the cell, whatever the cell's size: a one-pixel
+  // picture would otherwise cost a copy per pixel of the client area at every erase.
+  const TGdiObject<HBRUSH> pattern(CreatePatternBrush(cell.Handle()));
+  if (!pattern) return;
+  const TSavedDC saved(DC);
+  SetBrushOrgEx(DC, 0, 0, nullptr);
+  const auto extent = [](int32_t Count, int Size) {
+    return static_cast<LONG>(std::min<int64_t>(int64_t{Count} * Size, std::numeric_limits<LONG>::max()));
+  };
+  const RECT area{0, 0, extent(fill.Columns, cell.Width()), extent(fill.Rows, cell.Height())};
+  FillRect(DC, &area, pattern.get());
 }
 
 void TspDynamicSkinForm::DrawLogo(TCanvas* Canvas) {

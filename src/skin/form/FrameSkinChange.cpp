@@ -147,4 +147,10 @@ void TspDynamicSkinForm::LayOutClientAreaControls() {
     record.Control->SetBoundsRect(resizable ? FCore.AnchorSkinRect(record.AreaRect) : record.AreaRect);
     if (auto* windowed = dynamic_cast<TWinControl*>(record.Control)) windowed->Realign();
   }
+  // A frame drawn in the client area leaves the skin's client rectangle, at the window's
+  // present size, to the application's own controls.
+  if (!FCore.Options.SupportNCArea && FSkinInUse && OnChangeClientRect) {
+    TRect client = FCore.Geometry().ClRect;
+    OnChangeClientRect(client);
+  }
 }

@@ -114,7 +114,7 @@ void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {
 void TspDynamicSkinForm::UpdateButtonStates() {
   const TspFrameOptions& o = FCore.Options;
   for (const auto& object : FObjects) {
-    if (!IsCaptionButton(*object)) continue;
+    if (!::IsCaptionButton(*object)) continue;
     TspActiveSkinObject* button = object.get();
     if (button->Command == cmdefault) {
       bool visible = !o.HideCaptionButtons;
@@ -133,6 +133,6 @@ void TspDynamicSkinForm::UpdateButtonHints() {
   if (!FUseDefaultObjectHint || FSkinData == nullptr) return;
   const TspResourceStrData* strings = FSkinData->ResourceStrData();
   for (const auto& object : FObjects)
-    if (IsCaptionButton(*object))
+    if (::IsCaptionButton(*object))
       if (const std::optional<std::string> hint = CaptionButtonHint(object->Command, strings)) object->Hint = *hint;
 }

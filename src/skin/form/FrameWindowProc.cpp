@@ -53,7 +53,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
 }
 
 void TspDynamicSkinForm::CallOldWindowProc(TMessage& Message) {
-  if (FOldWindowProc) FOldWindowProc(Message);
+  FWindowProcHook.CallNext(Message);
 }
 
 void TspDynamicSkinForm::SyncFormOptions() {
@@ -62,6 +62,7 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
+  HideObjectHint();
   const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (FMainMenuMode && !FMenuOpen) {
     EndMainMenuMode();
@@ -165,6 +166,12 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
     case WM_EXITSIZEMOVE: ExitSizeMove(); return false;
     case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
     case SP_CHANGE_SKIN_DATA: SkinChanged(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
+    case SP_AFTER_CHANGE_SKIN_DATA:
+      // The children have their new frames by now: the maximized ones fill the client again.
+      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
+          FForm->FormStyle() == fsMDIForm)
+        FitMaximizedMDIChildren();
+      return false;
     case SP_RESOURCE_STRINGS_CHANGED:
       // The system menu takes its captions anew at each opening.
       UpdateButtonHints();

@@ -19,11 +19,11 @@ TspSkinAnimateObject::TspSkinAnimateObject(TspDynamicSkinForm* AParent, const Ts
       TimerInterval(std::max(AData->TimerInterval, AnimationTick)),
       CountFrames(std::max(AData->CountFrames, 1)),
       Cycle(AData->Cycle),
-      ButtonStyle(AData->ButtonStyle),
       DownSkinRect(AData->DownSkinRect),
       RestoreLooks{AData->RestoreRect, AData->RestoreActiveRect, AData->RestoreDownRect, AData->RestoreInActiveRect} {
   Kind = TspFrameObjectKind::Animate;
   Command = AData->Command;
+  ButtonStyle = AData->ButtonStyle;
 }
 
 bool TspSkinAnimateObject::InRestoreState() const { return ::InRestoreState(Command, Parent->Core().State); }

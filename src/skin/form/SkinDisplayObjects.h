@@ -52,7 +52,6 @@ public:
   bool PopupUp = false;
   int32_t CountFrames;
   bool Cycle;
-  bool ButtonStyle;  // it is a caption button: the mouse plays it and clicks run Command
   TRect DownSkinRect;
   TspAnimateLooks RestoreLooks;  // its looks in the restore state of its command
 

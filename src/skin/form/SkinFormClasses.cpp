@@ -5,6 +5,7 @@
 #include "SkinMainMenuBar.h"
 #include "TrayIcon.h"
 
+#include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinPopupMenu.h"
 
 #include "skin/controls/SkinStatusBar.h"
@@ -29,6 +30,8 @@ using T = TspTrayIcon;
 }  // namespace
 
 void RegisterSkinFormClasses(TClassRegistry& Registry) {
+  // The frame names the hint component that shows its objects' hints.
+  if (Registry.FindClass("TspSkinHint") == nullptr) RegisterSkinHintClass(Registry);
   // Its icon comes from the application (or its image list): forms store no icon data.
   Registry.DefineComponent<T, TComponent>("TspTrayIcon")
       .Boolean("DesignPreview", &T::SetDesignPreview)
@@ -67,6 +70,7 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Boolean("UseSkinFontInMenu", &F::SetUseSkinFontInMenu)
       .Boolean("ShowIcon", &F::SetShowIcon)
       .Boolean("MaximizeOnFullScreen", &F::SetMaximizeOnFullScreen)
+      .Reference("SkinHint", &F::SetSkinHint)
       .Boolean("ShowObjectHint", &F::SetShowObjectHint)
       .Boolean("UseDefaultObjectHint", &F::SetUseDefaultObjectHint)
       .Boolean("UseSkinCursors", &F::SetUseSkinCursors)

@@ -64,8 +64,7 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   HookApplicationWindow();
   if (TWinControl* owner = OwnerWindow()) {
     FOwnerWindow = owner;
-    FOldOwnerProc = owner->WindowProc;
-    owner->WindowProc = Event(this, &TspTrayIcon::OwnerWndProc);
+    FOwnerProcHook.Install(owner, Event(this, &TspTrayIcon::OwnerWndProc));
   }
 }
 
@@ -74,8 +73,7 @@ TspTrayIcon::~TspTrayIcon() {
   SetDesignPreview(false);
   if (!Designing()) {
     UnhookApplicationWindow();
-    if (FOwnerWindow != nullptr && FOwnerWindow->WindowProc == Event(this, &TspTrayIcon::OwnerWndProc))
-      FOwnerWindow->WindowProc = FOldOwnerProc;
+    FOwnerProcHook.Remove();
   }
   DeallocateHWnd(FWindow);
 }
@@ -349,7 +347,7 @@ void TspTrayIcon::OwnerWndProc(TMessage& Message) {
       break;
     default: break;
   }
-  if (FOldOwnerProc) FOldOwnerProc(Message);
+  FOwnerProcHook.CallNext(Message);
 }
 
 // The application window

@@ -7,6 +7,7 @@
 // window (activation, showing).
 
 #include "skin/form/portable/TrayIconRules.h"
+#include "skin/form/WindowProcHook.h"
 
 #include "classlib/Control.h"
 #include "classlib/Icon.h"
@@ -143,7 +144,7 @@ private:
   bool FSwitchingPreview = false;
   bool FFirstShow = true;
   TWinControl* FOwnerWindow = nullptr;  // whose WindowProc this took over
-  TWndMethod FOldOwnerProc;
+  TspWindowProcHook FOwnerProcHook;  // the owner's procedure before the icon's
   HWND FWindow = nullptr;
   NOTIFYICONDATAA FIconData{};
 };

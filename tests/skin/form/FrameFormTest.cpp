@@ -7,6 +7,7 @@
 #include "skin/form/SkinFormClasses.h"
 #include "skin/form/TrayIcon.h"
 
+#include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -63,6 +64,11 @@ TEST(FrameForm, TheWindowTakesItsSkinnedFrameFromItsFormResource) {
   EXPECT_EQ(tray->Hint(), "Skinned frame");
   EXPECT_EQ(tray->AnimateTimerInterval(), 400U);
   EXPECT_TRUE(tray->PopupByLeftButton());
+  // The hint component that shows the frame objects' hints; the frame forgets it when it goes.
+  auto* hint = dynamic_cast<TspSkinHint*>(form->FindComponent("SkinHint"));
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(frame->SkinHint(), hint);
+  EXPECT_TRUE(frame->ShowObjectHint());
   form->Show();
   SetActiveWindow(form->Handle());
   PumpFor(50);
@@ -89,6 +95,9 @@ TEST(FrameForm, TheWindowTakesItsSkinnedFrameFromItsFormResource) {
   SendMessageA(form->Handle(), WM_NCACTIVATE, FALSE, 0);
   SendMessageA(form->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
   SaveWindowScreenshot(form->Handle(), "frame-slate-inactive");
+
+  hint->Free();
+  EXPECT_EQ(frame->SkinHint(), nullptr);
 }
 
 TEST(FrameForm, AWindowWithoutSkinShowsTheDefaultFrame) {
@@ -96,6 +105,29 @@ TEST(FrameForm, AWindowWithoutSkinShowsTheDefaultFrame) {
   window.Form()->SetCaption("Default frame");
   window.Show();
   SaveWindowScreenshot(window.Form()->Handle(), "frame-default");
+  // What the picture shows: 3-pixel raised borders, a 19-pixel striped caption and the
+  // client area below it.
+  const int w = window.Form()->Width(), h = window.Form()->Height();
+  EXPECT_EQ(window.Form()->ClientWidth(), w - 6);
+  EXPECT_EQ(window.Form()->ClientHeight(), h - 6 - 19);
+  const auto dc = window.PaintedFrame();
+  EXPECT_EQ(dc->Pixel(0, h / 2), SysColor(cl3DLight));
+  EXPECT_EQ(dc->Pixel(1, h / 2), SysColor(clBtnHighlight));
+  EXPECT_EQ(dc->Pixel(2, h / 2), SysColor(clBtnFace));
+  EXPECT_EQ(dc->Pixel(w - 1, h / 2), SysColor(cl3DDkShadow));
+  EXPECT_EQ(dc->Pixel(w - 2, h / 2), SysColor(clBtnShadow));
+  EXPECT_EQ(dc->Pixel(w / 2, h - 1), SysColor(cl3DDkShadow));
+  // The stripes left of the title: highlight and shadow lines by turns.
+  EXPECT_EQ(dc->Pixel(40, 3 + 2), SysColor(clBtnHighlight));
+  EXPECT_EQ(dc->Pixel(40, 3 + 3), SysColor(clBtnShadow));
+  EXPECT_EQ(dc->Pixel(w / 2, 3 + 19 + 2), RGBColor(1, 2, 3));  // the client area is not the frame's
+  // The 17-pixel close button ends at the right border: its cross in the button text
+  // colour on the button face.
+  const TRect close = FrameObject(window.Frame(), "closebutton")->ObjectRect;
+  EXPECT_EQ(close, Rect(w - 3 - 17, 4, w - 3, 21));
+  const TPoint middle = Centre(close);
+  EXPECT_EQ(dc->Pixel(middle.X, middle.Y), SysColor(clBtnText));
+  EXPECT_EQ(dc->Pixel(close.Left + 1, close.Top + 1), SysColor(clBtnFace));
 }
 
 }  // namespace

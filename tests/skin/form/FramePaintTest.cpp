@@ -52,6 +52,23 @@ TEST_F(FrameTestSkinPaint, BandsComeFromTheFramePictureAndTheButtonsFromTheirLoo
   EXPECT_EQ(dc->Pixel(225, 5), ObjectColour(Data(), "caption", active));
 }
 
+TEST_F(FrameTestSkinPaint, TheClientBackgroundTilesTheFramePicturesClientPartFromTheClientsCorner) {
+  // Without a background picture the client part of the frame picture is the tile.
+  const TRect cell = Data().ClRect;
+  ASSERT_GT(cell.Width(), 0);
+  window.Form()->SetBounds(100, 100, 400 + 2 * cell.Width(), 140 + 2 * cell.Height());
+  const int width = window.Form()->ClientWidth(), height = window.Form()->ClientHeight();
+  ASSERT_GT(width, 2 * cell.Width());
+  TPixelDC dc(width, height);
+  dc.Fill(RGBColor(1, 2, 3));
+  SendMessageA(window.Form()->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  for (const TPoint p : {Point(0, 0), Point(cell.Width() - 1, cell.Height() - 1), Point(cell.Width(), 1),
+                         Point(2 * cell.Width() + 3, cell.Height() + 2), Point(width - 1, height - 1)})
+    EXPECT_EQ(dc.Pixel(p.X, p.Y),
+              FramePixel(Data(), cell.Left + p.X % cell.Width(), cell.Top + p.Y % cell.Height()))
+        << p.X << "," << p.Y;
+}
+
 TEST_F(FrameTestSkinPaint, CaptionButtonsShowTheirHotPressedAndRestoreLooks) {
   TspActiveSkinObject* minimize = FrameObject(window.Frame(), "minimizebutton");
   const TPoint at = Centre(minimize->ObjectRect);

@@ -12,6 +12,7 @@
 #include "skin/menus/SkinPopupMenu.h"
 
 #include "skin/data/SkinButtonData.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/SkinViewData.h"
 
 #include "Screenshot.h"
@@ -207,6 +208,43 @@ TEST_F(MDIFrame, TabsAndWindowMenuItemsFollowTheChildren) {
   EXPECT_EQ(window.Tabs()->TabCount(), 0);
   EXPECT_EQ(window.Tabs()->WindowListButton(), nullptr);
   EXPECT_EQ(window.WindowItem()->Count(), 0);
+}
+
+TEST_F(MDIFrame, TheLastChildThatGoesTakesAChildItemLeftInTheWindowMenuAlong) {
+  TMDIWindow window("flatcolour");
+  // An item a child's frame left behind, and one of the application's own.
+  for (const char* name : {"Gone_DSFCHILDITEM", "Arrange"}) {
+    auto* item = new TMenuItem(window.Main());
+    item->SetName(name);
+    window.WindowItem()->Add(item);
+  }
+  TForm* first = window.NewChild("First", {10, 10, 210, 150});
+  TForm* second = window.NewChild("Second", {40, 40, 240, 180});
+  ASSERT_EQ(window.WindowItem()->Count(), 4);
+  TFreedWatch secondFreed(second);
+  second->Close();
+  ASSERT_TRUE(secondFreed.Wait());
+  EXPECT_EQ(window.WindowItem()->Count(), 3);  // a child is left: the stray item stays
+  TFreedWatch firstFreed(first);
+  first->Close();
+  ASSERT_TRUE(firstFreed.Wait());
+  ASSERT_EQ(window.WindowItem()->Count(), 1);
+  EXPECT_EQ(window.WindowItem()->Items(0)->Name(), "Arrange");
+}
+
+TEST_F(MDIFrame, AfterASkinChangeTheMaximizedChildFillsTheClientAgain) {
+  TMDIWindow window("flatcolour");
+  TForm* child = window.NewChild("Doc", {20, 20, 220, 160});
+  TMDIWindow::FrameOf(child)->SetWindowState(TspWindowState::Maximized);
+  ASSERT_EQ(child->BoundsRect(), window.ClientArea());
+  child->SetBounds(0, 0, 100, 80);  // as a new skin's frame may leave it
+  SendMessageA(window.Main()->Handle(), SP_AFTER_CHANGE_SKIN_DATA, reinterpret_cast<WPARAM>(window.Data()), 1000);
+  EXPECT_EQ(child->BoundsRect(), window.ClientArea());
+  // Another skin data component's change leaves it alone.
+  child->SetBounds(0, 0, 100, 80);
+  TspSkinData other(nullptr);
+  SendMessageA(window.Main()->Handle(), SP_AFTER_CHANGE_SKIN_DATA, reinterpret_cast<WPARAM>(&other), 1000);
+  EXPECT_EQ(child->BoundsRect(), Rect(0, 0, 100, 80));
 }
 
 TEST_F(MDIFrame, AMaximizedChildFillsTheClientAndPutsItsButtonsOnTheBar) {

@@ -4,6 +4,7 @@
 // double-click. The window is the application's main form, so the program runs alone.
 #include "FrameTestKit.h"
 
+#include "skin/form/FrameMessages.h"
 #include "skin/form/TrayIcon.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
@@ -158,3 +159,29 @@ TEST_F(TrayWindow, TheTrayButtonSendsTheWindowThereAndADoubleClickBringsItBack) 
 }
 
 }  // namespace
+
+// The frame takes the form's procedure over first, the tray icon after it. Whichever goes
+// first, what stays calls nothing of what went, and the form ends with its own procedure.
+TEST(TrayIconHook, TheFormsProcedureChainOutlivesTheFrameAndTheIconInEitherOrder) {
+  TSeamOverride<bool(DWORD, NOTIFYICONDATAA*)> shell{Seams::NotifyIcon, RecordShellCall};
+  for (const bool frameFirst : {true, false}) {
+    SCOPED_TRACE(frameFirst ? "frame first" : "icon first");
+    auto* form = new TForm(Application);
+    const TWndMethod own = form->WindowProc;
+    auto* frame = new TspDynamicSkinForm(form);
+    auto* icon = new TspTrayIcon(form);
+    if (frameFirst)
+      frame->Free();
+    else
+      icon->Free();
+    // A message still goes through whatever is left, down to the form's own handling.
+    EXPECT_EQ(form->Perform(SP_QUERY_SKIN_STATE, 0, 0), frameFirst ? 0 : 12853);
+    EXPECT_EQ(form->Perform(WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(form->Caption().size()));
+    if (frameFirst)
+      icon->Free();
+    else
+      frame->Free();
+    EXPECT_TRUE(form->WindowProc == own);
+    form->Free();
+  }
+}

@@ -12,8 +12,7 @@ using FrameArithmetic::Saturated;
 namespace {
 
 bool TakesPart(const TspObjectPlace& O, TspStdButtonCommand Command) {
-  return (O.Kind == TspFrameObjectKind::StdButton || O.Kind == TspFrameObjectKind::Animate) && O.Visible &&
-         O.SkinRectInAPicture && O.Command == Command;
+  return IsCaptionButton(O) && O.Visible && O.SkinRectInAPicture && O.Command == Command;
 }
 
 TspObjectPlace* FirstTakingPart(std::span<TspObjectPlace* const> Objects, TspStdButtonCommand Command) {
@@ -32,6 +31,10 @@ TRect ButtonAt(int64_t Left, int64_t Top, TSize Size) {
 }
 
 }  // namespace
+
+bool IsCaptionButton(const TspObjectPlace& Object) {
+  return Object.Kind == TspFrameObjectKind::StdButton || (Object.Kind == TspFrameObjectKind::Animate && Object.ButtonStyle);
+}
 
 void UpdateObjectRects(std::span<TspObjectPlace* const> Objects, const TspFrameCore& Core) {
   const TspSkinFormInfo* skin = Core.Skin().Info;

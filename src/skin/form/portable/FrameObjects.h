@@ -22,7 +22,15 @@ struct TspObjectPlace {
   bool SkinRectInAPicture = false;
   TRect SkinRect;
   TRect ObjectRect;
+  bool ButtonStyle = false;  // an animate object that clicks run Command on
 };
+
+// The one rule for what is a caption button, for the button row, the buttons' states and
+// hints, BorderIcons and HideCaptionButtons alike: every standard button, and an animate
+// object that acts as one (ButtonStyle). An animate object without it is a decoration
+// whatever its "command" key says (that key defaults to close), so it never takes a
+// button's place in the row, its visibility or its hint.
+bool IsCaptionButton(const TspObjectPlace& Object);
 
 // Sets every object's ObjectRect for the core's last size: roll-up objects by the
 // roll-up frame's rule, all others anchored to the frame (AnchorSkinRect); then, with NC

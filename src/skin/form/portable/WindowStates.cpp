@@ -13,10 +13,12 @@ TspStateChange SetWindowState(TspFrameState& State, TspWindowState Value, bool A
   TspStateChange change;
   if (Value == State.WindowState) return change;
   const bool wasMaximized = State.Maximized();
-  // The main form, and a window without NC support, minimize the application: the
-  // window stays as it is inside it.
-  const bool minimizesApplication = Value == TspWindowState::Minimized && (ApplicationMainForm || !SupportNCArea);
-  if (!minimizesApplication) State.WindowState = Value;
+  // The main form, and a window without NC support, minimize the application. Only the
+  // main form keeps its state (it shows as it was when the application comes back); a
+  // secondary window records that it is minimized.
+  const bool minimizing = Value == TspWindowState::Minimized;
+  const bool minimizesApplication = minimizing && (ApplicationMainForm || !SupportNCArea);
+  if (!(minimizing && ApplicationMainForm)) State.WindowState = Value;
   switch (Value) {
     case TspWindowState::Normal:
       // A roll-up made while maximized belongs to the maximized window only.

@@ -38,7 +38,7 @@ struct TspStateChange {
   bool MinimizeApplication = false;  // the whole application minimizes instead of the window
 };
 // The application's main form and a window without NC support minimize the application;
-// their own state then stays as it was.
+// the main form's own state then stays as it was, a secondary window's becomes minimized.
 TspStateChange SetWindowState(TspFrameState& State, TspWindowState Value, bool ApplicationMainForm,
                               bool SupportNCArea);
 

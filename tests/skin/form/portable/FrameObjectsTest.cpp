@@ -55,6 +55,22 @@ TEST(FrameObjects, TheSystemMenuButtonGoesToTheCaptionsLeftEndOrJoinsALeftRow) {
   EXPECT_EQ(objects[0].ObjectRect, Rect(56, 4, 200, 22));  // two gaps after the last button
 }
 
+TEST(FrameObjects, AnAnimateObjectIsACaptionButtonOnlyWhenClicksRunItsCommand) {
+  // A decoration listed before the close button: its "command" key says close by default,
+  // yet it neither takes the close button's place nor moves into the row.
+  TspObjectPlace decoration = Object(Kind::Animate, cmclose, Rect(40, 2, 60, 20));
+  TspObjectPlace animatedClose = Object(Kind::Animate, cmminimize, Rect(0, 0, 12, 14));
+  animatedClose.ButtonStyle = true;
+  std::vector<TspObjectPlace> objects{decoration, Button(cmclose, Rect(0, 0, 16, 14)), animatedClose};
+  EXPECT_FALSE(IsCaptionButton(objects[0]));
+  EXPECT_TRUE(IsCaptionButton(objects[1]) && IsCaptionButton(objects[2]));
+  EXPECT_FALSE(IsCaptionButton(Caption(Rect(0, 0, 5, 5))));
+  PlaceCaptionButtons(Pointers(objects), {Rect(100, 2, 200, 20), NullRect(), 0, false, false, {}});
+  EXPECT_EQ(objects[0].ObjectRect, Rect(40, 2, 60, 20));
+  EXPECT_EQ(objects[1].ObjectRect, Rect(184, 2, 200, 16));
+  EXPECT_EQ(objects[2].ObjectRect, Rect(172, 2, 184, 16));
+}
+
 TEST(FrameObjects, ObjectRectanglesFollowTheWindowAndTheFirstShownObjectGetsTheMouse) {
   TspSkinFormInfo info = FrameTestInfo();
   info.RollUpLeftPoint = {30, 0};

@@ -49,8 +49,11 @@ TEST(WindowStates, SetWindowStateSaysWhatTheWindowMustDo) {
   TspFrameState s;
   EXPECT_TRUE(SetWindowState(s, WS::Minimized, true, true).MinimizeApplication);
   EXPECT_EQ(s.WindowState, WS::Normal);  // the main form stays as it is
-  EXPECT_TRUE(SetWindowState(s, WS::Minimized, false, false).MinimizeApplication);
-  EXPECT_EQ(s.WindowState, WS::Normal);  // so does a window without NC support
+  TspFrameState secondary;
+  EXPECT_TRUE(SetWindowState(secondary, WS::Minimized, false, false).MinimizeApplication);
+  EXPECT_EQ(secondary.WindowState, WS::Minimized);  // a secondary window without NC support records it
+  // Restoring it is a change again, not a call that does nothing.
+  EXPECT_EQ(SetWindowState(secondary, WS::Normal, false, false).Action, Action::Restore);
   // A roll-up made while maximized is undone when restoring; one made before is kept.
   SetWindowState(s, WS::Maximized, false, true);
   s.RollUpState = s.MaximizedRollUp = true;
