@@ -42,22 +42,39 @@ void TIniDocument::Clear() {
 
 void TIniDocument::SetText(const std::string& text) { SetLines(SplitLines(text)); }
 
+namespace {
+
+bool IsHeader(std::string_view trimmed) { return !trimmed.empty() && trimmed[0] == '['; }
+
+}  // namespace
+
 void TIniDocument::SetLines(std::vector<std::string> lines) {
   Clear();
-  for (std::string& text : lines) {
-    const std::string_view trimmed = TrimView(text);
-    if (!trimmed.empty() && trimmed[0] == '[') {
+  // Where the headers are, first: each section's lines are then allocated once.
+  std::vector<size_t> headers;
+  for (size_t l = 0; l < lines.size(); ++l)
+    if (IsHeader(TrimView(lines[l]))) headers.push_back(l);
+  headers.push_back(lines.size());
+  FSections.reserve(headers.size());
+  if (headers.front() > 0) {
+    FSections.emplace_back();
+    FSections.back().HasHeader = false;
+    FSections.back().Lines.reserve(headers.front());
+  }
+  size_t next = 0;  // the next header
+  for (size_t l = 0; l < lines.size(); ++l) {
+    std::string& text = lines[l];
+    if (l == headers[next]) {
+      const std::string_view trimmed = TrimView(text);
       const size_t close = trimmed.find(']');
       Section section;
       section.Name = TrimView(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos
                                                                              : close - 1));
+      section.Lines.reserve(headers[next + 1] - l);
       section.Lines.push_back(Line{std::move(text), {}, {}});  // the header keeps its own spelling
       FSections.push_back(std::move(section));
+      ++next;
       continue;
-    }
-    if (FSections.empty()) {
-      FSections.emplace_back();
-      FSections.back().HasHeader = false;
     }
     FSections.back().Lines.push_back(ParseLine(std::move(text)));
   }
