@@ -110,6 +110,19 @@ TBmpLayout ReadLayout(const uint8_t* data, size_t size) {
   return layout;
 }
 
+template <int Bits>
+void DecodeIndexes(const TBmpLayout& layout, const uint8_t* source, uint8_t* target) {
+  constexpr int perByte = 8 / Bits;
+  constexpr unsigned mask = (1u << Bits) - 1;
+  for (int32_t x = 0; x < layout.Width; ++x) {
+    const int shift = 8 - Bits * (x % perByte + 1);
+    const TColor color = layout.Palette[(source[x / perByte] >> shift) & mask];
+    target[3 * x] = BlueOf(color);
+    target[3 * x + 1] = GreenOf(color);
+    target[3 * x + 2] = RedOf(color);
+  }
+}
+
 void DecodeRow(const TBmpLayout& layout, const uint8_t* source, uint8_t* target) {
   const int32_t width = layout.Width;
   switch (layout.BitCount) {
@@ -119,19 +132,19 @@ void DecodeRow(const TBmpLayout& layout, const uint8_t* source, uint8_t* target)
     case 32:
       std::memcpy(target, source, static_cast<size_t>(width) * 4);
       return;
-    default: {
-      const int bits = layout.BitCount;
-      const int perByte = 8 / bits;
-      const unsigned mask = (1u << bits) - 1;
-      for (int32_t x = 0; x < width; ++x) {
-        const int shift = 8 - bits * (x % perByte + 1);
-        const unsigned index = (source[x / perByte] >> shift) & mask;
-        const TColor color = layout.Palette[index];
-        target[3 * x] = BlueOf(color);
-        target[3 * x + 1] = GreenOf(color);
-        target[3 * x + 2] = RedOf(color);
+    default:
+      // Palette indexes, most significant bits first; the shifts are fixed per depth.
+      switch (layout.BitCount) {
+        case 1:
+          DecodeIndexes<1>(layout, source, target);
+          return;
+        case 4:
+          DecodeIndexes<4>(layout, source, target);
+          return;
+        default:
+          DecodeIndexes<8>(layout, source, target);
+          return;
       }
-    }
   }
 }
 
@@ -191,6 +204,13 @@ TPixelImage ReadBmp(TStream& Stream) {
   const int64_t remaining = Stream.Size() - Stream.Position();
   if (remaining < static_cast<int64_t>(fileSize - kFileHeaderSize))
     Invalid("file size field past the end of the stream");
+  // A file in memory is decoded where it lies.
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&Stream)) {
+    const int64_t start = memory->Position() - static_cast<int64_t>(kFileHeaderSize);
+    TPixelImage image = ReadBmp(memory->Memory() + start, fileSize);
+    memory->SetPosition(start + fileSize);
+    return image;
+  }
   std::vector<uint8_t> file(fileSize);
   std::memcpy(file.data(), header, sizeof header);
   Stream.ReadBuffer(file.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));

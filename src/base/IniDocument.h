@@ -4,19 +4,22 @@
 // surrounding quotes on reading. Lines the reader does not use (comments, blank lines)
 // are kept as they are.
 
+#include "FoldedNameIndex.h"
+
+#include <cstddef>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 class TIniDocument {
 public:
   void SetText(const std::string& text);
-  void SetLines(const std::vector<std::string>& lines);
+  void SetLines(std::vector<std::string> lines);
   std::string Text() const;  // every line followed by CRLF
   std::vector<std::string> Lines() const;
   void Clear();
 
-  bool ReadValue(const std::string& section, const std::string& key, std::string& value) const;
+  bool ReadValue(std::string_view section, std::string_view key, std::string& value) const;
   // Replaces the first occurrence; a new key goes after the last non-blank line of its
   // section, a new section at the end of the text.
   void WriteValue(const std::string& section, const std::string& key, const std::string& value);
@@ -38,16 +41,19 @@ private:
     std::string Name;
     bool HasHeader = true;  // false for the lines before the first header
     std::vector<Line> Lines;
-    std::unordered_map<std::string, size_t> KeyIndex;  // folded key -> first line
+    TFoldedNameIndex KeyIndex;  // the lines' keys
   };
 
-  static std::string Fold(const std::string& name);
-  static Line ParseLine(const std::string& text);
+  static Line ParseLine(std::string text);
   void Reindex();
   static void ReindexKeys(Section& section);
-  const Section* FindSection(const std::string& name) const;
-  Section* FindSection(const std::string& name);
+  static const Line* FindLine(const Section& section, std::string_view key);
+  const Section* FindSection(std::string_view name) const;
+  Section* FindSection(std::string_view name);
 
   std::vector<Section> FSections;
-  std::unordered_map<std::string, size_t> FSectionIndex;  // folded name -> first section
+  TFoldedNameIndex FSectionIndex;  // the names of the sections with a header
+  // The section found last: readers ask for many keys of one section in a row.
+  mutable size_t FLastSection = NoSection;
+  static constexpr size_t NoSection = static_cast<size_t>(-1);
 };

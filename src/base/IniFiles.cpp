@@ -8,6 +8,8 @@
 #include "Strings.h"
 #include "TextFileWriter.h"
 
+#include <utility>
+
 namespace {
 
 void Fill(TStrings& target, const std::vector<std::string>& items) {
@@ -57,7 +59,7 @@ void WriteWholeFile(const std::string& fileName, const std::string& text) {
 
 // --- TCustomIniFile ------------------------------------------------------------------
 
-int32_t TCustomIniFile::ReadInteger(const std::string& section, const std::string& key,
+int32_t TCustomIniFile::ReadInteger(std::string_view section, std::string_view key,
                                     int32_t def) {
   return StrToIntDef(ReadString(section, key, ""), def);
 }
@@ -67,7 +69,7 @@ void TCustomIniFile::WriteInteger(const std::string& section, const std::string&
   WriteString(section, key, IntToStr(value));
 }
 
-bool TCustomIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+bool TCustomIniFile::ReadBool(std::string_view section, std::string_view key, bool def) {
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
@@ -101,10 +103,11 @@ void TIniFile::Save(const TIniDocument& document) const {
   WriteWholeFile(FFileName, document.Text());
 }
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& def) {
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view def) {
   std::string value;
-  return Load().ReadValue(section, key, value) ? value : def;
+  if (!Load().ReadValue(section, key, value)) return std::string(def);
+  return value;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
@@ -150,10 +153,11 @@ TMemIniFile::TMemIniFile(std::string fileName, int64_t maxSize)
   FUnreadable = result == TReadResult::Unreadable;
 }
 
-std::string TMemIniFile::ReadString(const std::string& section, const std::string& key,
-                                    const std::string& def) {
+std::string TMemIniFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view def) {
   std::string value;
-  return FDocument.ReadValue(section, key, value) ? value : def;
+  if (!FDocument.ReadValue(section, key, value)) return std::string(def);
+  return value;
 }
 
 void TMemIniFile::WriteString(const std::string& section, const std::string& key,
@@ -187,7 +191,7 @@ void TMemIniFile::SetStrings(const TStrings& strings) {
   std::vector<std::string> lines;
   lines.reserve(strings.Count());
   for (int i = 0; i < strings.Count(); ++i) lines.push_back(strings.Get(i));
-  FDocument.SetLines(lines);
+  FDocument.SetLines(std::move(lines));
 }
 
 void TMemIniFile::GetStrings(TStrings& strings) const { Fill(strings, FDocument.Lines()); }

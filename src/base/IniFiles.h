@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class TStrings;
 
@@ -18,8 +19,9 @@ public:
   explicit TCustomIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
   const std::string& FileName() const { return FFileName; }
 
-  virtual std::string ReadString(const std::string& section, const std::string& key,
-                                 const std::string& def) = 0;
+  // Section and key names are views, so that a caller's literal names cost no copies.
+  virtual std::string ReadString(std::string_view section, std::string_view key,
+                                 std::string_view def) = 0;
   virtual void WriteString(const std::string& section, const std::string& key,
                            const std::string& value) = 0;
   virtual void ReadSection(const std::string& section, TStrings& keys) = 0;
@@ -30,9 +32,9 @@ public:
   virtual bool SectionExists(const std::string& section) = 0;
   virtual void UpdateFile() = 0;
 
-  int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def);
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
-  bool ReadBool(const std::string& section, const std::string& key, bool def);  // non-zero
+  bool ReadBool(std::string_view section, std::string_view key, bool def);  // non-zero
   void WriteBool(const std::string& section, const std::string& key, bool value);  // "1"/"0"
   bool ValueExists(const std::string& section, const std::string& key);
 
@@ -44,8 +46,8 @@ class TIniFile : public TCustomIniFile {
 public:
   using TCustomIniFile::TCustomIniFile;
 
-  std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& def) override;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) override;
   // Raises EIniFileException when the file cannot be written.
   void WriteString(const std::string& section, const std::string& key,
                    const std::string& value) override;
@@ -71,8 +73,8 @@ public:
   // The file is there but could not be read: the text in memory is empty.
   bool Unreadable() const { return FUnreadable; }
 
-  std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& def) override;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) override;
   void WriteString(const std::string& section, const std::string& key,
                    const std::string& value) override;
   void ReadSection(const std::string& section, TStrings& keys) override;

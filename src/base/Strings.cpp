@@ -298,6 +298,23 @@ void TStringList::Clear() {
 
 int TStringList::Add(const std::string& s) { return AddObject(s, nullptr); }
 
+void TStringList::SetText(const std::string& text) {
+  if (FSorted) {
+    TStrings::SetText(text);  // each line finds its place
+    return;
+  }
+  // The lines are moved in at once, with the same change notices as adding them one by one.
+  std::vector<std::string> lines = SplitLines(text);
+  WithUpdate(*this, [&] {
+    Clear();
+    if (lines.empty()) return;
+    Changing();
+    FItems.reserve(lines.size());
+    for (std::string& line : lines) FItems.push_back(Item{std::move(line), nullptr});
+    Changed();
+  });
+}
+
 int TStringList::AddObject(const std::string& s, TObject* object) {
   int index = Count();
   if (FSorted && Find(s, index)) {

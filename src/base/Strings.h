@@ -95,6 +95,7 @@ public:
   void Delete(int index) override;
   void Clear() override;
   int Add(const std::string& s) override;
+  void SetText(const std::string& text) override;
   int AddObject(const std::string& s, TObject* object) override;
   void Exchange(int index1, int index2) override;
   int IndexOf(const std::string& s) const override;

@@ -23,11 +23,25 @@ TPoint RealCursorPos() {
 
 void RealSetCursorPos(TPoint position) { ::SetCursorPos(position.X, position.Y); }
 
-bool RealNotifyIcon(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data) != FALSE; }
+// The shell's library is loaded when first needed: most runs never call it, and loading
+// it with the program would cost every start.
+template <class TFunction>
+TFunction ShellFunction(const char* Name) {
+  static const HMODULE shell = LoadLibraryA("shell32.dll");
+  if (shell == nullptr) return nullptr;
+  return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(shell, Name)));
+}
+
+bool RealNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+  static const auto notifyIcon = ShellFunction<decltype(&Shell_NotifyIconA)>("Shell_NotifyIconA");
+  return notifyIcon != nullptr && notifyIcon(message, data) != FALSE;
+}
 
 HINSTANCE RealShellExecute(HWND owner, const char* operation, const char* file, const char* parameters,
                            const char* directory, INT showCommand) {
-  return ShellExecuteA(owner, operation, file, parameters, directory, showCommand);
+  static const auto shellExecute = ShellFunction<decltype(&ShellExecuteA)>("ShellExecuteA");
+  if (shellExecute == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+  return shellExecute(owner, operation, file, parameters, directory, showCommand);
 }
 
 }  // namespace

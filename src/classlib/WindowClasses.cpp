@@ -6,6 +6,7 @@
 #include "base/Exceptions.h"
 
 #include <map>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -13,11 +14,13 @@ namespace {
 // Set while CreateWindowExA runs: the window's first message binds it to this object.
 TWinControl* gCreatingControl = nullptr;
 
-// The window property that holds a window's object. (Process-wide lookups below are
-// never freed: windows may still go while static objects are destroyed at exit.)
-const char* ControlProperty() {
-  static const std::string* name = new std::string("VqControl" + std::to_string(GetCurrentProcessId()));
-  return name->c_str();
+// Each bound window's object, looked up on every message: kept in the process rather than
+// in a window property, which would cost a call to the window system each time. (Process-
+// wide lookups below are never freed: windows may still go while static objects are
+// destroyed at exit.)
+std::unordered_map<HWND, TWinControl*>& BoundWindows() {
+  static auto* windows = new std::unordered_map<HWND, TWinControl*>;
+  return *windows;
 }
 
 struct TClassKey {
@@ -60,11 +63,9 @@ LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 }  // namespace
 
 TWinControl* FindControl(HWND Window) {
-  if (Window == nullptr) return nullptr;
-  DWORD process = 0;
-  GetWindowThreadProcessId(Window, &process);
-  if (process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropA(Window, ControlProperty()));
+  const auto& windows = BoundWindows();
+  const auto found = windows.find(Window);
+  return found != windows.end() ? found->second : nullptr;
 }
 
 TWinControl* FindOwningControl(HWND Window) {
@@ -75,7 +76,7 @@ TWinControl* FindOwningControl(HWND Window) {
 
 void UnbindControlWindow(HWND Window) {
   if (TWinControl* control = FindControl(Window)) {
-    RemovePropA(Window, ControlProperty());
+    BoundWindows().erase(Window);
     control->DetachWindow();
   }
 }
@@ -129,7 +130,7 @@ LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
     control = gCreatingControl;
     gCreatingControl = nullptr;
     control->AttachWindow(Window);
-    SetPropA(Window, ControlProperty(), control);
+    BoundWindows()[Window] = control;
   }
   TMessage message{Msg, WParam, LParam, 0};
   control->MainWndProc(message);

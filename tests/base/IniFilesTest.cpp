@@ -216,6 +216,29 @@ TEST(MemIniFile, ReadsFromStringsAndWritesOnlyOnUpdate) {
   EXPECT_EQ(lines.Count(), 6);
 }
 
+TEST(MemIniFile, ReadingsFollowEveryChangeOfTheSections) {
+  TMemIniFile ini;
+  TStringList text;
+  text.SetText("[A]\r\nx=1\r\n[B]\r\nx=2\r\n[a]\r\nx=3\r\n[]\r\nx=4\r\n");
+  ini.SetStrings(text);
+  EXPECT_EQ(ini.ReadString("b", "X", ""), "2");
+  EXPECT_EQ(ini.ReadString("a", "x", ""), "1");
+  EXPECT_EQ(ini.ReadString(" A ", "x", ""), "1");  // names are trimmed
+  EXPECT_EQ(ini.ReadString("", "x", ""), "4");     // a header without a name
+  ini.EraseSection("A");  // both sections of that name go
+  EXPECT_EQ(ini.ReadString("a", "x", "gone"), "gone");
+  EXPECT_EQ(ini.ReadString("B", "x", ""), "2");
+  ini.WriteString("C", "y", "5");
+  EXPECT_EQ(ini.ReadString("c", "Y", ""), "5");
+  EXPECT_EQ(ini.ReadString("b", "x", ""), "2");
+  ini.DeleteKey("B", "x");
+  EXPECT_EQ(ini.ReadString("B", "x", "none"), "none");
+  EXPECT_EQ(ini.ReadString("C", "y", ""), "5");
+  ini.SetStrings(text);  // a new text forgets the old sections
+  EXPECT_EQ(ini.ReadString("C", "y", "none"), "none");
+  EXPECT_EQ(ini.ReadString("A", "x", ""), "1");
+}
+
 #ifdef _WIN32
 // The same operations through TIniFile and through the system's profile functions give
 // the same files and the same readings.

@@ -203,6 +203,19 @@ TEST(StringListEvents, ChangeFiresOncePerUpdate) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST(StringListSetText, ReplacesItemsAndObjectsAndASortedListSortsThem) {
+  TStringList list;
+  TObject o;
+  list.AddObject("old", &o);
+  list.SetText("b\r\na\r\nb");
+  EXPECT_EQ(Items(list), (Lines{"b", "a", "b"}));
+  EXPECT_EQ(list.Objects(0), nullptr);
+  TStringList sorted;
+  sorted.SetSorted(true);
+  sorted.SetText("b\r\na\r\nb");
+  EXPECT_EQ(Items(sorted), (Lines{"a", "b"}));  // duplicates ignored
+}
+
 TEST(StringListAssign, CopiesItemsObjectsAndDelimiters) {
   TStringList source, target;
   TObject o;

@@ -24,8 +24,7 @@ void TspBudgetedSkinIni::ChargeLines(const TStrings& Lines) {
   for (int i = 0; i < Lines.Count(); ++i) Charge(static_cast<int64_t>(Lines.Strings(i).size()));
 }
 
-std::string TspBudgetedSkinIni::ReadString(const std::string& section, const std::string& key,
-                                           const std::string& def) {
+std::string TspBudgetedSkinIni::ReadString(std::string_view section, std::string_view key, std::string_view def) {
   std::string value = FSource.ReadString(section, key, def);
   Charge(static_cast<int64_t>(value.size()));
   return value;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 VQ_DECLARE_EXCEPTION(ESkinTooLarge, Exception);
 
@@ -34,8 +35,7 @@ public:
 
   // Each read charges its result; the read that goes over the budget raises
   // ESkinTooLarge.
-  std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& def) override;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) override;
   void ReadSection(const std::string& section, TStrings& keys) override;
   void ReadSections(TStrings& sections) override;
   void ReadSectionValues(const std::string& section, TStrings& values) override;

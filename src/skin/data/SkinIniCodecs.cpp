@@ -72,22 +72,22 @@ bool SplitSkinEntry(const std::string& S, std::string& Name, std::string& Rest) 
   return true;
 }
 
-void ReadRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadRect(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
               TRect& R) {
   ParseRect(IniFile.ReadString(Section, Ident, "0,0,0,0"), R);
 }
 
-void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                TPoint& P) {
   ParsePoint(IniFile.ReadString(Section, Ident, "0,0"), P);
 }
 
-bool ReadBoolean(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident) {
+bool ReadBoolean(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident) {
   return IniFile.ReadInteger(Section, Ident, 0) == 1;
 }
 
 TFontStyles ReadFontStyles(TCustomIniFile& IniFile, const std::string& Section,
-                           const std::string& Ident) {
+                           std::string_view Ident) {
   std::string text = IniFile.ReadString(Section, Ident, "");
   TFontStyles styles;
   for (const TFontStyleKeyword& entry : FontStyleKeywords)
@@ -96,23 +96,23 @@ TFontStyles ReadFontStyles(TCustomIniFile& IniFile, const std::string& Section,
 }
 
 TAlignment ReadAlignment(TCustomIniFile& IniFile, const std::string& Section,
-                         const std::string& Ident) {
+                         std::string_view Ident) {
   std::string text = IniFile.ReadString(Section, Ident, "tacenter");
   if (text == "tacenter") return taCenter;
   if (text == "taleftjustify") return taLeftJustify;
   return taRightJustify;
 }
 
-void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                    TStrings& Strings) {
-  const int32_t count = ReadSkinListCount(IniFile, Section, Ident + "linecount");
+  const int32_t count = ReadSkinListCount(IniFile, Section, std::string(Ident) + "linecount");
   for (int32_t i = 0; i < count; ++i)
-    Strings.Add(IniFile.ReadString(Section, Ident + "line" + IntToStr(i), ""));
+    Strings.Add(IniFile.ReadString(Section, std::string(Ident) + "line" + IntToStr(i), ""));
 }
 
-void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                  TStrings& Strings) {
-  const int32_t count = ReadSkinListCount(IniFile, Section, Ident + "count");
+  const int32_t count = ReadSkinListCount(IniFile, Section, std::string(Ident) + "count");
   for (int32_t i = 0; i < count; ++i) Strings.Add(IniFile.ReadString(Section, IntToStr(i), ""));
 }
 
@@ -154,9 +154,9 @@ void WriteAlignment(TCustomIniFile& IniFile, const std::string& Section, const s
 
 void WriteTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
                     const TStrings& Strings) {
-  IniFile.WriteInteger(Section, Ident + "linecount", Strings.Count());
+  IniFile.WriteInteger(Section, std::string(Ident) + "linecount", Strings.Count());
   for (int i = 0; i < Strings.Count(); ++i)
-    IniFile.WriteString(Section, Ident + "line" + IntToStr(i), Strings.Strings(i));
+    IniFile.WriteString(Section, std::string(Ident) + "line" + IntToStr(i), Strings.Strings(i));
 }
 
 bool CheckSkinIniFile(TCustomIniFile& IniFile) {

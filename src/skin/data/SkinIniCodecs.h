@@ -6,6 +6,7 @@
 #include "SkinTypes.h"
 
 #include <string>
+#include <string_view>
 
 class TCustomIniFile;
 class TStrings;
@@ -30,23 +31,23 @@ void ParseRect(const std::string& S, TRect& R);
 // and the result is false.
 bool SplitSkinEntry(const std::string& S, std::string& Name, std::string& Rest);
 
-void ReadRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadRect(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
               TRect& R);  // absent: 0,0,0,0
-void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+void ReadPoint(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                TPoint& P);  // absent: 0,0
 // True exactly for the integer 1.
-bool ReadBoolean(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident);
+bool ReadBoolean(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident);
 // A style is present when its keyword ("fsbold", ...) occurs anywhere in the text.
 TFontStyles ReadFontStyles(TCustomIniFile& IniFile, const std::string& Section,
-                           const std::string& Ident);
+                           std::string_view Ident);
 // "tacenter" (also when absent), "taleftjustify", anything else taRightJustify.
 TAlignment ReadAlignment(TCustomIniFile& IniFile, const std::string& Section,
-                         const std::string& Ident);
-// Ident + "linecount" lines under Ident + "line" + i, appended to Strings.
-void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+                         std::string_view Ident);
+// std::string(Ident) + "linecount" lines under Ident + "line" + i, appended to Strings.
+void ReadTextLines(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                    TStrings& Strings);
-// Ident + "count" entries under the bare keys "0", "1", ..., appended to Strings.
-void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,
+// std::string(Ident) + "count" entries under the bare keys "0", "1", ..., appended to Strings.
+void ReadStrings(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident,
                  TStrings& Strings);
 
 void WriteRect(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident,

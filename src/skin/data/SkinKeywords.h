@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 enum TspStretchType : uint8_t { stfull, sthorz, stvert };
 enum TspMorphKind : uint8_t {
@@ -120,7 +121,7 @@ const char* SkinKeyword(E Value) {
 }
 
 template <TSkinKeywordEnum E>
-E ReadSkinKeyword(TCustomIniFile& IniFile, const std::string& Section, const std::string& Ident) {
+E ReadSkinKeyword(TCustomIniFile& IniFile, const std::string& Section, std::string_view Ident) {
   return SkinKeywordValue<E>(
       IniFile.ReadString(Section, Ident, SkinKeyword(TSkinKeywords<E>::Absent)));
 }

@@ -12,8 +12,14 @@ public:
   TComponent* OwnerForm(TComponent* Owner) override { return dynamic_cast<TCustomForm*>(Owner); }
   int FormCount() override { return Screen->FormCount(); }
   TComponent* Forms(int Index) override { return Screen->Forms(Index); }
+  // A form still being read hears the message through its window procedure: making its
+  // window there would make every control's window as it is read, before the form shows.
   void Send(TComponent* Form, uint32_t Msg, intptr_t WParam, intptr_t LParam) override {
-    if (auto* form = dynamic_cast<TCustomForm*>(Form))
+    auto* form = dynamic_cast<TCustomForm*>(Form);
+    if (form == nullptr) return;
+    if (!form->HandleAllocated() && form->ComponentState().Contains(csLoading))
+      form->Perform(Msg, static_cast<WPARAM>(WParam), static_cast<LPARAM>(LParam));
+    else
       SendMessageA(form->Handle(), Msg, static_cast<WPARAM>(WParam), static_cast<LPARAM>(LParam));
   }
 };

@@ -50,6 +50,21 @@ TEST_F(SkinMessagesTest, ALoadReachesTheOwnerFormFirstThenTheOthersInOrder) {
   for (auto* form : forms) EXPECT_FALSE(form->BadLParam);
 }
 
+TEST_F(SkinMessagesTest, AFormStillBeingReadIsToldWithoutHavingItsWindowMade) {
+  forms[1]->Loading();  // as while its form resource is read
+  auto* data = new TspSkinData(forms[1]);
+  data->SetCompressedStoredSkin(&stored);
+  std::vector<TReceived> expected;
+  for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
+                                      std::tuple{SP_CHANGE_SKIN_DATA, false, true},
+                                      std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
+    for (const TReceived& r : Expected({1, 0, 2}, msg, empty, changing)) expected.push_back(r);
+  EXPECT_EQ(log, expected);
+  EXPECT_FALSE(forms[1]->HandleAllocated());
+  EXPECT_TRUE(forms[2]->HandleAllocated());  // a form read already gets its window as before
+  forms[1]->Loaded();
+}
+
 TEST_F(SkinMessagesTest, WithoutAnOwnerFormEveryFormIsToldInOrder) {
   TspSkinData data(nullptr);
   data.SetSkinnableForm(false);

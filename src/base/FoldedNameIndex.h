@@ -1,0 +1,52 @@
+#pragma once
+// An index of names that match without regard to ASCII case, each naming a position in a
+// list the caller keeps: one sorted array, so that building it takes one allocation and
+// a lookup none.
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class TFoldedNameIndex {
+public:
+  static size_t Hash(std::string_view Name);
+  static bool Equal(std::string_view A, std::string_view B);
+
+  void Clear() { FEntries.clear(); }
+  // Indexes positions 0..Count-1 by the name NameAt(position) gives, passing over those
+  // for which it gives none.
+  template <class TNameAt>
+  void Build(size_t Count, TNameAt NameAt) {
+    FEntries.clear();
+    FEntries.reserve(Count);
+    for (size_t position = 0; position < Count; ++position)
+      if (const std::optional<std::string_view> name = NameAt(position))
+        FEntries.push_back({Hash(*name), position});
+    std::sort(FEntries.begin(), FEntries.end());
+  }
+  void Add(std::string_view Name, size_t Position);
+  // The lowest position whose name matches, so that the first occurrence wins; here
+  // NameAt(position) gives the name of an indexed position.
+  template <class TNameAt>
+  std::optional<size_t> Find(std::string_view Name, TNameAt NameAt) const {
+    const size_t hash = Hash(Name);
+    for (auto it = std::lower_bound(FEntries.begin(), FEntries.end(), TEntry{hash, 0});
+         it != FEntries.end() && it->NameHash == hash; ++it)
+      if (Equal(NameAt(it->Position), Name)) return it->Position;
+    return std::nullopt;
+  }
+  // Every position from Position on moves one up (a line was inserted there).
+  void ShiftFrom(size_t Position);
+
+private:
+  struct TEntry {
+    size_t NameHash;
+    size_t Position;
+    bool operator<(const TEntry& Other) const {
+      return NameHash != Other.NameHash ? NameHash < Other.NameHash : Position < Other.Position;
+    }
+  };
+  std::vector<TEntry> FEntries;
+};

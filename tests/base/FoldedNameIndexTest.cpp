@@ -1,0 +1,73 @@
+// The case-folded name index: which names match, which position a lookup gives.
+#include "base/FoldedNameIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class FoldedNameIndexTest : public ::testing::Test {
+protected:
+  std::vector<std::string> names;
+  TFoldedNameIndex index;
+
+  void Build() {
+    index.Build(names.size(), [&](size_t at) -> std::optional<std::string_view> {
+      if (names[at] == "-") return std::nullopt;  // a position without a name
+      return names[at];
+    });
+  }
+  std::optional<size_t> Find(std::string_view name) const {
+    return index.Find(name, [&](size_t at) -> std::string_view { return names[at]; });
+  }
+};
+
+TEST_F(FoldedNameIndexTest, OnlyAsciiLettersMatchAcrossCase) {
+  names = {"Button", "[x]", "@a", "caf\xC9", "-", ""};
+  Build();
+  EXPECT_EQ(Find("BUTTON"), 0u);
+  EXPECT_EQ(Find("button"), 0u);
+  EXPECT_EQ(Find("{X}"), std::nullopt);  // '[' and '{' differ by the case bit only
+  EXPECT_EQ(Find("[X]"), 1u);
+  EXPECT_EQ(Find("`A"), std::nullopt);
+  EXPECT_EQ(Find("CAF\xC9"), 3u);
+  EXPECT_EQ(Find("caf\xE9"), std::nullopt);  // no folding beyond ASCII
+  EXPECT_EQ(Find("-"), std::nullopt);        // passed over when built
+  EXPECT_EQ(Find(""), 5u);                   // an empty name is a name
+  EXPECT_EQ(Find("Butto"), std::nullopt);
+}
+
+TEST_F(FoldedNameIndexTest, TheFirstOccurrenceWinsAlsoAfterAddingAndShifting) {
+  names = {"a", "key", "b", "KEY"};
+  Build();
+  EXPECT_EQ(Find("Key"), 1u);
+  // A line inserted at 1 moves the others up; the moved "key" still comes first.
+  names.insert(names.begin() + 1, "other");
+  index.ShiftFrom(1);
+  index.Add("other", 1);
+  EXPECT_EQ(Find("KEY"), 2u);
+  EXPECT_EQ(Find("OTHER"), 1u);
+  EXPECT_EQ(Find("b"), 3u);
+  // One inserted before every occurrence wins from then on.
+  names.insert(names.begin(), "kEy");
+  index.ShiftFrom(0);
+  index.Add("kEy", 0);
+  EXPECT_EQ(Find("key"), 0u);
+  index.Clear();
+  EXPECT_EQ(Find("key"), std::nullopt);
+}
+
+TEST_F(FoldedNameIndexTest, ManyNamesAreEachFoundAtTheirOwnPosition) {
+  for (int i = 0; i < 2000; ++i) names.push_back("Name" + std::to_string(i));
+  Build();
+  for (size_t i = 0; i < names.size(); ++i) {
+    std::string upper = names[i];
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_EQ(Find(upper), i) << upper;
+  }
+  EXPECT_EQ(Find("Name2000"), std::nullopt);
+}
+
+}  // namespace
