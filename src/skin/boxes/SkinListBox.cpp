@@ -199,7 +199,7 @@ void TspSkinCustomListBox::ListBoxWProc(TMessage&, bool& Continue) { Continue = 
 void TspSkinCustomListBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FSkin = TspDataSkinListBox("");
-  if (FIndex == -1) return;
+  if (!Skinned()) return;
   const auto* entry = dynamic_cast<const TspDataSkinListBox*>(SkinEntry());
   if (entry == nullptr) {
     FIndex = -1;  // an entry of another kind draws nothing of a list
