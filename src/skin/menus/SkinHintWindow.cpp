@@ -120,8 +120,7 @@ void TspSkinHintWindow::SwitchAlpha(const TPoint& At) {
   const bool layered = hint.AlphaBlend() && supported;
   const uint8_t value = hint.AlphaBlendValue();
   if (layered != FLayered) {
-    const LONG style = GetWindowLongA(Handle(), GWL_EXSTYLE);
-    SetWindowLongA(Handle(), GWL_EXSTYLE, layered ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    SetLayered(Handle(), layered);
     if (layered && !hint.AlphaBlendAnimation()) SetLayeredAlpha(Handle(), value);
     FLayered = layered;
   }

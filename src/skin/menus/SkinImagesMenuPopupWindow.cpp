@@ -100,7 +100,7 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
   const bool layered = IsWindows2000OrLater() && FMenu->AlphaBlend();
   const bool fades = layered && FMenu->AlphaBlendAnimation();
   if (layered) {
-    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayered(Handle(), true);
     SetLayeredAlpha(Handle(), fades ? 0 : FMenu->AlphaBlendValue());
   }
   SetWindowPos(Handle(), HWND_TOPMOST, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);

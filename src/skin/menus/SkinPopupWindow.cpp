@@ -171,7 +171,7 @@ void TspSkinPopupWindow::ShowWindowAt() {
   if (FPopupSkin != nullptr && FPopupSkin->CursorIndex != -1)
     SetCursor(TspSkinData::StartCursorIndex + FPopupSkin->CursorIndex);
   if (FAlphaBlend && IsWindows2000OrLater()) {
-    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayered(Handle(), true);
     const bool fadesIn = FAlphaBlendAnimation && FMenu->FirstOpen();
     SetLayeredAlpha(Handle(), fadesIn ? 0 : FAlphaBlendValue);
   }
