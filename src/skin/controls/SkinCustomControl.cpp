@@ -42,23 +42,23 @@ void TspSkinCustomControl::ChangeSkinData() {
 void TspSkinCustomControl::SetControlRegion() {
   if (!HandleAllocated()) return;
   TBitmap* mask = MaskPicture.Get();
-  HRGN region = nullptr;
+  TRegion region;
   if (Skinned() && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
     if (ResizeMode() == 0)
-      CreateMaskRegion(region, mask);
+      region = CreateMaskRegion(mask);
     else
-      CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
-                       NewRBPoint, NewClRect, mask, Width(), Height());
+      region = CreateSkinRegion({{LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
+                                 {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
+                                 mask,
+                                 Width(),
+                                 Height()});
   }
   if (region == nullptr && !FRegionSet) return;
-  // A region the system takes is its own from then on; only one it refuses is ours to delete.
-  if (SetWindowRgn(Handle(), region, TRUE) != 0)
-    FRegionSet = region != nullptr;
-  else if (region != nullptr)
-    DeleteObject(region);
+  const bool shaped = region != nullptr;
+  if (GiveWindowRegion(Handle(), std::move(region), true)) FRegionSet = shaped;
 }
 
 void TspSkinCustomControl::CreateWnd() {

@@ -187,11 +187,12 @@ void TspSkinImagesMenuPopupWindow::SetWindowRegion() {
   if (mask == nullptr || mask->Empty()) return;
   const TspDataSkinPopupWindow& s = FSkinData->PopupWindow;
   const TspLevelGeometry& g = FGeometry;
-  HRGN region = nullptr;
-  CreateSkinRegion(region, s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect, g.LT, g.RT, g.LB, g.RB,
-                   g.ItemsRect, mask, Width(), Height());
-  // The window owns a region it took (and frees the one it had); one it refused is ours.
-  if (region != nullptr && SetWindowRgn(Handle(), region, TRUE) == 0) DeleteObject(region);
+  if (TRegion region = CreateSkinRegion({{s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect},
+                                         {g.LT, g.RT, g.LB, g.RB, g.ItemsRect},
+                                         mask,
+                                         Width(),
+                                         Height()}))
+    GiveWindowRegion(Handle(), std::move(region), true);
 }
 
 void TspSkinImagesMenuPopupWindow::ItemsChanged() {

@@ -281,11 +281,12 @@ void TspSkinPopupWindow::SetLevelRegion(const TspLevelGeometry& G) {
   TBitmap* mask = FMaskPicture.Get();
   if (FPopupSkin == nullptr || mask == nullptr || mask->Empty()) return;
   const TspDataSkinPopupWindow& s = *FPopupSkin;
-  HRGN region = nullptr;
-  CreateSkinRegion(region, s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect, G.LT, G.RT, G.LB, G.RB,
-                   G.ItemsRect, mask, Width(), Height());
-  // The window owns a region it took (and frees the one it had); one it refused is ours.
-  if (region != nullptr && SetWindowRgn(Handle(), region, TRUE) == 0) DeleteObject(region);
+  if (TRegion region = CreateSkinRegion({{s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect},
+                                         {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
+                                         mask,
+                                         Width(),
+                                         Height()}))
+    GiveWindowRegion(Handle(), std::move(region), true);
 }
 
 // Painting
