@@ -13,7 +13,6 @@
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinImages.h"
-#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/ImageList.h"
@@ -185,14 +184,7 @@ void TspSkinImagesMenuPopupWindow::LayOut() {
 void TspSkinImagesMenuPopupWindow::SetWindowRegion() {
   TBitmap* mask = UseSkin() ? FMaskPicture.Get() : nullptr;
   if (mask == nullptr || mask->Empty()) return;
-  const TspDataSkinPopupWindow& s = FSkinData->PopupWindow;
-  const TspLevelGeometry& g = FGeometry;
-  if (TRegion region = CreateSkinRegion({{s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect},
-                                         {g.LT, g.RT, g.LB, g.RB, g.ItemsRect},
-                                         mask,
-                                         Width(),
-                                         Height()}))
-    GiveWindowRegion(Handle(), std::move(region), true);
+  SetPopupLevelRegion(Handle(), FSkinData->PopupWindow, FGeometry, mask, {Width(), Height()});
 }
 
 void TspSkinImagesMenuPopupWindow::ItemsChanged() {

@@ -8,7 +8,6 @@
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinImages.h"
-#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Application.h"
@@ -280,13 +279,7 @@ void TspSkinPopupWindow::SyncItems() {
 void TspSkinPopupWindow::SetLevelRegion(const TspLevelGeometry& G) {
   TBitmap* mask = FMaskPicture.Get();
   if (FPopupSkin == nullptr || mask == nullptr || mask->Empty()) return;
-  const TspDataSkinPopupWindow& s = *FPopupSkin;
-  if (TRegion region = CreateSkinRegion({{s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect},
-                                         {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
-                                         mask,
-                                         Width(),
-                                         Height()}))
-    GiveWindowRegion(Handle(), std::move(region), true);
+  SetPopupLevelRegion(Handle(), *FPopupSkin, G, mask, {Width(), Height()});
 }
 
 // Painting
