@@ -19,7 +19,7 @@ void TDynSkinCustomGrid::Dispatch(TMessage& Message) {
     case WM_SIZE:
       TspSkinControl::Dispatch(Message);
       // Mirrored cells and rows drawn without pictures depend on the width as a whole.
-      if (GridRightToLeft() || (SkinIndex() == -1 && Options().Contains(goRowSelect))) Invalidate();
+      if (GridRightToLeft() || (!Skinned() && Options().Contains(goRowSelect))) Invalidate();
       UpdateScrollRange();
       return;
     case WM_PAINT:

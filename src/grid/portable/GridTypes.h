@@ -2,6 +2,7 @@
 // The grid's basic types: cells, ranges of cells, options, draw states, the mouse-held
 // states and the scroll codes and keys the grid answers.
 
+#include "base/KeyCodes.h"
 #include "base/Set.h"
 
 #include <cstdint>
@@ -86,19 +87,8 @@ enum TGridScrollCode {
   scBottom = 7
 };
 
-// The keys the grid moves by, with the system's virtual-key codes.
-namespace GridKey {
-inline constexpr uint16_t Tab = 0x09;
-inline constexpr uint16_t PageUp = 0x21;
-inline constexpr uint16_t PageDown = 0x22;
-inline constexpr uint16_t End = 0x23;
-inline constexpr uint16_t Home = 0x24;
-inline constexpr uint16_t Left = 0x25;
-inline constexpr uint16_t Up = 0x26;
-inline constexpr uint16_t Right = 0x27;
-inline constexpr uint16_t Down = 0x28;
-inline constexpr uint16_t F2 = 0x71;
-}  // namespace GridKey
+// The keys the grid moves by.
+namespace GridKey = VirtualKey;
 
 // The modifier keys held with a key.
 struct TGridKeyShift {

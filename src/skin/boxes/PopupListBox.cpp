@@ -54,9 +54,7 @@ void TspPopupListBox::Show(TPoint P) {
   const bool blends = layers && combo->ListBoxAlphaBlend();
   const uint8_t alpha = layers ? combo->ListBoxAlphaBlendValue() : 255;
   if (layers && blends != FLayered) {
-    const LONG style = GetWindowLongA(Handle(), GWL_EXSTYLE);
-    SetWindowLongA(Handle(), GWL_EXSTYLE,
-                   blends ? style | WS_EX_LAYERED : style & ~static_cast<LONG>(WS_EX_LAYERED));
+    SetLayered(Handle(), blends);
     FLayered = blends;
   }
   const bool fades = blends && combo->ListBoxAlphaBlendAnimation();

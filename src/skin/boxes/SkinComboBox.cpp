@@ -194,7 +194,7 @@ void TspSkinCustomComboBox::GetSkinData() {
   FSkin = TspDataSkinComboBox("");
   // Without the skin's size there is no region either.
   if (!FUseSkinSize) MaskPicture = {};
-  if (FIndex == -1) return;
+  if (!Skinned()) return;
   const auto* entry = dynamic_cast<const TspDataSkinComboBox*>(SkinEntry());
   if (entry == nullptr) {
     FIndex = -1;  // an entry of another kind draws nothing of a combo box

@@ -163,7 +163,6 @@ protected:
   TspDataSkinComboBox FSkin{""};
 
 private:
-  bool Skinned() const { return FIndex != -1; }
   // Focused: the box, or its edit part, has the focus.
   TspComboLookState LookState();
   // Button, item area and edit part (SkinComboBox.cpp).

@@ -15,6 +15,9 @@
 
 namespace {
 
+// A new bar's size until the list's layout places it.
+constexpr TSize NewBarSize{20, 100};
+
 TspScrollState NativeScrollState(HWND Window, int Bar) {
   TspScrollState state;
   GetScrollRange(Window, Bar, &state.Min, &state.Max);
@@ -199,7 +202,7 @@ void TspSkinCustomListBox::ListBoxWProc(TMessage&, bool& Continue) { Continue = 
 void TspSkinCustomListBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FSkin = TspDataSkinListBox("");
-  if (FIndex == -1) return;
+  if (!Skinned()) return;
   const auto* entry = dynamic_cast<const TspDataSkinListBox*>(SkinEntry());
   if (entry == nullptr) {
     FIndex = -1;  // an entry of another kind draws nothing of a list
@@ -381,7 +384,7 @@ void TspSkinCustomListBox::ShowVerticalBar(const TspBarRange& Range) {
       bar->SetDefaultHeight(0);
       bar->SetDefaultWidth(DefaultBarThickness);
     }
-    bar->SetBounds(bar->Left(), bar->Top(), 20, 100);
+    bar->SetBounds(bar->Left(), bar->Top(), NewBarSize.cx, NewBarSize.cy);
     bar->OnChange = Event(this, &TspSkinCustomListBox::VerticalBarChange);
     FVScrollBar = bar;
     NameVerticalBar();
@@ -399,7 +402,7 @@ void TspSkinCustomListBox::ShowHorizontalBar(const TspBarRange& Range) {
     auto* bar = new TspSkinScrollBar(this);
     bar->SetVisible(false);
     bar->SetKind(sbHorizontal);
-    bar->SetBounds(bar->Left(), bar->Top(), 20, 100);
+    bar->SetBounds(bar->Left(), bar->Top(), NewBarSize.cx, NewBarSize.cy);
     bar->OnChange = Event(this, &TspSkinCustomListBox::HorizontalBarChange);
     FHScrollBar = bar;
     NameHorizontalBar();

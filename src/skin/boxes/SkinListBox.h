@@ -173,7 +173,6 @@ protected:
   TspDataSkinListBox FSkin{""};
 
 private:
-  bool Skinned() const { return FIndex != -1; }
   TspListBoxFrame Frame() const;
   // The font items are painted in: the box's Font, or with SkinFont the entry's name,
   // style and height; with Charset the charset of the skin's resource strings, else

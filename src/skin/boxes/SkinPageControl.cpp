@@ -79,7 +79,7 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
 
 void TspSkinPageControl::GetSkinData() {
   FIndex = FSkinData == nullptr || FSkinData->Empty() ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  auto* entry = FIndex == -1
+  auto* entry = !Skinned()
                     ? nullptr
                     : dynamic_cast<TspDataSkinTabControl*>(FSkinData->CtrlList[static_cast<size_t>(FIndex)].get());
   if (entry == nullptr) {

@@ -45,7 +45,7 @@ void TspSkinUpDown::Step(int Button) {
 void TspSkinUpDown::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FSkin = TspDataSkinUpDownControl("");
-  if (FIndex != -1) {
+  if (Skinned()) {
     auto* entry = dynamic_cast<TspDataSkinUpDownControl*>(SkinData()->CtrlList[static_cast<size_t>(FIndex)].get());
     if (entry == nullptr) {
       FIndex = -1;
@@ -61,7 +61,7 @@ void TspSkinUpDown::GetSkinData() {
 }
 
 void TspSkinUpDown::Layout() {
-  if (FIndex != -1 && FUseSkinSize) {
+  if (Skinned() && FUseSkinSize) {
     FButtons.SetRect(UpButton, FSkin.UpButtonRect);
     FButtons.SetRect(DownButton, FSkin.DownButtonRect);
     return;

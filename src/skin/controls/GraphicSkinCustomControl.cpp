@@ -2,7 +2,7 @@
 
 void TspGraphicSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   GetSkinData();
-  const bool skinned = FIndex != -1;
+  const bool skinned = Skinned();
   const TSize old{Width(), Height()};
   if (skinned && (AWidth != old.cx || AHeight != old.cy)) CalcSize(AWidth, AHeight);
   TspSkinCustomControlCore::SetBounds(ALeft, ATop, AWidth, AHeight);

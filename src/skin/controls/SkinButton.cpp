@@ -170,14 +170,14 @@ void TspSkinButton::CalcSize(int& AWidth, int& AHeight) {
     TspSkinCustomControl::CalcSize(AWidth, AHeight);
     return;
   }
-  if (FIndex != -1) NewClRect = GrownClientRect(ClRect, SkinRect, AWidth, AHeight);
+  if (Skinned()) NewClRect = GrownClientRect(ClRect, SkinRect, AWidth, AHeight);
 }
 
 void TspSkinButton::ChangeSkinData() {
   StopAnimation();
   StopMorph();
   TspSkinCustomControl::ChangeSkinData();
-  if (MorphEnabled() && FIndex != -1 && (FocusedAndCanFocus() || FMouseIn)) FMorphKf = 1;
+  if (MorphEnabled() && Skinned() && (FocusedAndCanFocus() || FMouseIn)) FMorphKf = 1;
 }
 
 // Painting
@@ -260,7 +260,7 @@ void TspSkinButton::DrawContent(TCanvas& Canvas, const TRect& R, TspPartState St
 // Morph and animation
 
 void TspSkinButton::ChangeLook() {
-  if (MorphEnabled() && FIndex != -1)
+  if (MorphEnabled() && Skinned())
     StartMorph();
   else
     Repaint();
@@ -282,7 +282,7 @@ void TspSkinButton::MorphTick() {
 }
 
 void TspSkinButton::StartAnimation(bool Forward) {
-  if (!EffectsEnabled() || FIndex == -1 || IsNullRect(FAnimateSkinRect)) return;
+  if (!EffectsEnabled() || !Skinned() || IsNullRect(FAnimateSkinRect)) return;
   if (!CanAnimate(FAnimateSkinRect, FFrameCount, FAnimateInterval,
                   RectWidth(FAnimateSkinRect) > RectWidth(SkinRect)))
     return;

@@ -63,7 +63,7 @@ void TspSkinCheckRadioBox::Toggle() { SetChecked(FRadio || !FChecked); }
 
 void TspSkinCheckRadioBox::SetRadio(bool Value) {
   FRadio = Value;
-  if (FIndex == -1) Repaint();
+  if (!Skinned()) Repaint();
 }
 
 void TspSkinCheckRadioBox::SetAllowGrayed(bool Value) {
@@ -113,7 +113,7 @@ void TspSkinCheckRadioBox::ActionChange(TObject* Sender, bool CheckDefaults) {
 void TspSkinCheckRadioBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FSkin.reset();
-  const auto* entry = FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinCheckRadioControl*>(SkinEntry());
+  const auto* entry = !Skinned() ? nullptr : dynamic_cast<const TspDataSkinCheckRadioControl*>(SkinEntry());
   if (entry == nullptr) {
     FMorphKf = 0;
     return;

@@ -85,7 +85,7 @@ void TspSkinControlCore<Base>::Paint() {
   if (this->Width() < 1 || this->Height() < 1) return;
   GetSkinData();
   TBitmap image(this->Width(), this->Height());
-  if (FIndex != -1)
+  if (Skinned())
     CreateControlSkinImage(&image);
   else if (FDrawDefault)
     CreateControlDefaultImage(&image);

@@ -57,6 +57,8 @@ public:
   // The index of the control's entry in the skin's control list as of the last lookup;
   // -1 for none.
   int32_t SkinIndex() const { return FIndex; }
+  // The last lookup found the control's entry: it draws from the skin, not its default look.
+  bool Skinned() const { return FIndex != -1; }
   int32_t CursorIndex() const { return FCursorIndex; }
 
   // Before a skin change: nothing of the old skin is drawn any more.

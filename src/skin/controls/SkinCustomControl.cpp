@@ -9,14 +9,14 @@
 
 void TspSkinCustomControl::GetSkinData() {
   TspSkinCustomControlCore::GetSkinData();
-  if (FIndex == -1) return;
+  if (!Skinned()) return;
   const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(SkinEntry());
   MaskPicture = entry != nullptr ? SkinActiveBitmap(SkinData(), entry->MaskPictureIndex) : TspSkinBitmap{};
 }
 
 void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   GetSkinData();
-  const bool skinned = FIndex != -1;
+  const bool skinned = Skinned();
   if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
   const TSize old{Width(), Height()};
   TspSkinCustomControlCore::SetBounds(ALeft, ATop, AWidth, AHeight);
@@ -34,7 +34,7 @@ void TspSkinCustomControl::ChangeSkinData() {
   const TSize size = SkinSize();
   const TSize old{Width(), Height()};
   if (size != old) SetBounds(Left(), Top(), size.cx, size.cy);
-  if (FIndex != -1 && old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
+  if (Skinned() && old != TSize{Width(), Height()}) return;  // the resize set the region and repainted
   SetControlRegion();
   Repaint();
 }
@@ -42,23 +42,23 @@ void TspSkinCustomControl::ChangeSkinData() {
 void TspSkinCustomControl::SetControlRegion() {
   if (!HandleAllocated()) return;
   TBitmap* mask = MaskPicture.Get();
-  HRGN region = nullptr;
-  if (FIndex != -1 && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
+  TRegion region;
+  if (Skinned() && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
     if (ResizeMode() == 0)
-      CreateMaskRegion(region, mask);
+      region = CreateMaskRegion(mask);
     else
-      CreateSkinRegion(region, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
-                       NewRBPoint, NewClRect, mask, Width(), Height());
+      region = CreateSkinRegion({{LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
+                                 {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
+                                 mask,
+                                 Width(),
+                                 Height()});
   }
   if (region == nullptr && !FRegionSet) return;
-  // A region the system takes is its own from then on; only one it refuses is ours to delete.
-  if (SetWindowRgn(Handle(), region, TRUE) != 0)
-    FRegionSet = region != nullptr;
-  else if (region != nullptr)
-    DeleteObject(region);
+  const bool shaped = region != nullptr;
+  if (GiveWindowRegion(Handle(), std::move(region), true)) FRegionSet = shaped;
 }
 
 void TspSkinCustomControl::CreateWnd() {
@@ -73,7 +73,7 @@ void TspSkinCustomControl::DestroyWnd() {
 }
 
 bool TspSkinCustomControl::PaintsBordersDirect() const {
-  return FIndex != -1 && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
+  return Skinned() && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
 }
 
 void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {

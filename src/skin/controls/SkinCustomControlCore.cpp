@@ -25,25 +25,25 @@ TspSkinCustomControlCore<Base>::TspSkinCustomControlCore(TComponent* AOwner) : B
 template <class Base>
 void TspSkinCustomControlCore<Base>::DefaultFontChange(TObject*) {
   DefaultFontChanged();
-  if (this->FIndex == -1) this->Repaint();
+  if (!this->Skinned()) this->Repaint();
 }
 
 template <class Base>
 void TspSkinCustomControlCore<Base>::SetDefaultWidth(int32_t Value) {
   FDefaultWidth = Value;
-  if (this->FIndex == -1 && Value > 0) this->SetWidth(Value);
+  if (!this->Skinned() && Value > 0) this->SetWidth(Value);
 }
 
 template <class Base>
 void TspSkinCustomControlCore<Base>::SetDefaultHeight(int32_t Value) {
   FDefaultHeight = Value;
-  if (this->FIndex == -1 && Value > 0) this->SetHeight(Value);
+  if (!this->Skinned() && Value > 0) this->SetHeight(Value);
 }
 
 template <class Base>
 void TspSkinCustomControlCore<Base>::GetSkinData() {
   Base::GetSkinData();
-  if (this->FIndex == -1) return;
+  if (!this->Skinned()) return;
   if (const auto* entry = dynamic_cast<const TspDataSkinCustomControl*>(this->SkinEntry())) {
     TakeGeometry(this->SkinData(), *entry);
     this->FCursorIndex = entry->CursorIndex;
@@ -54,14 +54,14 @@ void TspSkinCustomControlCore<Base>::GetSkinData() {
 
 template <class Base>
 void TspSkinCustomControlCore<Base>::CalcSize(int& AWidth, int& AHeight) {
-  if (this->FIndex != -1) FitGeometry(AWidth, AHeight);
+  if (this->Skinned()) FitGeometry(AWidth, AHeight);
 }
 
 template <class Base>
 TSize TspSkinCustomControlCore<Base>::SkinSize() {
   int width = this->Width();
   int height = this->Height();
-  if (this->FIndex != -1) {
+  if (this->Skinned()) {
     CalcSize(width, height);
   } else {
     if (FDefaultWidth > 0) width = FDefaultWidth;

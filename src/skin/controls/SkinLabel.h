@@ -59,7 +59,6 @@ protected:
   int32_t CaptionTextWidth(const std::string& S);
   // The client rectangle at Width x Height, as the paint uses it.
   TRect ContentRect(int32_t Width, int32_t Height);
-  bool Skinned() const { return FIndex != -1; }
 
 private:
   bool KeepsSkinSize() const { return FUseSkinSize || ResizeMode() == 1; }

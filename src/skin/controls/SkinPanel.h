@@ -99,7 +99,6 @@ protected:
   int32_t FFrameRightOffset = 0;
 
 private:
-  bool Skinned() const { return FIndex != -1; }
   void Changed();
   void ChangedAndRealigned();
   void Roll();

@@ -125,7 +125,7 @@ void TspSkinScrollBar::SetBoth(bool Value) {
   } else if (!FSavedSkinDataName.empty()) {
     SetSkinDataName(FSavedSkinDataName);
   }
-  if (FIndex != -1)
+  if (Skinned())
     ChangeSkinData();
   else
     Repaint();
@@ -134,7 +134,7 @@ void TspSkinScrollBar::SetBoth(bool Value) {
 void TspSkinScrollBar::SetBothMarkerWidth(int32_t Value) {
   if (Value < 0) return;
   FBothMarkerWidth = Value;
-  if (FIndex == -1) Repaint();
+  if (!Skinned()) Repaint();
 }
 
 void TspSkinScrollBar::SetCanFocused(bool Value) {
@@ -157,7 +157,7 @@ bool TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
 void TspSkinScrollBar::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FSkin.reset();
-  const auto* entry = FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinScrollBarControl*>(SkinEntry());
+  const auto* entry = !Skinned() ? nullptr : dynamic_cast<const TspDataSkinScrollBarControl*>(SkinEntry());
   if (entry == nullptr) return;
   TScrollSkin& skin = FSkin.emplace();
   skin.Geometry = {SkinRect,      entry->TrackArea, entry->UpButtonRect, entry->DownButtonRect,

@@ -175,7 +175,7 @@ bool TspSkinSpeedButton::MorphActive() const { return FSkin.Morphing && SkinEffe
 void TspSkinSpeedButton::GetSkinData() {
   TspGraphicSkinCustomControl::GetSkinData();
   FPart = {};
-  const auto* entry = FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinButtonControl*>(SkinEntry());
+  const auto* entry = !Skinned() ? nullptr : dynamic_cast<const TspDataSkinButtonControl*>(SkinEntry());
   if (entry == nullptr) {
     FSkin.Morphing = false;
     return;
@@ -210,7 +210,7 @@ void TspSkinSpeedButton::GetSkinData() {
 void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
   if (FUseSkinSize || ResizeMode() == 1)
     TspGraphicSkinCustomControl::CalcSize(AWidth, AHeight);
-  else if (FIndex != -1)
+  else if (Skinned())
     NewClRect = GrownClientRect(ClRect, SkinRect, AWidth, AHeight);
 }
 
@@ -219,7 +219,7 @@ void TspSkinSpeedButton::ChangeSkinData() {
   FFrameIndex = 0;
   StopTimer(FMorphTimer);
   TspGraphicSkinCustomControl::ChangeSkinData();
-  if (MorphActive() && FIndex != -1 && FMouseIn) FMorphKf = 1;
+  if (MorphActive() && Skinned() && FMouseIn) FMorphKf = 1;
 }
 
 // Painting
@@ -335,7 +335,7 @@ void TspSkinSpeedButton::DrawMenuMarker(TCanvas& Canvas, const TRect& R, bool AF
 // Morph, animation and repeat
 
 void TspSkinSpeedButton::StartMorph() {
-  if (MorphActive() && FIndex != -1)
+  if (MorphActive() && Skinned())
     StartTimer(this, FMorphTimer, MorphInterval, Event(this, &TspSkinSpeedButton::MorphTick));
   else
     Repaint();
@@ -343,7 +343,7 @@ void TspSkinSpeedButton::StartMorph() {
 
 void TspSkinSpeedButton::MorphTick(TObject*) {
   bool done = true;
-  if (MorphActive() && FIndex != -1)
+  if (MorphActive() && Skinned())
     FMorphKf = NextMorphFactor(FMorphKf, FMouseIn, done);
   else
     FMorphKf = FMouseIn ? 1 : 0;
@@ -352,7 +352,7 @@ void TspSkinSpeedButton::MorphTick(TObject*) {
 }
 
 void TspSkinSpeedButton::StartAnimation(bool Forward) {
-  if (FFlat || !SkinEffectsEnabled(SkinData()) || FIndex == -1) return;
+  if (FFlat || !SkinEffectsEnabled(SkinData()) || !Skinned()) return;
   const bool sideBySide = RectWidth(FSkin.AnimateSkinRect) > RectWidth(SkinRect);
   if (!CanAnimate(FSkin.AnimateSkinRect, FSkin.FrameCount, FSkin.AnimateInterval, sideBySide)) return;
   FAnimationIncreasing = Forward;
@@ -472,7 +472,7 @@ void TspSkinSpeedButton::Dispatch(TMessage& Message) {
       break;
     case CM_TEXTCHANGED:
       TspGraphicSkinCustomControl::Dispatch(Message);
-      if (FIndex != -1 || ComponentState().Contains(csDesigning) || DrawDefault()) Repaint();
+      if (Skinned() || ComponentState().Contains(csDesigning) || DrawDefault()) Repaint();
       return;
     case CM_ENABLEDCHANGED:
       TspGraphicSkinCustomControl::Dispatch(Message);

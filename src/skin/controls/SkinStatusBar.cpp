@@ -40,7 +40,7 @@ void TspSkinStatusBar::GetSkinData() {
   FGripperTransparentColor = entry != nullptr ? entry->GripperTransparentColor : clNone;
 }
 
-bool TspSkinStatusBar::HasGripPicture() const { return FIndex != -1 && !IsNullRect(FGripperRect); }
+bool TspSkinStatusBar::HasGripPicture() const { return Skinned() && !IsNullRect(FGripperRect); }
 
 void TspSkinStatusBar::AdjustClientRect(TRect& Rect) {
   TspSkinPanel::AdjustClientRect(Rect);

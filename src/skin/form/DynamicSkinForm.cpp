@@ -204,12 +204,11 @@ void TspDynamicSkinForm::SetSupportNCArea(bool Value) {
 void TspDynamicSkinForm::ApplyLayeredAlpha() {
   if (!FForm->HandleAllocated()) return;
   HWND window = FForm->Handle();
-  const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
   if (FAlphaBlend) {
-    SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayered(window, true);
     SetLayeredAlpha(window, FAlphaBlendValue);
   } else {
-    SetWindowLongA(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+    SetLayered(window, false);
   }
 }
 

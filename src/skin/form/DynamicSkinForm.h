@@ -15,6 +15,7 @@
 #include "skin/form/WindowProcHook.h"
 
 #include "skin/controls/SkinFormHost.h"
+#include "skin/data/win32/SkinRegions.h"
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
@@ -402,7 +403,7 @@ private:
   void UpdateRegion(bool Redraw);
   void SetRollUpFormRegion();
   // Hands Region to the window (whose it is from then on); a refused one is deleted.
-  void SetWindowRegion(HRGN Region);
+  void SetWindowRegion(TRegion Region);
   void DropWindowRegion();
 
   // Objects, mouse and timers (FrameObjectList.cpp).

@@ -12,21 +12,15 @@
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
 
-void TspDynamicSkinForm::SetWindowRegion(HRGN Region) {
-  if (Region == nullptr || !FForm->HandleAllocated()) {
-    if (Region != nullptr) DeleteObject(Region);
-    return;
-  }
-  if (SetWindowRgn(FForm->Handle(), Region, TRUE) != 0)
-    FRegionSet = true;
-  else
-    DeleteObject(Region);  // refused: still ours
+void TspDynamicSkinForm::SetWindowRegion(TRegion Region) {
+  if (Region == nullptr || !FForm->HandleAllocated()) return;
+  if (GiveWindowRegion(FForm->Handle(), std::move(Region), true)) FRegionSet = true;
 }
 
 void TspDynamicSkinForm::DropWindowRegion() {
   if (!FRegionSet) return;
   FRegionSet = false;
-  if (FForm->HandleAllocated()) SetWindowRgn(FForm->Handle(), nullptr, TRUE);
+  if (FForm->HandleAllocated()) GiveWindowRegion(FForm->Handle(), nullptr, true);
 }
 
 void TspDynamicSkinForm::SetFormRegion() {
@@ -36,23 +30,22 @@ void TspDynamicSkinForm::SetFormRegion() {
     return;
   }
   const int width = FCore.LastWidth(), height = FCore.LastHeight();
-  HRGN region = nullptr;
+  TRegion region;
   switch (FormRegionKind(FCore)) {
     case TspFormRegion::None: DropWindowRegion(); return;
-    case TspFormRegion::WholeMask: CreateMaskRegion(region, SkinBitmap(FSkinData, &TspSkinData::Mask).Get()); break;
+    case TspFormRegion::WholeMask: region = CreateMaskRegion(SkinBitmap(FSkinData, &TspSkinData::Mask).Get()); break;
     case TspFormRegion::MaskBands: {
       const TSkinCut cut = MaskCut(*FSkinData);
       const TSkinCut sized =
           CutForSize(cut, Rect(0, 0, FCore.Skin().Picture.cx, FCore.Skin().Picture.cy), width, height);
-      CreateSkinRegion(region, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, sized.LT, sized.RT, sized.LB, sized.RB,
-                       sized.ClRect, SkinBitmap(FSkinData, &TspSkinData::Mask).Get(), width, height);
+      region = CreateSkinRegion({cut, sized, SkinBitmap(FSkinData, &TspSkinData::Mask).Get(), width, height});
       break;
     }
     case TspFormRegion::Rectangle:
-      if (width > 0 && height > 0) region = CreateRectRgn(0, 0, width, height);
+      if (width > 0 && height > 0) region.reset(CreateRectRgn(0, 0, width, height));
       break;
   }
-  SetWindowRegion(region);
+  SetWindowRegion(std::move(region));
 }
 
 void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
@@ -75,7 +68,5 @@ void TspDynamicSkinForm::SetRollUpFormRegion() {
   }
   TBitmap widened;
   DrawImage(&widened, mask, RollUpImagePlan({mask->Width(), mask->Height()}, *FSkinData, FForm->Width()));
-  HRGN region = nullptr;
-  CreateMaskRegion(region, &widened);
-  SetWindowRegion(region);
+  SetWindowRegion(CreateMaskRegion(&widened));
 }

@@ -364,7 +364,7 @@ void TspDynamicSkinForm::FadeIn() {
   } else if (target != 255) {
     SetLayeredAlpha(window, FAlphaBlendValue);
   }
-  if (target == 255) SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  if (target == 255) SetLayered(window, false);
 }
 
 // The mouse after the form's own procedure

@@ -222,13 +222,13 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   if (Message.WParam == 0) {
     if (FSkinnable && FCore.Options.MDIChild) RemoveMDIChildEntries();
     if (FSkinnable && FAlphaBlend && layers)
-      SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+      SetLayered(window, false);
     return;
   }
   if (FCore.State.FirstShowPending)
     SetFormBounds(FirstShowBounds(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
   if (layers && (FAlphaBlend || FAlphaBlendAnimation)) {
-    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayered(window, true);
     SetLayeredAlpha(window, 0);
     SetTimer(window, FadeInTimerId, 1, nullptr);
   }

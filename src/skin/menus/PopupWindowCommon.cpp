@@ -1,5 +1,6 @@
 #include "PopupWindowCommon.h"
 
+#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 
 void SetSkinPopupParams(TCreateParams& Params) {
@@ -8,4 +9,14 @@ void SetSkinPopupParams(TCreateParams& Params) {
   Params.WndParent = nullptr;
   Params.WindowClass.style |= CS_SAVEBITS;
   if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
+}
+
+void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow& Skin, const TspLevelGeometry& G, TBitmap* Mask,
+                         TSize Size) {
+  if (TRegion region = CreateSkinRegion({{Skin.LTPoint, Skin.RTPoint, Skin.LBPoint, Skin.RBPoint, Skin.ItemsRect},
+                                         {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
+                                         Mask,
+                                         Size.cx,
+                                         Size.cy}))
+    GiveWindowRegion(Window, std::move(region), true);
 }

@@ -120,8 +120,7 @@ void TspSkinHintWindow::SwitchAlpha(const TPoint& At) {
   const bool layered = hint.AlphaBlend() && supported;
   const uint8_t value = hint.AlphaBlendValue();
   if (layered != FLayered) {
-    const LONG style = GetWindowLongA(Handle(), GWL_EXSTYLE);
-    SetWindowLongA(Handle(), GWL_EXSTYLE, layered ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    SetLayered(Handle(), layered);
     if (layered && !hint.AlphaBlendAnimation()) SetLayeredAlpha(Handle(), value);
     FLayered = layered;
   }
@@ -147,22 +146,21 @@ void TspSkinHintWindow::FadeIn() {
 }
 
 void TspSkinHintWindow::SetHintRegion() {
-  HRGN region = nullptr;
+  TRegion region;
   TBitmap* mask = Skinned() ? FMask.Get() : nullptr;
   if (mask != nullptr && !mask->Empty()) {
     const TspDataSkinHintWindow& s = FSkinData->HintWindow;
-    CreateSkinRegion(region, s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ClRect, FFrame.NewLT, FFrame.NewRT,
-                     FFrame.NewLB, FFrame.NewRB, FFrame.NewClRect, mask, Width(), Height());
+    region = CreateSkinRegion({{s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ClRect},
+                               {FFrame.NewLT, FFrame.NewRT, FFrame.NewLB, FFrame.NewRB, FFrame.NewClRect},
+                               mask,
+                               Width(),
+                               Height()});
   }
-  // A region given to the window is the window's: it frees the one it had, and its last
-  // one goes with it. Only a region it refused is still ours.
+  // The window's last region goes with it.
   if (region != nullptr) {
-    if (SetWindowRgn(Handle(), region, FALSE) != 0)
-      FHasRegion = true;
-    else
-      DeleteObject(region);
+    if (GiveWindowRegion(Handle(), std::move(region), false)) FHasRegion = true;
   } else if (FHasRegion) {
-    SetWindowRgn(Handle(), nullptr, FALSE);
+    GiveWindowRegion(Handle(), nullptr, false);
     FHasRegion = false;
   }
 }

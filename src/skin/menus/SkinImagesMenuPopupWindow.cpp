@@ -13,7 +13,6 @@
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinImages.h"
-#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/ImageList.h"
@@ -100,7 +99,7 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
   const bool layered = IsWindows2000OrLater() && FMenu->AlphaBlend();
   const bool fades = layered && FMenu->AlphaBlendAnimation();
   if (layered) {
-    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayered(Handle(), true);
     SetLayeredAlpha(Handle(), fades ? 0 : FMenu->AlphaBlendValue());
   }
   SetWindowPos(Handle(), HWND_TOPMOST, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -185,13 +184,7 @@ void TspSkinImagesMenuPopupWindow::LayOut() {
 void TspSkinImagesMenuPopupWindow::SetWindowRegion() {
   TBitmap* mask = UseSkin() ? FMaskPicture.Get() : nullptr;
   if (mask == nullptr || mask->Empty()) return;
-  const TspDataSkinPopupWindow& s = FSkinData->PopupWindow;
-  const TspLevelGeometry& g = FGeometry;
-  HRGN region = nullptr;
-  CreateSkinRegion(region, s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect, g.LT, g.RT, g.LB, g.RB,
-                   g.ItemsRect, mask, Width(), Height());
-  // The window owns a region it took (and frees the one it had); one it refused is ours.
-  if (region != nullptr && SetWindowRgn(Handle(), region, TRUE) == 0) DeleteObject(region);
+  SetPopupLevelRegion(Handle(), FSkinData->PopupWindow, FGeometry, mask, {Width(), Height()});
 }
 
 void TspSkinImagesMenuPopupWindow::ItemsChanged() {

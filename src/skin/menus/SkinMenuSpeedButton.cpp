@@ -57,7 +57,7 @@ void TspSkinMenuSpeedButton::SetSkinImagesMenu(TspSkinImagesMenu* Value) {
 
 void TspSkinMenuSpeedButton::SetTrackButtonMode(bool Value) {
   FTrackButtonMode = Value;
-  if (FIndex == -1) Repaint();
+  if (!Skinned()) Repaint();
 }
 
 void TspSkinMenuSpeedButton::SetTrackPosition(TspTrackPosition Value) {
@@ -77,7 +77,7 @@ void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation Ope
 
 // The menu part
 
-bool TspSkinMenuSpeedButton::OwnEntry() const { return FIndex != -1 && !IsPlainToolButtonEntry(SkinDataName()); }
+bool TspSkinMenuSpeedButton::OwnEntry() const { return Skinned() && !IsPlainToolButtonEntry(SkinDataName()); }
 
 bool TspSkinMenuSpeedButton::NewStyleEntries() const { return FNewStyle && SkinDataName() == NewStyleEntry; }
 
@@ -174,7 +174,7 @@ bool TspSkinMenuSpeedButton::ShowsFlat() { return Flat() && !MouseIn() && !Down(
 
 void TspSkinMenuSpeedButton::PaintFlat(TCanvas& Canvas) {
   PaintFlatContent(Canvas, ButtonPart(Size(), StripPosition()));
-  const bool marker = FIndex != -1 && !IsNullRect(FSkin.MenuMarkerFlatRect);
+  const bool marker = Skinned() && !IsNullRect(FSkin.MenuMarkerFlatRect);
   DrawStripMarker(Canvas, TrackStrip(Size(), StripPosition()), TspPartState::Normal, marker);
 }
 
@@ -279,7 +279,7 @@ void TspSkinMenuSpeedButton::PaintNewStyle() {
              NinePartOf(data, stripEntry != nullptr ? *stripEntry : *buttonEntry), states.Strip);
   }
   TFont& font = *image.Canvas()->Font();
-  if (FIndex != -1) {
+  if (Skinned()) {
     AssignStateFont(font, states.Button);
   } else {  // drawn from the stand-in entry: the default font
     AssignTextFont(font, nullptr);

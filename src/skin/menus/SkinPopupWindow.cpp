@@ -8,7 +8,6 @@
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinImages.h"
-#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Application.h"
@@ -171,7 +170,7 @@ void TspSkinPopupWindow::ShowWindowAt() {
   if (FPopupSkin != nullptr && FPopupSkin->CursorIndex != -1)
     SetCursor(TspSkinData::StartCursorIndex + FPopupSkin->CursorIndex);
   if (FAlphaBlend && IsWindows2000OrLater()) {
-    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayered(Handle(), true);
     const bool fadesIn = FAlphaBlendAnimation && FMenu->FirstOpen();
     SetLayeredAlpha(Handle(), fadesIn ? 0 : FAlphaBlendValue);
   }
@@ -280,12 +279,7 @@ void TspSkinPopupWindow::SyncItems() {
 void TspSkinPopupWindow::SetLevelRegion(const TspLevelGeometry& G) {
   TBitmap* mask = FMaskPicture.Get();
   if (FPopupSkin == nullptr || mask == nullptr || mask->Empty()) return;
-  const TspDataSkinPopupWindow& s = *FPopupSkin;
-  HRGN region = nullptr;
-  CreateSkinRegion(region, s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ItemsRect, G.LT, G.RT, G.LB, G.RB,
-                   G.ItemsRect, mask, Width(), Height());
-  // The window owns a region it took (and frees the one it had); one it refused is ours.
-  if (region != nullptr && SetWindowRgn(Handle(), region, TRUE) == 0) DeleteObject(region);
+  SetPopupLevelRegion(Handle(), *FPopupSkin, G, mask, {Width(), Height()});
 }
 
 // Painting

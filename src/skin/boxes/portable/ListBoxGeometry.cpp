@@ -45,11 +45,14 @@ TspListBoxPlaces SkinnedPlaces(const TspListBoxFrame& Frame, const TspListBoxBar
   return places;
 }
 
+// A default bar with the frame pixel beyond it.
+constexpr int32_t DefaultBarReach = DefaultBarThickness + 1;
+
 TspListBoxPlaces DefaultPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars) {
   const int32_t w = Frame.Width;
   const int32_t h = Frame.Height;
   const int32_t c = Frame.CaptionHeight;
-  const TRect acrossBottom = Bounds(1, h - 20, w - 2, DefaultBarThickness);
+  const TRect acrossBottom = Bounds(1, h - DefaultBarReach, w - 2, DefaultBarThickness);
   TspListBoxPlaces places{{2, c + 1, w - 2, h - 2}, {}, {}};
   int32_t reserved = 0;
   if (Frame.Columns == 0 && Bars.Horizontal) {
@@ -61,8 +64,8 @@ TspListBoxPlaces DefaultPlaces(const TspListBoxFrame& Frame, const TspListBoxBar
     places.VerticalBar = acrossBottom;
     places.Inner = {2, c + 1, w - 2, acrossBottom.Top};
   } else {
-    places.VerticalBar = Bounds(w - 20, c, DefaultBarThickness, h - 1 - c - reserved);
-    places.Inner = {2, c + 1, w - 20, h - 2 - reserved};
+    places.VerticalBar = Bounds(w - DefaultBarReach, c, DefaultBarThickness, h - 1 - c - reserved);
+    places.Inner = {2, c + 1, w - DefaultBarReach, h - 2 - reserved};
   }
   return places;
 }

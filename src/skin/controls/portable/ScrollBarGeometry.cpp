@@ -40,18 +40,22 @@ struct TThumbSize {
   std::optional<int32_t> Cross;  // across the whole track without it
 };
 
+// Without a skin a button runs from the frame pixel to 17 pixels in from its end of the
+// bar, and the track lies between the two buttons.
+constexpr int64_t DefaultButtonReach = 17;
+
 TThumbSize PlaceDefaultParts(const TspScrollBarShape& Shape, TspScrollBarRects& Rects) {
   const int64_t w = Shape.Width, h = Shape.Height;
   auto& b = Rects.Buttons;
   if (Shape.Vertical) {
-    b[ScrollDownButton] = Spanning(true, 1, 17, 1, w - 1);
-    b[ScrollUpButton] = Spanning(true, h - 17, h - 1, 1, w - 1);
-    Rects.TrackRect = Spanning(true, 17, h - 17, 1, w - 1);
+    b[ScrollDownButton] = Spanning(true, 1, DefaultButtonReach, 1, w - 1);
+    b[ScrollUpButton] = Spanning(true, h - DefaultButtonReach, h - 1, 1, w - 1);
+    Rects.TrackRect = Spanning(true, DefaultButtonReach, h - DefaultButtonReach, 1, w - 1);
   } else {
     const int64_t length = w - Shape.BothMarkerWidth;
-    b[ScrollDownButton] = Spanning(false, 1, 17, 1, h - 1);
-    b[ScrollUpButton] = Spanning(false, length - 17, length - 1, 1, h - 1);
-    Rects.TrackRect = Spanning(false, 17, length - 17, 1, h - 1);
+    b[ScrollDownButton] = Spanning(false, 1, DefaultButtonReach, 1, h - 1);
+    b[ScrollUpButton] = Spanning(false, length - DefaultButtonReach, length - 1, 1, h - 1);
+    Rects.TrackRect = Spanning(false, DefaultButtonReach, length - DefaultButtonReach, 1, h - 1);
   }
   return {};
 }

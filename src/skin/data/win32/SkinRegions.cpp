@@ -8,8 +8,6 @@
 
 namespace {
 
-using TRegion = TGdiObject<HRGN>;
-
 TRegion RegionOf(const TRgnDataBlock& Data) {
   return TRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(Data.size()),
                                  reinterpret_cast<const RGNDATA*>(Data.data())));
@@ -31,26 +29,31 @@ int CreateRgnDataFromMask(TBitmap* Mask, int DX, int DY, TRgnDataBlock& Data) {
   return static_cast<int>(Data.size());
 }
 
-void CreateMaskRegion(HRGN& Rgn, TBitmap* Mask) {
-  Rgn = nullptr;
-  TRgnDataBlock data;
-  if (CreateRgnDataFromMask(Mask, 0, 0, data) == 0) return;
-  Rgn = RegionOf(data).release();
+bool GiveWindowRegion(HWND Window, TRegion Region, bool Redraw) {
+  if (SetWindowRgn(Window, Region.get(), Redraw ? TRUE : FALSE) == 0) return false;
+  (void)Region.release();  // the window's now
+  return true;
 }
 
-void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint NewLT,
-                      TPoint NewRT, TPoint NewLB, TPoint NewRB, TRect NewClRect, TBitmap* Mask, int Width,
-                      int Height) {
-  Rgn = nullptr;
-  if (NewLT.X > NewRT.X || NewLT.Y > NewLB.Y) return;
+TRegion CreateMaskRegion(TBitmap* Mask) {
+  TRgnDataBlock data;
+  if (CreateRgnDataFromMask(Mask, 0, 0, data) == 0) return nullptr;
+  return RegionOf(data);
+}
+
+TRegion CreateSkinRegion(const TSkinRegionOptions& Options) {
+  const TSkinCut& cut = Options.Cut;
+  const TSkinCut& sized = Options.Sized;
+  const TRect& client = sized.ClRect;
+  if (sized.LT.X > sized.RT.X || sized.LT.Y > sized.LB.Y) return nullptr;
   TBitmap top, left, right, bottom;
-  CreateSkinBorderMasks(LT, RT, LB, RB, ClRect, NewLT, NewRT, NewLB, NewRB, NewClRect, Mask, &top, &left,
-                        &right, &bottom, Width, Height);
-  TRegion parts[] = {BandRegion(top, 0, 0), BandRegion(bottom, 0, NewClRect.Bottom),
-                     BandRegion(left, 0, NewClRect.Top), BandRegion(right, NewClRect.Right, NewClRect.Top)};
+  CreateSkinBorderMasks(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, sized.LT, sized.RT, sized.LB, sized.RB,
+                        client, Options.Mask, &top, &left, &right, &bottom, Options.Width, Options.Height);
+  TRegion parts[] = {BandRegion(top, 0, 0), BandRegion(bottom, 0, client.Bottom),
+                     BandRegion(left, 0, client.Top), BandRegion(right, client.Right, client.Top)};
   TRegion result;
-  if (!IsNullRect(NewClRect))
-    result.reset(CreateRectRgn(NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom));
+  if (!IsNullRect(client))
+    result.reset(CreateRectRgn(client.Left, client.Top, client.Right, client.Bottom));
   for (TRegion& part : parts) {
     if (part == nullptr) continue;
     if (result == nullptr)
@@ -58,5 +61,5 @@ void CreateSkinRegion(HRGN& Rgn, TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRe
     else
       CombineRgn(result.get(), result.get(), part.get(), RGN_OR);
   }
-  Rgn = result.release();
+  return result;
 }

@@ -139,6 +139,11 @@ void SetLayeredAlpha(HWND Handle, BYTE Alpha) {
   if (const auto set = User32().SetLayeredWindowAttributes) set(Handle, 0, Alpha, LWA_ALPHA);
 }
 
+void SetLayered(HWND Handle, bool Layered) {
+  const LONG style = GetWindowLongA(Handle, GWL_EXSTYLE);
+  SetWindowLongA(Handle, GWL_EXSTYLE, Layered ? style | WS_EX_LAYERED : style & ~static_cast<LONG>(WS_EX_LAYERED));
+}
+
 void GetScreenImage(int X, int Y, TBitmap* B) {
   if (B == nullptr || B->Empty()) return;
   const TWindowDC screen(nullptr);

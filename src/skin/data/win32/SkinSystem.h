@@ -28,6 +28,8 @@ bool IsNTPlatform();
 // Sets a layered window's constant alpha through SetLayeredWindowAttributes, looked up
 // in "USER32" at run time; nothing where the system lacks it.
 void SetLayeredAlpha(HWND Handle, BYTE Alpha);
+// Adds WS_EX_LAYERED to the window's extended style, or takes it away.
+void SetLayered(HWND Handle, bool Layered);
 
 // Copies the screen from (X, Y) on into B, at B's size.
 void GetScreenImage(int X, int Y, TBitmap* B);

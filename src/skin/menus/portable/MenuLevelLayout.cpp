@@ -1,6 +1,7 @@
 #include "MenuLevelLayout.h"
 
 #include "base/IntMath.h"
+#include "base/KeyCodes.h"
 
 #include "skin/data/SkinRects.h"
 
@@ -183,12 +184,12 @@ int32_t TspMenuLevelLayout::PreviousItem(int32_t ItemIndex, bool PointerScrollin
 
 TspMenuKeyAction MenuKeyAction(uint16_t Key) {
   switch (Key) {
-    case 13: return TspMenuKeyAction::Click;
-    case 27: return TspMenuKeyAction::CloseLevel;
-    case 37: return TspMenuKeyAction::CloseSubmenu;
-    case 38: return TspMenuKeyAction::Previous;
-    case 39: return TspMenuKeyAction::OpenSubmenu;
-    case 40: return TspMenuKeyAction::Next;
+    case VirtualKey::Return: return TspMenuKeyAction::Click;
+    case VirtualKey::Escape: return TspMenuKeyAction::CloseLevel;
+    case VirtualKey::Left: return TspMenuKeyAction::CloseSubmenu;
+    case VirtualKey::Up: return TspMenuKeyAction::Previous;
+    case VirtualKey::Right: return TspMenuKeyAction::OpenSubmenu;
+    case VirtualKey::Down: return TspMenuKeyAction::Next;
     default: return TspMenuKeyAction::None;
   }
 }

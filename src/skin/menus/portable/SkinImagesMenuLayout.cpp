@@ -1,6 +1,7 @@
 #include "SkinImagesMenuLayout.h"
 
 #include "base/IntMath.h"
+#include "base/KeyCodes.h"
 
 #include <algorithm>
 
@@ -11,8 +12,6 @@ namespace {
 constexpr int32_t CellPadding = 10;  // around an image, 5 on each side
 constexpr int32_t RowGap = 1;
 constexpr int32_t PlainBorder = 5;
-
-constexpr uint16_t KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 
 }  // namespace
 
@@ -85,15 +84,17 @@ int32_t TspImagesMenuLayout::Vertical(int32_t Hot, int32_t Step) const {
 }
 
 int32_t TspImagesMenuLayout::ArrowTarget(int32_t Hot, uint16_t Key) const {
-  if (Key != KeyLeft && Key != KeyUp && Key != KeyRight && Key != KeyDown) return Hot;
+  const bool arrow =
+      Key == VirtualKey::Left || Key == VirtualKey::Up || Key == VirtualKey::Right || Key == VirtualKey::Down;
+  if (!arrow) return Hot;
   if (Rects.size() != Kinds.size()) return Hot;  // not laid out
   const int32_t first = FirstSelectable();
   if (first < 0) return -1;  // no item, or only headers
-  if (!Selectable(Hot)) return Key == KeyUp || Key == KeyLeft ? LastSelectable() : first;
+  if (!Selectable(Hot)) return Key == VirtualKey::Up || Key == VirtualKey::Left ? LastSelectable() : first;
   switch (Key) {
-    case KeyUp: return Vertical(Hot, -1);
-    case KeyDown: return Vertical(Hot, +1);
-    case KeyRight:
+    case VirtualKey::Up: return Vertical(Hot, -1);
+    case VirtualKey::Down: return Vertical(Hot, +1);
+    case VirtualKey::Right:
       for (int32_t i = Hot + 1; i < Count(); ++i)
         if (Selectable(i)) return i;
       return first;

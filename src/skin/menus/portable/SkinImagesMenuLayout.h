@@ -55,7 +55,7 @@ public:
 
   // The item under P that can be hot (no header), or -1.
   int32_t ItemAt(TPoint P) const;
-  // The item the arrow key Key (37 left, 38 up, 39 right, 40 down) makes hot after Hot
+  // The item the arrow key Key (VirtualKey::Left, Up, Right or Down) makes hot after Hot
   // (-1: none): Right and Left walk the items in order and wrap, Up and Down go to the
   // nearest item above or below in the same column (or a button row). Headers are passed
   // over; without any other item the answer is -1, and a move that finds nothing keeps Hot.

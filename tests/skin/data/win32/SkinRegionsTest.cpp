@@ -42,14 +42,14 @@ TEST(SkinRegions, RegionDataOfAMaskBitmap) {
 
 TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
   TRegionHolder single;
-  CreateMaskRegion(single.Rgn, MaskOf({"#"}).get());
+  single.Rgn = CreateMaskRegion(MaskOf({"#"}).get()).release();
   ASSERT_NE(single.Rgn, nullptr);
   EXPECT_TRUE(PtInRegion(single.Rgn, 0, 0));
   EXPECT_FALSE(PtInRegion(single.Rgn, 1, 0));
   EXPECT_FALSE(PtInRegion(single.Rgn, 0, 1));
 
   TRegionHolder white;
-  CreateMaskRegion(white.Rgn, MaskOf({"....", "...."}).get());
+  white.Rgn = CreateMaskRegion(MaskOf({"....", "...."}).get()).release();
   ASSERT_NE(white.Rgn, nullptr);
   RECT box{};
   EXPECT_EQ(GetRgnBox(white.Rgn, &box), NULLREGION);
@@ -59,7 +59,7 @@ TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
   for (std::string& row : rows)
     for (int x = 0; x < 200; ++x) row += x % 2 == 0 ? '#' : '.';
   TRegionHolder striped;
-  CreateMaskRegion(striped.Rgn, MaskOf(rows).get());
+  striped.Rgn = CreateMaskRegion(MaskOf(rows).get()).release();
   ASSERT_NE(striped.Rgn, nullptr);
   int wrong = 0;
   for (int y = 0; y < 110; ++y)
@@ -69,7 +69,7 @@ TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
 
   TRegionHolder none;
   TBitmap empty;
-  CreateMaskRegion(none.Rgn, &empty);
+  none.Rgn = CreateMaskRegion(&empty).release();
   EXPECT_EQ(none.Rgn, nullptr);
 }
 
@@ -96,8 +96,7 @@ TEST(SkinRegions, ASkinRegionIsTheTiledMaskFrameAndTheClientRectangle) {
                     mask.get(), TRect{0, 0, 20, 16}, width, height, false, false, false, false, false, false,
                     stfull);
     TRegionHolder region;
-    CreateSkinRegion(region.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect,
-                     mask.get(), width, height);
+    region.Rgn = CreateSkinRegion({cut, n, mask.get(), width, height}).release();
     ASSERT_NE(region.Rgn, nullptr);
     const TPixelImage expected = frame.ToPixelImage();
     int wrong = 0;
@@ -118,8 +117,7 @@ TEST(SkinRegions, ASkinRegionWithoutAClientRectangleIsItsFrame) {
   ASSERT_EQ(n.ClRect.Width(), 0);
   const auto mask = MaskOf(std::vector<std::string>(16, std::string(20, '#')));
   TRegionHolder region;
-  CreateSkinRegion(region.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.LT, n.RT, n.LB, n.RB, n.ClRect,
-                   mask.get(), 18, 16);
+  region.Rgn = CreateSkinRegion({cut, n, mask.get(), 18, 16}).release();
   ASSERT_NE(region.Rgn, nullptr);
   EXPECT_TRUE(PtInRegion(region.Rgn, 0, 0));
   EXPECT_TRUE(PtInRegion(region.Rgn, 17, 15));
@@ -127,9 +125,31 @@ TEST(SkinRegions, ASkinRegionWithoutAClientRectangleIsItsFrame) {
 
   // New corner points that cross give no region.
   TRegionHolder crossed;
-  CreateSkinRegion(crossed.Rgn, cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, n.RT, n.LT, n.LB, n.RB, n.ClRect,
-                   mask.get(), 18, 16);
+  crossed.Rgn = CreateSkinRegion({cut, {n.RT, n.LT, n.LB, n.RB, n.ClRect}, mask.get(), 18, 16}).release();
   EXPECT_EQ(crossed.Rgn, nullptr);
+}
+
+TEST(SkinRegions, AWindowKeepsARegionItTakesAndARefusedOneIsDeletedAtOnce) {
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  const TRegion shape(CreateRectRgn(0, 0, 0, 0));
+
+  EXPECT_TRUE(GiveWindowRegion(window, TRegion(CreateRectRgn(2, 3, 8, 9)), false));
+  ASSERT_EQ(GetWindowRgn(window, shape.get()), SIMPLEREGION);
+  RECT box{};
+  GetRgnBox(shape.get(), &box);
+  EXPECT_EQ(FromRECT(box), (TRect{2, 3, 8, 9}));
+
+  // No window to take it: the region is gone, the window keeps its own.
+  const HRGN refused = CreateRectRgn(0, 0, 4, 4);
+  EXPECT_FALSE(GiveWindowRegion(nullptr, TRegion(refused), false));
+  EXPECT_EQ(GetObjectType(refused), 0u);
+  EXPECT_EQ(GetWindowRgn(window, shape.get()), SIMPLEREGION);
+
+  // No region: the window is whole again.
+  EXPECT_TRUE(GiveWindowRegion(window, nullptr, false));
+  EXPECT_EQ(GetWindowRgn(window, shape.get()), ERROR);
+  DestroyWindow(window);
 }
 
 }  // namespace
