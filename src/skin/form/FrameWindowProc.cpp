@@ -311,8 +311,9 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
       // The release of the Alt key that opened the system menu with Space leaves it open.
       if (Message.LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
       if (FSkinMenu->Active()) SkinMenuClose();
-      // The Alt key alone; Alt with a character no accelerator took starts nothing.
-      if (Message.LParam == 0) StartMainMenuMode();
+      // The Alt key alone, or Alt with a character no accelerator took: the main menu
+      // takes the keys from here.
+      StartMainMenuMode();
       return true;
     default: return false;
   }
