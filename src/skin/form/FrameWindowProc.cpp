@@ -400,10 +400,21 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       return;
     }
     case WM_NCLBUTTONUP:
+      if (frame) {
+        const TPoint p = ScreenToFramePoint(screen);
+        // What the left release's handlers and command raise is dropped here, unreported:
+        // the frame's part of the click is done, and a caption button's command may have
+        // taken the window apart already.
+        try {
+          ObjectsMouseUp(mbLeft, p.X, p.Y);
+        } catch (...) {
+        }
+      }
+      return;
     case WM_NCRBUTTONUP:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseUp(Message.Msg == WM_NCLBUTTONUP ? mbLeft : mbRight, p.X, p.Y);
+        ObjectsMouseUp(mbRight, p.X, p.Y);
       }
       return;
     case WM_MOUSEMOVE:
