@@ -239,7 +239,10 @@ void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
   }
   FShortCutHandledByMenu = menu->IsShortCut(Msg);
   Handled = FShortCutHandledByMenu;
-  // The menu of the active MDI child merged into the bar takes its shortcuts as well.
+  // The menu of the active MDI child merged into the bar takes its shortcuts as well, of a
+  // child in any state: the bar shows that menu whether the child is maximized or not, and
+  // a shortcut shown there must work. Its accelerators need no second search: the bar's
+  // items, which the search above went through, are the merged ones.
   if (TMainMenu* child = FMainMenuBar != nullptr ? FMainMenuBar->ChildMenu() : nullptr; !Handled && child != nullptr)
     Handled = child->IsShortCut(Msg);
 }

@@ -318,8 +318,9 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
       // The release of the Alt key that opened the system menu with Space leaves it open.
       if (Message.LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
       if (FSkinMenu->Active()) SkinMenuClose();
-      // The Alt key alone; Alt with a character no accelerator took starts nothing.
-      if (Message.LParam == 0) StartMainMenuMode();
+      // The Alt key alone, or Alt with a character no accelerator took: the main menu
+      // takes the keys from here.
+      StartMainMenuMode();
       return true;
     default: return false;
   }
@@ -406,10 +407,21 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       return;
     }
     case WM_NCLBUTTONUP:
+      if (frame) {
+        const TPoint p = ScreenToFramePoint(screen);
+        // What the left release's handlers and command raise is dropped here, unreported:
+        // the frame's part of the click is done, and a caption button's command may have
+        // taken the window apart already.
+        try {
+          ObjectsMouseUp(mbLeft, p.X, p.Y);
+        } catch (...) {
+        }
+      }
+      return;
     case WM_NCRBUTTONUP:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseUp(Message.Msg == WM_NCLBUTTONUP ? mbLeft : mbRight, p.X, p.Y);
+        ObjectsMouseUp(mbRight, p.X, p.Y);
       }
       return;
     case WM_MOUSEMOVE:

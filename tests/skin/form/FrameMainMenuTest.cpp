@@ -159,6 +159,26 @@ TEST_F(FrameMainMenu, AltLightsTheFirstItemTheArrowsStepAndEscapeTwiceLeaves) {
   EXPECT_EQ(Hot(), "");
 }
 
+TEST_F(FrameMainMenu, AltWithALetterNoItemTakesStartsMainMenuModeAsAltAloneDoes) {
+  int entered = 0;
+  window.Frame()->OnMainMenuEnter = [&](TObject*) { ++entered; };
+  // No item has Q: the system turns the key into a keyboard menu request with its letter.
+  PressKey('Q', {ssAlt});
+  EXPECT_TRUE(window.Frame()->MainMenuMode());
+  EXPECT_TRUE(Hooked());
+  EXPECT_EQ(entered, 1);
+  EXPECT_EQ(Hot(), "File");
+  EXPECT_FALSE(Engine()->Active());
+  EXPECT_TRUE(menu.Clicks.empty());
+  // From there the keys drive the menu as after Alt alone.
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(Hot(), "View");
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(window.Frame()->MainMenuMode());
+  EXPECT_FALSE(Hooked());
+  EXPECT_EQ(Hot(), "");
+}
+
 TEST_F(FrameMainMenu, AMenuBarOrAnotherMenuTakesTheItemsPlace) {
   TTestMainMenu other{window.Form()};
   other.Menu->Items()->Remove(other.Help);

@@ -108,6 +108,30 @@ TEST_F(FrameObjects, ASwitchAndARegulatorChangeOncePerPressOrStep) {
   EXPECT_EQ(Pixel(c), Look("regulatorobject", Bounds(strip.Left, strip.Top + 40, 20, 20)));  // frame 3
 }
 
+TEST_F(FrameObjects, AnErrorOfALeftReleaseOnTheFrameIsDroppedAndTheObjectsGoOn) {
+  TReportedErrors errors;
+  std::vector<std::string> releases;
+  window.Frame()->OnMouseUpEvent = [&](const std::string& IDName, int, int, TRect, TMouseButton Button) {
+    releases.push_back(IDName + (Button == mbLeft ? " left" : " right"));
+    throw Exception("release failed");
+  };
+  const TPoint at = Centre(Object<TspSkinSwitchObject>("switchobject")->ObjectRect);
+  window.PostMouse(WM_NCLBUTTONDOWN, at);
+  window.PostMouse(WM_NCLBUTTONUP, at);
+  EXPECT_EQ(releases, (std::vector<std::string>{"switchobject left"}));
+  EXPECT_TRUE(errors.Messages().empty());
+  // The right button's release is not one of them: its error reaches the application.
+  window.PostMouse(WM_NCRBUTTONDOWN, at);
+  window.PostMouse(WM_NCRBUTTONUP, at);
+  EXPECT_EQ(errors.Messages(), (std::vector<std::string>{"release failed"}));
+  // Nothing stays held: the next click switches back and is released again.
+  window.PostMouse(WM_NCLBUTTONDOWN, at);
+  window.PostMouse(WM_NCLBUTTONUP, at);
+  EXPECT_EQ(log.Values, (std::vector<std::string>{"switchobject on", "switchobject off"}));
+  EXPECT_EQ(releases, (std::vector<std::string>{"switchobject left", "switchobject right", "switchobject left"}));
+  EXPECT_EQ(errors.Messages().size(), 1U);
+}
+
 TEST_F(FrameObjects, AnAnimatedButtonPlaysToItsLastFrameUnderTheMouseAndBackAfter) {
   auto* animate = Object<TspSkinAnimateObject>("animateobject");
   TTimer* timer = window.Frame()->AnimationTimer();

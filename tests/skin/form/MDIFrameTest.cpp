@@ -323,6 +323,41 @@ TEST_F(MDIFrame, TheActiveChildsMenuJoinsTheBarAndTakesItsShortcuts) {
   EXPECT_FALSE(barShows(edit));
 }
 
+TEST_F(MDIFrame, AMaximizedChildsMenuOnTheBarTakesItsAcceleratorsAndShortcuts) {
+  TMDIWindow window("flatcolour");
+  TForm* child = window.NewChild("Editor", {40, 40, 240, 180});
+  auto* menu = new TMainMenu(child);
+  auto* edit = new TMenuItem(menu);
+  edit->SetCaption("&Edit");
+  edit->SetGroupIndex(1);
+  menu->Items()->Add(edit);
+  auto* copy = new TMenuItem(menu);
+  copy->SetCaption("&Copy");
+  copy->SetShortCut(ShortCut('K', {ssCtrl}));
+  int copies = 0;
+  copy->OnClick = [&](TObject*) { ++copies; };
+  edit->Add(copy);
+  // Maximized, the child's menu joins the bar.
+  TMDIWindow::FrameOf(child)->SetWindowState(TspWindowState::Maximized);
+  PumpFor(10);
+  ASSERT_EQ(window.Bar()->ChildMenu(), menu);
+  SetActiveWindow(window.Main()->Handle());
+  child->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == child->Handle(); }));
+  // Alt and the letter of the child's item open it on the bar, from the child's keys.
+  TspSkinMenu* engine = window.Frame()->SkinMenu();
+  PressKey('E', {ssAlt});
+  ASSERT_TRUE(engine->Active());
+  EXPECT_EQ(OpenMenuCaptions(*engine), (std::vector<std::string>{"&Copy"}));
+  EXPECT_TRUE(window.Frame()->MainMenuMode());
+  PressKey('C');
+  EXPECT_EQ(copies, 1);
+  EXPECT_FALSE(engine->Active());
+  EXPECT_FALSE(window.Frame()->MainMenuMode());
+  PressKey('K', {ssCtrl});
+  EXPECT_EQ(copies, 2);
+}
+
 TEST_F(MDIFrame, AChildWithoutAMinimizeIconShowsADisabledMinimizeButton) {
   TMDIWindow window("flatcolour");
   TForm* child = window.NewChild("Doc", {20, 20, 220, 160});

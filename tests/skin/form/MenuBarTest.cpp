@@ -250,9 +250,15 @@ TEST_F(MenuBar, AltAndALetterOpensItsItemAndEnterRunsTheChosenCommandOnce) {
   EXPECT_FALSE(Engine()->Active());
   EXPECT_FALSE(window.Frame()->MainMenuMode());
   EXPECT_FALSE(Hooked());
-  // The accelerator of a disabled item opens nothing.
+  // The accelerator of a disabled item opens nothing: Alt and its letter put the bar in
+  // keyboard mode as Alt alone does.
   PressKey('E', {ssAlt});
   EXPECT_FALSE(Engine()->Active());
+  EXPECT_TRUE(window.Frame()->MainMenuMode());
+  EXPECT_EQ(Hot(), "File");
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(window.Frame()->MainMenuMode());
+  EXPECT_FALSE(Hooked());
 }
 
 TEST_F(MenuBar, AClickOpensTheSubmenuAndHoveringTheNextItemMovesIt) {
