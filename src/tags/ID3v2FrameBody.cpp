@@ -116,8 +116,8 @@ bool FieldsRebuildBody(uint8_t category) {
 }
 
 void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, const TBytes& body) {
-  // The setters that take the fields never look at the raw body, which the fields of
-  // every other category replace at once.
+  // Fields that rebuild the body would release it at once, and no setter looks at it:
+  // only a frame whose body is its field takes a copy.
   const bool rebuilt = FieldsRebuildBody(frame.GetCategory());
   if (!rebuilt) frame.AssignData(TBytes(body));
   frame.SetReadingBody(true);
