@@ -47,7 +47,8 @@ struct TFileCalls {
 };
 
 // Ours, counted where the runtime's file routines call the system: the link wraps this
-// program's own calls of open, read and lseek (TagLib's go through its own stream, below).
+// program's own calls of open, read, pread and lseek (TagLib's go through its own stream,
+// below); a positioned read counts as a read.
 TFileCalls OurCalls;
 
 }  // namespace
@@ -55,6 +56,7 @@ TFileCalls OurCalls;
 extern "C" {
 int __real_open(const char* path, int flags, ...);
 ssize_t __real_read(int fd, void* buffer, size_t count);
+ssize_t __real_pread(int fd, void* buffer, size_t count, off_t offset);
 off_t __real_lseek(int fd, off_t offset, int whence);
 
 int __wrap_open(const char* path, int flags, ...) {
@@ -72,6 +74,11 @@ int __wrap_open(const char* path, int flags, ...) {
 ssize_t __wrap_read(int fd, void* buffer, size_t count) {
   ++OurCalls.Reads;
   return __real_read(fd, buffer, count);
+}
+
+ssize_t __wrap_pread(int fd, void* buffer, size_t count, off_t offset) {
+  ++OurCalls.Reads;
+  return __real_pread(fd, buffer, count, offset);
 }
 
 off_t __wrap_lseek(int fd, off_t offset, int whence) {

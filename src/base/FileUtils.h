@@ -33,6 +33,11 @@ int64_t FileSeek64(THandle handle, int64_t offset, int origin);
 // The number of bytes transferred, or -1.
 int32_t FileRead(THandle handle, void* buffer, int32_t count);
 int32_t FileWrite(THandle handle, const void* buffer, int32_t count);
+// Reads up to count bytes at offset from the file's start in one call: the number read
+// (0 at or past the end), or -1. What it leaves of the handle's position differs by
+// system (POSIX keeps it, Windows moves it behind the bytes read), so whoever goes on
+// with FileRead or FileWrite seeks first.
+int32_t FileReadAt(THandle handle, int64_t offset, void* buffer, int32_t count);
 // Ends the file at the handle's position.
 bool FileTruncate(THandle handle);
 void FileClose(THandle handle);

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 std::string AnsiUpperCase(const std::string& s);
 std::string AnsiLowerCase(const std::string& s);
-// Locale comparison: <0, 0, >0.
-int AnsiCompareText(const std::string& a, const std::string& b);  // ignoring case
+// Locale comparison: <0, 0, >0. Ignoring case, it copies neither text.
+int AnsiCompareText(std::string_view a, std::string_view b);
 int AnsiCompareStr(const std::string& a, const std::string& b);
-inline bool AnsiSameText(const std::string& a, const std::string& b) { return AnsiCompareText(a, b) == 0; }
+inline bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 // The locale's decimal separator.
 char DecimalSeparator();
 

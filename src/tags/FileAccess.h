@@ -7,7 +7,8 @@
 #include <cstdint>
 
 // Reads up to count bytes at offset from origin. Returns the number read: 0 when the
-// position cannot be reached; the bytes not read keep their values.
+// position cannot be reached; the bytes not read keep their values. The handle's
+// position is left undefined (see FileReadAt): every routine here sets its own.
 int32_t ReadAt(THandle handle, int64_t offset, TSeekOrigin origin, void* buffer, int32_t count);
 // Writes count bytes at offset from origin; the number written, 0 when the position
 // cannot be reached.

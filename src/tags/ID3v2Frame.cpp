@@ -78,8 +78,8 @@ TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind, bool& ok, const TFrameHeaderBy
 }
 
 void TMp3ID3v2Frame::ReadBody(TBytes body) {
-  FBodyAsRead = body;
-  ReadFrameBody(*FCategory, std::move(body));
+  FBodyAsRead = std::move(body);
+  ReadFrameBody(*FCategory, FBodyAsRead);
 }
 
 TBytes TMp3ID3v2Frame::BodyToWrite() {

@@ -96,8 +96,7 @@ void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t 
     frame.SetText(decoded(body.Rest()));
 }
 
-void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame) {
-  const TBytes body = frame.GetData();
+void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame, const TBytes& body) {
   if (body.empty()) return;
   TBodyReader reader(body);
   const uint8_t category = frame.GetCategory();
@@ -116,12 +115,15 @@ bool FieldsRebuildBody(uint8_t category) {
   return HoldsEncodedText(category) || category == fcPopularimeter;
 }
 
-void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, TBytes body) {
-  frame.AssignData(std::move(body));
+void ReadFrameBody(TMp3ID3v2FrameCatBase& frame, const TBytes& body) {
+  // Fields that rebuild the body would release it at once, and no setter looks at it:
+  // only a frame whose body is its field takes a copy.
+  const bool rebuilt = FieldsRebuildBody(frame.GetCategory());
+  if (!rebuilt) frame.AssignData(TBytes(body));
   frame.SetReadingBody(true);
-  DecodeFrameBody(frame);
+  DecodeFrameBody(frame, body);
   frame.SetReadingBody(false);
-  if (FieldsRebuildBody(frame.GetCategory())) frame.Clear();
+  if (rebuilt) frame.Clear();
 }
 
 TBytes WriteFrameBody(TMp3ID3v2FrameCatBase& frame) {

@@ -165,6 +165,47 @@ TEST(FileOperations, SeekBeyondTwoGigabytes) {
   FileClose(h);
 }
 
+TEST(FileOperations, ReadAtTakesItsOffsetFromTheStartWhateverThePosition) {
+  TempFolder folder;
+  const std::string path = folder.WriteFile("digits.bin", "0123456789");
+  THandle h = FileOpen(path, fmOpenRead);
+  ASSERT_NE(h, InvalidHandle);
+  ASSERT_EQ(FileSeek(h, 7, 0), 7);
+  char buffer[8] = {};
+  EXPECT_EQ(FileReadAt(h, 3, buffer, 4), 4);
+  EXPECT_EQ(std::string(buffer, 4), "3456");
+  EXPECT_EQ(FileReadAt(h, 8, buffer, 5), 2);  // cut at the end
+  EXPECT_EQ(std::string(buffer, 2), "89");
+  EXPECT_EQ(FileReadAt(h, 10, buffer, 1), 0);
+  EXPECT_EQ(FileReadAt(h, 100, buffer, 1), 0);
+  EXPECT_EQ(FileReadAt(h, -1, buffer, 1), -1);
+  EXPECT_EQ(FileReadAt(h, 0, buffer, -1), -1);
+  // A read after a seek reads where the seek went, whatever the positioned reads did.
+  ASSERT_EQ(FileSeek(h, 1, 0), 1);
+  EXPECT_EQ(FileRead(h, buffer, 2), 2);
+  EXPECT_EQ(std::string(buffer, 2), "12");
+  FileClose(h);
+
+  // A handle that cannot read fails, rather than reading nothing.
+  THandle writeOnly = FileOpen(path, fmOpenWrite);
+  ASSERT_NE(writeOnly, InvalidHandle);
+  EXPECT_EQ(FileReadAt(writeOnly, 0, buffer, 1), -1);
+  FileClose(writeOnly);
+}
+
+TEST(FileOperations, ReadAtBeyondFourGigabytes) {
+  TempFolder folder;
+  THandle h = FileCreate(folder / "big.bin");
+  ASSERT_NE(h, InvalidHandle);
+  const int64_t offset = (int64_t{5} << 30) + 3;  // the high 32 bits count
+  ASSERT_EQ(FileSeek64(h, offset, 0), offset);
+  ASSERT_EQ(FileWrite(h, "xy", 2), 2);
+  char buffer[2] = {};
+  EXPECT_EQ(FileReadAt(h, offset, buffer, 2), 2);
+  EXPECT_EQ(std::string(buffer, 2), "xy");
+  FileClose(h);
+}
+
 TEST(FileOperations, CurrentAndProgramFolders) {
   EXPECT_TRUE(DirectoryExists(GetCurrentDir()));
   std::string program = ProgramFileName();

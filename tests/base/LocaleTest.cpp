@@ -63,4 +63,26 @@ TEST(AnsiText, ConvertsThroughCodePage1252) {
   EXPECT_EQ(WideToAnsi(std::u16string(1, u'\xD83D') + u"y"), "?y");
 }
 
+#ifndef _WIN32
+// Natively, text compared without regard to case orders as both texts in lower case do,
+// bytes above 0x7F after those below and a text after the texts it begins with.
+TEST(AnsiText, CompareTextOrdersAsTheLowerCaseTexts) {
+  auto sign = [](int value) { return (value > 0) - (value < 0); };
+  for (int x = 0; x < 256; ++x) {
+    for (int y = 0; y < 256; ++y) {
+      const std::string a = "k" + std::string(1, static_cast<char>(x));
+      const std::string b = "K" + std::string(1, static_cast<char>(y));
+      for (const std::string& longer : {a + "a", a + std::string(1, '\0')}) {
+        ASSERT_EQ(AnsiCompareText(longer, b), sign(AnsiLowerCase(longer).compare(AnsiLowerCase(b))))
+            << x << " " << y;
+        ASSERT_EQ(AnsiCompareText(b, longer), sign(AnsiLowerCase(b).compare(AnsiLowerCase(longer))))
+            << x << " " << y;
+      }
+      ASSERT_EQ(AnsiCompareText(a, b), sign(AnsiLowerCase(a).compare(AnsiLowerCase(b))))
+          << x << " " << y;
+    }
+  }
+}
+#endif
+
 }  // namespace

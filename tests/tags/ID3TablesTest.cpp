@@ -3,6 +3,8 @@
 #include "tags/ID3TagsUtils.h"
 #include "tags/ID3v2Frame.h"
 
+#include "base/Locale.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +28,13 @@ TEST(ID3Tables, LanguageGenreAndOldFrameIDAnchorsHold) {
   EXPECT_EQ(GenreIndexOf("synthpop"), 147);
   EXPECT_EQ(GenreName(148), " ");
   EXPECT_EQ(GenreIndexOf(" "), -1);
+  // Every genre is found in any letter case, and no text that merely begins one is.
+  for (int32_t genre = 0; genre < GenreCount - 1; ++genre) {
+    const std::string name = GenreName(genre);
+    EXPECT_EQ(GenreIndexOf(AnsiUpperCase(name)), genre) << name;
+    EXPECT_EQ(GenreIndexOf(AnsiLowerCase(name)), genre) << name;
+    EXPECT_EQ(GenreIndexOf(name.substr(0, name.size() - 1)), -1) << name;
+  }
 
   // ID3v2.3 IDs that ID3v2.4 renamed give the new frame's kind and ID; ETCO is left
   // unrecognised and its header as it was.

@@ -97,6 +97,18 @@ int32_t FileRead(THandle handle, void* buffer, int32_t count) {
   return static_cast<int32_t>(n);
 }
 
+int32_t FileReadAt(THandle handle, int64_t offset, void* buffer, int32_t count) {
+  if (count < 0 || offset < 0) {
+    errno = EINVAL;
+    return -1;
+  }
+  ssize_t n;
+  do n = ::pread(static_cast<int>(handle), buffer, static_cast<size_t>(count),
+                 static_cast<off_t>(offset));
+  while (n < 0 && errno == EINTR);
+  return static_cast<int32_t>(n);
+}
+
 int32_t FileWrite(THandle handle, const void* buffer, int32_t count) {
   if (count < 0) return -1;
   ssize_t n;

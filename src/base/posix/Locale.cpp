@@ -112,13 +112,22 @@ int CompareBytes(const std::string& a, const std::string& b) {
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+int CompareLengths(size_t a, size_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
 }  // namespace
 
 std::string AnsiUpperCase(const std::string& s) { return MapBytes(s, Upper1252); }
 std::string AnsiLowerCase(const std::string& s) { return MapBytes(s, Lower1252); }
 
-int AnsiCompareText(const std::string& a, const std::string& b) {
-  return CompareBytes(AnsiLowerCase(a), AnsiLowerCase(b));
+// The byte order of both texts in lower case, folded a byte at a time.
+int AnsiCompareText(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    const unsigned char x = Lower1252(static_cast<unsigned char>(a[i]));
+    const unsigned char y = Lower1252(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return CompareLengths(a.size(), b.size());
 }
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return CompareBytes(a, b); }

@@ -85,6 +85,22 @@ int32_t FileRead(THandle handle, void* buffer, int32_t count) {
   return static_cast<int32_t>(n);
 }
 
+int32_t FileReadAt(THandle handle, int64_t offset, void* buffer, int32_t count) {
+  if (count < 0 || offset < 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return -1;
+  }
+  // On a handle opened without FILE_FLAG_OVERLAPPED the read completes at once, and
+  // moves the file pointer behind what it read.
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD n = 0;
+  if (!ReadFile(ToHandle(handle), buffer, static_cast<DWORD>(count), &n, &at))
+    return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
+  return static_cast<int32_t>(n);
+}
+
 int32_t FileWrite(THandle handle, const void* buffer, int32_t count) {
   DWORD n = 0;
   if (count < 0 ||

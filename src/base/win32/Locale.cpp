@@ -7,7 +7,7 @@
 
 namespace {
 
-int Compare(DWORD flags, const std::string& a, const std::string& b) {
+int Compare(DWORD flags, std::string_view a, std::string_view b) {
   int r = CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()),
                          b.data(), static_cast<int>(b.size()));
   return r - CSTR_EQUAL;  // CSTR_LESS_THAN 1, CSTR_EQUAL 2, CSTR_GREATER_THAN 3
@@ -27,7 +27,7 @@ std::string AnsiLowerCase(const std::string& s) {
   return r;
 }
 
-int AnsiCompareText(const std::string& a, const std::string& b) {
+int AnsiCompareText(std::string_view a, std::string_view b) {
   return Compare(NORM_IGNORECASE, a, b);
 }
 
