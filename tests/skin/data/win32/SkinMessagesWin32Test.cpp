@@ -30,6 +30,17 @@ protected:
     return expected;
   }
 
+  // The three messages of a skin load, each to the owner form (forms[1]) first, then to
+  // the other forms in their order.
+  std::vector<TReceived> LoadMessagesOwnerFirst() {
+    std::vector<TReceived> expected;
+    for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
+                                        std::tuple{SP_CHANGE_SKIN_DATA, false, true},
+                                        std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
+      for (const TReceived& r : Expected({1, 0, 2}, msg, empty, changing)) expected.push_back(r);
+    return expected;
+  }
+
   TempFolder folder;
   TspCompressedStoredSkin stored{nullptr};
   std::vector<TReceived> log;
@@ -40,12 +51,7 @@ TEST_F(SkinMessagesTest, ALoadReachesTheOwnerFormFirstThenTheOthersInOrder) {
   ASSERT_FALSE(forms[2]->HandleAllocated());
   auto* data = new TspSkinData(forms[1]);
   data->SetCompressedStoredSkin(&stored);
-  std::vector<TReceived> expected;
-  for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
-                                      std::tuple{SP_CHANGE_SKIN_DATA, false, true},
-                                      std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
-    for (const TReceived& r : Expected({1, 0, 2}, msg, empty, changing)) expected.push_back(r);
-  EXPECT_EQ(log, expected);
+  EXPECT_EQ(log, LoadMessagesOwnerFirst());
   EXPECT_TRUE(forms[2]->HandleAllocated());  // a form without a window got one
   for (auto* form : forms) EXPECT_FALSE(form->BadLParam);
 }
@@ -54,12 +60,7 @@ TEST_F(SkinMessagesTest, AFormStillBeingReadIsToldWithoutHavingItsWindowMade) {
   forms[1]->Loading();  // as while its form resource is read
   auto* data = new TspSkinData(forms[1]);
   data->SetCompressedStoredSkin(&stored);
-  std::vector<TReceived> expected;
-  for (auto [msg, empty, changing] : {std::tuple{SP_BEFORE_CHANGE_SKIN_DATA, true, true},
-                                      std::tuple{SP_CHANGE_SKIN_DATA, false, true},
-                                      std::tuple{SP_AFTER_CHANGE_SKIN_DATA, false, false}})
-    for (const TReceived& r : Expected({1, 0, 2}, msg, empty, changing)) expected.push_back(r);
-  EXPECT_EQ(log, expected);
+  EXPECT_EQ(log, LoadMessagesOwnerFirst());
   EXPECT_FALSE(forms[1]->HandleAllocated());
   EXPECT_TRUE(forms[2]->HandleAllocated());  // a form read already gets its window as before
   forms[1]->Loaded();
