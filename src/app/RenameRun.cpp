@@ -83,11 +83,14 @@ bool TRenameRun::AnyNameToChange() const {
 bool TRenameRun::PrepareList() {
   if (ListNameAllowed(FSettings.ListName(), FSettings.Extension)) {
     try {
-      FList.emplace(FSettings.ListPath());
+      // One write for the whole list: a call per line would cost as much as the renames.
+      std::string text;
       for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
         const TFileInfo& entry = *FFiles.GetFileInfo(i);
-        if (entry.NewNameSet) FList->WriteLine(entry.Name + "." + FSettings.Extension);
+        if (entry.NewNameSet) text.append(entry.Name).append(".").append(FSettings.Extension).append(CRLF);
       }
+      FList.emplace(FSettings.ListPath());
+      FList->Write(text);
       return true;
     } catch (const EInOutError&) {
       FList.reset();
