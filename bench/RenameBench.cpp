@@ -9,6 +9,7 @@
 #include "app/Session.h"
 
 #include "base/FileUtils.h"
+#include "base/Format.h"
 #include "base/StrUtils.h"
 
 #include "BenchTiming.h"
@@ -51,6 +52,10 @@ void WriteBare(const std::string& path, const std::string& text) {
   if (handle != InvalidHandle) FileClose(handle);
 }
 
+// New names as long as the ones the format gives, none another's in other letter case
+// (under Wine they would clash).
+std::string FloorName(int i) { return Format("%.3d - Artist - Some track.mp3", {i + 1}); }
+
 // The files held open as a scan holds them; then, timed: the list written, each file
 // closed, renamed and reopened, the log written.
 double MeasureFloor() {
@@ -63,7 +68,7 @@ double MeasureFloor() {
   const double took = Milliseconds([&] {
     WriteBare(folder / "List.txt", list);
     for (int i = 0; i < kFiles; ++i) {
-      const std::string target = folder / ("renamed " + IntToStr(i) + ".mp3");
+      const std::string target = folder / FloorName(i);
       FileClose(handles[static_cast<size_t>(i)]);
       if (!RenameFile(folder / (SourceName(i) + ".mp3"), target))
         std::fprintf(stderr, "bare rename %d failed\n", i);
