@@ -3,6 +3,7 @@
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -51,4 +52,15 @@ bool ListNameIsFileName(const std::string& listName) {
 bool ListNameAllowed(const std::string& listName, const std::string& extension) {
   return ListNameIsFileName(listName) &&
          !SameText(ExtractFileExt(WithoutTrailingDotsAndBlanks(listName)), "." + extension);
+}
+
+bool MayNameOneFile(const std::string& a, const std::string& b) {
+  if (b.find('~') != std::string::npos) return true;
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x80 || y >= 0x80) continue;
+    if (std::tolower(x) != std::tolower(y)) return false;
+  }
+  return true;
 }

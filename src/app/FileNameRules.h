@@ -1,6 +1,7 @@
 #pragma once
 // Which names the file system takes for a file of the listed folder: the characters a
-// name may hold, the device names Windows keeps for itself, and the list file's name.
+// name may hold, the device names Windows keeps for itself, the list file's name, and
+// names that may stand for one file.
 
 #include <string>
 
@@ -16,3 +17,8 @@ bool IsDeviceName(const std::string& fileName);
 bool ListNameIsFileName(const std::string& listName);
 // A plain file name (above) that does not land on an MP3 file, which it would replace.
 bool ListNameAllowed(const std::string& listName, const std::string& extension);
+// False only when the file system cannot take the file names a and b for one file:
+// they differ in length or in a pair of ASCII characters other than by letter case, and
+// b holds no "~" (every generated short name does). A character outside ASCII is taken
+// to match any, as letter-case pairs beyond ASCII depend on the code page.
+bool MayNameOneFile(const std::string& a, const std::string& b);

@@ -83,11 +83,14 @@ bool TRenameRun::AnyNameToChange() const {
 bool TRenameRun::PrepareList() {
   if (ListNameAllowed(FSettings.ListName(), FSettings.Extension)) {
     try {
-      FList.emplace(FSettings.ListPath());
+      // One write for the whole list: a call per line would cost as much as the renames.
+      std::string text;
       for (int32_t i = 0; i < FFiles.GetFileCount(); ++i) {
         const TFileInfo& entry = *FFiles.GetFileInfo(i);
-        if (entry.NewNameSet) FList->WriteLine(entry.Name + "." + FSettings.Extension);
+        if (entry.NewNameSet) text.append(entry.Name).append(".").append(FSettings.Extension).append(CRLF);
       }
+      FList.emplace(FSettings.ListPath());
+      FList->Write(text);
       return true;
     } catch (const EInOutError&) {
       FList.reset();
@@ -131,7 +134,16 @@ TRenameRun::TOutcome TRenameRun::RenameEntry(int32_t row) {
     }
     if (!NewNameAllowed(entry)) return Fail(entry);
     const std::string target = FFiles.FilePath(entry.NewName);
-    if (!Exists(target)) return MoveEntry(row, target, false);
+    // Once the list is in place, a name that cannot stand for the file itself is moved
+    // to straight away, as the move fails when the name exists: asking first would cost
+    // every file one more look-up, which under Wine searches the whole folder. (A move
+    // to another spelling of the file's own name may report success and change nothing.)
+    if (!FList && !MayNameOneFile(ExtractFileName(source), ExtractFileName(target))) {
+      if (MoveAndReopen(row, target, false)) return TOutcome::Renamed;
+      if (!Exists(target)) return Fail(entry);
+    } else if (!Exists(target)) {
+      return MoveEntry(row, target, false);
+    }
     // Another spelling of the file's own name (letter case, short name) is no clash.
     if (IsSameFile(source, target)) return MoveEntry(row, target, true);
 
@@ -216,6 +228,10 @@ void TRenameRun::ReopenEntry(TFileInfo& entry, const std::string& path) {
 TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& target,
                                            bool sameFile) {
   if (!ListInPlace()) return TOutcome::ListFailed;
+  return MoveAndReopen(row, target, sameFile) ? TOutcome::Renamed : Fail(*FFiles.GetFileInfo(row));
+}
+
+bool TRenameRun::MoveAndReopen(int32_t row, const std::string& target, bool sameFile) {
   TFileInfo& entry = *FFiles.GetFileInfo(row);
   const std::string source = FFiles.ListedPath(row);
   CloseEntry(entry);  // an open file cannot be moved on Windows
@@ -228,7 +244,7 @@ TRenameRun::TOutcome TRenameRun::MoveEntry(int32_t row, const std::string& targe
     FRenamed[static_cast<size_t>(row)] = true;
   }
   ReopenEntry(entry, FFiles.ListedPath(row));
-  return moved ? TOutcome::Renamed : Fail(entry);
+  return moved;
 }
 
 bool TRenameRun::MoveInTwoSteps(int32_t row, const std::string& target) {

@@ -54,8 +54,12 @@ private:
   bool DeleteTarget(const std::string& target);
   static void CloseEntry(TFileInfo& entry);
   static void ReopenEntry(TFileInfo& entry, const std::string& path);
-  // Moves the entry's file to its new name and reopens it under the name it has then.
+  // Puts the list in place, then moves the entry's file to target (MoveAndReopen); a
+  // move that fails is reported.
   TOutcome MoveEntry(int32_t row, const std::string& target, bool sameFile);
+  // Closes the entry, moves its file to target and reopens it under the name it has
+  // then; true when it moved.
+  bool MoveAndReopen(int32_t row, const std::string& target, bool sameFile);
   // Renames a file to another spelling of its own name through a free temporary name.
   bool MoveInTwoSteps(int32_t row, const std::string& target);
   bool NewNameAllowed(const TFileInfo& entry) const;

@@ -29,11 +29,13 @@ TTextFileWriter::TTextFileWriter(const std::string& fileName)
 
 void TTextFileWriter::CreateStandIn() {
   // One listing tells the names taken, so that however many stand-ins killed writers
-  // left, the first free number is found without trying each one.
+  // left, the first free number is found without trying each one. Every stand-in is as
+  // long as the name, so the listing asks for names of that length only.
   const std::string folder = ExtractFilePath(FFileName), name = ExtractFileName(FFileName);
   std::set<std::string> taken;
   TSearchRec found;
-  for (int more = FindFirst(folder + "*", faAnyFile, found); more == 0; more = FindNext(found)) {
+  const std::string sameLength(name.size(), '?');
+  for (int more = FindFirst(folder + sameLength, faAnyFile, found); more == 0; more = FindNext(found)) {
     taken.insert(AnsiLowerCase(found.Name));
     if (StandInNumber(found.Name, name) > 0) FLeftStandIns.push_back(folder + found.Name);
   }

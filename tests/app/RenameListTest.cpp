@@ -39,6 +39,26 @@ TEST_F(RenameList, TheListIsInPlaceBeforeTheFirstFileMoves) {
   EXPECT_EQ(Folder.ReadFile("x.mp3"), "audio of a");
 }
 
+// A call per line would cost a run as much as its renames.
+int WriteCalls = 0;
+int32_t CountedWrite(THandle handle, const void* buffer, int32_t count) {
+  ++WriteCalls;
+  return FileWrite(handle, buffer, count);
+}
+
+TEST_F(RenameList, TheListIsWrittenWithOneCall) {
+  ListFresh({"a", "b", "c", "d"});
+  Config.SaveList = true;
+  for (const char* name : {"a", "b", "c", "d"}) SetNewName(name, std::string(name) + " new");
+  WriteCalls = 0;
+  const TFileWriteCall previous = SetTextFileWriteCall(CountedWrite);
+  EXPECT_TRUE(Files.RenameFiles());
+  SetTextFileWriteCall(previous);
+  EXPECT_EQ(WriteCalls, 1);
+  EXPECT_EQ(Folder.ReadFile("List.txt"), "a.mp3\r\nb.mp3\r\nc.mp3\r\nd.mp3\r\n");
+  EXPECT_EQ(Folder.ReadFile("d new.mp3"), "audio of d");
+}
+
 // After Tag -> Filename and a Save, every later Save runs the rename again with nothing
 // left to rename; the main window's Rename may do the same. The list stays.
 TEST_F(RenameList, ARunThatRenamesNothingLeavesTheListAsItWas) {

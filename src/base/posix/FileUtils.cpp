@@ -241,6 +241,8 @@ int TFindState::Open(const std::string& path, TSearchRec& rec) {
 int TFindState::Next(TSearchRec& rec) {
   errno = 0;
   while (dirent* entry = ::readdir(Platform->Dir)) {
+    // The mask applies to the name alone: an entry it refuses costs no look-up.
+    if (!MatchesMask(entry->d_name, Mask)) continue;
     struct stat st {};
     std::string full = Platform->Folder + entry->d_name;
     if (::stat(full.c_str(), &st) != 0) continue;  // dangling link or vanished entry
