@@ -4,9 +4,9 @@
 // a rename of held-open files cannot do without (close, rename and reopen each file,
 // write the list of old names and the log once each). Each figure is the best of several
 // rounds on fresh folders.
-#include "app/Config.h"
-#include "app/Rename.h"
-#include "app/Session.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
 
 #include "base/FileUtils.h"
 #include "base/Format.h"

@@ -4,10 +4,10 @@
 // tags, both written. Each figure is the best of several rounds on fresh folders. First,
 // before any other work, it notes the process's peak working set before and after the
 // model loads the 999 files.
-#include "app/Config.h"
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/TagEditorModel.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
+#include "app/tageditor/TagEditorModel.h"
 
 #include "base/StrUtils.h"
 #include "tags/ID3v1.h"

@@ -1,5 +1,5 @@
 // Fields and buttons placed beside captions of any length.
-#include "app/CaptionLayout.h"
+#include "app/windowrules/CaptionLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #include "AppTestSupport.h"
 #include "ListItems.h"
 
-#include "app/Config.h"
+#include "app/messages/SettingsReports.h"
+#include "app/settings/Config.h"
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
@@ -41,11 +42,15 @@ const char kUserSettings[] = "[Program]\r\nLanguage=2\r\n; mine\r\n[FileEditor]\
 
 class SettingsFile : public ::testing::Test {
 protected:
-  // Start-up as the main window runs it: the language pre-read, then every setting.
+  // Start-up as the main window runs it: the language pre-read, then every setting, each
+  // failure told as the callers tell it.
   void StartUp() {
-    Config.ReadLanguageSetting();
-    Config.ReadSettings();
+    Told(Config.ReadLanguageSetting());
+    Told(Config.ReadSettings());
   }
+  // A write of every setting, its failure told.
+  void WriteAll() { Told(Config.WriteSettings()); }
+  void Told(TSettingsResult result) { ReportSettingsResult(result, nullptr); }
 
   ProgramFolder Folder;
   ScriptedPresenter Presenter;
@@ -53,8 +58,8 @@ protected:
 };
 
 TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
-  Config.ReadSettings();  // no file: every default
-  Config.WriteSettings();
+  Told(Config.ReadSettings());  // no file: every default
+  WriteAll();
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kFreshSettings);
   Config.Placement = {TWindowPlacement{true, 2, true, 600, 900}, {true, 2, true, 610, 910}};
   Config.RenameFormats.SetDelimitedText("|<T>|,plain,|a||b,c|");
@@ -66,8 +71,8 @@ TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
   Config.AllWordsCaps = !(Config.SaveList = false);
   Config.DefaultTagLanguage = 42;
   Config.DefaultID3v1 = Config.DefaultID3v2 = 0;
-  Config.WriteSettings();
-  Config.WriteSettingsPart(1);  // the only writer of the main window's maximized state
+  WriteAll();
+  EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::Done);  // the only writer of the main window's maximized state
   const std::string written = Folder.ReadFile("Settings.ini");
   EXPECT_EQ(written,
             "[Program]\r\nLanguage=3\r\n"
@@ -78,10 +83,10 @@ TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
             "PreferredFormat=-1\r\nFormats=|\\ <A>\\<L>\\<N> - <T>|\r\nDefaultSaveActionForLog=2\r\n"
             "DefaultTagLanguage=42\r\nDefaultID3v1=0\r\nDefaultID3v2=0\r\n");
   TConfigBase reread(Folder.Place());  // every row read back writes the same file again
-  reread.ReadSettings();
+  Told(reread.ReadSettings());
   DeleteFile(Config.SettingsPath());
-  reread.WriteSettings();
-  reread.WriteSettingsPart(1);
+  Told(reread.WriteSettings());
+  EXPECT_EQ(reread.WriteSettingsPart(1), TSettingsResult::Done);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), written);
   EXPECT_EQ(reread.ListPath(), Folder.Path() + "my list.txt");
   EXPECT_EQ(Items(reread.RenameFormats), (Texts{"<T>", "plain", "a|b,c"}));
@@ -99,7 +104,7 @@ TEST_F(SettingsFile, OddValuesKeepTheirLowByteAndAnEmptyListStaysEmpty) {
 TEST_F(SettingsFile, PartsWriteTheirRowsOnlyInTheLanguagesNames) {
   Config.ReadSettings();
   Config.RenameFormats.SetDelimitedText("x");
-  for (int part : {-1, 4, 1, 0}) Config.WriteSettingsPart(part);  // -1 and 4 write nothing
+  for (int part : {-1, 4, 1, 0}) EXPECT_EQ(Config.WriteSettingsPart(part), TSettingsResult::Done);  // -1 and 4 write nothing
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[FileEditor]\r\nWindowHeight=540\r\nWindowWidth=740\r\n"
                                              "WindowMaximized=0\r\nFormats=x\r\nPreferredFormat=0\r\n");
   // A language file renames sections and keys.
@@ -108,9 +113,9 @@ TEST_F(SettingsFile, PartsWriteTheirRowsOnlyInTheLanguagesNames) {
   Folder.WriteLanguage("DE.lng", JoinLines(lines));
   Config.LangConfig.Language = lfDE;
   TLanguage language(Config);
-  language.LoadLanguageFile();
+  ASSERT_EQ(language.LoadLanguageFile(), TLanguageLoad::Loaded);
   Lang = &language;
-  Config.WriteSettingsPart(1);
+  EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::Done);
   Lang = nullptr;
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("[Dateien]\r\nWindowHeight=540"), std::string::npos);
 }
@@ -130,7 +135,7 @@ TEST_F(SettingsFile, LanguagePreReadTakesTheSecondLine) {
     if (file) Folder.WriteFile("Settings.ini", file);
     Presenter.Shown.clear();
     Config.LangConfig.Language = 0;
-    Config.ReadLanguageSetting();
+    Told(Config.ReadLanguageSetting());
     EXPECT_EQ(Config.LangConfig.Language, language < 0 ? 1 : language);
     EXPECT_EQ(Presenter.Texts(), language < 0 ? Texts{kNotRead} : Texts{});
     DeleteFile(Config.SettingsPath());
@@ -156,8 +161,8 @@ TEST_F(SettingsFile, AFileThatIsNoSettingsFileGivesTheDefaultsAndIsNeverWrittenO
     StartUp();
     EXPECT_EQ(Config.LangConfig.Language, lfEN);
     EXPECT_EQ(Config.Placement[piMainWindow].Height, 540);
-    Config.WriteSettings();
-    EXPECT_THROW(Config.WriteSettingsPart(1), EIniFileException);
+    WriteAll();
+    EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::NotMade);
     EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
     EXPECT_TRUE(Folder.ReadFile("Settings.ini") == *bytes);
   }
@@ -178,13 +183,13 @@ TEST_F(SettingsFile, AFileUnreadableAtStartIsNotWrittenOverOnceItCanBeRead) {
   Folder.WriteFile("Settings.ini", kUserSettings);
 #endif
   EXPECT_EQ(Config.LangConfig.Language, lfEN);
-  Config.WriteSettings();
-  EXPECT_THROW(Config.WriteSettingsPart(0), EIniFileException);
+  WriteAll();
+  EXPECT_EQ(Config.WriteSettingsPart(0), TSettingsResult::NotMade);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
   EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
-  Config.ReadSettings();  // read at last, the file takes changes again
+  EXPECT_EQ(Config.ReadSettings(), TSettingsResult::Done);  // read at last, the file takes changes again
   Config.PreferredRenameFormat = 1;
-  Config.WriteSettingsPart(0);
+  EXPECT_EQ(Config.WriteSettingsPart(0), TSettingsResult::Done);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), std::string(kUserSettings) + "PreferredFormat=1\r\n");
 }
 
@@ -193,12 +198,12 @@ int32_t WriteTenBytesOnly(THandle handle, const void* buffer, int32_t count) {
   return FileWrite(handle, buffer, std::min(count, 10)) == 10 && count > 10 ? -1 : count;
 }
 
-TEST_F(SettingsFile, AWriteThatFailsPartWayIsReportedOrRaisedAndLeavesTheFileWhole) {
+TEST_F(SettingsFile, AWriteThatFailsPartWayIsReportedAndLeavesTheFileWhole) {
   Folder.WriteFile("Settings.ini", kUserSettings);
   StartUp();
   const TFileWriteCall previous = SetTextFileWriteCall(WriteTenBytesOnly);
-  Config.WriteSettings();
-  EXPECT_THROW(Config.WriteSettingsPart(3), EIniFileException);
+  WriteAll();
+  EXPECT_EQ(Config.WriteSettingsPart(3), TSettingsResult::NotMade);
   SetTextFileWriteCall(previous);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
   EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
@@ -223,7 +228,7 @@ TEST_F(SettingsFile, AProgramKilledWhileWritingLeavesTheFileWhole) {
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
   ASSERT_TRUE(FileExists(Folder / "Settings.i~1"));  // the half-written file it left behind
   StartUp();  // which is no obstacle to the next write
-  Config.WriteSettings();
+  WriteAll();
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
   EXPECT_FALSE(FileExists(Folder / "Settings.i~1"));  // gone with the write that succeeded
   EXPECT_TRUE(Presenter.Shown.empty());
@@ -235,7 +240,7 @@ TEST_F(SettingsFile, ManyStandInsOfKilledWritesNeverStopTheNextWrite) {
   Folder.WriteFile("Settings.ini", kUserSettings);
   for (int i = 1; i <= 120; ++i) Folder.WriteFile(StandInName("Settings.ini", i), "[Program]\r\nLang");
   StartUp();
-  Config.WriteSettings();
+  WriteAll();
   EXPECT_TRUE(Presenter.Shown.empty());
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
   for (int i = 1; i <= 121; ++i) EXPECT_FALSE(FileExists(Folder / StandInName("Settings.ini", i))) << i;
@@ -246,7 +251,7 @@ TEST_F(SettingsFile, AReadOnlyFileIsNeverReplacedAndTheFailureIsReported) {
   Folder.WriteFile("Settings.ini", kUserSettings);
   ASSERT_TRUE(FileSetReadOnly(Folder / "Settings.ini", true));
   StartUp();
-  Config.WriteSettings();
+  WriteAll();
   EXPECT_EQ(Presenter.Texts(), Texts{kNotMade});
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
   EXPECT_NE(FileGetAttr(Folder / "Settings.ini") & faReadOnly, 0);

@@ -2,11 +2,11 @@
 // the settings name.
 #include "AppTestSupport.h"
 
-#include "app/Core.h"
-#include "app/LocaleCharset.h"
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/TagServices.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
+#include "app/tageditor/LocaleCharset.h"
+#include "app/tageditor/TagServices.h"
+#include "app/windowrules/Core.h"
 
 #include "tags/TagEnvironment.h"
 

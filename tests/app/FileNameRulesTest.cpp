@@ -1,6 +1,6 @@
 // Which pairs of names the file system may take for one file: a rename between two
 // names it cannot must never be asked about first, and one between names it may must.
-#include "app/FileNameRules.h"
+#include "app/rename/FileNameRules.h"
 
 #include <gtest/gtest.h>
 

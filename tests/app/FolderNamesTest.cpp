@@ -1,6 +1,6 @@
 // The folder's names as one rename run numbers against them: the first free number,
 // the numbers already found taken skipped, and a name freed meanwhile found again.
-#include "app/FolderNames.h"
+#include "app/rename/FolderNames.h"
 
 #include "TempFolder.h"
 

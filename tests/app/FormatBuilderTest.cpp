@@ -2,7 +2,7 @@
 // preferred format of both modes.
 #include "AppTestSupport.h"
 
-#include "app/FormatBuilder.h"
+#include "app/rename/FormatBuilder.h"
 
 #include "base/FileUtils.h"
 

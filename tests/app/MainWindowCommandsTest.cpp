@@ -1,12 +1,12 @@
 // The main window's start-up, shutdown and menu commands over the process-wide core.
 #include "AppTestSupport.h"
 
-#include "app/AboutBox.h"
-#include "app/Core.h"
-#include "app/MainMenuCommands.h"
-#include "app/MainWindowLife.h"
-#include "app/Rename.h"
-#include "app/Session.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
+#include "app/windowrules/AboutBox.h"
+#include "app/windowrules/Core.h"
+#include "app/windowrules/MainMenuCommands.h"
+#include "app/windowrules/MainWindowLife.h"
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"

@@ -1,8 +1,9 @@
 // The main window's geometry and its placement record, without a window.
 #include "AppTestSupport.h"
 
-#include "app/MainWindowLayout.h"
-#include "app/WindowPlacementState.h"
+#include "app/rename/FileGridContents.h"
+#include "app/windowrules/MainWindowLayout.h"
+#include "app/windowrules/WindowPlacementState.h"
 
 #include "base/FileUtils.h"
 

@@ -1,8 +1,8 @@
 // The name-building rules and the name format engine, on names without extension.
 #include "AppTestSupport.h"
 
-#include "app/NameFormat.h"
-#include "app/NameRules.h"
+#include "app/settings/NameFormat.h"
+#include "app/settings/NameRules.h"
 
 #include "base/Exceptions.h"
 

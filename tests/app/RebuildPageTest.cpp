@@ -1,8 +1,8 @@
 // The rebuild page's boxes, the chosen format and the start number, without a window.
 #include "AppTestSupport.h"
 
-#include "app/RebuildPage.h"
-#include "app/Session.h"
+#include "app/rename/RebuildPage.h"
+#include "app/settings/Session.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "AppTestSupport.h"
 
-#include "app/Rename.h"
-#include "app/Session.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
 
 #include "base/FileUtils.h"
 

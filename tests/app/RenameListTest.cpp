@@ -3,7 +3,7 @@
 // be written stops the run before any rename, which the report and Log.txt then tell.
 #include "RenameFixture.h"
 
-#include "app/RenameRun.h"
+#include "app/rename/RenameRun.h"
 
 #include "base/Exceptions.h"
 #include "base/TextFileWriter.h"

@@ -2,9 +2,9 @@
 // its rescan, undo, and what the window is handed to show.
 #include "RenameFixture.h"
 
-#include "app/RebuildPage.h"
-#include "app/RenamePanel.h"
-#include "app/SwitchPage.h"
+#include "app/rename/RebuildPage.h"
+#include "app/rename/RenamePanel.h"
+#include "app/rename/SwitchPage.h"
 
 #include "base/Exceptions.h"
 

@@ -6,7 +6,7 @@
 // and a run that ended wrote its report to Log.txt.
 #include "RenameFixture.h"
 
-#include "app/RenameRun.h"
+#include "app/rename/RenameRun.h"
 
 #include "base/Exceptions.h"
 #include "base/TextFileWriter.h"

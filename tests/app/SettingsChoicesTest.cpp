@@ -1,8 +1,8 @@
 // The settings dialog without its window.
 #include "AppTestSupport.h"
 
-#include "app/SettingsChoices.h"
-#include "app/Session.h"
+#include "app/settings/Session.h"
+#include "app/windowrules/SettingsChoices.h"
 
 #include "base/FileUtils.h"
 

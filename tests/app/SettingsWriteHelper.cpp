@@ -1,7 +1,7 @@
 // A program killed while it writes "Settings.ini": it reads the settings of the folder
 // given, changes one, and dies half-way through writing them.
 //   settings_write_helper <folder>
-#include "app/Config.h"
+#include "app/settings/Config.h"
 
 #include "base/TextFileWriter.h"
 

@@ -4,9 +4,9 @@
 #include "AppTestSupport.h"
 #include "TagFixtures.h"
 
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/TagEditorModel.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
+#include "app/tageditor/TagEditorModel.h"
 
 #include "base/FileUtils.h"
 #include "tags/ID3v1.h"

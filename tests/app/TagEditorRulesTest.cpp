@@ -1,9 +1,9 @@
 // The tag editor's window-free rules in tables: field editors, sizes and playing times,
 // the MPEG panel's looks, reading fields from folders and names, names built from tags.
-#include "app/Config.h"
-#include "app/MpegInfoText.h"
-#include "app/TagFieldEditors.h"
-#include "app/TagsFromNames.h"
+#include "app/settings/Config.h"
+#include "app/tageditor/MpegInfoText.h"
+#include "app/tageditor/TagFieldEditors.h"
+#include "app/tageditor/TagsFromNames.h"
 
 #include "base/Locale.h"
 

@@ -1,5 +1,5 @@
 // The tag editor window's grid fit, keys and format combo, without a window.
-#include "app/TagEditorWindowRules.h"
+#include "app/windowrules/TagEditorWindowRules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the fields change in a tag, what a save writes and what its report says.
 #include "TagFixtures.h"
 
-#include "app/TagChanges.h"
-#include "app/TagFields.h"
-#include "app/TagSave.h"
+#include "app/tageditor/TagChanges.h"
+#include "app/tageditor/TagFields.h"
+#include "app/tageditor/TagSave.h"
 
 #include "tags/ID3v1.h"
 #include "tags/ID3v2.h"

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/messages/SettingsReports.h"
 
 #include "base/Exceptions.h"
 #include "base/SharedRoutines.h"
@@ -26,13 +27,15 @@ TLangText TextAtPosition(int p) {
 
 class LanguageTable : public ::testing::Test {
 protected:
-  // A language table over the folder as it is now, configured for a language.
+  // A language table over the folder as it is now, configured for a language; a file
+  // that fails is told as the program's callers tell it.
   TLanguage& Load(TLangID language) {
     Settings.LangConfig.Language = language;
     Language = std::make_unique<TLanguage>(Settings);
-    Language->LoadLanguageFile();
+    LoadTold(*Language);
     return *Language;
   }
+  static void LoadTold(TLanguage& language) { ReportLanguageLoad(language, language.LoadLanguageFile(), nullptr); }
   void WriteGerman(const std::vector<std::string>& lines) { Folder.WriteLanguage("DE.lng", JoinLines(lines)); }
 
   ProgramFolder Folder;
@@ -134,14 +137,14 @@ TEST_F(LanguageTable, ALanguageThatCannotBeLoadedLeavesThePreviousOne) {
   for (const char* name : {"NL.lng", "x.lng", "en.lng"}) Folder.WriteLanguage(name, "Version=0.4.8");
   Settings.LangConfig.Language = 12;  // outside the table: never looked up there
   TLanguage none(Settings);
-  none.LoadLanguageFile();
+  LoadTold(none);
   EXPECT_EQ(Settings.LangConfig.LangIDs, TLangIDs{lfNL});
   Folder.InstallBuiltLanguage("DE.lng");
   TLanguage& language = Load(lfDE);
   const std::string credit = language[TLangText::TranslatorCredit];
   for (TLangID other : {lfNL, lfES}) {  // invalid, and not installed
     Settings.LangConfig.Language = other;
-    language.LoadLanguageFile();
+    LoadTold(language);
   }
   EXPECT_EQ(language[TLangText::CancelButton], "Abbrechen");
   EXPECT_EQ(language[TLangText::TranslatorCredit], credit);

@@ -10,9 +10,9 @@
 #include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
 
-#include "app/MessageDialog.h"
+#include "app/messages/MessageDialog.h"
+#include "app/settings/Session.h"
 #include "app/win32/FormMessageDialog.h"
-#include "app/Session.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"

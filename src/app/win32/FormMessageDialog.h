@@ -6,7 +6,7 @@
 // it keeps the ordinary window frame. TMessageWindowPresenter makes it the way every
 // message is shown.
 
-#include "app/MessageDialog.h"
+#include "app/messages/MessageDialog.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"
