@@ -133,7 +133,8 @@ TRound MeasureRound() {
   round.Scan = Milliseconds([&] { files.ScanFolder(); });
   for (int32_t row = 0; row < files.GetFileCount(); ++row) rows.push_back(row);
   round.Preview = Milliseconds([&] {
-    if (!files.CheckSections()) files.ApplyFormat(1);
+    TSectionCheck check;
+    if (!files.CheckSections(check)) files.ApplyFormat(1);
   });
   round.Rename = Milliseconds([&] {
     if (!files.RenameFiles()) std::fprintf(stderr, "nothing was renamed\n");

@@ -96,15 +96,16 @@ TEST_F(NameRules, OnlySelectedRowsChangeInSelectionOrderAndUndoKeepsTheFlags) {
   EXPECT_EQ(Presenter.Texts(), Names{"Error / Filled fields are wrong !"});
 }
 
-TEST_F(NameRules, SectionChecksStopOnceUntilThePreviewClearsThem) {
+TEST_F(NameRules, SectionChecksStopOnceUntilTheNextPreview) {
+  TSectionCheck check;  // one preview's
   Rows = {2};  // two sections
   Config.SetRemoveSection(1, true);
   Config.SetRemoveSection(3, true);
-  EXPECT_TRUE(Files.CheckSections());
-  EXPECT_TRUE(Files.CheckSections());  // silently
-  SectionCheckFailed = false;
+  EXPECT_TRUE(Files.CheckSections(check));
+  EXPECT_TRUE(Files.CheckSections(check));  // silently
+  check = {};  // the next preview
   Rows.clear();
-  EXPECT_FALSE(Files.CheckSections());
+  EXPECT_FALSE(Files.CheckSections(check));
   EXPECT_EQ(Presenter.Texts(), (Names{"Error / Too many checkboxes checked ! Empty filenames will remain !!!",
                                       "Error / No files have been selected !"}));
   Config.SetRemoveSection(1, false);
@@ -113,13 +114,13 @@ TEST_F(NameRules, SectionChecksStopOnceUntilThePreviewClearsThem) {
   Options.UseSelectedFormat = true;
   Config.PlaceholderCount = 3;  // "Artist - Album - Title" fits, the others do not
   Presenter.Press(mtYesNo, dbYes);
-  EXPECT_FALSE(Files.CheckSections());
+  EXPECT_FALSE(Files.CheckSections(check));
   Presenter.Press(mtYesNo, dbNo);
-  EXPECT_TRUE(Files.CheckSections());
+  EXPECT_TRUE(Files.CheckSections(check));
   EXPECT_EQ(Presenter.Shown.size(), 4u);  // asked once each time
-  SectionCheckFailed = false;
+  check = {};  // the next preview
   Options.UseStartNumber = true;  // a start number fixes the number of sections
-  EXPECT_FALSE(Files.CheckSections());
+  EXPECT_FALSE(Files.CheckSections(check));
   EXPECT_EQ(Presenter.Shown.size(), 4u);
 }
 

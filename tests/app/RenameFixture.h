@@ -33,7 +33,6 @@ protected:
   RenameFixture() {
     Config.MainSelection.SetItems(Rows);
     Config.SetListName("List.txt");
-    SectionCheckFailed = false;
   }
   ~RenameFixture() override { Files.ClearFiles(); }  // Windows keeps open files
 

@@ -15,7 +15,6 @@
 #include <exception>
 #include <memory>
 
-bool SectionCheckFailed = false;
 TFileRename* FileList = nullptr;
 
 namespace {
@@ -138,8 +137,8 @@ void TFileRename::CutTillNumber() {
   RebuildSelectedNames([](const std::string& name, int32_t) { return CutTextTillNumber(name); });
 }
 
-bool TFileRename::CheckSections() {
-  if (SectionCheckFailed) return true;
+bool TFileRename::CheckSections(TSectionCheck& check) {
+  if (check.Stopped) return true;
   const int32_t count = SelectedCount();
   if (count == 0) {
     ShowErrorMessage(TLangText::NoFilesSelectedMessage, FSettings.StoredSkin);
@@ -150,7 +149,7 @@ bool TFileRename::CheckSections() {
     const int32_t sections = SectionCount(entry.NewName);
     if (FSettings.RemoveSectionCount() >= sections) {
       ShowErrorMessage(TLangText::TooManySectionsRemovedMessage, FSettings.StoredSkin);
-      SectionCheckFailed = true;
+      check.Stopped = true;
       return true;
     }
     if (FSession.UseSelectedFormat && !FSession.UseStartNumber &&
@@ -159,7 +158,7 @@ bool TFileRename::CheckSections() {
       if (ShowMessageYesNo(LangText(TLangText::ErrorCaption),
                            LangText(TLangText::SectionCountDiffersQuestion),
                            FSettings.StoredSkin) == maNo) {
-        SectionCheckFailed = true;
+        check.Stopped = true;
         return true;
       }
       return false;

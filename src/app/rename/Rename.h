@@ -17,9 +17,12 @@ class TConfigSession;
 // The most files a folder scan lists.
 inline constexpr int32_t MaxListedFiles = 999;
 
-// Set when the section check stopped an action; while it is set the check stops at once
-// without asking again. The rebuild page's preview clears it when it ends.
-extern bool SectionCheckFailed;
+// The section checks of one preview: once a check has stopped it, the later checks of
+// the same preview stop at once without asking again. The rename panel keeps one per
+// preview.
+struct TSectionCheck {
+  bool Stopped = false;
+};
 
 class TFileRename : public TObject {
 public:
@@ -68,7 +71,7 @@ public:
   // Asked before sections are removed and before a format is applied; true means stop:
   // more remove flags than a name has sections, or the user declined to go on with
   // names whose section count differs from the format's.
-  bool CheckSections();
+  bool CheckSections(TSectionCheck& check);
   // Reorders the sections by the switch items; false, changing nothing, when the items
   // do not pair up.
   bool SwitchSections();

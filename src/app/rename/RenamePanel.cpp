@@ -33,9 +33,9 @@ bool TRenamePanel::RebuildPreview(const TReplaceRequest& request) {
   if (!HasSelection()) return false;
   RefreshButtons(false, true);
   bool changed = false;
-  // However the preview ends, the section check asks again next time, and the buttons
-  // tell whether names changed.
-  TScopeExit askAgain([] { SectionCheckFailed = false; });
+  // The section check asks again in the next preview; however this one ends, the
+  // buttons tell whether names changed.
+  TSectionCheck sectionCheck;
   TScopeFail release([&] { RefreshButtons(changed, false); });
   const TRebuildChecks checks = FPage.Checks();
   const bool sections = FSettings.RemoveSectionCount() > 0;
@@ -57,7 +57,7 @@ bool TRenamePanel::RebuildPreview(const TReplaceRequest& request) {
     changed = true;
   }
   bool removed = false;
-  if (sections && !FFiles.CheckSections()) {
+  if (sections && !FFiles.CheckSections(sectionCheck)) {
     FFiles.RemoveSections();
     FPage.ClearSectionBoxes();
     changed = removed = true;
@@ -66,7 +66,7 @@ bool TRenamePanel::RebuildPreview(const TReplaceRequest& request) {
     FFiles.CutTillNumber();
     changed = true;
   }
-  if (format && !FFiles.CheckSections()) {
+  if (format && !FFiles.CheckSections(sectionCheck)) {
     FFiles.ApplyFormat(FPage.StartNumber());
     changed = true;
   }
