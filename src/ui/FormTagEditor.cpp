@@ -290,7 +290,7 @@ void TFormTagEditor::InitialiseLanguage() {
       {PanelTagAction_ButtonUndo, UndoButton},
       {PanelTagAction_ButtonClose, CloseButton}};
   for (const auto& [control, text] : texts) control->SetCaption(LangText(text));
-  ShowMpegView(ShowMpegInfo(nullptr, false, false, false, true));  // the captions, no values yet
+  ShowMpegView(ShowMpegInfo(nullptr, {.Relabel = true}));  // the captions, no values yet
   SetLines(*GroupBoxActionOptions_ComboBoxID3v1->Items(), {TagVersionName(kNoTag), TagVersionName(kID3v1Written)});
   SetLines(*GroupBoxActionOptions_ComboBoxID3v2->Items(), {TagVersionName(kNoTag), TagVersionName(kID3v2Written)});
   for (int column = 0; column < TagColumnCount; ++column)

@@ -34,19 +34,19 @@ TEST(TagEditorRules, SizesReachGigabytesFrom1024CubedAndPlayingTimesCountWholeSe
 }
 
 TEST(TagEditorRules, MpegPanelShowsDashesForSeveralRowsAndTheErrorLookWithoutARow) {
-  TMpegPanelView several = ShowMpegInfo(nullptr, false, true, false, true);
+  TMpegPanelView several = ShowMpegInfo(nullptr, {.Valid = true, .Relabel = true});
   ASSERT_TRUE(several.Look);
   EXPECT_EQ(several.Look->Captions[mvPrivate], "Private");
   EXPECT_EQ(several.Look->Captions[mvOriginal], "Original");
   for (const auto& value : several.Values) EXPECT_EQ(value, " -");
-  TMpegPanelView unread = ShowMpegInfo(nullptr, true, true, false, true);
+  TMpegPanelView unread = ShowMpegInfo(nullptr, {.NoRow = true, .Valid = true, .Relabel = true});
   EXPECT_EQ(unread.Look->Captions[mvType], "Error");
   EXPECT_EQ(unread.Look->Captions[mvBitrate], "");
   EXPECT_FALSE(unread.Look->BevelShown || unread.Look->ColonsShown);
   EXPECT_EQ(unread.Values[mvType], "No valid ID3Tag !");
   EXPECT_EQ(unread.Values[mvSize], "");
-  EXPECT_EQ(ShowMpegInfo(nullptr, true, false, true, true).Values[mvType], "No valid file !");
-  EXPECT_FALSE(ShowMpegInfo(nullptr, true, false, true, false).Values[mvType]);  // kept
+  EXPECT_EQ(ShowMpegInfo(nullptr, {.NoRow = true, .ReadOk = true, .Relabel = true}).Values[mvType], "No valid file !");
+  EXPECT_FALSE(ShowMpegInfo(nullptr, {.NoRow = true, .ReadOk = true}).Values[mvType]);  // kept
 }
 
 TEST(TagEditorRules, TrackAndDateEditorsKeepTheirBounds) {

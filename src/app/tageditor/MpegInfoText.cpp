@@ -79,8 +79,8 @@ std::string FormatDuration(uint32_t seconds) {
   return text + (hours > 0 ? " hr." : minutes > 0 ? " min." : " sec.");
 }
 
-TMpegPanelView ShowMpegInfo(const TTagInfo* info, bool noRow, bool valid, bool readOk,
-                            bool relabel) {
+TMpegPanelView ShowMpegInfo(const TTagInfo* info, const TMpegInfoRequest& request) {
+  const auto [noRow, valid, readOk, relabel] = request;
   TMpegPanelView view;
   const bool errorLook = noRow && (!valid || !readOk);
   if (relabel) {

@@ -40,9 +40,16 @@ struct TMpegPanelView {
   std::array<std::optional<std::string>, MpegValueCount> Values;
 };
 
+// What the panel is asked to show of the current record.
+struct TMpegInfoRequest {
+  bool NoRow = false;    // no row is focused
+  bool Valid = false;    // the record is valid
+  bool ReadOk = false;   // its tags were read
+  bool Relabel = false;  // the look is set too
+};
+
 // The panel for the current record: its values when a row is focused, the record is
 // valid and its tags were read; dashes for a row without them; with no row, empty
 // values under the error look when the record is not valid or its read failed.
 // Relabelling sets the look (normal, or that error look).
-TMpegPanelView ShowMpegInfo(const TTagInfo* info, bool noRow, bool valid, bool readOk,
-                            bool relabel);
+TMpegPanelView ShowMpegInfo(const TTagInfo* info, const TMpegInfoRequest& request);

@@ -31,6 +31,10 @@ namespace {
 // The number placeholders, which a format's template gives digits to read.
 const char* const kNumberPlaceholders[] = {"<Y>", "<N>", "<G>"};
 
+// The row count at which a selection becomes a multiple one as rows are added: the MPEG
+// panel is relabelled then, and left as it is while the selection grows further.
+constexpr int32_t kMultipleSelectionStart = 2;
+
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + CRLF;
@@ -236,23 +240,23 @@ TDataChange TTagEditorModel::DataChange(int32_t currentRow) {
       change.FieldOptionsEnabled = false;
     }
     if (valid) {
-      change.Mpeg = ShowMpegInfo(info, false, true, true, !FFieldsEnabled);
+      change.Mpeg = ShowMpegInfo(info, {.Valid = true, .ReadOk = true, .Relabel = !FFieldsEnabled});
       if (!FFieldsEnabled) change.FieldsEnabled = FFieldsEnabled = true;
       change.Editors = ShowRowFields();
     } else if (FFieldsEnabled) {
       FFieldsEnabled = false;
-      change.Mpeg = ShowMpegInfo(info, false, false, readOk, true);
+      change.Mpeg = ShowMpegInfo(info, {.ReadOk = readOk, .Relabel = true});
       change.FieldsEnabled = false;
     }
   } else if (selected > 1 && FFieldsEnabled) {
-    change.Mpeg = ShowMpegInfo(info, false, valid, false, selected == 2);
+    change.Mpeg = ShowMpegInfo(info, {.Valid = valid, .Relabel = selected == kMultipleSelectionStart});
     if (!valid) FFieldsEnabled = false;
     if (FSingleRowMode) {
       FSingleRowMode = false;
       change.FieldOptionsEnabled = true;
     }
   } else if (selected == 0 && FFieldsEnabled) {
-    change.Mpeg = ShowMpegInfo(info, true, valid, readOk, true);
+    change.Mpeg = ShowMpegInfo(info, {.NoRow = true, .Valid = valid, .ReadOk = readOk, .Relabel = true});
     FFieldsEnabled = false;
     FSingleRowMode = true;
     change.FieldsEnabled = change.FieldOptionsEnabled = false;

@@ -36,11 +36,25 @@ bool Attempt(Write write) {
 // What a save did to one of a file's tags.
 enum class TTagOutcome { Untouched, Saved, Failed };
 
-// The tag has work to do on the disk.
-bool Pending(bool has, bool changed, bool remove) { return changed || (has && remove); }
-// The file has the tag, or gets a new one, and nothing is to happen to it.
-bool Idle(bool has, bool isNew, bool changed, bool remove) {
-  return (has || isNew) && !changed && !remove;
+// One of a file's tags as the save sees it.
+struct TTagFlags {
+  bool Has = false;
+  bool IsNew = false;
+  bool Changed = false;
+  bool Remove = false;
+
+  // The tag has work to do on the disk.
+  bool Pending() const { return Changed || (Has && Remove); }
+  // The file has the tag, or gets a new one, and nothing is to happen to it.
+  bool Idle() const { return (Has || IsNew) && !Changed && !Remove; }
+};
+
+TTagFlags ID3v1Flags(const TTagInfo& info) {
+  return {info.HasID3v1, info.NewID3v1, info.ChangedID3v1, info.RemoveID3v1};
+}
+
+TTagFlags ID3v2Flags(const TTagInfo& info) {
+  return {info.HasID3v2, info.NewID3v2, info.ChangedID3v2, info.RemoveID3v2};
 }
 
 // The ID3v2 write goes without the ID3v2 tag and takes the ID3v1 tag with it.
@@ -136,11 +150,8 @@ std::string TTagSaveReport::Text() const {
 
 void SaveRecord(TTagInfo& info, TTagSaveReport& report) {
   if (!info.IsValid) return;
-  const bool pendingID3v1 = Pending(info.HasID3v1, info.ChangedID3v1, info.RemoveID3v1);
-  const bool pendingID3v2 = Pending(info.HasID3v2, info.ChangedID3v2, info.RemoveID3v2);
-  if ((Idle(info.HasID3v1, info.NewID3v1, info.ChangedID3v1, info.RemoveID3v1) && !pendingID3v2) ||
-      (Idle(info.HasID3v2, info.NewID3v2, info.ChangedID3v2, info.RemoveID3v2) && !pendingID3v1))
-    return;
+  const TTagFlags flagsV1 = ID3v1Flags(info), flagsV2 = ID3v2Flags(info);
+  if ((flagsV1.Idle() && !flagsV2.Pending()) || (flagsV2.Idle() && !flagsV1.Pending())) return;
   const std::string name = info.GetEntry().Name;
   const TTagOutcome id3v1 = SaveID3v1(info, report, name);
   const TTagOutcome id3v2 = SaveID3v2(info, report, name);
