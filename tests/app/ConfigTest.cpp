@@ -9,6 +9,7 @@
 #include "base/IniFiles.h"
 #include "base/Streams.h"
 #include "base/TextFileWriter.h"
+#include "tags/ID3TagsUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +67,12 @@ TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
   Config.TagFormats.SetDelimitedText("|\\ <A>\\<L>\\<N> - <T>|");
   Config.SetListName("my list.txt");
   Config.LangConfig.Language = lfNL;
-  Config.PreferredRenameFormat = Config.ActionOnExistingFile = Config.DefaultSaveActionForLog = 2;
+  Config.PreferredRenameFormat = Config.DefaultSaveActionForLog = 2;
+  Config.ActionOnExistingFile = aeSkip;
   Config.PreferredTagFormat = -1;
   Config.AllWordsCaps = !(Config.SaveList = false);
   Config.DefaultTagLanguage = 42;
-  Config.DefaultID3v1 = Config.DefaultID3v2 = 0;
+  Config.DefaultID3v1 = Config.DefaultID3v2 = tvNone;
   WriteAll();
   EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::Done);  // the only writer of the main window's maximized state
   const std::string written = Folder.ReadFile("Settings.ini");
@@ -134,9 +136,9 @@ TEST_F(SettingsFile, LanguagePreReadTakesTheSecondLine) {
     SCOPED_TRACE(file ? file : "no file");
     if (file) Folder.WriteFile("Settings.ini", file);
     Presenter.Shown.clear();
-    Config.LangConfig.Language = 0;
+    Config.LangConfig.Language = lfDE;
     Told(Config.ReadLanguageSetting());
-    EXPECT_EQ(Config.LangConfig.Language, language < 0 ? 1 : language);
+    EXPECT_EQ(Config.LangConfig.Language, language < 0 ? lfEN : language);
     EXPECT_EQ(Presenter.Texts(), language < 0 ? Texts{kNotRead} : Texts{});
     DeleteFile(Config.SettingsPath());
   }
@@ -274,7 +276,7 @@ TEST(RenameOptions, IndexesOutsideTheirRangeChangeNothingOrRaise) {
   TConfigBase config(TProgramPlace{"C:\\p\\", "C:\\w\\"});
   config.SetSwitchItem(11, 2);
   config.SetRemoveSection(8, true);
-  EXPECT_EQ(config.GetSwitchItem(11), 4);
+  EXPECT_EQ(config.GetSwitchItem(11), TConfigBase::UnchangedSwitchItem);
   EXPECT_FALSE(config.GetRemoveSection(8));
   EXPECT_THROW(config.SetRemoveSection(2, false), ERangeError);  // the count would go below 0
   for (int i = 0; i < 255; ++i) config.SetRemoveSection(3, true);

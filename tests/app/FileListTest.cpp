@@ -87,10 +87,11 @@ TEST_F(NameRules, OnlySelectedRowsChangeInSelectionOrderAndUndoKeepsTheFlags) {
   Files.ApplyFormat(4);
   EXPECT_EQ(NewNames(), (Names{"05 - One", "Track 05 - Song", "04 - Artist - Album - Title"}));
   Files.ResetNewNames();
-  for (int i = 1; i <= 10; ++i) Config.SetSwitchItem(i, i == 1 || i == 7 ? 0 : i == 2 || i == 6 ? 1 : 4);
+  for (int i = 1; i <= 10; ++i)
+    Config.SetSwitchItem(i, i == 1 || i == 7 ? 0 : i == 2 || i == 6 ? 1 : TConfigBase::UnchangedSwitchItem);
   Config.SetSwitchItem(3, 2);  // "Section3" before, none after: refused
   EXPECT_FALSE(Files.SwitchSections());
-  Config.SetSwitchItem(3, 4);
+  Config.SetSwitchItem(3, TConfigBase::UnchangedSwitchItem);
   EXPECT_TRUE(Files.SwitchSections());
   EXPECT_EQ(NewNames(), (Names{"one", "Track 05 - Song", "Album - Artist - Title"}));
   EXPECT_EQ(Presenter.Texts(), Names{"Error / Filled fields are wrong !"});

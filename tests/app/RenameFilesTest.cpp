@@ -48,14 +48,14 @@ TEST_F(RenameFiles, EachSettingActsOnANameThatExists) {
   const Names kept = {"A1", "b", "C1", "D1", "x"}, numbered = {"A1", "C1", "D1", "x", "x1"},
               overwritten = {"A1", "C1", "D1", "x"};
   const std::tuple<uint8_t, int, Names, std::string> cases[] = {
-      {0, -1, numbered, Report(kExisted + " Add a number to the end", {"x.mp3"})},
-      {1, -1, overwritten, Report(kExisted + " Overwrite the file", {"x.mp3"})},
-      {2, -1, kept, Report(kExisted + " Skip the file", {"x.mp3"})},
+      {aeAddNumber, -1, numbered, Report(kExisted + " Add a number to the end", {"x.mp3"})},
+      {aeOverwrite, -1, overwritten, Report(kExisted + " Overwrite the file", {"x.mp3"})},
+      {aeSkip, -1, kept, Report(kExisted + " Skip the file", {"x.mp3"})},
       {9, -1, kept, Report(kExisted, {"x.mp3"}) + failed},  // unknown: tried, and refused
-      {3, -1, kept, Report(ask, {"x.mp3"})},               // the question closed: skipped
-      {3, dbCancel, {"A1", "b", "c", "d", "x"}, Report(ask, {"x.mp3"})},  // the run stops
-      {3, dbYes, numbered, Report(ask, {"x.mp3"})},                       // "Add number"
-      {3, dbNo, overwritten, Report(ask, {"x.mp3"})}};                    // "Overwrite"
+      {aeAsk, -1, kept, Report(ask, {"x.mp3"})},               // the question closed: skipped
+      {aeAsk, dbCancel, {"A1", "b", "c", "d", "x"}, Report(ask, {"x.mp3"})},  // the run stops
+      {aeAsk, dbYes, numbered, Report(ask, {"x.mp3"})},                       // "Add number"
+      {aeAsk, dbNo, overwritten, Report(ask, {"x.mp3"})}};                    // "Overwrite"
   for (const auto& [action, answer, listed, log] : cases) {
     SCOPED_TRACE(std::to_string(action) + " " + std::to_string(answer));
     ListFresh({"a", "b", "c", "d", "x"});
@@ -83,7 +83,7 @@ TEST_F(RenameFiles, EachSettingActsOnANameThatExists) {
 }
 
 TEST_F(RenameFiles, OverwriteReplacesAFileThatIsNeitherListedNorStillToBeRenamed) {
-  Config.ActionOnExistingFile = 1;
+  Config.ActionOnExistingFile = aeOverwrite;
   ListFresh({"New"});
   Mp3("Target");  // made after the scan
   SetNewName("New", "Target");
@@ -106,7 +106,7 @@ TEST_F(RenameFiles, OverwriteReplacesAFileThatIsNeitherListedNorStillToBeRenamed
 // A chain (A to B, B to C, C to D) and a swap under "Overwrite the file": a file still
 // waiting for its own rename is never deleted; the rename onto it fails and is reported.
 TEST_F(RenameFiles, OverwriteNeverDeletesAFileStillWaitingForItsOwnRename) {
-  Config.ActionOnExistingFile = 1;
+  Config.ActionOnExistingFile = aeOverwrite;
   ListFresh({"A", "B", "C", "S", "T"});
   for (auto [name, newName] : {std::pair{"A", "B"}, {"B", "C"}, {"C", "D"}, {"S", "T"}, {"T", "S"}})
     SetNewName(name, newName);
@@ -124,7 +124,7 @@ TEST_F(RenameFiles, OverwriteNeverDeletesAFileStillWaitingForItsOwnRename) {
 // Two files given one new name under "Overwrite the file": the first takes it, and the
 // second never deletes it; the second keeps its name and is reported.
 TEST_F(RenameFiles, OverwriteNeverDeletesAFileRenamedEarlierInTheSameRun) {
-  Config.ActionOnExistingFile = 1;
+  Config.ActionOnExistingFile = aeOverwrite;
   ListFresh({"a", "b", "c"});
   for (const char* name : {"a", "b", "c"}) SetNewName(name, "x");
   EXPECT_TRUE(Files.RenameFiles());
@@ -205,7 +205,7 @@ TEST_F(RenameFiles, AFileThatCannotMoveIsReportedAndKeepsItsEntry) {
   ASSERT_TRUE(DeleteFile(Folder / "Gone.mp3"));
   SetNewName("Gone", "New");
   ASSERT_TRUE(CreateDir(Folder / "Folder.mp3"));
-  Config.ActionOnExistingFile = 1;
+  Config.ActionOnExistingFile = aeOverwrite;
   SetNewName("Stays", "Folder");  // a folder is never overwritten
 #ifdef _WIN32
   // Another program's handle without delete sharing makes the move fail.
@@ -256,7 +256,7 @@ TEST_F(RenameFiles, DeviceNamesAreRefusedWhateverTheSetting) {
     names.push_back("f" + IntToStr(int64_t(i)));
     failed.push_back(names.back() + ".mp3 -> " + devices[i] + ".mp3");
   }
-  for (uint8_t action : {0, 2}) {
+  for (uint8_t action : {aeAddNumber, aeSkip}) {
     SCOPED_TRACE(int(action));
     ListFresh(names);
     Mp3("COM");
@@ -273,8 +273,8 @@ TEST_F(RenameFiles, DeviceNamesAreRefusedWhateverTheSetting) {
     listed.insert(listed.begin(), {"clash", "COM"});
     EXPECT_EQ(Listed(), listed);
     Names allFailed = failed;
-    if (action == 0) allFailed.insert(allFailed.begin(), "clash.mp3 -> COM1.mp3");
-    EXPECT_EQ(Log(), Report(kExisted + (action == 0 ? " Add a number to the end" : " Skip the file"),
+    if (action == aeAddNumber) allFailed.insert(allFailed.begin(), "clash.mp3 -> COM1.mp3");
+    EXPECT_EQ(Log(), Report(kExisted + (action == aeAddNumber ? " Add a number to the end" : " Skip the file"),
                             {"COM.mp3"}) + Report(kFailed, allFailed));
   }
 }

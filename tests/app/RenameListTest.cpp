@@ -75,7 +75,7 @@ TEST_F(RenameList, ARunThatRenamesNothingLeavesTheListAsItWas) {
   SetNewName("x", "x");  // flagged, the same name
   EXPECT_TRUE(Files.RenameFiles());
   EXPECT_EQ(Folder.ReadFile("List.txt"), list);
-  Config.ActionOnExistingFile = 2;
+  Config.ActionOnExistingFile = aeSkip;
   SetNewName("y", "taken");  // skipped: nothing moves
   EXPECT_FALSE(Files.RenameFiles());
   EXPECT_EQ(Folder.ReadFile("List.txt"), list);

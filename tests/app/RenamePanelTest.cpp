@@ -112,7 +112,7 @@ TEST_F(RenamePanelFlows, PreviewsTheEngineRefusesLeavePreviewEnabled) {
 // "Overwrite the file" takes a listed file away: the grid follows the new count.
 TEST_F(RenamePanelFlows, ARenameShowsTheFolderAsItIsNow) {
   List({"a", "b", "x"}, {1});
-  Config.ActionOnExistingFile = 1;
+  Config.ActionOnExistingFile = aeOverwrite;
   Files.GetFileInfo(1)->NewName = "x";
   Files.GetFileInfo(1)->NewNameSet = true;
   Panel.Rename(true);

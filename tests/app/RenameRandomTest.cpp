@@ -101,7 +101,7 @@ void RandomRenames::Run(uint32_t seed, bool mayKill, TTally& tally) {
   if (plainList && listState != TListState::Missing && listState != TListState::Folder)
     Folder.WriteFile(listName, "older list\r\n");
   if (plainList && listState == TListState::ReadOnly) FileSetReadOnly(Folder / listName, true);
-  Config.ActionOnExistingFile = static_cast<uint8_t>(std::array{0, 2, 3}[pick(3)]);
+  Config.ActionOnExistingFile = std::array{aeAddNumber, aeSkip, aeAsk}[pick(3)];
   Presenter.Press(mtFileExists, pick(2) == 0 ? dbYes : dbCancel);  // add a number, or stop
 
   // New names: other listed names (swaps and chains), clashes, letter case, odd names.

@@ -5,6 +5,7 @@
 #include "app/windowrules/SettingsChoices.h"
 
 #include "base/FileUtils.h"
+#include "tags/ID3TagsUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
   EXPECT_FALSE(choices.Save(settings, session));
   EXPECT_FALSE(FileExists(settings.SettingsPath()) || settings.AllWordsCaps || session.AllWordsCaps);
   choices.ListName = "songs.txt";
-  choices.DefaultID3v1 = 1;
+  choices.DefaultID3v1 = tvID3v10;
   EXPECT_TRUE(choices.Save(settings, session));
   EXPECT_TRUE(settings.AllWordsCaps && session.AllWordsCaps);
   EXPECT_EQ(settings.ListPath(), folder.Path() + "songs.txt");

@@ -41,9 +41,9 @@ protected:
     CreateDir(Program / "Artist");
     CreateDir(Program / "Artist\\Album");
     Config.MainSelection.SetItems(MainRows);
-    Config.DefaultID3v1 = 2;
-    Config.DefaultID3v2 = 7;
-    Config.DefaultTagLanguage = 108;
+    Config.DefaultID3v1 = tvID3v11;
+    Config.DefaultID3v2 = tvID3v24;
+    Config.DefaultTagLanguage = EnglishLanguage;
     Config.TagFormats.SetDelimitedText("|\\ <A>\\ <L>\\ <N> - <T>|,|\\ <N> - <A> - <T>|,Bad");
     Mp3("a both", V24(Text("TIT2", "Title A") + Text("TPE1", "Artist A") + Text("TRCK", "3/9") +
                       ID3v2FrameBytes(4, "TXXX", "\0MOOD\0calm"s)) +

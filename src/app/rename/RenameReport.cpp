@@ -10,7 +10,7 @@
 
 namespace {
 
-// The texts of the settings "ActionOnExistingFile" 0 to 3.
+// The texts of the setting "ActionOnExistingFile", by TExistingFileAction.
 constexpr TLangText kActionTexts[] = {TLangText::AddNumberAction, TLangText::OverwriteAction,
                                       TLangText::SkipAction, TLangText::AskAction};
 

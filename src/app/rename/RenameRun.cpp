@@ -16,8 +16,6 @@
 
 namespace {
 
-enum : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
-
 const char kLogFileName[] = "Log.txt";
 // The longest path the system's ANSI file functions take, with its terminating NUL.
 constexpr size_t kMaxPath = 260;

@@ -29,6 +29,10 @@ struct TWindowPlacement {
   int32_t Width = 0;
 };
 
+// The values of TConfigBase::ActionOnExistingFile: what a rename does with a new name
+// that exists already. Other values are kept as stored.
+enum TExistingFileAction : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
+
 // Indexes of TConfigBase::Placement.
 enum TPlacementIndex { piMainWindow = 0, piTagEditor = 1 };
 
@@ -81,7 +85,7 @@ public:
   TSelectionManager TagEditorSelection;
 
   bool SaveList = false;
-  uint8_t ActionOnExistingFile = 0;
+  uint8_t ActionOnExistingFile = aeAddNumber;  // a TExistingFileAction
   bool AllWordsCaps = false;
   TStringList RenameFormats;  // delimited by ",", quoted with "|"
   int32_t PreferredRenameFormat = 0;
