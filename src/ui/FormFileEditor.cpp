@@ -168,9 +168,6 @@ void TFormFileEditor::TakeNamedComponents() {
     FSwitchComboBoxes[i] = &NamedComponent<TspSkinComboBox>(
         *this, "GroupBoxSwitch_ComboBox" + std::string(number < 10 ? "0" : "") + IntToStr(number));
   }
-  for (size_t i = 0; i < FSwitchRadioButtons.size(); ++i)
-    FSwitchRadioButtons[i] =
-        &NamedComponent<TspSkinCheckRadioBox>(*this, "GroupBoxSwitch_RadioButton" + IntToStr(static_cast<int>(i) + 1));
 }
 
 // --- Life cycle ---------------------------------------------------------------------------

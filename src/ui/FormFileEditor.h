@@ -216,5 +216,4 @@ private:
   std::array<TspSkinCheckRadioBox*, 7> FSectionBoxes{};
   std::array<TspSkinStdLabel*, 7> FSectionLabels{};
   std::array<TspSkinComboBox*, 10> FSwitchComboBoxes{};
-  std::array<TspSkinCheckRadioBox*, 4> FSwitchRadioButtons{};
 };

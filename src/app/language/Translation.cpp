@@ -11,10 +11,10 @@
 TLanguage* Lang = nullptr;
 
 const std::array<TLangFileInfo, 4> LanguageFiles = {{
-    {1, lfDE, "DE.lng", "Deutsch"},
-    {1, lfEN, "EN.lng", "English"},
-    {1, lfES, "ES.lng", "Espa\xF1ol"},
-    {1, lfNL, "NL.lng", "Nederlands"},
+    {lfDE, "DE.lng", "Deutsch"},
+    {lfEN, "EN.lng", "English"},
+    {lfES, "ES.lng", "Espa\xF1ol"},
+    {lfNL, "NL.lng", "Nederlands"},
 }};
 
 namespace {

@@ -27,7 +27,6 @@ using TLangIDs = std::vector<TLangID>;
 
 // One row of the language-file table.
 struct TLangFileInfo {
-  uint8_t Flag;  // 1 in every row
   TLangID LangID;
   const char* FileName;
   const char* DisplayName;  // code page 1252

@@ -70,7 +70,6 @@ public:
   void Prefer(int32_t selected);
   // Ok: writes the list when a format was added.
   void Accept();
-  bool FormatsChanged() const { return FFormatsChanged; }
 
 private:
   TStringList& Formats() const;

@@ -283,10 +283,6 @@ void TConfigBase::ParseRenameFormat(int index) {
   PlaceholderCount = layout.PlaceholderCount;
 }
 
-uint8_t TConfigBase::GetSectionCapsFlag(int index) const {
-  return SectionCapsFlagAt(SectionCapsFlags, index);
-}
-
 TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
   return {SectionCapsFlags, NumberPosition, PlaceholderCount};
 }

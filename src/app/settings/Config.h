@@ -146,8 +146,6 @@ public:
   // Parses rename format index (ERangeError outside RenameFormats) into SectionCapsFlags,
   // NumberPosition and PlaceholderCount.
   void ParseRenameFormat(int index);
-  // The flag of section 1, 2, ... of the parsed format; 0 outside its places.
-  uint8_t GetSectionCapsFlag(int index) const;
   TRenameFormatLayout RenameFormatLayout() const;
   // The example word of a placeholder letter ("Artist" for "A", ...); empty for a letter
   // that is not a placeholder.

@@ -108,7 +108,6 @@ public:
   // The current record's values into the fields, as the editors are to show them.
   TFieldEditorValues ShowRowFields();
   bool SetFieldMark(TTagField field, bool value) { return FMarks.SetFieldMark(field, value); }
-  void SetAllMarks(bool value) { FMarks.SetAll(value); }
   // An editor the user edited: returns its field's mark.
   bool EditorChanged(TFieldEditor editor, const TFieldEditorValues& editors);
   // A delete button: empties the field's editors and marks the field where they held
