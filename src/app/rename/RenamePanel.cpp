@@ -10,7 +10,9 @@
 #include "base/Exceptions.h"
 #include "base/ScopeExit.h"
 
-TRenameButtons RenameButtons(bool pending, bool busy) { return {!busy, pending, pending, !pending}; }
+TRenameButtons RenameButtons(bool pending, bool busy) {
+  return {.Preview = !busy, .Rename = pending, .Undo = pending, .ReadTags = !pending};
+}
 
 TRenamePanel::TRenamePanel(TFileRename& files, TConfigBase& settings, TRebuildPage& page,
                            TRenamePanelView& view)

@@ -414,7 +414,8 @@ TCommandResult TTagEditorModel::FilenameToTag(bool replace, int32_t formatIndex)
   const std::optional<std::string> format = TagFormat(formatIndex);
   if (!format) return {};
   FMarks.SetAll(false);
-  const TTagApply apply{FSession.DefaultID3v1 > 0, FSession.DefaultID3v2 > 0, replace, true};
+  const TTagApply apply{.ID3v1Wanted = FSession.DefaultID3v1 > 0, .ID3v2Wanted = FSession.DefaultID3v2 > 0,
+                       .Replace = replace, .FromNames = true};
   const std::vector<int32_t> rows = SelectedRows();
   FSettings.ClearFormatFrameIDs();
   if (rows.empty() || (!apply.ID3v1Wanted && !apply.ID3v2Wanted)) {

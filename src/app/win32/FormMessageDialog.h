@@ -1,5 +1,5 @@
 #pragma once
-// The message window: one message of the service (app/MessageDialog.h), shown modally
+// The message window: one message of the service (app/messages/MessageDialog.h), shown modally
 // with its text in a memo above a separator and up to four buttons, as the message's
 // layout says. It is skinned with the stored skin the message brings (the main
 // window's), through a skin data component and a skinned frame of its own; without one

@@ -10,10 +10,10 @@
 #include "base/Exceptions.h"
 
 std::vector<TLanguageMenuItem> LanguageMenuItems(const TConfigBase& settings, const TLanguage& language) {
-  if (!language.IsLanguageAvailable()) return {{LanguageFiles[lfEN].DisplayName, true, false}};
+  if (!language.IsLanguageAvailable()) return {{.Caption = LanguageFiles[lfEN].DisplayName, .Checked = true}};
   std::vector<TLanguageMenuItem> items;
   for (TLangID id : settings.LangConfig.LangIDs)
-    items.push_back({LanguageFiles[id].DisplayName, id == settings.LangConfig.Language, true});
+    items.push_back({.Caption = LanguageFiles[id].DisplayName, .Checked = id == settings.LangConfig.Language, .RadioItem = true});
   return items;
 }
 
