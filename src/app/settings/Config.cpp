@@ -258,7 +258,7 @@ void TConfigBase::SetSwitchItem(int index, uint8_t value) {
 }
 
 uint8_t TConfigBase::NormalizeSwitchItem(int value) {
-  return value >= 1 && value <= 4 ? static_cast<uint8_t>(value) : 0;
+  return value >= 1 && value <= UnchangedSwitchItem ? static_cast<uint8_t>(value) : 0;
 }
 
 bool TConfigBase::GetRemoveSection(int index) const {

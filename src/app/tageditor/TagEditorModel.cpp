@@ -20,6 +20,7 @@
 #include "tags/TagProbe.h"
 
 #include <algorithm>
+#include <string_view>
 
 struct TTagEditorModel::TRow {
   TTagInfo Info;
@@ -484,7 +485,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
   std::string templateName = FormatLevels(*format).back();
   for (const char* placeholder : kNumberPlaceholders) {
     const size_t at = templateName.find(placeholder);
-    if (at != std::string::npos) templateName.replace(at, 3, 1, '1');
+    if (at != std::string::npos) templateName.replace(at, std::string_view(placeholder).size(), 1, '1');
   }
   TLevels path = PathLevels(FSettings.WorkingFolder);
   path.back() = templateName;
@@ -496,7 +497,9 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
                        remembered);
 
   TCommandResult result;
+  // The report: its heading and a blank line, then each file whose name lacks a tag.
   std::vector<std::string> untagged = {LangText(TLangText::NoTagPresentHeading), " "};
+  const size_t headingLines = untagged.size();
   for (int32_t row : rows) {
     TRow& record = *FRows[static_cast<size_t>(row)];
     TFileInfo& entry = record.Info.GetEntry();
@@ -515,7 +518,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
     entry.NewNameSet = record.NameFromTags = true;
     result.Rows.push_back(row);
   }
-  if (untagged.size() > 2) LogAndShowReport(FSettings, Lines(untagged), false);
+  if (untagged.size() > headingLines) LogAndShowReport(FSettings, Lines(untagged), false);
   // Typed values are not applied by a later Change; the labels keep their colours.
   FMarks.SetAll(false);
   FNothingToSave = false;

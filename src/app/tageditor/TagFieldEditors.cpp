@@ -9,6 +9,7 @@ namespace {
 
 constexpr char kBackspace = '\b';
 constexpr int32_t kLastMonth = 12, kLastDay = 31;
+constexpr size_t kFullYearDigits = 4;  // a month only follows a full year
 // Longer digit runs than the edits take count as 0, as any text that is no number.
 constexpr size_t kLongestNumber = 9;
 
@@ -143,7 +144,7 @@ TTrackEditors CheckTrack(TTrackEditors track) {
 }
 
 TDateEditors CheckDate(TDateEditors date) {
-  date.MonthEnabled = date.Year.size() == 4;
+  date.MonthEnabled = date.Year.size() == kFullYearDigits;
   date.Month = date.MonthEnabled ? Clamped(date.Month, kLastMonth) : "";
   date.DayEnabled = !date.Month.empty();
   date.Day = date.DayEnabled ? Clamped(date.Day, kLastDay) : "";
