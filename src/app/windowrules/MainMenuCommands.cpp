@@ -13,7 +13,9 @@ std::vector<TLanguageMenuItem> LanguageMenuItems(const TConfigBase& settings, co
   if (!language.IsLanguageAvailable()) return {{.Caption = LanguageFiles[lfEN].DisplayName, .Checked = true}};
   std::vector<TLanguageMenuItem> items;
   for (TLangID id : settings.LangConfig.LangIDs)
-    items.push_back({.Caption = LanguageFiles[id].DisplayName, .Checked = id == settings.LangConfig.Language, .RadioItem = true});
+    items.push_back({.Caption = LanguageFiles[id].DisplayName,
+                     .Checked = id == settings.LangConfig.Language,
+                     .RadioItem = true});
   return items;
 }
 

@@ -35,7 +35,9 @@ protected:
     LoadTold(*Language);
     return *Language;
   }
-  static void LoadTold(TLanguage& language) { ReportLanguageLoad(language, language.LoadLanguageFile(), nullptr); }
+  static void LoadTold(TLanguage& language) {
+    ReportLanguageLoad(language, language.LoadLanguageFile(), nullptr);
+  }
   void WriteGerman(const std::vector<std::string>& lines) { Folder.WriteLanguage("DE.lng", JoinLines(lines)); }
 
   ProgramFolder Folder;

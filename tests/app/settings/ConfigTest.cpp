@@ -74,7 +74,8 @@ TEST_F(SettingsFile, AFreshFileIsWrittenByteForByteAndEveryRowRoundTrips) {
   Config.DefaultTagLanguage = 42;
   Config.DefaultID3v1 = Config.DefaultID3v2 = tvNone;
   WriteAll();
-  EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::Done);  // the only writer of the main window's maximized state
+  // The only writer of the main window's maximized state.
+  EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::Done);
   const std::string written = Folder.ReadFile("Settings.ini");
   EXPECT_EQ(written,
             "[Program]\r\nLanguage=3\r\n"
@@ -106,7 +107,8 @@ TEST_F(SettingsFile, OddValuesKeepTheirLowByteAndAnEmptyListStaysEmpty) {
 TEST_F(SettingsFile, PartsWriteTheirRowsOnlyInTheLanguagesNames) {
   Config.ReadSettings();
   Config.RenameFormats.SetDelimitedText("x");
-  for (int part : {-1, 4, 1, 0}) EXPECT_EQ(Config.WriteSettingsPart(part), TSettingsResult::Done);  // -1 and 4 write nothing
+  for (int part : {-1, 4, 1, 0})  // -1 and 4 write nothing
+    EXPECT_EQ(Config.WriteSettingsPart(part), TSettingsResult::Done);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), "[FileEditor]\r\nWindowHeight=540\r\nWindowWidth=740\r\n"
                                              "WindowMaximized=0\r\nFormats=x\r\nPreferredFormat=0\r\n");
   // A language file renames sections and keys.

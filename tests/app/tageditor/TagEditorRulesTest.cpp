@@ -45,7 +45,8 @@ TEST(TagEditorRules, MpegPanelShowsDashesForSeveralRowsAndTheErrorLookWithoutARo
   EXPECT_FALSE(unread.Look->BevelShown || unread.Look->ColonsShown);
   EXPECT_EQ(unread.Values[mvType], "No valid ID3Tag !");
   EXPECT_EQ(unread.Values[mvSize], "");
-  EXPECT_EQ(ShowMpegInfo(nullptr, {.NoRow = true, .ReadOk = true, .Relabel = true}).Values[mvType], "No valid file !");
+  EXPECT_EQ(ShowMpegInfo(nullptr, {.NoRow = true, .ReadOk = true, .Relabel = true}).Values[mvType],
+            "No valid file !");
   EXPECT_FALSE(ShowMpegInfo(nullptr, {.NoRow = true, .ReadOk = true}).Values[mvType]);  // kept
 }
 
