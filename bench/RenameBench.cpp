@@ -4,9 +4,9 @@
 // a rename of held-open files cannot do without (close, rename and reopen each file,
 // write the list of old names and the log once each). Each figure is the best of several
 // rounds on fresh folders.
-#include "app/Config.h"
-#include "app/Rename.h"
-#include "app/Session.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
 
 #include "base/FileUtils.h"
 #include "base/Format.h"
@@ -133,7 +133,8 @@ TRound MeasureRound() {
   round.Scan = Milliseconds([&] { files.ScanFolder(); });
   for (int32_t row = 0; row < files.GetFileCount(); ++row) rows.push_back(row);
   round.Preview = Milliseconds([&] {
-    if (!files.CheckSections()) files.ApplyFormat(1);
+    TSectionCheck check;
+    if (!files.CheckSections(check)) files.ApplyFormat(1);
   });
   round.Rename = Milliseconds([&] {
     if (!files.RenameFiles()) std::fprintf(stderr, "nothing was renamed\n");

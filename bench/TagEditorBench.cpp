@@ -4,10 +4,10 @@
 // tags, both written. Each figure is the best of several rounds on fresh folders. First,
 // before any other work, it notes the process's peak working set before and after the
 // model loads the 999 files.
-#include "app/Config.h"
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/TagEditorModel.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
+#include "app/tageditor/TagEditorModel.h"
 
 #include "base/StrUtils.h"
 #include "tags/ID3v1.h"
@@ -39,8 +39,8 @@ struct TEditorSetUp {
     const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
     for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TypicalTaggedFile(i, audio));
     Settings.MainSelection.SetItems(Rows);
-    Settings.DefaultID3v1 = 2;
-    Settings.DefaultID3v2 = 7;
+    Settings.DefaultID3v1 = tvID3v11;
+    Settings.DefaultID3v2 = tvID3v24;
     Files.ScanFolder();
     for (int32_t row = 0; row < Files.GetFileCount(); ++row) Rows.push_back(row);
   }

@@ -5,16 +5,16 @@
 #include "FormAbout.h"
 #include "TagEditorWindow.h"
 
-#include "app/AboutBox.h"
-#include "app/Core.h"
-#include "app/MainMenuCommands.h"
-#include "app/Session.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Session.h"
+#include "app/windowrules/AboutBox.h"
+#include "app/windowrules/Core.h"
+#include "app/windowrules/MainMenuCommands.h"
 
 #include "grid/SkinStringGrid.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/SkinMainMenuBar.h"
-#include "skin/controls/SkinSpeedButton.h"
 
 #include "classlib/Application.h"
 #include "classlib/Menus.h"

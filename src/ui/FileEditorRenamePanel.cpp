@@ -5,10 +5,10 @@
 #include "FormFormatDialog.h"
 #include "WindowParts.h"
 
-#include "app/CaptionLayout.h"
-#include "app/RebuildPage.h"
-#include "app/SwitchPage.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/rename/RebuildPage.h"
+#include "app/rename/SwitchPage.h"
+#include "app/windowrules/CaptionLayout.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"

@@ -2,10 +2,10 @@
 
 #include "ProgramClasses.h"
 
-#include "app/AboutBox.h"
-#include "app/Config.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Config.h"
 #include "app/win32/FormPlacement.h"
+#include "app/windowrules/AboutBox.h"
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinLabel.h"

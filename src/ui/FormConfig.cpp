@@ -3,9 +3,9 @@
 #include "ProgramClasses.h"
 #include "WindowParts.h"
 
-#include "app/Config.h"
-#include "app/Session.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
 #include "app/win32/FormPlacement.h"
 
 #include "skin/boxes/SkinComboBox.h"

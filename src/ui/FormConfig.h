@@ -3,7 +3,7 @@
 // of names saved before renaming, and the tag defaults. It edits copies of the settings
 // (app/SettingsChoices) and writes them back only on Save.
 
-#include "app/SettingsChoices.h"
+#include "app/windowrules/SettingsChoices.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"

@@ -3,14 +3,14 @@
 #include "ProgramClasses.h"
 #include "WindowParts.h"
 
-#include "app/FileGridContents.h"
-#include "app/MainWindowLayout.h"
-#include "app/RebuildPage.h"
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/Translation.h"
-#include "app/WindowPlacementState.h"
+#include "app/language/Translation.h"
+#include "app/rename/FileGridContents.h"
+#include "app/rename/RebuildPage.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
 #include "app/win32/ShellMenu.h"
+#include "app/windowrules/MainWindowLayout.h"
+#include "app/windowrules/WindowPlacementState.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"
@@ -168,9 +168,6 @@ void TFormFileEditor::TakeNamedComponents() {
     FSwitchComboBoxes[i] = &NamedComponent<TspSkinComboBox>(
         *this, "GroupBoxSwitch_ComboBox" + std::string(number < 10 ? "0" : "") + IntToStr(number));
   }
-  for (size_t i = 0; i < FSwitchRadioButtons.size(); ++i)
-    FSwitchRadioButtons[i] =
-        &NamedComponent<TspSkinCheckRadioBox>(*this, "GroupBoxSwitch_RadioButton" + IntToStr(static_cast<int>(i) + 1));
 }
 
 // --- Life cycle ---------------------------------------------------------------------------

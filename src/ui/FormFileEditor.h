@@ -8,9 +8,9 @@
 // FileEditorRenamePanel.cpp (the rename panel's two pages), FileEditorMenus.cpp (the
 // menus and the ID3 tags panel).
 
-#include "app/Config.h"
-#include "app/MainWindowLife.h"
-#include "app/RenamePanel.h"
+#include "app/rename/RenamePanel.h"
+#include "app/settings/Config.h"
+#include "app/windowrules/MainWindowLife.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"
@@ -216,5 +216,4 @@ private:
   std::array<TspSkinCheckRadioBox*, 7> FSectionBoxes{};
   std::array<TspSkinStdLabel*, 7> FSectionLabels{};
   std::array<TspSkinComboBox*, 10> FSwitchComboBoxes{};
-  std::array<TspSkinCheckRadioBox*, 4> FSwitchRadioButtons{};
 };

@@ -3,8 +3,8 @@
 #include "ProgramClasses.h"
 #include "WindowParts.h"
 
-#include "app/Config.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Config.h"
 #include "app/win32/FormPlacement.h"
 
 #include "skin/boxes/SkinEdit.h"

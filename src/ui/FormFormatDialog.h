@@ -4,7 +4,7 @@
 // works on the rename formats of the main window's rebuild page, mode 1 on the formats
 // with which the tag editor reads tags from paths. Its rules are app/FormatBuilder's.
 
-#include "app/FormatBuilder.h"
+#include "app/rename/FormatBuilder.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"

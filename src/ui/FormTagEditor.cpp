@@ -5,17 +5,17 @@
 #include "TagEditorWindow.h"
 #include "WindowParts.h"
 
-#include "app/Config.h"
-#include "app/Core.h"
-#include "app/FileGridContents.h"
-#include "app/FormatBuilder.h"
-#include "app/MessageDialog.h"
-#include "app/Rename.h"
-#include "app/Session.h"
-#include "app/TagEditorWindowRules.h"
-#include "app/Translation.h"
-#include "app/WindowPlacementState.h"
+#include "app/language/Translation.h"
+#include "app/messages/MessageDialog.h"
+#include "app/rename/FileGridContents.h"
+#include "app/rename/FormatBuilder.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
 #include "app/win32/FormPlacement.h"
+#include "app/windowrules/Core.h"
+#include "app/windowrules/TagEditorWindowRules.h"
+#include "app/windowrules/WindowPlacementState.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"
@@ -290,7 +290,7 @@ void TFormTagEditor::InitialiseLanguage() {
       {PanelTagAction_ButtonUndo, UndoButton},
       {PanelTagAction_ButtonClose, CloseButton}};
   for (const auto& [control, text] : texts) control->SetCaption(LangText(text));
-  ShowMpegView(ShowMpegInfo(nullptr, false, false, false, true));  // the captions, no values yet
+  ShowMpegView(ShowMpegInfo(nullptr, {.Relabel = true}));  // the captions, no values yet
   SetLines(*GroupBoxActionOptions_ComboBoxID3v1->Items(), {TagVersionName(kNoTag), TagVersionName(kID3v1Written)});
   SetLines(*GroupBoxActionOptions_ComboBoxID3v2->Items(), {TagVersionName(kNoTag), TagVersionName(kID3v2Written)});
   for (int column = 0; column < TagColumnCount; ++column)

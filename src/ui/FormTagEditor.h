@@ -8,7 +8,7 @@
 // Files: FormTagEditor.cpp (life cycle, texts, the grid, the commands and the MPEG
 // panel), TagEditorFields.cpp (the field editors, their check boxes and delete buttons).
 
-#include "app/TagEditorModel.h"
+#include "app/tageditor/TagEditorModel.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"

@@ -4,10 +4,10 @@
 #include "FormFileEditor.h"
 #include "ProgramClasses.h"
 
-#include "app/Core.h"
-#include "app/TagServices.h"
+#include "app/tageditor/TagServices.h"
 #include "app/win32/FormMessageDialog.h"
 #include "app/win32/SingleInstance.h"
+#include "app/windowrules/Core.h"
 
 #include "classlib/Application.h"
 

@@ -2,7 +2,7 @@
 #include "FormTagEditor.h"
 #include "WindowParts.h"
 
-#include "app/CaptionLayout.h"
+#include "app/windowrules/CaptionLayout.h"
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"

@@ -6,9 +6,9 @@
 
 #include "WindowParts.h"
 
-#include "app/Session.h"
-#include "app/TagEditorWindowRules.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Session.h"
+#include "app/windowrules/TagEditorWindowRules.h"
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"

@@ -2,9 +2,9 @@
 // Helpers of the application-services tests: a scripted message presenter, a program
 // folder with its languages folder, and language files to load.
 
-#include "app/Config.h"
-#include "app/MainWindowLife.h"
-#include "app/MessageDialog.h"
+#include "app/messages/MessageDialog.h"
+#include "app/settings/Config.h"
+#include "app/windowrules/MainWindowLife.h"
 
 #include "TempFolder.h"
 

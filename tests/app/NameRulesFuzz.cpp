@@ -2,8 +2,8 @@
 // formats and options. Layout: option byte (bit 0 all words caps, bit 1 ignore case,
 // bit 2 replace all), start number (signed byte), selected rows / 4, ten switch items,
 // remove flags, then the lines format, name, find text and replacement.
-#include "app/NameFormat.h"
-#include "app/NameRules.h"
+#include "app/settings/NameFormat.h"
+#include "app/settings/NameRules.h"
 
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"

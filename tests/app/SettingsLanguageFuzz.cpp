@@ -1,8 +1,8 @@
 // Fuzz target: the same bytes as "Settings.ini" (language pre-read and every setting) and
 // as a language file, then the message layout of the text.
-#include "app/Config.h"
-#include "app/MessageDialog.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/messages/MessageDialog.h"
+#include "app/settings/Config.h"
 
 #include "base/IniFiles.h"
 #include "base/SharedRoutines.h"

@@ -5,7 +5,7 @@
 // column.
 #include "GridTestKit.h"
 
-#include "app/SelectionManager.h"
+#include "app/settings/SelectionManager.h"
 
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"

@@ -10,9 +10,9 @@
 #include "ui/FormFormatDialog.h"
 #include "ui/FormTagEditor.h"
 
-#include "app/AboutBox.h"
-#include "app/Config.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/settings/Config.h"
+#include "app/windowrules/AboutBox.h"
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinListBox.h"

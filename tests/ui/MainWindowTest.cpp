@@ -6,8 +6,8 @@
 
 #include "ui/WindowParts.h"
 
-#include "app/Rename.h"
-#include "app/Session.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"

@@ -2,7 +2,7 @@
 
 #include "ui/FormConfig.h"
 
-#include "app/Core.h"
+#include "app/windowrules/Core.h"
 
 #include "grid/SkinStringGrid.h"
 

@@ -10,9 +10,9 @@
 #include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
 
-#include "app/MessageDialog.h"
+#include "app/messages/MessageDialog.h"
+#include "app/settings/Session.h"
 #include "app/win32/FormMessageDialog.h"
-#include "app/Session.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"
@@ -227,7 +227,7 @@ TEST_F(TagEditorWindow, OnlyTheUsersTypingMarksAFieldAndTheChangeButtonFollowsMa
     EXPECT_FALSE(Green(*editor.GroupBoxActionOptions_LabelSaveWithID3v1));
     EXPECT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());
     editor.GroupBoxActionOptions_ComboBoxID3v2->SetItemIndex(0);
-    EXPECT_EQ(Session->DefaultID3v2, 0);
+    EXPECT_EQ(Session->DefaultID3v2, tvNone);
     EXPECT_FALSE(Green(*editor.GroupBoxActionOptions_LabelSaveWithID3v2));
     EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
     // Several rows: the check boxes decide.

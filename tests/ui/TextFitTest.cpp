@@ -13,11 +13,11 @@
 #include "ui/FormFormatDialog.h"
 #include "ui/FormTagEditor.h"
 
-#include "app/Config.h"
-#include "app/FileGridContents.h"
-#include "app/Rename.h"
-#include "app/SettingsChoices.h"
-#include "app/Translation.h"
+#include "app/language/Translation.h"
+#include "app/rename/FileGridContents.h"
+#include "app/rename/Rename.h"
+#include "app/settings/Config.h"
+#include "app/windowrules/SettingsChoices.h"
 
 #include "grid/SkinStringGrid.h"
 #include "skin/boxes/SkinComboBox.h"

@@ -1,12 +1,12 @@
 #pragma once
-// The message window: one message of the service (app/MessageDialog.h), shown modally
+// The message window: one message of the service (app/messages/MessageDialog.h), shown modally
 // with its text in a memo above a separator and up to four buttons, as the message's
 // layout says. It is skinned with the stored skin the message brings (the main
 // window's), through a skin data component and a skinned frame of its own; without one
 // it keeps the ordinary window frame. TMessageWindowPresenter makes it the way every
 // message is shown.
 
-#include "app/MessageDialog.h"
+#include "app/messages/MessageDialog.h"
 
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"

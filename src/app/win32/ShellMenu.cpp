@@ -1,7 +1,7 @@
 #include "ShellMenu.h"
 
-#include "app/Config.h"
-#include "app/Session.h"
+#include "app/settings/Config.h"
+#include "app/settings/Session.h"
 
 #include "classlib/Registry.h"
 

@@ -4,7 +4,7 @@
 // whose default value opens the clicked file with the program:
 //   "<program folder><product>.exe" "%1"
 
-#include "app/MainWindowLife.h"
+#include "app/windowrules/MainWindowLife.h"
 
 class TConfigBase;
 class TConfigSession;

@@ -1,0 +1,164 @@
+#include "AppTestSupport.h"
+
+#include "app/language/Translation.h"
+#include "app/messages/SettingsReports.h"
+
+#include "base/Exceptions.h"
+#include "base/SharedRoutines.h"
+#include "base/Streams.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+const char kInvalid[] = "Error / No valid translation file !";
+
+// The text that entry position p of a language file sets: the list runs 7 to 97, 99 to
+// 127, then 98, then 128 to the last.
+TLangText TextAtPosition(int p) {
+  if (p == 120) return TLangText::UnusedLabel;
+  return TLangText(p >= 91 && p < 120 ? p + 8 : p + 7);
+}
+
+class LanguageTable : public ::testing::Test {
+protected:
+  // A language table over the folder as it is now, configured for a language; a file
+  // that fails is told as the program's callers tell it.
+  TLanguage& Load(TLangID language) {
+    Settings.LangConfig.Language = language;
+    Language = std::make_unique<TLanguage>(Settings);
+    LoadTold(*Language);
+    return *Language;
+  }
+  static void LoadTold(TLanguage& language) {
+    ReportLanguageLoad(language, language.LoadLanguageFile(), nullptr);
+  }
+  void WriteGerman(const std::vector<std::string>& lines) { Folder.WriteLanguage("DE.lng", JoinLines(lines)); }
+
+  ProgramFolder Folder;
+  TConfigBase Settings{Folder.Place()};
+  ScriptedPresenter Presenter;
+  std::unique_ptr<TLanguage> Language;
+};
+
+TEST_F(LanguageTable, EveryInstalledFileLoadsInTheEnglishOrderAndKeepsTheSettingsNames) {
+  const std::vector<std::string> english = EnglishLanguageLines();
+  const std::pair<TLangID, const char*> samples[] = {{lfEN, "Cancel"}, {lfDE, "Abbrechen"},
+                                                     {lfES, "Cancelar"}, {lfNL, "Annuleren"}};
+  for (auto [id, cancel] : samples) {
+    const char* name = LanguageFiles[id].FileName;
+    SCOPED_TRACE(name);
+    Folder.InstallBuiltLanguage(name);
+    TStringList lines;
+    lines.SetText(BuiltLanguageFile(name));
+    ASSERT_EQ(lines.Count(), 3 + TLanguage::TextCount);
+    for (int p = 0; p < TLanguage::TextCount; ++p) {  // each line's number and its line breaks as in English
+      const std::string line = lines.Strings(3 + p);
+      EXPECT_EQ(line.substr(0, line.find('=')), std::to_string(static_cast<int>(TextAtPosition(p))));
+      EXPECT_EQ(CountChar(line, '#'), CountChar(english[3 + p], '#')) << line;
+    }
+    TLanguage& language = Load(id);
+    EXPECT_EQ(language[TLangText::CancelButton], cancel);
+    for (int number = 194; number <= 216; ++number)  // settings survive a change of language
+      EXPECT_EQ(language[TLangText(number)], EnglishText(TLangText(number)));
+  }
+  TLanguage& fromFile = Load(lfEN);
+  for (int number = 7; number <= TLanguage::LastTextNumber; ++number) EXPECT_EQ(fromFile[TLangText(number)], EnglishText(TLangText(number)));
+  EXPECT_TRUE(Presenter.Shown.empty());
+  for (int number : {0, 4, 6, TLanguage::LastTextNumber + 1, -1}) EXPECT_THROW(fromFile[TLangText(number)], ERangeError);
+  EXPECT_THROW(LangText(TLangText(300)), ERangeError);
+}
+
+// A translation leaves no text in English but the words its language shares with English
+// (and the settings names, which stay untranslated).
+TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
+  using enum TLangText;
+  const std::map<TLangID, std::set<TLangText>> shared = {
+      {lfDE, {OkButton, AlbumColumn, GenreColumn, ID3Column, NumberColumn, TrackColumn, AlbumLabel, BitrateLabel,
+              CopyrightLabel, CrcLabel, GenreLabel, AudioLabel, OriginalLabel, StartLabel, TrackLabel,
+              VersionLabel, ShellVerbMenu, InfoMenu, InfoCaption}},
+      {lfES, {NoButton, ID3Column, TotalColumn, CopyrightLabel, CrcLabel, AudioLabel, NoValue, OriginalLabel,
+              WebLabel, ShellVerbMenu, ErrorCaption}},
+      {lfNL, {OkButton, AlbumColumn, GenreColumn, ID3Column, NumberColumn, TrackColumn, AlbumLabel, BitrateLabel,
+              CopyrightLabel, CrcLabel, EmailLabel, GenreLabel, AudioLabel, StartLabel, TrackLabel, WebLabel,
+              ShellVerbMenu, HelpMenu, InfoMenu, InfoCaption}}};
+  for (const auto& [id, words] : shared) {
+    SCOPED_TRACE(LanguageFiles[id].FileName);
+    Folder.InstallBuiltLanguage(LanguageFiles[id].FileName);
+    TLanguage& language = Load(id);
+    for (int number = TLanguage::FirstTextNumber; number <= TLanguage::LastTextNumber; ++number) {
+      const auto text = TLangText(number);
+      if (number >= static_cast<int>(ActionOnExistingFileKey) && number <= static_cast<int>(TagEditorSection))
+        continue;
+      EXPECT_EQ(language[text] == EnglishText(text), words.count(text) != 0) << number << " " << language[text];
+    }
+  }
+}
+
+// A file of another shape or version is refused whole, not even its credit is taken.
+TEST_F(LanguageTable, AFileOfAnotherShapeOrVersionIsRefusedWhole) {
+  std::vector<std::string> lines = EnglishLanguageLines();
+  lines[1] = "Translator=Someone";
+  lines[3] = "7=Plus";
+  std::vector<std::vector<std::string>> refused = {{lines.begin(), lines.end() - 1}, lines, lines, {}};
+  refused[1].push_back("");  // one line more
+  refused[2][0] = "Version=0.4.80";
+  for (const auto& file : refused) {
+    WriteGerman(file);
+    EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
+    EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "");
+  }
+  Folder.WriteLanguage("DE.lng", JoinLines(lines) + std::string(TLanguage::MaxFileSize, ' '));
+  EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
+  EXPECT_EQ(Presenter.Texts(), Texts(5, kInvalid));
+  lines[0] = " 0.4.8 ";
+  WriteGerman(lines);
+  EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Plus");
+  EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "Someone");
+}
+
+TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
+  std::vector<std::string> lines = EnglishLanguageLines();
+  for (int p = 0; p < TLanguage::TextCount; ++p) lines[3 + p] = std::string("v").append(std::to_string(p));
+  lines[4] = "10=First#13Second#13";  // every "#13" is a line break
+  WriteGerman(lines);
+  TLanguage& language = Load(lfDE);
+  for (int p = 2; p < TLanguage::TextCount; ++p) EXPECT_EQ(language[TextAtPosition(p)], lines[3 + p]);
+  EXPECT_EQ(language[TLangText::UnusedLabel], "v120");
+  EXPECT_EQ(language[TLangText::AddNumberButton], "First\r\nSecond\r\n");
+}
+
+// Only exact names of the table count ("en.lng" is not English); a language that cannot
+// be loaded leaves the texts as they were.
+TEST_F(LanguageTable, ALanguageThatCannotBeLoadedLeavesThePreviousOne) {
+  for (const char* name : {"NL.lng", "x.lng", "en.lng"}) Folder.WriteLanguage(name, "Version=0.4.8");
+  Settings.LangConfig.Language = 12;  // outside the table: never looked up there
+  TLanguage none(Settings);
+  LoadTold(none);
+  EXPECT_EQ(Settings.LangConfig.LangIDs, TLangIDs{lfNL});
+  Folder.InstallBuiltLanguage("DE.lng");
+  TLanguage& language = Load(lfDE);
+  const std::string credit = language[TLangText::TranslatorCredit];
+  for (TLangID other : {lfNL, lfES}) {  // invalid, and not installed
+    Settings.LangConfig.Language = other;
+    LoadTold(language);
+  }
+  EXPECT_EQ(language[TLangText::CancelButton], "Abbrechen");
+  EXPECT_EQ(language[TLangText::TranslatorCredit], credit);
+  ASSERT_EQ(Presenter.Shown.size(), 3u);  // told in the table's own (German) texts
+  EXPECT_EQ(Presenter.Texts()[0],
+            "Error / The selected translation file has not been found ! Default language will be english");
+  EXPECT_EQ(Presenter.Texts()[1], "Fehler / Keine g\xFCltige Sprachdatei !");
+#ifdef _WIN32
+  TFileStream lock(Folder.Path() + "languages\\DE.lng", fmOpenReadWrite | fmShareExclusive);
+  EXPECT_EQ(Load(lfDE)[TLangText::CancelButton], "Cancel");
+  EXPECT_EQ(Presenter.Texts().back(), kInvalid);
+#endif
+}
+
+}  // namespace

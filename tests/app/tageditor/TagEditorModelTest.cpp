@@ -1,0 +1,294 @@
+// The tag editor's model over files made in code, in a listed folder "Artist\Album": what
+// it loads, applies, saves and reports, and that every byte it does not mean to change
+// stays. Files are read back by loading them again.
+#include "AppTestSupport.h"
+#include "TagFixtures.h"
+
+#include "app/rename/Rename.h"
+#include "app/settings/Session.h"
+#include "app/tageditor/TagEditorModel.h"
+
+#include "base/FileUtils.h"
+#include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
+#include "tags/TagInfo.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kAudio = Frames({3, 1, 9, 0}, 417, 150);
+
+std::string V24(const std::string& frames) { return ID3v2TagBytes(4, 0, frames + std::string(64, '\0')); }
+std::string Text(const char* id, const std::string& text) {
+  return ID3v2FrameBytes(4, id, TextBody(text));
+}
+// The audio between the tags.
+std::string AudioOf(const std::string& file) {
+  size_t start = 0;
+  if (file.rfind("ID3", 0) == 0)
+    for (size_t i = 6; i < 10; ++i) start = start << 7 | (static_cast<uint8_t>(file[i]) & 0x7F);
+  if (start > 0) start += 10;
+  const bool id3v1 = file.size() >= 128 && file.compare(file.size() - 128, 3, "TAG") == 0;
+  return file.substr(start, file.size() - (id3v1 ? 128 : 0) - start);
+}
+
+class TagEditorModelTest : public ::testing::Test {
+protected:
+  TagEditorModelTest() {
+    CreateDir(Program / "Artist");
+    CreateDir(Program / "Artist\\Album");
+    Config.MainSelection.SetItems(MainRows);
+    Config.DefaultID3v1 = tvID3v11;
+    Config.DefaultID3v2 = tvID3v24;
+    Config.DefaultTagLanguage = EnglishLanguage;
+    Config.TagFormats.SetDelimitedText("|\\ <A>\\ <L>\\ <N> - <T>|,|\\ <N> - <A> - <T>|,Bad");
+    Mp3("a both", V24(Text("TIT2", "Title A") + Text("TPE1", "Artist A") + Text("TRCK", "3/9") +
+                      ID3v2FrameBytes(4, "TXXX", "\0MOOD\0calm"s)) +
+                      kAudio + ID3v1Tag("Title A", "Artist A", "", "2001", "", 3, 17));
+    Mp3("b v1", kAudio + ID3v1Tag("Title B", "Artist B", "Album B", "1999", "note", 5, 17));
+    Mp3("c none", kAudio);
+    Mp3("d tiny", "ID3 but not much");
+    Mp3("e noaudio", Junk(60000));
+  }
+  ~TagEditorModelTest() override {
+    Model.ReleaseTagInfos();  // as the window does before the file list goes
+    Files.ClearFiles();
+  }
+
+  void Mp3(const std::string& name, const std::string& bytes) {
+    Program.WriteFile("Artist\\Album\\" + name + ".mp3", bytes);
+    Original[name] = bytes;
+  }
+  std::string OnDisk(const std::string& name) const { return ReadFileBytes(Folder + name + ".mp3"); }
+  void Load() {
+    Files.ScanFolder();
+    MainRows.clear();
+    for (int32_t i = 0; i < Files.GetFileCount(); ++i) MainRows.push_back(i);
+    Model.InitialiseOptions(Rows);
+    Model.SetCurrentRow(Model.LoadTags());
+  }
+  // The cells of a row after the files were read again.
+  std::string Cells(int32_t row) {
+    std::string text;
+    for (const std::string& cell : Model.RowCells(row)) text += cell + "|";
+    return text;
+  }
+  std::string Log() const { return FileExists(Folder + "Log.txt") ? ReadFileBytes(Folder + "Log.txt") : "(none)"; }
+
+  ProgramFolder Program;
+  const std::string Folder = Program / "Artist\\Album\\";
+  ScriptedPresenter Presenter;
+  std::vector<int32_t> MainRows, Rows;
+  TConfigBase Config{TProgramPlace{Program.Path(), Folder}};
+  TConfigSession Options;
+  TFileRename Files{Config, Options};
+  TTagEditorModel Model{Config, Options, Files};
+  std::map<std::string, std::string> Original;
+};
+
+TEST_F(TagEditorModelTest, LoadsValidFilesWithTheirTagsAndInvalidOnesAsNumberAndName) {
+  MainRows = {3};
+  Files.ScanFolder();
+  EXPECT_EQ(Model.LoadTags(), 0);  // no valid file
+  Load();
+  EXPECT_EQ(Cells(0), "     1| I+II|a both|Artist A|Title A|3|9|||||");
+  EXPECT_EQ(Cells(1), "     2|    I|b v1|Artist B|Title B|5||Album B|1999|Rock|note|");
+  EXPECT_EQ(Cells(2), "     3||c none|||||||||");
+  EXPECT_EQ(Cells(3), "     4||d tiny|||||||||");
+  EXPECT_FALSE(Model.TagInfo(3).IsValid || Model.TagInfo(4).IsValid);
+  MainRows = {4, 3, 1};
+  EXPECT_EQ(Model.LoadTags(), 2);  // the first valid file
+  EXPECT_EQ(Model.TagInfo(2).GetEntry().Name, "b v1");
+  Rows = {0};
+  { TTagEditorModel(Config, Options, Files).InitialiseOptions(Rows); }
+  EXPECT_EQ(Config.TagEditorSelection.GetCount(), 0);  // no view of a grid that went
+}
+
+TEST_F(TagEditorModelTest, ChangingSeveralRowsWritesTheTickedFieldAndEachFileKeepsItsOwnValues) {
+  Load();
+  Rows = {0, 1, 2, 3};
+  TFieldEditorValues editors = Model.ShowRowFields();  // row 0's values
+  editors.Title = "New";
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfTitle] = true;
+  const TCommandResult change = Model.ChangeButton(editors, ticked);
+  EXPECT_EQ(change.Rows, (std::vector<int32_t>{0, 1, 2}));
+  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{"Error / No valid file !"});
+  EXPECT_EQ(Cells(2), "     3| I+II|c none||New|||||||");
+  EXPECT_FALSE(Model.NothingToSave());
+  Model.Save();
+  EXPECT_EQ(Presenter.Shown.size(), 1u);  // no report
+  EXPECT_EQ(Log(), "(none)");
+  Model.Undo();
+  EXPECT_EQ(Cells(0), "     1| I+II|a both|Artist A|New|3|9|||||");
+  EXPECT_EQ(Cells(1), "     2| I+II|b v1|Artist B|New|5||Album B|1999|Rock|note|");
+  EXPECT_EQ(Cells(2), "     3| I+II|c none||New|||||||");  // nothing of another file
+  EXPECT_GE(Model.TagInfo(0).ID3v2->GetFrameList().GetOtherSubList().IndexOfKind(fiTXXX, 1), 0);
+  for (const char* name : {"a both", "b v1", "c none"})
+    EXPECT_EQ(AudioOf(OnDisk(name)), AudioOf(Original[name])) << name;
+  EXPECT_EQ(OnDisk("d tiny"), Original["d tiny"]);
+}
+
+TEST_F(TagEditorModelTest, ChangeNeedsASelectionAndAsksBeforeADescriptionWithoutComment) {
+  Load();
+  TFieldEditorValues editors = Model.ShowRowFields();
+  EXPECT_TRUE(Model.ChangeTags(editors).Rows.empty());
+  Rows = {0};
+  editors.Description = "only";
+  Model.EditorChanged(feDescription, editors);
+  Presenter.Press(mtYesNo, dbNo);
+  EXPECT_FALSE(Model.ChangeButton(editors, {}).Proceeded);
+  EXPECT_TRUE(Model.NothingToSave());
+  Presenter.Press(mtYesNo, dbYes);
+  EXPECT_EQ(Model.ChangeButton(editors, {}).Rows, std::vector<int32_t>{0});
+  EXPECT_EQ(editors.Description, "");  // the comment is discarded
+  const std::string question = "Warning / You entered a comment description only. If you "
+                               "continue the comment will be discarded. Continue ?";
+  EXPECT_EQ(Presenter.Texts(), (std::vector<std::string>{"Error / No files have been selected !",
+                                                          question, question}));
+}
+
+TEST_F(TagEditorModelTest, AMarkedEmptyFieldDeletesItsFrameAndTheSaveChoicesRemoveTags) {
+  Load();
+  Rows = {0};
+  Model.DataChange(0);
+  TFieldEditorValues editors = Model.ShowRowFields();
+  editors.Artist.clear();
+  EXPECT_TRUE(Model.EditorChanged(feArtist, editors));
+  EXPECT_TRUE(Model.ChangeEnabled());
+  Model.ChangeButton(editors, {});
+  Model.Save();
+  Model.Undo();
+  EXPECT_EQ(Model.TagInfo(0).ID3v2->GetFrameList().GetPrimarySubList().IndexOfKind(fiTPE1, 1), -1);
+  EXPECT_EQ(Cells(0), "     1| I+II|a both||Title A|3|9|||||");
+  EXPECT_EQ(Model.TagInfo(0).ID3v1->GetArtist(), "");
+  TFieldEditorValues deleted = Model.ShowRowFields();
+  EXPECT_TRUE(Model.DeleteField(tfTrack, deleted));
+  EXPECT_FALSE(Model.DeleteField(tfArtist, deleted));  // nothing there to delete
+  EXPECT_EQ(deleted.TrackNr + deleted.TrackTotal + IntToStr(Model.Marks().MarkedCount()), "1");
+  Model.SetSaveChoice(false, "-------");
+  Model.ChangeButton(editors, {});  // the ID3v1 tag to go, then wanted again with a title:
+  Model.SetSaveChoice(false, "ID3v1.1");
+  editors.Title = "Kept";
+  Model.EditorChanged(feTitle, editors);
+  Model.ChangeButton(editors, {});
+  EXPECT_EQ(Model.TagInfo(0).ID3v1->GetTitle() + Model.TagInfo(0).ID3v1->GetYear(), "Kept2001");
+
+  Model.SetSaveChoice(false, "-------");
+  Model.SetSaveChoice(true, "-------");
+  EXPECT_TRUE(Model.DataChange(0).ChangeEnabled);  // only the save choices differ
+  Model.ChangeButton(editors, {});
+  EXPECT_EQ(Cells(0), "     1||a both|||||||||");
+  Model.Save();  // both tags go in one rewrite
+  EXPECT_EQ(OnDisk("a both"), AudioOf(Original["a both"]));
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+}
+
+TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothing) {
+  ASSERT_TRUE(FileSetReadOnly(Folder + "a both.mp3", true));
+  Load();
+  Rows = {0};
+  ASSERT_EQ(Model.TagToFilename(1).Rows, std::vector<int32_t>{0});  // renamed only without errors
+  Rows = {0, 2};
+  Model.SetSaveChoice(true, "-------");
+  TFieldEditorValues editors = Model.ShowRowFields();
+  editors.Title = "New";
+  Model.ChangeButton(editors, {true});
+  Model.TagInfo(2).RemoveID3v1 = Model.TagInfo(2).RemoveID3v2 = true;  // as a stale removal
+  Model.Save();
+  const std::string report =
+      "The following files have not been saved because these Tags have been removed in a "
+      "previous action:\r\n \r\nID3v1: c none.mp3\r\n\r\n\r\n"
+      "The following Tags have not been saved because these Tags have not been "
+      "added/changed:\r\n \r\nID3v2: c none.mp3\r\n\r\n\r\n"
+      "An error occurred with the following files:\r\n \r\nID3v1: a both.mp3\r\nID3v2: a both.mp3\r\n";
+  EXPECT_EQ(Log(), report + "\r\n");
+  ASSERT_EQ(Presenter.Shown.size(), 2u);
+  EXPECT_EQ(Presenter.Shown[0].Text, report + "\r\nThis text will be saved in the file Log.txt");
+  EXPECT_EQ(Presenter.Texts()[1], "Info / No files have been changed.");
+  EXPECT_FALSE(Model.TagInfo(0).IsValid);
+  EXPECT_EQ(Files.GetFileName(0), "a both");
+  Model.Undo();  // the name built from tags is dropped
+  EXPECT_FALSE(Files.GetFileInfo(0)->NewNameSet);
+  EXPECT_EQ(Files.GetFileInfo(0)->NewName, "a both");
+  Model.ReleaseTagInfos();
+  Files.ClearFiles();  // Windows lets nobody else read a read-only file held open
+  EXPECT_EQ(OnDisk("a both"), Original["a both"]);
+  EXPECT_EQ(OnDisk("c none"), Original["c none"]);
+  TSearchRec found;
+  EXPECT_NE(FindFirst(Folder + "*.tmp", faAnyFile, found), 0);
+  FindClose(found);
+}
+
+TEST_F(TagEditorModelTest, NamesFromTagsAreRenamedBySaveAndFilesWithoutTagsReported) {
+  Load();
+  Rows = {0, 2, 3};
+  TFieldEditorValues edited = Model.ShowRowFields();
+  edited.Title = "typed";
+  Model.EditorChanged(feTitle, edited);
+  EXPECT_EQ(Model.TagToFilename(1).Rows, std::vector<int32_t>{0});
+  EXPECT_FALSE(Model.Marks().AnyMarked());  // what was typed is not applied later
+  EXPECT_EQ(Model.RowCells(0)[tcFileName], "03 - Artist A - Title A");
+  const std::string report = "For the following files there is no Tag present:\r\n \r\nc none.mp3\r\n";
+  EXPECT_EQ(Log(), report + "\r\n");
+  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{
+                                   "Warning / " + StringReplace(report, "\r\n", "", rfReplaceAll) +
+                                   "This text will be saved in the file Log.txt"});
+  Model.Save();
+  EXPECT_EQ(Files.GetFileName(0), "03 - Artist A - Title A");
+  EXPECT_EQ(OnDisk("03 - Artist A - Title A"), Original["a both"]);
+  EXPECT_EQ(Presenter.Shown.size(), 1u);  // the rename counts as saved
+}
+
+TEST_F(TagEditorModelTest, FilenamesFillEachFileFromItsOwnFolderAndName) {
+  Mp3("03 - Song", Original["b v1"]);
+  Mp3("0A - Other", kAudio);  // "0A" is no track number
+  Mp3("0x - y - z", kAudio);  // a section too many
+  Load();
+  Rows = {0, 1, 2};
+  const TCommandResult add = Model.FilenameToTag(false, 0);
+  EXPECT_EQ(add.Rows, (std::vector<int32_t>{0, 1}));
+  EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{
+                                   "Warning / For the following files no valid format has been "
+                                   "chosen: 0x - y - z"});
+  EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
+  EXPECT_EQ(Model.TagInfo(0).ID3v1->GetYear() + Model.TagInfo(0).ID3v1->GetComment(), "1999note");
+  EXPECT_EQ(Cells(1), "     2| I+II|0A - Other|Artist|Other|||Album||||");  // no "3" of row 0
+  Model.FilenameToTag(true, 0);
+  EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
+  EXPECT_EQ(Model.TagInfo(0).ID3v1->GetYear() + Model.TagInfo(0).ID3v1->GetComment(), "");
+
+  Presenter.Shown.clear();
+  Model.SetSaveChoice(false, "-------");
+  Model.SetSaveChoice(true, "-------");
+  Model.FilenameToTag(false, 0);
+  Model.SetSaveChoice(true, "ID3v2.4");
+  Config.TagFormats.SetDelimitedText("|\\ <A> - <X>\\ <L>\\ <T>|");
+  Model.FilenameToTag(false, 0);
+  Config.TagFormats.SetDelimitedText("|\\" + StringReplace(std::string(60, 'x'), "x", "<X>\\", rfReplaceAll) + " <T>|");
+  Model.FilenameToTag(false, 0);
+  Config.TagFormats.Clear();
+  Model.FilenameToTag(false, 0);
+  Model.TagToFilename(0);
+  Rows.clear();
+  Config.TagFormats.SetDelimitedText("|\\ <T>|");
+  Model.FilenameToTag(false, 0);
+  const TCommandResult emptied = Model.RemoveTags();
+  const std::vector<std::string> texts = Presenter.Texts();
+  ASSERT_EQ(texts.size(), 7u);
+  EXPECT_EQ(texts[0], "Error / No Tag-option checked ! Nothing will be added.");
+  EXPECT_EQ(texts[1], "Warning / \\Artist\\Album\\ <A> - <X>\\ <L>");
+  EXPECT_EQ(texts[2].substr(0, 35), "Warning / Too many folders added !" + Folder.substr(0, 1));
+  for (int i : {3, 4}) EXPECT_EQ(texts[i], "Error / Format not acceptable, please use the syntax wisely.");
+  EXPECT_EQ(texts[5], "Error / No files have been selected !");
+  EXPECT_EQ(texts[6], "Info / No files have been selected !Only the fields have been emptied");
+  ASSERT_TRUE(emptied.Editors);  // the current row's fields shown again
+  EXPECT_EQ(emptied.Editors->Title + "/" + emptied.Editors->Artist, "Song/Artist");
+  EXPECT_FALSE(Model.FileNamesEdited());
+  EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
+}
+
+}  // namespace
