@@ -44,6 +44,14 @@ public:
   TScanBytes(THandle handle, int64_t start, int64_t fileSize)
       : FHandle(handle), FStart(start), FAvailable(fileSize - start) {}
 
+  // Starts with what head (the file's first bytes, read before) holds behind the tag.
+  void Hold(const TBytes& head) {
+    if (FStart >= static_cast<int64_t>(head.size())) return;
+    const int64_t held = std::min({static_cast<int64_t>(head.size()) - FStart, FAvailable, kReach});
+    const auto from = head.begin() + static_cast<std::ptrdiff_t>(FStart);
+    FBytes.assign(from, from + static_cast<std::ptrdiff_t>(held));
+  }
+
   uint8_t ByteAt(size_t offset) { return Reach(offset + 1) ? FBytes[offset] : 0; }
   // The big-endian word at offset; 0 where it runs past the end.
   uint32_t WordAt(size_t offset) {
@@ -134,10 +142,13 @@ bool AcceptFrame(TScanBytes& bytes, size_t at, TMpegHeader& header) {
 
 bool FindMpegHeader(TTagInfo& tagInfo, int64_t& id3v2Size) {
   THandle handle = tagInfo.FileInfo ? tagInfo.FileInfo->Handle : InvalidHandle;
-  int64_t fileSize = FileSizeOf(handle);
+  const TProbedBytes& probed = tagInfo.Probed;
+  const bool held = probed.HoldFor(handle);
+  int64_t fileSize = held ? probed.FileSize : FileSizeOf(handle);
   if (fileSize < 0 || id3v2Size < 0 || id3v2Size > fileSize) return false;
   TMpegHeader& header = tagInfo.MpegHeader;
   TScanBytes bytes(handle, id3v2Size, fileSize);
+  if (held) bytes.Hold(probed.Head);
   const auto candidates = static_cast<size_t>(std::min(kCandidateRange, fileSize - id3v2Size));
   for (size_t at = 0; at < candidates && !bytes.ReadFailed(); ++at) {
     if (bytes.ByteAt(at) != 0xFF) continue;
