@@ -10,6 +10,7 @@
 #include "base/SharedRoutines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -97,9 +98,14 @@ private:
   std::string FDayMonth, FHourMinute;
 };
 
-// The bytes from offset to the last that is not zero.
+// The bytes from offset to the last that is not zero. Behind the frames lies padding,
+// zeros of often a few hundred bytes, passed over eight bytes at a time.
 TBytes UnreadBytes(const TBytes& body, size_t offset) {
   size_t last = body.size();
+  for (uint64_t word = 0; last - offset >= sizeof word; last -= sizeof word) {
+    std::memcpy(&word, body.data() + last - sizeof word, sizeof word);
+    if (word != 0) break;
+  }
   while (last > offset && body[last - 1] == 0) --last;
   return TBytes(body.begin() + static_cast<std::ptrdiff_t>(offset),
                 body.begin() + static_cast<std::ptrdiff_t>(last));

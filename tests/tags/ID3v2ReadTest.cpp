@@ -246,6 +246,15 @@ TEST(ID3v2Read, WhatEndsTheFrames) {
     EXPECT_EQ(FrameList(read.GetFrameList()), kTitle + " " + kArtist);
     EXPECT_EQ(read.GetHeaderEx().PaddingSize, 40u);
   }
+  // What lies behind a malformed frame is kept up to its last byte that is not zero,
+  // wherever that byte lies in the padding behind it.
+  for (size_t zeros : {0u, 1u, 7u, 8u, 9u, 16u, 17u, 300u}) {
+    const std::string unread = "tpe1\0\xFF" + std::string(zeros % 5, '\0') + "\x01";
+    TListedFile file(ID3v2TagBytes(4, 0, title + unread + std::string(zeros, '\0')) + kAudio);
+    TMp3ID3v2 read(file.Info, false);
+    ASSERT_TRUE(read.ReadTag());
+    EXPECT_EQ(read.GetKeptData().Unread, Bytes(unread)) << zeros;
+  }
 }
 
 TEST(ID3v2Read, FramesTheListDoesNotHold) {
