@@ -6,6 +6,7 @@
 #include "ID3v2Frame.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
+#include "TagEnvironment.h"
 
 #include "base/SharedRoutines.h"
 
@@ -119,6 +120,7 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
   const size_t start = std::min<size_t>(header.ExtendedHeaderSize, body.size());
   const size_t end = body.size();
   size_t position = start;
+  const TLocaleCharsetScope charset;  // each text frame made asks for it
   TOldDate oldDate;
   uint64_t inflateBudget = ID3v2InflatedTagLimit;
   while (end - position >= kFrameHeaderSize && IsWellFormedFrameID(&body[position])) {

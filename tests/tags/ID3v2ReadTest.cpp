@@ -6,7 +6,10 @@
 #include "tags/ID3Codecs.h"
 #include "tags/ID3v2.h"
 #include "tags/ID3v2FrameData.h"
+#include "tags/TagEnvironment.h"
 #include "tags/TagProbe.h"
+
+#include "base/ScopeExit.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,27 @@ TEST(ID3v2Read, TagsEndingOnEitherSideOfTheProbesFirstReadReadWhole) {
                 kTitle + " TPE1{text=" + artist + "}");
     }
   }
+}
+
+TEST(ID3v2Read, ATagsFramesAreReadUnderOneAnswerOfTheLocale) {
+  // However many text frames a tag holds, a read asks for the locale's character set
+  // once; outside a read every question reaches the source.
+  int asked = 0;
+  const TCharsetSource previous = SetCharsetSource([&asked] {
+    ++asked;
+    return uint8_t{0};
+  });
+  const TScopeExit restore([&] { SetCharsetSource(previous); });
+  TListedFile file(
+      ID3v2TagBytes(4, 0, Text(4, "TIT2", "Title") + Text(4, "TPE1", "Artist") + Text(4, "TALB", "Album")) +
+      kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(tag.GetFrameList().GetCount(), 3);
+  EXPECT_EQ(asked, 1);
+  LocaleCharset();
+  LocaleCharset();
+  EXPECT_EQ(asked, 3);
 }
 
 TEST(ID3v2Read, FrameSizesByVersion) {
