@@ -56,9 +56,9 @@ private:
   // The bytes behind the header as far as the tag and the file reach (taking what head,
   // the file's first bytes, holds), an ID3v2.3 tag freed of its unsynchronisation; the
   // header fields are read again from the raw header and the extended header from the body.
-  void ReadBody(const TBytes& head, TBytes& body);
+  void ReadBody(TBytes head, TBytes& body);
   // Reads the frames of an ID3v2.2 tag as the ID3v2.3 frames they stand for.
-  bool ReadID3v22Frames(const TBytes& head);
+  bool ReadID3v22Frames(TBytes head);
   // The new tag: header, frames of the primary and then the other sub-list, the kept
   // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
   // tag's space. False when the frames are more than a tag can hold.
