@@ -134,9 +134,14 @@ void TDynSkinCustomGrid::ScrollGridArea(const TGridScrollArea& Area) {
                    SW_INVALIDATE | (FDefaultDrawing ? 0 : SW_ERASE));
     return;
   }
+  // The pixels move on the DC the strip is then drawn with. A region that awaits a paint
+  // must move along with them, which only the window's own scroll does.
   RECT uncovered{};
-  ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, &uncovered, 0);
   const TWindowDC dc(window);
+  if (GetUpdateRect(window, nullptr, FALSE))
+    ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, &uncovered, 0);
+  else
+    ScrollDC(dc.DC(), Area.DX, Area.DY, &area, &area, nullptr, &uncovered);
   PaintArea(dc.DC(), FromRECT(uncovered));
 }
 

@@ -4,6 +4,8 @@
 
 #include "base/ScopeExit.h"
 
+#include <utility>
+
 TDynSkinStringGrid::TDynSkinStringGrid(TComponent* AOwner) : TDynSkinDrawGrid(AOwner) {
   FCells.OnCellChanged = [this](int32_t ACol, int32_t ARow) { CellChanged(ACol, ARow); };
 }
@@ -53,11 +55,12 @@ void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect
 int32_t TDynSkinStringGrid::TextHeight() {
   const TFont& font = *Canvas()->Font();
   const TFontKey key{font.Name(), font.Height(), font.Style(), font.Charset()};
-  if (FTextHeight < 0 || key != FMeasuredFont) {
-    FTextHeight = Canvas()->TextHeight("0");
-    FMeasuredFont = key;
+  auto measured = [&](const TMeasuredFont& entry) { return entry.TextHeight >= 0 && entry.Font == key; };
+  if (!measured(FMeasuredFonts[0])) {
+    std::swap(FMeasuredFonts[0], FMeasuredFonts[1]);
+    if (!measured(FMeasuredFonts[0])) FMeasuredFonts[0] = {key, Canvas()->TextHeight("0")};
   }
-  return FTextHeight;
+  return FMeasuredFonts[0].TextHeight;
 }
 
 void TDynSkinStringGrid::ColumnMoved(int32_t FromIndex, int32_t ToIndex) {

@@ -9,6 +9,7 @@
 
 #include "grid/portable/StringGridCells.h"
 
+#include <array>
 #include <string>
 
 class TDynSkinStringGrid : public TDynSkinDrawGrid {
@@ -44,13 +45,18 @@ private:
   int FUpdateCount = 0;
   // Above 0 while the editor's text goes into a cell: the editor keeps its text.
   int FEditUpdate = 0;
-  // The text height and the font it was measured in.
+  // The text heights of the last two fonts measured: a paint switches between the fixed
+  // and the other cells' fonts, and a paint of one row draws in both.
   struct TFontKey {
     std::string Name;
     int Height = 0;
     TFontStyles Style;
     uint8_t Charset = 0;
     friend bool operator==(const TFontKey&, const TFontKey&) = default;
-  } FMeasuredFont;
-  int32_t FTextHeight = -1;
+  };
+  struct TMeasuredFont {
+    TFontKey Font;
+    int32_t TextHeight = -1;
+  };
+  std::array<TMeasuredFont, 2> FMeasuredFonts;  // the last measured first
 };

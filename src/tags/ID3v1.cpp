@@ -29,14 +29,24 @@ bool EndsInID3v1Tag(THandle handle) {
   return ReadAt(handle, -ID3v1TagSize, soEnd, marker.data(), 3) == 3 && marker == kTagMarker;
 }
 
+bool IsID3v1Tag(const TBytes& tail) {
+  return tail.size() >= kTagMarker.size() &&
+         std::equal(kTagMarker.begin(), kTagMarker.end(), tail.begin());
+}
+
 TMp3ID3v1::TMp3ID3v1(TTagInfo& tagInfo, bool isNew)
     : FHandle(tagInfo.GetEntry().GetHandleRef()),
       FVersion(tvID3v11),
       FGenre(GenreNone) {
   if (isNew) return;
   // The editor reads the tag right after making this object: one read serves both.
-  FTagAsCreated.assign(ID3v1TagSize, 0);
-  ReadAt(*FHandle, -ID3v1TagSize, soEnd, FTagAsCreated.data(), ID3v1TagSize);
+  TProbedBytes& probed = tagInfo.Probed;
+  if (probed.HoldFor(*FHandle) && probed.Tail.size() == ID3v1TagSize) {
+    FTagAsCreated = std::exchange(probed.Tail, {});
+  } else {
+    FTagAsCreated.assign(ID3v1TagSize, 0);
+    ReadAt(*FHandle, -ID3v1TagSize, soEnd, FTagAsCreated.data(), ID3v1TagSize);
+  }
   std::copy_n(FTagAsCreated.begin(), FRawHeader.size(), FRawHeader.begin());
   FVersion = IsVersion10(FTagAsCreated[kTrackMarker], FTagAsCreated[kTrack]) ? tvID3v10 : tvID3v11;
   if (!HadTag()) FTagAsCreated.clear();
@@ -84,6 +94,7 @@ bool TMp3ID3v1::WriteTag(TTagInfo& tagInfo) {
 
   // Overwrite the tag the file ends in at the time of saving, never 128 bytes of audio:
   // another rewrite may have dropped the tag since this object was made.
+  tagInfo.Probed = {};
   THandle handle = *FHandle;
   if (EndsInID3v1Tag(handle)) {
     if (WriteAt(handle, -ID3v1TagSize, soEnd, tag.data(), ID3v1TagSize) != ID3v1TagSize)
@@ -116,6 +127,7 @@ void TMp3ID3v1::Clear() {
 
 bool TMp3ID3v1::RemoveTag(TTagInfo& tagInfo) {
   TFileInfo& entry = tagInfo.GetEntry();
+  tagInfo.Probed = {};
   if (!EndsInID3v1Tag(entry.Handle)) return false;
   bool removed = RewriteThroughTempCopy(entry, [](TStream& source, TStream& copy) {
     copy.CopyFrom(source, source.Size() - ID3v1TagSize);

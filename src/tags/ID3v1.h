@@ -17,11 +17,14 @@ inline constexpr int32_t ID3v1TagSize = 128;
 
 // Whether the file's last 128 bytes begin with "TAG".
 bool EndsInID3v1Tag(THandle handle);
+// Whether the bytes (the file's last 128) begin with "TAG".
+bool IsID3v1Tag(const TBytes& tail);
 
 class TMp3ID3v1 : public TObject {
 public:
   // Works on the handle of the record's file entry. Not isNew: notes whether
-  // the file has a tag and which version it is. isNew: an empty ID3v1.1 tag.
+  // the file has a tag and which version it is, from the bytes the probe read where it
+  // holds them. isNew: an empty ID3v1.1 tag.
   TMp3ID3v1(TTagInfo& tagInfo, bool isNew);
   TMp3ID3v1(const TMp3ID3v1&) = delete;
   TMp3ID3v1& operator=(const TMp3ID3v1&) = delete;

@@ -12,6 +12,7 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -73,26 +74,36 @@ TMp3ID3v2::TMp3ID3v2(TTagInfo& tagInfo, bool isNew)
     FRawHeader = NewHeader(0, false);
     return;
   }
-  ReadAt(*FHandle, 0, soBeginning, FRawHeader.data(), ID3v2HeaderSize);
+  TProbedBytes& probed = tagInfo.Probed;
+  if (probed.HoldFor(*FHandle)) FHeadAsCreated = std::exchange(probed.Head, {});
+  ReadAtUsingHead(*FHandle, FHeadAsCreated, 0, FRawHeader.data(), ID3v2HeaderSize);
   FHeaderEx.ReadHeader(FRawHeader);
   if (FHeaderEx.ExtendedHeader) {
     TBytes body;
-    ReadBody(body);
+    ReadBody(FHeadAsCreated, body);  // a copy: the first ReadTag takes the head
   }
 }
 
-void TMp3ID3v2::ReadBody(TBytes& body) {
+void TMp3ID3v2::ReadBody(TBytes head, TBytes& body) {
   FHeaderEx.ReadHeader(FRawHeader);
   // The read gives no more than the file holds; a size past what a tag ordinarily takes
   // is first cut to the file, so that a header never makes the reader allocate more.
   int64_t size = FHeaderEx.TagSize;
   if (size > kTagSizeReadAtOnce)
     size = std::min<int64_t>({size, FileSizeOf(*FHandle) - ID3v2HeaderSize, ID3v2MaxSize});
-  body.assign(static_cast<size_t>(std::max<int64_t>(size, 0)), 0);
-  if (!body.empty()) {
-    int32_t read = ReadAt(*FHandle, ID3v2HeaderSize, soBeginning, body.data(),
-                          static_cast<int32_t>(body.size()));
-    body.resize(static_cast<size_t>(read));
+  const auto wanted = static_cast<size_t>(std::max<int64_t>(size, 0));
+  if (head.size() >= ID3v2HeaderSize + wanted) {
+    // The probe's read holds the whole tag: its bytes become the body where they lie.
+    head.erase(head.begin(), head.begin() + ID3v2HeaderSize);
+    head.resize(wanted);
+    body = std::move(head);
+  } else {
+    body.assign(wanted, 0);
+    if (!body.empty()) {
+      int32_t read = ReadAtUsingHead(*FHandle, head, ID3v2HeaderSize, body.data(),
+                                     static_cast<int32_t>(body.size()));
+      body.resize(static_cast<size_t>(read));
+    }
   }
   // ID3v2.2 and 2.3 unsynchronise the tag as a whole; ID3v2.4 each frame on its own.
   // Kept as the ID3v2.3 standard reads it: undone over the whole tag, extended header
@@ -108,22 +119,23 @@ bool TMp3ID3v2::ReadTag() {
   FFrames.Clear();
   FKept = {};
   FDroppedFrames.clear();
+  TBytes head = std::exchange(FHeadAsCreated, {});
   if (!IsID3v2Header(FRawHeader)) return false;
   uint8_t version = ID3v2VersionKind(FRawHeader[3]);
-  if (version == tvID3v22) return ReadID3v22Frames();
+  if (version == tvID3v22) return ReadID3v22Frames(std::move(head));
   if (version != tvID3v23 && version != tvID3v24) return false;
   TBytes body;
-  ReadBody(body);
+  ReadBody(std::move(head), body);
   ReadFrames(body, FHeaderEx, FFrames, FKept);
   return true;
 }
 
-bool TMp3ID3v2::ReadID3v22Frames() {
+bool TMp3ID3v2::ReadID3v22Frames(TBytes head) {
   // The flag that ID3v2.3 gave to the extended header meant a compressed tag in ID3v2.2,
   // without a compression method ever being settled.
   if (FRawHeader[kFlags] & kCompressedID3v22) return false;
   TBytes body;
-  ReadBody(body);
+  ReadBody(std::move(head), body);
   size_t framesSize = 0;
   const TBytes frames = ID3v22FramesAsID3v23(body, FDroppedFrames, framesSize);
   TMp3ID3v2HeaderEx asID3v23;
@@ -162,6 +174,8 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
 
 bool TMp3ID3v2::WriteTag(TTagInfo& tagInfo) {
   TFileInfo& entry = tagInfo.GetEntry();
+  tagInfo.Probed = {};
+  FHeadAsCreated = {};
   TID3v2FileLayout layout;
   if (!ExamineFile(*FHandle, layout)) return false;
   const bool removeID3v2 = tagInfo.RemoveID3v2;

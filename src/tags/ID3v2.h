@@ -19,12 +19,14 @@ struct TID3v2FileLayout;
 class TMp3ID3v2 : public TObject {
 public:
   // Works on the handle of the record's file entry. Not isNew: reads the tag header and
-  // the extended header from the start of the file. isNew: an empty ID3v2.4 tag.
+  // the extended header from the start of the file, taking the bytes the probe read. isNew:
+  // an empty ID3v2.4 tag.
   TMp3ID3v2(TTagInfo& tagInfo, bool isNew);
   TMp3ID3v2(const TMp3ID3v2&) = delete;
   TMp3ID3v2& operator=(const TMp3ID3v2&) = delete;
 
-  // Reads the frames into the frame list, replacing what it held. False for a header
+  // Reads the frames into the frame list, replacing what it held; the first read after
+  // creation takes the bytes the probe read, any later one reads the file. False for a header
   // that is not "ID3", a version other than 2.2, 2.3 and 2.4, and a compressed ID3v2.2
   // tag.
   bool ReadTag();
@@ -51,12 +53,12 @@ public:
   const std::vector<std::string>& GetDroppedFrames() const { return FDroppedFrames; }
 
 private:
-  // The bytes behind the header as far as the tag and the file reach, an ID3v2.3 tag
-  // freed of its unsynchronisation; the header fields are read again from the raw
-  // header and the extended header from the body.
-  void ReadBody(TBytes& body);
+  // The bytes behind the header as far as the tag and the file reach (taking what head,
+  // the file's first bytes, holds), an ID3v2.3 tag freed of its unsynchronisation; the
+  // header fields are read again from the raw header and the extended header from the body.
+  void ReadBody(TBytes head, TBytes& body);
   // Reads the frames of an ID3v2.2 tag as the ID3v2.3 frames they stand for.
-  bool ReadID3v22Frames();
+  bool ReadID3v22Frames(TBytes head);
   // The new tag: header, frames of the primary and then the other sub-list, the kept
   // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
   // tag's space. False when the frames are more than a tag can hold.
@@ -64,6 +66,7 @@ private:
                 bool& inPlace);
 
   THandle* FHandle;  // the file entry's, so a reopened handle is seen here
+  TBytes FHeadAsCreated;  // the file's first bytes as the probe read them, until the first read
   TID3v2HeaderBytes FRawHeader{};
   TMp3ID3v2HeaderEx FHeaderEx;
   TFrameListManager FFrames;

@@ -13,7 +13,7 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
-#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -57,8 +57,33 @@ constexpr TOldFrameID kOldFrameIDs[] = {
     {"TSIZ", fiObsolete},
 };
 
-bool IDIs(const TFrameHeaderBytes& header, const char* id) {
-  return std::memcmp(header.data(), id, 4) == 0;
+uint32_t IDNumber(const void* id) {
+  const auto* bytes = static_cast<const uint8_t*>(id);
+  return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// An ID the reader knows, as a number for the search, with its kind.
+struct TKnownID {
+  uint32_t ID;
+  uint8_t Kind;
+  bool Old;  // an ID3v2.3 ID that ID3v2.4 replaced or dropped
+};
+
+// Every ID the reader knows, in ID order: the old IDs and the library's own (ETCO aside).
+// An ID listed twice keeps the row found first in that order.
+const std::vector<TKnownID>& KnownIDs() {
+  static const std::vector<TKnownID> ids = [] {
+    std::vector<TKnownID> all;
+    for (const TOldFrameID& old : kOldFrameIDs) all.push_back({IDNumber(old.ID), old.Kind, true});
+    for (int kind = 0; kind < fiObsolete; ++kind)
+      if (kind != fiETCO) all.push_back({IDNumber(FrameIDs[kind].FrameID), static_cast<uint8_t>(kind), false});
+    auto byID = [](const TKnownID& a, const TKnownID& b) { return a.ID < b.ID; };
+    std::stable_sort(all.begin(), all.end(), byID);
+    all.erase(std::unique(all.begin(), all.end(), [](const TKnownID& a, const TKnownID& b) { return a.ID == b.ID; }),
+              all.end());
+    return all;
+  }();
+  return ids;
 }
 
 }  // namespace
@@ -135,18 +160,12 @@ std::unique_ptr<TMp3ID3v2FrameCatBase> CreateFrameCategory(uint8_t category, uin
 }
 
 bool MapFrameID(TFrameHeaderBytes& header, uint8_t& frameKind) {
-  for (const TOldFrameID& old : kOldFrameIDs) {
-    if (IDIs(header, old.ID)) {
-      frameKind = old.Kind;
-      if (old.Kind != fiObsolete) std::copy_n(FrameIDs[old.Kind].FrameID, 4, header.begin());
-      return true;
-    }
-  }
-  for (int kind = 0; kind < fiObsolete; ++kind) {
-    if (kind != fiETCO && IDIs(header, FrameIDs[kind].FrameID)) {
-      frameKind = static_cast<uint8_t>(kind);
-      return true;
-    }
-  }
-  return false;
+  const std::vector<TKnownID>& ids = KnownIDs();
+  const uint32_t id = IDNumber(header.data());
+  const auto found = std::lower_bound(ids.begin(), ids.end(), id,
+                                      [](const TKnownID& known, uint32_t wanted) { return known.ID < wanted; });
+  if (found == ids.end() || found->ID != id) return false;
+  frameKind = found->Kind;
+  if (found->Old && found->Kind != fiObsolete) std::copy_n(FrameIDs[found->Kind].FrameID, 4, header.begin());
+  return true;
 }

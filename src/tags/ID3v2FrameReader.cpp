@@ -6,10 +6,12 @@
 #include "ID3v2Frame.h"
 #include "ID3v2FrameData.h"
 #include "ID3v2HeaderEx.h"
+#include "TagEnvironment.h"
 
 #include "base/SharedRoutines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -97,9 +99,14 @@ private:
   std::string FDayMonth, FHourMinute;
 };
 
-// The bytes from offset to the last that is not zero.
+// The bytes from offset to the last that is not zero. Behind the frames lies padding,
+// zeros of often a few hundred bytes, passed over eight bytes at a time.
 TBytes UnreadBytes(const TBytes& body, size_t offset) {
   size_t last = body.size();
+  for (uint64_t word = 0; last - offset >= sizeof word; last -= sizeof word) {
+    std::memcpy(&word, body.data() + last - sizeof word, sizeof word);
+    if (word != 0) break;
+  }
   while (last > offset && body[last - 1] == 0) --last;
   return TBytes(body.begin() + static_cast<std::ptrdiff_t>(offset),
                 body.begin() + static_cast<std::ptrdiff_t>(last));
@@ -113,6 +120,7 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
   const size_t start = std::min<size_t>(header.ExtendedHeaderSize, body.size());
   const size_t end = body.size();
   size_t position = start;
+  const TLocaleCharsetScope charset;  // each text frame made asks for it
   TOldDate oldDate;
   uint64_t inflateBudget = ID3v2InflatedTagLimit;
   while (end - position >= kFrameHeaderSize && IsWellFormedFrameID(&body[position])) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -44,13 +45,24 @@ public:
   TScanBytes(THandle handle, int64_t start, int64_t fileSize)
       : FHandle(handle), FStart(start), FAvailable(fileSize - start) {}
 
-  uint8_t ByteAt(size_t offset) { return Reach(offset + 1) ? FBytes[offset] : 0; }
+  // Starts with what head (the file's first bytes, read before and left alone while the
+  // scan runs) holds behind the tag, looked at where it lies.
+  void Hold(const TBytes& head) {
+    if (FStart >= static_cast<int64_t>(head.size())) return;
+    const int64_t held = std::min({static_cast<int64_t>(head.size()) - FStart, FAvailable, kReach});
+    FView = {head.data() + FStart, static_cast<size_t>(held)};
+  }
+
+  uint8_t ByteAt(size_t offset) { return Reach(offset + 1) ? FView[offset] : 0; }
   // The big-endian word at offset; 0 where it runs past the end.
   uint32_t WordAt(size_t offset) {
-    return Reach(offset + 4) ? ReadBigEndian32(FourBytesAt(FBytes, offset)) : 0;
+    if (!Reach(offset + 4)) return 0;
+    T4Bytes word;
+    std::copy_n(FView.begin() + static_cast<std::ptrdiff_t>(offset), word.size(), word.begin());
+    return ReadBigEndian32(word);
   }
   bool TagAt(size_t offset, const char* tag) {
-    return Reach(offset + 4) && std::memcmp(FBytes.data() + offset, tag, 4) == 0;
+    return Reach(offset + 4) && std::memcmp(FView.data() + offset, tag, 4) == 0;
   }
   // A read came short: what it should have held is unknown, so the scan ends.
   bool ReadFailed() const { return FReadFailed; }
@@ -60,24 +72,27 @@ private:
 
   // Whether the bytes before end are held, reading them when the file has them.
   bool Reach(size_t end) {
-    if (end <= FBytes.size()) return true;
+    if (end <= FView.size()) return true;
     if (FReadFailed || static_cast<int64_t>(end) > FAvailable) return false;
-    const size_t held = FBytes.size();
+    const size_t held = FView.size();
     const int64_t wanted = std::min(std::max(held * 2, kFirstRead), static_cast<size_t>(kReach));
     const auto target = static_cast<size_t>(std::min(std::max<int64_t>(wanted, end), FAvailable));
+    if (FView.data() != FBytes.data()) FBytes.assign(FView.begin(), FView.end());  // the head's, copied
     FBytes.resize(target);
     const auto count = static_cast<int32_t>(target - held);
-    if (ReadAt(FHandle, FStart + static_cast<int64_t>(held), soBeginning, FBytes.data() + held,
-               count) != count) {
+    const bool read = ReadAt(FHandle, FStart + static_cast<int64_t>(held), soBeginning, FBytes.data() + held,
+                             count) == count;
+    if (!read) {
       FReadFailed = true;
       FBytes.resize(held);
-      return false;
     }
-    return true;
+    FView = FBytes;
+    return read;
   }
 
   THandle FHandle;
   int64_t FStart, FAvailable;
+  std::span<const uint8_t> FView;  // the bytes held: the head's or FBytes
   TBytes FBytes;
   bool FReadFailed = false;
 };
@@ -134,10 +149,13 @@ bool AcceptFrame(TScanBytes& bytes, size_t at, TMpegHeader& header) {
 
 bool FindMpegHeader(TTagInfo& tagInfo, int64_t& id3v2Size) {
   THandle handle = tagInfo.FileInfo ? tagInfo.FileInfo->Handle : InvalidHandle;
-  int64_t fileSize = FileSizeOf(handle);
+  const TProbedBytes& probed = tagInfo.Probed;
+  const bool held = probed.HoldFor(handle);
+  int64_t fileSize = held ? probed.FileSize : FileSizeOf(handle);
   if (fileSize < 0 || id3v2Size < 0 || id3v2Size > fileSize) return false;
   TMpegHeader& header = tagInfo.MpegHeader;
   TScanBytes bytes(handle, id3v2Size, fileSize);
+  if (held) bytes.Hold(probed.Head);
   const auto candidates = static_cast<size_t>(std::min(kCandidateRange, fileSize - id3v2Size));
   for (size_t at = 0; at < candidates && !bytes.ReadFailed(); ++at) {
     if (bytes.ByteAt(at) != 0xFF) continue;

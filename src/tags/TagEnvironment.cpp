@@ -31,6 +31,12 @@ TCharsetSource& CharsetSource() {
   return source;
 }
 
+// The answer a live TLocaleCharsetScope holds.
+std::optional<uint8_t>& HeldCharset() {
+  static std::optional<uint8_t> charset;
+  return charset;
+}
+
 }  // namespace
 
 void SetListedFolder(const std::string& folder) { ListedFolderSetting() = folder; }
@@ -56,4 +62,11 @@ TCharsetSource SetCharsetSource(TCharsetSource source) {
   return std::exchange(CharsetSource(), source ? std::move(source) : CharsetOfSettingsLocale);
 }
 
-uint8_t LocaleCharset() { return CharsetSource()(); }
+uint8_t LocaleCharset() {
+  const std::optional<uint8_t>& held = HeldCharset();
+  return held ? *held : CharsetSource()();
+}
+
+TLocaleCharsetScope::TLocaleCharsetScope() : FOuter(HeldCharset()) { HeldCharset() = LocaleCharset(); }
+
+TLocaleCharsetScope::~TLocaleCharsetScope() { HeldCharset() = FOuter; }

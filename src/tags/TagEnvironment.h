@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 // The folder whose files are listed; rewritten files get their temporary copies there.
@@ -31,3 +32,16 @@ using TCharsetSource = std::function<uint8_t()>;
 // Installs a source (an empty one restores the default) and returns the one it replaces.
 TCharsetSource SetCharsetSource(TCharsetSource source);
 uint8_t LocaleCharset();
+
+// While one lives, LocaleCharset answers what the source answered when it was made: the
+// frames of one tag are read under one answer, asked for once.
+class TLocaleCharsetScope {
+public:
+  TLocaleCharsetScope();
+  ~TLocaleCharsetScope();
+  TLocaleCharsetScope(const TLocaleCharsetScope&) = delete;
+  TLocaleCharsetScope& operator=(const TLocaleCharsetScope&) = delete;
+
+private:
+  std::optional<uint8_t> FOuter;  // the answer of a scope this one lies in
+};

@@ -4,6 +4,7 @@
 
 #include "FileInfo.h"
 #include "Mpeg.h"
+#include "ProbedBytes.h"
 
 #include "base/Object.h"
 
@@ -37,6 +38,7 @@ public:
   ~TTagInfo() override;
 
   TMpegHeader MpegHeader;
+  TProbedBytes Probed;  // what ProbeTags read, for the readers made right after it
   std::unique_ptr<TMp3ID3v1> ID3v1;
   std::unique_ptr<TMp3ID3v2> ID3v2;
   bool HasID3v1 = false;  // the file ends in an ID3v1 tag

@@ -112,7 +112,8 @@ TEST(FileOperations, ExistsAndDeleteTellFilesFromFolders) {
   EXPECT_FALSE(DeleteFile(folder / "f"));
   EXPECT_NE(GetLastOSError(), 0u);
   EXPECT_FALSE(SysErrorMessage(GetLastOSError()).empty());
-  EXPECT_EQ(FileOpen(folder / "d", fmOpenRead), InvalidHandle);
+  for (uint32_t mode : {fmOpenRead, fmOpenWrite, fmOpenReadWrite | fmShareDenyWrite})
+    EXPECT_EQ(FileOpen(folder / "d", mode), InvalidHandle) << mode;
 }
 
 TEST(FileOperations, ReadOnlyAttributeIsSetClearedReadAndListed) {

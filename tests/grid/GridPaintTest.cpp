@@ -9,6 +9,7 @@
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinData.h"
 
+#include "PngWriter.h"
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +157,10 @@ TEST(GridPaint, TheFileListShowsInTheProgramsSkin) {
   TGridTestWindow window(999, "slate", 697, 420);
   ShowFileList(window);
   SaveWindowScreenshot(window.Window().Form()->Handle(), "grid-slate");
+  // Three line steps down, the window as the steps left it: nothing repainted first.
+  for (int step = 0; step < 3; ++step) window.Grid()->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+  WritePngFile(WindowPixelsAsShown(window.Window().Form()->Handle()), ScreenshotFolder() + "grid-slate-scrolled.png");
+  EXPECT_EQ(window.DifferFromAWholePaint(), 0);
 }
 
 }  // namespace

@@ -60,6 +60,25 @@ TEST(GridScroll, AfterALineStepADropOrACancelTheWindowShowsWhatAWholePaintShows)
   EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
+TEST(GridScroll, ALineStepCarriesAPartThatAwaitsAPaintAlongWithThePixels) {
+  // Rows painted over outside the grid and left to the next paint: the step moves both
+  // the wrong pixels and the region that will put them right.
+  TGridTestWindow list(999, "flatcolour");
+  TDynSkinStringGrid* grid = list.Grid();
+  list.Focus();
+  grid->SetRow(500);
+  ASSERT_EQ(list.DifferFromAWholePaint(), 0);
+  const TRect rows = grid->CellRect(1, grid->TopRow() + 4);
+  const RECT stale{0, rows.Top, rows.Right, rows.Bottom + 2 * rows.Height()};
+  {
+    const TWindowDC dc(grid->Handle());
+    FillRect(dc.DC(), &stale, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  InvalidateRect(grid->Handle(), &stale, FALSE);
+  grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+}
+
 TEST(GridScroll, BoundBarsFollowTheViewAndScrollTheGrid) {
   TGridTestWindow list(10, "flatcolour");
   TDynSkinStringGrid* grid = list.Grid();

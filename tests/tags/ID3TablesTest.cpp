@@ -52,6 +52,33 @@ TEST(ID3Tables, LanguageGenreAndOldFrameIDAnchorsHold) {
   uint8_t found = 255;
   EXPECT_FALSE(MapFrameID(etco, found));
   EXPECT_EQ(IDOf(etco), "ETCO");
+
+  // Every other ID of the library gives its own row and keeps its header; the dropped
+  // IDs give the obsolete kind; IDs beside them, before the first and after the last are
+  // unknown.
+  auto header = [](const std::string& id) {
+    TFrameHeaderBytes bytes{};
+    std::copy(id.begin(), id.end(), bytes.begin());
+    return bytes;
+  };
+  for (int kind = 0; kind < fiObsolete; ++kind) {
+    if (kind == fiETCO) continue;
+    const std::string id = FrameIDs[kind].FrameID;
+    TFrameHeaderBytes bytes = header(id);
+    found = 255;
+    EXPECT_TRUE(MapFrameID(bytes, found)) << id;
+    EXPECT_EQ(found, kind) << id;
+    EXPECT_EQ(IDOf(bytes), id);
+  }
+  for (const char* id : {"TDAT", "TIME", "TRDA", "TSIZ"}) {
+    TFrameHeaderBytes bytes = header(id);
+    EXPECT_TRUE(MapFrameID(bytes, found) && found == fiObsolete) << id;
+    EXPECT_EQ(IDOf(bytes), id);
+  }
+  for (const char* id : {"AAAA", "AENB", "TIT0", "TIT4", "TYEQ", "WXXY", "ZZZZ", "\0\0\0\0"}) {
+    TFrameHeaderBytes bytes = header(std::string(id, 4));
+    EXPECT_FALSE(MapFrameID(bytes, found)) << id;
+  }
 }
 
 }  // namespace

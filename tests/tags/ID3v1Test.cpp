@@ -5,6 +5,8 @@
 #include "tags/FileAccess.h"
 #include "tags/ID3TagsUtils.h"
 #include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
+#include "tags/MpegScanner.h"
 #include "tags/TagProbe.h"
 
 #include "base/StrUtils.h"
@@ -32,6 +34,36 @@ TEST(ProbeTags, FindsTheTagsAtBothEndsByTheirExactMarkers) {
     EXPECT_EQ(ProbeTags(file.Info), 110);
     EXPECT_EQ(file.Info.ReadOk, major >= 2 && major <= 4) << int{major};
   }
+}
+
+TEST(ProbeTags, TagObjectsMadeAfterASaveReadTheFileNotWhatTheProbeRead) {
+  // The probe's bytes stand for the file only until a save changes it, also where the
+  // file's handle keeps its number.
+  const std::string audio = Frames({3, 1, 9, 0}, 417, 5);
+  const std::string v2 = ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", TextBody("Old")));
+  TListedFile file(v2 + audio);
+  ProbeTags(file.Info);
+  TMp3ID3v1 added(file.Info, true);
+  added.SetTitle("Added");
+  ASSERT_TRUE(added.WriteTag(file.Info));
+  TMp3ID3v1 v1(file.Info, false);
+  ASSERT_TRUE(v1.ReadTag());
+  EXPECT_EQ(v1.GetTitle(), "Added");
+
+  ProbeTags(file.Info);
+  file.Info.RemoveID3v2 = true;
+  ASSERT_TRUE(TMp3ID3v2(file.Info, true).WriteTag(file.Info));
+  EXPECT_FALSE(TMp3ID3v2(file.Info, false).ReadTag());
+  int64_t offset = 0;
+  ASSERT_TRUE(FindMpegHeader(file.Info, offset));
+  EXPECT_EQ(offset, 0);
+  EXPECT_EQ(file.Info.MpegHeader.AudioSize, static_cast<int64_t>(audio.size()));
+
+  ProbeTags(file.Info);
+  ASSERT_TRUE(TMp3ID3v1(file.Info, true).RemoveTag(file.Info));
+  EXPECT_FALSE(TMp3ID3v1(file.Info, false).ReadTag());
+  ASSERT_TRUE(FindMpegHeader(file.Info, offset = 0));
+  EXPECT_EQ(file.Info.MpegHeader.AudioSize, static_cast<int64_t>(audio.size()));
 }
 
 TEST(ID3v1, ReadsBothVersions) {

@@ -6,6 +6,10 @@
 #include "tags/ID3Codecs.h"
 #include "tags/ID3v2.h"
 #include "tags/ID3v2FrameData.h"
+#include "tags/TagEnvironment.h"
+#include "tags/TagProbe.h"
+
+#include "base/ScopeExit.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +19,19 @@ using namespace std::string_literals;
 
 const std::string kAudio = Junk(700);
 
-// The frames a file's tag reads as, "" when ReadTag fails.
-std::string ReadFrames(const std::string& file) {
-  TListedFile listed(file);
+std::string ReadFrames(TListedFile& listed) {
   TMp3ID3v2 tag(listed.Info, false);
   return tag.ReadTag() ? FrameList(tag.GetFrameList()) : "";
+}
+
+// The frames a file's tag reads as, "" when ReadTag fails: alike read from the file alone
+// and through the bytes the probe read first.
+std::string ReadFrames(const std::string& file) {
+  TListedFile listed(file);
+  const std::string fromFile = ReadFrames(listed);
+  ProbeTags(listed.Info);
+  EXPECT_EQ(ReadFrames(listed), fromFile) << "through the probe's bytes";
+  return fromFile;
 }
 
 std::string Text(uint8_t major, const std::string& id, const std::string& text) {
@@ -88,6 +100,43 @@ TEST(ID3v2Read, ID3v22FramesBecomeTheirID3v24Kinds) {
   TMp3ID3v2 unread(compressed.Info, false);
   EXPECT_FALSE(unread.ReadTag());
   EXPECT_EQ(unread.GetFrameList().GetCount(), 0);
+}
+
+TEST(ID3v2Read, TagsEndingOnEitherSideOfTheProbesFirstReadReadWhole) {
+  // The probe reads the file's first 2048 bytes; the last frame, the padding or the tag
+  // itself may end before, at or behind that.
+  const std::string title = Text(4, "TIT2", "Title");
+  for (size_t tagEnd : {1500u, 2047u, 2048u, 2049u, 2060u, 5000u}) {
+    for (size_t padding : {0u, 30u}) {
+      SCOPED_TRACE(std::to_string(tagEnd) + " " + std::to_string(padding));
+      const std::string artist(tagEnd - 10 - title.size() - 11 - padding, 'a');
+      EXPECT_EQ(ReadFrames(ID3v2TagBytes(4, 0, title + Text(4, "TPE1", artist) +
+                                                   std::string(padding, '\0')) +
+                           kAudio),
+                kTitle + " TPE1{text=" + artist + "}");
+    }
+  }
+}
+
+TEST(ID3v2Read, ATagsFramesAreReadUnderOneAnswerOfTheLocale) {
+  // However many text frames a tag holds, a read asks for the locale's character set
+  // once; outside a read every question reaches the source.
+  int asked = 0;
+  const TCharsetSource previous = SetCharsetSource([&asked] {
+    ++asked;
+    return uint8_t{0};
+  });
+  const TScopeExit restore([&] { SetCharsetSource(previous); });
+  TListedFile file(
+      ID3v2TagBytes(4, 0, Text(4, "TIT2", "Title") + Text(4, "TPE1", "Artist") + Text(4, "TALB", "Album")) +
+      kAudio);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(tag.GetFrameList().GetCount(), 3);
+  EXPECT_EQ(asked, 1);
+  LocaleCharset();
+  LocaleCharset();
+  EXPECT_EQ(asked, 3);
 }
 
 TEST(ID3v2Read, FrameSizesByVersion) {
@@ -220,6 +269,15 @@ TEST(ID3v2Read, WhatEndsTheFrames) {
     ASSERT_TRUE(read.ReadTag());
     EXPECT_EQ(FrameList(read.GetFrameList()), kTitle + " " + kArtist);
     EXPECT_EQ(read.GetHeaderEx().PaddingSize, 40u);
+  }
+  // What lies behind a malformed frame is kept up to its last byte that is not zero,
+  // wherever that byte lies in the padding behind it.
+  for (size_t zeros : {0u, 1u, 7u, 8u, 9u, 16u, 17u, 300u}) {
+    const std::string unread = "tpe1\0\xFF" + std::string(zeros % 5, '\0') + "\x01";
+    TListedFile file(ID3v2TagBytes(4, 0, title + unread + std::string(zeros, '\0')) + kAudio);
+    TMp3ID3v2 read(file.Info, false);
+    ASSERT_TRUE(read.ReadTag());
+    EXPECT_EQ(read.GetKeptData().Unread, Bytes(unread)) << zeros;
   }
 }
 

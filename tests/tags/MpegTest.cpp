@@ -215,6 +215,20 @@ TEST(FindMpegHeader, AFrameIsFoundAlikeWhereverTheReadsEnd) {
       EXPECT_EQ(Derived(withoutXing.Header()), "100 417 128 2 CBR");
     }
   }
+  // The probe's first read (2048 bytes from the file's start) ends inside the tag, or
+  // across the header, its Xing fields or the next frame's header behind it.
+  for (size_t before : {2048u + 10, 2048u, 2048u - 2, 2048u - 40, 2048u - 150, 2048u - 419}) {
+    SCOPED_TRACE(before);
+    const std::string tag = ID3v2Tag(4, static_cast<uint32_t>(before - 10));
+    TScan withXing(tag + xing);
+    ASSERT_TRUE(withXing.Found);
+    EXPECT_EQ(withXing.Offset, static_cast<int64_t>(before));
+    EXPECT_EQ(Derived(withXing.Header()), "1000 500 153 26 VBR");
+    TScan withoutXing(tag + plain);
+    ASSERT_TRUE(withoutXing.Found);
+    EXPECT_EQ(withoutXing.Offset, static_cast<int64_t>(before));
+    EXPECT_EQ(Derived(withoutXing.Header()), "100 417 128 2 CBR");
+  }
 }
 
 }  // namespace

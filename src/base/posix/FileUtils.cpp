@@ -57,8 +57,9 @@ THandle FileOpen(const std::string& fileName, uint32_t mode) {
   }
   int fd = ::open(ToNative(fileName).c_str(), kAccess[mode & 3] | O_CLOEXEC);
   if (fd < 0) return InvalidHandle;
+  // The system refuses to open a folder for writing; only a read-only open needs a look.
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if ((mode & 3) == fmOpenRead && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
     ::close(fd);
     errno = EISDIR;
     return InvalidHandle;
