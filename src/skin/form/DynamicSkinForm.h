@@ -12,7 +12,7 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
-#include "skin/form/WindowProcHook.h"
+#include "skin/controls/WindowProcHook.h"
 
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -461,8 +461,7 @@ private:
   // MDI (FrameMDI.cpp).
   void SubclassMDIClient();
   void RestoreMDIClient();
-  static LRESULT CALLBACK MDIClientWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  void MDIClientMessage(TMessage& Message);
   void EraseMDIClient(HDC DC);
   // The main form's client window's rectangle, at (0, 0).
   TRect MDIClientRect() const;
@@ -533,11 +532,11 @@ private:
   TspTrayIcon* FTrayIcon = nullptr;
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
 
-  // MDI: the main form's subclassed client window and its own procedure; the main form's
-  // flag for a maximized child.
+  // MDI: the main form's subclassed client window and the hook on its procedure; the main
+  // form's flag for a maximized child.
   HWND FMDIClient = nullptr;
   TMenuItem* FWindowMenuItem = nullptr;  // a child's item in the main form's window menu
-  WNDPROC FOldMDIClientProc = nullptr;
+  TspWindowProcHook FMDIClientHook;
   bool FMDIChildMaximized = false;
 
   // Objects and mouse.

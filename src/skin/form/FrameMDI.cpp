@@ -15,11 +15,6 @@
 
 namespace {
 
-// The properties of a subclassed MDI client window: its frame component, and the
-// procedure it had, which a frame that could not put it back leaves for forwarding.
-const char* const MDIFrameProperty = "VqMDIFrame";
-const char* const MDIOldProcProperty = "VqMDIOldProc";
-
 const char* const WindowMenuItemSuffix = "_DSFCHILDITEM";
 
 TCustomForm* MDIMainForm() {
@@ -79,15 +74,7 @@ void TspDynamicSkinForm::SubclassMDIClient() {
   HWND client = FForm->ClientHandle();
   if (client == nullptr || FMDIClient != nullptr) return;
   FMDIClient = client;
-  if (GetPropA(client, MDIOldProcProperty) == nullptr) {
-    FOldMDIClientProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MDIClientWndProc)));
-    SetPropA(client, MDIOldProcProperty, reinterpret_cast<HANDLE>(FOldMDIClientProc));
-  } else {
-    // A frame before this one could not give the procedure back: it forwards still.
-    FOldMDIClientProc = reinterpret_cast<WNDPROC>(GetPropA(client, MDIOldProcProperty));
-  }
-  SetPropA(client, MDIFrameProperty, this);
+  FMDIClientHook.Install(client, Event(this, &TspDynamicSkinForm::MDIClientMessage));
   SetWindowPos(client, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -96,48 +83,39 @@ void TspDynamicSkinForm::RestoreMDIClient() {
   HWND client = FMDIClient;
   if (client == nullptr) return;
   FMDIClient = nullptr;
+  // Another subclass on top of this one keeps the hook's forwarding procedure.
+  FMDIClientHook.Remove();
   if (!IsWindow(client)) return;
-  RemovePropA(client, MDIFrameProperty);
-  // Another subclass on top of this one keeps the forwarding procedure.
-  if (GetWindowLongPtrA(client, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&MDIClientWndProc)) {
-    SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldMDIClientProc));
-    RemovePropA(client, MDIOldProcProperty);
-  }
-  FOldMDIClientProc = nullptr;
   SetWindowPos(client, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK TspDynamicSkinForm::MDIClientWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* frame = static_cast<TspDynamicSkinForm*>(GetPropA(Window, MDIFrameProperty));
-  if (frame != nullptr) return frame->MDIClientMessage(Msg, WParam, LParam);
-  auto old = reinterpret_cast<WNDPROC>(GetPropA(Window, MDIOldProcProperty));
-  if (Msg == WM_NCDESTROY) RemovePropA(Window, MDIOldProcProperty);
-  return old != nullptr ? CallWindowProcA(old, Window, Msg, WParam, LParam) : DefWindowProcA(Window, Msg, WParam, LParam);
-}
-
-LRESULT TspDynamicSkinForm::MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  HWND client = FMDIClient;
-  WNDPROC old = FOldMDIClientProc;
-  switch (Msg) {
+void TspDynamicSkinForm::MDIClientMessage(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_NCCALCSIZE:
-    case WM_NCPAINT: return 0;  // no frame of its own
-    case WM_NCACTIVATE: return 1;
-    case WM_ERASEBKGND: EraseMDIClient(reinterpret_cast<HDC>(WParam)); return 1;
+    case WM_NCPAINT: Message.Result = 0; return;  // no frame of its own
+    case WM_NCACTIVATE: Message.Result = 1; return;
+    case WM_ERASEBKGND:
+      EraseMDIClient(reinterpret_cast<HDC>(Message.WParam));
+      Message.Result = 1;
+      return;
     case WM_SIZE: {
-      const LRESULT result = CallWindowProcA(old, client, Msg, WParam, LParam);
+      FMDIClientHook.CallNext(Message);
       FitMaximizedMDIChildren();
       const bool skin = FSkinData != nullptr && !FSkinData->Empty();
       if (MDIClientRedrawsOnSize(!FLogoBitMap.Empty(), skin,
                                  skin ? MDIBackgroundOf(*FSkinData) : TspMDIBackground{}))
-        RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-      return result;
+        RedrawWindow(FMDIClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+      return;
     }
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
       // The window goes before the frame: its procedure goes back first.
+      const TWndMethod next = FMDIClientHook.Next();
       RestoreMDIClient();
-      return CallWindowProcA(old, client, Msg, WParam, LParam);
-    default: return CallWindowProcA(old, client, Msg, WParam, LParam);
+      if (next) next(Message);
+      return;
+    }
+    default: FMDIClientHook.CallNext(Message); return;
   }
 }
 

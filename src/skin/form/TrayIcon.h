@@ -7,7 +7,7 @@
 // window (activation, showing).
 
 #include "skin/form/portable/TrayIconRules.h"
-#include "skin/form/WindowProcHook.h"
+#include "skin/controls/WindowProcHook.h"
 
 #include "classlib/Control.h"
 #include "classlib/Icon.h"
@@ -120,7 +120,7 @@ private:
   void OwnerWndProc(TMessage& Message);
   // The application window's messages, before its own procedure has them.
   void ApplicationWindowMessage(UINT Msg, WPARAM WParam);
-  static LRESULT CALLBACK ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  static void ApplicationWindowProc(TMessage& Message);
   void HookApplicationWindow();
   void UnhookApplicationWindow();
 
