@@ -25,6 +25,12 @@ constexpr unsigned MorphInterval = 25;
 constexpr unsigned AnimationInterval = 25;
 constexpr unsigned MouseInterval = 50;
 
+TCustomForm& OwningForm(TComponent* AOwner) {
+  auto* form = dynamic_cast<TCustomForm*>(AOwner);
+  if (form == nullptr) throw EInvalidOperation("A skinned-window component belongs to a form");
+  return *form;
+}
+
 void SetCaptionFont(TFont& Font, TColor Color) {
   Font.SetName("Arial");
   Font.SetHeight(14);
@@ -42,8 +48,7 @@ TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm) {
 }
 
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
-    : TComponent(AOwner), FForm(dynamic_cast<TCustomForm*>(AOwner)) {
-  if (FForm == nullptr) throw EInvalidOperation("A skinned-window component belongs to a form");
+    : TComponent(AOwner), FForm(&OwningForm(AOwner)), FRegion(*FForm) {
   FVistaOrLater = IsWindowsVistaOrLater();
   SetCaptionFont(FDefCaptionFont, clBtnText);
   SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);

@@ -12,6 +12,8 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
+#include "skin/form/FrameRegion.h"
+
 #include "skin/controls/WindowProcHook.h"
 
 #include "skin/controls/SkinFormHost.h"
@@ -399,12 +401,10 @@ private:
   void DrawSizeGrip(TCanvas* Canvas);
   void DrawLogo(TCanvas* Canvas);
   void UpdateCaptionTexts();
-  void SetFormRegion();
+  // The window's region for its present size (FrameWindowStates.cpp), after the frame's
+  // geometry and objects.
+  void SetFormRegion() { FRegion.Update(FCore, FSkinData, FSkinnable); }
   void UpdateRegion(bool Redraw);
-  void SetRollUpFormRegion();
-  // Hands Region to the window (whose it is from then on); a refused one is deleted.
-  void SetWindowRegion(TRegion Region);
-  void DropWindowRegion();
 
   // Objects, mouse and timers (FrameObjectList.cpp).
   void CreateObjects();
@@ -576,9 +576,8 @@ private:
   // go down (the shortcut took it), so it takes the Alt key's release for Alt alone.
   bool FAltTakenBySystemMenu = false;
 
-  // The window's shape: whether a region of the frame's is set on it (the system owns
-  // it), and the window icon drawn on the system-menu button.
-  bool FRegionSet = false;
+  TspFrameRegion FRegion;
+  // The window icon drawn on the system-menu button.
   std::unique_ptr<TIcon> FFormIcon;
 };
 

@@ -181,7 +181,7 @@ void TspDynamicSkinForm::ClientFrameRollUp() {
     }
   for (TControl* control : FHiddenControls) control->Hide();
   SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
-  SetRollUpFormRegion();
+  FRegion.UpdateRolledUp(FSkinData);
   FForm->Invalidate();
   FMouseTimer->SetEnabled(true);
   FMorphTimer->SetEnabled(true);
@@ -300,6 +300,18 @@ void TspDynamicSkinForm::Size(TMessage& Message) {
     FForm->Invalidate();
   }
   if (nc && !FLogoBitMap.Empty() && FForm->FormStyle() != fsMDIForm) FForm->Invalidate();
+}
+
+void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
+  if (ComponentState().Contains(csDesigning) || FSkinData == nullptr || FSkinData->Empty()) return;
+  if (FSkinnable) {
+    FCore.UpdateGeometry(FCore.LastWidth(), FCore.LastHeight());
+    if (Redraw) UpdateObjectRects();
+  }
+  SetFormRegion();
+  if (FCore.Options.SupportNCArea && !FRegion.Set() && FSkinnable) RepaintFrame();
+  if (FSkinInUse && FSkinData->StretchEffect) NotifyParentBackgroundChanged();
+  LayOutClientAreaControls();
 }
 
 void TspDynamicSkinForm::DragTo(TPoint Cursor) {
