@@ -98,8 +98,8 @@ void TspDynamicSkinForm::GiveBack() {
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   ForgetTrayIcon();
   ClearObjects();
-  RestoreMDIClient();
-  if (FCore.Options.MDIChild) LeaveMDIMain();
+  FMDI.RestoreClient();
+  if (FCore.Options.MDIChild) FMDI.LeaveMain();
 }
 
 void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -126,7 +126,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
-  if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
+  FMDI.Notification(AComponent);
 }
 
 void TspDynamicSkinForm::Loaded() {
@@ -312,8 +312,8 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
       SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     FForm->Invalidate();
-    if (!FSkinnable) RestoreMDIClient();
-    else if (FForm->FormStyle() == fsMDIForm && FForm->Visible()) SubclassMDIClient();
+    if (!FSkinnable) FMDI.RestoreClient();
+    else if (FForm->FormStyle() == fsMDIForm && FForm->Visible()) FMDI.SubclassClient();
   }
   if (!maximize) return;
   if (FSkinnable)

@@ -12,6 +12,7 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
+#include "skin/form/FrameMDI.h"
 #include "skin/form/FrameRegion.h"
 
 #include "skin/controls/WindowProcHook.h"
@@ -264,12 +265,12 @@ public:
 
   // MDI (FrameMDI.cpp). The MDI main form's client window, while the frame has taken
   // its procedure over; nullptr otherwise.
-  HWND SubclassedMDIClient() const { return FMDIClient; }
+  HWND SubclassedMDIClient() const { return FMDI.SubclassedClient(); }
   // The MDI client's background: the skin's MDI picture, else its client picture, else
   // the frame picture's client part; without a skin the application workspace colour.
   void PaintMDIClientBackground(HDC DC);
   // An MDI child of the main form shows maximized by its frame (the main form's flag).
-  bool MDIChildMaximized() const { return FMDIChildMaximized; }
+  bool MDIChildMaximized() const { return FMDI.ChildMaximized(); }
 
   // The frame's skin objects, in hit order.
   int ObjectCount() const { return static_cast<int>(FObjects.size()); }
@@ -330,6 +331,10 @@ public:
 
 protected:
   void BeforeDestruction() override;
+
+private:
+  // The frame's parts carry out its rules on its form.
+  friend class TspFrameMDILink;
 
 private:
   // Gives the form back what the component took (once).
@@ -458,28 +463,8 @@ private:
   void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
   void MenuKeyDown(uint16_t Key);
 
-  // MDI (FrameMDI.cpp).
-  void SubclassMDIClient();
-  void RestoreMDIClient();
-  void MDIClientMessage(TMessage& Message);
+  // The MDI client's background (FramePaint.cpp).
   void EraseMDIClient(HDC DC);
-  // The main form's client window's rectangle, at (0, 0).
-  TRect MDIClientRect() const;
-  // The main form sends its children SP_UPDATE_MAXIMIZED_MDI_CHILD.
-  void FitMaximizedMDIChildren();
-  bool HandleMDIMessage(TMessage& Message);
-  // A child's window-menu item and tab on the main form: added on show, renamed with the
-  // caption, checked while active, removed on hide and when the window goes.
-  void AddMDIChildEntries();
-  void RemoveMDIChildEntries();
-  void UpdateMDIChildEntries();
-  void MDIWindowMenuItemClick(TObject* Sender);
-  // The main form's bars follow its children: caption buttons and merged menus.
-  void UpdateMDIBars();
-  // A child tells the main form that its frame maximized or left that state.
-  void NotifyMDIMain(UINT Msg);
-  // A child that goes (or whose frame goes) leaves the main form's bars and window menu.
-  void LeaveMDIMain();
 
   // Skin changes (FrameSkinChange.cpp).
   void BeforeSkinChange(TspSkinData* Data);
@@ -503,7 +488,6 @@ private:
   bool FInSizeMove = false;
   bool FFullWindowDrag = false;
   bool FClientTracking = false;  // without NC support: the mouse timer follows the pointer
-  bool FMDIActive = false;
   bool FForceActive = false;
   bool FGivenBack = false;
 
@@ -532,12 +516,7 @@ private:
   TspTrayIcon* FTrayIcon = nullptr;
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
 
-  // MDI: the main form's subclassed client window and the hook on its procedure; the main
-  // form's flag for a maximized child.
-  HWND FMDIClient = nullptr;
-  TMenuItem* FWindowMenuItem = nullptr;  // a child's item in the main form's window menu
-  TspWindowProcHook FMDIClientHook;
-  bool FMDIChildMaximized = false;
+  TspFrameMDILink FMDI{*this};
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;

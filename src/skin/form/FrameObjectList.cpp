@@ -263,7 +263,7 @@ void TspDynamicSkinForm::ResetObjectStates() {
 
 bool TspDynamicSkinForm::IsFormActive() {
   if (FForceActive) return true;
-  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FMDIActive;
+  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FMDI.Active();
   return FForm->Active() && Screen->ActiveForm() == FForm;
 }
 

@@ -68,10 +68,7 @@ void TspDynamicSkinForm::UpdateSkinWithNCArea() {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (FSkinInUse) UpdateRegion(true);
   FForm->Invalidate();
-  if (FMDIClient != nullptr) {
-    RedrawWindow(FMDIClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    FitMaximizedMDIChildren();
-  }
+  FMDI.SkinChanged();
   UpdateActiveState(!(FCore.Options.MDIChild && FCore.State.Maximized()));
   FMouseTimer->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);

@@ -89,7 +89,7 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_DESTROY:
       StopTimers();
-      if (FCore.Options.MDIChild) LeaveMDIMain();
+      if (FCore.Options.MDIChild) FMDI.LeaveMain();
       return false;
     case WM_SIZE: Size(Message); return true;
     case WM_ACTIVATE:
@@ -102,9 +102,9 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
       if (!FSkinnable) return false;
       CallOldWindowProc(Message);
       if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
-        UpdateMDIChildEntries();
+        FMDI.UpdateChildEntries();
         // The main form's caption shows a maximized child's.
-        if (FCore.State.Maximized()) NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+        if (FCore.State.Maximized()) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
       }
       if (!FCore.FrameShown()) return true;
       RepaintFrame();
@@ -123,10 +123,10 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
       }
       return false;
     case WM_MOUSEACTIVATE:
-      if (FSkinnable && FCore.Options.MDIChild && !FMDIActive) {
+      if (FSkinnable && FCore.Options.MDIChild && !FMDI.Active()) {
         TCustomForm* main = Application->MainForm();
         if (main != nullptr && main->ActiveMDIChild() == FForm) {
-          FMDIActive = true;
+          FMDI.SetActive(true);
           UpdateActiveState(FCore.State.Maximized());
         }
       }
@@ -170,7 +170,7 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
       // The children have their new frames by now: the maximized ones fill the client again.
       if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
           FForm->FormStyle() == fsMDIForm)
-        FitMaximizedMDIChildren();
+        FMDI.FitMaximizedChildren();
       return false;
     case SP_RESOURCE_STRINGS_CHANGED:
       // The system menu takes its captions anew at each opening.
@@ -185,7 +185,7 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
     case SP_MENU_CLOSED: SkinMenuClose(); return false;
     case SP_UPDATE_MAXIMIZED_MDI_CHILD:
     case SP_MDI_CHILD_MAXIMIZED:
-    case SP_MDI_CHILD_RESTORED: return HandleMDIMessage(Message);
+    case SP_MDI_CHILD_RESTORED: return FMDI.HandleMessage(Message);
     case SP_QUERY_SKIN_STATE:
       Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
       return true;
@@ -264,7 +264,7 @@ void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
 
 void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
-  FMDIActive = Message.WParam != 0;
+  FMDI.SetActive(Message.WParam != 0);
   // The system would paint its own caption: the frame answers alone. Its MDI procedures
   // keep the children's activation in step.
   Message.Result = 1;
@@ -281,7 +281,7 @@ void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   if (!mdiChild) return;
   if (maximizedChild)
     if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm())) main->RepaintFrame();
-  UpdateMDIChildEntries();
+  FMDI.UpdateChildEntries();
   if (FVistaOrLater) FForm->Invalidate();
 }
 
@@ -290,7 +290,7 @@ void TspDynamicSkinForm::Activate(TMessage& Message) {
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
   if (nc) RepaintFrame();
-  if (FForm->FormStyle() == fsMDIForm) UpdateMDIBars();
+  if (FForm->FormStyle() == fsMDIForm) FMDI.UpdateBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);
     return;

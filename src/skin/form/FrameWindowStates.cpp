@@ -78,8 +78,8 @@ void TspDynamicSkinForm::Maximize() {
     // the main form's menu bar.
     FMouseTimer->SetEnabled(false);
     TestActive(-1, -1, false);
-    SetFormBounds(::Maximize(FCore.State, FormBounds(), MDIClientRect()));
-    NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), TspFrameMDILink::ClientRect()));
+    TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
   } else {
     const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
     SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
@@ -96,7 +96,7 @@ void TspDynamicSkinForm::Restore() {
     FMouseTimer->SetEnabled(true);
     FForm->Invalidate();
     RepaintFrame();
-    if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+    if (FCore.Options.MDIChild) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_RESTORED);
   }
   SetStatusBarGrip(true);
   if (OnRestore) OnRestore(this);
@@ -105,11 +105,11 @@ void TspDynamicSkinForm::Restore() {
 void TspDynamicSkinForm::Minimize() {
   PlaceMinimized();
   RepaintFrame();
-  if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+  if (FCore.Options.MDIChild) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_RESTORED);
 }
 
 void TspDynamicSkinForm::PlaceMinimized() {
-  const TRect area = FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  const TRect area = FCore.Options.MDIChild ? TspFrameMDILink::ClientRect() : MonitorAreas().WorkArea;
   SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
 }
 
@@ -220,7 +220,7 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   HWND window = FForm->Handle();
   const bool layers = IsWindows2000OrLater();
   if (Message.WParam == 0) {
-    if (FSkinnable && FCore.Options.MDIChild) RemoveMDIChildEntries();
+    if (FSkinnable && FCore.Options.MDIChild) FMDI.RemoveChildEntries();
     if (FSkinnable && FAlphaBlend && layers)
       SetLayered(window, false);
     return;
@@ -233,8 +233,8 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
     SetTimer(window, FadeInTimerId, 1, nullptr);
   }
   if (!FSkinnable) return;
-  if (FForm->FormStyle() == fsMDIForm) SubclassMDIClient();
-  if (FCore.Options.MDIChild) AddMDIChildEntries();
+  if (FForm->FormStyle() == fsMDIForm) FMDI.SubclassClient();
+  if (FCore.Options.MDIChild) FMDI.AddChildEntries();
   if (!FCore.Options.SupportNCArea) LayOutClientAreaControls();
   // The frame shows the main menu itself; the form's would only take its shortcuts twice.
   if (FForm->Menu() != nullptr) FForm->SetMenu(nullptr);
@@ -250,7 +250,7 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
 
 TRect TspDynamicSkinForm::MagneticArea() {
   // A child moves in its parent's client coordinates, so do the edges it sticks to.
-  return FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  return FCore.Options.MDIChild ? TspFrameMDILink::ClientRect() : MonitorAreas().WorkArea;
 }
 
 bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
