@@ -7,7 +7,6 @@
 #include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
 #include "StoppedTimer.h"
-#include "TrayIcon.h"
 
 #include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
@@ -96,7 +95,7 @@ void TspDynamicSkinForm::GiveBack() {
   // A tray icon that hooked the form after the frame calls the form's own procedure then.
   FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
-  ForgetTrayIcon();
+  FTray.LetGo();
   ClearObjects();
   FMDI.RestoreClient();
   if (FCore.Options.MDIChild) FMDI.LeaveMain();
@@ -124,7 +123,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
-  if (AComponent == FTrayIcon) FTrayIcon = nullptr;
+  FTray.Notification(AComponent);
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   FMDI.Notification(AComponent);
 }
@@ -250,9 +249,7 @@ void TspDynamicSkinForm::SetSkinData(TspSkinData* Value) {
 }
 
 void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* Value) {
-  if (Value == FTrayIcon) return;
-  ForgetTrayIcon();
-  SetReference(FTrayIcon, Value);
+  if (Value == FTray.Icon()) return;
   const bool designing = ComponentState().Contains(csDesigning);
   if (designing) {
     if (Value != nullptr)
@@ -260,16 +257,7 @@ void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* Value) {
     else
       FCore.Options.BorderIcons.Exclude(TspBorderIcon::biMinimizeToTray);
   }
-  if (Value == nullptr) return;
-  if (!FAlwaysShowInTray) Value->SetIconVisible(false);
-  if (designing) return;
-  if (Value->PopupMenu() == nullptr) Value->SetPopupMenu(FTrayMenu);
-  if (!Value->OnDblClick) Value->OnDblClick = Event(this, &TspDynamicSkinForm::TrayIconDblClick);
-}
-
-void TspDynamicSkinForm::ForgetTrayIcon() {
-  if (FTrayIcon != nullptr && FTrayIcon->OnDblClick == Event(this, &TspDynamicSkinForm::TrayIconDblClick))
-    FTrayIcon->OnDblClick = nullptr;
+  FTray.SetIcon(Value, designing);
 }
 
 void TspDynamicSkinForm::SetBorderIcons(TspBorderIcons Value) {

@@ -14,6 +14,7 @@
 #include "skin/form/portable/SystemMenu.h"
 #include "skin/form/FrameMDI.h"
 #include "skin/form/FrameRegion.h"
+#include "skin/form/FrameTray.h"
 
 #include "skin/controls/WindowProcHook.h"
 
@@ -78,8 +79,8 @@ public:
   void SetClientHeight(int Value) { FCore.Options.ClientHeight = Value; }
   bool HideCaptionButtons() const { return FCore.Options.HideCaptionButtons; }
   void SetHideCaptionButtons(bool Value) { FCore.Options.HideCaptionButtons = Value; }
-  bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
-  void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+  bool AlwaysShowInTray() const { return FTray.AlwaysShow(); }
+  void SetAlwaysShowInTray(bool Value) { FTray.SetAlwaysShow(Value); }
   TBitmap* LogoBitMap() { return &FLogoBitMap; }
   void SetLogoBitMap(TBitmap* Value) { FLogoBitMap.Assign(Value); }
   bool LogoBitMapTransparent() const { return FLogoBitMapTransparent; }
@@ -113,7 +114,7 @@ public:
   void SetDefMenuItemFont(TFont* Value);
   // The tray icon the window minimizes to: hidden unless AlwaysShowInTray, it gets the
   // tray menu and restores the window on a double-click when it has neither.
-  TspTrayIcon* TrayIcon() const { return FTrayIcon; }
+  TspTrayIcon* TrayIcon() const { return FTray.Icon(); }
   void SetTrayIcon(TspTrayIcon* Value);
   bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
@@ -213,8 +214,8 @@ public:
   void RollUp(bool Value);
   // The application goes to the tray icon and comes back from it; without a tray icon
   // both leave the window as it is.
-  void MinimizeToTray();
-  void RestoreFromTray();
+  void MinimizeToTray() { FTray.MinimizeToTray(); }
+  void RestoreFromTray() { FTray.RestoreFromTray(); }
   // Carries out what a caption button, a system-menu item or a double-click asks.
   void Perform(TspFrameAction Action);
 
@@ -335,6 +336,7 @@ protected:
 private:
   // The frame's parts carry out its rules on its form.
   friend class TspFrameMDILink;
+  friend class TspFrameTrayLink;
 
 private:
   // Gives the form back what the component took (once).
@@ -344,10 +346,6 @@ private:
   void ApplyLayeredAlpha();
   // The objects forget the menu items of a system menu that goes.
   void ForgetObjectMenus();
-  // The tray icon's double-click, unless it has a handler of its own; a tray icon the
-  // component lets go keeps no handler of the component's.
-  void TrayIconDblClick(TObject* Sender);
-  void ForgetTrayIcon();
 
   // Window procedure (FrameWindowProc.cpp).
   void CloseMenusOnMessage();
@@ -494,7 +492,6 @@ private:
   // Properties of the component's own.
   TspSkinStatusBar* FStatusBar = nullptr;
   bool FUseFormCursorInNCArea = false;
-  bool FAlwaysShowInTray = false;
   TBitmap FLogoBitMap;
   bool FLogoBitMapTransparent = false;
   TspSkinHint* FSkinHint = nullptr;
@@ -513,10 +510,10 @@ private:
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FDraggAble = false;
-  TspTrayIcon* FTrayIcon = nullptr;
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
 
   TspFrameMDILink FMDI{*this};
+  TspFrameTrayLink FTray{*this};
 
   // Objects and mouse.
   std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;

@@ -6,7 +6,6 @@
 
 #include "ActiveSkinObject.h"
 #include "FrameMessages.h"
-#include "TrayIcon.h"
 
 #include "skin/form/portable/ClientFrame.h"
 
@@ -126,29 +125,6 @@ std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
   }
   return taken;
 }
-
-// The tray
-
-void TspDynamicSkinForm::MinimizeToTray() {
-  if (FTrayIcon == nullptr) return;
-  // Minimizing the application hides it to the icon.
-  FTrayIcon->SetMinimizeToTray(true);
-  FTrayIcon->SetIconVisible(true);
-  Application->Minimize();
-  if (OnMinimizeToTray) OnMinimizeToTray(this);
-}
-
-void TspDynamicSkinForm::RestoreFromTray() {
-  if (FTrayIcon == nullptr) return;
-  FTrayIcon->SetMinimizeToTray(false);
-  // The main form that going to the tray hid comes back with the application.
-  FTrayIcon->ShowMainForm();
-  Application->Restore();
-  if (!FAlwaysShowInTray) FTrayIcon->SetIconVisible(false);
-  if (OnRestoreFromTray) OnRestoreFromTray(this);
-}
-
-void TspDynamicSkinForm::TrayIconDblClick(TObject*) { RestoreFromTray(); }
 
 // Rolling up
 
