@@ -89,8 +89,7 @@ void TspDynamicSkinForm::GiveBack() {
   // The open menu's opener hears that it closed; nothing goes back to this component.
   FSkinMenu->OnMenuClose = nullptr;
   FSkinMenu->CloseToLevel(0);
-  FMenuOpen = FMainMenuMode = false;
-  UnhookApplicationMessages();
+  FMenus.Reset();
   if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
   // A tray icon that hooked the form after the frame calls the form's own procedure then.
   FWindowProcHook.Remove();

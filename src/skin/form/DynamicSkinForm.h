@@ -13,6 +13,7 @@
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
 #include "skin/form/FrameMDI.h"
+#include "skin/form/FrameMenuModes.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/FrameTray.h"
 
@@ -204,8 +205,8 @@ public:
   TspSkinMenu* SkinMenu() const override { return FSkinMenu; }
   // A skin menu opens on the window: keys go to it through the application's message
   // handler until it closes.
-  void SkinMenuOpen() override;
-  void SkinMenuClose() override;
+  void SkinMenuOpen() override { FMenus.SkinMenuOpen(); }
+  void SkinMenuClose() override { FMenus.SkinMenuClose(); }
 
   // The frame's own window state; the only way other windows change it.
   TspWindowState WindowState() const { return FCore.State.WindowState; }
@@ -221,21 +222,21 @@ public:
 
   // The application's message handler while a menu is open or the main menu is driven
   // from the keyboard.
-  void HookApplicationMessages();
-  void UnhookApplicationMessages();
+  void HookApplicationMessages() { FMenus.HookApplicationMessages(); }
+  void UnhookApplicationMessages() { FMenus.UnhookApplicationMessages(); }
   // Main-menu mode: the main menu is driven from the keyboard (and while one of its
   // submenus is open). Entering hooks the application's messages and fires
   // OnMainMenuEnter with Sender (once); ending closes an open menu and lets the hook go.
-  void EnterMainMenuMode(TObject* Sender);
-  void EndMainMenuMode();
-  bool MenuOpen() const { return FMenuOpen; }
-  bool MainMenuMode() const { return FMainMenuMode; }
+  void EnterMainMenuMode(TObject* Sender) { FMenus.EnterMainMenuMode(Sender); }
+  void EndMainMenuMode() { FMenus.EndMainMenuMode(); }
+  bool MenuOpen() const { return FMenus.MenuOpen(); }
+  bool MainMenuMode() const { return FMenus.MainMenuMode(); }
   // The form's OnShortCut: the component's own OnShortCut, Alt+Space, then the main menu
   // (the accelerators of its top-level items with Alt, then its shortcuts).
-  void FormShortCut(TWMKey& Msg, bool& Handled);
+  void FormShortCut(TWMKey& Msg, bool& Handled) { FMenus.FormShortCut(Msg, Handled); }
   // Alt+Key: the top-level item whose accelerator Key is, on the menu bar or in the frame,
   // becomes hot and opens (or runs its command). Whether one took the key.
-  bool FindMainMenuAccelerator(uint16_t Key);
+  bool FindMainMenuAccelerator(uint16_t Key) { return FMenus.FindMainMenuAccelerator(Key); }
 
   // The system menu's root item, rebuilt for the present state.
   TMenuItem* GetSystemMenuItems();
@@ -336,6 +337,7 @@ protected:
 private:
   // The frame's parts carry out its rules on its form.
   friend class TspFrameMDILink;
+  friend class TspFrameMenuModes;
   friend class TspFrameTrayLink;
 
 private:
@@ -438,7 +440,7 @@ private:
   void MorphTimerProc(TObject* Sender);
   void UpdateSkinCursor();
 
-  // System menu and menu modes (FrameSystemMenu.cpp, FrameMenuModes.cpp).
+  // System menu (FrameSystemMenu.cpp).
   void BuildDefaultSystemMenu();
   void UpdateUserSystemMenu();
   // Makes the tray menu, or gives its items the skin's captions again.
@@ -446,20 +448,6 @@ private:
   TMenuItem* NewSystemMenuItem(TMenu* Menu, const TspSystemMenuItem& Description);
   void SystemMenuItemClick(TObject* Sender);
   TspSystemMenuContext SystemMenuContext() const;
-  void ReleaseMenuObject();
-  // The Alt key alone: the menu bar, or the first item in the frame, takes the keys.
-  void StartMainMenuMode();
-  // Escape closed the last level in main-menu mode: the item stays hot, the mode on.
-  void LeaveMenuFromKeyboard();
-  // The arrows: the hot item moves to the next (or previous) item the keys may reach.
-  void StepMainMenu(bool Forward);
-  // Enter and Down: the hot item opens its menu (or runs its command); false for none.
-  bool PressMainMenuItem();
-  // The menu whose shortcuts and accelerators the form's keys reach: the bar's, else
-  // MainMenu.
-  TMainMenu* ShortCutMenu() const;
-  void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
-  void MenuKeyDown(uint16_t Key);
 
   // The MDI client's background (FramePaint.cpp).
   void EraseMDIClient(HDC DC);
@@ -543,14 +531,7 @@ private:
   TPopupMenu* FDefaultSystemMenu;
   TspSkinPopupMenu* FTrayMenu;
   TspSkinMenu* FSkinMenu;
-  bool FMenuOpen = false;
-  bool FMainMenuMode = false;
-  bool FApplicationHooked = false;
-  TApplication::TMessageEvent FSavedApplicationMessage;
-  bool FShortCutHandledByMenu = false;
-  // Alt+Space opened the system menu while Alt was down: the system never saw that key
-  // go down (the shortcut took it), so it takes the Alt key's release for Alt alone.
-  bool FAltTakenBySystemMenu = false;
+  TspFrameMenuModes FMenus{*this};
 
   TspFrameRegion FRegion;
   // The window icon drawn on the system-menu button.

@@ -96,7 +96,7 @@ void TspDynamicSkinForm::CreateMainMenuItemObjects() {
 }
 
 void TspDynamicSkinForm::UpdateMainMenuItemObjects() {
-  if (FMainMenuMode) EndMainMenuMode();
+  if (MainMenuMode()) EndMainMenuMode();
   ++FObjectsGeneration;
   std::erase_if(FObjects, [](const std::unique_ptr<TspActiveSkinObject>& Object) {
     return dynamic_cast<const TspSkinMainMenuItem*>(Object.get()) != nullptr;

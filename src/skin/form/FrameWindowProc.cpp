@@ -64,11 +64,11 @@ void TspDynamicSkinForm::SyncFormOptions() {
 void TspDynamicSkinForm::CloseMenusOnMessage() {
   HideObjectHint();
   const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
-  if (FMainMenuMode && !FMenuOpen) {
+  if (FMenus.MainMenuMode() && !FMenus.MenuOpen()) {
     EndMainMenuMode();
   } else if (FSkinMenu->Active()) {
     FSkinMenu->CloseMenu();
-  } else if (FMenuOpen) {
+  } else if (FMenus.MenuOpen()) {
     SkinMenuClose();
   } else if (mdiMain) {
     if (TspDynamicSkinForm* child = GetActiveMDIChildSkinForm(); child != nullptr && child != this)
@@ -310,18 +310,7 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
     case SC_MOUSEMENU:
       // The system's own system menu never shows: the frame opens its skinned one.
       return FSkinnable;
-    case SC_KEYMENU:
-      if (FMainMenuMode) {
-        EndMainMenuMode();
-        return true;
-      }
-      // The release of the Alt key that opened the system menu with Space leaves it open.
-      if (Message.LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
-      if (FSkinMenu->Active()) SkinMenuClose();
-      // The Alt key alone, or Alt with a character no accelerator took: the main menu
-      // takes the keys from here.
-      StartMainMenuMode();
-      return true;
+    case SC_KEYMENU: return FMenus.SystemKeyMenu(Message.LParam);
     default: return false;
   }
 }
