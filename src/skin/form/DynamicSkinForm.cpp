@@ -1,12 +1,11 @@
 // The skinned-window component's life: taking the form over and giving it back, its
-// properties and their side effects, and the switch between a skinned and an ordinary
-// frame.
+// properties and their side effects, the switch between a skinned and an ordinary frame,
+// and the frame objects' events.
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
 #include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
-#include "StoppedTimer.h"
 
 #include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
@@ -19,10 +18,6 @@
 #include "base/Exceptions.h"
 
 namespace {
-
-constexpr unsigned MorphInterval = 25;
-constexpr unsigned AnimationInterval = 25;
-constexpr unsigned MouseInterval = 50;
 
 TCustomForm& OwningForm(TComponent* AOwner) {
   auto* form = dynamic_cast<TCustomForm*>(AOwner);
@@ -51,10 +46,6 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
   FVistaOrLater = IsWindowsVistaOrLater();
   SetCaptionFont(FDefCaptionFont, clBtnText);
   SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
-  FMorphTimer = NewStoppedTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
-  FMouseTimer = NewStoppedTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
-  FAnimationTimer =
-      NewStoppedTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
   FCore.IconSize = SmallIconSize({GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
                                  {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)});
 
@@ -85,7 +76,7 @@ void TspDynamicSkinForm::BeforeDestruction() {
 void TspDynamicSkinForm::GiveBack() {
   if (FGivenBack) return;
   FGivenBack = true;
-  StopTimers();
+  FObjects.StopTimers();
   // The open menu's opener hears that it closed; nothing goes back to this component.
   FSkinMenu->OnMenuClose = nullptr;
   FSkinMenu->CloseToLevel(0);
@@ -95,7 +86,7 @@ void TspDynamicSkinForm::GiveBack() {
   FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   FTray.LetGo();
-  ClearObjects();
+  FObjects.Clear();
   FMDI.RestoreClient();
   if (FCore.Options.MDIChild) FMDI.LeaveMain();
 }
@@ -107,18 +98,18 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     // Nothing may read the skin that goes.
     FSkinData = nullptr;
     FSkinInUse = false;
-    ClearObjects();
+    FObjects.Clear();
     FCore.SetSkin({});
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FMainMenu) {
     FMainMenu = nullptr;
-    if (!ComponentState().Contains(csDestroying)) UpdateMainMenuItemObjects();
+    if (!ComponentState().Contains(csDestroying)) FObjects.UpdateMainMenuItems();
   }
   if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FSystemMenu) {
     FSystemMenu = nullptr;
-    ForgetObjectMenus();
+    FObjects.ForgetMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
@@ -147,13 +138,13 @@ void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMe
 
 void TspDynamicSkinForm::SetMainMenu(TMainMenu* Value) {
   SetReference(FMainMenu, Value);
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItems();
 }
 
 void TspDynamicSkinForm::SetMainMenuBar(TspSkinMainMenuBar* Value) {
   SetReference(FMainMenuBar, Value);
   // The frame's own items give way to the bar, or come back without it.
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItems();
 }
 
 int TspDynamicSkinForm::MaxMenuItemsInWindow() const { return FSkinMenu->MaxMenuItemsInWindow; }
@@ -324,4 +315,44 @@ void TspDynamicSkinForm::UpdateFormBorderIcons() {
   follow(biMaximize, own.Contains(TspBorderIcon::biMaximize));
   follow(biHelp, false);
   FForm->SetBorderIcons(icons);
+}
+
+// The objects' events
+
+void TspDynamicSkinForm::DoMouseEnter(const std::string& IDName) {
+  if (OnMouseEnterEvent) OnMouseEnterEvent(IDName);
+}
+
+void TspDynamicSkinForm::DoMouseLeave(const std::string& IDName) {
+  if (OnMouseLeaveEvent) OnMouseLeaveEvent(IDName);
+}
+
+void TspDynamicSkinForm::DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
+                                     TMouseButton Button) {
+  if (OnMouseDownEvent) OnMouseDownEvent(IDName, X, Y, ObjectRect, Button);
+}
+
+void TspDynamicSkinForm::DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
+                                   TMouseButton Button) {
+  if (OnMouseUpEvent) OnMouseUpEvent(IDName, X, Y, ObjectRect, Button);
+}
+
+void TspDynamicSkinForm::DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect) {
+  if (OnMouseMoveEvent) OnMouseMoveEvent(IDName, X, Y, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect) {
+  if (OnPaintEvent) OnPaintEvent(IDName, Canvas, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoSwitchChangeState(const std::string& IDName, TSwitchState State) {
+  if (OnSwitchChangeStateEvent) OnSwitchChangeStateEvent(IDName, State);
+}
+
+void TspDynamicSkinForm::DoTrackBarChangeValue(const std::string& IDName, int Value) {
+  if (OnTrackBarChangeValueEvent) OnTrackBarChangeValueEvent(IDName, Value);
+}
+
+void TspDynamicSkinForm::DoFrameRegulatorChangeValue(const std::string& IDName, int Value) {
+  if (OnFrameRegulatorChangeValueEvent) OnFrameRegulatorChangeValueEvent(IDName, Value);
 }

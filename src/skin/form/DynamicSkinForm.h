@@ -14,6 +14,7 @@
 #include "skin/form/portable/SystemMenu.h"
 #include "skin/form/FrameMDI.h"
 #include "skin/form/FrameMenuModes.h"
+#include "skin/form/FrameObjectList.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/FrameTray.h"
 
@@ -275,22 +276,22 @@ public:
   bool MDIChildMaximized() const { return FMDI.ChildMaximized(); }
 
   // The frame's skin objects, in hit order.
-  int ObjectCount() const { return static_cast<int>(FObjects.size()); }
-  TspActiveSkinObject* Objects(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
+  int ObjectCount() const { return FObjects.Count(); }
+  TspActiveSkinObject* Objects(int Index) const { return FObjects.Item(Index); }
   // The objects among them that show the main menu's top-level items, in menu order.
-  std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
-  int HotObject() const { return FHotObject; }
-  int CapturedObject() const { return FCapturedObject; }
+  std::vector<TspSkinMainMenuItem*> MainMenuItems() const { return FObjects.MainMenuItems(); }
+  int HotObject() const { return FObjects.Hot(); }
+  int CapturedObject() const { return FObjects.Captured(); }
   // The first visible, enabled standard button with that command; nullptr for none.
-  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const;
+  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const { return FObjects.StdButton(Command); }
   // Tests the objects at a frame point: the one under it becomes hot (with InFrame).
-  void TestActive(int X, int Y, bool InFrame);
+  void TestActive(int X, int Y, bool InFrame) { FObjects.TestActive(X, Y, InFrame); }
   // Lets the objects' morph and animation run; an object asks when it starts one.
-  void StartMorphTimer() { FMorphTimer->SetEnabled(true); }
-  void StartAnimationTimer() { FAnimationTimer->SetEnabled(true); }
-  TTimer* MorphTimer() const { return FMorphTimer; }
-  TTimer* AnimationTimer() const { return FAnimationTimer; }
-  TTimer* MouseTimer() const { return FMouseTimer; }
+  void StartMorphTimer() { FObjects.MorphTimer()->SetEnabled(true); }
+  void StartAnimationTimer() { FObjects.AnimationTimer()->SetEnabled(true); }
+  TTimer* MorphTimer() const { return FObjects.MorphTimer(); }
+  TTimer* AnimationTimer() const { return FObjects.AnimationTimer(); }
+  TTimer* MouseTimer() const { return FObjects.MouseTimer(); }
   // Dragging the client-area frame by the mouse (no NC support).
   void BeginObjectDrag(int X, int Y);
   void EndObjectDrag() { FDragging = false; }
@@ -338,6 +339,7 @@ private:
   // The frame's parts carry out its rules on its form.
   friend class TspFrameMDILink;
   friend class TspFrameMenuModes;
+  friend class TspFrameObjectList;
   friend class TspFrameTrayLink;
 
 private:
@@ -411,34 +413,8 @@ private:
   void SetFormRegion() { FRegion.Update(FCore, FSkinData, FSkinnable); }
   void UpdateRegion(bool Redraw);
 
-  // Objects, mouse and timers (FrameObjectList.cpp).
-  void CreateObjects();
-  void CreateDefaultButtonObjects();
-  void ClearObjects();
-  // One object per visible top-level item of MainMenu, without a menu bar and with the
-  // skin's "MAINMENUITEM" entry; made again when the menu or the bar changes.
-  void CreateMainMenuItemObjects();
-  void UpdateMainMenuItemObjects();
-  void UpdateObjectRects();
-  // The items in the skin's main-menu row, each as wide as its caption needs.
-  void LayOutMainMenuItems();
-  std::vector<TspObjectPlace*> ObjectPlaces() const;
-  TspHitObjects HitObjects(TPoint P) const;
-  bool ObjectShown(const TspActiveSkinObject& Object) const;
-  void ObjectsMouseMove(int X, int Y);
-  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
-  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
-  void ObjectsDblClick();
-  // The frame objects' hints go through SkinHint while ShowObjectHint is on.
-  bool ObjectHintsShown() const { return FShowObjectHint && FSkinHint != nullptr; }
-  void HideObjectHint();
-  void ResetObjectStates();
+  // The window's activation reaches the caption objects (FrameWindowProc.cpp).
   void UpdateActiveState(bool Redraw);
-  void StopTimers();
-  void MouseTimerProc(TObject* Sender);
-  void AnimationTimerProc(TObject* Sender);
-  void MorphTimerProc(TObject* Sender);
-  void UpdateSkinCursor();
 
   // System menu (FrameSystemMenu.cpp).
   void BuildDefaultSystemMenu();
@@ -503,20 +479,10 @@ private:
   TspFrameMDILink FMDI{*this};
   TspFrameTrayLink FTray{*this};
 
-  // Objects and mouse.
-  std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;
-  // Counts every change of FObjects: an object's handler that rebuilt them leaves an
-  // index that names another object.
-  unsigned FObjectsGeneration = 0;
-  bool FObjectHintStarted = false;  // an object's hint is pending or shown
-  int FHotObject = -1;
-  int FOldHotObject = -1;
-  int FCapturedObject = -1;
+  TspFrameObjectList FObjects{*this};
+  // Dragging the client-area frame by the mouse.
   bool FDragging = false;
   TPoint FDragPoint;
-  TTimer* FMorphTimer;
-  TTimer* FAnimationTimer;
-  TTimer* FMouseTimer;
 
   // The controls laid out in the skin's areas (no NC support), and those a client-frame
   // roll-up hid.

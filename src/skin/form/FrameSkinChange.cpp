@@ -19,8 +19,8 @@ void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
   if (Data != nullptr && Data == FSkinData) {
     FSkinChanging = true;
     FSkinInUse = false;
-    StopTimers();
-    ClearObjects();
+    FObjects.StopTimers();
+    FObjects.Clear();
     FCore.SetSkin({});
   }
   // Every control that draws from the changing skin forgets it, whichever skin the frame
@@ -36,7 +36,7 @@ void TspDynamicSkinForm::SkinChanged(TspSkinData* Data) {
 
 void TspDynamicSkinForm::UpdateSkin() {
   SyncFormOptions();
-  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FObjects.ForgetMouse();
   FSkinInUse = FSkinData != nullptr && !FSkinData->Empty();
   FCore.SetSkin(FrameSkinOf(FSkinInUse ? FSkinData : nullptr));
   if (FCore.Options.SupportNCArea)
@@ -47,10 +47,10 @@ void TspDynamicSkinForm::UpdateSkin() {
 
 void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   if (FSkinInUse && FSkinnable) {
-    CreateObjects();
+    FObjects.Create();
     UpdateButtonStates();
   } else {
-    ClearObjects();
+    FObjects.Clear();
     FCore.UpdateGeometry(FForm->Width(), FForm->Height());
     SetFormRegion();
   }
@@ -70,7 +70,7 @@ void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   FForm->Invalidate();
   FMDI.SkinChanged();
   UpdateActiveState(!(FCore.Options.MDIChild && FCore.State.Maximized()));
-  FMouseTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   if (FCore.State.RollUpState) return;
   if (FCore.Options.ClientWidth > 0) FForm->SetClientWidth(FCore.Options.ClientWidth);
@@ -83,7 +83,7 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     ClientFrameUnroll();
   }
   if (!FCore.State.RollUpState) ClientSizeFromFramePicture();
-  CreateObjects();
+  FObjects.Create();
   UpdateButtonStates();
   if (FCore.State.RollUpState) ClientFrameRollUp();
   if (OnChangeSkinData) OnChangeSkinData(this);
@@ -94,11 +94,11 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     else if (FCore.Skin().Picture == TSize{FForm->ClientWidth(), FForm->ClientHeight()})
       UpdateRegion(false);
   }
-  UpdateObjectRects();
+  FObjects.UpdateRects();
   CollectClientAreaControls();
   LayOutClientAreaControls();
   UpdateActiveState(true);
-  FMouseTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::NotifyParentBackgroundChanged() {

@@ -5,6 +5,7 @@
 
 #include "ActiveSkinObject.h"
 #include "FrameMessages.h"
+#include "SkinCaptionObject.h"
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
@@ -14,9 +15,11 @@
 
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/DeviceContexts.h"
+#include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
 #include <utility>
@@ -62,7 +65,7 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
-  HideObjectHint();
+  FObjects.HideHint();
   const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (FMenus.MainMenuMode() && !FMenus.MenuOpen()) {
     EndMainMenuMode();
@@ -88,7 +91,7 @@ bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
   const bool nc = FCore.Options.SupportNCArea;
   switch (Message.Msg) {
     case WM_DESTROY:
-      StopTimers();
+      FObjects.StopTimers();
       if (FCore.Options.MDIChild) FMDI.LeaveMain();
       return false;
     case WM_SIZE: Size(Message); return true;
@@ -240,16 +243,16 @@ bool TspDynamicSkinForm::NonClientHitTest(TMessage& Message) {
     if (!FClientTracking) {
       FClientTracking = true;
       TestActive(p.X, p.Y, true);
-      FMouseTimer->SetEnabled(true);
+      FObjects.MouseTimer()->SetEnabled(true);
     }
-    Message.Result = FCore.ClientAreaHitTest(p, HitObjects(p));
+    Message.Result = FCore.ClientAreaHitTest(p, FObjects.HitObjects(p));
     return true;
   }
   const TPoint p = ScreenToFramePoint(screen);
-  Message.Result = FCore.NonClientHitTest(p, HitObjects(p));
-  if (Message.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+  Message.Result = FCore.NonClientHitTest(p, FObjects.HitObjects(p));
+  if (Message.Result == HTOBJECT && !FObjects.MouseTimer()->Enabled()) {
     TestActive(p.X, p.Y, true);
-    FMouseTimer->SetEnabled(true);
+    FObjects.MouseTimer()->SetEnabled(true);
   }
   return true;
 }
@@ -297,7 +300,7 @@ void TspDynamicSkinForm::Activate(TMessage& Message) {
   }
   if (nc) {
     TestActive(-1, -1, false);
-    ResetObjectStates();
+    FObjects.ResetStates();
   }
   UpdateActiveState(true);
 }
@@ -318,9 +321,9 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
 void TspDynamicSkinForm::EnterSizeMove() {
   FMagnetic.SetStickPosition(Seams::CursorPos());
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
-  ResetObjectStates();
-  FMouseTimer->SetEnabled(false);
-  FHotObject = FCapturedObject = -1;
+  FObjects.ResetStates();
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.ForgetMouse();
   FInSizeMove = true;
   BOOL fullDrag = FALSE;
   SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
@@ -332,8 +335,8 @@ void TspDynamicSkinForm::ExitSizeMove() {
   // here too.
   FInSizeMove = false;
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
-  FMouseTimer->SetEnabled(false);
-  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.ForgetMouse();
   if (FSkinData != nullptr && !FSkinData->Empty()) RepaintFrame();
 }
 
@@ -357,6 +360,34 @@ void TspDynamicSkinForm::FadeIn() {
   if (target == 255) SetLayered(window, false);
 }
 
+// Activation
+
+bool TspDynamicSkinForm::IsFormActive() {
+  if (FForceActive) return true;
+  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FMDI.Active();
+  return FForm->Active() && Screen->ActiveForm() == FForm;
+}
+
+void TspDynamicSkinForm::UpdateActiveState(bool Redraw) {
+  const bool active = IsFormActive();
+  for (const auto& object : FObjects) {
+    auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get());
+    if (caption == nullptr) continue;
+    caption->Active = active;
+    if (Redraw && FObjects.Shown(*caption)) {
+      if (caption->CanAnimate()) {
+        caption->RestartAnimation(active);
+        StartAnimationTimer();
+      }
+      if (!(FCore.Options.SupportNCArea && IsNullRect(caption->ActiveSkinRect))) caption->ReDraw();
+    } else if (caption->Morphing) {
+      caption->MorphKf = active ? 1 : 0;
+    }
+  }
+  const TNotifyEvent event = active ? OnActivate : OnDeActivate;
+  if (event) event(this);
+}
+
 // The mouse after the form's own procedure
 
 void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
@@ -369,7 +400,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCMOUSEMOVE:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseMove(p.X, p.Y);
+        FObjects.MouseMove(p.X, p.Y);
       }
       return;
     case WM_NCLBUTTONDOWN:
@@ -385,10 +416,10 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       const TPoint p = ScreenToFramePoint(screen);
       const bool left = Message.Msg == WM_NCLBUTTONDOWN || Message.Msg == WM_NCLBUTTONDBLCLK;
       TestActive(p.X, p.Y, true);
-      ObjectsMouseDown(left ? mbLeft : mbRight, p.X, p.Y);
-      if (Message.Msg == WM_NCLBUTTONDBLCLK) ObjectsDblClick();
+      FObjects.MouseDown(left ? mbLeft : mbRight, p.X, p.Y);
+      if (Message.Msg == WM_NCLBUTTONDBLCLK) FObjects.DblClick();
       if (hit != HTCAPTION) return;
-      FCapturedObject = -1;
+      FObjects.DropCaptured();
       if (Message.Msg == WM_NCLBUTTONDBLCLK)
         Perform(NonClientCaptionDoubleClick(FCore.State, FCore.Options.Sizeable, FCore.Options.BorderIcons));
       else if (Message.Msg == WM_NCRBUTTONDOWN)
@@ -402,7 +433,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
         // the frame's part of the click is done, and a caption button's command may have
         // taken the window apart already.
         try {
-          ObjectsMouseUp(mbLeft, p.X, p.Y);
+          FObjects.MouseUp(mbLeft, p.X, p.Y);
         } catch (...) {
         }
       }
@@ -410,45 +441,45 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCRBUTTONUP:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseUp(mbRight, p.X, p.Y);
+        FObjects.MouseUp(mbRight, p.X, p.Y);
       }
       return;
     case WM_MOUSEMOVE:
       if (nc) {
         // An object pressed on the frame holds the mouse (the form captured it): it
         // follows the pointer over the client area too, as a dragged track bar must.
-        if (frame && FCapturedObject != -1) {
+        if (frame && FObjects.Captured() != -1) {
           const TPoint p = ScreenToFramePoint(FForm->ClientToScreen(client));
-          ObjectsMouseMove(p.X, p.Y);
+          FObjects.MouseMove(p.X, p.Y);
         }
         return;
       }
-      ObjectsMouseMove(client.X, client.Y);
+      FObjects.MouseMove(client.X, client.Y);
       if (FDragging) DragTo(Seams::CursorPos());
       return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (nc) return;
       if (Message.Msg == WM_LBUTTONDOWN) FMagnetic.SetStickPosition(Seams::CursorPos());
-      ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
+      FObjects.MouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
       return;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
       const TMouseButton button = Message.Msg == WM_LBUTTONUP ? mbLeft : mbRight;
       if (nc)
-        ObjectsMouseUp(button, -1, -1);
+        FObjects.MouseUp(button, -1, -1);
       else
-        ObjectsMouseUp(button, client.X, client.Y);
+        FObjects.MouseUp(button, client.X, client.Y);
       return;
     }
     case WM_LBUTTONDBLCLK: {
-      ObjectsMouseDown(mbLeft, client.X, client.Y);
-      ObjectsDblClick();
+      FObjects.MouseDown(mbLeft, client.X, client.Y);
+      FObjects.DblClick();
       // A double-click on the caption of a frame drawn in the client area.
-      if (!nc && OverCaptionObject(ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      if (!nc && OverCaptionObject(FObjects.Places(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
       return;
     }
-    case WM_RBUTTONDBLCLK: ObjectsMouseDown(mbRight, client.X, client.Y); return;
+    case WM_RBUTTONDBLCLK: FObjects.MouseDown(mbRight, client.X, client.Y); return;
     default: return;
   }
 }

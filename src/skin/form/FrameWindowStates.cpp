@@ -75,7 +75,7 @@ void TspDynamicSkinForm::Maximize() {
   if (FCore.Options.MDIChild) {
     // An MDI child fills its MDI client, without a frame, and its caption buttons go to
     // the main form's menu bar.
-    FMouseTimer->SetEnabled(false);
+    FObjects.MouseTimer()->SetEnabled(false);
     TestActive(-1, -1, false);
     SetFormBounds(::Maximize(FCore.State, FormBounds(), TspFrameMDILink::ClientRect()));
     TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
@@ -92,7 +92,7 @@ void TspDynamicSkinForm::Restore() {
   // Without NC support too: the window would otherwise keep the maximized size.
   SetFormBounds(::Restore(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
   if (FCore.Options.SupportNCArea) {
-    FMouseTimer->SetEnabled(true);
+    FObjects.MouseTimer()->SetEnabled(true);
     FForm->Invalidate();
     RepaintFrame();
     if (FCore.Options.MDIChild) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_RESTORED);
@@ -145,10 +145,10 @@ void TspDynamicSkinForm::RollUp(bool Value) {
 
 void TspDynamicSkinForm::ClientFrameRollUp() {
   FCore.UpdateGeometry(FForm->Width(), FForm->Height());
-  UpdateObjectRects();
+  FObjects.UpdateRects();
   TestActive(-1, -1, true);
-  FMouseTimer->SetEnabled(false);
-  FMorphTimer->SetEnabled(false);
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.MorphTimer()->SetEnabled(false);
   if (FHiddenControls.empty())
     for (int i = 0; i < FForm->ControlCount(); ++i) {
       TControl* control = FForm->Controls(i);
@@ -159,21 +159,21 @@ void TspDynamicSkinForm::ClientFrameRollUp() {
   SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
   FRegion.UpdateRolledUp(FSkinData);
   FForm->Invalidate();
-  FMouseTimer->SetEnabled(true);
-  FMorphTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
+  FObjects.MorphTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::ClientFrameUnroll() {
   TestActive(-1, -1, true);
-  FMouseTimer->SetEnabled(false);
-  FMorphTimer->SetEnabled(false);
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.MorphTimer()->SetEnabled(false);
   const std::vector<TControl*> hidden = std::move(FHiddenControls);
   FHiddenControls.clear();
   for (TControl* control : hidden) control->Show();
   if (FSkinData != nullptr && IsResizableFrame(*FSkinData)) FForm->SetHeight(FCore.State.HeightBeforeRollUp);
   ClientSizeFromFramePicture();
-  FMouseTimer->SetEnabled(true);
-  FMorphTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
+  FObjects.MorphTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::ClientSizeFromFramePicture() {
@@ -282,7 +282,7 @@ void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
   if (ComponentState().Contains(csDesigning) || FSkinData == nullptr || FSkinData->Empty()) return;
   if (FSkinnable) {
     FCore.UpdateGeometry(FCore.LastWidth(), FCore.LastHeight());
-    if (Redraw) UpdateObjectRects();
+    if (Redraw) FObjects.UpdateRects();
   }
   SetFormRegion();
   if (FCore.Options.SupportNCArea && !FRegion.Set() && FSkinnable) RepaintFrame();
