@@ -86,7 +86,7 @@ void TspDynamicSkinForm::GiveBack() {
   FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
   FTray.LetGo();
-  FObjects.Clear();
+  FObjects.ClearObjects();
   FMDI.RestoreClient();
   if (FCore.Options.MDIChild) FMDI.LeaveMain();
 }
@@ -98,18 +98,18 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     // Nothing may read the skin that goes.
     FSkinData = nullptr;
     FSkinInUse = false;
-    FObjects.Clear();
+    FObjects.ClearObjects();
     FCore.SetSkin({});
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FMainMenu) {
     FMainMenu = nullptr;
-    if (!ComponentState().Contains(csDestroying)) FObjects.UpdateMainMenuItems();
+    if (!ComponentState().Contains(csDestroying)) FObjects.UpdateMainMenuItemObjects();
   }
   if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FSystemMenu) {
     FSystemMenu = nullptr;
-    FObjects.ForgetMenus();
+    FObjects.ForgetObjectMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
@@ -138,13 +138,13 @@ void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMe
 
 void TspDynamicSkinForm::SetMainMenu(TMainMenu* Value) {
   SetReference(FMainMenu, Value);
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItems();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItemObjects();
 }
 
 void TspDynamicSkinForm::SetMainMenuBar(TspSkinMainMenuBar* Value) {
   SetReference(FMainMenuBar, Value);
   // The frame's own items give way to the bar, or come back without it.
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItems();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItemObjects();
 }
 
 int TspDynamicSkinForm::MaxMenuItemsInWindow() const { return FSkinMenu->MaxMenuItemsInWindow; }

@@ -280,10 +280,10 @@ public:
   TspActiveSkinObject* Objects(int Index) const { return FObjects.Item(Index); }
   // The objects among them that show the main menu's top-level items, in menu order.
   std::vector<TspSkinMainMenuItem*> MainMenuItems() const { return FObjects.MainMenuItems(); }
-  int HotObject() const { return FObjects.Hot(); }
-  int CapturedObject() const { return FObjects.Captured(); }
+  int HotObject() const { return FObjects.HotObject(); }
+  int CapturedObject() const { return FObjects.CapturedObject(); }
   // The first visible, enabled standard button with that command; nullptr for none.
-  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const { return FObjects.StdButton(Command); }
+  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const { return FObjects.StdButtonObject(Command); }
   // Tests the objects at a frame point: the one under it becomes hot (with InFrame).
   void TestActive(int X, int Y, bool InFrame) { FObjects.TestActive(X, Y, InFrame); }
   // Lets the objects' morph and animation run; an object asks when it starts one.
@@ -348,18 +348,29 @@ private:
   // Loading, designing or going: property setters only store their values.
   bool Reading() const;
   void ApplyLayeredAlpha();
-  // The objects forget the menu items of a system menu that goes.
-  void ForgetObjectMenus();
 
   // Window procedure (FrameWindowProc.cpp).
   void CloseMenusOnMessage();
   // One case per frame message; false sends the message on to the form's procedure.
   bool HandleMessage(TMessage& Message);
-  void NonClientCalcSize(TMessage& Message);
+  // The messages' handlers; those that answer say whether they took the message.
+  void WindowDestroyed();
+  bool TextOrIconSet(TMessage& Message);
+  bool EraseBackground(TMessage& Message);
+  void FormCursorInFrame(TMessage& Message);
+  void MouseActivate();
+  bool NonClientPaint();
+  bool SyncPaint(TMessage& Message);
+  void WindowTimer(const TMessage& Message);
+  void AfterSkinChange(TspSkinData* Data);
+  void ResourceStringsChanged();
+  void SkinnableFormChanged(TspSkinData* Data);
+  bool QuerySkinState(TMessage& Message);
+  bool NonClientCalcSize(TMessage& Message);
   bool NonClientHitTest(TMessage& Message);
   void GetMinMaxInfo(TMessage& Message);
-  void NonClientActivate(TMessage& Message);
-  void Activate(TMessage& Message);
+  bool NonClientActivate(TMessage& Message);
+  bool Activate(TMessage& Message);
   bool SystemCommand(TMessage& Message);
   void EnterSizeMove();
   void ExitSizeMove();
@@ -410,7 +421,7 @@ private:
   void UpdateCaptionTexts();
   // The window's region for its present size (FrameWindowStates.cpp), after the frame's
   // geometry and objects.
-  void SetFormRegion() { FRegion.Update(FCore, FSkinData, FSkinnable); }
+  void SetFormRegion() { FRegion.SetFormRegion(FCore, FSkinData, FSkinnable); }
   void UpdateRegion(bool Redraw);
 
   // The window's activation reaches the caption objects (FrameWindowProc.cpp).

@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const WindowMenuItemSuffix = "_DSFCHILDITEM";
+constexpr const char* WindowMenuItemSuffix = "_DSFCHILDITEM";
 
 TCustomForm* MDIMainForm() {
   TCustomForm* main = Application->MainForm();
@@ -80,7 +80,7 @@ void TspFrameMDILink::SubclassClient() {
   HWND client = FFrame.Form()->ClientHandle();
   if (client == nullptr || FClient != nullptr) return;
   FClient = client;
-  FClientHook.Install(client, Event(this, &TspFrameMDILink::ClientMessage));
+  FClientHook.Install(client, Event(this, &TspFrameMDILink::MDIClientWndProc));
   SetWindowPos(client, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -96,7 +96,7 @@ void TspFrameMDILink::RestoreClient() {
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TspFrameMDILink::ClientMessage(TMessage& Message) {
+void TspFrameMDILink::MDIClientWndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_NCCALCSIZE:
     case WM_NCPAINT: Message.Result = 0; return;  // no frame of its own

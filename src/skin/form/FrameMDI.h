@@ -53,7 +53,7 @@ public:
   void Notification(TComponent* AComponent);
 
 private:
-  void ClientMessage(TMessage& Message);
+  void MDIClientWndProc(TMessage& Message);
   void WindowMenuItemClick(TObject* Sender);
 
   TspDynamicSkinForm& FFrame;

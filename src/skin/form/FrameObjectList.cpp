@@ -67,17 +67,17 @@ TspFrameObjectList::TspFrameObjectList(TspDynamicSkinForm& Frame)
       FAnimationTimer(
           NewStoppedTimer(&Frame, AnimationInterval, Event(this, &TspFrameObjectList::AnimationTimerProc))) {}
 
-void TspFrameObjectList::Clear() {
+void TspFrameObjectList::ClearObjects() {
   // The hint of an object that goes goes with it.
-  if (FHintStarted) HideHint();
-  ++FGeneration;
+  if (FObjectHintStarted) HideObjectHint();
+  ++FObjectsGeneration;
   FObjects.clear();
   FFrame.FClientAreaControls.clear();
   ForgetMouse();
 }
 
-void TspFrameObjectList::Create() {
-  Clear();
+void TspFrameObjectList::CreateObjects() {
+  ClearObjects();
   for (const auto& entry : FFrame.FSkinData->ObjectList) {
     const TspDataSkinObject* data = entry.get();
     // Menu items show in menus and the menu bar; a menu bar button is the bar's.
@@ -91,10 +91,10 @@ void TspFrameObjectList::Create() {
         break;
       }
   }
-  CreateMainMenuItems();
+  CreateMainMenuItemObjects();
 }
 
-void TspFrameObjectList::CreateMainMenuItems() {
+void TspFrameObjectList::CreateMainMenuItemObjects() {
   // A menu bar control shows the main menu instead.
   if (FFrame.FMainMenu == nullptr || FFrame.FMainMenuBar != nullptr || FFrame.FSkinData == nullptr) return;
   const int index = FFrame.FSkinData->GetIndex("MAINMENUITEM");
@@ -107,14 +107,14 @@ void TspFrameObjectList::CreateMainMenuItems() {
       FObjects.push_back(std::make_unique<TspSkinMainMenuItem>(&FFrame, *entry, items->Items(i)));
 }
 
-void TspFrameObjectList::UpdateMainMenuItems() {
+void TspFrameObjectList::UpdateMainMenuItemObjects() {
   if (FFrame.MainMenuMode()) FFrame.EndMainMenuMode();
-  ++FGeneration;
+  ++FObjectsGeneration;
   std::erase_if(FObjects, [](const std::unique_ptr<TspActiveSkinObject>& Object) {
     return dynamic_cast<const TspSkinMainMenuItem*>(Object.get()) != nullptr;
   });
   ForgetMouse();
-  if (FFrame.FSkinInUse && FFrame.FSkinnable) CreateMainMenuItems();
+  if (FFrame.FSkinInUse && FFrame.FSkinnable) CreateMainMenuItemObjects();
   FFrame.RepaintFrame();
 }
 
@@ -125,8 +125,8 @@ std::vector<TspSkinMainMenuItem*> TspFrameObjectList::MainMenuItems() const {
   return items;
 }
 
-void TspFrameObjectList::CreateDefaultButtons() {
-  Clear();
+void TspFrameObjectList::CreateDefaultButtonObjects() {
+  ClearObjects();
   struct TDefaultButton {
     const char* IDName;
     TspStdButtonCommand Command;
@@ -139,15 +139,15 @@ void TspFrameObjectList::CreateDefaultButtons() {
   FFrame.UpdateButtonStates();
 }
 
-std::vector<TspObjectPlace*> TspFrameObjectList::Places() const {
+std::vector<TspObjectPlace*> TspFrameObjectList::ObjectPlaces() const {
   std::vector<TspObjectPlace*> places;
   places.reserve(FObjects.size());
   for (const auto& object : FObjects) places.push_back(object.get());
   return places;
 }
 
-void TspFrameObjectList::UpdateRects() {
-  ::UpdateObjectRects(Places(), FFrame.FCore);
+void TspFrameObjectList::UpdateObjectRects() {
+  ::UpdateObjectRects(ObjectPlaces(), FFrame.FCore);
   LayOutMainMenuItems();
 }
 
@@ -162,16 +162,16 @@ void TspFrameObjectList::LayOutMainMenuItems() {
   for (size_t i = 0; i < items.size(); ++i) items[i]->SetPlace(places[i]);
 }
 
-bool TspFrameObjectList::Shown(const TspActiveSkinObject& Object) const {
+bool TspFrameObjectList::ObjectShown(const TspActiveSkinObject& Object) const {
   return ::ObjectShown(Object, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState);
 }
 
 TspHitObjects TspFrameObjectList::HitObjects(TPoint P) const {
-  return {FHot != -1,
-          OverCaptionObject(Places(), P, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState), FFrame.FInSizeMove};
+  return {FHotObject != -1,
+          OverCaptionObject(ObjectPlaces(), P, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState), FFrame.FInSizeMove};
 }
 
-TspActiveSkinObject* TspFrameObjectList::StdButton(TspStdButtonCommand Command) const {
+TspActiveSkinObject* TspFrameObjectList::StdButtonObject(TspStdButtonCommand Command) const {
   for (const auto& object : FObjects) {
     auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
     if (button != nullptr && button->Visible && button->Enabled && button->Command == Command) return button;
@@ -179,7 +179,7 @@ TspActiveSkinObject* TspFrameObjectList::StdButton(TspStdButtonCommand Command) 
   return nullptr;
 }
 
-void TspFrameObjectList::ForgetMenus() {
+void TspFrameObjectList::ForgetObjectMenus() {
   for (const auto& object : FObjects) {
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get())) button->MenuItem = nullptr;
     if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) animate->MenuItem = nullptr;
@@ -190,53 +190,53 @@ void TspFrameObjectList::ForgetMenus() {
 
 void TspFrameObjectList::TestActive(int X, int Y, bool InFrame) {
   if (FObjects.empty() || (FFrame.FCore.Options.SupportNCArea && !FFrame.IsFormActive())) return;
-  const int oldHot = FHot;
-  const int candidate = ObjectAt(Places(), {X, Y}, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState);
+  FOldHotObject = FHotObject;
+  const int candidate = ObjectAt(ObjectPlaces(), {X, Y}, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState);
   int hot = candidate != -1 && InFrame ? candidate : -1;
   // A pressed object keeps the mouse to itself.
-  if (FCaptured != -1 && hot != FCaptured) hot = -1;
-  FHot = hot;
-  if (FHot == oldHot) return;
+  if (FCapturedObject != -1 && hot != FCapturedObject) hot = -1;
+  FHotObject = hot;
+  if (FHotObject == FOldHotObject) return;
   const auto takesPart = [this](int Index) {
     return Index >= 0 && Index < Count() && Item(Index)->Enabled && Item(Index)->Visible;
   };
-  const unsigned generation = FGeneration;
-  if (takesPart(oldHot)) {
-    TspActiveSkinObject* old = Item(oldHot);
-    if (HintsShown() && !old->Hint.empty()) HideHint();
+  const unsigned generation = FObjectsGeneration;
+  if (takesPart(FOldHotObject)) {
+    TspActiveSkinObject* old = Item(FOldHotObject);
+    if (ObjectHintsShown() && !old->Hint.empty()) HideObjectHint();
     old->MouseLeave();
   }
   // A handler that rebuilt the objects left the index to another object, which the
   // pointer never reached.
-  if (generation != FGeneration || !takesPart(FHot)) return;
-  TspActiveSkinObject* entered = Item(FHot);
+  if (generation != FObjectsGeneration || !takesPart(FHotObject)) return;
+  TspActiveSkinObject* entered = Item(FHotObject);
   entered->MouseEnter();
-  if (generation != FGeneration) return;
-  if (HintsShown() && !entered->Hint.empty() && FFrame.IsFormActive()) {
+  if (generation != FObjectsGeneration) return;
+  if (ObjectHintsShown() && !entered->Hint.empty() && FFrame.IsFormActive()) {
     FFrame.FSkinHint->ActivateHintDelayed(entered->Hint);
-    FHintStarted = true;
+    FObjectHintStarted = true;
   }
 }
 
-bool TspFrameObjectList::HintsShown() const { return FFrame.FShowObjectHint && FFrame.FSkinHint != nullptr; }
+bool TspFrameObjectList::ObjectHintsShown() const { return FFrame.FShowObjectHint && FFrame.FSkinHint != nullptr; }
 
-void TspFrameObjectList::HideHint() {
-  FHintStarted = false;
-  if (HintsShown()) FFrame.FSkinHint->HideHint();
+void TspFrameObjectList::HideObjectHint() {
+  FObjectHintStarted = false;
+  if (ObjectHintsShown()) FFrame.FSkinHint->HideHint();
 }
 
-void TspFrameObjectList::MouseMove(int X, int Y) {
+void TspFrameObjectList::ObjectsMouseMove(int X, int Y) {
   if (!FFrame.FCore.Options.SupportNCArea && FFrame.FDragging) return;
-  const int target = FCaptured != -1 ? FCaptured : FHot;
+  const int target = FCapturedObject != -1 ? FCapturedObject : FHotObject;
   if (target >= 0 && target < Count()) Item(target)->MouseMove(X, Y);
 }
 
-void TspFrameObjectList::MouseDown(TMouseButton Button, int X, int Y) {
+void TspFrameObjectList::ObjectsMouseDown(TMouseButton Button, int X, int Y) {
   TestActive(X, Y, true);
   const bool nc = FFrame.FCore.Options.SupportNCArea;
-  if (FHot >= 0 && FHot < Count()) {
-    FCaptured = FHot;
-    TspActiveSkinObject* object = Item(FHot);
+  if (FHotObject >= 0 && FHotObject < Count()) {
+    FCapturedObject = FHotObject;
+    TspActiveSkinObject* object = Item(FHotObject);
     if (nc && object->Kind != TspFrameObjectKind::Caption) SetCapture(FFrame.FForm->Handle());
     object->MouseDown(X, Y, Button);
     return;
@@ -244,20 +244,20 @@ void TspFrameObjectList::MouseDown(TMouseButton Button, int X, int Y) {
   if (!nc && Button == mbLeft && FFrame.FDraggAble && !FFrame.FCore.State.Maximized()) FFrame.BeginObjectDrag(X, Y);
 }
 
-void TspFrameObjectList::MouseUp(TMouseButton Button, int X, int Y) {
+void TspFrameObjectList::ObjectsMouseUp(TMouseButton Button, int X, int Y) {
   if (!FFrame.FCore.Options.SupportNCArea) FFrame.EndObjectDrag();
-  if (FCaptured < 0 || FCaptured >= Count()) return;
-  TspActiveSkinObject* object = Item(FCaptured);
-  FCaptured = -1;
+  if (FCapturedObject < 0 || FCapturedObject >= Count()) return;
+  TspActiveSkinObject* object = Item(FCapturedObject);
+  FCapturedObject = -1;
   if (FFrame.FCore.Options.SupportNCArea && object->Kind != TspFrameObjectKind::Caption) ReleaseCapture();
   object->MouseUp(X, Y, Button);
 }
 
-void TspFrameObjectList::DblClick() {
-  if (FHot >= 0 && FHot < Count()) Item(FHot)->DblClick();
+void TspFrameObjectList::ObjectsDblClick() {
+  if (FHotObject >= 0 && FHotObject < Count()) Item(FHotObject)->DblClick();
 }
 
-void TspFrameObjectList::ResetStates() {
+void TspFrameObjectList::ResetObjectStates() {
   for (const auto& object : FObjects) {
     if (object->Kind == TspFrameObjectKind::Caption) continue;
     if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
@@ -296,7 +296,7 @@ void TspFrameObjectList::MouseTimerProc(TObject*) {
                    : DefaultClientRect(FFrame.FCore.LastWidth(), FFrame.FCore.LastHeight(), FFrame.FCore.GetDefaultCaptionHeight());
     if (!PtInRect(client, p))
       TestActive(p.X, p.Y, true);
-    else if (FHot != -1)
+    else if (FHotObject != -1)
       TestActive(-1, -1, true);
     return;
   }
@@ -314,7 +314,7 @@ void TspFrameObjectList::MouseTimerProc(TObject*) {
 }
 
 void TspFrameObjectList::UpdateSkinCursor() {
-  int32_t index = FHot >= 0 && FHot < Count() ? Item(FHot)->CursorIndex : -1;
+  int32_t index = FHotObject >= 0 && FHotObject < Count() ? Item(FHotObject)->CursorIndex : -1;
   if (index == -1 && FFrame.FSkinData != nullptr) index = FFrame.FSkinData->CursorIndex;
   const TCursor cursor = index != -1 ? TspSkinData::StartCursorIndex + index : crDefault;
   if (FFrame.FForm->Cursor() != cursor) FFrame.FForm->SetCursor(cursor);

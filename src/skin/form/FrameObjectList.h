@@ -31,40 +31,40 @@ public:
   TspActiveSkinObject* Item(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
   TObjects::const_iterator begin() const { return FObjects.begin(); }
   TObjects::const_iterator end() const { return FObjects.end(); }
-  std::vector<TspObjectPlace*> Places() const;
+  std::vector<TspObjectPlace*> ObjectPlaces() const;
   // The objects that show the main menu's top-level items, in menu order.
   std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
   // The first visible, enabled standard button with that command; nullptr for none.
-  TspActiveSkinObject* StdButton(TspStdButtonCommand Command) const;
-  bool Shown(const TspActiveSkinObject& Object) const;
+  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const;
+  bool ObjectShown(const TspActiveSkinObject& Object) const;
 
   // Making and placing.
-  void Create();
-  void CreateDefaultButtons();
-  void Clear();
+  void CreateObjects();
+  void CreateDefaultButtonObjects();
+  void ClearObjects();
   // One object per visible top-level item of the frame's MainMenu, without a menu bar and
   // with the skin's "MAINMENUITEM" entry; made again when the menu or the bar changes.
-  void UpdateMainMenuItems();
-  void UpdateRects();
+  void UpdateMainMenuItemObjects();
+  void UpdateObjectRects();
   // The objects forget the menu items of a system menu that goes.
-  void ForgetMenus();
+  void ForgetObjectMenus();
 
   // The mouse.
-  int Hot() const { return FHot; }
-  int Captured() const { return FCaptured; }
+  int HotObject() const { return FHotObject; }
+  int CapturedObject() const { return FCapturedObject; }
   // No object is hot or holds the mouse.
-  void ForgetMouse() { FHot = FCaptured = -1; }
+  void ForgetMouse() { FHotObject = FOldHotObject = FCapturedObject = -1; }
   // The press went to the caption: no object holds the mouse.
-  void DropCaptured() { FCaptured = -1; }
+  void DropCaptured() { FCapturedObject = -1; }
   // Tests the objects at a frame point: the one under it becomes hot (with InFrame).
   void TestActive(int X, int Y, bool InFrame);
   TspHitObjects HitObjects(TPoint P) const;
-  void MouseMove(int X, int Y);
-  void MouseDown(TMouseButton Button, int X, int Y);
-  void MouseUp(TMouseButton Button, int X, int Y);
-  void DblClick();
-  void ResetStates();
-  void HideHint();
+  void ObjectsMouseMove(int X, int Y);
+  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
+  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
+  void ObjectsDblClick();
+  void ResetObjectStates();
+  void HideObjectHint();
 
   // The timers.
   TTimer* MorphTimer() const { return FMorphTimer; }
@@ -73,11 +73,11 @@ public:
   void StopTimers();
 
 private:
-  void CreateMainMenuItems();
+  void CreateMainMenuItemObjects();
   // The items in the skin's main-menu row, each as wide as its caption needs.
   void LayOutMainMenuItems();
   // The objects' hints go through the frame's SkinHint while ShowObjectHint is on.
-  bool HintsShown() const;
+  bool ObjectHintsShown() const;
   void UpdateSkinCursor();
   void MouseTimerProc(TObject* Sender);
   void AnimationTimerProc(TObject* Sender);
@@ -87,10 +87,11 @@ private:
   TObjects FObjects;
   // Counts every change of FObjects: an object's handler that rebuilt them leaves an
   // index that names another object.
-  unsigned FGeneration = 0;
-  bool FHintStarted = false;  // an object's hint is pending or shown
-  int FHot = -1;
-  int FCaptured = -1;
+  unsigned FObjectsGeneration = 0;
+  bool FObjectHintStarted = false;  // an object's hint is pending or shown
+  int FHotObject = -1;
+  int FOldHotObject = -1;
+  int FCapturedObject = -1;
   TTimer* FMorphTimer;
   TTimer* FMouseTimer;
   TTimer* FAnimationTimer;

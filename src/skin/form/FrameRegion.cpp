@@ -24,7 +24,7 @@ void TspFrameRegion::Drop() {
   if (FForm.HandleAllocated()) GiveWindowRegion(FForm.Handle(), nullptr, true);
 }
 
-void TspFrameRegion::Update(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable) {
+void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable) {
   // An ordinary frame is the system's, whole.
   if (!Skinnable) {
     Drop();
@@ -48,7 +48,7 @@ void TspFrameRegion::Update(const TspFrameCore& Core, TspSkinData* Skin, bool Sk
   Give(std::move(region));
 }
 
-void TspFrameRegion::UpdateRolledUp(TspSkinData* Skin) {
+void TspFrameRegion::SetRollUpFormRegion(TspSkinData* Skin) {
   TBitmap* mask = SkinBitmap(Skin, &TspSkinData::RollUpMask).Get();
   if (mask == nullptr || mask->Empty()) {
     Drop();

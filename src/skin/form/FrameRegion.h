@@ -15,9 +15,9 @@ public:
 
   // The region of the frame the core has laid out for its last size; none for an ordinary
   // frame (not Skinnable), whose shape is the system's.
-  void Update(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable);
+  void SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable);
   // The roll-up mask, widened to the window's width; none without one.
-  void UpdateRolledUp(TspSkinData* Skin);
+  void SetRollUpFormRegion(TspSkinData* Skin);
   // Whether a region of the frame's is set on the window.
   bool Set() const { return FSet; }
 

@@ -20,7 +20,7 @@ void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
     FSkinChanging = true;
     FSkinInUse = false;
     FObjects.StopTimers();
-    FObjects.Clear();
+    FObjects.ClearObjects();
     FCore.SetSkin({});
   }
   // Every control that draws from the changing skin forgets it, whichever skin the frame
@@ -47,10 +47,10 @@ void TspDynamicSkinForm::UpdateSkin() {
 
 void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   if (FSkinInUse && FSkinnable) {
-    FObjects.Create();
+    FObjects.CreateObjects();
     UpdateButtonStates();
   } else {
-    FObjects.Clear();
+    FObjects.ClearObjects();
     FCore.UpdateGeometry(FForm->Width(), FForm->Height());
     SetFormRegion();
   }
@@ -83,7 +83,7 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     ClientFrameUnroll();
   }
   if (!FCore.State.RollUpState) ClientSizeFromFramePicture();
-  FObjects.Create();
+  FObjects.CreateObjects();
   UpdateButtonStates();
   if (FCore.State.RollUpState) ClientFrameRollUp();
   if (OnChangeSkinData) OnChangeSkinData(this);
@@ -94,7 +94,7 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     else if (FCore.Skin().Picture == TSize{FForm->ClientWidth(), FForm->ClientHeight()})
       UpdateRegion(false);
   }
-  FObjects.UpdateRects();
+  FObjects.UpdateObjectRects();
   CollectClientAreaControls();
   LayOutClientAreaControls();
   UpdateActiveState(true);

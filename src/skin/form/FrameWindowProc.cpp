@@ -65,7 +65,7 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
-  FObjects.HideHint();
+  FObjects.HideObjectHint();
   const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (FMenus.MainMenuMode() && !FMenus.MenuOpen()) {
     EndMainMenuMode();
@@ -88,114 +88,130 @@ void TspDynamicSkinForm::CloseMenusOnMessage() {
 }
 
 bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
-  const bool nc = FCore.Options.SupportNCArea;
+  const auto data = [&Message] { return reinterpret_cast<TspSkinData*>(Message.WParam); };
   switch (Message.Msg) {
-    case WM_DESTROY:
-      FObjects.StopTimers();
-      if (FCore.Options.MDIChild) FMDI.LeaveMain();
-      return false;
+    case WM_DESTROY: WindowDestroyed(); return false;
     case WM_SIZE: Size(Message); return true;
-    case WM_ACTIVATE:
-      if (!FSkinnable) return false;
-      Activate(Message);
-      return true;
+    case WM_ACTIVATE: return Activate(Message);
     case WM_SETTEXT:
-    case WM_SETICON:
-      // The system paints its own caption for these: the frame goes over it again.
-      if (!FSkinnable) return false;
-      CallOldWindowProc(Message);
-      if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
-        FMDI.UpdateChildEntries();
-        // The main form's caption shows a maximized child's.
-        if (FCore.State.Maximized()) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
-      }
-      if (!FCore.FrameShown()) return true;
-      RepaintFrame();
-      if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
-      return true;
-    case WM_ERASEBKGND:
-      EraseBackground(reinterpret_cast<HDC>(Message.WParam));
-      Message.Result = 1;
-      return true;
+    case WM_SETICON: return TextOrIconSet(Message);
+    case WM_ERASEBKGND: return EraseBackground(Message);
     case WM_SHOWWINDOW: ShowWindowChanged(Message); return false;
-    case WM_SETCURSOR:
-      if (nc && FUseFormCursorInNCArea && FSkinnable) {
-        const WORD code = LOWORD(Message.LParam);
-        if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
-          Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
-      }
-      return false;
-    case WM_MOUSEACTIVATE:
-      if (FSkinnable && FCore.Options.MDIChild && !FMDI.Active()) {
-        TCustomForm* main = Application->MainForm();
-        if (main != nullptr && main->ActiveMDIChild() == FForm) {
-          FMDI.SetActive(true);
-          UpdateActiveState(FCore.State.Maximized());
-        }
-      }
-      return false;
+    case WM_SETCURSOR: FormCursorInFrame(Message); return false;
+    case WM_MOUSEACTIVATE: MouseActivate(); return false;
     case WM_GETMINMAXINFO: GetMinMaxInfo(Message); return false;
-    case WM_NCCALCSIZE:
-      if (!FSkinnable) return false;
-      NonClientCalcSize(Message);
-      return true;
+    case WM_NCCALCSIZE: return NonClientCalcSize(Message);
     case WM_NCHITTEST: return NonClientHitTest(Message);
-    case WM_NCPAINT:
-      if (!FSkinnable) return false;
-      if (FCore.FrameShown()) {
-        TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
-        PaintFrameTo(dc.DC());
-        return true;
-      }
-      // Without NC support the frame is in the client area; a border of the system's
-      // would only show through.
-      return FCore.Options.BorderStyle != bsNone && !(FCore.Options.MDIChild && FCore.State.Maximized());
-    case WM_NCACTIVATE:
-      if (!FSkinnable) return false;
-      NonClientActivate(Message);
-      return true;
-    case WM_SYNCPAINT:
-      if (!FSkinnable || !FCore.State.RollUpState || !nc) return false;
-      RepaintFrame();
-      Message.Result = 0;
-      return true;
+    case WM_NCPAINT: return NonClientPaint();
+    case WM_NCACTIVATE: return NonClientActivate(Message);
+    case WM_SYNCPAINT: return SyncPaint(Message);
     case WM_SYSCOMMAND: return SystemCommand(Message);
-    case WM_TIMER:
-      if (Message.WParam == FadeInTimerId) FadeIn();
-      return false;
+    case WM_TIMER: WindowTimer(Message); return false;
     case WM_SIZING: Sizing(Message); return true;
     case WM_MOVING: Moving(Message); return false;
     case WM_ENTERSIZEMOVE: EnterSizeMove(); return false;
     case WM_EXITSIZEMOVE: ExitSizeMove(); return false;
-    case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
-    case SP_CHANGE_SKIN_DATA: SkinChanged(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
-    case SP_AFTER_CHANGE_SKIN_DATA:
-      // The children have their new frames by now: the maximized ones fill the client again.
-      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
-          FForm->FormStyle() == fsMDIForm)
-        FMDI.FitMaximizedChildren();
-      return false;
-    case SP_RESOURCE_STRINGS_CHANGED:
-      // The system menu takes its captions anew at each opening.
-      UpdateButtonHints();
-      UpdateTrayMenu();
-      return false;
-    case SP_SKINNABLE_FORM_CHANGED:
-      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
-          !FCore.Options.MDIChild)
-        SetSkinnableForm(FSkinData->SkinnableForm());
-      return false;
+    case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(data()); return false;
+    case SP_CHANGE_SKIN_DATA: SkinChanged(data()); return false;
+    case SP_AFTER_CHANGE_SKIN_DATA: AfterSkinChange(data()); return false;
+    case SP_RESOURCE_STRINGS_CHANGED: ResourceStringsChanged(); return false;
+    case SP_SKINNABLE_FORM_CHANGED: SkinnableFormChanged(data()); return false;
     case SP_MENU_CLOSED: SkinMenuClose(); return false;
     case SP_UPDATE_MAXIMIZED_MDI_CHILD:
     case SP_MDI_CHILD_MAXIMIZED:
     case SP_MDI_CHILD_RESTORED: return FMDI.HandleMessage(Message);
-    case SP_QUERY_SKIN_STATE:
-      Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
-      return true;
+    case SP_QUERY_SKIN_STATE: return QuerySkinState(Message);
     case SP_PAINT_TO_DC: return PaintToDC(Message, SP_PAINT_TO_DC_ANSWER);
     case SP_PAINT_TO_DC_CHECKED: return Message.LParam == SP_PAINT_TO_DC_CHECK && PaintToDC(Message, SP_PAINT_TO_DC_CHECK);
     default: return false;
   }
+}
+
+// The messages' handlers
+
+void TspDynamicSkinForm::WindowDestroyed() {
+  FObjects.StopTimers();
+  if (FCore.Options.MDIChild) FMDI.LeaveMain();
+}
+
+bool TspDynamicSkinForm::TextOrIconSet(TMessage& Message) {
+  // The system paints its own caption for these: the frame goes over it again.
+  if (!FSkinnable) return false;
+  CallOldWindowProc(Message);
+  if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
+    FMDI.UpdateChildEntries();
+    // The main form's caption shows a maximized child's.
+    if (FCore.State.Maximized()) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
+  }
+  if (!FCore.FrameShown()) return true;
+  RepaintFrame();
+  if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
+  return true;
+}
+
+bool TspDynamicSkinForm::EraseBackground(TMessage& Message) {
+  EraseBackground(reinterpret_cast<HDC>(Message.WParam));
+  Message.Result = 1;
+  return true;
+}
+
+void TspDynamicSkinForm::FormCursorInFrame(TMessage& Message) {
+  if (!(FCore.Options.SupportNCArea && FUseFormCursorInNCArea && FSkinnable)) return;
+  const WORD code = LOWORD(Message.LParam);
+  if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
+    Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
+}
+
+void TspDynamicSkinForm::MouseActivate() {
+  if (!FSkinnable || !FCore.Options.MDIChild || FMDI.Active()) return;
+  TCustomForm* main = Application->MainForm();
+  if (main != nullptr && main->ActiveMDIChild() == FForm) {
+    FMDI.SetActive(true);
+    UpdateActiveState(FCore.State.Maximized());
+  }
+}
+
+bool TspDynamicSkinForm::NonClientPaint() {
+  if (!FSkinnable) return false;
+  if (FCore.FrameShown()) {
+    TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
+    PaintFrameTo(dc.DC());
+    return true;
+  }
+  // Without NC support the frame is in the client area; a border of the system's would
+  // only show through.
+  return FCore.Options.BorderStyle != bsNone && !(FCore.Options.MDIChild && FCore.State.Maximized());
+}
+
+bool TspDynamicSkinForm::SyncPaint(TMessage& Message) {
+  if (!FSkinnable || !FCore.State.RollUpState || !FCore.Options.SupportNCArea) return false;
+  RepaintFrame();
+  Message.Result = 0;
+  return true;
+}
+
+void TspDynamicSkinForm::WindowTimer(const TMessage& Message) {
+  if (Message.WParam == FadeInTimerId) FadeIn();
+}
+
+void TspDynamicSkinForm::AfterSkinChange(TspSkinData* Data) {
+  // The children have their new frames by now: the maximized ones fill the client again.
+  if (FSkinData != nullptr && Data == FSkinData && FForm->FormStyle() == fsMDIForm) FMDI.FitMaximizedChildren();
+}
+
+void TspDynamicSkinForm::ResourceStringsChanged() {
+  // The system menu takes its captions anew at each opening.
+  UpdateButtonHints();
+  UpdateTrayMenu();
+}
+
+void TspDynamicSkinForm::SkinnableFormChanged(TspSkinData* Data) {
+  if (FSkinData != nullptr && Data == FSkinData && !FCore.Options.MDIChild) SetSkinnableForm(FSkinData->SkinnableForm());
+}
+
+bool TspDynamicSkinForm::QuerySkinState(TMessage& Message) {
+  Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
+  return true;
 }
 
 bool TspDynamicSkinForm::PaintToDC(TMessage& Message, LRESULT Answer) {
@@ -225,13 +241,15 @@ TPoint TspDynamicSkinForm::ScreenToFramePoint(TPoint Screen) {
 
 // The non-client area
 
-void TspDynamicSkinForm::NonClientCalcSize(TMessage& Message) {
+bool TspDynamicSkinForm::NonClientCalcSize(TMessage& Message) {
+  if (!FSkinnable) return false;
   // Both forms of the message start with the proposed window rectangle.
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const TRect window = FromRECT(*proposed);
   if (FCore.SkinFormUsable()) FCore.UpdateGeometry(window.Width(), window.Height());
   *proposed = ToRECT(FCore.NonClientClientRect(window));
   Message.Result = 0;
+  return true;
 }
 
 bool TspDynamicSkinForm::NonClientHitTest(TMessage& Message) {
@@ -265,7 +283,8 @@ void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
   info->ptMaxTrackSize = {FCore.GetMaxWidth(areas), FCore.GetMaxHeight(areas)};
 }
 
-void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
+bool TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
+  if (!FSkinnable) return false;
   if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
   FMDI.SetActive(Message.WParam != 0);
   // The system would paint its own caption: the frame answers alone. Its MDI procedures
@@ -281,14 +300,16 @@ void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   } else {
     UpdateActiveState(false);
   }
-  if (!mdiChild) return;
+  if (!mdiChild) return true;
   if (maximizedChild)
     if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm())) main->RepaintFrame();
   FMDI.UpdateChildEntries();
   if (FVistaOrLater) FForm->Invalidate();
+  return true;
 }
 
-void TspDynamicSkinForm::Activate(TMessage& Message) {
+bool TspDynamicSkinForm::Activate(TMessage& Message) {
+  if (!FSkinnable) return false;
   FDragging = false;
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
@@ -296,13 +317,14 @@ void TspDynamicSkinForm::Activate(TMessage& Message) {
   if (FForm->FormStyle() == fsMDIForm) FMDI.UpdateBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);
-    return;
+    return true;
   }
   if (nc) {
     TestActive(-1, -1, false);
-    FObjects.ResetStates();
+    FObjects.ResetObjectStates();
   }
   UpdateActiveState(true);
+  return true;
 }
 
 bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
@@ -321,7 +343,7 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
 void TspDynamicSkinForm::EnterSizeMove() {
   FMagnetic.SetStickPosition(Seams::CursorPos());
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
-  FObjects.ResetStates();
+  FObjects.ResetObjectStates();
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.ForgetMouse();
   FInSizeMove = true;
@@ -374,7 +396,7 @@ void TspDynamicSkinForm::UpdateActiveState(bool Redraw) {
     auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get());
     if (caption == nullptr) continue;
     caption->Active = active;
-    if (Redraw && FObjects.Shown(*caption)) {
+    if (Redraw && FObjects.ObjectShown(*caption)) {
       if (caption->CanAnimate()) {
         caption->RestartAnimation(active);
         StartAnimationTimer();
@@ -400,7 +422,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCMOUSEMOVE:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        FObjects.MouseMove(p.X, p.Y);
+        FObjects.ObjectsMouseMove(p.X, p.Y);
       }
       return;
     case WM_NCLBUTTONDOWN:
@@ -416,8 +438,8 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       const TPoint p = ScreenToFramePoint(screen);
       const bool left = Message.Msg == WM_NCLBUTTONDOWN || Message.Msg == WM_NCLBUTTONDBLCLK;
       TestActive(p.X, p.Y, true);
-      FObjects.MouseDown(left ? mbLeft : mbRight, p.X, p.Y);
-      if (Message.Msg == WM_NCLBUTTONDBLCLK) FObjects.DblClick();
+      FObjects.ObjectsMouseDown(left ? mbLeft : mbRight, p.X, p.Y);
+      if (Message.Msg == WM_NCLBUTTONDBLCLK) FObjects.ObjectsDblClick();
       if (hit != HTCAPTION) return;
       FObjects.DropCaptured();
       if (Message.Msg == WM_NCLBUTTONDBLCLK)
@@ -433,7 +455,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
         // the frame's part of the click is done, and a caption button's command may have
         // taken the window apart already.
         try {
-          FObjects.MouseUp(mbLeft, p.X, p.Y);
+          FObjects.ObjectsMouseUp(mbLeft, p.X, p.Y);
         } catch (...) {
         }
       }
@@ -441,45 +463,45 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCRBUTTONUP:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        FObjects.MouseUp(mbRight, p.X, p.Y);
+        FObjects.ObjectsMouseUp(mbRight, p.X, p.Y);
       }
       return;
     case WM_MOUSEMOVE:
       if (nc) {
         // An object pressed on the frame holds the mouse (the form captured it): it
         // follows the pointer over the client area too, as a dragged track bar must.
-        if (frame && FObjects.Captured() != -1) {
+        if (frame && FObjects.CapturedObject() != -1) {
           const TPoint p = ScreenToFramePoint(FForm->ClientToScreen(client));
-          FObjects.MouseMove(p.X, p.Y);
+          FObjects.ObjectsMouseMove(p.X, p.Y);
         }
         return;
       }
-      FObjects.MouseMove(client.X, client.Y);
+      FObjects.ObjectsMouseMove(client.X, client.Y);
       if (FDragging) DragTo(Seams::CursorPos());
       return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (nc) return;
       if (Message.Msg == WM_LBUTTONDOWN) FMagnetic.SetStickPosition(Seams::CursorPos());
-      FObjects.MouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
+      FObjects.ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
       return;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
       const TMouseButton button = Message.Msg == WM_LBUTTONUP ? mbLeft : mbRight;
       if (nc)
-        FObjects.MouseUp(button, -1, -1);
+        FObjects.ObjectsMouseUp(button, -1, -1);
       else
-        FObjects.MouseUp(button, client.X, client.Y);
+        FObjects.ObjectsMouseUp(button, client.X, client.Y);
       return;
     }
     case WM_LBUTTONDBLCLK: {
-      FObjects.MouseDown(mbLeft, client.X, client.Y);
-      FObjects.DblClick();
+      FObjects.ObjectsMouseDown(mbLeft, client.X, client.Y);
+      FObjects.ObjectsDblClick();
       // A double-click on the caption of a frame drawn in the client area.
-      if (!nc && OverCaptionObject(FObjects.Places(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      if (!nc && OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
       return;
     }
-    case WM_RBUTTONDBLCLK: FObjects.MouseDown(mbRight, client.X, client.Y); return;
+    case WM_RBUTTONDBLCLK: FObjects.ObjectsMouseDown(mbRight, client.X, client.Y); return;
     default: return;
   }
 }

@@ -145,7 +145,7 @@ void TspDynamicSkinForm::RollUp(bool Value) {
 
 void TspDynamicSkinForm::ClientFrameRollUp() {
   FCore.UpdateGeometry(FForm->Width(), FForm->Height());
-  FObjects.UpdateRects();
+  FObjects.UpdateObjectRects();
   TestActive(-1, -1, true);
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.MorphTimer()->SetEnabled(false);
@@ -157,7 +157,7 @@ void TspDynamicSkinForm::ClientFrameRollUp() {
     }
   for (TControl* control : FHiddenControls) control->Hide();
   SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
-  FRegion.UpdateRolledUp(FSkinData);
+  FRegion.SetRollUpFormRegion(FSkinData);
   FForm->Invalidate();
   FObjects.MouseTimer()->SetEnabled(true);
   FObjects.MorphTimer()->SetEnabled(true);
@@ -282,7 +282,7 @@ void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
   if (ComponentState().Contains(csDesigning) || FSkinData == nullptr || FSkinData->Empty()) return;
   if (FSkinnable) {
     FCore.UpdateGeometry(FCore.LastWidth(), FCore.LastHeight());
-    if (Redraw) FObjects.UpdateRects();
+    if (Redraw) FObjects.UpdateObjectRects();
   }
   SetFormRegion();
   if (FCore.Options.SupportNCArea && !FRegion.Set() && FSkinnable) RepaintFrame();

@@ -85,9 +85,8 @@ public:
   void ShowMainForm();
   void HideMainForm();
 
-  // The hidden window the shell notifies, the record handed to it, and the timers.
+  // The hidden window the shell notifies, and the timers.
   HWND Handle() const { return FWindow; }
-  const NOTIFYICONDATAA& IconData() const { return FIconData; }
   TTimer* ClickTimer() const { return FClickTimer; }
   TTimer* CycleTimer() const { return FCycleTimer; }
   // The message the shell notifies the hidden window with.
