@@ -284,7 +284,6 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
     ChangeChildrenSkinData(FSkinData, FForm);
   }
   if (!designing) {
-    FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
     // The system frame comes or goes with the non-client size the frame answers now.
     if (FForm->HandleAllocated())
       SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
