@@ -12,6 +12,7 @@
 #include "skin/form/portable/FrameObjects.h"
 #include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
+#include "skin/form/ClientAreaControls.h"
 #include "skin/form/FrameMDI.h"
 #include "skin/form/FrameMenuModes.h"
 #include "skin/form/FrameObjectList.h"
@@ -445,7 +446,7 @@ private:
   void UpdateSkinWithNCArea();
   void UpdateSkinWithoutNCArea();
   void NotifyParentBackgroundChanged();
-  void CollectClientAreaControls();
+  // The controls in the skin's areas, and the client rectangle the frame leaves.
   void LayOutClientAreaControls();
   void UpdateFormBorderIcons();
 
@@ -495,14 +496,7 @@ private:
   bool FDragging = false;
   TPoint FDragPoint;
 
-  // The controls laid out in the skin's areas (no NC support), and those a client-frame
-  // roll-up hid.
-  struct TClientAreaControl {
-    TControl* Control;
-    TRect AreaRect;
-  };
-  std::vector<TClientAreaControl> FClientAreaControls;
-  std::vector<TControl*> FHiddenControls;
+  TspClientAreaControls FClientAreaControls{*FForm};
 
   // Menus.
   TPopupMenu* FDefaultSystemMenu;

@@ -72,7 +72,7 @@ void TspFrameObjectList::ClearObjects() {
   if (FObjectHintStarted) HideObjectHint();
   ++FObjectsGeneration;
   FObjects.clear();
-  FFrame.FClientAreaControls.clear();
+  FFrame.FClientAreaControls.Clear();
   ForgetMouse();
 }
 

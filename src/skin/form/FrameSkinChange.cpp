@@ -8,12 +8,9 @@
 
 #include "skin/form/portable/ClientFrame.h"
 
-#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinChangeParticipant.h"
-#include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/SkinRects.h"
 
 void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
   if (Data != nullptr && Data == FSkinData) {
@@ -95,7 +92,7 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
       UpdateRegion(false);
   }
   FObjects.UpdateObjectRects();
-  CollectClientAreaControls();
+  FClientAreaControls.Collect(FSkinData);
   LayOutClientAreaControls();
   UpdateActiveState(true);
   FObjects.MouseTimer()->SetEnabled(true);
@@ -111,39 +108,8 @@ void TspDynamicSkinForm::NotifyParentBackgroundChanged() {
 
 // Controls in the skin's areas
 
-namespace {
-
-// The skin area a skinned control, windowed or not, asks to be laid out in; "" for none.
-std::string AreaNameOf(TControl* Control) {
-  if (const auto* windowed = dynamic_cast<const TspSkinControl*>(Control)) return windowed->AreaName();
-  if (const auto* windowless = dynamic_cast<const TspGraphicSkinControl*>(Control)) return windowless->AreaName();
-  return {};
-}
-
-}  // namespace
-
-void TspDynamicSkinForm::CollectClientAreaControls() {
-  FClientAreaControls.clear();
-  if (FSkinData == nullptr || FSkinData->Empty()) return;
-  for (int i = 0; i < FForm->ControlCount(); ++i) {
-    TControl* control = FForm->Controls(i);
-    const std::string area = AreaNameOf(control);
-    if (area.empty()) continue;
-    const int index = FSkinData->GetAreaIndex(area);
-    if (index < 0) continue;
-    const TRect& rect = FSkinData->AreaList[static_cast<size_t>(index)].AreaRect;
-    if (IsNullRect(rect)) continue;
-    control->SetAlign(alNone);
-    FClientAreaControls.push_back({control, rect});
-  }
-}
-
 void TspDynamicSkinForm::LayOutClientAreaControls() {
-  const bool resizable = FSkinData != nullptr && !FSkinData->Empty() && IsResizableFrame(*FSkinData);
-  for (const TClientAreaControl& record : FClientAreaControls) {
-    record.Control->SetBoundsRect(resizable ? FCore.AnchorSkinRect(record.AreaRect) : record.AreaRect);
-    if (auto* windowed = dynamic_cast<TWinControl*>(record.Control)) windowed->Realign();
-  }
+  FClientAreaControls.LayOut(FCore, FSkinData);
   // A frame drawn in the client area leaves the skin's client rectangle, at the window's
   // present size, to the application's own controls.
   if (!FCore.Options.SupportNCArea && FSkinInUse && OnChangeClientRect) {

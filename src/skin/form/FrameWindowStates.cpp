@@ -149,13 +149,7 @@ void TspDynamicSkinForm::ClientFrameRollUp() {
   TestActive(-1, -1, true);
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.MorphTimer()->SetEnabled(false);
-  if (FHiddenControls.empty())
-    for (int i = 0; i < FForm->ControlCount(); ++i) {
-      TControl* control = FForm->Controls(i);
-      if (!control->Visible()) continue;
-      FHiddenControls.push_back(control);
-    }
-  for (TControl* control : FHiddenControls) control->Hide();
+  FClientAreaControls.HideForRollUp();
   SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
   FRegion.SetRollUpFormRegion(FSkinData);
   FForm->Invalidate();
@@ -167,9 +161,7 @@ void TspDynamicSkinForm::ClientFrameUnroll() {
   TestActive(-1, -1, true);
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.MorphTimer()->SetEnabled(false);
-  const std::vector<TControl*> hidden = std::move(FHiddenControls);
-  FHiddenControls.clear();
-  for (TControl* control : hidden) control->Show();
+  FClientAreaControls.ShowAfterUnroll();
   if (FSkinData != nullptr && IsResizableFrame(*FSkinData)) FForm->SetHeight(FCore.State.HeightBeforeRollUp);
   ClientSizeFromFramePicture();
   FObjects.MouseTimer()->SetEnabled(true);
