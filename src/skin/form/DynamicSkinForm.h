@@ -10,11 +10,11 @@
 
 #include "skin/form/portable/FrameCore.h"
 #include "skin/form/portable/FrameObjects.h"
-#include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
 #include "skin/form/ClientAreaControls.h"
 #include "skin/form/FrameMDI.h"
 #include "skin/form/FrameMenuModes.h"
+#include "skin/form/FrameMover.h"
 #include "skin/form/FrameObjectList.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/FrameTray.h"
@@ -294,9 +294,9 @@ public:
   TTimer* AnimationTimer() const { return FObjects.AnimationTimer(); }
   TTimer* MouseTimer() const { return FObjects.MouseTimer(); }
   // Dragging the client-area frame by the mouse (no NC support).
-  void BeginObjectDrag(int X, int Y);
-  void EndObjectDrag() { FDragging = false; }
-  bool Dragging() const { return FDragging; }
+  void BeginObjectDrag(int X, int Y) { FMover.BeginDrag(X, Y); }
+  void EndObjectDrag() { FMover.EndDrag(); }
+  bool Dragging() const { return FMover.Dragging(); }
   // The objects' events.
   void DoMouseEnter(const std::string& IDName);
   void DoMouseLeave(const std::string& IDName);
@@ -454,13 +454,10 @@ private:
   TspWindowProcHook FWindowProcHook;  // the form's procedure before the frame's
   TShortCutEvent FOldShortCut;
   TspFrameCore FCore;
-  TspMagneticEdges FMagnetic;
   bool FSkinnable = true;
   bool FSkinInUse = false;
   bool FSkinChanging = false;
   bool FVistaOrLater = false;
-  bool FInSizeMove = false;
-  bool FFullWindowDrag = false;
   bool FClientTracking = false;  // without NC support: the mouse timer follows the pointer
   bool FForceActive = false;
   bool FGivenBack = false;
@@ -492,9 +489,7 @@ private:
   TspFrameTrayLink FTray{*this};
 
   TspFrameObjectList FObjects{*this};
-  // Dragging the client-area frame by the mouse.
-  bool FDragging = false;
-  TPoint FDragPoint;
+  TspFrameMover FMover{*FForm};
 
   TspClientAreaControls FClientAreaControls{*FForm};
 

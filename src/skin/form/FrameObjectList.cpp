@@ -168,7 +168,7 @@ bool TspFrameObjectList::ObjectShown(const TspActiveSkinObject& Object) const {
 
 TspHitObjects TspFrameObjectList::HitObjects(TPoint P) const {
   return {FHotObject != -1,
-          OverCaptionObject(ObjectPlaces(), P, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState), FFrame.FInSizeMove};
+          OverCaptionObject(ObjectPlaces(), P, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState), FFrame.FMover.InSizeMove()};
 }
 
 TspActiveSkinObject* TspFrameObjectList::StdButtonObject(TspStdButtonCommand Command) const {
@@ -226,7 +226,7 @@ void TspFrameObjectList::HideObjectHint() {
 }
 
 void TspFrameObjectList::ObjectsMouseMove(int X, int Y) {
-  if (!FFrame.FCore.Options.SupportNCArea && FFrame.FDragging) return;
+  if (!FFrame.FCore.Options.SupportNCArea && FFrame.FMover.Dragging()) return;
   const int target = FCapturedObject != -1 ? FCapturedObject : FHotObject;
   if (target >= 0 && target < Count()) Item(target)->MouseMove(X, Y);
 }
@@ -286,7 +286,7 @@ void TspFrameObjectList::MouseTimerProc(TObject*) {
   if (!FFrame.FSkinInUse && !nc) return;
   const TPoint cursor = Seams::CursorPos();
   if (nc) {
-    if (FFrame.FInSizeMove) {
+    if (FFrame.FMover.InSizeMove()) {
       FMouseTimer->SetEnabled(false);
       return;
     }
@@ -300,7 +300,7 @@ void TspFrameObjectList::MouseTimerProc(TObject*) {
       TestActive(-1, -1, true);
     return;
   }
-  if (!FFrame.FDragging) {
+  if (!FFrame.FMover.Dragging()) {
     const TPoint p = FFrame.FForm->ScreenToClient(cursor);
     if (WindowFromPoint(POINT{cursor.X, cursor.Y}) == FFrame.FForm->Handle()) {
       TestActive(p.X, p.Y, true);

@@ -310,7 +310,7 @@ bool TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
 
 bool TspDynamicSkinForm::Activate(TMessage& Message) {
   if (!FSkinnable) return false;
-  FDragging = false;
+  FMover.EndDrag();
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
   if (nc) RepaintFrame();
@@ -341,21 +341,18 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
 }
 
 void TspDynamicSkinForm::EnterSizeMove() {
-  FMagnetic.SetStickPosition(Seams::CursorPos());
+  FMover.StickHere();
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
   FObjects.ResetObjectStates();
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.ForgetMouse();
-  FInSizeMove = true;
-  BOOL fullDrag = FALSE;
-  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
-  FFullWindowDrag = fullDrag != FALSE;
+  FMover.LoopStarted();
 }
 
 void TspDynamicSkinForm::ExitSizeMove() {
   // A sizing loop that no button press on the frame started (the status bar's grip) ends
   // here too.
-  FInSizeMove = false;
+  FMover.LoopEnded();
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
   FObjects.MouseTimer()->SetEnabled(false);
   FObjects.ForgetMouse();
@@ -431,8 +428,8 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCLBUTTONDBLCLK: {
       if (!frame) return;
       // A move or size loop ran inside the system's handling of the press.
-      if (Message.Msg == WM_NCLBUTTONDOWN && FInSizeMove) {
-        FInSizeMove = false;
+      if (Message.Msg == WM_NCLBUTTONDOWN && FMover.InSizeMove()) {
+        FMover.LoopEnded();
         return;
       }
       const TPoint p = ScreenToFramePoint(screen);
@@ -477,12 +474,12 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
         return;
       }
       FObjects.ObjectsMouseMove(client.X, client.Y);
-      if (FDragging) DragTo(Seams::CursorPos());
+      if (FMover.Dragging()) DragTo(Seams::CursorPos());
       return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (nc) return;
-      if (Message.Msg == WM_LBUTTONDOWN) FMagnetic.SetStickPosition(Seams::CursorPos());
+      if (Message.Msg == WM_LBUTTONDOWN) FMover.StickHere();
       FObjects.ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
       return;
     case WM_LBUTTONUP:

@@ -212,8 +212,8 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
   if (!FSkinnable) return;
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const bool stayPut = FCore.State.Maximized() && !FCore.Options.MDIChild;
-  *proposed = ToRECT(FMagnetic.Moving(FromRECT(*proposed), FormBounds(), stayPut, FCore.Options.Magnetic,
-                                      FCore.Options.MagneticSize, MagneticArea(), Seams::CursorPos()));
+  *proposed =
+      ToRECT(FMover.Moving(FromRECT(*proposed), stayPut, FCore.Options.Magnetic, FCore.Options.MagneticSize, MagneticArea()));
 }
 
 TRect TspDynamicSkinForm::MagneticArea() {
@@ -226,11 +226,11 @@ bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
 }
 
 void TspDynamicSkinForm::Sizing(TMessage& Message) {
-  if (!(FInSizeMove && FFullWindowDrag)) {
+  if (!FMover.FullWindowSizing()) {
     CallOldWindowProc(Message);
     return;
   }
-  FMagnetic.Release();
+  FMover.ReleaseEdges();
   CallOldWindowProc(Message);
   const TRect proposed = FromRECT(*reinterpret_cast<RECT*>(Message.LParam));
   const TSize current{FForm->Width(), FForm->Height()};
@@ -247,8 +247,8 @@ void TspDynamicSkinForm::Sizing(TMessage& Message) {
 void TspDynamicSkinForm::Size(TMessage& Message) {
   // The form's own procedure sees the message once.
   CallOldWindowProc(Message);
-  if (FInSizeMove && FFullWindowDrag) return;
-  FMagnetic.Release();
+  if (FMover.FullWindowSizing()) return;
+  FMover.ReleaseEdges();
   FCore.UpdateGeometry(FForm->Width(), FForm->Height());
   const bool nc = FCore.Options.SupportNCArea;
   const TSize last{FCore.LastWidth(), FCore.LastHeight()};
@@ -283,16 +283,5 @@ void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
 }
 
 void TspDynamicSkinForm::DragTo(TPoint Cursor) {
-  int x = FForm->Left() + Cursor.X - FDragPoint.X;
-  int y = FForm->Top() + Cursor.Y - FDragPoint.Y;
-  if (FCore.Options.Magnetic)
-    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize, MagneticArea(),
-                           Cursor);
-  FDragPoint = Cursor;
-  FForm->SetBounds(x, y, FForm->Width(), FForm->Height());
-}
-
-void TspDynamicSkinForm::BeginObjectDrag(int X, int Y) {
-  FDragging = true;
-  FDragPoint = FForm->ClientToScreen({X, Y});
+  FMover.DragTo(Cursor, FCore.Options.Magnetic, FCore.Options.MagneticSize, MagneticArea());
 }
