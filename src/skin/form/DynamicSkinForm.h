@@ -6,7 +6,11 @@
 // skin menu engine, the default system menu and the tray menu, keeps the frame's own
 // window state (normal, minimized, maximized, rolled up) and hands skin changes on to
 // the window's controls. Its window-free rules are TspFrameCore's; this class carries
-// out what they decide.
+// out what they decide, with a member for each part of the work: the skin objects and
+// their timers (TspFrameObjectList), the menu keys (TspFrameMenuModes), MDI
+// (TspFrameMDILink), the tray icon (TspFrameTrayLink), the window's shape
+// (TspFrameRegion), moving and sizing (TspFrameMover) and the controls of a client-area
+// frame (TspClientAreaControls). Its window procedure routes each message to one handler.
 
 #include "skin/form/portable/FrameCore.h"
 #include "skin/form/portable/FrameObjects.h"
@@ -19,10 +23,8 @@
 #include "skin/form/FrameRegion.h"
 #include "skin/form/FrameTray.h"
 
-#include "skin/controls/WindowProcHook.h"
-
 #include "skin/controls/SkinFormHost.h"
-#include "skin/data/win32/SkinRegions.h"
+#include "skin/controls/WindowProcHook.h"
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"

@@ -6,7 +6,6 @@
 
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 #include "FrameMessages.h"
 #include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"

@@ -4,7 +4,6 @@
 // are laid out in it.
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 
 #include "skin/form/portable/ClientFrame.h"
 

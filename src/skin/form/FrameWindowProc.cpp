@@ -22,7 +22,6 @@
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
-#include <utility>
 
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&

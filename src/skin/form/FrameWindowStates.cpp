@@ -4,7 +4,6 @@
 // the frame's rules.
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 #include "FrameMessages.h"
 
 #include "skin/form/portable/ClientFrame.h"
@@ -14,7 +13,6 @@
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Screen.h"
-#include "classlib/SystemSeams.h"
 
 TspMonitorAreas TspDynamicSkinForm::MonitorAreas() {
   HWND window = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
