@@ -46,12 +46,6 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* AOwner) : TspSkinCustom
   GetSkinData();
 }
 
-TspSkinCustomComboBox::~TspSkinCustomComboBox() {
-  // The list and the edit part may outlive this object's own part of the destruction.
-  if (FListBox != nullptr) FListBox->ListBox()->WindowProc = FOldListProc;
-  if (FEdit != nullptr) FEdit->WindowProc = FOldEditProc;
-}
-
 void TspSkinCustomComboBox::Notification(TComponent* AComponent, TOperation Operation) {
   TspSkinCustomControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
@@ -128,8 +122,7 @@ void TspSkinCustomComboBox::CreateEditPart() {
   FEdit->SetColor(FDefaultColor);
   FEdit->SetHideSelection(FHideSelection);
   FEdit->SetCharCase(FCharCase);
-  FOldEditProc = FEdit->WindowProc;
-  FEdit->WindowProc = Event(this, &TspSkinCustomComboBox::EditWndProc);
+  FEditProcHook.Install(FEdit, Event(this, &TspSkinCustomComboBox::EditWndProc));
   FEdit->OnChange = Event(this, &TspSkinCustomComboBox::EditChange);
   FEdit->OnEditCancelMode = Event(this, &TspSkinCustomComboBox::EditCancelMode);
   FEdit->OnKeyDown = Event(this, &TspSkinCustomComboBox::EditKeyDown);
@@ -427,12 +420,12 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
       if (TakeDialogKey(Message)) return;
       break;
     case WM_SETFOCUS:
-      FOldEditProc(Message);
+      FEditProcHook.CallNext(Message);
       if (ActiveFaceColours()) ApplyEditColour(FSkin.ActiveFontColor);
       return;
     case WM_KILLFOCUS:
       if (FDroppedDown) CloseUp(false);
-      FOldEditProc(Message);
+      FEditProcHook.CallNext(Message);
       if (ActiveFaceColours()) ApplyEditColour(FSkin.FontColor);
       return;
     case WM_LBUTTONDOWN:
@@ -465,7 +458,7 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
       break;
     default: break;
   }
-  FOldEditProc(Message);
+  FEditProcHook.CallNext(Message);
 }
 
 void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
@@ -476,11 +469,11 @@ void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
     // or Alt held) is let go.
     const bool shortcut = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
     if (types && !shortcut) SendMessageA(FEdit->Handle(), WM_CLEAR, 0, 0);
-    FOldEditProc(Message);
+    FEditProcHook.CallNext(Message);
     if (types && !shortcut && FAutoComplete) CompleteEditText();
     return;
   }
-  FOldEditProc(Message);
+  FEditProcHook.CallNext(Message);
   if (types && FAutoComplete) CompleteEditText();
 }
 

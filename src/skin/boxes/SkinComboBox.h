@@ -20,6 +20,7 @@
 #include "skin/boxes/portable/TypeAhead.h"
 #include "skin/controls/SkinControlTimer.h"
 #include "skin/controls/SkinCustomControl.h"
+#include "skin/controls/WindowProcHook.h"
 #include "skin/data/SkinEditData.h"
 
 #include "classlib/Edit.h"
@@ -37,7 +38,6 @@ public:
   static constexpr unsigned ScrollInterval = 25;
 
   explicit TspSkinCustomComboBox(TComponent* AOwner);
-  ~TspSkinCustomComboBox() override;
 
   // Keep the skin's height and draw from the entry's own rectangles; else the entry's
   // pictures stretch both ways.
@@ -226,9 +226,9 @@ private:
   int32_t FListBoxWidth = 0;
 
   TspPopupListBox* FListBox = nullptr;
-  TWndMethod FOldListProc;
+  TspWindowProcHook FListProcHook;  // the inner list's procedure before the box's
   TspComboEdit* FEdit = nullptr;
-  TWndMethod FOldEditProc;
+  TspWindowProcHook FEditProcHook;  // the edit part's procedure before the box's
   bool FChangeFromEdit = false;
 
   TRect FButtonRect;

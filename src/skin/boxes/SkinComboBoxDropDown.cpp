@@ -20,15 +20,14 @@ enum TScrollMode { ScrollNone, ScrollUp, ScrollDown };
 void TspSkinCustomComboBox::WireList() {
   TspListBox* list = FListBox->ListBox();
   list->OnMouseMove = Event(this, &TspSkinCustomComboBox::ListMouseMove);
-  FOldListProc = list->WindowProc;
-  list->WindowProc = Event(this, &TspSkinCustomComboBox::ListWndProc);
+  FListProcHook.Install(list, Event(this, &TspSkinCustomComboBox::ListWndProc));
   FListBox->OnCheckButtonClick = Event(this, &TspSkinCustomComboBox::ListCheckClick);
 }
 
 void TspSkinCustomComboBox::ListWndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_MOUSEACTIVATE:
-      FOldListProc(Message);
+      FListProcHook.CallNext(Message);
       Message.Result = MA_NOACTIVATE;
       return;
     case WM_LBUTTONDOWN:
@@ -42,7 +41,7 @@ void TspSkinCustomComboBox::ListWndProc(TMessage& Message) {
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP: return;
-    default: FOldListProc(Message);
+    default: FListProcHook.CallNext(Message);
   }
 }
 

@@ -1,13 +1,11 @@
 // The skinned-window component's life: taking the form over and giving it back, its
-// properties and their side effects, and the switch between a skinned and an ordinary
-// frame.
+// properties and their side effects, the switch between a skinned and an ordinary frame,
+// and the frame objects' events.
 #include "DynamicSkinForm.h"
 
 #include "ActiveSkinObject.h"
 #include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
-#include "StoppedTimer.h"
-#include "TrayIcon.h"
 
 #include "skin/menus/SkinHint.h"
 #include "skin/menus/SkinMenu.h"
@@ -21,9 +19,11 @@
 
 namespace {
 
-constexpr unsigned MorphInterval = 25;
-constexpr unsigned AnimationInterval = 25;
-constexpr unsigned MouseInterval = 50;
+TCustomForm& OwningForm(TComponent* AOwner) {
+  auto* form = dynamic_cast<TCustomForm*>(AOwner);
+  if (form == nullptr) throw EInvalidOperation("A skinned-window component belongs to a form");
+  return *form;
+}
 
 void SetCaptionFont(TFont& Font, TColor Color) {
   Font.SetName("Arial");
@@ -42,15 +42,10 @@ TspDynamicSkinForm* GetDynamicSkinForm(TCustomForm* AForm) {
 }
 
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
-    : TComponent(AOwner), FForm(dynamic_cast<TCustomForm*>(AOwner)) {
-  if (FForm == nullptr) throw EInvalidOperation("A skinned-window component belongs to a form");
+    : TComponent(AOwner), FForm(&OwningForm(AOwner)), FRegion(*FForm) {
   FVistaOrLater = IsWindowsVistaOrLater();
   SetCaptionFont(FDefCaptionFont, clBtnText);
   SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
-  FMorphTimer = NewStoppedTimer(this, MorphInterval, Event(this, &TspDynamicSkinForm::MorphTimerProc));
-  FMouseTimer = NewStoppedTimer(this, MouseInterval, Event(this, &TspDynamicSkinForm::MouseTimerProc));
-  FAnimationTimer =
-      NewStoppedTimer(this, AnimationInterval, Event(this, &TspDynamicSkinForm::AnimationTimerProc));
   FCore.IconSize = SmallIconSize({GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
                                  {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)});
 
@@ -81,20 +76,19 @@ void TspDynamicSkinForm::BeforeDestruction() {
 void TspDynamicSkinForm::GiveBack() {
   if (FGivenBack) return;
   FGivenBack = true;
-  StopTimers();
+  FObjects.StopTimers();
   // The open menu's opener hears that it closed; nothing goes back to this component.
   FSkinMenu->OnMenuClose = nullptr;
   FSkinMenu->CloseToLevel(0);
-  FMenuOpen = FMainMenuMode = false;
-  UnhookApplicationMessages();
+  FMenus.Reset();
   if (FForm->OnShortCut == Event(this, &TspDynamicSkinForm::FormShortCut)) FForm->OnShortCut = FOldShortCut;
   // A tray icon that hooked the form after the frame calls the form's own procedure then.
   FWindowProcHook.Remove();
   if (FForm->HandleAllocated()) KillTimer(FForm->Handle(), FadeInTimerId);
-  ForgetTrayIcon();
-  ClearObjects();
-  RestoreMDIClient();
-  if (FCore.Options.MDIChild) LeaveMDIMain();
+  FTray.LetGo();
+  FObjects.ClearObjects();
+  FMDI.RestoreClient();
+  if (FCore.Options.MDIChild) FMDI.LeaveMain();
 }
 
 void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -104,24 +98,24 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
     // Nothing may read the skin that goes.
     FSkinData = nullptr;
     FSkinInUse = false;
-    ClearObjects();
+    FObjects.ClearObjects();
     FCore.SetSkin({});
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FMainMenu) {
     FMainMenu = nullptr;
-    if (!ComponentState().Contains(csDestroying)) UpdateMainMenuItemObjects();
+    if (!ComponentState().Contains(csDestroying)) FObjects.UpdateMainMenuItemObjects();
   }
   if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FSystemMenu) {
     FSystemMenu = nullptr;
-    ForgetObjectMenus();
+    FObjects.ForgetObjectMenus();
   }
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
-  if (AComponent == FTrayIcon) FTrayIcon = nullptr;
+  FTray.Notification(AComponent);
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
-  if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
+  FMDI.Notification(AComponent);
 }
 
 void TspDynamicSkinForm::Loaded() {
@@ -144,13 +138,13 @@ void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* Value) { SetReference(FMe
 
 void TspDynamicSkinForm::SetMainMenu(TMainMenu* Value) {
   SetReference(FMainMenu, Value);
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItemObjects();
 }
 
 void TspDynamicSkinForm::SetMainMenuBar(TspSkinMainMenuBar* Value) {
   SetReference(FMainMenuBar, Value);
   // The frame's own items give way to the bar, or come back without it.
-  if (FSkinInUse && !ComponentState().Contains(csDesigning)) UpdateMainMenuItemObjects();
+  if (FSkinInUse && !ComponentState().Contains(csDesigning)) FObjects.UpdateMainMenuItemObjects();
 }
 
 int TspDynamicSkinForm::MaxMenuItemsInWindow() const { return FSkinMenu->MaxMenuItemsInWindow; }
@@ -245,9 +239,7 @@ void TspDynamicSkinForm::SetSkinData(TspSkinData* Value) {
 }
 
 void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* Value) {
-  if (Value == FTrayIcon) return;
-  ForgetTrayIcon();
-  SetReference(FTrayIcon, Value);
+  if (Value == FTray.Icon()) return;
   const bool designing = ComponentState().Contains(csDesigning);
   if (designing) {
     if (Value != nullptr)
@@ -255,16 +247,7 @@ void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* Value) {
     else
       FCore.Options.BorderIcons.Exclude(TspBorderIcon::biMinimizeToTray);
   }
-  if (Value == nullptr) return;
-  if (!FAlwaysShowInTray) Value->SetIconVisible(false);
-  if (designing) return;
-  if (Value->PopupMenu() == nullptr) Value->SetPopupMenu(FTrayMenu);
-  if (!Value->OnDblClick) Value->OnDblClick = Event(this, &TspDynamicSkinForm::TrayIconDblClick);
-}
-
-void TspDynamicSkinForm::ForgetTrayIcon() {
-  if (FTrayIcon != nullptr && FTrayIcon->OnDblClick == Event(this, &TspDynamicSkinForm::TrayIconDblClick))
-    FTrayIcon->OnDblClick = nullptr;
+  FTray.SetIcon(Value, designing);
 }
 
 void TspDynamicSkinForm::SetBorderIcons(TspBorderIcons Value) {
@@ -301,14 +284,13 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
     ChangeChildrenSkinData(FSkinData, FForm);
   }
   if (!designing) {
-    FForm->WindowProc = Event(this, &TspDynamicSkinForm::NewWndProc);
     // The system frame comes or goes with the non-client size the frame answers now.
     if (FForm->HandleAllocated())
       SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     FForm->Invalidate();
-    if (!FSkinnable) RestoreMDIClient();
-    else if (FForm->FormStyle() == fsMDIForm && FForm->Visible()) SubclassMDIClient();
+    if (!FSkinnable) FMDI.RestoreClient();
+    else if (FForm->FormStyle() == fsMDIForm && FForm->Visible()) FMDI.SubclassClient();
   }
   if (!maximize) return;
   if (FSkinnable)
@@ -332,4 +314,44 @@ void TspDynamicSkinForm::UpdateFormBorderIcons() {
   follow(biMaximize, own.Contains(TspBorderIcon::biMaximize));
   follow(biHelp, false);
   FForm->SetBorderIcons(icons);
+}
+
+// The objects' events
+
+void TspDynamicSkinForm::DoMouseEnter(const std::string& IDName) {
+  if (OnMouseEnterEvent) OnMouseEnterEvent(IDName);
+}
+
+void TspDynamicSkinForm::DoMouseLeave(const std::string& IDName) {
+  if (OnMouseLeaveEvent) OnMouseLeaveEvent(IDName);
+}
+
+void TspDynamicSkinForm::DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
+                                     TMouseButton Button) {
+  if (OnMouseDownEvent) OnMouseDownEvent(IDName, X, Y, ObjectRect, Button);
+}
+
+void TspDynamicSkinForm::DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
+                                   TMouseButton Button) {
+  if (OnMouseUpEvent) OnMouseUpEvent(IDName, X, Y, ObjectRect, Button);
+}
+
+void TspDynamicSkinForm::DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect) {
+  if (OnMouseMoveEvent) OnMouseMoveEvent(IDName, X, Y, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect) {
+  if (OnPaintEvent) OnPaintEvent(IDName, Canvas, ObjectRect);
+}
+
+void TspDynamicSkinForm::DoSwitchChangeState(const std::string& IDName, TSwitchState State) {
+  if (OnSwitchChangeStateEvent) OnSwitchChangeStateEvent(IDName, State);
+}
+
+void TspDynamicSkinForm::DoTrackBarChangeValue(const std::string& IDName, int Value) {
+  if (OnTrackBarChangeValueEvent) OnTrackBarChangeValueEvent(IDName, Value);
+}
+
+void TspDynamicSkinForm::DoFrameRegulatorChangeValue(const std::string& IDName, int Value) {
+  if (OnFrameRegulatorChangeValueEvent) OnFrameRegulatorChangeValueEvent(IDName, Value);
 }

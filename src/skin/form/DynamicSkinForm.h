@@ -6,16 +6,25 @@
 // skin menu engine, the default system menu and the tray menu, keeps the frame's own
 // window state (normal, minimized, maximized, rolled up) and hands skin changes on to
 // the window's controls. Its window-free rules are TspFrameCore's; this class carries
-// out what they decide.
+// out what they decide, with a member for each part of the work: the skin objects and
+// their timers (TspFrameObjectList), the menu keys (TspFrameMenuModes), MDI
+// (TspFrameMDILink), the tray icon (TspFrameTrayLink), the window's shape
+// (TspFrameRegion), moving and sizing (TspFrameMover) and the controls of a client-area
+// frame (TspClientAreaControls). Its window procedure routes each message to one handler.
 
 #include "skin/form/portable/FrameCore.h"
 #include "skin/form/portable/FrameObjects.h"
-#include "skin/form/portable/MagneticEdges.h"
 #include "skin/form/portable/SystemMenu.h"
-#include "skin/form/WindowProcHook.h"
+#include "skin/form/ClientAreaControls.h"
+#include "skin/form/FrameMDI.h"
+#include "skin/form/FrameMenuModes.h"
+#include "skin/form/FrameMover.h"
+#include "skin/form/FrameObjectList.h"
+#include "skin/form/FrameRegion.h"
+#include "skin/form/FrameTray.h"
 
 #include "skin/controls/SkinFormHost.h"
-#include "skin/data/win32/SkinRegions.h"
+#include "skin/controls/WindowProcHook.h"
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
@@ -75,8 +84,8 @@ public:
   void SetClientHeight(int Value) { FCore.Options.ClientHeight = Value; }
   bool HideCaptionButtons() const { return FCore.Options.HideCaptionButtons; }
   void SetHideCaptionButtons(bool Value) { FCore.Options.HideCaptionButtons = Value; }
-  bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
-  void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+  bool AlwaysShowInTray() const { return FTray.AlwaysShow(); }
+  void SetAlwaysShowInTray(bool Value) { FTray.SetAlwaysShow(Value); }
   TBitmap* LogoBitMap() { return &FLogoBitMap; }
   void SetLogoBitMap(TBitmap* Value) { FLogoBitMap.Assign(Value); }
   bool LogoBitMapTransparent() const { return FLogoBitMapTransparent; }
@@ -110,7 +119,7 @@ public:
   void SetDefMenuItemFont(TFont* Value);
   // The tray icon the window minimizes to: hidden unless AlwaysShowInTray, it gets the
   // tray menu and restores the window on a double-click when it has neither.
-  TspTrayIcon* TrayIcon() const { return FTrayIcon; }
+  TspTrayIcon* TrayIcon() const { return FTray.Icon(); }
   void SetTrayIcon(TspTrayIcon* Value);
   bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
@@ -200,8 +209,8 @@ public:
   TspSkinMenu* SkinMenu() const override { return FSkinMenu; }
   // A skin menu opens on the window: keys go to it through the application's message
   // handler until it closes.
-  void SkinMenuOpen() override;
-  void SkinMenuClose() override;
+  void SkinMenuOpen() override { FMenus.SkinMenuOpen(); }
+  void SkinMenuClose() override { FMenus.SkinMenuClose(); }
 
   // The frame's own window state; the only way other windows change it.
   TspWindowState WindowState() const { return FCore.State.WindowState; }
@@ -210,28 +219,28 @@ public:
   void RollUp(bool Value);
   // The application goes to the tray icon and comes back from it; without a tray icon
   // both leave the window as it is.
-  void MinimizeToTray();
-  void RestoreFromTray();
+  void MinimizeToTray() { FTray.MinimizeToTray(); }
+  void RestoreFromTray() { FTray.RestoreFromTray(); }
   // Carries out what a caption button, a system-menu item or a double-click asks.
   void Perform(TspFrameAction Action);
 
   // The application's message handler while a menu is open or the main menu is driven
   // from the keyboard.
-  void HookApplicationMessages();
-  void UnhookApplicationMessages();
+  void HookApplicationMessages() { FMenus.HookApplicationMessages(); }
+  void UnhookApplicationMessages() { FMenus.UnhookApplicationMessages(); }
   // Main-menu mode: the main menu is driven from the keyboard (and while one of its
   // submenus is open). Entering hooks the application's messages and fires
   // OnMainMenuEnter with Sender (once); ending closes an open menu and lets the hook go.
-  void EnterMainMenuMode(TObject* Sender);
-  void EndMainMenuMode();
-  bool MenuOpen() const { return FMenuOpen; }
-  bool MainMenuMode() const { return FMainMenuMode; }
+  void EnterMainMenuMode(TObject* Sender) { FMenus.EnterMainMenuMode(Sender); }
+  void EndMainMenuMode() { FMenus.EndMainMenuMode(); }
+  bool MenuOpen() const { return FMenus.MenuOpen(); }
+  bool MainMenuMode() const { return FMenus.MainMenuMode(); }
   // The form's OnShortCut: the component's own OnShortCut, Alt+Space, then the main menu
   // (the accelerators of its top-level items with Alt, then its shortcuts).
-  void FormShortCut(TWMKey& Msg, bool& Handled);
+  void FormShortCut(TWMKey& Msg, bool& Handled) { FMenus.FormShortCut(Msg, Handled); }
   // Alt+Key: the top-level item whose accelerator Key is, on the menu bar or in the frame,
   // becomes hot and opens (or runs its command). Whether one took the key.
-  bool FindMainMenuAccelerator(uint16_t Key);
+  bool FindMainMenuAccelerator(uint16_t Key) { return FMenus.FindMainMenuAccelerator(Key); }
 
   // The system menu's root item, rebuilt for the present state.
   TMenuItem* GetSystemMenuItems();
@@ -262,34 +271,34 @@ public:
 
   // MDI (FrameMDI.cpp). The MDI main form's client window, while the frame has taken
   // its procedure over; nullptr otherwise.
-  HWND SubclassedMDIClient() const { return FMDIClient; }
+  HWND SubclassedMDIClient() const { return FMDI.SubclassedClient(); }
   // The MDI client's background: the skin's MDI picture, else its client picture, else
   // the frame picture's client part; without a skin the application workspace colour.
   void PaintMDIClientBackground(HDC DC);
   // An MDI child of the main form shows maximized by its frame (the main form's flag).
-  bool MDIChildMaximized() const { return FMDIChildMaximized; }
+  bool MDIChildMaximized() const { return FMDI.ChildMaximized(); }
 
   // The frame's skin objects, in hit order.
-  int ObjectCount() const { return static_cast<int>(FObjects.size()); }
-  TspActiveSkinObject* Objects(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
+  int ObjectCount() const { return FObjects.Count(); }
+  TspActiveSkinObject* Objects(int Index) const { return FObjects.Item(Index); }
   // The objects among them that show the main menu's top-level items, in menu order.
-  std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
-  int HotObject() const { return FHotObject; }
-  int CapturedObject() const { return FCapturedObject; }
+  std::vector<TspSkinMainMenuItem*> MainMenuItems() const { return FObjects.MainMenuItems(); }
+  int HotObject() const { return FObjects.HotObject(); }
+  int CapturedObject() const { return FObjects.CapturedObject(); }
   // The first visible, enabled standard button with that command; nullptr for none.
-  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const;
+  TspActiveSkinObject* StdButtonObject(TspStdButtonCommand Command) const { return FObjects.StdButtonObject(Command); }
   // Tests the objects at a frame point: the one under it becomes hot (with InFrame).
-  void TestActive(int X, int Y, bool InFrame);
+  void TestActive(int X, int Y, bool InFrame) { FObjects.TestActive(X, Y, InFrame); }
   // Lets the objects' morph and animation run; an object asks when it starts one.
-  void StartMorphTimer() { FMorphTimer->SetEnabled(true); }
-  void StartAnimationTimer() { FAnimationTimer->SetEnabled(true); }
-  TTimer* MorphTimer() const { return FMorphTimer; }
-  TTimer* AnimationTimer() const { return FAnimationTimer; }
-  TTimer* MouseTimer() const { return FMouseTimer; }
+  void StartMorphTimer() { FObjects.MorphTimer()->SetEnabled(true); }
+  void StartAnimationTimer() { FObjects.AnimationTimer()->SetEnabled(true); }
+  TTimer* MorphTimer() const { return FObjects.MorphTimer(); }
+  TTimer* AnimationTimer() const { return FObjects.AnimationTimer(); }
+  TTimer* MouseTimer() const { return FObjects.MouseTimer(); }
   // Dragging the client-area frame by the mouse (no NC support).
-  void BeginObjectDrag(int X, int Y);
-  void EndObjectDrag() { FDragging = false; }
-  bool Dragging() const { return FDragging; }
+  void BeginObjectDrag(int X, int Y) { FMover.BeginDrag(X, Y); }
+  void EndObjectDrag() { FMover.EndDrag(); }
+  bool Dragging() const { return FMover.Dragging(); }
   // The objects' events.
   void DoMouseEnter(const std::string& IDName);
   void DoMouseLeave(const std::string& IDName);
@@ -330,27 +339,41 @@ protected:
   void BeforeDestruction() override;
 
 private:
+  // The frame's parts carry out its rules on its form.
+  friend class TspFrameMDILink;
+  friend class TspFrameMenuModes;
+  friend class TspFrameObjectList;
+  friend class TspFrameTrayLink;
+
+private:
   // Gives the form back what the component took (once).
   void GiveBack();
   // Loading, designing or going: property setters only store their values.
   bool Reading() const;
   void ApplyLayeredAlpha();
-  // The objects forget the menu items of a system menu that goes.
-  void ForgetObjectMenus();
-  // The tray icon's double-click, unless it has a handler of its own; a tray icon the
-  // component lets go keeps no handler of the component's.
-  void TrayIconDblClick(TObject* Sender);
-  void ForgetTrayIcon();
 
   // Window procedure (FrameWindowProc.cpp).
   void CloseMenusOnMessage();
   // One case per frame message; false sends the message on to the form's procedure.
   bool HandleMessage(TMessage& Message);
-  void NonClientCalcSize(TMessage& Message);
+  // The messages' handlers; those that answer say whether they took the message.
+  void WindowDestroyed();
+  bool TextOrIconSet(TMessage& Message);
+  bool EraseBackground(TMessage& Message);
+  void FormCursorInFrame(TMessage& Message);
+  void MouseActivate();
+  bool NonClientPaint();
+  bool SyncPaint(TMessage& Message);
+  void WindowTimer(const TMessage& Message);
+  void AfterSkinChange(TspSkinData* Data);
+  void ResourceStringsChanged();
+  void SkinnableFormChanged(TspSkinData* Data);
+  bool QuerySkinState(TMessage& Message);
+  bool NonClientCalcSize(TMessage& Message);
   bool NonClientHitTest(TMessage& Message);
   void GetMinMaxInfo(TMessage& Message);
-  void NonClientActivate(TMessage& Message);
-  void Activate(TMessage& Message);
+  bool NonClientActivate(TMessage& Message);
+  bool Activate(TMessage& Message);
   bool SystemCommand(TMessage& Message);
   void EnterSizeMove();
   void ExitSizeMove();
@@ -399,43 +422,15 @@ private:
   void DrawSizeGrip(TCanvas* Canvas);
   void DrawLogo(TCanvas* Canvas);
   void UpdateCaptionTexts();
-  void SetFormRegion();
+  // The window's region for its present size (FrameWindowStates.cpp), after the frame's
+  // geometry and objects.
+  void SetFormRegion() { FRegion.SetFormRegion(FCore, FSkinData, FSkinnable); }
   void UpdateRegion(bool Redraw);
-  void SetRollUpFormRegion();
-  // Hands Region to the window (whose it is from then on); a refused one is deleted.
-  void SetWindowRegion(TRegion Region);
-  void DropWindowRegion();
 
-  // Objects, mouse and timers (FrameObjectList.cpp).
-  void CreateObjects();
-  void CreateDefaultButtonObjects();
-  void ClearObjects();
-  // One object per visible top-level item of MainMenu, without a menu bar and with the
-  // skin's "MAINMENUITEM" entry; made again when the menu or the bar changes.
-  void CreateMainMenuItemObjects();
-  void UpdateMainMenuItemObjects();
-  void UpdateObjectRects();
-  // The items in the skin's main-menu row, each as wide as its caption needs.
-  void LayOutMainMenuItems();
-  std::vector<TspObjectPlace*> ObjectPlaces() const;
-  TspHitObjects HitObjects(TPoint P) const;
-  bool ObjectShown(const TspActiveSkinObject& Object) const;
-  void ObjectsMouseMove(int X, int Y);
-  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
-  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
-  void ObjectsDblClick();
-  // The frame objects' hints go through SkinHint while ShowObjectHint is on.
-  bool ObjectHintsShown() const { return FShowObjectHint && FSkinHint != nullptr; }
-  void HideObjectHint();
-  void ResetObjectStates();
+  // The window's activation reaches the caption objects (FrameWindowProc.cpp).
   void UpdateActiveState(bool Redraw);
-  void StopTimers();
-  void MouseTimerProc(TObject* Sender);
-  void AnimationTimerProc(TObject* Sender);
-  void MorphTimerProc(TObject* Sender);
-  void UpdateSkinCursor();
 
-  // System menu and menu modes (FrameSystemMenu.cpp, FrameMenuModes.cpp).
+  // System menu (FrameSystemMenu.cpp).
   void BuildDefaultSystemMenu();
   void UpdateUserSystemMenu();
   // Makes the tray menu, or gives its items the skin's captions again.
@@ -443,44 +438,9 @@ private:
   TMenuItem* NewSystemMenuItem(TMenu* Menu, const TspSystemMenuItem& Description);
   void SystemMenuItemClick(TObject* Sender);
   TspSystemMenuContext SystemMenuContext() const;
-  void ReleaseMenuObject();
-  // The Alt key alone: the menu bar, or the first item in the frame, takes the keys.
-  void StartMainMenuMode();
-  // Escape closed the last level in main-menu mode: the item stays hot, the mode on.
-  void LeaveMenuFromKeyboard();
-  // The arrows: the hot item moves to the next (or previous) item the keys may reach.
-  void StepMainMenu(bool Forward);
-  // Enter and Down: the hot item opens its menu (or runs its command); false for none.
-  bool PressMainMenuItem();
-  // The menu whose shortcuts and accelerators the form's keys reach: the bar's, else
-  // MainMenu.
-  TMainMenu* ShortCutMenu() const;
-  void ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled);
-  void MenuKeyDown(uint16_t Key);
 
-  // MDI (FrameMDI.cpp).
-  void SubclassMDIClient();
-  void RestoreMDIClient();
-  static LRESULT CALLBACK MDIClientWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  // The MDI client's background (FramePaint.cpp).
   void EraseMDIClient(HDC DC);
-  // The main form's client window's rectangle, at (0, 0).
-  TRect MDIClientRect() const;
-  // The main form sends its children SP_UPDATE_MAXIMIZED_MDI_CHILD.
-  void FitMaximizedMDIChildren();
-  bool HandleMDIMessage(TMessage& Message);
-  // A child's window-menu item and tab on the main form: added on show, renamed with the
-  // caption, checked while active, removed on hide and when the window goes.
-  void AddMDIChildEntries();
-  void RemoveMDIChildEntries();
-  void UpdateMDIChildEntries();
-  void MDIWindowMenuItemClick(TObject* Sender);
-  // The main form's bars follow its children: caption buttons and merged menus.
-  void UpdateMDIBars();
-  // A child tells the main form that its frame maximized or left that state.
-  void NotifyMDIMain(UINT Msg);
-  // A child that goes (or whose frame goes) leaves the main form's bars and window menu.
-  void LeaveMDIMain();
 
   // Skin changes (FrameSkinChange.cpp).
   void BeforeSkinChange(TspSkinData* Data);
@@ -488,7 +448,7 @@ private:
   void UpdateSkinWithNCArea();
   void UpdateSkinWithoutNCArea();
   void NotifyParentBackgroundChanged();
-  void CollectClientAreaControls();
+  // The controls in the skin's areas, and the client rectangle the frame leaves.
   void LayOutClientAreaControls();
   void UpdateFormBorderIcons();
 
@@ -496,22 +456,17 @@ private:
   TspWindowProcHook FWindowProcHook;  // the form's procedure before the frame's
   TShortCutEvent FOldShortCut;
   TspFrameCore FCore;
-  TspMagneticEdges FMagnetic;
   bool FSkinnable = true;
   bool FSkinInUse = false;
   bool FSkinChanging = false;
   bool FVistaOrLater = false;
-  bool FInSizeMove = false;
-  bool FFullWindowDrag = false;
   bool FClientTracking = false;  // without NC support: the mouse timer follows the pointer
-  bool FMDIActive = false;
   bool FForceActive = false;
   bool FGivenBack = false;
 
   // Properties of the component's own.
   TspSkinStatusBar* FStatusBar = nullptr;
   bool FUseFormCursorInNCArea = false;
-  bool FAlwaysShowInTray = false;
   TBitmap FLogoBitMap;
   bool FLogoBitMapTransparent = false;
   TspSkinHint* FSkinHint = nullptr;
@@ -530,56 +485,24 @@ private:
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FDraggAble = false;
-  TspTrayIcon* FTrayIcon = nullptr;
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
 
-  // MDI: the main form's subclassed client window and its own procedure; the main form's
-  // flag for a maximized child.
-  HWND FMDIClient = nullptr;
-  TMenuItem* FWindowMenuItem = nullptr;  // a child's item in the main form's window menu
-  WNDPROC FOldMDIClientProc = nullptr;
-  bool FMDIChildMaximized = false;
+  TspFrameMDILink FMDI{*this};
+  TspFrameTrayLink FTray{*this};
 
-  // Objects and mouse.
-  std::vector<std::unique_ptr<TspActiveSkinObject>> FObjects;
-  // Counts every change of FObjects: an object's handler that rebuilt them leaves an
-  // index that names another object.
-  unsigned FObjectsGeneration = 0;
-  bool FObjectHintStarted = false;  // an object's hint is pending or shown
-  int FHotObject = -1;
-  int FOldHotObject = -1;
-  int FCapturedObject = -1;
-  bool FDragging = false;
-  TPoint FDragPoint;
-  TTimer* FMorphTimer;
-  TTimer* FAnimationTimer;
-  TTimer* FMouseTimer;
+  TspFrameObjectList FObjects{*this};
+  TspFrameMover FMover{*FForm};
 
-  // The controls laid out in the skin's areas (no NC support), and those a client-frame
-  // roll-up hid.
-  struct TClientAreaControl {
-    TControl* Control;
-    TRect AreaRect;
-  };
-  std::vector<TClientAreaControl> FClientAreaControls;
-  std::vector<TControl*> FHiddenControls;
+  TspClientAreaControls FClientAreaControls{*FForm};
 
   // Menus.
   TPopupMenu* FDefaultSystemMenu;
   TspSkinPopupMenu* FTrayMenu;
   TspSkinMenu* FSkinMenu;
-  bool FMenuOpen = false;
-  bool FMainMenuMode = false;
-  bool FApplicationHooked = false;
-  TApplication::TMessageEvent FSavedApplicationMessage;
-  bool FShortCutHandledByMenu = false;
-  // Alt+Space opened the system menu while Alt was down: the system never saw that key
-  // go down (the shortcut took it), so it takes the Alt key's release for Alt alone.
-  bool FAltTakenBySystemMenu = false;
+  TspFrameMenuModes FMenus{*this};
 
-  // The window's shape: whether a region of the frame's is set on it (the system owns
-  // it), and the window icon drawn on the system-menu button.
-  bool FRegionSet = false;
+  TspFrameRegion FRegion;
+  // The window icon drawn on the system-menu button.
   std::unique_ptr<TIcon> FFormIcon;
 };
 

@@ -2,9 +2,10 @@
 // its own, its background from the skin), its children maximized into it by their
 // frames, and each child's window-menu item and tab on the main form, its caption after
 // the main form's while maximized, its caption buttons and menu on the main form's bar.
+#include "FrameMDI.h"
+
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 #include "FrameMessages.h"
 #include "SkinMDITabsBar.h"
 #include "SkinMainMenuBar.h"
@@ -15,12 +16,7 @@
 
 namespace {
 
-// The properties of a subclassed MDI client window: its frame component, and the
-// procedure it had, which a frame that could not put it back leaves for forwarding.
-const char* const MDIFrameProperty = "VqMDIFrame";
-const char* const MDIOldProcProperty = "VqMDIOldProc";
-
-const char* const WindowMenuItemSuffix = "_DSFCHILDITEM";
+constexpr const char* WindowMenuItemSuffix = "_DSFCHILDITEM";
 
 TCustomForm* MDIMainForm() {
   TCustomForm* main = Application->MainForm();
@@ -65,7 +61,7 @@ TspDynamicSkinForm* GetActiveMDIChildSkinForm() {
 }
 
 std::string TspDynamicSkinForm::CaptionText() const {
-  if (FForm->FormStyle() == fsMDIForm && FMDIChildMaximized)
+  if (FForm->FormStyle() == fsMDIForm && FMDI.ChildMaximized())
     if (const TspDynamicSkinForm* child = GetMaximizeMDIChild())
       return FForm->Caption() + " - [" + child->Form()->Caption() + "]";
   return FForm->Caption();
@@ -73,174 +69,169 @@ std::string TspDynamicSkinForm::CaptionText() const {
 
 void TspDynamicSkinForm::SetMDITabsBar(TspSkinMDITabsBar* Value) { SetReference(FMDITabsBar, Value); }
 
+void TspFrameMDILink::Notification(TComponent* AComponent) {
+  if (AComponent == FWindowMenuItem) FWindowMenuItem = nullptr;
+}
+
 // The MDI client window
 
-void TspDynamicSkinForm::SubclassMDIClient() {
-  HWND client = FForm->ClientHandle();
-  if (client == nullptr || FMDIClient != nullptr) return;
-  FMDIClient = client;
-  if (GetPropA(client, MDIOldProcProperty) == nullptr) {
-    FOldMDIClientProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MDIClientWndProc)));
-    SetPropA(client, MDIOldProcProperty, reinterpret_cast<HANDLE>(FOldMDIClientProc));
-  } else {
-    // A frame before this one could not give the procedure back: it forwards still.
-    FOldMDIClientProc = reinterpret_cast<WNDPROC>(GetPropA(client, MDIOldProcProperty));
-  }
-  SetPropA(client, MDIFrameProperty, this);
+void TspFrameMDILink::SubclassClient() {
+  HWND client = FFrame.Form()->ClientHandle();
+  if (client == nullptr || FClient != nullptr) return;
+  FClient = client;
+  FClientHook.Install(client, Event(this, &TspFrameMDILink::MDIClientWndProc));
   SetWindowPos(client, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TspDynamicSkinForm::RestoreMDIClient() {
-  HWND client = FMDIClient;
+void TspFrameMDILink::RestoreClient() {
+  HWND client = FClient;
   if (client == nullptr) return;
-  FMDIClient = nullptr;
+  FClient = nullptr;
+  // Another subclass on top of this one keeps the hook's forwarding procedure.
+  FClientHook.Remove();
   if (!IsWindow(client)) return;
-  RemovePropA(client, MDIFrameProperty);
-  // Another subclass on top of this one keeps the forwarding procedure.
-  if (GetWindowLongPtrA(client, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&MDIClientWndProc)) {
-    SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldMDIClientProc));
-    RemovePropA(client, MDIOldProcProperty);
-  }
-  FOldMDIClientProc = nullptr;
   SetWindowPos(client, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK TspDynamicSkinForm::MDIClientWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* frame = static_cast<TspDynamicSkinForm*>(GetPropA(Window, MDIFrameProperty));
-  if (frame != nullptr) return frame->MDIClientMessage(Msg, WParam, LParam);
-  auto old = reinterpret_cast<WNDPROC>(GetPropA(Window, MDIOldProcProperty));
-  if (Msg == WM_NCDESTROY) RemovePropA(Window, MDIOldProcProperty);
-  return old != nullptr ? CallWindowProcA(old, Window, Msg, WParam, LParam) : DefWindowProcA(Window, Msg, WParam, LParam);
-}
-
-LRESULT TspDynamicSkinForm::MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  HWND client = FMDIClient;
-  WNDPROC old = FOldMDIClientProc;
-  switch (Msg) {
+void TspFrameMDILink::MDIClientWndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_NCCALCSIZE:
-    case WM_NCPAINT: return 0;  // no frame of its own
-    case WM_NCACTIVATE: return 1;
-    case WM_ERASEBKGND: EraseMDIClient(reinterpret_cast<HDC>(WParam)); return 1;
+    case WM_NCPAINT: Message.Result = 0; return;  // no frame of its own
+    case WM_NCACTIVATE: Message.Result = 1; return;
+    case WM_ERASEBKGND:
+      FFrame.EraseMDIClient(reinterpret_cast<HDC>(Message.WParam));
+      Message.Result = 1;
+      return;
     case WM_SIZE: {
-      const LRESULT result = CallWindowProcA(old, client, Msg, WParam, LParam);
-      FitMaximizedMDIChildren();
-      const bool skin = FSkinData != nullptr && !FSkinData->Empty();
-      if (MDIClientRedrawsOnSize(!FLogoBitMap.Empty(), skin,
-                                 skin ? MDIBackgroundOf(*FSkinData) : TspMDIBackground{}))
-        RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-      return result;
+      FClientHook.CallNext(Message);
+      FitMaximizedChildren();
+      TspSkinData* data = FFrame.SkinData();
+      const bool skin = data != nullptr && !data->Empty();
+      if (MDIClientRedrawsOnSize(!FFrame.LogoBitMap()->Empty(), skin, skin ? MDIBackgroundOf(*data) : TspMDIBackground{}))
+        RedrawWindow(FClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+      return;
     }
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
       // The window goes before the frame: its procedure goes back first.
-      RestoreMDIClient();
-      return CallWindowProcA(old, client, Msg, WParam, LParam);
-    default: return CallWindowProcA(old, client, Msg, WParam, LParam);
+      const TWndMethod next = FClientHook.Next();
+      RestoreClient();
+      if (next) next(Message);
+      return;
+    }
+    default: FClientHook.CallNext(Message); return;
   }
 }
 
-TRect TspDynamicSkinForm::MDIClientRect() const {
+void TspFrameMDILink::SkinChanged() {
+  if (FClient == nullptr) return;
+  RedrawWindow(FClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  FitMaximizedChildren();
+}
+
+TRect TspFrameMDILink::ClientRect() {
   TCustomForm* main = MDIMainForm();
   RECT r{};
   if (main != nullptr && main->ClientHandle() != nullptr) GetClientRect(main->ClientHandle(), &r);
   return FromRECT(r);
 }
 
-void TspDynamicSkinForm::FitMaximizedMDIChildren() {
-  if (FForm->FormStyle() != fsMDIForm) return;
-  for (int i = 0; i < FForm->MDIChildCount(); ++i) {
-    TCustomForm* child = FForm->MDIChildren(i);
+void TspFrameMDILink::FitMaximizedChildren() {
+  TCustomForm* form = FFrame.Form();
+  if (form->FormStyle() != fsMDIForm) return;
+  for (int i = 0; i < form->MDIChildCount(); ++i) {
+    TCustomForm* child = form->MDIChildren(i);
     if (child->HandleAllocated()) SendMessageA(child->Handle(), SP_UPDATE_MAXIMIZED_MDI_CHILD, 0, 0);
   }
 }
 
 // The MDI messages
 
-bool TspDynamicSkinForm::HandleMDIMessage(TMessage& Message) {
+bool TspFrameMDILink::HandleMessage(TMessage& Message) {
   switch (Message.Msg) {
     case SP_UPDATE_MAXIMIZED_MDI_CHILD:
-      if (!FSkinnable || !FCore.Options.MDIChild) return false;
-      if (FCore.State.Maximized())
-        SetFormBounds(MDIClientRect());
-      else if (FCore.State.Minimized())
-        PlaceMinimized();  // the client's bottom edge moved
+      if (!FFrame.FSkinnable || !FFrame.FCore.Options.MDIChild) return false;
+      if (FFrame.FCore.State.Maximized())
+        FFrame.SetFormBounds(ClientRect());
+      else if (FFrame.FCore.State.Minimized())
+        FFrame.PlaceMinimized();  // the client's bottom edge moved
       return false;
     case SP_MDI_CHILD_MAXIMIZED:
     case SP_MDI_CHILD_RESTORED:
-      FMDIChildMaximized = Message.Msg == SP_MDI_CHILD_MAXIMIZED || GetMaximizeMDIChild() != nullptr;
-      RepaintFrame();
-      if (FSkinInUse) UpdateCaptionTexts();
-      UpdateMDIBars();
+      FChildMaximized = Message.Msg == SP_MDI_CHILD_MAXIMIZED || GetMaximizeMDIChild() != nullptr;
+      FFrame.RepaintFrame();
+      if (FFrame.SkinInUse()) FFrame.UpdateCaptionTexts();
+      UpdateBars();
       return false;
     default: return false;
   }
 }
 
-void TspDynamicSkinForm::NotifyMDIMain(UINT Msg) {
+void TspFrameMDILink::NotifyMain(UINT Msg) {
   TCustomForm* main = MDIMainForm();
   if (main != nullptr && main->HandleAllocated()) SendMessageA(main->Handle(), Msg, 0, 0);
 }
 
-void TspDynamicSkinForm::LeaveMDIMain() {
-  RemoveMDIChildEntries();
-  if (!FCore.State.Maximized()) return;
-  FCore.State.WindowState = TspWindowState::Normal;
-  NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+void TspFrameMDILink::LeaveMain() {
+  RemoveChildEntries();
+  TspFrameState& state = FFrame.FCore.State;
+  if (!state.Maximized()) return;
+  state.WindowState = TspWindowState::Normal;
+  NotifyMain(SP_MDI_CHILD_RESTORED);
 }
 
-void TspDynamicSkinForm::UpdateMDIBars() {
-  if (FMainMenuBar != nullptr) {
-    if (TspDynamicSkinForm* child = GetMaximizeMDIChild(); child != nullptr && FMDIChildMaximized)
-      FMainMenuBar->ShowMDIButtons(child->BorderIcons());
+void TspFrameMDILink::UpdateBars() {
+  if (TspSkinMainMenuBar* bar = FFrame.MainMenuBar()) {
+    if (TspDynamicSkinForm* child = GetMaximizeMDIChild(); child != nullptr && FChildMaximized)
+      bar->ShowMDIButtons(child->BorderIcons());
     else
-      FMainMenuBar->UpdateMDIButtons();
+      bar->UpdateMDIButtons();
     // The active child's menu merges with the main form's.
-    FMainMenuBar->FollowChildMenu();
+    bar->FollowChildMenu();
   }
-  if (FMDITabsBar != nullptr) FMDITabsBar->UpdateTabs();
+  if (TspSkinMDITabsBar* tabs = FFrame.MDITabsBar()) tabs->UpdateTabs();
 }
 
 // A child's entries on the main form
 
-void TspDynamicSkinForm::AddMDIChildEntries() {
+void TspFrameMDILink::AddChildEntries() {
   TCustomForm* main = MDIMainForm();
   TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(main);
   if (mainFrame == nullptr) return;
   if (TMenuItem* windowMenu = main->WindowMenu(); windowMenu != nullptr && FWindowMenuItem == nullptr) {
-    FWindowMenuItem = new TMenuItem(this);
-    FWindowMenuItem->SetName(FForm->Name() + WindowMenuItemSuffix);
-    FWindowMenuItem->OnClick = Event(this, &TspDynamicSkinForm::MDIWindowMenuItemClick);
+    FWindowMenuItem = new TMenuItem(&FFrame);
+    FWindowMenuItem->SetName(FFrame.Form()->Name() + WindowMenuItemSuffix);
+    FWindowMenuItem->OnClick = Event(this, &TspFrameMDILink::WindowMenuItemClick);
     windowMenu->Add(FWindowMenuItem);
   }
-  if (mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->AddTab(FForm);
-  UpdateMDIChildEntries();
+  if (mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->AddTab(FFrame.Form());
+  UpdateChildEntries();
 }
 
-void TspDynamicSkinForm::RemoveMDIChildEntries() {
+void TspFrameMDILink::RemoveChildEntries() {
   TCustomForm* main = MDIMainForm();
   if (FWindowMenuItem != nullptr) {
     TMenuItem* item = FWindowMenuItem;
     FWindowMenuItem = nullptr;
     item->Free();
-    if (main != nullptr && main->WindowMenu() != nullptr && !OtherMDIChildLeft(main, FForm))
+    if (main != nullptr && main->WindowMenu() != nullptr && !OtherMDIChildLeft(main, FFrame.Form()))
       RemoveFirstChildItem(main->WindowMenu());
   }
   TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(main);
-  if (mainFrame != nullptr && mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->DeleteTab(FForm);
+  if (mainFrame != nullptr && mainFrame->MDITabsBar() != nullptr) mainFrame->MDITabsBar()->DeleteTab(FFrame.Form());
 }
 
-void TspDynamicSkinForm::UpdateMDIChildEntries() {
+void TspFrameMDILink::UpdateChildEntries() {
   if (FWindowMenuItem != nullptr) {
-    FWindowMenuItem->SetCaption(FForm->Caption());
+    FWindowMenuItem->SetCaption(FFrame.Form()->Caption());
     // The MDI client names the new active child only once every activation message went.
-    FWindowMenuItem->SetChecked(FMDIActive);
+    FWindowMenuItem->SetChecked(FActive);
   }
-  if (TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(MDIMainForm())) mainFrame->UpdateMDIBars();
+  if (TspDynamicSkinForm* mainFrame = GetDynamicSkinForm(MDIMainForm())) mainFrame->FMDI.UpdateBars();
 }
 
-void TspDynamicSkinForm::MDIWindowMenuItemClick(TObject*) {
-  if (FCore.State.Minimized()) SetWindowState(TspWindowState::Normal);
-  FForm->Show();
+void TspFrameMDILink::WindowMenuItemClick(TObject*) {
+  if (FFrame.FCore.State.Minimized()) FFrame.SetWindowState(TspWindowState::Normal);
+  FFrame.Form()->Show();
 }

@@ -2,6 +2,8 @@
 // the application's message handler and hands the key presses to the innermost menu
 // level; main-menu mode, in which the main menu (on the menu bar, or the frame's own
 // items) is driven from the keyboard; and the form's shortcuts, which the main menu takes.
+#include "FrameMenuModes.h"
+
 #include "DynamicSkinForm.h"
 
 #include "MainMenuItemRow.h"
@@ -14,39 +16,41 @@
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/SkinPopupWindow.h"
 
-void TspDynamicSkinForm::SkinMenuOpen() {
+#include <utility>
+
+void TspFrameMenuModes::SkinMenuOpen() {
   if (!FMainMenuMode) HookApplicationMessages();
   if (FMenuOpen) return;
   FMenuOpen = true;
-  if (OnSkinMenuOpen) OnSkinMenuOpen(this);
+  if (FFrame.OnSkinMenuOpen) FFrame.OnSkinMenuOpen(&FFrame);
 }
 
-void TspDynamicSkinForm::SkinMenuClose() {
+void TspFrameMenuModes::SkinMenuClose() {
   FMenuOpen = false;
   ReleaseMenuObject();
   UnhookApplicationMessages();
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
+  if (FFrame.OnSkinMenuClose) FFrame.OnSkinMenuClose(&FFrame);
   if (!FMainMenuMode) return;
   FMainMenuMode = false;
-  if (FMainMenuBar != nullptr) FMainMenuBar->ResetItems();
-  if (OnMainMenuExit) OnMainMenuExit(this);
+  if (FFrame.MainMenuBar() != nullptr) FFrame.MainMenuBar()->ResetItems();
+  if (FFrame.OnMainMenuExit) FFrame.OnMainMenuExit(&FFrame);
 }
 
-void TspDynamicSkinForm::ReleaseMenuObject() {
-  for (TspSkinMainMenuItem* item : MainMenuItems())
+void TspFrameMenuModes::ReleaseMenuObject() {
+  for (TspSkinMainMenuItem* item : FFrame.MainMenuItems())
     if (item->Down) {
       item->SetDown(false);
       return;
     }
-  for (const auto& object : FObjects) {
-    auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
+  for (int i = 0; i < FFrame.ObjectCount(); ++i) {
+    auto* button = dynamic_cast<TspSkinButtonObject*>(FFrame.Objects(i));
     if (button != nullptr && button->MenuItem != nullptr && button->Down) {
       button->SetDown(false);
       return;
     }
   }
-  for (const auto& object : FObjects) {
-    auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get());
+  for (int i = 0; i < FFrame.ObjectCount(); ++i) {
+    auto* animate = dynamic_cast<TspSkinAnimateObject*>(FFrame.Objects(i));
     if (animate != nullptr && animate->MenuTracking) {
       animate->MenuClosed();
       return;
@@ -54,13 +58,13 @@ void TspDynamicSkinForm::ReleaseMenuObject() {
   }
 }
 
-void TspDynamicSkinForm::StartMainMenuMode() {
-  if (FMainMenuBar != nullptr) {
-    FMainMenuBar->EnterKeyboardMode();
+void TspFrameMenuModes::StartMainMenuMode() {
+  if (FFrame.MainMenuBar() != nullptr) {
+    FFrame.MainMenuBar()->EnterKeyboardMode();
     return;
   }
   TspSkinMainMenuItem* first = nullptr;
-  for (TspSkinMainMenuItem* item : MainMenuItems()) {
+  for (TspSkinMainMenuItem* item : FFrame.MainMenuItems()) {
     if (item->Down) {
       first = item;
       break;
@@ -73,84 +77,103 @@ void TspDynamicSkinForm::StartMainMenuMode() {
     HookApplicationMessages();
   }
   // Fired also when there is nothing to drive (the mode then stays off).
-  if (OnMainMenuEnter) OnMainMenuEnter(this);
+  if (FFrame.OnMainMenuEnter) FFrame.OnMainMenuEnter(&FFrame);
 }
 
-void TspDynamicSkinForm::EnterMainMenuMode(TObject* Sender) {
+void TspFrameMenuModes::EnterMainMenuMode(TObject* Sender) {
   if (FMainMenuMode) return;
   FMainMenuMode = true;
   HookApplicationMessages();
-  if (OnMainMenuEnter) OnMainMenuEnter(Sender);
+  if (FFrame.OnMainMenuEnter) FFrame.OnMainMenuEnter(Sender);
 }
 
-void TspDynamicSkinForm::EndMainMenuMode() {
+void TspFrameMenuModes::EndMainMenuMode() {
   FMainMenuMode = false;
-  if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
-  if (FMainMenuBar != nullptr) {
-    FMainMenuBar->ResetItems();
+  if (FFrame.SkinMenu()->Active()) FFrame.SkinMenu()->CloseMenu();
+  if (FFrame.MainMenuBar() != nullptr) {
+    FFrame.MainMenuBar()->ResetItems();
   } else {
     // The item keeps no light: pressed, or hot from the keys.
-    for (TspSkinMainMenuItem* item : MainMenuItems())
+    for (TspSkinMainMenuItem* item : FFrame.MainMenuItems())
       if (item->Down || item->Active) {
         item->MouseLeave();
         break;
       }
   }
   UnhookApplicationMessages();
-  if (OnMainMenuExit) OnMainMenuExit(this);
+  if (FFrame.OnMainMenuExit) FFrame.OnMainMenuExit(&FFrame);
 }
 
-void TspDynamicSkinForm::LeaveMenuFromKeyboard() {
+void TspFrameMenuModes::LeaveMenuFromKeyboard() {
   FMenuOpen = false;
-  if (FMainMenuBar != nullptr) {
-    FMainMenuBar->ReleaseDownItem();
+  if (FFrame.MainMenuBar() != nullptr) {
+    FFrame.MainMenuBar()->ReleaseDownItem();
   } else {
-    for (TspSkinMainMenuItem* item : MainMenuItems())
+    for (TspSkinMainMenuItem* item : FFrame.MainMenuItems())
       if (item->Down) {
         item->SetDown(false);
         item->MouseEnter();
         break;
       }
   }
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
+  if (FFrame.OnSkinMenuClose) FFrame.OnSkinMenuClose(&FFrame);
 }
 
-void TspDynamicSkinForm::StepMainMenu(bool Forward) {
-  if (FMainMenuBar == nullptr)
-    StepMainMenuItems(MainMenuItems(), Forward);
+void TspFrameMenuModes::StepMainMenu(bool Forward) {
+  if (FFrame.MainMenuBar() == nullptr)
+    StepMainMenuItems(FFrame.MainMenuItems(), Forward);
   else if (Forward)
-    FMainMenuBar->NextItem();
+    FFrame.MainMenuBar()->NextItem();
   else
-    FMainMenuBar->PriorItem();
+    FFrame.MainMenuBar()->PriorItem();
 }
 
-bool TspDynamicSkinForm::PressMainMenuItem() {
-  if (FMainMenuBar != nullptr) return FMainMenuBar->PressHotItem();
-  return PressHotMainMenuItem(MainMenuItems(), FMenuOpen);
+bool TspFrameMenuModes::PressMainMenuItem() {
+  if (FFrame.MainMenuBar() != nullptr) return FFrame.MainMenuBar()->PressHotItem();
+  return PressHotMainMenuItem(FFrame.MainMenuItems(), FMenuOpen);
 }
 
-bool TspDynamicSkinForm::FindMainMenuAccelerator(uint16_t Key) {
-  if (FMainMenuBar != nullptr) return FMainMenuBar->FindAccelItem(Key);
-  return FindAccelMainMenuItem(MainMenuItems(), Key, FMenuOpen);
+bool TspFrameMenuModes::FindMainMenuAccelerator(uint16_t Key) {
+  if (FFrame.MainMenuBar() != nullptr) return FFrame.MainMenuBar()->FindAccelItem(Key);
+  return FindAccelMainMenuItem(FFrame.MainMenuItems(), Key, FMenuOpen);
 }
 
-void TspDynamicSkinForm::HookApplicationMessages() {
+bool TspFrameMenuModes::SystemKeyMenu(LPARAM LParam) {
+  if (FMainMenuMode) {
+    EndMainMenuMode();
+    return true;
+  }
+  // The release of the Alt key that opened the system menu with Space leaves it open.
+  if (LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
+  if (FFrame.SkinMenu()->Active()) SkinMenuClose();
+  // The Alt key alone, or Alt with a character no accelerator took: the main menu takes
+  // the keys from here.
+  StartMainMenuMode();
+  return true;
+}
+
+void TspFrameMenuModes::Reset() {
+  FMenuOpen = FMainMenuMode = false;
+  UnhookApplicationMessages();
+}
+
+void TspFrameMenuModes::HookApplicationMessages() {
   if (FApplicationHooked) return;
   FApplicationHooked = true;
   FSavedApplicationMessage = Application->OnMessage;
-  Application->OnMessage = Event(this, &TspDynamicSkinForm::ApplicationMessageWhileMenuOpen);
+  Application->OnMessage = Event(this, &TspFrameMenuModes::ApplicationMessageWhileMenuOpen);
 }
 
-void TspDynamicSkinForm::UnhookApplicationMessages() {
+void TspFrameMenuModes::UnhookApplicationMessages() {
   if (!FApplicationHooked) return;
   FApplicationHooked = false;
   // A handler someone installed after this one stays.
-  if (Application->OnMessage == Event(this, &TspDynamicSkinForm::ApplicationMessageWhileMenuOpen))
+  if (Application->OnMessage == Event(this, &TspFrameMenuModes::ApplicationMessageWhileMenuOpen))
     Application->OnMessage = FSavedApplicationMessage;
   FSavedApplicationMessage = nullptr;
 }
 
-void TspDynamicSkinForm::ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled) {
+void TspFrameMenuModes::ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled) {
   switch (Msg.message) {
     case WM_KEYDOWN:
       MenuKeyDown(static_cast<uint16_t>(Msg.wParam));
@@ -167,12 +190,13 @@ void TspDynamicSkinForm::ApplicationMessageWhileMenuOpen(MSG& Msg, bool& Handled
   }
 }
 
-void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
+void TspFrameMenuModes::MenuKeyDown(uint16_t Key) {
   // The main form's menus show an MDI child's keys.
-  if (FCore.Options.MDIChild)
+  if (FFrame.Core().Options.MDIChild)
     if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm());
-        main != nullptr && main != this && (main->FMenuOpen || main->FMainMenuMode || main->FSkinMenu->Active())) {
-      main->MenuKeyDown(Key);
+        main != nullptr && main != &FFrame &&
+        (main->FMenus.FMenuOpen || main->FMenus.FMainMenuMode || main->SkinMenu()->Active())) {
+      main->FMenus.MenuKeyDown(Key);
       return;
     }
   if (FMainMenuMode && FindMainMenuAccelerator(Key)) return;
@@ -180,7 +204,7 @@ void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
     EndMainMenuMode();
     return;
   }
-  const std::vector<TspSkinPopupWindow*>& levels = FSkinMenu->PopupWindows();
+  const std::vector<TspSkinPopupWindow*>& levels = FFrame.SkinMenu()->PopupWindows();
   if (FMainMenuMode && Key == VK_LEFT && levels.size() <= 1) {
     StepMainMenu(false);
     return;
@@ -201,21 +225,21 @@ void TspDynamicSkinForm::MenuKeyDown(uint16_t Key) {
   }
   if (!levels.empty()) levels.back()->ProcessKey(Key);
   // Escape left no level open: the menu is over, or in main-menu mode its item stays hot.
-  if (Key != VK_ESCAPE || !FSkinMenu->PopupWindows().empty()) return;
+  if (Key != VK_ESCAPE || !FFrame.SkinMenu()->PopupWindows().empty()) return;
   if (FMainMenuMode)
     LeaveMenuFromKeyboard();
   else if (FMenuOpen)
     SkinMenuClose();
 }
 
-TMainMenu* TspDynamicSkinForm::ShortCutMenu() const {
-  if (FMainMenuBar != nullptr && FMainMenuBar->MainMenu() != nullptr) return FMainMenuBar->MainMenu();
-  return FMainMenu;
+TMainMenu* TspFrameMenuModes::ShortCutMenu() const {
+  if (FFrame.MainMenuBar() != nullptr && FFrame.MainMenuBar()->MainMenu() != nullptr) return FFrame.MainMenuBar()->MainMenu();
+  return FFrame.MainMenu();
 }
 
-void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
-  if (OnShortCut) {
-    const TShortCutEvent handler = OnShortCut;
+void TspFrameMenuModes::FormShortCut(TWMKey& Msg, bool& Handled) {
+  if (FFrame.OnShortCut) {
+    const TShortCutEvent handler = FFrame.OnShortCut;
     handler(Msg, Handled);
     if (Handled) return;
   }
@@ -223,13 +247,11 @@ void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
   // A new press of Alt is a request of its own (Wine names the key left or right Alt).
   if (Msg.CharCode == VK_MENU || Msg.CharCode == VK_LMENU || Msg.CharCode == VK_RMENU) FAltTakenBySystemMenu = false;
   if (Msg.CharCode == VK_SPACE && shift == TShiftState{ssAlt}) {
-    ShowSystemMenuFromKeyboard();
+    FFrame.ShowSystemMenuFromKeyboard();
     FAltTakenBySystemMenu = true;
-    FShortCutHandledByMenu = false;
     Handled = true;
     return;
   }
-  FShortCutHandledByMenu = false;
   // With the form's own menu detached, the main menu takes its shortcuts here.
   TMainMenu* menu = ShortCutMenu();
   if (menu == nullptr) return;
@@ -237,12 +259,11 @@ void TspDynamicSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     Handled = true;
     return;
   }
-  FShortCutHandledByMenu = menu->IsShortCut(Msg);
-  Handled = FShortCutHandledByMenu;
+  Handled = menu->IsShortCut(Msg);
   // The menu of the active MDI child merged into the bar takes its shortcuts as well, of a
   // child in any state: the bar shows that menu whether the child is maximized or not, and
   // a shortcut shown there must work. Its accelerators need no second search: the bar's
   // items, which the search above went through, are the merged ones.
-  if (TMainMenu* child = FMainMenuBar != nullptr ? FMainMenuBar->ChildMenu() : nullptr; !Handled && child != nullptr)
+  if (TMainMenu* child = FFrame.MainMenuBar() != nullptr ? FFrame.MainMenuBar()->ChildMenu() : nullptr; !Handled && child != nullptr)
     Handled = child->IsShortCut(Msg);
 }

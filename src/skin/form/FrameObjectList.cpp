@@ -1,7 +1,10 @@
 // The frame's skin objects: made from the skin's object entries (or the default caption
 // buttons), laid out for the window's size, tested under the mouse and fed its presses,
-// animated by the three frame timers, and told when the window's activation changes.
+// and animated by the three frame timers.
+#include "FrameObjectList.h"
+
 #include "DynamicSkinForm.h"
+#include "StoppedTimer.h"
 
 #include "SkinButtonObjects.h"
 #include "SkinCaptionObject.h"
@@ -15,9 +18,7 @@
 #include "skin/menus/SkinHint.h"
 
 #include "skin/data/SkinData.h"
-#include "skin/data/SkinRects.h"
 
-#include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
 #include <algorithm>
@@ -25,6 +26,10 @@
 // Making and placing
 
 namespace {
+
+constexpr unsigned MorphInterval = 25;
+constexpr unsigned AnimationInterval = 25;
+constexpr unsigned MouseInterval = 50;
 
 using TObjectMaker = std::unique_ptr<TspActiveSkinObject> (*)(TspDynamicSkinForm* Frame,
                                                                 const TspDataSkinObject* Entry);
@@ -55,18 +60,25 @@ constexpr TObjectMaker ObjectMakers[] = {
 
 }  // namespace
 
-void TspDynamicSkinForm::ClearObjects() {
+TspFrameObjectList::TspFrameObjectList(TspDynamicSkinForm& Frame)
+    : FFrame(Frame),
+      FMorphTimer(NewStoppedTimer(&Frame, MorphInterval, Event(this, &TspFrameObjectList::MorphTimerProc))),
+      FMouseTimer(NewStoppedTimer(&Frame, MouseInterval, Event(this, &TspFrameObjectList::MouseTimerProc))),
+      FAnimationTimer(
+          NewStoppedTimer(&Frame, AnimationInterval, Event(this, &TspFrameObjectList::AnimationTimerProc))) {}
+
+void TspFrameObjectList::ClearObjects() {
   // The hint of an object that goes goes with it.
   if (FObjectHintStarted) HideObjectHint();
   ++FObjectsGeneration;
   FObjects.clear();
-  FClientAreaControls.clear();
-  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FFrame.FClientAreaControls.Clear();
+  ForgetMouse();
 }
 
-void TspDynamicSkinForm::CreateObjects() {
+void TspFrameObjectList::CreateObjects() {
   ClearObjects();
-  for (const auto& entry : FSkinData->ObjectList) {
+  for (const auto& entry : FFrame.FSkinData->ObjectList) {
     const TspDataSkinObject* data = entry.get();
     // Menu items show in menus and the menu bar; a menu bar button is the bar's.
     if (dynamic_cast<const TspDataSkinMainMenuItem*>(data) != nullptr ||
@@ -74,7 +86,7 @@ void TspDynamicSkinForm::CreateObjects() {
         dynamic_cast<const TspDataSkinMainMenuBarButton*>(data) != nullptr)
       continue;
     for (TObjectMaker make : ObjectMakers)
-      if (std::unique_ptr<TspActiveSkinObject> object = make(this, data)) {
+      if (std::unique_ptr<TspActiveSkinObject> object = make(&FFrame, data)) {
         FObjects.push_back(std::move(object));
         break;
       }
@@ -82,38 +94,38 @@ void TspDynamicSkinForm::CreateObjects() {
   CreateMainMenuItemObjects();
 }
 
-void TspDynamicSkinForm::CreateMainMenuItemObjects() {
+void TspFrameObjectList::CreateMainMenuItemObjects() {
   // A menu bar control shows the main menu instead.
-  if (FMainMenu == nullptr || FMainMenuBar != nullptr || FSkinData == nullptr) return;
-  const int index = FSkinData->GetIndex("MAINMENUITEM");
+  if (FFrame.FMainMenu == nullptr || FFrame.FMainMenuBar != nullptr || FFrame.FSkinData == nullptr) return;
+  const int index = FFrame.FSkinData->GetIndex("MAINMENUITEM");
   if (index < 0) return;
-  const auto* entry = dynamic_cast<const TspDataSkinMainMenuItem*>(FSkinData->ObjectList[static_cast<size_t>(index)].get());
+  const auto* entry = dynamic_cast<const TspDataSkinMainMenuItem*>(FFrame.FSkinData->ObjectList[static_cast<size_t>(index)].get());
   if (entry == nullptr) return;
-  TMenuItem* items = FMainMenu->Items();
+  TMenuItem* items = FFrame.FMainMenu->Items();
   for (int i = 0; i < items->Count(); ++i)
     if (items->Items(i)->Visible())
-      FObjects.push_back(std::make_unique<TspSkinMainMenuItem>(this, *entry, items->Items(i)));
+      FObjects.push_back(std::make_unique<TspSkinMainMenuItem>(&FFrame, *entry, items->Items(i)));
 }
 
-void TspDynamicSkinForm::UpdateMainMenuItemObjects() {
-  if (FMainMenuMode) EndMainMenuMode();
+void TspFrameObjectList::UpdateMainMenuItemObjects() {
+  if (FFrame.MainMenuMode()) FFrame.EndMainMenuMode();
   ++FObjectsGeneration;
   std::erase_if(FObjects, [](const std::unique_ptr<TspActiveSkinObject>& Object) {
     return dynamic_cast<const TspSkinMainMenuItem*>(Object.get()) != nullptr;
   });
-  FHotObject = FOldHotObject = FCapturedObject = -1;
-  if (FSkinInUse && FSkinnable) CreateMainMenuItemObjects();
-  RepaintFrame();
+  ForgetMouse();
+  if (FFrame.FSkinInUse && FFrame.FSkinnable) CreateMainMenuItemObjects();
+  FFrame.RepaintFrame();
 }
 
-std::vector<TspSkinMainMenuItem*> TspDynamicSkinForm::MainMenuItems() const {
+std::vector<TspSkinMainMenuItem*> TspFrameObjectList::MainMenuItems() const {
   std::vector<TspSkinMainMenuItem*> items;
   for (const auto& object : FObjects)
     if (auto* item = dynamic_cast<TspSkinMainMenuItem*>(object.get())) items.push_back(item);
   return items;
 }
 
-void TspDynamicSkinForm::CreateDefaultButtonObjects() {
+void TspFrameObjectList::CreateDefaultButtonObjects() {
   ClearObjects();
   struct TDefaultButton {
     const char* IDName;
@@ -123,43 +135,43 @@ void TspDynamicSkinForm::CreateDefaultButtonObjects() {
        {TDefaultButton{"closebutton", cmclose}, TDefaultButton{"maxbutton", cmmaximize},
         TDefaultButton{"minbutton", cmminimize}, TDefaultButton{"rollupbutton", cmrollup},
         TDefaultButton{"sysmenubutton", cmsysmenu}, TDefaultButton{"traybutton", cmminimizetotray}})
-    FObjects.push_back(std::make_unique<TspSkinStdButtonObject>(this, b.IDName, b.Command));
-  UpdateButtonStates();
+    FObjects.push_back(std::make_unique<TspSkinStdButtonObject>(&FFrame, b.IDName, b.Command));
+  FFrame.UpdateButtonStates();
 }
 
-std::vector<TspObjectPlace*> TspDynamicSkinForm::ObjectPlaces() const {
+std::vector<TspObjectPlace*> TspFrameObjectList::ObjectPlaces() const {
   std::vector<TspObjectPlace*> places;
   places.reserve(FObjects.size());
   for (const auto& object : FObjects) places.push_back(object.get());
   return places;
 }
 
-void TspDynamicSkinForm::UpdateObjectRects() {
-  ::UpdateObjectRects(ObjectPlaces(), FCore);
+void TspFrameObjectList::UpdateObjectRects() {
+  ::UpdateObjectRects(ObjectPlaces(), FFrame.FCore);
   LayOutMainMenuItems();
 }
 
-void TspDynamicSkinForm::LayOutMainMenuItems() {
+void TspFrameObjectList::LayOutMainMenuItems() {
   const std::vector<TspSkinMainMenuItem*> items = MainMenuItems();
   if (items.empty()) return;
   std::vector<TSize> sizes;
   for (const TspSkinMainMenuItem* item : items) sizes.push_back(item->MeasureSize());
   // The row ends where the caption buttons' side of the row is.
-  const TRect& row = FCore.Geometry().MainMenuRect;
+  const TRect& row = FFrame.FCore.Geometry().MainMenuRect;
   const std::vector<TspMenuItemPlace> places = PlaceMenuItems(row.TopLeft(), sizes, row.Right);
   for (size_t i = 0; i < items.size(); ++i) items[i]->SetPlace(places[i]);
 }
 
-bool TspDynamicSkinForm::ObjectShown(const TspActiveSkinObject& Object) const {
-  return ::ObjectShown(Object, FCore.Options.SupportNCArea, FCore.State.RollUpState);
+bool TspFrameObjectList::ObjectShown(const TspActiveSkinObject& Object) const {
+  return ::ObjectShown(Object, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState);
 }
 
-TspHitObjects TspDynamicSkinForm::HitObjects(TPoint P) const {
+TspHitObjects TspFrameObjectList::HitObjects(TPoint P) const {
   return {FHotObject != -1,
-          OverCaptionObject(ObjectPlaces(), P, FCore.Options.SupportNCArea, FCore.State.RollUpState), FInSizeMove};
+          OverCaptionObject(ObjectPlaces(), P, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState), FFrame.FMover.InSizeMove()};
 }
 
-TspActiveSkinObject* TspDynamicSkinForm::StdButtonObject(TspStdButtonCommand Command) const {
+TspActiveSkinObject* TspFrameObjectList::StdButtonObject(TspStdButtonCommand Command) const {
   for (const auto& object : FObjects) {
     auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
     if (button != nullptr && button->Visible && button->Enabled && button->Command == Command) return button;
@@ -167,7 +179,7 @@ TspActiveSkinObject* TspDynamicSkinForm::StdButtonObject(TspStdButtonCommand Com
   return nullptr;
 }
 
-void TspDynamicSkinForm::ForgetObjectMenus() {
+void TspFrameObjectList::ForgetObjectMenus() {
   for (const auto& object : FObjects) {
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get())) button->MenuItem = nullptr;
     if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) animate->MenuItem = nullptr;
@@ -176,74 +188,76 @@ void TspDynamicSkinForm::ForgetObjectMenus() {
 
 // The mouse
 
-void TspDynamicSkinForm::TestActive(int X, int Y, bool InFrame) {
-  if (FObjects.empty() || (FCore.Options.SupportNCArea && !IsFormActive())) return;
+void TspFrameObjectList::TestActive(int X, int Y, bool InFrame) {
+  if (FObjects.empty() || (FFrame.FCore.Options.SupportNCArea && !FFrame.IsFormActive())) return;
   FOldHotObject = FHotObject;
-  const int candidate = ObjectAt(ObjectPlaces(), {X, Y}, FCore.Options.SupportNCArea, FCore.State.RollUpState);
+  const int candidate = ObjectAt(ObjectPlaces(), {X, Y}, FFrame.FCore.Options.SupportNCArea, FFrame.FCore.State.RollUpState);
   int hot = candidate != -1 && InFrame ? candidate : -1;
   // A pressed object keeps the mouse to itself.
   if (FCapturedObject != -1 && hot != FCapturedObject) hot = -1;
   FHotObject = hot;
   if (FHotObject == FOldHotObject) return;
   const auto takesPart = [this](int Index) {
-    return Index >= 0 && Index < ObjectCount() && Objects(Index)->Enabled && Objects(Index)->Visible;
+    return Index >= 0 && Index < Count() && Item(Index)->Enabled && Item(Index)->Visible;
   };
   const unsigned generation = FObjectsGeneration;
   if (takesPart(FOldHotObject)) {
-    TspActiveSkinObject* old = Objects(FOldHotObject);
+    TspActiveSkinObject* old = Item(FOldHotObject);
     if (ObjectHintsShown() && !old->Hint.empty()) HideObjectHint();
     old->MouseLeave();
   }
   // A handler that rebuilt the objects left the index to another object, which the
   // pointer never reached.
   if (generation != FObjectsGeneration || !takesPart(FHotObject)) return;
-  TspActiveSkinObject* entered = Objects(FHotObject);
+  TspActiveSkinObject* entered = Item(FHotObject);
   entered->MouseEnter();
   if (generation != FObjectsGeneration) return;
-  if (ObjectHintsShown() && !entered->Hint.empty() && IsFormActive()) {
-    FSkinHint->ActivateHintDelayed(entered->Hint);
+  if (ObjectHintsShown() && !entered->Hint.empty() && FFrame.IsFormActive()) {
+    FFrame.FSkinHint->ActivateHintDelayed(entered->Hint);
     FObjectHintStarted = true;
   }
 }
 
-void TspDynamicSkinForm::HideObjectHint() {
+bool TspFrameObjectList::ObjectHintsShown() const { return FFrame.FShowObjectHint && FFrame.FSkinHint != nullptr; }
+
+void TspFrameObjectList::HideObjectHint() {
   FObjectHintStarted = false;
-  if (ObjectHintsShown()) FSkinHint->HideHint();
+  if (ObjectHintsShown()) FFrame.FSkinHint->HideHint();
 }
 
-void TspDynamicSkinForm::ObjectsMouseMove(int X, int Y) {
-  if (!FCore.Options.SupportNCArea && FDragging) return;
+void TspFrameObjectList::ObjectsMouseMove(int X, int Y) {
+  if (!FFrame.FCore.Options.SupportNCArea && FFrame.FMover.Dragging()) return;
   const int target = FCapturedObject != -1 ? FCapturedObject : FHotObject;
-  if (target >= 0 && target < ObjectCount()) Objects(target)->MouseMove(X, Y);
+  if (target >= 0 && target < Count()) Item(target)->MouseMove(X, Y);
 }
 
-void TspDynamicSkinForm::ObjectsMouseDown(TMouseButton Button, int X, int Y) {
+void TspFrameObjectList::ObjectsMouseDown(TMouseButton Button, int X, int Y) {
   TestActive(X, Y, true);
-  const bool nc = FCore.Options.SupportNCArea;
-  if (FHotObject >= 0 && FHotObject < ObjectCount()) {
+  const bool nc = FFrame.FCore.Options.SupportNCArea;
+  if (FHotObject >= 0 && FHotObject < Count()) {
     FCapturedObject = FHotObject;
-    TspActiveSkinObject* object = Objects(FHotObject);
-    if (nc && object->Kind != TspFrameObjectKind::Caption) SetCapture(FForm->Handle());
+    TspActiveSkinObject* object = Item(FHotObject);
+    if (nc && object->Kind != TspFrameObjectKind::Caption) SetCapture(FFrame.FForm->Handle());
     object->MouseDown(X, Y, Button);
     return;
   }
-  if (!nc && Button == mbLeft && FDraggAble && !FCore.State.Maximized()) BeginObjectDrag(X, Y);
+  if (!nc && Button == mbLeft && FFrame.FDraggAble && !FFrame.FCore.State.Maximized()) FFrame.BeginObjectDrag(X, Y);
 }
 
-void TspDynamicSkinForm::ObjectsMouseUp(TMouseButton Button, int X, int Y) {
-  if (!FCore.Options.SupportNCArea) EndObjectDrag();
-  if (FCapturedObject < 0 || FCapturedObject >= ObjectCount()) return;
-  TspActiveSkinObject* object = Objects(FCapturedObject);
+void TspFrameObjectList::ObjectsMouseUp(TMouseButton Button, int X, int Y) {
+  if (!FFrame.FCore.Options.SupportNCArea) FFrame.EndObjectDrag();
+  if (FCapturedObject < 0 || FCapturedObject >= Count()) return;
+  TspActiveSkinObject* object = Item(FCapturedObject);
   FCapturedObject = -1;
-  if (FCore.Options.SupportNCArea && object->Kind != TspFrameObjectKind::Caption) ReleaseCapture();
+  if (FFrame.FCore.Options.SupportNCArea && object->Kind != TspFrameObjectKind::Caption) ReleaseCapture();
   object->MouseUp(X, Y, Button);
 }
 
-void TspDynamicSkinForm::ObjectsDblClick() {
-  if (FHotObject >= 0 && FHotObject < ObjectCount()) Objects(FHotObject)->DblClick();
+void TspFrameObjectList::ObjectsDblClick() {
+  if (FHotObject >= 0 && FHotObject < Count()) Item(FHotObject)->DblClick();
 }
 
-void TspDynamicSkinForm::ResetObjectStates() {
+void TspFrameObjectList::ResetObjectStates() {
   for (const auto& object : FObjects) {
     if (object->Kind == TspFrameObjectKind::Caption) continue;
     if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
@@ -259,82 +273,54 @@ void TspDynamicSkinForm::ResetObjectStates() {
   }
 }
 
-// Activation
-
-bool TspDynamicSkinForm::IsFormActive() {
-  if (FForceActive) return true;
-  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FMDIActive;
-  return FForm->Active() && Screen->ActiveForm() == FForm;
-}
-
-void TspDynamicSkinForm::UpdateActiveState(bool Redraw) {
-  const bool active = IsFormActive();
-  for (const auto& object : FObjects) {
-    auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get());
-    if (caption == nullptr) continue;
-    caption->Active = active;
-    if (Redraw && ObjectShown(*caption)) {
-      if (caption->CanAnimate()) {
-        caption->RestartAnimation(active);
-        StartAnimationTimer();
-      }
-      if (!(FCore.Options.SupportNCArea && IsNullRect(caption->ActiveSkinRect))) caption->ReDraw();
-    } else if (caption->Morphing) {
-      caption->MorphKf = active ? 1 : 0;
-    }
-  }
-  const TNotifyEvent event = active ? OnActivate : OnDeActivate;
-  if (event) event(this);
-}
-
 // Timers
 
-void TspDynamicSkinForm::StopTimers() {
+void TspFrameObjectList::StopTimers() {
   FMouseTimer->SetEnabled(false);
   FMorphTimer->SetEnabled(false);
   FAnimationTimer->SetEnabled(false);
 }
 
-void TspDynamicSkinForm::MouseTimerProc(TObject*) {
-  const bool nc = FCore.Options.SupportNCArea;
-  if (!FSkinInUse && !nc) return;
+void TspFrameObjectList::MouseTimerProc(TObject*) {
+  const bool nc = FFrame.FCore.Options.SupportNCArea;
+  if (!FFrame.FSkinInUse && !nc) return;
   const TPoint cursor = Seams::CursorPos();
   if (nc) {
-    if (FInSizeMove) {
+    if (FFrame.FMover.InSizeMove()) {
       FMouseTimer->SetEnabled(false);
       return;
     }
-    const TPoint p = ScreenToFramePoint(cursor);
+    const TPoint p = FFrame.ScreenToFramePoint(cursor);
     const TRect client =
-        FSkinInUse ? FCore.Geometry().ClRect
-                   : DefaultClientRect(FCore.LastWidth(), FCore.LastHeight(), FCore.GetDefaultCaptionHeight());
+        FFrame.FSkinInUse ? FFrame.FCore.Geometry().ClRect
+                   : DefaultClientRect(FFrame.FCore.LastWidth(), FFrame.FCore.LastHeight(), FFrame.FCore.GetDefaultCaptionHeight());
     if (!PtInRect(client, p))
       TestActive(p.X, p.Y, true);
     else if (FHotObject != -1)
       TestActive(-1, -1, true);
     return;
   }
-  if (!FDragging) {
-    const TPoint p = FForm->ScreenToClient(cursor);
-    if (WindowFromPoint(POINT{cursor.X, cursor.Y}) == FForm->Handle()) {
+  if (!FFrame.FMover.Dragging()) {
+    const TPoint p = FFrame.FForm->ScreenToClient(cursor);
+    if (WindowFromPoint(POINT{cursor.X, cursor.Y}) == FFrame.FForm->Handle()) {
       TestActive(p.X, p.Y, true);
     } else {
       TestActive(-1, -1, false);
-      FClientTracking = false;
+      FFrame.FClientTracking = false;
       FMouseTimer->SetEnabled(false);
     }
   }
-  if (FUseSkinCursors) UpdateSkinCursor();
+  if (FFrame.FUseSkinCursors) UpdateSkinCursor();
 }
 
-void TspDynamicSkinForm::UpdateSkinCursor() {
-  int32_t index = FHotObject >= 0 && FHotObject < ObjectCount() ? Objects(FHotObject)->CursorIndex : -1;
-  if (index == -1 && FSkinData != nullptr) index = FSkinData->CursorIndex;
+void TspFrameObjectList::UpdateSkinCursor() {
+  int32_t index = FHotObject >= 0 && FHotObject < Count() ? Item(FHotObject)->CursorIndex : -1;
+  if (index == -1 && FFrame.FSkinData != nullptr) index = FFrame.FSkinData->CursorIndex;
   const TCursor cursor = index != -1 ? TspSkinData::StartCursorIndex + index : crDefault;
-  if (FForm->Cursor() != cursor) FForm->SetCursor(cursor);
+  if (FFrame.FForm->Cursor() != cursor) FFrame.FForm->SetCursor(cursor);
 }
 
-void TspDynamicSkinForm::AnimationTimerProc(TObject*) {
+void TspFrameObjectList::AnimationTimerProc(TObject*) {
   bool work = false;
   for (const auto& object : FObjects) {
     if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) work = animate->AnimationStep() || work;
@@ -343,7 +329,7 @@ void TspDynamicSkinForm::AnimationTimerProc(TObject*) {
   if (!work) FAnimationTimer->SetEnabled(false);
 }
 
-void TspDynamicSkinForm::MorphTimerProc(TObject*) {
+void TspFrameObjectList::MorphTimerProc(TObject*) {
   bool stepped = false;
   for (const auto& object : FObjects)
     if (object->CanMorphing() && object->IsMorphRunning()) {
@@ -351,44 +337,4 @@ void TspDynamicSkinForm::MorphTimerProc(TObject*) {
       stepped = true;
     }
   if (!stepped) FMorphTimer->SetEnabled(false);
-}
-
-// The objects' events
-
-void TspDynamicSkinForm::DoMouseEnter(const std::string& IDName) {
-  if (OnMouseEnterEvent) OnMouseEnterEvent(IDName);
-}
-
-void TspDynamicSkinForm::DoMouseLeave(const std::string& IDName) {
-  if (OnMouseLeaveEvent) OnMouseLeaveEvent(IDName);
-}
-
-void TspDynamicSkinForm::DoMouseDown(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
-                                     TMouseButton Button) {
-  if (OnMouseDownEvent) OnMouseDownEvent(IDName, X, Y, ObjectRect, Button);
-}
-
-void TspDynamicSkinForm::DoMouseUp(const std::string& IDName, int X, int Y, const TRect& ObjectRect,
-                                   TMouseButton Button) {
-  if (OnMouseUpEvent) OnMouseUpEvent(IDName, X, Y, ObjectRect, Button);
-}
-
-void TspDynamicSkinForm::DoMouseMove(const std::string& IDName, int X, int Y, const TRect& ObjectRect) {
-  if (OnMouseMoveEvent) OnMouseMoveEvent(IDName, X, Y, ObjectRect);
-}
-
-void TspDynamicSkinForm::DoPaint(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect) {
-  if (OnPaintEvent) OnPaintEvent(IDName, Canvas, ObjectRect);
-}
-
-void TspDynamicSkinForm::DoSwitchChangeState(const std::string& IDName, TSwitchState State) {
-  if (OnSwitchChangeStateEvent) OnSwitchChangeStateEvent(IDName, State);
-}
-
-void TspDynamicSkinForm::DoTrackBarChangeValue(const std::string& IDName, int Value) {
-  if (OnTrackBarChangeValueEvent) OnTrackBarChangeValueEvent(IDName, Value);
-}
-
-void TspDynamicSkinForm::DoFrameRegulatorChangeValue(const std::string& IDName, int Value) {
-  if (OnFrameRegulatorChangeValueEvent) OnFrameRegulatorChangeValueEvent(IDName, Value);
 }

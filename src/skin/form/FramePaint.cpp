@@ -80,7 +80,7 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC DC) {
   if (!SkinFramePaintable(FCore)) return;
   const int width = FCore.LastWidth(), height = FCore.LastHeight();
   FCore.UpdateGeometry(width, height);
-  UpdateObjectRects();
+  FObjects.UpdateObjectRects();
 
   const bool active = IsFormActive();
   TspSkinData* skin = FSkinData;
@@ -110,7 +110,7 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC DC) {
     item->Draw(target.Canvas(), false);
   }
   for (const auto& object : FObjects) {
-    if (!ObjectShown(*object) || !object->Visible || dynamic_cast<TspSkinMainMenuItem*>(object.get()) != nullptr)
+    if (!FObjects.ObjectShown(*object) || !object->Visible || dynamic_cast<TspSkinMainMenuItem*>(object.get()) != nullptr)
       continue;
     const TspBandDraw draw = ObjectBandDraw(object->ObjectRect, client);
     TBitmap& target = draw.OnBottomBand ? bottom : top;
@@ -135,8 +135,8 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC DC) {
 void TspDynamicSkinForm::PaintDefaultFrame(HDC DC) {
   if (FSkinData != nullptr && FSkinData->SkinChanging()) return;
   TakeFormSizeWhenUnknown();
-  if (FObjects.empty() && !FSkinInUse) CreateDefaultButtonObjects();
-  UpdateObjectRects();
+  if (FObjects.Empty() && !FSkinInUse) FObjects.CreateDefaultButtonObjects();
+  FObjects.UpdateObjectRects();
   const int width = FCore.LastWidth(), height = FCore.LastHeight();
   const int captionHeight = FCore.GetDefaultCaptionHeight();
   const TspDefaultFrameLayout layout = FCore.DefaultLayout();
@@ -189,7 +189,7 @@ void TspDynamicSkinForm::PaintDefaultFrame(HDC DC) {
 }
 
 void TspDynamicSkinForm::RedrawObject(TspActiveSkinObject* Obj) {
-  if (Obj == nullptr || !ObjectShown(*Obj) || !FForm->HandleAllocated()) return;
+  if (Obj == nullptr || !FObjects.ObjectShown(*Obj) || !FForm->HandleAllocated()) return;
   if (!FCore.Options.SupportNCArea) {
     TWindowDC dc(FForm->Handle());
     TDCCanvas canvas(dc.DC());
@@ -352,7 +352,7 @@ void TspDynamicSkinForm::PaintClientFrame(HDC DC) {
   }
   if (image.Empty()) return;
   for (const auto& object : FObjects)
-    if (object->Visible && ObjectShown(*object)) object->Draw(image.Canvas(), false);
+    if (object->Visible && FObjects.ObjectShown(*object)) object->Draw(image.Canvas(), false);
   if (FCore.State.Normal()) DrawSizeGrip(image.Canvas());
   Blit(DC, {0, 0}, image);
 }

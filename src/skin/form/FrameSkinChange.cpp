@@ -4,23 +4,19 @@
 // are laid out in it.
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 
 #include "skin/form/portable/ClientFrame.h"
 
-#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinChangeParticipant.h"
-#include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/SkinRects.h"
 
 void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
   if (Data != nullptr && Data == FSkinData) {
     FSkinChanging = true;
     FSkinInUse = false;
-    StopTimers();
-    ClearObjects();
+    FObjects.StopTimers();
+    FObjects.ClearObjects();
     FCore.SetSkin({});
   }
   // Every control that draws from the changing skin forgets it, whichever skin the frame
@@ -36,7 +32,7 @@ void TspDynamicSkinForm::SkinChanged(TspSkinData* Data) {
 
 void TspDynamicSkinForm::UpdateSkin() {
   SyncFormOptions();
-  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FObjects.ForgetMouse();
   FSkinInUse = FSkinData != nullptr && !FSkinData->Empty();
   FCore.SetSkin(FrameSkinOf(FSkinInUse ? FSkinData : nullptr));
   if (FCore.Options.SupportNCArea)
@@ -47,10 +43,10 @@ void TspDynamicSkinForm::UpdateSkin() {
 
 void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   if (FSkinInUse && FSkinnable) {
-    CreateObjects();
+    FObjects.CreateObjects();
     UpdateButtonStates();
   } else {
-    ClearObjects();
+    FObjects.ClearObjects();
     FCore.UpdateGeometry(FForm->Width(), FForm->Height());
     SetFormRegion();
   }
@@ -68,12 +64,9 @@ void TspDynamicSkinForm::UpdateSkinWithNCArea() {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (FSkinInUse) UpdateRegion(true);
   FForm->Invalidate();
-  if (FMDIClient != nullptr) {
-    RedrawWindow(FMDIClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    FitMaximizedMDIChildren();
-  }
+  FMDI.SkinChanged();
   UpdateActiveState(!(FCore.Options.MDIChild && FCore.State.Maximized()));
-  FMouseTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   if (FCore.State.RollUpState) return;
   if (FCore.Options.ClientWidth > 0) FForm->SetClientWidth(FCore.Options.ClientWidth);
@@ -86,7 +79,7 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     ClientFrameUnroll();
   }
   if (!FCore.State.RollUpState) ClientSizeFromFramePicture();
-  CreateObjects();
+  FObjects.CreateObjects();
   UpdateButtonStates();
   if (FCore.State.RollUpState) ClientFrameRollUp();
   if (OnChangeSkinData) OnChangeSkinData(this);
@@ -97,11 +90,11 @@ void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {
     else if (FCore.Skin().Picture == TSize{FForm->ClientWidth(), FForm->ClientHeight()})
       UpdateRegion(false);
   }
-  UpdateObjectRects();
-  CollectClientAreaControls();
+  FObjects.UpdateObjectRects();
+  FClientAreaControls.Collect(FSkinData);
   LayOutClientAreaControls();
   UpdateActiveState(true);
-  FMouseTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::NotifyParentBackgroundChanged() {
@@ -114,39 +107,8 @@ void TspDynamicSkinForm::NotifyParentBackgroundChanged() {
 
 // Controls in the skin's areas
 
-namespace {
-
-// The skin area a skinned control, windowed or not, asks to be laid out in; "" for none.
-std::string AreaNameOf(TControl* Control) {
-  if (const auto* windowed = dynamic_cast<const TspSkinControl*>(Control)) return windowed->AreaName();
-  if (const auto* windowless = dynamic_cast<const TspGraphicSkinControl*>(Control)) return windowless->AreaName();
-  return {};
-}
-
-}  // namespace
-
-void TspDynamicSkinForm::CollectClientAreaControls() {
-  FClientAreaControls.clear();
-  if (FSkinData == nullptr || FSkinData->Empty()) return;
-  for (int i = 0; i < FForm->ControlCount(); ++i) {
-    TControl* control = FForm->Controls(i);
-    const std::string area = AreaNameOf(control);
-    if (area.empty()) continue;
-    const int index = FSkinData->GetAreaIndex(area);
-    if (index < 0) continue;
-    const TRect& rect = FSkinData->AreaList[static_cast<size_t>(index)].AreaRect;
-    if (IsNullRect(rect)) continue;
-    control->SetAlign(alNone);
-    FClientAreaControls.push_back({control, rect});
-  }
-}
-
 void TspDynamicSkinForm::LayOutClientAreaControls() {
-  const bool resizable = FSkinData != nullptr && !FSkinData->Empty() && IsResizableFrame(*FSkinData);
-  for (const TClientAreaControl& record : FClientAreaControls) {
-    record.Control->SetBoundsRect(resizable ? FCore.AnchorSkinRect(record.AreaRect) : record.AreaRect);
-    if (auto* windowed = dynamic_cast<TWinControl*>(record.Control)) windowed->Realign();
-  }
+  FClientAreaControls.LayOut(FCore, FSkinData);
   // A frame drawn in the client area leaves the skin's client rectangle, at the window's
   // present size, to the application's own controls.
   if (!FCore.Options.SupportNCArea && FSkinInUse && OnChangeClientRect) {

@@ -5,6 +5,7 @@
 
 #include "ActiveSkinObject.h"
 #include "FrameMessages.h"
+#include "SkinCaptionObject.h"
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
@@ -14,12 +15,13 @@
 
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/DeviceContexts.h"
+#include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
-#include <utility>
 
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
@@ -62,13 +64,13 @@ void TspDynamicSkinForm::SyncFormOptions() {
 }
 
 void TspDynamicSkinForm::CloseMenusOnMessage() {
-  HideObjectHint();
+  FObjects.HideObjectHint();
   const bool mdiMain = FForm->FormStyle() == fsMDIForm && FForm->Visible();
-  if (FMainMenuMode && !FMenuOpen) {
+  if (FMenus.MainMenuMode() && !FMenus.MenuOpen()) {
     EndMainMenuMode();
   } else if (FSkinMenu->Active()) {
     FSkinMenu->CloseMenu();
-  } else if (FMenuOpen) {
+  } else if (FMenus.MenuOpen()) {
     SkinMenuClose();
   } else if (mdiMain) {
     if (TspDynamicSkinForm* child = GetActiveMDIChildSkinForm(); child != nullptr && child != this)
@@ -85,114 +87,130 @@ void TspDynamicSkinForm::CloseMenusOnMessage() {
 }
 
 bool TspDynamicSkinForm::HandleMessage(TMessage& Message) {
-  const bool nc = FCore.Options.SupportNCArea;
+  const auto data = [&Message] { return reinterpret_cast<TspSkinData*>(Message.WParam); };
   switch (Message.Msg) {
-    case WM_DESTROY:
-      StopTimers();
-      if (FCore.Options.MDIChild) LeaveMDIMain();
-      return false;
+    case WM_DESTROY: WindowDestroyed(); return false;
     case WM_SIZE: Size(Message); return true;
-    case WM_ACTIVATE:
-      if (!FSkinnable) return false;
-      Activate(Message);
-      return true;
+    case WM_ACTIVATE: return Activate(Message);
     case WM_SETTEXT:
-    case WM_SETICON:
-      // The system paints its own caption for these: the frame goes over it again.
-      if (!FSkinnable) return false;
-      CallOldWindowProc(Message);
-      if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
-        UpdateMDIChildEntries();
-        // The main form's caption shows a maximized child's.
-        if (FCore.State.Maximized()) NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
-      }
-      if (!FCore.FrameShown()) return true;
-      RepaintFrame();
-      if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
-      return true;
-    case WM_ERASEBKGND:
-      EraseBackground(reinterpret_cast<HDC>(Message.WParam));
-      Message.Result = 1;
-      return true;
+    case WM_SETICON: return TextOrIconSet(Message);
+    case WM_ERASEBKGND: return EraseBackground(Message);
     case WM_SHOWWINDOW: ShowWindowChanged(Message); return false;
-    case WM_SETCURSOR:
-      if (nc && FUseFormCursorInNCArea && FSkinnable) {
-        const WORD code = LOWORD(Message.LParam);
-        if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
-          Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
-      }
-      return false;
-    case WM_MOUSEACTIVATE:
-      if (FSkinnable && FCore.Options.MDIChild && !FMDIActive) {
-        TCustomForm* main = Application->MainForm();
-        if (main != nullptr && main->ActiveMDIChild() == FForm) {
-          FMDIActive = true;
-          UpdateActiveState(FCore.State.Maximized());
-        }
-      }
-      return false;
+    case WM_SETCURSOR: FormCursorInFrame(Message); return false;
+    case WM_MOUSEACTIVATE: MouseActivate(); return false;
     case WM_GETMINMAXINFO: GetMinMaxInfo(Message); return false;
-    case WM_NCCALCSIZE:
-      if (!FSkinnable) return false;
-      NonClientCalcSize(Message);
-      return true;
+    case WM_NCCALCSIZE: return NonClientCalcSize(Message);
     case WM_NCHITTEST: return NonClientHitTest(Message);
-    case WM_NCPAINT:
-      if (!FSkinnable) return false;
-      if (FCore.FrameShown()) {
-        TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
-        PaintFrameTo(dc.DC());
-        return true;
-      }
-      // Without NC support the frame is in the client area; a border of the system's
-      // would only show through.
-      return FCore.Options.BorderStyle != bsNone && !(FCore.Options.MDIChild && FCore.State.Maximized());
-    case WM_NCACTIVATE:
-      if (!FSkinnable) return false;
-      NonClientActivate(Message);
-      return true;
-    case WM_SYNCPAINT:
-      if (!FSkinnable || !FCore.State.RollUpState || !nc) return false;
-      RepaintFrame();
-      Message.Result = 0;
-      return true;
+    case WM_NCPAINT: return NonClientPaint();
+    case WM_NCACTIVATE: return NonClientActivate(Message);
+    case WM_SYNCPAINT: return SyncPaint(Message);
     case WM_SYSCOMMAND: return SystemCommand(Message);
-    case WM_TIMER:
-      if (Message.WParam == FadeInTimerId) FadeIn();
-      return false;
+    case WM_TIMER: WindowTimer(Message); return false;
     case WM_SIZING: Sizing(Message); return true;
     case WM_MOVING: Moving(Message); return false;
     case WM_ENTERSIZEMOVE: EnterSizeMove(); return false;
     case WM_EXITSIZEMOVE: ExitSizeMove(); return false;
-    case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
-    case SP_CHANGE_SKIN_DATA: SkinChanged(reinterpret_cast<TspSkinData*>(Message.WParam)); return false;
-    case SP_AFTER_CHANGE_SKIN_DATA:
-      // The children have their new frames by now: the maximized ones fill the client again.
-      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
-          FForm->FormStyle() == fsMDIForm)
-        FitMaximizedMDIChildren();
-      return false;
-    case SP_RESOURCE_STRINGS_CHANGED:
-      // The system menu takes its captions anew at each opening.
-      UpdateButtonHints();
-      UpdateTrayMenu();
-      return false;
-    case SP_SKINNABLE_FORM_CHANGED:
-      if (FSkinData != nullptr && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData &&
-          !FCore.Options.MDIChild)
-        SetSkinnableForm(FSkinData->SkinnableForm());
-      return false;
+    case SP_BEFORE_CHANGE_SKIN_DATA: BeforeSkinChange(data()); return false;
+    case SP_CHANGE_SKIN_DATA: SkinChanged(data()); return false;
+    case SP_AFTER_CHANGE_SKIN_DATA: AfterSkinChange(data()); return false;
+    case SP_RESOURCE_STRINGS_CHANGED: ResourceStringsChanged(); return false;
+    case SP_SKINNABLE_FORM_CHANGED: SkinnableFormChanged(data()); return false;
     case SP_MENU_CLOSED: SkinMenuClose(); return false;
     case SP_UPDATE_MAXIMIZED_MDI_CHILD:
     case SP_MDI_CHILD_MAXIMIZED:
-    case SP_MDI_CHILD_RESTORED: return HandleMDIMessage(Message);
-    case SP_QUERY_SKIN_STATE:
-      Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
-      return true;
+    case SP_MDI_CHILD_RESTORED: return FMDI.HandleMessage(Message);
+    case SP_QUERY_SKIN_STATE: return QuerySkinState(Message);
     case SP_PAINT_TO_DC: return PaintToDC(Message, SP_PAINT_TO_DC_ANSWER);
     case SP_PAINT_TO_DC_CHECKED: return Message.LParam == SP_PAINT_TO_DC_CHECK && PaintToDC(Message, SP_PAINT_TO_DC_CHECK);
     default: return false;
   }
+}
+
+// The messages' handlers
+
+void TspDynamicSkinForm::WindowDestroyed() {
+  FObjects.StopTimers();
+  if (FCore.Options.MDIChild) FMDI.LeaveMain();
+}
+
+bool TspDynamicSkinForm::TextOrIconSet(TMessage& Message) {
+  // The system paints its own caption for these: the frame goes over it again.
+  if (!FSkinnable) return false;
+  CallOldWindowProc(Message);
+  if (Message.Msg == WM_SETTEXT && FCore.Options.MDIChild) {
+    FMDI.UpdateChildEntries();
+    // The main form's caption shows a maximized child's.
+    if (FCore.State.Maximized()) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
+  }
+  if (!FCore.FrameShown()) return true;
+  RepaintFrame();
+  if (Message.Msg == WM_SETTEXT && FSkinInUse) UpdateCaptionTexts();
+  return true;
+}
+
+bool TspDynamicSkinForm::EraseBackground(TMessage& Message) {
+  EraseBackground(reinterpret_cast<HDC>(Message.WParam));
+  Message.Result = 1;
+  return true;
+}
+
+void TspDynamicSkinForm::FormCursorInFrame(TMessage& Message) {
+  if (!(FCore.Options.SupportNCArea && FUseFormCursorInNCArea && FSkinnable)) return;
+  const WORD code = LOWORD(Message.LParam);
+  if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
+    Message.LParam = MAKELPARAM(HTCLIENT, HIWORD(Message.LParam));
+}
+
+void TspDynamicSkinForm::MouseActivate() {
+  if (!FSkinnable || !FCore.Options.MDIChild || FMDI.Active()) return;
+  TCustomForm* main = Application->MainForm();
+  if (main != nullptr && main->ActiveMDIChild() == FForm) {
+    FMDI.SetActive(true);
+    UpdateActiveState(FCore.State.Maximized());
+  }
+}
+
+bool TspDynamicSkinForm::NonClientPaint() {
+  if (!FSkinnable) return false;
+  if (FCore.FrameShown()) {
+    TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
+    PaintFrameTo(dc.DC());
+    return true;
+  }
+  // Without NC support the frame is in the client area; a border of the system's would
+  // only show through.
+  return FCore.Options.BorderStyle != bsNone && !(FCore.Options.MDIChild && FCore.State.Maximized());
+}
+
+bool TspDynamicSkinForm::SyncPaint(TMessage& Message) {
+  if (!FSkinnable || !FCore.State.RollUpState || !FCore.Options.SupportNCArea) return false;
+  RepaintFrame();
+  Message.Result = 0;
+  return true;
+}
+
+void TspDynamicSkinForm::WindowTimer(const TMessage& Message) {
+  if (Message.WParam == FadeInTimerId) FadeIn();
+}
+
+void TspDynamicSkinForm::AfterSkinChange(TspSkinData* Data) {
+  // The children have their new frames by now: the maximized ones fill the client again.
+  if (FSkinData != nullptr && Data == FSkinData && FForm->FormStyle() == fsMDIForm) FMDI.FitMaximizedChildren();
+}
+
+void TspDynamicSkinForm::ResourceStringsChanged() {
+  // The system menu takes its captions anew at each opening.
+  UpdateButtonHints();
+  UpdateTrayMenu();
+}
+
+void TspDynamicSkinForm::SkinnableFormChanged(TspSkinData* Data) {
+  if (FSkinData != nullptr && Data == FSkinData && !FCore.Options.MDIChild) SetSkinnableForm(FSkinData->SkinnableForm());
+}
+
+bool TspDynamicSkinForm::QuerySkinState(TMessage& Message) {
+  Message.Result = !FSkinnable && FVistaOrLater ? NotSkinnableOnVista : SkinState;
+  return true;
 }
 
 bool TspDynamicSkinForm::PaintToDC(TMessage& Message, LRESULT Answer) {
@@ -222,13 +240,15 @@ TPoint TspDynamicSkinForm::ScreenToFramePoint(TPoint Screen) {
 
 // The non-client area
 
-void TspDynamicSkinForm::NonClientCalcSize(TMessage& Message) {
+bool TspDynamicSkinForm::NonClientCalcSize(TMessage& Message) {
+  if (!FSkinnable) return false;
   // Both forms of the message start with the proposed window rectangle.
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const TRect window = FromRECT(*proposed);
   if (FCore.SkinFormUsable()) FCore.UpdateGeometry(window.Width(), window.Height());
   *proposed = ToRECT(FCore.NonClientClientRect(window));
   Message.Result = 0;
+  return true;
 }
 
 bool TspDynamicSkinForm::NonClientHitTest(TMessage& Message) {
@@ -240,16 +260,16 @@ bool TspDynamicSkinForm::NonClientHitTest(TMessage& Message) {
     if (!FClientTracking) {
       FClientTracking = true;
       TestActive(p.X, p.Y, true);
-      FMouseTimer->SetEnabled(true);
+      FObjects.MouseTimer()->SetEnabled(true);
     }
-    Message.Result = FCore.ClientAreaHitTest(p, HitObjects(p));
+    Message.Result = FCore.ClientAreaHitTest(p, FObjects.HitObjects(p));
     return true;
   }
   const TPoint p = ScreenToFramePoint(screen);
-  Message.Result = FCore.NonClientHitTest(p, HitObjects(p));
-  if (Message.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+  Message.Result = FCore.NonClientHitTest(p, FObjects.HitObjects(p));
+  if (Message.Result == HTOBJECT && !FObjects.MouseTimer()->Enabled()) {
     TestActive(p.X, p.Y, true);
-    FMouseTimer->SetEnabled(true);
+    FObjects.MouseTimer()->SetEnabled(true);
   }
   return true;
 }
@@ -262,9 +282,10 @@ void TspDynamicSkinForm::GetMinMaxInfo(TMessage& Message) {
   info->ptMaxTrackSize = {FCore.GetMaxWidth(areas), FCore.GetMaxHeight(areas)};
 }
 
-void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
+bool TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
+  if (!FSkinnable) return false;
   if (FSkinMenu->Active()) FSkinMenu->CloseMenu();
-  FMDIActive = Message.WParam != 0;
+  FMDI.SetActive(Message.WParam != 0);
   // The system would paint its own caption: the frame answers alone. Its MDI procedures
   // keep the children's activation in step.
   Message.Result = 1;
@@ -278,28 +299,31 @@ void TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   } else {
     UpdateActiveState(false);
   }
-  if (!mdiChild) return;
+  if (!mdiChild) return true;
   if (maximizedChild)
     if (TspDynamicSkinForm* main = GetDynamicSkinForm(Application->MainForm())) main->RepaintFrame();
-  UpdateMDIChildEntries();
+  FMDI.UpdateChildEntries();
   if (FVistaOrLater) FForm->Invalidate();
+  return true;
 }
 
-void TspDynamicSkinForm::Activate(TMessage& Message) {
-  FDragging = false;
+bool TspDynamicSkinForm::Activate(TMessage& Message) {
+  if (!FSkinnable) return false;
+  FMover.EndDrag();
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
   if (nc) RepaintFrame();
-  if (FForm->FormStyle() == fsMDIForm) UpdateMDIBars();
+  if (FForm->FormStyle() == fsMDIForm) FMDI.UpdateBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);
-    return;
+    return true;
   }
   if (nc) {
     TestActive(-1, -1, false);
-    ResetObjectStates();
+    FObjects.ResetObjectStates();
   }
   UpdateActiveState(true);
+  return true;
 }
 
 bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
@@ -310,41 +334,27 @@ bool TspDynamicSkinForm::SystemCommand(TMessage& Message) {
     case SC_MOUSEMENU:
       // The system's own system menu never shows: the frame opens its skinned one.
       return FSkinnable;
-    case SC_KEYMENU:
-      if (FMainMenuMode) {
-        EndMainMenuMode();
-        return true;
-      }
-      // The release of the Alt key that opened the system menu with Space leaves it open.
-      if (Message.LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
-      if (FSkinMenu->Active()) SkinMenuClose();
-      // The Alt key alone, or Alt with a character no accelerator took: the main menu
-      // takes the keys from here.
-      StartMainMenuMode();
-      return true;
+    case SC_KEYMENU: return FMenus.SystemKeyMenu(Message.LParam);
     default: return false;
   }
 }
 
 void TspDynamicSkinForm::EnterSizeMove() {
-  FMagnetic.SetStickPosition(Seams::CursorPos());
+  FMover.StickHere();
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
-  ResetObjectStates();
-  FMouseTimer->SetEnabled(false);
-  FHotObject = FCapturedObject = -1;
-  FInSizeMove = true;
-  BOOL fullDrag = FALSE;
-  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
-  FFullWindowDrag = fullDrag != FALSE;
+  FObjects.ResetObjectStates();
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.ForgetMouse();
+  FMover.LoopStarted();
 }
 
 void TspDynamicSkinForm::ExitSizeMove() {
   // A sizing loop that no button press on the frame started (the status bar's grip) ends
   // here too.
-  FInSizeMove = false;
+  FMover.LoopEnded();
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
-  FMouseTimer->SetEnabled(false);
-  FHotObject = FOldHotObject = FCapturedObject = -1;
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.ForgetMouse();
   if (FSkinData != nullptr && !FSkinData->Empty()) RepaintFrame();
 }
 
@@ -368,6 +378,34 @@ void TspDynamicSkinForm::FadeIn() {
   if (target == 255) SetLayered(window, false);
 }
 
+// Activation
+
+bool TspDynamicSkinForm::IsFormActive() {
+  if (FForceActive) return true;
+  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FMDI.Active();
+  return FForm->Active() && Screen->ActiveForm() == FForm;
+}
+
+void TspDynamicSkinForm::UpdateActiveState(bool Redraw) {
+  const bool active = IsFormActive();
+  for (const auto& object : FObjects) {
+    auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get());
+    if (caption == nullptr) continue;
+    caption->Active = active;
+    if (Redraw && FObjects.ObjectShown(*caption)) {
+      if (caption->CanAnimate()) {
+        caption->RestartAnimation(active);
+        StartAnimationTimer();
+      }
+      if (!(FCore.Options.SupportNCArea && IsNullRect(caption->ActiveSkinRect))) caption->ReDraw();
+    } else if (caption->Morphing) {
+      caption->MorphKf = active ? 1 : 0;
+    }
+  }
+  const TNotifyEvent event = active ? OnActivate : OnDeActivate;
+  if (event) event(this);
+}
+
 // The mouse after the form's own procedure
 
 void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
@@ -380,7 +418,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCMOUSEMOVE:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseMove(p.X, p.Y);
+        FObjects.ObjectsMouseMove(p.X, p.Y);
       }
       return;
     case WM_NCLBUTTONDOWN:
@@ -389,17 +427,17 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCLBUTTONDBLCLK: {
       if (!frame) return;
       // A move or size loop ran inside the system's handling of the press.
-      if (Message.Msg == WM_NCLBUTTONDOWN && FInSizeMove) {
-        FInSizeMove = false;
+      if (Message.Msg == WM_NCLBUTTONDOWN && FMover.InSizeMove()) {
+        FMover.LoopEnded();
         return;
       }
       const TPoint p = ScreenToFramePoint(screen);
       const bool left = Message.Msg == WM_NCLBUTTONDOWN || Message.Msg == WM_NCLBUTTONDBLCLK;
       TestActive(p.X, p.Y, true);
-      ObjectsMouseDown(left ? mbLeft : mbRight, p.X, p.Y);
-      if (Message.Msg == WM_NCLBUTTONDBLCLK) ObjectsDblClick();
+      FObjects.ObjectsMouseDown(left ? mbLeft : mbRight, p.X, p.Y);
+      if (Message.Msg == WM_NCLBUTTONDBLCLK) FObjects.ObjectsDblClick();
       if (hit != HTCAPTION) return;
-      FCapturedObject = -1;
+      FObjects.DropCaptured();
       if (Message.Msg == WM_NCLBUTTONDBLCLK)
         Perform(NonClientCaptionDoubleClick(FCore.State, FCore.Options.Sizeable, FCore.Options.BorderIcons));
       else if (Message.Msg == WM_NCRBUTTONDOWN)
@@ -413,7 +451,7 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
         // the frame's part of the click is done, and a caption button's command may have
         // taken the window apart already.
         try {
-          ObjectsMouseUp(mbLeft, p.X, p.Y);
+          FObjects.ObjectsMouseUp(mbLeft, p.X, p.Y);
         } catch (...) {
         }
       }
@@ -421,45 +459,45 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCRBUTTONUP:
       if (frame) {
         const TPoint p = ScreenToFramePoint(screen);
-        ObjectsMouseUp(mbRight, p.X, p.Y);
+        FObjects.ObjectsMouseUp(mbRight, p.X, p.Y);
       }
       return;
     case WM_MOUSEMOVE:
       if (nc) {
         // An object pressed on the frame holds the mouse (the form captured it): it
         // follows the pointer over the client area too, as a dragged track bar must.
-        if (frame && FCapturedObject != -1) {
+        if (frame && FObjects.CapturedObject() != -1) {
           const TPoint p = ScreenToFramePoint(FForm->ClientToScreen(client));
-          ObjectsMouseMove(p.X, p.Y);
+          FObjects.ObjectsMouseMove(p.X, p.Y);
         }
         return;
       }
-      ObjectsMouseMove(client.X, client.Y);
-      if (FDragging) DragTo(Seams::CursorPos());
+      FObjects.ObjectsMouseMove(client.X, client.Y);
+      if (FMover.Dragging()) DragTo(Seams::CursorPos());
       return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (nc) return;
-      if (Message.Msg == WM_LBUTTONDOWN) FMagnetic.SetStickPosition(Seams::CursorPos());
-      ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
+      if (Message.Msg == WM_LBUTTONDOWN) FMover.StickHere();
+      FObjects.ObjectsMouseDown(Message.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, client.X, client.Y);
       return;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
       const TMouseButton button = Message.Msg == WM_LBUTTONUP ? mbLeft : mbRight;
       if (nc)
-        ObjectsMouseUp(button, -1, -1);
+        FObjects.ObjectsMouseUp(button, -1, -1);
       else
-        ObjectsMouseUp(button, client.X, client.Y);
+        FObjects.ObjectsMouseUp(button, client.X, client.Y);
       return;
     }
     case WM_LBUTTONDBLCLK: {
-      ObjectsMouseDown(mbLeft, client.X, client.Y);
-      ObjectsDblClick();
+      FObjects.ObjectsMouseDown(mbLeft, client.X, client.Y);
+      FObjects.ObjectsDblClick();
       // A double-click on the caption of a frame drawn in the client area.
-      if (!nc && OverCaptionObject(ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      if (!nc && OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
       return;
     }
-    case WM_RBUTTONDBLCLK: ObjectsMouseDown(mbRight, client.X, client.Y); return;
+    case WM_RBUTTONDBLCLK: FObjects.ObjectsMouseDown(mbRight, client.X, client.Y); return;
     default: return;
   }
 }

@@ -4,9 +4,7 @@
 // the frame's rules.
 #include "DynamicSkinForm.h"
 
-#include "ActiveSkinObject.h"
 #include "FrameMessages.h"
-#include "TrayIcon.h"
 
 #include "skin/form/portable/ClientFrame.h"
 
@@ -15,7 +13,6 @@
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Screen.h"
-#include "classlib/SystemSeams.h"
 
 TspMonitorAreas TspDynamicSkinForm::MonitorAreas() {
   HWND window = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
@@ -76,10 +73,10 @@ void TspDynamicSkinForm::Maximize() {
   if (FCore.Options.MDIChild) {
     // An MDI child fills its MDI client, without a frame, and its caption buttons go to
     // the main form's menu bar.
-    FMouseTimer->SetEnabled(false);
+    FObjects.MouseTimer()->SetEnabled(false);
     TestActive(-1, -1, false);
-    SetFormBounds(::Maximize(FCore.State, FormBounds(), MDIClientRect()));
-    NotifyMDIMain(SP_MDI_CHILD_MAXIMIZED);
+    SetFormBounds(::Maximize(FCore.State, FormBounds(), TspFrameMDILink::ClientRect()));
+    TspFrameMDILink::NotifyMain(SP_MDI_CHILD_MAXIMIZED);
   } else {
     const TRect target = MaximizeTarget(MonitorAreas(), FCore.Options.MaximizeOnFullScreen);
     SetFormBounds(::Maximize(FCore.State, FormBounds(), target));
@@ -93,10 +90,10 @@ void TspDynamicSkinForm::Restore() {
   // Without NC support too: the window would otherwise keep the maximized size.
   SetFormBounds(::Restore(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
   if (FCore.Options.SupportNCArea) {
-    FMouseTimer->SetEnabled(true);
+    FObjects.MouseTimer()->SetEnabled(true);
     FForm->Invalidate();
     RepaintFrame();
-    if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+    if (FCore.Options.MDIChild) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_RESTORED);
   }
   SetStatusBarGrip(true);
   if (OnRestore) OnRestore(this);
@@ -105,11 +102,11 @@ void TspDynamicSkinForm::Restore() {
 void TspDynamicSkinForm::Minimize() {
   PlaceMinimized();
   RepaintFrame();
-  if (FCore.Options.MDIChild) NotifyMDIMain(SP_MDI_CHILD_RESTORED);
+  if (FCore.Options.MDIChild) TspFrameMDILink::NotifyMain(SP_MDI_CHILD_RESTORED);
 }
 
 void TspDynamicSkinForm::PlaceMinimized() {
-  const TRect area = FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  const TRect area = FCore.Options.MDIChild ? TspFrameMDILink::ClientRect() : MonitorAreas().WorkArea;
   SetFormBounds(::Minimize(FCore.State, FormBounds(), FCore.MinSize(), area, MinimizedSlotsTaken()));
 }
 
@@ -126,29 +123,6 @@ std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsTaken() {
   }
   return taken;
 }
-
-// The tray
-
-void TspDynamicSkinForm::MinimizeToTray() {
-  if (FTrayIcon == nullptr) return;
-  // Minimizing the application hides it to the icon.
-  FTrayIcon->SetMinimizeToTray(true);
-  FTrayIcon->SetIconVisible(true);
-  Application->Minimize();
-  if (OnMinimizeToTray) OnMinimizeToTray(this);
-}
-
-void TspDynamicSkinForm::RestoreFromTray() {
-  if (FTrayIcon == nullptr) return;
-  FTrayIcon->SetMinimizeToTray(false);
-  // The main form that going to the tray hid comes back with the application.
-  FTrayIcon->ShowMainForm();
-  Application->Restore();
-  if (!FAlwaysShowInTray) FTrayIcon->SetIconVisible(false);
-  if (OnRestoreFromTray) OnRestoreFromTray(this);
-}
-
-void TspDynamicSkinForm::TrayIconDblClick(TObject*) { RestoreFromTray(); }
 
 // Rolling up
 
@@ -169,35 +143,27 @@ void TspDynamicSkinForm::RollUp(bool Value) {
 
 void TspDynamicSkinForm::ClientFrameRollUp() {
   FCore.UpdateGeometry(FForm->Width(), FForm->Height());
-  UpdateObjectRects();
+  FObjects.UpdateObjectRects();
   TestActive(-1, -1, true);
-  FMouseTimer->SetEnabled(false);
-  FMorphTimer->SetEnabled(false);
-  if (FHiddenControls.empty())
-    for (int i = 0; i < FForm->ControlCount(); ++i) {
-      TControl* control = FForm->Controls(i);
-      if (!control->Visible()) continue;
-      FHiddenControls.push_back(control);
-    }
-  for (TControl* control : FHiddenControls) control->Hide();
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.MorphTimer()->SetEnabled(false);
+  FClientAreaControls.HideForRollUp();
   SetFormBounds(ClientFrameRollUpBounds(FormBounds(), FCore.Skin().RollUpPicture, *FSkinData));
-  SetRollUpFormRegion();
+  FRegion.SetRollUpFormRegion(FSkinData);
   FForm->Invalidate();
-  FMouseTimer->SetEnabled(true);
-  FMorphTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
+  FObjects.MorphTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::ClientFrameUnroll() {
   TestActive(-1, -1, true);
-  FMouseTimer->SetEnabled(false);
-  FMorphTimer->SetEnabled(false);
-  const std::vector<TControl*> hidden = std::move(FHiddenControls);
-  FHiddenControls.clear();
-  for (TControl* control : hidden) control->Show();
+  FObjects.MouseTimer()->SetEnabled(false);
+  FObjects.MorphTimer()->SetEnabled(false);
+  FClientAreaControls.ShowAfterUnroll();
   if (FSkinData != nullptr && IsResizableFrame(*FSkinData)) FForm->SetHeight(FCore.State.HeightBeforeRollUp);
   ClientSizeFromFramePicture();
-  FMouseTimer->SetEnabled(true);
-  FMorphTimer->SetEnabled(true);
+  FObjects.MouseTimer()->SetEnabled(true);
+  FObjects.MorphTimer()->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::ClientSizeFromFramePicture() {
@@ -220,7 +186,7 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   HWND window = FForm->Handle();
   const bool layers = IsWindows2000OrLater();
   if (Message.WParam == 0) {
-    if (FSkinnable && FCore.Options.MDIChild) RemoveMDIChildEntries();
+    if (FSkinnable && FCore.Options.MDIChild) FMDI.RemoveChildEntries();
     if (FSkinnable && FAlphaBlend && layers)
       SetLayered(window, false);
     return;
@@ -233,8 +199,8 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
     SetTimer(window, FadeInTimerId, 1, nullptr);
   }
   if (!FSkinnable) return;
-  if (FForm->FormStyle() == fsMDIForm) SubclassMDIClient();
-  if (FCore.Options.MDIChild) AddMDIChildEntries();
+  if (FForm->FormStyle() == fsMDIForm) FMDI.SubclassClient();
+  if (FCore.Options.MDIChild) FMDI.AddChildEntries();
   if (!FCore.Options.SupportNCArea) LayOutClientAreaControls();
   // The frame shows the main menu itself; the form's would only take its shortcuts twice.
   if (FForm->Menu() != nullptr) FForm->SetMenu(nullptr);
@@ -244,13 +210,13 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
   if (!FSkinnable) return;
   auto* proposed = reinterpret_cast<RECT*>(Message.LParam);
   const bool stayPut = FCore.State.Maximized() && !FCore.Options.MDIChild;
-  *proposed = ToRECT(FMagnetic.Moving(FromRECT(*proposed), FormBounds(), stayPut, FCore.Options.Magnetic,
-                                      FCore.Options.MagneticSize, MagneticArea(), Seams::CursorPos()));
+  *proposed =
+      ToRECT(FMover.Moving(FromRECT(*proposed), stayPut, FCore.Options.Magnetic, FCore.Options.MagneticSize, MagneticArea()));
 }
 
 TRect TspDynamicSkinForm::MagneticArea() {
   // A child moves in its parent's client coordinates, so do the edges it sticks to.
-  return FCore.Options.MDIChild ? MDIClientRect() : MonitorAreas().WorkArea;
+  return FCore.Options.MDIChild ? TspFrameMDILink::ClientRect() : MonitorAreas().WorkArea;
 }
 
 bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
@@ -258,11 +224,11 @@ bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {
 }
 
 void TspDynamicSkinForm::Sizing(TMessage& Message) {
-  if (!(FInSizeMove && FFullWindowDrag)) {
+  if (!FMover.FullWindowSizing()) {
     CallOldWindowProc(Message);
     return;
   }
-  FMagnetic.Release();
+  FMover.ReleaseEdges();
   CallOldWindowProc(Message);
   const TRect proposed = FromRECT(*reinterpret_cast<RECT*>(Message.LParam));
   const TSize current{FForm->Width(), FForm->Height()};
@@ -279,8 +245,8 @@ void TspDynamicSkinForm::Sizing(TMessage& Message) {
 void TspDynamicSkinForm::Size(TMessage& Message) {
   // The form's own procedure sees the message once.
   CallOldWindowProc(Message);
-  if (FInSizeMove && FFullWindowDrag) return;
-  FMagnetic.Release();
+  if (FMover.FullWindowSizing()) return;
+  FMover.ReleaseEdges();
   FCore.UpdateGeometry(FForm->Width(), FForm->Height());
   const bool nc = FCore.Options.SupportNCArea;
   const TSize last{FCore.LastWidth(), FCore.LastHeight()};
@@ -302,17 +268,18 @@ void TspDynamicSkinForm::Size(TMessage& Message) {
   if (nc && !FLogoBitMap.Empty() && FForm->FormStyle() != fsMDIForm) FForm->Invalidate();
 }
 
-void TspDynamicSkinForm::DragTo(TPoint Cursor) {
-  int x = FForm->Left() + Cursor.X - FDragPoint.X;
-  int y = FForm->Top() + Cursor.Y - FDragPoint.Y;
-  if (FCore.Options.Magnetic)
-    FMagnetic.MagneticMove(x, y, FForm->Width(), FForm->Height(), FCore.Options.MagneticSize, MagneticArea(),
-                           Cursor);
-  FDragPoint = Cursor;
-  FForm->SetBounds(x, y, FForm->Width(), FForm->Height());
+void TspDynamicSkinForm::UpdateRegion(bool Redraw) {
+  if (ComponentState().Contains(csDesigning) || FSkinData == nullptr || FSkinData->Empty()) return;
+  if (FSkinnable) {
+    FCore.UpdateGeometry(FCore.LastWidth(), FCore.LastHeight());
+    if (Redraw) FObjects.UpdateObjectRects();
+  }
+  SetFormRegion();
+  if (FCore.Options.SupportNCArea && !FRegion.Set() && FSkinnable) RepaintFrame();
+  if (FSkinInUse && FSkinData->StretchEffect) NotifyParentBackgroundChanged();
+  LayOutClientAreaControls();
 }
 
-void TspDynamicSkinForm::BeginObjectDrag(int X, int Y) {
-  FDragging = true;
-  FDragPoint = FForm->ClientToScreen({X, Y});
+void TspDynamicSkinForm::DragTo(TPoint Cursor) {
+  FMover.DragTo(Cursor, FCore.Options.Magnetic, FCore.Options.MagneticSize, MagneticArea());
 }

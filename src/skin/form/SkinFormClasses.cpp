@@ -17,12 +17,12 @@
 
 namespace {
 
-constexpr const char* kMDITabKindNames[] = {"sptkTab", "sptkButton"};
-constexpr const char* kPositionInMonitorNames[] = {"sppDefault", "sppScreenCenter", "sppDesktopCenter"};
-static_assert(std::size(kPositionInMonitorNames) == sppDesktopCenter + 1);
-constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biRollUp",
+constexpr const char* MDITabKindNames[] = {"sptkTab", "sptkButton"};
+constexpr const char* PositionInMonitorNames[] = {"sppDefault", "sppScreenCenter", "sppDesktopCenter"};
+static_assert(std::size(PositionInMonitorNames) == sppDesktopCenter + 1);
+constexpr const char* BorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biRollUp",
                                             "biMinimizeToTray"};
-static_assert(std::size(kBorderIconNames) == static_cast<size_t>(TspBorderIcon::biMinimizeToTray) + 1);
+static_assert(std::size(BorderIconNames) == static_cast<size_t>(TspBorderIcon::biMinimizeToTray) + 1);
 
 using F = TspDynamicSkinForm;
 using T = TspTrayIcon;
@@ -56,7 +56,7 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Event("OnBalloonHintClick", &T::OnBalloonHintClick);
 
   Registry.DefineComponent<F, TComponent>("TspDynamicSkinForm")
-      .Enum("PositionInMonitor", &F::SetPositionInMonitor, kPositionInMonitorNames)
+      .Enum("PositionInMonitor", &F::SetPositionInMonitor, PositionInMonitorNames)
       .Reference("StatusBar", &F::SetStatusBar)
       .Boolean("UseFormCursorInNCArea", &F::SetUseFormCursorInNCArea)
       .Integer("MaxMenuItemsInWindow", &F::SetMaxMenuItemsInWindow)
@@ -99,7 +99,7 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
       .Boolean("DraggAble", &F::SetDraggAble)
       .Boolean("Magnetic", &F::SetMagnetic)
       .Integer("MagneticSize", &F::SetMagneticSize)
-      .Set("BorderIcons", &F::SetBorderIcons, kBorderIconNames)
+      .Set("BorderIcons", &F::SetBorderIcons, BorderIconNames)
       .Event("OnCaptionPaint", &F::OnCaptionPaint)
       .Event("OnChangeClientRect", &F::OnChangeClientRect)
       .Event("OnChangeSkinData", &F::OnChangeSkinData)
@@ -143,7 +143,7 @@ void RegisterSkinFormClasses(TClassRegistry& Registry) {
   using M = TspSkinMDITabsBar;
   Registry.DefineComponent<M, TspSkinControl>("TspSkinMDITabsBar")
       .Boolean("ShowCloseButtons", &M::SetShowCloseButtons)
-      .Enum("TabKind", &M::SetTabKind, kMDITabKindNames)
+      .Enum("TabKind", &M::SetTabKind, MDITabKindNames)
       .Reference("DynamicSkinForm", &M::SetDynamicSkinForm)
       .Boolean("SupportChildMenus", &M::SetSupportChildMenus)
       .Boolean("UseSkinSize", &M::SetUseSkinSize)

@@ -111,12 +111,10 @@ public:
   int MDIButtonCount() const { return FMDIButtonCount; }
   int HotObject() const { return FHotObject; }
   // An item was opened by the mouse or the keyboard, until the mode ends.
-  bool Driven() const { return FDriven; }
   void SetDriven(bool Value) { FDriven = Value; }
   // Some item did not fit at the last layout.
   bool ItemsHidden() const { return FItemsHidden; }
   bool ChevronHot() const { return FChevronHot; }
-  const TRect& ItemsArea() const { return FItemsArea; }
   TRect ChevronRect() const { return MenuBarChevronRect(FItemsArea); }
 
   // Drawn from a "mainmenubar" entry of the skin.

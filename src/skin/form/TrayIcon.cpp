@@ -37,7 +37,12 @@ std::vector<TspTrayIcon*>& HookedIcons() {
   static std::vector<TspTrayIcon*> icons;
   return icons;
 }
-WNDPROC OldApplicationProc = nullptr;
+// Never freed: it may still be on the application window's procedure when the program
+// ends.
+TspWindowProcHook& ApplicationWindowHook() {
+  static auto* hook = new TspWindowProcHook;
+  return *hook;
+}
 
 TShiftState KeyboardShift() {
   TShiftState shift;
@@ -355,35 +360,29 @@ void TspTrayIcon::OwnerWndProc(TMessage& Message) {
 void TspTrayIcon::HookApplicationWindow() {
   std::vector<TspTrayIcon*>& icons = HookedIcons();
   icons.push_back(this);
-  if (icons.size() > 1 || OldApplicationProc != nullptr) return;
-  HWND application = Application->Handle();
-  OldApplicationProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(application, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ApplicationWindowProc)));
+  TspWindowProcHook& hook = ApplicationWindowHook();
+  if (!hook.Installed()) hook.Install(Application->Handle(), TWndMethod(&TspTrayIcon::ApplicationWindowProc));
 }
 
 void TspTrayIcon::UnhookApplicationWindow() {
   std::vector<TspTrayIcon*>& icons = HookedIcons();
   std::erase(icons, this);
-  if (!icons.empty() || OldApplicationProc == nullptr || !Application->HandleAllocated()) return;
-  // Another window procedure put over this one keeps it; it passes every message on.
-  HWND application = Application->Handle();
-  if (GetWindowLongPtrA(application, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&ApplicationWindowProc)) return;
-  SetWindowLongPtrA(application, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldApplicationProc));
-  OldApplicationProc = nullptr;
+  // Another window procedure put over the hook keeps it; it passes every message on.
+  if (icons.empty()) ApplicationWindowHook().Remove();
 }
 
-LRESULT CALLBACK TspTrayIcon::ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+void TspTrayIcon::ApplicationWindowProc(TMessage& Message) {
   // A copy: a handler may free a tray icon.
   const std::vector<TspTrayIcon*> icons = HookedIcons();
   for (TspTrayIcon* icon : icons)
     if (std::ranges::find(HookedIcons(), icon) != HookedIcons().end()) {
       try {
-        icon->ApplicationWindowMessage(Msg, WParam);
+        icon->ApplicationWindowMessage(Message.Msg, Message.WParam);
       } catch (...) {
         Application->HandleException(icon);
       }
     }
-  return CallWindowProcA(OldApplicationProc, Window, Msg, WParam, LParam);
+  ApplicationWindowHook().CallNext(Message);
 }
 
 void TspTrayIcon::ApplicationWindowMessage(UINT Msg, WPARAM WParam) {

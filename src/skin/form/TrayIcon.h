@@ -7,7 +7,7 @@
 // window (activation, showing).
 
 #include "skin/form/portable/TrayIconRules.h"
-#include "skin/form/WindowProcHook.h"
+#include "skin/controls/WindowProcHook.h"
 
 #include "classlib/Control.h"
 #include "classlib/Icon.h"
@@ -85,9 +85,8 @@ public:
   void ShowMainForm();
   void HideMainForm();
 
-  // The hidden window the shell notifies, the record handed to it, and the timers.
+  // The hidden window the shell notifies, and the timers.
   HWND Handle() const { return FWindow; }
-  const NOTIFYICONDATAA& IconData() const { return FIconData; }
   TTimer* ClickTimer() const { return FClickTimer; }
   TTimer* CycleTimer() const { return FCycleTimer; }
   // The message the shell notifies the hidden window with.
@@ -120,7 +119,7 @@ private:
   void OwnerWndProc(TMessage& Message);
   // The application window's messages, before its own procedure has them.
   void ApplicationWindowMessage(UINT Msg, WPARAM WParam);
-  static LRESULT CALLBACK ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  static void ApplicationWindowProc(TMessage& Message);
   void HookApplicationWindow();
   void UnhookApplicationWindow();
 

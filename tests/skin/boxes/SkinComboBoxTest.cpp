@@ -306,3 +306,28 @@ TEST_F(SkinComboBoxTest, TheFocusedItemTakesTheHighlightOrTheSkinsFocusedPicture
 }
 
 }  // namespace
+
+// Someone else's hook over the box's inner list: the box keeps its own part of the list's
+// messages whichever goes first, and a hook left on the list when the box goes drops out.
+TEST_F(SkinComboBoxTest, AHookOverItsListLeavesTheBoxsHandlingInPlaceInEitherOrder) {
+  TspListBox* list = Combo->ListBox()->ListBox();
+  int seen = 0;
+  TspWindowProcHook over;
+  over.Install(list, [&](TMessage& Message) {
+    if (Message.Msg == WM_MOUSEACTIVATE) ++seen;
+    over.CallNext(Message);
+  });
+  const auto mouseActivate = [&] {
+    return SendMessageA(list->Handle(), WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  };
+  EXPECT_EQ(mouseActivate(), MA_NOACTIVATE);
+  EXPECT_EQ(seen, 1);
+  over.Remove();
+  EXPECT_EQ(mouseActivate(), MA_NOACTIVATE);
+  EXPECT_EQ(seen, 1);
+
+  over.Install(list, [&](TMessage& Message) { over.CallNext(Message); });
+  Combo->Free();
+  Combo = nullptr;
+  EXPECT_FALSE(over.Installed());
+}

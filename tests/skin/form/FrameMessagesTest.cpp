@@ -113,6 +113,27 @@ TEST(FrameMessages, WithSkinnableFormOffTheWindowKeepsItsOrdinaryFrame) {
   EXPECT_EQ(window.Form()->ClientWidth(), 500 - 12);
 }
 
+// A procedure that hooked the form after the frame (a tray icon's) keeps its messages when
+// the skinnable switch flips the frame between the skin's and the ordinary frame.
+TEST(FrameMessages, AProcedureHookedAfterTheFrameStaysInTheChainWhenSkinnableFormFlips) {
+  TFrameWindow window{{100, 100, 500, 300}};
+  window.Load("flatframe");
+  window.Show();
+  int seen = 0;
+  TspWindowProcHook after;
+  after.Install(window.Form(), [&](TMessage& Message) {
+    if (Message.Msg == WM_USER) ++seen;
+    after.CallNext(Message);
+  });
+  window.Data()->SetSkinnableForm(false);
+  window.Form()->Perform(WM_USER);
+  window.Data()->SetSkinnableForm(true);
+  window.Form()->Perform(WM_USER);
+  EXPECT_EQ(seen, 2);
+  // The frame still has its messages below it.
+  EXPECT_EQ(window.Form()->Perform(SP_QUERY_SKIN_STATE), 12853);
+}
+
 TEST(FrameMessages, ASkinChangeReachesTheFrameFirstAndNothingIsPaintedMeanwhile) {
   std::vector<std::string> log;
   TFrameWindow window{{100, 100, 500, 300}};

@@ -589,7 +589,7 @@ TEST_F(MDIFrame, AFrameThatGoesGivesTheClientItsProcedureBack) {
   TMDIWindow window("flatcolour");
   HWND client = window.Main()->ClientHandle();
   ASSERT_EQ(window.Frame()->SubclassedMDIClient(), client);
-  const auto own = reinterpret_cast<LONG_PTR>(GetPropA(client, "VqMDIOldProc"));
+  const auto own = reinterpret_cast<LONG_PTR>(GetPropA(client, TspWindowProcHook::OwnProcProperty));
   ASSERT_NE(own, 0);
   EXPECT_NE(GetWindowLongPtrA(client, GWLP_WNDPROC), own);
   const TApplication::TMessageEvent before = Application->OnMessage;
@@ -597,13 +597,60 @@ TEST_F(MDIFrame, AFrameThatGoesGivesTheClientItsProcedureBack) {
   window.Frame()->Free();
   EXPECT_EQ(GetWindowLongPtrA(client, GWLP_WNDPROC), own);
   EXPECT_EQ(GetPropA(client, "VqMDIFrame"), nullptr);
-  EXPECT_EQ(GetPropA(client, "VqMDIOldProc"), nullptr);
+  EXPECT_EQ(GetPropA(client, TspWindowProcHook::OwnProcProperty), nullptr);
   EXPECT_TRUE(Application->OnMessage == before);
   // The client still works: a child opens in it.
   TForm* child = new TForm(Application);
   child->SetFormStyle(fsMDIChild);
   child->Show();
   EXPECT_EQ(window.Main()->MDIChildCount(), 1);
+}
+
+namespace {
+
+// Someone else's subclass of the MDI client, put over the frame's.
+WNDPROC ClientProcBeforeOurs = nullptr;
+int MessagesSeenByOurs = 0;
+LRESULT CALLBACK OurClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  ++MessagesSeenByOurs;
+  return CallWindowProcA(ClientProcBeforeOurs, Window, Msg, WParam, LParam);
+}
+
+// The colour the client erases its background with, into a DC of its size.
+TColor ErasedClientColour(HWND Client) {
+  TPixelDC dc(40, 40);
+  dc.Fill(RGBColor(1, 2, 3));
+  SendMessageA(Client, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  return dc.Pixel(20, 20);
+}
+
+}  // namespace
+
+TEST_F(MDIFrame, AFrameThatGoesUnderAnotherSubclassLeavesTheClientForwardingWithoutIt) {
+  TMDIWindow window("flatcolour");
+  HWND client = window.Main()->ClientHandle();
+  ASSERT_EQ(window.Frame()->SubclassedMDIClient(), client);
+  const TColor skinned = ErasedClientColour(client);
+  MessagesSeenByOurs = 0;
+  ClientProcBeforeOurs = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OurClientProc)));
+
+  window.Frame()->Free();
+  EXPECT_EQ(GetWindowLongPtrA(client, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OurClientProc));
+  // The client's own procedure erases now, not the frame that went.
+  const TColor erased = ErasedClientColour(client);
+  EXPECT_NE(erased, skinned);
+  EXPECT_EQ(erased, SysColor(clAppWorkSpace));
+  TForm* child = new TForm(Application);
+  child->SetFormStyle(fsMDIChild);
+  child->Show();
+  EXPECT_EQ(window.Main()->MDIChildCount(), 1);
+  EXPECT_GT(MessagesSeenByOurs, 0);
+
+  // Ours leaves as well: the client has its own procedure back once a frame takes it over
+  // and gives it back again.
+  SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClientProcBeforeOurs));
+  child->Free();
 }
 
 TEST_F(MDIFrame, ScreenshotsOfChildrenAndOfAMaximizedChildWithTabs) {

@@ -1,0 +1,42 @@
+#pragma once
+// TspFrameMover: how a skinned window moves and sizes. It knows whether the system's size
+// and move loop runs (and whether it drags full windows), keeps the magnetic edges, and
+// drags a frame drawn in the client area by the mouse.
+
+#include "skin/form/portable/MagneticEdges.h"
+
+class TCustomForm;
+
+class TspFrameMover {
+public:
+  explicit TspFrameMover(TCustomForm& Form) : FForm(Form) {}
+
+  // The edges stick relative to where the cursor is now (a move begins).
+  void StickHere();
+  // A size change frees every edge.
+  void ReleaseEdges() { FMagnetic.Release(); }
+  // WM_MOVING: the rectangle the window takes for the proposed one.
+  TRect Moving(const TRect& Proposed, bool StayPut, bool Magnetic, int32_t Distance, const TRect& Area);
+
+  // The system's size and move loop.
+  void LoopStarted();
+  void LoopEnded() { FInSizeMove = false; }
+  bool InSizeMove() const { return FInSizeMove; }
+  // The loop sizes the window as it goes: the frame follows each step.
+  bool FullWindowSizing() const { return FInSizeMove && FFullWindowDrag; }
+
+  // Dragging the client-area frame from a point of the window's client area.
+  void BeginDrag(int X, int Y);
+  void EndDrag() { FDragging = false; }
+  bool Dragging() const { return FDragging; }
+  // The window follows the cursor; with Magnetic its edges stick within Distance of Area's.
+  void DragTo(TPoint Cursor, bool Magnetic, int32_t Distance, const TRect& Area);
+
+private:
+  TCustomForm& FForm;
+  TspMagneticEdges FMagnetic;
+  bool FInSizeMove = false;
+  bool FFullWindowDrag = false;
+  bool FDragging = false;
+  TPoint FDragPoint;
+};

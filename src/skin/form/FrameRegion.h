@@ -1,0 +1,31 @@
+#pragma once
+// TspFrameRegion: the skinned window's shape. It gives the window the region of the skin's
+// mask for the window's size (or the roll-up mask of a rolled-up client-area frame) and
+// takes it away again; a region handed to the window belongs to the system from then on.
+
+#include "skin/data/win32/SkinRegions.h"
+
+class TCustomForm;
+class TspFrameCore;
+class TspSkinData;
+
+class TspFrameRegion {
+public:
+  explicit TspFrameRegion(TCustomForm& Form) : FForm(Form) {}
+
+  // The region of the frame the core has laid out for its last size; none for an ordinary
+  // frame (not Skinnable), whose shape is the system's.
+  void SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable);
+  // The roll-up mask, widened to the window's width; none without one.
+  void SetRollUpFormRegion(TspSkinData* Skin);
+  // Whether a region of the frame's is set on the window.
+  bool Set() const { return FSet; }
+
+private:
+  // Hands Region to the window (whose it is from then on); a refused one is deleted.
+  void Give(TRegion Region);
+  void Drop();
+
+  TCustomForm& FForm;
+  bool FSet = false;
+};
