@@ -108,7 +108,6 @@ void TPropertyTable::Add(TPropertyEntry Entry) {
   FEntries.push_back(std::move(Entry));
 }
 
-std::span<const TIdentValue> ColorIdents() { return kColors; }
 std::span<const TIdentValue> CursorIdents() { return kCursors; }
 std::span<const TIdentValue> ModalResultIdents() { return kModalResults; }
 
