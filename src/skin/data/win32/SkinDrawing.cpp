@@ -4,9 +4,9 @@
 
 #include "skin/data/SkinRects.h"
 
-namespace {
+#include "base/Locale.h"
 
-bool IsHighSurrogate(wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; }
+namespace {
 
 // Shortens Text to its first Length characters; a wide text never ends in half a pair.
 void CutTo(std::string& Text, size_t Length) { Text.resize(Length); }
