@@ -34,9 +34,8 @@ protected:
   // the nine-part image (1), the horizontal (2) or vertical (3) three-part image.
   void DrawGeometryImage(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) const;
 
-  // The entry's cut and the cut for the current size.
+  // The entry's cut, sides and client fill.
   TSkinCut SkinCut() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
-  TSkinCut NewSkinCut() const { return {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}; }
   TSkinSides SkinSides() const { return {LeftStretch, TopStretch, RightStretch, BottomStretch}; }
   TSkinClientFill ClientFill() const { return {StretchEffect, StretchType}; }
 

@@ -2,6 +2,7 @@
 
 #include "DefaultBorder.h"
 
+#include "skin/controls/portable/CheckRadioLayout.h"
 #include "skin/controls/portable/SkinControlGeometry.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
@@ -393,7 +394,6 @@ void TspSkinPanel::PaintTransparent() {
       canvas.Polyline(lines.second);
     }
   }
-  PaintTransparentExtras(canvas);
   Canvas()->Draw(0, 0, &image);
 }
 
@@ -418,7 +418,8 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& Canvas) {
   const TRect text = CaptionTextArea(strip, FCheckedMode, FRollUpMode);
   AssignTextFont(*Canvas.Font(), nullptr);
   if (FCheckedMode) {
-    const TRect box = Bounds(5, strip.Top + RectHeight(strip) / 2 - 7, 14, 14);
+    const TRect box =
+        Bounds(5, strip.Top + RectHeight(strip) / 2 - DefaultCheckBoxSize / 2, DefaultCheckBoxSize, DefaultCheckBoxSize);
     Canvas.Brush()->SetStyle(bsSolid);
     Canvas.Brush()->SetColor(clBtnShadow);
     Canvas.FrameRect(box);

@@ -36,8 +36,8 @@ TspSkinPart ScrollPart(const TspSkinBitmap& Picture, const TRect& Normal, const 
 
 TspSkinScrollBar::TspSkinScrollBar(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("hscrollbar");
-  SetBounds(Left(), Top(), 200, 19);
-  SetDefaultHeight(19);
+  SetBounds(Left(), Top(), 200, DefaultScrollBarThickness);
+  SetDefaultHeight(DefaultScrollBarThickness);
 }
 
 // Range
