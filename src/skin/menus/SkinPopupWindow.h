@@ -58,7 +58,6 @@ public:
   // 0 idle, 1 scrolling up, 2 scrolling down (the pointer rests on a marker).
   int ScrollState() const { return FScrollState; }
   const TRect& ItemsRect() const { return FLayout.ItemsRect; }
-  TPoint PopupPosition() const { return {FPopupLeft, FPopupTop}; }
   TCustomImageList* Images() const { return FImages; }
   int ImageColumnWidth() const { return FImageColumnWidth; }
   TBitmap* BackgroundImage() const { return FBackgroundImage.get(); }
