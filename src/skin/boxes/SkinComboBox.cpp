@@ -14,6 +14,10 @@
 
 namespace {
 
+// The virtual-key code of '0': keys from here on type text; those below move the caret,
+// delete or switch case.
+constexpr WPARAM FirstTypingKey = 0x30;
+
 // Character sets whose input methods leave the typed text selected until a key is let go.
 bool IsInputMethodCharset(uint8_t Charset) {
   return Charset == SHIFTJIS_CHARSET || Charset == GB2312_CHARSET || Charset == CHINESEBIG5_CHARSET;
@@ -469,8 +473,7 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
-  // Keys that type (above '/'), not the ones that move, delete or change case.
-  const bool types = Message.WParam > 47;
+  const bool types = Message.WParam >= FirstTypingKey;
   if (IsInputMethodCharset(FEdit->Font()->Charset())) {
     // The input method leaves what it typed selected: it goes, unless a shortcut (Ctrl
     // or Alt held) is let go.
