@@ -61,8 +61,6 @@ public:
   void SetColWidths(int32_t Index, int32_t Value);
   int32_t RowHeights(int32_t Index) const { return FRowHeights.Get(Index); }
   void SetRowHeights(int32_t Index, int32_t Value);
-  const TGridExtents& ColWidthList() const { return FColWidths; }
-  const TGridExtents& RowHeightList() const { return FRowHeights; }
   // Whether Tab stops on a column; True until set.
   bool TabStops(int32_t Index) const;
   void SetTabStops(int32_t Index, bool Value);
