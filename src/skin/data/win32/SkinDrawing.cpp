@@ -206,3 +206,8 @@ void DrawRollUpImage(TCanvas* Canvas, int X, int Y, TColor Color) {
 void DrawMinimizeToTrayImage(TCanvas* Canvas, int X, int Y, TColor Color) {
   FilledRectangle(Canvas, {X + 2, Y + 2, X + 7, Y + 7}, Color);
 }
+
+void SetDefaultSkinFont(TFont& Font) {
+  Font.SetName("Arial");
+  Font.SetHeight(14);
+}

@@ -1,6 +1,6 @@
 #pragma once
-// Windows only. The text and mark routines every skinned control uses: text cut with
-// "..." to fit a width, ANSI and wide text, the small arrows and the check and radio
+// Windows only. The text and mark routines every skinned control uses: the font a part
+// starts with, text cut with "..." to fit a width, ANSI and wide text, the small arrows and the check and radio
 // marks drawn when a skin has no picture for them, and the default glyphs of the caption
 // buttons of a skinned window. All draw on the canvas with its current font, pen and
 // brush unless a routine says otherwise.
@@ -8,6 +8,10 @@
 #include "classlib/Canvas.h"
 
 #include <string>
+
+// Gives Font the name and height a skinned part draws with until its form or skin gives
+// others: Arial, 14 pixels.
+void SetDefaultSkinFont(TFont& Font);
 
 // Cuts S from the end until S + "..." is no wider than MaxWidth (or S is empty), then
 // appends "..."; a text that fits stays as it is.
