@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr unsigned MorphInterval = 20;
-constexpr unsigned FirstRepeatDelay = 500;
-
 bool IsActiveState(TspPartState State) {
   return State == TspPartState::Hot || State == TspPartState::Focused || State == TspPartState::Down;
 }
@@ -266,7 +263,7 @@ void TspSkinButton::ChangeLook() {
     Repaint();
 }
 
-void TspSkinButton::StartMorph() { FMorphTimer.Start(MorphInterval); }
+void TspSkinButton::StartMorph() { FMorphTimer.Start(ControlTiming::MorphStep); }
 
 void TspSkinButton::StopMorph() { FMorphTimer.Stop(); }
 
@@ -340,7 +337,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
       FMouseIn = true;
       SetDown(true);
       if (FRepeatMode && FGroupIndex == 0)
-        FRepeatTimer.Start(FirstRepeatDelay);
+        FRepeatTimer.Start(ControlTiming::FirstRepeatDelay);
       else if (FGroupIndex != 0)
         ButtonClick();
       FUpAllowed = false;

@@ -2,6 +2,7 @@
 
 #include "ControlInput.h"
 
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/EffectBmp.h"
@@ -14,8 +15,7 @@
 
 namespace {
 
-constexpr unsigned FirstRepeatDelay = 500;  // a held button or page repeats after this
-constexpr unsigned RepeatInterval = 50;      // and then this often
+constexpr unsigned RepeatInterval = 50;  // a held button or page repeats this often
 
 int32_t Plus(int32_t Value, int64_t Delta) {
   return static_cast<int32_t>(std::clamp<int64_t>(Value + Delta, std::numeric_limits<int32_t>::min(),
@@ -407,7 +407,7 @@ void TspSkinScrollBar::MouseLeft() {
 
 void TspSkinScrollBar::StartTimer(TTimerMode Mode) {
   FTimerMode = Mode;
-  FTimer.Start(FirstRepeatDelay);
+  FTimer.Start(ControlTiming::FirstRepeatDelay);
 }
 
 void TspSkinScrollBar::StopTimer() {

@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr unsigned MorphInterval = 20;
-constexpr unsigned FirstRepeatDelay = 500;
-
 void StartTimer(TComponent* Owner, TTimer*& Timer, unsigned Interval, const TNotifyEvent& Handler) {
   if (Timer == nullptr) Timer = new TTimer(Owner);
   Timer->OnTimer = Handler;
@@ -336,7 +333,7 @@ void TspSkinSpeedButton::DrawMenuMarker(TCanvas& Canvas, const TRect& R, bool AF
 
 void TspSkinSpeedButton::StartMorph() {
   if (MorphActive() && Skinned())
-    StartTimer(this, FMorphTimer, MorphInterval, Event(this, &TspSkinSpeedButton::MorphTick));
+    StartTimer(this, FMorphTimer, ControlTiming::MorphStep, Event(this, &TspSkinSpeedButton::MorphTick));
   else
     Repaint();
 }
@@ -373,7 +370,7 @@ void TspSkinSpeedButton::AnimationTick(TObject*) {
 void TspSkinSpeedButton::StartRepeat(bool AfterDelay) {
   // The first tick after the delay only sets the pace of the clicks.
   if (AfterDelay)
-    StartTimer(this, FRepeatTimer, FirstRepeatDelay, Event(this, &TspSkinSpeedButton::FirstRepeatTick));
+    StartTimer(this, FRepeatTimer, ControlTiming::FirstRepeatDelay, Event(this, &TspSkinSpeedButton::FirstRepeatTick));
   else
     StartTimer(this, FRepeatTimer, static_cast<unsigned>(FRepeatInterval),
                Event(this, &TspSkinSpeedButton::RepeatTick));
