@@ -3,6 +3,7 @@
 #include "skin/controls/SkinControlCore.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/EffectBmp.h"
+#include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/WinControl.h"
@@ -20,8 +21,7 @@ void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, c
 }
 
 void SetEditDefaultFont(TFont& Font) {
-  Font.SetName("Arial");
-  Font.SetHeight(14);
+  SetDefaultSkinFont(Font);
   Font.SetColor(clBlack);
   Font.SetStyle({});
 }

@@ -6,6 +6,7 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/Bitmap.h"
 #include "classlib/SystemSeams.h"
@@ -37,8 +38,7 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* AOwner) : TspSkinCustom
   // No click of the box's own: OnClick tells of a selection.
   SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks});
   SetTabStop(true);
-  Font()->SetName("Arial");
-  Font()->SetHeight(14);
+  SetDefaultSkinFont(*Font());
   Font()->SetColor(clWindowText);
   SetBounds(Left(), Top(), 120, 20);
   SetSkinDataName("combobox");
