@@ -5,6 +5,8 @@
 // buttons of a skinned window. All draw on the canvas with its current font, pen and
 // brush unless a routine says otherwise.
 
+#include "skin/data/ArrowCodes.h"
+
 #include "classlib/Canvas.h"
 
 #include <string>
@@ -36,8 +38,8 @@ void DrawTextInRectOffset(TCanvas* Canvas, const std::string& S, const TRect& R,
 // Marks and arrows in Color (the pen takes it; lines leave out their end points).
 // Rows of 5, 3 and 1 pixels, the widest at R's vertical centre.
 void DrawSmallDownArrow(TCanvas* Canvas, const TRect& R, TColor Color);
-// A triangle of 4 lines (1 to 7 pixels) centred in R: Code 1 left, 2 right, 3 up,
-// 4 down; any other code draws nothing.
+// A triangle of 4 lines (1 to 7 pixels) centred in R, pointing as the ArrowCode Code
+// says; any other code draws nothing.
 void DrawArrowImage(TCanvas* Canvas, const TRect& R, TColor Color, int Code);
 // A filled 6 x 6 square at (X, Y).
 void DrawRadioImage(TCanvas* Canvas, int X, int Y, TColor Color);
