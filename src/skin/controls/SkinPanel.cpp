@@ -336,7 +336,7 @@ void TspSkinPanel::DrawRollUpMark(TCanvas& Canvas, TRect& R, TColor Color) {
   TBitmap frame;
   CutOut(frame, Picture.Get(), FMarkFrameRect);
   if (!frame.Empty()) Canvas.Draw(mark.Left, mark.Top + RectHeight(mark) / 2 - frame.Height() / 2, &frame);
-  DrawArrowImage(&Canvas, mark, Color, FRollUpState ? 4 : 3);
+  DrawArrowImage(&Canvas, mark, Color, FRollUpState ? ArrowCode::Down : ArrowCode::Up);
   R.Right = mark.Left;
 }
 
@@ -427,7 +427,8 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& Canvas) {
   }
   DrawCaptionBlock(Canvas, text, FDefaultAlignment, 2);
   if (FRollUpMode)
-    DrawArrowImage(&Canvas, {text.Right, strip.Top, text.Right + 10, strip.Bottom}, clBtnText, FRollUpState ? 4 : 3);
+    DrawArrowImage(&Canvas, {text.Right, strip.Top, text.Right + 10, strip.Bottom}, clBtnText,
+                   FRollUpState ? ArrowCode::Down : ArrowCode::Up);
 }
 
 // Messages

@@ -241,7 +241,8 @@ void TspSkinScrollBar::DrawButton(TCanvas& Canvas, int Index) {
     DrawDefaultPart(Canvas, r, state);
     if (Index == ScrollThumb) return;
     const bool up = Index == ScrollUpButton;
-    const int arrow = Vertical() ? (up ? 4 : 3) : (up ? 2 : 1);  // down, up, right, left
+    const int arrow =
+        Vertical() ? (up ? ArrowCode::Down : ArrowCode::Up) : (up ? ArrowCode::Right : ArrowCode::Left);
     DrawArrowImage(&Canvas, r, clBlack, arrow);
   } else if (Index == ScrollThumb) {
     DrawSkinThumb(Canvas, state);
