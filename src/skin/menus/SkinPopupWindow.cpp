@@ -377,13 +377,13 @@ void TspSkinPopupWindow::DrawItemBackground(TCanvas* Canvas, const TRect& R) {
 
 void TspSkinPopupWindow::DrawMarkers(TCanvas* Canvas) {
   if (!FLayout.ScrollMode) return;
-  const std::pair<TRect, int> markers[] = {{FLayout.UpMarker(), 1}, {FLayout.DownMarker(), 2}};
+  const std::pair<TRect, int> markers[] = {{FLayout.UpMarker(), ScrollingUp}, {FLayout.DownMarker(), ScrollingDown}};
   for (auto [rect, direction] : markers) {
     DrawItemBackground(Canvas, rect);
     const bool active = FScrollState == direction;
     TColor colour = active ? clBtnText : clBtnShadow;
     if (FPopupSkin != nullptr) colour = active ? FPopupSkin->ScrollMarkerActiveColor : FPopupSkin->ScrollMarkerColor;
-    DrawArrowImage(Canvas, rect, colour, direction == 1 ? 3 : 4);
+    DrawArrowImage(Canvas, rect, colour, direction == ScrollingUp ? ArrowCode::Up : ArrowCode::Down);
   }
 }
 
