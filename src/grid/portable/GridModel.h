@@ -150,8 +150,10 @@ public:
   // changes, and valid for the grid's life.
   const std::vector<int32_t>& GetSelectedRows() const { return FSelection.SelectedRows(); }
   void UpdateSelectedRows() { FSelection.UpdateSelectedRows(); }
-  // 0 selects every data row, 1 the focused row alone, 2 inverts every data row; one
-  // change announcement. Nothing while the grid is disabled or empty.
+  // SelectRows' modes: every data row, the focused row alone, every data row inverted.
+  static constexpr int SelectAllRows = 0, SelectFocusedRow = 1, InvertRows = 2;
+  // Selects the rows Mode says, with one change announcement. Nothing while the grid is
+  // disabled or empty.
   void SelectRows(int Mode);
   // Sets the rows between From and To that are data rows.
   void SelectRange(int32_t From, int32_t To, bool Value);
