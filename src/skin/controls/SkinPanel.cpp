@@ -257,7 +257,7 @@ void TspSkinPanel::Paint() {
     PaintTransparent();
     return;
   }
-  if (Skinned() && FBorderStyle == bvNone && ResizeMode() == 1 && !FCaptionMode && PaintBordersDirect &&
+  if (Skinned() && FBorderStyle == bvNone && ResizeMode() == SkinResize::BothWays && !FCaptionMode && PaintBordersDirect &&
       !AlphaBlend()) {
     FillWithClientTile(*Canvas(), Width(), Height(), ClientFill());
     return;
@@ -274,12 +274,12 @@ void TspSkinPanel::FillWithClientTile(TCanvas& Canvas, int Width, int Height, TS
 }
 
 void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
-  if (FBorderStyle == bvNone && ResizeMode() == 1 && !FCaptionMode && !StretchEffect) {
+  if (FBorderStyle == bvNone && ResizeMode() == SkinResize::BothWays && !FCaptionMode && !StretchEffect) {
     FillWithClientTile(*B->Canvas(), B->Width(), B->Height(), {});
     return;
   }
   TspSkinCustomControl::CreateControlSkinImage(B);
-  FButtonRect = ResizeMode() <= 0 ? FCaptionRect
+  FButtonRect = ResizeMode() <= SkinResize::Fixed ? FCaptionRect
                                   : MapSkinRect(FCaptionRect, SkinRect, SkinCut(), ResizeMode(), Width(), Height());
   if (!Caption().empty() && !IsNullRect(FCaptionRect)) DrawSkinCaption(*B->Canvas(), FButtonRect);
 }

@@ -198,14 +198,14 @@ void TspSkinSpeedButton::GetSkinData() {
   FPart.Picture = Picture;
   FPart.Rects = AnimatedButtonRects(ButtonPartRects(*entry), animating, FSkin.AnimateSkinRect, FSkin.FrameCount,
                                     FFrameIndex, FAnimationIncreasing);
-  if (FUseSkinSize || ResizeMode() == 1)
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
-  else
-    FPart.Geometry = AnySizeGeometry(ResizeMode() == 0 ? TRect{} : ClRect);  // a fixed entry is stretched
+  else  // a fixed entry is stretched
+    FPart.Geometry = AnySizeGeometry(ResizeMode() == SkinResize::Fixed ? TRect{} : ClRect);
 }
 
 void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
-  if (FUseSkinSize || ResizeMode() == 1)
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays)
     TspGraphicSkinCustomControl::CalcSize(AWidth, AHeight);
   else if (Skinned())
     NewClRect = GrownClientRect(ClRect, SkinRect, AWidth, AHeight);
@@ -281,7 +281,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
 void TspSkinSpeedButton::DrawSkinState(TBitmap* B, TspPartState State) {
   const TRect all{0, 0, B->Width(), B->Height()};
   DrawSkinPart(*B->Canvas(), all, FPart, State);
-  const TRect content = FUseSkinSize || ResizeMode() == 1
+  const TRect content = FUseSkinSize || ResizeMode() == SkinResize::BothWays
                             ? NewClRect
                             : GrownClientRect(ClRect, PartLook(FPart.Rects, State).Rect, all.Right, all.Bottom);
   AssignStateFont(*B->Canvas()->Font(), State);
