@@ -279,7 +279,7 @@ void TspSkinScrollBar::DrawSkinThumb(TCanvas& Canvas, TspPartState State) {
     TBitmap under(r.Width(), r.Height());
     under.Canvas()->CopyRect(whole, &Canvas, r);
     const auto blended = TspEffectBmp::CreateFromHBitmap(image.Handle());
-    blended->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), 1.0 - AlphaBlendValue() / 255.0);
+    blended->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), AlphaMorphKf(AlphaBlendValue()));
     blended->Draw(image.Canvas()->Handle(), 0, 0);
   }
   if (skin.ThumbTransparent) {
