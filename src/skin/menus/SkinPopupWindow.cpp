@@ -347,7 +347,7 @@ void TspSkinPopupWindow::DrawBackground(TBitmap& Image, bool DrawClient) {
 void TspSkinPopupWindow::BlendWithScreen(TBitmap& Image, TPoint At) const {
   if (!BlendsWithScreen() || !FScreenEffectImage || Image.Empty()) return;
   const auto effect = TspEffectBmp::CreateFromHBitmap(Image.Handle());
-  effect->MorphRect(*FScreenEffectImage, {0, 0, effect->Width(), effect->Height()}, 1 - FAlphaBlendValue / 255.0,
+  effect->MorphRect(*FScreenEffectImage, {0, 0, effect->Width(), effect->Height()}, AlphaMorphKf(FAlphaBlendValue),
                     At.X, At.Y);
   effect->Draw(Image.Canvas()->Handle(), 0, 0);
 }
