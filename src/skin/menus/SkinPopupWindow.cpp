@@ -218,7 +218,7 @@ void TspSkinPopupWindow::BuildItems(std::initializer_list<TMenuItem*> Parents, i
     for (TMenuItem* parent : Parents)
       if (parent != nullptr) parent->RethinkLines();
   SetReference(FImages, menu != nullptr ? menu->Images() : nullptr);
-  FImageColumnWidth = FImages != nullptr ? FImages->Width() + 5 : 16;
+  FImageColumnWidth = FImages != nullptr ? FImages->Width() + ImageColumnGap : PlainImageColumnWidth;
   int from = StartIndex;
   for (TMenuItem* parent : Parents) {
     if (parent == nullptr) continue;

@@ -148,7 +148,7 @@ private:
   int FPopupTop = 0;
   TPoint FLastMousePos{-1, -1};
   TCustomImageList* FImages = nullptr;
-  int FImageColumnWidth = 16;
+  int FImageColumnWidth = PlainImageColumnWidth;
   TTimer* FShowTimer;
   TTimer* FMouseTimer;
   TTimer* FAnimationTimer;
