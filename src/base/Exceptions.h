@@ -9,7 +9,6 @@ class Exception : public std::exception {
 public:
   explicit Exception(std::string message) : FMessage(std::move(message)) {}
   const std::string& Message() const { return FMessage; }
-  void SetMessage(std::string message) { FMessage = std::move(message); }
   const char* what() const noexcept override { return FMessage.c_str(); }
 
 private:

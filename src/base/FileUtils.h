@@ -13,7 +13,6 @@ inline constexpr THandle InvalidHandle = -1;
 inline constexpr uint32_t fmOpenRead = 0x0000;
 inline constexpr uint32_t fmOpenWrite = 0x0001;
 inline constexpr uint32_t fmOpenReadWrite = 0x0002;
-inline constexpr uint32_t fmShareCompat = 0x0000;
 inline constexpr uint32_t fmShareExclusive = 0x0010;
 inline constexpr uint32_t fmShareDenyWrite = 0x0020;
 inline constexpr uint32_t fmShareDenyRead = 0x0030;

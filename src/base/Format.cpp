@@ -11,6 +11,9 @@
 
 namespace {
 
+// Decimals of a float without a precision (%f), and the most a float is written with.
+constexpr int kDefaultDecimals = 2, kMaxDecimals = 18;
+
 struct Spec {
   bool leftAlign = false;
   int width = 0;
@@ -49,7 +52,7 @@ std::string Convert(const Spec& spec, const FormatArg& arg, const std::string& p
                          : std::holds_alternative<int64_t>(v)
                                ? static_cast<double>(std::get<int64_t>(v))
                                : (FormatError(pattern), 0.0);
-      return FloatToStrF(value, spec.precision < 0 ? 2 : spec.precision);
+      return FloatToStrF(value, spec.precision < 0 ? kDefaultDecimals : spec.precision);
     }
     default:
       FormatError(pattern);
@@ -59,7 +62,7 @@ std::string Convert(const Spec& spec, const FormatArg& arg, const std::string& p
 }  // namespace
 
 std::string FloatToStrF(double value, int decimals) {
-  if (decimals < 0 || decimals > 18) decimals = 2;
+  if (decimals < 0 || decimals > kMaxDecimals) decimals = kDefaultDecimals;
   double scale = std::pow(10.0, decimals);
   double rounded = std::round(std::fabs(value) * scale) / scale;  // halves away from zero
   char buffer[64];

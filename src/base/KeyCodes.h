@@ -24,6 +24,8 @@ inline constexpr uint16_t F2 = 0x71;
 // Characters as a typed-character message brings them; below FirstPrintable they are
 // control characters (Ctrl+V arrives as 22).
 namespace KeyChar {
+inline constexpr uint8_t CtrlA = 1;
+inline constexpr uint8_t CtrlC = 3;
 inline constexpr uint8_t Backspace = 8;
 inline constexpr uint8_t Tab = 9;
 inline constexpr uint8_t Enter = 13;

@@ -27,3 +27,7 @@ bool CharsetOfLocale(uint32_t locale, uint8_t& charset);
 // look-alike.
 std::u16string AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::u16string& text);
+
+// The leading and the trailing half of a UTF-16 surrogate pair.
+constexpr bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }

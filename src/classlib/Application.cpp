@@ -254,6 +254,7 @@ void TApplication::WndProc(TMessage& Message) {
       if (FMainForm != nullptr) FMainForm->Close();
       return;
     case WM_SYSCOMMAND:
+      // The low four bits of a system command are the system's own.
       switch (Message.WParam & 0xFFF0) {
         case SC_MINIMIZE: Minimize(); return;
         case SC_RESTORE: Restore(); return;

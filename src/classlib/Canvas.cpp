@@ -98,14 +98,12 @@ HDC TCanvas::Handle() {
 void TCanvas::MoveTo(int X, int Y) {
   RequireHandle();
   MoveToEx(FHandle, X, Y, nullptr);
-  FPenPos = {X, Y};
 }
 
 void TCanvas::LineTo(int X, int Y) {
   RequirePen();
   RequireBrush();
   ::LineTo(FHandle, X, Y);
-  FPenPos = {X, Y};
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points) {

@@ -29,8 +29,6 @@ public:
   TFont* Font() { return &FFont; }
   TPen* Pen() { return &FPen; }
   TBrush* Brush() { return &FBrush; }
-  TPoint PenPos() const { return FPenPos; }
-  void SetPenPos(TPoint Value) { MoveTo(Value.X, Value.Y); }
   DWORD CopyMode() const { return FCopyMode; }
   void SetCopyMode(DWORD Value) { FCopyMode = Value; }
 
@@ -92,7 +90,6 @@ private:
   TFont FFont;
   TPen FPen;
   TBrush FBrush;
-  TPoint FPenPos;
   DWORD FCopyMode = SRCCOPY;
   int FLockCount = 0;
 };
@@ -100,6 +97,12 @@ private:
 // Draws Width nested one-pixel frames, top and left edges in TopColor, bottom and right
 // in BottomColor, and shrinks Rect by Width on each side.
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
+
+// DrawText's flag that aligns a line as Alignment says.
+inline UINT DrawTextAlignment(TAlignment Alignment) {
+  static constexpr UINT Flags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  return Flags[Alignment];
+}
 
 // Win32 rectangle conversions.
 inline RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }

@@ -14,6 +14,12 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 inline constexpr const char* kCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
 static_assert(std::size(kCharCaseNames) == ecLowerCase + 1);
 
+// The edit control's window style that aligns its text as Alignment says.
+inline DWORD EditAlignmentStyle(TAlignment Alignment) {
+  static constexpr DWORD Styles[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+  return Styles[Alignment];
+}
+
 class TCustomEdit : public TWinControl {
 public:
   explicit TCustomEdit(TComponent* AOwner);

@@ -11,7 +11,7 @@
 namespace {
 
 // The ids the MDI client gives its children: clear of the library's child-window ids.
-constexpr UINT FirstMDIChildId = 0xFF00;
+constexpr UINT kFirstMDIChildId = 0xFF00;
 
 TCustomForm* MDIFormOfApplication() {
   TCustomForm* form = Application->MainForm();
@@ -32,7 +32,7 @@ void TCustomForm::CreateMDIParams(TCreateParams& Params) {
 }
 
 void TCustomForm::CreateMDIClient() {
-  CLIENTCREATESTRUCT create{nullptr, FirstMDIChildId};
+  CLIENTCREATESTRUCT create{nullptr, kFirstMDIChildId};
   // All child styles: a child keeps the frame its own style gives it.
   FClientHandle = CreateWindowExA(0, "MDICLIENT", nullptr,
                                   WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_HSCROLL |

@@ -34,14 +34,6 @@ void TIcon::SetHandle(HICON Value) {
   Changed();
 }
 
-HICON TIcon::ReleaseHandle() {
-  HICON handle = FHandle;
-  FHandle = nullptr;
-  FWidth = FHeight = 0;
-  Changed();
-  return handle;
-}
-
 bool TIcon::LoadFromResourceName(HINSTANCE Instance, const char* Name) {
   HANDLE icon = LoadImageA(Instance, Name, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
   if (icon == nullptr) return false;

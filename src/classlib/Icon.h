@@ -19,7 +19,6 @@ public:
   // Takes ownership of Value (nullptr clears); the old icon is destroyed.
   void SetHandle(HICON Value);
   // Gives the handle away: the caller destroys it.
-  HICON ReleaseHandle();
   // Loads an icon resource at its default size; false when the module has none.
   bool LoadFromResourceName(HINSTANCE Instance, const char* Name);
   void Assign(const TPersistent* Source) override;  // a copy of the icon

@@ -3,12 +3,6 @@
 #include "DeviceContexts.h"
 #include "Keyboard.h"
 
-namespace {
-
-constexpr UINT kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-
-}  // namespace
-
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csOpaque, csReplicatable});
   SetBounds(0, 0, 65, 17);
@@ -100,7 +94,7 @@ void TCustomLabel::Paint() {
   }
   canvas->Brush()->SetStyle(bsClear);
   TRect rect = ClientRect();
-  const UINT flags = DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | kAlignments[FAlignment];
+  const UINT flags = DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | DrawTextAlignment(FAlignment);
   if (FLayout != tlTop) {
     TRect measured = rect;
     DoDrawText(measured, flags | DT_CALCRECT);

@@ -296,7 +296,9 @@ void TListBox::Dispatch(TMessage& Message) {
 
 void TListBox::HandleDrawItem(TMessage& Message) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  const TOwnerDrawState state = TOwnerDrawState::FromBits(item->itemState & 0x1F);
+  // The states TOwnerDrawState has, in the same bit order.
+  constexpr UINT kStateBits = ODS_SELECTED | ODS_GRAYED | ODS_DISABLED | ODS_CHECKED | ODS_FOCUS;
+  const TOwnerDrawState state = TOwnerDrawState::FromBits(item->itemState & kStateBits);
   const TRect rect = FromRECT(item->rcItem);
   PaintOnCanvas(FCanvas, item->hDC, [&] {
     FCanvas.Font()->Assign(Font());

@@ -125,11 +125,10 @@ void TMemo::CreateParams(TCreateParams& Params) {
   if (FWordWrap) Params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
   if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
   if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
-  static constexpr DWORD kAlignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
   TAlignment alignment = FAlignment;
   if (UseRightToLeftAlignment() && alignment != taCenter)
     alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
-  Params.Style |= kAlignments[alignment];
+  Params.Style |= EditAlignmentStyle(alignment);
 }
 
 void TMemo::SetScrollBars(TScrollStyle Value) { SetRecreating(FScrollBars, Value); }

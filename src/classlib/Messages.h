@@ -16,7 +16,6 @@ struct TMessage {
   uint16_t WParamLo() const { return LOWORD(WParam); }
   uint16_t WParamHi() const { return HIWORD(WParam); }
   uint16_t LParamLo() const { return LOWORD(LParam); }
-  uint16_t LParamHi() const { return HIWORD(LParam); }
 };
 
 // A message handler bound to an object: a control's WindowProc, a hidden window's method.
@@ -34,8 +33,6 @@ inline LPARAM PointToLParam(TPoint p) {
 // application range, clear of the private numbers the skin library and the system use
 // (1225-1294 around WM_USER+201..+260, 0xB1B2, 0xB1C9, 0xBC4A, 0xBC4B).
 inline constexpr UINT CM_BASE = 0xA000;
-inline constexpr UINT CM_ACTIVATE = CM_BASE + 0;
-inline constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 2;
 inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 3;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 4;
@@ -48,7 +45,6 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 10;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 11;
 // WParam: the wheel message's WParam; LParam: the screen point. Result 1 = handled.
 inline constexpr UINT CM_MOUSEWHEEL = CM_BASE + 12;
-inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 13;
 // Posted by TCustomForm::Release: the form frees itself once no handler of it runs.
 inline constexpr UINT CM_RELEASE = CM_BASE + 14;
 // Focus: sent along the chains of the controls losing and gaining it.
@@ -82,7 +78,6 @@ inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 inline constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
-inline constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
 inline constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 inline constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 inline constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
@@ -91,10 +86,6 @@ inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 inline constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
-inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
-inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
-inline constexpr UINT CN_CTLCOLORDLG = CN_BASE + WM_CTLCOLORDLG;
-inline constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
 inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 
 namespace MessageNumbers {

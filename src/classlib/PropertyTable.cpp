@@ -7,6 +7,8 @@
 #include "base/Exceptions.h"
 #include "base/StrUtils.h"
 
+#include <limits>
+
 namespace {
 
 constexpr TIdentValue kColors[] = {
@@ -108,7 +110,6 @@ void TPropertyTable::Add(TPropertyEntry Entry) {
   FEntries.push_back(std::move(Entry));
 }
 
-std::span<const TIdentValue> ColorIdents() { return kColors; }
 std::span<const TIdentValue> CursorIdents() { return kCursors; }
 std::span<const TIdentValue> ModalResultIdents() { return kModalResults; }
 
@@ -153,7 +154,8 @@ uint64_t SetBits(const TFormValue& Value, std::span<const char* const> Names) {
   uint64_t bits = 0;
   for (const std::string& name : Value.Names) {
     const int index = IndexOfName(Names, name);
-    if (index < 0 || index >= 64) throw EConvertError("Invalid set member " + name);
+    if (index < 0 || index >= std::numeric_limits<uint64_t>::digits)
+      throw EConvertError("Invalid set member " + name);
     bits |= uint64_t{1} << index;
   }
   return bits;

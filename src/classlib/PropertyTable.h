@@ -81,8 +81,6 @@ struct TIdentValue {
   int32_t Value;
 };
 
-// clBlack to clWhite, clNone, clDefault and the system colours (clBtnFace, ...).
-std::span<const TIdentValue> ColorIdents();
 // crDefault, crArrow, crIBeam, crHourGlass, crDrag, crNoDrop, crHSplit, crVSplit,
 // crHandPoint.
 std::span<const TIdentValue> CursorIdents();

@@ -191,11 +191,6 @@ void TCustomTabControl::SetTabItem(int Index, const std::string& Caption, int Im
   SendTabItem(TCM_SETITEMA, Index, Caption, ImageIndex);
 }
 
-void TCustomTabControl::DeleteTabItem(int Index) {
-  Send(TCM_DELETEITEM, static_cast<WPARAM>(Index));
-  Realign();
-}
-
 void TCustomTabControl::DeleteAllTabItems() {
   Send(TCM_DELETEALLITEMS);
   Realign();

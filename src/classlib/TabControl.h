@@ -82,7 +82,6 @@ protected:
   int TabItemCount();
   void InsertTabItem(int Index, const std::string& Caption, int ImageIndex);
   void SetTabItem(int Index, const std::string& Caption, int ImageIndex);
-  void DeleteTabItem(int Index);
   void DeleteAllTabItems();
 
 private:

@@ -108,12 +108,13 @@ HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params) {
   const std::string className = RegisterControlClass(Params);
   // Child windows get ids of their own: WM_MEASUREITEM names its sender by id alone. They
   // start clear of the dialog ids (IDOK, IDCANCEL, ...) that system code may look for.
-  static UINT_PTR nextChildId = 0x1000;
+  constexpr UINT_PTR kFirstChildId = 0x1000;
+  static UINT_PTR nextChildId = kFirstChildId;
   HMENU id = nullptr;
   // An MDI child's id is its MDI client's to give.
   if ((Params.Style & WS_CHILD) != 0 && (Params.ExStyle & WS_EX_MDICHILD) == 0) {
     id = reinterpret_cast<HMENU>(nextChildId);
-    nextChildId = nextChildId < 0x7FFFFFFF ? nextChildId + 1 : 0x1000;
+    nextChildId = nextChildId < 0x7FFFFFFF ? nextChildId + 1 : kFirstChildId;
   }
   gCreatingControl = Control;
   HWND window = CreateWindowExA(Params.ExStyle, className.c_str(), Params.Caption.c_str(), Params.Style,

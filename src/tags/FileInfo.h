@@ -16,7 +16,6 @@ public:
   TCustomFileInfo& operator=(const TCustomFileInfo&) = delete;
 
   THandle* GetHandleRef() { return &Handle; }
-  std::string* GetNameRef() { return &Name; }
 
   THandle Handle = InvalidHandle;  // FileOpen handle, or -1 when not open
   // 0 (fmOpenRead) for a read-only file, else fmOpenReadWrite | fmShareDenyWrite (34).

@@ -9,9 +9,6 @@ namespace {
 
 constexpr char16_t kByteOrderMark = 0xFEFF;
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
 TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {

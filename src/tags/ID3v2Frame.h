@@ -33,8 +33,6 @@ public:
   void SetSize(const T4Bytes& size) { FSize = size; }
   const std::array<uint8_t, 2>& GetFlags() const { return FFlags; }
   TMp3ID3v2FrameCatBase& GetCategoryObject() const { return *FCategory; }
-  // The length of the raw body the category object holds.
-  int32_t GetBodyLength() const { return FCategory->GetDataSize(); }
   // Hands a body read from a file to the category object, splits it into fields and
   // releases it where the fields can rebuild it. The frame keeps the body as read.
   void ReadBody(TBytes body);

@@ -46,6 +46,9 @@ constexpr std::array<const char*, 4> kChannelModeTexts = {"Stereo", "Joint Stere
                                                           "Dual channel", "Single channel"};
 
 constexpr uint8_t kReservedEmphasis = 2;
+// The bitrate indexes of the free format (0) and the forbidden one (15), and the
+// reserved sample rate index.
+constexpr uint32_t kFreeBitrate = 0, kBadBitrate = 15, kReservedSampleRate = 3;
 
 uint32_t SamplesPerFrameOf(uint8_t version, uint8_t layer) {
   switch (layer) {
@@ -83,8 +86,8 @@ void TMpegHeader::Decode(uint32_t header) {
   ErrorFlags = 0;
   if (VersionIndex == MpegVersionReserved) ErrorFlags |= MpegErrorReservedVersion;
   if (LayerIndex == MpegLayerReserved) ErrorFlags |= MpegErrorReservedLayer;
-  if (bitrateIndex == 0 || bitrateIndex == 15) ErrorFlags |= MpegErrorBitrate;
-  if (sampleRateIndex == 3) ErrorFlags |= MpegErrorSampleRate;
+  if (bitrateIndex == kFreeBitrate || bitrateIndex == kBadBitrate) ErrorFlags |= MpegErrorBitrate;
+  if (sampleRateIndex == kReservedSampleRate) ErrorFlags |= MpegErrorSampleRate;
   if (Emphasis == kReservedEmphasis) ErrorFlags |= MpegErrorReservedLayer;
   Invalid = ErrorFlags != 0;
 

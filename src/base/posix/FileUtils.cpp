@@ -39,10 +39,11 @@ bool StatPath(const std::string& path, struct stat& st) {
 }
 
 int32_t DosDateTime(time_t t) {
+  constexpr int kDosFirstYear = 80;  // 1980 in tm_year's count from 1900
   struct tm local {};
   localtime_r(&t, &local);
-  if (local.tm_year < 80) return 0;
-  uint32_t date = ((local.tm_year - 80) << 9) | ((local.tm_mon + 1) << 5) | local.tm_mday;
+  if (local.tm_year < kDosFirstYear) return 0;
+  uint32_t date = ((local.tm_year - kDosFirstYear) << 9) | ((local.tm_mon + 1) << 5) | local.tm_mday;
   uint32_t time = (local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2);
   return static_cast<int32_t>((date << 16) | time);
 }

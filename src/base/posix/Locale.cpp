@@ -97,9 +97,6 @@ char AnsiOf(char16_t unit) {
   return kNoAnsiForm;
 }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 template <size_t N>
 const TLocaleCodePage* FindLocale(const TLocaleCodePage (&table)[N], uint32_t id) {
   for (const TLocaleCodePage& row : table)

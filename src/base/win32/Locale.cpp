@@ -74,8 +74,7 @@ std::string WideToAnsi(const std::u16string& text) {
   std::u16string folded;
   folded.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
-                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    const bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]);
     folded.push_back(pair ? u'\uFFFD' : text[i]);
     if (pair) ++i;
   }

@@ -410,20 +410,20 @@ void TGridModel::SelectRange(int32_t From, int32_t To, bool Value) {
 }
 
 void TGridModel::SelectRows(int Mode) {
-  if (Mode < 0 || Mode > 2) throw ERangeError("Invalid selection mode");
+  if (Mode < SelectAllRows || Mode > InvertRows) throw ERangeError("Invalid selection mode");
   if (!FWindow.GridEnabled() || FEmpty) return;
   const int32_t lastCol = FColCount - 1;
   WithUpdate(FSelection, [&] {
-    if (Mode == 0)
+    if (Mode == SelectAllRows)
       FSelection.SelectRange(FFixedRows, FRowCount - 1, true);
-    else if (Mode == 1)
+    else if (Mode == SelectFocusedRow)
       FSelection.SelectOnly(Row());
     else
       FSelection.InvertDataRows();
   });
   // The whole grid is drawn anew: the selected range is taken without drawing it first.
-  if (Mode == 0) StoreSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
-  if (Mode == 1) StoreSelection({FFixedCols, Row(), lastCol, Row()});
+  if (Mode == SelectAllRows) StoreSelection({FFixedCols, FFixedRows, lastCol, FRowCount - 1});
+  if (Mode == SelectFocusedRow) StoreSelection({FFixedCols, Row(), lastCol, Row()});
   int32_t first = 0;
   int32_t last = 0;
   FSelection.TakeChangedRows(first, last);

@@ -61,8 +61,6 @@ public:
   void SetColWidths(int32_t Index, int32_t Value);
   int32_t RowHeights(int32_t Index) const { return FRowHeights.Get(Index); }
   void SetRowHeights(int32_t Index, int32_t Value);
-  const TGridExtents& ColWidthList() const { return FColWidths; }
-  const TGridExtents& RowHeightList() const { return FRowHeights; }
   // Whether Tab stops on a column; True until set.
   bool TabStops(int32_t Index) const;
   void SetTabStops(int32_t Index, bool Value);
@@ -152,8 +150,10 @@ public:
   // changes, and valid for the grid's life.
   const std::vector<int32_t>& GetSelectedRows() const { return FSelection.SelectedRows(); }
   void UpdateSelectedRows() { FSelection.UpdateSelectedRows(); }
-  // 0 selects every data row, 1 the focused row alone, 2 inverts every data row; one
-  // change announcement. Nothing while the grid is disabled or empty.
+  // SelectRows' modes: every data row, the focused row alone, every data row inverted.
+  static constexpr int SelectAllRows = 0, SelectFocusedRow = 1, InvertRows = 2;
+  // Selects the rows Mode says, with one change announcement. Nothing while the grid is
+  // disabled or empty.
   void SelectRows(int Mode);
   // Sets the rows between From and To that are data rows.
   void SelectRange(int32_t From, int32_t To, bool Value);

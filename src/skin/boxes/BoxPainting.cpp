@@ -2,26 +2,14 @@
 
 #include "skin/controls/SkinControlCore.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/win32/EffectBmp.h"
-#include "skin/data/win32/SkinSystem.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/WinControl.h"
 
 #include "base/ScopeExit.h"
 
-void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, const TRect& Area, TPoint At,
-                           uint8_t AlphaBlendValue) {
-  TBitmap parent(Image.Width(), Image.Height());
-  DrawParentBackgroundRect(Control, Area, parent.Canvas());
-  const auto image = TspEffectBmp::CreateFromHBitmap(Image.Handle());
-  const auto background = TspEffectBmp::CreateFromHBitmap(parent.Handle());
-  image->Morph(*background, 1.0 - AlphaBlendValue / 255.0);
-  image->Draw(Canvas.Handle(), At.X, At.Y);
-}
-
 void SetEditDefaultFont(TFont& Font) {
-  Font.SetName("Arial");
-  Font.SetHeight(14);
+  SetDefaultSkinFont(Font);
   Font.SetColor(clBlack);
   Font.SetStyle({});
 }

@@ -27,12 +27,6 @@ public:
   TDCCanvas& operator=(const TDCCanvas&) = delete;
 };
 
-// Draws Image at At on Canvas, cross-faded with what lies behind Area of Control (in
-// Control's coordinates, as large as Image) in its parent: AlphaBlendValue 255 shows the
-// image alone, 0 the parent alone.
-void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, const TRect& Area, TPoint At,
-                           uint8_t AlphaBlendValue);
-
 // The font a skinned edit or memo starts with: Arial, height 14, black, plain.
 void SetEditDefaultFont(TFont& Font);
 // Font := Base, with the name, height and style of Skin's font over it when there is a

@@ -44,8 +44,6 @@ protected:
   void CreateParams(TCreateParams& Params) override;
   void Change() override;
   void BeforeDestruction() override;
-  // Between a left button's press and its release on the control.
-  bool MouseDownOnControl() const { return FMouseDown; }
   // The client area in the window's coordinates (inside a non-client frame).
   TRect ClientAreaInWindow();
 

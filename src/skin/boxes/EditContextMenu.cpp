@@ -38,7 +38,7 @@ TPoint MenuPoint(TWinControl& Edit, const TMessage& Message) {
 }
 
 using TEditCommand = void (TCustomEdit::*)();
-constexpr TEditCommand kCommands[EditMenuItemCount] = {
+constexpr TEditCommand ItemCommands[EditMenuItemCount] = {
     &TCustomEdit::Undo,  nullptr, &TCustomEdit::Cut, &TCustomEdit::Copy, &TCustomEdit::Paste,
     &TCustomEdit::ClearSelection, nullptr, &TCustomEdit::SelectAll};
 
@@ -70,7 +70,7 @@ void TspEditContextMenu::Open(const TMessage& Message, const TspResourceStrData*
     const auto role = EditMenuItemRole(static_cast<TspEditMenuItem>(i));
     item->SetCaption(role ? SkinString(Strings, *role) : "-");
     item->SetEnabled(enabled[static_cast<size_t>(i)]);
-    if (const TEditCommand command = kCommands[i]) item->OnClick = [this, command](TObject*) { (FEdit.*command)(); };
+    if (const TEditCommand command = ItemCommands[i]) item->OnClick = [this, command](TObject*) { (FEdit.*command)(); };
     FMenu->Items()->Add(item);
   }
   const TPoint at = MenuPoint(FEdit, Message);

@@ -2,9 +2,9 @@
 
 #include "classlib/WinControl.h"
 
-namespace {
+#include "base/KeyCodes.h"
 
-constexpr WPARAM kCtrlA = 1, kCtrlC = 3;
+namespace {
 
 bool KeyDown(UINT Key) { return GetKeyState(static_cast<int>(Key)) < 0; }
 
@@ -23,7 +23,7 @@ UINT ClipboardCommand(const TMessage& Message) {
 
 bool ReadOnlyDrops(const TMessage& Message) {
   switch (Message.Msg) {
-    case WM_CHAR: return Message.WParam != kCtrlC;
+    case WM_CHAR: return Message.WParam != KeyChar::CtrlC;
     case WM_KEYDOWN: return Message.WParam == VK_DELETE;
     case WM_SYSKEYDOWN: return Message.WParam == VK_BACK;
     case WM_CUT:
@@ -43,7 +43,7 @@ bool RouteClipboardKey(TWinControl& Edit, TMessage& Message) {
 }
 
 bool RouteSelectAllKey(TWinControl& Edit, TMessage& Message) {
-  if (Message.Msg == WM_CHAR && Message.WParam == kCtrlA) return true;
+  if (Message.Msg == WM_CHAR && Message.WParam == KeyChar::CtrlA) return true;
   if (Message.Msg != WM_KEYDOWN || Message.WParam != 'A' || !KeyDown(VK_CONTROL) || KeyDown(VK_SHIFT) ||
       KeyDown(VK_MENU))
     return false;

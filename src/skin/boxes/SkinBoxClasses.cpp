@@ -16,12 +16,10 @@
 #include "classlib/ImageList.h"
 #include "classlib/Menus.h"
 
-#include <iterator>
+#include "base/TextStyles.h"
+
 
 namespace {
-
-constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-static_assert(std::size(kAlignmentNames) == taCenter + 1);
 
 void RegisterEdits(TClassRegistry& Registry) {
   // The skinned edits' ReadOnly is their own flag, never the native control's.

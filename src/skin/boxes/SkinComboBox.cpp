@@ -6,6 +6,7 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/Bitmap.h"
 #include "classlib/SystemSeams.h"
@@ -13,6 +14,10 @@
 #include "base/ScopeExit.h"
 
 namespace {
+
+// The virtual-key code of '0': keys from here on type text; those below move the caret,
+// delete or switch case.
+constexpr WPARAM FirstTypingKey = 0x30;
 
 // Character sets whose input methods leave the typed text selected until a key is let go.
 bool IsInputMethodCharset(uint8_t Charset) {
@@ -33,8 +38,7 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* AOwner) : TspSkinCustom
   // No click of the box's own: OnClick tells of a selection.
   SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks});
   SetTabStop(true);
-  Font()->SetName("Arial");
-  Font()->SetHeight(14);
+  SetDefaultSkinFont(*Font());
   Font()->SetColor(clWindowText);
   SetBounds(Left(), Top(), 120, 20);
   SetSkinDataName("combobox");
@@ -462,8 +466,7 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
-  // Keys that type (above '/'), not the ones that move, delete or change case.
-  const bool types = Message.WParam > 47;
+  const bool types = Message.WParam >= FirstTypingKey;
   if (IsInputMethodCharset(FEdit->Font()->Charset())) {
     // The input method leaves what it typed selected: it goes, unless a shortcut (Ctrl
     // or Alt held) is let go.

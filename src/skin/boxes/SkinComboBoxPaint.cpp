@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int ArrowDown = 4;
-
 TspSkinPart OnePicture(const TspSkinBitmap& Picture, const TRect& R, const TspPartGeometry& Geometry) {
   return {Picture, {}, {R, {}, {}, {}, {}}, Geometry};
 }
@@ -84,7 +82,7 @@ void TspSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
 void TspSkinCustomComboBox::DrawDefaultButton(TCanvas& Canvas) {
   const TspPartState state = ButtonState();
   DrawDefaultPart(Canvas, FButtonRect, state == TspPartState::Disabled ? TspPartState::Normal : state);
-  DrawArrowImage(&Canvas, FButtonRect, Enabled() ? clBlack : clBtnShadow, ArrowDown);
+  DrawArrowImage(&Canvas, FButtonRect, Enabled() ? clBlack : clBtnShadow, ArrowCode::Down);
 }
 
 void TspSkinCustomComboBox::DrawSkinButton(TCanvas& Canvas) {
@@ -104,7 +102,7 @@ void TspSkinCustomComboBox::DrawStretchedButton(TCanvas& Canvas) {
                         : state == TspPartState::Hot      ? entry->ActiveFontColor
                         : state == TspPartState::Disabled ? entry->DisabledFontColor
                                                           : entry->FontColor;
-  DrawArrowImage(&Canvas, OffsetRect(FButtonRect, 0, state == TspPartState::Down ? 1 : 0), colour, ArrowDown);
+  DrawArrowImage(&Canvas, OffsetRect(FButtonRect, 0, state == TspPartState::Down ? 1 : 0), colour, ArrowCode::Down);
 }
 
 void TspSkinCustomComboBox::DrawToolButton(TBitmap* B) {
@@ -121,7 +119,7 @@ void TspSkinCustomComboBox::DrawToolButton(TBitmap* B) {
                                               : TspPartState::Normal;
   DrawPart(canvas, ClientRect(), part, state, false);
   DrawItem(canvas, false);
-  DrawArrowImage(&canvas, FButtonRect, Enabled() ? arrow : clBtnShadow, ArrowDown);
+  DrawArrowImage(&canvas, FButtonRect, Enabled() ? arrow : clBtnShadow, ArrowCode::Down);
 }
 
 void TspSkinCustomComboBox::DrawItem(TCanvas& Canvas, bool Pictures) {

@@ -125,8 +125,7 @@ void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
   TspCustomEdit::CreateParams(Params);
   Params.ExStyle &= ~static_cast<DWORD>(WS_EX_TRANSPARENT);
   Params.Style &= ~static_cast<DWORD>(WS_BORDER);
-  static constexpr DWORD kAlignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
-  Params.Style |= kAlignments[FAlignment];
+  Params.Style |= EditAlignmentStyle(FAlignment);
 }
 
 void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

@@ -6,6 +6,7 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/ImageList.h"
 
@@ -31,14 +32,12 @@ TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner) : TspSkinCustomCo
   SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks, csReplicatable});
   SetBounds(Left(), Top(), 120, 120);
   SetSkinDataName("listbox");
-  Font()->SetName("Arial");
-  Font()->SetHeight(14);
+  SetDefaultSkinFont(*Font());
   Font()->SetColor(clWindowText);
   // The borders are painted straight onto the window; the inner list covers the rest.
   PaintBordersDirect = true;
   PaintClientPart = false;
-  FDefaultCaptionFont.SetName("Arial");
-  FDefaultCaptionFont.SetHeight(14);
+  SetDefaultSkinFont(FDefaultCaptionFont);
   FDefaultCaptionFont.OnChange = Event(this, &TspSkinCustomListBox::CaptionFontChange);
   FListBox = new TspListBox(this);
   FListBox->SetListOwner(this);

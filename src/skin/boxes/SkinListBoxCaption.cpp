@@ -10,12 +10,6 @@
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinImages.h"
 
-namespace {
-
-enum TArrowCode { ArrowUp = 3, ArrowDown = 4 };
-
-}  // namespace
-
 bool TspSkinCustomListBox::CaptionButtonsLive() const {
   return FCaptionMode && (!Skinned() || !IsRectEmpty(FSkin.UpButtonRect) || !IsRectEmpty(FSkin.DownButtonRect));
 }
@@ -123,7 +117,7 @@ void TspSkinCustomListBox::DrawCaptionButton(TCanvas& Canvas, int Button) {
   if (Button == CaptionCheckButton)
     DrawCheckImage(&Canvas, button.R.Left + 4, button.R.Top + 4, clBlack);
   else
-    DrawArrowImage(&Canvas, button.R, clBlack, Button == CaptionUpButton ? ArrowUp : ArrowDown);
+    DrawArrowImage(&Canvas, button.R, clBlack, Button == CaptionUpButton ? ArrowCode::Up : ArrowCode::Down);
 }
 
 // The buttons with the mouse

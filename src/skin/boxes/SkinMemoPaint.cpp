@@ -101,10 +101,9 @@ void TspSkinMemo::DrawDisabledLines(HDC DC) {
   const int first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
   TStrings& lines = *Lines();
   const int count = MemoDisabledLineCount(ClientHeight(), lineHeight, lines.Count() - first);
-  static constexpr UINT kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
   for (int i = 0; i < count; ++i) {
     TRect line = area;
     line.Top += i * lineHeight;
-    canvas.DrawText(lines.Get(first + i), line, kAlignments[Alignment()] | DT_NOPREFIX | DT_EXPANDTABS);
+    canvas.DrawText(lines.Get(first + i), line, DrawTextAlignment(Alignment()) | DT_NOPREFIX | DT_EXPANDTABS);
   }
 }

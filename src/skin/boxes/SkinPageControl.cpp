@@ -6,6 +6,7 @@
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/SystemSeams.h"
 
@@ -22,8 +23,7 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
   FTabSpace->SetSize(1, 1);
   TCustomTabControl::SetImages(FTabSpace);
   for (TFont* font : {&FDefaultFont, Font()}) {
-    font->SetName("Arial");
-    font->SetHeight(14);
+    SetDefaultSkinFont(*font);
     font->SetStyle({});
     font->SetColor(clBtnText);
   }

@@ -290,7 +290,7 @@ void TspSkinPageControl::DrawCloseButton(TCanvas* Cnvs, const TRect& R, int W, i
   } else {
     drawn = Bounds(R.Left, R.Top + R.Height() / 2 - DefaultCloseButtonSize / 2, DefaultCloseButtonSize,
                    DefaultCloseButtonSize);
-    DrawCloseImage(Cnvs, drawn.Left + 2, drawn.Top + 2, state.MouseIn ? RGBColor(255, 255, 255) : clBlack);
+    DrawCloseImage(Cnvs, drawn.Left + 2, drawn.Top + 2, state.MouseIn ? clWhite : clBlack);
   }
   if (page != nullptr) page->Rect = TurnedTabRect(TabPosition(), drawn, W, H);
 }

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr unsigned MorphInterval = 20;
-constexpr unsigned FirstRepeatDelay = 500;
-
 bool IsActiveState(TspPartState State) {
   return State == TspPartState::Hot || State == TspPartState::Focused || State == TspPartState::Down;
 }
@@ -159,14 +156,14 @@ void TspSkinButton::GetSkinData() {
   FPart.Picture = Picture;
   FPart.Rects = AnimatedButtonRects(ButtonPartRects(*entry), AnimationRunning(), FAnimateSkinRect, FFrameCount,
                                     FFrame, FAnimForward);
-  if (FUseSkinSize || ResizeMode() == 1)
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
-  else
-    FPart.Geometry = AnySizeGeometry(ResizeMode() == 0 ? TRect{} : ClRect);  // a fixed entry is stretched
+  else  // a fixed entry is stretched
+    FPart.Geometry = AnySizeGeometry(ResizeMode() == SkinResize::Fixed ? TRect{} : ClRect);
 }
 
 void TspSkinButton::CalcSize(int& AWidth, int& AHeight) {
-  if (FUseSkinSize || ResizeMode() == 1) {
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays) {
     TspSkinCustomControl::CalcSize(AWidth, AHeight);
     return;
   }
@@ -223,7 +220,7 @@ void TspSkinButton::PaintMorph(TBitmap& Image) {
 void TspSkinButton::CreateButtonImage(TBitmap* B, TspPartState State) {
   const TRect all{0, 0, B->Width(), B->Height()};
   DrawSkinPart(*B->Canvas(), all, FPart, State);
-  const TRect content = FUseSkinSize || ResizeMode() == 1
+  const TRect content = FUseSkinSize || ResizeMode() == SkinResize::BothWays
                             ? NewClRect
                             : GrownClientRect(ClRect, PartLook(FPart.Rects, State).Rect, all.Right, all.Bottom);
   DrawContent(*B->Canvas(), content, State, true);
@@ -266,7 +263,7 @@ void TspSkinButton::ChangeLook() {
     Repaint();
 }
 
-void TspSkinButton::StartMorph() { FMorphTimer.Start(MorphInterval); }
+void TspSkinButton::StartMorph() { FMorphTimer.Start(ControlTiming::MorphStep); }
 
 void TspSkinButton::StopMorph() { FMorphTimer.Stop(); }
 
@@ -340,7 +337,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
       FMouseIn = true;
       SetDown(true);
       if (FRepeatMode && FGroupIndex == 0)
-        FRepeatTimer.Start(FirstRepeatDelay);
+        FRepeatTimer.Start(ControlTiming::FirstRepeatDelay);
       else if (FGroupIndex != 0)
         ButtonClick();
       FUpAllowed = false;

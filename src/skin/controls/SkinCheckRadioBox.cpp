@@ -3,6 +3,7 @@
 #include "ControlInput.h"
 #include "SkinEffects.h"
 
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
@@ -14,10 +15,6 @@
 #include "classlib/Keyboard.h"
 
 #include <vector>
-
-namespace {
-constexpr unsigned MorphInterval = 20;  // milliseconds a morph step
-}
 
 TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("checkbox");
@@ -167,7 +164,7 @@ bool TspSkinCheckRadioBox::MorphEnabled() const {
 
 void TspSkinCheckRadioBox::StartMorph() {
   if (MorphEnabled())
-    FMorphTimer.Start(MorphInterval);
+    FMorphTimer.Start(ControlTiming::MorphStep);
   else
     Invalidate();
 }

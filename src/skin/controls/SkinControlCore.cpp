@@ -12,18 +12,22 @@ const TspDataSkinControl* SkinControlEntry(const TspSkinData* Data, int32_t Inde
   return Data->CtrlList[static_cast<size_t>(Index)].get();
 }
 
+void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, const TRect& Area, TPoint At,
+                           uint8_t AlphaBlendValue) {
+  TBitmap parent(Image.Width(), Image.Height());
+  DrawParentBackgroundRect(Control, Area, parent.Canvas());
+  const auto image = TspEffectBmp::CreateFromHBitmap(Image.Handle());
+  const auto background = TspEffectBmp::CreateFromHBitmap(parent.Handle());
+  image->Morph(*background, AlphaMorphKf(AlphaBlendValue));
+  image->Draw(Canvas.Handle(), At.X, At.Y);
+}
+
 void DrawSkinControlImage(TControl* Control, TCanvas& Canvas, TBitmap& Image, bool AlphaBlend,
                           uint8_t AlphaBlendValue) {
-  if (!AlphaBlend) {
+  if (AlphaBlend)
+    DrawBlendedOverParent(Control, Canvas, Image, {0, 0, Image.Width(), Image.Height()}, {0, 0}, AlphaBlendValue);
+  else
     Canvas.Draw(0, 0, &Image);
-    return;
-  }
-  TBitmap parent(Image.Width(), Image.Height());
-  DrawParentBackground(Control, parent.Canvas());
-  const auto control = TspEffectBmp::CreateFromHBitmap(Image.Handle());
-  const auto background = TspEffectBmp::CreateFromHBitmap(parent.Handle());
-  control->Morph(*background, 1.0 - AlphaBlendValue / 255.0);
-  control->Draw(Canvas.Handle(), 0, 0);
 }
 
 template <class Base>

@@ -107,6 +107,12 @@ extern template class TspSkinControlCore<TGraphicControl>;
 // The skin entry Data holds at Index, or nullptr for an index outside its entries.
 const TspDataSkinControl* SkinControlEntry(const TspSkinData* Data, int32_t Index);
 
+// Draws Image at At on Canvas, cross-faded with what lies behind Area of Control (in
+// Control's coordinates, as large as Image) in its parent: AlphaBlendValue 255 shows the
+// image alone, 0 the parent alone.
+void DrawBlendedOverParent(TControl* Control, TCanvas& Canvas, TBitmap& Image, const TRect& Area, TPoint At,
+                           uint8_t AlphaBlendValue);
+
 // Puts Image, the whole of Control, on Canvas at (0, 0); with AlphaBlend cross-faded
 // first with the parent's background behind Control: AlphaBlendValue 255 shows the
 // control alone, 0 the parent alone.

@@ -43,11 +43,11 @@ void TspSkinCustomControl::SetControlRegion() {
   if (!HandleAllocated()) return;
   TBitmap* mask = MaskPicture.Get();
   TRegion region;
-  if (Skinned() && ResizeMode() != -1 && mask != nullptr && !mask->Empty()) {
+  if (Skinned() && ResizeMode() != SkinResize::NoRect && mask != nullptr && !mask->Empty()) {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
-    if (ResizeMode() == 0)
+    if (ResizeMode() == SkinResize::Fixed)
       region = CreateMaskRegion(mask);
     else
       region = CreateSkinRegion({{LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
@@ -73,7 +73,7 @@ void TspSkinCustomControl::DestroyWnd() {
 }
 
 bool TspSkinCustomControl::PaintsBordersDirect() const {
-  return Skinned() && PaintBordersDirect && ResizeMode() == 1 && !AlphaBlend();
+  return Skinned() && PaintBordersDirect && ResizeMode() == SkinResize::BothWays && !AlphaBlend();
 }
 
 void TspSkinCustomControl::CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {

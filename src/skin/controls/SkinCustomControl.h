@@ -29,7 +29,7 @@ protected:
   // Also takes the entry's mask picture.
   void GetSkinData() override;
   // Borders and client part straight onto the canvas for a control that paints them
-  // directly (PaintBordersDirect, resize mode 1, no blending); else off-screen.
+  // directly (PaintBordersDirect, resize mode BothWays, no blending); else off-screen.
   void Paint() override;
   void CreateWnd() override;
   void DestroyWnd() override;
@@ -41,7 +41,7 @@ protected:
   virtual void SetControlRegion();
 
   // Whether this paint puts the borders and client part straight onto the canvas: an
-  // entry of resize mode 1 with PaintBordersDirect, and no blending.
+  // entry of resize mode BothWays with PaintBordersDirect, and no blending.
   bool PaintsBordersDirect() const;
 
   bool PaintBordersDirect = false;

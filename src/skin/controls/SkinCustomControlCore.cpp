@@ -2,6 +2,7 @@
 
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/Bitmap.h"
 
@@ -17,8 +18,7 @@ void AssignSkinTextFont(TFont& Font, const TFont& Default, const TspSkinFontData
 
 template <class Base>
 TspSkinCustomControlCore<Base>::TspSkinCustomControlCore(TComponent* AOwner) : Base(AOwner) {
-  FDefaultFont.SetName("Arial");
-  FDefaultFont.SetHeight(14);
+  SetDefaultSkinFont(FDefaultFont);
   FDefaultFont.OnChange = Event(this, &TspSkinCustomControlCore::DefaultFontChange);
 }
 

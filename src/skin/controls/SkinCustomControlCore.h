@@ -60,8 +60,9 @@ protected:
   // Fits AWidth x AHeight to the entry by the resize mode and computes the corner points
   // and client rectangle for it (New...); nothing without an entry.
   virtual void CalcSize(int& AWidth, int& AHeight);
-  // Draws R of APicture into B for the current size by the resize mode: copied (0), the
-  // nine-part image (1), the horizontal (2) or vertical (3) three-part image.
+  // Draws R of APicture into B for the current size by the resize mode: copied (Fixed),
+  // the nine-part image (BothWays), the horizontal (WidthOnly) or vertical (HeightOnly)
+  // three-part image.
   virtual void CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) {
     DrawGeometryImage(B, APicture, R);
   }

@@ -23,11 +23,11 @@ void TspSkinEntryGeometry::TakeGeometry(TspSkinData* Data, const TspDataSkinCust
 
 void TspSkinEntryGeometry::DropGeometry() {
   Picture = {};
-  FResizeMode = 0;
+  FResizeMode = SkinResize::Fixed;
 }
 
 void TspSkinEntryGeometry::FitGeometry(int& AWidth, int& AHeight) {
-  if (FResizeMode == -1) return;
+  if (FResizeMode == SkinResize::NoRect) return;
   const TSize size = FitSizeToSkin(FResizeMode, SkinRect, AWidth, AHeight);
   const TSkinCut cut = CutForSize(SkinCut(), SkinRect, size.cx, size.cy);
   NewLTPoint = cut.LT;
@@ -40,7 +40,7 @@ void TspSkinEntryGeometry::FitGeometry(int& AWidth, int& AHeight) {
 }
 
 void TspSkinEntryGeometry::DrawGeometryImage(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) const {
-  if (B == nullptr || B->Empty() || FResizeMode == -1) return;
+  if (B == nullptr || B->Empty() || FResizeMode == SkinResize::NoRect) return;
   TspSkinPart part;
   part.Picture = APicture;
   part.Rects.Normal = R;

@@ -25,18 +25,18 @@ protected:
   // Copies Entry's geometry, its picture in Data (none for an index outside the
   // pictures) and the resize mode they give.
   void TakeGeometry(TspSkinData* Data, const TspDataSkinCustomControl& Entry);
-  // An entry of another kind: no picture and resize mode 0; the geometry stays.
+  // An entry of another kind: no picture and a Fixed resize mode; the geometry stays.
   void DropGeometry();
   // Fits AWidth x AHeight to the entry by the resize mode and computes the cut for it;
-  // nothing for mode -1.
+  // nothing without a skin rectangle (NoRect).
   void FitGeometry(int& AWidth, int& AHeight);
-  // R of APicture drawn into B (the control's image) by the resize mode: copied (0),
-  // the nine-part image (1), the horizontal (2) or vertical (3) three-part image.
+  // R of APicture drawn into B (the control's image) by the resize mode: copied
+  // (Fixed), the nine-part image (BothWays), the horizontal (WidthOnly) or vertical
+  // (HeightOnly) three-part image.
   void DrawGeometryImage(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) const;
 
-  // The entry's cut and the cut for the current size.
+  // The entry's cut, sides and client fill.
   TSkinCut SkinCut() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
-  TSkinCut NewSkinCut() const { return {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}; }
   TSkinSides SkinSides() const { return {LeftStretch, TopStretch, RightStretch, BottomStretch}; }
   TSkinClientFill ClientFill() const { return {StretchEffect, StretchType}; }
 
@@ -54,5 +54,5 @@ protected:
   TspStretchType StretchType = stfull;
 
 private:
-  int32_t FResizeMode = 0;
+  int32_t FResizeMode = SkinResize::Fixed;
 };

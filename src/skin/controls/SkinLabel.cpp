@@ -42,7 +42,8 @@ void TspSkinLabel::SetAutoSize(bool Value) {
 
 void TspSkinLabel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  if (Skinned() && ResizeMode() == 0) FAutoSize = false;  // an entry of a fixed size keeps it
+  // An entry of a fixed size keeps it.
+  if (Skinned() && ResizeMode() == SkinResize::Fixed) FAutoSize = false;
   const auto* entry = dynamic_cast<const TspDataSkinLabelControl*>(SkinEntry());
   if (entry == nullptr) return;
   FFont = SkinFontOf(*entry);
@@ -79,7 +80,7 @@ TRect TspSkinLabel::ContentRect(int32_t Width, int32_t Height) {
 int32_t TspSkinLabel::AutoSizeDeltaFor(const std::string& Text) {
   GetSkinData();
   if (!Skinned()) return CaptionTextWidth(Text) - (Width() - 4);
-  if (ResizeMode() == 0) return 0;
+  if (ResizeMode() == SkinResize::Fixed) return 0;
   int width = Width();
   int height = Height();
   CalcSize(width, height);

@@ -61,7 +61,7 @@ protected:
   TRect ContentRect(int32_t Width, int32_t Height);
 
 private:
-  bool KeepsSkinSize() const { return FUseSkinSize || ResizeMode() == 1; }
+  bool KeepsSkinSize() const { return FUseSkinSize || ResizeMode() == SkinResize::BothWays; }
 
   TspEllipsType2 FEllipsType = spetNoneEllips;
   bool FUseSkinSize = true;

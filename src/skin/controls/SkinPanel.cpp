@@ -2,6 +2,7 @@
 
 #include "DefaultBorder.h"
 
+#include "skin/controls/portable/CheckRadioLayout.h"
 #include "skin/controls/portable/SkinControlGeometry.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
@@ -256,7 +257,7 @@ void TspSkinPanel::Paint() {
     PaintTransparent();
     return;
   }
-  if (Skinned() && FBorderStyle == bvNone && ResizeMode() == 1 && !FCaptionMode && PaintBordersDirect &&
+  if (Skinned() && FBorderStyle == bvNone && ResizeMode() == SkinResize::BothWays && !FCaptionMode && PaintBordersDirect &&
       !AlphaBlend()) {
     FillWithClientTile(*Canvas(), Width(), Height(), ClientFill());
     return;
@@ -273,12 +274,12 @@ void TspSkinPanel::FillWithClientTile(TCanvas& Canvas, int Width, int Height, TS
 }
 
 void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
-  if (FBorderStyle == bvNone && ResizeMode() == 1 && !FCaptionMode && !StretchEffect) {
+  if (FBorderStyle == bvNone && ResizeMode() == SkinResize::BothWays && !FCaptionMode && !StretchEffect) {
     FillWithClientTile(*B->Canvas(), B->Width(), B->Height(), {});
     return;
   }
   TspSkinCustomControl::CreateControlSkinImage(B);
-  FButtonRect = ResizeMode() <= 0 ? FCaptionRect
+  FButtonRect = ResizeMode() <= SkinResize::Fixed ? FCaptionRect
                                   : MapSkinRect(FCaptionRect, SkinRect, SkinCut(), ResizeMode(), Width(), Height());
   if (!Caption().empty() && !IsNullRect(FCaptionRect)) DrawSkinCaption(*B->Canvas(), FButtonRect);
 }
@@ -335,7 +336,7 @@ void TspSkinPanel::DrawRollUpMark(TCanvas& Canvas, TRect& R, TColor Color) {
   TBitmap frame;
   CutOut(frame, Picture.Get(), FMarkFrameRect);
   if (!frame.Empty()) Canvas.Draw(mark.Left, mark.Top + RectHeight(mark) / 2 - frame.Height() / 2, &frame);
-  DrawArrowImage(&Canvas, mark, Color, FRollUpState ? 4 : 3);
+  DrawArrowImage(&Canvas, mark, Color, FRollUpState ? ArrowCode::Down : ArrowCode::Up);
   R.Right = mark.Left;
 }
 
@@ -393,7 +394,6 @@ void TspSkinPanel::PaintTransparent() {
       canvas.Polyline(lines.second);
     }
   }
-  PaintTransparentExtras(canvas);
   Canvas()->Draw(0, 0, &image);
 }
 
@@ -418,7 +418,8 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& Canvas) {
   const TRect text = CaptionTextArea(strip, FCheckedMode, FRollUpMode);
   AssignTextFont(*Canvas.Font(), nullptr);
   if (FCheckedMode) {
-    const TRect box = Bounds(5, strip.Top + RectHeight(strip) / 2 - 7, 14, 14);
+    const TRect box =
+        Bounds(5, strip.Top + RectHeight(strip) / 2 - DefaultCheckBoxSize / 2, DefaultCheckBoxSize, DefaultCheckBoxSize);
     Canvas.Brush()->SetStyle(bsSolid);
     Canvas.Brush()->SetColor(clBtnShadow);
     Canvas.FrameRect(box);
@@ -426,7 +427,8 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& Canvas) {
   }
   DrawCaptionBlock(Canvas, text, FDefaultAlignment, 2);
   if (FRollUpMode)
-    DrawArrowImage(&Canvas, {text.Right, strip.Top, text.Right + 10, strip.Bottom}, clBtnText, FRollUpState ? 4 : 3);
+    DrawArrowImage(&Canvas, {text.Right, strip.Top, text.Right + 10, strip.Bottom}, clBtnText,
+                   FRollUpState ? ArrowCode::Down : ArrowCode::Up);
 }
 
 // Messages

@@ -83,8 +83,6 @@ protected:
   void AdjustClientRect(TRect& Rect) override;
   void CreateParams(TCreateParams& Params) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // Runs at the end of a transparent paint, with the bitmap's canvas.
-  virtual void PaintTransparentExtras(TCanvas&) {}
   // The skin entry's client tile over the whole of Width x Height on Canvas, filled as
   // Fill says.
   void FillWithClientTile(TCanvas& Canvas, int Width, int Height, TSkinClientFill Fill);
@@ -102,7 +100,6 @@ private:
   void Changed();
   void ChangedAndRealigned();
   void Roll();
-  void NotifyTransparentChildren();
   // The caption drawn on the skin picture in R, and the one a transparent panel draws.
   void DrawSkinCaption(TCanvas& Canvas, TRect R);
   void PaintTransparent();

@@ -2,6 +2,7 @@
 
 #include "ControlInput.h"
 
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/EffectBmp.h"
@@ -14,8 +15,7 @@
 
 namespace {
 
-constexpr unsigned FirstRepeatDelay = 500;  // a held button or page repeats after this
-constexpr unsigned RepeatInterval = 50;      // and then this often
+constexpr unsigned RepeatInterval = 50;  // a held button or page repeats this often
 
 int32_t Plus(int32_t Value, int64_t Delta) {
   return static_cast<int32_t>(std::clamp<int64_t>(Value + Delta, std::numeric_limits<int32_t>::min(),
@@ -36,8 +36,8 @@ TspSkinPart ScrollPart(const TspSkinBitmap& Picture, const TRect& Normal, const 
 
 TspSkinScrollBar::TspSkinScrollBar(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("hscrollbar");
-  SetBounds(Left(), Top(), 200, 19);
-  SetDefaultHeight(19);
+  SetBounds(Left(), Top(), 200, DefaultScrollBarThickness);
+  SetDefaultHeight(DefaultScrollBarThickness);
 }
 
 // Range
@@ -241,7 +241,8 @@ void TspSkinScrollBar::DrawButton(TCanvas& Canvas, int Index) {
     DrawDefaultPart(Canvas, r, state);
     if (Index == ScrollThumb) return;
     const bool up = Index == ScrollUpButton;
-    const int arrow = Vertical() ? (up ? 4 : 3) : (up ? 2 : 1);  // down, up, right, left
+    const int arrow =
+        Vertical() ? (up ? ArrowCode::Down : ArrowCode::Up) : (up ? ArrowCode::Right : ArrowCode::Left);
     DrawArrowImage(&Canvas, r, clBlack, arrow);
   } else if (Index == ScrollThumb) {
     DrawSkinThumb(Canvas, state);
@@ -278,7 +279,7 @@ void TspSkinScrollBar::DrawSkinThumb(TCanvas& Canvas, TspPartState State) {
     TBitmap under(r.Width(), r.Height());
     under.Canvas()->CopyRect(whole, &Canvas, r);
     const auto blended = TspEffectBmp::CreateFromHBitmap(image.Handle());
-    blended->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), 1.0 - AlphaBlendValue() / 255.0);
+    blended->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), AlphaMorphKf(AlphaBlendValue()));
     blended->Draw(image.Canvas()->Handle(), 0, 0);
   }
   if (skin.ThumbTransparent) {
@@ -407,7 +408,7 @@ void TspSkinScrollBar::MouseLeft() {
 
 void TspSkinScrollBar::StartTimer(TTimerMode Mode) {
   FTimerMode = Mode;
-  FTimer.Start(FirstRepeatDelay);
+  FTimer.Start(ControlTiming::FirstRepeatDelay);
 }
 
 void TspSkinScrollBar::StopTimer() {

@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr unsigned MorphInterval = 20;
-constexpr unsigned FirstRepeatDelay = 500;
-
 void StartTimer(TComponent* Owner, TTimer*& Timer, unsigned Interval, const TNotifyEvent& Handler) {
   if (Timer == nullptr) Timer = new TTimer(Owner);
   Timer->OnTimer = Handler;
@@ -201,14 +198,14 @@ void TspSkinSpeedButton::GetSkinData() {
   FPart.Picture = Picture;
   FPart.Rects = AnimatedButtonRects(ButtonPartRects(*entry), animating, FSkin.AnimateSkinRect, FSkin.FrameCount,
                                     FFrameIndex, FAnimationIncreasing);
-  if (FUseSkinSize || ResizeMode() == 1)
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays)
     FPart.Geometry = CustomControlGeometry(SkinRect, SkinCut(), SkinSides(), ClientFill());
-  else
-    FPart.Geometry = AnySizeGeometry(ResizeMode() == 0 ? TRect{} : ClRect);  // a fixed entry is stretched
+  else  // a fixed entry is stretched
+    FPart.Geometry = AnySizeGeometry(ResizeMode() == SkinResize::Fixed ? TRect{} : ClRect);
 }
 
 void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
-  if (FUseSkinSize || ResizeMode() == 1)
+  if (FUseSkinSize || ResizeMode() == SkinResize::BothWays)
     TspGraphicSkinCustomControl::CalcSize(AWidth, AHeight);
   else if (Skinned())
     NewClRect = GrownClientRect(ClRect, SkinRect, AWidth, AHeight);
@@ -284,7 +281,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
 void TspSkinSpeedButton::DrawSkinState(TBitmap* B, TspPartState State) {
   const TRect all{0, 0, B->Width(), B->Height()};
   DrawSkinPart(*B->Canvas(), all, FPart, State);
-  const TRect content = FUseSkinSize || ResizeMode() == 1
+  const TRect content = FUseSkinSize || ResizeMode() == SkinResize::BothWays
                             ? NewClRect
                             : GrownClientRect(ClRect, PartLook(FPart.Rects, State).Rect, all.Right, all.Bottom);
   AssignStateFont(*B->Canvas()->Font(), State);
@@ -336,7 +333,7 @@ void TspSkinSpeedButton::DrawMenuMarker(TCanvas& Canvas, const TRect& R, bool AF
 
 void TspSkinSpeedButton::StartMorph() {
   if (MorphActive() && Skinned())
-    StartTimer(this, FMorphTimer, MorphInterval, Event(this, &TspSkinSpeedButton::MorphTick));
+    StartTimer(this, FMorphTimer, ControlTiming::MorphStep, Event(this, &TspSkinSpeedButton::MorphTick));
   else
     Repaint();
 }
@@ -373,7 +370,7 @@ void TspSkinSpeedButton::AnimationTick(TObject*) {
 void TspSkinSpeedButton::StartRepeat(bool AfterDelay) {
   // The first tick after the delay only sets the pace of the clicks.
   if (AfterDelay)
-    StartTimer(this, FRepeatTimer, FirstRepeatDelay, Event(this, &TspSkinSpeedButton::FirstRepeatTick));
+    StartTimer(this, FRepeatTimer, ControlTiming::FirstRepeatDelay, Event(this, &TspSkinSpeedButton::FirstRepeatTick));
   else
     StartTimer(this, FRepeatTimer, static_cast<unsigned>(FRepeatInterval),
                Event(this, &TspSkinSpeedButton::RepeatTick));

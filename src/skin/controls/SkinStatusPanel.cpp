@@ -50,7 +50,7 @@ int32_t TspSkinStatusPanel::GlyphRoom(int32_t Gap) {
 
 int32_t TspSkinStatusPanel::AutoSizeDeltaFor(const std::string& Text) {
   GetSkinData();
-  if (Skinned() && ResizeMode() == 0) return 0;
+  if (Skinned() && ResizeMode() == SkinResize::Fixed) return 0;
   int width = Width();
   int height = Height();
   CalcSize(width, height);

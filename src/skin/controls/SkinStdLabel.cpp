@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr UINT kEllipsisFlags[] = {0, DT_END_ELLIPSIS, DT_PATH_ELLIPSIS};
+constexpr UINT EllipsisFlags[] = {0, DT_END_ELLIPSIS, DT_PATH_ELLIPSIS};
 
 }  // namespace
 
@@ -55,7 +55,7 @@ void TspSkinStdLabel::ChangeSkinData() {
 }
 
 void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
-  Flags |= kEllipsisFlags[FEllipsType];
+  Flags |= EllipsisFlags[FEllipsType];
   if ((Flags & DT_CALCRECT) != 0 || Enabled()) {
     TCustomLabel::DoDrawText(Rect, Flags);
     return;

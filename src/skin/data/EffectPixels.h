@@ -15,6 +15,10 @@
 // Each value of 256 or more becomes 255, each negative value 0.
 void ClampRGB(int& R, int& G, int& B);
 
+// The morph factor that blends an image over another at an alpha blend value (0 shows
+// only the other image, 255 only this one).
+constexpr double AlphaMorphKf(uint8_t AlphaBlendValue) { return 1.0 - AlphaBlendValue / 255.0; }
+
 class TEffectPixels {
 public:
   // No pixels.

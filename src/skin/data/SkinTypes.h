@@ -6,5 +6,4 @@
 #include "base/Geometry.h"
 #include "base/TextStyles.h"
 
-// Fuchsia.
-inline constexpr TColor DefaultTransparentColor = 0xFF00FF;
+inline constexpr TColor DefaultTransparentColor = clFuchsia;

@@ -121,7 +121,7 @@ public:
   TFontStyles FontStyle;
   int32_t FontHeight = 14;
   TColor FontColor = 0;
-  TColor BGColor = 0xFFFFFF;  // white
+  TColor BGColor = clWhite;
 };
 
 // Type keyword "treeview".

@@ -6,9 +6,8 @@
 
 namespace {
 
-const char kInvalidOperation[] = "Invalid stream operation";
-constexpr int kLevels[] = {Z_NO_COMPRESSION, Z_BEST_SPEED, Z_DEFAULT_COMPRESSION,
-                           Z_BEST_COMPRESSION};
+const char InvalidOperation[] = "Invalid stream operation";
+constexpr int ZlibLevels[] = {Z_NO_COMPRESSION, Z_BEST_SPEED, Z_DEFAULT_COMPRESSION, Z_BEST_COMPRESSION};
 
 int32_t Position32(TStream& stream) {
   int64_t position = stream.Position();
@@ -48,8 +47,8 @@ void TCustomZlibStream::KeepPosition() { FStrmPos = Position32(FStrm); }
 TCompressionStream::TCompressionStream(TCompressionLevel compressionLevel, TStream& dest)
     : TCustomZlibStream(dest) {
   FZRec.next_out = FBuffer;
-  FZRec.avail_out = kBufferSize;
-  CheckCompressResult(deflateInit(&FZRec, kLevels[static_cast<int>(compressionLevel)]));
+  FZRec.avail_out = BufferSize;
+  CheckCompressResult(deflateInit(&FZRec, ZlibLevels[static_cast<int>(compressionLevel)]));
 }
 
 TCompressionStream::~TCompressionStream() {
@@ -68,20 +67,20 @@ void TCompressionStream::Finish() {
   TScopeExit end([&] { deflateEnd(&FZRec); });
   RestorePosition();
   while (CheckCompressResult(deflate(&FZRec, Z_FINISH)) != Z_STREAM_END && FZRec.avail_out == 0)
-    FlushBuffer(kBufferSize);
-  if (FZRec.avail_out < static_cast<uInt>(kBufferSize)) FlushBuffer(kBufferSize - FZRec.avail_out);
+    FlushBuffer(BufferSize);
+  if (FZRec.avail_out < static_cast<uInt>(BufferSize)) FlushBuffer(BufferSize - FZRec.avail_out);
 }
 
 void TCompressionStream::FlushBuffer(uInt count) {
   FStrm.WriteBuffer(FBuffer, static_cast<int32_t>(count));
   FZRec.next_out = FBuffer;
-  FZRec.avail_out = kBufferSize;
+  FZRec.avail_out = BufferSize;
 }
 
-int32_t TCompressionStream::Read(void*, int32_t) { throw ECompressionError(kInvalidOperation); }
+int32_t TCompressionStream::Read(void*, int32_t) { throw ECompressionError(InvalidOperation); }
 
 int32_t TCompressionStream::Write(const void* buffer, int32_t count) {
-  if (FFinished) throw ECompressionError(kInvalidOperation);
+  if (FFinished) throw ECompressionError(InvalidOperation);
   if (count <= 0) return 0;
   FZRec.next_in = static_cast<Bytef*>(const_cast<void*>(buffer));
   FZRec.avail_in = static_cast<uInt>(count);
@@ -89,7 +88,7 @@ int32_t TCompressionStream::Write(const void* buffer, int32_t count) {
   while (FZRec.avail_in > 0) {
     CheckCompressResult(deflate(&FZRec, Z_NO_FLUSH));
     if (FZRec.avail_out == 0) {
-      FlushBuffer(kBufferSize);
+      FlushBuffer(BufferSize);
       KeepPosition();
       Progress(this);
     }
@@ -99,7 +98,7 @@ int32_t TCompressionStream::Write(const void* buffer, int32_t count) {
 
 int64_t TCompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
   if (offset == 0 && origin == soCurrent) return static_cast<int64_t>(FZRec.total_in);
-  throw ECompressionError(kInvalidOperation);
+  throw ECompressionError(InvalidOperation);
 }
 
 // --- TDecompressionStream ------------------------------------------------------------
@@ -119,7 +118,7 @@ int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
   RestorePosition();
   while (FZRec.avail_out > 0) {
     if (FZRec.avail_in == 0) {
-      int32_t n = FStrm.Read(FBuffer, kBufferSize);
+      int32_t n = FStrm.Read(FBuffer, BufferSize);
       if (n <= 0) break;  // the source ran dry: what was produced so far
       FZRec.next_in = FBuffer;
       FZRec.avail_in = static_cast<uInt>(n);
@@ -135,7 +134,7 @@ int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
 }
 
 int32_t TDecompressionStream::Write(const void*, int32_t) {
-  throw EDecompressionError(kInvalidOperation);
+  throw EDecompressionError(InvalidOperation);
 }
 
 int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
@@ -154,10 +153,10 @@ int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
   else if (origin == soBeginning && offset > produced)
     distance = offset - produced;
   else
-    throw EDecompressionError(kInvalidOperation);
-  uint8_t discard[kBufferSize];
-  for (int64_t i = 0; i < distance / kBufferSize; ++i) ReadBuffer(discard, kBufferSize);
-  if (distance % kBufferSize > 0) ReadBuffer(discard, static_cast<int32_t>(distance % kBufferSize));
+    throw EDecompressionError(InvalidOperation);
+  uint8_t discard[BufferSize];
+  for (int64_t i = 0; i < distance / BufferSize; ++i) ReadBuffer(discard, BufferSize);
+  if (distance % BufferSize > 0) ReadBuffer(discard, static_cast<int32_t>(distance % BufferSize));
   return static_cast<int64_t>(FZRec.total_out);
 }
 

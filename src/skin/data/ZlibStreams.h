@@ -29,7 +29,7 @@ public:
   TNotifyEvent OnProgress;
 
 protected:
-  static constexpr int32_t kBufferSize = 4096;
+  static constexpr int32_t BufferSize = 4096;
 
   explicit TCustomZlibStream(TStream& strm);
   TCustomZlibStream(const TCustomZlibStream&) = delete;
@@ -44,7 +44,7 @@ protected:
   TStream& FStrm;
   int32_t FStrmPos;
   z_stream FZRec{};
-  Bytef FBuffer[kBufferSize]{};
+  Bytef FBuffer[BufferSize]{};
 };
 
 class TCompressionStream : public TCustomZlibStream {

@@ -235,8 +235,9 @@ private:
 
     TMenuItem& menuItem = *FItem.MenuItem;
     TCanvas* canvas = Image.Canvas();
-    const int imageColumn =
-        !IsNullRect(skin.ImageRect) ? 0 : FLevel.Images() != nullptr ? FLevel.ImageColumnWidth() : 16;
+    const int imageColumn = !IsNullRect(skin.ImageRect)       ? 0
+                            : FLevel.Images() != nullptr ? FLevel.ImageColumnWidth()
+                                                         : PlainImageColumnWidth;
     TRect text = skin.TextRect;
     text.Right = FWidth - (RectWidth(skin.SkinRect) - skin.TextRect.Right);
     TFont* font = canvas->Font();

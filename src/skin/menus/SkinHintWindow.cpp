@@ -220,7 +220,7 @@ void TspSkinHintWindow::Paint() {
   if (FLook.BlendWithScreen && FScreenCapture.Width() == Width() && FScreenCapture.Height() == Height()) {
     const auto face = TspEffectBmp::CreateFromHBitmap(buffer.Handle());
     const auto screen = TspEffectBmp::CreateFromHBitmap(FScreenCapture.Handle());
-    face->Morph(*screen, 1 - FLook.AlphaBlendValue / 255.0);
+    face->Morph(*screen, AlphaMorphKf(FLook.AlphaBlendValue));
     face->Draw(buffer.Canvas()->Handle(), 0, 0);
   }
   Canvas()->Draw(0, 0, &buffer);

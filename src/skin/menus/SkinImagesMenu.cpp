@@ -5,6 +5,7 @@
 #include "SkinImagesMenuPopupWindow.h"
 
 #include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
@@ -61,8 +62,7 @@ void TspImagesMenuItems::Update(TCollectionItem* Item) {
 // The menu
 
 TspSkinImagesMenu::TspSkinImagesMenu(TComponent* AOwner) : TComponent(AOwner) {
-  FDefaultFont.SetName("Arial");
-  FDefaultFont.SetHeight(14);
+  SetDefaultSkinFont(FDefaultFont);
 }
 
 TspSkinImagesMenu::~TspSkinImagesMenu() = default;

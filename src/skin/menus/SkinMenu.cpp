@@ -5,6 +5,7 @@
 #include "SkinPopupWindow.h"
 
 #include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include <algorithm>
@@ -71,8 +72,7 @@ TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
   FSubmenuTimer->SetEnabled(false);
   FSubmenuTimer->SetInterval(SubmenuDelay);
   FSubmenuTimer->OnTimer = Event(this, &TspSkinMenu::SubmenuTimerTick);
-  FDefaultMenuItemFont.SetName("Arial");
-  FDefaultMenuItemFont.SetHeight(14);
+  SetDefaultSkinFont(FDefaultMenuItemFont);
 }
 
 TspSkinMenu::~TspSkinMenu() { CloseForGood(); }

@@ -4,14 +4,9 @@
 #include "SkinMenu.h"
 #include "SkinPopupWindow.h"
 
+#include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
-
-namespace {
-
-constexpr unsigned MorphInterval = 20;
-
-}  // namespace
 
 TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow* AParent, TMenuItem* AMenuItem, TspDataSkinMenuItem* AItemSkin)
     : Parent(AParent), ItemSkin(AItemSkin), MenuItem(AMenuItem) {
@@ -113,7 +108,7 @@ void TspSkinMenuItem::Update() {
       timer->SetEnabled(true);
     }
   } else if (HasMorph()) {
-    if (timer->Interval() != MorphInterval) timer->SetInterval(MorphInterval);
+    if (timer->Interval() != ControlTiming::MorphStep) timer->SetInterval(ControlTiming::MorphStep);
     timer->SetEnabled(true);
   } else {
     Parent->RedrawItem(this);

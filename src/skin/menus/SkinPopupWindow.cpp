@@ -218,7 +218,7 @@ void TspSkinPopupWindow::BuildItems(std::initializer_list<TMenuItem*> Parents, i
     for (TMenuItem* parent : Parents)
       if (parent != nullptr) parent->RethinkLines();
   SetReference(FImages, menu != nullptr ? menu->Images() : nullptr);
-  FImageColumnWidth = FImages != nullptr ? FImages->Width() + 5 : 16;
+  FImageColumnWidth = FImages != nullptr ? FImages->Width() + ImageColumnGap : PlainImageColumnWidth;
   int from = StartIndex;
   for (TMenuItem* parent : Parents) {
     if (parent == nullptr) continue;
@@ -347,7 +347,7 @@ void TspSkinPopupWindow::DrawBackground(TBitmap& Image, bool DrawClient) {
 void TspSkinPopupWindow::BlendWithScreen(TBitmap& Image, TPoint At) const {
   if (!BlendsWithScreen() || !FScreenEffectImage || Image.Empty()) return;
   const auto effect = TspEffectBmp::CreateFromHBitmap(Image.Handle());
-  effect->MorphRect(*FScreenEffectImage, {0, 0, effect->Width(), effect->Height()}, 1 - FAlphaBlendValue / 255.0,
+  effect->MorphRect(*FScreenEffectImage, {0, 0, effect->Width(), effect->Height()}, AlphaMorphKf(FAlphaBlendValue),
                     At.X, At.Y);
   effect->Draw(Image.Canvas()->Handle(), 0, 0);
 }
@@ -377,13 +377,13 @@ void TspSkinPopupWindow::DrawItemBackground(TCanvas* Canvas, const TRect& R) {
 
 void TspSkinPopupWindow::DrawMarkers(TCanvas* Canvas) {
   if (!FLayout.ScrollMode) return;
-  const std::pair<TRect, int> markers[] = {{FLayout.UpMarker(), 1}, {FLayout.DownMarker(), 2}};
+  const std::pair<TRect, int> markers[] = {{FLayout.UpMarker(), ScrollingUp}, {FLayout.DownMarker(), ScrollingDown}};
   for (auto [rect, direction] : markers) {
     DrawItemBackground(Canvas, rect);
     const bool active = FScrollState == direction;
     TColor colour = active ? clBtnText : clBtnShadow;
     if (FPopupSkin != nullptr) colour = active ? FPopupSkin->ScrollMarkerActiveColor : FPopupSkin->ScrollMarkerColor;
-    DrawArrowImage(Canvas, rect, colour, direction == 1 ? 3 : 4);
+    DrawArrowImage(Canvas, rect, colour, direction == ScrollingUp ? ArrowCode::Up : ArrowCode::Down);
   }
 }
 

@@ -55,10 +55,10 @@ public:
   int TopIndex() const { return FLayout.TopIndex; }
   int VisibleCount() const { return FLayout.VisibleCount; }
   bool ScrollMode() const { return FLayout.ScrollMode; }
-  // 0 idle, 1 scrolling up, 2 scrolling down (the pointer rests on a marker).
+  // Whether the level scrolls, and which way: the pointer rests on a marker.
+  static constexpr int NotScrolling = 0, ScrollingUp = 1, ScrollingDown = 2;
   int ScrollState() const { return FScrollState; }
   const TRect& ItemsRect() const { return FLayout.ItemsRect; }
-  TPoint PopupPosition() const { return {FPopupLeft, FPopupTop}; }
   TCustomImageList* Images() const { return FImages; }
   int ImageColumnWidth() const { return FImageColumnWidth; }
   TBitmap* BackgroundImage() const { return FBackgroundImage.get(); }
@@ -143,12 +143,12 @@ private:
   std::vector<std::unique_ptr<TspSkinMenuItem>> FItems;
   int FItemIndex = -1;
   int FOldItemIndex = -1;
-  int FScrollState = 0;
+  int FScrollState = NotScrolling;
   int FPopupLeft = 0;
   int FPopupTop = 0;
   TPoint FLastMousePos{-1, -1};
   TCustomImageList* FImages = nullptr;
-  int FImageColumnWidth = 16;
+  int FImageColumnWidth = PlainImageColumnWidth;
   TTimer* FShowTimer;
   TTimer* FMouseTimer;
   TTimer* FAnimationTimer;

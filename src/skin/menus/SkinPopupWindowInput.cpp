@@ -11,8 +11,6 @@
 namespace {
 
 constexpr UINT ScrollInterval = 100;
-constexpr int ScrollingUp = 1;
-constexpr int ScrollingDown = 2;
 
 }  // namespace
 
@@ -32,15 +30,15 @@ void TspSkinPopupWindow::MouseTimerTick(TObject*) {
 void TspSkinPopupWindow::MouseAtPoint(TPoint P) {
   if (FLayout.ScrollMode) {
     const TspScrollMarker marker = FLayout.MarkerAt(P);
-    if (marker == TspScrollMarker::Up && FScrollState == 0 && FLayout.CanScrollUp()) {
+    if (marker == TspScrollMarker::Up && FScrollState == NotScrolling && FLayout.CanScrollUp()) {
       FScrollState = ScrollingUp;
       DrawMarkers(Canvas());
       StartScroll();
-    } else if (marker == TspScrollMarker::Down && FScrollState == 0 && FLayout.CanScrollDown()) {
+    } else if (marker == TspScrollMarker::Down && FScrollState == NotScrolling && FLayout.CanScrollDown()) {
       FScrollState = ScrollingDown;
       DrawMarkers(Canvas());
       StartScroll();
-    } else if (FScrollState != 0 && marker == TspScrollMarker::None) {
+    } else if (FScrollState != NotScrolling && marker == TspScrollMarker::None) {
       StopScroll();
     }
   }
@@ -82,7 +80,7 @@ void TspSkinPopupWindow::StartScroll() {
 }
 
 void TspSkinPopupWindow::StopScroll() {
-  FScrollState = 0;
+  FScrollState = NotScrolling;
   if (Visible()) DrawMarkers(Canvas());
   if (HandleAllocated()) KillTimer(Handle(), ScrollTimerId);
 }
@@ -161,14 +159,14 @@ void TspSkinPopupWindow::CloseDeepestLevel() {
 
 void TspSkinPopupWindow::NextItem() {
   const int old = FItemIndex, top = FLayout.TopIndex;
-  const int next = FLayout.NextItem(old, FScrollState != 0);
+  const int next = FLayout.NextItem(old, FScrollState != NotScrolling);
   if (FLayout.TopIndex != top) ApplyScroll();
   MoveHotItem(old, next);
 }
 
 void TspSkinPopupWindow::PreviousItem() {
   const int old = FItemIndex, top = FLayout.TopIndex;
-  const int previous = FLayout.PreviousItem(old, FScrollState != 0);
+  const int previous = FLayout.PreviousItem(old, FScrollState != NotScrolling);
   if (FLayout.TopIndex != top) ApplyScroll();
   MoveHotItem(old, previous);
 }

@@ -70,6 +70,9 @@ TspListBoxPlaces DefaultPlaces(const TspListBoxFrame& Frame, const TspListBoxBar
   return places;
 }
 
+// A caption button without a skin: square, 17 pixels at most, 3 less than the caption.
+int32_t DefaultCaptionButtonSize(int32_t CaptionHeight) { return std::min(17, CaptionHeight - 3); }
+
 }  // namespace
 
 TspListBoxPlaces ListBoxPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars) {
@@ -134,7 +137,7 @@ TRect SkinItemTextRect(const TRect& ItemTextRect, const TRect& ItemRect, int32_t
 }
 
 TspCaptionButtonRects DefaultCaptionButtons(int32_t Width, int32_t CaptionHeight) {
-  const int32_t b = std::min(17, CaptionHeight - 3);
+  const int32_t b = DefaultCaptionButtonSize(CaptionHeight);
   const TRect up{Width - b - 2, 2, Width - 2, b + 1};
   const TRect down{up.Left - b, 2, up.Left, b + 1};
   const TRect check{down.Left - b, 2, down.Left, b + 1};
@@ -142,7 +145,7 @@ TspCaptionButtonRects DefaultCaptionButtons(int32_t Width, int32_t CaptionHeight
 }
 
 TRect DefaultCaptionRect(int32_t Width, int32_t CaptionHeight) {
-  const int32_t b = std::min(17, CaptionHeight - 3);
+  const int32_t b = DefaultCaptionButtonSize(CaptionHeight);
   return {3, 2, Width - 3 * b - 3, CaptionHeight - 2};
 }
 

@@ -1,5 +1,7 @@
 #include "UpDownModel.h"
 
+#include "skin/data/ArrowCodes.h"
+
 bool TspUpDownRange::SetPosition(int64_t Value) {
   if (Value < FMin || Value > FMax) return false;
   FPosition = static_cast<int32_t>(Value);
@@ -26,8 +28,8 @@ TspUpDownRects UpDownButtonRects(TUDOrientation Orientation, int32_t Width, int3
 }
 
 int UpDownArrowCode(TUDOrientation Orientation, int Button) {
-  if (Orientation == udHorizontal) return Button == UpButton ? 2 : 1;
-  return Button == UpButton ? 3 : 4;
+  if (Orientation == udHorizontal) return Button == UpButton ? ArrowCode::Right : ArrowCode::Left;
+  return Button == UpButton ? ArrowCode::Up : ArrowCode::Down;
 }
 
 TspUpDownLooks UpDownLooks(const TspDataSkinUpDownControl& Entry, int Button) {

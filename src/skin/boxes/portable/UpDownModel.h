@@ -41,7 +41,7 @@ struct TspUpDownRects {
 // side by side, down on the left (udHorizontal), or one above the other, up on top.
 TspUpDownRects UpDownButtonRects(TUDOrientation Orientation, int32_t Width, int32_t Height);
 
-// The arrow code (DrawArrowImage: 1 left, 2 right, 3 up, 4 down) of a button.
+// The ArrowCode of a button's arrow.
 int UpDownArrowCode(TUDOrientation Orientation, int Button);
 
 // The skin rectangles of a button in its hot and pressed look: a pressed look the entry

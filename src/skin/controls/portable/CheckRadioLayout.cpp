@@ -22,7 +22,9 @@ TspCheckRadioRects CheckRadioRects(const TRect& SkinRect, const TRect& TextArea,
           Widened(TextArea, grown)};
 }
 
-TRect DefaultCheckBoxRect(int32_t Height) { return Bounds(3, Height / 2 - 7, 14, 14); }
+TRect DefaultCheckBoxRect(int32_t Height) {
+  return Bounds(3, Height / 2 - DefaultCheckBoxSize / 2, DefaultCheckBoxSize, DefaultCheckBoxSize);
+}
 
 TPoint DefaultRadioDot(int32_t Height) { return {7, Height / 2 - 3}; }
 

@@ -18,8 +18,9 @@ struct TspCheckRadioRects {
 TspCheckRadioRects CheckRadioRects(const TRect& SkinRect, const TRect& TextArea, const TRect& CheckImageArea,
                                    TSize CheckImage, int32_t Width);
 
-// The look without a skin in a box Height high: a 14 x 14 box near the left edge, its
-// radio dot or check mark, and the caption from DefaultCaptionLeft on.
+// The look without a skin in a box Height high: a square box of DefaultCheckBoxSize near
+// the left edge, its radio dot or check mark, and the caption from DefaultCaptionLeft on.
+inline constexpr int32_t DefaultCheckBoxSize = 14;
 TRect DefaultCheckBoxRect(int32_t Height);
 TPoint DefaultRadioDot(int32_t Height);   // where DrawRadioImage draws
 TPoint DefaultCheckMark(int32_t Height);  // where DrawCheckImage draws

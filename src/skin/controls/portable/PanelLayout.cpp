@@ -27,7 +27,7 @@ TRect MapSkinRect(const TRect& R, const TRect& SkinRect, const TSkinCut& Cut, in
   const int32_t w = RectWidth(SkinRect), h = RectHeight(SkinRect);
   const int64_t dw = int64_t{Width} - w, dh = int64_t{Height} - h;
   switch (ResizeMode) {
-    case 1: {
+    case SkinResize::BothWays: {
       const TRect topLeft{0, 0, Cut.LT.X, Cut.LT.Y};
       const TRect topRight{Cut.RT.X, 0, w, Cut.RT.Y};
       const TRect bottomLeft{0, Cut.LB.Y, Cut.LB.X, h};
@@ -44,11 +44,11 @@ TRect MapSkinRect(const TRect& R, const TRect& SkinRect, const TSkinCut& Cut, in
       if (PointInRect(topRight, lt) && PointInRect(bottomRight, rb)) return Grown(Moved(R, dw, 0), 0, dh);
       return R;
     }
-    case 2:
+    case SkinResize::WidthOnly:
       if (R.Left <= Cut.LT.X && R.Right >= Cut.RT.X) return Grown(R, dw, 0);
       if (R.Left >= Cut.RT.X && R.Right > Cut.RT.X) return Moved(R, dw, 0);
       return R;
-    case 3:
+    case SkinResize::HeightOnly:
       if (R.Top <= Cut.LT.Y && R.Bottom >= Cut.LB.Y) return Grown(R, 0, dh);
       if (R.Top >= Cut.LB.Y && R.Bottom > Cut.LB.Y) return Moved(R, 0, dh);
       return R;
@@ -80,7 +80,7 @@ TRect PanelClientRect(const TRect& Rect, const TspPanelClientRules& Rules) {
     return {2, Rules.CaptionMode ? Rules.CaptionTextHeight : 2, Rules.Width - 2, Rules.Height - 2};
   if (Rules.Skinned && !Rules.Designing) {
     const bool whole = Rules.HasBackground ||
-                       (Rules.BorderStyle == bvNone && !Rules.CaptionMode && Rules.ResizeMode == 1);
+                       (Rules.BorderStyle == bvNone && !Rules.CaptionMode && Rules.ResizeMode == SkinResize::BothWays);
     return whole ? Rect : Rules.NewClRect;
   }
   TRect r = Rect;

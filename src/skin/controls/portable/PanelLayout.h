@@ -4,6 +4,8 @@
 // the caption's place by alignment, its height rolled up, the frame line of a
 // transparent panel with a caption, and the status bar's size grip.
 
+#include "SkinPartLook.h"
+
 #include "skin/data/SkinImagePlans.h"
 #include "skin/data/SkinTypes.h"
 
@@ -16,8 +18,8 @@ enum TspSkinBorderStyle : uint8_t { bvFrame, bvRaised, bvLowered, bvNone };
 
 // Where R (relative to SkinRect's corner) lies on a control of Width x Height whose
 // entry is cut at Cut, by its resize mode: a rectangle in a corner moves with that
-// corner, one across the stretching middle grows with it (mode 1 by its corners'
-// zones, 2 across, 3 downwards); other modes leave it.
+// corner, one across the stretching middle grows with it (BothWays by its corners'
+// zones, WidthOnly across, HeightOnly downwards); other modes leave it.
 TRect MapSkinRect(const TRect& R, const TRect& SkinRect, const TSkinCut& Cut, int32_t ResizeMode, int32_t Width,
                   int32_t Height);
 
@@ -42,7 +44,7 @@ struct TspPanelClientRules {
   bool Designing = false;
   bool HasBackground = false;  // the entry has a background picture
   TspSkinBorderStyle BorderStyle = bvFrame;
-  int32_t ResizeMode = 0;
+  int32_t ResizeMode = SkinResize::Fixed;
   TRect NewClRect;  // the entry's client rectangle at the current size
   int32_t DefaultCaptionHeight = 22;
 };

@@ -28,6 +28,9 @@ struct TspScrollRange {
   bool PageFits(int32_t Value) const;
 };
 
+// A new bar's thickness, and its height without a skin entry.
+inline constexpr int32_t DefaultScrollBarThickness = 19;
+
 // The parts of a bar, by their index in TspScrollBarRects::Buttons.
 inline constexpr int ScrollThumb = 0;
 inline constexpr int ScrollUpButton = 1;

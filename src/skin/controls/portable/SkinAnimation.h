@@ -27,3 +27,11 @@ bool StepAnimationFrame(int32_t& Frame, int32_t FrameCount, bool Hot);
 // when Forward, else towards 0, kept on whole fifths so that five steps always end
 // exactly on a look.
 double NextMorphKf(double Kf, bool Forward);
+
+// The pace of the skinned controls' own timers, in milliseconds: one step of a morph (the
+// fade from one look of a control to another), and how long a held button waits before
+// it starts repeating.
+namespace ControlTiming {
+inline constexpr unsigned MorphStep = 20;
+inline constexpr unsigned FirstRepeatDelay = 500;
+}  // namespace ControlTiming

@@ -4,9 +4,9 @@
 
 TSize FitSizeToSkin(int32_t ResizeMode, const TRect& SkinRect, int32_t Width, int32_t Height) {
   switch (ResizeMode) {
-    case 0: return {RectWidth(SkinRect), RectHeight(SkinRect)};
-    case 2: return {Width, RectHeight(SkinRect)};
-    case 3: return {RectWidth(SkinRect), Height};
+    case SkinResize::Fixed: return {RectWidth(SkinRect), RectHeight(SkinRect)};
+    case SkinResize::WidthOnly: return {Width, RectHeight(SkinRect)};
+    case SkinResize::HeightOnly: return {RectWidth(SkinRect), Height};
     default: return {Width, Height};
   }
 }

@@ -8,9 +8,9 @@
 #include "skin/data/SkinImagePlans.h"
 
 // The size a control whose skin rectangle is SkinRect takes when Width x Height is
-// asked, by its resize mode (SkinResizeMode): both ways (1), only the width (2, the
-// height is the skin's), only the height (3, the width is the skin's), or the skin
-// rectangle's own size (0). Mode -1 (no skin rectangle) keeps the size asked.
+// asked, by its resize mode (SkinResizeMode): both ways, only the width (the height is
+// the skin's), only the height (the width is the skin's), or the skin rectangle's own
+// size (Fixed). Without a skin rectangle (NoRect) the size asked stays.
 TSize FitSizeToSkin(int32_t ResizeMode, const TRect& SkinRect, int32_t Width, int32_t Height);
 
 // The cut of a control of resize mode ResizeMode asked to be Width x Height: the

@@ -55,11 +55,11 @@ TSize PartImageSize(const TspPartGeometry& Geometry, const TRect& R, int32_t Wid
 }
 
 int32_t SkinResizeMode(const TRect& SkinRect, const TSkinCut& Cut) {
-  if (IsNullRect(SkinRect)) return -1;
-  if (Cut.RB.X != 0 && Cut.RB.Y != 0) return 1;
-  if (Cut.RT.X != 0 || Cut.RT.Y != 0) return 2;
-  if (Cut.LB.X != 0 || Cut.LB.Y != 0) return 3;
-  return 0;
+  if (IsNullRect(SkinRect)) return SkinResize::NoRect;
+  if (Cut.RB.X != 0 && Cut.RB.Y != 0) return SkinResize::BothWays;
+  if (Cut.RT.X != 0 || Cut.RT.Y != 0) return SkinResize::WidthOnly;
+  if (Cut.LB.X != 0 || Cut.LB.Y != 0) return SkinResize::HeightOnly;
+  return SkinResize::Fixed;
 }
 
 TspPartGeometry CustomControlGeometry(const TspDataSkinCustomControl& Entry) {
@@ -75,16 +75,16 @@ TspPartGeometry CustomControlGeometry(const TRect& SkinRect, const TSkinCut& Cut
   geometry.Cut = Cut;
   geometry.Fill = Fill;
   switch (SkinResizeMode(SkinRect, Cut)) {
-    case 1:
+    case SkinResize::BothWays:
       geometry.Fit = TspPartFit::NinePart;
       geometry.Sides = Sides;
       break;
-    case 2:
+    case SkinResize::WidthOnly:
       geometry.Fit = TspPartFit::Horizontal;
       geometry.StartOffset = Cut.LT.X;
       geometry.EndOffset = RectWidth(SkinRect) - Cut.RT.X;
       break;
-    case 3:
+    case SkinResize::HeightOnly:
       geometry.Fit = TspPartFit::Vertical;
       geometry.StartOffset = Cut.LT.Y;
       geometry.EndOffset = RectHeight(SkinRect) - Cut.LB.Y;

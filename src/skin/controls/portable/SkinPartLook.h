@@ -55,9 +55,18 @@ struct TspPartGeometry {
 // corner points meet, which the builders leave blank.
 TSize PartImageSize(const TspPartGeometry& Geometry, const TRect& R, int32_t Width, int32_t Height);
 
+// The resize modes of a skin entry (a skinned control's ResizeMode).
+namespace SkinResize {
+inline constexpr int32_t NoRect = -1;     // the entry has no skin rectangle
+inline constexpr int32_t Fixed = 0;       // the skin rectangle's own size
+inline constexpr int32_t BothWays = 1;    // any size: the nine-part image
+inline constexpr int32_t WidthOnly = 2;   // the three-part image across
+inline constexpr int32_t HeightOnly = 3;  // the three-part image down
+}  // namespace SkinResize
+
 // The directions a part with the skin rectangle SkinRect cut at Cut may be resized in,
-// by the first rule that applies: -1 no rectangle; 1 both ways (RB set in X and Y);
-// 2 horizontally only (RT set); 3 vertically only (LB set); 0 a fixed size.
+// by the first rule that applies: NoRect without a rectangle; BothWays when RB is set in
+// X and Y; WidthOnly when RT is set; HeightOnly when LB is set; else Fixed.
 int32_t SkinResizeMode(const TRect& SkinRect, const TSkinCut& Cut);
 
 // A control entry's geometry by its resize mode: 1 the nine-part image with its client

@@ -4,9 +4,9 @@
 
 #include "skin/data/SkinRects.h"
 
-namespace {
+#include "base/Locale.h"
 
-bool IsHighSurrogate(wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; }
+namespace {
 
 // Shortens Text to its first Length characters; a wide text never ends in half a pair.
 void CutTo(std::string& Text, size_t Length) { Text.resize(Length); }
@@ -126,22 +126,22 @@ void DrawSmallDownArrow(TCanvas* Canvas, const TRect& R, TColor Color) {
 }
 
 void DrawArrowImage(TCanvas* Canvas, const TRect& R, TColor Color, int Code) {
-  if (Code < 1 || Code > 4) return;
+  if (Code < ArrowCode::Left || Code > ArrowCode::Down) return;
   Canvas->Pen()->SetColor(Color);
   const int cx = R.Left + RectWidth(R) / 2;
   const int cy = R.Top + RectHeight(R) / 2;
   for (int i = 0; i <= 3; ++i) {
     switch (Code) {
-      case 1:  // left
+      case ArrowCode::Left:
         Line(Canvas, cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1);
         break;
-      case 2:  // right
+      case ArrowCode::Right:
         Line(Canvas, cx + 2 - i, cy + i, cx + 2 - i, cy - i - 1);
         break;
-      case 3:  // up
+      case ArrowCode::Up:
         Line(Canvas, cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i);
         break;
-      default:  // down
+      default:  // ArrowCode::Down
         Line(Canvas, cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i);
         break;
     }
@@ -205,4 +205,9 @@ void DrawRollUpImage(TCanvas* Canvas, int X, int Y, TColor Color) {
 
 void DrawMinimizeToTrayImage(TCanvas* Canvas, int X, int Y, TColor Color) {
   FilledRectangle(Canvas, {X + 2, Y + 2, X + 7, Y + 7}, Color);
+}
+
+void SetDefaultSkinFont(TFont& Font) {
+  Font.SetName("Arial");
+  Font.SetHeight(14);
 }

@@ -1,13 +1,19 @@
 #pragma once
-// Windows only. The text and mark routines every skinned control uses: text cut with
-// "..." to fit a width, ANSI and wide text, the small arrows and the check and radio
+// Windows only. The text and mark routines every skinned control uses: the font a part
+// starts with, text cut with "..." to fit a width, ANSI and wide text, the small arrows and the check and radio
 // marks drawn when a skin has no picture for them, and the default glyphs of the caption
 // buttons of a skinned window. All draw on the canvas with its current font, pen and
 // brush unless a routine says otherwise.
 
+#include "skin/data/ArrowCodes.h"
+
 #include "classlib/Canvas.h"
 
 #include <string>
+
+// Gives Font the name and height a skinned part draws with until its form or skin gives
+// others: Arial, 14 pixels.
+void SetDefaultSkinFont(TFont& Font);
 
 // Cuts S from the end until S + "..." is no wider than MaxWidth (or S is empty), then
 // appends "..."; a text that fits stays as it is.
@@ -32,8 +38,8 @@ void DrawTextInRectOffset(TCanvas* Canvas, const std::string& S, const TRect& R,
 // Marks and arrows in Color (the pen takes it; lines leave out their end points).
 // Rows of 5, 3 and 1 pixels, the widest at R's vertical centre.
 void DrawSmallDownArrow(TCanvas* Canvas, const TRect& R, TColor Color);
-// A triangle of 4 lines (1 to 7 pixels) centred in R: Code 1 left, 2 right, 3 up,
-// 4 down; any other code draws nothing.
+// A triangle of 4 lines (1 to 7 pixels) centred in R, pointing as the ArrowCode Code
+// says; any other code draws nothing.
 void DrawArrowImage(TCanvas* Canvas, const TRect& R, TColor Color, int Code);
 // A filled 6 x 6 square at (X, Y).
 void DrawRadioImage(TCanvas* Canvas, int X, int Y, TColor Color);

@@ -15,6 +15,11 @@
 // The height of each scroll marker, at the top and the bottom of the items.
 inline constexpr int32_t MenuScrollMarkerHeight = 10;
 
+// A level's image column: its image list's width and a gap, or a fixed width without an
+// image list.
+inline constexpr int32_t ImageColumnGap = 5;
+inline constexpr int32_t PlainImageColumnWidth = 16;
+
 // A separator is as high as the entry's divider rectangle, any other item as high as its
 // skin rectangle; without an entry, or where the rectangle is empty, 4 and DefaultHeight.
 int32_t MenuItemHeight(const TspDataSkinMenuItem* ItemSkin, bool Separator, int32_t DefaultHeight);
@@ -50,7 +55,7 @@ struct TspMenuSlot {
 // What the size of a level depends on besides its items.
 struct TspLevelMeasures {
   int32_t TextWidth = 0;         // the widest item text
-  int32_t ImageColumnWidth = 0;  // image list width + 5, or 16
+  int32_t ImageColumnWidth = 0;  // image list width + ImageColumnGap, or PlainImageColumnWidth
   TspLevelAllowance Allowance;
   int32_t PlainItemHeight = 0;   // the height of an item that is not a separator
   int32_t MaxItemsInWindow = 0;  // most items shown before the level scrolls; 0 or less: no limit

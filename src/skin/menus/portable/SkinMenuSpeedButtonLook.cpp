@@ -24,8 +24,8 @@ bool IsPlainToolButtonEntry(const std::string& Name) {
 
 TRect EntryTrackRect(const TRect& TrackButtonRect, const TRect& SkinRect, int32_t ResizeMode, TSize Size) {
   int64_t dx = 0, dy = 0;
-  if (ResizeMode == 2) dx = int64_t{Size.cx} - (int64_t{SkinRect.Right} - SkinRect.Left);
-  if (ResizeMode == 3) dy = int64_t{Size.cy} - (int64_t{SkinRect.Bottom} - SkinRect.Top);
+  if (ResizeMode == SkinResize::WidthOnly) dx = int64_t{Size.cx} - (int64_t{SkinRect.Right} - SkinRect.Left);
+  if (ResizeMode == SkinResize::HeightOnly) dy = int64_t{Size.cy} - (int64_t{SkinRect.Bottom} - SkinRect.Top);
   const TRect& r = TrackButtonRect;
   return {Saturated(r.Left + dx), Saturated(r.Top + dy), Saturated(r.Right + dx), Saturated(r.Bottom + dy)};
 }

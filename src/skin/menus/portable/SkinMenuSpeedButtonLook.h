@@ -25,8 +25,8 @@ TRect ButtonPart(TSize Size, TspTrackPosition Position);
 bool IsPlainToolButtonEntry(const std::string& Name);
 
 // Where a button's own entry has its track part: the entry's track rectangle, moved with
-// the right edge (ResizeMode 2) or the bottom edge (3) by the button's growth beyond the
-// entry's SkinRect.
+// the right edge (WidthOnly) or the bottom edge (HeightOnly) by the button's growth
+// beyond the entry's SkinRect.
 TRect EntryTrackRect(const TRect& TrackButtonRect, const TRect& SkinRect, int32_t ResizeMode, TSize Size);
 
 // The states the button part and the strip are drawn in: while its menu is open
