@@ -22,13 +22,6 @@
 
 #include <utility>
 
-namespace {
-
-// Selection modes of the grid's SelectRows.
-enum : int { kSelectAll = 0, kSelectNone = 1, kSelectInvert = 2 };
-
-}  // namespace
-
 void TFormFileEditor::SetMenuTexts() {
   using enum TLangText;
   const std::pair<TMenuItem*, TLangText> texts[] = {
@@ -81,11 +74,11 @@ void TFormFileEditor::Menu_ExitClick(TObject*) { Close(); }
 
 void TFormFileEditor::Form_ButtonCloseClick(TObject*) { Close(); }
 
-void TFormFileEditor::Menu_SelectAllClick(TObject*) { PanelGrid_GridFileNames->SelectRows(kSelectAll); }
+void TFormFileEditor::Menu_SelectAllClick(TObject*) { PanelGrid_GridFileNames->SelectRows(TGridModel::SelectAllRows); }
 
-void TFormFileEditor::Menu_SelectNoneClick(TObject*) { PanelGrid_GridFileNames->SelectRows(kSelectNone); }
+void TFormFileEditor::Menu_SelectNoneClick(TObject*) { PanelGrid_GridFileNames->SelectRows(TGridModel::SelectFocusedRow); }
 
-void TFormFileEditor::Menu_SelectInvertClick(TObject*) { PanelGrid_GridFileNames->SelectRows(kSelectInvert); }
+void TFormFileEditor::Menu_SelectInvertClick(TObject*) { PanelGrid_GridFileNames->SelectRows(TGridModel::InvertRows); }
 
 void TFormFileEditor::Menu_AddedToRegistryClick(TObject*) {
   if (CoreReady()) Menu_AddedToRegistry->SetChecked(ToggleShellVerb(*Settings, *Session, *FRegistry));

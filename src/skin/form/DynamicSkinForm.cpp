@@ -13,6 +13,7 @@
 
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "base/Exceptions.h"
@@ -26,8 +27,7 @@ TCustomForm& OwningForm(TComponent* AOwner) {
 }
 
 void SetCaptionFont(TFont& Font, TColor Color) {
-  Font.SetName("Arial");
-  Font.SetHeight(14);
+  SetDefaultSkinFont(Font);
   Font.SetStyle({fsBold});
   Font.SetColor(Color);
 }

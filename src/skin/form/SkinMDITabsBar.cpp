@@ -42,8 +42,7 @@ TspPartState TabPartState(bool Active, bool MouseIn) {
 TspSkinMDITabsBar::TspSkinMDITabsBar(TComponent* AOwner)
     : TspSkinControl(AOwner), FWindowListMenu(new TspSkinPopupMenu(this)), FHiddenTabsMenu(new TspSkinPopupMenu(this)) {
   SetSkinDataName("tab");
-  FDefaultFont.SetName("Arial");
-  FDefaultFont.SetHeight(14);
+  SetDefaultSkinFont(FDefaultFont);
   SetBounds(Left(), Top(), 150, 21);
   FWindowListMenu->OnPopup = Event(this, &TspSkinMDITabsBar::FillWindowList);
   FHiddenTabsMenu->OnPopup = Event(this, &TspSkinMDITabsBar::FillHiddenTabs);

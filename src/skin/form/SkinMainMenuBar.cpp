@@ -32,8 +32,7 @@ const T* SkinObjectEntry(const TspSkinData* Data, const std::string& Name) {
 
 TspSkinMainMenuBar::TspSkinMainMenuBar(TComponent* AOwner) : TspSkinControl(AOwner) {
   SetSkinDataName("mainmenubar");
-  FDefItemFont.SetName("Arial");
-  FDefItemFont.SetHeight(14);
+  SetDefaultSkinFont(FDefItemFont);
   FDefItemFont.SetColor(clBtnText);
   SetAlign(alTop);
   SetHeight(22);
@@ -336,7 +335,7 @@ void TspSkinMainMenuBar::DrawChevron(TCanvas* Canvas) {
   if (!FItemsHidden || !FScrollMenu) return;
   TColor color = FChevronHot ? clBtnText : clBtnShadow;
   if (Skinned()) color = FChevronHot ? FSkin->TrackMarkActiveColor : FSkin->TrackMarkColor;
-  DrawArrowImage(Canvas, ChevronRect(), color, 2);
+  DrawArrowImage(Canvas, ChevronRect(), color, ArrowCode::Right);
 }
 
 void TspSkinMainMenuBar::DrawObject(TspMenuBarObject* Object) {
