@@ -381,7 +381,7 @@ void TspSkinCustomListBox::ShowVerticalBar(const TspBarRange& Range) {
     if (upright) {
       // Without an entry the bar takes its default size at each skin change.
       bar->SetDefaultHeight(0);
-      bar->SetDefaultWidth(DefaultBarThickness);
+      bar->SetDefaultWidth(DefaultScrollBarThickness);
     }
     bar->SetBounds(bar->Left(), bar->Top(), NewBarSize.cx, NewBarSize.cy);
     bar->OnChange = Event(this, &TspSkinCustomListBox::VerticalBarChange);
@@ -428,7 +428,7 @@ void TspSkinCustomListBox::NameHorizontalBar() {
   if (Skinned())
     name = corner ? FSkin.BothHScrollBarName : FSkin.HScrollBarName;
   else if (corner)
-    FHScrollBar->SetBothMarkerWidth(DefaultBarThickness);
+    FHScrollBar->SetBothMarkerWidth(DefaultScrollBarThickness);
   FHScrollBar->SetBothSkinDataName(name);
   FHScrollBar->SetSkinDataName(name);
   FHScrollBar->SetSkinData(SkinData());

@@ -46,25 +46,25 @@ TspListBoxPlaces SkinnedPlaces(const TspListBoxFrame& Frame, const TspListBoxBar
 }
 
 // A default bar with the frame pixel beyond it.
-constexpr int32_t DefaultBarReach = DefaultBarThickness + 1;
+constexpr int32_t DefaultBarReach = DefaultScrollBarThickness + 1;
 
 TspListBoxPlaces DefaultPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars) {
   const int32_t w = Frame.Width;
   const int32_t h = Frame.Height;
   const int32_t c = Frame.CaptionHeight;
-  const TRect acrossBottom = Bounds(1, h - DefaultBarReach, w - 2, DefaultBarThickness);
+  const TRect acrossBottom = Bounds(1, h - DefaultBarReach, w - 2, DefaultScrollBarThickness);
   TspListBoxPlaces places{{2, c + 1, w - 2, h - 2}, {}, {}};
   int32_t reserved = 0;
   if (Frame.Columns == 0 && Bars.Horizontal) {
     places.HorizontalBar = acrossBottom;
-    reserved = DefaultBarThickness - 1;
+    reserved = DefaultScrollBarThickness - 1;
   }
   if (!Bars.Vertical) return places;
   if (Frame.Columns >= 1) {
     places.VerticalBar = acrossBottom;
     places.Inner = {2, c + 1, w - 2, acrossBottom.Top};
   } else {
-    places.VerticalBar = Bounds(w - DefaultBarReach, c, DefaultBarThickness, h - 1 - c - reserved);
+    places.VerticalBar = Bounds(w - DefaultBarReach, c, DefaultScrollBarThickness, h - 1 - c - reserved);
     places.Inner = {2, c + 1, w - DefaultBarReach, h - 2 - reserved};
   }
   return places;

@@ -9,6 +9,7 @@
 
 #include "base/Geometry.h"
 #include "base/TextStyles.h"
+#include "skin/controls/portable/ScrollBarGeometry.h"
 
 #include <array>
 #include <cstdint>
@@ -41,11 +42,10 @@ struct TspListBoxPlaces {
   std::optional<TRect> HorizontalBar;
 };
 
-// Without a skin the bars are 19 pixels thick, inside the one-pixel frame; the list
-// keeps a pixel clear of the frame. The horizontal bar of a list without a vertical one
-// lies over the list's lowest strip. A box too small for its parts gets places without
+// Without a skin the bars have a scroll bar's default thickness, inside the one-pixel
+// frame; the list keeps a pixel clear of the frame. The horizontal bar of a list without
+// a vertical one lies over the list's lowest strip. A box too small for its parts gets places without
 // area, never inverted ones.
-inline constexpr int32_t DefaultBarThickness = 19;
 TspListBoxPlaces ListBoxPlaces(const TspListBoxFrame& Frame, const TspListBoxBars& Bars);
 
 // The list area of a skinned box: the entry's client rectangle with its right and bottom

@@ -45,7 +45,7 @@ void TspRepeatButtons::StartRepeat() {
   if (FCaptured == -1) return;
   FRepeating = FCaptured;
   FFirstDelay = true;
-  FHost.StartRepeatTimer(FirstDelay);
+  FHost.StartRepeatTimer(ControlTiming::FirstRepeatDelay);
 }
 
 int TspRepeatButtons::MouseUp() {

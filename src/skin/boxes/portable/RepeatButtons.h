@@ -10,6 +10,7 @@
 // repaint and what the timer must do, and carries out the steps the machine returns.
 
 #include "base/Geometry.h"
+#include "skin/controls/portable/SkinAnimation.h"
 
 #include <cstddef>
 #include <vector>
@@ -34,7 +35,6 @@ protected:
 
 class TspRepeatButtons {
 public:
-  static constexpr unsigned FirstDelay = 500;
   static constexpr unsigned RepeatInterval = 100;
   static constexpr unsigned ResumeInterval = 50;
 
@@ -53,7 +53,7 @@ public:
   void MouseMove(TPoint P);
   // The button at P is pressed and held; returns it, or -1 when P is on none.
   int MouseDown(TPoint P);
-  // The held button's step repeats from now on (StartRepeatTimer(FirstDelay)).
+  // The held button's step repeats from now on (StartRepeatTimer(ControlTiming::FirstRepeatDelay)).
   void StartRepeat();
   // The held button is let go and its repeat stops; returns it (its step is the
   // caller's, wherever the pointer is), or -1 when none was held.
