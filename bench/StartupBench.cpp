@@ -88,6 +88,13 @@ bool FullyPainted(HWND window) {
   return painted;
 }
 
+// The program's hidden-sized application window carries the same caption as its main
+// window and shows nothing: only a window with room to show something counts as painted.
+bool HasArea(HWND window) {
+  RECT bounds;
+  return GetWindowRect(window, &bounds) && bounds.right > bounds.left && bounds.bottom > bounds.top;
+}
+
 std::string WindowCaption(HWND window) {
   char text[256];
   return std::string(text, static_cast<size_t>(GetWindowTextA(window, text, sizeof text)));
@@ -131,7 +138,7 @@ TStart StartUntilPainted(const std::string& program, const std::string& folder, 
       if (WindowCaption(window) != caption) {
         other = true;
         if (answered.insert(window).second) PostMessageA(window, WM_CLOSE, 0, 0);
-      } else if (FullyPainted(window)) {
+      } else if (HasArea(window) && FullyPainted(window)) {
         painted = window;
       }
     }
