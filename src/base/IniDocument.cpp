@@ -2,6 +2,7 @@
 
 #include "StrUtils.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -21,26 +22,74 @@ std::string_view StripQuotes(std::string_view value) {
   return value;
 }
 
+// Where part, a view into text, begins in it.
+size_t OffsetIn(std::string_view text, std::string_view part) {
+  return static_cast<size_t>(part.data() - text.data());
+}
+
 }  // namespace
 
-TIniDocument::Line TIniDocument::ParseLine(std::string text) {
-  Line line{std::move(text), {}, {}};
-  const std::string_view trimmed = TrimView(line.Text);
-  if (trimmed.empty() || trimmed[0] == ';') return line;
+std::string_view TIniDocument::TextOf(const Line& line) const {
+  if (!line.Own.empty()) return line.Own;
+  return std::string_view(FRead).substr(line.Start, line.Length);
+}
+
+void TIniDocument::ParseKey(Line& line, std::string_view text) {
+  const std::string_view trimmed = TrimView(text);
+  if (trimmed.empty() || trimmed[0] == ';') return;
   const size_t eq = trimmed.find('=');
-  if (eq == std::string_view::npos) return line;
-  line.Key = TrimView(trimmed.substr(0, eq));
-  line.Value = TrimView(trimmed.substr(eq + 1));
+  if (eq == std::string_view::npos) return;
+  const std::string_view key = TrimView(trimmed.substr(0, eq));
+  const std::string_view value = TrimView(trimmed.substr(eq + 1));
+  line.KeyStart = OffsetIn(text, key);
+  line.KeyLength = key.size();
+  line.ValueStart = OffsetIn(text, value);
+  line.ValueLength = value.size();
+}
+
+// "key=value" as written: the key as given, the value read back trimmed.
+TIniDocument::Line TIniDocument::KeyValueLine(std::string_view key, const std::string& value) {
+  Line line{std::string(key) + "=" + value};
+  const std::string_view trimmed = TrimView(std::string_view(line.Own).substr(key.size() + 1));
+  line.KeyLength = key.size();
+  line.ValueStart = OffsetIn(line.Own, trimmed);
+  line.ValueLength = trimmed.size();
   return line;
 }
 
 void TIniDocument::Clear() {
+  FRead.clear();
   FSections.clear();
   FSectionIndex.Clear();
   FLastSection = NoSection;
 }
 
-void TIniDocument::SetText(const std::string& text) { SetLines(SplitLines(text)); }
+void TIniDocument::SetText(std::string_view text) {
+  Clear();
+  FRead.assign(text);
+  // The lines end with CR, LF or CRLF, as SplitLines reads them.
+  std::vector<Line> lines;
+  lines.reserve(static_cast<size_t>(std::count(FRead.begin(), FRead.end(), '\n')) + 1);
+  size_t i = 0;
+  while (i < FRead.size()) {
+    size_t end = i;
+    while (end < FRead.size() && FRead[end] != '\r' && FRead[end] != '\n') ++end;
+    Line& line = lines.emplace_back();
+    line.Start = i;
+    line.Length = end - i;
+    i = end;
+    if (i < FRead.size() && FRead[i] == '\r') ++i;
+    if (i < FRead.size() && FRead[i] == '\n') ++i;
+  }
+  Build(std::move(lines));
+}
+
+void TIniDocument::SetLines(std::vector<std::string> lines) {
+  Clear();
+  std::vector<Line> own(lines.size());
+  for (size_t l = 0; l < lines.size(); ++l) own[l].Own = std::move(lines[l]);
+  Build(std::move(own));
+}
 
 namespace {
 
@@ -48,12 +97,11 @@ bool IsHeader(std::string_view trimmed) { return !trimmed.empty() && trimmed[0] 
 
 }  // namespace
 
-void TIniDocument::SetLines(std::vector<std::string> lines) {
-  Clear();
+void TIniDocument::Build(std::vector<Line> lines) {
   // Where the headers are, first: each section's lines are then allocated once.
   std::vector<size_t> headers;
   for (size_t l = 0; l < lines.size(); ++l)
-    if (IsHeader(TrimView(lines[l]))) headers.push_back(l);
+    if (IsHeader(TrimView(TextOf(lines[l])))) headers.push_back(l);
   headers.push_back(lines.size());
   FSections.reserve(headers.size());
   if (headers.front() > 0) {
@@ -63,7 +111,8 @@ void TIniDocument::SetLines(std::vector<std::string> lines) {
   }
   size_t next = 0;  // the next header
   for (size_t l = 0; l < lines.size(); ++l) {
-    std::string& text = lines[l];
+    Line& line = lines[l];
+    const std::string_view text = TextOf(line);
     if (l == headers[next]) {
       const std::string_view trimmed = TrimView(text);
       const size_t close = trimmed.find(']');
@@ -71,12 +120,13 @@ void TIniDocument::SetLines(std::vector<std::string> lines) {
       section.Name = TrimView(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos
                                                                              : close - 1));
       section.Lines.reserve(headers[next + 1] - l);
-      section.Lines.push_back(Line{std::move(text), {}, {}});  // the header keeps its own spelling
+      section.Lines.push_back(std::move(line));  // the header keeps its own spelling
       FSections.push_back(std::move(section));
       ++next;
       continue;
     }
-    FSections.back().Lines.push_back(ParseLine(std::move(text)));
+    ParseKey(line, text);
+    FSections.back().Lines.push_back(std::move(line));
   }
   Reindex();
 }
@@ -90,23 +140,23 @@ void TIniDocument::Reindex() {
   for (Section& section : FSections) ReindexKeys(section);
 }
 
-void TIniDocument::ReindexKeys(Section& section) {
+void TIniDocument::ReindexKeys(Section& section) const {
   section.KeyIndex.Build(section.Lines.size(), [&](size_t l) -> std::optional<std::string_view> {
-    if (section.Lines[l].Key.empty()) return std::nullopt;  // a line that holds no key
-    return section.Lines[l].Key;
+    if (section.Lines[l].KeyLength == 0) return std::nullopt;  // a line that holds no key
+    return KeyOf(section.Lines[l]);
   });
 }
 
-const TIniDocument::Line* TIniDocument::FindLine(const Section& section, std::string_view key) {
+const TIniDocument::Line* TIniDocument::FindLine(const Section& section, std::string_view key) const {
   const auto l = section.KeyIndex.Find(
-      TrimView(key), [&](size_t at) -> std::string_view { return section.Lines[at].Key; });
+      TrimView(key), [&](size_t at) -> std::string_view { return KeyOf(section.Lines[at]); });
   return l ? &section.Lines[*l] : nullptr;
 }
 
 std::vector<std::string> TIniDocument::Lines() const {
   std::vector<std::string> lines;
   for (const Section& section : FSections)
-    for (const Line& line : section.Lines) lines.push_back(line.Text);
+    for (const Line& line : section.Lines) lines.emplace_back(TextOf(line));
   return lines;
 }
 
@@ -140,19 +190,19 @@ bool TIniDocument::ReadValue(std::string_view section, std::string_view key,
   if (!s) return false;
   const Line* line = FindLine(*s, key);
   if (!line) return false;
-  value = StripQuotes(line->Value);
+  value = StripQuotes(ValueOf(*line));
   return true;
 }
 
 void TIniDocument::WriteValue(const std::string& section, const std::string& key,
                               const std::string& value) {
   const std::string name = Trim(key);
-  Line line{name + "=" + value, name, Trim(value)};
+  Line line = KeyValueLine(name, value);
   Section* s = FindSection(section);
   if (!s) {
     Section added;
     added.Name = Trim(section);
-    added.Lines.push_back(Line{"[" + added.Name + "]", {}, {}});
+    added.Lines.push_back(Line{"[" + added.Name + "]"});
     added.Lines.push_back(line);
     FSectionIndex.Add(added.Name, FSections.size());
     FSections.push_back(std::move(added));
@@ -161,14 +211,14 @@ void TIniDocument::WriteValue(const std::string& section, const std::string& key
   }
   if (const Line* found = FindLine(*s, name)) {
     Line& existing = s->Lines[static_cast<size_t>(found - s->Lines.data())];
-    existing = Line{existing.Key + "=" + value, existing.Key, Trim(value)};
+    existing = KeyValueLine(std::string(KeyOf(existing)), value);
     return;
   }
   // After the section's last line that is not blank (comments included), so that the
   // blank lines separating sections stay where they are.
   const size_t first = s->HasHeader ? 1 : 0;
   size_t at = s->Lines.size();
-  while (at > first && TrimView(s->Lines[at - 1].Text).empty()) --at;
+  while (at > first && TrimView(TextOf(s->Lines[at - 1])).empty()) --at;
   s->KeyIndex.ShiftFrom(at);
   s->Lines.insert(s->Lines.begin() + static_cast<std::ptrdiff_t>(at), line);
   if (!name.empty()) s->KeyIndex.Add(name, at);
@@ -206,7 +256,7 @@ std::vector<std::string> TIniDocument::SectionKeys(const std::string& section) c
   std::vector<std::string> keys;
   if (const Section* s = FindSection(section))
     for (const Line& line : s->Lines)
-      if (!line.Key.empty()) keys.push_back(line.Key);
+      if (line.KeyLength != 0) keys.emplace_back(KeyOf(line));
   return keys;
 }
 
@@ -214,6 +264,7 @@ std::vector<std::string> TIniDocument::SectionValues(const std::string& section)
   std::vector<std::string> values;
   if (const Section* s = FindSection(section))
     for (const Line& line : s->Lines)
-      if (!line.Key.empty()) values.push_back(line.Key + "=" + std::string(StripQuotes(line.Value)));
+      if (line.KeyLength != 0)
+        values.push_back(std::string(KeyOf(line)) + "=" + std::string(StripQuotes(ValueOf(line))));
   return values;
 }

@@ -13,7 +13,7 @@
 
 class TIniDocument {
 public:
-  void SetText(const std::string& text);
+  void SetText(std::string_view text);
   void SetLines(std::vector<std::string> lines);
   std::string Text() const;  // every line followed by CRLF
   std::vector<std::string> Lines() const;
@@ -32,10 +32,17 @@ public:
   std::vector<std::string> SectionValues(const std::string& section) const;  // "key=value"
 
 private:
+  // A line SetText read is a place in the text it keeps (FRead), not a copy; a line
+  // SetLines set or WriteValue wrote holds its own text. Key and value are places in the
+  // line's text.
   struct Line {
-    std::string Text;  // as read, or as written by WriteValue
-    std::string Key;   // empty for lines that hold no key
-    std::string Value;
+    std::string Own;
+    size_t Start = 0;  // in FRead, while Own is empty
+    size_t Length = 0;
+    size_t KeyStart = 0;
+    size_t KeyLength = 0;  // 0 for lines that hold no key
+    size_t ValueStart = 0;
+    size_t ValueLength = 0;
   };
   struct Section {
     std::string Name;
@@ -44,13 +51,21 @@ private:
     TFoldedNameIndex KeyIndex;  // the lines' keys
   };
 
-  static Line ParseLine(std::string text);
+  std::string_view TextOf(const Line& line) const;
+  std::string_view KeyOf(const Line& line) const { return TextOf(line).substr(line.KeyStart, line.KeyLength); }
+  std::string_view ValueOf(const Line& line) const {
+    return TextOf(line).substr(line.ValueStart, line.ValueLength);
+  }
+  static void ParseKey(Line& line, std::string_view text);  // text: the line's
+  static Line KeyValueLine(std::string_view key, const std::string& value);
+  void Build(std::vector<Line> lines);  // into sections
   void Reindex();
-  static void ReindexKeys(Section& section);
-  static const Line* FindLine(const Section& section, std::string_view key);
+  void ReindexKeys(Section& section) const;
+  const Line* FindLine(const Section& section, std::string_view key) const;
   const Section* FindSection(std::string_view name) const;
   Section* FindSection(std::string_view name);
 
+  std::string FRead;  // the text SetText read
   std::vector<Section> FSections;
   TFoldedNameIndex FSectionIndex;  // the names of the sections with a header
   // The section found last: readers ask for many keys of one section in a row.

@@ -86,6 +86,7 @@ public:
   // Writes the text to FileName; raises EIniFileException on failure.
   void UpdateFile() override;
 
+  void SetText(std::string_view text) { FDocument.SetText(text); }
   void SetStrings(const TStrings& strings);
   void GetStrings(TStrings& strings) const;
   void Clear() { FDocument.Clear(); }

@@ -152,12 +152,15 @@ bool TryStrToInt64(const std::string& s, int64_t& value) {
   }
   if (i >= s.size()) return false;
   // Accumulate the magnitude as unsigned so that the minimum value parses too.
+  // The limit's last digit apart, so that no digit costs a 64-bit division.
   const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+  const uint64_t cutoff = limit / static_cast<unsigned>(base);
+  const int lastDigit = static_cast<int>(limit % static_cast<unsigned>(base));
   uint64_t magnitude = 0;
   for (; i < s.size(); ++i) {
     int d = base == 16 ? HexDigitValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
     if (d < 0) return false;
-    if (magnitude > (limit - d) / base) return false;
+    if (magnitude > cutoff || (magnitude == cutoff && d > lastDigit)) return false;
     magnitude = magnitude * base + d;
   }
   value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);

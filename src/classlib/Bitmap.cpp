@@ -161,8 +161,8 @@ void TBitmap::Assign(const TPersistent* Source) {
 
 void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) {
   if (Empty()) return;
-  HDC target = Canvas.Handle();
-  HDC source = FCanvas.Handle();
+  HDC target = Canvas.TransferHandle();
+  HDC source = FCanvas.TransferHandle();
   if (Transparent()) {
     TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
                    FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));

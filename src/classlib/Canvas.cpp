@@ -191,9 +191,18 @@ void TCanvas::StretchDraw(const TRect& R, TGraphic* Graphic) {
   Graphic->Draw(*this, R);
 }
 
+HDC TCanvas::TransferHandle() {
+  RequireBrush();
+  if (!FState.Contains(csFontValid) && !FState.Contains(csTextColorValid)) {
+    SetTextColor(FHandle, static_cast<COLORREF>(ColorToRGB(FFont.Color())));
+    FState.Include(csTextColorValid);
+  }
+  return FHandle;
+}
+
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {
-  HDC target = Handle();
-  HDC source = Canvas->Handle();
+  HDC target = TransferHandle();
+  HDC source = Canvas->TransferHandle();
   const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
   StretchBlt(target, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, Source.Left,
              Source.Top, Source.Width(), Source.Height(), FCopyMode);

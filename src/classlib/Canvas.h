@@ -22,6 +22,10 @@ public:
   // The DC with font, pen and brush selected; made on demand by descendants. Raises
   // EInvalidOperation when there is none.
   HDC Handle();
+  // The DC set up for a block transfer: the brush (pattern copy modes paint with it) and
+  // the colours that turn one-bit pixels into colour and back. A transfer draws no text
+  // and no line, so no font or pen is made for it.
+  HDC TransferHandle();
   // Borrows a DC (nullptr: none); the previous DC's selections are undone first.
   void SetHandle(HDC Value);
   bool HandleAllocated() const { return FHandle != nullptr; }
@@ -73,7 +77,8 @@ protected:
   void FreeHandle();
 
 private:
-  enum TStateFlag { csFontValid, csPenValid, csBrushValid };
+  // csTextColorValid: the font's colour is the DC's text colour, its font not selected.
+  enum TStateFlag { csFontValid, csPenValid, csBrushValid, csTextColorValid };
   void RequireHandle();
   void RequireFont();
   void RequirePen();

@@ -76,23 +76,39 @@ void TListBoxStrings::Put(int Index, const std::string& S) {
 
 void TListBoxStrings::Insert(int Index, const std::string& S) {
   if (Index < 0 || Index > Count()) Error("List index out of bounds", Index);
-  if (!InWindow()) return FListBox.FSavedItems.Insert(Index, S);
+  if (!InWindow()) {
+    FListBox.FSavedItems.Insert(Index, S);
+    FListBox.SavedItemInserted(Index);
+    return;
+  }
   Checked(Send(LB_INSERTSTRING, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(S.c_str())));
 }
 
 int TListBoxStrings::Add(const std::string& S) {
-  if (!InWindow()) return FListBox.FSavedItems.Add(S);
+  if (!InWindow()) {
+    const int index = FListBox.FSavedItems.Add(S);
+    FListBox.SavedItemInserted(index);
+    return index;
+  }
   return Checked(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str())));
 }
 
 void TListBoxStrings::Delete(int Index) {
   CheckIndex(Index);
-  if (!InWindow()) return FListBox.FSavedItems.Delete(Index);
+  if (!InWindow()) {
+    FListBox.FSavedItems.Delete(Index);
+    FListBox.SavedItemDeleted(Index);
+    return;
+  }
   Send(LB_DELETESTRING, static_cast<WPARAM>(Index));
 }
 
 void TListBoxStrings::Clear() {
-  if (!InWindow()) return FListBox.FSavedItems.Clear();
+  if (!InWindow()) {
+    FListBox.FSavedItems.Clear();
+    FListBox.SavedItemsCleared();
+    return;
+  }
   Send(LB_RESETCONTENT);
 }
 
@@ -180,6 +196,28 @@ void TListBox::SetItemIndex(int Value) {
     Send(LB_SETCARETINDEX, static_cast<WPARAM>(Value), FALSE);
   else
     Send(LB_SETCURSEL, static_cast<WPARAM>(Value));
+}
+
+void TListBox::SavedItemInserted(int Index) {
+  if (!FMultiSelect && FSavedItemIndex >= Index) ++FSavedItemIndex;
+  for (int& selected : FSavedSelection)
+    if (selected >= Index) ++selected;
+}
+
+void TListBox::SavedItemDeleted(int Index) {
+  if (!FMultiSelect && FSavedItemIndex == Index)
+    FSavedItemIndex = -1;
+  else if (!FMultiSelect && FSavedItemIndex > Index)
+    --FSavedItemIndex;
+  std::erase(FSavedSelection, Index);
+  for (int& selected : FSavedSelection)
+    if (selected > Index) --selected;
+}
+
+void TListBox::SavedItemsCleared() {
+  FSavedItemIndex = -1;
+  FSavedTopIndex = 0;
+  FSavedSelection.clear();
 }
 
 void TListBox::CheckItem(int Index) {

@@ -81,6 +81,11 @@ private:
   friend class TListBoxStrings;
   LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
   void CheckItem(int Index);
+  // Without a window the saved selection follows the items as the window's would: an
+  // item put before it moves it down, its own item's going ends it, a clear empties all.
+  void SavedItemInserted(int Index);
+  void SavedItemDeleted(int Index);
+  void SavedItemsCleared();
   void HandleDrawItem(TMessage& Message);
   void UpdateColumnWidth();
 

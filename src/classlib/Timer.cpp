@@ -9,14 +9,17 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
-  FWindow = AllocateHWnd(Event(this, &TTimer::WndProc));
-  UpdateTimer();
-}
+TTimer::TTimer(TComponent* AOwner, bool Enabled) : TComponent(AOwner), FEnabled(Enabled) { UpdateTimer(); }
 
 TTimer::~TTimer() {
+  if (FWindow == nullptr) return;
   KillTimer(FWindow, kTimerId);
   DeallocateHWnd(FWindow);
+}
+
+HWND TTimer::Handle() {
+  if (FWindow == nullptr) FWindow = AllocateHWnd(Event(this, &TTimer::WndProc));
+  return FWindow;
 }
 
 void TTimer::SetEnabled(bool Value) {
@@ -32,8 +35,8 @@ void TTimer::SetInterval(unsigned Value) {
 }
 
 void TTimer::UpdateTimer() {
-  KillTimer(FWindow, kTimerId);
-  if (FEnabled && FInterval != 0 && SetTimer(FWindow, kTimerId, FInterval, nullptr) == 0)
+  if (FWindow != nullptr) KillTimer(FWindow, kTimerId);
+  if (FEnabled && FInterval != 0 && SetTimer(Handle(), kTimerId, FInterval, nullptr) == 0)
     throw EOutOfResources("Not enough timers available");
 }
 

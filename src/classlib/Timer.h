@@ -1,6 +1,7 @@
 #pragma once
 // TTimer: fires OnTimer every Interval milliseconds while Enabled, from whatever message
-// loop runs. Its handler may change or free the timer.
+// loop runs. Its handler may change or free the timer. Its window is made when it first
+// runs or is asked for: a timer that waits stopped costs none.
 
 #include "Messages.h"
 
@@ -8,7 +9,8 @@
 
 class TTimer : public TComponent {
 public:
-  explicit TTimer(TComponent* AOwner);
+  // Runs at once unless made stopped (Enabled false).
+  explicit TTimer(TComponent* AOwner, bool Enabled = true);
   ~TTimer() override;
 
   bool Enabled() const { return FEnabled; }
@@ -19,7 +21,7 @@ public:
 
   // The window that receives the timer's WM_TIMER; sending it one runs a tick as the
   // system would (nothing while disabled), so that tests never wait for the clock.
-  HWND Handle() const { return FWindow; }
+  HWND Handle();
 
   TNotifyEvent OnTimer;
 
@@ -31,6 +33,6 @@ private:
   void UpdateTimer();
 
   HWND FWindow = nullptr;
-  bool FEnabled = true;
+  bool FEnabled;
   unsigned FInterval = 1000;
 };

@@ -199,8 +199,11 @@ void TWinControl::CreateHandle() {
   DisableAlign();
   TScopeExit enableAlign([&] { EnableAlign(); });
   CreateWnd();
+  // A hidden child (an inactive page, a drop-down list) makes its window when it first
+  // shows (UpdateShowing) or is first asked for it: start-up makes only what it shows.
   const std::vector<TWinControl*> children = FWinControls;
-  for (TWinControl* child : children) child->CreateHandle();
+  for (TWinControl* child : children)
+    if (child->Visible()) child->CreateHandle();
   FControlState.Include(csAlignmentNeeded);
 }
 

@@ -39,6 +39,27 @@ TEST_F(FoldedNameIndexTest, OnlyAsciiLettersMatchAcrossCase) {
   EXPECT_EQ(Find("Butto"), std::nullopt);
 }
 
+// Names are hashed several bytes at a time: every byte, at every place of a longer name,
+// folds as it does alone.
+TEST_F(FoldedNameIndexTest, EveryByteAtEveryPlaceOfALongNameFoldsAsAlone) {
+  for (int byte = 1; byte < 256; ++byte)
+    for (size_t at = 0; at < 9; ++at) {
+      std::string name = "settings1";
+      name[at] = static_cast<char>(byte);
+      std::string other = name;
+      const bool letter = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+      other[at] = static_cast<char>(letter ? byte ^ 0x20 : byte);
+      names = {name};
+      Build();
+      EXPECT_EQ(Find(other), 0u) << byte << " at " << at;
+      // Next to the letters, one case bit apart: never a match.
+      if (byte == '@' || byte == '`' || byte == '[' || byte == '{') {
+        other[at] = static_cast<char>(byte ^ 0x20);
+        EXPECT_EQ(Find(other), std::nullopt) << byte << " at " << at;
+      }
+    }
+}
+
 TEST_F(FoldedNameIndexTest, TheFirstOccurrenceWinsAlsoAfterAddingAndShifting) {
   names = {"a", "key", "b", "KEY"};
   Build();

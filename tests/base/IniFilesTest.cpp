@@ -196,6 +196,43 @@ TEST(MemIniFile, KeysAddedBeforeBlankLinesStayFindable) {
   EXPECT_EQ(lines.Strings(54), "[B]");
 }
 
+// A text is read where it lies (its lines are places in it): it reads and changes as the
+// same lines set one by one, whatever ends its lines, and copies and moves keep it.
+TEST(MemIniFile, ATextReadWhereItLiesActsAsItsLinesSetOneByOne) {
+  const std::string text = "; c\r[A]\nx = 1 \r\n\r\n[B]\r\ny=\"2\"\rlast";
+  TMemIniFile fromText;
+  fromText.SetText(text);
+  TMemIniFile fromLines;
+  TStringList lines;
+  lines.SetText(text);
+  fromLines.SetStrings(lines);
+  for (TMemIniFile* ini : {&fromText, &fromLines}) {
+    EXPECT_EQ(ini->ReadString("a", "X", ""), "1");
+    EXPECT_EQ(ini->ReadString("B", "y", ""), "2");
+    EXPECT_EQ(ini->ReadString("B", "last", "none"), "none");
+    ini->WriteString("A", "z", "3");
+    ini->WriteString("A", "x", " 9 ");
+    ini->DeleteKey("B", "y");
+    EXPECT_EQ(ini->ReadString("A", "x", ""), "9");
+  }
+  TStringList changed, expected;
+  fromText.GetStrings(changed);
+  fromLines.GetStrings(expected);
+  EXPECT_EQ(changed.Text(), expected.Text());
+  EXPECT_EQ(changed.Text(), "; c\r\n[A]\r\nx= 9 \r\nz=3\r\n\r\n[B]\r\nlast\r\n");
+
+  for (const std::string& small : {std::string("[s]\nk=v"), "[s]\nk=" + std::string(40, 'v')}) {
+    TIniDocument document;
+    document.SetText(small);
+    TIniDocument copy = document;
+    document.Clear();
+    TIniDocument moved = std::move(copy);
+    std::string value;
+    EXPECT_TRUE(moved.ReadValue("S", "K", value));
+    EXPECT_EQ(value, small.substr(6));
+  }
+}
+
 TEST(MemIniFile, ReadsFromStringsAndWritesOnlyOnUpdate) {
   TempFolder folder;
   TMemIniFile ini(folder / "skin.ini");

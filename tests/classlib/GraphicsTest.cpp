@@ -114,6 +114,39 @@ TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
   EXPECT_THROW(canvas.Handle(), EInvalidOperation);
 }
 
+// A copy between canvases makes no font or pen, yet paints one-bit pixels in the target's
+// font and brush colours and pattern modes with its brush, as a copy with them all would.
+TEST(Graphics, CopyingTakesTheTargetsColoursAndBrushWithoutAFontOrPen) {
+  const uint8_t rows[4] = {0x40, 0, 0, 0};  // one-bit rows of two bytes: the second pixel white
+  TGdiObject<HBITMAP> mask(CreateBitmap(2, 2, 1, 1, rows));
+  TMemoryDC maskDC(nullptr);
+  const HGDIOBJ old = SelectObject(maskDC.DC(), mask.get());
+  TCanvas source;
+  source.SetHandle(maskDC.DC());
+  TPixelDC pixels(4, 4);
+  TCanvas target;
+  target.SetHandle(pixels.DC());
+  target.Font()->SetColor(clRed);
+  target.Brush()->SetColor(clLime);
+  target.CopyRect(Rect(0, 0, 2, 2), &source, Rect(0, 0, 2, 2));
+  EXPECT_EQ(pixels.Pixel(0, 0), clRed);   // bit 0: the text colour
+  EXPECT_EQ(pixels.Pixel(1, 0), clLime);  // bit 1: the background colour
+  EXPECT_EQ(pixels.Pixel(0, 1), clRed);
+  EXPECT_FALSE(target.Font()->HandleAllocated());
+  EXPECT_FALSE(target.Pen()->HandleAllocated());
+
+  TPixelDC white(2, 2);
+  white.Fill(clWhite);
+  TCanvas whiteCanvas;
+  whiteCanvas.SetHandle(white.DC());
+  target.SetCopyMode(MERGECOPY);  // the source and the target's brush together
+  target.Brush()->SetColor(clBlue);
+  target.CopyRect(Rect(2, 2, 4, 4), &whiteCanvas, Rect(0, 0, 2, 2));
+  EXPECT_EQ(pixels.Pixel(3, 3), clBlue);
+  source.SetHandle(nullptr);
+  SelectObject(maskDC.DC(), old);
+}
+
 TEST(Graphics, Frame3DDrawsNestedFramesAndShrinksTheRectangle) {
   TPixelDC memory(20, 20);
   memory.Fill(clBlack);

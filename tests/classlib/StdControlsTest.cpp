@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -252,6 +253,39 @@ TEST(ListBox, ItemsWithoutAWindowAndSeveralSelected) {
   EXPECT_FALSE(list->Selected(0));
   EXPECT_TRUE(list->Selected(2));
   EXPECT_THROW(list->Selected(3), EListError);
+}
+
+// A list without a window (a drop-down list not yet shown) keeps its selection on the
+// item the window's would be on, whatever is added, deleted or cleared meanwhile.
+TEST(ListBox, ASelectionWithoutAWindowFollowsItsItemAsTheWindowsDoes) {
+  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
+  form->HandleNeeded();
+  auto* shown = AddChild<TListBox>(form.get(), Bounds(10, 10, 100, 100));
+  TOwned<TListBox> unshown(new TListBox(form.get()));  // no parent: no window
+  const std::vector<std::pair<std::string, std::function<void(TListBox&)>>> steps = {
+      {"select", [](TListBox& l) { l.SetItemIndex(2); }},
+      {"insert before", [](TListBox& l) { l.Items()->Insert(0, "zero"); }},
+      {"insert after", [](TListBox& l) { l.Items()->Insert(4, "four"); }},
+      {"delete before", [](TListBox& l) { l.Items()->Delete(1); }},
+      {"delete after", [](TListBox& l) { l.Items()->Delete(3); }},
+      {"delete it", [](TListBox& l) { l.Items()->Delete(2); }},
+      {"select again", [](TListBox& l) { l.SetItemIndex(1); }},
+      {"clear", [](TListBox& l) { l.Items()->Clear(); }},
+      {"refill", [](TListBox& l) { l.Items()->SetText("x\r\ny\r\n"); }},
+  };
+  for (TListBox* list : {shown, unshown.get()}) list->Items()->SetText("a\r\nb\r\nc\r\nd\r\n");
+  for (const auto& [name, step] : steps) {
+    step(*shown);
+    step(*unshown);
+    EXPECT_EQ(unshown->ItemIndex(), shown->ItemIndex()) << name;
+  }
+  ASSERT_FALSE(unshown->HandleAllocated());
+  EXPECT_EQ(shown->ItemIndex(), -1);
+  unshown->SetSorted(true);
+  unshown->Items()->SetText("m\r\n");
+  unshown->SetItemIndex(0);
+  unshown->Items()->Add("a");  // sorted in before the selected item
+  EXPECT_EQ(unshown->ItemIndex(), 1);
 }
 
 TEST(ListBox, SelectionClicksAndOwnerDrawing) {

@@ -26,6 +26,22 @@ TEST(Timer, FiresRepeatedlyWhileEnabled) {
   EXPECT_EQ(ticks, stopped);
 }
 
+// A timer made stopped has no window until it runs or one is asked for; then it ticks as
+// any other, and a tick sent to its window runs the handler only while it is enabled.
+TEST(Timer, MadeStoppedItStartsLaterAndItsWindowTakesTicks) {
+  TOwned<TTimer> timer(new TTimer(nullptr, false));
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ++ticks; };
+  timer->SetInterval(10);
+  PumpFor(40);
+  EXPECT_EQ(ticks, 0);
+  SendMessageA(timer->Handle(), WM_TIMER, 1, 0);  // stopped: nothing
+  EXPECT_EQ(ticks, 0);
+  timer->SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+  TOwned<TTimer> unstarted(new TTimer(nullptr, false));  // goes without ever having a window
+}
+
 TEST(Timer, MayBeFreedInsideItsOwnHandler) {
   TComponent owner(nullptr);
   auto* timer = new TTimer(&owner);

@@ -314,9 +314,9 @@ void TspSkinCustomComboBox::EditSelectNext(bool Notify) {
 // Type-ahead and completion
 
 int TspSkinCustomComboBox::FindItem(const std::string& Prefix, int Start) {
-  TspListBox* list = FListBox->ListBox();
-  if (!list->HandleAllocated()) return -1;
-  const LRESULT found = SendMessageA(list->Handle(), LB_FINDSTRING, static_cast<WPARAM>(Start),
+  // The system list searches; a list not dropped down yet makes its window for it.
+  if (!HandleAllocated()) return -1;
+  const LRESULT found = SendMessageA(FListBox->ListBox()->Handle(), LB_FINDSTRING, static_cast<WPARAM>(Start),
                                      reinterpret_cast<LPARAM>(Prefix.c_str()));
   return found == LB_ERR ? -1 : static_cast<int>(found);
 }

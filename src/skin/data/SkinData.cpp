@@ -180,11 +180,16 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin)
 
 bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   TspSkinPayload payload;
+  TMemIniFile text;
   {
     TMemoryStream stream;
     AStoredSkin.DeCompressToStream(stream);
     stream.SetPosition(0);
-    if (!ReadSkinPayload(stream, payload)) return false;
+    if (!ReadSkinPictures(stream, payload)) return false;
+    // The INI text is parsed where it lies in the inflated payload, without a copy.
+    const auto start = static_cast<size_t>(stream.Position());
+    text.SetText(std::string_view(reinterpret_cast<const char*>(stream.Memory()) + start,
+                                  static_cast<size_t>(stream.Size()) - start));
   }
   Picture = std::move(payload.Picture);
   InActivePicture = std::move(payload.InActivePicture);
@@ -193,9 +198,6 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   RollUpMask = std::move(payload.RollUpMask);
   ActivePictures = std::move(payload.ActivePictures);
 
-  TMemIniFile text;
-  text.SetStrings(payload.IniText);
-  payload.IniText.Clear();
   TspBudgetedSkinIni ini(text);  // whatever the sections read, together bounded
   for (const TNameKey& name : NameKeys)
     this->*name.Field = ini.ReadString(name.Section, name.Key, "");

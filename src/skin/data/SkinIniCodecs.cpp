@@ -11,20 +11,37 @@
 
 namespace {
 
-// Splits S at "," into N fields of digits and converts each with StrToInt.
+// The digits of field Field of S split at ",", all else left out.
+std::string FieldDigits(const std::string& S, size_t Field) {
+  std::string digits;
+  size_t field = 0;
+  for (char c : S) {
+    if (c == ',') {
+      if (++field > Field) break;
+    } else if (field == Field && c >= '0' && c <= '9') {
+      digits += c;
+    }
+  }
+  return digits;
+}
+
+// Splits S at "," into N fields of digits and converts each as StrToInt would. Up to nine
+// digits are summed as they come; a field with none or more goes through StrToInt, which
+// refuses the one and range-checks the other.
 template <size_t N>
 std::array<int32_t, N> ParseNumberList(const std::string& S) {
-  std::array<std::string, N> fields;
+  std::array<int32_t, N> numbers{};
+  std::array<int, N> digits{};
   size_t field = 0;
   for (char c : S) {
     if (c == ',') {
       if (++field == N) break;
-    } else if (c >= '0' && c <= '9') {
-      fields[field] += c;
+    } else if (c >= '0' && c <= '9' && digits[field]++ < 9) {
+      numbers[field] = numbers[field] * 10 + (c - '0');
     }
   }
-  std::array<int32_t, N> numbers{};
-  for (size_t i = 0; i < N; ++i) numbers[i] = StrToInt(fields[i]);
+  for (size_t i = 0; i < N; ++i)
+    if (digits[i] == 0 || digits[i] > 9) numbers[i] = StrToInt(FieldDigits(S, i));
   return numbers;
 }
 

@@ -69,6 +69,12 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value) {
 }
 
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
+  if (!ReadSkinPictures(S, Payload)) return false;
+  Payload.IniText.LoadFromStream(S);
+  return true;
+}
+
+bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload) {
   const int32_t version = ReadStoredSkinInt32(S);
   if (version > MaxStoredSkinVersion) return false;
   TPictureReader pictures(S);
@@ -82,7 +88,6 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
   // since each must be read whole.
   const int32_t count = ReadStoredSkinInt32(S);
   for (int32_t i = 0; i < count; ++i) Payload.ActivePictures.push_back(pictures.Read());
-  Payload.IniText.LoadFromStream(S);
   return true;
 }
 

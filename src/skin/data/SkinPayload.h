@@ -42,6 +42,9 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 // the version is above MaxStoredSkinVersion. A payload cut short raises EReadError, a
 // malformed picture or one beyond the pixel budget EInvalidGraphic.
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
+// The same without the INI text: S is left where the text begins, for a reader that
+// parses it where it lies.
+bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
 // empty picture writes flag 1 and nothing else). Colour pictures are written as BMP
 // files of the depth they were read at (24 or 32 bits, alpha kept), the two masks as

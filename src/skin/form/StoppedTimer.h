@@ -5,8 +5,7 @@
 #include "classlib/Timer.h"
 
 inline TTimer* NewStoppedTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
-  auto* timer = new TTimer(Owner);
-  timer->SetEnabled(false);
+  auto* timer = new TTimer(Owner, false);
   timer->SetInterval(Interval);
   timer->OnTimer = OnTimer;
   return timer;

@@ -67,9 +67,8 @@ bool IsSkinMenuCloseMessage(UINT Msg) {
 }
 
 TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
-    : TComponent(AOwner), FSubmenuTimer(new TTimer(this)) {
+    : TComponent(AOwner), FSubmenuTimer(new TTimer(this, false)) {
   SetReference(FForm, AForm);
-  FSubmenuTimer->SetEnabled(false);
   FSubmenuTimer->SetInterval(SubmenuDelay);
   FSubmenuTimer->OnTimer = Event(this, &TspSkinMenu::SubmenuTimerTick);
   SetDefaultSkinFont(FDefaultMenuItemFont);

@@ -58,9 +58,9 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspSkinMenu* AMenu, T
       FMenu(AMenu),
       FSkinData(AMenu->SkinData()),
       FPopupSkin(APopupSkin),
-      FShowTimer(new TTimer(this)),
-      FMouseTimer(new TTimer(this)),
-      FAnimationTimer(new TTimer(this)),
+      FShowTimer(new TTimer(this, false)),
+      FMouseTimer(new TTimer(this, false)),
+      FAnimationTimer(new TTimer(this, false)),
       FAlphaBlend(AMenu->AlphaBlend),
       FAlphaBlendValue(AMenu->AlphaBlendValue),
       FAlphaBlendAnimation(AMenu->AlphaBlendAnimation) {
@@ -70,10 +70,7 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspSkinMenu* AMenu, T
   if (FSkinData != nullptr) FSkinGeneration = FSkinData->SkinGeneration();
   const std::pair<TTimer*, unsigned> timers[] = {
       {FShowTimer, ShowDelay}, {FMouseTimer, MouseInterval}, {FAnimationTimer, AnimationInterval}};
-  for (auto [timer, interval] : timers) {
-    timer->SetEnabled(false);
-    timer->SetInterval(interval);
-  }
+  for (auto [timer, interval] : timers) timer->SetInterval(interval);
   FShowTimer->OnTimer = Event(this, &TspSkinPopupWindow::ShowTimerTick);
   FMouseTimer->OnTimer = Event(this, &TspSkinPopupWindow::MouseTimerTick);
   FAnimationTimer->OnTimer = Event(this, &TspSkinPopupWindow::AnimationTimerTick);
