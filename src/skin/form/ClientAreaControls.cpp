@@ -11,6 +11,8 @@
 
 #include "classlib/Form.h"
 
+#include <algorithm>
+
 namespace {
 
 // The skin area a skinned control, windowed or not, asks to be laid out in; "" for none.
@@ -34,13 +36,16 @@ void TspClientAreaControls::Collect(TspSkinData* Skin) {
     const TRect& rect = Skin->AreaList[static_cast<size_t>(index)].AreaRect;
     if (IsNullRect(rect)) continue;
     control->SetAlign(alNone);
+    control->FreeNotification(&FFrame);
     FPlaced.push_back({control, rect});
   }
 }
 
 void TspClientAreaControls::LayOut(const TspFrameCore& Core, TspSkinData* Skin) {
   const bool resizable = Skin != nullptr && !Skin->Empty() && IsResizableFrame(*Skin);
-  for (const TPlaced& placed : FPlaced) {
+  // By index: a control's resize handler may free another, which then leaves the list.
+  for (size_t i = 0; i < FPlaced.size(); ++i) {
+    const TPlaced placed = FPlaced[i];
     placed.Control->SetBoundsRect(resizable ? Core.AnchorSkinRect(placed.AreaRect) : placed.AreaRect);
     if (auto* windowed = dynamic_cast<TWinControl*>(placed.Control)) windowed->Realign();
   }
@@ -51,13 +56,22 @@ void TspClientAreaControls::HideForRollUp() {
     for (int i = 0; i < FForm.ControlCount(); ++i) {
       TControl* control = FForm.Controls(i);
       if (!control->Visible()) continue;
+      control->FreeNotification(&FFrame);
       FHidden.push_back(control);
     }
   for (TControl* control : FHidden) control->Hide();
 }
 
 void TspClientAreaControls::ShowAfterUnroll() {
-  const std::vector<TControl*> hidden = std::move(FHidden);
-  FHidden.clear();
-  for (TControl* control : hidden) control->Show();
+  // One at a time off the list: showing one may free another that is still on it.
+  while (!FHidden.empty()) {
+    TControl* control = FHidden.front();
+    FHidden.erase(FHidden.begin());
+    control->Show();
+  }
+}
+
+void TspClientAreaControls::Notification(TComponent* AComponent) {
+  std::erase_if(FPlaced, [&](const TPlaced& placed) { return placed.Control == AComponent; });
+  std::erase(FHidden, AComponent);
 }

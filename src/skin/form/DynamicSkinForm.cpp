@@ -116,6 +116,7 @@ void TspDynamicSkinForm::Notification(TComponent* AComponent, TOperation Operati
   FTray.Notification(AComponent);
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   FMDI.Notification(AComponent);
+  FClientAreaControls.Notification(AComponent);
 }
 
 void TspDynamicSkinForm::Loaded() {

@@ -493,7 +493,7 @@ private:
   TspFrameObjectList FObjects{*this};
   TspFrameMover FMover{*FForm};
 
-  TspClientAreaControls FClientAreaControls{*FForm};
+  TspClientAreaControls FClientAreaControls{*FForm, *this};
 
   // Menus.
   TPopupMenu* FDefaultSystemMenu;

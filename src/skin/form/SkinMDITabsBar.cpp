@@ -154,7 +154,9 @@ void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FHiddenTabsButton) FHiddenTabsButton = nullptr;
   if (auto* child = dynamic_cast<TCustomForm*>(AComponent); child != nullptr && TabOf(child) != nullptr)
     DeleteTab(child);
-  FMenuChildren.erase(std::remove(FMenuChildren.begin(), FMenuChildren.end(), AComponent), FMenuChildren.end());
+  // The filled menu's items name their children by place: a freed one leaves a gap.
+  for (TCustomForm*& child : FMenuChildren)
+    if (child == AComponent) child = nullptr;
 }
 
 // The skin

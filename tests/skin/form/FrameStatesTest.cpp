@@ -1,13 +1,62 @@
 // The frame's own window states carried out on a window: bounds through the work area,
 // the status bar's grip, minimized slots, roll-ups, caption double-clicks, the first
-// show, the fade-in, and the size messages the form sees.
+// show, the fade-in, the size messages the form sees, and controls freed while a
+// client-area frame holds them for its areas or its roll-up.
 #include "FrameTestKit.h"
 
+#include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinStatusBar.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <string>
+#include <utility>
+
 namespace {
+
+// A skinned panel whose memory is filled with 0xDD when it is freed and never handed out
+// again (it stays taken until the program ends): a call through a pointer still kept to
+// it faults at once instead of reaching stale bytes.
+class TPoisonedPanel : public TspSkinPanel {
+public:
+  using TspSkinPanel::TspSkinPanel;
+  static void* operator new(std::size_t Size) { return ::operator new(Size); }
+  static void operator delete(void* Memory, std::size_t Size) { std::memset(Memory, 0xDD, Size); }
+};
+
+// A panel that frees another control when it is shown, as a handler of the program might.
+class TFreeingPanel : public TspSkinPanel {
+public:
+  using TspSkinPanel::TspSkinPanel;
+  TControl* FreeOnShow = nullptr;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    TspSkinPanel::WndProc(Message);
+    if (Message.Msg == CM_VISIBLECHANGED && Message.WParam != 0 && FreeOnShow != nullptr)
+      std::exchange(FreeOnShow, nullptr)->Free();
+  }
+};
+
+// One panel owned by the form, whose end the frame hears of through their owner, and one
+// that nobody owns, whose end it hears of only when it asked to.
+struct TFreedPanels {
+  explicit TFreedPanels(TForm* Form, const std::string& AreaName = {})
+      : Owned(AddChild<TPoisonedPanel>(Form, Rect(0, 0, 10, 10))), Unowned(new TPoisonedPanel(nullptr)) {
+    Unowned->SetParent(Form);
+    Owned->SetAreaName(AreaName);
+    Unowned->SetAreaName(AreaName);
+  }
+  void Free() const {
+    Owned->Free();
+    Unowned->Free();
+  }
+  TPoisonedPanel* Owned;
+  TPoisonedPanel* Unowned;
+};
 
 TEST(FrameStates, MaximizeAndRestoreUseTheWorkAreaAndSwitchTheSizeGrip) {
   TFrameWindow window{{100, 100, 600, 400}};
@@ -124,6 +173,52 @@ TEST(FrameStates, AClientAreaFrameIsDraggedOutsideItsObjectsAndEdgesStickToTheWo
   SendMessageA(form, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
   EXPECT_EQ(FromRECT(moving), Rect(0, 50, start.Width(), 50 + start.Height()));
   SendMessageA(form, WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST(FrameStates, ControlsFreedWhileAClientAreaFrameIsRolledUpAreNotShownOnUnroll) {
+  TFrameWindow window{{100, 100, 600, 300}};
+  window.Frame()->SetSupportNCArea(false);
+  const TFreedPanels freed(window.Form());
+  auto* kept = AddChild<TspSkinPanel>(window.Form(), Rect(0, 0, 10, 10));  // handled after them
+  window.Load("flatframe");
+  window.Show();
+  window.Frame()->RollUp(true);
+  ASSERT_FALSE(kept->Visible());
+  freed.Free();
+  window.Frame()->RollUp(false);
+  EXPECT_TRUE(kept->Visible());
+  EXPECT_EQ(window.Form()->ControlCount(), 1);
+}
+
+TEST(FrameStates, AControlFreedWhileTheUnrollShowsAnotherIsNotShown) {
+  TFrameWindow window{{100, 100, 600, 300}};
+  window.Frame()->SetSupportNCArea(false);
+  auto* shownFirst = AddChild<TFreeingPanel>(window.Form(), Rect(0, 0, 10, 10));
+  auto* victim = new TPoisonedPanel(nullptr);
+  victim->SetParent(window.Form());
+  window.Load("flatframe");
+  window.Show();
+  window.Frame()->RollUp(true);
+  shownFirst->FreeOnShow = victim;
+  window.Frame()->RollUp(false);
+  EXPECT_TRUE(shownFirst->Visible());
+  EXPECT_EQ(shownFirst->FreeOnShow, nullptr);
+}
+
+// A fault inside the size message would be swallowed by the system: the control that
+// shows the layout ran to its end comes last.
+TEST(FrameStates, ControlsFreedAfterTheSkinPlacedThemInItsAreaAreLeftOutOfTheNextLayout) {
+  TFrameWindow window{{100, 100, 600, 300}};
+  window.Frame()->SetSupportNCArea(false);
+  const TFreedPanels freed(window.Form(), "clientarea");
+  auto* kept = AddChild<TspSkinPanel>(window.Form(), Rect(0, 0, 10, 10));  // laid out after them
+  kept->SetAreaName("clientarea");
+  window.Load("flatframe");
+  window.Show();
+  freed.Free();
+  window.Form()->SetBounds(100, 100, 650, 320);  // the frame lays its area out again
+  EXPECT_EQ(kept->BoundsRect(), Rect(8, 48, window.Form()->Width() - 8, window.Form()->Height() - 34));
+  EXPECT_EQ(window.Form()->Width(), 650);
 }
 
 TEST(FrameStates, TheFirstShowCentresTheWindowAndTheFormSeesEachSizeOnce) {

@@ -574,6 +574,28 @@ TEST_F(MDIFrame, HiddenTabsAreListedByTheirButtonAndTheWindowListByItsOwn) {
   EXPECT_EQ(tabs->HiddenTabsButton(), nullptr);
 }
 
+TEST_F(MDIFrame, AnItemOfTheWindowListStillShowsItsOwnChildAfterAnEarlierChildWasFreed) {
+  TMDIWindow window("flatcolour");
+  std::vector<TForm*> children;
+  for (int i = 0; i < 4; ++i) children.push_back(window.NewChild("Doc " + std::to_string(i), {10, 10, 200, 120}));
+  TspSkinMDITabsBar* tabs = window.Tabs();
+  window.PaintTabs();
+  PostClick(tabs->WindowListButton());  // the menu is filled as it opens
+  window.Frame()->SkinMenu()->CloseMenu();
+  PumpFor(10);
+  TMenuItem* all = tabs->WindowListMenu()->Items();
+  ASSERT_EQ(all->Count(), 4);
+  children[0]->Free();
+  PumpFor(10);
+  ASSERT_EQ(all->Items(2)->Caption(), "Doc 2");
+  all->Items(2)->Click();
+  PumpFor(10);
+  EXPECT_EQ(window.Main()->ActiveMDIChild(), children[2]);
+  all->Items(0)->Click();  // its child is gone: nothing happens
+  PumpFor(10);
+  EXPECT_EQ(window.Main()->ActiveMDIChild(), children[2]);
+}
+
 TEST_F(MDIFrame, ARightClickOnATabOpensTheChildsSystemMenuThroughTheMainFrame) {
   TMDIWindow window("flatcolour");
   window.NewChild("Doc", {20, 20, 220, 160});
