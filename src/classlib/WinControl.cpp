@@ -287,6 +287,7 @@ void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: PaintHandler(Message); return;
     case WM_ERASEBKGND: HandleEraseBackground(Message); return;
+    case WM_NCPAINT: HandleNonClientPaint(Message); return;
     case WM_WINDOWPOSCHANGED: HandleWindowPosChanged(Message); return;
     case WM_SETCURSOR: HandleSetCursor(Message); return;
     case WM_MOUSEWHEEL: HandleMouseWheel(Message); return;
@@ -368,6 +369,16 @@ void TWinControl::HandleEraseBackground(TMessage& Message) {
   const RECT r = ToRECT(ClientRect());
   FillRect(reinterpret_cast<HDC>(Message.WParam), &r, FBrush.Handle());
   Message.Result = 1;
+}
+
+void TWinControl::HandleNonClientPaint(TMessage& Message) {
+  RECT window, client;
+  if (FHandle != nullptr && GetWindowRect(FHandle, &window) && GetClientRect(FHandle, &client) &&
+      window.right - window.left == client.right && window.bottom - window.top == client.bottom) {
+    Message.Result = 0;
+    return;
+  }
+  DefaultHandler(Message);
 }
 
 void TWinControl::HandleWindowPosChanged(TMessage& Message) {

@@ -212,6 +212,9 @@ private:
   void ApplyRequestedTabOrder();
   void HandleSetCursor(TMessage& Message);
   void HandleEraseBackground(TMessage& Message);
+  // A window whose client area is all of it has no frame to paint: the system's frame
+  // painting would only fetch and free a window DC (costly where every DC is a server call).
+  void HandleNonClientPaint(TMessage& Message);
   void HandleWindowPosChanged(TMessage& Message);
   void HandleMouseWheel(TMessage& Message);
   void ColorChanged(TMessage& Message);

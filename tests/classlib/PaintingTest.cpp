@@ -113,4 +113,31 @@ TEST(Painting, WindowlessCanvasOutsidePaintingDrawsAtTheControlsPlace) {
   EXPECT_FALSE(scene.Upper->Canvas()->HandleAllocated());
 }
 
+// A panel with the system's one-pixel border around its client area.
+class TBorderedPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+
+protected:
+  void CreateParams(TCreateParams& Params) override {
+    TPanelControl::CreateParams(Params);
+    Params.Style |= WS_BORDER;
+  }
+};
+
+TEST(Painting, TheSystemPaintsTheFrameOfAControlThatHasOne) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 150));
+  auto* bordered = AddChild<TBorderedPanel>(form.get(), Bounds(10, 10, 60, 40));
+  bordered->SetColor(clWhite);
+  form->Show();
+  UpdateWindow(form->Handle());
+  // The border is drawn by the system's frame painting, in the window frame colour.
+  HDC dc = GetWindowDC(bordered->Handle());
+  const COLORREF corner = GetPixel(dc, 0, 0);
+  const COLORREF inside = GetPixel(dc, 5, 5);
+  ReleaseDC(bordered->Handle(), dc);
+  EXPECT_EQ(corner, ColorToRGB(clWindowFrame));
+  EXPECT_EQ(inside, ColorToRGB(clWhite));
+}
+
 }  // namespace

@@ -13,12 +13,21 @@
 
 #include "classlib/Form.h"
 
+#include <utility>
+
+TspFrameRegion::TCut TspFrameRegion::CutOf(const TspFrameCore& Core, const TspSkinData* Skin) const {
+  return {FForm.HandleAllocated() ? FForm.Handle() : nullptr, Core.LastWidth(), Core.LastHeight(),
+          FormRegionKind(Core), Skin, Skin != nullptr ? Skin->SkinGeneration() : 0};
+}
+
 void TspFrameRegion::Give(TRegion Region) {
+  FBeforeFirstShow.reset();
   if (Region == nullptr || !FForm.HandleAllocated()) return;
   if (GiveWindowRegion(FForm.Handle(), std::move(Region), true)) FSet = true;
 }
 
 void TspFrameRegion::Drop() {
+  FBeforeFirstShow.reset();
   if (!FSet) return;
   FSet = false;
   if (FForm.HandleAllocated()) GiveWindowRegion(FForm.Handle(), nullptr, true);
@@ -30,6 +39,8 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
     Drop();
     return;
   }
+  if (const auto beforeShow = std::exchange(FBeforeFirstShow, std::nullopt))
+    if (FSet && *beforeShow == CutOf(Core, Skin)) return;
   const int width = Core.LastWidth(), height = Core.LastHeight();
   TRegion region;
   switch (FormRegionKind(Core)) {
@@ -46,6 +57,11 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
       break;
   }
   Give(std::move(region));
+}
+
+void TspFrameRegion::SetBeforeFirstShow(const TspFrameCore& Core, TspSkinData* Skin) {
+  SetFormRegion(Core, Skin, true);
+  if (FSet) FBeforeFirstShow = CutOf(Core, Skin);
 }
 
 void TspFrameRegion::SetRollUpFormRegion(TspSkinData* Skin) {

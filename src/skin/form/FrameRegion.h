@@ -5,9 +5,13 @@
 
 #include "skin/data/win32/SkinRegions.h"
 
+#include <cstdint>
+#include <optional>
+
 class TCustomForm;
 class TspFrameCore;
 class TspSkinData;
+enum class TspFormRegion : uint8_t;
 
 class TspFrameRegion {
 public:
@@ -16,16 +20,33 @@ public:
   // The region of the frame the core has laid out for its last size; none for an ordinary
   // frame (not Skinnable), whose shape is the system's.
   void SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable);
+  // The frame's region given to the window just before its first show. The same region
+  // asked for next (by the size message of the show) is not given again: that would
+  // repaint the frame and every control at once, before the first paint paints them.
+  void SetBeforeFirstShow(const TspFrameCore& Core, TspSkinData* Skin);
   // The roll-up mask, widened to the window's width; none without one.
   void SetRollUpFormRegion(TspSkinData* Skin);
   // Whether a region of the frame's is set on the window.
   bool Set() const { return FSet; }
 
 private:
+  // What a frame region is cut from.
+  struct TCut {
+    HWND Window;
+    int Width, Height;
+    TspFormRegion Kind;
+    const TspSkinData* Skin;
+    uint32_t SkinGeneration;
+    bool operator==(const TCut&) const = default;
+  };
+  TCut CutOf(const TspFrameCore& Core, const TspSkinData* Skin) const;
+
   // Hands Region to the window (whose it is from then on); a refused one is deleted.
   void Give(TRegion Region);
   void Drop();
 
   TCustomForm& FForm;
   bool FSet = false;
+  // The region given before the first show, until the next one is asked for.
+  std::optional<TCut> FBeforeFirstShow;
 };
