@@ -47,15 +47,6 @@ bool TFoldedNameIndex::Equal(std::string_view A, std::string_view B) {
   return true;
 }
 
-uint32_t TFoldedNameIndex::Mark(std::string_view Name) {
-  const size_t n = Name.size();
-  uint32_t mark = static_cast<uint32_t>(n) * 0x9E3779B1u;
-  if (n > 0)
-    mark ^= (FoldChar(Name[0]) | static_cast<uint32_t>(FoldChar(Name[n / 2])) << 8 |
-             static_cast<uint32_t>(FoldChar(Name[n - 1])) << 16) * 0x85EBCA6Bu;
-  return mark ^ (mark << 9);
-}
-
 void TFoldedNameIndex::Add(std::string_view Name, size_t Position) {
   SetMarks(Name);
   const TEntry entry{Hash(Name), Position};
