@@ -4,6 +4,7 @@
 #include "Streams.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -41,7 +42,9 @@ struct TBmpLayout {
   int BitCount = 0;
   size_t PixelOffset = 0;
   size_t RowBytes = 0;
-  std::vector<TColor> Palette;
+  std::vector<uint8_t> Palette;  // blue, green and red of each index, as rows hold them
+  // For 1-bit pictures: eight pixels of index 0, then eight of index 1.
+  std::array<uint8_t, 48> Runs{};
 };
 
 uint32_t FileSizeField(const uint8_t* data, size_t size) {
@@ -94,11 +97,11 @@ TBmpLayout ReadLayout(const uint8_t* data, size_t size) {
     if (used > maxColors) Invalid("palette larger than the bit count allows");
     const uint32_t count = used == 0 ? maxColors : used;
     if (tableOffset > size || (size - tableOffset) / 4 < count) Invalid("palette outside the file");
-    layout.Palette.resize(maxColors, clBlack);  // indexes past the table draw black
-    for (uint32_t i = 0; i < count; ++i) {
-      const uint8_t* q = data + tableOffset + 4 * i;
-      layout.Palette[i] = RGBColor(q[2], q[1], q[0]);
-    }
+    layout.Palette.resize(3 * size_t{maxColors}, 0);  // indexes past the table draw black
+    for (uint32_t i = 0; i < count; ++i) std::memcpy(&layout.Palette[3 * i], data + tableOffset + 4 * i, 3);
+    if (layout.BitCount == 1)
+      for (size_t pixel = 0; pixel < 16; ++pixel)
+        std::memcpy(&layout.Runs[3 * pixel], &layout.Palette[3 * (pixel / 8)], 3);
   }
 
   layout.PixelOffset = DWord(data + 10);
@@ -114,12 +117,21 @@ template <int Bits>
 void DecodeIndexes(const TBmpLayout& layout, const uint8_t* source, uint8_t* target) {
   constexpr int perByte = 8 / Bits;
   constexpr unsigned mask = (1u << Bits) - 1;
-  for (int32_t x = 0; x < layout.Width; ++x) {
-    const int shift = 8 - Bits * (x % perByte + 1);
-    const TColor color = layout.Palette[(source[x / perByte] >> shift) & mask];
-    target[3 * x] = BlueOf(color);
-    target[3 * x + 1] = GreenOf(color);
-    target[3 * x + 2] = RedOf(color);
+  const uint8_t* palette = layout.Palette.data();
+  const size_t width = static_cast<size_t>(layout.Width);
+  for (size_t x = 0; x < width; ++source) {
+    const unsigned indexes = *source;
+    const size_t count = std::min(static_cast<size_t>(perByte), width - x);
+    if constexpr (Bits == 1) {
+      // A byte of eight like pixels, as most of a mask is, is copied as one run.
+      if (count == 8 && (indexes == 0x00 || indexes == 0xFF)) {
+        std::memcpy(target + 3 * x, &layout.Runs[24 * (indexes & 1u)], 24);
+        x += 8;
+        continue;
+      }
+    }
+    for (size_t i = 0; i < count; ++i, ++x)
+      std::memcpy(target + 3 * x, palette + 3 * ((indexes >> (8 - Bits * (i + 1))) & mask), 3);
   }
 }
 

@@ -48,6 +48,7 @@ bool TFoldedNameIndex::Equal(std::string_view A, std::string_view B) {
 }
 
 void TFoldedNameIndex::Add(std::string_view Name, size_t Position) {
+  SetMarks(Name);
   const TEntry entry{Hash(Name), Position};
   FEntries.insert(std::upper_bound(FEntries.begin(), FEntries.end(), entry), entry);
 }

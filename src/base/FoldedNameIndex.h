@@ -1,10 +1,13 @@
 #pragma once
 // An index of names that match without regard to ASCII case, each naming a position in a
 // list the caller keeps: one sorted array, so that building it takes one allocation and
-// a lookup none.
+// a lookup none. A small bit filter turns most names that are not indexed away before
+// they are hashed: readers ask for many keys a text leaves out.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -14,7 +17,10 @@ public:
   static size_t Hash(std::string_view Name);
   static bool Equal(std::string_view A, std::string_view B);
 
-  void Clear() { FEntries.clear(); }
+  void Clear() {
+    FEntries.clear();
+    FMarks.fill(0);
+  }
   // Indexes positions 0..Count-1 by the name NameAt(position) gives, passing over those
   // for which it gives none.
   template <class TNameAt>
@@ -22,8 +28,10 @@ public:
     FEntries.clear();
     FEntries.reserve(Count);
     for (size_t position = 0; position < Count; ++position)
-      if (const std::optional<std::string_view> name = NameAt(position))
+      if (const std::optional<std::string_view> name = NameAt(position)) {
         FEntries.push_back({Hash(*name), position});
+        SetMarks(*name);
+      }
     std::sort(FEntries.begin(), FEntries.end());
   }
   void Add(std::string_view Name, size_t Position);
@@ -31,6 +39,7 @@ public:
   // NameAt(position) gives the name of an indexed position.
   template <class TNameAt>
   std::optional<size_t> Find(std::string_view Name, TNameAt NameAt) const {
+    if (!MayHold(Name)) return std::nullopt;
     const size_t hash = Hash(Name);
     for (auto it = std::lower_bound(FEntries.begin(), FEntries.end(), TEntry{hash, 0});
          it != FEntries.end() && it->NameHash == hash; ++it)
@@ -41,6 +50,28 @@ public:
   void ShiftFrom(size_t Position);
 
 private:
+  // Two bits of 256 per name, from its length and its first, middle and last letters.
+  // Setting the case bit of those bytes folds more than letters, which lets a few more
+  // names through to the lookup and turns none away.
+  static uint32_t Mark(std::string_view Name) {
+    const size_t n = Name.size();
+    uint32_t mark = static_cast<uint32_t>(n) * 0x9E3779B1u;
+    if (n > 0) {
+      const auto byte = [&](size_t at) { return static_cast<uint32_t>(static_cast<unsigned char>(Name[at]) | 0x20u); };
+      mark ^= (byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16) * 0x85EBCA6Bu;
+    }
+    return mark ^ (mark << 9);
+  }
+  void SetMarks(std::string_view Name) {
+    const uint32_t mark = Mark(Name);
+    for (const uint32_t bit : {mark >> 24, (mark >> 16) & 0xFFu}) FMarks[bit / 64] |= uint64_t{1} << (bit % 64);
+  }
+  bool MayHold(std::string_view Name) const {
+    const uint32_t mark = Mark(Name);
+    const uint32_t first = mark >> 24, second = (mark >> 16) & 0xFFu;
+    return (FMarks[first / 64] >> (first % 64) & FMarks[second / 64] >> (second % 64) & 1u) != 0;
+  }
+
   struct TEntry {
     size_t NameHash;
     size_t Position;
@@ -49,4 +80,5 @@ private:
     }
   };
   std::vector<TEntry> FEntries;
+  std::array<uint64_t, 4> FMarks{};
 };

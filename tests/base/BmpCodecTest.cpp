@@ -147,6 +147,26 @@ TEST(BmpCodec, PaletteImagesTopDownAndBottomUp) {
   EXPECT_EQ(image.Pixel(1, 0), clGray);
 }
 
+// Whole bytes of one index are decoded as runs, others pixel by pixel: every pixel takes
+// its own index's colour, up to a last byte the row uses only in part.
+TEST(BmpCodec, OneBitRowsOfRunsAndMixedBytesTakeTheirIndexesColours) {
+  BmpFields mono;
+  mono.Width = 21;
+  mono.Height = 3;
+  mono.BitCount = 1;
+  mono.Palette = {0x102030, 0xA0B0C0};
+  mono.ClrUsed = 2;
+  mono.Pixels = {0xFF, 0x00, 0xFF, 0, 0x00, 0xA5, 0x00, 0, 0x5A, 0xFF, 0xF8, 0};  // bottom-up
+  const TPixelImage image = Read(Build(mono));
+  for (int32_t y = 0; y < 3; ++y)
+    for (int32_t x = 0; x < 21; ++x) {
+      const uint8_t byte = mono.Pixels[static_cast<size_t>(4 * (2 - y) + x / 8)];
+      const bool one = (byte >> (7 - x % 8) & 1) != 0;
+      EXPECT_EQ(image.Pixel(x, y), one ? RGBColor(0xA0, 0xB0, 0xC0) : RGBColor(0x10, 0x20, 0x30))
+          << x << "," << y;
+    }
+}
+
 TEST(BmpCodec, ThirtyTwoBitWithBitFieldsKeepsTheFourthByte) {
   BmpFields s;
   s.Width = 1;

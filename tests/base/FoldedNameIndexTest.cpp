@@ -91,4 +91,21 @@ TEST_F(FoldedNameIndexTest, ManyNamesAreEachFoundAtTheirOwnPosition) {
   EXPECT_EQ(Find("Name2000"), std::nullopt);
 }
 
+// Most names asked for are not there, and many that are not share their length and their
+// first, middle and last letters with one that is: the answer still comes from the names.
+TEST_F(FoldedNameIndexTest, NamesNotThereAreNotFoundHoweverAlikeTheyLook) {
+  names = {"frame1rect", "FrameXRect", "a"};
+  Build();
+  EXPECT_EQ(Find("frame2rect"), std::nullopt);
+  EXPECT_EQ(Find("frameyrect"), std::nullopt);
+  EXPECT_EQ(Find("FRAMExRECT"), 1u);
+  EXPECT_EQ(Find("A"), 2u);
+  EXPECT_EQ(Find("b"), std::nullopt);
+  EXPECT_EQ(Find(""), std::nullopt);
+  names.push_back("");
+  index.Add("", 3);
+  EXPECT_EQ(Find(""), 3u);  // added later, found as well
+  for (int i = 0; i < 3000; ++i) EXPECT_EQ(Find("absent" + std::to_string(i)), std::nullopt) << i;
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 
@@ -70,44 +71,44 @@ private:
   }
 
   void WriteValue(TCustomIniFile& ini, const std::string& section, int32_t value) const {
-    ini.WriteInteger(section, FKey, value);
+    ini.WriteInteger(section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section,
                   const std::string& value) const {
-    ini.WriteString(section, FKey, value);
+    ini.WriteString(section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section, bool value) const {
-    WriteBoolean(ini, section, FKey, value);
+    WriteBoolean(ini, section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section, const TRect& value) const {
-    WriteRect(ini, section, FKey, value);
+    WriteRect(ini, section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section, const TPoint& value) const {
-    WritePoint(ini, section, FKey, value);
+    WritePoint(ini, section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section, TFontStyles value) const {
-    WriteFontStyles(ini, section, FKey, value);
+    WriteFontStyles(ini, section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section, TAlignment value) const {
-    WriteAlignment(ini, section, FKey, value);
+    WriteAlignment(ini, section, std::string(FKey), value);
   }
   void WriteValue(TCustomIniFile& ini, const std::string& section,
                   const TStringList& value) const {
-    WriteTextLines(ini, section, FKey, value);
+    WriteTextLines(ini, section, std::string(FKey), value);
   }
   template <TSkinKeywordEnum E>
   void WriteValue(TCustomIniFile& ini, const std::string& section, E value) const {
-    WriteSkinKeyword(ini, section, FKey, value);
+    WriteSkinKeyword(ini, section, std::string(FKey), value);
   }
 
-  const char* FKey;
+  std::string_view FKey;  // measured once, not at every read
   std::variant<int32_t T::*, std::string T::*, bool T::*, TRect T::*, TPoint T::*,
                TFontStyles T::*, TAlignment T::*, TStringList T::*, TspStretchType T::*,
                TspMorphKind T::*, TspInActiveEffect T::*, TspFramesPlacement T::*,
                TspRegulatorKind T::*, TspGaugeKind T::*, TspStdButtonCommand T::*>
       FField;
   int32_t FIntegerAbsent = 0;
-  const char* FTextAbsent = "";
+  std::string_view FTextAbsent = "";
 };
 
 template <class T>
