@@ -4,8 +4,10 @@
 #include "SkinnedWindowClasses.h"
 
 #include "skin/boxes/SkinMemo.h"
+#include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/DynamicSkinForm.h"
 
 #include "classlib/Application.h"
 #include "classlib/ClassRegistry.h"
@@ -24,6 +26,44 @@ constexpr int kListMemoHeight = 45;
 
 int ClampToExtent(int64_t size, int extent) { return static_cast<int>(std::min<int64_t>(size, extent)); }
 
+// A skin data of the window's owner that holds skin loaded already and draws as own would
+// (same effects, same frame), or nullptr. The owner outlives the window, so the window may
+// draw with it instead of inflating and decoding the same skin once more.
+TspSkinData* LoadedSkinData(const TComponent* owner, const TspCompressedStoredSkin* skin, const TspSkinData& own) {
+  if (owner == nullptr) return nullptr;
+  for (int i = 0; i < owner->ComponentCount(); ++i) {
+    auto* data = dynamic_cast<TspSkinData*>(owner->Components(i));
+    if (data != nullptr && data->CompressedStoredSkin() == skin && !data->Empty() && !data->SkinChanging() &&
+        data->EnableSkinEffects() == own.EnableSkinEffects() && data->SkinnableForm() == own.SkinnableForm())
+      return data;
+  }
+  return nullptr;
+}
+
+// Points the window's frame and every skinned control that draws with from at to. The
+// frame takes it once the controls have it, then the controls look their entries up
+// again, in the order a skin change tells them. As with a load, which messages the
+// window, the window has its handle first, so that the skin's frame keeps the client size.
+void DrawWith(TForm& window, TspSkinData* from, TspSkinData* to) {
+  window.HandleNeeded();
+  TspDynamicSkinForm* frame = nullptr;
+  for (int i = 0; i < window.ComponentCount(); ++i) {
+    TComponent* component = window.Components(i);
+    if (auto* f = dynamic_cast<TspDynamicSkinForm*>(component)) {
+      if (f->SkinData() == from) frame = f;
+    } else if (auto* control = dynamic_cast<TspSkinControl*>(component)) {
+      if (control->SkinData() == from) control->SetSkinData(to);
+    } else if (auto* memo = dynamic_cast<TspSkinMemo*>(component)) {
+      if (memo->SkinData() == from) memo->SetSkinData(to);
+    } else if (auto* bevel = dynamic_cast<TspSkinBevel*>(component)) {
+      if (bevel->SkinData() == from) bevel->SetSkinData(to);
+    }
+  }
+  if (frame == nullptr) return;
+  frame->SetSkinData(to);
+  ChangeChildrenSkinData(to, &window);
+}
+
 }  // namespace
 
 TFormMessageDialog::TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog)
@@ -39,7 +79,11 @@ TFormMessageDialog::~TFormMessageDialog() {
 void TFormMessageDialog::FormCreate(TObject*) {
   TspCompressedStoredSkin* skin = FDialog.Skin();
   SkinData->SetSkinnableForm(skin != nullptr);
-  if (skin != nullptr) SkinData->LoadCompressedStoredSkin(skin);
+  if (skin == nullptr) return;
+  if (TspSkinData* loaded = LoadedSkinData(Owner(), skin, *SkinData))
+    DrawWith(*this, SkinData, loaded);
+  else
+    SkinData->LoadCompressedStoredSkin(skin);
 }
 
 const TFormBindings& TFormMessageDialog::Bindings() {

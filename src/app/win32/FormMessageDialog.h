@@ -39,7 +39,9 @@ public:
   // vertical scroll bar.
   void PrepareLayout();
 
-  // Loads the message's stored skin; without one the window is not skinned.
+  // Draws with the message's stored skin: with the owner's skin data when that holds it
+  // loaded already (the main form's), else loads it itself; without one the window is not
+  // skinned.
   void FormCreate(TObject* Sender);
   // Shows and places the kind's buttons, focuses the kind's button and centres the
   // window on the main form (or the virtual screen), inside the work area.

@@ -5,6 +5,7 @@
 #include "UiTest.h"
 
 #include "skin/boxes/SkinMemo.h"
+#include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -272,6 +274,52 @@ TEST_F(MessageWindow, FrameMemoAndButtonsComeFromTheMessagesSkinOrWithoutOneTheS
   EXPECT_EQ(skin.Stored.CompressedStream().Bytes(), stored);  // the next window finds it as it was
   ShowMessageYesNo("Velorandquistmar", "Again?", &skin.Stored);
   EXPECT_EQ(seen, (std::vector<std::string>{"344", "skinnable framed memo button", "skinnable framed memo button"}));
+}
+
+// A window whose owner holds the message's skin loaded already draws with that data and
+// decodes none of its own, and looks exactly as a window that loads the skin itself. The
+// owner's data going first leaves the window without a skin, never with freed data.
+TEST_F(MessageWindow, ASkinItsOwnerHasLoadedIsDrawnWithAndLooksAsLoadedByTheWindow) {
+  TProgramSkin skin;
+  TMessageDialog dialog(&skin.Stored);
+  dialog.PrepareLayout("Velorandquistmar", "Do you want to rename the selected files?", mtYesNo);
+  TComponent owner(nullptr);
+  auto* effects = new TspSkinData(&owner);  // draws with effects, unlike the message window
+  effects->SetCompressedStoredSkin(&skin.Stored);
+  auto* plain = new TspSkinData(&owner);
+  plain->SetEnableSkinEffects(false);
+  plain->SetCompressedStoredSkin(&skin.Stored);
+  auto picture = [&](TComponent* windowOwner) {
+    auto* window = new TFormMessageDialog(windowOwner, dialog);
+    window->PrepareLayout();
+    window->Show();
+    TPixelImage shown = CaptureWindow(window->Handle());
+    window->Free();
+    return shown;
+  };
+  // The first window after other tests may still show a button hot from their posted mouse
+  // messages: one window first settles that.
+  picture(nullptr);
+  const TPixelImage loaded = picture(nullptr);
+  const TPixelImage shared = picture(&owner);
+  ASSERT_GT(loaded.Width(), 0);
+  ASSERT_EQ(shared.Width(), loaded.Width());
+  ASSERT_EQ(shared.Height(), loaded.Height());
+  EXPECT_EQ(std::memcmp(shared.Bits(), loaded.Bits(), loaded.ByteSize()), 0);
+
+  auto* window = new TFormMessageDialog(&owner, dialog);
+  EXPECT_TRUE(window->SkinData->Empty());
+  EXPECT_EQ(FrameOf(*window)->SkinData(), plain);
+  EXPECT_EQ(window->Memo->SkinData(), plain);
+  EXPECT_EQ(window->MemoScrollBar->SkinData(), plain);
+  EXPECT_EQ(dynamic_cast<TspSkinBevel*>(window->Bevel)->SkinData(), plain);
+  EXPECT_EQ(dynamic_cast<TspSkinButton*>(window->ButtonNo)->SkinData(), plain);
+  EXPECT_NE(dynamic_cast<TspSkinButton*>(window->ButtonNo)->SkinIndex(), -1);
+  plain->Free();
+  EXPECT_EQ(FrameOf(*window)->SkinData(), nullptr);
+  EXPECT_EQ(window->Memo->SkinData(), nullptr);
+  EXPECT_EQ(dynamic_cast<TspSkinButton*>(window->ButtonNo)->SkinData(), nullptr);
+  window->Free();
 }
 
 // The skin's frame is thinner or thicker than the system's: the window keeps its designed
