@@ -20,7 +20,7 @@ public:
   THandle Handle = InvalidHandle;  // FileOpen handle, or -1 when not open
   // 0 (fmOpenRead) for a read-only file, else fmOpenReadWrite | fmShareDenyWrite (34).
   uint32_t OpenMode = 0;
-  bool Opened = false;    // the scan was set to open the files
+  bool Opened = false;    // the file was opened (Handle is what the open gave)
   bool ReadOnly = false;  // the file's read-only attribute
   std::string Name;       // without the dot and extension
   bool LargerThan128 = false;

@@ -33,11 +33,14 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
 #include "classlib/Menus.h"
+#include "classlib/Timer.h"
 
 #include "base/StrUtils.h"
 
 TFormFileEditor::TFormFileEditor(TComponent* AOwner, const TProgramPlace& place, TShellVerbRegistry* registry)
-    : TForm(AOwner), FPlace(place), FRegistry(registry) {
+    : TForm(AOwner), FPlace(place), FRegistry(registry), FFileOpenTimer(new TTimer(this, false)) {
+  FFileOpenTimer->SetInterval(1);  // due at once, yet held back behind every waiting message and paint
+  FFileOpenTimer->OnTimer = Event(this, &TFormFileEditor::FileOpenTimerTimer);
   RegisterProgramClasses();
   ReadFormResource(*this, Bindings());
 }
@@ -201,6 +204,15 @@ void TFormFileEditor::FormShow(TObject*) {
   if (!CoreReady()) return;
   InitialiseLanguage();
   InitialiseOptions();
+  // Started only now, so that the files are not opened inside the limit warning's modal
+  // loop: the system sends WM_TIMER when no message and no paint is waiting, that is once
+  // the window has painted.
+  FFileOpenTimer->SetEnabled(true);
+}
+
+void TFormFileEditor::FileOpenTimerTimer(TObject*) {
+  FFileOpenTimer->SetEnabled(false);
+  if (CoreReady()) FileList->OpenListedFiles();
 }
 
 void TFormFileEditor::FormResize(TObject*) {

@@ -38,6 +38,7 @@ class TspSkinSpeedButton;
 class TspSkinStatusBar;
 class TspSkinStatusPanel;
 class TspSkinStdLabel;
+class TTimer;
 
 class TFormFileEditor : public TForm, private TRenamePanelView {
 public:
@@ -117,6 +118,9 @@ public:
   void FormResize(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
   void FormDestroy(TObject* Sender);
+  // Opens the listed files once, after the window's first paint (see FormShow); a
+  // WM_TIMER sent to its handle runs it as the system would.
+  TTimer* FileOpenTimer() const { return FFileOpenTimer; }
   // Every text of the window from the language table, the lists of the rename panel
   // refilled and the first switch preset applied; again after a change of language.
   void InitialiseLanguage();
@@ -177,6 +181,7 @@ private:
   // The core exists: the start-up got past making it and the window is not yet gone.
   bool CoreReady() const { return FRenamePanel != nullptr; }
   void TakeNamedComponents();
+  void FileOpenTimerTimer(TObject* Sender);
 
   // TRenamePanelView
   void ShowButtons(const TRenameButtons& buttons) override;
@@ -209,6 +214,7 @@ private:
   std::unique_ptr<TShellVerbRegistry> FSystemRegistry;
   std::unique_ptr<TRebuildPage> FRebuildPage;
   std::unique_ptr<TRenamePanel> FRenamePanel;
+  TTimer* FFileOpenTimer = nullptr;  // owned as a component
   int32_t FFirstDataRow = 1;
   bool FScrollBarShown = false;
   // The window sets boxes and lists itself: their handlers leave it alone meanwhile.

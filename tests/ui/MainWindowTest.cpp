@@ -25,9 +25,11 @@
 
 #include "classlib/Menus.h"
 #include "classlib/SystemSeams.h"
+#include "classlib/Timer.h"
 
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
+#include "base/StrUtils.h"
 
 #include <tuple>
 
@@ -90,6 +92,45 @@ TEST_F(MainWindow, StartsOverItsFolderWithTheSettingsWrittenAndTheRenamePanelSho
   EXPECT_EQ(Session->NormalFontColor, static_cast<uint32_t>(Window->TabRebuild_GroupBoxReplace->FontColor()));
   EXPECT_EQ(ControlsOutsideTheClientArea(*Window), Texts{});
   SaveWindowScreenshot(Window->Handle(), "main-window-rebuild");
+}
+
+// The listed files are opened once the window's start-up messages and paints are
+// through, by a timer started after its show work (where the limit warning runs its modal
+// loop): WM_TIMER comes when nothing else waits. The timer stops after its one run.
+TEST_F(MainWindow, HoldsItsFilesOpenOnceItsStartUpMessagesAreThrough) {
+  const auto othersCanWrite = [&](const std::string& name) {
+    const THandle other = FileOpen(Music / (name + ".mp3"), fmOpenReadWrite | fmShareDenyNone);
+    if (other != InvalidHandle) FileClose(other);
+    return other != InvalidHandle;
+  };
+  Window = new TFormFileEditor(Application, {Program.Path(), Music.Path()}, &Registry);
+  TTimer& timer = *Window->FileOpenTimer();
+  EXPECT_FALSE(timer.Enabled());
+  Window->Show();  // shown, no message handled yet
+  EXPECT_EQ(GridNames(), (Texts{"a - Beta", "b - Alpha", "c - Gamma"}));
+  EXPECT_TRUE(othersCanWrite("a - Beta"));
+  EXPECT_TRUE(timer.Enabled());
+  SendMessageA(timer.Handle(), WM_TIMER, 1, 0);  // the system's tick, should its own not have come
+  EXPECT_FALSE(timer.Enabled());
+  for (const char* name : {"a - Beta", "b - Alpha", "c - Gamma"}) EXPECT_FALSE(othersCanWrite(name)) << name;
+  const THandle held = FileList->GetFileInfo(0)->Handle;
+  SendMessageA(timer.Handle(), WM_TIMER, 1, 0);
+  EXPECT_EQ(FileList->GetFileInfo(0)->Handle, held);
+}
+
+// At the file limit the warning shows inside the window's show work: the files are not
+// opened inside its modal loop, and are opened after it.
+TEST_F(MainWindow, TheFileLimitWarningShowsBeforeTheFilesAreOpened) {
+  for (int i = 0; i < MaxListedFiles; ++i) Music.WriteFile("Track " + IntToStr(1000 + i) + ".mp3", "");
+  bool openWhileWarning = true;
+  Presenter.WhileOpen = [&](TMessageDialog&) {
+    openWhileWarning = Window->FileOpenTimer()->Enabled() || FileList->GetFileInfo(0)->Opened;
+  };
+  OpenMainWindow();
+  EXPECT_EQ(Presenter.Texts(), Texts{"Warning / Maximum number of 999 files has been reached !"});
+  EXPECT_FALSE(openWhileWarning);
+  SendMessageA(Window->FileOpenTimer()->Handle(), WM_TIMER, 1, 0);
+  EXPECT_TRUE(FileList->GetFileInfo(MaxListedFiles - 1)->Opened);
 }
 
 TEST_F(MainWindow, AnEmptyFolderShowsItsPlaceholderRowOnWhichNothingActs) {

@@ -32,6 +32,11 @@ TFileRename::~TFileRename() { ClearFiles(); }
 // --- The file list ---------------------------------------------------------------------
 
 void TFileRename::ScanFolder() {
+  ListFolder();
+  OpenListedFiles();
+}
+
+void TFileRename::ListFolder() {
   FFilesFound = false;
   ClearFiles();
   SetListedFolder(FSettings.WorkingFolder);  // where the tag library puts its copies
@@ -57,11 +62,18 @@ void TFileRename::AddEntry(const TSearchRec& found) {
   entry->Name = found.Name.substr(0, found.Name.size() - FSettings.Extension.size() - 1);
   entry->NewName = entry->Name;
   entry->LargerThan128 = found.Size > 128;
-  entry->Opened = true;
   FFiles.AddObject(found.Name, entry.get());
-  TFileInfo& listed = *entry.release();
+  entry.release();
   FFilesFound = true;
-  listed.Handle = FileOpen(FSettings.WorkingFolder + found.Name, listed.OpenMode);
+}
+
+void TFileRename::OpenListedFiles() {
+  for (int32_t i = 0; i < GetFileCount(); ++i) {
+    TFileInfo& entry = *GetFileInfo(i);
+    if (entry.Opened) continue;
+    entry.Handle = FileOpen(ListedPath(i), entry.OpenMode);
+    entry.Opened = true;
+  }
 }
 
 void TFileRename::ClearFiles() {
@@ -191,7 +203,10 @@ void TFileRename::ApplyFormat(int32_t start) {
 
 // --- Renaming --------------------------------------------------------------------------
 
-bool TFileRename::RenameFiles() { return TRenameRun(*this, FSettings).Execute(); }
+bool TFileRename::RenameFiles() {
+  OpenListedFiles();  // the run closes, moves and reopens each file it renames
+  return TRenameRun(*this, FSettings).Execute();
+}
 
 void TFileRename::ResetNewNames() {
   for (int32_t i = 0; i < GetFileCount(); ++i) {

@@ -34,12 +34,18 @@ public:
   TFileRename& operator=(const TFileRename&) = delete;
 
   // --- The file list -----------------------------------------------------------------
-  // Lists the files of the working folder whose extension is "mp3" (any letter case):
-  // at most MaxListedFiles, sorted by name without regard to case. Every listed file is
-  // held open in its open mode (read only for a read-only file), so that no other
-  // program writes it while it is listed. A failure is reported and ends the
-  // scan with the entries made so far.
+  // Lists the folder, then opens the listed files (ListFolder, OpenListedFiles).
   void ScanFolder();
+  // Lists the files of the working folder whose extension is "mp3" (any letter case):
+  // at most MaxListedFiles, sorted by name without regard to case. Each entry gets its
+  // open mode (read only for a read-only file) but is not opened yet. A failure is
+  // reported and ends the listing with the entries made so far.
+  void ListFolder();
+  // Opens every listed file not opened yet in its open mode and holds it open, so that
+  // no other program writes it while it is listed (a file that cannot be opened keeps
+  // handle -1); nothing when none waits. Whatever uses the entries' handles (renaming,
+  // the tag editor's loading) calls it first.
+  void OpenListedFiles();
   // Closes and frees every entry.
   void ClearFiles();
   // The last scan listed at least one file.
@@ -79,8 +85,8 @@ public:
   void ApplyFormat(int32_t start);
 
   // --- Renaming ------------------------------------------------------------------------
-  // Renames every entry whose new-name flag is set (see TRenameRun); true when at
-  // least one was renamed.
+  // Opens the listed files, then renames every entry whose new-name flag is set (see
+  // TRenameRun); true when at least one was renamed.
   bool RenameFiles();
   // Undo of the previews: every entry's new name becomes its name again.
   void ResetNewNames();

@@ -99,6 +99,7 @@ int32_t TTagEditorModel::DefaultLanguage() const {
 
 int32_t TTagEditorModel::LoadTags() {
   ReleaseTagInfos();
+  FFiles.OpenListedFiles();
   const TSelectionManager& selection = FSettings.MainSelection;
   int32_t firstValid = -1;
   for (int32_t i = 0; i < selection.GetCount(); ++i) {

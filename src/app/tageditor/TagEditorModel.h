@@ -88,8 +88,9 @@ public:
   int32_t DefaultLanguage() const;
 
   // --- Rows -----------------------------------------------------------------------------
-  // One record per file selected in the main window, in selection order: files larger
-  // than 128 bytes with an MPEG audio frame are valid and have their tags read. Returns
+  // One record per file selected in the main window, in selection order, read through
+  // the listed files' handles (opened first when still waiting): files larger than 128
+  // bytes with an MPEG audio frame are valid and have their tags read. Returns
   // the first valid row (the grid's current row), 0 when there is none, -1 without rows.
   int32_t LoadTags();
   // Frees the records; names built from tags and not yet applied are dropped.

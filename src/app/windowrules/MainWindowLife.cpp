@@ -20,7 +20,7 @@ bool StartMainCore(TspCompressedStoredSkin* storedSkin, const TProgramPlace& pla
 
 void StartSession(TShellVerbRegistry& registry) {
   Session->LoadFromConfig(*Settings, registry.IsRegistered());
-  FileList->ScanFolder();
+  FileList->ListFolder();
 }
 
 std::string MainWindowTitle(const TConfigBase& settings) {

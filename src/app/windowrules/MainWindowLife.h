@@ -25,7 +25,8 @@ public:
 // is to end, and nothing else of the start-up runs.
 bool StartMainCore(TspCompressedStoredSkin* storedSkin,
                    const TProgramPlace& place = TProgramPlace::OfProcess());
-// Fills the session from the settings and the registry, and lists the folder's files.
+// Fills the session from the settings and the registry, and lists the folder's files;
+// the window opens them (TFileRename::OpenListedFiles) once it has painted.
 void StartSession(TShellVerbRegistry& registry);
 // The application's title and the window's caption: the product and its version.
 std::string MainWindowTitle(const TConfigBase& settings);

@@ -43,6 +43,50 @@ TEST_F(FileList, OnlyMp3FilesAreListedSortedWithoutCaseAndHeldOpen) {
 #endif
 }
 
+// The listing holds no file; opening holds each listed file in its own mode, once.
+TEST_F(FileList, ListingHoldsNoFileAndOpeningHoldsEachOnceInItsMode) {
+  // Whether another program could open the file now, in mode.
+  const auto othersCanOpen = [&](const std::string& name, uint32_t mode) {
+    const THandle other = FileOpen(Folder / (name + ".mp3"), mode);
+    if (other != InvalidHandle) FileClose(other);
+    return other != InvalidHandle;
+  };
+  const uint32_t write = fmOpenReadWrite | fmShareDenyNone, read = fmOpenRead | fmShareDenyNone;
+  Files.OpenListedFiles();  // nothing listed: nothing to do
+  for (const char* name : {"b", "a", "locked"}) Mp3(name);
+  ASSERT_TRUE(FileSetReadOnly(Folder / "locked.mp3", true));
+  Files.ListFolder();
+  EXPECT_TRUE(Files.FilesFound());
+  EXPECT_EQ(Listed(), (Names{"a", "b", "locked"}));
+  for (const char* name : {"a", "b", "locked"}) {
+    EXPECT_FALSE(Entry(name).Opened) << name;
+    EXPECT_EQ(Entry(name).Handle, InvalidHandle) << name;
+  }
+  EXPECT_EQ(Entry("a").OpenMode, fmOpenReadWrite | fmShareDenyWrite);
+  EXPECT_EQ(Entry("locked").OpenMode, fmOpenRead);
+  EXPECT_TRUE(othersCanOpen("a", write));
+  EXPECT_TRUE(othersCanOpen("locked", read));
+  Files.MoveFileEntry(0, 2);  // a row dragged before the files were opened
+  Files.OpenListedFiles();
+  std::vector<THandle> handles;
+  for (const char* name : {"a", "b", "locked"}) {
+    EXPECT_TRUE(Entry(name).Opened) << name;
+    EXPECT_EQ(ReadThrough(Entry(name)), std::string("audio of ") + name);
+    handles.push_back(Entry(name).Handle);
+  }
+#ifdef _WIN32
+  EXPECT_FALSE(othersCanOpen("a", write));
+  EXPECT_TRUE(othersCanOpen("a", read));
+  EXPECT_FALSE(othersCanOpen("locked", read));  // held without sharing
+#endif
+  Files.OpenListedFiles();  // every file is open already: no second handle
+  EXPECT_EQ(handles, (std::vector<THandle>{Entry("a").Handle, Entry("b").Handle, Entry("locked").Handle}));
+  Files.ClearFiles();
+  EXPECT_TRUE(othersCanOpen("a", write));  // no handle left behind
+  EXPECT_TRUE(othersCanOpen("b", write));
+  EXPECT_TRUE(othersCanOpen("locked", read));
+}
+
 TEST_F(FileList, AThousandFilesListNineHundredNinetyNine) {
   for (int i = 0; i < 1000; ++i) Folder.WriteFile("Track " + IntToStr(1000 + i) + ".mp3", "");
   for (int scan = 0; scan < 2; ++scan) {  // a rescan starts over

@@ -138,6 +138,35 @@ TEST_F(RenameFiles, OverwriteNeverDeletesAFileRenamedEarlierInTheSameRun) {
   }
 }
 
+// A rename clicked before the listed files were opened (in the main window's first
+// moments) acts as after a whole scan: the same files, list, log and messages, and every
+// entry holds its file afterwards.
+TEST_F(RenameFiles, ARenameBeforeTheFilesWereOpenedActsAsAfterAWholeScan) {
+  Config.SaveList = true;
+  for (const uint8_t action : {aeAddNumber, aeOverwrite}) {
+    std::string outcomes[2];
+    for (const bool open : {true, false}) {
+      SCOPED_TRACE(std::to_string(action) + (open ? " scanned" : " listed"));
+      ListFresh({"a", "b", "c", "keep", "x"}, open);
+      Presenter.Shown.clear();
+      Config.ActionOnExistingFile = action;
+      for (auto [name, newName] : {std::pair{"a", "x"}, {"b", "B"}, {"c", "d"}}) SetNewName(name, newName);
+      EXPECT_TRUE(Files.RenameFiles());
+      std::string& outcome = outcomes[open];
+      for (int32_t row = 0; row < Files.GetFileCount(); ++row) {
+        const TFileInfo& entry = *Files.GetFileInfo(row);
+        EXPECT_TRUE(entry.Opened) << entry.Name;
+        outcome += entry.Name + "|" + entry.NewName + "|" + (entry.NewNameSet ? "set|" : "|") +
+                   ReadThrough(entry) + "\n";
+      }
+      for (const auto& [name, bytes] : OnDisk()) outcome += name + ": " + bytes + "\n";
+      for (const std::string& text : Presenter.Texts()) outcome += text + "\n";
+    }
+    EXPECT_EQ(outcomes[false], outcomes[true]);
+    EXPECT_NE(outcomes[true].find("B|B||audio of b"), std::string::npos) << outcomes[true];
+  }
+}
+
 TEST_F(RenameFiles, LetterCaseChangesAndTheFilesOwnNamesAreNoClash) {
   ListFresh({"song", "\xE9t\xE9", "Song1"});
   Folder.WriteFile("Loud.MP3", "audio of Loud");

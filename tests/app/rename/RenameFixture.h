@@ -36,13 +36,16 @@ protected:
   }
   ~RenameFixture() override { Files.ClearFiles(); }  // Windows keeps open files
 
-  // A fresh folder of MP3 files, listed.
-  void ListFresh(const Names& names) {
+  // A fresh folder of MP3 files, listed and, unless told otherwise, opened.
+  void ListFresh(const Names& names, bool open = true) {
     Files.ClearFiles();
     RemoveTree(Folder.Path());
     CreateDir(ExcludeTrailingBackslash(Folder.Path()));
     for (const std::string& name : names) Mp3(name);
-    Files.ScanFolder();
+    if (open)
+      Files.ScanFolder();
+    else
+      Files.ListFolder();
   }
   // An MP3 file whose bytes tell which file it was first, so every move can be traced.
   void Mp3(const std::string& name) { Folder.WriteFile(name + ".mp3", "audio of " + name); }

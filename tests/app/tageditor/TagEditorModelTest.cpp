@@ -6,6 +6,7 @@
 
 #include "app/rename/Rename.h"
 #include "app/settings/Session.h"
+#include "app/tageditor/MpegInfoText.h"
 #include "app/tageditor/TagEditorModel.h"
 
 #include "base/FileUtils.h"
@@ -105,6 +106,23 @@ TEST_F(TagEditorModelTest, LoadsValidFilesWithTheirTagsAndInvalidOnesAsNumberAnd
   Rows = {0};
   { TTagEditorModel(Config, Options, Files).InitialiseOptions(Rows); }
   EXPECT_EQ(Config.TagEditorSelection.GetCount(), 0);  // no view of a grid that went
+}
+
+// Opened before the tag editor reads them when the main window had not opened them yet:
+// the tags, the MPEG data and the file's size read as after a whole scan.
+TEST_F(TagEditorModelTest, LoadingOpensFilesThatWereListedOnly) {
+  Files.ListFolder();
+  for (int32_t i = 0; i < Files.GetFileCount(); ++i) MainRows.push_back(i);
+  Model.InitialiseOptions(Rows);
+  EXPECT_EQ(Model.LoadTags(), 0);
+  EXPECT_EQ(Cells(0), "     1| I+II|a both|Artist A|Title A|3|9|||||");
+  EXPECT_EQ(Cells(1), "     2|    I|b v1|Artist B|Title B|5||Album B|1999|Rock|note|");
+  for (int32_t i = 0; i < Files.GetFileCount(); ++i) EXPECT_TRUE(Files.GetFileInfo(i)->Opened) << i;
+  Rows = {1};
+  const TDataChange change = Model.DataChange(1);
+  ASSERT_TRUE(change.Mpeg);
+  const std::string size = FormatFileSize(Original["b v1"].size());
+  EXPECT_EQ(change.Mpeg->Values[mvSize].value_or("").substr(0, size.size()), size);
 }
 
 TEST_F(TagEditorModelTest, ChangingSeveralRowsWritesTheTickedFieldAndEachFileKeepsItsOwnValues) {

@@ -41,6 +41,7 @@ TEST_F(MainWindowCore, AFirstStartWritesTheSettingsAndAClosePendingAPreviewAsks)
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
   EXPECT_TRUE(Session->ShellMenuRegistered);
   EXPECT_EQ(FileList->GetFileCount(), 1);
+  EXPECT_FALSE(FileList->GetFileInfo(0)->Opened);  // the window opens it once it has painted
   EXPECT_TRUE(ConfirmMainWindowClose());
   Settings->RenamePending = true;
   Presenter.Press(mtYesNo, dbNo);
