@@ -79,6 +79,23 @@ TEST(Controls, ANewFrameLaysTheChildrenOutInTheClientAreaItLeaves) {
   EXPECT_EQ(corner->BoundsRect(), Bounds(350, 250, 40, 10));
 }
 
+TEST(Controls, AFormWithoutAWindowTakesItsClientAreaFromTheFrameOfItsBorderStyle) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  ASSERT_FALSE(form->HandleAllocated());
+  const TRect none = form->ClientRect();
+  EXPECT_EQ(none, Bounds(0, 0, 400, 300));
+  form->SetBorderStyle(bsSizeable);
+  const TRect sizeable = form->ClientRect();
+  EXPECT_LT(sizeable.Height(), 300);
+  form->SetBorderStyle(bsToolWindow);
+  EXPECT_GT(form->ClientRect().Height(), sizeable.Height());  // a smaller caption
+  form->SetBorderStyle(bsSizeable);
+  EXPECT_EQ(form->ClientRect(), sizeable);
+  form->SetBorderStyle(bsNone);
+  EXPECT_EQ(form->ClientRect(), none);
+  EXPECT_FALSE(form->HandleAllocated());
+}
+
 TEST(Controls, HidingOrDisablingAlignmentRealignsAtTheRightTime) {
   TOwned<TForm> form(MakeForm(100, 100, 300, 200));
   auto* top = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 30));
