@@ -12,6 +12,10 @@ std::string AnsiLowerCase(const std::string& s);
 int AnsiCompareText(std::string_view a, std::string_view b);
 int AnsiCompareStr(const std::string& a, const std::string& b);
 inline bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
+// A key whose byte order (std::string's comparison) is the order of AnsiCompareText
+// (ignoreCase) or AnsiCompareStr: a sort makes one per text instead of comparing texts
+// by the locale n log n times.
+std::string AnsiSortKey(std::string_view text, bool ignoreCase);
 // The locale's decimal separator.
 char DecimalSeparator();
 

@@ -371,9 +371,15 @@ bool TStringList::Find(const std::string& s, int& index) const {
 
 void TStringList::Sort() {
   Changing();
-  std::stable_sort(FItems.begin(), FItems.end(), [this](const Item& a, const Item& b) {
-    return CompareStrings(a.Text, b.Text) < 0;
-  });
+  // Each line's key is made once; comparing keys costs a fraction of a locale comparison.
+  std::vector<std::pair<std::string, size_t>> keyed;
+  keyed.reserve(FItems.size());
+  for (size_t i = 0; i < FItems.size(); ++i) keyed.emplace_back(AnsiSortKey(FItems[i].Text, !FCaseSensitive), i);
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<Item> sorted;
+  sorted.reserve(FItems.size());
+  for (const auto& entry : keyed) sorted.push_back(std::move(FItems[entry.second]));
+  FItems = std::move(sorted);
   Changed();
 }
 

@@ -137,12 +137,17 @@ void TCustomForm::CreateWnd() {
 TRect TCustomForm::ClientRect() {
   if (HandleAllocated()) return TWinControl::ClientRect();
   // Without a window the frame's size comes from the style the window will have.
-  const TWindowStyle frame = FormWindowStyle(FBorderStyle, FBorderIcons);
-  RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, frame.Style, FALSE, frame.ExStyle);
-  const int width = Width() - static_cast<int>(r.right - r.left);
-  const int height = Height() - static_cast<int>(r.bottom - r.top);
-  return {0, 0, std::max(width, 0), std::max(height, 0)};
+  const TSize frame = FrameSize(FormWindowStyle(FBorderStyle, FBorderIcons));
+  return {0, 0, std::max(Width() - frame.cx, 0), std::max(Height() - frame.cy, 0)};
+}
+
+TSize TCustomForm::FrameSize(const TWindowStyle& style) {
+  if (!FFrameSize || FFrameSize->Style.Style != style.Style || FFrameSize->Style.ExStyle != style.ExStyle) {
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, style.Style, FALSE, style.ExStyle);
+    FFrameSize = TFrameSizeCache{style, {static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)}};
+  }
+  return FFrameSize->Size;
 }
 
 void TCustomForm::ApplyFrameStyle() {

@@ -10,6 +10,7 @@
 
 #include "portable/FormGeometry.h"
 
+#include <optional>
 #include <vector>
 
 class TMainMenu;
@@ -153,6 +154,10 @@ protected:
 private:
   void ApplyPlacement();
   void ApplyFrameStyle();
+  // The width and height the frame of style takes from a window: asked of the system once
+  // per style, since a form without a window asks for its client size many times while
+  // it is read.
+  TSize FrameSize(const TWindowStyle& style);
   void CloseModal();
   void HandleGetMinMaxInfo(TMessage& Message);
   void HandleSize(TMessage& Message);
@@ -192,6 +197,11 @@ private:
   int FFocusChangesHeld = 0;
   TIcon FIcon;
   TControlCanvas FCanvas;
+  struct TFrameSizeCache {
+    TWindowStyle Style;
+    TSize Size;
+  };
+  std::optional<TFrameSizeCache> FFrameSize;
 };
 
 class TForm : public TCustomForm {

@@ -191,6 +191,9 @@ void TWinControl::PlaceInZOrder() {
       above = (*it)->FHandle;
       break;
     }
+  // Already there, as the children its parent makes are: no move.
+  const HWND previous = GetWindow(FHandle, GW_HWNDPREV);
+  if (above == HWND_TOP ? previous == nullptr : previous == above) return;
   SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -201,9 +204,11 @@ void TWinControl::CreateHandle() {
   CreateWnd();
   // A hidden child (an inactive page, a drop-down list) makes its window when it first
   // shows (UpdateShowing) or is first asked for it: start-up makes only what it shows.
+  // The last child comes first: the system puts each new child window at the bottom,
+  // right under the one made before it, where it belongs.
   const std::vector<TWinControl*> children = FWinControls;
-  for (TWinControl* child : children)
-    if (child->Visible()) child->CreateHandle();
+  for (auto it = children.rbegin(); it != children.rend(); ++it)
+    if ((*it)->Visible()) (*it)->CreateHandle();
   FControlState.Include(csAlignmentNeeded);
 }
 

@@ -78,8 +78,9 @@ TGridRect TDynSkinCustomGrid::CellsIn(const TRect& Clip, const TGridDrawInfo& Dr
 }
 
 void TDynSkinCustomGrid::RepaintGridRect(const TGridRect& Rect) {
+  // A grid not on screen paints every cell when it shows.
+  if (!GridShowing() || InPaint()) return;
   HWND window = GridWindow();
-  if (window == nullptr || InPaint()) return;
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
   const TRect area = GridRectToScreenRect(Rect, drawInfo, true, GridRightToLeft());

@@ -86,3 +86,21 @@ TEST(AnsiText, CompareTextOrdersAsTheLowerCaseTexts) {
 #endif
 
 }  // namespace
+
+// Sort keys order texts as the locale comparisons do, with and without case: names with
+// hyphens and apostrophes (which a word sort weighs apart), digits, accents of code page
+// 1252, case twins, prefixes and the empty text.
+TEST(LocaleSortKey, OrdersAsTheLocaleComparison) {
+  const std::string texts[] = {"",          "a",          "A",           "ab",         "a-b",        "ab-",
+                               "a'b",       "co-op",      "coop",        "Coop",       "Track 01",   "Track 1",
+                               "Track 10",  "track 2",    "01 - Intro",  "1 - Intro",  "_hidden",    "~tilde",
+                               "\xE9t\xE9", "\xC9T\xC9",  "ete",         "\xDF",       "ss",         "Zebra",
+                               "zebra  ",   "Artist - Title", "Artist- Title", "Artist -Title", "x.mp3", "x.MP3"};
+  auto sign = [](int v) { return (v > 0) - (v < 0); };
+  for (const std::string& a : texts)
+    for (const std::string& b : texts) {
+      SCOPED_TRACE(a + " | " + b);
+      EXPECT_EQ(sign(AnsiSortKey(a, true).compare(AnsiSortKey(b, true))), sign(AnsiCompareText(a, b)));
+      EXPECT_EQ(sign(AnsiSortKey(a, false).compare(AnsiSortKey(b, false))), sign(AnsiCompareStr(a, b)));
+    }
+}

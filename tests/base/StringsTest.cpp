@@ -1,4 +1,5 @@
 #include "base/Exceptions.h"
+#include "base/Locale.h"
 #include "base/Streams.h"
 #include "base/Strings.h"
 
@@ -122,6 +123,13 @@ TEST(StringListSorting, SortsWithTheLocaleCompareAndObjectsTravel) {
   EXPECT_EQ(list.Objects(0), &a);
   EXPECT_EQ(list.Objects(1), &b);
   EXPECT_EQ(list.Objects(2), &c);
+  // Lines the comparison finds equal keep their order.
+  list.SetText("Beta\r\nalpha\r\nbeta\r\nALPHA");
+  list.Sort();
+  EXPECT_EQ(Items(list), (Lines{"alpha", "ALPHA", "Beta", "beta"}));
+  list.SetCaseSensitive(true);
+  list.Sort();
+  for (int i = 1; i < list.Count(); ++i) EXPECT_LT(AnsiCompareStr(list.Strings(i - 1), list.Strings(i)), 0);
 }
 
 TEST(StringListSorting, SortedListsInsertInOrderAndHandleDuplicates) {

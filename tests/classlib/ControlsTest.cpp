@@ -79,6 +79,23 @@ TEST(Controls, ANewFrameLaysTheChildrenOutInTheClientAreaItLeaves) {
   EXPECT_EQ(corner->BoundsRect(), Bounds(350, 250, 40, 10));
 }
 
+TEST(Controls, AFormWithoutAWindowTakesItsClientAreaFromTheFrameOfItsBorderStyle) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 300));
+  ASSERT_FALSE(form->HandleAllocated());
+  const TRect none = form->ClientRect();
+  EXPECT_EQ(none, Bounds(0, 0, 400, 300));
+  form->SetBorderStyle(bsSizeable);
+  const TRect sizeable = form->ClientRect();
+  EXPECT_LT(sizeable.Height(), 300);
+  form->SetBorderStyle(bsToolWindow);
+  EXPECT_GT(form->ClientRect().Height(), sizeable.Height());  // a smaller caption
+  form->SetBorderStyle(bsSizeable);
+  EXPECT_EQ(form->ClientRect(), sizeable);
+  form->SetBorderStyle(bsNone);
+  EXPECT_EQ(form->ClientRect(), none);
+  EXPECT_FALSE(form->HandleAllocated());
+}
+
 TEST(Controls, HidingOrDisablingAlignmentRealignsAtTheRightTime) {
   TOwned<TForm> form(MakeForm(100, 100, 300, 200));
   auto* top = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 10, 30));
@@ -224,19 +241,39 @@ TEST(Controls, ChildListsOrderAndHitTesting) {
 
 // Windows stack as their controls are listed (the later above), however their handles
 // come to be made: with the form, one by one, or again after a re-creation.
+// A panel that counts the moves in the stacking order its window is told of.
+class TRestackCountingPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+  int Restacks = 0;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & SWP_NOZORDER) == 0)
+      ++Restacks;
+    TPanelControl::WndProc(Message);
+  }
+};
+
 TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
-  auto* lower = AddChild<TPanelControl>(form.get(), Bounds(0, 0, 50, 50));
-  auto* upper = AddChild<TPanelControl>(form.get(), Bounds(20, 20, 50, 50));
+  auto* lower = AddChild<TRestackCountingPanel>(form.get(), Bounds(0, 0, 50, 50));
+  auto* middle = AddChild<TRestackCountingPanel>(form.get(), Bounds(10, 10, 50, 50));
+  auto* upper = AddChild<TRestackCountingPanel>(form.get(), Bounds(20, 20, 50, 50));
   form->Show();
   auto topmost = [&] { return GetWindow(form->Handle(), GW_CHILD); };
   EXPECT_EQ(topmost(), upper->Handle());
+  EXPECT_EQ(GetWindow(upper->Handle(), GW_HWNDNEXT), middle->Handle());
+  EXPECT_EQ(GetWindow(middle->Handle(), GW_HWNDNEXT), lower->Handle());
+  // Made with the form, each window is born in its place: none is moved.
+  EXPECT_EQ(lower->Restacks + middle->Restacks + upper->Restacks, 0);
   EXPECT_EQ(ChildWindowFromPoint(form->Handle(), POINT{30, 30}), upper->Handle());
   auto* latest = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 50, 50));
   EXPECT_EQ(topmost(), latest->Handle());
   upper->RecreateWnd();
   EXPECT_EQ(GetWindow(latest->Handle(), GW_HWNDNEXT), upper->Handle());
-  EXPECT_EQ(GetWindow(upper->Handle(), GW_HWNDNEXT), lower->Handle());
+  EXPECT_EQ(GetWindow(upper->Handle(), GW_HWNDNEXT), middle->Handle());
 }
 
 }  // namespace

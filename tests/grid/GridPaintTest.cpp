@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -28,6 +30,25 @@ const TspDataSkinGridControl& GridEntry(const TspSkinData& Data) {
 TColor CellPixel(const TPixelDC& Painted, TDynSkinCustomGrid* Grid, int32_t ACol, int32_t ARow) {
   const TRect r = Grid->CellRect(ACol, ARow);
   return Painted.Pixel(r.Right - 3, r.Top + 2);
+}
+
+// A cell changed while the grid is not on screen draws nothing then: the grid draws it,
+// new text and all, once it shows.
+TEST(GridPaint, ACellChangedWhileHiddenIsDrawnWhenTheGridShows) {
+  TGridTestWindow window(5, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  ShownPixels(grid);
+  std::vector<std::string> drawn;
+  grid->OnDrawCell = [&](TObject*, int32_t ACol, int32_t ARow, TRect, TGridDrawState) {
+    drawn.push_back(grid->Cells(ACol, ARow));
+  };
+  HWND form = window.Window().Form()->Handle();
+  ShowWindow(form, SW_HIDE);
+  grid->SetCells(1, 2, "changed while hidden");
+  EXPECT_TRUE(drawn.empty());
+  ShowWindow(form, SW_SHOWNOACTIVATE);
+  ShownPixels(grid);
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), "changed while hidden"), drawn.end());
 }
 
 TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {

@@ -129,6 +129,11 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return CompareBytes(a, b); }
 
+std::string AnsiSortKey(std::string_view text, bool ignoreCase) {
+  std::string key(text);
+  return ignoreCase ? MapBytes(key, Lower1252) : key;
+}
+
 char DecimalSeparator() { return '.'; }
 
 int CodePageOfLocale(uint32_t locale) {

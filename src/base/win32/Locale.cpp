@@ -3,7 +3,9 @@
 #include "base/StrUtils.h"
 #include "base/win32/WinApi.h"
 
+#include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -32,6 +34,21 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
 }
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return Compare(0, a, b); }
+
+// The locale's own sort key: the system orders keys as it orders the texts.
+std::string AnsiSortKey(std::string_view text, bool ignoreCase) {
+  if (text.empty()) return {};
+  const DWORD flags = LCMAP_SORTKEY | (ignoreCase ? NORM_IGNORECASE : 0);
+  const int length = static_cast<int>(text.size());
+  const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+  std::string key(static_cast<size_t>(std::max(size, 0)), '\0');
+  const int written = size > 0 ? LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length,
+                                              reinterpret_cast<char*>(key.data()), size)
+                               : 0;
+  if (written <= 0) throw std::runtime_error("no sort key for a text");
+  key.resize(static_cast<size_t>(written));
+  return key;
+}
 
 char DecimalSeparator() {
   char buffer[8] = {};

@@ -141,8 +141,9 @@ void TspSkinCustomEdit::Invalidate() {
   if (Parent() != nullptr && HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
+// A window not on screen gets its frame painted by the system when it shows.
 void TspSkinCustomEdit::RepaintFrame() {
-  if (Parent() != nullptr && HandleAllocated()) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
+  if (Parent() != nullptr && HandleAllocated() && IsWindowVisible(Handle())) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
 }
 
 // Messages
