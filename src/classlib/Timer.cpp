@@ -12,14 +12,13 @@ constexpr UINT_PTR kTimerId = 1;
 TTimer::TTimer(TComponent* AOwner, bool Enabled) : TComponent(AOwner), FEnabled(Enabled) { UpdateTimer(); }
 
 TTimer::~TTimer() {
-  if (FWindow == nullptr || !IsWindow(FWindow)) return;
+  if (FWindow == nullptr) return;
   KillTimer(FWindow, kTimerId);
   DeallocateHWnd(FWindow);
 }
 
 HWND TTimer::Handle() {
-  // A child of the application's window: timers need no window of their own on top.
-  if (FWindow == nullptr) FWindow = AllocateHWnd(Event(this, &TTimer::WndProc), Application->Handle());
+  if (FWindow == nullptr) FWindow = AllocateHWnd(Event(this, &TTimer::WndProc));
   return FWindow;
 }
 
