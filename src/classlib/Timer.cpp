@@ -12,13 +12,14 @@ constexpr UINT_PTR kTimerId = 1;
 TTimer::TTimer(TComponent* AOwner, bool Enabled) : TComponent(AOwner), FEnabled(Enabled) { UpdateTimer(); }
 
 TTimer::~TTimer() {
-  if (FWindow == nullptr) return;
+  if (FWindow == nullptr || !IsWindow(FWindow)) return;
   KillTimer(FWindow, kTimerId);
   DeallocateHWnd(FWindow);
 }
 
 HWND TTimer::Handle() {
-  if (FWindow == nullptr) FWindow = AllocateHWnd(Event(this, &TTimer::WndProc));
+  // A child of the application's window: timers need no window of their own on top.
+  if (FWindow == nullptr) FWindow = AllocateHWnd(Event(this, &TTimer::WndProc), Application->Handle());
   return FWindow;
 }
 

@@ -49,6 +49,11 @@ const char kUtilityClass[] = "TVqUtilityWindow";
 LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* method = reinterpret_cast<TWndMethod*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (method == nullptr) return DefWindowProcA(window, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {  // gone without DeallocateHWnd: with its parent
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    delete method;
+    return DefWindowProcA(window, msg, wParam, lParam);
+  }
   // A copy: the method may deallocate the window (and the stored method) while it runs.
   TWndMethod handler = *method;
   TMessage message{msg, wParam, lParam, 0};
@@ -145,7 +150,7 @@ LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
   return message.Result;
 }
 
-HWND AllocateHWnd(TWndMethod Method) {
+HWND AllocateHWnd(TWndMethod Method, HWND Parent) {
   static const bool registered = [] {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = UtilityWindowProc;
@@ -154,15 +159,17 @@ HWND AllocateHWnd(TWndMethod Method) {
     return RegisterClassA(&windowClass) != 0;
   }();
   if (!registered) RaiseLastOSError();
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = Parent != nullptr ? CreateWindowExA(WS_EX_NOPARENTNOTIFY, kUtilityClass, "", WS_CHILD, 0, 0, 0, 0, Parent, nullptr,
+                                                   GetModuleHandleA(nullptr), nullptr)
+                                 : CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                   nullptr, GetModuleHandleA(nullptr), nullptr);
   if (window == nullptr) RaiseLastOSError();
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new TWndMethod(std::move(Method))));
   return window;
 }
 
 void DeallocateHWnd(HWND Window) {
-  if (Window == nullptr) return;
+  if (Window == nullptr || !IsWindow(Window)) return;
   auto* method = reinterpret_cast<TWndMethod*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
   SetWindowLongPtrA(Window, GWLP_USERDATA, 0);
   delete method;

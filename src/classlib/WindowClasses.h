@@ -24,6 +24,8 @@ void UnbindControlWindow(HWND Window);
 LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 // A hidden window whose messages go to Method; the method answers (or calls
-// DefWindowProcA) itself. DeallocateHWnd may be called from inside Method.
-HWND AllocateHWnd(TWndMethod Method);
+// DefWindowProcA) itself. DeallocateHWnd may be called from inside Method. Without a
+// parent it is a top-level window (which alone hears broadcasts); with one it is a child
+// of it, made for a fraction of a top-level window's cost, and gone with it.
+HWND AllocateHWnd(TWndMethod Method, HWND Parent = nullptr);
 void DeallocateHWnd(HWND Window);

@@ -1,9 +1,13 @@
 #include "TestControls.h"
 #include "UiTest.h"
 
+#include "classlib/Application.h"
 #include "classlib/Timer.h"
+#include "classlib/WindowClasses.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -40,6 +44,30 @@ TEST(Timer, MadeStoppedItStartsLaterAndItsWindowTakesTicks) {
   timer->SetEnabled(true);
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
   TOwned<TTimer> unstarted(new TTimer(nullptr, false));  // goes without ever having a window
+}
+
+// A timer's window hangs under the application's window instead of standing on its own.
+TEST(Timer, ItsWindowIsAChildOfTheApplicationWindow) {
+  TOwned<TTimer> timer(new TTimer(nullptr));
+  EXPECT_EQ(GetParent(timer->Handle()), Application->Handle());
+  EXPECT_FALSE(IsWindowVisible(timer->Handle()));
+}
+
+// A child utility window that goes with its parent frees its method; deallocating it
+// afterwards does nothing.
+TEST(UtilityWindow, GoneWithItsParentItFreesItsMethod) {
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(parent, nullptr);
+  auto held = std::make_shared<int>(0);
+  HWND window = AllocateHWnd([held](TMessage& message) { message.Result = ++*held; }, parent);
+  EXPECT_EQ(GetParent(window), parent);
+  EXPECT_EQ(SendMessageA(window, WM_USER, 0, 0), 1);
+  EXPECT_EQ(held.use_count(), 2);
+  DestroyWindow(parent);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(held.use_count(), 1);
+  DeallocateHWnd(window);
+  EXPECT_EQ(held.use_count(), 1);
 }
 
 TEST(Timer, MayBeFreedInsideItsOwnHandler) {
