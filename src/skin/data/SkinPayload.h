@@ -11,6 +11,7 @@
 #include "base/Strings.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class TStream;
@@ -25,14 +26,23 @@ inline constexpr int64_t MaxSkinPixels = TPixelImage::MaxPixels;
 // The most bytes a stored skin may inflate to.
 inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
 
-struct TspSkinPayload {
+struct TspSkinPictures {
   TPixelImage Picture;          // the window frame
   TPixelImage InActivePicture;  // the frame of an inactive window
   TPixelImage Mask;             // black pixels are inside the window shape
   TPixelImage RollUpPicture;
   TPixelImage RollUpMask;
   std::vector<TPixelImage> ActivePictures;
+};
+
+struct TspSkinPayload : TspSkinPictures {
   TStringList IniText;
+};
+
+// A payload as a skin load takes it: the pictures decoded and the INI text as it lies.
+struct TspDecodedSkin {
+  TspSkinPictures Pictures;
+  std::string IniText;
 };
 
 int32_t ReadStoredSkinInt32(TStream& S);  // raises EReadError when the stream ends
@@ -44,7 +54,9 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // parses it where it lies.
-bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload);
+bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures);
+// The pictures, then the rest of S as the INI text; false as ReadSkinPictures.
+bool ReadDecodedSkin(TStream& S, TspDecodedSkin& Skin);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
 // empty picture writes flag 1 and nothing else). Colour pictures are written as BMP
 // files of the depth they were read at (24 or 32 bits, alpha kept), the two masks as
