@@ -179,8 +179,8 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin)
 }
 
 bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
-  // Copies: the decoding is shared with every other load of this stored skin, and each
-  // skin data must stay its own when the other loads, clears or goes.
+  // The pictures are copied: the decoding is shared with every other load of this stored
+  // skin, and each skin data must stay its own when another loads, clears or goes.
   const std::shared_ptr<const TspDecodedSkin> skin = AStoredSkin.Decoded();
   if (skin == nullptr) return false;
   const TspSkinPictures& pictures = skin->Pictures;
@@ -191,9 +191,7 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   RollUpMask = pictures.RollUpMask;
   ActivePictures = pictures.ActivePictures;
 
-  TMemIniFile text;
-  text.SetText(skin->IniText);
-  TspBudgetedSkinIni ini(text);  // whatever the sections read, together bounded
+  TspBudgetedSkinIni ini(skin->Ini);  // whatever the sections read, together bounded
   for (const TNameKey& name : NameKeys)
     this->*name.Field = ini.ReadString(name.Section, name.Key, "");
   ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);

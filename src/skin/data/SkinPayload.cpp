@@ -74,10 +74,12 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
   return true;
 }
 
-bool ReadDecodedSkin(TStream& S, TspDecodedSkin& Skin) {
+bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin) {
   if (!ReadSkinPictures(S, Skin.Pictures)) return false;
-  Skin.IniText.resize(static_cast<size_t>(S.Size() - S.Position()));
-  S.ReadBuffer(Skin.IniText.data(), CheckedInt32(static_cast<int64_t>(Skin.IniText.size())));
+  // Parsed where it lies in the payload, without a copy of its own.
+  const auto start = static_cast<size_t>(S.Position());
+  Skin.Ini.SetText(std::string_view(reinterpret_cast<const char*>(S.Memory()) + start,
+                                    static_cast<size_t>(S.Size()) - start));
   return true;
 }
 

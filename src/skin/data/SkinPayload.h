@@ -7,13 +7,14 @@
 // the end. Container (a compressed skin file, a skin-list item): a version, a byte count
 // N and N bytes of zlib data. Every number is a little-endian signed 32-bit integer.
 
+#include "base/IniFiles.h"
 #include "base/PixelImage.h"
 #include "base/Strings.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
+class TMemoryStream;
 class TStream;
 
 // Readers accept every payload and container version up to this; writers write
@@ -39,10 +40,12 @@ struct TspSkinPayload : TspSkinPictures {
   TStringList IniText;
 };
 
-// A payload as a skin load takes it: the pictures decoded and the INI text as it lies.
+// A payload as skin loads take it: the pictures decoded and the INI text parsed.
 struct TspDecodedSkin {
   TspSkinPictures Pictures;
-  std::string IniText;
+  // Mutable only because an INI file's reads are not const in type; they change nothing.
+  // Loads read it through a TspBudgetedSkinIni, which refuses writes.
+  mutable TMemIniFile Ini;
 };
 
 int32_t ReadStoredSkinInt32(TStream& S);  // raises EReadError when the stream ends
@@ -55,8 +58,8 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // parses it where it lies.
 bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures);
-// The pictures, then the rest of S as the INI text; false as ReadSkinPictures.
-bool ReadDecodedSkin(TStream& S, TspDecodedSkin& Skin);
+// The pictures, then the rest of S parsed as the INI text; false as ReadSkinPictures.
+bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
 // empty picture writes flag 1 and nothing else). Colour pictures are written as BMP
 // files of the depth they were read at (24 or 32 bits, alpha kept), the two masks as
