@@ -60,7 +60,13 @@ void TspCompressedStoredSkin::SetCompressedFileName(const std::string& Value) {
   LoadFromCompressedFile(Value);
 }
 
+void TspCompressedStoredSkin::ClearData() {
+  FCompressedStream.Clear();
+  FDecoded.reset();
+}
+
 void TspCompressedStoredSkin::ReadData(TStream& Stream) {
+  FDecoded.reset();
   FCompressedStream.LoadFromStream(Stream);
 }
 
@@ -79,6 +85,20 @@ void TspCompressedStoredSkin::DeCompressToStream(TMemoryStream& S) {
   DecompressStream(S, FCompressedStream, MaxSkinPayloadSize);
 }
 
+std::shared_ptr<const TspDecodedSkin> TspCompressedStoredSkin::Decoded() {
+  if (FDecoded != nullptr) return FDecoded;
+  auto skin = std::make_shared<TspDecodedSkin>();
+  {
+    TMemoryStream payload;
+    ++FDecodings;
+    DeCompressToStream(payload);
+    payload.SetPosition(0);
+    if (!ReadDecodedSkin(payload, *skin)) return nullptr;
+  }
+  FDecoded = std::move(skin);
+  return FDecoded;
+}
+
 void TspCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName) {
   TspSkinPayload payload;
   payload.IniText.LoadFromFile(AFileName);
@@ -87,7 +107,7 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName) {
   if (!CheckSkinIniFile(ini)) return;
 
   const std::string folder = ExtractFilePath(AFileName);
-  FCompressedStream.Clear();
+  ClearData();
   for (const TPictureKey& key : PictureKeys) {
     const std::string name = ini.ReadString(PicturesSection, key.Key, "");
     if (!name.empty()) payload.*key.Picture = LoadBmpFile(folder + name);
@@ -103,7 +123,7 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName) {
 }
 
 void TspCompressedStoredSkin::LoadFromCompressedFile(const std::string& AFileName) {
-  FCompressedStream.Clear();
+  ClearData();
   TFileStream file(AFileName, fmOpenRead | fmShareDenyWrite);
   ReadContainer(file);
 }
@@ -114,7 +134,7 @@ void TspCompressedStoredSkin::LoadFromCompressStream(TStream& S) {
 }
 
 void TspCompressedStoredSkin::ReadContainer(TStream& S) {
-  FCompressedStream.Clear();
+  ClearData();
   if (ReadStoredSkinInt32(S) > MaxStoredSkinVersion) return;
   // A negative count is as unreadable as an unknown version.
   const int32_t count = ReadStoredSkinInt32(S);

@@ -1,13 +1,16 @@
 #pragma once
 // TspCompressedStoredSkin: one skin carried as zlib data in a form resource. At run time
-// it only holds the bytes and inflates them on request; a host tool builds the bytes from
-// a skin folder (an INI file and the BMP files it names) or takes them from a compressed
-// skin container file.
+// it holds the bytes and, once a skin data loads it, their decoding; a host tool builds
+// the bytes from a skin folder (an INI file and the BMP files it names) or takes them
+// from a compressed skin container file.
 
 #include "base/Component.h"
 #include "base/Streams.h"
 
+#include <memory>
 #include <string>
+
+struct TspDecodedSkin;
 
 class TspCompressedStoredSkin : public TComponent {
 public:
@@ -38,6 +41,13 @@ public:
   // Inflates the zlib data into S from S's position. Raises EDecompressionError for
   // corrupt data or a payload larger than MaxSkinPayloadSize.
   void DeCompressToStream(TMemoryStream& S);
+  // The payload inflated and decoded, made on the first call and kept, unchanged, until
+  // the zlib data changes: every skin data loading this skin copies from one decoding.
+  // nullptr (nothing kept) for a payload version above MaxStoredSkinVersion; a payload
+  // that cannot be read raises as DeCompressToStream and ReadSkinPictures do.
+  std::shared_ptr<const TspDecodedSkin> Decoded();
+  // How many times Decoded set about inflating the zlib data.
+  int Decodings() const { return FDecodings; }
 
   // The skin builder: the payload of the skin folder's INI file and the pictures its
   // PICTURES section names, compressed at the maximum level. An INI file that lacks a
@@ -55,9 +65,13 @@ public:
 private:
   bool Designing() const;
   void ReadContainer(TStream& S);
+  // Empties the zlib data, and with it the decoding made of it.
+  void ClearData();
 
   std::string FFileName;
   std::string FCompressedFileName;
   std::string FDescription;
   TMemoryStream FCompressedStream;
+  std::shared_ptr<const TspDecodedSkin> FDecoded;
+  int FDecodings = 0;
 };

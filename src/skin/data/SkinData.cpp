@@ -179,26 +179,19 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin)
 }
 
 bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
-  TspSkinPayload payload;
-  TMemIniFile text;
-  {
-    TMemoryStream stream;
-    AStoredSkin.DeCompressToStream(stream);
-    stream.SetPosition(0);
-    if (!ReadSkinPictures(stream, payload)) return false;
-    // The INI text is parsed where it lies in the inflated payload, without a copy.
-    const auto start = static_cast<size_t>(stream.Position());
-    text.SetText(std::string_view(reinterpret_cast<const char*>(stream.Memory()) + start,
-                                  static_cast<size_t>(stream.Size()) - start));
-  }
-  Picture = std::move(payload.Picture);
-  InActivePicture = std::move(payload.InActivePicture);
-  Mask = std::move(payload.Mask);
-  RollUpPicture = std::move(payload.RollUpPicture);
-  RollUpMask = std::move(payload.RollUpMask);
-  ActivePictures = std::move(payload.ActivePictures);
+  // The pictures are copied: the decoding is shared with every other load of this stored
+  // skin, and each skin data must stay its own when another loads, clears or goes.
+  const std::shared_ptr<const TspDecodedSkin> skin = AStoredSkin.Decoded();
+  if (skin == nullptr) return false;
+  const TspSkinPictures& pictures = skin->Pictures;
+  Picture = pictures.Picture;
+  InActivePicture = pictures.InActivePicture;
+  Mask = pictures.Mask;
+  RollUpPicture = pictures.RollUpPicture;
+  RollUpMask = pictures.RollUpMask;
+  ActivePictures = pictures.ActivePictures;
 
-  TspBudgetedSkinIni ini(text);  // whatever the sections read, together bounded
+  TspBudgetedSkinIni ini(skin->Ini);  // whatever the sections read, together bounded
   for (const TNameKey& name : NameKeys)
     this->*name.Field = ini.ReadString(name.Section, name.Key, "");
   ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);

@@ -93,9 +93,10 @@ public:
   const std::shared_ptr<TspSkinPictureCache>& PictureCache() const { return FPictureCache; }
   void SetPictureCache(std::shared_ptr<TspSkinPictureCache> Cache) { FPictureCache = std::move(Cache); }
 
-  // Loads the skin of AStoredSkin (not nil). A stored skin without data changes
-  // nothing. A load that fails clears the skin, ends SkinChanging, sends the change
-  // and after-change messages, then lets the error go on.
+  // Loads the skin of AStoredSkin (not nil), copying its pictures from the stored
+  // skin's decoding (TspCompressedStoredSkin::Decoded), which other loads share. A
+  // stored skin without data changes nothing. A load that fails clears the skin, ends
+  // SkinChanging, sends the change and after-change messages, then lets the error go on.
   void LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin);
 
   // Splits an entry "IDName:keyword" at its first ":"; without one both are empty.

@@ -8,7 +8,7 @@ namespace {
 
 // A picture record, the payload versions that carry it, and how it is written.
 struct TPictureRecord {
-  TPixelImage TspSkinPayload::*Picture;
+  TPixelImage TspSkinPictures::*Picture;
   bool (*CarriedBy)(int32_t Version);
   bool IsMask;
 };
@@ -74,7 +74,16 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
   return true;
 }
 
-bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload) {
+bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin) {
+  if (!ReadSkinPictures(S, Skin.Pictures)) return false;
+  // Parsed where it lies in the payload, without a copy of its own.
+  const auto start = static_cast<size_t>(S.Position());
+  Skin.Ini.SetText(std::string_view(reinterpret_cast<const char*>(S.Memory()) + start,
+                                    static_cast<size_t>(S.Size()) - start));
+  return true;
+}
+
+bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures) {
   const int32_t version = ReadStoredSkinInt32(S);
   if (version > MaxStoredSkinVersion) return false;
   TPictureReader pictures(S);
@@ -82,12 +91,12 @@ bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload) {
     if (!record.CarriedBy(version)) continue;
     uint8_t flag;
     S.ReadBuffer(&flag, 1);
-    Payload.*record.Picture = flag == PictureFollows ? pictures.Read() : TPixelImage{};
+    Pictures.*record.Picture = flag == PictureFollows ? pictures.Read() : TPixelImage{};
   }
   // A count of 0 or less means none; a larger one is bounded by the pictures present,
   // since each must be read whole.
   const int32_t count = ReadStoredSkinInt32(S);
-  for (int32_t i = 0; i < count; ++i) Payload.ActivePictures.push_back(pictures.Read());
+  for (int32_t i = 0; i < count; ++i) Pictures.ActivePictures.push_back(pictures.Read());
   return true;
 }
 

@@ -7,12 +7,14 @@
 // the end. Container (a compressed skin file, a skin-list item): a version, a byte count
 // N and N bytes of zlib data. Every number is a little-endian signed 32-bit integer.
 
+#include "base/IniFiles.h"
 #include "base/PixelImage.h"
 #include "base/Strings.h"
 
 #include <cstdint>
 #include <vector>
 
+class TMemoryStream;
 class TStream;
 
 // Readers accept every payload and container version up to this; writers write
@@ -25,14 +27,25 @@ inline constexpr int64_t MaxSkinPixels = TPixelImage::MaxPixels;
 // The most bytes a stored skin may inflate to.
 inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
 
-struct TspSkinPayload {
+struct TspSkinPictures {
   TPixelImage Picture;          // the window frame
   TPixelImage InActivePicture;  // the frame of an inactive window
   TPixelImage Mask;             // black pixels are inside the window shape
   TPixelImage RollUpPicture;
   TPixelImage RollUpMask;
   std::vector<TPixelImage> ActivePictures;
+};
+
+struct TspSkinPayload : TspSkinPictures {
   TStringList IniText;
+};
+
+// A payload as skin loads take it: the pictures decoded and the INI text parsed.
+struct TspDecodedSkin {
+  TspSkinPictures Pictures;
+  // Mutable only because an INI file's reads are not const in type; they change nothing.
+  // Loads read it through a TspBudgetedSkinIni, which refuses writes.
+  mutable TMemIniFile Ini;
 };
 
 int32_t ReadStoredSkinInt32(TStream& S);  // raises EReadError when the stream ends
@@ -44,7 +57,9 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // parses it where it lies.
-bool ReadSkinPictures(TStream& S, TspSkinPayload& Payload);
+bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures);
+// The pictures, then the rest of S parsed as the INI text; false as ReadSkinPictures.
+bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
 // empty picture writes flag 1 and nothing else). Colour pictures are written as BMP
 // files of the depth they were read at (24 or 32 bits, alpha kept), the two masks as

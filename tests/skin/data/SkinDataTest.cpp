@@ -1,6 +1,7 @@
 #include "skin/data/SkinData.h"
 
 #include "FakeForms.h"
+#include "SkinEntriesText.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
 
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -393,6 +396,186 @@ TEST_F(SkinListTest, WithoutAListAnyIndexIsKeptAndNothingLoads) {
   data->SetSkinIndex(1);
   EXPECT_TRUE(data->Empty());
   data->SetSkinList(nullptr);
+}
+
+// What a load put into a skin data component: two loads compare equal exactly when
+// every picture byte, name and entry value is the same.
+struct TLoadedSkin {
+  std::vector<std::tuple<int32_t, int32_t, int, std::vector<uint8_t>>> Pictures;
+  std::string Text;
+};
+
+TLoadedSkin LoadedSkinOf(const TspSkinData& Data) {
+  TLoadedSkin skin;
+  auto add = [&](const TPixelImage& p) {
+    skin.Pictures.emplace_back(p.Width(), p.Height(), p.BitsPerPixel(),
+                               std::vector<uint8_t>(p.Bits(), p.Bits() + p.ByteSize()));
+  };
+  for (const TPixelImage* p :
+       {&Data.Picture, &Data.InActivePicture, &Data.Mask, &Data.RollUpPicture, &Data.RollUpMask})
+    add(*p);
+  for (const TPixelImage& p : Data.ActivePictures) add(p);
+  for (const std::string* text : {&Data.SkinName, &Data.SkinAuthor, &Data.AuthorEmail, &Data.AuthorURL,
+                                  &Data.SkinComments, &Data.PictureName, &Data.MaskName,
+                                  &Data.RollUpPictureName, &Data.RollUpMaskName})
+    skin.Text += *text + "\n";
+  skin.Text += Data.ActivePicturesNames.Text();
+  skin.Text += EntriesText(Data.ObjectList, Data.CtrlList, Data.AreaList, Data, Data.PopupWindow,
+                           Data.HintWindow, Data.SkinColors);
+  return skin;
+}
+
+void ExpectSkin(const TspSkinData& Data, const TLoadedSkin& Expected) {
+  const TLoadedSkin loaded = LoadedSkinOf(Data);
+  EXPECT_EQ(loaded.Text, Expected.Text);
+  EXPECT_TRUE(loaded.Pictures == Expected.Pictures) << "the pictures differ";
+}
+
+// The main window's two skin data components load one stored skin: it is decoded once
+// and each component ends up with a skin of its own, as a load of its own would give.
+class SharedDecodingTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    stored.LoadFromIniFile(WriteSyntheticSkin(folder.Path()));
+    otherOptions.PictureWidth = 90;
+    otherOptions.ActivePictureCount = 2;
+    other.LoadFromIniFile(WriteSyntheticSkin(otherFolder.Path(), otherOptions));
+    Skin = LoadAlone(folder / "skin.ini");
+    OtherSkin = LoadAlone(otherFolder / "skin.ini");
+    ASSERT_EQ(Skin.Pictures.size(), 8u);
+    ASSERT_NE(Skin.Text, OtherSkin.Text);
+    ASSERT_EQ(std::get<0>(OtherSkin.Pictures[0]), 90);
+  }
+
+  // A load of a stored skin of its own, built from the skin folder's INI file.
+  static TLoadedSkin LoadAlone(const std::string& IniFile) {
+    TspCompressedStoredSkin own(nullptr);
+    own.LoadFromIniFile(IniFile);
+    TspSkinData alone(nullptr);
+    alone.LoadCompressedStoredSkin(&own);
+    return LoadedSkinOf(alone);
+  }
+
+  TempFolder folder, otherFolder;
+  TSyntheticSkin otherOptions;
+  TspCompressedStoredSkin stored{nullptr}, other{nullptr};
+  TLoadedSkin Skin, OtherSkin;
+};
+
+TEST_F(SharedDecodingTest, TwoComponentsLoadingOneStoredSkinDecodeItOnceAndHoldWhatALoadOfItsOwnGives) {
+  TspSkinData first(nullptr), second(nullptr);
+  EXPECT_EQ(stored.Decodings(), 0);
+  first.LoadCompressedStoredSkin(&stored);
+  second.LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(stored.Decodings(), 1);
+  ExpectSkin(first, Skin);
+  ExpectSkin(second, Skin);
+  first.LoadCompressedStoredSkin(&stored);  // again: still the one decoding
+  EXPECT_EQ(stored.Decodings(), 1);
+  ExpectSkin(first, Skin);
+
+  // Each holds its own pictures and entries.
+  EXPECT_NE(first.Picture.Bits(), second.Picture.Bits());
+  EXPECT_NE(first.ActivePictures[0].Bits(), second.ActivePictures[0].Bits());
+  EXPECT_NE(first.CtrlList[0].get(), second.CtrlList[0].get());
+}
+
+TEST_F(SharedDecodingTest, EachComponentKeepsItsSkinWhateverTheOtherDoes) {
+  TspSkinData first(nullptr), second(nullptr);
+  first.LoadCompressedStoredSkin(&stored);
+  second.LoadCompressedStoredSkin(&stored);
+
+  // Whatever is drawn into one component's pictures stays there.
+  second.Picture.SetPixel(3, 4, clRed);
+  second.ActivePictures[1].SetPixel(0, 0, clRed);
+  ExpectSkin(first, Skin);
+  TspSkinData third(nullptr);
+  third.LoadCompressedStoredSkin(&stored);
+  ExpectSkin(third, Skin);
+
+  second.LoadCompressedStoredSkin(&other);
+  ExpectSkin(second, OtherSkin);
+  ExpectSkin(first, Skin);
+  second.ClearSkin();
+  ExpectSkin(first, Skin);
+  first.ClearSkin();
+  second.LoadCompressedStoredSkin(&stored);
+  ExpectSkin(second, Skin);
+  EXPECT_EQ(stored.Decodings(), 1);
+}
+
+TEST_F(SharedDecodingTest, FreeingTheStoredSkinFirstLeavesBothComponentsTheirSkins) {
+  auto* skin = new TspCompressedStoredSkin(nullptr);
+  skin->LoadFromIniFile(folder / "skin.ini");
+  auto* first = new TspSkinData(nullptr);
+  TspSkinData second(nullptr);
+  first->LoadCompressedStoredSkin(skin);
+  second.LoadCompressedStoredSkin(skin);
+  skin->Free();
+  ExpectSkin(*first, Skin);
+  ExpectSkin(second, Skin);
+  first->Free();
+  ExpectSkin(second, Skin);
+}
+
+TEST_F(SharedDecodingTest, AComponentThatGoesFirstLeavesTheOthersSkinAndTheDecoding) {
+  auto* skin = new TspCompressedStoredSkin(nullptr);
+  skin->LoadFromIniFile(folder / "skin.ini");
+  auto* first = new TspSkinData(nullptr);
+  TspSkinData second(nullptr), third(nullptr);
+  first->LoadCompressedStoredSkin(skin);
+  second.LoadCompressedStoredSkin(skin);
+  first->Free();
+  ExpectSkin(second, Skin);
+  third.LoadCompressedStoredSkin(skin);
+  EXPECT_EQ(skin->Decodings(), 1);
+  ExpectSkin(third, Skin);
+  skin->Free();
+  ExpectSkin(second, Skin);
+  ExpectSkin(third, Skin);
+}
+
+TEST_F(SharedDecodingTest, NewZlibDataIsDecodedAnewWhicheverWayItComes) {
+  TMemoryStream otherZlib, otherContainer;
+  other.WriteData(otherZlib);
+  other.SaveToCompressStream(otherContainer);
+  otherContainer.SaveToFile(otherFolder / "other.skn");
+  const std::pair<const char*, std::function<void(TspCompressedStoredSkin&)>> changes[] = {
+      {"ReadData", [&](TspCompressedStoredSkin& s) { s.ReadData(otherZlib); }},
+      {"LoadFromCompressStream", [&](TspCompressedStoredSkin& s) { s.LoadFromCompressStream(otherContainer); }},
+      {"LoadFromCompressedFile", [&](TspCompressedStoredSkin& s) { s.LoadFromCompressedFile(otherFolder / "other.skn"); }},
+      {"LoadFromIniFile", [&](TspCompressedStoredSkin& s) { s.LoadFromIniFile(otherFolder / "skin.ini"); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    TspCompressedStoredSkin skin(nullptr);
+    skin.LoadFromIniFile(folder / "skin.ini");
+    TspSkinData first(nullptr), second(nullptr);
+    first.LoadCompressedStoredSkin(&skin);
+    change(skin);
+    second.LoadCompressedStoredSkin(&skin);
+    EXPECT_EQ(skin.Decodings(), 2);
+    ExpectSkin(second, OtherSkin);
+    ExpectSkin(first, Skin);
+  }
+}
+
+TEST_F(SharedDecodingTest, ZlibDataThatCannotBeReadIsNeverKeptAsADecoding) {
+  TspCompressedStoredSkin future(nullptr), cutPicture(nullptr);
+  StorePayload(future, PayloadOf(4, "[VERSION]\r\nskinname=Future\r\n"));
+  std::string cut = PayloadOf(2, "");
+  cut[4] = 0;  // a picture should follow but none does
+  StorePayload(cutPicture, cut);
+  TspSkinData first(nullptr), second(nullptr);
+  for (TspSkinData* data : {&first, &second}) {
+    data->LoadCompressedStoredSkin(&future);
+    EXPECT_TRUE(data->Empty());
+    EXPECT_TRUE(data->SkinName.empty());
+    EXPECT_THROW(data->LoadCompressedStoredSkin(&cutPicture), Exception);
+    EXPECT_TRUE(data->Empty());
+  }
+  EXPECT_EQ(future.Decodings(), 2);
+  EXPECT_EQ(cutPicture.Decodings(), 2);
 }
 
 TEST(SkinDataEntries, EntriesSplitAtTheFirstColon) {

@@ -2,6 +2,7 @@
 // picture pixel for pixel and every entry key for key, so that the load's quick paths (the
 // INI index, the row decoders) cannot drift from what the text and the pictures say.
 #include "RuntimePath.h"
+#include "SkinEntriesText.h"
 
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
@@ -105,25 +106,6 @@ private:
 
   std::vector<std::string> FLines;
 };
-
-// Every entry, window part and colour, as their own writers put them.
-std::string EntriesText(const std::vector<std::unique_ptr<TspDataSkinObject>>& Objects,
-                        const std::vector<std::unique_ptr<TspDataSkinControl>>& Controls,
-                        const std::vector<TspDataSkinArea>& Areas, const TspSkinFormInfo& FormInfo,
-                        const TspDataSkinPopupWindow& Popup, const TspDataSkinHintWindow& Hint,
-                        const TspSkinColors& Colors) {
-  TMemIniFile out("");
-  for (const auto& object : Objects) object->SaveToFile(out);
-  for (const auto& control : Controls) control->SaveToFile(out);
-  for (const TspDataSkinArea& area : Areas) WriteRect(out, "areas", area.IDName, area.AreaRect);
-  WriteSkinKeys(out, "forminfo", FormInfo, SkinFormInfoKeys());
-  WriteSkinKeys(out, "popupwindow", Popup, TspDataSkinPopupWindow::Keys());
-  WriteSkinKeys(out, "hintwindow", Hint, TspDataSkinHintWindow::Keys());
-  WriteSkinKeys(out, "skincolors", Colors, TspSkinColors::Keys());
-  TStringList lines;
-  out.GetStrings(lines);
-  return lines.Text();
-}
 
 uint32_t Field(const std::vector<uint8_t>& File, size_t At, int Bytes) {
   uint32_t value = 0;
