@@ -47,13 +47,62 @@ TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
   EXPECT_NE(GetObjectType(first), 0u);  // retired, not yet deleted
   HFONT second = font.Handle();
   EXPECT_NE(second, first);
-  EXPECT_EQ(GetObjectType(first), 0u);  // deleted once the new one exists
   GetObjectA(second, sizeof lf, &lf);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_TRUE(lf.lfItalic);
   font.SetColor(clRed);  // the colour lives on the DC: same GDI font
   EXPECT_EQ(font.Handle(), second);
   EXPECT_EQ(changes, 2);
+}
+
+TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
+  TPixelDC memory(40, 40);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  TFont& font = *canvas.Font();
+  TFont small, large;
+  small.SetHeight(-8);
+  large.SetHeight(-30);
+  font.Assign(&small);
+  HFONT smallHandle = font.Handle();
+  const int smallWidth = canvas.TextWidth("WWW");
+  font.Assign(&large);
+  HFONT largeHandle = font.Handle();
+  EXPECT_NE(largeHandle, smallHandle);
+  EXPECT_NE(GetObjectType(smallHandle), 0u);  // kept while it may come back
+  const int largeWidth = canvas.TextWidth("WWW");
+  EXPECT_GT(largeWidth, smallWidth);
+  // Back and forth, as a grid paints its fixed and its other cells: no new handle, and the
+  // canvas measures and draws with the one the attributes name.
+  for (int i = 0; i < 3; ++i) {
+    font.Assign(&small);
+    EXPECT_EQ(font.Handle(), smallHandle);
+    EXPECT_EQ(GetCurrentObject(canvas.Handle(), OBJ_FONT), smallHandle);
+    EXPECT_EQ(canvas.TextWidth("WWW"), smallWidth);
+    font.Assign(&large);
+    EXPECT_EQ(font.Handle(), largeHandle);
+    EXPECT_EQ(canvas.TextWidth("WWW"), largeWidth);
+  }
+  // A third face: a new handle; the large one is kept, the small one (two changes back)
+  // deleted, so that a canvas painting in many fonts holds two at most.
+  font.SetName("Courier New");
+  HFONT courier = font.Handle();
+  EXPECT_NE(courier, largeHandle);
+  EXPECT_NE(courier, smallHandle);
+  EXPECT_EQ(GetObjectType(smallHandle), 0u);
+  EXPECT_NE(GetObjectType(largeHandle), 0u);
+  LOGFONTA lf{};
+  GetObjectA(courier, sizeof lf, &lf);
+  EXPECT_STREQ(lf.lfFaceName, "Courier New");
+  EXPECT_EQ(lf.lfHeight, -30);
+  // Only the face counts: a colour change keeps the handle, a height change back does not
+  // reach the deleted one.
+  font.SetColor(clRed);
+  EXPECT_EQ(font.Handle(), courier);
+  font.Assign(&small);
+  GetObjectA(font.Handle(), sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, -8);
+  canvas.SetHandle(nullptr);
 }
 
 TEST(Graphics, AssigningEqualAttributesKeepsTheirGdiObjects) {
