@@ -163,6 +163,42 @@ TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
   EXPECT_THROW(canvas.Handle(), EInvalidOperation);
 }
 
+TEST(Graphics, ACanvasSelectsAnewOnlyTheAttributeThatChangedAndAColourNotEvenThat) {
+  TPixelDC memory(60, 30);
+  memory.Fill(clWhite);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.Font()->SetHeight(-20);
+  HDC dc = canvas.Handle();
+  HFONT font = canvas.Font()->Handle();
+  HPEN pen = canvas.Pen()->Handle();
+  // A colour is set on the DC: the font stays selected.
+  canvas.Font()->SetColor(clRed);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clRed));
+  canvas.TextOut(2, 2, "||||");
+  int red = 0;
+  for (int x = 0; x < 60; ++x)
+    for (int y = 0; y < 30; ++y) red += memory.Pixel(x, y) == clRed;
+  EXPECT_GT(red, 0);
+  // A new font leaves the pen and brush selected, and its own colour goes with it.
+  canvas.Font()->SetHeight(-10);
+  EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), canvas.Brush()->Handle());
+  canvas.Pen()->SetColor(clBlue);
+  EXPECT_NE(GetCurrentObject(dc, OBJ_PEN), pen);
+  canvas.Handle();
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), canvas.Font()->Handle());
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clRed));
+  canvas.SetHandle(nullptr);  // everything back as the DC had it
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_FONT), canvas.Font()->Handle());
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_BRUSH), canvas.Brush()->Handle());
+}
+
 // A copy between canvases makes no font or pen, yet paints one-bit pixels in the target's
 // font and brush colours and pattern modes with its brush, as a copy with them all would.
 TEST(Graphics, CopyingTakesTheTargetsColoursAndBrushWithoutAFontOrPen) {
