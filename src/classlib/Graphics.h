@@ -93,8 +93,8 @@ private:
     HGDIOBJ Handle = nullptr;
     TFace Face;
   };
-  TFace FMadeFace;       // of the current handle
-  TKeptFont FKept[2];    // the last let go first; the second goes when a new one is made
+  TFace FMadeFace;  // of the current handle
+  TKeptFont FKept[2];  // the last let go first; the second goes when a new one is made
   std::string FName = "MS Sans Serif";
   int FHeight = -11;
   TFontStyles FStyle;
