@@ -1,5 +1,7 @@
 #include "Graphics.h"
 
+#include "base/ScopeExit.h"
+
 #include <cstring>
 #include <utility>
 
@@ -85,6 +87,8 @@ void TFont::Assign(const TPersistent* Source) {
   FColor = font->FColor;
   FCharset = font->FCharset;
   FPixelsPerInch = font->FPixelsPerInch;
+  FSwitching = true;
+  TScopeExit switched([this] { FSwitching = false; });
   Changed(!sameHandle);
 }
 
@@ -94,6 +98,7 @@ TFont::~TFont() {
 }
 
 bool TFont::KeepRetired(HGDIOBJ Handle) {
+  if (!FSwitching) return false;
   // A handle is made between two changes that let one go, and trims the kept ones to one.
   if (FKept[1].Handle != nullptr) DeleteObject(FKept[1].Handle);
   FKept[1] = std::exchange(FKept[0], TKeptFont{Handle, FMadeFace});

@@ -72,9 +72,10 @@ public:
   ~TFont() override;
 
 protected:
-  // A canvas painting in two fonts switches back and forth: the font let go last is
-  // kept and taken up again when the attributes come back to it, instead of being
-  // made anew (which costs more than drawing a short text).
+  // A canvas painting in two fonts switches back and forth between them by assignment:
+  // the font such a switch let go last is kept and taken up again when the attributes
+  // come back to it, instead of being made anew (which costs more than drawing a short
+  // text). A change of one attribute retires the font as any drawing attribute's.
   HGDIOBJ MakeHandle() override;
   bool KeepRetired(HGDIOBJ Handle) override;
 
@@ -94,6 +95,7 @@ private:
     TFace Face;
   };
   TFace FMadeFace;  // of the current handle
+  bool FSwitching = false;  // an assignment is changing the font
   TKeptFont FKept[2];  // the last let go first; the second goes when a new one is made
   std::string FName = "MS Sans Serif";
   int FHeight = -11;

@@ -47,6 +47,7 @@ TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
   EXPECT_NE(GetObjectType(first), 0u);  // retired, not yet deleted
   HFONT second = font.Handle();
   EXPECT_NE(second, first);
+  EXPECT_EQ(GetObjectType(first), 0u);  // deleted once the new one exists
   GetObjectA(second, sizeof lf, &lf);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_TRUE(lf.lfItalic);
@@ -85,7 +86,10 @@ TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
   }
   // A third face: a new handle; the large one is kept, the small one (two changes back)
   // deleted, so that a canvas painting in many fonts holds two at most.
-  font.SetName("Courier New");
+  TFont courierFace;
+  courierFace.Assign(&large);
+  courierFace.SetName("Courier New");
+  font.Assign(&courierFace);
   HFONT courier = font.Handle();
   EXPECT_NE(courier, largeHandle);
   EXPECT_NE(courier, smallHandle);
