@@ -4,7 +4,9 @@
 // the same run (the same cell images and texts put on an off-screen bitmap and onto the
 // window in one copy with plain GDI calls), then filling the list, renumbering its first
 // column cell by cell, one line step, select-all and a click, each against one whole
-// repaint. Each figure is the best of five rounds.
+// repaint. Each figure is the best of five rounds. A line step is the mean of 16 steps
+// from the same row (the bar's thumb moves twice among them, as it does every eighth
+// step), against a repaint taken in turn with them in each of nine rounds.
 #include "grid/SkinStringGrid.h"
 
 #include "skin/controls/SkinScrollBar.h"
@@ -24,6 +26,8 @@
 namespace {
 
 constexpr int kRounds = 5;
+constexpr int kLineSteps = 16;
+constexpr int kLineStepRounds = 9;  // a round is short: more of them find the quiet moments
 constexpr int32_t kRows = 999;
 constexpr int kWidth = 713;
 constexpr int kHeight = 420;
@@ -206,11 +210,23 @@ int main() {
   const double renumber = Best([&] { ++renumbering; }, [&] {
     for (int32_t row = 1; row <= kRows; ++row) grid->SetCells(0, row, std::to_string(row + renumbering));
   });
-  const double step = Best([&] { grid->Perform(WM_VSCROLL, SB_THUMBPOSITION | (64 << 16), 0); grid->Update(); },
-                           [&] {
-                             grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-                             grid->Update();
-                           });
+  // The steps and their repaint take turns, so that a change in the machine's load meets
+  // both alike.
+  double step = 1e9, stepRepaint = 1e9;
+  for (int round = 0; round < kLineStepRounds; ++round) {
+    stepRepaint = std::min(stepRepaint, Milliseconds([&] { list.Repaint(); }));
+    // The jump repaints the grid whole; one step untimed lets its pixels reach the screen.
+    grid->Perform(WM_VSCROLL, SB_THUMBPOSITION | (64 << 16), 0);
+    grid->Update();
+    grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    grid->Update();
+    step = std::min(step, Milliseconds([&] {
+                      for (int i = 0; i < kLineSteps; ++i) {
+                        grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+                        grid->Update();
+                      }
+                    }) / kLineSteps);
+  }
   const double selectAll = Best([&] { grid->SelectRows(1); grid->Update(); }, [&] {
     grid->SelectRows(0);
     grid->Update();
@@ -237,7 +253,7 @@ int main() {
   std::printf("%-34s %8.3f ms  %5.2fx of a repaint (the rest is the bar appearing)\n", "  the grid's part of it", fillAlone,
               fillAlone / full);
   Report("renumbering column 0", renumber, full, "of a repaint", 3.0);
-  Report("one line step", step, full, "of a repaint", 0.25);
+  Report("one line step", step, stepRepaint, "of a repaint", 0.25);
   Report("select all", selectAll, full, "of a repaint", 1.5);
   Report("a click", click, full, "of a repaint", 1.0);
   if (!clicked) std::printf("the click did not select its row\n");

@@ -17,15 +17,33 @@ TCanvas::~TCanvas() {
   DeselectAll();
 }
 
-void TCanvas::AttributeChanged(TObject*) { DeselectAll(); }
+void TCanvas::AttributeChanged(TObject* Sender) {
+  if (Sender == &FFont) {
+    // A new colour of the font still selected is only the DC's text colour.
+    if (FState.Contains(csFontValid) && FFont.HandleAllocated()) {
+      SetTextColor(FHandle, static_cast<COLORREF>(ColorToRGB(FFont.Color())));
+      return;
+    }
+    Deselect(FOriginalFont);
+    FState.Exclude(csFontValid);
+    FState.Exclude(csTextColorValid);
+  } else if (Sender == &FPen) {
+    Deselect(FOriginalPen);
+    FState.Exclude(csPenValid);
+  } else {
+    Deselect(FOriginalBrush);
+    FState.Exclude(csBrushValid);
+  }
+}
+
+// The others stay selected: a grid switching fonts per part selects one object, not three.
+void TCanvas::Deselect(HGDIOBJ& Original) {
+  if (FHandle != nullptr && Original != nullptr) SelectObject(FHandle, Original);
+  Original = nullptr;
+}
 
 void TCanvas::DeselectAll() {
-  if (FHandle != nullptr) {
-    if (FOriginalFont != nullptr) SelectObject(FHandle, FOriginalFont);
-    if (FOriginalPen != nullptr) SelectObject(FHandle, FOriginalPen);
-    if (FOriginalBrush != nullptr) SelectObject(FHandle, FOriginalBrush);
-  }
-  FOriginalFont = FOriginalPen = FOriginalBrush = nullptr;
+  for (HGDIOBJ* original : {&FOriginalFont, &FOriginalPen, &FOriginalBrush}) Deselect(*original);
   FState = {};
 }
 

@@ -83,8 +83,11 @@ private:
   void RequireFont();
   void RequirePen();
   void RequireBrush();
+  // Puts the DC's original object back in place of the canvas's own.
+  void Deselect(HGDIOBJ& Original);
   void DeselectAll();
-  void AttributeChanged(TObject*);
+  // Only what changed is selected anew.
+  void AttributeChanged(TObject* Sender);
 
   HDC FHandle = nullptr;
   bool FOwnsHandle = false;

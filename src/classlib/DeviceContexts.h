@@ -1,6 +1,6 @@
 #pragma once
 // Scoped device contexts and GDI objects: each gives back what it took when the scope
-// ends, also when the painting inside raises.
+// ends, also when the painting inside raises. Whether a window awaits a paint.
 
 #include "base/win32/WinApi.h"
 
@@ -76,3 +76,11 @@ private:
   HDC FDC;
   int FSaved;
 };
+
+// Whether part of Window's client area awaits a paint. The update region takes one round
+// trip to the window server, where GetUpdateRect takes two: code that draws at once
+// outside a paint asks this for every line step.
+inline bool AwaitsPaint(HWND Window) {
+  const TGdiObject<HRGN> update(CreateRectRgn(0, 0, 0, 0));
+  return GetUpdateRgn(Window, update.get(), FALSE) > NULLREGION;
+}

@@ -1,6 +1,9 @@
 #include "Graphics.h"
 
+#include "base/ScopeExit.h"
+
 #include <cstring>
+#include <utility>
 
 TColor ColorToRGB(TColor Color) {
   return IsSystemColor(Color) ? static_cast<TColor>(GetSysColor(Color & 0xFF)) : Color;
@@ -24,8 +27,10 @@ HGDIOBJ TGraphicsObject::GetHandle() {
 
 void TGraphicsObject::Changed(bool HandleAffected) {
   if (HandleAffected && FHandle != nullptr) {
-    if (FRetired != nullptr) DeleteObject(FRetired);
-    FRetired = FHandle;
+    if (!KeepRetired(FHandle)) {
+      if (FRetired != nullptr) DeleteObject(FRetired);
+      FRetired = FHandle;
+    }
     FHandle = nullptr;
   }
   if (OnChange) {
@@ -82,10 +87,31 @@ void TFont::Assign(const TPersistent* Source) {
   FColor = font->FColor;
   FCharset = font->FCharset;
   FPixelsPerInch = font->FPixelsPerInch;
+  FSwitching = true;
+  TScopeExit switched([this] { FSwitching = false; });
   Changed(!sameHandle);
 }
 
-HGDIOBJ TFont::MakeHandle() const {
+TFont::~TFont() {
+  for (const TKeptFont& kept : FKept)
+    if (kept.Handle != nullptr) DeleteObject(kept.Handle);
+}
+
+bool TFont::KeepRetired(HGDIOBJ Handle) {
+  if (!FSwitching) return false;
+  // A handle is made between two changes that let one go, and trims the kept ones to one.
+  if (FKept[1].Handle != nullptr) DeleteObject(FKept[1].Handle);
+  FKept[1] = std::exchange(FKept[0], TKeptFont{Handle, FMadeFace});
+  return true;
+}
+
+HGDIOBJ TFont::MakeHandle() {
+  FMadeFace = Face();
+  if (FKept[0].Handle != nullptr && FKept[0].Face == FMadeFace)
+    return std::exchange(FKept[0], std::exchange(FKept[1], {})).Handle;
+  if (FKept[1].Handle != nullptr && FKept[1].Face == FMadeFace) return std::exchange(FKept[1], {}).Handle;
+  // A third face: the font let go before the last one was deselected a change earlier.
+  if (FKept[1].Handle != nullptr) DeleteObject(std::exchange(FKept[1], {}).Handle);
   LOGFONTA lf{};
   lf.lfHeight = FHeight;
   lf.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
@@ -144,7 +170,7 @@ void TPen::Assign(const TPersistent* Source) {
   Changed(!sameHandle);  // the mode is set on the DC, not in the GDI pen
 }
 
-HGDIOBJ TPen::MakeHandle() const {
+HGDIOBJ TPen::MakeHandle() {
   return CreatePen(static_cast<int>(FStyle), FWidth, static_cast<COLORREF>(ColorToRGB(FColor)));
 }
 
@@ -172,7 +198,7 @@ void TBrush::Assign(const TPersistent* Source) {
   Changed(true);
 }
 
-HGDIOBJ TBrush::MakeHandle() const {
+HGDIOBJ TBrush::MakeHandle() {
   LOGBRUSH lb{};
   lb.lbStyle = FStyle == bsClear ? BS_NULL : BS_SOLID;
   lb.lbColor = static_cast<COLORREF>(ColorToRGB(FColor));

@@ -16,7 +16,8 @@ TColor ColorToRGB(TColor Color);
 
 // A drawing attribute with one GDI object. When a change needs a new object the old one
 // is retired and deleted only after the next one is made, so a listener of OnChange can
-// deselect it from its DC (or ask for the new handle) before it goes.
+// deselect it from its DC (or ask for the new handle) before it goes; a descendant may
+// keep it instead, to take it up again (KeepRetired).
 class TGraphicsObject : public TPersistent {
 public:
   TGraphicsObject() = default;
@@ -30,7 +31,13 @@ public:
 
 protected:
   HGDIOBJ GetHandle();
-  virtual HGDIOBJ MakeHandle() const = 0;
+  // The object for the current attributes: new, or one the descendant kept.
+  virtual HGDIOBJ MakeHandle() = 0;
+  // A change let Handle go: true when the descendant keeps it (and deletes it later).
+  virtual bool KeepRetired(HGDIOBJ Handle) {
+    (void)Handle;
+    return false;
+  }
   // Fires OnChange; HandleAffected retires the current GDI object first.
   void Changed(bool HandleAffected);
 
@@ -62,11 +69,34 @@ public:
 
   HFONT Handle() { return static_cast<HFONT>(GetHandle()); }
   void Assign(const TPersistent* Source) override;
+  ~TFont() override;
 
 protected:
-  HGDIOBJ MakeHandle() const override;
+  // A canvas painting in two fonts switches back and forth between them by assignment:
+  // the font such a switch let go last is kept and taken up again when the attributes
+  // come back to it, instead of being made anew (which costs more than drawing a short
+  // text). A change of one attribute retires the font as any drawing attribute's.
+  HGDIOBJ MakeHandle() override;
+  bool KeepRetired(HGDIOBJ Handle) override;
 
 private:
+  // What the GDI font is made from (the colour is not).
+  struct TFace {
+    std::string Name;
+    int Height = 0;
+    TFontStyles Style;
+    uint8_t Charset = 0;
+    friend bool operator==(const TFace&, const TFace&) = default;
+  };
+  TFace Face() const { return {FName, FHeight, FStyle, FCharset}; }
+
+  struct TKeptFont {
+    HGDIOBJ Handle = nullptr;
+    TFace Face;
+  };
+  TFace FMadeFace;  // of the current handle
+  bool FSwitching = false;  // an assignment is changing the font
+  TKeptFont FKept[2];  // the last let go first; the second goes when a new one is made
   std::string FName = "MS Sans Serif";
   int FHeight = -11;
   TFontStyles FStyle;
@@ -96,7 +126,7 @@ public:
   void Assign(const TPersistent* Source) override;
 
 protected:
-  HGDIOBJ MakeHandle() const override;
+  HGDIOBJ MakeHandle() override;
 
 private:
   TColor FColor = clBlack;
@@ -118,7 +148,7 @@ public:
   void Assign(const TPersistent* Source) override;
 
 protected:
-  HGDIOBJ MakeHandle() const override;
+  HGDIOBJ MakeHandle() override;
 
 private:
   TColor FColor = clWhite;

@@ -138,7 +138,7 @@ void TDynSkinCustomGrid::ScrollGridArea(const TGridScrollArea& Area) {
   // must move along with them, which only the window's own scroll does.
   RECT uncovered{};
   const TWindowDC dc(window);
-  if (GetUpdateRect(window, nullptr, FALSE))
+  if (AwaitsPaint(window))
     ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, &uncovered, 0);
   else
     ScrollDC(dc.DC(), Area.DX, Area.DY, &area, &area, nullptr, &uncovered);

@@ -56,6 +56,59 @@ TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
   EXPECT_EQ(changes, 2);
 }
 
+TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
+  TPixelDC memory(40, 40);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  TFont& font = *canvas.Font();
+  TFont small, large;
+  small.SetHeight(-8);
+  large.SetHeight(-30);
+  font.Assign(&small);
+  HFONT smallHandle = font.Handle();
+  const int smallWidth = canvas.TextWidth("WWW");
+  font.Assign(&large);
+  HFONT largeHandle = font.Handle();
+  EXPECT_NE(largeHandle, smallHandle);
+  EXPECT_NE(GetObjectType(smallHandle), 0u);  // kept while it may come back
+  const int largeWidth = canvas.TextWidth("WWW");
+  EXPECT_GT(largeWidth, smallWidth);
+  // Back and forth, as a grid paints its fixed and its other cells: no new handle, and the
+  // canvas measures and draws with the one the attributes name.
+  for (int i = 0; i < 3; ++i) {
+    font.Assign(&small);
+    EXPECT_EQ(font.Handle(), smallHandle);
+    EXPECT_EQ(GetCurrentObject(canvas.Handle(), OBJ_FONT), smallHandle);
+    EXPECT_EQ(canvas.TextWidth("WWW"), smallWidth);
+    font.Assign(&large);
+    EXPECT_EQ(font.Handle(), largeHandle);
+    EXPECT_EQ(canvas.TextWidth("WWW"), largeWidth);
+  }
+  // A third face: a new handle; the large one is kept, the small one (two changes back)
+  // deleted, so that a canvas painting in many fonts holds two at most.
+  TFont courierFace;
+  courierFace.Assign(&large);
+  courierFace.SetName("Courier New");
+  font.Assign(&courierFace);
+  HFONT courier = font.Handle();
+  EXPECT_NE(courier, largeHandle);
+  EXPECT_NE(courier, smallHandle);
+  EXPECT_EQ(GetObjectType(smallHandle), 0u);
+  EXPECT_NE(GetObjectType(largeHandle), 0u);
+  LOGFONTA lf{};
+  GetObjectA(courier, sizeof lf, &lf);
+  EXPECT_STREQ(lf.lfFaceName, "Courier New");
+  EXPECT_EQ(lf.lfHeight, -30);
+  // Only the face counts: a colour change keeps the handle, a height change back does not
+  // reach the deleted one.
+  font.SetColor(clRed);
+  EXPECT_EQ(font.Handle(), courier);
+  font.Assign(&small);
+  GetObjectA(font.Handle(), sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, -8);
+  canvas.SetHandle(nullptr);
+}
+
 TEST(Graphics, AssigningEqualAttributesKeepsTheirGdiObjects) {
   TBrush brush;
   brush.SetColor(clRed);
@@ -112,6 +165,42 @@ TEST(Graphics, CanvasRealisesItsAttributesAndLetsThemGoOnChange) {
   canvas.SetHandle(nullptr);
   EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_PEN), canvas.Pen()->Handle());
   EXPECT_THROW(canvas.Handle(), EInvalidOperation);
+}
+
+TEST(Graphics, ACanvasSelectsAnewOnlyTheAttributeThatChangedAndAColourNotEvenThat) {
+  TPixelDC memory(60, 30);
+  memory.Fill(clWhite);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.Font()->SetHeight(-20);
+  HDC dc = canvas.Handle();
+  HFONT font = canvas.Font()->Handle();
+  HPEN pen = canvas.Pen()->Handle();
+  // A colour is set on the DC: the font stays selected.
+  canvas.Font()->SetColor(clRed);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clRed));
+  canvas.TextOut(2, 2, "||||");
+  int red = 0;
+  for (int x = 0; x < 60; ++x)
+    for (int y = 0; y < 30; ++y) red += memory.Pixel(x, y) == clRed;
+  EXPECT_GT(red, 0);
+  // A new font leaves the pen and brush selected, and its own colour goes with it.
+  canvas.Font()->SetHeight(-10);
+  EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), canvas.Brush()->Handle());
+  canvas.Pen()->SetColor(clBlue);
+  EXPECT_NE(GetCurrentObject(dc, OBJ_PEN), pen);
+  canvas.Handle();
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), canvas.Font()->Handle());
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clRed));
+  canvas.SetHandle(nullptr);  // everything back as the DC had it
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_FONT), canvas.Font()->Handle());
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_PEN), canvas.Pen()->Handle());
+  EXPECT_NE(GetCurrentObject(memory.DC(), OBJ_BRUSH), canvas.Brush()->Handle());
 }
 
 // A copy between canvases makes no font or pen, yet paints one-bit pixels in the target's

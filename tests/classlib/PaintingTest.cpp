@@ -85,6 +85,23 @@ TEST(Painting, WindowlessInvalidationAndImmediateRepaint) {
   EXPECT_FALSE(GetUpdateRect(panel, nullptr, FALSE));
 }
 
+TEST(Painting, AWindowAwaitsAPaintFromAnInvalidationUntilItIsPaintedOrValidated) {
+  PaintScene scene;
+  scene.Form->Show();
+  HWND panel = scene.Panel->Handle();
+  scene.Form->Update();  // with its children
+  EXPECT_FALSE(AwaitsPaint(panel));
+  const RECT part{5, 5, 6, 6};
+  InvalidateRect(panel, &part, FALSE);
+  EXPECT_TRUE(AwaitsPaint(panel));
+  EXPECT_FALSE(AwaitsPaint(scene.Form->Handle()));  // its own area only
+  UpdateWindow(panel);
+  EXPECT_FALSE(AwaitsPaint(panel));
+  InvalidateRect(panel, nullptr, FALSE);
+  ValidateRect(panel, nullptr);
+  EXPECT_FALSE(AwaitsPaint(panel));
+}
+
 TEST(Painting, RealPaintMessagesThroughTheLoop) {
   PaintScene scene;
   scene.Form->Show();

@@ -2,7 +2,7 @@
 // the flat-colour skin's own rectangle with the fonts and colours of its state, the
 // empty area in the skin's background colour, the sparse skin's fall-backs and the look
 // without a skin in the system's colours; the file list in the program's skin beside its
-// bar, for a person to look at.
+// bar, for a person to look at, and after line steps that move the bar's thumb.
 #include "GridTestKit.h"
 
 #include "skin/controls/SkinScrollBar.h"
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -182,6 +183,39 @@ TEST(GridPaint, TheFileListShowsInTheProgramsSkin) {
   for (int step = 0; step < 3; ++step) window.Grid()->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
   WritePngFile(WindowPixelsAsShown(window.Window().Form()->Handle()), ScreenshotFolder() + "grid-slate-scrolled.png");
   EXPECT_EQ(window.DifferFromAWholePaint(), 0);
+}
+
+TEST(GridPaint, LineStepsMoveTheBarsThumbWithoutAPaintMessageAndShowWhatWholePaintsShow) {
+  for (const char* skin : {"flatcolour", "slate"}) {
+    SCOPED_TRACE(skin);
+    TGridTestWindow window(999, skin, 697, 420);
+    TspSkinScrollBar* bar = ShowFileList(window);
+    Application->ProcessMessages();
+    int paintMessages = 0;
+    const TWndMethod proc = bar->WindowProc;
+    bar->WindowProc = [&](TMessage& Message) {
+      paintMessages += Message.Msg == WM_PAINT;
+      proc(Message);
+    };
+    std::set<int32_t> positions{bar->Position()};
+    for (int step = 0; step < 64; ++step) {
+      window.Grid()->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+      positions.insert(bar->Position());
+    }
+    bar->WindowProc = proc;
+    EXPECT_GE(positions.size(), 8u);  // 999 rows over 128 positions: a move every 8 steps
+    EXPECT_EQ(paintMessages, 0);      // each drawn at once, where the thumb was and is
+    if (std::string(skin) == "slate")
+      WritePngFile(WindowPixelsAsShown(window.Window().Form()->Handle()),
+                   ScreenshotFolder() + "grid-slate-line-steps.png");
+    const TPixelImage shown = ShownPixels(bar);
+    const std::unique_ptr<TPixelDC> whole = Painted(bar);
+    int wrong = 0;
+    for (int32_t y = 0; y < shown.Height(); ++y)
+      for (int32_t x = 0; x < shown.Width(); ++x) wrong += shown.Pixel(x, y) != whole->Pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(window.DifferFromAWholePaint(), 0);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/Bitmap.h"
+#include "classlib/DeviceContexts.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,7 +53,7 @@ void TspSkinScrollBar::SetMin(int32_t Value) {
   FRange.Min = Value;
   if (ComponentState().Contains(csLoading)) return;
   FRange.Position = FRange.Clamp(FRange.Position);
-  Repaint();
+  RedrawMoved();
 }
 
 void TspSkinScrollBar::SetMax(int32_t Value) {
@@ -61,7 +62,7 @@ void TspSkinScrollBar::SetMax(int32_t Value) {
   // The last position counts from Max itself (Max - PageSize + 1), as SetPosition clamps:
   // counted from Max - Min, a bar with Min above 0 would put the thumb short of its end.
   FRange.Position = FRange.Clamp(FRange.Position);
-  Repaint();
+  RedrawMoved();
 }
 
 void TspSkinScrollBar::SetPageSize(int32_t Value) {
@@ -70,7 +71,7 @@ void TspSkinScrollBar::SetPageSize(int32_t Value) {
     return;
   }
   if (FRange.PageFits(Value)) FRange.PageSize = Value;
-  Repaint();
+  RedrawMoved();
 }
 
 void TspSkinScrollBar::SetPosition(int32_t Value) {
@@ -86,7 +87,7 @@ void TspSkinScrollBar::SetPositionWithoutEvent(int32_t Value) { StorePosition(Va
 void TspSkinScrollBar::SetRange(int32_t AMin, int32_t AMax, int32_t APageSize, int32_t APosition) {
   FRange = {AMin, AMax, std::max(APageSize, 0), AMin};
   FRange.Position = FRange.Clamp(APosition);
-  Repaint();
+  RedrawMoved();
 }
 
 void TspSkinScrollBar::Loaded() {
@@ -98,23 +99,37 @@ bool TspSkinScrollBar::StorePosition(int32_t Value) {
   const int32_t position = FRange.Clamp(Value);
   if (position == FRange.Position) return false;
   FRange.Position = position;
-  Repaint();
+  RedrawMoved();
   return true;
+}
+
+void TspSkinScrollBar::RedrawMoved() {
+  // A page changes how the thumb is drawn, not only where.
+  if (!FDrawn || !HandleAllocated() || FDrawn->Paged != (FRange.PageSize != 0)) return Repaint();
+  CalcRects();
+  const TRect area = ScrollBarRedrawArea(FDrawn->Rects, FRects, ClientRect());
+  if (IsRectEmpty(area)) return;
+  const RECT r = ToRECT(area);
+  // Drawn at once on the window when it shows and nothing of it awaits a paint: a paint
+  // message costs several times what drawing the thumb does.
+  if (!IsWindowVisible(Handle()) || InPaint() || AwaitsPaint(Handle())) {
+    InvalidateRect(Handle(), &r, FALSE);
+    Update();
+    return;
+  }
+  const TWindowDC dc(Handle());
+  IntersectClipRect(dc.DC(), r.left, r.top, r.right, r.bottom);
+  PaintWindow(dc.DC());
 }
 
 void TspSkinScrollBar::StepPosition(int64_t Delta) {
   if (StorePosition(Plus(FRange.Position, Delta))) Fire({OnChange});
 }
 
-void TspSkinScrollBar::SetSmallChange(int32_t Value) {
-  FSmallChange = Value;
-  Repaint();
-}
+// The steps show nowhere: nothing to draw.
+void TspSkinScrollBar::SetSmallChange(int32_t Value) { FSmallChange = Value; }
 
-void TspSkinScrollBar::SetLargeChange(int32_t Value) {
-  FLargeChange = Value;
-  Repaint();
-}
+void TspSkinScrollBar::SetLargeChange(int32_t Value) { FLargeChange = Value; }
 
 void TspSkinScrollBar::SetBoth(bool Value) {
   if (Value == FBoth) return;
@@ -153,6 +168,13 @@ bool TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
 }
 
 // Skin and geometry
+
+void TspSkinScrollBar::ChangeSkinData() {
+  // The skin data may have loaded another skin into the same entries.
+  FBackground.Forget();
+  FThumb.Forget();
+  TspSkinCustomControl::ChangeSkinData();
+}
 
 void TspSkinScrollBar::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
@@ -207,7 +229,9 @@ void TspSkinScrollBar::CreateControlDefaultImage(TBitmap* B) {
   canvas.Brush()->SetColor(clBtnFace);
   canvas.FillRect(ClientRect());
   CalcRects();
-  DrawParts(canvas);
+  DrawButton(canvas, ScrollUpButton);
+  DrawButton(canvas, ScrollDownButton);
+  DrawThumb(canvas);
 }
 
 void TspSkinScrollBar::CreateControlSkinImage(TBitmap* B) {
@@ -215,15 +239,27 @@ void TspSkinScrollBar::CreateControlSkinImage(TBitmap* B) {
     CreateControlDefaultImage(B);
     return;
   }
-  TspSkinCustomControl::CreateControlSkinImage(B);
   CalcRects();
-  DrawParts(*B->Canvas());
+  TPictureKey key;
+  key.Data = SkinData();
+  key.Index = SkinIndex();
+  key.Up = ButtonState(ScrollUpButton);
+  key.Down = ButtonState(ScrollDownButton);
+  key.UpRect = FRects.Buttons[ScrollUpButton];
+  key.DownRect = FRects.Buttons[ScrollDownButton];
+  TBitmap* background = FBackground.Get(key, {Width(), Height()}, [this](TBitmap& Image) {
+    TspSkinCustomControl::CreateControlSkinImage(&Image);
+    DrawButton(*Image.Canvas(), ScrollUpButton);
+    DrawButton(*Image.Canvas(), ScrollDownButton);
+    return true;
+  });
+  B->Canvas()->Draw(0, 0, background);
+  DrawThumb(*B->Canvas());
 }
 
-void TspSkinScrollBar::DrawParts(TCanvas& Canvas) {
-  DrawButton(Canvas, ScrollUpButton);
-  DrawButton(Canvas, ScrollDownButton);
+void TspSkinScrollBar::DrawThumb(TCanvas& Canvas) {
   if (Enabled()) DrawButton(Canvas, ScrollThumb);
+  FDrawn = TDrawn{FRects, FRange.PageSize != 0};
 }
 
 TspPartState TspSkinScrollBar::ButtonState(int Index) {
@@ -255,6 +291,37 @@ void TspSkinScrollBar::DrawSkinThumb(TCanvas& Canvas, TspPartState State) {
   const TScrollSkin& skin = *FSkin;
   const TRect& r = FRects.Buttons[ScrollThumb];
   const TRect whole{0, 0, r.Width(), r.Height()};
+  TPictureKey key;
+  key.Data = SkinData();
+  key.Index = SkinIndex();
+  key.Up = State;
+  key.Vertical = Vertical();
+  key.Paged = FRange.PageSize != 0;
+  TBitmap* picture =
+      FThumb.Get(key, {r.Width(), r.Height()}, [&](TBitmap& Image) { return DrawThumbPicture(Image, State); });
+  if (picture == nullptr) return;
+  TBitmap blended;
+  if (AlphaBlend()) {  // over what the bar shows under the thumb
+    blended.SetSize(r.Width(), r.Height());
+    blended.Canvas()->CopyRect(whole, picture->Canvas(), whole);
+    TBitmap under(r.Width(), r.Height());
+    under.Canvas()->CopyRect(whole, &Canvas, r);
+    const auto mixed = TspEffectBmp::CreateFromHBitmap(blended.Handle());
+    mixed->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), AlphaMorphKf(AlphaBlendValue()));
+    mixed->Draw(blended.Canvas()->Handle(), 0, 0);
+    picture = &blended;
+  }
+  if (skin.ThumbTransparent) {
+    picture->SetTransparentColor(skin.ThumbTransparentColor);
+    picture->SetTransparent(true);
+  }
+  Canvas.Draw(r.Left, r.Top, picture);
+}
+
+// The thumb of State on Image, of its size; false when the skin cannot draw it.
+bool TspSkinScrollBar::DrawThumbPicture(TBitmap& Image, TspPartState State) {
+  const TScrollSkin& skin = *FSkin;
+  const TRect whole{0, 0, Image.Width(), Image.Height()};
   TspSkinPart thumb = skin.Thumb;
   // With a page the thumb's length varies: its ends stay, its middle follows.
   if (FRange.PageSize != 0 || skin.Geometry.ThumbMinPageSize != 0) {
@@ -263,30 +330,18 @@ void TspSkinScrollBar::DrawSkinThumb(TCanvas& Canvas, TspPartState State) {
     thumb.Geometry.EndOffset = skin.ThumbOffset2;
     thumb.Geometry.Fill.StretchEffect = skin.ThumbStretchEffect;
   }
-  TBitmap image(r.Width(), r.Height());
-  if (!DrawSkinPart(*image.Canvas(), whole, thumb, State)) return;
+  if (!DrawSkinPart(*Image.Canvas(), whole, thumb, State)) return false;
 
   const TRect glyph = PartLook(skin.Glyph.Rects, State).Rect;
   if (!IsNullRect(glyph)) {
     const TRect at = Bounds(whole.Width() / 2 - glyph.Width() / 2, whole.Height() / 2 - glyph.Height() / 2,
                             glyph.Width(), glyph.Height());
     if (skin.GlyphTransparent)
-      DrawSkinPartTransparent(*image.Canvas(), at, skin.Glyph, State, skin.GlyphTransparentColor);
+      DrawSkinPartTransparent(*Image.Canvas(), at, skin.Glyph, State, skin.GlyphTransparentColor);
     else
-      DrawSkinPart(*image.Canvas(), at, skin.Glyph, State);
+      DrawSkinPart(*Image.Canvas(), at, skin.Glyph, State);
   }
-  if (AlphaBlend()) {  // over what the bar shows under the thumb
-    TBitmap under(r.Width(), r.Height());
-    under.Canvas()->CopyRect(whole, &Canvas, r);
-    const auto blended = TspEffectBmp::CreateFromHBitmap(image.Handle());
-    blended->Morph(*TspEffectBmp::CreateFromHBitmap(under.Handle()), AlphaMorphKf(AlphaBlendValue()));
-    blended->Draw(image.Canvas()->Handle(), 0, 0);
-  }
-  if (skin.ThumbTransparent) {
-    image.SetTransparentColor(skin.ThumbTransparentColor);
-    image.SetTransparent(true);
-  }
-  Canvas.Draw(r.Left, r.Top, &image);
+  return true;
 }
 
 // Mouse

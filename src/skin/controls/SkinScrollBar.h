@@ -13,6 +13,7 @@
 // the bar finishes its own work before it fires events and touches nothing of itself
 // after a handler freed it.
 
+#include "KeptPicture.h"
 #include "SkinControlTimer.h"
 #include "SkinCustomControl.h"
 #include "SkinPartPainter.h"
@@ -80,6 +81,7 @@ public:
   TNotifyEvent OnPageDown;
 
   void Loaded() override;
+  void ChangeSkinData() override;
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
 
@@ -114,12 +116,16 @@ private:
 
   bool Vertical() const { return FKind == sbVertical; }
   void CalcRects();
-  void DrawParts(TCanvas& Canvas);
+  // The thumb over the track and buttons already drawn; notes what the paint shows.
+  void DrawThumb(TCanvas& Canvas);
   void DrawButton(TCanvas& Canvas, int Index);
   void DrawSkinThumb(TCanvas& Canvas, TspPartState State);
+  bool DrawThumbPicture(TBitmap& Image, TspPartState State);
   TspPartState ButtonState(int Index);
+  // After a change of the range: draws again what moved (see ScrollBarRedrawArea).
+  void RedrawMoved();
 
-  // Position := Value clamped, repainting on a change; whether it changed.
+  // Position := Value clamped, drawing what moved on a change; whether it changed.
   bool StorePosition(int32_t Value);
   void StepPosition(int64_t Delta);
   // Arrow buttons: their own event when assigned, else a step.
@@ -151,6 +157,26 @@ private:
 
   std::optional<TScrollSkin> FSkin;  // a scroll-bar entry's values; none without one
   TspScrollBarRects FRects;
+  // What the last paint showed: where the parts were, and whether the thumb was drawn
+  // for a page; none before the first paint.
+  struct TDrawn {
+    TspScrollBarRects Rects;
+    bool Paged = false;
+  };
+  std::optional<TDrawn> FDrawn;
+  // The skinned bar without its thumb, and the thumb: drawn again only when their skin
+  // entry, size or state changed. A line step that moves the thumb only copies them.
+  struct TPictureKey {
+    const TspSkinData* Data = nullptr;
+    int32_t Index = -1;
+    TspPartState Up = TspPartState::Normal, Down = TspPartState::Normal;  // the thumb's state in Up
+    TRect UpRect, DownRect;
+    bool Vertical = false;
+    bool Paged = false;
+    friend bool operator==(const TPictureKey&, const TPictureKey&) = default;
+  };
+  TspKeptPicture<TPictureKey> FBackground;
+  TspKeptPicture<TPictureKey> FThumb;
   std::array<TScrollButton, 3> FButtons;
   int FActiveButton = -1;
   int FDownButton = -1;

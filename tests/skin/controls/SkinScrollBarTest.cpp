@@ -1,10 +1,13 @@
 // The skinned scroll bar under Wine: each part's state pictures from the flat-colour
 // skin, the sparse skin's fall-backs and the default look; held arrows and pages driven
-// by WM_TIMER; dragging; which changes tell OnChange; and a bar its own handler frees.
+// by WM_TIMER; dragging; which changes tell OnChange; what a new position draws again;
+// and a bar its own handler frees.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/SkinBarData.h"
+
+#include "classlib/DeviceContexts.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +215,58 @@ TEST_F(SkinScrollBarTest, OnlySetPositionAndTheUserTellOnChange) {
   for (int turn = 0; turn < 2; ++turn)
     SendMessageA(bar->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
   EXPECT_EQ(std::pair(bar->Position(), changes), std::pair(52, 6));
+}
+
+TEST_F(SkinScrollBarTest, ANewPositionDrawsAtOnceOnlyWhereTheThumbWasAndIsNow) {
+  for (const char* skin : {"flatcolour", ""}) {
+    SCOPED_TRACE(skin);
+    if (*skin != 0)
+      window.Load(skin);
+    else
+      window.Clear();
+    bar->SetRange(0, 999, 0, 0);  // 999 positions over some 150 pixels
+    Application->ProcessMessages();
+    bar->Update();
+    int paintMessages = 0;
+    const TWndMethod proc = bar->WindowProc;
+    bar->WindowProc = [&](TMessage& Message) {
+      paintMessages += Message.Msg == WM_PAINT;
+      proc(Message);
+    };
+    // The window blacked out behind the system's back: what the bar draws shows up.
+    const RECT all{0, 0, bar->Width(), bar->Height()};
+    {
+      const TWindowDC dc(bar->Handle());
+      FillRect(dc.DC(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    const TRect first = Part(ScrollThumb);
+    bar->SetPositionWithoutEvent(1);  // the thumb stays: nothing to draw
+    ASSERT_EQ(Part(ScrollThumb), first);
+    bar->SetSmallChange(5);  // shows nowhere
+    bar->SetPositionWithoutEvent(500);
+    const TRect moved = Part(ScrollThumb);
+    ASSERT_NE(moved, first);
+    TPixelDC screen(bar->Width(), bar->Height());
+    {
+      const TWindowDC dc(bar->Handle());
+      BitBlt(screen.DC(), 0, 0, bar->Width(), bar->Height(), dc.DC(), 0, 0, SRCCOPY);
+    }
+    bar->WindowProc = proc;
+    EXPECT_EQ(paintMessages, 0);
+    // The span from the old thumb to the new one as a whole paint shows it, the rest
+    // (arrow buttons, the track beyond) untouched.
+    const TRect span{first.Left, first.Top, moved.Right, moved.Bottom};
+    const std::unique_ptr<TPixelDC> whole = Painted(bar);
+    int wrong = 0, drawn = 0;
+    for (int y = 0; y < bar->Height(); ++y)
+      for (int x = 0; x < bar->Width(); ++x) {
+        const bool inSpan = PtInRect(span, {x, y});
+        drawn += inSpan;
+        wrong += screen.Pixel(x, y) != (inSpan ? whole->Pixel(x, y) : TColor{clBlack});
+      }
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(wrong, 0);
+  }
 }
 
 TEST_F(SkinScrollBarTest, ABarItsOwnHandlerFreesIsNotTouchedAgain) {

@@ -132,6 +132,19 @@ TspScrollBarRects CalcScrollBarRects(const TspScrollBarShape& Shape, const TspSc
   return rects;
 }
 
+TRect ScrollBarRedrawArea(const TspScrollBarRects& Drawn, const TspScrollBarRects& Now, const TRect& Client) {
+  if (Drawn.TrackRect != Now.TrackRect || Drawn.Buttons[ScrollUpButton] != Now.Buttons[ScrollUpButton] ||
+      Drawn.Buttons[ScrollDownButton] != Now.Buttons[ScrollDownButton])
+    return Client;
+  const TRect& before = Drawn.Buttons[ScrollThumb];
+  const TRect& after = Now.Buttons[ScrollThumb];
+  if (before == after) return {};
+  if (IsRectEmpty(before)) return after;
+  if (IsRectEmpty(after)) return before;
+  return {std::min(before.Left, after.Left), std::min(before.Top, after.Top), std::max(before.Right, after.Right),
+          std::max(before.Bottom, after.Bottom)};
+}
+
 int32_t ScrollPositionAt(const TspScrollBarRects& Rects, const TspScrollRange& Range, int32_t D) {
   const int64_t span = int64_t{Rects.ThumbLastCentre} - Rects.ThumbFirstCentre;
   const double kf = span > 0 ? std::clamp(double(D) / span, 0.0, 1.0) : 0.0;

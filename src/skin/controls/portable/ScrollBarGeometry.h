@@ -1,7 +1,8 @@
 #pragma once
 // The scroll bar without windows: its range and the one clamp every position goes
-// through, where its arrow buttons, track and thumb lie for a size and a range, the
-// position a dragged thumb stands for, and where a press on the bar lands.
+// through, where its arrow buttons, track and thumb lie for a size and a range, what
+// of the bar a change of them draws again, the position a dragged thumb stands for,
+// and where a press on the bar lands.
 //
 // Along the bar means X for a horizontal bar and Y for a vertical one. The up button
 // (at the right or bottom end) raises the position, the down button (at the left or
@@ -70,6 +71,11 @@ struct TspScrollBarRects {
 // parts are the entry's, the far ones moved with the bar's far end. A thumb is never
 // longer than its track.
 TspScrollBarRects CalcScrollBarRects(const TspScrollBarShape& Shape, const TspScrollRange& Range);
+
+// What of a bar to draw again when its parts move from Drawn (as last painted) to Now:
+// nothing when none moved, the thumb's old and new place when only the thumb moved,
+// else the whole of Client (an arrow button or the track moved with the bar's size).
+TRect ScrollBarRedrawArea(const TspScrollBarRects& Drawn, const TspScrollBarRects& Now, const TRect& Client);
 
 // The position a thumb dragged to D pixels from its first centre shows, clamped.
 int32_t ScrollPositionAt(const TspScrollBarRects& Rects, const TspScrollRange& Range, int32_t D);

@@ -121,6 +121,41 @@ TEST(ScrollBarRects, WithSkinTheFarButtonMovesWithTheBarAndTheThumbIsCentredAcro
   EXPECT_EQ(r.Buttons, (TParts{TRect{3, 110, 13, 134}, {0, 134, 16, 150}, {0, 0, 16, 16}}));
 }
 
+TEST(ScrollBarRedrawArea, OnlyTheThumbsOldAndNewPlaceWhenNothingElseMoved) {
+  const TRect client{0, 0, 19, 400};
+  const auto at = [](int32_t Length, const TspScrollRange& R) { return CalcScrollBarRects(Bar(true, Length), R); };
+  // 999 positions over 350 pixels of thumb travel: most steps leave the thumb where it
+  // was and draw nothing, the others a pixel more than the thumb.
+  int still = 0;
+  for (int32_t position = 0; position < 999; ++position) {
+    const TRect area = ScrollBarRedrawArea(at(400, Range(0, 999, 0, position)), at(400, Range(0, 999, 0, position + 1)), client);
+    if (IsRectEmpty(area)) ++still;
+    else EXPECT_EQ(area.Height(), 17) << position;
+  }
+  EXPECT_EQ(still, 999 - 350);
+  // A thumb that moved less than its length: one rectangle over both places.
+  const TspScrollBarRects before = at(400, Range(0, 127, 0, 64));
+  const TspScrollBarRects after = at(400, Range(0, 127, 0, 65));
+  ASSERT_NE(before.Buttons[ScrollThumb], after.Buttons[ScrollThumb]);
+  EXPECT_EQ(ScrollBarRedrawArea(before, after, client),
+            (TRect{1, before.Buttons[ScrollThumb].Top, 18, after.Buttons[ScrollThumb].Bottom}));
+  // Far apart, and back: the span between them is drawn too (it is unchanged, and cheap).
+  EXPECT_EQ(ScrollBarRedrawArea(at(400, Range(0, 127, 0, 127)), before, client),
+            (TRect{1, before.Buttons[ScrollThumb].Top, 18, 383}));
+  // A page, a new range or the same position show the same way.
+  EXPECT_EQ(ScrollBarRedrawArea(before, at(400, Range(0, 127, 0, 64)), client), TRect{});
+  // A thumb that appears or goes: its one place.
+  TspScrollBarRects without = before;
+  without.Buttons[ScrollThumb] = {};
+  EXPECT_EQ(ScrollBarRedrawArea(without, before, client), before.Buttons[ScrollThumb]);
+  EXPECT_EQ(ScrollBarRedrawArea(before, without, client), before.Buttons[ScrollThumb]);
+  // Buttons or track that moved (the bar's size or Both changed): the whole bar.
+  EXPECT_EQ(ScrollBarRedrawArea(before, at(401, Range(0, 127, 0, 64)), client), client);
+  EXPECT_EQ(ScrollBarRedrawArea(CalcScrollBarRects(Bar(false, 200), Range(0, 100, 0, 100)),
+                                CalcScrollBarRects(Bar(false, 200, 19), Range(0, 100, 0, 100)), client),
+            client);
+}
+
 TEST(ScrollBarRects, ExtremeSkinValuesSaturateWithoutOverflow) {
   TspScrollBarShape shape = Bar(false, IntMax);
   shape.Skin = TspScrollBarSkinGeometry{{IntMin, 0, IntMax, 16}, {IntMin, IntMin, IntMax, IntMax},
