@@ -446,6 +446,8 @@ private:
   void BeforeSkinChange(TspSkinData* Data);
   void SkinChanged(TspSkinData* Data);
   void UpdateSkinWithNCArea();
+  // After a skin change with NC support: the window's size for the new skin's frame.
+  void TakeNewFrameSize();
   void UpdateSkinWithoutNCArea();
   void NotifyParentBackgroundChanged();
   // The controls in the skin's areas, and the client rectangle the frame leaves.

@@ -20,14 +20,18 @@ TspFrameRegion::TCut TspFrameRegion::CutOf(const TspFrameCore& Core, const TspSk
           FormRegionKind(Core), Skin, Skin != nullptr ? Skin->SkinGeneration() : 0};
 }
 
-void TspFrameRegion::Give(TRegion Region) {
-  FBeforeFirstShow.reset();
+void TspFrameRegion::Give(TRegion Region, std::optional<TCut> Cut) {
+  FSetCut.reset();
+  FSetBeforeFirstShow = false;
   if (Region == nullptr || !FForm.HandleAllocated()) return;
-  if (GiveWindowRegion(FForm.Handle(), std::move(Region), true)) FSet = true;
+  if (!GiveWindowRegion(FForm.Handle(), std::move(Region), true)) return;
+  FSet = true;
+  FSetCut = Cut;
 }
 
 void TspFrameRegion::Drop() {
-  FBeforeFirstShow.reset();
+  FSetCut.reset();
+  FSetBeforeFirstShow = false;
   if (!FSet) return;
   FSet = false;
   if (FForm.HandleAllocated()) GiveWindowRegion(FForm.Handle(), nullptr, true);
@@ -39,8 +43,10 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
     Drop();
     return;
   }
-  if (const auto beforeShow = std::exchange(FBeforeFirstShow, std::nullopt))
-    if (FSet && *beforeShow == CutOf(Core, Skin)) return;
+  const TCut cut = CutOf(Core, Skin);
+  const bool showSizeMessage = std::exchange(FSetBeforeFirstShow, false);
+  const bool hidden = !FForm.HandleAllocated() || !IsWindowVisible(FForm.Handle());
+  if (FSet && FSetCut == cut && (showSizeMessage || hidden)) return;
   const int width = Core.LastWidth(), height = Core.LastHeight();
   TRegion region;
   switch (FormRegionKind(Core)) {
@@ -56,12 +62,12 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
       if (width > 0 && height > 0) region.reset(CreateRectRgn(0, 0, width, height));
       break;
   }
-  Give(std::move(region));
+  Give(std::move(region), cut);
 }
 
 void TspFrameRegion::SetBeforeFirstShow(const TspFrameCore& Core, TspSkinData* Skin) {
   SetFormRegion(Core, Skin, true);
-  if (FSet) FBeforeFirstShow = CutOf(Core, Skin);
+  FSetBeforeFirstShow = FSet && FSetCut.has_value();
 }
 
 void TspFrameRegion::SetRollUpFormRegion(TspSkinData* Skin) {
@@ -72,5 +78,5 @@ void TspFrameRegion::SetRollUpFormRegion(TspSkinData* Skin) {
   }
   TBitmap widened;
   DrawImage(&widened, mask, RollUpImagePlan({mask->Width(), mask->Height()}, *Skin, FForm.Width()));
-  Give(CreateMaskRegion(&widened));
+  Give(CreateMaskRegion(&widened), std::nullopt);
 }

@@ -2,6 +2,9 @@
 // TspFrameRegion: the skinned window's shape. It gives the window the region of the skin's
 // mask for the window's size (or the roll-up mask of a rolled-up client-area frame) and
 // takes it away again; a region handed to the window belongs to the system from then on.
+// A region cut as the one set already is not given again while the window is hidden, nor
+// by the first show's size message: the shape would stay, and giving it would only repaint
+// the frame and every control at once, before the first paint paints them again.
 
 #include "skin/data/win32/SkinRegions.h"
 
@@ -20,9 +23,9 @@ public:
   // The region of the frame the core has laid out for its last size; none for an ordinary
   // frame (not Skinnable), whose shape is the system's.
   void SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable);
-  // The frame's region given to the window just before its first show. The same region
-  // asked for next (by the size message of the show) is not given again: that would
-  // repaint the frame and every control at once, before the first paint paints them.
+  // The frame's region given to the window just before its first show, unless it has it
+  // already. The same region asked for next (by the size message of the show) is not given
+  // again.
   void SetBeforeFirstShow(const TspFrameCore& Core, TspSkinData* Skin);
   // The roll-up mask, widened to the window's width; none without one.
   void SetRollUpFormRegion(TspSkinData* Skin);
@@ -41,12 +44,15 @@ private:
   };
   TCut CutOf(const TspFrameCore& Core, const TspSkinData* Skin) const;
 
-  // Hands Region to the window (whose it is from then on); a refused one is deleted.
-  void Give(TRegion Region);
+  // Hands Region, cut as Cut says, to the window (whose it is from then on); a refused one
+  // is deleted.
+  void Give(TRegion Region, std::optional<TCut> Cut);
   void Drop();
 
   TCustomForm& FForm;
   bool FSet = false;
-  // The region given before the first show, until the next one is asked for.
-  std::optional<TCut> FBeforeFirstShow;
+  // What the region set was cut from; none for the roll-up mask's.
+  std::optional<TCut> FSetCut;
+  // The region set before the first show, until the next one is asked for.
+  bool FSetBeforeFirstShow = false;
 };

@@ -11,6 +11,8 @@
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/data/SkinData.h"
 
+#include "classlib/portable/AlignLayout.h"
+
 void TspDynamicSkinForm::BeforeSkinChange(TspSkinData* Data) {
   if (Data != nullptr && Data == FSkinData) {
     FSkinChanging = true;
@@ -55,13 +57,7 @@ void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   else if (!FForm->BorderIcons().Empty())
     FForm->SetBorderIcons({});
 
-  const TSize size = FCore.SizeAfterSkinLoad({FForm->Width(), FForm->Height()});
-  if (size != TSize{FForm->Width(), FForm->Height()}) FForm->SetBounds(FForm->Left(), FForm->Top(), size.cx, size.cy);
-  FCore.UpdateGeometry(FForm->Width(), FForm->Height());
-  // The new skin's frame has its own non-client size.
-  if (FForm->HandleAllocated())
-    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  TakeNewFrameSize();
   if (FSkinInUse) UpdateRegion(true);
   FForm->Invalidate();
   FMDI.SkinChanged();
@@ -69,8 +65,30 @@ void TspDynamicSkinForm::UpdateSkinWithNCArea() {
   FObjects.MouseTimer()->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   if (FCore.State.RollUpState) return;
+  // Taken with the frame change already, unless the frame is the system's (not skinnable)
+  // or the window has no handle yet: then the form works the size out.
   if (FCore.Options.ClientWidth > 0) FForm->SetClientWidth(FCore.Options.ClientWidth);
   if (FCore.Options.ClientHeight > 0) FForm->SetClientHeight(FCore.Options.ClientHeight);
+}
+
+void TspDynamicSkinForm::TakeNewFrameSize() {
+  const TSize current{FForm->Width(), FForm->Height()};
+  TSize size = FCore.SizeAfterSkinLoad(current);
+  if (!FForm->HandleAllocated()) {
+    if (size != current) FForm->SetBounds(FForm->Left(), FForm->Top(), size.cx, size.cy);
+    FCore.UpdateGeometry(FForm->Width(), FForm->Height());
+    return;
+  }
+  // The new skin's frame has its own non-client size. The window takes it together with the
+  // size that keeps the designed client area inside it: one change of size (one size
+  // message, one region) instead of one for the frame and one for each client dimension.
+  if (FSkinnable && !FCore.State.RollUpState)
+    size = FCore.SizeForClient(size, FCore.Options.ClientWidth, FCore.Options.ClientHeight);
+  if (size != current) size = ConstrainSize(size, FForm->Constraints()->Limits());  // as SetBounds would
+  FCore.UpdateGeometry(size.cx, size.cy);
+  SetWindowPos(FForm->Handle(), nullptr, 0, 0, size.cx, size.cy,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (size == current ? SWP_NOSIZE : 0));
+  FCore.UpdateGeometry(FForm->Width(), FForm->Height());
 }
 
 void TspDynamicSkinForm::UpdateSkinWithoutNCArea() {

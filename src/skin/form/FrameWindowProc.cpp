@@ -221,7 +221,8 @@ bool TspDynamicSkinForm::PaintToDC(TMessage& Message, LRESULT Answer) {
 }
 
 void TspDynamicSkinForm::RepaintFrame() {
-  if (FForm->HandleAllocated()) SendMessageA(FForm->Handle(), WM_NCPAINT, 0, 0);
+  // A hidden window's frame is painted when it shows.
+  if (FForm->HandleAllocated() && IsWindowVisible(FForm->Handle())) SendMessageA(FForm->Handle(), WM_NCPAINT, 0, 0);
 }
 
 TPoint TspDynamicSkinForm::FrameOrigin() {

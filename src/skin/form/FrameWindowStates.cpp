@@ -194,10 +194,11 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
   const bool firstShow = FCore.State.FirstShowPending;
   if (firstShow)
     SetFormBounds(FirstShowBounds(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));
-  // The window takes its shape while still hidden: given once it shows, the shape would
-  // repaint the frame and every control at once, before the first paint paints them again.
+  // The window takes its shape while still hidden (unless it has it already): given once it
+  // shows, the shape would repaint the frame and every control at once, before the first
+  // paint paints them again.
   const TSize size{FForm->Width(), FForm->Height()};
-  if (firstShow && FSkinInUse && FSkinnable && FCore.Options.SupportNCArea && !FRegion.Set() && MinSizeFits(size)) {
+  if (firstShow && FSkinInUse && FSkinnable && FCore.Options.SupportNCArea && MinSizeFits(size)) {
     FCore.UpdateGeometry(size.cx, size.cy);
     FRegion.SetBeforeFirstShow(FCore, FSkinData);
   }

@@ -322,6 +322,46 @@ TEST_F(MessageWindow, ASkinItsOwnerHasLoadedIsDrawnWithAndLooksAsLoadedByTheWind
   window->Free();
 }
 
+// The limit warning's way: the window takes the skin data its owner has loaded while it
+// is still hidden. It changes its frame and size for it once, keeping the designed client
+// area (so its controls are not laid out again), gives itself its region once, and the
+// size message of the show gives no region again.
+TEST_F(MessageWindow, TakingTheOwnersSkinChangesTheWindowOnceAndTheShowGivesNoRegionAgain) {
+  TProgramSkin skin;
+  TMessageDialog dialog(&skin.Stored);
+  dialog.PrepareLayout("Warning", "The file limit is reached.", mtOk);
+  TComponent owner(nullptr);
+  auto* data = new TspSkinData(&owner);
+  data->SetEnableSkinEffects(false);
+  data->SetCompressedStoredSkin(&skin.Stored);
+  TSentMessages sent({WM_WINDOWPOSCHANGED, WM_SIZE, WM_NCPAINT});
+  auto* window = new TFormMessageDialog(&owner, dialog);
+  HWND handle = window->Handle();
+  // The frame and size change and the region, no size message; the memo's is its creation's.
+  EXPECT_EQ(sent.Count(handle, WM_WINDOWPOSCHANGED), 2);
+  EXPECT_EQ(sent.Count(handle, WM_SIZE), 0);
+  EXPECT_EQ(sent.Count(window->Memo->Handle(), WM_SIZE), 1);
+  sent.Clear();
+  window->PrepareLayout();
+  EXPECT_EQ(sent.Count(handle, WM_NCPAINT), 0);  // the caption of a hidden window
+  sent.Clear();
+  window->Show();
+  // Placed and shown; the show's size message sets no region.
+  EXPECT_EQ(sent.Count(handle, WM_WINDOWPOSCHANGED), 2);
+  EXPECT_EQ(sent.Count(handle, WM_SIZE), 1);
+  EXPECT_EQ(window->ClientRect(), Rect(0, 0, 344, 110));
+  EXPECT_EQ(window->Memo->BoundsRect(), Bounds(8, 21, 330, 14));
+  // The first paint leaves the whole window as painting it again would.
+  Application->ProcessMessages();
+  const TPixelImage firstPaint = WindowPixelsAsShown(handle);
+  const TPixelImage repainted = CaptureWindow(handle);
+  ASSERT_GT(firstPaint.Width(), 0);
+  ASSERT_EQ(firstPaint.ByteSize(), repainted.ByteSize());
+  EXPECT_EQ(std::memcmp(firstPaint.Bits(), repainted.Bits(), repainted.ByteSize()), 0);
+  SaveWindowScreenshot(handle, "message-owners-skin");
+  window->Free();
+}
+
 // The skin's frame is thinner or thicker than the system's: the window keeps its designed
 // client area under it, so that the memo, which follows the window's height, still has
 // room for every line.

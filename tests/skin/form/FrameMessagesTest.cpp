@@ -152,6 +152,23 @@ TEST(FrameMessages, ASkinChangeReachesTheFrameFirstAndNothingIsPaintedMeanwhile)
   EXPECT_GT(objects, 0);
 }
 
+// A skin change of a hidden window gives it no region it has already: nothing shows its
+// shape yet, and the redraw would only paint the frame and its controls before the first
+// paint does. A shown window is given it again, with the redraw that repaints it.
+TEST(FrameMessages, AHiddenWindowIsNotGivenTheSameRegionAgainAShownOneIs) {
+  TFrameWindow window{{100, 100, 500, 300}};
+  window.Form()->HandleNeeded();
+  window.Load("flatframe");
+  HWND handle = window.Form()->Handle();
+  TSentMessages sent({WM_WINDOWPOSCHANGED});
+  window.Frame()->UpdateSkin();
+  EXPECT_EQ(sent.Count(handle, WM_WINDOWPOSCHANGED), 1);  // the frame change alone
+  window.Show();
+  sent.Clear();
+  window.Frame()->UpdateSkin();
+  EXPECT_EQ(sent.Count(handle, WM_WINDOWPOSCHANGED), 2);  // and the region
+}
+
 TEST(FrameMessages, AForeignSkinDataReachesItsControlsButDoesNotReloadTheFrame) {
   std::vector<std::string> log;
   TFrameWindow window{{100, 100, 500, 300}};

@@ -200,3 +200,24 @@ TReportedErrors::TReportedErrors() : FSaved(Application->ExceptionPresenter) {
 TReportedErrors::~TReportedErrors() { Application->ExceptionPresenter = FSaved; }
 
 void TReportedErrors::Report(const std::string&, const std::string& Message) { FMessages.push_back(Message); }
+
+TSentMessages::TSentMessages(std::set<UINT> Kinds)
+    : FKinds(std::move(Kinds)), FHook(SetWindowsHookExA(WH_CALLWNDPROC, Sent, nullptr, GetCurrentThreadId())) {
+  Current = this;
+}
+
+TSentMessages::~TSentMessages() {
+  UnhookWindowsHookEx(FHook);
+  Current = nullptr;
+}
+
+int TSentMessages::Count(HWND Window, UINT Kind) const {
+  return static_cast<int>(std::count(FSent.begin(), FSent.end(), std::make_pair(Window, Kind)));
+}
+
+LRESULT CALLBACK TSentMessages::Sent(int Code, WPARAM WParam, LPARAM LParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(LParam);
+  if (Code == HC_ACTION && Current != nullptr && Current->FKinds.count(sent->message) != 0)
+    Current->FSent.emplace_back(sent->hwnd, sent->message);
+  return CallNextHookEx(nullptr, Code, WParam, LParam);
+}

@@ -11,8 +11,11 @@
 #include "classlib/WinControl.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 // Runs the application's message handling until Condition holds or TimeoutMs passes;
 // returns whether it held.
@@ -132,4 +135,24 @@ public:
 private:
   TSeamOverride<TPoint()> FPos;
   TSeamOverride<void(TPoint)> FSetPos;
+};
+
+// Counts the messages of some kinds sent to the thread's windows while it lives (the
+// system's own, SetWindowPos's for instance, included), by window.
+class TSentMessages {
+public:
+  explicit TSentMessages(std::set<UINT> Kinds);
+  ~TSentMessages();
+  TSentMessages(const TSentMessages&) = delete;
+  TSentMessages& operator=(const TSentMessages&) = delete;
+  // How many of Kind reached Window since the last Clear.
+  int Count(HWND Window, UINT Kind) const;
+  void Clear() { FSent.clear(); }
+
+private:
+  static LRESULT CALLBACK Sent(int Code, WPARAM WParam, LPARAM LParam);
+  static inline TSentMessages* Current = nullptr;
+  std::set<UINT> FKinds;
+  std::vector<std::pair<HWND, UINT>> FSent;
+  HHOOK FHook;
 };

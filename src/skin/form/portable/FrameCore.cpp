@@ -60,21 +60,32 @@ TspDefaultFrameLayout TspFrameCore::DefaultLayout() const {
                             IconSize);
 }
 
-TRect TspFrameCore::NonClientClientRect(const TRect& Window) const {
-  if (!FrameShown()) return Window;
-  TRect r = Window;
+TspFrameCore::TInsets TspFrameCore::NonClientInsets() const {
+  if (!FrameShown()) return {};
   if (SkinFormUsable()) {
     const TRect& cl = FSkin.Info->ClRect;
     const TSize picture = FSkin.Picture;
-    r = {Add(r.Left, cl.Left), Add(r.Top, cl.Top), Add(r.Right, -(int64_t{picture.cx} - cl.Right)),
-         Add(r.Bottom, -(int64_t{picture.cy} - cl.Bottom))};
-  } else {
-    r = {Add(r.Left, DefaultBorderWidth), Add(r.Top, int64_t{GetDefaultCaptionHeight()} + DefaultBorderWidth),
-         Add(r.Right, -DefaultBorderWidth), Add(r.Bottom, -DefaultBorderWidth)};
+    return {cl.Left, cl.Top, int64_t{picture.cx} - cl.Right, int64_t{picture.cy} - cl.Bottom};
   }
+  return {DefaultBorderWidth, int64_t{GetDefaultCaptionHeight()} + DefaultBorderWidth, DefaultBorderWidth,
+          DefaultBorderWidth};
+}
+
+TRect TspFrameCore::NonClientClientRect(const TRect& Window) const {
+  if (!FrameShown()) return Window;
+  const TInsets insets = NonClientInsets();
+  TRect r = {Add(Window.Left, insets.Left), Add(Window.Top, insets.Top), Add(Window.Right, -insets.Right),
+             Add(Window.Bottom, -insets.Bottom)};
   r.Right = std::max(r.Right, r.Left);
   r.Bottom = std::max(r.Bottom, r.Top);
   return r;
+}
+
+TSize TspFrameCore::SizeForClient(TSize Size, int32_t ClientWidth, int32_t ClientHeight) const {
+  const TInsets insets = NonClientInsets();
+  if (ClientWidth > 0) Size.cx = std::max(Add(ClientWidth, insets.Left + insets.Right), 0);
+  if (ClientHeight > 0) Size.cy = std::max(Add(ClientHeight, insets.Top + insets.Bottom), 0);
+  return Size;
 }
 
 TPoint TspFrameCore::FrameOrigin(TPoint FormTopLeft, TPoint ClientOrigin) const {

@@ -89,6 +89,9 @@ public:
 
   // WM_NCCALCSIZE: the client rectangle inside the window rectangle Window.
   TRect NonClientClientRect(const TRect& Window) const;
+  // The window's size whose client area inside this frame is ClientWidth wide and
+  // ClientHeight high; a dimension of 0 or less keeps Size's.
+  TSize SizeForClient(TSize Size, int32_t ClientWidth, int32_t ClientHeight) const;
   // The screen position of frame point (0, 0): the form's top-left corner, or for an MDI
   // child its client origin less the frame's client offset.
   TPoint FrameOrigin(TPoint FormTopLeft, TPoint ClientOrigin) const;
@@ -119,6 +122,11 @@ public:
   TspRollUpContext RollUpContext(int32_t Height) const;
 
 private:
+  // The frame's widths around the client area (untrusted skin sizes, hence 64 bits).
+  struct TInsets {
+    int64_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  };
+  TInsets NonClientInsets() const;
   bool HasMask() const { return FSkin.Mask != nullptr && !FSkin.Mask->Empty(); }
   // A frame in the client area rolled up to the skin's roll-up picture: its limits are
   // the picture's, not the frame picture's.

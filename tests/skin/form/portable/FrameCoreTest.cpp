@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 using namespace FrameHit;
@@ -44,6 +46,27 @@ TEST_F(FrameCoreTest, TheClientAreaLiesInsideTheSkinOrTheDefaultFrame) {
   // A maximized MDI child has no frame.
   Core.State.WindowState = TspWindowState::Maximized;
   EXPECT_EQ(Core.NonClientClientRect(window), window);
+}
+
+TEST_F(FrameCoreTest, TheSizeForAClientAreaPutsTheFrameAroundIt) {
+  // The default frame: 3-pixel borders and the caption.
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 200, 100), (TSize{206, 125}));
+  Skinned();
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 200, 100), (TSize{210, 135}));
+  const TSize size = Core.SizeForClient({50, 60}, 344, 110);
+  EXPECT_EQ(Core.NonClientClientRect(Rect(20, 10, 20 + size.cx, 10 + size.cy)), Rect(25, 40, 25 + 344, 40 + 110));
+  // A client dimension of 0 or less keeps the window's.
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 0, 100), (TSize{50, 135}));
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 200, -1), (TSize{210, 60}));
+  // Without a frame the client area is the window.
+  Core.Options.BorderStyle = bsNone;
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 200, 100), (TSize{200, 100}));
+  Core.Options.BorderStyle = bsSizeable;
+  // Never past 32 bits; a hostile skin's client rectangle far larger than its picture
+  // never makes a negative size.
+  EXPECT_EQ(Core.SizeForClient({50, 60}, INT32_MAX, INT32_MAX), (TSize{INT32_MAX, INT32_MAX}));
+  Info.ClRect = Rect(-2000000000, 30, 195, 2000000000);
+  EXPECT_EQ(Core.SizeForClient({50, 60}, 200, 100), (TSize{0, 0}));
 }
 
 TEST_F(FrameCoreTest, SkinHitTestFindsTheSizingBorderAtEdgesAndCorners) {
