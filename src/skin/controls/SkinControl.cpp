@@ -2,6 +2,8 @@
 
 #include "SkinControlMessages.h"
 
+#include "classlib/DeviceContexts.h"
+
 #include "base/ScopeExit.h"
 
 void TspSkinControl::ParentBackgroundChanged() {
@@ -22,8 +24,14 @@ void TspSkinControl::NotifyChildrenBackgroundChanged() {
 }
 
 void TspSkinControl::PaintOnErase(TMessage& Message) {
-  if (!FInPaint) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+  auto* dc = reinterpret_cast<HDC>(Message.WParam);
+  if (ErasePaints(dc)) PaintWindow(dc);
   Message.Result = 1;
+}
+
+bool TspSkinControl::ErasePaints(HDC DC) {
+  if (FInPaint) return false;
+  return !(HandleAllocated() && WindowFromDC(DC) == Handle() && AwaitsPaint(Handle()));
 }
 
 void TspSkinControl::Dispatch(TMessage& Message) {

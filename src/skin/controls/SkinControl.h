@@ -24,9 +24,13 @@ public:
 
 protected:
   // WM_ERASEBKGND for a control that may be asked to draw itself into a DC outside its
-  // own painting (a parent's background being copied): it paints itself there; during
-  // its WM_PAINT nothing.
+  // own painting (a parent's background being copied): it paints itself there when
+  // ErasePaints says so.
   void PaintOnErase(TMessage& Message);
+  // Whether an erase into DC draws the control: not during its own WM_PAINT, and not
+  // when the system erases the window ahead of a paint it still owes (as a window
+  // shows), which draws it all anyway.
+  bool ErasePaints(HDC DC);
 
 private:
   bool FInPaint = false;

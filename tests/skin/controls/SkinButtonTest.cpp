@@ -74,6 +74,36 @@ TEST_F(SkinButtonLook, AskedToEraseOutsideItsPaintItDrawsItselfIntoTheDC) {
   EXPECT_EQ(dc.Pixel(50, 15), Colour(ButtonEntry(*Window.Data()).SkinRect));
 }
 
+// A button that counts its paints.
+class TPaintCountingButton : public TspSkinButton {
+public:
+  using TspSkinButton::TspSkinButton;
+  int Paints = 0;
+
+protected:
+  void Paint() override {
+    ++Paints;
+    TspSkinButton::Paint();
+  }
+};
+
+// The system erasing the window ahead of the paint it owes (as when a window shows) leaves
+// the drawing to that paint: the button is drawn once, not twice.
+TEST_F(SkinButtonLook, TheSystemsEraseAheadOfAPaintLeavesTheDrawingToThePaint) {
+  Window.Load("flatcolour");
+  auto* counted = Window.Add<TPaintCountingButton>({10, 50, 110, 80});
+  counted->SetSkinData(Window.Data());
+  counted->SetCanFocused(false);
+  Window.Show();
+  counted->Update();
+  counted->Paints = 0;
+  RedrawWindow(counted->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+  EXPECT_EQ(counted->Paints, 0);
+  counted->Update();
+  EXPECT_EQ(counted->Paints, 1);
+  EXPECT_EQ(Painted(counted)->Pixel(50, 15), Colour(ButtonEntry(*Window.Data()).SkinRect));
+}
+
 TEST_F(SkinButtonLook, WithoutASkinItShowsTheDefaultLookInTheSystemColours) {
   const TColor face = SysColor(clBtnFace), shadow = SysColor(clBtnShadow), navy = RGBColor(0, 0, 128);
   const auto look = [&] {
