@@ -98,12 +98,22 @@ void TspSkinCustomControl::PaintBordersAndClient() {
   if (picture == nullptr || picture->Empty()) return;
   const int width = Width();
   const int height = Height();
-  TBitmap top, left, right, bottom;
-  CreateSkinBorderImages(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
-                         NewRBPoint, NewClRect, &left, &top, &right, &bottom, picture, SkinRect, width, height,
-                         LeftStretch, TopStretch, RightStretch, BottomStretch);
-  CreateControlSkinImage(&top);  // a descendant's caption lands on the top border
+  const TBorderPlans bands =
+      SkinBorderPlans({LTPoint, RTPoint, LBPoint, RBPoint, ClRect}, {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
+                      SkinRect, width, height, {LeftStretch, TopStretch, RightStretch, BottomStretch});
   TCanvas* canvas = Canvas();
+  // Drawn as another control's background, only the bands that reach the copy are made.
+  const bool paintCopy = ControlState().Contains(csPaintCopy);
+  RECT clip{};
+  const TRect reach = paintCopy && GetClipBox(canvas->Handle(), &clip) != ERROR ? FromRECT(clip) : TRect{0, 0, width, height};
+  const auto reaches = [&](const TBandPlan& band, int x, int y) {
+    return !paintCopy || (band.Drawn && !IsRectEmpty(IntersectRect(reach, Bounds(x, y, band.Image.Width, band.Image.Height))));
+  };
+  TBitmap top;
+  if (reaches(bands.Top, 0, 0)) {
+    if (bands.Top.Drawn) DrawImage(&top, picture, bands.Top.Image);
+    CreateControlSkinImage(&top);  // a descendant's caption lands on the top border
+  }
   if (PaintClientPart) {
     const TSavedDC saved(canvas->Handle());
     IntersectClipRect(canvas->Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
@@ -111,7 +121,14 @@ void TspSkinCustomControl::PaintBordersAndClient() {
       canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
   }
   if (!top.Empty()) canvas->Draw(0, 0, &top);
-  if (!left.Empty()) canvas->Draw(0, top.Height(), &left);
-  if (!right.Empty()) canvas->Draw(width - right.Width(), top.Height(), &right);
-  if (!bottom.Empty()) canvas->Draw(0, height - bottom.Height(), &bottom);
+  const int topHeight = top.Empty() && bands.Top.Drawn ? bands.Top.Image.Height : top.Height();
+  const auto drawBand = [&](const TBandPlan& band, int x, int y) {
+    if (!band.Drawn || !reaches(band, x, y)) return;
+    TBitmap image;
+    DrawImage(&image, picture, band.Image);
+    canvas->Draw(x, y, &image);
+  };
+  drawBand(bands.Left, 0, topHeight);
+  drawBand(bands.Right, width - bands.Right.Image.Width, topHeight);
+  drawBand(bands.Bottom, 0, height - bands.Bottom.Image.Height);
 }

@@ -5,6 +5,7 @@
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGroupBox.h"
 #include "skin/data/SkinButtonData.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,39 @@ TEST_F(SkinCheckRadioBoxTest, AFlatBoxShowsTheCheckImageOfItsStateOverItsParent)
   box->SetEnabled(true);
   box->Perform(CM_MOUSEENTER);
   EXPECT_EQ(imageColour(), Colour(Entry().CheckImageRect));
+}
+
+// A group box that counts how often it draws its top border with the caption.
+class TCaptionCountingGroupBox : public TspSkinGroupBox {
+public:
+  using TspSkinGroupBox::TspSkinGroupBox;
+  int Captions = 0;
+
+protected:
+  void CreateControlSkinImage(TBitmap* B) override {
+    ++Captions;
+    TspSkinGroupBox::CreateControlSkinImage(B);
+  }
+};
+
+// A flat box inside a group box shows the group box's client area behind it; drawing that
+// background makes none of the group box's frame bands the box does not reach.
+TEST_F(SkinCheckRadioBoxTest, AFlatBoxInAGroupBoxTakesItsBackgroundWithoutTheFrameItDoesNotReach) {
+  window.Load("flatcolour");
+  auto* group = window.Add<TCaptionCountingGroupBox>({10, 10, 300, 150});
+  group->SetSkinData(window.Data());
+  group->SetCaption("Group");
+  auto* box = window.Add<TspSkinCheckRadioBox>({40, 60, 190, 85}, group);
+  box->SetSkinData(window.Data());
+  window.Show();
+  group->Update();
+  box->Update();
+  const auto groupPixels = Painted(group);
+  group->Captions = 0;
+  const auto boxPixels = Painted(box);
+  EXPECT_EQ(group->Captions, 0);
+  for (const TPoint at : {TPoint{1, 1}, TPoint{140, 2}, TPoint{140, 22}})
+    EXPECT_EQ(boxPixels->Pixel(at.X, at.Y), groupPixels->Pixel(box->Left() + at.X, box->Top() + at.Y)) << at.X << "," << at.Y;
 }
 
 TEST_F(SkinCheckRadioBoxTest, ABoxThatIsNotFlatDrawsItsEntrysNormalOrActivePicture) {
