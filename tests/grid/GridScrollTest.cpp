@@ -13,6 +13,7 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
 
+#include "ImportPatch.h"
 #include "TestControls.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,59 @@ TEST(GridScroll, ALineStepCarriesAPartThatAwaitsAPaintAlongWithThePixels) {
   InvalidateRect(grid->Handle(), &stale, FALSE);
   grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+}
+
+// Counts the program's ScrollDC calls while it lives.
+class TScrollDCCounter {
+public:
+  TScrollDCCounter() {
+    System = SystemFunction<TScrollDC>("user32.dll", "ScrollDC");
+    Calls = 0;
+    PatchImports(reinterpret_cast<void*>(System), reinterpret_cast<void*>(&Counted));
+  }
+  ~TScrollDCCounter() { PatchImports(reinterpret_cast<void*>(&Counted), reinterpret_cast<void*>(System)); }
+  TScrollDCCounter(const TScrollDCCounter&) = delete;
+  TScrollDCCounter& operator=(const TScrollDCCounter&) = delete;
+
+  static inline int Calls = 0;
+
+private:
+  using TScrollDC = BOOL(WINAPI*)(HDC, int, int, const RECT*, const RECT*, HRGN, LPRECT);
+  static BOOL WINAPI Counted(HDC DC, int DX, int DY, const RECT* Scroll, const RECT* Clip, HRGN Update,
+                             LPRECT UpdateRect) {
+    ++Calls;
+    return System(DC, DX, DY, Scroll, Clip, Update, UpdateRect);
+  }
+  static inline TScrollDC System = nullptr;
+};
+
+TEST(GridScroll, ALineStepOverAGridShownWholeMovesItsPixelsInOneCopy) {
+  // ScrollDC works out which parts of the window show; a grid that shows whole needs none
+  // of that.
+  TGridTestWindow list(999, "flatcolour");
+  TDynSkinStringGrid* grid = list.Grid();
+  list.Focus();
+  grid->SetRow(500);
+  ASSERT_EQ(list.DifferFromAWholePaint(), 0);
+  {
+    const TScrollDCCounter counter;
+    for (int step = 0; step < 8; ++step) grid->Perform(WM_VSCROLL, step < 5 ? SB_LINEDOWN : SB_LINEUP, 0);
+    EXPECT_EQ(TScrollDCCounter::Calls, 0);
+  }
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+
+  // A child window hides part of the grid: what it hid is left to be drawn.
+  HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 40, 60, 80, 40, grid->Handle(), nullptr,
+                               nullptr, nullptr);
+  ASSERT_NE(child, nullptr);
+  ASSERT_EQ(list.DifferFromAWholePaint(), 0);
+  {
+    const TScrollDCCounter counter;
+    for (int step = 0; step < 3; ++step) grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(TScrollDCCounter::Calls, 3);
+  }
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+  DestroyWindow(child);
 }
 
 TEST(GridScroll, BoundBarsFollowTheViewAndScrollTheGrid) {
