@@ -80,28 +80,19 @@ TEST(GridScroll, ALineStepCarriesAPartThatAwaitsAPaintAlongWithThePixels) {
   EXPECT_EQ(list.DifferFromAWholePaint(), 0);
 }
 
-// Counts the program's ScrollDC calls while it lives.
-class TScrollDCCounter {
-public:
-  TScrollDCCounter() {
-    System = SystemFunction<TScrollDC>("user32.dll", "ScrollDC");
-    Calls = 0;
-    PatchImports(reinterpret_cast<void*>(System), reinterpret_cast<void*>(&Counted));
-  }
-  ~TScrollDCCounter() { PatchImports(reinterpret_cast<void*>(&Counted), reinterpret_cast<void*>(System)); }
-  TScrollDCCounter(const TScrollDCCounter&) = delete;
-  TScrollDCCounter& operator=(const TScrollDCCounter&) = delete;
+// The program's ScrollDC calls while a TScrollDCCounter lives.
+int ScrollDCCalls = 0;
+const auto SystemScrollDC = SystemFunction<decltype(&ScrollDC)>("user32.dll", "ScrollDC");
 
-  static inline int Calls = 0;
+BOOL WINAPI CountedScrollDC(HDC DC, int DX, int DY, const RECT* Scroll, const RECT* Clip, HRGN Update,
+                            LPRECT UpdateRect) {
+  ++ScrollDCCalls;
+  return SystemScrollDC(DC, DX, DY, Scroll, Clip, Update, UpdateRect);
+}
 
-private:
-  using TScrollDC = BOOL(WINAPI*)(HDC, int, int, const RECT*, const RECT*, HRGN, LPRECT);
-  static BOOL WINAPI Counted(HDC DC, int DX, int DY, const RECT* Scroll, const RECT* Clip, HRGN Update,
-                             LPRECT UpdateRect) {
-    ++Calls;
-    return System(DC, DX, DY, Scroll, Clip, Update, UpdateRect);
-  }
-  static inline TScrollDC System = nullptr;
+struct TScrollDCCounter {
+  TScrollDCCounter() { ScrollDCCalls = 0; }
+  TImportPatch Patch{reinterpret_cast<void*>(SystemScrollDC), reinterpret_cast<void*>(&CountedScrollDC)};
 };
 
 TEST(GridScroll, ALineStepOverAGridShownWholeMovesItsPixelsInOneCopy) {
@@ -115,7 +106,7 @@ TEST(GridScroll, ALineStepOverAGridShownWholeMovesItsPixelsInOneCopy) {
   {
     const TScrollDCCounter counter;
     for (int step = 0; step < 8; ++step) grid->Perform(WM_VSCROLL, step < 5 ? SB_LINEDOWN : SB_LINEUP, 0);
-    EXPECT_EQ(TScrollDCCounter::Calls, 0);
+    EXPECT_EQ(ScrollDCCalls, 0);
   }
   EXPECT_EQ(list.DifferFromAWholePaint(), 0);
 
@@ -127,7 +118,7 @@ TEST(GridScroll, ALineStepOverAGridShownWholeMovesItsPixelsInOneCopy) {
   {
     const TScrollDCCounter counter;
     for (int step = 0; step < 3; ++step) grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(TScrollDCCounter::Calls, 3);
+    EXPECT_EQ(ScrollDCCalls, 3);
   }
   EXPECT_EQ(list.DifferFromAWholePaint(), 0);
   DestroyWindow(child);

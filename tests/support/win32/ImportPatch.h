@@ -13,3 +13,16 @@ template <class F>
 F SystemFunction(const char* Module, const char* Name) {
   return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(Module), Name)));
 }
+
+// Puts To in place of the system function From while it lives.
+class TImportPatch {
+public:
+  TImportPatch(void* From, void* To) : FFrom(From), FTo(To) { PatchImports(From, To); }
+  ~TImportPatch() { PatchImports(FTo, FFrom); }
+  TImportPatch(const TImportPatch&) = delete;
+  TImportPatch& operator=(const TImportPatch&) = delete;
+
+private:
+  void* FFrom;
+  void* FTo;
+};
