@@ -40,6 +40,26 @@ void TDynSkinCustomGrid::SetFocusedColor(TColor Value) {
   Invalidate();
 }
 
+namespace {
+
+// Whether all of Area shows through DC: then one copy moves its pixels as ScrollDC
+// would, without ScrollDC working out which parts show.
+bool ShowsWhole(HDC DC, const TRect& Area) {
+  RECT box{};
+  return GetClipBox(DC, &box) == SIMPLEREGION && IntersectRect(FromRECT(box), Area) == Area;
+}
+
+// Moves Area's pixels on DC; what the move uncovered.
+TRect CopyWithin(HDC DC, const TGridScrollArea& Area) {
+  const TScrollCopy copy = ScrollCopy(Area);
+  const TRect& to = copy.Target;
+  if (!IsRectEmpty(to))
+    BitBlt(DC, to.Left, to.Top, to.Width(), to.Height(), DC, copy.Source.X, copy.Source.Y, SRCCOPY);
+  return copy.Uncovered;
+}
+
+}  // namespace
+
 // --- Skin
 
 void TDynSkinCustomGrid::GetSkinData() {
@@ -140,6 +160,8 @@ void TDynSkinCustomGrid::ScrollGridArea(const TGridScrollArea& Area) {
   const TWindowDC dc(window);
   if (AwaitsPaint(window))
     ScrollWindowEx(window, Area.DX, Area.DY, &area, &area, nullptr, &uncovered, 0);
+  else if (ShowsWhole(dc.DC(), Area.Area))
+    uncovered = ToRECT(CopyWithin(dc.DC(), Area));
   else
     ScrollDC(dc.DC(), Area.DX, Area.DY, &area, &area, nullptr, &uncovered);
   PaintArea(dc.DC(), FromRECT(uncovered));

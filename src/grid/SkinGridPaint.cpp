@@ -102,6 +102,9 @@ void TDynSkinCustomGrid::DrawOffScreen(HDC Target, const TRect& Area, const TDel
     canvas.Unlock();
   });
   canvas.SetHandle(image);
+  // Only Area reaches the target: nothing beyond it is drawn.
+  IntersectClipRect(image, Area.Left, Area.Top, Area.Right, Area.Bottom);
+  TScopeExit unclip([&] { SelectClipRgn(image, nullptr); });
   Draw();
   if (!AlphaBlend()) {
     BitBlt(Target, Area.Left, Area.Top, Area.Width(), Area.Height(), image, Area.Left, Area.Top, SRCCOPY);

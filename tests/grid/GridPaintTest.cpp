@@ -9,6 +9,7 @@
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinData.h"
 
+#include "ImportPatch.h"
 #include "PngWriter.h"
 #include "Screenshot.h"
 
@@ -216,6 +217,41 @@ TEST(GridPaint, LineStepsMoveTheBarsThumbWithoutAPaintMessageAndShowWhatWholePai
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(window.DifferFromAWholePaint(), 0);
   }
+}
+
+// The bitmaps the program makes while a TBitmapCounter lives.
+int BitmapsMade = 0;
+const auto SystemCreateDIBSection = SystemFunction<decltype(&CreateDIBSection)>("gdi32.dll", "CreateDIBSection");
+
+HBITMAP WINAPI CountedCreateDIBSection(HDC DC, const BITMAPINFO* Info, UINT Usage, void** Bits, HANDLE Section,
+                                       DWORD Offset) {
+  ++BitmapsMade;
+  return SystemCreateDIBSection(DC, Info, Usage, Bits, Section, Offset);
+}
+
+struct TBitmapCounter {
+  TBitmapCounter() { BitmapsMade = 0; }
+  TImportPatch Patch{reinterpret_cast<void*>(SystemCreateDIBSection),
+                     reinterpret_cast<void*>(&CountedCreateDIBSection)};
+};
+
+TEST(GridPaint, LineStepsThatMoveTheBarsThumbMakeNoBitmap) {
+  // The grid, its cells' pictures and the bar's parts are kept between paints: a step
+  // only moves and copies them.
+  TGridTestWindow window(999, "slate", 697, 420);
+  TspSkinScrollBar* bar = ShowFileList(window);
+  Application->ProcessMessages();
+  std::set<int32_t> positions{bar->Position()};
+  {
+    const TBitmapCounter counter;
+    for (int step = 0; step < 32; ++step) {
+      window.Grid()->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+      positions.insert(bar->Position());
+    }
+    EXPECT_EQ(BitmapsMade, 0);
+  }
+  EXPECT_GE(positions.size(), 4u);
+  EXPECT_EQ(window.DifferFromAWholePaint(), 0);
 }
 
 }  // namespace

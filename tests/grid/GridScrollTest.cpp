@@ -13,6 +13,7 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/FormReader.h"
 
+#include "ImportPatch.h"
 #include "TestControls.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,50 @@ TEST(GridScroll, ALineStepCarriesAPartThatAwaitsAPaintAlongWithThePixels) {
   InvalidateRect(grid->Handle(), &stale, FALSE);
   grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+}
+
+// The program's ScrollDC calls while a TScrollDCCounter lives.
+int ScrollDCCalls = 0;
+const auto SystemScrollDC = SystemFunction<decltype(&ScrollDC)>("user32.dll", "ScrollDC");
+
+BOOL WINAPI CountedScrollDC(HDC DC, int DX, int DY, const RECT* Scroll, const RECT* Clip, HRGN Update,
+                            LPRECT UpdateRect) {
+  ++ScrollDCCalls;
+  return SystemScrollDC(DC, DX, DY, Scroll, Clip, Update, UpdateRect);
+}
+
+struct TScrollDCCounter {
+  TScrollDCCounter() { ScrollDCCalls = 0; }
+  TImportPatch Patch{reinterpret_cast<void*>(SystemScrollDC), reinterpret_cast<void*>(&CountedScrollDC)};
+};
+
+TEST(GridScroll, ALineStepOverAGridShownWholeMovesItsPixelsInOneCopy) {
+  // ScrollDC works out which parts of the window show; a grid that shows whole needs none
+  // of that.
+  TGridTestWindow list(999, "flatcolour");
+  TDynSkinStringGrid* grid = list.Grid();
+  list.Focus();
+  grid->SetRow(500);
+  ASSERT_EQ(list.DifferFromAWholePaint(), 0);
+  {
+    const TScrollDCCounter counter;
+    for (int step = 0; step < 8; ++step) grid->Perform(WM_VSCROLL, step < 5 ? SB_LINEDOWN : SB_LINEUP, 0);
+    EXPECT_EQ(ScrollDCCalls, 0);
+  }
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+
+  // A child window hides part of the grid: what it hid is left to be drawn.
+  HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 40, 60, 80, 40, grid->Handle(), nullptr,
+                               nullptr, nullptr);
+  ASSERT_NE(child, nullptr);
+  ASSERT_EQ(list.DifferFromAWholePaint(), 0);
+  {
+    const TScrollDCCounter counter;
+    for (int step = 0; step < 3; ++step) grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(ScrollDCCalls, 3);
+  }
+  EXPECT_EQ(list.DifferFromAWholePaint(), 0);
+  DestroyWindow(child);
 }
 
 TEST(GridScroll, BoundBarsFollowTheViewAndScrollTheGrid) {

@@ -134,3 +134,24 @@ std::vector<TGridScrollArea> ScrollAreas(int32_t DX, int32_t DY, const TGridDraw
     }
   return areas;
 }
+
+TScrollCopy ScrollCopy(const TGridScrollArea& Area) {
+  const TRect& a = Area.Area;
+  const TRect target = IntersectRect(a, OffsetRect(a, Area.DX, Area.DY));
+  if (IsRectEmpty(target)) return {{}, {}, a};
+  const TPoint source{target.Left - Area.DX, target.Top - Area.DY};
+  if (Area.DX == 0 && Area.DY == 0) return {target, source, {}};
+  TRect uncovered = a;  // a move along both axes leaves an L, bounded by the whole area
+  if (Area.DY == 0) {
+    if (Area.DX > 0)
+      uncovered.Right = target.Left;
+    else
+      uncovered.Left = target.Right;
+  } else if (Area.DX == 0) {
+    if (Area.DY > 0)
+      uncovered.Bottom = target.Top;
+    else
+      uncovered.Top = target.Bottom;
+  }
+  return {target, source, uncovered};
+}

@@ -65,6 +65,16 @@ struct TGridScrollArea {
   friend constexpr bool operator==(const TGridScrollArea&, const TGridScrollArea&) = default;
 };
 
+// An area's move done as one copy within it: the pixels copied to Target come from
+// Target offset by (-DX, -DY); Uncovered bounds what the move leaves to be drawn (all of
+// the area when nothing of it stays in view).
+struct TScrollCopy {
+  TRect Target;
+  TPoint Source;
+  TRect Uncovered;
+};
+TScrollCopy ScrollCopy(const TGridScrollArea& Area);
+
 // The areas that move when the view scrolls by (DX, DY): the scrolling cells and,
 // beside them, the fixed rows (columns) that scroll along one axis.
 std::vector<TGridScrollArea> ScrollAreas(int32_t DX, int32_t DY, const TGridDrawInfo& DrawInfo, bool RightToLeft);

@@ -257,6 +257,16 @@ void TspSkinScrollBar::CreateControlSkinImage(TBitmap* B) {
   DrawThumb(*B->Canvas());
 }
 
+void TspSkinScrollBar::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  GetSkinData();
+  if (!Skinned() || PaintsBordersDirect()) return TspSkinCustomControl::Paint();
+  // The background covers the whole image: nothing of the last paint stays.
+  FImage.SetSize(Width(), Height());
+  CreateControlSkinImage(&FImage);
+  DrawControlImage(FImage);
+}
+
 void TspSkinScrollBar::DrawThumb(TCanvas& Canvas) {
   if (Enabled()) DrawButton(Canvas, ScrollThumb);
   FDrawn = TDrawn{FRects, FRange.PageSize != 0};

@@ -90,6 +90,8 @@ protected:
   void CalcSize(int& AWidth, int& AHeight) override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
+  // A skinned bar composes itself on an image it keeps.
+  void Paint() override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -177,6 +179,9 @@ private:
   };
   TspKeptPicture<TPictureKey> FBackground;
   TspKeptPicture<TPictureKey> FThumb;
+  // What a paint composes before it goes on the window: kept, as a thumb that moves every
+  // few line steps of a long list would otherwise make a bitmap of the bar's size each time.
+  TBitmap FImage{0, 0};
   std::array<TScrollButton, 3> FButtons;
   int FActiveButton = -1;
   int FDownButton = -1;

@@ -97,6 +97,41 @@ TEST(GridScrolling, CodesMoveTheTopRowAndTheWindowContents) {
   EXPECT_EQ(ScrollAreas(-65, 0, drawInfo, true), (std::vector<TGridScrollArea>{{{0, 0, 235, 200}, 65, 0}}));
 }
 
+TEST(GridScrolling, AMoveWithinAnAreaCopiesWhatStaysAndUncoversTheRest) {
+  const TRect area{10, 20, 110, 220};
+  // A line down: the rows below move up, the bottom strip is uncovered.
+  TScrollCopy copy = ScrollCopy({area, 0, -16});
+  EXPECT_EQ(copy.Target, (TRect{10, 20, 110, 204}));
+  EXPECT_EQ(copy.Source, (TPoint{10, 36}));
+  EXPECT_EQ(copy.Uncovered, (TRect{10, 204, 110, 220}));
+  copy = ScrollCopy({area, 0, 16});
+  EXPECT_EQ(copy.Target, (TRect{10, 36, 110, 220}));
+  EXPECT_EQ(copy.Source, (TPoint{10, 20}));
+  EXPECT_EQ(copy.Uncovered, (TRect{10, 20, 110, 36}));
+  copy = ScrollCopy({area, 30, 0});
+  EXPECT_EQ(copy.Target, (TRect{40, 20, 110, 220}));
+  EXPECT_EQ(copy.Source, (TPoint{10, 20}));
+  EXPECT_EQ(copy.Uncovered, (TRect{10, 20, 40, 220}));
+  copy = ScrollCopy({area, -30, 0});
+  EXPECT_EQ(copy.Target, (TRect{10, 20, 80, 220}));
+  EXPECT_EQ(copy.Source, (TPoint{40, 20}));
+  EXPECT_EQ(copy.Uncovered, (TRect{80, 20, 110, 220}));
+  // Along both axes the uncovered L is bounded by the whole area.
+  copy = ScrollCopy({area, -30, 16});
+  EXPECT_EQ(copy.Target, (TRect{10, 36, 80, 220}));
+  EXPECT_EQ(copy.Source, (TPoint{40, 20}));
+  EXPECT_EQ(copy.Uncovered, area);
+  // A move as far as the area or farther leaves nothing to copy.
+  for (const TGridScrollArea& far : {TGridScrollArea{area, 0, -200}, {area, 100, 0}, {area, -500, 7}}) {
+    copy = ScrollCopy(far);
+    EXPECT_TRUE(IsRectEmpty(copy.Target));
+    EXPECT_EQ(copy.Uncovered, area);
+  }
+  copy = ScrollCopy({area, 0, 0});
+  EXPECT_EQ(copy.Target, area);
+  EXPECT_TRUE(IsRectEmpty(copy.Uncovered));
+}
+
 TEST(GridScrolling, RangesFollowTheRowsAndPullTheViewBack) {
   TTestGrid grid;
   grid.UpdateScrollRange();

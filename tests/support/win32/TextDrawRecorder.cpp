@@ -1,5 +1,7 @@
 #include "TextDrawRecorder.h"
 
+#include "ImportPatch.h"
+
 #include <cstring>
 #include <map>
 #include <algorithm>
@@ -99,30 +101,6 @@ LONG WINAPI RecordingTabbedTextOutA(HDC dc, int x, int y, LPCSTR text, int count
                                     int origin) {
   if (Recorder != nullptr) RecordTextOut(dc, x, y, TextOf(text, count), ClipBox(dc));
   return SystemTabbedTextOutA(dc, x, y, text, count, tabs, stops, origin);
-}
-
-// Points every import-table entry of the program that holds From at To (a function the
-// program does not use has none).
-void PatchImports(void* From, void* To) {
-  auto* base = reinterpret_cast<uint8_t*>(GetModuleHandleA(nullptr));
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name != 0;
-       ++module)
-    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk); entry->u1.Function != 0;
-         ++entry) {
-      if (reinterpret_cast<void*>(entry->u1.Function) != From) continue;
-      DWORD protection = 0;
-      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
-      entry->u1.Function = reinterpret_cast<decltype(entry->u1.Function)>(To);
-      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
-    }
-}
-
-template <class F>
-F SystemFunction(const char* Module, const char* Name) {
-  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(Module), Name)));
 }
 
 void* Address(auto Function) { return reinterpret_cast<void*>(Function); }
