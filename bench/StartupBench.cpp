@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kRounds = 5;
+constexpr int kRounds = 10;
 constexpr int kListedFiles = 999;
 constexpr auto kTimeout = std::chrono::seconds(60);
 // Goals: each start against the bare window's, and the working set among 999 files
