@@ -114,6 +114,11 @@ void TMemoryStream::SetSize(int64_t size) {
   FPosition = std::min(FPosition, size);
 }
 
+void TMemoryStream::Reserve(int64_t size) {
+  if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EStreamError("Invalid stream size");
+  FData.reserve(static_cast<size_t>(size));
+}
+
 void TMemoryStream::Clear() {
   FData.clear();
   FPosition = 0;

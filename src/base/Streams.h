@@ -72,6 +72,9 @@ public:
   const uint8_t* Memory() const { return FData.data(); }
   const std::vector<uint8_t>& Bytes() const { return FData; }
   void Clear();
+  // Room for size bytes in all, set aside so that writing up to it never moves the data;
+  // size and position stay as they are.
+  void Reserve(int64_t size);
 
   // The whole of stream, from its beginning; position 0 afterwards.
   void LoadFromStream(TStream& stream);

@@ -40,6 +40,22 @@ TEST(MemoryStream, GrowthIsZeroFilled) {
   EXPECT_EQ(stream.Position(), 2);
 }
 
+// Room set aside keeps the data where it is as it grows into it; size and position stay.
+TEST(MemoryStream, ReservedRoomKeepsTheDataInPlace) {
+  TMemoryStream stream;
+  stream.WriteBuffer("ab", 2);
+  stream.Reserve(1 << 16);
+  EXPECT_EQ(stream.Size(), 2);
+  EXPECT_EQ(stream.Position(), 2);
+  const uint8_t* memory = stream.Memory();
+  const std::vector<uint8_t> block(4096, 7);
+  for (int i = 0; i < 15; ++i) stream.WriteBuffer(block.data(), static_cast<int32_t>(block.size()));
+  EXPECT_EQ(stream.Memory(), memory);
+  EXPECT_EQ(stream.Size(), 2 + 15 * 4096);
+  EXPECT_EQ(stream.Memory()[0], 'a');
+  EXPECT_THROW(stream.Reserve(-1), EStreamError);
+}
+
 TEST(StreamBuffers, ShortTransfersRaise) {
   TMemoryStream stream;
   WriteText(stream, "abc");

@@ -10,6 +10,8 @@
 #include "base/IniFiles.h"
 #include "base/ScopeExit.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const PicturesSection = "PICTURES";
@@ -91,6 +93,9 @@ std::shared_ptr<const TspDecodedSkin> TspCompressedStoredSkin::Decoded() {
   {
     TMemoryStream payload;
     ++FDecodings;
+    // Room for a payload of skin-like inflation set aside at once: a buffer that grows
+    // by moving faults in fresh pages each time. Room not written costs no memory.
+    payload.Reserve(std::min(MaxSkinPayloadSize, FCompressedStream.Size() * ExpectedSkinInflation));
     DeCompressToStream(payload);
     payload.SetPosition(0);
     if (!ReadDecodedSkin(payload, *skin)) return nullptr;

@@ -26,6 +26,9 @@ inline constexpr int32_t StoredSkinVersion = 2;
 inline constexpr int64_t MaxSkinPixels = TPixelImage::MaxPixels;
 // The most bytes a stored skin may inflate to.
 inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
+// How many times larger than its zlib data a skin's payload usually is: its pictures are
+// mostly runs of one colour.
+inline constexpr int64_t ExpectedSkinInflation = 64;
 
 struct TspSkinPictures {
   TPixelImage Picture;          // the window frame
