@@ -107,17 +107,22 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return FPosition;
 }
 
+namespace {
+
+// A memory stream's size, which its 32-bit positions bound.
+size_t MemoryStreamSize(int64_t size) {
+  if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EStreamError("Invalid stream size");
+  return static_cast<size_t>(size);
+}
+
+}  // namespace
+
 void TMemoryStream::SetSize(int64_t size) {
-  if (size < 0 || size > std::numeric_limits<int32_t>::max())
-    throw EStreamError("Invalid stream size");
-  FData.resize(static_cast<size_t>(size));
+  FData.resize(MemoryStreamSize(size));
   FPosition = std::min(FPosition, size);
 }
 
-void TMemoryStream::Reserve(int64_t size) {
-  if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EStreamError("Invalid stream size");
-  FData.reserve(static_cast<size_t>(size));
-}
+void TMemoryStream::Reserve(int64_t size) { FData.reserve(MemoryStreamSize(size)); }
 
 void TMemoryStream::Clear() {
   FData.clear();

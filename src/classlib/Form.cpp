@@ -227,7 +227,7 @@ void TCustomForm::UpdateShowing() {
     ShowWindow(Handle(), kCommands[FWindowState]);
     // A child shown becomes the active one of its client.
     if (FFormStyle == fsMDIChild) ActivateMDIChild();
-  } else if (HandleAllocated() && IsWindowVisible(Handle())) {
+  } else if (Showing()) {
     DoHide();
     ShowWindow(Handle(), SW_HIDE);
   }
@@ -397,7 +397,7 @@ void TCustomForm::FocusControl(TWinControl* Control) {
   SetActiveControl(Control);
   // An inactive form on screen is activated by the focus; a disabled one (behind a
   // modal form) gets it when it is enabled and activated again.
-  if (!FActive && HandleAllocated() && IsWindowVisible(Handle()) && IsWindowEnabled(Handle())) SetWindowFocus();
+  if (!FActive && Showing() && IsWindowEnabled(Handle())) SetWindowFocus();
 }
 
 void TCustomForm::SetFocus() {

@@ -5,6 +5,8 @@
 
 #include "base/Exceptions.h"
 
+#include <utility>
+
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
@@ -12,7 +14,7 @@ constexpr UINT_PTR kTimerId = 1;
 TTimer::TTimer(TComponent* AOwner, bool Enabled) : TComponent(AOwner), FEnabled(Enabled) { UpdateTimer(); }
 
 TTimer::~TTimer() {
-  if (FWindow == nullptr || !IsWindow(FWindow)) return;
+  if (FWindow == nullptr) return;
   KillTimer(FWindow, kTimerId);
   DeallocateHWnd(FWindow);
 }
@@ -58,4 +60,11 @@ void TTimer::WndProc(TMessage& Message) {
     return;
   }
   Message.Result = DefWindowProcA(FWindow, Message.Msg, Message.WParam, Message.LParam);
+}
+
+TTimer* NewStoppedTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer) {
+  auto* timer = new TTimer(Owner, false);
+  timer->SetInterval(Interval);
+  timer->OnTimer = std::move(OnTimer);
+  return timer;
 }

@@ -36,3 +36,7 @@ private:
   bool FEnabled;
   unsigned FInterval = 1000;
 };
+
+// A timer made stopped, ticking OnTimer every Interval milliseconds once its owner starts
+// it: most timers wait until their owner has work for them.
+TTimer* NewStoppedTimer(TComponent* Owner, unsigned Interval, TNotifyEvent OnTimer);

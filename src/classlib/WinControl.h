@@ -49,6 +49,8 @@ public:
   // The window, created (with its parent's and its children's) on first use.
   HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
+  // Its window is on screen: made, and visible with every window it lies in.
+  bool Showing() const { return FHandle != nullptr && IsWindowVisible(FHandle); }
   void HandleNeeded() { Handle(); }
   // Destroys and creates the window again; the text and the focus survive, and
   // descendants keep what their DestroyWnd saves.

@@ -49,7 +49,7 @@ void TDynSkinInplaceEdit::UpdateContents() {
   SetMaxLength(FGrid->GetEditLimit());
 }
 
-bool TDynSkinInplaceEdit::EditorShowing() { return HandleAllocated() && IsWindowVisible(Handle()); }
+bool TDynSkinInplaceEdit::EditorShowing() { return Showing(); }
 
 void TDynSkinInplaceEdit::Deselect() { SendMessageA(Handle(), EM_SETSEL, 0x7FFFFFFF, -1); }
 

@@ -38,9 +38,11 @@
 #include "base/StrUtils.h"
 
 TFormFileEditor::TFormFileEditor(TComponent* AOwner, const TProgramPlace& place, TShellVerbRegistry* registry)
-    : TForm(AOwner), FPlace(place), FRegistry(registry), FFileOpenTimer(new TTimer(this, false)) {
-  FFileOpenTimer->SetInterval(1);  // due at once, yet held back behind every waiting message and paint
-  FFileOpenTimer->OnTimer = Event(this, &TFormFileEditor::FileOpenTimerTimer);
+    : TForm(AOwner),
+      FPlace(place),
+      FRegistry(registry),
+      // Due at once, yet held back behind every waiting message and paint.
+      FFileOpenTimer(NewStoppedTimer(this, 1, Event(this, &TFormFileEditor::FileOpenTimerTimer))) {
   RegisterProgramClasses();
   ReadFormResource(*this, Bindings());
 }

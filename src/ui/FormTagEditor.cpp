@@ -450,7 +450,7 @@ TCommandResult TFormTagEditor::RunBusy(Command command) {
     SetEnabled(true);
     // A message shown meanwhile activated this window again while it was disabled, which
     // left the focus on the window itself: its active control takes it back.
-    if (HandleAllocated() && IsWindowVisible(Handle())) SetFocus();
+    if (Showing()) SetFocus();
   });
   return command();
 }

@@ -3,7 +3,6 @@
 #include "base/StrUtils.h"
 #include "base/win32/WinApi.h"
 
-#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -40,11 +39,9 @@ std::string AnsiSortKey(std::string_view text, bool ignoreCase) {
   if (text.empty()) return {};
   const DWORD flags = LCMAP_SORTKEY | (ignoreCase ? NORM_IGNORECASE : 0);
   const int length = static_cast<int>(text.size());
-  const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
-  std::string key(static_cast<size_t>(std::max(size, 0)), '\0');
-  const int written = size > 0 ? LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length,
-                                              reinterpret_cast<char*>(key.data()), size)
-                               : 0;
+  std::string key(static_cast<size_t>(LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0)), '\0');
+  const int written = key.empty() ? 0 : LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, key.data(),
+                                                     static_cast<int>(key.size()));
   if (written <= 0) throw std::runtime_error("no sort key for a text");
   key.resize(static_cast<size_t>(written));
   return key;

@@ -143,7 +143,7 @@ void TspSkinCustomEdit::Invalidate() {
 
 // A window not on screen gets its frame painted by the system when it shows.
 void TspSkinCustomEdit::RepaintFrame() {
-  if (Parent() != nullptr && HandleAllocated() && IsWindowVisible(Handle())) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
+  if (Parent() != nullptr && Showing()) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
 }
 
 // Messages

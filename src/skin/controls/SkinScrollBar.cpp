@@ -112,7 +112,7 @@ void TspSkinScrollBar::RedrawMoved() {
   const RECT r = ToRECT(area);
   // Drawn at once on the window when it shows and nothing of it awaits a paint: a paint
   // message costs several times what drawing the thumb does.
-  if (!IsWindowVisible(Handle()) || InPaint() || AwaitsPaint(Handle())) {
+  if (!Showing() || InPaint() || AwaitsPaint(Handle())) {
     InvalidateRect(Handle(), &r, FALSE);
     Update();
     return;

@@ -4,7 +4,6 @@
 #include "FrameObjectList.h"
 
 #include "DynamicSkinForm.h"
-#include "StoppedTimer.h"
 
 #include "SkinButtonObjects.h"
 #include "SkinCaptionObject.h"
@@ -20,6 +19,7 @@
 #include "skin/data/SkinData.h"
 
 #include "classlib/SystemSeams.h"
+#include "classlib/Timer.h"
 
 #include <algorithm>
 

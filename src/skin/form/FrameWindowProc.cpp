@@ -222,7 +222,7 @@ bool TspDynamicSkinForm::PaintToDC(TMessage& Message, LRESULT Answer) {
 
 void TspDynamicSkinForm::RepaintFrame() {
   // A hidden window's frame is painted when it shows.
-  if (FForm->HandleAllocated() && IsWindowVisible(FForm->Handle())) SendMessageA(FForm->Handle(), WM_NCPAINT, 0, 0);
+  if (FForm->Showing()) SendMessageA(FForm->Handle(), WM_NCPAINT, 0, 0);
 }
 
 TPoint TspDynamicSkinForm::FrameOrigin() {

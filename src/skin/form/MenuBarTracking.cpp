@@ -204,7 +204,7 @@ bool TspSkinMainMenuBar::PressHotItem() {
 }
 
 bool TspSkinMainMenuBar::FindAccelItem(uint16_t Key) {
-  if (FDynamicSkinForm == nullptr || FObjects.empty() || !HandleAllocated() || !IsWindowVisible(Handle()))
+  if (FDynamicSkinForm == nullptr || FObjects.empty() || !Showing())
     return false;
   return FindAccelMainMenuItem(Items(), Key, FDynamicSkinForm->MenuOpen());
 }

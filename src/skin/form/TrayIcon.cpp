@@ -1,7 +1,5 @@
 #include "TrayIcon.h"
 
-#include "StoppedTimer.h"
-
 #include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinPopupMenu.h"
 

@@ -67,10 +67,8 @@ bool IsSkinMenuCloseMessage(UINT Msg) {
 }
 
 TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
-    : TComponent(AOwner), FSubmenuTimer(new TTimer(this, false)) {
+    : TComponent(AOwner), FSubmenuTimer(NewStoppedTimer(this, SubmenuDelay, Event(this, &TspSkinMenu::SubmenuTimerTick))) {
   SetReference(FForm, AForm);
-  FSubmenuTimer->SetInterval(SubmenuDelay);
-  FSubmenuTimer->OnTimer = Event(this, &TspSkinMenu::SubmenuTimerTick);
   SetDefaultSkinFont(FDefaultMenuItemFont);
 }
 

@@ -58,9 +58,9 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspSkinMenu* AMenu, T
       FMenu(AMenu),
       FSkinData(AMenu->SkinData()),
       FPopupSkin(APopupSkin),
-      FShowTimer(new TTimer(this, false)),
-      FMouseTimer(new TTimer(this, false)),
-      FAnimationTimer(new TTimer(this, false)),
+      FShowTimer(NewStoppedTimer(this, ShowDelay, Event(this, &TspSkinPopupWindow::ShowTimerTick))),
+      FMouseTimer(NewStoppedTimer(this, MouseInterval, Event(this, &TspSkinPopupWindow::MouseTimerTick))),
+      FAnimationTimer(NewStoppedTimer(this, AnimationInterval, Event(this, &TspSkinPopupWindow::AnimationTimerTick))),
       FAlphaBlend(AMenu->AlphaBlend),
       FAlphaBlendValue(AMenu->AlphaBlendValue),
       FAlphaBlendAnimation(AMenu->AlphaBlendAnimation) {
@@ -68,12 +68,6 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspSkinMenu* AMenu, T
   SetControlStyle(ControlStyle() - TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks});
   SetVisible(false);
   if (FSkinData != nullptr) FSkinGeneration = FSkinData->SkinGeneration();
-  const std::pair<TTimer*, unsigned> timers[] = {
-      {FShowTimer, ShowDelay}, {FMouseTimer, MouseInterval}, {FAnimationTimer, AnimationInterval}};
-  for (auto [timer, interval] : timers) timer->SetInterval(interval);
-  FShowTimer->OnTimer = Event(this, &TspSkinPopupWindow::ShowTimerTick);
-  FMouseTimer->OnTimer = Event(this, &TspSkinPopupWindow::MouseTimerTick);
-  FAnimationTimer->OnTimer = Event(this, &TspSkinPopupWindow::AnimationTimerTick);
   if (FPopupSkin != nullptr) {
     FPicture = SkinActiveBitmap(FSkinData, FPopupSkin->WindowPictureIndex);
     FMaskPicture = SkinActiveBitmap(FSkinData, FPopupSkin->MaskPictureIndex);
