@@ -173,7 +173,7 @@ def save_picture(name, window=None):
     with tempfile.TemporaryDirectory() as folder:
         def capture(wid, file):
             with open(file, "wb") as out:
-                out.write(window_pnm(wid))
+                out.write(settled_pnm(wid))
 
         picture = os.path.join(folder, "picture.pnm")
         if window is not None:
@@ -190,6 +190,19 @@ def save_picture(name, window=None):
         with open(path, "wb") as out:
             subprocess.run(["pnmtopng", picture], stdout=out, stderr=subprocess.DEVNULL, check=True)
     return path
+
+
+def settled_pnm(wid, attempts=40):
+    """The picture of an X window once two looks 50 ms apart agree: a window that has just
+    been resized or shown is still painting its parts."""
+    picture = window_pnm(wid)
+    for _ in range(attempts):
+        time.sleep(0.05)
+        again = window_pnm(wid)
+        if again == picture:
+            break
+        picture = again
+    return picture
 
 
 def window_pnm(wid):
