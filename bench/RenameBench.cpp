@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int kFiles = MaxListedFiles;
-constexpr int kRounds = 5;
+constexpr int kRounds = 9;
 
 // Names with the format's three sections, the first a number the format replaces.
 std::string SourceName(int i) { return IntToStr(i) + " - artist - some title"; }
