@@ -465,6 +465,9 @@ private:
   bool FClientTracking = false;  // without NC support: the mouse timer follows the pointer
   bool FForceActive = false;
   bool FGivenBack = false;
+  // Shown and not yet painted: the system's paint of the whole frame is on its way, so an
+  // activation meanwhile leaves the frame to it instead of painting it before.
+  bool FFramePaintAwaited = false;
 
   // Properties of the component's own.
   TspSkinStatusBar* FStatusBar = nullptr;

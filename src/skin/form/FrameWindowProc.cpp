@@ -171,6 +171,7 @@ void TspDynamicSkinForm::MouseActivate() {
 }
 
 bool TspDynamicSkinForm::NonClientPaint() {
+  FFramePaintAwaited = false;
   if (!FSkinnable) return false;
   if (FCore.FrameShown()) {
     TWindowDC dc(FForm->Handle(), TWindowDC::WholeWindow);
@@ -295,7 +296,7 @@ bool TspDynamicSkinForm::NonClientActivate(TMessage& Message) {
   Message.Result = 1;
   const bool maximizedChild = mdiChild && FCore.State.Maximized();
   if (!maximizedChild && FCore.Options.BorderStyle != bsNone) {
-    RepaintFrame();
+    if (!FFramePaintAwaited) RepaintFrame();
     UpdateActiveState(true);
   } else {
     UpdateActiveState(false);
@@ -313,7 +314,7 @@ bool TspDynamicSkinForm::Activate(TMessage& Message) {
   FMover.EndDrag();
   CallOldWindowProc(Message);
   const bool nc = FCore.Options.SupportNCArea;
-  if (nc) RepaintFrame();
+  if (nc && !FFramePaintAwaited) RepaintFrame();
   if (FForm->FormStyle() == fsMDIForm) FMDI.UpdateBars();
   if (FCore.Options.MDIChild && FCore.State.Maximized()) {
     UpdateActiveState(false);

@@ -191,6 +191,7 @@ void TspDynamicSkinForm::ShowWindowChanged(TMessage& Message) {
       SetLayered(window, false);
     return;
   }
+  FFramePaintAwaited = true;
   const bool firstShow = FCore.State.FirstShowPending;
   if (firstShow)
     SetFormBounds(FirstShowBounds(FCore.State, FormBounds(), FCore.Options.PositionInMonitor, MonitorAreas()));

@@ -159,6 +159,51 @@ TEST(FrameEffects, ButtonsMorphInFifthsAndTheCaptionAnimatesOnActivationOnlyWith
   EXPECT_FALSE(frame->AnimationTimer()->Enabled());
 }
 
+// Counts the WM_NCPAINT messages the window is sent while the counter lives.
+class TFramePaintCounter {
+public:
+  explicit TFramePaintCounter(HWND Window) {
+    FWindow = Window;
+    FCount = 0;
+    FHook = SetWindowsHookExA(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId());
+  }
+  ~TFramePaintCounter() { UnhookWindowsHookEx(FHook); }
+  int Painted() const { return FCount; }
+
+private:
+  static LRESULT CALLBACK Count(int Code, WPARAM WParam, LPARAM LParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(LParam);
+    if (Code == HC_ACTION && message->hwnd == FWindow && message->message == WM_NCPAINT) ++FCount;
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+  }
+  static inline HWND FWindow = nullptr;
+  static inline int FCount = 0;
+  HHOOK FHook;
+};
+
+TEST(FramePaint, AWindowShowingPaintsItsFrameOnceThoughActivatedOnTheWay) {
+  TFrameWindow window({100, 100, 500, 240});
+  window.Load("flatframe");
+  window.Data()->SetEnableSkinEffects(false);
+  window.Form()->HandleNeeded();
+  {
+    TFramePaintCounter counter(window.Form()->Handle());
+    window.Show();
+    EXPECT_EQ(counter.Painted(), 1);  // the system's, after the activation
+  }
+  // What reached the screen is the active caption.
+  const TPoint caption = window.ScreenPoint({225, 5});
+  HDC screen = GetDC(nullptr);
+  const COLORREF shown = GetPixel(screen, caption.X, caption.Y);
+  ReleaseDC(nullptr, screen);
+  const TspSkinData& data = *window.Data();
+  EXPECT_EQ(static_cast<TColor>(shown), ObjectColour(data, "caption", ObjectEntry(data, "caption").ActiveSkinRect));
+  // Once painted, an activation repaints the frame at once.
+  TFramePaintCounter counter(window.Form()->Handle());
+  window.SetActive(false);
+  EXPECT_GE(counter.Painted(), 1);
+}
+
 TEST(FramePaint, WithoutASkinTheDefaultFrameIsDrawnInTheSystemsColours) {
   TFrameWindow window{{100, 100, 400, 300}};
   window.Show();
