@@ -84,7 +84,7 @@ HWND TApplication::Handle() {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ApplicationWindowProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = SharedSystemCursor(IDC_ARROW);
     windowClass.lpszClassName = kApplicationClass;
     return RegisterClassA(&windowClass) != 0;
   }();

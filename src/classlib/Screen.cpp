@@ -33,6 +33,15 @@ HCURSOR CreateDragCursor() {
 
 }  // namespace
 
+HCURSOR SharedSystemCursor(LPCSTR Name) {
+  static std::map<LPCSTR, HCURSOR> loaded;
+  auto found = loaded.find(Name);
+  if (found != loaded.end()) return found->second;
+  HCURSOR cursor = LoadCursorA(nullptr, Name);
+  if (cursor != nullptr) loaded.emplace(Name, cursor);
+  return cursor;
+}
+
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
   if (HCURSOR drag = CreateDragCursor()) FOwnedCursors[crDrag] = drag;
 }
@@ -54,9 +63,9 @@ void TScreen::RemoveForm(TCustomForm* Form) {
 }
 
 HCURSOR TScreen::Cursors(TCursor Index) const {
-  if (const char* name = SystemCursorName(Index)) return LoadCursorA(nullptr, name);
+  if (const char* name = SystemCursorName(Index)) return SharedSystemCursor(name);
   auto found = FOwnedCursors.find(Index);
-  return found != FOwnedCursors.end() ? found->second : LoadCursorA(nullptr, IDC_ARROW);
+  return found != FOwnedCursors.end() ? found->second : SharedSystemCursor(IDC_ARROW);
 }
 
 void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {

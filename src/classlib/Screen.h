@@ -11,6 +11,10 @@
 
 class TCustomForm;
 
+// The system's shared cursor Name (an IDC_ value), loaded once: each load hands out the
+// same handle, yet costs a search of the system's resources.
+HCURSOR SharedSystemCursor(LPCSTR Name);
+
 class TScreen : public TComponent {
 public:
   explicit TScreen(TComponent* AOwner);

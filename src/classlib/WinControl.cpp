@@ -150,7 +150,7 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.WndParent = Parent() != nullptr ? Parent()->Handle() : nullptr;
   Params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   Params.WindowClass.lpfnWndProc = DefWindowProcA;
-  Params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  Params.WindowClass.hCursor = SharedSystemCursor(IDC_ARROW);
   Params.WinClassName = ClassName();
 }
 
@@ -185,15 +185,16 @@ void TWinControl::CreateWnd() {
 void TWinControl::PlaceInZOrder() {
   if (Parent() == nullptr || (GetWindowLongA(FHandle, GWL_STYLE) & WS_CHILD) == 0) return;
   const std::vector<TWinControl*>& siblings = Parent()->FWinControls;
+  const auto self = std::find(siblings.begin(), siblings.end(), this);
+  // At the bottom it is in its place while no control before it has a window, as when its
+  // parent makes its children last first: no move, and no asking the system where it lies.
+  if (std::none_of(siblings.begin(), self, [](const TWinControl* c) { return c->FHandle != nullptr; })) return;
   HWND above = HWND_TOP;
-  for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end(); ++it)
+  for (auto it = self; it != siblings.end(); ++it)
     if (*it != this && (*it)->FHandle != nullptr) {
       above = (*it)->FHandle;
       break;
     }
-  // Already there, as the children its parent makes are: no move.
-  const HWND previous = GetWindow(FHandle, GW_HWNDPREV);
-  if (above == HWND_TOP ? previous == nullptr : previous == above) return;
   SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
