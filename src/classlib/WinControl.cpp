@@ -200,9 +200,16 @@ void TWinControl::PlaceInZOrder() {
 
 void TWinControl::CreateHandle() {
   if (FHandle != nullptr) return;
+  {
+    DisableAlign();
+    TScopeExit enableAlign([&] { EnableAlign(); });
+    CreateWnd();
+    // The children take their places in the new client area before their windows are
+    // made: each window is then born where it stays instead of being moved there after.
+    FControlState.Include(csAlignmentNeeded);
+  }
   DisableAlign();
   TScopeExit enableAlign([&] { EnableAlign(); });
-  CreateWnd();
   // A hidden child (an inactive page, a drop-down list) makes its window when it first
   // shows (UpdateShowing) or is first asked for it: start-up makes only what it shows.
   // The last child comes first: the system puts each new child window at the bottom,

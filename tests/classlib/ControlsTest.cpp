@@ -256,6 +256,52 @@ protected:
   }
 };
 
+// A panel with a border of the system's: once it has a window its client area is smaller
+// than its bounds.
+class TBorderedPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+
+protected:
+  void CreateParams(TCreateParams& Params) override {
+    TPanelControl::CreateParams(Params);
+    Params.Style |= WS_BORDER;
+  }
+};
+
+// A panel that counts the moves and resizes its window is told of.
+class TMoveCountingPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+  int Moves = 0;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    constexpr UINT kStill = SWP_NOMOVE | SWP_NOSIZE;
+    if (Message.Msg == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & kStill) != kStill)
+      ++Moves;
+    TPanelControl::WndProc(Message);
+  }
+};
+
+TEST(Controls, AlignedChildrenTakeTheirPlacesBeforeTheirWindowsAreMade) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 150));
+  auto* frame = AddChild<TBorderedPanel>(form.get(), Bounds(10, 10, 100, 80));
+  auto* filling = AddChild<TMoveCountingPanel>(frame, Bounds(0, 0, 100, 80));
+  filling->SetAlign(alClient);
+  auto* foot = AddChild<TMoveCountingPanel>(frame, Bounds(0, 60, 100, 20));
+  foot->SetAlign(alBottom);
+  form->Show();
+  EXPECT_EQ(filling->BoundsRect(), Rect(0, 0, 98, 58));
+  EXPECT_EQ(foot->BoundsRect(), Rect(0, 58, 98, 78));
+  RECT window{};
+  GetClientRect(filling->Handle(), &window);
+  EXPECT_EQ(window.right, 98);
+  // Born where they stay: neither window was moved after it was made.
+  EXPECT_EQ(filling->Moves + foot->Moves, 0);
+}
+
 TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
   auto* lower = AddChild<TRestackCountingPanel>(form.get(), Bounds(0, 0, 50, 50));
