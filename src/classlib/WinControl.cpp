@@ -748,12 +748,14 @@ void TWinControl::AlignControls(TControl*, TRect& Rect) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const TSize size = ConstrainSize({AWidth, AHeight}, Constraints()->Limits());
   if (ALeft == Left() && ATop == Top() && size.cx == Width() && size.cy == Height()) return;
+  const bool sizeChanged = size.cx != Width() || size.cy != Height();
   if (FHandle != nullptr) {
-    // The window reports its new place through WM_WINDOWPOSCHANGED (UpdateBounds).
-    SetWindowPos(FHandle, nullptr, ALeft, ATop, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The window reports its new place through WM_WINDOWPOSCHANGED (UpdateBounds). A move
+    // alone says so: the system then spares the window its size limits (WM_GETMINMAXINFO).
+    SetWindowPos(FHandle, nullptr, ALeft, ATop, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (sizeChanged ? 0 : SWP_NOSIZE));
     return;
   }
-  const bool sizeChanged = size.cx != Width() || size.cy != Height();
   StoreBounds(ALeft, ATop, size.cx, size.cy);
   BoundsChanged(sizeChanged);
 }

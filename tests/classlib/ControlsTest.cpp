@@ -302,6 +302,34 @@ TEST(Controls, AlignedChildrenTakeTheirPlacesBeforeTheirWindowsAreMade) {
   EXPECT_EQ(filling->Moves + foot->Moves, 0);
 }
 
+// A form that counts the size-limit queries its window is sent.
+class TLimitCountingForm : public TForm {
+public:
+  using TForm::TForm;
+  int LimitQueries = 0;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_GETMINMAXINFO) ++LimitQueries;
+    TForm::WndProc(Message);
+  }
+};
+
+TEST(Controls, AWindowOnlyMovedIsNotAskedItsSizeLimits) {
+  TOwned<TLimitCountingForm> form(new TLimitCountingForm(Application));  // sizeable
+  form->SetBounds(100, 100, 200, 150);
+  form->Show();
+  form->LimitQueries = 0;
+  form->SetBounds(120, 110, 200, 150);
+  EXPECT_EQ(form->LimitQueries, 0);
+  RECT placed{};
+  GetWindowRect(form->Handle(), &placed);
+  EXPECT_EQ(FromRECT(placed), Rect(120, 110, 320, 260));
+  form->SetBounds(120, 110, 240, 150);
+  EXPECT_GE(form->LimitQueries, 1);
+  EXPECT_EQ(form->Width(), 240);
+}
+
 TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
   auto* lower = AddChild<TRestackCountingPanel>(form.get(), Bounds(0, 0, 50, 50));
