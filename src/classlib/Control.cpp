@@ -496,7 +496,7 @@ void TControl::SetCursor(TCursor Value) {
 // Painting
 
 void TControl::InvalidateArea() {
-  if (!FVisible || FParent == nullptr || !FParent->HandleAllocated()) return;
+  if (!FVisible || FParent == nullptr || !FParent->Showing()) return;
   const RECT r{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
   InvalidateRect(FParent->Handle(), &r, !FControlStyle.Contains(csOpaque));
 }

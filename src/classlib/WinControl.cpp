@@ -818,8 +818,9 @@ void TWinControl::UpdateShowing() {
 
 // Painting
 
+// A window not on screen is painted whole when it shows: nothing to mark before.
 void TWinControl::Invalidate() {
-  if (FHandle != nullptr) InvalidateRect(FHandle, nullptr, !ControlStyle().Contains(csOpaque));
+  if (Showing()) InvalidateRect(FHandle, nullptr, !ControlStyle().Contains(csOpaque));
 }
 
 void TWinControl::Repaint() {
@@ -828,7 +829,7 @@ void TWinControl::Repaint() {
 }
 
 void TWinControl::Update() {
-  if (FHandle != nullptr) UpdateWindow(FHandle);
+  if (Showing()) UpdateWindow(FHandle);
 }
 
 void TWinControl::PaintHandler(TMessage& Message) {

@@ -330,6 +330,21 @@ TEST(Controls, AWindowOnlyMovedIsNotAskedItsSizeLimits) {
   EXPECT_EQ(form->Width(), 240);
 }
 
+TEST(Controls, AControlRepaintedWhileHiddenPaintsWhenItShows) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 150));
+  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 100, 80));
+  panel->HandleNeeded();
+  panel->SetColor(clRed);
+  panel->Repaint();
+  EXPECT_EQ(panel->Paints, 0);  // nothing on screen to paint yet
+  form->Show();
+  panel->Update();
+  EXPECT_EQ(panel->Paints, 1);
+  const int before = panel->Paints;
+  panel->Repaint();
+  EXPECT_EQ(panel->Paints, before + 1);
+}
+
 TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
   auto* lower = AddChild<TRestackCountingPanel>(form.get(), Bounds(0, 0, 50, 50));

@@ -138,7 +138,7 @@ void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) 
 }
 
 void TspSkinCustomEdit::Invalidate() {
-  if (Parent() != nullptr && HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  if (Parent() != nullptr && Showing()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 // A window not on screen gets its frame painted by the system when it shows.

@@ -135,7 +135,7 @@ void TspSkinMemo::Invalidate() {
     TMemo::Invalidate();
     return;
   }
-  if (Parent() != nullptr && HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  if (Parent() != nullptr && Showing()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 void TspSkinMemo::SetFormattingRect() {

@@ -353,7 +353,7 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
     case WM_SIZE:
       GetSkinData();
       TPageControl::Dispatch(Message);
-      InvalidateRect(Handle(), nullptr, TRUE);
+      Invalidate();
       if (!MultiRow()) CheckScroll();
       return;
     case WM_ERASEBKGND: EraseBackground(Message); return;
