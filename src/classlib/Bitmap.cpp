@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 static_assert(sizeof(TPoint) == sizeof(POINT) && sizeof(TRect) == sizeof(RECT));
 
@@ -27,11 +28,59 @@ void TGraphic::Changed() {
 
 // TBitmapCanvas
 
+namespace {
+
+// Memory DCs bitmap canvases gave back, kept for the next ones: making a DC costs a trip
+// through the system's GDI, giving one back only a return to the state it was made in.
+class TMemoryDCPool {
+public:
+  TMemoryDCPool() = default;
+  TMemoryDCPool(const TMemoryDCPool&) = delete;
+  TMemoryDCPool& operator=(const TMemoryDCPool&) = delete;
+  ~TMemoryDCPool() {
+    for (HDC dc : FFree) DeleteDC(dc);
+  }
+
+  HDC Take() {
+    if (!FFree.empty()) {
+      HDC dc = FFree.back();
+      FFree.pop_back();
+      return dc;
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (dc != nullptr && SaveDC(dc) != kMadeState) {  // the state it goes back to
+      DeleteDC(dc);
+      return nullptr;
+    }
+    return dc;
+  }
+
+  // Everything the canvas set or selected goes: the DC is as it was made.
+  void Give(HDC DC) {
+    if (FFree.size() < kKept && RestoreDC(DC, kMadeState) && SaveDC(DC) == kMadeState)
+      FFree.push_back(DC);
+    else
+      DeleteDC(DC);
+  }
+
+private:
+  static constexpr int kMadeState = 1;
+  static constexpr size_t kKept = 16;
+  std::vector<HDC> FFree;
+};
+
+TMemoryDCPool& MemoryDCs() {
+  thread_local TMemoryDCPool pool;
+  return pool;
+}
+
+}  // namespace
+
 TBitmapCanvas::~TBitmapCanvas() { FreeContext(); }
 
 void TBitmapCanvas::CreateHandle() {
   if (FBitmap.FHandle == nullptr) return;  // an empty bitmap has nothing to draw on
-  HDC dc = CreateCompatibleDC(nullptr);
+  HDC dc = MemoryDCs().Take();
   if (dc == nullptr) throw EOutOfResources("Out of system resources");
   FOldBitmap = SelectObject(dc, FBitmap.FHandle);
   SetOwnedHandle(dc);
@@ -40,7 +89,7 @@ void TBitmapCanvas::CreateHandle() {
 void TBitmapCanvas::ReleaseOwnedHandle(HDC DC) {
   SelectObject(DC, FOldBitmap);
   FOldBitmap = nullptr;
-  DeleteDC(DC);
+  MemoryDCs().Give(DC);
 }
 
 void TBitmapCanvas::FreeContext() { FreeHandle(); }

@@ -304,6 +304,39 @@ TEST(Graphics, BitmapHandleCanBeSelectedElsewhereAfterCanvasUse) {
   EXPECT_EQ(PixelOf(bitmap, 1, 1), clLime);
 }
 
+TEST(Graphics, ABitmapCanvasDrawsOnAFreshStateWhateverTheCanvasBeforeItLeftSet) {
+  HDC used = nullptr;
+  {
+    TBitmap first(20, 10);
+    used = first.Canvas()->Handle();
+    SetViewportOrgEx(used, 5, 3, nullptr);
+    IntersectClipRect(used, 0, 0, 2, 2);
+    SetTextColor(used, RGB(255, 0, 0));
+    SetBkMode(used, TRANSPARENT);
+    SetROP2(used, R2_NOT);
+    SaveDC(used);  // left unbalanced
+    SelectObject(used, GetStockObject(BLACK_BRUSH));
+  }
+  TBitmap second(30, 20);
+  const HBITMAP pixels = second.Handle();
+  HDC dc = second.Canvas()->Handle();
+  EXPECT_EQ(dc, used);  // the DC the first canvas gave back
+  POINT origin{-1, -1};
+  GetViewportOrgEx(dc, &origin);
+  EXPECT_EQ(origin.x, 0);
+  EXPECT_EQ(origin.y, 0);
+  RECT clip{};
+  EXPECT_EQ(GetClipBox(dc, &clip), SIMPLEREGION);
+  EXPECT_EQ(FromRECT(clip), Rect(0, 0, 30, 20));
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+  EXPECT_EQ(GetBkMode(dc), OPAQUE);
+  EXPECT_EQ(GetROP2(dc), R2_COPYPEN);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), pixels);
+  Fill(second.Canvas(), Rect(0, 0, 30, 20), clLime);
+  EXPECT_EQ(PixelOf(second, 0, 0), clLime);
+  EXPECT_EQ(PixelOf(second, 29, 19), clLime);
+}
+
 TEST(Graphics, BitmapSizeAssignAndTransparentDrawing) {
   TBitmap bitmap(4, 4);
   Fill(bitmap.Canvas(), Rect(0, 0, 4, 4), clBlue);
