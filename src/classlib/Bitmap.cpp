@@ -208,15 +208,56 @@ void TBitmap::Assign(const TPersistent* Source) {
   Changed();
 }
 
+namespace {
+
+// A memory DC drawing on a 24-bit device-independent bitmap: its pixels read back as
+// they were written.
+bool Draws24BitPixels(HDC DC) {
+  if (GetObjectType(DC) != OBJ_MEMDC) return false;
+  DIBSECTION section{};
+  HGDIOBJ bitmap = GetCurrentObject(DC, OBJ_BITMAP);
+  return GetObjectA(bitmap, sizeof section, &section) == sizeof section && section.dsBm.bmBitsPixel == 24;
+}
+
+}  // namespace
+
+bool TBitmap::DrawTransparentUnstretched(HDC Target, TPoint At) {
+  if (FPixelFormat != pf24bit || !Draws24BitPixels(Target)) return false;
+  // What the target shows there, the pixels not of the key colour put over it, and all of
+  // it back in one copy: the target's clipping and origin apply as to any copy.
+  TBitmap under(FWidth, FHeight);
+  HDC copy = under.FCanvas.TransferHandle();
+  if (!BitBlt(copy, 0, 0, FWidth, FHeight, Target, At.X, At.Y, SRCCOPY)) return false;
+  GdiFlush();
+  const TColor key = ColorToRGB(TransparentColor());
+  const uint8_t blue = static_cast<uint8_t>(key >> 16), green = static_cast<uint8_t>(key >> 8),
+                red = static_cast<uint8_t>(key);
+  for (int y = 0; y < FHeight; ++y) {
+    const uint8_t* from = FBits + static_cast<size_t>(y) * Stride();
+    uint8_t* to = under.FBits + static_cast<size_t>(y) * under.Stride();
+    for (int x = 0; x < FWidth; ++x, from += 3, to += 3)
+      if (from[0] != blue || from[1] != green || from[2] != red) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+      }
+  }
+  return BitBlt(Target, At.X, At.Y, FWidth, FHeight, copy, 0, 0, SRCCOPY) != FALSE;
+}
+
 void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) {
   if (Empty()) return;
   HDC target = Canvas.TransferHandle();
-  HDC source = FCanvas.TransferHandle();
   if (Transparent()) {
-    TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
-                   FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
+    // The system's transparent copy builds masks each time: at the bitmap's own size the
+    // pixels are merged here instead.
+    if (Rect.Width() == FWidth && Rect.Height() == FHeight && DrawTransparentUnstretched(target, Rect.TopLeft()))
+      return;
+    TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), FCanvas.TransferHandle(), 0, 0,
+                   FWidth, FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
     return;
   }
+  HDC source = FCanvas.TransferHandle();
   const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
   StretchBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
              FHeight, Canvas.CopyMode());

@@ -101,6 +101,9 @@ public:
 private:
   friend class TBitmapCanvas;
   void Replace(int NewWidth, int NewHeight, TPixelFormat Format, bool KeepPixels);
+  // A transparent draw at the bitmap's own size onto a 24-bit bitmap's DC; false where the
+  // target is of another kind, for the system's transparent copy to do.
+  bool DrawTransparentUnstretched(HDC Target, TPoint At);
   int BitsPerPixel() const { return FPixelFormat == pf32bit ? 32 : 24; }
   int Stride() const { return TPixelImage::StrideFor(FWidth, BitsPerPixel()); }
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 void Fill(TCanvas* canvas, const TRect& r, TColor color) {
@@ -335,6 +337,45 @@ TEST(Graphics, ABitmapCanvasDrawsOnAFreshStateWhateverTheCanvasBeforeItLeftSet) 
   Fill(second.Canvas(), Rect(0, 0, 30, 20), clLime);
   EXPECT_EQ(PixelOf(second, 0, 0), clLime);
   EXPECT_EQ(PixelOf(second, 29, 19), clLime);
+}
+
+// Every pixel of a bitmap, row by row.
+std::vector<TColor> PixelsOf(TBitmap& Bitmap) {
+  std::vector<TColor> pixels;
+  for (int y = 0; y < Bitmap.Height(); ++y)
+    for (int x = 0; x < Bitmap.Width(); ++x) pixels.push_back(PixelOf(Bitmap, x, y));
+  return pixels;
+}
+
+TEST(Graphics, ATransparentDrawOnABitmapLeavesWhatTheSystemsTransparentCopyLeaves) {
+  // A picture of many colours, a third of it in the key colour.
+  TBitmap picture(7, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x)
+      Fill(picture.Canvas(), Rect(x, y, x + 1, y + 1), (x + y) % 3 == 0 ? clFuchsia : RGBColor(30 * x, 40 * y, 200 - 9 * x));
+  picture.SetTransparentColor(clFuchsia);
+  picture.SetTransparent(true);
+  // Drawn at (2, 1) onto a striped bitmap whose DC has its origin moved and a clip.
+  auto drawnOnto = [&](bool bySystem) {
+    TBitmap target(20, 12);
+    for (int x = 0; x < 20; ++x) Fill(target.Canvas(), Rect(x, 0, x + 1, 12), RGBColor(5 * x, 100, 250 - 5 * x));
+    HDC dc = target.Canvas()->Handle();
+    SetViewportOrgEx(dc, 3, 2, nullptr);
+    IntersectClipRect(dc, 1, 0, 7, 4);
+    if (bySystem)
+      TransparentBlt(dc, 2, 1, 7, 5, picture.Canvas()->Handle(), 0, 0, 7, 5, static_cast<UINT>(clFuchsia));
+    else
+      target.Canvas()->Draw(2, 1, &picture);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    SelectClipRgn(dc, nullptr);
+    return PixelsOf(target);
+  };
+  const std::vector<TColor> ours = drawnOnto(false);
+  EXPECT_EQ(ours, drawnOnto(true));
+  // The picture's (0, 0) lands on (5, 3) of the bitmap, the clip's bottom on row 6.
+  EXPECT_EQ(ours[3 * 20 + 6], RGBColor(30, 0, 200 - 9));  // picture (1, 0): copied
+  EXPECT_EQ(ours[3 * 20 + 5], RGBColor(25, 100, 225));    // picture (0, 0): the key, left out
+  EXPECT_EQ(ours[6 * 20 + 6], RGBColor(30, 100, 220));    // picture (1, 3): clipped away
 }
 
 TEST(Graphics, BitmapSizeAssignAndTransparentDrawing) {
