@@ -348,12 +348,13 @@ std::vector<TColor> PixelsOf(TBitmap& Bitmap) {
 }
 
 TEST(Graphics, ATransparentDrawOnABitmapLeavesWhatTheSystemsTransparentCopyLeaves) {
-  // A picture of many colours, a third of it in the key colour.
+  // A picture of many colours, a third of it in the key colour (its red unlike its blue).
+  const TColor key = RGBColor(255, 128, 0);
   TBitmap picture(7, 5);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 7; ++x)
-      Fill(picture.Canvas(), Rect(x, y, x + 1, y + 1), (x + y) % 3 == 0 ? clFuchsia : RGBColor(30 * x, 40 * y, 200 - 9 * x));
-  picture.SetTransparentColor(clFuchsia);
+      Fill(picture.Canvas(), Rect(x, y, x + 1, y + 1), (x + y) % 3 == 0 ? key : RGBColor(30 * x, 40 * y, 200 - 9 * x));
+  picture.SetTransparentColor(key);
   picture.SetTransparent(true);
   // Drawn at (2, 1) onto a striped bitmap whose DC has its origin moved and a clip.
   auto drawnOnto = [&](bool bySystem) {
@@ -363,7 +364,7 @@ TEST(Graphics, ATransparentDrawOnABitmapLeavesWhatTheSystemsTransparentCopyLeave
     SetViewportOrgEx(dc, 3, 2, nullptr);
     IntersectClipRect(dc, 1, 0, 7, 4);
     if (bySystem)
-      TransparentBlt(dc, 2, 1, 7, 5, picture.Canvas()->Handle(), 0, 0, 7, 5, static_cast<UINT>(clFuchsia));
+      TransparentBlt(dc, 2, 1, 7, 5, picture.Canvas()->Handle(), 0, 0, 7, 5, static_cast<UINT>(key));
     else
       target.Canvas()->Draw(2, 1, &picture);
     SetViewportOrgEx(dc, 0, 0, nullptr);
