@@ -102,10 +102,11 @@ void TspSkinCustomControl::PaintBordersAndClient() {
       SkinBorderPlans({LTPoint, RTPoint, LBPoint, RBPoint, ClRect}, {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
                       SkinRect, width, height, {LeftStretch, TopStretch, RightStretch, BottomStretch});
   TCanvas* canvas = Canvas();
-  // Drawn as another control's background, only the bands that reach the copy are made.
+  // Drawn as another control's background, only the bands that reach the copy are made;
+  // any drawing leaves out the client pieces outside what is painted.
   const bool paintCopy = ControlState().Contains(csPaintCopy);
   RECT clip{};
-  const TRect reach = paintCopy && GetClipBox(canvas->Handle(), &clip) != ERROR ? FromRECT(clip) : TRect{0, 0, width, height};
+  const TRect reach = GetClipBox(canvas->Handle(), &clip) != ERROR ? FromRECT(clip) : TRect{0, 0, width, height};
   const auto reaches = [&](const TBandPlan& band, int x, int y) {
     return !paintCopy || (band.Drawn && !IsRectEmpty(IntersectRect(reach, Bounds(x, y, band.Image.Width, band.Image.Height))));
   };
@@ -118,7 +119,7 @@ void TspSkinCustomControl::PaintBordersAndClient() {
     const TSavedDC saved(canvas->Handle());
     IntersectClipRect(canvas->Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
     for (const TPieceCopy& copy : SkinClientPlan(ClRect, NewClRect, SkinRect, width, height, ClientFill(), true))
-      canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+      if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
   }
   if (!top.Empty()) canvas->Draw(0, 0, &top);
   const int topHeight = top.Empty() && bands.Top.Drawn ? bands.Top.Image.Height : top.Height();

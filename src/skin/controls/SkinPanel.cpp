@@ -269,8 +269,11 @@ void TspSkinPanel::FillWithClientTile(TCanvas& Canvas, int Width, int Height, TS
   TBitmap* picture = Picture.Get();
   if (picture == nullptr) return;
   const TRect all{0, 0, Width, Height};
+  // Pieces outside what is painted (the clip) are left out rather than clipped away.
+  RECT clip{};
+  const TRect reach = GetClipBox(Canvas.Handle(), &clip) != ERROR ? FromRECT(clip) : all;
   for (const TPieceCopy& copy : SkinClientPlan(ClRect, all, SkinRect, Width, Height, Fill, true))
-    Canvas.CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+    if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) Canvas.CopyRect(copy.Dest, picture->Canvas(), copy.Source);
 }
 
 void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
