@@ -239,48 +239,21 @@ TEST(Controls, ChildListsOrderAndHitTesting) {
   EXPECT_EQ(form->Controls(2), w2);
 }
 
-// Windows stack as their controls are listed (the later above), however their handles
-// come to be made: with the form, one by one, or again after a re-creation.
-// A panel that counts the moves in the stacking order its window is told of.
-class TRestackCountingPanel : public TPanelControl {
+// A panel that counts the changes of place its window is told of: moves in the stacking
+// order, and moves or resizes.
+class TPlaceCountingPanel : public TPanelControl {
 public:
   using TPanelControl::TPanelControl;
   int Restacks = 0;
-
-protected:
-  void WndProc(TMessage& Message) override {
-    if (Message.Msg == WM_WINDOWPOSCHANGING &&
-        (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & SWP_NOZORDER) == 0)
-      ++Restacks;
-    TPanelControl::WndProc(Message);
-  }
-};
-
-// A panel with a border of the system's: once it has a window its client area is smaller
-// than its bounds.
-class TBorderedPanel : public TPanelControl {
-public:
-  using TPanelControl::TPanelControl;
-
-protected:
-  void CreateParams(TCreateParams& Params) override {
-    TPanelControl::CreateParams(Params);
-    Params.Style |= WS_BORDER;
-  }
-};
-
-// A panel that counts the moves and resizes its window is told of.
-class TMoveCountingPanel : public TPanelControl {
-public:
-  using TPanelControl::TPanelControl;
   int Moves = 0;
 
 protected:
   void WndProc(TMessage& Message) override {
-    constexpr UINT kStill = SWP_NOMOVE | SWP_NOSIZE;
-    if (Message.Msg == WM_WINDOWPOSCHANGING &&
-        (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & kStill) != kStill)
-      ++Moves;
+    if (Message.Msg == WM_WINDOWPOSCHANGING) {
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags;
+      if ((flags & SWP_NOZORDER) == 0) ++Restacks;
+      if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ++Moves;
+    }
     TPanelControl::WndProc(Message);
   }
 };
@@ -288,9 +261,9 @@ protected:
 TEST(Controls, AlignedChildrenTakeTheirPlacesBeforeTheirWindowsAreMade) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 150));
   auto* frame = AddChild<TBorderedPanel>(form.get(), Bounds(10, 10, 100, 80));
-  auto* filling = AddChild<TMoveCountingPanel>(frame, Bounds(0, 0, 100, 80));
+  auto* filling = AddChild<TPlaceCountingPanel>(frame, Bounds(0, 0, 100, 80));
   filling->SetAlign(alClient);
-  auto* foot = AddChild<TMoveCountingPanel>(frame, Bounds(0, 60, 100, 20));
+  auto* foot = AddChild<TPlaceCountingPanel>(frame, Bounds(0, 60, 100, 20));
   foot->SetAlign(alBottom);
   form->Show();
   EXPECT_EQ(filling->BoundsRect(), Rect(0, 0, 98, 58));
@@ -345,11 +318,13 @@ TEST(Controls, AControlRepaintedWhileHiddenPaintsWhenItShows) {
   EXPECT_EQ(panel->Paints, before + 1);
 }
 
+// Windows stack as their controls are listed (the later above), however their handles
+// come to be made: with the form, one by one, or again after a re-creation.
 TEST(Controls, WindowsStackInTheOrderOfTheirControls) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 100));
-  auto* lower = AddChild<TRestackCountingPanel>(form.get(), Bounds(0, 0, 50, 50));
-  auto* middle = AddChild<TRestackCountingPanel>(form.get(), Bounds(10, 10, 50, 50));
-  auto* upper = AddChild<TRestackCountingPanel>(form.get(), Bounds(20, 20, 50, 50));
+  auto* lower = AddChild<TPlaceCountingPanel>(form.get(), Bounds(0, 0, 50, 50));
+  auto* middle = AddChild<TPlaceCountingPanel>(form.get(), Bounds(10, 10, 50, 50));
+  auto* upper = AddChild<TPlaceCountingPanel>(form.get(), Bounds(20, 20, 50, 50));
   form->Show();
   auto topmost = [&] { return GetWindow(form->Handle(), GW_CHILD); };
   EXPECT_EQ(topmost(), upper->Handle());

@@ -130,18 +130,6 @@ TEST(Painting, WindowlessCanvasOutsidePaintingDrawsAtTheControlsPlace) {
   EXPECT_FALSE(scene.Upper->Canvas()->HandleAllocated());
 }
 
-// A panel with the system's one-pixel border around its client area.
-class TBorderedPanel : public TPanelControl {
-public:
-  using TPanelControl::TPanelControl;
-
-protected:
-  void CreateParams(TCreateParams& Params) override {
-    TPanelControl::CreateParams(Params);
-    Params.Style |= WS_BORDER;
-  }
-};
-
 TEST(Painting, TheSystemPaintsTheFrameOfAControlThatHasOne) {
   TOwned<TForm> form(MakeForm(100, 100, 200, 150));
   auto* bordered = AddChild<TBorderedPanel>(form.get(), Bounds(10, 10, 60, 40));

@@ -59,6 +59,19 @@ protected:
   }
 };
 
+// A panel with the system's one-pixel border around its client area: once it has a
+// window, its client area is smaller than its bounds.
+class TBorderedPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+
+protected:
+  void CreateParams(TCreateParams& Params) override {
+    TPanelControl::CreateParams(Params);
+    Params.Style |= WS_BORDER;
+  }
+};
+
 // A borderless form at a fixed place, built in code.
 inline TForm* MakeForm(int Left, int Top, int Width, int Height) {
   auto* form = new TForm(Application);
