@@ -4,11 +4,11 @@
 // the same run (the same cell images and texts put on an off-screen bitmap and onto the
 // window in one copy with plain GDI calls), then filling the list, renumbering its first
 // column cell by cell, one line step, select-all and a click, each against one whole
-// repaint. Each figure is the best of five rounds; the floor takes turns with every
+// repaint. Each figure is the best of several rounds. The floor takes turns with every
 // repaint, and blocks of repaints at 999 rows alternate with blocks at 30 rows, four
-// times. A line step is the mean of 16 steps
-// from the same row (the bar's thumb moves twice among them, as it does every eighth
-// step), against a repaint taken in turn with them in each of nine rounds.
+// times. A line step is the mean of 16 steps from the same row (the bar's thumb moves
+// twice among them, as it does every eighth step), against a repaint taken in turn with
+// them in each of nine rounds.
 #include "grid/SkinStringGrid.h"
 
 #include "skin/controls/SkinScrollBar.h"

@@ -238,12 +238,12 @@ void TCustomForm::ApplyPlacement() {
   TRect mainForm;
   TRect ownerForm;
   TCustomForm* main = Application->MainForm();
-  if (main != nullptr && main != this && main->HandleAllocated() && IsWindowVisible(main->Handle())) {
+  if (main != nullptr && main != this && main->Showing()) {
     mainForm = WindowBounds(main->Handle());
     context.MainForm = &mainForm;
   }
   auto* owner = dynamic_cast<TCustomForm*>(Owner());
-  if (owner != nullptr && owner->HandleAllocated() && IsWindowVisible(owner->Handle())) {
+  if (owner != nullptr && owner->Showing()) {
     ownerForm = WindowBounds(owner->Handle());
     context.OwnerForm = &ownerForm;
   }

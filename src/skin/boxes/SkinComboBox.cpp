@@ -558,17 +558,12 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       Wheel(Message, false);
       Message.Result = 1;
       return;
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
       // Asked outside its own paint, the box draws its whole face with the edit part on
       // it; not when the edit part itself asks for what lies behind it (a paint copy).
-      auto* dc = reinterpret_cast<HDC>(Message.WParam);
-      const bool paints = ErasePaints(dc);
-      if (paints) PaintWindow(dc);
-      Message.Result = 1;
-      if (paints && !ControlState().Contains(csPaintCopy) && FEdit != nullptr && FEdit->Visible())
-        FEdit->PaintTo(dc, FEdit->Left(), FEdit->Top());
+      if (PaintOnErase(Message) && !ControlState().Contains(csPaintCopy) && FEdit != nullptr && FEdit->Visible())
+        FEdit->PaintTo(reinterpret_cast<HDC>(Message.WParam), FEdit->Left(), FEdit->Top());
       return;
-    }
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
       if (FScrollTimer.Is(Message)) ScrollTimerTick();

@@ -23,5 +23,5 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
 
 bool ControlShowing(TControl& Control) {
   TWinControl* parent = Control.Parent();
-  return Control.Visible() && parent != nullptr && parent->HandleAllocated() && IsWindowVisible(parent->Handle());
+  return Control.Visible() && parent != nullptr && parent->Showing();
 }

@@ -23,10 +23,12 @@ void TspSkinControl::NotifyChildrenBackgroundChanged() {
   }
 }
 
-void TspSkinControl::PaintOnErase(TMessage& Message) {
+bool TspSkinControl::PaintOnErase(TMessage& Message) {
   auto* dc = reinterpret_cast<HDC>(Message.WParam);
-  if (ErasePaints(dc)) PaintWindow(dc);
+  const bool paints = ErasePaints(dc);
+  if (paints) PaintWindow(dc);
   Message.Result = 1;
+  return paints;
 }
 
 bool TspSkinControl::ErasePaints(HDC DC) {

@@ -25,8 +25,8 @@ public:
 protected:
   // WM_ERASEBKGND for a control that may be asked to draw itself into a DC outside its
   // own painting (a parent's background being copied): it paints itself there when
-  // ErasePaints says so.
-  void PaintOnErase(TMessage& Message);
+  // ErasePaints says so, and says whether it did.
+  bool PaintOnErase(TMessage& Message);
   // Whether an erase into DC draws the control: not during its own WM_PAINT, and not
   // when the system erases the window ahead of a paint it still owes (as a window
   // shows), which draws it all anyway.

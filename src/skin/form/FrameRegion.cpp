@@ -45,8 +45,7 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
   }
   const TCut cut = CutOf(Core, Skin);
   const bool showSizeMessage = std::exchange(FSetBeforeFirstShow, false);
-  const bool hidden = !FForm.HandleAllocated() || !IsWindowVisible(FForm.Handle());
-  if (FSet && FSetCut == cut && (showSizeMessage || hidden)) return;
+  if (FSet && FSetCut == cut && (showSizeMessage || !FForm.Showing())) return;
   const int width = Core.LastWidth(), height = Core.LastHeight();
   TRegion region;
   switch (FormRegionKind(Core)) {
