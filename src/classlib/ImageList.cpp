@@ -1,31 +1,19 @@
 #include "ImageList.h"
 
+#include "CommonControls.h"
 #include "DeviceContexts.h"
 
 #include "base/Exceptions.h"
 
-namespace {
-
-void EnsureCommonControls() {
-  static const bool initialised = [] {
-    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&init) != FALSE;
-  }();
-  (void)initialised;
-}
-
-}  // namespace
-
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
 TCustomImageList::~TCustomImageList() {
-  if (FHandle != nullptr) ImageList_Destroy(FHandle);
+  if (FHandle != nullptr) CommonControls().ImageListDestroy(FHandle);
 }
 
 HIMAGELIST TCustomImageList::Handle() {
   if (FHandle == nullptr) {
-    EnsureCommonControls();
-    FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4);
+    FHandle = CommonControls().ImageListCreate(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4);
     if (FHandle == nullptr) throw EOutOfResources("Cannot create an image list");
   }
   return FHandle;
@@ -36,17 +24,17 @@ void TCustomImageList::SetSize(int NewWidth, int NewHeight) {
   FWidth = NewWidth;
   FHeight = NewHeight;
   if (FHandle != nullptr) {
-    ImageList_Destroy(FHandle);
+    CommonControls().ImageListDestroy(FHandle);
     FHandle = nullptr;
   }
   Changed();
 }
 
-int TCustomImageList::Count() const { return FHandle != nullptr ? ImageList_GetImageCount(FHandle) : 0; }
+int TCustomImageList::Count() const { return FHandle != nullptr ? CommonControls().ImageListGetImageCount(FHandle) : 0; }
 
 int TCustomImageList::Add(TBitmap* Image, TBitmap* Mask) {
   if (Image == nullptr || Image->Empty()) return -1;
-  const int index = ImageList_Add(Handle(), Image->Handle(), Mask != nullptr ? Mask->Handle() : nullptr);
+  const int index = CommonControls().ImageListAdd(Handle(), Image->Handle(), Mask != nullptr ? Mask->Handle() : nullptr);
   Changed();
   return index;
 }
@@ -57,20 +45,20 @@ int TCustomImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
   TBitmap copy;
   copy.Assign(Image);
   const int index =
-      ImageList_AddMasked(Handle(), copy.Handle(), static_cast<COLORREF>(ColorToRGB(MaskColor)));
+      CommonControls().ImageListAddMasked(Handle(), copy.Handle(), static_cast<COLORREF>(ColorToRGB(MaskColor)));
   Changed();
   return index;
 }
 
 void TCustomImageList::Delete(int Index) {
   if (FHandle == nullptr || Index < 0 || Index >= Count()) return;
-  ImageList_Remove(FHandle, Index);
+  CommonControls().ImageListRemove(FHandle, Index);
   Changed();
 }
 
 void TCustomImageList::Clear() {
   if (FHandle == nullptr) return;
-  ImageList_Remove(FHandle, -1);
+  CommonControls().ImageListRemove(FHandle, -1);
   Changed();
 }
 
@@ -78,7 +66,7 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabl
   if (FHandle == nullptr || Index < 0 || Index >= Count()) return;
   HDC dc = Canvas->Handle();
   if (Enabled)
-    ImageList_Draw(FHandle, Index, dc, X, Y, ILD_NORMAL);
+    CommonControls().ImageListDraw(FHandle, Index, dc, X, Y, ILD_NORMAL);
   else
     DrawDisabled(dc, X, Y, Index);
 }
@@ -90,7 +78,7 @@ void TCustomImageList::DrawDisabled(HDC DC, int X, int Y, int Index) {
   const TGdiObject<HBITMAP> mask(CreateBitmap(FWidth, FHeight, 1, 1, nullptr));
   const TSelectedObject maskSelected(maskDC.DC(), mask.get());
   PatBlt(maskDC.DC(), 0, 0, FWidth, FHeight, WHITENESS);
-  ImageList_Draw(FHandle, Index, maskDC.DC(), 0, 0, ILD_MASK);
+  CommonControls().ImageListDraw(FHandle, Index, maskDC.DC(), 0, 0, ILD_MASK);
 
   const COLORREF oldText = SetTextColor(DC, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(DC, RGB(255, 255, 255));
@@ -113,12 +101,12 @@ void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {
   TCanvas* canvas = Image->Canvas();
   canvas->Brush()->SetColor(clBlack);
   canvas->FillRect(Rect(0, 0, FWidth, FHeight));
-  ImageList_Draw(FHandle, Index, canvas->Handle(), 0, 0, ILD_NORMAL);
+  CommonControls().ImageListDraw(FHandle, Index, canvas->Handle(), 0, 0, ILD_NORMAL);
 }
 
 void TCustomImageList::GetIcon(int Index, TIcon* Icon) {
   if (Icon == nullptr || FHandle == nullptr || Index < 0 || Index >= Count()) return;
-  Icon->SetHandle(ImageList_GetIcon(FHandle, Index, ILD_NORMAL));
+  Icon->SetHandle(CommonControls().ImageListGetIcon(FHandle, Index, ILD_NORMAL));
 }
 
 void TCustomImageList::Changed() {

@@ -1,20 +1,10 @@
 #include "TabControl.h"
 
+#include "CommonControls.h"
+
 #include "base/Exceptions.h"
 
 #include <commctrl.h>
-
-namespace {
-
-void RegisterTabClass() {
-  static const bool registered = [] {
-    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
-    return InitCommonControlsEx(&init) != FALSE;
-  }();
-  (void)registered;
-}
-
-}  // namespace
 
 TCustomTabControl::TCustomTabControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(*this) {
   SetControlStyle({csAcceptsControls, csDoubleClicks});
@@ -27,7 +17,7 @@ LRESULT TCustomTabControl::Send(UINT Msg, WPARAM WParam, LPARAM LParam) {
 }
 
 void TCustomTabControl::CreateParams(TCreateParams& Params) {
-  RegisterTabClass();
+  CommonControls();  // the tab control's class
   TWinControl::CreateParams(Params);
   CreateSubClass(Params, WC_TABCONTROLA);
   // The pages repaint themselves; the control need not redraw wholly on every resize.

@@ -10,6 +10,7 @@
 #include "app/windowrules/Core.h"
 
 #include "classlib/Application.h"
+#include "classlib/CommonControls.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ TMessageWindowPresenter MessageWindow;
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  StartLoadingCommonControls();
   int exitCode = 0;
   try {
     if (IsAlreadyRunning(Application->Handle(), kInstanceName)) return 0;
