@@ -150,6 +150,12 @@ void TCanvas::Ellipse(const TRect& R) {
   ::Ellipse(FHandle, R.Left, R.Top, R.Right, R.Bottom);
 }
 
+TRect TCanvas::ClipRect() {
+  RequireHandle();
+  RECT box{};
+  return GetClipBox(FHandle, &box) != ERROR ? FromRECT(box) : TRect{};
+}
+
 void TCanvas::FillRect(const TRect& R) {
   RequireBrush();
   const RECT r = ToRECT(R);

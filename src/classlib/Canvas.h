@@ -42,6 +42,8 @@ public:
   void Polygon(const std::vector<TPoint>& Points);
   void Rectangle(const TRect& R);
   void Ellipse(const TRect& R);
+  // The part of the canvas that drawing reaches (the clip box); empty where none does.
+  TRect ClipRect();
   void FillRect(const TRect& R);   // with the brush
   void FrameRect(const TRect& R);  // one pixel wide, with the brush
   void DrawFocusRect(const TRect& R);

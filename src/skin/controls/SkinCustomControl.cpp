@@ -105,8 +105,7 @@ void TspSkinCustomControl::PaintBordersAndClient() {
   // Drawn as another control's background, only the bands that reach the copy are made;
   // any drawing leaves out the client pieces outside what is painted.
   const bool paintCopy = ControlState().Contains(csPaintCopy);
-  RECT clip{};
-  const TRect reach = GetClipBox(canvas->Handle(), &clip) != ERROR ? FromRECT(clip) : TRect{0, 0, width, height};
+  const TRect reach = canvas->ClipRect();
   const auto reaches = [&](const TBandPlan& band, int x, int y) {
     return !paintCopy || (band.Drawn && !IsRectEmpty(IntersectRect(reach, Bounds(x, y, band.Image.Width, band.Image.Height))));
   };

@@ -270,8 +270,7 @@ void TspSkinPanel::FillWithClientTile(TCanvas& Canvas, int Width, int Height, TS
   if (picture == nullptr) return;
   const TRect all{0, 0, Width, Height};
   // Pieces outside what is painted (the clip) are left out rather than clipped away.
-  RECT clip{};
-  const TRect reach = GetClipBox(Canvas.Handle(), &clip) != ERROR ? FromRECT(clip) : all;
+  const TRect reach = Canvas.ClipRect();
   for (const TPieceCopy& copy : SkinClientPlan(ClRect, all, SkinRect, Width, Height, Fill, true))
     if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) Canvas.CopyRect(copy.Dest, picture->Canvas(), copy.Source);
 }
