@@ -41,6 +41,15 @@ private:
   HDC FDC;
 };
 
+// A memory DC compatible with the screen, made once for the whole program: it serves what
+// the screen's own DC would for measuring text or reading a bitmap's bits, without the
+// trips to the window server that taking and releasing the screen's DC cost each time.
+// Whoever selects into it selects back.
+inline HDC ScreenCompatibleDC() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
+}
+
 // Selects an object into a DC and selects back the one it replaced at the end, so that
 // the object can be deleted or selected elsewhere afterwards.
 class TSelectedObject {

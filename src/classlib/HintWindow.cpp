@@ -36,10 +36,10 @@ void THintWindow::Dispatch(TMessage& Message) {
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& Hint) {
   RECT r{0, 0, MaxWidth, 0};
-  const TWindowDC screen(nullptr);
-  const TSavedDC saved(screen.DC());
-  SelectObject(screen.DC(), Font()->Handle());
-  DrawTextA(screen.DC(), Hint.c_str(), static_cast<int>(Hint.size()), &r, kTextFlags | DT_CALCRECT);
+  const HDC measuring = ScreenCompatibleDC();
+  const TSavedDC saved(measuring);
+  SelectObject(measuring, Font()->Handle());
+  DrawTextA(measuring, Hint.c_str(), static_cast<int>(Hint.size()), &r, kTextFlags | DT_CALCRECT);
   // The text, its margins and the border.
   const int frame = 2 * (kTextMargin + 1);
   return {0, 0, r.right + frame, r.bottom + frame};

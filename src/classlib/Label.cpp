@@ -108,8 +108,7 @@ void TCustomLabel::AdjustBounds() {
   const TComponentState state = ComponentState();
   if (!FAutoSize || state.Contains(csLoading) || state.Contains(csReading)) return;
   TRect rect = ClientRect();
-  const TWindowDC screen(nullptr);
-  PaintOnCanvas(*Canvas(), screen.DC(), [&] {
+  PaintOnCanvas(*Canvas(), ScreenCompatibleDC(), [&] {
     DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
     // Smoothed glyphs may reach a pixel or two past the text's advance, and the system
     // drops a glyph that clipping would cut: a line keeps a blank's width of room.

@@ -4,6 +4,7 @@
 #include "classlib/Bevel.h"
 #include "classlib/Button.h"
 #include "classlib/Clipboard.h"
+#include "classlib/DeviceContexts.h"
 #include "classlib/Edit.h"
 #include "classlib/Label.h"
 #include "classlib/ListBox.h"
@@ -347,6 +348,32 @@ TEST(Label, SizesToItsTextAndKeepsItsRightEdgeWhenRightAligned) {
   const int readWidth = label->Width();
   label->Loaded();
   EXPECT_NE(label->Width(), readWidth);
+}
+
+// A label measures in the program's one screen-compatible DC: as wide and high as the
+// screen's own DC measures its text (with a blank's room), and it leaves that DC with
+// none of its fonts selected, so the fonts can go.
+TEST(Label, MeasuresAsTheScreenDoesAndLeavesTheSharedDCAsItFoundIt) {
+  TOwned<TForm> form(MakeForm(100, 100, 400, 100));
+  auto* label = AddChild<TCustomLabel>(form.get(), Bounds(0, 0, 10, 10));
+  const HDC shared = ScreenCompatibleDC();
+  ASSERT_NE(shared, nullptr);
+  const HGDIOBJ defaultFont = GetCurrentObject(shared, OBJ_FONT);
+  for (int height : {11, 16, 24}) {
+    label->Font()->SetName("Tahoma");
+    label->Font()->SetHeight(height);
+    const std::string text = "Fichier & dossier " + std::to_string(height);
+    label->SetCaption(text);
+    const TWindowDC screen(nullptr);
+    const TSelectedObject font(screen.DC(), label->Font()->Handle());
+    RECT expected{0, 0, 0, 0};
+    DrawTextA(screen.DC(), text.c_str(), static_cast<int>(text.size()), &expected, DT_EXPANDTABS | DT_CALCRECT);
+    SIZE blank{};
+    GetTextExtentPoint32A(screen.DC(), " ", 1, &blank);
+    EXPECT_EQ(label->Width(), expected.right + blank.cx) << height;
+    EXPECT_EQ(label->Height(), expected.bottom) << height;
+    EXPECT_EQ(GetCurrentObject(shared, OBJ_FONT), defaultFont) << height;
+  }
 }
 
 // A sized label's last glyph shows whole: smoothed glyphs reach past the text's advance,

@@ -112,10 +112,10 @@ void TspSkinCustomEdit::UpdateFontColor() {
 }
 
 int32_t TspSkinCustomEdit::FontFitHeight() {
-  TWindowDC screen(nullptr);
-  TSelectedObject font(screen.DC(), Font()->Handle());
+  const HDC measuring = ScreenCompatibleDC();
+  TSelectedObject font(measuring, Font()->Handle());
   TEXTMETRICA metrics{};
-  GetTextMetricsA(screen.DC(), &metrics);
+  GetTextMetricsA(measuring, &metrics);
   return EditFontHeight(metrics.tmHeight, Skin());
 }
 

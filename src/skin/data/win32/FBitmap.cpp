@@ -27,9 +27,8 @@ TFBitmap::TFBitmap(HBITMAP Bitmap) {
   if (Bitmap == nullptr || GetObjectA(Bitmap, sizeof size, &size) != sizeof size) return;
   *this = TFBitmap(size.bmWidth, std::abs(size.bmHeight));
   if (FBits == nullptr) return;
-  const TWindowDC screen(nullptr);
   BITMAPINFO info = FInfo;  // GetDIBits may fill in members of the one it is given
-  GetDIBits(screen.DC(), Bitmap, 0, static_cast<UINT>(FHeight), FBits, &info, DIB_RGB_COLORS);
+  GetDIBits(ScreenCompatibleDC(), Bitmap, 0, static_cast<UINT>(FHeight), FBits, &info, DIB_RGB_COLORS);
 }
 
 TFBitmap::~TFBitmap() { Release(); }
