@@ -10,7 +10,13 @@ TPixelImage::TPixelImage(int32_t Width, int32_t Height, int BitsPerPixel)
       int64_t{Width} * Height > MaxPixels)
     throw EInvalidGraphic("Invalid image size " + std::to_string(Width) + "x" +
                           std::to_string(Height));
-  FBits.assign(static_cast<size_t>(Stride()) * static_cast<size_t>(Height), 0);
+  FBits = std::make_shared<std::vector<uint8_t>>(static_cast<size_t>(Stride()) * static_cast<size_t>(Height), 0);
+}
+
+uint8_t* TPixelImage::WritableBits() {
+  if (FBits == nullptr) return nullptr;
+  if (FBits.use_count() > 1) FBits = std::make_shared<std::vector<uint8_t>>(*FBits);
+  return FBits->data();
 }
 
 int32_t TPixelImage::StrideFor(int32_t Width, int BitsPerPixel) {
@@ -19,12 +25,12 @@ int32_t TPixelImage::StrideFor(int32_t Width, int BitsPerPixel) {
 
 uint8_t* TPixelImage::ScanLine(int32_t y) {
   CheckRange(y, FHeight);
-  return FBits.data() + static_cast<size_t>(y) * Stride();
+  return WritableBits() + static_cast<size_t>(y) * Stride();
 }
 
 const uint8_t* TPixelImage::ScanLine(int32_t y) const {
   CheckRange(y, FHeight);
-  return FBits.data() + static_cast<size_t>(y) * Stride();
+  return Bits() + static_cast<size_t>(y) * Stride();
 }
 
 size_t TPixelImage::Offset(int32_t x, int32_t y) const {
@@ -34,12 +40,12 @@ size_t TPixelImage::Offset(int32_t x, int32_t y) const {
 }
 
 TColor TPixelImage::Pixel(int32_t x, int32_t y) const {
-  const uint8_t* p = FBits.data() + Offset(x, y);
+  const uint8_t* p = Bits() + Offset(x, y);
   return RGBColor(p[2], p[1], p[0]);
 }
 
 void TPixelImage::SetPixel(int32_t x, int32_t y, TColor Color) {
-  uint8_t* p = FBits.data() + Offset(x, y);
+  uint8_t* p = WritableBits() + Offset(x, y);
   p[0] = BlueOf(Color);
   p[1] = GreenOf(Color);
   p[2] = RedOf(Color);

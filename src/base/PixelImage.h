@@ -2,11 +2,14 @@
 // TPixelImage: a top-down pixel buffer in Windows DIB layout. Each row holds Width
 // pixels of 3 (B, G, R) or 4 (B, G, R, A) bytes and is padded to a multiple of 4 bytes,
 // so the whole buffer can be copied into or out of a 24- or 32-bit DIB section.
+// Copies share their pixels until one of them is written to: copying an image costs no
+// pixels, and each copy still changes alone.
 
 #include "Colors.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TPixelImage {
@@ -30,9 +33,10 @@ public:
   // Row y, 0 = top; raises ERangeError outside the image.
   uint8_t* ScanLine(int32_t y);
   const uint8_t* ScanLine(int32_t y) const;
-  uint8_t* Bits() { return FBits.data(); }
-  const uint8_t* Bits() const { return FBits.data(); }
-  size_t ByteSize() const { return FBits.size(); }
+  // A pointer to write through is good until the image is next copied.
+  uint8_t* Bits() { return WritableBits(); }
+  const uint8_t* Bits() const { return FBits != nullptr ? FBits->data() : nullptr; }
+  size_t ByteSize() const { return FBits != nullptr ? FBits->size() : 0; }
 
   // The colour at (x, y) as 0x00BBGGRR; raises ERangeError outside the image.
   TColor Pixel(int32_t x, int32_t y) const;
@@ -44,9 +48,11 @@ public:
 
 private:
   size_t Offset(int32_t x, int32_t y) const;
+  // The pixels, made this image's own first when a copy shares them.
+  uint8_t* WritableBits();
 
   int32_t FWidth = 0;
   int32_t FHeight = 0;
   int FBitsPerPixel = 24;
-  std::vector<uint8_t> FBits;
+  std::shared_ptr<std::vector<uint8_t>> FBits;
 };

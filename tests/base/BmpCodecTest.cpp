@@ -299,4 +299,34 @@ TEST(PixelImage, SizesAndBounds) {
   EXPECT_TRUE(TPixelImage(0, 3).Empty());
 }
 
+// Copies share their pixels until one is written to, and then each changes alone,
+// whichever way it is written (a pixel, a row, the whole buffer).
+TEST(PixelImage, ACopyChangesAloneWhicheverWayEitherIsWritten) {
+  TPixelImage original(4, 3, 24);
+  original.SetPixel(1, 1, RGBColor(10, 20, 30));
+  TPixelImage copy = original;
+  const TPixelImage& sharing = copy;
+  EXPECT_EQ(sharing.Bits(), static_cast<const TPixelImage&>(original).Bits());  // no pixels copied yet
+  copy.SetPixel(1, 1, RGBColor(40, 50, 60));
+  EXPECT_EQ(original.Pixel(1, 1), RGBColor(10, 20, 30));
+  EXPECT_EQ(copy.Pixel(1, 1), RGBColor(40, 50, 60));
+
+  TPixelImage byRow = original;
+  byRow.ScanLine(2)[0] = 99;
+  EXPECT_EQ(original.ScanLine(2)[0], 0);
+  EXPECT_EQ(static_cast<const TPixelImage&>(byRow).ScanLine(2)[0], 99);
+
+  TPixelImage assigned;
+  assigned = original;
+  original.Bits()[0] = 7;  // the original written now, the copy keeps what it had
+  EXPECT_EQ(static_cast<const TPixelImage&>(assigned).Bits()[0], 0);
+  EXPECT_EQ(assigned.Pixel(1, 1), RGBColor(10, 20, 30));
+  EXPECT_EQ(assigned.ByteSize(), original.ByteSize());
+
+  const TPixelImage empty;
+  TPixelImage emptyCopy = empty;
+  EXPECT_EQ(emptyCopy.Bits(), nullptr);
+  EXPECT_EQ(emptyCopy.ByteSize(), 0u);
+}
+
 }  // namespace
