@@ -102,8 +102,7 @@ void TspSkinCustomControl::PaintBordersAndClient() {
       SkinBorderPlans({LTPoint, RTPoint, LBPoint, RBPoint, ClRect}, {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
                       SkinRect, width, height, {LeftStretch, TopStretch, RightStretch, BottomStretch});
   TCanvas* canvas = Canvas();
-  // Drawn as another control's background, only the bands that reach the copy are made;
-  // any drawing leaves out the client pieces outside what is painted.
+  // Drawn as another control's background, only the bands that reach the copy are made.
   const bool paintCopy = ControlState().Contains(csPaintCopy);
   const TRect reach = canvas->ClipRect();
   const auto reaches = [&](const TBandPlan& band, int x, int y) {
@@ -117,8 +116,7 @@ void TspSkinCustomControl::PaintBordersAndClient() {
   if (PaintClientPart) {
     const TSavedDC saved(canvas->Handle());
     IntersectClipRect(canvas->Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
-    for (const TPieceCopy& copy : SkinClientPlan(ClRect, NewClRect, SkinRect, width, height, ClientFill(), true))
-      if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) canvas->CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+    DrawPlanWithinClip(*canvas, picture, SkinClientPlan(ClRect, NewClRect, SkinRect, width, height, ClientFill(), true));
   }
   if (!top.Empty()) canvas->Draw(0, 0, &top);
   const int topHeight = top.Empty() && bands.Top.Drawn ? bands.Top.Image.Height : top.Height();

@@ -268,11 +268,7 @@ void TspSkinPanel::Paint() {
 void TspSkinPanel::FillWithClientTile(TCanvas& Canvas, int Width, int Height, TSkinClientFill Fill) {
   TBitmap* picture = Picture.Get();
   if (picture == nullptr) return;
-  const TRect all{0, 0, Width, Height};
-  // Pieces outside what is painted (the clip) are left out rather than clipped away.
-  const TRect reach = Canvas.ClipRect();
-  for (const TPieceCopy& copy : SkinClientPlan(ClRect, all, SkinRect, Width, Height, Fill, true))
-    if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) Canvas.CopyRect(copy.Dest, picture->Canvas(), copy.Source);
+  DrawPlanWithinClip(Canvas, picture, SkinClientPlan(ClRect, {0, 0, Width, Height}, SkinRect, Width, Height, Fill, true));
 }
 
 void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {

@@ -22,6 +22,13 @@ void DrawImage(TBitmap* Target, TBitmap* Picture, const TImagePlan& Image) {
   DrawPlan(Target, Picture, Image.Copies);
 }
 
+void DrawPlanWithinClip(TCanvas& Canvas, TBitmap* Picture, const TPiecePlan& Plan) {
+  if (Plan.empty() || Picture == nullptr || Picture->Empty()) return;
+  const TRect reach = Canvas.ClipRect();
+  for (const TPieceCopy& copy : Plan)
+    if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) Canvas.CopyRect(copy.Dest, Picture->Canvas(), copy.Source);
+}
+
 void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,
                      TPoint& NewLB, TPoint& NewRB, TRect& NewClRect, TBitmap* B, TBitmap* Picture,
                      const TRect& R, int Width, int Height, bool DrawClient, bool LeftStretch,

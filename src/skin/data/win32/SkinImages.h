@@ -60,6 +60,11 @@ void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* P
 // from an empty picture).
 void DrawImage(TBitmap* B, TBitmap* Picture, const TImagePlan& Image);
 
+// Carries a plan's copies out from Picture straight onto Canvas, leaving out the pieces
+// that lie wholly outside what the canvas draws on (its clip box) rather than having the
+// clipping throw them away.
+void DrawPlanWithinClip(TCanvas& Canvas, TBitmap* Picture, const TPiecePlan& Plan);
+
 // Three-part images: B := NewWidth x RectHeight(R) with R's left LeftOffset and right
 // RightOffset columns copied unscaled to the ends and the middle stretched or tiled
 // between them (NewHeight is not used); the vertical twin B := RectWidth(R) x NewHeight
