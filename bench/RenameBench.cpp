@@ -25,8 +25,13 @@ namespace {
 constexpr int kFiles = MaxListedFiles;
 constexpr int kRounds = 9;
 
-// Names with the format's three sections, the first a number the format replaces.
-std::string SourceName(int i) { return IntToStr(i) + " - artist - some title"; }
+// Names with the format's three sections, the first a number the format replaces. They
+// are numbered from 1000, so that no name the format gives ("001" to "999") is an
+// existing file's in other letter case: that would be a name clash, measured apart.
+std::string SourceName(int i) { return IntToStr(1000 + i) + " - artist - some title"; }
+
+// The name the format gives the file of row i.
+std::string FormattedName(int i) { return Format("%.3d - Artist - Some title", {i + 1}); }
 
 void MakeFiles(const TempFolder& folder) {
   for (int i = 0; i < kFiles; ++i) folder.WriteFile(SourceName(i) + ".mp3", "audio");
@@ -52,10 +57,6 @@ void WriteBare(const std::string& path, const std::string& text) {
   if (handle != InvalidHandle) FileClose(handle);
 }
 
-// New names as long as the ones the format gives, none another's in other letter case
-// (under Wine they would clash).
-std::string FloorName(int i) { return Format("%.3d - Artist - Some track.mp3", {i + 1}); }
-
 // The files held open as a scan holds them; then, timed: the list written, each file
 // closed, renamed and reopened, the log written.
 double MeasureFloor() {
@@ -68,7 +69,7 @@ double MeasureFloor() {
   const double took = Milliseconds([&] {
     WriteBare(folder / "List.txt", list);
     for (int i = 0; i < kFiles; ++i) {
-      const std::string target = folder / FloorName(i);
+      const std::string target = folder / (FormattedName(i) + ".mp3");
       FileClose(handles[static_cast<size_t>(i)]);
       if (!RenameFile(folder / (SourceName(i) + ".mp3"), target))
         std::fprintf(stderr, "bare rename %d failed\n", i);
@@ -139,8 +140,9 @@ TRound MeasureRound() {
   round.Rename = Milliseconds([&] {
     if (!files.RenameFiles()) std::fprintf(stderr, "nothing was renamed\n");
   });
-  if (files.GetFileName(0) != "001 - Artist - Some title")
-    std::fprintf(stderr, "unexpected name: %s\n", files.GetFileName(0).c_str());
+  for (int32_t row = 0; row < files.GetFileCount(); ++row)
+    if (files.GetFileName(row) != FormattedName(row))
+      std::fprintf(stderr, "unexpected name: %s\n", files.GetFileName(row).c_str());
   files.ClearFiles();
   round.Clash = MeasureClash();
   return round;

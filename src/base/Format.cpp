@@ -31,13 +31,22 @@ std::string Pad(const std::string& text, const Spec& spec) {
   return spec.leftAlign ? text + fill : fill + text;
 }
 
+// A whole number with at least `digits` digits ("%.3d" of 7 is "007", of -7 "-007").
+std::string ZeroPadded(int64_t value, int digits) {
+  std::string text = IntToStr(value);
+  const size_t sign = value < 0 ? 1 : 0;
+  if (digits > 0 && text.size() - sign < static_cast<size_t>(digits))
+    text.insert(sign, static_cast<size_t>(digits) - (text.size() - sign), '0');
+  return text;
+}
+
 std::string Convert(const Spec& spec, const FormatArg& arg, const std::string& pattern) {
   const auto& v = arg.Value();
   switch (spec.conversion) {
     case 'd':
     case 'u':
       if (!std::holds_alternative<int64_t>(v)) FormatError(pattern);
-      return IntToStr(std::get<int64_t>(v));
+      return ZeroPadded(std::get<int64_t>(v), spec.precision);
     case 'x':
       if (!std::holds_alternative<int64_t>(v)) FormatError(pattern);
       return IntToHex(static_cast<uint64_t>(std::get<int64_t>(v)),

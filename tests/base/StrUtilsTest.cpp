@@ -146,6 +146,7 @@ TEST(OneBasedHelpers, DeleteAndInsert) {
 TEST(FormatText, Conversions) {
   EXPECT_EQ(Format("%d files in %s", {3, "music"}), "3 files in music");
   EXPECT_EQ(Format("%5d|%-4s|%x", {42, "ab", 255}), "   42|ab  |FF");
+  EXPECT_EQ(Format("%.3d|%.2d|%5.3d|%.1d", {7, -7, 42, 1234}), "007|-07|  042|1234");
   EXPECT_EQ(Format("100%%", {}), "100%");
   std::string sep(1, DecimalSeparator());
   EXPECT_EQ(Format("%f", {2.5}), "2" + sep + "50");
