@@ -7,8 +7,22 @@
 
 namespace {
 
+// The last character that stop accepts; a plain loop, as find_last_of calls the library
+// once for each character it passes, and file names are taken apart at every rename.
+template <typename TStop>
+size_t FindLast(const std::string& text, TStop stop) {
+  for (size_t at = text.size(); at-- > 0;)
+    if (stop(text[at])) return at;
+  return std::string::npos;
+}
+
 size_t LastDelimiter(const std::string& fileName) {
-  return fileName.find_last_of("\\:");
+  return FindLast(fileName, [](char c) { return c == '\\' || c == ':'; });
+}
+
+// Where the extension starts, if it is a dot; else the delimiter before the name, or npos.
+size_t LastDotOrDelimiter(const std::string& fileName) {
+  return FindLast(fileName, [](char c) { return c == '.' || c == '\\' || c == ':'; });
 }
 
 bool MatchFrom(const std::string& name, size_t n, const std::string& mask, size_t m) {
@@ -45,12 +59,12 @@ std::string ExtractFilePath(const std::string& fileName) {
 }
 
 std::string ExtractFileExt(const std::string& fileName) {
-  size_t at = fileName.find_last_of(".\\:");
+  size_t at = LastDotOrDelimiter(fileName);
   return at == std::string::npos || fileName[at] != '.' ? std::string() : fileName.substr(at);
 }
 
 std::string ChangeFileExt(const std::string& fileName, const std::string& extension) {
-  size_t at = fileName.find_last_of(".\\:");
+  size_t at = LastDotOrDelimiter(fileName);
   if (at == std::string::npos || fileName[at] != '.') return fileName + extension;
   return fileName.substr(0, at) + extension;
 }
