@@ -257,11 +257,7 @@ void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) {
                    FWidth, FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
     return;
   }
-  HDC source = FCanvas.TransferHandle();
-  const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
-  StretchBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth,
-             FHeight, Canvas.CopyMode());
-  SetStretchBltMode(target, oldMode);
+  Canvas.CopyRect(Rect, &FCanvas, TRect{0, 0, FWidth, FHeight});
 }
 
 void TBitmap::LoadFromPixelImage(const TPixelImage& Image) {

@@ -227,6 +227,12 @@ HDC TCanvas::TransferHandle() {
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {
   HDC target = TransferHandle();
   HDC source = Canvas->TransferHandle();
+  // A copy at its own size is a plain block copy: skins paint thousands of tiles, and the
+  // stretching mode around each would cost two more calls into the system.
+  if (Dest.Width() == Source.Width() && Dest.Height() == Source.Height() && Dest.Width() > 0 && Dest.Height() > 0) {
+    BitBlt(target, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, Source.Left, Source.Top, FCopyMode);
+    return;
+  }
   const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
   StretchBlt(target, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), source, Source.Left,
              Source.Top, Source.Width(), Source.Height(), FCopyMode);
