@@ -247,17 +247,17 @@ bool TBitmap::DrawTransparentUnstretched(HDC Target, TPoint At) {
 
 void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) {
   if (Empty()) return;
-  HDC target = Canvas.TransferHandle();
-  if (Transparent()) {
-    // The system's transparent copy builds masks each time: at the bitmap's own size the
-    // pixels are merged here instead.
-    if (Rect.Width() == FWidth && Rect.Height() == FHeight && DrawTransparentUnstretched(target, Rect.TopLeft()))
-      return;
-    TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), FCanvas.TransferHandle(), 0, 0,
-                   FWidth, FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
+  if (!Transparent()) {
+    Canvas.CopyRect(Rect, &FCanvas, TRect{0, 0, FWidth, FHeight});
     return;
   }
-  Canvas.CopyRect(Rect, &FCanvas, TRect{0, 0, FWidth, FHeight});
+  HDC target = Canvas.TransferHandle();
+  // The system's transparent copy builds masks each time: at the bitmap's own size the
+  // pixels are merged here instead.
+  if (Rect.Width() == FWidth && Rect.Height() == FHeight && DrawTransparentUnstretched(target, Rect.TopLeft()))
+    return;
+  TransparentBlt(target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), FCanvas.TransferHandle(), 0, 0,
+                 FWidth, FHeight, static_cast<UINT>(ColorToRGB(TransparentColor())));
 }
 
 void TBitmap::LoadFromPixelImage(const TPixelImage& Image) {
