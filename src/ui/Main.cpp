@@ -11,6 +11,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/CommonControls.h"
+#include "classlib/WindowDCReserve.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ TMessageWindowPresenter MessageWindow;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StartLoadingCommonControls();
+  StartReservingWindowDCs();
   int exitCode = 0;
   try {
     if (IsAlreadyRunning(Application->Handle(), kInstanceName)) return 0;

@@ -1,0 +1,31 @@
+#include "WindowDCReserve.h"
+
+namespace {
+
+// About the windows of the main window; the system's cache keeps at most 32 before it
+// reuses those in it.
+constexpr int kMainWindowDCs = 32;
+
+DWORD WINAPI ReserveMainWindowDCs(void*) {
+  ReserveWindowDCs(kMainWindowDCs);
+  return 0;
+}
+
+}  // namespace
+
+std::vector<HDC> ReserveWindowDCs(int Count) {
+  std::vector<HDC> dcs;
+  // A message-only window: it has no place on the screen, and making it costs little.
+  HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (window == nullptr) return dcs;
+  // All held at once, so that each is a DC of its own.
+  for (int i = 0; i < Count; ++i)
+    if (HDC dc = GetDCEx(window, nullptr, DCX_CACHE)) dcs.push_back(dc);
+  for (HDC dc : dcs) ReleaseDC(window, dc);
+  DestroyWindow(window);
+  return dcs;
+}
+
+void StartReservingWindowDCs() {
+  if (HANDLE thread = CreateThread(nullptr, 0, ReserveMainWindowDCs, nullptr, 0, nullptr)) CloseHandle(thread);
+}
