@@ -2,9 +2,9 @@
 
 namespace {
 
-// About the windows of the main window; the system's cache keeps at most 32 before it
-// reuses those in it.
-constexpr int kMainWindowDCs = 32;
+// The main window's windows take over 40 as it first paints: one each for its client
+// area, more for the frames some of them draw.
+constexpr int kMainWindowDCs = 48;
 
 DWORD WINAPI ReserveMainWindowDCs(void*) {
   ReserveWindowDCs(kMainWindowDCs);
