@@ -175,6 +175,7 @@ void TWinControl::CreateWnd() {
     throw EInvalidOperation("Control '" + Name() + "' has no parent window");
   FDefWndProc = params.WindowClass.lpfnWndProc != nullptr ? params.WindowClass.lpfnWndProc : DefWindowProcA;
   CreateWindowHandle(params);
+  FFirstPaintPending = true;
   Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   UpdateBounds();
   PlaceInZOrder();
@@ -259,6 +260,7 @@ void TWinControl::MainWndProc(TMessage& Message) {
   try {
     TWndMethod handler = WindowProc;
     handler(Message);
+    if (Message.Msg == WM_ERASEBKGND && FFirstPaintPending) PaintInFirstErase(reinterpret_cast<HDC>(Message.WParam));
   } catch (...) {
     Application->HandleException(this);
   }
@@ -833,6 +835,9 @@ void TWinControl::Update() {
 }
 
 void TWinControl::PaintHandler(TMessage& Message) {
+  FFirstPaintPending = false;
+  FInPaintHandler = true;
+  TScopeExit paintEnds([this] { FInPaintHandler = false; });
   TPaintScope paint(FHandle, reinterpret_cast<HDC>(Message.WParam));
   HDC dc = paint.DC();
   if (dc == nullptr) return;
@@ -847,6 +852,21 @@ void TWinControl::PaintHandler(TMessage& Message) {
     PaintWindow(dc);
   }
   PaintControls(dc, nullptr);
+}
+
+// A window first shows with all of it to paint, and the system erases it first, into a
+// DC clipped to what awaits the paint. A window this library paints all of (not a system
+// control) paints there and then: the paint message the system would send next, and its
+// several trips to the window server, are spared (a main window shows three dozen
+// windows at once). Only the first erase, as the window shows: later ones come with each
+// move of a layout, and painting in them would paint between the moves.
+void TWinControl::PaintInFirstErase(HDC DC) {
+  FFirstPaintPending = false;
+  if (FInPaintHandler || FDefWndProc != DefWindowProcA || WindowFromDC(DC) != FHandle) return;
+  // Validated first: what the paint itself invalidates still gets its paint message.
+  ValidateRect(FHandle, nullptr);
+  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(DC), 0, 0};
+  WindowProc(paint);
 }
 
 void TWinControl::PaintWindow(HDC DC) {

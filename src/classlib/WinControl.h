@@ -178,6 +178,8 @@ protected:
 
   // WM_PAINT: excludes opaque windowless children, PaintWindow, then PaintControls.
   void PaintHandler(TMessage& Message);
+  // After the system's first erase of the window, as it shows: paints it into that DC.
+  void PaintInFirstErase(HDC DC);
   // Reads the window's real position and size into the bounds.
   void UpdateBounds();
   // Shows or hides the window as Visible says (creating it when needed).
@@ -234,4 +236,6 @@ private:
   int FAligning = 0;
   bool FDockSite = false;
   bool FUseDockManager = false;
+  bool FFirstPaintPending = false;  // the window has not been painted since it was made
+  bool FInPaintHandler = false;
 };

@@ -102,6 +102,38 @@ TEST(Painting, AWindowAwaitsAPaintFromAnInvalidationUntilItIsPaintedOrValidated)
   EXPECT_FALSE(AwaitsPaint(panel));
 }
 
+// Invalidates itself while it first paints, as a control may whose look depends on the
+// paint (a late size): that invalidation still gets its paint.
+class TSelfInvalidatingPanel : public TPanelControl {
+public:
+  using TPanelControl::TPanelControl;
+
+protected:
+  void Paint() override {
+    TPanelControl::Paint();
+    if (Paints == 1) InvalidateRect(Handle(), nullptr, FALSE);
+  }
+};
+
+TEST(Painting, AWindowIsFirstPaintedInTheEraseAsItShowsAndLaterOnesByPaintMessages) {
+  PaintScene scene;
+  auto* invalidating = AddChild<TSelfInvalidatingPanel>(scene.Form.get(), Bounds(110, 10, 40, 40));
+  scene.Form->Show();
+  // Painted while the window showed, no message pumped: nothing awaits a paint any more.
+  EXPECT_EQ(scene.Panel->Paints, 1);
+  EXPECT_EQ(scene.Lower->Paints, 1);  // the windowless children with it
+  EXPECT_FALSE(AwaitsPaint(scene.Panel->Handle()));
+  EXPECT_EQ(invalidating->Paints, 1);
+  EXPECT_TRUE(AwaitsPaint(invalidating->Handle()));
+  ASSERT_TRUE(PumpUntil([&] { return invalidating->Paints == 2; }));
+
+  // A later erase (a size change) leaves the paint to the paint message.
+  scene.Panel->SetBounds(0, 0, 120, 110);
+  EXPECT_EQ(scene.Panel->Paints, 1);
+  EXPECT_TRUE(AwaitsPaint(scene.Panel->Handle()));
+  ASSERT_TRUE(PumpUntil([&] { return scene.Panel->Paints == 2; }));
+}
+
 TEST(Painting, RealPaintMessagesThroughTheLoop) {
   PaintScene scene;
   scene.Form->Show();
