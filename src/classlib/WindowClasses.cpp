@@ -121,11 +121,8 @@ HWND CreateControlWindow(TWinControl* Control, const TCreateParams& Params) {
     id = reinterpret_cast<HMENU>(nextChildId);
     nextChildId = nextChildId < 0x7FFFFFFF ? nextChildId + 1 : kFirstChildId;
   }
-  // No caption rather than an empty one: the system then stores no text, one trip to the
-  // window server less for each such window.
-  const char* caption = Params.Caption.empty() ? nullptr : Params.Caption.c_str();
   gCreatingControl = Control;
-  HWND window = CreateWindowExA(Params.ExStyle, className.c_str(), caption, Params.Style,
+  HWND window = CreateWindowExA(Params.ExStyle, className.c_str(), Params.Caption.c_str(), Params.Style,
                                 Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent,
                                 id, GetModuleHandleA(nullptr), nullptr);
   gCreatingControl = nullptr;
