@@ -2,9 +2,10 @@
 // Window DCs made ahead of the first paint. The system keeps the DCs windows give back in
 // a cache and hands one whose window is gone to any window that asks; under Wine a DC it
 // has to make anew costs several round trips to the window server, and a start paints
-// three dozen windows, each needing its own (and its frame another). StartReservingWindowDCs has a thread of its
-// own take that many DCs on a window of its own while the program reads its skin and
-// forms, give them back and destroy the window: the cache then holds them, ready.
+// three dozen windows, each needing its own (and a framed one a second). The program's
+// start has a thread of its own take that many DCs on a window of its own while the main
+// thread reads the skin and forms, give them back and destroy the window: the cache then
+// holds them, ready.
 
 #include "base/win32/WinApi.h"
 
