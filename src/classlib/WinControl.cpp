@@ -836,8 +836,8 @@ void TWinControl::Update() {
 
 void TWinControl::PaintHandler(TMessage& Message) {
   FFirstPaintPending = false;
-  FInPaintHandler = true;
-  TScopeExit paintEnds([this] { FInPaintHandler = false; });
+  FInPaint = true;
+  TScopeExit paintEnds([this] { FInPaint = false; });
   TPaintScope paint(FHandle, reinterpret_cast<HDC>(Message.WParam));
   HDC dc = paint.DC();
   if (dc == nullptr) return;
@@ -862,7 +862,7 @@ void TWinControl::PaintHandler(TMessage& Message) {
 // move of a layout, and painting in them would paint between the moves.
 void TWinControl::PaintInFirstErase(HDC DC) {
   FFirstPaintPending = false;
-  if (FInPaintHandler || FDefWndProc != DefWindowProcA || WindowFromDC(DC) != FHandle) return;
+  if (FInPaint || FDefWndProc != DefWindowProcA || WindowFromDC(DC) != FHandle) return;
   // Validated first: what the paint itself invalidates still gets its paint message.
   ValidateRect(FHandle, nullptr);
   TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(DC), 0, 0};

@@ -51,6 +51,8 @@ public:
   bool HandleAllocated() const { return FHandle != nullptr; }
   // Its window is on screen: made, and visible with every window it lies in.
   bool Showing() const { return FHandle != nullptr && IsWindowVisible(FHandle); }
+  // True while the control handles WM_PAINT.
+  bool InPaint() const { return FInPaint; }
   void HandleNeeded() { Handle(); }
   // Destroys and creates the window again; the text and the focus survive, and
   // descendants keep what their DestroyWnd saves.
@@ -237,5 +239,5 @@ private:
   bool FDockSite = false;
   bool FUseDockManager = false;
   bool FFirstPaintPending = false;  // the window has not been painted since it was made
-  bool FInPaintHandler = false;
+  bool FInPaint = false;
 };

@@ -4,8 +4,6 @@
 
 #include "classlib/DeviceContexts.h"
 
-#include "base/ScopeExit.h"
-
 void TspSkinControl::ParentBackgroundChanged() {
   if (!AlphaBlend()) return;
   Repaint();
@@ -32,7 +30,7 @@ bool TspSkinControl::PaintOnErase(TMessage& Message) {
 }
 
 bool TspSkinControl::ErasePaints(HDC DC) {
-  if (FInPaint) return false;
+  if (InPaint()) return false;
   return !(HandleAllocated() && WindowFromDC(DC) == Handle() && AwaitsPaint(Handle()));
 }
 
@@ -42,12 +40,6 @@ void TspSkinControl::Dispatch(TMessage& Message) {
       TCustomControl::Dispatch(Message);
       if (AlphaBlend()) Repaint();  // the blended background moved
       return;
-    case WM_PAINT: {
-      FInPaint = true;
-      TScopeExit done([this] { FInPaint = false; });
-      TCustomControl::Dispatch(Message);
-      return;
-    }
     case WM_ERASEBKGND:
       Message.Result = 1;  // the paint covers the whole control
       return;

@@ -13,8 +13,6 @@ class TspSkinControl : public TspSkinControlCore<TCustomControl> {
 public:
   explicit TspSkinControl(TComponent* AOwner) : TspSkinControlCore(AOwner) {}
 
-  // True while the control handles WM_PAINT.
-  bool InPaint() const { return FInPaint; }
   // The parent's background changed: a blended control repaints and tells its children.
   virtual void ParentBackgroundChanged();
   // Tells every windowed and windowless child that this control's look behind it changed.
@@ -31,7 +29,4 @@ protected:
   // when the system erases the window ahead of a paint it still owes (as a window
   // shows), which draws it all anyway.
   bool ErasePaints(HDC DC);
-
-private:
-  bool FInPaint = false;
 };
