@@ -23,8 +23,11 @@ void TDynSkinCustomGrid::Dispatch(TMessage& Message) {
       UpdateScrollRange();
       return;
     case WM_PAINT:
-      // A paint of the window's own (not into a given DC) leaves nothing due.
-      if (Message.WParam == 0) FPaintDue = false;
+      // A paint of the window itself leaves nothing due: its paint message, or its first
+      // paint, which comes in the system's first erase with a DC of the window. A copy
+      // into another DC does not count.
+      if (Message.WParam == 0 || WindowFromDC(reinterpret_cast<HDC>(Message.WParam)) == GridWindow())
+        FPaintDue = false;
       TspSkinControl::Dispatch(Message);
       UpdateScrollRange();
       return;

@@ -53,6 +53,14 @@ TEST(GridPaint, ACellChangedWhileHiddenIsDrawnWhenTheGridShows) {
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "changed while hidden"), drawn.end());
 }
 
+// The grid's first paint comes as its window first shows; a cell changed after it is drawn
+// at once, with no paint message to wait for.
+TEST(GridPaint, ACellChangedRightAfterTheGridFirstShowsIsDrawnAtOnce) {
+  TGridTestWindow window(5, "flatcolour");
+  window.Grid()->SetCells(1, 2, "changed once shown");
+  EXPECT_EQ(window.DifferFromAWholePaint(), 0);
+}
+
 TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {
   TGridTestWindow window(20, "flatcolour");
   TDynSkinStringGrid* grid = window.Grid();
