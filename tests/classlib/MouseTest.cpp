@@ -105,6 +105,27 @@ TEST_F(Mouse, WindowlessControlHoldsTheCaptureThroughItsParent) {
   ASSERT_TRUE(PumpUntil([&] { return !formCounts.Moves.empty(); }));
 }
 
+// A control taking the capture takes it from whichever holds it, windowed or not, and
+// letting it go leaves none.
+TEST_F(Mouse, TheCapturePassesStraightFromControlToControl) {
+  box->SetMouseCapture(true);
+  EXPECT_EQ(GetCapture(), form->Handle());
+  panel->SetMouseCapture(true);
+  EXPECT_EQ(GetCapture(), panel->Handle());
+  EXPECT_EQ(GetCaptureControl(), panel);
+  EXPECT_FALSE(box->MouseCapture());
+  inner->SetMouseCapture(true);
+  EXPECT_EQ(GetCapture(), panel->Handle());
+  EXPECT_EQ(GetCaptureControl(), inner);
+  EXPECT_FALSE(panel->MouseCapture());
+  box->SetMouseCapture(true);
+  EXPECT_EQ(GetCapture(), form->Handle());
+  EXPECT_EQ(GetCaptureControl(), box);
+  box->SetMouseCapture(false);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
 TEST_F(Mouse, DoubleClicksNeedTheStyleOtherwiseTheyArePresses) {
   MouseCounts counts;
   counts.Attach(box);
