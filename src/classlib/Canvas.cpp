@@ -24,7 +24,10 @@ void TCanvas::AttributeChanged(TObject* Sender) {
       SetTextColor(FHandle, static_cast<COLORREF>(ColorToRGB(FFont.Color())));
       return;
     }
-    Deselect(FOriginalFont);
+    // A font kept alive (one of two a canvas switches between, or the same one in a new
+    // colour) stays selected until the next is: selecting a font costs about as much as
+    // drawing a short text.
+    if (FFont.RetiringHandle()) Deselect(FOriginalFont);
     FState.Exclude(csFontValid);
     FState.Exclude(csTextColorValid);
   } else if (Sender == &FPen) {

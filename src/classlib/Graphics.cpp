@@ -26,14 +26,18 @@ HGDIOBJ TGraphicsObject::GetHandle() {
 }
 
 void TGraphicsObject::Changed(bool HandleAffected) {
+  bool retiring = false;
   if (HandleAffected && FHandle != nullptr) {
     if (!KeepRetired(FHandle)) {
       if (FRetired != nullptr) DeleteObject(FRetired);
       FRetired = FHandle;
+      retiring = true;
     }
     FHandle = nullptr;
   }
   if (OnChange) {
+    FRetiring = retiring;
+    TScopeExit told([this] { FRetiring = false; });
     TNotifyEvent handler = OnChange;
     handler(this);
   }

@@ -26,6 +26,9 @@ public:
   TGraphicsObject& operator=(const TGraphicsObject&) = delete;
 
   bool HandleAllocated() const { return FHandle != nullptr; }
+  // Whether the change OnChange tells of let the GDI object go to be deleted: a DC must
+  // deselect it then. A kept object, or a change that needs no new one, may stay selected.
+  bool RetiringHandle() const { return FRetiring; }
 
   TNotifyEvent OnChange;
 
@@ -44,6 +47,7 @@ protected:
 private:
   HGDIOBJ FHandle = nullptr;
   HGDIOBJ FRetired = nullptr;
+  bool FRetiring = false;
 };
 
 class TFont : public TGraphicsObject {

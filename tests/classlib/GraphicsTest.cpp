@@ -111,6 +111,33 @@ TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
   canvas.SetHandle(nullptr);
 }
 
+// Switching between two fonts selects each once: the one let go stays selected (it is
+// kept) until the next is needed. A font let go for good leaves the DC before it goes.
+TEST(Graphics, ACanvasSwitchingFontsSelectsOnlyWhatItDrawsWith) {
+  TPixelDC memory(40, 40);
+  HGDIOBJ original = GetCurrentObject(memory.DC(), OBJ_FONT);
+  TCanvas canvas;
+  canvas.SetHandle(memory.DC());
+  TFont& font = *canvas.Font();
+  TFont small, large;
+  small.SetHeight(-8);
+  large.SetHeight(-30);
+  font.Assign(&small);
+  HFONT smallHandle = static_cast<HFONT>(GetCurrentObject(canvas.Handle(), OBJ_FONT));
+  font.Assign(&large);
+  font.SetColor(clRed);
+  EXPECT_EQ(GetCurrentObject(memory.DC(), OBJ_FONT), smallHandle);
+  EXPECT_NE(GetCurrentObject(canvas.Handle(), OBJ_FONT), smallHandle);
+  EXPECT_EQ(GetTextColor(memory.DC()), RGB(255, 0, 0));
+  font.SetHeight(-12);  // a face of its own: the large one goes
+  EXPECT_EQ(GetCurrentObject(memory.DC(), OBJ_FONT), original);
+  LOGFONTA lf{};
+  GetObjectA(GetCurrentObject(canvas.Handle(), OBJ_FONT), sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, -12);
+  canvas.SetHandle(nullptr);
+  EXPECT_EQ(GetCurrentObject(memory.DC(), OBJ_FONT), original);
+}
+
 TEST(Graphics, AssigningEqualAttributesKeepsTheirGdiObjects) {
   TBrush brush;
   brush.SetColor(clRed);
