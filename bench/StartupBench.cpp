@@ -77,8 +77,11 @@ bool NothingLeftToPaint(HWND window) {
   return GetUpdateRgn(window, update, FALSE) == NULLREGION;
 }
 
+// A child of another process costs several round trips for each question (its update
+// region, its and its parents' visibility): the rare child with something to paint is
+// asked whether it shows, not every child.
 BOOL CALLBACK FindChildLeftToPaint(HWND child, LPARAM data) {
-  if (!IsWindowVisible(child) || NothingLeftToPaint(child)) return TRUE;
+  if (NothingLeftToPaint(child) || !IsWindowVisible(child)) return TRUE;
   *reinterpret_cast<bool*>(data) = false;
   return FALSE;
 }
