@@ -58,14 +58,26 @@ TEST(Graphics, FontSizeAndHeightAndItsHandleLife) {
   EXPECT_EQ(changes, 2);
 }
 
+// A canvas on a memory DC, and two fonts of different heights for it to switch between.
+struct TCanvasWithTwoFonts {
+  TPixelDC Memory{40, 40};
+  HGDIOBJ OriginalFont = GetCurrentObject(Memory.DC(), OBJ_FONT);
+  TCanvas Canvas;
+  TFont Small, Large;
+
+  TCanvasWithTwoFonts() {
+    Canvas.SetHandle(Memory.DC());
+    Small.SetHeight(-8);
+    Large.SetHeight(-30);
+  }
+  ~TCanvasWithTwoFonts() { Canvas.SetHandle(nullptr); }
+};
+
 TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
-  TPixelDC memory(40, 40);
-  TCanvas canvas;
-  canvas.SetHandle(memory.DC());
+  TCanvasWithTwoFonts fonts;
+  TCanvas& canvas = fonts.Canvas;
   TFont& font = *canvas.Font();
-  TFont small, large;
-  small.SetHeight(-8);
-  large.SetHeight(-30);
+  TFont &small = fonts.Small, &large = fonts.Large;
   font.Assign(&small);
   HFONT smallHandle = font.Handle();
   const int smallWidth = canvas.TextWidth("WWW");
@@ -108,20 +120,17 @@ TEST(Graphics, AFontSwitchedBackTakesUpTheHandleItLetGoAndKeepsNoOlderOne) {
   font.Assign(&small);
   GetObjectA(font.Handle(), sizeof lf, &lf);
   EXPECT_EQ(lf.lfHeight, -8);
-  canvas.SetHandle(nullptr);
 }
 
 // Switching between two fonts selects each once: the one let go stays selected (it is
 // kept) until the next is needed. A font let go for good leaves the DC before it goes.
 TEST(Graphics, ACanvasSwitchingFontsSelectsOnlyWhatItDrawsWith) {
-  TPixelDC memory(40, 40);
-  HGDIOBJ original = GetCurrentObject(memory.DC(), OBJ_FONT);
-  TCanvas canvas;
-  canvas.SetHandle(memory.DC());
+  TCanvasWithTwoFonts fonts;
+  TPixelDC& memory = fonts.Memory;
+  const HGDIOBJ original = fonts.OriginalFont;
+  TCanvas& canvas = fonts.Canvas;
   TFont& font = *canvas.Font();
-  TFont small, large;
-  small.SetHeight(-8);
-  large.SetHeight(-30);
+  TFont &small = fonts.Small, &large = fonts.Large;
   font.Assign(&small);
   HFONT smallHandle = static_cast<HFONT>(GetCurrentObject(canvas.Handle(), OBJ_FONT));
   font.Assign(&large);
