@@ -23,17 +23,13 @@ else()
   add_library(VQ::gmock ALIAS GTest::gmock)
 endif()
 
-# Test code is compiled for a short build. Unoptimised, the test programs take GoogleTest's
-# header precompiled from the test support library (its parsing was a second of each test
-# file's compile). An optimised build compiles test code at -O1 instead of its own level
-# (-O3 takes a third longer), and without that header: with it GCC 12 reports libstdc++'s string code
-# inlined into test files as out of bounds (false -Warray-bounds positives). The
-# libraries under test keep the build's own optimisation.
-if(CMAKE_BUILD_TYPE STREQUAL "Debug")
-  set(VQ_PRECOMPILED_GTEST ON)
-else()
-  set(VQ_PRECOMPILED_GTEST OFF)
-endif()
+# Test programs are compiled for a short build. Unoptimised, they take GoogleTest's header
+# precompiled from the test support library (its parsing was a second of each test file's
+# compile). In an optimised build their own code compiles at -O1 instead of the build's
+# level (-O3 takes a third longer), and without that header: with it GCC 12 reports
+# libstdc++'s string code inlined into test files as out of bounds (false -Warray-bounds
+# positives). The libraries under test keep the build's own optimisation.
+string(COMPARE EQUAL "${CMAKE_BUILD_TYPE}" Debug VQ_PRECOMPILED_GTEST)
 
 # vq_add_test(<name> SOURCES <files...> LIBS <targets...>): one GoogleTest program, one
 # CTest entry.
