@@ -174,9 +174,11 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftSta
     if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
   }
   const TPoint p = PointFromLParam(Message.LParam);
+  // Asked first: a handler of a control that does not drag by itself may free it.
+  const bool dragsByItself = Button == mbLeft && FDragMode == dmAutomatic;
   MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
   // After the control's own handling, so that a list has selected what it drags.
-  if (Button == mbLeft && FDragMode == dmAutomatic) BeginDrag(false);
+  if (dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {

@@ -330,6 +330,7 @@ void TspSkinButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 }
 
 void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const std::weak_ptr<char> alive = FLifetime;
   if (Button == mbLeft) {
     StopAnimation();
     FPressedByMouse = true;
@@ -340,6 +341,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         FRepeatTimer.Start(ControlTiming::FirstRepeatDelay);
       else if (FGroupIndex != 0)
         ButtonClick();
+      if (alive.expired()) return;
       FUpAllowed = false;
     } else if (FGroupIndex != 0) {
       FUpAllowed = true;
@@ -349,6 +351,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const std::weak_ptr<char> alive = FLifetime;
   if (Button == mbLeft) {
     FPressedByMouse = false;
     if (FGroupIndex == 0) {
@@ -361,7 +364,7 @@ void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
       ButtonClick();
     }
   }
-  if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.expired() && HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 // Messages
@@ -443,8 +446,9 @@ void TspSkinButton::DialogKey(TMessage& Message) {
 
 void TspSkinButton::DialogChar(TMessage& Message) {
   if (IsAccel(static_cast<uint16_t>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
+    const std::weak_ptr<char> alive = FLifetime;
     SetFocus();
-    ButtonClick();
+    if (!alive.expired()) ButtonClick();  // OnEnter or OnExit may free the button
     Message.Result = 1;
     return;
   }
@@ -484,16 +488,13 @@ void TspSkinButton::Dispatch(TMessage& Message) {
   if (FRepeatTimer.Is(Message)) return RepeatTick();
   switch (Message.Msg) {
     case CM_MOUSEENTER:
-      TspSkinCustomControl::Dispatch(Message);
-      MouseEntered();
+      if (InheritedDispatchKept(Message)) MouseEntered();
       return;
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(Message);
-      MouseLeft();
+      if (InheritedDispatchKept(Message)) MouseLeft();
       return;
     case WM_SETFOCUS:
-      TspSkinCustomControl::Dispatch(Message);
-      FocusTaken();
+      if (InheritedDispatchKept(Message)) FocusTaken();  // OnEnter may free the button
       return;
     case WM_KILLFOCUS:
       FRepeatTimer.Stop();
@@ -515,4 +516,10 @@ void TspSkinButton::Dispatch(TMessage& Message) {
     case WM_ERASEBKGND: PaintOnErase(Message); return;
     default: TspSkinCustomControl::Dispatch(Message);
   }
+}
+
+bool TspSkinButton::InheritedDispatchKept(TMessage& Message) {
+  const std::weak_ptr<char> alive = FLifetime;
+  TspSkinCustomControl::Dispatch(Message);
+  return !alive.expired();
 }

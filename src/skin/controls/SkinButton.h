@@ -17,6 +17,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Form.h"
 
+#include <memory>
 #include <string>
 
 class TCustomImageList;
@@ -134,6 +135,9 @@ private:
   void FocusLost();
   void EnabledChanged();
   bool HandleKeys(TMessage& Message);
+  // The inherited handling of Message (which may run an event handler); whether the
+  // button outlived it.
+  bool InheritedDispatchKept(TMessage& Message);
 
   int32_t FFrame = 0;
   bool FAnimForward = false;
@@ -179,4 +183,6 @@ private:
   TspControlTimer FMorphTimer{*this, MorphTimerId};
   TspControlTimer FAnimationTimer{*this, AnimationTimerId};
   TspControlTimer FRepeatTimer{*this, RepeatTimerId};
+  // Expires with the button: an event handler may free it.
+  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

@@ -409,6 +409,7 @@ void TspSkinSpeedButton::MouseLeft() {
 }
 
 void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const std::weak_ptr<char> alive = FLifetime;
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     StopTimer(FAnimationTimer);
     FFrameIndex = 0;
@@ -420,6 +421,7 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
         StartRepeat(true);
       else if (Grouped())
         ButtonClick();
+      if (alive.expired()) return;
       FReleaseOnUp = false;
     } else if (Grouped()) {
       FReleaseOnUp = true;
@@ -429,6 +431,7 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const std::weak_ptr<char> alive = FLifetime;
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     FMousePressed = false;
     if (Grouped()) {
@@ -446,20 +449,22 @@ void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
       StopTimer(FRepeatTimer);
     }
   }
-  TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.expired()) TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-      TspGraphicSkinCustomControl::Dispatch(Message);
-      if (ComponentState().Contains(csDesigning)) return;
+    case CM_MOUSELEAVE: {
+      const std::weak_ptr<char> alive = FLifetime;
+      TspGraphicSkinCustomControl::Dispatch(Message);  // OnMouseEnter, OnMouseLeave
+      if (alive.expired() || ComponentState().Contains(csDesigning)) return;
       if (Message.Msg == CM_MOUSEENTER)
         MouseEntered();
       else
         MouseLeft();
       return;
+    }
     case CM_DIALOGCHAR:
       if (Enabled() && ControlShowing(*this) && IsAccel(static_cast<uint16_t>(Message.WParam), Caption())) {
         ButtonClick();

@@ -19,6 +19,7 @@
 
 #include "classlib/Bitmap.h"
 
+#include <memory>
 #include <string>
 
 class TCustomImageList;
@@ -189,4 +190,6 @@ private:
   TTimer* FMorphTimer = nullptr;
   TTimer* FAnimationTimer = nullptr;
   TTimer* FRepeatTimer = nullptr;
+  // Expires with the button: an event handler may free it.
+  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

@@ -123,10 +123,14 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   const int index = static_cast<int>(found - FTabs.begin());
   if (index == FHotTab) {
     FHotTab = -1;
+    const TspFreeWatch self(this);
     if (OnTabMouseLeave) OnTabMouseLeave(found->get());
-  } else if (FHotTab > index) {
-    --FHotTab;
+    // Once more from the start, with the tab no longer hot: the handler may have
+    // changed the tabs.
+    if (!self.Gone()) DeleteTab(Child);
+    return;
   }
+  if (FHotTab > index) --FHotTab;
   // A drag in progress ends: the places it moves between change.
   FMoving = FPressed = false;
   FMoveIndex = -1;
@@ -152,11 +156,12 @@ void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FDynamicSkinForm) FDynamicSkinForm = nullptr;
   if (AComponent == FWindowListButton) FWindowListButton = nullptr;
   if (AComponent == FHiddenTabsButton) FHiddenTabsButton = nullptr;
-  if (auto* child = dynamic_cast<TCustomForm*>(AComponent); child != nullptr && TabOf(child) != nullptr)
-    DeleteTab(child);
   // The filled menu's items name their children by place: a freed one leaves a gap.
   for (TCustomForm*& child : FMenuChildren)
     if (child == AComponent) child = nullptr;
+  // Last: a handler the tab's end runs may free the bar.
+  if (auto* child = dynamic_cast<TCustomForm*>(AComponent); child != nullptr && TabOf(child) != nullptr)
+    DeleteTab(child);
 }
 
 // The skin
@@ -194,10 +199,12 @@ bool TspSkinMDITabsBar::TransparentBar() const { return Skinned() && SkinData()-
 
 void TspSkinMDITabsBar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case CM_MOUSELEAVE:
-      TspSkinControl::Dispatch(Message);
-      TestActive(-1, -1);
+    case CM_MOUSELEAVE: {
+      const TspFreeWatch self(this);
+      TspSkinControl::Dispatch(Message);  // OnMouseLeave
+      if (!self.Gone()) TestActive(-1, -1);
       return;
+    }
     case WM_MOVE:
     case WM_SIZE:
       TspSkinControl::Dispatch(Message);
@@ -427,17 +434,20 @@ void TspSkinMDITabsBar::MenuItemClick(TObject* Sender) {
 int TspSkinMDITabsBar::TabIndexAt(int X, int Y) const { return MDITabAt(Places(), {X, Y}); }
 
 void TspSkinMDITabsBar::TestActive(int X, int Y) {
+  const TspFreeWatch self(this);
   const int hot = TabIndexAt(X, Y);
   if (hot != FHotTab) {
     if (FHotTab >= 0 && FHotTab < TabCount()) {
       TspMDITab* old = Tabs(FHotTab);
       old->MouseIn = old->CloseMouseIn = false;
       if (OnTabMouseLeave) OnTabMouseLeave(old);
+      if (self.Gone()) return;
     }
     FHotTab = hot;
     if (hot >= 0) {
       Tabs(hot)->MouseIn = true;
       if (OnTabMouseEnter) OnTabMouseEnter(Tabs(hot));
+      if (self.Gone()) return;
     }
     Invalidate();
   }
@@ -494,7 +504,9 @@ void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X,
 }
 
 void TspSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
+  const TspFreeWatch self(this);
   TspSkinControl::MouseMove(Shift, X, Y);
+  if (self.Gone()) return;
   if (FPressed && FMoveIndex >= 0) {
     if (X != FStartX) FMoving = true;
     if (FMoving) {
@@ -528,8 +540,10 @@ void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
   const int index = TabIndexAt(X, Y);
   TspMDITab* tab = index >= 0 ? Tabs(index) : nullptr;
   if (tab == nullptr) return;
+  const TCustomForm* child = tab->Child;
   if (OnTabMouseUp) OnTabMouseUp(Button, Shift, tab);
-  if (self.Gone() || !FShowCloseButtons) return;
+  // The handler may have freed the bar, or the child with its tab.
+  if (self.Gone() || !FShowCloseButtons || TabOf(child) != tab) return;
   // Only a press that went down on this close button closes.
   if (tab->CloseDown && PtInRect(tab->CloseRect, {X, Y})) {
     tab->CloseDown = false;
