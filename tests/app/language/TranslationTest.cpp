@@ -100,26 +100,58 @@ TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
   }
 }
 
-// A file of another shape or version is refused whole, not even its credit is taken.
+// A file of another shape or version is refused whole, not even its credit is taken. A
+// file has every text (228 lines) or the texts before the report texts came (224 lines).
 TEST_F(LanguageTable, AFileOfAnotherShapeOrVersionIsRefusedWhole) {
   std::vector<std::string> lines = EnglishLanguageLines();
+  ASSERT_EQ(lines.size(), 228u);
   lines[1] = "Translator=Someone";
   lines[3] = "7=Plus";
-  std::vector<std::vector<std::string>> refused = {{lines.begin(), lines.end() - 1}, lines, lines, {}};
-  refused[1].push_back("");  // one line more
-  refused[2][0] = "Version=0.4.80";
+  std::vector<std::vector<std::string>> refused;
+  for (size_t count : {223, 225, 226, 227, 229}) {
+    refused.push_back(lines);
+    refused.back().resize(count, "");  // 229: one empty line more
+  }
+  refused.push_back(lines);
+  refused.back()[0] = "Version=0.4.80";
+  refused.push_back({});
   for (const auto& file : refused) {
+    SCOPED_TRACE(file.size());
     WriteGerman(file);
     EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
     EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "");
   }
   Folder.WriteLanguage("DE.lng", JoinLines(lines) + std::string(TLanguage::MaxFileSize, ' '));
   EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
-  EXPECT_EQ(Presenter.Texts(), Texts(5, kInvalid));
+  EXPECT_EQ(Presenter.Texts(), Texts(refused.size() + 1, kInvalid));
   lines[0] = " 0.4.8 ";
   WriteGerman(lines);
   EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Plus");
   EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "Someone");
+}
+
+// A translation made before the report texts came (224 lines, ending with the tag
+// editor menu's texts) is applied whole; the report texts are English then, also after a
+// language that had them.
+TEST_F(LanguageTable, AFileWithoutTheReportTextsAppliesWholeAndLeavesThemInEnglish) {
+  using enum TLangText;
+  Folder.InstallBuiltLanguage("DE.lng");
+  TStringList dutch;
+  dutch.SetText(BuiltLanguageFile("NL.lng"));
+  std::vector<std::string> earlier;
+  for (int i = 0; i < 224; ++i) earlier.push_back(dutch.Strings(i));
+  ASSERT_EQ(earlier.back(), "227=Tag -> Bestandsnaam");
+  Folder.WriteLanguage("NL.lng", JoinLines(earlier));
+  TLanguage& language = Load(lfDE);
+  const TLangText reportTexts[] = {ListNameInvalidNote, ListNameMp3Note, SavedInPartHeading, DroppedFramesHeading};
+  EXPECT_EQ(language[ListNameInvalidNote], "Kein g\xFCltiger Dateiname !");
+  Settings.LangConfig.Language = lfNL;
+  LoadTold(language);
+  EXPECT_EQ(Presenter.Texts(), Texts{});
+  EXPECT_EQ(language[CancelButton], "Annuleren");
+  EXPECT_EQ(language[TagToFilenameMenu], "Tag -> Bestandsnaam");
+  EXPECT_EQ(language[TranslatorCredit], "The Velorandquistmar team");
+  for (TLangText text : reportTexts) EXPECT_EQ(language[text], EnglishText(text)) << static_cast<int>(text);
 }
 
 TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
