@@ -6,12 +6,14 @@
 #include "base/Exceptions.h"
 #include "base/SharedRoutines.h"
 #include "base/Streams.h"
+#include "base/StrUtils.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -96,6 +98,31 @@ TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
       if (number >= static_cast<int>(ActionOnExistingFileKey) && number <= static_cast<int>(TagEditorSection))
         continue;
       EXPECT_EQ(language[text] == EnglishText(text), words.count(text) != 0) << number << " " << language[text];
+    }
+  }
+}
+
+// Texts that say different things in English say different things in every translation:
+// one wording for two meanings is a wrong one for either (German "von" is "of", not "by").
+TEST_F(LanguageTable, TextsThatDifferInEnglishDifferInEveryTranslation) {
+  // The words alone: letter case, blanks, accelerator marks and punctuation aside.
+  auto words = [](const std::string& text) {
+    std::string kept;
+    for (char c : LowerCase(text))
+      if (std::string_view(" :!?.&\xA1\xBF").find(c) == std::string_view::npos) kept += c;
+    return kept;
+  };
+  for (TLangID id : {lfDE, lfES, lfNL}) {
+    SCOPED_TRACE(LanguageFiles[id].FileName);
+    Folder.InstallBuiltLanguage(LanguageFiles[id].FileName);
+    TLanguage& language = Load(id);
+    std::map<std::string, int> meaningOf;  // a translation's words -> the first text that has them
+    for (int number = TLanguage::FirstTextNumber; number <= TLanguage::LastTextNumber; ++number) {
+      const auto [first, added] = meaningOf.emplace(words(language[TLangText(number)]), number);
+      const auto other = TLangText(first->second);
+      EXPECT_TRUE(added || words(EnglishText(other)) == words(EnglishText(TLangText(number))))
+          << "'" << language[TLangText(number)] << "' is " << number << " '" << EnglishText(TLangText(number))
+          << "' and " << first->second << " '" << EnglishText(other) << "'";
     }
   }
 }
