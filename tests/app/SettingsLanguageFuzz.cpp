@@ -8,6 +8,7 @@
 #include "base/SharedRoutines.h"
 #include "base/Strings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings.ReadSettingsFrom(ini);
   if (settings.ListPath() != settings.WorkingFolder + settings.ListName()) __builtin_trap();
 
-  bool valid = lines.Count() == 3 + TLanguage::TextCount &&
+  const auto& shapes = TLanguage::FileEntryCounts;
+  bool valid = std::find(shapes.begin(), shapes.end(), lines.Count() - 3) != shapes.end() &&
                ValueAfterEquals(lines.Strings(0)) == settings.Version;
   if (language.ApplyLanguageLines(lines) != valid) __builtin_trap();
   if (valid && language[TLangText::AddButton] != StringReplace(ValueAfterEquals(lines.Strings(3)), "#13", CRLF,

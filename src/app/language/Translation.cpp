@@ -35,6 +35,19 @@ static_assert(std::size(kEnglishTexts) == TLanguage::TextCount);
 // A language file: version, credit, one unread line, then the entries.
 constexpr int kHeaderLines = 3;
 
+// The position of a text's entry, which is its line's in a language file after the
+// header; -1 for no text of the table.
+constexpr int EntryPosition(TLangText text) {
+  for (size_t position = 0; position < std::size(kEnglishTexts); ++position)
+    if (kEnglishTexts[position].Number == static_cast<int>(text)) return static_cast<int>(position);
+  return -1;
+}
+
+// Translations made before the report texts were added end with the tag editor menu's
+// texts; they are read whole, and the texts after them stay English.
+constexpr int kEarlierFileEntries = EntryPosition(TLangText::TagToFilenameMenu) + 1;
+static_assert(kEarlierFileEntries > 0 && kEarlierFileEntries < TLanguage::TextCount);
+
 // The text's place in a table of the texts by number; ERangeError for a value that is no
 // text's.
 size_t TextIndex(TLangText text) {
@@ -73,6 +86,8 @@ const std::string& EnglishText(TLangText text) {
 const std::string& LangText(TLangText text) { return Lang ? (*Lang)[text] : EnglishText(text); }
 
 // --- TLanguage -------------------------------------------------------------------------
+
+const std::array<int, 2> TLanguage::FileEntryCounts = {TextCount, kEarlierFileEntries};
 
 TLanguage::TLanguage(TLanguageSettings& settings) : FSettings(settings) { FillDefaults(); }
 
@@ -139,11 +154,14 @@ TLanguageLoad TLanguage::LoadLanguageFile() {
 }
 
 bool TLanguage::ApplyLanguageLines(const TStrings& lines) {
-  // The count first: no line is looked at before the file has its full shape.
-  if (lines.Count() - kHeaderLines != Count()) return false;
+  // The count first: no line is looked at before the file has one of its full shapes.
+  const int entries = lines.Count() - kHeaderLines;
+  if (std::find(FileEntryCounts.begin(), FileEntryCounts.end(), entries) == FileEntryCounts.end()) return false;
   if (ValueAfterEquals(lines.Strings(0)) != FSettings.LanguageFilesVersion()) return false;
   FCredit = ValueAfterEquals(lines.Strings(1));
-  for (int position = 0; position < Count(); ++position)
+  for (int position = 0; position < entries; ++position)
     SetString(position, ValueAfterEquals(lines.Strings(kHeaderLines + position)));
+  // Texts the file does not have are English, not left from the language before.
+  for (int position = entries; position < Count(); ++position) *FEntries[position] = kEnglishTexts[position].Text;
   return true;
 }

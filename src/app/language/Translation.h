@@ -70,6 +70,9 @@ public:
   static constexpr int CapacityStep = 25;
   // Language files are a few kilobytes; anything far larger is not one.
   static constexpr int64_t MaxFileSize = 1 << 20;
+  // The entries a language file may have: every text, or the texts up to the tag editor
+  // menu's, as translations made before the report texts were added have them.
+  static const std::array<int, 2> FileEntryCounts;
 
   // Starts with the English texts and lists the language files found in the settings'
   // languages folder into the settings' available languages.
@@ -88,7 +91,8 @@ public:
   // leaves the texts as they are.
   TLanguageLoad LoadLanguageFile();
   // Applies a language file's lines: a version line, the translator credit, one line
-  // that is not read, then one "name=text" (or bare text) line per entry in table order.
+  // that is not read, then one "name=text" (or bare text) line per entry in table order,
+  // as many as one of FileEntryCounts; the texts a shorter file lacks become English.
   // False, changing nothing, when the line count or the version does not match.
   bool ApplyLanguageLines(const TStrings& lines);
 

@@ -74,21 +74,25 @@ public:
   TItemContent(TspSkinMenuItem& Item, TCanvas* Canvas, UINT Flags)
       : FItem(Item), FMenuItem(*Item.MenuItem), FCanvas(Canvas), FFlags(Flags) {}
 
-  // The caption from Left, the shortcut ending at Right, both centred in Band.
+  // The caption from Left, the shortcut ending at Right, both centred in Band. Each is
+  // placed in a box of its measured width but not clipped to it: the glyphs a font draws
+  // may reach a pixel or two past the width it measures (Dutch "Tag -> Bestandsnaam" lost
+  // its last letter so), and the level keeps room beside its widest text for them.
   void DrawTexts(int Left, int Right, const TRect& Band) {
+    const UINT flags = FFlags | DT_NOCLIP;
     TRect caption{Left, 0, Right, 0};
     FCanvas->DrawText(FMenuItem.Caption(), caption, DT_CALCRECT);
     const int height = RectHeight(caption);
     caption.Top = Band.Top + RectHeight(Band) / 2 - height / 2;
     caption.Bottom = caption.Top + height;
     caption.Right += 2;
-    FCanvas->DrawText(FMenuItem.Caption(), caption, FFlags);
+    FCanvas->DrawText(FMenuItem.Caption(), caption, flags);
     const std::string shortCut = ShortCutToText(FMenuItem.ShortCut());
     if (shortCut.empty()) return;
     TRect size;
     FCanvas->DrawText(shortCut, size, DT_CALCRECT);
     TRect at{Right - RectWidth(size), caption.Top, Right, caption.Bottom};
-    FCanvas->DrawText(shortCut, at, FFlags);
+    FCanvas->DrawText(shortCut, at, flags);
   }
 
   // The item's own picture, else its image of the level's list: centred in ImageRect, or

@@ -6,12 +6,14 @@
 #include "base/Exceptions.h"
 #include "base/SharedRoutines.h"
 #include "base/Streams.h"
+#include "base/StrUtils.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -100,26 +102,83 @@ TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
   }
 }
 
-// A file of another shape or version is refused whole, not even its credit is taken.
+// Texts that say different things in English say different things in every translation:
+// one wording for two meanings is a wrong one for either (German "von" is "of", not "by").
+TEST_F(LanguageTable, TextsThatDifferInEnglishDifferInEveryTranslation) {
+  // The words alone: letter case, blanks, accelerator marks and punctuation aside.
+  auto words = [](const std::string& text) {
+    std::string kept;
+    for (char c : LowerCase(text))
+      if (std::string_view(" :!?.&\xA1\xBF").find(c) == std::string_view::npos) kept += c;
+    return kept;
+  };
+  for (TLangID id : {lfDE, lfES, lfNL}) {
+    SCOPED_TRACE(LanguageFiles[id].FileName);
+    Folder.InstallBuiltLanguage(LanguageFiles[id].FileName);
+    TLanguage& language = Load(id);
+    std::map<std::string, int> meaningOf;  // a translation's words -> the first text that has them
+    for (int number = TLanguage::FirstTextNumber; number <= TLanguage::LastTextNumber; ++number) {
+      const auto [first, added] = meaningOf.emplace(words(language[TLangText(number)]), number);
+      const auto other = TLangText(first->second);
+      EXPECT_TRUE(added || words(EnglishText(other)) == words(EnglishText(TLangText(number))))
+          << "'" << language[TLangText(number)] << "' is " << number << " '" << EnglishText(TLangText(number))
+          << "' and " << first->second << " '" << EnglishText(other) << "'";
+    }
+  }
+}
+
+// A file of another shape or version is refused whole, not even its credit is taken. A
+// file has every text (228 lines) or the texts before the report texts came (224 lines).
 TEST_F(LanguageTable, AFileOfAnotherShapeOrVersionIsRefusedWhole) {
   std::vector<std::string> lines = EnglishLanguageLines();
+  ASSERT_EQ(lines.size(), 228u);
   lines[1] = "Translator=Someone";
   lines[3] = "7=Plus";
-  std::vector<std::vector<std::string>> refused = {{lines.begin(), lines.end() - 1}, lines, lines, {}};
-  refused[1].push_back("");  // one line more
-  refused[2][0] = "Version=0.4.80";
+  std::vector<std::vector<std::string>> refused;
+  for (size_t count : {223, 225, 226, 227, 229}) {
+    refused.push_back(lines);
+    refused.back().resize(count, "");  // 229: one empty line more
+  }
+  refused.push_back(lines);
+  refused.back()[0] = "Version=0.4.80";
+  refused.push_back({});
   for (const auto& file : refused) {
+    SCOPED_TRACE(file.size());
     WriteGerman(file);
     EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
     EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "");
   }
   Folder.WriteLanguage("DE.lng", JoinLines(lines) + std::string(TLanguage::MaxFileSize, ' '));
   EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Add");
-  EXPECT_EQ(Presenter.Texts(), Texts(5, kInvalid));
+  EXPECT_EQ(Presenter.Texts(), Texts(refused.size() + 1, kInvalid));
   lines[0] = " 0.4.8 ";
   WriteGerman(lines);
   EXPECT_EQ(Load(lfDE)[TLangText::AddButton], "Plus");
   EXPECT_EQ((*Language)[TLangText::TranslatorCredit], "Someone");
+}
+
+// A translation made before the report texts came (224 lines, ending with the tag
+// editor menu's texts) is applied whole; the report texts are English then, also after a
+// language that had them.
+TEST_F(LanguageTable, AFileWithoutTheReportTextsAppliesWholeAndLeavesThemInEnglish) {
+  using enum TLangText;
+  Folder.InstallBuiltLanguage("DE.lng");
+  TStringList dutch;
+  dutch.SetText(BuiltLanguageFile("NL.lng"));
+  std::vector<std::string> earlier;
+  for (int i = 0; i < 224; ++i) earlier.push_back(dutch.Strings(i));
+  ASSERT_EQ(earlier.back(), "227=Tag -> Bestandsnaam");
+  Folder.WriteLanguage("NL.lng", JoinLines(earlier));
+  TLanguage& language = Load(lfDE);
+  const TLangText reportTexts[] = {ListNameInvalidNote, ListNameMp3Note, SavedInPartHeading, DroppedFramesHeading};
+  EXPECT_EQ(language[ListNameInvalidNote], "Kein g\xFCltiger Dateiname !");
+  Settings.LangConfig.Language = lfNL;
+  LoadTold(language);
+  EXPECT_EQ(Presenter.Texts(), Texts{});
+  EXPECT_EQ(language[CancelButton], "Annuleren");
+  EXPECT_EQ(language[TagToFilenameMenu], "Tag -> Bestandsnaam");
+  EXPECT_EQ(language[TranslatorCredit], "The Velorandquistmar team");
+  for (TLangText text : reportTexts) EXPECT_EQ(language[text], EnglishText(text)) << static_cast<int>(text);
 }
 
 TEST_F(LanguageTable, EachLineSetsItsPositionsText) {
