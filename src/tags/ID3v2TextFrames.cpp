@@ -151,11 +151,14 @@ namespace {
 // A text that begins with a reference in parentheses is reduced to it: "(17)Rock" and
 // "(17)" give "17". Any other text, "Rock (Live)" too, is kept up to its first zero
 // byte: kept so, as ID3v2.3 places a reference only at the start, where cutting at any
-// "(" would turn "Rock (Live)" into "Live". Repeated until nothing changes, so that the
-// text reads back as itself.
-std::string GenreReference(std::string text) {
-  while (!text.empty() && text[0] == '(') text = text.substr(1, text.find(')') - 1);
-  return FirstValue(text);
+// "(" would turn "Rock (Live)" into "Live". The opening parentheses in a row all go,
+// "((17)" gives "17", so that the text reads back as itself; found in one pass, as a
+// frame may hold megabytes of them.
+std::string GenreReference(const std::string& text) {
+  if (text.empty() || text[0] != '(') return FirstValue(text);
+  const size_t start = text.find_first_not_of('(');
+  if (start == std::string::npos) return "";
+  return FirstValue(text.substr(start, text.find(')', start) - start));
 }
 
 uint8_t GenreIndexOfText(const std::string& text) {
