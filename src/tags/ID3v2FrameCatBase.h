@@ -117,8 +117,8 @@ public:
   virtual void SetRating(uint8_t) { Abstract(); }
 
   // --- the body as a whole
-  // Rebuilds the raw body from the fields; a frame whose fields are not set keeps the
-  // body it has.
+  // Rebuilds the raw body from the fields, changing nothing else; a frame whose fields
+  // are not set keeps the body it has.
   virtual void Encode() { Abstract(); }
   // Empties the raw body. The frame reader calls it after splitting a body into fields,
   // the tag writer after writing the body out, each only for frames whose fields can

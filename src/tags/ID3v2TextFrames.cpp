@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint8_t kAnsiCharset = 0;
 constexpr uint8_t kCarriageReturn = '\r', kLineFeed = '\n';
+// The year an empty date stands for.
+const std::string kStandInYear = "1900";
 
 TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -81,8 +83,10 @@ void TMp3ID3v2FrameCat1::SetTextString(const std::string& text) {
 }
 
 void TMp3ID3v2FrameCat1::Encode() {
-  if (!Text.empty()) Data = Join({Encoding, Encoded(Text)});
+  if (!Text.empty()) EncodeText(Text);
 }
+
+void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) { Data = Join({Encoding, Encoded(text)}); }
 
 TBytes TMp3ID3v2FrameCat1::Encoded(const TBytes& text) const {
   return EncodeFrameText(text, GetEncoding());
@@ -98,7 +102,7 @@ TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> 
 
 void TMp3ID3v2FrameCat1Date::SetText(TBytes bytes) {
   bool standIn = bytes.empty() && !ReadingBody();
-  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1900") : std::move(bytes));
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf(kStandInYear) : std::move(bytes));
   // A new text replaces the whole date, so no month or day of an older one survives.
   std::string text = FirstValue(GetTextString());
   Year = text.size() >= 4 ? Copy(text, 1, 4) : "";
@@ -112,8 +116,7 @@ void TMp3ID3v2FrameCat1Date::Encode() {
     date += "-" + Month;
     if (!Day.empty()) date += "-" + Day;
   }
-  SetTextString(date);
-  TMp3ID3v2FrameCat1::Encode();
+  EncodeText(BytesOf(date.empty() ? kStandInYear : date));
 }
 
 // --- TMp3ID3v2FrameCat1Track ------------------------------------------------------------
@@ -140,8 +143,10 @@ void TMp3ID3v2FrameCat1Track::SetTrackTotal(const std::string& total) {
 void TMp3ID3v2FrameCat1Track::Encode() {
   std::string track = TrackNumber;
   if (!TrackTotal.empty()) track += "/" + TrackTotal;
-  if (!track.empty()) SetTextString(track);
-  TMp3ID3v2FrameCat1::Encode();
+  if (track.empty())
+    TMp3ID3v2FrameCat1::Encode();
+  else
+    EncodeText(BytesOf(track));
 }
 
 // --- TMp3ID3v2FrameCat1Genre ------------------------------------------------------------

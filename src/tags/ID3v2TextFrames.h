@@ -42,6 +42,8 @@ public:
   void Encode() override;
 
 protected:
+  // The body of a text: encoding byte, then the text in that encoding.
+  void EncodeText(const TBytes& text);
   // Bytes handed in as text, as the frame keeps them (see SetText).
   TBytes TakeText(TBytes bytes, bool dropCarriageReturns);
   // Text in the frame's encoding, as the body stores it.
@@ -70,7 +72,8 @@ public:
   void SetMonth(const std::string& month) override { Month = month; }
   std::string GetDay() const override { return Day; }
   void SetDay(const std::string& day) override { Day = day; }
-  // The text becomes year, "-" month (when set), "-" day (when month and day are set).
+  // The body's text is year, "-" month (when set), "-" day (when month and day are set);
+  // without a year "1900". The text the frame holds stays as it is.
   void Encode() override;
 
 private:
@@ -90,7 +93,8 @@ public:
   void SetTrackNumber(const std::string& number) override;
   std::string GetTrackTotal() const override { return TrackTotal; }
   void SetTrackTotal(const std::string& total) override;
-  // The text becomes number, "/" total (when set); both empty keep the text.
+  // The body's text is number, "/" total (when set); both empty write the text the frame
+  // holds, which stays as it is.
   void Encode() override;
 
 private:

@@ -295,6 +295,20 @@ TEST_F(ID3v2Write, FramesTheUserDidNotChangeAreWrittenAsTheyWereRead) {
   EXPECT_EQ(written[5], "TXXX|\0\0|\0d\0one\r\ntwo"s);
 }
 
+TEST_F(ID3v2Write, ATextThatDoesNotDecodeIsReportedOnReadingOnly) {
+  // One byte of UTF-16 text: reading tells the user once; saves keep the frame's bytes
+  // without reading its body again.
+  TShownErrors errors;
+  auto file = Open(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x01" "A"s) +
+                                           Text("TALB", "Old")) +
+                   kAudio);
+  EXPECT_EQ(errors.Texts, std::vector<std::string>{"Negative length not allowed!"});
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TIT2|\0\0|\x01" "A"s, "TALB|\0\0|\0New"s}));
+  EXPECT_EQ(errors.Texts.size(), 1u);
+}
+
 TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
   const std::string priv = "owner@example\0\x01\x02\xFF\xE0"s, ufid = "http://ids\0" "1234"s;
   auto file = Open(ID3v2TagBytes(
