@@ -147,6 +147,26 @@ TEST_F(ID3v2Write, ID3v22TagIsSavedAsID3v24KeepingEveryFrameWithAnID3v24Form) {
   EXPECT_TRUE(file->Info.ID3v2->GetDroppedFrames().empty());  // the save left it out
 }
 
+TEST_F(ID3v2Write, ID3v22TextsAreSavedWithoutTheirTerminators) {
+  // ID3v2.2 ignores what follows a text's terminator; in ID3v2.4 a zero byte starts one
+  // more value. The terminator goes with what follows it, in 8-bit text and UTF-16,
+  // behind a description too.
+  auto file = Open(ID3v2TagBytes(2, 0, ID3v22FrameBytes("TT2", TextBody("Title\0"s)) +
+                                           ID3v22FrameBytes("TP1", "\x01\xFF\xFE" "A\0\0\0"s) +
+                                           ID3v22FrameBytes("TCO", TextBody("(17)\0Rock"s)) +
+                                           ID3v22FrameBytes("COM", "\0eng\0" "1\0"s) +
+                                           ID3v22FrameBytes("ULT", "\x01XXX\0\0\xFF\xFE" "a\0\0\0"s) +
+                                           ID3v22FrameBytes("TXX", "\0mood\0calm\0"s)) +
+                   kAudio);
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TIT2|\0\0|\0Title"s,  // the marks unsynchronised:
+                                      "TPE1|\0\x02|\x01\xFF\0\xFE" "A\0"s,
+                                      "TCON|\0\0|\0(17)"s, "COMM|\0\0|\0eng\0" "1"s,
+                                      "TALB|\0\0|\0New"s, "USLT|\0\x02|\x01XXX\0\0\xFF\0\xFE" "a\0"s,
+                                      "TXXX|\0\0|\0mood\0calm"s}));
+}
+
 TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   auto file = Open(kAudio);
   Frame(*file, fiTIT2).SetText(Bytes("plain"));
