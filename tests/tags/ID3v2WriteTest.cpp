@@ -355,6 +355,21 @@ TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
             (std::vector<std::string>{"TIT2|\0\0|\0Title"s, "PRIV|\0\0|me\0data"s}));
 }
 
+TEST_F(ID3v2Write, AnAlmostEmptyFrameGivesWayToTheFrameOfItsKindTheSaveWrites) {
+  // Bodies too short for a field stay out of the frame list, so a title and a comment
+  // set are frames of their own: the almost empty title and comment go, the almost
+  // empty TPE2, of a kind the save does not write, stays.
+  auto file = Open(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x01"s) +
+                                           ID3v2FrameBytes(4, "COMM", "\0eng\0"s) +
+                                           ID3v2FrameBytes(4, "TPE2", "\0"s) + Text("TALB", "Old")) +
+                   kAudio);
+  Frame(*file, fiTIT2).SetText(Bytes("New"));
+  Frame(*file, fiCOMM).SetText(Bytes("c"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TALB|\0\0|\0Old"s, "TIT2|\0\0|\0New"s,
+                                      "COMM|\0\0|\0\0\0\0\0" "c"s, "TPE2|\0\0|\0"s}));
+}
+
 TEST_F(ID3v2Write, FramesThatDoNotDecodeAreWrittenBackAsTheyLie) {
   // ID3v2.3: encrypted (method 0x81) in group 7, and compressed data that is not zlib.
   // Their extra bytes take their ID3v2.4 order, the inflated size becomes the data length.
