@@ -86,10 +86,16 @@ void TMp3ID3v2FrameCat1::Encode() {
   if (!Text.empty()) EncodeText(Text);
 }
 
-void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) { Data = Join({Encoding, Encoded(text)}); }
+void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) {
+  const TWrittenTexts written({text});
+  Data = Join({written.Encoding, written.Of(text)});
+}
 
-TBytes TMp3ID3v2FrameCat1::Encoded(const TBytes& text) const {
-  return EncodeFrameText(text, GetEncoding());
+TMp3ID3v2FrameCat1::TWrittenTexts::TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts)
+    : Encoding{EncodingToWrite(texts)}, Terminator(IsUtf16Encoding(Encoding[0]) ? 2 : 1, 0) {}
+
+TBytes TMp3ID3v2FrameCat1::TWrittenTexts::Of(const TBytes& text) const {
+  return EncodeFrameText(text, Encoding[0]);
 }
 
 TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> parts) {

@@ -1,6 +1,7 @@
 #pragma once
-// Text frames. Their text is held as 8-bit text whatever the frame's encoding; the
-// encoding byte says how the body stores it (see EncodeFrameText). An empty text the
+// Text frames. Their text is held as 8-bit text whatever the frame's encoding; a body
+// built from it takes the encoding its texts need (see TWrittenTexts), and the encoding
+// byte the frame holds says how text handed in as bytes is to be read. An empty text the
 // user hands in is stored as '-'.
 // - TMp3ID3v2FrameCat1: the text frames (T***) without a class of their own.
 // - TMp3ID3v2FrameCat1Date: TDRC, the text read as yyyy-MM-dd.
@@ -42,12 +43,23 @@ public:
   void Encode() override;
 
 protected:
+  // How a body built now holds its texts: in the one encoding they all take (see
+  // EncodingToWrite), whatever the encoding the frame was read or made with, since the
+  // frame holds 8-bit text. A body the fields did not change is written as it was read
+  // (see TMp3ID3v2Frame).
+  struct TWrittenTexts {
+    explicit TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts);
+    // A text as the body holds it.
+    TBytes Of(const TBytes& text) const;
+
+    TBytes Encoding;    // the encoding byte
+    TBytes Terminator;  // a zero byte, two for UTF-16
+  };
+
   // The body of a text: encoding byte, then the text in that encoding.
   void EncodeText(const TBytes& text);
   // Bytes handed in as text, as the frame keeps them (see SetText).
   TBytes TakeText(TBytes bytes, bool dropCarriageReturns);
-  // Text in the frame's encoding, as the body stores it.
-  TBytes Encoded(const TBytes& text) const;
   // The parts one after the other.
   static TBytes Join(std::initializer_list<std::span<const uint8_t>> parts);
 
