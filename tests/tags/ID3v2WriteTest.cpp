@@ -329,6 +329,21 @@ TEST_F(ID3v2Write, ATextThatDoesNotDecodeIsReportedOnReadingOnly) {
   EXPECT_EQ(errors.Texts.size(), 1u);
 }
 
+TEST_F(ID3v2Write, ADateThatIsNoYearKeepsItsTextWhenAnotherFieldIsSaved) {
+  // Too short for a year, and letters: the frames keep their bytes, and after the saves
+  // still read as they were read, not as the "1900" an empty year is written as.
+  for (const std::string date : {"abc", "Unknown", "2004-05-06T07:08"}) {
+    SCOPED_TRACE(date);
+    auto file = Open(ID3v2TagBytes(4, 0, Text("TDRC", date) + Text("TALB", "Old")) + kAudio);
+    TMp3ID3v2FrameCatBase& year = Frame(*file, fiTDRC);
+    const std::string fields = Summary(year);
+    Frame(*file, fiTALB).SetText(Bytes("New"));
+    EXPECT_EQ(RawFrames(SaveTwice(*file)),
+              (std::vector<std::string>{"TDRC|\0\0|\0"s + date, "TALB|\0\0|\0New"s}));
+    EXPECT_EQ(Summary(year), fields);
+  }
+}
+
 TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
   const std::string priv = "owner@example\0\x01\x02\xFF\xE0"s, ufid = "http://ids\0" "1234"s;
   auto file = Open(ID3v2TagBytes(
