@@ -5,6 +5,8 @@
 #include "base/Exceptions.h"
 #include "base/Locale.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kByteOrderMark = 0xFEFF;
@@ -21,7 +23,7 @@ TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
   // The mark only when there is one: text written without it keeps its first character.
   for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i)
     wide.push_back(unitAt(i));
-  return BytesOf(WideToAnsi(wide));
+  return BytesOf(AnsiCodePage().ToAnsi(wide));
 }
 
 void AppendUtf16(std::u16string& wide, uint32_t codePoint) {
@@ -71,7 +73,7 @@ TBytes DecodeUtf8(const uint8_t* text, size_t size) {
   out.reserve(size);
   std::u16string run;  // valid characters not yet converted
   auto flush = [&] {
-    const std::string ansi = WideToAnsi(run);
+    const std::string ansi = AnsiCodePage().ToAnsi(run);
     out.insert(out.end(), ansi.begin(), ansi.end());
     run.clear();
   };
@@ -144,7 +146,7 @@ void DecodeFrameText(TBytes& text, uint8_t encoding) {
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
   if (encoding != EncodingUtf16 && encoding != EncodingUtf16BigEndian && encoding != EncodingUtf8)
     return text;
-  const std::u16string wide = AnsiToWide(std::string(text.begin(), text.end()));
+  const std::u16string wide = AnsiCodePage().ToWide(std::string(text.begin(), text.end()));
   if (encoding == EncodingUtf8) return EncodeUtf8(wide);
   const bool bigEndian = encoding == EncodingUtf16BigEndian;
   TBytes out;
@@ -157,4 +159,13 @@ TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
       out.insert(out.end(), {low, high});
   }
   return out;
+}
+
+uint8_t EncodingToWrite(std::initializer_list<std::span<const uint8_t>> texts) {
+  const bool asTheyStand = std::all_of(texts.begin(), texts.end(), [](std::span<const uint8_t> text) {
+    const std::u16string wide = AnsiCodePage().ToWide(std::string(text.begin(), text.end()));
+    return std::equal(text.begin(), text.end(), wide.begin(), wide.end(),
+                      [](uint8_t byte, char16_t unit) { return unit == byte; });
+  });
+  return asTheyStand ? Encoding8Bit : EncodingUtf16;
 }

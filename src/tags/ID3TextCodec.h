@@ -1,11 +1,13 @@
 #pragma once
 // ID3v2 text of encodings 1 to 3 and 8-bit text, converted through the system's ANSI
-// code page (see AnsiToWide): decoding turns a character the code page has no form for
+// code page (see AnsiCodePage): decoding turns a character the code page has no form for
 // into a '?' (a UTF-16 surrogate pair into one '?').
 
 #include "base/StrUtils.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 
 // The encoding byte of ID3v2 text: 8-bit text, UTF-16 with a byte-order mark, UTF-16
 // big-endian, UTF-8.
@@ -38,3 +40,10 @@ void DecodeFrameText(TBytes& text, uint8_t encoding);
 // is UTF-16 little-endian after the byte-order mark FF FE, 2 UTF-16 big-endian, 3
 // UTF-8; 0 and the encodings ID3v2.4 does not define keep the bytes.
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding);
+// The encoding a frame body written now holds its texts (8-bit text of the ANSI code
+// page) in, one for all of them: 0 where every byte stands for the ISO-8859-1 character
+// of its number, which encoding 0 means to every reader and which reads back as the same
+// text, else UTF-16 after a byte-order mark (1). Code page 1252's 0x80..0x9F ("\x80" is
+// the euro sign), and on other systems their letters, take UTF-16: as 8-bit text other
+// programs would read them as other characters.
+uint8_t EncodingToWrite(std::initializer_list<std::span<const uint8_t>> texts);

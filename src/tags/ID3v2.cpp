@@ -12,6 +12,7 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 namespace {
@@ -150,11 +151,17 @@ bool TMp3ID3v2::BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TByte
                          bool& inPlace) {
   tag.assign(ID3v2HeaderSize, 0);
   bool unsynchronised = false;
-  for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()})
-    for (int32_t i = 0; i < subList->GetCount(); ++i)
-      subList->GetFrame(i).AppendTo(tag, unsynchronised);
-  for (const TPreservedFrame& frame : FKept.Frames)
+  std::set<std::string> written;  // the IDs of the frames written from the list
+  for (TFrameSubListManager* subList : {&FFrames.GetPrimarySubList(), &FFrames.GetOtherSubList()}) {
+    for (int32_t i = 0; i < subList->GetCount(); ++i) {
+      TMp3ID3v2Frame& frame = subList->GetFrame(i);
+      if (frame.AppendTo(tag, unsynchronised) > 0) written.insert(frame.GetID());
+    }
+  }
+  for (const TPreservedFrame& frame : FKept.Frames) {
+    if (frame.AlmostEmpty && written.count(std::string(frame.ID.begin(), frame.ID.end()))) continue;
     AppendFrameBytes(tag, frame.ID, frame.Status, frame.Format, frame.Body, unsynchronised);
+  }
   // Bytes that could not be read follow the frames after a zero byte, as padding would,
   // so that no reader takes them for a part of the frame before them.
   if (!FKept.Unread.empty() && FKept.Unread[0] != 0) tag.push_back(0);

@@ -60,8 +60,9 @@ private:
   // Reads the frames of an ID3v2.2 tag as the ID3v2.3 frames they stand for.
   bool ReadID3v22Frames(TBytes head);
   // The new tag: header, frames of the primary and then the other sub-list, the kept
-  // frames and unread bytes, padding; inPlace tells whether it takes exactly the old
-  // tag's space. False when the frames are more than a tag can hold.
+  // frames (an almost empty one only where no frame of its ID was written before it) and
+  // unread bytes, padding; inPlace tells whether it takes exactly the old tag's space.
+  // False when the frames are more than a tag can hold.
   bool BuildTag(const TID3v2FileLayout& layout, bool removeID3v1, TBytes& tag,
                 bool& inPlace);
 

@@ -1,6 +1,7 @@
 #include "ID3v22Frames.h"
 
 #include "ID3Codecs.h"
+#include "ID3TextCodec.h"
 #include "ID3v2HeaderEx.h"
 
 #include <algorithm>
@@ -67,6 +68,38 @@ TBytes PictureBody(const uint8_t* body, size_t size) {
   return converted;
 }
 
+// Where the string from start ends in a body of size bytes: its terminator in the
+// encoding, at an even distance for UTF-16; size when it has none.
+size_t StringEnd(const uint8_t* body, size_t size, size_t start, bool wide) {
+  const size_t step = wide ? 2 : 1;
+  for (size_t at = start; at + step <= size; at += step)
+    if (body[at] == 0 && (!wide || body[at + 1] == 0)) return at;
+  return size;
+}
+
+bool IsID(const char* id23, const char* id) { return std::memcmp(id23, id, 4) == 0; }
+
+// Frames whose body ends in a text: the text frames, comments and lyrics.
+bool EndsInText(const char* id23) {
+  return id23[0] == 'T' || IsID(id23, "COMM") || IsID(id23, "USLT");
+}
+
+// The body of a frame that ends in a text, that text ending where its terminator stands
+// (after the description's, where the frame has one). ID3v2.2 ignores what follows it;
+// ID3v2.4 would read the terminator as the start of one more value, of a text "1" and a
+// zero byte as "1" and "". A description without its terminator leaves the body whole.
+TBytes TextFrameBody(const char* id23, const uint8_t* body, size_t size) {
+  const bool wide = IsUtf16Encoding(body[0]);
+  const bool comment = IsID(id23, "COMM") || IsID(id23, "USLT");
+  size_t textStart = comment ? 4 : 1;  // behind the encoding (and the language)
+  if (comment || IsID(id23, "TXXX")) {
+    const size_t descriptionEnd = StringEnd(body, size, textStart, wide);
+    if (descriptionEnd == size) return TBytes(body, body + size);
+    textStart = descriptionEnd + (wide ? 2 : 1);
+  }
+  return TBytes(body, body + StringEnd(body, size, textStart, wide));
+}
+
 void AppendFrame(TBytes& out, const char* id23, const TBytes& body) {
   out.insert(out.end(), id23, id23 + 4);
   T4Bytes size = WriteBigEndian32(static_cast<uint32_t>(body.size()));
@@ -95,7 +128,10 @@ TBytes ID3v22FramesAsID3v23(const TBytes& body, std::vector<std::string>& droppe
       dropped.emplace_back(reinterpret_cast<const char*>(header), kIDLength);
       continue;
     }
-    AppendFrame(out, id23, picture ? PictureBody(data, size) : TBytes(data, data + size));
+    AppendFrame(out, id23,
+                picture           ? PictureBody(data, size)
+                : EndsInText(id23) ? TextFrameBody(id23, data, size)
+                                   : TBytes(data, data + size));
   }
   framesSize = position;
   return out;

@@ -9,7 +9,8 @@
 
 // The frames of an ID3v2.2 tag body (freed of its unsynchronisation) as the ID3v2.3
 // frames they stand for: ID3v2.3 IDs, 10-byte headers with plain sizes and no flags, a
-// picture's image format as its MIME type ("JPG" as "image/jpeg"). A frame that has no
+// picture's image format as its MIME type ("JPG" as "image/jpeg"), the text of a text,
+// comment or lyrics frame without its terminator and what follows it. A frame that has no
 // ID3v2.4 kind to go to is left out and its ID added to dropped; frames of size 0 are
 // passed over. The frames end where a header is not one (padding) or a frame would run
 // past the body's end; framesSize tells how many bytes of body they took.

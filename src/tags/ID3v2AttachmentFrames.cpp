@@ -10,9 +10,10 @@ uint8_t TMp3ID3v2FrameCat7::GetPictureType() const {
 }
 
 void TMp3ID3v2FrameCat7::Encode() {
-  if (!PictureData.empty())
-    Data = Join({Encoding, Text, MimeTerminator, PictureType, Encoded(Description), Terminator,
-                 PictureData});
+  if (PictureData.empty()) return;
+  const TWrittenTexts written({Description});
+  Data = Join({written.Encoding, Text, MimeTerminator, PictureType, written.Of(Description),
+               written.Terminator, PictureData});
 }
 
 // --- TMp3ID3v2FrameCat8 -----------------------------------------------------------------
@@ -31,7 +32,8 @@ void TMp3ID3v2FrameCat8::SetFileNameString(const std::string& name) {
 }
 
 void TMp3ID3v2FrameCat8::Encode() {
-  if (!PictureData.empty())
-    Data = Join({Encoding, Text, MimeTerminator, Encoded(PictureType), Terminator,
-                 Encoded(Description), Terminator, PictureData});
+  if (PictureData.empty()) return;
+  const TWrittenTexts written({PictureType, Description});  // the file name, the description
+  Data = Join({written.Encoding, Text, MimeTerminator, written.Of(PictureType),
+               written.Terminator, written.Of(Description), written.Terminator, PictureData});
 }

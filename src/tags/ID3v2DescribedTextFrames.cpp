@@ -31,7 +31,9 @@ void TMp3ID3v2FrameCat2::SetDescriptionString(const std::string& text) {
 }
 
 void TMp3ID3v2FrameCat2::Encode() {
-  if (HasFields()) Data = Join({Encoding, Encoded(Description), Terminator, Encoded(Text)});
+  if (!HasFields()) return;
+  const TWrittenTexts written({Description, Text});
+  Data = Join({written.Encoding, written.Of(Description), written.Terminator, written.Of(Text)});
 }
 
 // --- TMp3ID3v2FrameCat4 -----------------------------------------------------------------
@@ -41,7 +43,9 @@ void TMp3ID3v2FrameCat4::SetText(TBytes bytes) {
 }
 
 void TMp3ID3v2FrameCat4::Encode() {
-  if (HasFields()) Data = Join({Encoding, Encoded(Description), Terminator, Text});
+  if (!HasFields()) return;
+  const TWrittenTexts written({Description});
+  Data = Join({written.Encoding, written.Of(Description), written.Terminator, Text});
 }
 
 // --- TMp3ID3v2FrameCat5 -----------------------------------------------------------------
@@ -77,6 +81,8 @@ void TMp3ID3v2FrameCat5::SetLanguageIndex(int32_t index) {
 }
 
 void TMp3ID3v2FrameCat5::Encode() {
-  if (HasFields())
-    Data = Join({Encoding, Language, Encoded(Description), Terminator, Encoded(Text)});
+  if (!HasFields()) return;
+  const TWrittenTexts written({Description, Text});  // one encoding byte for both
+  Data = Join({written.Encoding, Language, written.Of(Description), written.Terminator,
+               written.Of(Text)});
 }

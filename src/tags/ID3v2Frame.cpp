@@ -105,16 +105,18 @@ TMp3ID3v2Frame::TMp3ID3v2Frame(uint8_t frameKind, bool& ok, const TFrameHeaderBy
 void TMp3ID3v2Frame::ReadBody(TBytes body) {
   FBodyAsRead = std::move(body);
   ReadFrameBody(*FCategory, FBodyAsRead);
+  TBytes encoded = WriteFrameBody(*FCategory);
+  if (encoded == FBodyAsRead)
+    FEncodedAsRead.reset();
+  else
+    FEncodedAsRead = std::move(encoded);
 }
 
 TBytes TMp3ID3v2Frame::BodyToWrite() {
   TBytes encoded = WriteFrameBody(*FCategory);
   if (FBodyAsRead.empty()) return encoded;
-  // What the fields made of the body as read, on a category object of their own.
-  bool ok = false;
-  auto asRead = CreateFrameCategory(FCategory->GetCategory(), FCategory->GetFrameKind(), ok);
-  ReadFrameBody(*asRead, FBodyAsRead);
-  return encoded == WriteFrameBody(*asRead) ? FBodyAsRead : encoded;
+  const TBytes& encodedAsRead = FEncodedAsRead ? *FEncodedAsRead : FBodyAsRead;
+  return encoded == encodedAsRead ? FBodyAsRead : encoded;
 }
 
 int32_t TMp3ID3v2Frame::AppendTo(TBytes& buffer, bool& unsynchronised) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A frame header as it lies in the file: 4 ID characters, 4 size bytes (big-endian in
@@ -34,7 +35,8 @@ public:
   const std::array<uint8_t, 2>& GetFlags() const { return FFlags; }
   TMp3ID3v2FrameCatBase& GetCategoryObject() const { return *FCategory; }
   // Hands a body read from a file to the category object, splits it into fields and
-  // releases it where the fields can rebuild it. The frame keeps the body as read.
+  // releases it where the fields can rebuild it. The frame keeps the body as read, and
+  // what the fields encode to where that differs from it.
   void ReadBody(TBytes body);
   const TBytes& GetBodyAsRead() const { return FBodyAsRead; }
   // Appends the frame as ID3v2.4 writes it (see AppendFrameBytes) with the body to
@@ -42,9 +44,9 @@ public:
   int32_t AppendTo(TBytes& buffer, bool& unsynchronised);
 
 private:
-  // The body as read while the fields still say what they said then, else the body the
-  // category object encodes from them (empty when it has nothing to say). The category
-  // object then releases its body.
+  // The body as read while the fields still encode to what they encoded to then, else
+  // the body the category object encodes from them (empty when it has nothing to say).
+  // The category object then releases its body.
   TBytes BodyToWrite();
 
   std::array<char, 4> FID;
@@ -52,6 +54,10 @@ private:
   std::array<uint8_t, 2> FFlags{};
   std::unique_ptr<TMp3ID3v2FrameCatBase> FCategory;
   TBytes FBodyAsRead;  // empty for a frame made new
+  // What the fields encoded to when read; none where that was the body as read, as for
+  // most bodies, which are then not held twice. Kept so that a save compares without
+  // reading the body again, which would show its errors again.
+  std::optional<TBytes> FEncodedAsRead;
 };
 
 // The category object for a category code (a TFrameCategoryCode) and a frame kind.

@@ -35,7 +35,9 @@ public:
   virtual uint8_t GetCategory() const { Abstract(); }  // a TFrameCategoryCode
   virtual uint8_t GetFrameKind() const { Abstract(); }  // a TFrameIDlibrary value
 
-  // --- text encoding (the ID3v2 encoding byte) and string terminator
+  // --- text encoding (the ID3v2 encoding byte) and string terminator of the text handed
+  // in as bytes; a body built from the fields takes the encoding its texts need (see
+  // EncodingToWrite), and a frame reads its body into 8-bit text and encoding 0.
   // Encoding 0 when the user's locale works in 8-bit text, else 1.
   virtual void SelectEncoding() { Abstract(); }
   virtual void UpdateTerminator() { Abstract(); }
@@ -117,8 +119,8 @@ public:
   virtual void SetRating(uint8_t) { Abstract(); }
 
   // --- the body as a whole
-  // Rebuilds the raw body from the fields; a frame whose fields are not set keeps the
-  // body it has.
+  // Rebuilds the raw body from the fields, changing nothing else; a frame whose fields
+  // are not set keeps the body it has.
   virtual void Encode() { Abstract(); }
   // Empties the raw body. The frame reader calls it after splitting a body into fields,
   // the tag writer after writing the body out, each only for frames whose fields can

@@ -143,7 +143,8 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
     const bool decoded =
         DecodeFrameData(version, header.Unsynchronisation, flags, data, frameBody, inflateBudget);
     if (decoded && oldDate.Take(asRead, frameBody)) continue;
-    if (decoded && known && frameBody.size() > ShortestBody(frameKind)) {
+    const bool almostEmpty = decoded && known && frameBody.size() <= ShortestBody(frameKind);
+    if (decoded && known && !almostEmpty) {
       frameHeader[kFlagsAt] = status;
       frameHeader[kFlagsAt + 1] = 0;
       bool ok = false;
@@ -164,6 +165,7 @@ void ReadFrames(const TBytes& body, TMp3ID3v2HeaderEx& header, TFrameListManager
     TPreservedFrame& keptFrame = kept.Frames.emplace_back();
     std::copy_n(frameHeader.begin(), 4, keptFrame.ID.begin());
     keptFrame.Status = status;
+    keptFrame.AlmostEmpty = almostEmpty;
     if (!decoded)
       keptFrame.Format = KeepFrameData(version, header.Unsynchronisation, flags, data, frameBody);
     keptFrame.Body = std::move(frameBody);

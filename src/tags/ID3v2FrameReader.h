@@ -16,6 +16,9 @@ struct TPreservedFrame {
   uint8_t Status = 0;  // ID3v2.4 status flags
   uint8_t Format = 0;  // ID3v2.4 format flags of a body kept encoded (see KeepFrameData)
   TBytes Body;         // no unsynchronisation; without Format plain
+  // A body too short for a field, of a kind the program edits: it gives way to a frame
+  // of its kind that a save writes from the frame list, so that no tag ends up with two.
+  bool AlmostEmpty = false;
 };
 
 // What a tag holds besides the frames of its frame list, written back as it was read.

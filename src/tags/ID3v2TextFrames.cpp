@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint8_t kAnsiCharset = 0;
 constexpr uint8_t kCarriageReturn = '\r', kLineFeed = '\n';
+// The year an empty date stands for.
+const std::string kStandInYear = "1900";
 
 TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -81,11 +83,19 @@ void TMp3ID3v2FrameCat1::SetTextString(const std::string& text) {
 }
 
 void TMp3ID3v2FrameCat1::Encode() {
-  if (!Text.empty()) Data = Join({Encoding, Encoded(Text)});
+  if (!Text.empty()) EncodeText(Text);
 }
 
-TBytes TMp3ID3v2FrameCat1::Encoded(const TBytes& text) const {
-  return EncodeFrameText(text, GetEncoding());
+void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) {
+  const TWrittenTexts written({text});
+  Data = Join({written.Encoding, written.Of(text)});
+}
+
+TMp3ID3v2FrameCat1::TWrittenTexts::TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts)
+    : Encoding{EncodingToWrite(texts)}, Terminator(IsUtf16Encoding(Encoding[0]) ? 2 : 1, 0) {}
+
+TBytes TMp3ID3v2FrameCat1::TWrittenTexts::Of(const TBytes& text) const {
+  return EncodeFrameText(text, Encoding[0]);
 }
 
 TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> parts) {
@@ -98,7 +108,7 @@ TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> 
 
 void TMp3ID3v2FrameCat1Date::SetText(TBytes bytes) {
   bool standIn = bytes.empty() && !ReadingBody();
-  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf("1900") : std::move(bytes));
+  TMp3ID3v2FrameCat1::SetText(standIn ? BytesOf(kStandInYear) : std::move(bytes));
   // A new text replaces the whole date, so no month or day of an older one survives.
   std::string text = FirstValue(GetTextString());
   Year = text.size() >= 4 ? Copy(text, 1, 4) : "";
@@ -112,8 +122,7 @@ void TMp3ID3v2FrameCat1Date::Encode() {
     date += "-" + Month;
     if (!Day.empty()) date += "-" + Day;
   }
-  SetTextString(date);
-  TMp3ID3v2FrameCat1::Encode();
+  EncodeText(BytesOf(date.empty() ? kStandInYear : date));
 }
 
 // --- TMp3ID3v2FrameCat1Track ------------------------------------------------------------
@@ -140,8 +149,10 @@ void TMp3ID3v2FrameCat1Track::SetTrackTotal(const std::string& total) {
 void TMp3ID3v2FrameCat1Track::Encode() {
   std::string track = TrackNumber;
   if (!TrackTotal.empty()) track += "/" + TrackTotal;
-  if (!track.empty()) SetTextString(track);
-  TMp3ID3v2FrameCat1::Encode();
+  if (track.empty())
+    TMp3ID3v2FrameCat1::Encode();
+  else
+    EncodeText(BytesOf(track));
 }
 
 // --- TMp3ID3v2FrameCat1Genre ------------------------------------------------------------
@@ -151,11 +162,14 @@ namespace {
 // A text that begins with a reference in parentheses is reduced to it: "(17)Rock" and
 // "(17)" give "17". Any other text, "Rock (Live)" too, is kept up to its first zero
 // byte: kept so, as ID3v2.3 places a reference only at the start, where cutting at any
-// "(" would turn "Rock (Live)" into "Live". Repeated until nothing changes, so that the
-// text reads back as itself.
-std::string GenreReference(std::string text) {
-  while (!text.empty() && text[0] == '(') text = text.substr(1, text.find(')') - 1);
-  return FirstValue(text);
+// "(" would turn "Rock (Live)" into "Live". The opening parentheses in a row all go,
+// "((17)" gives "17", so that the text reads back as itself; found in one pass, as a
+// frame may hold megabytes of them.
+std::string GenreReference(const std::string& text) {
+  if (text.empty() || text[0] != '(') return FirstValue(text);
+  const size_t start = text.find_first_not_of('(');
+  if (start == std::string::npos) return "";
+  return FirstValue(text.substr(start, text.find(')', start) - start));
 }
 
 uint8_t GenreIndexOfText(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
-// Text frames. Their text is held as 8-bit text whatever the frame's encoding; the
-// encoding byte says how the body stores it (see EncodeFrameText). An empty text the
+// Text frames. Their text is held as 8-bit text whatever the frame's encoding; a body
+// built from it takes the encoding its texts need (see TWrittenTexts), and the encoding
+// byte the frame holds says how text handed in as bytes is to be read. An empty text the
 // user hands in is stored as '-'.
 // - TMp3ID3v2FrameCat1: the text frames (T***) without a class of their own.
 // - TMp3ID3v2FrameCat1Date: TDRC, the text read as yyyy-MM-dd.
@@ -42,10 +43,23 @@ public:
   void Encode() override;
 
 protected:
+  // How a body built now holds its texts: in the one encoding they all take (see
+  // EncodingToWrite), whatever the encoding the frame was read or made with, since the
+  // frame holds 8-bit text. A body the fields did not change is written as it was read
+  // (see TMp3ID3v2Frame).
+  struct TWrittenTexts {
+    explicit TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts);
+    // A text as the body holds it.
+    TBytes Of(const TBytes& text) const;
+
+    TBytes Encoding;    // the encoding byte
+    TBytes Terminator;  // a zero byte, two for UTF-16
+  };
+
+  // The body of a text: encoding byte, then the text in that encoding.
+  void EncodeText(const TBytes& text);
   // Bytes handed in as text, as the frame keeps them (see SetText).
   TBytes TakeText(TBytes bytes, bool dropCarriageReturns);
-  // Text in the frame's encoding, as the body stores it.
-  TBytes Encoded(const TBytes& text) const;
   // The parts one after the other.
   static TBytes Join(std::initializer_list<std::span<const uint8_t>> parts);
 
@@ -70,7 +84,8 @@ public:
   void SetMonth(const std::string& month) override { Month = month; }
   std::string GetDay() const override { return Day; }
   void SetDay(const std::string& day) override { Day = day; }
-  // The text becomes year, "-" month (when set), "-" day (when month and day are set).
+  // The body's text is year, "-" month (when set), "-" day (when month and day are set);
+  // without a year "1900". The text the frame holds stays as it is.
   void Encode() override;
 
 private:
@@ -90,7 +105,8 @@ public:
   void SetTrackNumber(const std::string& number) override;
   std::string GetTrackTotal() const override { return TrackTotal; }
   void SetTrackTotal(const std::string& total) override;
-  // The text becomes number, "/" total (when set); both empty keep the text.
+  // The body's text is number, "/" total (when set); both empty write the text the frame
+  // holds, which stays as it is.
   void Encode() override;
 
 private:

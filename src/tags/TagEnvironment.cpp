@@ -31,6 +31,13 @@ TCharsetSource& CharsetSource() {
   return source;
 }
 
+constexpr TAnsiCodePage kSystemCodePage = {AnsiToWide, WideToAnsi};
+
+TAnsiCodePage& InstalledCodePage() {
+  static TAnsiCodePage codePage = kSystemCodePage;
+  return codePage;
+}
+
 // The answer a live TLocaleCharsetScope holds.
 std::optional<uint8_t>& HeldCharset() {
   static std::optional<uint8_t> charset;
@@ -70,3 +77,10 @@ uint8_t LocaleCharset() {
 TLocaleCharsetScope::TLocaleCharsetScope() : FOuter(HeldCharset()) { HeldCharset() = LocaleCharset(); }
 
 TLocaleCharsetScope::~TLocaleCharsetScope() { HeldCharset() = FOuter; }
+
+TAnsiCodePage SetAnsiCodePage(TAnsiCodePage codePage) {
+  if (!codePage.ToWide || !codePage.ToAnsi) codePage = kSystemCodePage;
+  return std::exchange(InstalledCodePage(), codePage);
+}
+
+const TAnsiCodePage& AnsiCodePage() { return InstalledCodePage(); }

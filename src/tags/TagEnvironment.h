@@ -1,8 +1,9 @@
 #pragma once
 // What the tag library takes from the application: the folder of the listed files, a
-// way to show an error to the user, and the character set of the user's locale. The
-// application installs its own error handler, which shows the text through its message
-// service under the translated "Error" caption; until then errors are not shown.
+// way to show an error to the user, the character set of the user's locale and the
+// system's ANSI code page. The application installs its own error handler, which shows
+// the text through its message service under the translated "Error" caption; until then
+// errors are not shown.
 
 #include <cstdint>
 #include <functional>
@@ -45,3 +46,15 @@ public:
 private:
   std::optional<uint8_t> FOuter;  // the answer of a scope this one lies in
 };
+
+// The conversions between 8-bit text of the system's ANSI code page, as the tag library
+// holds text, and UTF-16: AnsiToWide and WideToAnsi of base/Locale.h, unless another code
+// page was installed (the native build knows code page 1252 only; tests stand in others).
+struct TAnsiCodePage {
+  std::u16string (*ToWide)(const std::string& text);
+  std::string (*ToAnsi)(const std::u16string& text);
+};
+// Installs a code page (one without conversions restores the system's) and returns the
+// one it replaces.
+TAnsiCodePage SetAnsiCodePage(TAnsiCodePage codePage);
+const TAnsiCodePage& AnsiCodePage();

@@ -145,6 +145,68 @@ TEST_F(FrameCategories, LineBreaks) {
   EXPECT_EQ(EncodedBody(*txxx), Bytes("\0d\0a\nb"s));
 }
 
+TEST_F(FrameCategories, ChangedTextIsWrittenIn8BitWhereItIsISO88591AndElseInUTF16) {
+  // The euro sign, curly quotes and the ellipsis of code page 1252 are none of ISO-8859-1:
+  // as 8-bit text other programs would read the control characters of their numbers.
+  const std::string typed = "\x80 \x93q\x94\x85";
+  const TBytes utf16 = Hex("01 FFFE AC20 2000 1C20 7100 1D20 2620");
+  auto made = Make(fcText, fiTIT2), read = ReadCategory(fcText, fiTIT2, Bytes("\0Old"s));
+  for (auto* title : {made.get(), read.get()}) {
+    title->SetTextString(typed);
+    EXPECT_EQ(EncodedBody(*title), utf16);
+    title->SetTextString("Caf\xE9");
+    EXPECT_EQ(EncodedBody(*title), Bytes("\0Caf\xE9"s));
+  }
+  EXPECT_EQ(ReadCategory(fcText, fiTIT2, utf16)->GetTextString(), typed);
+  // A description and a text share the frame's one encoding byte.
+  auto comment = ReadCategory(fcComment, fiCOMM, Bytes("\0engd\0old"s));
+  comment->SetDescriptionString("\x80");
+  EXPECT_EQ(EncodedBody(*comment), Hex("01 656E67 FFFE AC20 0000 FFFE 6F00 6C00 6400"));
+  auto picture = Make(fcPicture, fiAPIC);
+  picture->SetText(Bytes("image/png"));
+  picture->SetDescriptionString("\x85");
+  picture->SetPictureData(Bytes("png"));
+  EXPECT_EQ(EncodedBody(*picture), Bytes("\x01image/png\0\0\xFF\xFE\x26\x20\0\0png"s));
+}
+
+TEST_F(FrameCategories, OnACyrillicSystemEveryFieldTheEditorSetsTakesTheEncodingItsTextNeeds) {
+  // Letters as UTF-16, whatever the encoding the frame was read or made with; digits and
+  // other ISO-8859-1 text as 8-bit text, whatever the locale's character set.
+  TCyrillicCodePage cyrillic;
+  TCharsetScope russian(204);
+  const std::string letters = "\xCF\xF0\xE8";  // three Cyrillic letters
+  const std::string lettersInUtf16 = "FFFE 1F04 4004 3804";
+  for (bool fromFile : {false, true}) {
+    SCOPED_TRACE(fromFile ? "read from a file" : "made new");
+    auto frame = [fromFile, this](uint8_t category, uint8_t kind, const std::string& body) {
+      return fromFile ? ReadCategory(category, kind, Bytes(body)) : Make(category, kind);
+    };
+    auto title = frame(fcText, fiTIT2, "\0Old"s), album = frame(fcText, fiTALB, "\0Old"s);
+    title->SetTextString(letters);
+    album->SetTextString("Album");
+    EXPECT_EQ(EncodedBody(*title), Hex("01" + lettersInUtf16));
+    EXPECT_EQ(EncodedBody(*album), Bytes("\0Album"s));
+    auto track = frame(fcTrack, fiTRCK, "\0" "1"s);
+    track->SetTrackNumber("3");
+    track->SetTrackTotal("12");
+    EXPECT_EQ(EncodedBody(*track), Bytes("\0" "3/12"s));
+    auto date = frame(fcDate, fiTDRC, "\0" "1999"s);
+    date->SetYear("2004");
+    date->SetMonth("05");
+    EXPECT_EQ(EncodedBody(*date), Bytes("\0" "2004-05"s));
+    auto genre = frame(fcGenre, fiTCON, "\0Pop"s);
+    genre->SetGenreIndex(17);
+    EXPECT_EQ(EncodedBody(*genre), Bytes("\0Rock"s));
+    auto comment = frame(fcComment, fiCOMM, "\0rusd\0old"s);
+    comment->SetLanguageString("rus");
+    comment->SetDescriptionString("d");
+    comment->SetTextString(letters);
+    const TBytes body = EncodedBody(*comment);
+    EXPECT_EQ(body, Hex("01 727573 FFFE 6400 0000" + lettersInUtf16));
+    EXPECT_EQ(ReadCategory(fcComment, fiCOMM, body)->GetTextString(), letters);  // read back
+  }
+}
+
 TEST_F(FrameCategories, EncodingFollowsTheLocale) {
   TShownErrors errors;
   TCharsetScope russian(204);

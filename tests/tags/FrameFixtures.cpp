@@ -4,6 +4,7 @@
 #include "tags/ID3v2Frame.h"
 #include "tags/ID3v2FrameBody.h"
 
+#include "base/Locale.h"
 #include "base/StrUtils.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,35 @@ std::string FrameList(const TFrameListManager& frames) {
   }
   return list;
 }
+
+namespace {
+
+constexpr unsigned char kFirstLetter = 0xC0;
+constexpr char16_t kFirstCyrillic = 0x0410, kLastCyrillic = 0x044F;
+
+std::u16string CyrillicToWide(const std::string& text) {
+  std::u16string wide;
+  for (unsigned char c : text)
+    wide += c >= kFirstLetter ? static_cast<char16_t>(kFirstCyrillic + (c - kFirstLetter))
+                              : AnsiToWide(std::string(1, static_cast<char>(c)))[0];
+  return wide;
+}
+
+std::string CyrillicToAnsi(const std::u16string& wide) {
+  std::string ansi;
+  for (char16_t unit : wide) {
+    const char below = WideToAnsi(std::u16string(1, unit))[0];
+    ansi += unit >= kFirstCyrillic && unit <= kLastCyrillic
+                ? static_cast<char>(kFirstLetter + (unit - kFirstCyrillic))
+                : static_cast<unsigned char>(below) >= kFirstLetter ? '?' : below;
+  }
+  return ansi;
+}
+
+}  // namespace
+
+TCyrillicCodePage::TCyrillicCodePage()
+    : FPrevious(SetAnsiCodePage({CyrillicToWide, CyrillicToAnsi})) {}
 
 std::string Deflated(const std::string& data) {
   uLongf size = compressBound(static_cast<uLong>(data.size()));

@@ -45,6 +45,19 @@ private:
   TCharsetSource FPrevious;
 };
 
+// While it lives, the tag library's ANSI code page stands in for code page 1251 as far as
+// the tests need it: its letters А..я at 0xC0..0xFF, the bytes below as in code page 1252.
+class TCyrillicCodePage {
+public:
+  TCyrillicCodePage();
+  ~TCyrillicCodePage() { SetAnsiCodePage(FPrevious); }
+  TCyrillicCodePage(const TCyrillicCodePage&) = delete;
+  TCyrillicCodePage& operator=(const TCyrillicCodePage&) = delete;
+
+private:
+  TAnsiCodePage FPrevious;
+};
+
 // While it lives, collects the errors the tag library shows.
 class TShownErrors {
 public:

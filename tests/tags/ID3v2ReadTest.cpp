@@ -1,5 +1,6 @@
 // Reading ID3v2.3 and 2.4 tags: header, extended header, frame sizes and flags,
 // unsynchronisation, and where the frames end.
+#include "Deadline.h"
 #include "FrameFixtures.h"
 #include "TagFixtures.h"
 
@@ -320,6 +321,21 @@ TEST(ID3v2Read, CompressedFramesInflateOnlyWithinTheBoundsOfAFrameAndATag) {
   ASSERT_TRUE(manyTag.ReadTag());
   EXPECT_EQ(manyTag.GetFrameList().GetCount(), fitting);
   EXPECT_EQ(manyTag.GetKeptData().Frames.size(), 1u);
+}
+
+TEST(ID3v2Read, AGenreOfAMegabyteOfParenthesesIsReadAndSavedInOnePass) {
+  // A kilobyte of compressed data in a file: one pass over the rest of the text for each
+  // parenthesis took minutes, on reading and again on saving.
+  const TDeadline deadline(std::chrono::seconds(20), "a genre of a megabyte of parentheses");
+  const std::string genre = Deflated(TextBody(std::string(1 << 20, '(')));
+  TListedFile file(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TCON", genre, 0, 0x08) +
+                                           Text(4, "TIT2", "Title")) +
+                   kAudio);
+  ProbeTags(file.Info);
+  TMp3ID3v2 tag(file.Info, false);
+  ASSERT_TRUE(tag.ReadTag());
+  EXPECT_EQ(FrameList(tag.GetFrameList()), "TCON{genre=255 | text=} " + kTitle);
+  EXPECT_TRUE(tag.WriteTag(file.Info));
 }
 
 TEST(ID3v2FrameData, InflateStaysWithinItsBounds) {

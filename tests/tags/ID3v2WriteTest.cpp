@@ -147,6 +147,26 @@ TEST_F(ID3v2Write, ID3v22TagIsSavedAsID3v24KeepingEveryFrameWithAnID3v24Form) {
   EXPECT_TRUE(file->Info.ID3v2->GetDroppedFrames().empty());  // the save left it out
 }
 
+TEST_F(ID3v2Write, ID3v22TextsAreSavedWithoutTheirTerminators) {
+  // ID3v2.2 ignores what follows a text's terminator; in ID3v2.4 a zero byte starts one
+  // more value. The terminator goes with what follows it, in 8-bit text and UTF-16,
+  // behind a description too.
+  auto file = Open(ID3v2TagBytes(2, 0, ID3v22FrameBytes("TT2", TextBody("Title\0"s)) +
+                                           ID3v22FrameBytes("TP1", "\x01\xFF\xFE" "A\0\0\0"s) +
+                                           ID3v22FrameBytes("TCO", TextBody("(17)\0Rock"s)) +
+                                           ID3v22FrameBytes("COM", "\0eng\0" "1\0"s) +
+                                           ID3v22FrameBytes("ULT", "\x01XXX\0\0\xFF\xFE" "a\0\0\0"s) +
+                                           ID3v22FrameBytes("TXX", "\0mood\0calm\0"s)) +
+                   kAudio);
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TIT2|\0\0|\0Title"s,  // the marks unsynchronised:
+                                      "TPE1|\0\x02|\x01\xFF\0\xFE" "A\0"s,
+                                      "TCON|\0\0|\0(17)"s, "COMM|\0\0|\0eng\0" "1"s,
+                                      "TALB|\0\0|\0New"s, "USLT|\0\x02|\x01XXX\0\0\xFF\0\xFE" "a\0"s,
+                                      "TXXX|\0\0|\0mood\0calm"s}));
+}
+
 TEST_F(ID3v2Write, UnsynchronisedFramesCarryTheirOwnFlag) {
   auto file = Open(kAudio);
   Frame(*file, fiTIT2).SetText(Bytes("plain"));
@@ -295,6 +315,35 @@ TEST_F(ID3v2Write, FramesTheUserDidNotChangeAreWrittenAsTheyWereRead) {
   EXPECT_EQ(written[5], "TXXX|\0\0|\0d\0one\r\ntwo"s);
 }
 
+TEST_F(ID3v2Write, ATextThatDoesNotDecodeIsReportedOnReadingOnly) {
+  // One byte of UTF-16 text: reading tells the user once; saves keep the frame's bytes
+  // without reading its body again.
+  TShownErrors errors;
+  auto file = Open(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x01" "A"s) +
+                                           Text("TALB", "Old")) +
+                   kAudio);
+  EXPECT_EQ(errors.Texts, std::vector<std::string>{"Negative length not allowed!"});
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TIT2|\0\0|\x01" "A"s, "TALB|\0\0|\0New"s}));
+  EXPECT_EQ(errors.Texts.size(), 1u);
+}
+
+TEST_F(ID3v2Write, ADateThatIsNoYearKeepsItsTextWhenAnotherFieldIsSaved) {
+  // Too short for a year, and letters: the frames keep their bytes, and after the saves
+  // still read as they were read, not as the "1900" an empty year is written as.
+  for (const std::string date : {"abc", "Unknown", "2004-05-06T07:08"}) {
+    SCOPED_TRACE(date);
+    auto file = Open(ID3v2TagBytes(4, 0, Text("TDRC", date) + Text("TALB", "Old")) + kAudio);
+    TMp3ID3v2FrameCatBase& year = Frame(*file, fiTDRC);
+    const std::string fields = Summary(year);
+    Frame(*file, fiTALB).SetText(Bytes("New"));
+    EXPECT_EQ(RawFrames(SaveTwice(*file)),
+              (std::vector<std::string>{"TDRC|\0\0|\0"s + date, "TALB|\0\0|\0New"s}));
+    EXPECT_EQ(Summary(year), fields);
+  }
+}
+
 TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
   const std::string priv = "owner@example\0\x01\x02\xFF\xE0"s, ufid = "http://ids\0" "1234"s;
   auto file = Open(ID3v2TagBytes(
@@ -319,6 +368,21 @@ TEST_F(ID3v2Write, FramesTheProgramDoesNotEditAreWrittenBack) {
                   kAudio);
   EXPECT_EQ(RawFrames(Save(*old)),
             (std::vector<std::string>{"TIT2|\0\0|\0Title"s, "PRIV|\0\0|me\0data"s}));
+}
+
+TEST_F(ID3v2Write, AnAlmostEmptyFrameGivesWayToTheFrameOfItsKindTheSaveWrites) {
+  // Bodies too short for a field stay out of the frame list, so a title and a comment
+  // set are frames of their own: the almost empty title and comment go, the almost
+  // empty TPE2, of a kind the save does not write, stays.
+  auto file = Open(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", "\x01"s) +
+                                           ID3v2FrameBytes(4, "COMM", "\0eng\0"s) +
+                                           ID3v2FrameBytes(4, "TPE2", "\0"s) + Text("TALB", "Old")) +
+                   kAudio);
+  Frame(*file, fiTIT2).SetText(Bytes("New"));
+  Frame(*file, fiCOMM).SetText(Bytes("c"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TALB|\0\0|\0Old"s, "TIT2|\0\0|\0New"s,
+                                      "COMM|\0\0|\0\0\0\0\0" "c"s, "TPE2|\0\0|\0"s}));
 }
 
 TEST_F(ID3v2Write, FramesThatDoNotDecodeAreWrittenBackAsTheyLie) {

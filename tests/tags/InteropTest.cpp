@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -150,6 +151,16 @@ for version in (3, 4):
         flags, body = change(version, data[5], data[10:end])
         open(path, "wb").write(data[:5] + bytes([flags]) + syncsafe(len(body)) + body + data[end:])
         print(os.path.basename(path))
+)py";
+
+// Prints each frame named (by mutagen's hash key) of a file's tag as its key, encoding
+// and the code points of its text: path, keys.
+const char* const kMutagenCharacters = R"py(
+import sys, mutagen.id3
+tags = mutagen.id3.ID3(sys.argv[1])
+for key in sys.argv[2:]:
+    frame = tags[key]
+    print(key, int(frame.encoding), " ".join("%04X" % ord(c) for c in frame.text[0]))
 )py";
 
 std::string Quoted(const std::string& arg) {
@@ -436,7 +447,7 @@ TEST_F(Interop, TagsWeWriteReadAsWeWroteThem) {
   TValues v1 = ReadByMutagen({"ours-v1.mp3"})["ours-v1.mp3"];
   EXPECT_EQ(v1["TIT2"] + "|" + v1["TRCK"] + "|" + v1["TCON"] + "|" + v1["COMM:ID3v1 Comment:eng"],
             "Our Title \\xC9|9|Pop|ID3v1 Comment|eng|" + std::string(28, 'c'));
-  // ID3v2.4 frames in 8-bit text, and in UTF-16 where the locale asks for Unicode.
+  // ID3v2.4 frames in 8-bit text, whatever the character set of the locale.
   const TValues expected = {
       {"TIT2", "Caf\\xE9 Title"},
       {"COMM:note:eng", "note|eng|first\\x0Asecond"}, {"TXXX:MOOD", "MOOD|calm"},
@@ -482,6 +493,39 @@ TEST_F(Interop, TagsWeWriteReadAsWeWroteThem) {
     FFolder->WriteFile("ours.mp3", written);
     TValues theirs = ReadByMutagen({"ours.mp3"})["ours.mp3"];
     for (const auto& [key, value] : expected) EXPECT_EQ(theirs[key], value) << key;
+  }
+}
+
+TEST_F(Interop, TypedTextReachesMutagenAsTheCharactersTyped) {
+  // The typographic characters of code page 1252, and the letters of code page 1251 on a
+  // system that has it, go as UTF-16; text of ISO-8859-1 characters as 8-bit text.
+  struct TCase {
+    std::string Title, Album, Expected;
+  } cases[] = {{"\x80 \x93q\x94\x85", "Caf\xE9",
+                "TIT2 1 20AC 0020 201C 0071 201D 2026\nTALB 0 0043 0061 0066 00E9\n"
+                "COMM:d:eng 1 20AC 0020 201C 0071 201D 2026\n"},
+               {"\xCF\xF0\xE8", "Album 1",
+                "TIT2 1 041F 0440 0438\nTALB 0 0041 006C 0062 0075 006D 0020 0031\n"
+                "COMM:d:eng 1 041F 0440 0438\n"}};
+  for (int cyrillic = 0; cyrillic < 2; ++cyrillic) {
+    SCOPED_TRACE(cyrillic ? "code page 1251" : "code page 1252");
+    std::optional<TCyrillicCodePage> codePage;
+    if (cyrillic) codePage.emplace();
+    const TCase& c = cases[cyrillic];
+    TListedFile file(*FAudio);
+    TMp3ID3v2 tag(file.Info, true);
+    TFrameListManager& frames = tag.GetFrameList();
+    TFrameSubListManager& primary = frames.GetPrimarySubList();
+    primary.GetFrameCategory(frames.NewFrame(fiTIT2)).SetTextString(c.Title);
+    primary.GetFrameCategory(frames.NewFrame(fiTALB)).SetTextString(c.Album);
+    TMp3ID3v2FrameCatBase& comment = primary.GetFrameCategory(frames.NewFrame(fiCOMM));
+    comment.SetLanguageString("eng");
+    comment.SetDescriptionString("d");
+    comment.SetTextString(c.Title);
+    ASSERT_TRUE(tag.WriteTag(file.Info));
+    FFolder->WriteFile("typed.mp3", file.Contents());
+    EXPECT_EQ(Run(PythonCommand(kMutagenCharacters, {Path("typed.mp3"), "TIT2", "TALB", "COMM:d:eng"})),
+              c.Expected);
   }
 }
 
