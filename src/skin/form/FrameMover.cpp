@@ -13,6 +13,7 @@ TRect TspFrameMover::Moving(const TRect& Proposed, bool StayPut, bool Magnetic, 
 
 void TspFrameMover::LoopStarted() {
   FInSizeMove = true;
+  ++FLoopsBegun;
   BOOL fullDrag = FALSE;
   SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
   FFullWindowDrag = fullDrag != FALSE;

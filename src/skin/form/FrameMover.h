@@ -22,6 +22,9 @@ public:
   void LoopStarted();
   void LoopEnded() { FInSizeMove = false; }
   bool InSizeMove() const { return FInSizeMove; }
+  // How many loops have begun: a press on the frame whose handling ran one was taken by
+  // it, together with its release.
+  unsigned LoopsBegun() const { return FLoopsBegun; }
   // The loop sizes the window as it goes: the frame follows each step.
   bool FullWindowSizing() const { return FInSizeMove && FFullWindowDrag; }
 
@@ -36,6 +39,7 @@ private:
   TCustomForm& FForm;
   TspMagneticEdges FMagnetic;
   bool FInSizeMove = false;
+  unsigned FLoopsBegun = 0;
   bool FFullWindowDrag = false;
   bool FDragging = false;
   TPoint FDragPoint;
