@@ -123,6 +123,10 @@ def click(point, button=1):
     xdotool("mousemove", point[0], point[1], "click", button)
 
 
+def double_click(point):
+    xdotool("mousemove", point[0], point[1], "click", "--repeat", 2, "--delay", 60, 1)
+
+
 def drag(start, end, followed):
     """Presses the left button at start, moves to end and releases the button there, each
     step once followed(point) says the program has taken the move (a move it missed is
@@ -485,6 +489,24 @@ class RealInput(unittest.TestCase):
         self.assertEqual(main.size(), (DEFAULT_SIZE[0], DEFAULT_SIZE[1] + 12))
         self.assert_no_press_left(main, "top border")
         save_picture("after-frame-drags", main)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_a_double_click_in_the_client_area_below_a_caption_button_runs_nothing(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        # After a move (the frame stops following the pointer), on the tag editor's own
+        # client area right of its panels: in the frame's coordinates the close button
+        # lies there.
+        editor = self.drag_frame(editor, (300, 13), (-40, 0), EDITOR_CAPTION)
+        double_click(editor.point(-6, 40))
+        self.assert_nothing_opens_and_the_window_stays(editor, EDITOR_CAPTION, "the double-click")
+        click(editor.point(752, 531))  # Close
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
         self.rest_pointer_on(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())

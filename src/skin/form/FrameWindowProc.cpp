@@ -492,13 +492,18 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       return;
     }
     case WM_LBUTTONDBLCLK: {
+      // The objects of a frame outside the client area are none of a client double-click's
+      // business.
+      if (nc) return;
       FObjects.ObjectsMouseDown(mbLeft, client.X, client.Y);
       FObjects.ObjectsDblClick();
       // A double-click on the caption of a frame drawn in the client area.
-      if (!nc && OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      if (OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
       return;
     }
-    case WM_RBUTTONDBLCLK: FObjects.ObjectsMouseDown(mbRight, client.X, client.Y); return;
+    case WM_RBUTTONDBLCLK:
+      if (!nc) FObjects.ObjectsMouseDown(mbRight, client.X, client.Y);
+      return;
     default: return;
   }
 }

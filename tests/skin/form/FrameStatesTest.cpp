@@ -1,8 +1,8 @@
 // The frame's own window states carried out on a window: bounds through the work area,
 // the status bar's grip, minimized slots, roll-ups, caption double-clicks, the first
 // show, the fade-in, the size messages the form sees, drags by the frame in the
-// system's move and size loop, and controls freed while a client-area frame holds them
-// for its areas or its roll-up.
+// system's move and size loop, client-area double-clicks, and controls freed while a
+// client-area frame holds them for its areas or its roll-up.
 #include "FrameTestKit.h"
 
 #include "skin/form/SkinButtonObjects.h"
@@ -153,8 +153,9 @@ TEST(FrameStates, ACaptionDoubleClickMaximizesRestoresOrRollsUp) {
   EXPECT_EQ(window.Form()->Height(), 25);  // the default caption and borders
 }
 
-// After a drag by the frame no caption button is pressed or runs its command and no menu
-// opens: without a skin and with the program's.
+// After a drag by the frame, and after a double-click in the client area, no caption
+// button is pressed or runs its command and no menu opens: without a skin and with the
+// program's.
 class FrameInput : public testing::TestWithParam<std::string> {
 protected:
   FrameInput() {
@@ -203,6 +204,22 @@ TEST_P(FrameInput, ADragByTheCaptionOrTheTopBorderLeavesNothingPressed) {
   TRect taller = Window.Form()->BoundsRect();
   taller.Top -= close.Y - top.Y;
   drag(top, {0, top.Y - close.Y}, taller);
+}
+
+TEST_P(FrameInput, ADoubleClickInTheClientAreaLeavesTheCaptionButtonsAlone) {
+  // The frame's mouse timer stops after a move or a size change.
+  SendMessageA(Form, WM_ENTERSIZEMOVE, 0, 0);
+  SendMessageA(Form, WM_EXITSIZEMOVE, 0, 0);
+  const TRect bounds = Window.Form()->BoundsRect();
+  for (const TspStdButtonCommand command : {cmminimize, cmmaximize, cmclose, cmsysmenu}) {
+    // The client point with the button's frame coordinates: just below the caption.
+    const LPARAM at = PointToLParam(ButtonCentre(command));
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+      PostMessageA(Form, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    PumpFor(0);
+    ExpectNothingPressed();
+    EXPECT_EQ(Window.Form()->BoundsRect(), bounds);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(SkinOrNone, FrameInput, testing::Values("", "slate"),
