@@ -15,7 +15,8 @@ public:
   void StickHere();
   // A size change frees every edge.
   void ReleaseEdges() { FMagnetic.Release(); }
-  // WM_MOVING: the rectangle the window takes for the proposed one.
+  // WM_MOVING: the rectangle the window takes for the proposed one (both on the screen,
+  // as Area is).
   TRect Moving(const TRect& Proposed, bool StayPut, bool Magnetic, int32_t Distance, const TRect& Area);
 
   // The system's size and move loop.
@@ -32,7 +33,8 @@ public:
   void BeginDrag(int X, int Y);
   void EndDrag() { FDragging = false; }
   bool Dragging() const { return FDragging; }
-  // The window follows the cursor; with Magnetic its edges stick within Distance of Area's.
+  // The window follows the cursor; with Magnetic its edges stick within Distance of
+  // Area's, a screen rectangle.
   void DragTo(TPoint Cursor, bool Magnetic, int32_t Distance, const TRect& Area);
 
 private:
