@@ -123,6 +123,10 @@ def click(point, button=1):
     xdotool("mousemove", point[0], point[1], "click", button)
 
 
+def double_click(point):
+    xdotool("mousemove", point[0], point[1], "click", "--repeat", 2, "--delay", 60, 1)
+
+
 def drag(start, end, followed):
     """Presses the left button at start, moves to end and releases the button there, each
     step once followed(point) says the program has taken the move (a move it missed is
@@ -352,6 +356,41 @@ class RealInput(unittest.TestCase):
         return act_until(lambda: click(main.point(-51, 13)),  # the caption's maximize button
                          lambda: (w := self.main()).width > main.width and w.x <= 0 and w, "the maximized window")
 
+    def drag_frame(self, window, at, by, caption=MAIN_CAPTION):
+        """Drags a window's frame from point at (given from its top-left corner) by (dx, dy):
+        by the caption it moves, by the top border its top edge goes; the window after,
+        which must have followed to the end."""
+        start = window.point(*at)
+        end = (start[0] + by[0], start[1] + by[1])
+        now = lambda: wait_until(lambda: window_named(caption), "the window " + caption)
+        followed = lambda point: (w := now()).x == window.x + point[0] - start[0] and \
+            w.y == window.y + point[1] - start[1]
+        self.assertTrue(drag(start, end, followed), "the window did not follow the drag")
+        return now()
+
+    def assert_no_press_left(self, main, name):
+        """After a drag by the frame: nothing opens; a click on a panel lands on the control
+        under it (a check box there is ticked or cleared, which shows once the pointer has
+        left it), and Down, Return then open nothing: the window keeps its place, size and
+        state."""
+        self.assertIsNone(poll(lambda: popups(), 1.0), "a menu opened after the drag by the " + name)
+        check_box = (26, main.height - 139, 14, 14)  # "Multiple" on the rename panel
+        before = picture_bytes(main, check_box)
+        click(main.point(33, -132))
+        self.rest_pointer_on(main)
+        wait_until(lambda: window_named(MAIN_CAPTION) is None or picture_bytes(main, check_box) != before,
+                   "the click on the panel after the drag by the %s to land there" % name)
+        self.assertIsNotNone(window_named(MAIN_CAPTION), "the click after the drag by the %s closed the window" % name)
+        keys("Down", "Return")
+        self.assert_nothing_opens_and_the_window_stays(main, MAIN_CAPTION, "Down, Return after the drag by the " + name)
+
+    def assert_nothing_opens_and_the_window_stays(self, window, caption, what):
+        """No menu opens for a while, and the window keeps its place, size and state."""
+        kept = lambda: (w := window_named(caption)) is not None and \
+            (w.x, w.y, w.size()) == (window.x, window.y, window.size())
+        self.assertIsNone(poll(lambda: popups() or not kept(), 1.0),
+                          "%s: menus %s, window %s" % (what, popups(), window_named(caption)))
+
     def assert_ended_with_placement(self, size, replaced_from):
         """The program ended with code 0, having written the placement: the settings file was
         replaced (it is written whole to a stand-in) and holds size."""
@@ -435,6 +474,42 @@ class RealInput(unittest.TestCase):
         main = self.resize_by_edges(main, 70, 0)
         run("wine", "wineboot", "--end-session")
         self.assert_ended_with_placement((DEFAULT_SIZE[0] + 70, DEFAULT_SIZE[1]), written)
+
+    # Drags by the frame: the system's move and size loop takes the press that starts it.
+
+    def test_drags_by_the_caption_both_ways_and_the_top_border_press_no_caption_button(self):
+        main = self.start()
+        # Each press point lies, in the window that the drag moved or sized, on a caption
+        # button: the system-menu button, the close button, the close button again.
+        main = self.drag_frame(main, (300, 13), (283, 0))
+        self.assert_no_press_left(main, "caption to the right")
+        main = self.drag_frame(main, (main.width - 150, 13), (-130, 0))
+        self.assert_no_press_left(main, "caption to the left")
+        main = self.drag_frame(main, (main.width - 20, 1), (0, -12))
+        self.assertEqual(main.size(), (DEFAULT_SIZE[0], DEFAULT_SIZE[1] + 12))
+        self.assert_no_press_left(main, "top border")
+        save_picture("after-frame-drags", main)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_a_double_click_in_the_client_area_below_a_caption_button_runs_nothing(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        # After a move (the frame stops following the pointer), on the tag editor's own
+        # client area right of its panels: in the frame's coordinates the close button
+        # lies there.
+        editor = self.drag_frame(editor, (300, 13), (-40, 0), EDITOR_CAPTION)
+        double_click(editor.point(-6, 40))
+        self.assert_nothing_opens_and_the_window_stays(editor, EDITOR_CAPTION, "the double-click")
+        click(editor.point(752, 531))  # Close
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
 
     # Keys and typing.
 

@@ -394,7 +394,7 @@ private:
   // The minimized window's place: the first free slot from the bottom-left corner.
   void PlaceMinimized();
   std::vector<TPoint> MinimizedSlotsTaken();
-  // The edges a window sticks to: the work area, an MDI child's client window.
+  // The edges a window sticks to, on the screen: the work area, an MDI child's client window.
   TRect MagneticArea();
   void ClientFrameRollUp();
   void ClientFrameUnroll();

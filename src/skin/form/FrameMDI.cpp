@@ -137,6 +137,15 @@ TRect TspFrameMDILink::ClientRect() {
   return FromRECT(r);
 }
 
+TRect TspFrameMDILink::ClientScreenRect() {
+  TCustomForm* main = MDIMainForm();
+  RECT r{};
+  if (main == nullptr || main->ClientHandle() == nullptr) return FromRECT(r);
+  GetClientRect(main->ClientHandle(), &r);
+  MapWindowPoints(main->ClientHandle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return FromRECT(r);
+}
+
 void TspFrameMDILink::FitMaximizedChildren() {
   TCustomForm* form = FFrame.Form();
   if (form->FormStyle() != fsMDIForm) return;

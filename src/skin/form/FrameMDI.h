@@ -47,8 +47,10 @@ public:
   static void NotifyMain(UINT Msg);
   // A child that goes (or whose frame goes) leaves the main form's bars and window menu.
   void LeaveMain();
-  // The main form's client window's rectangle, at (0, 0).
+  // The main form's client window's rectangle, at (0, 0): where its children lie.
   static TRect ClientRect();
+  // The same where it shows on the screen.
+  static TRect ClientScreenRect();
 
   void Notification(TComponent* AComponent);
 

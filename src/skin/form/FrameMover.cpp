@@ -13,6 +13,7 @@ TRect TspFrameMover::Moving(const TRect& Proposed, bool StayPut, bool Magnetic, 
 
 void TspFrameMover::LoopStarted() {
   FInSizeMove = true;
+  ++FLoopsBegun;
   BOOL fullDrag = FALSE;
   SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
   FFullWindowDrag = fullDrag != FALSE;
@@ -23,10 +24,24 @@ void TspFrameMover::BeginDrag(int X, int Y) {
   FDragPoint = FForm.ClientToScreen({X, Y});
 }
 
+namespace {
+
+// Where a window's coordinates have their origin on the screen: its parent's client
+// origin for a child window, (0, 0) for any other.
+TPoint BoundsOrigin(HWND Window) {
+  POINT origin{0, 0};
+  if ((GetWindowLongA(Window, GWL_STYLE) & WS_CHILD) != 0) MapWindowPoints(GetParent(Window), nullptr, &origin, 1);
+  return {origin.x, origin.y};
+}
+
+}  // namespace
+
 void TspFrameMover::DragTo(TPoint Cursor, bool Magnetic, int32_t Distance, const TRect& Area) {
-  int x = FForm.Left() + Cursor.X - FDragPoint.X;
-  int y = FForm.Top() + Cursor.Y - FDragPoint.Y;
+  // The edges stick on the screen, where the cursor is.
+  const TPoint origin = BoundsOrigin(FForm.Handle());
+  int x = origin.X + FForm.Left() + Cursor.X - FDragPoint.X;
+  int y = origin.Y + FForm.Top() + Cursor.Y - FDragPoint.Y;
   if (Magnetic) FMagnetic.MagneticMove(x, y, FForm.Width(), FForm.Height(), Distance, Area, Cursor);
   FDragPoint = Cursor;
-  FForm.SetBounds(x, y, FForm.Width(), FForm.Height());
+  FForm.SetBounds(x - origin.X, y - origin.Y, FForm.Width(), FForm.Height());
 }

@@ -15,13 +15,17 @@ public:
   void StickHere();
   // A size change frees every edge.
   void ReleaseEdges() { FMagnetic.Release(); }
-  // WM_MOVING: the rectangle the window takes for the proposed one.
+  // WM_MOVING: the rectangle the window takes for the proposed one (both on the screen,
+  // as Area is).
   TRect Moving(const TRect& Proposed, bool StayPut, bool Magnetic, int32_t Distance, const TRect& Area);
 
   // The system's size and move loop.
   void LoopStarted();
   void LoopEnded() { FInSizeMove = false; }
   bool InSizeMove() const { return FInSizeMove; }
+  // How many loops have begun: a press on the frame whose handling ran one was taken by
+  // it, together with its release.
+  unsigned LoopsBegun() const { return FLoopsBegun; }
   // The loop sizes the window as it goes: the frame follows each step.
   bool FullWindowSizing() const { return FInSizeMove && FFullWindowDrag; }
 
@@ -29,13 +33,15 @@ public:
   void BeginDrag(int X, int Y);
   void EndDrag() { FDragging = false; }
   bool Dragging() const { return FDragging; }
-  // The window follows the cursor; with Magnetic its edges stick within Distance of Area's.
+  // The window follows the cursor; with Magnetic its edges stick within Distance of
+  // Area's, a screen rectangle.
   void DragTo(TPoint Cursor, bool Magnetic, int32_t Distance, const TRect& Area);
 
 private:
   TCustomForm& FForm;
   TspMagneticEdges FMagnetic;
   bool FInSizeMove = false;
+  unsigned FLoopsBegun = 0;
   bool FFullWindowDrag = false;
   bool FDragging = false;
   TPoint FDragPoint;

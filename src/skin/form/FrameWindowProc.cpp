@@ -50,8 +50,12 @@ void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
   }
   // A handler of the form's may free the form, and this component with it.
   const TspFreeWatch self(this);
+  // A press on the caption or a border runs the system's move or size loop inside the
+  // form's procedure; the loop takes the press and its release, so the objects get
+  // neither (they would see the press where the moved window now has a button).
+  const unsigned loops = FMover.LoopsBegun();
   if (!HandleMessage(Message)) CallOldWindowProc(Message);
-  if (!self.Gone()) MouseAfterDefault(Message);
+  if (!self.Gone() && FMover.LoopsBegun() == loops) MouseAfterDefault(Message);
 }
 
 void TspDynamicSkinForm::CallOldWindowProc(TMessage& Message) {
@@ -351,8 +355,8 @@ void TspDynamicSkinForm::EnterSizeMove() {
 }
 
 void TspDynamicSkinForm::ExitSizeMove() {
-  // A sizing loop that no button press on the frame started (the status bar's grip) ends
-  // here too.
+  // Every loop ends here, also one that no press on the frame started (the status bar's
+  // grip).
   FMover.LoopEnded();
   if (!FCore.Options.SupportNCArea || !FSkinnable) return;
   FObjects.MouseTimer()->SetEnabled(false);
@@ -428,11 +432,6 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
     case WM_NCRBUTTONDBLCLK:
     case WM_NCLBUTTONDBLCLK: {
       if (!frame) return;
-      // A move or size loop ran inside the system's handling of the press.
-      if (Message.Msg == WM_NCLBUTTONDOWN && FMover.InSizeMove()) {
-        FMover.LoopEnded();
-        return;
-      }
       const TPoint p = ScreenToFramePoint(screen);
       const bool left = Message.Msg == WM_NCLBUTTONDOWN || Message.Msg == WM_NCLBUTTONDBLCLK;
       TestActive(p.X, p.Y, true);
@@ -493,13 +492,18 @@ void TspDynamicSkinForm::MouseAfterDefault(const TMessage& Message) {
       return;
     }
     case WM_LBUTTONDBLCLK: {
+      // The objects of a frame outside the client area are none of a client double-click's
+      // business.
+      if (nc) return;
       FObjects.ObjectsMouseDown(mbLeft, client.X, client.Y);
       FObjects.ObjectsDblClick();
       // A double-click on the caption of a frame drawn in the client area.
-      if (!nc && OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
+      if (OverCaptionObject(FObjects.ObjectPlaces(), client, false, FCore.State.RollUpState)) CaptionDoubleClick();
       return;
     }
-    case WM_RBUTTONDBLCLK: FObjects.ObjectsMouseDown(mbRight, client.X, client.Y); return;
+    case WM_RBUTTONDBLCLK:
+      if (!nc) FObjects.ObjectsMouseDown(mbRight, client.X, client.Y);
+      return;
     default: return;
   }
 }

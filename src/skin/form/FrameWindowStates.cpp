@@ -225,8 +225,8 @@ void TspDynamicSkinForm::Moving(TMessage& Message) {
 }
 
 TRect TspDynamicSkinForm::MagneticArea() {
-  // A child moves in its parent's client coordinates, so do the edges it sticks to.
-  return FCore.Options.MDIChild ? TspFrameMDILink::ClientRect() : MonitorAreas().WorkArea;
+  // In screen coordinates, as the system moves a window, a child too.
+  return FCore.Options.MDIChild ? TspFrameMDILink::ClientScreenRect() : MonitorAreas().WorkArea;
 }
 
 bool TspDynamicSkinForm::MinSizeFits(TSize Size) const {

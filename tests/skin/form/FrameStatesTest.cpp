@@ -1,8 +1,13 @@
 // The frame's own window states carried out on a window: bounds through the work area,
 // the status bar's grip, minimized slots, roll-ups, caption double-clicks, the first
-// show, the fade-in, the size messages the form sees, and controls freed while a
+// show, the fade-in, the size messages the form sees, drags by the frame in the
+// system's move and size loop, client-area double-clicks, and controls freed while a
 // client-area frame holds them for its areas or its roll-up.
 #include "FrameTestKit.h"
+
+#include "skin/form/SkinButtonObjects.h"
+
+#include "skin/menus/SkinMenu.h"
 
 #include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -147,6 +152,80 @@ TEST(FrameStates, ACaptionDoubleClickMaximizesRestoresOrRollsUp) {
   EXPECT_TRUE(window.Frame()->RollUpState());
   EXPECT_EQ(window.Form()->Height(), 25);  // the default caption and borders
 }
+
+// After a drag by the frame, and after a double-click in the client area, no caption
+// button is pressed or runs its command and no menu opens: without a skin and with the
+// program's.
+class FrameInput : public testing::TestWithParam<std::string> {
+protected:
+  FrameInput() {
+    if (!GetParam().empty()) Window.Load(GetParam());
+    Window.Show();
+    Form = Window.Form()->Handle();
+  }
+  TPoint ButtonCentre(TspStdButtonCommand Command) const {
+    const TspActiveSkinObject* button = Frame->StdButtonObject(Command);
+    return button != nullptr ? Centre(button->ObjectRect) : TPoint{};
+  }
+  void ExpectNothingPressed() const {
+    EXPECT_EQ(Frame->CapturedObject(), -1);
+    EXPECT_EQ(GetCapture(), nullptr);
+    for (int i = 0; i < Frame->ObjectCount(); ++i) {
+      if (auto* button = dynamic_cast<TspSkinButtonObject*>(Frame->Objects(i))) {
+        EXPECT_FALSE(button->Down) << button->IDName;
+      }
+    }
+    EXPECT_FALSE(Frame->SkinMenu()->Active());
+    EXPECT_EQ(Frame->WindowState(), TspWindowState::Normal);
+    EXPECT_TRUE(IsWindowVisible(Form));
+  }
+
+  TFrameWindow Window{{100, 100, 700, 500}};
+  TspDynamicSkinForm* Frame = Window.Frame();
+  HWND Form = nullptr;
+};
+
+TEST_P(FrameInput, ADragByTheCaptionOrTheTopBorderLeavesNothingPressed) {
+  // Each press point lies, in the window that the drag moved or sized, on a caption button.
+  const auto drag = [this](TPoint At, TPoint Travel, const TRect& Expected) {
+    const WPARAM hit = static_cast<WPARAM>(Window.HitTest(At));
+    DragByFrame(Form, Window.ScreenPoint(At), hit, Travel);
+    EXPECT_EQ(Window.Form()->BoundsRect(), Expected) << "hit " << hit;
+    ExpectNothingPressed();
+  };
+  const TPoint system = ButtonCentre(cmsysmenu);
+  const TPoint caption{300, system.Y};
+  ASSERT_EQ(Window.HitTest(caption), HTCAPTION);
+  drag(caption, {caption.X - system.X, 0}, OffsetRect(Window.Form()->BoundsRect(), caption.X - system.X, 0));
+  const TPoint close = ButtonCentre(cmclose);
+  drag({close.X - 150, close.Y}, {-150, 0}, OffsetRect(Window.Form()->BoundsRect(), -150, 0));
+  const TPoint top{close.X, 1};
+  ASSERT_EQ(Window.HitTest(top), HTTOP);
+  TRect taller = Window.Form()->BoundsRect();
+  taller.Top -= close.Y - top.Y;
+  drag(top, {0, top.Y - close.Y}, taller);
+}
+
+TEST_P(FrameInput, ADoubleClickInTheClientAreaLeavesTheCaptionButtonsAlone) {
+  // The frame's mouse timer stops after a move or a size change.
+  SendMessageA(Form, WM_ENTERSIZEMOVE, 0, 0);
+  SendMessageA(Form, WM_EXITSIZEMOVE, 0, 0);
+  const TRect bounds = Window.Form()->BoundsRect();
+  for (const TspStdButtonCommand command : {cmminimize, cmmaximize, cmclose, cmsysmenu}) {
+    // The client point with the button's frame coordinates: just below the caption.
+    const LPARAM at = PointToLParam(ButtonCentre(command));
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+      PostMessageA(Form, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    PumpFor(0);
+    ExpectNothingPressed();
+    EXPECT_EQ(Window.Form()->BoundsRect(), bounds);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SkinOrNone, FrameInput, testing::Values("", "slate"),
+                         [](const testing::TestParamInfo<std::string>& Info) {
+                           return Info.param.empty() ? std::string("NoSkin") : Info.param;
+                         });
 
 TEST(FrameStates, AClientAreaFrameIsDraggedOutsideItsObjectsAndEdgesStickToTheWorkArea) {
   static TPoint cursor;

@@ -103,6 +103,54 @@ void TFrameWindow::PostMouse(UINT Msg, TPoint P) {
   PumpFor(0);
 }
 
+namespace {
+
+// The drag that the system's loop is running.
+struct TFrameDrag {
+  HWND Window = nullptr;
+  TPoint Target;
+  bool Travelled = false;
+};
+TFrameDrag Drag;
+constexpr UINT_PTR DragGuardTimer = 0x7E57;
+
+// Inside the system's move or size loop (the one modal loop while the press is handled).
+// The first pointer move, posted, finds the loop holding the mouse: the pointer goes to
+// the target, and that move reaches the loop whatever window lies there. Once the loop has
+// taken it (or when the guard timer comes), the button comes up.
+LRESULT CALLBACK DriveDragLoop(int Code, WPARAM WParam, LPARAM LParam) {
+  if (Code < 0) return CallNextHookEx(nullptr, Code, WParam, LParam);
+  const MSG& msg = *reinterpret_cast<const MSG*>(LParam);
+  const bool guard = msg.message == WM_TIMER && msg.wParam == DragGuardTimer;
+  if (msg.message == WM_MOUSEMOVE && !Drag.Travelled) {
+    Drag.Travelled = true;
+    SetCursorPos(Drag.Target.X, Drag.Target.Y);
+  } else if (msg.message == WM_MOUSEMOVE || guard) {
+    PostMessageA(Drag.Window, WM_LBUTTONUP, 0, 0);
+  }
+  return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+}  // namespace
+
+void DragByFrame(HWND Window, TPoint Press, WPARAM Hit, TPoint Travel) {
+  POINT was{};
+  GetCursorPos(&was);
+  // The loop starts where the pointer was at the last message taken from the queue.
+  SetCursorPos(Press.X, Press.Y);
+  PostMessageA(Window, WM_NULL, 0, 0);
+  PumpFor(0);
+  Drag = {Window, {Press.X + Travel.X, Press.Y + Travel.Y}, false};
+  PostMessageA(Window, WM_MOUSEMOVE, MK_LBUTTON, 0);
+  HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, DriveDragLoop, nullptr, GetCurrentThreadId());
+  SetTimer(Window, DragGuardTimer, 2000, nullptr);
+  SendMessageA(Window, WM_NCLBUTTONDOWN, Hit, PointToLParam(Press));
+  KillTimer(Window, DragGuardTimer);
+  UnhookWindowsHookEx(hook);
+  SetCursorPos(was.x, was.y);
+  PumpFor(0);
+}
+
 TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName) {
   for (int i = 0; i < Frame->ObjectCount(); ++i)
     if (Frame->Objects(i)->IDName == IDName) return Frame->Objects(i);

@@ -71,6 +71,12 @@ private:
   std::optional<TSeamOverride<TPoint()>> FPointer;
 };
 
+// A left press on Window's frame at screen point Press with hit code Hit, as the system
+// sends it; the move or size loop that the system runs for it takes the pointer's travel
+// by Travel, then the button's release. The real pointer goes there (the frame tests run
+// alone) and comes back after.
+void DragByFrame(HWND Window, TPoint Press, WPARAM Hit, TPoint Travel);
+
 // The frame's object named IDName, as class O; a test failure when there is none.
 TspActiveSkinObject* AnyFrameObject(TspDynamicSkinForm* Frame, const std::string& IDName);
 template <class O = TspActiveSkinObject>

@@ -476,21 +476,46 @@ TEST_F(MDIFrame, TheBarsSystemMenuButtonOpensTheChildsMenuOnThePress) {
 }
 
 TEST_F(MDIFrame, AMovedChildSticksToTheClientsEdges) {
+  // The system moves a child by screen rectangles: the client's edges are where the
+  // client shows on the screen.
   TMDIWindow window("flatcolour");
-  // In the client's coordinates, as the system moves a child: its right edge lies well
-  // inside the work area's.
   const TRect area = window.ClientArea();
-  const auto moved = [](TForm* Child, RECT Proposed) {
+  const auto dragged = [](TForm* Child, int Travel) {
     TMDIWindow::FrameOf(Child)->SetMagnetic(true);
-    SendMessageA(Child->Handle(), WM_ENTERSIZEMOVE, 0, 0);
-    SendMessageA(Child->Handle(), WM_MOVING, 0, reinterpret_cast<LPARAM>(&Proposed));
-    SendMessageA(Child->Handle(), WM_EXITSIZEMOVE, 0, 0);
-    return FromRECT(Proposed);
+    RECT r{};
+    GetWindowRect(Child->Handle(), &r);
+    TPoint caption{(r.left + r.right) / 2, r.top};
+    while (caption.Y < r.bottom &&
+           SendMessageA(Child->Handle(), WM_NCHITTEST, 0, PointToLParam(caption)) != HTCAPTION)
+      ++caption.Y;
+    DragByFrame(Child->Handle(), caption, HTCAPTION, {Travel, 0});
+    return Child->BoundsRect();
   };
-  EXPECT_EQ(moved(window.NewChild("Left", {40, 40, 240, 180}), {5, 40, 205, 180}), Rect(0, 40, 200, 180));
-  EXPECT_EQ(moved(window.NewChild("Right", {40, 40, 240, 180}), {area.Right - 204, 40, area.Right - 4, 180}),
+  EXPECT_EQ(dragged(window.NewChild("Left", {40, 40, 240, 180}), -35), Rect(0, 40, 200, 180));
+  EXPECT_EQ(dragged(window.NewChild("Right", {40, 40, 240, 180}), area.Right - 244),
             Rect(area.Right - 200, 40, area.Right, 180));
-  EXPECT_EQ(moved(window.NewChild("Free", {40, 40, 240, 180}), {60, 50, 260, 190}), Rect(60, 50, 260, 190));
+  EXPECT_EQ(dragged(window.NewChild("Free", {40, 40, 240, 180}), 20), Rect(60, 40, 260, 180));
+}
+
+TEST_F(MDIFrame, AChildWithItsFrameInItsClientAreaIsDraggedToTheClientsEdge) {
+  static TPoint cursor;
+  TSeamOverride<TPoint()> pointer{Seams::CursorPos, [] { return cursor; }};
+  TMDIWindow window("flatcolour");
+  TForm* child = window.NewChild("Drawn", {40, 40, 240, 180});
+  TspDynamicSkinForm* frame = TMDIWindow::FrameOf(child);
+  frame->SetSupportNCArea(false);
+  frame->SetDraggAble(true);
+  frame->SetMagnetic(true);
+  const TRect start = child->BoundsRect();
+  HWND form = child->Handle();
+  const TPoint at{100, 100};  // no object lies there
+  cursor = child->ClientToScreen(at);
+  SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(at));
+  ASSERT_TRUE(frame->Dragging());
+  cursor.X -= start.Left - 5;  // 5 pixels off the client's left edge
+  SendMessageA(form, WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(at));
+  SendMessageA(form, WM_LBUTTONUP, 0, PointToLParam(at));
+  EXPECT_EQ(child->BoundsRect(), OffsetRect(start, -start.Left, 0));
 }
 
 TEST_F(MDIFrame, TabsAreDraggedToNewPlacesAndClosedByTheirButtons) {
