@@ -27,7 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StartReservingWindowDCs();
   int exitCode = 0;
   try {
-    if (IsAlreadyRunning(Application->Handle(), kInstanceName)) return 0;
+    if (CheckSingleInstance(Application->Handle(), kInstanceName)) return 0;
     SetMessagePresenter(&MessageWindow);
     SetConfigFormShower(ShowConfigDialog);
     InstallTagServices();

@@ -296,7 +296,7 @@ void TFormTagEditor::RecolourLabel(TTagField field) {
 }
 
 TColor TFormTagEditor::MarkerColour(bool changed) {
-  return static_cast<TColor>(changed ? TConfigSession::ChangedColor : Session->NormalFontColor);
+  return static_cast<TColor>(changed ? Session->ChangedFontColor : Session->NormalFontColor);
 }
 
 void TFormTagEditor::RecolourLabels() {

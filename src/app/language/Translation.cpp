@@ -11,10 +11,10 @@
 TLanguage* Lang = nullptr;
 
 const std::array<TLangFileInfo, 4> LanguageFiles = {{
-    {lfDE, "DE.lng", "Deutsch"},
-    {lfEN, "EN.lng", "English"},
-    {lfES, "ES.lng", "Espa\xF1ol"},
-    {lfNL, "NL.lng", "Nederlands"},
+    {1, lfDE, "DE.lng", "Deutsch"},
+    {1, lfEN, "EN.lng", "English"},
+    {1, lfES, "ES.lng", "Espa\xF1ol"},
+    {1, lfNL, "NL.lng", "Nederlands"},
 }};
 
 namespace {
@@ -115,7 +115,8 @@ void TLanguage::FindAvailableLanguages() {
   // Exact names only: "de.lng" is not the German file.
   for (int i = 0; i < names.Count(); ++i)
     for (const TLangFileInfo& row : LanguageFiles)
-      if (names.Strings(i) == row.FileName) FSettings.LanguageConfig().LangIDs.push_back(row.LangID);
+      if (row.Available == 1 && names.Strings(i) == row.FileName)
+        FSettings.LanguageConfig().LangIDs.push_back(row.LangID);
 }
 
 void TLanguage::AddString(std::string& field, const std::string& text) {

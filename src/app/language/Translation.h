@@ -27,6 +27,7 @@ using TLangIDs = std::vector<TLangID>;
 
 // One row of the language-file table.
 struct TLangFileInfo {
+  uint8_t Available;  // 1: the row's file counts when it is found (1 in every row)
   TLangID LangID;
   const char* FileName;
   const char* DisplayName;  // code page 1252

@@ -194,9 +194,8 @@ bool TFileRename::SwitchSections() {
 
 void TFileRename::ApplyFormat(int32_t start) {
   const int32_t count = SelectedCount();
-  const TRenameFormatLayout layout = FSettings.RenameFormatLayout();
   RebuildSelectedNames([&](const std::string& name, int32_t row) {
-    return FormatName(name, layout, FSession.AllWordsCaps,
+    return FormatName(name, FSettings, FSession.AllWordsCaps,
                       FormatNumberText(int64_t{start} + row, count));
   });
 }

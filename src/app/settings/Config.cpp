@@ -277,14 +277,7 @@ void TConfigBase::SetRemoveSection(int index, bool flag) {
 
 void TConfigBase::ParseRenameFormat(int index) {
   CheckRange(index, RenameFormats.Count());
-  TRenameFormatLayout layout = ParseNameFormat(RenameFormats.Strings(index));
-  SectionCapsFlags = std::move(layout.SectionCapsFlags);
-  NumberPosition = layout.NumberPosition;
-  PlaceholderCount = layout.PlaceholderCount;
-}
-
-TRenameFormatLayout TConfigBase::RenameFormatLayout() const {
-  return {SectionCapsFlags, NumberPosition, PlaceholderCount};
+  TRenameFormatLayout::operator=(ParseNameFormat(RenameFormats.Strings(index)));
 }
 
 std::string TConfigBase::PlaceholderExample(char letter) {

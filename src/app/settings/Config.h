@@ -52,7 +52,8 @@ struct TProgramPlace {
   static TProgramPlace OfProcess();
 };
 
-class TConfigBase : public TObject, public TLanguageSettings {
+// The settings hold the parse of the selected rename format as their TRenameFormatLayout.
+class TConfigBase : public TObject, public TLanguageSettings, public TRenameFormatLayout {
 public:
   static constexpr int SwitchItemCount = 10;
   static constexpr int RemoveSectionFlagCount = 7;
@@ -75,11 +76,6 @@ public:
   const std::string FileMask = "*";
   const std::string Extension = "mp3";
   const std::string SettingsFileName = "Settings.ini";
-
-  // The parse of the selected rename format (ParseRenameFormat).
-  TBytes SectionCapsFlags;     // per placeholder place: 1 for "<A>"
-  int32_t NumberPosition = 0;  // 1-based position of "<N>", 0 when absent
-  int32_t PlaceholderCount = 0;
 
   TSelectionManager MainSelection;
   TSelectionManager TagEditorSelection;
@@ -144,9 +140,8 @@ public:
   uint8_t RemoveSectionCount() const { return FRemoveSectionCount; }
 
   // Parses rename format index (ERangeError outside RenameFormats) into SectionCapsFlags,
-  // NumberPosition and PlaceholderCount.
+  // NumberPosition and PlaceholderCount (GetSectionCapsFlag reads the flags).
   void ParseRenameFormat(int index);
-  TRenameFormatLayout RenameFormatLayout() const;
   // The example word of a placeholder letter ("Artist" for "A", ...); empty for a letter
   // that is not a placeholder.
   static std::string PlaceholderExample(char letter);

@@ -26,7 +26,7 @@ public:
       : FText(text),
         FSectionCount(sectionCount),
         FLayout(layout),
-        FCaps(allWordsCaps || layout.SectionCapsFlag(section) == 1),
+        FCaps(allWordsCaps || layout.GetSectionCapsFlag(section) == 1),
         FNumberSection(section == layout.NumberPosition),
         FNumberText(numberText) {}
 
@@ -130,9 +130,9 @@ private:
 
 }  // namespace
 
-uint8_t SectionCapsFlagAt(const TBytes& flags, int32_t section) {
-  if (section < 1 || section > static_cast<int64_t>(flags.size())) return 0;
-  return flags[static_cast<size_t>(section) - 1];
+uint8_t TRenameFormatLayout::GetSectionCapsFlag(int32_t section) const {
+  if (section < 1 || section > static_cast<int64_t>(SectionCapsFlags.size())) return 0;
+  return SectionCapsFlags[static_cast<size_t>(section) - 1];
 }
 
 TRenameFormatLayout ParseNameFormat(const std::string& format) {

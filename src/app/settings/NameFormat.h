@@ -10,18 +10,14 @@
 #include <functional>
 #include <string>
 
-// Flag of section 1, 2, ... in a format's section caps flags; 0 outside them.
-uint8_t SectionCapsFlagAt(const TBytes& flags, int32_t section);
-
-// What the engine needs of a format.
+// What the engine needs of a format; the settings hold the one of the selected format.
 struct TRenameFormatLayout {
   TBytes SectionCapsFlags;     // per placeholder place: 1 for "<A>", else 0
   int32_t NumberPosition = 0;  // 1-based place of "<N>", 0 when there is none
   int32_t PlaceholderCount = 0;
 
-  uint8_t SectionCapsFlag(int32_t section) const {
-    return SectionCapsFlagAt(SectionCapsFlags, section);
-  }
+  // The flag of section 1, 2, ...; 0 outside the places.
+  uint8_t GetSectionCapsFlag(int32_t section) const;
 };
 
 TRenameFormatLayout ParseNameFormat(const std::string& format);

@@ -10,4 +10,5 @@ void TConfigSession::LoadFromConfig(const TConfigBase& config, bool shellMenuReg
   CutTillNumber = false;
   DefaultID3v1 = config.DefaultID3v1;
   DefaultID3v2 = config.DefaultID3v2;
+  ChangedFontColor = ChangedColor;
 }

@@ -20,10 +20,12 @@ public:
   uint8_t DefaultID3v1 = 0;  // tag-version table index; 0 removes that tag
   uint8_t DefaultID3v2 = 0;
   uint32_t NormalFontColor = 0;   // 0x00BBGGRR
+  uint32_t ChangedFontColor = 0;  // of a changed tag-editor field; ChangedColor once loaded
 
   // Takes the Explorer verb's state as the caller found it and the session copies of
-  // the settings; the "Remove text up to numbers" option starts off. UseSelectedFormat,
-  // UseStartNumber and NormalFontColor keep their values.
+  // the settings; the "Remove text up to numbers" option starts off and ChangedFontColor
+  // is ChangedColor. UseSelectedFormat, UseStartNumber and NormalFontColor keep their
+  // values.
   void LoadFromConfig(const TConfigBase& config, bool shellMenuRegistered);
 };
 

@@ -34,16 +34,10 @@ void DeleteKeyIfPresent(TRegistry& registry, const std::string& key) {
     throw ERegistryException("Failed to delete key '" + key + "'");
 }
 
-bool CurrentKeyIsEmpty(const TRegistry& registry) {
-  DWORD subKeys = 0;
-  DWORD values = 0;
-  return RegQueryInfoKeyA(registry.CurrentKey(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
-                          nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-         subKeys == 0 && values == 0;
-}
-
 void Register(TRegistry& registry, const TConfigBase& config) {
-  OpenOrCreate(registry, ExtensionKey(config));
+  // ".mp3" belongs to the system: without it there is no file class to add the verb to.
+  const std::string extension = ExtensionKey(config);
+  if (!registry.OpenKey(extension, false)) throw ERegistryException("Failed to open key '" + extension + "'");
   std::string fileClass = registry.ReadString("");
   if (fileClass.empty()) {
     registry.WriteString("", config.ProductName);
@@ -61,10 +55,8 @@ void Unregister(TRegistry& registry, const TConfigBase& config) {
   const std::string fileClass = registry.ReadString("");
   if (fileClass == config.ProductName) {
     if (!registry.DeleteValue("")) throw ERegistryException("Failed to delete the class of '" + extension + "'");
-    const bool extensionLeftEmpty = CurrentKeyIsEmpty(registry);
     registry.CloseKey();
     DeleteKeyIfPresent(registry, config.ProductName);
-    if (extensionLeftEmpty) DeleteKeyIfPresent(registry, extension);
   } else {
     registry.CloseKey();
     if (!fileClass.empty()) DeleteKeyIfPresent(registry, VerbKey(config, fileClass));

@@ -12,10 +12,10 @@ class TConfigSession;
 // Whether ".mp3" names the product as its class, or its class carries the verb.
 bool IsShellMenuRegistered(const TConfigBase& config);
 
-// Adds the verb (making ".mp3" when it is missing, and making the product its class when
-// it names none) or removes it again: the product's own class with ".mp3"'s naming of
-// it (and ".mp3" itself when nothing else is left in it), or the verb below another
-// program's class. A registry failure raises ERegistryException.
+// Adds the verb (making the product the class of ".mp3" when it names none) or removes it
+// again: the product's own class with ".mp3"'s naming of it, or the verb below another
+// program's class. ".mp3" itself is never made nor deleted: registering without it fails.
+// A registry failure raises ERegistryException.
 void RegisterShellMenu(const TConfigBase& config, bool registering);
 
 // The session's options from the settings, with the verb's state read from the registry.

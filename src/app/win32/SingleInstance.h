@@ -13,6 +13,8 @@
 // A block that cannot be made raises EOSError. A block this process held before is
 // released first.
 bool IsAlreadyRunning(HWND windowHandle, const std::string& name);
+// The same guard under the name the program's main routine calls it by.
+inline constexpr auto& CheckSingleInstance = IsAlreadyRunning;
 
 // Unmaps and closes this process's block; the program's end does it by itself.
 void ReleaseSingleInstance();

@@ -72,14 +72,27 @@ private:
   HKEY FSaved = nullptr;
 };
 
-TEST_F(ShellMenu, WithoutAnExtensionKeyTheProductBecomesTheClassAndGoesAgain) {
+// ".mp3" is the system's: registering never makes it, and removing never deletes it.
+TEST_F(ShellMenu, WithoutAnExtensionKeyNothingIsWrittenAndTheFailureIsReported) {
   EXPECT_FALSE(IsShellMenuRegistered(Config));
+  EXPECT_THROW(RegisterShellMenu(Config, true), ERegistryException);
+  EXPECT_FALSE(KeyExists(".mp3"));
+  EXPECT_FALSE(KeyExists("Velorandquistmar"));
+  EXPECT_FALSE(IsShellMenuRegistered(Config));
+}
+
+TEST_F(ShellMenu, AnEmptyExtensionKeyGetsTheProductAsClassAndStaysOnceItGoes) {
+  HKEY extension = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".mp3", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &extension, nullptr),
+            0);
+  RegCloseKey(extension);
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(".mp3"), "Velorandquistmar");
   EXPECT_EQ(DefaultValue(kVerb), kCommand);
   EXPECT_TRUE(IsShellMenuRegistered(Config));
   RegisterShellMenu(Config, false);
-  EXPECT_FALSE(KeyExists(".mp3"));  // made by the registration, and empty again
+  EXPECT_TRUE(KeyExists(".mp3"));
+  EXPECT_NE(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "", RRF_RT_ANY, nullptr, nullptr, nullptr), 0);
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
   EXPECT_FALSE(IsShellMenuRegistered(Config));
 }
@@ -130,7 +143,8 @@ TEST_F(ShellMenu, TheProductAsClassCountsAsRegisteredWithoutItsVerb) {
   RegisterShellMenu(Config, true);
   EXPECT_EQ(DefaultValue(kVerb), kCommand);
   RegisterShellMenu(Config, false);
-  EXPECT_FALSE(KeyExists(".mp3"));
+  EXPECT_TRUE(KeyExists(".mp3"));  // there before: only its class goes
+  EXPECT_NE(RegGetValueA(HKEY_CLASSES_ROOT, ".mp3", "", RRF_RT_ANY, nullptr, nullptr, nullptr), 0);
   EXPECT_FALSE(KeyExists("Velorandquistmar"));
 }
 

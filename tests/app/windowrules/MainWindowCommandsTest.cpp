@@ -40,6 +40,7 @@ TEST_F(MainWindowCore, AFirstStartWritesTheSettingsAndAClosePendingAPreviewAsks)
   EXPECT_EQ(MainWindowTitle(*Settings), "Velorandquistmar 0.4.8");
   EXPECT_NE(Folder.ReadFile("Settings.ini").find("DefaultID3v2=7"), std::string::npos);
   EXPECT_TRUE(Session->ShellMenuRegistered);
+  EXPECT_EQ(Session->ChangedFontColor, 0x00FF00u);  // green: a changed tag-editor field
   EXPECT_EQ(FileList->GetFileCount(), 1);
   EXPECT_FALSE(FileList->GetFileInfo(0)->Opened);  // the window opens it once it has painted
   EXPECT_TRUE(ConfirmMainWindowClose());
