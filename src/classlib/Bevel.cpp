@@ -42,9 +42,10 @@ void TBevel::PaintShape(TColor Light, TColor Dark) {
   switch (FShape) {
     case bsBox: BevelRect({0, 0, w - 1, h - 1}, first, second); break;
     case bsFrame:
-      // Etched (or embossed): a frame in the second colour one pixel down and right,
-      // under one in the first colour.
-      BevelRect({1, 1, w - 1, h - 1}, second, second);
+      // A frame one pixel down and right with the colours swapped, under one in the
+      // first colour alone: lowered, the outer edge is dark all round with a light line
+      // inside its top and left.
+      BevelRect({1, 1, w - 1, h - 1}, second, first);
       BevelRect({0, 0, w - 2, h - 2}, first, first);
       break;
     case bsTopLine:

@@ -438,6 +438,7 @@ TEST(Label, PaintsItsColourUnlessTransparent) {
 }
 
 TEST(Bevel, ShapesDrawTheirEdgesInTheSystemsColours) {
+  using TColors = std::vector<TColor>;
   TOwned<TForm> form(MakeForm(100, 100, 300, 200));
   auto* bevel = AddChild<TBevel>(form.get(), Bounds(0, 0, 20, 10));
   const TColor light = SysColor(clBtnHighlight);
@@ -459,11 +460,20 @@ TEST(Bevel, ShapesDrawTheirEdgesInTheSystemsColours) {
   auto raised = paint(bsBox, bsRaised);
   EXPECT_EQ(raised->Pixel(0, 5), light);
   EXPECT_EQ(raised->Pixel(19, 5), dark);
+  // The frame: one rectangle down and right in the swapped colours, one in the first
+  // colour over it. Across the middle from the left and from the top to the far edge:
   auto frame = paint(bsFrame, bsLowered);
-  EXPECT_EQ(frame->Pixel(0, 5), dark);
-  EXPECT_EQ(frame->Pixel(1, 5), light);
-  EXPECT_EQ(frame->Pixel(18, 5), dark);
-  EXPECT_EQ(frame->Pixel(19, 5), light);
+  EXPECT_EQ((TColors{frame->Pixel(0, 5), frame->Pixel(1, 5), frame->Pixel(10, 5), frame->Pixel(18, 5),
+                     frame->Pixel(19, 5)}),
+            (TColors{dark, light, clBlack, dark, dark}));
+  EXPECT_EQ((TColors{frame->Pixel(10, 0), frame->Pixel(10, 1), frame->Pixel(10, 8), frame->Pixel(10, 9)}),
+            (TColors{dark, light, dark, dark}));
+  // The corners the two rectangles leave: the inner one's start and two untouched.
+  EXPECT_EQ((TColors{frame->Pixel(1, 9), frame->Pixel(0, 9), frame->Pixel(19, 0)}), (TColors{light, clBlack, clBlack}));
+  frame = paint(bsFrame, bsRaised);
+  EXPECT_EQ((TColors{frame->Pixel(0, 5), frame->Pixel(1, 5), frame->Pixel(18, 5), frame->Pixel(19, 5),
+                     frame->Pixel(10, 9)}),
+            (TColors{light, dark, light, light, light}));
   auto top = paint(bsTopLine, bsLowered);
   EXPECT_EQ(top->Pixel(10, 0), dark);
   EXPECT_EQ(top->Pixel(10, 1), light);

@@ -392,6 +392,7 @@ void TspSkinPanel::PaintTransparent() {
       canvas.Polyline(lines.second);
     }
   }
+  PaintTransparentExtras(canvas);
   Canvas()->Draw(0, 0, &image);
 }
 

@@ -83,6 +83,9 @@ protected:
   void AdjustClientRect(TRect& Rect) override;
   void CreateParams(TCreateParams& Params) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Runs last in a transparent paint, with the canvas of the picture about to show, for
+  // descendants to draw over it; the panel draws nothing more.
+  virtual void PaintTransparentExtras(TCanvas& Canvas) { (void)Canvas; }
   // The skin entry's client tile over the whole of Width x Height on Canvas, filled as
   // Fill says.
   void FillWithClientTile(TCanvas& Canvas, int Width, int Height, TSkinClientFill Fill);

@@ -219,9 +219,12 @@ TEST_F(SkinLabels, TheBevelDrawsInTheSkinsColoursOrTheSystemsAndAsADivider) {
   EXPECT_EQ(corners(), (TColors{entry.DarkColor, entry.LightColor}));
   bevel->SetStyle(bsRaised);
   EXPECT_EQ(corners(), (TColors{entry.LightColor, entry.DarkColor}));
-  bevel->SetShape(bsFrame);
-  bevel->SetDividerMode(true);  // one vertical groove, no frame
+  bevel->SetShape(bsFrame);  // raised: the outer right edge in the first colour too
   auto pixels = Painted(Ground);
+  EXPECT_EQ((TColors{pixels->Pixel(10, 25), pixels->Pixel(11, 25), pixels->Pixel(58, 25), pixels->Pixel(59, 25)}),
+            (TColors{entry.LightColor, entry.DarkColor, entry.LightColor, entry.LightColor}));
+  bevel->SetDividerMode(true);  // one vertical groove, no frame
+  pixels = Painted(Ground);
   EXPECT_EQ((TColors{pixels->Pixel(10, 10), pixels->Pixel(34, 25), pixels->Pixel(35, 25)}),
             (TColors{::Ground, entry.LightColor, entry.DarkColor}));
   bevel->SetShape(bsTopLine);  // a horizontal one

@@ -1,6 +1,7 @@
 // The skinned panel, group box and status bar under Wine: their looks with the test
-// skins and without one, caption clicks, rolling up and down, the checked mode, the
-// client rectangle after skin changes, and the status bar's size grip.
+// skins and without one, what a descendant draws over the transparent look, caption
+// clicks, rolling up and down, the checked mode, the client rectangle after skin changes,
+// and the status bar's size grip.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinControlMessages.h"
@@ -94,6 +95,45 @@ TEST_F(SkinPanels, ATransparentPanelShowsItsParentInsideAFrameLine) {
   panel->SetBorderStyle(bvFrame);
   pixels = Painted(panel);
   EXPECT_EQ((TColors{pixels->Pixel(0, 70), pixels->Pixel(99, 70), pixels->Pixel(50, 79)}), TColors(3, line));
+}
+
+// A panel that marks its top-left corner where a transparent paint lets descendants draw.
+class TMarkingPanel : public TspSkinPanel {
+public:
+  using TspSkinPanel::TspSkinPanel;
+  static constexpr TColor Mark = RGBColor(200, 30, 170);
+  int Calls = 0;
+
+protected:
+  void PaintTransparentExtras(TCanvas& Canvas) override {
+    ++Calls;
+    Canvas.Brush()->SetColor(Mark);
+    Canvas.FillRect(TRect{0, 0, 4, 4});
+  }
+};
+
+TEST_F(SkinPanels, ATransparentPaintEndsWithWhatADescendantDrawsOverIt) {
+  const TColor ground = RGBColor(20, 160, 90);
+  auto* parent = Add<TPanelControl>({0, 0, 300, 200});
+  parent->SetColor(ground);
+  auto* panel = Add<TMarkingPanel>({10, 10, 110, 90}, parent);
+  Window.Load("flatcolour");
+  Window.Show();
+  const TColor line = EntryColour(*Window.Data(), "panel", PanelEntry(*Window.Data(), "panel").SkinRect);
+  // Over the frame line, on the picture that shows.
+  const auto marked = [&] {
+    panel->Calls = 0;
+    auto pixels = Painted(panel);
+    return std::pair(panel->Calls > 0, TColors{pixels->Pixel(0, 0), pixels->Pixel(3, 3), pixels->Pixel(99, 79),
+                                               pixels->Pixel(50, 40)});
+  };
+  EXPECT_EQ(marked(), std::pair(false, TColors{line, line, line, line}));  // not transparent
+  panel->SetTransparentMode(true);
+  EXPECT_EQ(marked(), std::pair(true, TColors{TMarkingPanel::Mark, TMarkingPanel::Mark, line, ground}));
+  panel->SetCaptionMode(true);
+  EXPECT_EQ(marked().second.front(), TMarkingPanel::Mark);
+  Window.Clear();  // without a skin the panel draws its own look
+  EXPECT_FALSE(marked().first);
 }
 
 TEST_F(SkinPanels, AGroupBoxCaptionWidensWithItAndItsCheckBoxEnablesTheChildren) {
