@@ -62,7 +62,7 @@ void ReadTags(TTagInfo& info) {
 TTagEditorModel::TTagEditorModel(TConfigBase& settings, TConfigSession& session,
                                  TFileRename& files)
     : FSettings(settings), FSession(session), FFiles(files) {
-  FFields = EmptyFields(DefaultLanguage());
+  FFields = FReadFields = EmptyFields(DefaultLanguage());
 }
 
 TTagEditorModel::~TTagEditorModel() {
@@ -181,7 +181,8 @@ TTagInfo* TTagEditorModel::CurrentTagInfo() const {
 
 TFieldEditorValues TTagEditorModel::ShowRowFields() {
   const TTagInfo* info = CurrentTagInfo();
-  FFields = info ? RecordFields(*info, DefaultLanguage()) : EmptyFields(DefaultLanguage());
+  FReadFields = info ? RecordFields(*info, DefaultLanguage()) : EmptyFields(DefaultLanguage());
+  FFields = FReadFields;
   return EditorValuesOf(FFields, DefaultLanguage());
 }
 
@@ -311,6 +312,8 @@ TCommandResult TTagEditorModel::ChangeTags(const TFieldEditorValues& editors) {
     return {};
   }
   const TTagApply apply{FSession.DefaultID3v1 > 0, FSession.DefaultID3v2 > 0};
+  TFieldEditorValues values = editors;
+  TakeBackStandIns(values, FFields, FReadFields);
   TCommandResult result;
   for (int32_t row : rows) {
     TTagInfo& info = TagInfo(row);
@@ -320,7 +323,7 @@ TCommandResult TTagEditorModel::ChangeTags(const TFieldEditorValues& editors) {
     }
     // Each file keeps its own values where no field is marked.
     TTagFields fields = RecordFields(info, DefaultLanguage());
-    ReadMarkedEditors(editors, FMarks, fields);
+    ReadMarkedEditors(values, FMarks, fields);
     ApplyFields(info, fields, FMarks, apply);
     result.Rows.push_back(row);
   }

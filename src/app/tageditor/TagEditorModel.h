@@ -167,7 +167,8 @@ private:
   TFileRename& FFiles;
   std::vector<std::unique_ptr<TRow>> FRows;
   int32_t FCurrentRow = -1;
-  TTagFields FFields;
+  TTagFields FFields;      // the current record's values as the editors show them
+  TTagFields FReadFields;  // the same as read, before the editors' stand-ins
   TTagMarks FMarks;
   int FTickedCount = 0;
   bool FFieldsEnabled = true;

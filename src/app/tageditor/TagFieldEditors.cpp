@@ -94,6 +94,11 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage) {
   return editors;
 }
 
+void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read) {
+  if (editors.Description == shown.Description) editors.Description = read.Description;
+  if (editors.Language == shown.Language) editors.Language = read.Language;
+}
+
 void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
                        TTagFields& fields) {
   if (marks.Field(tfTitle)) fields.Title = editors.Title;

@@ -24,6 +24,11 @@ struct TFieldEditorValues {
 // compared with what they show; without a comment the editors show the default language
 // and no description.
 TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage);
+// Editors left as they showed a row stand for what was read from it (read: its fields
+// before EditorValuesOf, shown: after it), not for the stand-ins of a comment without a
+// description: such a description stays empty, and its language keeps the code it has,
+// also one outside the language list ("ENG", "XXX").
+void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read);
 // The marked fields' values read from the editors: a field's parts come together.
 void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
                        TTagFields& fields);

@@ -309,4 +309,76 @@ TEST_F(TagEditorModelTest, FilenamesFillEachFileFromItsOwnFolderAndName) {
   EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
 }
 
+// The comment as the window moves it: shown, its memo alone edited, Change, Save.
+class CommentEditing : public TagEditorModelTest {
+protected:
+  static std::string Comm(const std::string& language, const std::string& description, const std::string& text) {
+    return ID3v2FrameBytes(4, "COMM", "\0"s + language + description + "\0"s + text);
+  }
+  int32_t RowOf(const std::string& name) const {
+    for (int32_t row = 0; row < Model.RowCount(); ++row)
+      if (Model.TagInfo(row).GetEntry().Name == name) return row;
+    return -1;
+  }
+  // Selects the file's row alone and types text into the memo, as the window does.
+  TFieldEditorValues EditMemo(const std::string& name, const std::string& text) {
+    Rows = {RowOf(name)};
+    const TDataChange shown = Model.DataChange(Rows[0]);
+    EXPECT_TRUE(shown.Editors);
+    TFieldEditorValues editors = shown.Editors.value_or(TFieldEditorValues());
+    editors.Comment = text;
+    EXPECT_TRUE(Model.EditorChanged(feComment, editors));
+    return editors;
+  }
+  void ChangeAndSave(TFieldEditorValues& editors) {
+    EXPECT_TRUE(Model.ChangeButton(editors, {}).Proceeded);
+    Model.Save();
+  }
+  // The file's ID3v2 frames are these, the padding behind them.
+  void ExpectFrames(const std::string& name, const std::string& frames) const {
+    EXPECT_EQ(OnDisk(name).substr(10, frames.size() + 1), frames + '\0') << name;
+  }
+};
+
+// Shown as "-" in English, an empty description is no value of its own: it stays empty
+// and keeps its language's bytes, whatever case or code other programs wrote.
+TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyTheTextChanges) {
+  for (const char* language : {"ENG", "eng", "XXX"})
+    Mp3(std::string("k ") + language, V24(Comm(language, "", "old note")) + kAudio);
+  Load();
+  for (const std::string language : {"ENG", "eng", "XXX"}) {
+    TFieldEditorValues editors = EditMemo("k " + language, "new note");
+    EXPECT_EQ(editors.Description + "/" + IntToStr(editors.Language), "-/108") << language;
+    ChangeAndSave(editors);
+    ExpectFrames("k " + language, Comm(language, "", "new note"));
+  }
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+  // A description or language the user chose is written as chosen.
+  TFieldEditorValues editors = EditMemo("k eng", "newer");
+  editors.Description = "Mood";
+  Model.EditorChanged(feDescription, editors);
+  editors.Language = 0;  // "Unknown"
+  ChangeAndSave(editors);
+  EXPECT_NE(OnDisk("k eng").find(Comm("XXX", "Mood", "newer")), std::string::npos);
+}
+
+// A described comment (as players add them) after the user's: the editor shows the later
+// one, and Change writes into that one; the user's keeps its bytes.
+TEST_F(CommentEditing, ChangeWritesIntoTheCommentFrameItShowedAndLeavesTheOtherAlone) {
+  const std::string note = Comm("eng", "", "old note");
+  Mp3("m two", V24(note + Comm("eng", "iTunNORM", " 0000 1111")) + kAudio);
+  Load();
+  TFieldEditorValues editors = EditMemo("m two", " 2222 3333");
+  EXPECT_EQ(editors.Description, "iTunNORM");
+  ChangeAndSave(editors);
+  ExpectFrames("m two", note + Comm("eng", "iTunNORM", " 2222 3333"));
+  // Emptied, the comment shown goes, and the other is shown again.
+  editors = EditMemo("m two", "");
+  TFieldEditorValues deleted = editors;
+  EXPECT_TRUE(Model.DeleteField(tfComment, deleted));
+  ChangeAndSave(deleted);
+  ExpectFrames("m two", note);
+  EXPECT_EQ(Model.DataChange(RowOf("m two")).Editors.value_or(TFieldEditorValues()).Comment, "old note");
+}
+
 }  // namespace
