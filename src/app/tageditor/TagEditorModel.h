@@ -160,6 +160,9 @@ private:
   bool FolderLevelsMatch(const std::vector<std::string>& path,
                          const std::vector<std::string>& format, int32_t offset) const;
   void ShowWarning(const std::string& text) const;
+  // That "Log.txt" could not be written, said once after the command's reports, as the
+  // main window says it.
+  void ShowLogFailure(const std::optional<std::string>& failure) const;
   std::vector<int32_t> ValidRows() const;
 
   TConfigBase& FSettings;

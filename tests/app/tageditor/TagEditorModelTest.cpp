@@ -381,4 +381,52 @@ TEST_F(CommentEditing, ChangeWritesIntoTheCommentFrameItShowedAndLeavesTheOtherA
   EXPECT_EQ(Model.DataChange(RowOf("m two")).Editors.value_or(TFieldEditorValues()).Comment, "old note");
 }
 
+// A log that cannot be written (a folder of its name, a read-only file) is said once,
+// after the reports, as the main window says it; the command ends as any other does.
+TEST_F(TagEditorModelTest, AnUnwritableLogIsSaidOnceAndTheCommandEndsAsAnyOther) {
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder Log.txt" : "a read-only Log.txt");
+    if (folder) {
+      ASSERT_TRUE(CreateDir(Folder + "Log.txt"));
+    } else {
+      ASSERT_TRUE(RemoveDir(Folder + "Log.txt"));
+      Program.WriteFile("Artist\\Album\\Log.txt", "older log");
+      ASSERT_TRUE(FileSetReadOnly(Folder + "Log.txt", true));
+    }
+    Presenter.Shown.clear();
+    Load();
+    // Names from tags with a file that has none: its report cannot be logged.
+    Rows = {0, 2};
+    const TCommandResult named = Model.TagToFilename(1);
+    EXPECT_EQ(named.Rows, std::vector<int32_t>{0});
+    EXPECT_FALSE(Model.NothingToSave());
+    std::vector<std::string> texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].rfind("Warning / For the following files there is no Tag present:", 0), 0u);
+    EXPECT_EQ(texts[1].rfind("Error / ", 0), 0u);
+    EXPECT_NE(texts[1].find(Folder + "Log.txt"), std::string::npos);
+    // Save: the rename meets a name that exists (and numbers it), a removal finds no tag;
+    // neither report can be logged, which is said once.
+    Program.WriteFile("Artist\\Album\\03 - Artist A - Title A.mp3", "in the way");
+    Model.TagInfo(2).RemoveID3v2 = true;
+    Presenter.Shown.clear();
+    const TCommandResult saved = Model.Save();
+    EXPECT_TRUE(Model.NothingToSave());
+    EXPECT_EQ(saved.Rows, (std::vector<int32_t>{0, 1, 2}));
+    texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("Info / The following filenames already existed", 0), 0u) << texts[0];
+    EXPECT_EQ(texts[1].rfind("Warning / The following Tags have not been saved", 0), 0u) << texts[1];
+    EXPECT_EQ(texts[2].rfind("Error / ", 0), 0u);
+    EXPECT_NE(texts[2].find(Folder + "Log.txt"), std::string::npos);
+    EXPECT_EQ(Files.GetFileName(0), "03 - Artist A - Title A1");  // renamed all the same
+    Model.ReleaseTagInfos();
+    Files.ClearFiles();
+    ASSERT_TRUE(DeleteFile(Folder + "03 - Artist A - Title A.mp3"));
+    ASSERT_TRUE(RenameFile(Folder + "03 - Artist A - Title A1.mp3", Folder + "a both.mp3"));
+  }
+  EXPECT_EQ(ReadFileBytes(Folder + "Log.txt"), "older log");
+  ASSERT_TRUE(FileSetReadOnly(Folder + "Log.txt", false));
+}
+
 }  // namespace
