@@ -66,6 +66,9 @@ public:
   int32_t NewFrame(uint8_t frameKind) { return AddFrame(frameKind); }
   // Deletes the first frame of the kind; false when there is none.
   bool DeleteFrame(uint8_t frameKind);
+  // Deletes the frame at an entry of the primary sub-list (outside 0..count-1 raises
+  // ERangeError); the later entries move down one place.
+  void DeletePrimaryFrame(int32_t index) { RemoveFrame(FPrimary, index); }
   // Deletes every frame of the primary sub-list; other frames stay.
   void DeletePrimaryFrames();
 

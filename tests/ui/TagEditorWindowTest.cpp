@@ -32,6 +32,7 @@
 
 #include "base/FileUtils.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -120,8 +121,8 @@ protected:
   std::string Mpeg(const std::string& name) const {
     return NamedComponent<TspSkinStdLabel>(*Editor, "GroupBoxMpegInfo_Label" + name).Caption();
   }
-  // Types into an edit at the end of its text.
-  void Type(TspSkinEdit& edit, const std::string& text) const {
+  // Types into an edit or the memo at the end of its text.
+  void Type(TCustomEdit& edit, const std::string& text) const {
     edit.SetFocus();
     edit.SetSelStart(static_cast<int>(edit.Text().size()));
     for (char c : text) PostChar(c);
@@ -522,6 +523,139 @@ TEST_F(TagEditorWindow, AFailedSaveIsReportedAndLoggedAndChangesNoByte) {
   EXPECT_FALSE(FileExists(Music / "b - Alpha.tmp"));
   const std::string log = Music.ReadFile("Log.txt");
   EXPECT_EQ(log.rfind("An error occurred with the following files:\r\n \r\nID3v1: b - Alpha.mp3\r\n", 0), 0u) << log;
+}
+
+std::string Comm(const std::string& language, const std::string& description, const std::string& text) {
+  return ID3v2FrameBytes(4, "COMM", '\0' + language + description + '\0' + text);
+}
+
+// Typed into the memo alone, the comment's text is all that changes: an empty description
+// (shown as "-" in English) stays empty in its language's own bytes, and of two comments
+// the one shown takes the text while the other keeps its bytes.
+TEST_F(TagEditorWindow, TypingIntoTheMemoChangesOnlyTheTextOfTheCommentShown) {
+  const auto tag = [](const std::string& title, const std::string& comments) {
+    return ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TIT2", TextBody(title)) + comments + std::string(32, '\0'));
+  };
+  const std::string note = Comm("eng", "", "old note");
+  Music.WriteFile("e ENG.mp3", tag("e", Comm("ENG", "", "old note")) + kAudio);
+  Music.WriteFile("f eng.mp3", tag("f", note) + kAudio);
+  Music.WriteFile("g XXX.mp3", tag("g", Comm("XXX", "", "old note")) + kAudio);
+  Music.WriteFile("h two.mp3", tag("h", note + Comm("eng", "iTunNORM", " 0000 1111")) + kAudio);
+  WithEditor(8, [&](TFormTagEditor& editor) {
+    TspSkinMemo& memo = *editor.PanelPrimaryTags_MemoComment;
+    for (int32_t row = 5; row <= 8; ++row) {
+      ClickRow(row);
+      const std::string shown = memo.Text();
+      EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), row < 8 ? "-" : "iTunNORM");
+      EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxLanguage->Text(), "English");
+      Type(memo, "!");
+      EXPECT_TRUE(Green(Label("Comment")));
+      PostClick(editor.PanelTagAction_ButtonChange);
+      EXPECT_EQ(Row(row)[10], shown + "!");
+    }
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  // Each tag's frames as they were but for the comment's text, the padding behind them.
+  const auto framesSaved = [&](const std::string& name, const std::string& comments) {
+    const std::string frames = ID3v2FrameBytes(4, "TIT2", TextBody(name.substr(0, 1))) + comments;
+    EXPECT_EQ(ReadFileBytes(Music / (name + ".mp3")).substr(10, frames.size() + 1), frames + '\0') << name;
+  };
+  framesSaved("e ENG", Comm("ENG", "", "old note!"));
+  framesSaved("f eng", Comm("eng", "", "old note!"));
+  framesSaved("g XXX", Comm("XXX", "", "old note!"));
+  framesSaved("h two", note + Comm("eng", "iTunNORM", " 0000 1111!"));
+}
+
+// A Log.txt that cannot be written: each command that writes it ends as any other does,
+// and says once, after its reports, that the log could not be written.
+class UnwritableLog : public TagEditorWindow {
+protected:
+  UnwritableLog() {
+    Music.WriteFile("e - Plain.mp3", kAudio);  // no tag to build a name from
+    // An ID3v2.2 tag with a frame that ID3v2.4 cannot hold: its save reports it.
+    Music.WriteFile("f - Old.mp3", ID3v2TagBytes(2, 0, ID3v22FrameBytes("TT2", TextBody("Old")) +
+                                                           ID3v22FrameBytes("CRM", std::string("me\0x\0secret", 11))) +
+                                       kAudio);
+  }
+
+  // "Tag -> Filename" from the grid's popup by keys: whether or not the pointer's item is
+  // hot already, three steps up from it reach the first item.
+  void ChooseTagToFilename(TFormTagEditor& editor) const {
+    const TRect cell = Grid().CellRect(3, 1);
+    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
+    ASSERT_TRUE(editor.DynSkinForm->SkinMenu() != nullptr && editor.DynSkinForm->SkinMenu()->Active());
+    ParkPointer();
+    for (int step = 0; step < 3; ++step) PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    PumpFor(50);
+  }
+  void SelectRows(std::initializer_list<int32_t> rows) const {
+    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
+      Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
+  }
+  // The messages since the last call, the reports and then one that says the log failed;
+  // as many as expected, empty ones standing for those missing.
+  Texts TakeMessages(size_t reports) {
+    Texts texts = Presenter.Texts();
+    Presenter.Shown.clear();
+    EXPECT_EQ(texts.size(), reports + 1);
+    texts.resize(reports + 1);
+    EXPECT_EQ(texts.back().rfind("Error / ", 0), 0u) << texts.back();
+    EXPECT_NE(texts.back().find(Music / "Log.txt"), std::string::npos) << texts.back();
+    return texts;
+  }
+
+  // Names from tags with a file that has none, then a save that renames into a name that
+  // exists and rewrites the ID3v2.2 tag: three reports, none of them logged.
+  void BuildNamesAndSave() {
+    WithEditor(6, [&](TFormTagEditor& editor) {
+      SelectRows({1, 5});
+      ChooseTagToFilename(editor);
+      Texts texts = TakeMessages(1);
+      EXPECT_EQ(texts[0].rfind("Warning / For the following files there is no Tag present: e - Plain.mp3", 0), 0u);
+      EXPECT_EQ(Row(1)[2], "Band A - Beta");
+      EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled() && editor.PanelTagAction_ButtonUndo->Enabled());
+      ClickRow(6);
+      Type(*editor.PanelPrimaryTags_EditTitle, "er");
+      PostClick(editor.PanelTagAction_ButtonChange);
+      Music.WriteFile("Band A - Beta.mp3", "in the way");
+      PostClick(editor.PanelTagAction_ButtonSave);
+      texts = TakeMessages(2);
+      EXPECT_EQ(texts[0].rfind("Info / The following filenames already existed", 0), 0u) << texts[0];
+      EXPECT_EQ(texts[1].rfind("Warning / These ID3v2.2 frames have no ID3v2.4 form", 0), 0u) << texts[1];
+      EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+      EXPECT_FALSE(editor.PanelTagAction_ButtonUndo->Enabled());
+      EXPECT_EQ(Row(1)[2], "Band A - Beta1");  // renamed, and shown so
+      EXPECT_EQ(Row(6)[4], "Older");
+      EXPECT_TRUE(Grid().Focused());
+    });
+    EXPECT_EQ(Errors.Messages(), Texts{});  // nothing escaped to the application
+    EXPECT_EQ(ReadFileBytes(Music / "Band A - Beta1.mp3").substr(0, 3), "ID3");
+  }
+};
+
+TEST_F(UnwritableLog, AFolderOfItsName) {
+  ASSERT_TRUE(CreateDir(Music / "Log.txt"));
+  BuildNamesAndSave();
+}
+
+TEST_F(UnwritableLog, AReadOnlyOneKeepsItsBytes) {
+  Music.WriteFile("Log.txt", "older log");
+  ASSERT_TRUE(FileSetReadOnly(Music / "Log.txt", true));
+  BuildNamesAndSave();
+  ASSERT_TRUE(FileSetReadOnly(Music / "Log.txt", false));
+  EXPECT_EQ(Music.ReadFile("Log.txt"), "older log");
+}
+
+TEST_F(UnwritableLog, OneAnotherProgramHoldsOpenKeepsItsBytes) {
+  Music.WriteFile("Log.txt", "older log");
+  const HANDLE held = CreateFileA((Music / "Log.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  BuildNamesAndSave();
+  CloseHandle(held);
+  EXPECT_EQ(Music.ReadFile("Log.txt"), "older log");
 }
 
 }  // namespace

@@ -203,8 +203,18 @@ void TFileRename::ApplyFormat(int32_t start) {
 // --- Renaming --------------------------------------------------------------------------
 
 bool TFileRename::RenameFiles() {
+  std::optional<std::string> logFailure;
+  const bool renamed = RenameFiles(logFailure);
+  if (logFailure) throw EInOutError(*logFailure);
+  return renamed;
+}
+
+bool TFileRename::RenameFiles(std::optional<std::string>& logFailure) {
   OpenListedFiles();  // the run closes, moves and reopens each file it renames
-  return TRenameRun(*this, FSettings).Execute();
+  TRenameRun run(*this, FSettings);
+  const bool renamed = run.Execute();
+  logFailure = run.LogFailure();
+  return renamed;
 }
 
 void TFileRename::ResetNewNames() {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class TConfigBase;
@@ -86,8 +87,12 @@ public:
 
   // --- Renaming ------------------------------------------------------------------------
   // Opens the listed files, then renames every entry whose new-name flag is set (see
-  // TRenameRun); true when at least one was renamed.
+  // TRenameRun); true when at least one was renamed. A "Log.txt" that cannot be written
+  // raises EInOutError once the report was shown.
   bool RenameFiles();
+  // The same, with a log that cannot be written told in logFailure instead (the system's
+  // text and the path), so that the result is not lost with it.
+  bool RenameFiles(std::optional<std::string>& logFailure);
   // Undo of the previews: every entry's new name becomes its name again.
   void ResetNewNames();
 

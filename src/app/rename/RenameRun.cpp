@@ -9,7 +9,6 @@
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
 
-#include <exception>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -275,16 +274,14 @@ TRenameRun::TOutcome TRenameRun::Fail(const TFileInfo& entry) {
   return TOutcome::Kept;
 }
 
-void TRenameRun::ShowReport() const {
+void TRenameRun::ShowReport() {
   // The log is written first, so that it holds the report whatever happens while the
-  // message is open; a log that cannot be written is reported after the message.
-  std::exception_ptr logFailure;
+  // message is open; a log that cannot be written is the caller's to tell.
   try {
     FReport.SaveToFile(FSettings.WorkingFolder + kLogFileName);
-  } catch (const EInOutError&) {
-    logFailure = std::current_exception();
+  } catch (const EInOutError& e) {
+    FLogFailure = e.Message();
   }
   ShowMessageOk(LangText(TLangText::InfoCaption),
                 FReport.Text() + CRLF + LangText(TLangText::LogFileNote), FSettings.StoredSkin);
-  if (logFailure) std::rethrow_exception(logFailure);
 }

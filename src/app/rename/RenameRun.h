@@ -36,9 +36,11 @@ public:
   // folder of its name, a locked or read-only file) stops the run before anything is
   // renamed, and is reported. A run that renames nothing leaves the list file as it
   // was. Shows the report when there is one, after writing it to "Log.txt". True when
-  // at least one file was renamed. A log that cannot be written raises EInOutError once
-  // the report was shown.
+  // at least one file was renamed.
   bool Execute();
+  // Why "Log.txt" could not be written (the system's text and the path); none when it
+  // was, or when there was no report.
+  const std::optional<std::string>& LogFailure() const { return FLogFailure; }
 
 private:
   enum class TOutcome { Renamed, Kept, Cancelled, ListFailed };
@@ -73,7 +75,7 @@ private:
   bool ListInPlace();
   // Every entry from row on that keeps its name though it has another to take.
   void ReportUnrenamed(int32_t row);
-  void ShowReport() const;
+  void ShowReport();
 
   TFileRename& FFiles;
   const TConfigBase& FSettings;
@@ -81,5 +83,6 @@ private:
   std::vector<bool> FRenamed;  // by row: moved to its new name in this run
   std::optional<TTextFileWriter> FList;  // written, not yet in place
   bool FListFailed = false;
+  std::optional<std::string> FLogFailure;
   TFolderNames FFolderNames;
 };

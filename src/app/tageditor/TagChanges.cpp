@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr TFrameIDlibrary kFieldKinds[TagFieldCount] = {fiTIT2, fiTPE1, fiTALB, fiTRCK,
-                                                        fiTCON, fiTDRC, fiCOMM};
-
 // The pending state of one of a record's two tags.
 template <class TTag>
 struct TTagSlot {
@@ -105,11 +102,11 @@ void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& f
   }
 }
 
-// The first frame of the kind, or a new one; always a new one when fresh, which then
-// tells whether the frame is new.
+// The frame of the kind that the row showed, or a new one; always a new one when fresh,
+// which then tells whether the frame is new.
 TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool& fresh) {
   TFrameSubListManager& primary = frames.GetPrimarySubList();
-  int32_t index = fresh ? -1 : primary.IndexOfKind(kind, 1);
+  int32_t index = fresh ? -1 : ShownFrameIndex(primary, kind);
   fresh = index < 0;
   if (fresh) index = frames.NewFrame(kind);
   return primary.GetFrameCategory(index);
@@ -127,14 +124,17 @@ void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
   const bool fresh = info.NewID3v2 || apply.Replace;
   for (int f = 0; f < TagFieldCount; ++f) {
     const auto field = static_cast<TTagField>(f);
+    const uint8_t kind = PrimaryFrameKinds[f];
     const bool marked = marks.Field(field);
     if (apply.FromNames ? !marked || field == tfComment : !marked && !info.NewID3v2) continue;
     if (fields.HasValue(field)) {
       bool newFrame = fresh;
-      TMp3ID3v2FrameCatBase& frame = FrameOf(frames, kFieldKinds[f], newFrame);
+      TMp3ID3v2FrameCatBase& frame = FrameOf(frames, kind, newFrame);
       SetFrame(frame, field, fields, apply.FromNames, newFrame);
     } else if (!fresh && !apply.FromNames) {
-      frames.DeleteFrame(kFieldKinds[f]);  // a marked empty field
+      // A marked empty field: the frame the row showed goes, others of its kind stay.
+      const int32_t shown = ShownFrameIndex(frames.GetPrimarySubList(), kind);
+      if (shown >= 0) frames.DeletePrimaryFrame(shown);
     }
   }
   info.ChangedID3v2 = true;

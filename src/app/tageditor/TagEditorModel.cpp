@@ -62,7 +62,7 @@ void ReadTags(TTagInfo& info) {
 TTagEditorModel::TTagEditorModel(TConfigBase& settings, TConfigSession& session,
                                  TFileRename& files)
     : FSettings(settings), FSession(session), FFiles(files) {
-  FFields = EmptyFields(DefaultLanguage());
+  FFields = FReadFields = EmptyFields(DefaultLanguage());
 }
 
 TTagEditorModel::~TTagEditorModel() {
@@ -181,7 +181,8 @@ TTagInfo* TTagEditorModel::CurrentTagInfo() const {
 
 TFieldEditorValues TTagEditorModel::ShowRowFields() {
   const TTagInfo* info = CurrentTagInfo();
-  FFields = info ? RecordFields(*info, DefaultLanguage()) : EmptyFields(DefaultLanguage());
+  FReadFields = info ? RecordFields(*info, DefaultLanguage()) : EmptyFields(DefaultLanguage());
+  FFields = FReadFields;
   return EditorValuesOf(FFields, DefaultLanguage());
 }
 
@@ -311,6 +312,8 @@ TCommandResult TTagEditorModel::ChangeTags(const TFieldEditorValues& editors) {
     return {};
   }
   const TTagApply apply{FSession.DefaultID3v1 > 0, FSession.DefaultID3v2 > 0};
+  TFieldEditorValues values = editors;
+  TakeBackStandIns(values, FFields, FReadFields);
   TCommandResult result;
   for (int32_t row : rows) {
     TTagInfo& info = TagInfo(row);
@@ -320,7 +323,7 @@ TCommandResult TTagEditorModel::ChangeTags(const TFieldEditorValues& editors) {
     }
     // Each file keeps its own values where no field is marked.
     TTagFields fields = RecordFields(info, DefaultLanguage());
-    ReadMarkedEditors(editors, FMarks, fields);
+    ReadMarkedEditors(values, FMarks, fields);
     ApplyFields(info, fields, FMarks, apply);
     result.Rows.push_back(row);
   }
@@ -364,8 +367,14 @@ TCommandResult TTagEditorModel::Save() {
   FMarks.SetAll(false);
   FNothingToSave = true;
   result.Rows = ValidRows();
-  if (FFileNamesEdited && report.Errors() == 0 && FFiles.RenameFiles()) report.CountSaved();
-  if (!text.empty()) LogAndShowReport(FSettings, text, true);
+  // The rename's report and the save's go to the same log: a failure is said once.
+  std::optional<std::string> logFailure;
+  if (FFileNamesEdited && report.Errors() == 0 && FFiles.RenameFiles(logFailure)) report.CountSaved();
+  if (!text.empty()) {
+    const std::optional<std::string> reportLogFailure = LogAndShowReport(FSettings, text, true);
+    if (!logFailure) logFailure = reportLogFailure;
+  }
+  ShowLogFailure(logFailure);
   if (report.Saved() == 0)
     ShowMessageOk(LangText(TLangText::InfoCaption), LangText(TLangText::NoFilesChangedMessage),
                   FSettings.StoredSkin);
@@ -394,6 +403,10 @@ std::optional<std::string> TTagEditorModel::TagFormat(int32_t formatIndex) const
 
 void TTagEditorModel::ShowWarning(const std::string& text) const {
   ShowMessageOk(LangText(TLangText::WarningCaption), text, FSettings.StoredSkin);
+}
+
+void TTagEditorModel::ShowLogFailure(const std::optional<std::string>& failure) const {
+  if (failure) ShowMessageOk(LangText(TLangText::ErrorCaption), *failure, FSettings.StoredSkin);
 }
 
 bool TTagEditorModel::FolderLevelsMatch(const TLevels& path, const TLevels& format,
@@ -519,7 +532,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
     entry.NewNameSet = record.NameFromTags = true;
     result.Rows.push_back(row);
   }
-  if (untagged.size() > headingLines) LogAndShowReport(FSettings, Lines(untagged), false);
+  if (untagged.size() > headingLines) ShowLogFailure(LogAndShowReport(FSettings, Lines(untagged), false));
   // Typed values are not applied by a later Change; the labels keep their colours.
   FMarks.SetAll(false);
   FNothingToSave = false;

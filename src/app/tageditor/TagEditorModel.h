@@ -160,6 +160,9 @@ private:
   bool FolderLevelsMatch(const std::vector<std::string>& path,
                          const std::vector<std::string>& format, int32_t offset) const;
   void ShowWarning(const std::string& text) const;
+  // That "Log.txt" could not be written, said once after the command's reports, as the
+  // main window says it.
+  void ShowLogFailure(const std::optional<std::string>& failure) const;
   std::vector<int32_t> ValidRows() const;
 
   TConfigBase& FSettings;
@@ -167,7 +170,8 @@ private:
   TFileRename& FFiles;
   std::vector<std::unique_ptr<TRow>> FRows;
   int32_t FCurrentRow = -1;
-  TTagFields FFields;
+  TTagFields FFields;      // the current record's values as the editors show them
+  TTagFields FReadFields;  // the same as read, before the editors' stand-ins
   TTagMarks FMarks;
   int FTickedCount = 0;
   bool FFieldsEnabled = true;

@@ -94,6 +94,11 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage) {
   return editors;
 }
 
+void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read) {
+  if (editors.Description == shown.Description) editors.Description = read.Description;
+  if (editors.Language == shown.Language && shown.Language != read.Language) editors.Language = KeepOwnLanguage;
+}
+
 void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
                        TTagFields& fields) {
   if (marks.Field(tfTitle)) fields.Title = editors.Title;
@@ -113,7 +118,7 @@ void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks
     fields.Day = editors.Day;
   }
   if (marks.Field(tfComment)) {
-    if (editors.Language >= 0 && editors.Language < LanguageCount)
+    if (editors.Language >= 0 && editors.Language < LanguageCount)  // else KeepOwnLanguage
       fields.Language = editors.Language;
     fields.Description = editors.Description;
     fields.Comment = editors.Comment;

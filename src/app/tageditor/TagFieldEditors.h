@@ -9,13 +9,17 @@
 #include <cstdint>
 #include <string>
 
+// A comment language that is no choice of the user's: each comment keeps the one it has,
+// a new one takes the default.
+inline constexpr int32_t KeepOwnLanguage = -1;
+
 // What the field editors hold.
 struct TFieldEditorValues {
   std::string Title, Artist, Album;
   std::string TrackNr, TrackTotal;
   int32_t Genre = GenreBlank;  // the genre list's index
   std::string Year, Month, Day;
-  int32_t Language = EnglishLanguage;  // the language list's index
+  int32_t Language = EnglishLanguage;  // the language list's index, or KeepOwnLanguage
   std::string Description, Comment;    // the comment is the memo's text
 };
 
@@ -24,6 +28,12 @@ struct TFieldEditorValues {
 // compared with what they show; without a comment the editors show the default language
 // and no description.
 TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage);
+// Editors left as they showed a row stand for what was read from it (read: its fields
+// before EditorValuesOf, shown: after it), not for the stand-ins of a comment without a
+// description: such a description stays empty, and the English shown for it becomes
+// KeepOwnLanguage, so that a comment keeps its code, also one outside the language list
+// ("ENG", "XXX").
+void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read);
 // The marked fields' values read from the editors: a field's parts come together.
 void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
                        TTagFields& fields);

@@ -93,12 +93,20 @@ bool ShowsID3v1(const TTagInfo& info) {
          !info.RemoveID3v1;
 }
 
+int32_t ShownFrameIndex(const TFrameSubListManager& primary, uint8_t frameKind) {
+  for (int32_t index = primary.GetCount() - 1; index >= 0; --index)
+    if (primary.GetFrameKind(index) == frameKind) return index;
+  return -1;
+}
+
 TTagFields RecordFields(const TTagInfo& info, int32_t defaultLanguage) {
   TTagFields fields = EmptyFields(defaultLanguage);
   if (ShowsID3v2(info)) {
     const TFrameSubListManager& primary = info.ID3v2->GetFrameList().GetPrimarySubList();
-    for (int32_t i = 0; i < primary.GetCount(); ++i)
-      ReadFrame(primary.GetFrameCategory(i), primary.GetFrameKind(i), fields);
+    for (uint8_t kind : PrimaryFrameKinds) {
+      const int32_t shown = ShownFrameIndex(primary, kind);
+      if (shown >= 0) ReadFrame(primary.GetFrameCategory(shown), kind, fields);
+    }
   } else if (ShowsID3v1(info)) {
     const TMp3ID3v1& tag = *info.ID3v1;
     fields.Title = tag.GetTitle();

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+class TFrameSubListManager;
 class TTagInfo;
 
 // The seven fields, in the order of their frame kinds (PrimaryFrameKinds).
@@ -73,8 +74,12 @@ private:
 // unless it is to be removed; otherwise the ID3v1 tag by the same rule.
 bool ShowsID3v2(const TTagInfo& info);
 bool ShowsID3v1(const TTagInfo& info);
-// The values of the shown tag: the first ID3v2 frame of each primary kind (a later one
-// overwrites an earlier), or the ID3v1 fields.
+// The entry of the ID3v2 primary frame of the kind that a row shows, and that a change of
+// its field writes into: the last of its kind (players add described comments after the
+// user's); -1 when there is none.
+int32_t ShownFrameIndex(const TFrameSubListManager& primary, uint8_t frameKind);
+// The values of the shown tag: the shown ID3v2 frame of each primary kind, or the ID3v1
+// fields.
 TTagFields RecordFields(const TTagInfo& info, int32_t defaultLanguage);
 
 // The ID3 column: which tags the file will have ("", "    I", "   II", " I+II").

@@ -163,13 +163,14 @@ void SaveRecord(TTagInfo& info, TTagSaveReport& report) {
   info.NewID3v1 = info.NewID3v2 = info.RemoveID3v1 = info.RemoveID3v2 = false;
 }
 
-void LogAndShowReport(const TConfigBase& settings, const std::string& report, bool asList) {
+std::optional<std::string> LogAndShowReport(const TConfigBase& settings, const std::string& report,
+                                            bool asList) {
   // Written first, so that the log holds the report whatever happens while it shows.
-  std::exception_ptr logFailure;
+  std::optional<std::string> logFailure;
   try {
     WriteTextFile(settings.WorkingFolder + kLogFileName, report + CRLF);
-  } catch (const EInOutError&) {
-    logFailure = std::current_exception();
+  } catch (const EInOutError& e) {
+    logFailure = e.Message();
   }
   const std::string text = report + CRLF + LangText(TLangText::LogFileNote);
   const std::string& caption = LangText(TLangText::WarningCaption);
@@ -177,5 +178,5 @@ void LogAndShowReport(const TConfigBase& settings, const std::string& report, bo
     ShowMessageList(caption, text, settings.StoredSkin);
   else
     ShowMessageOk(caption, text, settings.StoredSkin);
-  if (logFailure) std::rethrow_exception(logFailure);
+  return logFailure;
 }

@@ -3,6 +3,7 @@
 // or could not write.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,5 +52,7 @@ void SaveRecord(TTagInfo& info, TTagSaveReport& report);
 
 // Writes a report to "Log.txt" in the working folder (replacing it, the text and one
 // line break), then shows it with the note that it went there, as a list or as a plain
-// message. A log that cannot be written is raised after the message.
-void LogAndShowReport(const TConfigBase& settings, const std::string& report, bool asList);
+// message. Returns why the log could not be written (the system's text and the path),
+// for the caller to tell once; none when it was.
+std::optional<std::string> LogAndShowReport(const TConfigBase& settings, const std::string& report,
+                                            bool asList);

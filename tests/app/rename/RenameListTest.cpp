@@ -8,6 +8,8 @@
 #include "base/Exceptions.h"
 #include "base/TextFileWriter.h"
 
+#include <optional>
+
 namespace {
 
 using RenameList = RenameFixture;
@@ -165,6 +167,19 @@ TEST_F(RenameList, AReadOnlyLogKeepsItsBytesAndTheFailureIsRaisedAfterTheReport)
   EXPECT_EQ(Folder.ReadFile("Log.txt"), "older log");
   EXPECT_NE(FileGetAttr(Folder / "Log.txt") & faReadOnly, 0);
   ASSERT_TRUE(FileSetReadOnly(Folder / "Log.txt", false));
+}
+
+// Handed back instead, the failure leaves the result: the file was renamed all the same.
+TEST_F(RenameList, ALogThatCannotBeWrittenCanBeHandedBackWithTheResult) {
+  ListFresh({"a", "x"});
+  ASSERT_TRUE(CreateDir(Folder / "Log.txt"));
+  SetNewName("a", "x");
+  std::optional<std::string> logFailure;
+  EXPECT_TRUE(Files.RenameFiles(logFailure));
+  ASSERT_TRUE(logFailure);
+  EXPECT_NE(logFailure->find(Folder / "Log.txt"), std::string::npos) << *logFailure;
+  EXPECT_EQ(Presenter.Shown.size(), 1u);  // the report, not the failure
+  EXPECT_TRUE(FileExists(Folder / "x1.mp3"));
 }
 
 }  // namespace

@@ -309,4 +309,139 @@ TEST_F(TagEditorModelTest, FilenamesFillEachFileFromItsOwnFolderAndName) {
   EXPECT_EQ(Cells(0), "     1| I+II|03 - Song|Artist|Song|3||Album||||");
 }
 
+// The comment as the window moves it: shown, its memo alone edited, Change, Save.
+class CommentEditing : public TagEditorModelTest {
+protected:
+  static std::string Comm(const std::string& language, const std::string& description, const std::string& text) {
+    return ID3v2FrameBytes(4, "COMM", "\0"s + language + description + "\0"s + text);
+  }
+  int32_t RowOf(const std::string& name) const {
+    for (int32_t row = 0; row < Model.RowCount(); ++row)
+      if (Model.TagInfo(row).GetEntry().Name == name) return row;
+    return -1;
+  }
+  // Selects the file's row alone and types text into the memo, as the window does.
+  TFieldEditorValues EditMemo(const std::string& name, const std::string& text) {
+    Rows = {RowOf(name)};
+    const TDataChange shown = Model.DataChange(Rows[0]);
+    EXPECT_TRUE(shown.Editors);
+    TFieldEditorValues editors = shown.Editors.value_or(TFieldEditorValues());
+    editors.Comment = text;
+    EXPECT_TRUE(Model.EditorChanged(feComment, editors));
+    return editors;
+  }
+  void ChangeAndSave(TFieldEditorValues& editors) {
+    EXPECT_TRUE(Model.ChangeButton(editors, {}).Proceeded);
+    Model.Save();
+  }
+  // The file's ID3v2 frames are these, the padding behind them.
+  void ExpectFrames(const std::string& name, const std::string& frames) const {
+    EXPECT_EQ(OnDisk(name).substr(10, frames.size() + 1), frames + '\0') << name;
+  }
+};
+
+// Shown as "-" in English, an empty description is no value of its own: it stays empty
+// and keeps its language's bytes, whatever case or code other programs wrote.
+TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyTheTextChanges) {
+  // Named apart by more than letter case, which Windows does not tell apart.
+  const std::vector<std::pair<std::string, std::string>> files = {{"k1", "ENG"}, {"k2", "eng"}, {"k3", "XXX"}};
+  for (const auto& [name, language] : files) Mp3(name, V24(Comm(language, "", "old note")) + kAudio);
+  Load();
+  for (const auto& [name, language] : files) {
+    TFieldEditorValues editors = EditMemo(name, "new note");
+    EXPECT_EQ(editors.Description + "/" + IntToStr(editors.Language), "-/108") << language;
+    ChangeAndSave(editors);
+    ExpectFrames(name, Comm(language, "", "new note"));
+  }
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+  // Applied to several files, the comment shown is empty of description in each, and
+  // each keeps its language; a new comment takes the default one (and the tag library's
+  // "-" for an empty description).
+  Mp3("k4", V24(Comm("deu", "", "alt")) + kAudio);
+  Load();
+  TFieldEditorValues all = EditMemo("k1", "all");
+  Rows = {RowOf("k1"), RowOf("k4"), RowOf("c none")};
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfComment] = true;
+  Model.ChangeButton(all, ticked);
+  Model.Save();
+  ExpectFrames("k1", Comm("ENG", "", "all"));
+  ExpectFrames("k4", Comm("deu", "", "all"));
+  ExpectFrames("c none", Comm("eng", "-", "all"));
+  // A description or language the user chose is written as chosen.
+  TFieldEditorValues editors = EditMemo("k2", "newer");
+  editors.Description = "Mood";
+  Model.EditorChanged(feDescription, editors);
+  editors.Language = 0;  // "Unknown"
+  ChangeAndSave(editors);
+  ExpectFrames("k2", Comm("XXX", "Mood", "newer"));
+}
+
+// A described comment (as players add them) after the user's: the editor shows the later
+// one, and Change writes into that one; the user's keeps its bytes.
+TEST_F(CommentEditing, ChangeWritesIntoTheCommentFrameItShowedAndLeavesTheOtherAlone) {
+  const std::string note = Comm("eng", "", "old note");
+  Mp3("m two", V24(note + Comm("eng", "iTunNORM", " 0000 1111")) + kAudio);
+  Load();
+  TFieldEditorValues editors = EditMemo("m two", " 2222 3333");
+  EXPECT_EQ(editors.Description, "iTunNORM");
+  ChangeAndSave(editors);
+  ExpectFrames("m two", note + Comm("eng", "iTunNORM", " 2222 3333"));
+  // Emptied, the comment shown goes, and the other is shown again.
+  editors = EditMemo("m two", "");
+  TFieldEditorValues deleted = editors;
+  EXPECT_TRUE(Model.DeleteField(tfComment, deleted));
+  ChangeAndSave(deleted);
+  ExpectFrames("m two", note);
+  EXPECT_EQ(Model.DataChange(RowOf("m two")).Editors.value_or(TFieldEditorValues()).Comment, "old note");
+}
+
+// A log that cannot be written (a folder of its name, a read-only file) is said once,
+// after the reports, as the main window says it; the command ends as any other does.
+TEST_F(TagEditorModelTest, AnUnwritableLogIsSaidOnceAndTheCommandEndsAsAnyOther) {
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder Log.txt" : "a read-only Log.txt");
+    if (folder) {
+      ASSERT_TRUE(CreateDir(Folder + "Log.txt"));
+    } else {
+      ASSERT_TRUE(RemoveDir(Folder + "Log.txt"));
+      Program.WriteFile("Artist\\Album\\Log.txt", "older log");
+      ASSERT_TRUE(FileSetReadOnly(Folder + "Log.txt", true));
+    }
+    Presenter.Shown.clear();
+    Load();
+    // Names from tags with a file that has none: its report cannot be logged.
+    Rows = {0, 2};
+    const TCommandResult named = Model.TagToFilename(1);
+    EXPECT_EQ(named.Rows, std::vector<int32_t>{0});
+    EXPECT_FALSE(Model.NothingToSave());
+    std::vector<std::string> texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].rfind("Warning / For the following files there is no Tag present:", 0), 0u);
+    EXPECT_EQ(texts[1].rfind("Error / ", 0), 0u);
+    EXPECT_NE(texts[1].find(Folder + "Log.txt"), std::string::npos);
+    // Save: the rename meets a name that exists (and numbers it), a removal finds no tag;
+    // neither report can be logged, which is said once.
+    Program.WriteFile("Artist\\Album\\03 - Artist A - Title A.mp3", "in the way");
+    Model.TagInfo(2).RemoveID3v2 = true;
+    Presenter.Shown.clear();
+    const TCommandResult saved = Model.Save();
+    EXPECT_TRUE(Model.NothingToSave());
+    EXPECT_EQ(saved.Rows, (std::vector<int32_t>{0, 1, 2}));
+    texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("Info / The following filenames already existed", 0), 0u) << texts[0];
+    EXPECT_EQ(texts[1].rfind("Warning / The following Tags have not been saved", 0), 0u) << texts[1];
+    EXPECT_EQ(texts[2].rfind("Error / ", 0), 0u);
+    EXPECT_NE(texts[2].find(Folder + "Log.txt"), std::string::npos);
+    EXPECT_EQ(Files.GetFileName(0), "03 - Artist A - Title A1");  // renamed all the same
+    Model.ReleaseTagInfos();
+    Files.ClearFiles();
+    ASSERT_TRUE(DeleteFile(Folder + "03 - Artist A - Title A.mp3"));
+    ASSERT_TRUE(RenameFile(Folder + "03 - Artist A - Title A1.mp3", Folder + "a both.mp3"));
+  }
+  EXPECT_EQ(ReadFileBytes(Folder + "Log.txt"), "older log");
+  ASSERT_TRUE(FileSetReadOnly(Folder + "Log.txt", false));
+}
+
 }  // namespace
