@@ -131,6 +131,13 @@ TEST_F(Dialogs, TheAboutBoxShowsTheProductInTheLanguageChosenAndOpensItsAddresse
     EXPECT_EQ(web.DefaultFont()->Color(), TColor(10526303));
     EXPECT_EQ(web.Cursor(), crHandPoint);
     SaveWindowScreenshot(about.Handle(), "about");
+    // Off the pointer an address turns white, whatever colour it had before.
+    PostMouse(about.AboutPanelLabelName, WM_MOUSEMOVE, 2, 2);
+    PumpUntil([&] { return web.Cursor() == crDefault; }, 1000);
+    EXPECT_EQ(web.DefaultFont()->Color(), clWhite);
+    EXPECT_EQ(web.DefaultFont()->Style(), TFontStyles{fsBold});
+    EXPECT_EQ(web.Cursor(), crDefault);
+    SaveWindowScreenshot(about.Handle(), "about-address-left");
     PostClick(about.AboutPanelLabelEmailAddress);
     PostClick(&web);
     PostKey(about.FormAboutButtonOk, VK_ESCAPE);
