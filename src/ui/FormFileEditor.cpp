@@ -247,8 +247,11 @@ void TFormFileEditor::InitialiseLanguage() {
   const std::array<std::string, 2> header = FileGridHeader();
   PanelGrid_GridFileNames->SetCells(0, 0, header[0]);
   PanelGrid_GridFileNames->SetCells(1, 0, header[1]);
-  if (FileList->GetFileCount() > 0)
-    StatusBar_PanelCurrentDir->SetCaption(ExcludeTrailingBackslash(Settings->WorkingFolder));
+  // An empty folder's placeholder row follows the language too; the folder takes the
+  // place of "No files found", so that no text of the language before stays.
+  if (FileList->GetFileCount() == 0)
+    PanelGrid_GridFileNames->SetCells(1, FFirstDataRow, LangText(TLangText::NoFilesInFolderRow));
+  StatusBar_PanelCurrentDir->SetCaption(ExcludeTrailingBackslash(Settings->WorkingFolder));
   PanelGrid_GridFileNamesSelectionChange(PanelGrid_GridFileNames);
   PanelSpeedButtons_SpeedButtonRename->SetCaption(LangText(TLangText::RenameButton));
   PanelSpeedButtons_SpeedButtonTags->SetCaption(LangText(TLangText::ID3TagsButton));

@@ -6,6 +6,7 @@
 
 #include "ui/WindowParts.h"
 
+#include "app/language/Translation.h"
 #include "app/rename/Rename.h"
 #include "app/settings/Session.h"
 
@@ -144,6 +145,20 @@ TEST_F(MainWindow, AnEmptyFolderShowsItsPlaceholderRowOnWhichNothingActs) {
   PostClick(Window->PanelRename_ButtonPreview);
   PostClick(Window->PanelID3Tags_ButtonReadTags);
   EXPECT_EQ(Presenter.Texts(), Texts{"Warning / No valid files !"});
+}
+
+// A change of language sets the folder in the status bar again, also over an empty
+// folder's "No files found", and the placeholder row's text anew: nothing stays in the
+// language before.
+TEST_F(MainWindow, ALanguageChangeInAnEmptyFolderLeavesNoTextOfTheLanguageBefore) {
+  for (const char* name : {"b - Alpha", "a - Beta", "c - Gamma"}) DeleteFile(Music / (std::string(name) + ".mp3"));
+  OpenMainWindow();
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), "No files found");
+  Window->Menu_Language->Items(0)->Click();
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+  EXPECT_EQ(SelectedFiles().rfind(LangText(TLangText::SelectedFilesStatus), 0), 0u);
+  EXPECT_EQ(GridNames(), Texts{LangText(TLangText::NoFilesInFolderRow)});
+  EXPECT_NE(GridNames(), Texts{"There are no files in the current folder"});
 }
 
 TEST_F(MainWindow, APreviewChangesOnlyTheGridUntilRenameAndUndoTakesItBack) {
