@@ -364,7 +364,7 @@ void TFormFileEditor::PanelActivate(TspSkinPanel* Panel) {
 }
 
 void TFormFileEditor::PanelSpeedButtons_SpeedButtonRenameClick(TObject*) {
-  PanelSpeedButtons_SpeedButtonRename->SetDown(true);
+  PanelSpeedButtons_SpeedButtonDown(PanelSpeedButtons_SpeedButtonRename);
   PanelActivate(Form_PanelRename);
 }
 
@@ -373,9 +373,11 @@ void TFormFileEditor::PanelSpeedButtons_SpeedButtonTagsClick(TObject*) {
   const TTagsPanelBox box = TagsPanelBox(Settings->RenamePending, ClientHeight(), Form_StatusBar->Height());
   Form_PanelID3Tags->SetBounds(Form_PanelID3Tags->Left(), box.Top, Form_PanelID3Tags->Width(), box.Height);
   PanelID3Tags_LabelWarning->SetVisible(box.WarningVisible);
-  PanelSpeedButtons_SpeedButtonTags->SetDown(true);
+  PanelSpeedButtons_SpeedButtonDown(PanelSpeedButtons_SpeedButtonTags);
   PanelActivate(Form_PanelID3Tags);
 }
+
+void TFormFileEditor::PanelSpeedButtons_SpeedButtonDown(TspSkinSpeedButton* Button) { Button->SetDown(true); }
 
 void TFormFileEditor::ShowButtons(const TRenameButtons& buttons) {
   PanelRename_ButtonPreview->SetEnabled(buttons.Preview);
