@@ -73,7 +73,7 @@ void TFormFileEditor::SetRenamePanelTexts() {
 void TFormFileEditor::SetSwitchPageTexts() {
   const std::vector<std::string> items = SwitchComboItems();
   for (TspSkinComboBox* combo : FSwitchComboBoxes) SetLines(*combo->Items(), items);
-  ApplySwitchPreset(1);
+  GroupBoxSwitch_SetComboBoxes(SwitchPreset(1));
 }
 
 // --- The rebuild page's boxes ---------------------------------------------------------------
@@ -188,11 +188,11 @@ void TFormFileEditor::GroupBoxTrackStart_EditTrackKeyPress(TObject*, char& Key) 
 
 // --- The switch page ----------------------------------------------------------------------
 
-void TFormFileEditor::ApplySwitchPreset(int preset) {
+void TFormFileEditor::GroupBoxSwitch_SetComboBoxes(const TSwitchItems& Values) {
   FShowingState = true;
   TScopeExit shown([this] { FShowingState = false; });
-  const TSwitchItems items = ::ApplySwitchPreset(*Settings, preset);
-  for (size_t i = 0; i < FSwitchComboBoxes.size(); ++i) FSwitchComboBoxes[i]->SetItemIndex(items[i]);
+  for (size_t i = 0; i < FSwitchComboBoxes.size(); ++i) FSwitchComboBoxes[i]->SetItemIndex(Values[i]);
+  SetSwitchItems(*Settings, Values);
 }
 
 void TFormFileEditor::GroupBoxSwitch_ComboBoxChange(TObject* Sender) {
@@ -203,11 +203,11 @@ void TFormFileEditor::GroupBoxSwitch_ComboBoxChange(TObject* Sender) {
 }
 
 void TFormFileEditor::GroupBoxSwitch_RadioButtonMouseUp(TObject* Sender, TMouseButton, TShiftState, int, int) {
-  if (CoreReady()) ApplySwitchPreset(NameDigit(*static_cast<TComponent*>(Sender)));
+  if (CoreReady()) GroupBoxSwitch_SetComboBoxes(SwitchPreset(NameDigit(*static_cast<TComponent*>(Sender))));
 }
 
 void TFormFileEditor::GroupBoxSwitch_RadioButtonKeyDown(TObject* Sender, uint16_t&, TShiftState) {
-  if (CoreReady()) ApplySwitchPreset(NameDigit(*static_cast<TComponent*>(Sender)));
+  if (CoreReady()) GroupBoxSwitch_SetComboBoxes(SwitchPreset(NameDigit(*static_cast<TComponent*>(Sender))));
 }
 
 // --- The buttons --------------------------------------------------------------------------

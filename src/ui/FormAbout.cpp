@@ -69,7 +69,6 @@ const TFormBindings& TFormAbout::Bindings() {
 void TFormAbout::FormCreate(TObject*) {
   SkinData->SetSkinnableForm(true);
   SkinData->SetCompressedStoredSkin(Settings->StoredSkin);
-  FAddressColor = AboutPanelLabelEmailAddress->DefaultFont()->Color();
 }
 
 void TFormAbout::FormShow(TObject*) {
@@ -91,7 +90,7 @@ void TFormAbout::AboutPanelLabelAddressMouseEnter(TObject* Sender) {
 }
 
 void TFormAbout::AboutPanelLabelAddressMouseLeave(TObject* Sender) {
-  ShowAddressLook(AddressLabel(Sender), FAddressColor, crDefault);
+  ShowAddressLook(AddressLabel(Sender), clWhite, crDefault);
 }
 
 void TFormAbout::AboutPanelLabelAddressClick(TObject* Sender) {

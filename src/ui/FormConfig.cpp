@@ -156,9 +156,8 @@ void TFormConfig::LayOutRows() {
   const TCaptionRow saveList = CheckBoxRow(GroupBoxSaving_CheckBoxSaveToList->Left(),
                                            canvas.TextWidth(GroupBoxSaving_CheckBoxSaveToList->Caption() + " "), width);
   place(*GroupBoxSaving_CheckBoxSaveToList, saveList.Caption);
-  const TSpan listName = ListNameSpan(GroupBoxSaving_CheckBoxSaveToList->Left(), width);
-  place(*GroupBoxSaving_EditListName, listName);
-  place(*GroupBoxSaving_LabelListNameNote, listName);
+  place(*GroupBoxSaving_EditListName, saveList.Field);
+  place(*GroupBoxSaving_LabelListNameNote, ListNoteSpan(GroupBoxSaving_CheckBoxSaveToList->Left(), width));
   const TCaptionRow allWordsCaps = CheckBoxRow(GroupBoxOptions_CheckBoxAllWordsCaps->Left(),
                                                canvas.TextWidth(GroupBoxOptions_CheckBoxAllWordsCaps->Caption() + " "), width);
   place(*GroupBoxOptions_CheckBoxAllWordsCaps, allWordsCaps.Caption);

@@ -247,8 +247,11 @@ void TFormFileEditor::InitialiseLanguage() {
   const std::array<std::string, 2> header = FileGridHeader();
   PanelGrid_GridFileNames->SetCells(0, 0, header[0]);
   PanelGrid_GridFileNames->SetCells(1, 0, header[1]);
-  if (FileList->GetFileCount() > 0)
-    StatusBar_PanelCurrentDir->SetCaption(ExcludeTrailingBackslash(Settings->WorkingFolder));
+  // An empty folder's placeholder row follows the language too; the folder takes the
+  // place of "No files found", so that no text of the language before stays.
+  if (FileList->GetFileCount() == 0)
+    PanelGrid_GridFileNames->SetCells(1, FFirstDataRow, LangText(TLangText::NoFilesInFolderRow));
+  StatusBar_PanelCurrentDir->SetCaption(ExcludeTrailingBackslash(Settings->WorkingFolder));
   PanelGrid_GridFileNamesSelectionChange(PanelGrid_GridFileNames);
   PanelSpeedButtons_SpeedButtonRename->SetCaption(LangText(TLangText::RenameButton));
   PanelSpeedButtons_SpeedButtonTags->SetCaption(LangText(TLangText::ID3TagsButton));
@@ -361,7 +364,7 @@ void TFormFileEditor::PanelActivate(TspSkinPanel* Panel) {
 }
 
 void TFormFileEditor::PanelSpeedButtons_SpeedButtonRenameClick(TObject*) {
-  PanelSpeedButtons_SpeedButtonRename->SetDown(true);
+  PanelSpeedButtons_SpeedButtonDown(PanelSpeedButtons_SpeedButtonRename);
   PanelActivate(Form_PanelRename);
 }
 
@@ -370,9 +373,11 @@ void TFormFileEditor::PanelSpeedButtons_SpeedButtonTagsClick(TObject*) {
   const TTagsPanelBox box = TagsPanelBox(Settings->RenamePending, ClientHeight(), Form_StatusBar->Height());
   Form_PanelID3Tags->SetBounds(Form_PanelID3Tags->Left(), box.Top, Form_PanelID3Tags->Width(), box.Height);
   PanelID3Tags_LabelWarning->SetVisible(box.WarningVisible);
-  PanelSpeedButtons_SpeedButtonTags->SetDown(true);
+  PanelSpeedButtons_SpeedButtonDown(PanelSpeedButtons_SpeedButtonTags);
   PanelActivate(Form_PanelID3Tags);
 }
+
+void TFormFileEditor::PanelSpeedButtons_SpeedButtonDown(TspSkinSpeedButton* Button) { Button->SetDown(true); }
 
 void TFormFileEditor::ShowButtons(const TRenameButtons& buttons) {
   PanelRename_ButtonPreview->SetEnabled(buttons.Preview);

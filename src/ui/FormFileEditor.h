@@ -10,6 +10,7 @@
 
 #include "app/rename/RenamePanel.h"
 #include "app/settings/Config.h"
+#include "app/settings/NameRules.h"
 #include "app/windowrules/MainWindowLife.h"
 
 #include "classlib/Form.h"
@@ -131,6 +132,8 @@ public:
   void PanelActivate(TspSkinPanel* Panel);
   void PanelSpeedButtons_SpeedButtonRenameClick(TObject* Sender);
   void PanelSpeedButtons_SpeedButtonTagsClick(TObject* Sender);
+  // Pushes one of the panel's two speed buttons down; their group lets the other up.
+  void PanelSpeedButtons_SpeedButtonDown(TspSkinSpeedButton* Button);
 
   // --- The rename panel (FileEditorRenamePanel.cpp) ------------------------------------
   void PanelRename_PageControlRenameChange(TObject* Sender);
@@ -199,7 +202,8 @@ private:
   // The rebuild page's boxes and what they enable, as the page's rules say now; the
   // boxes' own handlers see nothing of it.
   void ShowRebuildPage();
-  void ApplySwitchPreset(int preset);
+  // The ten combo boxes show Values, and the switch items take them.
+  void GroupBoxSwitch_SetComboBoxes(const TSwitchItems& Values);
   // Runs a flow of the rename panel on the grid's current selection, with the
   // hourglass showing, and shows the rebuild page after it.
   template <class Flow>

@@ -17,6 +17,7 @@
 #include "skin/boxes/SkinListBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStdLabel.h"
@@ -67,6 +68,13 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
 
   InSettings([&](TFormConfig& dialog) {
     TspSkinEdit& listName = *dialog.GroupBoxSaving_EditListName;
+    // The list name stands on its box's row, 4 pixels after it, up to 15 before the
+    // group's end.
+    const TspSkinCheckRadioBox& saveList = *dialog.GroupBoxSaving_CheckBoxSaveToList;
+    EXPECT_EQ(listName.Left(), saveList.Left() + saveList.Width() + 4);
+    EXPECT_EQ(listName.Left() + listName.Width(), dialog.TabRename_GroupBoxSaving->Width() - 15);
+    EXPECT_LT(listName.Top(), saveList.Top() + saveList.Height());
+    EXPECT_GT(listName.Top() + listName.Height(), saveList.Top());
     PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
     EXPECT_FALSE(listName.Enabled());
     PostClick(dialog.GroupBoxSaving_CheckBoxSaveToList);
@@ -131,6 +139,13 @@ TEST_F(Dialogs, TheAboutBoxShowsTheProductInTheLanguageChosenAndOpensItsAddresse
     EXPECT_EQ(web.DefaultFont()->Color(), TColor(10526303));
     EXPECT_EQ(web.Cursor(), crHandPoint);
     SaveWindowScreenshot(about.Handle(), "about");
+    // Off the pointer an address turns white, whatever colour it had before.
+    PostMouse(about.AboutPanelLabelName, WM_MOUSEMOVE, 2, 2);
+    PumpUntil([&] { return web.Cursor() == crDefault; }, 1000);
+    EXPECT_EQ(web.DefaultFont()->Color(), clWhite);
+    EXPECT_EQ(web.DefaultFont()->Style(), TFontStyles{fsBold});
+    EXPECT_EQ(web.Cursor(), crDefault);
+    SaveWindowScreenshot(about.Handle(), "about-address-left");
     PostClick(about.AboutPanelLabelEmailAddress);
     PostClick(&web);
     PostKey(about.FormAboutButtonOk, VK_ESCAPE);

@@ -1,6 +1,7 @@
 // The main window's form resource carries the program's own skin: its stored skin holds
 // exactly the zlib data of the skin container the build painted, the form reader makes
-// the component from it, and the skin loads.
+// the component from it, and the skin loads. The main window's and the tag editor's
+// controls each use the skin data (with or without skin effects) their window gives them.
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDataClasses.h"
@@ -17,8 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 
 namespace {
 
@@ -36,6 +39,47 @@ const TFormObject& Child(const TFormObject& Parent, const std::string& Name) {
                                [&](const TFormObject& o) { return o.Name == Name; });
   if (it == Parent.Children.end()) throw Exception("No object " + Name);
   return *it;
+}
+
+// The objects of a form resource that name their skin data, by the skin data they name.
+std::map<std::string, std::set<std::string>> ObjectsBySkinData(const TFormObject& Object) {
+  std::map<std::string, std::set<std::string>> found;
+  for (const TFormProperty& property : Object.Properties)
+    if (property.Name == "SkinData") found[property.Value.Text].insert(Object.Name);
+  for (const TFormObject& child : Object.Children)
+    for (auto& [data, names] : ObjectsBySkinData(child)) found[data].merge(names);
+  return found;
+}
+
+using Names = std::set<std::string>;
+
+TEST(MainFormResourceTest, TheMainWindowsControlsUseTheSkinDataItGivesThem) {
+  const TFormObject form = ParseFormText(FormResourceText(MainFormClass));
+  auto found = ObjectsBySkinData(form);
+  // The frame, the menu bar, the grid and its scroll bar, the rename panel's page
+  // control, the rebuild page's four group boxes and the switch page's ten combo boxes.
+  Names effects = {"DynSkinForm", "Form_MenuBar", "PanelGrid_GridFileNames", "PanelGrid_ScrollBarVert",
+                   "PanelRename_PageControlRename", "TabRebuild_GroupBoxReplace", "TabRebuild_GroupBoxRemove",
+                   "TabRebuild_GroupBoxAutoFormat", "TabRebuild_GroupBoxTrackStart"};
+  for (const char* number : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"})
+    effects.insert(std::string("GroupBoxSwitch_ComboBox") + number);
+  EXPECT_EQ(found["SkinDataEffects"], effects);
+  EXPECT_TRUE(found["SkinDataNoEffects"].count("TabSwitch_GroupBoxSwitch"));
+  EXPECT_FALSE(found["SkinDataNoEffects"].count("Form_ButtonClose"));
+  found.erase("SkinDataEffects");
+  found.erase("SkinDataNoEffects");
+  EXPECT_EQ(found, (std::map<std::string, Names>{}));  // no other skin data, and none left out
+}
+
+TEST(MainFormResourceTest, TheTagEditorsControlsUseTheSkinDataWithoutEffectsBesideItsPopupMenu) {
+  auto found = ObjectsBySkinData(ParseFormText(FormResourceText("TFormTagEditor")));
+  EXPECT_EQ(found["SkinDataEffects"], Names{"Form_GridPopupMenu"});
+  for (const char* name : {"PanelGrid_GridTags", "PanelGrid_ScrollBarVert", "PanelGrid_ScrollBarHor",
+                           "Form_GroupBoxMpegInfo", "Form_GroupBoxActionOptions", "Form_GroupBoxFormat"})
+    EXPECT_TRUE(found["SkinDataNoEffects"].count(name)) << name;
+  found.erase("SkinDataEffects");
+  found.erase("SkinDataNoEffects");
+  EXPECT_EQ(found, (std::map<std::string, Names>{}));
 }
 
 TEST(MainFormResourceTest, TheStoredSkinHoldsTheSkinTheBuildPainted) {

@@ -6,6 +6,7 @@
 
 #include "ui/WindowParts.h"
 
+#include "app/language/Translation.h"
 #include "app/rename/Rename.h"
 #include "app/settings/Session.h"
 
@@ -17,6 +18,7 @@
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinStatusPanel.h"
 #include "skin/controls/SkinStdLabel.h"
 #include "skin/form/DynamicSkinForm.h"
@@ -144,6 +146,36 @@ TEST_F(MainWindow, AnEmptyFolderShowsItsPlaceholderRowOnWhichNothingActs) {
   PostClick(Window->PanelRename_ButtonPreview);
   PostClick(Window->PanelID3Tags_ButtonReadTags);
   EXPECT_EQ(Presenter.Texts(), Texts{"Warning / No valid files !"});
+}
+
+// A change of language sets the folder in the status bar again, also over an empty
+// folder's "No files found", and the placeholder row's text anew: nothing stays in the
+// language before.
+TEST_F(MainWindow, ALanguageChangeInAnEmptyFolderLeavesNoTextOfTheLanguageBefore) {
+  for (const char* name : {"b - Alpha", "a - Beta", "c - Gamma"}) DeleteFile(Music / (std::string(name) + ".mp3"));
+  OpenMainWindow();
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), "No files found");
+  Window->Menu_Language->Items(0)->Click();
+  EXPECT_EQ(Window->StatusBar_PanelCurrentDir->Caption(), ExcludeTrailingBackslash(Music.Path()));
+  EXPECT_EQ(SelectedFiles().rfind(LangText(TLangText::SelectedFilesStatus), 0), 0u);
+  EXPECT_EQ(GridNames(), Texts{LangText(TLangText::NoFilesInFolderRow)});
+  EXPECT_NE(GridNames(), Texts{"There are no files in the current folder"});
+}
+
+// Whatever the placement record says, every resize lays the status panels out anew: the
+// selected files' panel ends 20 pixels before the bar's end, the folder takes the rest.
+TEST_F(MainWindow, TheStatusPanelsFollowEveryResize) {
+  Program.WriteFile("Settings.ini", "[FileEditor]\r\nWindowHeight=600\r\nWindowWidth=900\r\n");
+  OpenMainWindow();
+  const TControl& bar = *Window->Form_StatusBar;
+  const TControl& folder = *Window->StatusBar_PanelCurrentDir;
+  const TControl& selected = *Window->StatusBar_PanelSelectedFiles;
+  for (int32_t width : {900, 800, 900, 740}) {
+    if (Window->Width() != width) Window->SetBounds(Window->Left(), Window->Top(), width, 600);
+    EXPECT_EQ(bar.Width(), Window->ClientWidth()) << width;
+    EXPECT_EQ(selected.Left() + selected.Width(), bar.Width() - 20) << width;
+    EXPECT_EQ(folder.Left() + folder.Width(), selected.Left()) << width;
+  }
 }
 
 TEST_F(MainWindow, APreviewChangesOnlyTheGridUntilRenameAndUndoTakesItBack) {

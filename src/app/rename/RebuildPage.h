@@ -76,7 +76,8 @@ public:
   // Typed text: an emptied edit shows "1"; text that is not a number is refused and the
   // edit shows the number it had.
   void SetStartNumberText(const std::string& text);
-  // Up adds 1 without an upper bound; Down subtracts 1 but never below 1.
+  // Up adds 1 without an upper bound; Down subtracts 1 from a number above 1 and leaves
+  // 1 and 0 as they are, so the start never turns negative.
   void StepStartNumber(bool up);
   int32_t StartNumber() const;
 

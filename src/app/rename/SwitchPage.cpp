@@ -18,10 +18,8 @@ TSwitchItems SwitchPreset(int preset) {
   return kPresets[preset >= 1 && preset <= SwitchPresetCount ? preset - 1 : 0];
 }
 
-TSwitchItems ApplySwitchPreset(TConfigBase& settings, int preset) {
-  const TSwitchItems items = SwitchPreset(preset);
+void SetSwitchItems(TConfigBase& settings, const TSwitchItems& items) {
   for (int i = 0; i < TConfigBase::SwitchItemCount; ++i) settings.SetSwitchItem(i + 1, items[i]);
-  return items;
 }
 
 void SwitchComboChanged(TConfigBase& settings, int combo, int32_t itemIndex) {

@@ -16,8 +16,8 @@ inline constexpr int SwitchPresetCount = 4;
 // The ten combo items of preset 1 to 4: preset n swaps sections n and n + 1 (first five
 // before, last five after; 4 is "Unchanged"). Any other number gives preset 1.
 TSwitchItems SwitchPreset(int preset);
-// Sets the ten switch items to a preset; returns the items the combo boxes then show.
-TSwitchItems ApplySwitchPreset(TConfigBase& settings, int preset);
+// Sets the ten switch items, as the combo boxes show them.
+void SetSwitchItems(TConfigBase& settings, const TSwitchItems& items);
 // Combo 1 to 10 changed to an item index.
 void SwitchComboChanged(TConfigBase& settings, int combo, int32_t itemIndex);
 // The five items of every combo box: "Section1" to "Section4" and "Unchanged".

@@ -134,7 +134,7 @@ TCaptionRow LabelRow(int32_t left, int32_t captionWidth, int32_t groupWidth) {
   return CaptionRow(left, captionWidth, kLabelFieldGap, groupWidth);
 }
 
-TSpan ListNameSpan(int32_t checkBoxLeft, int32_t groupWidth) {
+TSpan ListNoteSpan(int32_t checkBoxLeft, int32_t groupWidth) {
   const int32_t left = checkBoxLeft + kCheckImageRoom;
   return {left, std::max(groupWidth - kGroupEndGap - left, 0)};
 }

@@ -65,11 +65,12 @@ struct TCaptionRow {
   TSpan Field;
   bool operator==(const TCaptionRow&) const = default;
 };
-// A check box: as wide as its caption plus 22, its field 4 pixels after it.
+// A check box: as wide as its caption plus 22, its field 4 pixels after it (the list
+// name's edit after the save-to-list box).
 TCaptionRow CheckBoxRow(int32_t left, int32_t captionWidth, int32_t groupWidth);
 // A label: as wide as its caption, its combo 5 pixels after it.
 TCaptionRow LabelRow(int32_t left, int32_t captionWidth, int32_t groupWidth);
-// The list name's edit and the note under it, on rows of their own below the save-to-list
-// box (whose caption may take the group's whole width in a language): indented under
-// the box's caption, up to 15 pixels before the group's end.
-TSpan ListNameSpan(int32_t checkBoxLeft, int32_t groupWidth);
+// The note under the list name, on a row of its own below the save-to-list box (a note
+// is longer than the edit is wide in some languages): indented under the box's caption,
+// up to 15 pixels before the group's end.
+TSpan ListNoteSpan(int32_t checkBoxLeft, int32_t groupWidth);

@@ -70,11 +70,14 @@ TEST_F(RebuildPageOptions, AnEmptyFormatListOrAnIndexPastItNeverParsesOutsideThe
   EXPECT_TRUE(Page.Enabling().FormatChoice);  // the builder's button stays within reach
 }
 
-TEST_F(RebuildPageOptions, TheStartNumberTakesDigitsAndStepsNeverBelowOne) {
+TEST_F(RebuildPageOptions, TheStartNumberTakesDigitsAndDownStopsAtOneOrBelow) {
   EXPECT_TRUE(TRebuildPage::IsStartNumberKey('7') && TRebuildPage::IsStartNumberKey('\b'));
   EXPECT_FALSE(TRebuildPage::IsStartNumberKey('a') || TRebuildPage::IsStartNumberKey('-'));
   Page.StepStartNumber(false);
   EXPECT_EQ(Page.StartNumberText(), "1");
+  Page.SetStartNumberText("0");  // typed: Down never makes a negative start
+  Page.StepStartNumber(false);
+  EXPECT_EQ(Page.StartNumberText(), "0");
   Page.SetStartNumberText("999");
   Page.StepStartNumber(true);
   Page.SetStartNumberText("12a");  // pasted: refused

@@ -100,7 +100,7 @@ TEST_F(RenamePanelFlows, PreviewsTheEngineRefusesLeavePreviewEnabled) {
   const std::string tooMany = "Error / Too many checkboxes checked ! Empty filenames will remain !!!";
   EXPECT_EQ(Presenter.Texts(), (Texts{tooMany, tooMany, "Error / Filled fields are wrong !"}));
   for (int preset = 1; preset <= SwitchPresetCount; ++preset) {  // each swaps sections n and n + 1
-    ApplySwitchPreset(Config, preset);
+    SetSwitchItems(Config, SwitchPreset(preset));
     EXPECT_TRUE(Panel.SwitchPreview());
     const std::string swapped = {char('A' + preset), ' ', '-', ' ', char('A' + preset - 1)};
     EXPECT_EQ(NewNames()[0].substr(4 * preset - 4, 5), swapped);

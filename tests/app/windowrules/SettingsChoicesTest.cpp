@@ -67,8 +67,8 @@ TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
   EXPECT_NE(written.find("DefaultID3v1=1\r\n"), std::string::npos);
   EXPECT_EQ(CheckBoxRow(8, 200, 400), (TCaptionRow{{8, 222}, {234, 151}}));
   EXPECT_EQ(LabelRow(8, 500, 400), (TCaptionRow{{8, 500}, {513, 0}}));
-  EXPECT_EQ(ListNameSpan(8, 400), (TSpan{26, 359}));
-  EXPECT_EQ(ListNameSpan(8, 30), (TSpan{26, 0}));
+  EXPECT_EQ(ListNoteSpan(8, 400), (TSpan{26, 359}));
+  EXPECT_EQ(ListNoteSpan(8, 30), (TSpan{26, 0}));
 }
 
 }  // namespace
