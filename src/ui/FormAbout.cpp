@@ -69,6 +69,7 @@ const TFormBindings& TFormAbout::Bindings() {
 void TFormAbout::FormCreate(TObject*) {
   SkinData->SetSkinnableForm(true);
   SkinData->SetCompressedStoredSkin(Settings->StoredSkin);
+  FAddressColor = AboutPanelLabelEmailAddress->DefaultFont()->Color();
 }
 
 void TFormAbout::FormShow(TObject*) {
@@ -90,7 +91,7 @@ void TFormAbout::AboutPanelLabelAddressMouseEnter(TObject* Sender) {
 }
 
 void TFormAbout::AboutPanelLabelAddressMouseLeave(TObject* Sender) {
-  ShowAddressLook(AddressLabel(Sender), clWhite, crDefault);
+  ShowAddressLook(AddressLabel(Sender), FAddressColor, crDefault);
 }
 
 void TFormAbout::AboutPanelLabelAddressClick(TObject* Sender) {

@@ -30,8 +30,7 @@ public:
   void FormCreate(TObject* Sender);
   // Centred on the main window, with every text.
   void FormShow(TObject* Sender);
-  // An address label under the pointer shows a link's colour and the hand; off it, it
-  // is white.
+  // An address label under the pointer shows a link's colour and the hand.
   void AboutPanelLabelAddressMouseEnter(TObject* Sender);
   void AboutPanelLabelAddressMouseLeave(TObject* Sender);
   // Opens the label's address with the shell.
@@ -40,6 +39,8 @@ public:
 
 private:
   static const TFormBindings& Bindings();
+
+  TColor FAddressColor = 0;  // the address labels' colour off the pointer
 };
 
 // Shows the about box modally, owned by the application, and frees it.
