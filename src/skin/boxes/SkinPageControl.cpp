@@ -69,10 +69,9 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
   if (Operation != opRemove) return;
   if (AComponent == FSkinData) FSkinData = nullptr;
   if (AComponent == FUpDown) FUpDown = nullptr;
-  if (AComponent == FImages) {
-    FImages = nullptr;
-    if (!ComponentState().Contains(csDestroying)) ApplyTabSpace();
-  }
+  // The tabs keep the images' room until a change of images, close buttons or skin, or
+  // a new window, sizes it again.
+  if (AComponent == FImages) FImages = nullptr;
 }
 
 // The skin

@@ -169,9 +169,10 @@ TEST_F(SkinPageControlTest, TheTabsMakeRoomForImagesAndCloseButtonsExactly) {
   control->SetShowCloseButtons(false);
   images->Free();
   EXPECT_EQ(control->Images(), nullptr);
-  EXPECT_EQ(control->TabSpaceImages()->Width(), 1);
-  EXPECT_EQ(control->GetTabRect(0).Width(), width);
-  control->SetTabPosition(tpLeft);
+  EXPECT_EQ(control->TabSpaceImages()->Width(), 17);  // the images' room stays
+  EXPECT_EQ(control->GetTabRect(0).Width(), width + 16);
+  control->SetTabPosition(tpLeft);  // a new window: the room is sized again
+  EXPECT_EQ((TSize{control->TabSpaceImages()->Width(), control->TabSpaceImages()->Height()}), (TSize{1, 1}));
   const int length = control->GetTabRect(1).Height();
   control->SetShowCloseButtons(true);
   EXPECT_EQ((TSize{control->TabSpaceImages()->Width(), control->TabSpaceImages()->Height()}), (TSize{15, 15}));
