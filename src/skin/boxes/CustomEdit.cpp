@@ -165,6 +165,8 @@ TRect TspCustomEdit::ClientAreaInWindow() {
   return Bounds(origin.X - window.left, origin.Y - window.top, client.Width(), client.Height());
 }
 
+// Painted here, not left to the parent: invalidating a parent that does not clip its
+// children (the combo box) would erase this edit again, without end.
 void TspCustomEdit::EraseTransparent(TMessage& Message) {
   TDCCanvas canvas(reinterpret_cast<HDC>(Message.WParam));
   DrawParentBackgroundRect(this, ClientAreaInWindow(), &canvas);

@@ -177,8 +177,7 @@ void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int 
 // The scroll timer
 
 void TspSkinCustomComboBox::StartScrollTimer(int Mode) {
-  // A running timer keeps its pace while the pointer stays on the same side.
-  if (Mode == FScrollMode && FScrollTimer.Running()) return;
+  // Every move beyond the list begins the interval again.
   FScrollTimer.Stop();
   FScrollMode = Mode;
   FScrollTimer.Start(ScrollInterval);

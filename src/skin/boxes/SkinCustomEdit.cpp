@@ -187,7 +187,9 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       return;
     case CM_FONTCHANGED:
       TspCustomEdit::Dispatch(Message);
-      if (FUseSkinFont || ComponentState().Contains(csLoading)) return;
+      // Only a designer reading the form leaves the height alone: a form read at run time
+      // fits it to each font it sets.
+      if (FUseSkinFont || (ComponentState().Contains(csDesigning) && ComponentState().Contains(csLoading))) return;
       SetHeight(FontFitHeight());
       if (!Skinned()) RecreateWnd();
       return;

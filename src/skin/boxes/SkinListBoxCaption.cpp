@@ -176,7 +176,9 @@ void TspSkinCustomListBox::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSELEAVE:
       TspSkinCustomControl::Dispatch(Message);
-      if (FCaptionMode) FButtons.MouseLeave();
+      // Only the step buttons lose their hot look; the check button keeps it until the
+      // pointer comes back.
+      if (FCaptionMode) FButtons.MouseLeave(CaptionCheckButton);
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);

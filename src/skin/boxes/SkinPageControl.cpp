@@ -69,10 +69,9 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
   if (Operation != opRemove) return;
   if (AComponent == FSkinData) FSkinData = nullptr;
   if (AComponent == FUpDown) FUpDown = nullptr;
-  if (AComponent == FImages) {
-    FImages = nullptr;
-    if (!ComponentState().Contains(csDestroying)) ApplyTabSpace();
-  }
+  // The tabs keep the images' room until a change of images, close buttons or skin, or
+  // a new window, sizes it again.
+  if (AComponent == FImages) FImages = nullptr;
 }
 
 // The skin
@@ -280,8 +279,7 @@ void TspSkinPageControl::ApplyMouseResult(const TspTabTracker::TResult& Result) 
 
 void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TPageControl::MouseDown(Button, Shift, X, Y);
-  if (Button == mbLeft)
-    ApplyMouseResult(FTracker.LeftButtonDown(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons));
+  ApplyMouseResult(FTracker.ButtonDown(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::MouseMove(TShiftState Shift, int X, int Y) {
@@ -291,7 +289,7 @@ void TspSkinPageControl::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TspSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TPageControl::MouseUp(Button, Shift, X, Y);
-  if (Button == mbLeft) ApplyMouseResult(FTracker.LeftButtonUp(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons));
+  ApplyMouseResult(FTracker.ButtonUp(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::ClosePage(int PageIndex) {

@@ -1,7 +1,8 @@
 // The skinned combo box's pixels: face, button and item in each state from the
 // flat-colour skin's entries at the skin's size and stretched to any size, the sparse
 // skin's fall-backs, and without a skin in the system's colours and the shared default
-// button look; the disabled edit part's colour.
+// button look; the disabled edit part's colour, and its erase, which shows the box
+// under it and leaves nothing to paint again.
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/CustomEdit.h"
@@ -146,6 +147,25 @@ TEST_F(SkinComboBoxPaint, ADisabledEditPartWritesInTheSkinsDisabledEditColourOrI
   EXPECT_TRUE(Combo->EditPart()->Transparent());
   Combo->SetEnabled(true);
   EXPECT_EQ(Combo->EditPart()->Font()->Color(), Entry().FontColor);
+}
+
+TEST_F(SkinComboBoxPaint, TheEditPartsEraseShowsTheBoxUnderItAndAsksForNoFurtherPainting) {
+  Window.Load("flatcolour");
+  Combo->SetStyle(spcbEditStyle);
+  TspCustomEdit* edit = Combo->EditPart();
+  ASSERT_TRUE(edit->Transparent());
+  UpdateWindow(Combo->Handle());  // whatever waits to be painted is painted now
+  UpdateWindow(edit->Handle());
+  TPixelDC erased(edit->ClientWidth(), edit->ClientHeight());
+  erased.Fill(RGBColor(1, 2, 3));
+  edit->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC()), 0);
+  const TPoint middle{edit->ClientWidth() / 2, edit->ClientHeight() / 2};
+  EXPECT_EQ(erased.Pixel(middle.X, middle.Y), At({edit->Left() + middle.X, edit->Top() + middle.Y}));
+  EXPECT_NE(erased.Pixel(middle.X, middle.Y), RGBColor(1, 2, 3));
+  // Invalidating the box instead, which draws over its edit part, would erase the edit
+  // part again, and so on without end.
+  EXPECT_FALSE(GetUpdateRect(edit->Handle(), nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(Combo->Handle(), nullptr, FALSE));
 }
 
 }  // namespace

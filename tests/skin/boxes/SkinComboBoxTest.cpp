@@ -174,6 +174,30 @@ TEST_F(SkinComboBoxTest, HeldBelowAListWithABarTheSelectionMovesDownATickAtATime
   Mouse(WM_LBUTTONUP, {Combo->Width() + 150, 5});
 }
 
+TEST_F(SkinComboBoxTest, EachMoveBeyondTheListStartsTheScrollTimerAfresh) {
+  Fill(12);
+  Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, OverItem(6), MK_LBUTTON);
+  TspListBox* list = Combo->ListBox()->ListBox();
+  const TPoint below = Combo->ScreenToClient(list->ClientToScreen({5, list->Height() + 10}));
+  const auto moveBelow = [&] { Combo->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(below)); };
+  moveBelow();
+  // The timer's tick is due (it is not taken from the queue); a move beyond the list
+  // starts the timer again, so right after it no tick is due. A try slower than the
+  // interval proves nothing and is made again.
+  bool restarted = false;
+  for (int attempt = 0; attempt < 10 && !restarted; ++attempt) {
+    Sleep(2 * TspSkinCustomComboBox::ScrollInterval);
+    const DWORD start = GetTickCount();
+    moveBelow();
+    MSG tick;
+    const bool due = PeekMessageA(&tick, Combo->Handle(), WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
+    restarted = !due && GetTickCount() - start < TspSkinCustomComboBox::ScrollInterval / 2;
+  }
+  EXPECT_TRUE(restarted);
+  Mouse(WM_LBUTTONUP, {Combo->Width() + 150, 5});
+}
+
 TEST_F(SkinComboBoxTest, EnterAndEscapeBelongToAnOpenListBeforeTheFormsButtons) {
   auto* button = Window.Add<TButton>({200, 10, 280, 35});
   button->SetDefault(true);
@@ -287,6 +311,10 @@ TEST_F(SkinComboBoxTest, WithAnInputMethodCharsetLettingGoOfAShortcutKeepsTheSel
   SendMessageA(edit->Handle(), WM_KEYUP, 'C', static_cast<LPARAM>(0xC0000001));
   SetKeyboardState(saved);
   EXPECT_EQ(edit->Text(), "Madrid");
+  for (const WPARAM key : {VK_SHIFT, VK_END, VK_LEFT}) {  // keys that select or move type nothing
+    SendMessageA(edit->Handle(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+    EXPECT_EQ(edit->Text(), "Madrid") << key;
+  }
   SendMessageA(edit->Handle(), WM_KEYUP, 'X', static_cast<LPARAM>(0xC0000001));
   EXPECT_EQ(edit->Text(), "M");  // what the input method left selected goes
 }

@@ -207,6 +207,22 @@ TEST_F(SkinEditLook, TheHeightFollowsTheSkinOrWithoutTheSkinFontTheFont) {
   EXPECT_EQ(edit->Height(), tall - skinFrame + 4);
 }
 
+TEST_F(SkinEditLook, AFontReadWithTheFormFitsTheHeightUnlessADesignerReadsIt) {
+  TspSkinEdit* edit = Add("");
+  edit->SetUseSkinFont(false);
+  edit->Loading();
+  edit->Font()->SetHeight(-30);
+  edit->Loaded();
+  const int tall = edit->Height();
+  EXPECT_GE(tall, 30 + 4);
+  // A designer's form keeps the height it stores.
+  edit->SetDesigning(true);
+  edit->Loading();
+  edit->Font()->SetHeight(-11);
+  edit->Loaded();
+  EXPECT_EQ(edit->Height(), tall);
+}
+
 TEST_F(SkinEditLook, ADisabledPasswordEditShowsItsPasswordCharactersAndADisabledMemoItsOnlyLine) {
   TspSkinEdit* secret = Add("flatcolour");
   secret->SetPasswordChar('*');

@@ -137,4 +137,21 @@ TEST_F(SkinListBoxPaint, WithASkinTheCaptionButtonsCopyTheirStatesPicturesAndMov
   }
 }
 
+TEST_F(SkinListBoxPaint, LeavingTheListTakesTheHotLookFromTheStepButtonsButNotFromTheCheckButton) {
+  List->SetCaptionMode(true);
+  List->SetSkinDataName("captionlistbox");
+  Window.Load("flatcolour");
+  const TspDataSkinListBox& entry = Entry("captionlistbox");
+  Painted(List);
+  Mouse(WM_MOUSEMOVE, CaptionCheckButton);
+  List->Perform(CM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(ButtonPixel(CaptionCheckButton), Colour(entry.ActiveCheckButtonRect, "captionlistbox"));
+  List->Perform(CM_MOUSEENTER, 0, 0);  // back: it goes with the next look at the pointer
+  EXPECT_EQ(ButtonPixel(CaptionCheckButton),
+            Colour(PictureRect(entry.CheckButtonRect, entry.SkinRect), "captionlistbox"));
+  Mouse(WM_MOUSEMOVE, CaptionUpButton);
+  List->Perform(CM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(ButtonPixel(CaptionUpButton), Colour(PictureRect(entry.UpButtonRect, entry.SkinRect), "captionlistbox"));
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
 // The skinned list box's inner list and bars under Wine: bars that come with the page
-// size of the rows that show and go when the items fit, RowCount, Sorted, the
+// size of the rows that show and go when the items fit, RowCount, Sorted, Columns, the
 // text bar of HorizontalExtent and its offset, the bars driving the list and the wheel,
 // the bars with a skin, and the answers to the paint requests; the caption's buttons
 // stepping by their repeat timer (sent as WM_TIMER) and the application's clicks.
@@ -77,6 +77,21 @@ TEST_F(SkinListBoxBars, SortingFreesTheBarAndTheNextUpdateBringsItBack) {
   PumpFor(20);  // the recreated list is erased: the bars follow it again
   ASSERT_NE(List->VScrollBar(), nullptr);
   EXPECT_EQ(List->VScrollBar()->PageSize(), 4);
+}
+
+TEST_F(SkinListBoxBars, OneColumnOrSeveralEachHaveABarOfTheirOwnKind) {
+  Fill(30);
+  ASSERT_NE(List->VScrollBar(), nullptr);
+  EXPECT_EQ(List->VScrollBar()->Kind(), sbVertical);
+  List->SetColumns(2);  // the upright bar goes; the one that lies across comes
+  PumpFor(20);
+  ASSERT_NE(List->VScrollBar(), nullptr);
+  EXPECT_EQ(List->VScrollBar()->Kind(), sbHorizontal);
+  EXPECT_EQ(List->VScrollBar()->PageSize(), 2);
+  List->SetColumns(0);
+  PumpFor(20);
+  ASSERT_NE(List->VScrollBar(), nullptr);
+  EXPECT_EQ(List->VScrollBar()->Kind(), sbVertical);
 }
 
 TEST_F(SkinListBoxBars, AWideItemBringsATextBarThatShiftsTheTextAndLeavesWithTheExtent) {

@@ -146,6 +146,20 @@ TEST_P(PageControlPaint, CloseButtonsShowTheirStatesAtTheirTurnedPlaces) {
   EXPECT_TRUE(Control->Pages(1)->TabVisible());
 }
 
+TEST_P(PageControlPaint, TheSelectedTabsCloseButtonHeldOffItsTabIsStillPressedBackOnIt) {
+  Window.Load("flatcolour");
+  Control->SetShowCloseButtons(true);
+  const TPoint button = CloseButton(0);  // of the selected tab
+  MoveTo(button);
+  Control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.X, button.Y));
+  const TRect d = Control->DisplayRect();
+  Control->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(d.Left + d.Width() / 2, d.Top + d.Height() / 2));
+  Control->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(button.X, button.Y));
+  EXPECT_EQ(At(button), Colour(Tab().CloseButtonDownRect));
+  Control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(button.X, button.Y));
+  EXPECT_FALSE(Control->Pages(0)->TabVisible());
+}
+
 TEST_P(PageControlPaint, TheSparseSkinsMissingLooksFallBack) {
   Window.Load("sparse");
   Control->SetShowCloseButtons(true);

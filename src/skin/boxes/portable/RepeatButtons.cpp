@@ -78,12 +78,12 @@ void TspRepeatButtons::MouseEnter() {
   FPrevious = -1;
 }
 
-void TspRepeatButtons::MouseLeave() {
+void TspRepeatButtons::MouseLeave(int KeptHot) {
   FPrevious = FActive;
-  FActive = -1;
+  if (FActive != KeptHot) FActive = -1;
   bool changed = false;
   for (int i = 0; i < Count(); ++i) {
-    if (!Button(i).MouseIn) continue;
+    if (i == KeptHot || !Button(i).MouseIn) continue;
     FButtons[static_cast<std::size_t>(i)].MouseIn = false;
     changed = true;
     if (Pauses(i)) FHost.StopRepeatTimer();

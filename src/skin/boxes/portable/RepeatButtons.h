@@ -63,8 +63,9 @@ public:
   int Tick();
   // The pointer came into the control: no button counts as under it until it moves.
   void MouseEnter();
-  // The pointer left the control: no button is hot, a held one pauses.
-  void MouseLeave();
+  // The pointer left the control: no button is hot but KeptHot (-1 for none), which
+  // stays the one under the pointer until the next hit test; a held button pauses.
+  void MouseLeave(int KeptHot = -1);
 
 private:
   int ButtonAt(TPoint P) const;

@@ -2,15 +2,10 @@
 
 namespace {
 
-// Takes the hot and pressed look from the close button of page Index, if it has them;
-// true when it had.
-bool ClearCloseButton(std::span<const TspTrackedPage> Pages, int Index) {
-  if (Index < 0 || static_cast<size_t>(Index) >= Pages.size()) return false;
-  TspCloseButtonState* close = Pages[static_cast<size_t>(Index)].Close;
-  if (close == nullptr || (!close->MouseIn && !close->Pressed)) return false;
-  close->MouseIn = false;
-  close->Pressed = false;
-  return true;
+// Takes the hot and pressed look from the close button of page Index, if it has one.
+void ClearCloseButton(std::span<const TspTrackedPage> Pages, int Index) {
+  if (Index < 0 || static_cast<size_t>(Index) >= Pages.size()) return;
+  if (TspCloseButtonState* close = Pages[static_cast<size_t>(Index)].Close) *close = {close->Rect};
 }
 
 }  // namespace
@@ -42,8 +37,11 @@ TspTabTracker::TResult TspTabTracker::MouseMove(std::span<const TspTrackedPage> 
   }
   TResult result;
   if (FHotTab != previousTab) {
-    // The selected tab looks the same hot or not; only its close button changes.
-    if (previousTab != -1) result.Redraw = ClearCloseButton(Pages, previousPage) || previousTab != TabIndex;
+    // The selected tab looks the same hot or not, and keeps its close button's flags.
+    if (previousTab != -1 && previousTab != TabIndex) {
+      ClearCloseButton(Pages, previousPage);
+      result.Redraw = true;
+    }
     if (FHotTab != -1 && FHotTab != TabIndex) result.Redraw = true;
   }
   bool inside = false;
@@ -60,9 +58,9 @@ TspTabTracker::TResult TspTabTracker::MouseMove(std::span<const TspTrackedPage> 
   return result;
 }
 
-TspTabTracker::TResult TspTabTracker::LeftButton(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
-                                                 bool CloseButtons, bool Down) {
-  TResult result = MouseMove(Pages, P, TabIndex, CloseButtons);
+TspTabTracker::TResult TspTabTracker::Button(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
+                                             bool CloseButtons, bool Left, bool Down) {
+  TResult result = Left ? MouseMove(Pages, P, TabIndex, CloseButtons) : TResult{};
   bool inside = false;
   if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
     // The page whose button was pressed and let go closes, not the active page: closing
@@ -72,12 +70,23 @@ TspTabTracker::TResult TspTabTracker::LeftButton(std::span<const TspTrackedPage>
     close->MouseIn = inside;
     close->Pressed = Down && inside;
   }
+  if (Down) return result;
+  // A press the pointer took off its tab (the selected tab keeps its flags) ends here too,
+  // so that no later release on that button closes its page.
+  for (const TspTrackedPage& page : Pages)
+    if (page.Close != nullptr && page.Close->Pressed) {
+      page.Close->Pressed = false;
+      result.Redraw = true;
+    }
   return result;
 }
 
 TspTabTracker::TResult TspTabTracker::MouseLeave(std::span<const TspTrackedPage> Pages, int TabIndex) {
   TResult result;
-  if (FHotTab != -1) result.Redraw = ClearCloseButton(Pages, FHotPage) || FHotTab != TabIndex;
+  if (FHotTab != -1 && FHotTab != TabIndex) {
+    ClearCloseButton(Pages, FHotPage);
+    result.Redraw = true;
+  }
   FHotPage = -1;
   FHotTab = -1;
   return result;

@@ -5,8 +5,10 @@
 // (which the pages hold), says when the tabs must be drawn again, and which page a
 // release on a close button closes.
 //
-// Only the left button presses a close button, and only a release on the button it
-// pressed closes: that button's page.
+// Any mouse button presses a close button (only the left one finds the tab under the
+// pointer first), and only a release on the button it pressed closes: that button's
+// page. The selected tab's close button keeps its flags when the pointer leaves its tab;
+// drawing the tab without the pointer takes the hot look.
 
 #include "base/Geometry.h"
 
@@ -45,20 +47,22 @@ public:
 
   // The pointer is at P. TabIndex is the selected tab (drawn alike hot or not).
   TResult MouseMove(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons);
-  // The left button went down, or came up, at P.
-  TResult LeftButtonDown(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons) {
-    return LeftButton(Pages, P, TabIndex, CloseButtons, true);
+  // A mouse button went down, or came up, at P; Left: it is the left one.
+  TResult ButtonDown(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Left) {
+    return Button(Pages, P, TabIndex, CloseButtons, Left, true);
   }
-  TResult LeftButtonUp(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons) {
-    return LeftButton(Pages, P, TabIndex, CloseButtons, false);
+  TResult ButtonUp(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Left) {
+    return Button(Pages, P, TabIndex, CloseButtons, Left, false);
   }
-  // The pointer left the control: no tab is hot, no close button either.
+  // The pointer left the control: no tab is hot, and the close button of a tab other
+  // than the selected one is neither hot nor pressed.
   TResult MouseLeave(std::span<const TspTrackedPage> Pages, int TabIndex);
 
 private:
   // A press sets the hot close button's pressed look; a release on the button it pressed
-  // closes its page.
-  TResult LeftButton(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Down);
+  // closes its page, and every release ends every press.
+  TResult Button(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Left,
+                 bool Down);
   // The close button of the hot tab, and whether P is on it; nullptr without one.
   TspCloseButtonState* HotCloseButton(std::span<const TspTrackedPage> Pages, TPoint P, bool CloseButtons,
                                       bool& Inside) const;

@@ -108,4 +108,19 @@ TEST_F(RepeatButtonsTest, LeavingTheControlPausesAndComingBackResumesOnTheNextMo
   EXPECT_EQ(host.Take(), (TEvents{"start 100", "stop", "paint"}));
 }
 
+TEST_F(RepeatButtonsTest, ALeaveMayKeepOneButtonHotUntilThePointerComesBack) {
+  buttons.SetRect(2, {20, 0, 30, 10});
+  buttons.MouseMove({25, 5});
+  host.Take();
+  buttons.MouseLeave(2);
+  EXPECT_EQ(Flags(), "-- -- h- ");
+  EXPECT_TRUE(host.Take().empty());
+  buttons.MouseMove({-1, -1});  // back in the control, on no button
+  EXPECT_EQ(Flags(), "-- -- -- ");
+  EXPECT_EQ(host.Take(), (TEvents{"paint"}));
+  buttons.MouseMove({5, 5});
+  buttons.MouseLeave(2);  // the others lose it as ever
+  EXPECT_EQ(Flags(), "-- -- -- ");
+}
+
 }  // namespace

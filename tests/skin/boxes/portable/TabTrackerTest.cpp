@@ -1,6 +1,6 @@
 // The hot tab and the close buttons: when the tabs are drawn again, which tab is hot as
-// the pointer moves, and which page a release closes - only one whose button the left
-// button pressed, whichever tab is selected.
+// the pointer moves, which close buttons keep their flags, and which page a release
+// closes - only one whose button a mouse button pressed, whichever tab is selected.
 #include "skin/boxes/portable/TabTracker.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,8 @@ protected:
               {true, {60, 0, 120, 20}, {60, 0}, &close[2]}}};
   }
   TspTabTracker::TResult Move(TPoint P, int TabIndex = 0) { return tracker.MouseMove(pages, P, TabIndex, true); }
-  TspTabTracker::TResult Down(TPoint P) { return tracker.LeftButtonDown(pages, P, 0, true); }
-  TspTabTracker::TResult Up(TPoint P) { return tracker.LeftButtonUp(pages, P, 0, true); }
+  TspTabTracker::TResult Down(TPoint P, bool Left = true) { return tracker.ButtonDown(pages, P, 0, true, Left); }
+  TspTabTracker::TResult Up(TPoint P, bool Left = true) { return tracker.ButtonUp(pages, P, 0, true, Left); }
 
   std::array<TspCloseButtonState, 3> close;
   std::array<TspTrackedPage, 3> pages;
@@ -44,7 +44,7 @@ TEST_F(TabTrackerTest, OnlyTabsThatLookDifferentHotAreDrawnAgain) {
   EXPECT_FALSE(tracker.MouseMove(pages, {10, 10}, 0, false).Redraw);
 }
 
-TEST_F(TabTrackerTest, ACloseButtonIsHotUnderThePointerAlsoOnTheSelectedTab) {
+TEST_F(TabTrackerTest, ACloseButtonIsHotUnderThePointerAndOnlyTheSelectedTabsKeepsItsFlagsOffItsTab) {
   EXPECT_TRUE(Move({45, 5}).Redraw);
   EXPECT_TRUE(close[0].MouseIn);
   EXPECT_FALSE(Move({46, 6}).Redraw);
@@ -52,11 +52,17 @@ TEST_F(TabTrackerTest, ACloseButtonIsHotUnderThePointerAlsoOnTheSelectedTab) {
   EXPECT_FALSE(close[0].MouseIn);
   Move({45, 5});
   EXPECT_TRUE(Move({90, 5}).Redraw);  // straight onto another tab
-  EXPECT_FALSE(close[0].MouseIn);
+  EXPECT_TRUE(close[0].MouseIn);      // the selected tab's: its drawing without the pointer takes the look
   Move({105, 5});
   EXPECT_TRUE(close[2].MouseIn);
-  EXPECT_TRUE(tracker.MouseLeave(pages, 1).Redraw);  // the selected tab's button too
+  EXPECT_TRUE(Move({200, 5}).Redraw);  // off every tab: another tab's button loses its flags
   EXPECT_FALSE(close[2].MouseIn);
+  Move({105, 5});
+  EXPECT_TRUE(tracker.MouseLeave(pages, 0).Redraw);  // so it does when the pointer leaves
+  EXPECT_FALSE(close[2].MouseIn);
+  tracker.MouseMove(pages, {105, 5}, 1, true);
+  EXPECT_FALSE(tracker.MouseLeave(pages, 1).Redraw);  // the selected tab's keeps them
+  EXPECT_TRUE(close[2].MouseIn);
 }
 
 TEST_F(TabTrackerTest, AReleaseClosesThePageWhoseButtonTheLeftButtonPressed) {
@@ -73,15 +79,38 @@ TEST_F(TabTrackerTest, AReleaseWithoutAPressOnThatButtonClosesNothing) {
   EXPECT_EQ(Up({45, 5}).ClosePage, -1);  // no press at all
   Down({45, 5});
   Move({105, 5});  // onto another tab's button while held
-  EXPECT_FALSE(close[0].Pressed);
+  EXPECT_TRUE(close[0].Pressed);  // the selected tab's button keeps its flags
   EXPECT_EQ(Up({105, 5}).ClosePage, -1);
+  EXPECT_FALSE(close[0].Pressed);  // every release ends every press
+  Down({45, 5});
+  Move({200, 5});  // off every tab
+  Up({200, 5});
+  Move({45, 5});
+  EXPECT_EQ(Up({45, 5}).ClosePage, -1);  // that press ended with its release
   Down({45, 5});
   Move({20, 5});  // off the button: the press is given up
   Move({45, 5});
   EXPECT_EQ(Up({45, 5}).ClosePage, -1);
   Down({10, 5});  // pressed on the tab beside its button
   EXPECT_EQ(Up({45, 5}).ClosePage, -1);
-  EXPECT_EQ(tracker.LeftButtonUp(pages, {45, 5}, 0, false).ClosePage, -1);  // no close buttons
+  EXPECT_EQ(tracker.ButtonUp(pages, {45, 5}, 0, false, true).ClosePage, -1);  // no close buttons
+}
+
+TEST_F(TabTrackerTest, AnyMouseButtonPressesTheButtonOfTheTabTheLastMoveFound) {
+  EXPECT_FALSE(Down({105, 5}, false).Redraw);  // only the left button looks for the tab itself
+  EXPECT_FALSE(close[2].Pressed);
+  Move({105, 5});
+  Down({105, 5}, false);
+  EXPECT_TRUE(close[2].Pressed);
+  EXPECT_EQ(Up({105, 5}, false).ClosePage, 2);
+}
+
+TEST_F(TabTrackerTest, TheSelectedTabsButtonHeldOffItsTabClosesWhenLetGoBackOnIt) {
+  Down({45, 5});
+  Move({200, 5});
+  EXPECT_TRUE(close[0].Pressed);
+  Move({45, 5});
+  EXPECT_EQ(Up({45, 5}).ClosePage, 0);
 }
 
 TEST_F(TabTrackerTest, ATallerActiveTabsButtonIsFoundWhereItWasDrawn) {
