@@ -40,7 +40,7 @@ void TMp3ID3v2FrameCat1::ConvertTextEncoding(TBytes& bytes) {
   if (ansiLocale && GetEncoding() != 0)
     DecodeFrameText(bytes, GetEncoding());
   else if (!ansiLocale && GetEncoding() == 0)
-    ShowTagError("Encoding in Unicode not yet implemented!");
+    ShowTagError(TTagErrorCaption::Fixed, "Encoding in Unicode not yet implemented!");
 }
 
 void TMp3ID3v2FrameCat1::SetEncoding(uint8_t encoding) {

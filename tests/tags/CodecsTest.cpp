@@ -77,6 +77,7 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
   Utf16ToAnsi(data, 1, 0, 3);
   EXPECT_EQ(data, Hex("41"));
   EXPECT_EQ(errors.Texts, std::vector<std::string>(2, "Negative length not allowed!"));
+  EXPECT_EQ(errors.Captions, std::vector<TTagErrorCaption>(2, TTagErrorCaption::Translated));
   TBytes frame = Hex("01 FFFE 6800 6900 0000");  // an encoding byte, then the text
   Utf16ToAnsi(frame, 1, 7, 1);
   EXPECT_EQ(frame, Bytes("hi"));

@@ -219,6 +219,8 @@ TEST_F(FrameCategories, EncodingFollowsTheLocale) {
   title->ConvertTextEncoding(text);
   EXPECT_EQ(text, Bytes("abc"));
   EXPECT_EQ(errors.Texts, std::vector<std::string>{"Encoding in Unicode not yet implemented!"});
+  // Under "Error" as it stands, whatever the user's language.
+  EXPECT_EQ(errors.Captions, std::vector<TTagErrorCaption>{TTagErrorCaption::Fixed});
 }
 
 }  // namespace
