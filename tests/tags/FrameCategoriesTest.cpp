@@ -1,5 +1,6 @@
 // The ID3v2 frame category classes: bodies other tools write split into fields as they
 // hold them and built again, and what each class makes of the values the user hands it.
+#include "Deadline.h"
 #include "FrameFixtures.h"
 
 #include "tags/ID3TagsUtils.h"
@@ -10,6 +11,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -143,6 +145,44 @@ TEST_F(FrameCategories, LineBreaks) {
   EXPECT_EQ(txxx->GetText(), Bytes("a\r\nb"));
   txxx->SetText(txxx->GetText());
   EXPECT_EQ(EncodedBody(*txxx), Bytes("\0d\0a\nb"s));
+}
+
+TEST_F(FrameCategories, TextWhoseLineBreaksWereWidenedForTheUserKeepsThemInTheBody) {
+  // GetText widens the text the frame holds, which GetTextString then gives too; the body
+  // keeps the line breaks read, LF, CR LF or both, also when another field changes, and
+  // while the text handed back is what GetText gave.
+  const std::pair<std::string, std::string> texts[] = {
+      {"a\nb", "a\r\nb"}, {"a\r\nb\nc\n", "a\r\nb\r\nc\r\n"}, {"\nx", "\r\nx"}};
+  for (const auto& [read, widened] : texts) {
+    SCOPED_TRACE(Printable(Bytes(read)));
+    auto comment = ReadCategory(fcComment, fiCOMM, Bytes("\0engd\0"s + read));
+    EXPECT_EQ(comment->GetText(), Bytes(widened));
+    EXPECT_EQ(comment->GetTextString(), widened);
+    EXPECT_EQ(comment->GetText(), Bytes(widened));  // a second look changes nothing
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0engd\0"s + read));
+    comment->SetDescriptionString("e");
+    comment->SetTextString(comment->GetTextString());
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0enge\0"s + read));
+  }
+  // A text set anew is written as it is set; a text looked at again is widened again.
+  auto lyrics = ReadCategory(fcComment, fiUSLT, Bytes("\0eng\0a\nb"s));
+  lyrics->GetText();
+  lyrics->SetTextString("x\r\ny\nz");
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0x\r\ny\nz"s));
+  EXPECT_EQ(lyrics->GetText(), Bytes("x\r\ny\r\nz"));
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0x\r\ny\nz"s));
+}
+
+TEST_F(FrameCategories, LyricsOfAMegabyteOfLineFeedsAreWidenedInOnePass) {
+  // One insertion after another moved the rest of the text each time: minutes.
+  const TDeadline deadline(std::chrono::seconds(20), "lyrics of a megabyte of line feeds");
+  const std::string lineFeeds(1 << 20, '\n');
+  auto lyrics = ReadCategory(fcComment, fiUSLT, Bytes("\0eng\0"s + lineFeeds));
+  TBytes widened = lyrics->GetText();
+  ASSERT_EQ(widened.size(), 2u << 20);
+  EXPECT_EQ(widened[0], '\r');
+  EXPECT_EQ(widened.back(), '\n');
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0"s + lineFeeds));
 }
 
 TEST_F(FrameCategories, ChangedTextIsWrittenIn8BitWhereItIsISO88591AndElseInUTF16) {
