@@ -84,6 +84,9 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   date->SetMonth("");
   date->SetDay("06");  // a day without a month is not written
   EXPECT_EQ(EncodedBody(*date), Bytes("\0" "2004"s));
+  date->SetText(Bytes("2010-01-02"));
+  date->SetText(Bytes("2011"));  // a year alone clears the month too
+  EXPECT_EQ(date->GetYear() + "|" + date->GetMonth() + "|" + date->GetDay(), "2011||");
   auto track = Make(fcTrack, fiTRCK);
   track->SetTrackNumber("03");
   track->SetTrackTotal("012");
@@ -110,6 +113,26 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   EXPECT_EQ(EncodedBody(*genre), Bytes("\0Rock"s));
   genre->SetGenreIndex(148);  // the blank after the last genre is none
   EXPECT_EQ(genre->GetTextString(), "");
+}
+
+TEST_F(FrameCategories, BodiesBuiltFromWhatTheUserSetsStayWellFormed) {
+  // A language is three bytes: any other length would shift the fields behind it.
+  auto comment = Make(fcComment, fiCOMM);
+  comment->SetText(Bytes("c"));
+  for (const std::string language : {"en", "engl"}) {
+    comment->SetLanguage(Bytes(language));
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0XXX\0c"s)) << language;
+  }
+  // A new object has no file name until one is set: no byte stands before its terminator.
+  auto object = Make(fcObject, fiGEOB);
+  object->SetText(Bytes("text/plain"));
+  object->SetDescriptionString("d");
+  object->SetPictureData(Bytes("o"));
+  EXPECT_EQ(EncodedBody(*object), Bytes("\0text/plain\0\0d\0o"s));
+  // A popularimeter without a counter is built from its address and its rating.
+  auto rating = ReadCategory(fcPopularimeter, fiPOPM, Bytes("a@b\0\x10"s));
+  rating->SetRating(200);
+  EXPECT_EQ(EncodedBody(*rating), Bytes("a@b\0\xC8"s));
 }
 
 // Clear empties the body of every class. The reader and the writer release it only where
