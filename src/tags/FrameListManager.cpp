@@ -29,7 +29,7 @@ void TFrameSubListManager::SetCapacity(int32_t capacity) {
 }
 
 int32_t TFrameSubListManager::Add(int32_t framePosition) {
-  if (FCount == GetCapacity()) SetCapacity(GetCapacity() + kGrowth);
+  if (FCount == GetCapacity()) Grow();
   FEntries[FCount] = framePosition;
   return FCount++;
 }

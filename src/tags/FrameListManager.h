@@ -46,6 +46,9 @@ public:
 private:
   static constexpr int32_t kGrowth = 10;
 
+  // Makes room for kGrowth more entries.
+  void Grow() { SetCapacity(GetCapacity() + kGrowth); }
+
   TFrameListManager& FOwner;
   std::vector<int32_t> FEntries;  // the capacity; the first FCount are in use
   int32_t FCount = 0;

@@ -124,7 +124,7 @@ void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
   int64_t length = static_cast<int64_t>(end) - start;
   bool refused = encoding == EncodingUtf8 ? length < 0 : length / 2 <= 0;
   if (refused) {
-    ShowTagError("Negative length not allowed!");
+    ShowTagError(TTagErrorCaption::Translated, "Negative length not allowed!");
     return;
   }
   if (start < 0 || static_cast<size_t>(end) > data.size()) throw ERangeError("Range check error");

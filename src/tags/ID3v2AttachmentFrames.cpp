@@ -12,8 +12,8 @@ uint8_t TMp3ID3v2FrameCat7::GetPictureType() const {
 void TMp3ID3v2FrameCat7::Encode() {
   if (PictureData.empty()) return;
   const TWrittenTexts written({Description});
-  Data = Join({written.Encoding, Text, MimeTerminator, PictureType, written.Of(Description),
-               written.Terminator, PictureData});
+  Data = Join({written.Encoding, TextToWrite(), MimeTerminator, PictureType,
+               written.Of(Description), written.Terminator, PictureData});
 }
 
 // --- TMp3ID3v2FrameCat8 -----------------------------------------------------------------
@@ -34,6 +34,6 @@ void TMp3ID3v2FrameCat8::SetFileNameString(const std::string& name) {
 void TMp3ID3v2FrameCat8::Encode() {
   if (PictureData.empty()) return;
   const TWrittenTexts written({PictureType, Description});  // the file name, the description
-  Data = Join({written.Encoding, Text, MimeTerminator, written.Of(PictureType),
+  Data = Join({written.Encoding, TextToWrite(), MimeTerminator, written.Of(PictureType),
                written.Terminator, written.Of(Description), written.Terminator, PictureData});
 }

@@ -32,8 +32,9 @@ void TMp3ID3v2FrameCat2::SetDescriptionString(const std::string& text) {
 
 void TMp3ID3v2FrameCat2::Encode() {
   if (!HasFields()) return;
-  const TWrittenTexts written({Description, Text});
-  Data = Join({written.Encoding, written.Of(Description), written.Terminator, written.Of(Text)});
+  const TBytes& text = TextToWrite();
+  const TWrittenTexts written({Description, text});
+  Data = Join({written.Encoding, written.Of(Description), written.Terminator, written.Of(text)});
 }
 
 // --- TMp3ID3v2FrameCat4 -----------------------------------------------------------------
@@ -45,7 +46,7 @@ void TMp3ID3v2FrameCat4::SetText(TBytes bytes) {
 void TMp3ID3v2FrameCat4::Encode() {
   if (!HasFields()) return;
   const TWrittenTexts written({Description});
-  Data = Join({written.Encoding, written.Of(Description), written.Terminator, Text});
+  Data = Join({written.Encoding, written.Of(Description), written.Terminator, TextToWrite()});
 }
 
 // --- TMp3ID3v2FrameCat5 -----------------------------------------------------------------
@@ -82,7 +83,8 @@ void TMp3ID3v2FrameCat5::SetLanguageIndex(int32_t index) {
 
 void TMp3ID3v2FrameCat5::Encode() {
   if (!HasFields()) return;
-  const TWrittenTexts written({Description, Text});  // one encoding byte for both
+  const TBytes& text = TextToWrite();
+  const TWrittenTexts written({Description, text});  // one encoding byte for both
   Data = Join({written.Encoding, Language, written.Of(Description), written.Terminator,
-               written.Of(Text)});
+               written.Of(text)});
 }

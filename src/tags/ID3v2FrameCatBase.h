@@ -50,7 +50,7 @@ public:
   virtual void SetEncoding(uint8_t) { Abstract(); }
 
   // --- the frame's text
-  virtual TBytes GetText() const { Abstract(); }
+  virtual TBytes GetText() { Abstract(); }
   virtual void SetText(TBytes) { Abstract(); }
   virtual std::string GetTextString() const { Abstract(); }
   virtual void SetTextString(const std::string&) { Abstract(); }

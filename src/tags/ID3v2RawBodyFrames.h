@@ -51,7 +51,7 @@ class TMp3ID3v2FrameCat6 : public TMp3ID3v2FrameCat0 {
 public:
   using TMp3ID3v2FrameCat0::TMp3ID3v2FrameCat0;
 
-  TBytes GetText() const override { return Data; }
+  TBytes GetText() override { return Data; }
   void SetText(TBytes bytes) override { Data = std::move(bytes); }
   std::string GetBodyString() const override { return DataString(); }
   // An empty string changes nothing.

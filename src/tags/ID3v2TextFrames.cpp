@@ -6,6 +6,8 @@
 
 #include "base/SharedRoutines.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint8_t kAnsiCharset = 0;
@@ -17,6 +19,20 @@ TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
 // The first of the values a text frame may hold, separated by zero bytes.
 std::string FirstValue(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+// The text with a carriage return before every line feed that has none, built in one go:
+// inserted one by one, each moving the rest of the text, lyrics of many lines took minutes.
+TBytes WithCarriageReturns(const TBytes& text) {
+  TBytes widened;
+  const auto lineFeeds = std::count(text.begin(), text.end(), kLineFeed);
+  widened.reserve(text.size() + static_cast<size_t>(lineFeeds));
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == kLineFeed && (i == 0 || text[i - 1] != kCarriageReturn))
+      widened.push_back(kCarriageReturn);
+    widened.push_back(text[i]);
+  }
+  return widened;
+}
 
 }  // namespace
 
@@ -40,7 +56,7 @@ void TMp3ID3v2FrameCat1::ConvertTextEncoding(TBytes& bytes) {
   if (ansiLocale && GetEncoding() != 0)
     DecodeFrameText(bytes, GetEncoding());
   else if (!ansiLocale && GetEncoding() == 0)
-    ShowTagError("Encoding in Unicode not yet implemented!");
+    ShowTagError(TTagErrorCaption::Fixed, "Encoding in Unicode not yet implemented!");
 }
 
 void TMp3ID3v2FrameCat1::SetEncoding(uint8_t encoding) {
@@ -49,14 +65,20 @@ void TMp3ID3v2FrameCat1::SetEncoding(uint8_t encoding) {
   SetTextFlag1(encoding > 0);
 }
 
-TBytes TMp3ID3v2FrameCat1::GetText() const {
-  TBytes text = Text;
-  if (!TextFlag2) return text;
-  for (int at = NthBytePos(text, kLineFeed, 1, 1); at != 0;
-       at = NthBytePos(text, kLineFeed, at + 1, 1)) {
-    if (at == 1 || text[at - 2] != kCarriageReturn) InsertByte(text, kCarriageReturn, at++);
+TBytes TMp3ID3v2FrameCat1::GetText() {
+  if (TextFlag2 && !Text.empty()) {
+    TBytes widened = WithCarriageReturns(Text);
+    if (widened.size() != Text.size()) {
+      FLineBreaksWidened = TLineBreaksWidened{std::move(Text), widened};
+      Text = std::move(widened);
+    }
   }
-  return text;
+  return Text;
+}
+
+const TBytes& TMp3ID3v2FrameCat1::TextToWrite() const {
+  return FLineBreaksWidened && Text == FLineBreaksWidened->After ? FLineBreaksWidened->Before
+                                                                  : Text;
 }
 
 TBytes TMp3ID3v2FrameCat1::TakeText(TBytes bytes, bool dropCarriageReturns) {
@@ -83,7 +105,7 @@ void TMp3ID3v2FrameCat1::SetTextString(const std::string& text) {
 }
 
 void TMp3ID3v2FrameCat1::Encode() {
-  if (!Text.empty()) EncodeText(Text);
+  if (!Text.empty()) EncodeText(TextToWrite());
 }
 
 void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) {

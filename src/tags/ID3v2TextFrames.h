@@ -11,6 +11,7 @@
 #include "ID3v2RawBodyFrames.h"
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 class TMp3ID3v2FrameCat1 : public TMp3ID3v2FrameCat0 {
@@ -26,8 +27,11 @@ public:
   uint8_t GetEncoding() const override { return Encoding[0]; }
   void SetEncoding(uint8_t encoding) override;
 
-  // Multi-line text comes with CR LF line breaks.
-  TBytes GetText() const override;
+  // Multi-line text comes with CR LF line breaks: a carriage return goes before every line
+  // feed that has none, in the text the frame holds, which GetTextString then gives too.
+  // A body built while the text still says that holds the line breaks the text had
+  // before (see TextToWrite).
+  TBytes GetText() override;
   // Converted from the encoding when flag 1 is set (empty after that: '-'), carriage
   // returns dropped when flag 2 is set, zero bytes trimmed at both ends.
   void SetText(TBytes bytes) override;
@@ -43,6 +47,11 @@ public:
   void Encode() override;
 
 protected:
+  // The text as a body built now holds it: the text the frame holds, or while that is
+  // what GetText last made of it, the text before, so that a frame whose text was only
+  // looked at keeps its line breaks, LF or CR LF, byte for byte.
+  const TBytes& TextToWrite() const;
+
   // How a body built now holds its texts: in the one encoding they all take (see
   // EncodingToWrite), whatever the encoding the frame was read or made with, since the
   // frame holds 8-bit text. A body the fields did not change is written as it was read
@@ -68,6 +77,13 @@ protected:
   TBytes Text;
   uint8_t TextFlag1 = 0;
   uint8_t TextFlag2 = 0;
+
+private:
+  // The text before and after GetText last added carriage returns to it.
+  struct TLineBreaksWidened {
+    TBytes Before, After;
+  };
+  std::optional<TLineBreaksWidened> FLineBreaksWidened;
 };
 
 class TMp3ID3v2FrameCat1Date : public TMp3ID3v2FrameCat1 {

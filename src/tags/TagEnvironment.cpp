@@ -61,8 +61,8 @@ TTagErrorHandler SetTagErrorHandler(TTagErrorHandler handler) {
   return std::exchange(ErrorHandler(), std::move(handler));
 }
 
-void ShowTagError(const std::string& text) {
-  if (ErrorHandler()) ErrorHandler()(text);
+void ShowTagError(TTagErrorCaption caption, const std::string& text) {
+  if (ErrorHandler()) ErrorHandler()(caption, text);
 }
 
 TCharsetSource SetCharsetSource(TCharsetSource source) {

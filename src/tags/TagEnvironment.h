@@ -2,7 +2,7 @@
 // What the tag library takes from the application: the folder of the listed files, a
 // way to show an error to the user, the character set of the user's locale and the
 // system's ANSI code page. The application installs its own error handler, which shows
-// the text through its message service under the translated "Error" caption; until then
+// the text through its message service under the caption the library names; until then
 // errors are not shown.
 
 #include <cstdint>
@@ -20,10 +20,13 @@ std::string ListedFilePath(const std::string& name, const std::string& extension
 
 inline const std::string Mp3Extension = "mp3";
 
-using TTagErrorHandler = std::function<void(const std::string& text)>;
+// The caption an error is shown under: "Error" in the user's language (the language
+// table's text), or "Error" as it stands, in English whatever the language.
+enum class TTagErrorCaption { Translated, Fixed };
+using TTagErrorHandler = std::function<void(TTagErrorCaption caption, const std::string& text)>;
 // Installs a handler and returns the one it replaces.
 TTagErrorHandler SetTagErrorHandler(TTagErrorHandler handler);
-void ShowTagError(const std::string& text);
+void ShowTagError(TTagErrorCaption caption, const std::string& text);
 
 // The font character set of the user's locale decides how text frames hold their text:
 // 0 (ANSI_CHARSET) means 8-bit text, anything else asks for Unicode. By default it is

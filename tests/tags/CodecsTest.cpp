@@ -55,6 +55,8 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
       {1, "FFFE 4100 4200", "AB"},    {1, "FEFF 0041 0042", "AB"},  // either byte order
       {1, "FFFE 4100 42", "A"},       {1, "FFFE", ""},              // an odd byte, a mark only
       {1, "4100 4200", "AB"},         {2, "0041 00E9", "A\xE9"},    // without a mark
+      // An encoding ID3v2.4 does not define: UTF-16 whose mark tells the byte order.
+      {4, "FEFF 0041 0042", "AB"},    {0xFF, "FFFE 4100", "A"},
       // Through the ANSI code page (1252 here): U+0101 has no byte, U+20AC is 0x80,
       // U+1F600 as a surrogate pair is one '?', a lone surrogate another.
       {1, "FFFE 0101 AC20 3DD8 00DE 7800 00DC", "?\x80?x?"},
@@ -77,6 +79,7 @@ TEST(TextDecoding, EveryEncodingGivesEightBitText) {
   Utf16ToAnsi(data, 1, 0, 3);
   EXPECT_EQ(data, Hex("41"));
   EXPECT_EQ(errors.Texts, std::vector<std::string>(2, "Negative length not allowed!"));
+  EXPECT_EQ(errors.Captions, std::vector<TTagErrorCaption>(2, TTagErrorCaption::Translated));
   TBytes frame = Hex("01 FFFE 6800 6900 0000");  // an encoding byte, then the text
   Utf16ToAnsi(frame, 1, 7, 1);
   EXPECT_EQ(frame, Bytes("hi"));

@@ -1,5 +1,6 @@
 // The ID3v2 frame category classes: bodies other tools write split into fields as they
 // hold them and built again, and what each class makes of the values the user hands it.
+#include "Deadline.h"
 #include "FrameFixtures.h"
 
 #include "tags/ID3TagsUtils.h"
@@ -10,6 +11,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -82,6 +84,9 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   date->SetMonth("");
   date->SetDay("06");  // a day without a month is not written
   EXPECT_EQ(EncodedBody(*date), Bytes("\0" "2004"s));
+  date->SetText(Bytes("2010-01-02"));
+  date->SetText(Bytes("2011"));  // a year alone clears the month too
+  EXPECT_EQ(date->GetYear() + "|" + date->GetMonth() + "|" + date->GetDay(), "2011||");
   auto track = Make(fcTrack, fiTRCK);
   track->SetTrackNumber("03");
   track->SetTrackTotal("012");
@@ -108,6 +113,26 @@ TEST_F(FrameCategories, DatesTracksAndGenres) {
   EXPECT_EQ(EncodedBody(*genre), Bytes("\0Rock"s));
   genre->SetGenreIndex(148);  // the blank after the last genre is none
   EXPECT_EQ(genre->GetTextString(), "");
+}
+
+TEST_F(FrameCategories, BodiesBuiltFromWhatTheUserSetsStayWellFormed) {
+  // A language is three bytes: any other length would shift the fields behind it.
+  auto comment = Make(fcComment, fiCOMM);
+  comment->SetText(Bytes("c"));
+  for (const std::string language : {"en", "engl"}) {
+    comment->SetLanguage(Bytes(language));
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0XXX\0c"s)) << language;
+  }
+  // A new object has no file name until one is set: no byte stands before its terminator.
+  auto object = Make(fcObject, fiGEOB);
+  object->SetText(Bytes("text/plain"));
+  object->SetDescriptionString("d");
+  object->SetPictureData(Bytes("o"));
+  EXPECT_EQ(EncodedBody(*object), Bytes("\0text/plain\0\0d\0o"s));
+  // A popularimeter without a counter is built from its address and its rating.
+  auto rating = ReadCategory(fcPopularimeter, fiPOPM, Bytes("a@b\0\x10"s));
+  rating->SetRating(200);
+  EXPECT_EQ(EncodedBody(*rating), Bytes("a@b\0\xC8"s));
 }
 
 // Clear empties the body of every class. The reader and the writer release it only where
@@ -143,6 +168,44 @@ TEST_F(FrameCategories, LineBreaks) {
   EXPECT_EQ(txxx->GetText(), Bytes("a\r\nb"));
   txxx->SetText(txxx->GetText());
   EXPECT_EQ(EncodedBody(*txxx), Bytes("\0d\0a\nb"s));
+}
+
+TEST_F(FrameCategories, TextWhoseLineBreaksWereWidenedForTheUserKeepsThemInTheBody) {
+  // GetText widens the text the frame holds, which GetTextString then gives too; the body
+  // keeps the line breaks read, LF, CR LF or both, also when another field changes, and
+  // while the text handed back is what GetText gave.
+  const std::pair<std::string, std::string> texts[] = {
+      {"a\nb", "a\r\nb"}, {"a\r\nb\nc\n", "a\r\nb\r\nc\r\n"}, {"\nx", "\r\nx"}};
+  for (const auto& [read, widened] : texts) {
+    SCOPED_TRACE(Printable(Bytes(read)));
+    auto comment = ReadCategory(fcComment, fiCOMM, Bytes("\0engd\0"s + read));
+    EXPECT_EQ(comment->GetText(), Bytes(widened));
+    EXPECT_EQ(comment->GetTextString(), widened);
+    EXPECT_EQ(comment->GetText(), Bytes(widened));  // a second look changes nothing
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0engd\0"s + read));
+    comment->SetDescriptionString("e");
+    comment->SetTextString(comment->GetTextString());
+    EXPECT_EQ(EncodedBody(*comment), Bytes("\0enge\0"s + read));
+  }
+  // A text set anew is written as it is set; a text looked at again is widened again.
+  auto lyrics = ReadCategory(fcComment, fiUSLT, Bytes("\0eng\0a\nb"s));
+  lyrics->GetText();
+  lyrics->SetTextString("x\r\ny\nz");
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0x\r\ny\nz"s));
+  EXPECT_EQ(lyrics->GetText(), Bytes("x\r\ny\r\nz"));
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0x\r\ny\nz"s));
+}
+
+TEST_F(FrameCategories, LyricsOfAMegabyteOfLineFeedsAreWidenedInOnePass) {
+  // One insertion after another moved the rest of the text each time: minutes.
+  const TDeadline deadline(std::chrono::seconds(20), "lyrics of a megabyte of line feeds");
+  const std::string lineFeeds(1 << 20, '\n');
+  auto lyrics = ReadCategory(fcComment, fiUSLT, Bytes("\0eng\0"s + lineFeeds));
+  TBytes widened = lyrics->GetText();
+  ASSERT_EQ(widened.size(), 2u << 20);
+  EXPECT_EQ(widened[0], '\r');
+  EXPECT_EQ(widened.back(), '\n');
+  EXPECT_EQ(EncodedBody(*lyrics), Bytes("\0eng\0"s + lineFeeds));
 }
 
 TEST_F(FrameCategories, ChangedTextIsWrittenIn8BitWhereItIsISO88591AndElseInUTF16) {
@@ -219,6 +282,8 @@ TEST_F(FrameCategories, EncodingFollowsTheLocale) {
   title->ConvertTextEncoding(text);
   EXPECT_EQ(text, Bytes("abc"));
   EXPECT_EQ(errors.Texts, std::vector<std::string>{"Encoding in Unicode not yet implemented!"});
+  // Under "Error" as it stands, whatever the user's language.
+  EXPECT_EQ(errors.Captions, std::vector<TTagErrorCaption>{TTagErrorCaption::Fixed});
 }
 
 }  // namespace

@@ -58,15 +58,19 @@ private:
   TAnsiCodePage FPrevious;
 };
 
-// While it lives, collects the errors the tag library shows.
+// While it lives, collects the errors the tag library shows and their captions.
 class TShownErrors {
 public:
   TShownErrors()
-      : FPrevious(SetTagErrorHandler([this](const std::string& text) { Texts.push_back(text); })) {}
+      : FPrevious(SetTagErrorHandler([this](TTagErrorCaption caption, const std::string& text) {
+          Captions.push_back(caption);
+          Texts.push_back(text);
+        })) {}
   ~TShownErrors() { SetTagErrorHandler(FPrevious); }
   TShownErrors(const TShownErrors&) = delete;
   TShownErrors& operator=(const TShownErrors&) = delete;
 
+  std::vector<TTagErrorCaption> Captions;
   std::vector<std::string> Texts;
 
 private:

@@ -4,7 +4,8 @@
 // file, followed by a stream of MPEG frames. A write that fails leaves the file as it
 // was; one that succeeds keeps the audio and the ID3v1 tag byte for byte (a removal also
 // takes the ID3v2 tags stacked behind the first), writes frames
-// that read back to the same bodies, and saving again writes the same bytes.
+// that read back to the same bodies, and saving again writes the same bytes, also once
+// every text was looked at as the user sees it (multi-line text with CR LF).
 #include "tags/FileAccess.h"
 #include "tags/ID3Codecs.h"
 #include "tags/ID3TagsUtils.h"
@@ -175,6 +176,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(reread.ReadTag());
     std::vector<std::pair<std::string, TBytes>> found = Written(reread);
     Check(found == expected);
+  }
+  TFrameListManager& frames = tag.GetFrameList();
+  for (int32_t i = 0; i < frames.GetCount(); ++i) {
+    TMp3ID3v2FrameCatBase& frame = frames.GetFrameCategory(i);
+    if (frame.GetCategory() != fcUrl) frame.GetText();  // URL frames give their text as a string only
   }
   info.RemoveID3v1 = false;
   Check(tag.WriteTag(info));

@@ -315,6 +315,24 @@ TEST_F(ID3v2Write, FramesTheUserDidNotChangeAreWrittenAsTheyWereRead) {
   EXPECT_EQ(written[5], "TXXX|\0\0|\0d\0one\r\ntwo"s);
 }
 
+TEST_F(ID3v2Write, ACommentShownWithCRLFLineBreaksIsWrittenAsItWasRead) {
+  // GetText gives multi-line text with CR LF and the frame keeps it so; handed back as
+  // it was shown, in 8-bit text or UTF-16, the frames keep their bytes through a save of
+  // another field.
+  const std::string comment = "\0eng\0a\nb"s, lyrics = "\x02" "eng\0\0\0x\0\n\0y"s;
+  auto file = Open(ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "COMM", comment) +
+                                           ID3v2FrameBytes(4, "USLT", lyrics) + Text("TALB", "Old")) +
+                   kAudio);
+  TMp3ID3v2FrameCatBase &shown = Frame(*file, fiCOMM), &words = Frame(*file, fiUSLT);
+  EXPECT_EQ(shown.GetText(), Bytes("a\r\nb"));
+  EXPECT_EQ(words.GetText(), Bytes("x\r\ny"));
+  shown.SetTextString(shown.GetTextString());
+  Frame(*file, fiTALB).SetText(Bytes("New"));
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"COMM|\0\0|"s + comment, "TALB|\0\0|\0New"s,
+                                      "USLT|\0\0|"s + lyrics}));
+}
+
 TEST_F(ID3v2Write, ATextThatDoesNotDecodeIsReportedOnReadingOnly) {
   // One byte of UTF-16 text: reading tells the user once; saves keep the frame's bytes
   // without reading its body again.

@@ -7,9 +7,17 @@
 
 #include "tags/TagEnvironment.h"
 
+namespace {
+
+const std::string kFixedErrorCaption = "Error";
+
+}  // namespace
+
 void InstallTagServices() {
-  SetTagErrorHandler([](const std::string& text) {
-    ShowMessageOk(LangText(TLangText::ErrorCaption), text, Settings != nullptr ? Settings->StoredSkin : nullptr);
+  SetTagErrorHandler([](TTagErrorCaption caption, const std::string& text) {
+    const std::string& shownCaption =
+        caption == TTagErrorCaption::Fixed ? kFixedErrorCaption : LangText(TLangText::ErrorCaption);
+    ShowMessageOk(shownCaption, text, Settings != nullptr ? Settings->StoredSkin : nullptr);
   });
   SetCharsetSource([] { return LocaleToCharset(Settings != nullptr ? Settings->LangConfig.Locale : 0); });
 }

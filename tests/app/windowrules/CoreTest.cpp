@@ -8,6 +8,8 @@
 #include "app/tageditor/TagServices.h"
 #include "app/windowrules/Core.h"
 
+#include "tags/ID3TagsUtils.h"
+#include "tags/ID3v2Frame.h"
 #include "tags/TagEnvironment.h"
 
 #include "base/Exceptions.h"
@@ -74,18 +76,27 @@ TEST_F(CoreObjects, FailureFreesWhatWasMadeAndTellsTheCaller) {
   EXPECT_EQ(Presenter.Shown.back().Skin, nullptr);
 }
 
-// The tag library's errors reach the user under the table's "Error" caption with the
-// main window's skin, and its text frames take the configured locale's character set.
+// The tag library's errors reach the user under the table's "Error" caption, or "Error"
+// as it stands where the library says so, with the main window's skin, and its text
+// frames take the configured locale's character set.
 TEST_F(CoreObjects, TheTagLibraryReportsThroughTheMessageServiceInTheConfiguredLocale) {
   Folder.InstallBuiltLanguage("NL.lng");
   Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=3\r\n");
   ASSERT_TRUE(CreateCore(kStoredSkin, Folder.Place()));
   InstallTagServices();
-  ShowTagError("Negative length not allowed!");
+  ShowTagError(TTagErrorCaption::Translated, "Negative length not allowed!");
   EXPECT_EQ(Presenter.Texts(), Texts{"Fout / Negative length not allowed!"});
   EXPECT_EQ(Presenter.Shown[0].Skin, kStoredSkin);
   Settings->LangConfig.Locale = 0x0419;
   EXPECT_EQ(LocaleCharset(), 204);
+  // A text frame told to convert 8-bit text on a Unicode locale complains in English.
+  bool ok = false;
+  auto title = CreateFrameCategory(fcText, fiTIT2, ok);
+  title->SetEncoding(0);
+  title->SetTextFlag1(1);
+  title->SetText({'a'});
+  EXPECT_EQ(Presenter.Texts().back(), "Error / Encoding in Unicode not yet implemented!");
+  EXPECT_EQ(Presenter.Shown.back().Skin, kStoredSkin);
   Settings->LangConfig.Locale = 0x0409;
   EXPECT_EQ(LocaleCharset(), 0);
   SetTagErrorHandler({});
