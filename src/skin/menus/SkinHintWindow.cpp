@@ -281,7 +281,10 @@ void TspSkinHintWindow::PaintTitledText(TCanvas& Canvas) {
     const int y = !FTitle.empty() ? (skinned ? c.Top + titleHeight : titleHeight)
                                   : c.Top + RectHeight(c) / 2 - FImages->Height() / 2;
     FImages->Draw(&Canvas, x, y, FImageIndex, true);
-    textLeft = x + FImages->Width() + TitledGap;
+    // Without a skin the text area's left edge moves right by the image's left, its width
+    // and the gap.
+    const int afterImage = x + FImages->Width() + TitledGap;
+    textLeft = skinned ? afterImage : c.Left + afterImage;
   }
   TRect r{textLeft, c.Top + titleHeight, c.Right, c.Bottom};
   if (skinned && FTitle.empty()) {  // centred in the text area

@@ -11,6 +11,9 @@
 #include "classlib/Timer.h"
 
 #include "Screenshot.h"
+#include "TextDrawRecorder.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -204,9 +207,10 @@ TEST_F(SkinHintTest, IsTranslucentLayeredOrBlendedWithTheScreen) {
 // A hint with a title, two lines and a 32 x 32 image (a yellow disc on blue), in Skin.
 class TitledHintShowcase : public SkinHintTest {
 protected:
+  // Skin "" for none.
   TspSkinHintWindow* Show(const std::string& Skin) {
     hint = new TspSkinHint(main);
-    hint->SetSkinData(LoadedSkin(Skin));
+    if (!Skin.empty()) hint->SetSkinData(LoadedSkin(Skin));
     images.SetSize(32, 32);
     TBitmap picture(32, 32);
     picture.Canvas()->Brush()->SetColor(Blue);
@@ -241,6 +245,21 @@ TEST_F(TitledHintShowcase, TheImageSitsLeftUnderTheTitleOnTheSkinsFace) {
   const TspDataSkinHintWindow& entry = hint->SkinData()->HintWindow;
   const TPixelImage& face = hint->SkinData()->ActivePictures.at(static_cast<size_t>(entry.WindowPictureIndex));
   EXPECT_EQ(dc.Pixel(1, window->Height() / 2), face.Pixel(1, face.Height() / 2));
+}
+
+TEST_F(TitledHintShowcase, WithoutASkinTheTextStartsPastTheImageItsPlaceAndTheGap) {
+  TspSkinHintWindow* window = Show("");
+  ASSERT_TRUE(window->Titled() && !window->Skinned());
+  TTextDrawRecorder texts;
+  PixelOf(window, {0, 0});
+  const auto body = std::find_if(texts.Drawn.begin(), texts.Drawn.end(), [](const TDrawnText& Text) {
+    return Text.Text == "Renames the selected files\n\rby the chosen rules";
+  });
+  ASSERT_NE(body, texts.Drawn.end());
+  // The text area 2 pixels inside the window, its left edge moved right by the image's
+  // left (2), its width (32) and the gap (5).
+  EXPECT_EQ(body->Room.Left, 2 + 2 + 32 + 5);
+  EXPECT_EQ(body->Room.Top, 2 + window->Canvas()->TextHeight("Rename") + 5);
 }
 
 TEST_F(TitledHintShowcase, ScreenshotOfATitledHintWithAnImage) {
