@@ -1,5 +1,6 @@
 #include "MenuItemPainter.h"
 
+#include "MeasuredText.h"
 #include "SkinMenu.h"
 #include "SkinMenuItem.h"
 #include "SkinPopupWindow.h"
@@ -74,12 +75,10 @@ public:
   TItemContent(TspSkinMenuItem& Item, TCanvas* Canvas, UINT Flags)
       : FItem(Item), FMenuItem(*Item.MenuItem), FCanvas(Canvas), FFlags(Flags) {}
 
-  // The caption from Left, the shortcut ending at Right, both centred in Band. Each is
-  // placed in a box of its measured width but not clipped to it: the glyphs a font draws
-  // may reach a pixel or two past the width it measures (Dutch "Tag -> Bestandsnaam" lost
-  // its last letter so), and the level keeps room beside its widest text for them.
+  // The caption from Left, the shortcut ending at Right, both centred in Band, each in a
+  // box of its measured width; the level keeps room beside its widest text.
   void DrawTexts(int Left, int Right, const TRect& Band) {
-    const UINT flags = FFlags | DT_NOCLIP;
+    const UINT flags = FFlags | MeasuredBoxFlags;
     TRect caption{Left, 0, Right, 0};
     FCanvas->DrawText(FMenuItem.Caption(), caption, DT_CALCRECT);
     const int height = RectHeight(caption);

@@ -1,5 +1,6 @@
 #include "SkinHintWindow.h"
 
+#include "MeasuredText.h"
 #include "SkinHint.h"
 
 #include "skin/controls/SkinCustomControlCore.h"
@@ -18,7 +19,8 @@
 
 namespace {
 
-constexpr UINT TextFlags = DT_NOPREFIX;
+// The text is placed in a box of its measured size.
+constexpr UINT TextFlags = DT_NOPREFIX | MeasuredBoxFlags;
 // A hint fades in by 20 at a time, at least 4 ms apart.
 constexpr TspFade HintFade{20, 4};
 // The text area of a hint without a skin: 2 pixels inside the window.
