@@ -210,7 +210,8 @@ void TspSkinImagesMenuPopupWindow::ProcessKey(uint16_t Key) {
   switch (Key) {
     case VK_RETURN:
     case VK_SPACE:
-      if (FHotIndex != -1) FMenu->SetItemIndex(FHotIndex);
+      // The keys may make a header hot; a header is never chosen.
+      if (FLayout.Choosable(FHotIndex)) FMenu->SetItemIndex(FHotIndex);
       Close(true);
       return;
     case VK_ESCAPE: Close(false); return;
