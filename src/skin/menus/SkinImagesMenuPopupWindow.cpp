@@ -342,7 +342,14 @@ void TspSkinImagesMenuPopupWindow::PaintCellFrame(TCanvas& Canvas, const TRect& 
     part.Geometry = NinePartGeometry(*entry);
     if (DrawSkinPart(Canvas, R, part, state)) return;
   }
-  DrawDefaultPart(Canvas, R, state);
+  // The skinless cell presses to its own fill.
+  const TspDefaultLook look = DefaultPartLook(state, true, DefaultCellDownFill);
+  TBrush& brush = *Canvas.Brush();
+  brush.SetStyle(bsSolid);
+  brush.SetColor(look.Fill);
+  Canvas.FillRect(R);
+  brush.SetColor(look.Frame);
+  Canvas.FrameRect(R);
 }
 
 void TspSkinImagesMenuPopupWindow::PaintHeader(TCanvas& Canvas, const TspImagesMenuItem& Item, const TRect& R) {

@@ -202,7 +202,9 @@ TEST_F(SkinImagesMenuTest, DrawsFromTheSkinsMenuItemButtonOrInTheDefaultLook) {
   ASSERT_TRUE(Open());
   EXPECT_EQ(PixelAt({0, 0}), SysColor(clBtnShadow));
   EXPECT_EQ(PixelAt({2, 2}), SysColor(clWindow));
-  EXPECT_EQ(PixelAt(Edge(1)), DefaultDownFill);  // selected
+  // The selected cell pressed: a navy frame on the cells' own fill.
+  EXPECT_EQ(PixelAt(Edge(1)), RGBColor(133, 146, 181));
+  EXPECT_EQ(PixelAt(Popup()->Layout().Rects.at(1).TopLeft()), RGBColor(0, 0, 128));
   Hover(Centre(2));
   EXPECT_EQ(PixelAt(Edge(2)), DefaultHotFill);
   Key(VK_ESCAPE);
