@@ -1,11 +1,11 @@
 #include "MenuItemPainter.h"
 
+#include "MeasuredText.h"
 #include "SkinMenu.h"
 #include "SkinMenuItem.h"
 #include "SkinPopupWindow.h"
 
 #include "skin/controls/SkinPartPainter.h"
-#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
@@ -74,12 +74,10 @@ public:
   TItemContent(TspSkinMenuItem& Item, TCanvas* Canvas, UINT Flags)
       : FItem(Item), FMenuItem(*Item.MenuItem), FCanvas(Canvas), FFlags(Flags) {}
 
-  // The caption from Left, the shortcut ending at Right, both centred in Band. Each is
-  // placed in a box of its measured width but not clipped to it: the glyphs a font draws
-  // may reach a pixel or two past the width it measures (Dutch "Tag -> Bestandsnaam" lost
-  // its last letter so), and the level keeps room beside its widest text for them.
+  // The caption from Left, the shortcut ending at Right, both centred in Band, each in a
+  // box of its measured width; the level keeps room beside its widest text.
   void DrawTexts(int Left, int Right, const TRect& Band) {
-    const UINT flags = FFlags | DT_NOCLIP;
+    const UINT flags = FFlags | MeasuredBoxFlags;
     TRect caption{Left, 0, Right, 0};
     FCanvas->DrawText(FMenuItem.Caption(), caption, DT_CALCRECT);
     const int height = RectHeight(caption);
@@ -177,11 +175,6 @@ public:
 private:
   UINT Flags() const { return FMenu.Form() != nullptr ? FMenu.Form()->DrawTextBiDiModeFlags(TextFlags) : TextFlags; }
 
-  void SetCharsetOfSkinTexts(TFont* Font) const {
-    const TspSkinData* data = FMenu.SkinData();
-    if (data != nullptr && data->ResourceStrData() != nullptr) Font->SetCharset(data->ResourceStrData()->CharSet());
-  }
-
   // The three-part image of Source stretched over the item; false when the skin has none.
   bool DrawThreePart(TBitmap& Image, const TRect& Source, int LeftOffset, int RightOffset, bool Stretch) {
     TBitmap* picture = FItem.Picture.Get();
@@ -245,15 +238,7 @@ private:
     TRect text = skin.TextRect;
     text.Right = FWidth - (RectWidth(skin.SkinRect) - skin.TextRect.Right);
     TFont* font = canvas->Font();
-    if (FMenu.UseSkinFont) {
-      font->SetName(skin.FontName);
-      font->SetStyle(skin.FontStyle);
-      font->SetHeight(skin.FontHeight);
-      font->SetCharset(FMenu.DefaultMenuItemFont()->Charset());
-    } else {
-      font->Assign(FMenu.DefaultMenuItemFont());
-    }
-    SetCharsetOfSkinTexts(font);
+    FLevel.AssignItemFont(*font);
     canvas->Brush()->SetStyle(bsClear);
     TColor colour = Active ? skin.ActiveFontColor : menuItem.Enabled() ? skin.FontColor : skin.UnenabledFontColor;
     font->SetColor(colour);
@@ -324,8 +309,7 @@ private:
     const TRect r2{2, 2, FWidth - 2, FHeight - 2};
     const int gutter = FLevel.Images() != nullptr ? FLevel.ImageColumnWidth() : SkinlessGutter;
     TMenuItem& menuItem = *FItem.MenuItem;
-    canvas->Font()->Assign(FMenu.DefaultMenuItemFont());
-    SetCharsetOfSkinTexts(canvas->Font());
+    FLevel.AssignItemFont(*canvas->Font());
     TColor colour = clWindowText;
     if (FItem.ShowsActive() && !FItem.IsSeparator()) {
       DrawDefaultPart(*canvas, {0, 0, FWidth, FHeight}, TspPartState::Hot);

@@ -1,5 +1,6 @@
 #include "SkinHintWindow.h"
 
+#include "MeasuredText.h"
 #include "SkinHint.h"
 
 #include "skin/controls/SkinCustomControlCore.h"
@@ -18,7 +19,8 @@
 
 namespace {
 
-constexpr UINT TextFlags = DT_NOPREFIX;
+// The text is placed in a box of its measured size.
+constexpr UINT TextFlags = DT_NOPREFIX | MeasuredBoxFlags;
 // A hint fades in by 20 at a time, at least 4 ms apart.
 constexpr TspFade HintFade{20, 4};
 // The text area of a hint without a skin: 2 pixels inside the window.
@@ -281,7 +283,10 @@ void TspSkinHintWindow::PaintTitledText(TCanvas& Canvas) {
     const int y = !FTitle.empty() ? (skinned ? c.Top + titleHeight : titleHeight)
                                   : c.Top + RectHeight(c) / 2 - FImages->Height() / 2;
     FImages->Draw(&Canvas, x, y, FImageIndex, true);
-    textLeft = x + FImages->Width() + TitledGap;
+    // Without a skin the text area's left edge moves right by the image's left, its width
+    // and the gap.
+    const int afterImage = x + FImages->Width() + TitledGap;
+    textLeft = skinned ? afterImage : c.Left + afterImage;
   }
   TRect r{textLeft, c.Top + titleHeight, c.Right, c.Bottom};
   if (skinned && FTitle.empty()) {  // centred in the text area

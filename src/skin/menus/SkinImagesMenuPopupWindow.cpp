@@ -210,7 +210,8 @@ void TspSkinImagesMenuPopupWindow::ProcessKey(uint16_t Key) {
   switch (Key) {
     case VK_RETURN:
     case VK_SPACE:
-      if (FHotIndex != -1) FMenu->SetItemIndex(FHotIndex);
+      // The keys may make a header hot; a header is never chosen.
+      if (FLayout.Choosable(FHotIndex)) FMenu->SetItemIndex(FHotIndex);
       Close(true);
       return;
     case VK_ESCAPE: Close(false); return;
@@ -341,7 +342,14 @@ void TspSkinImagesMenuPopupWindow::PaintCellFrame(TCanvas& Canvas, const TRect& 
     part.Geometry = NinePartGeometry(*entry);
     if (DrawSkinPart(Canvas, R, part, state)) return;
   }
-  DrawDefaultPart(Canvas, R, state);
+  // The skinless cell presses to its own fill.
+  const TspDefaultLook look = DefaultPartLook(state, true, DefaultCellDownFill);
+  TBrush& brush = *Canvas.Brush();
+  brush.SetStyle(bsSolid);
+  brush.SetColor(look.Fill);
+  Canvas.FillRect(R);
+  brush.SetColor(look.Frame);
+  Canvas.FrameRect(R);
 }
 
 void TspSkinImagesMenuPopupWindow::PaintHeader(TCanvas& Canvas, const TspImagesMenuItem& Item, const TRect& R) {

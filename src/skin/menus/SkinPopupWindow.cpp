@@ -3,6 +3,7 @@
 #include "PopupWindowCommon.h"
 #include "SkinMenu.h"
 
+#include "skin/controls/SkinCustomControlCore.h"
 #include "skin/menus/portable/MenuPlacement.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
@@ -202,7 +203,8 @@ void TspSkinPopupWindow::ShowTimerTick(TObject*) {
 
 void TspSkinPopupWindow::BuildItems(std::initializer_list<TMenuItem*> Parents, int StartIndex) {
   FMenuItemSkin = FSkinData != nullptr ? MenuItemEntry(FSkinData, "MENUITEM", "menuitem") : nullptr;
-  SetItemFont();
+  // Measured in the font the items are drawn in.
+  AssignItemFont(*Canvas()->Font());
   TMenuItem* first = *Parents.begin();
   TMenu* menu = first != nullptr ? first->GetParentMenu() : nullptr;
   if (menu != nullptr && menu->AutoLineReduction() == maAutomatic)
@@ -225,17 +227,10 @@ void TspSkinPopupWindow::BuildItems(std::initializer_list<TMenuItem*> Parents, i
   LayOut();
 }
 
-void TspSkinPopupWindow::SetItemFont() {
-  TFont* font = Canvas()->Font();
-  TFont* defaultFont = FMenu->DefaultMenuItemFont();
-  if (FPopupSkin != nullptr && FMenuItemSkin != nullptr && FMenu->UseSkinFont) {
-    font->SetName(FMenuItemSkin->FontName);
-    font->SetHeight(FMenuItemSkin->FontHeight);
-    font->SetStyle(FMenuItemSkin->FontStyle);
-    font->SetCharset(defaultFont->Charset());
-  } else {
-    font->Assign(defaultFont);
-  }
+void TspSkinPopupWindow::AssignItemFont(TFont& Font) const {
+  const bool skinFont = FMenuItemSkin != nullptr && FMenu->UseSkinFont;
+  const TspSkinFontData font = skinFont ? SkinFontOf(*FMenuItemSkin) : TspSkinFontData{};
+  AssignSkinTextFont(Font, *FMenu->DefaultMenuItemFont(), skinFont ? &font : nullptr, FSkinData);
 }
 
 void TspSkinPopupWindow::LayOut() {

@@ -62,6 +62,10 @@ public:
   TCustomImageList* Images() const { return FImages; }
   int ImageColumnWidth() const { return FImageColumnWidth; }
   TBitmap* BackgroundImage() const { return FBackgroundImage.get(); }
+  // Font := the font the level's items are measured and drawn in: the menu item entry's
+  // when there is one and the engine takes the skin's font, else the engine's default
+  // one; in the character set of the skin's strings when the skin has them.
+  void AssignItemFont(TFont& Font) const;
   // The screen under the level, for levels blended without layered windows.
   const TspEffectBmp* ScreenEffectImage() const { return FScreenEffectImage.get(); }
   TTimer* MouseTimer() const { return FMouseTimer; }
@@ -96,7 +100,6 @@ private:
   void ShowLevel(const TRect& R, std::initializer_list<TMenuItem*> Parents, int StartIndex, bool IsSubmenu,
                  bool PopupUp);
   void BuildItems(std::initializer_list<TMenuItem*> Parents, int StartIndex);
-  void SetItemFont();
   void LayOut();
   void SetLevelRegion(const TspLevelGeometry& Geometry);
   void ShowWindowAt();

@@ -56,8 +56,11 @@ void TspSkinPopupWindow::MouseAtPoint(TPoint P) {
     if (item->HasChildren()) item->Select(false);
     return;
   }
-  if (FOldItemIndex >= 0 && FOldItemIndex < ItemCount() && Items(FOldItemIndex)->Selectable())
-    Items(FOldItemIndex)->Deselect();
+  // A disabled item lit by its accelerator goes out too.
+  if (FOldItemIndex >= 0 && FOldItemIndex < ItemCount()) {
+    TspSkinMenuItem* old = Items(FOldItemIndex);
+    if (old->Selectable() || old->Active) old->Deselect();
+  }
   if (TspSkinMenuItem* item = HotItem(); item != nullptr && item->Selectable()) item->Select(false);
 }
 
@@ -138,9 +141,9 @@ void TspSkinPopupWindow::ClickAccelerator(int Index) {
   TspSkinMenuItem* item = Items(Index);
   if (TspSkinMenuItem* hot = HotItem(); hot != nullptr && hot != item) hot->Deselect();
   FItemIndex = Index;
-  // A disabled item becomes the hot one without being highlighted, as under the pointer;
-  // clicking it does nothing.
-  if (item->Selectable()) item->Select(false);
+  // Lit as by the pointer whether or not it is enabled; a disabled item neither waits for
+  // its submenu nor runs anything.
+  item->Select(false);
   item->Click();
 }
 

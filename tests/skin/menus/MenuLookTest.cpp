@@ -6,6 +6,10 @@
 #include "MenuTestKit.h"
 
 #include "Screenshot.h"
+#include "TextDrawRecorder.h"
+
+#include "skin/menus/MenuItemPainter.h"
+#include "skin/data/ResourceStrData.h"
 
 #include "classlib/ImageList.h"
 
@@ -13,6 +17,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -97,6 +102,34 @@ TEST_F(MenuLooks, TheSparseSkinsItemsShowInTheSkinlessFrame) {
   EXPECT_EQ(std::pair(At(3, 1, 1), Part(4, 0, 0).Top - Part(3, 0, 0).Top), std::pair(normal, 4));  // no divider
   EXPECT_TRUE(Shows(Part(1, 5, 3, 16, 16), EntryColour(&TspDataSkinMenuItem::CheckImageRect)));
   EXPECT_EQ(At(5, 2, 11), normal);  // no header entry: the item's background only
+}
+
+TEST_F(MenuLooks, TheSparseSkinsItemsFitTheirLevelInTheirOwnFontCharsetAndMargins) {
+  LoadSkin("sparse", false);  // a menu item entry without a popup window entry
+  Entry().FontHeight = 22;    // the entry's font wider than the engine's default one
+  auto* strings = new TspResourceStrData(form.get());
+  strings->SetCharSet(RUSSIAN_CHARSET);
+  data->SetResourceStrData(strings);
+  TMenuItem* root = popupMenu->Items();
+  Item(root, "Open the folder")->SetShortCut(scCtrl | 'O');
+  Item(root, "Rename the files")->SetShortCut(scCtrl | scShift | 'R');
+  ASSERT_TRUE(Open(nullptr, data));
+  ASSERT_EQ(menu->PopupSkin(), nullptr);
+  TspSkinPopupWindow* level = Level(0);
+  const TFont& measured = *level->Canvas()->Font();
+  for (int i = 0; i < level->ItemCount(); ++i) {
+    TspSkinMenuItem& item = *level->Items(i);
+    TBitmap image(item.ItemRect.Width(), item.ItemRect.Height());
+    TTextDrawRecorder texts;
+    PaintMenuItem(image, item);
+    const TFont& drawn = *image.Canvas()->Font();
+    EXPECT_EQ(std::tuple(drawn.Name(), drawn.Height(), drawn.Charset()),
+              std::tuple(measured.Name(), measured.Height(), measured.Charset()));
+    ASSERT_EQ(texts.Drawn.size(), 2u);  // the caption and the shortcut, apart and within the item
+    const TDrawnText &caption = texts.Drawn[0], &shortCut = texts.Drawn[1];
+    EXPECT_LE(caption.Needed.Right, shortCut.Needed.Left) << caption.Text;
+    EXPECT_LE(shortCut.Needed.Right, image.Width()) << caption.Text;
+  }
 }
 
 TEST_F(MenuLooks, TheFlatColourSkinDrawsEachRectangleOfItsEntries) {

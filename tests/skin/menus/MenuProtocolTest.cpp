@@ -133,11 +133,14 @@ TEST_F(MenuProtocol, ADisabledItemOrASeparatorRunsAndOpensNothing) {
   ASSERT_TRUE(Open(opener));
   TspSkinPopupWindow* level = Level(0);
   ClickItem(level, 3);
-  level->ProcessKey('D');
   EXPECT_EQ(std::pair(level->ItemIndex(), level->Items(3)->Active), std::pair(3, false));  // hot, not lit
+  level->ProcessKey('D');  // its accelerator lights it as the pointer lights others
+  EXPECT_EQ(std::pair(level->ItemIndex(), level->Items(3)->Active), std::pair(3, true));
+  EXPECT_EQ(menu->WaitItem(), nullptr);  // its submenu never waits to open
   for (uint16_t key : {VK_RETURN, VK_RIGHT}) level->ProcessKey(key);
   Tick(menu->SubmenuTimer());
   ClickItem(level, 2);
+  EXPECT_FALSE(level->Items(3)->Active);  // the pointer moved on
   EXPECT_EQ(Levels(), 1u);
   EXPECT_TRUE(log.empty());
 

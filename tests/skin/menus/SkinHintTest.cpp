@@ -10,7 +10,13 @@
 #include "classlib/SystemSeams.h"
 #include "classlib/Timer.h"
 
+#include "ImportPatch.h"
 #include "Screenshot.h"
+#include "TextDrawRecorder.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -201,12 +207,52 @@ TEST_F(SkinHintTest, IsTranslucentLayeredOrBlendedWithTheScreen) {
   }
 }
 
+using TDrawTextA = int(WINAPI*)(HDC, LPCSTR, int, LPRECT, UINT);
+TDrawTextA SystemDrawTextA = nullptr;
+
+int WINAPI UnclippedDrawTextA(HDC DC, LPCSTR Text, int Count, LPRECT R, UINT Format) {
+  return SystemDrawTextA(DC, Text, Count, R, Format | DT_NOCLIP);
+}
+
+// Every pixel of Window painted now, its texts drawn as it asks or all of them unclipped.
+std::vector<TColor> Painted(TWinControl* Window, bool Unclipped) {
+  SystemDrawTextA = SystemFunction<TDrawTextA>("user32.dll", "DrawTextA");
+  std::optional<TImportPatch> unclipped;
+  if (Unclipped)
+    unclipped.emplace(reinterpret_cast<void*>(SystemDrawTextA), reinterpret_cast<void*>(&UnclippedDrawTextA));
+  TPixelDC dc(Window->Width(), Window->Height());
+  SendMessageA(Window->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  std::vector<TColor> pixels;
+  for (int y = 0; y < Window->Height(); ++y)
+    for (int x = 0; x < Window->Width(); ++x) pixels.push_back(dc.Pixel(x, y));
+  return pixels;
+}
+
+// Tahoma at 13 pixels under Wine draws these texts a pixel or two wider than it measures
+// them; hints, plain and titled, with and without a skin, show them whole.
+TEST_F(SkinHintTest, ShowsTextsWhoseGlyphsReachPastTheirMeasuredWidthWhole) {
+  auto* hint = new TspSkinHint(main);
+  TspSkinHintWindow* window = hint->HintWindow();
+  hint->DefaultFont()->SetName("Tahoma");  // the flat-colour skin's hint font
+  hint->DefaultFont()->SetHeight(13);
+  for (const char* skin : {"", "flatcolour"}) {
+    hint->SetSkinData(*skin != 0 ? LoadedSkin(skin) : nullptr);
+    for (const char* text : {"Bestandsnaam -> Tag", "Tag -> Bestandsnaam", "Rename the files"}) {
+      Activate(window, {100, 100}, text);
+      EXPECT_EQ(Painted(window, false), Painted(window, true)) << skin << ": " << text;
+      window->ActivateHintWithTitle({100, 100, 100, 100}, text, "T", nullptr, 0);
+      EXPECT_EQ(Painted(window, false), Painted(window, true)) << skin << ", titled: " << text;
+    }
+  }
+}
+
 // A hint with a title, two lines and a 32 x 32 image (a yellow disc on blue), in Skin.
 class TitledHintShowcase : public SkinHintTest {
 protected:
+  // Skin "" for none.
   TspSkinHintWindow* Show(const std::string& Skin) {
     hint = new TspSkinHint(main);
-    hint->SetSkinData(LoadedSkin(Skin));
+    if (!Skin.empty()) hint->SetSkinData(LoadedSkin(Skin));
     images.SetSize(32, 32);
     TBitmap picture(32, 32);
     picture.Canvas()->Brush()->SetColor(Blue);
@@ -241,6 +287,21 @@ TEST_F(TitledHintShowcase, TheImageSitsLeftUnderTheTitleOnTheSkinsFace) {
   const TspDataSkinHintWindow& entry = hint->SkinData()->HintWindow;
   const TPixelImage& face = hint->SkinData()->ActivePictures.at(static_cast<size_t>(entry.WindowPictureIndex));
   EXPECT_EQ(dc.Pixel(1, window->Height() / 2), face.Pixel(1, face.Height() / 2));
+}
+
+TEST_F(TitledHintShowcase, WithoutASkinTheTextStartsPastTheImageItsPlaceAndTheGap) {
+  TspSkinHintWindow* window = Show("");
+  ASSERT_TRUE(window->Titled() && !window->Skinned());
+  TTextDrawRecorder texts;
+  PixelOf(window, {0, 0});
+  const auto body = std::find_if(texts.Drawn.begin(), texts.Drawn.end(), [](const TDrawnText& Text) {
+    return Text.Text == "Renames the selected files\n\rby the chosen rules";
+  });
+  ASSERT_NE(body, texts.Drawn.end());
+  // The text area 2 pixels inside the window, its left edge moved right by the image's
+  // left (2), its width (32) and the gap (5).
+  EXPECT_EQ(body->Needed.Left, 2 + 2 + 32 + 5);
+  EXPECT_EQ(body->Needed.Top, 2 + window->Canvas()->TextHeight("Rename") + 5);
 }
 
 TEST_F(TitledHintShowcase, ScreenshotOfATitledHintWithAnImage) {

@@ -105,16 +105,18 @@ TEST_F(SkinImagesMenuTest, WalksByKeyAndChoosesNothingWhereThereIsNothing) {
   EXPECT_EQ(Popup()->HotIndex(), -1);
   Key(VK_SPACE);
   EXPECT_EQ(Take(), (TLog{"internal close", "close", "item 4", "item click"}));
-  // No items, or headers only: nothing turns hot and nothing is chosen.
+  // No items, or headers only: the keys reach the last header at most, and nothing is
+  // chosen.
   for (const char* kinds : {"", "hh"}) {
     menu->ImagesItems()->Clear();
     menu->SetItemIndex(-1);
     AddItems(kinds);
     ASSERT_TRUE(Open());
     for (uint16_t key : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) Key(key);
-    EXPECT_EQ(Popup()->HotIndex(), -1);
+    EXPECT_EQ(Popup()->HotIndex(), *kinds != 0 ? 1 : -1) << kinds;
     Key(VK_RETURN);
     EXPECT_EQ(Take(), Closed) << kinds;
+    EXPECT_EQ(menu->ItemIndex(), -1) << kinds;
   }
   // A choice that names no item is none; without images nothing opens.
   menu->SetItemIndex(7);
@@ -200,7 +202,9 @@ TEST_F(SkinImagesMenuTest, DrawsFromTheSkinsMenuItemButtonOrInTheDefaultLook) {
   ASSERT_TRUE(Open());
   EXPECT_EQ(PixelAt({0, 0}), SysColor(clBtnShadow));
   EXPECT_EQ(PixelAt({2, 2}), SysColor(clWindow));
-  EXPECT_EQ(PixelAt(Edge(1)), DefaultDownFill);  // selected
+  // The selected cell pressed: a navy frame on the cells' own fill.
+  EXPECT_EQ(PixelAt(Edge(1)), RGBColor(133, 146, 181));
+  EXPECT_EQ(PixelAt(Popup()->Layout().Rects.at(1).TopLeft()), RGBColor(0, 0, 128));
   Hover(Centre(2));
   EXPECT_EQ(PixelAt(Edge(2)), DefaultHotFill);
   Key(VK_ESCAPE);

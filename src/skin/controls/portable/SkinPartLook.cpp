@@ -109,13 +109,13 @@ TspPartRects ButtonPartRects(const TspDataSkinButtonControl& Entry) {
           Entry.DisabledSkinRect};
 }
 
-TspDefaultLook DefaultPartLook(TspPartState State, bool FramedNormal) {
+TspDefaultLook DefaultPartLook(TspPartState State, bool FramedNormal, TColor DownFill) {
   switch (State) {
     case TspPartState::Hot:
     case TspPartState::Focused:
       return {clNavy, DefaultHotFill};
     case TspPartState::Down:
-      return {clNavy, DefaultDownFill};
+      return {clNavy, DownFill};
     case TspPartState::Normal:
     case TspPartState::Disabled:
       break;

@@ -85,13 +85,16 @@ TspPartRects ButtonPartRects(const TspDataSkinButtonControl& Entry);
 // The look all skinless controls share: a one-pixel frame around a fill. Normal and
 // Disabled: a clBtnShadow frame on clBtnFace, or clBtnFace alone where a control draws
 // its normal look flat; Hot and Focused: a navy frame on DefaultHotFill; Down: a navy
-// frame on DefaultDownFill.
+// frame on DownFill, DefaultDownFill for controls.
 inline constexpr TColor DefaultHotFill = RGBColor(182, 189, 210);
 inline constexpr TColor DefaultDownFill = RGBColor(133, 147, 181);
+// The pressed fill of skinless cells, a shade less green than the controls': the images
+// menu's cells press to it.
+inline constexpr TColor DefaultCellDownFill = RGBColor(133, 146, 181);
 
 struct TspDefaultLook {
   TColor Frame = clNone;  // clNone: no frame
   TColor Fill = clBtnFace;
 };
 
-TspDefaultLook DefaultPartLook(TspPartState State, bool FramedNormal = true);
+TspDefaultLook DefaultPartLook(TspPartState State, bool FramedNormal = true, TColor DownFill = DefaultDownFill);

@@ -33,12 +33,13 @@ int32_t MenuItemHeight(const TspDataSkinMenuItem* ItemSkin, bool Separator, int3
 
 TspLevelAllowance LevelAllowance(const TspDataSkinPopupWindow* PopupSkin, TSize PictureSize,
                                  const TspDataSkinMenuItem* ItemSkin) {
-  if (PopupSkin == nullptr) return {SkinlessItemExtra + 2 * SkinlessInset, 2 * SkinlessInset};
-  const TRect& items = PopupSkin->ItemsRect;
+  // Items with an entry lay their texts out in its text rectangle, in any frame.
   const int64_t itemExtra =
       ItemSkin != nullptr
           ? int64_t{ItemSkin->TextRect.Left} + RectWidth(ItemSkin->SkinRect) - ItemSkin->TextRect.Right
           : SkinlessItemExtra;
+  if (PopupSkin == nullptr) return {Saturated(itemExtra + 2 * SkinlessInset), 2 * SkinlessInset};
+  const TRect& items = PopupSkin->ItemsRect;
   return {Saturated(itemExtra + items.Left + (int64_t{PictureSize.cx} - items.Right)),
           Saturated(int64_t{items.Top} + (int64_t{PictureSize.cy} - items.Bottom))};
 }

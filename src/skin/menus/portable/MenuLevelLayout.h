@@ -30,8 +30,9 @@ struct TspLevelAllowance {
   int32_t Width = 0;
   int32_t Height = 0;
 };
-// From the popup skin (nullptr: none) with its window picture of PictureSize, and the menu
-// item entry (nullptr: none, and the items measure as skinless ones).
+// From the popup skin (nullptr: none, the skinless frame) with its window picture of
+// PictureSize, and the menu item entry (nullptr: none, and the items measure as skinless
+// ones), in either frame.
 TspLevelAllowance LevelAllowance(const TspDataSkinPopupWindow* PopupSkin, TSize PictureSize,
                                  const TspDataSkinMenuItem* ItemSkin);
 

@@ -55,26 +55,18 @@ void TspImagesMenuLayout::Arrange(const TspImagesGridMetrics& M) {
 
 int32_t TspImagesMenuLayout::ItemAt(TPoint P) const {
   for (int32_t i = 0; i < Count() && i < static_cast<int32_t>(Rects.size()); ++i)
-    if (Selectable(i) && PtInRect(Rects[static_cast<size_t>(i)], P)) return i;
+    if (Choosable(i) && PtInRect(Rects[static_cast<size_t>(i)], P)) return i;
   return -1;
 }
 
-int32_t TspImagesMenuLayout::FirstSelectable() const {
-  for (int32_t i = 0; i < Count(); ++i)
-    if (Selectable(i)) return i;
-  return -1;
-}
-
-int32_t TspImagesMenuLayout::LastSelectable() const {
-  for (int32_t i = Count() - 1; i >= 0; --i)
-    if (Selectable(i)) return i;
-  return -1;
+int32_t TspImagesMenuLayout::FirstItem() const {
+  return Count() > 0 && Kinds.front() == TspImagesItemKind::Header ? 1 : 0;
 }
 
 int32_t TspImagesMenuLayout::Vertical(int32_t Hot, int32_t Step) const {
   const TRect& from = Rects[static_cast<size_t>(Hot)];
   for (int32_t i = Hot + Step; i >= 0 && i < Count(); i += Step) {
-    if (!Selectable(i)) continue;
+    if (!Choosable(i)) continue;
     const TRect& r = Rects[static_cast<size_t>(i)];
     const bool beyond = Step < 0 ? r.Top < from.Top : r.Top > from.Top;
     const bool inColumn = Kinds[static_cast<size_t>(i)] == TspImagesItemKind::Button || r.Left == from.Left;
@@ -88,20 +80,23 @@ int32_t TspImagesMenuLayout::ArrowTarget(int32_t Hot, uint16_t Key) const {
       Key == VirtualKey::Left || Key == VirtualKey::Up || Key == VirtualKey::Right || Key == VirtualKey::Down;
   if (!arrow) return Hot;
   if (Rects.size() != Kinds.size()) return Hot;  // not laid out
-  const int32_t first = FirstSelectable();
-  if (first < 0) return -1;  // no item, or only headers
-  if (!Selectable(Hot)) return Key == VirtualKey::Up || Key == VirtualKey::Left ? LastSelectable() : first;
+  const int32_t first = FirstItem(), last = Count() - 1;
+  // The first item is none when the only item is a header.
+  const int32_t firstOrNone = first <= last ? first : -1;
+  const bool backward = Key == VirtualKey::Up || Key == VirtualKey::Left;
+  if (Hot < 0 || Hot > last) return backward ? last : firstOrNone;
   switch (Key) {
     case VirtualKey::Up: return Vertical(Hot, -1);
     case VirtualKey::Down: return Vertical(Hot, +1);
     case VirtualKey::Right:
-      for (int32_t i = Hot + 1; i < Count(); ++i)
-        if (Selectable(i)) return i;
-      return first;
+      for (int32_t i = Hot + 1; i <= last; ++i)
+        if (Choosable(i)) return i;
+      return firstOrNone != -1 ? firstOrNone : Hot;
     default:
-      for (int32_t i = Hot - 1; i >= 0; --i)
-        if (Selectable(i)) return i;
-      return LastSelectable();
+      if (Hot > first)
+        for (int32_t i = Hot - 1; i >= 0; --i)
+          if (Choosable(i)) return i;
+      return last;
   }
 }
 

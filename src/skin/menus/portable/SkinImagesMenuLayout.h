@@ -53,21 +53,25 @@ public:
   // The grid: a row wide, from the first item's top to the last one's bottom.
   TSize ContentSize() const { return FContent; }
 
-  // The item under P that can be hot (no header), or -1.
+  // Whether item Index is one that can be chosen: any but a header.
+  bool Choosable(int32_t Index) const {
+    return Index >= 0 && Index < Count() && Kinds[static_cast<size_t>(Index)] != TspImagesItemKind::Header;
+  }
+  // The choosable item under P, or -1.
   int32_t ItemAt(TPoint P) const;
   // The item the arrow key Key (VirtualKey::Left, Up, Right or Down) makes hot after Hot
-  // (-1: none): Right and Left walk the items in order and wrap, Up and Down go to the
-  // nearest item above or below in the same column (or a button row). Headers are passed
-  // over; without any other item the answer is -1, and a move that finds nothing keeps Hot.
+  // (-1: none). With none hot, Up and Left go to the last item, Down and Right to the
+  // first (the second when the first is a header). Right and Left walk the choosable
+  // items in order, from the last item to the first (or second) and back, so the ends
+  // may make a header hot; Up and Down go to the nearest choosable item above or below in
+  // the same column (or a button row). A move that finds nothing keeps Hot, and -1 when
+  // no item is there to go to.
   int32_t ArrowTarget(int32_t Hot, uint16_t Key) const;
 
 private:
-  bool Selectable(int32_t Index) const {
-    return Index >= 0 && Index < Count() && Kinds[static_cast<size_t>(Index)] != TspImagesItemKind::Header;
-  }
-  int32_t FirstSelectable() const;
-  int32_t LastSelectable() const;
-  // Up (Step -1) or Down (+1): the nearest item beyond Hot's row in that direction.
+  // Where Down and Right start: item 0, or 1 after a header.
+  int32_t FirstItem() const;
+  // Up (Step -1) or Down (+1): the nearest choosable item beyond Hot's row that way.
   int32_t Vertical(int32_t Hot, int32_t Step) const;
 
   TSize FContent;

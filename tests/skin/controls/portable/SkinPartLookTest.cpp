@@ -27,6 +27,20 @@ TEST(PartLook, ALackingLookFallsBackTowardsTheNormalOne) {
   }
 }
 
+TEST(DefaultPartLook, PressesControlsAndCellsToTheirOwnFills) {
+  using L = std::pair<TColor, TColor>;  // frame, fill
+  const auto look = [](S State, bool FramedNormal, TColor DownFill) {
+    const TspDefaultLook l = DefaultPartLook(State, FramedNormal, DownFill);
+    return L{l.Frame, l.Fill};
+  };
+  const TColor navy = RGBColor(0, 0, 128), hot = RGBColor(182, 189, 210);
+  EXPECT_EQ(look(S::Down, true, DefaultDownFill), L(navy, RGBColor(133, 147, 181)));
+  EXPECT_EQ(look(S::Down, true, DefaultCellDownFill), L(navy, RGBColor(133, 146, 181)));
+  for (S state : {S::Hot, S::Focused}) EXPECT_EQ(look(state, false, DefaultCellDownFill), L(navy, hot));
+  EXPECT_EQ(look(S::Disabled, true, DefaultCellDownFill), L(clBtnShadow, clBtnFace));
+  EXPECT_EQ(look(S::Normal, false, DefaultDownFill), L(clNone, clBtnFace));
+}
+
 TEST(CustomControlGeometry, FollowsTheFirstCornerPointThatIsSet) {
   TspDataSkinCustomControl entry("button");
   entry.SkinRect = {100, 200, 140, 225};

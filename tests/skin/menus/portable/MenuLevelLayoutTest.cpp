@@ -39,6 +39,8 @@ TEST(MenuLevelSize, ComesFromTheItemsTheSkinsAndTheWorkArea) {
   const TspLevelAllowance skinned = LevelAllowance(&popup, {40, 40}, &entry);
   EXPECT_EQ(std::pair(skinned.Width, skinned.Height), std::pair(26 + 60 - 52 + 3 + 3, 4 + 4));
   EXPECT_EQ(LevelAllowance(&popup, {40, 40}, nullptr).Width, 4 + 3 + 3);  // skinless items in the frame
+  // The entry's items in the skinless frame: its text rectangle's margins and 3 pixels aside.
+  EXPECT_EQ(LevelAllowance(nullptr, {}, &entry).Width, 26 + 60 - 52 + 3 + 3);
 
   TspMenuLevelLayout level;
   level.Slots = {Slot(20), Slot(4, false), Slot(20)};

@@ -48,7 +48,7 @@ TEST(ImagesMenuLayout, WalksTheArrowKeys) {
     uint16_t Key;
     int32_t Expected;
   } cases[] = {
-      {-1, Down, 1},  {-1, Right, 1}, {-1, Up, 7},    {-1, Left, 7},  // none hot: first or last, no header
+      {-1, Down, 1},  {-1, Right, 1}, {-1, Up, 7},    {-1, Left, 7},  // none hot: first after the header, last
       {1, Right, 2},  {3, Right, 4},  {7, Right, 1},                  // in order, wrapping past the header
       {2, Left, 1},   {1, Left, 7},                                   // ... and back
       {2, Down, 5},   {1, Down, 4},   {3, Down, 6},   {6, Down, 7},   // same column, or the button row
@@ -58,15 +58,23 @@ TEST(ImagesMenuLayout, WalksTheArrowKeys) {
   for (const auto& c : cases) EXPECT_EQ(grid.ArrowTarget(c.Hot, c.Key), c.Expected) << c.Hot << " key " << c.Key;
 }
 
-TEST(ImagesMenuLayout, SelectsNothingWithoutSelectableItems) {
+TEST(ImagesMenuLayout, ReachesHeadersOnlyAtTheEndsOfTheWalk) {
+  // Row 0: cells 0 1; row 1: header 2.
+  const TspImagesMenuLayout grid = Grid({I, I, H}, 3);
+  const std::pair<int32_t, int32_t> ups[] = {{-1, 2}, {2, 0}}, lefts[] = {{-1, 2}, {0, 2}, {2, 1}},
+                                    rights[] = {{2, 0}, {1, 0}};  // the last item, or only headers after
+  for (auto [hot, expected] : ups) EXPECT_EQ(grid.ArrowTarget(hot, Up), expected) << hot;
+  for (auto [hot, expected] : lefts) EXPECT_EQ(grid.ArrowTarget(hot, Left), expected) << hot;
+  for (auto [hot, expected] : rights) EXPECT_EQ(grid.ArrowTarget(hot, Right), expected) << hot;
+  EXPECT_EQ(grid.ArrowTarget(2, Down), 2);
+  EXPECT_FALSE(grid.Choosable(2));
+  // Headers only: the ends are all there is; a lone header has no second item.
   for (uint16_t key : {Left, Up, Right, Down}) {
     EXPECT_EQ(Grid({}, 3).ArrowTarget(-1, key), -1);
-    EXPECT_EQ(Grid({H}, 3).ArrowTarget(-1, key), -1);
-    EXPECT_EQ(Grid({H, H}, 3).ArrowTarget(-1, key), -1);
+    EXPECT_EQ(Grid({H, H}, 3).ArrowTarget(-1, key), 1);
   }
-  // A last item that is a header is passed over too.
-  EXPECT_EQ(Grid({I, I, H}, 3).ArrowTarget(-1, Up), 1);
-  EXPECT_EQ(Grid({I, I, H}, 3).ArrowTarget(1, Right), 0);
+  EXPECT_EQ(std::pair(Grid({H}, 3).ArrowTarget(-1, Up), Grid({H}, 3).ArrowTarget(-1, Down)), std::pair(0, -1));
+  EXPECT_EQ(std::pair(Grid({H}, 3).ArrowTarget(0, Left), Grid({H}, 3).ArrowTarget(0, Right)), std::pair(0, 0));
   // Items not laid out yet move nothing.
   TspImagesMenuLayout unarranged;
   unarranged.Kinds = {I, I};
