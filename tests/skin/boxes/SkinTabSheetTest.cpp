@@ -96,4 +96,22 @@ TEST_F(SkinTabSheetTest, ThePaintRequestIsAnsweredWithoutPaintingAndResizesNeedN
   EXPECT_EQ(GetClassLongA(Sheet->Handle(), GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW), 0u);
 }
 
+// A page control a few thousand pixels each way whose body, strip background and sheets
+// are filled from one-pixel tiles paints and erases within the bounds, with the tile's
+// colour everywhere in the body.
+TEST_F(SkinTabSheetTest, OnePixelTilesOverALargePageControlPaintWithinTheBounds) {
+  Window.Load("flatcolour", [](TspSkinPayload& Skin) {
+    CutToOnePixelTiles(Skin, "tab");
+    SetSkinValue(Skin, "tab", "tabsbgrect", "0,0,0,0");  // the strip takes the client part too
+  });
+  Control->SetBoundsRect({0, 0, 3000, 2000});
+  EXPECT_LT(PaintWithinDeadline(Control, "a page control of one-pixel tiles"), HostilePaintMemory);
+  std::unique_ptr<TPixelDC> erased;
+  EXPECT_LT(RunWithinDeadline("a tab sheet of one-pixel tiles", [&] { erased = Erased(); }), HostilePaintMemory);
+  const TspDataSkinTabControl& tab = Tab();
+  const TColor tile = EntryColour(*Window.Data(), "tab", OffsetRect(tab.ClRect, tab.SkinRect.Left, tab.SkinRect.Top));
+  EXPECT_EQ(erased->Pixel(Sheet->Width() - 1, Sheet->Height() - 1), tile);
+  EXPECT_EQ(erased->Pixel(Sheet->Width() / 2, 7), tile);
+}
+
 }  // namespace
