@@ -164,8 +164,10 @@ void ForEachTile(const TPieceCopy& Copy, const TRect& Within, const std::functio
 }
 
 int64_t TileCount(const TPieceCopy& Copy, const TRect& Within) {
-  const TTileAxis columns = Columns(Copy, Within), rows = Rows(Copy, Within);
-  return columns.Count() > 0 && rows.Count() > 0 ? columns.Count() * rows.Count() : 0;
+  const int64_t columns = Columns(Copy, Within).Count(), rows = Rows(Copy, Within).Count();
+  if (columns < 1 || rows < 1) return 0;
+  // Saturated: a copy over the whole 32-bit plane has more tiles than 64 bits count.
+  return columns > std::numeric_limits<int64_t>::max() / rows ? std::numeric_limits<int64_t>::max() : columns * rows;
 }
 
 bool IsDrawableImageSize(int64_t Width, int64_t Height) {
