@@ -140,10 +140,14 @@ TEST_F(SkinListBoxPaint, WithASkinTheCaptionButtonsCopyTheirStatesPicturesAndMov
 // A list box a few thousand pixels each way whose client part is a one-pixel tile paints
 // within the bounds, the tile's colour filling the list below its items.
 TEST_F(SkinListBoxPaint, AOnePixelTileUnderALargeListPaintsWithinTheBounds) {
-  Window.Load("flatcolour", [](TspSkinPayload& Skin) { CutToOnePixelTiles(Skin, "listbox"); });
-  List->SetBoundsRect({0, 0, 3000, 2000});
-  EXPECT_LT(PaintWithinDeadline(List, "a list box of one-pixel tiles"), HostilePaintMemory);
-  EXPECT_LT(PaintWithinDeadline(List->ListBox(), "a list of one-pixel tiles"), HostilePaintMemory);
+  const uint64_t rise = RunWithinDeadline("a list box of one-pixel tiles", [&] {
+    Window.Load("flatcolour", [](TspSkinPayload& Skin) { CutToOnePixelTiles(Skin, "listbox"); });
+    List->SetBoundsRect({0, 0, 3000, 2000});
+    PumpFor(20);
+    Painted(List);
+    Painted(List->ListBox());
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
   const TspDataSkinListBox& entry = Entry();
   TWinControl* list = List->ListBox();
   EXPECT_EQ(Painted(list)->Pixel(list->Width() - 1, list->Height() - 1), Colour(PictureRect(entry.ClRect, entry.SkinRect)));

@@ -121,7 +121,3 @@ uint64_t RunWithinDeadline(const std::string& What, const std::function<void()>&
   }
   return PeakWorkingSetBytes() - before;
 }
-
-uint64_t PaintWithinDeadline(TWinControl* Control, const std::string& What) {
-  return RunWithinDeadline(What, [&] { Painted(Control); });
-}
