@@ -39,8 +39,10 @@ public:
         FEntries.push_back({Hash(*name), position});
         SetMarks(*name);
       }
-    std::sort(FEntries.begin(), FEntries.end(),
-              [&](const TEntry& A, const TEntry& B) { return Before(A, *NameAt(A.Position), B, *NameAt(B.Position)); });
+    std::sort(FEntries.begin(), FEntries.end(), [&](const TEntry& A, const TEntry& B) {
+      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash
+                                      : Before(A, *NameAt(A.Position), B, *NameAt(B.Position));
+    });
   }
   // Indexes Position by Name; here NameAt gives the names of the positions indexed before.
   template <class TNameAt>
@@ -48,7 +50,7 @@ public:
     SetMarks(Name);
     const TEntry entry{Hash(Name), Position};
     const auto at = std::upper_bound(FEntries.begin(), FEntries.end(), entry, [&](const TEntry& A, const TEntry& B) {
-      return Before(A, Name, B, NameAt(B.Position));
+      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash : Before(A, Name, B, NameAt(B.Position));
     });
     FEntries.insert(at, entry);
   }
@@ -94,9 +96,9 @@ private:
     size_t NameHash;
     size_t Position;
   };
-  // The order of the array; names are read only where hashes are equal.
+  // The order of entries of equal hash (the callers compare hashes first, so that names
+  // are read only where hashes are equal).
   static bool Before(const TEntry& A, std::string_view NameA, const TEntry& B, std::string_view NameB) {
-    if (A.NameHash != B.NameHash) return A.NameHash < B.NameHash;
     const int order = Compare(NameA, NameB);
     return order != 0 ? order < 0 : A.Position < B.Position;
   }
