@@ -47,10 +47,11 @@ bool TFoldedNameIndex::Equal(std::string_view A, std::string_view B) {
   return true;
 }
 
-void TFoldedNameIndex::Add(std::string_view Name, size_t Position) {
-  SetMarks(Name);
-  const TEntry entry{Hash(Name), Position};
-  FEntries.insert(std::upper_bound(FEntries.begin(), FEntries.end(), entry), entry);
+int TFoldedNameIndex::Compare(std::string_view A, std::string_view B) {
+  const size_t common = std::min(A.size(), B.size());
+  for (size_t i = 0; i < common; ++i)
+    if (const int order = FoldChar(A[i]) - FoldChar(B[i]); order != 0) return order;
+  return A.size() < B.size() ? -1 : A.size() > B.size() ? 1 : 0;
 }
 
 void TFoldedNameIndex::ShiftFrom(size_t Position) {

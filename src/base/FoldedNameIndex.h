@@ -3,6 +3,10 @@
 // list the caller keeps: one sorted array, so that building it takes one allocation and
 // a lookup none. A small bit filter turns most names that are not indexed away before
 // they are hashed: readers ask for many keys a text leaves out.
+//
+// The array is ordered by hash, then by folded name, then by position: names that share
+// a hash (a text may be made of nothing else) are found by halving like any other, so
+// that no text makes a lookup walk more than a logarithm of its names.
 
 #include <algorithm>
 #include <array>
@@ -16,6 +20,9 @@ class TFoldedNameIndex {
 public:
   static size_t Hash(std::string_view Name);
   static bool Equal(std::string_view A, std::string_view B);
+  // Below 0, 0 or above 0 as A comes before, with or after B, folded byte by byte (a
+  // shorter name before the longer one it begins).
+  static int Compare(std::string_view A, std::string_view B);
 
   void Clear() {
     FEntries.clear();
@@ -32,18 +39,31 @@ public:
         FEntries.push_back({Hash(*name), position});
         SetMarks(*name);
       }
-    std::sort(FEntries.begin(), FEntries.end());
+    std::sort(FEntries.begin(), FEntries.end(), [&](const TEntry& A, const TEntry& B) {
+      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash
+                                      : Before(A, *NameAt(A.Position), B, *NameAt(B.Position));
+    });
   }
-  void Add(std::string_view Name, size_t Position);
+  // Indexes Position by Name; here NameAt gives the names of the positions indexed before.
+  template <class TNameAt>
+  void Add(std::string_view Name, size_t Position, TNameAt NameAt) {
+    SetMarks(Name);
+    const TEntry entry{Hash(Name), Position};
+    const auto at = std::upper_bound(FEntries.begin(), FEntries.end(), entry, [&](const TEntry& A, const TEntry& B) {
+      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash : Before(A, Name, B, NameAt(B.Position));
+    });
+    FEntries.insert(at, entry);
+  }
   // The lowest position whose name matches, so that the first occurrence wins; here
   // NameAt(position) gives the name of an indexed position.
   template <class TNameAt>
   std::optional<size_t> Find(std::string_view Name, TNameAt NameAt) const {
     if (!MayHold(Name)) return std::nullopt;
     const size_t hash = Hash(Name);
-    for (auto it = std::lower_bound(FEntries.begin(), FEntries.end(), TEntry{hash, 0});
-         it != FEntries.end() && it->NameHash == hash; ++it)
-      if (Equal(NameAt(it->Position), Name)) return it->Position;
+    const auto it = std::lower_bound(FEntries.begin(), FEntries.end(), hash, [&](const TEntry& E, size_t) {
+      return E.NameHash != hash ? E.NameHash < hash : Compare(NameAt(E.Position), Name) < 0;
+    });
+    if (it != FEntries.end() && it->NameHash == hash && Equal(NameAt(it->Position), Name)) return it->Position;
     return std::nullopt;
   }
   // Every position from Position on moves one up (a line was inserted there).
@@ -75,10 +95,13 @@ private:
   struct TEntry {
     size_t NameHash;
     size_t Position;
-    bool operator<(const TEntry& Other) const {
-      return NameHash != Other.NameHash ? NameHash < Other.NameHash : Position < Other.Position;
-    }
   };
+  // The order of entries of equal hash (the callers compare hashes first, so that names
+  // are read only where hashes are equal).
+  static bool Before(const TEntry& A, std::string_view NameA, const TEntry& B, std::string_view NameB) {
+    const int order = Compare(NameA, NameB);
+    return order != 0 ? order < 0 : A.Position < B.Position;
+  }
   std::vector<TEntry> FEntries;
   std::array<uint64_t, 4> FMarks{};
 };

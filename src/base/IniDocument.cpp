@@ -204,7 +204,8 @@ void TIniDocument::WriteValue(const std::string& section, const std::string& key
     added.Name = Trim(section);
     added.Lines.push_back(Line{"[" + added.Name + "]"});
     added.Lines.push_back(line);
-    FSectionIndex.Add(added.Name, FSections.size());
+    FSectionIndex.Add(added.Name, FSections.size(),
+                      [this](size_t at) -> std::string_view { return FSections[at].Name; });
     FSections.push_back(std::move(added));
     ReindexKeys(FSections.back());
     return;
@@ -221,7 +222,8 @@ void TIniDocument::WriteValue(const std::string& section, const std::string& key
   while (at > first && TrimView(TextOf(s->Lines[at - 1])).empty()) --at;
   s->KeyIndex.ShiftFrom(at);
   s->Lines.insert(s->Lines.begin() + static_cast<std::ptrdiff_t>(at), line);
-  if (!name.empty()) s->KeyIndex.Add(name, at);
+  if (!name.empty())
+    s->KeyIndex.Add(name, at, [&](size_t l) -> std::string_view { return KeyOf(s->Lines[l]); });
 }
 
 bool TIniDocument::DeleteKey(const std::string& section, const std::string& key) {

@@ -3,6 +3,7 @@
 // at once outside a paint, the sizing line and the drop marker.
 #include "SkinGrid.h"
 
+#include "skin/boxes/SkinAreaFill.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Canvas.h"
@@ -117,14 +118,10 @@ void TDynSkinCustomGrid::DrawOffScreen(HDC Target, const TRect& Area, const TDel
 void TDynSkinCustomGrid::DrawBackground(const TRect& Area) {
   TCanvas& canvas = *Canvas();
   if (FTransparent) return DrawParentBackground(this, &canvas);
-  HDC dc = canvas.Handle();
   TBitmap* picture = FSkin.Skinned() ? FSkin.Background() : nullptr;
-  if (picture == nullptr) return FillArea(dc, Area, FGridLineColor);
-  // Tiles from the client's corner, only those that reach into Area.
-  const int32_t w = picture->Width(), h = picture->Height();
-  HDC source = picture->Canvas()->Handle();
-  for (int32_t y = Area.Top / h * h; y < Area.Bottom; y += h)
-    for (int32_t x = Area.Left / w * w; x < Area.Right; x += w) BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+  if (picture == nullptr) return FillArea(canvas.Handle(), Area, FGridLineColor);
+  // Tiled from the client's corner; the canvas is clipped to Area.
+  FillAreaFromPicture(canvas, picture, {0, 0, picture->Width(), picture->Height()}, Area.Right, Area.Bottom, {});
 }
 
 void TDynSkinCustomGrid::FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRect& Clip) {

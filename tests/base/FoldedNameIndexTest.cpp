@@ -1,8 +1,12 @@
 // The case-folded name index: which names match, which position a lookup gives.
 #include "base/FoldedNameIndex.h"
 
+#include "CollidingNames.h"
+
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -22,7 +26,16 @@ protected:
   std::optional<size_t> Find(std::string_view name) const {
     return index.Find(name, [&](size_t at) -> std::string_view { return names[at]; });
   }
+  // The name inserted at Position (the ones after it moved up already).
+  void Added(size_t Position) {
+    index.Add(names[Position], Position, [&](size_t at) -> std::string_view { return names[at]; });
+  }
 };
+
+std::string Upper(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name;
+}
 
 TEST_F(FoldedNameIndexTest, OnlyAsciiLettersMatchAcrossCase) {
   names = {"Button", "[x]", "@a", "caf\xC9", "-", ""};
@@ -67,14 +80,14 @@ TEST_F(FoldedNameIndexTest, TheFirstOccurrenceWinsAlsoAfterAddingAndShifting) {
   // A line inserted at 1 moves the others up; the moved "key" still comes first.
   names.insert(names.begin() + 1, "other");
   index.ShiftFrom(1);
-  index.Add("other", 1);
+  Added(1);
   EXPECT_EQ(Find("KEY"), 2u);
   EXPECT_EQ(Find("OTHER"), 1u);
   EXPECT_EQ(Find("b"), 3u);
   // One inserted before every occurrence wins from then on.
   names.insert(names.begin(), "kEy");
   index.ShiftFrom(0);
-  index.Add("kEy", 0);
+  Added(0);
   EXPECT_EQ(Find("key"), 0u);
   index.Clear();
   EXPECT_EQ(Find("key"), std::nullopt);
@@ -84,9 +97,7 @@ TEST_F(FoldedNameIndexTest, ManyNamesAreEachFoundAtTheirOwnPosition) {
   for (int i = 0; i < 2000; ++i) names.push_back("Name" + std::to_string(i));
   Build();
   for (size_t i = 0; i < names.size(); ++i) {
-    std::string upper = names[i];
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    ASSERT_EQ(Find(upper), i) << upper;
+    ASSERT_EQ(Find(Upper(names[i])), i) << names[i];
   }
   EXPECT_EQ(Find("Name2000"), std::nullopt);
 }
@@ -103,9 +114,41 @@ TEST_F(FoldedNameIndexTest, NamesNotThereAreNotFoundHoweverAlikeTheyLook) {
   EXPECT_EQ(Find("b"), std::nullopt);
   EXPECT_EQ(Find(""), std::nullopt);
   names.push_back("");
-  index.Add("", 3);
+  Added(3);
   EXPECT_EQ(Find(""), 3u);  // added later, found as well
   for (int i = 0; i < 3000; ++i) EXPECT_EQ(Find("absent" + std::to_string(i)), std::nullopt) << i;
+}
+
+// A text may be made of names that all share one hash: a lookup among them still reads
+// only a logarithm of them, and still gives the first of those that match.
+TEST_F(FoldedNameIndexTest, ALookupAmongNamesSharingOneHashReadsFewOfThem) {
+  names = NamesSharingOneHash(1024);
+  const std::string absent = names.back();
+  names.pop_back();
+  for (const std::string& name : names) ASSERT_EQ(TFoldedNameIndex::Hash(name), TFoldedNameIndex::Hash(absent));
+  names.push_back(Upper(names[700]));  // a later spelling of one of them
+  Build();
+  const size_t most = 2 * std::bit_width(names.size()) + 2;
+  size_t reads = 0;
+  const auto find = [&](std::string_view name) {
+    reads = 0;
+    return index.Find(name, [&](size_t at) -> std::string_view {
+      ++reads;
+      return names[at];
+    });
+  };
+  for (size_t i = 0; i + 1 < names.size(); ++i) {
+    ASSERT_EQ(find(Upper(names[i])), i);
+    ASSERT_LE(reads, most) << i;
+  }
+  EXPECT_EQ(find(absent), std::nullopt);
+  EXPECT_LE(reads, most);
+  // Added and shifted like any other.
+  names.insert(names.begin() + 3, Upper(names[900]));
+  index.ShiftFrom(3);
+  Added(3);
+  EXPECT_EQ(find(names[901]), 3u);
+  EXPECT_EQ(find(names[701]), 701u);
 }
 
 }  // namespace

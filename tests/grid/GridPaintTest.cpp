@@ -263,3 +263,26 @@ TEST(GridPaint, LineStepsThatMoveTheBarsThumbMakeNoBitmap) {
 }
 
 }  // namespace
+
+// A grid a few thousand pixels each way over a one-pixel background picture paints
+// within the bounds, the picture's colour in its empty area.
+TEST(GridPaint, AOnePixelBackgroundUnderALargeGridPaintsWithinTheBounds) {
+  TGridTestWindow window(5, "", 4000, 4000);
+  const TColor tile = RGBColor(40, 160, 90);
+  TDynSkinStringGrid* grid = window.Grid();
+  const uint64_t rise = RunWithinDeadline("a grid over a one-pixel background", [&] {
+    window.Load("flatcolour", [&](TspSkinPayload& Skin) {
+      TPixelImage picture(1, 1);
+      picture.SetPixel(0, 0, tile);
+      const std::string index = std::to_string(Skin.ActivePictures.size());
+      Skin.ActivePictures.push_back(picture);
+      SetSkinValue(Skin, "PICTURES", "activepicturescount", std::to_string(Skin.ActivePictures.size()));
+      SetSkinValue(Skin, "PICTURES", index, "tile.bmp");
+      SetSkinValue(Skin, "grid", "bgpictureindex", index);
+    });
+    PumpFor(20);
+    Painted(grid);
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  EXPECT_EQ(Painted(grid)->Pixel(grid->ClientWidth() - 1, grid->ClientHeight() - 1), tile);
+}

@@ -30,6 +30,13 @@ void TGridTestWindow::Load(const std::string& Skin) {
   FWindow.Data()->LoadCompressedStoredSkin(&stored);
 }
 
+void TGridTestWindow::Load(const std::string& Skin, const TSkinEdit& Edit) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromCompressedFile(RuntimePath(VQ_GRID_SKIN_FOLDER + Skin + ".skn"));
+  EditStoredSkin(stored, Edit);
+  FWindow.Data()->LoadCompressedStoredSkin(&stored);
+}
+
 bool TGridTestWindow::Focus() {
   FGrid->SetFocus();
   return PumpUntil([this] { return FGrid->Focused(); });

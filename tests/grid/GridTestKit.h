@@ -20,6 +20,7 @@ public:
   TSkinTestWindow& Window() { return FWindow; }
   TDynSkinStringGrid* Grid() const { return FGrid; }
   void Load(const std::string& Skin);
+  void Load(const std::string& Skin, const TSkinEdit& Edit);  // the skin edited
   // Takes the keyboard focus; whether it came.
   bool Focus();
   // The client point in the middle of a cell.

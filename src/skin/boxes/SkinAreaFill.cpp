@@ -1,5 +1,7 @@
 #include "SkinAreaFill.h"
 
+#include "skin/data/win32/SkinImages.h"
+
 bool InPicture(TBitmap* Picture, const TRect& R) {
   return Picture != nullptr && !IsRectEmpty(R) &&
          IntersectRect(R, TRect{0, 0, Picture->Width(), Picture->Height()}) == R;
@@ -9,8 +11,7 @@ bool FillAreaFromPicture(TCanvas& Canvas, TBitmap* Picture, const TRect& Source,
                          TSkinClientFill Fill) {
   if (!InPicture(Picture, Source) || Width < 1 || Height < 1) return false;
   const TRect tile{0, 0, Source.Width(), Source.Height()};
-  for (const TPieceCopy& copy : SkinClientPlan(tile, {0, 0, Width, Height}, Source, Width, Height, Fill, false))
-    Canvas.CopyRect(copy.Dest, Picture->Canvas(), copy.Source);
+  DrawPlanWithinClip(Canvas, Picture, SkinClientPlan(tile, {0, 0, Width, Height}, Source, Width, Height, Fill, false));
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "SkinStatusBar.h"
 
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinImagePlans.h"
 #include "skin/data/SkinPanelData.h"
 #include "skin/data/SkinRects.h"
 
@@ -40,7 +41,12 @@ void TspSkinStatusBar::GetSkinData() {
   FGripperTransparentColor = entry != nullptr ? entry->GripperTransparentColor : clNone;
 }
 
-bool TspSkinStatusBar::HasGripPicture() const { return Skinned() && !IsNullRect(FGripperRect); }
+// A grip picture larger than any bitmap may be (a broken skin) counts as none: the bar
+// draws grip lines in the square they take instead.
+bool TspSkinStatusBar::HasGripPicture() const {
+  return Skinned() && !IsNullRect(FGripperRect) &&
+         IsDrawableImageSize(RectWidth(FGripperRect), RectHeight(FGripperRect));
+}
 
 void TspSkinStatusBar::AdjustClientRect(TRect& Rect) {
   TspSkinPanel::AdjustClientRect(Rect);
@@ -75,14 +81,18 @@ void TspSkinStatusBar::CreateControlSkinImage(TBitmap* B) {
     DrawGripLines(*B->Canvas(), SkinData()->SkinColors.cBtnShadow, SkinData()->SkinColors.cBtnHighLight);
     return;
   }
+  // Only the part of the grip picture that lands on the bar is copied.
   const TRect area = GripperArea();
-  TBitmap grip(RectWidth(FGripperRect), RectHeight(FGripperRect));
-  grip.Canvas()->CopyRect(TRect{0, 0, grip.Width(), grip.Height()}, picture->Canvas(), FGripperRect);
+  const TRect shown = IntersectRect(area, TRect{0, 0, B->Width(), B->Height()});
+  if (IsRectEmpty(shown)) return;
+  TBitmap grip(shown.Width(), shown.Height());
+  grip.Canvas()->CopyRect(TRect{0, 0, grip.Width(), grip.Height()}, picture->Canvas(),
+                          OffsetRect(shown, FGripperRect.Left - area.Left, FGripperRect.Top - area.Top));
   if (FGripperTransparent) {
     grip.SetTransparentColor(FGripperTransparentColor);
     grip.SetTransparent(true);
   }
-  B->Canvas()->Draw(area.Left, area.Top, &grip);
+  B->Canvas()->Draw(shown.Left, shown.Top, &grip);
 }
 
 void TspSkinStatusBar::HitTest(TMessage& Message) {

@@ -14,10 +14,12 @@ constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
 
 int32_t Saturated(int64_t Value) { return static_cast<int32_t>(std::clamp(Value, Int32Min, Int32Max)); }
 
-// One axis of a copy: source Lo .. Hi into destination Lo .. Hi. Worked in 64 bits so
-// that no skin geometry can overflow.
+// One axis of a copy: source Lo .. Hi into destination Lo .. Hi, or, Tiled, the source
+// repeated from the destination's Lo on. Worked in 64 bits so that no skin geometry can
+// overflow.
 struct TSpan {
   int64_t SourceLo, SourceHi, DestLo, DestHi;
+  bool Tiled = false;
 };
 using TSpans = std::vector<TSpan>;
 
@@ -25,20 +27,19 @@ TSpans Span(int64_t SourceLo, int64_t SourceHi, int64_t DestLo, int64_t DestHi) 
   return {{SourceLo, SourceHi, DestLo, DestHi}};
 }
 
-// Tiles of the source SourceLo .. SourceLo + Length laid from DestLo, (DestHi - DestLo)
-// div Length + 1 of them; with CutAtEnd each is shortened at its far end so that none
-// passes DestHi. Tiles that cannot reach the image part 0 .. Limit are left out.
+// The source SourceLo .. SourceLo + Length tiled from DestLo: (DestHi - DestLo) div Length
+// + 1 tiles, which with CutAtEnd end at DestHi and without it may reach past. Only what
+// can reach the image part 0 .. Limit is kept: the first tile moves on by whole tiles
+// (the pattern stays in place) and the last ends at Limit. What is left of a single
+// tile is a plain copy.
 TSpans Tiles(int64_t SourceLo, int64_t Length, int64_t DestLo, int64_t DestHi, bool CutAtEnd, int64_t Limit) {
-  TSpans tiles;
-  if (Length < 1) return tiles;
+  if (Length < 1) return {};
   const int64_t last = (DestHi - DestLo) / Length;  // truncated, as the tile count is defined
-  for (int64_t i = DestLo < 0 ? -DestLo / Length : 0; i <= last; ++i) {
-    const int64_t lo = DestLo + i * Length;
-    if (lo >= Limit) break;
-    const int64_t cut = CutAtEnd ? std::max<int64_t>(0, lo + Length - DestHi) : 0;
-    tiles.push_back({SourceLo, SourceLo + Length - cut, lo, lo + Length - cut});
-  }
-  return tiles;
+  if (last < 0) return {};
+  const int64_t start = DestLo < 0 ? DestLo + -DestLo / Length * Length : DestLo;
+  const int64_t end = std::min(CutAtEnd ? DestHi : DestLo + (last + 1) * Length, std::max(Limit, start));
+  if (end - start <= Length) return Span(SourceLo, SourceLo + (end - start), start, end);
+  return {{SourceLo, SourceLo + Length, start, end, true}};
 }
 
 // A strip: the source SourceLo .. SourceHi stretched or tiled into DestLo .. DestHi.
@@ -57,8 +58,7 @@ bool Shows(const TSpan& S, int64_t Limit) {
 }
 
 // Every combination of a column span and a row span is one copy. Images past the pixel
-// image's limits get no copies: no bitmap that large can be made, and a plan for one
-// could list more tiles than memory holds.
+// image's limits get no copies: no bitmap that large can be made.
 class TPlanBuilder {
 public:
   TPlanBuilder(TPiecePlan& Plan, int64_t Width, int64_t Height)
@@ -73,7 +73,8 @@ public:
         FPlan.push_back({TRect{static_cast<int32_t>(x.SourceLo), static_cast<int32_t>(y.SourceLo),
                                static_cast<int32_t>(x.SourceHi), static_cast<int32_t>(y.SourceHi)},
                          TRect{static_cast<int32_t>(x.DestLo), static_cast<int32_t>(y.DestLo),
-                               static_cast<int32_t>(x.DestHi), static_cast<int32_t>(y.DestHi)}});
+                               static_cast<int32_t>(x.DestHi), static_cast<int32_t>(y.DestHi)},
+                         x.Tiled, y.Tiled});
       }
     }
   }
@@ -100,7 +101,74 @@ TBandPlan Band(int64_t Width, int64_t Height, bool HasStrip, Build build) {
 
 TRect Transposed(const TRect& R) { return {R.Top, R.Left, R.Bottom, R.Right}; }
 
+// One axis of a copy's tiles: Step long from DestLo on, the last cut at DestHi; tiles
+// First .. Last reach into the window they were counted for (none when Last < First).
+struct TTileAxis {
+  int64_t SourceLo, SourceHi, DestLo, DestHi;
+  bool Tiled;
+  int64_t First = 1, Last = 0;
+
+  int64_t Step() const { return Tiled ? SourceHi - SourceLo : DestHi - DestLo; }
+  int64_t Count() const { return Last - First + 1; }
+  TSpan Tile(int64_t I) const {
+    if (!Tiled) return {SourceLo, SourceHi, DestLo, DestHi};
+    const int64_t lo = DestLo + I * Step(), hi = std::min(lo + Step(), DestHi);
+    return {SourceLo, SourceLo + (hi - lo), lo, hi};
+  }
+};
+
+TTileAxis TileAxis(int32_t SourceLo, int32_t SourceHi, int32_t DestLo, int32_t DestHi, bool Tiled, int32_t WithinLo,
+                   int32_t WithinHi) {
+  TTileAxis axis{SourceLo, SourceHi, DestLo, DestHi, Tiled};
+  const int64_t step = axis.Step();
+  const int64_t lo = std::max(DestLo, WithinLo), hi = std::min(DestHi, WithinHi);
+  if (step >= 1 && lo < hi) {
+    axis.First = (lo - DestLo) / step;
+    axis.Last = (hi - 1 - DestLo) / step;
+  }
+  return axis;
+}
+
+TTileAxis Columns(const TPieceCopy& Copy, const TRect& Within) {
+  return TileAxis(Copy.Source.Left, Copy.Source.Right, Copy.Dest.Left, Copy.Dest.Right, Copy.TiledAcross,
+                  Within.Left, Within.Right);
+}
+
+TTileAxis Rows(const TPieceCopy& Copy, const TRect& Within) {
+  return TileAxis(Copy.Source.Top, Copy.Source.Bottom, Copy.Dest.Top, Copy.Dest.Bottom, Copy.TiledDown, Within.Top,
+                  Within.Bottom);
+}
+
+// The plan with each tiled copy replaced by its tiles within (0, 0, Width, Height).
+TPiecePlan TileByTile(const TPiecePlan& Plan, int32_t Width, int32_t Height) {
+  TPiecePlan tiles;
+  for (const TPieceCopy& copy : Plan)
+    ForEachTile(copy, {0, 0, Width, Height}, [&](const TPieceCopy& tile) { tiles.push_back(tile); });
+  return tiles;
+}
+
 }  // namespace
+
+void ForEachTile(const TPieceCopy& Copy, const TRect& Within, const std::function<void(const TPieceCopy&)>& Visit) {
+  const TTileAxis columns = Columns(Copy, Within), rows = Rows(Copy, Within);
+  for (int64_t row = rows.First; row <= rows.Last; ++row) {
+    const TSpan y = rows.Tile(row);
+    for (int64_t column = columns.First; column <= columns.Last; ++column) {
+      const TSpan x = columns.Tile(column);
+      Visit({TRect{static_cast<int32_t>(x.SourceLo), static_cast<int32_t>(y.SourceLo),
+                   static_cast<int32_t>(x.SourceHi), static_cast<int32_t>(y.SourceHi)},
+             TRect{static_cast<int32_t>(x.DestLo), static_cast<int32_t>(y.DestLo), static_cast<int32_t>(x.DestHi),
+                   static_cast<int32_t>(y.DestHi)}});
+    }
+  }
+}
+
+int64_t TileCount(const TPieceCopy& Copy, const TRect& Within) {
+  const int64_t columns = Columns(Copy, Within).Count(), rows = Rows(Copy, Within).Count();
+  if (columns < 1 || rows < 1) return 0;
+  // Saturated: a copy over the whole 32-bit plane has more tiles than 64 bits count.
+  return columns > std::numeric_limits<int64_t>::max() / rows ? std::numeric_limits<int64_t>::max() : columns * rows;
+}
 
 bool IsDrawableImageSize(int64_t Width, int64_t Height) {
   return Width >= 1 && Height >= 1 && Width <= TPixelImage::MaxDimension &&
@@ -242,6 +310,7 @@ TBorderPlans SkinBorderMaskPlans(const TSkinCut& Cut, const TSkinCut& NewCut, in
   // past the pixel image's limits is left alone.
   const auto band = [](int64_t width, int64_t height, auto build) {
     TBandPlan plan = Band(width, height, true, build);
+    plan.Image.Copies = TileByTile(plan.Image.Copies, plan.Image.Width, plan.Image.Height);
     if (width < 1 || height < 1) {
       plan.Drawn = true;
       plan.Image.Width = static_cast<int32_t>(std::clamp<int64_t>(width, 0, Int32Max));
@@ -302,6 +371,7 @@ TImagePlan VSkinImagePlan(int32_t TopOffset, int32_t BottomOffset, const TRect& 
                           bool StretchEffect) {
   TImagePlan image = HSkinImagePlan(TopOffset, BottomOffset, Transposed(R), NewHeight, StretchEffect);
   std::swap(image.Width, image.Height);
-  for (TPieceCopy& copy : image.Copies) copy = {Transposed(copy.Source), Transposed(copy.Dest)};
+  for (TPieceCopy& copy : image.Copies)
+    copy = {Transposed(copy.Source), Transposed(copy.Dest), copy.TiledDown, copy.TiledAcross};
   return image;
 }

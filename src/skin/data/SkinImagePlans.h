@@ -6,14 +6,16 @@
 // image of a new size; the Windows builders carry them out on a canvas.
 //
 // A tiled strip repeats its source from the start of its place, the last tile cut short
-// at the far end (never scaled). A strip or client tile of length below 1 is not tiled.
-// Copies of nothing, or that fall wholly outside the image, are left out of a plan; an
-// image past the pixel image's size limits gets no copies.
+// at the far end (never scaled); a plan holds it as one tiled copy. A strip or client
+// tile of length below 1 is not tiled. Copies of nothing, or that fall wholly outside the
+// image, are left out of a plan; an image past the pixel image's size limits gets no
+// copies.
 
 #include "SkinKeywords.h"
 #include "SkinTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The corner points LT, RT, LB, RB and the client rectangle ClRect: the top strip spans
@@ -42,10 +44,16 @@ struct TSkinClientFill {
 };
 
 // Copy Source (picture coordinates) into Dest (image coordinates), stretching when the
-// sizes differ.
+// sizes differ. A tiled copy repeats Source across Dest (TiledAcross) or down it
+// (TiledDown) from Dest's top-left corner, in steps of Source's width or height, the last
+// tile cut short at Dest's far edge (never scaled); along an axis that is not tiled each
+// tile is stretched to Dest's extent. A tiled strip or client part is one copy however
+// many tiles it takes, so that no image size makes a plan large.
 struct TPieceCopy {
   TRect Source;
   TRect Dest;
+  bool TiledAcross = false;
+  bool TiledDown = false;
   friend bool operator==(const TPieceCopy&, const TPieceCopy&) = default;
 };
 using TPiecePlan = std::vector<TPieceCopy>;
@@ -56,6 +64,12 @@ struct TImagePlan {
   int32_t Height = 0;
   TPiecePlan Copies;
 };
+
+// The plain copies that Copy stands for and that reach into Within (image coordinates),
+// row by row, each from left to right: a copy that is not tiled stands for itself.
+void ForEachTile(const TPieceCopy& Copy, const TRect& Within, const std::function<void(const TPieceCopy&)>& Visit);
+// How many there are, without listing them.
+int64_t TileCount(const TPieceCopy& Copy, const TRect& Within);
 
 // Whether a bitmap of Width x Height can be made: at least a pixel each way and within the
 // pixel image's size limits. Sizes computed from a skin are checked with it before use.
@@ -96,7 +110,8 @@ TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const 
 
 // The bands of a mask picture of MaskWidth x MaskHeight (R is the whole mask) for an
 // image Width wide: each strip tiled from its start across the whole band, then the
-// corner pieces copied over both ends. The bands are as high as the mask's (top and
+// corner pieces copied over both ends. Their tiles are listed one by one (no more than a
+// band is long): the frame's hit test reads them pixel by pixel. The bands are as high as the mask's (top and
 // bottom) and the new client rectangle (left and right). Every band within the size
 // limits is drawn (a band without area gives an empty bitmap).
 TBorderPlans SkinBorderMaskPlans(const TSkinCut& Cut, const TSkinCut& NewCut, int32_t MaskWidth,

@@ -154,4 +154,20 @@ TEST_F(SkinListBoxPaint, LeavingTheListTakesTheHotLookFromTheStepButtonsButNotFr
   EXPECT_EQ(ButtonPixel(CaptionUpButton), Colour(PictureRect(entry.UpButtonRect, entry.SkinRect), "captionlistbox"));
 }
 
+// A list box a few thousand pixels each way whose client part is a one-pixel tile paints
+// within the bounds, the tile's colour filling the list below its items.
+TEST_F(SkinListBoxPaint, AOnePixelTileUnderALargeListPaintsWithinTheBounds) {
+  const uint64_t rise = RunWithinDeadline("a list box of one-pixel tiles", [&] {
+    Window.Load("flatcolour", [](TspSkinPayload& Skin) { CutToOnePixelTiles(Skin, "listbox"); });
+    List->SetBoundsRect({0, 0, 3000, 2000});
+    PumpFor(20);
+    Painted(List);
+    Painted(List->ListBox());
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  const TspDataSkinListBox& entry = Entry();
+  TWinControl* list = List->ListBox();
+  EXPECT_EQ(Painted(list)->Pixel(list->Width() - 1, list->Height() - 1), Colour(PictureRect(entry.ClRect, entry.SkinRect)));
+}
+
 }  // namespace

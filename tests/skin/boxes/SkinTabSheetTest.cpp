@@ -96,4 +96,26 @@ TEST_F(SkinTabSheetTest, ThePaintRequestIsAnsweredWithoutPaintingAndResizesNeedN
   EXPECT_EQ(GetClassLongA(Sheet->Handle(), GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW), 0u);
 }
 
+// A page control a few thousand pixels each way whose body, strip background and sheets
+// are filled from one-pixel tiles paints and erases within the bounds, with the tile's
+// colour everywhere in the body.
+TEST_F(SkinTabSheetTest, OnePixelTilesOverALargePageControlPaintWithinTheBounds) {
+  std::unique_ptr<TPixelDC> erased;
+  const uint64_t rise = RunWithinDeadline("a page control of one-pixel tiles", [&] {
+    Window.Load("flatcolour", [](TspSkinPayload& Skin) {
+      CutToOnePixelTiles(Skin, "tab");
+      SetSkinValue(Skin, "tab", "tabsbgrect", "0,0,0,0");  // the strip takes the client part too
+    });
+    Control->SetBoundsRect({0, 0, 3000, 2000});
+    PumpFor(20);
+    Painted(Control);
+    erased = Erased();
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  const TspDataSkinTabControl& tab = Tab();
+  const TColor tile = EntryColour(*Window.Data(), "tab", OffsetRect(tab.ClRect, tab.SkinRect.Left, tab.SkinRect.Top));
+  EXPECT_EQ(erased->Pixel(Sheet->Width() - 1, Sheet->Height() - 1), tile);
+  EXPECT_EQ(erased->Pixel(Sheet->Width() / 2, 7), tile);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinPayload.h"
 
 #include "classlib/Form.h"
 
@@ -13,11 +14,22 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 // Reads test skin Name ("slate", "flatcolour", "sparse") from the build's skins folder.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
+// Applies Edit to Stored's inflated payload (its INI text and pictures): how the tests make
+// hostile skins of a sound one.
+using TSkinEdit = std::function<void(TspSkinPayload&)>;
+void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit);
+// Sets Key of Section in Skin's INI text.
+void SetSkinValue(TspSkinPayload& Skin, const std::string& Section, const std::string& Key, const std::string& Value);
+// Cuts the skin rectangle of Section's entry at one pixel from its top-left corner on
+// every side, so that its strips and client part are one pixel long: a tile that costs
+// a copy per pixel where tiling copies tile by tile.
+void CutToOnePixelTiles(TspSkinPayload& Skin, const std::string& Section);
 
 // A window whose frame hands the skin changes its skin data announces to its controls.
 class TSkinnedForm : public TForm {
@@ -38,6 +50,7 @@ public:
   TSkinnedForm* Form() const { return FForm; }
   TspSkinData* Data() const { return FData; }
   void Load(const std::string& Skin);
+  void Load(const std::string& Skin, const TSkinEdit& Edit);  // the skin edited
   void Clear();
   // Shows the window and handles what that brings.
   void Show();
@@ -73,3 +86,15 @@ T* Found(TComponent* Form, const char* Name) {
 
 // Control as its WM_PAINT draws it into a memory DC of its size that showed Background.
 std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background = RGBColor(1, 2, 3));
+
+// What loading and painting a hostile skin may take, far above what a sound paint takes
+// (well under a second) and below what the faults these bounds guard against took: a
+// control a few thousand pixels wide and high loaded, sized and painted within 20
+// seconds (tile by tile, a one-pixel tile took 20 to 50), with the process's peak memory
+// risen by less than 160 MB (a plan of every tile took 280 to 410).
+inline constexpr int HostilePaintSeconds = 20;
+inline constexpr uint64_t HostilePaintMemory = uint64_t{160} << 20;
+// Runs Run, ending the test program should it take longer than the bound, and gives how
+// far the process's peak working set rose meanwhile (a lower bound: an earlier, higher
+// peak hides part of the rise).
+uint64_t RunWithinDeadline(const std::string& What, const std::function<void()>& Run);

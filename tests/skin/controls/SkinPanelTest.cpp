@@ -223,6 +223,51 @@ TEST_F(SkinStatusBarGrip, TheGripShowsInTheCornerInEachSkinAndWithout) {
   EXPECT_EQ(Bar->GetAdjustedClientRect().Right, 400);
 }
 
+// A grip picture larger than any bitmap (a broken or hostile skin) is no grip picture:
+// the bar paints, draws the grip lines in their square and answers the hit test there,
+// where making its bitmap once threw out of every paint.
+TEST_F(SkinStatusBarGrip, AGripPictureLargerThanAnyBitmapGivesWayToTheGripLines) {
+  std::unique_ptr<TPixelDC> pixels;
+  RunWithinDeadline("a status bar with a huge grip picture", [&] {
+    Window.Load("flatcolour",
+                [](TspSkinPayload& Skin) { SetSkinValue(Skin, "statusbar", "gripperrect", "0,0,100000,100000"); });
+    Window.Show();
+    pixels = Painted(Bar);
+  });
+  const TRect grip = Bar->GripperArea();
+  EXPECT_EQ(grip, (TRect{381, 0, 400, 19}));  // the square of the lines, as without a picture
+  const TspSkinColors& colours = Window.Data()->SkinColors;
+  EXPECT_EQ((TColors{pixels->Pixel(grip.Left + 8, grip.Bottom - 5), pixels->Pixel(grip.Left + 9, grip.Bottom - 5)}),
+            (TColors{colours.cBtnShadow, colours.cBtnHighLight}));
+  EXPECT_EQ(HitAt({grip.Right, grip.Bottom}), HTBOTTOMRIGHT);
+}
+
+// A panel that a form may tell to paint straight onto the DC, as a window's frame does.
+class TDirectPanel : public TspSkinPanel {
+public:
+  using TspSkinPanel::TspSkinPanel;
+  void SetPaintBordersDirect(bool Value) { PaintBordersDirect = Value; }
+};
+
+// A panel a few thousand pixels each way whose strips and client part are one-pixel
+// tiles paints within the bounds: its plan lists a copy per piece, not per pixel.
+TEST_F(SkinPanels, OnePixelTilesOverALargePanelPaintWithinTheBounds) {
+  TDirectPanel* panel = nullptr;
+  const uint64_t rise = RunWithinDeadline("a panel of one-pixel tiles", [&] {
+    Window.Load("flatcolour", [](TspSkinPayload& Skin) { CutToOnePixelTiles(Skin, "panel"); });
+    panel = Add<TDirectPanel>({0, 0, 3000, 2000});
+    Window.Show();
+    for (const bool direct : {false, true}) {  // through its image, and straight onto the DC
+      panel->SetPaintBordersDirect(direct);
+      Painted(panel);
+    }
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  const TspDataSkinPanelControl& entry = PanelEntry(*Window.Data(), "panel");
+  const TRect tile = OffsetRect(entry.ClRect, entry.SkinRect.Left, entry.SkinRect.Top);
+  EXPECT_EQ(Painted(panel)->Pixel(1500, 1000), EntryColour(*Window.Data(), "panel", tile));
+}
+
 TEST_F(SkinStatusBarGrip, TheGripAnswersTheHitTestAndAPressSizesTheForm) {
   Window.Show();
   const TRect grip = Bar->GripperArea();

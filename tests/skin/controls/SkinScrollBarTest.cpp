@@ -281,4 +281,18 @@ TEST_F(SkinScrollBarTest, ABarItsOwnHandlerFreesIsNotTouchedAgain) {
   Mouse(window.Form(), WM_LBUTTONUP, {100, 40});
 }
 
+// A thumb picture larger than any bitmap (a broken or hostile skin) is not drawn: the bar
+// paints the rest, where making the thumb's bitmap once threw out of every paint.
+TEST_F(SkinScrollBarTest, AThumbLargerThanAnyBitmapIsLeftOutOfThePaint) {
+  const uint64_t rise = RunWithinDeadline("a scroll bar with a huge thumb", [&] {
+    window.Load("flatcolour", [](TspSkinPayload& Skin) {
+      SetSkinValue(Skin, "hscrollbar", "thumbrect", "320,958,344,100000000");  // its height: across the bar
+    });
+    Painted(bar);
+    bar->SetPageSize(10);  // the thumb built from its ends and middle
+    Painted(bar);
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+}
+
 }  // namespace

@@ -114,21 +114,27 @@ void FuzzPlans(TInput& In) {
   const TSkinClientFill fill{(flags & 16) != 0, static_cast<TspStretchType>((flags >> 5) % 3)};
   const TSkinCut newCut =
       (flags & 128) != 0 ? TSkinCut{point(), point(), point(), point(), rect()} : CutForSize(cut, r, w, h);
-  // Every copy has something to copy and lands at least partly inside its image.
-  const auto check = [](const TPiecePlan& plan, int32_t width, int32_t height) {
-    Check(plan.size() <= (static_cast<size_t>(width) + 2) * (static_cast<size_t>(height) + 2) * 16);
+  // Every copy has something to copy and lands at least partly inside its image; a plan
+  // holds a copy per piece (the nine parts and four mask corners at most), its tiles
+  // listed only in mask bands.
+  const auto check = [](const TPiecePlan& plan, int32_t width, int32_t height, bool tileByTile = false) {
+    Check(tileByTile ? plan.size() <= (static_cast<size_t>(width) + 2) * (static_cast<size_t>(height) + 2) * 16
+                     : plan.size() <= 13);
     for (const TPieceCopy& c : plan) {
       Check(c.Source.Right > c.Source.Left && c.Source.Bottom > c.Source.Top);
+      Check(!tileByTile || (!c.TiledAcross && !c.TiledDown));
       Check(c.Dest.Right > c.Dest.Left && c.Dest.Bottom > c.Dest.Top);
       Check(c.Dest.Right > 0 && c.Dest.Bottom > 0 && c.Dest.Left < width && c.Dest.Top < height);
     }
   };
   check(SkinImagePlan(cut, newCut, r, w, h, sides, true, fill), w, h);
   check(SkinClientPlan(cut.ClRect, newCut.ClRect, r, w, h, fill, (flags & 1) != 0), w, h);
-  for (const TBorderPlans& bands : {SkinBorderPlans(cut, newCut, r, w, h, sides),
-                                    SkinBorderMaskPlans(cut, newCut, In.Byte(), In.Byte(), w)}) {
-    for (const TBandPlan* band : {&bands.Top, &bands.Bottom, &bands.Left, &bands.Right})
-      if (band->Drawn) check(band->Image.Copies, band->Image.Width, band->Image.Height);
+  const TBorderPlans bands = SkinBorderPlans(cut, newCut, r, w, h, sides);
+  const TBorderPlans masks = SkinBorderMaskPlans(cut, newCut, In.Byte(), In.Byte(), w);
+  for (const bool mask : {false, true}) {
+    const TBorderPlans& plans = mask ? masks : bands;
+    for (const TBandPlan* band : {&plans.Top, &plans.Bottom, &plans.Left, &plans.Right})
+      if (band->Drawn) check(band->Image.Copies, band->Image.Width, band->Image.Height, mask);
   }
   const TImagePlan horizontal = HSkinImagePlan(In.Coordinate(), In.Coordinate(), r, w, (flags & 1) != 0);
   check(horizontal.Copies, horizontal.Width, horizontal.Height);

@@ -144,17 +144,19 @@ std::vector<std::string> NinePartMismatches(const TNinePartCase& Case, const TPi
 }
 
 void RenderPlan(const TPiecePlan& Plan, const TPixelImage& Picture, TPixelImage& Target) {
-  for (const TPieceCopy& copy : Plan) {
-    const int64_t sw = copy.Source.Width(), sh = copy.Source.Height();
-    const int64_t dw = copy.Dest.Width(), dh = copy.Dest.Height();
-    for (int32_t y = std::max(copy.Dest.Top, 0); y < std::min(copy.Dest.Bottom, Target.Height()); ++y) {
-      const int64_t sy = copy.Source.Top + (y - copy.Dest.Top) * sh / dh;
-      for (int32_t x = std::max(copy.Dest.Left, 0); x < std::min(copy.Dest.Right, Target.Width()); ++x) {
-        const int64_t sx = copy.Source.Left + (x - copy.Dest.Left) * sw / dw;
-        const bool inside = sx >= 0 && sy >= 0 && sx < Picture.Width() && sy < Picture.Height();
-        Target.SetPixel(x, y,
-                        inside ? Picture.Pixel(static_cast<int32_t>(sx), static_cast<int32_t>(sy)) : clBlack);
+  const TRect target{0, 0, Target.Width(), Target.Height()};
+  for (const TPieceCopy& piece : Plan)
+    ForEachTile(piece, target, [&](const TPieceCopy& copy) {
+      const int64_t sw = copy.Source.Width(), sh = copy.Source.Height();
+      const int64_t dw = copy.Dest.Width(), dh = copy.Dest.Height();
+      for (int32_t y = std::max(copy.Dest.Top, 0); y < std::min(copy.Dest.Bottom, Target.Height()); ++y) {
+        const int64_t sy = copy.Source.Top + (y - copy.Dest.Top) * sh / dh;
+        for (int32_t x = std::max(copy.Dest.Left, 0); x < std::min(copy.Dest.Right, Target.Width()); ++x) {
+          const int64_t sx = copy.Source.Left + (x - copy.Dest.Left) * sw / dw;
+          const bool inside = sx >= 0 && sy >= 0 && sx < Picture.Width() && sy < Picture.Height();
+          Target.SetPixel(x, y,
+                          inside ? Picture.Pixel(static_cast<int32_t>(sx), static_cast<int32_t>(sy)) : clBlack);
+        }
       }
-    }
-  }
+    });
 }

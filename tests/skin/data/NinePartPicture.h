@@ -43,5 +43,6 @@ TPixelImage NinePartPicture(const TNinePartCase& Case, int32_t PictureWidth, int
 std::vector<std::string> NinePartMismatches(const TNinePartCase& Case, const TPixelImage& Image);
 
 // Carries out a plan on Target the way StretchBlt with COLORONCOLOR does (each pixel
-// from the nearest source pixel); source pixels outside Picture read as black.
+// from the nearest source pixel), a tiled copy tile by tile; source pixels outside
+// Picture read as black.
 void RenderPlan(const TPiecePlan& Plan, const TPixelImage& Picture, TPixelImage& Target);

@@ -1,5 +1,7 @@
 #include "skin/data/SkinData.h"
 
+#include "CollidingNames.h"
+#include "Deadline.h"
 #include "FakeForms.h"
 #include "SkinEntriesText.h"
 #include "SyntheticSkin.h"
@@ -327,6 +329,30 @@ TEST_F(SkinDataTest, EntriesThatTogetherWouldTakeTooMuchRefuseTheSkin) {
   EXPECT_TRUE(data->CtrlList.empty());
   ASSERT_EQ(forms.Sent.size(), 9u);  // the windows went back to their default look
   EXPECT_EQ(forms.Sent.back().Msg, SP_AFTER_CHANGE_SKIN_DATA);
+}
+
+// Keys that share one hash cost a lookup among them no more than other keys: a section of
+// half a million keys sharing the hash of "skinrect", read by 8000 entries, loads
+// within a deadline (each lookup once read every one of them: 48 s under Wine). Such
+// names are cheap to make for the 32-bit hash the program runs with; for the 64-bit one
+// the name index's own test covers lookups among names sharing a hash.
+TEST_F(SkinDataTest, KeysSharingTheHashOfAKeyTheLoadReadsLoadWithinADeadline) {
+  constexpr size_t kKeys = 500000, kEntries = 8000;  // bevels: few keys each, within the load budget
+  const std::vector<std::string> keys = NamesSharingTheHashOf("skinrect", kKeys);
+  if (keys.size() < kKeys) GTEST_SKIP() << "only " << keys.size() << " names share the 64-bit hash of skinrect";
+  std::string text = "[SKINCONTROLS]\r\ncount=" + std::to_string(kEntries) + "\r\n";
+  for (size_t i = 0; i < kEntries; ++i) text += std::to_string(i) + "=hostile:bevel\r\n";
+  text += "[hostile]\r\n";
+  for (const std::string& key : keys) text += key + "=1,2,3,4\r\n";
+  text += "SkinRect=5,6,7,8\r\nskinrect=9,9,9,9\r\n";  // the first spelling counts
+  TspCompressedStoredSkin hostile(nullptr);
+  StorePayload(hostile, PayloadOf(2, text));
+  {
+    const TDeadline deadline(std::chrono::seconds(20), "a skin of keys sharing the hash of skinrect");
+    data->SetCompressedStoredSkin(&hostile);
+  }
+  ASSERT_EQ(data->CtrlList.size(), kEntries);
+  EXPECT_EQ(data->CtrlList.back()->SkinRect, (TRect{5, 6, 7, 8}));
 }
 
 // What another layer makes of the pictures (the Windows half's bitmaps, made while the

@@ -55,20 +55,54 @@ TEST(SkinImagePlans, EveryPixelOfANinePartImageComesFromItsPiece) {
   }
 }
 
+// The tiles a plan's copies stand for, within W x H.
+TPiecePlan Tiles(const TPiecePlan& Plan, int32_t W = 1000, int32_t H = 1000) {
+  TPiecePlan tiles;
+  for (const TPieceCopy& copy : Plan) ForEachTile(copy, {0, 0, W, H}, [&](const TPieceCopy& t) { tiles.push_back(t); });
+  return tiles;
+}
+
 TEST(SkinImagePlans, AStripTiledPastItsLengthEndsInAShortTile) {
   // A top strip 10 long (5 .. 15) over 25 pixels: tiles at 5, 15 and 25, the last 5 long.
   const TSkinCut cut{{5, 4}, {15, 4}, {5, 8}, {15, 8}, {3, 3, 17, 9}};
   const TRect r{0, 0, 20, 12};
   const TPiecePlan plan = SkinImagePlan(cut, CutForSize(cut, r, 35, 12), r, 35, 12, {}, false, {});
-  std::vector<TRect> top = DestsInRows(plan, 0, 3);
+  // One copy stands for the strip's tiles.
+  EXPECT_EQ(DestsInRows(plan, 0, 3), (std::vector<TRect>{{5, 0, 30, 3}, {0, 0, 5, 3}, {30, 0, 35, 3}}));
+  std::vector<TRect> top = DestsInRows(Tiles(plan), 0, 3);
   std::sort(top.begin(), top.end(), [](const TRect& a, const TRect& b) { return a.Left < b.Left; });
   EXPECT_EQ(
       top, (std::vector<TRect>{{0, 0, 5, 3}, {5, 0, 15, 3}, {15, 0, 25, 3}, {25, 0, 30, 3}, {30, 0, 35, 3}}));
   // The tiles copy the strip from its start; the short one its first 5 columns.
+  const TPiecePlan tiles = Tiles(plan);
   const auto last =
-      std::find_if(plan.begin(), plan.end(), [](const TPieceCopy& c) { return c.Dest.Left == 25; });
-  ASSERT_NE(last, plan.end());
+      std::find_if(tiles.begin(), tiles.end(), [](const TPieceCopy& c) { return c.Dest.Left == 25; });
+  ASSERT_NE(last, tiles.end());
   EXPECT_EQ(last->Source, (TRect{5, 0, 10, 3}));
+  // Only the tiles within a part are listed.
+  EXPECT_EQ(TileCount(plan.front(), {16, 0, 26, 3}), 2);
+  EXPECT_EQ(TileCount(plan.front(), {0, 4, 35, 12}), 0);
+}
+
+// However small the tile and large the image, a plan holds one copy per piece: the tiles
+// are counted, never listed (a one-pixel client tile over the largest image allowed once
+// planned 2^25 copies, a gigabyte).
+TEST(SkinImagePlans, APlanHoldsOneCopyPerPieceHoweverManyTilesItTakes) {
+  const TRect r{0, 0, 3, 3};
+  const TSkinCut cut{{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 1, 2, 2}};  // every strip and the client one pixel
+  for (const auto& [w, h] : {std::pair{4000, 4000}, std::pair{5792, 5792}, std::pair{32768, 1024}}) {
+    const TSkinCut newCut = CutForSize(cut, r, w, h);
+    const TPiecePlan plan = SkinImagePlan(cut, newCut, r, w, h, {}, true, {});
+    EXPECT_EQ(plan.size(), 9u) << w;  // four strips, four corners, the client part
+    EXPECT_EQ(TileCount(plan.back(), {0, 0, w, h}), int64_t{w - 2} * (h - 2)) << w;
+    EXPECT_EQ(SkinClientPlan(cut.ClRect, {0, 0, w, h}, r, w, h, {}, false).size(), 1u) << w;
+    for (const bool clip : {false, true})
+      EXPECT_EQ(SkinClientPlan(cut.ClRect, {0, 0, w, h}, r, w, h, {true, sthorz}, clip).size(), 1u) << w;
+    EXPECT_EQ(HSkinImagePlan(1, 1, r, w, false).Copies.size(), 3u) << w;
+    const TBorderPlans bands = SkinBorderPlans(cut, newCut, r, w, h, {});
+    for (const TBandPlan* band : {&bands.Top, &bands.Bottom, &bands.Left, &bands.Right})
+      EXPECT_LE(band->Image.Copies.size(), 3u) << w;
+  }
 }
 
 TEST(SkinImagePlans, DegenerateCutsDrawNothingAndNothingDividesByZero) {
@@ -94,7 +128,7 @@ TEST(SkinImagePlans, DegenerateCutsDrawNothingAndNothingDividesByZero) {
   const TSkinCut wide{{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 1, 2, 2}};
   const TSkinCut far{{min, min}, {max, min}, {min, max}, {max, max}, {min, min, max, max}};
   const TPiecePlan plan = SkinImagePlan(wide, far, TRect{0, 0, 3, 3}, 50, 40, {}, true, {});
-  EXPECT_LE(plan.size(), 50u * 40u + 4u * 50u);
+  EXPECT_LE(plan.size(), 13u);
   for (const TPieceCopy& copy : plan) {
     EXPECT_GT(copy.Dest.Right, 0);
     EXPECT_LT(copy.Dest.Left, 50);
@@ -108,7 +142,7 @@ TEST(SkinImagePlans, ClientTilesOfSthorzAndStvertAreCutOnlyWhenClipped) {
   const TRect newClient{5, 5, 30, 30};  // 25 x 25
   const auto dests = [&](TSkinClientFill fill, bool clip) {
     std::vector<TRect> result;
-    for (const TPieceCopy& copy : SkinClientPlan(client, newClient, r, 40, 40, fill, clip))
+    for (const TPieceCopy& copy : Tiles(SkinClientPlan(client, newClient, r, 40, 40, fill, clip), 40, 40))
       result.push_back(copy.Dest);
     return result;
   };
@@ -204,9 +238,10 @@ TEST(SkinImagePlans, ThreePartImagesKeepTheirEndsAndFillTheMiddle) {
   EXPECT_EQ(plan.Height, 3);
   EXPECT_EQ(plan.Copies, (TPiecePlan{{{2, 1, 5, 4}, {0, 0, 3, 3}},
                                      {{10, 1, 12, 4}, {17, 0, 19, 3}},
-                                     {{5, 1, 10, 4}, {3, 0, 8, 3}},
-                                     {{5, 1, 10, 4}, {8, 0, 13, 3}},
-                                     {{5, 1, 9, 4}, {13, 0, 17, 3}}}));  // cut short
+                                     {{5, 1, 10, 4}, {3, 0, 17, 3}, true, false}}));
+  EXPECT_EQ(Tiles({plan.Copies.back()}), (TPiecePlan{{{5, 1, 10, 4}, {3, 0, 8, 3}},
+                                                     {{5, 1, 10, 4}, {8, 0, 13, 3}},
+                                                     {{5, 1, 9, 4}, {13, 0, 17, 3}}}));  // cut short
   plan = HSkinImagePlan(3, 2, r, 19, true);
   EXPECT_EQ(plan.Copies.back(), (TPieceCopy{{5, 1, 10, 4}, {3, 0, 17, 3}}));
   // Offsets of 0 copy no end.
@@ -217,17 +252,18 @@ TEST(SkinImagePlans, ThreePartImagesKeepTheirEndsAndFillTheMiddle) {
   EXPECT_EQ(plan.Copies, (TPiecePlan{{{2, 1, 6, 4}, {0, 0, 4, 3}},
                                      {{6, 1, 12, 4}, {2, 0, 8, 3}}}));  // 8 - 6 < 4: the middle has no room
   plan = HSkinImagePlan(4, 6, r, 13, false);
-  EXPECT_EQ(plan.Copies.size(), 5u);
-  EXPECT_EQ(plan.Copies[2], (TPieceCopy{{6, 1, 7, 4}, {4, 0, 5, 3}}));
-  EXPECT_EQ(plan.Copies[4], (TPieceCopy{{6, 1, 7, 4}, {6, 0, 7, 3}}));
+  EXPECT_EQ(plan.Copies.size(), 3u);
+  EXPECT_EQ(plan.Copies[2], (TPieceCopy{{6, 1, 7, 4}, {4, 0, 7, 3}, true, false}));
+  EXPECT_EQ(Tiles({plan.Copies[2]}).size(), 3u);
 
   // The vertical twin is the same turned on its side.
   const TImagePlan vertical = VSkinImagePlan(3, 2, TRect{1, 2, 4, 12}, 19, false);
   EXPECT_EQ(vertical.Width, 3);
   EXPECT_EQ(vertical.Height, 19);
   EXPECT_EQ(vertical.Copies.front(), (TPieceCopy{{1, 2, 4, 5}, {0, 0, 3, 3}}));
-  EXPECT_EQ(vertical.Copies.back(), (TPieceCopy{{1, 5, 4, 9}, {0, 13, 3, 17}}));
-  EXPECT_EQ(vertical.Copies.size(), 5u);
+  EXPECT_EQ(vertical.Copies.back(), (TPieceCopy{{1, 5, 4, 10}, {0, 3, 3, 17}, false, true}));
+  EXPECT_EQ(Tiles({vertical.Copies.back()}).back(), (TPieceCopy{{1, 5, 4, 9}, {0, 13, 3, 17}}));
+  EXPECT_EQ(vertical.Copies.size(), 3u);
 }
 
 }  // namespace

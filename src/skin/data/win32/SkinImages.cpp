@@ -1,13 +1,46 @@
 #include "SkinImages.h"
 
+#include "classlib/DeviceContexts.h"
+
 namespace {
+
+// Up to this many tiles a tiled copy is drawn tile by tile; past it a pattern brush
+// fills the whole copy at once, whatever the count (a one-pixel tile over a large area
+// would otherwise take a copy per pixel).
+constexpr int64_t TilesCopiedOneByOne = 16;
+
+// One tile of a tiled copy: its source, stretched along an axis that is not tiled.
+TSize TileSize(const TPieceCopy& Copy) {
+  return {Copy.TiledAcross ? Copy.Source.Width() : Copy.Dest.Width(),
+          Copy.TiledDown ? Copy.Source.Height() : Copy.Dest.Height()};
+}
+
+// One fill of Copy's part within Reach with a pattern brush of one tile, the pattern laid
+// from Dest's top-left corner. The brush copies as SRCCOPY does.
+void FillWithTile(TCanvas& Canvas, TBitmap* Picture, const TPieceCopy& Copy, const TRect& Reach) {
+  const TRect area = IntersectRect(Copy.Dest, Reach);
+  if (IsRectEmpty(area)) return;
+  const auto [width, height] = TileSize(Copy);
+  TBitmap tile(width, height);
+  tile.Canvas()->CopyRect(TRect{0, 0, width, height}, Picture->Canvas(), Copy.Source);
+  const TGdiObject<HBRUSH> pattern(CreatePatternBrush(tile.Handle()));
+  if (!pattern) return;
+  HDC dc = Canvas.Handle();
+  POINT origin{Copy.Dest.Left, Copy.Dest.Top};  // the brush origin is in device units
+  LPtoDP(dc, &origin, 1);
+  POINT previous{};
+  SetBrushOrgEx(dc, ((origin.x % width) + width) % width, ((origin.y % height) + height) % height, &previous);
+  const RECT r = ToRECT(area);
+  FillRect(dc, &r, pattern.get());
+  SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
+}
 
 // Carries out a plan on Target; CopyRect stretches a piece whose sizes differ.
 void DrawPlan(TBitmap* Target, TBitmap* Picture, const TPiecePlan& Plan) {
   if (Plan.empty() || Target == nullptr || Target->Empty() || Picture == nullptr || Picture->Empty()) return;
-  TCanvas* target = Target->Canvas();
-  TCanvas* source = Picture->Canvas();
-  for (const TPieceCopy& copy : Plan) target->CopyRect(copy.Dest, source, copy.Source);
+  TCanvas& target = *Target->Canvas();
+  const TRect whole{0, 0, Target->Width(), Target->Height()};
+  for (const TPieceCopy& copy : Plan) DrawPiece(target, Picture, copy, whole);
 }
 
 void DrawBand(TBitmap* Target, TBitmap* Picture, const TBandPlan& Band) {
@@ -15,6 +48,20 @@ void DrawBand(TBitmap* Target, TBitmap* Picture, const TBandPlan& Band) {
 }
 
 }  // namespace
+
+void DrawPiece(TCanvas& Canvas, TBitmap* Picture, const TPieceCopy& Copy, const TRect& Reach) {
+  if (!Copy.TiledAcross && !Copy.TiledDown) {
+    if (!IsRectEmpty(IntersectRect(Reach, Copy.Dest))) Canvas.CopyRect(Copy.Dest, Picture->Canvas(), Copy.Source);
+    return;
+  }
+  // A tile stretched past what a bitmap may be (a broken skin's geometry) is drawn tile
+  // by tile: no more of them reach into Reach than it is long.
+  const TSize tile = TileSize(Copy);
+  if (TileCount(Copy, Reach) > TilesCopiedOneByOne && IsDrawableImageSize(tile.cx, tile.cy))
+    return FillWithTile(Canvas, Picture, Copy, Reach);
+  ForEachTile(Copy, Reach,
+              [&](const TPieceCopy& tile) { Canvas.CopyRect(tile.Dest, Picture->Canvas(), tile.Source); });
+}
 
 void DrawImage(TBitmap* Target, TBitmap* Picture, const TImagePlan& Image) {
   if (Target == nullptr) return;
@@ -25,8 +72,7 @@ void DrawImage(TBitmap* Target, TBitmap* Picture, const TImagePlan& Image) {
 void DrawPlanWithinClip(TCanvas& Canvas, TBitmap* Picture, const TPiecePlan& Plan) {
   if (Plan.empty() || Picture == nullptr || Picture->Empty()) return;
   const TRect reach = Canvas.ClipRect();
-  for (const TPieceCopy& copy : Plan)
-    if (!IsRectEmpty(IntersectRect(reach, copy.Dest))) Canvas.CopyRect(copy.Dest, Picture->Canvas(), copy.Source);
+  for (const TPieceCopy& copy : Plan) DrawPiece(Canvas, Picture, copy, reach);
 }
 
 void CreateSkinImage(TPoint LT, TPoint RT, TPoint LB, TPoint RB, TRect ClRect, TPoint& NewLT, TPoint& NewRT,

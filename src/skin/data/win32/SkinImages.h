@@ -61,9 +61,16 @@ void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap* B, TBitmap* P
 void DrawImage(TBitmap* B, TBitmap* Picture, const TImagePlan& Image);
 
 // Carries a plan's copies out from Picture straight onto Canvas, leaving out the pieces
-// that lie wholly outside what the canvas draws on (its clip box) rather than having the
-// clipping throw them away.
+// and tiles that lie wholly outside what the canvas draws on (its clip box) rather than
+// having the clipping throw them away.
 void DrawPlanWithinClip(TCanvas& Canvas, TBitmap* Picture, const TPiecePlan& Plan);
+
+// Draws one copy of a plan from Picture onto Canvas, the part that reaches into Reach
+// (logical coordinates): a plain copy as it is; a tiled one tile by tile when few of its
+// tiles reach there, else by one fill with a pattern brush of a tile, laid from the
+// copy's top-left corner. Every tiling of the skin library comes here, so that no tile
+// size costs a copy per pixel.
+void DrawPiece(TCanvas& Canvas, TBitmap* Picture, const TPieceCopy& Copy, const TRect& Reach);
 
 // Three-part images: B := NewWidth x RectHeight(R) with R's left LeftOffset and right
 // RightOffset columns copied unscaled to the ends and the middle stretched or tiled

@@ -164,4 +164,44 @@ TEST(SkinImages, DrawGlyphDrawsOneCellOfTheStripTransparently) {
   EXPECT_EQ(target->ToPixelImage().Pixel(0, 0), clWhite);
 }
 
+// Past a few tiles a tiled piece is filled at once with a pattern brush of one tile: the
+// pixels are those of the tiles copied one by one, stretched tiles (sthorz, stvert)
+// included.
+TEST(SkinImages, ManyTilesFilledAtOnceShowWhatTheTilesCopiedOneByOneShow) {
+  for (TNinePartCase c : NinePartCases()) {
+    c.Width = c.Width * 6 + 7;  // dozens of tiles in every tiled piece
+    c.Height = c.Height * 5 + 3;
+    const auto picture = BitmapOf(NinePartPicture(c, NinePartPictureWidth, NinePartPictureHeight));
+    TBitmap image;
+    Build(CreateSkinImage, c, *picture, image);
+    EXPECT_EQ(NinePartMismatches(c, image.ToPixelImage()), std::vector<std::string>{}) << c.Name;
+  }
+}
+
+// The pattern is laid from the piece's own corner also where the canvas's origin is moved
+// (a windowless control drawn into its parent's DC) and only the clip box is filled.
+TEST(SkinImages, APatternFillKeepsItsPlaceUnderAMovedOriginAndWithinTheClip) {
+  const TNinePartCase c = NinePartCases().front();
+  const TPixelImage pixels = NinePartPicture(c, NinePartPictureWidth, NinePartPictureHeight);
+  const auto picture = BitmapOf(pixels);
+  const TPiecePlan plan = SkinClientPlan({0, 0, 3, 2}, {2, 1, 100, 80}, {7, 5, 10, 7}, 100, 80, {}, false);
+  ASSERT_GT(TileCount(plan.front(), {0, 0, 100, 80}), 1000);
+  TPixelImage want(100, 80);
+  RenderPlan(plan, pixels, want);
+  const auto target = FilledBitmap(130, 100, RGBColor(9, 9, 9));
+  TCanvas& canvas = *target->Canvas();
+  SetViewportOrgEx(canvas.Handle(), 11, 6, nullptr);
+  const TRect clip{20, 10, 77, 63};  // logical
+  IntersectClipRect(canvas.Handle(), clip.Left, clip.Top, clip.Right, clip.Bottom);
+  DrawPlanWithinClip(canvas, picture.get(), plan);
+  const TPixelImage got = target->ToPixelImage();
+  int wrong = 0;
+  for (int32_t y = 0; y < 80; ++y)
+    for (int32_t x = 0; x < 100; ++x) {
+      const TColor expected = PtInRect(clip, {x, y}) ? want.Pixel(x, y) : RGBColor(9, 9, 9);
+      wrong += got.Pixel(x + 11, y + 6) != expected;
+    }
+  EXPECT_EQ(wrong, 0);
+}
+
 }  // namespace
