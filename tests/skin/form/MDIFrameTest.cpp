@@ -11,6 +11,8 @@
 #include "skin/menus/SkinMenuSpeedButton.h"
 #include "skin/menus/SkinPopupMenu.h"
 
+#include "skin/controls/WindowProcHook.h"
+
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/SkinViewData.h"
@@ -245,6 +247,58 @@ TEST_F(MDIFrame, AfterASkinChangeTheMaximizedChildFillsTheClientAgain) {
   TspSkinData other(nullptr);
   SendMessageA(window.Main()->Handle(), SP_AFTER_CHANGE_SKIN_DATA, reinterpret_cast<WPARAM>(&other), 1000);
   EXPECT_EQ(child->BoundsRect(), Rect(0, 0, 100, 80));
+}
+
+// The skinnable switch moves a maximized MDI main form between its frame's maximized
+// state and the system's without hiding it on the way (its MDI client stays put).
+TEST_F(MDIFrame, TheSkinnableSwitchKeepsAMaximizedMainFormShownAndPaintedAsBefore) {
+  TMDIWindow window("flatcolour");
+  HWND main = window.Main()->Handle();
+  int hidden = 0;
+  TspWindowProcHook after;
+  after.Install(window.Main(), [&](TMessage& Message) {
+    if (Message.Msg == WM_SHOWWINDOW && Message.WParam == 0) ++hidden;
+    after.CallNext(Message);
+  });
+  const auto shown = [&] {
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(20);
+    return CaptureWindow(main);
+  };
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  const TPixelImage skinned = shown();
+
+  window.Data()->SetSkinnableForm(false);
+  EXPECT_FALSE(window.Frame()->Skinnable());
+  EXPECT_EQ(hidden, 0);
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(IsZoomed(main));
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Normal);
+  // The MDI client shows the system's workspace colour again.
+  RECT client{};
+  GetWindowRect(window.Main()->ClientHandle(), &client);
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  const TPixelImage system = shown();
+  EXPECT_EQ(system.Pixel(client.right - frame.left - 5, client.bottom - frame.top - 5),
+            SysColor(clAppWorkSpace));
+
+  window.Data()->SetSkinnableForm(true);
+  EXPECT_EQ(hidden, 0);
+  EXPECT_FALSE(IsZoomed(main));
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Maximized);
+  const TPixelImage again = shown();
+  ASSERT_EQ(again.Width(), skinned.Width());
+  ASSERT_EQ(again.Height(), skinned.Height());
+  // Where the window shows: its surface outside the skin's region is never on the screen.
+  TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetWindowRgn(main, region.get()), COMPLEXREGION);
+  int differ = 0;
+  for (int y = 0; y < again.Height(); ++y)
+    for (int x = 0; x < again.Width(); ++x)
+      differ += PtInRegion(region.get(), x, y) && again.Pixel(x, y) != skinned.Pixel(x, y) ? 1 : 0;
+  EXPECT_EQ(differ, 0);
+  after.Remove();
 }
 
 TEST_F(MDIFrame, AMaximizedChildFillsTheClientAndPutsItsButtonsOnTheBar) {
