@@ -119,6 +119,30 @@ TEST_F(MenuBar, ItemsPastTheChevronHideDisabledAndComeBackWithTheirOwnState) {
   EXPECT_FALSE(Item(1)->Enabled);  // disabled before, disabled after
 }
 
+// The chevron's menu lists the main menu's items from the position that the count of
+// items on the bar gives. An invisible item ahead of them, which the bar leaves out,
+// counts in the menu: the list then starts with the last item the bar shows.
+TEST_F(MenuBar, TheChevronListsTheMainMenuFromThePositionOfTheBarsItemCount) {
+  menu.View->SetCaption("&View and arrange the windows");
+  auto* tools = new TMenuItem(menu.Menu);
+  tools->SetCaption("&Tools");
+  tools->SetVisible(false);
+  menu.Menu->Items()->Insert(0, tools);
+  bar->UpdateItems();
+  window.Form()->SetWidth(130);
+  window.Show();
+  bar->ArrangeObjects();
+  ASSERT_TRUE(Item(1)->Shown());
+  ASSERT_FALSE(Item(2)->Shown());
+  const TRect chevron = bar->ChevronRect();
+  PostClick(bar, {chevron.Left + 2, (chevron.Top + chevron.Bottom) / 2});
+  EXPECT_EQ(OpenMenuCaptions(*Engine()),
+            (std::vector<std::string>{"&Edit", "&View and arrange the windows", "&Help"}));
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(Engine()->Active());
+  EXPECT_FALSE(Hooked());
+}
+
 TEST_F(MenuBar, FlatColourFacesShowNormalHotPressedAndTheAnimationFrames) {
   Load("flatcolour");
   window.Show();
