@@ -94,6 +94,18 @@ TEST(FrameStates, MaximizeAndRestoreUseTheWorkAreaAndSwitchTheSizeGrip) {
   EXPECT_TRUE(IsRectEmpty(window.Frame()->Core().State.RestoreRect));
 }
 
+TEST(FrameStates, AClientAreaFrameIsRestoredToItsBoundsToo) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Frame()->SetSupportNCArea(false);
+  window.Load("flatframe");
+  window.Show();
+  const TRect bounds = window.Form()->BoundsRect();
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  EXPECT_EQ(window.Form()->BoundsRect(), TestWorkArea());
+  window.Frame()->SetWindowState(TspWindowState::Normal);
+  EXPECT_EQ(window.Form()->BoundsRect(), bounds);
+}
+
 TEST(FrameStates, OnAScreenWithoutTaskBarAMaximizedWindowLeavesAPixelFree) {
   TFrameWindow window{{100, 100, 600, 400}};
   TSeamOverride<TRect()> wholeScreen{Seams::WorkArea, [] { return TRect{0, 0, 1280, 1024}; }};

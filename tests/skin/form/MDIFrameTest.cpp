@@ -602,6 +602,15 @@ TEST_F(MDIFrame, TabsAreDraggedToNewPlacesAndClosedByTheirButtons) {
   PumpFor(10);
   EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{second, third, first}));
 
+  // A press that went down on one tab's close button closes nothing where it is
+  // released, not even on another close button.
+  window.PaintTabs();
+  const TRect otherClose = tabs->Tabs(1)->CloseRect;
+  PostMouse(tabs, WM_LBUTTONDOWN, otherClose.Left + 2, otherClose.Top + 2, MK_LBUTTON);
+  PostMouse(tabs, WM_LBUTTONUP, tabs->Tabs(0)->CloseRect.Left + 2, tabs->Tabs(0)->CloseRect.Top + 2);
+  PumpFor(10);
+  EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{second, third, first}));
+
   // A close button closes its child and starts no drag.
   window.PaintTabs();
   const TRect close = tabs->Tabs(0)->CloseRect;
@@ -657,6 +666,9 @@ TEST_F(MDIFrame, AnItemOfTheWindowListStillShowsItsOwnChildAfterAnEarlierChildWa
   TMDIWindow window("flatcolour");
   std::vector<TForm*> children;
   for (int i = 0; i < 4; ++i) children.push_back(window.NewChild("Doc " + std::to_string(i), {10, 10, 200, 120}));
+  // Children without a name have items of their own as well.
+  children[2]->SetName("");
+  children[3]->SetName("");
   TspSkinMDITabsBar* tabs = window.Tabs();
   window.PaintTabs();
   PostClick(tabs->WindowListButton());  // the menu is filled as it opens
@@ -673,6 +685,9 @@ TEST_F(MDIFrame, AnItemOfTheWindowListStillShowsItsOwnChildAfterAnEarlierChildWa
   all->Items(0)->Click();  // its child is gone: nothing happens
   PumpFor(10);
   EXPECT_EQ(window.Main()->ActiveMDIChild(), children[2]);
+  all->Items(3)->Click();
+  PumpFor(10);
+  EXPECT_EQ(window.Main()->ActiveMDIChild(), children[3]);
 }
 
 TEST_F(MDIFrame, ARightClickOnATabOpensTheChildsSystemMenuThroughTheMainFrame) {
