@@ -266,15 +266,18 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
   // An MDI main form with children would have to take them over as well.
   if (FForm->FormStyle() == fsMDIForm && FForm->MDIChildCount() > 0) return;
   const bool designing = ComponentState().Contains(csDesigning);
+  // A window hides while its maximized state moves between the frame and the system; an
+  // MDI main form stays shown, with its MDI client.
+  const bool hide = FForm->FormStyle() != fsMDIForm;
   bool maximize = false;
   if (!designing) {
     if (FCore.State.Maximized() && FSkinnable) {
-      FForm->Hide();
+      if (hide) FForm->Hide();
       FCore.State.WindowState = TspWindowState::Normal;
       maximize = true;
     } else if (FForm->WindowState() == wsMaximized && !FSkinnable) {
       FForm->SetWindowState(wsNormal);
-      FForm->Hide();
+      if (hide) FForm->Hide();
       maximize = true;
     }
   }
@@ -298,7 +301,7 @@ void TspDynamicSkinForm::SetSkinnableForm(bool Value) {
     SetWindowState(TspWindowState::Maximized);
   else
     FForm->SetWindowState(wsMaximized);
-  FForm->Show();
+  if (hide) FForm->Show();
 }
 
 void TspDynamicSkinForm::UpdateFormBorderIcons() {

@@ -22,6 +22,7 @@
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
+#include <utility>
 
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
@@ -375,8 +376,12 @@ void TspDynamicSkinForm::FadeIn() {
     const TspFreeWatch self(this);
     Application->ProcessMessages();
     if (self.Gone() || !IsWindow(window)) return;
+    // The fade's first reading stands for its last step: tick 0, so the first step comes
+    // at once.
+    bool started = false;
     RunFadeIn(
-        target, TspFade{}, [] { return static_cast<uint32_t>(Seams::TickCount()); },
+        target, TspFade{},
+        [&started] { return std::exchange(started, true) ? static_cast<uint32_t>(Seams::TickCount()) : 0U; },
         [window](uint8_t Alpha) { SetLayeredAlpha(window, Alpha); });
   } else if (target != 255) {
     SetLayeredAlpha(window, FAlphaBlendValue);

@@ -78,26 +78,18 @@ void TspSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
 
 void TspSkinMainMenuBar::ShowHiddenItems() {
   if (FDynamicSkinForm == nullptr || FMainMenu == nullptr) return;
-  // The menu lists the main menu's items from the first one the bar could not show.
-  int start = -1;
-  for (const TspSkinMainMenuBarItem* item : Items())
-    if (!item->Shown() && item->MenuItem() != nullptr) {
-      start = FMainMenu->Items()->IndexOf(item->MenuItem());
-      break;
-    }
-  if (start < 0) return;
+  // The menu lists the main menu's items from the position that the count of items the
+  // bar shows gives.
+  int shown = 0;
+  for (const TspSkinMainMenuBarItem* item : Items()) shown += item->Shown() ? 1 : 0;
   FDynamicSkinForm->SkinMenuOpen();
   TspSkinMenu* engine = FDynamicSkinForm->SkinMenu();
   const TRect at = ScreenRect(ChevronRect());
   bool opened = false;
-  if (TMainMenu* child = FDynamicSkinForm->Form()->FormStyle() == fsMDIForm ? GetChildMainMenu() : nullptr) {
-    // The merged row: what the bar shows counts, the rest of both menus is offered.
-    int shown = 0;
-    for (const TspSkinMainMenuBarItem* item : Items()) shown += item->Shown() ? 1 : 0;
+  if (TMainMenu* child = FDynamicSkinForm->Form()->FormStyle() == fsMDIForm ? GetChildMainMenu() : nullptr)
     opened = engine->PopupMerged(nullptr, SkinData(), shown, at, FMainMenu->Items(), child->Items(), FPopupToUp);
-  } else {
-    opened = engine->Popup(nullptr, SkinData(), start, at, FMainMenu->Items(), FPopupToUp);
-  }
+  else
+    opened = engine->Popup(nullptr, SkinData(), shown, at, FMainMenu->Items(), FPopupToUp);
   if (!opened) FDynamicSkinForm->SkinMenuClose();
 }
 

@@ -319,9 +319,9 @@ void TspTrayIcon::ClickDefaultItem() {
 }
 
 void TspTrayIcon::CycleTimerTick(TObject*) {
+  // Without icons to cycle through, OnCycle still hears of each tick (of index 0).
   const int count = FIconList != nullptr ? FIconList->Count() : 0;
-  if (count == 0) return;
-  FIconList->GetIcon(TrayIconIndex(FIconIndex, count), &FIcon);
+  if (count > 0) FIconList->GetIcon(TrayIconIndex(FIconIndex, count), &FIcon);
   DoCycle(NextTrayIconIndex(FIconIndex, count));
   ModifyIcon();
   FIconIndex = NextTrayIconIndex(FIconIndex, count);

@@ -172,6 +172,26 @@ TEST_F(FrameObjects, TheUserObjectAndTheBitmapFontLabelDrawTheirOwnLooks) {
             Look("bitlabelobject", Bounds(cells.Left + 36, cells.Top + 8, 6, 8)));
 }
 
+// A label whose look does not change under the mouse keeps showing its text there.
+TEST_F(FrameObjects, ALabelWithoutAHotLookShowsItsTextUnderTheMouse) {
+  auto* label = Object<TspSkinLabelObject>("labelobject");
+  label->ActiveSkinRect = TRect{};
+  label->ActiveFontColor = label->FontColor;
+  const TRect r = label->ObjectRect;
+  const auto textPixels = [&] {
+    const auto dc = window.PaintedFrame();
+    int differ = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) differ += dc->Pixel(x, y) != FrameLook({x, y}) ? 1 : 0;
+    return differ;
+  };
+  const int resting = textPixels();
+  ASSERT_GT(resting, 0);
+  window.Frame()->TestActive(Centre(r).X, Centre(r).Y, true);
+  ASSERT_TRUE(label->Active);
+  EXPECT_EQ(textPixels(), resting);
+}
+
 TEST_F(FrameObjects, EveryObjectKindShowsOnTheFrame) {
   Object<TspSkinGaugeObject>("gaugeobject")->Value = 60;
   Object<TspSkinFrameGaugeObject>("framegaugeobject")->Value = 20;

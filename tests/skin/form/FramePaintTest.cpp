@@ -7,7 +7,12 @@
 
 #include "skin/controls/SkinPanel.h"
 
+#include "ImportPatch.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -229,6 +234,35 @@ TEST(FramePaint, WithoutASkinTheDefaultFrameIsDrawnInTheSystemsColours) {
   dc = window.PaintedFrame();
   EXPECT_EQ(dc->Pixel(280, 4), RGBColor(0, 0, 128));
   EXPECT_EQ(dc->Pixel(281, 5), RGBColor(182, 189, 210));
+}
+
+// The icons handed to DestroyIcon while a TDestroyedIcons lives.
+std::vector<HICON> DestroyedIcons;
+const auto SystemDestroyIcon = SystemFunction<decltype(&DestroyIcon)>("user32.dll", "DestroyIcon");
+
+BOOL WINAPI RecordedDestroyIcon(HICON Icon) {
+  DestroyedIcons.push_back(Icon);
+  return SystemDestroyIcon(Icon);
+}
+
+struct TDestroyedIcons {
+  TDestroyedIcons() { DestroyedIcons.clear(); }
+  TImportPatch Patch{reinterpret_cast<void*>(SystemDestroyIcon), reinterpret_cast<void*>(&RecordedDestroyIcon)};
+};
+
+TEST(FramePaint, TheSystemsSharedApplicationIconShownForAWindowWithoutOneIsNeverDestroyed) {
+  ASSERT_TRUE(Application->Icon()->Empty());
+  const HICON shared = LoadIconA(nullptr, IDI_APPLICATION);
+  {
+    const TDestroyedIcons destroyed;
+    TFrameWindow window{{100, 100, 400, 300}};
+    TBitmap image;
+    image.SetSize(32, 32);
+    window.Frame()->DrawFormIcon(image.Canvas(), 0, 0);
+  }
+  // The window drew a copy of its own, which went with it.
+  EXPECT_EQ(DestroyedIcons.size(), 1U);
+  EXPECT_EQ(std::count(DestroyedIcons.begin(), DestroyedIcons.end(), shared), 0);
 }
 
 TEST(FrameRegion, MasksCutTheCornersAndASkinWithoutOneLeavesTheRectangle) {

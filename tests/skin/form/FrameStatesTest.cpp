@@ -14,11 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <new>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -90,6 +92,18 @@ TEST(FrameStates, MaximizeAndRestoreUseTheWorkAreaAndSwitchTheSizeGrip) {
   EXPECT_TRUE(bar->SizeGripActive());
   EXPECT_EQ(restored, 1);
   EXPECT_TRUE(IsRectEmpty(window.Frame()->Core().State.RestoreRect));
+}
+
+TEST(FrameStates, AClientAreaFrameIsRestoredToItsBoundsToo) {
+  TFrameWindow window{{100, 100, 600, 400}};
+  window.Frame()->SetSupportNCArea(false);
+  window.Load("flatframe");
+  window.Show();
+  const TRect bounds = window.Form()->BoundsRect();
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  EXPECT_EQ(window.Form()->BoundsRect(), TestWorkArea());
+  window.Frame()->SetWindowState(TspWindowState::Normal);
+  EXPECT_EQ(window.Form()->BoundsRect(), bounds);
 }
 
 TEST(FrameStates, OnAScreenWithoutTaskBarAMaximizedWindowLeavesAPixelFree) {
@@ -316,12 +330,15 @@ TEST(FrameStates, TheFirstShowCentresTheWindowAndTheFormSeesEachSizeOnce) {
   frame->Free();
 }
 
-TEST(FrameStates, TheFadeInRunsOnTheTickCountToOpaqueAndDropsTheLayeredStyle) {
+TEST(FrameStates, TheFadeInStepsAtOnceThenOnTheTickCountToOpaqueAndDropsTheLayeredStyle) {
+  // Each reading of the clock sees the window's alpha as the fade has set it so far.
   static DWORD ticks = 0;
-  static int reads = 0;
-  ticks = reads = 0;
+  static HWND faded = nullptr;
+  static std::vector<BYTE> seen;
   TSeamOverride<DWORD()> clock{Seams::TickCount, [] {
-                                 ++reads;
+                                 BYTE alpha = 99;
+                                 if (faded != nullptr) GetLayeredWindowAttributes(faded, nullptr, &alpha, nullptr);
+                                 seen.push_back(alpha);
                                  return ticks += 6;
                                }};
   TFrameWindow window{{100, 100, 400, 300}};
@@ -333,8 +350,13 @@ TEST(FrameStates, TheFadeInRunsOnTheTickCountToOpaqueAndDropsTheLayeredStyle) {
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(form, nullptr, &alpha, &flags));
   EXPECT_EQ(alpha, 0);
+  faded = form;
+  seen.clear();
   SendMessageA(form, WM_TIMER, TspDynamicSkinForm::FadeInTimerId, 0);
-  EXPECT_GE(reads, 26);  // 26 steps of 10 up to 255
+  faded = nullptr;
+  // 26 steps of 10 up to 255, the first on the first reading: only that one saw 0.
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), 0), 1);
+  EXPECT_EQ(seen.size(), 26U);
   EXPECT_EQ(GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
 
   // With AlphaBlend the window ends at its own opacity, still layered.

@@ -11,6 +11,8 @@
 #include "skin/menus/SkinMenuSpeedButton.h"
 #include "skin/menus/SkinPopupMenu.h"
 
+#include "skin/controls/WindowProcHook.h"
+
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/SkinViewData.h"
@@ -245,6 +247,58 @@ TEST_F(MDIFrame, AfterASkinChangeTheMaximizedChildFillsTheClientAgain) {
   TspSkinData other(nullptr);
   SendMessageA(window.Main()->Handle(), SP_AFTER_CHANGE_SKIN_DATA, reinterpret_cast<WPARAM>(&other), 1000);
   EXPECT_EQ(child->BoundsRect(), Rect(0, 0, 100, 80));
+}
+
+// The skinnable switch moves a maximized MDI main form between its frame's maximized
+// state and the system's without hiding it on the way (its MDI client stays put).
+TEST_F(MDIFrame, TheSkinnableSwitchKeepsAMaximizedMainFormShownAndPaintedAsBefore) {
+  TMDIWindow window("flatcolour");
+  HWND main = window.Main()->Handle();
+  int hidden = 0;
+  TspWindowProcHook after;
+  after.Install(window.Main(), [&](TMessage& Message) {
+    if (Message.Msg == WM_SHOWWINDOW && Message.WParam == 0) ++hidden;
+    after.CallNext(Message);
+  });
+  const auto shown = [&] {
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(20);
+    return CaptureWindow(main);
+  };
+  window.Frame()->SetWindowState(TspWindowState::Maximized);
+  const TPixelImage skinned = shown();
+
+  window.Data()->SetSkinnableForm(false);
+  EXPECT_FALSE(window.Frame()->Skinnable());
+  EXPECT_EQ(hidden, 0);
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(IsZoomed(main));
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Normal);
+  // The MDI client shows the system's workspace colour again.
+  RECT client{};
+  GetWindowRect(window.Main()->ClientHandle(), &client);
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  const TPixelImage system = shown();
+  EXPECT_EQ(system.Pixel(client.right - frame.left - 5, client.bottom - frame.top - 5),
+            SysColor(clAppWorkSpace));
+
+  window.Data()->SetSkinnableForm(true);
+  EXPECT_EQ(hidden, 0);
+  EXPECT_FALSE(IsZoomed(main));
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Maximized);
+  const TPixelImage again = shown();
+  ASSERT_EQ(again.Width(), skinned.Width());
+  ASSERT_EQ(again.Height(), skinned.Height());
+  // Where the window shows: its surface outside the skin's region is never on the screen.
+  TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetWindowRgn(main, region.get()), COMPLEXREGION);
+  int differ = 0;
+  for (int y = 0; y < again.Height(); ++y)
+    for (int x = 0; x < again.Width(); ++x)
+      differ += PtInRegion(region.get(), x, y) && again.Pixel(x, y) != skinned.Pixel(x, y) ? 1 : 0;
+  EXPECT_EQ(differ, 0);
+  after.Remove();
 }
 
 TEST_F(MDIFrame, AMaximizedChildFillsTheClientAndPutsItsButtonsOnTheBar) {
@@ -548,6 +602,15 @@ TEST_F(MDIFrame, TabsAreDraggedToNewPlacesAndClosedByTheirButtons) {
   PumpFor(10);
   EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{second, third, first}));
 
+  // A press that went down on one tab's close button closes nothing where it is
+  // released, not even on another close button.
+  window.PaintTabs();
+  const TRect otherClose = tabs->Tabs(1)->CloseRect;
+  PostMouse(tabs, WM_LBUTTONDOWN, otherClose.Left + 2, otherClose.Top + 2, MK_LBUTTON);
+  PostMouse(tabs, WM_LBUTTONUP, tabs->Tabs(0)->CloseRect.Left + 2, tabs->Tabs(0)->CloseRect.Top + 2);
+  PumpFor(10);
+  EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{second, third, first}));
+
   // A close button closes its child and starts no drag.
   window.PaintTabs();
   const TRect close = tabs->Tabs(0)->CloseRect;
@@ -603,6 +666,9 @@ TEST_F(MDIFrame, AnItemOfTheWindowListStillShowsItsOwnChildAfterAnEarlierChildWa
   TMDIWindow window("flatcolour");
   std::vector<TForm*> children;
   for (int i = 0; i < 4; ++i) children.push_back(window.NewChild("Doc " + std::to_string(i), {10, 10, 200, 120}));
+  // Children without a name have items of their own as well.
+  children[2]->SetName("");
+  children[3]->SetName("");
   TspSkinMDITabsBar* tabs = window.Tabs();
   window.PaintTabs();
   PostClick(tabs->WindowListButton());  // the menu is filled as it opens
@@ -619,6 +685,9 @@ TEST_F(MDIFrame, AnItemOfTheWindowListStillShowsItsOwnChildAfterAnEarlierChildWa
   all->Items(0)->Click();  // its child is gone: nothing happens
   PumpFor(10);
   EXPECT_EQ(window.Main()->ActiveMDIChild(), children[2]);
+  all->Items(3)->Click();
+  PumpFor(10);
+  EXPECT_EQ(window.Main()->ActiveMDIChild(), children[3]);
 }
 
 TEST_F(MDIFrame, ARightClickOnATabOpensTheChildsSystemMenuThroughTheMainFrame) {

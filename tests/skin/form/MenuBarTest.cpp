@@ -119,6 +119,30 @@ TEST_F(MenuBar, ItemsPastTheChevronHideDisabledAndComeBackWithTheirOwnState) {
   EXPECT_FALSE(Item(1)->Enabled);  // disabled before, disabled after
 }
 
+// The chevron's menu lists the main menu's items from the position that the count of
+// items on the bar gives. An invisible item ahead of them, which the bar leaves out,
+// counts in the menu: the list then starts with the last item the bar shows.
+TEST_F(MenuBar, TheChevronListsTheMainMenuFromThePositionOfTheBarsItemCount) {
+  menu.View->SetCaption("&View and arrange the windows");
+  auto* tools = new TMenuItem(menu.Menu);
+  tools->SetCaption("&Tools");
+  tools->SetVisible(false);
+  menu.Menu->Items()->Insert(0, tools);
+  bar->UpdateItems();
+  window.Form()->SetWidth(130);
+  window.Show();
+  bar->ArrangeObjects();
+  ASSERT_TRUE(Item(1)->Shown());
+  ASSERT_FALSE(Item(2)->Shown());
+  const TRect chevron = bar->ChevronRect();
+  PostClick(bar, {chevron.Left + 2, (chevron.Top + chevron.Bottom) / 2});
+  EXPECT_EQ(OpenMenuCaptions(*Engine()),
+            (std::vector<std::string>{"&Edit", "&View and arrange the windows", "&Help"}));
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(Engine()->Active());
+  EXPECT_FALSE(Hooked());
+}
+
 TEST_F(MenuBar, FlatColourFacesShowNormalHotPressedAndTheAnimationFrames) {
   Load("flatcolour");
   window.Show();
@@ -261,6 +285,30 @@ TEST_F(MenuBar, AltAndALetterOpensItsItemAndEnterRunsTheChosenCommandOnce) {
   EXPECT_FALSE(Hooked());
 }
 
+// An accelerator moves the open submenu to its item: the item left goes dark, and the
+// arrows go on from the item the accelerator chose.
+TEST_F(MenuBar, AnAcceleratorThatMovesTheSubmenuLeavesOnlyItsItemLitForTheArrows) {
+  window.Show();
+  PressKey('F', {ssAlt});
+  ASSERT_EQ(OpenMenuCaptions(*Engine()), (std::vector<std::string>{"&Open", "&Save"}));
+  PressKey('V');
+  ASSERT_EQ(OpenMenuCaptions(*Engine()), (std::vector<std::string>{"&Zoom"}));
+  EXPECT_FALSE(Item(0)->Down);
+  EXPECT_FALSE(Item(0)->Active);
+  EXPECT_FALSE(Item(0)->MouseIn);
+  EXPECT_EQ(PaintedBar()->Pixel(Item(0)->ObjectRect.Left + 1, Item(0)->ObjectRect.Top + 1), SysColor(clBtnFace));
+  // Left from View: File again (Edit is disabled).
+  PressKey(VK_LEFT);
+  EXPECT_EQ(OpenMenuCaptions(*Engine()), (std::vector<std::string>{"&Open", "&Save"}));
+  EXPECT_TRUE(Item(0)->Down);
+  EXPECT_FALSE(Item(2)->Down);
+  EXPECT_FALSE(Item(2)->Active);
+  PressKey(VK_ESCAPE);
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(window.Frame()->MainMenuMode());
+  EXPECT_EQ(Hot(), "");
+}
+
 TEST_F(MenuBar, AClickOpensTheSubmenuAndHoveringTheNextItemMovesIt) {
   window.Show();
   bar->ArrangeObjects();
@@ -311,18 +359,23 @@ TEST_F(MenuBar, APlainItemRunsItsCommandOnceAfterOnMainMenuItemClick) {
   EXPECT_FALSE(Hooked());
 }
 
-TEST_F(MenuBar, TheBarsMenuTakesTheFormsShortcuts) {
+TEST_F(MenuBar, TheBarsMenuTakesEachOfTheFormsShortcutsAlsoOneRightAfterAnother) {
   window.Show();
   menu.File->Items(0)->SetShortCut(ShortCut('O', {ssCtrl}));
+  menu.File->Items(1)->SetShortCut(ShortCut('S', {ssCtrl}));
+  // One shortcut right after another (Ctrl held down throughout): each runs its command.
   PressKey('O', {ssCtrl});
-  EXPECT_EQ(menu.Clicks, (std::vector<std::string>{"FileOpen"}));
+  PressKey('S', {ssCtrl});
+  PressKey('S', {ssCtrl});
+  const std::vector<std::string> clicks{"FileOpen", "FileSave", "FileSave"};
+  EXPECT_EQ(menu.Clicks, clicks);
   // Alt+F4 is never an accelerator, not even of an item whose letter has F4's key code.
   menu.Help->SetCaption("&s");
   TWMKey altF4{VK_F4, 0x20000000};
   bool handled = false;
   window.Frame()->FormShortCut(altF4, handled);
   EXPECT_FALSE(handled);
-  EXPECT_EQ(menu.Clicks, (std::vector<std::string>{"FileOpen"}));
+  EXPECT_EQ(menu.Clicks, clicks);
 }
 
 TEST_F(MenuBar, MDIButtonsTakeTheAreasEndsInTheDefaultLook) {

@@ -96,6 +96,17 @@ TEST_F(TrayIcon, TheIconIndexStaysInItsListAndCyclesThroughIt) {
   icon->SetIconIndex(3);
   EXPECT_EQ(icon->IconIndex(), 0);
   EXPECT_EQ(icon->Icon()->Handle(), own);
+  // Cycling without a list still tells OnCycle (of index 0) and hands the icon over again.
+  icon->OnCycle = Event(&log, &TTrayLog::Cycle);
+  icon->SetCycleIcons(true);
+  ShellCalls.clear();
+  SendMessageA(icon->CycleTimer()->Handle(), WM_TIMER, 1, 0);
+  EXPECT_EQ(log.Events, std::vector<std::string>{"cycle to 0"});
+  EXPECT_EQ(LastShellCall(), DWORD(NIM_MODIFY));
+  EXPECT_EQ(icon->IconIndex(), 0);
+  EXPECT_EQ(icon->Icon()->Handle(), own);
+  icon->SetCycleIcons(false);
+  log.Events.clear();
   auto* list = new TImageList(window.Form());
   TBitmap image;
   image.SetSize(48, 16);
@@ -103,7 +114,6 @@ TEST_F(TrayIcon, TheIconIndexStaysInItsListAndCyclesThroughIt) {
   icon->SetIconList(list);
   icon->SetIconIndex(7);
   EXPECT_EQ(icon->IconIndex(), 2);
-  icon->OnCycle = Event(&log, &TTrayLog::Cycle);
   icon->SetCycleIcons(true);
   for (int i = 0; i < 3; ++i) SendMessageA(icon->CycleTimer()->Handle(), WM_TIMER, 1, 0);
   EXPECT_EQ(log.Events, (std::vector<std::string>{"cycle to 1", "cycle to 2", "cycle to 0"}));
