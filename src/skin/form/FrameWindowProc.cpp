@@ -22,8 +22,6 @@
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 
-#include <utility>
-
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
               FrameHit::Right == HTRIGHT && FrameHit::Top == HTTOP && FrameHit::TopLeft == HTTOPLEFT &&
@@ -376,12 +374,8 @@ void TspDynamicSkinForm::FadeIn() {
     const TspFreeWatch self(this);
     Application->ProcessMessages();
     if (self.Gone() || !IsWindow(window)) return;
-    // The fade's first reading stands for its last step: tick 0, so the first step comes
-    // at once.
-    bool started = false;
     RunFadeIn(
-        target, TspFade{},
-        [&started] { return std::exchange(started, true) ? static_cast<uint32_t>(Seams::TickCount()) : 0U; },
+        target, TspFade{}, [] { return static_cast<uint32_t>(Seams::TickCount()); },
         [window](uint8_t Alpha) { SetLayeredAlpha(window, Alpha); });
   } else if (target != 255) {
     SetLayeredAlpha(window, FAlphaBlendValue);

@@ -56,7 +56,7 @@ void RunFadeIn(uint8_t Target, const TspFade& Fade, const std::function<uint32_t
                const std::function<void(uint8_t)>& SetAlpha) {
   const int32_t step = std::max(Fade.Step, 1);
   int32_t alpha = 0;
-  uint32_t last = Clock();
+  uint32_t last = 0;  // the first step comes at once
   while (alpha < Target) {
     const uint32_t now = Clock();
     if (now - last < Fade.MinElapsed) continue;  // unsigned: the tick count may wrap

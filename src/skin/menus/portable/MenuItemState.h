@@ -33,9 +33,9 @@ bool MenuItemAnimates(const TspDataSkinMenuItem& Entry);
 // no taller than the item's skin rectangle, else one above the other. Empty outside.
 TRect MenuItemFrameRect(const TspDataSkinMenuItem& Entry, int32_t Frame);
 
-// A fade-in: from 0 towards Target, Step more each time at least MinElapsed milliseconds
-// passed on Clock since the last step (the caller waits in place), each value handed to
-// SetAlpha. Ends with Target.
+// A fade-in: from 0 towards Target, Step more at once and then each time at least
+// MinElapsed milliseconds passed on Clock since the last step (the caller waits in
+// place), each value handed to SetAlpha. Ends with Target.
 struct TspFade {
   int32_t Step = 10;
   uint32_t MinElapsed = 6;  // more than 5 ms
