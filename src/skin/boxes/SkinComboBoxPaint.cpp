@@ -81,7 +81,8 @@ void TspSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
 
 void TspSkinCustomComboBox::DrawDefaultButton(TCanvas& Canvas) {
   const TspPartState state = ButtonState();
-  DrawDefaultPart(Canvas, FButtonRect, state == TspPartState::Disabled ? TspPartState::Normal : state);
+  DrawDefaultPart(Canvas, FButtonRect, state == TspPartState::Disabled ? TspPartState::Normal : state, true,
+                  DefaultCellDownFill);
   DrawArrowImage(&Canvas, FButtonRect, Enabled() ? clBlack : clBtnShadow, ArrowCode::Down);
 }
 

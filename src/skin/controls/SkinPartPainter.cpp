@@ -98,16 +98,19 @@ bool DrawSkinPartTransparent(TCanvas& Canvas, const TRect& Dest, const TspSkinPa
   return true;
 }
 
-void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal) {
+void DrawDefaultLook(TCanvas& Canvas, const TRect& Dest, const TspDefaultLook& Look) {
   if (IsNullRect(Dest)) return;
-  const TspDefaultLook look = DefaultPartLook(State, FramedNormal);
   TBrush* brush = Canvas.Brush();
   brush->SetStyle(bsSolid);
-  brush->SetColor(look.Fill);
+  brush->SetColor(Look.Fill);
   Canvas.FillRect(Dest);
-  if (look.Frame == clNone) return;
-  brush->SetColor(look.Frame);
+  if (Look.Frame == clNone) return;
+  brush->SetColor(Look.Frame);
   Canvas.FrameRect(Dest);
+}
+
+void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal, TColor DownFill) {
+  DrawDefaultLook(Canvas, Dest, DefaultPartLook(State, FramedNormal, DownFill));
 }
 
 void DrawPart(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State,

@@ -40,8 +40,11 @@ bool DrawSkinPart(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, T
 // or without one the look's bottom-left pixel (marks, glyphs and thumbs of a skin).
 bool DrawSkinPartTransparent(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State,
                              std::optional<TColor> Key = std::nullopt);
+// A default look's fill and frame over Dest.
+void DrawDefaultLook(TCanvas& Canvas, const TRect& Dest, const TspDefaultLook& Look);
 // The default look of State over Dest (DefaultPartLook).
-void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal = true);
+void DrawDefaultPart(TCanvas& Canvas, const TRect& Dest, TspPartState State, bool FramedNormal = true,
+                     TColor DownFill = DefaultDownFill);
 // The part from the skin, else in the default look.
 void DrawPart(TCanvas& Canvas, const TRect& Dest, const TspSkinPart& Part, TspPartState State,
               bool FramedNormal = true);

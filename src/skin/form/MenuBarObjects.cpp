@@ -139,7 +139,7 @@ void TspSkinMainMenuBarItem::DrawDefault(TCanvas* Cnvs, const std::string& Capti
   image.SetSize(width, height);
   TCanvas* canvas = image.Canvas();
   const TspPartState state = Down ? TspPartState::Down : Active ? TspPartState::Hot : TspPartState::Normal;
-  DrawDefaultPart(*canvas, Rect(0, 0, width, height), state, false);
+  DrawDefaultPart(*canvas, Rect(0, 0, width, height), state, false, DefaultCellDownFill);
   Parent->AssignItemFont(*canvas->Font(), nullptr);
   // The caption sinks a pixel while pressed; a disabled item's is greyed.
   const int pressed = Down ? 1 : 0;

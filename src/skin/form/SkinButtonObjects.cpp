@@ -197,7 +197,7 @@ void DrawDefaultCaptionButton(TCanvas* Canvas, const TRect& Place, const TspDefa
   TBitmap image;
   if (!IsDrawableImageSize(RectWidth(Place), RectHeight(Place))) return;
   image.SetSize(RectWidth(Place), RectHeight(Place));
-  DrawDefaultPart(*image.Canvas(), Rect(0, 0, image.Width(), image.Height()), Look.State, false);
+  DrawDefaultLook(*image.Canvas(), Rect(0, 0, image.Width(), image.Height()), Look.Colors);
   if (TGlyphPainter paint = GlyphPainter(Look.Glyph))
     paint(image.Canvas(), Look.GlyphOrigin.X, Look.GlyphOrigin.Y, Enabled ? clBtnText : clBtnShadow);
   Canvas->Draw(Place.Left, Place.Top, &image);

@@ -28,10 +28,6 @@
 
 namespace {
 
-// The skinless tab fills.
-const TColor ActiveTabFill = RGBColor(133, 146, 181);
-const TColor HotTabFill = RGBColor(182, 189, 210);
-
 TspPartState TabPartState(bool Active, bool MouseIn) {
   if (Active) return TspPartState::Down;
   return MouseIn ? TspPartState::Hot : TspPartState::Normal;
@@ -303,7 +299,7 @@ void TspSkinMDITabsBar::DrawTab(TCanvas& Canvas, TspMDITab& Tab) {
   TBitmap B(W, H);
   if (!DrawTabImage(B, Tab)) {
     B.SetSize(W, H);
-    B.Canvas()->Brush()->SetColor(Tab.Active ? ActiveTabFill : Tab.MouseIn ? HotTabFill : clBtnFace);
+    B.Canvas()->Brush()->SetColor(Tab.Active ? DefaultCellDownFill : Tab.MouseIn ? DefaultHotFill : clBtnFace);
     B.Canvas()->FillRect(Rect(0, 0, W, H));
   }
   DrawTabCaption(*B.Canvas(), Tab, W, H);

@@ -342,14 +342,7 @@ void TspSkinImagesMenuPopupWindow::PaintCellFrame(TCanvas& Canvas, const TRect& 
     part.Geometry = NinePartGeometry(*entry);
     if (DrawSkinPart(Canvas, R, part, state)) return;
   }
-  // The skinless cell presses to its own fill.
-  const TspDefaultLook look = DefaultPartLook(state, true, DefaultCellDownFill);
-  TBrush& brush = *Canvas.Brush();
-  brush.SetStyle(bsSolid);
-  brush.SetColor(look.Fill);
-  Canvas.FillRect(R);
-  brush.SetColor(look.Frame);
-  Canvas.FrameRect(R);
+  DrawDefaultPart(Canvas, R, state, true, DefaultCellDownFill);
 }
 
 void TspSkinImagesMenuPopupWindow::PaintHeader(TCanvas& Canvas, const TspImagesMenuItem& Item, const TRect& R) {

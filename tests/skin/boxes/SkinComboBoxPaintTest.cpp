@@ -69,7 +69,7 @@ TEST_F(SkinComboBoxPaint, WithoutASkinButtonItemAndArrowTakeTheDefaultLookAndThe
   EXPECT_EQ(At(ButtonCorner()), Navy);
   EXPECT_EQ(At(InButton()), DefaultHotFill);
   Press();
-  EXPECT_EQ(At(InButton()), DefaultDownFill);
+  EXPECT_EQ(At(InButton()), DefaultCellDownFill);
   Release();
   Leave();
   Combo->SetEnabled(false);

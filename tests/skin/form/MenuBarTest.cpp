@@ -395,6 +395,16 @@ TEST_F(MenuBar, MDIButtonsTakeTheAreasEndsInTheDefaultLook) {
   EXPECT_TRUE(sys->Enabled);
   EXPECT_EQ(Item(0)->ObjectRect.Left, 22);
   EXPECT_EQ(PaintedBar()->Pixel(3, 3), SysColor(clBtnFace));
+  // Pressed, a button and an item fill a navy frame with the cells' pressed shade.
+  auto* pressed = dynamic_cast<TspSkinMainMenuBarButton*>(bar->Objects(0));
+  pressed->MouseIn = pressed->Down = true;
+  Item(0)->Down = true;
+  const std::unique_ptr<TPixelDC> painted = PaintedBar();
+  for (const TRect& r : {sys->ObjectRect, Item(0)->ObjectRect}) {
+    EXPECT_EQ(painted->Pixel(r.Left, r.Top), clNavy);
+    EXPECT_EQ(painted->Pixel(r.Right - 2, r.Bottom - 2), DefaultCellDownFill);
+  }
+  pressed->MouseIn = pressed->Down = Item(0)->Down = false;
   // The buttons stay across a rebuild of the items.
   bar->UpdateItems();
   EXPECT_EQ(bar->MDIButtonCount(), 4);

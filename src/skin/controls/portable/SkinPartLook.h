@@ -88,8 +88,9 @@ TspPartRects ButtonPartRects(const TspDataSkinButtonControl& Entry);
 // frame on DownFill, DefaultDownFill for controls.
 inline constexpr TColor DefaultHotFill = RGBColor(182, 189, 210);
 inline constexpr TColor DefaultDownFill = RGBColor(133, 147, 181);
-// The pressed fill of skinless cells, a shade less green than the controls': the images
-// menu's cells press to it.
+// The pressed fill of skinless cells and objects, a shade less green than the controls':
+// the images menu's cells, the combo box's button, the caption buttons, the main menu
+// bar's items and buttons and the MDI tabs bar's active tab press to it.
 inline constexpr TColor DefaultCellDownFill = RGBColor(133, 146, 181);
 
 struct TspDefaultLook {

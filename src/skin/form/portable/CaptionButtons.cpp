@@ -98,7 +98,7 @@ TspDefaultButtonLook DefaultCaptionButtonLook(TspStdButtonCommand Command, TSize
                                               const TspFrameState& State) {
   TspDefaultButtonLook look;
   look.State = !MouseIn ? TspPartState::Normal : Down ? TspPartState::Down : TspPartState::Hot;
-  look.Colors = DefaultPartLook(look.State, false);
+  look.Colors = DefaultPartLook(look.State, false, DefaultCellDownFill);
   // A pressed glyph moves one pixel right and down.
   const int32_t pressed = MouseIn && Down ? 1 : 0;
   look.GlyphOrigin = {ButtonSize.cx / 2 - 5 + pressed, ButtonSize.cy / 2 - 4 + pressed};

@@ -79,7 +79,7 @@ TEST(CaptionButtons, VisibilityGlyphsHintsAndCommandsFollowTheBorderIconsAndStat
   TspFrameState s;
   s.WindowState = TspWindowState::Maximized;
   const TspDefaultButtonLook pressed = DefaultCaptionButtonLook(cmmaximize, {17, 17}, true, true, s);
-  EXPECT_TRUE(pressed.Colors.Frame == clNavy && pressed.Colors.Fill == DefaultDownFill);
+  EXPECT_TRUE(pressed.Colors.Frame == clNavy && pressed.Colors.Fill == DefaultCellDownFill);
   EXPECT_TRUE(pressed.Glyph == TspCaptionGlyph::Restore && pressed.GlyphOrigin == Point(4, 5));
   EXPECT_EQ(DefaultCaptionButtonLook(cmmaximize, {17, 17}, false, true, s).Colors.Frame, clNone);
   EXPECT_EQ(CaptionButtonAction(cmminimize, s, true, true), Action::MinimizeToTray);
