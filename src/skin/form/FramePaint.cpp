@@ -296,20 +296,16 @@ void TspDynamicSkinForm::FillClientBackground(HDC DC, TBitmap* Picture, bool Str
       ClientBackgroundFill({Picture->Width(), Picture->Height()}, {client.Width(), client.Height()},
                            {FCore.LastWidth(), FCore.LastHeight()}, StretchEffect, StretchType);
   if (fill.Columns == 0) return;
-  TBitmap cell;
-  cell.SetSize(fill.Cell.Width(), fill.Cell.Height());
-  cell.Canvas()->CopyRect(fill.Cell, Picture->Canvas(), Rect(0, 0, Picture->Width(), Picture->Height()));
-  // One fill through a pattern brush of the cell, whatever the cell's size: a one-pixel
-  // picture would otherwise cost a copy per pixel of the client area at every erase.
-  const TGdiObject<HBRUSH> pattern(CreatePatternBrush(cell.Handle()));
-  if (!pattern) return;
-  const TSavedDC saved(DC);
-  SetBrushOrgEx(DC, 0, 0, nullptr);
-  const auto extent = [](int32_t Count, int Size) {
-    return static_cast<LONG>(std::min<int64_t>(int64_t{Count} * Size, std::numeric_limits<LONG>::max()));
+  // One copy of the picture, tiled along each axis the cell keeps its size on and
+  // stretched along the other: DrawPiece fills it at once however small the picture.
+  const auto extent = [](int32_t Count, int32_t Size) {
+    return static_cast<int32_t>(std::min<int64_t>(int64_t{Count} * Size, std::numeric_limits<int32_t>::max()));
   };
-  const RECT area{0, 0, extent(fill.Columns, cell.Width()), extent(fill.Rows, cell.Height())};
-  FillRect(DC, &area, pattern.get());
+  const TPieceCopy copy{Rect(0, 0, Picture->Width(), Picture->Height()),
+                        Rect(0, 0, extent(fill.Columns, fill.Cell.Width()), extent(fill.Rows, fill.Cell.Height())),
+                        fill.Cell.Width() == Picture->Width(), fill.Cell.Height() == Picture->Height()};
+  TDCCanvas canvas(DC);
+  DrawPiece(canvas, Picture, copy, canvas.ClipRect());
 }
 
 void TspDynamicSkinForm::DrawLogo(TCanvas* Canvas) {
