@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -100,6 +101,7 @@ protected:
       });
     });
     PostClick(Window->PanelID3Tags_ButtonReadTags);
+    Presenter.WhileOpen = {};  // it may have watched the editor
     EXPECT_EQ(WaitForForm<TFormTagEditor>(0), nullptr);
   }
 
@@ -131,9 +133,40 @@ protected:
     const TRect cell = Grid().CellRect(2, row);
     PostClick(&Grid(), {cell.Left + 4, cell.Top + 4});
   }
+  // "Tag -> Filename" from the grid's popup by keys: whether or not the pointer's item is
+  // hot already, three steps up from it reach the first item.
+  void ChooseTagToFilename(TFormTagEditor& editor) const {
+    const TRect cell = Grid().CellRect(3, 1);
+    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
+    ASSERT_TRUE(editor.DynSkinForm->SkinMenu() != nullptr && editor.DynSkinForm->SkinMenu()->Active());
+    ParkPointer();
+    for (int step = 0; step < 3; ++step) PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    PumpFor(50);
+  }
+  void SelectRows(std::initializer_list<int32_t> rows) const {
+    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
+      Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
+  }
+  // From now on, in order: "busy" and "idle" as the window is disabled and enabled again,
+  // and the caption of each message, followed by ", busy" when it shows while the window
+  // is disabled or the hourglass shows.
+  void WatchBusyLook(TFormTagEditor& editor) {
+    const TWndMethod frame = editor.WindowProc;
+    editor.WindowProc = [&editor, frame, this](TMessage& message) {
+      if (message.Msg == CM_ENABLEDCHANGED) Timeline.push_back(editor.Enabled() ? "idle" : "busy");
+      frame(message);
+    };
+    Presenter.WhileOpen = [&editor, this](TMessageDialog& dialog) {
+      const bool busy = IsWindowEnabled(editor.Handle()) == 0 || Screen->Cursor() == crHourGlass;
+      Timeline.push_back(dialog.Caption() + (busy ? ", busy" : ""));
+    };
+  }
+  std::vector<std::string> TakeTimeline() { return std::exchange(Timeline, {}); }
 
   TFormTagEditor* Editor = nullptr;
   std::string Original;
+  std::vector<std::string> Timeline;
 };
 
 TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsDisabled) {
@@ -399,6 +432,65 @@ TEST_F(TagEditorWindow, UndoDropsPendingChangesAndClosingAsksWhileThereAreAny) {
   EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
 }
 
+// Change is busy while it applies the fields to the files; its question about a
+// description without comment comes before.
+TEST_F(TagEditorWindow, ChangeIsBusyWhileItAppliesTheFieldsAndNotWhileItAsks) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    WatchBusyLook(editor);
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditDescription, "note");
+    Presenter.Press(mtYesNo, dbNo);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), Texts{"Warning"});
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Focused());
+    Presenter.Press(mtYesNo, dbYes);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), (Texts{"Warning", "busy", "idle"}));
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+  });
+}
+
+// Save is busy while it writes the tags. The renames (with their question about a name
+// that exists and their report), the save's report and "No files have been changed."
+// come after it.
+TEST_F(TagEditorWindow, SaveIsBusyWhileItWritesTheTagsAndNotThroughTheRenamesAndReports) {
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_READONLY);
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    Settings->ActionOnExistingFile = aeAsk;
+    ChooseTagToFilename(editor);  // a: "Band A - Beta"
+    Music.WriteFile("Band A - Beta.mp3", "in the way");
+    WatchBusyLook(editor);
+    PostClick(editor.PanelTagAction_ButtonSave);  // the question's window closed: skipped
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "idle", "Error", "Info", "Info"}));
+    const Texts texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("Error / File already exists", 0), 0u) << texts[0];
+    EXPECT_EQ(texts[2], "Info / No files have been changed.");
+    Presenter.Shown.clear();
+    ClickRow(2);  // b cannot be written
+    Type(*editor.PanelPrimaryTags_EditTitle, " Two");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    TakeTimeline();
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "idle", "Warning", "Info"}));
+    EXPECT_EQ(Presenter.Texts().back(), "Info / No files have been changed.");
+    EXPECT_TRUE(editor.PanelGrid_GridTags->Focused());
+    // Applied to it again, b is said to be no valid file while Change goes through the files.
+    ClickRow(1);
+    SelectRows({1, 2});
+    editor.PanelGrid_GridTagsDataChange(&Grid());
+    PostClick(&CheckBox("Album"));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "Error, busy", "idle"}));
+    EXPECT_EQ(Presenter.Texts().back(), "Error / No valid file !");
+  });
+  Window->Free();  // the file list lets go of the read-only file
+  Window = nullptr;
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(ReadFileBytes(Music / "b - Alpha.mp3") == Original);
+  EXPECT_TRUE(FileExists(Music / "a - Beta.mp3"));
+}
+
 TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelectedRows) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ParkPointer();
@@ -580,21 +672,6 @@ protected:
                                        kAudio);
   }
 
-  // "Tag -> Filename" from the grid's popup by keys: whether or not the pointer's item is
-  // hot already, three steps up from it reach the first item.
-  void ChooseTagToFilename(TFormTagEditor& editor) const {
-    const TRect cell = Grid().CellRect(3, 1);
-    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
-    ASSERT_TRUE(editor.DynSkinForm->SkinMenu() != nullptr && editor.DynSkinForm->SkinMenu()->Active());
-    ParkPointer();
-    for (int step = 0; step < 3; ++step) PressKey(VK_UP);
-    PressKey(VK_RETURN);
-    PumpFor(50);
-  }
-  void SelectRows(std::initializer_list<int32_t> rows) const {
-    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
-      Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
-  }
   // The messages since the last call, the reports and then one that says the log failed;
   // as many as expected, empty ones standing for those missing.
   Texts TakeMessages(size_t reports) {

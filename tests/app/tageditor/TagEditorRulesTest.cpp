@@ -107,7 +107,7 @@ protected:
   // Reads a name (and the folders "Artist\Album") by a format, as FilenameToTag does.
   void Read(const std::string& format, const std::string& name, const TTagFields& start = {}) {
     Fields = start;
-    Marks.SetAll(false);
+    Marks.SetAllMarks(false);
     Config.ClearFormatFrameIDs();
     TLevels path = PathLevels("C:\\Music\\Artist\\Album\\");
     const int32_t depth = LevelDepth(path), offset = depth - LevelDepth(FormatLevels(format));
