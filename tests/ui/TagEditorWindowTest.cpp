@@ -491,6 +491,29 @@ TEST_F(TagEditorWindow, SaveIsBusyWhileItWritesTheTagsAndNotThroughTheRenamesAnd
   EXPECT_TRUE(FileExists(Music / "a - Beta.mp3"));
 }
 
+// Names built from tags keep the blanks the tags hold, and an empty title after the
+// artist leaves its " - ": Windows keeps them all before the ".mp3".
+TEST_F(TagEditorWindow, NamesBuiltFromTagsKeepTheTagsBlanksAndTheSeparatorOfAnEmptyTitle) {
+  const std::string untitled =
+      ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TPE1", TextBody("Band E")) + std::string(32, '\0')) + kAudio;
+  Music.WriteFile("e - Untitled.mp3", untitled);
+  Music.WriteFile("f - Blanks.mp3", V24Title("Fox ", " Band F ") + kAudio);
+  WithEditor(6, [&](TFormTagEditor& editor) {
+    SelectRows({5, 6});
+    ChooseTagToFilename(editor);
+    EXPECT_EQ(Row(5)[2], "Band E - ");
+    EXPECT_EQ(Row(6)[2], " Band F  - Fox ");
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_EQ(Row(5)[2] + "|" + Row(6)[2], "Band E - | Band F  - Fox ");
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const Texts names = GridNames();
+  EXPECT_NE(std::find(names.begin(), names.end(), "Band E - "), names.end());
+  EXPECT_NE(std::find(names.begin(), names.end(), " Band F  - Fox "), names.end());
+  EXPECT_TRUE(ReadFileBytes(Music / "Band E - .mp3") == untitled);
+  EXPECT_FALSE(FileExists(Music / "e - Untitled.mp3"));
+}
+
 TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelectedRows) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ParkPointer();

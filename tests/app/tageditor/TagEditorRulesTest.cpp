@@ -161,11 +161,12 @@ TEST_F(FormatReading, FoldersAndNameSectionsFillAndMarkTheirFields) {
   EXPECT_EQ(Fields.Title, "");
 }
 
-TEST(TagEditorRules, NamesFromTagsJoinSectionsAFileSystemCanHold) {
+TEST(TagEditorRules, NamesFromTagsJoinSectionsAFileSystemCanHoldAsTheTagsHoldThem) {
   EXPECT_EQ(NameOfSections({"03", "AC/DC", "Back:In*Black?"}), "03 - AC_DC - Back_In_Black_");
   EXPECT_EQ(NameOfSections({"", "Title"}), "Title");
-  EXPECT_EQ(NameOfSections({"Artist", ""}), "Artist -");  // the trailing " - ", trimmed
-  EXPECT_EQ(NameOfSections({" ", "A\tB\"<>|\\"}), "- A_B_____");
+  EXPECT_EQ(NameOfSections({"Artist", ""}), "Artist - ");  // "Artist - .mp3"
+  EXPECT_EQ(NameOfSections({" Band ", "Title "}), " Band  - Title ");  // the tags' blanks kept
+  EXPECT_EQ(NameOfSections({" ", "A\tB\"<>|\\"}), "  - A_B_____");
   EXPECT_EQ(NameOfSections({}), "");
 }
 
