@@ -373,6 +373,33 @@ TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds
   });
 }
 
+// "Clear all fields" by its label runs the seven delete buttons and nothing more: each
+// field that held something is emptied, marked and focused in turn; with nothing to clear
+// the focus stays where it was.
+TEST_F(TagEditorWindow, ClearAllFieldsByItsLabelEmptiesMarksAndFocusesOnlyWhatTheFieldsHeld) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    const auto marked = [&] {
+      std::string fields;
+      for (const char* field : {"Title", "Artist", "Album", "Track", "Genre", "Date", "Comment"})
+        if (Green(Label(field))) fields += std::string(field) + " ";
+      return fields;
+    };
+    const auto focused = [&] { return editor.ActiveControl() ? editor.ActiveControl()->Name() : "none"; };
+    ClickRow(3);  // c: no tags
+    PostClick(editor.PanelFieldOptions_LabelClearAllFields);
+    EXPECT_EQ(focused(), "PanelGrid_GridTags");
+    EXPECT_EQ(marked(), "");
+    ClickRow(2);  // b: all but a comment
+    PostClick(editor.PanelFieldOptions_LabelClearAllFields);
+    EXPECT_EQ(focused(), "PanelPrimaryTags_EditDateYear");  // the last field that held something
+    EXPECT_EQ(marked(), "Title Artist Album Track Genre Date ");
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text() + editor.PanelPrimaryTags_EditTrackNr->Text(), "");
+    EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxGenre->ItemIndex(), 148);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2), (Texts{"     2", " I+II", "b - Alpha", "", "", "", "", "", "", "", ""}));
+  });
+}
+
 TEST_F(TagEditorWindow, ChangeAndSaveWriteTheTypedTitleIntoBothTagsAndLeaveTheAudio) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(2);

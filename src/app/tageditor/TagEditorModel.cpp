@@ -219,11 +219,10 @@ bool TTagEditorModel::DeleteField(TTagField field, TFieldEditorValues& editors) 
       editor = &editors.Description;
       break;
     case tfGenre:
-      if (editors.Genre != GenreBlank) {
-        FMarks.SetFieldMark(tfGenre, true);
-        editors.Genre = GenreBlank;
-      }
-      return false;
+      if (editors.Genre == GenreBlank) return false;
+      FMarks.SetFieldMark(tfGenre, true);
+      editors.Genre = GenreBlank;
+      return true;
   }
   if (editor->empty()) return false;
   editor->clear();

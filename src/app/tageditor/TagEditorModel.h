@@ -118,8 +118,8 @@ public:
   // An editor the user edited: returns its field's mark.
   bool EditorChanged(TFieldEditor editor, const TFieldEditorValues& editors);
   // A delete button: empties the field's editors and marks the field where they held
-  // something (the genre: shows the blank entry). Returns whether its check box is to be
-  // ticked (never for the genre).
+  // something (the genre: shows the blank entry). Returns whether they did: that editor
+  // then takes the focus, and the field's check box is ticked (never the genre's).
   bool DeleteField(TTagField field, TFieldEditorValues& editors);
   // A field check box clicked; returns whether its label takes the marker colour.
   bool CheckBoxClicked(TTagField field, bool ticked);
