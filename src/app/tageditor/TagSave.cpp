@@ -103,7 +103,9 @@ TTagOutcome SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string&
     info.ID3v2.reset();
     info.NewID3v2 = info.ChangedID3v2 = false;
   }
-  // Only a changed tag is written; an ID3v1 failure above spawns no rewrite of its own.
+  // Only a changed tag is written, also when the ID3v1 write or removal above failed: the
+  // write would turn a tag the user left alone into ID3v2.4, leaving out what ID3v2.4
+  // cannot hold.
   if (!info.ChangedID3v2 || !info.ID3v2) return TTagOutcome::Untouched;
   // The write clears them: the tag they were read from is gone then.
   const std::vector<std::string> dropped = info.ID3v2->GetDroppedFrames();
