@@ -373,6 +373,55 @@ TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds
   });
 }
 
+// The track total, month, day and memo follow what they stand beside in every row shown,
+// and go empty with the other fields when no row is selected.
+TEST_F(TagEditorWindow, TheDependentEditsFollowEachRowShownAndEmptyWithTheFields) {
+  Music.WriteFile("e - Dated.mp3",
+                  ID3v2TagBytes(4, 0,
+                                ID3v2FrameBytes(4, "TRCK", TextBody("3/9")) + ID3v2FrameBytes(4, "TDRC", TextBody("2004-05-06")) +
+                                    ID3v2FrameBytes(4, "COMM", std::string("\0eng\0note", 9)) + std::string(32, '\0')) +
+                      kAudio);
+  WithEditor(5, [&](TFormTagEditor& editor) {
+    const std::pair<const char*, TWinControl*> dependents[] = {{"total", editor.PanelPrimaryTags_EditTrackTotal},
+                                                               {"month", editor.PanelPrimaryTags_EditDateMonth},
+                                                               {"day", editor.PanelPrimaryTags_EditDateDay},
+                                                               {"memo", editor.PanelPrimaryTags_MemoComment}};
+    const auto shown = [&] {
+      std::string text;
+      for (const auto& [name, edit] : dependents)
+        text += std::string(name) + (edit->Enabled() ? " on " : " off ") + edit->Text() + "|";
+      return text;
+    };
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");  // a: no track, date or comment
+    ClickRow(5);
+    EXPECT_EQ(shown(), "total on 9|month on 05|day on 06|memo on note|");
+    ClickRow(1);
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");
+    ClickRow(5);
+    PostKey(&Grid(), 'A', {ssCtrl});
+    PostKey(&Grid(), 'I', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 0);
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");
+  });
+}
+
+// Every column of a changed row shows what its file will hold, also with several rows:
+// the ID3v2 tag dropped by its save choice, the row shows the ID3v1 tag's title.
+TEST_F(TagEditorWindow, ChangeFillsEveryColumnOfTheChangedRowsFromTheirPendingTags) {
+  Music.WriteFile("e - Two.mp3", V24Title("V2 Title", "Band E") + kAudio + ID3v1Tag("V1 Title", "Band E", "", "", "", 0, 255));
+  WithEditor(5, [&](TFormTagEditor& editor) {
+    ClickRow(2);  // b's album
+    SelectRows({2, 5});
+    editor.PanelGrid_GridTagsDataChange(&Grid());
+    EXPECT_EQ(Row(5)[4], "V2 Title");
+    PostClick(&CheckBox("Album"));
+    editor.GroupBoxActionOptions_ComboBoxID3v2->SetItemIndex(0);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(5)[1] + "|" + Row(5)[4] + "|" + Row(5)[7], "    I|V1 Title|Album B");
+    EXPECT_EQ(Row(2)[1] + "|" + Row(2)[4] + "|" + Row(2)[7], "    I|Alpha|Album B");
+  });
+}
+
 // "Clear all fields" by its label runs the seven delete buttons and nothing more: each
 // field that held something is emptied, marked and focused in turn; with nothing to clear
 // the focus stays where it was.
