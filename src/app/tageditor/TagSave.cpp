@@ -158,9 +158,12 @@ void SaveRecord(TTagInfo& info, TTagSaveReport& report) {
   const TTagOutcome id3v1 = SaveID3v1(info, report, name);
   const TTagOutcome id3v2 = SaveID3v2(info, report, name);
   // One tag saved and the other not: the file's tags now disagree, so say which holds.
-  if (id3v1 == TTagOutcome::Saved && id3v2 == TTagOutcome::Failed)
+  if (id3v1 == TTagOutcome::Saved && id3v2 == TTagOutcome::Failed) {
     report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v1, name);
-  else if (id3v2 == TTagOutcome::Saved && id3v1 == TTagOutcome::Failed)
+    // A written ID3v1 tag left its count to the ID3v2 write, which failed: the file has
+    // changed all the same. (A removal counted itself.)
+    if (!flagsV1.Remove) report.CountSaved();
+  } else if (id3v2 == TTagOutcome::Saved && id3v1 == TTagOutcome::Failed)
     report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v2, name);
   info.NewID3v1 = info.NewID3v2 = info.RemoveID3v1 = info.RemoveID3v2 = false;
 }

@@ -122,6 +122,7 @@ TEST(TagSave, WhenOnlyOneOfTheTagsIsWrittenTheReportSaysWhichOne) {
   TTagSaveReport report("mp3");
   SaveRecord(file.Info, report);
   EXPECT_EQ(report.Errors(), 1);
+  EXPECT_EQ(report.Saved(), 1);  // the file changed: no "No files have been changed."
   EXPECT_EQ(report.Text(),
             "An error occurred with the following files:\r\n \r\nID3v2: Song.mp3\r\n\r\n\r\n"
             "Only these Tags of the files above have been saved:\r\n \r\nID3v1: Song.mp3\r\n");
@@ -132,6 +133,7 @@ TEST(TagSave, WhenOnlyOneOfTheTagsIsWrittenTheReportSaysWhichOne) {
   ApplyFields(readOnly.Info, fields, marks, {});
   TTagSaveReport failed("mp3");
   SaveRecord(readOnly.Info, failed);
+  EXPECT_EQ(failed.Saved(), 0);
   EXPECT_EQ(failed.Text(), "An error occurred with the following files:\r\n \r\n"
                            "ID3v1: Song.mp3\r\nID3v2: Song.mp3\r\n");
 }
