@@ -326,16 +326,23 @@ void TFormTagEditor::LoadTags() {
   if (count == 0) return;  // the main window opens no editor without a selection
   grid.SetDataRowCount(count);
   FitGrid();
-  ShowRows(FModel->LoadTags());
+  ShowLoadedRows(FModel->LoadTags());
 }
 
-void TFormTagEditor::ShowRows(int32_t currentRow) {
+void TFormTagEditor::ShowLoadedRows(int32_t currentRow) {
   TDynSkinStringGrid& grid = *PanelGrid_GridTags;
   grid.BeginUpdate();
   for (int32_t row = 0; row < FModel->RowCount(); ++row)
     grid.SetCellEnabled(0, FFirstDataRow + row, FModel->TagInfo(row).IsValid);
   if (currentRow >= 0) grid.SetRow(FFirstDataRow + currentRow);
-  for (int32_t row = 0; row < FModel->RowCount(); ++row) FillRowCells(row);
+  FillRows(0, FModel->RowCount() - 1);
+  grid.EndUpdate();
+}
+
+void TFormTagEditor::FillRows(int32_t from, int32_t to) {
+  TDynSkinStringGrid& grid = *PanelGrid_GridTags;
+  grid.BeginUpdate();
+  for (int32_t row = from; row <= to; ++row) FillRowCells(row);
   grid.EndUpdate();
   PanelGrid_GridTagsDataChange(&grid);
 }
@@ -443,7 +450,7 @@ void TFormTagEditor::RecolourSaveChoices(const TSaveChoiceLook& look) {
 // --- Commands -----------------------------------------------------------------------------
 
 template <class Command>
-TCommandResult TFormTagEditor::RunBusy(Command command) {
+auto TFormTagEditor::RunBusy(Command command) {
   THourglass hourglass;
   SetEnabled(false);
   TScopeExit enable([this] {
@@ -455,9 +462,13 @@ TCommandResult TFormTagEditor::RunBusy(Command command) {
   return command();
 }
 
+TBusyRunner TFormTagEditor::BusyRunner() {
+  return [this](const std::function<void()>& work) { RunBusy(work); };
+}
+
 void TFormTagEditor::ShowCommandResult(const TCommandResult& result) {
   if (result.CurrentRow) {
-    ShowRows(*result.CurrentRow);
+    ShowLoadedRows(*result.CurrentRow);
   } else {
     PanelGrid_GridTags->BeginUpdate();
     for (int32_t row : result.Rows) FillRowCells(row);
@@ -478,7 +489,8 @@ void TFormTagEditor::PanelTagAction_ButtonChangeClick(TObject*) {
   TFieldEditorValues editors = ReadEditors();
   std::array<bool, TagFieldCount> ticked{};
   for (size_t i = 0; i < ticked.size(); ++i) ticked[i] = FFieldCheckBoxes[i]->Checked();
-  const TCommandResult result = RunBusy([&] { return FModel->ChangeButton(editors, ticked); });
+  // Busy only while the fields go to the files: a question before comes without it.
+  const TCommandResult result = FModel->ChangeButton(editors, ticked, BusyRunner());
   if (!result.Proceeded) {
     PanelPrimaryTags_MemoComment->SetFocus();
     return;
@@ -493,7 +505,9 @@ void TFormTagEditor::PanelTagAction_ButtonChangeClick(TObject*) {
 
 void TFormTagEditor::PanelTagAction_ButtonSaveClick(TObject*) {
   FocusGrid();
-  ShowCommandResult(RunBusy([&] { return FModel->Save(); }));
+  // Busy only while the tags are written: the renames, the reports and their messages
+  // come after it.
+  ShowCommandResult(FModel->Save(BusyRunner()));
   ShowCheckBox(*PanelFieldOptions_CheckBoxSelectedFields, false, PanelFieldOptions_CheckBoxSelectedFields->Enabled());
   UpdateChangeButton();
 }

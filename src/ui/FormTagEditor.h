@@ -157,9 +157,13 @@ private:
   void TakeNamedComponents();
 
   // Rows and commands (FormTagEditor.cpp).
-  // The rows as the model holds them: invalid rows disabled, the current row, every
-  // row's cells, then the refresh.
-  void ShowRows(int32_t currentRow);
+  // The rows as the model read them from the files: invalid rows disabled, the current
+  // row, every row's cells.
+  void ShowLoadedRows(int32_t currentRow);
+  // The cells of the data rows from and to, then the refresh.
+  void FillRows(int32_t from, int32_t to);
+  // Every cell of the row, from its record's pending state: also the fields the last
+  // change left alone, which a change of the save choices may show from the other tag.
   void FillRowCells(int32_t row);
   void ShowCommandResult(const TCommandResult& result);
   void ShowMpegView(const TMpegPanelView& view);
@@ -174,7 +178,9 @@ private:
   // Runs a command with the window disabled and the hourglass showing, both given back
   // also when it raises.
   template <class Command>
-  TCommandResult RunBusy(Command command);
+  auto RunBusy(Command command);
+  // The same for the part of a model's command that works through the files.
+  TBusyRunner BusyRunner();
   // A command on the grid's selected rows, then the refresh.
   template <class Command>
   void RunRowsCommand(Command command);

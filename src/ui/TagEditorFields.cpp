@@ -232,15 +232,17 @@ void TFormTagEditor::PanelPrimaryTags_ButtonDeleteClick(TObject* Sender) {
 
 void TFormTagEditor::DeleteField(TTagField field) {
   TFieldEditorValues editors = ReadEditors();
-  const bool tick = FModel->DeleteField(field, editors);
+  const bool emptied = FModel->DeleteField(field, editors);
   ShowEditors(editors);
   TWinControl* const focusTo[TagFieldCount] = {
       PanelPrimaryTags_EditTitle,     PanelPrimaryTags_EditArtist,   PanelPrimaryTags_EditAlbum,
       PanelPrimaryTags_EditTrackNr,   PanelPrimaryTags_ComboBoxGenre, PanelPrimaryTags_EditDateYear,
       PanelPrimaryTags_EditDescription};
-  if (focusTo[field]->CanFocus()) focusTo[field]->SetFocus();
+  // Only an editor that was emptied takes the focus: clearing all fields leaves it in the
+  // last of them, or where it was when there was nothing to clear.
+  if (emptied && focusTo[field]->CanFocus()) focusTo[field]->SetFocus();
   RecolourLabel(field);
-  if (tick) FFieldCheckBoxes[field]->SetChecked(true);
+  if (emptied && field != tfGenre) FFieldCheckBoxes[field]->SetChecked(true);
   UpdateChangeButton();
 }
 

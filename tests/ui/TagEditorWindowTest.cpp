@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -100,6 +101,7 @@ protected:
       });
     });
     PostClick(Window->PanelID3Tags_ButtonReadTags);
+    Presenter.WhileOpen = {};  // it may have watched the editor
     EXPECT_EQ(WaitForForm<TFormTagEditor>(0), nullptr);
   }
 
@@ -131,9 +133,40 @@ protected:
     const TRect cell = Grid().CellRect(2, row);
     PostClick(&Grid(), {cell.Left + 4, cell.Top + 4});
   }
+  // "Tag -> Filename" from the grid's popup by keys: whether or not the pointer's item is
+  // hot already, three steps up from it reach the first item.
+  void ChooseTagToFilename(TFormTagEditor& editor) const {
+    const TRect cell = Grid().CellRect(3, 1);
+    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
+    ASSERT_TRUE(editor.DynSkinForm->SkinMenu() != nullptr && editor.DynSkinForm->SkinMenu()->Active());
+    ParkPointer();
+    for (int step = 0; step < 3; ++step) PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    PumpFor(50);
+  }
+  void SelectRows(std::initializer_list<int32_t> rows) const {
+    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
+      Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
+  }
+  // From now on, in order: "busy" and "idle" as the window is disabled and enabled again,
+  // and the caption of each message, followed by ", busy" when it shows while the window
+  // is disabled or the hourglass shows.
+  void WatchBusyLook(TFormTagEditor& editor) {
+    const TWndMethod frame = editor.WindowProc;
+    editor.WindowProc = [&editor, frame, this](TMessage& message) {
+      if (message.Msg == CM_ENABLEDCHANGED) Timeline.push_back(editor.Enabled() ? "idle" : "busy");
+      frame(message);
+    };
+    Presenter.WhileOpen = [&editor, this](TMessageDialog& dialog) {
+      const bool busy = IsWindowEnabled(editor.Handle()) == 0 || Screen->Cursor() == crHourGlass;
+      Timeline.push_back(dialog.Caption() + (busy ? ", busy" : ""));
+    };
+  }
+  std::vector<std::string> TakeTimeline() { return std::exchange(Timeline, {}); }
 
   TFormTagEditor* Editor = nullptr;
   std::string Original;
+  std::vector<std::string> Timeline;
 };
 
 TEST_F(TagEditorWindow, LoadsEveryRowWithTheFirstValidFileCurrentAndInvalidRowsDisabled) {
@@ -340,6 +373,82 @@ TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds
   });
 }
 
+// The track total, month, day and memo follow what they stand beside in every row shown,
+// and go empty with the other fields when no row is selected.
+TEST_F(TagEditorWindow, TheDependentEditsFollowEachRowShownAndEmptyWithTheFields) {
+  Music.WriteFile("e - Dated.mp3",
+                  ID3v2TagBytes(4, 0,
+                                ID3v2FrameBytes(4, "TRCK", TextBody("3/9")) + ID3v2FrameBytes(4, "TDRC", TextBody("2004-05-06")) +
+                                    ID3v2FrameBytes(4, "COMM", std::string("\0eng\0note", 9)) + std::string(32, '\0')) +
+                      kAudio);
+  WithEditor(5, [&](TFormTagEditor& editor) {
+    const std::pair<const char*, TWinControl*> dependents[] = {{"total", editor.PanelPrimaryTags_EditTrackTotal},
+                                                               {"month", editor.PanelPrimaryTags_EditDateMonth},
+                                                               {"day", editor.PanelPrimaryTags_EditDateDay},
+                                                               {"memo", editor.PanelPrimaryTags_MemoComment}};
+    const auto shown = [&] {
+      std::string text;
+      for (const auto& [name, edit] : dependents)
+        text += std::string(name) + (edit->Enabled() ? " on " : " off ") + edit->Text() + "|";
+      return text;
+    };
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");  // a: no track, date or comment
+    ClickRow(5);
+    EXPECT_EQ(shown(), "total on 9|month on 05|day on 06|memo on note|");
+    ClickRow(1);
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");
+    ClickRow(5);
+    PostKey(&Grid(), 'A', {ssCtrl});
+    PostKey(&Grid(), 'I', {ssCtrl});
+    EXPECT_EQ(Grid().SelectedCount(), 0);
+    EXPECT_EQ(shown(), "total off |month off |day off |memo off |");
+  });
+}
+
+// Every column of a changed row shows what its file will hold, also with several rows:
+// the ID3v2 tag dropped by its save choice, the row shows the ID3v1 tag's title.
+TEST_F(TagEditorWindow, ChangeFillsEveryColumnOfTheChangedRowsFromTheirPendingTags) {
+  Music.WriteFile("e - Two.mp3", V24Title("V2 Title", "Band E") + kAudio + ID3v1Tag("V1 Title", "Band E", "", "", "", 0, 255));
+  WithEditor(5, [&](TFormTagEditor& editor) {
+    ClickRow(2);  // b's album
+    SelectRows({2, 5});
+    editor.PanelGrid_GridTagsDataChange(&Grid());
+    EXPECT_EQ(Row(5)[4], "V2 Title");
+    PostClick(&CheckBox("Album"));
+    editor.GroupBoxActionOptions_ComboBoxID3v2->SetItemIndex(0);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(5)[1] + "|" + Row(5)[4] + "|" + Row(5)[7], "    I|V1 Title|Album B");
+    EXPECT_EQ(Row(2)[1] + "|" + Row(2)[4] + "|" + Row(2)[7], "    I|Alpha|Album B");
+  });
+}
+
+// "Clear all fields" by its label runs the seven delete buttons and nothing more: each
+// field that held something is emptied, marked and focused in turn; with nothing to clear
+// the focus stays where it was.
+TEST_F(TagEditorWindow, ClearAllFieldsByItsLabelEmptiesMarksAndFocusesOnlyWhatTheFieldsHeld) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    const auto marked = [&] {
+      std::string fields;
+      for (const char* field : {"Title", "Artist", "Album", "Track", "Genre", "Date", "Comment"})
+        if (Green(Label(field))) fields += std::string(field) + " ";
+      return fields;
+    };
+    const auto focused = [&] { return editor.ActiveControl() ? editor.ActiveControl()->Name() : "none"; };
+    ClickRow(3);  // c: no tags
+    PostClick(editor.PanelFieldOptions_LabelClearAllFields);
+    EXPECT_EQ(focused(), "PanelGrid_GridTags");
+    EXPECT_EQ(marked(), "");
+    ClickRow(2);  // b: all but a comment
+    PostClick(editor.PanelFieldOptions_LabelClearAllFields);
+    EXPECT_EQ(focused(), "PanelPrimaryTags_EditDateYear");  // the last field that held something
+    EXPECT_EQ(marked(), "Title Artist Album Track Genre Date ");
+    EXPECT_EQ(editor.PanelPrimaryTags_EditTitle->Text() + editor.PanelPrimaryTags_EditTrackNr->Text(), "");
+    EXPECT_EQ(editor.PanelPrimaryTags_ComboBoxGenre->ItemIndex(), 148);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(2), (Texts{"     2", " I+II", "b - Alpha", "", "", "", "", "", "", "", ""}));
+  });
+}
+
 TEST_F(TagEditorWindow, ChangeAndSaveWriteTheTypedTitleIntoBothTagsAndLeaveTheAudio) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     ClickRow(2);
@@ -397,6 +506,88 @@ TEST_F(TagEditorWindow, UndoDropsPendingChangesAndClosingAsksWhileThereAreAny) {
   });
   EXPECT_EQ(Presenter.Shown.size(), 2u);
   EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);
+}
+
+// Change is busy while it applies the fields to the files; its question about a
+// description without comment comes before.
+TEST_F(TagEditorWindow, ChangeIsBusyWhileItAppliesTheFieldsAndNotWhileItAsks) {
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    WatchBusyLook(editor);
+    ClickRow(2);
+    Type(*editor.PanelPrimaryTags_EditDescription, "note");
+    Presenter.Press(mtYesNo, dbNo);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), Texts{"Warning"});
+    EXPECT_TRUE(editor.PanelPrimaryTags_MemoComment->Focused());
+    Presenter.Press(mtYesNo, dbYes);
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), (Texts{"Warning", "busy", "idle"}));
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+  });
+}
+
+// Save is busy while it writes the tags. The renames (with their question about a name
+// that exists and their report), the save's report and "No files have been changed."
+// come after it.
+TEST_F(TagEditorWindow, SaveIsBusyWhileItWritesTheTagsAndNotThroughTheRenamesAndReports) {
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_READONLY);
+  WithEditor(3, [&](TFormTagEditor& editor) {
+    Settings->ActionOnExistingFile = aeAsk;
+    ChooseTagToFilename(editor);  // a: "Band A - Beta"
+    Music.WriteFile("Band A - Beta.mp3", "in the way");
+    WatchBusyLook(editor);
+    PostClick(editor.PanelTagAction_ButtonSave);  // the question's window closed: skipped
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "idle", "Error", "Info", "Info"}));
+    const Texts texts = Presenter.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("Error / File already exists", 0), 0u) << texts[0];
+    EXPECT_EQ(texts[2], "Info / No files have been changed.");
+    Presenter.Shown.clear();
+    ClickRow(2);  // b cannot be written
+    Type(*editor.PanelPrimaryTags_EditTitle, " Two");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    TakeTimeline();
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "idle", "Warning", "Info"}));
+    EXPECT_EQ(Presenter.Texts().back(), "Info / No files have been changed.");
+    EXPECT_TRUE(editor.PanelGrid_GridTags->Focused());
+    // Applied to it again, b is said to be no valid file while Change goes through the files.
+    ClickRow(1);
+    SelectRows({1, 2});
+    editor.PanelGrid_GridTagsDataChange(&Grid());
+    PostClick(&CheckBox("Album"));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(TakeTimeline(), (Texts{"busy", "Error, busy", "idle"}));
+    EXPECT_EQ(Presenter.Texts().back(), "Error / No valid file !");
+  });
+  Window->Free();  // the file list lets go of the read-only file
+  Window = nullptr;
+  SetFileAttributesA((Music / "b - Alpha.mp3").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(ReadFileBytes(Music / "b - Alpha.mp3") == Original);
+  EXPECT_TRUE(FileExists(Music / "a - Beta.mp3"));
+}
+
+// Names built from tags keep the blanks the tags hold, and an empty title after the
+// artist leaves its " - ": Windows keeps them all before the ".mp3".
+TEST_F(TagEditorWindow, NamesBuiltFromTagsKeepTheTagsBlanksAndTheSeparatorOfAnEmptyTitle) {
+  const std::string untitled =
+      ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "TPE1", TextBody("Band E")) + std::string(32, '\0')) + kAudio;
+  Music.WriteFile("e - Untitled.mp3", untitled);
+  Music.WriteFile("f - Blanks.mp3", V24Title("Fox ", " Band F ") + kAudio);
+  WithEditor(6, [&](TFormTagEditor& editor) {
+    SelectRows({5, 6});
+    ChooseTagToFilename(editor);
+    EXPECT_EQ(Row(5)[2], "Band E - ");
+    EXPECT_EQ(Row(6)[2], " Band F  - Fox ");
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_EQ(Row(5)[2] + "|" + Row(6)[2], "Band E - | Band F  - Fox ");
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const Texts names = GridNames();
+  EXPECT_NE(std::find(names.begin(), names.end(), "Band E - "), names.end());
+  EXPECT_NE(std::find(names.begin(), names.end(), " Band F  - Fox "), names.end());
+  EXPECT_TRUE(ReadFileBytes(Music / "Band E - .mp3") == untitled);
+  EXPECT_FALSE(FileExists(Music / "e - Untitled.mp3"));
 }
 
 TEST_F(TagEditorWindow, TheGridsPopupOpensAtTheMouseAndRemovesTheTagsOfTheSelectedRows) {
@@ -580,21 +771,6 @@ protected:
                                        kAudio);
   }
 
-  // "Tag -> Filename" from the grid's popup by keys: whether or not the pointer's item is
-  // hot already, three steps up from it reach the first item.
-  void ChooseTagToFilename(TFormTagEditor& editor) const {
-    const TRect cell = Grid().CellRect(3, 1);
-    PostClick(&Grid(), {cell.Left + 20, cell.Top + 4}, mbRight);
-    ASSERT_TRUE(editor.DynSkinForm->SkinMenu() != nullptr && editor.DynSkinForm->SkinMenu()->Active());
-    ParkPointer();
-    for (int step = 0; step < 3; ++step) PressKey(VK_UP);
-    PressKey(VK_RETURN);
-    PumpFor(50);
-  }
-  void SelectRows(std::initializer_list<int32_t> rows) const {
-    for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
-      Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
-  }
   // The messages since the last call, the reports and then one that says the log failed;
   // as many as expected, empty ones standing for those missing.
   Texts TakeMessages(size_t reports) {

@@ -42,6 +42,13 @@ std::string Lines(const std::vector<std::string>& lines) {
   return text;
 }
 
+void RunBusy(const TBusyRunner& busy, const std::function<void()>& work) {
+  if (busy)
+    busy(work);
+  else
+    work();
+}
+
 // A file larger than 128 bytes: valid with an MPEG audio frame, whose tags are then read.
 void ReadTags(TTagInfo& info) {
   int64_t id3v2Size = ProbeTags(info);
@@ -212,11 +219,10 @@ bool TTagEditorModel::DeleteField(TTagField field, TFieldEditorValues& editors) 
       editor = &editors.Description;
       break;
     case tfGenre:
-      if (editors.Genre != GenreBlank) {
-        FMarks.SetFieldMark(tfGenre, true);
-        editors.Genre = GenreBlank;
-      }
-      return false;
+      if (editors.Genre == GenreBlank) return false;
+      FMarks.SetFieldMark(tfGenre, true);
+      editors.Genre = GenreBlank;
+      return true;
   }
   if (editor->empty()) return false;
   editor->clear();
@@ -236,7 +242,7 @@ TDataChange TTagEditorModel::DataChange(int32_t currentRow) {
   const bool valid = info && info->IsValid, readOk = info && info->ReadOk;
   const int32_t selected = static_cast<int32_t>(SelectedRows().size());
   if (selected == 1) {
-    FMarks.SetAll(false);
+    FMarks.SetAllMarks(false);
     change.MarksCleared = true;
     if (!FSingleRowMode) {
       FSingleRowMode = true;
@@ -288,7 +294,8 @@ bool TTagEditorModel::ChangeEnabled() const {
 // --- Change and remove ----------------------------------------------------------------------
 
 TCommandResult TTagEditorModel::ChangeButton(TFieldEditorValues& editors,
-                                             const std::array<bool, TagFieldCount>& checkBoxes) {
+                                             const std::array<bool, TagFieldCount>& checkBoxes,
+                                             const TBusyRunner& busy) {
   if (FMarks.Field(tfComment) && !editors.Description.empty() && editors.Comment.empty()) {
     if (ShowMessageYesNo(LangText(TLangText::WarningCaption),
                          LangText(TLangText::DescriptionOnlyQuestion),
@@ -299,35 +306,40 @@ TCommandResult TTagEditorModel::ChangeButton(TFieldEditorValues& editors,
     }
     editors.Description.clear();
   }
-  if (SelectedRows().size() > 1)
+  TCollectOptions options;
+  options.Several = SelectedRows().size() > 1;
+  options.Single = !options.Several;
+  if (options.Several)
     for (int field = 0; field < TagFieldCount; ++field)
       FMarks.SetFieldMark(static_cast<TTagField>(field), checkBoxes[field]);
-  return ChangeTags(editors);
+  return ChangeTags(options, editors, busy);
 }
 
-TCommandResult TTagEditorModel::ChangeTags(const TFieldEditorValues& editors) {
+TCommandResult TTagEditorModel::ChangeTags(const TCollectOptions& options, const TFieldEditorValues& editors,
+                                           const TBusyRunner& busy) {
   const std::vector<int32_t> rows = SelectedRows();
   if (rows.empty()) {
     ShowErrorMessage(TLangText::NoFilesSelectedMessage, FSettings.StoredSkin);
     return {};
   }
-  const TTagApply apply{FSession.DefaultID3v1 > 0, FSession.DefaultID3v2 > 0};
+  const TTagApply apply{.ID3v1Wanted = FSession.DefaultID3v1 > 0, .ID3v2Wanted = FSession.DefaultID3v2 > 0,
+                        .Replace = options.Clear};
   TFieldEditorValues values = editors;
   TakeBackStandIns(values, FFields, FReadFields);
   TCommandResult result;
-  for (int32_t row : rows) {
-    TTagInfo& info = TagInfo(row);
-    if (!info.IsValid) {
-      ShowErrorMessage(TLangText::InvalidFileMessage, FSettings.StoredSkin);
-      continue;
+  RunBusy(busy, [&] {
+    for (int32_t row : rows) {
+      TTagInfo& info = TagInfo(row);
+      if (!info.IsValid) {
+        ShowErrorMessage(TLangText::InvalidFileMessage, FSettings.StoredSkin);
+        continue;
+      }
+      // Each file keeps its own values where no field is marked.
+      ApplyFields(info, CollectRowValues(info, options, FMarks, values, DefaultLanguage()), FMarks, apply);
+      result.Rows.push_back(row);
     }
-    // Each file keeps its own values where no field is marked.
-    TTagFields fields = RecordFields(info, DefaultLanguage());
-    ReadMarkedEditors(values, FMarks, fields);
-    ApplyFields(info, fields, FMarks, apply);
-    result.Rows.push_back(row);
-  }
-  FMarks.SetAll(false);
+  });
+  FMarks.SetAllMarks(false);
   FNothingToSave = false;
   return result;
 }
@@ -350,7 +362,7 @@ TCommandResult TTagEditorModel::RemoveTags() {
     result.Rows.push_back(row);
   }
   result.MarksCleared = FMarks.AnyMarked();
-  FMarks.SetAll(false);
+  FMarks.SetAllMarks(false);
   FNothingToSave = false;
   result.Editors = ShowRowFields();
   return result;
@@ -358,13 +370,15 @@ TCommandResult TTagEditorModel::RemoveTags() {
 
 // --- Save and undo ---------------------------------------------------------------------------
 
-TCommandResult TTagEditorModel::Save() {
+TCommandResult TTagEditorModel::Save(const TBusyRunner& busy) {
   TTagSaveReport report(FSettings.Extension);
-  for (const auto& row : FRows) SaveRecord(row->Info, report);
+  RunBusy(busy, [&] {
+    for (const auto& row : FRows) SaveRecord(row->Info, report);
+  });
   const std::string text = report.Text();
   TCommandResult result;
   result.MarksCleared = FMarks.AnyMarked();
-  FMarks.SetAll(false);
+  FMarks.SetAllMarks(false);
   FNothingToSave = true;
   result.Rows = ValidRows();
   // The rename's report and the save's go to the same log: a failure is said once.
@@ -384,7 +398,7 @@ TCommandResult TTagEditorModel::Save() {
 TCommandResult TTagEditorModel::Undo() {
   TCommandResult result;
   result.MarksCleared = true;
-  FMarks.SetAll(false);
+  FMarks.SetAllMarks(false);
   FNothingToSave = true;
   result.CurrentRow = LoadTags();
   for (int32_t row = 0; row < RowCount(); ++row) result.Rows.push_back(row);
@@ -428,9 +442,10 @@ bool TTagEditorModel::FolderLevelsMatch(const TLevels& path, const TLevels& form
 TCommandResult TTagEditorModel::FilenameToTag(bool replace, int32_t formatIndex) {
   const std::optional<std::string> format = TagFormat(formatIndex);
   if (!format) return {};
-  FMarks.SetAll(false);
+  FMarks.SetAllMarks(false);
+  const TCollectOptions options{.Mode = TCollectMode::FromNames, .Clear = replace, .BlanksOnly = !replace};
   const TTagApply apply{.ID3v1Wanted = FSession.DefaultID3v1 > 0, .ID3v2Wanted = FSession.DefaultID3v2 > 0,
-                       .Replace = replace, .FromNames = true};
+                       .Replace = options.Clear, .FromNames = true};
   const std::vector<int32_t> rows = SelectedRows();
   FSettings.ClearFormatFrameIDs();
   if (rows.empty() || (!apply.ID3v1Wanted && !apply.ID3v2Wanted)) {
@@ -463,7 +478,7 @@ TCommandResult TTagEditorModel::FilenameToTag(bool replace, int32_t formatIndex)
       continue;
     }
     // Each file starts from its own values (none when replacing), not another file's.
-    TTagFields fields = replace ? EmptyFields(DefaultLanguage()) : RecordFields(info, DefaultLanguage());
+    TTagFields fields = CollectRowValues(info, options, FMarks, TFieldEditorValues(), DefaultLanguage());
     TTagMarks marks;
     TFormatLevelReader reader(fields, marks, FSettings);
     size_t remembered = 0;
@@ -534,7 +549,7 @@ TCommandResult TTagEditorModel::TagToFilename(int32_t formatIndex) {
   }
   if (untagged.size() > headingLines) ShowLogFailure(LogAndShowReport(FSettings, Lines(untagged), false));
   // Typed values are not applied by a later Change; the labels keep their colours.
-  FMarks.SetAll(false);
+  FMarks.SetAllMarks(false);
   FNothingToSave = false;
   return result;
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,6 +66,11 @@ struct TDataChange {
   bool ChangeEnabled = false;
 };
 
+// Runs the part of a command that works through the files, while the window shows itself
+// busy (the hourglass, the window disabled); the command's questions and messages before
+// and after that part come without it. Without one the work simply runs.
+using TBusyRunner = std::function<void(const std::function<void()>& work)>;
+
 class TTagEditorModel {
 public:
   // Reads the selection of the main window (settings' MainSelection) and of the editor's
@@ -112,8 +118,8 @@ public:
   // An editor the user edited: returns its field's mark.
   bool EditorChanged(TFieldEditor editor, const TFieldEditorValues& editors);
   // A delete button: empties the field's editors and marks the field where they held
-  // something (the genre: shows the blank entry). Returns whether its check box is to be
-  // ticked (never for the genre).
+  // something (the genre: shows the blank entry). Returns whether they did: that editor
+  // then takes the focus, and the field's check box is ticked (never the genre's).
   bool DeleteField(TTagField field, TFieldEditorValues& editors);
   // A field check box clicked; returns whether its label takes the marker colour.
   bool CheckBoxClicked(TTagField field, bool ticked);
@@ -126,16 +132,18 @@ public:
   // The Change button: asks before a description without comment is applied (clearing
   // it), takes the marks from the check boxes when several rows are selected, then
   // ChangeTags.
-  TCommandResult ChangeButton(TFieldEditorValues& editors,
-                              const std::array<bool, TagFieldCount>& checkBoxes);
+  TCommandResult ChangeButton(TFieldEditorValues& editors, const std::array<bool, TagFieldCount>& checkBoxes,
+                              const TBusyRunner& busy = {});
   // Applies the marked fields to every selected valid file as pending changes, each file
-  // keeping its own values in the fields that are not marked.
-  TCommandResult ChangeTags(const TFieldEditorValues& editors);
+  // keeping its own values in the fields that are not marked; busy while it goes through
+  // the files.
+  TCommandResult ChangeTags(const TCollectOptions& options, const TFieldEditorValues& editors,
+                            const TBusyRunner& busy = {});
   // Marks both tags of the selected files for removal.
   TCommandResult RemoveTags();
-  // Writes every pending change, renames the files whose names were built from tags when
-  // no write failed, shows and logs the report.
-  TCommandResult Save();
+  // Writes every pending change (busy meanwhile), then renames the files whose names were
+  // built from tags when no write failed, and shows and logs the report.
+  TCommandResult Save(const TBusyRunner& busy = {});
   // Drops every pending change and reads the files again.
   TCommandResult Undo();
   // Fields from the folders and names of the selected files by the tag format of the

@@ -99,8 +99,12 @@ void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, cons
   if (editors.Language == shown.Language && shown.Language != read.Language) editors.Language = KeepOwnLanguage;
 }
 
-void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
-                       TTagFields& fields) {
+TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options, const TTagMarks& marks,
+                            const TFieldEditorValues& editors, int32_t defaultLanguage) {
+  const bool fromEditors = options.Mode == TCollectMode::FromEditors;
+  TTagFields fields =
+      fromEditors || options.BlanksOnly ? RecordFields(info, defaultLanguage) : EmptyFields(defaultLanguage);
+  if (!fromEditors) return fields;
   if (marks.Field(tfTitle)) fields.Title = editors.Title;
   if (marks.Field(tfArtist)) fields.Artist = editors.Artist;
   if (marks.Field(tfAlbum)) fields.Album = editors.Album;
@@ -123,6 +127,7 @@ void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks
     fields.Description = editors.Description;
     fields.Comment = editors.Comment;
   }
+  return fields;
 }
 
 TTagField FieldOf(TFieldEditor editor) { return MarksOf(editor).Field; }

@@ -34,9 +34,28 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage);
 // KeepOwnLanguage, so that a comment keeps its code, also one outside the language list
 // ("ENG", "XXX").
 void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read);
-// The marked fields' values read from the editors: a field's parts come together.
-void ReadMarkedEditors(const TFieldEditorValues& editors, const TTagMarks& marks,
-                       TTagFields& fields);
+// How CollectRowValues comes by a record's field values.
+enum class TCollectMode : uint8_t {
+  // Tags from file names: the record's values when adding (blanks-only), none when
+  // replacing; the names fill in what their format holds.
+  FromNames = 0,
+  // Change: the record's values, then the marked fields' values from the editors.
+  FromEditors = 2,
+};
+
+// The five options of a command that applies fields to the selected files.
+struct TCollectOptions {
+  TCollectMode Mode = TCollectMode::FromEditors;
+  bool Clear = false;       // replace: the tags' fields are dropped before the new ones are written
+  bool Single = false;      // one row is selected
+  bool Several = false;     // several rows are selected: the field check boxes give the marks
+  bool BlanksOnly = false;  // adding: the record's own values stand where the names give none
+};
+
+// The field values that a command applies to one record, by its options. The editors'
+// values come in only for the marked fields, a field's parts together.
+TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options, const TTagMarks& marks,
+                            const TFieldEditorValues& editors, int32_t defaultLanguage);
 
 enum TFieldEditor : uint8_t {
   feTitle,

@@ -77,7 +77,7 @@ bool TTagMarks::SetFieldMark(TTagField field, bool value) {
   return true;
 }
 
-void TTagMarks::SetAll(bool value) {
+void TTagMarks::SetAllMarks(bool value) {
   for (int field = 0; field < TagFieldCount; ++field)
     SetFieldMark(static_cast<TTagField>(field), value);
   FParts.fill(value);

@@ -60,7 +60,7 @@ public:
   bool Part(TTagPart part) const { return FParts[part]; }
   void SetPart(TTagPart part, bool value) { FParts[part] = value; }
   // Every field and part mark.
-  void SetAll(bool value);
+  void SetAllMarks(bool value);
   int MarkedCount() const { return FMarkedCount; }
   bool AnyMarked() const { return FMarkedCount > 0; }
 

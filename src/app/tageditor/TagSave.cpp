@@ -103,7 +103,9 @@ TTagOutcome SaveID3v2(TTagInfo& info, TTagSaveReport& report, const std::string&
     info.ID3v2.reset();
     info.NewID3v2 = info.ChangedID3v2 = false;
   }
-  // Only a changed tag is written; an ID3v1 failure above spawns no rewrite of its own.
+  // Only a changed tag is written, also when the ID3v1 write or removal above failed: the
+  // write would turn a tag the user left alone into ID3v2.4, leaving out what ID3v2.4
+  // cannot hold.
   if (!info.ChangedID3v2 || !info.ID3v2) return TTagOutcome::Untouched;
   // The write clears them: the tag they were read from is gone then.
   const std::vector<std::string> dropped = info.ID3v2->GetDroppedFrames();
@@ -156,9 +158,12 @@ void SaveRecord(TTagInfo& info, TTagSaveReport& report) {
   const TTagOutcome id3v1 = SaveID3v1(info, report, name);
   const TTagOutcome id3v2 = SaveID3v2(info, report, name);
   // One tag saved and the other not: the file's tags now disagree, so say which holds.
-  if (id3v1 == TTagOutcome::Saved && id3v2 == TTagOutcome::Failed)
+  if (id3v1 == TTagOutcome::Saved && id3v2 == TTagOutcome::Failed) {
     report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v1, name);
-  else if (id3v2 == TTagOutcome::Saved && id3v1 == TTagOutcome::Failed)
+    // A written ID3v1 tag left its count to the ID3v2 write, which failed: the file has
+    // changed all the same. (A removal counted itself.)
+    if (!flagsV1.Remove) report.CountSaved();
+  } else if (id3v2 == TTagOutcome::Saved && id3v1 == TTagOutcome::Failed)
     report.Add(TTagSaveReport::rgSavedInPart, TTagSaveReport::tkID3v2, name);
   info.NewID3v1 = info.NewID3v2 = info.RemoveID3v1 = info.RemoveID3v2 = false;
 }

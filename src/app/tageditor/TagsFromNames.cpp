@@ -168,5 +168,5 @@ std::string NameOfSections(const std::vector<std::string>& sections) {
   std::string name;
   for (const std::string& section : sections)
     name = name.empty() ? NameSafe(section) : name + " - " + NameSafe(section);
-  return Trim(name);
+  return name;
 }

@@ -60,7 +60,8 @@ uint8_t GenreOfSection(const std::string& section);
 // the kind in an ID3v2 tag the file holds, else its ID3v1 field; a one-digit track gets
 // a leading "0". False when the file holds neither tag.
 bool NameSectionOf(const TTagInfo& info, uint8_t frameKind, std::string& section);
-// Sections joined by " - " (an empty first section starts nothing), each freed of what
-// file names cannot hold ("\ / : * ? " < > |" and control characters become "_"), the
-// name trimmed.
+// Sections joined by " - " (an empty first section starts nothing, an empty later one
+// leaves its " - "), each freed of what file names cannot hold ("\ / : * ? " < > |" and
+// control characters become "_") and kept with its blanks: the name is always followed by
+// ".mp3", so Windows drops none of them.
 std::string NameOfSections(const std::vector<std::string>& sections);

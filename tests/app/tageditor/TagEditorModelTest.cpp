@@ -153,7 +153,7 @@ TEST_F(TagEditorModelTest, ChangingSeveralRowsWritesTheTickedFieldAndEachFileKee
 TEST_F(TagEditorModelTest, ChangeNeedsASelectionAndAsksBeforeADescriptionWithoutComment) {
   Load();
   TFieldEditorValues editors = Model.ShowRowFields();
-  EXPECT_TRUE(Model.ChangeTags(editors).Rows.empty());
+  EXPECT_TRUE(Model.ChangeTags({}, editors).Rows.empty());
   Rows = {0};
   editors.Description = "only";
   Model.EditorChanged(feDescription, editors);

@@ -107,7 +107,7 @@ protected:
   // Reads a name (and the folders "Artist\Album") by a format, as FilenameToTag does.
   void Read(const std::string& format, const std::string& name, const TTagFields& start = {}) {
     Fields = start;
-    Marks.SetAll(false);
+    Marks.SetAllMarks(false);
     Config.ClearFormatFrameIDs();
     TLevels path = PathLevels("C:\\Music\\Artist\\Album\\");
     const int32_t depth = LevelDepth(path), offset = depth - LevelDepth(FormatLevels(format));
@@ -161,11 +161,12 @@ TEST_F(FormatReading, FoldersAndNameSectionsFillAndMarkTheirFields) {
   EXPECT_EQ(Fields.Title, "");
 }
 
-TEST(TagEditorRules, NamesFromTagsJoinSectionsAFileSystemCanHold) {
+TEST(TagEditorRules, NamesFromTagsJoinSectionsAFileSystemCanHoldAsTheTagsHoldThem) {
   EXPECT_EQ(NameOfSections({"03", "AC/DC", "Back:In*Black?"}), "03 - AC_DC - Back_In_Black_");
   EXPECT_EQ(NameOfSections({"", "Title"}), "Title");
-  EXPECT_EQ(NameOfSections({"Artist", ""}), "Artist -");  // the trailing " - ", trimmed
-  EXPECT_EQ(NameOfSections({" ", "A\tB\"<>|\\"}), "- A_B_____");
+  EXPECT_EQ(NameOfSections({"Artist", ""}), "Artist - ");  // "Artist - .mp3"
+  EXPECT_EQ(NameOfSections({" Band ", "Title "}), " Band  - Title ");  // the tags' blanks kept
+  EXPECT_EQ(NameOfSections({" ", "A\tB\"<>|\\"}), "  - A_B_____");
   EXPECT_EQ(NameOfSections({}), "");
 }
 

@@ -10,6 +10,9 @@
 #include "tags/ID3v2.h"
 #include "tags/TagProbe.h"
 
+#include "base/FileUtils.h"
+#include "base/Streams.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -119,6 +122,7 @@ TEST(TagSave, WhenOnlyOneOfTheTagsIsWrittenTheReportSaysWhichOne) {
   TTagSaveReport report("mp3");
   SaveRecord(file.Info, report);
   EXPECT_EQ(report.Errors(), 1);
+  EXPECT_EQ(report.Saved(), 1);  // the file changed: no "No files have been changed."
   EXPECT_EQ(report.Text(),
             "An error occurred with the following files:\r\n \r\nID3v2: Song.mp3\r\n\r\n\r\n"
             "Only these Tags of the files above have been saved:\r\n \r\nID3v1: Song.mp3\r\n");
@@ -129,8 +133,30 @@ TEST(TagSave, WhenOnlyOneOfTheTagsIsWrittenTheReportSaysWhichOne) {
   ApplyFields(readOnly.Info, fields, marks, {});
   TTagSaveReport failed("mp3");
   SaveRecord(readOnly.Info, failed);
+  EXPECT_EQ(failed.Saved(), 0);
   EXPECT_EQ(failed.Text(), "An error occurred with the following files:\r\n \r\n"
                            "ID3v1: Song.mp3\r\nID3v2: Song.mp3\r\n");
+}
+
+// An ID3v1 removal that fails (another program took the tag away meanwhile) leaves the
+// ID3v2.3 tag the user did not touch as it was: no rewrite as ID3v2.4 follows it.
+TEST(TagSave, AFailedID3v1RemovalLeavesTheUntouchedID3v2TagAsItWas) {
+  const std::string id3v23 =
+      ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TIT2", TextBody("Title")) + ID3v2FrameBytes(3, "TYER", TextBody("1999")) +
+                              std::string(64, '\0'));
+  TListedFile file(id3v23 + kAudio + ID3v1Tag("Title", "", "", "1999", "", 0, 255));
+  ReadTags(file);
+  ApplyFields(file.Info, RecordFields(file.Info, EnglishLanguage), TTagMarks(), {.ID3v1Wanted = false});
+  ASSERT_TRUE(file.Info.ChangedID3v1 && file.Info.RemoveID3v1 && !file.Info.ChangedID3v2);
+  ASSERT_EQ(FileSeek64(file.Entry.Handle, -128, soEnd), static_cast<int64_t>(id3v23.size() + kAudio.size()));
+  ASSERT_TRUE(FileTruncate(file.Entry.Handle));
+  TTagSaveReport report("mp3");
+  SaveRecord(file.Info, report);
+  EXPECT_EQ(report.Text(), "An error occurred with the following files:\r\n \r\nID3v1: Song.mp3\r\n");
+  EXPECT_EQ(report.Saved(), 0);
+  const std::string contents = file.Contents();
+  EXPECT_EQ(contents.substr(0, id3v23.size()), id3v23);  // still ID3v2.3, with its TYER
+  EXPECT_EQ(contents.size(), id3v23.size() + kAudio.size());
 }
 
 }  // namespace
