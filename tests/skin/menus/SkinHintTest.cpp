@@ -10,9 +10,9 @@
 #include "classlib/SystemSeams.h"
 #include "classlib/Timer.h"
 
-#include "ImportPatch.h"
 #include "Screenshot.h"
 #include "TextDrawRecorder.h"
+#include "UnclippedTexts.h"
 
 #include <algorithm>
 #include <optional>
@@ -207,19 +207,10 @@ TEST_F(SkinHintTest, IsTranslucentLayeredOrBlendedWithTheScreen) {
   }
 }
 
-using TDrawTextA = int(WINAPI*)(HDC, LPCSTR, int, LPRECT, UINT);
-TDrawTextA SystemDrawTextA = nullptr;
-
-int WINAPI UnclippedDrawTextA(HDC DC, LPCSTR Text, int Count, LPRECT R, UINT Format) {
-  return SystemDrawTextA(DC, Text, Count, R, Format | DT_NOCLIP);
-}
-
 // Every pixel of Window painted now, its texts drawn as it asks or all of them unclipped.
 std::vector<TColor> Painted(TWinControl* Window, bool Unclipped) {
-  SystemDrawTextA = SystemFunction<TDrawTextA>("user32.dll", "DrawTextA");
-  std::optional<TImportPatch> unclipped;
-  if (Unclipped)
-    unclipped.emplace(reinterpret_cast<void*>(SystemDrawTextA), reinterpret_cast<void*>(&UnclippedDrawTextA));
+  std::optional<TUnclippedTexts> unclipped;
+  if (Unclipped) unclipped.emplace();
   TPixelDC dc(Window->Width(), Window->Height());
   SendMessageA(Window->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
   std::vector<TColor> pixels;
