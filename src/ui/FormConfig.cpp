@@ -10,6 +10,7 @@
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
+#include "skin/controls/MeasuredText.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinGroupBox.h"
@@ -145,21 +146,24 @@ void TFormConfig::ShowChoices() {
 
 void TFormConfig::LayOutRows() {
   // The captions are measured in the labels' font, so that no translation runs under
-  // the field beside it. A check box's caption keeps a blank's room after it: the system
-  // leaves out a last glyph that ends right at the edge of its room.
+  // the field beside it. A check box keeps room for its caption's glyphs reaching past
+  // the width the font measures.
   TCanvas& canvas = *Canvas();
   canvas.Font()->Assign(GroupBoxSaving_LabelFileExists->Font());
   const int32_t width = TabRename_GroupBoxSaving->Width();
   auto place = [](TControl& control, const TSpan& span) {
     control.SetBounds(span.Start, control.Top(), span.Length, control.Height());
   };
-  const TCaptionRow saveList = CheckBoxRow(GroupBoxSaving_CheckBoxSaveToList->Left(),
-                                           canvas.TextWidth(GroupBoxSaving_CheckBoxSaveToList->Caption() + " "), width);
+  const auto captionWidth = [&](TControl& box) {
+    return canvas.TextWidth(box.Caption()) + InkOverhang(canvas, box.Caption());
+  };
+  const TCaptionRow saveList =
+      CheckBoxRow(GroupBoxSaving_CheckBoxSaveToList->Left(), captionWidth(*GroupBoxSaving_CheckBoxSaveToList), width);
   place(*GroupBoxSaving_CheckBoxSaveToList, saveList.Caption);
   place(*GroupBoxSaving_EditListName, saveList.Field);
   place(*GroupBoxSaving_LabelListNameNote, ListNoteSpan(GroupBoxSaving_CheckBoxSaveToList->Left(), width));
   const TCaptionRow allWordsCaps = CheckBoxRow(GroupBoxOptions_CheckBoxAllWordsCaps->Left(),
-                                               canvas.TextWidth(GroupBoxOptions_CheckBoxAllWordsCaps->Caption() + " "), width);
+                                               captionWidth(*GroupBoxOptions_CheckBoxAllWordsCaps), width);
   place(*GroupBoxOptions_CheckBoxAllWordsCaps, allWordsCaps.Caption);
   const std::pair<TspSkinStdLabel*, TspSkinComboBox*> rows[] = {
       {GroupBoxSaving_LabelFileExists, GroupBoxSaving_ComboBoxFileExists},

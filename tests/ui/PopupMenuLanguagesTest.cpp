@@ -2,9 +2,9 @@
 // whole, nothing of it cut by the box it is drawn in or by the end of its item. The
 // pictures (tag-editor-popup-DE.png, ...) show the menu open on the editor.
 #include "ProgramWindowsKit.h"
-#include "ImportPatch.h"
 #include "Screenshot.h"
 #include "TagFixtures.h"
+#include "UnclippedTexts.h"
 
 #include "ui/FormTagEditor.h"
 
@@ -19,55 +19,23 @@
 
 #include "base/StrUtils.h"
 
-#include <cstring>
 #include <optional>
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-// How the text functions draw while an item paints for the test.
+// How the texts are drawn while an item paints for the test.
 enum class TTextDrawing { AsAsked, Unclipped, CaptionLeftOut };
-
-using TDrawTextA = int(WINAPI*)(HDC, LPCSTR, int, LPRECT, UINT);
-TDrawTextA SystemDrawTextA = nullptr;
-TTextDrawing Drawing = TTextDrawing::AsAsked;
-std::string Caption;  // the item's, while it paints
-
-// Every text unclipped; the item's caption only measured, not drawn, when it is left out.
-int WINAPI AlteredDrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
-  const std::string drawn = count < 0 ? std::string(text) : std::string(text, static_cast<size_t>(count));
-  if (Drawing == TTextDrawing::CaptionLeftOut && (format & DT_CALCRECT) == 0 && drawn == Caption) {
-    RECT size = *rect;
-    return SystemDrawTextA(dc, text, count, &size, format | DT_CALCRECT);
-  }
-  return SystemDrawTextA(dc, text, count, rect, format | DT_NOCLIP);
-}
 
 // The item painted as its level paints it, its texts drawn as How says.
 TPixelImage PaintedItem(TspSkinMenuItem& Item, TTextDrawing How) {
-  SystemDrawTextA = SystemFunction<TDrawTextA>("user32.dll", "DrawTextA");
-  Drawing = How;
-  Caption = Item.MenuItem->Caption();
-  std::optional<TImportPatch> altered;
+  std::optional<TUnclippedTexts> altered;
   if (How != TTextDrawing::AsAsked)
-    altered.emplace(reinterpret_cast<void*>(SystemDrawTextA), reinterpret_cast<void*>(&AlteredDrawTextA));
+    altered.emplace(How == TTextDrawing::CaptionLeftOut ? Item.MenuItem->Caption() : std::string());
   TBitmap image(Item.ItemRect.Width(), Item.ItemRect.Height());
   PaintMenuItem(image, Item);
   return image.ToPixelImage();
-}
-
-bool SamePixels(const TPixelImage& a, const TPixelImage& b) {
-  return a.Width() == b.Width() && a.Height() == b.Height() && a.ByteSize() == b.ByteSize() &&
-         std::memcmp(a.Bits(), b.Bits(), a.ByteSize()) == 0;
-}
-
-// The last column in which the two pictures differ, -1 when none.
-int32_t LastDifferingColumn(const TPixelImage& a, const TPixelImage& b) {
-  for (int32_t x = a.Width() - 1; x >= 0; --x)
-    for (int32_t y = 0; y < a.Height(); ++y)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return x;
-  return -1;
 }
 
 // The last column the item's caption takes when the item has all the room it could want
@@ -89,7 +57,7 @@ Texts CutCaptions(TspSkinPopupWindow& level) {
     if (item.IsSeparator()) continue;
     const std::string caption = item.MenuItem->Caption();
     const TPixelImage shown = PaintedItem(item, TTextDrawing::AsAsked);
-    if (!SamePixels(shown, PaintedItem(item, TTextDrawing::Unclipped)))
+    if (LastDifferingColumn(shown, PaintedItem(item, TTextDrawing::Unclipped)) >= 0)
       cut.push_back("'" + caption + "' is cut by the box it is drawn in");
     const int32_t end = CaptionEnd(item);
     if (end < 0)

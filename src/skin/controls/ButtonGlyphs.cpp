@@ -1,5 +1,7 @@
 #include "ButtonGlyphs.h"
 
+#include "MeasuredText.h"
+
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinImages.h"
 
@@ -56,8 +58,8 @@ void DrawBlockAndText(TCanvas& Canvas, const TRect& R, int Margin, TColor MarkCo
   TRect textRect{};
   if (!Caption.empty()) {
     textRect = {p.Text.X, p.Text.Y, p.Text.X + text.cx + 2, p.Text.Y + text.cy};
-    TRect drawn = textRect;
-    Canvas.DrawText(Caption, drawn, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS);
+    TRect drawn = textRect;  // the caption's measured box
+    Canvas.DrawText(Caption, drawn, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | MeasuredBoxFlags);
   }
   if (Glyph.cx > 0 && Glyph.cy > 0) DrawGlyphAt(p.Glyph.X, p.Glyph.Y);
   if (ShowMark) DrawMark(Canvas, R, MarkColor, ADown, p, Glyph, textRect);

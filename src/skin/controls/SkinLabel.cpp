@@ -1,7 +1,7 @@
 #include "SkinLabel.h"
 
 #include "DefaultBorder.h"
-
+#include "MeasuredText.h"
 #include "SkinPartPainter.h"
 
 #include "skin/controls/portable/SkinControlGeometry.h"
@@ -69,7 +69,7 @@ void TspSkinLabel::SetCaptionFont(TFont& Font) {
 int32_t TspSkinLabel::CaptionTextWidth(const std::string& S) {
   TBitmap measure(1, 1);
   SetCaptionFont(*measure.Canvas()->Font());
-  return measure.Canvas()->TextWidth(S);
+  return measure.Canvas()->TextWidth(S) + InkOverhang(*measure.Canvas(), S);
 }
 
 TRect TspSkinLabel::ContentRect(int32_t Width, int32_t Height) {

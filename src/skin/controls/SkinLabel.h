@@ -55,7 +55,7 @@ protected:
   void SetCaptionFont(TFont& Font);
   // The caption in R, placed by Alignment and centred vertically.
   void DrawCaption(TCanvas& Canvas, const TRect& R);
-  // The width of S in the caption font.
+  // The width of S in the caption font, with room for glyphs reaching past it.
   int32_t CaptionTextWidth(const std::string& S);
   // The client rectangle at Width x Height, as the paint uses it.
   TRect ContentRect(int32_t Width, int32_t Height);

@@ -1,6 +1,7 @@
 #include "SkinPanel.h"
 
 #include "DefaultBorder.h"
+#include "MeasuredText.h"
 
 #include "skin/controls/portable/CheckRadioLayout.h"
 #include "skin/controls/portable/SkinControlGeometry.h"
@@ -303,7 +304,8 @@ void TspSkinPanel::DrawCaptionImage(TCanvas& Canvas, int X, const TRect& Row) {
   }
 }
 
-int32_t TspSkinPanel::DrawCaptionBlock(TCanvas& Canvas, const TRect& R, TAlignment Alignment, int32_t Inset) {
+int32_t TspSkinPanel::DrawCaptionBlock(TCanvas& Canvas, const TRect& R, TAlignment Alignment, int32_t Inset,
+                                       bool Measured) {
   const std::string caption = Caption();
   const int32_t image = CaptionImageWidth();
   const TSize text = Canvas.TextExtent(caption);
@@ -314,7 +316,13 @@ int32_t TspSkinPanel::DrawCaptionBlock(TCanvas& Canvas, const TRect& R, TAlignme
     x += image + FSpacing;
   }
   Canvas.Brush()->SetStyle(bsClear);
-  Canvas.TextRect(R, x, R.Top + RectHeight(R) / 2 - text.cy / 2, caption);
+  const int32_t y = R.Top + RectHeight(R) / 2 - text.cy / 2;
+  if (Measured) {
+    TRect box = Bounds(x, y, text.cx, text.cy);
+    Canvas.DrawText(caption, box, DT_SINGLELINE | DT_NOPREFIX | MeasuredBoxFlags);
+  } else {
+    Canvas.TextRect(R, x, y, caption);
+  }
   return x + text.cx;
 }
 
@@ -359,7 +367,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas& Canvas, TRect R) {
   const int32_t top = R.Top + RectHeight(R) / 2 - RectHeight(FFrameRect) / 2;
   if (!frame.Empty()) Canvas.Draw(left, top, &frame);
   DrawCaptionBlock(Canvas, {left + FFrameLeftOffset, top, left + width - FFrameRightOffset, top + RectHeight(FFrameRect)},
-                   taLeftJustify, 0);
+                   taLeftJustify, 0, true);
 }
 
 void TspSkinPanel::PaintTransparent() {

@@ -112,8 +112,10 @@ private:
   int32_t CaptionImageWidth();
   void DrawCaptionImage(TCanvas& Canvas, int X, const TRect& Row);
   // Caption block (image, spacing, text) in R placed by Alignment and centred vertically;
-  // the right edge of the text.
-  int32_t DrawCaptionBlock(TCanvas& Canvas, const TRect& R, TAlignment Alignment, int32_t Inset);
+  // the right edge of the text. The text is clipped to R, or drawn unclipped where R is
+  // the block's Measured size (the caption's frame keeps room beside it).
+  int32_t DrawCaptionBlock(TCanvas& Canvas, const TRect& R, TAlignment Alignment, int32_t Inset,
+                           bool Measured = false);
   // The height of the caption's text in the caption font.
   int32_t CaptionTextHeight();
   void DrawCaptionCheck(TCanvas& Canvas, TRect& R);

@@ -50,7 +50,7 @@ bool TspSkinStatusBar::HasGripPicture() const {
 
 void TspSkinStatusBar::AdjustClientRect(TRect& Rect) {
   TspSkinPanel::AdjustClientRect(Rect);
-  if (GripInForce()) Rect.Right -= GripWidth(Rect, FGripperRect, HasGripPicture());
+  if (GripInForce()) Rect = ClientRectBesideGrip(Rect, FGripperRect, HasGripPicture());
 }
 
 TRect TspSkinStatusBar::GripperArea() {

@@ -1,5 +1,7 @@
 #include "SkinStdLabel.h"
 
+#include "MeasuredText.h"
+
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"
 
@@ -58,6 +60,11 @@ void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
   Flags |= EllipsisFlags[FEllipsType];
   if ((Flags & DT_CALCRECT) != 0 || Enabled()) {
     TCustomLabel::DoDrawText(Rect, Flags);
+    // A line of the label's own size keeps room for glyphs reaching past the width the
+    // font measures.
+    if ((Flags & (DT_CALCRECT | DT_WORDBREAK)) == DT_CALCRECT)
+      Rect.Right += InkOverhang(*Canvas(), GetLabelText(),
+                                DT_SINGLELINE | DT_EXPANDTABS | (ShowAccelChar() ? 0 : DT_NOPREFIX));
     return;
   }
   // Disabled: once, in the skin's shadow colour.

@@ -1,10 +1,10 @@
 #include "MenuItemPainter.h"
 
-#include "MeasuredText.h"
 #include "SkinMenu.h"
 #include "SkinMenuItem.h"
 #include "SkinPopupWindow.h"
 
+#include "skin/controls/MeasuredText.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinPanelData.h"

@@ -1,8 +1,8 @@
 #include "SkinHintWindow.h"
 
-#include "MeasuredText.h"
 #include "SkinHint.h"
 
+#include "skin/controls/MeasuredText.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/menus/portable/MenuItemState.h"
 #include "skin/data/SkinRects.h"

@@ -14,6 +14,7 @@
 #include "Deadline.h"
 #include "ProcessMemory.h"
 #include "RuntimePath.h"
+#include "UnclippedTexts.h"
 
 #include <mutex>
 
@@ -111,6 +112,19 @@ std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background) {
   dc->Fill(Background);
   Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc->DC()), 0);
   return dc;
+}
+
+bool PaintsTextsWhole(TWinControl* Control) {
+  const auto asked = Painted(Control);
+  std::unique_ptr<TPixelDC> unclipped;
+  {
+    TUnclippedTexts texts;
+    unclipped = Painted(Control);
+  }
+  for (int y = 0; y < Control->Height(); ++y)
+    for (int x = 0; x < Control->Width(); ++x)
+      if (asked->Pixel(x, y) != unclipped->Pixel(x, y)) return false;
+  return true;
 }
 
 uint64_t RunWithinDeadline(const std::string& What, const std::function<void()>& Run) {

@@ -86,6 +86,9 @@ T* Found(TComponent* Form, const char* Name) {
 
 // Control as its WM_PAINT draws it into a memory DC of its size that showed Background.
 std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background = RGBColor(1, 2, 3));
+// Whether Control paints the same with every text drawn unclipped: no box it draws a
+// text in cuts the text.
+bool PaintsTextsWhole(TWinControl* Control);
 
 // What loading and painting a hostile skin may take, far above what a sound paint takes
 // (well under a second) and below what the faults these bounds guard against took: a

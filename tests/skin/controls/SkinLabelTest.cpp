@@ -11,6 +11,7 @@
 #include "classlib/Bitmap.h"
 
 #include "TestControls.h"
+#include "UnclippedTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,27 @@ TEST_F(SkinLabels, AStdLabelMeasuresEmptyTextAsASpaceAndShowsAmpersandsWithoutAc
   const int withAccelerators = label->Width();
   label->SetShowAccelChar(false);  // both ampersands show
   EXPECT_GT(label->Width(), withAccelerators);
+}
+
+// Tahoma at 13 pixels under Wine draws this caption 4 pixels wider than it measures it.
+TEST_F(SkinLabels, AStdLabelSizedToItsCaptionHasRoomForGlyphsReachingPastTheMeasure) {
+  auto* label = Add<TspSkinStdLabel>({10, 10, 20, 20});
+  label->SetUseSkinFont(false);
+  label->Font()->SetName("Tahoma");
+  label->Font()->SetHeight(13);
+  label->SetCaption("Antes de renombrar, guardar los nombres en la lista :");
+  TPixelDC dc(label->Width() + 40, label->Height());  // room beside it, the text unclipped
+  dc.Fill(clWhite);
+  {
+    TUnclippedTexts unclipped;
+    label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+  }
+  int lastInked = -1;
+  for (int x = 0; x < label->Width() + 40; ++x)
+    for (int y = 0; y < label->Height(); ++y)
+      if (dc.Pixel(x, y) != clWhite) lastInked = x;
+  EXPECT_GT(lastInked, label->Width() / 2);
+  EXPECT_LT(lastInked, label->Width());
 }
 
 TEST_F(SkinLabels, AStdLabelCutsItsTextWithAnEllipsisAndDrawsDisabledInTheShadowColour) {

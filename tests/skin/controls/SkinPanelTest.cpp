@@ -158,6 +158,22 @@ TEST_F(SkinPanels, AGroupBoxCaptionWidensWithItAndItsCheckBoxEnablesTheChildren)
   EXPECT_FALSE(child->Enabled());
 }
 
+// A skin's caption frame is as wide as the caption measures; Tahoma at 13 pixels under
+// Wine draws this caption 4 pixels wider, onto the frame's right part.
+TEST_F(SkinPanels, AGroupBoxCaptionOnItsFrameShowsGlyphsReachingPastItsMeasure) {
+  auto* group = Add<TspSkinGroupBox>({10, 10, 390, 130});
+  group->SetCaption("Antes de renombrar, guardar los nombres en la lista :");
+  Window.Load("flatcolour");
+  TspDataSkinPanelControl& entry = PanelEntry(*Window.Data(), "groupbox");
+  entry.FrameRect = Bounds(entry.SkinRect.Left, entry.SkinRect.Top, 20, 17);
+  entry.FrameLeftOffset = entry.FrameRightOffset = 4;
+  entry.FontName = "Tahoma";
+  entry.FontHeight = 13;
+  entry.FontStyle = {};
+  Window.Show();
+  EXPECT_TRUE(PaintsTextsWhole(group));
+}
+
 TEST_F(SkinPanels, RollingUpTwiceKeepsTheFirstHeightAndUnrollingGivesEverythingBack) {
   auto* panel = Add<TspSkinPanel>({0, 0, 200, 150});
   auto* child = Add<TPanelControl>({10, 30, 50, 60}, panel);

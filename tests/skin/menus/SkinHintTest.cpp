@@ -10,13 +10,10 @@
 #include "classlib/SystemSeams.h"
 #include "classlib/Timer.h"
 
-#include "ImportPatch.h"
 #include "Screenshot.h"
 #include "TextDrawRecorder.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace {
 
@@ -207,27 +204,6 @@ TEST_F(SkinHintTest, IsTranslucentLayeredOrBlendedWithTheScreen) {
   }
 }
 
-using TDrawTextA = int(WINAPI*)(HDC, LPCSTR, int, LPRECT, UINT);
-TDrawTextA SystemDrawTextA = nullptr;
-
-int WINAPI UnclippedDrawTextA(HDC DC, LPCSTR Text, int Count, LPRECT R, UINT Format) {
-  return SystemDrawTextA(DC, Text, Count, R, Format | DT_NOCLIP);
-}
-
-// Every pixel of Window painted now, its texts drawn as it asks or all of them unclipped.
-std::vector<TColor> Painted(TWinControl* Window, bool Unclipped) {
-  SystemDrawTextA = SystemFunction<TDrawTextA>("user32.dll", "DrawTextA");
-  std::optional<TImportPatch> unclipped;
-  if (Unclipped)
-    unclipped.emplace(reinterpret_cast<void*>(SystemDrawTextA), reinterpret_cast<void*>(&UnclippedDrawTextA));
-  TPixelDC dc(Window->Width(), Window->Height());
-  SendMessageA(Window->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
-  std::vector<TColor> pixels;
-  for (int y = 0; y < Window->Height(); ++y)
-    for (int x = 0; x < Window->Width(); ++x) pixels.push_back(dc.Pixel(x, y));
-  return pixels;
-}
-
 // Tahoma at 13 pixels under Wine draws these texts a pixel or two wider than it measures
 // them; hints, plain and titled, with and without a skin, show them whole.
 TEST_F(SkinHintTest, ShowsTextsWhoseGlyphsReachPastTheirMeasuredWidthWhole) {
@@ -239,9 +215,9 @@ TEST_F(SkinHintTest, ShowsTextsWhoseGlyphsReachPastTheirMeasuredWidthWhole) {
     hint->SetSkinData(*skin != 0 ? LoadedSkin(skin) : nullptr);
     for (const char* text : {"Bestandsnaam -> Tag", "Tag -> Bestandsnaam", "Rename the files"}) {
       Activate(window, {100, 100}, text);
-      EXPECT_EQ(Painted(window, false), Painted(window, true)) << skin << ": " << text;
+      EXPECT_TRUE(PaintsTextsWhole(window)) << skin << ": " << text;
       window->ActivateHintWithTitle({100, 100, 100, 100}, text, "T", nullptr, 0);
-      EXPECT_EQ(Painted(window, false), Painted(window, true)) << skin << ", titled: " << text;
+      EXPECT_TRUE(PaintsTextsWhole(window)) << skin << ", titled: " << text;
     }
   }
 }

@@ -1,10 +1,12 @@
 #include "TextDrawRecorder.h"
 
 #include "ImportPatch.h"
+#include "UiTest.h"
 
-#include <cstring>
-#include <map>
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -43,8 +45,40 @@ std::vector<std::string> Measured(const std::string& drawn) {
   return texts;
 }
 
+// How far the glyphs of a text reach left of its measured box and past its right edge.
+struct TInkReach {
+  int32_t Before = 0;
+  int32_t After = 0;
+};
+
+// The text drawn by Draw (at Left, 0) in dc's font into a picture of its own, and where its
+// pixels lie against the measured box of Size: a font's glyphs may reach past the width
+// it measures (the positions of a long text's glyphs drift from the sum of their measured
+// widths), so the measure alone does not tell whether the text shows whole.
+TInkReach InkReach(HDC dc, TSize size, const std::function<void(HDC, int32_t Left)>& Draw) {
+  const int32_t margin = 8 + size.cy;  // room for glyphs reaching out, italics included
+  TPixelDC picture(size.cx + 2 * margin, std::max<int32_t>(size.cy, 1));
+  picture.Fill(clWhite);
+  const HGDIOBJ font = SelectObject(picture.DC(), GetCurrentObject(dc, OBJ_FONT));
+  SetTextColor(picture.DC(), RGB(0, 0, 0));
+  SetBkMode(picture.DC(), TRANSPARENT);
+  Draw(picture.DC(), margin);
+  SelectObject(picture.DC(), font);
+  int32_t first = -1, last = -1;
+  for (int32_t x = 0; x < size.cx + 2 * margin; ++x)
+    for (int32_t y = 0; y < size.cy; ++y)
+      if (picture.Pixel(x, y) != clWhite) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+  if (first < 0) return {};
+  return {std::max(margin - first, 0), std::max(last + 1 - (margin + size.cx), 0)};
+}
+
 void RecordDrawText(HDC dc, const std::string& drawn, const RECT& given, UINT format) {
   constexpr UINT kShortening = DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS | DT_MODIFYSTRING;
+  constexpr UINT kPlacing = DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM;
   const TRect rect{given.left, given.top, given.right, given.bottom};
   const TRect room = (format & DT_NOCLIP) != 0 ? ClipBox(dc) : IntersectRect(rect, ClipBox(dc));
   for (const std::string& text : Measured(drawn)) {
@@ -54,9 +88,13 @@ void RecordDrawText(HDC dc, const std::string& drawn, const RECT& given, UINT fo
     int32_t left = rect.Left;
     if ((format & DT_CENTER) != 0) left = rect.Left + (rect.Width() - width) / 2;
     if ((format & DT_RIGHT) != 0) left = rect.Right - width;
-    const bool clippedAtItsEnd = (format & (DT_NOCLIP | DT_CENTER | DT_RIGHT)) == 0;
-    Recorder->Drawn.push_back(
-        {text, Bounds(left, rect.Top, width, height), room, (format & DT_WORDBREAK) != 0, clippedAtItsEnd ? 1 : 0});
+    const TInkReach ink = InkReach(dc, {width, height}, [&](HDC picture, int32_t at) {
+      RECT box{at, 0, at + width, height};
+      SystemDrawTextA(picture, text.c_str(), static_cast<int>(text.size()), &box,
+                      (format & ~(kShortening | kPlacing)) | DT_NOCLIP);
+    });
+    Recorder->Drawn.push_back({text, Bounds(left - ink.Before, rect.Top, ink.Before + width + ink.After, height),
+                               room, (format & DT_WORDBREAK) != 0});
   }
 }
 
@@ -70,8 +108,13 @@ void RecordTextOut(HDC dc, int x, int y, const std::string& drawn, const TRect& 
       left = x - size.cx / 2;
     else if ((align & TA_RIGHT) != 0)
       left = x - size.cx;
+    const TInkReach ink = InkReach(dc, {size.cx, size.cy}, [&](HDC picture, int32_t at) {
+      SetTextAlign(picture, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+      SystemTextOutA(picture, at, 0, text.c_str(), static_cast<int>(text.size()));
+    });
     // The baseline or bottom alignments move the text up; only its width is judged.
-    Recorder->Drawn.push_back({text, Bounds(left, y, size.cx, size.cy), {room.Left, y, room.Right, y + size.cy}});
+    Recorder->Drawn.push_back({text, Bounds(left - ink.Before, y, ink.Before + size.cx + ink.After, size.cy),
+                               {room.Left, y, room.Right, y + size.cy}});
   }
 }
 
@@ -108,7 +151,7 @@ void* Address(auto Function) { return reinterpret_cast<void*>(Function); }
 }  // namespace
 
 bool TDrawnText::Fits() const {
-  return Needed.Left >= Room.Left && Needed.Right + EndSlack <= Room.Right && (!Wraps || Needed.Bottom <= Room.Bottom);
+  return Needed.Left >= Room.Left && Needed.Right <= Room.Right && (!Wraps || Needed.Bottom <= Room.Bottom);
 }
 
 TTextDrawRecorder::TTextDrawRecorder() {

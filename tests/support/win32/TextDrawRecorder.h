@@ -2,7 +2,8 @@
 // Every text the test program draws through the system's text functions while a recorder
 // lives, measured on the device context it was drawn on (so in the font the drawing
 // control chose) against the room it had there: the rectangle it was drawn in and the
-// context's clipping. A text that needs more than its room shows cut off.
+// context's clipping. A text that needs more than its room shows cut off. What a text
+// needs is its measured box and every pixel its glyphs draw, which may reach past it.
 
 #include "base/Geometry.h"
 #include "base/win32/WinApi.h"
@@ -15,10 +16,6 @@ struct TDrawnText {
   TRect Needed;      // where the whole text lies, in the context's logical coordinates
   TRect Room;        // where it can show: the rectangle given, within the clipping
   bool Wraps = false;  // broken into lines at the room's width
-  // Room the text needs after its advance: the system's text drawing leaves out a last
-  // glyph (a colon, say) that ends right at the edge of the rectangle it clips a
-  // left-aligned text to.
-  int32_t EndSlack = 0;
   // Whether the whole text shows: its width within the room (and, for text that wraps,
   // its height).
   bool Fits() const;

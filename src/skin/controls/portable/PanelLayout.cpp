@@ -2,15 +2,11 @@
 
 #include "skin/data/SkinRects.h"
 
-#include <algorithm>
-#include <limits>
+#include "base/IntMath.h"
 
 namespace {
 
-int32_t Saturated(int64_t Value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
+using IntMath::Saturated;
 
 TRect Moved(const TRect& R, int64_t DX, int64_t DY) {
   return {Saturated(R.Left + DX), Saturated(R.Top + DY), Saturated(R.Right + DX), Saturated(R.Bottom + DY)};
@@ -101,13 +97,18 @@ std::pair<std::vector<TPoint>, std::vector<TPoint>> CaptionFrameLines(int32_t Wi
 }
 
 TRect GripRect(const TRect& CR, const TRect& Gripper, bool HasGripPicture) {
+  const int64_t right = CR.Right, bottom = CR.Bottom;
   if (HasGripPicture)
-    return {CR.Right, CR.Bottom - RectHeight(Gripper), CR.Right + RectWidth(Gripper), CR.Bottom};
-  return {CR.Right + 2, CR.Top, CR.Right + RectHeight(CR), CR.Bottom - 2};
+    return {CR.Right, Saturated(bottom - RectHeight(Gripper)), Saturated(right + RectWidth(Gripper)), CR.Bottom};
+  return {Saturated(right + 2), CR.Top, Saturated(right + RectHeight(CR)), Saturated(bottom - 2)};
 }
 
 int32_t GripWidth(const TRect& CR, const TRect& Gripper, bool HasGripPicture) {
   return HasGripPicture ? RectWidth(Gripper) : RectHeight(CR);
+}
+
+TRect ClientRectBesideGrip(const TRect& CR, const TRect& Gripper, bool HasGripPicture) {
+  return {CR.Left, CR.Top, Saturated(int64_t{CR.Right} - GripWidth(CR, Gripper, HasGripPicture)), CR.Bottom};
 }
 
 std::vector<std::pair<TPoint, TPoint>> GripLines(const TRect& R) {

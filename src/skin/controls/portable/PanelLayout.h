@@ -70,6 +70,9 @@ std::pair<std::vector<TPoint>, std::vector<TPoint>> CaptionFrameLines(int32_t Wi
 TRect GripRect(const TRect& CR, const TRect& Gripper, bool HasGripPicture);
 // How far the grip narrows the client rectangle CR.
 int32_t GripWidth(const TRect& CR, const TRect& Gripper, bool HasGripPicture);
+// The client rectangle CR narrowed by the grip. Edges computed from a broken skin's sizes
+// stop at the ends of the 32-bit range, here and in GripRect.
+TRect ClientRectBesideGrip(const TRect& CR, const TRect& Gripper, bool HasGripPicture);
 // The diagonal lines of a grip drawn without a picture in R, shadow and light in turns:
 // each pair 3 pixels apart, from R's bottom edge to its right edge.
 std::vector<std::pair<TPoint, TPoint>> GripLines(const TRect& R);

@@ -103,4 +103,16 @@ TEST(StatusBarGrip, LiesInTheCornerTheClientRectangleLeaves) {
   EXPECT_TRUE(GripLines({0, 0, 4, 4}).empty());  // too small for a line
 }
 
+// A broken skin's sizes reach the ends of the 32-bit range: the grip's edges and the
+// narrowed client rectangle stop there instead of overflowing.
+TEST(StatusBarGrip, HostileSizesSaturateInsteadOfOverflowing) {
+  const int32_t max = std::numeric_limits<int32_t>::max(), min = std::numeric_limits<int32_t>::min();
+  EXPECT_EQ(GripRect({0, 0, max - 1, 21}, {}, false), (TRect{max, 0, max, 19}));
+  EXPECT_EQ(GripRect({0, 0, 10, min + 1}, {}, false), (TRect{12, 0, min + 11, min}));
+  EXPECT_EQ(GripRect({0, min, max - 5, -5}, {0, 0, 12, max}, true), (TRect{max - 5, min, max, -5}));
+  EXPECT_EQ(ClientRectBesideGrip({min, 0, -10, max}, {}, false), (TRect{min, 0, min, max}));
+  EXPECT_EQ(ClientRectBesideGrip({0, 0, 400, 21}, {5, 5, 17, 17}, true), (TRect{0, 0, 388, 21}));
+  EXPECT_EQ(ClientRectBesideGrip({0, 0, 400, 21}, {}, false), (TRect{0, 0, 379, 21}));
+}
+
 }  // namespace
