@@ -2,6 +2,7 @@
 
 #include "SkinComboBox.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Application.h"
@@ -69,9 +70,9 @@ void TspPopupListBox::Show(TPoint P) {
 }
 
 void TspPopupListBox::FadeIn(uint8_t Alpha) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   // Handling messages may close the list or free it with its combo box.
-  const auto ended = [&] { return alive.expired() || ComponentState().Contains(csDestroying) || !Visible(); };
+  const auto ended = [&] { return alive.Gone() || ComponentState().Contains(csDestroying) || !Visible(); };
   Application->ProcessMessages();
   if (ended()) return;
   int alpha = 0;

@@ -7,7 +7,6 @@
 
 #include "SkinListBox.h"
 
-#include <memory>
 
 class TspPopupListBox : public TspSkinListBox {
 public:
@@ -32,6 +31,4 @@ private:
 
   bool FLayered = false;
   uint8_t FAlpha = 0;
-  // Expires with the list: a message handled during the fade may free it.
-  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

@@ -2,6 +2,7 @@
 
 #include "ButtonGlyphs.h"
 #include "ControlInput.h"
+#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -330,7 +331,7 @@ void TspSkinButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 }
 
 void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   if (Button == mbLeft) {
     StopAnimation();
     FPressedByMouse = true;
@@ -341,7 +342,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         FRepeatTimer.Start(ControlTiming::FirstRepeatDelay);
       else if (FGroupIndex != 0)
         ButtonClick();
-      if (alive.expired()) return;
+      if (alive.Gone()) return;
       FUpAllowed = false;
     } else if (FGroupIndex != 0) {
       FUpAllowed = true;
@@ -351,7 +352,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   if (Button == mbLeft) {
     FPressedByMouse = false;
     if (FGroupIndex == 0) {
@@ -364,7 +365,7 @@ void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
       ButtonClick();
     }
   }
-  if (!alive.expired() && HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.Gone() && HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 // Messages
@@ -446,9 +447,9 @@ void TspSkinButton::DialogKey(TMessage& Message) {
 
 void TspSkinButton::DialogChar(TMessage& Message) {
   if (IsAccel(static_cast<uint16_t>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
-    const std::weak_ptr<char> alive = FLifetime;
+    const TspFreeWatch alive(this);
     SetFocus();
-    if (!alive.expired()) ButtonClick();  // OnEnter or OnExit may free the button
+    if (!alive.Gone()) ButtonClick();  // OnEnter or OnExit may free the button
     Message.Result = 1;
     return;
   }
@@ -519,7 +520,7 @@ void TspSkinButton::Dispatch(TMessage& Message) {
 }
 
 bool TspSkinButton::InheritedDispatchKept(TMessage& Message) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   TspSkinCustomControl::Dispatch(Message);
-  return !alive.expired();
+  return !alive.Gone();
 }

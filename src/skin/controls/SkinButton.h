@@ -17,7 +17,6 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Form.h"
 
-#include <memory>
 #include <string>
 
 class TCustomImageList;
@@ -183,6 +182,4 @@ private:
   TspControlTimer FMorphTimer{*this, MorphTimerId};
   TspControlTimer FAnimationTimer{*this, AnimationTimerId};
   TspControlTimer FRepeatTimer{*this, RepeatTimerId};
-  // Expires with the button: an event handler may free it.
-  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

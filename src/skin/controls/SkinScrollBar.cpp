@@ -1,6 +1,7 @@
 #include "SkinScrollBar.h"
 
 #include "ControlInput.h"
+#include "FreeWatch.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinBarData.h"
@@ -158,13 +159,13 @@ void TspSkinScrollBar::SetCanFocused(bool Value) {
 }
 
 bool TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   TObject* sender = this;
   for (const TNotifyEvent& event : Events) {
-    if (alive.expired()) return false;
+    if (alive.Gone()) return false;
     if (event) event(sender);
   }
-  return !alive.expired();
+  return !alive.Gone();
 }
 
 // Skin and geometry
@@ -357,9 +358,9 @@ bool TspSkinScrollBar::DrawThumbPicture(TBitmap& Image, TspPartState State) {
 // Mouse
 
 void TspSkinScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (alive.expired() || Button != mbLeft) return;
+  if (alive.Gone() || Button != mbLeft) return;
   FMousePressed = true;
   FLastMouse = {X, Y};
   CalcRects();
@@ -420,9 +421,9 @@ void TspSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
   const int released = FDownButton;
   FDownButton = -1;
   if (released != -1) ButtonUp(released);
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (!alive.expired() && Button == mbLeft && released == ScrollThumb) Fire({OnLastChange});
+  if (!alive.Gone() && Button == mbLeft && released == ScrollThumb) Fire({OnLastChange});
 }
 
 void TspSkinScrollBar::ButtonUp(int Index) {
@@ -507,9 +508,9 @@ void TspSkinScrollBar::TimerTick() {
 }
 
 void TspSkinScrollBar::KeyDown(uint16_t& Key, TShiftState Shift) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   TspSkinCustomControl::KeyDown(Key, Shift);
-  if (alive.expired() || !FCanFocused) return;
+  if (alive.Gone() || !FCanFocused) return;
   if (Key == VK_LEFT || Key == VK_UP) StepPosition(-int64_t{FSmallChange});
   if (Key == VK_RIGHT || Key == VK_DOWN) StepPosition(FSmallChange);
 }

@@ -24,7 +24,6 @@
 
 #include <array>
 #include <initializer_list>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -194,6 +193,4 @@ private:
   bool FMousePressed = false;
   bool FSettingFocus = false;
   TspControlTimer FTimer{*this, 1};
-  // Expires with the bar: an event handler may free it.
-  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

@@ -2,6 +2,7 @@
 
 #include "ButtonGlyphs.h"
 #include "ControlInput.h"
+#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -409,7 +410,7 @@ void TspSkinSpeedButton::MouseLeft() {
 }
 
 void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     StopTimer(FAnimationTimer);
     FFrameIndex = 0;
@@ -421,7 +422,7 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
         StartRepeat(true);
       else if (Grouped())
         ButtonClick();
-      if (alive.expired()) return;
+      if (alive.Gone()) return;
       FReleaseOnUp = false;
     } else if (Grouped()) {
       FReleaseOnUp = true;
@@ -431,7 +432,7 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const std::weak_ptr<char> alive = FLifetime;
+  const TspFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     FMousePressed = false;
     if (Grouped()) {
@@ -449,16 +450,16 @@ void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
       StopTimer(FRepeatTimer);
     }
   }
-  if (!alive.expired()) TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.Gone()) TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      const std::weak_ptr<char> alive = FLifetime;
+      const TspFreeWatch alive(this);
       TspGraphicSkinCustomControl::Dispatch(Message);  // OnMouseEnter, OnMouseLeave
-      if (alive.expired() || ComponentState().Contains(csDesigning)) return;
+      if (alive.Gone() || ComponentState().Contains(csDesigning)) return;
       if (Message.Msg == CM_MOUSEENTER)
         MouseEntered();
       else

@@ -19,7 +19,6 @@
 
 #include "classlib/Bitmap.h"
 
-#include <memory>
 #include <string>
 
 class TCustomImageList;
@@ -190,6 +189,4 @@ private:
   TTimer* FMorphTimer = nullptr;
   TTimer* FAnimationTimer = nullptr;
   TTimer* FRepeatTimer = nullptr;
-  // Expires with the button: an event handler may free it.
-  std::shared_ptr<char> FLifetime = std::make_shared<char>();
 };

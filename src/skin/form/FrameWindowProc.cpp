@@ -9,9 +9,10 @@
 
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
-#include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/portable/MenuItemState.h"
+
+#include "skin/controls/FreeWatch.h"
 
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"

@@ -11,7 +11,7 @@
 #include "skin/form/portable/MainMenuItems.h"
 #include "skin/form/portable/MenuBarLayout.h"
 
-#include "skin/menus/FreeWatch.h"
+#include "skin/controls/FreeWatch.h"
 
 #include "skin/data/SkinKeywords.h"
 #include "skin/data/win32/SkinBitmaps.h"

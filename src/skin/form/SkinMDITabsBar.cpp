@@ -8,10 +8,10 @@
 #include "skin/form/portable/MDITabLooks.h"
 
 #include "skin/boxes/TabBitmaps.h"
-#include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinMenuSpeedButton.h"
 #include "skin/menus/SkinPopupMenu.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/controls/SkinPartPainter.h"

@@ -12,7 +12,7 @@
 #include "skin/form/portable/MainMenuItems.h"
 #include "skin/form/portable/MenuBarLayout.h"
 
-#include "skin/menus/FreeWatch.h"
+#include "skin/controls/FreeWatch.h"
 
 class TMenuItem;
 class TspDataSkinMainMenuItem;

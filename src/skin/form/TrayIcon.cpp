@@ -1,7 +1,8 @@
 #include "TrayIcon.h"
 
-#include "skin/menus/FreeWatch.h"
 #include "skin/menus/SkinPopupMenu.h"
+
+#include "skin/controls/FreeWatch.h"
 
 #include "skin/data/SkinData.h"
 

@@ -1,8 +1,9 @@
 #include "SkinImagesMenu.h"
 
-#include "FreeWatch.h"
 #include "SkinHint.h"
 #include "SkinImagesMenuPopupWindow.h"
+
+#include "skin/controls/FreeWatch.h"
 
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"

@@ -1,8 +1,9 @@
 #include "SkinMenu.h"
 
-#include "FreeWatch.h"
 #include "SkinMenuItem.h"
 #include "SkinPopupWindow.h"
+
+#include "skin/controls/FreeWatch.h"
 
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"

@@ -1,10 +1,10 @@
 #include "SkinMenuSpeedButton.h"
 
-#include "FreeWatch.h"
 #include "SkinImagesMenu.h"
 #include "SkinMenu.h"
 #include "SkinPopupMenu.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/portable/SpeedButtonLook.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinRects.h"

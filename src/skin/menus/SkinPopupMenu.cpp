@@ -1,8 +1,8 @@
 #include "SkinPopupMenu.h"
 
-#include "FreeWatch.h"
 #include "SkinMenu.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/SkinData.h"
 

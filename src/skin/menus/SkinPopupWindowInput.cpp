@@ -2,8 +2,9 @@
 // window's frame hands it, scrolling on the markers, and the items' animation.
 #include "SkinPopupWindow.h"
 
-#include "FreeWatch.h"
 #include "SkinMenu.h"
+
+#include "skin/controls/FreeWatch.h"
 
 #include "classlib/Keyboard.h"
 #include "classlib/SystemSeams.h"

@@ -1,7 +1,8 @@
 #pragma once
-// TspFreeWatch: learns whether a component is freed while it watches. The menus run
-// handlers (a click, a close notification) that may free the menu, a level, the engine or
-// the control that opened them; code that goes on afterwards asks the watch first.
+// TspFreeWatch: learns whether a component is freed while it watches. Controls, menus and
+// frame objects run event handlers (a click, a scroll, a close notification) that may
+// free the object that runs them, or the control that opened them; code that goes on
+// afterwards asks the watch first.
 
 #include "base/Component.h"
 
