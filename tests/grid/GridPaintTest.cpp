@@ -118,6 +118,29 @@ TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {
   EXPECT_EQ(grid->DefaultRowHeight(), 30);
 }
 
+// The drop marker of a dragged row is drawn after the rows beside it, so that none of
+// them paints over its part: the marker shows three pixels high, above or below the row.
+TEST(GridPaint, TheDropMarkerShowsWholeOverTheRowsDrawnBesideIt) {
+  TGridTestWindow window(20, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+  for (int32_t row = 1; row <= 20; ++row) grid->SetCells(0, row, "");
+  const TColor marker = GridEntry(*window.Window().Data()).FontColor;
+  const auto markerShows = [&](int32_t Y) {
+    const TPixelImage shown = ShownPixels(grid);
+    int wrong = 0;
+    for (int32_t y = Y - 1; y <= Y + 1; ++y)
+      for (int32_t x = 2; x < grid->CellRect(0, 1).Right - 3; ++x) wrong += shown.Pixel(x, y) != marker;
+    return wrong;
+  };
+  window.Press(5, 0, 0);
+  window.MoveTo(8, 0);  // below row 8
+  EXPECT_EQ(markerShows(grid->CellRect(0, 8).Bottom), 0);
+  window.MoveTo(3, 0);  // above row 3
+  EXPECT_EQ(markerShows(grid->CellRect(0, 3).Top - 1), 0);
+  window.Release(3, 0);
+}
+
 TEST(GridPaint, TheSparseSkinAndNoSkinFallBack) {
   TGridTestWindow window(10, "sparse");
   TDynSkinStringGrid* grid = window.Grid();
