@@ -48,12 +48,16 @@ void TGridModel::SetRowCount(int32_t Value) {
     ChangeSize(FColCount, Value);
     return;
   }
-  // Rows come back to an emptied grid: its columns with them, the cells from the start.
-  FEmpty = false;
   const TGridCoord old{FColCount, FRowCount};
-  StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), Value);
-  Initialize();
+  LeaveEmpty(Value);
   FinishSizeChange(old);
+}
+
+// Rows come back to an emptied grid: its columns with them, the cells from the start.
+void TGridModel::LeaveEmpty(int32_t NewRowCount) {
+  FEmpty = false;
+  StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), NewRowCount);
+  Initialize();
 }
 
 void TGridModel::SetFixedCols(int32_t Value) { ChangeFixedCount(false, Value); }
@@ -99,13 +103,10 @@ void TGridModel::SetDataRowCount(int32_t Value) {
 // back to the last row.
 void TGridModel::StoreDataRowCount(int32_t NewRowCount) {
   if (FInplace.Y >= NewRowCount) HideEdit();  // its text goes back while its row exists
-  if (FEmpty) {
-    FEmpty = false;
-    StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), NewRowCount);
-    Initialize();  // the anchor takes the columns that came back
-  } else {
+  if (FEmpty)
+    LeaveEmpty(NewRowCount);
+  else
     StoreCounts(FColCount, NewRowCount);
-  }
   for (TGridCoord* cell : {&FCurrent, &FFocused, &FAnchor}) cell->Y = std::min(cell->Y, NewRowCount - 1);
   FWindow.InvalidateGrid();
   // The bars follow the count; a view below the last row comes back to it.

@@ -300,6 +300,7 @@ private:
   void StoreCounts(int32_t NewColCount, int32_t NewRowCount);
   void FinishSizeChange(TGridCoord OldCounts);
   void EmptyGrid();
+  void LeaveEmpty(int32_t NewRowCount);
   void StoreDataRowCount(int32_t NewRowCount);
   void SetEmptyCounts();
   void CheckCell(int32_t ACol, int32_t ARow) const;
