@@ -2,7 +2,7 @@
 // user's would be: clicks, Shift-clicks and drags select rows as the program's file list
 // expects, with a bound selection list seeing every change; keys, the wheel and the
 // held-button timer; a dragged row drops with its texts, a dragged border sizes its
-// column.
+// column; any button's release ends what the left button began.
 #include "GridTestKit.h"
 
 #include "app/settings/SelectionManager.h"

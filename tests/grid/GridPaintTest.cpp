@@ -1,6 +1,7 @@
 // The skinned grid's painting, pixel by pixel into a memory DC: every draw state from
 // the flat-colour skin's own rectangle with the fonts and colours of its state, the
-// empty area in the skin's background colour, the sparse skin's fall-backs and the look
+// empty area and the gaps between cells showing what lies beneath, the drop marker over
+// the rows beside it, a right-to-left grid, the sparse skin's fall-backs and the look
 // without a skin in the system's colours; the file list in the program's skin beside its
 // bar, for a person to look at, and after line steps that move the bar's thumb.
 #include "GridTestKit.h"
