@@ -1,7 +1,14 @@
 #include "SkinDrawGrid.h"
 
+#include "base/ScopeExit.h"
+
 void TDynSkinDrawGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {
-  if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
+  if (!OnDrawCell) return;
+  if (!GridRightToLeft()) return OnDrawCell(this, ACol, ARow, ARect, AState);
+  // The handler draws where the cell shows, on a canvas that is not mirrored.
+  ChangeGridOrientation(false);
+  TScopeExit mirrorAgain([this] { ChangeGridOrientation(true); });
+  OnDrawCell(this, ACol, ARow, MirrorRect(ARect, ClientWidth()), AState);
 }
 
 bool TDynSkinDrawGrid::SelectCell(int32_t ACol, int32_t ARow) {

@@ -18,7 +18,8 @@ class TDynSkinDrawGrid : public TDynSkinCustomGrid {
 public:
   using TDynSkinCustomGrid::TDynSkinCustomGrid;
 
-  // After a cell's picture, with the cell's client rectangle.
+  // After a cell's picture, with the cell's client rectangle (of a right-to-left grid,
+  // from the right), on a canvas that is not mirrored.
   TDrawCellEvent OnDrawCell;
   TMovedEvent OnColumnMoved;
   TMovedEvent OnRowMoved;

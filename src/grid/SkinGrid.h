@@ -52,8 +52,8 @@ public:
   // The frame round highlighted cells.
   TColor FocusedColor() const { return FFocusedColor; }
   void SetFocusedColor(TColor Value);
-  // What shows between cells where the options draw lines (unless a background
-  // picture or the parent's background shows there).
+  // Stored with the form: no line is drawn. The gaps that GridLineWidth leaves between
+  // cells where the options name lines show what lies beneath the cells.
   TColor GridLineColor() const { return FGridLineColor; }
   void SetGridLineColor(TColor Value) { SetRepainting(FGridLineColor, Value); }
   // The parent's background shows under the cells and in the empty area.
@@ -97,10 +97,13 @@ public:
   void Dispatch(TMessage& Message) override;
 
 protected:
-  // Draws what cell (ACol, ARow) shows beyond its picture, in ARect (where the cell shows
-  // in the client area; a right-to-left grid lays its columns out from the right) on
-  // Canvas().
+  // Draws what cell (ACol, ARow) shows beyond its picture, in ARect on Canvas(); a
+  // right-to-left grid's canvas is mirrored meanwhile, so that ARect is the cell as a
+  // left-to-right grid lays it out.
   virtual void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) = 0;
+  // Mirrors Canvas() across the client area (true) for the cells of a right-to-left
+  // grid, or takes the mirroring away (false).
+  void ChangeGridOrientation(bool RightToLeft);
   // Where the text of a cell drawn at ARect goes.
   TRect CellTextRect(const TRect& ARect, TGridDrawState AState) const;
 
@@ -173,8 +176,12 @@ private:
   void DrawPart(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void DrawCellFace(const TRect& Rect, TGridDrawState State);
   // What shows under the cells: the tiled background picture, the parent's background
-  // or the line colour.
+  // or the background colour.
   void DrawBackground(const TRect& Area);
+  // Whether a picture (the skin's or the parent's background) lies beneath the cells.
+  bool BackgroundPictured() const;
+  // What lies beneath the cells otherwise: the skin's background colour, or Color.
+  TColor BackgroundColor() const;
   void FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void SelectPartFont(bool Fixed);
   // The cell the editor shows over, whose text it shows instead.

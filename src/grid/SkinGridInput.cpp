@@ -152,7 +152,8 @@ void TDynSkinCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TDynSkinCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (Button == mbLeft && GridState() != gsNormal)
+  // Whichever button comes up ends what the held left button began.
+  if (GridState() != gsNormal)
     ReleaseAt({X, Y}, [&] { TspSkinControl::MouseUp(Button, Shift, X, Y); });
   else
     TspSkinControl::MouseUp(Button, Shift, X, Y);

@@ -55,17 +55,38 @@ void TDynSkinCustomGrid::PaintArea(HDC Target, const TRect& Area) {
   CalcDrawInfo(drawInfo);
   DrawOffScreen(Target, clip, [&] {
     if (ShowsBackground(drawInfo)) DrawBackground(clip);
+    // A right-to-left grid lays its cells out as any other on a mirrored canvas; what
+    // lies beneath them is not mirrored.
+    const bool mirrored = GridRightToLeft();
+    const TRect laidOut = mirrored ? MirrorRect(clip, drawInfo.Horz.GridExtent) : clip;
+    if (mirrored) ChangeGridOrientation(true);
+    TScopeExit restore([&] {
+      if (mirrored) ChangeGridOrientation(false);
+    });
     for (const TGridPart& part : SplitGridRect(CellsIn(clip, drawInfo), FixedCols(), FixedRows(), TopLeft()))
-      DrawPart(part, drawInfo, clip);
-    FillEmptyAreas(drawInfo, clip);
+      DrawPart(part, drawInfo, laidOut);
+    FillEmptyAreas(drawInfo, laidOut);
   });
+}
+
+void TDynSkinCustomGrid::ChangeGridOrientation(bool RightToLeft) {
+  HDC dc = Canvas()->Handle();
+  const TRect client = ClientArea();
+  const int w = client.Width(), h = client.Height();
+  // The origin on the client's last column maps a cell onto the pixels its mirrored
+  // rectangle gives, those the editor and the hit test use.
+  SetMapMode(dc, RightToLeft ? MM_ANISOTROPIC : MM_TEXT);
+  SetWindowOrgEx(dc, RightToLeft ? w - 1 : 0, 0, nullptr);
+  if (!RightToLeft) return;
+  SetWindowExtEx(dc, -w, h, nullptr);
+  SetViewportExtEx(dc, w, h, nullptr);
 }
 
 bool TDynSkinCustomGrid::ShowsBackground(const TGridDrawInfo& DrawInfo) const {
   // Cells cover their rectangles whole; what lies beneath shows between them, under a
   // column scrolled by pixels, under cells left to the cell-drawing method, or through a
   // transparent grid.
-  return FTransparent || (FSkin.Skinned() && FSkin.Background() != nullptr) || !FDefaultDrawing ||
+  return BackgroundPictured() || !FDefaultDrawing ||
          DrawInfo.Horz.EffectiveLineWidth > 0 || DrawInfo.Vert.EffectiveLineWidth > 0 || ColOffset() > 0;
 }
 
@@ -119,17 +140,22 @@ void TDynSkinCustomGrid::DrawBackground(const TRect& Area) {
   TCanvas& canvas = *Canvas();
   if (FTransparent) return DrawParentBackground(this, &canvas);
   TBitmap* picture = FSkin.Skinned() ? FSkin.Background() : nullptr;
-  if (picture == nullptr) return FillArea(canvas.Handle(), Area, FGridLineColor);
+  if (picture == nullptr) return FillArea(canvas.Handle(), Area, BackgroundColor());
   // Tiled from the client's corner; the canvas is clipped to Area.
   FillAreaFromPicture(canvas, picture, {0, 0, picture->Width(), picture->Height()}, Area.Right, Area.Bottom, {});
 }
 
+bool TDynSkinCustomGrid::BackgroundPictured() const {
+  return FTransparent || (FSkin.Skinned() && FSkin.Background() != nullptr);
+}
+
+TColor TDynSkinCustomGrid::BackgroundColor() const { return FSkin.Skinned() ? FSkin.BGColor() : Color(); }
+
 void TDynSkinCustomGrid::FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRect& Clip) {
-  if (FTransparent || (FSkin.Skinned() && FSkin.Background() != nullptr)) return;
-  const TColor color = FSkin.Skinned() ? FSkin.BGColor() : Color();
+  if (BackgroundPictured()) return;
   for (const TRect& area : EmptyGridAreas(DrawInfo)) {
     const TRect part = Intersection(area, Clip);
-    if (!IsRectEmpty(part)) FillArea(Canvas()->Handle(), part, color);
+    if (!IsRectEmpty(part)) FillArea(Canvas()->Handle(), part, BackgroundColor());
   }
 }
 
@@ -142,12 +168,10 @@ void TDynSkinCustomGrid::DrawPart(const TGridPart& Part, const TGridDrawInfo& Dr
   look.FocusOnCell = FocusOnCell();
   look.FocusOnRow = FocusOnRow();
   const TGridCoord current = CurrentCell();
-  const bool rightToLeft = GridRightToLeft();
   // A single column scrolls by pixels.
   const int32_t shift = ColCount() == 1 ? -ColOffset() : 0;
   for (const TGridCellPlace& cell : cells) {
-    TRect rect = OffsetRect(cell.Rect, shift, 0);
-    if (rightToLeft) rect = MirrorRect(rect, DrawInfo.Horz.GridExtent);
+    const TRect rect = OffsetRect(cell.Rect, shift, 0);
     if (!Intersects(rect, Clip)) continue;
     TGridDrawState state{gdFixed};
     if (!Part.Fixed) {
@@ -188,8 +212,9 @@ void TDynSkinCustomGrid::DrawCellFace(const TRect& Rect, TGridDrawState State) {
     if (TBitmap* image = FCellImages.Image(FSkin, kind, highlighted, FFocusedColor, Rect.Width(), height)) {
       const int32_t drawn = std::min(height, Rect.Height());
       BitBlt(dc, Rect.Left, Rect.Top, Rect.Width(), drawn, image->Canvas()->Handle(), 0, 0, SRCCOPY);
-      // A row taller than the picture shows the line colour below it.
-      if (drawn < Rect.Height()) FillArea(dc, {Rect.Left, Rect.Top + drawn, Rect.Right, Rect.Bottom}, FGridLineColor);
+      // A row taller than the picture shows what lies beneath it below the picture.
+      if (drawn < Rect.Height() && !BackgroundPictured())
+        FillArea(dc, {Rect.Left, Rect.Top + drawn, Rect.Right, Rect.Bottom}, BackgroundColor());
       return;
     }
   }

@@ -42,9 +42,14 @@ void TDynSkinStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect
       // brush for each cell would select all its objects anew each time.
       HDC dc = Canvas()->Handle();
       const int mode = SetBkMode(dc, TRANSPARENT);
+      // On a right-to-left grid's mirrored canvas the text ends where it would start, at
+      // the cell's right edge.
+      const bool mirrored = GridRightToLeft();
+      const UINT align = mirrored ? SetTextAlign(dc, TA_RIGHT) : 0;
       const RECT clip = ToRECT(r);
       ExtTextOutA(dc, r.Left + GridTextIndent, CentredTextTop(r, TextHeight()), ETO_CLIPPED, &clip, text.data(),
                   static_cast<UINT>(text.size()), nullptr);
+      if (mirrored) SetTextAlign(dc, align);
       SetBkMode(dc, mode);
     }
   }

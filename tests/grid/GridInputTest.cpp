@@ -2,7 +2,7 @@
 // user's would be: clicks, Shift-clicks and drags select rows as the program's file list
 // expects, with a bound selection list seeing every change; keys, the wheel and the
 // held-button timer; a dragged row drops with its texts, a dragged border sizes its
-// column.
+// column; any button's release ends what the left button began.
 #include "GridTestKit.h"
 
 #include "app/settings/SelectionManager.h"
@@ -140,6 +140,37 @@ TEST(GridInput, ADraggedRowDropsWithItsTexts) {
   list.Press(4, 0, 0);  // dropped where it was taken: nothing moves
   list.Release(4, 0);
   EXPECT_EQ(rows.size(), 1u);
+}
+
+// Whichever button comes up ends what the held left button began.
+TEST(GridInput, AReleaseOfAnyButtonEndsWhatTheLeftButtonBegan) {
+  TFocusedGrid list(40);
+  TDynSkinStringGrid* grid = list.Grid();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+  const auto otherButton = [&](int32_t ARow, int32_t ACol, UINT Down, UINT Up, WPARAM Key) {
+    const TPoint p = list.Centre(ACol, ARow);
+    PostMouse(grid, Down, p.X, p.Y, MK_LBUTTON | Key);
+    PostMouse(grid, Up, p.X, p.Y, MK_LBUTTON);
+    Application->ProcessMessages();
+  };
+  list.Press(3);
+  ASSERT_EQ(grid->GridState(), gsSelecting);
+  otherButton(3, 1, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  Seams::SetCursorPos(grid->ClientToScreen({50, grid->ClientHeight() + 20}));
+  list.Tick();  // the timer went with the state
+  EXPECT_EQ(grid->Anchor().Y, 3);
+  list.Release(3);
+
+  Moves rows;
+  grid->OnRowMoved = [&](TObject*, int32_t From, int32_t To) { rows.emplace_back(From, To); };
+  list.Press(5, 0, 0);
+  list.MoveTo(2, 0);
+  ASSERT_EQ(grid->GridState(), gsRowMoving);
+  otherButton(2, 0, WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_EQ(rows, (Moves{{5, 2}}));
+  list.Release(2, 0);
 }
 
 TEST(GridInput, ABorderDraggedInTheHeadingSizesItsColumnUnderTheSizingCursor) {

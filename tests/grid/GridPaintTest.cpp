@@ -1,6 +1,7 @@
 // The skinned grid's painting, pixel by pixel into a memory DC: every draw state from
 // the flat-colour skin's own rectangle with the fonts and colours of its state, the
-// empty area in the skin's background colour, the sparse skin's fall-backs and the look
+// empty area and the gaps between cells showing what lies beneath, the drop marker over
+// the rows beside it, a right-to-left grid, the sparse skin's fall-backs and the look
 // without a skin in the system's colours; the file list in the program's skin beside its
 // bar, for a person to look at, and after line steps that move the bar's thumb.
 #include "GridTestKit.h"
@@ -101,8 +102,9 @@ TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {
   grid->SetFocusOnRow(true);
   EXPECT_EQ(Painted(grid)->Pixel(beside.Left, beside.Top + 5), Frame);
 
-  // Lines show the line colour; pictures stretch to taller rows; few rows leave the
-  // skin's background below them. A skin change keeps these rows.
+  // Lines are not drawn: their gaps show the skin's background, whatever the line
+  // colour; pictures stretch to taller rows; few rows leave the skin's background below
+  // them. A skin change keeps these rows.
   grid->SetOptions(grid->Options() + TGridOptions{goHorzLine, goVertLine});
   grid->SetGridLineColor(RGBColor(0, 200, 0));
   grid->SetUseSkinCellHeight(false);
@@ -110,12 +112,115 @@ TEST(GridPaint, EachDrawStateShowsItsOwnSkinRectangleFontAndColour) {
   grid->SetDataRowCount(3);
   painted = Painted(grid);
   const TRect cell = grid->CellRect(1, 3);
-  EXPECT_EQ(painted->Pixel(cell.Left + 5, cell.Bottom), RGBColor(0, 200, 0));
-  EXPECT_EQ(painted->Pixel(grid->CellRect(0, 3).Right, cell.Top + 5), RGBColor(0, 200, 0));
+  EXPECT_EQ(painted->Pixel(cell.Left + 5, cell.Bottom), entry.BGColor);
+  EXPECT_EQ(painted->Pixel(grid->CellRect(0, 3).Right, cell.Top + 5), entry.BGColor);
   EXPECT_EQ(painted->Pixel(cell.Right - 3, cell.Bottom - 1), colour(entry.SelectCellRect));
   EXPECT_EQ(painted->Pixel(20, grid->Height() - 2), entry.BGColor);
   window.Load("sparse");
   EXPECT_EQ(grid->DefaultRowHeight(), 30);
+}
+
+// The drop marker of a dragged row is drawn after the rows beside it, so that none of
+// them paints over its part: the marker shows three pixels high, above or below the row.
+TEST(GridPaint, TheDropMarkerShowsWholeOverTheRowsDrawnBesideIt) {
+  TGridTestWindow window(20, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+  for (int32_t row = 1; row <= 20; ++row) grid->SetCells(0, row, "");
+  const TColor marker = GridEntry(*window.Window().Data()).FontColor;
+  const auto markerShows = [&](int32_t Y) {
+    const TPixelImage shown = ShownPixels(grid);
+    int wrong = 0;
+    for (int32_t y = Y - 1; y <= Y + 1; ++y)
+      for (int32_t x = 2; x < grid->CellRect(0, 1).Right - 3; ++x) wrong += shown.Pixel(x, y) != marker;
+    return wrong;
+  };
+  window.Press(5, 0, 0);
+  window.MoveTo(8, 0);  // below row 8
+  EXPECT_EQ(markerShows(grid->CellRect(0, 8).Bottom), 0);
+  window.MoveTo(3, 0);  // above row 3
+  EXPECT_EQ(markerShows(grid->CellRect(0, 3).Top - 1), 0);
+  window.Release(3, 0);
+}
+
+// No grid line is drawn: the gaps between cells, and a row's part below a picture shorter
+// than the row, show what lies beneath the cells.
+TEST(GridPaint, TheGapsBetweenCellsShowWhatLiesBeneathThem) {
+  TGridTestWindow window(20, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  grid->SetOptions(grid->Options() + TGridOptions{goHorzLine, goVertLine});
+  grid->SetGridLineWidth(2);
+  grid->SetGridLineColor(RGBColor(0, 200, 0));
+  grid->SetRowHeights(4, 40);
+  const TColor background = GridEntry(*window.Window().Data()).BGColor;
+  const TRect cell = grid->CellRect(1, 3), tall = grid->CellRect(1, 4);
+  const auto beneath = [&](const TPixelDC& Painted) {
+    return std::vector<TColor>{Painted.Pixel(cell.Left + 5, cell.Bottom + 1), Painted.Pixel(cell.Left - 1, cell.Top + 5),
+                               Painted.Pixel(tall.Left + 5, tall.Bottom - 2)};
+  };
+  EXPECT_EQ(beneath(*Painted(grid)), std::vector<TColor>(3, background));
+  // Without a skin the grid's own colour lies beneath.
+  window.Window().Clear();
+  const std::unique_ptr<TPixelDC> painted = Painted(grid);
+  EXPECT_EQ(painted->Pixel(cell.Left + 5, cell.Bottom + 1), SysColor(clWindow));
+  EXPECT_EQ(painted->Pixel(cell.Left - 1, cell.Top + 5), SysColor(clWindow));
+}
+
+// A right-to-left grid lays its columns out from the right on a mirrored canvas: each
+// cell shows on the pixels of its mirrored rectangle, its text starts from the cell's
+// right edge, the empty area lies on the left, and OnDrawCell gets where the cell shows.
+// The background picture beneath is not mirrored.
+TEST(GridPaint, ARightToLeftGridLaysItsCellsOutFromTheRightAndWritesFromTheirRightEdge) {
+  TGridTestWindow window(20, "flatcolour");
+  TDynSkinStringGrid* grid = window.Grid();
+  const TspDataSkinGridControl& entry = GridEntry(*window.Window().Data());
+  const auto colour = [&](const TRect& r) { return EntryColour(*window.Window().Data(), "grid", r); };
+  grid->SetColWidths(1, 200);
+  grid->SetBiDiMode(bdRightToLeft);
+  TRect drawnAt;
+  grid->OnDrawCell = [&](TObject*, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState) {
+    if (ACol != 1 || ARow != 5) return;
+    drawnAt = Rect;
+    grid->Canvas()->Brush()->SetColor(Frame);
+    grid->Canvas()->FillRect({Rect.Right - 4, Rect.Top, Rect.Right, Rect.Top + 4});
+  };
+  const std::unique_ptr<TPixelDC> painted = Painted(grid);
+  const TRect fixed = grid->CellRect(0, 3), cell = grid->CellRect(1, 3);
+  ASSERT_EQ(fixed.Right, grid->ClientWidth());
+  EXPECT_EQ(cell.Right, fixed.Left);
+  EXPECT_EQ(painted->Pixel(fixed.Left, fixed.Top + 2), colour(entry.FixedCellRect));
+  EXPECT_EQ(painted->Pixel(fixed.Left - 1, fixed.Top + 2), colour(entry.SelectCellRect));
+  EXPECT_EQ(painted->Pixel(cell.Left, cell.Top + 2), colour(entry.SelectCellRect));
+  EXPECT_EQ(painted->Pixel(cell.Left - 1, cell.Top + 2), entry.BGColor);
+  EXPECT_EQ(painted->Pixel(5, cell.Top + 2), entry.BGColor);
+  // The text "File 3" lies within its cell's right 100 pixels.
+  int left = 0, right = 0;
+  for (int32_t y = cell.Top; y < cell.Bottom; ++y)
+    for (int32_t x = cell.Left; x < cell.Right; ++x)
+      (x < cell.Right - 100 ? left : right) += painted->Pixel(x, y) != colour(entry.SelectCellRect);
+  EXPECT_EQ(left, 0);
+  EXPECT_GT(right, 0);
+  EXPECT_EQ(drawnAt, grid->CellRect(1, 5));
+  EXPECT_EQ(painted->Pixel(drawnAt.Right - 2, drawnAt.Top + 2), Frame);
+  grid->SetCells(1, 6, "written at once");
+  EXPECT_EQ(window.DifferFromAWholePaint(), 0);
+
+  // A background picture, red on its left half and green on its right, lies beneath as
+  // it is: a gap on the left shows red.
+  const TColor red = RGBColor(200, 0, 0), green = RGBColor(0, 200, 0);
+  window.Load("flatcolour", [&](TspSkinPayload& Skin) {
+    TPixelImage picture(grid->ClientWidth(), grid->ClientHeight());
+    for (int32_t y = 0; y < picture.Height(); ++y)
+      for (int32_t x = 0; x < picture.Width(); ++x) picture.SetPixel(x, y, x < picture.Width() / 2 ? red : green);
+    const std::string index = std::to_string(Skin.ActivePictures.size());
+    Skin.ActivePictures.push_back(picture);
+    SetSkinValue(Skin, "PICTURES", "activepicturescount", std::to_string(Skin.ActivePictures.size()));
+    SetSkinValue(Skin, "PICTURES", index, "halves.bmp");
+    SetSkinValue(Skin, "grid", "bgpictureindex", index);
+  });
+  grid->SetOptions(grid->Options() + TGridOptions{goHorzLine});
+  const TRect row = grid->CellRect(1, 3);
+  EXPECT_EQ(Painted(grid)->Pixel(row.Left + 5, row.Bottom), red);
 }
 
 TEST(GridPaint, TheSparseSkinAndNoSkinFallBack) {

@@ -370,6 +370,26 @@ TEST_F(MainWindow, SelectionCommandsMovedRowsAndHelpAct) {
   EXPECT_EQ(opened, "open http://www.example.org/velorandquistmar");
 }
 
+// Rename scans the folder anew: a file that came meanwhile adds a row, and the list stays
+// where it was scrolled to instead of going back to its focused row.
+TEST_F(MainWindow, ARescanThatFindsAnotherFileKeepsTheListWhereItWasScrolled) {
+  for (int i = 10; i < 40; ++i) Mp3("d - Track " + std::to_string(i));
+  OpenMainWindow();
+  for (int step = 0; step < 3; ++step) PostKey(&Grid(), VK_DOWN, {ssShift});  // rows 1 to 4
+  Find("Track 10", "Ten");
+  PostClick(Window->PanelRename_ButtonPreview);
+  Grid().Perform(WM_VSCROLL, SB_BOTTOM, 0);
+  const int32_t top = Grid().TopRow();
+  ASSERT_GT(top, Grid().Row());  // the focused row is out of view
+  Mp3("e - Came meanwhile");
+  PostClick(Window->PanelRename_ButtonRename);
+  EXPECT_EQ(GridNames().size(), 34u);
+  EXPECT_EQ(GridNames()[3], "d - Ten");
+  EXPECT_EQ(GridNames().back(), "e - Came meanwhile");
+  EXPECT_EQ(Grid().TopRow(), top);
+  EXPECT_EQ(Grid().Row(), 4);
+}
+
 TEST_F(MainWindow, ClosingWithAPendingPreviewAsksAndNoKeepsTheWindow) {
   OpenMainWindow();
   SelectAll();

@@ -48,12 +48,16 @@ void TGridModel::SetRowCount(int32_t Value) {
     ChangeSize(FColCount, Value);
     return;
   }
-  // Rows come back to an emptied grid: its columns with them, the cells from the start.
-  FEmpty = false;
   const TGridCoord old{FColCount, FRowCount};
-  StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), Value);
-  Initialize();
+  LeaveEmpty(Value);
   FinishSizeChange(old);
+}
+
+// Rows come back to an emptied grid: its columns with them, the cells from the start.
+void TGridModel::LeaveEmpty(int32_t NewRowCount) {
+  FEmpty = false;
+  StoreCounts(ClampCount(FEmptiedColCount, FFixedCols), NewRowCount);
+  Initialize();
 }
 
 void TGridModel::SetFixedCols(int32_t Value) { ChangeFixedCount(false, Value); }
@@ -89,9 +93,24 @@ void TGridModel::SetDataRowCount(int32_t Value) {
     if (Value == 0)
       EmptyGrid();
     else
-      SetRowCount(Value + FFixedRows);
+      StoreDataRowCount(Value + FFixedRows);
   }
   if (!FEmpty) SetCellSelected(0, Row(), true);
+}
+
+// The rows are stored as they are: the cells stay where they are and the view does not
+// move to them, so a list filled anew keeps its place. Only cells on rows that went come
+// back to the last row.
+void TGridModel::StoreDataRowCount(int32_t NewRowCount) {
+  if (FInplace.Y >= NewRowCount) HideEdit();  // its text goes back while its row exists
+  if (FEmpty)
+    LeaveEmpty(NewRowCount);
+  else
+    StoreCounts(FColCount, NewRowCount);
+  for (TGridCoord* cell : {&FCurrent, &FFocused, &FAnchor}) cell->Y = std::min(cell->Y, NewRowCount - 1);
+  FWindow.InvalidateGrid();
+  // The bars follow the count; a view below the last row comes back to it.
+  UpdateScrollRange();
 }
 
 void TGridModel::EmptyGrid() {
@@ -465,14 +484,30 @@ void TGridModel::MoveColumn(int32_t FromIndex, int32_t ToIndex) {
   FWindow.InvalidateGrid();
 }
 
-void TGridModel::DeleteRow(int32_t ARow) {
-  MoveRow(ARow, FRowCount - 1);
-  SetRowCount(FRowCount - 1);
-}
+void TGridModel::DeleteRow(int32_t ARow) { AdjustSize(ARow, -1, true); }
 
-void TGridModel::DeleteColumn(int32_t ACol) {
-  MoveColumn(ACol, FColCount - 1);
-  SetColCount(FColCount - 1);
+void TGridModel::DeleteColumn(int32_t ACol) { AdjustSize(ACol, -1, false); }
+
+void TGridModel::AdjustSize(int32_t Index, int32_t Amount, bool Rows) {
+  const int32_t count = Rows ? FRowCount : FColCount;
+  if (Index < 0 || Index > count || (Amount < 0 && Index == count)) throw ERangeError("Grid index out of range");
+  const auto setCount = [&](int64_t Value) {
+    if (Value > INT32_MAX) throw ERangeError("Grid count out of range");
+    Rows ? SetRowCount(static_cast<int32_t>(Value)) : SetColCount(static_cast<int32_t>(Value));
+  };
+  const auto move = [&](int32_t From, int32_t To) { Rows ? MoveRow(From, To) : MoveColumn(From, To); };
+  if (Amount < 0) {
+    // Each line taken out goes to the end, which the count then cuts off.
+    const int32_t removed = static_cast<int32_t>(std::min<int64_t>(-int64_t{Amount}, count - Index));
+    for (int32_t i = 0; i < removed; ++i) move(Index, count - 1);
+    setCount(count - removed);
+  } else if (Amount > 0) {
+    // New lines come at the end and move up to Index, the lines from Index after them.
+    setCount(int64_t{count} + Amount);
+    const int32_t last = (Rows ? FRowCount : FColCount) - 1;
+    if (Index < count)
+      for (int32_t i = 0; i < Amount; ++i) move(last, Index);
+  }
 }
 
 // --- Geometry

@@ -45,8 +45,10 @@ public:
   void SetFixedRows(int32_t Value);
   // The rows below the fixed rows. 0 empties the grid (only the fixed cells are left,
   // and selection, keys, mouse selection and scrolling do nothing); a count above 0
-  // brings the columns back and selects row Row. ERangeError for a negative count or
-  // one that does not fit beside the fixed rows.
+  // brings the columns back and selects row Row. Rows that come or go neither move the
+  // current cell nor scroll the view, and announce no SizeChanged; a current, focused or
+  // anchor row that goes comes back to the last row. ERangeError for a negative count
+  // or one that does not fit beside the fixed rows.
   virtual void SetDataRowCount(int32_t Value);
   int32_t GetDataRowCount() const { return FRowCount - FFixedRows; }
   bool Empty() const { return FEmpty; }
@@ -161,8 +163,7 @@ public:
   // --- Moving lines. The cells that the grid keeps stay on their rows (columns).
   void MoveRow(int32_t FromIndex, int32_t ToIndex);
   void MoveColumn(int32_t FromIndex, int32_t ToIndex);
-  // Moves the line to the end and lowers the count by one (never below one scrolling
-  // line).
+  // Takes the line out (AdjustSize by -1).
   virtual void DeleteRow(int32_t ARow);
   virtual void DeleteColumn(int32_t ACol);
 
@@ -235,6 +236,10 @@ protected:
   // view).
   virtual void TopLeftChanged();
   virtual void SizeChanged(int32_t /*OldColCount*/, int32_t /*OldRowCount*/) {}
+  // Inserts Amount rows (columns) before Index (at the end when Index is the count), or
+  // takes -Amount out from Index on (never the last scrolling line); the lines after
+  // them move along with their cells. ERangeError for an Index outside these.
+  virtual void AdjustSize(int32_t Index, int32_t Amount, bool Rows);
   virtual void ColWidthsChanged();
   virtual void RowHeightsChanged();
   virtual void ColumnMoved(int32_t /*FromIndex*/, int32_t /*ToIndex*/) {}
@@ -295,6 +300,8 @@ private:
   void StoreCounts(int32_t NewColCount, int32_t NewRowCount);
   void FinishSizeChange(TGridCoord OldCounts);
   void EmptyGrid();
+  void LeaveEmpty(int32_t NewRowCount);
+  void StoreDataRowCount(int32_t NewRowCount);
   void SetEmptyCounts();
   void CheckCell(int32_t ACol, int32_t ARow) const;
   void RepaintChangedRows();

@@ -191,6 +191,38 @@ TEST(DataRows, EmptyingLeavesOnlyTheFixedCellsAndRowsBringTheColumnsBack) {
   EXPECT_THROW(grid.SetDataRowCount(INT32_MAX), ERangeError);
 }
 
+// A list filled anew with more or fewer rows stays where it is: its cells are not moved
+// and its view does not go to them; only cells on rows that went come back to the last.
+TEST(DataRows, ANewCountKeepsTheCellsAndTheViewAndCellsOnRowsThatWentComeToTheLast) {
+  TTestGrid grid;  // 7 data rows show
+  grid.SetOptions(TTestGrid::FileListOptions);
+  grid.SetDataRowCount(40);
+  Click(grid, 35);
+  grid.SetCellSelected(0, 6, true);
+  grid.MoveTopLeft(1, 10);
+  grid.Scrolls.clear();
+  grid.Repaints.clear();
+  grid.SetDataRowCount(45);
+  EXPECT_EQ(grid.TopRow(), 10);
+  EXPECT_EQ(grid.CurrentCell(), (TGridCoord{1, 35}));
+  EXPECT_EQ(grid.Anchor(), (TGridCoord{2, 35}));
+  EXPECT_TRUE(grid.Scrolls.empty());
+  EXPECT_EQ(grid.SizeChanges, 0);
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{5, 34}));
+  EXPECT_EQ(grid.BarRanges[gbVertical].Visible, true);
+
+  grid.SetDataRowCount(30);  // the current row goes: the last row takes its place
+  EXPECT_EQ(grid.TopRow(), 10);
+  EXPECT_EQ(grid.Row(), 30);
+  EXPECT_EQ(grid.CurrentCell().Y, 30);
+  EXPECT_EQ(grid.Anchor().Y, 30);
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{5, 29}));
+  EXPECT_EQ(grid.SizeChanges, 0);
+  grid.SetDataRowCount(12);  // the view below the last row comes back to it
+  EXPECT_EQ(grid.TopRow(), 6);
+  EXPECT_EQ(grid.Row(), 12);
+}
+
 TEST(MovingRows, TheSelectionAndTheCellsStayOnTheirRows) {
   TTestGrid grid;
   grid.SetOptions(TTestGrid::FileListOptions);
@@ -202,6 +234,7 @@ TEST(MovingRows, TheSelectionAndTheCellsStayOnTheirRows) {
 
   grid.MoveRow(5, 2);
   EXPECT_EQ(grid.RowMoves, (std::vector<std::pair<int32_t, int32_t>>{{5, 2}}));
+  EXPECT_EQ(grid.RowsAtRowMoves.front(), (Rows{1, 6}));  // the flags moved before the event
   EXPECT_EQ(grid.Row(), 2);
   EXPECT_EQ(grid.Anchor().Y, 2);
   EXPECT_EQ(grid.RowHeights(2), 40);
@@ -211,6 +244,38 @@ TEST(MovingRows, TheSelectionAndTheCellsStayOnTheirRows) {
   EXPECT_EQ(grid.Row(), 1);
   EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 5}));
   EXPECT_THROW(grid.MoveRow(0, 9), ERangeError);
+}
+
+// Lines inserted and taken out: the lines after them move along with their flags and
+// heights (widths).
+TEST(MovingRows, AdjustSizeInsertsAndTakesOutLinesAndTheOnesAfterThemKeepTheirCells) {
+  TTestGrid grid;
+  grid.SetOptions(TTestGrid::FileListOptions);
+  grid.SetDataRowCount(6);  // row 1 current and selected
+  grid.SetRowHeights(4, 40);
+  grid.SetCellSelected(0, 5, true);
+  grid.AdjustSize(2, 2, true);
+  EXPECT_EQ(grid.RowCount(), 9);
+  EXPECT_EQ(grid.RowHeights(6), 40);
+  EXPECT_EQ(grid.RowHeights(2), grid.DefaultRowHeight());
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 6}));
+  grid.AdjustSize(2, -3, true);  // the two new rows and the old row 2
+  EXPECT_EQ(grid.RowCount(), 6);
+  EXPECT_EQ(grid.RowHeights(3), 40);
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{0, 3}));
+  grid.AdjustSize(6, 1, true);  // appended
+  EXPECT_EQ(grid.RowCount(), 7);
+  EXPECT_EQ(grid.RowHeights(3), 40);
+  EXPECT_THROW(grid.AdjustSize(8, 1, true), ERangeError);
+  EXPECT_THROW(grid.AdjustSize(7, -1, true), ERangeError);
+  grid.AdjustSize(1, -100, true);  // one scrolling row stays
+  EXPECT_EQ(grid.RowCount(), 2);
+
+  grid.SetColCount(4);
+  grid.SetColWidths(2, 90);
+  grid.DeleteColumn(1);
+  EXPECT_EQ(grid.ColCount(), 3);
+  EXPECT_EQ(grid.ColWidths(1), 90);
 }
 
 TEST(GridCounts, CountsStayAboveTheFixedOnesAndExtentsNeedAnIndexInside) {

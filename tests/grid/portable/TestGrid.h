@@ -18,6 +18,11 @@ public:
   // The selected rows as the change announcement found them.
   std::vector<int32_t> RowsAtLastChange;
   std::vector<std::pair<int32_t, int32_t>> RowMoves;
+  // The selected rows as each row move's announcement found them.
+  std::vector<std::vector<int32_t>> RowsAtRowMoves;
+  int SizeChanges = 0;
+
+  using TGridModel::AdjustSize;
 
   // The grid as the program's file list sets it up: rows selected as ranges.
   static constexpr TGridOptions FileListOptions{goRangeSelect, goDrawFocusSelected, goRowSelect};
@@ -43,5 +48,9 @@ protected:
     ++SelectionChanges;
     RowsAtLastChange = GetSelectedRows();
   }
-  void RowMoved(int32_t FromIndex, int32_t ToIndex) override { RowMoves.emplace_back(FromIndex, ToIndex); }
+  void RowMoved(int32_t FromIndex, int32_t ToIndex) override {
+    RowMoves.emplace_back(FromIndex, ToIndex);
+    RowsAtRowMoves.push_back(GetSelectedRows());
+  }
+  void SizeChanged(int32_t, int32_t) override { ++SizeChanges; }
 };
