@@ -54,10 +54,6 @@ TFormFormatDialog::TFormFormatDialog(TComponent* AOwner, int Mode) : TForm(AOwne
   ReadFormResource(*this, Bindings());
 }
 
-TFormFormatDialog::~TFormFormatDialog() {
-  if (SkinData != nullptr) SkinData->SetCompressedStoredSkin(nullptr);
-}
-
 const TFormBindings& TFormFormatDialog::Bindings() {
   using F = TFormFormatDialog;
   static const TFormBindings bindings =

@@ -21,9 +21,9 @@ class TspSkinStdLabel;
 
 class TFormFormatDialog : public TForm {
 public:
+  // The skin data keeps the program's stored skin until the window goes: the window
+  // never changes or frees it.
   TFormFormatDialog(TComponent* AOwner, int Mode);
-  // The shared stored skin is let go first: the window never changes or frees it.
-  ~TFormFormatDialog() override;
 
   TspSkinData* SkinData = nullptr;
   TspSkinStdLabel* PanelSyntax_LabelSyntax = nullptr;

@@ -21,6 +21,7 @@
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStdLabel.h"
+#include "skin/data/SkinData.h"
 
 #include "classlib/Menus.h"
 #include "classlib/Screen.h"
@@ -210,6 +211,39 @@ TEST_F(Dialogs, TheFormatBuilderRefusesAListedFormatAndMovesThePreferredOne) {
   });
   EXPECT_EQ(Presenter.Texts(), std::vector<std::string>{"Error / No files have been changed."});
   EXPECT_EQ(Window->GroupBoxOptions_ComboBoxFormats->ItemIndex(), 2);
+}
+
+// Notes which stored skin a skin data names when it goes.
+class TStoredSkinAtFree : public TComponent {
+public:
+  explicit TStoredSkinAtFree(TspSkinData* Watched) : TComponent(nullptr), FWatched(Watched) {
+    Watched->FreeNotification(this);
+  }
+  bool Freed = false;
+  TspCompressedStoredSkin* StoredSkin = nullptr;
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove || AComponent != FWatched) return;
+    Freed = true;
+    StoredSkin = FWatched->CompressedStoredSkin();
+  }
+
+private:
+  TspSkinData* FWatched;
+};
+
+TEST_F(Dialogs, TheFormatBuilderLeavesItsSkinDataOnTheProgramsSkinWhenItGoes) {
+  auto* dialog = new TFormFormatDialog(Application, 0);
+  ASSERT_NE(Settings->StoredSkin, nullptr);
+  ASSERT_EQ(dialog->SkinData->CompressedStoredSkin(), Settings->StoredSkin);
+  TStoredSkinAtFree watcher(dialog->SkinData);
+  // Deleted, not freed: the window's own destructor then runs while its skin data still
+  // exists, so whatever it did to it would show.
+  delete dialog;
+  EXPECT_TRUE(watcher.Freed);
+  EXPECT_EQ(watcher.StoredSkin, Settings->StoredSkin);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "MaskRegionData.h"
 
 #include "base/Exceptions.h"
-#include "base/PixelImage.h"
 #include "base/IntMath.h"
 
 using IntMath::Saturated;
@@ -27,12 +26,12 @@ void PutRect(uint8_t*& At, const TRect& R) {
 
 }  // namespace
 
-std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
+std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY) {
   std::vector<TRect> runs;
-  if (Bits == nullptr || Width < 1 || Height < 1) return runs;
-  const size_t stride = static_cast<size_t>(TPixelImage::StrideFor(Width, 24));
-  for (int32_t y = 0; y < Height; ++y) {
-    const uint8_t* row = Bits + static_cast<size_t>(y) * stride;
+  if (Width < 1) return runs;
+  for (size_t y = 0; y < Rows.size(); ++y) {
+    const uint8_t* row = Rows[y];
+    const int64_t top = int64_t{DY} + static_cast<int64_t>(y);
     int32_t x = 0;
     while (x < Width) {
       if (!IsBlack(row + x * 3)) {
@@ -41,8 +40,7 @@ std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Heig
       }
       const int32_t start = x;
       while (x < Width && IsBlack(row + x * 3)) ++x;
-      runs.push_back({Saturated(int64_t{start} + DX), Saturated(int64_t{y} + DY), Saturated(int64_t{x} + DX),
-                      Saturated(int64_t{y} + 1 + DY)});
+      runs.push_back({Saturated(int64_t{start} + DX), Saturated(top), Saturated(int64_t{x} + DX), Saturated(top + 1)});
     }
   }
   return runs;
@@ -61,7 +59,8 @@ TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound) 
   return block;
 }
 
-TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY) {
-  const TRect bound{DX, DY, Saturated(int64_t{Width} + DX), Saturated(int64_t{Height} + DY)};
-  return RgnDataBlock(MaskRunRects(Bits, Width, Height, DX, DY), bound);
+TRgnDataBlock RgnDataFromMask(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY) {
+  const int64_t height = static_cast<int64_t>(Rows.size());
+  const TRect bound{DX, DY, Saturated(int64_t{Width} + DX), Saturated(height + DY)};
+  return RgnDataBlock(MaskRunRects(Rows, Width, DX, DY), bound);
 }

@@ -1,24 +1,29 @@
 #pragma once
 // Region data of a mask picture: every run of pure black pixels (blue + green + red = 0)
 // in a row becomes a rectangle one row high, and the rectangles form a Windows RGNDATA
-// block that ExtCreateRegion turns into a window region. The mask is read as 24-bit
-// rows in Windows DIB layout (top-down, blue, green, red, rows padded to 4 bytes).
+// block that ExtCreateRegion turns into a window region. The mask is read row by row
+// through a table of row addresses, each row 24-bit pixels in Windows DIB order (blue,
+// green, red).
 
 #include "SkinTypes.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // An RGNDATA block: a 32-byte RGNDATAHEADER followed by its RECTs (16 bytes each).
 using TRgnDataBlock = std::vector<uint8_t>;
 
+// The rows of a mask, top row first; each holds at least the mask's width in pixels.
+using TMaskRows = std::span<const uint8_t* const>;
+
 // The runs of black pixels, moved by (DX, DY), in row order and left to right within a
 // row; the right edge is exclusive. Coordinates beyond the 32-bit range saturate.
-std::vector<TRect> MaskRunRects(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY);
+std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY);
 
 // The block for Rects: dwSize 32, iType 1 (RDH_RECTANGLES), nCount, nRgnSize 0, rcBound
 // Bound, then the rectangles. Raises EIntOverflow when it would pass 2 GiB.
 TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound);
 
-// The block of a mask's black runs with bounds (DX, DY, Width + DX, Height + DY).
-TRgnDataBlock RgnDataFromMask(const uint8_t* Bits, int32_t Width, int32_t Height, int32_t DX, int32_t DY);
+// The block of a mask's black runs with bounds (DX, DY, Width + DX, row count + DY).
+TRgnDataBlock RgnDataFromMask(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY);

@@ -21,13 +21,17 @@ void GetAreaNameAndRect(const std::string& S, std::string& AIDName, TRect& ARect
     ARect = TRect{};
 }
 
+void AddArea(std::vector<TspDataSkinArea>& AreaList, const std::string& AIDName, const TRect& ARect) {
+  AreaList.emplace_back(AIDName, ARect);
+}
+
 void LoadAreas(TCustomIniFile& IniFile, std::vector<TspDataSkinArea>& AreaList) {
   const int32_t count = ReadSkinListCount(IniFile, AreasSection, "count");
   for (int32_t i = 0; i < count; ++i) {
     std::string name;
     TRect rect;
     GetAreaNameAndRect(IniFile.ReadString(AreasSection, IntToStr(i), ""), name, rect);
-    AreaList.emplace_back(name, rect);
+    AddArea(AreaList, name, rect);
   }
 }
 

@@ -25,7 +25,9 @@ public:
 // Splits an area entry "name:l,t,r,b" at its first ":" into the name and the rectangle
 // (rectangle codec). An entry without ":" gives an empty name and an empty rectangle.
 void GetAreaNameAndRect(const std::string& S, std::string& AIDName, TRect& ARect);
-// Appends one area per entry of the SKINAREAS list, in entry order.
+// Appends an area of that name and rectangle to AreaList.
+void AddArea(std::vector<TspDataSkinArea>& AreaList, const std::string& AIDName, const TRect& ARect);
+// Adds one area per entry of the SKINAREAS list, in entry order.
 void LoadAreas(TCustomIniFile& IniFile, std::vector<TspDataSkinArea>& AreaList);
 
 // Section POPUPWINDOW: the frame of popup menu windows.

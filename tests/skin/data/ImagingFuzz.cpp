@@ -3,6 +3,8 @@
 // extraction and region data, and the cut plans of the image builders. Checks that
 // nothing reads or writes outside its buffers (the sanitizers) and that the results keep
 // their invariants.
+#include "PixelPictures.h"
+
 #include "skin/data/EffectPixels.h"
 #include "skin/data/MaskRegionData.h"
 #include "skin/data/SkinImagePlans.h"
@@ -96,8 +98,9 @@ void FuzzMask(TInput& In) {
   const int32_t dx = In.Coordinate(), dy = In.Coordinate();
   TPixelImage mask(w, h);
   In.Fill(mask);
-  const std::vector<TRect> runs = MaskRunRects(mask.Bits(), w, h, dx, dy);
-  const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), w, h, dx, dy);
+  const std::vector<const uint8_t*> rows = RowsOf(mask);
+  const std::vector<TRect> runs = MaskRunRects(rows, w, dx, dy);
+  const TRgnDataBlock block = RgnDataFromMask(rows, w, dx, dy);
   Check(block.size() == 32 + 16 * runs.size());
   Check(runs.size() <= static_cast<size_t>(w + 1) / 2 * h);
   for (const TRect& r : runs) Check(r.Right >= r.Left && r.Bottom >= r.Top);

@@ -9,7 +9,7 @@
 namespace {
 
 std::vector<TRect> Runs(const TPixelImage& Mask, int32_t DX = 0, int32_t DY = 0) {
-  return MaskRunRects(Mask.Bits(), Mask.Width(), Mask.Height(), DX, DY);
+  return MaskRunRects(RowsOf(Mask), Mask.Width(), DX, DY);
 }
 
 int32_t Int32At(const TRgnDataBlock& Block, size_t Offset) {
@@ -44,7 +44,7 @@ TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
 
 TEST(MaskRegionData, TheBlockHasAHeaderBoundsAndTheRectangles) {
   const TPixelImage single = MaskFromRows({"#"});
-  const TRgnDataBlock one = RgnDataFromMask(single.Bits(), 1, 1, 5, 6);
+  const TRgnDataBlock one = RgnDataFromMask(RowsOf(single), 1, 5, 6);
   ASSERT_EQ(one.size(), 48u);
   EXPECT_EQ(Int32At(one, 0), 32);  // dwSize
   EXPECT_EQ(Int32At(one, 4), 1);   // RDH_RECTANGLES
@@ -54,12 +54,12 @@ TEST(MaskRegionData, TheBlockHasAHeaderBoundsAndTheRectangles) {
   EXPECT_EQ(RectAt(one, 32), (TRect{5, 6, 6, 7}));
 
   const TPixelImage white = MaskFromRows({"....", "....", "...."});
-  const TRgnDataBlock none = RgnDataFromMask(white.Bits(), 4, 3, -7, 2);
+  const TRgnDataBlock none = RgnDataFromMask(RowsOf(white), 4, -7, 2);
   ASSERT_EQ(none.size(), 32u);
   EXPECT_EQ(Int32At(none, 8), 0);
   EXPECT_EQ(RectAt(none, 16), (TRect{-7, 2, -3, 5}));
 
-  EXPECT_EQ(RgnDataFromMask(nullptr, 0, 0, 0, 0).size(), 32u);
+  EXPECT_EQ(RgnDataFromMask({}, 0, 0, 0).size(), 32u);
 }
 
 TEST(MaskRegionData, MoreRunsThanAFixedBufferWouldHold) {
@@ -67,7 +67,7 @@ TEST(MaskRegionData, MoreRunsThanAFixedBufferWouldHold) {
   TPixelImage mask(200, 110);
   for (int32_t y = 0; y < 110; ++y)
     for (int32_t x = 1; x < 200; x += 2) mask.SetPixel(x, y, clWhite);
-  const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), 200, 110, 0, 0);
+  const TRgnDataBlock block = RgnDataFromMask(RowsOf(mask), 200, 0, 0);
   ASSERT_EQ(block.size(), 32u + 16u * 11000u);
   EXPECT_EQ(Int32At(block, 8), 11000);
   EXPECT_EQ(RectAt(block, 32), (TRect{0, 0, 1, 1}));
@@ -78,7 +78,7 @@ TEST(MaskRegionData, OffsetsBeyondTheIntegerRangeSaturate) {
   const TPixelImage mask = MaskFromRows({"##"});
   const int32_t max = std::numeric_limits<int32_t>::max();
   EXPECT_EQ(Runs(mask, max - 1, max), (std::vector<TRect>{{max - 1, max, max, max}}));
-  const TRgnDataBlock block = RgnDataFromMask(mask.Bits(), 2, 1, max, 0);
+  const TRgnDataBlock block = RgnDataFromMask(RowsOf(mask), 2, max, 0);
   EXPECT_EQ(RectAt(block, 16), (TRect{max, 0, max, 1}));
 }
 

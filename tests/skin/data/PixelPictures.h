@@ -1,6 +1,6 @@
 #pragma once
-// Pixel images for the skin imaging tests: a mask drawn from rows of marks, a part cut
-// out of an image, and a pixel-by-pixel comparison.
+// Pixel images for the skin imaging tests: a mask drawn from rows of marks, the table of
+// an image's row addresses, a part cut out of an image, and a pixel-by-pixel comparison.
 
 #include "base/Geometry.h"
 #include "base/PixelImage.h"
@@ -14,6 +14,13 @@ inline TPixelImage MaskFromRows(const std::vector<std::string>& Rows) {
   for (int32_t y = 0; y < mask.Height(); ++y)
     for (int32_t x = 0; x < mask.Width(); ++x) mask.SetPixel(x, y, Rows[y][x] == '#' ? clBlack : clWhite);
   return mask;
+}
+
+// The address of each row of an image, top row first.
+inline std::vector<const uint8_t*> RowsOf(const TPixelImage& Image) {
+  std::vector<const uint8_t*> rows;
+  for (int32_t y = 0; y < Image.Height(); ++y) rows.push_back(Image.ScanLine(y));
+  return rows;
 }
 
 // The part R of an image.

@@ -2,16 +2,16 @@
 
 #include <utility>
 
-TspEffectBmp::TspEffectBmp(TFBitmap Section) : FSection(std::move(Section)) {
+TspEffectBmp::TspEffectBmp(TDibSection Section) : FSection(std::move(Section)) {
   Attach(FSection.Bits(), FSection.Width(), FSection.Height());
 }
 
 std::unique_ptr<TspEffectBmp> TspEffectBmp::CreateSize(int32_t AWidth, int32_t AHeight) {
-  return std::unique_ptr<TspEffectBmp>(new TspEffectBmp(TFBitmap(AWidth, AHeight)));
+  return std::unique_ptr<TspEffectBmp>(new TspEffectBmp(TDibSection(AWidth, AHeight)));
 }
 
 std::unique_ptr<TspEffectBmp> TspEffectBmp::CreateFromHBitmap(HBITMAP ABitmap) {
-  return std::unique_ptr<TspEffectBmp>(new TspEffectBmp(TFBitmap(ABitmap)));
+  return std::unique_ptr<TspEffectBmp>(new TspEffectBmp(TDibSection(ABitmap)));
 }
 
 void TspEffectBmp::Draw(HDC DC, int X, int Y) const {

@@ -4,7 +4,7 @@
 // and windows make effect bitmaps from their current images for one paint, change them,
 // draw them and free them.
 
-#include "FBitmap.h"
+#include "DibSection.h"
 
 #include "skin/data/EffectPixels.h"
 
@@ -26,6 +26,6 @@ public:
   void Draw(HDC DC, int X, int Y) const;
 
 private:
-  explicit TspEffectBmp(TFBitmap Section);
-  TFBitmap FSection;
+  explicit TspEffectBmp(TDibSection Section);
+  TDibSection FSection;
 };

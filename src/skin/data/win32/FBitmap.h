@@ -1,48 +1,45 @@
 #pragma once
-// Windows only. TFBitmap: the one owner of a 24-bit top-down DIB section, the pixel
-// store of effect bitmaps and of mask scans. Rows are RowInc = Width * 3 + Gap bytes
-// (Gap = Width mod 4 padding bytes), pixels blue, green, red.
+// Windows only. TFBitmap: a 24-bit top-down copy of a bitmap that mask scans read row by
+// row: a DIB section with a table of its row addresses and a memory DC of its own that
+// holds it. Rows are RowInc = Width * 3 + Gap bytes (Gap = Width mod 4 padding bytes),
+// pixels blue, green, red.
 
-#include "base/win32/WinApi.h"
+#include "DibSection.h"
+
+#include "classlib/DeviceContexts.h"
 
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
 
 class TFBitmap {
 public:
-  // No section.
-  TFBitmap() = default;
-  // A black section of that size (none for a size below 1). Raises EOutOfResources when
-  // the system refuses it.
-  TFBitmap(int32_t Width, int32_t Height);
-  // A copy of Bitmap's size and pixels in 24 bits. The pixels are read with GetDIBits
-  // through the screen DC; Bitmap is never selected into a DC of its own (Wine refuses
-  // a bitmap that another DC holds). A handle that is not a bitmap gives no section.
+  // A copy of Bitmap's size and pixels (see TDibSection), then its row table and DC. A
+  // handle that is not a bitmap gives no section, no rows and no DC.
   explicit TFBitmap(HBITMAP Bitmap);
-  ~TFBitmap();
-  TFBitmap(TFBitmap&& Other) noexcept;
-  TFBitmap& operator=(TFBitmap&& Other) noexcept;
   TFBitmap(const TFBitmap&) = delete;
   TFBitmap& operator=(const TFBitmap&) = delete;
 
-  HBITMAP Handle() const { return FHandle; }
-  uint8_t* Bits() const { return FBits; }
-  int32_t Width() const { return FWidth; }
-  int32_t Height() const { return FHeight; }
-  int32_t Gap() const { return FWidth % 4; }
-  int32_t RowInc() const { return FWidth * 3 + Gap(); }
-  int32_t Size() const { return RowInc() * FHeight; }
-  // Row Y (0 = top); raises ERangeError outside the bitmap.
-  uint8_t* ScanLine(int32_t Y) const;
-  // biSize 40, biWidth = Width, biHeight = -Height (top-down), one plane, 24 bits, BI_RGB.
-  const BITMAPINFOHEADER& Header() const { return FInfo.bmiHeader; }
-  const BITMAPINFO& Info() const { return FInfo; }
+  HBITMAP Handle() const { return FSection.Handle(); }
+  uint8_t* Bits() const { return FSection.Bits(); }
+  int32_t Width() const { return FSection.Width(); }
+  int32_t Height() const { return FSection.Height(); }
+  int32_t Gap() const { return Width() % 4; }
+  int32_t RowInc() const { return Width() * 3 + Gap(); }
+  // The address of each row, top row first.
+  std::span<uint8_t* const> ScanLines() const { return FScanLines; }
+  // A memory DC compatible with the screen with the section selected; nullptr without one.
+  HDC DC() const { return FDC ? FDC->DC() : nullptr; }
 
 private:
-  void Release();
+  // Fills the row table and selects the section into a new memory DC.
+  void InitScanLines();
 
-  HBITMAP FHandle = nullptr;
-  uint8_t* FBits = nullptr;
-  int32_t FWidth = 0;
-  int32_t FHeight = 0;
-  BITMAPINFO FInfo{};
+  // Freed in reverse order: the section is selected out, the DC deleted, and the section
+  // deleted last, once no DC holds it.
+  TDibSection FSection;
+  std::vector<uint8_t*> FScanLines;
+  std::optional<TMemoryDC> FDC;
+  std::optional<TSelectedObject> FSelection;
 };

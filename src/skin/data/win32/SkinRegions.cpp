@@ -25,7 +25,7 @@ TRegion BandRegion(TBitmap& Band, int DX, int DY) {
 int CreateRgnDataFromMask(TBitmap* Mask, int DX, int DY, TRgnDataBlock& Data) {
   if (Mask == nullptr || Mask->Empty()) return 0;
   const TFBitmap pixels(Mask->Handle());
-  Data = RgnDataFromMask(pixels.Bits(), pixels.Width(), pixels.Height(), DX, DY);
+  Data = RgnDataFromMask(pixels.ScanLines(), pixels.Width(), DX, DY);
   return static_cast<int>(Data.size());
 }
 

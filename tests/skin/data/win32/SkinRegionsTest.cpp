@@ -129,6 +129,30 @@ TEST(SkinRegions, ASkinRegionWithoutAClientRectangleIsItsFrame) {
   EXPECT_EQ(crossed.Rgn, nullptr);
 }
 
+TEST(SkinRegions, ASkinRegionJoinsWhicheverBandsTheMaskHas) {
+  // A black mask is inside everywhere: whatever bands a cut has, the region is the whole
+  // window, also when the top or the left band has no size.
+  const auto mask = MaskOf(std::vector<std::string>(16, std::string(20, '#')));
+  const TRect whole{0, 0, 20, 16};
+  const struct {
+    const char* Name;
+    TSkinCut Cut;
+  } cases[] = {
+      {"no top band", {{5, 2}, {13, 2}, {6, 10}, {12, 10}, {4, 0, 15, 12}}},
+      {"no left band", {{5, 4}, {13, 4}, {6, 10}, {12, 10}, {0, 3, 15, 12}}},
+      {"no top band, no client part", {{5, 2}, {13, 2}, {6, 10}, {12, 10}, {4, 0, 4, 12}}},
+  };
+  for (const auto& c : cases) {
+    const TSkinCut n = CutForSize(c.Cut, whole, 30, 24);
+    TRegionHolder region;
+    region.Rgn = CreateSkinRegion({c.Cut, n, mask.get(), 30, 24}).release();
+    ASSERT_NE(region.Rgn, nullptr) << c.Name;
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(region.Rgn, &box), SIMPLEREGION) << c.Name;
+    EXPECT_EQ(FromRECT(box), (TRect{0, 0, 30, 24})) << c.Name;
+  }
+}
+
 TEST(SkinRegions, AWindowKeepsARegionItTakesAndARefusedOneIsDeletedAtOnce) {
   HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
