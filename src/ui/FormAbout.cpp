@@ -39,8 +39,9 @@ TFormAbout::TFormAbout(TComponent* AOwner) : TForm(AOwner) {
   ReadFormResource(*this, Bindings());
 }
 
-TFormAbout::~TFormAbout() {
+void TFormAbout::BeforeDestruction() {
   if (SkinData != nullptr) SkinData->SetCompressedStoredSkin(nullptr);
+  TForm::BeforeDestruction();
 }
 
 const TFormBindings& TFormAbout::Bindings() {

@@ -13,8 +13,9 @@ class TspSkinStdLabel;
 class TFormAbout : public TForm {
 public:
   explicit TFormAbout(TComponent* AOwner);
-  // The shared stored skin is let go first: the window never changes or frees it.
-  ~TFormAbout() override;
+  // The shared stored skin is let go before the components go: the window never changes
+  // or frees it.
+  void BeforeDestruction() override;
 
   TspSkinData* SkinData = nullptr;
   TspSkinStdLabel* AboutPanelLabelName = nullptr;

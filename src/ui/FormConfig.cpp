@@ -44,8 +44,9 @@ TFormConfig::TFormConfig(TComponent* AOwner) : TForm(AOwner) {
   ReadFormResource(*this, Bindings());
 }
 
-TFormConfig::~TFormConfig() {
+void TFormConfig::BeforeDestruction() {
   if (SkinData != nullptr) SkinData->SetCompressedStoredSkin(nullptr);
+  TForm::BeforeDestruction();
 }
 
 const TFormBindings& TFormConfig::Bindings() {

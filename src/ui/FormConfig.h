@@ -19,8 +19,9 @@ class TspSkinStdLabel;
 class TFormConfig : public TForm {
 public:
   explicit TFormConfig(TComponent* AOwner);
-  // The shared stored skin is let go first: the window never changes or frees it.
-  ~TFormConfig() override;
+  // The shared stored skin is let go before the components go: the window never changes
+  // or frees it.
+  void BeforeDestruction() override;
 
   TspSkinData* SkinData = nullptr;
   TControl* PageControl_TabRename = nullptr;

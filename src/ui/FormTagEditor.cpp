@@ -78,9 +78,10 @@ TFormTagEditor::TFormTagEditor(TComponent* AOwner) : TForm(AOwner) {
   ReadFormResource(*this, Bindings());
 }
 
-TFormTagEditor::~TFormTagEditor() {
+void TFormTagEditor::BeforeDestruction() {
   for (TspSkinData* data : {SkinDataNoEffects, SkinDataEffects})
     if (data != nullptr) data->SetCompressedStoredSkin(nullptr);
+  TForm::BeforeDestruction();
 }
 
 const TFormBindings& TFormTagEditor::Bindings() {

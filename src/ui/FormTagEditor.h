@@ -38,8 +38,9 @@ class TMenuItem;
 class TFormTagEditor : public TForm {
 public:
   explicit TFormTagEditor(TComponent* AOwner);
-  // The shared stored skin is let go first: the window never changes or frees it.
-  ~TFormTagEditor() override;
+  // The shared stored skin is let go before the components go: the window never changes
+  // or frees it.
+  void BeforeDestruction() override;
 
   // --- The components of the form resource -------------------------------------------
   TspSkinData* SkinDataNoEffects = nullptr;

@@ -72,8 +72,9 @@ TFormMessageDialog::TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialo
   ReadFormResource(*this, Bindings());
 }
 
-TFormMessageDialog::~TFormMessageDialog() {
+void TFormMessageDialog::BeforeDestruction() {
   if (SkinData != nullptr) SkinData->SetCompressedStoredSkin(nullptr);
+  TForm::BeforeDestruction();
 }
 
 void TFormMessageDialog::FormCreate(TObject*) {

@@ -19,8 +19,9 @@ class TFormMessageDialog : public TForm {
 public:
   // Reads the form resource; the dialog gets the answer of the button pressed.
   TFormMessageDialog(TComponent* AOwner, TMessageDialog& dialog);
-  // The shared stored skin is let go first: the window never changes or frees it.
-  ~TFormMessageDialog() override;
+  // The shared stored skin is let go before the components go: the window never changes
+  // or frees it.
+  void BeforeDestruction() override;
 
   // The components of the form resource. The resource decides their classes; the fields
   // ask only for what the window does with them.
