@@ -3,6 +3,7 @@
 // place and alpha; the mouse held from the button over the list and let go on an item or
 // elsewhere; the scroll timer beyond the list's ends; keys, Escape and Enter while the list
 // is open, the wheel and the search by typed keys; the edit part's events and completion.
+#include "ImportPatch.h"
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/CustomEdit.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -174,27 +176,33 @@ TEST_F(SkinComboBoxTest, HeldBelowAListWithABarTheSelectionMovesDownATickAtATime
   Mouse(WM_LBUTTONUP, {Combo->Width() + 150, 5});
 }
 
+// The timers set while a TSetTimers lives, by window and id.
+std::vector<std::pair<HWND, UINT_PTR>> SetTimers;
+const auto SystemSetTimer = SystemFunction<decltype(&SetTimer)>("user32.dll", "SetTimer");
+
+UINT_PTR WINAPI RecordedSetTimer(HWND Window, UINT_PTR Id, UINT Interval, TIMERPROC Proc) {
+  SetTimers.emplace_back(Window, Id);
+  return SystemSetTimer(Window, Id, Interval, Proc);
+}
+
+struct TSetTimers {
+  TSetTimers() { SetTimers.clear(); }
+  TImportPatch Patch{reinterpret_cast<void*>(SystemSetTimer), reinterpret_cast<void*>(&RecordedSetTimer)};
+};
+
 TEST_F(SkinComboBoxTest, EachMoveBeyondTheListStartsTheScrollTimerAfresh) {
   Fill(12);
   Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
   Mouse(WM_MOUSEMOVE, OverItem(6), MK_LBUTTON);
   TspListBox* list = Combo->ListBox()->ListBox();
   const TPoint below = Combo->ScreenToClient(list->ClientToScreen({5, list->Height() + 10}));
-  const auto moveBelow = [&] { Combo->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(below)); };
-  moveBelow();
-  // The timer's tick is due (it is not taken from the queue); a move beyond the list
-  // starts the timer again, so right after it no tick is due. A try slower than the
-  // interval proves nothing and is made again.
-  bool restarted = false;
-  for (int attempt = 0; attempt < 10 && !restarted; ++attempt) {
-    Sleep(2 * TspSkinCustomComboBox::ScrollInterval);
-    const DWORD start = GetTickCount();
-    moveBelow();
-    MSG tick;
-    const bool due = PeekMessageA(&tick, Combo->Handle(), WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
-    restarted = !due && GetTickCount() - start < TspSkinCustomComboBox::ScrollInterval / 2;
+  {
+    const TSetTimers timers;
+    for (int move = 0; move < 3; ++move) Combo->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(below));
+    // Each move beyond the list begins the interval again, also on the side it was.
+    const std::pair<HWND, UINT_PTR> scroll{Combo->Handle(), TspSkinCustomComboBox::ScrollTimerId};
+    EXPECT_EQ(std::count(SetTimers.begin(), SetTimers.end(), scroll), 3);
   }
-  EXPECT_TRUE(restarted);
   Mouse(WM_LBUTTONUP, {Combo->Width() + 150, 5});
 }
 
