@@ -111,9 +111,9 @@ TBorderPlans SkinBorderPlans(const TSkinCut& Cut, const TSkinCut& NewCut, const 
 // The bands of a mask picture of MaskWidth x MaskHeight (R is the whole mask) for an
 // image Width wide: each strip tiled from its start across the whole band, then the
 // corner pieces copied over both ends. Their tiles are listed one by one (no more than a
-// band is long): the frame's hit test reads them pixel by pixel. The bands are as high as the mask's (top and
-// bottom) and the new client rectangle (left and right). Every band within the size
-// limits is drawn (a band without area gives an empty bitmap).
+// band is long): the frame's hit test reads them pixel by pixel. The bands are as high
+// as the mask's (top and bottom) and the new client rectangle (left and right). Every
+// band within the size limits is drawn (a band without area gives an empty bitmap).
 TBorderPlans SkinBorderMaskPlans(const TSkinCut& Cut, const TSkinCut& NewCut, int32_t MaskWidth,
                                  int32_t MaskHeight, int32_t Width);
 
