@@ -12,6 +12,7 @@ Wine shows its windows unmanaged (no window manager), so the keyboard goes to th
 under the pointer: the pointer rests on the window a key is meant for.
 """
 
+import contextlib
 import ctypes
 import ctypes.util
 import os
@@ -205,6 +206,12 @@ def screen_picture(area=None):
     return X.picture(X.lib.XDefaultRootWindow(display), left, top, right - left, bottom - top)
 
 
+def own_picture(window):
+    """A window's own picture (GetImage of the window itself), as screen_picture gives one;
+    None once the window is gone."""
+    return X.picture(int(window.id), 0, 0, window.width, window.height)
+
+
 def pnm(picture):
     width, height, rgb = picture
     return b"P6\n%d %d\n255\n" % (width, height) + rgb
@@ -236,6 +243,10 @@ class X:
     lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
                               ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
     lib.XDestroyImage.argtypes = [ctypes.POINTER(Image)]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XGetSelectionOwner.restype = ctypes.c_ulong
+    lib.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
     # A window that went away answers GetImage with an error, which must not end the test.
     ErrorHandler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
     ignore_errors = ErrorHandler(lambda display, event: 0)
@@ -268,6 +279,12 @@ class X:
             return (width, height, bytes(rgb))
         finally:
             cls.lib.XDestroyImage(image)
+
+    @classmethod
+    def composited(cls):
+        """Whether a compositing manager runs on the display (it owns _NET_WM_CM_S0)."""
+        atom = cls.lib.XInternAtom(cls.display(), b"_NET_WM_CM_S0", 0)
+        return cls.lib.XGetSelectionOwner(cls.display(), atom) != 0
 
 
 # --- Files -----------------------------------------------------------------------------------
@@ -556,6 +573,72 @@ class RealInput(unittest.TestCase):
         self.rest_pointer_on(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # What the screen shows of the windows that open over the main window, with and without a
+    # compositing manager.
+
+    def test_a_menu_a_drop_down_list_and_a_dialog_show_on_the_screen_with_and_without_a_compositor(self):
+        main = self.start()
+        pages = (8, 330, main.width - 16, 140)
+        change_page = picture_bytes(main, pages)
+        click(main.point(158, 318))  # the Switch page, with its section lists
+        wait_until(lambda: picture_bytes(main, pages) != change_page, "the Switch page")
+        combo_arrow = main.point(279, 378)  # the first "Filename before switching"
+        self.assert_opened_windows_on_the_screen(main, combo_arrow, "")
+        with self.compositor():
+            self.assert_opened_windows_on_the_screen(main, combo_arrow, " under a compositor")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def assert_opened_windows_on_the_screen(self, main, combo_arrow, how):
+        """The system menu, a section list and the settings dialog, each opened by real input,
+        show on the screen what they drew."""
+        self.rest_pointer_on(main)
+        keys("alt+space")
+        menu = wait_until(lambda: popups(), "the system menu")[0]
+        self.assert_on_the_screen(menu, "the system menu" + how)
+        keys("Escape")
+        wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        drop_down = act_until(lambda: click(combo_arrow), lambda: popups(), "the section list")[0]
+        self.assert_on_the_screen(drop_down, "the section list" + how)
+        click(combo_arrow)
+        wait_until(lambda: popups() == [], "the section list closed by its button")
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Right", "Return", "Down", "Return")  # Configuration, its first item
+        settings = wait_until(lambda: window_named("Settings"), "the settings dialog")
+        self.assert_on_the_screen(settings, "the settings dialog" + how)
+        self.rest_pointer_on(settings)
+        keys("Escape")
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Escape")
+
+    def assert_on_the_screen(self, window, what):
+        """The screen shows, where the window is, the window's own picture, which is drawn (of
+        several colours). Outside the window's shape (its rounded corners) its own picture
+        is black and the screen shows what lies under it."""
+        area = (window.x, window.y, window.width, window.height)
+
+        def shown():
+            own, screen = own_picture(window), screen_picture(area)
+            if own is None or len(set(zip(own[2][0::3], own[2][1::3], own[2][2::3]))) < 3:
+                return False
+            return all(own[2][i:i + 3] in (screen[2][i:i + 3], b"\0\0\0") for i in range(0, len(own[2]), 3))
+
+        if not poll(shown, TIMEOUT):
+            self.fail("%s (%r) is not on the screen: %s" % (what, window, save_picture("not-shown")))
+
+    @contextlib.contextmanager
+    def compositor(self):
+        """xcompmgr running on the display, once it has taken the compositing manager's place."""
+        process = subprocess.Popen(["xcompmgr"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            wait_until(lambda: X.composited(), "xcompmgr to start compositing")
+            yield
+        finally:
+            process.kill()
+            process.wait()
+            wait_until(lambda: not X.composited(), "xcompmgr gone")
 
     # Keys and typing.
 
