@@ -8,7 +8,7 @@ packages=(
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
   zlib1g-dev googletest libgtest-dev libgmock-dev
   wine wine32:i386 wine64
-  xvfb xauth x11-utils x11-apps netpbm xdotool
+  xvfb xauth x11-utils x11-apps netpbm xdotool xcompmgr
   lame python3-mutagen id3v2
   libbenchmark-dev libtag1-dev
 )

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The real program driven by real input: X pointer and key events (XTest, through
-xdotool) on the test display, as a user's mouse and keyboard make them, and pictures taken
-from the X server (xwd). Each scenario copies the built program into a fresh folder, starts
-it under Wine in a music folder and waits on what can be seen from outside: its windows,
-the files it writes and its exit code; every wait has a time-out that fails the scenario.
+xdotool) on the test display, as a user's mouse and keyboard make them, and pictures of
+what the screen shows (the root window's). Each scenario copies the built program into a
+fresh folder, starts it under Wine in a music folder and waits on what can be seen from
+outside: its windows, the files it writes and its exit code; every wait has a time-out
+that fails the scenario.
 
 Run by CTest in the Windows build, with the display and Wine prefix of scripts/wine-env.sh:
     real_input_test.py PROGRAM_FOLDER SCREENSHOT_FOLDER [unittest arguments]
@@ -11,6 +12,9 @@ Wine shows its windows unmanaged (no window manager), so the keyboard goes to th
 under the pointer: the pointer rests on the window a key is meant for.
 """
 
+import contextlib
+import ctypes
+import ctypes.util
 import os
 import shutil
 import subprocess
@@ -97,14 +101,6 @@ def program_windows():
     return [w for w in windows if w.width > 1 and w.height > 1]
 
 
-def in_stacking_order(windows):
-    """The windows from the bottom one to the top one (xwininfo lists the top one first)."""
-    order = [line.split()[0] for line in run("xwininfo", "-root", "-children").splitlines()
-             if line.strip().startswith("0x")]
-    place = {int(wid, 16): i for i, wid in enumerate(order)}
-    return sorted(windows, key=lambda w: -place.get(int(w.id), len(order)))
-
-
 def window_named(name):
     found = [w for w in program_windows() if w.name == name]
     return found[0] if found else None
@@ -169,59 +165,126 @@ def type_text(text):
 
 
 def save_picture(name, window=None):
-    """Saves a window's picture (the whole screen with every open window when none is given)
-    as SCREENSHOT_FOLDER/real-input-<name>.png and gives its path. The root window's picture
-    leaves layered windows black, so each window is taken from itself and laid over it."""
+    """Saves what the screen shows of a window (the whole screen when none is given) as
+    SCREENSHOT_FOLDER/real-input-<name>.png and gives its path."""
     os.makedirs(SCREENSHOT_FOLDER, exist_ok=True)
     path = os.path.join(SCREENSHOT_FOLDER, "real-input-%s.png" % name)
-    with tempfile.TemporaryDirectory() as folder:
-        def capture(wid, file):
-            with open(file, "wb") as out:
-                out.write(settled_pnm(wid))
-
-        picture = os.path.join(folder, "picture.pnm")
-        if window is not None:
-            capture(window.id, picture)
-        else:
-            capture(None, picture)
-            for w in in_stacking_order(program_windows()):
-                piece = os.path.join(folder, "piece.pnm")
-                capture(w.id, piece)
-                with open(os.path.join(folder, "next.pnm"), "wb") as out:
-                    subprocess.run(["pnmpaste", piece, str(max(w.x, 0)), str(max(w.y, 0)), picture],
-                                   stdout=out, stderr=subprocess.DEVNULL, check=True)
-                os.replace(os.path.join(folder, "next.pnm"), picture)
-        with open(path, "wb") as out:
-            subprocess.run(["pnmtopng", picture], stdout=out, stderr=subprocess.DEVNULL, check=True)
+    area = None if window is None else (window.x, window.y, window.width, window.height)
+    picture = settled(lambda: screen_picture(area))
+    with open(path, "wb") as out:
+        subprocess.run(["pnmtopng"], input=pnm(picture), stdout=out, stderr=subprocess.DEVNULL, check=True)
     return path
 
 
-def settled_pnm(wid, attempts=40):
-    """The picture of an X window once two looks 50 ms apart agree: a window that has just
-    been resized or shown is still painting its parts."""
-    picture = window_pnm(wid)
+def settled(take, attempts=40):
+    """A picture once two looks 50 ms apart agree: a window that has just been resized or
+    shown is still painting its parts."""
+    picture = take()
     for _ in range(attempts):
         time.sleep(0.05)
-        again = window_pnm(wid)
+        again = take()
         if again == picture:
             break
         picture = again
     return picture
 
 
-def window_pnm(wid):
-    """The picture of an X window (the root window for None) as a portable anymap."""
-    xwd = subprocess.run(["xwd", "-silent"] + (["-id", str(wid)] if wid else ["-root"]), stdout=subprocess.PIPE,
-                         check=True, timeout=TIMEOUT).stdout
-    return subprocess.run(["xwdtopnm"], input=xwd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                          check=True, timeout=TIMEOUT).stdout
+def screen_picture(area=None):
+    """What the screen shows: the root window's picture, of an area (left, top, width,
+    height; cut to the screen) or of the whole screen, as (width, height, RGB bytes). One
+    GetImage of the root: xwd -root instead reads each window by its colormap and takes a
+    window that lies within a lower one of the same colormap (a menu, list or dialog over
+    the main window) from the lower one, which gives black there, or under a compositor
+    what the lower window holds."""
+    display = X.display()
+    if area is None:
+        area = (0, 0, X.lib.XDisplayWidth(display, 0), X.lib.XDisplayHeight(display, 0))
+    left, top, width, height = area
+    right = min(left + width, X.lib.XDisplayWidth(display, 0))
+    bottom = min(top + height, X.lib.XDisplayHeight(display, 0))
+    left, top = max(left, 0), max(top, 0)
+    return X.picture(X.lib.XDefaultRootWindow(display), left, top, right - left, bottom - top)
+
+
+def own_picture(window):
+    """A window's own picture (GetImage of the window itself), as screen_picture gives one;
+    None once the window is gone."""
+    return X.picture(int(window.id), 0, 0, window.width, window.height)
+
+
+def pnm(picture):
+    width, height, rgb = picture
+    return b"P6\n%d %d\n255\n" % (width, height) + rgb
 
 
 def picture_bytes(window, area):
-    """The pixels of a window's rectangle (left, top, width, height)."""
+    """What the screen shows of a window's rectangle (left, top, width, height)."""
     left, top, width, height = area
-    return subprocess.run(["pnmcut", str(left), str(top), str(width), str(height)], input=window_pnm(window.id),
-                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
+    return screen_picture((window.x + left, window.y + top, width, height))[2]
+
+
+class X:
+    """GetImage through Xlib, on one connection to the test display."""
+
+    class Image(ctypes.Structure):
+        _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                    ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                    ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                    ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int),
+                    ("red_mask", ctypes.c_ulong), ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
+
+    lib = ctypes.CDLL(ctypes.util.find_library("X11"))
+    lib.XOpenDisplay.restype = ctypes.c_void_p
+    lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    lib.XDefaultRootWindow.restype = ctypes.c_ulong
+    lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    lib.XDisplayWidth.argtypes = lib.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    lib.XGetImage.restype = ctypes.POINTER(Image)
+    lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                              ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    lib.XDestroyImage.argtypes = [ctypes.POINTER(Image)]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XGetSelectionOwner.restype = ctypes.c_ulong
+    lib.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    # A window that went away answers GetImage with an error, which must not end the test.
+    ErrorHandler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+    ignore_errors = ErrorHandler(lambda display, event: 0)
+    lib.XSetErrorHandler.argtypes = [ErrorHandler]
+    _display = None
+
+    @classmethod
+    def display(cls):
+        if cls._display is None:
+            cls.lib.XSetErrorHandler(cls.ignore_errors)
+            cls._display = cls.lib.XOpenDisplay(None)
+            if not cls._display:
+                raise AssertionError("no X display")
+        return cls._display
+
+    @classmethod
+    def picture(cls, drawable, left, top, width, height):
+        """(width, height, RGB bytes) of a drawable's area; None when X refuses it."""
+        image = cls.lib.XGetImage(cls.display(), drawable, left, top, width, height, 0xFFFFFFFF, 2)  # ZPixmap
+        if not image:
+            return None
+        try:
+            i = image.contents
+            if (i.bits_per_pixel, i.byte_order, i.red_mask, i.green_mask, i.blue_mask) != (32, 0, 0xFF0000, 0xFF00, 0xFF):
+                raise AssertionError("a picture in a pixel format other than the test display's 32-bit BGRX")
+            rows = ctypes.string_at(i.data, i.bytes_per_line * height)
+            pixels = b"".join(rows[y * i.bytes_per_line:y * i.bytes_per_line + width * 4] for y in range(height))
+            rgb = bytearray(width * height * 3)
+            rgb[0::3], rgb[1::3], rgb[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
+            return (width, height, bytes(rgb))
+        finally:
+            cls.lib.XDestroyImage(image)
+
+    @classmethod
+    def composited(cls):
+        """Whether a compositing manager runs on the display (it owns _NET_WM_CM_S0)."""
+        atom = cls.lib.XInternAtom(cls.display(), b"_NET_WM_CM_S0", 0)
+        return cls.lib.XGetSelectionOwner(cls.display(), atom) != 0
 
 
 # --- Files -----------------------------------------------------------------------------------
@@ -510,6 +573,72 @@ class RealInput(unittest.TestCase):
         self.rest_pointer_on(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # What the screen shows of the windows that open over the main window, with and without a
+    # compositing manager.
+
+    def test_a_menu_a_drop_down_list_and_a_dialog_show_on_the_screen_with_and_without_a_compositor(self):
+        main = self.start()
+        pages = (8, 330, main.width - 16, 140)
+        change_page = picture_bytes(main, pages)
+        click(main.point(158, 318))  # the Switch page, with its section lists
+        wait_until(lambda: picture_bytes(main, pages) != change_page, "the Switch page")
+        combo_arrow = main.point(279, 378)  # the first "Filename before switching"
+        self.assert_opened_windows_on_the_screen(main, combo_arrow, "")
+        with self.compositor():
+            self.assert_opened_windows_on_the_screen(main, combo_arrow, " under a compositor")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def assert_opened_windows_on_the_screen(self, main, combo_arrow, how):
+        """The system menu, a section list and the settings dialog, each opened by real input,
+        show on the screen what they drew."""
+        self.rest_pointer_on(main)
+        keys("alt+space")
+        menu = wait_until(lambda: popups(), "the system menu")[0]
+        self.assert_on_the_screen(menu, "the system menu" + how)
+        keys("Escape")
+        wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        drop_down = act_until(lambda: click(combo_arrow), lambda: popups(), "the section list")[0]
+        self.assert_on_the_screen(drop_down, "the section list" + how)
+        click(combo_arrow)
+        wait_until(lambda: popups() == [], "the section list closed by its button")
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Right", "Return", "Down", "Return")  # Configuration, its first item
+        settings = wait_until(lambda: window_named("Settings"), "the settings dialog")
+        self.assert_on_the_screen(settings, "the settings dialog" + how)
+        self.rest_pointer_on(settings)
+        keys("Escape")
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Escape")
+
+    def assert_on_the_screen(self, window, what):
+        """The screen shows, where the window is, the window's own picture, which is drawn (of
+        several colours). Outside the window's shape (its rounded corners) its own picture
+        is black and the screen shows what lies under it."""
+        area = (window.x, window.y, window.width, window.height)
+
+        def shown():
+            own, screen = own_picture(window), screen_picture(area)
+            if own is None or len(set(zip(own[2][0::3], own[2][1::3], own[2][2::3]))) < 3:
+                return False
+            return all(own[2][i:i + 3] in (screen[2][i:i + 3], b"\0\0\0") for i in range(0, len(own[2]), 3))
+
+        if not poll(shown, TIMEOUT):
+            self.fail("%s (%r) is not on the screen: %s" % (what, window, save_picture("not-shown")))
+
+    @contextlib.contextmanager
+    def compositor(self):
+        """xcompmgr running on the display, once it has taken the compositing manager's place."""
+        process = subprocess.Popen(["xcompmgr"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            wait_until(lambda: X.composited(), "xcompmgr to start compositing")
+            yield
+        finally:
+            process.kill()
+            process.wait()
+            wait_until(lambda: not X.composited(), "xcompmgr gone")
 
     # Keys and typing.
 
