@@ -63,7 +63,8 @@ public:
   // The switch page's section switch on the selected rows; false without a selected row.
   bool SwitchPreview();
   // Renames, lists the folder again and shows it with the files selected before still
-  // selected, under their new names; the rebuild page also clears its section boxes. A list file or log that cannot be written is reported.
+  // selected, under their new names; the rebuild page also clears its section boxes. A
+  // list file or log that cannot be written is reported.
   void Rename(bool rebuildPage);
   // Every new name back to its file's name.
   void Undo();
