@@ -73,6 +73,8 @@ void TFormFileEditor::SetRenamePanelTexts() {
 void TFormFileEditor::SetSwitchPageTexts() {
   const std::vector<std::string> items = SwitchComboItems();
   for (TspSkinComboBox* combo : FSwitchComboBoxes) SetLines(*combo->Items(), items);
+  // The first preset, with its radio button checked, so that the page shows one choice.
+  NamedComponent<TspSkinCheckRadioBox>(*this, "GroupBoxSwitch_RadioButton1").SetChecked(true);
   GroupBoxSwitch_SetComboBoxes(SwitchPreset(1));
 }
 

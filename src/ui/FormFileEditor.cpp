@@ -299,6 +299,13 @@ void TFormFileEditor::ShowFileNames(const TFileGridContents& contents) {
   FitGrid();
 }
 
+void TFormFileEditor::SelectRows(const std::vector<int32_t>& rows) {
+  TDynSkinStringGrid& grid = *PanelGrid_GridFileNames;
+  if (!grid.Enabled()) return;  // an empty folder's placeholder row stays unselected
+  grid.SelectRange(FFirstDataRow, grid.RowCount() - 1, false);
+  for (int32_t row : rows) grid.SetCellSelected(0, FFirstDataRow + row, true);
+}
+
 void TFormFileEditor::PanelGrid_GridFileNamesSelectionChange(TObject*) {
   if (!CoreReady()) return;
   StatusBar_PanelSelectedFiles->SetCaption(SelectedFilesText(PanelGrid_GridFileNames->SelectedCount()));

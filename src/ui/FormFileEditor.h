@@ -189,6 +189,7 @@ private:
   // TRenamePanelView
   void ShowButtons(const TRenameButtons& buttons) override;
   void ShowFileNames(const TFileGridContents& contents) override;
+  void SelectRows(const std::vector<int32_t>& rows) override;
 
   // Layout (FormFileEditor.cpp).
   void FitGrid();

@@ -50,8 +50,8 @@ std::string MarkedLanguageFile() {
 using Texts = std::vector<std::string>;
 
 // The texts a window shows unmarked, as "component: text": its caption, its controls'
-// texts, its menu items' captions and its combo and list boxes' items, less the texts
-// that are data and the items of the boxes that list data.
+// texts, its menu items' captions, its combo and list boxes' items and its grids'
+// headings, less the texts that are data and the items of the boxes that list data.
 Texts UnmarkedTexts(TForm& window, const std::set<std::string>& data, const std::set<std::string>& dataBoxes = {}) {
   Texts unmarked;
   auto check = [&](const std::string& name, const std::string& text) {
@@ -72,6 +72,8 @@ Texts UnmarkedTexts(TForm& window, const std::set<std::string>& data, const std:
     if (auto* combo = dynamic_cast<TspSkinComboBox*>(component)) checkItems(combo->Name(), *combo->Items());
     if (auto* list = dynamic_cast<TspSkinListBox*>(component)) checkItems(list->Name(), *list->Items());
     if (auto* control = dynamic_cast<TControl*>(component)) check(control->Name(), control->Text());
+    if (auto* grid = dynamic_cast<TDynSkinStringGrid*>(component))
+      for (int32_t col = 0; col < grid->ColCount(); ++col) check(grid->Name(), grid->Cells(col, 0));
     if (auto* menu = dynamic_cast<TMainMenu*>(component))
       for (int item = 0; item < menu->Items()->Count(); ++item) checkMenu(*menu->Items()->Items(item));
   }
@@ -119,6 +121,15 @@ std::set<std::string> MainWindowData(const std::string& folder) {
           "&1", "&2", "&3", "&4", "&5", "&6", "&7", ExcludeTrailingBackslash(folder)};
 }
 
+// What the tag editor shows that is data: the tag versions, the blank genre, the colon
+// and dashes of the MPEG panel for an unreadable file, the format button and the folder.
+// The genres and comment languages are the tag tables' names, and the window keeps its
+// own name as its caption.
+std::set<std::string> TagEditorData(const std::string& folder) {
+  return {"ID3v1 + ID3v2 Editor", "-------", "ID3v1.1", "ID3v2.4", " ", ":", "-", "...",
+          ExcludeTrailingBackslash(folder)};
+}
+
 class MarkedLanguage : public ProgramWindows {
 protected:
   MarkedLanguage() {
@@ -143,6 +154,11 @@ TEST_F(MarkedLanguage, EveryWindowShowsOnlyTheLanguageFilesTexts) {
   });
   InDialog<TFormFormatDialog>([&] { Window->GroupBoxOptions_SpeedButtonFormatsClick(nullptr); },
                               [&](TFormFormatDialog& dialog) { EXPECT_EQ(UnmarkedTexts(dialog, {}), Texts{}); });
+  InDialog<TFormTagEditor>([&] { PostClick(Window->PanelID3Tags_ButtonReadTags); }, [&](TFormTagEditor& editor) {
+    EXPECT_EQ(UnmarkedTexts(editor, TagEditorData(Music.Path()),
+                            {"PanelPrimaryTags_ComboBoxGenre", "PanelPrimaryTags_ComboBoxLanguage"}),
+              Texts{});
+  });
 }
 
 // The language changes while the main window is open: every text it shows, on the screen
@@ -172,12 +188,7 @@ TEST_F(LanguageChangedToMarked, EveryOpenWindowShowsTheNewTextsAtOnce) {
               Texts{});
   });
   InDialog<TFormTagEditor>([&] { PostClick(Window->PanelID3Tags_ButtonReadTags); }, [&](TFormTagEditor& editor) {
-    // The genres and comment languages are the tag tables' names (the blank one chosen);
-    // the window keeps its own name as its caption; the MPEG panel shows a colon and
-    // dashes for an unreadable file.
-    EXPECT_EQ(UnmarkedTexts(editor,
-                            {"ID3v1 + ID3v2 Editor", "-------", "ID3v1.1", "ID3v2.4", " ", ":", "-", "...",
-                             ExcludeTrailingBackslash(Music.Path())},
+    EXPECT_EQ(UnmarkedTexts(editor, TagEditorData(Music.Path()),
                             {"PanelPrimaryTags_ComboBoxGenre", "PanelPrimaryTags_ComboBoxLanguage"}),
               Texts{});
   });

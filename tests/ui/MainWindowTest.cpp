@@ -4,6 +4,7 @@
 #include "ProgramWindowsKit.h"
 #include "Screenshot.h"
 
+#include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
 
 #include "app/language/Translation.h"
@@ -280,6 +281,29 @@ TEST_F(MainWindow, TheSwitchPageSwitchesSectionsWithItsOwnButtonsAndPresets) {
   EXPECT_EQ(Settings->GetSwitchItem(6), 2);
 }
 
+// A language change sets the switch page's combo boxes to the first preset again, and
+// its radio button with them: the checked preset is the one Preview applies.
+TEST_F(MainWindow, ALanguageChangeChecksTheFirstSwitchPresetWithItsComboBoxes) {
+  OpenMainWindow();
+  PostClick(&Box("GroupBoxSwitch_RadioButton3"));
+  ASSERT_EQ(Settings->GetSwitchItem(3), 0);
+  Window->Menu_Language->Items(0)->Click();
+  std::vector<bool> checked;
+  for (const char* number : {"1", "2", "3", "4"})
+    checked.push_back(Box(std::string("GroupBoxSwitch_RadioButton") + number).Checked());
+  EXPECT_EQ(checked, (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(Named<TspSkinComboBox>("GroupBoxSwitch_ComboBox01").ItemIndex(), 0);
+  EXPECT_EQ(Settings->GetSwitchItem(3), 4);
+}
+
+// An unreadable "Settings.ini" gives the defaults and one message at start-up.
+TEST_F(MainWindow, AnUnreadableSettingsFileIsReportedOnceAtStartUp) {
+  Program.WriteFile("Settings.ini", std::string(1, '\0'));
+  OpenMainWindow();
+  EXPECT_EQ(Presenter.Texts(), Texts{"Error / Settings file could not be read !"});
+  EXPECT_EQ(Settings->LangConfig.Language, lfEN);
+}
+
 TEST_F(MainWindow, TheTagsPanelWarnsWhileAPreviewIsPendingAndReadsNoTagsThen) {
   OpenMainWindow();
   PostKey(&Grid(), VK_F2);
@@ -388,6 +412,26 @@ TEST_F(MainWindow, ARescanThatFindsAnotherFileKeepsTheListWhereItWasScrolled) {
   EXPECT_EQ(GridNames().back(), "e - Came meanwhile");
   EXPECT_EQ(Grid().TopRow(), top);
   EXPECT_EQ(Grid().Row(), 4);
+}
+
+// The folder is listed again in name order after a rename: the selection stays on the
+// files it held, and the tag editor then reads those files.
+TEST_F(MainWindow, ARenameKeepsTheSelectionOnItsFilesAndReadingTagsOpensThem) {
+  OpenMainWindow();
+  SelectFirst(2);
+  Find("a - Beta", "z - Beta");
+  PostClick(Window->PanelRename_ButtonPreview);
+  PostClick(Window->PanelRename_ButtonRename);
+  ASSERT_EQ(GridNames(), (Texts{"b - Alpha", "c - Gamma", "z - Beta"}));
+  std::vector<bool> selected;
+  for (int32_t row = 1; row <= 3; ++row) selected.push_back(Grid().GetCellSelected(0, row));
+  EXPECT_EQ(selected, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(SelectedFiles(), "Selected files: 2");
+  InDialog<TFormTagEditor>([&] { PostClick(Window->PanelID3Tags_ButtonReadTags); }, [&](TFormTagEditor& editor) {
+    TDynSkinStringGrid& rows = *editor.PanelGrid_GridTags;
+    EXPECT_EQ((Texts{rows.Cells(2, 1), rows.Cells(2, 2)}), (Texts{"b - Alpha", "z - Beta"}));
+    EXPECT_EQ(rows.RowCount(), 3);
+  });
 }
 
 TEST_F(MainWindow, ClosingWithAPendingPreviewAsksAndNoKeepsTheWindow) {

@@ -4,9 +4,12 @@
 #include "app/language/Translation.h"
 #include "app/messages/MessageDialog.h"
 #include "app/settings/Config.h"
+#include "app/settings/SelectionManager.h"
 
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
+
+#include <unordered_set>
 
 std::string RowNumberText(int32_t number) {
   const int padding = number < 10 ? 5 : number < 100 ? 3 : 1;
@@ -31,6 +34,24 @@ TFileGridContents FileGridContents(const TFileRename& files, const TConfigBase& 
   }
   contents.FolderStatus = ExcludeTrailingBackslash(settings.WorkingFolder);
   return contents;
+}
+
+std::vector<std::string> SelectedFileNames(const TFileRename& files, const TSelectionManager& selection) {
+  std::vector<std::string> names;
+  for (int32_t i = 0; i < selection.GetCount(); ++i) {
+    const int32_t row = selection.GetItem(i);
+    if (row >= 0 && row < files.GetFileCount()) names.push_back(files.GetFileName(row));
+  }
+  return names;
+}
+
+std::vector<int32_t> RowsOfFileNames(const TFileRename& files, const std::vector<std::string>& names) {
+  std::unordered_set<std::string> wanted;
+  for (const std::string& name : names) wanted.insert(LowerCase(name));
+  std::vector<int32_t> rows;
+  for (int32_t row = 0; row < files.GetFileCount(); ++row)
+    if (wanted.count(LowerCase(files.GetFileName(row))) != 0) rows.push_back(row);
+  return rows;
 }
 
 std::array<std::string, 2> FileGridHeader() {

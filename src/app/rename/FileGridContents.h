@@ -10,6 +10,7 @@
 
 class TConfigBase;
 class TFileRename;
+class TSelectionManager;
 
 struct TFileGridContents {
   int32_t DataRowCount = 1;           // at least 1: the placeholder row of an empty folder
@@ -25,6 +26,13 @@ struct TFileGridContents {
 std::string RowNumberText(int32_t number);
 
 TFileGridContents FileGridContents(const TFileRename& files, const TConfigBase& settings);
+// The names of the listed files in the selected rows, in selection order; rows the list
+// does not hold are left out.
+std::vector<std::string> SelectedFileNames(const TFileRename& files, const TSelectionManager& selection);
+// The rows that list these names now (letter case aside), in row order: after a rescan the
+// selection follows its files, wherever the name order put them. Names no longer listed
+// are left out.
+std::vector<int32_t> RowsOfFileNames(const TFileRename& files, const std::vector<std::string>& names);
 // The grid's header cells: " Nr" and " Filename".
 std::array<std::string, 2> FileGridHeader();
 // "Selected files:" and the count.

@@ -96,8 +96,11 @@ void TRenamePanel::Rename(bool rebuildPage) {
   } catch (const Exception& e) {  // the list file or the log; the renamed files stay renamed
     ShowMessageOk(LangText(TLangText::ErrorCaption), e.Message(), FSettings.StoredSkin);
   }
+  // The entries carry the names their files have now; the new list is in name order.
+  const std::vector<std::string> selected = SelectedFileNames(FFiles, FSettings.MainSelection);
   FFiles.ScanFolder();
   RefreshFileNames();
+  FView.SelectRows(RowsOfFileNames(FFiles, selected));
   if (rebuildPage) FPage.ClearSectionBoxes();
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TConfigBase;
 class TFileRename;
@@ -32,6 +33,8 @@ public:
   virtual void ShowButtons(const TRenameButtons& buttons) = 0;
   // The grid's rows and the folder in the status bar.
   virtual void ShowFileNames(const TFileGridContents& contents) = 0;
+  // The grid's selection: these data rows alone.
+  virtual void SelectRows(const std::vector<int32_t>& rows) = 0;
 };
 
 // What the rebuild page's find and replace boxes ask for.
@@ -59,8 +62,9 @@ public:
   bool RebuildPreview(const TReplaceRequest& request);
   // The switch page's section switch on the selected rows; false without a selected row.
   bool SwitchPreview();
-  // Renames, lists the folder again and shows it; the rebuild page also clears its
-  // section boxes. A list file or log that cannot be written is reported.
+  // Renames, lists the folder again and shows it with the files selected before still
+  // selected, under their new names; the rebuild page also clears its section boxes. A
+  // list file or log that cannot be written is reported.
   void Rename(bool rebuildPage);
   // Every new name back to its file's name.
   void Undo();

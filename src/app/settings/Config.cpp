@@ -173,8 +173,11 @@ TSettingsResult TConfigBase::ReadLanguageSetting() {
   try {
     TMemIniFile ini(FSettingsPath, kMaxSettingsFileSize);
     TStringList lines;
+    // A file that cannot be read at all is ReadSettings' to report: it reads the whole
+    // file next, and the user hears of it once.
+    if (ini.Unreadable()) return TSettingsResult::Done;
     ini.GetStrings(lines);
-    read = !ini.Unreadable() && ReadLanguageFromLines(lines);
+    read = ReadLanguageFromLines(lines);
   } catch (const std::exception&) {
   }
   return read ? TSettingsResult::Done : TSettingsResult::NotRead;

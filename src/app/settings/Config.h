@@ -104,8 +104,9 @@ public:
   TLangConfig& LanguageConfig() override { return LangConfig; }
 
   // Reads the configured language from the second line of "Settings.ini" before the
-  // language table exists. A file that is there but cannot give it keeps language 1 and
-  // is NotRead.
+  // language table exists. A file whose lines cannot give it keeps language 1 and is
+  // NotRead; a file that cannot be read at all keeps language 1 too, but is left to
+  // ReadSettings to report (Done here).
   TSettingsResult ReadLanguageSetting();
   // The same from the file's first lines; false, keeping the language, when they cannot
   // give it.

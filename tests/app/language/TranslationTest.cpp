@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <memory>
 #include <set>
@@ -99,6 +100,37 @@ TEST_F(LanguageTable, TranslationsLeaveNothingInEnglishButSharedWords) {
         continue;
       EXPECT_EQ(language[text] == EnglishText(text), words.count(text) != 0) << number << " " << language[text];
     }
+  }
+}
+
+// Nor does a Spanish text keep an English word of its English text, but for the words the
+// two languages share (names, technical terms, "no", "a"). German and Dutch take English
+// technical words ("Track", "Frames") as their own.
+TEST_F(LanguageTable, SpanishTextsKeepNoEnglishWordButSharedOnes) {
+  auto words = [](const std::string& text) {  // without the names that hold digits (ID3v2, MP3)
+    std::set<std::string> found;
+    std::string word;
+    for (char c : LowerCase(text) + " ") {
+      if (std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
+        word += c;
+        continue;
+      }
+      if (!word.empty() && word.find_first_of("0123456789") == std::string::npos) found.insert(word);
+      word.clear();
+    }
+    return found;
+  };
+  const std::set<std::string> shared = {"a",  "audio",    "copyright", "crc", "editor",  "error",
+                                        "log", "mpeg",    "no",        "original", "total", "txt",
+                                        "unicode", "velorandquistmar", "web", "windows"};
+  Folder.InstallBuiltLanguage("ES.lng");
+  TLanguage& spanish = Load(lfES);
+  for (int number = TLanguage::FirstTextNumber; number <= TLanguage::LastTextNumber; ++number) {
+    const auto text = TLangText(number);
+    if (text >= TLangText::ActionOnExistingFileKey && text <= TLangText::TagEditorSection) continue;
+    const std::set<std::string> english = words(EnglishText(text));
+    for (const std::string& word : words(spanish[text]))
+      EXPECT_TRUE(english.count(word) == 0 || shared.count(word) != 0) << number << " keeps '" << word << "'";
   }
 }
 

@@ -17,8 +17,10 @@ class RecordingView : public TRenamePanelView {
 public:
   void ShowButtons(const TRenameButtons& buttons) override { Buttons.push_back(buttons); }
   void ShowFileNames(const TFileGridContents& contents) override { Grid.push_back(contents); }
+  void SelectRows(const std::vector<int32_t>& rows) override { Selected.push_back(rows); }
   std::vector<TRenameButtons> Buttons;
   std::vector<TFileGridContents> Grid;
+  std::vector<std::vector<int32_t>> Selected;
 };
 
 const TRenameButtons kBusy{false, false, false, true}, kIdle{true, false, false, true},
@@ -130,6 +132,24 @@ TEST_F(RenamePanelFlows, ARenameShowsTheFolderAsItIsNow) {
   EXPECT_EQ(empty.FolderStatus, "No files found");
   EXPECT_EQ(empty.DataRowCount, 1);
   EXPECT_FALSE(empty.Enabled);
+}
+
+// The list comes back in name order: the selection goes with its files to their new rows,
+// a skipped file keeps its own, and an unselected file that moved takes none.
+TEST_F(RenamePanelFlows, ARenameKeepsTheSelectedFilesSelectedUnderTheirNewNames) {
+  List({"a", "b", "c", "d", "e"}, {3, 0, 1});
+  Mp3("taken");
+  Config.ActionOnExistingFile = aeSkip;
+  SetNewName("a", "z");
+  SetNewName("b", "taken");  // skipped: still "b"
+  SetNewName("c", "A");      // not selected
+  SetNewName("d", "0 - D");
+  Panel.Rename(false);
+  EXPECT_EQ(View.Grid.back().Names, (Names{"0 - D", "A", "b", "e", "taken", "z"}));
+  EXPECT_EQ(View.Selected, (std::vector<std::vector<int32_t>>{{0, 2, 5}}));
+  Rows = {0, 7};  // a row the list does not hold is no file
+  EXPECT_EQ(SelectedFileNames(Files, Config.MainSelection), Names{"0 - D"});
+  EXPECT_EQ(RowsOfFileNames(Files, {"Z", "gone"}), std::vector<int32_t>{5});
 }
 
 TEST_F(RenamePanelFlows, AFailingRenameOrPreviewIsReportedAndFreesTheButtons) {

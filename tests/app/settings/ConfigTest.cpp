@@ -167,7 +167,7 @@ TEST_F(SettingsFile, AFileThatIsNoSettingsFileGivesTheDefaultsAndIsNeverWrittenO
     EXPECT_EQ(Config.Placement[piMainWindow].Height, 540);
     WriteAll();
     EXPECT_EQ(Config.WriteSettingsPart(1), TSettingsResult::NotMade);
-    EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
+    EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotMade}));
     EXPECT_TRUE(Folder.ReadFile("Settings.ini") == *bytes);
   }
 }
@@ -190,7 +190,7 @@ TEST_F(SettingsFile, AFileUnreadableAtStartIsNotWrittenOverOnceItCanBeRead) {
   WriteAll();
   EXPECT_EQ(Config.WriteSettingsPart(0), TSettingsResult::NotMade);
   EXPECT_EQ(Folder.ReadFile("Settings.ini"), kUserSettings);
-  EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotRead, kNotMade}));
+  EXPECT_EQ(Presenter.Texts(), (Texts{kNotRead, kNotMade}));
   EXPECT_EQ(Config.ReadSettings(), TSettingsResult::Done);  // read at last, the file takes changes again
   Config.PreferredRenameFormat = 1;
   EXPECT_EQ(Config.WriteSettingsPart(0), TSettingsResult::Done);

@@ -63,6 +63,19 @@ TEST_F(MainWindowCore, AFailedStartEndsAtOnceAndTheShutdownCopesWithoutACore) {
   EXPECT_EQ(Presenter.Texts().back(), "CreateCore / Fatal error !");
 }
 
+// The language's line and the whole file are read at start-up; the user hears once of a
+// file that cannot be read at all, or whose language line cannot be read.
+TEST_F(MainWindowCore, ASettingsFileThatCannotBeReadIsReportedOnce) {
+  for (const std::string& file : {std::string(1, '\0'), std::string("[Program]\r\n; by hand\r\n")}) {
+    Folder.WriteFile("Settings.ini", file);
+    Presenter.Shown.clear();
+    Start();
+    EXPECT_EQ(Settings->LangConfig.Language, lfEN);
+    EXPECT_EQ(Presenter.Texts(), Texts{"Error / Settings file could not be read !"});
+    FinishMainCore();
+  }
+}
+
 TEST_F(MainWindowCore, TheShutdownReportsAPlacementItCannotWriteAndStillFreesTheCore) {
   Folder.WriteFile("Settings.ini", std::string(1, '\0'));
   Start();
