@@ -13,7 +13,7 @@ constexpr char16_t kByteOrderMark = 0xFEFF;
 
 TBytes BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
-TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
+std::u16string DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
   auto unitAt = [&](size_t i) -> char16_t {
     uint8_t first = text[2 * i], second = text[2 * i + 1];
     return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
@@ -23,7 +23,7 @@ TBytes DecodeUtf16(const uint8_t* text, size_t units, bool bigEndian) {
   // The mark only when there is one: text written without it keeps its first character.
   for (size_t i = units > 0 && unitAt(0) == kByteOrderMark ? 1 : 0; i < units; ++i)
     wide.push_back(unitAt(i));
-  return BytesOf(AnsiCodePage().ToAnsi(wide));
+  return wide;
 }
 
 void AppendUtf16(std::u16string& wide, uint32_t codePoint) {
@@ -68,13 +68,16 @@ size_t Utf8Sequence(const uint8_t* text, size_t available, uint32_t& codePoint) 
   return length;
 }
 
-TBytes DecodeUtf8(const uint8_t* text, size_t size) {
+// characters, when given, receives the characters decoded, a byte that is not UTF-8 as
+// the character it is in 8-bit text.
+TBytes DecodeUtf8(const uint8_t* text, size_t size, std::u16string* characters) {
   TBytes out;
   out.reserve(size);
   std::u16string run;  // valid characters not yet converted
   auto flush = [&] {
     const std::string ansi = AnsiCodePage().ToAnsi(run);
     out.insert(out.end(), ansi.begin(), ansi.end());
+    if (characters) characters->append(run);
     run.clear();
   };
   for (size_t i = 0; i < size;) {
@@ -82,6 +85,7 @@ TBytes DecodeUtf8(const uint8_t* text, size_t size) {
     size_t length = Utf8Sequence(text + i, size - i, codePoint);
     if (length == 0) {
       flush();
+      if (characters) characters->append(AnsiCodePage().ToWide(std::string(1, static_cast<char>(text[i]))));
       out.push_back(text[i++]);  // not UTF-8: keep the byte as it is
       continue;
     }
@@ -120,7 +124,8 @@ TBytes EncodeUtf8(const std::u16string& wide) {
 
 }  // namespace
 
-void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
+void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding,
+                 std::u16string* characters) {
   int64_t length = static_cast<int64_t>(end) - start;
   bool refused = encoding == EncodingUtf8 ? length < 0 : length / 2 <= 0;
   if (refused) {
@@ -130,23 +135,32 @@ void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding) {
   if (start < 0 || static_cast<size_t>(end) > data.size()) throw ERangeError("Range check error");
   const uint8_t* text = data.data() + start;
   size_t size = static_cast<size_t>(length);
+  if (characters) characters->clear();
   if (encoding == EncodingUtf8) {
-    data = DecodeUtf8(text, size);
+    data = DecodeUtf8(text, size, characters);
   } else {
     bool bigEndian = encoding == EncodingUtf16BigEndian || (text[0] == 0xFE && text[1] == 0xFF);
-    data = DecodeUtf16(text, size / 2, bigEndian);
+    std::u16string wide = DecodeUtf16(text, size / 2, bigEndian);
+    data = BytesOf(AnsiCodePage().ToAnsi(wide));
+    if (characters) *characters = std::move(wide);
   }
 }
 
-void DecodeFrameText(TBytes& text, uint8_t encoding) {
+void DecodeFrameText(TBytes& text, uint8_t encoding, std::u16string* characters) {
+  if (characters) characters->clear();
   if (encoding != 0 && !text.empty())
-    Utf16ToAnsi(text, 0, static_cast<int32_t>(text.size()), encoding);
+    Utf16ToAnsi(text, 0, static_cast<int32_t>(text.size()), encoding, characters);
 }
 
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding) {
   if (encoding != EncodingUtf16 && encoding != EncodingUtf16BigEndian && encoding != EncodingUtf8)
     return text;
-  const std::u16string wide = AnsiCodePage().ToWide(std::string(text.begin(), text.end()));
+  return EncodeFrameText(AnsiCodePage().ToWide(std::string(text.begin(), text.end())), encoding);
+}
+
+TBytes EncodeFrameText(const std::u16string& wide, uint8_t encoding) {
+  if (encoding != EncodingUtf16 && encoding != EncodingUtf16BigEndian && encoding != EncodingUtf8)
+    return BytesOf(AnsiCodePage().ToAnsi(wide));
   if (encoding == EncodingUtf8) return EncodeUtf8(wide);
   const bool bigEndian = encoding == EncodingUtf16BigEndian;
   TBytes out;

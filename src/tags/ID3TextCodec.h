@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
 
 // The encoding byte of ID3v2 text: 8-bit text, UTF-16 with a byte-order mark, UTF-16
 // big-endian, UTF-8.
@@ -31,15 +32,23 @@ constexpr bool IsUtf16Encoding(uint8_t encoding) {
 // An odd last byte of UTF-16 text is ignored. UTF-16 text shorter than one unit (or an
 // end before the start) is refused with the error "Negative length not allowed!" and
 // the data stays as it is. ERangeError when the range lies outside the array.
-void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding);
+// characters, when given, receives the characters decoded, also those the code page has
+// no form for (a byte that is not UTF-8 as the character it is in 8-bit text); it is
+// left empty when the text is refused.
+void Utf16ToAnsi(TBytes& data, int32_t start, int32_t end, uint8_t encoding,
+                 std::u16string* characters = nullptr);
 
 // Turns a text field of a frame body, in the frame's encoding byte, into 8-bit text in
-// place; encoding 0 and empty text stay as they are.
-void DecodeFrameText(TBytes& text, uint8_t encoding);
+// place; encoding 0 and empty text stay as they are. characters, when given, receives
+// the characters decoded (see Utf16ToAnsi), none for encoding 0 and empty text.
+void DecodeFrameText(TBytes& text, uint8_t encoding, std::u16string* characters = nullptr);
 // 8-bit text (of the ANSI code page) as a frame body holds it in the given encoding: 1
 // is UTF-16 little-endian after the byte-order mark FF FE, 2 UTF-16 big-endian, 3
 // UTF-8; 0 and the encodings ID3v2.4 does not define keep the bytes.
 TBytes EncodeFrameText(const TBytes& text, uint8_t encoding);
+// Characters as a frame body holds them in the given encoding; in encoding 0 and those
+// ID3v2.4 does not define, as 8-bit text.
+TBytes EncodeFrameText(const std::u16string& characters, uint8_t encoding);
 // The encoding a frame body written now holds its texts (8-bit text of the ANSI code
 // page) in, one for all of them: 0 where every byte stands for the ISO-8859-1 character
 // of its number, which encoding 0 means to every reader and which reads back as the same

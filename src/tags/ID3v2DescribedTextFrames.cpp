@@ -1,6 +1,8 @@
 #include "ID3v2DescribedTextFrames.h"
 
 #include "ID3TagsUtils.h"
+#include "ID3TextCodec.h"
+#include "TagEnvironment.h"
 
 namespace {
 
@@ -30,11 +32,41 @@ void TMp3ID3v2FrameCat2::SetDescriptionString(const std::string& text) {
     Description.assign(text.begin(), text.end());
 }
 
+void TMp3ID3v2FrameCat2::SetCharactersAsRead(std::u16string description, std::u16string text) {
+  FDescriptionAsRead = CharactersLost(Description, std::move(description));
+  FTextAsRead = CharactersLost(Text, std::move(text));
+}
+
+std::optional<TMp3ID3v2FrameCat2::TCharactersAsRead> TMp3ID3v2FrameCat2::CharactersLost(
+    const TBytes& field, std::u16string characters) {
+  const size_t first = characters.find_first_not_of(u'\0');
+  characters = first == std::u16string::npos
+                   ? u""
+                   : characters.substr(first, characters.find_last_not_of(u'\0') + 1 - first);
+  if (characters.empty() || AnsiCodePage().ToWide({field.begin(), field.end()}) == characters)
+    return std::nullopt;
+  return TCharactersAsRead{field, std::move(characters)};
+}
+
+const std::u16string* TMp3ID3v2FrameCat2::StillAsRead(const std::optional<TCharactersAsRead>& read,
+                                                      const TBytes& field) {
+  return read && read->Field == field ? &read->Characters : nullptr;
+}
+
+TMp3ID3v2FrameCat2::TDescribedTexts TMp3ID3v2FrameCat2::DescribedTexts() const {
+  const TBytes& text = TextToWrite();
+  const std::u16string* description = StillAsRead(FDescriptionAsRead, Description);
+  const std::u16string* characters = StillAsRead(FTextAsRead, text);
+  const TWrittenTexts written = description || characters ? TWrittenTexts(EncodingUtf16)
+                                                          : TWrittenTexts({Description, text});
+  return {written.Encoding, description ? written.Of(*description) : written.Of(Description),
+          written.Terminator, characters ? written.Of(*characters) : written.Of(text)};
+}
+
 void TMp3ID3v2FrameCat2::Encode() {
   if (!HasFields()) return;
-  const TBytes& text = TextToWrite();
-  const TWrittenTexts written({Description, text});
-  Data = Join({written.Encoding, written.Of(Description), written.Terminator, written.Of(text)});
+  const TDescribedTexts texts = DescribedTexts();
+  Data = Join({texts.Encoding, texts.Description, texts.Terminator, texts.Text});
 }
 
 // --- TMp3ID3v2FrameCat4 -----------------------------------------------------------------
@@ -83,8 +115,6 @@ void TMp3ID3v2FrameCat5::SetLanguageIndex(int32_t index) {
 
 void TMp3ID3v2FrameCat5::Encode() {
   if (!HasFields()) return;
-  const TBytes& text = TextToWrite();
-  const TWrittenTexts written({Description, text});  // one encoding byte for both
-  Data = Join({written.Encoding, Language, written.Of(Description), written.Terminator,
-               written.Of(text)});
+  const TDescribedTexts texts = DescribedTexts();  // one encoding byte for both
+  Data = Join({texts.Encoding, Language, texts.Description, texts.Terminator, texts.Text});
 }

@@ -70,13 +70,19 @@ void DecodePopularimeter(TMp3ID3v2FrameCatBase& frame, TBodyReader& body) {
   frame.SetCounterData(body.Rest());  // binary: zero bytes belong to the number
 }
 
+// Frames built from a description and a text, whose characters as read the object keeps
+// for the field the user leaves alone while changing another.
+bool KeepsCharactersAsRead(uint8_t category) { return category == fcUserText || category == fcComment; }
+
 void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t category) {
   uint8_t encoding = body.Byte();
   bool wide = IsUtf16Encoding(encoding);
-  auto decoded = [encoding](TBytes text) {
-    DecodeFrameText(text, encoding);
+  auto decoded = [encoding](TBytes text, std::u16string* characters = nullptr) {
+    DecodeFrameText(text, encoding, characters);
     return text;
   };
+  const bool keepCharacters = KeepsCharactersAsRead(category);
+  std::u16string descriptionCharacters, textCharacters;
   frame.SetEncoding(0);  // every field below is handed over as 8-bit text
   bool binary = category == fcPicture || category == fcObject;
   if (binary) {
@@ -87,13 +93,15 @@ void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t 
       frame.SetPictureTypeData(body.Fixed(1));
   }
   if (category == fcComment) frame.SetLanguage(body.Fixed(kLanguageLength));
-  if (HasDescription(category)) frame.SetDescription(decoded(body.Terminated(wide)));
+  if (HasDescription(category))
+    frame.SetDescription(decoded(body.Terminated(wide), keepCharacters ? &descriptionCharacters : nullptr));
   if (binary)
     frame.SetPictureData(body.Rest());
   else if (category == fcUserUrl)
     frame.SetText(body.Rest());  // a URL is 8-bit in every encoding
   else
-    frame.SetText(decoded(body.Rest()));
+    frame.SetText(decoded(body.Rest(), keepCharacters ? &textCharacters : nullptr));
+  if (keepCharacters) frame.SetCharactersAsRead(std::move(descriptionCharacters), std::move(textCharacters));
 }
 
 void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame, const TBytes& body) {

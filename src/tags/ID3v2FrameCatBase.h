@@ -85,6 +85,12 @@ public:
   virtual std::string GetDescriptionString() const { Abstract(); }
   virtual void SetDescriptionString(const std::string&) { Abstract(); }
 
+  // The characters of the description and the text as the body read held them, handed
+  // over by the frame reader after those fields (TXXX, COMM, USLT): while a field still
+  // says what it said when read, a body built from the fields holds its characters, also
+  // those that 8-bit text has no form for.
+  virtual void SetCharactersAsRead(std::u16string, std::u16string) { Abstract(); }
+
   // --- language (COMM, USLT): a 3-letter ISO 639-2 code
   virtual TBytes GetLanguage() const { Abstract(); }
   virtual void SetLanguage(TBytes) { Abstract(); }

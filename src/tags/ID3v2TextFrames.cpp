@@ -114,10 +114,17 @@ void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) {
 }
 
 TMp3ID3v2FrameCat1::TWrittenTexts::TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts)
-    : Encoding{EncodingToWrite(texts)}, Terminator(IsUtf16Encoding(Encoding[0]) ? 2 : 1, 0) {}
+    : TWrittenTexts(EncodingToWrite(texts)) {}
+
+TMp3ID3v2FrameCat1::TWrittenTexts::TWrittenTexts(uint8_t encoding)
+    : Encoding{encoding}, Terminator(IsUtf16Encoding(encoding) ? 2 : 1, 0) {}
 
 TBytes TMp3ID3v2FrameCat1::TWrittenTexts::Of(const TBytes& text) const {
   return EncodeFrameText(text, Encoding[0]);
+}
+
+TBytes TMp3ID3v2FrameCat1::TWrittenTexts::Of(const std::u16string& characters) const {
+  return EncodeFrameText(characters, Encoding[0]);
 }
 
 TBytes TMp3ID3v2FrameCat1::Join(std::initializer_list<std::span<const uint8_t>> parts) {

@@ -58,8 +58,10 @@ protected:
   // (see TMp3ID3v2Frame).
   struct TWrittenTexts {
     explicit TWrittenTexts(std::initializer_list<std::span<const uint8_t>> texts);
-    // A text as the body holds it.
+    explicit TWrittenTexts(uint8_t encoding);
+    // A text, or characters, as the body holds them.
     TBytes Of(const TBytes& text) const;
+    TBytes Of(const std::u16string& characters) const;
 
     TBytes Encoding;    // the encoding byte
     TBytes Terminator;  // a zero byte, two for UTF-16

@@ -270,6 +270,29 @@ TEST_F(FrameCategories, OnACyrillicSystemEveryFieldTheEditorSetsTakesTheEncoding
   }
 }
 
+TEST_F(FrameCategories, AFieldLeftAloneKeepsTheCharactersThat8BitTextHasNoFormFor) {
+  // Code page 1252 has no form for Japanese or Cyrillic: they read as "?"s, and a body
+  // built after another field changed holds them as read, in UTF-16 with the field changed.
+  const std::string japanese = "FFFE E565 2C67";            // U+65E5 U+672C
+  const std::string cyrillic = "FFFE 3F04 0A00 4004 3804";  // U+043F LF U+0440 U+0438
+  auto comment = ReadCategory(fcComment, fiCOMM, Hex("01 656E67" + japanese + "0000 FFFE 6F00 6C00 6400"));
+  EXPECT_EQ(comment->GetDescriptionString(), "??");
+  comment->SetTextString("new");
+  EXPECT_EQ(EncodedBody(*comment), Hex("01 656E67" + japanese + "0000 FFFE 6E00 6500 7700"));
+  // The same from UTF-16 big-endian with a closing zero, and from UTF-8; the text's line
+  // feed as read, though the user was shown CR LF.
+  auto lyrics = ReadCategory(fcComment, fiUSLT, Hex("02 656E67 0000 043F 000A 0440 0438 0000"));
+  EXPECT_EQ(lyrics->GetText(), Bytes("?\r\n??"));
+  lyrics->SetLanguageString("rus");
+  EXPECT_EQ(EncodedBody(*lyrics), Hex("01 727573 FFFE 0000" + cyrillic));
+  auto userText = ReadCategory(fcUserText, fiTXXX, Hex("03 E697A5 E69CAC 00 78"));
+  userText->SetTextString("y");
+  EXPECT_EQ(EncodedBody(*userText), Hex("01" + japanese + "0000 FFFE 7900"));
+  // A field changed is written from what it says now: no "?" is taken for a character.
+  comment->SetDescriptionString("d");
+  EXPECT_EQ(EncodedBody(*comment), Bytes("\0engd\0new"s));
+}
+
 TEST_F(FrameCategories, EncodingFollowsTheLocale) {
   TShownErrors errors;
   TCharsetScope russian(204);

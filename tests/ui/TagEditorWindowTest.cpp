@@ -2,6 +2,7 @@
 // MPEG panel, what marks a field, the digit edits, the keys of its grid, the Change
 // button's enabling, a save read back from the file, undo, and the close question. The
 // model's tag bytes are the native tests'; here the window moves them.
+#include "HostPython.h"
 #include "ProgramWindowsKit.h"
 #include "Screenshot.h"
 #include "TagFixtures.h"
@@ -15,6 +16,7 @@
 #include "app/win32/FormMessageDialog.h"
 
 #include "grid/SkinStringGrid.h"
+#include "tags/ID3TagsUtils.h"
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
 #include "skin/boxes/SkinMemo.h"
@@ -34,10 +36,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace {
 
+using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 
 // 150 frames: the editor looks for MPEG frames only in files of some size.
@@ -757,6 +761,82 @@ TEST_F(TagEditorWindow, TypingIntoTheMemoChangesOnlyTheTextOfTheCommentShown) {
   framesSaved("f eng", Comm("eng", "", "old note!"));
   framesSaved("g XXX", Comm("XXX", "", "old note!"));
   framesSaved("h two", note + Comm("eng", "iTunNORM", " 0000 1111!"));
+}
+
+// What a script prints of files read with python3-mutagen of the host system (its module
+// as m); none without /usr/bin/python3.
+std::optional<std::string> MutagenReads(const std::vector<std::string>& files, const std::string& script) {
+  return RunHostPython("import sys, mutagen.id3 as m\n" + script, files);
+}
+const char* const kNoPython = "no /usr/bin/python3 to read the saved files with mutagen";
+
+// Other programs write a text frame's ID twice: players show the first, the editor the
+// last. The artist typed is saved as the one frame of its ID; the titles left alone keep
+// both of theirs.
+TEST_F(TagEditorWindow, ATypedArtistIsSavedAsTheOneFrameOfItsID) {
+  const auto v23 = [](const char* id, const std::string& text) { return ID3v2FrameBytes(3, id, TextBody(text)); };
+  Music.WriteFile("e twice.mp3", ID3v2TagBytes(3, 0,
+                                               v23("TPE1", "piman") + v23("TIT2", "One") + v23("TPE1", "jzig") +
+                                                   v23("TIT2", "Two") + std::string(32, '\0')) +
+                                     kAudio);
+  WithEditor(5, [&](TFormTagEditor& editor) {
+    ClickRow(5);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditArtist->Text(), "jzig");
+    Type(*editor.PanelPrimaryTags_EditArtist, " new");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::optional<std::string> read =
+      MutagenReads({Music / "e twice.mp3"},
+                   "t = m.ID3(sys.argv[1], load_v1=False)\n"
+                   "print(t.version, [(f.FrameID, f.text) for f in t.getall('TPE1') + t.getall('TIT2')])\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  // mutagen joins the texts of the frames of one ID
+  EXPECT_EQ(*read, "(2, 4, 0) [('TPE1', ['jzig new']), ('TIT2', ['One', 'Two'])]\n");
+}
+
+// Characters that 8-bit text has no form for show as "?"s. A part of a comment left alone
+// keeps them while another changes: a Japanese description as the text is typed, Cyrillic
+// text as the language of two rows is changed.
+TEST_F(TagEditorWindow, APartOfTheCommentLeftAloneKeepsCharactersShownAsQuestionMarks) {
+  const auto tag = [](const std::string& description, const std::string& text) {
+    const std::string body = "\x01" "eng" + description + "\0\0"s + text;
+    return ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "COMM", body) + std::string(32, '\0'));
+  };
+  const std::string cyrillic = "\xFF\xFE\x3F\x04\x40\x04\x38\x04\x32\x04\x35\x04\x42\x04"s;
+  Music.WriteFile("e japanese.mp3", tag("\xFF\xFE\xE5\x65\x2C\x67"s, "\xFF\xFEo\0l\0d\0"s) + kAudio);
+  Music.WriteFile("f cyrillic.mp3", tag("\xFF\xFE", cyrillic) + kAudio);
+  Music.WriteFile("g cyrillic.mp3", tag("\xFF\xFE", cyrillic) + kAudio);
+  int32_t russian = 0;
+  while (LanguageCode(russian) != "rus") ++russian;
+  WithEditor(7, [&](TFormTagEditor& editor) {
+    ClickRow(5);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "??");
+    Type(*editor.PanelPrimaryTags_MemoComment, "!");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    ClickRow(6);
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    ASSERT_EQ(Grid().SelectedCount(), 2);
+    EXPECT_EQ(editor.PanelPrimaryTags_MemoComment->Text(), "??????");
+    editor.PanelPrimaryTags_ComboBoxLanguage->SetItemIndex(russian);
+    PostClick(&CheckBox("Comment"));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::optional<std::string> read =
+      MutagenReads({Music / "e japanese.mp3", Music / "f cyrillic.mp3", Music / "g cyrillic.mp3"},
+                   "for path in sys.argv[1:]:\n"
+                   "    print(ascii([(int(f.encoding), f.lang, f.desc, f.text)\n"
+                   "                 for f in m.ID3(path, load_v1=False).getall('COMM')]))\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  const std::string russianText = R"(['\u043f\u0440\u0438\u0432\u0435\u0442'])";
+  EXPECT_EQ(*read, R"([(1, 'eng', '\u65e5\u672c', ['old!'])])" "\n"
+                   "[(1, 'rus', '', " + russianText + ")]\n"
+                   "[(1, 'rus', '', " + russianText + ")]\n");
 }
 
 // A Log.txt that cannot be written: each command that writes it ends as any other does,

@@ -102,14 +102,19 @@ void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& f
   }
 }
 
-// The frame of the kind that the row showed, or a new one; always a new one when fresh,
-// which then tells whether the frame is new.
-TMp3ID3v2FrameCatBase& FrameOf(TFrameListManager& frames, uint8_t kind, bool& fresh) {
-  TFrameSubListManager& primary = frames.GetPrimarySubList();
-  int32_t index = fresh ? -1 : ShownFrameIndex(primary, kind);
+// The entry of the frame of the kind that the row showed, or of a new one; always a new
+// one when fresh, which then tells whether the frame is new.
+int32_t FrameOf(TFrameListManager& frames, uint8_t kind, bool& fresh) {
+  int32_t index = fresh ? -1 : ShownFrameIndex(frames.GetPrimarySubList(), kind);
   fresh = index < 0;
-  if (fresh) index = frames.NewFrame(kind);
-  return primary.GetFrameCategory(index);
+  return fresh ? frames.NewFrame(kind) : index;
+}
+
+// Deletes the primary frames of the kind but the one at entry kept (-1: all of them).
+void DeleteFramesOfKind(TFrameListManager& frames, uint8_t kind, int32_t kept) {
+  const TFrameSubListManager& primary = frames.GetPrimarySubList();
+  for (int32_t index = primary.GetCount() - 1; index >= 0; --index)
+    if (index != kept && primary.GetFrameKind(index) == kind) frames.DeletePrimaryFrame(index);
 }
 
 void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
@@ -127,14 +132,21 @@ void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
     const uint8_t kind = PrimaryFrameKinds[f];
     const bool marked = marks.Field(field);
     if (apply.FromNames ? !marked || field == tfComment : !marked && !info.NewID3v2) continue;
+    // A tag holds a text frame's ID once; other programs write more, and players read the
+    // first. Comments may be many: the others keep their bytes.
+    const bool oncePerTag = field != tfComment;
     if (fields.HasValue(field)) {
       bool newFrame = fresh;
-      TMp3ID3v2FrameCatBase& frame = FrameOf(frames, kind, newFrame);
-      SetFrame(frame, field, fields, apply.FromNames, newFrame);
+      const int32_t index = FrameOf(frames, kind, newFrame);
+      SetFrame(frames.GetPrimarySubList().GetFrameCategory(index), field, fields, apply.FromNames,
+               newFrame);
+      if (oncePerTag) DeleteFramesOfKind(frames, kind, index);
     } else if (!fresh && !apply.FromNames) {
-      // A marked empty field: the frame the row showed goes, others of its kind stay.
-      const int32_t shown = ShownFrameIndex(frames.GetPrimarySubList(), kind);
-      if (shown >= 0) frames.DeletePrimaryFrame(shown);
+      // A marked empty field: the frame the row showed goes, and a text frame's others.
+      if (oncePerTag)
+        DeleteFramesOfKind(frames, kind, -1);
+      else if (const int32_t shown = ShownFrameIndex(frames.GetPrimarySubList(), kind); shown >= 0)
+        frames.DeletePrimaryFrame(shown);
     }
   }
   info.ChangedID3v2 = true;

@@ -19,8 +19,9 @@ struct TTagApply {
 // tag the file lacks is made new; an unwanted one is cleared and marked for removal, or
 // dropped when it was only pending. An existing ID3v2 tag keeps every frame but the
 // primary frames of the marked fields (an ID3v2.2 tag too, whose frames were read into
-// their ID3v2.4 kinds): a field is written into the frame its row shows (ShownFrameIndex),
-// and other frames of its kind keep their bytes. Replace drops the primary frames first.
+// their ID3v2.4 kinds): a field is written into the frame its row shows (ShownFrameIndex).
+// Other comments keep their bytes; other frames of a text field's ID go, as a tag holds
+// that ID once. Replace drops the primary frames first.
 // A tag that was marked for removal and is wanted again is read from the file again, so
 // that nothing of it is lost.
 void ApplyFields(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,

@@ -10,6 +10,7 @@
 #include "app/tageditor/TagEditorModel.h"
 
 #include "base/FileUtils.h"
+#include "tags/ID3Codecs.h"
 #include "tags/ID3v1.h"
 #include "tags/ID3v2.h"
 #include "tags/TagInfo.h"
@@ -205,6 +206,36 @@ TEST_F(TagEditorModelTest, AMarkedEmptyFieldDeletesItsFrameAndTheSaveChoicesRemo
   EXPECT_EQ(Presenter.Shown.size(), 0u);
 }
 
+// Other programs write a text frame's ID more than once, which a tag may hold once; players
+// show the first, the editor the last. A field the user changes is saved as one frame of
+// its ID, a field emptied as none; fields left alone keep every frame, as comments do.
+TEST_F(TagEditorModelTest, AChangedTextFieldIsSavedAsOneFrameOfItsIDAndOthersKeepTheirFrames) {
+  const auto v23 = [](const char* id, const std::string& body) { return ID3v2FrameBytes(3, id, body); };
+  const std::string one = "\0engone\0a"s, two = "\0engtwo\0b"s;  // two comments
+  Mp3("m twice", ID3v2TagBytes(3, 0,
+                               v23("TPE1", TextBody("piman")) + v23("TIT2", TextBody("One")) +
+                                   v23("TPE1", TextBody("jzig")) + v23("TIT2", TextBody("Two")) +
+                                   v23("TALB", TextBody("A")) + v23("TALB", TextBody("B")) +
+                                   v23("COMM", one) + v23("COMM", two) +
+                                   std::string(64, '\0')) +
+                      kAudio);
+  Load();
+  Rows = {5};
+  ASSERT_EQ(Model.TagInfo(5).GetEntry().Name, "m twice");
+  TFieldEditorValues editors = Model.DataChange(5).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Artist + "|" + editors.Title + "|" + editors.Album, "jzig|Two|B");
+  editors.Artist = "Changed";
+  Model.EditorChanged(feArtist, editors);
+  editors.Album.clear();
+  Model.EditorChanged(feAlbum, editors);
+  Model.ChangeButton(editors, {});
+  Model.Save();
+  const std::string frames = Text("TIT2", "One") + Text("TPE1", "Changed") + Text("TIT2", "Two") +
+                             ID3v2FrameBytes(4, "COMM", one) + ID3v2FrameBytes(4, "COMM", two);
+  EXPECT_EQ(OnDisk("m twice").substr(10, frames.size() + 1), frames + '\0');
+  EXPECT_EQ(AudioOf(OnDisk("m twice")), kAudio);
+}
+
 TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothing) {
   ASSERT_TRUE(FileSetReadOnly(Folder + "a both.mp3", true));
   Load();
@@ -394,6 +425,44 @@ TEST_F(CommentEditing, ChangeWritesIntoTheCommentFrameItShowedAndLeavesTheOtherA
   ChangeAndSave(deleted);
   ExpectFrames("m two", note);
   EXPECT_EQ(Model.DataChange(RowOf("m two")).Editors.value_or(TFieldEditorValues()).Comment, "old note");
+}
+
+// Characters that 8-bit text has no form for show as "?"s. The part of a comment left
+// alone keeps them as another changes: a Japanese description as the text is typed,
+// Cyrillic text as the language of two rows is changed.
+TEST_F(CommentEditing, APartLeftAloneKeepsTheCharactersShownAsQuestionMarks) {
+  // A UTF-16 comment as read, and as saved: unsynchronised for the byte-order mark FF FE,
+  // with the frame's flag for it.
+  const auto comm = [](const std::string& language, const std::string& description, const std::string& text) {
+    return ID3v2FrameBytes(4, "COMM", "\x01" + language + description + "\0\0"s + text);
+  };
+  const auto saved = [](const std::string& language, const std::string& description, const std::string& text) {
+    const std::string body = "\x01" + language + description + "\0\0"s + text;
+    TBytes bytes(body.begin(), body.end());
+    ApplyUnsynchronisation(bytes);
+    return ID3v2FrameBytes(4, "COMM", {bytes.begin(), bytes.end()}, 0, 0x02);
+  };
+  const std::string japanese = "\xFF\xFE\xE5\x65\x2C\x67"s, cyrillic = "\xFF\xFE\x3F\x04\x40\x04\x38\x04"s;
+  Mp3("n japanese", V24(comm("eng", japanese, "\xFF\xFEo\0l\0d\0"s)) + kAudio);
+  for (const char* name : {"o cyrillic", "p cyrillic"}) Mp3(name, V24(comm("eng", "\xFF\xFE", cyrillic)) + kAudio);
+  Load();
+  TFieldEditorValues editors = EditMemo("n japanese", "new");
+  EXPECT_EQ(editors.Description, "??");
+  ChangeAndSave(editors);
+  ExpectFrames("n japanese", saved("eng", japanese, "\xFF\xFEn\0e\0w\0"s));
+
+  Rows = {RowOf("o cyrillic")};
+  editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Comment, "???");
+  Rows.push_back(RowOf("p cyrillic"));
+  Model.DataChange(Rows[0]);
+  while (LanguageCode(editors.Language) != "rus") ++editors.Language;
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfComment] = true;
+  Model.ChangeButton(editors, ticked);
+  Model.Save();
+  for (const char* name : {"o cyrillic", "p cyrillic"}) ExpectFrames(name, saved("rus", "\xFF\xFE", cyrillic));
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
 }
 
 // A log that cannot be written (a folder of its name, a read-only file) is said once,

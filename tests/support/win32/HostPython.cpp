@@ -1,0 +1,72 @@
+#include "HostPython.h"
+
+#include "TempFolder.h"
+
+#include "base/win32/WinApi.h"
+
+#include <chrono>
+
+namespace {
+
+// Runs the script named after the output file with stdout going to that file, which
+// takes its name only once the script is done.
+const char* const kRunner = R"py(
+import os, sys, traceback
+out = sys.argv.pop(1)
+script = sys.argv.pop(1)
+sys.stdout = open(out + ".part", "w", encoding="utf-8")
+try:
+    exec(compile(open(script, encoding="utf-8").read(), script, "exec"), {"__name__": "__main__"})
+except BaseException:
+    traceback.print_exc(file=sys.stdout)
+sys.stdout.close()
+os.replace(out + ".part", out)
+)py";
+
+// The Unix name of a Windows path through Wine's kernel32; none outside Wine.
+std::optional<std::string> UnixName(const std::string& path) {
+  using TUnixFileName = char*(CDECL*)(LPCWSTR);
+  const auto unixFileName = reinterpret_cast<TUnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (unixFileName == nullptr) return std::nullopt;
+  std::wstring wide(path.size() + 1, L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  char* name = unixFileName(wide.c_str());
+  if (name == nullptr) return std::nullopt;
+  std::string result = name;
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+}  // namespace
+
+std::optional<std::string> RunHostPython(const std::string& script, const std::vector<std::string>& files) {
+  TempFolder folder;
+  std::string command = "/usr/bin/python3";
+  for (const std::string& path : {folder.WriteFile("runner.py", kRunner), folder / "output.txt",
+                                  folder.WriteFile("script.py", script)}) {
+    const std::optional<std::string> name = UnixName(path);
+    if (!name) return std::nullopt;
+    command += " \"" + *name + "\"";
+  }
+  for (const std::string& path : files) {
+    const std::optional<std::string> name = UnixName(path);
+    if (!name) return std::nullopt;
+    command += " \"" + *name + "\"";
+  }
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return std::nullopt;
+  for (HANDLE handle : {process.hProcess, process.hThread})
+    if (handle != nullptr) CloseHandle(handle);
+  // No handle to wait on comes back for a Unix program; the output file tells when it is done.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (GetFileAttributesA((folder / "output.txt").c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (std::chrono::steady_clock::now() > end) return std::nullopt;
+    Sleep(20);
+  }
+  return folder.ReadFile("output.txt");
+}
