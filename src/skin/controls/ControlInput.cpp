@@ -1,4 +1,5 @@
 #include "ControlInput.h"
+
 #include "FreeWatch.h"
 
 #include "classlib/WinControl.h"

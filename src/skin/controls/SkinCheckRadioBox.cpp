@@ -33,7 +33,6 @@ void TspSkinCheckRadioBox::SetChecked(bool Value) {
 }
 
 void TspSkinCheckRadioBox::ChangeChecked(bool Value) {
-  const TspFreeWatch alive(this);
   FChecked = Value;
   if (Value)
     FState = cbChecked;
@@ -42,6 +41,7 @@ void TspSkinCheckRadioBox::ChangeChecked(bool Value) {
   Repaint();
   if (Value && FGroupIndex != 0 && Parent() != nullptr) {
     // The OnClick of an unchecked sibling may free any box of the group, this one too.
+    const TspFreeWatch alive(this);
     std::list<TspFreeWatch> group;
     for (int i = 0; i < Parent()->ControlCount(); ++i) {
       auto* box = dynamic_cast<TspSkinCheckRadioBox*>(Parent()->Controls(i));
@@ -350,7 +350,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      // OnEnter may free the box.
+      // A handler of the focus change (OnEnter) may free the box.
       if (InheritedDispatchKept(Message) && FCanFocused) StartMorph();
       return;
     case CM_ENABLEDCHANGED:
