@@ -1,5 +1,7 @@
 #include "ControlInput.h"
 
+#include "FreeWatch.h"
+
 #include "classlib/WinControl.h"
 
 #include "base/ScopeExit.h"
@@ -9,12 +11,16 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       if (Control.ComponentState().Contains(csDesigning) || Control.Focused()) return false;
+      // OnEnter may free the control: then the press goes no further.
+      const TspFreeWatch alive(&Control);
       {
         InSetFocus = true;
-        TScopeExit done([&InSetFocus] { InSetFocus = false; });
+        TScopeExit done([&] {
+          if (!alive.Gone()) InSetFocus = false;
+        });
         if (Control.CanFocus()) Control.SetFocus();
       }
-      return !Control.Focused();
+      return alive.Gone() || !Control.Focused();
     }
     case CN_COMMAND: return InSetFocus;
     default: return false;

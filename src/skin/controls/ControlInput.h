@@ -11,8 +11,9 @@ class TWinControl;
 // scroll bar): a press on such a control without the focus takes the focus first, and
 // is dropped when the control could not take it; a command notification arriving while
 // the focus is being taken is dropped too. Applies it to Message on its way into
-// Control's window procedure; true when the message must go no further. InSetFocus is
-// the control's own flag, set while the focus is being taken.
+// Control's window procedure; true when the message must go no further (also when taking
+// the focus freed the control). InSetFocus is the control's own flag, set while the focus
+// is being taken.
 bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetFocus);
 
 // Whether Control is visible on a parent that shows on screen: only such a control

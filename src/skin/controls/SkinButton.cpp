@@ -518,9 +518,3 @@ void TspSkinButton::Dispatch(TMessage& Message) {
     default: TspSkinCustomControl::Dispatch(Message);
   }
 }
-
-bool TspSkinButton::InheritedDispatchKept(TMessage& Message) {
-  const TspFreeWatch alive(this);
-  TspSkinCustomControl::Dispatch(Message);
-  return !alive.Gone();
-}

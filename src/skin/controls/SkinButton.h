@@ -134,9 +134,6 @@ private:
   void FocusLost();
   void EnabledChanged();
   bool HandleKeys(TMessage& Message);
-  // The inherited handling of Message (which may run an event handler); whether the
-  // button outlived it.
-  bool InheritedDispatchKept(TMessage& Message);
 
   int32_t FFrame = 0;
   bool FAnimForward = false;

@@ -1,6 +1,7 @@
 #include "SkinCheckRadioBox.h"
 
 #include "ControlInput.h"
+#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -14,7 +15,7 @@
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
 
-#include <vector>
+#include <list>
 
 TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("checkbox");
@@ -39,12 +40,16 @@ void TspSkinCheckRadioBox::ChangeChecked(bool Value) {
     FState = cbUnchecked;  // a grayed box stays grayed
   Repaint();
   if (Value && FGroupIndex != 0 && Parent() != nullptr) {
-    std::vector<TspSkinCheckRadioBox*> group;
+    // The OnClick of an unchecked sibling may free any box of the group, this one too.
+    const TspFreeWatch alive(this);
+    std::list<TspFreeWatch> group;
     for (int i = 0; i < Parent()->ControlCount(); ++i) {
       auto* box = dynamic_cast<TspSkinCheckRadioBox*>(Parent()->Controls(i));
-      if (box != nullptr && box != this && box->FGroupIndex == FGroupIndex && box->FChecked) group.push_back(box);
+      if (box != nullptr && box != this && box->FGroupIndex == FGroupIndex && box->FChecked) group.emplace_back(box);
     }
-    for (TspSkinCheckRadioBox* box : group) box->ChangeChecked(false);
+    for (const TspFreeWatch& each : group)
+      if (auto* box = static_cast<TspSkinCheckRadioBox*>(each.Target())) box->ChangeChecked(false);
+    if (alive.Gone()) return;
   }
   if ((Value || !FRadio) && OnClick) OnClick(this);
 }
@@ -312,8 +317,9 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft || !FMouseIn) return;
+  const TspFreeWatch alive(this);
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);  // OnMouseUp may free the box
+  if (alive.Gone() || Button != mbLeft || !FMouseIn) return;
   if (ClickedCheckState(FState, FRadio, FAllowGrayed) == cbGrayed)
     SetState(cbGrayed);
   else
@@ -322,7 +328,11 @@ void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FCanFocused) {
-    if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && Focused()) Toggle();
+    if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && Focused()) {
+      const TspFreeWatch alive(this);
+      Toggle();
+      if (alive.Gone()) return;  // OnClick freed the box
+    }
     if (ClickFocusDrops(*this, Message, FInSetFocus)) return;
   }
   TspSkinCustomControl::WndProc(Message);
@@ -336,13 +346,12 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(Message);
-      SetMouseIn(Message.Msg == CM_MOUSEENTER);
+      if (InheritedDispatchKept(Message)) SetMouseIn(Message.Msg == CM_MOUSEENTER);
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TspSkinCustomControl::Dispatch(Message);
-      if (FCanFocused) StartMorph();
+      // A handler of the focus change (OnEnter) may free the box.
+      if (InheritedDispatchKept(Message) && FCanFocused) StartMorph();
       return;
     case CM_ENABLEDCHANGED:
       TspSkinCustomControl::Dispatch(Message);
@@ -356,9 +365,10 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
     case CM_DIALOGCHAR:
       if (Enabled() && FCanFocused && ControlShowing(*this) &&
           IsAccel(static_cast<uint16_t>(Message.WParam), Caption())) {
-        if (FShowFocus && CanFocus()) SetFocus();
-        Toggle();
         Message.Result = 1;
+        const TspFreeWatch alive(this);
+        if (FShowFocus && CanFocus()) SetFocus();
+        if (!alive.Gone()) Toggle();  // OnEnter may free the box
         return;
       }
       break;

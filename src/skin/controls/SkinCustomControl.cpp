@@ -1,5 +1,7 @@
 #include "SkinCustomControl.h"
 
+#include "FreeWatch.h"
+
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -129,4 +131,10 @@ void TspSkinCustomControl::PaintBordersAndClient() {
   drawBand(bands.Left, 0, topHeight);
   drawBand(bands.Right, width - bands.Right.Image.Width, topHeight);
   drawBand(bands.Bottom, 0, height - bands.Bottom.Image.Height);
+}
+
+bool TspSkinCustomControl::InheritedDispatchKept(TMessage& Message) {
+  const TspFreeWatch alive(this);
+  TspSkinCustomControlCore::Dispatch(Message);
+  return !alive.Gone();
 }

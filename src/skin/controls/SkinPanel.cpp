@@ -1,6 +1,7 @@
 #include "SkinPanel.h"
 
 #include "DefaultBorder.h"
+#include "FreeWatch.h"
 #include "MeasuredText.h"
 
 #include "skin/controls/portable/CheckRadioLayout.h"
@@ -446,11 +447,13 @@ bool TspSkinPanel::InCaptionButton(int X, int Y) {
 }
 
 void TspSkinPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TspFreeWatch alive(this);
   if (Button == mbLeft && (FCheckedMode || FRollUpMode) && FCaptionMode && InCaptionButton(X, Y)) {
     if (FCheckedMode) SetChecked(!FChecked);
-    if (FRollUpMode) SetRollUpState(!FRollUpState);
+    if (!alive.Gone() && FRollUpMode) SetRollUpState(!FRollUpState);
   }
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  // OnChecked or OnChangeRollUpState may have freed the panel.
+  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinPanel::ParentBackgroundChanged() {

@@ -25,6 +25,7 @@
 #include "classlib/Menus.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -517,7 +518,17 @@ void TspSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
 void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const TspFreeWatch self(this);
   TspSkinControl::MouseUp(Button, Shift, X, Y);
-  if (self.Gone() || Button != mbLeft) return;
+  if (self.Gone()) return;
+  // Every release ends every press of a close button, wherever it is let go; only the
+  // left button let go on the close button it pressed closes that tab's child.
+  const int index = TabIndexAt(X, Y);
+  TspMDITab* tab = index >= 0 ? Tabs(index) : nullptr;
+  const bool closes = Button == mbLeft && FShowCloseButtons && tab != nullptr && tab->CloseDown &&
+                      PtInRect(tab->CloseRect, {X, Y});
+  bool ended = false;
+  for (const auto& each : FTabs) ended = std::exchange(each->CloseDown, false) || ended;
+  if (ended) Invalidate();
+  if (Button != mbLeft) return;
   FPressed = false;
   if (FMoving) {
     ArrangeTabs();
@@ -533,20 +544,15 @@ void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
     return;
   }
   FMoveIndex = -1;
-  const int index = TabIndexAt(X, Y);
-  TspMDITab* tab = index >= 0 ? Tabs(index) : nullptr;
   if (tab == nullptr) return;
   const TCustomForm* child = tab->Child;
   if (OnTabMouseUp) OnTabMouseUp(Button, Shift, tab);
   // The handler may have freed the bar, or the child with its tab.
   if (self.Gone() || !FShowCloseButtons || TabOf(child) != tab) return;
-  // Only a press that went down on this close button closes.
-  if (tab->CloseDown && PtInRect(tab->CloseRect, {X, Y})) {
-    tab->CloseDown = false;
+  if (closes) {
     tab->Child->Close();
     return;
   }
-  for (const auto& each : FTabs) each->CloseDown = false;
   tab->CloseMouseIn = PtInRect(tab->CloseRect, {X, Y});
   Invalidate();
 }

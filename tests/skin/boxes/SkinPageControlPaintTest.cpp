@@ -160,6 +160,25 @@ TEST_P(PageControlPaint, TheSelectedTabsCloseButtonHeldOffItsTabIsStillPressedBa
   EXPECT_FALSE(Control->Pages(0)->TabVisible());
 }
 
+TEST_P(PageControlPaint, ACloseButtonLosesItsHotAndPressedLookWhenThePointerLeaves) {
+  Window.Load("flatcolour");
+  Control->SetShowCloseButtons(true);
+  const TPoint button = CloseButton(1);  // of a tab that is not selected
+  MoveTo(button);
+  EXPECT_EQ(At(button), Colour(Tab().CloseButtonActiveRect));
+  Control->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(At(button), Colour(Tab().CloseButtonRect));
+  // The right button presses it without selecting its tab (whose button would keep its flags).
+  MoveTo(button);
+  Control->Perform(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(button.X, button.Y));
+  EXPECT_EQ(At(button), Colour(Tab().CloseButtonDownRect));
+  Control->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(At(button), Colour(Tab().CloseButtonRect));
+  MoveTo(button);
+  Control->Perform(WM_RBUTTONUP, 0, MAKELPARAM(button.X, button.Y));  // that press is over
+  EXPECT_TRUE(Control->Pages(1)->TabVisible());
+}
+
 TEST_P(PageControlPaint, TheSparseSkinsMissingLooksFallBack) {
   Window.Load("sparse");
   Control->SetShowCloseButtons(true);

@@ -153,6 +153,29 @@ TEST_F(SkinPageControlTest, ACloseButtonClosesItsOwnPageAndTheHandlerMayRefuse) 
   EXPECT_EQ(Closing.size(), 3u);
 }
 
+TEST_F(SkinPageControlTest, APageWhoseTabWentIsHotNoMore) {
+  TspSkinPageControl* control = Add({10, 10, 410, 210}, 3);
+  control->SetShowCloseButtons(true);
+  Window.Show();
+  TTabSheet* third = control->Pages(2);
+  // Sent straight to the control, with no move in between that would find the hot tab anew.
+  const auto send = [control](UINT Msg, WPARAM Keys, TPoint At) {
+    control->Perform(Msg, Keys, MAKELPARAM(At.X, At.Y));
+  };
+  const TPoint button = CloseButtonOf(control, 2);
+  send(WM_MOUSEMOVE, 0, button);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, button);
+  send(WM_LBUTTONUP, 0, button);  // its tab goes under the pointer
+  ASSERT_FALSE(third->TabVisible());
+  // A tab that went lies nowhere: another button pressed where its close button would lie
+  // at the strip's start presses nothing.
+  const TRect r = dynamic_cast<TspSkinCustomTabSheet*>(third)->CloseButton().Rect;
+  const TPoint at{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  send(WM_RBUTTONDOWN, MK_RBUTTON, at);
+  send(WM_RBUTTONUP, 0, at);
+  EXPECT_EQ(Closing.size(), 1u);
+}
+
 TEST_F(SkinPageControlTest, TheTabsMakeRoomForImagesAndCloseButtonsExactly) {
   TspSkinPageControl* control = Add({10, 10, 410, 210}, 2);
   Window.Show();

@@ -625,6 +625,48 @@ TEST_F(MDIFrame, TabsAreDraggedToNewPlacesAndClosedByTheirButtons) {
   EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{third, first}));
 }
 
+TEST_F(MDIFrame, EveryReleaseEndsTheClosePressWhereverItIsLetGo) {
+  TMDIWindow window("flatcolour");
+  TForm* first = window.NewChild("First", {20, 20, 220, 160});
+  TForm* second = window.NewChild("Second", {40, 40, 240, 180});
+  TspSkinMDITabsBar* tabs = window.Tabs();
+  tabs->SetShowCloseButtons(true);
+  tabs->SetMoveTabs(false);  // a press on a tab starts no drag
+  window.PaintTabs();
+  const TRect close = tabs->Tabs(1)->CloseRect;
+  const TPoint on{(close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2};
+  const auto& tab = dynamic_cast<const TspDataSkinTabControl&>(
+      *window.Data()->CtrlList.at(static_cast<size_t>(window.Data()->GetControlIndex("tab"))));
+  const auto look = [&](const TRect& R) {
+    return ActivePixel(*window.Data(), tab.PictureIndex, (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+  };
+  const auto closeLook = [&] {
+    TPixelDC dc(tabs->Width(), tabs->Height());
+    SendMessageA(tabs->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.DC()), 0);
+    return dc.Pixel(on.X, on.Y);
+  };
+
+  // Pressed, taken below the bar and let go there: back on it, it is hot, not pressed.
+  PostMouse(tabs, WM_LBUTTONDOWN, on.X, on.Y, MK_LBUTTON);
+  PostMouse(tabs, WM_MOUSEMOVE, on.X, tabs->Height() + 40, MK_LBUTTON);
+  PostMouse(tabs, WM_LBUTTONUP, on.X, tabs->Height() + 40);
+  PostMouse(tabs, WM_MOUSEMOVE, on.X, on.Y);
+  PumpFor(10);
+  EXPECT_FALSE(tabs->Tabs(1)->CloseDown);
+  EXPECT_EQ(closeLook(), look(tab.CloseButtonActiveRect));
+  // A press on the other tab let go on that button closes nothing.
+  PostMouse(tabs, WM_LBUTTONDOWN, tabs->Tabs(0)->TabRect.Left + 5, on.Y, MK_LBUTTON);
+  PostMouse(tabs, WM_LBUTTONUP, on.X, on.Y);
+  PumpFor(10);
+  EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{first, second}));
+  // Nor does its own press once another button's release ended it.
+  PostMouse(tabs, WM_LBUTTONDOWN, on.X, on.Y, MK_LBUTTON);
+  PostMouse(tabs, WM_RBUTTONUP, on.X, on.Y, MK_LBUTTON);
+  PostMouse(tabs, WM_LBUTTONUP, on.X, on.Y);
+  PumpFor(10);
+  EXPECT_EQ(window.TabChildren(), (std::vector<TCustomForm*>{first, second}));
+}
+
 TEST_F(MDIFrame, HiddenTabsAreListedByTheirButtonAndTheWindowListByItsOwn) {
   TMDIWindow window("flatcolour");
   std::vector<TForm*> children;

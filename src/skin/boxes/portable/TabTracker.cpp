@@ -1,5 +1,7 @@
 #include "TabTracker.h"
 
+#include <algorithm>
+
 namespace {
 
 // Takes the hot and pressed look from the close button of page Index, if it has one.
@@ -9,6 +11,17 @@ void ClearCloseButton(std::span<const TspTrackedPage> Pages, int Index) {
 }
 
 }  // namespace
+
+void TspTabTracker::KeepHotWithin(std::span<const TspTrackedPage> Pages) {
+  if (FHotPage < 0 || static_cast<size_t>(FHotPage) >= Pages.size() ||
+      !Pages[static_cast<size_t>(FHotPage)].TabVisible) {
+    FHotPage = -1;
+    FHotTab = -1;
+    return;
+  }
+  FHotTab = static_cast<int>(
+      std::count_if(Pages.begin(), Pages.begin() + FHotPage, [](const TspTrackedPage& P) { return P.TabVisible; }));
+}
 
 TspCloseButtonState* TspTabTracker::HotCloseButton(std::span<const TspTrackedPage> Pages, TPoint P,
                                                    bool CloseButtons, bool& Inside) const {
@@ -60,6 +73,7 @@ TspTabTracker::TResult TspTabTracker::MouseMove(std::span<const TspTrackedPage> 
 
 TspTabTracker::TResult TspTabTracker::Button(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex,
                                              bool CloseButtons, bool Left, bool Down) {
+  KeepHotWithin(Pages);
   TResult result = Left ? MouseMove(Pages, P, TabIndex, CloseButtons) : TResult{};
   bool inside = false;
   if (TspCloseButtonState* close = HotCloseButton(Pages, P, CloseButtons, inside)) {
@@ -82,6 +96,7 @@ TspTabTracker::TResult TspTabTracker::Button(std::span<const TspTrackedPage> Pag
 }
 
 TspTabTracker::TResult TspTabTracker::MouseLeave(std::span<const TspTrackedPage> Pages, int TabIndex) {
+  KeepHotWithin(Pages);
   TResult result;
   if (FHotTab != -1 && FHotTab != TabIndex) {
     ClearCloseButton(Pages, FHotPage);

@@ -63,6 +63,9 @@ private:
   // closes its page, and every release ends every press.
   TResult Button(std::span<const TspTrackedPage> Pages, TPoint P, int TabIndex, bool CloseButtons, bool Left,
                  bool Down);
+  // Pages may have gone, or lost their tabs, since the hot tab was found: a hot page that
+  // is gone or has no tab is hot no more, and the hot tab counts the tabs before it anew.
+  void KeepHotWithin(std::span<const TspTrackedPage> Pages);
   // The close button of the hot tab, and whether P is on it; nullptr without one.
   TspCloseButtonState* HotCloseButton(std::span<const TspTrackedPage> Pages, TPoint P, bool CloseButtons,
                                       bool& Inside) const;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -111,6 +112,37 @@ TEST_F(TabTrackerTest, TheSelectedTabsButtonHeldOffItsTabClosesWhenLetGoBackOnIt
   EXPECT_TRUE(close[0].Pressed);
   Move({45, 5});
   EXPECT_EQ(Up({45, 5}).ClosePage, 0);
+}
+
+TEST_F(TabTrackerTest, AHotPageThatWentOrLostItsTabIsHotNoMore) {
+  // Page 2 is hot, then freed: a press or release of another button finds no tab.
+  Move({105, 5});
+  const std::vector<TspTrackedPage> left(pages.begin(), pages.begin() + 2);
+  EXPECT_FALSE(tracker.ButtonDown(left, {105, 5}, 0, true, false).Redraw);
+  EXPECT_EQ(tracker.HotPage(), -1);
+  EXPECT_EQ(tracker.HotTab(), -1);
+  EXPECT_EQ(tracker.ButtonUp(left, {105, 5}, 0, true, false).ClosePage, -1);
+  EXPECT_FALSE(tracker.MouseLeave(left, 0).Redraw);
+
+  // Page 2 is hot with its button pressed, then its tab goes: the button of the page
+  // without a tab is not pressed where tab 0's button is.
+  Move({105, 5});
+  Down({105, 5}, false);
+  pages[2].TabVisible = false;
+  pages[2].DrawnAt = {};
+  Up({200, 5}, false);
+  Down({45, 5}, false);
+  EXPECT_FALSE(close[2].Pressed);
+  EXPECT_EQ(Up({45, 5}, false).ClosePage, -1);
+
+  // A page before the hot one goes: the hot page keeps its tab, now the first.
+  Move({105, 5});
+  pages[2].TabVisible = true;
+  Move({105, 5});
+  pages[0].TabVisible = false;
+  Down({105, 5}, false);
+  EXPECT_EQ(tracker.HotPage(), 2);
+  EXPECT_EQ(tracker.HotTab(), 0);
 }
 
 TEST_F(TabTrackerTest, ATallerActiveTabsButtonIsFoundWhereItWasDrawn) {

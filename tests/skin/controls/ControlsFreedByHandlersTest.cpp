@@ -1,0 +1,248 @@
+// The push button, the speed button, the check box and the panel freed by their own event
+// handlers, reached as a user reaches them (mouse messages through the loop, keys, the
+// focus, an accelerator): once freed, a control touches nothing of itself. The controls
+// are made under a freed-memory guard, so any use of one after it was freed stops the test
+// program.
+#include "SkinControlTestKit.h"
+
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinSpeedButton.h"
+
+#include "classlib/Edit.h"
+
+#include "FreedMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+class ControlsFreedByHandlers : public ::testing::Test {
+protected:
+  ControlsFreedByHandlers() {
+    ParkPointer();
+    Edit = Window.Add<TEdit>({10, 60, 150, 81});
+    Window.Load("flatcolour");
+    Window.Show();
+  }
+  // A button at (10, 10) of the window, made while Guard watches.
+  template <class T>
+  T* Add(int32_t GroupIndex = 0) {
+    auto* button = Window.Add<T>({10, 10, 90, 35});
+    button->SetSkinData(Window.Data());
+    button->SetGroupIndex(GroupIndex);
+    return button;
+  }
+  // A check box in row Row of the window's right half, made while Guard watches.
+  TspSkinCheckRadioBox* AddBox(int Row) {
+    auto* box = Window.Add<TspSkinCheckRadioBox>({170, 10 + 30 * Row, 300, 35 + 30 * Row});
+    box->SetSkinData(Window.Data());
+    return box;
+  }
+  // A handler that frees Button.
+  static TNotifyEvent Freeing(TControl* Button) {
+    return [Button](TObject*) { Button->Free(); };
+  }
+  void MoveTo(TControl* Control, int X, int Y) {
+    PostMouse(Control, WM_MOUSEMOVE, X, Y);
+    Application->ProcessMessages();
+  }
+  void Focus(TWinControl* Control) {
+    Control->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Control->Handle(); }));
+  }
+  void Press(TControl* Button) {
+    PostMouse(Button, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    Application->ProcessMessages();
+  }
+  // Releases the left button away from any button, as the hand that pressed one does.
+  void ReleaseElsewhere() {
+    PostMouse(Window.Form(), WM_LBUTTONUP, 200, 150);
+    Application->ProcessMessages();
+  }
+
+  TSkinTestWindow Window;
+  TEdit* Edit;
+};
+
+TEST_F(ControlsFreedByHandlers, APushButtonItsClickFreesOnTheReleaseOrThePressIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* plain = Add<TspSkinButton>();
+  plain->OnClick = Freeing(plain);
+  PostClick(plain);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(plain));
+
+  auto* grouped = Add<TspSkinButton>(1);  // a grouped button clicks as it goes down
+  grouped->OnClick = Freeing(grouped);
+  Press(grouped);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(grouped));
+  ReleaseElsewhere();
+}
+
+TEST_F(ControlsFreedByHandlers, APushButtonFreedAsThePointerComesOrGoesIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* entered = Add<TspSkinButton>();
+  entered->OnMouseEnter = Freeing(entered);
+  MoveTo(entered, 5, 5);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+
+  auto* left = Add<TspSkinButton>();
+  left->OnMouseLeave = Freeing(left);
+  MoveTo(left, 5, 5);
+  MoveTo(Window.Form(), 200, 150);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+}
+
+TEST_F(ControlsFreedByHandlers, APushButtonFreedAsItTakesTheFocusIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  Edit->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Edit->Handle(); }));
+  auto* tabbedTo = Add<TspSkinButton>();
+  tabbedTo->OnEnter = Freeing(tabbedTo);
+  PressKey(VK_TAB);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(tabbedTo));
+
+  // Its accelerator gives it the focus first, then clicks it.
+  Edit->SetFocus();
+  auto* accelerated = Add<TspSkinButton>();
+  accelerated->SetCaption("&Go");
+  accelerated->OnEnter = Freeing(accelerated);
+  accelerated->OnClick = [](TObject*) { ADD_FAILURE() << "a click after the button was freed"; };
+  PressKey('G', {ssAlt});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(accelerated));
+}
+
+TEST_F(ControlsFreedByHandlers, ASpeedButtonItsClickFreesOnTheReleaseOrThePressIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* plain = Add<TspSkinSpeedButton>();
+  plain->OnClick = Freeing(plain);
+  PostClick(plain);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(plain));
+
+  auto* grouped = Add<TspSkinSpeedButton>(1);
+  grouped->OnClick = Freeing(grouped);
+  Press(grouped);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(grouped));
+  ReleaseElsewhere();
+}
+
+TEST_F(ControlsFreedByHandlers, ASpeedButtonFreedAsThePointerComesOrGoesIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* entered = Add<TspSkinSpeedButton>();
+  entered->OnMouseEnter = Freeing(entered);
+  MoveTo(entered, 5, 5);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+
+  auto* left = Add<TspSkinSpeedButton>();
+  left->OnMouseLeave = Freeing(left);
+  MoveTo(left, 5, 5);
+  MoveTo(Window.Form(), 200, 150);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+}
+
+TEST_F(ControlsFreedByHandlers, ACheckBoxFreedByItsClickFromSpaceOrByItsMouseUpIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* spaced = AddBox(0);
+  spaced->OnClick = Freeing(spaced);
+  Focus(spaced);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(spaced));
+
+  auto* released = AddBox(0);
+  released->OnMouseUp = [released](TObject*, TMouseButton, TShiftState, int, int) { released->Free(); };
+  PostClick(released);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(released));
+}
+
+TEST_F(ControlsFreedByHandlers, ACheckBoxFreedAsThePointerComesIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  auto* entered = AddBox(0);
+  entered->OnMouseEnter = Freeing(entered);
+  MoveTo(entered, 5, 5);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+}
+
+TEST_F(ControlsFreedByHandlers, ACheckBoxFreedAsItTakesTheFocusIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  const auto failOnClick = [](TObject*) { ADD_FAILURE() << "a click after the box was freed"; };
+  Focus(Edit);
+  auto* tabbedTo = AddBox(0);
+  tabbedTo->SetTabStop(true);
+  tabbedTo->OnEnter = Freeing(tabbedTo);
+  PressKey(VK_TAB);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(tabbedTo));
+
+  // A press takes the focus first.
+  Focus(Edit);
+  auto* clicked = AddBox(0);
+  clicked->OnEnter = Freeing(clicked);
+  clicked->OnClick = failOnClick;
+  PostClick(clicked);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(clicked));
+
+  // Its accelerator gives it the focus first, then toggles it.
+  Focus(Edit);
+  auto* accelerated = AddBox(0);
+  accelerated->SetCaption("&Go");
+  accelerated->SetShowFocus(true);
+  accelerated->OnEnter = Freeing(accelerated);
+  accelerated->OnClick = failOnClick;
+  PressKey('G', {ssAlt});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(accelerated));
+}
+
+TEST_F(ControlsFreedByHandlers, ACheckBoxWhoseGroupsHandlersFreeBoxesTouchesNoneOfThemAgain) {
+  const TFreedMemoryGuard guard;
+  // Three check boxes of one group, the last two checked: a click on the first unchecks
+  // them, and each unchecked box fires its OnClick.
+  const auto group = [&] {
+    std::array<TspSkinCheckRadioBox*, 3> boxes{};
+    for (int i = 0; i < 3; ++i) {
+      boxes[i] = AddBox(i);
+      boxes[i]->SetGroupIndex(1);
+    }
+    boxes[1]->SetState(cbChecked);
+    boxes[2]->SetState(cbChecked);
+    return boxes;
+  };
+  const auto nextFreed = group();
+  nextFreed[1]->OnClick = Freeing(nextFreed[2]);
+  PostClick(nextFreed[0]);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(nextFreed[2]));
+  EXPECT_TRUE(nextFreed[0]->Checked());
+  EXPECT_FALSE(nextFreed[1]->Checked());
+  nextFreed[0]->Free();
+  nextFreed[1]->Free();
+
+  const auto clickedFreed = group();
+  clickedFreed[1]->OnClick = Freeing(clickedFreed[0]);
+  PostClick(clickedFreed[0]);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(clickedFreed[0]));
+  EXPECT_FALSE(clickedFreed[2]->Checked());  // the rest of the group is still unchecked
+}
+
+TEST_F(ControlsFreedByHandlers, APanelFreedByItsCaptionCheckBoxOrRollUpIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  // Without a skin the caption strip is the panel's button.
+  const auto panel = [&] {
+    auto* p = Window.Add<TspSkinPanel>({170, 10, 300, 110});
+    p->SetCaptionMode(true);
+    return p;
+  };
+  auto* checked = panel();
+  checked->SetCheckedMode(true);
+  checked->OnChecked = Freeing(checked);
+  PostClick(checked, {20, 8});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(checked));
+
+  auto* rolled = panel();
+  rolled->SetRollUpMode(true);
+  rolled->OnChangeRollUpState = Freeing(rolled);
+  PostClick(rolled, {20, 8});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(rolled));
+}
+
+}  // namespace
