@@ -595,6 +595,27 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    def test_alt_space_over_the_main_window_opens_the_system_menu_not_the_focused_buttons_command(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags, which keeps the focus
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        self.rest_pointer_on(editor)
+        keys("alt+F4")
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed by Alt+F4")
+        self.rest_pointer_on(main)
+        # Space comes up before Alt, then after it.
+        for press in [lambda: keys("alt+space"),
+                      lambda: xdotool("keydown", "alt", "keydown", "space", "keyup", "alt", "keyup", "space")]:
+            press()
+            wait_until(lambda: popups(), "the system menu by Alt+Space")
+            self.assertIsNone(poll(lambda: window_named(EDITOR_CAPTION), 1.0), "Alt+Space pressed Read ID3Tags")
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def test_a_language_change_while_running_takes_effect_and_the_program_goes_on(self):
         main = self.start()
         buttons = (0, 480, main.width, 28)  # Preview, Rename and Undo

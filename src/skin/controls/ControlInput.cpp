@@ -4,6 +4,8 @@
 
 #include "base/ScopeExit.h"
 
+#include <utility>
+
 bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetFocus) {
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
@@ -17,6 +19,17 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
       return !Control.Focused();
     }
     case CN_COMMAND: return InSetFocus;
+    default: return false;
+  }
+}
+
+bool TspSpaceKeyPress::Completes(const TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_KEYDOWN:
+      if (Message.WParam == VK_SPACE) FPressed = true;
+      return false;
+    case WM_KEYUP: return Message.WParam == VK_SPACE && std::exchange(FPressed, false);
+    case WM_KILLFOCUS: FPressed = false; return false;
     default: return false;
   }
 }

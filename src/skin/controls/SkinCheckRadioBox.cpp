@@ -322,7 +322,7 @@ void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FCanFocused) {
-    if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && Focused()) Toggle();
+    if (FSpacePress.Completes(Message) && Focused()) Toggle();
     if (ClickFocusDrops(*this, Message, FInSetFocus)) return;
   }
   TspSkinCustomControl::WndProc(Message);
