@@ -1,5 +1,7 @@
 #include "Keyboard.h"
 
+#include "portable/AcceleratorKeys.h"
+
 #include "base/Locale.h"
 #include "base/StrUtils.h"
 
@@ -114,6 +116,10 @@ bool IsAccel(uint16_t Key, const std::string& Caption) {
   const char accelerator = AcceleratorOf(Caption);
   if (accelerator == '\0' || Key == 0 || Key > 0xFF) return false;
   return AnsiSameText(std::string(1, accelerator), std::string(1, static_cast<char>(Key)));
+}
+
+bool IsKeyAccel(uint16_t Key, const std::string& Caption) {
+  return IsAccel(static_cast<uint8_t>(AcceleratorCharOfKey(Key)), Caption);
 }
 
 UINT DialogKeyCode(uint16_t Key) {

@@ -44,6 +44,9 @@ TShortCut TextToShortCut(const std::string& Text);
 char AcceleratorOf(const std::string& Caption);
 // Whether the character Key is the caption's accelerator, without regard to case.
 bool IsAccel(uint16_t Key, const std::string& Caption);
+// Whether the virtual key of a key-down types the caption's accelerator: only letters and
+// digits do (AcceleratorCharOfKey); a function key or the keypad's point never does.
+bool IsKeyAccel(uint16_t Key, const std::string& Caption);
 
 // The WM_GETDLGCODE flag with which a control keeps Key from the form's dialog handling:
 // DLGC_WANTTAB for Tab, DLGC_WANTARROWS for the arrows, DLGC_WANTALLKEYS for Enter and

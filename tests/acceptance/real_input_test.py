@@ -724,6 +724,64 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    def test_alt_space_over_the_main_window_opens_the_system_menu_not_the_focused_buttons_command(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags, which keeps the focus
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        self.rest_pointer_on(editor)
+        keys("alt+F4")
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed by Alt+F4")
+        self.rest_pointer_on(main)
+        # Space comes up before Alt, then after it.
+        for press in [lambda: keys("alt+space"),
+                      lambda: xdotool("keydown", "alt", "keydown", "space", "keyup", "alt", "keyup", "space")]:
+            press()
+            wait_until(lambda: popups() or window_named(EDITOR_CAPTION), "the system menu by Alt+Space")
+            self.assertIsNone(poll(lambda: window_named(EDITOR_CAPTION), 1.0), "Alt+Space pressed Read ID3Tags")
+            self.assertEqual(len(popups()), 1, "the system menu did not stay open")
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def assert_the_menu_and_window_stay(self, menu, window, what):
+        """The open menu and the window keep their places, sizes and states for a while."""
+        kept = lambda: [(m.x, m.y, m.size()) for m in popups()] == [(menu.x, menu.y, menu.size())] and \
+            (w := window_named(MAIN_CAPTION)) is not None and (w.x, w.y, w.size()) == (window.x, window.y, window.size())
+        self.assertIsNone(poll(lambda: not kept(), 1.0),
+                          "%s: menus %s, window %s" % (what, popups(), window_named(MAIN_CAPTION)))
+
+    def test_keys_that_type_no_letter_run_no_item_of_the_system_menu(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("alt+space")
+        menu = wait_until(lambda: popups(), "the system menu")[0]
+        # Keys that type no letter: F9, F5, F3, the keypad's point and 3 (NumLock on) have the
+        # codes of "x", "t", "r", "n" and "c" (Maximize, Minimize to Tray, Restore, Minimize,
+        # Close); the main keys' point has a code of no letter.
+        xdotool("key", "Num_Lock")
+        try:
+            for key in ["F9", "F5", "F3", "KP_Decimal", "period", "KP_3"]:
+                keys(key)
+                self.assert_the_menu_and_window_stay(menu, main, key + " in the system menu")
+        finally:
+            xdotool("key", "Num_Lock")
+        keys("x")
+        maximized = wait_until(lambda: (w := self.main()).x <= 0 and w.width > main.width and w, "Maximize by x")
+        # Maximized, the menu has Restore, whose "r" is F3's code.
+        self.rest_pointer_on(maximized)
+        keys("alt+space")
+        menu = wait_until(lambda: popups(), "the system menu of the maximized window")[0]
+        for key in ["F3", "F9"]:
+            keys(key)
+            self.assert_the_menu_and_window_stay(menu, maximized, key + " in the maximized window's system menu")
+        keys("Escape")
+        wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def test_a_language_change_while_running_takes_effect_and_the_program_goes_on(self):
         main = self.start()
         buttons = (0, 480, main.width, 28)  # Preview, Rename and Undo

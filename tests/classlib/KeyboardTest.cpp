@@ -68,6 +68,12 @@ TEST(Keyboard, AcceleratorsOfCaptions) {
   EXPECT_FALSE(IsAccel('L', "&&Literal"));
   EXPECT_FALSE(IsAccel(0, "No accelerator"));
   EXPECT_TRUE(IsAccel(static_cast<uint8_t>('\xE9'), "Caf&\xC9"));  // cp1252 e acute, either case
+
+  // Keys by their virtual key: letters and digits only, the keypad's digits too.
+  EXPECT_TRUE(IsKeyAccel('X', "Ma&ximize"));
+  EXPECT_TRUE(IsKeyAccel(VK_NUMPAD3, "Track &3"));
+  EXPECT_FALSE(IsKeyAccel(VK_F9, "Ma&ximize"));  // code 0x78, "x"
+  EXPECT_FALSE(IsKeyAccel(VK_NUMPAD3, "&Close"));  // code 0x63, "c"
 }
 
 TEST(Keyboard, DialogKeysAndTheCodesThatKeepThem) {

@@ -6,6 +6,8 @@
 
 #include "base/ScopeExit.h"
 
+#include <utility>
+
 bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetFocus) {
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
@@ -23,6 +25,17 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
       return alive.Gone() || !Control.Focused();
     }
     case CN_COMMAND: return InSetFocus;
+    default: return false;
+  }
+}
+
+bool TspSpaceKeyPress::Completes(const TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_KEYDOWN:
+      if (Message.WParam == VK_SPACE) FPressed = true;
+      return false;
+    case WM_KEYUP: return Message.WParam == VK_SPACE && std::exchange(FPressed, false);
+    case WM_KILLFOCUS: FPressed = false; return false;
     default: return false;
   }
 }

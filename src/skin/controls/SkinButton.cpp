@@ -457,6 +457,7 @@ void TspSkinButton::DialogChar(TMessage& Message) {
 }
 
 bool TspSkinButton::HandleKeys(TMessage& Message) {
+  const bool spaceReleased = FSpacePress.Completes(Message);
   switch (Message.Msg) {
     case WM_KEYDOWN:
       if (Message.WParam == VK_SPACE) {
@@ -471,8 +472,10 @@ bool TspSkinButton::HandleKeys(TMessage& Message) {
       return false;
     case WM_KEYUP:
       if (Message.WParam != VK_SPACE) return false;
-      SetDown(false);
-      ButtonClick();
+      if (spaceReleased) {
+        SetDown(false);
+        ButtonClick();
+      }
       return true;
     default: return ClickFocusDrops(*this, Message, FInSetFocus);
   }

@@ -8,6 +8,7 @@
 // Its timers tick on its own window: MorphTimerId every 20 ms, AnimationTimerId every
 // AnimateInterval ms, RepeatTimerId first after 500 ms, then every RepeatInterval ms.
 
+#include "ControlInput.h"
 #include "SkinControlTimer.h"
 #include "SkinCustomControl.h"
 #include "SkinPartPainter.h"
@@ -148,6 +149,7 @@ private:
   bool FCancel = false;
   TModalResult FModalResult = mrNone;
   bool FInSetFocus = false;
+  TspSpaceKeyPress FSpacePress;
   bool FCanFocused = true;
   double FMorphKf = 0;
   bool FDown = false;

@@ -328,7 +328,7 @@ void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FCanFocused) {
-    if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && Focused()) {
+    if (FSpacePress.Completes(Message) && Focused()) {
       const TspFreeWatch alive(this);
       Toggle();
       if (alive.Gone()) return;  // OnClick freed the box

@@ -10,6 +10,7 @@
 // OnClick tells of a change of Checked or State (never of a radio box unchecked); a
 // click on the box carries out its action, if it has one.
 
+#include "ControlInput.h"
 #include "SkinControlTimer.h"
 #include "SkinCustomControl.h"
 #include "SkinPartPainter.h"
@@ -122,6 +123,7 @@ private:
   int32_t FImageIndex = 0;
   bool FFlat = true;
   bool FInSetFocus = false;
+  TspSpaceKeyPress FSpacePress;
   bool FCanFocused = true;
   bool FMouseIn = false;
   int32_t FGroupIndex = 0;

@@ -71,7 +71,7 @@ bool PressHotMainMenuItem(const std::vector<Item*>& Row, bool MenuOpen) {
 template <class Item>
 bool FindAccelMainMenuItem(const std::vector<Item*>& Row, uint16_t Key, bool MenuOpen) {
   for (Item* item : Row) {
-    if (!KeysReach(*item) || !IsAccel(Key, item->MenuItem()->Caption())) continue;
+    if (!KeysReach(*item) || !IsKeyAccel(Key, item->MenuItem()->Caption())) continue;
     const bool plain = item->MenuItem()->Count() == 0;
     item->MouseEnter();
     // The press may run a command that rebuilds the row: nothing of it is touched after.

@@ -115,7 +115,7 @@ void TspSkinPopupWindow::ProcessKey(uint16_t Key) {
   if (!HandleAllocated() || !Visible()) return;
   for (int i = 0; i < ItemCount(); ++i) {
     const TMenuItem* menuItem = Items(i)->MenuItem;
-    if (menuItem != nullptr && IsAccel(Key, menuItem->Caption())) {
+    if (menuItem != nullptr && IsKeyAccel(Key, menuItem->Caption())) {
       ClickAccelerator(i);
       return;
     }

@@ -1,10 +1,12 @@
 // Skinned controls driven through the application's loop. The push button: presses and
 // releases, repeated clicks, groups, the dialog keys and accelerators of default and
 // cancel buttons, the space bar, the modal result, and the hot look of the default
-// button. The plain label: its accelerator moves the focus.
+// button. The plain label: its accelerator moves the focus. The button and the check box
+// answer only a release of the space bar whose press they saw.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinStdLabel.h"
 #include "skin/data/SkinButtonData.h"
 
@@ -175,6 +177,30 @@ TEST_F(SkinDialogButtons, TheSpaceBarPressesAndReleasesTheFocusedButton) {
   Application->ProcessMessages();
   Edit->SetFocus();
   EXPECT_FALSE(Apply->Down());
+  EXPECT_EQ(Clicks["&Apply"], 1);
+}
+
+// Alt+Space opens the window's system menu and leaves the focused control the release
+// of Space alone (Alt may come up first): that is no press.
+TEST_F(SkinDialogButtons, TheReleaseOfASpaceThatWentDownElsewherePressesNothing) {
+  auto* box = Window.Add<TspSkinCheckRadioBox>({10, 90, 160, 115});
+  box->SetSkinData(Window.Data());
+  const LPARAM up = static_cast<LPARAM>(0xC0390001);
+  ShowWithFocusIn(Apply);
+  PostMessageA(Apply->Handle(), WM_KEYUP, VK_SPACE, up);
+  Application->ProcessMessages();
+  EXPECT_EQ(Clicks["&Apply"], 0);
+  PostMessageA(Apply->Handle(), WM_KEYDOWN, VK_SPACE, 1);  // held while the focus moves on
+  Application->ProcessMessages();
+  box->SetFocus();
+  PostMessageA(box->Handle(), WM_KEYUP, VK_SPACE, up);
+  Application->ProcessMessages();
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(Clicks["&Apply"], 0);
+  PressKey(VK_SPACE);  // a whole press still toggles it
+  EXPECT_TRUE(box->Checked());
+  Apply->SetFocus();
+  PressKey(VK_SPACE);
   EXPECT_EQ(Clicks["&Apply"], 1);
 }
 

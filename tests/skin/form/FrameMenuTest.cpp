@@ -68,6 +68,9 @@ TEST_F(SystemMenu, AltSpaceOpensItAndItsCommandRunsAfterTheMenuClosed) {
   ASSERT_TRUE(Engine()->Active());
   bool closedFirst = false;
   window.Frame()->OnMaximize = [&](TObject*) { closedFirst = !Engine()->Active() && !Hooked(); };
+  PressKey(VK_F9);  // the code of "x", but no letter
+  ASSERT_TRUE(Engine()->Active());
+  EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Normal);
   PressKey('X');
   EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Maximized);
   EXPECT_TRUE(closedFirst);

@@ -375,6 +375,11 @@ TEST_F(MenuBar, TheBarsMenuTakesEachOfTheFormsShortcutsAlsoOneRightAfterAnother)
   bool handled = false;
   window.Frame()->FormShortCut(altF4, handled);
   EXPECT_FALSE(handled);
+  // Nor is Alt with another key that types no letter.
+  menu.Help->SetCaption("&t");
+  TWMKey altF5{VK_F5, 0x20000000};
+  window.Frame()->FormShortCut(altF5, handled);
+  EXPECT_FALSE(handled);
   EXPECT_EQ(menu.Clicks, clicks);
 }
 

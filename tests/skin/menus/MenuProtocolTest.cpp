@@ -116,6 +116,10 @@ TEST_F(MenuProtocol, KeysWalkTheItemsAndOpenAndCloseSubmenus) {
   log.clear();  // accelerators; Escape on the first level closes the menu
   more->OnClick = [](TObject*) { Log("OnClick &More"); };
   ASSERT_TRUE(Open(opener));
+  for (uint16_t key : {VK_SUBTRACT, VK_NUMPAD4, VK_DIVIDE})  // the codes of "m", "d", "o": no letters
+    Level(0)->ProcessKey(key);
+  EXPECT_EQ(Levels(), 1u);
+  EXPECT_TRUE(log.empty());
   Level(0)->ProcessKey('M');  // its submenu opens at once, after its own click
   Level(1)->ProcessKey('D');
   ASSERT_EQ(Levels(), 3u);
