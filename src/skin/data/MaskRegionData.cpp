@@ -3,6 +3,8 @@
 #include "base/Exceptions.h"
 #include "base/IntMath.h"
 
+#include <algorithm>
+
 using IntMath::Saturated;
 
 namespace {
@@ -63,4 +65,27 @@ TRgnDataBlock RgnDataFromMask(TMaskRows Rows, int32_t Width, int32_t DX, int32_t
   const int64_t height = static_cast<int64_t>(Rows.size());
   const TRect bound{DX, DY, Saturated(int64_t{Width} + DX), Saturated(height + DY)};
   return RgnDataBlock(MaskRunRects(Rows, Width, DX, DY), bound);
+}
+
+size_t RgnDataRectCount(const TRgnDataBlock& Block) {
+  return Block.size() < HeaderSize ? 0 : (Block.size() - HeaderSize) / RectSize;
+}
+
+std::vector<TRgnDataBlock> RgnDataSlices(const TRgnDataBlock& Block, size_t MaxRects) {
+  std::vector<TRgnDataBlock> slices;
+  if (Block.size() < HeaderSize) return slices;
+  const size_t count = RgnDataRectCount(Block);
+  const size_t most = std::max<size_t>(MaxRects, 1);
+  size_t first = 0;
+  do {
+    const size_t taken = std::min(most, count - first);
+    const auto rects = Block.begin() + static_cast<ptrdiff_t>(HeaderSize + RectSize * first);
+    TRgnDataBlock slice(Block.begin(), Block.begin() + HeaderSize);
+    slice.insert(slice.end(), rects, rects + static_cast<ptrdiff_t>(RectSize * taken));
+    uint8_t* countAt = slice.data() + 8;  // nCount
+    PutInt32(countAt, static_cast<int64_t>(taken));
+    slices.push_back(std::move(slice));
+    first += taken;
+  } while (first < count);
+  return slices;
 }

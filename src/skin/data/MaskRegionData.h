@@ -27,3 +27,18 @@ TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound);
 
 // The block of a mask's black runs with bounds (DX, DY, Width + DX, row count + DY).
 TRgnDataBlock RgnDataFromMask(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY);
+
+// The most rectangles a window region made from a mask may have. Wine takes time growing
+// faster than the square of a window region's rectangles to work out what of a window
+// shows (a checkerboard band of 37,000 rectangles: 5 s for each paint of the window or of
+// its parent), so a mask finer than this shapes nothing: the window keeps its rectangle.
+// Sound masks (rounded corners, notches) take a few hundred.
+inline constexpr size_t MaxWindowRegionRects = 8192;
+
+// The number of rectangles in Block (as RgnDataBlock makes it).
+size_t RgnDataRectCount(const TRgnDataBlock& Block);
+
+// Block (as RgnDataBlock makes it) cut into blocks of at most MaxRects of its rectangles
+// each (at least one), in order, each with Block's bounds: together they hold the same
+// region. A block without rectangles gives one such block.
+std::vector<TRgnDataBlock> RgnDataSlices(const TRgnDataBlock& Block, size_t MaxRects);

@@ -1,8 +1,8 @@
 // Fuzz target: the portable pixel work of skin imaging with sizes, factors, amounts and
 // geometry taken from the input: effect bitmaps (every morph, effect and copy), mask run
-// extraction and region data, and the cut plans of the image builders. Checks that
-// nothing reads or writes outside its buffers (the sanitizers) and that the results keep
-// their invariants.
+// extraction, region data and its slices, and the cut plans of the image builders.
+// Checks that nothing reads or writes outside its buffers (the sanitizers) and that the
+// results keep their invariants.
 #include "PixelPictures.h"
 
 #include "skin/data/EffectPixels.h"
@@ -104,6 +104,15 @@ void FuzzMask(TInput& In) {
   Check(block.size() == 32 + 16 * runs.size());
   Check(runs.size() <= static_cast<size_t>(w + 1) / 2 * h);
   for (const TRect& r : runs) Check(r.Right >= r.Left && r.Bottom >= r.Top);
+  // Sliced for region calls of a few rectangles each: every rectangle in exactly one slice.
+  const size_t most = 1 + In.Byte() % 64;
+  size_t sliced = 0;
+  for (const TRgnDataBlock& slice : RgnDataSlices(block, most)) {
+    Check(slice.size() >= 32 && slice.size() <= 32 + 16 * most);
+    Check(std::memcmp(slice.data() + 12, block.data() + 12, 20) == 0);  // nRgnSize, rcBound
+    sliced += (slice.size() - 32) / 16;
+  }
+  Check(sliced == runs.size());
 }
 
 void FuzzPlans(TInput& In) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -72,6 +73,28 @@ TEST(MaskRegionData, MoreRunsThanAFixedBufferWouldHold) {
   EXPECT_EQ(Int32At(block, 8), 11000);
   EXPECT_EQ(RectAt(block, 32), (TRect{0, 0, 1, 1}));
   EXPECT_EQ(RectAt(block, 32 + 16 * 10999), (TRect{198, 109, 199, 110}));
+}
+
+TEST(MaskRegionData, SlicesHoldTheRectanglesInOrderUnderTheSameHeaderAndBounds) {
+  const TPixelImage mask = MaskFromRows({"#.#.#", "#.#.."});  // five runs
+  const TRgnDataBlock block = RgnDataFromMask(RowsOf(mask), 5, 1, 2);
+  const std::vector<TRgnDataBlock> slices = RgnDataSlices(block, 2);
+  ASSERT_EQ(slices.size(), 3u);
+  size_t next = 32;
+  for (size_t i = 0; i < slices.size(); ++i) {
+    const TRgnDataBlock& slice = slices[i];
+    const size_t count = i < 2 ? 2 : 1;
+    ASSERT_EQ(slice.size(), 32 + 16 * count);
+    EXPECT_TRUE(std::equal(slice.begin(), slice.begin() + 8, block.begin()));  // dwSize, iType
+    EXPECT_EQ(Int32At(slice, 8), static_cast<int32_t>(count));
+    EXPECT_TRUE(std::equal(slice.begin() + 12, slice.begin() + 32, block.begin() + 12));  // nRgnSize, rcBound
+    for (size_t r = 0; r < count; ++r, next += 16) EXPECT_EQ(RectAt(slice, 32 + 16 * r), RectAt(block, next));
+  }
+  EXPECT_EQ(next, block.size());
+
+  EXPECT_EQ(RgnDataSlices(block, 5), (std::vector<TRgnDataBlock>{block}));
+  const TRgnDataBlock empty = RgnDataFromMask(RowsOf(MaskFromRows({".."})), 2, 0, 0);
+  EXPECT_EQ(RgnDataSlices(empty, 2), (std::vector<TRgnDataBlock>{empty}));
 }
 
 TEST(MaskRegionData, OffsetsBeyondTheIntegerRangeSaturate) {

@@ -1,9 +1,11 @@
 #pragma once
 // Windows only. The skin's pictures as class-library bitmaps, which skinned controls,
-// menus and frames draw from. A skin data component's pictures are converted once, on
-// first use after each load, and the bitmaps go with the pictures they show (a reload,
-// a clear, the component's end): no paint converts a picture, and a bitmap kept across
-// a skin change can no longer be reached.
+// menus and frames draw from. Each picture is converted when it is first drawn after a
+// load, once, so a skin of many pictures holds bitmaps (GDI objects) only for those its
+// windows show; the bitmaps go with the pictures they show (a reload, a clear, the
+// component's end), and a bitmap kept across a skin change can no longer be reached.
+// A picture whose bitmap cannot be made raises the error at that first draw and is no
+// picture from then on, so the error is not raised again by every later paint.
 
 #include "skin/data/SkinData.h"
 
@@ -13,21 +15,21 @@
 
 class TspSkinBitmapSet;
 
-// One skin bitmap, safe to keep between paints: Get() gives the bitmap while the skin it
-// came from is loaded, and nullptr once that skin was cleared, reloaded or freed, or
-// when there was no picture to give.
+// One skin bitmap, safe to keep between paints: Get() gives the bitmap (made at its first
+// call) while the skin it came from is loaded, and nullptr once that skin was cleared,
+// reloaded or freed, when there was no picture to give, or when its bitmap could not be
+// made.
 class TspSkinBitmap {
 public:
   TspSkinBitmap() = default;
-  TBitmap* Get() const { return FSet.expired() ? nullptr : FBitmap; }
+  TBitmap* Get() const;
 
 private:
   friend class TspSkinBitmapSet;
-  TspSkinBitmap(std::weak_ptr<const TspSkinBitmapSet> Set, TBitmap* Bitmap)
-      : FSet(std::move(Set)), FBitmap(Bitmap) {}
+  TspSkinBitmap(std::weak_ptr<TspSkinBitmapSet> Set, size_t Slot) : FSet(std::move(Set)), FSlot(Slot) {}
 
-  std::weak_ptr<const TspSkinBitmapSet> FSet;
-  TBitmap* FBitmap = nullptr;
+  std::weak_ptr<TspSkinBitmapSet> FSet;
+  size_t FSlot = 0;
 };
 
 // One of the five window pictures of Data (Picture, InActivePicture, Mask, RollUpPicture,

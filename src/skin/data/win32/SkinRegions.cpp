@@ -6,18 +6,32 @@
 #include "classlib/DeviceContexts.h"
 #include "skin/data/SkinRects.h"
 
+#include <vector>
+
 namespace {
 
-TRegion RegionOf(const TRgnDataBlock& Data) {
-  return TRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(Data.size()),
-                                 reinterpret_cast<const RGNDATA*>(Data.data())));
-}
+// ExtCreateRegion may take time growing with the square of its rectangles (Wine adds them
+// one by one), so a region of many, as a fine-grained mask gives, is made of slices of
+// this many and the slices are joined pairwise: each rectangle is copied once per level.
+constexpr size_t kRectsPerCall = 256;
 
-// The region of a band's black pixels at (DX, DY); none for a band without size.
-TRegion BandRegion(TBitmap& Band, int DX, int DY) {
-  TRgnDataBlock data;
-  if (CreateRgnDataFromMask(&Band, DX, DY, data) == 0) return nullptr;
-  return RegionOf(data);
+TRegion RegionOf(const TRgnDataBlock& Data) {
+  std::vector<TRegion> parts;
+  for (const TRgnDataBlock& slice : RgnDataSlices(Data, kRectsPerCall)) {
+    parts.emplace_back(ExtCreateRegion(nullptr, static_cast<DWORD>(slice.size()),
+                                       reinterpret_cast<const RGNDATA*>(slice.data())));
+    if (parts.back() == nullptr) return nullptr;
+  }
+  while (parts.size() > 1) {
+    std::vector<TRegion> joined;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+      if (CombineRgn(parts[i].get(), parts[i].get(), parts[i + 1].get(), RGN_OR) == ERROR) return nullptr;
+      joined.push_back(std::move(parts[i]));
+    }
+    if (parts.size() % 2 != 0) joined.push_back(std::move(parts.back()));
+    parts = std::move(joined);
+  }
+  return parts.empty() ? nullptr : std::move(parts.front());
 }
 
 }  // namespace
@@ -37,7 +51,7 @@ bool GiveWindowRegion(HWND Window, TRegion Region, bool Redraw) {
 
 TRegion CreateMaskRegion(TBitmap* Mask) {
   TRgnDataBlock data;
-  if (CreateRgnDataFromMask(Mask, 0, 0, data) == 0) return nullptr;
+  if (CreateRgnDataFromMask(Mask, 0, 0, data) == 0 || RgnDataRectCount(data) > MaxWindowRegionRects) return nullptr;
   return RegionOf(data);
 }
 
@@ -49,8 +63,16 @@ TRegion CreateSkinRegion(const TSkinRegionOptions& Options) {
   TBitmap top, left, right, bottom;
   CreateSkinBorderMasks(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, sized.LT, sized.RT, sized.LB, sized.RB,
                         client, Options.Mask, &top, &left, &right, &bottom, Options.Width, Options.Height);
-  TRegion parts[] = {BandRegion(top, 0, 0), BandRegion(bottom, 0, client.Bottom),
-                     BandRegion(left, 0, client.Top), BandRegion(right, client.Right, client.Top)};
+  // The black pixels of each band in its place; a band without size has none.
+  TRgnDataBlock bands[4];
+  CreateRgnDataFromMask(&top, 0, 0, bands[0]);
+  CreateRgnDataFromMask(&bottom, 0, client.Bottom, bands[1]);
+  CreateRgnDataFromMask(&left, 0, client.Top, bands[2]);
+  CreateRgnDataFromMask(&right, client.Right, client.Top, bands[3]);
+  size_t rects = 0;
+  for (const TRgnDataBlock& band : bands) rects += RgnDataRectCount(band);
+  if (rects > MaxWindowRegionRects) return nullptr;
+  TRegion parts[] = {RegionOf(bands[0]), RegionOf(bands[1]), RegionOf(bands[2]), RegionOf(bands[3])};
   TRegion result;
   if (!IsNullRect(client))
     result.reset(CreateRectRgn(client.Left, client.Top, client.Right, client.Bottom));

@@ -20,7 +20,8 @@ bool GiveWindowRegion(HWND Window, TRegion Region, bool Redraw);
 // its size in bytes, 0 for an empty mask (Data then keeps what it held).
 int CreateRgnDataFromMask(TBitmap* Mask, int DX, int DY, TRgnDataBlock& Data);
 
-// The region of Mask's black pixels; none for an empty mask.
+// The region of Mask's black pixels; none for an empty mask, or for one whose black runs
+// are more than MaxWindowRegionRects.
 TRegion CreateMaskRegion(TBitmap* Mask);
 
 // What a skin region is cut from: the mask's corner points and client rectangle, the
@@ -35,6 +36,6 @@ struct TSkinRegionOptions {
 
 // The window region for a new size: the four mask bands (CreateSkinBorderMasks) in their
 // places joined with Sized.ClRect, which is always inside. None when the new corner
-// points cross (LT right of RT, or LT below LB), or when Sized.ClRect is empty and no
-// band has a size.
+// points cross (LT right of RT, or LT below LB), when Sized.ClRect is empty and no band
+// has a size, or when the bands' black runs are more than MaxWindowRegionRects together.
 TRegion CreateSkinRegion(const TSkinRegionOptions& Options);

@@ -54,15 +54,15 @@ TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
   RECT box{};
   EXPECT_EQ(GetRgnBox(white.Rgn, &box), NULLREGION);
 
-  // Alternating columns: 11,000 runs.
-  std::vector<std::string> rows(110, std::string());
+  // Alternating columns: 8,000 runs.
+  std::vector<std::string> rows(80, std::string());
   for (std::string& row : rows)
     for (int x = 0; x < 200; ++x) row += x % 2 == 0 ? '#' : '.';
   TRegionHolder striped;
   striped.Rgn = CreateMaskRegion(MaskOf(rows).get()).release();
   ASSERT_NE(striped.Rgn, nullptr);
   int wrong = 0;
-  for (int y = 0; y < 110; ++y)
+  for (int y = 0; y < 80; ++y)
     for (int x = 0; x < 200; ++x)
       if ((PtInRegion(striped.Rgn, x, y) != FALSE) != (x % 2 == 0)) ++wrong;
   EXPECT_EQ(wrong, 0);
@@ -71,6 +71,40 @@ TEST(SkinRegions, AMaskRegionHoldsExactlyTheBlackPixels) {
   TBitmap empty;
   none.Rgn = CreateMaskRegion(&empty).release();
   EXPECT_EQ(none.Rgn, nullptr);
+}
+
+// The data of region Rgn, as the system gives it.
+std::vector<uint8_t> RegionData(HRGN Rgn) {
+  std::vector<uint8_t> data(GetRegionData(Rgn, 0, nullptr));
+  GetRegionData(Rgn, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+  return data;
+}
+
+TEST(SkinRegions, AMaskOfManyRunsGivesTheRegionOfOneCallWithAllItsRectangles) {
+  // A checkerboard: 6,000 runs, made in slices and joined.
+  std::vector<std::string> rows(100, std::string());
+  for (size_t y = 0; y < rows.size(); ++y)
+    for (size_t x = 0; x < 120; ++x) rows[y] += (x + y) % 2 == 0 ? '#' : '.';
+  const auto mask = MaskOf(rows);
+  TRegionHolder sliced;
+  sliced.Rgn = CreateMaskRegion(mask.get()).release();
+  ASSERT_NE(sliced.Rgn, nullptr);
+  TRgnDataBlock data;
+  ASSERT_EQ(CreateRgnDataFromMask(mask.get(), 0, 0, data), 32 + 16 * 6000);
+  TRegionHolder whole;
+  whole.Rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+  EXPECT_EQ(RegionData(sliced.Rgn), RegionData(whole.Rgn));
+  int wrong = 0;
+  for (int y = -1; y <= 100; ++y)
+    for (int x = -1; x <= 120; ++x)
+      wrong += (PtInRegion(sliced.Rgn, x, y) != FALSE) != (x >= 0 && y >= 0 && x < 120 && y < 100 && (x + y) % 2 == 0);
+  EXPECT_EQ(wrong, 0);
+
+  // Finer than a window region may be: no region, in one piece or in a skin's bands.
+  rows.resize(MaxWindowRegionRects / 60 + 2, rows.front());  // 60 runs a row
+  EXPECT_TRUE(CreateMaskRegion(MaskOf(rows).get()) == nullptr);
+  const TSkinCut cut = CutFromClientRect({0, 0, 120, 1});  // all but the top row a bottom band
+  EXPECT_TRUE(CreateSkinRegion({cut, cut, MaskOf(rows).get(), 120, static_cast<int>(rows.size())}) == nullptr);
 }
 
 // A 20 x 16 mask cut like the nine-part test pictures; its corners and a notch in the
