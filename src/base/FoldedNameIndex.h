@@ -6,13 +6,15 @@
 //
 // The array is ordered by hash, then by folded name, then by position: names that share
 // a hash (a text may be made of nothing else) are found by halving like any other, so
-// that no text makes a lookup walk more than a logarithm of its names.
+// that no text makes a lookup walk more than a logarithm of its names. Building it keeps
+// each name once, so that a text of one name many times over costs a reading of each.
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -29,7 +31,8 @@ public:
     FMarks.fill(0);
   }
   // Indexes positions 0..Count-1 by the name NameAt(position) gives, passing over those
-  // for which it gives none.
+  // for which it gives none. A name met again (in any case) is left out: its first
+  // position is the one found.
   template <class TNameAt>
   void Build(size_t Count, TNameAt NameAt) {
     FEntries.clear();
@@ -39,10 +42,18 @@ public:
         FEntries.push_back({Hash(*name), position});
         SetMarks(*name);
       }
-    std::sort(FEntries.begin(), FEntries.end(), [&](const TEntry& A, const TEntry& B) {
-      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash
-                                      : Before(A, *NameAt(A.Position), B, *NameAt(B.Position));
+    // Hashes and positions first, which compares no name; then names, only among
+    // entries of one hash.
+    std::sort(FEntries.begin(), FEntries.end(), [](const TEntry& A, const TEntry& B) {
+      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash : A.Position < B.Position;
     });
+    auto kept = FEntries.begin();
+    for (auto run = FEntries.begin(); run != FEntries.end();) {
+      const auto end = std::find_if(run, FEntries.end(), [&](const TEntry& E) { return E.NameHash != run->NameHash; });
+      kept = end - run == 1 ? std::copy(run, end, kept) : OrderByName(run, end, kept, NameAt);
+      run = end;
+    }
+    FEntries.erase(kept, FEntries.end());
   }
   // Indexes Position by Name; here NameAt gives the names of the positions indexed before.
   template <class TNameAt>
@@ -101,6 +112,22 @@ private:
   static bool Before(const TEntry& A, std::string_view NameA, const TEntry& B, std::string_view NameB) {
     const int order = Compare(NameA, NameB);
     return order != 0 ? order < 0 : A.Position < B.Position;
+  }
+  // Writes the entries [First, Last) of one hash, in rising position, from Out on (Out
+  // not after First) in the order of their names, each name once at its first position.
+  // Each entry is compared with a few others down a tree, and with at most one equal to
+  // it: equal names, however long and many, cost one reading each, not one per step of
+  // a sort.
+  template <class TNameAt>
+  static std::vector<TEntry>::iterator OrderByName(std::vector<TEntry>::iterator First,
+                                                   std::vector<TEntry>::iterator Last,
+                                                   std::vector<TEntry>::iterator Out, TNameAt& NameAt) {
+    const auto byName = [&](const TEntry& A, const TEntry& B) {
+      return Compare(*NameAt(A.Position), *NameAt(B.Position)) < 0;
+    };
+    std::set<TEntry, decltype(byName)> names(byName);
+    for (auto entry = First; entry != Last; ++entry) names.insert(*entry);  // a name met again stays out
+    return std::copy(names.begin(), names.end(), Out);
   }
   std::vector<TEntry> FEntries;
   std::array<uint64_t, 4> FMarks{};

@@ -64,70 +64,82 @@ void TIniDocument::Clear() {
   FLastSection = NoSection;
 }
 
-void TIniDocument::SetText(std::string_view text) {
-  Clear();
-  FRead.assign(text);
-  // The lines end with CR, LF or CRLF, as SplitLines reads them.
-  std::vector<Line> lines;
-  lines.reserve(static_cast<size_t>(std::count(FRead.begin(), FRead.end(), '\n')) + 1);
-  size_t i = 0;
-  while (i < FRead.size()) {
-    size_t end = i;
-    while (end < FRead.size() && FRead[end] != '\r' && FRead[end] != '\n') ++end;
-    Line& line = lines.emplace_back();
-    line.Start = i;
-    line.Length = end - i;
-    i = end;
-    if (i < FRead.size() && FRead[i] == '\r') ++i;
-    if (i < FRead.size() && FRead[i] == '\n') ++i;
-  }
-  Build(std::move(lines));
-}
-
-void TIniDocument::SetLines(std::vector<std::string> lines) {
-  Clear();
-  std::vector<Line> own(lines.size());
-  for (size_t l = 0; l < lines.size(); ++l) own[l].Own = std::move(lines[l]);
-  Build(std::move(own));
-}
-
 namespace {
 
 bool IsHeader(std::string_view trimmed) { return !trimmed.empty() && trimmed[0] == '['; }
 
+// Calls visit with each line of text, without its end: lines end with CR, LF or CRLF, as
+// SplitLines reads them.
+template <class TVisit>
+void ForEachLine(std::string_view text, TVisit visit) {
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = i;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    visit(text.substr(i, end - i));
+    i = end;
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+}
+
 }  // namespace
 
-void TIniDocument::Build(std::vector<Line> lines) {
-  // Where the headers are, first: each section's lines are then allocated once.
-  std::vector<size_t> headers;
-  for (size_t l = 0; l < lines.size(); ++l)
-    if (IsHeader(TrimView(TextOf(lines[l])))) headers.push_back(l);
-  headers.push_back(lines.size());
-  FSections.reserve(headers.size());
-  if (headers.front() > 0) {
-    FSections.emplace_back();
-    FSections.back().HasHeader = false;
-    FSections.back().Lines.reserve(headers.front());
-  }
-  size_t next = 0;  // the next header
-  for (size_t l = 0; l < lines.size(); ++l) {
-    Line& line = lines[l];
-    const std::string_view text = TextOf(line);
-    if (l == headers[next]) {
-      const std::string_view trimmed = TrimView(text);
+TIniDocument::TExtent TIniDocument::ExtentOf(std::string_view text) {
+  TExtent extent;
+  ForEachLine(text, [&](std::string_view line) {
+    ++extent.Lines;
+    if (IsHeader(TrimView(line))) ++extent.Sections;
+  });
+  return extent;
+}
+
+// The lines go into their sections in two passes: the first counts each section's lines,
+// so that the second puts each line record straight into a list of the right size.
+void TIniDocument::CountLine(std::string_view text, std::vector<size_t>& sizes) {
+  if (sizes.empty() || IsHeader(TrimView(text))) sizes.push_back(0);
+  ++sizes.back();
+}
+
+void TIniDocument::AddLine(Line line, const std::vector<size_t>& sizes) {
+  const std::string_view text = TextOf(line);
+  const std::string_view trimmed = TrimView(text);
+  const bool header = IsHeader(trimmed);
+  if (header || FSections.empty()) {
+    Section& section = FSections.emplace_back();
+    section.Lines.reserve(sizes[FSections.size() - 1]);
+    section.HasHeader = header;  // false for the lines before the first header
+    if (header) {
       const size_t close = trimmed.find(']');
-      Section section;
       section.Name = TrimView(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos
-                                                                             : close - 1));
-      section.Lines.reserve(headers[next + 1] - l);
-      section.Lines.push_back(std::move(line));  // the header keeps its own spelling
-      FSections.push_back(std::move(section));
-      ++next;
-      continue;
+                                                                              : close - 1));
     }
-    ParseKey(line, text);
-    FSections.back().Lines.push_back(std::move(line));
   }
+  if (!header) ParseKey(line, text);  // a header holds no key
+  FSections.back().Lines.push_back(std::move(line));
+}
+
+void TIniDocument::SetText(std::string_view text) {
+  Clear();
+  FRead.assign(text);
+  std::vector<size_t> sizes;
+  ForEachLine(FRead, [&](std::string_view line) { CountLine(line, sizes); });
+  FSections.reserve(sizes.size());
+  ForEachLine(FRead, [&](std::string_view part) {
+    Line line;
+    line.Start = OffsetIn(FRead, part);
+    line.Length = part.size();
+    AddLine(std::move(line), sizes);
+  });
+  Reindex();
+}
+
+void TIniDocument::SetLines(std::vector<std::string> lines) {
+  Clear();
+  std::vector<size_t> sizes;
+  for (const std::string& line : lines) CountLine(line, sizes);
+  FSections.reserve(sizes.size());
+  for (std::string& line : lines) AddLine(Line{std::move(line)}, sizes);
   Reindex();
 }
 

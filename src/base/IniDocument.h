@@ -14,6 +14,13 @@
 class TIniDocument {
 public:
   void SetText(std::string_view text);
+  // How many lines SetText makes of text, and how many of them are section headers:
+  // what parsing it will keep, known before anything is kept.
+  struct TExtent {
+    size_t Lines = 0;
+    size_t Sections = 0;
+  };
+  static TExtent ExtentOf(std::string_view text);
   void SetLines(std::vector<std::string> lines);
   std::string Text() const;  // every line followed by CRLF
   std::vector<std::string> Lines() const;
@@ -58,7 +65,8 @@ private:
   }
   static void ParseKey(Line& line, std::string_view text);  // text: the line's
   static Line KeyValueLine(std::string_view key, const std::string& value);
-  void Build(std::vector<Line> lines);  // into sections
+  static void CountLine(std::string_view text, std::vector<size_t>& sizes);
+  void AddLine(Line line, const std::vector<size_t>& sizes);
   void Reindex();
   void ReindexKeys(Section& section) const;
   const Line* FindLine(const Section& section, std::string_view key) const;

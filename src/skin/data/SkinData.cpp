@@ -191,7 +191,8 @@ bool TspSkinData::LoadPayload(TspCompressedStoredSkin& AStoredSkin) {
   RollUpMask = pictures.RollUpMask;
   ActivePictures = pictures.ActivePictures;
 
-  TspBudgetedSkinIni ini(skin->Ini);  // whatever the sections read, together bounded
+  // Whatever the sections read, together with the parsed text, bounded.
+  TspBudgetedSkinIni ini(skin->Ini, MaxSkinLoadCharge - skin->IniCharge);
   for (const TNameKey& name : NameKeys)
     this->*name.Field = ini.ReadString(name.Section, name.Key, "");
   ReadStrings(ini, PicturesSection, "activepictures", ActivePicturesNames);

@@ -1,5 +1,6 @@
 #include "SkinIniBudget.h"
 
+#include "base/IniDocument.h"
 #include "base/Strings.h"
 
 namespace {
@@ -7,6 +8,14 @@ namespace {
 [[noreturn]] void RefuseSkin() { throw ESkinTooLarge("The skin's entries need more memory than a skin may take"); }
 
 }  // namespace
+
+int64_t SkinIniTextCharge(std::string_view Text) {
+  const TIniDocument::TExtent extent = TIniDocument::ExtentOf(Text);
+  const int64_t charge = static_cast<int64_t>(extent.Lines) * SkinLineCharge +
+                         static_cast<int64_t>(extent.Sections) * SkinSectionCharge;
+  if (charge > MaxSkinLoadCharge) RefuseSkin();
+  return charge;
+}
 
 TspBudgetedSkinIni::TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget)
     : TCustomIniFile(Source.FileName()), FSource(Source), FBudget(Budget) {}

@@ -22,6 +22,17 @@ inline constexpr int64_t MaxSkinLoadCharge = int64_t{8} << 20;
 // slack of a growing list and the heap's own bookkeeping.
 inline constexpr int64_t SkinValueOverhead = 128;
 
+// What keeping a skin's INI text parsed costs, charged once when a stored skin is decoded
+// and then against every load of it: each line keeps a record (48 bytes in the 32-bit
+// build) and its place in its section's key index, each section its name, line list and
+// key index. A text of nothing but line ends would otherwise cost 50 times its size.
+inline constexpr int64_t SkinLineCharge = 64;
+inline constexpr int64_t SkinSectionCharge = 256;
+
+// The charge of keeping Text parsed; raises ESkinTooLarge, having kept nothing, when that
+// alone is over MaxSkinLoadCharge.
+int64_t SkinIniTextCharge(std::string_view Text);
+
 class TspBudgetedSkinIni : public TCustomIniFile {
 public:
   explicit TspBudgetedSkinIni(TCustomIniFile& Source, int64_t Budget = MaxSkinLoadCharge);

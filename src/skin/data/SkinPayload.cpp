@@ -1,5 +1,7 @@
 #include "SkinPayload.h"
 
+#include "SkinIniBudget.h"
+
 #include "base/BmpCodec.h"
 #include "base/Exceptions.h"
 #include "base/Streams.h"
@@ -78,8 +80,10 @@ bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin) {
   if (!ReadSkinPictures(S, Skin.Pictures)) return false;
   // Parsed where it lies in the payload, without a copy of its own.
   const auto start = static_cast<size_t>(S.Position());
-  Skin.Ini.SetText(std::string_view(reinterpret_cast<const char*>(S.Memory()) + start,
-                                    static_cast<size_t>(S.Size()) - start));
+  const std::string_view text(reinterpret_cast<const char*>(S.Memory()) + start,
+                              static_cast<size_t>(S.Size()) - start);
+  Skin.IniCharge = SkinIniTextCharge(text);
+  Skin.Ini.SetText(text);
   return true;
 }
 

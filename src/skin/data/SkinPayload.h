@@ -49,6 +49,8 @@ struct TspDecodedSkin {
   // Mutable only because an INI file's reads are not const in type; they change nothing.
   // Loads read it through a TspBudgetedSkinIni, which refuses writes.
   mutable TMemIniFile Ini;
+  // What keeping Ini costs against each load's budget (SkinIniTextCharge).
+  int64_t IniCharge = 0;
 };
 
 int32_t ReadStoredSkinInt32(TStream& S);  // raises EReadError when the stream ends
@@ -61,7 +63,8 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // parses it where it lies.
 bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures);
-// The pictures, then the rest of S parsed as the INI text; false as ReadSkinPictures.
+// The pictures, then the rest of S parsed as the INI text; false as ReadSkinPictures. A
+// text whose lines alone would cost more than a load may take raises ESkinTooLarge.
 bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin);
 // Writes a payload of StoredSkinVersion, which carries all five picture records (an
 // empty picture writes flag 1 and nothing else). Colour pictures are written as BMP

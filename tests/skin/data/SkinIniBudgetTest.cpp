@@ -56,4 +56,17 @@ TEST(SkinIniBudget, TheViewNeverWrites) {
   EXPECT_EQ(text.ReadString("a", "v", ""), "1");
 }
 
+// Keeping a text parsed costs a record per line and per section, whatever is read of it.
+TEST(SkinIniBudget, TheParsedTextCostsItsLinesAndSections) {
+  EXPECT_EQ(SkinIniTextCharge(""), 0);
+  EXPECT_EQ(SkinIniTextCharge("[a]\r\nx=1\r\n\r\n [b]\n;c\r"), 5 * SkinLineCharge + 2 * SkinSectionCharge);
+  const auto mostLines = static_cast<size_t>(MaxSkinLoadCharge / SkinLineCharge);
+  EXPECT_EQ(SkinIniTextCharge(std::string(mostLines, '\n')), MaxSkinLoadCharge);
+  EXPECT_THROW(SkinIniTextCharge(std::string(mostLines + 1, '\r')), ESkinTooLarge);
+  std::string sections;
+  while (static_cast<int64_t>(sections.size() / 3) * (SkinLineCharge + SkinSectionCharge) <= MaxSkinLoadCharge)
+    sections += "[]\n";
+  EXPECT_THROW(SkinIniTextCharge(sections), ESkinTooLarge);
+}
+
 }  // namespace

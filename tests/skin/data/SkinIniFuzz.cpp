@@ -1,9 +1,10 @@
 // Fuzz target: skin INI text through every skin data loader, read as a skin load reads
-// it, through one budget for the whole input: the text's own entry lists, and its first
-// section as several entries of every class (many entries naming one section is how a
-// small skin once took gigabytes). Whatever the input, the values read stay within the
-// budget. One entry class, picked by the input's last byte, is also saved and must load
-// again from what it wrote (saving every class would make each input many times slower).
+// it, through one budget for the whole input: its lines and sections as parsed, its own
+// entry lists, and its first section as several entries of every class (many entries
+// naming one section is how a small skin once took gigabytes). Whatever the input, the
+// values read stay within the budget. One entry class, picked by the input's last byte,
+// is also saved and must load again from what it wrote (saving every class would make
+// each input many times slower).
 #include "skin/data/SkinDataFactory.h"
 #include "skin/data/SkinFormInfo.h"
 #include "skin/data/SkinIniBudget.h"
@@ -20,6 +21,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -102,17 +104,22 @@ void LoadSkin(TCustomIniFile& ini, uint8_t lastByte) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  TStringList lines;
-  lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  int64_t parsed = 0;
+  try {
+    parsed = SkinIniTextCharge(input);
+  } catch (const ESkinTooLarge&) {
+    return 0;  // refused before it is parsed: its lines alone would take more than any skin may
+  }
   TMemIniFile text;
-  text.SetStrings(lines);
-  TspBudgetedSkinIni ini(text);
+  text.SetText(input);
+  TspBudgetedSkinIni ini(text, MaxSkinLoadCharge - parsed);
   try {
     LoadSkin(ini, data[size - 1]);
   } catch (const ESkinTooLarge&) {
     // refused: it would take more than any skin may
   }
   // The read that crossed the budget is the last one charged.
-  if (ini.Charged() > MaxSkinLoadCharge + SkinValueOverhead + static_cast<int64_t>(size)) std::abort();
+  if (parsed + ini.Charged() > MaxSkinLoadCharge + SkinValueOverhead + static_cast<int64_t>(size)) std::abort();
   return 0;
 }
