@@ -18,7 +18,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (FReadOnly) Params.Style |= ES_READONLY;
   if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
   if (FCharCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
-  if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) AddBorder(Params);
 }
 
 void TCustomEdit::CreateWnd() {

@@ -147,7 +147,7 @@ void TListBox::CreateParams(TCreateParams& Params) {
   if (FSorted) Params.Style |= LBS_SORT;
   if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (FColumns > 0) Params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
-  if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) AddBorder(Params);
 }
 
 void TListBox::CreateWnd() {

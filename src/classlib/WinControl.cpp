@@ -487,6 +487,7 @@ void TWinControl::InsertControl(TControl* Control) {
   }
   Control->FParent = this;
   if (windowed != nullptr) {
+    windowed->ParentCtl3DChanged();  // before its window, which takes it
     if (FHandle != nullptr) windowed->CreateHandle();
   } else {
     Control->InvalidateArea();
@@ -527,6 +528,34 @@ void TWinControl::DestroyControls() {
 }
 
 // Focus
+
+void TWinControl::AddBorder(TCreateParams& Params) const {
+  if (FCtl3D)
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+  else
+    Params.Style |= WS_BORDER;
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  FParentCtl3D = false;
+  if (Value == FCtl3D) return;
+  FCtl3D = Value;
+  // From a copy of the list: a child's new window changes its place in it.
+  for (TWinControl* child : std::vector<TWinControl*>(FWinControls)) child->ParentCtl3DChanged();
+  RecreateWnd();
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  if (Value == FParentCtl3D) return;
+  FParentCtl3D = Value;
+  ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+  if (!FParentCtl3D || Parent() == nullptr) return;
+  SetCtl3D(Parent()->Ctl3D());
+  FParentCtl3D = true;
+}
 
 void TWinControl::SetTabStop(bool Value) {
   if (Value == FTabStop) return;

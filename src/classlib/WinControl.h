@@ -77,6 +77,14 @@ public:
   bool AlignDisabled() const { return FAlignLevel > 0; }
   bool Aligning() const { return FAligning > 0; }
 
+  // A border drawn as a sunken 3-D edge (True) or as a flat line, for the controls that
+  // draw one; ParentCtl3D takes the parent's and follows it until Ctl3D is set. A change
+  // makes the window again.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool Value);
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool Value);
+
   // Focus. Only a control whose form, parents and itself are visible and enabled can
   // take it; Tab visits the TabStop controls in TabOrder.
   bool TabStop() const { return FTabStop; }
@@ -161,6 +169,8 @@ protected:
   void RemoveFocus(bool Removing);
 
   virtual void CreateParams(TCreateParams& Params);
+  // The border of Ctl3D: a sunken edge, or a flat line.
+  void AddBorder(TCreateParams& Params) const;
   // Makes Params superclass a system class (such as "EDIT"): its style, extra bytes and
   // procedure (which unhandled messages then go to) are taken over.
   void CreateSubClass(TCreateParams& Params, const char* ClassName);
@@ -225,6 +235,7 @@ private:
   void HandleMouseWheel(TMessage& Message);
   void ColorChanged(TMessage& Message);
   void FontChanged(TMessage& Message);
+  void ParentCtl3DChanged();
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;
@@ -232,6 +243,8 @@ private:
   std::vector<TWinControl*> FWinControls;
   std::vector<TWinControl*> FTabList;
   bool FTabStop = false;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
   int FRequestedTabOrder = -1;  // set while loading
   TBrush FBrush;
   int FAlignLevel = 0;

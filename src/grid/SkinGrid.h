@@ -173,7 +173,8 @@ private:
   bool ShowsBackground(const TGridDrawInfo& DrawInfo) const;
   // The cells whose rows reach into Clip.
   TGridRect CellsIn(const TRect& Clip, const TGridDrawInfo& DrawInfo) const;
-  void DrawPart(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip);
+  // Draws the cells of one part of a grid rectangle that reach into Clip.
+  void DrawCells(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip);
   void DrawCellFace(const TRect& Rect, TGridDrawState State);
   // What shows under the cells: the tiled background picture, the parent's background
   // or the background colour.

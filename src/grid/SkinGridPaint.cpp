@@ -64,7 +64,7 @@ void TDynSkinCustomGrid::PaintArea(HDC Target, const TRect& Area) {
       if (mirrored) ChangeGridOrientation(false);
     });
     for (const TGridPart& part : SplitGridRect(CellsIn(clip, drawInfo), FixedCols(), FixedRows(), TopLeft()))
-      DrawPart(part, drawInfo, laidOut);
+      DrawCells(part, drawInfo, laidOut);
     FillEmptyAreas(drawInfo, laidOut);
   });
 }
@@ -159,7 +159,7 @@ void TDynSkinCustomGrid::FillEmptyAreas(const TGridDrawInfo& DrawInfo, const TRe
   }
 }
 
-void TDynSkinCustomGrid::DrawPart(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip) {
+void TDynSkinCustomGrid::DrawCells(const TGridPart& Part, const TGridDrawInfo& DrawInfo, const TRect& Clip) {
   const std::vector<TGridCellPlace> cells = PlaceGridCells(Part.Cells, DrawInfo);
   if (cells.empty()) return;
   SelectPartFont(Part.Fixed);

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -86,6 +87,43 @@ TEST(Edit, PropertiesReachTheWindowAndSurviveANewOne) {
   edit->SetPasswordChar('*');
   EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
   EXPECT_EQ(edit->Text(), "abcd");  // the text stays what it is
+}
+
+// A bordered control draws a sunken edge or, without Ctl3D, a flat line; a child takes its
+// parent's Ctl3D until it is given its own.
+TEST(Edit, Ctl3DChoosesTheBorderAndComesFromTheParentUntilSet) {
+  TOwned<TForm> form(MakeForm(100, 100, 300, 200));
+  auto* edit = AddChild<TEdit>(form.get(), Bounds(10, 10, 150, 21));
+  auto* list = AddChild<TListBox>(form.get(), Bounds(10, 40, 150, 100));
+  form->Show();
+  // (The system's edit draws a flat border itself, leaving WS_BORDER out of its style.)
+  auto edge = [](TWinControl* Control) {
+    return (GetWindowLongA(Control->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+  };
+  auto border = [&](TWinControl* Control) {
+    return std::pair{edge(Control), (GetWindowLongA(Control->Handle(), GWL_STYLE) & WS_BORDER) != 0};
+  };
+  EXPECT_TRUE(edge(edit));
+  EXPECT_EQ(border(list), std::pair(true, false));
+  EXPECT_TRUE(edit->ParentCtl3D());
+  form->SetCtl3D(false);
+  EXPECT_FALSE(edit->Ctl3D());
+  EXPECT_TRUE(edit->ParentCtl3D());
+  EXPECT_FALSE(edge(edit));  // a new window
+  EXPECT_EQ(border(list), std::pair(false, true));
+  list->SetCtl3D(true);
+  EXPECT_FALSE(list->ParentCtl3D());
+  EXPECT_EQ(border(list), std::pair(true, false));
+  form->SetCtl3D(true);
+  form->SetCtl3D(false);
+  EXPECT_TRUE(list->Ctl3D());  // its own now
+  list->SetBorderStyle(bsNone);
+  EXPECT_EQ(border(list), std::pair(false, false));
+  list->SetParentCtl3D(true);
+  EXPECT_FALSE(list->Ctl3D());
+  auto* late = AddChild<TListBox>(form.get(), Bounds(10, 150, 150, 40));
+  EXPECT_FALSE(late->Ctl3D());  // taken before its window is made
+  EXPECT_EQ(border(late), std::pair(false, true));
 }
 
 TEST(Edit, EditingCommandsGoThroughTheControlsOwnWindow) {

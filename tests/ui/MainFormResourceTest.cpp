@@ -75,7 +75,8 @@ TEST(MainFormResourceTest, TheTagEditorsControlsUseTheSkinDataWithoutEffectsBesi
   auto found = ObjectsBySkinData(ParseFormText(FormResourceText("TFormTagEditor")));
   EXPECT_EQ(found["SkinDataEffects"], Names{"Form_GridPopupMenu"});
   for (const char* name : {"PanelGrid_GridTags", "PanelGrid_ScrollBarVert", "PanelGrid_ScrollBarHor",
-                           "Form_GroupBoxMpegInfo", "Form_GroupBoxActionOptions", "Form_GroupBoxFormat"})
+                           "Form_GroupBoxMpegInfo", "Form_GroupBoxActionOptions", "Form_GroupBoxFormat",
+                           "Form_ButtonClose"})
     EXPECT_TRUE(found["SkinDataNoEffects"].count(name)) << name;
   found.erase("SkinDataEffects");
   found.erase("SkinDataNoEffects");

@@ -113,15 +113,16 @@ void TGridModel::StoreDataRowCount(int32_t NewRowCount) {
   UpdateScrollRange();
 }
 
+// The counts are stored as they are, as when rows come or go: no SizeChanged.
 void TGridModel::EmptyGrid() {
-  const TGridCoord old{FColCount, FRowCount};
   HideEdit();
   FEmptiedColCount = FColCount;
   FEmpty = true;
   FColOffset = 0;
   SetEmptyCounts();
   Initialize();
-  FinishSizeChange(old);
+  FWindow.InvalidateGrid();
+  UpdateScrollRange();
 }
 
 // Only the fixed cells are left, their flags fresh: nothing is selected.

@@ -43,12 +43,13 @@ public:
   void SetFixedCols(int32_t Value);
   int32_t FixedRows() const { return FFixedRows; }
   void SetFixedRows(int32_t Value);
-  // The rows below the fixed rows. 0 empties the grid (only the fixed cells are left,
-  // and selection, keys, mouse selection and scrolling do nothing); a count above 0
-  // brings the columns back and selects row Row. Rows that come or go neither move the
-  // current cell nor scroll the view, and announce no SizeChanged; a current, focused or
-  // anchor row that goes comes back to the last row. ERangeError for a negative count
-  // or one that does not fit beside the fixed rows.
+  // The rows below the fixed rows, stored as they are: no count change announces
+  // SizeChanged. 0 empties the grid (only the fixed cells are left, the cells go back to
+  // the first scrolling one, and selection, keys, mouse selection and scrolling do
+  // nothing); a count above 0 brings the columns back and selects row Row. Rows that come
+  // or go in a grid with rows neither move the current cell nor scroll the view; a
+  // current, focused or anchor row that goes comes back to the last row. ERangeError for
+  // a negative count or one that does not fit beside the fixed rows.
   virtual void SetDataRowCount(int32_t Value);
   int32_t GetDataRowCount() const { return FRowCount - FFixedRows; }
   bool Empty() const { return FEmpty; }
@@ -288,7 +289,10 @@ protected:
   void SelectionMoved(const TGridRect& OldSelection);
   // Stores the new top-left cell's scroll and moves the window contents.
   void TopLeftMoved(TGridCoord OldTopLeft);
+  // Moves the window contents by (DX, DY) pixels, with fresh draw information or with
+  // the one given.
   void ScrollData(int32_t DX, int32_t DY);
+  void ScrollDataInfo(int32_t DX, int32_t DY, const TGridDrawInfo& DrawInfo);
 
 private:
   // After an options change: unless editing, the editor shows with goAlwaysShowEditor

@@ -35,7 +35,7 @@ void TGridModel::TopLeftMoved(TGridCoord OldTopLeft) {
   int32_t dx = 0;
   int32_t dy = 0;
   if (ScrollAmount(drawInfo.Horz, OldTopLeft.X, dx) && ScrollAmount(drawInfo.Vert, OldTopLeft.Y, dy)) {
-    if (dx != 0 || dy != 0) ScrollData(dx, dy);
+    if (dx != 0 || dy != 0) ScrollDataInfo(dx, dy, drawInfo);
   } else {
     FWindow.InvalidateGrid();  // a jump beyond the view: nothing on screen can be reused
   }
@@ -45,7 +45,11 @@ void TGridModel::TopLeftMoved(TGridCoord OldTopLeft) {
 void TGridModel::ScrollData(int32_t DX, int32_t DY) {
   TGridDrawInfo drawInfo;
   CalcDrawInfo(drawInfo);
-  for (const TGridScrollArea& area : ScrollAreas(DX, DY, drawInfo, FWindow.GridRightToLeft()))
+  ScrollDataInfo(DX, DY, drawInfo);
+}
+
+void TGridModel::ScrollDataInfo(int32_t DX, int32_t DY, const TGridDrawInfo& DrawInfo) {
+  for (const TGridScrollArea& area : ScrollAreas(DX, DY, DrawInfo, FWindow.GridRightToLeft()))
     FWindow.ScrollGridArea(area);
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 TspListBox::TspListBox(TComponent* AOwner) : TListBox(AOwner) {
+  SetCtl3D(false);
   SetBorderStyle(bsNone);
   SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks});
 }

@@ -23,6 +23,7 @@ TspPopupListBox::TspPopupListBox(TComponent* AOwner) : TspSkinListBox(AOwner) {
   style.Include(csAcceptsControls);
   style.Include(csReplicatable);
   SetControlStyle(style);
+  SetCtl3D(false);  // and so no longer the parent's
   SetVisible(false);
 }
 

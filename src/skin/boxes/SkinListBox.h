@@ -13,6 +13,7 @@
 #include "skin/boxes/portable/RepeatButtons.h"
 #include "skin/controls/SkinControlTimer.h"
 #include "skin/controls/SkinCustomControl.h"
+#include "skin/controls/portable/PanelLayout.h"
 #include "skin/data/SkinEditData.h"
 
 #include "classlib/Bitmap.h"
@@ -50,7 +51,7 @@ public:
   // Before the caption: a strip of NumGlyphs glyphs (the second one disabled).
   TBitmap* Glyph() { return &FGlyph; }
   void SetGlyph(TBitmap* Value);
-  int32_t NumGlyphs() const { return FNumGlyphs; }
+  TspSkinPanelNumGlyphs NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(int32_t Value);
   int32_t Spacing() const { return FSpacing; }
   void SetSpacing(int32_t Value);
@@ -217,7 +218,7 @@ private:
   TCustomImageList* FImages = nullptr;
   int32_t FImageIndex = -1;
   TBitmap FGlyph;
-  int32_t FNumGlyphs = 1;
+  TspSkinPanelNumGlyphs FNumGlyphs;
   int32_t FSpacing = 2;
   bool FCaptionMode = false;
   int32_t FDefaultCaptionHeight = 20;

@@ -72,7 +72,7 @@ void TspSkinCustomListBox::PlaceDefaultCaption() {
 
 int32_t TspSkinCustomListBox::CaptionWidth(TCanvas& Canvas) {
   int32_t width = Canvas.TextWidth(Caption());
-  if (!FGlyph.Empty()) width += FGlyph.Width() / std::max(FNumGlyphs, 1) + FSpacing;
+  if (!FGlyph.Empty()) width += FGlyph.Width() / FNumGlyphs + FSpacing;
   return width;
 }
 
@@ -80,10 +80,9 @@ void TspSkinCustomListBox::DrawCaptionText(TCanvas& Canvas, const TRect& R, int3
                                            int32_t GlyphRaise) {
   int32_t x = CaptionTextLeft(FAlignment, R, CaptionWidth(Canvas), Margin);
   if (!FGlyph.Empty()) {
-    const int32_t glyphs = std::max(FNumGlyphs, 1);
-    const int32_t number = !Enabled() && glyphs == 2 ? 2 : 1;
-    DrawGlyph(&Canvas, x, R.Top + R.Height() / 2 - FGlyph.Height() / 2 - GlyphRaise, &FGlyph, glyphs, number);
-    x += FGlyph.Width() / glyphs + FSpacing;
+    DrawGlyph(&Canvas, x, R.Top + R.Height() / 2 - FGlyph.Height() / 2 - GlyphRaise, &FGlyph, FNumGlyphs,
+              FNumGlyphs.GlyphNum(Enabled()));
+    x += FGlyph.Width() / FNumGlyphs + FSpacing;
   }
   Canvas.Brush()->SetStyle(bsClear);
   Canvas.TextOut(x, TextTop, Caption());

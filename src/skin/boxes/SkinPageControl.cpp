@@ -20,6 +20,7 @@ constexpr int DefaultCloseSize = 14;
 
 TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
     : TPageControl(AOwner), FTabSpace(new TCustomImageList(this)) {
+  SetCtl3D(false);
   FTabSpace->SetSize(1, 1);
   TCustomTabControl::SetImages(FTabSpace);
   for (TFont* font : {&FDefaultFont, Font()}) {

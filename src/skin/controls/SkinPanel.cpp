@@ -76,7 +76,7 @@ void TspSkinPanel::SetGlyph(TBitmap* Value) {
 }
 
 void TspSkinPanel::SetNumGlyphs(int32_t Value) {
-  FNumGlyphs = std::clamp(Value, 1, 2);
+  FNumGlyphs = Value;
   Repaint();
 }
 
@@ -301,7 +301,7 @@ void TspSkinPanel::DrawCaptionImage(TCanvas& Canvas, int X, const TRect& Row) {
     FCaptionImageList->Draw(&Canvas, X, y, FCaptionImageIndex, Enabled());
   } else if (!FGlyph.Empty()) {
     const int y = Row.Top + RectHeight(Row) / 2 - FGlyph.Height() / 2;
-    DrawGlyph(&Canvas, X, y, &FGlyph, FNumGlyphs, !Enabled() && FNumGlyphs == 2 ? 2 : 1);
+    DrawGlyph(&Canvas, X, y, &FGlyph, FNumGlyphs, FNumGlyphs.GlyphNum(Enabled()));
   }
 }
 

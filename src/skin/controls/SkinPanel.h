@@ -31,7 +31,7 @@ public:
   // A glyph strip of NumGlyphs (the second one disabled) before the caption.
   TBitmap* Glyph() { return &FGlyph; }
   void SetGlyph(TBitmap* Value);
-  int32_t NumGlyphs() const { return FNumGlyphs; }
+  TspSkinPanelNumGlyphs NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(int32_t Value);
   int32_t Spacing() const { return FSpacing; }
   void SetSpacing(int32_t Value);
@@ -131,7 +131,7 @@ private:
   bool FChecked = false;
   bool FAutoEnabledControls = true;
   TBitmap FGlyph;
-  int32_t FNumGlyphs = 1;
+  TspSkinPanelNumGlyphs FNumGlyphs;
   int32_t FSpacing = 2;
   int32_t FRealHeight = -1;
   bool FRollUpState = false;

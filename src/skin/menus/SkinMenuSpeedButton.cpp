@@ -151,6 +151,9 @@ void TspSkinMenuSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int
 void TspSkinMenuSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case SP_MENU_CLOSED: MenuClosed(); return;
+    // A command of its menu ran: the close before it put the button up, and a menu the
+    // command opened again keeps it down.
+    case SP_MENU_ITEM_EXECUTED: return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       // While the menu is open the pointer only says where it is.

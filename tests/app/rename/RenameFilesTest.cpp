@@ -1,5 +1,7 @@
 #include "RenameFixture.h"
 
+#include "app/rename/RenameRun.h"
+
 #include "base/Exceptions.h"
 #include "base/SharedRoutines.h"
 #include "base/StrUtils.h"
@@ -254,6 +256,40 @@ TEST_F(RenameFiles, AFileThatCannotMoveIsReportedAndKeepsItsEntry) {
   failed.insert(failed.begin(), "Busy.mp3 -> Free.mp3");
 #endif
   EXPECT_EQ(Log(), Report(kExisted + " Overwrite the file", {"Folder.mp3"}) + Report(kFailed, failed));
+}
+
+// Undo leaves the flags set: a Rename after it takes each flagged entry to its own name,
+// which moves nothing and still counts as done.
+TEST_F(RenameFiles, AFlaggedEntryWhoseNewNameIsItsOwnNameCountsAsRenamed) {
+  ListFresh({"a", "b"});
+  SetNewName("a", "a");
+  EXPECT_TRUE(Files.RenameFiles());
+  EXPECT_FALSE(Entry("a").NewNameSet);
+  EXPECT_EQ(ReadThrough(Entry("a")), "audio of a");
+  EXPECT_EQ(Log(), "");
+  EXPECT_TRUE(Presenter.Texts().empty());
+}
+
+// A name another program takes just as the file moves there: the move fails, and the
+// name exists without the run's listing of the folder knowing it.
+bool TakenAtTheMove(const std::string&, const std::string& newName) {
+  THandle taken = FileCreate(newName);
+  if (taken != InvalidHandle) FileClose(taken);
+  return false;
+}
+
+TEST_F(RenameFiles, AFileThatMeetsAThousandExistingNamesIsGivenUpAndReported) {
+  ListFresh({"a"});
+  SetNewName("a", "Song");
+  const TRenameMoveCall previous = SetRenameMoveCall(TakenAtTheMove);
+  const bool renamed = Files.RenameFiles();
+  SetRenameMoveCall(previous);
+  EXPECT_FALSE(renamed);
+  EXPECT_TRUE(Entry("a").NewNameSet);
+  EXPECT_EQ(ReadThrough(Entry("a")), "audio of a");
+  EXPECT_EQ(OnDisk().size(), 1u + 1001u + 1u);  // "a", "Song" and "Song1" to "Song1000", the log
+  EXPECT_EQ(Log(), Report(kExisted + " Add a number to the end", {"Song999.mp3"}) +
+                       Report(kFailed, {"a.mp3 -> Song1000.mp3"}));
 }
 
 TEST_F(RenameFiles, NamesThatCannotBeFileNamesAreRefused) {

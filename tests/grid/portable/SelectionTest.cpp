@@ -163,7 +163,10 @@ TEST(DataRows, EmptyingLeavesOnlyTheFixedCellsAndRowsBringTheColumnsBack) {
   grid.SetOptions(TTestGrid::FileListOptions);
   grid.SelectRows(0);
   grid.SetRow(15);  // scrolled down
+  grid.SizeChanges = 0;
   grid.SetDataRowCount(0);
+  EXPECT_EQ(grid.SizeChanges, 0);  // stored as they are, as rows that come or go
+  EXPECT_EQ(grid.BarRanges[gbVertical].Visible, false);
   EXPECT_TRUE(grid.Empty());
   EXPECT_EQ(grid.RowCount(), grid.FixedRows());
   EXPECT_EQ(grid.ColCount(), grid.FixedCols());
@@ -184,7 +187,8 @@ TEST(DataRows, EmptyingLeavesOnlyTheFixedCellsAndRowsBringTheColumnsBack) {
   EXPECT_EQ(grid.Row(), 1);
 
   grid.SetDataRowCount(3);
-  EXPECT_EQ(grid.ColCount(), 4);
+  EXPECT_EQ(grid.SizeChanges, 0);
+  EXPECT_EQ(grid.ColCount(), 4);  // the columns of before the emptying
   EXPECT_EQ(grid.RowCount(), 4);
   EXPECT_EQ(grid.GetSelectedRows(), Rows{0});
   EXPECT_THROW(grid.SetDataRowCount(-1), ERangeError);

@@ -89,6 +89,9 @@ TEST_F(SkinComboBoxTest, TheListIsAPopupThatNeverTakesTheFocusAndShowsAtMostDrop
   EXPECT_EQ(GetWindowLongA(list->Handle(), GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_VISIBLE),
             static_cast<LONG>(WS_POPUP | WS_VISIBLE));
   EXPECT_EQ(GetFocus(), Combo->Handle());
+  // Flat, whatever the box's parent is.
+  EXPECT_EQ((std::pair{list->Ctl3D(), list->ParentCtl3D()}), std::pair(false, false));
+  EXPECT_FALSE(list->ListBox()->Ctl3D());
   for (TWinControl* window : {static_cast<TWinControl*>(list), static_cast<TWinControl*>(list->ListBox())})
     EXPECT_EQ(SendMessageA(window->Handle(), WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
               MA_NOACTIVATE);

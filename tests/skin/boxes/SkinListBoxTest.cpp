@@ -222,6 +222,13 @@ TEST_F(SkinListBoxCaption, TheRightAndMiddleButtonsPressAsTheLeftOneDoes) {
   EXPECT_EQ(List->ItemIndex(), 2);
 }
 
+TEST_F(SkinListBoxCaption, TheGlyphStripHoldsOneGlyphOrTwo) {
+  List->SetNumGlyphs(3);
+  EXPECT_EQ(List->NumGlyphs(), 2);
+  List->SetNumGlyphs(0);  // the strip is divided by it
+  EXPECT_EQ(List->NumGlyphs(), 1);
+}
+
 TEST_F(SkinListBoxCaption, ASkinWithoutStepButtonsLeavesTheCaptionDeaf) {
   Window.Load("flatcolour");  // its plain "listbox" entry has no caption buttons
   Painted(List);

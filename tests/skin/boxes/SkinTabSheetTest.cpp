@@ -118,4 +118,10 @@ TEST_F(SkinTabSheetTest, OnePixelTilesOverALargePageControlPaintWithinTheBounds)
   EXPECT_EQ(erased->Pixel(Sheet->Width() / 2, 7), tile);
 }
 
+TEST_F(SkinTabSheetTest, ThePageControlIsFlatAndItsSheetsTakeThatFromIt) {
+  EXPECT_FALSE(Control->Ctl3D());
+  EXPECT_FALSE(Sheet->Ctl3D());
+  EXPECT_TRUE(Sheet->ParentCtl3D());
+}
+
 }  // namespace

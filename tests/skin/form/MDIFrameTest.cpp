@@ -268,8 +268,14 @@ TEST_F(MDIFrame, TheSkinnableSwitchKeepsAMaximizedMainFormShownAndPaintedAsBefor
   window.Frame()->SetWindowState(TspWindowState::Maximized);
   const TPixelImage skinned = shown();
 
+  const HWND mdiClient = window.Main()->ClientHandle();
+  const LONG_PTR skinnedClientProc = GetWindowLongPtrA(mdiClient, GWLP_WNDPROC);
   window.Data()->SetSkinnableForm(false);
   EXPECT_FALSE(window.Frame()->Skinnable());
+  // The same window, its frame changed; the MDI client has its own procedure back.
+  EXPECT_EQ(window.Main()->Handle(), main);
+  EXPECT_EQ(window.Frame()->SubclassedMDIClient(), nullptr);
+  EXPECT_NE(GetWindowLongPtrA(mdiClient, GWLP_WNDPROC), skinnedClientProc);
   EXPECT_EQ(hidden, 0);
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_TRUE(IsZoomed(main));
@@ -284,6 +290,9 @@ TEST_F(MDIFrame, TheSkinnableSwitchKeepsAMaximizedMainFormShownAndPaintedAsBefor
             SysColor(clAppWorkSpace));
 
   window.Data()->SetSkinnableForm(true);
+  EXPECT_EQ(window.Main()->Handle(), main);
+  EXPECT_EQ(window.Frame()->SubclassedMDIClient(), mdiClient);
+  EXPECT_EQ(GetWindowLongPtrA(mdiClient, GWLP_WNDPROC), skinnedClientProc);
   EXPECT_EQ(hidden, 0);
   EXPECT_FALSE(IsZoomed(main));
   EXPECT_EQ(window.Frame()->WindowState(), TspWindowState::Maximized);

@@ -89,6 +89,23 @@ TEST_F(SkinMenuSpeedButtonTest, StaysDownExactlyWhileItsPopupMenuIsOpen) {
   EXPECT_EQ(Take(), (TLog{"show", "hide"}));
 }
 
+TEST_F(SkinMenuSpeedButtonTest, ACommandThatOpensItsMenuAgainLeavesItDownAfterTheReportOfTheCommand) {
+  button->SetSkinPopupMenu(popupMenu);
+  auto* host = new TMenuHost(window.Form());
+  popupMenu->Items()->Items(0)->OnClick = [&](TObject*) {
+    log.push_back("command");
+    button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 12));
+  };
+  Click();
+  host->SkinMenu()->PopupWindows().at(0)->ProcessKey(VK_RETURN);  // reported to the button after the command
+  EXPECT_TRUE(Tracking());
+  EXPECT_EQ(Take(), (TLog{"show", "hide", "command", "show"}));
+  ASSERT_EQ(host->SkinMenu()->PopupWindows().size(), 1u);
+  host->SkinMenu()->PopupWindows().at(0)->ProcessKey(VK_ESCAPE);
+  EXPECT_TRUE(Up());
+  EXPECT_EQ(Take(), TLog{"hide"});
+}
+
 TEST_F(SkinMenuSpeedButtonTest, StaysDownExactlyWhileItsImagesMenuIsOpen) {
   AddItems("iii");
   button->SetSkinImagesMenu(menu);

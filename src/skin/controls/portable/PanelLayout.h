@@ -9,12 +9,26 @@
 #include "skin/data/SkinImagePlans.h"
 #include "skin/data/SkinTypes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 // How a panel without a skin entry draws its border.
 enum TspSkinBorderStyle : uint8_t { bvFrame, bvRaised, bvLowered, bvNone };
+
+// The glyphs of a caption's glyph strip: 1 or 2, the second one shown while the control
+// is disabled. A value outside comes to the nearer end (the strip is divided by it).
+class TspSkinPanelNumGlyphs {
+public:
+  constexpr TspSkinPanelNumGlyphs(int32_t Value = 1) : FValue(std::clamp<int32_t>(Value, 1, 2)) {}
+  constexpr operator int32_t() const { return FValue; }
+  // The glyph (1-based) that shows.
+  constexpr int32_t GlyphNum(bool Enabled) const { return !Enabled && FValue == 2 ? 2 : 1; }
+
+private:
+  int32_t FValue;
+};
 
 // Where R (relative to SkinRect's corner) lies on a control of Width x Height whose
 // entry is cut at Cut, by its resize mode: a rectangle in a corner moves with that

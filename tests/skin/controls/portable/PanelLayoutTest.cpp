@@ -86,6 +86,17 @@ TEST(PanelRollUp, ShrinksToTheCaption) {
   EXPECT_EQ(RolledUpHeight(true, 150, {2, 21, 198, 146}, 22), 25);
 }
 
+TEST(PanelNumGlyphs, StaysOneOrTwoAndShowsTheSecondOnlyWhileDisabled) {
+  EXPECT_EQ(TspSkinPanelNumGlyphs(), 1);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(0), 1);  // the strip is divided by it
+  EXPECT_EQ(TspSkinPanelNumGlyphs(-3), 1);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(3), 2);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(1).GlyphNum(false), 1);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(2).GlyphNum(true), 1);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(2).GlyphNum(false), 2);
+  EXPECT_EQ(TspSkinPanelNumGlyphs(4).GlyphNum(false), 2);
+}
+
 TEST(CaptionFrameLines, LeaveAGapForTheCaptionHalfWayDownItsRow) {
   const auto lines = CaptionFrameLines(100, 80, 16, 40);
   EXPECT_EQ(lines.first, (std::vector<TPoint>{{0, 8}, {4, 8}}));
