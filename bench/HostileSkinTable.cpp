@@ -26,13 +26,17 @@ namespace {
 constexpr int kRounds = 3;
 
 // A hostile skin and a sound one of the same size, each made by editing the synthetic
-// skin's payload, and what a window does with the loaded skin (nothing natively; none
-// for a skin whose cost is all in its load).
+// skin's payload or writing text after its INI text, and what a window does with the
+// loaded skin (nothing natively; none for a skin whose cost is all in its load). The text
+// goes into the zlib data as it stands, a line at a time, so that no large text is held
+// whole: its peak would hide the load's.
 struct THostileCase {
   const char* Name;
-  std::function<void(TspSkinPayload&)> Hostile;
-  std::function<void(TspSkinPayload&)> Sound;
-  std::function<void(TspSkinData&)> Show;
+  std::function<void(TspSkinPayload&)> Hostile = nullptr;
+  std::function<void(TspSkinPayload&)> Sound = nullptr;
+  std::function<void(TspSkinData&)> Show = nullptr;
+  std::function<void(TStream&)> HostileText = nullptr;
+  std::function<void(TStream&)> SoundText = nullptr;
 };
 
 constexpr double kHostileGoal = 10;  // a hostile skin against a sound one of its size
@@ -68,6 +72,41 @@ void DrawLastPicture([[maybe_unused]] TspSkinData& Data) {
 #endif
 }
 
+// Line and its CR LF.
+void WriteLine(TStream& Text, const std::string& Line) {
+  Text.WriteBuffer(Line.data(), static_cast<int32_t>(Line.size()));
+  Text.WriteBuffer("\r\n", 2);
+}
+
+// Lines as skins are made, sections of 40 keys of their own, until they fill Bytes bytes.
+void WriteNormalLines(TStream& Text, int64_t Bytes) {
+  for (int line = 0; Bytes > 0; ++line) {
+    std::string lines;
+    if (line % 41 == 0) lines += "[section" + std::to_string(line / 41) + "]\r\n";
+    lines += "key" + std::to_string(line) + "=" + std::to_string(line * 7) + "\r\n";
+    Text.WriteBuffer(lines.data(), static_cast<int32_t>(lines.size()));
+    Bytes -= static_cast<int64_t>(lines.size());
+  }
+}
+
+constexpr int kBlankLines = 120000;  // each a line record: as many as a load may keep
+
+// A section of kLongKeyLines lines of one kLongKey-letter key each, the key of line i
+// being KeyAt(i).
+constexpr int kLongKeyLines = 80000;
+constexpr size_t kLongKey = 512;
+void WriteLongKeyLines(TStream& Text, std::string (*KeyAt)(int)) {
+  WriteLine(Text, "[hostile]");
+  for (int line = 0; line < kLongKeyLines; ++line) WriteLine(Text, KeyAt(line) + "=1");
+}
+
+std::string OneKeyInTwoSpellings(int Line) { return std::string(kLongKey, Line % 2 == 0 ? 'k' : 'K'); }
+
+std::string DistinctKey(int Line) {
+  const std::string number = std::to_string(Line);
+  return std::string(kLongKey - number.size(), 'k') + number;
+}
+
 constexpr int32_t kTinyPictures = 70000;
 constexpr int32_t kTinyPictureBytes = 58;  // a 1 x 1 BMP file: its two headers and one padded row
 
@@ -84,19 +123,29 @@ const THostileCase HostileCases[] = {
        Skin.ActivePictures.push_back(TPixelImage(1000, kTinyPictures * kTinyPictureBytes / 3000));
      },
      DrawLastPicture},
+    {.Name = "120,000 blank lines",
+     .HostileText = [](TStream& Text) { for (int line = 0; line < kBlankLines; ++line) WriteLine(Text, ""); },
+     .SoundText = [](TStream& Text) { WriteNormalLines(Text, 2 * kBlankLines); }},
+    {.Name = "80,000 lines of one 512-letter key in two spellings",  // beside as many distinct keys
+     .HostileText = [](TStream& Text) { WriteLongKeyLines(Text, OneKeyInTwoSpellings); },
+     .SoundText = [](TStream& Text) { WriteLongKeyLines(Text, DistinctKey); }},
 };
 
-// The zlib data of the synthetic skin's payload edited by Edit; the payload's size.
+// The zlib data of the synthetic skin's payload edited by Edit, with what Text writes
+// after it; the payload's size.
 int64_t PackEdited(TMemoryStream& Packed, TMemoryStream& Synthetic,
-                   const std::function<void(TspSkinPayload&)>& Edit) {
+                   const std::function<void(TspSkinPayload&)>& Edit, const std::function<void(TStream&)>& Text) {
   Synthetic.SetPosition(0);
   TspSkinPayload payload;
   ReadSkinPayload(Synthetic, payload);
-  Edit(payload);
+  if (Edit) Edit(payload);
   TMemoryStream edited;
   WriteSkinPayload(edited, payload);
-  CompressStream(edited, Packed);
-  return edited.Size();
+  TCompressionStream packing(TCompressionLevel::clMax, Packed);  // as CompressStream packs
+  packing.WriteBuffer(edited.Memory(), static_cast<int32_t>(edited.Size()));
+  if (Text) Text(packing);
+  packing.Finish();
+  return packing.Position();
 }
 
 // Loading Stored and showing it: the best time of a few rounds, the peak's rise in the
@@ -136,16 +185,18 @@ void PrintShown(const char* What, const TspCompressedStoredSkin& Stored, const T
               Shown.Error.empty() ? "" : "  raised: ", Shown.Error.c_str());
 }
 
-void TimeHostileCases(TMemoryStream& Synthetic) {
+bool TimeHostileCases(TMemoryStream& Synthetic) {
+  bool loaded = true;
   std::printf("hostile skins beside sound skins of the same size, loaded and shown (goal <= %.0fx):\n",
               kHostileGoal);
   for (const THostileCase& c : HostileCases) {
     TMemoryStream hostilePacked, soundPacked;
-    const int64_t hostileBytes = PackEdited(hostilePacked, Synthetic, c.Hostile);
-    const int64_t soundBytes = PackEdited(soundPacked, Synthetic, c.Sound);
+    const int64_t hostileBytes = PackEdited(hostilePacked, Synthetic, c.Hostile, c.HostileText);
+    const int64_t soundBytes = PackEdited(soundPacked, Synthetic, c.Sound, c.SoundText);
     TspCompressedStoredSkin hostile(nullptr), sound(nullptr);
-    TShown soundShown = TimeLoadAndShow(sound, soundPacked, c);
+    // The hostile skin first, so that the sound one's peak cannot hide its rise.
     TShown hostileShown = TimeLoadAndShow(hostile, hostilePacked, c);
+    TShown soundShown = TimeLoadAndShow(sound, soundPacked, c);
     soundShown.PayloadBytes = soundBytes;
     hostileShown.PayloadBytes = hostileBytes;
     const double ratio = hostileShown.Time / soundShown.Time;
@@ -153,12 +204,14 @@ void TimeHostileCases(TMemoryStream& Synthetic) {
     std::printf("  %s: %.2fx  %s\n", c.Name, ratio, met ? "met" : "MISSED");
     PrintShown("hostile", hostile, hostileShown);
     PrintShown("sound", sound, soundShown);
+    loaded = loaded && hostileShown.Error.empty() && soundShown.Error.empty();
   }
+  return loaded;
 }
 
 }  // namespace
 
-void TimeHostileSkinTable() {
+bool TimeHostileSkinTable() {
   // A small sound skin, so that what each row adds is most of its size.
   TSyntheticSkin small;
   small.PictureWidth = 40;
@@ -169,5 +222,5 @@ void TimeHostileSkinTable() {
   stored.LoadFromIniFile(WriteSyntheticSkin(folder.Path(), small));
   TMemoryStream payload;
   stored.DeCompressToStream(payload);
-  TimeHostileCases(payload);
+  return TimeHostileCases(payload);
 }

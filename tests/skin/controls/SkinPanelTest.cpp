@@ -350,6 +350,22 @@ void ExpectTheSkinsPanel(TspSkinData& Data, const TPixelDC& Pixels) {
   EXPECT_EQ(Pixels.Pixel(60, 45), EntryColour(Data, "panel", client));
 }
 
+// The window shown, TooMany refused and Fitting loaded, Panel painted after each, within
+// the bounds; Panel then shows Fitting's panel.
+void ExpectRefusedThenLoadedWithinTheBounds(TSkinTestWindow& Window, TspSkinPanel* Panel, const std::string& What,
+                                            TspCompressedStoredSkin& TooMany, TspCompressedStoredSkin& Fitting) {
+  std::unique_ptr<TPixelDC> pixels;
+  const uint64_t rise = RunWithinDeadline(What, [&] {
+    Window.Show();
+    EXPECT_THROW(Window.Data()->LoadCompressedStoredSkin(&TooMany), ESkinTooLarge);
+    Painted(Panel);
+    Window.Data()->LoadCompressedStoredSkin(&Fitting);
+    pixels = Painted(Panel);
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  ExpectTheSkinsPanel(*Window.Data(), *pixels);
+}
+
 // A skin keeps a record of each line of its text, blank ones too: 4 MiB of line ends (a
 // 4 KB skin) once loaded in 0.3 s with 390 MB more under Wine; now so many lines refuse
 // the skin at once, and as many as a load may keep load and paint within the bounds.
@@ -357,17 +373,8 @@ TEST_F(SkinPanels, SkinsOfBlankLinesLoadOrAreRefusedAndPaintWithinTheBounds) {
   TspCompressedStoredSkin fitting(nullptr), tooMany(nullptr);
   StoreWithTextAfter(fitting, "flatcolour", 100, [](int) { return std::string(1000, '\n'); });
   StoreWithTextAfter(tooMany, "flatcolour", 4096, [](int) { return std::string(1024, '\n'); });
-  auto* panel = Add<TspSkinPanel>({0, 0, 120, 90});
-  std::unique_ptr<TPixelDC> pixels;
-  const uint64_t rise = RunWithinDeadline("skins of blank lines", [&] {
-    Window.Show();
-    EXPECT_THROW(Window.Data()->LoadCompressedStoredSkin(&tooMany), ESkinTooLarge);
-    Painted(panel);
-    Window.Data()->LoadCompressedStoredSkin(&fitting);
-    pixels = Painted(panel);
-  });
-  EXPECT_LT(rise, HostilePaintMemory);
-  ExpectTheSkinsPanel(*Window.Data(), *pixels);
+  ExpectRefusedThenLoadedWithinTheBounds(Window, Add<TspSkinPanel>({0, 0, 120, 90}), "skins of blank lines",
+                                         tooMany, fitting);
 }
 
 // Keys that are one name many times over: 950,000 lines of one 64-letter key (a 228 KB
@@ -382,17 +389,8 @@ TEST_F(SkinPanels, SkinsOfOneLongKeyManyTimesOverLoadOrAreRefusedAndPaintWithinT
   TspCompressedStoredSkin fitting(nullptr), tooMany(nullptr);
   StoreWithTextAfter(fitting, "flatcolour", 80000, linesOf(std::string(512, 'k')));
   StoreWithTextAfter(tooMany, "flatcolour", 950000, linesOf(std::string(64, 'k')));
-  auto* panel = Add<TspSkinPanel>({0, 0, 120, 90});
-  std::unique_ptr<TPixelDC> pixels;
-  const uint64_t rise = RunWithinDeadline("skins of one long key many times over", [&] {
-    Window.Show();
-    EXPECT_THROW(Window.Data()->LoadCompressedStoredSkin(&tooMany), ESkinTooLarge);
-    Painted(panel);
-    Window.Data()->LoadCompressedStoredSkin(&fitting);
-    pixels = Painted(panel);
-  });
-  EXPECT_LT(rise, HostilePaintMemory);
-  ExpectTheSkinsPanel(*Window.Data(), *pixels);
+  ExpectRefusedThenLoadedWithinTheBounds(Window, Add<TspSkinPanel>({0, 0, 120, 90}),
+                                         "skins of one long key many times over", tooMany, fitting);
 }
 
 }  // namespace
