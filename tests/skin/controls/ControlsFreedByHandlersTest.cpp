@@ -64,36 +64,48 @@ protected:
     Application->ProcessMessages();
   }
 
+  // A button of kind T whose OnClick frees it: a plain one clicked, a grouped one pressed
+  // (it clicks as it goes down).
+  template <class T>
+  void ExpectFreedByItsClick() {
+    const TFreedMemoryGuard guard;
+    auto* plain = Add<T>();
+    plain->OnClick = Freeing(plain);
+    PostClick(plain);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(plain));
+
+    auto* grouped = Add<T>(1);
+    grouped->OnClick = Freeing(grouped);
+    Press(grouped);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(grouped));
+    ReleaseElsewhere();
+  }
+  // A button of kind T freed by OnMouseEnter, and one freed by OnMouseLeave.
+  template <class T>
+  void ExpectFreedAsThePointerComesOrGoes() {
+    const TFreedMemoryGuard guard;
+    auto* entered = Add<T>();
+    entered->OnMouseEnter = Freeing(entered);
+    MoveTo(entered, 5, 5);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+
+    auto* left = Add<T>();
+    left->OnMouseLeave = Freeing(left);
+    MoveTo(left, 5, 5);
+    MoveTo(Window.Form(), 200, 150);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+  }
+
   TSkinTestWindow Window;
   TEdit* Edit;
 };
 
 TEST_F(ControlsFreedByHandlers, APushButtonItsClickFreesOnTheReleaseOrThePressIsNotTouchedAgain) {
-  const TFreedMemoryGuard guard;
-  auto* plain = Add<TspSkinButton>();
-  plain->OnClick = Freeing(plain);
-  PostClick(plain);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(plain));
-
-  auto* grouped = Add<TspSkinButton>(1);  // a grouped button clicks as it goes down
-  grouped->OnClick = Freeing(grouped);
-  Press(grouped);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(grouped));
-  ReleaseElsewhere();
+  ExpectFreedByItsClick<TspSkinButton>();
 }
 
 TEST_F(ControlsFreedByHandlers, APushButtonFreedAsThePointerComesOrGoesIsNotTouchedAgain) {
-  const TFreedMemoryGuard guard;
-  auto* entered = Add<TspSkinButton>();
-  entered->OnMouseEnter = Freeing(entered);
-  MoveTo(entered, 5, 5);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
-
-  auto* left = Add<TspSkinButton>();
-  left->OnMouseLeave = Freeing(left);
-  MoveTo(left, 5, 5);
-  MoveTo(Window.Form(), 200, 150);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+  ExpectFreedAsThePointerComesOrGoes<TspSkinButton>();
 }
 
 TEST_F(ControlsFreedByHandlers, APushButtonFreedAsItTakesTheFocusIsNotTouchedAgain) {
@@ -116,31 +128,11 @@ TEST_F(ControlsFreedByHandlers, APushButtonFreedAsItTakesTheFocusIsNotTouchedAga
 }
 
 TEST_F(ControlsFreedByHandlers, ASpeedButtonItsClickFreesOnTheReleaseOrThePressIsNotTouchedAgain) {
-  const TFreedMemoryGuard guard;
-  auto* plain = Add<TspSkinSpeedButton>();
-  plain->OnClick = Freeing(plain);
-  PostClick(plain);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(plain));
-
-  auto* grouped = Add<TspSkinSpeedButton>(1);
-  grouped->OnClick = Freeing(grouped);
-  Press(grouped);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(grouped));
-  ReleaseElsewhere();
+  ExpectFreedByItsClick<TspSkinSpeedButton>();
 }
 
 TEST_F(ControlsFreedByHandlers, ASpeedButtonFreedAsThePointerComesOrGoesIsNotTouchedAgain) {
-  const TFreedMemoryGuard guard;
-  auto* entered = Add<TspSkinSpeedButton>();
-  entered->OnMouseEnter = Freeing(entered);
-  MoveTo(entered, 5, 5);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
-
-  auto* left = Add<TspSkinSpeedButton>();
-  left->OnMouseLeave = Freeing(left);
-  MoveTo(left, 5, 5);
-  MoveTo(Window.Form(), 200, 150);
-  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+  ExpectFreedAsThePointerComesOrGoes<TspSkinSpeedButton>();
 }
 
 TEST_F(ControlsFreedByHandlers, ACheckBoxFreedByItsClickFromSpaceOrByItsMouseUpIsNotTouchedAgain) {
