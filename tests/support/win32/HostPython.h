@@ -8,6 +8,7 @@
 #include <vector>
 
 // Runs the script with the Unix names of the files (Windows paths) as its arguments
-// (sys.argv[1:]) and returns what it printed, a traceback where it raised. None outside
-// Wine, without /usr/bin/python3, or when the script did not end within 30 seconds.
+// (sys.argv[1:]) and returns what it printed, a traceback where it raised, or why it did
+// not run or end within 30 seconds (a text no script prints, so that the test fails). None
+// only outside Wine or without /usr/bin/python3: a test may skip then.
 std::optional<std::string> RunHostPython(const std::string& script, const std::vector<std::string>& files);
