@@ -199,7 +199,10 @@ private:
   void EditorEdited(TFieldEditor editor);
   // A digit edit the user edited: its mark, then the bounds of the track or the date.
   void DigitEditEdited(TspSkinEdit& edit, TFieldEditor editor);
-  void ApplyTrackRule();
+  // The total beside the number: while the user types (CheckTrack), or taken on leaving
+  // its edit (TakeTrackTotal).
+  using TTrackRule = TTrackEditors (*)(TTrackEditors);
+  void ApplyTrackRule(TTrackRule rule);
   void ApplyDateRule();
   void ShowDependentEdit(TspSkinEdit& edit, const std::string& text, bool enabled);
   void DeleteField(TTagField field);

@@ -353,8 +353,10 @@ TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds
     Type(number, "x7");
     EXPECT_EQ(number.Text(), "7");
     EXPECT_TRUE(total.Enabled());
-    Type(total, "3");
-    EXPECT_EQ(total.Text(), "7");  // never below the number
+    Type(total, "1");
+    EXPECT_EQ(total.Text(), "1");  // as typed, below the number while it is typed
+    number.SetFocus();
+    EXPECT_EQ(total.Text(), "7");  // raised to the number once its edit is left
     PostKey(&total, VK_DELETE);
     EXPECT_EQ(total.Text(), "");
     TspSkinEdit& year = *editor.PanelPrimaryTags_EditDateYear;

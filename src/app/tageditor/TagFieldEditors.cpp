@@ -4,6 +4,7 @@
 #include "base/StrUtils.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -146,9 +147,13 @@ bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
 
 TTrackEditors CheckTrack(TTrackEditors track) {
   track.TotalEnabled = !track.TrackNr.empty();
-  if (!track.TotalEnabled)
-    track.TrackTotal.clear();
-  else if (!track.TrackTotal.empty() && NumberOf(track.TrackTotal) < NumberOf(track.TrackNr))
+  if (!track.TotalEnabled) track.TrackTotal.clear();
+  return track;
+}
+
+TTrackEditors TakeTrackTotal(TTrackEditors track) {
+  track = CheckTrack(std::move(track));
+  if (!track.TrackTotal.empty() && NumberOf(track.TrackTotal) < NumberOf(track.TrackNr))
     track.TrackTotal = track.TrackNr;
   return track;
 }
