@@ -139,6 +139,7 @@ public:
   void PanelPrimaryTags_EditDateMonthChange(TObject* Sender);
   void PanelPrimaryTags_EditDateMonthExit(TObject* Sender);
   void PanelPrimaryTags_EditDateDayChange(TObject* Sender);
+  void PanelPrimaryTags_ComboBoxLanguageChange(TObject* Sender);
   void PanelPrimaryTags_EditDescriptionChange(TObject* Sender);
   void PanelPrimaryTags_EditDescriptionExit(TObject* Sender);
   void PanelPrimaryTags_MemoCommentChange(TObject* Sender);

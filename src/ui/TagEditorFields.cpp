@@ -182,6 +182,10 @@ void TFormTagEditor::PanelPrimaryTags_EditDateDayChange(TObject*) {
   DigitEditEdited(*PanelPrimaryTags_EditDateDay, feDay);
 }
 
+void TFormTagEditor::PanelPrimaryTags_ComboBoxLanguageChange(TObject*) {
+  if (HasFocus(*PanelPrimaryTags_ComboBoxLanguage)) EditorEdited(feLanguage);
+}
+
 void TFormTagEditor::PanelPrimaryTags_EditDescriptionChange(TObject*) {
   const bool focused = HasFocus(*PanelPrimaryTags_EditDescription);
   if (focused) EditorEdited(feDescription);

@@ -45,6 +45,7 @@ TEditorMarks MarksOf(TFieldEditor editor) {
     case feYear: return {tfDate, tpYear};
     case feMonth: return {tfDate, tpMonth};
     case feDay: return {tfDate, tpDay};
+    case feLanguage: return {tfComment, tpLanguage};
     case feDescription: return {tfComment, tpDescription};
     case feComment: return {tfComment, tpCommentText};
   }
@@ -62,6 +63,7 @@ bool EditorDiffers(TFieldEditor editor, const TFieldEditorValues& e, const TTagF
     case feYear: return e.Year != f.Year;
     case feMonth: return e.Month != f.Month;
     case feDay: return e.Day != f.Day;
+    case feLanguage: return e.Language != f.Language;
     case feDescription: return e.Description != f.Description;
     case feComment: return e.Comment != f.Comment;
   }

@@ -67,6 +67,7 @@ enum TFieldEditor : uint8_t {
   feYear,
   feMonth,
   feDay,
+  feLanguage,
   feDescription,
   feComment
 };

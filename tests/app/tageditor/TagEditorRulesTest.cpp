@@ -97,9 +97,9 @@ TEST(TagEditorRules, EditorsMarkWhatDiffersFromTheFieldsTheyShow) {
   // Each editor belongs to one field: the parts' editors to theirs.
   std::string owners;
   for (TFieldEditor editor : {feTitle, feArtist, feAlbum, feTrackNr, feTrackTotal, feGenre, feYear, feMonth, feDay,
-                              feDescription, feComment})
+                              feLanguage, feDescription, feComment})
     owners += IntToStr(FieldOf(editor));
-  EXPECT_EQ(owners, "01233455566");
+  EXPECT_EQ(owners, "012334555666");
 }
 
 // While the user types a total beside track 3, "1" stays "1", so that "2" follows it;
@@ -113,6 +113,28 @@ TEST(TagEditorRules, ATrackTotalBelowTheNumberIsRaisedOnlyOnceItIsTaken) {
     EXPECT_EQ(TakeTrackTotal({"3", typed}).TrackTotal, taken) << typed;
   for (const TTrackEditors& noNumber : {CheckTrack({"", "9"}), TakeTrackTotal({"", "9"})})
     EXPECT_EQ(noNumber.TrackTotal + (noNumber.TotalEnabled ? "on" : "off"), "off");
+}
+
+// The language list marks the comment as its description and text do, while its index
+// differs from the comment's language shown: English stands for a comment without a
+// description.
+TEST(TagEditorRules, AnotherLanguageAloneMarksTheComment) {
+  TTagFields fields;
+  fields.Comment = "text";
+  fields.Language = 0;
+  TFieldEditorValues editors = EditorValuesOf(fields, 5);
+  TTagMarks marks;
+  editors.Language = EnglishLanguage + 1;
+  EXPECT_TRUE(MarkEditedField(feLanguage, editors, fields, marks));
+  EXPECT_TRUE(marks.Part(tpLanguage) && marks.Field(tfComment));
+  EXPECT_FALSE(marks.Part(tpDescription) || marks.Part(tpCommentText));
+  editors.Comment = "other";
+  MarkEditedField(feComment, editors, fields, marks);
+  editors.Comment = "text";
+  EXPECT_TRUE(MarkEditedField(feComment, editors, fields, marks));  // the language still differs
+  editors.Language = EnglishLanguage;
+  EXPECT_FALSE(MarkEditedField(feLanguage, editors, fields, marks));
+  EXPECT_EQ(marks.MarkedCount(), 0);
 }
 
 class FormatReading : public ::testing::Test {
