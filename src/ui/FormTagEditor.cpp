@@ -121,6 +121,7 @@ const TFormBindings& TFormTagEditor::Bindings() {
         .Handler("PanelPrimaryTags_EditDateMonthChange", &F::PanelPrimaryTags_EditDateMonthChange)
         .Handler("PanelPrimaryTags_EditDateMonthExit", &F::PanelPrimaryTags_EditDateMonthExit)
         .Handler("PanelPrimaryTags_EditDateDayChange", &F::PanelPrimaryTags_EditDateDayChange)
+        .Handler("PanelPrimaryTags_ComboBoxLanguageChange", &F::PanelPrimaryTags_ComboBoxLanguageChange)
         .Handler("PanelPrimaryTags_EditDescriptionChange", &F::PanelPrimaryTags_EditDescriptionChange)
         .Handler("PanelPrimaryTags_EditDescriptionExit", &F::PanelPrimaryTags_EditDescriptionExit)
         .Handler("PanelPrimaryTags_MemoCommentChange", &F::PanelPrimaryTags_MemoCommentChange)

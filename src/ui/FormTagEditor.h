@@ -139,6 +139,7 @@ public:
   void PanelPrimaryTags_EditDateMonthChange(TObject* Sender);
   void PanelPrimaryTags_EditDateMonthExit(TObject* Sender);
   void PanelPrimaryTags_EditDateDayChange(TObject* Sender);
+  void PanelPrimaryTags_ComboBoxLanguageChange(TObject* Sender);
   void PanelPrimaryTags_EditDescriptionChange(TObject* Sender);
   void PanelPrimaryTags_EditDescriptionExit(TObject* Sender);
   void PanelPrimaryTags_MemoCommentChange(TObject* Sender);
@@ -199,7 +200,10 @@ private:
   void EditorEdited(TFieldEditor editor);
   // A digit edit the user edited: its mark, then the bounds of the track or the date.
   void DigitEditEdited(TspSkinEdit& edit, TFieldEditor editor);
-  void ApplyTrackRule();
+  // The total beside the number: while the user types (CheckTrack), or taken on leaving
+  // its edit (TakeTrackTotal).
+  using TTrackRule = TTrackEditors (*)(TTrackEditors);
+  void ApplyTrackRule(TTrackRule rule);
   void ApplyDateRule();
   void ShowDependentEdit(TspSkinEdit& edit, const std::string& text, bool enabled);
   void DeleteField(TTagField field);

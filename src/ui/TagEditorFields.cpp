@@ -119,8 +119,8 @@ void TFormTagEditor::ShowDependentEdit(TspSkinEdit& edit, const std::string& tex
   edit.SetColor(enabled ? clWindow : clBtnFace);
 }
 
-void TFormTagEditor::ApplyTrackRule() {
-  const TTrackEditors track = CheckTrack({PanelPrimaryTags_EditTrackNr->Text(), PanelPrimaryTags_EditTrackTotal->Text()});
+void TFormTagEditor::ApplyTrackRule(TTrackRule rule) {
+  const TTrackEditors track = rule({PanelPrimaryTags_EditTrackNr->Text(), PanelPrimaryTags_EditTrackTotal->Text()});
   ShowDependentEdit(*PanelPrimaryTags_EditTrackTotal, track.TrackTotal, track.TotalEnabled);
 }
 
@@ -147,7 +147,7 @@ void TFormTagEditor::DigitEditEdited(TspSkinEdit& edit, TFieldEditor editor) {
   if (!HasFocus(edit)) return;
   EditorEdited(editor);
   if (editor == feTrackNr || editor == feTrackTotal)
-    ApplyTrackRule();
+    ApplyTrackRule(CheckTrack);
   else
     ApplyDateRule();
 }
@@ -160,7 +160,7 @@ void TFormTagEditor::PanelPrimaryTags_EditTrackTotalChange(TObject*) {
   DigitEditEdited(*PanelPrimaryTags_EditTrackTotal, feTrackTotal);
 }
 
-void TFormTagEditor::PanelPrimaryTags_EditTrackTotalExit(TObject*) { ApplyTrackRule(); }
+void TFormTagEditor::PanelPrimaryTags_EditTrackTotalExit(TObject*) { ApplyTrackRule(TakeTrackTotal); }
 
 void TFormTagEditor::PanelPrimaryTags_ComboBoxGenreChange(TObject*) {
   if (HasFocus(*PanelPrimaryTags_ComboBoxGenre)) EditorEdited(feGenre);
@@ -180,6 +180,10 @@ void TFormTagEditor::PanelPrimaryTags_EditDateMonthExit(TObject*) { ApplyDateRul
 
 void TFormTagEditor::PanelPrimaryTags_EditDateDayChange(TObject*) {
   DigitEditEdited(*PanelPrimaryTags_EditDateDay, feDay);
+}
+
+void TFormTagEditor::PanelPrimaryTags_ComboBoxLanguageChange(TObject*) {
+  if (HasFocus(*PanelPrimaryTags_ComboBoxLanguage)) EditorEdited(feLanguage);
 }
 
 void TFormTagEditor::PanelPrimaryTags_EditDescriptionChange(TObject*) {

@@ -289,12 +289,13 @@ class X:
 
 # --- Files -----------------------------------------------------------------------------------
 
-def mp3(title, artist, album, frames=150):
+def mp3(title, artist, album, frames=150, track=1):
     """Silent MPEG-1 Layer III frames (128 kbit/s, 44.1 kHz; enough for the tag editor to take
     the file for audio) with an ID3v1.1 tag."""
     frame = b"\xff\xfb\x90\x64" + bytes(413)
     field = lambda text, size: text.encode("cp1252")[:size].ljust(size, b"\0")
-    tag = b"TAG" + field(title, 30) + field(artist, 30) + field(album, 30) + b"2003" + bytes(28) + b"\0\x01\x0d"
+    tag = b"TAG" + field(title, 30) + field(artist, 30) + field(album, 30) + b"2003" + bytes(28) + \
+        b"\0" + bytes([track]) + b"\x0d"
     return frame * frames + tag
 
 
@@ -796,6 +797,52 @@ class RealInput(unittest.TestCase):
         wait_until(lambda: popups(), "the first menu in German")
         keys("Escape", "Escape")
         wait_until(lambda: popups() == [], "the menu closed")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # The track total typed beside the track number, taken when its edit is left.
+
+    def saved_track(self, path):
+        """The saved ID3v2 tag's TRCK as python3-mutagen of the system reads it; None without
+        a tag that can be read (also one still being written)."""
+        script = "import sys, mutagen.id3 as m\nprint(m.ID3(sys.argv[1], load_v1=False)['TRCK'].text[0])"
+        read = subprocess.run(["/usr/bin/python3", "-c", script, path], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, text=True, timeout=TIMEOUT)
+        return read.stdout.strip() if read.returncode == 0 else None
+
+    def saved_track_after(self, path, earlier):
+        """The TRCK a save writes over earlier, once two reads agree."""
+        return wait_until(lambda: (t := self.saved_track(path)) not in (None, earlier) and
+                          t == self.saved_track(path) and t, "a TRCK other than %r saved" % earlier)
+
+    def test_a_track_total_is_typed_as_typed_and_raised_to_the_track_only_once_taken(self):
+        name = "01 - Northern Lights - Harbour Song.mp3"
+        self.write_music(name, mp3("Harbour Song", "Northern Lights", "Coastline", track=3))
+        path = os.path.join(self.music, name)
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags
+        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        total = editor.point(627, 218)  # the track total's edit, beside the track number 3
+        # Below the number and left by Tab: raised to the number.
+        click(total)
+        type_text("2")
+        keys("Tab")
+        click(editor.point(497, 531))  # Change
+        click(editor.point(581, 531))  # Save
+        self.assertEqual(self.saved_track_after(path, None), "3/3")
+        # Above it, typed digit by digit and left by a click on Change: as typed.
+        click(total)
+        keys("Delete")
+        type_text("12")
+        save_picture("tag-editor-track-total", editor)
+        click(editor.point(497, 531))  # Change
+        click(editor.point(581, 531))  # Save
+        self.assertEqual(self.saved_track_after(path, "3/3"), "3/12")
+        click(editor.point(752, 531))  # Close
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
+        self.rest_pointer_on(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 

@@ -353,8 +353,10 @@ TEST_F(TagEditorWindow, DigitEditsTakeDigitsCountWithTheArrowsAndKeepTheirBounds
     Type(number, "x7");
     EXPECT_EQ(number.Text(), "7");
     EXPECT_TRUE(total.Enabled());
-    Type(total, "3");
-    EXPECT_EQ(total.Text(), "7");  // never below the number
+    Type(total, "1");
+    EXPECT_EQ(total.Text(), "1");  // as typed, below the number while it is typed
+    number.SetFocus();
+    EXPECT_EQ(total.Text(), "7");  // raised to the number once its edit is left
     PostKey(&total, VK_DELETE);
     EXPECT_EQ(total.Text(), "");
     TspSkinEdit& year = *editor.PanelPrimaryTags_EditDateYear;
@@ -837,6 +839,50 @@ TEST_F(TagEditorWindow, APartOfTheCommentLeftAloneKeepsCharactersShownAsQuestion
   EXPECT_EQ(*read, R"([(1, 'eng', '\u65e5\u672c', ['old!'])])" "\n"
                    "[(1, 'rus', '', " + russianText + ")]\n"
                    "[(1, 'rus', '', " + russianText + ")]\n");
+}
+
+// Another language chosen in the list by keys is all that changes: it marks the comment,
+// and Change and Save write it into the comment shown, whose description and text keep
+// their characters, also those 8-bit text has no form for, and an empty description
+// (shown as "-") stays empty.
+TEST_F(TagEditorWindow, ALanguageChosenAloneIsSavedAndTheCommentKeepsItsCharacters) {
+  const auto tag = [](const std::string& comment) {
+    return ID3v2TagBytes(4, 0, ID3v2FrameBytes(4, "COMM", comment) + std::string(32, '\0'));
+  };
+  const std::string cyrillic = "\xFF\xFE\x3F\x04\x40\x04\x38\x04\x32\x04\x35\x04\x42\x04"s;
+  Music.WriteFile("e japanese.mp3", tag("\x01" "eng" "\xFF\xFE\xE5\x65\x2C\x67" "\0\0"s + cyrillic) + kAudio);
+  Music.WriteFile("f plain.mp3", tag("\0eng\0note"s) + kAudio);
+  WithEditor(6, [&](TFormTagEditor& editor) {
+    editor.GroupBoxActionOptions_ComboBoxID3v1->SetItemIndex(0);  // as the files: no ID3v1 tag
+    TspSkinComboBox& language = *editor.PanelPrimaryTags_ComboBoxLanguage;
+    for (int32_t row = 5; row <= 6; ++row) {
+      ClickRow(row);
+      EXPECT_EQ(language.Text(), "English");
+      EXPECT_FALSE(editor.PanelTagAction_ButtonChange->Enabled());
+      language.SetFocus();
+      for (int step = 0; step < 30 && language.Text() != "French"; ++step) PressKey(VK_DOWN);
+      EXPECT_EQ(LanguageCode(language.ItemIndex()), "fra");
+      EXPECT_TRUE(Green(Label("Comment")));
+      if (row == 5) SaveWindowScreenshot(editor.Handle(), "tag-editor-language");
+      EXPECT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());
+      // A posted click would reach a disabled button too; a user's does not.
+      if (editor.PanelTagAction_ButtonChange->Enabled()) PostClick(editor.PanelTagAction_ButtonChange);
+      // What the comment will hold; one without a description shows English, as it did.
+      EXPECT_EQ(language.Text(), row == 5 ? "French" : "English");
+      EXPECT_FALSE(Green(Label("Comment")));
+    }
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::optional<std::string> read =
+      MutagenReads({Music / "e japanese.mp3", Music / "f plain.mp3"},
+                   "for path in sys.argv[1:]:\n"
+                   "    print(ascii([(int(f.encoding), f.lang, f.desc, f.text)\n"
+                   "                 for f in m.ID3(path, load_v1=False).getall('COMM')]))\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, R"([(1, 'fra', '\u65e5\u672c', ['\u043f\u0440\u0438\u0432\u0435\u0442'])])" "\n"
+                   "[(0, 'fra', '', ['note'])]\n");
 }
 
 // A Log.txt that cannot be written: each command that writes it ends as any other does,

@@ -306,6 +306,7 @@ TCommandResult TTagEditorModel::ChangeButton(TFieldEditorValues& editors,
     }
     editors.Description.clear();
   }
+  editors.TrackTotal = TakeTrackTotal({editors.TrackNr, editors.TrackTotal}).TrackTotal;
   TCollectOptions options;
   options.Several = SelectedRows().size() > 1;
   options.Single = !options.Several;

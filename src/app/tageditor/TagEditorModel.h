@@ -130,8 +130,9 @@ public:
 
   // --- Commands ---------------------------------------------------------------------------
   // The Change button: asks before a description without comment is applied (clearing
-  // it), takes the marks from the check boxes when several rows are selected, then
-  // ChangeTags.
+  // it), takes the track total (raised to the number when below it), takes the marks
+  // from the check boxes when several rows are selected, then ChangeTags. The editors
+  // come back as they are to show.
   TCommandResult ChangeButton(TFieldEditorValues& editors, const std::array<bool, TagFieldCount>& checkBoxes,
                               const TBusyRunner& busy = {});
   // Applies the marked fields to every selected valid file as pending changes, each file

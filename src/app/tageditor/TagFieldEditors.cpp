@@ -4,6 +4,7 @@
 #include "base/StrUtils.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -44,6 +45,7 @@ TEditorMarks MarksOf(TFieldEditor editor) {
     case feYear: return {tfDate, tpYear};
     case feMonth: return {tfDate, tpMonth};
     case feDay: return {tfDate, tpDay};
+    case feLanguage: return {tfComment, tpLanguage};
     case feDescription: return {tfComment, tpDescription};
     case feComment: return {tfComment, tpCommentText};
   }
@@ -61,6 +63,7 @@ bool EditorDiffers(TFieldEditor editor, const TFieldEditorValues& e, const TTagF
     case feYear: return e.Year != f.Year;
     case feMonth: return e.Month != f.Month;
     case feDay: return e.Day != f.Day;
+    case feLanguage: return e.Language != f.Language;
     case feDescription: return e.Description != f.Description;
     case feComment: return e.Comment != f.Comment;
   }
@@ -146,9 +149,13 @@ bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
 
 TTrackEditors CheckTrack(TTrackEditors track) {
   track.TotalEnabled = !track.TrackNr.empty();
-  if (!track.TotalEnabled)
-    track.TrackTotal.clear();
-  else if (!track.TrackTotal.empty() && NumberOf(track.TrackTotal) < NumberOf(track.TrackNr))
+  if (!track.TotalEnabled) track.TrackTotal.clear();
+  return track;
+}
+
+TTrackEditors TakeTrackTotal(TTrackEditors track) {
+  track = CheckTrack(std::move(track));
+  if (!track.TrackTotal.empty() && NumberOf(track.TrackTotal) < NumberOf(track.TrackNr))
     track.TrackTotal = track.TrackNr;
   return track;
 }

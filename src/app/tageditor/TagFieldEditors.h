@@ -67,6 +67,7 @@ enum TFieldEditor : uint8_t {
   feYear,
   feMonth,
   feDay,
+  feLanguage,
   feDescription,
   feComment
 };
@@ -80,13 +81,18 @@ TTagField FieldOf(TFieldEditor editor);
 bool MarkEditedField(TFieldEditor editor, const TFieldEditorValues& editors,
                      const TTagFields& fields, TTagMarks& marks);
 
-// The total only beside a track number (emptied while there is none), and never below
-// the number.
+// The track number and total as their edits hold them.
 struct TTrackEditors {
   std::string TrackNr, TrackTotal;
   bool TotalEnabled = false;
 };
+// While the user types in either edit: the total only beside a track number (emptied
+// while there is none). A total below the number stays as typed: raising it then would
+// put the number in front of the digits still to come ("1" of "12" beside track 3).
 TTrackEditors CheckTrack(TTrackEditors track);
+// The total taken, when its edit is left and when Change takes the editors: as
+// CheckTrack, and a total below the number is raised to it.
+TTrackEditors TakeTrackTotal(TTrackEditors track);
 
 // A month only beside a four-digit year, a day only beside a month (each emptied while
 // it is disabled); a month above 12 becomes 12, a day above 31 becomes 31.

@@ -38,7 +38,7 @@ void ReadFrame(const TMp3ID3v2FrameCatBase& frame, uint8_t kind, TTagFields& fie
 
 constexpr TTagPart kTrackParts[] = {tpTrackNr, tpTrackTotal};
 constexpr TTagPart kDateParts[] = {tpYear, tpMonth, tpDay};
-constexpr TTagPart kCommentParts[] = {tpDescription, tpCommentText};
+constexpr TTagPart kCommentParts[] = {tpLanguage, tpDescription, tpCommentText};
 
 }  // namespace
 

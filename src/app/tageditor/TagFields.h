@@ -25,10 +25,11 @@ enum TTagPart : uint8_t {
   tpYear,
   tpMonth,
   tpDay,
+  tpLanguage,
   tpDescription,
   tpCommentText
 };
-inline constexpr int TagPartCount = 7;
+inline constexpr int TagPartCount = 8;
 // The parts behind a field; none for the title, artist, album and genre.
 std::span<const TTagPart> PartsOf(TTagField field);
 
@@ -51,7 +52,7 @@ struct TTagFields {
 // Empty fields whose comment language is the default one.
 TTagFields EmptyFields(int32_t defaultLanguage);
 
-// The seven field marks, counted, and the seven part marks behind them.
+// The seven field marks, counted, and the part marks behind them.
 class TTagMarks {
 public:
   bool Field(TTagField field) const { return FFields[field]; }

@@ -513,4 +513,20 @@ TEST_F(TagEditorModelTest, AnUnwritableLogIsSaidOnceAndTheCommandEndsAsAnyOther)
   ASSERT_TRUE(FileSetReadOnly(Folder + "Log.txt", false));
 }
 
+// Change takes the track total as the editors hold it: one below the number is raised to
+// it, in the editors and in the tags; one at or above the number stays as typed.
+TEST_F(TagEditorModelTest, ChangeRaisesATrackTotalBelowTheNumberToIt) {
+  Load();
+  Rows = {0};
+  Model.DataChange(0);  // a: track 3 of 9
+  for (auto [typed, taken] : {std::pair{"2", "3"}, {"12", "12"}, {"3", "3"}}) {
+    TFieldEditorValues editors = Model.ShowRowFields();
+    editors.TrackTotal = typed;
+    ASSERT_TRUE(Model.EditorChanged(feTrackTotal, editors)) << typed;
+    Model.ChangeButton(editors, {});
+    EXPECT_EQ(editors.TrackTotal, taken) << typed;
+    EXPECT_EQ(Model.RowCells(0)[tcTrack] + "/" + Model.RowCells(0)[tcTotal], "3/"s + taken) << typed;
+  }
+}
+
 }  // namespace

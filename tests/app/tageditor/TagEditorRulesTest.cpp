@@ -53,8 +53,8 @@ TEST(TagEditorRules, MpegPanelShowsDashesForSeveralRowsAndTheErrorLookWithoutARo
 TEST(TagEditorRules, TrackAndDateEditorsKeepTheirBounds) {
   EXPECT_EQ(CheckTrack({"", "9", true}).TrackTotal, "");
   EXPECT_FALSE(CheckTrack({"", "9", true}).TotalEnabled);
-  EXPECT_EQ(CheckTrack({"12", "9", false}).TrackTotal, "12");
-  EXPECT_EQ(CheckTrack({"3", "12", false}).TrackTotal, "12");
+  EXPECT_EQ(TakeTrackTotal({"12", "9", false}).TrackTotal, "12");
+  EXPECT_EQ(TakeTrackTotal({"3", "12", false}).TrackTotal, "12");
   const TDateEditors clamped = CheckDate({"2004", "13", "45"});
   EXPECT_EQ(clamped.Month + "-" + clamped.Day, "12-31");
   EXPECT_TRUE(clamped.MonthEnabled && clamped.DayEnabled);
@@ -97,9 +97,44 @@ TEST(TagEditorRules, EditorsMarkWhatDiffersFromTheFieldsTheyShow) {
   // Each editor belongs to one field: the parts' editors to theirs.
   std::string owners;
   for (TFieldEditor editor : {feTitle, feArtist, feAlbum, feTrackNr, feTrackTotal, feGenre, feYear, feMonth, feDay,
-                              feDescription, feComment})
+                              feLanguage, feDescription, feComment})
     owners += IntToStr(FieldOf(editor));
-  EXPECT_EQ(owners, "01233455566");
+  EXPECT_EQ(owners, "012334555666");
+}
+
+// While the user types a total beside track 3, "1" stays "1", so that "2" follows it;
+// once the total is taken, one below the number is raised to it, and one at or above it
+// stays. Without a number there is no total, typed or taken.
+TEST(TagEditorRules, ATrackTotalBelowTheNumberIsRaisedOnlyOnceItIsTaken) {
+  std::string total;
+  for (char typed : std::string("12")) total = CheckTrack({"3", total + typed}).TrackTotal;
+  EXPECT_EQ(total, "12");
+  for (auto [typed, taken] : {std::pair{"", ""}, {"1", "3"}, {"2", "3"}, {"3", "3"}, {"4", "4"}, {"12", "12"}})
+    EXPECT_EQ(TakeTrackTotal({"3", typed}).TrackTotal, taken) << typed;
+  for (const TTrackEditors& noNumber : {CheckTrack({"", "9"}), TakeTrackTotal({"", "9"})})
+    EXPECT_EQ(noNumber.TrackTotal + (noNumber.TotalEnabled ? "on" : "off"), "off");
+}
+
+// The language list marks the comment as its description and text do, while its index
+// differs from the comment's language shown: English stands for a comment without a
+// description.
+TEST(TagEditorRules, AnotherLanguageAloneMarksTheComment) {
+  TTagFields fields;
+  fields.Comment = "text";
+  fields.Language = 0;
+  TFieldEditorValues editors = EditorValuesOf(fields, 5);
+  TTagMarks marks;
+  editors.Language = EnglishLanguage + 1;
+  EXPECT_TRUE(MarkEditedField(feLanguage, editors, fields, marks));
+  EXPECT_TRUE(marks.Part(tpLanguage) && marks.Field(tfComment));
+  EXPECT_FALSE(marks.Part(tpDescription) || marks.Part(tpCommentText));
+  editors.Comment = "other";
+  MarkEditedField(feComment, editors, fields, marks);
+  editors.Comment = "text";
+  EXPECT_TRUE(MarkEditedField(feComment, editors, fields, marks));  // the language still differs
+  editors.Language = EnglishLanguage;
+  EXPECT_FALSE(MarkEditedField(feLanguage, editors, fields, marks));
+  EXPECT_EQ(marks.MarkedCount(), 0);
 }
 
 class FormatReading : public ::testing::Test {
