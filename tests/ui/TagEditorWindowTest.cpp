@@ -914,4 +914,44 @@ TEST_F(UnwritableLog, OneAnotherProgramHoldsOpenKeepsItsBytes) {
   EXPECT_EQ(Music.ReadFile("Log.txt"), "older log");
 }
 
+// A comment without a description is the file's comment to players; the editors show its
+// description as "-". A comment made new keeps it empty as an old one does: for an
+// ID3v1-only file whose title is typed, and for a comment typed over several rows, into
+// an untagged file and over a described comment.
+TEST_F(TagEditorWindow, ACommentWithoutDescriptionIsSavedWithoutOneInNewFramesAsInOld) {
+  const auto tag = [](const std::string& frames) { return ID3v2TagBytes(4, 0, frames + std::string(32, '\0')); };
+  Music.WriteFile("e v1.mp3", kAudio + ID3v1Tag("Old", "Band E", "", "", "Comment", 1, 17));
+  Music.WriteFile("f plain.mp3", tag(Comm("eng", "", "note")) + kAudio);
+  Music.WriteFile("g none.mp3", kAudio);
+  Music.WriteFile("h described.mp3", tag(Comm("eng", "mood", "calm")) + kAudio);
+  WithEditor(8, [&](TFormTagEditor& editor) {
+    ClickRow(5);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "-");
+    Type(*editor.PanelPrimaryTags_EditTitle, " Title");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    ClickRow(6);
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    ASSERT_EQ(Grid().SelectedCount(), 3);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "-");
+    Type(*editor.PanelPrimaryTags_MemoComment, "!");
+    EXPECT_TRUE(CheckBox("Comment").Checked());
+    PostClick(editor.PanelTagAction_ButtonChange);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  std::vector<std::string> files;
+  for (const char* name : {"e v1", "f plain", "g none", "h described"}) files.push_back(Music / (name + ".mp3"s));
+  const std::optional<std::string> read =
+      MutagenReads(files, "for path in sys.argv[1:]:\n"
+                          "    t = m.ID3(path, load_v1=False)\n"
+                          "    print(t.get('TIT2'), [(f.lang, f.desc, f.text) for f in t.getall('COMM')])\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, "Old Title [('eng', '', ['Comment'])]\n"
+                   "None [('eng', '', ['note!'])]\n"
+                   "None [('eng', '', ['note!'])]\n"
+                   "None [('eng', '', ['note!'])]\n");
+}
+
 }  // namespace

@@ -71,6 +71,15 @@ void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
 
 // --- ID3v2 ------------------------------------------------------------------------------
 
+// An empty description is written empty, for a new frame as for an old one: players take
+// the comment without a description for the file's comment, and the setter would store '-'.
+void SetDescription(TMp3ID3v2FrameCatBase& frame, const std::string& description) {
+  if (description.empty())
+    frame.ClearDescription();
+  else
+    frame.SetDescriptionString(description);
+}
+
 // fresh: the frame was made new for the field.
 void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& fields,
               bool fromNames, bool fresh) {
@@ -91,12 +100,11 @@ void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& f
       break;
     case tfComment:
       // A language or description that still says what the frame holds stays as read:
-      // the setters would turn an empty description into '-' and a code outside the
-      // language table into "XXX".
+      // the setter would turn a code outside the language table into "XXX".
       if (fresh || frame.GetLanguageIndex() != fields.Language)
         frame.SetLanguageString(LanguageCode(fields.Language));
       if (fresh || frame.GetDescriptionString() != fields.Description)
-        frame.SetDescriptionString(fields.Description);
+        SetDescription(frame, fields.Description);
       frame.SetTextString(fields.Comment);
       break;
   }

@@ -386,8 +386,7 @@ TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyThe
   }
   EXPECT_EQ(Presenter.Shown.size(), 0u);
   // Applied to several files, the comment shown is empty of description in each, and
-  // each keeps its language; a new comment takes the default one (and the tag library's
-  // "-" for an empty description).
+  // each keeps its language; a new comment takes the default one, and no description.
   Mp3("k4", V24(Comm("deu", "", "alt")) + kAudio);
   Load();
   TFieldEditorValues all = EditMemo("k1", "all");
@@ -398,7 +397,7 @@ TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyThe
   Model.Save();
   ExpectFrames("k1", Comm("ENG", "", "all"));
   ExpectFrames("k4", Comm("deu", "", "all"));
-  ExpectFrames("c none", Comm("eng", "-", "all"));
+  ExpectFrames("c none", Comm("eng", "", "all"));
   // A description or language the user chose is written as chosen.
   TFieldEditorValues editors = EditMemo("k2", "newer");
   editors.Description = "Mood";
