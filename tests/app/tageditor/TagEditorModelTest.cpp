@@ -464,6 +464,37 @@ TEST_F(CommentEditing, APartLeftAloneKeepsTheCharactersShownAsQuestionMarks) {
   EXPECT_EQ(Presenter.Shown.size(), 0u);
 }
 
+// The current row's values that the editors show with "?"s, ticked over several rows,
+// reach the other files in the characters its frames were read with: into frames of
+// their own and into new tags; a value typed over them is written as typed.
+TEST_F(CommentEditing, ValuesShownWithQuestionMarksReachOtherFilesInTheCharactersReadWith) {
+  const std::u16string kino = u"\u041A\u0438\u043D\u043E", japanese = u"\u65E5\u672C";
+  Mp3("q kino", V24(ID3v2FrameBytes(4, "TALB", "\x01\xFF\xFE\x1A\x04\x38\x04\x3D\x04\x3E\x04"s) +
+                    ID3v2FrameBytes(4, "COMM", "\x01" "eng\xFF\xFE\xE5\x65\x2C\x67\0\0\xFF\xFEx\0"s)) +
+                    kAudio);
+  Load();
+  Rows = {RowOf("q kino")};
+  TFieldEditorValues editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Album + "|" + editors.Description + "|" + editors.Comment, "????|??|x");
+  Rows = {RowOf("q kino"), RowOf("a both"), RowOf("b v1"), RowOf("c none")};
+  Model.DataChange(Rows[0]);
+  editors.Comment = "y";  // the comment's text typed, its description left as shown
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfAlbum] = ticked[tfComment] = true;
+  Model.ChangeButton(editors, ticked);
+  Model.Save();
+  Model.Undo();
+  for (const int32_t row : Rows) {
+    const TTagFields saved = RecordFields(Model.TagInfo(row), EnglishLanguage);
+    SCOPED_TRACE(Model.TagInfo(row).GetEntry().Name);
+    EXPECT_EQ(saved.CharactersOf(ftAlbum), kino);
+    EXPECT_EQ(saved.CharactersOf(ftDescription), japanese);
+    EXPECT_EQ(saved.Comment, "y");
+    EXPECT_EQ(saved.CharactersOf(ftComment), u"");
+  }
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+}
+
 // A log that cannot be written (a folder of its name, a read-only file) is said once,
 // after the reports, as the main window says it; the command ends as any other does.
 TEST_F(TagEditorModelTest, AnUnwritableLogIsSaidOnceAndTheCommandEndsAsAnyOther) {
