@@ -236,6 +236,27 @@ TEST_F(TagEditorModelTest, AChangedTextFieldIsSavedAsOneFrameOfItsIDAndOthersKee
   EXPECT_EQ(AudioOf(OnDisk("m twice")), kAudio);
 }
 
+// A title frame that cannot be decoded (encrypted in group 7) is data the editor can
+// neither show nor change: kept as it lies, after the title typed, which players read first.
+TEST_F(TagEditorModelTest, AnUndecodableFrameOfAChangedFieldsIDIsKeptAfterTheUsersFrame) {
+  Mp3("m secret", ID3v2TagBytes(3, 0,
+                                ID3v2FrameBytes(3, "TIT2", "\x81\x07secret"s, 0, 0x60) +
+                                    ID3v2FrameBytes(3, "TPE1", TextBody("Band")) + std::string(64, '\0')) +
+                      kAudio);
+  Load();
+  Rows = {5};
+  ASSERT_EQ(Model.TagInfo(5).GetEntry().Name, "m secret");
+  TFieldEditorValues editors = Model.DataChange(5).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Title, "");
+  editors.Title = "Typed";
+  Model.EditorChanged(feTitle, editors);
+  Model.ChangeButton(editors, {});
+  Model.Save();
+  const std::string frames = Text("TPE1", "Band") + Text("TIT2", "Typed") +
+                             ID3v2FrameBytes(4, "TIT2", "\x07\x81secret"s, 0, 0x44);
+  EXPECT_EQ(OnDisk("m secret").substr(10, frames.size() + 1), frames + '\0');
+}
+
 TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothing) {
   ASSERT_TRUE(FileSetReadOnly(Folder + "a both.mp3", true));
   Load();
