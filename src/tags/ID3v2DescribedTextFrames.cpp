@@ -2,7 +2,6 @@
 
 #include "ID3TagsUtils.h"
 #include "ID3TextCodec.h"
-#include "TagEnvironment.h"
 
 namespace {
 
@@ -32,31 +31,19 @@ void TMp3ID3v2FrameCat2::SetDescriptionString(const std::string& text) {
     Description.assign(text.begin(), text.end());
 }
 
-void TMp3ID3v2FrameCat2::SetCharactersAsRead(std::u16string description, std::u16string text) {
-  FDescriptionAsRead = CharactersLost(Description, std::move(description));
-  FTextAsRead = CharactersLost(Text, std::move(text));
+void TMp3ID3v2FrameCat2::KeepDescriptionCharacters(std::u16string characters) {
+  FDescriptionKept = CharactersLost(Description, std::move(characters));
 }
 
-std::optional<TMp3ID3v2FrameCat2::TCharactersAsRead> TMp3ID3v2FrameCat2::CharactersLost(
-    const TBytes& field, std::u16string characters) {
-  const size_t first = characters.find_first_not_of(u'\0');
-  characters = first == std::u16string::npos
-                   ? u""
-                   : characters.substr(first, characters.find_last_not_of(u'\0') + 1 - first);
-  if (characters.empty() || AnsiCodePage().ToWide({field.begin(), field.end()}) == characters)
-    return std::nullopt;
-  return TCharactersAsRead{field, std::move(characters)};
-}
-
-const std::u16string* TMp3ID3v2FrameCat2::StillAsRead(const std::optional<TCharactersAsRead>& read,
-                                                      const TBytes& field) {
-  return read && read->Field == field ? &read->Characters : nullptr;
+std::u16string TMp3ID3v2FrameCat2::GetDescriptionCharacters() const {
+  const std::u16string* characters = StillKept(FDescriptionKept, Description);
+  return characters ? *characters : std::u16string();
 }
 
 TMp3ID3v2FrameCat2::TDescribedTexts TMp3ID3v2FrameCat2::DescribedTexts() const {
   const TBytes& text = TextToWrite();
-  const std::u16string* description = StillAsRead(FDescriptionAsRead, Description);
-  const std::u16string* characters = StillAsRead(FTextAsRead, text);
+  const std::u16string* description = StillKept(FDescriptionKept, Description);
+  const std::u16string* characters = TextCharacters();
   const TWrittenTexts written = description || characters ? TWrittenTexts(EncodingUtf16)
                                                           : TWrittenTexts({Description, text});
   return {written.Encoding, description ? written.Of(*description) : written.Of(Description),

@@ -16,9 +16,9 @@ public:
   std::string GetDescriptionString() const override;
   // A non-empty string is stored as it is; an empty one is stored as '-'.
   void SetDescriptionString(const std::string& text) override;
-  // Kept for the description and the text where 8-bit text has no form for some of
-  // their characters (zero characters at either end dropped, as from the fields).
-  void SetCharactersAsRead(std::u16string description, std::u16string text) override;
+  void ClearDescription() override { Description.clear(); }
+  void KeepDescriptionCharacters(std::u16string characters) override;
+  std::u16string GetDescriptionCharacters() const override;
   // Body: encoding byte, description, terminator, text.
   void Encode() override;
 
@@ -28,9 +28,9 @@ protected:
   bool HasFields() const { return !Text.empty() || !Description.empty(); }
 
   // The description and text as a body built now holds them, in their one encoding: a
-  // field that still says what it said when read in the characters read, which takes
-  // UTF-16 where 8-bit text lost some of them, so that changing one field never turns
-  // the other into "?"s; otherwise as TWrittenTexts builds them.
+  // field that still says what characters kept for it read as in those characters, which
+  // takes UTF-16, so that changing one field never turns the other into "?"s; otherwise
+  // as TWrittenTexts builds them.
   struct TDescribedTexts {
     TBytes Encoding, Description, Terminator, Text;
   };
@@ -39,19 +39,7 @@ protected:
   TBytes Description;
 
 private:
-  // A field as read, with the characters it was read from.
-  struct TCharactersAsRead {
-    TBytes Field;
-    std::u16string Characters;
-  };
-  // The field's characters where 8-bit text has no form for some of them, else none.
-  static std::optional<TCharactersAsRead> CharactersLost(const TBytes& field,
-                                                         std::u16string characters);
-  // The characters read while the field still says what it said then, else null.
-  static const std::u16string* StillAsRead(const std::optional<TCharactersAsRead>& read,
-                                           const TBytes& field);
-
-  std::optional<TCharactersAsRead> FDescriptionAsRead, FTextAsRead;
+  std::optional<TKeptCharacters> FDescriptionKept;
 };
 
 class TMp3ID3v2FrameCat4 : public TMp3ID3v2FrameCat2 {

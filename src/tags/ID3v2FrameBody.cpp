@@ -70,19 +70,21 @@ void DecodePopularimeter(TMp3ID3v2FrameCatBase& frame, TBodyReader& body) {
   frame.SetCounterData(body.Rest());  // binary: zero bytes belong to the number
 }
 
-// Frames built from a description and a text, whose characters as read the object keeps
-// for the field the user leaves alone while changing another.
-bool KeepsCharactersAsRead(uint8_t category) { return category == fcUserText || category == fcComment; }
+// Frames whose characters that 8-bit text has no form for the object keeps for the field
+// the user leaves alone, or sets from another frame read so.
+bool KeepsCharacters(uint8_t category) {
+  return category == fcText || category == fcUserText || category == fcComment;
+}
 
 void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t category) {
   uint8_t encoding = body.Byte();
   bool wide = IsUtf16Encoding(encoding);
-  auto decoded = [encoding](TBytes text, std::u16string* characters = nullptr) {
-    DecodeFrameText(text, encoding, characters);
+  const bool keepCharacters = KeepsCharacters(category);
+  std::u16string characters;  // of the field just decoded, where kept
+  auto decoded = [&](TBytes text) {
+    DecodeFrameText(text, encoding, keepCharacters ? &characters : nullptr);
     return text;
   };
-  const bool keepCharacters = KeepsCharactersAsRead(category);
-  std::u16string descriptionCharacters, textCharacters;
   frame.SetEncoding(0);  // every field below is handed over as 8-bit text
   bool binary = category == fcPicture || category == fcObject;
   if (binary) {
@@ -93,15 +95,18 @@ void DecodeEncodedText(TMp3ID3v2FrameCatBase& frame, TBodyReader& body, uint8_t 
       frame.SetPictureTypeData(body.Fixed(1));
   }
   if (category == fcComment) frame.SetLanguage(body.Fixed(kLanguageLength));
-  if (HasDescription(category))
-    frame.SetDescription(decoded(body.Terminated(wide), keepCharacters ? &descriptionCharacters : nullptr));
-  if (binary)
+  if (HasDescription(category)) {
+    frame.SetDescription(decoded(body.Terminated(wide)));
+    if (keepCharacters) frame.KeepDescriptionCharacters(std::move(characters));
+  }
+  if (binary) {
     frame.SetPictureData(body.Rest());
-  else if (category == fcUserUrl)
+  } else if (category == fcUserUrl) {
     frame.SetText(body.Rest());  // a URL is 8-bit in every encoding
-  else
-    frame.SetText(decoded(body.Rest(), keepCharacters ? &textCharacters : nullptr));
-  if (keepCharacters) frame.SetCharactersAsRead(std::move(descriptionCharacters), std::move(textCharacters));
+  } else {
+    frame.SetText(decoded(body.Rest()));
+    if (keepCharacters) frame.KeepTextCharacters(std::move(characters));
+  }
 }
 
 void DecodeFrameBody(TMp3ID3v2FrameCatBase& frame, const TBytes& body) {

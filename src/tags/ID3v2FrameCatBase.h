@@ -84,12 +84,22 @@ public:
   virtual void SetDescription(TBytes) { Abstract(); }
   virtual std::string GetDescriptionString() const { Abstract(); }
   virtual void SetDescriptionString(const std::string&) { Abstract(); }
+  // Empties the description, which the setters would store as '-': players take a comment
+  // without a description for the file's comment.
+  virtual void ClearDescription() { Abstract(); }
 
-  // The characters of the description and the text as the body read held them, handed
-  // over by the frame reader after those fields (TXXX, COMM, USLT): while a field still
-  // says what it said when read, a body built from the fields holds its characters, also
-  // those that 8-bit text has no form for.
-  virtual void SetCharactersAsRead(std::u16string, std::u16string) { Abstract(); }
+  // --- characters that 8-bit text has no form for (it shows them as "?"s), of the text
+  // and the description of the plain text frames, TXXX, COMM and USLT
+  // The characters that the field holds now stands for, handed over after the field: by
+  // the frame reader, those of the body; by the tag editor, those of a value that another
+  // frame was read with. While the field still says that, a body built from the fields
+  // holds them (in UTF-16). Zero characters at either end are dropped, as from the field.
+  virtual void KeepTextCharacters(std::u16string) { Abstract(); }
+  virtual void KeepDescriptionCharacters(std::u16string) { Abstract(); }
+  // The characters kept for the field while it still says what it said then; none (empty)
+  // where 8-bit text holds them all.
+  virtual std::u16string GetTextCharacters() const { Abstract(); }
+  virtual std::u16string GetDescriptionCharacters() const { Abstract(); }
 
   // --- language (COMM, USLT): a 3-letter ISO 639-2 code
   virtual TBytes GetLanguage() const { Abstract(); }

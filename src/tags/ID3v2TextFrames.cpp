@@ -104,8 +104,39 @@ void TMp3ID3v2FrameCat1::SetTextString(const std::string& text) {
     Text = BytesOf(text);
 }
 
+void TMp3ID3v2FrameCat1::KeepTextCharacters(std::u16string characters) {
+  FTextKept = CharactersLost(TextToWrite(), std::move(characters));
+}
+
+std::u16string TMp3ID3v2FrameCat1::GetTextCharacters() const {
+  const std::u16string* characters = TextCharacters();
+  return characters ? *characters : std::u16string();
+}
+
+std::optional<TMp3ID3v2FrameCat1::TKeptCharacters> TMp3ID3v2FrameCat1::CharactersLost(
+    const TBytes& field, std::u16string characters) {
+  const size_t first = characters.find_first_not_of(u'\0');
+  characters = first == std::u16string::npos
+                   ? u""
+                   : characters.substr(first, characters.find_last_not_of(u'\0') + 1 - first);
+  if (characters.empty() || AnsiCodePage().ToWide({field.begin(), field.end()}) == characters)
+    return std::nullopt;
+  return TKeptCharacters{field, std::move(characters)};
+}
+
+const std::u16string* TMp3ID3v2FrameCat1::StillKept(const std::optional<TKeptCharacters>& kept,
+                                                    const TBytes& field) {
+  return kept && kept->Field == field ? &kept->Characters : nullptr;
+}
+
 void TMp3ID3v2FrameCat1::Encode() {
-  if (!Text.empty()) EncodeText(TextToWrite());
+  if (Text.empty()) return;
+  if (const std::u16string* characters = TextCharacters()) {
+    const TWrittenTexts written(EncodingUtf16);
+    Data = Join({written.Encoding, written.Of(*characters)});
+  } else {
+    EncodeText(TextToWrite());
+  }
 }
 
 void TMp3ID3v2FrameCat1::EncodeText(const TBytes& text) {

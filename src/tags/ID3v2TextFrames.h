@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 
 class TMp3ID3v2FrameCat1 : public TMp3ID3v2FrameCat0 {
 public:
@@ -42,11 +43,26 @@ public:
   void SetTextFlag1(uint8_t flag) override { TextFlag1 = flag; }
   uint8_t GetTextFlag2() const override { return TextFlag2; }
   void SetTextFlag2(uint8_t flag) override { TextFlag2 = flag; }
+  void KeepTextCharacters(std::u16string characters) override;
+  std::u16string GetTextCharacters() const override;
 
-  // Body: encoding byte, then the text in that encoding (no terminator).
+  // Body: encoding byte, then the text in that encoding (no terminator); in UTF-16 while
+  // the text still says what characters kept for it read as.
   void Encode() override;
 
 protected:
+  // A field as it was when characters were kept for it, with those characters.
+  struct TKeptCharacters {
+    TBytes Field;
+    std::u16string Characters;
+  };
+  // The characters of the field where 8-bit text has no form for some of them, else none.
+  static std::optional<TKeptCharacters> CharactersLost(const TBytes& field, std::u16string characters);
+  // The characters kept while the field still says what it said then, else null.
+  static const std::u16string* StillKept(const std::optional<TKeptCharacters>& kept, const TBytes& field);
+  // The characters kept for the text, while it still says what it said then, else null.
+  const std::u16string* TextCharacters() const { return StillKept(FTextKept, TextToWrite()); }
+
   // The text as a body built now holds it: the text the frame holds, or while that is
   // what GetText last made of it, the text before, so that a frame whose text was only
   // looked at keeps its line breaks, LF or CR LF, byte for byte.
@@ -86,6 +102,7 @@ private:
     TBytes Before, After;
   };
   std::optional<TLineBreaksWidened> FLineBreaksWidened;
+  std::optional<TKeptCharacters> FTextKept;
 };
 
 class TMp3ID3v2FrameCat1Date : public TMp3ID3v2FrameCat1 {

@@ -293,6 +293,37 @@ TEST_F(FrameCategories, AFieldLeftAloneKeepsTheCharactersThat8BitTextHasNoFormFo
   EXPECT_EQ(EncodedBody(*comment), Bytes("\0engd\0new"s));
 }
 
+TEST_F(FrameCategories, CharactersOneFrameWasReadWithAreWrittenByAnotherWhileItsFieldSaysTheSame) {
+  // A title read in Cyrillic gives its characters, which an album made new holds while
+  // its text is the "?"s they read as; a text typed over them is written as typed.
+  const std::string cyrillic = "FFFE 1A04 3804 3D04 3E04";  // U+041A U+0438 U+043D U+043E
+  auto title = ReadCategory(fcText, fiTIT2, Hex("01" + cyrillic + "0000"));
+  EXPECT_EQ(title->GetTextString(), "????");
+  EXPECT_EQ(title->GetTextCharacters(), u"\u041A\u0438\u043D\u043E");
+  EXPECT_EQ(EncodedBody(*title), Hex("01" + cyrillic));
+  auto album = Make(fcText, fiTALB);
+  album->SetTextString(title->GetTextString());
+  album->KeepTextCharacters(title->GetTextCharacters());
+  EXPECT_EQ(EncodedBody(*album), Hex("01" + cyrillic));
+  album->SetTextString("????x");
+  EXPECT_EQ(album->GetTextCharacters(), u"");
+  EXPECT_EQ(EncodedBody(*album), Bytes("\0????x"s));
+  // A comment's description the same way, beside a text of its own; characters that 8-bit
+  // text holds all of are not kept.
+  auto comment = Make(fcComment, fiCOMM);
+  comment->SetLanguageString("eng");
+  comment->SetDescriptionString("??");
+  comment->KeepDescriptionCharacters(u"\u65E5\u672C");
+  comment->SetTextString("x");
+  comment->KeepTextCharacters(u"x");
+  EXPECT_EQ(comment->GetTextCharacters(), u"");
+  EXPECT_EQ(EncodedBody(*comment), Hex("01 656E67 FFFE E565 2C67 0000 FFFE 7800"));
+  // An emptied description is empty, not the setters' '-'.
+  comment->ClearDescription();
+  EXPECT_EQ(comment->GetDescriptionCharacters(), u"");
+  EXPECT_EQ(EncodedBody(*comment), Bytes("\0eng\0x"s));
+}
+
 TEST_F(FrameCategories, EncodingFollowsTheLocale) {
   TShownErrors errors;
   TCharsetScope russian(204);

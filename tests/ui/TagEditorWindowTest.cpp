@@ -960,4 +960,86 @@ TEST_F(UnwritableLog, OneAnotherProgramHoldsOpenKeepsItsBytes) {
   EXPECT_EQ(Music.ReadFile("Log.txt"), "older log");
 }
 
+// A comment without a description is the file's comment to players; the editors show its
+// description as "-". A comment made new keeps it empty as an old one does: for an
+// ID3v1-only file whose title is typed, and for a comment typed over several rows, into
+// an untagged file and over a described comment.
+TEST_F(TagEditorWindow, ACommentWithoutDescriptionIsSavedWithoutOneInNewFramesAsInOld) {
+  const auto tag = [](const std::string& frames) { return ID3v2TagBytes(4, 0, frames + std::string(32, '\0')); };
+  Music.WriteFile("e v1.mp3", kAudio + ID3v1Tag("Old", "Band E", "", "", "Comment", 1, 17));
+  Music.WriteFile("f plain.mp3", tag(Comm("eng", "", "note")) + kAudio);
+  Music.WriteFile("g none.mp3", kAudio);
+  Music.WriteFile("h described.mp3", tag(Comm("eng", "mood", "calm")) + kAudio);
+  WithEditor(8, [&](TFormTagEditor& editor) {
+    ClickRow(5);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "-");
+    Type(*editor.PanelPrimaryTags_EditTitle, " Title");
+    PostClick(editor.PanelTagAction_ButtonChange);
+    ClickRow(6);
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    ASSERT_EQ(Grid().SelectedCount(), 3);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "-");
+    Type(*editor.PanelPrimaryTags_MemoComment, "!");
+    EXPECT_TRUE(CheckBox("Comment").Checked());
+    PostClick(editor.PanelTagAction_ButtonChange);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  std::vector<std::string> files;
+  for (const char* name : {"e v1", "f plain", "g none", "h described"}) files.push_back(Music / (name + ".mp3"s));
+  const std::optional<std::string> read =
+      MutagenReads(files, "for path in sys.argv[1:]:\n"
+                          "    t = m.ID3(path, load_v1=False)\n"
+                          "    print(t.get('TIT2'), [(f.lang, f.desc, f.text) for f in t.getall('COMM')])\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, "Old Title [('eng', '', ['Comment'])]\n"
+                   "None [('eng', '', ['note!'])]\n"
+                   "None [('eng', '', ['note!'])]\n"
+                   "None [('eng', '', ['note!'])]\n");
+}
+
+// Characters that 8-bit text has no form for show as "?"s. The current row's value, ticked
+// over several rows, reaches the others in the characters its frame was read with: a
+// Cyrillic album over three rows (into a tag made new and over another album), a Japanese
+// comment description over two.
+TEST_F(TagEditorWindow, AValueShownWithQuestionMarksReachesOtherRowsInTheCharactersItWasReadWith) {
+  const auto tag = [](const std::string& frames) { return ID3v2TagBytes(4, 0, frames + std::string(32, '\0')); };
+  const std::string kino = "\x01\xFF\xFE\x1A\x04\x38\x04\x3D\x04\x3E\x04"s;
+  const std::string japanese = "\x01" "eng\xFF\xFE\xE5\x65\x2C\x67\0\0\xFF\xFEx\0"s;
+  Music.WriteFile("e kino.mp3", tag(ID3v2FrameBytes(4, "TALB", kino) + ID3v2FrameBytes(4, "COMM", japanese)) + kAudio);
+  Music.WriteFile("f v1.mp3", kAudio + ID3v1Tag("F", "Band F", "Old", "", "", 0, 255));
+  Music.WriteFile("g plain.mp3", tag(ID3v2FrameBytes(4, "TALB", TextBody("Old")) + Comm("eng", "d", "t")) + kAudio);
+  WithEditor(7, [&](TFormTagEditor& editor) {
+    ClickRow(5);
+    EXPECT_EQ(editor.PanelPrimaryTags_EditAlbum->Text(), "????");
+    EXPECT_EQ(editor.PanelPrimaryTags_EditDescription->Text(), "??");
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    ASSERT_EQ(Grid().SelectedCount(), 3);
+    PostClick(&CheckBox("Album"));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(7)[7], "????");
+    ClickRow(5);
+    PostKey(&Grid(), VK_DOWN, {ssShift});
+    ASSERT_EQ(Grid().SelectedCount(), 2);
+    PostClick(&CheckBox("Comment"));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::optional<std::string> read =
+      MutagenReads({Music / "e kino.mp3", Music / "f v1.mp3", Music / "g plain.mp3"},
+                   "for path in sys.argv[1:]:\n"
+                   "    t = m.ID3(path, load_v1=False)\n"
+                   "    print(ascii([f.text for f in t.getall('TALB')]),\n"
+                   "          ascii([(f.desc, f.text) for f in t.getall('COMM')]))\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  const std::string album = R"([['\u041a\u0438\u043d\u043e']])";
+  const std::string comment = R"([('\u65e5\u672c', ['x'])])";
+  EXPECT_EQ(*read, album + " " + comment + "\n" + album + " " + comment + "\n" + album + " [('d', ['t'])]\n");
+}
+
 }  // namespace

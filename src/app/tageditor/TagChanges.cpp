@@ -71,13 +71,38 @@ void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
 
 // --- ID3v2 ------------------------------------------------------------------------------
 
+// A value in the characters it was read with while it still says what it read as, so
+// that a value shown with "?"s is written as the frame it came from held it; characters
+// the frame kept for its own text give way to the value's.
+void SetText(TMp3ID3v2FrameCatBase& frame, const TTagFields& fields, TFieldText text) {
+  frame.SetTextString(fields.TextOf(text));
+  frame.KeepTextCharacters(fields.CharactersOf(text));
+}
+
+// Whether the frame's description says what the value does, in the same characters.
+bool HoldsDescription(const TMp3ID3v2FrameCatBase& frame, const TTagFields& fields) {
+  return frame.GetDescriptionString() == fields.Description &&
+         frame.GetDescriptionCharacters() == fields.CharactersOf(ftDescription);
+}
+
+// An empty description is written empty, for a new frame as for an old one: players take
+// the comment without a description for the file's comment, and the setter would store '-'.
+void SetDescription(TMp3ID3v2FrameCatBase& frame, const TTagFields& fields) {
+  if (fields.Description.empty()) {
+    frame.ClearDescription();
+    return;
+  }
+  frame.SetDescriptionString(fields.Description);
+  frame.KeepDescriptionCharacters(fields.CharactersOf(ftDescription));
+}
+
 // fresh: the frame was made new for the field.
 void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& fields,
               bool fromNames, bool fresh) {
   switch (field) {
-    case tfTitle: frame.SetTextString(fields.Title); break;
-    case tfArtist: frame.SetTextString(fields.Artist); break;
-    case tfAlbum: frame.SetTextString(fields.Album); break;
+    case tfTitle: SetText(frame, fields, ftTitle); break;
+    case tfArtist: SetText(frame, fields, ftArtist); break;
+    case tfAlbum: SetText(frame, fields, ftAlbum); break;
     case tfTrack:
       frame.SetTrackNumber(fields.TrackNr);
       if (!fromNames) frame.SetTrackTotal(fields.TrackTotal);
@@ -91,13 +116,11 @@ void SetFrame(TMp3ID3v2FrameCatBase& frame, TTagField field, const TTagFields& f
       break;
     case tfComment:
       // A language or description that still says what the frame holds stays as read:
-      // the setters would turn an empty description into '-' and a code outside the
-      // language table into "XXX".
+      // the setter would turn a code outside the language table into "XXX".
       if (fresh || frame.GetLanguageIndex() != fields.Language)
         frame.SetLanguageString(LanguageCode(fields.Language));
-      if (fresh || frame.GetDescriptionString() != fields.Description)
-        frame.SetDescriptionString(fields.Description);
-      frame.SetTextString(fields.Comment);
+      if (fresh || !HoldsDescription(frame, fields)) SetDescription(frame, fields);
+      SetText(frame, fields, ftComment);
       break;
   }
 }

@@ -100,6 +100,7 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage) {
 void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read) {
   if (editors.Description == shown.Description) editors.Description = read.Description;
   if (editors.Language == shown.Language && shown.Language != read.Language) editors.Language = KeepOwnLanguage;
+  editors.Characters = read.Characters;
 }
 
 TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options, const TTagMarks& marks,
@@ -108,9 +109,13 @@ TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options
   TTagFields fields =
       fromEditors || options.BlanksOnly ? RecordFields(info, defaultLanguage) : EmptyFields(defaultLanguage);
   if (!fromEditors) return fields;
-  if (marks.Field(tfTitle)) fields.Title = editors.Title;
-  if (marks.Field(tfArtist)) fields.Artist = editors.Artist;
-  if (marks.Field(tfAlbum)) fields.Album = editors.Album;
+  const auto takeText = [&](TFieldText text, std::string& field, const std::string& editor) {
+    field = editor;
+    fields.Characters[text] = editors.Characters[text];
+  };
+  if (marks.Field(tfTitle)) takeText(ftTitle, fields.Title, editors.Title);
+  if (marks.Field(tfArtist)) takeText(ftArtist, fields.Artist, editors.Artist);
+  if (marks.Field(tfAlbum)) takeText(ftAlbum, fields.Album, editors.Album);
   if (marks.Field(tfTrack)) {
     fields.TrackNr = editors.TrackNr;
     fields.TrackTotal = editors.TrackTotal;
@@ -127,8 +132,8 @@ TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options
   if (marks.Field(tfComment)) {
     if (editors.Language >= 0 && editors.Language < LanguageCount)  // else KeepOwnLanguage
       fields.Language = editors.Language;
-    fields.Description = editors.Description;
-    fields.Comment = editors.Comment;
+    takeText(ftDescription, fields.Description, editors.Description);
+    takeText(ftComment, fields.Comment, editors.Comment);
   }
   return fields;
 }

@@ -21,6 +21,9 @@ struct TFieldEditorValues {
   std::string Year, Month, Day;
   int32_t Language = EnglishLanguage;  // the language list's index, or KeepOwnLanguage
   std::string Description, Comment;    // the comment is the memo's text
+  // What the "?"s of the texts stand for, as the row shown was read (TakeBackStandIns;
+  // the window leaves it empty).
+  TFieldCharacters Characters;
 };
 
 // The fields as the editors show them. A comment without a description shows the
@@ -32,7 +35,8 @@ TFieldEditorValues EditorValuesOf(TTagFields& fields, int32_t defaultLanguage);
 // before EditorValuesOf, shown: after it), not for the stand-ins of a comment without a
 // description: such a description stays empty, and the English shown for it becomes
 // KeepOwnLanguage, so that a comment keeps its code, also one outside the language list
-// ("ENG", "XXX").
+// ("ENG", "XXX"). Texts that still read as the row's did stand for the characters its
+// frames held, also those the editors show as "?"s.
 void TakeBackStandIns(TFieldEditorValues& editors, const TTagFields& shown, const TTagFields& read);
 // How CollectRowValues comes by a record's field values.
 enum class TCollectMode : uint8_t {
@@ -53,7 +57,8 @@ struct TCollectOptions {
 };
 
 // The field values that a command applies to one record, by its options. The editors'
-// values come in only for the marked fields, a field's parts together.
+// values come in only for the marked fields, a field's parts together, each text with
+// the characters it stands for.
 TTagFields CollectRowValues(const TTagInfo& info, const TCollectOptions& options, const TTagMarks& marks,
                             const TFieldEditorValues& editors, int32_t defaultLanguage);
 

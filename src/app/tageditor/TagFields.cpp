@@ -12,11 +12,24 @@ const std::string kID3Texts[2][2] = {{"", "   II"}, {"    I", " I+II"}};
 
 constexpr int32_t kLargestByte = 255;
 
+// The characters a text read from a frame was read with, where it shows some as "?"s.
+void ReadCharacters(TTagFields& fields, TFieldText text, std::u16string characters) {
+  std::optional<TTextCharacters>& read = fields.Characters[text];
+  if (characters.empty())
+    read.reset();
+  else
+    read = TTextCharacters{fields.TextOf(text), std::move(characters)};
+}
+
 void ReadFrame(const TMp3ID3v2FrameCatBase& frame, uint8_t kind, TTagFields& fields) {
+  const auto readText = [&](std::string& field, TFieldText text) {
+    field = frame.GetTextString();
+    ReadCharacters(fields, text, frame.GetTextCharacters());
+  };
   switch (kind) {
-    case fiTIT2: fields.Title = frame.GetTextString(); break;
-    case fiTPE1: fields.Artist = frame.GetTextString(); break;
-    case fiTALB: fields.Album = frame.GetTextString(); break;
+    case fiTIT2: readText(fields.Title, ftTitle); break;
+    case fiTPE1: readText(fields.Artist, ftArtist); break;
+    case fiTALB: readText(fields.Album, ftAlbum); break;
     case fiTRCK:
       fields.TrackNr = frame.GetTrackNumber();
       fields.TrackTotal = frame.GetTrackTotal();
@@ -30,7 +43,8 @@ void ReadFrame(const TMp3ID3v2FrameCatBase& frame, uint8_t kind, TTagFields& fie
     case fiCOMM:
       fields.Language = frame.GetLanguageIndex();
       fields.Description = frame.GetDescriptionString();
-      fields.Comment = frame.GetTextString();
+      ReadCharacters(fields, ftDescription, frame.GetDescriptionCharacters());
+      readText(fields.Comment, ftComment);
       break;
     default: break;
   }
@@ -62,6 +76,16 @@ bool TTagFields::HasValue(TTagField field) const {
     case tfComment: return !Comment.empty();
   }
   return false;
+}
+
+const std::string& TTagFields::TextOf(TFieldText text) const {
+  const std::string* const values[FieldTextCount] = {&Title, &Artist, &Album, &Description, &Comment};
+  return *values[text];
+}
+
+std::u16string TTagFields::CharactersOf(TFieldText text) const {
+  const std::optional<TTextCharacters>& read = Characters[text];
+  return read && read->Text == TextOf(text) ? read->Characters : std::u16string();
 }
 
 TTagFields EmptyFields(int32_t defaultLanguage) {

@@ -36,6 +36,18 @@ std::span<const TTagPart> PartsOf(TTagField field);
 inline constexpr uint8_t GenreBlank = 148;  // the genre list's last entry, a blank
 inline constexpr int32_t EnglishLanguage = 108;
 
+// The texts that frames may hold in characters 8-bit text has no form for.
+enum TFieldText : uint8_t { ftTitle, ftArtist, ftAlbum, ftDescription, ftComment };
+inline constexpr int FieldTextCount = 5;
+
+// A text as a frame held it, where 8-bit text has no form for some of its characters and
+// shows them as "?"s: the text it reads as, and the characters.
+struct TTextCharacters {
+  std::string Text;
+  std::u16string Characters;
+};
+using TFieldCharacters = std::array<std::optional<TTextCharacters>, FieldTextCount>;
+
 struct TTagFields {
   std::string Title, Artist, Album;
   std::string TrackNr, TrackTotal;
@@ -43,10 +55,16 @@ struct TTagFields {
   std::string Year, Month, Day;
   int32_t Language = EnglishLanguage;  // a row of the language table
   std::string Description, Comment;
+  // The characters of the texts that frames held as the values came from them.
+  TFieldCharacters Characters;
 
   // Whether an apply has something to write for the field: a text, a track number, a
   // year, a comment, a genre below the blank entry.
   bool HasValue(TTagField field) const;
+  const std::string& TextOf(TFieldText text) const;
+  // The characters a text's value was read with while it still says what it read as,
+  // so that it is written in them; else none (empty).
+  std::u16string CharactersOf(TFieldText text) const;
 };
 
 // Empty fields whose comment language is the default one.

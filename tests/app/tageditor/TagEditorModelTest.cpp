@@ -236,6 +236,27 @@ TEST_F(TagEditorModelTest, AChangedTextFieldIsSavedAsOneFrameOfItsIDAndOthersKee
   EXPECT_EQ(AudioOf(OnDisk("m twice")), kAudio);
 }
 
+// A title frame that cannot be decoded (encrypted in group 7) is data the editor can
+// neither show nor change: kept as it lies, after the title typed, which players read first.
+TEST_F(TagEditorModelTest, AnUndecodableFrameOfAChangedFieldsIDIsKeptAfterTheUsersFrame) {
+  Mp3("m secret", ID3v2TagBytes(3, 0,
+                                ID3v2FrameBytes(3, "TIT2", "\x81\x07secret"s, 0, 0x60) +
+                                    ID3v2FrameBytes(3, "TPE1", TextBody("Band")) + std::string(64, '\0')) +
+                      kAudio);
+  Load();
+  Rows = {5};
+  ASSERT_EQ(Model.TagInfo(5).GetEntry().Name, "m secret");
+  TFieldEditorValues editors = Model.DataChange(5).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Title, "");
+  editors.Title = "Typed";
+  Model.EditorChanged(feTitle, editors);
+  Model.ChangeButton(editors, {});
+  Model.Save();
+  const std::string frames = Text("TPE1", "Band") + Text("TIT2", "Typed") +
+                             ID3v2FrameBytes(4, "TIT2", "\x07\x81secret"s, 0, 0x44);
+  EXPECT_EQ(OnDisk("m secret").substr(10, frames.size() + 1), frames + '\0');
+}
+
 TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothing) {
   ASSERT_TRUE(FileSetReadOnly(Folder + "a both.mp3", true));
   Load();
@@ -386,8 +407,7 @@ TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyThe
   }
   EXPECT_EQ(Presenter.Shown.size(), 0u);
   // Applied to several files, the comment shown is empty of description in each, and
-  // each keeps its language; a new comment takes the default one (and the tag library's
-  // "-" for an empty description).
+  // each keeps its language; a new comment takes the default one, and no description.
   Mp3("k4", V24(Comm("deu", "", "alt")) + kAudio);
   Load();
   TFieldEditorValues all = EditMemo("k1", "all");
@@ -398,7 +418,7 @@ TEST_F(CommentEditing, AnEmptyDescriptionAndItsLanguageKeepTheirBytesWhenOnlyThe
   Model.Save();
   ExpectFrames("k1", Comm("ENG", "", "all"));
   ExpectFrames("k4", Comm("deu", "", "all"));
-  ExpectFrames("c none", Comm("eng", "-", "all"));
+  ExpectFrames("c none", Comm("eng", "", "all"));
   // A description or language the user chose is written as chosen.
   TFieldEditorValues editors = EditMemo("k2", "newer");
   editors.Description = "Mood";
@@ -462,6 +482,37 @@ TEST_F(CommentEditing, APartLeftAloneKeepsTheCharactersShownAsQuestionMarks) {
   Model.ChangeButton(editors, ticked);
   Model.Save();
   for (const char* name : {"o cyrillic", "p cyrillic"}) ExpectFrames(name, saved("rus", "\xFF\xFE", cyrillic));
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+}
+
+// The current row's values that the editors show with "?"s, ticked over several rows,
+// reach the other files in the characters its frames were read with: into frames of
+// their own and into new tags; a value typed over them is written as typed.
+TEST_F(CommentEditing, ValuesShownWithQuestionMarksReachOtherFilesInTheCharactersReadWith) {
+  const std::u16string kino = u"\u041A\u0438\u043D\u043E", japanese = u"\u65E5\u672C";
+  Mp3("q kino", V24(ID3v2FrameBytes(4, "TALB", "\x01\xFF\xFE\x1A\x04\x38\x04\x3D\x04\x3E\x04"s) +
+                    ID3v2FrameBytes(4, "COMM", "\x01" "eng\xFF\xFE\xE5\x65\x2C\x67\0\0\xFF\xFEx\0"s)) +
+                    kAudio);
+  Load();
+  Rows = {RowOf("q kino")};
+  TFieldEditorValues editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+  EXPECT_EQ(editors.Album + "|" + editors.Description + "|" + editors.Comment, "????|??|x");
+  Rows = {RowOf("q kino"), RowOf("a both"), RowOf("b v1"), RowOf("c none")};
+  Model.DataChange(Rows[0]);
+  editors.Comment = "y";  // the comment's text typed, its description left as shown
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfAlbum] = ticked[tfComment] = true;
+  Model.ChangeButton(editors, ticked);
+  Model.Save();
+  Model.Undo();
+  for (const int32_t row : Rows) {
+    const TTagFields saved = RecordFields(Model.TagInfo(row), EnglishLanguage);
+    SCOPED_TRACE(Model.TagInfo(row).GetEntry().Name);
+    EXPECT_EQ(saved.CharactersOf(ftAlbum), kino);
+    EXPECT_EQ(saved.CharactersOf(ftDescription), japanese);
+    EXPECT_EQ(saved.Comment, "y");
+    EXPECT_EQ(saved.CharactersOf(ftComment), u"");
+  }
   EXPECT_EQ(Presenter.Shown.size(), 0u);
 }
 
