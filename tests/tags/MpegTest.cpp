@@ -52,8 +52,8 @@ TEST(MpegHeader, XingDataNeverDividesByZero) {
       {0, 100000, "100 417 128 2 VBR"},       // no frames to divide the bytes by
       {3828, 0, "3828 417 128 99 VBR"},       // frames only: their count and duration
       {1000, 10, "1000 417 128 26 VBR"},      // fewer bytes than frames: no bitrate
-      // Counts from a file, not from an encoder: a bitrate above 4,294,967 kbit/s is
-      // divided by as it is (its bit rate in bit/s does not fit 32 bits).
+      // Counts from a file, not from an encoder: a frame size times the sample rate
+      // beyond 32 bits.
       {3, 4294967295u, "3 1431655765 438444578 0 VBR"}};  // 1431655765 * 44100 / 144000
   for (const auto& [frames, bytes, derived] : cases) {
     TMpegHeader header;
@@ -70,6 +70,22 @@ TEST(MpegHeader, XingDataNeverDividesByZero) {
   invalid.Xing.Bytes = 1000;
   invalid.ApplyXingInfo();
   EXPECT_EQ(invalid.FrameCount, 0);
+}
+
+TEST(MpegHeader, XingDataGivesTheDurationByTheFramesAndTheirSamples) {
+  // 1000 frames of 576 samples at 8 kHz (MPEG 2.5) play 72 seconds; their average of 250
+  // bytes is 27.7 kbit/s, cut to 27, which would make 74 seconds of their bytes. At MPEG
+  // 1's 1152 samples and 44.1 kHz 1000 frames play 26 seconds.
+  const std::tuple<TFrameFields, const char*> cases[] = {
+      {{0, 1, 4, 2, 3}, "1000 250 27 72 VBR"}, {{3, 1, 9, 0, 0}, "1000 250 76 26 VBR"}};
+  for (const auto& [fields, derived] : cases) {
+    TMpegHeader header;
+    header.Decode(HeaderWord(fields));
+    header.Xing.Frames = 1000;
+    header.Xing.Bytes = 250000;
+    header.ApplyXingInfo();
+    EXPECT_EQ(Derived(header), derived);
+  }
 }
 
 // MPEG 1 Layer III, 128 kbit/s, 44.1 kHz: 417-byte frames.
