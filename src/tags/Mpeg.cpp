@@ -117,6 +117,8 @@ void TMpegHeader::ApplyXingInfo() {
   BitrateKind = "VBR";
   if (Xing.Frames == 0) return;
   FrameCount = Xing.Frames;
+  // From the frames, each of SamplesPerFrame samples: the bitrate below is cut to whole
+  // kbit/s, which at the few kbit/s of low sample rates would add seconds.
   Duration = static_cast<uint32_t>(FrameCount * SamplesPerFrame / SampleRate);
   if (Xing.Bytes == 0) return;
   uint32_t frameSize = Xing.Bytes / Xing.Frames;
@@ -125,8 +127,6 @@ void TMpegHeader::ApplyXingInfo() {
   if (bitrate == 0) return;  // fewer bytes than frames: nothing sound to derive
   FrameSize = frameSize;
   Bitrate = bitrate;
-  // In 64 bits: a bitrate from huge counts times 1000 would wrap, even to zero.
-  Duration = static_cast<uint32_t>(uint64_t{Xing.Bytes} * 8 / (uint64_t{bitrate} * 1000));
 }
 
 std::string TMpegHeader::GetVersionText() const { return kVersionTexts[VersionIndex & 3]; }

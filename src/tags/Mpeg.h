@@ -41,8 +41,9 @@ public:
   // Fills every field from the header word; the frame count and duration follow from
   // AudioSize, which is set before.
   void Decode(uint32_t header);
-  // Takes frame count, frame size, bitrate and duration from the Xing data where its
-  // frames and bytes fields allow; the header's own values stay otherwise.
+  // Takes frame count and duration from the Xing data's frames field, and frame size and
+  // bitrate from its bytes over its frames, where those fields are there; the header's
+  // own values stay otherwise.
   void ApplyXingInfo();
 
   std::string GetVersionText() const;

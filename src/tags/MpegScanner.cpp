@@ -28,7 +28,7 @@ constexpr uint32_t kSyncMask = 0xFFE00000;
 // Sync, version, layer, channel mode, mode extension, copyright, original, emphasis.
 constexpr uint32_t kSameStreamMask = 0xFFFE00FF;
 
-constexpr uint32_t kXingOffsetSingleChannel = 21, kXingOffsetOther = 36, kCrcSize = 2;
+constexpr uint32_t kHeaderSize = 4, kCrcSize = 2;
 constexpr size_t kXingTocSize = 100;
 
 bool IsCandidate(uint32_t word) {
@@ -113,22 +113,30 @@ void ReadXing(TScanBytes& bytes, size_t offset, TXingInfo& xing) {
   take(XingQualityFlag, xing.Quality);
 }
 
-// Where the frame's Xing or Info tag starts, 0 when it has none. The tag follows the
-// side information; behind a CRC it lies 2 bytes further on, but encoders also put it
+// The side information of a Layer III frame, which the Xing or Info tag follows: MPEG 2
+// and 2.5 frames carry one granule where MPEG 1 frames carry two, and one channel takes
+// less than two.
+uint32_t SideInfoSize(const TMpegHeader& header) {
+  const bool mono = header.ChannelMode == MpegSingleChannel;
+  if (header.VersionIndex == MpegVersion1) return mono ? 17 : 32;
+  return mono ? 9 : 17;
+}
+
+// Where the Layer III frame's Xing or Info tag starts, 0 when it has none. The tag follows
+// the side information; behind a CRC it lies 2 bytes further on, but encoders also put it
 // where it would lie without the CRC, so both places are looked at.
 uint32_t XingTagOffset(TScanBytes& bytes, size_t at, const TMpegHeader& header) {
-  uint32_t offset = header.ChannelMode == MpegSingleChannel ? kXingOffsetSingleChannel
-                                                            : kXingOffsetOther;
+  const uint32_t offset = kHeaderSize + SideInfoSize(header);
   for (uint32_t candidate : {header.Protected ? offset + kCrcSize : offset, offset})
     if (bytes.TagAt(at + candidate, "Xing") || bytes.TagAt(at + candidate, "Info"))
       return candidate;
   return 0;
 }
 
-// A decoded header is taken when an MPEG 1 Layer III frame carries a Xing or Info tag,
-// or else when the next frame's header belongs to the same stream.
+// A decoded header is taken when a Layer III frame carries a Xing or Info tag, or else
+// when the next frame's header belongs to the same stream.
 bool AcceptFrame(TScanBytes& bytes, size_t at, TMpegHeader& header) {
-  if (header.VersionIndex == MpegVersion1 && header.LayerIndex == MpegLayer3) {
+  if (header.LayerIndex == MpegLayer3) {
     uint32_t xingOffset = XingTagOffset(bytes, at, header);
     if (xingOffset != 0) {
       header.XingOffset = xingOffset;

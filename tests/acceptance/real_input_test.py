@@ -846,6 +846,60 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    # Alt with a main menu's letter: a translator may give the main menus accelerators.
+
+    def give_the_main_menus_accelerators(self):
+        """The English language file of this copy of the program, with "&" in the main menus'
+        captions (texts 140, 144, 134 and 138): "&Program", "&Selection", "&Configuration",
+        "&Info". The shipped files carry none."""
+        path = os.path.join(self.prog, "languages", "EN.lng")
+        lines = read_bytes(path).split(b"\r\n")
+        for number in [b"140", b"144", b"134", b"138"]:
+            at = next(i for i, line in enumerate(lines) if line.startswith(number + b"="))
+            lines[at] = number + b"=&" + lines[at][len(number) + 1:]
+        with open(path, "wb") as file:
+            file.write(b"\r\n".join(lines))
+
+    def test_alt_with_a_main_menus_letter_leaves_its_menu_open_whichever_key_comes_up_first(self):
+        self.give_the_main_menus_accelerators()
+        main = self.start()
+        self.rest_pointer_on(main)
+        # Alt comes up before P: the Program menu opens and stays; Right moves to Selection,
+        # Alt alone then leaves the menus.
+        xdotool("keydown", "alt", "keydown", "p", "keyup", "alt", "keyup", "p")
+        program = wait_until(lambda: popups(), "the Program menu by Alt+P")[0]
+        self.assert_the_menu_and_window_stay(program, main, "Alt up before P")
+        save_picture("alt-p-program-menu", main)
+        keys("Right")
+        wait_until(lambda: (p := popups()) and len(p) == 1 and p[0].x > program.x, "the Selection menu by Right")
+        keys("alt")
+        wait_until(lambda: popups() == [], "the menus left by Alt")
+        # S comes up before Alt: the Selection menu opens and stays; Left moves to Program.
+        xdotool("keydown", "alt", "keydown", "s", "keyup", "s", "keyup", "alt")
+        selection = wait_until(lambda: popups(), "the Selection menu by Alt+S")[0]
+        self.assertGreater(selection.x, program.x)
+        self.assert_the_menu_and_window_stay(selection, main, "S up before Alt")
+        keys("Left")
+        wait_until(lambda: (p := popups()) and len(p) == 1 and p[0].x == program.x, "the Program menu by Left")
+        keys("Escape", "Escape")
+        wait_until(lambda: popups() == [], "the menus closed by Escape")
+        # Alt alone still drives the menus from the keyboard, and Alt+Space still opens the
+        # system menu, which stays whichever key comes up first.
+        keys("alt", "Down")
+        self.assertEqual(wait_until(lambda: popups(), "the Program menu by Alt and Down")[0].x, program.x)
+        keys("Escape", "Escape")
+        wait_until(lambda: popups() == [], "the menus closed by Escape")
+        for press in [lambda: keys("alt+space"),
+                      lambda: xdotool("keydown", "alt", "keydown", "space", "keyup", "alt", "keyup", "space")]:
+            press()
+            menu = wait_until(lambda: popups(), "the system menu by Alt+Space")[0]
+            self.assertLess(menu.y, program.y, "Alt+Space opened a main menu, not the system menu")
+            self.assert_the_menu_and_window_stay(menu, main, "Alt+Space")
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
 
 if __name__ == "__main__":
     PROGRAM_FOLDER, SCREENSHOT_FOLDER = sys.argv[1], sys.argv[2]

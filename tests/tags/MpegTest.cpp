@@ -52,8 +52,8 @@ TEST(MpegHeader, XingDataNeverDividesByZero) {
       {0, 100000, "100 417 128 2 VBR"},       // no frames to divide the bytes by
       {3828, 0, "3828 417 128 99 VBR"},       // frames only: their count and duration
       {1000, 10, "1000 417 128 26 VBR"},      // fewer bytes than frames: no bitrate
-      // Counts from a file, not from an encoder: a bitrate above 4,294,967 kbit/s is
-      // divided by as it is (its bit rate in bit/s does not fit 32 bits).
+      // Counts from a file, not from an encoder: a frame size times the sample rate
+      // beyond 32 bits.
       {3, 4294967295u, "3 1431655765 438444578 0 VBR"}};  // 1431655765 * 44100 / 144000
   for (const auto& [frames, bytes, derived] : cases) {
     TMpegHeader header;
@@ -70,6 +70,22 @@ TEST(MpegHeader, XingDataNeverDividesByZero) {
   invalid.Xing.Bytes = 1000;
   invalid.ApplyXingInfo();
   EXPECT_EQ(invalid.FrameCount, 0);
+}
+
+TEST(MpegHeader, XingDataGivesTheDurationByTheFramesAndTheirSamples) {
+  // 1000 frames of 576 samples at 8 kHz (MPEG 2.5) play 72 seconds; their average of 250
+  // bytes is 27.7 kbit/s, cut to 27, which would make 74 seconds of their bytes. At MPEG
+  // 1's 1152 samples and 44.1 kHz 1000 frames play 26 seconds.
+  const std::tuple<TFrameFields, const char*> cases[] = {
+      {{0, 1, 4, 2, 3}, "1000 250 27 72 VBR"}, {{3, 1, 9, 0, 0}, "1000 250 76 26 VBR"}};
+  for (const auto& [fields, derived] : cases) {
+    TMpegHeader header;
+    header.Decode(HeaderWord(fields));
+    header.Xing.Frames = 1000;
+    header.Xing.Bytes = 250000;
+    header.ApplyXingInfo();
+    EXPECT_EQ(Derived(header), derived);
+  }
 }
 
 // MPEG 1 Layer III, 128 kbit/s, 44.1 kHz: 417-byte frames.
@@ -91,31 +107,62 @@ struct TScan {
 };
 
 std::string XingStream(const TFrameFields& fields, uint32_t xingOffset, const std::string& tag,
-                       uint32_t flags, uint32_t frames, uint32_t bytes) {
-  return Frame(fields, kFrameSize, XingBody(xingOffset, tag, flags, frames, bytes, 57)) +
-         Frames(fields, kFrameSize, 150);
+                       uint32_t flags, uint32_t frames, uint32_t bytes,
+                       uint32_t frameSize = kFrameSize) {
+  return Frame(fields, frameSize, XingBody(xingOffset, tag, flags, frames, bytes, 57)) +
+         Frames(fields, frameSize, 150);
 }
 
 TEST(FindMpegHeader, XingAndInfoDataWhereverTheirFrameHasThem) {
-  TFrameFields stereoCrc = kStereo, monoCrc = kMono;
-  stereoCrc.Crc = monoCrc.Crc = true;
-  // Behind a CRC the tag lies 2 bytes further on, or where it would lie without the CRC
-  // (as lame puts it). Flags 15 add the table, skipped, and the quality 57; without frames
-  // or bytes the header's own values stay; at a wrong offset it is just a frame.
-  const std::tuple<TFrameFields, uint32_t, const char*, uint32_t, uint32_t, const char*> cases[] = {
-      {stereoCrc, 38, "Xing", 15, 1000, "1000 500 153 26 VBR"},
-      {monoCrc, 23, "Xing", 3, 1000, "1000 500 153 26 VBR"},
-      {stereoCrc, 36, "Xing", 3, 1000, "1000 500 153 26 VBR"},
-      {kStereo, 36, "Xing", 1, 0, "151 417 128 3 VBR"},
-      {kStereo, 36, "Info", 3, 1000, "151 417 128 3 CBR"},
-      {kStereo, 21, "Xing", 3, 1000, "151 417 128 3 CBR"}};
-  for (const auto& [fields, offset, tag, flags, frames, derived] : cases) {
-    SCOPED_TRACE(offset);
-    TScan scan(XingStream(fields, offset, tag, flags, frames, frames * 500));
+  // MPEG 2 Layer III, 64 kbit/s, 22.05 kHz: 208-byte frames of 576 samples; MPEG 2.5, 32
+  // kbit/s, 8 kHz: 288 bytes.
+  const TFrameFields mpeg2 = {2, 1, 8, 0, 0}, mpeg2Mono = {2, 1, 8, 0, 3};
+  const TFrameFields mpeg25 = {0, 1, 4, 2, 0}, mpeg25Mono = {0, 1, 4, 2, 3};
+  auto crc = [](TFrameFields fields) {
+    fields.Crc = true;
+    return fields;
+  };
+  struct TCase {
+    TFrameFields Fields;
+    uint32_t FrameSize, Offset;
+    const char* Tag;
+    uint32_t Flags, Frames, Bytes;
+    bool Found;
+    const char* Derived;
+  };
+  // The tag follows the 4-byte header and the side information: MPEG 1 17 bytes for a
+  // single channel, else 32; MPEG 2 and 2.5 9, else 17. Behind a CRC the tag lies 2 bytes
+  // further on, or where it would lie without the CRC (as lame puts it). Flags 15 add the
+  // table, skipped, and the quality 57; without frames or bytes the header's own values
+  // stay; at another version's offset it is just a frame.
+  const TCase cases[] = {
+      {crc(kStereo), kFrameSize, 38, "Xing", 15, 1000, 500000, true, "1000 500 153 26 VBR"},
+      {crc(kMono), kFrameSize, 23, "Xing", 3, 1000, 500000, true, "1000 500 153 26 VBR"},
+      {crc(kStereo), kFrameSize, 36, "Xing", 3, 1000, 500000, true, "1000 500 153 26 VBR"},
+      {kStereo, kFrameSize, 36, "Xing", 1, 0, 0, true, "151 417 128 3 VBR"},
+      {kStereo, kFrameSize, 36, "Info", 3, 1000, 500000, true, "151 417 128 3 CBR"},
+      {kStereo, kFrameSize, 21, "Xing", 3, 1000, 500000, false, "151 417 128 3 CBR"},
+      {kMono, kFrameSize, 13, "Xing", 3, 1000, 500000, false, "151 417 128 3 CBR"},
+      {mpeg2, 208, 21, "Xing", 15, 1000, 200000, true, "1000 200 61 26 VBR"},
+      {mpeg2Mono, 208, 13, "Xing", 3, 1000, 200000, true, "1000 200 61 26 VBR"},
+      {crc(mpeg2), 208, 23, "Xing", 3, 1000, 200000, true, "1000 200 61 26 VBR"},
+      {crc(mpeg2Mono), 208, 15, "Xing", 3, 1000, 200000, true, "1000 200 61 26 VBR"},
+      {crc(mpeg2Mono), 208, 13, "Xing", 3, 1000, 200000, true, "1000 200 61 26 VBR"},
+      {mpeg25Mono, 288, 13, "Xing", 3, 1000, 200000, true, "1000 200 22 72 VBR"},
+      {crc(mpeg25), 288, 21, "Xing", 3, 1000, 200000, true, "1000 200 22 72 VBR"},
+      {mpeg25, 288, 21, "Xing", 1, 1000, 0, true, "1000 288 32 72 VBR"},
+      {mpeg2, 208, 21, "Info", 3, 1000, 200000, true, "151 208 64 3 CBR"},
+      {mpeg2, 208, 36, "Xing", 3, 1000, 200000, false, "151 208 64 3 CBR"},
+      {mpeg2Mono, 208, 21, "Xing", 3, 1000, 200000, false, "151 208 64 3 CBR"}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Fields.Version) + " " + std::to_string(c.Offset));
+    TScan scan(XingStream(c.Fields, c.Offset, c.Tag, c.Flags, c.Frames, c.Bytes, c.FrameSize));
     ASSERT_TRUE(scan.Found);
     EXPECT_EQ(scan.Offset, 0);
-    EXPECT_EQ(scan.Header().Xing.Quality, flags == 15 ? 57u : 0u);
-    EXPECT_EQ(Derived(scan.Header()), derived);
+    EXPECT_EQ(scan.Header().Xing.Present, c.Found);
+    EXPECT_EQ(scan.Header().XingOffset, c.Found ? c.Offset : 0);
+    EXPECT_EQ(scan.Header().Xing.Quality, c.Flags == 15 && c.Found ? 57u : 0u);
+    EXPECT_EQ(Derived(scan.Header()), c.Derived);
   }
 }
 
@@ -127,11 +174,7 @@ TEST(FindMpegHeader, TheFirstFrameThatTheNextOneConfirms) {
   ASSERT_TRUE(scan.Found);
   EXPECT_EQ(scan.Offset, static_cast<int64_t>(junk.size()));
   EXPECT_EQ(scan.Header().AudioSize, static_cast<int64_t>(audio.size()));
-  // An MPEG 2 Xing frame is taken for a constant bitrate; Layer I is not found.
-  const TFrameFields mpeg2 = {2, 1, 8, 0, 0};
-  TScan xing(Frame(mpeg2, 208, XingBody(21, "Xing", 3, 100, 20000)) + Frames(mpeg2, 208, 250));
-  ASSERT_TRUE(xing.Found);
-  EXPECT_EQ(Derived(xing.Header()), "251 208 64 6 CBR");
+  // Layer I is not found.
   EXPECT_FALSE(TScan(Frames({3, 3, 9, 0}, 288, 200)).Found);
   // The block that holds the audio runs past the file's end: it ends there.
   std::string beforeAudio = ID3v2Tag(4, 10000) + Junk(28490);

@@ -246,6 +246,23 @@ TEST_F(TagEditorWindow, TheMpegPanelShowsOneFileDashesForSeveralAndItsErrorLookF
   });
 }
 
+TEST_F(TagEditorWindow, TheMpegPanelShowsALowSampleRatesVbrFileByItsXingData) {
+  // MPEG 2.5 Layer III, 8 kHz, one channel: a Xing frame (1000 frames of 576 samples, 250
+  // bytes each on average) before frames of 32 kbit/s.
+  const TFrameFields mpeg25Mono = {0, 1, 4, 2, 3};
+  Music.WriteFile("0 - Low rate.mp3", Frame(mpeg25Mono, 288, XingBody(13, "Xing", 3, 1000, 250000)) +
+                                          Frames(mpeg25Mono, 288, 200));
+  WithEditor(1, [&](TFormTagEditor& editor) {
+    EXPECT_EQ(Grid().Cells(2, 1), "0 - Low rate");
+    EXPECT_EQ(Mpeg("MpegTypeText"), "MPEG 2.5 Layer III VBR");
+    EXPECT_EQ(Mpeg("BitrateText"), "27 kbit/s, 1000 frames");
+    EXPECT_EQ(Mpeg("FrequencyText"), "8000 Hz, Single channel");
+    const std::string size = Mpeg("SizeText");
+    EXPECT_EQ(size.substr(size.find(", ") + 2), "1:12 min.");  // 1000 * 576 / 8000 seconds
+    SaveWindowScreenshot(editor.Form_GroupBoxMpegInfo->Handle(), "tag-editor-mpeg-vbr");
+  });
+}
+
 TEST_F(TagEditorWindow, OnlyTheUsersTypingMarksAFieldAndTheChangeButtonFollowsMarksChoicesAndTicks) {
   WithEditor(3, [&](TFormTagEditor& editor) {
     editor.PanelPrimaryTags_EditTitle->SetText("Set by the program");

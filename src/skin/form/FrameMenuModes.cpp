@@ -139,12 +139,12 @@ bool TspFrameMenuModes::FindMainMenuAccelerator(uint16_t Key) {
 }
 
 bool TspFrameMenuModes::SystemKeyMenu(LPARAM LParam) {
+  // The release of the Alt key whose Space or accelerator opened a menu leaves it open.
+  if (!FAltKeyRelease.AsksForMainMenu(static_cast<uint32_t>(LParam))) return true;
   if (FMainMenuMode) {
     EndMainMenuMode();
     return true;
   }
-  // The release of the Alt key that opened the system menu with Space leaves it open.
-  if (LParam == 0 && std::exchange(FAltTakenBySystemMenu, false)) return true;
   if (FFrame.SkinMenu()->Active()) SkinMenuClose();
   // The Alt key alone, or Alt with a character no accelerator took: the main menu takes
   // the keys from here.
@@ -238,26 +238,33 @@ TMainMenu* TspFrameMenuModes::ShortCutMenu() const {
 }
 
 void TspFrameMenuModes::FormShortCut(TWMKey& Msg, bool& Handled) {
+  // Every key press the form sees, Alt's own among them, is one the system saw too,
+  // unless one of the Alt shortcuts below takes it.
+  FAltKeyRelease.KeyPressed(false);
   if (FFrame.OnShortCut) {
     const TShortCutEvent handler = FFrame.OnShortCut;
     handler(Msg, Handled);
     if (Handled) return;
   }
   const TShiftState shift = KeyDataToShiftState(Msg.KeyData);
-  // A new press of Alt is a request of its own (Wine names the key left or right Alt).
-  if (Msg.CharCode == VK_MENU || Msg.CharCode == VK_LMENU || Msg.CharCode == VK_RMENU) FAltTakenBySystemMenu = false;
   if (Msg.CharCode == VK_SPACE && shift == TShiftState{ssAlt}) {
+    FAltKeyRelease.KeyPressed(true);
     FFrame.ShowSystemMenuFromKeyboard();
-    FAltTakenBySystemMenu = true;
     Handled = true;
     return;
   }
   // With the form's own menu detached, the main menu takes its shortcuts here.
   TMainMenu* menu = ShortCutMenu();
   if (menu == nullptr) return;
-  if (shift.Contains(ssAlt) && Msg.CharCode != VK_F4 && FindMainMenuAccelerator(Msg.CharCode)) {
-    Handled = true;
-    return;
+  if (shift.Contains(ssAlt) && Msg.CharCode != VK_F4) {
+    // Taken before the search: the command of an item without a submenu may free the
+    // window, and nothing of it is touched after.
+    FAltKeyRelease.KeyPressed(true);
+    if (FindMainMenuAccelerator(Msg.CharCode)) {
+      Handled = true;
+      return;
+    }
+    FAltKeyRelease.KeyPressed(false);
   }
   Handled = menu->IsShortCut(Msg);
   // The menu of the active MDI child merged into the bar takes its shortcuts as well, of a

@@ -6,6 +6,8 @@
 // It also answers the form's shortcuts: the frame's own handler, Alt+Space, then the main
 // menu's accelerators and shortcuts.
 
+#include "skin/form/portable/AltKeyRelease.h"
+
 #include "classlib/Application.h"
 #include "classlib/Menus.h"
 
@@ -64,7 +66,7 @@ private:
   bool FMainMenuMode = false;
   bool FApplicationHooked = false;
   TApplication::TMessageEvent FSavedApplicationMessage;
-  // Alt+Space opened the system menu while Alt was down: the system never saw that key
-  // go down (the shortcut took it), so it takes the Alt key's release for Alt alone.
-  bool FAltTakenBySystemMenu = false;
+  // Alt+Space and the accelerators take their key from the system, which then takes the
+  // Alt key's release for Alt alone: that release leaves their menus open.
+  TspAltKeyRelease FAltKeyRelease;
 };

@@ -159,6 +159,10 @@ TEST_F(FrameMainMenu, AltLightsTheFirstItemTheArrowsStepAndEscapeTwiceLeaves) {
   EXPECT_EQ(Hot(), "");
 }
 
+TEST_F(FrameMainMenu, AnAcceleratorsMenuStaysOpenWhicheverOfAltAndItsLetterComesUpFirst) {
+  ExpectAcceleratorsKeepTheirMenusOpen(window, menu, before);
+}
+
 TEST_F(FrameMainMenu, AltWithALetterNoItemTakesStartsMainMenuModeAsAltAloneDoes) {
   int entered = 0;
   window.Frame()->OnMainMenuEnter = [&](TObject*) { ++entered; };

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -79,21 +78,6 @@ TEST_F(SystemMenu, AltSpaceOpensItAndItsCommandRunsAfterTheMenuClosed) {
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Mi&nimize", "&Restore", "Ro&llUp", "-", "&Close"}));
   PressKey(VK_ESCAPE);
   EXPECT_FALSE(Hooked());
-}
-
-// Key messages to the focus in the order of Keys: a positive code goes down (with Alt
-// held while Alt is down), a negative one comes up.
-void PostKeyStrokes(std::initializer_list<int> Keys) {
-  bool altDown = false;
-  for (int stroke : Keys) {
-    const auto key = static_cast<uint16_t>(stroke < 0 ? -stroke : stroke);
-    if (key == VK_MENU) altDown = stroke > 0;
-    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC) << 16) |
-                        (altDown ? 0x20000000 : 0) | (stroke < 0 ? static_cast<LPARAM>(0xC0000000) : 0);
-    const UINT message = stroke > 0 ? (altDown ? WM_SYSKEYDOWN : WM_KEYDOWN) : (altDown ? WM_SYSKEYUP : WM_KEYUP);
-    PostMessageA(GetFocus(), message, key, data);
-    Application->ProcessMessages();
-  }
 }
 
 TEST_F(SystemMenu, AltSpaceTypedQuicklyLeavesItOpenForTheArrowKeysAndAltAloneClosesIt) {

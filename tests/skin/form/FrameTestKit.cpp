@@ -198,6 +198,48 @@ TMenuItem* TTestMainMenu::Add(TMenuItem* Parent, const std::string& Name, const 
   return item;
 }
 
+void PostKeyStrokes(const std::vector<int>& Keys) {
+  bool altDown = false;
+  for (int stroke : Keys) {
+    const auto key = static_cast<uint16_t>(stroke < 0 ? -stroke : stroke);
+    if (key == VK_MENU) altDown = stroke > 0;
+    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC) << 16) |
+                        (altDown ? 0x20000000 : 0) | (stroke < 0 ? static_cast<LPARAM>(0xC0000000) : 0);
+    const UINT message = stroke > 0 ? (altDown ? WM_SYSKEYDOWN : WM_KEYDOWN) : (altDown ? WM_SYSKEYUP : WM_KEYUP);
+    PostMessageA(GetFocus(), message, key, data);
+    Application->ProcessMessages();
+  }
+}
+
+void ExpectAcceleratorsKeepTheirMenusOpen(const TFrameWindow& Window, const TTestMainMenu& Menu,
+                                          const TApplication::TMessageEvent& Before) {
+  // The open menu's captions, then "mode" in main-menu mode and "hooked" while the menu
+  // keys hold the application's message handler.
+  auto state = [&] {
+    std::string text;
+    for (const std::string& caption : OpenMenuCaptions(*Window.Frame()->SkinMenu())) text += caption + " ";
+    if (Window.Frame()->MainMenuMode()) text += "mode ";
+    if (!(Application->OnMessage == Before)) text += "hooked";
+    return text;
+  };
+  const std::pair<std::vector<int>, const char*> steps[] = {
+      {{VK_MENU, 'F', -VK_MENU, -'F'}, "&Open &Save mode hooked"},
+      {{VK_RIGHT, -VK_RIGHT}, "&Zoom mode hooked"},  // past the disabled Edit
+      {{VK_MENU, -VK_MENU}, ""},
+      {{VK_MENU, 'V', -'V', -VK_MENU}, "&Zoom mode hooked"},
+      {{VK_LEFT, -VK_LEFT}, "&Open &Save mode hooked"},
+      {{VK_MENU, -VK_MENU}, ""},
+      {{VK_MENU, -VK_MENU}, "mode hooked"},
+      {{VK_ESCAPE, -VK_ESCAPE}, ""},
+      {{VK_MENU, 'H', -VK_MENU, -'H'}, ""}};
+  int step = 0;
+  for (const auto& [strokes, expected] : steps) {
+    PostKeyStrokes(strokes);
+    EXPECT_EQ(state(), expected) << "step " << step++;
+  }
+  EXPECT_EQ(Menu.Clicks, (std::vector<std::string>{"Help"}));
+}
+
 std::vector<std::string> OpenMenuCaptions(const TspSkinMenu& Engine) {
   std::vector<std::string> captions;
   if (Engine.PopupWindows().empty()) return captions;

@@ -111,5 +111,19 @@ private:
   TMenuItem* Add(TMenuItem* Parent, const std::string& Name, const std::string& Caption);
 };
 
+// Key messages to the focus in the order of Keys, each handled before the next: a
+// positive code goes down (with Alt held while Alt is down), a negative one comes up. The
+// system's own handling of them (the release of Alt alone asks for the keyboard menu)
+// sees them as it sees typing.
+void PostKeyStrokes(const std::vector<int>& Keys);
+
+// Alt with an accelerator typed at speed, the letter's release before Alt's or after it,
+// on Window showing Menu (in its frame or on its menu bar): the accelerator's menu stays
+// open and the keys go on driving it, Alt alone leaves and enters main-menu mode as
+// before, and a plain item's accelerator runs its command and leaves no mode on. Before
+// is the application's message handler before the menu keys took it.
+void ExpectAcceleratorsKeepTheirMenusOpen(const TFrameWindow& Window, const TTestMainMenu& Menu,
+                                          const TApplication::TMessageEvent& Before);
+
 // The captions of the first level of Engine's open menu; empty when none is open.
 std::vector<std::string> OpenMenuCaptions(const TspSkinMenu& Engine);

@@ -285,6 +285,11 @@ TEST_F(MenuBar, AltAndALetterOpensItsItemAndEnterRunsTheChosenCommandOnce) {
   EXPECT_FALSE(Hooked());
 }
 
+TEST_F(MenuBar, AnAcceleratorsMenuStaysOpenWhicheverOfAltAndItsLetterComesUpFirst) {
+  window.Show();
+  ExpectAcceleratorsKeepTheirMenusOpen(window, menu, before);
+}
+
 // An accelerator moves the open submenu to its item: the item left goes dark, and the
 // arrows go on from the item the accelerator chose.
 TEST_F(MenuBar, AnAcceleratorThatMovesTheSubmenuLeavesOnlyItsItemLitForTheArrows) {
