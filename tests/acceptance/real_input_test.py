@@ -699,6 +699,31 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    def test_a_rename_that_moves_the_file_down_the_list_shows_its_row_alone_selected(self):
+        main = self.start()
+        # Each row's look at the right end of its name, away from the text: the first row is
+        # selected at the start.
+        rows = lambda: [picture_bytes(main, (700, 108 + 16 * row, 1, 1)) for row in range(3)]
+        selected, unselected, _ = settled(rows)
+        self.assertNotEqual(selected, unselected)
+        click(main.point(215, 361))  # "replace :"
+        type_text("01 -")
+        click(main.point(215, 385))  # "by :"
+        type_text("04 -")
+        rename_button = (280, 482, 180, 24)
+        disabled = picture_bytes(main, rename_button)
+        click(main.point(67, 493))  # Preview
+        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+        click(main.point(370, 493))  # Rename
+        wait_until(lambda: "04 - Northern Lights - Harbour Song.mp3" in self.music_files(), "the rename on disk")
+        # The renamed file's row, now the last, alone shows selected; the focused row went
+        # with it, off the file that took the first place.
+        wait_until(lambda: settled(rows) == [unselected, unselected, selected], "the last row alone selected")
+        save_picture("renamed-row-selected", main)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def test_no_tag_chosen_in_the_settings_by_keys_and_by_the_mouse_is_saved_as_zero(self):
         main = self.start()
         self.rest_pointer_on(main)
