@@ -300,10 +300,8 @@ void TFormFileEditor::ShowFileNames(const TFileGridContents& contents) {
 }
 
 void TFormFileEditor::SelectRows(const std::vector<int32_t>& rows) {
-  TDynSkinStringGrid& grid = *PanelGrid_GridFileNames;
-  if (!grid.Enabled()) return;  // an empty folder's placeholder row stays unselected
-  grid.SelectRange(FFirstDataRow, grid.RowCount() - 1, false);
-  for (int32_t row : rows) grid.SetCellSelected(0, FFirstDataRow + row, true);
+  // A disabled grid (an empty folder's placeholder row) selects nothing.
+  PanelGrid_GridFileNames->SelectDataRows(rows);
 }
 
 void TFormFileEditor::PanelGrid_GridFileNamesSelectionChange(TObject*) {

@@ -700,6 +700,59 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    def test_a_rename_that_moves_the_file_down_the_list_shows_its_row_alone_selected(self):
+        main = self.start()
+        # Each row's look at the right end of its name, away from the text: the first row is
+        # selected at the start.
+        rows = lambda: [picture_bytes(main, (700, 108 + 16 * row, 1, 1)) for row in range(3)]
+        selected, unselected, _ = settled(rows)
+        self.assertNotEqual(selected, unselected)
+        click(main.point(215, 361))  # "replace :"
+        type_text("01 -")
+        click(main.point(215, 385))  # "by :"
+        type_text("04 -")
+        rename_button = (280, 482, 180, 24)
+        disabled = picture_bytes(main, rename_button)
+        click(main.point(67, 493))  # Preview
+        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+        click(main.point(370, 493))  # Rename
+        wait_until(lambda: "04 - Northern Lights - Harbour Song.mp3" in self.music_files(), "the rename on disk")
+        # The renamed file's row, now the last, alone shows selected; the focused row went
+        # with it, off the file that took the first place.
+        wait_until(lambda: settled(rows) == [unselected, unselected, selected], "the last row alone selected")
+        save_picture("renamed-row-selected", main)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_no_tag_chosen_in_the_settings_by_keys_and_by_the_mouse_is_saved_as_zero(self):
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Right", "Return", "Down", "Return")  # Configuration, Settings
+        settings = wait_until(lambda: window_named("Settings"), "the settings dialog")
+        page = (10, 60, settings.width - 20, 150)
+        rename_page = picture_bytes(settings, page)
+        click(settings.point(157, 43))  # the ID3Tags tab
+        wait_until(lambda: picture_bytes(settings, page) != rename_page, "the ID3Tags page")
+        # "-------" for ID3v1 by keys: from the tabs to its combo box, then the item above.
+        self.rest_pointer_on(settings)
+        id3v1 = (172, 148, 95, 20)
+        shown = picture_bytes(settings, id3v1)
+        keys("Tab", "Tab", "Tab", "Up")
+        wait_until(lambda: picture_bytes(settings, id3v1) != shown, "the ID3v1 combo box changed")
+        # "-------" for ID3v2 by the mouse: its list opened by the button, then its first item.
+        drop_down = act_until(lambda: click(settings.point(256, 189)), lambda: popups(), "the ID3v2 list")[0]
+        click(drop_down.point(20, 8))
+        wait_until(lambda: popups() == [], "the ID3v2 list closed by the click on its item")
+        save_picture("settings-no-tags", settings)
+        click(settings.point(187, 253))  # Save
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Save")
+        values = self.settings()
+        self.assertEqual((values["TagEditor/DefaultID3v1"], values["TagEditor/DefaultID3v2"]), ("0", "0"))
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def test_typing_into_the_tag_editors_fields_saves_the_title(self):
         main = self.start()
         self.rest_pointer_on(main)

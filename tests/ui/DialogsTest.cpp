@@ -24,6 +24,7 @@
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStdLabel.h"
 #include "skin/data/SkinData.h"
+#include "tags/ID3TagsUtils.h"
 
 #include "classlib/Menus.h"
 #include "classlib/Screen.h"
@@ -41,9 +42,6 @@ protected:
     OpenMainWindow();
   }
 
-  void InSettings(const std::function<void(TFormConfig&)>& Act) {
-    InDialog<TFormConfig>([&] { Window->Menu_Settings->Click(); }, Act);
-  }
   void InFormatBuilder(const std::function<void(TFormFormatDialog&)>& Act) {
     InDialog<TFormFormatDialog>([&] { Window->GroupBoxOptions_SpeedButtonFormatsClick(nullptr); }, Act);
   }
@@ -103,6 +101,19 @@ TEST_F(Dialogs, SettingsCancelWritesNothingAndSaveWritesTheEditedCopies) {
   EXPECT_NE(after.find("AllWordsCaps=1"), std::string::npos);
   EXPECT_NE(after.find("ListName=Old names.txt"), std::string::npos);
   EXPECT_TRUE(Settings->AllWordsCaps);
+}
+
+// A stored ID3v1.0, which the combo does not offer, shows as "-------" and is written back
+// as it was while the combo is left alone.
+TEST_F(Dialogs, AStoredVersionTheComboDoesNotOfferIsWrittenBackWhileTheComboIsLeftAlone) {
+  Settings->DefaultID3v1 = tvID3v10;  // as read from a "Settings.ini" that holds it
+  InSettings([&](TFormConfig& dialog) {
+    EXPECT_EQ(dialog.GroupBoxTags_ComboBoxID3v1->Text(), "-------");
+    PostClick(dialog.GroupBoxOptions_CheckBoxAllWordsCaps);
+    PostClick(dialog.Form_ButtonSave);
+  });
+  EXPECT_NE(SettingsText().find("AllWordsCaps=1"), std::string::npos);
+  EXPECT_NE(SettingsText().find("DefaultID3v1=1\r\n"), std::string::npos);
 }
 
 TEST_F(Dialogs, CtrlASelectsAllOfTheSettingsListName) {

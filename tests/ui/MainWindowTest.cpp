@@ -2,7 +2,9 @@
 // rename panel's flows through its buttons, the rebuild and switch pages, the tags panel,
 // the menus and closing.
 #include "ProgramWindowsKit.h"
+#include "RuntimePath.h"
 #include "Screenshot.h"
+#include "SkinControlTestKit.h"
 
 #include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
@@ -22,6 +24,9 @@
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinStatusPanel.h"
 #include "skin/controls/SkinStdLabel.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinViewData.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/MenuBarObjects.h"
 #include "skin/form/SkinMainMenuBar.h"
@@ -395,7 +400,7 @@ TEST_F(MainWindow, SelectionCommandsMovedRowsAndHelpAct) {
 }
 
 // Rename scans the folder anew: a file that came meanwhile adds a row, and the list stays
-// where it was scrolled to instead of going back to its focused row.
+// where it was scrolled to instead of going to its focused row.
 TEST_F(MainWindow, ARescanThatFindsAnotherFileKeepsTheListWhereItWasScrolled) {
   for (int i = 10; i < 40; ++i) Mp3("d - Track " + std::to_string(i));
   OpenMainWindow();
@@ -411,7 +416,7 @@ TEST_F(MainWindow, ARescanThatFindsAnotherFileKeepsTheListWhereItWasScrolled) {
   EXPECT_EQ(GridNames()[3], "d - Ten");
   EXPECT_EQ(GridNames().back(), "e - Came meanwhile");
   EXPECT_EQ(Grid().TopRow(), top);
-  EXPECT_EQ(Grid().Row(), 4);
+  EXPECT_EQ(Grid().Row(), 1);  // the first of the files selected, out of view
 }
 
 // The folder is listed again in name order after a rename: the selection stays on the
@@ -432,6 +437,50 @@ TEST_F(MainWindow, ARenameKeepsTheSelectionOnItsFilesAndReadingTagsOpensThem) {
     EXPECT_EQ((Texts{rows.Cells(2, 1), rows.Cells(2, 2)}), (Texts{"b - Alpha", "z - Beta"}));
     EXPECT_EQ(rows.RowCount(), 3);
   });
+}
+
+// The rows of the grid's name column that show the look of a selected or focused row,
+// as the screen shows them.
+std::vector<int32_t> RowsShownSelected(TDynSkinStringGrid& grid, const TspSkinData& skin) {
+  const auto& entry = dynamic_cast<const TspDataSkinGridControl&>(*skin.CtrlList.at(skin.GetControlIndex("grid")));
+  const TColor selectedLook = EntryColour(skin, "grid", entry.FocusCellRect);
+  EXPECT_NE(selectedLook, EntryColour(skin, "grid", entry.SelectCellRect));
+  Application->ProcessMessages();
+  grid.Update();
+  const TPixelImage shown = WindowPixelsAsShown(grid.Handle());
+  RECT window{};
+  GetWindowRect(grid.Handle(), &window);
+  const TPoint client = grid.ClientToScreen({0, 0});
+  std::vector<int32_t> rows;
+  for (int32_t row = grid.FixedRows(); row < grid.RowCount(); ++row) {
+    const TRect cell = grid.CellRect(1, row);
+    if (shown.Pixel(client.X - window.left + cell.Right - 3, client.Y - window.top + cell.Top + 2) == selectedLook)
+      rows.push_back(row);
+  }
+  return rows;
+}
+
+// A renamed file that the new name order moves down the list takes the focused row along:
+// its row alone shows selected, not also the row of the file that took its place.
+TEST_F(MainWindow, ARenamedFileThatMovesDownTakesTheFocusedRowAlongAndAloneShowsSelected) {
+  OpenMainWindow();
+  TspCompressedStoredSkin flatColours(nullptr);
+  flatColours.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER "flatcolour.skn"));
+  Window->SkinDataEffects->LoadCompressedStoredSkin(&flatColours);
+  const TRect first = Grid().CellRect(1, 1);
+  PostClick(&Grid(), {first.Left + 40, (first.Top + first.Bottom) / 2});
+  Find("a - Beta", "z - Beta");
+  PostClick(Window->PanelRename_ButtonPreview);
+  PostClick(Window->PanelRename_ButtonRename);
+  ASSERT_EQ(GridNames(), (Texts{"b - Alpha", "c - Gamma", "z - Beta"}));
+  ASSERT_TRUE(Grid().Focused());
+  EXPECT_EQ(RowsShownSelected(Grid(), *Window->SkinDataEffects), std::vector<int32_t>{3});
+  EXPECT_EQ(SelectedFiles(), "Selected files: 1");
+  SaveWindowScreenshot(Window->Handle(), "main-window-renamed-row-selected");
+  // The keys go on from the renamed file's row.
+  PostKey(&Grid(), VK_UP, {ssShift});
+  EXPECT_EQ(SelectedFiles(), "Selected files: 2");
+  EXPECT_EQ(RowsShownSelected(Grid(), *Window->SkinDataEffects), (std::vector<int32_t>{2, 3}));
 }
 
 TEST_F(MainWindow, ClosingWithAPendingPreviewAsksAndNoKeepsTheWindow) {

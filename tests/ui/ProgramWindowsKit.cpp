@@ -6,6 +6,8 @@
 
 #include "grid/SkinStringGrid.h"
 
+#include "classlib/Menus.h"
+
 #include "base/StrUtils.h"
 
 std::vector<std::string> ControlsOutsideTheClientArea(TForm& Window) {
@@ -38,6 +40,10 @@ TFormFileEditor& ProgramWindows::OpenMainWindow() {
   PumpUntil([&] { return IsWindowVisible(Window->Handle()) != 0; });
   PumpFor(50);
   return *Window;
+}
+
+void ProgramWindows::InSettings(const std::function<void(TFormConfig&)>& Act) {
+  InDialog<TFormConfig>([&] { Window->Menu_Settings->Click(); }, Act);
 }
 
 std::vector<std::string> ProgramWindows::GridNames() const {

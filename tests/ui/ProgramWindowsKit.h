@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 #include "UiTest.h"
 
+#include "ui/FormConfig.h"
 #include "ui/FormFileEditor.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,8 @@ protected:
     Open();
     EXPECT_TRUE(shown);
   }
+  // The settings dialog from the main window's menu, as InDialog runs it.
+  void InSettings(const std::function<void(TFormConfig&)>& Act);
 
   ProgramFolder Program;
   TempFolder Music;

@@ -7,6 +7,7 @@
 #include "Screenshot.h"
 #include "TagFixtures.h"
 
+#include "ui/FormConfig.h"
 #include "ui/FormFormatDialog.h"
 #include "ui/FormTagEditor.h"
 #include "ui/WindowParts.h"
@@ -20,6 +21,7 @@
 #include "skin/boxes/SkinComboBox.h"
 #include "skin/boxes/SkinEdit.h"
 #include "skin/boxes/SkinMemo.h"
+#include "skin/boxes/SkinPageControl.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
@@ -80,11 +82,11 @@ protected:
   }
 
   // Opens the editor over the main window's first rows through the tags panel's button
-  // and runs body while it shows; afterwards the editor is closed (saying Yes to its
-  // question) unless the body closed it. The editor's loop asks its close question once
-  // the body has returned.
+  // (opening the main window first unless it is open) and runs body while it shows;
+  // afterwards the editor is closed (saying Yes to its question) unless the body closed
+  // it. The editor's loop asks its close question once the body has returned.
   void WithEditor(int32_t rows, const std::function<void(TFormTagEditor&)>& body) {
-    OpenMainWindow();
+    if (Window == nullptr) OpenMainWindow();
     TDynSkinStringGrid& grid = *Window->PanelGrid_GridFileNames;
     grid.SelectRows(1);
     for (int32_t row = grid.FixedRows(); row < grid.RowCount(); ++row) grid.SetCellSelected(0, row, row <= rows);
@@ -1057,6 +1059,83 @@ TEST_F(TagEditorWindow, AValueShownWithQuestionMarksReachesOtherRowsInTheCharact
   const std::string album = R"([['\u041a\u0438\u043d\u043e']])";
   const std::string comment = R"([('\u65e5\u672c', ['x'])])";
   EXPECT_EQ(*read, album + " " + comment + "\n" + album + " " + comment + "\n" + album + " [('d', ['t'])]\n");
+}
+
+// "-------" chosen for one tag version in the settings dialog (by choose, on that version's
+// combo box) and saved is kept as 0: the dialog shows it again, the tag editor takes it as
+// its save choice, and a Change there marks that tag of "a - Beta.mp3" for removal, which
+// Save then carries out.
+class NoTagChosenInTheSettings : public TagEditorWindow {
+protected:
+  void ChooseSaveAndChange(bool id3v2, const std::function<void(TspSkinComboBox&)>& choose) {
+    const auto version = [id3v2](TFormConfig& dialog) {
+      return id3v2 ? dialog.GroupBoxTags_ComboBoxID3v2 : dialog.GroupBoxTags_ComboBoxID3v1;
+    };
+    OpenMainWindow();
+    InSettings([&](TFormConfig& dialog) {
+      // The page of the tag defaults, by a click on its tab.
+      auto& pages = dynamic_cast<TspSkinPageControl&>(*dialog.PageControl_TabID3Tags->Parent());
+      const TRect tab = pages.GetTabRect(1);
+      PostClick(&pages, {(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+      ASSERT_TRUE(dialog.PageControl_TabID3Tags->Visible());
+      choose(*version(dialog));
+      EXPECT_EQ(version(dialog)->Text(), "-------");
+      PostClick(dialog.Form_ButtonSave);
+    });
+    EXPECT_NE(SettingsText().find(id3v2 ? "DefaultID3v1=2\r\nDefaultID3v2=0\r\n" : "DefaultID3v1=0\r\nDefaultID3v2=7\r\n"),
+              std::string::npos);
+    InSettings([&](TFormConfig& dialog) { EXPECT_EQ(version(dialog)->Text(), "-------"); });
+    WithEditor(1, [&](TFormTagEditor& editor) {
+      TspSkinComboBox& choice =
+          id3v2 ? *editor.GroupBoxActionOptions_ComboBoxID3v2 : *editor.GroupBoxActionOptions_ComboBoxID3v1;
+      EXPECT_EQ(choice.Text(), "-------");
+      ASSERT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());  // the file has that tag
+      PostClick(editor.PanelTagAction_ButtonChange);
+      EXPECT_EQ(Row(1)[1], id3v2 ? "    I" : "   II");
+      PostClick(editor.PanelTagAction_ButtonSave);
+      EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    });
+    EXPECT_TRUE(Presenter.Shown.empty());
+  }
+};
+
+TEST_F(NoTagChosenInTheSettings, ByKeysForID3v1) {
+  ChooseSaveAndChange(false, [](TspSkinComboBox& id3v1) {
+    TCustomForm& dialog = *GetParentForm(&id3v1);
+    for (int press = 0; press < 8 && dialog.ActiveControl() != &id3v1; ++press) PressKey(VK_TAB);
+    ASSERT_EQ(dialog.ActiveControl(), &id3v1);
+    PressKey(VK_UP);
+  });
+  const std::string saved = ReadFileBytes(Music / "a - Beta.mp3");
+  EXPECT_TRUE(saved.ends_with(kAudio));  // no ID3v1 tag after the audio
+  const std::optional<std::string> read =
+      MutagenReads({Music / "a - Beta.mp3"}, "print(m.ID3(sys.argv[1], load_v1=False)['TIT2'].text)\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, "['Beta']\n");
+}
+
+TEST_F(NoTagChosenInTheSettings, ByTheMouseInTheListForID3v2) {
+  ChooseSaveAndChange(true, [](TspSkinComboBox& id3v2) {
+    const TRect button = id3v2.ButtonRect();
+    PostClick(&id3v2, {(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+    ASSERT_TRUE(id3v2.DroppedDown());
+    TspListBox& list = *id3v2.ListBox()->ListBox();
+    const TRect item = list.ItemRect(0);
+    const TPoint over{item.Left + 10, (item.Top + item.Bottom) / 2};
+    PostMouse(&list, WM_MOUSEMOVE, over.X, over.Y);
+    PostMouse(&list, WM_LBUTTONDOWN, over.X, over.Y, MK_LBUTTON);
+    Application->ProcessMessages();
+    PostCapturedMouse(&list, WM_LBUTTONUP, over, 0);
+    EXPECT_FALSE(id3v2.DroppedDown());
+  });
+  const std::string saved = ReadFileBytes(Music / "a - Beta.mp3");
+  EXPECT_EQ(ID3v1Title(saved), "Beta");
+  EXPECT_TRUE(saved.starts_with(kAudio));  // no ID3v2 tag before the audio
+  const std::optional<std::string> read = MutagenReads(
+      {Music / "a - Beta.mp3"},
+      "try:\n  m.ID3(sys.argv[1], load_v1=False)\nexcept m.ID3NoHeaderError:\n  print('no ID3v2 tag')\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, "no ID3v2 tag\n");
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ public:
   virtual void ShowButtons(const TRenameButtons& buttons) = 0;
   // The grid's rows and the folder in the status bar.
   virtual void ShowFileNames(const TFileGridContents& contents) = 0;
-  // The grid's selection: these data rows alone.
+  // The grid's selection: these data rows alone, the focused row on the first of them.
   virtual void SelectRows(const std::vector<int32_t>& rows) = 0;
 };
 

@@ -13,16 +13,10 @@
 
 namespace {
 
-// The version numbers each combo offers, item by item, and those its text may name.
-struct TVersionChoice {
-  std::vector<uint8_t> Items;
-  uint8_t FirstNamed;
-  uint8_t LastNamed;
-};
-
-const TVersionChoice& VersionChoice(TVersionCombo combo) {
-  static const TVersionChoice kID3v1{{tvNone, tvID3v11}, tvID3v10, tvID3v11};
-  static const TVersionChoice kID3v2{{tvNone, tvID3v24}, tvID3v20, tvID3v24};
+// The version numbers each combo offers, item by item.
+const std::vector<uint8_t>& VersionItems(TVersionCombo combo) {
+  static const std::vector<uint8_t> kID3v1{tvNone, tvID3v11};
+  static const std::vector<uint8_t> kID3v2{tvNone, tvID3v24};
   return combo == TVersionCombo::ID3v1 ? kID3v1 : kID3v2;
 }
 
@@ -47,21 +41,22 @@ TCaptionRow CaptionRow(int32_t left, int32_t width, int32_t gap, int32_t groupWi
 
 std::vector<std::string> VersionComboItems(TVersionCombo combo) {
   std::vector<std::string> items;
-  for (uint8_t version : VersionChoice(combo).Items) items.push_back(TagVersionName(version));
+  for (uint8_t version : VersionItems(combo)) items.push_back(TagVersionName(version));
   return items;
 }
 
 int32_t VersionComboIndex(TVersionCombo combo, uint8_t version) {
-  const std::vector<uint8_t>& items = VersionChoice(combo).Items;
+  const std::vector<uint8_t>& items = VersionItems(combo);
   const auto item = std::find(items.begin(), items.end(), version);
   return item == items.end() ? 0 : static_cast<int32_t>(item - items.begin());
 }
 
 uint8_t VersionFromComboText(TVersionCombo combo, const std::string& text, uint8_t stored) {
-  const TVersionChoice& choice = VersionChoice(combo);
-  for (int version = choice.FirstNamed; version <= choice.LastNamed; ++version)
-    if (TagVersionName(version) == text) return static_cast<uint8_t>(version);
-  return stored;
+  const std::vector<uint8_t>& items = VersionItems(combo);
+  const auto item =
+      std::find_if(items.begin(), items.end(), [&](uint8_t version) { return TagVersionName(version) == text; });
+  if (item == items.end()) return stored;
+  return item - items.begin() == VersionComboIndex(combo, stored) ? stored : *item;
 }
 
 std::vector<std::string> FileExistsComboItems() {

@@ -18,8 +18,10 @@ enum class TVersionCombo { ID3v1, ID3v2 };
 std::vector<std::string> VersionComboItems(TVersionCombo combo);
 // The item of a stored version number: the one that names it, else "-------" (item 0).
 int32_t VersionComboIndex(TVersionCombo combo, uint8_t version);
-// The version number a combo's text names; "-------" names none and the stored number
-// stays.
+// The version number of the item a combo's text names: "-------" is 0, no such tag (the
+// tag editor's save choice then takes it off the files). The item that shows the stored
+// number keeps it, so that a version the combo does not offer (ID3v1.0, shown as
+// "-------") stays unless another item is chosen; a text that names no item keeps it too.
 uint8_t VersionFromComboText(TVersionCombo combo, const std::string& text, uint8_t stored);
 
 // The items of the file-exists, log and comment-language combos.

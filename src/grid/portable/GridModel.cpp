@@ -429,6 +429,18 @@ void TGridModel::SelectRange(int32_t From, int32_t To, bool Value) {
   RepaintChangedRows();
 }
 
+void TGridModel::SelectDataRows(const std::vector<int32_t>& Rows) {
+  if (!FWindow.GridEnabled() || FEmpty) return;
+  for (int32_t row : Rows)
+    if (row < 0 || row >= GetDataRowCount()) throw ERangeError("Grid index out of range");
+  WithUpdate(FSelection, [&] {
+    if (!Rows.empty()) MoveCurrent(FFixedCols, FFixedRows + *std::min_element(Rows.begin(), Rows.end()), true, false);
+    FSelection.SelectRange(FFixedRows, FRowCount - 1, false);
+    for (int32_t row : Rows) FSelection.SetCellSelected(0, FFixedRows + row, true);
+  });
+  RepaintChangedRows();
+}
+
 void TGridModel::SelectRows(int Mode) {
   if (Mode < SelectAllRows || Mode > InvertRows) throw ERangeError("Invalid selection mode");
   if (!FWindow.GridEnabled() || FEmpty) return;

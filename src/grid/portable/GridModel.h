@@ -160,6 +160,12 @@ public:
   void SelectRows(int Mode);
   // Sets the rows between From and To that are data rows.
   void SelectRange(int32_t From, int32_t To, bool Value);
+  // Selects these data rows (0-based) alone, with one change announcement. The current
+  // cell and the anchor go to the first of them, so that the focus look goes with the
+  // selection; the view stays where it is. Without rows nothing is selected and the
+  // cells stay. Nothing while the grid is disabled or empty; ERangeError for a row the
+  // grid does not have, before anything changes.
+  void SelectDataRows(const std::vector<int32_t>& Rows);
 
   // --- Moving lines. The cells that the grid keeps stay on their rows (columns).
   void MoveRow(int32_t FromIndex, int32_t ToIndex);

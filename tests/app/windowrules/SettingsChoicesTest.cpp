@@ -11,8 +11,8 @@
 
 namespace {
 
-// The combos offer "-------" and the version written; a stored version they do not offer
-// shows as "-------" and stays stored unless another item is chosen.
+// The combos offer "-------" (0, no such tag) and the version written; a stored version
+// they do not offer shows as "-------" and stays stored unless another item is chosen.
 TEST(SettingsVersionCombos, StoredVersionsMapToItemsAndBack) {
   using enum TVersionCombo;
   EXPECT_EQ(VersionComboItems(ID3v1), (std::vector<std::string>{"-------", "ID3v1.1"}));
@@ -21,6 +21,22 @@ TEST(SettingsVersionCombos, StoredVersionsMapToItemsAndBack) {
   EXPECT_EQ(VersionFromComboText(ID3v1, "ID3v1.1", 1), 2);
   EXPECT_EQ(VersionFromComboText(ID3v1, "ID3v2.4", 0), 0);  // not a version of this combo
   EXPECT_EQ(VersionFromComboText(ID3v2, "ID3v2.4", 0), 7);
+  // "-------" chosen instead of a version stores 0; a text naming no item keeps the number.
+  EXPECT_EQ(VersionFromComboText(ID3v1, "-------", 2), 0);
+  EXPECT_EQ(VersionFromComboText(ID3v2, "-------", 7), 0);
+  EXPECT_EQ(VersionFromComboText(ID3v2, "-------", 6), 6);
+  EXPECT_EQ(VersionFromComboText(ID3v2, "", 7), 7);
+  // Each number a combo offers shows as its item, and comes back from it when the user
+  // chooses that item instead of the other.
+  const struct {
+    TVersionCombo Combo;
+    uint8_t Version, Other;
+  } offered[] = {{ID3v1, 0, 2}, {ID3v1, 2, 0}, {ID3v2, 0, 7}, {ID3v2, 7, 0}};
+  for (const auto& [combo, version, other] : offered) {
+    const std::string shown = VersionComboItems(combo).at(static_cast<size_t>(VersionComboIndex(combo, version)));
+    EXPECT_EQ(shown, TagVersionName(version));
+    EXPECT_EQ(VersionFromComboText(combo, shown, other), version) << shown;
+  }
 }
 
 TEST(SettingsListName, AnythingButAPlainFileNameOrAnMp3NameIsRefusedWithItsReason) {
@@ -59,12 +75,16 @@ TEST(SettingsSave, TheCopiesGoBackWholeAndTheSessionTakesTheCaps) {
   EXPECT_FALSE(FileExists(settings.SettingsPath()) || settings.AllWordsCaps || session.AllWordsCaps);
   choices.ListName = "songs.txt";
   choices.DefaultID3v1 = tvID3v10;
+  choices.DefaultID3v2 = tvNone;
   EXPECT_TRUE(choices.Save(settings, session));
   EXPECT_TRUE(settings.AllWordsCaps && session.AllWordsCaps);
   EXPECT_EQ(settings.ListPath(), folder.Path() + "songs.txt");
   const std::string written = folder.ReadFile("Settings.ini");
   EXPECT_NE(written.find("AllWordsCaps=1\r\nSaveList=0\r\nListName=songs.txt\r\n"), std::string::npos);
-  EXPECT_NE(written.find("DefaultID3v1=1\r\n"), std::string::npos);
+  EXPECT_NE(written.find("DefaultID3v1=1\r\nDefaultID3v2=0\r\n"), std::string::npos);
+  TConfigBase reread(folder.Place());
+  reread.ReadSettings();
+  EXPECT_EQ(TSettingsChoices::Of(reread).DefaultID3v2, tvNone);
   EXPECT_EQ(CheckBoxRow(8, 200, 400), (TCaptionRow{{8, 222}, {234, 151}}));
   EXPECT_EQ(LabelRow(8, 500, 400), (TCaptionRow{{8, 500}, {513, 0}}));
   EXPECT_EQ(ListNoteSpan(8, 400), (TSpan{26, 359}));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -97,6 +98,51 @@ TEST(RowSelection, AMoveDrawsTheRowsItChangedInOneGo) {
   grid.Repaints.clear();
   Click(grid, 2, true);  // rows 3 to 6 given back, 2 to 6 drawn
   EXPECT_EQ(grid.Repaints, (std::vector<TGridRect>{{1, 2, 4, 6}}));
+}
+
+// Rows selected by the program (the files a rename kept selected): the focused row and the
+// anchor go to the first of them, and the row they leave is drawn without its focus look.
+TEST(RowSelection, RowsSelectedAloneTakeTheCurrentRowAndAnchorToTheFirstOfThem) {
+  TTestGrid grid;  // 7 data rows show
+  grid.SetOptions(TTestGrid::FileListOptions);
+  grid.SetDataRowCount(20);
+  Click(grid, 2);
+  Click(grid, 4, true);
+  grid.SelectionChanges = 0;
+  grid.Repaints.clear();
+  grid.SelectDataRows({15, 9});
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{9, 15}));
+  EXPECT_EQ(grid.SelectionChanges, 1);
+  EXPECT_EQ(grid.RowsAtLastChange, (Rows{9, 15}));
+  EXPECT_EQ(grid.Row(), 10);
+  EXPECT_EQ(grid.CurrentCell(), (TGridCoord{1, 10}));
+  EXPECT_EQ(grid.Anchor(), (TGridCoord{2, 10}));
+  EXPECT_EQ(grid.TopRow(), 1);  // the view stays
+  const auto drawn = [&](int32_t row) {
+    return std::any_of(grid.Repaints.begin(), grid.Repaints.end(),
+                       [&](const TGridRect& r) { return r.Top <= row && row <= r.Bottom; });
+  };
+  EXPECT_TRUE(drawn(2) && drawn(4));
+  // Keys go on from there.
+  grid.MoveByKey(GridKey::Down, {.Shift = true});
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{9, 10, 15}));
+
+  // No rows: nothing selected, the cells stay.
+  grid.SelectDataRows({});
+  EXPECT_EQ(grid.SelectedCount(), 0);
+  EXPECT_EQ(grid.Row(), 11);
+  EXPECT_EQ(grid.Anchor().Y, 10);
+
+  // A row the grid does not have changes nothing; a disabled grid selects nothing.
+  grid.SelectDataRows({3});
+  EXPECT_THROW(grid.SelectDataRows({5, 20}), ERangeError);
+  EXPECT_THROW(grid.SelectDataRows({-1}), ERangeError);
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{3}));
+  EXPECT_EQ(grid.Row(), 4);
+  grid.Enabled = false;
+  grid.SelectDataRows({6});
+  EXPECT_EQ(grid.GetSelectedRows(), (Rows{3}));
+  EXPECT_EQ(grid.Row(), 4);
 }
 
 TEST(RowSelection, RangesKeepToTheDataRowsAndOnesAsLongAsTheyOrLongerDoNothing) {
