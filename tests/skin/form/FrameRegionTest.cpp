@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -28,32 +27,8 @@ bool IsCorner(int32_t X, int32_t Y, int32_t Width, int32_t Height) {
   return (X < 2 || X >= Width - 2) && (Y < 2 || Y >= Height - 2);
 }
 
-// Whether a mask may cut pixel (X, Y) of the window out.
-using TMayCut = std::function<bool(int32_t X, int32_t Y)>;
-
 // The colour behind the test's windows, which no test skin paints.
 constexpr TColor kBehind = RGBColor(7, 77, 177);
-
-// How the window's shape fails to show it whole: a region that does not cover the
-// window's size, or pixels that the mask keeps where the screen shows what lies behind;
-// empty when it shows whole.
-std::string ShapeFault(HWND Window, const TScreenBackdrop& Behind, const TMayCut& MayCut) {
-  RECT bounds{};
-  GetWindowRect(Window, &bounds);
-  const int32_t width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
-  std::string fault;
-  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
-  if (GetWindowRgn(Window, region.get()) != ERROR) {
-    RECT box{};
-    GetRgnBox(region.get(), &box);
-    if (FromRECT(box) != Rect(0, 0, width, height))
-      fault = "the region covers " + std::to_string(box.right) + " x " + std::to_string(box.bottom) + "; ";
-  }
-  const int hidden =
-      Behind.ShowingThrough(Window, [&](int32_t X, int32_t Y) { return !MayCut(X, Y); });
-  if (hidden != 0) fault += std::to_string(hidden) + " pixels of the window do not show";
-  return fault;
-}
 
 bool HasRegion(HWND Window) {
   const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));

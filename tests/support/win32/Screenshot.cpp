@@ -113,6 +113,24 @@ int TScreenBackdrop::ShowingThrough(HWND Window, const std::function<bool(int32_
   return through;
 }
 
+std::string ShapeFault(HWND Window, const TScreenBackdrop& Behind, const TMayCut& MayCut) {
+  RECT bounds{};
+  GetWindowRect(Window, &bounds);
+  const int32_t width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+  std::string fault;
+  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(Window, region.get()) != ERROR) {
+    RECT box{};
+    GetRgnBox(region.get(), &box);
+    if (FromRECT(box) != Rect(0, 0, width, height))
+      fault = "the region covers " + std::to_string(box.right) + " x " + std::to_string(box.bottom) + "; ";
+  }
+  const int hidden = Behind.ShowingThrough(Window, [&](int32_t X, int32_t Y) { return !MayCut(X, Y); });
+  if (hidden < 0) return fault + "the window is not wholly on the screen";
+  if (hidden > 0) fault += std::to_string(hidden) + " pixels of the window do not show";
+  return fault;
+}
+
 TPixelImage WindowPixelsAsShown(HWND Window) {
   if (!IsWindow(Window) || !IsWindowVisible(Window)) return {};
   const TRect part = VisiblePart(Window);

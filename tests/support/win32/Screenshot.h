@@ -48,6 +48,13 @@ private:
   TOwned<TForm> FForm;
   TColor FColour;
 };
+
+// Whether a window's shape may cut pixel (X, Y), in window coordinates, away.
+using TMayCut = std::function<bool(int32_t X, int32_t Y)>;
+// How Window fails to show whole over Behind: a region that does not cover the window's
+// size, or pixels that MayCut keeps where the screen shows the backdrop instead of the
+// window. Empty when it shows whole.
+std::string ShapeFault(HWND Window, const TScreenBackdrop& Behind, const TMayCut& MayCut);
 // Windows that show together (a window and the menus it opened) in one picture of the
 // screen area they span, each captured as CaptureWindow does and put where it lies, later
 // ones over earlier ones; black where none of them is. Saved as SaveWindowScreenshot

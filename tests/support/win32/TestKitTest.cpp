@@ -106,8 +106,12 @@ TEST(TestKit, TheScreensPictureShowsTheBackdropWhereAWindowsRegionCutsItAway) {
   EXPECT_EQ(shown.Pixel(79, 60), clRed);
   EXPECT_EQ(shown.Pixel(80, 60), clBlue);
   EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t Y) { return Y < 10; }), 80 * 10);
+  // A region that leaves part of the window out is a fault, even where it may cut.
+  EXPECT_EQ(ShapeFault(form->Handle(), behind, [](int32_t X, int32_t) { return X >= 100; }),
+            "the region covers 80 x 120; 2400 pixels of the window do not show");
   SetWindowRgn(form->Handle(), nullptr, TRUE);
   EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t) { return true; }), 0);
+  EXPECT_EQ(ShapeFault(form->Handle(), behind, [](int32_t, int32_t) { return false; }), "");
   form->Hide();
   EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t) { return true; }), -1);
 }
