@@ -1,5 +1,6 @@
 #include "PopupWindowCommon.h"
 
+#include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
 #include "skin/data/win32/WindowShape.h"
 

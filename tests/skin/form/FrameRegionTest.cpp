@@ -82,8 +82,8 @@ TEST(FrameRegion, AWindowGrownPastWhatItsMasksRegionMayBeShowsWholeAndTakesItsSh
 
 // The frame test skin's roll-up mask (200 x 28, widened with the window between its
 // roll-up points 12 and 156) with a checkerboard between those points: a run per two
-// pixels there in each of its 28 rows, about 4,800 in a window 400 pixels wide and 9,000 in one
-// 700 wide.
+// pixels there in each of its 28 rows, about 4,800 in a window 400 pixels wide and 9,000
+// in one 700 wide.
 constexpr int32_t kRollUpLeft = 12, kRollUpRightEnd = 200 - 156;
 void FineRollUpMask(TspSkinPayload& Skin) {
   for (int32_t y = 0; y < Skin.RollUpMask.Height(); ++y)
@@ -106,13 +106,11 @@ TEST(FrameRegion, AClientAreaFrameRolledUpWiderThanItsRollUpMasksRegionMayBeShow
     HWND form = window.Form()->Handle();
     ASSERT_EQ(window.Form()->Width(), width);
     const int height = window.Form()->Height();
+    const TMayCut mayCut = [&](int32_t X, int32_t Y) {
+      return IsCorner(X, Y, width, height) || (X >= kRollUpLeft && X < width - kRollUpRightEnd);
+    };
     EXPECT_EQ(HasRegion(form), width == 400) << width;
-    EXPECT_EQ(ShapeFault(form, behind,
-                         [&](int32_t X, int32_t Y) {
-                           return IsCorner(X, Y, width, height) || (X >= kRollUpLeft && X < width - kRollUpRightEnd);
-                         }),
-              "")
-        << width;
+    EXPECT_EQ(ShapeFault(form, behind, mayCut), "") << width;
     SaveScreenPictureOf(form, "frame-region-rolled-up-" + std::to_string(width));
   }
 }
