@@ -5,6 +5,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
+#include "skin/data/win32/WindowShape.h"
 
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
@@ -58,20 +59,15 @@ void TspSkinCustomControl::SetControlRegion() {
                                  Width(),
                                  Height()});
   }
-  if (region == nullptr && !FRegionSet) return;
-  const bool shaped = region != nullptr;
-  if (GiveWindowRegion(Handle(), std::move(region), true)) FRegionSet = shaped;
+  ShapeWindow(Handle(), std::move(region), true);
 }
+
+bool TspSkinCustomControl::HasSkinRegion() { return HandleAllocated() && HasWindowRegion(Handle()); }
 
 void TspSkinCustomControl::CreateWnd() {
   TspSkinCustomControlCore::CreateWnd();
   GetSkinData();
   SetControlRegion();
-}
-
-void TspSkinCustomControl::DestroyWnd() {
-  TspSkinCustomControlCore::DestroyWnd();
-  FRegionSet = false;  // the region went with the window
 }
 
 bool TspSkinCustomControl::PaintsBordersDirect() const {

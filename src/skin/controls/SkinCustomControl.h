@@ -17,7 +17,7 @@ public:
   bool UseActiveFontColor() const { return FUseActiveFontColor; }
   void SetUseActiveFontColor(bool Value) { FUseActiveFontColor = Value; }
   // Whether the window has a region from the skin's mask now.
-  bool HasSkinRegion() const { return FRegionSet; }
+  bool HasSkinRegion();
 
   // Reloads from the new skin: without an entry the default size is applied, with one
   // the size is fitted to it; the region is set and the control repainted.
@@ -32,7 +32,6 @@ protected:
   // directly (PaintBordersDirect, resize mode BothWays, no blending); else off-screen.
   void Paint() override;
   void CreateWnd() override;
-  void DestroyWnd() override;
   // Nothing while the borders are painted directly.
   void CreateSkinImageFromPicture(TBitmap* B, const TspSkinBitmap& APicture, const TRect& R) override;
 
@@ -56,6 +55,4 @@ private:
   void PaintBordersAndClient();
 
   bool FUseActiveFontColor = false;
-  // The system owns a region it accepted: only this flag is kept.
-  bool FRegionSet = false;
 };

@@ -23,10 +23,11 @@ TspFrameRegion::TCut TspFrameRegion::CutOf(const TspFrameCore& Core, const TspSk
 void TspFrameRegion::Give(TRegion Region, std::optional<TCut> Cut) {
   FSetCut.reset();
   FSetBeforeFirstShow = false;
-  if (Region == nullptr || !FForm.HandleAllocated()) return;
-  if (!GiveWindowRegion(FForm.Handle(), std::move(Region), true)) return;
-  FSet = true;
-  FSetCut = Cut;
+  if (!FForm.HandleAllocated()) return;
+  const bool shaped = Region != nullptr;
+  if (!ShapeWindow(FForm.Handle(), std::move(Region), true)) return;
+  FSet = shaped;
+  if (shaped) FSetCut = Cut;
 }
 
 void TspFrameRegion::Drop() {
@@ -34,7 +35,7 @@ void TspFrameRegion::Drop() {
   FSetBeforeFirstShow = false;
   if (!FSet) return;
   FSet = false;
-  if (FForm.HandleAllocated()) GiveWindowRegion(FForm.Handle(), nullptr, true);
+  if (FForm.HandleAllocated()) ShapeWindow(FForm.Handle(), nullptr, true);
 }
 
 void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, bool Skinnable) {

@@ -6,7 +6,7 @@
 // by the first show's size message: the shape would stay, and giving it would only repaint
 // the frame and every control at once, before the first paint paints them again.
 
-#include "skin/data/win32/SkinRegions.h"
+#include "skin/data/win32/WindowShape.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,7 +45,7 @@ private:
   TCut CutOf(const TspFrameCore& Core, const TspSkinData* Skin) const;
 
   // Hands Region, cut as Cut says, to the window (whose it is from then on); a refused one
-  // is deleted.
+  // is deleted. No region takes the window's away: the window shows whole.
   void Give(TRegion Region, std::optional<TCut> Cut);
   void Drop();
 

@@ -2,6 +2,9 @@
 
 #include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
+#include "skin/data/win32/WindowShape.h"
+
+#include <utility>
 
 void SetSkinPopupParams(TCreateParams& Params) {
   Params.Style = WS_POPUP;
@@ -11,12 +14,14 @@ void SetSkinPopupParams(TCreateParams& Params) {
   if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
 }
 
-void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow& Skin, const TspLevelGeometry& G, TBitmap* Mask,
+void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow* Skin, const TspLevelGeometry& G, TBitmap* Mask,
                          TSize Size) {
-  if (TRegion region = CreateSkinRegion({{Skin.LTPoint, Skin.RTPoint, Skin.LBPoint, Skin.RBPoint, Skin.ItemsRect},
-                                         {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
-                                         Mask,
-                                         Size.cx,
-                                         Size.cy}))
-    GiveWindowRegion(Window, std::move(region), true);
+  TRegion region;
+  if (Skin != nullptr && Mask != nullptr && !Mask->Empty())
+    region = CreateSkinRegion({{Skin->LTPoint, Skin->RTPoint, Skin->LBPoint, Skin->RBPoint, Skin->ItemsRect},
+                               {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
+                               Mask,
+                               Size.cx,
+                               Size.cy});
+  ShapeWindow(Window, std::move(region), true);
 }

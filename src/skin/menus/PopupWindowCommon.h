@@ -13,8 +13,9 @@
 void SetSkinPopupParams(TCreateParams& Params);
 
 // Shapes Window (of Size) by Mask, the popup-window entry Skin's cut moved to the level's
-// geometry G; a mask that gives no region leaves the window's shape as it was.
-void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow& Skin, const TspLevelGeometry& G, TBitmap* Mask,
+// geometry G. Without a skin or a mask, or with a mask that gives no region at this size,
+// the window is whole: a region it had for another size is taken away.
+void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow* Skin, const TspLevelGeometry& G, TBitmap* Mask,
                          TSize Size);
 
 // Counts a window's Shows on the stack in Depth. A window let go while one runs

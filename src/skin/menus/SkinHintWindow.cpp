@@ -10,6 +10,7 @@
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
 #include "skin/data/win32/SkinSystem.h"
+#include "skin/data/win32/WindowShape.h"
 
 #include "classlib/ImageList.h"
 #include "classlib/Screen.h"
@@ -158,13 +159,7 @@ void TspSkinHintWindow::SetHintRegion() {
                                Width(),
                                Height()});
   }
-  // The window's last region goes with it.
-  if (region != nullptr) {
-    if (GiveWindowRegion(Handle(), std::move(region), false)) FHasRegion = true;
-  } else if (FHasRegion) {
-    GiveWindowRegion(Handle(), nullptr, false);
-    FHasRegion = false;
-  }
+  ShapeWindow(Handle(), std::move(region), false);
 }
 
 // Sizes

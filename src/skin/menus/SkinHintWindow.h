@@ -85,7 +85,6 @@ private:
   TLook FLook;
   TFont FTextFont;
   TBitmap FScreenCapture;  // the screen under the window, for the imitated translucence
-  bool FHasRegion = false;
   bool FLayered = false;
   int32_t FAlpha = 0;
   bool FTitled = false;

@@ -182,9 +182,8 @@ void TspSkinImagesMenuPopupWindow::LayOut() {
 }
 
 void TspSkinImagesMenuPopupWindow::SetWindowRegion() {
-  TBitmap* mask = UseSkin() ? FMaskPicture.Get() : nullptr;
-  if (mask == nullptr || mask->Empty()) return;
-  SetPopupLevelRegion(Handle(), FSkinData->PopupWindow, FGeometry, mask, {Width(), Height()});
+  SetPopupLevelRegion(Handle(), UseSkin() ? &FSkinData->PopupWindow : nullptr, FGeometry, FMaskPicture.Get(),
+                      {Width(), Height()});
 }
 
 void TspSkinImagesMenuPopupWindow::ItemsChanged() {

@@ -263,9 +263,7 @@ void TspSkinPopupWindow::SyncItems() {
 }
 
 void TspSkinPopupWindow::SetLevelRegion(const TspLevelGeometry& G) {
-  TBitmap* mask = FMaskPicture.Get();
-  if (FPopupSkin == nullptr || mask == nullptr || mask->Empty()) return;
-  SetPopupLevelRegion(Handle(), *FPopupSkin, G, mask, {Width(), Height()});
+  SetPopupLevelRegion(Handle(), FPopupSkin, G, FMaskPicture.Get(), {Width(), Height()});
 }
 
 // Painting

@@ -103,4 +103,17 @@ TEST_P(HostileSkins, LoadAndPaintWithinTheBounds) {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HostileSkins, ::testing::ValuesIn(Shapes));
 
+TEST(HostileSkinShapes, APanelGrownPastWhatItsMasksRegionMayBeDropsTheRegionAndTakesItBackWhenSmall) {
+  TSkinTestWindow window(PanelBounds.Width(), PanelBounds.Height());
+  window.Load("flatcolour", CheckerboardMask<6>);
+  auto* panel = window.Add<TspSkinPanel>(PanelBounds);
+  panel->SetSkinData(window.Data());
+  window.Show();
+  EXPECT_TRUE(CheckerboardShaped(panel));
+  panel->SetBoundsRect(Rect(0, 0, 900, 600));  // 8,900 runs
+  EXPECT_TRUE(Unshaped(panel));
+  panel->SetBoundsRect(PanelBounds);
+  EXPECT_TRUE(CheckerboardShaped(panel));
+}
+
 }  // namespace

@@ -3,7 +3,6 @@
 #include "skin/controls/SkinChangeParticipant.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/data/SkinMessages.h"
-#include "skin/data/ZlibStreams.h"
 #include "skin/data/win32/SkinDataClasses.h"
 
 #include "classlib/ClassRegistry.h"
@@ -20,33 +19,6 @@
 
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
-}
-
-void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit) {
-  TMemoryStream inflated;
-  Stored.DeCompressToStream(inflated);
-  inflated.SetPosition(0);
-  TspSkinPayload payload;
-  ReadSkinPayload(inflated, payload);
-  Edit(payload);
-  TMemoryStream plain, packed;
-  WriteSkinPayload(plain, payload);
-  CompressStream(plain, packed);
-  Stored.ReadData(packed);
-}
-
-void SetSkinValue(TspSkinPayload& Skin, const std::string& Section, const std::string& Key, const std::string& Value) {
-  TMemIniFile ini;
-  ini.SetStrings(Skin.IniText);
-  ini.WriteString(Section, Key, Value);
-  ini.GetStrings(Skin.IniText);
-}
-
-void CutToOnePixelTiles(TspSkinPayload& Skin, const std::string& Section) {
-  for (const auto& [key, value] : {std::pair{"lefttoppoint", "1,1"}, std::pair{"righttoppoint", "2,1"},
-                                   std::pair{"leftbottompoint", "1,2"}, std::pair{"rightbottompoint", "2,2"},
-                                   std::pair{"clientrect", "1,1,2,2"}})
-    SetSkinValue(Skin, Section, key, value);
 }
 
 void TSkinnedForm::Dispatch(TMessage& Message) {

@@ -5,10 +5,10 @@
 
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/SkinPayload.h"
 
 #include "classlib/Form.h"
 
+#include "SkinEdits.h"
 #include "TestControls.h"
 #include "UiTest.h"
 
@@ -20,16 +20,6 @@
 
 // Reads test skin Name ("slate", "flatcolour", "sparse") from the build's skins folder.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
-// Applies Edit to Stored's inflated payload (its INI text and pictures): how the tests make
-// hostile skins of a sound one.
-using TSkinEdit = std::function<void(TspSkinPayload&)>;
-void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit);
-// Sets Key of Section in Skin's INI text.
-void SetSkinValue(TspSkinPayload& Skin, const std::string& Section, const std::string& Key, const std::string& Value);
-// Cuts the skin rectangle of Section's entry at one pixel from its top-left corner on
-// every side, so that its strips and client part are one pixel long: a tile that costs
-// a copy per pixel where tiling copies tile by tile.
-void CutToOnePixelTiles(TspSkinPayload& Skin, const std::string& Section);
 
 // A window whose frame hands the skin changes its skin data announces to its controls.
 class TSkinnedForm : public TForm {

@@ -56,8 +56,9 @@ TFrameWindow::TFrameWindow(const TRect& Bounds, bool MainForm)
 
 TFrameWindow::~TFrameWindow() { FForm->Free(); }
 
-void TFrameWindow::Load(const std::string& Name) {
+void TFrameWindow::Load(const std::string& Name, const TSkinEdit& Edit) {
   LoadTestSkin(FStored, Name);
+  if (Edit) EditStoredSkin(FStored, Edit);
   FData->LoadCompressedStoredSkin(&FStored);
   if (FFrame->SkinData() != FData) FFrame->SetSkinData(FData);
 }

@@ -12,6 +12,7 @@
 
 #include "classlib/SystemSeams.h"
 
+#include "SkinEdits.h"
 #include "TestControls.h"
 #include "UiTest.h"
 
@@ -43,8 +44,8 @@ public:
   TForm* Form() const { return FForm; }
   TspDynamicSkinForm* Frame() const { return FFrame; }
   TspSkinData* Data() const { return FData; }
-  // Loads test skin Name and gives it to the frame.
-  void Load(const std::string& Name);
+  // Loads test skin Name (edited by Edit) and gives it to the frame.
+  void Load(const std::string& Name, const TSkinEdit& Edit = {});
   // Shows the window and activates it.
   void Show();
   // Tells the window it was deactivated (or activated again), as the system would.

@@ -232,6 +232,52 @@ TEST_F(SkinImagesMenuTest, DrawsFromTheSkinsMenuItemButtonOrInTheDefaultLook) {
   Key(VK_ESCAPE);
 }
 
+// The flatcolour skin's popup window made 60 x 90 with its items 64 rows below its top,
+// and its mask a checkerboard over 60 rows of that top band: a black run per two pixels of
+// the menu's width in each row, about 2,500 for a menu three images wide (84 pixels) and
+// 9,500 for one twelve wide (318), so that it has a region only while it is narrow.
+constexpr int32_t kFineTop = 2, kFineBottom = 62;
+void FineTallTopBand(TspSkinPayload& Skin) {
+  TMemIniFile ini;
+  ini.SetStrings(Skin.IniText);
+  const auto picture = static_cast<size_t>(ini.ReadInteger("POPUPWINDOW", "windowpictureindex", -1));
+  const auto mask = static_cast<size_t>(ini.ReadInteger("POPUPWINDOW", "maskpictureindex", -1));
+  Skin.ActivePictures.at(picture) = TPixelImage(60, 90);
+  Skin.ActivePictures.at(mask) = TPixelImage(60, 90);
+  for (int32_t y = 0; y < 90; ++y)
+    for (int32_t x = 0; x < 60; ++x) {
+      Skin.ActivePictures[picture].SetPixel(x, y, RGBColor(200, 180, 40));
+      const bool fine = y >= kFineTop && y < kFineBottom;
+      Skin.ActivePictures[mask].SetPixel(x, y, fine && (x + y) % 2 != 0 ? clWhite : clBlack);
+    }
+  for (const auto& [key, value] : {std::pair{"itemsrect", "3,64,57,86"}, std::pair{"lefttoppoint", "6,64"},
+                                   std::pair{"righttoppoint", "54,64"}, std::pair{"leftbottompoint", "6,86"},
+                                   std::pair{"rightbottompoint", "54,86"}})
+    SetSkinValue(Skin, "POPUPWINDOW", key, value);
+}
+
+TEST_F(SkinImagesMenuTest, AMenuWidenedPastWhatItsMasksRegionMayBeShowsWholeAndTakesItsShapeBackWhenNarrow) {
+  const TScreenBackdrop behind(Bounds(0, 0, 800, 600), RGBColor(7, 77, 177));
+  window.Load("flatcolour", FineTallTopBand);
+  menu->SetSkinData(window.Data());
+  AddItems("iiiiiiiiiiii");
+  menu->SetColumnsCount(3);
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(Popup()->UseSkin());
+  HWND popup = Popup()->Handle();
+  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  // Widened and narrowed again while it is open.
+  for (const int columns : {3, 12, 3}) {
+    menu->SetColumnsCount(columns);
+    ASSERT_EQ(Popup()->Width(), 26 * columns + 6);
+    EXPECT_EQ(GetWindowRgn(popup, region.get()) != ERROR, columns == 3) << columns;
+    EXPECT_EQ(ShapeFault(popup, behind, [](int32_t, int32_t Y) { return Y >= kFineTop && Y < kFineBottom; }), "")
+        << columns;
+    SaveScreenPictureOf(popup, "images-menu-region-" + std::to_string(columns) + "-columns");
+  }
+  Key(VK_ESCAPE);
+}
+
 // A header (0), eight images in rows of four (1 to 8) with image 3 chosen and image 6 under
 // the pointer, and a button row (9).
 class ImagesMenuShowcase : public SkinImagesMenuTest {

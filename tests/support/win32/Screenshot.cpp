@@ -42,6 +42,14 @@ private:
   bool FWasTopmost;
 };
 
+// Copies Part (screen coordinates) from the screen's DC.
+TPixelImage CopyScreenPixels(const TRect& Part) {
+  TBitmap bitmap(Part.Width(), Part.Height());
+  const TWindowDC screen(nullptr);
+  BitBlt(bitmap.Canvas()->Handle(), 0, 0, Part.Width(), Part.Height(), screen.DC(), Part.Left, Part.Top, SRCCOPY);
+  return bitmap.ToPixelImage();
+}
+
 // Copies the window's own pixels, frame included: other programs' windows on the shared
 // test display, and the display's lag behind what the window drew, cannot spoil them.
 TPixelImage CopyWindowPixels(HWND window, const TRect& part) {
@@ -71,6 +79,56 @@ TPixelImage CaptureWindow(HWND Window) {
   const TRect part = VisiblePart(Window);
   if (IsRectEmpty(part)) return {};
   return CopyWindowPixels(Window, part);
+}
+
+TPixelImage ScreenPictureOf(HWND Window) {
+  if (!IsWindow(Window) || !IsWindowVisible(Window)) return {};
+  const TRaisedWindow raised(Window);
+  RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  // What a window painted reaches the screen while its thread waits for messages.
+  PumpFor(100);
+  const TRect part = VisiblePart(Window);
+  if (IsRectEmpty(part)) return {};
+  RECT place{};
+  GetWindowRect(Window, &place);
+  return CopyScreenPixels(OffsetRect(part, place.left, place.top));
+}
+
+TScreenBackdrop::TScreenBackdrop(const TRect& Area, TColor Colour)
+    : FForm(MakeForm(Area.Left, Area.Top, Area.Width(), Area.Height())), FColour(Colour) {
+  FForm->SetColor(Colour);
+  SetWindowPos(FForm->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(FForm->Handle());
+}
+
+int TScreenBackdrop::ShowingThrough(HWND Window, const std::function<bool(int32_t X, int32_t Y)>& Counted) const {
+  RECT place{};
+  GetWindowRect(Window, &place);
+  const TPixelImage shown = ScreenPictureOf(Window);
+  if (shown.Width() != place.right - place.left || shown.Height() != place.bottom - place.top) return -1;
+  int through = 0;
+  for (int32_t y = 0; y < shown.Height(); ++y)
+    for (int32_t x = 0; x < shown.Width(); ++x)
+      if (Counted(x, y) && shown.Pixel(x, y) == FColour) ++through;
+  return through;
+}
+
+std::string ShapeFault(HWND Window, const TScreenBackdrop& Behind, const TMayCut& MayCut) {
+  RECT bounds{};
+  GetWindowRect(Window, &bounds);
+  const int32_t width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+  std::string fault;
+  const TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(Window, region.get()) != ERROR) {
+    RECT box{};
+    GetRgnBox(region.get(), &box);
+    if (FromRECT(box) != Rect(0, 0, width, height))
+      fault = "the region covers " + std::to_string(box.right) + " x " + std::to_string(box.bottom) + "; ";
+  }
+  const int hidden = Behind.ShowingThrough(Window, [&](int32_t X, int32_t Y) { return !MayCut(X, Y); });
+  if (hidden < 0) return fault + "the window is not wholly on the screen";
+  if (hidden > 0) fault += std::to_string(hidden) + " pixels of the window do not show";
+  return fault;
 }
 
 TPixelImage WindowPixelsAsShown(HWND Window) {
@@ -133,6 +191,10 @@ namespace {
 }
 
 void SaveWindowScreenshot(HWND Window, const std::string& Name) { EXPECT_TRUE(TryWindowScreenshot(Window, Name)); }
+
+void SaveScreenPictureOf(HWND Window, const std::string& Name) {
+  EXPECT_TRUE(SavePicture(ScreenPictureOf(Window), Name));
+}
 
 void SaveWindowsScreenshot(std::span<const HWND> Windows, const std::string& Name) {
   EXPECT_TRUE(SavePicture(CaptureWindows(Windows), Name));

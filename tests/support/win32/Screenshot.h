@@ -2,11 +2,14 @@
 // Screenshots of test windows, for a person to look at: a window as it shows on the
 // screen, saved as build/screenshots/<Name>.png beside the build trees.
 
+#include "TestControls.h"
+
 #include "base/PixelImage.h"
 #include "base/win32/WinApi.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -22,6 +25,36 @@ TPixelImage WindowPixelsAsShown(HWND Window);
 ::testing::AssertionResult TryWindowScreenshot(HWND Window, const std::string& Name);
 // The same, as a test's non-fatal failure.
 void SaveWindowScreenshot(HWND Window, const std::string& Name);
+// What the screen shows over Window's rectangle (the part inside the screen), the window
+// brought to the top without activation and everything in it painted and put on the
+// screen first: the screen's own pixels (Wine reads them from the root window), where a
+// part that the window's region cuts away shows what lies below. Empty when the window is
+// not shown.
+TPixelImage ScreenPictureOf(HWND Window);
+// Saves ScreenPictureOf(Window) as SaveWindowScreenshot saves the window's own picture.
+void SaveScreenPictureOf(HWND Window, const std::string& Name);
+
+// A borderless window of one colour over Area, below every other window, that never takes
+// the activation: the screen shows it only where no window of the test lies over it.
+class TScreenBackdrop {
+public:
+  TScreenBackdrop(const TRect& Area, TColor Colour);
+  // How many of the pixels of Window's rectangle that Counted picks (in window
+  // coordinates) the screen shows in the backdrop's colour, not as the window: cut away
+  // by the window's region. -1 when the window is not wholly on the screen.
+  int ShowingThrough(HWND Window, const std::function<bool(int32_t X, int32_t Y)>& Counted) const;
+
+private:
+  TOwned<TForm> FForm;
+  TColor FColour;
+};
+
+// Whether a window's shape may cut pixel (X, Y), in window coordinates, away.
+using TMayCut = std::function<bool(int32_t X, int32_t Y)>;
+// How Window fails to show whole over Behind: a region that does not cover the window's
+// size, or pixels that MayCut keeps where the screen shows the backdrop instead of the
+// window. Empty when it shows whole.
+std::string ShapeFault(HWND Window, const TScreenBackdrop& Behind, const TMayCut& MayCut);
 // Windows that show together (a window and the menus it opened) in one picture of the
 // screen area they span, each captured as CaptureWindow does and put where it lies, later
 // ones over earlier ones; black where none of them is. Saved as SaveWindowScreenshot

@@ -93,6 +93,29 @@ TEST(TestKit, AFlatOrHiddenWindowIsRefused) {
   EXPECT_FALSE(TryWindowScreenshot(form->Handle(), "testkit-hidden"));
 }
 
+TEST(TestKit, TheScreensPictureShowsTheBackdropWhereAWindowsRegionCutsItAway) {
+  const TScreenBackdrop behind(Bounds(100, 100, 300, 200), clBlue);
+  TOwned<TForm> form(MakeForm(150, 150, 160, 120));
+  form->SetColor(clRed);
+  form->Show();
+  // The window's left half only.
+  SetWindowRgn(form->Handle(), CreateRectRgn(0, 0, 80, 120), TRUE);
+  const TPixelImage shown = ScreenPictureOf(form->Handle());
+  ASSERT_EQ(shown.Width(), 160);
+  ASSERT_EQ(shown.Height(), 120);
+  EXPECT_EQ(shown.Pixel(79, 60), clRed);
+  EXPECT_EQ(shown.Pixel(80, 60), clBlue);
+  EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t Y) { return Y < 10; }), 80 * 10);
+  // A region that leaves part of the window out is a fault, even where it may cut.
+  EXPECT_EQ(ShapeFault(form->Handle(), behind, [](int32_t X, int32_t) { return X >= 100; }),
+            "the region covers 80 x 120; 2400 pixels of the window do not show");
+  SetWindowRgn(form->Handle(), nullptr, TRUE);
+  EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t) { return true; }), 0);
+  EXPECT_EQ(ShapeFault(form->Handle(), behind, [](int32_t, int32_t) { return false; }), "");
+  form->Hide();
+  EXPECT_EQ(behind.ShowingThrough(form->Handle(), [](int32_t, int32_t) { return true; }), -1);
+}
+
 // Records the mouse and key messages the application's loop shows to OnMessage.
 class TMessageHook {
 public:
