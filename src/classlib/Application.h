@@ -55,6 +55,9 @@ public:
   void SetTitle(const std::string& Value);
   TIcon* Icon() { return &FIcon; }
   void Minimize();
+  // Brings the program back to the user: the application window leaves its minimized
+  // state and the form the user works in (the modal form up, else the main form) takes
+  // the keyboard.
   void Restore();
 
   // Reports the exception being handled (call from a catch block) through
@@ -103,6 +106,8 @@ private:
   bool IsMDIMsg(MSG& Msg);
   void Idle();
   void WndProc(TMessage& Message);
+  // Activates the form FormToActivate chooses; false when no form can take the keyboard.
+  bool ActivateUserForm();
   // The session ends: the system ends the process once WM_ENDSESSION is answered.
   void EndSession();
   void IconChanged(TObject* Sender);

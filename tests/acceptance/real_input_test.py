@@ -212,6 +212,12 @@ def own_picture(window):
     return X.picture(int(window.id), 0, 0, window.width, window.height)
 
 
+def colours(picture):
+    """The distinct colours of a picture."""
+    rgb = picture[2]
+    return set(zip(rgb[0::3], rgb[1::3], rgb[2::3]))
+
+
 def pnm(picture):
     width, height, rgb = picture
     return b"P6\n%d %d\n255\n" % (width, height) + rgb
@@ -365,11 +371,14 @@ class RealInput(unittest.TestCase):
     def settings(self):
         return settings_values(self.settings_path)
 
+    def start_without_waiting(self):
+        self.processes.append(subprocess.Popen(["wine", os.path.join(self.prog, "Velorandquistmar.exe")],
+                                               cwd=self.music, stdin=subprocess.DEVNULL, stdout=self.log,
+                                               stderr=self.log))
+
     def start(self):
-        """Starts the program; its main window, once shown."""
-        process = subprocess.Popen(["wine", os.path.join(self.prog, "Velorandquistmar.exe")], cwd=self.music,
-                                   stdin=subprocess.DEVNULL, stdout=self.log, stderr=self.log)
-        self.processes.append(process)
+        """Starts the program; its main window, once shown (None for a second start)."""
+        self.start_without_waiting()
         if len(self.processes) > 1:
             return None
         main = wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
@@ -620,7 +629,7 @@ class RealInput(unittest.TestCase):
 
         def shown():
             own, screen = own_picture(window), screen_picture(area)
-            if own is None or len(set(zip(own[2][0::3], own[2][1::3], own[2][2::3]))) < 3:
+            if own is None or len(colours(own)) < 3:
                 return False
             return all(own[2][i:i + 3] in (screen[2][i:i + 3], b"\0\0\0") for i in range(0, len(own[2]), 3))
 
@@ -796,6 +805,34 @@ class RealInput(unittest.TestCase):
         wait_until(lambda: popups(), "the first menu in German")
         keys("Escape", "Escape")
         wait_until(lambda: popups() == [], "the menu closed")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # A second start while a modal window is up.
+
+    def assert_keys_reach(self, main):
+        """Keys go to the main window: F2 shows the ID3 tags panel, F1 the rename panel again."""
+        panels = (8, main.height - 230, main.width - 16, 200)
+        self.rest_pointer_on(main)
+        for key in ["F2", "F1"]:
+            before = picture_bytes(main, panels)
+            keys(key)
+            wait_until(lambda: picture_bytes(main, panels) != before, key + " to switch the panel")
+
+    def test_a_second_start_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
+        for number in range(4, 1001):
+            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
+        self.start_without_waiting()
+        warning = wait_until(lambda: window_named("Warning"), "the file limit warning")
+        self.assertIsNone(self.start())
+        self.assertEqual(self.exit_code(self.processes[-1]), 0)
+        self.rest_pointer_on(warning)
+        keys("Return")
+        wait_until(lambda: window_named("Warning") is None, "Return to close the warning")
+        main = self.main()
+        save_picture("after-the-warning", main)
+        self.assert_keys_reach(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 

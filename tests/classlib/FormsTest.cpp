@@ -164,6 +164,24 @@ TEST(Forms, CloseActionsOfAModelessForm) {
   for (int i = 0; i < Screen->FormCount(); ++i) EXPECT_NE(Screen->Forms(i), released);
 }
 
+TEST(Forms, TheApplicationActivatedFromOutsideActivatesTheModalFormUp) {
+  TOwned<TForm> other(MakeForm(50, 50, 200, 100));
+  other->Show();
+  TOwned<TForm> dialog(MakeForm(300, 300, 200, 100));
+  HWND activeThen = nullptr;
+  dialog->OnShow = [&](TObject*) {
+    RunFromLoop([&] {
+      // What a second start of the program does to this one.
+      SetForegroundWindow(Application->Handle());
+      activeThen = GetActiveWindow();
+      dialog->SetModalResult(mrOk);
+    });
+  };
+  TModalWatchdog watchdog(dialog.get());
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(activeThen, dialog->Handle());
+}
+
 // A form whose handlers look at its own members and children.
 class TLifeForm : public TForm {
 public:
