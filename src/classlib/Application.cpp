@@ -282,6 +282,23 @@ void TApplication::WndProc(TMessage& Message) {
         default: break;
       }
       break;
+    case WM_NCLBUTTONDOWN:
+      // A click on the minimized window's caption (Wine shows it as a bar at the bottom of
+      // the screen) brings the program back, as a taskbar button does; the system would
+      // only open the window's menu.
+      if (IsIconic(FHandle) && (Message.WParam == HTCAPTION || Message.WParam == HTSYSMENU)) {
+        Restore();
+        return;
+      }
+      break;
+    case WM_SIZE:
+      if (Message.WParam == SIZE_MINIMIZED) {
+        FMinimizedForms.Hide(FHandle);
+      } else if (!FMinimizedForms.Empty()) {
+        FMinimizedForms.ShowAgain();
+        ActivateUserForm();
+      }
+      break;
     case WM_ACTIVATE:
       // Activated from outside (the taskbar, a second start): the form the user works in
       // takes over, a modal form before the main form it holds back.

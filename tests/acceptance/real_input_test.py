@@ -808,7 +808,52 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
-    # A second start while a modal window is up.
+    # Minimizing: the windows leave the screen with the application, and come back as they were.
+
+    def window_shown(self, window):
+        """The window itself (by its X id), mapped on the screen as it was: place and size."""
+        now = [w for w in program_windows() if w.id == window.id]
+        return bool(now) and (now[0].x, now[0].y, now[0].size()) == (window.x, window.y, window.size())
+
+    def icon_bar(self):
+        """The minimized application's caption bar, which Wine shows at the screen's bottom left."""
+        return next((w for w in program_windows() if w.name == MAIN_CAPTION and w.height < 40 and w.x == 0), None)
+
+    def assert_minimized(self, main, how):
+        """The main window is off the screen, nothing of it left where it was (above the icon
+        bar, which shows instead)."""
+        bar = wait_until(lambda: self.icon_bar(), "the icon bar after " + how)
+        area = (main.x, main.y, main.width, min(main.height, bar.y - main.y))
+        wait_until(lambda: not self.window_shown(main) and len(colours(screen_picture(area))) == 1,
+                   "the main window off the screen after " + how)
+        save_picture("minimized")
+
+    def assert_back(self, main, how):
+        """The main window is on the screen again at its place and size, the icon bar gone."""
+        wait_until(lambda: self.window_shown(main), "the main window back after " + how)
+        self.assert_on_the_screen(main, "the main window after " + how)
+        self.assertIsNone(self.icon_bar(), "the icon bar stays after " + how)
+
+    def minimize_by_alt_space_n(self, main):
+        self.rest_pointer_on(main)
+        keys("alt+space")
+        wait_until(lambda: popups(), "the system menu")
+        keys("n")
+        self.assert_minimized(main, "Alt+Space n")
+
+    def minimize_by_the_caption_button(self, main):
+        click(main.point(-82, 13))  # the caption's minimize button
+        self.assert_minimized(main, "the minimize button")
+
+    def restore_by_the_icon_bar(self, main):
+        bar = self.icon_bar()
+        click(bar.point(40, bar.height // 2))
+        self.assert_back(main, "a click on the icon bar")
+
+    def restore_by_a_second_start(self, main):
+        self.assertIsNone(self.start())
+        self.assertEqual(self.exit_code(self.processes[-1]), 0)
+        self.assert_back(main, "a second start")
 
     def assert_keys_reach(self, main):
         """Keys go to the main window: F2 shows the ID3 tags panel, F1 the rename panel again."""
@@ -818,6 +863,37 @@ class RealInput(unittest.TestCase):
             before = picture_bytes(main, panels)
             keys(key)
             wait_until(lambda: picture_bytes(main, panels) != before, key + " to switch the panel")
+
+    def test_minimize_by_alt_space_n_and_the_caption_button_and_back_by_the_icon_bar_and_a_second_start(self):
+        main = self.start()
+        main = self.drag_frame(main, (300, 13), (-150, -100))  # away from where it opened
+        self.minimize_by_alt_space_n(main)
+        self.restore_by_the_icon_bar(main)
+        save_picture("restored-by-the-icon-bar", main)
+        self.assert_keys_reach(main)
+        self.minimize_by_the_caption_button(main)
+        self.restore_by_a_second_start(main)
+        self.assert_keys_reach(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_a_maximized_window_minimized_comes_back_maximized(self):
+        main = self.maximize(self.start())
+        self.minimize_by_the_caption_button(main)
+        self.restore_by_the_icon_bar(main)
+        self.assert_keys_reach(main)
+        self.minimize_by_alt_space_n(main)
+        self.restore_by_a_second_start(main)
+        save_picture("restored-maximized-by-a-second-start", main)
+        self.assert_keys_reach(main)
+        # Still maximized: the caption's middle button restores the size it had before.
+        click(main.point(-51, 13))
+        wait_until(lambda: (w := self.main()).size() == DEFAULT_SIZE and w, "the maximized window restored")
+        self.rest_pointer_on(self.main())
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # A second start while a modal window is up.
 
     def test_a_second_start_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
         frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
