@@ -5,8 +5,12 @@
 #include "Screen.h"
 #include "WindowClasses.h"
 
+#include "portable/FormActivation.h"
+
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
+
+#include <vector>
 
 namespace {
 
@@ -238,8 +242,25 @@ void TApplication::Minimize() {
 
 void TApplication::Restore() {
   if (IsIconic(Handle())) ShowWindow(FHandle, SW_RESTORE);
-  if (FMainForm != nullptr && FMainForm->HandleAllocated() && FMainForm->Visible())
-    SetActiveWindow(FMainForm->Handle());
+  ActivateUserForm();
+}
+
+bool TApplication::ActivateUserForm() {
+  std::vector<TCustomForm*> forms;
+  std::vector<TFormActivationFacts> facts;
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    // MDI children come with their main form.
+    if (form->FormStyle() == fsMDIChild || !form->HandleAllocated()) continue;
+    HWND window = form->Handle();
+    forms.push_back(form);
+    facts.push_back({IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE,
+                     form == Screen->ActiveForm(), form == FMainForm});
+  }
+  const std::optional<size_t> chosen = FormToActivate(facts);
+  if (!chosen) return false;
+  SetActiveWindow(forms[*chosen]->Handle());
+  return true;
 }
 
 void TApplication::WndProc(TMessage& Message) {
@@ -261,13 +282,27 @@ void TApplication::WndProc(TMessage& Message) {
         default: break;
       }
       break;
-    case WM_ACTIVATE:
-      // Activated from outside (the taskbar): the main form takes over.
-      if (LOWORD(Message.WParam) != WA_INACTIVE && FMainForm != nullptr && FMainForm->HandleAllocated() &&
-          IsWindowVisible(FMainForm->Handle()) && IsWindowEnabled(FMainForm->Handle())) {
-        SetActiveWindow(FMainForm->Handle());
+    case WM_NCLBUTTONDOWN:
+      // A click on the minimized window's caption (Wine shows it as a bar at the bottom of
+      // the screen) brings the program back, as a taskbar button does; the system would
+      // only open the window's menu.
+      if (IsIconic(FHandle) && (Message.WParam == HTCAPTION || Message.WParam == HTSYSMENU)) {
+        Restore();
         return;
       }
+      break;
+    case WM_SIZE:
+      if (Message.WParam == SIZE_MINIMIZED) {
+        FMinimizedForms.Hide(FHandle);
+      } else if (!FMinimizedForms.Empty()) {
+        FMinimizedForms.ShowAgain();
+        ActivateUserForm();
+      }
+      break;
+    case WM_ACTIVATE:
+      // Activated from outside (the taskbar, a second start): the form the user works in
+      // takes over, a modal form before the main form it holds back.
+      if (LOWORD(Message.WParam) != WA_INACTIVE && ActivateUserForm()) return;
       break;
     case WM_QUERYENDSESSION:
       Message.Result = FMainForm == nullptr || FMainForm->CloseQuery();

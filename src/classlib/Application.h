@@ -7,6 +7,7 @@
 #include "Icon.h"
 #include "Keyboard.h"
 #include "Messages.h"
+#include "MinimizedForms.h"
 
 #include "base/Component.h"
 
@@ -54,7 +55,11 @@ public:
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& Value);
   TIcon* Icon() { return &FIcon; }
+  // Minimizes the application window; the forms on the screen leave it with the window.
   void Minimize();
+  // Brings the program back to the user: the application window leaves its minimized
+  // state, its forms come back where and as they were, and the form the user works in
+  // (the modal form up, else the main form) takes the keyboard.
   void Restore();
 
   // Reports the exception being handled (call from a catch block) through
@@ -103,6 +108,8 @@ private:
   bool IsMDIMsg(MSG& Msg);
   void Idle();
   void WndProc(TMessage& Message);
+  // Activates the form FormToActivate chooses; false when no form can take the keyboard.
+  bool ActivateUserForm();
   // The session ends: the system ends the process once WM_ENDSESSION is answered.
   void EndSession();
   void IconChanged(TObject* Sender);
@@ -110,6 +117,11 @@ private:
 
   HWND FHandle = nullptr;
   TCustomForm* FMainForm = nullptr;
+  // The forms are taken off the screen and brought back as the application window goes
+  // into its minimized state and out of it, whoever did that: Minimize and Restore, the
+  // window's own buttons and menu, or a second start of the program (ShowWindow from
+  // another process).
+  TMinimizedForms FMinimizedForms;
   bool FTerminated = false;
   std::string FTitle;
   TIcon FIcon;

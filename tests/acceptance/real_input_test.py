@@ -212,6 +212,12 @@ def own_picture(window):
     return X.picture(int(window.id), 0, 0, window.width, window.height)
 
 
+def colours(picture):
+    """The distinct colours of a picture."""
+    rgb = picture[2]
+    return set(zip(rgb[0::3], rgb[1::3], rgb[2::3]))
+
+
 def pnm(picture):
     width, height, rgb = picture
     return b"P6\n%d %d\n255\n" % (width, height) + rgb
@@ -366,11 +372,14 @@ class RealInput(unittest.TestCase):
     def settings(self):
         return settings_values(self.settings_path)
 
+    def start_without_waiting(self):
+        self.processes.append(subprocess.Popen(["wine", os.path.join(self.prog, "Velorandquistmar.exe")],
+                                               cwd=self.music, stdin=subprocess.DEVNULL, stdout=self.log,
+                                               stderr=self.log))
+
     def start(self):
-        """Starts the program; its main window, once shown."""
-        process = subprocess.Popen(["wine", os.path.join(self.prog, "Velorandquistmar.exe")], cwd=self.music,
-                                   stdin=subprocess.DEVNULL, stdout=self.log, stderr=self.log)
-        self.processes.append(process)
+        """Starts the program; its main window, once shown (None for a second start)."""
+        self.start_without_waiting()
         if len(self.processes) > 1:
             return None
         main = wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
@@ -621,7 +630,7 @@ class RealInput(unittest.TestCase):
 
         def shown():
             own, screen = own_picture(window), screen_picture(area)
-            if own is None or len(set(zip(own[2][0::3], own[2][1::3], own[2][2::3]))) < 3:
+            if own is None or len(colours(own)) < 3:
                 return False
             return all(own[2][i:i + 3] in (screen[2][i:i + 3], b"\0\0\0") for i in range(0, len(own[2]), 3))
 
@@ -950,6 +959,110 @@ class RealInput(unittest.TestCase):
             self.assert_the_menu_and_window_stay(menu, main, "Alt+Space")
             keys("Escape")
             wait_until(lambda: popups() == [], "the system menu closed by Escape")
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # Minimizing: the windows leave the screen with the application, and come back as they were.
+
+    def window_shown(self, window):
+        """The window itself (by its X id), mapped on the screen as it was: place and size."""
+        now = [w for w in program_windows() if w.id == window.id]
+        return bool(now) and (now[0].x, now[0].y, now[0].size()) == (window.x, window.y, window.size())
+
+    def icon_bar(self):
+        """The minimized application's caption bar, which Wine shows at the screen's bottom left."""
+        return next((w for w in program_windows() if w.name == MAIN_CAPTION and w.height < 40 and w.x == 0), None)
+
+    def assert_minimized(self, main, how):
+        """The main window is off the screen, nothing of it left where it was (above the icon
+        bar, which shows instead)."""
+        bar = wait_until(lambda: self.icon_bar(), "the icon bar after " + how)
+        area = (main.x, main.y, main.width, min(main.height, bar.y - main.y))
+        wait_until(lambda: not self.window_shown(main) and len(colours(screen_picture(area))) == 1,
+                   "the main window off the screen after " + how)
+        save_picture("minimized")
+
+    def assert_back(self, main, how):
+        """The main window is on the screen again at its place and size, the icon bar gone."""
+        wait_until(lambda: self.window_shown(main), "the main window back after " + how)
+        self.assert_on_the_screen(main, "the main window after " + how)
+        self.assertIsNone(self.icon_bar(), "the icon bar stays after " + how)
+
+    def minimize_by_alt_space_n(self, main):
+        self.rest_pointer_on(main)
+        keys("alt+space")
+        wait_until(lambda: popups(), "the system menu")
+        keys("n")
+        self.assert_minimized(main, "Alt+Space n")
+
+    def minimize_by_the_caption_button(self, main):
+        click(main.point(-82, 13))  # the caption's minimize button
+        self.assert_minimized(main, "the minimize button")
+
+    def restore_by_the_icon_bar(self, main):
+        bar = self.icon_bar()
+        click(bar.point(40, bar.height // 2))
+        self.assert_back(main, "a click on the icon bar")
+
+    def restore_by_a_second_start(self, main):
+        self.assertIsNone(self.start())
+        self.assertEqual(self.exit_code(self.processes[-1]), 0)
+        self.assert_back(main, "a second start")
+
+    def assert_keys_reach(self, main):
+        """Keys go to the main window: F2 shows the ID3 tags panel, F1 the rename panel again."""
+        panels = (8, main.height - 230, main.width - 16, 200)
+        self.rest_pointer_on(main)
+        for key in ["F2", "F1"]:
+            before = picture_bytes(main, panels)
+            keys(key)
+            wait_until(lambda: picture_bytes(main, panels) != before, key + " to switch the panel")
+
+    def test_minimize_by_alt_space_n_and_the_caption_button_and_back_by_the_icon_bar_and_a_second_start(self):
+        main = self.start()
+        main = self.drag_frame(main, (300, 13), (-150, -100))  # away from where it opened
+        self.minimize_by_alt_space_n(main)
+        self.restore_by_the_icon_bar(main)
+        save_picture("restored-by-the-icon-bar", main)
+        self.assert_keys_reach(main)
+        self.minimize_by_the_caption_button(main)
+        self.restore_by_a_second_start(main)
+        self.assert_keys_reach(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_a_maximized_window_minimized_comes_back_maximized(self):
+        main = self.maximize(self.start())
+        self.minimize_by_the_caption_button(main)
+        self.restore_by_the_icon_bar(main)
+        self.assert_keys_reach(main)
+        self.minimize_by_alt_space_n(main)
+        self.restore_by_a_second_start(main)
+        save_picture("restored-maximized-by-a-second-start", main)
+        self.assert_keys_reach(main)
+        # Still maximized: the caption's middle button restores the size it had before.
+        click(main.point(-51, 13))
+        wait_until(lambda: (w := self.main()).size() == DEFAULT_SIZE and w, "the maximized window restored")
+        self.rest_pointer_on(self.main())
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # A second start while a modal window is up.
+
+    def test_a_second_start_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
+        for number in range(4, 1001):
+            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
+        self.start_without_waiting()
+        warning = wait_until(lambda: window_named("Warning"), "the file limit warning")
+        self.assertIsNone(self.start())
+        self.assertEqual(self.exit_code(self.processes[-1]), 0)
+        self.rest_pointer_on(warning)
+        keys("Return")
+        wait_until(lambda: window_named("Warning") is None, "Return to close the warning")
+        main = self.main()
+        save_picture("after-the-warning", main)
+        self.assert_keys_reach(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 

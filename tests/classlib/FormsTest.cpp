@@ -164,6 +164,71 @@ TEST(Forms, CloseActionsOfAModelessForm) {
   for (int i = 0; i < Screen->FormCount(); ++i) EXPECT_NE(Screen->Forms(i), released);
 }
 
+TRect WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return FromRECT(r);
+}
+
+TEST(Forms, TheMinimizedApplicationTakesItsFormsOffTheScreenAndBringsThemBackAsTheyWere) {
+  TOwned<TForm> first(MakeForm(40, 40, 200, 100));
+  TOwned<TForm> second(MakeForm(300, 60, 150, 120));
+  TOwned<TForm> neverShown(MakeForm(100, 300, 100, 100));
+  TOwned<TForm> closedMeanwhile(MakeForm(500, 300, 100, 100));
+  for (TForm* form : {first.get(), second.get(), closedMeanwhile.get()}) form->Show();
+  neverShown->HandleNeeded();
+  first->SetBounds(60, 50, 220, 110);  // moved since it showed
+  SetActiveWindow(second->Handle());
+  const TRect firstBounds = WindowRect(first->Handle());
+  const TRect secondBounds = WindowRect(second->Handle());
+  HWND application = Application->Handle();
+
+  // Minimized by its system command, and restored from outside (as a second start does)
+  // and by the system command (the icon's menu, the taskbar).
+  for (auto restore : {+[](HWND window) { ShowWindow(window, SW_RESTORE); },
+                       +[](HWND window) { SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0); }}) {
+    closedMeanwhile->Show();
+    SendMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(IsIconic(application));
+    for (TForm* form : {first.get(), second.get(), closedMeanwhile.get()}) {
+      EXPECT_FALSE(IsWindowVisible(form->Handle()));
+      EXPECT_TRUE(form->Visible()) << "a form off the screen with the application is still shown to the program";
+    }
+    // Keys typed meanwhile reach no form off the screen.
+    EXPECT_EQ(GetActiveWindow(), application);
+    closedMeanwhile->Hide();
+
+    restore(application);
+    EXPECT_FALSE(IsIconic(application));
+    EXPECT_TRUE(IsWindowVisible(first->Handle()));
+    EXPECT_TRUE(IsWindowVisible(second->Handle()));
+    EXPECT_EQ(WindowRect(first->Handle()), firstBounds);
+    EXPECT_EQ(WindowRect(second->Handle()), secondBounds);
+    EXPECT_FALSE(IsWindowVisible(neverShown->Handle()));
+    EXPECT_FALSE(IsWindowVisible(closedMeanwhile->Handle()));
+    // The form the user left takes the keyboard again.
+    EXPECT_EQ(GetActiveWindow(), second->Handle());
+  }
+}
+
+TEST(Forms, TheApplicationActivatedFromOutsideActivatesTheModalFormUp) {
+  TOwned<TForm> other(MakeForm(50, 50, 200, 100));
+  other->Show();
+  TOwned<TForm> dialog(MakeForm(300, 300, 200, 100));
+  HWND activeThen = nullptr;
+  dialog->OnShow = [&](TObject*) {
+    RunFromLoop([&] {
+      // What a second start of the program does to this one.
+      SetForegroundWindow(Application->Handle());
+      activeThen = GetActiveWindow();
+      dialog->SetModalResult(mrOk);
+    });
+  };
+  TModalWatchdog watchdog(dialog.get());
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(activeThen, dialog->Handle());
+}
+
 // A form whose handlers look at its own members and children.
 class TLifeForm : public TForm {
 public:
