@@ -9,6 +9,7 @@
 #include "portable/ListMoves.h"
 
 #include "base/Exceptions.h"
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -174,9 +175,9 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftSta
     if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
   }
   const TPoint p = PointFromLParam(Message.LParam);
-  // Asked first: a handler of a control that does not drag by itself may free it.
   const bool dragsByItself = Button == mbLeft && FDragMode == dmAutomatic;
-  MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
+  // The press's handlers may free the control, or turn its dragging off.
+  if (!Outlives(this, [&] { MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y); })) return;
   // After the control's own handling, so that a list has selected what it drags.
   if (dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
 }
@@ -185,7 +186,8 @@ void TControl::HandleLeftDoubleClick(TMessage& Message) {
   SendCancelMode();
   DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
-  if (FControlStyle.Contains(csClickEvents)) DblClick();
+  // A control that OnDblClick freed gets no press.
+  if (FControlStyle.Contains(csClickEvents) && !Outlives(this, [this] { DblClick(); })) return;
   const TPoint p = PointFromLParam(Message.LParam);
   MouseDown(mbLeft, KeysToShiftState(Message.WParam) + TShiftState{ssDouble}, p.X, p.Y);
 }
@@ -197,7 +199,8 @@ void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     if (FControlState.Contains(csClicked)) {
       FControlState.Exclude(csClicked);
-      if (PtInRect(ClientRect(), p)) Click();
+      // A control that OnClick or its action freed gets no release.
+      if (PtInRect(ClientRect(), p) && !Outlives(this, [this] { Click(); })) return;
     }
   }
   MouseUp(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
