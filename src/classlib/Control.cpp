@@ -167,40 +167,50 @@ void TControl::SendCancelMode() {
   if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
 }
 
+// A button's handling may run handlers that free the control: a system control's own
+// handling (a list box or a tab control tells of a new selection) and the control's
+// events. Once the control is gone, nothing more of it is touched.
+
 void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra) {
   SendCancelMode();
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
   }
   const TPoint p = PointFromLParam(Message.LParam);
   const bool dragsByItself = Button == mbLeft && FDragMode == dmAutomatic;
-  // The press's handlers may free the control, or turn its dragging off.
-  if (!Outlives(this, [&] { MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y); })) return;
-  // After the control's own handling, so that a list has selected what it drags.
-  if (dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
+  MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
+  // After the control's own handling, so that a list has selected what it drags (a
+  // handler may have turned dragging off).
+  if (!alive.Gone() && dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {
   SendCancelMode();
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
-  // A control that OnDblClick freed gets no press.
-  if (FControlStyle.Contains(csClickEvents) && !Outlives(this, [this] { DblClick(); })) return;
+  if (FControlStyle.Contains(csClickEvents)) DblClick();
+  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   MouseDown(mbLeft, KeysToShiftState(Message.WParam) + TShiftState{ssDouble}, p.X, p.Y);
 }
 
 void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     if (FControlState.Contains(csClicked)) {
       FControlState.Exclude(csClicked);
-      // A control that OnClick or its action freed gets no release.
-      if (PtInRect(ClientRect(), p) && !Outlives(this, [this] { Click(); })) return;
+      if (PtInRect(ClientRect(), p)) Click();
+      if (alive.Gone()) return;
     }
   }
   MouseUp(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
