@@ -407,8 +407,9 @@ std::string TControl::Text() {
 
 void TControl::SetText(const std::string& Value) {
   if (Value == Text()) return;
-  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str()));
-  Perform(CM_TEXTCHANGED);
+  // An edit's OnChange of the new text may free it.
+  if (Outlives(this, [&] { Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str())); }))
+    Perform(CM_TEXTCHANGED);
 }
 
 void TControl::FontChanged(TObject*) {
