@@ -143,6 +143,22 @@ TEST_F(FreedByHandlers, AControlFreedAsTheFocusLeavesItIsNotTouchedAgain) {
   EXPECT_EQ(Form->ActiveControl(), last);
 }
 
+TEST_F(FreedByHandlers, AnEditFreedByOnChangeOfTextTypedOrSetIsNotTouchedAgain) {
+  Form->Show();
+  const TFreedMemoryGuard guard;
+  auto* typedInto = AddChild<TEdit>(Form.get(), Bounds(0, 0, 100, 20));
+  typedInto->OnChange = Freeing(typedInto);
+  Focus(typedInto);
+  PostChar('a');
+  EXPECT_TRUE(Freed(typedInto));
+
+  auto* set = AddChild<TEdit>(Form.get(), Bounds(0, 0, 100, 20));
+  set->HandleNeeded();
+  set->OnChange = Freeing(set);
+  set->SetText("set by the program");
+  EXPECT_TRUE(Freed(set));
+}
+
 TEST_F(FreedByHandlers, AControlFreedByItsKeysOrTheFormsPreviewOfThemGetsTheKeyNoFurther) {
   const TFreedMemoryGuard guard;
   Form->Show();

@@ -9,6 +9,8 @@
 
 #include "classlib/DeviceContexts.h"
 
+#include "base/FreeWatch.h"
+
 namespace {
 
 bool IsNonClientMouseMessage(UINT Msg) {
@@ -162,9 +164,9 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       return;
     case WM_NCHITTEST: HitTest(Message); return;
     case WM_NCMOUSELEAVE: SetMouseOverButton(false); return;
+    // OnMouseMove, OnEnter and the pointer's events may free the edit.
     case WM_MOUSEMOVE:
-      TspCustomEdit::Dispatch(Message);
-      SetMouseOverButton(false);
+      if (Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) SetMouseOverButton(false);
       return;
     case WM_ERASEBKGND:
       PaintClientBackground(reinterpret_cast<HDC>(Message.WParam));
@@ -175,7 +177,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case WM_PAINT: PaintClient(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
       RepaintFrame();
       Invalidate();
       if (Skinned() && !FMouseOver)
@@ -202,7 +204,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FMouseOver = Message.Msg == CM_MOUSEENTER;
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
       // The frame shows whether the pointer is over the edit.
       RepaintFrame();
       Invalidate();
@@ -276,7 +278,8 @@ void TspSkinCustomEdit::HandleNonClientMouse(TMessage& Message) {
 void TspSkinCustomEdit::ButtonReleased() {
   FButtonPressed = false;
   RepaintFrame();
-  if (!Focused() && CanFocus()) SetFocus();
+  // OnEnter, as the button gives the edit the focus, may free it.
+  if (!Focused() && CanFocus() && !Outlives(this, [this] { SetFocus(); })) return;
   if (OnButtonClick) OnButtonClick(this);
 }
 

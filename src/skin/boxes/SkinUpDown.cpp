@@ -7,6 +7,8 @@
 
 #include "classlib/Bitmap.h"
 
+#include "base/FreeWatch.h"
+
 namespace {
 
 // The button entry whose nine-part image each button is drawn from when the skin does
@@ -140,14 +142,16 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  // The step and the click happen wherever the button is let go.
+  // The step and the click happen wherever the button is let go; OnChange and the click
+  // may free the control.
+  const TFreeWatch alive(this);
   const int released = FButtons.MouseUp();
   if (released != -1) {
     Step(released);
     const TNotifyEvent& click = released == UpButton ? OnUpButtonClick : OnDownButtonClick;
-    if (click) click(this);
+    if (!alive.Gone() && click) click(this);
   }
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinUpDown::Dispatch(TMessage& Message) {
@@ -161,8 +165,7 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
       TspSkinCustomControl::Dispatch(Message);
       return;
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(Message);
-      FButtons.MouseLeave();
+      if (InheritedDispatchKept(Message)) FButtons.MouseLeave();  // OnMouseLeave may free it
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
