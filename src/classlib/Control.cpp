@@ -386,7 +386,8 @@ void TControl::SetVisible(bool Value) {
   if (Value == FVisible) return;
   if (!Value) InvalidateArea();
   FVisible = Value;
-  Perform(CM_VISIBLECHANGED, Value);
+  // A control that hides with the focus may be freed by its OnExit.
+  if (!Outlives(this, [&] { Perform(CM_VISIBLECHANGED, Value); })) return;
   if (FParent != nullptr && FAlign != alNone) FParent->Realign();
 }
 

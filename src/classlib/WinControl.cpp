@@ -333,12 +333,14 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
     case CM_FOCUSCHANGED: Broadcast(Message); return;
+    // The focus leaving a control that hides or is disabled runs its OnExit, which may
+    // free it.
     case CM_VISIBLECHANGED:
-      if (!Visible()) RemoveFocus(false);
+      if (!Visible() && !Outlives(this, [this] { RemoveFocus(false); })) return;
       UpdateShowing();
       return;
     case CM_ENABLEDCHANGED:
-      if (!Enabled()) RemoveFocus(false);
+      if (!Enabled() && !Outlives(this, [this] { RemoveFocus(false); })) return;
       if (FHandle != nullptr) EnableWindow(FHandle, Enabled());
       return;
     case CM_COLORCHANGED: ColorChanged(Message); return;

@@ -143,6 +143,24 @@ TEST_F(FreedByHandlers, AControlFreedAsTheFocusLeavesItIsNotTouchedAgain) {
   EXPECT_EQ(Form->ActiveControl(), last);
 }
 
+TEST_F(FreedByHandlers, AControlFreedAsTheFocusLeavesItHiddenOrDisabledIsNotTouchedAgain) {
+  // A click on a windowless box, which takes no focus, hides or disables the focused panel.
+  auto* box = AddChild<TColorBox>(Form.get(), Bounds(200, 0, 50, 50));
+  auto* rest = AddStop(Form.get(), Bounds(100, 0, 50, 50));
+  ASSERT_TRUE(ShowWithFocusIn(rest));
+  const TFreedMemoryGuard guard;
+  for (const bool hide : {true, false}) {
+    auto* panel = AddStop(Form.get(), Bounds(0, 0, 50, 50));
+    panel->SetAlign(alTop);  // the form lays its aligned controls out after a hide
+    Focus(panel);
+    panel->OnExit = Freeing(panel);
+    box->OnClick = [panel, hide](TObject*) { hide ? panel->Hide() : panel->SetEnabled(false); };
+    PostClick(box);
+    EXPECT_TRUE(Freed(panel)) << hide;
+    EXPECT_EQ(GetFocus(), rest->Handle());
+  }
+}
+
 TEST_F(FreedByHandlers, AnEditFreedByOnChangeOfTextTypedOrSetIsNotTouchedAgain) {
   Form->Show();
   const TFreedMemoryGuard guard;

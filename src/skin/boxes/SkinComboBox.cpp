@@ -545,7 +545,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       return;
     }
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
+      if (!InheritedDispatchKept(Message)) return;  // disabled with the focus: OnExit may free it
       if (FEdit != nullptr)
         ApplyEditColour(!Enabled() ? DisabledFontColour() : Skinned() ? FSkin.FontColor : DefaultFont()->Color());
       Repaint();

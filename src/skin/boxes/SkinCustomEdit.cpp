@@ -196,7 +196,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       if (!Skinned()) RecreateWnd();
       return;
     case CM_ENABLEDCHANGED:
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;  // OnExit, as for the focus
       UpdateFontColor();
       RepaintFrame();
       Invalidate();

@@ -244,7 +244,7 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
       return;
     case CM_ENABLEDCHANGED:
       if (HandleAllocated()) SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-      TMemo::Dispatch(Message);
+      if (!InheritedKept(Message)) return;  // disabled with the focus: OnExit may free it
       UpdateScrollBars();
       // A memo whose skin came while it was disabled has the grey text colour still.
       UpdateFontColor();

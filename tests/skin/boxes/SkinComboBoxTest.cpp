@@ -468,6 +468,19 @@ TEST_F(SkinComboBoxFreed, ByItsMouseFocusAndPointerEvents) {
   EXPECT_TRUE(Freed());
 }
 
+TEST_F(SkinComboBoxFreed, ByOnExitAsTheFocusLeavesItDisabled) {
+  // A click on a windowless box, which takes no focus, disables the focused combo box.
+  auto* box = Window.Add<TColorBox>({200, 200, 230, 230});
+  box->OnClick = [this](TObject*) { Combo->SetEnabled(false); };
+  for (const TspSkinCustomComboBoxStyle style : {spcbFixedStyle, spcbEditStyle}) {
+    Renew(5, style);
+    Focus();
+    Combo->OnExit = Freeing();
+    PostClick(box);
+    EXPECT_TRUE(Freed()) << style;
+  }
+}
+
 TEST_F(SkinComboBoxFreed, ByTheEventsOfItsKeysTheWheelAndTypedLetters) {
   const auto focused = [this](int Count) {
     Renew(Count);

@@ -68,6 +68,19 @@ TEST_F(SkinEditsFreed, AnEditFreedByItsHandlersIsNotTouchedAgain) {
 
 TEST_F(SkinEditsFreed, AMemoFreedByItsHandlersIsNotTouchedAgain) { ExpectFreedEveryWay<TspSkinMemo>(); }
 
+TEST_F(SkinEditsFreed, AnEditOrMemoFreedAsTheFocusLeavesItDisabledIsNotTouchedAgain) {
+  // A click on a windowless box, which takes no focus, disables the focused edit.
+  auto* box = Window.Add<TColorBox>(Bounds(200, 200, 30, 30));
+  const auto disabledByTheBox = [this, box](TWinControl* c) {
+    Focus(c);
+    c->OnExit = Freeing(c);
+    box->OnClick = [c](TObject*) { c->SetEnabled(false); };
+  };
+  const auto clickTheBox = [box](TWinControl*) { PostClick(box); };
+  ExpectFreed<TspSkinEdit>(disabledByTheBox, clickTheBox);
+  ExpectFreed<TspSkinMemo>(disabledByTheBox, clickTheBox);
+}
+
 TEST_F(SkinEditsFreed, AnEditWhoseButtonGivesItTheFocusAndOnEnterFreesItGetsNoButtonClick) {
   ExpectFreed<TspSkinEdit>(
       [](TspSkinEdit* c) {

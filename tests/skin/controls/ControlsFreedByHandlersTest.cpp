@@ -255,6 +255,24 @@ TEST_F(ControlsFreedByHandlers, APanelFreedByItsCaptionCheckBoxOrRollUpIsNotTouc
   EXPECT_TRUE(TFreedMemoryGuard::Freed(clicked));
 }
 
+TEST_F(ControlsFreedByHandlers, AButtonCheckBoxOrScrollBarFreedAsTheFocusLeavesItDisabledIsNotTouchedAgain) {
+  // A click on a windowless box, which takes no focus, disables the focused control.
+  auto* box = Window.Add<TColorBox>({170, 150, 200, 180});
+  const TFreedMemoryGuard guard;
+  auto* button = Add<TspSkinButton>();
+  auto* checkBox = AddBox(0);
+  checkBox->SetCanFocused(true);
+  auto* bar = Window.Add<TspSkinScrollBar>({170, 100, 300, 117});
+  bar->SetCanFocused(true);
+  for (TWinControl* control : std::initializer_list<TWinControl*>{button, checkBox, bar}) {
+    Focus(control);
+    control->OnExit = Freeing(control);
+    box->OnClick = [control](TObject*) { control->SetEnabled(false); };
+    PostClick(box);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(control));
+  }
+}
+
 TEST_F(ControlsFreedByHandlers, AScrollBarFreedAsItTakesTheFocusIsNotTouchedAgain) {
   const TFreedMemoryGuard guard;
   const auto bar = [&] {
