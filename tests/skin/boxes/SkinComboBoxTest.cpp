@@ -374,6 +374,8 @@ TEST_F(SkinComboBoxTest, AHookOverItsListLeavesTheBoxsHandlingInPlaceInEitherOrd
   EXPECT_FALSE(over.Installed());
 }
 
+namespace {
+
 // A box freed by its own handlers is not touched again. Each case makes a box of its own
 // in place of the fixture's, while the guard watches.
 class SkinComboBoxFreed : public SkinComboBoxTest {
@@ -575,3 +577,5 @@ TEST_F(SkinComboBoxFreed, ByTheEventsOfItsEditPart) {
   SendMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
   EXPECT_TRUE(Freed());
 }
+
+}  // namespace
