@@ -67,7 +67,10 @@ private:
     return (static_cast<C*>(d.FObject)->*method)(std::forward<Args>(args)...);
   }
   static R CallCallable(const TDelegate& d, Args... args) {
-    return (*d.FCallable)(std::forward<Args>(args)...);
+    // Held for the call: the callable may free the delegate it runs through (a handler
+    // that frees its control frees the control's event with it), and runs to its end.
+    const std::shared_ptr<std::function<R(Args...)>> callable = d.FCallable;
+    return (*callable)(std::forward<Args>(args)...);
   }
 
   void* FObject = nullptr;

@@ -9,6 +9,7 @@
 #include "portable/ListMoves.h"
 
 #include "base/Exceptions.h"
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -166,38 +167,50 @@ void TControl::SendCancelMode() {
   if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
 }
 
+// A button's handling may run handlers that free the control: a system control's own
+// handling (a list box or a tab control tells of a new selection) and the control's
+// events. Once the control is gone, nothing more of it is touched.
+
 void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra) {
   SendCancelMode();
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
   }
   const TPoint p = PointFromLParam(Message.LParam);
-  // Asked first: a handler of a control that does not drag by itself may free it.
   const bool dragsByItself = Button == mbLeft && FDragMode == dmAutomatic;
   MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
-  // After the control's own handling, so that a list has selected what it drags.
-  if (dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
+  // After the control's own handling, so that a list has selected what it drags (a
+  // handler may have turned dragging off).
+  if (!alive.Gone() && dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {
   SendCancelMode();
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
+  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   MouseDown(mbLeft, KeysToShiftState(Message.WParam) + TShiftState{ssDouble}, p.X, p.Y);
 }
 
 void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
+  const TFreeWatch alive(this);
   DefaultHandler(Message);
+  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     if (FControlState.Contains(csClicked)) {
       FControlState.Exclude(csClicked);
       if (PtInRect(ClientRect(), p)) Click();
+      if (alive.Gone()) return;
     }
   }
   MouseUp(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
@@ -373,7 +386,8 @@ void TControl::SetVisible(bool Value) {
   if (Value == FVisible) return;
   if (!Value) InvalidateArea();
   FVisible = Value;
-  Perform(CM_VISIBLECHANGED, Value);
+  // A control that hides with the focus may be freed by its OnExit.
+  if (!Outlives(this, [&] { Perform(CM_VISIBLECHANGED, Value); })) return;
   if (FParent != nullptr && FAlign != alNone) FParent->Realign();
 }
 
@@ -394,8 +408,9 @@ std::string TControl::Text() {
 
 void TControl::SetText(const std::string& Value) {
   if (Value == Text()) return;
-  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str()));
-  Perform(CM_TEXTCHANGED);
+  // An edit's OnChange of the new text may free it.
+  if (Outlives(this, [&] { Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str())); }))
+    Perform(CM_TEXTCHANGED);
 }
 
 void TControl::FontChanged(TObject*) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/FreeWatch.h"
+
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetControlStyle({csClickEvents, csSetCaption, csDoubleClicks});
   SetBounds(0, 0, 121, 21);
@@ -68,7 +70,8 @@ void TCustomEdit::HandleSetText(TMessage& Message) {
   // cases (single lines, some systems); without a window nothing reports it. Either
   // way the change is announced once.
   FChangeNotified = false;
-  TWinControl::Dispatch(Message);
+  // OnChange of the control's own report may free it.
+  if (!Outlives(this, [&] { TWinControl::Dispatch(Message); })) return;
   if (!FChangeNotified && !FCreating && !ComponentState().Contains(csLoading)) Change();
 }
 

@@ -5,9 +5,11 @@
 #include "Screen.h"
 
 #include "base/Exceptions.h"
+#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <algorithm>
+#include <list>
 #include <vector>
 
 // The frame rules name the system's style bits by value.
@@ -416,15 +418,19 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Control == FFocusedControl) return true;
   TWinControl* previous = FFocusedControl;
   FFocusedControl = Control;
-  for (TWinControl* c = previous; c != nullptr && !c->ContainsControl(Control);) {
-    TWinControl* parent = c->Parent();
-    c->Perform(CM_EXIT);
-    if (FFocusedControl != Control) return false;
-    c = parent;
-  }
+  // Both chains are taken before a handler runs: an OnExit may free the control it
+  // leaves, or the one that holds it. (Were the control given the focus freed, the
+  // focused control would have changed.)
+  std::list<TFreeWatch> exited;
+  for (TWinControl* c = previous; c != nullptr && !c->ContainsControl(Control); c = c->Parent()) exited.emplace_back(c);
   std::vector<TWinControl*> entered;
   for (TWinControl* c = Control; c != this && c != nullptr && !c->ContainsControl(previous); c = c->Parent())
     entered.push_back(c);
+  for (const TFreeWatch& each : exited) {
+    if (each.Gone()) continue;
+    static_cast<TWinControl*>(each.Target())->Perform(CM_EXIT);
+    if (FFocusedControl != Control) return false;
+  }
   for (auto it = entered.rbegin(); it != entered.rend(); ++it) {
     (*it)->Perform(CM_ENTER);
     if (FFocusedControl != Control) return false;

@@ -15,6 +15,7 @@
 #include "portable/TabOrder.h"
 
 #include "base/Exceptions.h"
+#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <algorithm>
@@ -269,10 +270,12 @@ void TWinControl::MainWndProc(TMessage& Message) {
 // Messages
 
 void TWinControl::WndProc(TMessage& Message) {
+  // The window is taken first: the child's handlers may free this control (the page the
+  // child lies on), which is not touched again.
+  HWND window = FHandle;
   if (IsMouseMessage(Message.Msg) && RouteMouseToChild(Message)) {
     // Let the system still see it (a right button release becomes WM_CONTEXTMENU).
-    if (Message.Result == 0 && FHandle != nullptr)
-      DefWindowProcA(FHandle, Message.Msg, Message.WParam, Message.LParam);
+    if (Message.Result == 0 && window != nullptr) DefWindowProcA(window, Message.Msg, Message.WParam, Message.LParam);
     return;
   }
   TControl::WndProc(Message);
@@ -330,12 +333,14 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
     case CM_FOCUSCHANGED: Broadcast(Message); return;
+    // The focus leaving a control that hides or is disabled runs its OnExit, which may
+    // free it.
     case CM_VISIBLECHANGED:
-      if (!Visible()) RemoveFocus(false);
+      if (!Visible() && !Outlives(this, [this] { RemoveFocus(false); })) return;
       UpdateShowing();
       return;
     case CM_ENABLEDCHANGED:
-      if (!Enabled()) RemoveFocus(false);
+      if (!Enabled() && !Outlives(this, [this] { RemoveFocus(false); })) return;
       if (FHandle != nullptr) EnableWindow(FHandle, Enabled());
       return;
     case CM_COLORCHANGED: ColorChanged(Message); return;
@@ -696,21 +701,25 @@ bool TWinControl::IsMenuKey(TWMKey& Key) {
 }
 
 bool TWinControl::DoKey(TMessage& Message, TKeyHandler Handler) {
+  const TFreeWatch alive(this);
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form != this && form->KeyPreview() && form->DoKey(Message, Handler)) return true;
+  if (alive.Gone()) return true;
   uint16_t key = static_cast<uint16_t>(Message.WParam);
   (this->*Handler)(key, KeyDataToShiftState(Message.LParam));
-  if (key == 0) return true;
+  if (key == 0 || alive.Gone()) return true;
   Message.WParam = key;
   return false;
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
+  const TFreeWatch alive(this);
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
+  if (alive.Gone()) return true;
   char key = static_cast<char>(Message.WParam);
   KeyPress(key);
-  if (key == '\0') return true;
+  if (key == '\0' || alive.Gone()) return true;
   Message.WParam = static_cast<uint8_t>(key);
   return false;
 }

@@ -220,7 +220,7 @@ private:
   bool IsMenuKey(TWMKey& Key);
   using TKeyHandler = void (TWinControl::*)(uint16_t& Key, TShiftState Shift);
   // Offers a key message to the form first when it previews keys, then to Handler;
-  // true when one of them consumed the key.
+  // true when one of them consumed the key, or freed the control.
   bool DoKey(TMessage& Message, TKeyHandler Handler);
   bool DoKeyPress(TMessage& Message);
   void HandleSetFocus(TMessage& Message);

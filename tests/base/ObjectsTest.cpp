@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,19 @@ TEST(Delegates, BoundMembersCompareByObjectAndMethod) {
   TNotifyEvent empty;
   EXPECT_FALSE(empty);
   EXPECT_TRUE(empty == nullptr);
+}
+
+TEST(Delegates, AHandlerThatFreesTheDelegateItRunsThroughKeepsWhatItHoldsToItsEnd) {
+  // As a control's event whose handler frees the control, and the event with it.
+  auto event = std::make_unique<TNotifyEvent>();
+  std::string seen;
+  const std::string held = "held by the handler";
+  *event = [&event, &seen, held](TObject*) {
+    event.reset();
+    seen = held;
+  };
+  (*event)(nullptr);
+  EXPECT_EQ(seen, held);
 }
 
 TEST(Delegates, SavedHandlersCanBeRestored) {

@@ -4,6 +4,7 @@
 #include "EditFilters.h"
 
 #include "skin/boxes/portable/EditMenuRules.h"
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinSystem.h"
@@ -40,13 +41,18 @@ void TspCustomEdit::Invalidate() {
 }
 
 void TspCustomEdit::Change() {
-  TCustomMaskEdit::Change();
-  if (FTransparent) Invalidate();
+  // OnChange may free the edit.
+  if (Outlives(this, [this] { TCustomMaskEdit::Change(); }) && FTransparent) Invalidate();
 }
 
-void TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
-  TCustomMaskEdit::Dispatch(Message);
+bool TspCustomEdit::InheritedKept(TMessage& Message) {
+  return Outlives(this, [&] { TCustomMaskEdit::Dispatch(Message); });
+}
+
+bool TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
+  if (!InheritedKept(Message)) return false;
   if (FTransparent) Invalidate();
+  return true;
 }
 
 void TspCustomEdit::Dispatch(TMessage& Message) {
@@ -95,22 +101,20 @@ void TspCustomEdit::Dispatch(TMessage& Message) {
     case WM_SETTEXT:
     case WM_MOVE:
     case WM_KILLFOCUS: InheritedThenInvalidate(Message); return;
+    // OnEnter and the mouse events may free the edit.
     case WM_SETFOCUS:
-      InheritedThenInvalidate(Message);
-      if (AutoSelect()) SelectAll();
+      if (InheritedThenInvalidate(Message) && AutoSelect()) SelectAll();
       return;
     case WM_LBUTTONDOWN:
-      TCustomMaskEdit::Dispatch(Message);
+      if (!InheritedKept(Message)) return;
       FMouseDown = true;
       if (FTransparent) Invalidate();
       return;
     case WM_MOUSEMOVE:
-      TCustomMaskEdit::Dispatch(Message);
-      if (FMouseDown && FTransparent) Invalidate();
+      if (InheritedKept(Message) && FMouseDown && FTransparent) Invalidate();
       return;
     case WM_LBUTTONUP:
-      TCustomMaskEdit::Dispatch(Message);
-      FMouseDown = false;
+      if (InheritedKept(Message)) FMouseDown = false;
       return;
     case CM_CANCELMODE:
       TCustomMaskEdit::Dispatch(Message);
@@ -125,7 +129,7 @@ void TspCustomEdit::HandleChar(TMessage& Message) {
     case VK_RETURN:
     case VK_ESCAPE: {
       char key = static_cast<char>(Message.WParam);
-      if (OnKeyPress) OnKeyPress(this, key);
+      if (OnKeyPress && !Outlives(this, [&] { OnKeyPress(this, key); })) return;  // it may free the edit
       if (TCustomForm* form = GetParentForm(this)) form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam);
       return;
     }

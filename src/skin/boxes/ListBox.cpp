@@ -3,6 +3,7 @@
 #include "BoxPainting.h"
 #include "SkinListBox.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinScrollBar.h"
 
 #include "classlib/DeviceContexts.h"
@@ -40,7 +41,8 @@ void TspListBox::WndProc(TMessage& Message) {
   bool proceed = true;
   if (FListOwner != nullptr) FListOwner->ListBoxWProc(Message, proceed);
   if (!proceed) return;
-  TListBox::WndProc(Message);
+  // The list's events and its owner's may free the owner, and the list with it.
+  if (!Outlives(this, [&] { TListBox::WndProc(Message); })) return;
   if (FListOwner != nullptr) AfterMessage(Message);
 }
 
@@ -130,24 +132,26 @@ void TspListBox::HandleDrawItem(TMessage& Message) {
   Message.Result = TRUE;
 }
 
+template <class... Args, class... Given>
+bool TspListBox::TellOwner(void (TspSkinCustomListBox::*Hook)(Args...), Given&&... Values) {
+  return FListOwner == nullptr || Outlives(this, [&] { (FListOwner->*Hook)(std::forward<Given>(Values)...); });
+}
+
 void TspListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FListOwner != nullptr) FListOwner->ListBoxMouseDown(Button, Shift, X, Y);
-  TListBox::MouseDown(Button, Shift, X, Y);
+  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseDown, Button, Shift, X, Y)) TListBox::MouseDown(Button, Shift, X, Y);
 }
 
 void TspListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FListOwner != nullptr) FListOwner->ListBoxMouseMove(Shift, X, Y);
-  TListBox::MouseMove(Shift, X, Y);
+  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseMove, Shift, X, Y)) TListBox::MouseMove(Shift, X, Y);
 }
 
 void TspListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FListOwner != nullptr) FListOwner->ListBoxMouseUp(Button, Shift, X, Y);
-  TListBox::MouseUp(Button, Shift, X, Y);
+  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseUp, Button, Shift, X, Y)) TListBox::MouseUp(Button, Shift, X, Y);
 }
 
 void TspListBox::KeyDown(uint16_t& Key, TShiftState Shift) {
+  if (!TellOwner(&TspSkinCustomListBox::ListBoxKeyDown, Key, Shift)) return;
   if (FListOwner != nullptr) {
-    FListOwner->ListBoxKeyDown(Key, Shift);
     // Left and right scroll the text sideways when there is a bar for it.
     TspSkinScrollBar* bar = FListOwner->HScrollBar();
     if (bar != nullptr && (Key == VK_LEFT || Key == VK_RIGHT)) {
@@ -159,18 +163,15 @@ void TspListBox::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TspListBox::KeyUp(uint16_t& Key, TShiftState Shift) {
-  if (FListOwner != nullptr) FListOwner->ListBoxKeyUp(Key, Shift);
-  TListBox::KeyUp(Key, Shift);
+  if (TellOwner(&TspSkinCustomListBox::ListBoxKeyUp, Key, Shift)) TListBox::KeyUp(Key, Shift);
 }
 
 void TspListBox::KeyPress(char& Key) {
-  if (FListOwner != nullptr) FListOwner->ListBoxKeyPress(Key);
-  TListBox::KeyPress(Key);
+  if (TellOwner(&TspSkinCustomListBox::ListBoxKeyPress, Key)) TListBox::KeyPress(Key);
 }
 
 void TspListBox::Click() {
-  if (FListOwner != nullptr) FListOwner->ListBoxClick();
-  TListBox::Click();
+  if (TellOwner(&TspSkinCustomListBox::ListBoxClick)) TListBox::Click();
 }
 
 void TspListBox::DoEnter() {

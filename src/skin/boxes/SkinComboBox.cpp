@@ -3,6 +3,7 @@
 #include "BoxPainting.h"
 #include "ComboEdit.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
@@ -254,12 +255,15 @@ TspComboLookState TspSkinCustomComboBox::LookState() {
 void TspSkinCustomComboBox::SetItemIndex(int Value) {
   FListBox->SetItemIndex(Value);
   const int index = FListBox->ItemIndex();
+  // OnChange (of the new text) and OnClick may free the box.
+  const TspFreeWatch alive(this);
   if (FListBox->Items()->Count() > 0 && index != -1) SetText(FListBox->Items()->Get(index));
+  if (alive.Gone()) return;
   FCommittedIndex = index;
   if (FEdit == nullptr) Repaint();
   if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) return;
   Click();
-  Change();
+  if (!alive.Gone()) Change();
 }
 
 void TspSkinCustomComboBox::ShowItemText(int Index) {
@@ -296,17 +300,18 @@ void TspSkinCustomComboBox::SelectPageDown(bool Notify) {
 void TspSkinCustomComboBox::EditSelectPrior(bool Notify) {
   if (ItemIndex() <= 0) return;
   FListBox->SetItemIndex(ItemIndex() - 1);
-  if (!Notify) return;
-  ShowItemText(ItemIndex());
-  if (FEdit != nullptr) SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
-  Click();
+  if (Notify) ShowEditSelection();
 }
 
 void TspSkinCustomComboBox::EditSelectNext(bool Notify) {
   if (ItemIndex() >= Items()->Count() - 1) return;
   FListBox->SetItemIndex(ItemIndex() + 1);
-  if (!Notify) return;
-  ShowItemText(ItemIndex());
+  if (Notify) ShowEditSelection();
+}
+
+void TspSkinCustomComboBox::ShowEditSelection() {
+  // OnChange of the new text may free the box.
+  if (!Outlives(this, [this] { ShowItemText(ItemIndex()); })) return;
   if (FEdit != nullptr) SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
   Click();
 }
@@ -333,15 +338,18 @@ void TspSkinCustomComboBox::CompleteEditText() {
   if (typed.empty()) return;
   const auto find = [this](const std::string& Prefix, int Start) { return FindItem(Prefix, Start); };
   const int found = TspTypeAhead::Complete(typed, ItemIndex(), find);
-  if (found < 0) return;
-  SetItemIndex(found);
+  if (found < 0 || !Outlives(this, [&] { SetItemIndex(found); })) return;
   // Further typing replaces the part completed.
   SendMessageA(FEdit->Handle(), EM_SETSEL, typed.size(), static_cast<LPARAM>(FEdit->Text().size()));
 }
 
 void TspSkinCustomComboBox::EditChange(TObject*) {
   FChangeFromEdit = true;
-  TScopeExit done([this] { FChangeFromEdit = false; });
+  // The box's OnChange may free it.
+  const TspFreeWatch alive(this);
+  TScopeExit done([&] {
+    if (!alive.Gone()) FChangeFromEdit = false;
+  });
   const std::string text = FEdit->Text();
   const int found = text.empty() ? -1 : FindItem(text, -1);
   if (found >= 0)
@@ -352,14 +360,17 @@ void TspSkinCustomComboBox::EditChange(TObject*) {
 
 void TspSkinCustomComboBox::TextChanged() {
   if (FEdit != nullptr && !FChangeFromEdit) FEdit->SetText(Text());
-  if (OnChange) OnChange(this);
+  // OnChange may free the box.
+  if (OnChange && !Outlives(this, [this] { OnChange(this); })) return;
   if (FChangeFromEdit) Change();
 }
 
 // Keys, wheel and the edit part's messages
 
+// OnKeyDown and OnKeyPress may free the box: then the key selects nothing.
+
 void TspSkinCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
-  TspSkinCustomControl::KeyDown(Key, Shift);
+  if (!Outlives(this, [&] { TspSkinCustomControl::KeyDown(Key, Shift); })) return;
   const bool alt = Shift.Contains(ssAlt);
   switch (Key) {
     case VK_UP:
@@ -384,22 +395,21 @@ void TspSkinCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TspSkinCustomComboBox::KeyPress(char& Key) {
-  TspSkinCustomControl::KeyPress(Key);
-  if (Key != '\0') FindItemByKey(Key);
+  if (Outlives(this, [&] { TspSkinCustomControl::KeyPress(Key); }) && Key != '\0') FindItemByKey(Key);
 }
 
 bool TspSkinCustomComboBox::TakeDialogKey(TMessage& Message) {
   // Enter and Escape belong to an open list before the form's default and cancel buttons.
   const WPARAM key = Message.WParam;
   if (!FDroppedDown || (key != VK_ESCAPE && key != VK_RETURN)) return false;
-  CloseUp(true);
+  Message.Result = 1;
+  // The item's events may free the box.
+  if (!Outlives(this, [this] { CloseUp(true); })) return true;
   if (key == VK_ESCAPE && FEdit == nullptr) {
     // Escape takes back what was chosen in the list.
     FListBox->SetItemIndex(FDropIndex);
-    ShowItemText(FDropIndex);
-    Repaint();
+    if (Outlives(this, [this] { ShowItemText(FDropIndex); })) Repaint();
   }
-  Message.Result = 1;
   return true;
 }
 
@@ -419,13 +429,14 @@ void TspSkinCustomComboBox::Wheel(const TMessage& Message, bool InEdit) {
 }
 
 void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
+  // The box's events may free it, its edit part with it: the message then goes no further.
   switch (Message.Msg) {
     case CN_KEYDOWN:
       if (TakeDialogKey(Message)) return;
       break;
     case WM_SETFOCUS:
-      FEditProcHook.CallNext(Message);
-      if (ActiveFaceColours()) ApplyEditColour(FSkin.ActiveFontColor);
+      if (Outlives(this, [&] { FEditProcHook.CallNext(Message); }) && ActiveFaceColours())
+        ApplyEditColour(FSkin.ActiveFontColor);
       return;
     case WM_KILLFOCUS:
       if (FDroppedDown) CloseUp(false);
@@ -436,12 +447,14 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
     case WM_RBUTTONDOWN:
       if (FDroppedDown) CloseUp(false);
       break;
-    case WM_MOUSEWHEEL: Wheel(Message, true); break;
+    case WM_MOUSEWHEEL:
+      if (!Outlives(this, [&] { Wheel(Message, true); })) return;
+      break;
     case WM_KEYDOWN:
       switch (Message.WParam) {
         case VK_RETURN:
         case VK_ESCAPE:
-          if (FDroppedDown) CloseUp(true);
+          if (FDroppedDown && !Outlives(this, [this] { CloseUp(true); })) return;
           break;
         case VK_PRIOR:
         case VK_NEXT:
@@ -467,17 +480,15 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
 
 void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
   const bool types = Message.WParam >= FirstTypingKey;
-  if (IsInputMethodCharset(FEdit->Font()->Charset())) {
-    // The input method leaves what it typed selected: it goes, unless a shortcut (Ctrl
-    // or Alt held) is let go.
-    const bool shortcut = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-    if (types && !shortcut) SendMessageA(FEdit->Handle(), WM_CLEAR, 0, 0);
-    FEditProcHook.CallNext(Message);
-    if (types && !shortcut && FAutoComplete) CompleteEditText();
-    return;
-  }
-  FEditProcHook.CallNext(Message);
-  if (types && FAutoComplete) CompleteEditText();
+  // The input method leaves what it typed selected: it goes, unless a shortcut (Ctrl or
+  // Alt held) is let go.
+  const bool inputMethod = IsInputMethodCharset(FEdit->Font()->Charset());
+  const bool shortcut = inputMethod && (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0);
+  // The text's OnChange and the box's OnKeyUp may free the box.
+  const TspFreeWatch alive(this);
+  if (inputMethod && types && !shortcut) SendMessageA(FEdit->Handle(), WM_CLEAR, 0, 0);
+  if (!alive.Gone()) FEditProcHook.CallNext(Message);
+  if (!alive.Gone() && types && !shortcut && FAutoComplete) CompleteEditText();
 }
 
 void TspSkinCustomComboBox::EditCancelMode(TControl* Sender) { CancelModeFrom(Sender); }
@@ -503,7 +514,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       CalcRects();
       return;
     case WM_SETFOCUS:
-      TspSkinCustomControl::Dispatch(Message);
+      if (!InheritedDispatchKept(Message)) return;  // OnEnter freed the box
       if (FEdit == nullptr) {
         Repaint();
         return;
@@ -522,7 +533,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      TspSkinCustomControl::Dispatch(Message);
+      if (!InheritedDispatchKept(Message)) return;  // OnMouseEnter or OnMouseLeave freed the box
       FMouseIn = Message.Msg == CM_MOUSEENTER;
       if (!FMouseIn && FButtonHot) {
         FButtonHot = false;
@@ -534,7 +545,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       return;
     }
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
+      if (!InheritedDispatchKept(Message)) return;  // disabled with the focus: OnExit may free it
       if (FEdit != nullptr)
         ApplyEditColour(!Enabled() ? DisabledFontColour() : Skinned() ? FSkin.FontColor : DefaultFont()->Color());
       Repaint();

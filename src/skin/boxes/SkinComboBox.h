@@ -175,6 +175,8 @@ private:
   bool ActiveFaceColours();
   // The text of item Index (none outside the list) becomes Text.
   void ShowItemText(int Index);
+  // The list's selection shows in the edit part, all selected, and OnClick fires.
+  void ShowEditSelection();
   void EditWndProc(TMessage& Message);
   void EditKeyUp(TMessage& Message);
   void EditChange(TObject* Sender);

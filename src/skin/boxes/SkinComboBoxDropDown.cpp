@@ -6,6 +6,7 @@
 
 #include "ComboEdit.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/win32/SkinSystem.h"
 
@@ -59,7 +60,7 @@ void TspSkinCustomComboBox::DropDown() {
   if (count == 0) return;
   FMovedOverList = false;
   StopScrollTimer();
-  if (OnDropDown) OnDropDown(this);
+  if (OnDropDown && !Outlives(this, [this] { OnDropDown(this); })) return;
   FListBox->OnDrawItem = OnListBoxDrawItem;
   FListBox->SetWidth(FListBoxWidth != 0 ? FListBoxWidth : Width());
   FListBox->SetHeight(FListBox->HeightForRows(DropDownRows(count, FDropDownCount)));
@@ -85,15 +86,21 @@ void TspSkinCustomComboBox::CloseUp(bool AcceptSelection) {
   StopScrollTimer();
   const int index = FListBox->ItemIndex();
   if (AcceptSelection && index >= 0 && index < FListBox->Items()->Count()) {
+    // The item's events (OnChange, OnClick) may free the box.
+    const TspFreeWatch alive(this);
     const std::string item = FListBox->Items()->Get(index);
     if (FEdit != nullptr) {
       FEdit->SetText(item);
+      if (alive.Gone()) return;
       SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
     } else {
       SetText(item);
+      if (alive.Gone()) return;
     }
     Click();
+    if (alive.Gone()) return;
     Change();
+    if (alive.Gone()) return;
   } else {
     FListBox->SetItemIndex(FCommittedIndex);
   }
@@ -110,10 +117,13 @@ void TspSkinCustomComboBox::CancelModeFrom(TControl* Sender) {
 
 // The mouse on the box
 
+// The box's mouse events, and OnEnter as a press gives it the focus, may free it.
+
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TspFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (!Focused() && FEdit == nullptr && CanFocus()) SetFocus();
-  if (Button != mbLeft) return;
+  if (!alive.Gone() && !Focused() && FEdit == nullptr && CanFocus()) SetFocus();
+  if (alive.Gone() || Button != mbLeft) return;
   const TPoint p{X, Y};
   const bool onItem = FEdit == nullptr && PtInRect(FItemRect, p);
   if (!PtInRect(FButtonRect, p) && !onItem && !FToolButtonStyle) {
@@ -132,7 +142,7 @@ void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, in
 }
 
 void TspSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
-  TspSkinCustomControl::MouseMove(Shift, X, Y);
+  if (!Outlives(this, [&] { TspSkinCustomControl::MouseMove(Shift, X, Y); })) return;
   if (FListTracking) {
     if (FDroppedDown) TrackListDrag({X, Y});
     return;
@@ -159,17 +169,19 @@ void TspSkinCustomComboBox::TrackListDrag(TPoint P) {
 }
 
 void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TspFreeWatch alive(this);
   if (FListTracking && FMovedOverList) {
     SetMouseCapture(false);
     FListTracking = false;
     StopScrollTimer();
     const TPoint cursor = Seams::CursorPos();
     CloseUp(WindowFromPoint({cursor.X, cursor.Y}) == FListBox->ListBox()->Handle());
+    if (alive.Gone()) return;
   } else {
     FListTracking = false;
   }
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (!FButtonPressed) return;
+  if (alive.Gone() || !FButtonPressed) return;
   FButtonPressed = false;
   Repaint();
 }

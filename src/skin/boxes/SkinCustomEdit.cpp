@@ -2,6 +2,7 @@
 
 #include "BoxPainting.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlCore.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/data/ResourceStrData.h"
@@ -162,9 +163,9 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       return;
     case WM_NCHITTEST: HitTest(Message); return;
     case WM_NCMOUSELEAVE: SetMouseOverButton(false); return;
+    // OnMouseMove, OnEnter and the pointer's events may free the edit.
     case WM_MOUSEMOVE:
-      TspCustomEdit::Dispatch(Message);
-      SetMouseOverButton(false);
+      if (Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) SetMouseOverButton(false);
       return;
     case WM_ERASEBKGND:
       PaintClientBackground(reinterpret_cast<HDC>(Message.WParam));
@@ -175,7 +176,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case WM_PAINT: PaintClient(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
       RepaintFrame();
       Invalidate();
       if (Skinned() && !FMouseOver)
@@ -194,7 +195,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       if (!Skinned()) RecreateWnd();
       return;
     case CM_ENABLEDCHANGED:
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;  // OnExit, as for the focus
       UpdateFontColor();
       RepaintFrame();
       Invalidate();
@@ -202,7 +203,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FMouseOver = Message.Msg == CM_MOUSEENTER;
-      TspCustomEdit::Dispatch(Message);
+      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
       // The frame shows whether the pointer is over the edit.
       RepaintFrame();
       Invalidate();
@@ -276,7 +277,8 @@ void TspSkinCustomEdit::HandleNonClientMouse(TMessage& Message) {
 void TspSkinCustomEdit::ButtonReleased() {
   FButtonPressed = false;
   RepaintFrame();
-  if (!Focused() && CanFocus()) SetFocus();
+  // OnEnter, as the button gives the edit the focus, may free it.
+  if (!Focused() && CanFocus() && !Outlives(this, [this] { SetFocus(); })) return;
   if (OnButtonClick) OnButtonClick(this);
 }
 

@@ -3,6 +3,7 @@
 // repeat.
 #include "SkinListBox.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
@@ -132,12 +133,15 @@ void TspSkinCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
+// The buttons' clicks and the box's mouse events may free the box.
+
 void TspSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  TspSkinCustomControl::MouseMove(Shift, X, Y);
-  if (CaptionButtonsLive()) FButtons.MouseMove({X, Y});
+  if (Outlives(this, [&] { TspSkinCustomControl::MouseMove(Shift, X, Y); }) && CaptionButtonsLive())
+    FButtons.MouseMove({X, Y});
 }
 
 void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TspFreeWatch alive(this);
   const int released = FCaptionMode ? FButtons.MouseUp() : -1;
   if (released != -1) {
     const TNotifyEvent& click = released == CaptionUpButton     ? OnUpButtonClick
@@ -149,7 +153,7 @@ void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
     else
       StepButton(released);
   }
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinCustomListBox::StepButton(int Button) {
@@ -170,14 +174,12 @@ void TspSkinCustomListBox::Dispatch(TMessage& Message) {
       if (FCaptionMode) Repaint();
       return;
     case CM_MOUSEENTER:
-      TspSkinCustomControl::Dispatch(Message);
-      if (CaptionButtonsLive()) FButtons.MouseMove({-1, -1});
+      if (InheritedDispatchKept(Message) && CaptionButtonsLive()) FButtons.MouseMove({-1, -1});
       return;
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(Message);
       // Only the step buttons lose their hot look; the check button keeps it until the
       // pointer comes back.
-      if (FCaptionMode) FButtons.MouseLeave(CaptionCheckButton);
+      if (InheritedDispatchKept(Message) && FCaptionMode) FButtons.MouseLeave(CaptionCheckButton);
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);

@@ -3,6 +3,7 @@
 #include "BoxPainting.h"
 #include "EditFilters.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlCore.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -188,8 +189,11 @@ void TspSkinMemo::TextMayHaveMoved() {
 }
 
 void TspSkinMemo::Change() {
-  TMemo::Change();
-  TextMayHaveMoved();
+  if (Outlives(this, [this] { TMemo::Change(); })) TextMayHaveMoved();  // OnChange may free the memo
+}
+
+bool TspSkinMemo::InheritedKept(TMessage& Message) {
+  return Outlives(this, [&] { TMemo::Dispatch(Message); });
 }
 
 // Messages
@@ -221,43 +225,38 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
       SetFormattingRect();
       if (Message.Msg == WM_SIZE) TextMayHaveMoved();
       return;
+    // The new text's OnChange, OnEnter, the pointer's and the mouse's events may free the memo.
     case WM_SETTEXT:
     case WM_VSCROLL:
     case WM_HSCROLL:
-      TMemo::Dispatch(Message);
-      TextMayHaveMoved();
+      if (InheritedKept(Message)) TextMayHaveMoved();
       return;
     case WM_MOUSEWHEEL: HandleWheel(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TMemo::Dispatch(Message);
-      ShowState(Message.Msg == WM_SETFOCUS);
+      if (InheritedKept(Message)) ShowState(Message.Msg == WM_SETFOCUS);
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FMouseOver = Message.Msg == CM_MOUSEENTER;
-      TMemo::Dispatch(Message);
-      ShowState(FMouseOver);
+      if (InheritedKept(Message)) ShowState(FMouseOver);
       return;
     case CM_ENABLEDCHANGED:
       if (HandleAllocated()) SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-      TMemo::Dispatch(Message);
+      if (!InheritedKept(Message)) return;  // disabled with the focus: OnExit may free it
       UpdateScrollBars();
       // A memo whose skin came while it was disabled has the grey text colour still.
       UpdateFontColor();
       Invalidate();
       return;
     case WM_LBUTTONDOWN:
-      TMemo::Dispatch(Message);
-      FMouseDown = true;
+      if (InheritedKept(Message)) FMouseDown = true;
       return;
     case WM_MOUSEMOVE:
-      TMemo::Dispatch(Message);
-      if (FMouseDown) TextMayHaveMoved();
+      if (InheritedKept(Message) && FMouseDown) TextMayHaveMoved();
       return;
     case WM_LBUTTONUP:
-      TMemo::Dispatch(Message);
-      if (!FMouseDown) return;
+      if (!InheritedKept(Message) || !FMouseDown) return;
       FMouseDown = false;
       TextMayHaveMoved();
       return;
@@ -288,8 +287,9 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
 
 void TspSkinMemo::HandleEditing(TMessage& Message) {
   if (FReadOnly && ReadOnlyDrops(Message)) return;
-  if (!RouteClipboardKey(*this, Message)) TMemo::Dispatch(Message);
-  TextMayHaveMoved();
+  // OnKeyPress and OnChange of the new text may free the memo.
+  if (Outlives(this, [&] { RouteClipboardKey(*this, Message) || (TMemo::Dispatch(Message), true); }))
+    TextMayHaveMoved();
 }
 
 void TspSkinMemo::HandleWheel(TMessage& Message) {

@@ -3,6 +3,7 @@
 #include "SkinTabSheet.h"
 #include "SkinUpDown.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/data/SkinData.h"
@@ -239,7 +240,7 @@ void TspSkinPageControl::UpdateScrollerPosition() {
 
 void TspSkinPageControl::Change() {
   FollowStrip();
-  TPageControl::Change();
+  if (!Outlives(this, [this] { TPageControl::Change(); })) return;  // OnChange may free the control
   Invalidate();
   if (ActivePage() != nullptr) ActivePage()->Invalidate();
 }
@@ -278,26 +279,32 @@ void TspSkinPageControl::ApplyMouseResult(const TspTabTracker::TResult& Result) 
   if (Result.ClosePage != -1) ClosePage(Result.ClosePage);
 }
 
+// The mouse events may free the control: then its tabs are not tracked any more.
+
 void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TPageControl::MouseDown(Button, Shift, X, Y);
+  if (!Outlives(this, [&] { TPageControl::MouseDown(Button, Shift, X, Y); })) return;
   ApplyMouseResult(FTracker.ButtonDown(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::MouseMove(TShiftState Shift, int X, int Y) {
-  TPageControl::MouseMove(Shift, X, Y);
+  if (!Outlives(this, [&] { TPageControl::MouseMove(Shift, X, Y); })) return;
   ApplyMouseResult(FTracker.MouseMove(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons));
 }
 
 void TspSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TPageControl::MouseUp(Button, Shift, X, Y);
+  if (!Outlives(this, [&] { TPageControl::MouseUp(Button, Shift, X, Y); })) return;
   ApplyMouseResult(FTracker.ButtonUp(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::ClosePage(int PageIndex) {
   TTabSheet* page = Pages(PageIndex);
   bool canClose = true;
+  // OnClose may free the page it is given, or the whole control.
+  const TspFreeWatch self(this), closed(page);
   if (OnClose) OnClose(page, canClose);
+  if (self.Gone()) return;
   if (canClose) {
+    if (closed.Gone()) return;
     page->SetTabVisible(false);
     if (FFreeOnClose) page->Free();
     return;
@@ -305,7 +312,7 @@ void TspSkinPageControl::ClosePage(int PageIndex) {
   // Refused: the button stays hot only while the pointer is still over the control.
   POINT cursor{Seams::CursorPos().X, Seams::CursorPos().Y};
   if (WindowFromPoint(cursor) == Handle()) return;
-  if (auto* sheet = dynamic_cast<TspSkinCustomTabSheet*>(page)) sheet->CloseButton() = {sheet->CloseButton().Rect};
+  if (auto* sheet = dynamic_cast<TspSkinCustomTabSheet*>(closed.Target())) sheet->CloseButton() = {sheet->CloseButton().Rect};
   RedrawTabs();
 }
 
@@ -362,17 +369,16 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      // The active tab shows whether the control has the focus.
-      TPageControl::Dispatch(Message);
-      Invalidate();
+      // The active tab shows whether the control has the focus (unless OnEnter freed it).
+      if (Outlives(this, [&] { TPageControl::Dispatch(Message); })) Invalidate();
       return;
     case SP_PARENT_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();
       return;
     case SP_PAINT_TO_DC: Message.Result = SP_PAINT_TO_DC_ANSWER; return;
     case CM_MOUSELEAVE:
-      TPageControl::Dispatch(Message);
-      ApplyMouseResult(FTracker.MouseLeave(TrackedPages(), TabIndex()));
+      if (Outlives(this, [&] { TPageControl::Dispatch(Message); }))  // OnMouseLeave may free it
+        ApplyMouseResult(FTracker.MouseLeave(TrackedPages(), TabIndex()));
       return;
     default: TPageControl::Dispatch(Message);
   }

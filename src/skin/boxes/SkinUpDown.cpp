@@ -1,5 +1,6 @@
 #include "SkinUpDown.h"
 
+#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
@@ -140,14 +141,16 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  // The step and the click happen wherever the button is let go.
+  // The step and the click happen wherever the button is let go; OnChange and the click
+  // may free the control.
+  const TspFreeWatch alive(this);
   const int released = FButtons.MouseUp();
   if (released != -1) {
     Step(released);
     const TNotifyEvent& click = released == UpButton ? OnUpButtonClick : OnDownButtonClick;
-    if (click) click(this);
+    if (!alive.Gone() && click) click(this);
   }
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinUpDown::Dispatch(TMessage& Message) {
@@ -161,8 +164,7 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
       TspSkinCustomControl::Dispatch(Message);
       return;
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(Message);
-      FButtons.MouseLeave();
+      if (InheritedDispatchKept(Message)) FButtons.MouseLeave();  // OnMouseLeave may free it
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);

@@ -1,26 +1,7 @@
 #pragma once
-// TspFreeWatch: learns whether a component is freed while it watches. Controls, menus and
-// frame objects run event handlers (a click, a scroll, a close notification) that may
-// free the object that runs them, or the control that opened them; code that goes on
-// afterwards asks the watch first.
+// The skinned controls, menus and frame objects learn that a handler freed them through
+// the class library's free watch.
 
-#include "base/Component.h"
+#include "base/FreeWatch.h"
 
-class TspFreeWatch final : public TComponent {
-public:
-  explicit TspFreeWatch(TComponent* Target) : TComponent(nullptr), FTarget(Target) {
-    if (Target != nullptr) Target->FreeNotification(this);
-  }
-  // The component, or nullptr once it was freed.
-  TComponent* Target() const { return FTarget; }
-  bool Gone() const { return FTarget == nullptr; }
-
-protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FTarget) FTarget = nullptr;
-  }
-
-private:
-  TComponent* FTarget;
-};
+using TspFreeWatch = TFreeWatch;

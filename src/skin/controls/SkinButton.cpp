@@ -507,8 +507,7 @@ void TspSkinButton::Dispatch(TMessage& Message) {
       FocusLost();
       return;
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
-      EnabledChanged();
+      if (InheritedDispatchKept(Message)) EnabledChanged();  // disabled with the focus: OnExit may free it
       return;
     case CM_FOCUSCHANGED:
       FocusChanged(reinterpret_cast<TWinControl*>(Message.LParam));

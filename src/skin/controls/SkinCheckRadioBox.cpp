@@ -354,7 +354,8 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       if (InheritedDispatchKept(Message) && FCanFocused) StartMorph();
       return;
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
+      // A box disabled with the focus may be freed by its OnExit.
+      if (!InheritedDispatchKept(Message)) return;
       if (MorphEnabled()) {
         FMorphTimer.Stop();
         FMorphKf = 0;

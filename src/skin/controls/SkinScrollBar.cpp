@@ -538,8 +538,8 @@ void TspSkinScrollBar::Dispatch(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
-      Repaint();
+      // OnEnter may free the bar (and so may an OnExit as a disabled bar loses the focus).
+      if (InheritedDispatchKept(Message)) Repaint();
       return;
     case WM_MOUSEWHEEL:
       if (WheelTurned(GET_WHEEL_DELTA_WPARAM(Message.WParam))) return;

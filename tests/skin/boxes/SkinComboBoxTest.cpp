@@ -2,7 +2,10 @@
 // program runs alone): its drop-down list as a popup that never takes the focus, its rows,
 // place and alpha; the mouse held from the button over the list and let go on an item or
 // elsewhere; the scroll timer beyond the list's ends; keys, Escape and Enter while the list
-// is open, the wheel and the search by typed keys; the edit part's events and completion.
+// is open, the wheel and the search by typed keys; the edit part's events and completion;
+// and a box freed by its own handlers on each of these ways (under a freed-memory guard,
+// which stops the program at any use of it after that).
+#include "FreedMemory.h"
 #include "ImportPatch.h"
 #include "SkinControlTestKit.h"
 
@@ -370,3 +373,209 @@ TEST_F(SkinComboBoxTest, AHookOverItsListLeavesTheBoxsHandlingInPlaceInEitherOrd
   Combo = nullptr;
   EXPECT_FALSE(over.Installed());
 }
+
+namespace {
+
+// A box freed by its own handlers is not touched again. Each case makes a box of its own
+// in place of the fixture's, while the guard watches.
+class SkinComboBoxFreed : public SkinComboBoxTest {
+ protected:
+  void Renew(int Count, TspSkinCustomComboBoxStyle Style = spcbFixedStyle) {
+    if (!TFreedMemoryGuard::Freed(Combo)) Combo->Free();
+    Combo = Window.Add<TspSkinComboBox>({10, 10, 130, 30});
+    Combo->SetStyle(Style);
+    Fill(Count);
+    Combo->SetItemIndex(0);
+  }
+  bool Freed() const { return TFreedMemoryGuard::Freed(Combo); }
+  // Lets the button go over the window, away from the box that is gone.
+  using TEvent = TNotifyEvent TspSkinCustomComboBox::*;
+  void ReleaseElsewhere() {
+    PostMouse(Window.Form(), WM_LBUTTONUP, 250, 250);
+    Application->ProcessMessages();
+  }
+  TNotifyEvent Freeing() {
+    return [this](TObject*) { Combo->Free(); };
+  }
+  // Opens the list with a click on the button, then clicks item Index in it.
+  void ClickItem(int Index) {
+    Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, Button());
+    TspListBox* list = Combo->ListBox()->ListBox();
+    const TRect r = list->ItemRect(Index);
+    const TPoint at{r.Left + 10, (r.Top + r.Bottom) / 2};
+    PostMouse(list, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+    Application->ProcessMessages();
+    PostCapturedMouse(list, WM_LBUTTONUP, at, 0);
+  }
+
+  const TFreedMemoryGuard Guard;
+};
+
+TEST_F(SkinComboBoxFreed, ByTheEventsOfAClickedItemOrOfTheListOpening) {
+  for (const TEvent event : std::initializer_list<TEvent>{&TspSkinCustomComboBox::OnChange,
+                                                         &TspSkinCustomComboBox::OnClick,
+                                                         &TspSkinCustomComboBox::OnCloseUp}) {
+    Renew(5);
+    Combo->*event = Freeing();
+    ClickItem(2);
+    EXPECT_TRUE(Freed());
+  }
+  Renew(5, spcbEditStyle);
+  Combo->OnChange = Freeing();
+  ClickItem(2);
+  EXPECT_TRUE(Freed());
+
+  Renew(5);
+  Combo->OnDropDown = Freeing();
+  Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+  EXPECT_TRUE(Freed());
+  ReleaseElsewhere();
+}
+
+TEST_F(SkinComboBoxFreed, ByItsMouseFocusAndPointerEvents) {
+  Renew(5);
+  Combo->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { Combo->Free(); };
+  Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+  EXPECT_TRUE(Freed());
+  ReleaseElsewhere();
+
+  Renew(5);
+  Combo->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { Combo->Free(); };
+  Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+  Mouse(WM_LBUTTONUP, Button());
+  EXPECT_TRUE(Freed());
+
+  Renew(5);
+  Combo->OnMouseMove = [this](TObject*, TShiftState, int, int) { Combo->Free(); };
+  Mouse(WM_MOUSEMOVE, Button());
+  EXPECT_TRUE(Freed());
+
+  Renew(5);
+  Combo->OnMouseEnter = Freeing();
+  Mouse(WM_MOUSEMOVE, Button());
+  EXPECT_TRUE(Freed());
+
+  // A press takes the focus first.
+  Renew(5);
+  Combo->OnEnter = Freeing();
+  Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+  EXPECT_TRUE(Freed());
+  ReleaseElsewhere();
+
+  // A click into the edit part gives it the focus, and the box with it.
+  Renew(5, spcbEditStyle);
+  Combo->OnEnter = Freeing();
+  PostClick(Combo->EditPart());
+  EXPECT_TRUE(Freed());
+}
+
+TEST_F(SkinComboBoxFreed, ByOnExitAsTheFocusLeavesItDisabled) {
+  // A click on a windowless box, which takes no focus, disables the focused combo box.
+  auto* box = Window.Add<TColorBox>({200, 200, 230, 230});
+  box->OnClick = [this](TObject*) { Combo->SetEnabled(false); };
+  for (const TspSkinCustomComboBoxStyle style : {spcbFixedStyle, spcbEditStyle}) {
+    Renew(5, style);
+    Focus();
+    Combo->OnExit = Freeing();
+    PostClick(box);
+    EXPECT_TRUE(Freed()) << style;
+  }
+}
+
+TEST_F(SkinComboBoxFreed, ByTheEventsOfItsKeysTheWheelAndTypedLetters) {
+  const auto focused = [this](int Count) {
+    Renew(Count);
+    Focus();
+  };
+  focused(5);
+  Combo->OnClick = Freeing();
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(Freed());
+
+  focused(5);
+  Combo->OnKeyDown = [this](TObject*, uint16_t&, TShiftState) { Combo->Free(); };
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(Freed());
+
+  focused(5);
+  Combo->OnKeyPress = [this](TObject*, char&) { Combo->Free(); };
+  PostChar('I');
+  EXPECT_TRUE(Freed());
+
+  focused(5);
+  Combo->OnChange = Freeing();
+  PostChar('I');  // the search takes the next item
+  EXPECT_TRUE(Freed());
+
+  focused(5);
+  Combo->OnClick = Freeing();
+  SendMessageA(Combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_TRUE(Freed());
+
+  // Enter and Escape close an open list, taking its item.
+  for (const uint16_t key : {VK_RETURN, VK_ESCAPE}) {
+    focused(5);
+    Combo->DropDown();
+    Combo->ListBox()->SetItemIndex(3);
+    Combo->OnCloseUp = Freeing();
+    PressKey(key);
+    EXPECT_TRUE(Freed()) << key;
+  }
+  // Escape then shows the item the list dropped with again, which changes the text.
+  focused(5);
+  Combo->DropDown();
+  Combo->ListBox()->SetItemIndex(3);
+  Combo->OnCloseUp = [this](TObject*) { Combo->OnChange = Freeing(); };
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(Freed());
+}
+
+TEST_F(SkinComboBoxFreed, ByTheEventsOfItsEditPart) {
+  const auto focused = [this] {
+    Renew(3, spcbEditStyle);
+    Focus();
+  };
+  focused();
+  Combo->OnChange = Freeing();
+  Type('I');
+  EXPECT_TRUE(Freed());
+
+  focused();
+  Combo->OnKeyUp = [this](TObject*, uint16_t&, TShiftState) { Combo->Free(); };
+  Type('I');
+  EXPECT_TRUE(Freed());
+
+  for (const TEvent event : std::initializer_list<TEvent>{&TspSkinCustomComboBox::OnChange,
+                                                         &TspSkinCustomComboBox::OnClick}) {
+    focused();
+    Combo->*event = Freeing();
+    SendMessageA(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_TRUE(Freed());
+  }
+
+  // Completing typed text selects the item it found.
+  focused();
+  const TSeamOverride clock(Seams::TickCount, &TestTickCount);
+  Now += 300;
+  Combo->OnClick = Freeing();
+  Type('I');
+  EXPECT_TRUE(Freed());
+
+  for (const uint16_t key : {VK_RETURN, VK_ESCAPE}) {
+    focused();
+    Combo->DropDown();
+    Combo->ListBox()->SetItemIndex(2);
+    Combo->OnCloseUp = Freeing();
+    PressKey(key);
+    EXPECT_TRUE(Freed()) << key;
+  }
+  // The keys sent to the edit part by a program, past the loop's dialog keys.
+  focused();
+  Combo->DropDown();
+  Combo->OnCloseUp = Freeing();
+  SendMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(Freed());
+}
+
+}  // namespace

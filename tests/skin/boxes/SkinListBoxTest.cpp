@@ -2,11 +2,15 @@
 // size of the rows that show and go when the items fit, RowCount, Sorted, Columns, the
 // text bar of HorizontalExtent and its offset, the bars driving the list and the wheel,
 // the bars with a skin, and the answers to the paint requests; the caption's buttons
-// stepping by their repeat timer (sent as WM_TIMER) and the application's clicks.
+// stepping by their repeat timer (sent as WM_TIMER) and the application's clicks; and a
+// list box freed by its own handlers (under a freed-memory guard, which stops the program
+// at any use of it after that).
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/SkinListBox.h"
 #include "skin/controls/SkinScrollBar.h"
+
+#include "FreedMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -237,6 +241,93 @@ TEST_F(SkinListBoxCaption, ASkinWithoutStepButtonsLeavesTheCaptionDeaf) {
   EXPECT_EQ(List->CaptionButtons().Captured(), -1);
   Release({List->Width() - 10, 10});
   EXPECT_EQ(List->ItemIndex(), 2);
+}
+
+// Each case makes a list box of its own while the guard watches, with its caption's
+// buttons or without them.
+class SkinListBoxFreed : public ::testing::Test {
+ protected:
+  SkinListBoxFreed() { Window.Show(); }
+  TspSkinListBox* Add(bool Caption = false) {
+    auto* list = Window.Add<TspSkinListBox>({10, 10, 130, 110});
+    list->SetCaptionMode(Caption);
+    for (int i = 0; i < 5; ++i) list->Items()->Add("Item " + std::to_string(i));
+    Painted(list);  // the caption's buttons take their places
+    return list;
+  }
+  static TPoint OnItem(TspSkinListBox* List, int Index) {
+    const TRect r = List->ListBox()->ItemRect(Index);
+    return {r.Left + 10, (r.Top + r.Bottom) / 2};
+  }
+  static TPoint OnButton(TspSkinListBox* List, int Button) {
+    const TRect r = List->CaptionButtons().Button(Button).R;
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  template <class... Args>
+  static TDelegate<void(TObject*, Args...)> Freeing(TspSkinListBox* List) {
+    return [List](TObject*, Args...) { List->Free(); };
+  }
+
+  TSkinTestWindow Window;
+  const TFreedMemoryGuard Guard;
+};
+
+TEST_F(SkinListBoxFreed, ByTheEventsOfAClickedItemOrOfItsKeys) {
+  TspSkinListBox* clicked = Add();
+  clicked->OnListBoxClick = Freeing(clicked);
+  PostClick(clicked->ListBox(), OnItem(clicked, 2));
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(clicked));
+
+  TspSkinListBox* pressed = Add();
+  pressed->OnListBoxMouseDown = Freeing<TMouseButton, TShiftState, int, int>(pressed);
+  PostClick(pressed->ListBox(), OnItem(pressed, 2));
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(pressed));
+
+  TspSkinListBox* released = Add();
+  released->OnListBoxMouseUp = Freeing<TMouseButton, TShiftState, int, int>(released);
+  PostClick(released->ListBox(), OnItem(released, 2));
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(released));
+
+  TspSkinListBox* keyedDown = Add();
+  keyedDown->OnListBoxKeyDown = Freeing<uint16_t&, TShiftState>(keyedDown);
+  PostKey(keyedDown->ListBox(), 'I');
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(keyedDown));
+
+  TspSkinListBox* keyedUp = Add();
+  keyedUp->OnListBoxKeyUp = Freeing<uint16_t&, TShiftState>(keyedUp);
+  PostKey(keyedUp->ListBox(), 'I');
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(keyedUp));
+
+  TspSkinListBox* typed = Add();
+  typed->OnListBoxKeyPress = Freeing<char&>(typed);
+  PostKey(typed->ListBox(), 'I');
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(typed));
+}
+
+TEST_F(SkinListBoxFreed, ByItsCaptionsButtonsOrThePointerOnIt) {
+  TspSkinListBox* up = Add(true);  // its click, over the button
+  up->OnUpButtonClick = Freeing(up);
+  const TPoint button = OnButton(up, CaptionUpButton);
+  PostMouse(up, WM_MOUSEMOVE, button.X, button.Y);
+  PostClick(up, button);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(up));
+
+  TspSkinListBox* checked = Add(true);  // the check button's step clicks the list
+  checked->OnListBoxClick = Freeing(checked);
+  PostClick(checked, OnButton(checked, CaptionCheckButton));
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(checked));
+
+  TspSkinListBox* entered = Add(true);
+  entered->OnMouseEnter = Freeing(entered);
+  PostMouse(entered, WM_MOUSEMOVE, 20, 5);
+  Application->ProcessMessages();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+
+  TspSkinListBox* moved = Add(true);
+  moved->OnMouseMove = Freeing<TShiftState, int, int>(moved);
+  PostMouse(moved, WM_MOUSEMOVE, 20, 5);
+  Application->ProcessMessages();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(moved));
 }
 
 }  // namespace

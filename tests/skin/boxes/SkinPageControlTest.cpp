@@ -1,7 +1,8 @@
 // The skinned page control driven through the application's loop: the skinned strip
 // scroller in place of the native one, closing pages from their close buttons, the room
-// the native control leaves in the tabs, the skin's fonts and tab height, and the focused
-// tab's looks.
+// the native control leaves in the tabs, the skin's fonts and tab height, the focused
+// tab's looks, and a control or page freed by the control's handlers (under a
+// freed-memory guard, which stops the program at any use of them after that).
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/SkinPageControl.h"
@@ -12,6 +13,8 @@
 
 #include "classlib/Edit.h"
 #include "classlib/ImageList.h"
+
+#include "FreedMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +57,11 @@ class SkinPageControlTest : public ::testing::Test {
     Mouse(Control, WM_MOUSEMOVE, At);
     Mouse(Control, WM_LBUTTONDOWN, At, MK_LBUTTON);
     Mouse(Control, WM_LBUTTONUP, At);
+  }
+  // The middle of tab Tab on the control.
+  static TPoint TabOf(TspSkinPageControl* Control, int Tab) {
+    const TRect r = Control->GetTabRect(Tab);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
   static HWND NativeScroller(TspSkinPageControl* Control) {
     return FindWindowExA(Control->Handle(), nullptr, UPDOWN_CLASSA, nullptr);
@@ -247,6 +255,86 @@ TEST_F(SkinPageControlTest, TheFocusedActiveTabShowsTheFocusPicture) {
   edit->SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit->Handle(); }));
   EXPECT_EQ(Painted(control)->Pixel(inside.X, inside.Y), EntryColour(data, "tab", tab.ActiveTabRect));
+}
+
+// A handler that frees Component.
+template <class... Args>
+TDelegate<void(TObject*, Args...)> Freeing(TComponent* Component) {
+  return [Component](TObject*, Args...) { Component->Free(); };
+}
+
+TEST_F(SkinPageControlTest, APageOrTheControlThatOnCloseFreesIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  TspSkinPageControl* control = Add({10, 10, 410, 210}, 4);
+  control->SetShowCloseButtons(true);
+  Window.Show();
+  const auto closeFreeing = [control](int Page, bool Allow) {
+    TTabSheet* page = control->Pages(Page);
+    control->OnClose = [Allow](TObject* Sender, bool& CanClose) {
+      dynamic_cast<TComponent*>(Sender)->Free();
+      CanClose = Allow;
+    };
+    Click(control, CloseButtonOf(control, Page));
+    return TFreedMemoryGuard::Freed(page);
+  };
+  EXPECT_TRUE(closeFreeing(3, true));
+  EXPECT_TRUE(closeFreeing(2, false));  // freed, though closing it was refused
+  control->SetFreeOnClose(true);        // not freed a second time
+  EXPECT_TRUE(closeFreeing(1, true));
+  EXPECT_EQ(control->PageCount(), 1);
+
+  control->OnClose = Freeing<bool&>(control);
+  Click(control, CloseButtonOf(control, 0));
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(control));
+}
+
+TEST_F(SkinPageControlTest, AControlFreedByItsMouseFocusOrTabHandlersIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  Window.Show();
+  const auto control = [&] {
+    TspSkinPageControl* c = Add({10, 10, 410, 210}, 3);
+    c->SetShowCloseButtons(true);
+    return c;
+  };
+  TspSkinPageControl* pressed = control();
+  pressed->OnMouseDown = Freeing<TMouseButton, TShiftState, int, int>(pressed);
+  Mouse(pressed, WM_LBUTTONDOWN, {200, 100}, MK_LBUTTON);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(pressed));
+  Mouse(Window.Form(), WM_LBUTTONUP, {500, 250});
+
+  TspSkinPageControl* released = control();
+  released->OnMouseUp = Freeing<TMouseButton, TShiftState, int, int>(released);
+  Click(released, {200, 100});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(released));
+
+  TspSkinPageControl* moved = control();
+  moved->OnMouseMove = Freeing<TShiftState, int, int>(moved);
+  Mouse(moved, WM_MOUSEMOVE, {200, 100});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(moved));
+
+  TspSkinPageControl* left = control();
+  left->OnMouseLeave = Freeing<>(left);
+  Mouse(left, WM_MOUSEMOVE, {380, 8});  // on the strip beside the tabs
+  Mouse(Window.Form(), WM_MOUSEMOVE, {500, 250});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
+
+  TspSkinPageControl* entered = control();
+  entered->OnEnter = Freeing<>(entered);
+  entered->SetFocus();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(entered));
+
+  // A press on another tab: the control asks before the change and tells after it.
+  TspSkinPageControl* changing = control();
+  changing->OnChanging = Freeing<bool&>(changing);
+  Mouse(changing, WM_LBUTTONDOWN, TabOf(changing, 1), MK_LBUTTON);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(changing));
+  Mouse(Window.Form(), WM_LBUTTONUP, {500, 250});
+
+  TspSkinPageControl* changed = control();
+  changed->OnChange = Freeing<>(changed);
+  Mouse(changed, WM_LBUTTONDOWN, TabOf(changed, 1), MK_LBUTTON);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(changed));
+  Mouse(Window.Form(), WM_LBUTTONUP, {500, 250});
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The skinned up-down control driven through the application's loop: the repeat cycle by
-// WM_TIMER, the ends of its range, Increment 0, and its buttons' places and looks with the
-// flat-colour skin's entry, with the "resizebutton" entry and without a skin.
+// WM_TIMER, the ends of its range, Increment 0, its buttons' places and looks with the
+// flat-colour skin's entry, with the "resizebutton" entry and without a skin, and a
+// control freed by its own handlers (under a freed-memory guard).
 #include "SkinControlTestKit.h"
 
 #include "skin/boxes/SkinUpDown.h"
 #include "skin/data/SkinBarData.h"
 #include "skin/data/SkinButtonData.h"
+
+#include "FreedMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +193,33 @@ TEST_F(SkinUpDownTest, WithoutTheSkinsSizeTheHalvesAreResizeButtons) {
   Mouse(updown, WM_LBUTTONDOWN, middle, MK_LBUTTON);
   EXPECT_EQ(Painted(updown)->Pixel(middle.X - 8, middle.Y - 6), EntryColour(data, "resizebutton", button.DownSkinRect));
   Mouse(updown, WM_LBUTTONUP, middle);
+}
+
+TEST_F(SkinUpDownTest, AControlFreedByTheStepOrTheClickOfItsButtonOrByThePointerLeavingIsNotTouchedAgain) {
+  Window.Show();
+  const TFreedMemoryGuard guard;
+  const auto freeing = [](TspSkinUpDown* UpDown) { return [UpDown](TObject*) { UpDown->Free(); }; };
+  const auto click = [](TspSkinUpDown* UpDown) {
+    const TPoint up = Middle(UpDown, UpButton);
+    Mouse(UpDown, WM_LBUTTONDOWN, up, MK_LBUTTON);
+    Mouse(UpDown, WM_LBUTTONUP, up);
+  };
+  TspSkinUpDown* stepped = Add({10, 10, 50, 30});
+  stepped->OnChange = freeing(stepped);
+  click(stepped);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(stepped));
+
+  TspSkinUpDown* clicked = Add({10, 10, 50, 30});
+  clicked->OnUpButtonClick = freeing(clicked);
+  click(clicked);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(clicked));
+
+  TspSkinUpDown* left = Add({10, 10, 50, 30});
+  left->OnMouseLeave = freeing(left);
+  Mouse(left, WM_MOUSEMOVE, Middle(left, UpButton));
+  PostMouse(Window.Form(), WM_MOUSEMOVE, 200, 150);
+  Application->ProcessMessages();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(left));
 }
 
 }  // namespace

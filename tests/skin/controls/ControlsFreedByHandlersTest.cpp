@@ -1,15 +1,17 @@
-// The push button, the speed button, the check box and the panel freed by their own event
-// handlers, reached as a user reaches them (mouse messages through the loop, keys, the
-// focus, an accelerator): once freed, a control touches nothing of itself. The controls
-// are made under a freed-memory guard, so any use of one after it was freed stops the test
-// program.
+// The push button, the speed button, the check box, the panel and the scroll bar freed by
+// their own event handlers, reached as a user reaches them (mouse messages through the
+// loop, keys, the focus, an accelerator): once freed, a control touches nothing of itself.
+// The controls are made under a freed-memory guard, so any use of one after it was freed
+// stops the test program.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSpeedButton.h"
 
+#include "classlib/Actions.h"
 #include "classlib/Edit.h"
 
 #include "FreedMemory.h"
@@ -186,6 +188,16 @@ TEST_F(ControlsFreedByHandlers, ACheckBoxFreedAsItTakesTheFocusIsNotTouchedAgain
   EXPECT_TRUE(TFreedMemoryGuard::Freed(accelerated));
 }
 
+TEST_F(ControlsFreedByHandlers, ACheckBoxFreedByItsActionIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  TOwned<TAction> action(new TAction(nullptr));
+  auto* box = AddBox(0);
+  box->SetAction(action.get());
+  action->OnExecute = Freeing(box);
+  PostClick(box);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(box));
+}
+
 TEST_F(ControlsFreedByHandlers, ACheckBoxWhoseGroupsHandlersFreeBoxesTouchesNoneOfThemAgain) {
   const TFreedMemoryGuard guard;
   // Three check boxes of one group, the last two checked: a click on the first unchecks
@@ -235,6 +247,53 @@ TEST_F(ControlsFreedByHandlers, APanelFreedByItsCaptionCheckBoxOrRollUpIsNotTouc
   rolled->OnChangeRollUpState = Freeing(rolled);
   PostClick(rolled, {20, 8});
   EXPECT_TRUE(TFreedMemoryGuard::Freed(rolled));
+
+  // A click on its body.
+  auto* clicked = panel();
+  clicked->OnClick = Freeing(clicked);
+  PostClick(clicked, {50, 60});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(clicked));
+}
+
+TEST_F(ControlsFreedByHandlers, AButtonCheckBoxOrScrollBarFreedAsTheFocusLeavesItDisabledIsNotTouchedAgain) {
+  // A click on a windowless box, which takes no focus, disables the focused control.
+  auto* box = Window.Add<TColorBox>({170, 150, 200, 180});
+  const TFreedMemoryGuard guard;
+  auto* button = Add<TspSkinButton>();
+  auto* checkBox = AddBox(0);
+  checkBox->SetCanFocused(true);
+  auto* bar = Window.Add<TspSkinScrollBar>({170, 100, 300, 117});
+  bar->SetCanFocused(true);
+  for (TWinControl* control : std::initializer_list<TWinControl*>{button, checkBox, bar}) {
+    Focus(control);
+    control->OnExit = Freeing(control);
+    box->OnClick = [control](TObject*) { control->SetEnabled(false); };
+    PostClick(box);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(control));
+  }
+}
+
+TEST_F(ControlsFreedByHandlers, AScrollBarFreedAsItTakesTheFocusIsNotTouchedAgain) {
+  const TFreedMemoryGuard guard;
+  const auto bar = [&] {
+    auto* b = Window.Add<TspSkinScrollBar>({170, 10, 300, 27});
+    b->SetSkinData(Window.Data());
+    b->SetCanFocused(true);
+    return b;
+  };
+  Focus(Edit);
+  auto* tabbedTo = bar();
+  tabbedTo->OnEnter = Freeing(tabbedTo);
+  PressKey(VK_TAB);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(tabbedTo));
+
+  // A press takes the focus first.
+  Focus(Edit);
+  auto* pressed = bar();
+  pressed->OnEnter = Freeing(pressed);
+  pressed->OnChange = [](TObject*) { ADD_FAILURE() << "a step after the bar was freed"; };
+  PostClick(pressed, {60, 8});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(pressed));
 }
 
 }  // namespace
