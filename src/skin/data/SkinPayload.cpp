@@ -31,7 +31,7 @@ constexpr TPictureRecord PictureRecords[] = {
 constexpr uint8_t PictureFollows = 0;
 constexpr uint8_t PictureEmpty = 1;
 
-// Reads one BMP file, keeping the skin's pictures within their pixel budget.
+// Reads one BMP file, keeping the skin's pictures within their pixel bound.
 class TPictureReader {
 public:
   explicit TPictureReader(TStream& S) : FStream(S) {}
@@ -39,7 +39,7 @@ public:
   TPixelImage Read() {
     TPixelImage image = ReadBmp(FStream);
     FPixels += int64_t{image.Width()} * image.Height();
-    if (FPixels > MaxSkinPixels) throw EInvalidGraphic("Skin pictures too large");
+    if (FPixels > MaxSkinPixels) throw ESkinTooLarge("The skin's pictures hold more pixels than a skin may");
     return image;
   }
 

@@ -178,13 +178,14 @@ TEST(SkinPayload, ACutOrMalformedPayloadRaises) {
   EXPECT_THROW(ReadSkinPayload(stream, payload), EInvalidGraphic);
 }
 
+// As a skin over any bound is (it raised EInvalidGraphic, as a malformed picture does).
 TEST(SkinPayload, PicturesBeyondThePixelBudgetAreRefused) {
   // Two 1-bit pictures of 2^24 pixels fill the budget; one more pixel breaks it.
   TPixelImage big(4096, 4096);
   TPayloadBytes bytes;
   bytes.Int32(0).Flag(0).MaskBmp(big).Flag(0).MaskBmp(big).Int32(1).Bmp(TPixelImage(1, 1));
   TspSkinPayload payload;
-  EXPECT_THROW(ReadSkinPayload(bytes.Stream(), payload), EInvalidGraphic);
+  EXPECT_THROW(ReadSkinPayload(bytes.Stream(), payload), ESkinTooLarge);
 }
 
 TEST(SkinPayload, TheWriterWritesVersion2WithEmptyRecordsAsOneByte) {
