@@ -47,6 +47,9 @@ public:
   // that cannot be read, or is over a bound, raises as DeCompressToStream and
   // ReadDecodedSkin do, and nothing is kept.
   std::shared_ptr<const TspDecodedSkin> Decoded();
+  // Lets the decoding go: a load of it failed (a skin over a bound is refused the same way
+  // by every load), so keeping it would only hold memory. The next Decoded inflates anew.
+  void DropDecoding() { FDecoded.reset(); }
   // How many times Decoded set about inflating the zlib data.
   int Decodings() const { return FDecodings; }
 
