@@ -22,12 +22,27 @@ void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
 }
 
-void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit) {
+namespace {
+
+TspSkinPayload PayloadOf(TspCompressedStoredSkin& Stored) {
   TMemoryStream inflated;
   Stored.DeCompressToStream(inflated);
   inflated.SetPosition(0);
   TspSkinPayload payload;
   ReadSkinPayload(inflated, payload);
+  return payload;
+}
+
+}  // namespace
+
+TspSkinPayload TestSkinPayload(const std::string& Name) {
+  TspCompressedStoredSkin stored(nullptr);
+  LoadTestSkin(stored, Name);
+  return PayloadOf(stored);
+}
+
+void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit) {
+  TspSkinPayload payload = PayloadOf(Stored);
   Edit(payload);
   TMemoryStream plain, packed;
   WriteSkinPayload(plain, payload);

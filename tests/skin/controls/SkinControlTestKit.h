@@ -20,6 +20,8 @@
 
 // Reads test skin Name ("slate", "flatcolour", "sparse") from the build's skins folder.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
+// The inflated payload of test skin Name, read: what hostile skins are made of.
+TspSkinPayload TestSkinPayload(const std::string& Name);
 // Applies Edit to Stored's inflated payload (its INI text and pictures): how the tests make
 // hostile skins of a sound one.
 using TSkinEdit = std::function<void(TspSkinPayload&)>;
