@@ -71,19 +71,11 @@ bool Unshaped(TspSkinPanel* Panel) {
   return GetWindowRgn(Panel->Handle(), shape.get()) == ERROR;
 }
 
-int64_t PixelsOf(const TspSkinPayload& Skin) {
-  int64_t pixels = 0;
-  for (const TPixelImage* picture : {&Skin.Picture, &Skin.InActivePicture, &Skin.Mask, &Skin.RollUpPicture,
-                                     &Skin.RollUpMask})
-    pixels += int64_t{picture->Width()} * picture->Height();
-  for (const TPixelImage& picture : Skin.ActivePictures) pixels += int64_t{picture.Width()} * picture.Height();
-  return pixels;
-}
-
 // The panel a fixed 40 x 40 rectangle of its picture, shaped by a checkerboard mask of
 // Side x Side pixels, made whole: its 1-bit BMP is a few megabytes, its runs millions.
 void FixedPanelWithCheckerboardMask(TStreamedSkin& Skin, int32_t Side) {
-  const int32_t mask = Skin.AddPicture([Side](TStream& S) { WriteCheckerboardMaskBmp(S, Side, Side); });
+  const int32_t mask = Skin.AddPicture(
+      [Side](TStream& S) { WriteMaskBmp(S, Side, Side, [](int32_t X, int32_t Y) { return (X + Y) % 2 == 0; }); });
   for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"})
     SetSkinValue(Skin.Base(), "panel", key, "0,0");
   SetSkinValue(Skin.Base(), "panel", "clientrect", "0,0,0,0");

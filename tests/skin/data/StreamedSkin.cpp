@@ -80,17 +80,26 @@ int64_t TStreamedSkin::Store(TspCompressedStoredSkin& Stored) const {
   return payload;
 }
 
-void WriteCheckerboardMaskBmp(TStream& S, int32_t Width, int32_t Height) {
-  const size_t rowBytes = static_cast<size_t>(TPixelImage::StrideFor(Width, 1));
-  // Index 0 black, 1 white: a row starting black is 0101..., the next 1010....
-  const std::array<std::vector<uint8_t>, 2> rows = {std::vector<uint8_t>(rowBytes, 0x55),
-                                                    std::vector<uint8_t>(rowBytes, 0xAA)};
-  std::vector<uint8_t> palette = PaletteEntry(clBlack);
+int64_t PixelsOf(const TspSkinPayload& Skin) {
+  int64_t pixels = 0;
+  for (const TPixelImage* picture : {&Skin.Picture, &Skin.InActivePicture, &Skin.Mask, &Skin.RollUpPicture,
+                                     &Skin.RollUpMask})
+    pixels += int64_t{picture->Width()} * picture->Height();
+  for (const TPixelImage& picture : Skin.ActivePictures) pixels += int64_t{picture.Width()} * picture.Height();
+  return pixels;
+}
+
+void WriteMaskBmp(TStream& S, int32_t Width, int32_t Height, const std::function<bool(int32_t, int32_t)>& Inside) {
+  std::vector<uint8_t> row(static_cast<size_t>(TPixelImage::StrideFor(Width, 1)));
+  std::vector<uint8_t> palette = PaletteEntry(clBlack);  // index 0 black, 1 white
   const std::vector<uint8_t> white = PaletteEntry(clWhite);
   palette.insert(palette.end(), white.begin(), white.end());
-  // Row y from the bottom is row Height - 1 - y from the top, which starts black when even.
-  WriteBmpFile(S, Width, Height, 1, palette, [&](int32_t y) -> const std::vector<uint8_t>& {
-    return rows[static_cast<size_t>((Height - 1 - y) % 2)];
+  WriteBmpFile(S, Width, Height, 1, palette, [&](int32_t Bottom) -> const std::vector<uint8_t>& {
+    const int32_t y = Height - 1 - Bottom;
+    std::fill(row.begin(), row.end(), uint8_t{0});
+    for (int32_t x = 0; x < Width; ++x)
+      if (!Inside(x, y)) row[static_cast<size_t>(x / 8)] |= static_cast<uint8_t>(0x80u >> (x % 8));
+    return row;
   });
 }
 

@@ -44,9 +44,12 @@ private:
   std::vector<TStreamWriter> FTexts;
 };
 
+// The pixels of Skin's pictures together, as the skin's pixel bound counts them.
+int64_t PixelsOf(const TspSkinPayload& Skin);
+
 // BMP files written a row at a time, bottom row first as BMP files hold them.
-// A 1-bit mask of one-pixel black and white squares, black at its top-left corner.
-void WriteCheckerboardMaskBmp(TStream& S, int32_t Width, int32_t Height);
+// A 1-bit mask, black where Inside(X, Y) (Y = 0 the top row), white elsewhere.
+void WriteMaskBmp(TStream& S, int32_t Width, int32_t Height, const std::function<bool(int32_t, int32_t)>& Inside);
 // A picture of one colour, opaque, of 8 (every pixel palette index 0), 24 or 32 bits.
 void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour, int BitCount = 24);
 
