@@ -64,8 +64,8 @@ bool CheckerboardShaped(TspSkinPanel* Panel) {
          PtInRegion(shape.get(), 1, 1) && PtInRegion(shape.get(), 370, 240);
 }
 
-// Bands 100 pixels deep: 102,000 runs, finer than a window region may be, so the panel
-// keeps its rectangle.
+// A mask finer than a window region may be (bands 100 pixels deep: 102,000 runs; a whole
+// checkerboard of millions) shapes nothing: the panel keeps its rectangle.
 bool Unshaped(TspSkinPanel* Panel) {
   const TRegion shape(CreateRectRgn(0, 0, 0, 0));
   return GetWindowRgn(Panel->Handle(), shape.get()) == ERROR;
@@ -138,7 +138,7 @@ int32_t ActivePicturesLeft(TStreamedSkin& Skin) {
 void MostOnePixelPictures(TStreamedSkin& Skin) { OnePixelPictures(Skin, ActivePicturesLeft(Skin) - 1); }
 void OnePixelPictureTooMany(TStreamedSkin& Skin) { OnePixelPictures(Skin, ActivePicturesLeft(Skin)); }
 // About as many as fill the payload's bound: a 200 KB skin.
-void OneMillionOnePixelPictures(TStreamedSkin& Skin) { OnePixelPictures(Skin, 1100000); }
+void PayloadOfOnePixelPictures(TStreamedSkin& Skin) { OnePixelPictures(Skin, 1100000); }
 
 bool DrawnFromTheLastPicture(TspSkinPanel* Panel) { return Painted(Panel)->Pixel(370, 240) == kTinyColour; }
 
@@ -161,7 +161,7 @@ bool DrawnFromTheSkinsPanel(TspSkinPanel* Panel) {
   return Painted(Panel)->Pixel(370, 240) == EntryColour(data, "panel", client);
 }
 
-// An entry of its own whose skin rectangle is a value of 62 MB (a 80 KB skin).
+// An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
 void A62MegabyteValue(TStreamedSkin& Skin) {
   TMemIniFile ini;
   ini.SetStrings(Skin.Base().IniText);
@@ -196,7 +196,7 @@ const THostileSkin Shapes[] = {
     {"pictures of 2^25 pixels", PicturesOf2To25Pixels, PanelBounds, nullptr},
     {"as many one-pixel pictures as a skin may have", MostOnePixelPictures, PanelBounds, DrawnFromTheLastPicture},
     {"one picture more than a skin may have", OnePixelPictureTooMany, PanelBounds, nullptr},
-    {"1,100,000 one-pixel pictures", OneMillionOnePixelPictures, PanelBounds, nullptr},
+    {"1,100,000 one-pixel pictures", PayloadOfOnePixelPictures, PanelBounds, nullptr},
     {"120,000 keys of 520 bytes sharing one hash", KeysSharingOneHash, PanelBounds, DrawnFromTheSkinsPanel},
     {"a value of 62 MB", A62MegabyteValue, PanelBounds, nullptr},
 };
