@@ -5,8 +5,11 @@
 // several rounds; the inflate and the loads take turns in each round, so that all see the
 // machine alike. Each round gives the stored skin its bytes anew, so that its first load
 // decodes them again. Then the table of hostile skins (HostileSkinTable.h), among them
-// 120,000 blank lines and 80,000 lines of one 512-letter key (in two spellings) beside
-// as many distinct keys. Then refusing hostile skins: of about 2 KB whose thousand entries
+// a fixed-size control's checkerboard mask as large as a skin's pictures may be, as many
+// one-pixel pictures as a skin may have, skins refused for 1,100,000 of them or a picture
+// of 2^25 pixels, 120,000 blank lines, 80,000 lines of one 512-letter key (in two
+// spellings) beside as many distinct keys, and 120,000 keys of 520 bytes sharing one hash
+// beside as many distinct ones (goal 1.5x). Then refusing hostile skins: of about 2 KB whose thousand entries
 // all name one section of symbol lines, of 65536 lines (once 2.5 GB and 13 s, now refused
 // at its first list) and of 1000 lines (read until the load's budget is spent); and of
 // 4 MiB of blank lines. Last, names that share one hash: every key of an INI section of

@@ -1,8 +1,10 @@
 #include "FoldedNameIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -21,7 +23,66 @@ uint32_t FoldWord(uint32_t Word) {
   return Word | (capitals >> 2);
 }
 
+// HalfSipHash-1-3, the 32-bit SipHash: a keyed hash whose outputs no one who does not
+// know the key can make collide, however they choose the names. Its 32-bit arithmetic
+// keeps it quick in the 32-bit build.
+class THalfSipHash {
+public:
+  explicit THalfSipHash(const std::array<uint32_t, 2>& Key)
+      : FV0(Key[0]), FV1(Key[1]), FV2(Key[0] ^ 0x6C796765u), FV3(Key[1] ^ 0x74656462u) {}
+
+  void Add(uint32_t Word) {
+    FV3 ^= Word;
+    Round();
+    FV0 ^= Word;
+  }
+  uint32_t Finish(uint32_t LastWord) {
+    Add(LastWord);
+    FV2 ^= 0xFF;
+    for (int i = 0; i < 3; ++i) Round();
+    return FV1 ^ FV3;
+  }
+
+private:
+  static uint32_t Rotl(uint32_t X, int Bits) { return (X << Bits) | (X >> (32 - Bits)); }
+  void Round() {
+    FV0 += FV1;
+    FV1 = Rotl(FV1, 5) ^ FV0;
+    FV0 = Rotl(FV0, 16);
+    FV2 += FV3;
+    FV3 = Rotl(FV3, 8) ^ FV2;
+    FV0 += FV3;
+    FV3 = Rotl(FV3, 7) ^ FV0;
+    FV2 += FV1;
+    FV1 = Rotl(FV1, 13) ^ FV2;
+    FV2 = Rotl(FV2, 16);
+  }
+  uint32_t FV0, FV1, FV2, FV3;
+};
+
+// The second hash's key: drawn once per process, when first needed.
+const std::array<uint32_t, 2>& ProcessKey() {
+  static const std::array<uint32_t, 2> key = [] {
+    std::random_device device;
+    return std::array<uint32_t, 2>{device(), device()};
+  }();
+  return key;
+}
+
 }  // namespace
+
+uint32_t TFoldedNameIndex::Tiebreak(std::string_view Name) {
+  THalfSipHash hash(ProcessKey());
+  size_t i = 0;
+  for (; i + 4 <= Name.size(); i += 4) {
+    uint32_t word;
+    std::memcpy(&word, Name.data() + i, sizeof word);
+    hash.Add(FoldWord(word));
+  }
+  uint32_t last = static_cast<uint32_t>(Name.size()) << 24;
+  for (size_t j = 0; i + j < Name.size(); ++j) last |= uint32_t{FoldChar(Name[i + j])} << (8 * j);
+  return hash.Finish(last);
+}
 
 size_t TFoldedNameIndex::Hash(std::string_view Name) {
   // FNV-1a over the folded bytes taken four at a time, in the width of size_t; names

@@ -4,10 +4,14 @@
 // a lookup none. A small bit filter turns most names that are not indexed away before
 // they are hashed: readers ask for many keys a text leaves out.
 //
-// The array is ordered by hash, then by folded name, then by position: names that share
-// a hash (a text may be made of nothing else) are found by halving like any other, so
-// that no text makes a lookup walk more than a logarithm of its names. Building it keeps
-// each name once, so that a text of one name many times over costs a reading of each.
+// The array is ordered by hash, then by a second hash, then by folded name, then by
+// position. The hash is quick and the same in every run, so a text may be made of names
+// that all share it; names that do are ordered by the second hash, keyed anew in each
+// process so that no text can aim at it, and are compared only where both hashes are
+// equal (equal names, or by chance). Names sharing the first hash are then found by
+// halving on a number, whatever their length. Building keeps each name once, so that a
+// text of one name many times over costs a reading of each; which of equal names comes
+// first never depends on the key.
 
 #include <algorithm>
 #include <array>
@@ -21,6 +25,8 @@
 class TFoldedNameIndex {
 public:
   static size_t Hash(std::string_view Name);
+  // The second hash: keyed by a number drawn once per process.
+  static uint32_t Tiebreak(std::string_view Name);
   static bool Equal(std::string_view A, std::string_view B);
   // Below 0, 0 or above 0 as A comes before, with or after B, folded byte by byte (a
   // shorter name before the longer one it begins).
@@ -39,11 +45,11 @@ public:
     FEntries.reserve(Count);
     for (size_t position = 0; position < Count; ++position)
       if (const std::optional<std::string_view> name = NameAt(position)) {
-        FEntries.push_back({Hash(*name), position});
+        FEntries.push_back({Hash(*name), 0, position});
         SetMarks(*name);
       }
-    // Hashes and positions first, which compares no name; then names, only among
-    // entries of one hash.
+    // Hashes and positions first, which compares no name; then, only among entries of
+    // one hash, second hashes and names.
     std::sort(FEntries.begin(), FEntries.end(), [](const TEntry& A, const TEntry& B) {
       return A.NameHash != B.NameHash ? A.NameHash < B.NameHash : A.Position < B.Position;
     });
@@ -59,22 +65,34 @@ public:
   template <class TNameAt>
   void Add(std::string_view Name, size_t Position, TNameAt NameAt) {
     SetMarks(Name);
-    const TEntry entry{Hash(Name), Position};
-    const auto at = std::upper_bound(FEntries.begin(), FEntries.end(), entry, [&](const TEntry& A, const TEntry& B) {
-      return A.NameHash != B.NameHash ? A.NameHash < B.NameHash : Before(A, Name, B, NameAt(B.Position));
-    });
-    FEntries.insert(at, entry);
+    TEntry entry{Hash(Name), 0, Position};
+    auto [first, last] = std::equal_range(FEntries.begin(), FEntries.end(), entry, ByHash);
+    if (first != last) {  // joins the names of its hash, ordered by the second hash
+      if (last - first == 1) first->Tiebreak = Tiebreak(NameAt(first->Position));
+      entry.Tiebreak = Tiebreak(Name);
+      first = std::upper_bound(first, last, entry, [&](const TEntry& A, const TEntry& B) {
+        return A.Tiebreak != B.Tiebreak ? A.Tiebreak < B.Tiebreak : Before(A, Name, B, NameAt(B.Position));
+      });
+    }
+    FEntries.insert(first, entry);
   }
   // The lowest position whose name matches, so that the first occurrence wins; here
   // NameAt(position) gives the name of an indexed position.
   template <class TNameAt>
   std::optional<size_t> Find(std::string_view Name, TNameAt NameAt) const {
     if (!MayHold(Name)) return std::nullopt;
-    const size_t hash = Hash(Name);
-    const auto it = std::lower_bound(FEntries.begin(), FEntries.end(), hash, [&](const TEntry& E, size_t) {
-      return E.NameHash != hash ? E.NameHash < hash : Compare(NameAt(E.Position), Name) < 0;
-    });
-    if (it != FEntries.end() && it->NameHash == hash && Equal(NameAt(it->Position), Name)) return it->Position;
+    const TEntry sought{Hash(Name), 0, 0};
+    auto first = std::lower_bound(FEntries.begin(), FEntries.end(), sought, ByHash);
+    if (first == FEntries.end() || first->NameHash != sought.NameHash) return std::nullopt;
+    if (const auto next = first + 1; next != FEntries.end() && next->NameHash == sought.NameHash) {
+      const auto last = std::upper_bound(next, FEntries.end(), sought, ByHash);
+      const uint32_t tiebreak = Tiebreak(Name);
+      first = std::lower_bound(first, last, tiebreak, [&](const TEntry& E, uint32_t) {
+        return E.Tiebreak != tiebreak ? E.Tiebreak < tiebreak : Compare(NameAt(E.Position), Name) < 0;
+      });
+      if (first == last || first->Tiebreak != tiebreak) return std::nullopt;
+    }
+    if (Equal(NameAt(first->Position), Name)) return first->Position;
     return std::nullopt;
   }
   // Every position from Position on moves one up (a line was inserted there).
@@ -105,29 +123,43 @@ private:
 
   struct TEntry {
     size_t NameHash;
+    uint32_t Tiebreak;  // set where another entry shares NameHash
     size_t Position;
   };
-  // The order of entries of equal hash (the callers compare hashes first, so that names
-  // are read only where hashes are equal).
+  static bool ByHash(const TEntry& A, const TEntry& B) { return A.NameHash < B.NameHash; }
+  // The order of entries of equal hashes (the callers compare those first, so that names
+  // are read only where both hashes are equal).
   static bool Before(const TEntry& A, std::string_view NameA, const TEntry& B, std::string_view NameB) {
     const int order = Compare(NameA, NameB);
     return order != 0 ? order < 0 : A.Position < B.Position;
   }
   // Writes the entries [First, Last) of one hash, in rising position, from Out on (Out
-  // not after First) in the order of their names, each name once at its first position.
-  // Each entry is compared with a few others down a tree, and with at most one equal to
-  // it: equal names, however long and many, cost one reading each, not one per step of
-  // a sort.
+  // not after First) in the order of their second hashes, then of their names, each name
+  // once at its first position. Names are compared only within a second hash, where they
+  // are equal but for chance, and an entry is compared with at most one equal to it:
+  // names sharing the first hash, however long and many, cost a reading or two each, not
+  // one per step of a sort.
   template <class TNameAt>
   static std::vector<TEntry>::iterator OrderByName(std::vector<TEntry>::iterator First,
                                                    std::vector<TEntry>::iterator Last,
                                                    std::vector<TEntry>::iterator Out, TNameAt& NameAt) {
+    for (auto entry = First; entry != Last; ++entry) entry->Tiebreak = Tiebreak(*NameAt(entry->Position));
+    std::stable_sort(First, Last, [](const TEntry& A, const TEntry& B) { return A.Tiebreak < B.Tiebreak; });
     const auto byName = [&](const TEntry& A, const TEntry& B) {
       return Compare(*NameAt(A.Position), *NameAt(B.Position)) < 0;
     };
-    std::set<TEntry, decltype(byName)> names(byName);
-    for (auto entry = First; entry != Last; ++entry) names.insert(*entry);  // a name met again stays out
-    return std::copy(names.begin(), names.end(), Out);
+    for (auto group = First; group != Last;) {
+      const auto end = std::find_if(group, Last, [&](const TEntry& E) { return E.Tiebreak != group->Tiebreak; });
+      if (end - group == 1) {
+        *Out++ = *group;
+      } else {
+        std::set<TEntry, decltype(byName)> names(byName);
+        for (auto entry = group; entry != end; ++entry) names.insert(*entry);  // a name met again stays out
+        Out = std::copy(names.begin(), names.end(), Out);
+      }
+      group = end;
+    }
+    return Out;
   }
   std::vector<TEntry> FEntries;
   std::array<uint64_t, 4> FMarks{};

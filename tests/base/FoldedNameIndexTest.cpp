@@ -119,17 +119,24 @@ TEST_F(FoldedNameIndexTest, NamesNotThereAreNotFoundHoweverAlikeTheyLook) {
   for (int i = 0; i < 3000; ++i) EXPECT_EQ(Find("absent" + std::to_string(i)), std::nullopt) << i;
 }
 
-// A text may be made of names that all share one hash: a lookup among them still reads
-// only a logarithm of them, and still gives the first of those that match.
+// A text may be made of names that all share one hash, as many and as long as it likes:
+// indexing them reads each once or twice and a lookup reads one, as for any names, and
+// the first of those that match is still the one found. They are ordered by a second
+// hash, keyed anew in each process, before any is compared (a sort and lookups comparing
+// them whole made 120,000 of 520 bytes take 2.1 s to load under Wine, against 0.4 s for
+// as many distinct names).
 TEST_F(FoldedNameIndexTest, ALookupAmongNamesSharingOneHashReadsFewOfThem) {
   names = NamesSharingOneHash(1024);
-  const std::string absent = names.back();
+  const std::string absent = names.back(), first = names[0], second = names[1];
   names.pop_back();
   for (const std::string& name : names) ASSERT_EQ(TFoldedNameIndex::Hash(name), TFoldedNameIndex::Hash(absent));
   names.push_back(Upper(names[700]));  // a later spelling of one of them
-  Build();
-  const size_t most = 2 * std::bit_width(names.size()) + 2;
   size_t reads = 0;
+  index.Build(names.size(), [&](size_t at) -> std::optional<std::string_view> {
+    ++reads;
+    return names[at];
+  });
+  EXPECT_LE(reads, 3 * names.size());
   const auto find = [&](std::string_view name) {
     reads = 0;
     return index.Find(name, [&](size_t at) -> std::string_view {
@@ -139,16 +146,24 @@ TEST_F(FoldedNameIndexTest, ALookupAmongNamesSharingOneHashReadsFewOfThem) {
   };
   for (size_t i = 0; i + 1 < names.size(); ++i) {
     ASSERT_EQ(find(Upper(names[i])), i);
-    ASSERT_LE(reads, most) << i;
+    ASSERT_LE(reads, 2u) << i;
   }
   EXPECT_EQ(find(absent), std::nullopt);
-  EXPECT_LE(reads, most);
+  EXPECT_LE(reads, 2u);
   // Added and shifted like any other.
   names.insert(names.begin() + 3, Upper(names[900]));
   index.ShiftFrom(3);
   Added(3);
   EXPECT_EQ(find(names[901]), 3u);
   EXPECT_EQ(find(names[701]), 701u);
+  // One of them indexed alone, then another added: each is found.
+  names = {first};
+  Build();
+  names.push_back(second);
+  Added(1);
+  EXPECT_EQ(find(Upper(second)), 1u);
+  EXPECT_EQ(find(first), 0u);
+  EXPECT_EQ(find(absent), std::nullopt);
 }
 
 // A text may repeat one long name in many spellings: building reads each a few times, not

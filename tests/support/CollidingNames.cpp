@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -65,15 +66,14 @@ std::pair<std::string, std::string> SecondWords(uint32_t Delta) {
 
 }  // namespace
 
-std::vector<std::string> NamesSharingOneHash(size_t Count) {
+TNamesSharingOneHash::TNamesSharingOneHash(size_t Count, std::string Prefix) : FPrefix(std::move(Prefix)) {
   // The 64-bit hash multiplies by 2^40 + 435: two states that differ by Apart in their
   // low half (and not above it) leave products about 2.5e9 apart, whose upper halves are
   // equal more often than not. The 32-bit hash has no upper half to match.
   constexpr uint32_t Apart = 0x96FFFFFFu;
-  std::vector<std::string> names{""};
-  while (names.size() < Count) {
-    const std::string& prefix = names.front();  // every name leaves the same state
-    const uint32_t low = LowHalf(TFoldedNameIndex::Hash(prefix));  // the state a next word meets
+  std::string common = FPrefix;  // every name leaves the state this one leaves
+  while ((size_t{1} << FPairs.size()) < Count) {
+    const uint32_t low = LowHalf(TFoldedNameIndex::Hash(common));  // the state a next word meets
     std::string first, other;
     for (uint32_t n = 0; n < WordCount && other.empty(); ++n) {
       first = Word(n);
@@ -81,24 +81,32 @@ std::vector<std::string> NamesSharingOneHash(size_t Count) {
       for (const uint64_t partner : {uint64_t{state} + Apart, uint64_t{state} - Apart}) {
         if (partner > UINT32_MAX) continue;  // the partner would carry into the upper half
         const std::string word = Bytes(static_cast<uint32_t>(partner) ^ low);
-        if (AllAllowed(word) && UpperHalf(TFoldedNameIndex::Hash(prefix + word)) ==
-                                    UpperHalf(TFoldedNameIndex::Hash(prefix + first))) {
+        if (AllAllowed(word) && UpperHalf(TFoldedNameIndex::Hash(common + word)) ==
+                                    UpperHalf(TFoldedNameIndex::Hash(common + first))) {
           other = word;
           break;
         }
       }
     }
     if (other.empty()) throw std::runtime_error("no two first words share the upper half of a state");
-    const auto [second, otherSecond] = SecondWords(LowHalf(TFoldedNameIndex::Hash(prefix + first)) ^
-                                                   LowHalf(TFoldedNameIndex::Hash(prefix + other)));
-    std::vector<std::string> longer;
-    for (const std::string& name : names) {
-      longer.push_back(name + first + second);
-      longer.push_back(name + other + otherSecond);
-    }
-    names = std::move(longer);
+    const auto [second, otherSecond] = SecondWords(LowHalf(TFoldedNameIndex::Hash(common + first)) ^
+                                                   LowHalf(TFoldedNameIndex::Hash(common + other)));
+    FPairs.push_back({first + second, other + otherSecond});
+    common += FPairs.back()[0];
   }
-  return names;
+}
+
+std::string TNamesSharingOneHash::operator[](size_t Index) const {
+  std::string name = FPrefix;
+  for (size_t pair = 0; pair < FPairs.size(); ++pair) name += FPairs[pair][(Index >> pair) & 1u];
+  return name;
+}
+
+std::vector<std::string> NamesSharingOneHash(size_t Count) {
+  const TNamesSharingOneHash names(Count);
+  std::vector<std::string> all;
+  for (size_t i = 0; i < names.Count(); ++i) all.push_back(names[i]);
+  return all;
 }
 
 std::vector<std::string> NamesSharingTheHashOf(std::string_view Name, size_t Count) {

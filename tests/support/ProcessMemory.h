@@ -1,5 +1,6 @@
 #pragma once
-// The peak working set of a process: the most of its memory it has held in RAM so far.
+// The peak working set of a process: the most of its memory it has held in RAM so far;
+// under Windows also its working set now.
 #include <cstdint>
 
 #ifdef _WIN32
@@ -7,11 +8,18 @@
 
 #include <psapi.h>
 
-inline uint64_t PeakWorkingSetBytes(HANDLE Process = GetCurrentProcess()) {
+inline PROCESS_MEMORY_COUNTERS MemoryCounters(HANDLE Process) {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  return GetProcessMemoryInfo(Process, &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
+  return GetProcessMemoryInfo(Process, &counters, sizeof counters) ? counters : PROCESS_MEMORY_COUNTERS{};
 }
+
+inline uint64_t PeakWorkingSetBytes(HANDLE Process = GetCurrentProcess()) {
+  return MemoryCounters(Process).PeakWorkingSetSize;
+}
+
+// What the process holds in RAM now: after memory is freed, less than before.
+inline uint64_t WorkingSetBytes() { return MemoryCounters(GetCurrentProcess()).WorkingSetSize; }
 #else
 #include <sys/resource.h>
 

@@ -84,7 +84,11 @@ void TspCompressedStoredSkin::DefineProperties(TFiler& Filer) {
 }
 
 void TspCompressedStoredSkin::DeCompressToStream(TMemoryStream& S) {
-  DecompressStream(S, FCompressedStream, MaxSkinPayloadSize);
+  try {
+    DecompressStream(S, FCompressedStream, MaxSkinPayloadSize);
+  } catch (const EDecompressedTooLarge&) {
+    throw ESkinTooLarge("The skin inflates to more than a skin may");
+  }
 }
 
 std::shared_ptr<const TspDecodedSkin> TspCompressedStoredSkin::Decoded() {

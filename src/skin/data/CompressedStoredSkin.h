@@ -39,13 +39,17 @@ public:
   void DefineProperties(TFiler& Filer) override;
 
   // Inflates the zlib data into S from S's position. Raises EDecompressionError for
-  // corrupt data or a payload larger than MaxSkinPayloadSize.
+  // corrupt data, ESkinTooLarge for a payload larger than MaxSkinPayloadSize.
   void DeCompressToStream(TMemoryStream& S);
   // The payload inflated and decoded, made on the first call and kept, unchanged, until
   // the zlib data changes: every skin data loading this skin copies from one decoding.
   // nullptr (nothing kept) for a payload version above MaxStoredSkinVersion; a payload
-  // that cannot be read raises as DeCompressToStream and ReadSkinPictures do.
+  // that cannot be read, or is over a bound, raises as DeCompressToStream and
+  // ReadDecodedSkin do, and nothing is kept.
   std::shared_ptr<const TspDecodedSkin> Decoded();
+  // Lets the decoding go: a load of it failed (a skin over a bound is refused the same way
+  // by every load), so keeping it would only hold memory. The next Decoded inflates anew.
+  void DropDecoding() { FDecoded.reset(); }
   // How many times Decoded set about inflating the zlib data.
   int Decodings() const { return FDecodings; }
 

@@ -26,14 +26,13 @@ void PutRect(uint8_t*& At, const TRect& R) {
   PutInt32(At, R.Bottom);
 }
 
-}  // namespace
-
-std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY) {
-  std::vector<TRect> runs;
-  if (Width < 1) return runs;
+// Calls Run(Start, End, Y) for each run of black pixels (End exclusive) in row order, left
+// to right within a row, until it returns false.
+template <class TRun>
+void ForEachMaskRun(TMaskRows Rows, int32_t Width, TRun Run) {
+  if (Width < 1) return;
   for (size_t y = 0; y < Rows.size(); ++y) {
     const uint8_t* row = Rows[y];
-    const int64_t top = int64_t{DY} + static_cast<int64_t>(y);
     int32_t x = 0;
     while (x < Width) {
       if (!IsBlack(row + x * 3)) {
@@ -42,10 +41,27 @@ std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32
       }
       const int32_t start = x;
       while (x < Width && IsBlack(row + x * 3)) ++x;
-      runs.push_back({Saturated(int64_t{start} + DX), Saturated(top), Saturated(int64_t{x} + DX), Saturated(top + 1)});
+      if (!Run(start, x, y)) return;
     }
   }
+}
+
+}  // namespace
+
+std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY) {
+  std::vector<TRect> runs;
+  ForEachMaskRun(Rows, Width, [&](int32_t Start, int32_t End, size_t Y) {
+    const int64_t top = int64_t{DY} + static_cast<int64_t>(Y);
+    runs.push_back({Saturated(int64_t{Start} + DX), Saturated(top), Saturated(int64_t{End} + DX), Saturated(top + 1)});
+    return true;
+  });
   return runs;
+}
+
+size_t CountMaskRuns(TMaskRows Rows, int32_t Width, size_t Most) {
+  size_t count = 0;
+  ForEachMaskRun(Rows, Width, [&](int32_t, int32_t, size_t) { return ++count <= Most; });
+  return count;
 }
 
 TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound) {

@@ -20,6 +20,9 @@ using TMaskRows = std::span<const uint8_t* const>;
 // The runs of black pixels, moved by (DX, DY), in row order and left to right within a
 // row; the right edge is exclusive. Coordinates beyond the 32-bit range saturate.
 std::vector<TRect> MaskRunRects(TMaskRows Rows, int32_t Width, int32_t DX, int32_t DY);
+// How many runs MaskRunRects gives, counted no further than Most + 1: a mask of more runs
+// is read only up to the one that passes Most, and nothing is kept of any.
+size_t CountMaskRuns(TMaskRows Rows, int32_t Width, size_t Most);
 
 // The block for Rects: dwSize 32, iType 1 (RDH_RECTANGLES), nCount, nRgnSize 0, rcBound
 // Bound, then the rectangles. Raises EIntOverflow when it would pass 2 GiB.

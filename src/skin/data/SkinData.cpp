@@ -160,7 +160,9 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin)
     ClearSkin();
     loaded = LoadPayload(*AStoredSkin);
   } catch (...) {
-    // The windows go back to their default look; the caller learns why.
+    // The windows go back to their default look; the caller learns why. Nothing of the
+    // refused skin is kept, here or in the stored skin.
+    AStoredSkin->DropDecoding();
     ClearSkin();
     FSkinChanging = false;
     SendSkinDataMessage(SP_CHANGE_SKIN_DATA);

@@ -95,8 +95,9 @@ public:
 
   // Loads the skin of AStoredSkin (not nil), copying its pictures from the stored
   // skin's decoding (TspCompressedStoredSkin::Decoded), which other loads share. A
-  // stored skin without data changes nothing. A load that fails clears the skin, ends
-  // SkinChanging, sends the change and after-change messages, then lets the error go on.
+  // stored skin without data changes nothing. A load that fails clears the skin and the
+  // stored skin's decoding, ends SkinChanging, sends the change and after-change
+  // messages, then lets the error go on.
   void LoadCompressedStoredSkin(TspCompressedStoredSkin* AStoredSkin);
 
   // Splits an entry "IDName:keyword" at its first ":"; without one both are empty.

@@ -6,14 +6,13 @@
 // seconds. Every value a loader reads may be kept, so each costs its text plus the least
 // a kept string takes (its object and its place in a list).
 
-#include "base/Exceptions.h"
+#include "SkinLimits.h"
+
 #include "base/IniFiles.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-VQ_DECLARE_EXCEPTION(ESkinTooLarge, Exception);
 
 // Far above what real skins take (each of the project's own is charged about 350 KiB),
 // far below what would strain memory or make a load take long.

@@ -7,6 +7,8 @@
 // the end. Container (a compressed skin file, a skin-list item): a version, a byte count
 // N and N bytes of zlib data. Every number is a little-endian signed 32-bit integer.
 
+#include "SkinLimits.h"
+
 #include "base/IniFiles.h"
 #include "base/PixelImage.h"
 #include "base/Strings.h"
@@ -21,11 +23,6 @@ class TStream;
 // StoredSkinVersion.
 inline constexpr int32_t MaxStoredSkinVersion = 3;
 inline constexpr int32_t StoredSkinVersion = 2;
-// All pictures of one skin together hold at most this many pixels (about 100 MB of
-// 24-bit pixels), however small the payload that describes them.
-inline constexpr int64_t MaxSkinPixels = TPixelImage::MaxPixels;
-// The most bytes a stored skin may inflate to.
-inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
 // How many times larger than its zlib data a skin's payload usually is: its pictures are
 // mostly runs of one colour.
 inline constexpr int64_t ExpectedSkinInflation = 64;
@@ -58,7 +55,9 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 
 // Reads a payload from S's position. Returns false, having read only the version, when
 // the version is above MaxStoredSkinVersion. A payload cut short raises EReadError, a
-// malformed picture or one beyond the pixel budget EInvalidGraphic.
+// malformed picture EInvalidGraphic; more active pictures than MaxSkinActivePictures, or
+// a picture that would take its skin past MaxSkinPixels, raise ESkinTooLarge before they
+// are read.
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // parses it where it lies.

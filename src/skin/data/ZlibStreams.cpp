@@ -176,7 +176,7 @@ void DecompressStream(TStream& outStream, TStream& inStream, int64_t maxSize) {
   int64_t total = 0;
   for (int32_t n; (n = decompressor.Read(buffer, sizeof buffer)) > 0;) {
     total += n;
-    if (total > maxSize) throw EDecompressionError("Decompressed data too large");
+    if (total > maxSize) throw EDecompressedTooLarge("Decompressed data too large");
     outStream.WriteBuffer(buffer, n);
   }
 }

@@ -14,6 +14,8 @@
 VQ_DECLARE_EXCEPTION(EZlibError, Exception);
 VQ_DECLARE_EXCEPTION(ECompressionError, EZlibError);
 VQ_DECLARE_EXCEPTION(EDecompressionError, EZlibError);
+// Output beyond the bound a whole-stream inflate was given: the data may be sound.
+VQ_DECLARE_EXCEPTION(EDecompressedTooLarge, EDecompressionError);
 
 // Raise ECompressionError "error" / EDecompressionError "compression error" for a
 // negative zlib result; otherwise return it.
@@ -82,6 +84,6 @@ public:
 // Compresses all of inStream (from its beginning) into outStream at maximum level.
 void CompressStream(TStream& inStream, TStream& outStream);
 // Inflates all of inStream (from its beginning) into outStream. Output beyond maxSize
-// bytes raises EDecompressionError, so that a small input cannot claim unbounded memory.
+// bytes raises EDecompressedTooLarge, so that a small input cannot claim unbounded memory.
 void DecompressStream(TStream& outStream, TStream& inStream,
                       int64_t maxSize = std::numeric_limits<int64_t>::max());

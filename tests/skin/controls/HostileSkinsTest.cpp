@@ -1,19 +1,31 @@
 // Hostile skins, each a few kilobytes, loaded and painted within the bounds of
-// HostilePaintSeconds and HostilePaintMemory: the flatcolour skin edited into each shape,
-// loaded into a window whose panel, larger than a usual window, shows it, sized and
-// painted. One row per shape; each row's check tells that the skin was drawn.
+// HostilePaintSeconds and HostilePaintMemory: the flatcolour skin made into each shape and
+// written piece by piece into its zlib data before the clock starts, then loaded into a
+// shown window whose panel, larger than a usual window, shows it, and painted. One row
+// per shape; each row's check tells that the skin was drawn, or that a skin over a bound
+// was refused and left nothing held. A process's peak only rises, so an earlier, higher
+// peak would hide part of a later rise: the rows whose loads take most come last.
 #include "SkinControlTestKit.h"
 
+#include "CollidingNames.h"
+#include "ProcessMemory.h"
+#include "StreamedSkin.h"
+
 #include "skin/controls/SkinPanel.h"
+#include "skin/data/SkinLimits.h"
+#include "skin/data/SkinPanelData.h"
 #include "skin/data/win32/SkinRegions.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
 
 constexpr TRect PanelBounds{0, 0, 740, 480};
+// What a refused skin may leave held: a little of what the heap keeps.
+constexpr uint64_t RefusedSkinMemory = uint64_t{8} << 20;
 
 void SetPanelPictures(TspSkinPayload& Skin, size_t Picture, const std::string& SkinRect) {
   SetSkinValue(Skin, "panel", "pictureindex", std::to_string(Picture));
@@ -41,6 +53,10 @@ void CheckerboardMask(TspSkinPayload& Skin) {
     SetSkinValue(Skin, "panel", key, (right ? to : from) + "," + (bottom ? to : from));
   }
 }
+template <int Cut>
+void StreamedCheckerboardMask(TStreamedSkin& Streamed) {
+  CheckerboardMask<Cut>(Streamed.Base());
+}
 
 // Bands 6 pixels deep: 7,248 runs, within what a window region may take.
 bool CheckerboardShaped(TspSkinPanel* Panel) {
@@ -51,54 +67,177 @@ bool CheckerboardShaped(TspSkinPanel* Panel) {
          PtInRegion(shape.get(), 1, 1) && PtInRegion(shape.get(), 370, 240);
 }
 
-// Bands 100 pixels deep: 102,000 runs, finer than a window region may be, so the panel
-// keeps its rectangle.
+// A mask finer than a window region may be (bands 100 pixels deep: 102,000 runs; a whole
+// checkerboard of millions) shapes nothing: the panel keeps its rectangle.
 bool Unshaped(TspSkinPanel* Panel) {
   const TRegion shape(CreateRectRgn(0, 0, 0, 0));
   return GetWindowRgn(Panel->Handle(), shape.get()) == ERROR;
 }
 
-// 70,000 one-pixel pictures, the panel drawn from one more after them.
-constexpr TColor kTinyColour = RGBColor(200, 100, 50);
-void ManyTinyPictures(TspSkinPayload& Skin) {
-  Skin.ActivePictures.insert(Skin.ActivePictures.end(), 70000, TPixelImage(1, 1));
-  TPixelImage last(3, 3);
-  for (int32_t y = 0; y < 3; ++y)
-    for (int32_t x = 0; x < 3; ++x) last.SetPixel(x, y, kTinyColour);
-  Skin.ActivePictures.push_back(last);
-  CutToOnePixelTiles(Skin, "panel");
-  SetPanelPictures(Skin, Skin.ActivePictures.size() - 1, "0,0,3,3");
+// The panel a fixed 40 x 40 rectangle of its picture, shaped by a checkerboard mask of
+// Side x Side pixels, made whole: its 1-bit BMP is a few megabytes, its runs millions.
+void FixedPanelWithCheckerboardMask(TStreamedSkin& Skin, int32_t Side) {
+  const int32_t mask = Skin.AddPicture(
+      [Side](TStream& S) { WriteMaskBmp(S, Side, Side, [](int32_t X, int32_t Y) { return (X + Y) % 2 == 0; }); });
+  for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"})
+    SetSkinValue(Skin.Base(), "panel", key, "0,0");
+  SetSkinValue(Skin.Base(), "panel", "clientrect", "0,0,0,0");
+  SetSkinValue(Skin.Base(), "panel", "skinrect", "0,0,40,40");
+  SetSkinValue(Skin.Base(), "panel", "maskpictureindex", std::to_string(mask));
 }
+
+// As many pixels of mask as the skin's own pictures leave room for.
+void LargestCheckerboardMask(TStreamedSkin& Skin) {
+  FixedPanelWithCheckerboardMask(Skin, static_cast<int32_t>(std::sqrt(MaxSkinPixels - PixelsOf(Skin.Base()))));
+}
+
+void CheckerboardMaskOf5736Square(TStreamedSkin& Skin) { FixedPanelWithCheckerboardMask(Skin, 5736); }
+
+// The panel drawn from pictures of kBigColour that hold Pixels pixels of BitCount bits:
+// one 4096 pixels wide and, for what is left, one a pixel wide.
+constexpr TColor kBigColour = RGBColor(40, 160, 90);
+void PanelOfPicturesHolding(TStreamedSkin& Skin, int64_t Pixels, int BitCount) {
+  const auto height = static_cast<int32_t>(Pixels / 4096), rest = static_cast<int32_t>(Pixels % 4096);
+  const int32_t big = Skin.AddPicture([=](TStream& S) { WriteOneColourBmp(S, 4096, height, kBigColour, BitCount); });
+  if (rest > 0) Skin.AddPicture([=](TStream& S) { WriteOneColourBmp(S, 1, rest, kBigColour, BitCount); });
+  SetPanelPictures(Skin.Base(), static_cast<size_t>(big), "0,0,300,300");
+}
+
+// 32-bit pixels: the most bytes a pixel takes.
+void PicturesUpToThePixelBound(TStreamedSkin& Skin) {
+  PanelOfPicturesHolding(Skin, MaxSkinPixels - PixelsOf(Skin.Base()), 32);
+}
+
+void PicturesOnePixelPastTheBound(TStreamedSkin& Skin) {
+  PanelOfPicturesHolding(Skin, MaxSkinPixels - PixelsOf(Skin.Base()) + 1, 32);
+}
+
+// Once within the bound: 2^25 pixels with the skin's own, 8-bit, in a 50 KB skin.
+void PicturesOf2To25Pixels(TStreamedSkin& Skin) {
+  PanelOfPicturesHolding(Skin, (int64_t{1} << 25) - PixelsOf(Skin.Base()), 8);
+}
+
+bool DrawnFromTheBigPicture(TspSkinPanel* Panel) { return Painted(Panel)->Pixel(370, 240) == kBigColour; }
+
+// Count one-pixel pictures, the panel drawn from one more after them.
+constexpr TColor kTinyColour = RGBColor(200, 100, 50);
+void OnePixelPictures(TStreamedSkin& Skin, int32_t Count) {
+  TMemoryStream onePixel;
+  WriteOneColourBmp(onePixel, 1, 1, clWhite);
+  Skin.AddPictures(Count, [bmp = onePixel.Bytes()](TStream& S) {
+    S.WriteBuffer(bmp.data(), static_cast<int32_t>(bmp.size()));
+  });
+  const int32_t last = Skin.AddPicture([](TStream& S) { WriteOneColourBmp(S, 3, 3, kTinyColour); });
+  CutToOnePixelTiles(Skin.Base(), "panel");
+  SetPanelPictures(Skin.Base(), static_cast<size_t>(last), "0,0,3,3");
+}
+
+int32_t ActivePicturesLeft(TStreamedSkin& Skin) {
+  return MaxSkinActivePictures - static_cast<int32_t>(Skin.Base().ActivePictures.size());
+}
+
+// As many as a skin may have: bitmaps are made only of those drawn (70,000 made at once
+// ran out of GDI objects).
+void MostOnePixelPictures(TStreamedSkin& Skin) { OnePixelPictures(Skin, ActivePicturesLeft(Skin) - 1); }
+void OnePixelPictureTooMany(TStreamedSkin& Skin) { OnePixelPictures(Skin, ActivePicturesLeft(Skin)); }
+// About as many as fill the payload's bound: a 200 KB skin.
+void PayloadOfOnePixelPictures(TStreamedSkin& Skin) { OnePixelPictures(Skin, 1100000); }
 
 bool DrawnFromTheLastPicture(TspSkinPanel* Panel) { return Painted(Panel)->Pixel(370, 240) == kTinyColour; }
 
+// 120,000 keys of 520 bytes that share one hash (of the 32-bit build's index), after a
+// prefix of 384: a 480 KB skin of 62 MB of text.
+void KeysSharingOneHash(TStreamedSkin& Skin) {
+  Skin.AddText([](TStream& Text) {
+    const TNamesSharingOneHash keys(120000, std::string(384, 'k'));
+    WriteLine(Text, "[hostile]");
+    for (size_t i = 0; i < 120000; ++i) WriteLine(Text, keys[i] + "=1");
+  });
+}
+
+// The panel's entry and picture, as the flatcolour skin draws it.
+bool DrawnFromTheSkinsPanel(TspSkinPanel* Panel) {
+  const TspSkinData& data = *Panel->SkinData();
+  const auto* entry = dynamic_cast<const TspDataSkinPanelControl*>(
+      data.CtrlList.at(static_cast<size_t>(data.GetControlIndex("panel"))).get());
+  const TRect client = OffsetRect(entry->ClRect, entry->SkinRect.Left, entry->SkinRect.Top);
+  return Painted(Panel)->Pixel(370, 240) == EntryColour(data, "panel", client);
+}
+
+// An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
+void A62MegabyteValue(TStreamedSkin& Skin) {
+  TMemIniFile ini;
+  ini.SetStrings(Skin.Base().IniText);
+  const int count = ini.ReadInteger("SKINCONTROLS", "count", 0);
+  SetSkinValue(Skin.Base(), "SKINCONTROLS", "count", std::to_string(count + 1));
+  SetSkinValue(Skin.Base(), "SKINCONTROLS", std::to_string(count), "long:panel");
+  Skin.AddText([](TStream& Text) {
+    WriteLine(Text, "[long]");
+    Text.WriteBuffer("skinrect=", 9);
+    const std::string megabyte(size_t{1} << 20, '1');
+    for (int i = 0; i < 62; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+  });
+}
+
 struct THostileSkin {
   const char* Name;
-  TSkinEdit Edit;
-  bool (*Drawn)(TspSkinPanel* Panel);
+  void (*Make)(TStreamedSkin& Skin);
+  TRect Panel;
+  bool (*Drawn)(TspSkinPanel* Panel);  // none: the skin is refused
 };
 
+constexpr TRect FixedPanel{0, 0, 40, 40};
+
 const THostileSkin Shapes[] = {
-    {"a checkerboard mask", CheckerboardMask<100>, Unshaped},
-    {"a checkerboard mask as fine as a region may be", CheckerboardMask<6>, CheckerboardShaped},
-    {"70,000 one-pixel pictures", ManyTinyPictures, DrawnFromTheLastPicture},
+    {"a checkerboard mask", StreamedCheckerboardMask<100>, PanelBounds, Unshaped},
+    {"a checkerboard mask as fine as a region may be", StreamedCheckerboardMask<6>, PanelBounds, CheckerboardShaped},
+    {"a fixed-size panel's checkerboard mask as large as a skin's pictures may be", LargestCheckerboardMask,
+     FixedPanel, Unshaped},
+    {"a fixed-size panel's checkerboard mask of 5736 x 5736", CheckerboardMaskOf5736Square, FixedPanel, nullptr},
+    {"pictures of as many pixels as a skin's may be", PicturesUpToThePixelBound, PanelBounds, DrawnFromTheBigPicture},
+    {"pictures of one pixel more than a skin's may be", PicturesOnePixelPastTheBound, PanelBounds, nullptr},
+    {"pictures of 2^25 pixels", PicturesOf2To25Pixels, PanelBounds, nullptr},
+    {"as many one-pixel pictures as a skin may have", MostOnePixelPictures, PanelBounds, DrawnFromTheLastPicture},
+    {"one picture more than a skin may have", OnePixelPictureTooMany, PanelBounds, nullptr},
+    {"1,100,000 one-pixel pictures", PayloadOfOnePixelPictures, PanelBounds, nullptr},
+    {"120,000 keys of 520 bytes sharing one hash", KeysSharingOneHash, PanelBounds, DrawnFromTheSkinsPanel},
+    {"a value of 62 MB", A62MegabyteValue, PanelBounds, nullptr},
 };
 
 class HostileSkins : public ::testing::TestWithParam<THostileSkin> {};
 
-TEST_P(HostileSkins, LoadAndPaintWithinTheBounds) {
-  const THostileSkin& skin = GetParam();
+TEST_P(HostileSkins, LoadOrAreRefusedAndPaintWithinTheBounds) {
+  const THostileSkin& shape = GetParam();
+  TspCompressedStoredSkin stored(nullptr);
+  {
+    TStreamedSkin skin(TestSkinPayload("flatcolour"));
+    shape.Make(skin);
+    skin.Store(stored);
+  }
   TSkinTestWindow window(PanelBounds.Width(), PanelBounds.Height());
-  TspSkinPanel* panel = nullptr;
-  const uint64_t rise = RunWithinDeadline(skin.Name, [&] {
-    window.Load("flatcolour", skin.Edit);
-    panel = window.Add<TspSkinPanel>(PanelBounds);
-    panel->SetSkinData(window.Data());
-    window.Show();
+  auto* panel = window.Add<TspSkinPanel>(shape.Panel);
+  panel->SetSkinData(window.Data());
+  window.Show();
+  bool refused = false;
+  const uint64_t held = WorkingSetBytes();
+  const uint64_t rise = RunWithinDeadline(shape.Name, [&] {
+    try {
+      window.Data()->LoadCompressedStoredSkin(&stored);
+    } catch (const ESkinTooLarge&) {
+      refused = true;
+    }
     Painted(panel);
   });
-  EXPECT_LT(rise, HostilePaintMemory) << skin.Name;
-  EXPECT_TRUE(skin.Drawn(panel)) << skin.Name;
+  EXPECT_LT(rise, HostilePaintMemory) << shape.Name;
+  if (shape.Drawn != nullptr) {
+    EXPECT_FALSE(refused) << shape.Name;
+    EXPECT_TRUE(shape.Drawn(panel)) << shape.Name;
+    return;
+  }
+  EXPECT_TRUE(refused) << shape.Name;
+  EXPECT_TRUE(window.Data()->Empty()) << shape.Name;
+  const uint64_t now = WorkingSetBytes();
+  EXPECT_LT(now > held ? now - held : 0, RefusedSkinMemory) << shape.Name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HostileSkins, ::testing::ValuesIn(Shapes));

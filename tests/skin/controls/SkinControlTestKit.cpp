@@ -21,6 +21,12 @@ void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name) {
   Stored.LoadFromCompressedFile(RuntimePath(VQ_SKIN_FOLDER + Name + ".skn"));
 }
 
+TspSkinPayload TestSkinPayload(const std::string& Name) {
+  TspCompressedStoredSkin stored(nullptr);
+  LoadTestSkin(stored, Name);
+  return StoredSkinPayload(stored);
+}
+
 void TSkinnedForm::Dispatch(TMessage& Message) {
   auto* data = reinterpret_cast<TspSkinData*>(Message.WParam);
   if (Message.Msg == SP_BEFORE_CHANGE_SKIN_DATA) PrepareChildrenSkinDataChange(data, this);

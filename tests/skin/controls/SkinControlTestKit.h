@@ -20,6 +20,8 @@
 
 // Reads test skin Name ("slate", "flatcolour", "sparse") from the build's skins folder.
 void LoadTestSkin(TspCompressedStoredSkin& Stored, const std::string& Name);
+// The inflated payload of test skin Name, read: what hostile skins are made of.
+TspSkinPayload TestSkinPayload(const std::string& Name);
 
 // A window whose frame hands the skin changes its skin data announces to its controls.
 class TSkinnedForm : public TForm {

@@ -142,6 +142,30 @@ TEST(CompressedStoredSkin, DecompressingWritesFromTheStreamsPosition) {
   EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "head:payload");
 }
 
+// A payload of MaxSkinPayloadSize bytes inflates; one byte more refuses the skin as too
+// large (it raised a zlib error, as corrupt data does).
+TEST(CompressedStoredSkin, APayloadOverItsBoundIsRefusedAsTooLarge) {
+  const auto zlibOfZeros = [](int64_t Bytes) {
+    TMemoryStream packed;
+    TCompressionStream packing(TCompressionLevel::clFastest, packed);
+    const std::vector<uint8_t> zeros(1 << 20, 0);
+    for (int64_t left = Bytes; left > 0; left -= static_cast<int64_t>(zeros.size()))
+      packing.WriteBuffer(zeros.data(), static_cast<int32_t>(std::min<int64_t>(left, zeros.size())));
+    packing.Finish();
+    return packed;
+  };
+  TspCompressedStoredSkin fits(nullptr), over(nullptr);
+  TMemoryStream fitting = zlibOfZeros(MaxSkinPayloadSize), tooLarge = zlibOfZeros(MaxSkinPayloadSize + 1);
+  fits.ReadData(fitting);
+  over.ReadData(tooLarge);
+  TMemoryStream out;
+  fits.DeCompressToStream(out);
+  EXPECT_EQ(out.Size(), MaxSkinPayloadSize);
+  out.Clear();
+  EXPECT_THROW(over.DeCompressToStream(out), ESkinTooLarge);
+  EXPECT_THROW(over.Decoded(), ESkinTooLarge);
+}
+
 class SkinBuilderTest : public ::testing::Test {
 protected:
   std::string Build(const TSyntheticSkin& options = {}) {

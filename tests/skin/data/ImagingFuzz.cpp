@@ -1,6 +1,7 @@
 // Fuzz target: the portable pixel work of skin imaging with sizes, factors, amounts and
 // geometry taken from the input: effect bitmaps (every morph, effect and copy), mask run
-// extraction, region data and its slices, and the cut plans of the image builders.
+// extraction and counting, region data and its slices, and the cut plans of the image
+// builders.
 // Checks that nothing reads or writes outside its buffers (the sanitizers) and that the
 // results keep their invariants.
 #include "PixelPictures.h"
@@ -11,6 +12,7 @@
 
 #include "base/PixelImage.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -113,6 +115,9 @@ void FuzzMask(TInput& In) {
     sliced += (slice.size() - 32) / 16;
   }
   Check(sliced == runs.size());
+  // Counted no further than one past a limit, as a window region's limit is checked.
+  const size_t limit = size_t{In.Byte()} * 16;
+  Check(CountMaskRuns(rows, w, limit) == std::min(runs.size(), limit + 1));
 }
 
 void FuzzPlans(TInput& In) {

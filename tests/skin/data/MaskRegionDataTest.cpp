@@ -33,6 +33,19 @@ TEST(MaskRegionData, EachRunOfBlackPixelsInARowIsOneRectangle) {
   EXPECT_TRUE(Runs(MaskFromRows({"....", "...."})).empty());
 }
 
+// Counting stops at the run past the most asked for: rows after it are never read (here
+// they are no rows at all), so that a mask too fine for a region costs little to refuse.
+TEST(MaskRegionData, RunsAreCountedNoFurtherThanOnePastTheMost) {
+  const TPixelImage mask = MaskFromRows({"#.#.#", "..#..", "#####"});  // five runs
+  std::vector<const uint8_t*> rows = RowsOf(mask);
+  EXPECT_EQ(CountMaskRuns(rows, 5, 5), 5u);
+  EXPECT_EQ(CountMaskRuns(rows, 5, 4), 5u);
+  EXPECT_EQ(CountMaskRuns(rows, 5, 99), 5u);
+  rows.resize(1000, nullptr);
+  for (size_t most : {size_t{0}, size_t{1}, size_t{3}}) EXPECT_EQ(CountMaskRuns(rows, 5, most), most + 1) << most;
+  EXPECT_EQ(CountMaskRuns(RowsOf(MaskFromRows({"....."})), 5, 0), 0u);
+}
+
 TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
   TPixelImage mask(3, 2);  // black, rows of 9 bytes padded to 12 with zero bytes
   for (int32_t y = 0; y < 2; ++y)

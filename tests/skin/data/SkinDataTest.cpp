@@ -630,6 +630,25 @@ TEST_F(SharedDecodingTest, ZlibDataThatCannotBeReadIsNeverKeptAsADecoding) {
   EXPECT_EQ(cutPicture.Decodings(), 2);
 }
 
+// A skin its load refuses (here its entries read more than a load may) is refused by every
+// load alike: its decoding is not kept (a 62 MB value once stayed in memory after the
+// refusal), and each load decodes it anew.
+TEST_F(SharedDecodingTest, ASkinItsLoadRefusesIsNotKeptAsADecoding) {
+  std::string text = "[SKINCONTROLS]\r\ncount=1\r\n0=long:panel\r\n[long]\r\nskinrect=";
+  text += std::string(static_cast<size_t>(MaxSkinLoadCharge), '1') + "\r\n";
+  TspCompressedStoredSkin refused(nullptr);
+  StorePayload(refused, PayloadOf(2, text));
+  TspSkinData first(nullptr), second(nullptr);
+  first.LoadCompressedStoredSkin(&stored);
+  for (TspSkinData* data : {&first, &second}) {
+    EXPECT_THROW(data->LoadCompressedStoredSkin(&refused), ESkinTooLarge);
+    EXPECT_TRUE(data->Empty());
+  }
+  EXPECT_EQ(refused.Decodings(), 2);
+  second.LoadCompressedStoredSkin(&stored);  // a skin that loads keeps its decoding
+  EXPECT_EQ(stored.Decodings(), 1);
+}
+
 TEST(SkinDataEntries, EntriesSplitAtTheFirstColon) {
   struct Case {
     const char* Entry;

@@ -6,12 +6,17 @@
 
 #include <utility>
 
-void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit) {
+TspSkinPayload StoredSkinPayload(TspCompressedStoredSkin& Stored) {
   TMemoryStream inflated;
   Stored.DeCompressToStream(inflated);
   inflated.SetPosition(0);
   TspSkinPayload payload;
   ReadSkinPayload(inflated, payload);
+  return payload;
+}
+
+void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit) {
+  TspSkinPayload payload = StoredSkinPayload(Stored);
   Edit(payload);
   TMemoryStream plain, packed;
   WriteSkinPayload(plain, payload);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+// Stored's inflated payload, read.
+TspSkinPayload StoredSkinPayload(TspCompressedStoredSkin& Stored);
 // Applies Edit to Stored's inflated payload (its INI text and pictures).
 using TSkinEdit = std::function<void(TspSkinPayload&)>;
 void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit);

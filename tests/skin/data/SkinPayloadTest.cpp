@@ -166,7 +166,7 @@ TEST(SkinPayload, ACutOrMalformedPayloadRaises) {
   }
   // An active picture count far beyond the pictures present.
   TPayloadBytes greedy;
-  greedy.Int32(0).Flag(1).Flag(1).Int32(2147483647).Bmp(Image(2, 2, 0));
+  greedy.Int32(0).Flag(1).Flag(1).Int32(MaxSkinActivePictures).Bmp(Image(2, 2, 0));
   TspSkinPayload payload;
   EXPECT_THROW(ReadSkinPayload(greedy.Stream(), payload), EInvalidGraphic);
   // A picture whose size field claims more than the payload holds.
@@ -178,13 +178,46 @@ TEST(SkinPayload, ACutOrMalformedPayloadRaises) {
   EXPECT_THROW(ReadSkinPayload(stream, payload), EInvalidGraphic);
 }
 
+// A skin's pictures hold MaxSkinPixels pixels together at most; a picture that would go
+// past them is refused by the size its headers give, before it is decoded, as a skin over
+// any bound is (it raised EInvalidGraphic, as a malformed picture does).
 TEST(SkinPayload, PicturesBeyondThePixelBudgetAreRefused) {
-  // Two 1-bit pictures of 2^24 pixels fill the budget; one more pixel breaks it.
-  TPixelImage big(4096, 4096);
-  TPayloadBytes bytes;
-  bytes.Int32(0).Flag(0).MaskBmp(big).Flag(0).MaskBmp(big).Int32(1).Bmp(TPixelImage(1, 1));
+  // Two 1-bit pictures of 2^22 pixels (512 KiB each) fill the budget; one more pixel
+  // breaks it.
+  const TPixelImage half(2048, 2048);
+  ASSERT_EQ(2 * int64_t{half.Width()} * half.Height(), MaxSkinPixels);
+  TPayloadBytes full;
+  full.Int32(0).Flag(0).MaskBmp(half).Flag(0).MaskBmp(half).Int32(0);
   TspSkinPayload payload;
-  EXPECT_THROW(ReadSkinPayload(bytes.Stream(), payload), EInvalidGraphic);
+  ASSERT_TRUE(ReadSkinPayload(full.Stream(), payload));
+  EXPECT_EQ(payload.Mask.Width(), 2048);
+
+  TPayloadBytes over;
+  over.Int32(0).Flag(0).MaskBmp(half).Flag(0).MaskBmp(half).Int32(1).Bmp(TPixelImage(1, 1));
+  EXPECT_THROW(ReadSkinPayload(over.Stream(), payload), ESkinTooLarge);
+  // Only the headers of a picture of 2048 more pixels, its rows cut away: refused all the
+  // same.
+  TPayloadBytes headers;
+  headers.Int32(0).Flag(0).MaskBmp(TPixelImage(4097, 2048));
+  TMemoryStream& cut = headers.Stream();
+  cut.SetSize(4 + 1 + 14 + 40);
+  EXPECT_THROW(ReadSkinPayload(cut, payload), ESkinTooLarge);
+}
+
+// At most MaxSkinActivePictures active pictures: one more is refused by the count, before
+// any picture is read (none follows here).
+TEST(SkinPayload, UpToTheMostActivePicturesAreReadAndACountOfMoreRefused) {
+  TPayloadBytes most;
+  most.Int32(0).Flag(1).Flag(1).Int32(MaxSkinActivePictures);
+  for (int32_t i = 0; i < MaxSkinActivePictures; ++i) most.Bmp(TPixelImage(1, 1));
+  TspSkinPayload payload;
+  ASSERT_TRUE(ReadSkinPayload(most.Stream(), payload));
+  EXPECT_EQ(payload.ActivePictures.size(), static_cast<size_t>(MaxSkinActivePictures));
+  for (const int32_t count : {MaxSkinActivePictures + 1, 2147483647}) {
+    TPayloadBytes tooMany;
+    tooMany.Int32(0).Flag(1).Flag(1).Int32(count);
+    EXPECT_THROW(ReadSkinPayload(tooMany.Stream(), payload), ESkinTooLarge) << count;
+  }
 }
 
 TEST(SkinPayload, TheWriterWritesVersion2WithEmptyRecordsAsOneByte) {

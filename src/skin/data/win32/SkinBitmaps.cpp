@@ -4,9 +4,9 @@
 #include <vector>
 
 // The bitmaps of one generation of a skin data component's pictures, held in its picture
-// cache, so that they are dropped whenever the pictures change. It keeps its own copies
-// of the pictures (they share their pixels with the skin data's) to make each bitmap from
-// when it is first asked for.
+// cache, so that they are dropped whenever the pictures change: each bitmap is made from
+// the component's own picture when it is first asked for, with no copy of the pictures
+// kept beside them.
 class TspSkinBitmapSet final : public TspSkinPictureCache,
                                public std::enable_shared_from_this<TspSkinBitmapSet> {
 public:
@@ -15,12 +15,8 @@ public:
       &TspSkinData::RollUpMask};
 
   // Slots 0 to 4 are the window pictures, the active pictures follow.
-  explicit TspSkinBitmapSet(const TspSkinData& Data) {
-    FPictures.reserve(WindowPictures.size() + Data.ActivePictures.size());
-    for (auto picture : WindowPictures) FPictures.push_back(Data.*picture);
-    FPictures.insert(FPictures.end(), Data.ActivePictures.begin(), Data.ActivePictures.end());
-    FSlots.resize(FPictures.size());
-  }
+  explicit TspSkinBitmapSet(const TspSkinData& Data)
+      : FData(Data), FSlots(WindowPictures.size() + Data.ActivePictures.size()) {}
 
   // The set of Data's current pictures, made when Data holds none.
   static std::shared_ptr<TspSkinBitmapSet> Of(TspSkinData& Data) {
@@ -37,7 +33,7 @@ public:
   }
 
   TspSkinBitmap ActivePicture(int32_t Index) {
-    if (!IsPictureIndex(Index, FPictures.size() - WindowPictures.size())) return {};
+    if (!IsPictureIndex(Index, FSlots.size() - WindowPictures.size())) return {};
     return {weak_from_this(), WindowPictures.size() + static_cast<size_t>(Index)};
   }
 
@@ -48,7 +44,7 @@ public:
     if (slot.Bitmap == nullptr && !slot.Failed) {
       slot.Failed = true;
       auto bitmap = std::make_unique<TBitmap>();
-      bitmap->LoadFromPixelImage(FPictures[Slot]);
+      bitmap->LoadFromPixelImage(Picture(Slot));
       slot.Bitmap = std::move(bitmap);
       slot.Failed = false;
     }
@@ -61,7 +57,13 @@ private:
     bool Failed = false;
   };
 
-  std::vector<TPixelImage> FPictures;
+  const TPixelImage& Picture(size_t Slot) const {
+    return Slot < WindowPictures.size() ? FData.*WindowPictures[Slot]
+                                        : FData.ActivePictures[Slot - WindowPictures.size()];
+  }
+
+  // The component whose cache holds the set: the set goes before its pictures change.
+  const TspSkinData& FData;
   std::vector<TSlot> FSlots;
 };
 

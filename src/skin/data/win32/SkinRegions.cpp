@@ -6,6 +6,8 @@
 #include "classlib/DeviceContexts.h"
 #include "skin/data/SkinRects.h"
 
+#include <iterator>
+#include <span>
 #include <vector>
 
 namespace {
@@ -34,12 +36,35 @@ TRegion RegionOf(const TRgnDataBlock& Data) {
   return parts.empty() ? nullptr : std::move(parts.front());
 }
 
+// A mask's pixels as region data reads them, and where its black runs go.
+struct TPlacedMask {
+  TFBitmap Pixels;
+  int DX = 0;
+  int DY = 0;
+
+  bool Empty() const { return Pixels.ScanLines().empty(); }
+  size_t Runs(size_t Most) const { return CountMaskRuns(Pixels.ScanLines(), Pixels.Width(), Most); }
+  TRgnDataBlock Data() const { return RgnDataFromMask(Pixels.ScanLines(), Pixels.Width(), DX, DY); }
+};
+
+// Whether the masks' black runs together are few enough for a window region. They are
+// counted first, no further than that limit, so that a finer mask costs a reading of its
+// first rows, not a rectangle for every run (a 5736 x 5736 checkerboard once took 800 MB).
+bool WithinRegionLimit(std::span<const TPlacedMask> Masks) {
+  size_t runs = 0;
+  for (const TPlacedMask& mask : Masks) {
+    runs += mask.Runs(MaxWindowRegionRects - runs);
+    if (runs > MaxWindowRegionRects) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int CreateRgnDataFromMask(TBitmap* Mask, int DX, int DY, TRgnDataBlock& Data) {
   if (Mask == nullptr || Mask->Empty()) return 0;
-  const TFBitmap pixels(Mask->Handle());
-  Data = RgnDataFromMask(pixels.ScanLines(), pixels.Width(), DX, DY);
+  const TPlacedMask mask{TFBitmap(Mask->Handle()), DX, DY};
+  Data = mask.Data();
   return static_cast<int>(Data.size());
 }
 
@@ -50,9 +75,10 @@ bool GiveWindowRegion(HWND Window, TRegion Region, bool Redraw) {
 }
 
 TRegion CreateMaskRegion(TBitmap* Mask) {
-  TRgnDataBlock data;
-  if (CreateRgnDataFromMask(Mask, 0, 0, data) == 0 || RgnDataRectCount(data) > MaxWindowRegionRects) return nullptr;
-  return RegionOf(data);
+  if (Mask == nullptr || Mask->Empty()) return nullptr;
+  const TPlacedMask mask[] = {{TFBitmap(Mask->Handle()), 0, 0}};
+  if (!WithinRegionLimit(mask)) return nullptr;
+  return RegionOf(mask[0].Data());
 }
 
 TRegion CreateSkinRegion(const TSkinRegionOptions& Options) {
@@ -64,15 +90,14 @@ TRegion CreateSkinRegion(const TSkinRegionOptions& Options) {
   CreateSkinBorderMasks(cut.LT, cut.RT, cut.LB, cut.RB, cut.ClRect, sized.LT, sized.RT, sized.LB, sized.RB,
                         client, Options.Mask, &top, &left, &right, &bottom, Options.Width, Options.Height);
   // The black pixels of each band in its place; a band without size has none.
-  TRgnDataBlock bands[4];
-  CreateRgnDataFromMask(&top, 0, 0, bands[0]);
-  CreateRgnDataFromMask(&bottom, 0, client.Bottom, bands[1]);
-  CreateRgnDataFromMask(&left, 0, client.Top, bands[2]);
-  CreateRgnDataFromMask(&right, client.Right, client.Top, bands[3]);
-  size_t rects = 0;
-  for (const TRgnDataBlock& band : bands) rects += RgnDataRectCount(band);
-  if (rects > MaxWindowRegionRects) return nullptr;
-  TRegion parts[] = {RegionOf(bands[0]), RegionOf(bands[1]), RegionOf(bands[2]), RegionOf(bands[3])};
+  const TPlacedMask bands[] = {{TFBitmap(top.Handle()), 0, 0},
+                               {TFBitmap(bottom.Handle()), 0, client.Bottom},
+                               {TFBitmap(left.Handle()), 0, client.Top},
+                               {TFBitmap(right.Handle()), client.Right, client.Top}};
+  if (!WithinRegionLimit(bands)) return nullptr;
+  TRegion parts[std::size(bands)];
+  for (size_t i = 0; i < std::size(bands); ++i)
+    if (!bands[i].Empty()) parts[i] = RegionOf(bands[i].Data());
   TRegion result;
   if (!IsNullRect(client))
     result.reset(CreateRectRgn(client.Left, client.Top, client.Right, client.Bottom));
