@@ -4,13 +4,14 @@
 #include "EditFilters.h"
 
 #include "skin/boxes/portable/EditMenuRules.h"
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Clipboard.h"
 #include "classlib/Form.h"
+
+#include "base/FreeWatch.h"
 
 TspCustomEdit::TspCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csOpaque});

@@ -3,10 +3,11 @@
 #include "BoxPainting.h"
 #include "SkinListBox.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinScrollBar.h"
 
 #include "classlib/DeviceContexts.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 

@@ -2,11 +2,12 @@
 
 #include "SkinComboBox.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/Application.h"
 #include "classlib/SystemSeams.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -71,7 +72,7 @@ void TspPopupListBox::Show(TPoint P) {
 }
 
 void TspPopupListBox::FadeIn(uint8_t Alpha) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   // Handling messages may close the list or free it with its combo box.
   const auto ended = [&] { return alive.Gone() || ComponentState().Contains(csDestroying) || !Visible(); };
   Application->ProcessMessages();

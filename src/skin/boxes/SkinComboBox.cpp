@@ -3,7 +3,6 @@
 #include "BoxPainting.h"
 #include "ComboEdit.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
@@ -12,6 +11,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/SystemSeams.h"
 
+#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 namespace {
@@ -256,7 +256,7 @@ void TspSkinCustomComboBox::SetItemIndex(int Value) {
   FListBox->SetItemIndex(Value);
   const int index = FListBox->ItemIndex();
   // OnChange (of the new text) and OnClick may free the box.
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (FListBox->Items()->Count() > 0 && index != -1) SetText(FListBox->Items()->Get(index));
   if (alive.Gone()) return;
   FCommittedIndex = index;
@@ -346,7 +346,7 @@ void TspSkinCustomComboBox::CompleteEditText() {
 void TspSkinCustomComboBox::EditChange(TObject*) {
   FChangeFromEdit = true;
   // The box's OnChange may free it.
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TScopeExit done([&] {
     if (!alive.Gone()) FChangeFromEdit = false;
   });
@@ -485,7 +485,7 @@ void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
   const bool inputMethod = IsInputMethodCharset(FEdit->Font()->Charset());
   const bool shortcut = inputMethod && (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0);
   // The text's OnChange and the box's OnKeyUp may free the box.
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (inputMethod && types && !shortcut) SendMessageA(FEdit->Handle(), WM_CLEAR, 0, 0);
   if (!alive.Gone()) FEditProcHook.CallNext(Message);
   if (!alive.Gone() && types && !shortcut && FAutoComplete) CompleteEditText();

@@ -6,11 +6,12 @@
 
 #include "ComboEdit.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/SystemSeams.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void TspSkinCustomComboBox::CloseUp(bool AcceptSelection) {
   const int index = FListBox->ItemIndex();
   if (AcceptSelection && index >= 0 && index < FListBox->Items()->Count()) {
     // The item's events (OnChange, OnClick) may free the box.
-    const TspFreeWatch alive(this);
+    const TFreeWatch alive(this);
     const std::string item = FListBox->Items()->Get(index);
     if (FEdit != nullptr) {
       FEdit->SetText(item);
@@ -120,7 +121,7 @@ void TspSkinCustomComboBox::CancelModeFrom(TControl* Sender) {
 // The box's mouse events, and OnEnter as a press gives it the focus, may free it.
 
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (!alive.Gone() && !Focused() && FEdit == nullptr && CanFocus()) SetFocus();
   if (alive.Gone() || Button != mbLeft) return;
@@ -169,7 +170,7 @@ void TspSkinCustomComboBox::TrackListDrag(TPoint P) {
 }
 
 void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (FListTracking && FMovedOverList) {
     SetMouseCapture(false);
     FListTracking = false;

@@ -2,13 +2,14 @@
 
 #include "BoxPainting.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlCore.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinRects.h"
 
 #include "classlib/DeviceContexts.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 

@@ -3,13 +3,14 @@
 // repeat.
 #include "SkinListBox.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinImages.h"
+
+#include "base/FreeWatch.h"
 
 bool TspSkinCustomListBox::CaptionButtonsLive() const {
   return FCaptionMode && (!Skinned() || !IsRectEmpty(FSkin.UpButtonRect) || !IsRectEmpty(FSkin.DownButtonRect));
@@ -141,7 +142,7 @@ void TspSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   const int released = FCaptionMode ? FButtons.MouseUp() : -1;
   if (released != -1) {
     const TNotifyEvent& click = released == CaptionUpButton     ? OnUpButtonClick

@@ -3,11 +3,12 @@
 #include "BoxPainting.h"
 #include "EditFilters.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlCore.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/ResourceStrData.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 

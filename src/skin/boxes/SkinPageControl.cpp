@@ -3,13 +3,14 @@
 #include "SkinTabSheet.h"
 #include "SkinUpDown.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/SystemSeams.h"
+
+#include "base/FreeWatch.h"
 
 #include <commctrl.h>
 
@@ -300,7 +301,7 @@ void TspSkinPageControl::ClosePage(int PageIndex) {
   TTabSheet* page = Pages(PageIndex);
   bool canClose = true;
   // OnClose may free the page it is given, or the whole control.
-  const TspFreeWatch self(this), closed(page);
+  const TFreeWatch self(this), closed(page);
   if (OnClose) OnClose(page, canClose);
   if (self.Gone()) return;
   if (canClose) {

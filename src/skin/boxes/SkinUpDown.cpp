@@ -1,12 +1,13 @@
 #include "SkinUpDown.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinPartPainter.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/Bitmap.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // The step and the click happen wherever the button is let go; OnChange and the click
   // may free the control.
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   const int released = FButtons.MouseUp();
   if (released != -1) {
     Step(released);

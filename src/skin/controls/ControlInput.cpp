@@ -1,9 +1,8 @@
 #include "ControlInput.h"
 
-#include "FreeWatch.h"
-
 #include "classlib/WinControl.h"
 
+#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <utility>
@@ -14,7 +13,7 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
     case WM_LBUTTONDBLCLK: {
       if (Control.ComponentState().Contains(csDesigning) || Control.Focused()) return false;
       // OnEnter may free the control: then the press goes no further.
-      const TspFreeWatch alive(&Control);
+      const TFreeWatch alive(&Control);
       {
         InSetFocus = true;
         TScopeExit done([&] {

@@ -2,7 +2,6 @@
 
 #include "ButtonGlyphs.h"
 #include "ControlInput.h"
-#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -13,6 +12,8 @@
 
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -331,7 +332,7 @@ void TspSkinButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 }
 
 void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (Button == mbLeft) {
     StopAnimation();
     FPressedByMouse = true;
@@ -352,7 +353,7 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (Button == mbLeft) {
     FPressedByMouse = false;
     if (FGroupIndex == 0) {
@@ -447,7 +448,7 @@ void TspSkinButton::DialogKey(TMessage& Message) {
 
 void TspSkinButton::DialogChar(TMessage& Message) {
   if (IsAccel(static_cast<uint16_t>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
-    const TspFreeWatch alive(this);
+    const TFreeWatch alive(this);
     SetFocus();
     if (!alive.Gone()) ButtonClick();  // OnEnter or OnExit may free the button
     Message.Result = 1;

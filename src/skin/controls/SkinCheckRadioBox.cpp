@@ -1,7 +1,6 @@
 #include "SkinCheckRadioBox.h"
 
 #include "ControlInput.h"
-#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -14,6 +13,8 @@
 #include "classlib/Bitmap.h"
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
+
+#include "base/FreeWatch.h"
 
 #include <list>
 
@@ -41,13 +42,13 @@ void TspSkinCheckRadioBox::ChangeChecked(bool Value) {
   Repaint();
   if (Value && FGroupIndex != 0 && Parent() != nullptr) {
     // The OnClick of an unchecked sibling may free any box of the group, this one too.
-    const TspFreeWatch alive(this);
-    std::list<TspFreeWatch> group;
+    const TFreeWatch alive(this);
+    std::list<TFreeWatch> group;
     for (int i = 0; i < Parent()->ControlCount(); ++i) {
       auto* box = dynamic_cast<TspSkinCheckRadioBox*>(Parent()->Controls(i));
       if (box != nullptr && box != this && box->FGroupIndex == FGroupIndex && box->FChecked) group.emplace_back(box);
     }
-    for (const TspFreeWatch& each : group)
+    for (const TFreeWatch& each : group)
       if (auto* box = static_cast<TspSkinCheckRadioBox*>(each.Target())) box->ChangeChecked(false);
     if (alive.Gone()) return;
   }
@@ -317,7 +318,7 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);  // OnMouseUp may free the box
   if (alive.Gone() || Button != mbLeft || !FMouseIn) return;
   if (ClickedCheckState(FState, FRadio, FAllowGrayed) == cbGrayed)
@@ -329,7 +330,7 @@ void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FCanFocused) {
     if (FSpacePress.Completes(Message) && Focused()) {
-      const TspFreeWatch alive(this);
+      const TFreeWatch alive(this);
       Toggle();
       if (alive.Gone()) return;  // OnClick freed the box
     }
@@ -367,7 +368,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       if (Enabled() && FCanFocused && ControlShowing(*this) &&
           IsAccel(static_cast<uint16_t>(Message.WParam), Caption())) {
         Message.Result = 1;
-        const TspFreeWatch alive(this);
+        const TFreeWatch alive(this);
         if (FShowFocus && CanFocus()) SetFocus();
         if (!alive.Gone()) Toggle();  // OnEnter may free the box
         return;

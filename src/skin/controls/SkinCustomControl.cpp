@@ -1,6 +1,6 @@
 #include "SkinCustomControl.h"
 
-#include "FreeWatch.h"
+#include "base/FreeWatch.h"
 
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
@@ -130,7 +130,7 @@ void TspSkinCustomControl::PaintBordersAndClient() {
 }
 
 bool TspSkinCustomControl::InheritedDispatchKept(TMessage& Message) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControlCore::Dispatch(Message);
   return !alive.Gone();
 }

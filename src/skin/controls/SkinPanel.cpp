@@ -1,7 +1,6 @@
 #include "SkinPanel.h"
 
 #include "DefaultBorder.h"
-#include "FreeWatch.h"
 #include "MeasuredText.h"
 
 #include "skin/controls/portable/CheckRadioLayout.h"
@@ -14,6 +13,8 @@
 #include "skin/data/win32/SkinSystem.h"
 
 #include "classlib/ImageList.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -447,7 +448,7 @@ bool TspSkinPanel::InCaptionButton(int X, int Y) {
 }
 
 void TspSkinPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (Button == mbLeft && (FCheckedMode || FRollUpMode) && FCaptionMode && InCaptionButton(X, Y)) {
     if (FCheckedMode) SetChecked(!FChecked);
     if (!alive.Gone() && FRollUpMode) SetRollUpState(!FRollUpState);

@@ -1,7 +1,6 @@
 #include "SkinScrollBar.h"
 
 #include "ControlInput.h"
-#include "FreeWatch.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
 #include "skin/data/SkinBarData.h"
@@ -11,6 +10,8 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 #include <limits>
@@ -159,7 +160,7 @@ void TspSkinScrollBar::SetCanFocused(bool Value) {
 }
 
 bool TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TObject* sender = this;
   for (const TNotifyEvent& event : Events) {
     if (alive.Gone()) return false;
@@ -358,7 +359,7 @@ bool TspSkinScrollBar::DrawThumbPicture(TBitmap& Image, TspPartState State) {
 // Mouse
 
 void TspSkinScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (alive.Gone() || Button != mbLeft) return;
   FMousePressed = true;
@@ -421,7 +422,7 @@ void TspSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
   const int released = FDownButton;
   FDownButton = -1;
   if (released != -1) ButtonUp(released);
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
   if (!alive.Gone() && Button == mbLeft && released == ScrollThumb) Fire({OnLastChange});
 }
@@ -508,7 +509,7 @@ void TspSkinScrollBar::TimerTick() {
 }
 
 void TspSkinScrollBar::KeyDown(uint16_t& Key, TShiftState Shift) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   TspSkinCustomControl::KeyDown(Key, Shift);
   if (alive.Gone() || !FCanFocused) return;
   if (Key == VK_LEFT || Key == VK_UP) StepPosition(-int64_t{FSmallChange});

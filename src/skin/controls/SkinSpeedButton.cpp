@@ -2,7 +2,6 @@
 
 #include "ButtonGlyphs.h"
 #include "ControlInput.h"
-#include "FreeWatch.h"
 #include "SkinEffects.h"
 
 #include "skin/controls/portable/SkinAnimation.h"
@@ -15,6 +14,8 @@
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
 #include "classlib/Timer.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 #include <vector>
@@ -410,7 +411,7 @@ void TspSkinSpeedButton::MouseLeft() {
 }
 
 void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     StopTimer(FAnimationTimer);
     FFrameIndex = 0;
@@ -432,7 +433,7 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch alive(this);
+  const TFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     FMousePressed = false;
     if (Grouped()) {
@@ -457,7 +458,7 @@ void TspSkinSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      const TspFreeWatch alive(this);
+      const TFreeWatch alive(this);
       TspGraphicSkinCustomControl::Dispatch(Message);  // OnMouseEnter, OnMouseLeave
       if (alive.Gone() || ComponentState().Contains(csDesigning)) return;
       if (Message.Msg == CM_MOUSEENTER)

@@ -12,8 +12,6 @@
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/portable/MenuItemState.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/SkinRects.h"
@@ -22,6 +20,8 @@
 #include "classlib/DeviceContexts.h"
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
+
+#include "base/FreeWatch.h"
 
 // The frame rules answer hit tests by value.
 static_assert(FrameHit::Client == HTCLIENT && FrameHit::Caption == HTCAPTION && FrameHit::Left == HTLEFT &&
@@ -49,7 +49,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
     return;
   }
   // A handler of the form's may free the form, and this component with it.
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   // A press on the caption or a border runs the system's move or size loop inside the
   // form's procedure; the loop takes the press and its release, so the objects get
   // neither (they would see the press where the moved window now has a button).
@@ -372,7 +372,7 @@ void TspDynamicSkinForm::FadeIn() {
   KillTimer(window, FadeInTimerId);
   const uint8_t target = FAlphaBlendAnimation && !FAlphaBlend ? 255 : FAlphaBlendValue;
   if (FAlphaBlendAnimation) {
-    const TspFreeWatch self(this);
+    const TFreeWatch self(this);
     Application->ProcessMessages();
     if (self.Gone() || !IsWindow(window)) return;
     RunFadeIn(

@@ -155,7 +155,7 @@ void TspSkinMainMenuBarItem::MouseDown(int, int, TMouseButton Button) {
   TspDynamicSkinForm* frame = Parent->DynamicSkinForm();
   TMenuItem* item = MenuItem();
   if (Button != mbLeft || !Enabled || frame == nullptr || item == nullptr) return;
-  const TspFreeWatch bar(Parent);
+  const TFreeWatch bar(Parent);
   if (Parent->OnMainMenuItemClick) Parent->OnMainMenuItemClick(IDName);
   if (bar.Gone() || MenuItem() == nullptr) return;
   if (item->Count() > 0) {

@@ -11,12 +11,12 @@
 #include "skin/form/portable/MainMenuItems.h"
 #include "skin/form/portable/MenuBarLayout.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "skin/data/SkinKeywords.h"
 #include "skin/data/win32/SkinBitmaps.h"
 
 #include "classlib/Control.h"
+
+#include "base/FreeWatch.h"
 
 #include <optional>
 #include <string>
@@ -105,7 +105,7 @@ private:
 
   std::optional<TspMainMenuItemSkin> FSkin;
   TspMenuItemFit FFit;
-  TspFreeWatch FMenuItem;
+  TFreeWatch FMenuItem;
 };
 
 class TspSkinMainMenuBarButton : public TspMenuBarObject {

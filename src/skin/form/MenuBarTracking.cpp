@@ -45,7 +45,7 @@ void TspSkinMainMenuBar::SetChevronHot(bool Value) {
 }
 
 void TspSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   TspSkinControl::MouseDown(Button, Shift, X, Y);
   if (self.Gone()) return;
   TestActive(X, Y);

@@ -11,7 +11,6 @@
 #include "skin/menus/SkinMenuSpeedButton.h"
 #include "skin/menus/SkinPopupMenu.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinControlMessages.h"
 #include "skin/controls/SkinCustomControlCore.h"
 #include "skin/controls/SkinPartPainter.h"
@@ -23,6 +22,8 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/Menus.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 #include <utility>
@@ -120,7 +121,7 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   const int index = static_cast<int>(found - FTabs.begin());
   if (index == FHotTab) {
     FHotTab = -1;
-    const TspFreeWatch self(this);
+    const TFreeWatch self(this);
     if (OnTabMouseLeave) OnTabMouseLeave(found->get());
     // Once more from the start, with the tab no longer hot: the handler may have
     // changed the tabs.
@@ -197,7 +198,7 @@ bool TspSkinMDITabsBar::TransparentBar() const { return Skinned() && SkinData()-
 void TspSkinMDITabsBar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_MOUSELEAVE: {
-      const TspFreeWatch self(this);
+      const TFreeWatch self(this);
       TspSkinControl::Dispatch(Message);  // OnMouseLeave
       if (!self.Gone()) TestActive(-1, -1);
       return;
@@ -431,7 +432,7 @@ void TspSkinMDITabsBar::MenuItemClick(TObject* Sender) {
 int TspSkinMDITabsBar::TabIndexAt(int X, int Y) const { return MDITabAt(Places(), {X, Y}); }
 
 void TspSkinMDITabsBar::TestActive(int X, int Y) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   const int hot = TabIndexAt(X, Y);
   if (hot != FHotTab) {
     if (FHotTab >= 0 && FHotTab < TabCount()) {
@@ -473,7 +474,7 @@ void TspSkinMDITabsBar::PopupChildMenu(TCustomForm* Child, int X, int Y) {
 }
 
 void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   TspSkinControl::MouseDown(Button, Shift, X, Y);
   if (self.Gone()) return;
   const int index = TabIndexAt(X, Y);
@@ -501,7 +502,7 @@ void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X,
 }
 
 void TspSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   TspSkinControl::MouseMove(Shift, X, Y);
   if (self.Gone()) return;
   if (FPressed && FMoveIndex >= 0) {
@@ -516,7 +517,7 @@ void TspSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   TspSkinControl::MouseUp(Button, Shift, X, Y);
   if (self.Gone()) return;
   // Every release ends every press of a close button, wherever it is let go; only the

@@ -12,7 +12,7 @@
 #include "skin/form/portable/MainMenuItems.h"
 #include "skin/form/portable/MenuBarLayout.h"
 
-#include "skin/controls/FreeWatch.h"
+#include "base/FreeWatch.h"
 
 class TMenuItem;
 class TspDataSkinMainMenuItem;
@@ -47,5 +47,5 @@ private:
 
   TspMainMenuItemSkin FSkin;
   TspMenuItemFit FFit;
-  TspFreeWatch FMenuItem;
+  TFreeWatch FMenuItem;
 };

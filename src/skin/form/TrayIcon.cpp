@@ -2,8 +2,6 @@
 
 #include "skin/menus/SkinPopupMenu.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "skin/data/SkinData.h"
 
 #include "classlib/Application.h"
@@ -12,6 +10,8 @@
 #include "classlib/Screen.h"
 #include "classlib/SystemSeams.h"
 #include "classlib/WindowClasses.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -297,7 +297,7 @@ void TspTrayIcon::ClickTimerTick(TObject*) {
 void TspTrayIcon::PopupAtCursor() {
   if (FPopupMenu == nullptr || !FPopupMenu->AutoPopup()) return;
   // What is queued goes first (a handler may free this component meanwhile).
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   Application->ProcessMessages();
   if (self.Gone() || FPopupMenu == nullptr) return;
   SetForegroundWindow(FWindow);

@@ -3,13 +3,13 @@
 #include "SkinHint.h"
 #include "SkinImagesMenuPopupWindow.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ std::optional<TspImagesMenuItemView> TspSkinImagesMenu::SelectedItem() const {
 
 bool TspSkinImagesMenu::Popup(const TRect& R) {
   ClosePopup();
-  const TspFreeWatch watch(this);
+  const TFreeWatch watch(this);
   if (OnMenuPopup) OnMenuPopup(this);
   if (watch.Gone()) return false;
   if (FImages == nullptr || FImages->Count() == 0) return false;
@@ -146,7 +146,7 @@ void TspSkinImagesMenu::CloseUp(bool Click) {
   ReleaseWindow(window);
 
   // Each handler may free the menu: nothing of it is touched once it went.
-  const TspFreeWatch watch(this);
+  const TFreeWatch watch(this);
   auto fire = [&](const TNotifyEvent& Handler) {
     if (!watch.Gone() && Handler) {
       const TNotifyEvent handler = Handler;  // the handler may change the event

@@ -3,11 +3,11 @@
 #include "SkinMenuItem.h"
 #include "SkinPopupWindow.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinSystem.h"
+
+#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -42,8 +42,8 @@ public:
 
 private:
   uint16_t FCommand;
-  TspFreeWatch FMenu;
-  TspFreeWatch FItem;
+  TFreeWatch FMenu;
+  TFreeWatch FItem;
 };
 
 }  // namespace
@@ -124,7 +124,7 @@ bool TspSkinMenu::PopupMerged(TControl* AControl, TspSkinData* ASkinData, int St
 
 bool TspSkinMenu::OpenMenu(TControl* AControl, TspSkinData* ASkinData, int StartIndex, const TRect& R,
                            TMenuItem* AItem, TMenuItem* AItem2, bool PopupUp) {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   FFirstOpen = !FActive;
   // The menu that is open closes first and its own opener hears of it; the new opener is
   // taken only once its menu opens. Taken before the close, the new opener would be told
@@ -154,7 +154,7 @@ bool TspSkinMenu::OpenLevel(const TRect& R, TMenuItem* AItem, TMenuItem* AItem2,
                             bool PopupUp) {
   auto* window = new TspSkinPopupWindow(this, this, PopupSkin());
   FPopupWindows.push_back(window);
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   if (AItem2 != nullptr)
     window->ShowMerged(R, AItem, AItem2, StartIndex, IsSubmenu, PopupUp);
   else
@@ -193,13 +193,13 @@ void TspSkinMenu::NotifyClosed() {
   SetReference(FPopupControl, static_cast<TControl*>(nullptr));
   const TNotifyEvent onClose = OnMenuClose;
   OnMenuClose = nullptr;
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   if (opener != nullptr) SendTo(opener, SP_MENU_CLOSED);
   if (onClose && !self.Gone()) onClose(this);
 }
 
 void TspSkinMenu::CloseMenu() {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   CloseToLevel(0);
   if (self.Gone()) return;
   CancelSubmenuWait();
@@ -244,7 +244,7 @@ void TspSkinMenu::RunCommand(TspSkinMenuItem* Item) {
   CancelSubmenuWait();
   // The level that holds the item goes with the menu: the command is taken first.
   TItemCommand command(Item->MenuItem);
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   CloseMenu();
   command.Run();
   // Also when no item took the command (its menu went while the menu closed): the opener
@@ -254,7 +254,7 @@ void TspSkinMenu::RunCommand(TspSkinMenuItem* Item) {
 }
 
 void TspSkinMenu::OpenSubmenu(TspSkinPopupWindow* Window, TspSkinMenuItem* Item) {
-  const TspFreeWatch self(this), level(Window);
+  const TFreeWatch self(this), level(Window);
   // The item's own click handler runs before its children show; it may close the menu.
   TItemCommand(Item->MenuItem).Run();
   if (self.Gone() || level.Gone() || IndexOfWindow(Window) == static_cast<int>(FPopupWindows.size()) ||

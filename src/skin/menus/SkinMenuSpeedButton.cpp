@@ -4,13 +4,14 @@
 #include "SkinMenu.h"
 #include "SkinPopupMenu.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/portable/SpeedButtonLook.h"
 #include "skin/data/SkinButtonData.h"
 #include "skin/data/SkinRects.h"
 #include "skin/data/win32/SkinDrawing.h"
 
 #include "classlib/ClassRegistry.h"
+
+#include "base/FreeWatch.h"
 
 #include <iterator>
 
@@ -100,7 +101,7 @@ bool TspSkinMenuSpeedButton::IsTrackPoint(int X, int Y) {
 }
 
 void TspSkinMenuSpeedButton::TrackMenu() {
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   const TPoint origin = ClientToScreen({0, 0});
   const TRect R = Bounds(origin.X, origin.Y, Width(), Height());
   if (OnShowTrackMenu) OnShowTrackMenu(this);
@@ -127,7 +128,7 @@ void TspSkinMenuSpeedButton::MenuClosed() {
   FMenuTracking = false;
   SetDown(false);
   SetMouseIn(false);
-  const TspFreeWatch self(this);
+  const TFreeWatch self(this);
   if (OnHideTrackMenu) OnHideTrackMenu(this);
   if (!self.Gone()) Repaint();
 }

@@ -2,13 +2,14 @@
 
 #include "SkinMenu.h"
 
-#include "skin/controls/FreeWatch.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/SkinData.h"
 
 #include "classlib/Application.h"
 #include "classlib/ClassRegistry.h"
 #include "classlib/Form.h"
+
+#include "base/FreeWatch.h"
 
 TspSkinPopupMenu::TspSkinPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
 
@@ -42,7 +43,7 @@ TspSkinFormHost* TspSkinPopupMenu::FindSkinForm() const {
 }
 
 void TspSkinPopupMenu::Open(TControl* Opener, const TRect& R, bool PopupUp, bool NeedsSkin) {
-  const TspFreeWatch self(this), opener(Opener);
+  const TFreeWatch self(this), opener(Opener);
   // The application fills or enables the items here, whether or not the menu can show.
   DoPopup(this);
   if (self.Gone()) return;

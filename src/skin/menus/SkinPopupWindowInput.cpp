@@ -4,10 +4,10 @@
 
 #include "SkinMenu.h"
 
-#include "skin/controls/FreeWatch.h"
-
 #include "classlib/Keyboard.h"
 #include "classlib/SystemSeams.h"
+
+#include "base/FreeWatch.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ void TspSkinPopupWindow::ClickAccelerator(int Index) {
 void TspSkinPopupWindow::CloseDeepestLevel() {
   TspSkinMenu* menu = FMenu;
   if (menu->PopupWindows().empty()) return;
-  const TspFreeWatch engine(menu);
+  const TFreeWatch engine(menu);
   // Closing the only level closes the menu; either way this level may be gone now.
   menu->CloseToLevel(static_cast<int>(menu->PopupWindows().size()) - 1);
   if (engine.Gone() || menu->PopupWindows().empty()) return;
