@@ -405,6 +405,21 @@ class RealInput(unittest.TestCase):
         """The pointer on the window's status bar, where it touches nothing, so that keys go to it."""
         move_to(window.point(window.width // 3, -10))
 
+    def open_the_tag_editor(self, main):
+        """Selects every file (F2) and opens the tag editor by Read ID3Tags; the editor."""
+        self.rest_pointer_on(main)
+        keys("F2")
+        click(main.point(370, 493))  # Read ID3Tags
+        return wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+
+    def close_the_tag_editor_and_exit(self, editor, main):
+        """Closes the tag editor by its button, then the program by Escape: code 0."""
+        click(editor.point(752, 531))  # Close
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def resize_by_edges(self, main, dx, dy):
         """Drags the right edge by dx and the bottom edge by dy (again from where the edge is,
         when a drag fell short); the resized main window."""
@@ -568,21 +583,14 @@ class RealInput(unittest.TestCase):
 
     def test_a_double_click_in_the_client_area_below_a_caption_button_runs_nothing(self):
         main = self.start()
-        self.rest_pointer_on(main)
-        keys("F2")
-        click(main.point(370, 493))  # Read ID3Tags
-        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        editor = self.open_the_tag_editor(main)
         # After a move (the frame stops following the pointer), on the tag editor's own
         # client area right of its panels: in the frame's coordinates the close button
         # lies there.
         editor = self.drag_frame(editor, (300, 13), (-40, 0), EDITOR_CAPTION)
         double_click(editor.point(-6, 40))
         self.assert_nothing_opens_and_the_window_stays(editor, EDITOR_CAPTION, "the double-click")
-        click(editor.point(752, 531))  # Close
-        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
-        self.rest_pointer_on(main)
-        keys("Escape")
-        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        self.close_the_tag_editor_and_exit(editor, main)
 
     # What the screen shows of the windows that open over the main window, with and without a
     # compositing manager.
@@ -764,10 +772,7 @@ class RealInput(unittest.TestCase):
 
     def test_typing_into_the_tag_editors_fields_saves_the_title(self):
         main = self.start()
-        self.rest_pointer_on(main)
-        keys("F2")
-        click(main.point(370, 493))  # Read ID3Tags
-        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        editor = self.open_the_tag_editor(main)
         click(editor.point(650, 145))  # the title's edit
         keys("End")
         type_text(" Live")
@@ -781,11 +786,7 @@ class RealInput(unittest.TestCase):
         self.rest_pointer_on(editor)
         keys("Escape")
         wait_until(lambda: popups() == [], "the context menu closed by Escape")
-        click(editor.point(752, 531))  # Close
-        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
-        self.rest_pointer_on(main)
-        keys("Escape")
-        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        self.close_the_tag_editor_and_exit(editor, main)
 
     def test_alt_space_over_the_main_window_opens_the_system_menu_not_the_focused_buttons_command(self):
         main = self.start()
@@ -882,10 +883,7 @@ class RealInput(unittest.TestCase):
         self.write_music(name, mp3("Harbour Song", "Northern Lights", "Coastline", track=3))
         path = os.path.join(self.music, name)
         main = self.start()
-        self.rest_pointer_on(main)
-        keys("F2")
-        click(main.point(370, 493))  # Read ID3Tags
-        editor = wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
+        editor = self.open_the_tag_editor(main)
         total = editor.point(627, 218)  # the track total's edit, beside the track number 3
         # Below the number and left by Tab: raised to the number.
         click(total)
@@ -902,11 +900,7 @@ class RealInput(unittest.TestCase):
         click(editor.point(497, 531))  # Change
         click(editor.point(581, 531))  # Save
         self.assertEqual(self.saved_track_after(path, "3/3"), "3/12")
-        click(editor.point(752, 531))  # Close
-        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the tag editor closed")
-        self.rest_pointer_on(main)
-        keys("Escape")
-        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        self.close_the_tag_editor_and_exit(editor, main)
 
     # Alt with a main menu's letter: a translator may give the main menus accelerators.
 
