@@ -990,7 +990,9 @@ class RealInput(unittest.TestCase):
         self.assert_minimized(main, "Alt+Space n")
 
     def minimize_by_the_caption_button(self, main):
-        click(main.point(-82, 13))  # the caption's minimize button
+        # Right after a maximize the program may still be busy with it (as maximize() knows).
+        act_until(lambda: click(main.point(-82, 13)),  # the caption's minimize button
+                  lambda: self.icon_bar(), "the icon bar after the minimize button")
         self.assert_minimized(main, "the minimize button")
 
     def restore_by_the_icon_bar(self, main):
