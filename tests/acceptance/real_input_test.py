@@ -405,6 +405,17 @@ class RealInput(unittest.TestCase):
         """The pointer on the window's status bar, where it touches nothing, so that keys go to it."""
         move_to(window.point(window.width // 3, -10))
 
+    def preview_a_replacement(self, main, text, by):
+        """Types a replacement into the rename panel and previews it: Rename is enabled."""
+        click(main.point(215, 361))  # "replace :"
+        type_text(text)
+        click(main.point(215, 385))  # "by :"
+        type_text(by)
+        rename_button = (280, 482, 180, 24)
+        disabled = picture_bytes(main, rename_button)
+        click(main.point(67, 493))  # Preview
+        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+
     def open_the_tag_editor(self, main):
         """Selects every file (F2) and opens the tag editor by Read ID3Tags; the editor."""
         self.rest_pointer_on(main)
@@ -692,14 +703,7 @@ class RealInput(unittest.TestCase):
     def test_typing_into_the_rename_panel_renames_the_selected_file(self):
         main = self.start()
         self.assertEqual(main.size(), DEFAULT_SIZE)
-        click(main.point(215, 361))  # "replace :"
-        type_text("Northern")
-        click(main.point(215, 385))  # "by :"
-        type_text("Southern")
-        rename_button = (280, 482, 180, 24)
-        disabled = picture_bytes(main, rename_button)
-        click(main.point(67, 493))  # Preview
-        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+        self.preview_a_replacement(main, "Northern", "Southern")
         # The preview touches no file; Rename does (the first row is the one selected).
         self.assertIn("01 - Northern Lights - Harbour Song.mp3", self.music_files())
         save_picture("main-window", self.main())
@@ -724,14 +728,7 @@ class RealInput(unittest.TestCase):
         rows = lambda: [picture_bytes(main, (700, 108 + 16 * row, 1, 1)) for row in range(3)]
         selected, unselected, _ = settled(rows)
         self.assertNotEqual(selected, unselected)
-        click(main.point(215, 361))  # "replace :"
-        type_text("01 -")
-        click(main.point(215, 385))  # "by :"
-        type_text("04 -")
-        rename_button = (280, 482, 180, 24)
-        disabled = picture_bytes(main, rename_button)
-        click(main.point(67, 493))  # Preview
-        wait_until(lambda: picture_bytes(main, rename_button) != disabled, "Rename enabled by the preview")
+        self.preview_a_replacement(main, "01 -", "04 -")
         click(main.point(370, 493))  # Rename
         wait_until(lambda: "04 - Northern Lights - Harbour Song.mp3" in self.music_files(), "the rename on disk")
         # The renamed file's row, now the last, alone shows selected; the focused row went
