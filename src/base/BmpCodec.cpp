@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -227,6 +228,17 @@ TPixelImage ReadBmp(TStream& Stream) {
   std::memcpy(file.data(), header, sizeof header);
   Stream.ReadBuffer(file.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));
   return ReadBmp(file.data(), file.size());
+}
+
+int64_t BmpHeaderPixels(TStream& Stream) {
+  uint8_t headers[kFileHeaderSize + 12];  // to the info header's height
+  const int64_t at = Stream.Position();
+  const int32_t read = Stream.Read(headers, sizeof headers);
+  Stream.SetPosition(at);
+  if (read != static_cast<int32_t>(sizeof headers)) return 0;
+  const uint8_t* info = headers + kFileHeaderSize;
+  const auto dimension = [](const uint8_t* p) { return std::abs(int64_t{static_cast<int32_t>(DWord(p))}); };
+  return dimension(info + 4) * dimension(info + 8);
 }
 
 void WriteBmp(const TPixelImage& Image, TStream& Stream, int BitsPerPixel) {

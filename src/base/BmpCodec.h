@@ -18,6 +18,10 @@ class TStream;
 TPixelImage ReadBmp(const uint8_t* Data, size_t Size, size_t* Used = nullptr);
 // Reads exactly one BMP file, of the size its header gives, from the stream's position.
 TPixelImage ReadBmp(TStream& Stream);
+// The width times the height that the headers of the BMP file at the stream's position
+// give, read without moving on, so that a caller can refuse a picture before it is
+// decoded; 0 when the headers are cut short (reading it then raises).
+int64_t BmpHeaderPixels(TStream& Stream);
 
 // Writes a bottom-up BMP of 24 or 32 bits per pixel: at 24 bits a 32-bit image loses its
 // fourth byte, at 32 bits a 24-bit image gets fourth bytes of 0.

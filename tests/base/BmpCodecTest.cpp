@@ -277,6 +277,29 @@ TEST(BmpCodec, StreamReadingTakesExactlyTheFileSize) {
   EXPECT_THROW(ReadBmp(lying), EInvalidGraphic);
 }
 
+// The pixels a file's headers give, read in place: a top-down height counts as its rows,
+// and headers cut short give 0.
+TEST(BmpCodec, HeaderPixelsAreReadWithoutMovingOn) {
+  BmpFields topDown;
+  topDown.Width = 3;
+  topDown.Height = -5;
+  topDown.Pixels = Bytes(5 * 12, 0);
+  const Bytes file = Build(topDown);
+  TMemoryStream stream;
+  stream.WriteBuffer("xy", 2);
+  stream.WriteBuffer(file.data(), static_cast<int32_t>(file.size()));
+  stream.SetPosition(2);
+  EXPECT_EQ(BmpHeaderPixels(stream), 15);
+  EXPECT_EQ(stream.Position(), 2);
+  EXPECT_EQ(ReadBmp(stream).Height(), 5);
+
+  TMemoryStream cut;
+  cut.WriteBuffer(file.data(), 25);
+  cut.SetPosition(0);
+  EXPECT_EQ(BmpHeaderPixels(cut), 0);
+  EXPECT_EQ(cut.Position(), 0);
+}
+
 TEST(BmpCodec, EmptyImagesAreNotWritten) {
   TMemoryStream stream;
   EXPECT_THROW(WriteBmp(TPixelImage(), stream), EInvalidGraphic);

@@ -6,8 +6,6 @@
 #include "base/Exceptions.h"
 #include "base/Streams.h"
 
-#include <cstdlib>
-
 namespace {
 
 // A picture record, the payload versions that carry it, and how it is written.
@@ -33,36 +31,19 @@ constexpr TPictureRecord PictureRecords[] = {
 constexpr uint8_t PictureFollows = 0;
 constexpr uint8_t PictureEmpty = 1;
 
-int32_t Int32At(const uint8_t* B) {
-  return static_cast<int32_t>(static_cast<uint32_t>(B[0]) | (static_cast<uint32_t>(B[1]) << 8) |
-                              (static_cast<uint32_t>(B[2]) << 16) | (static_cast<uint32_t>(B[3]) << 24));
-}
-
 // Reads one BMP file, keeping the skin's pictures within their pixel bound.
 class TPictureReader {
 public:
   explicit TPictureReader(TStream& S) : FStream(S) {}
 
   TPixelImage Read() {
-    FPixels += HeaderPixels();
+    // Refused before it is decoded.
+    FPixels += BmpHeaderPixels(FStream);
     if (FPixels > MaxSkinPixels) throw ESkinTooLarge("The skin's pictures hold more pixels than a skin may");
     return ReadBmp(FStream);
   }
 
 private:
-  // The width times the height that the next BMP file's headers give, read without
-  // moving on, so that a picture past the bound is refused before it is decoded; 0 when
-  // the headers are cut short (decoding then raises).
-  int64_t HeaderPixels() {
-    constexpr int32_t HeadersUpToHeight = 26;  // the file header, then the info header to its height
-    uint8_t headers[HeadersUpToHeight];
-    const int64_t at = FStream.Position();
-    const int32_t read = FStream.Read(headers, HeadersUpToHeight);
-    FStream.SetPosition(at);
-    if (read < HeadersUpToHeight) return 0;
-    return std::abs(int64_t{Int32At(headers + 18)}) * std::abs(int64_t{Int32At(headers + 22)});
-  }
-
   TStream& FStream;
   int64_t FPixels = 0;
 };
@@ -77,7 +58,9 @@ void WriteColourPicture(const TPixelImage& Picture, TStream& S) {
 int32_t ReadStoredSkinInt32(TStream& S) {
   uint8_t b[4];
   S.ReadBuffer(b, sizeof b);
-  return Int32At(b);
+  return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                              (static_cast<uint32_t>(b[2]) << 16) |
+                              (static_cast<uint32_t>(b[3]) << 24));
 }
 
 void WriteStoredSkinInt32(TStream& S, int32_t Value) {
