@@ -44,7 +44,6 @@ for _ in $(seq 300); do
 done
 if [[ -z "$window" ]]; then
   echo "run.sh: the main window did not appear" >&2
-  wineserver -k
   exit 1
 fi
 sleep 1  # let the window finish painting
@@ -52,4 +51,4 @@ shot="$root/build/screenshots/main-window.png"
 mkdir -p "$(dirname "$shot")"
 xwd -id "$window" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shot"
 echo "The program ran in $folder; screenshot of its main window: $shot"
-wineserver -k
+# The program stops with the wineserver wine_env_stop ends (or with the display).

@@ -8,12 +8,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 
 wine_env_xvfb_pid=""
-wine_env_server_pid=""
+wine_env_server_started=""
 
+# Stops what wine_env_start started: a wineserver that was running before serves the
+# programs of another run (a program started earlier), which stopping it would end.
 wine_env_stop() {
-  if [[ -n "$wine_env_server_pid" ]]; then
+  if [[ -n "$wine_env_server_started" ]]; then
     wineserver -k 2>/dev/null || true  # ends the services too
-    kill "$wine_env_server_pid" 2>/dev/null || true
   fi
   [[ -n "$wine_env_xvfb_pid" ]] && kill "$wine_env_xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
@@ -45,8 +46,10 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p >/dev/null 2>&1 &
-  wine_env_server_pid=$!
+  # The server goes to the background by itself; code 2 says one runs for the prefix already.
+  local server_status=0
+  wineserver -p >/dev/null 2>&1 </dev/null || server_status=$?
+  [[ $server_status -ne 2 ]] && wine_env_server_started=1
   # Without a window manager Wine waits 2 s for every managed top-level window that is
   # hidden or destroyed; unmanaged windows behave the same for the programs and go at once.
   if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
