@@ -101,8 +101,12 @@ uint8_t KeepFrameData(uint8_t version, bool tagUnsynchronised,
   TBytes reordered;
   if (grouped) reordered.push_back(data[extra - 1]);
   if (encrypted) reordered.push_back(data[extra - 1 - (grouped ? 1 : 0)]);
-  if (compressed)
-    for (uint8_t byte : WriteSyncsafe(ReadBigEndian32(FourBytes(data)))) reordered.push_back(byte);
+  if (compressed) {
+    // An inflated size past the 28 bits of a data length stays past every bound: cut to
+    // its low bits, it could let the data decode as a frame it never was.
+    const uint32_t inflatedSize = std::min(ReadBigEndian32(FourBytes(data)), ID3v2MaxSize);
+    for (uint8_t byte : WriteSyncsafe(inflatedSize)) reordered.push_back(byte);
+  }
   reordered.insert(reordered.end(), data.begin() + static_cast<std::ptrdiff_t>(extra), data.end());
   body = std::move(reordered);
   return format24;

@@ -418,6 +418,18 @@ TEST_F(ID3v2Write, FramesThatDoNotDecodeAreWrittenBackAsTheyLie) {
   EXPECT_EQ(Save(*Open(ID3v2TagBytes(4, 0x80, frame) + kAudio)).substr(10, frame.size()), frame);
 }
 
+TEST_F(ID3v2Write, AnInflatedSizeNoDataLengthCanGiveStaysPastEveryBound) {
+  // An ID3v2.3 inflated size of 29 bits or more becomes the largest data length, not its
+  // low bits: here 9, the size the zlib data behind group 7 inflates to, which would
+  // make the frame that did not decode read as an artist on the next open.
+  const std::string artist =
+      "\x78\x9c\x63\x70\x2c\x2a\xc9\x2c\x2e\x51\x54\x04\x00\x0d\x7f\x02\xba"s;
+  const std::string data = BigEndian(0x30000009) + "\x07" + artist;
+  auto file = Open(ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TPE1", data, 0, 0xA0)) + kAudio);
+  EXPECT_EQ(RawFrames(SaveTwice(*file)),
+            (std::vector<std::string>{"TPE1|\0\x49|\x07\x7f\x7f\x7f\x7f"s + artist}));
+}
+
 TEST_F(ID3v2Write, BytesThatCannotBeReadAreKeptBehindTheFrames) {
   // A malformed frame header, and a frame running past the tag's end: behind the frames,
   // set apart by a zero byte as padding would be, so that no reader takes them for a
