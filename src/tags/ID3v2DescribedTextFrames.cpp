@@ -36,8 +36,7 @@ void TMp3ID3v2FrameCat2::KeepDescriptionCharacters(std::u16string characters) {
 }
 
 std::u16string TMp3ID3v2FrameCat2::GetDescriptionCharacters() const {
-  const std::u16string* characters = StillKept(FDescriptionKept, Description);
-  return characters ? *characters : std::u16string();
+  return StillKeptOrNone(FDescriptionKept, Description);
 }
 
 TMp3ID3v2FrameCat2::TDescribedTexts TMp3ID3v2FrameCat2::DescribedTexts() const {

@@ -108,10 +108,7 @@ void TMp3ID3v2FrameCat1::KeepTextCharacters(std::u16string characters) {
   FTextKept = CharactersLost(TextToWrite(), std::move(characters));
 }
 
-std::u16string TMp3ID3v2FrameCat1::GetTextCharacters() const {
-  const std::u16string* characters = TextCharacters();
-  return characters ? *characters : std::u16string();
-}
+std::u16string TMp3ID3v2FrameCat1::GetTextCharacters() const { return StillKeptOrNone(FTextKept, TextToWrite()); }
 
 std::optional<TMp3ID3v2FrameCat1::TKeptCharacters> TMp3ID3v2FrameCat1::CharactersLost(
     const TBytes& field, std::u16string characters) {
@@ -127,6 +124,12 @@ std::optional<TMp3ID3v2FrameCat1::TKeptCharacters> TMp3ID3v2FrameCat1::Character
 const std::u16string* TMp3ID3v2FrameCat1::StillKept(const std::optional<TKeptCharacters>& kept,
                                                     const TBytes& field) {
   return kept && kept->Field == field ? &kept->Characters : nullptr;
+}
+
+std::u16string TMp3ID3v2FrameCat1::StillKeptOrNone(const std::optional<TKeptCharacters>& kept,
+                                                  const TBytes& field) {
+  const std::u16string* characters = StillKept(kept, field);
+  return characters ? *characters : std::u16string();
 }
 
 void TMp3ID3v2FrameCat1::Encode() {

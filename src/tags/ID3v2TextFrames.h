@@ -60,6 +60,8 @@ protected:
   static std::optional<TKeptCharacters> CharactersLost(const TBytes& field, std::u16string characters);
   // The characters kept while the field still says what it said then, else null.
   static const std::u16string* StillKept(const std::optional<TKeptCharacters>& kept, const TBytes& field);
+  // The same, none (empty) for null.
+  static std::u16string StillKeptOrNone(const std::optional<TKeptCharacters>& kept, const TBytes& field);
   // The characters kept for the text, while it still says what it said then, else null.
   const std::u16string* TextCharacters() const { return StillKept(FTextKept, TextToWrite()); }
 

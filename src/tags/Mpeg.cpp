@@ -109,7 +109,11 @@ void TMpegHeader::Decode(uint32_t header) {
     SizeCoefficient = 72;
   FrameSize = (Bitrate * 1000 * SizeCoefficient / SampleRate + PaddingSlot) * SlotSize;
   FrameCount = AudioSize > 0 ? AudioSize / FrameSize : 0;
-  Duration = static_cast<uint32_t>(FrameCount * SamplesPerFrame / SampleRate);
+  Duration = DurationOfFrames();
+}
+
+uint32_t TMpegHeader::DurationOfFrames() const {
+  return static_cast<uint32_t>(FrameCount * SamplesPerFrame / SampleRate);
 }
 
 void TMpegHeader::ApplyXingInfo() {
@@ -117,9 +121,9 @@ void TMpegHeader::ApplyXingInfo() {
   BitrateKind = "VBR";
   if (Xing.Frames == 0) return;
   FrameCount = Xing.Frames;
-  // From the frames, each of SamplesPerFrame samples: the bitrate below is cut to whole
-  // kbit/s, which at the few kbit/s of low sample rates would add seconds.
-  Duration = static_cast<uint32_t>(FrameCount * SamplesPerFrame / SampleRate);
+  // From the frames: the bitrate below is cut to whole kbit/s, which at the few kbit/s of
+  // low sample rates would add seconds.
+  Duration = DurationOfFrames();
   if (Xing.Bytes == 0) return;
   uint32_t frameSize = Xing.Bytes / Xing.Frames;
   uint32_t bitrate = static_cast<uint32_t>(static_cast<uint64_t>(frameSize) * SampleRate /

@@ -78,4 +78,8 @@ public:
   uint32_t ErrorFlags = 0;
   bool Invalid = false;
   std::string BitrateKind;  // "VBR" with Xing data, else "CBR"
+
+private:
+  // The whole seconds that FrameCount frames of SamplesPerFrame samples last.
+  uint32_t DurationOfFrames() const;
 };

@@ -420,14 +420,18 @@ TEST_F(ID3v2Write, FramesThatDoNotDecodeAreWrittenBackAsTheyLie) {
 
 TEST_F(ID3v2Write, AnInflatedSizeNoDataLengthCanGiveStaysPastEveryBound) {
   // An ID3v2.3 inflated size of 29 bits or more becomes the largest data length, not its
-  // low bits: here 9, the size the zlib data behind group 7 inflates to, which would
-  // make the frame that did not decode read as an artist on the next open.
+  // low bits: 0 (no size given) or 9, the size the zlib data behind group 7 inflates to,
+  // either of which would make the frame that did not decode read as an artist on the
+  // next open. (Sizes below 2^28 keep their value, as above.)
   const std::string artist =
       "\x78\x9c\x63\x70\x2c\x2a\xc9\x2c\x2e\x51\x54\x04\x00\x0d\x7f\x02\xba"s;
-  const std::string data = BigEndian(0x30000009) + "\x07" + artist;
-  auto file = Open(ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TPE1", data, 0, 0xA0)) + kAudio);
-  EXPECT_EQ(RawFrames(SaveTwice(*file)),
-            (std::vector<std::string>{"TPE1|\0\x49|\x07\x7f\x7f\x7f\x7f"s + artist}));
+  for (const uint32_t inflatedSize : {0x10000000u, 0x30000009u}) {
+    SCOPED_TRACE(inflatedSize);
+    const std::string data = BigEndian(inflatedSize) + "\x07" + artist;
+    auto file = Open(ID3v2TagBytes(3, 0, ID3v2FrameBytes(3, "TPE1", data, 0, 0xA0)) + kAudio);
+    EXPECT_EQ(RawFrames(SaveTwice(*file)),
+              (std::vector<std::string>{"TPE1|\0\x49|\x07\x7f\x7f\x7f\x7f"s + artist}));
+  }
 }
 
 TEST_F(ID3v2Write, BytesThatCannotBeReadAreKeptBehindTheFrames) {

@@ -150,6 +150,11 @@ protected:
     PressKey(VK_RETURN);
     PumpFor(50);
   }
+  // Saves by the button, which the save leaves with nothing to save.
+  static void SaveByTheButton(TFormTagEditor& editor) {
+    PostClick(editor.PanelTagAction_ButtonSave);
+    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+  }
   void SelectRows(std::initializer_list<int32_t> rows) const {
     for (int32_t row = Grid().FixedRows(); row < Grid().RowCount(); ++row)
       Grid().SetCellSelected(0, row, std::find(rows.begin(), rows.end(), row) != rows.end());
@@ -483,8 +488,7 @@ TEST_F(TagEditorWindow, ChangeAndSaveWriteTheTypedTitleIntoBothTagsAndLeaveTheAu
     EXPECT_EQ(Row(2)[4], "Alpha Two");
     EXPECT_TRUE(editor.PanelTagAction_ButtonSave->Enabled());
     EXPECT_EQ(ReadFileBytes(Music / "b - Alpha.mp3"), Original);  // nothing on disk before Save
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
     EXPECT_FALSE(editor.PanelTagAction_ButtonUndo->Enabled());
   });
   EXPECT_TRUE(Presenter.Shown.empty());
@@ -769,8 +773,7 @@ TEST_F(TagEditorWindow, TypingIntoTheMemoChangesOnlyTheTextOfTheCommentShown) {
       PostClick(editor.PanelTagAction_ButtonChange);
       EXPECT_EQ(Row(row)[10], shown + "!");
     }
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   // Each tag's frames as they were but for the comment's text, the padding behind them.
@@ -805,8 +808,7 @@ TEST_F(TagEditorWindow, ATypedArtistIsSavedAsTheOneFrameOfItsID) {
     EXPECT_EQ(editor.PanelPrimaryTags_EditArtist->Text(), "jzig");
     Type(*editor.PanelPrimaryTags_EditArtist, " new");
     PostClick(editor.PanelTagAction_ButtonChange);
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   const std::optional<std::string> read =
@@ -844,8 +846,7 @@ TEST_F(TagEditorWindow, APartOfTheCommentLeftAloneKeepsCharactersShownAsQuestion
     editor.PanelPrimaryTags_ComboBoxLanguage->SetItemIndex(russian);
     PostClick(&CheckBox("Comment"));
     PostClick(editor.PanelTagAction_ButtonChange);
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   const std::optional<std::string> read =
@@ -890,8 +891,7 @@ TEST_F(TagEditorWindow, ALanguageChosenAloneIsSavedAndTheCommentKeepsItsCharacte
       EXPECT_EQ(language.Text(), row == 5 ? "French" : "English");
       EXPECT_FALSE(Green(Label("Comment")));
     }
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   const std::optional<std::string> read =
@@ -1002,8 +1002,7 @@ TEST_F(TagEditorWindow, ACommentWithoutDescriptionIsSavedWithoutOneInNewFramesAs
     Type(*editor.PanelPrimaryTags_MemoComment, "!");
     EXPECT_TRUE(CheckBox("Comment").Checked());
     PostClick(editor.PanelTagAction_ButtonChange);
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   std::vector<std::string> files;
@@ -1045,8 +1044,7 @@ TEST_F(TagEditorWindow, AValueShownWithQuestionMarksReachesOtherRowsInTheCharact
     ASSERT_EQ(Grid().SelectedCount(), 2);
     PostClick(&CheckBox("Comment"));
     PostClick(editor.PanelTagAction_ButtonChange);
-    PostClick(editor.PanelTagAction_ButtonSave);
-    EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+    SaveByTheButton(editor);
   });
   EXPECT_TRUE(Presenter.Shown.empty());
   const std::optional<std::string> read =
@@ -1092,8 +1090,7 @@ protected:
       ASSERT_TRUE(editor.PanelTagAction_ButtonChange->Enabled());  // the file has that tag
       PostClick(editor.PanelTagAction_ButtonChange);
       EXPECT_EQ(Row(1)[1], id3v2 ? "    I" : "   II");
-      PostClick(editor.PanelTagAction_ButtonSave);
-      EXPECT_FALSE(editor.PanelTagAction_ButtonSave->Enabled());
+      SaveByTheButton(editor);
     });
     EXPECT_TRUE(Presenter.Shown.empty());
   }
