@@ -431,6 +431,15 @@ class RealInput(unittest.TestCase):
         click(main.point(370, 493))  # Read ID3Tags
         return wait_until(lambda: window_named(EDITOR_CAPTION), "the tag editor")
 
+    def close_the_settings_and_exit(self, settings, main):
+        """Closes the settings dialog by Escape, then the program by Escape: code 0."""
+        self.rest_pointer_on(settings)
+        keys("Escape")
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Escape")
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     def close_the_tag_editor_and_exit(self, editor, main):
         """Closes the tag editor by its button, then the program by Escape: code 0."""
         click(editor.point(752, 531))  # Close
@@ -701,12 +710,7 @@ class RealInput(unittest.TestCase):
         keys("alt", "Right", "Right", "Return", "Down", "Return")
         settings = wait_until(lambda: window_named("Settings"), "the settings dialog")
         save_picture("settings", settings)
-        self.rest_pointer_on(settings)
-        keys("Escape")
-        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Escape")
-        self.rest_pointer_on(main)
-        keys("Escape")
-        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        self.close_the_settings_and_exit(settings, main)
 
     def test_typing_into_the_rename_panel_renames_the_selected_file(self):
         main = self.start()
@@ -774,6 +778,86 @@ class RealInput(unittest.TestCase):
         self.rest_pointer_on(main)
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # Numbers in "Settings.ini" that the program has no meaning for (a hand-edited file, one
+    # of another version) read as their defaults: the settings dialog opens whole and Save
+    # writes the defaults.
+
+    SETTINGS_OUT_OF_RANGE = {
+        "FileEditor": {"WindowHeight": "0", "WindowWidth": "40000", "ActionOnExistingFile": "77"},
+        "TagEditor": {"WindowHeight": "-1", "WindowWidth": "99999", "DefaultSaveActionForLog": "3",
+                      "DefaultTagLanguage": "429", "DefaultID3v1": "5", "DefaultID3v2": "1"},
+    }
+    SETTINGS_DEFAULTS = {
+        "FileEditor": {"WindowHeight": "540", "WindowWidth": "740", "ActionOnExistingFile": "0"},
+        "TagEditor": {"WindowHeight": "569", "WindowWidth": "800", "DefaultSaveActionForLog": "1",
+                      "DefaultTagLanguage": "108", "DefaultID3v1": "2", "DefaultID3v2": "7"},
+    }
+
+    def write_settings(self, sections):
+        """A "Settings.ini" of the language line and these sections' keys (the others missing)."""
+        text = "[Program]\r\nLanguage=1\r\n" + "".join(
+            "[%s]\r\n" % section + "".join("%s=%s\r\n" % item for item in keys.items())
+            for section, keys in sections.items())
+        with open(self.settings_path, "w", encoding="cp1252", newline="") as file:
+            file.write(text)
+
+    def windows_besides(self, main, *names):
+        """The program's windows but the main window and those of these names (an error box
+        has the main window's caption)."""
+        return [w for w in program_windows() if w.id != main.id and w.name not in names]
+
+    def assert_no_window_besides(self, main, *names):
+        """For a while, no window shows besides the main window and those named: no error
+        box, no menu."""
+        others = lambda: self.windows_besides(main, *names)
+        self.assertIsNone(poll(others, 1.0), "windows besides the main window and %s: %s" % (names, others()))
+
+    def settings_pages(self, main, pictures=None):
+        """Opens the settings dialog by keys, with no other window coming up; the dialog, and
+        what the screen shows of it on its Rename page and on its ID3Tags page (left open),
+        each saved as a picture named after pictures when given."""
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Right", "Return", "Down", "Return")  # Configuration, Settings
+        opened = wait_until(lambda: [w for w in self.windows_besides(main) if w.name], "a window over the main one")
+        self.assertEqual([w.name for w in opened], ["Settings"], "the settings dialog alone")
+        settings = opened[0]
+        self.assert_no_window_besides(main, "Settings")
+        whole = (0, 0, settings.width, settings.height)
+        rest = settings.point(20, 250)  # left of Save, on nothing that lights up
+        shown = []
+        for page, tab in [("rename", None), ("id3tags", (157, 43))]:
+            if tab:
+                click(settings.point(*tab))
+                wait_until(lambda: picture_bytes(settings, whole) != shown[-1], "the %s page" % page)
+            move_to(rest)
+            shown.append(settled(lambda: picture_bytes(settings, whole)))
+            if pictures:
+                save_picture("%s-%s" % (pictures, page), settings)
+        return settings, shown
+
+    def test_numbers_out_of_range_in_the_settings_show_and_save_as_the_defaults(self):
+        self.write_settings(self.SETTINGS_OUT_OF_RANGE)
+        main = self.start()
+        self.assert_no_window_besides(main)
+        self.assertEqual(main.size(), DEFAULT_SIZE)
+        settings, shown = self.settings_pages(main, "settings-out-of-range")
+        click(settings.point(187, 253))  # Save
+        wait_until(lambda: window_named("Settings") is None, "the settings dialog closed by Save")
+        self.assert_no_window_besides(main)
+        values = self.settings()
+        for section, defaults in self.SETTINGS_DEFAULTS.items():
+            for key, value in defaults.items():
+                self.assertEqual(values.get(section + "/" + key), value, section + "/" + key)
+        self.rest_pointer_on(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+        # Started again over the defaults it wrote, the dialog shows the same.
+        self.processes.clear()
+        main = self.start()
+        settings, shown_again = self.settings_pages(main, "settings-defaults")
+        self.assertTrue(shown_again == shown, "the dialog showed other values than the defaults")
+        self.close_the_settings_and_exit(settings, main)
 
     def test_typing_into_the_tag_editors_fields_saves_the_title(self):
         main = self.start()

@@ -904,6 +904,54 @@ TEST_F(TagEditorWindow, ALanguageChosenAloneIsSavedAndTheCommentKeepsItsCharacte
                    "[(0, 'fra', '', ['note'])]\n");
 }
 
+// An ID3v1 tag has no comment language and no description. On files with both tags,
+// whose ID3v2 comment the editors show, another language chosen alone by keys (beside no
+// ID3v2 comment, and beside one) and a description typed alone change only the ID3v2
+// comment: each file's ID3v1 tag keeps its bytes, its own comment among them.
+TEST_F(TagEditorWindow, ALanguageOrDescriptionChosenAloneLeavesTheID3v1CommentAsItWas) {
+  const auto file = [&](const std::string& name, const std::string& comments) {
+    const std::string id3v1 = ID3v1Tag(name, "", "", "1999", "v1 note", 2, 17);
+    Music.WriteFile(name + ".mp3", ID3v2TagBytes(4, 0,
+                                                 ID3v2FrameBytes(4, "TIT2", TextBody(name)) + comments +
+                                                     std::string(32, '\0')) +
+                                       kAudio + id3v1);
+    return id3v1;
+  };
+  const std::vector<std::string> id3v1 = {file("e none", ""), file("f plain", Comm("eng", "", "v2 note")),
+                                          file("g described", Comm("eng", "Mood", "v2 note"))};
+  WithEditor(7, [&](TFormTagEditor& editor) {
+    TspSkinComboBox& language = *editor.PanelPrimaryTags_ComboBoxLanguage;
+    for (int32_t row = 5; row <= 6; ++row) {
+      ClickRow(row);
+      language.SetFocus();
+      for (int step = 0; step < 30 && language.Text() != "French"; ++step) PressKey(VK_DOWN);
+      EXPECT_TRUE(Green(Label("Comment")));
+      PostClick(editor.PanelTagAction_ButtonChange);
+    }
+    ClickRow(7);
+    Type(*editor.PanelPrimaryTags_EditDescription, "!");
+    EXPECT_TRUE(Green(Label("Comment")));
+    PostClick(editor.PanelTagAction_ButtonChange);
+    EXPECT_EQ(Row(7)[10], "v2 note");
+    SaveByTheButton(editor);
+  });
+  EXPECT_TRUE(Presenter.Shown.empty());
+  const std::vector<std::string> names = {"e none", "f plain", "g described"};
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string saved = ReadFileBytes(Music / (names[i] + ".mp3"));
+    EXPECT_EQ(saved.substr(saved.size() - 128), id3v1[i]) << names[i];
+  }
+  const std::optional<std::string> read =
+      MutagenReads({Music / "e none.mp3", Music / "f plain.mp3", Music / "g described.mp3"},
+                   "for path in sys.argv[1:]:\n"
+                   "    t = m.ID3(path, load_v1=False)\n"
+                   "    print(t['TIT2'].text, [(f.lang, f.desc, f.text) for f in t.getall('COMM')])\n");
+  if (!read) GTEST_SKIP() << kNoPython;
+  EXPECT_EQ(*read, "['e none'] []\n"
+                   "['f plain'] [('fra', '', ['v2 note'])]\n"
+                   "['g described'] [('eng', 'Mood!', ['v2 note'])]\n");
+}
+
 // A Log.txt that cannot be written: each command that writes it ends as any other does,
 // and says once, after its reports, that the log could not be written.
 class UnwritableLog : public TagEditorWindow {

@@ -6,9 +6,12 @@
 #include "base/SharedRoutines.h"
 #include "base/Streams.h"
 
+#include "tags/ID3TagsUtils.h"
+
 #include <algorithm>
 #include <exception>
 #include <numeric>
+#include <span>
 #include <utility>
 #include <variant>
 
@@ -57,6 +60,23 @@ const std::vector<int> kSettingParts[] = {
 // loaded whole.
 constexpr int64_t kMaxSettingsFileSize = TLanguage::MaxFileSize;
 
+// The values a number setting can hold, both ends included. A stored number outside its
+// setting's ranges means nothing to the program (a hand-edited file, one of another
+// version) and reads as the setting's default, so that no window is handed an item or a
+// size it cannot show.
+struct TValueRange {
+  int32_t First, Last;
+};
+constexpr TValueRange kExistingFileActions[] = {{aeAddNumber, aeAsk}};
+constexpr TValueRange kSaveActionsForLog[] = {{0, 2}};  // nothing, failures, everything
+constexpr TValueRange kCommentLanguages[] = {{0, LanguageCount - 1}};
+// Tag versions: no tag, or a version of the tag's own kind. A version that no combo offers
+// (ID3v1.0, ID3v2.3) is one the program knows, and stays.
+constexpr TValueRange kID3v1Versions[] = {{tvNone, tvID3v11}};
+constexpr TValueRange kID3v2Versions[] = {{tvNone, tvNone}, {tvID3v20, tvID3v24}};
+// A window's width or height: the system reports sizes in 16-bit signed words.
+constexpr TValueRange kWindowSizes[] = {{1, 32767}};
+
 template <class... Handlers>
 struct TOverloaded : Handlers... {
   using Handlers::operator()...;
@@ -67,14 +87,24 @@ TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
 }  // namespace
 
 // One row of "Settings.ini": section and key (texts of the language table, so a language
-// file could rename them), the field it fills, and its default (Default for numbers and
-// Booleans, TextDefault for texts).
+// file could rename them), the field it fills, its default (Default for numbers and
+// Booleans, TextDefault for texts), and for a number the ranges of what it can hold
+// (none: any number).
 struct TConfigBase::TSettingRow {
   TLangText Section;
   TLangText Key;
   std::variant<int32_t*, uint8_t*, bool*, std::string*, TStringList*> Field;
   int32_t Default;
   std::string TextDefault;
+  std::span<const TValueRange> Ranges = {};
+
+  // The number stored under the row's key, or the default when it is none or lies
+  // outside the row's ranges.
+  int32_t ReadNumber(TCustomIniFile& ini, const std::string& section, const std::string& key) const {
+    const int32_t value = ini.ReadInteger(section, key, Default);
+    const auto holds = [value](const TValueRange& range) { return value >= range.First && value <= range.Last; };
+    return Ranges.empty() || std::any_of(Ranges.begin(), Ranges.end(), holds) ? value : Default;
+  }
 };
 
 TProgramPlace TProgramPlace::OfProcess() {
@@ -108,25 +138,28 @@ std::vector<TConfigBase::TSettingRow> TConfigBase::SettingRows() {
   TWindowPlacement& tag = Placement[piTagEditor];
   using enum TLangText;
   std::vector<TSettingRow> rows = {
+      // The language file's row is not checked here: the language table reports a number
+      // it has no file for, and reads nothing outside its table.
       {ProgramSection, LanguageKey, &LangConfig.Language, 1, {}},
-      {FileEditorSection, WindowHeightKey, &main.Height, 540, {}},
-      {FileEditorSection, WindowWidthKey, &main.Width, 740, {}},
+      {FileEditorSection, WindowHeightKey, &main.Height, 540, {}, kWindowSizes},
+      {FileEditorSection, WindowWidthKey, &main.Width, 740, {}, kWindowSizes},
       {FileEditorSection, WindowMaximizedKey, &main.Maximized, 0, {}},
+      // An index into the formats stored beside it, which the windows bound themselves.
       {FileEditorSection, PreferredFormatKey, &PreferredRenameFormat, 0, {}},
       {FileEditorSection, FormatsKey, &RenameFormats, 0, kRenameFormatsDefault},
       {FileEditorSection, AllWordsCapsKey, &AllWordsCaps, 0, {}},
       {FileEditorSection, SaveListKey, &SaveList, 1, {}},
       {FileEditorSection, ListNameKey, &FListName, 0, LangText(DefaultListName)},
-      {FileEditorSection, ActionOnExistingFileKey, &ActionOnExistingFile, 0, {}},
-      {TagEditorSection, WindowHeightKey, &tag.Height, 569, {}},
-      {TagEditorSection, WindowWidthKey, &tag.Width, 800, {}},
+      {FileEditorSection, ActionOnExistingFileKey, &ActionOnExistingFile, aeAddNumber, {}, kExistingFileActions},
+      {TagEditorSection, WindowHeightKey, &tag.Height, 569, {}, kWindowSizes},
+      {TagEditorSection, WindowWidthKey, &tag.Width, 800, {}, kWindowSizes},
       {TagEditorSection, WindowMaximizedKey, &tag.Maximized, 0, {}},
       {TagEditorSection, PreferredFormatKey, &PreferredTagFormat, 0, {}},
       {TagEditorSection, FormatsKey, &TagFormats, 0, kTagFormatsDefault},
-      {TagEditorSection, DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}},
-      {TagEditorSection, DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}},
-      {TagEditorSection, DefaultID3v1Key, &DefaultID3v1, 2, {}},
-      {TagEditorSection, DefaultID3v2Key, &DefaultID3v2, 7, {}},
+      {TagEditorSection, DefaultSaveActionForLogKey, &DefaultSaveActionForLog, 1, {}, kSaveActionsForLog},
+      {TagEditorSection, DefaultTagLanguageKey, &DefaultTagLanguage, 108, {}, kCommentLanguages},
+      {TagEditorSection, DefaultID3v1Key, &DefaultID3v1, tvID3v11, {}, kID3v1Versions},
+      {TagEditorSection, DefaultID3v2Key, &DefaultID3v2, tvID3v24, {}, kID3v2Versions},
   };
   return rows;
 }
@@ -135,11 +168,9 @@ void TConfigBase::ReadRow(TCustomIniFile& ini, const TSettingRow& row) {
   const std::string& section = LangText(row.Section);
   const std::string& key = LangText(row.Key);
   std::visit(TOverloaded{
-                 [&](int32_t* field) { *field = ini.ReadInteger(section, key, row.Default); },
-                 // Byte settings keep the low byte of whatever number is stored.
-                 [&](uint8_t* field) {
-                   *field = static_cast<uint8_t>(ini.ReadInteger(section, key, row.Default));
-                 },
+                 [&](int32_t* field) { *field = row.ReadNumber(ini, section, key); },
+                 // Byte settings keep the low byte of a number their ranges let pass.
+                 [&](uint8_t* field) { *field = static_cast<uint8_t>(row.ReadNumber(ini, section, key)); },
                  [&](bool* field) { *field = ini.ReadBool(section, key, row.Default != 0); },
                  [&](std::string* field) {
                    *field = ini.ReadString(section, key, row.TextDefault);

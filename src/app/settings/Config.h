@@ -30,7 +30,7 @@ struct TWindowPlacement {
 };
 
 // The values of TConfigBase::ActionOnExistingFile: what a rename does with a new name
-// that exists already. Other values are kept as stored.
+// that exists already. Another value stored reads as aeAddNumber.
 enum TExistingFileAction : uint8_t { aeAddNumber = 0, aeOverwrite = 1, aeSkip = 2, aeAsk = 3 };
 
 // Indexes of TConfigBase::Placement.
@@ -111,9 +111,11 @@ public:
   // The same from the file's first lines; false, keeping the language, when they cannot
   // give it.
   bool ReadLanguageFromLines(const TStrings& lines);
-  // Reads every setting, defaults for the missing ones. A file that is there but cannot
-  // be read (locked, not text, over 1 MiB) gives every default and is NotRead; no write
-  // replaces it until it has been read.
+  // Reads every setting, defaults for the missing ones and for numbers outside what their
+  // setting can hold (a choice, a tag version, the comment language, a window size; the
+  // language file's number is the language table's to check). A file that is there but
+  // cannot be read (locked, not text, over 1 MiB) gives every default and is NotRead; no
+  // write replaces it until it has been read.
   TSettingsResult ReadSettings();
   void ReadSettingsFrom(TCustomIniFile& ini);
   // Writes every setting but the main window's maximized state. The file is replaced

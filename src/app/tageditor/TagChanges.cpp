@@ -56,16 +56,22 @@ void ApplyID3v1(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
   TMp3ID3v1& tag = Keep(info, ID3v1Slot(info));
   if (apply.Replace) tag.Clear();
   tag.SetVersion(tvID3v11);
-  if (!info.NewID3v1 && !marks.AnyMarked()) return;
-  // Setters only for what is to change: a tag keeps its other fields byte for byte.
-  auto set = [&](TTagField field) { return info.NewID3v1 || marks.Field(field); };
+  // Setters only for what is to change: a tag keeps its other fields byte for byte. The
+  // fields show the ID3v2 tag where the file has one, so a field changed only in a part
+  // the ID3v1 tag lacks (a comment's language) must not carry the ID3v2 tag's values over.
+  auto set = [&](TTagField field) {
+    return info.NewID3v1 || (marks.ID3v1Field(field) && !(field == tfComment && apply.FromNames));
+  };
+  bool any = false;
+  for (int field = 0; field < TagFieldCount; ++field) any = set(static_cast<TTagField>(field)) || any;
+  if (!any) return;  // nothing of it changes: the tag is not written
   if (set(tfArtist)) tag.SetArtist(fields.Artist);
   if (set(tfTitle)) tag.SetTitle(fields.Title);
   if (set(tfAlbum)) tag.SetAlbum(fields.Album);
   if (set(tfTrack)) tag.SetTrack(ID3v1TrackByte(fields.TrackNr));
   if (set(tfGenre)) tag.SetGenre(fields.Genre < GenreBlank ? fields.Genre : GenreNone);
   if (set(tfDate)) tag.SetYear(fields.Year);
-  if (set(tfComment) && !apply.FromNames) tag.SetComment(fields.Comment);
+  if (set(tfComment)) tag.SetComment(fields.Comment);
   info.ChangedID3v1 = true;
 }
 

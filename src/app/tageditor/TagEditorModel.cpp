@@ -310,9 +310,10 @@ TCommandResult TTagEditorModel::ChangeButton(TFieldEditorValues& editors,
   TCollectOptions options;
   options.Several = SelectedRows().size() > 1;
   options.Single = !options.Several;
+  // A ticked field is applied whole, whichever of its parts the editors changed.
   if (options.Several)
     for (int field = 0; field < TagFieldCount; ++field)
-      FMarks.SetFieldMark(static_cast<TTagField>(field), checkBoxes[field]);
+      FMarks.SetWholeField(static_cast<TTagField>(field), checkBoxes[field]);
   return ChangeTags(options, editors, busy);
 }
 

@@ -5,6 +5,8 @@
 #include "tags/ID3v2.h"
 #include "tags/TagInfo.h"
 
+#include <algorithm>
+
 namespace {
 
 // The ID3 column by [ID3v1 kept][ID3v2 kept].
@@ -99,6 +101,19 @@ bool TTagMarks::SetFieldMark(TTagField field, bool value) {
   FFields[field] = value;
   FMarkedCount += value ? 1 : -1;
   return true;
+}
+
+void TTagMarks::SetWholeField(TTagField field, bool value) {
+  SetFieldMark(field, value);
+  for (TTagPart part : PartsOf(field)) FParts[part] = value;
+}
+
+bool TTagMarks::ID3v1Field(TTagField field) const {
+  if (!Field(field)) return false;
+  const std::span<const TTagPart> parts = PartsOf(field);
+  const auto marked = [this](TTagPart part) { return Part(part); };
+  return std::none_of(parts.begin(), parts.end(), marked) ||
+         std::any_of(parts.begin(), parts.end(), [&](TTagPart part) { return InID3v1(part) && marked(part); });
 }
 
 void TTagMarks::SetAllMarks(bool value) {

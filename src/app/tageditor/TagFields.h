@@ -32,6 +32,9 @@ enum TTagPart : uint8_t {
 inline constexpr int TagPartCount = 8;
 // The parts behind a field; none for the title, artist, album and genre.
 std::span<const TTagPart> PartsOf(TTagField field);
+// Whether an ID3v1 tag holds the part: the track number, the year and the comment's text.
+// The track total, month, day, comment language and description are the ID3v2 tag's alone.
+constexpr bool InID3v1(TTagPart part) { return part == tpTrackNr || part == tpYear || part == tpCommentText; }
 
 inline constexpr uint8_t GenreBlank = 148;  // the genre list's last entry, a blank
 inline constexpr int32_t EnglishLanguage = 108;
@@ -78,6 +81,14 @@ public:
   bool SetFieldMark(TTagField field, bool value);
   bool Part(TTagPart part) const { return FParts[part]; }
   void SetPart(TTagPart part, bool value) { FParts[part] = value; }
+  // The field mark and every part mark behind it: a field applied whole (its check box,
+  // with several rows selected).
+  void SetWholeField(TTagField field, bool value);
+  // Whether an apply sets the field in an ID3v1 tag. Of the parts, that tag holds only the
+  // track number, the year and the comment's text (InID3v1): a field marked by its other
+  // parts alone, the track total, month, day, language or description, leaves it as it is.
+  // A field marked with none of its parts marked stands whole.
+  bool ID3v1Field(TTagField field) const;
   // Every field and part mark.
   void SetAllMarks(bool value);
   int MarkedCount() const { return FMarkedCount; }

@@ -78,7 +78,8 @@ bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload) {
 
 bool ReadDecodedSkin(TMemoryStream& S, TspDecodedSkin& Skin) {
   if (!ReadSkinPictures(S, Skin.Pictures)) return false;
-  // Parsed where it lies in the payload, without a copy of its own.
+  // Read from where it lies in the payload: the INI document keeps one copy of the whole
+  // text and parses its lines in that copy, without a string of their own.
   const auto start = static_cast<size_t>(S.Position());
   const std::string_view text(reinterpret_cast<const char*>(S.Memory()) + start,
                               static_cast<size_t>(S.Size()) - start);

@@ -60,7 +60,7 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 // are read.
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
-// parses it where it lies.
+// takes the text from there.
 bool ReadSkinPictures(TStream& S, TspSkinPictures& Pictures);
 // The pictures, then the rest of S parsed as the INI text; false as ReadSkinPictures. A
 // text whose lines alone would cost more than a load may take raises ESkinTooLarge.

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #ifdef _WIN32
 #include <process.h>
@@ -102,6 +103,50 @@ TEST_F(SettingsFile, OddValuesKeepTheirLowByteAndAnEmptyListStaysEmpty) {
   EXPECT_EQ(Config.LangConfig.Language, 3);
   EXPECT_EQ(Config.TagFormats.Count(), 0);
   EXPECT_EQ(Config.RenameFormats.Count(), 4);  // missing: the default
+}
+
+// A number its setting cannot hold (a hand-edited file, one of another version) reads as
+// the setting's default: a choice, a tag version, the comment language, a window size. The
+// ends of each range are kept, and so are the tag versions no combo offers.
+TEST_F(SettingsFile, NumbersOutsideWhatTheirSettingCanHoldReadAsItsDefault) {
+  struct TRanged {
+    const char* Key;  // section/key
+    std::function<int32_t(const TConfigBase&)> Field;
+    std::vector<int32_t> Kept, Refused;
+    int32_t Default;
+  };
+  const auto height = [](TPlacementIndex window) {
+    return [window](const TConfigBase& c) { return c.Placement[window].Height; };
+  };
+  const auto width = [](TPlacementIndex window) {
+    return [window](const TConfigBase& c) { return c.Placement[window].Width; };
+  };
+  const TRanged ranged[] = {
+      {"FileEditor/WindowHeight", height(piMainWindow), {1, 32767}, {0, -1, 32768}, 540},
+      {"FileEditor/WindowWidth", width(piMainWindow), {1, 32767}, {0, 32768}, 740},
+      {"FileEditor/ActionOnExistingFile", [](auto& c) { return c.ActionOnExistingFile; }, {0, 3}, {-1, 4, 77, 257}, 0},
+      {"TagEditor/WindowHeight", height(piTagEditor), {1, 32767}, {0, 32768}, 569},
+      {"TagEditor/WindowWidth", width(piTagEditor), {1, 32767}, {-5, 32768}, 800},
+      {"TagEditor/DefaultSaveActionForLog", [](auto& c) { return c.DefaultSaveActionForLog; }, {0, 2}, {-1, 3, 258}, 1},
+      {"TagEditor/DefaultTagLanguage", [](auto& c) { return c.DefaultTagLanguage; }, {0, 428}, {-1, 429}, 108},
+      {"TagEditor/DefaultID3v1", [](auto& c) { return c.DefaultID3v1; }, {0, 1, 2}, {-1, 3, 7, 256}, 2},
+      {"TagEditor/DefaultID3v2", [](auto& c) { return c.DefaultID3v2; }, {0, 3, 6, 7}, {-1, 1, 2, 8, 263}, 7},
+  };
+  const auto readAs = [&](const TRanged& row, int32_t stored) {
+    const std::string key = row.Key;
+    const size_t slash = key.find('/');
+    Folder.WriteFile("Settings.ini", "[Program]\r\nLanguage=1\r\n[" + key.substr(0, slash) + "]\r\n" +
+                                         key.substr(slash + 1) + "=" + IntToStr(stored) + "\r\n");
+    TConfigBase config(Folder.Place());
+    EXPECT_EQ(config.ReadSettings(), TSettingsResult::Done);
+    return row.Field(config);
+  };
+  for (const TRanged& row : ranged) {
+    SCOPED_TRACE(row.Key);
+    for (int32_t kept : row.Kept) EXPECT_EQ(readAs(row, kept), kept);
+    for (int32_t refused : row.Refused) EXPECT_EQ(readAs(row, refused), row.Default) << refused;
+  }
+  EXPECT_TRUE(Presenter.Shown.empty());  // read without a word: the defaults show it
 }
 
 TEST_F(SettingsFile, PartsWriteTheirRowsOnlyInTheLanguagesNames) {

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace std::string_literals;
@@ -482,6 +484,50 @@ TEST_F(CommentEditing, APartLeftAloneKeepsTheCharactersShownAsQuestionMarks) {
   Model.ChangeButton(editors, ticked);
   Model.Save();
   for (const char* name : {"o cyrillic", "p cyrillic"}) ExpectFrames(name, saved("rus", "\xFF\xFE", cyrillic));
+  EXPECT_EQ(Presenter.Shown.size(), 0u);
+}
+
+// The editors show the ID3v2 tag of a file with both, and an ID3v1 tag holds no track
+// total, month, comment language or description: a change of those alone reaches the
+// ID3v2 tag and leaves the ID3v1 tag byte for byte (its track, year and comment are not
+// the ID3v2 tag's). The track number, year and comment text reach both; so does a comment
+// ticked over several rows, whichever part of it was edited.
+TEST_F(CommentEditing, APartAnID3v1TagLacksChangesOnlyTheID3v2Tag) {
+  const std::string id3v1 = ID3v1Tag("Title", "", "", "1999", "v1 note", 5, 17);
+  Mp3("f parts", V24(Text("TRCK", "3") + Text("TDRC", "2001") + Comm("eng", "d", "v2 note")) + kAudio + id3v1);
+  Load();
+  const auto change = [&](TFieldEditor editor, const std::function<void(TFieldEditorValues&)>& edit) {
+    Rows = {RowOf("f parts")};
+    TFieldEditorValues editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+    edit(editors);
+    EXPECT_TRUE(Model.EditorChanged(editor, editors));
+    ChangeAndSave(editors);
+    return OnDisk("f parts").substr(OnDisk("f parts").size() - 128);
+  };
+  EXPECT_EQ(change(feLanguage, [](TFieldEditorValues& e) { e.Language = 0; }), id3v1);
+  EXPECT_EQ(change(feDescription, [](TFieldEditorValues& e) { e.Description = "e"; }), id3v1);
+  EXPECT_EQ(change(feTrackTotal, [](TFieldEditorValues& e) { e.TrackTotal = "9"; }), id3v1);
+  EXPECT_EQ(change(feMonth, [](TFieldEditorValues& e) { e.Month = "05"; }), id3v1);
+  ExpectFrames("f parts", Text("TRCK", "3/9") + Text("TDRC", "2001-05") + Comm("XXX", "e", "v2 note"));
+  EXPECT_EQ(change(feComment, [](TFieldEditorValues& e) { e.Comment = "typed"; }),
+            ID3v1Tag("Title", "", "", "1999", "typed", 5, 17));
+  EXPECT_EQ(change(feTrackNr, [](TFieldEditorValues& e) { e.TrackNr = "4"; }),
+            ID3v1Tag("Title", "", "", "1999", "typed", 4, 17));
+  EXPECT_EQ(change(feYear, [](TFieldEditorValues& e) { e.Year = "2002"; }),
+            ID3v1Tag("Title", "", "", "2002", "typed", 4, 17));
+  // Ticked over several rows, the comment shown goes whole into every file's ID3v1 tag.
+  Rows = {RowOf("f parts")};
+  TFieldEditorValues editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+  Rows.push_back(RowOf("b v1"));
+  Model.DataChange(Rows[0]);
+  editors.Language = EnglishLanguage;
+  Model.EditorChanged(feLanguage, editors);
+  std::array<bool, TagFieldCount> ticked{};
+  ticked[tfComment] = true;
+  Model.ChangeButton(editors, ticked);
+  Model.Save();
+  EXPECT_EQ(OnDisk("b v1").substr(OnDisk("b v1").size() - 128),
+            ID3v1Tag("Title B", "Artist B", "Album B", "1999", "typed", 5, 17));
   EXPECT_EQ(Presenter.Shown.size(), 0u);
 }
 
