@@ -3,7 +3,8 @@
 // of the same files in the same run: probe, MPEG frame, both tags; the title set in both
 // tags, both written. Each figure is the best of several rounds on fresh folders. First,
 // before any other work, it notes the process's peak working set before and after the
-// model loads the 999 files.
+// model loads the 999 files. Last, a title change and Remove Tags, each with its save, on
+// a tag of many title frames, against the same on a tag of as many distinct frames.
 #include "app/rename/Rename.h"
 #include "app/settings/Config.h"
 #include "app/settings/Session.h"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,12 +34,20 @@ namespace {
 constexpr int kFiles = MaxListedFiles;
 constexpr int kRounds = 5;
 
-// The folder and the editor's place, as the main window hands them over.
+// MPEG 1 Layer III, 128 kbit/s: 417-byte frames, longer than the scan's window.
+const std::string& Audio() {
+  static const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
+  return audio;
+}
+
+// The folder of the files (the i-th file's bytes: fileBytes(i)) and the editor's place, as
+// the main window hands them over.
 struct TEditorSetUp {
-  TEditorSetUp() {
-    // MPEG 1 Layer III, 128 kbit/s: 417-byte frames, longer than the scan's window.
-    const std::string audio = Frames({3, 1, 9, 0}, 417, 120);
-    for (int i = 0; i < kFiles; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", TypicalTaggedFile(i, audio));
+  explicit TEditorSetUp(int files = kFiles,
+                        const std::function<std::string(int)>& fileBytes = [](int i) {
+                          return TypicalTaggedFile(i, Audio());
+                        }) {
+    for (int i = 0; i < files; ++i) Folder.WriteFile("song" + IntToStr(i) + ".mp3", fileBytes(i));
     Settings.MainSelection.SetItems(Rows);
     Settings.DefaultID3v1 = tvID3v11;
     Settings.DefaultID3v2 = tvID3v24;
@@ -118,6 +128,68 @@ TRound MeasureRound() {
   return round;
 }
 
+// --- Many frames of one ID -----------------------------------------------------------------
+
+constexpr int kTagActionRounds = 3;
+
+// A file whose ID3v2.4 tag holds frameCount frames: titles all of them (one ID), or one
+// title and user texts of distinct descriptions (as many distinct frames).
+std::string ManyFramesFile(int frameCount, bool oneID) {
+  std::string frames = ID3v2FrameBytes(4, "TIT2", TextBody("Title"));
+  for (int i = 1; i < frameCount; ++i)
+    frames += oneID ? ID3v2FrameBytes(4, "TIT2", TextBody(IntToStr(i)))
+                    : ID3v2FrameBytes(4, "TXXX", '\0' + IntToStr(i) + std::string(1, '\0'));
+  return ID3v2TagBytes(4, 0, frames + std::string(512, '\0')) + Audio();
+}
+
+// An action of the editor with its save, on the one file loaded, as the window runs them.
+void ChangeTitle(TTagEditorModel& model) {
+  TFieldEditorValues editors = model.ShowRowFields();
+  editors.Title = "Saved title";
+  model.EditorChanged(feTitle, editors);
+  model.ChangeButton(editors, {});
+  model.Save();
+}
+
+void RemoveTags(TTagEditorModel& model) {
+  model.RemoveTags();
+  model.Save();
+}
+
+// The best time of the action over fresh copies of the file, each loaded first.
+double TimeTagAction(const std::string& file, const std::function<void(TTagEditorModel&)>& action) {
+  double best = 0;
+  for (int round = 0; round < kTagActionRounds; ++round) {
+    TEditorSetUp setUp(1, [&](int) { return file; });
+    TTagEditorModel model(setUp.Settings, setUp.Session, setUp.Files);
+    model.InitialiseOptions(setUp.Rows);
+    model.SetCurrentRow(model.LoadTags());
+    const double time = Milliseconds([&] { action(model); });
+    if (!model.NothingToSave()) std::fprintf(stderr, "the model did not save\n");
+    model.ReleaseTagInfos();
+    best = round == 0 ? time : std::min(best, time);
+  }
+  return best;
+}
+
+// Each action on a tag of frameCount frames of one ID against the same on a tag of as
+// many distinct frames (goal: 5x).
+void PrintManyFramesOfOneID(int frameCount) {
+  constexpr double kGoal = 5;
+  const std::string oneID = ManyFramesFile(frameCount, true), distinct = ManyFramesFile(frameCount, false);
+  std::printf("  a tag of %d frames (%.1f MB), best of %d rounds:\n", frameCount,
+              static_cast<double>(oneID.size() - Audio().size()) / (1 << 20), kTagActionRounds);
+  const struct {
+    const char* Name;
+    void (*Action)(TTagEditorModel&);
+  } actions[] = {{"title change and save", ChangeTitle}, {"Remove Tags and save ", RemoveTags}};
+  for (const auto& action : actions) {
+    const double floor = TimeTagAction(distinct, action.Action), time = TimeTagAction(oneID, action.Action);
+    std::printf("    %s  one ID %9.2f ms, distinct %9.2f ms = %.2f x (goal %.0fx: %s)\n", action.Name,
+                time, floor, time / floor, kGoal, time <= kGoal * floor ? "met" : "missed");
+  }
+}
+
 }  // namespace
 
 // The peak working set with the folder made, and once the model holds its 999 files.
@@ -152,5 +224,7 @@ int main() {
   std::printf("  peak working set, files listed       %9.1f MB\n", Megabytes(memory.Before));
   std::printf("  peak working set, %d files loaded   %9.1f MB = %.2f x\n", kFiles, Megabytes(memory.Loaded),
               static_cast<double>(memory.Loaded) / static_cast<double>(memory.Before));
+  std::printf("bench_tag_editor: many frames of one ID against as many distinct frames\n");
+  for (int frameCount : {40000, 320000}) PrintManyFramesOfOneID(frameCount);
   return 0;
 }

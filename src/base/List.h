@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 template <class T>
@@ -36,6 +37,24 @@ public:
   void Delete(int index) {
     Check(index);
     FItems.erase(FItems.begin() + index);
+  }
+  // Deletes the items at the indexes, which must ascend, in one pass over the list; an
+  // index out of range or out of order deletes nothing and raises EListError.
+  void Delete(std::span<const int> ascending) {
+    for (size_t i = 0; i < ascending.size(); ++i) {
+      Check(ascending[i]);
+      if (i > 0 && ascending[i] <= ascending[i - 1]) ListIndexError(ascending[i]);
+    }
+    size_t kept = 0, next = 0;
+    for (size_t i = 0; i < FItems.size(); ++i) {
+      if (next < ascending.size() && static_cast<size_t>(ascending[next]) == i) {
+        ++next;
+        continue;
+      }
+      if (kept != i) FItems[kept] = std::move(FItems[i]);
+      ++kept;
+    }
+    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(kept), FItems.end());
   }
   // Removes the first occurrence; returns its former index or -1.
   int Remove(const T& item) {

@@ -58,15 +58,17 @@ int32_t TFrameSubListManager::IndexOfKind(uint8_t frameKind, int8_t n) const {
   return -1;
 }
 
-void TFrameSubListManager::Delete(int32_t index) {
-  CheckRange(index, FCount);
-  std::copy(FEntries.begin() + index + 1, FEntries.begin() + FCount, FEntries.begin() + index);
-  --FCount;
-}
-
-void TFrameSubListManager::RenumberAfter(int32_t position) {
-  for (int32_t index = 0; index < FCount; ++index)
-    if (FEntries[index] > position) --FEntries[index];
+void TFrameSubListManager::RemovePositions(std::span<const int32_t> gone) {
+  // Both the entries and the positions gone ascend: one walk over each.
+  size_t before = 0;  // positions gone before the entry
+  int32_t kept = 0;
+  for (int32_t index = 0; index < FCount; ++index) {
+    const int32_t position = FEntries[index];
+    while (before < gone.size() && gone[before] < position) ++before;
+    if (before < gone.size() && gone[before] == position) continue;
+    FEntries[kept++] = position - static_cast<int32_t>(before);
+  }
+  FCount = kept;
 }
 
 // --- TFrameListManager ------------------------------------------------------------------
@@ -91,17 +93,40 @@ int32_t TFrameListManager::AddFrame(uint8_t frameKind, std::unique_ptr<TMp3ID3v2
   return SubListOf(frameKind).Add(position);
 }
 
+template <class Picks>
+void TFrameListManager::RemoveFrames(TFrameSubListManager& subList, Picks goes) {
+  std::vector<int32_t> gone;  // frame-list positions, ascending as the sub-list's entries
+  for (int32_t index = 0; index < subList.GetCount(); ++index)
+    if (goes(index)) gone.push_back(subList.GetFrameListIndex(index));
+  if (gone.empty()) return;
+  FPrimary.RemovePositions(gone);
+  FOther.RemovePositions(gone);
+  FFrames.Delete(gone);
+}
+
 bool TFrameListManager::DeleteFrame(uint8_t frameKind) {
   TFrameSubListManager& subList = SubListOf(frameKind);
-  int32_t index = subList.IndexOfKind(frameKind, 1);
-  if (index < 0) return false;
-  RemoveFrame(subList, index);
+  int32_t first = subList.IndexOfKind(frameKind, 1);
+  if (first < 0) return false;
+  RemoveFrames(subList, [first](int32_t index) { return index == first; });
   return true;
 }
 
+void TFrameListManager::DeletePrimaryFrame(int32_t index) {
+  CheckRange(index, FPrimary.GetCount());
+  RemoveFrames(FPrimary, [index](int32_t at) { return at == index; });
+}
+
 void TFrameListManager::DeletePrimaryFrames() {
-  for (int32_t index = FPrimary.GetCount() - 1; index >= 0; --index) RemoveFrame(FPrimary, index);
+  RemoveFrames(FPrimary, [](int32_t) { return true; });
   FPrimary.SetCapacity(0);
+}
+
+void TFrameListManager::DeleteFramesOfKind(uint8_t frameKind, int32_t kept) {
+  TFrameSubListManager& subList = SubListOf(frameKind);
+  RemoveFrames(subList, [&](int32_t index) {
+    return index != kept && subList.GetFrameKind(index) == frameKind;
+  });
 }
 
 uint8_t TFrameListManager::GetFrameKind(int32_t position) const {
@@ -118,12 +143,4 @@ TMp3ID3v2FrameCatBase& TFrameListManager::GetFrameCategory(int32_t position) con
 
 TFrameSubListManager& TFrameListManager::SubListOf(uint8_t frameKind) {
   return IsPrimaryFrameKind(frameKind) ? FPrimary : FOther;
-}
-
-void TFrameListManager::RemoveFrame(TFrameSubListManager& subList, int32_t index) {
-  int32_t position = subList.GetFrameListIndex(index);
-  subList.Delete(index);
-  FPrimary.RenumberAfter(position);
-  FOther.RenumberAfter(position);
-  FFrames.Delete(position);
 }

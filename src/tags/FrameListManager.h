@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TFrameListManager;
@@ -38,12 +39,15 @@ public:
   // The index of the n-th entry (n from 1) whose frame is of the kind; -1 when there
   // are fewer.
   int32_t IndexOfKind(uint8_t frameKind, int8_t n) const;
-  // Removes the entry; the later ones move down one place.
-  void Delete(int32_t index);
-  // Every entry pointing behind the position points one place earlier.
-  void RenumberAfter(int32_t position);
 
 private:
+  friend class TFrameListManager;
+
+  // The frame-list positions gone (ascending) leave: their entries are removed, and
+  // every other entry moves down by the number of them before it. One pass over the
+  // entries, however many go; only the owner calls it, for both sub-lists at once.
+  void RemovePositions(std::span<const int32_t> gone);
+
   static constexpr int32_t kGrowth = 10;
 
   // Makes room for kGrowth more entries.
@@ -67,13 +71,18 @@ public:
   // in its sub-list, or -1, adding nothing, for a kind the program does not handle.
   int32_t AddFrame(uint8_t frameKind, std::unique_ptr<TMp3ID3v2Frame> frame = nullptr);
   int32_t NewFrame(uint8_t frameKind) { return AddFrame(frameKind); }
+  // Every deletion takes one pass over the lists, however many frames go, and leaves
+  // the frames that stay in their order.
   // Deletes the first frame of the kind; false when there is none.
   bool DeleteFrame(uint8_t frameKind);
   // Deletes the frame at an entry of the primary sub-list (outside 0..count-1 raises
   // ERangeError); the later entries move down one place.
-  void DeletePrimaryFrame(int32_t index) { RemoveFrame(FPrimary, index); }
+  void DeletePrimaryFrame(int32_t index);
   // Deletes every frame of the primary sub-list; other frames stay.
   void DeletePrimaryFrames();
+  // Deletes every frame of the kind but the one at the entry kept of its sub-list (-1:
+  // none is kept).
+  void DeleteFramesOfKind(uint8_t frameKind, int32_t kept);
 
   // Frame-list positions outside 0..count-1 raise EListError.
   uint8_t GetFrameKind(int32_t position) const;
@@ -93,8 +102,10 @@ private:
   };
 
   TFrameSubListManager& SubListOf(uint8_t frameKind);
-  // Removes the frame at an entry of a sub-list and renumbers both sub-lists.
-  void RemoveFrame(TFrameSubListManager& subList, int32_t index);
+  // Removes the frames at the entries of a sub-list that goes(entry index) picks and
+  // renumbers both sub-lists.
+  template <class Picks>
+  void RemoveFrames(TFrameSubListManager& subList, Picks goes);
 
   TList<TFrameRecord> FFrames;
   TFrameSubListManager FPrimary;

@@ -144,6 +144,22 @@ TEST(List, CheckedIndexesAndMoves) {
   EXPECT_THROW(list.Delete(-1), EListError);
 }
 
+TEST(List, ManyIndexesGoAtOnceAndTheRestKeepTheirOrder) {
+  TList<std::unique_ptr<int>> list;
+  for (int i = 0; i < 8; ++i) list.Add(std::make_unique<int>(i));
+  const std::vector<int> ascending = {0, 3, 4, 7};
+  list.Delete(ascending);
+  std::vector<int> left;
+  for (const auto& item : list) left.push_back(*item);
+  EXPECT_EQ(left, (std::vector<int>{1, 2, 5, 6}));
+  // Out of order, repeated or out of range: nothing goes.
+  for (const std::vector<int>& wrong : {std::vector<int>{2, 1}, {1, 1}, {0, 4}, {-1}})
+    EXPECT_THROW(list.Delete(wrong), EListError);
+  EXPECT_EQ(list.Count(), 4);
+  list.Delete(std::vector<int>{});
+  EXPECT_EQ(list.Count(), 4);
+}
+
 TEST(ScopeExit, CleanUpRunsOnEveryExitAndOnFailureOnlyWhenAsked) {
   std::vector<std::string> log;
   auto scope = [&](bool fail) {

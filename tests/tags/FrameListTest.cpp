@@ -3,6 +3,8 @@
 #include "tags/FrameListManager.h"
 #include "tags/ID3TagsUtils.h"
 
+#include "base/Exceptions.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -49,12 +51,27 @@ TEST(FrameList, RandomOperationsKeepEveryFrameInExactlyOneSubList) {
     } else if (operation == 1 && random() % 10 == 0) {
       frames.Clear();
       model.clear();
-    } else if (operation < 8) {
+    } else if (operation < 5) {
       // The first frame of the kind goes; renumbering keeps both sub-lists right.
       auto it = std::find_if(model.begin(), model.end(),
                              [kind](const TModelFrame& f) { return f.Kind == kind; });
       EXPECT_EQ(frames.DeleteFrame(kind), it != model.end());
       if (it != model.end()) model.erase(it);
+    } else if (operation < 7 && frames.GetPrimarySubList().GetCount() > 0) {
+      // A primary frame picked by its entry goes.
+      const TFrameSubListManager& primary = frames.GetPrimarySubList();
+      const int32_t index = static_cast<int32_t>(random() % primary.GetCount());
+      const TMp3ID3v2Frame* gone = &primary.GetFrame(index);
+      frames.DeletePrimaryFrame(index);
+      std::erase_if(model, [gone](const TModelFrame& f) { return f.Frame == gone; });
+    } else if (operation < 8) {
+      // Every frame of the kind goes but the one at an entry picked, or none is kept.
+      const TFrameSubListManager& subList =
+          IsPrimaryFrameKind(kind) ? frames.GetPrimarySubList() : frames.GetOtherSubList();
+      const int32_t kept = static_cast<int32_t>(random() % (subList.GetCount() + 1)) - 1;
+      const TMp3ID3v2Frame* keptFrame = kept >= 0 ? &subList.GetFrame(kept) : nullptr;
+      frames.DeleteFramesOfKind(kind, kept);
+      std::erase_if(model, [&](const TModelFrame& f) { return f.Kind == kind && f.Frame != keptFrame; });
     } else {
       int32_t index = frames.NewFrame(kind);
       if (FrameIDInfo(kind).Category == fcNone) {  // the program does not edit these
@@ -72,6 +89,42 @@ TEST(FrameList, RandomOperationsKeepEveryFrameInExactlyOneSubList) {
     ASSERT_NO_FATAL_FAILURE(ExpectMatchesModel(frames, model)) << "step " << step;
     if (HasFailure()) return;
   }
+}
+
+// Thousands of titles, as some programs write them, among other frames: deleting them
+// keeps the frame picked and every other frame, each the same object in its order.
+TEST(FrameList, ManyFramesOfOneKindGoInOnePassAndTheRestKeepTheirOrder) {
+  constexpr int kTitles = 5000;
+  TFrameListManager frames;
+  std::vector<TModelFrame> model;
+  auto add = [&](uint8_t kind) {
+    const int32_t index = frames.NewFrame(kind);
+    const TFrameSubListManager& subList =
+        IsPrimaryFrameKind(kind) ? frames.GetPrimarySubList() : frames.GetOtherSubList();
+    model.push_back({kind, &subList.GetFrame(index)});
+  };
+  for (int i = 0; i < kTitles; ++i) {
+    add(fiTIT2);
+    add(i % 2 ? fiTXXX : fiAPIC);
+    if (i == kTitles / 2) add(fiTPE1);
+  }
+  const int32_t kept = kTitles / 3;  // an entry among the titles, the artist's behind it
+  const TMp3ID3v2Frame* keptTitle = &frames.GetPrimarySubList().GetFrame(kept);
+  frames.DeleteFramesOfKind(fiTIT2, kept);
+  std::erase_if(model, [&](const TModelFrame& f) { return f.Kind == fiTIT2 && f.Frame != keptTitle; });
+  ASSERT_NO_FATAL_FAILURE(ExpectMatchesModel(frames, model));
+  EXPECT_EQ(frames.GetPrimarySubList().IndexOfKind(fiTIT2, 1), 0);
+  EXPECT_EQ(&frames.GetPrimarySubList().GetFrame(0), keptTitle);
+
+  frames.DeleteFramesOfKind(fiTXXX, -1);
+  std::erase_if(model, [](const TModelFrame& f) { return f.Kind == fiTXXX; });
+  ASSERT_NO_FATAL_FAILURE(ExpectMatchesModel(frames, model));
+
+  frames.DeletePrimaryFrames();
+  std::erase_if(model, [](const TModelFrame& f) { return IsPrimaryFrameKind(f.Kind); });
+  ASSERT_NO_FATAL_FAILURE(ExpectMatchesModel(frames, model));
+  EXPECT_EQ(frames.GetCount(), kTitles / 2);  // the pictures
+  EXPECT_THROW(frames.DeletePrimaryFrame(0), ERangeError);
 }
 
 }  // namespace

@@ -139,13 +139,6 @@ int32_t FrameOf(TFrameListManager& frames, uint8_t kind, bool& fresh) {
   return fresh ? frames.NewFrame(kind) : index;
 }
 
-// Deletes the primary frames of the kind but the one at entry kept (-1: all of them).
-void DeleteFramesOfKind(TFrameListManager& frames, uint8_t kind, int32_t kept) {
-  const TFrameSubListManager& primary = frames.GetPrimarySubList();
-  for (int32_t index = primary.GetCount() - 1; index >= 0; --index)
-    if (index != kept && primary.GetFrameKind(index) == kind) frames.DeletePrimaryFrame(index);
-}
-
 void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks,
                 const TTagApply& apply) {
   TMp3ID3v2& tag = Keep(info, ID3v2Slot(info));
@@ -169,11 +162,11 @@ void ApplyID3v2(TTagInfo& info, const TTagFields& fields, const TTagMarks& marks
       const int32_t index = FrameOf(frames, kind, newFrame);
       SetFrame(frames.GetPrimarySubList().GetFrameCategory(index), field, fields, apply.FromNames,
                newFrame);
-      if (oncePerTag) DeleteFramesOfKind(frames, kind, index);
+      if (oncePerTag) frames.DeleteFramesOfKind(kind, index);
     } else if (!fresh && !apply.FromNames) {
       // A marked empty field: the frame the row showed goes, and a text frame's others.
       if (oncePerTag)
-        DeleteFramesOfKind(frames, kind, -1);
+        frames.DeleteFramesOfKind(kind, -1);
       else if (const int32_t shown = ShownFrameIndex(frames.GetPrimarySubList(), kind); shown >= 0)
         frames.DeletePrimaryFrame(shown);
     }

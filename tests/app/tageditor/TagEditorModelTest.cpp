@@ -81,6 +81,15 @@ protected:
     return text;
   }
   std::string Log() const { return FileExists(Folder + "Log.txt") ? ReadFileBytes(Folder + "Log.txt") : "(none)"; }
+  int32_t RowOf(const std::string& name) const {
+    for (int32_t row = 0; row < Model.RowCount(); ++row)
+      if (Model.TagInfo(row).GetEntry().Name == name) return row;
+    return -1;
+  }
+  // The file's ID3v2 frames are these, the padding behind them.
+  void ExpectFrames(const std::string& name, const std::string& frames) const {
+    EXPECT_EQ(OnDisk(name).substr(10, frames.size() + 1), frames + '\0') << name;
+  }
 
   ProgramFolder Program;
   const std::string Folder = Program / "Artist\\Album\\";
@@ -259,6 +268,49 @@ TEST_F(TagEditorModelTest, AnUndecodableFrameOfAChangedFieldsIDIsKeptAfterTheUse
   EXPECT_EQ(OnDisk("m secret").substr(10, frames.size() + 1), frames + '\0');
 }
 
+// Some programs write a title thousands of times over. A title change keeps the frame the
+// row showed, the last, where it stood among the primary frames and deletes the others; an
+// emptied title deletes them all, and so do Remove Tags and tags from names that replace
+// the fields. Every other frame keeps its bytes and its order.
+TEST_F(TagEditorModelTest, ATagOfManyTitlesKeepsTheShownOneWhereItStoodAndEveryOtherFrame) {
+  constexpr int kTitles = 1000;
+  const std::string band = Text("TPE1", "Band"), album = Text("TALB", "Album"),
+                    comment = ID3v2FrameBytes(4, "COMM", "\0engd\0note"s);
+  std::string between, userTexts;
+  for (int i = 1; i < kTitles - 1; ++i) {
+    const std::string userText = ID3v2FrameBytes(4, "TXXX", "\0d"s + IntToStr(i) + "\0v"s);
+    between += Text("TIT2", "t" + IntToStr(i)) + userText;
+    userTexts += userText;
+  }
+  const std::string tag = V24(Text("TIT2", "t0") + band + between + album +
+                              Text("TIT2", "t" + IntToStr(kTitles - 1)) + comment);
+  for (const char* name : {"m changed", "m emptied", "m removed", "07 - Replaced"}) Mp3(name, tag + kAudio);
+  Load();
+  auto edit = [&](const char* name, const std::string& title) {
+    Rows = {RowOf(name)};
+    TFieldEditorValues editors = Model.DataChange(Rows[0]).Editors.value_or(TFieldEditorValues());
+    EXPECT_EQ(editors.Title, "t" + IntToStr(kTitles - 1)) << name;
+    editors.Title = title;
+    EXPECT_TRUE(Model.EditorChanged(feTitle, editors));
+    Model.ChangeButton(editors, {});
+  };
+  edit("m changed", "New");
+  edit("m emptied", "");
+  Rows = {RowOf("m removed")};
+  Model.RemoveTags();
+  EXPECT_EQ(Cells(Rows[0]), "     " + IntToStr(Rows[0] + 1) + "||m removed|||||||||");
+  Rows = {RowOf("07 - Replaced")};
+  Model.FilenameToTag(true, 0);
+  Model.Save();
+
+  ExpectFrames("m changed", band + album + Text("TIT2", "New") + comment + userTexts);
+  ExpectFrames("m emptied", band + album + comment + userTexts);
+  EXPECT_EQ(OnDisk("m removed"), kAudio);
+  ExpectFrames("07 - Replaced", Text("TIT2", "Replaced") + Text("TPE1", "Artist") + Text("TALB", "Album") +
+                                    Text("TRCK", "7") + userTexts);
+  for (const char* name : {"m changed", "m emptied", "07 - Replaced"}) EXPECT_EQ(AudioOf(OnDisk(name)), kAudio) << name;
+}
+
 TEST_F(TagEditorModelTest, SaveReportsWhatItLeftAloneAndAFailedWriteChangesNothing) {
   ASSERT_TRUE(FileSetReadOnly(Folder + "a both.mp3", true));
   Load();
@@ -369,11 +421,6 @@ protected:
   static std::string Comm(const std::string& language, const std::string& description, const std::string& text) {
     return ID3v2FrameBytes(4, "COMM", "\0"s + language + description + "\0"s + text);
   }
-  int32_t RowOf(const std::string& name) const {
-    for (int32_t row = 0; row < Model.RowCount(); ++row)
-      if (Model.TagInfo(row).GetEntry().Name == name) return row;
-    return -1;
-  }
   // Selects the file's row alone and types text into the memo, as the window does.
   TFieldEditorValues EditMemo(const std::string& name, const std::string& text) {
     Rows = {RowOf(name)};
@@ -387,10 +434,6 @@ protected:
   void ChangeAndSave(TFieldEditorValues& editors) {
     EXPECT_TRUE(Model.ChangeButton(editors, {}).Proceeded);
     Model.Save();
-  }
-  // The file's ID3v2 frames are these, the padding behind them.
-  void ExpectFrames(const std::string& name, const std::string& frames) const {
-    EXPECT_EQ(OnDisk(name).substr(10, frames.size() + 1), frames + '\0') << name;
   }
 };
 
