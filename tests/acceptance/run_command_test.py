@@ -19,39 +19,14 @@ import tempfile
 import time
 import unittest
 
+sys.dont_write_bytecode = True  # no cache of the module below in the source tree
+from real_input_test import MAIN_CAPTION, poll, window_named  # noqa: E402
+
 REPOSITORY = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 RUN_COMMAND = os.path.join(REPOSITORY, "scripts", "run.sh")
 PROGRAM = os.path.join(REPOSITORY, "build", "win32", "bin", "Velorandquistmar.exe")
-MAIN_CAPTION = "Velorandquistmar 0.4.8"
 TIMEOUT = 60.0  # a run command checks the packages and the build before it starts the program
 KEPT = 3.0  # a program ended with the other start's run command goes within well under a second
-
-
-def poll(condition, timeout):
-    """Polls condition until it gives something true, which is returned; None after timeout."""
-    end = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > end:
-            return None
-        time.sleep(0.05)
-
-
-def main_windows():
-    """The shown main windows of the program on the display (its application window has the
-    same name and is 1x1)."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % MAIN_CAPTION],
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, timeout=TIMEOUT).stdout
-    windows = []
-    for window in found.split():
-        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], stdout=subprocess.PIPE,
-                               stderr=subprocess.DEVNULL, text=True, timeout=TIMEOUT).stdout
-        size = dict(line.split("=", 1) for line in shape.split())
-        if int(size.get("WIDTH", 0)) > 1 and int(size.get("HEIGHT", 0)) > 1:
-            windows.append(window)
-    return windows
 
 
 class TwoQuickStarts(unittest.TestCase):
@@ -141,7 +116,7 @@ class TwoQuickStarts(unittest.TestCase):
         gone = poll(lambda: kept.poll() is not None or len(self.programs()) != 1, KEPT)
         self.assertFalse(gone, "no single program keeps running, programs %s, the other start %s: %s" %
                          (self.programs(), kept.poll(), self.starts_log()))
-        self.assertTrue(poll(main_windows, TIMEOUT), "no main window shows")
+        self.assertTrue(poll(lambda: window_named(MAIN_CAPTION), TIMEOUT), "no main window shows")
         self.assertIn(os.readlink("/proc/%d/cwd" % self.programs()[0]), self.folders)
 
     def run_command_after(self, seconds):
