@@ -2,7 +2,7 @@
 """The README's run command (scripts/run.sh) started twice in quick succession from two
 folders, and once followed at once by a second start through wine itself: one program
 keeps running every time, whichever start won, and the start that handed over to it ends
-with code 0.
+with code 0. And the scripts stop only a wineserver they started.
 
 Run by CTest in the Windows build, on the display of scripts/wine-env.sh:
     run_command_test.py [unittest arguments]
@@ -137,6 +137,44 @@ class TwoQuickStarts(unittest.TestCase):
     def test_wine_at_once_after_the_run_command_started_the_program(self):
         # The two programs start together, after the run command started the server.
         self.assert_one_program_keeps_running(lambda folder: (poll(self.programs, TIMEOUT), self.wine(folder)))
+
+
+class TheServerAStartStarted(unittest.TestCase):
+    """scripts/wine-env.sh with stand-ins for wineserver (each call's arguments written down,
+    the start answering a given code) and wine: a script stops the server only when its
+    start answered 0, which says it started one; 2 says one runs already, other codes that
+    none started."""
+
+    def stops_after_a_start_answering(self, code):
+        """Whether the script's stop asked the server to end (no program runs in the prefix)."""
+        with tempfile.TemporaryDirectory() as root:
+            tools = os.path.join(root, "tools")
+            os.makedirs(tools)
+            calls = os.path.join(root, "calls")
+            with open(os.path.join(tools, "wineserver"), "w") as server:
+                server.write('#!/bin/sh\necho "$*" >> "%s"\ncase "$1" in -p*) exit %d ;; esac\n' % (calls, code))
+            with open(os.path.join(tools, "wine"), "w") as wine:
+                wine.write("#!/bin/sh\nexit 0\n")
+            for tool in ["wineserver", "wine"]:
+                os.chmod(os.path.join(tools, tool), 0o755)
+            prefix = os.path.join(root, "win32", "wineprefix")
+            os.makedirs(prefix)
+            open(os.path.join(prefix, "system.reg"), "w").close()
+            with open(os.path.join(prefix, "user.reg"), "w") as user:
+                user.write('"Managed"="N"\n')
+            script = 'source "%s"; wine_env_start keep_display; wine_env_stop' % \
+                os.path.join(REPOSITORY, "scripts", "wine-env.sh")
+            environment = dict(os.environ, PATH=tools + os.pathsep + os.environ["PATH"],
+                               WINE_BUILD_DIR=os.path.dirname(prefix), DISPLAY=os.environ.get("DISPLAY", ":0"))
+            subprocess.run(["bash", "-c", script], env=environment, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=TIMEOUT, check=True)
+            with open(calls) as called:
+                return "-k" in called.read().split()
+
+    def test_a_server_started_is_stopped_and_none_other(self):
+        self.assertTrue(self.stops_after_a_start_answering(0))
+        self.assertFalse(self.stops_after_a_start_answering(2), "a server that ran already")
+        self.assertFalse(self.stops_after_a_start_answering(1), "no server started")
 
 
 if __name__ == "__main__":
