@@ -1,5 +1,8 @@
 # Sourced by the test and run scripts: a private Wine prefix in the build tree, one Xvfb
-# display and one persistent wineserver, both stopped by their process ids at exit.
+# display and one wineserver that stays between the programs of a run. At exit a script
+# stops the display it started, and the server it started once no program of the prefix
+# is left: a program still running (the one a second start handed over to, or another
+# run's) keeps its server.
 
 WINE_BUILD_DIR=${WINE_BUILD_DIR:-$PWD/build/win32}
 export WINEPREFIX="$WINE_BUILD_DIR/wineprefix"
@@ -7,13 +10,36 @@ export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 
+# Seconds the server started here stays after the last program of the prefix ended;
+# empty: until the script stops it, so that each test program of a run starts at once.
+# The run command keeps it a few seconds: a server it leaves to a program that still runs
+# then ends by itself after that program.
+wine_env_server_linger=""
+
 wine_env_xvfb_pid=""
 wine_env_server_started=""
 
-# Stops what wine_env_start started: a wineserver that was running before serves the
-# programs of another run (a program started earlier), which stopping it would end.
+# The Windows programs running in the prefix, one process id a line: its Wine processes
+# but Wine's own (the services and the desktop, started from C:\windows).
+wine_env_programs() {
+  local prefix exe process program_prefix first_argument
+  prefix=$(realpath -m "$WINEPREFIX")
+  for exe in $(find /proc/[0-9]*/exe -maxdepth 0 \( -lname '*/wine' -o -lname '*/wine64' -o \
+                 -lname '*/wine-preloader' -o -lname '*/wine64-preloader' \) 2>/dev/null); do
+    process=${exe%/exe}
+    # (A process may end meanwhile: then it reads as nothing.)
+    program_prefix=$({ tr '\0' '\n' <"$process/environ"; } 2>/dev/null | sed -n 's/^WINEPREFIX=//p')
+    [[ -n "$program_prefix" && $(realpath -m "$program_prefix") == "$prefix" ]] || continue
+    first_argument=$({ tr '\0' '\n' <"$process/cmdline"; } 2>/dev/null | head -n 1)
+    [[ ${first_argument,,} == 'c:\windows\'* ]] && continue
+    echo "${process#/proc/}"
+  done
+}
+
+# Stops what wine_env_start started: the display, and the server unless a program of the
+# prefix still runs (ending the server would end that program with its unsaved work).
 wine_env_stop() {
-  if [[ -n "$wine_env_server_started" ]]; then
+  if [[ -n "$wine_env_server_started" && -z "$(wine_env_programs)" ]]; then
     wineserver -k 2>/dev/null || true  # ends the services too
   fi
   [[ -n "$wine_env_xvfb_pid" ]] && kill "$wine_env_xvfb_pid" 2>/dev/null || true
@@ -46,10 +72,15 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  # The server goes to the background by itself; code 2 says one runs for the prefix already.
+  # The server goes to the background by itself: code 0 says it started, 2 that one runs
+  # for the prefix already (another run's, which is not this one's to stop).
   local server_status=0
-  wineserver -p >/dev/null 2>&1 </dev/null || server_status=$?
-  [[ $server_status -ne 2 ]] && wine_env_server_started=1
+  wineserver -p"$wine_env_server_linger" >/dev/null 2>&1 </dev/null || server_status=$?
+  case $server_status in
+    0) wine_env_server_started=1 ;;
+    2) ;;
+    *) echo "wine-env.sh: no wineserver started (status $server_status); each program starts its own" >&2 ;;
+  esac
   # Without a window manager Wine waits 2 s for every managed top-level window that is
   # hidden or destroyed; unmanaged windows behave the same for the programs and go at once.
   if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then

@@ -877,6 +877,51 @@ class RealInput(unittest.TestCase):
         wait_until(lambda: popups() == [], "the context menu closed by Escape")
         self.close_the_tag_editor_and_exit(editor, main)
 
+    # Edits scrolled by keys show their text whole.
+
+    def shown_over_a_caret_blink(self, window, area):
+        """The pictures the screen shows of a window's rectangle over more than one blink of a
+        caret in it (it shows and hides every half second)."""
+        pictures, end = set(), time.monotonic() + 0.7
+        while True:
+            pictures.add(picture_bytes(window, area))
+            if time.monotonic() > end:
+                return pictures
+            time.sleep(0.04)
+
+    def assert_home_and_end_show_the_text_whole(self, window, field, name):
+        """Home and End scroll the focused edit over field (a rectangle of the window, the
+        text typed into it wider than it): after each the screen shows what the edit shows
+        once repainted whole, as the pointer crossing it has it repainted. Some picture of
+        it over a blink of its caret before the crossing is one after it."""
+        self.rest_pointer_on(window)
+        shown = self.shown_over_a_caret_blink(window, field)
+        centre = (window.x + field[0] + field[2] // 2, window.y + field[1] + field[3] // 2)
+        for key in ["Home", "End"]:
+            keys(key)
+            wait_until(lambda: picture_bytes(window, field) not in shown, "%s to scroll the %s" % (key, name))
+            settled(lambda: picture_bytes(window, field))
+            scrolled = self.shown_over_a_caret_blink(window, field)
+            save_picture("%s-after-%s" % (name.replace(" ", "-"), key.lower()), window)
+            move_to(centre)
+            time.sleep(0.3)  # nothing to wait on: a sound edit shows no change
+            self.rest_pointer_on(window)
+            time.sleep(0.3)
+            shown = self.shown_over_a_caret_blink(window, field)
+            self.assertTrue(scrolled & shown, "after %s the %s shows other text than once repainted whole" % (key, name))
+
+    def test_home_and_end_in_the_rename_panels_replace_field_and_the_tag_editors_title_show_the_text_whole(self):
+        main = self.start()
+        click(main.point(215, 361))  # "replace :"
+        type_text("Northern Lights - Coastline - Harbour Song (Live at the Lantern)")
+        self.assert_home_and_end_show_the_text_whole(main, (102, 351, 226, 21), "replace field")
+        editor = self.open_the_tag_editor(main)
+        click(editor.point(650, 145))  # the title's edit
+        keys("End")
+        type_text(" - Live at the Lantern, Coastline Tour")
+        self.assert_home_and_end_show_the_text_whole(editor, (540, 136, 218, 20), "tag editor title")
+        self.close_the_tag_editor_and_exit(editor, main)
+
     def test_alt_space_over_the_main_window_opens_the_system_menu_not_the_focused_buttons_command(self):
         main = self.start()
         self.rest_pointer_on(main)

@@ -99,6 +99,10 @@ void TspCustomEdit::Dispatch(TMessage& Message) {
       else
         TCustomMaskEdit::Dispatch(Message);
       return;
+    case WM_PAINT:
+      if (FTransparent) FScrollWatch.BeforePaint(Handle(), Message);
+      TCustomMaskEdit::Dispatch(Message);
+      return;
     case WM_SETTEXT:
     case WM_MOVE:
     case WM_KILLFOCUS: InheritedThenInvalidate(Message); return;

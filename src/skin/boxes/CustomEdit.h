@@ -11,6 +11,7 @@
 // clipboard's text up to its first line break.
 
 #include "EditContextMenu.h"
+#include "TextScrollWatch.h"
 
 #include "classlib/Edit.h"
 
@@ -61,5 +62,6 @@ private:
   bool FReadOnly = false;
   bool FTransparent = false;
   bool FMouseDown = false;
+  TspTextScrollWatch FScrollWatch;  // in transparent mode
   TspEditContextMenu FContextMenu{*this, [this] { return FReadOnly; }};
 };

@@ -8,6 +8,7 @@
 
 #include "EditContextMenu.h"
 #include "SkinEntryLink.h"
+#include "TextScrollWatch.h"
 
 #include "skin/boxes/portable/MemoLayout.h"
 #include "skin/controls/SkinChangeParticipant.h"
@@ -127,6 +128,7 @@ private:
   bool FMouseOver = false;
   bool FMouseDown = false;
   bool FPainting = false;
+  TspTextScrollWatch FScrollWatch;  // with BitMapBG
   TRect FFormattingRect;
   bool FFormattingRectSet = false;  // the control has FFormattingRect
   TspEditContextMenu FContextMenu{*this, [this] { return FReadOnly; }};

@@ -85,6 +85,7 @@ void TspSkinMemo::DrawFrame(TCanvas& Canvas, const TRect& Client) {
 }
 
 void TspSkinMemo::PaintClient(TMessage& Message) {
+  if (FBitMapBG) FScrollWatch.BeforePaint(Handle(), Message);  // the native control erases nothing then
   PaintEditText(*this, Message, FPainting, [&] { TMemo::Dispatch(Message); }, [&](HDC DC) { DrawDisabledLines(DC); });
 }
 

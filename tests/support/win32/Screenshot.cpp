@@ -87,6 +87,11 @@ TPixelImage ScreenPictureOf(HWND Window) {
   RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   // What a window painted reaches the screen while its thread waits for messages.
   PumpFor(100);
+  return ScreenPixelsAsShown(Window);
+}
+
+TPixelImage ScreenPixelsAsShown(HWND Window) {
+  if (!IsWindow(Window) || !IsWindowVisible(Window)) return {};
   const TRect part = VisiblePart(Window);
   if (IsRectEmpty(part)) return {};
   RECT place{};
@@ -194,6 +199,10 @@ void SaveWindowScreenshot(HWND Window, const std::string& Name) { EXPECT_TRUE(Tr
 
 void SaveScreenPictureOf(HWND Window, const std::string& Name) {
   EXPECT_TRUE(SavePicture(ScreenPictureOf(Window), Name));
+}
+
+void SaveScreenPixelsAsShown(HWND Window, const std::string& Name) {
+  EXPECT_TRUE(SavePicture(ScreenPixelsAsShown(Window), Name));
 }
 
 void SaveWindowsScreenshot(std::span<const HWND> Windows, const std::string& Name) {

@@ -33,6 +33,11 @@ void SaveWindowScreenshot(HWND Window, const std::string& Name);
 TPixelImage ScreenPictureOf(HWND Window);
 // Saves ScreenPictureOf(Window) as SaveWindowScreenshot saves the window's own picture.
 void SaveScreenPictureOf(HWND Window, const std::string& Name);
+// What the screen shows over Window's rectangle now (the part inside the screen), nothing
+// raised or repainted first: what a stale paint left stays in it. Empty when the window is
+// not shown.
+TPixelImage ScreenPixelsAsShown(HWND Window);
+void SaveScreenPixelsAsShown(HWND Window, const std::string& Name);
 
 // A borderless window of one colour over Area, below every other window, that never takes
 // the activation: the screen shows it only where no window of the test lies over it.
