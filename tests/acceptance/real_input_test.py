@@ -1048,6 +1048,43 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    # The tag editor closed maximized and opened again after the main window moved.
+
+    def maximize_the_tag_editor(self, editor):
+        return act_until(lambda: click(editor.point(-51, 13)),  # the caption's maximize button
+                         lambda: (w := window_named(EDITOR_CAPTION)) and w.width > editor.width and w,
+                         "the maximized tag editor")
+
+    def test_the_tag_editor_reopens_maximized_on_the_screen_and_restores_centred_on_the_main_window(self):
+        main = self.start()
+        editor = self.open_the_tag_editor(main)
+        normal = editor.size()
+        close_from_right = 752 - editor.width  # its Close button keeps to the right edge
+        editor = self.maximize_the_tag_editor(editor)
+        click(editor.point(close_from_right, 531))
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the maximized tag editor closed")
+        main = self.drag_frame(main, (300, 13), (86, 111))
+        # Maximized, it fills the screen (less the frame's pixel on each side) from its
+        # corner, wherever the main window is.
+        editor = self.open_the_tag_editor(main)
+        display = X.display()
+        screen = (X.lib.XDisplayWidth(display, 0), X.lib.XDisplayHeight(display, 0))
+        self.assertEqual((editor.x, editor.y), (0, 0), editor)
+        self.assertTrue(editor.width >= screen[0] - 2 and editor.height >= screen[1] - 2, editor)
+        self.assert_on_the_screen(editor, "the tag editor opened maximized again")
+        save_picture("tag-editor-maximized-again")
+        click(editor.point(close_from_right, 531))
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the reopened tag editor closed by its Close button")
+        # Restored, it takes its size back, centred on the main window.
+        editor = self.open_the_tag_editor(main)
+        editor = act_until(lambda: click(editor.point(-51, 13)),  # the same button restores
+                           lambda: (w := window_named(EDITOR_CAPTION)) and w.size() == normal and w,
+                           "the tag editor restored")
+        centred = (main.x + main.width // 2 - normal[0] // 2, main.y + main.height // 2 - normal[1] // 2)
+        self.assertEqual((editor.x, editor.y), centred)
+        save_picture("tag-editor-restored-centred")
+        self.close_the_tag_editor_and_exit(editor, main)
+
     # A second start while a modal window is up.
 
     def test_a_second_start_by_the_run_command_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
