@@ -390,6 +390,14 @@ class RealInput(unittest.TestCase):
     def main(self):
         return wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
 
+    def start_over_the_file_limit(self):
+        """Starts the program in a folder of 1,000 files; the file limit warning, once shown."""
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
+        for number in range(4, 1001):
+            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
+        self.start_without_waiting()
+        return wait_until(lambda: window_named("Warning"), "the file limit warning")
+
     def start_by_the_run_command(self, folder):
         """Starts the built program as a user does, by the README's run command on this
         display, in folder; its exit code."""
@@ -1085,17 +1093,55 @@ class RealInput(unittest.TestCase):
         save_picture("tag-editor-restored-centred")
         self.close_the_tag_editor_and_exit(editor, main)
 
+    # Escape on a message: Ok where it stands alone, Cancel where a Cancel shows.
+
+    def test_escape_answers_the_file_limit_warning_and_leaves_the_main_window(self):
+        warning = self.start_over_the_file_limit()
+        self.rest_pointer_on(warning)
+        keys("Escape")
+        wait_until(lambda: window_named("Warning") is None, "Escape to answer the warning")
+        main = self.main()
+        self.assertIsNone(poll(lambda: window_named(MAIN_CAPTION) is None or popups(), 1.0),
+                          "Escape on the warning reached the main window")
+        self.assert_keys_reach(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_escape_on_the_question_of_an_existing_name_cancels_the_renaming(self):
+        with open(self.settings_path, "w", newline="\r\n") as settings:  # English; ask what to do
+            settings.write("[Program]\nLanguage=1\n[FileEditor]\nActionOnExistingFile=3\n")
+        self.write_music("01 - Southern Lights - Harbour Song.mp3", mp3("Harbour Song", "Southern Lights", "Coastline"))
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Return", "Return")  # Selection, its first item: Select all
+        self.preview_a_replacement(main, "Northern", "Southern")
+        before = self.music_files()
+        click(main.point(370, 493))  # Rename: the first file's new name exists
+        question = wait_until(lambda: window_named("Error"), "the question of the existing name")
+        save_picture("existing-name-question", question)
+        self.rest_pointer_on(question)
+        keys("Escape")
+        wait_until(lambda: window_named("Error") is None, "Escape to answer the question")
+        # Cancel ends the renaming: no file after it is renamed (Skip would go on). Its
+        # report, an Ok message, goes by Escape too.
+        report = wait_until(lambda: window_named("Info"), "the report of the existing name")
+        self.rest_pointer_on(report)
+        keys("Escape")
+        wait_until(lambda: window_named("Info") is None, "Escape to answer the report")
+        mp3s = lambda files: [f for f in files if f.endswith(".mp3")]
+        self.assertEqual(mp3s(self.music_files()), mp3s(before))
+        self.rest_pointer_on(self.main())
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
     # A second start while a modal window is up.
 
     def test_a_second_start_by_the_run_command_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
-        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
-        for number in range(4, 1001):
-            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
-        self.start_without_waiting()
-        warning = wait_until(lambda: window_named("Warning"), "the file limit warning")
+        warning = self.start_over_the_file_limit()
         # From another folder over the limit, as the run command's second start ends.
         other = os.path.join(self.root, "more music")
         os.makedirs(other)
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
         for number in range(1200):
             with open(os.path.join(other, "%04d.mp3" % number), "wb") as file:
                 file.write(frame)
