@@ -1134,6 +1134,51 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    # The grid's menu from the keyboard, in the tag editor; the main window's list has none.
+
+    def test_the_menu_key_and_shift_f10_open_the_tag_editors_grid_menu_below_the_focused_row(self):
+        main = self.start()
+        click(main.point(200, 116))  # the first file in the list
+        self.rest_pointer_on(main)
+        keys("Menu")
+        self.assert_nothing_opens_and_the_window_stays(main, MAIN_CAPTION, "the menu key on the file list")
+        editor = self.open_the_tag_editor(main)
+        # An edit's menu goes below its caret: at the text's start, then at its end.
+        click(editor.point(650, 145))  # the title's edit
+        places = []
+        for key in ["Home", "End"]:
+            keys(key, "Menu")
+            places.append(wait_until(lambda: popups(), "the title's menu by the menu key")[0])
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the title's menu closed by Escape")
+        self.assertEqual(places[0].y, places[1].y)
+        self.assertGreater(places[1].x - places[0].x, 40, places)  # "Harbour Song" lies between
+        row = editor.point(150, 77)  # the first row, selected alone by the click
+        click(row)
+        self.rest_pointer_on(editor)
+        for key in ["shift+F10", "Menu"]:
+            keys(key)
+            menu = wait_until(lambda: popups(), "the grid's menu by " + key)[0]
+            # Below the row, from the left of its first column after the number.
+            self.assertTrue(editor.x + 30 <= menu.x <= editor.x + 50 and row[1] < menu.y <= row[1] + 17,
+                            "%s: the menu at %r, the row's point %r" % (key, menu, row))
+            self.assert_on_the_screen(menu, "the grid's menu by " + key)
+            save_picture("tag-editor-grid-menu-by-" + key.replace("+", "-").lower())
+            if key == "Menu":
+                break
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the grid's menu closed by Escape")
+        # The first item (Tag -> Filename) is hot as the menu opens; two steps down, Remove
+        # Tags, chosen by Return, then saved: the file keeps its name and loses its tags.
+        keys("Down", "Down", "Return")
+        wait_until(lambda: popups() == [], "the grid's menu closed by Return")
+        click(editor.point(581, 531))  # Save
+        path = os.path.join(self.music, "01 - Northern Lights - Harbour Song.mp3")
+        wait_until(lambda: not os.path.exists(path) or read_bytes(path)[-128:-125] != b"TAG", "the save")
+        self.assertIn(os.path.basename(path), self.music_files())
+        self.assertNotEqual(read_bytes(path)[-128:-125], b"TAG")
+        self.close_the_tag_editor_and_exit(editor, main)
+
     # A second start while a modal window is up.
 
     def test_a_second_start_by_the_run_command_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
