@@ -6,6 +6,7 @@
 #include "Menus.h"
 #include "MouseTracker.h"
 
+#include "portable/KeyboardMenus.h"
 #include "portable/ListMoves.h"
 
 #include "base/Exceptions.h"
@@ -232,9 +233,21 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) 
   return handled;
 }
 
+TPoint TControl::KeyboardMenuPoint() { return KeyboardMenuPlace(ClientRect(), KeyboardMenuAnchor()); }
+
 void TControl::HandleContextMenu(TMessage& Message) {
-  TPoint p = PointFromLParam(Message.LParam);
-  if (p == TPoint{-1, -1}) p = ClientToScreen({FWidth / 2, FHeight / 2});
+  const bool keyboard = PointFromLParam(Message.LParam) == KeyboardMenuRequest;
+  if (OnContextPopup) {
+    bool handled = false;
+    const TPoint mouse = keyboard ? KeyboardMenuRequest : ScreenToClient(PointFromLParam(Message.LParam));
+    // The handler may free the control: nothing of it is touched then.
+    if (!Outlives(this, [&] { OnContextPopup(this, mouse, handled); })) return;
+    if (handled) {
+      Message.Result = 1;
+      return;
+    }
+  }
+  const TPoint p = keyboard ? ClientToScreen(KeyboardMenuPoint()) : PointFromLParam(Message.LParam);
   if (FPopupMenu == nullptr || !FPopupMenu->AutoPopup()) {
     DefaultHandler(Message);  // a child window's passes it on to the parent
     return;

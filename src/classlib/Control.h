@@ -68,6 +68,12 @@ using TMouseWheelEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+// A context menu asked for on a control: MousePos is the pointer's place in the control's
+// client area, or KeyboardMenuRequest for the keyboard's (the context-menu key, Shift+F10),
+// whose menu goes to KeyboardMenuPoint. Handled keeps the control's PopupMenu shut.
+using TContextPopupEvent = TDelegate<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+// WM_CONTEXTMENU's point from the keyboard, as the system sends it.
+inline constexpr TPoint KeyboardMenuRequest{-1, -1};
 
 // What a drag carries to its targets as Source: the source control, unless the source's
 // OnStartDrag gave an object of its own (which stays the handler's to free).
@@ -179,10 +185,15 @@ public:
   void SetShowHint(bool Value);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool Value);
-  // Opened by a right click or the context-menu key on the control (WM_CONTEXTMENU); its
-  // items' shortcuts work while the focus is in the control.
+  // Opened by a right click, the context-menu key or Shift+F10 on the control
+  // (WM_CONTEXTMENU, after OnContextPopup); its items' shortcuts work while the focus is
+  // in the control.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value);
+  // Where a menu opened from the keyboard goes, in client coordinates: below the control's
+  // keyboard anchor (a grid's focused cell, an edit's caret) while that shows, else the
+  // middle of the client area (KeyboardMenuPlace).
+  TPoint KeyboardMenuPoint();
   // The action the control follows (caption, enabled state) and carries out when clicked.
   TCustomAction* Action() const { return FActionLink.Action(); }
   void SetAction(TCustomAction* Value) { FActionLink.SetAction(Value); }
@@ -253,6 +264,7 @@ public:
   TMouseWheelEvent OnMouseWheel;
   TMouseWheelUpDownEvent OnMouseWheelUp;
   TMouseWheelUpDownEvent OnMouseWheelDown;
+  TContextPopupEvent OnContextPopup;
   TStartDragEvent OnStartDrag;
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
@@ -276,6 +288,9 @@ protected:
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   // OnMouseWheel, then OnMouseWheelUp or Down; true when a handler handled it.
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  // What a menu opened from the keyboard keeps in sight, in client coordinates: empty
+  // here (the menu goes to the middle).
+  virtual TRect KeyboardMenuAnchor() { return {}; }
   virtual void Resize();
   // A drag of this control starts (OnStartDrag) and ends (OnEndDrag).
   virtual void DoStartDrag(TDragObject*& DragObject);
@@ -302,8 +317,8 @@ private:
   void HandleLeftDoubleClick(TMessage& Message);
   void HandleMouseUp(TMessage& Message, TMouseButton Button);
   void HandleMouseWheel(TMessage& Message);
-  // Opens PopupMenu at the message's screen point, or at the control's centre for the
-  // keyboard's (-1, -1); without a menu the default handling goes on.
+  // OnContextPopup, then PopupMenu at the message's screen point, or at KeyboardMenuPoint
+  // for the keyboard's (-1, -1); without either the default handling goes on.
   void HandleContextMenu(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();

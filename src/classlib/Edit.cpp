@@ -1,5 +1,7 @@
 #include "Edit.h"
 
+#include "DeviceContexts.h"
+
 #include "base/ScopeExit.h"
 
 #include <algorithm>
@@ -136,6 +138,18 @@ void TCustomEdit::SetSelText(const std::string& Value) {
 }
 
 void TCustomEdit::SelectAll() { Send(EM_SETSEL, 0, -1); }
+
+TRect TCustomEdit::KeyboardMenuAnchor() {
+  POINT caret{};
+  if (!HandleAllocated() || GetFocus() != Handle() || !GetCaretPos(&caret)) return {};
+  // The caret stands as high as a line of the window's font.
+  TEXTMETRICA metrics{};
+  {
+    const TSelectedObject font(ScreenCompatibleDC(), reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    GetTextMetricsA(ScreenCompatibleDC(), &metrics);
+  }
+  return Bounds(caret.x, caret.y, 1, metrics.tmHeight);
+}
 
 bool TCustomEdit::CanUndo() { return HandleAllocated() && Send(EM_CANUNDO) != 0; }
 

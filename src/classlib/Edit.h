@@ -71,6 +71,9 @@ protected:
   void CreateWnd() override;
   void DestroyWnd() override;
   void Dispatch(TMessage& Message) override;
+  // The caret's line while the edit has the focus (and with it the caret): a menu opened
+  // from the keyboard goes below it.
+  TRect KeyboardMenuAnchor() override;
 
 private:
   void HandleSetText(TMessage& Message);

@@ -162,6 +162,7 @@ void RegisterControlBases(TClassRegistry& registry) {
       .Event("OnMouseWheel", &TControl::OnMouseWheel)
       .Event("OnMouseWheelUp", &TControl::OnMouseWheelUp)
       .Event("OnMouseWheelDown", &TControl::OnMouseWheelDown)
+      .Event("OnContextPopup", &TControl::OnContextPopup)
       .Enum("DragMode", &TControl::SetDragMode, kDragModeNames)
       .Enum("DragKind", &TControl::SetDragKind, kDragKindNames)
       .Ident("DragCursor", &TControl::SetDragCursor, CursorIdents())

@@ -363,7 +363,7 @@ bool TWinControl::ReflectToChild(TMessage& Message) {
 
 bool TWinControl::RouteContextMenuToChild(TMessage& Message) {
   const TPoint p = PointFromLParam(Message.LParam);
-  if (p == TPoint{-1, -1}) return false;  // from the keyboard: the focused control's
+  if (p == KeyboardMenuRequest) return false;  // from the keyboard: the focused control's
   TControl* child = ControlAtPos(ScreenToClient(p), false);
   if (child == nullptr) return false;
   child->WindowProc(Message);

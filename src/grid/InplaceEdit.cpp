@@ -4,7 +4,6 @@
 
 #include "grid/portable/InplaceEditRules.h"
 
-#include "skin/boxes/EditFilters.h"
 #include "skin/controls/SkinFormHost.h"
 #include "skin/data/SkinData.h"
 
@@ -162,7 +161,7 @@ void TDynSkinInplaceEdit::DblClick() { FGrid->DblClick(); }
 // --- Messages
 
 void TDynSkinInplaceEdit::Dispatch(TMessage& Message) {
-  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
+  if (FContextMenu.HandleMessage(Message)) return;
   switch (Message.Msg) {
     case WM_GETDLGCODE:
       TDynSkinTransparentMaskEdit::Dispatch(Message);

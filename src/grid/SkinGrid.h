@@ -116,6 +116,8 @@ protected:
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  // A menu opened from the keyboard goes below the focused cell (or row).
+  TRect KeyboardMenuAnchor() override { return FocusedCellBox(); }
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   // Enter opens and closes the editor (unless goAlwaysShowEditor keeps it open).
   void KeyPress(char& Key) override;

@@ -95,6 +95,7 @@ const TFormBindings& TFormTagEditor::Bindings() {
         .Handler("FormDestroy", &F::FormDestroy)
         .Handler("PanelGrid_GridTagsSelectionChange", &F::PanelGrid_GridTagsSelectionChange)
         .Handler("PanelGrid_GridTagsMouseUp", &F::PanelGrid_GridTagsMouseUp)
+        .Handler("PanelGrid_GridTagsContextPopup", &F::PanelGrid_GridTagsContextPopup)
         .Handler("PanelGrid_GridTagsKeyDown", &F::PanelGrid_GridTagsKeyDown)
         .Handler("PanelGrid_GridTagsKeyUp", &F::PanelGrid_GridTagsKeyUp)
         .Handler("GroupBoxActionOptions_ComboBoxID3v1Change", &F::GroupBoxActionOptions_ComboBoxID3v1Change)
@@ -374,9 +375,20 @@ void TFormTagEditor::PanelGrid_GridTagsSelectionChange(TObject*) {
 
 void TFormTagEditor::PanelGrid_GridTagsMouseUp(TObject*, TMouseButton Button, TShiftState, int X, int Y) {
   if (Button == mbLeft) PanelGrid_GridTagsDataChange(PanelGrid_GridTags);
-  if (Button != mbRight || PanelGrid_GridTags->SelectedCount() == 0) return;
+  if (Button != mbRight) return;
   const TPoint at = PanelGrid_GridTags->ClientToScreen({X, Y});
-  Form_GridPopupMenu->Popup(at.X - ContextMenuOffset, at.Y - ContextMenuOffset);
+  PopupGridMenu({at.X - ContextMenuOffset, at.Y - ContextMenuOffset});
+}
+
+void TFormTagEditor::PanelGrid_GridTagsContextPopup(TObject*, TPoint MousePos, bool& Handled) {
+  if (MousePos != KeyboardMenuRequest) return;  // the pointer's opened as the button came up
+  Handled = true;
+  TDynSkinStringGrid& grid = *PanelGrid_GridTags;
+  PopupGridMenu(grid.ClientToScreen(grid.KeyboardMenuPoint()));
+}
+
+void TFormTagEditor::PopupGridMenu(TPoint At) {
+  if (PanelGrid_GridTags->SelectedCount() > 0) Form_GridPopupMenu->Popup(At.X, At.Y);
 }
 
 void TFormTagEditor::PanelGrid_GridTagsKeyDown(TObject*, uint16_t& Key, TShiftState Shift) {

@@ -110,7 +110,10 @@ public:
   // command: the editors, the MPEG panel, the save choices' colours, the Change button.
   void PanelGrid_GridTagsDataChange(TObject* Sender);
   void PanelGrid_GridTagsSelectionChange(TObject* Sender);
+  // The right button's release opens the grid's menu at the pointer; the context-menu key
+  // and Shift+F10 open it below the focused row (PanelGrid_GridTagsContextPopup).
   void PanelGrid_GridTagsMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void PanelGrid_GridTagsContextPopup(TObject* Sender, TPoint MousePos, bool& Handled);
   void PanelGrid_GridTagsKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
   void PanelGrid_GridTagsKeyUp(TObject* Sender, uint16_t& Key, TShiftState Shift);
   void GroupBoxActionOptions_ComboBoxID3v1Change(TObject* Sender);
@@ -176,6 +179,9 @@ private:
   void ShowSaveButtons();
   void RecolourSaveChoices(const TSaveChoiceLook& look);
   void FocusGrid();
+  // The grid's menu at a screen point, while a row is selected (its commands work on the
+  // selected rows).
+  void PopupGridMenu(TPoint At);
   void PlaceStatusPanels();
   // Runs a command with the window disabled and the hourglass showing, both given back
   // also when it raises.

@@ -390,6 +390,14 @@ class RealInput(unittest.TestCase):
     def main(self):
         return wait_until(lambda: window_named(MAIN_CAPTION), "the main window")
 
+    def start_over_the_file_limit(self):
+        """Starts the program in a folder of 1,000 files; the file limit warning, once shown."""
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
+        for number in range(4, 1001):
+            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
+        self.start_without_waiting()
+        return wait_until(lambda: window_named("Warning"), "the file limit warning")
+
     def start_by_the_run_command(self, folder):
         """Starts the built program as a user does, by the README's run command on this
         display, in folder; its exit code."""
@@ -1177,17 +1185,137 @@ class RealInput(unittest.TestCase):
         keys("Escape")
         self.assertEqual(self.exit_code(), 0, self.wine_log())
 
+    # The tag editor closed maximized and opened again after the main window moved.
+
+    def maximize_the_tag_editor(self, editor):
+        return act_until(lambda: click(editor.point(-51, 13)),  # the caption's maximize button
+                         lambda: (w := window_named(EDITOR_CAPTION)) and w.width > editor.width and w,
+                         "the maximized tag editor")
+
+    def test_the_tag_editor_reopens_maximized_on_the_screen_and_restores_centred_on_the_main_window(self):
+        main = self.start()
+        editor = self.open_the_tag_editor(main)
+        normal = editor.size()
+        close_from_right = 752 - editor.width  # its Close button keeps to the right edge
+        editor = self.maximize_the_tag_editor(editor)
+        click(editor.point(close_from_right, 531))
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the maximized tag editor closed")
+        main = self.drag_frame(main, (300, 13), (86, 111))
+        # Maximized, it fills the screen (less the frame's pixel on each side) from its
+        # corner, wherever the main window is.
+        editor = self.open_the_tag_editor(main)
+        display = X.display()
+        screen = (X.lib.XDisplayWidth(display, 0), X.lib.XDisplayHeight(display, 0))
+        self.assertEqual((editor.x, editor.y), (0, 0), editor)
+        self.assertTrue(editor.width >= screen[0] - 2 and editor.height >= screen[1] - 2, editor)
+        self.assert_on_the_screen(editor, "the tag editor opened maximized again")
+        save_picture("tag-editor-maximized-again")
+        click(editor.point(close_from_right, 531))
+        wait_until(lambda: window_named(EDITOR_CAPTION) is None, "the reopened tag editor closed by its Close button")
+        # Restored, it takes its size back, centred on the main window.
+        editor = self.open_the_tag_editor(main)
+        editor = act_until(lambda: click(editor.point(-51, 13)),  # the same button restores
+                           lambda: (w := window_named(EDITOR_CAPTION)) and w.size() == normal and w,
+                           "the tag editor restored")
+        centred = (main.x + main.width // 2 - normal[0] // 2, main.y + main.height // 2 - normal[1] // 2)
+        self.assertEqual((editor.x, editor.y), centred)
+        save_picture("tag-editor-restored-centred")
+        self.close_the_tag_editor_and_exit(editor, main)
+
+    # Escape on a message: Ok where it stands alone, Cancel where a Cancel shows.
+
+    def test_escape_answers_the_file_limit_warning_and_leaves_the_main_window(self):
+        warning = self.start_over_the_file_limit()
+        self.rest_pointer_on(warning)
+        keys("Escape")
+        wait_until(lambda: window_named("Warning") is None, "Escape to answer the warning")
+        main = self.main()
+        self.assertIsNone(poll(lambda: window_named(MAIN_CAPTION) is None or popups(), 1.0),
+                          "Escape on the warning reached the main window")
+        self.assert_keys_reach(main)
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    def test_escape_on_the_question_of_an_existing_name_cancels_the_renaming(self):
+        with open(self.settings_path, "w", newline="\r\n") as settings:  # English; ask what to do
+            settings.write("[Program]\nLanguage=1\n[FileEditor]\nActionOnExistingFile=3\n")
+        self.write_music("01 - Southern Lights - Harbour Song.mp3", mp3("Harbour Song", "Southern Lights", "Coastline"))
+        main = self.start()
+        self.rest_pointer_on(main)
+        keys("alt", "Right", "Return", "Return")  # Selection, its first item: Select all
+        self.preview_a_replacement(main, "Northern", "Southern")
+        before = self.music_files()
+        click(main.point(370, 493))  # Rename: the first file's new name exists
+        question = wait_until(lambda: window_named("Error"), "the question of the existing name")
+        save_picture("existing-name-question", question)
+        self.rest_pointer_on(question)
+        keys("Escape")
+        wait_until(lambda: window_named("Error") is None, "Escape to answer the question")
+        # Cancel ends the renaming: no file after it is renamed (Skip would go on). Its
+        # report, an Ok message, goes by Escape too.
+        report = wait_until(lambda: window_named("Info"), "the report of the existing name")
+        self.rest_pointer_on(report)
+        keys("Escape")
+        wait_until(lambda: window_named("Info") is None, "Escape to answer the report")
+        mp3s = lambda files: [f for f in files if f.endswith(".mp3")]
+        self.assertEqual(mp3s(self.music_files()), mp3s(before))
+        self.rest_pointer_on(self.main())
+        keys("Escape")
+        self.assertEqual(self.exit_code(), 0, self.wine_log())
+
+    # The grid's menu from the keyboard, in the tag editor; the main window's list has none.
+
+    def test_the_menu_key_and_shift_f10_open_the_tag_editors_grid_menu_below_the_focused_row(self):
+        main = self.start()
+        click(main.point(200, 116))  # the first file in the list
+        self.rest_pointer_on(main)
+        keys("Menu")
+        self.assert_nothing_opens_and_the_window_stays(main, MAIN_CAPTION, "the menu key on the file list")
+        editor = self.open_the_tag_editor(main)
+        # An edit's menu goes below its caret: at the text's start, then at its end.
+        click(editor.point(650, 145))  # the title's edit
+        places = []
+        for key in ["Home", "End"]:
+            keys(key, "Menu")
+            places.append(wait_until(lambda: popups(), "the title's menu by the menu key")[0])
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the title's menu closed by Escape")
+        self.assertEqual(places[0].y, places[1].y)
+        self.assertGreater(places[1].x - places[0].x, 40, places)  # "Harbour Song" lies between
+        row = editor.point(150, 77)  # the first row, selected alone by the click
+        click(row)
+        self.rest_pointer_on(editor)
+        for key in ["shift+F10", "Menu"]:
+            keys(key)
+            menu = wait_until(lambda: popups(), "the grid's menu by " + key)[0]
+            # Below the row, from the left of its first column after the number.
+            self.assertTrue(editor.x + 30 <= menu.x <= editor.x + 50 and row[1] < menu.y <= row[1] + 17,
+                            "%s: the menu at %r, the row's point %r" % (key, menu, row))
+            self.assert_on_the_screen(menu, "the grid's menu by " + key)
+            save_picture("tag-editor-grid-menu-by-" + key.replace("+", "-").lower())
+            if key == "Menu":
+                break
+            keys("Escape")
+            wait_until(lambda: popups() == [], "the grid's menu closed by Escape")
+        # The first item (Tag -> Filename) is hot as the menu opens; two steps down, Remove
+        # Tags, chosen by Return, then saved: the file keeps its name and loses its tags.
+        keys("Down", "Down", "Return")
+        wait_until(lambda: popups() == [], "the grid's menu closed by Return")
+        click(editor.point(581, 531))  # Save
+        path = os.path.join(self.music, "01 - Northern Lights - Harbour Song.mp3")
+        wait_until(lambda: not os.path.exists(path) or read_bytes(path)[-128:-125] != b"TAG", "the save")
+        self.assertIn(os.path.basename(path), self.music_files())
+        self.assertNotEqual(read_bytes(path)[-128:-125], b"TAG")
+        self.close_the_tag_editor_and_exit(editor, main)
+
     # A second start while a modal window is up.
 
     def test_a_second_start_by_the_run_command_while_the_file_limit_warning_is_up_leaves_it_the_keyboard(self):
-        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
-        for number in range(4, 1001):
-            self.write_music("%04d - Northern Lights - Sea.mp3" % number, frame)
-        self.start_without_waiting()
-        warning = wait_until(lambda: window_named("Warning"), "the file limit warning")
+        warning = self.start_over_the_file_limit()
         # From another folder over the limit, as the run command's second start ends.
         other = os.path.join(self.root, "more music")
         os.makedirs(other)
+        frame = mp3("Sea", "Northern Lights", "Coastline", frames=2)
         for number in range(1200):
             with open(os.path.join(other, "%04d.mp3" % number), "wb") as file:
                 file.write(frame)

@@ -45,17 +45,6 @@ private:
   BYTE FSaved[256];
 };
 
-// A popup menu that records where it was asked to open.
-class TRecordingPopupMenu : public TPopupMenu {
-public:
-  using TPopupMenu::TPopupMenu;
-  void Popup(int X, int Y) override {
-    Points.push_back({X, Y});
-    TPopupMenu::Popup(X, Y);
-  }
-  std::vector<TPoint> Points;
-};
-
 TEST(Menus, CheckingARadioItemUnchecksTheRadioItemsOfItsGroup) {
   TOwned<TMainMenu> menu(new TMainMenu(nullptr));
   TMenuItem* root = menu->Items();
@@ -273,6 +262,39 @@ TEST(Menus, AContextMenuMessageOpensTheControlsPopupMenu) {
   contextMenu(panel, {-1, -1});
   EXPECT_EQ(panelMenu->Points.size(), 3u);
   EXPECT_EQ(boxMenu->Points.size(), 1u);
+}
+
+// The keys go to the control's window, as they go to the focused control's for a user.
+// The system asks for the menu itself: it posts WM_CONTEXTMENU (-1, -1) as the menu key
+// comes up, and sends it as Shift+F10 (Ctrl held or not) goes down.
+TEST(Menus, TheMenuKeyAndShiftF10OpenTheControlsMenuOnceAfterOnContextPopup) {
+  TOwned<TForm> form(MakeForm(100, 100, 200, 150));
+  auto* panel = AddChild<TPanelControl>(form.get(), Bounds(10, 10, 120, 100));
+  auto* menu = new TRecordingPopupMenu(form.get());
+  panel->SetPopupMenu(menu);
+  std::vector<TPoint> asked;
+  panel->OnContextPopup = [&](TObject*, TPoint MousePos, bool&) { asked.push_back(MousePos); };
+  form->Show();
+  PressMenuKey(panel);
+  PostKey(panel, VK_F10, {ssShift});
+  PostKey(panel, VK_F10, {ssShift, ssCtrl});
+  const TPoint middle = panel->ClientToScreen({60, 50});
+  EXPECT_EQ(menu->Points, (std::vector<TPoint>{middle, middle, middle}));  // each once
+  SendMessageA(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()),
+               PointToLParam(panel->ClientToScreen({7, 8})));
+  EXPECT_EQ(asked, (std::vector<TPoint>{KeyboardMenuRequest, KeyboardMenuRequest, KeyboardMenuRequest, {7, 8}}));
+
+  // F10 alone (the menu bar's) opens nothing, nor Shift+F10 that the control's event took.
+  PostKey(panel, VK_F10);
+  panel->OnKeyDown = [](TObject*, uint16_t& Key, TShiftState) {
+    if (Key == VK_F10) Key = 0;
+  };
+  PostKey(panel, VK_F10, {ssShift});
+  EXPECT_EQ(menu->Points.size(), 4u);
+  // A handler that handles the request keeps the menu shut.
+  panel->OnContextPopup = [](TObject*, TPoint, bool& Handled) { Handled = true; };
+  PressMenuKey(panel);
+  EXPECT_EQ(menu->Points.size(), 4u);
 }
 
 }  // namespace

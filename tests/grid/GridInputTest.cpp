@@ -124,6 +124,22 @@ TEST(GridInput, KeysAndTheWheelMoveTheCurrentRow) {
   EXPECT_EQ(list.Seen, Rows{40});
 }
 
+// The grid's menu from the keyboard opens below the focused row, wherever the row is.
+TEST(GridInput, TheMenuKeyAndShiftF10OpenTheMenuBelowTheFocusedRow) {
+  TFocusedGrid list(40);
+  TDynSkinStringGrid* grid = list.Grid();
+  auto* menu = new TRecordingPopupMenu(grid);
+  grid->SetPopupMenu(menu);
+  list.Click(3);
+  PressMenuKey(grid);
+  PostKey(grid, VK_NEXT);
+  PostKey(grid, VK_F10, {ssShift});
+  const TRect third = grid->CellRect(1, 3), last = grid->CellRect(1, grid->Row());
+  ASSERT_GT(grid->Row(), 3);
+  EXPECT_EQ(menu->Points, (std::vector<TPoint>{grid->ClientToScreen({third.Left, third.Bottom}),
+                                               grid->ClientToScreen({last.Left, last.Bottom})}));
+}
+
 TEST(GridInput, ADraggedRowDropsWithItsTexts) {
   TFocusedGrid list(10);
   TDynSkinStringGrid* grid = list.Grid();

@@ -77,6 +77,7 @@ TMessageButtons LayoutMessageButtons(uint8_t kind) {
     case mtYesCancel:
       yes.Visible = cancel.Visible = true;
       layout.Focused = dbCancel;
+      layout.EscapeButton = dbCancel;
       break;
     case mtYesNoAll:
     case mtFileExists:
@@ -92,6 +93,7 @@ TMessageButtons LayoutMessageButtons(uint8_t kind) {
         ok.Left = 193;
         cancel.Left = 297;
       } else {
+        layout.EscapeButton = dbCancel;
         yes.Caption = TLangText::AddNumberButton;
         no.Caption = TLangText::OverwriteButton;
         ok.Caption = TLangText::SkipButton;
@@ -107,6 +109,7 @@ TMessageButtons LayoutMessageButtons(uint8_t kind) {
     default:  // Ok, the list, and kinds nobody defined
       ok.Visible = true;
       layout.Focused = dbOk;
+      layout.EscapeButton = dbOk;
   }
   return layout;
 }

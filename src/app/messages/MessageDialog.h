@@ -60,6 +60,10 @@ struct TMessageButtonPlace {
 struct TMessageButtons {
   std::array<TMessageButtonPlace, 4> Buttons;  // by TDialogButton
   TDialogButton Focused = dbOk;
+  // The button Escape presses, as in the system's own message boxes: Ok where it is the
+  // only button, Cancel where a Cancel shows; none where every button is a choice (Yes
+  // and No, the "All" answers).
+  std::optional<TDialogButton> EscapeButton;
   int32_t WindowWidth = 0;  // replaces the text layout's width when not 0
 };
 

@@ -5,6 +5,7 @@
 
 #include "skin/boxes/SkinMemo.h"
 #include "skin/controls/SkinBevel.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/DynamicSkinForm.h"
@@ -107,7 +108,7 @@ const TFormBindings& TFormMessageDialog::Bindings() {
   return bindings;
 }
 
-TWinControl* TFormMessageDialog::Button(TDialogButton which) const {
+TspSkinButton* TFormMessageDialog::Button(TDialogButton which) const {
   switch (which) {
     case dbOk: return ButtonOk;
     case dbYes: return ButtonYes;
@@ -163,13 +164,14 @@ void TFormMessageDialog::FormShow(TObject*) {
   for (TDialogButton which : {dbOk, dbYes, dbNo, dbCancel}) {
     const TMessageButtonPlace& place = layout.Buttons[which];
     if (!place.Visible) continue;
-    TWinControl* button = Button(which);
+    TspSkinButton* button = Button(which);
     button->SetCaption(FDialog.ButtonCaption(which));
     button->SetBounds(place.Left.value_or(button->Left()), button->Top(), place.Width.value_or(button->Width()),
                       button->Height());
     button->SetVisible(true);
   }
   SetActiveControl(Button(layout.Focused));
+  if (layout.EscapeButton) Button(*layout.EscapeButton)->SetCancel(true);
   CenterFormOnForm(Owner() != nullptr ? Application->MainForm() : nullptr, this);
   KeepOnWorkArea();
 }

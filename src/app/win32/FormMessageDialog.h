@@ -11,6 +11,7 @@
 #include "classlib/Form.h"
 #include "classlib/FormBindings.h"
 
+class TspSkinButton;
 class TspSkinData;
 class TspSkinMemo;
 class TspSkinScrollBar;
@@ -30,10 +31,10 @@ public:
   // Shown beside the memo when the work area cuts a long message down.
   TspSkinScrollBar* MemoScrollBar = nullptr;
   TControl* Bevel = nullptr;
-  TWinControl* ButtonOk = nullptr;
-  TWinControl* ButtonYes = nullptr;
-  TWinControl* ButtonNo = nullptr;
-  TWinControl* ButtonCancel = nullptr;
+  TspSkinButton* ButtonOk = nullptr;
+  TspSkinButton* ButtonYes = nullptr;
+  TspSkinButton* ButtonNo = nullptr;
+  TspSkinButton* ButtonCancel = nullptr;
 
   // Caption, text and size from the dialog's layout; a list goes into a bordered,
   // left-aligned memo. The window never grows beyond the work area: its memo then gets a
@@ -44,8 +45,9 @@ public:
   // loaded already (the main form's), else loads it itself; without one the window is not
   // skinned.
   void FormCreate(TObject* Sender);
-  // Shows and places the kind's buttons, focuses the kind's button and centres the
-  // window on the main form (or the virtual screen), inside the work area.
+  // Shows and places the kind's buttons, focuses the kind's button, makes its Escape
+  // button the cancel button (the one Escape presses) and centres the window on the main
+  // form (or the virtual screen), inside the work area.
   void FormShow(TObject* Sender);
   void ButtonOkClick(TObject* Sender);
   void ButtonYesClick(TObject* Sender);
@@ -54,7 +56,7 @@ public:
 
 private:
   static const TFormBindings& Bindings();
-  TWinControl* Button(TDialogButton which) const;
+  TspSkinButton* Button(TDialogButton which) const;
   void ShowAsList();
   void ShowScrollBar();
   void SetSizeWithinWorkArea(int64_t width, int64_t height);

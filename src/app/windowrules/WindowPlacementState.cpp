@@ -2,10 +2,22 @@
 
 #include "app/messages/SettingsReports.h"
 
+#include "base/IntMath.h"
+
 namespace {
 
 // The WriteSettingsPart groups of the two windows' placements.
 constexpr int kPlacementParts[] = {1, 3};  // by TPlacementIndex
+
+// Bounds of the same size whose centre is Target's, both halved as CenterFormOnForm
+// halves them.
+TRect CentredOn(const TRect& Target, const TRect& Bounds) {
+  using IntMath::Saturated;
+  const int64_t width = Bounds.Width(), height = Bounds.Height();
+  const int64_t left = Target.Left + int64_t{Target.Width()} / 2 - width / 2;
+  const int64_t top = Target.Top + int64_t{Target.Height()} / 2 - height / 2;
+  return {Saturated(left), Saturated(top), Saturated(left + width), Saturated(top + height)};
+}
 
 }  // namespace
 
@@ -44,4 +56,13 @@ TPlacementResize PlacementResized(TWindowPlacement& placement, uint8_t state, in
 void SavePlacement(TConfigBase& settings, TPlacementIndex window) {
   if (settings.Placement[window].Changed)
     ReportSettingsResult(settings.WriteSettingsPart(kPlacementParts[window]), settings.StoredSkin);
+}
+
+TCentredWindow CentreWindowOn(const TRect& Target, const TCentredWindow& Window) {
+  TCentredWindow centred = Window;
+  if (Window.RestoreBounds)
+    centred.RestoreBounds = CentredOn(Target, *Window.RestoreBounds);
+  else
+    centred.Bounds = CentredOn(Target, Window.Bounds);
+  return centred;
 }

@@ -569,6 +569,11 @@ TRect TGridModel::BoxRect(const TGridRect& GridRect) const {
 
 TRect TGridModel::CellRect(int32_t ACol, int32_t ARow) const { return BoxRect({ACol, ARow, ACol, ARow}); }
 
+TRect TGridModel::FocusedCellBox() const {
+  if (FOptions.Contains(goRowSelect)) return BoxRect({FixedCols(), Row(), ColCount() - 1, Row()});
+  return CellRect(Col(), Row());
+}
+
 TGridRect TGridModel::RowRepaintRect(int32_t ARow) const { return {0, ARow, LeftCol() + VisibleColCount(), ARow}; }
 
 TGridRect TGridModel::ColumnRepaintRect(int32_t ACol) const {

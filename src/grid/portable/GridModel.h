@@ -183,6 +183,10 @@ public:
   // Client rectangles of a cell and a range, mirrored for right-to-left alignment.
   TRect CellRect(int32_t ACol, int32_t ARow) const;
   TRect BoxRect(const TGridRect& GridRect) const;
+  // What shows of the focused cell, or with goRowSelect of its row's scrolling cells (the
+  // part the selection marks): where a menu opened from the keyboard goes. Empty while it
+  // is out of view.
+  TRect FocusedCellBox() const;
   // The visible part of a row (from column 0) and of a column (from row 0), including
   // the partly visible cell at the end: what repainting one row or column covers.
   TGridRect RowRepaintRect(int32_t ARow) const;

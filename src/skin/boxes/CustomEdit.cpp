@@ -57,7 +57,7 @@ bool TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
 }
 
 void TspCustomEdit::Dispatch(TMessage& Message) {
-  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message) || RouteSelectAllKey(*this, Message))
+  if (FContextMenu.HandleMessage(Message) || RouteSelectAllKey(*this, Message))
     return;
   switch (Message.Msg) {
     case WM_CONTEXTMENU:

@@ -27,14 +27,11 @@ TCustomForm* MenuForm(TControl& Edit) {
   return form;
 }
 
-// The message's screen point; from the keyboard (-1, -1) the edit's centre. Right
+// The message's screen point; from the keyboard (-1, -1) below the edit's caret. Right
 // clicks on a monitor left of or above the primary one are negative too.
 TPoint MenuPoint(TWinControl& Edit, const TMessage& Message) {
   const TPoint p = PointFromLParam(Message.LParam);
-  if (p != TPoint{-1, -1}) return p;
-  RECT window{};
-  GetWindowRect(Edit.Handle(), &window);
-  return {window.left + Edit.Width() / 2, window.top + Edit.Height() / 2};
+  return p == KeyboardMenuRequest ? Edit.ClientToScreen(Edit.KeyboardMenuPoint()) : p;
 }
 
 using TEditCommand = void (TCustomEdit::*)();

@@ -24,7 +24,7 @@ public:
   // The menu while it lives; nullptr otherwise.
   TspSkinPopupMenu* Menu() const { return FMenu; }
 
-  // A new menu for WM_CONTEXTMENU's point (the edit's centre from the keyboard), with
+  // A new menu for WM_CONTEXTMENU's point (below the caret from the keyboard), with
   // the captions of Strings (nullptr: the built-in ones). A previous menu still open
   // closes before it goes.
   void Open(const TMessage& Message, const TspResourceStrData* Strings);

@@ -51,10 +51,3 @@ bool RouteSelectAllKey(TWinControl& Edit, TMessage& Message) {
   Message.Result = 0;
   return true;
 }
-
-bool RouteMenuKey(TWinControl& Edit, TMessage& Message) {
-  if (Message.Msg != WM_KEYUP || Message.WParam != VK_APPS) return false;
-  Edit.Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Edit.Handle()), -1);
-  Message.Result = 0;
-  return true;
-}

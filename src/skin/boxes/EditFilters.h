@@ -24,7 +24,3 @@ bool RouteClipboardKey(TWinControl& Edit, TMessage& Message);
 // only in some versions and kinds); the character it types (1) is dropped. True when
 // Message was that key or its character.
 bool RouteSelectAllKey(TWinControl& Edit, TMessage& Message);
-
-// The menu key's release as WM_CONTEXTMENU from the keyboard (the edit's centre); the
-// system's default handling is not relied on for it. True when Message was that key.
-bool RouteMenuKey(TWinControl& Edit, TMessage& Message);

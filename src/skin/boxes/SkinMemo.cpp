@@ -205,7 +205,7 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
     HandleEditing(Message);
     return;
   }
-  if (FContextMenu.HandleMessage(Message) || RouteMenuKey(*this, Message)) return;
+  if (FContextMenu.HandleMessage(Message)) return;
   switch (Message.Msg) {
     case WM_CONTEXTMENU:
       if (PopupMenu() != nullptr) {

@@ -215,6 +215,11 @@ public:
   // The frame's own window state; the only way other windows change it.
   TspWindowState WindowState() const { return FCore.State.WindowState; }
   void SetWindowState(TspWindowState Value);
+  // The bounds the window takes back when it is restored, kept while it is maximized or
+  // minimized; empty (a null rectangle) while it shows them. A window placed while
+  // maximized (centred on another) moves these instead of the bounds it fills.
+  TRect RestoreRect() const { return FCore.State.RestoreRect; }
+  void SetRestoreRect(const TRect& Value) { FCore.State.RestoreRect = Value; }
   bool RollUpState() const { return FCore.State.RollUpState; }
   void RollUp(bool Value);
   // The application goes to the tray icon and comes back from it; without a tray icon

@@ -125,6 +125,24 @@ TEST_F(MessageWindow, EachKindShowsItsButtonsAndAnswersWithTheOneClicked) {
   EXPECT_EQ(WindowsSeen, shownCount);
 }
 
+// As in the system's own message boxes. A window Escape leaves up is answered by its Yes.
+TEST_F(MessageWindow, EscapeAnswersOkWhereItStandsAloneAndCancelWhereACancelShows) {
+  const std::pair<uint8_t, uint8_t> kinds[] = {{mtOk, maOk},           {mtList, maOk},
+                                               {mtYesCancel, maCancel}, {mtFileExists, maCancel},
+                                               {mtYesNo, maYes},       {mtYesNoAll, maYes}};
+  for (const auto& [kind, answer] : kinds) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    bool stayed = false;
+    OnWindow = [&](TFormMessageDialog& window) {
+      PostKey(window.ActiveControl(), VK_ESCAPE);
+      stayed = window.ModalResult() == mrNone;
+      if (stayed) Click(window.ButtonYes);
+    };
+    EXPECT_EQ(ShowMessageDialog(kind, "Question", "Text", nullptr), answer);
+    EXPECT_EQ(stayed, answer == maYes);
+  }
+}
+
 TEST_F(MessageWindow, TheTextSetsTheSizeAndKindsThreeAndFourTheirOwnWidth) {
   std::vector<std::array<TRect, 4>> seen;  // window, memo, Ok and Yes buttons
   OnWindow = [&](TFormMessageDialog& window) {

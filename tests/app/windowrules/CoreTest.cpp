@@ -2,6 +2,7 @@
 // the settings name.
 #include "AppTestSupport.h"
 
+#include "app/messages/MessageDialog.h"
 #include "app/rename/Rename.h"
 #include "app/settings/Session.h"
 #include "app/tageditor/LocaleCharset.h"
@@ -15,6 +16,8 @@
 #include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -122,6 +125,24 @@ TEST(MessageLayout, LongReportsAreCountedWhole) {
   layout = LayoutMessageText("x\r" + std::string(70000, 'y'));
   EXPECT_EQ(layout.Longest, 70000);
   EXPECT_EQ(layout.Width, 70000 * 7 + 10);
+}
+
+// As in the system's message boxes: Escape is Ok where Ok stands alone, Cancel where a
+// Cancel shows, and nothing where each button is a choice ("All no" is no Cancel).
+TEST(MessageLayout, EscapeAnswersOkWhereItStandsAloneAndCancelWhereACancelShows) {
+  const std::pair<uint8_t, std::optional<uint8_t>> kinds[] = {
+      {mtOk, maOk},         {mtYesNo, std::nullopt},      {mtYesCancel, maCancel},
+      {mtYesNoAll, std::nullopt}, {mtFileExists, maCancel}, {mtList, maOk}, {9, maOk}};
+  for (const auto& [kind, answer] : kinds) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    const TMessageButtons layout = LayoutMessageButtons(kind);
+    ASSERT_EQ(layout.EscapeButton.has_value(), answer.has_value());
+    if (!answer) continue;
+    const TMessageButtonPlace& button = layout.Buttons[*layout.EscapeButton];
+    EXPECT_TRUE(button.Visible);
+    EXPECT_TRUE(button.Caption == TLangText::OkButton || button.Caption == TLangText::CancelButton);
+    EXPECT_EQ(AnswerOf(kind, *layout.EscapeButton), *answer);
+  }
 }
 
 TEST(MessageService, AWindowThatFailsStillClosesTheMessage) {

@@ -64,4 +64,21 @@ TEST(WindowPlacement, OnlyAChangedPlacementIsWrittenAndAFailureIsReported) {
   EXPECT_EQ(presenter.Texts().back(), "Error / Settings file could not be made !");
 }
 
+// The tag editor (800 x 569) over the main window moved to (86, 111), as 740 x 540.
+TEST(WindowPlacement, CentringMovesANormalWindowAndOnlyTheRestoreBoundsOfAMaximizedOne) {
+  const TRect main = Bounds(86, 111, 740, 540);
+  const TRect normal = Bounds(0, 0, 800, 569);
+  const TCentredWindow shown = CentreWindowOn(main, {normal, std::nullopt});
+  EXPECT_EQ(shown.Bounds, Bounds(56, 97, 800, 569));  // 86 + 370 - 400, 111 + 270 - 284
+  EXPECT_FALSE(shown.RestoreBounds);
+  const TRect screen = Bounds(0, 0, 1278, 1022);  // a maximized window
+  const TCentredWindow maximized = CentreWindowOn(main, {screen, normal});
+  EXPECT_EQ(maximized.Bounds, screen);
+  EXPECT_EQ(maximized.RestoreBounds, Bounds(56, 97, 800, 569));
+  // The halves are truncated toward zero, each on its own; the virtual screen from (0, 0).
+  EXPECT_EQ(CentreWindowOn(Bounds(-5, 0, 7, 7), {Bounds(0, 0, 3, 3), std::nullopt}).Bounds, Bounds(-3, 2, 3, 3));
+  EXPECT_EQ(CentreWindowOn(Bounds(0, 0, 1280, 1024), {Bounds(500, 500, 345, 140), std::nullopt}).Bounds,
+            Bounds(468, 442, 345, 140));
+}
+
 }  // namespace

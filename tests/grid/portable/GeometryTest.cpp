@@ -108,6 +108,25 @@ TEST(GridGeometry, ScreenRectanglesCoverTheVisiblePartOfARange) {
   EXPECT_EQ(grid.ColumnRepaintRect(0), (TGridRect{0, 0, 0, 12}));
 }
 
+// Where a menu opened from the keyboard goes: the focused cell, or the visible part of
+// its row in a row-select grid.
+TEST(GridGeometry, TheFocusedCellBoxIsWhatShowsOfTheFocusedCellOrRow) {
+  TTestGrid grid;  // three columns 64 wide with lines, rows selected whole
+  grid.SetDataRowCount(20);
+  EXPECT_EQ(grid.FocusedCellBox(), (TRect{65, 25, 194, 49}));  // the row's cells after the fixed one
+  grid.SetOptions(DefaultGridOptions - TGridOptions{goRowSelect});
+  EXPECT_EQ(grid.FocusedCellBox(), (TRect{65, 25, 129, 49}));  // the cell alone
+  grid.SetColCount(6);
+  grid.SetOptions(TTestGrid::FileListOptions);  // no lines
+  EXPECT_EQ(grid.FocusedCellBox(), (TRect{64, 24, 300, 48}));  // to the client's edge
+  grid.MoveTopLeft(2, 1);
+  EXPECT_EQ(grid.FocusedCellBox(), (TRect{64, 24, 300, 48}));  // from the first column in view
+  grid.MoveTopLeft(1, 5);
+  EXPECT_EQ(grid.FocusedCellBox(), TRect{});  // scrolled away
+  grid.SetRow(7);
+  EXPECT_EQ(grid.FocusedCellBox(), (TRect{64, 72, 300, 96}));
+}
+
 TEST(GridPaintPlan, RangesSplitAtTheFixedCellsAndPlaceEachCell) {
   using Parts = std::vector<TGridPart>;
   EXPECT_EQ(SplitGridRect({0, 0, 2, 19}, 1, 1, {1, 5}),

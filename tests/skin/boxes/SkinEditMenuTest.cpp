@@ -1,5 +1,5 @@
 // The skinned context menu of the edits and the memo, shown through the window's
-// skinned frame: Shift+F10 and the menu key open it at the edit's centre with the
+// skinned frame: Shift+F10 and the menu key open it below the caret with the
 // built-in or the skin's texts, the items follow the edit's state, a command runs and
 // the menu goes only after its message, and a second menu closes the first.
 #include "SkinEditInputKit.h"
@@ -52,42 +52,49 @@ protected:
   static void OpenFromKeyboard(TWinControl* Control) {
     Control->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control->Handle()), -1);
   }
-  // Shift+F10 as the keyboard gives it: a system key with Shift held.
-  static void PressShiftF10() {
-    BYTE saved[256], held[256];
-    GetKeyboardState(saved);
-    std::copy(std::begin(saved), std::end(saved), std::begin(held));
-    held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
-    SetKeyboardState(held);
-    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(VK_F10, MAPVK_VK_TO_VSC) << 16);
-    PostMessageA(GetFocus(), WM_SYSKEYDOWN, VK_F10, down);
-    PostMessageA(GetFocus(), WM_SYSKEYUP, VK_F10, down | static_cast<LPARAM>(0xC0000000));
-    Application->ProcessMessages();
-    SetKeyboardState(saved);
-  }
 
   TspDynamicSkinForm* Frame;
 };
 
-TEST_F(SkinEditMenu, ShiftF10AndTheMenuKeyOpenItAtTheCentreWithTheBuiltInTextsAndTheEditsState) {
+TEST_F(SkinEditMenu, ShiftF10AndTheMenuKeyOpenItBelowTheCaretWithTheBuiltInTextsAndTheEditsState) {
   auto* edit = Add<TspSkinEdit>(Bounds(10, 10, 150, 21));
   edit->SetText("abcdef");
   Focus(edit);
   edit->SetSelStart(1);
   edit->SetSelLength(2);
   Clipboard().SetAsText("XY");
-  PressShiftF10();
+  PressKey(VK_F10, {ssShift});
   ASSERT_TRUE(Engine()->Active());
   EXPECT_EQ(Engine()->PopupControl(), edit);
-  RECT r{};
-  GetWindowRect(edit->Handle(), &r);
-  EXPECT_EQ(edit->ContextMenu()->PopupPoint(), Point(r.left + 75, r.top + edit->Height() / 2));
+  const TPoint at = edit->ContextMenu()->PopupPoint();
+  EXPECT_TRUE(BelowTheCaret(edit, at)) << at.X << ", " << at.Y;
+  EXPECT_GT(at.X, edit->ClientToScreen({10, 0}).X);  // past "abc", not at the edit's start
   EXPECT_EQ(Shown(), (TTexts{"(Undo)", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All"}));
   EXPECT_TRUE(edit->Focused());  // the menu never takes the focus
   Engine()->CloseMenu();
   edit->SetReadOnly(true);
-  PressKey(VK_APPS);
+  {
+    const TMessageLog log(edit);
+    PressMenuKey(edit);
+    EXPECT_EQ(log.Count(WM_CONTEXTMENU), 1);  // the system's request alone: one menu
+  }
   EXPECT_EQ(Shown(), (TTexts{"(Undo)", "-", "(Cut)", "Copy", "(Paste)", "(Delete)", "-", "Select All"}));
+  Engine()->CloseMenu();
+  // The memo's caret too, on its second line; without the focus, the middle.
+  auto* memo = Add<TspSkinMemo>(Bounds(10, 40, 150, 80));
+  memo->SetText("one\r\ntwo");
+  Focus(memo);
+  memo->SetSelStart(7);
+  PressMenuKey(memo);
+  ASSERT_NE(memo->ContextMenu(), nullptr);
+  const TPoint second = memo->ContextMenu()->PopupPoint();
+  EXPECT_TRUE(BelowTheCaret(memo, second)) << second.X << ", " << second.Y;
+  EXPECT_GT(second.Y, memo->ClientToScreen({0, 20}).Y);
+  Engine()->CloseMenu();
+  Focus(edit);
+  OpenFromKeyboard(memo);
+  const TRect client = memo->ClientRect();
+  EXPECT_EQ(memo->ContextMenu()->PopupPoint(), memo->ClientToScreen({client.Width() / 2, client.Height() / 2}));
 }
 
 TEST_F(SkinEditMenu, ACommandRunsAndTheMenuGoesOnlyOnceItsMessageReturned) {

@@ -4,6 +4,7 @@
 #include "classlib/Application.h"
 #include "classlib/CustomControls.h"
 #include "classlib/Form.h"
+#include "classlib/Menus.h"
 
 #include "base/Exceptions.h"
 
@@ -113,4 +114,15 @@ private:
   }
   TControl* FControl;
   TWndMethod FOld;
+};
+
+// A popup menu that records where it was asked to open.
+class TRecordingPopupMenu : public TPopupMenu {
+public:
+  using TPopupMenu::TPopupMenu;
+  void Popup(int X, int Y) override {
+    Points.push_back({X, Y});
+    TPopupMenu::Popup(X, Y);
+  }
+  std::vector<TPoint> Points;
 };

@@ -142,10 +142,12 @@ void PostKeyTo(HWND Window, uint16_t Key, TShiftState Shift) {
   hold(Shift.Contains(ssAlt), {VK_MENU, VK_LMENU});
   SetKeyboardState(held);
   const bool alt = Shift.Contains(ssAlt);
+  // As the system sends them: with Alt, and F10 (the menu bar's key), as system keys.
+  const bool system = alt || Key == VK_F10;
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(Key, MAPVK_VK_TO_VSC) << 16) | (alt ? 0x20000000 : 0);
   const LPARAM up = down | static_cast<LPARAM>(0xC0000000);
-  PostMessageA(Window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, down);
-  PostMessageA(Window, alt ? WM_SYSKEYUP : WM_KEYUP, Key, up);
+  PostMessageA(Window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, down);
+  PostMessageA(Window, system ? WM_SYSKEYUP : WM_KEYUP, Key, up);
   Application->ProcessMessages();
   SetKeyboardState(saved);
 }
@@ -155,6 +157,20 @@ void PostKeyTo(HWND Window, uint16_t Key, TShiftState Shift) {
 void PressKey(uint16_t Key, TShiftState Shift) { PostKeyTo(GetFocus(), Key, Shift); }
 
 void PostKey(TWinControl* Control, uint16_t Key, TShiftState Shift) { PostKeyTo(Control->Handle(), Key, Shift); }
+
+bool BelowTheCaret(TWinControl* Control, TPoint At) {
+  POINT caret{};
+  GetCaretPos(&caret);
+  const TPoint top = Control->ClientToScreen({caret.x, caret.y});
+  return At.X == top.X && At.Y >= top.Y + 10 && At.Y <= top.Y + 20;
+}
+
+void PressMenuKey(TWinControl* Control) {
+  HWND window = Control->Handle();
+  PostKeyTo(window, VK_APPS, {});
+  PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), -1);
+  Application->ProcessMessages();
+}
 
 void PostChar(char Char) {
   PostMessageA(GetFocus(), WM_CHAR, static_cast<uint8_t>(Char), 1);

@@ -62,12 +62,19 @@ void PostClick(TControl* Control, TPoint At, TMouseButton Button = mbLeft);
 // Moves the real pointer out of the way of the test windows.
 void ParkPointer();
 
-// Presses and releases Key with Shift and Ctrl held as Shift says (with Alt the system
-// key messages go), through the queue, and handles what follows (the characters the
+// Presses and releases Key with Shift and Ctrl held as Shift says (with Alt, and for F10,
+// the system key messages go), through the queue, and handles what follows (the characters the
 // loop's translation makes): on the window with the focus, or on Control's window
 // whether or not it has the focus.
 void PressKey(uint16_t Key, TShiftState Shift = {});
 void PostKey(TWinControl* Control, uint16_t Key, TShiftState Shift = {});
+// The context-menu key on Control's window as the keyboard gives it: its press and release
+// through the queue, and the keyboard's WM_CONTEXTMENU (-1, -1) that the system posts
+// itself as the key comes up (only for the keyboard's input, not for posted keys).
+void PressMenuKey(TWinControl* Control);
+// Whether a screen point lies below the caret of Control, the focused edit: at the caret's
+// left end, a line (10 to 20 pixels) lower, where a menu opened from the keyboard goes.
+bool BelowTheCaret(TWinControl* Control, TPoint At);
 // Posts a character to the window with the focus and handles it.
 void PostChar(char Char);
 
