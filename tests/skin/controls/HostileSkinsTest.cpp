@@ -164,19 +164,61 @@ bool DrawnFromTheSkinsPanel(TspSkinPanel* Panel) {
   return Painted(Panel)->Pixel(370, 240) == EntryColour(data, "panel", client);
 }
 
+// Megabytes megabytes of Letter.
+void WriteMegabytes(TStream& Text, int Megabytes, char Letter) {
+  const std::string megabyte(size_t{1} << 20, Letter);
+  for (int i = 0; i < Megabytes; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+}
+
+// Entry (IDName:type) added to the list section List.
+void AddEntry(TspSkinPayload& Skin, const char* List, const std::string& Entry) {
+  TMemIniFile ini;
+  ini.SetStrings(Skin.IniText);
+  const int count = ini.ReadInteger(List, "count", 0);
+  SetSkinValue(Skin, List, "count", std::to_string(count + 1));
+  SetSkinValue(Skin, List, std::to_string(count), Entry);
+}
+
 // An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
 void A62MegabyteValue(TStreamedSkin& Skin) {
-  TMemIniFile ini;
-  ini.SetStrings(Skin.Base().IniText);
-  const int count = ini.ReadInteger("SKINCONTROLS", "count", 0);
-  SetSkinValue(Skin.Base(), "SKINCONTROLS", "count", std::to_string(count + 1));
-  SetSkinValue(Skin.Base(), "SKINCONTROLS", std::to_string(count), "long:panel");
+  AddEntry(Skin.Base(), "SKINCONTROLS", "long:panel");
   Skin.AddText([](TStream& Text) {
     WriteLine(Text, "[long]");
     Text.WriteBuffer("skinrect=", 9);
-    const std::string megabyte(size_t{1} << 20, '1');
-    for (int i = 0; i < 62; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+    WriteMegabytes(Text, 62, '1');
   });
+}
+
+// A section named by 62 MB (an 86 KB skin): the name was copied beside the text, 213 MB
+// at the load's peak and 128 MB held while the skin was loaded. Without its "]" the rest
+// of the line names it all the same.
+template <bool Closed>
+void A62MegabyteSectionName(TStreamedSkin& Skin) {
+  Skin.AddText([](TStream& Text) {
+    Text.WriteBuffer("[", 1);
+    WriteMegabytes(Text, 62, 's');
+    if (Closed) WriteLine(Text, "]");
+  });
+}
+
+// A label on the window's frame whose text is 7 MB (a 29 KB skin within the load's
+// budget): each paint of the frame measured and drew it whole, 0.6 to 1 s.
+void AFrameLabelsTextOf7Megabytes(TStreamedSkin& Skin) {
+  AddEntry(Skin.Base(), "SKINOBJECTS", "longlabel:label");
+  Skin.AddText([](TStream& Text) {
+    WriteLine(Text, "[longlabel]");
+    Text.WriteBuffer("textvalue=", 10);
+    WriteMegabytes(Text, 7, 'W');
+  });
+}
+
+// The panel drawn from one picture of kBigColour, 8-bit, Width x 200 pixels, its header a
+// 40-byte one or the 12-byte OS/2 core header.
+template <int32_t Width, bool CoreHeader = false>
+void PanelOfAPictureSoWide(TStreamedSkin& Skin) {
+  const int32_t picture =
+      Skin.AddPicture([](TStream& S) { WriteOneColourBmp(S, Width, 200, kBigColour, 8, CoreHeader); });
+  SetPanelPictures(Skin.Base(), static_cast<size_t>(picture), "0,0,300,200");
 }
 
 struct THostileSkin {
@@ -201,7 +243,15 @@ const THostileSkin Shapes[] = {
     {"one picture more than a skin may have", OnePixelPictureTooMany, PanelBounds, nullptr},
     {"1,100,000 one-pixel pictures", PayloadOfOnePixelPictures, PanelBounds, nullptr},
     {"120,000 keys of 520 bytes sharing one hash", KeysSharingOneHash, PanelBounds, DrawnFromTheSkinsPanel},
+    {"a picture as wide as a skin's may be", PanelOfAPictureSoWide<MaxSkinPictureSide>, PanelBounds,
+     DrawnFromTheBigPicture},
+    {"a picture a pixel wider than a skin's may be", PanelOfAPictureSoWide<MaxSkinPictureSide + 1>, PanelBounds,
+     nullptr},
+    {"a picture with the OS/2 core header", PanelOfAPictureSoWide<300, true>, PanelBounds, DrawnFromTheBigPicture},
+    {"a frame label's text of 7 MB", AFrameLabelsTextOf7Megabytes, PanelBounds, nullptr},
     {"a value of 62 MB", A62MegabyteValue, PanelBounds, nullptr},
+    {"a section name of 62 MB", A62MegabyteSectionName<true>, PanelBounds, nullptr},
+    {"a line of \"[\" and 62 MB", A62MegabyteSectionName<false>, PanelBounds, nullptr},
 };
 
 class HostileSkins : public ::testing::TestWithParam<THostileSkin> {};

@@ -7,6 +7,9 @@
 #include "skin/form/SkinDisplayObjects.h"
 #include "skin/form/SkinValueObjects.h"
 
+#include "skin/data/SkinIniBudget.h"
+
+#include "HostileBounds.h"
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +207,37 @@ TEST_F(FrameObjects, EveryObjectKindShowsOnTheFrame) {
   RedrawWindow(window.Form()->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   PumpFor(20);
   SaveWindowScreenshot(window.Form()->Handle(), "frame-objects");
+}
+
+// A label's text comes whole from one line of the skin: as long as a line may be, the frame
+// is loaded, shown and painted within the hostile bounds (a text of 7 MB took 0.6 to 1 s
+// at every paint); a letter more refuses the skin.
+TEST(FrameLabelText, AsLongAsALineMayHoldIsPaintedWithinTheBoundsAndALetterMoreIsRefused) {
+  const auto textOf = [](size_t Letters) {
+    return [Letters](TspSkinPayload& Skin) {
+      SetSkinValue(Skin, "labelobject", "textvalue", std::string(Letters, 'W'));
+      SetSkinValue(Skin, "labelobject", "activeskinrect", "0,0,0,0");
+    };
+  };
+  const size_t most = MaxSkinLineLength - std::string("textvalue=").size();
+  TFrameWindow window{{100, 100, 500, 240}};
+  const uint64_t rise = RunWithinDeadline("a frame label's text as long as a line may hold", [&] {
+    window.Load("flatframe", textOf(most));
+    window.Show();
+    window.PaintedFrame();
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  const auto* label = FrameObject<TspSkinLabelObject>(window.Frame(), "labelobject");
+  ASSERT_EQ(label->Text.size(), most);
+  const auto painted = window.PaintedFrame();
+  const TPoint middle = Centre(label->ObjectRect);
+  int inked = 0;
+  for (int x = label->ObjectRect.Left; x < label->ObjectRect.Right; ++x)
+    inked += painted->Pixel(x, middle.Y) != FramePixel(*window.Data(), x, middle.Y) ? 1 : 0;
+  EXPECT_GT(inked, 0);
+
+  TFrameWindow refused{{100, 100, 500, 240}};
+  EXPECT_THROW(refused.Load("flatframe", textOf(most + 1)), ESkinTooLarge);
 }
 
 constexpr int32_t IntMin = std::numeric_limits<int32_t>::min();
