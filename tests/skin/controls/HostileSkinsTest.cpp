@@ -185,18 +185,9 @@ void WriteMegabytes(TStream& Text, int Megabytes, char Letter) {
   for (int i = 0; i < Megabytes; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
 }
 
-// Entry (IDName:type) added to the list section List.
-void AddEntry(TspSkinPayload& Skin, const char* List, const std::string& Entry) {
-  TMemIniFile ini;
-  ini.SetStrings(Skin.IniText);
-  const int count = ini.ReadInteger(List, "count", 0);
-  SetSkinValue(Skin, List, "count", std::to_string(count + 1));
-  SetSkinValue(Skin, List, std::to_string(count), Entry);
-}
-
 // An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
 void A62MegabyteValue(TStreamedSkin& Skin) {
-  AddEntry(Skin.Base(), "SKINCONTROLS", "long:panel");
+  AddSkinEntry(Skin.Base(), "SKINCONTROLS", "long:panel");
   Skin.AddText([](TStream& Text) {
     WriteLine(Text, "[long]");
     Text.WriteBuffer("skinrect=", 9);
@@ -219,7 +210,7 @@ void A62MegabyteSectionName(TStreamedSkin& Skin) {
 // A label on the window's frame whose text is 7 MB (a 29 KB skin within the load's
 // budget): each paint of the frame measured and drew it whole, 0.6 to 1 s.
 void AFrameLabelsTextOf7Megabytes(TStreamedSkin& Skin) {
-  AddEntry(Skin.Base(), "SKINOBJECTS", "longlabel:label");
+  AddSkinEntry(Skin.Base(), "SKINOBJECTS", "longlabel:label");
   Skin.AddText([](TStream& Text) {
     WriteLine(Text, "[longlabel]");
     Text.WriteBuffer("textvalue=", 10);

@@ -6,6 +6,7 @@
 
 #include "skin/form/SkinDisplayObjects.h"
 #include "skin/form/SkinValueObjects.h"
+#include "skin/form/portable/FramePainting.h"
 
 #include "skin/data/SkinIniBudget.h"
 
@@ -16,6 +17,8 @@
 
 #include <functional>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -238,6 +241,67 @@ TEST(FrameLabelText, AsLongAsALineMayHoldIsPaintedWithinTheBoundsAndALetterMoreI
 
   TFrameWindow refused{{100, 100, 500, 240}};
   EXPECT_THROW(refused.Load("flatframe", textOf(most + 1)), ESkinTooLarge);
+}
+
+// The user objects a paint draws, by name.
+struct TPaintedObjects {
+  void Paint(const std::string& IDName, TCanvas*, TRect) { Names.push_back(IDName); }
+  std::vector<std::string> Names;
+};
+
+// The frame's objects in place of the test skin's: user objects named and placed by Places.
+TSkinEdit UserObjectsOnly(std::vector<std::pair<std::string, std::string>> Places) {
+  return [Places](TspSkinPayload& Skin) {
+    SetSkinValue(Skin, "SKINOBJECTS", "count", std::to_string(Places.size()));
+    for (size_t i = 0; i < Places.size(); ++i) {
+      SetSkinValue(Skin, "SKINOBJECTS", std::to_string(i), Places[i].first + ":userobject");
+      SetSkinValue(Skin, Places[i].first, "skinrect", Places[i].second);
+    }
+  };
+}
+
+// The objects one paint draws hold no more pixels together than MaxFramePaintObjectPixels,
+// taken in list order: a large one on the bottom band and one of 1,024 pixels on the top
+// band fill it, and both are painted; a row of pixels more and the second is left out.
+TEST(FrameObjectPixels, APaintDrawsObjectsWhilePixelsOfTheirsAreLeftAndLeavesOutTheRest) {
+  static_assert(1024 * 8191 + 64 * 16 == MaxFramePaintObjectPixels);
+  for (const auto& [small, drawn] : {std::pair{"200,0,264,16", true}, std::pair{"200,0,265,16", false}}) {
+    TFrameWindow window{{100, 100, 500, 240}};
+    TPaintedObjects painted;
+    window.Frame()->OnPaintEvent = Event(&painted, &TPaintedObjects::Paint);
+    window.Load("flatframe", UserObjectsOnly({{"large", "0,0,1024,8191"}, {"small", small}}));
+    window.Show();
+    painted.Names.clear();
+    window.PaintedFrame();
+    const std::vector<std::string> expected = drawn ? std::vector<std::string>{"large", "small"}
+                                                    : std::vector<std::string>{"large"};
+    EXPECT_EQ(painted.Names, expected) << small;
+  }
+}
+
+// 300 labels of 5000 x 5000 pixels, a few kilobytes of skin, each drawn whole: 12 s at
+// every paint of the frame.
+TEST(FrameObjectPixels, AFrameOfManyLargeLabelsIsPaintedWithinTheBounds) {
+  TFrameWindow window{{100, 100, 500, 240}};
+  window.Load("flatframe", [](TspSkinPayload& Skin) {
+    TStringList lines;
+    lines.Assign(&Skin.IniText);
+    for (int i = 0; i < 300; ++i) {
+      const std::string name = "large" + std::to_string(i);
+      lines.Add("[" + name + "]");
+      lines.Add("skinrect=0,0,5000,5000");
+      lines.Add("textvalue=" + name);
+    }
+    Skin.IniText.Assign(&lines);
+    for (int i = 0; i < 300; ++i) AddSkinEntry(Skin, "SKINOBJECTS", "large" + std::to_string(i) + ":label");
+  });
+  window.Show();
+  const uint64_t rise = RunWithinDeadline("a frame of 300 labels of 5000 x 5000", [&] {
+    window.PaintedFrame();
+    RedrawWindow(window.Form()->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  SaveScreenPictureOf(window.Form()->Handle(), "frame-objects-many-large-labels");
 }
 
 constexpr int32_t IntMin = std::numeric_limits<int32_t>::min();
