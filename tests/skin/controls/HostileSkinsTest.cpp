@@ -227,6 +227,20 @@ void PanelOfAPictureSoWide(TStreamedSkin& Skin) {
   SetPanelPictures(Skin.Base(), static_cast<size_t>(picture), "0,0,300,200");
 }
 
+// The panel fixed at the size of its skin rectangle, Width x Height.
+template <int32_t Width, int32_t Height>
+void FixedPanelSoLarge(TStreamedSkin& Skin) {
+  for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"})
+    SetSkinValue(Skin.Base(), "panel", key, "0,0");
+  SetSkinValue(Skin.Base(), "panel", "clientrect", "0,0,0,0");
+  SetSkinValue(Skin.Base(), "panel", "skinrect", "0,0," + std::to_string(Width) + "," + std::to_string(Height));
+}
+
+template <int32_t Width, int32_t Height>
+bool SizedAs(TspSkinPanel* Panel) {
+  return Panel->Width() == Width && Panel->Height() == Height;
+}
+
 struct THostileSkin {
   const char* Name;
   void (*Make)(TStreamedSkin& Skin);
@@ -258,6 +272,9 @@ const THostileSkin Shapes[] = {
     {"a picture a pixel wider than a skin's may be", PanelOfAPictureSoWide<MaxSkinPictureSide + 1>, PanelBounds,
      nullptr},
     {"a picture with the OS/2 core header", PanelOfAPictureSoWide<300, true>, PanelBounds, DrawnFromTheBigPicture},
+    {"a fixed-size panel of as many pixels as a skin's pictures may hold", FixedPanelSoLarge<8192, 1024>, FixedPanel,
+     SizedAs<8192, 1024>},
+    {"a fixed-size panel of 32768 x 1024", FixedPanelSoLarge<32768, 1024>, FixedPanel, SizedAs<40, 40>},
     {"a frame label's text of 7 MB", AFrameLabelsTextOf7Megabytes, PanelBounds, nullptr},
     {"a value of 62 MB", A62MegabyteValue, PanelBounds, nullptr},
     {"20 panels shaped by checkerboard masks of 7,248 rectangles", StreamedCheckerboardMask<6>, PanelBounds, Unshaped,
