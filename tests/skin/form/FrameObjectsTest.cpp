@@ -328,6 +328,7 @@ const std::function<void(TspSkinData&)> HostileEntries[] = {
       a.CountFrames = 0;
       a.TimerInterval = -5;
       EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject").SymbolWidth = 0;
+      EntryOf<TspDataSkinLabel>(D, "labelobject").FontHeight = IntMin;  // the glyphs' cells, as high as that
     },
     [](TspSkinData& D) {  // the widest ranges, negative counts, huge looks
       auto& t = EntryOf<TspDataSkinTrackBar>(D, "trackbarobject");
@@ -345,6 +346,9 @@ const std::function<void(TspSkinData&)> HostileEntries[] = {
       auto& b = EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject");
       b.SymbolHeight = -3;
       b.TextValue = std::string(5000, '1');
+      auto& label = EntryOf<TspDataSkinLabel>(D, "labelobject");
+      label.FontHeight = IntMax;
+      label.TextValue = std::string(MaxSkinLineLength, 'W');
     },
     [](TspSkinData& D) {  // a font of many lines, and a text of one-pixel symbols as wide as a picture may be
       auto& b = EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject");
