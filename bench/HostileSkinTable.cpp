@@ -131,12 +131,6 @@ void WriteCommentLine(TStream& Text, int64_t Bytes) {
   WriteLine(Text, "");
 }
 
-// Megabytes megabytes of Letter.
-void WriteMegabytes(TStream& Text, int Megabytes, char Letter) {
-  const std::string megabyte(size_t{1} << 20, Letter);
-  for (int i = 0; i < Megabytes; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
-}
-
 // Lines as skins are made, sections of 40 keys of their own, until they fill Bytes bytes.
 void WriteNormalLines(TStream& Text, int64_t Bytes) {
   for (int line = 0; Bytes > 0; ++line) {

@@ -179,20 +179,21 @@ bool DrawnFromTheSkinsPanel(TspSkinPanel* Panel) {
   return Painted(Panel)->Pixel(370, 240) == EntryColour(data, "panel", client);
 }
 
+// Entry (IDName:type) added to the list section List, its section's Key a value of
 // Megabytes megabytes of Letter.
-void WriteMegabytes(TStream& Text, int Megabytes, char Letter) {
-  const std::string megabyte(size_t{1} << 20, Letter);
-  for (int i = 0; i < Megabytes; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+void EntryOfALongValue(TStreamedSkin& Skin, const char* List, const std::string& Entry, const std::string& Key,
+                       int Megabytes, char Letter) {
+  AddSkinEntry(Skin.Base(), List, Entry);
+  Skin.AddText([=](TStream& Text) {
+    WriteLine(Text, "[" + Entry.substr(0, Entry.find(':')) + "]");
+    Text.WriteBuffer((Key + "=").data(), static_cast<int32_t>(Key.size() + 1));
+    WriteMegabytes(Text, Megabytes, Letter);
+  });
 }
 
 // An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
 void A62MegabyteValue(TStreamedSkin& Skin) {
-  AddSkinEntry(Skin.Base(), "SKINCONTROLS", "long:panel");
-  Skin.AddText([](TStream& Text) {
-    WriteLine(Text, "[long]");
-    Text.WriteBuffer("skinrect=", 9);
-    WriteMegabytes(Text, 62, '1');
-  });
+  EntryOfALongValue(Skin, "SKINCONTROLS", "long:panel", "skinrect", 62, '1');
 }
 
 // A section named by 62 MB (an 86 KB skin): the name was copied beside the text, 213 MB
@@ -210,12 +211,7 @@ void A62MegabyteSectionName(TStreamedSkin& Skin) {
 // A label on the window's frame whose text is 7 MB (a 29 KB skin within the load's
 // budget): each paint of the frame measured and drew it whole, 0.6 to 1 s.
 void AFrameLabelsTextOf7Megabytes(TStreamedSkin& Skin) {
-  AddSkinEntry(Skin.Base(), "SKINOBJECTS", "longlabel:label");
-  Skin.AddText([](TStream& Text) {
-    WriteLine(Text, "[longlabel]");
-    Text.WriteBuffer("textvalue=", 10);
-    WriteMegabytes(Text, 7, 'W');
-  });
+  EntryOfALongValue(Skin, "SKINOBJECTS", "longlabel:label", "textvalue", 7, 'W');
 }
 
 // The panel drawn from one picture of kBigColour, 8-bit, Width x 200 pixels, its header a

@@ -127,6 +127,11 @@ void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour,
                [&](int32_t) -> const std::vector<uint8_t>& { return row; }, CoreHeader);
 }
 
+void WriteMegabytes(TStream& S, int Megabytes, char Letter) {
+  const std::string megabyte(size_t{1} << 20, Letter);
+  for (int i = 0; i < Megabytes; ++i) S.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+}
+
 void WriteLine(TStream& S, const std::string& Line) {
   S.WriteBuffer(Line.data(), static_cast<int32_t>(Line.size()));
   S.WriteBuffer("\r\n", 2);

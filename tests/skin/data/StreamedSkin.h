@@ -57,3 +57,5 @@ void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour,
 
 // Line and its CR LF.
 void WriteLine(TStream& S, const std::string& Line);
+// Megabytes megabytes of Letter, written a megabyte at a time.
+void WriteMegabytes(TStream& S, int Megabytes, char Letter);
