@@ -7,6 +7,7 @@
 #ifdef _WIN32
 #include "skin/data/win32/SkinBitmaps.h"
 #include "skin/data/win32/SkinRegions.h"
+#include "skin/data/win32/WindowShape.h"
 #endif
 
 #include "base/Exceptions.h"
@@ -14,6 +15,7 @@
 #include "BenchTiming.h"
 #include "CollidingNames.h"
 #include "ProcessMemory.h"
+#include "SkinEdits.h"
 #include "StreamedSkin.h"
 #include "SyntheticSkin.h"
 #include "TempFolder.h"
@@ -43,6 +45,10 @@ struct THostileCase {
 };
 
 constexpr int32_t kMaskSide = 300, kMaskCut = 100, kWindowWidth = 740, kWindowHeight = 480;
+// Bands 6 pixels deep: a checkerboard's region of a window of kWindowWidth x kWindowHeight
+// holds 7,248 rectangles.
+constexpr int32_t kFineMaskCut = 6;
+constexpr int kShapedWindows = 20;
 
 // A mask picture for a control drawn at the window's size, cut kMaskCut in from each side.
 void AddMask(TspSkinPayload& Skin, const std::function<bool(int32_t, int32_t)>& Inside) {
@@ -56,16 +62,43 @@ void AddMask(TspSkinPayload& Skin, const std::function<bool(int32_t, int32_t)>& 
 int32_t LastPicture(const TspSkinData& Data) { return static_cast<int32_t>(Data.ActivePictures.size()) - 1; }
 #endif
 
+#ifdef _WIN32
+// The options of a window region of the last active picture as a mask, cut Cut in from
+// each side, as a masked control makes it at the window's size.
+TSkinRegionOptions MaskRegionOptions(TspSkinData& Data, int32_t Cut) {
+  const TSkinCut cut{{Cut, Cut},
+                     {kMaskSide - Cut, Cut},
+                     {Cut, kMaskSide - Cut},
+                     {kMaskSide - Cut, kMaskSide - Cut},
+                     {Cut, Cut, kMaskSide - Cut, kMaskSide - Cut}};
+  const TSkinCut sized = CutForSize(cut, TRect{0, 0, kMaskSide, kMaskSide}, kWindowWidth, kWindowHeight);
+  return {cut, sized, SkinActiveBitmap(&Data, LastPicture(Data)).Get(), kWindowWidth, kWindowHeight};
+}
+#endif
+
 // The window region of the last active picture as a mask, as a masked control makes it.
 void MakeMaskRegion([[maybe_unused]] TspSkinData& Data) {
 #ifdef _WIN32
-  const TSkinCut cut{{kMaskCut, kMaskCut},
-                     {kMaskSide - kMaskCut, kMaskCut},
-                     {kMaskCut, kMaskSide - kMaskCut},
-                     {kMaskSide - kMaskCut, kMaskSide - kMaskCut},
-                     {kMaskCut, kMaskCut, kMaskSide - kMaskCut, kMaskSide - kMaskCut}};
-  const TSkinCut sized = CutForSize(cut, TRect{0, 0, kMaskSide, kMaskSide}, kWindowWidth, kWindowHeight);
-  CreateSkinRegion({cut, sized, SkinActiveBitmap(&Data, LastPicture(Data)).Get(), kWindowWidth, kWindowHeight});
+  CreateSkinRegion(MaskRegionOptions(Data, kMaskCut));
+#endif
+}
+
+// A form of masked controls: kShapedWindows windows of the form's size, each shaped by the
+// last active picture as a mask cut kFineMaskCut in (as the skin's budget of region
+// rectangles lets it be), shown and painted, then closed.
+void ShowShapedWindows([[maybe_unused]] TspSkinData& Data) {
+#ifdef _WIN32
+  const HWND form = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, kWindowWidth, kWindowHeight,
+                                    nullptr, nullptr, nullptr, nullptr);
+  for (int i = 0; i < kShapedWindows; ++i) {
+    const HWND window = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, kWindowWidth,
+                                        kWindowHeight, form, nullptr, nullptr, nullptr);
+    TSkinRegionOptions options = MaskRegionOptions(Data, kFineMaskCut);
+    options.MostRects = RegionRectsLeftFor(window);
+    ShapeWindow(window, CreateSkinRegion(options), true);
+  }
+  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  DestroyWindow(form);
 #endif
 }
 
@@ -88,6 +121,14 @@ void DrawLastPicture([[maybe_unused]] TspSkinData& Data) {
 void AddLargestMask(TStreamedSkin& Skin, bool (*Inside)(int32_t, int32_t)) {
   const auto side = static_cast<int32_t>(std::sqrt(MaxSkinPixels - PixelsOf(Skin.Base())));
   Skin.AddPicture([=](TStream& S) { WriteMaskBmp(S, side, side, Inside); });
+}
+
+// One comment line of Bytes bytes: text a skin keeps and no load reads.
+void WriteCommentLine(TStream& Text, int64_t Bytes) {
+  const std::string part(1 << 20, ';');
+  for (; Bytes > 0; Bytes -= static_cast<int64_t>(part.size()))
+    Text.WriteBuffer(part.data(), static_cast<int32_t>(std::min<int64_t>(Bytes, static_cast<int64_t>(part.size()))));
+  WriteLine(Text, "");
 }
 
 // Lines as skins are made, sections of 40 keys of their own, until they fill Bytes bytes.
@@ -165,10 +206,7 @@ const THostileCase HostileCases[] = {
     {"1,100,000 one-pixel pictures, refused",  // beside one comment line of as many bytes
      [](TStreamedSkin& Skin) { AddTinyPictures(Skin, 1100000); },
      [](TStreamedSkin& Skin) {
-       Skin.AddText([](TStream& Text) {
-         const std::string part(kTinyPictureBytes * 1000, ';');
-         for (int i = 0; i < 1100; ++i) Text.WriteBuffer(part.data(), static_cast<int32_t>(part.size()));
-       });
+       Skin.AddText([](TStream& Text) { WriteCommentLine(Text, int64_t{kTinyPictureBytes} * 1100000); });
      },
      nullptr, 10, true},
     {"a 1-bit picture of 2^25 pixels, refused",  // beside a 24-bit picture of as many bytes
@@ -190,6 +228,31 @@ const THostileCase HostileCases[] = {
      [](TStreamedSkin& Skin) { Skin.AddText([](TStream& Text) { WriteKeysOf520Bytes(Text, true); }); },
      [](TStreamedSkin& Skin) { Skin.AddText([](TStream& Text) { WriteKeysOf520Bytes(Text, false); }); }, nullptr,
      1.5},
+    {"20 windows shaped by checkerboard masks of 7,248 rectangles",  // beside masks of few runs
+     [](TStreamedSkin& Skin) { AddMask(Skin.Base(), [](int32_t x, int32_t y) { return (x + y) % 2 == 0; }); },
+     [](TStreamedSkin& Skin) { AddMask(Skin.Base(), [](int32_t x, int32_t y) { return x + y > 3; }); },
+     ShowShapedWindows},
+    {"a frame label's text of 7 MB, refused",  // beside a comment line of as many bytes
+     [](TStreamedSkin& Skin) {
+       AddSkinEntry(Skin.Base(), "SKINOBJECTS", "longlabel:label");
+       Skin.AddText([](TStream& Text) {
+         WriteLine(Text, "[longlabel]");
+         Text.WriteBuffer("textvalue=", 10);
+         WriteMegabytes(Text, 7, 'W');
+       });
+     },
+     [](TStreamedSkin& Skin) { Skin.AddText([](TStream& Text) { WriteCommentLine(Text, int64_t{7} << 20); }); },
+     nullptr, 10, true},
+    {"a section name of 62 MB, refused",  // beside a comment line of as many bytes
+     [](TStreamedSkin& Skin) {
+       Skin.AddText([](TStream& Text) {
+         Text.WriteBuffer("[", 1);
+         WriteMegabytes(Text, 62, 's');
+         WriteLine(Text, "]");
+       });
+     },
+     [](TStreamedSkin& Skin) { Skin.AddText([](TStream& Text) { WriteCommentLine(Text, int64_t{62} << 20); }); },
+     nullptr, 10, true},
 };
 
 // Loading Stored and showing it: the best time of a few rounds, the peak's rise in the

@@ -8,8 +8,11 @@
 // a fixed-size control's checkerboard mask as large as a skin's pictures may be, as many
 // one-pixel pictures as a skin may have, skins refused for 1,100,000 of them or a picture
 // of 2^25 pixels, 120,000 blank lines, 80,000 lines of one 512-letter key (in two
-// spellings) beside as many distinct keys, and 120,000 keys of 520 bytes sharing one hash
-// beside as many distinct ones (goal 1.5x). Then refusing hostile skins: of about 2 KB whose thousand entries
+// spellings) beside as many distinct keys, 120,000 keys of 520 bytes sharing one hash
+// beside as many distinct ones (goal 1.5x), 20 windows shaped by checkerboard masks of
+// 7,248 rectangles beside masks of few runs, and a frame label's text of 7 MB and a
+// section name of 62 MB, both refused, each beside a comment line of as many bytes. Then
+// refusing hostile skins: of about 2 KB whose thousand entries
 // all name one section of symbol lines, of 65536 lines (once 2.5 GB and 13 s, now refused
 // at its first list) and of 1000 lines (read until the load's budget is spent); and of
 // 4 MiB of blank lines. Last, names that share one hash: every key of an INI section of

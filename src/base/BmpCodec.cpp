@@ -14,6 +14,7 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kCoreHeaderSize = 12;  // the OS/2 BITMAPCOREHEADER
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
 
@@ -54,32 +55,43 @@ uint32_t FileSizeField(const uint8_t* data, size_t size) {
   return DWord(data + 2);
 }
 
+// The sizes an info header gives: a 12-byte OS/2 core header holds 16-bit ones (its
+// rows always bottom-up), every larger header 32-bit ones (negative height: top-down).
+struct TBmpDimensions {
+  int64_t Width = 0;
+  int64_t Height = 0;
+};
+
+TBmpDimensions DimensionsOf(const uint8_t* info) {
+  if (DWord(info) == kCoreHeaderSize) return {Word(info + 4), Word(info + 6)};
+  return {static_cast<int32_t>(DWord(info + 4)), static_cast<int32_t>(DWord(info + 8))};
+}
+
 TBmpLayout ReadLayout(const uint8_t* data, size_t size) {
-  if (size < kFileHeaderSize + kInfoHeaderSize) Invalid("shorter than its headers");
+  if (size < kFileHeaderSize + kCoreHeaderSize) Invalid("shorter than its headers");
   const uint8_t* info = data + kFileHeaderSize;
   const uint32_t infoSize = DWord(info);
-  if (infoSize < kInfoHeaderSize || infoSize > size - kFileHeaderSize)
-    Invalid("bad info header size");
+  const bool core = infoSize == kCoreHeaderSize;
+  if ((!core && infoSize < kInfoHeaderSize) || infoSize > size - kFileHeaderSize) Invalid("bad info header size");
 
   TBmpLayout layout;
-  const int32_t width = static_cast<int32_t>(DWord(info + 4));
-  const int32_t height = static_cast<int32_t>(DWord(info + 8));
-  if (width <= 0 || height == 0 || height == std::numeric_limits<int32_t>::min())
+  const TBmpDimensions dimensions = DimensionsOf(info);
+  if (dimensions.Width <= 0 || dimensions.Height == 0 || dimensions.Height == std::numeric_limits<int32_t>::min())
     Invalid("bad dimensions");
-  layout.Width = width;
-  layout.TopDown = height < 0;
-  layout.Height = height < 0 ? -height : height;
+  layout.TopDown = dimensions.Height < 0;
+  layout.Width = static_cast<int32_t>(dimensions.Width);
+  layout.Height = static_cast<int32_t>(layout.TopDown ? -dimensions.Height : dimensions.Height);
   if (layout.Width > TPixelImage::MaxDimension || layout.Height > TPixelImage::MaxDimension ||
       int64_t{layout.Width} * layout.Height > TPixelImage::MaxPixels)
     Invalid("image too large");
-  if (Word(info + 12) != 1) Invalid("plane count is not 1");
-  layout.BitCount = Word(info + 14);
+  if (Word(info + (core ? 8 : 12)) != 1) Invalid("plane count is not 1");
+  layout.BitCount = Word(info + (core ? 10 : 14));
   if (layout.BitCount != 1 && layout.BitCount != 4 && layout.BitCount != 8 &&
-      layout.BitCount != 24 && layout.BitCount != 32)
+      layout.BitCount != 24 && (core || layout.BitCount != 32))
     Invalid("unsupported bit count " + std::to_string(layout.BitCount));
 
   size_t tableOffset = kFileHeaderSize + infoSize;
-  const uint32_t compression = DWord(info + 16);
+  const uint32_t compression = core ? kBiRgb : DWord(info + 16);
   if (compression == kBiBitfields && layout.BitCount == 32) {
     // The masks follow a 40-byte header and sit inside larger ones.
     const size_t masksAt = kFileHeaderSize + kInfoHeaderSize;
@@ -92,21 +104,27 @@ TBmpLayout ReadLayout(const uint8_t* data, size_t size) {
     Invalid("unsupported compression " + std::to_string(compression));
   }
 
+  layout.PixelOffset = DWord(data + 10);
+  if (layout.PixelOffset < kFileHeaderSize + infoSize) Invalid("pixel data inside the headers");
   if (layout.BitCount <= 8) {
     const uint32_t maxColors = 1u << layout.BitCount;
-    const uint32_t used = DWord(info + 32);
+    // A core header's table has three bytes an entry and as many entries as fit before
+    // the pixels; an info header's, four bytes and the count it gives (0: every colour).
+    const size_t entryBytes = core ? 3 : 4;
+    const uint32_t used = core ? static_cast<uint32_t>(std::min<size_t>(
+                                     maxColors, (layout.PixelOffset - tableOffset) / entryBytes))
+                               : DWord(info + 32);
     if (used > maxColors) Invalid("palette larger than the bit count allows");
-    const uint32_t count = used == 0 ? maxColors : used;
-    if (tableOffset > size || (size - tableOffset) / 4 < count) Invalid("palette outside the file");
+    const uint32_t count = used == 0 && !core ? maxColors : used;
+    if (tableOffset > size || (size - tableOffset) / entryBytes < count) Invalid("palette outside the file");
     layout.Palette.resize(3 * size_t{maxColors}, 0);  // indexes past the table draw black
-    for (uint32_t i = 0; i < count; ++i) std::memcpy(&layout.Palette[3 * i], data + tableOffset + 4 * i, 3);
+    for (uint32_t i = 0; i < count; ++i)
+      std::memcpy(&layout.Palette[3 * i], data + tableOffset + entryBytes * i, 3);
     if (layout.BitCount == 1)
       for (size_t pixel = 0; pixel < 16; ++pixel)
         std::memcpy(&layout.Runs[3 * pixel], &layout.Palette[3 * (pixel / 8)], 3);
   }
 
-  layout.PixelOffset = DWord(data + 10);
-  if (layout.PixelOffset < kFileHeaderSize + infoSize) Invalid("pixel data inside the headers");
   layout.RowBytes = static_cast<size_t>(TPixelImage::StrideFor(layout.Width, layout.BitCount));
   if (layout.PixelOffset > size ||
       (size - layout.PixelOffset) / layout.RowBytes < static_cast<size_t>(layout.Height))
@@ -210,7 +228,7 @@ TPixelImage ReadBmp(TStream& Stream) {
   if (Stream.Read(header, sizeof header) != static_cast<int32_t>(sizeof header))
     Invalid("shorter than its file header");
   const uint32_t fileSize = FileSizeField(header, sizeof header);
-  if (fileSize < kFileHeaderSize + kInfoHeaderSize ||
+  if (fileSize < kFileHeaderSize + kCoreHeaderSize ||
       fileSize > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
     Invalid("bad file size field");
   // The size field is checked against what the stream holds before anything is allocated.
@@ -230,15 +248,14 @@ TPixelImage ReadBmp(TStream& Stream) {
   return ReadBmp(file.data(), file.size());
 }
 
-int64_t BmpHeaderPixels(TStream& Stream) {
-  uint8_t headers[kFileHeaderSize + 12];  // to the info header's height
+TBmpSides BmpHeaderSides(TStream& Stream) {
+  uint8_t headers[kFileHeaderSize + 12];  // to the info header's height, or past the core header's sizes
   const int64_t at = Stream.Position();
   const int32_t read = Stream.Read(headers, sizeof headers);
   Stream.SetPosition(at);
-  if (read != static_cast<int32_t>(sizeof headers)) return 0;
-  const uint8_t* info = headers + kFileHeaderSize;
-  const auto dimension = [](const uint8_t* p) { return std::abs(int64_t{static_cast<int32_t>(DWord(p))}); };
-  return dimension(info + 4) * dimension(info + 8);
+  if (read != static_cast<int32_t>(sizeof headers)) return {};
+  const TBmpDimensions dimensions = DimensionsOf(headers + kFileHeaderSize);
+  return {std::abs(dimensions.Width), std::abs(dimensions.Height)};
 }
 
 void WriteBmp(const TPixelImage& Image, TStream& Stream, int BitsPerPixel) {

@@ -34,10 +34,28 @@ std::string_view TIniDocument::TextOf(const Line& line) const {
   return std::string_view(FRead).substr(line.Start, line.Length);
 }
 
+namespace {
+
+// Where a trimmed line's key ends: its first "=", unless it is blank or a comment.
+size_t KeyEnd(std::string_view trimmed) {
+  if (trimmed.empty() || trimmed[0] == ';') return std::string_view::npos;
+  return trimmed.find('=');
+}
+
+bool IsHeader(std::string_view trimmed) { return !trimmed.empty() && trimmed[0] == '['; }
+
+// The name a trimmed header line gives its section: what stands between "[" and the first
+// "]" (or the line's end), trimmed.
+std::string_view SectionNameOf(std::string_view trimmed) {
+  const size_t close = trimmed.find(']');
+  return TrimView(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+}
+
+}  // namespace
+
 void TIniDocument::ParseKey(Line& line, std::string_view text) {
   const std::string_view trimmed = TrimView(text);
-  if (trimmed.empty() || trimmed[0] == ';') return;
-  const size_t eq = trimmed.find('=');
+  const size_t eq = KeyEnd(trimmed);
   if (eq == std::string_view::npos) return;
   const std::string_view key = TrimView(trimmed.substr(0, eq));
   const std::string_view value = TrimView(trimmed.substr(eq + 1));
@@ -66,8 +84,6 @@ void TIniDocument::Clear() {
 
 namespace {
 
-bool IsHeader(std::string_view trimmed) { return !trimmed.empty() && trimmed[0] == '['; }
-
 // Calls visit with each line of text, without its end: lines end with CR, LF or CRLF, as
 // SplitLines reads them.
 template <class TVisit>
@@ -89,7 +105,14 @@ TIniDocument::TExtent TIniDocument::ExtentOf(std::string_view text) {
   TExtent extent;
   ForEachLine(text, [&](std::string_view line) {
     ++extent.Lines;
-    if (IsHeader(TrimView(line))) ++extent.Sections;
+    const std::string_view trimmed = TrimView(line);
+    const bool header = IsHeader(trimmed);
+    if (header) {
+      ++extent.Sections;
+      extent.SectionNameBytes += SectionNameOf(trimmed).size();
+    }
+    if (header || KeyEnd(trimmed) != std::string_view::npos)
+      extent.LongestEntryLine = std::max(extent.LongestEntryLine, line.size());
   });
   return extent;
 }
@@ -109,11 +132,7 @@ void TIniDocument::AddLine(Line line, const std::vector<size_t>& sizes) {
     Section& section = FSections.emplace_back();
     section.Lines.reserve(sizes[FSections.size() - 1]);
     section.HasHeader = header;  // false for the lines before the first header
-    if (header) {
-      const size_t close = trimmed.find(']');
-      section.Name = TrimView(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos
-                                                                              : close - 1));
-    }
+    if (header) section.Name = SectionNameOf(trimmed);
   }
   if (!header) ParseKey(line, text);  // a header holds no key
   FSections.back().Lines.push_back(std::move(line));

@@ -14,11 +14,15 @@
 class TIniDocument {
 public:
   void SetText(std::string_view text);
-  // How many lines SetText makes of text, and how many of them are section headers:
-  // what parsing it will keep, known before anything is kept.
+  // How many lines SetText makes of text, how many of them are section headers and how
+  // long their names are together (each kept as a copy), and the longest line that names
+  // a section or holds a key (those a reader finds and reads): what parsing it will keep
+  // and what reading it may take, known before anything is kept.
   struct TExtent {
     size_t Lines = 0;
     size_t Sections = 0;
+    size_t SectionNameBytes = 0;
+    size_t LongestEntryLine = 0;
   };
   static TExtent ExtentOf(std::string_view text);
   void SetLines(std::vector<std::string> lines);

@@ -84,7 +84,7 @@ void TDynSkinCustomGrid::PrepareSkinDataChange() {
 
 void TDynSkinCustomGrid::ChangeSkinData() {
   GetSkinData();
-  SetCursor(FCursorIndex != -1 ? TspSkinData::StartCursorIndex + FCursorIndex : crDefault);
+  SetCursor(TspSkinData::ScreenCursorOf(FCursorIndex));
   if (FSkin.Skinned() && FUseSkinCellHeight)
     SetDefaultRowHeight(FSkin.CellRect(TGridCellKind::Normal).Height());
   else

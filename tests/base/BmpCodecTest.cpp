@@ -228,7 +228,7 @@ TEST(BmpCodec, EveryBrokenSizeOrFieldIsRefused) {
   expectInvalid(variant([](BmpFields& s) { s.BitCount = 16; }), "16-bit");
   expectInvalid(variant([](BmpFields& s) { s.Compression = 1; }), "RLE");
   expectInvalid(variant([](BmpFields& s) { s.Planes = 2; }), "planes");
-  expectInvalid(variant([](BmpFields& s) { s.InfoSize = 12; }), "core header");
+  expectInvalid(variant([](BmpFields& s) { s.InfoSize = 12; }), "a core header whose height is 0");
   expectInvalid(variant([](BmpFields& s) {
                   s.BitCount = 8;
                   s.ClrUsed = 257;
@@ -277,9 +277,56 @@ TEST(BmpCodec, StreamReadingTakesExactlyTheFileSize) {
   EXPECT_THROW(ReadBmp(lying), EInvalidGraphic);
 }
 
-// The pixels a file's headers give, read in place: a top-down height counts as its rows,
-// and headers cut short give 0.
-TEST(BmpCodec, HeaderPixelsAreReadWithoutMovingOn) {
+// A file with the 12-byte OS/2 core header: 16-bit sizes, rows bottom-up, a palette of
+// Palette's three-byte entries (blue, green, red) before the pixel rows.
+Bytes CoreFile(uint16_t Width, uint16_t Height, uint16_t BitCount, const Bytes& Palette, const Bytes& Pixels) {
+  const size_t pixelsAt = 14 + 12 + Palette.size();
+  Bytes b(pixelsAt + Pixels.size(), 0);
+  b[0] = 'B';
+  b[1] = 'M';
+  Put32(b, 2, static_cast<uint32_t>(b.size()));
+  Put32(b, 10, static_cast<uint32_t>(pixelsAt));
+  Put32(b, 14, 12);
+  Put16(b, 18, Width);
+  Put16(b, 20, Height);
+  Put16(b, 22, 1);
+  Put16(b, 24, BitCount);
+  std::copy(Palette.begin(), Palette.end(), b.begin() + 26);
+  std::copy(Pixels.begin(), Pixels.end(), b.begin() + static_cast<std::ptrdiff_t>(pixelsAt));
+  return b;
+}
+
+TEST(BmpCodec, CoreHeaderFilesAreReadWithTheirSizesAndThreeBytePalettes) {
+  // 24 bits, 2 x 2, bottom row first: blue, green over red, white.
+  const TPixelImage colour = Read(CoreFile(2, 2, 24, {}, {0xFF, 0, 0, 0, 0xFF, 0, 0, 0,  //
+                                                           0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}));
+  EXPECT_EQ(colour.Width(), 2);
+  EXPECT_EQ(colour.Height(), 2);
+  EXPECT_EQ(colour.Pixel(0, 1), RGBColor(0, 0, 255));
+  EXPECT_EQ(colour.Pixel(1, 1), RGBColor(0, 255, 0));
+  EXPECT_EQ(colour.Pixel(0, 0), RGBColor(255, 0, 0));
+  EXPECT_EQ(colour.Pixel(1, 0), clWhite);
+  // 8 bits with a table of two entries only, as many as stand before the pixels: index 1
+  // takes the second, an index past them draws black.
+  const TPixelImage indexed = Read(CoreFile(3, 1, 8, {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}, {1, 0, 7, 0}));
+  EXPECT_EQ(indexed.Pixel(0, 0), RGBColor(0x60, 0x50, 0x40));
+  EXPECT_EQ(indexed.Pixel(1, 0), RGBColor(0x30, 0x20, 0x10));
+  EXPECT_EQ(indexed.Pixel(2, 0), clBlack);
+  // 1 bit, a row of eight like pixels then one more.
+  const TPixelImage mask = Read(CoreFile(9, 1, 1, {0, 0, 0, 0xFF, 0xFF, 0xFF}, {0xFF, 0x00, 0, 0}));
+  EXPECT_EQ(mask.Pixel(7, 0), clWhite);
+  EXPECT_EQ(mask.Pixel(8, 0), clBlack);
+
+  EXPECT_THROW(Read(CoreFile(0, 1, 24, {}, {0, 0, 0, 0})), EInvalidGraphic) << "no width";
+  EXPECT_THROW(Read(CoreFile(1, 0, 24, {}, {})), EInvalidGraphic) << "no height";
+  EXPECT_THROW(Read(CoreFile(1, 1, 32, {}, {0, 0, 0, 0})), EInvalidGraphic) << "32 bits";
+  EXPECT_THROW(Read(CoreFile(1, 2, 24, {}, {0, 0, 0, 0})), EInvalidGraphic) << "a row outside the file";
+  EXPECT_THROW(Read(CoreFile(40000, 1, 24, {}, Bytes(120000, 0))), EInvalidGraphic) << "too wide";
+}
+
+// The sides a file's headers give, read in place: a top-down height counts as its rows,
+// a core header's 16-bit sizes as they are, and headers cut short give none.
+TEST(BmpCodec, HeaderSidesAreReadWithoutMovingOn) {
   BmpFields topDown;
   topDown.Width = 3;
   topDown.Height = -5;
@@ -289,14 +336,26 @@ TEST(BmpCodec, HeaderPixelsAreReadWithoutMovingOn) {
   stream.WriteBuffer("xy", 2);
   stream.WriteBuffer(file.data(), static_cast<int32_t>(file.size()));
   stream.SetPosition(2);
-  EXPECT_EQ(BmpHeaderPixels(stream), 15);
+  const TBmpSides sides = BmpHeaderSides(stream);
+  EXPECT_EQ(sides.Width, 3);
+  EXPECT_EQ(sides.Height, 5);
+  EXPECT_EQ(sides.Pixels(), 15);
   EXPECT_EQ(stream.Position(), 2);
   EXPECT_EQ(ReadBmp(stream).Height(), 5);
+
+  // Its sizes next to the planes and bit count, which a 40-byte header's height would take in.
+  const Bytes core = CoreFile(300, 2, 24, {}, Bytes(2 * 900, 0));
+  TMemoryStream coreStream;
+  coreStream.WriteBuffer(core.data(), static_cast<int32_t>(core.size()));
+  coreStream.SetPosition(0);
+  EXPECT_EQ(BmpHeaderSides(coreStream).Width, 300);
+  EXPECT_EQ(BmpHeaderSides(coreStream).Height, 2);
+  EXPECT_EQ(ReadBmp(coreStream).Width(), 300);
 
   TMemoryStream cut;
   cut.WriteBuffer(file.data(), 25);
   cut.SetPosition(0);
-  EXPECT_EQ(BmpHeaderPixels(cut), 0);
+  EXPECT_EQ(BmpHeaderSides(cut).Pixels(), 0);
   EXPECT_EQ(cut.Position(), 0);
 }
 

@@ -74,7 +74,7 @@ const TspDataSkinControl* TspSkinControlCore<Base>::SkinEntry() const {
 template <class Base>
 void TspSkinControlCore<Base>::ApplySkinCursor() {
   if (!FUseSkinCursor) return;
-  this->SetCursor(FCursorIndex != -1 ? TspSkinData::StartCursorIndex + FCursorIndex : crDefault);
+  this->SetCursor(TspSkinData::ScreenCursorOf(FCursorIndex));
 }
 
 template <class Base>

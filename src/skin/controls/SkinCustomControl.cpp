@@ -50,14 +50,16 @@ void TspSkinCustomControl::SetControlRegion() {
     int width = Width();
     int height = Height();
     CalcSize(width, height);
+    const size_t most = RegionRectsLeftFor(Handle());
     if (ResizeMode() == SkinResize::Fixed)
-      region = CreateMaskRegion(mask);
+      region = CreateMaskRegion(mask, most);
     else
       region = CreateSkinRegion({{LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
                                  {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
                                  mask,
                                  Width(),
-                                 Height()});
+                                 Height(),
+                                 most});
   }
   ShapeWindow(Handle(), std::move(region), true);
 }

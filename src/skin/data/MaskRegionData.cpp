@@ -64,6 +64,18 @@ size_t CountMaskRuns(TMaskRows Rows, int32_t Width, size_t Most) {
   return count;
 }
 
+size_t CountMaskRegionRects(TMaskRows Rows, int32_t Width, size_t Most) {
+  const auto blackAlike = [Width](const uint8_t* A, const uint8_t* B) {
+    for (int32_t x = 0; x < Width; ++x)
+      if (IsBlack(A + x * 3) != IsBlack(B + x * 3)) return false;
+    return true;
+  };
+  size_t count = 0;
+  for (size_t y = 0; y < Rows.size() && count <= Most; ++y)
+    if (y == 0 || !blackAlike(Rows[y], Rows[y - 1])) count += CountMaskRuns(Rows.subspan(y, 1), Width, Most);
+  return count;
+}
+
 TRgnDataBlock RgnDataBlock(const std::vector<TRect>& Rects, const TRect& Bound) {
   CheckedInt32(static_cast<int64_t>(HeaderSize + RectSize * Rects.size()));
   TRgnDataBlock block(HeaderSize + RectSize * Rects.size(), 0);

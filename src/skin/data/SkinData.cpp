@@ -11,6 +11,8 @@
 
 #include "base/IniFiles.h"
 
+#include <limits>
+
 namespace {
 
 constexpr char PicturesSection[] = "PICTURES";
@@ -122,6 +124,11 @@ int TspSkinData::GetControlIndex(const std::string& AIDName) const {
 int TspSkinData::GetAreaIndex(const std::string& AIDName) const {
   return FindIDName(AreaList, AIDName,
                     [](const TspDataSkinArea& area) -> const std::string& { return area.IDName; });
+}
+
+int32_t TspSkinData::ScreenCursorOf(int32_t Index) {
+  if (Index == -1 || Index > std::numeric_limits<int32_t>::max() - StartCursorIndex) return 0;
+  return StartCursorIndex + Index;
 }
 
 void TspSkinData::SkinReplaced() {

@@ -119,6 +119,9 @@ public:
   TStringList ActivePicturesNames;
   // The screen cursor a skin cursor index 0 stands for.
   static constexpr int32_t StartCursorIndex = 1;
+  // The screen cursor skin cursor Index stands for: the default one (0) for -1, none, and
+  // for an index past the screen's numbers (it overflowed them).
+  static int32_t ScreenCursorOf(int32_t Index);
 
   std::vector<std::unique_ptr<TspDataSkinObject>> ObjectList;  // in SKINOBJECTS order
   std::vector<TspDataSkinArea> AreaList;                       // in SKINAREAS order

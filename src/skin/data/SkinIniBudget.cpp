@@ -11,8 +11,11 @@ namespace {
 
 int64_t SkinIniTextCharge(std::string_view Text) {
   const TIniDocument::TExtent extent = TIniDocument::ExtentOf(Text);
+  if (extent.LongestEntryLine > MaxSkinLineLength)
+    throw ESkinTooLarge("A line of the skin's text is longer than a skin's line may be");
   const int64_t charge = static_cast<int64_t>(extent.Lines) * SkinLineCharge +
-                         static_cast<int64_t>(extent.Sections) * SkinSectionCharge;
+                         static_cast<int64_t>(extent.Sections) * SkinSectionCharge +
+                         static_cast<int64_t>(extent.SectionNameBytes);
   if (charge > MaxSkinLoadCharge) RefuseSkin();
   return charge;
 }

@@ -23,13 +23,21 @@ inline constexpr int64_t SkinValueOverhead = 128;
 
 // What keeping a skin's INI text parsed costs, charged once when a stored skin is decoded
 // and then against every load of it: each line keeps a record (48 bytes in the 32-bit
-// build) and its place in its section's key index, each section its name, line list and
-// key index. A text of nothing but line ends would otherwise cost 50 times its size.
+// build) and its place in its section's key index, each section its line list, key index
+// and a copy of its name, charged by its bytes beyond SkinSectionCharge. A text of nothing
+// but line ends would otherwise cost 50 times its size, and one section name of 62 MB
+// (an 86 KB skin) 128 MB held.
 inline constexpr int64_t SkinLineCharge = 64;
 inline constexpr int64_t SkinSectionCharge = 256;
+// The longest line that names a section or holds a key: each is a name or text a load
+// reads, and what a skin gives a window (a label's or a hint's text, a font's name) is
+// drawn or measured whole at every paint. The project's skins take fewer than 70 bytes;
+// a label of 7 MB took 0.6 to 1 s at every paint of its window.
+inline constexpr size_t MaxSkinLineLength = 4096;
 
 // The charge of keeping Text parsed; raises ESkinTooLarge, having kept nothing, when that
-// alone is over MaxSkinLoadCharge.
+// alone is over MaxSkinLoadCharge or a line that names a section or holds a key is longer
+// than MaxSkinLineLength.
 int64_t SkinIniTextCharge(std::string_view Text);
 
 class TspBudgetedSkinIni : public TCustomIniFile {

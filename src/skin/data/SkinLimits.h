@@ -5,6 +5,7 @@
 // raises the error of what could not be read.
 
 #include "base/Exceptions.h"
+#include "base/PixelImage.h"
 
 #include <cstdint>
 
@@ -16,6 +17,8 @@ inline constexpr int64_t MaxSkinPayloadSize = int64_t{64} << 20;
 // pixels): the project's skins take up to 870,000. A picture is refused by the size its
 // headers give, before it is decoded.
 inline constexpr int64_t MaxSkinPixels = int64_t{1} << 23;
+// The widest and highest a picture may be: as wide or high as a bitmap may be made.
+inline constexpr int32_t MaxSkinPictureSide = TPixelImage::MaxDimension;
 // The most active pictures a skin may have: the project's skins have up to 11. Were
 // every one made a bitmap, a skin would still hold fewer GDI objects than the 10,000 a
 // Windows process may.

@@ -38,7 +38,10 @@ public:
 
   TPixelImage Read() {
     // Refused before it is decoded.
-    FPixels += BmpHeaderPixels(FStream);
+    const TBmpSides sides = BmpHeaderSides(FStream);
+    if (sides.Width > MaxSkinPictureSide || sides.Height > MaxSkinPictureSide)
+      throw ESkinTooLarge("A picture of the skin is wider or higher than a skin's picture may be");
+    FPixels += sides.Pixels();
     if (FPixels > MaxSkinPixels) throw ESkinTooLarge("The skin's pictures hold more pixels than a skin may");
     return ReadBmp(FStream);
   }

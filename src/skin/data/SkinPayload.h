@@ -56,8 +56,8 @@ void WriteStoredSkinInt32(TStream& S, int32_t Value);
 // Reads a payload from S's position. Returns false, having read only the version, when
 // the version is above MaxStoredSkinVersion. A payload cut short raises EReadError, a
 // malformed picture EInvalidGraphic; more active pictures than MaxSkinActivePictures, or
-// a picture that would take its skin past MaxSkinPixels, raise ESkinTooLarge before they
-// are read.
+// a picture wider or higher than MaxSkinPictureSide or that would take its skin past
+// MaxSkinPixels, raise ESkinTooLarge before they are read.
 bool ReadSkinPayload(TStream& S, TspSkinPayload& Payload);
 // The same without the INI text: S is left where the text begins, for a reader that
 // takes the text from there.

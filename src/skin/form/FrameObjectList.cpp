@@ -316,7 +316,7 @@ void TspFrameObjectList::MouseTimerProc(TObject*) {
 void TspFrameObjectList::UpdateSkinCursor() {
   int32_t index = FHotObject >= 0 && FHotObject < Count() ? Item(FHotObject)->CursorIndex : -1;
   if (index == -1 && FFrame.FSkinData != nullptr) index = FFrame.FSkinData->CursorIndex;
-  const TCursor cursor = index != -1 ? TspSkinData::StartCursorIndex + index : crDefault;
+  const TCursor cursor = TspSkinData::ScreenCursorOf(index);
   if (FFrame.FForm->Cursor() != cursor) FFrame.FForm->SetCursor(cursor);
 }
 

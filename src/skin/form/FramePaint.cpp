@@ -101,22 +101,20 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC DC) {
   band(right, plans.Right);
 
   const TRect& client = FCore.Geometry().ClRect;
+  TspObjectPaintBudget objectPixels;
+  const auto drawOnBand = [&](TspActiveSkinObject& Object, const TspBandDraw& Draw) {
+    TBitmap& target = Draw.OnBottomBand ? bottom : top;
+    if (target.Empty() || !objectPixels.Take(Draw.Rect, {target.Width(), target.Height()})) return;
+    TMovedObject moved(Object, Draw.Rect);
+    Object.Draw(target.Canvas(), false);
+  };
   // The main menu's items first.
-  for (TspSkinMainMenuItem* item : MainMenuItems()) {
-    const TspBandDraw draw = MainMenuItemBandDraw(item->ObjectRect, FCore.Geometry().MainMenuRect, client);
-    TBitmap& target = draw.OnBottomBand ? bottom : top;
-    if (target.Empty()) continue;
-    TMovedObject moved(*item, draw.Rect);
-    item->Draw(target.Canvas(), false);
-  }
+  for (TspSkinMainMenuItem* item : MainMenuItems())
+    drawOnBand(*item, MainMenuItemBandDraw(item->ObjectRect, FCore.Geometry().MainMenuRect, client));
   for (const auto& object : FObjects) {
     if (!FObjects.ObjectShown(*object) || !object->Visible || dynamic_cast<TspSkinMainMenuItem*>(object.get()) != nullptr)
       continue;
-    const TspBandDraw draw = ObjectBandDraw(object->ObjectRect, client);
-    TBitmap& target = draw.OnBottomBand ? bottom : top;
-    if (target.Empty()) continue;
-    TMovedObject moved(*object, draw.Rect);
-    object->Draw(target.Canvas(), false);
+    drawOnBand(*object, ObjectBandDraw(object->ObjectRect, client));
   }
 
   const TSavedDC saved(DC);
@@ -190,6 +188,8 @@ void TspDynamicSkinForm::PaintDefaultFrame(HDC DC) {
 
 void TspDynamicSkinForm::RedrawObject(TspActiveSkinObject* Obj) {
   if (Obj == nullptr || !FObjects.ObjectShown(*Obj) || !FForm->HandleAllocated()) return;
+  // Alone it is held to what a paint draws of all objects.
+  if (!TspObjectPaintBudget().Take(Obj->ObjectRect, {FCore.LastWidth(), FCore.LastHeight()})) return;
   if (!FCore.Options.SupportNCArea) {
     TWindowDC dc(FForm->Handle());
     TDCCanvas canvas(dc.DC());
@@ -347,8 +347,11 @@ void TspDynamicSkinForm::PaintClientFrame(HDC DC) {
     }
   }
   if (image.Empty()) return;
+  TspObjectPaintBudget objectPixels;
   for (const auto& object : FObjects)
-    if (object->Visible && FObjects.ObjectShown(*object)) object->Draw(image.Canvas(), false);
+    if (object->Visible && FObjects.ObjectShown(*object) &&
+        objectPixels.Take(object->ObjectRect, {image.Width(), image.Height()}))
+      object->Draw(image.Canvas(), false);
   if (FCore.State.Normal()) DrawSizeGrip(image.Canvas());
   Blit(DC, {0, 0}, image);
 }

@@ -20,14 +20,18 @@ TspFrameRegion::TCut TspFrameRegion::CutOf(const TspFrameCore& Core, const TspSk
           FormRegionKind(Core), Skin, Skin != nullptr ? Skin->SkinGeneration() : 0};
 }
 
+size_t TspFrameRegion::MostRects() const {
+  return FForm.HandleAllocated() ? RegionRectsLeftFor(FForm.Handle()) : MaxSkinRegionRects;
+}
+
 void TspFrameRegion::Give(TRegion Region, std::optional<TCut> Cut) {
   FSetCut.reset();
   FSetBeforeFirstShow = false;
   if (!FForm.HandleAllocated()) return;
-  const bool shaped = Region != nullptr;
   if (!ShapeWindow(FForm.Handle(), std::move(Region), true)) return;
-  FSet = shaped;
-  if (shaped) FSetCut = Cut;
+  // A region past what the skin's budget leaves the window was not given.
+  FSet = HasWindowRegion(FForm.Handle());
+  if (FSet) FSetCut = Cut;
 }
 
 void TspFrameRegion::Drop() {
@@ -48,14 +52,17 @@ void TspFrameRegion::SetFormRegion(const TspFrameCore& Core, TspSkinData* Skin, 
   const bool showSizeMessage = std::exchange(FSetBeforeFirstShow, false);
   if (FSet && FSetCut == cut && (showSizeMessage || !FForm.Showing())) return;
   const int width = Core.LastWidth(), height = Core.LastHeight();
+  const size_t most = MostRects();
   TRegion region;
   switch (FormRegionKind(Core)) {
     case TspFormRegion::None: Drop(); return;
-    case TspFormRegion::WholeMask: region = CreateMaskRegion(SkinBitmap(Skin, &TspSkinData::Mask).Get()); break;
+    case TspFormRegion::WholeMask:
+      region = CreateMaskRegion(SkinBitmap(Skin, &TspSkinData::Mask).Get(), most);
+      break;
     case TspFormRegion::MaskBands: {
       const TSkinCut cut = MaskCut(*Skin);
       const TSkinCut sized = CutForSize(cut, Rect(0, 0, Core.Skin().Picture.cx, Core.Skin().Picture.cy), width, height);
-      region = CreateSkinRegion({cut, sized, SkinBitmap(Skin, &TspSkinData::Mask).Get(), width, height});
+      region = CreateSkinRegion({cut, sized, SkinBitmap(Skin, &TspSkinData::Mask).Get(), width, height, most});
       break;
     }
     case TspFormRegion::Rectangle:
@@ -78,5 +85,5 @@ void TspFrameRegion::SetRollUpFormRegion(TspSkinData* Skin) {
   }
   TBitmap widened;
   DrawImage(&widened, mask, RollUpImagePlan({mask->Width(), mask->Height()}, *Skin, FForm.Width()));
-  Give(CreateMaskRegion(&widened), std::nullopt);
+  Give(CreateMaskRegion(&widened, MostRects()), std::nullopt);
 }

@@ -43,6 +43,8 @@ private:
     bool operator==(const TCut&) const = default;
   };
   TCut CutOf(const TspFrameCore& Core, const TspSkinData* Skin) const;
+  // The most rectangles the skin's budget leaves the window's region.
+  size_t MostRects() const;
 
   // Hands Region, cut as Cut says, to the window (whose it is from then on); a refused one
   // is deleted. No region takes the window's away: the window shows whole.

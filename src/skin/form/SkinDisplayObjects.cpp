@@ -194,7 +194,8 @@ TspSkinBitLabelObject::TspSkinBitLabelObject(TspDynamicSkinForm* AParent, const 
       SymbolWidth(AData->SymbolWidth),
       SymbolHeight(AData->SymbolHeight),
       Transparent(AData->Transparent),
-      TransparentColor(AData->TransparentColor) {
+      TransparentColor(AData->TransparentColor),
+      FCells(AData->Symbols) {
   Symbols.Assign(&AData->Symbols);
 }
 
@@ -203,7 +204,7 @@ void TspSkinBitLabelObject::Draw(TCanvas* Cnvs, bool) {
   TBitmap image;
   if (!CutImage(image, LookPicture(SkinRectInAPicture), SkinRect)) return;
   for (const TspSymbolCopy& symbol :
-       BitLabelSymbols(Text, Symbols, {SymbolWidth, SymbolHeight}, ActiveSkinRect.TopLeft(), width))
+       BitLabelSymbols(Text, FCells, {SymbolWidth, SymbolHeight}, ActiveSkinRect.TopLeft(), width))
     CopyPicturePart(*image.Canvas(), Bounds(symbol.Dest.X, symbol.Dest.Y, RectWidth(symbol.Source), height),
                     ActivePicture, symbol.Source);
   if (!Transparent) {

@@ -95,4 +95,7 @@ public:
   TStringList Symbols;  // a line of symbols per row of the font, in the active look
   bool Transparent;
   TColor TransparentColor;
+
+private:
+  TspSymbolCells FCells;  // of Symbols
 };

@@ -22,6 +22,7 @@ void SetPopupLevelRegion(HWND Window, const TspDataSkinPopupWindow* Skin, const 
                                {G.LT, G.RT, G.LB, G.RB, G.ItemsRect},
                                Mask,
                                Size.cx,
-                               Size.cy});
+                               Size.cy,
+                               RegionRectsLeftFor(Window)});
   ShapeWindow(Window, std::move(region), true);
 }

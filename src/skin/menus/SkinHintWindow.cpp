@@ -157,7 +157,8 @@ void TspSkinHintWindow::SetHintRegion() {
                                {FFrame.NewLT, FFrame.NewRT, FFrame.NewLB, FFrame.NewRB, FFrame.NewClRect},
                                mask,
                                Width(),
-                               Height()});
+                               Height(),
+                               RegionRectsLeftFor(Handle())});
   }
   ShapeWindow(Handle(), std::move(region), false);
 }

@@ -160,7 +160,7 @@ void TspSkinPopupWindow::ShowLevel(const TRect& R, std::initializer_list<TMenuIt
 
 void TspSkinPopupWindow::ShowWindowAt() {
   if (FPopupSkin != nullptr && FPopupSkin->CursorIndex != -1)
-    SetCursor(TspSkinData::StartCursorIndex + FPopupSkin->CursorIndex);
+    SetCursor(TspSkinData::ScreenCursorOf(FPopupSkin->CursorIndex));
   if (FAlphaBlend && IsWindows2000OrLater()) {
     SetLayered(Handle(), true);
     const bool fadesIn = FAlphaBlendAnimation && FMenu->FirstOpen();

@@ -9,6 +9,7 @@
 
 #include "CollidingNames.h"
 #include "ProcessMemory.h"
+#include "Screenshot.h"
 #include "StreamedSkin.h"
 
 #include "skin/controls/SkinPanel.h"
@@ -20,6 +21,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,7 +60,8 @@ void StreamedCheckerboardMask(TStreamedSkin& Streamed) {
   CheckerboardMask<Cut>(Streamed.Base());
 }
 
-// Bands 6 pixels deep: 7,248 runs, within what a window region may take.
+// Bands a pixel deep: 1,218 rectangles at 740 x 480, within what the skin's regions may
+// hold (bands 6 pixels deep: 7,248, once within what one window region might).
 bool CheckerboardShaped(TspSkinPanel* Panel) {
   const TRegion shape(CreateRectRgn(0, 0, 0, 0));
   if (GetWindowRgn(Panel->Handle(), shape.get()) == ERROR) return false;
@@ -74,11 +77,22 @@ bool Unshaped(TspSkinPanel* Panel) {
   return GetWindowRgn(Panel->Handle(), shape.get()) == ERROR;
 }
 
+bool Shaped(TspSkinPanel* Panel) { return !Unshaped(Panel); }
+
+// The rectangles of Panel's window region; 0 for none.
+size_t RegionRects(TspSkinPanel* Panel) {
+  const TRegion shape(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(Panel->Handle(), shape.get()) == ERROR) return 0;
+  return (GetRegionData(shape.get(), 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT);
+}
+
 // The panel a fixed 40 x 40 rectangle of its picture, shaped by a checkerboard mask of
-// Side x Side pixels, made whole: its 1-bit BMP is a few megabytes, its runs millions.
-void FixedPanelWithCheckerboardMask(TStreamedSkin& Skin, int32_t Side) {
-  const int32_t mask = Skin.AddPicture(
-      [Side](TStream& S) { WriteMaskBmp(S, Side, Side, [](int32_t X, int32_t Y) { return (X + Y) % 2 == 0; }); });
+// Width x Height pixels, made whole: a square one of a few thousand pixels a side is a
+// 1-bit BMP of a few megabytes, its runs millions.
+void FixedPanelWithCheckerboardMask(TStreamedSkin& Skin, int32_t Width, int32_t Height) {
+  const int32_t mask = Skin.AddPicture([Width, Height](TStream& S) {
+    WriteMaskBmp(S, Width, Height, [](int32_t X, int32_t Y) { return (X + Y) % 2 == 0; });
+  });
   for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"})
     SetSkinValue(Skin.Base(), "panel", key, "0,0");
   SetSkinValue(Skin.Base(), "panel", "clientrect", "0,0,0,0");
@@ -88,10 +102,11 @@ void FixedPanelWithCheckerboardMask(TStreamedSkin& Skin, int32_t Side) {
 
 // As many pixels of mask as the skin's own pictures leave room for.
 void LargestCheckerboardMask(TStreamedSkin& Skin) {
-  FixedPanelWithCheckerboardMask(Skin, static_cast<int32_t>(std::sqrt(MaxSkinPixels - PixelsOf(Skin.Base()))));
+  const auto side = static_cast<int32_t>(std::sqrt(MaxSkinPixels - PixelsOf(Skin.Base())));
+  FixedPanelWithCheckerboardMask(Skin, side, side);
 }
 
-void CheckerboardMaskOf5736Square(TStreamedSkin& Skin) { FixedPanelWithCheckerboardMask(Skin, 5736); }
+void CheckerboardMaskOf5736Square(TStreamedSkin& Skin) { FixedPanelWithCheckerboardMask(Skin, 5736, 5736); }
 
 // The panel drawn from pictures of kBigColour that hold Pixels pixels of BitCount bits:
 // one 4096 pixels wide and, for what is left, one a pixel wide.
@@ -164,33 +179,80 @@ bool DrawnFromTheSkinsPanel(TspSkinPanel* Panel) {
   return Painted(Panel)->Pixel(370, 240) == EntryColour(data, "panel", client);
 }
 
+// Entry (IDName:type) added to the list section List, its section's Key a value of
+// Megabytes megabytes of Letter.
+void EntryOfALongValue(TStreamedSkin& Skin, const char* List, const std::string& Entry, const std::string& Key,
+                       int Megabytes, char Letter) {
+  AddSkinEntry(Skin.Base(), List, Entry);
+  Skin.AddText([=](TStream& Text) {
+    WriteLine(Text, "[" + Entry.substr(0, Entry.find(':')) + "]");
+    Text.WriteBuffer((Key + "=").data(), static_cast<int32_t>(Key.size() + 1));
+    WriteMegabytes(Text, Megabytes, Letter);
+  });
+}
+
 // An entry of its own whose skin rectangle is a value of 62 MB (an 80 KB skin).
 void A62MegabyteValue(TStreamedSkin& Skin) {
-  TMemIniFile ini;
-  ini.SetStrings(Skin.Base().IniText);
-  const int count = ini.ReadInteger("SKINCONTROLS", "count", 0);
-  SetSkinValue(Skin.Base(), "SKINCONTROLS", "count", std::to_string(count + 1));
-  SetSkinValue(Skin.Base(), "SKINCONTROLS", std::to_string(count), "long:panel");
+  EntryOfALongValue(Skin, "SKINCONTROLS", "long:panel", "skinrect", 62, '1');
+}
+
+// A section named by 62 MB (an 86 KB skin): the name was copied beside the text, 213 MB
+// at the load's peak and 128 MB held while the skin was loaded. Without its "]" the rest
+// of the line names it all the same.
+template <bool Closed>
+void A62MegabyteSectionName(TStreamedSkin& Skin) {
   Skin.AddText([](TStream& Text) {
-    WriteLine(Text, "[long]");
-    Text.WriteBuffer("skinrect=", 9);
-    const std::string megabyte(size_t{1} << 20, '1');
-    for (int i = 0; i < 62; ++i) Text.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
+    Text.WriteBuffer("[", 1);
+    WriteMegabytes(Text, 62, 's');
+    if (Closed) WriteLine(Text, "]");
   });
+}
+
+// A label on the window's frame whose text is 7 MB (a 29 KB skin within the load's
+// budget): each paint of the frame measured and drew it whole, 0.6 to 1 s.
+void AFrameLabelsTextOf7Megabytes(TStreamedSkin& Skin) {
+  EntryOfALongValue(Skin, "SKINOBJECTS", "longlabel:label", "textvalue", 7, 'W');
+}
+
+// The panel drawn from one picture of kBigColour, 8-bit, Width x 200 pixels, its header a
+// 40-byte one or the 12-byte OS/2 core header.
+template <int32_t Width, bool CoreHeader = false>
+void PanelOfAPictureSoWide(TStreamedSkin& Skin) {
+  const int32_t picture =
+      Skin.AddPicture([](TStream& S) { WriteOneColourBmp(S, Width, 200, kBigColour, 8, CoreHeader); });
+  SetPanelPictures(Skin.Base(), static_cast<size_t>(picture), "0,0,300,200");
+}
+
+// The panel fixed at the size of its skin rectangle, Width x Height.
+template <int32_t Width, int32_t Height>
+void FixedPanelSoLarge(TStreamedSkin& Skin) {
+  for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"})
+    SetSkinValue(Skin.Base(), "panel", key, "0,0");
+  SetSkinValue(Skin.Base(), "panel", "clientrect", "0,0,0,0");
+  SetSkinValue(Skin.Base(), "panel", "skinrect", "0,0," + std::to_string(Width) + "," + std::to_string(Height));
+}
+
+template <int32_t Width, int32_t Height>
+bool SizedAs(TspSkinPanel* Panel) {
+  return Panel->Width() == Width && Panel->Height() == Height;
 }
 
 struct THostileSkin {
   const char* Name;
   void (*Make)(TStreamedSkin& Skin);
   TRect Panel;
-  bool (*Drawn)(TspSkinPanel* Panel);  // none: the skin is refused
+  bool (*Drawn)(TspSkinPanel* Panel);  // of the first panel; none: the skin is refused
+  // Panels of the shape, laid out from Panel on in rows of four, each moved by PanelStep
+  // across and half of it down. Their regions together hold no more than the budget.
+  int Panels = 1;
+  int PanelStep = 0;
 };
 
 constexpr TRect FixedPanel{0, 0, 40, 40};
 
 const THostileSkin Shapes[] = {
     {"a checkerboard mask", StreamedCheckerboardMask<100>, PanelBounds, Unshaped},
-    {"a checkerboard mask as fine as a region may be", StreamedCheckerboardMask<6>, PanelBounds, CheckerboardShaped},
+    {"a checkerboard mask as fine as a region may be", StreamedCheckerboardMask<1>, PanelBounds, CheckerboardShaped},
     {"a fixed-size panel's checkerboard mask as large as a skin's pictures may be", LargestCheckerboardMask,
      FixedPanel, Unshaped},
     {"a fixed-size panel's checkerboard mask of 5736 x 5736", CheckerboardMaskOf5736Square, FixedPanel, nullptr},
@@ -201,7 +263,23 @@ const THostileSkin Shapes[] = {
     {"one picture more than a skin may have", OnePixelPictureTooMany, PanelBounds, nullptr},
     {"1,100,000 one-pixel pictures", PayloadOfOnePixelPictures, PanelBounds, nullptr},
     {"120,000 keys of 520 bytes sharing one hash", KeysSharingOneHash, PanelBounds, DrawnFromTheSkinsPanel},
+    {"a picture as wide as a skin's may be", PanelOfAPictureSoWide<MaxSkinPictureSide>, PanelBounds,
+     DrawnFromTheBigPicture},
+    {"a picture a pixel wider than a skin's may be", PanelOfAPictureSoWide<MaxSkinPictureSide + 1>, PanelBounds,
+     nullptr},
+    {"a picture with the OS/2 core header", PanelOfAPictureSoWide<300, true>, PanelBounds, DrawnFromTheBigPicture},
+    {"a fixed-size panel of as many pixels as a skin's pictures may hold", FixedPanelSoLarge<8192, 1024>, FixedPanel,
+     SizedAs<8192, 1024>},
+    {"a fixed-size panel of 32768 x 1024", FixedPanelSoLarge<32768, 1024>, FixedPanel, SizedAs<40, 40>},
+    {"a frame label's text of 7 MB", AFrameLabelsTextOf7Megabytes, PanelBounds, nullptr},
     {"a value of 62 MB", A62MegabyteValue, PanelBounds, nullptr},
+    {"20 panels shaped by checkerboard masks of 7,248 rectangles", StreamedCheckerboardMask<6>, PanelBounds, Unshaped,
+     20},
+    {"40 smaller panels shaped by such masks", StreamedCheckerboardMask<6>, {0, 0, 370, 240}, Unshaped, 40, 90},
+    {"40 smaller panels shaped by masks of 608 rectangles", StreamedCheckerboardMask<1>, {0, 0, 370, 240}, Shaped, 40,
+     90},
+    {"a section name of 62 MB", A62MegabyteSectionName<true>, PanelBounds, nullptr},
+    {"a line of \"[\" and 62 MB", A62MegabyteSectionName<false>, PanelBounds, nullptr},
 };
 
 class HostileSkins : public ::testing::TestWithParam<THostileSkin> {};
@@ -215,8 +293,12 @@ TEST_P(HostileSkins, LoadOrAreRefusedAndPaintWithinTheBounds) {
     skin.Store(stored);
   }
   TSkinTestWindow window(PanelBounds.Width(), PanelBounds.Height());
-  auto* panel = window.Add<TspSkinPanel>(shape.Panel);
-  panel->SetSkinData(window.Data());
+  std::vector<TspSkinPanel*> panels;
+  for (int i = 0; i < shape.Panels; ++i) {
+    const TRect place = OffsetRect(shape.Panel, i % 4 * shape.PanelStep, i / 4 * shape.PanelStep / 2);
+    panels.push_back(window.Add<TspSkinPanel>(place));
+    panels.back()->SetSkinData(window.Data());
+  }
   window.Show();
   bool refused = false;
   const uint64_t held = WorkingSetBytes();
@@ -226,12 +308,18 @@ TEST_P(HostileSkins, LoadOrAreRefusedAndPaintWithinTheBounds) {
     } catch (const ESkinTooLarge&) {
       refused = true;
     }
-    Painted(panel);
+    RedrawWindow(window.Form()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (TspSkinPanel* panel : panels) Painted(panel);
   });
   EXPECT_LT(rise, HostilePaintMemory) << shape.Name;
   if (shape.Drawn != nullptr) {
     EXPECT_FALSE(refused) << shape.Name;
-    EXPECT_TRUE(shape.Drawn(panel)) << shape.Name;
+    EXPECT_TRUE(shape.Drawn(panels.front())) << shape.Name;
+    size_t rects = 0;
+    for (TspSkinPanel* panel : panels) rects += RegionRects(panel);
+    EXPECT_LE(rects, MaxSkinRegionRects) << shape.Name;
+    if (shape.PanelStep > 0)  // panels that leave some of each other in sight
+      SaveScreenPictureOf(window.Form()->Handle(), "hostile-skins-" + std::to_string(panels.size()) + "-panels");
     return;
   }
   EXPECT_TRUE(refused) << shape.Name;
@@ -242,14 +330,40 @@ TEST_P(HostileSkins, LoadOrAreRefusedAndPaintWithinTheBounds) {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HostileSkins, ::testing::ValuesIn(Shapes));
 
+// One budget of region rectangles for every window of the skin: two fixed-size panels
+// whose masks give half of it each are both shaped, with a rectangle more each the second
+// gets no region, and it takes one once the first is gone and the skin comes again.
+TEST(HostileSkinShapes, MaskedPanelsShareOneBudgetOfRegionRectanglesAndGiveItBackWhenGone) {
+  for (const size_t rects : {MaxSkinRegionRects / 2, MaxSkinRegionRects / 2 + 1}) {
+    TspCompressedStoredSkin stored(nullptr);
+    {
+      TStreamedSkin skin(TestSkinPayload("flatcolour"));
+      FixedPanelWithCheckerboardMask(skin, 2, static_cast<int32_t>(rects));  // a run and a rectangle a row
+      skin.Store(stored);
+    }
+    TSkinTestWindow window(PanelBounds.Width(), PanelBounds.Height());
+    auto* first = window.Add<TspSkinPanel>(FixedPanel);
+    auto* second = window.Add<TspSkinPanel>(OffsetRect(FixedPanel, 100, 0));
+    for (TspSkinPanel* panel : {first, second}) panel->SetSkinData(window.Data());
+    window.Show();
+    window.Data()->LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(RegionRects(first), rects);
+    EXPECT_EQ(RegionRects(second), 2 * rects <= MaxSkinRegionRects ? rects : 0) << rects;
+    SaveScreenPictureOf(window.Form()->Handle(), "hostile-skins-budget-" + std::to_string(rects));
+    delete first;
+    window.Data()->LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(RegionRects(second), rects);
+  }
+}
+
 TEST(HostileSkinShapes, APanelGrownPastWhatItsMasksRegionMayBeDropsTheRegionAndTakesItBackWhenSmall) {
   TSkinTestWindow window(PanelBounds.Width(), PanelBounds.Height());
-  window.Load("flatcolour", CheckerboardMask<6>);
+  window.Load("flatcolour", CheckerboardMask<1>);
   auto* panel = window.Add<TspSkinPanel>(PanelBounds);
   panel->SetSkinData(window.Data());
   window.Show();
   EXPECT_TRUE(CheckerboardShaped(panel));
-  panel->SetBoundsRect(Rect(0, 0, 900, 600));  // 8,900 runs
+  panel->SetBoundsRect(Rect(0, 0, 1400, 700));  // 2,098 rectangles
   EXPECT_TRUE(Unshaped(panel));
   panel->SetBoundsRect(PanelBounds);
   EXPECT_TRUE(CheckerboardShaped(panel));

@@ -10,8 +10,6 @@
 
 #include "base/StrUtils.h"
 
-#include "Deadline.h"
-#include "ProcessMemory.h"
 #include "RuntimePath.h"
 #include "UnclippedTexts.h"
 
@@ -103,13 +101,4 @@ bool PaintsTextsWhole(TWinControl* Control) {
     for (int x = 0; x < Control->Width(); ++x)
       if (asked->Pixel(x, y) != unclipped->Pixel(x, y)) return false;
   return true;
-}
-
-uint64_t RunWithinDeadline(const std::string& What, const std::function<void()>& Run) {
-  const uint64_t before = PeakWorkingSetBytes();
-  {
-    const TDeadline deadline(std::chrono::seconds(HostilePaintSeconds), What);
-    Run();
-  }
-  return PeakWorkingSetBytes() - before;
 }

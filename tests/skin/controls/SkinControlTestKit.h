@@ -8,6 +8,7 @@
 
 #include "classlib/Form.h"
 
+#include "HostileBounds.h"
 #include "SkinEdits.h"
 #include "TestControls.h"
 #include "UiTest.h"
@@ -81,17 +82,3 @@ std::unique_ptr<TPixelDC> Painted(TWinControl* Control, TColor Background = RGBC
 // Whether Control paints the same with every text drawn unclipped: no box it draws a
 // text in cuts the text.
 bool PaintsTextsWhole(TWinControl* Control);
-
-// What loading and painting a hostile skin may take, above what a sound paint takes
-// (well under a second) and below what the faults these bounds guard against took: a
-// control a few thousand pixels wide and high loaded, sized and painted within 2
-// seconds (tile by tile, a one-pixel tile took 20 to 50; a checkerboard mask's region
-// made in one call took 10, and showing the window with it 90 more), with the process's
-// peak memory risen by less than 160 MB (a plan of every tile took 280 to 410; bitmaps
-// of 70,000 one-pixel pictures, 138 before the system refused more).
-inline constexpr int HostilePaintSeconds = 2;
-inline constexpr uint64_t HostilePaintMemory = uint64_t{160} << 20;
-// Runs Run, ending the test program should it take longer than the bound, and gives how
-// far the process's peak working set rose meanwhile (a lower bound: an earlier, higher
-// peak hides part of the rise).
-uint64_t RunWithinDeadline(const std::string& What, const std::function<void()>& Run);

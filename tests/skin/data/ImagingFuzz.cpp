@@ -118,6 +118,11 @@ void FuzzMask(TInput& In) {
   // Counted no further than one past a limit, as a window region's limit is checked.
   const size_t limit = size_t{In.Byte()} * 16;
   Check(CountMaskRuns(rows, w, limit) == std::min(runs.size(), limit + 1));
+  // A region's rectangles: no more than the runs, and none where there is no run.
+  const size_t rects = CountMaskRegionRects(rows, w, runs.size());
+  Check(rects <= runs.size() && (rects == 0) == runs.empty());
+  const size_t counted = CountMaskRegionRects(rows, w, limit);  // to the row that passes the limit
+  Check(counted <= rects && (counted == rects || counted > limit));
 }
 
 void FuzzPlans(TInput& In) {

@@ -46,6 +46,23 @@ TEST(MaskRegionData, RunsAreCountedNoFurtherThanOnePastTheMost) {
   EXPECT_EQ(CountMaskRuns(RowsOf(MaskFromRows({"....."})), 5, 0), 0u);
 }
 
+// A region keeps one rectangle for each run of a band of rows whose black pixels lie
+// alike (a rounded corner's rows each count, the straight rows below it once); the count
+// stops at the row that passes the most.
+TEST(MaskRegionData, RegionRectsCountTheRunsOfEachBandOfLikeRowsOnce) {
+  const TPixelImage frame = MaskFromRows({"..##..", ".####.", "##..##", "##..##", "##..##", "######", "######"});
+  const std::vector<const uint8_t*> rows = RowsOf(frame);
+  EXPECT_EQ(CountMaskRegionRects(rows, 6, 99), 5u);  // 1, 1, 2 for three rows, 1 for two
+  EXPECT_EQ(CountMaskRuns(rows, 6, 99), 10u);
+  TPixelImage colours = MaskFromRows({"#.", "#."});  // white and another colour are alike
+  colours.SetPixel(1, 1, RGBColor(9, 9, 9));
+  EXPECT_EQ(CountMaskRegionRects(RowsOf(colours), 2, 99), 1u);
+  const TPixelImage checkerboard = MaskFromRows({"#.#.", ".#.#", "#.#.", ".#.#"});
+  EXPECT_EQ(CountMaskRegionRects(RowsOf(checkerboard), 4, 99), 8u);
+  EXPECT_EQ(CountMaskRegionRects(RowsOf(checkerboard), 4, 3), 4u);  // no row after the one past 3
+  EXPECT_EQ(CountMaskRegionRects(RowsOf(checkerboard), 0, 99), 0u);
+}
+
 TEST(MaskRegionData, OnlyPureBlackCountsAndRowPaddingIsNoPixel) {
   TPixelImage mask(3, 2);  // black, rows of 9 bytes padded to 12 with zero bytes
   for (int32_t y = 0; y < 2; ++y)

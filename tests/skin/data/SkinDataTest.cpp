@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -647,6 +649,21 @@ TEST_F(SharedDecodingTest, ASkinItsLoadRefusesIsNotKeptAsADecoding) {
   EXPECT_EQ(refused.Decodings(), 2);
   second.LoadCompressedStoredSkin(&stored);  // a skin that loads keeps its decoding
   EXPECT_EQ(stored.Decodings(), 1);
+}
+
+// A skin cursor index is a screen cursor counted from StartCursorIndex; -1 is none (the
+// default cursor), and an index past the screen's numbers is none too (its screen cursor
+// overflowed 32 bits).
+TEST(SkinCursors, AnIndexStandsForTheScreenCursorAfterTheSkinsFirst) {
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(-1), 0);
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(0), TspSkinData::StartCursorIndex);
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(5), TspSkinData::StartCursorIndex + 5);
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(-12), TspSkinData::StartCursorIndex - 12);  // a system cursor
+  constexpr int32_t most = std::numeric_limits<int32_t>::max() - TspSkinData::StartCursorIndex;
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(most), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(most + 1), 0);
+  EXPECT_EQ(TspSkinData::ScreenCursorOf(std::numeric_limits<int32_t>::min()),
+            std::numeric_limits<int32_t>::min() + TspSkinData::StartCursorIndex);
 }
 
 TEST(SkinDataEntries, EntriesSplitAtTheFirstColon) {

@@ -31,6 +31,15 @@ void SetSkinValue(TspSkinPayload& Skin, const std::string& Section, const std::s
   ini.GetStrings(Skin.IniText);
 }
 
+void AddSkinEntry(TspSkinPayload& Skin, const std::string& List, const std::string& Entry) {
+  TMemIniFile ini;
+  ini.SetStrings(Skin.IniText);
+  const int count = ini.ReadInteger(List, "count", 0);
+  ini.WriteString(List, "count", std::to_string(count + 1));
+  ini.WriteString(List, std::to_string(count), Entry);
+  ini.GetStrings(Skin.IniText);
+}
+
 void CutToOnePixelTiles(TspSkinPayload& Skin, const std::string& Section) {
   for (const auto& [key, value] : {std::pair{"lefttoppoint", "1,1"}, std::pair{"righttoppoint", "2,1"},
                                    std::pair{"leftbottompoint", "1,2"}, std::pair{"rightbottompoint", "2,2"},

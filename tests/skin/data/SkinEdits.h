@@ -15,6 +15,8 @@ using TSkinEdit = std::function<void(TspSkinPayload&)>;
 void EditStoredSkin(TspCompressedStoredSkin& Stored, const TSkinEdit& Edit);
 // Sets Key of Section in Skin's INI text.
 void SetSkinValue(TspSkinPayload& Skin, const std::string& Section, const std::string& Key, const std::string& Value);
+// Adds Entry ("IDName:type") at the end of the list section List (SKINCONTROLS, SKINOBJECTS).
+void AddSkinEntry(TspSkinPayload& Skin, const std::string& List, const std::string& Entry);
 // Cuts the skin rectangle of Section's entry at one pixel from its top-left corner on
 // every side, so that its strips and client part are one pixel long: a tile that costs
 // a copy per pixel where tiling copies tile by tile.

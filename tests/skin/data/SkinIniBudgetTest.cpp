@@ -56,10 +56,11 @@ TEST(SkinIniBudget, TheViewNeverWrites) {
   EXPECT_EQ(text.ReadString("a", "v", ""), "1");
 }
 
-// Keeping a text parsed costs a record per line and per section, whatever is read of it.
+// Keeping a text parsed costs a record per line and per section, and the copy of each
+// section's name, whatever is read of it.
 TEST(SkinIniBudget, TheParsedTextCostsItsLinesAndSections) {
   EXPECT_EQ(SkinIniTextCharge(""), 0);
-  EXPECT_EQ(SkinIniTextCharge("[a]\r\nx=1\r\n\r\n [b]\n;c\r"), 5 * SkinLineCharge + 2 * SkinSectionCharge);
+  EXPECT_EQ(SkinIniTextCharge("[a]\r\nx=1\r\n\r\n [b]\n;c\r"), 5 * SkinLineCharge + 2 * SkinSectionCharge + 2);
   const auto mostLines = static_cast<size_t>(MaxSkinLoadCharge / SkinLineCharge);
   EXPECT_EQ(SkinIniTextCharge(std::string(mostLines, '\n')), MaxSkinLoadCharge);
   EXPECT_THROW(SkinIniTextCharge(std::string(mostLines + 1, '\r')), ESkinTooLarge);
@@ -67,6 +68,37 @@ TEST(SkinIniBudget, TheParsedTextCostsItsLinesAndSections) {
   while (static_cast<int64_t>(sections.size() / 3) * (SkinLineCharge + SkinSectionCharge) <= MaxSkinLoadCharge)
     sections += "[]\n";
   EXPECT_THROW(SkinIniTextCharge(sections), ESkinTooLarge);
+}
+
+// Section names are charged by their bytes (each is copied): about 1,900 sections of names
+// of 4 KB, within what a line may hold, fill the budget (a payload of them kept a copy of
+// every name, up to 64 MB).
+TEST(SkinIniBudget, SectionNamesAreChargedByTheirBytes) {
+  EXPECT_EQ(SkinIniTextCharge("[ long name ]ignored\n[unclosed"), 2 * (SkinLineCharge + SkinSectionCharge) + 9 + 8);
+  const std::string name(MaxSkinLineLength - 2, 'n');
+  const int64_t perSection = SkinLineCharge + SkinSectionCharge + static_cast<int64_t>(name.size());
+  std::string sections;
+  const int64_t most = MaxSkinLoadCharge / perSection;
+  for (int64_t i = 0; i < most; ++i) sections += "[" + name + "]\n";
+  EXPECT_EQ(SkinIniTextCharge(sections), most * perSection);
+  sections += "[" + name + "]\n";
+  EXPECT_THROW(SkinIniTextCharge(sections), ESkinTooLarge);
+}
+
+// A line that names a section or holds a key is at most MaxSkinLineLength bytes, blanks
+// and all; lines a reader never reads (comments, lines without a key) are bounded only
+// by the payload.
+TEST(SkinIniBudget, ALineThatNamesASectionOrHoldsAKeyIsAtMostTheLongestALineMayBe) {
+  const auto line = [](const std::string& Start, size_t Length) {
+    return Start + std::string(Length - Start.size(), 'x');
+  };
+  for (const std::string start : {"[", "key=", " =", "[section]"}) {
+    EXPECT_NO_THROW(SkinIniTextCharge("[a]\n" + line(start, MaxSkinLineLength) + "\r\nk=v")) << start;
+    EXPECT_THROW(SkinIniTextCharge("[a]\n" + line(start, MaxSkinLineLength + 1) + "\r\nk=v"), ESkinTooLarge)
+        << start;
+  }
+  EXPECT_NO_THROW(SkinIniTextCharge(line(";", 64 * MaxSkinLineLength)));
+  EXPECT_NO_THROW(SkinIniTextCharge(line("no key", 64 * MaxSkinLineLength)));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "skin/data/SkinPayload.h"
 
 #include "PixelPictures.h"
+#include "StreamedSkin.h"
 
 #include "base/BmpCodec.h"
 #include "base/Exceptions.h"
@@ -202,6 +203,53 @@ TEST(SkinPayload, PicturesBeyondThePixelBudgetAreRefused) {
   TMemoryStream& cut = headers.Stream();
   cut.SetSize(4 + 1 + 14 + 40);
   EXPECT_THROW(ReadSkinPayload(cut, payload), ESkinTooLarge);
+}
+
+// Pictures with no more than MaxSkinPictureSide pixels a side, as wide or high as a
+// bitmap may be: one a pixel wider or higher is refused by its headers as over a bound
+// (it raised EInvalidGraphic, "image too large", as a malformed picture does).
+TEST(SkinPayload, PicturesWiderOrHigherThanASkinsMayBeAreRefused) {
+  const auto oneMask = [](int32_t Width, int32_t Height) {
+    TMemoryStream payload;
+    WriteStoredSkinInt32(payload, 0);
+    const uint8_t follows = 0;
+    payload.WriteBuffer(&follows, 1);
+    WriteMaskBmp(payload, Width, Height, [](int32_t X, int32_t) { return X % 2 == 0; });
+    payload.WriteBuffer("\1", 1);  // no mask
+    WriteStoredSkinInt32(payload, 0);
+    payload.SetPosition(0);
+    TspSkinPayload read;
+    ReadSkinPayload(payload, read);
+    return read.Picture;
+  };
+  EXPECT_EQ(oneMask(MaxSkinPictureSide, 1).Width(), MaxSkinPictureSide);
+  EXPECT_EQ(oneMask(1, MaxSkinPictureSide).Height(), MaxSkinPictureSide);
+  EXPECT_THROW(oneMask(MaxSkinPictureSide + 1, 1), ESkinTooLarge);
+  EXPECT_THROW(oneMask(1, MaxSkinPictureSide + 1), ESkinTooLarge);
+}
+
+// A picture with the 12-byte OS/2 core header counts the pixels its 16-bit sizes give (its
+// planes and bit count were taken for its height, a 300 x 2 picture for 300 x 1,572,865,
+// and refused as over the pixel bound); its sides are bounded as every picture's.
+TEST(SkinPayload, CoreHeaderPicturesAreBoundedByTheirOwnSizes) {
+  const auto onePicture = [](int32_t Width, int32_t Height) {
+    TMemoryStream payload;
+    WriteStoredSkinInt32(payload, 0);
+    payload.WriteBuffer("\0", 1);
+    WriteOneColourBmp(payload, Width, Height, RGBColor(10, 20, 30), 24, true);
+    payload.WriteBuffer("\1", 1);
+    WriteStoredSkinInt32(payload, 0);
+    payload.SetPosition(0);
+    TspSkinPayload read;
+    ReadSkinPayload(payload, read);
+    return read.Picture;
+  };
+  const TPixelImage picture = onePicture(300, 2);
+  EXPECT_EQ(picture.Width(), 300);
+  EXPECT_EQ(picture.Height(), 2);
+  EXPECT_EQ(picture.Pixel(299, 1), RGBColor(10, 20, 30));
+  EXPECT_EQ(onePicture(MaxSkinPictureSide, 1).Width(), MaxSkinPictureSide);
+  EXPECT_THROW(onePicture(MaxSkinPictureSide + 1, 1), ESkinTooLarge);
 }
 
 // At most MaxSkinActivePictures active pictures: one more is refused by the count, before

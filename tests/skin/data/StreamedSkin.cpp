@@ -17,27 +17,38 @@ void PutInt16(TStream& S, int Value) {
 }
 
 // A BMP file of Height rows of BitCount bits, with Palette (blue, green, red, 0 each),
-// RowAt(y) giving row y's bytes (padded to a multiple of four), y = 0 the bottom row.
+// RowAt(y) giving row y's bytes (padded to a multiple of four), y = 0 the bottom row. With
+// Core its header is the 12-byte OS/2 one, its palette entries three bytes each.
 void WriteBmpFile(TStream& S, int32_t Width, int32_t Height, int BitCount, const std::vector<uint8_t>& Palette,
-                  const std::function<const std::vector<uint8_t>&(int32_t)>& RowAt) {
+                  const std::function<const std::vector<uint8_t>&(int32_t)>& RowAt, bool Core = false) {
   const int64_t rowBytes = TPixelImage::StrideFor(Width, BitCount);
-  const int64_t offset = 14 + 40 + static_cast<int64_t>(Palette.size());
+  const int64_t entries = static_cast<int64_t>(Palette.size() / 4);
+  const int64_t offset = 14 + (Core ? 12 + 3 * entries : 40 + 4 * entries);
   S.WriteBuffer("BM", 2);
   PutInt32(S, offset + rowBytes * Height);
   PutInt32(S, 0);
   PutInt32(S, offset);
-  PutInt32(S, 40);
-  PutInt32(S, Width);
-  PutInt32(S, Height);
-  PutInt16(S, 1);
-  PutInt16(S, BitCount);
-  PutInt32(S, 0);  // BI_RGB
-  PutInt32(S, rowBytes * Height);
-  PutInt32(S, 0);
-  PutInt32(S, 0);
-  PutInt32(S, static_cast<int64_t>(Palette.size() / 4));
-  PutInt32(S, 0);
-  if (!Palette.empty()) S.WriteBuffer(Palette.data(), static_cast<int32_t>(Palette.size()));
+  if (Core) {
+    PutInt32(S, 12);
+    PutInt16(S, Width);
+    PutInt16(S, Height);
+    PutInt16(S, 1);
+    PutInt16(S, BitCount);
+    for (size_t entry = 0; entry < Palette.size(); entry += 4) S.WriteBuffer(&Palette[entry], 3);
+  } else {
+    PutInt32(S, 40);
+    PutInt32(S, Width);
+    PutInt32(S, Height);
+    PutInt16(S, 1);
+    PutInt16(S, BitCount);
+    PutInt32(S, 0);  // BI_RGB
+    PutInt32(S, rowBytes * Height);
+    PutInt32(S, 0);
+    PutInt32(S, 0);
+    PutInt32(S, entries);
+    PutInt32(S, 0);
+    if (!Palette.empty()) S.WriteBuffer(Palette.data(), static_cast<int32_t>(Palette.size()));
+  }
   for (int32_t y = 0; y < Height; ++y) S.WriteBuffer(RowAt(y).data(), static_cast<int32_t>(rowBytes));
 }
 
@@ -103,7 +114,7 @@ void WriteMaskBmp(TStream& S, int32_t Width, int32_t Height, const std::function
   });
 }
 
-void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour, int BitCount) {
+void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour, int BitCount, bool CoreHeader) {
   std::vector<uint8_t> row(static_cast<size_t>(TPixelImage::StrideFor(Width, BitCount)), 0);
   const std::vector<uint8_t> pixel = PaletteEntry(Colour);  // blue, green, red
   const size_t bytes = static_cast<size_t>(BitCount / 8);
@@ -113,7 +124,12 @@ void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour,
       if (bytes == 4) row[bytes * x + 3] = 0xFF;
     }
   WriteBmpFile(S, Width, Height, BitCount, BitCount == 8 ? pixel : std::vector<uint8_t>{},
-               [&](int32_t) -> const std::vector<uint8_t>& { return row; });
+               [&](int32_t) -> const std::vector<uint8_t>& { return row; }, CoreHeader);
+}
+
+void WriteMegabytes(TStream& S, int Megabytes, char Letter) {
+  const std::string megabyte(size_t{1} << 20, Letter);
+  for (int i = 0; i < Megabytes; ++i) S.WriteBuffer(megabyte.data(), static_cast<int32_t>(megabyte.size()));
 }
 
 void WriteLine(TStream& S, const std::string& Line) {

@@ -50,8 +50,12 @@ int64_t PixelsOf(const TspSkinPayload& Skin);
 // BMP files written a row at a time, bottom row first as BMP files hold them.
 // A 1-bit mask, black where Inside(X, Y) (Y = 0 the top row), white elsewhere.
 void WriteMaskBmp(TStream& S, int32_t Width, int32_t Height, const std::function<bool(int32_t, int32_t)>& Inside);
-// A picture of one colour, opaque, of 8 (every pixel palette index 0), 24 or 32 bits.
-void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour, int BitCount = 24);
+// A picture of one colour, opaque, of 8 (every pixel palette index 0), 24 or 32 bits;
+// with CoreHeader of 8 or 24 bits under the 12-byte OS/2 core header.
+void WriteOneColourBmp(TStream& S, int32_t Width, int32_t Height, TColor Colour, int BitCount = 24,
+                       bool CoreHeader = false);
 
 // Line and its CR LF.
 void WriteLine(TStream& S, const std::string& Line);
+// Megabytes megabytes of Letter, written a megabyte at a time.
+void WriteMegabytes(TStream& S, int Megabytes, char Letter);

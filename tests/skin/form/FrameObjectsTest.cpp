@@ -6,13 +6,19 @@
 
 #include "skin/form/SkinDisplayObjects.h"
 #include "skin/form/SkinValueObjects.h"
+#include "skin/form/portable/FramePainting.h"
 
+#include "skin/data/SkinIniBudget.h"
+
+#include "HostileBounds.h"
 #include "Screenshot.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -206,6 +212,98 @@ TEST_F(FrameObjects, EveryObjectKindShowsOnTheFrame) {
   SaveWindowScreenshot(window.Form()->Handle(), "frame-objects");
 }
 
+// A label's text comes whole from one line of the skin: as long as a line may be, the frame
+// is loaded, shown and painted within the hostile bounds (a text of 7 MB took 0.6 to 1 s
+// at every paint); a letter more refuses the skin.
+TEST(FrameLabelText, AsLongAsALineMayHoldIsPaintedWithinTheBoundsAndALetterMoreIsRefused) {
+  const auto textOf = [](size_t Letters) {
+    return [Letters](TspSkinPayload& Skin) {
+      SetSkinValue(Skin, "labelobject", "textvalue", std::string(Letters, 'W'));
+      SetSkinValue(Skin, "labelobject", "activeskinrect", "0,0,0,0");
+    };
+  };
+  const size_t most = MaxSkinLineLength - std::string("textvalue=").size();
+  TFrameWindow window{{100, 100, 500, 240}};
+  const uint64_t rise = RunWithinDeadline("a frame label's text as long as a line may hold", [&] {
+    window.Load("flatframe", textOf(most));
+    window.Show();
+    window.PaintedFrame();
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  const auto* label = FrameObject<TspSkinLabelObject>(window.Frame(), "labelobject");
+  ASSERT_EQ(label->Text.size(), most);
+  const auto painted = window.PaintedFrame();
+  const TPoint middle = Centre(label->ObjectRect);
+  int inked = 0;
+  for (int x = label->ObjectRect.Left; x < label->ObjectRect.Right; ++x)
+    inked += painted->Pixel(x, middle.Y) != FramePixel(*window.Data(), x, middle.Y) ? 1 : 0;
+  EXPECT_GT(inked, 0);
+
+  TFrameWindow refused{{100, 100, 500, 240}};
+  EXPECT_THROW(refused.Load("flatframe", textOf(most + 1)), ESkinTooLarge);
+}
+
+// The user objects a paint draws, by name.
+struct TPaintedObjects {
+  void Paint(const std::string& IDName, TCanvas*, TRect) { Names.push_back(IDName); }
+  std::vector<std::string> Names;
+};
+
+// The frame's objects in place of the test skin's: user objects named and placed by Places.
+TSkinEdit UserObjectsOnly(std::vector<std::pair<std::string, std::string>> Places) {
+  return [Places](TspSkinPayload& Skin) {
+    SetSkinValue(Skin, "SKINOBJECTS", "count", std::to_string(Places.size()));
+    for (size_t i = 0; i < Places.size(); ++i) {
+      SetSkinValue(Skin, "SKINOBJECTS", std::to_string(i), Places[i].first + ":userobject");
+      SetSkinValue(Skin, Places[i].first, "skinrect", Places[i].second);
+    }
+  };
+}
+
+// The objects one paint draws hold no more pixels together than MaxFramePaintObjectPixels,
+// taken in list order: a large one on the bottom band and one of 1,024 pixels on the top
+// band fill it, and both are painted; a row of pixels more and the second is left out.
+TEST(FrameObjectPixels, APaintDrawsObjectsWhilePixelsOfTheirsAreLeftAndLeavesOutTheRest) {
+  static_assert(1024 * 8191 + 64 * 16 == MaxFramePaintObjectPixels);
+  for (const auto& [small, drawn] : {std::pair{"200,0,264,16", true}, std::pair{"200,0,265,16", false}}) {
+    TFrameWindow window{{100, 100, 500, 240}};
+    TPaintedObjects painted;
+    window.Frame()->OnPaintEvent = Event(&painted, &TPaintedObjects::Paint);
+    window.Load("flatframe", UserObjectsOnly({{"large", "0,0,1024,8191"}, {"small", small}}));
+    window.Show();
+    painted.Names.clear();
+    window.PaintedFrame();
+    const std::vector<std::string> expected = drawn ? std::vector<std::string>{"large", "small"}
+                                                    : std::vector<std::string>{"large"};
+    EXPECT_EQ(painted.Names, expected) << small;
+  }
+}
+
+// 300 labels of 5000 x 5000 pixels, a few kilobytes of skin, each drawn whole: 12 s at
+// every paint of the frame.
+TEST(FrameObjectPixels, AFrameOfManyLargeLabelsIsPaintedWithinTheBounds) {
+  TFrameWindow window{{100, 100, 500, 240}};
+  window.Load("flatframe", [](TspSkinPayload& Skin) {
+    TStringList lines;
+    lines.Assign(&Skin.IniText);
+    for (int i = 0; i < 300; ++i) {
+      const std::string name = "large" + std::to_string(i);
+      lines.Add("[" + name + "]");
+      lines.Add("skinrect=0,0,5000,5000");
+      lines.Add("textvalue=" + name);
+    }
+    Skin.IniText.Assign(&lines);
+    for (int i = 0; i < 300; ++i) AddSkinEntry(Skin, "SKINOBJECTS", "large" + std::to_string(i) + ":label");
+  });
+  window.Show();
+  const uint64_t rise = RunWithinDeadline("a frame of 300 labels of 5000 x 5000", [&] {
+    window.PaintedFrame();
+    RedrawWindow(window.Form()->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  });
+  EXPECT_LT(rise, HostilePaintMemory);
+  SaveScreenPictureOf(window.Form()->Handle(), "frame-objects-many-large-labels");
+}
+
 constexpr int32_t IntMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t IntMax = std::numeric_limits<int32_t>::max();
 constexpr TRect Huge{IntMin, IntMin, IntMax, IntMax};
@@ -230,6 +328,7 @@ const std::function<void(TspSkinData&)> HostileEntries[] = {
       a.CountFrames = 0;
       a.TimerInterval = -5;
       EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject").SymbolWidth = 0;
+      EntryOf<TspDataSkinLabel>(D, "labelobject").FontHeight = IntMin;  // the glyphs' cells, as high as that
     },
     [](TspSkinData& D) {  // the widest ranges, negative counts, huge looks
       auto& t = EntryOf<TspDataSkinTrackBar>(D, "trackbarobject");
@@ -247,6 +346,18 @@ const std::function<void(TspSkinData&)> HostileEntries[] = {
       auto& b = EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject");
       b.SymbolHeight = -3;
       b.TextValue = std::string(5000, '1');
+      auto& label = EntryOf<TspDataSkinLabel>(D, "labelobject");
+      label.FontHeight = IntMax;
+      label.TextValue = std::string(MaxSkinLineLength, 'W');
+    },
+    [](TspSkinData& D) {  // a font of many lines, and a text of one-pixel symbols as wide as a picture may be
+      auto& b = EntryOf<TspDataSkinBitLabel>(D, "bitlabelobject");
+      b.Symbols.Clear();
+      for (int line = 0; line < 20000; ++line) b.Symbols.Add(std::string(128, 'x'));
+      b.Symbols.Add("z");
+      b.TextValue = std::string(4000, 'z');
+      b.SymbolWidth = b.SymbolHeight = 1;
+      b.SkinRect.Right = b.SkinRect.Left + 4000;
     },
 };
 
@@ -270,7 +381,7 @@ TEST_P(HostileObjects, PaintAndTakeInputWithoutDividingByZero) {
     window.PostMouse(WM_LBUTTONUP, Centre(r));
   }
   for (int i = 0; i < 10; ++i) SendMessageA(frame->AnimationTimer()->Handle(), WM_TIMER, 1, 0);
-  window.PaintedFrame();
+  RunWithinDeadline("a frame of hostile objects", [&] { window.PaintedFrame(); });
   const auto* track = FrameObject<TspSkinTrackBarObject>(frame, "trackbarobject");
   EXPECT_GE(track->Value, track->Track.MinValue);
   EXPECT_LE(track->Value, track->Track.MaxValue);

@@ -13,15 +13,16 @@
 
 namespace {
 
-// The frame test skin's corner mask with a checkerboard over 20 rows of its bottom band:
-// a black run per two pixels of the window's width in each row, 4,000 at the picture's
-// 400 pixels and 9,000 at 900, so that the region is one only while the window is small.
-constexpr int kFineRows = 20;
+// The frame test skin's corner mask with a checkerboard over 5 rows of its bottom band: a
+// black run and a region rectangle per two pixels of the window's width in each row, 1,000
+// at the picture's 400 pixels and 2,250 at 900, so that the region is one only while the
+// window is small.
+constexpr int kFineRows = 5;
 void FineBottomBandMask(TspSkinPayload& Skin) {
   for (int32_t y = 110; y < 110 + kFineRows; ++y)
     for (int32_t x = 0; x < Skin.Mask.Width(); ++x) Skin.Mask.SetPixel(x, y, (x + y) % 2 == 0 ? clBlack : clWhite);
 }
-static_assert(kFineRows * 400 / 2 < MaxWindowRegionRects && kFineRows * 900 / 2 > MaxWindowRegionRects);
+static_assert(kFineRows * 400 / 2 < MaxSkinRegionRects && kFineRows * 900 / 2 > MaxSkinRegionRects);
 
 bool IsCorner(int32_t X, int32_t Y, int32_t Width, int32_t Height) {
   return (X < 2 || X >= Width - 2) && (Y < 2 || Y >= Height - 2);
@@ -81,12 +82,12 @@ TEST(FrameRegion, AWindowGrownPastWhatItsMasksRegionMayBeShowsWholeAndTakesItsSh
 }
 
 // The frame test skin's roll-up mask (200 x 28, widened with the window between its
-// roll-up points 12 and 156) with a checkerboard between those points: a run per two
-// pixels there in each of its 28 rows, about 4,800 in a window 400 pixels wide and 9,000
-// in one 700 wide.
-constexpr int32_t kRollUpLeft = 12, kRollUpRightEnd = 200 - 156;
+// roll-up points 12 and 156) with a checkerboard between those points in its first 7 rows:
+// a run and a region rectangle per two pixels there in each, about 1,200 in a window 400
+// pixels wide and 2,250 in one 700 wide.
+constexpr int32_t kRollUpLeft = 12, kRollUpRightEnd = 200 - 156, kFineRollUpRows = 7;
 void FineRollUpMask(TspSkinPayload& Skin) {
-  for (int32_t y = 0; y < Skin.RollUpMask.Height(); ++y)
+  for (int32_t y = 0; y < kFineRollUpRows; ++y)
     for (int32_t x = kRollUpLeft; x < Skin.RollUpMask.Width() - kRollUpRightEnd; ++x)
       Skin.RollUpMask.SetPixel(x, y, (x + y) % 2 == 0 ? clBlack : clWhite);
 }

@@ -233,10 +233,11 @@ TEST_F(SkinImagesMenuTest, DrawsFromTheSkinsMenuItemButtonOrInTheDefaultLook) {
 }
 
 // The flatcolour skin's popup window made 60 x 90 with its items 64 rows below its top,
-// and its mask a checkerboard over 60 rows of that top band: a black run per two pixels of
-// the menu's width in each row, about 2,500 for a menu three images wide (84 pixels) and
-// 9,500 for one twelve wide (318), so that it has a region only while it is narrow.
-constexpr int32_t kFineTop = 2, kFineBottom = 62;
+// and its mask a checkerboard over 20 rows of that top band: a black run and a region
+// rectangle per two pixels of the menu's width in each row, about 840 for a menu three
+// images wide (84 pixels) and 3,200 for one twelve wide (318), so that it has a region
+// only while it is narrow.
+constexpr int32_t kFineTop = 2, kFineBottom = 22;
 void FineTallTopBand(TspSkinPayload& Skin) {
   TMemIniFile ini;
   ini.SetStrings(Skin.IniText);

@@ -44,17 +44,21 @@ struct TPlacedMask {
 
   bool Empty() const { return Pixels.ScanLines().empty(); }
   size_t Runs(size_t Most) const { return CountMaskRuns(Pixels.ScanLines(), Pixels.Width(), Most); }
+  size_t Rects(size_t Most) const { return CountMaskRegionRects(Pixels.ScanLines(), Pixels.Width(), Most); }
   TRgnDataBlock Data() const { return RgnDataFromMask(Pixels.ScanLines(), Pixels.Width(), DX, DY); }
 };
 
-// Whether the masks' black runs together are few enough for a window region. They are
-// counted first, no further than that limit, so that a finer mask costs a reading of its
-// first rows, not a rectangle for every run (a 5736 x 5736 checkerboard once took 800 MB).
-bool WithinRegionLimit(std::span<const TPlacedMask> Masks) {
-  size_t runs = 0;
+// Whether the masks together have no more black runs than a region is made from and give
+// no more rectangles than MostRects. Both are counted first, each no further than its
+// limit, so that a finer mask costs a reading of its first rows, not a rectangle for every
+// run (a 5736 x 5736 checkerboard once took 800 MB).
+bool WithinRegionLimit(std::span<const TPlacedMask> Masks, size_t MostRects) {
+  size_t runs = 0, rects = 0;
   for (const TPlacedMask& mask : Masks) {
-    runs += mask.Runs(MaxWindowRegionRects - runs);
-    if (runs > MaxWindowRegionRects) return false;
+    runs += mask.Runs(MaxRegionMaskRuns - runs);
+    if (runs > MaxRegionMaskRuns) return false;
+    rects += mask.Rects(MostRects - rects);
+    if (rects > MostRects) return false;
   }
   return true;
 }
@@ -74,10 +78,10 @@ bool GiveWindowRegion(HWND Window, TRegion Region, bool Redraw) {
   return true;
 }
 
-TRegion CreateMaskRegion(TBitmap* Mask) {
+TRegion CreateMaskRegion(TBitmap* Mask, size_t MostRects) {
   if (Mask == nullptr || Mask->Empty()) return nullptr;
   const TPlacedMask mask[] = {{TFBitmap(Mask->Handle()), 0, 0}};
-  if (!WithinRegionLimit(mask)) return nullptr;
+  if (!WithinRegionLimit(mask, MostRects)) return nullptr;
   return RegionOf(mask[0].Data());
 }
 
@@ -94,7 +98,7 @@ TRegion CreateSkinRegion(const TSkinRegionOptions& Options) {
                                {TFBitmap(bottom.Handle()), 0, client.Bottom},
                                {TFBitmap(left.Handle()), 0, client.Top},
                                {TFBitmap(right.Handle()), client.Right, client.Top}};
-  if (!WithinRegionLimit(bands)) return nullptr;
+  if (!WithinRegionLimit(bands, Options.MostRects)) return nullptr;
   TRegion parts[std::size(bands)];
   for (size_t i = 0; i < std::size(bands); ++i)
     if (!bands[i].Empty()) parts[i] = RegionOf(bands[i].Data());

@@ -63,22 +63,36 @@ TPoint LabelTextOrigin(const TRect& R, TSize TextSize, TAlignment Alignment) {
   return {Saturated(x), Saturated(R.Top + int64_t{RectHeight(R)} / 2 - TextSize.cy / 2)};
 }
 
-std::vector<TspSymbolCopy> BitLabelSymbols(const std::string& Text, const TStrings& Symbols, TSize Symbol,
-                                           TPoint Cells, int32_t Width) {
+TspSymbolCells::TspSymbolCells(const TStrings& Symbols) {
+  FCells.fill(None);
+  for (int row = 0; row < Symbols.Count(); ++row) {
+    const std::string& line = Symbols.Strings(row);
+    for (size_t column = 0; column < line.size(); ++column) {
+      TPoint& cell = FCells[static_cast<unsigned char>(line[column])];
+      if (cell == None) cell = {static_cast<int32_t>(column), row};
+    }
+  }
+}
+
+std::optional<TPoint> TspSymbolCells::Of(char C) const {
+  const TPoint cell = FCells[static_cast<unsigned char>(C)];
+  if (cell == None) return std::nullopt;
+  return cell;
+}
+
+std::vector<TspSymbolCopy> BitLabelSymbols(const std::string& Text, const TspSymbolCells& Cells, TSize Symbol,
+                                           TPoint Origin, int32_t Width) {
   std::vector<TspSymbolCopy> copies;
   if (Symbol.cx < 1 || Symbol.cy < 1) return copies;
   for (size_t i = 0; i < Text.size(); ++i) {
     const int64_t x = static_cast<int64_t>(i) * Symbol.cx;
     if (x >= Width) break;  // no symbol can show any more
-    for (int row = 0; row < Symbols.Count(); ++row) {
-      const size_t column = Symbols.Strings(row).find(Text[i]);
-      if (column == std::string::npos) continue;
+    if (const std::optional<TPoint> cell = Cells.Of(Text[i])) {
       // The last symbol that reaches the edge is cut there.
       const int64_t shown = std::min<int64_t>(Symbol.cx, Width - x);
-      copies.push_back({RectAt(Cells.X + static_cast<int64_t>(column) * Symbol.cx,
-                               Cells.Y + int64_t{row} * Symbol.cy, shown, Symbol.cy),
+      copies.push_back({RectAt(Origin.X + int64_t{cell->X} * Symbol.cx, Origin.Y + int64_t{cell->Y} * Symbol.cy, shown,
+                               Symbol.cy),
                         {static_cast<int32_t>(x), 0}});
-      break;
     }
     if (x + Symbol.cx > Width) break;
   }

@@ -6,7 +6,9 @@
 
 #include "skin/data/SkinTypes.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,9 +69,24 @@ struct TspSymbolCopy {
   TPoint Dest;
   friend bool operator==(const TspSymbolCopy&, const TspSymbolCopy&) = default;
 };
+// Where each character's cell is in a bitmap font's lines of symbols: its column is its
+// first place in the first line that holds it, its row that line's. Made once from the
+// lines, so that drawing a text looks each character up at once, however many lines the
+// skin gives (looking through them for each character took time growing with the text's
+// length times the lines').
+class TspSymbolCells {
+public:
+  explicit TspSymbolCells(const TStrings& Symbols);
+  // Column and row of C's cell; none when no line holds it.
+  std::optional<TPoint> Of(char C) const;
+
+private:
+  static constexpr TPoint None{-1, -1};
+  std::array<TPoint, 256> FCells;
+};
+
 // The symbols of Text on a bitmap Width wide: character i goes to (i * symbol width, 0)
-// from the cell of the first line of Symbols that holds it (its column is its place in
-// the line, its row the line's), counted from Cells; a character found nowhere leaves a
-// gap. The first symbol that would end past Width is cut there and the text ends.
-std::vector<TspSymbolCopy> BitLabelSymbols(const std::string& Text, const TStrings& Symbols, TSize Symbol,
-                                           TPoint Cells, int32_t Width);
+// from its cell, counted from Origin; a character without one leaves a gap. The first
+// symbol that would end past Width is cut there and the text ends.
+std::vector<TspSymbolCopy> BitLabelSymbols(const std::string& Text, const TspSymbolCells& Cells, TSize Symbol,
+                                           TPoint Origin, int32_t Width);

@@ -27,6 +27,15 @@ TspBandDraw MainMenuItemBandDraw(const TRect& ItemRect, const TRect& MainMenuRec
   return {true, FrameArithmetic::Offset(ItemRect, 0, -int64_t{ClRect.Bottom})};
 }
 
+bool TspObjectPaintBudget::Take(const TRect& Rect, TSize Target) {
+  if (Rect.Right <= 0 || Rect.Bottom <= 0 || Rect.Left >= Target.cx || Rect.Top >= Target.cy) return false;
+  if (IsNullRect(Rect)) return false;
+  const int64_t pixels = int64_t{RectWidth(Rect)} * RectHeight(Rect);
+  if (pixels > FLeft) return false;
+  FLeft -= pixels;
+  return true;
+}
+
 std::vector<TspCaptionStripe> DefaultCaptionStripes(const TRect& CaptionRect, int32_t CaptionHeight) {
   const int32_t start = CaptionRect.Left - DefaultBorderWidth + 2;
   const int32_t end = CaptionRect.Right - DefaultBorderWidth - 3;

@@ -3,6 +3,8 @@
 #include "skin/controls/portable/SkinControlGeometry.h"
 #include "skin/controls/portable/SkinPartLook.h"
 
+#include "skin/data/SkinLimits.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -38,6 +40,18 @@ TEST(FitSizeToSkin, KeepsTheSidesTheResizeModeLetsChange) {
   EXPECT_EQ(FitSizeToSkin(SkinResizeMode(Skin, WithCorners({}, {}, {})), Skin, 90, 90), (TSize{40, 25}));
 }
 
+// The skin's sides are taken while the control they make is no larger than a skin's
+// pictures may be, side and pixels; past that the size asked stays.
+TEST(FitSizeToSkin, ASkinRectangleLargerThanAPictureMayBeSizesNothing) {
+  const TRect widest{0, 0, MaxSkinPictureSide, 256};  // 2^23 pixels
+  EXPECT_EQ(FitSizeToSkin(0, widest, 100, 60), (TSize{MaxSkinPictureSide, 256}));
+  EXPECT_EQ(FitSizeToSkin(0, {0, 0, MaxSkinPictureSide + 1, 1}, 100, 60), (TSize{100, 60}));
+  EXPECT_EQ(FitSizeToSkin(0, {0, 0, MaxSkinPictureSide, 257}, 100, 60), (TSize{100, 60}));
+  EXPECT_EQ(FitSizeToSkin(2, {0, 0, 10, 8192}, 1024, 60), (TSize{1024, 8192}));
+  EXPECT_EQ(FitSizeToSkin(2, {0, 0, 10, 8193}, 1024, 60), (TSize{1024, 60}));
+  EXPECT_EQ(FitSizeToSkin(3, {0, 0, MaxSkinPictureSide + 1, 25}, 100, 60), (TSize{100, 60}));
+}
+
 TEST(FitCutToSkin, MovesOnlyWhatLiesPastTheStretchingMiddle) {
   EXPECT_EQ(FitCutToSkin(1, Skin, Cut, 100, 60),
             (TSkinCut{{4, 4}, {96, 4}, {4, 56}, {96, 56}, {4, 4, 96, 56}}));
@@ -64,7 +78,7 @@ TEST(AnySizeGeometry, CutsAtTheClientRectanglesCornersOrStretchesWithoutOne) {
 TEST(SkinControlGeometry, ExtremeSkinValuesSaturateInsteadOfOverflowing) {
   const TRect wide{Min, Min, Max, Max};
   const TSkinCut extreme{{Max, Max}, {Max, Min}, {Min, Max}, {Max, Max}, {Min, Min, Max, Max}};
-  EXPECT_EQ(FitSizeToSkin(0, wide, 10, 10), (TSize{Max, Max}));
+  EXPECT_EQ(FitSizeToSkin(0, wide, 10, 10), (TSize{10, 10}));  // saturated, and larger than a picture may be
   const TSkinCut fitted = FitCutToSkin(1, wide, extreme, Max, Min);
   EXPECT_EQ(fitted.RB, (TPoint{-1, Min}));  // the 64-bit sums, clamped
   EXPECT_EQ(GrownClientRect(extreme.ClRect, {Max, Max, Min, Min}, Max, Max).Right, Max);

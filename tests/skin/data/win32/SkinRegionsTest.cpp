@@ -87,7 +87,7 @@ TEST(SkinRegions, AMaskOfManyRunsGivesTheRegionOfOneCallWithAllItsRectangles) {
     for (size_t x = 0; x < 120; ++x) rows[y] += (x + y) % 2 == 0 ? '#' : '.';
   const auto mask = MaskOf(rows);
   TRegionHolder sliced;
-  sliced.Rgn = CreateMaskRegion(mask.get()).release();
+  sliced.Rgn = CreateMaskRegion(mask.get(), 6000).release();
   ASSERT_NE(sliced.Rgn, nullptr);
   TRgnDataBlock data;
   ASSERT_EQ(CreateRgnDataFromMask(mask.get(), 0, 0, data), 32 + 16 * 6000);
@@ -100,8 +100,16 @@ TEST(SkinRegions, AMaskOfManyRunsGivesTheRegionOfOneCallWithAllItsRectangles) {
       wrong += (PtInRegion(sliced.Rgn, x, y) != FALSE) != (x >= 0 && y >= 0 && x < 120 && y < 100 && (x + y) % 2 == 0);
   EXPECT_EQ(wrong, 0);
 
-  // Finer than a window region may be: no region, in one piece or in a skin's bands.
-  rows.resize(MaxWindowRegionRects / 60 + 2, rows.front());  // 60 runs a row
+  // Finer than what the skin's budget leaves a window: none.
+  EXPECT_TRUE(CreateMaskRegion(mask.get(), 5999) == nullptr);
+  EXPECT_TRUE(CreateMaskRegion(mask.get(), 6000) != nullptr);
+  const TSkinCut band = CutFromClientRect({0, 0, 120, 1});  // all but the top row a bottom band: 5,940 runs
+  EXPECT_TRUE(CreateSkinRegion({band, band, mask.get(), 120, 100, 5939}) == nullptr);
+  EXPECT_TRUE(CreateSkinRegion({band, band, mask.get(), 120, 100, 5940}) != nullptr);
+
+  // Of more runs than a region is made from, however few rectangles they make (a row of
+  // 60 runs over and over): no region, in one piece or in a skin's bands.
+  rows.resize(MaxRegionMaskRuns / 60 + 2, rows.front());
   EXPECT_TRUE(CreateMaskRegion(MaskOf(rows).get()) == nullptr);
   const TSkinCut cut = CutFromClientRect({0, 0, 120, 1});  // all but the top row a bottom band
   EXPECT_TRUE(CreateSkinRegion({cut, cut, MaskOf(rows).get(), 120, static_cast<int>(rows.size())}) == nullptr);

@@ -2,7 +2,11 @@
 
 #include "base/Strings.h"
 
+#include "HostileBounds.h"
+
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 namespace {
 
@@ -49,17 +53,34 @@ TEST(BitLabel, SymbolsComeFromTheirCellsAMissingOneLeavesAGapAndTheLastIsCut) {
   TStringList symbols;
   symbols.Add("0123456789");
   symbols.Add("ABCDEF:-./");
+  symbols.Add("Z1");  // neither takes a cell: "1" has one above
+  const TspSymbolCells font(symbols);
   const auto cells = [&](const std::string& Text, int32_t Width) {
-    return BitLabelSymbols(Text, symbols, {6, 8}, {100, 50}, Width);
+    return BitLabelSymbols(Text, font, {6, 8}, {100, 50}, Width);
   };
-  EXPECT_EQ(cells("1Z:", 30), (std::vector<TspSymbolCopy>{{Rect(106, 50, 112, 58), {0, 0}},
+  EXPECT_EQ(cells("1Y:", 30), (std::vector<TspSymbolCopy>{{Rect(106, 50, 112, 58), {0, 0}},
                                                            {Rect(136, 58, 142, 66), {12, 0}}}));
+  EXPECT_EQ(cells("Z", 30), (std::vector<TspSymbolCopy>{{Rect(100, 66, 106, 74), {0, 0}}}));
   EXPECT_EQ(cells("12:34", 30).size(), 5U);  // exactly as wide as the label
   const std::vector<TspSymbolCopy> cut = cells("123456", 27);
   ASSERT_EQ(cut.size(), 5U);
   EXPECT_EQ(cut.back(), (TspSymbolCopy{Rect(130, 50, 133, 58), {24, 0}}));
   EXPECT_EQ(cells(std::string(100000, '7'), 30).size(), 5U);
-  EXPECT_TRUE(BitLabelSymbols("12", symbols, {0, 8}, {}, 30).empty());
+  EXPECT_TRUE(BitLabelSymbols("12", font, {0, 8}, {}, 30).empty());
+}
+
+// A font of as many lines as a skin may give, none holding the text's character, and a
+// label as wide as a picture may be with one-pixel symbols: each character is looked up
+// at once (through every line for each, 30,000 characters took minutes).
+TEST(BitLabel, ManyLinesOfSymbolsCostALookUpACharacter) {
+  TStringList symbols;
+  for (int line = 0; line < 30000; ++line) symbols.Add(std::string(128, 'x'));
+  symbols.Add("z");
+  const TDeadline deadline(std::chrono::seconds(HostilePaintSeconds), "a bit label over many lines of symbols");
+  const TspSymbolCells font(symbols);
+  const std::vector<TspSymbolCopy> copies = BitLabelSymbols(std::string(32768, 'z'), font, {1, 1}, {}, 32768);
+  ASSERT_EQ(copies.size(), 32768U);
+  EXPECT_EQ(copies.back(), (TspSymbolCopy{Rect(0, 30000, 1, 30001), {32767, 0}}));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 TEST(FramePainting, TheClientBackgroundIsTiledOrStretchedWithoutEverDividingByAnEmptyPicture) {
@@ -41,6 +43,23 @@ TEST(FramePainting, MainMenuItemsGoOnTheBandOfTheirRow) {
   // A row below the client area's top: the bottom band, which starts at its bottom.
   const TRect low{8, 112, 60, 132};
   EXPECT_EQ(MainMenuItemBandDraw(low, Rect(8, 112, 392, 132), client), (TspBandDraw{true, Rect(8, 4, 60, 24)}));
+}
+
+// One budget of object pixels a paint, taken in order: an object past what is left, or
+// one wholly outside its target, is not drawn and takes nothing.
+TEST(FramePainting, ObjectsAreDrawnWhileTheirPixelsFitInOnePaintsBudget) {
+  TspObjectPaintBudget budget;
+  const TSize target{400, 50};
+  EXPECT_FALSE(budget.Take({400, 0, 500, 10}, target));    // right of it
+  EXPECT_FALSE(budget.Take({-10, -20, 0, 10}, target));    // left of it
+  EXPECT_FALSE(budget.Take({10, 10, 10, 20}, target));     // no width
+  EXPECT_TRUE(budget.Take({-100, -100, 3996, 924}, target));  // 4096 x 1024: half the budget
+  EXPECT_FALSE(budget.Take({0, 0, 4096, 1025}, target));   // a row more than is left
+  EXPECT_TRUE(budget.Take({399, 49, 4495, 1073}, target));  // the rest, in by its last pixel
+  EXPECT_FALSE(budget.Take({0, 0, 1, 1}, target));
+  TspObjectPaintBudget huge;
+  EXPECT_FALSE(huge.Take({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, target));
+  EXPECT_TRUE(huge.Take({0, 0, 1, 1}, target));
 }
 
 TEST(FramePainting, RegionAndClientFramePictureFollowTheSkinAndState) {
