@@ -81,6 +81,8 @@ void TspSkinMenu::BeforeDestruction() {
 }
 
 void TspSkinMenu::CloseForGood() {
+  if (FClosedForGood) return;
+  FClosedForGood = true;
   // A level whose Show runs below this call outlives the engine and frees itself when
   // its Show ends (letting it go drops it from the list).
   const std::vector<TspSkinPopupWindow*> levels = FPopupWindows;

@@ -12,6 +12,7 @@
 
 #include "base/FileUtils.h"
 
+#include "FreedMemory.h"
 #include "PngWriter.h"
 #include "Screenshot.h"
 
@@ -254,6 +255,20 @@ TEST_F(SkinMenuSpeedButtonTest, ScreenshotWithItsMenuOpen) {
   if (!DirectoryExists(ExcludeTrailingBackslash(ScreenshotFolder()))) CreateDir(ExcludeTrailingBackslash(ScreenshotFolder()));
   WritePngFile(picture, ScreenshotFolder() + "menu-button-slate.png");
   host->SkinMenu()->CloseMenu();
+  EXPECT_TRUE(Up());
+}
+
+// The window's frame goes with its menu engine while a menu is open: the engine closes
+// the menu once, before its parts (its timer) go, and touches none of them after.
+TEST_F(SkinMenuSpeedButtonTest, AMenuEngineFreedWhileItsMenuIsOpenClosesItOnce) {
+  const TFreedMemoryGuard guard;
+  button->SetSkinPopupMenu(popupMenu);
+  auto* host = new TMenuHost(window.Form());
+  TspSkinMenu* engine = host->SkinMenu();
+  Click();
+  ASSERT_TRUE(Tracking());
+  host->Free();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(engine));
   EXPECT_TRUE(Up());
 }
 
