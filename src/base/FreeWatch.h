@@ -25,11 +25,3 @@ protected:
 private:
   TComponent* FTarget;
 };
-
-// Runs Step (an event handler, or work that runs one); whether Component outlived it.
-template <class F>
-bool Outlives(TComponent* Component, F&& Step) {
-  const TFreeWatch watch(Component);
-  Step();
-  return !watch.Gone();
-}

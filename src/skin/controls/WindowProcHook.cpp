@@ -3,6 +3,7 @@
 #include "WindowProcHook.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -95,28 +96,21 @@ LRESULT CALLBACK ChainWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
 
 }  // namespace
 
-// Tells a control link that its control goes.
-class TspWindowProcHook::TControlWatch final : public TComponent {
-public:
-  TControlWatch(TspWindowProcHook* Hook, TControl* Control) : TComponent(nullptr), FHook(Hook), FControl(Control) {
-    Control->FreeNotification(this);
-  }
-  ~TControlWatch() override {
-    if (FControl != nullptr) FControl->RemoveFreeNotification(this);
-  }
+TspWindowProcHook::TControlWatch::TControlWatch(TspWindowProcHook* Hook, TControl* Control)
+    : TComponent(nullptr), FHook(Hook), FControl(Control) {
+  Control->FreeNotification(this);
+}
 
-protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation != opRemove || AComponent != FControl) return;
-    FControl = nullptr;
-    FHook->Forget();
-  }
+TspWindowProcHook::TControlWatch::~TControlWatch() {
+  if (FControl != nullptr) FControl->RemoveFreeNotification(this);
+}
 
-private:
-  TspWindowProcHook* FHook;
-  TControl* FControl;
-};
+void TspWindowProcHook::TControlWatch::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove || AComponent != FControl) return;
+  FControl = nullptr;
+  FHook->Forget();
+}
 
 TspWindowProcHook::TspWindowProcHook() = default;
 
@@ -132,7 +126,7 @@ void TspWindowProcHook::Attach(TWndMethod& Slot, TWndMethod Proc) {
 
 void TspWindowProcHook::Install(TControl* Control, TWndMethod Proc) {
   Remove();
-  FWatch = std::make_unique<TControlWatch>(this, Control);
+  FWatch.emplace(this, Control);
   Attach(Control->WindowProc, Proc);
 }
 
