@@ -2,6 +2,8 @@
 // the one subclass of a window's own procedure that carries a window's chain.
 #include "WindowProcHook.h"
 
+#include "base/DispatchScope.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -80,6 +82,7 @@ LRESULT CALLBACK ChainWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
   TspWindowChain* chain = ChainOf(Window);
   if (chain == nullptr) return DefWindowProcA(Window, Msg, WParam, LParam);
   TMessage message{Msg, WParam, LParam, 0};
+  const TDispatchScope dispatching;  // what the links' handlers free goes after the message
   ++chain->Depth;
   const TWndMethod proc = chain->Proc;
   proc(message);
