@@ -1,5 +1,6 @@
 #include "Component.h"
 
+#include "DispatchScope.h"
 #include "Exceptions.h"
 #include "StrUtils.h"
 
@@ -29,6 +30,7 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
+  TDeferredFrees::Forget(this);
   if (!FDestructionStarted) {
     FDestructionStarted = true;
     MarkDestroying();
@@ -39,11 +41,33 @@ TComponent::~TComponent() {
 
 void TComponent::Free() {
   if (FDestructionStarted) return;
+  if (TDeferredFrees::Defers(this)) {
+    TDeferredFrees::Defer(this);
+    return;
+  }
   FDestructionStarted = true;
+  TDeferredFrees::Forget(this);
+  const TDispatchScope freeing(this, false);
   MarkDestroying();
   BeforeDestruction();
   delete this;
 }
+
+void TComponent::operator delete(TComponent* Component, std::destroying_delete_t) {
+  if (!Component->FDestructionStarted && TDeferredFrees::Defers(Component)) {
+    TDeferredFrees::Defer(Component);
+    return;
+  }
+  TDeferredFrees::Forget(Component);
+  void* whole = dynamic_cast<void*>(Component);
+  {
+    const TDispatchScope freeing(Component, false);
+    Component->~TComponent();
+  }
+  ::operator delete(whole);
+}
+
+bool TComponent::FreePending() const { return DeferredFrees::PendingCount != 0 && TDeferredFrees::Marked(this); }
 
 void TComponent::BeforeDestruction() {
   DestroyComponents();

@@ -7,11 +7,15 @@
 // Free components with Free(): it runs BeforeDestruction while the object is still
 // whole, so overrides (a form's OnDestroy, a control leaving its parent) see their own
 // class. A plain delete still frees the owned components and sends the notifications.
+//
+// Freed while the class library runs code on behalf of something (DispatchScope.h), by
+// either way, a component is only marked and goes once that code has run.
 
 #include "Persistent.h"
 #include "Set.h"
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -27,9 +31,18 @@ public:
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  // Runs BeforeDestruction, then deletes the component. A second call while the
-  // first runs does nothing.
+  // Runs BeforeDestruction, then deletes the component; while code runs on behalf of
+  // anything, marks it instead (see DispatchScope.h). A second call while the first runs,
+  // or while the component waits to go, does nothing.
   void Free();
+  // delete: at once, or marked as Free would.
+  void operator delete(TComponent* Component, std::destroying_delete_t);
+
+  // Whether this component, or one it lies in (its owner, or the control it is placed
+  // on, up the chain), was freed and waits to go.
+  bool FreePending() const;
+  // The component this one lies in besides its owner (a control's parent); none here.
+  virtual TComponent* GetParentComponent() const { return nullptr; }
 
   TComponent* Owner() const { return FOwner; }
   const std::string& Name() const { return FName; }
@@ -80,16 +93,21 @@ protected:
 
   // Called by Free while the whole object exists; overrides call the inherited one last.
   virtual void BeforeDestruction();
+  // Called once as a free of this component is put off, after it and what it owns got
+  // csDestroying: it lets go of what would still route input or work to it.
+  virtual void FreeDeferred() {}
   // Frees the owned components, last created first.
   void DestroyComponents();
 
 private:
+  friend class TDeferredFrees;
   void MarkDestroying();
   void LeaveOwnerAndSubscribers();
   void InsertFreeNotifier(TComponent* AComponent);
   void RemoveFreeNotifier(TComponent* AComponent);
 
   bool FDestructionStarted = false;
+  bool FFreeDeferred = false;  // marked, waiting to go
   TComponent* FOwner = nullptr;
   std::string FName;
   std::vector<TComponent*> FComponents;

@@ -5,14 +5,24 @@
 // or when one is a copy of the other. Saving a handler, installing another and putting
 // the saved one back (as the skinned frame does with the application's message event)
 // relies on this.
+//
+// An event (a delegate whose first argument is its Sender, a TObject*) stays silent once
+// its Sender was freed and waits to go (see DispatchScope.h).
 
 #include <cstddef>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 class TObject;
+
+namespace DeferredFrees {
+extern int PendingCount;
+bool SilencesSender(const TObject* Sender);
+}  // namespace DeferredFrees
 
 template <class Signature>
 class TDelegate;
@@ -44,7 +54,16 @@ public:
 
   explicit operator bool() const { return FThunk != nullptr; }
 
-  R operator()(Args... args) const { return FThunk(*this, std::forward<Args>(args)...); }
+  R operator()(Args... args) const {
+    if constexpr (kHasSender)
+      if (DeferredFrees::PendingCount != 0 && DeferredFrees::SilencesSender(std::get<0>(std::tie(args...)))) {
+        if constexpr (std::is_void_v<R>)
+          return;
+        else
+          return R{};
+      }
+    return FThunk(*this, std::forward<Args>(args)...);
+  }
 
   bool operator==(const TDelegate& other) const {
     return FThunk == other.FThunk && FObject == other.FObject &&
@@ -57,6 +76,12 @@ public:
   void* Object() const { return FObject; }
 
 private:
+  static constexpr bool kHasSender = [] {
+    if constexpr (sizeof...(Args) == 0)
+      return false;
+    else
+      return std::is_same_v<std::tuple_element_t<0, std::tuple<Args...>>, TObject*>;
+  }();
   static constexpr std::size_t kMethodSize = 2 * sizeof(void*) + sizeof(std::ptrdiff_t);
   using Thunk = R (*)(const TDelegate&, Args...);
 

@@ -1,8 +1,8 @@
 #pragma once
-// TFreeWatch: learns whether a component is freed while it watches. Controls, menus and
-// frame objects run event handlers (a click, a scroll, a close notification) that may
-// free the object that runs them, or the control that opened them; code that goes on
-// afterwards asks the watch first.
+// TFreeWatch: learns whether a component is freed while it watches, at once or put off
+// (see DispatchScope.h). Freed while the library runs code, a component stays whole until
+// that code has run: the watch serves code that must stop early once its component went,
+// such as a second step that would do something new for it.
 
 #include "Component.h"
 
@@ -13,7 +13,8 @@ public:
   }
   // The component, or nullptr once it was freed.
   TComponent* Target() const { return FTarget; }
-  bool Gone() const { return FTarget == nullptr; }
+  // Freed, or marked to go.
+  bool Gone() const { return FTarget == nullptr || FTarget->FreePending(); }
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override {
@@ -24,11 +25,3 @@ protected:
 private:
   TComponent* FTarget;
 };
-
-// Runs Step (an event handler, or work that runs one); whether Component outlived it.
-template <class F>
-bool Outlives(TComponent* Component, F&& Step) {
-  const TFreeWatch watch(Component);
-  Step();
-  return !watch.Gone();
-}

@@ -2,6 +2,7 @@
 
 #include "ImageList.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
 
 #include <algorithm>
@@ -56,6 +57,7 @@ void TCustomAction::SetActionList(TActionList* Value) {
 }
 
 bool TCustomAction::Execute() {
+  const TDispatchScope running(this);
   Update();
   if (!FEnabled || !OnExecute) return false;
   TNotifyEvent handler = OnExecute;  // the handler may free or change the action
@@ -107,6 +109,7 @@ void TActionLink::SetAction(TCustomAction* Value) {
 }
 
 void TActionLink::Click(TComponent* Client, const TNotifyEvent& OnClick) {
+  if (Client->FreePending()) return;  // a freed control carries nothing out
   const bool ownHandler = OnClick && !(FAction != nullptr && OnClick == FAction->OnExecute);
   if (FAction != nullptr && !ownHandler && !Client->ComponentState().Contains(csDesigning)) {
     FAction->Execute();

@@ -7,6 +7,7 @@
 
 #include "portable/FormActivation.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
 #include "base/FileUtils.h"
 
@@ -58,6 +59,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPA
   if (Application == nullptr || Application->FHandle != Window)
     return DefWindowProcA(Window, Msg, WParam, LParam);
   TMessage message{Msg, WParam, LParam, 0};
+  const TDispatchScope dispatching;
   try {
     Application->WndProc(message);
   } catch (...) {
@@ -70,6 +72,9 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   ExceptionPresenter = ShowErrorBox;
   FTitle = ChangeFileExt(ExtractFileName(ProgramFileName()), "");
   FIcon.OnChange = Event(this, &TApplication::IconChanged);
+  DeferredFrees::SetErrorReporter([] {
+    if (Application != nullptr) Application->HandleException(nullptr);
+  });
 }
 
 TApplication::~TApplication() {
@@ -134,8 +139,12 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     FTerminated = true;
     return true;
   }
+  // Inside a handler (a modal form's loop, ProcessMessages), what this message frees
+  // goes once it is handled.
+  const TLoopTurn turn;
   bool handled = false;
   if (OnMessage) {
+    const TDispatchScope dispatching;
     try {
       TMessageEvent handler = OnMessage;  // the handler may swap OnMessage
       handler(Msg, handled);

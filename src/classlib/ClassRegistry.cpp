@@ -14,6 +14,12 @@ const TClassRegistry::TClassEntry* TClassRegistry::FindClass(const std::string& 
   return it == FClasses.end() ? nullptr : &it->second;
 }
 
+std::vector<const TClassRegistry::TClassEntry*> TClassRegistry::Classes() const {
+  std::vector<const TClassEntry*> classes;
+  for (const auto& [key, entry] : FClasses) classes.push_back(&entry);
+  return classes;
+}
+
 const TPropertyTable& TClassRegistry::TableOf(const std::type_info& Type) const { return FindTable(Type); }
 
 TPropertyTable& TClassRegistry::FindTable(const std::type_info& Type) const {

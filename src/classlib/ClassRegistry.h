@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <typeindex>
+#include <vector>
 
 template <class C>
 class TPropertyTableBuilder;
@@ -61,6 +62,8 @@ public:
 
   // The creatable class of that name (without regard to case), nullptr when none.
   const TClassEntry* FindClass(const std::string& Name) const;
+  // Every creatable class, by name.
+  std::vector<const TClassEntry*> Classes() const;
   // The table of a registered class; raises EInvalidOperation for another class.
   const TPropertyTable& TableOf(const std::type_info& Type) const;
   template <class C>

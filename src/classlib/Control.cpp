@@ -9,8 +9,8 @@
 #include "portable/KeyboardMenus.h"
 #include "portable/ListMoves.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
-#include "base/FreeWatch.h"
 
 #include <algorithm>
 
@@ -75,13 +75,28 @@ void TControl::BeforeDestruction() {
   TComponent::BeforeDestruction();
 }
 
-void TControl::LeaveParent() {
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::FreeDeferred() {
+  InvalidateArea();
+  FVisible = false;
+  ForgetInput();
+  if (FParent != nullptr && FAlign != alNone && !FParent->FreePending()) FParent->Realign();
+}
+
+void TControl::ForgetInput() {
   MouseTracking::ControlRemoved(this);
   TDragSession::ControlRemoved(this);
+}
+
+void TControl::LeaveParent() {
+  TControl::ForgetInput();
   if (FParent != nullptr) FParent->RemoveControl(this);
 }
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (FreePending()) return 0;
+  const TDispatchScope dispatching(this);
   TMessage message{Msg, WParam, LParam, 0};
   TWndMethod handler = WindowProc;  // a handler may replace WindowProc meanwhile
   handler(message);
@@ -170,13 +185,12 @@ void TControl::SendCancelMode() {
 
 // A button's handling may run handlers that free the control: a system control's own
 // handling (a list box or a tab control tells of a new selection) and the control's
-// events. Once the control is gone, nothing more of it is touched.
+// events. The control stays whole until the message is handled, and what it does for the
+// rest of it goes nowhere (see DispatchScope.h).
 
 void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftState Extra) {
   SendCancelMode();
-  const TFreeWatch alive(this);
   DefaultHandler(Message);
-  if (alive.Gone()) return;
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
@@ -186,32 +200,26 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, TShiftSta
   MouseDown(Button, KeysToShiftState(Message.WParam) + Extra, p.X, p.Y);
   // After the control's own handling, so that a list has selected what it drags (a
   // handler may have turned dragging off).
-  if (!alive.Gone() && dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
+  if (dragsByItself && FDragMode == dmAutomatic) BeginDrag(false);
 }
 
 void TControl::HandleLeftDoubleClick(TMessage& Message) {
   SendCancelMode();
-  const TFreeWatch alive(this);
   DefaultHandler(Message);
-  if (alive.Gone()) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
-  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   MouseDown(mbLeft, KeysToShiftState(Message.WParam) + TShiftState{ssDouble}, p.X, p.Y);
 }
 
 void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
-  const TFreeWatch alive(this);
   DefaultHandler(Message);
-  if (alive.Gone()) return;
   const TPoint p = PointFromLParam(Message.LParam);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     if (FControlState.Contains(csClicked)) {
       FControlState.Exclude(csClicked);
       if (PtInRect(ClientRect(), p)) Click();
-      if (alive.Gone()) return;
     }
   }
   MouseUp(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
@@ -317,6 +325,7 @@ void TControl::SetParent(TWinControl* AParent) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   const TSize size = ConstrainSize({AWidth, AHeight}, FConstraints.Limits());
   if (ALeft == FLeft && ATop == FTop && size.cx == FWidth && size.cy == FHeight) return;
   InvalidateArea();
@@ -396,11 +405,12 @@ void TControl::ConstraintsChanged(TObject*) { SetBounds(FLeft, FTop, FWidth, FHe
 // State and appearance
 
 void TControl::SetVisible(bool Value) {
-  if (Value == FVisible) return;
+  if (Value == FVisible || FreePending()) return;
+  // A control that hides with the focus may be freed by its OnExit: it stays whole.
+  const TDispatchScope running(this);
   if (!Value) InvalidateArea();
   FVisible = Value;
-  // A control that hides with the focus may be freed by its OnExit.
-  if (!Outlives(this, [&] { Perform(CM_VISIBLECHANGED, Value); })) return;
+  Perform(CM_VISIBLECHANGED, Value);
   if (FParent != nullptr && FAlign != alNone) FParent->Realign();
 }
 
@@ -421,9 +431,10 @@ std::string TControl::Text() {
 
 void TControl::SetText(const std::string& Value) {
   if (Value == Text()) return;
-  // An edit's OnChange of the new text may free it.
-  if (Outlives(this, [&] { Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str())); }))
-    Perform(CM_TEXTCHANGED);
+  // An edit's OnChange of the new text may free it: it stays whole.
+  const TDispatchScope running(this);
+  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str()));
+  Perform(CM_TEXTCHANGED);
 }
 
 void TControl::FontChanged(TObject*) {

@@ -118,7 +118,8 @@ public:
   // With csSetCaption, a text that equals the old name follows the new name.
   void SetName(const std::string& NewName) override;
 
-  // Messages.
+  // Messages. A control freed and waiting to go (FreePending) gets none by Perform:
+  // the result is 0.
   TWndMethod WindowProc;
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
   virtual void WndProc(TMessage& Message);
@@ -127,6 +128,7 @@ public:
 
   // Place in the tree and geometry (relative to the parent's client area).
   TWinControl* Parent() const { return FParent; }
+  TComponent* GetParentComponent() const override;
   virtual void SetParent(TWinControl* AParent);
   int Left() const { return FLeft; }
   int Top() const { return FTop; }
@@ -155,7 +157,8 @@ public:
   void SetAnchors(TAnchors Value);
   TSizeConstraints* Constraints() { return &FConstraints; }
 
-  // State and appearance; each change is announced by its CM_ message.
+  // State and appearance; each change is announced by its CM_ message. A control freed
+  // and waiting to go is hidden and stays so.
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
   void Show() { SetVisible(true); }
@@ -299,6 +302,12 @@ protected:
   // Runs after the fields took new bounds: anchors, the parent's alignment, Resize.
   virtual void BoundsChanged(bool SizeChanged);
   void BeforeDestruction() override;
+  // Freed while code runs for it: it hides at once and nothing routes the mouse or a drag
+  // to it or to what lies in it any more.
+  void FreeDeferred() override;
+  // Nothing routes the mouse or a drag to this control or to what lies in it any more:
+  // it is not the control under the pointer, nor holds the capture, nor drags.
+  virtual void ForgetInput();
 
   // Stores bounds without any window work (TWinControl::UpdateBounds uses it).
   void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
@@ -361,5 +370,9 @@ private:
   TCursor FDragCursor = crDrag;
 };
 
-// The form the control sits on (the top of its parent chain), or nullptr.
+// The form the control sits on (the top of its parent chain), or nullptr. A control freed
+// and waiting to go sits on none: nothing it still does reaches a form (the focus, a
+// modal result, its keys, a menu of the form's frame).
 TCustomForm* GetParentForm(TControl* Control);
+// The form at the top of the control's parent chain, freed or not, or nullptr.
+TCustomForm* FormHolding(TControl* Control);

@@ -36,7 +36,7 @@ TDragSession::~TDragSession() {
 }
 
 void TDragSession::Begin(TControl* Source, bool Immediate, int Threshold) {
-  if (gSession != nullptr || Source->DragKind() == dkDock) return;
+  if (gSession != nullptr || Source->DragKind() == dkDock || Source->FreePending()) return;
   const TSize system{GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
   std::unique_ptr<TDragSession> session(
       new TDragSession(Source, Seams::CursorPos(), DragThresholdSize(Threshold, system)));

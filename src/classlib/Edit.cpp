@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-#include "base/FreeWatch.h"
-
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetControlStyle({csClickEvents, csSetCaption, csDoubleClicks});
   SetBounds(0, 0, 121, 21);
@@ -72,8 +70,7 @@ void TCustomEdit::HandleSetText(TMessage& Message) {
   // cases (single lines, some systems); without a window nothing reports it. Either
   // way the change is announced once.
   FChangeNotified = false;
-  // OnChange of the control's own report may free it.
-  if (!Outlives(this, [&] { TWinControl::Dispatch(Message); })) return;
+  TWinControl::Dispatch(Message);
   if (!FChangeNotified && !FCreating && !ComponentState().Contains(csLoading)) Change();
 }
 

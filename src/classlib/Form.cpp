@@ -4,12 +4,11 @@
 #include "Menus.h"
 #include "Screen.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
-#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <algorithm>
-#include <list>
 #include <vector>
 
 // The frame rules name the system's style bits by value.
@@ -70,10 +69,14 @@ void RunHandler(TObject* sender, const Handler& handler, Args&&... args) {
 
 }  // namespace
 
-TCustomForm* GetParentForm(TControl* Control) {
+TCustomForm* FormHolding(TControl* Control) {
   if (Control == nullptr) return nullptr;
   while (Control->Parent() != nullptr) Control = Control->Parent();
   return dynamic_cast<TCustomForm*>(Control);
+}
+
+TCustomForm* GetParentForm(TControl* Control) {
+  return Control != nullptr && !Control->FreePending() ? FormHolding(Control) : nullptr;
 }
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(*this) {
@@ -97,6 +100,11 @@ void TCustomForm::BeforeDestruction() {
   DoDestroy();
   Screen->RemoveForm(this);
   TWinControl::BeforeDestruction();
+}
+
+void TCustomForm::FreeDeferred() {
+  if (FModal && FModalResult == mrNone) FModalResult = mrCancel;
+  TWinControl::FreeDeferred();
 }
 
 void TCustomForm::AfterConstruction() {
@@ -291,6 +299,10 @@ void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
 
 TModalResult TCustomForm::ShowModal() {
   if (Visible() || !Enabled() || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+  // The loop runs for the form: freed in it, the form stays whole until ShowModal ends.
+  // What its handlers free of its parts goes as each message ends.
+  const TDispatchScope running(this, TScopeKeeps::TargetOnly);
+  if (FreePending()) return mrCancel;
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
   ReleaseCapture();
   FModal = true;
@@ -403,6 +415,7 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 }
 
 void TCustomForm::SetFocus() {
+  if (FreePending()) return;
   if (!Visible() || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
   SetWindowFocus();
 }
@@ -419,16 +432,15 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   TWinControl* previous = FFocusedControl;
   FFocusedControl = Control;
   // Both chains are taken before a handler runs: an OnExit may free the control it
-  // leaves, or the one that holds it. (Were the control given the focus freed, the
-  // focused control would have changed.)
-  std::list<TFreeWatch> exited;
-  for (TWinControl* c = previous; c != nullptr && !c->ContainsControl(Control); c = c->Parent()) exited.emplace_back(c);
+  // leaves, or the one that holds it, which then hears no more. (Were the control given
+  // the focus freed, the focused control would have changed.)
+  std::vector<TWinControl*> exited;
+  for (TWinControl* c = previous; c != nullptr && !c->ContainsControl(Control); c = c->Parent()) exited.push_back(c);
   std::vector<TWinControl*> entered;
   for (TWinControl* c = Control; c != this && c != nullptr && !c->ContainsControl(previous); c = c->Parent())
     entered.push_back(c);
-  for (const TFreeWatch& each : exited) {
-    if (each.Gone()) continue;
-    static_cast<TWinControl*>(each.Target())->Perform(CM_EXIT);
+  for (TWinControl* each : exited) {
+    each->Perform(CM_EXIT);
     if (FFocusedControl != Control) return false;
   }
   for (auto it = entered.rbegin(); it != entered.rend(); ++it) {

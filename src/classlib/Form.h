@@ -150,6 +150,8 @@ protected:
   virtual void DoHide();
   virtual void DoClose(TCloseAction& Action);
   void BeforeDestruction() override;
+  // A modal form freed in its loop ends the loop (with mrCancel unless a result is set).
+  void FreeDeferred() override;
 
 private:
   void ApplyPlacement();

@@ -68,6 +68,11 @@ void TMenuItem::FreeItems() {
   }
 }
 
+TComponent* TMenuItem::GetParentComponent() const {
+  if (FParent != nullptr) return FParent;
+  return FMenu;
+}
+
 void TMenuItem::LeaveParent() {
   if (FParent != nullptr) FParent->Remove(this);
 }

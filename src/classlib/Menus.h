@@ -92,12 +92,16 @@ public:
   void RethinkLines();
   // The menu whose tree holds the item, nullptr when it is in none.
   TMenu* GetParentMenu() const;
+  // Its parent item; the root item lies in its menu.
+  TComponent* GetParentComponent() const override;
 
   TNotifyEvent OnClick;
   TMenuDrawItemEvent OnDrawItem;
 
 protected:
   void BeforeDestruction() override;
+  // Freed while code runs for it, it leaves its parent's items at once.
+  void FreeDeferred() override { LeaveParent(); }
   // Takes on what Sender (the action) shows; with CheckDefaults (the action is being
   // read with the form) only where the item still has its default.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);

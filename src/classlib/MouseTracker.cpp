@@ -44,6 +44,7 @@ TControl* GetCaptureControl() {
 // A new capture takes the mouse from any other at once: releasing it first would cost
 // two more trips to the window server on every press (and a made-up mouse move).
 void SetCaptureControl(TControl* Control) {
+  if (Control != nullptr && Control->FreePending()) return;  // freed: it takes nothing
   gCaptureControl = nullptr;
   if (auto* windowed = dynamic_cast<TWinControl*>(Control)) {
     SetCapture(windowed->Handle());

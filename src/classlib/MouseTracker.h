@@ -8,7 +8,7 @@
 // child of it that asked for the capture.
 TControl* GetCaptureControl();
 // Gives the capture to Control (a windowless control's parent holds it for it);
-// nullptr releases it.
+// nullptr releases it. A control freed and waiting to go gets none.
 void SetCaptureControl(TControl* Control);
 
 namespace MouseTracking {

@@ -68,6 +68,8 @@ public:
   const TPropertyEntry* Find(const std::string& Name) const;
   // Raises EInvalidOperation for a name the class has already.
   void Add(TPropertyEntry Entry);
+  // The class's own entries (its base classes' are in Parent's).
+  const std::vector<TPropertyEntry>& Entries() const { return FEntries; }
 
 private:
   std::string FClassName;

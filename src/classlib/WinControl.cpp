@@ -14,8 +14,8 @@
 #include "portable/ListMoves.h"
 #include "portable/TabOrder.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
-#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <algorithm>
@@ -121,6 +121,21 @@ void TWinControl::BeforeDestruction() {
   DestroyControls();
   DestroyHandle();
   TControl::BeforeDestruction();
+}
+
+void TWinControl::FreeDeferred() {
+  RemoveFocus(true);
+  if (FHandle != nullptr)
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  TControl::FreeDeferred();
+}
+
+void TWinControl::ForgetInput() {
+  for (TControl* child : FControls) child->ForgetInput();
+  for (TWinControl* child : FWinControls) child->ForgetInput();
+  if (FHandle != nullptr && GetCapture() == FHandle) ReleaseCapture();
+  TControl::ForgetInput();
 }
 
 // Window
@@ -333,14 +348,13 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
     case CM_FOCUSCHANGED: Broadcast(Message); return;
-    // The focus leaving a control that hides or is disabled runs its OnExit, which may
-    // free it.
+    // The focus leaves a control that hides or is disabled (its OnExit may free it).
     case CM_VISIBLECHANGED:
-      if (!Visible() && !Outlives(this, [this] { RemoveFocus(false); })) return;
+      if (!Visible()) RemoveFocus(false);
       UpdateShowing();
       return;
     case CM_ENABLEDCHANGED:
-      if (!Enabled() && !Outlives(this, [this] { RemoveFocus(false); })) return;
+      if (!Enabled()) RemoveFocus(false);
       if (FHandle != nullptr) EnableWindow(FHandle, Enabled());
       return;
     case CM_COLORCHANGED: ColorChanged(Message); return;
@@ -466,6 +480,7 @@ TControl* TWinControl::ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinC
 
 void TWinControl::Broadcast(TMessage& Message) {
   for (int i = 0; i < ControlCount(); ++i) {
+    if (Controls(i)->FreePending()) continue;
     Controls(i)->WindowProc(Message);
     if (Message.Result != 0) return;
   }
@@ -622,6 +637,7 @@ bool TWinControl::CanFocus() {
 bool TWinControl::Focused() { return FHandle != nullptr && GetFocus() == FHandle; }
 
 void TWinControl::SetFocus() {
+  if (FreePending()) return;
   if (TCustomForm* form = GetParentForm(this))
     form->FocusControl(this);
   else if (FHandle != nullptr)
@@ -646,7 +662,7 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
 }
 
 void TWinControl::RemoveFocus(bool Removing) {
-  TCustomForm* form = GetParentForm(this);
+  TCustomForm* form = FormHolding(this);  // also for a control that was freed
   if (form != nullptr && form != this) form->DefocusControl(this, Removing);
 }
 
@@ -701,25 +717,21 @@ bool TWinControl::IsMenuKey(TWMKey& Key) {
 }
 
 bool TWinControl::DoKey(TMessage& Message, TKeyHandler Handler) {
-  const TFreeWatch alive(this);
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form != this && form->KeyPreview() && form->DoKey(Message, Handler)) return true;
-  if (alive.Gone()) return true;
   uint16_t key = static_cast<uint16_t>(Message.WParam);
   (this->*Handler)(key, KeyDataToShiftState(Message.LParam));
-  if (key == 0 || alive.Gone()) return true;
+  if (key == 0) return true;
   Message.WParam = key;
   return false;
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
-  const TFreeWatch alive(this);
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
-  if (alive.Gone()) return true;
   char key = static_cast<char>(Message.WParam);
   KeyPress(key);
-  if (key == '\0' || alive.Gone()) return true;
+  if (key == '\0') return true;
   Message.WParam = static_cast<uint8_t>(key);
   return false;
 }
@@ -744,6 +756,9 @@ void TWinControl::EnableAlign() {
 }
 
 void TWinControl::Realign() {
+  // A child's OnResize may free a sibling, this control or its parent: all stay whole
+  // until the layout is done.
+  const TDispatchScope running(this);
   TRect client = ClientRect();
   AlignControls(nullptr, client);
 }
@@ -786,6 +801,7 @@ void TWinControl::AlignControls(TControl*, TRect& Rect) {
 // Geometry
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   const TSize size = ConstrainSize({AWidth, AHeight}, Constraints()->Limits());
   if (ALeft == Left() && ATop == Top() && size.cx == Width() && size.cy == Height()) return;
   const bool sizeChanged = size.cx != Width() || size.cy != Height();

@@ -97,7 +97,8 @@ public:
   bool Focused();
   // Makes this the focused control of its form: at once when the form is on screen (and
   // not disabled behind a modal form), else when it is activated. Raises
-  // EInvalidOperation when the control cannot take the focus.
+  // EInvalidOperation when the control cannot take the focus; a control freed and waiting
+  // to go takes nothing.
   virtual void SetFocus();
   // The windowed descendants in tab order: each child followed by its own descendants.
   void GetTabOrderList(std::vector<TWinControl*>& List);
@@ -200,6 +201,10 @@ protected:
   void SetZOrder(bool TopMost) override;
   void BoundsChanged(bool SizeChanged) override;
   void BeforeDestruction() override;
+  // The form forgets it as the focused and active control, and its window hides (the
+  // focus inside goes to the parent, as when a window is destroyed).
+  void FreeDeferred() override;
+  void ForgetInput() override;
 
 private:
   friend class TControl;
@@ -220,7 +225,7 @@ private:
   bool IsMenuKey(TWMKey& Key);
   using TKeyHandler = void (TWinControl::*)(uint16_t& Key, TShiftState Shift);
   // Offers a key message to the form first when it previews keys, then to Handler;
-  // true when one of them consumed the key, or freed the control.
+  // true when one of them consumed the key.
   bool DoKey(TMessage& Message, TKeyHandler Handler);
   bool DoKeyPress(TMessage& Message);
   void HandleSetFocus(TMessage& Message);

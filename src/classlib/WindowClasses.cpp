@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "MouseTracker.h"
 
+#include "base/DispatchScope.h"
 #include "base/Exceptions.h"
 
 #include <map>
@@ -57,6 +58,7 @@ LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   // A copy: the method may deallocate the window (and the stored method) while it runs.
   TWndMethod handler = *method;
   TMessage message{msg, wParam, lParam, 0};
+  const TDispatchScope dispatching;
   try {
     handler(message);
   } catch (...) {
@@ -139,7 +141,13 @@ LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
     BoundWindows()[Window] = control;
   }
   TMessage message{Msg, WParam, LParam, 0};
-  control->MainWndProc(message);
+  const TDispatchScope dispatching(control);
+  if (control->FreePending()) {
+    // Freed and waiting to go: the messages of its window only get what the system does.
+    message.Result = CallWindowProcA(control->FDefWndProc, Window, Msg, WParam, LParam);
+  } else {
+    control->MainWndProc(message);
+  }
   if (Msg == WM_NCDESTROY) {
     UnbindControlWindow(Window);
   } else if (IsClientMouseMessage(Msg) || Msg == WM_MOUSELEAVE) {

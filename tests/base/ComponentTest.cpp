@@ -1,3 +1,5 @@
+#include "LoggedComponent.h"
+
 #include "base/Component.h"
 #include "base/Exceptions.h"
 
@@ -7,29 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Records what happens to it in a shared log.
-class TLogged : public TComponent {
-public:
-  TLogged(TComponent* owner, const std::string& name, std::vector<std::string>& log)
-      : TComponent(owner), FLog(log) {
-    SetName(name);
-  }
-  ~TLogged() override { FLog.push_back("free " + Name()); }
-  void Notification(TComponent* c, TOperation op) override {
-    if (c != this) FLog.push_back(Name() + (op == opInsert ? " +" : " -") + c->Name());
-    TComponent::Notification(c, op);
-  }
-
-protected:
-  void BeforeDestruction() override {
-    FLog.push_back("before " + Name() + (ComponentState().Contains(csDestroying) ? " destroying" : ""));
-    TComponent::BeforeDestruction();
-  }
-
-private:
-  std::vector<std::string>& FLog;
-};
 
 // Holds a reference to another component and clears it when that one goes.
 class TLinker : public TComponent {

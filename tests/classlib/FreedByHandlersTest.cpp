@@ -209,4 +209,23 @@ TEST_F(FreedByHandlers, AControlFreedByItsKeysOrTheFormsPreviewOfThemGetsTheKeyN
   Form->OnKeyDown = nullptr;
 }
 
+TEST_F(FreedByHandlers, AControlFreedByOnMouseWheelHearsNoMoreOfTheTurnNorPassesItOn) {
+  Form->Show();
+  const TFreedMemoryGuard guard;
+  for (const int delta : {WHEEL_DELTA, -WHEEL_DELTA}) {
+    auto* turned = AddStop(Form.get(), Bounds(0, 0, 50, 50));
+    Focus(turned);
+    turned->OnMouseWheel = [turned](TObject*, TShiftState, int, TPoint, bool&) { turned->Free(); };
+    const auto failOnTurn = [](TObject*, TShiftState, TPoint, bool&) {
+      ADD_FAILURE() << "a turn after the control was freed";
+    };
+    turned->OnMouseWheelUp = failOnTurn;
+    turned->OnMouseWheelDown = failOnTurn;
+    const TPoint at = turned->ClientToScreen({25, 25});
+    PostMessageA(turned->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.X, at.Y));
+    Application->ProcessMessages();
+    EXPECT_TRUE(Freed(turned)) << delta;
+  }
+}
+
 }  // namespace

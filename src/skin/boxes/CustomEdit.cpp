@@ -11,8 +11,6 @@
 #include "classlib/Clipboard.h"
 #include "classlib/Form.h"
 
-#include "base/FreeWatch.h"
-
 TspCustomEdit::TspCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csOpaque});
 }
@@ -42,18 +40,13 @@ void TspCustomEdit::Invalidate() {
 }
 
 void TspCustomEdit::Change() {
-  // OnChange may free the edit.
-  if (Outlives(this, [this] { TCustomMaskEdit::Change(); }) && FTransparent) Invalidate();
-}
-
-bool TspCustomEdit::InheritedKept(TMessage& Message) {
-  return Outlives(this, [&] { TCustomMaskEdit::Dispatch(Message); });
-}
-
-bool TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
-  if (!InheritedKept(Message)) return false;
+  TCustomMaskEdit::Change();
   if (FTransparent) Invalidate();
-  return true;
+}
+
+void TspCustomEdit::InheritedThenInvalidate(TMessage& Message) {
+  TCustomMaskEdit::Dispatch(Message);
+  if (FTransparent) Invalidate();
 }
 
 void TspCustomEdit::Dispatch(TMessage& Message) {
@@ -106,20 +99,22 @@ void TspCustomEdit::Dispatch(TMessage& Message) {
     case WM_SETTEXT:
     case WM_MOVE:
     case WM_KILLFOCUS: InheritedThenInvalidate(Message); return;
-    // OnEnter and the mouse events may free the edit.
     case WM_SETFOCUS:
-      if (InheritedThenInvalidate(Message) && AutoSelect()) SelectAll();
+      InheritedThenInvalidate(Message);
+      if (AutoSelect()) SelectAll();
       return;
     case WM_LBUTTONDOWN:
-      if (!InheritedKept(Message)) return;
+      TCustomMaskEdit::Dispatch(Message);
       FMouseDown = true;
       if (FTransparent) Invalidate();
       return;
     case WM_MOUSEMOVE:
-      if (InheritedKept(Message) && FMouseDown && FTransparent) Invalidate();
+      TCustomMaskEdit::Dispatch(Message);
+      if (FMouseDown && FTransparent) Invalidate();
       return;
     case WM_LBUTTONUP:
-      if (InheritedKept(Message)) FMouseDown = false;
+      TCustomMaskEdit::Dispatch(Message);
+      FMouseDown = false;
       return;
     case CM_CANCELMODE:
       TCustomMaskEdit::Dispatch(Message);
@@ -134,7 +129,7 @@ void TspCustomEdit::HandleChar(TMessage& Message) {
     case VK_RETURN:
     case VK_ESCAPE: {
       char key = static_cast<char>(Message.WParam);
-      if (OnKeyPress && !Outlives(this, [&] { OnKeyPress(this, key); })) return;  // it may free the edit
+      if (OnKeyPress) OnKeyPress(this, key);
       if (TCustomForm* form = GetParentForm(this)) form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam);
       return;
     }

@@ -54,10 +54,8 @@ private:
   void PasteSingleLine();
   void HandleControlColor(TMessage& Message);
   void EraseTransparent(TMessage& Message);
-  // The standard handling (whose handlers may free the edit); whether the edit outlived
-  // it. (Outlived in transparent mode, it is invalidated.)
-  bool InheritedKept(TMessage& Message);
-  bool InheritedThenInvalidate(TMessage& Message);
+  // The standard handling, then in transparent mode an invalidation.
+  void InheritedThenInvalidate(TMessage& Message);
 
   bool FReadOnly = false;
   bool FTransparent = false;

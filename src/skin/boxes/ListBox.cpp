@@ -7,7 +7,7 @@
 
 #include "classlib/DeviceContexts.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 #include <algorithm>
 
@@ -30,6 +30,7 @@ void TspListBox::CreateWnd() {
 }
 
 void TspListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   const int oldWidth = Width();
   TListBox::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (Width() == oldWidth || FHorizontalOffset < 1) return;
@@ -42,8 +43,7 @@ void TspListBox::WndProc(TMessage& Message) {
   bool proceed = true;
   if (FListOwner != nullptr) FListOwner->ListBoxWProc(Message, proceed);
   if (!proceed) return;
-  // The list's events and its owner's may free the owner, and the list with it.
-  if (!Outlives(this, [&] { TListBox::WndProc(Message); })) return;
+  TListBox::WndProc(Message);
   if (FListOwner != nullptr) AfterMessage(Message);
 }
 
@@ -134,24 +134,27 @@ void TspListBox::HandleDrawItem(TMessage& Message) {
 }
 
 template <class... Args, class... Given>
-bool TspListBox::TellOwner(void (TspSkinCustomListBox::*Hook)(Args...), Given&&... Values) {
-  return FListOwner == nullptr || Outlives(this, [&] { (FListOwner->*Hook)(std::forward<Given>(Values)...); });
+void TspListBox::TellOwner(void (TspSkinCustomListBox::*Hook)(Args...), Given&&... Values) {
+  if (FListOwner != nullptr) (FListOwner->*Hook)(std::forward<Given>(Values)...);
 }
 
 void TspListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseDown, Button, Shift, X, Y)) TListBox::MouseDown(Button, Shift, X, Y);
+  TellOwner(&TspSkinCustomListBox::ListBoxMouseDown, Button, Shift, X, Y);
+  TListBox::MouseDown(Button, Shift, X, Y);
 }
 
 void TspListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseMove, Shift, X, Y)) TListBox::MouseMove(Shift, X, Y);
+  TellOwner(&TspSkinCustomListBox::ListBoxMouseMove, Shift, X, Y);
+  TListBox::MouseMove(Shift, X, Y);
 }
 
 void TspListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxMouseUp, Button, Shift, X, Y)) TListBox::MouseUp(Button, Shift, X, Y);
+  TellOwner(&TspSkinCustomListBox::ListBoxMouseUp, Button, Shift, X, Y);
+  TListBox::MouseUp(Button, Shift, X, Y);
 }
 
 void TspListBox::KeyDown(uint16_t& Key, TShiftState Shift) {
-  if (!TellOwner(&TspSkinCustomListBox::ListBoxKeyDown, Key, Shift)) return;
+  TellOwner(&TspSkinCustomListBox::ListBoxKeyDown, Key, Shift);
   if (FListOwner != nullptr) {
     // Left and right scroll the text sideways when there is a bar for it.
     TspSkinScrollBar* bar = FListOwner->HScrollBar();
@@ -164,15 +167,18 @@ void TspListBox::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TspListBox::KeyUp(uint16_t& Key, TShiftState Shift) {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxKeyUp, Key, Shift)) TListBox::KeyUp(Key, Shift);
+  TellOwner(&TspSkinCustomListBox::ListBoxKeyUp, Key, Shift);
+  TListBox::KeyUp(Key, Shift);
 }
 
 void TspListBox::KeyPress(char& Key) {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxKeyPress, Key)) TListBox::KeyPress(Key);
+  TellOwner(&TspSkinCustomListBox::ListBoxKeyPress, Key);
+  TListBox::KeyPress(Key);
 }
 
 void TspListBox::Click() {
-  if (TellOwner(&TspSkinCustomListBox::ListBoxClick)) TListBox::Click();
+  TellOwner(&TspSkinCustomListBox::ListBoxClick);
+  TListBox::Click();
 }
 
 void TspListBox::DoEnter() {

@@ -72,10 +72,9 @@ private:
   // drew the item.
   bool DrawItemContent(TCanvas& Canvas, int Index, TSize Size, TOwnerDrawState State, const TRect& Text);
   void HandleDrawItem(TMessage& Message);
-  // Calls the owner's Hook, when there is an owner; whether the list outlived it (the
-  // owner's events may free the owner, and the list with it).
+  // Calls the owner's Hook, when there is an owner.
   template <class... Args, class... Given>
-  bool TellOwner(void (TspSkinCustomListBox::*Hook)(Args...), Given&&... Values);
+  void TellOwner(void (TspSkinCustomListBox::*Hook)(Args...), Given&&... Values);
   void AfterMessage(TMessage& Message);
   void Wheel(const TMessage& Message);
 

@@ -11,7 +11,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/SystemSeams.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 #include "base/ScopeExit.h"
 
 namespace {
@@ -253,17 +253,15 @@ TspComboLookState TspSkinCustomComboBox::LookState() {
 // Selection
 
 void TspSkinCustomComboBox::SetItemIndex(int Value) {
+  const TDispatchScope running(this);  // OnChange (of the new text) and OnClick may free the box
   FListBox->SetItemIndex(Value);
   const int index = FListBox->ItemIndex();
-  // OnChange (of the new text) and OnClick may free the box.
-  const TFreeWatch alive(this);
   if (FListBox->Items()->Count() > 0 && index != -1) SetText(FListBox->Items()->Get(index));
-  if (alive.Gone()) return;
   FCommittedIndex = index;
   if (FEdit == nullptr) Repaint();
   if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) return;
   Click();
-  if (!alive.Gone()) Change();
+  Change();
 }
 
 void TspSkinCustomComboBox::ShowItemText(int Index) {
@@ -310,8 +308,7 @@ void TspSkinCustomComboBox::EditSelectNext(bool Notify) {
 }
 
 void TspSkinCustomComboBox::ShowEditSelection() {
-  // OnChange of the new text may free the box.
-  if (!Outlives(this, [this] { ShowItemText(ItemIndex()); })) return;
+  ShowItemText(ItemIndex());
   if (FEdit != nullptr) SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
   Click();
 }
@@ -338,18 +335,15 @@ void TspSkinCustomComboBox::CompleteEditText() {
   if (typed.empty()) return;
   const auto find = [this](const std::string& Prefix, int Start) { return FindItem(Prefix, Start); };
   const int found = TspTypeAhead::Complete(typed, ItemIndex(), find);
-  if (found < 0 || !Outlives(this, [&] { SetItemIndex(found); })) return;
+  if (found < 0) return;
+  SetItemIndex(found);
   // Further typing replaces the part completed.
   SendMessageA(FEdit->Handle(), EM_SETSEL, typed.size(), static_cast<LPARAM>(FEdit->Text().size()));
 }
 
 void TspSkinCustomComboBox::EditChange(TObject*) {
   FChangeFromEdit = true;
-  // The box's OnChange may free it.
-  const TFreeWatch alive(this);
-  TScopeExit done([&] {
-    if (!alive.Gone()) FChangeFromEdit = false;
-  });
+  TScopeExit done([&] { FChangeFromEdit = false; });
   const std::string text = FEdit->Text();
   const int found = text.empty() ? -1 : FindItem(text, -1);
   if (found >= 0)
@@ -360,17 +354,14 @@ void TspSkinCustomComboBox::EditChange(TObject*) {
 
 void TspSkinCustomComboBox::TextChanged() {
   if (FEdit != nullptr && !FChangeFromEdit) FEdit->SetText(Text());
-  // OnChange may free the box.
-  if (OnChange && !Outlives(this, [this] { OnChange(this); })) return;
+  if (OnChange) OnChange(this);
   if (FChangeFromEdit) Change();
 }
 
 // Keys, wheel and the edit part's messages
 
-// OnKeyDown and OnKeyPress may free the box: then the key selects nothing.
-
 void TspSkinCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
-  if (!Outlives(this, [&] { TspSkinCustomControl::KeyDown(Key, Shift); })) return;
+  TspSkinCustomControl::KeyDown(Key, Shift);
   const bool alt = Shift.Contains(ssAlt);
   switch (Key) {
     case VK_UP:
@@ -395,7 +386,8 @@ void TspSkinCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TspSkinCustomComboBox::KeyPress(char& Key) {
-  if (Outlives(this, [&] { TspSkinCustomControl::KeyPress(Key); }) && Key != '\0') FindItemByKey(Key);
+  TspSkinCustomControl::KeyPress(Key);
+  if (Key != '\0') FindItemByKey(Key);
 }
 
 bool TspSkinCustomComboBox::TakeDialogKey(TMessage& Message) {
@@ -403,12 +395,12 @@ bool TspSkinCustomComboBox::TakeDialogKey(TMessage& Message) {
   const WPARAM key = Message.WParam;
   if (!FDroppedDown || (key != VK_ESCAPE && key != VK_RETURN)) return false;
   Message.Result = 1;
-  // The item's events may free the box.
-  if (!Outlives(this, [this] { CloseUp(true); })) return true;
+  CloseUp(true);
   if (key == VK_ESCAPE && FEdit == nullptr) {
     // Escape takes back what was chosen in the list.
     FListBox->SetItemIndex(FDropIndex);
-    if (Outlives(this, [this] { ShowItemText(FDropIndex); })) Repaint();
+    ShowItemText(FDropIndex);
+    Repaint();
   }
   return true;
 }
@@ -429,14 +421,13 @@ void TspSkinCustomComboBox::Wheel(const TMessage& Message, bool InEdit) {
 }
 
 void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
-  // The box's events may free it, its edit part with it: the message then goes no further.
   switch (Message.Msg) {
     case CN_KEYDOWN:
       if (TakeDialogKey(Message)) return;
       break;
     case WM_SETFOCUS:
-      if (Outlives(this, [&] { FEditProcHook.CallNext(Message); }) && ActiveFaceColours())
-        ApplyEditColour(FSkin.ActiveFontColor);
+      FEditProcHook.CallNext(Message);
+      if (ActiveFaceColours()) ApplyEditColour(FSkin.ActiveFontColor);
       return;
     case WM_KILLFOCUS:
       if (FDroppedDown) CloseUp(false);
@@ -447,14 +438,12 @@ void TspSkinCustomComboBox::EditWndProc(TMessage& Message) {
     case WM_RBUTTONDOWN:
       if (FDroppedDown) CloseUp(false);
       break;
-    case WM_MOUSEWHEEL:
-      if (!Outlives(this, [&] { Wheel(Message, true); })) return;
-      break;
+    case WM_MOUSEWHEEL: Wheel(Message, true); break;
     case WM_KEYDOWN:
       switch (Message.WParam) {
         case VK_RETURN:
         case VK_ESCAPE:
-          if (FDroppedDown && !Outlives(this, [this] { CloseUp(true); })) return;
+          if (FDroppedDown) CloseUp(true);
           break;
         case VK_PRIOR:
         case VK_NEXT:
@@ -484,11 +473,9 @@ void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
   // Alt held) is let go.
   const bool inputMethod = IsInputMethodCharset(FEdit->Font()->Charset());
   const bool shortcut = inputMethod && (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0);
-  // The text's OnChange and the box's OnKeyUp may free the box.
-  const TFreeWatch alive(this);
   if (inputMethod && types && !shortcut) SendMessageA(FEdit->Handle(), WM_CLEAR, 0, 0);
-  if (!alive.Gone()) FEditProcHook.CallNext(Message);
-  if (!alive.Gone() && types && !shortcut && FAutoComplete) CompleteEditText();
+  FEditProcHook.CallNext(Message);
+  if (types && !shortcut && FAutoComplete) CompleteEditText();
 }
 
 void TspSkinCustomComboBox::EditCancelMode(TControl* Sender) { CancelModeFrom(Sender); }
@@ -514,7 +501,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       CalcRects();
       return;
     case WM_SETFOCUS:
-      if (!InheritedDispatchKept(Message)) return;  // OnEnter freed the box
+      TspSkinCustomControl::Dispatch(Message);
       if (FEdit == nullptr) {
         Repaint();
         return;
@@ -533,7 +520,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      if (!InheritedDispatchKept(Message)) return;  // OnMouseEnter or OnMouseLeave freed the box
+      TspSkinCustomControl::Dispatch(Message);
       FMouseIn = Message.Msg == CM_MOUSEENTER;
       if (!FMouseIn && FButtonHot) {
         FButtonHot = false;
@@ -545,7 +532,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       return;
     }
     case CM_ENABLEDCHANGED:
-      if (!InheritedDispatchKept(Message)) return;  // disabled with the focus: OnExit may free it
+      TspSkinCustomControl::Dispatch(Message);
       if (FEdit != nullptr)
         ApplyEditColour(!Enabled() ? DisabledFontColour() : Skinned() ? FSkin.FontColor : DefaultFont()->Color());
       Repaint();

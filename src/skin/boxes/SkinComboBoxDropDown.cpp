@@ -11,7 +11,7 @@
 
 #include "classlib/SystemSeams.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 namespace {
 
@@ -59,9 +59,10 @@ void TspSkinCustomComboBox::ListCheckClick(TObject*) { CloseUp(true); }
 void TspSkinCustomComboBox::DropDown() {
   const int count = FListBox->Items()->Count();
   if (count == 0) return;
+  const TDispatchScope running(this);
   FMovedOverList = false;
   StopScrollTimer();
-  if (OnDropDown && !Outlives(this, [this] { OnDropDown(this); })) return;
+  if (OnDropDown) OnDropDown(this);
   FListBox->OnDrawItem = OnListBoxDrawItem;
   FListBox->SetWidth(FListBoxWidth != 0 ? FListBoxWidth : Width());
   FListBox->SetHeight(FListBox->HeightForRows(DropDownRows(count, FDropDownCount)));
@@ -69,6 +70,8 @@ void TspSkinCustomComboBox::DropDown() {
   GetMonitorArea(Handle(), true, work);
   const TPoint at = DropDownOrigin(ClientToScreen({0, Height()}), Height(), FListBox->Height(), work.Bottom);
   if (FEdit != nullptr && FEdit->CanFocus()) FEdit->SetFocus();
+  // A box that OnDropDown, OnEnter or an OnExit freed opens no list.
+  if (FreePending()) return;
   FCommittedIndex = FDropIndex = FListBox->ItemIndex();
   if (FDropIndex == 0 && count > 1) {
     // Selecting another item and back draws the first one selected.
@@ -83,25 +86,20 @@ void TspSkinCustomComboBox::DropDown() {
 
 void TspSkinCustomComboBox::CloseUp(bool AcceptSelection) {
   if (FListBox == nullptr || !FListBox->Visible()) return;
+  const TDispatchScope running(this);  // the item's events (OnChange, OnClick) may free the box
   FListBox->Hide();
   StopScrollTimer();
   const int index = FListBox->ItemIndex();
   if (AcceptSelection && index >= 0 && index < FListBox->Items()->Count()) {
-    // The item's events (OnChange, OnClick) may free the box.
-    const TFreeWatch alive(this);
     const std::string item = FListBox->Items()->Get(index);
     if (FEdit != nullptr) {
       FEdit->SetText(item);
-      if (alive.Gone()) return;
       SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
     } else {
       SetText(item);
-      if (alive.Gone()) return;
     }
     Click();
-    if (alive.Gone()) return;
     Change();
-    if (alive.Gone()) return;
   } else {
     FListBox->SetItemIndex(FCommittedIndex);
   }
@@ -118,13 +116,10 @@ void TspSkinCustomComboBox::CancelModeFrom(TControl* Sender) {
 
 // The mouse on the box
 
-// The box's mouse events, and OnEnter as a press gives it the focus, may free it.
-
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (!alive.Gone() && !Focused() && FEdit == nullptr && CanFocus()) SetFocus();
-  if (alive.Gone() || Button != mbLeft) return;
+  if (!Focused() && FEdit == nullptr && CanFocus()) SetFocus();
+  if (Button != mbLeft) return;
   const TPoint p{X, Y};
   const bool onItem = FEdit == nullptr && PtInRect(FItemRect, p);
   if (!PtInRect(FButtonRect, p) && !onItem && !FToolButtonStyle) {
@@ -143,7 +138,7 @@ void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, in
 }
 
 void TspSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (!Outlives(this, [&] { TspSkinCustomControl::MouseMove(Shift, X, Y); })) return;
+  TspSkinCustomControl::MouseMove(Shift, X, Y);
   if (FListTracking) {
     if (FDroppedDown) TrackListDrag({X, Y});
     return;
@@ -170,19 +165,17 @@ void TspSkinCustomComboBox::TrackListDrag(TPoint P) {
 }
 
 void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (FListTracking && FMovedOverList) {
     SetMouseCapture(false);
     FListTracking = false;
     StopScrollTimer();
     const TPoint cursor = Seams::CursorPos();
     CloseUp(WindowFromPoint({cursor.X, cursor.Y}) == FListBox->ListBox()->Handle());
-    if (alive.Gone()) return;
   } else {
     FListTracking = false;
   }
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (alive.Gone() || !FButtonPressed) return;
+  if (!FButtonPressed) return;
   FButtonPressed = false;
   Repaint();
 }

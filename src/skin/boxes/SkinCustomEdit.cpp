@@ -9,7 +9,7 @@
 
 #include "classlib/DeviceContexts.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 namespace {
 
@@ -131,6 +131,7 @@ void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
 }
 
 void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   GetSkinData();
   if ((AWidth != Width() || AHeight != Height()) && (Skinned() || !FUseSkinFont))
     AHeight = EditHeight(Skin(), FUseSkinFont, AHeight, FUseSkinFont ? AHeight : FontFitHeight());
@@ -164,9 +165,9 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       return;
     case WM_NCHITTEST: HitTest(Message); return;
     case WM_NCMOUSELEAVE: SetMouseOverButton(false); return;
-    // OnMouseMove, OnEnter and the pointer's events may free the edit.
     case WM_MOUSEMOVE:
-      if (Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) SetMouseOverButton(false);
+      TspCustomEdit::Dispatch(Message);
+      SetMouseOverButton(false);
       return;
     case WM_ERASEBKGND:
       PaintClientBackground(reinterpret_cast<HDC>(Message.WParam));
@@ -177,7 +178,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case WM_PAINT: PaintClient(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
+      TspCustomEdit::Dispatch(Message);
       RepaintFrame();
       Invalidate();
       if (Skinned() && !FMouseOver)
@@ -196,7 +197,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       if (!Skinned()) RecreateWnd();
       return;
     case CM_ENABLEDCHANGED:
-      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;  // OnExit, as for the focus
+      TspCustomEdit::Dispatch(Message);
       UpdateFontColor();
       RepaintFrame();
       Invalidate();
@@ -204,7 +205,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FMouseOver = Message.Msg == CM_MOUSEENTER;
-      if (!Outlives(this, [&] { TspCustomEdit::Dispatch(Message); })) return;
+      TspCustomEdit::Dispatch(Message);
       // The frame shows whether the pointer is over the edit.
       RepaintFrame();
       Invalidate();
@@ -278,8 +279,7 @@ void TspSkinCustomEdit::HandleNonClientMouse(TMessage& Message) {
 void TspSkinCustomEdit::ButtonReleased() {
   FButtonPressed = false;
   RepaintFrame();
-  // OnEnter, as the button gives the edit the focus, may free it.
-  if (!Focused() && CanFocus() && !Outlives(this, [this] { SetFocus(); })) return;
+  if (!Focused() && CanFocus()) SetFocus();
   if (OnButtonClick) OnButtonClick(this);
 }
 

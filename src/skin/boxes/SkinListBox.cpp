@@ -10,6 +10,7 @@
 
 #include "classlib/ImageList.h"
 
+#include "base/DispatchScope.h"
 #include "base/ScopeExit.h"
 
 #include <algorithm>
@@ -248,6 +249,7 @@ void TspSkinCustomListBox::DefaultFontChanged() {
 }
 
 void TspSkinCustomListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   TspSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!Skinned()) Repaint();
 }

@@ -10,8 +10,6 @@
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinImages.h"
 
-#include "base/FreeWatch.h"
-
 bool TspSkinCustomListBox::CaptionButtonsLive() const {
   return FCaptionMode && (!Skinned() || !IsRectEmpty(FSkin.UpButtonRect) || !IsRectEmpty(FSkin.DownButtonRect));
 }
@@ -134,15 +132,12 @@ void TspSkinCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
-// The buttons' clicks and the box's mouse events may free the box.
-
 void TspSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (Outlives(this, [&] { TspSkinCustomControl::MouseMove(Shift, X, Y); }) && CaptionButtonsLive())
-    FButtons.MouseMove({X, Y});
+  TspSkinCustomControl::MouseMove(Shift, X, Y);
+  if (CaptionButtonsLive()) FButtons.MouseMove({X, Y});
 }
 
 void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   const int released = FCaptionMode ? FButtons.MouseUp() : -1;
   if (released != -1) {
     const TNotifyEvent& click = released == CaptionUpButton     ? OnUpButtonClick
@@ -154,7 +149,7 @@ void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
     else
       StepButton(released);
   }
-  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinCustomListBox::StepButton(int Button) {
@@ -175,12 +170,14 @@ void TspSkinCustomListBox::Dispatch(TMessage& Message) {
       if (FCaptionMode) Repaint();
       return;
     case CM_MOUSEENTER:
-      if (InheritedDispatchKept(Message) && CaptionButtonsLive()) FButtons.MouseMove({-1, -1});
+      TspSkinCustomControl::Dispatch(Message);
+      if (CaptionButtonsLive()) FButtons.MouseMove({-1, -1});
       return;
     case CM_MOUSELEAVE:
       // Only the step buttons lose their hot look; the check button keeps it until the
       // pointer comes back.
-      if (InheritedDispatchKept(Message) && FCaptionMode) FButtons.MouseLeave(CaptionCheckButton);
+      TspSkinCustomControl::Dispatch(Message);
+      if (FCaptionMode) FButtons.MouseLeave(CaptionCheckButton);
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);

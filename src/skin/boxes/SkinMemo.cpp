@@ -8,8 +8,6 @@
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/ResourceStrData.h"
 
-#include "base/FreeWatch.h"
-
 namespace {
 
 bool IsEditingMessage(UINT Msg) {
@@ -190,11 +188,8 @@ void TspSkinMemo::TextMayHaveMoved() {
 }
 
 void TspSkinMemo::Change() {
-  if (Outlives(this, [this] { TMemo::Change(); })) TextMayHaveMoved();  // OnChange may free the memo
-}
-
-bool TspSkinMemo::InheritedKept(TMessage& Message) {
-  return Outlives(this, [&] { TMemo::Dispatch(Message); });
+  TMemo::Change();
+  TextMayHaveMoved();
 }
 
 // Messages
@@ -226,38 +221,43 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
       SetFormattingRect();
       if (Message.Msg == WM_SIZE) TextMayHaveMoved();
       return;
-    // The new text's OnChange, OnEnter, the pointer's and the mouse's events may free the memo.
     case WM_SETTEXT:
     case WM_VSCROLL:
     case WM_HSCROLL:
-      if (InheritedKept(Message)) TextMayHaveMoved();
+      TMemo::Dispatch(Message);
+      TextMayHaveMoved();
       return;
     case WM_MOUSEWHEEL: HandleWheel(Message); return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (InheritedKept(Message)) ShowState(Message.Msg == WM_SETFOCUS);
+      TMemo::Dispatch(Message);
+      ShowState(Message.Msg == WM_SETFOCUS);
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FMouseOver = Message.Msg == CM_MOUSEENTER;
-      if (InheritedKept(Message)) ShowState(FMouseOver);
+      TMemo::Dispatch(Message);
+      ShowState(FMouseOver);
       return;
     case CM_ENABLEDCHANGED:
       if (HandleAllocated()) SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-      if (!InheritedKept(Message)) return;  // disabled with the focus: OnExit may free it
+      TMemo::Dispatch(Message);
       UpdateScrollBars();
       // A memo whose skin came while it was disabled has the grey text colour still.
       UpdateFontColor();
       Invalidate();
       return;
     case WM_LBUTTONDOWN:
-      if (InheritedKept(Message)) FMouseDown = true;
+      TMemo::Dispatch(Message);
+      FMouseDown = true;
       return;
     case WM_MOUSEMOVE:
-      if (InheritedKept(Message) && FMouseDown) TextMayHaveMoved();
+      TMemo::Dispatch(Message);
+      if (FMouseDown) TextMayHaveMoved();
       return;
     case WM_LBUTTONUP:
-      if (!InheritedKept(Message) || !FMouseDown) return;
+      TMemo::Dispatch(Message);
+      if (!FMouseDown) return;
       FMouseDown = false;
       TextMayHaveMoved();
       return;
@@ -288,9 +288,8 @@ void TspSkinMemo::Dispatch(TMessage& Message) {
 
 void TspSkinMemo::HandleEditing(TMessage& Message) {
   if (FReadOnly && ReadOnlyDrops(Message)) return;
-  // OnKeyPress and OnChange of the new text may free the memo.
-  if (Outlives(this, [&] { RouteClipboardKey(*this, Message) || (TMemo::Dispatch(Message), true); }))
-    TextMayHaveMoved();
+  if (!RouteClipboardKey(*this, Message)) TMemo::Dispatch(Message);
+  TextMayHaveMoved();
 }
 
 void TspSkinMemo::HandleWheel(TMessage& Message) {

@@ -99,8 +99,6 @@ private:
   // After a message that may have changed the text or scrolled it.
   void TextMayHaveMoved();
   void HandleEditing(TMessage& Message);
-  // The memo's standard handling, whose handlers may free the memo; whether it outlived it.
-  bool InheritedKept(TMessage& Message);
   void HandleWheel(TMessage& Message);
   void HandleControlColor(TMessage& Message);
 

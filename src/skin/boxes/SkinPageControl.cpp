@@ -10,8 +10,6 @@
 
 #include "classlib/SystemSeams.h"
 
-#include "base/FreeWatch.h"
-
 #include <commctrl.h>
 
 namespace {
@@ -241,7 +239,7 @@ void TspSkinPageControl::UpdateScrollerPosition() {
 
 void TspSkinPageControl::Change() {
   FollowStrip();
-  if (!Outlives(this, [this] { TPageControl::Change(); })) return;  // OnChange may free the control
+  TPageControl::Change();
   Invalidate();
   if (ActivePage() != nullptr) ActivePage()->Invalidate();
 }
@@ -280,32 +278,29 @@ void TspSkinPageControl::ApplyMouseResult(const TspTabTracker::TResult& Result) 
   if (Result.ClosePage != -1) ClosePage(Result.ClosePage);
 }
 
-// The mouse events may free the control: then its tabs are not tracked any more.
-
 void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (!Outlives(this, [&] { TPageControl::MouseDown(Button, Shift, X, Y); })) return;
+  TPageControl::MouseDown(Button, Shift, X, Y);
   ApplyMouseResult(FTracker.ButtonDown(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::MouseMove(TShiftState Shift, int X, int Y) {
-  if (!Outlives(this, [&] { TPageControl::MouseMove(Shift, X, Y); })) return;
+  TPageControl::MouseMove(Shift, X, Y);
   ApplyMouseResult(FTracker.MouseMove(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons));
 }
 
 void TspSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (!Outlives(this, [&] { TPageControl::MouseUp(Button, Shift, X, Y); })) return;
+  TPageControl::MouseUp(Button, Shift, X, Y);
   ApplyMouseResult(FTracker.ButtonUp(TrackedPages(), {X, Y}, TabIndex(), FShowCloseButtons, Button == mbLeft));
 }
 
 void TspSkinPageControl::ClosePage(int PageIndex) {
   TTabSheet* page = Pages(PageIndex);
   bool canClose = true;
-  // OnClose may free the page it is given, or the whole control.
-  const TFreeWatch self(this), closed(page);
+  // OnClose may free the page it is given, or the whole control, and so may an OnExit as
+  // the focus leaves the page that hides: both stay whole, and a page freed already is
+  // not freed again.
   if (OnClose) OnClose(page, canClose);
-  if (self.Gone()) return;
   if (canClose) {
-    if (closed.Gone()) return;
     page->SetTabVisible(false);
     if (FFreeOnClose) page->Free();
     return;
@@ -313,7 +308,7 @@ void TspSkinPageControl::ClosePage(int PageIndex) {
   // Refused: the button stays hot only while the pointer is still over the control.
   POINT cursor{Seams::CursorPos().X, Seams::CursorPos().Y};
   if (WindowFromPoint(cursor) == Handle()) return;
-  if (auto* sheet = dynamic_cast<TspSkinCustomTabSheet*>(closed.Target())) sheet->CloseButton() = {sheet->CloseButton().Rect};
+  if (auto* sheet = dynamic_cast<TspSkinCustomTabSheet*>(page)) sheet->CloseButton() = {sheet->CloseButton().Rect};
   RedrawTabs();
 }
 
@@ -370,16 +365,17 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      // The active tab shows whether the control has the focus (unless OnEnter freed it).
-      if (Outlives(this, [&] { TPageControl::Dispatch(Message); })) Invalidate();
+      // The active tab shows whether the control has the focus.
+      TPageControl::Dispatch(Message);
+      Invalidate();
       return;
     case SP_PARENT_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();
       return;
     case SP_PAINT_TO_DC: Message.Result = SP_PAINT_TO_DC_ANSWER; return;
     case CM_MOUSELEAVE:
-      if (Outlives(this, [&] { TPageControl::Dispatch(Message); }))  // OnMouseLeave may free it
-        ApplyMouseResult(FTracker.MouseLeave(TrackedPages(), TabIndex()));
+      TPageControl::Dispatch(Message);
+      ApplyMouseResult(FTracker.MouseLeave(TrackedPages(), TabIndex()));
       return;
     default: TPageControl::Dispatch(Message);
   }

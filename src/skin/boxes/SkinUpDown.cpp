@@ -7,8 +7,6 @@
 
 #include "classlib/Bitmap.h"
 
-#include "base/FreeWatch.h"
-
 namespace {
 
 // The button entry whose nine-part image each button is drawn from when the skin does
@@ -142,16 +140,14 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  // The step and the click happen wherever the button is let go; OnChange and the click
-  // may free the control.
-  const TFreeWatch alive(this);
+  // The step and the click happen wherever the button is let go.
   const int released = FButtons.MouseUp();
   if (released != -1) {
     Step(released);
     const TNotifyEvent& click = released == UpButton ? OnUpButtonClick : OnDownButtonClick;
-    if (!alive.Gone() && click) click(this);
+    if (click) click(this);
   }
-  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinUpDown::Dispatch(TMessage& Message) {
@@ -165,7 +161,8 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
       TspSkinCustomControl::Dispatch(Message);
       return;
     case CM_MOUSELEAVE:
-      if (InheritedDispatchKept(Message)) FButtons.MouseLeave();  // OnMouseLeave may free it
+      TspSkinCustomControl::Dispatch(Message);
+      FButtons.MouseLeave();
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);

@@ -2,7 +2,6 @@
 
 #include "classlib/WinControl.h"
 
-#include "base/FreeWatch.h"
 #include "base/ScopeExit.h"
 
 #include <utility>
@@ -12,16 +11,14 @@ bool ClickFocusDrops(TWinControl& Control, const TMessage& Message, bool& InSetF
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       if (Control.ComponentState().Contains(csDesigning) || Control.Focused()) return false;
-      // OnEnter may free the control: then the press goes no further.
-      const TFreeWatch alive(&Control);
+      // OnEnter may free the control (which hides it and takes no focus): then the press
+      // goes no further.
       {
         InSetFocus = true;
-        TScopeExit done([&] {
-          if (!alive.Gone()) InSetFocus = false;
-        });
+        TScopeExit done([&] { InSetFocus = false; });
         if (Control.CanFocus()) Control.SetFocus();
       }
-      return alive.Gone() || !Control.Focused();
+      return !Control.Focused();
     }
     case CN_COMMAND: return InSetFocus;
     default: return false;

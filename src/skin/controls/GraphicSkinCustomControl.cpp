@@ -1,6 +1,9 @@
 #include "GraphicSkinCustomControl.h"
 
+#include "base/DispatchScope.h"
+
 void TspGraphicSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   GetSkinData();
   const bool skinned = Skinned();
   const TSize old{Width(), Height()};

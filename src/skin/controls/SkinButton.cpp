@@ -13,8 +13,6 @@
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
 
-#include "base/FreeWatch.h"
-
 #include <algorithm>
 
 namespace {
@@ -332,7 +330,6 @@ void TspSkinButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 }
 
 void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (Button == mbLeft) {
     StopAnimation();
     FPressedByMouse = true;
@@ -343,7 +340,6 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         FRepeatTimer.Start(ControlTiming::FirstRepeatDelay);
       else if (FGroupIndex != 0)
         ButtonClick();
-      if (alive.Gone()) return;
       FUpAllowed = false;
     } else if (FGroupIndex != 0) {
       FUpAllowed = true;
@@ -353,7 +349,6 @@ void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (Button == mbLeft) {
     FPressedByMouse = false;
     if (FGroupIndex == 0) {
@@ -366,7 +361,7 @@ void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
       ButtonClick();
     }
   }
-  if (!alive.Gone() && HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 // Messages
@@ -448,9 +443,8 @@ void TspSkinButton::DialogKey(TMessage& Message) {
 
 void TspSkinButton::DialogChar(TMessage& Message) {
   if (IsAccel(static_cast<uint16_t>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
-    const TFreeWatch alive(this);
     SetFocus();
-    if (!alive.Gone()) ButtonClick();  // OnEnter or OnExit may free the button
+    ButtonClick();
     Message.Result = 1;
     return;
   }
@@ -493,13 +487,16 @@ void TspSkinButton::Dispatch(TMessage& Message) {
   if (FRepeatTimer.Is(Message)) return RepeatTick();
   switch (Message.Msg) {
     case CM_MOUSEENTER:
-      if (InheritedDispatchKept(Message)) MouseEntered();
+      TspSkinCustomControl::Dispatch(Message);
+      MouseEntered();
       return;
     case CM_MOUSELEAVE:
-      if (InheritedDispatchKept(Message)) MouseLeft();
+      TspSkinCustomControl::Dispatch(Message);
+      MouseLeft();
       return;
     case WM_SETFOCUS:
-      if (InheritedDispatchKept(Message)) FocusTaken();  // OnEnter may free the button
+      TspSkinCustomControl::Dispatch(Message);
+      FocusTaken();
       return;
     case WM_KILLFOCUS:
       FRepeatTimer.Stop();
@@ -508,7 +505,8 @@ void TspSkinButton::Dispatch(TMessage& Message) {
       FocusLost();
       return;
     case CM_ENABLEDCHANGED:
-      if (InheritedDispatchKept(Message)) EnabledChanged();  // disabled with the focus: OnExit may free it
+      TspSkinCustomControl::Dispatch(Message);
+      EnabledChanged();
       return;
     case CM_FOCUSCHANGED:
       FocusChanged(reinterpret_cast<TWinControl*>(Message.LParam));

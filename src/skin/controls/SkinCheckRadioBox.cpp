@@ -14,9 +14,9 @@
 #include "classlib/ImageList.h"
 #include "classlib/Keyboard.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
-#include <list>
+#include <vector>
 
 TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("checkbox");
@@ -40,17 +40,16 @@ void TspSkinCheckRadioBox::ChangeChecked(bool Value) {
   else if (FState == cbChecked)
     FState = cbUnchecked;  // a grayed box stays grayed
   Repaint();
-  if (Value && FGroupIndex != 0 && Parent() != nullptr) {
-    // The OnClick of an unchecked sibling may free any box of the group, this one too.
-    const TFreeWatch alive(this);
-    std::list<TFreeWatch> group;
+  // A box freed and waiting to go unchecks none of its group. The OnClick of an unchecked
+  // sibling may free any box of the group, this one too: they stay whole meanwhile.
+  if (Value && FGroupIndex != 0 && Parent() != nullptr && !FreePending()) {
+    const TDispatchScope running(this);
+    std::vector<TspSkinCheckRadioBox*> group;
     for (int i = 0; i < Parent()->ControlCount(); ++i) {
       auto* box = dynamic_cast<TspSkinCheckRadioBox*>(Parent()->Controls(i));
-      if (box != nullptr && box != this && box->FGroupIndex == FGroupIndex && box->FChecked) group.emplace_back(box);
+      if (box != nullptr && box != this && box->FGroupIndex == FGroupIndex && box->FChecked) group.push_back(box);
     }
-    for (const TFreeWatch& each : group)
-      if (auto* box = static_cast<TspSkinCheckRadioBox*>(each.Target())) box->ChangeChecked(false);
-    if (alive.Gone()) return;
+    for (TspSkinCheckRadioBox* box : group) box->ChangeChecked(false);
   }
   if ((Value || !FRadio) && OnClick) OnClick(this);
 }
@@ -318,9 +317,8 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
-  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);  // OnMouseUp may free the box
-  if (alive.Gone() || Button != mbLeft || !FMouseIn) return;
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft || !FMouseIn) return;
   if (ClickedCheckState(FState, FRadio, FAllowGrayed) == cbGrayed)
     SetState(cbGrayed);
   else
@@ -329,11 +327,7 @@ void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FCanFocused) {
-    if (FSpacePress.Completes(Message) && Focused()) {
-      const TFreeWatch alive(this);
-      Toggle();
-      if (alive.Gone()) return;  // OnClick freed the box
-    }
+    if (FSpacePress.Completes(Message) && Focused()) Toggle();
     if (ClickFocusDrops(*this, Message, FInSetFocus)) return;
   }
   TspSkinCustomControl::WndProc(Message);
@@ -347,16 +341,16 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-      if (InheritedDispatchKept(Message)) SetMouseIn(Message.Msg == CM_MOUSEENTER);
+      TspSkinCustomControl::Dispatch(Message);
+      SetMouseIn(Message.Msg == CM_MOUSEENTER);
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      // A handler of the focus change (OnEnter) may free the box.
-      if (InheritedDispatchKept(Message) && FCanFocused) StartMorph();
+      TspSkinCustomControl::Dispatch(Message);
+      if (FCanFocused) StartMorph();
       return;
     case CM_ENABLEDCHANGED:
-      // A box disabled with the focus may be freed by its OnExit.
-      if (!InheritedDispatchKept(Message)) return;
+      TspSkinCustomControl::Dispatch(Message);
       if (MorphEnabled()) {
         FMorphTimer.Stop();
         FMorphKf = 0;
@@ -368,9 +362,8 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       if (Enabled() && FCanFocused && ControlShowing(*this) &&
           IsAccel(static_cast<uint16_t>(Message.WParam), Caption())) {
         Message.Result = 1;
-        const TFreeWatch alive(this);
         if (FShowFocus && CanFocus()) SetFocus();
-        if (!alive.Gone()) Toggle();  // OnEnter may free the box
+        Toggle();
         return;
       }
       break;

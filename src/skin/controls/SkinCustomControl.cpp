@@ -1,7 +1,5 @@
 #include "SkinCustomControl.h"
 
-#include "base/FreeWatch.h"
-
 #include "skin/data/SkinData.h"
 #include "skin/data/win32/SkinImages.h"
 #include "skin/data/win32/SkinRegions.h"
@@ -9,6 +7,8 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
+
+#include "base/DispatchScope.h"
 
 void TspSkinCustomControl::GetSkinData() {
   TspSkinCustomControlCore::GetSkinData();
@@ -18,6 +18,7 @@ void TspSkinCustomControl::GetSkinData() {
 }
 
 void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   GetSkinData();
   const bool skinned = Skinned();
   if (skinned && (AWidth != Width() || AHeight != Height())) CalcSize(AWidth, AHeight);
@@ -129,10 +130,4 @@ void TspSkinCustomControl::PaintBordersAndClient() {
   drawBand(bands.Left, 0, topHeight);
   drawBand(bands.Right, width - bands.Right.Image.Width, topHeight);
   drawBand(bands.Bottom, 0, height - bands.Bottom.Image.Height);
-}
-
-bool TspSkinCustomControl::InheritedDispatchKept(TMessage& Message) {
-  const TFreeWatch alive(this);
-  TspSkinCustomControlCore::Dispatch(Message);
-  return !alive.Gone();
 }

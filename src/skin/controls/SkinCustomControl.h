@@ -39,10 +39,6 @@ protected:
   // region away when there is no mask.
   virtual void SetControlRegion();
 
-  // The inherited handling of Message (which may run an event handler that frees the
-  // control); whether the control outlived it.
-  bool InheritedDispatchKept(TMessage& Message);
-
   // Whether this paint puts the borders and client part straight onto the canvas: an
   // entry of resize mode BothWays with PaintBordersDirect, and no blending.
   bool PaintsBordersDirect() const;

@@ -14,7 +14,7 @@
 
 #include "classlib/ImageList.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 #include <algorithm>
 
@@ -92,6 +92,9 @@ void TspSkinPanel::SetCheckedMode(bool Value) {
 }
 
 void TspSkinPanel::SetChecked(bool Value) {
+  // A child's OnExit (disabled with the focus) may free the child or the panel: both stay
+  // whole, and every child is reached.
+  const TDispatchScope running(this);
   FChecked = Value;
   if (FCheckedMode) Repaint();
   if (FAutoEnabledControls && FCheckedMode)
@@ -105,6 +108,7 @@ void TspSkinPanel::SetRollUpMode(bool Value) {
 }
 
 void TspSkinPanel::SetRollUpState(bool Value) {
+  const TDispatchScope running(this);  // as in SetChecked, for the children hidden
   TSizeConstraints& limits = *Constraints();
   const auto restoreConstraints = [&] {
     if (!FConstraintsSaved) return;
@@ -208,6 +212,7 @@ void TspSkinPanel::ChangeSkinData() {
 }
 
 void TspSkinPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const TDispatchScope running(this);  // an OnResize may free the control: it stays whole
   TspSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!Skinned()) Repaint();
 }
@@ -448,13 +453,11 @@ bool TspSkinPanel::InCaptionButton(int X, int Y) {
 }
 
 void TspSkinPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (Button == mbLeft && (FCheckedMode || FRollUpMode) && FCaptionMode && InCaptionButton(X, Y)) {
     if (FCheckedMode) SetChecked(!FChecked);
-    if (!alive.Gone() && FRollUpMode) SetRollUpState(!FRollUpState);
+    if (FRollUpMode) SetRollUpState(!FRollUpState);
   }
-  // OnChecked or OnChangeRollUpState may have freed the panel.
-  if (!alive.Gone()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinPanel::ParentBackgroundChanged() {

@@ -11,8 +11,6 @@
 #include "classlib/Bitmap.h"
 #include "classlib/DeviceContexts.h"
 
-#include "base/FreeWatch.h"
-
 #include <algorithm>
 #include <limits>
 
@@ -159,14 +157,9 @@ void TspSkinScrollBar::SetCanFocused(bool Value) {
   SetTabStop(Value);
 }
 
-bool TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
-  const TFreeWatch alive(this);
-  TObject* sender = this;
-  for (const TNotifyEvent& event : Events) {
-    if (alive.Gone()) return false;
-    if (event) event(sender);
-  }
-  return !alive.Gone();
+void TspSkinScrollBar::Fire(std::initializer_list<TNotifyEvent> Events) {
+  for (const TNotifyEvent& event : Events)
+    if (event) event(this);
 }
 
 // Skin and geometry
@@ -359,9 +352,8 @@ bool TspSkinScrollBar::DrawThumbPicture(TBitmap& Image, TspPartState State) {
 // Mouse
 
 void TspSkinScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (alive.Gone() || Button != mbLeft) return;
+  if (Button != mbLeft) return;
   FMousePressed = true;
   FLastMouse = {X, Y};
   CalcRects();
@@ -411,7 +403,7 @@ void TspSkinScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
   TestActive(X, Y);
   if (FTracking) {
     const int32_t offset = Plus(Plus(Vertical() ? Y : X, -int64_t{FMouseDownCoord}), FOldThumbCentreOffset);
-    if (StorePosition(ScrollPositionAt(FRects, FRange, offset)) && !Fire({OnChange})) return;
+    if (StorePosition(ScrollPositionAt(FRects, FRange, offset))) Fire({OnChange});
   }
   TspSkinCustomControl::MouseMove(Shift, X, Y);
 }
@@ -422,9 +414,8 @@ void TspSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
   const int released = FDownButton;
   FDownButton = -1;
   if (released != -1) ButtonUp(released);
-  const TFreeWatch alive(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (!alive.Gone() && Button == mbLeft && released == ScrollThumb) Fire({OnLastChange});
+  if (Button == mbLeft && released == ScrollThumb) Fire({OnLastChange});
 }
 
 void TspSkinScrollBar::ButtonUp(int Index) {
@@ -509,9 +500,8 @@ void TspSkinScrollBar::TimerTick() {
 }
 
 void TspSkinScrollBar::KeyDown(uint16_t& Key, TShiftState Shift) {
-  const TFreeWatch alive(this);
   TspSkinCustomControl::KeyDown(Key, Shift);
-  if (alive.Gone() || !FCanFocused) return;
+  if (!FCanFocused) return;
   if (Key == VK_LEFT || Key == VK_UP) StepPosition(-int64_t{FSmallChange});
   if (Key == VK_RIGHT || Key == VK_DOWN) StepPosition(FSmallChange);
 }
@@ -539,8 +529,8 @@ void TspSkinScrollBar::Dispatch(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case CM_ENABLEDCHANGED:
-      // OnEnter may free the bar (and so may an OnExit as a disabled bar loses the focus).
-      if (InheritedDispatchKept(Message)) Repaint();
+      TspSkinCustomControl::Dispatch(Message);
+      Repaint();
       return;
     case WM_MOUSEWHEEL:
       if (WheelTurned(GET_WHEEL_DELTA_WPARAM(Message.WParam))) return;

@@ -132,8 +132,8 @@ private:
   // Arrow buttons: their own event when assigned, else a step.
   void ArrowStep(int Index);
   void PageStep(TspScrollPage Page);
-  // Fires Events in order while the bar lives; whether it still does.
-  bool Fire(std::initializer_list<TNotifyEvent> Events);
+  // Fires Events in order.
+  void Fire(std::initializer_list<TNotifyEvent> Events);
 
   void ButtonDown(int Index, int X, int Y);
   void ButtonUp(int Index);

@@ -15,8 +15,6 @@
 #include "classlib/Keyboard.h"
 #include "classlib/Timer.h"
 
-#include "base/FreeWatch.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -411,7 +409,6 @@ void TspSkinSpeedButton::MouseLeft() {
 }
 
 void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     StopTimer(FAnimationTimer);
     FFrameIndex = 0;
@@ -423,7 +420,6 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
         StartRepeat(true);
       else if (Grouped())
         ButtonClick();
-      if (alive.Gone()) return;
       FReleaseOnUp = false;
     } else if (Grouped()) {
       FReleaseOnUp = true;
@@ -433,7 +429,6 @@ void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch alive(this);
   if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
     FMousePressed = false;
     if (Grouped()) {
@@ -451,16 +446,15 @@ void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
       StopTimer(FRepeatTimer);
     }
   }
-  if (!alive.Gone()) TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TspSkinSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      const TFreeWatch alive(this);
       TspGraphicSkinCustomControl::Dispatch(Message);  // OnMouseEnter, OnMouseLeave
-      if (alive.Gone() || ComponentState().Contains(csDesigning)) return;
+      if (ComponentState().Contains(csDesigning)) return;
       if (Message.Msg == CM_MOUSEENTER)
         MouseEntered();
       else

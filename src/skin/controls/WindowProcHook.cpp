@@ -2,7 +2,10 @@
 // the one subclass of a window's own procedure that carries a window's chain.
 #include "WindowProcHook.h"
 
+#include "base/DispatchScope.h"
+
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -79,6 +82,7 @@ LRESULT CALLBACK ChainWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
   TspWindowChain* chain = ChainOf(Window);
   if (chain == nullptr) return DefWindowProcA(Window, Msg, WParam, LParam);
   TMessage message{Msg, WParam, LParam, 0};
+  const TDispatchScope dispatching;  // what the links' handlers free goes after the message
   ++chain->Depth;
   const TWndMethod proc = chain->Proc;
   proc(message);
@@ -95,28 +99,21 @@ LRESULT CALLBACK ChainWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
 
 }  // namespace
 
-// Tells a control link that its control goes.
-class TspWindowProcHook::TControlWatch final : public TComponent {
-public:
-  TControlWatch(TspWindowProcHook* Hook, TControl* Control) : TComponent(nullptr), FHook(Hook), FControl(Control) {
-    Control->FreeNotification(this);
-  }
-  ~TControlWatch() override {
-    if (FControl != nullptr) FControl->RemoveFreeNotification(this);
-  }
+TspWindowProcHook::TControlWatch::TControlWatch(TspWindowProcHook* Hook, TControl* Control)
+    : TComponent(nullptr), FHook(Hook), FControl(Control) {
+  Control->FreeNotification(this);
+}
 
-protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation != opRemove || AComponent != FControl) return;
-    FControl = nullptr;
-    FHook->Forget();
-  }
+TspWindowProcHook::TControlWatch::~TControlWatch() {
+  if (FControl != nullptr) FControl->RemoveFreeNotification(this);
+}
 
-private:
-  TspWindowProcHook* FHook;
-  TControl* FControl;
-};
+void TspWindowProcHook::TControlWatch::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove || AComponent != FControl) return;
+  FControl = nullptr;
+  FHook->Forget();
+}
 
 TspWindowProcHook::TspWindowProcHook() = default;
 
@@ -132,7 +129,7 @@ void TspWindowProcHook::Attach(TWndMethod& Slot, TWndMethod Proc) {
 
 void TspWindowProcHook::Install(TControl* Control, TWndMethod Proc) {
   Remove();
-  FWatch = std::make_unique<TControlWatch>(this, Control);
+  FWatch.emplace(this, Control);
   Attach(Control->WindowProc, Proc);
 }
 

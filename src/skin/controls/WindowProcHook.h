@@ -12,7 +12,7 @@
 
 #include "classlib/Control.h"
 
-#include <memory>
+#include <optional>
 
 class TspWindowProcHook {
 public:
@@ -41,8 +41,20 @@ public:
   static constexpr const char* OwnProcProperty = "VqOwnWndProc";
 
 private:
-  class TControlWatch;
-  friend class TControlWatch;
+  // Tells a control link that its control goes. Held by value: a watch a link lets go
+  // goes at once, also while a message is handled.
+  class TControlWatch final : public TComponent {
+  public:
+    TControlWatch(TspWindowProcHook* Hook, TControl* Control);
+    ~TControlWatch() override;
+    TControlWatch(const TControlWatch&) = delete;
+    TControlWatch& operator=(const TControlWatch&) = delete;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  private:
+    TspWindowProcHook* FHook;
+    TControl* FControl;
+  };
   friend struct TspWindowChain;
   void Attach(TWndMethod& Slot, TWndMethod Proc);
   // The control or window went: the link drops out without touching it.
@@ -52,5 +64,5 @@ private:
   TWndMethod FOwn;
   TWndMethod FNext;
   HWND FWindow = nullptr;  // a window link's window
-  std::unique_ptr<TControlWatch> FWatch;  // a control link's watch over its control
+  std::optional<TControlWatch> FWatch;  // a control link's watch over its control
 };

@@ -48,14 +48,13 @@ void TspDynamicSkinForm::NewWndProc(TMessage& Message) {
     if (!HandleMessage(Message)) CallOldWindowProc(Message);
     return;
   }
-  // A handler of the form's may free the form, and this component with it.
-  const TFreeWatch self(this);
   // A press on the caption or a border runs the system's move or size loop inside the
   // form's procedure; the loop takes the press and its release, so the objects get
   // neither (they would see the press where the moved window now has a button).
   const unsigned loops = FMover.LoopsBegun();
   if (!HandleMessage(Message)) CallOldWindowProc(Message);
-  if (!self.Gone() && FMover.LoopsBegun() == loops) MouseAfterDefault(Message);
+  // A handler of the form's may have freed the form, and this component with it.
+  if (!FreePending() && FMover.LoopsBegun() == loops) MouseAfterDefault(Message);
 }
 
 void TspDynamicSkinForm::CallOldWindowProc(TMessage& Message) {

@@ -155,9 +155,8 @@ void TspSkinMainMenuBarItem::MouseDown(int, int, TMouseButton Button) {
   TspDynamicSkinForm* frame = Parent->DynamicSkinForm();
   TMenuItem* item = MenuItem();
   if (Button != mbLeft || !Enabled || frame == nullptr || item == nullptr) return;
-  const TFreeWatch bar(Parent);
   if (Parent->OnMainMenuItemClick) Parent->OnMainMenuItemClick(IDName);
-  if (bar.Gone() || MenuItem() == nullptr) return;
+  if (Parent->FreePending() || MenuItem() == nullptr) return;  // the handler freed the bar or the item
   if (item->Count() > 0) {
     Parent->SetDriven(true);
     SetDown(true);

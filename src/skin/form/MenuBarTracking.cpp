@@ -45,9 +45,8 @@ void TspSkinMainMenuBar::SetChevronHot(bool Value) {
 }
 
 void TspSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TFreeWatch self(this);
   TspSkinControl::MouseDown(Button, Shift, X, Y);
-  if (self.Gone()) return;
+  if (FreePending()) return;  // freed by OnMouseDown: it runs no command
   TestActive(X, Y);
   if (FHotObject != -1) {
     FDownObject = FHotObject;
@@ -55,7 +54,7 @@ void TspSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X
     const unsigned generation = FObjectsGeneration;
     object->MouseDown(X, Y, Button);
     // The press may have run a command that rebuilt the bar or freed it.
-    if (!self.Gone() && generation == FObjectsGeneration && Shift.Contains(ssDouble)) object->DblClick();
+    if (!FreePending() && generation == FObjectsGeneration && Shift.Contains(ssDouble)) object->DblClick();
     return;
   }
   if (FItemsHidden && FScrollMenu && PtInRect(ChevronRect(), {X, Y})) ShowHiddenItems();

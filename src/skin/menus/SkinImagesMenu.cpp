@@ -9,7 +9,7 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/ImageList.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 namespace {
 
@@ -116,10 +116,10 @@ std::optional<TspImagesMenuItemView> TspSkinImagesMenu::SelectedItem() const {
 }
 
 bool TspSkinImagesMenu::Popup(const TRect& R) {
+  const TDispatchScope running(this);
   ClosePopup();
-  const TFreeWatch watch(this);
   if (OnMenuPopup) OnMenuPopup(this);
-  if (watch.Gone()) return false;
+  if (FreePending()) return false;  // freed by a handler: it opens nothing
   if (FImages == nullptr || FImages->Count() == 0) return false;
   ClosePopup();  // one the popup event opened
   FOldItemIndex = FItemIndex;
@@ -145,21 +145,20 @@ void TspSkinImagesMenu::CloseUp(bool Click) {
   FPopupWindow = nullptr;
   ReleaseWindow(window);
 
-  // Each handler may free the menu: nothing of it is touched once it went.
-  const TFreeWatch watch(this);
-  auto fire = [&](const TNotifyEvent& Handler) {
-    if (!watch.Gone() && Handler) {
-      const TNotifyEvent handler = Handler;  // the handler may change the event
-      handler(this);
-    }
-    return !watch.Gone();
+  // Each handler may free the menu: it stays whole, and the handlers after it are silent.
+  const TDispatchScope running(this);
+  auto fire = [this](const TNotifyEvent& Handler) {
+    if (const TNotifyEvent handler = Handler) handler(this);  // the handler may change the event
   };
-  if (!fire(OnInternalMenuClose) || !fire(OnMenuClose)) return;
+  fire(OnInternalMenuClose);
+  fire(OnMenuClose);
   const TspImagesMenuItem* chosen = Click ? GetSelectedItem() : nullptr;
   if (chosen == nullptr) return;
-  if (!fire(chosen->OnClick) || !fire(OnItemClick)) return;
+  fire(chosen->OnClick);
+  fire(OnItemClick);
   if (FItemIndex == FOldItemIndex) return;
-  if (fire(OnInternalChange)) fire(OnChange);
+  fire(OnInternalChange);
+  fire(OnChange);
 }
 
 void RegisterSkinImagesMenuClasses(TClassRegistry& Registry) {

@@ -7,7 +7,7 @@
 #include "skin/data/win32/SkinDrawing.h"
 #include "skin/data/win32/SkinSystem.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 #include <algorithm>
 
@@ -25,25 +25,26 @@ void SendTo(TControl* Control, UINT Msg) {
 }
 
 // The command of a menu item, taken while the item is there and run later: through the
-// command dispatch of the menu that holds the item, as long as that menu exists (a freed
-// item's number finds nothing), or by clicking the item itself when it is in no menu.
+// command dispatch of the menu that holds the item (a freed item has left it, and its
+// number finds nothing; a freed menu runs nothing), or by clicking the item itself when
+// it is in no menu. The engine's scope keeps both whole meanwhile.
 class TItemCommand {
 public:
   explicit TItemCommand(TMenuItem* Item)
-      : FCommand(Item->Command()), FMenu(Item->GetParentMenu()), FItem(FMenu.Gone() ? Item : nullptr) {}
+      : FCommand(Item->Command()), FMenu(Item->GetParentMenu()), FItem(FMenu == nullptr ? Item : nullptr) {}
 
   void Run() {
-    if (auto* menu = static_cast<TMenu*>(FMenu.Target())) {
-      menu->DispatchCommand(FCommand);
-    } else if (auto* item = static_cast<TMenuItem*>(FItem.Target())) {
-      item->Click();
+    if (FMenu != nullptr) {
+      FMenu->DispatchCommand(FCommand);
+    } else if (FItem != nullptr) {
+      FItem->Click();
     }
   }
 
 private:
   uint16_t FCommand;
-  TFreeWatch FMenu;
-  TFreeWatch FItem;
+  TMenu* FMenu;
+  TMenuItem* FItem;
 };
 
 }  // namespace
@@ -81,6 +82,8 @@ void TspSkinMenu::BeforeDestruction() {
 }
 
 void TspSkinMenu::CloseForGood() {
+  if (FClosedForGood) return;
+  FClosedForGood = true;
   // A level whose Show runs below this call outlives the engine and frees itself when
   // its Show ends (letting it go drops it from the list).
   const std::vector<TspSkinPopupWindow*> levels = FPopupWindows;
@@ -124,14 +127,15 @@ bool TspSkinMenu::PopupMerged(TControl* AControl, TspSkinData* ASkinData, int St
 
 bool TspSkinMenu::OpenMenu(TControl* AControl, TspSkinData* ASkinData, int StartIndex, const TRect& R,
                            TMenuItem* AItem, TMenuItem* AItem2, bool PopupUp) {
-  const TFreeWatch self(this);
+  const TDispatchScope running(this);
   FFirstOpen = !FActive;
   // The menu that is open closes first and its own opener hears of it; the new opener is
   // taken only once its menu opens. Taken before the close, the new opener would be told
   // its menu closed before it showed, the old opener would never hear, and the new menu
-  // would run without an opener.
+  // would run without an opener. The closing menu's handlers may free the engine or the
+  // new opener: then nothing opens.
   if (!FPopupWindows.empty()) CloseToLevel(0);
-  if (self.Gone()) return false;
+  if (FreePending() || (AControl != nullptr && AControl->FreePending())) return false;
   GetMonitorArea(FForm != nullptr && FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, FWorkArea);
   SetSkinData(ASkinData);
   // A merged level lists the second item's children only after children of the first.
@@ -145,7 +149,7 @@ bool TspSkinMenu::OpenMenu(TControl* AControl, TspSkinData* ASkinData, int Start
   SetReference(FPopupControl, AControl);
   FActive = true;
   const bool opened = OpenLevel(R, AItem, AItem2, StartIndex, false, PopupUp);
-  if (self.Gone()) return false;
+  if (FreePending()) return false;
   FFirstOpen = false;
   return opened;
 }
@@ -154,12 +158,11 @@ bool TspSkinMenu::OpenLevel(const TRect& R, TMenuItem* AItem, TMenuItem* AItem2,
                             bool PopupUp) {
   auto* window = new TspSkinPopupWindow(this, this, PopupSkin());
   FPopupWindows.push_back(window);
-  const TFreeWatch self(this);
   if (AItem2 != nullptr)
     window->ShowMerged(R, AItem, AItem2, StartIndex, IsSubmenu, PopupUp);
   else
     window->Show(R, AItem, StartIndex, IsSubmenu, PopupUp);
-  if (self.Gone()) return false;
+  if (FreePending()) return false;
   if (!window->Abandoned()) return true;
   window->Free();  // closed while it showed
   return false;
@@ -174,6 +177,7 @@ void TspSkinMenu::ReleaseLevel(TspSkinPopupWindow* Window) {
 }
 
 void TspSkinMenu::CloseToLevel(int Level) {
+  const TDispatchScope running(this);  // the opener's and OnMenuClose's handlers may free the engine
   Level = std::max(Level, 0);
   while (static_cast<int>(FPopupWindows.size()) > Level) {
     TspSkinPopupWindow* window = FPopupWindows.back();
@@ -193,15 +197,13 @@ void TspSkinMenu::NotifyClosed() {
   SetReference(FPopupControl, static_cast<TControl*>(nullptr));
   const TNotifyEvent onClose = OnMenuClose;
   OnMenuClose = nullptr;
-  const TFreeWatch self(this);
   if (opener != nullptr) SendTo(opener, SP_MENU_CLOSED);
-  if (onClose && !self.Gone()) onClose(this);
+  if (onClose) onClose(this);
 }
 
 void TspSkinMenu::CloseMenu() {
-  const TFreeWatch self(this);
+  const TDispatchScope running(this);
   CloseToLevel(0);
-  if (self.Gone()) return;
   CancelSubmenuWait();
   if (FForm != nullptr) SendTo(FForm, SP_MENU_CLOSED);
 }
@@ -223,6 +225,7 @@ void TspSkinMenu::CloseLevelsAfter(const TspSkinPopupWindow* Window) {
 void TspSkinMenu::ItemSelected(TspSkinPopupWindow* Window, TspSkinMenuItem* Item, bool Open, bool ByKeyboard) {
   // A disabled item opens nothing and runs nothing.
   if (Window == nullptr || Item == nullptr || !Item->IsEnabled()) return;
+  const TDispatchScope running(this);  // an item's handlers may free the engine or a level
   if (!Item->HasChildren()) {
     if (Open) {
       RunCommand(Item);
@@ -244,20 +247,18 @@ void TspSkinMenu::RunCommand(TspSkinMenuItem* Item) {
   CancelSubmenuWait();
   // The level that holds the item goes with the menu: the command is taken first.
   TItemCommand command(Item->MenuItem);
-  const TFreeWatch self(this);
   CloseMenu();
   command.Run();
   // Also when no item took the command (its menu went while the menu closed): the opener
-  // hears that a command of its menu was chosen. Nothing of a menu is touched after this
-  // message: its receiver may free it.
-  if (!self.Gone() && FExecutedControl != nullptr) SendTo(FExecutedControl, SP_MENU_ITEM_EXECUTED);
+  // hears that a command of its menu was chosen.
+  if (FExecutedControl != nullptr) SendTo(FExecutedControl, SP_MENU_ITEM_EXECUTED);
 }
 
 void TspSkinMenu::OpenSubmenu(TspSkinPopupWindow* Window, TspSkinMenuItem* Item) {
-  const TFreeWatch self(this), level(Window);
-  // The item's own click handler runs before its children show; it may close the menu.
+  // The item's own click handler runs before its children show; it may close the menu, or
+  // free the engine or the level: then no submenu opens.
   TItemCommand(Item->MenuItem).Run();
-  if (self.Gone() || level.Gone() || IndexOfWindow(Window) == static_cast<int>(FPopupWindows.size()) ||
+  if (FreePending() || Window->FreePending() || IndexOfWindow(Window) == static_cast<int>(FPopupWindows.size()) ||
       !Item->HasChildren())
     return;
   CancelSubmenuWait();

@@ -99,7 +99,8 @@ public:
   TNotifyEvent OnMenuClose;
 
 private:
-  // Closes the menu as the engine goes; levels still showing are let go.
+  // Closes the menu as the engine goes (once: a Free closes it before the engine's parts,
+  // its timer among them, go); levels still showing are let go.
   void CloseForGood();
   bool OpenMenu(TControl* AControl, TspSkinData* ASkinData, int StartIndex, const TRect& R, TMenuItem* AItem,
                 TMenuItem* AItem2, bool PopupUp);
@@ -117,6 +118,7 @@ private:
   void SetSkinData(TspSkinData* Value) { SetReference(FSkinData, Value); }
 
   bool FFirstOpen = false;
+  bool FClosedForGood = false;
   TFont FDefaultMenuItemFont;
   TControl* FPopupControl = nullptr;
   TControl* FExecutedControl = nullptr;

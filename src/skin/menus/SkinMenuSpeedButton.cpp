@@ -11,8 +11,6 @@
 
 #include "classlib/ClassRegistry.h"
 
-#include "base/FreeWatch.h"
-
 #include <iterator>
 
 namespace {
@@ -101,11 +99,10 @@ bool TspSkinMenuSpeedButton::IsTrackPoint(int X, int Y) {
 }
 
 void TspSkinMenuSpeedButton::TrackMenu() {
-  const TFreeWatch self(this);
   const TPoint origin = ClientToScreen({0, 0});
   const TRect R = Bounds(origin.X, origin.Y, Width(), Height());
   if (OnShowTrackMenu) OnShowTrackMenu(this);
-  if (self.Gone()) return;
+  if (FreePending()) return;  // freed by its handler: no menu opens for it
   if (FSkinPopupMenu != nullptr) {
     // It tells the button when it closes, also when it could not open.
     FSkinPopupMenu->PopupFromRectForControl(this, R, false);
@@ -116,9 +113,11 @@ void TspSkinMenuSpeedButton::TrackMenu() {
     MenuClosed();
     return;
   }
-  menu->ClosePopup();  // another opener's popup is reported to that opener
+  // Another opener's popup is reported to that opener, whose handlers may free this button.
+  menu->ClosePopup();
+  if (FreePending()) return;
   menu->SetOnInternalMenuClose(Event(this, &TspSkinMenuSpeedButton::ImagesMenuClosed));
-  if (!menu->Popup(R) && !self.Gone()) MenuClosed();  // nothing opened: no close will come
+  if (!menu->Popup(R)) MenuClosed();  // nothing opened: no close will come
 }
 
 void TspSkinMenuSpeedButton::ImagesMenuClosed(TObject*) { MenuClosed(); }
@@ -128,9 +127,8 @@ void TspSkinMenuSpeedButton::MenuClosed() {
   FMenuTracking = false;
   SetDown(false);
   SetMouseIn(false);
-  const TFreeWatch self(this);
   if (OnHideTrackMenu) OnHideTrackMenu(this);
-  if (!self.Gone()) Repaint();
+  Repaint();
 }
 
 // Mouse and messages

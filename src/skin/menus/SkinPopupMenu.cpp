@@ -9,7 +9,7 @@
 #include "classlib/ClassRegistry.h"
 #include "classlib/Form.h"
 
-#include "base/FreeWatch.h"
+#include "base/DispatchScope.h"
 
 TspSkinPopupMenu::TspSkinPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
 
@@ -43,10 +43,11 @@ TspSkinFormHost* TspSkinPopupMenu::FindSkinForm() const {
 }
 
 void TspSkinPopupMenu::Open(TControl* Opener, const TRect& R, bool PopupUp, bool NeedsSkin) {
-  const TFreeWatch self(this), opener(Opener);
+  // Its handlers may free the menu or the opener: both stay whole meanwhile.
+  const TDispatchScope running(this);
   // The application fills or enables the items here, whether or not the menu can show.
   DoPopup(this);
-  if (self.Gone()) return;
+  if (FreePending()) return;
   TspSkinFormHost* host = FindSkinForm();
   if (host != nullptr && FSkinData == nullptr)
     SetSkinData(host->MenusSkinData() != nullptr ? host->MenusSkinData() : host->SkinData());
@@ -58,7 +59,7 @@ void TspSkinPopupMenu::Open(TControl* Opener, const TRect& R, bool PopupUp, bool
     FPopupPoint = R.TopLeft();
     const bool hasItems = Items()->Count() > 0;
     opened = engine->Popup(Opener, FSkinData, 0, R, Items(), PopupUp);
-    if (self.Gone()) return;
+    if (FreePending()) return;
     // A menu that opened and closed again while it showed has told its opener already.
     if (!opened && hasItems) return;
     if (opened && OnMenuClose) engine->OnMenuClose = OnMenuClose;
@@ -67,7 +68,7 @@ void TspSkinPopupMenu::Open(TControl* Opener, const TRect& R, bool PopupUp, bool
   }
   // The opener learns that no menu is open even when none could open (the engine itself
   // tells nobody then), so that a button that opened it does not stay pressed.
-  if (!opened && !opener.Gone() && Opener != nullptr) Opener->Perform(SP_MENU_CLOSED, 0, 0);
+  if (!opened && Opener != nullptr) Opener->Perform(SP_MENU_CLOSED, 0, 0);
 }
 
 void RegisterSkinPopupMenuClass(TClassRegistry& Registry) {

@@ -7,8 +7,6 @@
 #include "classlib/Keyboard.h"
 #include "classlib/SystemSeams.h"
 
-#include "base/FreeWatch.h"
-
 namespace {
 
 constexpr UINT ScrollInterval = 100;
@@ -151,10 +149,9 @@ void TspSkinPopupWindow::ClickAccelerator(int Index) {
 void TspSkinPopupWindow::CloseDeepestLevel() {
   TspSkinMenu* menu = FMenu;
   if (menu->PopupWindows().empty()) return;
-  const TFreeWatch engine(menu);
   // Closing the only level closes the menu; either way this level may be gone now.
   menu->CloseToLevel(static_cast<int>(menu->PopupWindows().size()) - 1);
-  if (engine.Gone() || menu->PopupWindows().empty()) return;
+  if (menu->PopupWindows().empty()) return;
   if (TspSkinMenuItem* opener = menu->PopupWindows().back()->HotItem()) {
     opener->Opened = false;
     opener->Update();

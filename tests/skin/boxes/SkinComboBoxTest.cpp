@@ -578,4 +578,26 @@ TEST_F(SkinComboBoxFreed, ByTheEventsOfItsEditPart) {
   EXPECT_TRUE(Freed());
 }
 
+TEST_F(SkinComboBoxFreed, AsItsEditPartTakesTheFocusFromAPressOnTheButtonAndOpensNoList) {
+  // The focus is elsewhere: the press gives it to the edit part, and the box's OnEnter, or
+  // the OnExit of the control the focus leaves, frees the box before its list opens.
+  auto* before = Window.Add<TPanelControl>({200, 200, 230, 230});
+  before->SetTabStop(true);
+  for (const bool byExit : {false, true}) {
+    Renew(5, spcbEditStyle);
+    before->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == before->Handle(); }));
+    if (byExit)
+      before->OnExit = Freeing();
+    else
+      Combo->OnEnter = Freeing();
+    TspPopupListBox* list = Combo->ListBox();
+    Mouse(WM_LBUTTONDOWN, Button(), MK_LBUTTON);
+    EXPECT_TRUE(Freed()) << byExit;
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(list)) << byExit;
+    ReleaseElsewhere();
+    before->OnExit = nullptr;
+  }
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "classlib/ImageList.h"
 
 #include "FreedMemory.h"
+#include "Screenshot.h"
 
 #include <gtest/gtest.h>
 
@@ -335,6 +336,46 @@ TEST_F(SkinPageControlTest, AControlFreedByItsMouseFocusOrTabHandlersIsNotTouche
   Mouse(changed, WM_LBUTTONDOWN, TabOf(changed, 1), MK_LBUTTON);
   EXPECT_TRUE(TFreedMemoryGuard::Freed(changed));
   Mouse(Window.Form(), WM_LBUTTONUP, {500, 250});
+}
+
+TEST_F(SkinPageControlTest, APageThatOnExitFreesAsItsCloseTakesTheFocusFromItIsFreedOnce) {
+  const TFreedMemoryGuard guard;
+  Window.Show();
+  // The edit on the page has the focus; closing the page (here by the right and the
+  // middle button) moves the focus to the tabs, and the page's OnExit frees the page or
+  // the whole control; FreeOnClose then frees nothing a second time.
+  for (const bool wholeControl : {false, true}) {
+    for (const UINT press : {WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+      TspSkinPageControl* control = Add({10, 10, 410, 210}, 3);
+      control->SetShowCloseButtons(true);
+      control->SetFreeOnClose(true);
+      TTabSheet* page = control->Pages(0);
+      auto* edit = Window.Add<TEdit>({10, 10, 110, 30}, page);
+      edit->SetFocus();
+      ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit->Handle(); }));
+      bool exited = false;
+      page->OnExit = [page, control, wholeControl, &exited](TObject*) {
+        exited = true;
+        wholeControl ? control->Free() : page->Free();
+      };
+      const TPoint at = CloseButtonOf(control, 0);
+      Mouse(control, WM_MOUSEMOVE, at);
+      Mouse(control, press, at, press == WM_RBUTTONDOWN ? MK_RBUTTON : MK_MBUTTON);
+      Mouse(control, press + 1, at);
+      EXPECT_TRUE(exited) << wholeControl << " " << press;
+      EXPECT_TRUE(TFreedMemoryGuard::Freed(page)) << wholeControl << " " << press;
+      EXPECT_TRUE(TFreedMemoryGuard::Freed(edit)) << wholeControl << " " << press;
+      if (wholeControl) {
+        EXPECT_TRUE(TFreedMemoryGuard::Freed(control)) << press;
+        continue;
+      }
+      EXPECT_EQ(control->PageCount(), 2) << press;
+      EXPECT_EQ(Closing.size(), 1u) << press;
+      if (press == WM_RBUTTONDOWN) SaveScreenPictureOf(Window.Form()->Handle(), "boxes-tabs-page-freed-on-exit");
+      Closing.clear();
+      control->Free();
+    }
+  }
 }
 
 }  // namespace

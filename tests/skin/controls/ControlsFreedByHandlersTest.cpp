@@ -1,24 +1,30 @@
-// The push button, the speed button, the check box, the panel and the scroll bar freed by
-// their own event handlers, reached as a user reaches them (mouse messages through the
-// loop, keys, the focus, an accelerator): once freed, a control touches nothing of itself.
+// The push button, the speed button, the check box, the panel, the status panel, the
+// label and the scroll bar freed by their own event handlers (or a neighbour's), reached
+// as a user reaches them (mouse messages through the loop, keys, the focus, an
+// accelerator, the window resized): once freed, a control touches nothing of itself, and
+// what goes on over its neighbours still reaches each of them.
 // The controls are made under a freed-memory guard, so any use of one after it was freed
 // stops the test program.
 #include "SkinControlTestKit.h"
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusPanel.h"
 
 #include "classlib/Actions.h"
 #include "classlib/Edit.h"
 
 #include "FreedMemory.h"
+#include "Screenshot.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -294,6 +300,117 @@ TEST_F(ControlsFreedByHandlers, AScrollBarFreedAsItTakesTheFocusIsNotTouchedAgai
   pressed->OnChange = [](TObject*) { ADD_FAILURE() << "a step after the bar was freed"; };
   PostClick(pressed, {60, 8});
   EXPECT_TRUE(TFreedMemoryGuard::Freed(pressed));
+}
+
+}  // namespace
+
+namespace {
+
+// Focusable panels in a column on Parent, the first one focused.
+class ControlsFreedInLoops : public ControlsFreedByHandlers {
+protected:
+  std::vector<TPanelControl*> Children(TWinControl* Parent, int Count) {
+    std::vector<TPanelControl*> children;
+    for (int i = 0; i < Count; ++i) {
+      auto* child = Window.Add<TPanelControl>({10, 30 + 22 * i, 80, 50 + 22 * i}, Parent);
+      child->SetTabStop(true);
+      children.push_back(child);
+    }
+    return children;
+  }
+  TspSkinPanel* CaptionPanel() {
+    auto* panel = Window.Add<TspSkinPanel>({170, 10, 300, 120});
+    panel->SetCaptionMode(true);
+    return panel;
+  }
+  static bool Live(TControl* Control) { return !TFreedMemoryGuard::Freed(Control); }
+};
+
+// The caption's check box disables every child and the roll-up button hides them; the
+// focused child's OnExit frees the child or the panel on the way.
+TEST_F(ControlsFreedInLoops, APanelReachesEveryChildThoughTheFocusedOnesOnExitFreesItOrThePanel) {
+  const TFreedMemoryGuard guard;
+  for (const bool rolls : {false, true}) {
+    for (const bool panelGoes : {false, true}) {
+      TspSkinPanel* panel = CaptionPanel();
+      if (rolls) {
+        panel->SetRollUpMode(true);
+      } else {
+        panel->SetCheckedMode(true);
+        panel->SetChecked(true);
+      }
+      const std::vector<TPanelControl*> children = Children(panel, 3);
+      Focus(children[0]);
+      children[0]->OnExit = Freeing(panelGoes ? static_cast<TControl*>(panel) : children[0]);
+      PostClick(panel, {20, 8});  // the caption strip's button
+      EXPECT_TRUE(TFreedMemoryGuard::Freed(children[0])) << rolls << panelGoes;
+      if (panelGoes) {
+        EXPECT_TRUE(TFreedMemoryGuard::Freed(panel)) << rolls;
+        continue;
+      }
+      EXPECT_EQ(rolls ? panel->RollUpState() : !panel->Checked(), true);
+      for (TPanelControl* child : {children[1], children[2]})
+        EXPECT_FALSE(rolls ? child->Visible() : child->Enabled()) << rolls;
+      if (!rolls) SaveScreenPictureOf(Window.Form()->Handle(), "controls-freed-panel-unchecked");
+      panel->Free();
+    }
+  }
+}
+
+TEST_F(ControlsFreedInLoops, AStatusPanelDisabledWithTheFocusThatItsOnExitFreesIsNotRepainted) {
+  auto* box = Window.Add<TColorBox>({170, 150, 200, 180});
+  const TFreedMemoryGuard guard;
+  auto* status = Window.Add<TspSkinStatusPanel>({170, 10, 300, 30});
+  status->SetSkinData(Window.Data());
+  status->SetTabStop(true);
+  Focus(status);
+  status->OnExit = Freeing(status);
+  box->OnClick = [status](TObject*) { status->SetEnabled(false); };
+  PostClick(box);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(status));
+}
+
+TEST_F(ControlsFreedInLoops, OnResizeAsTheWindowIsResizedMayFreeTheControlASiblingOrTheParent) {
+  const TFreedMemoryGuard guard;
+  const auto resizeWindow = [&](int Width) {
+    SetWindowPos(Window.Form()->Handle(), nullptr, 0, 0, Width, 240, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Application->ProcessMessages();
+  };
+  int width = 320;
+  // Aligned controls: the first one's OnResize frees itself, the next one or the panel
+  // they lie on; the layout goes on over what is left.
+  for (int target = 0; target < 3; ++target) {
+    auto* panel = Window.Add<TPanelControl>({0, 0, 320, 240});
+    panel->SetAlign(alClient);
+    auto* first = Window.Add<TPanelControl>({0, 0, 50, 20}, panel);
+    first->SetAlign(alTop);
+    auto* second = Window.Add<TspSkinPanel>({0, 0, 50, 20}, panel);
+    second->SetAlign(alTop);
+    auto* third = Window.Add<TPanelControl>({0, 0, 50, 20}, panel);
+    third->SetAlign(alTop);
+    TControl* doomed[] = {first, second, panel};
+    first->OnResize = Freeing(doomed[target]);
+    resizeWindow(width += 10);
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(doomed[target])) << target;
+    if (target < 2) {
+      EXPECT_EQ(third->Width(), panel->ClientWidth()) << target;  // laid out all the same
+      panel->Free();
+    }
+  }
+  // A skinned panel sized to a skin entry, and an auto-sized label whose caption grows.
+  auto* skinned = Window.Add<TspSkinPanel>({10, 10, 100, 60});
+  skinned->SetSkinData(Window.Data());
+  skinned->SetAlign(alBottom);
+  skinned->OnResize = Freeing(skinned);
+  resizeWindow(width += 10);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(skinned));
+  auto* label = Window.Add<TspSkinLabel>({10, 10, 40, 20});
+  label->SetAutoSize(true);
+  label->OnResize = Freeing(label);
+  auto* box = Window.Add<TColorBox>({170, 150, 200, 180});
+  box->OnClick = [label](TObject*) { label->SetCaption("A caption much longer than before"); };
+  PostClick(box);
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(label));
 }
 
 }  // namespace

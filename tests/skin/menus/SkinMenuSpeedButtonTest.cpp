@@ -12,6 +12,7 @@
 
 #include "base/FileUtils.h"
 
+#include "FreedMemory.h"
 #include "PngWriter.h"
 #include "Screenshot.h"
 
@@ -254,6 +255,76 @@ TEST_F(SkinMenuSpeedButtonTest, ScreenshotWithItsMenuOpen) {
   if (!DirectoryExists(ExcludeTrailingBackslash(ScreenshotFolder()))) CreateDir(ExcludeTrailingBackslash(ScreenshotFolder()));
   WritePngFile(picture, ScreenshotFolder() + "menu-button-slate.png");
   host->SkinMenu()->CloseMenu();
+  EXPECT_TRUE(Up());
+}
+
+// A button pressed while another button's menu is open: that menu closes first, and its
+// OnMenuClose may free the button being pressed or the menu it opens. Nothing then opens,
+// and neither is touched again (the freed-memory guard stops the program at a use).
+TEST_F(SkinMenuSpeedButtonTest, APopupMenuClosingAsAnotherOpensMayFreeTheNewOpener) {
+  const TFreedMemoryGuard guard;
+  button->SetSkinPopupMenu(popupMenu);
+  auto* host = new TMenuHost(window.Form());
+  auto* pressed = window.Add<TspSkinMenuSpeedButton>(Bounds(100, 20, 60, 25));
+  auto* pressedMenu = new TspSkinPopupMenu(window.Form());
+  auto* item = new TMenuItem(pressedMenu);
+  item->SetCaption("&Second");
+  pressedMenu->Items()->Add(item);
+  pressed->SetSkinPopupMenu(pressedMenu);
+  popupMenu->OnMenuClose = [pressed](TObject*) { pressed->Free(); };
+  Click();
+  ASSERT_EQ(host->SkinMenu()->PopupWindows().size(), 1u);
+  Click(pressed, {10, 10});
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(pressed));
+  EXPECT_TRUE(host->SkinMenu()->PopupWindows().empty());
+  EXPECT_TRUE(Up());
+  popupMenu->OnMenuClose = nullptr;
+}
+
+// An images menu shared by two buttons: freed as the first button's popup closes, or the
+// second button with it.
+TEST_F(SkinMenuSpeedButtonTest, AnImagesMenuClosingAsAnotherButtonOpensItMayFreeItselfOrThatButton) {
+  const TFreedMemoryGuard guard;
+  AddItems("ii");
+  for (const bool menuGoes : {true, false}) {
+    auto* shared = new TspSkinImagesMenu(window.Form());
+    shared->SetImages(images);
+    shared->ImagesItems()->Assign(menu->ImagesItems());
+    auto* first = window.Add<TspSkinMenuSpeedButton>(Bounds(20, 60, 60, 25));
+    auto* second = window.Add<TspSkinMenuSpeedButton>(Bounds(100, 60, 60, 25));
+    first->SetSkinImagesMenu(shared);
+    second->SetSkinImagesMenu(shared);
+    Click(first, {10, 10});
+    ASSERT_NE(shared->PopupWindow(), nullptr) << menuGoes;
+    shared->OnMenuClose = [shared, second, menuGoes](TObject*) {
+      menuGoes ? shared->Free() : second->Free();
+    };
+    Click(second, {10, 10});
+    EXPECT_TRUE(TFreedMemoryGuard::Freed(menuGoes ? static_cast<TComponent*>(shared) : second)) << menuGoes;
+    EXPECT_FALSE(first->Down() || first->MenuTracking()) << menuGoes;
+    if (menuGoes) {
+      EXPECT_FALSE(second->Down() || second->MenuTracking());
+      second->Free();
+    } else {
+      EXPECT_EQ(shared->PopupWindow(), nullptr);
+      shared->Free();
+    }
+    first->Free();
+  }
+  EXPECT_TRUE(Restored());
+}
+
+// The window's frame goes with its menu engine while a menu is open: the engine closes
+// the menu once, before its parts (its timer) go, and touches none of them after.
+TEST_F(SkinMenuSpeedButtonTest, AMenuEngineFreedWhileItsMenuIsOpenClosesItOnce) {
+  const TFreedMemoryGuard guard;
+  button->SetSkinPopupMenu(popupMenu);
+  auto* host = new TMenuHost(window.Form());
+  TspSkinMenu* engine = host->SkinMenu();
+  Click();
+  ASSERT_TRUE(Tracking());
+  host->Free();
+  EXPECT_TRUE(TFreedMemoryGuard::Freed(engine));
   EXPECT_TRUE(Up());
 }
 

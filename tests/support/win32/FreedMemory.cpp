@@ -18,6 +18,7 @@ constexpr std::size_t HeaderSize = 16;
 unsigned char* Pool = nullptr;  // reserved once, committed a block at a time
 std::size_t PoolUsed = 0;
 bool Guarding = false;
+bool Overflowed = false;  // a block allocated while guarding found no room
 
 bool InPool(const void* Memory) {
   const auto* p = static_cast<const unsigned char*>(Memory);
@@ -56,8 +57,10 @@ void* AllocateInPool(std::size_t Size) {
 
 void* operator new(std::size_t Size) {
   if (Size == 0) Size = 1;
-  if (Guarding)
+  if (Guarding) {
     if (void* memory = AllocateInPool(Size)) return memory;
+    Overflowed = true;
+  }
   if (void* memory = std::malloc(Size)) return memory;
   throw std::bad_alloc();
 }
@@ -80,6 +83,8 @@ TFreedMemoryGuard::TFreedMemoryGuard() {
 }
 
 TFreedMemoryGuard::~TFreedMemoryGuard() { Guarding = false; }
+
+bool TFreedMemoryGuard::RanOut() { return Overflowed; }
 
 bool TFreedMemoryGuard::Freed(const void* Memory) {
   MEMORY_BASIC_INFORMATION info{};

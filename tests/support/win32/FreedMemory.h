@@ -16,4 +16,7 @@ public:
 
   // Whether Memory lies in a block allocated under a guard and freed since.
   static bool Freed(const void* Memory);
+  // Whether a block allocated under a guard found no room in the guard's pages (and so
+  // was not watched).
+  static bool RanOut();
 };
