@@ -248,8 +248,8 @@ void TControl::HandleContextMenu(TMessage& Message) {
   if (OnContextPopup) {
     bool handled = false;
     const TPoint mouse = keyboard ? KeyboardMenuRequest : ScreenToClient(PointFromLParam(Message.LParam));
-    // The handler may free the control: nothing of it is touched then.
-    if (!Outlives(this, [&] { OnContextPopup(this, mouse, handled); })) return;
+    OnContextPopup(this, mouse, handled);
+    if (FreePending()) return;  // freed by its handler: no menu opens for it
     if (handled) {
       Message.Result = 1;
       return;
