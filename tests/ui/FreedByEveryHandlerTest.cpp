@@ -39,8 +39,8 @@ namespace {
 using TEventTypes = std::tuple<
     TNotifyEvent, TMouseEvent, TMouseMoveEvent, TMouseWheelEvent, TMouseWheelUpDownEvent, TKeyEvent, TKeyPressEvent,
     TStartDragEvent, TDragOverEvent, TDragDropEvent, TEndDragEvent, TStartDockEvent, TDockDropEvent, TDockOverEvent,
-    TGetSiteInfoEvent, TUnDockEvent, TCloseEvent, TDrawCellEvent, TCloseQueryEvent, TMenuDrawItemEvent, TDrawTabEvent,
-    TTabChangingEvent, TTabGetImageEvent, TDrawItemEvent, TGetEditEvent, TSetEditEvent, TMovedEvent, TSelectCellEvent,
+    TGetSiteInfoEvent, TUnDockEvent, TContextPopupEvent, TCloseEvent, TDrawCellEvent, TCloseQueryEvent,
+    TMenuDrawItemEvent, TDrawTabEvent, TTabChangingEvent, TTabGetImageEvent, TDrawItemEvent, TGetEditEvent, TSetEditEvent, TMovedEvent, TSelectCellEvent,
     TspEditCancelModeEvent, TspDrawSkinItemEvent, TspCloseEvent, TspDrawSkinTabEvent, TspMDITabEvent,
     TspMDITabMouseEvent, TMainMenuItemClick, TspItemEnterEvent, TspItemLeaveEvent, TspPaintEvent,
     TspMouseEnterLeaveEvent, TspMouseMoveEvent, TspChangeValueEvent, TspSwitchChangeStateEvent,
